@@ -1,0 +1,12 @@
+#pragma once
+
+class QApplication;
+class QString;
+
+// Everything the entry point does once the application object exists: catalogue, log, style,
+// single-instance lock, main window and event loop. Returns the process exit code (1 when
+// another instance holds the lock). Tests call it in-process.
+int run_application(QApplication &app);
+
+// The catalogue resource for a locale language (QLocale::Language); English for any other.
+QString catalogue_for_language(int language);

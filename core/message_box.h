@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+// Every modal box the program shows goes through here, so that tests can record what would
+// have been shown and answer it without blocking.
+namespace msgbox {
+
+struct Request {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QString text;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QWidget *parent = nullptr;
+};
+
+class Presenter {
+public:
+    virtual ~Presenter() = default;
+    virtual QMessageBox::StandardButton present(const Request &request) = 0;
+};
+
+// nullptr puts back the real presenter, which runs a modal QMessageBox.
+void setPresenter(Presenter *presenter);
+Presenter *presenter();
+
+QMessageBox::StandardButton show(const Request &request);
+QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text,
+                                    QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+QMessageBox::StandardButton information(QWidget *parent, const QString &title, const QString &text,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
+                                     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+QMessageBox::StandardButton critical(QWidget *parent, const QString &title, const QString &text,
+                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+} // namespace msgbox

@@ -1,0 +1,48 @@
+#include "core/reachability.h"
+
+#include "core/wait.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QProcess>
+
+namespace reachability {
+namespace {
+Check gCheck;
+constexpr int kPingReplyWaitS = 4;    // what an installer sees from one Windows ping
+constexpr int kPingHardLimitMs = 6000; // ping itself gives up after 4 s; this only guards a hung child
+} // namespace
+
+void setCheck(Check check) { gCheck = std::move(check); }
+
+bool isReachable(const QString &host)
+{
+    return gCheck ? gCheck(host) : systemPing(host);
+}
+
+bool systemPing(const QString &host)
+{
+    QProcess ping;
+    ping.start(QStringLiteral("ping"),
+               {QStringLiteral("-c"), QStringLiteral("1"), QStringLiteral("-W"),
+                QString::number(kPingReplyWaitS), QStringLiteral("--"), host});
+    if (!ping.waitForStarted(1000)) {
+        qWarning() << "ping could not be started:" << ping.errorString();
+        return false;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    // The window keeps painting while ping runs.
+    while (ping.state() != QProcess::NotRunning && clock.elapsed() < kPingHardLimitMs) {
+        if (ping.waitForFinished(10))
+            break;
+        wait_ms(40);
+    }
+    if (ping.state() != QProcess::NotRunning) {
+        ping.kill();
+        ping.waitForFinished(1000);
+        return false;
+    }
+    return ping.exitStatus() == QProcess::NormalExit && ping.exitCode() == 0;
+}
+} // namespace reachability

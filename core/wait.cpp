@@ -1,0 +1,34 @@
+#include "core/wait.h"
+
+#include "core/time_scale.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace {
+constexpr int kMaxRoundMs = 100; // events are handled in rounds of at most 100 ms
+}
+
+void wait_ms(int ms)
+{
+    const qint64 total = timescale::scaled(ms);
+    QElapsedTimer clock; // monotonic
+    clock.start();
+    if (total <= 0) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return;
+    }
+    // A timer wakes the dispatcher at the end of each round, so the wait blocks in the event
+    // dispatcher instead of spinning while nothing is pending.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    qint64 remaining = total;
+    while (remaining > 0) {
+        wake.start(int(qMin<qint64>(remaining, kMaxRoundMs)));
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        remaining = total - clock.elapsed();
+    }
+}

@@ -1,0 +1,6 @@
+#include "httpmanager.h"
+
+HttpManager::HttpManager(QObject *parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,292 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "calibrate_area_expand.h"
+#include "core/log_handler.h"
+#include "core/resources.h"
+#include "core/time_scale.h"
+#include "core/wait.h"
+#include "graphics/customgraphicsscene.h"
+#include "graphics/customgraphicsview.h"
+#include "guide/guideconfig.h"
+#include "httpmanager.h"
+#include "image_expand.h"
+#include "settings/settings_path.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QEvent>
+#include <QGraphicsItem>
+#include <QTreeWidgetItem>
+#include <QHostAddress>
+#include <QNetworkProxy>
+#include <QSettings>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QUdpSocket>
+
+MainWindow *gMainWindow = nullptr;
+
+namespace {
+// Intervals of the window's timers.
+constexpr int kResponseTipMs = 10000;
+constexpr int kAutoCalibrationStepMs = 5000;
+constexpr int kKeepAliveMs = 900000;
+constexpr int kStopConnectMs = 500;
+constexpr int kParaResponseMs = 500;
+
+QTimer *makeTimer(QObject *parent, int intervalMs, bool singleShot)
+{
+    auto *timer = new QTimer(parent);
+    timer->setInterval(timescale::scaled(intervalMs));
+    timer->setSingleShot(singleShot);
+    return timer;
+}
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui((corvane_init_resources(), new Ui::MainWindow))
+{
+    ui->setupUi(this);
+    qDebug() << 806 << " MainWindow:: program entry!!!";
+    gMainWindow = this;
+    slot_init_main_window();
+    initGuideConfig();
+
+    search_socket = new QUdpSocket(this);
+    connect(search_socket, &QUdpSocket::readyRead, this, &MainWindow::receive);
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+    delete discovery_group_address;
+}
+
+void MainWindow::slot_init_main_window()
+{
+    qDebug() << "MainWindow::slot_init_main_window()";
+
+    setWindowTitle(tr("Corvane V3.0.1"));
+    teacher_image_expand_open = false;
+    student_image_expand_open = false;
+
+    teacher_image_expand = new Image_Expand(this);
+    student_image_expand = new Image_Expand(this);
+    calibrate_area_expand = new Calibrate_Area_Expand(this);
+    region_scene = new CustomGraphicsScene(this);
+    region_scene->setSceneRect(0, 0, 480, 270);
+    ui->graphicsView->resize(480, 270);
+    ui->graphicsView->setScene(region_scene);
+
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    setFixedSize(899, 757);
+    ui->tabWidget->setCurrentIndex(0);
+
+    // Built-in port defaults; the settings file may replace them.
+    T_RTSP_Port = S_RTSP_Port = QStringLiteral("554");
+    T_Visca_Port = S_Visca_Port = QStringLiteral("1259");
+    T_UDP_Port = S_UDP_Port = QStringLiteral("6791");
+    T_TCP_Port = S_TCP_Port = QStringLiteral("6793");
+    T_Backup_Port = S_Backup_Port = QStringLiteral("5555");
+    Mcast_Port = QStringLiteral("8005");
+    teacher_udp_port = student_udp_port = 6791;
+    teacher_tcp_port = student_tcp_port = 6793;
+    teacher_visca_port = student_visca_port = 1259;
+    backup_port = 5555;
+    mcast_port = 8005;
+    teacher_rtsp_port = student_rtsp_port = QStringLiteral("554");
+    recorder_port_map_enabled = false;
+
+    // Device tree and region scene.
+    connect(region_scene, &QGraphicsScene::selectionChanged, this, &MainWindow::checkSelection);
+    connect(region_scene, &CustomGraphicsScene::signalNewSelectItem, this, &MainWindow::selectNewItem);
+    connect(region_scene, &CustomGraphicsScene::signalSelectItemStr, this, &MainWindow::selectItemRectStr);
+    // Pictures for the enlarged and calibration dialogs: the student pictures reach the
+    // enlarged dialog first, then the calibration dialog.
+    connect(this, &MainWindow::student_send_stream_to_feature, student_image_expand, &Image_Expand::display_image);
+    connect(this, &MainWindow::student_send_stream_to_pano, student_image_expand, &Image_Expand::display_pano_image);
+    connect(this, &MainWindow::teacher_send_stream_to_feature, teacher_image_expand, &Image_Expand::display_image);
+    connect(this, &MainWindow::teacher_send_stream_to_pano, teacher_image_expand, &Image_Expand::display_pano_image);
+    connect(this, &MainWindow::student_send_stream_to_feature, calibrate_area_expand, &Calibrate_Area_Expand::display_image);
+    connect(this, &MainWindow::student_send_stream_to_pano, calibrate_area_expand, &Calibrate_Area_Expand::display_pano_image);
+    connect(this, &MainWindow::close_mainwindow, this, &QWidget::close);
+    http_manager = new HttpManager(nullptr);
+    connect(http_manager, &HttpManager::requestStringFinished, this, &MainWindow::onRequestStringFinished);
+    connect(http_manager, &HttpManager::requestJsonFinished, this, &MainWindow::onRequestJsonFinished);
+    connect(http_manager, &HttpManager::requestError, this, &MainWindow::onRequestError);
+
+    teacher_cur_track_status = 2;
+    student_cur_track_status = 2;
+    loading_config = true;
+    loading_config = false;
+
+    udpClient = new QUdpSocket(this);
+    udpClient->setProxy(QNetworkProxy::NoProxy);
+    connect(udpClient, &QUdpSocket::readyRead, this, &MainWindow::readSocUdpData);
+    udp_teacher_feature_flag = udp_teacher_pano_flag = false;
+    udp_student_feature_flag = udp_student_pano_flag = false;
+    udp_board_feature_flag = udp_board_pano_flag = false;
+    teacher_feature_tcp_flag = teacher_pano_tcp_flag = false;
+    student_feature_tcp_flag = student_pano_tcp_flag = false;
+    udpServer = new QUdpSocket(this);
+    udp_server_port = 7791;
+    connect(udpServer, &QUdpSocket::readyRead, this, &MainWindow::readResponseData);
+    qDebug() << 477 << " MainWindow::" << QDateTime::currentDateTime().toString(QStringLiteral("yyyy MM dd hh mm ss zzz"));
+
+    probe_tcp_socket = new QTcpSocket(this);
+    probe_tcp_socket->setProxy(QNetworkProxy::NoProxy);
+    teacher_tcp_socket = new QTcpSocket(this);
+    teacher_tcp_socket->setProxy(QNetworkProxy::NoProxy);
+    student_tcp_socket = new QTcpSocket(this);
+    student_tcp_socket->setProxy(QNetworkProxy::NoProxy);
+    // A readyRead with nothing to read calls no reader.
+    for (QTcpSocket *link : {teacher_tcp_socket, student_tcp_socket}) {
+        connect(link, &QTcpSocket::readyRead, link, [this, link] {
+            if (link->bytesAvailable() > 0)
+                readResponseData();
+        });
+    }
+
+    response_tip_timer = makeTimer(this, kResponseTipMs, true);
+    teacher_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
+    student_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
+    teacher_pano_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
+    teacher_feature_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
+    student_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
+    student_feature_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
+    connect(response_tip_timer, &QTimer::timeout, this, &MainWindow::slot_response_timeout_tip);
+    connect(teacher_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_teacher_auto_calibration);
+    connect(student_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_student_auto_calibration);
+    connect(teacher_pano_keepalive_timer, &QTimer::timeout, this, &MainWindow::teacher_pano_tcp_keepalive);
+    connect(teacher_feature_keepalive_timer, &QTimer::timeout, this, &MainWindow::teacher_feature_tcp_keepalive);
+    connect(student_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_tcp_keepalive);
+    connect(student_feature_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_feature_tcp_keepalive);
+
+    stop_connect_timer = makeTimer(this, kStopConnectMs, false);
+    connect(stop_connect_timer, &QTimer::timeout, this, &MainWindow::stop_connect);
+
+    rtsp_preview_connected = false;
+    setAcceptDrops(true);
+    upgrade_mode = QStringLiteral("Simple");
+
+    discovery_group_address = new QHostAddress(QStringLiteral("239.255.255.251"));
+    discovery_card_index = -1;
+    discovery_socket = new QUdpSocket(this);
+    unicast_socket = new QUdpSocket(this);
+    connect(unicast_socket, &QUdpSocket::readyRead, this, &MainWindow::receive_unicast);
+
+    para_response_timer = makeTimer(this, kParaResponseMs, false);
+    connect(para_response_timer, &QTimer::timeout, this, &MainWindow::get_para_response);
+    para_response_timer->start();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::wait_ms(int ms)
+{
+    ::wait_ms(ms);
+}
+
+QString MainWindow::getStartState()
+{
+    QSettings settings(settings_file_path(), QSettings::IniFormat);
+    QString state = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
+    qDebug() << "MainWindow:: enter getStartState = " << state;
+    if (state.isEmpty())
+        state = QStringLiteral("0");
+    qDebug() << "MainWindow:: leave getStartState = " << state;
+    return state;
+}
+
+void MainWindow::initGuideConfig()
+{
+    guide_config = new GuideConfig(nullptr);
+    connect(guide_config, &GuideConfig::setupCompleted, this, &QWidget::show);
+    connect(guide_config, &GuideConfig::setupCompleted, this, &MainWindow::updateGuideConfig);
+    connect(guide_config, &GuideConfig::transferData, this, &MainWindow::updateGuideData);
+
+    QSettings settings(settings_file_path(), QSettings::IniFormat);
+    guide_state = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
+    if (guide_state.isEmpty()) {
+        guide_state = QStringLiteral("0");
+        qDebug() << 79 << " Obtain configuration exception!";
+    }
+    config_number_camera = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera")).toInt();
+    if (config_number_camera < 0 || config_number_camera > 3) {
+        config_number_camera = 0;
+        qDebug() << 84 << " Obtain configuration exception!";
+    }
+    qDebug() << "MainWindow::initGuideConfig-> guide_state:" << guide_state
+             << ",config_number_camera:" << config_number_camera;
+
+    // A state that nothing writes (neither "0" nor "1") would leave no window at all: such a
+    // file is treated as an unfinished wizard.
+    if (guide_state != QLatin1String("1")) {
+        guide_config->show();
+    } else {
+        const bool withBoard = config_number_camera >= 2;
+        if (!withBoard && ui->tabWidget->count() == eight_tab)
+            ui->tabWidget->removeTab(2);
+        else if (withBoard && ui->tabWidget->count() == seven_tab)
+            ui->tabWidget->insertTab(2, ui->tab_board, tr("Board"));
+    }
+}
+
+void MainWindow::updateGuideData(QVariant data)
+{
+    ui->tabWidget->setCurrentIndex(0);
+    Guide_Data_Update_Manage record;
+    if (data.canConvert<Guide_Data_Update_Manage>())
+        record = data.value<Guide_Data_Update_Manage>();
+    config_number_camera = record.camera_number;
+    widgetChanged(config_number_camera);
+}
+
+void MainWindow::updateGuideConfig()
+{
+    qDebug() << "MainWindow::enter updateGuideConfig :";
+}
+
+void MainWindow::send_guide_data()
+{
+    guide_data.camera_number = config_number_camera;
+    guide_data.current_language = language;
+    guide_config->receiverData(QVariant::fromValue(guide_data));
+}
+
+void MainWindow::widgetChanged(int layout)
+{
+    const bool withBoard = layout >= 2;
+    if (!withBoard && ui->tabWidget->indexOf(ui->tab_board) >= 0)
+        ui->tabWidget->removeTab(ui->tabWidget->indexOf(ui->tab_board));
+    else if (withBoard && ui->tabWidget->indexOf(ui->tab_board) < 0)
+        ui->tabWidget->insertTab(2, ui->tab_board, tr("Board"));
+}
+
+// ---- receivers whose behaviour belongs to later features ----
+void MainWindow::stop_keepalive_timers() {}
+void MainWindow::readResponseData() {}
+void MainWindow::readSocUdpData() {}
+void MainWindow::slot_response_timeout_tip() {}
+void MainWindow::teacher_pano_tcp_keepalive() {}
+void MainWindow::teacher_feature_tcp_keepalive() {}
+void MainWindow::student_tcp_keepalive() {}
+void MainWindow::student_feature_tcp_keepalive() {}
+void MainWindow::stop_connect() {}
+void MainWindow::get_para_response() {}
+void MainWindow::onRequestStringFinished(QString) {}
+void MainWindow::onRequestJsonFinished(QJsonObject) {}
+void MainWindow::onRequestError(QString) {}
+void MainWindow::checkSelection() {}
+void MainWindow::selectNewItem(QGraphicsItem *) {}
+void MainWindow::selectItemRectStr(QString) {}
+void MainWindow::slot_teacher_auto_calibration() {}
+void MainWindow::slot_student_auto_calibration() {}
+void MainWindow::onTreeWidgetClicked(QTreeWidgetItem *, int) {}
+void MainWindow::receive() {}
+void MainWindow::receive_unicast() {}

@@ -1,0 +1,53 @@
+#!/usr/bin/env python3
+"""Draws the form's small images (our own, plain shapes) as PNG files in resources/images."""
+import os, struct, zlib
+
+def png(path, w, h, pixel):
+    rows = b''.join(b'\x00' + b''.join(bytes(pixel(x, y)) for x in range(w)) for y in range(h))
+    def chunk(kind, data):
+        c = struct.pack('>I', len(data)) + kind + data
+        return c + struct.pack('>I', zlib.crc32(kind + data) & 0xffffffff)
+    data = b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', w, h, 8, 6, 0, 0, 0))
+    data += chunk(b'IDAT', zlib.compress(rows, 9)) + chunk(b'IEND', b'')
+    with open(path, 'wb') as f:
+        f.write(data)
+
+def switch(on):
+    w, h = 44, 22
+    track = (46, 160, 67, 255) if on else (170, 170, 170, 255)
+    def px(x, y):
+        r = h / 2
+        cx = w - r if on else r
+        inside = (r <= x <= w - r) or (x - r) ** 2 + (y - r) ** 2 <= r * r or (x - (w - r)) ** 2 + (y - r) ** 2 <= r * r
+        if not inside:
+            return (0, 0, 0, 0)
+        if (x - cx) ** 2 + (y - r) ** 2 <= (r - 3) ** 2:
+            return (255, 255, 255, 255)
+        return track
+    return w, h, px
+
+def cross(x, y, w=32, h=32):
+    c = w // 2
+    if abs(x - c) <= 1 or abs(y - c) <= 1:
+        return (255, 0, 0, 255)
+    return (0, 0, 0, 0)
+
+def enlarge(x, y):
+    edge = x in (2, 3, 28, 29) or y in (2, 3, 28, 29)
+    corner = (x < 12 or x > 19) and (y < 12 or y > 19)
+    return (40, 40, 40, 255) if edge and corner else (0, 0, 0, 0)
+
+def grid(color):
+    def px(x, y):
+        return color if x % 16 == 0 or y % 16 == 0 else (235, 235, 235, 255)
+    return px
+
+out = os.path.join(os.path.dirname(__file__), '..', 'resources', 'images')
+os.makedirs(out, exist_ok=True)
+for name, on in (('turn_on.png', True), ('turn_off.png', False)):
+    w, h, px = switch(on)
+    png(os.path.join(out, name), w, h, px)
+png(os.path.join(out, 'label.png'), 32, 32, cross)
+png(os.path.join(out, 'image_max.png'), 32, 32, enlarge)
+png(os.path.join(out, '1.png'), 96, 54, grid((60, 120, 200, 255)))
+png(os.path.join(out, '3.png'), 96, 54, grid((200, 120, 60, 255)))

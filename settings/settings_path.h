@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// "config.ini" in the user's application-data folder: the one path every reader and writer of
+// the settings file uses.
+QString settings_file_path();

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/message_box.h"
+
+#include <QList>
+#include <QQueue>
+
+// Records every box the program would show and answers it at once with the next queued answer
+// (or the request's default, else its first button), so that no test blocks on a modal box.
+class RecordingPresenter : public msgbox::Presenter
+{
+public:
+    RecordingPresenter();
+    ~RecordingPresenter() override;
+
+    QMessageBox::StandardButton present(const msgbox::Request &request) override;
+
+    void answerNext(QMessageBox::StandardButton button) { answers.enqueue(button); }
+    QStringList texts() const;
+    void clear() { shown.clear(); }
+
+    QList<msgbox::Request> shown;
+    QQueue<QMessageBox::StandardButton> answers;
+};

@@ -1,0 +1,52 @@
+#include "test_env.h"
+
+#include "settings/settings_path.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace testenv {
+
+void writeConfigIni(const QString &iniText)
+{
+    // Written through QSettings: QSettings caches files per process and would not notice a
+    // rewrite of the same size within the same second.
+    QSettings settings(settings_file_path(), QSettings::IniFormat);
+    settings.clear();
+    QString group;
+    for (const QString &rawLine : iniText.split(QLatin1Char('\n'))) {
+        const QString line = rawLine.trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            group = line.mid(1, line.size() - 2);
+            continue;
+        }
+        const int eq = line.indexOf(QLatin1Char('='));
+        if (eq <= 0)
+            continue;
+        settings.setValue(group + QLatin1Char('/') + line.left(eq), line.mid(eq + 1));
+    }
+    settings.sync();
+}
+
+void writeConfigIniRaw(const QByteArray &bytes)
+{
+    const QString path = settings_file_path();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+}
+
+void removeConfigIni()
+{
+    QSettings settings(settings_file_path(), QSettings::IniFormat);
+    settings.clear();
+    settings.sync();
+    QFile::remove(settings_file_path());
+}
+
+QString sourceDir() { return QString::fromLocal8Bit(qgetenv("CORVANE_SOURCE_DIR")); }
+
+} // namespace testenv

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// Helpers shared by the tests; every test process already runs in folders of its own
+// (tests/support/run_isolated.sh).
+namespace testenv {
+// Writes config.ini (in the application-data folder) with the groups and keys of the given
+// INI text ("[GROUP]" lines and "key=value" lines).
+void writeConfigIni(const QString &iniText);
+// Writes the bytes as they are. QSettings caches files per process: a rewrite of the same size
+// within one second may go unnoticed by a QSettings reader in the same process.
+void writeConfigIniRaw(const QByteArray &bytes);
+// Removes config.ini when it exists.
+void removeConfigIni();
+// The source tree, for test data and scripts.
+QString sourceDir();
+} // namespace testenv
