@@ -19,7 +19,9 @@
 #include <QGraphicsItem>
 #include <QTreeWidgetItem>
 #include <QHostAddress>
+#include <QLineEdit>
 #include <QNetworkProxy>
+#include <QRegularExpressionValidator>
 #include <QSettings>
 #include <QTcpSocket>
 #include <QTimer>
@@ -68,6 +70,13 @@ void MainWindow::slot_init_main_window()
 {
     qDebug() << "MainWindow::slot_init_main_window()";
 
+    // Teacher tab: controls that stay out of view.
+    ui->teacher_board_hand_enable_checkBox->hide();
+    ui->teacher_tip_label->hide();
+    ui->label_persontrack->hide();
+    ui->teacher_feature_persontrack_comboBox->hide();
+    ui->teacher_zoom_lineEdit->hide();
+
     setWindowTitle(tr("Corvane V3.0.1"));
     teacher_image_expand_open = false;
     student_image_expand_open = false;
@@ -99,6 +108,13 @@ void MainWindow::slot_init_main_window()
     teacher_rtsp_port = student_rtsp_port = QStringLiteral("554");
     recorder_port_map_enabled = false;
 
+    // Teacher tab: more controls that stay out of view, and the reversal compensation page.
+    ui->teacher_board_effect_list->hide();
+    ui->lectern_mode_radioButton->hide();
+    ui->teacher_feature_image_max_toolButton->hide();
+    ui->teacher_auto_calibration_pushButton->hide();
+    ui->tabWidget_3->removeTab(ui->tabWidget_3->indexOf(ui->tab_5));
+
     // Device tree and region scene.
     connect(region_scene, &QGraphicsScene::selectionChanged, this, &MainWindow::checkSelection);
     connect(region_scene, &CustomGraphicsScene::signalNewSelectItem, this, &MainWindow::selectNewItem);
@@ -117,10 +133,18 @@ void MainWindow::slot_init_main_window()
     connect(http_manager, &HttpManager::requestJsonFinished, this, &MainWindow::onRequestJsonFinished);
     connect(http_manager, &HttpManager::requestError, this, &MainWindow::onRequestError);
 
+    // PTZ speed level: "10", one digit, or nothing while typing.
+    ui->teacher_ptzspeed_level->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("10|([0-9]{0,1})")), this));
+
     teacher_cur_track_status = 2;
     student_cur_track_status = 2;
     loading_config = true;
     loading_config = false;
+
+    // The installer starts by connecting the teacher close-up camera.
+    ui->teacher_feature_connect_Button->setFocus();
+    ui->teacher_feature_connect_Button->setDefault(true);
 
     udpClient = new QUdpSocket(this);
     udpClient->setProxy(QNetworkProxy::NoProxy);
@@ -164,6 +188,10 @@ void MainWindow::slot_init_main_window()
     connect(student_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_tcp_keepalive);
     connect(student_feature_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_feature_tcp_keepalive);
 
+    // The calibration markers stay hidden until a calibration shows them.
+    ui->teacher_feature_calibration_label->hide();
+    ui->teacher_pano_calibration_label->hide();
+
     stop_connect_timer = makeTimer(this, kStopConnectMs, false);
     connect(stop_connect_timer, &QTimer::timeout, this, &MainWindow::stop_connect);
 
@@ -180,6 +208,37 @@ void MainWindow::slot_init_main_window()
     para_response_timer = makeTimer(this, kParaResponseMs, false);
     connect(para_response_timer, &QTimer::timeout, this, &MainWindow::get_para_response);
     para_response_timer->start();
+
+    // Board lose and space times, the PTZ speed tip and the installation-position row stay hidden.
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->label_54, ui->label_190, ui->teacher_board_lose_Slider, ui->teacher_board_lose_label,
+             ui->label_189, ui->label_191, ui->teacher_board_space_Slider, ui->teacher_board_space_label,
+             ui->label_192, ui->student_camera_install_pos_pushButton, ui->label_45, ui->label_55,
+             ui->student_camera_length_lineEdit, ui->student_object_height_lineEdit})
+        w->hide();
+
+    // The three-presets mode has its own preset list (centre board and board pano, no platform).
+    if (ui->other_mode_radioButton->isChecked()) {
+        ui->teacher_preset_list->clear();
+        ui->teacher_preset_list->addItem(tr("Num 0 : Pano"));
+        ui->teacher_preset_list->addItem(tr("Num 1 : Left Board"));
+        ui->teacher_preset_list->addItem(tr("Num 2 : Center Board"));
+        ui->teacher_preset_list->addItem(tr("Num 3 : Right Board"));
+        ui->teacher_preset_list->addItem(tr("Num 11 : Board Pano"));
+        ui->teacher_preset_list->addItem(tr("Num 60 : Pano Crop"));
+    }
+
+    // Recorder Map Config opens folded: only the switch, the recorder address and the buttons.
+    ui->port_set_groupBox->hide();
+    ui->widget_username->hide();
+    ui->widget_password->hide();
+
+    ui->teacher_pano_auto_mode_Button->setChecked(true);
+    // Only the lens calibration page of tabWidget_3 stays.
+    ui->tabWidget_3->removeTab(ui->tabWidget_3->indexOf(ui->tab_18));
+    ui->recorder_password_Edit->setEchoMode(QLineEdit::Password);
+    // The director server of the lectern mode is shown but not edited here.
+    ui->groupBox_36->setEnabled(false);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
