@@ -20,6 +20,7 @@
 #include <QTreeWidgetItem>
 #include <QHostAddress>
 #include <QNetworkProxy>
+#include <QRegularExpressionValidator>
 #include <QSettings>
 #include <QTcpSocket>
 #include <QTimer>
@@ -68,6 +69,10 @@ void MainWindow::slot_init_main_window()
 {
     qDebug() << "MainWindow::slot_init_main_window()";
 
+    // Student tab: the cropping notice and the zoom field show only when a reply asks for them.
+    ui->student_tip_label->hide();
+    ui->student_zoom_lineEdit->hide();
+
     setWindowTitle(tr("Corvane V3.0.1"));
     teacher_image_expand_open = false;
     student_image_expand_open = false;
@@ -99,6 +104,14 @@ void MainWindow::slot_init_main_window()
     teacher_rtsp_port = student_rtsp_port = QStringLiteral("554");
     recorder_port_map_enabled = false;
 
+    // Student and Board tabs: controls the form keeps for their slots but the window never offers.
+    ui->groupBox_4->hide();
+    ui->groupBox_8->hide();
+    ui->groupBox_34->hide();
+    ui->student_feature_image_max_toolButton->hide();
+    ui->student_auto_calibration_pushButton->hide();
+    ui->groupBox_32->hide();
+
     // Device tree and region scene.
     connect(region_scene, &QGraphicsScene::selectionChanged, this, &MainWindow::checkSelection);
     connect(region_scene, &CustomGraphicsScene::signalNewSelectItem, this, &MainWindow::selectNewItem);
@@ -116,6 +129,10 @@ void MainWindow::slot_init_main_window()
     connect(http_manager, &HttpManager::requestStringFinished, this, &MainWindow::onRequestStringFinished);
     connect(http_manager, &HttpManager::requestJsonFinished, this, &MainWindow::onRequestJsonFinished);
     connect(http_manager, &HttpManager::requestError, this, &MainWindow::onRequestError);
+
+    // The student PTZ speed level is "10" or a single digit.
+    ui->student_ptzspeed_level->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("10|([0-9]{0,1})")), ui->student_ptzspeed_level));
 
     teacher_cur_track_status = 2;
     student_cur_track_status = 2;
@@ -164,6 +181,14 @@ void MainWindow::slot_init_main_window()
     connect(student_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_tcp_keepalive);
     connect(student_feature_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_feature_tcp_keepalive);
 
+    // Student calibration markers and corner numbers show only while calibrating or drawing.
+    ui->student_feature_calibration_label->hide();
+    ui->student_pano_calibration_label->hide();
+    ui->student_region_one_hint_label->hide();
+    ui->student_region_two_hint_label->hide();
+    ui->student_region_three_hint_label->hide();
+    ui->student_region_four_hint_label->hide();
+
     stop_connect_timer = makeTimer(this, kStopConnectMs, false);
     connect(stop_connect_timer, &QTimer::timeout, this, &MainWindow::stop_connect);
 
@@ -180,6 +205,25 @@ void MainWindow::slot_init_main_window()
     para_response_timer = makeTimer(this, kParaResponseMs, false);
     connect(para_response_timer, &QTimer::timeout, this, &MainWindow::get_para_response);
     para_response_timer->start();
+
+    // The student camera has four shield zones; 5 to 8 are never offered.
+    ui->student_shield_five_checkBox->hide();
+    ui->student_shield_six_checkBox->hide();
+    ui->student_shield_seven_checkBox->hide();
+    ui->student_shield_eight_checkBox->hide();
+
+    // Board tab: regions, basic settings, manual tracking and versions are never offered.
+    ui->groupBox_29->hide();
+    ui->board_startTrack_Button->hide();
+    ui->board_stopTrack_Button->hide();
+    ui->groupBox_30->hide();
+    ui->groupBox_33->hide();
+
+    // The student panorama camera focuses by itself; it has no focus-mode page, and its
+    // configuration page stays read-only.
+    ui->student_pano_auto_mode_Button->setChecked(true);
+    ui->tabWidget_2->removeTab(ui->tabWidget_2->indexOf(ui->tab_19));
+    ui->tab_22->setEnabled(false);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
