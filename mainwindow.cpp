@@ -26,6 +26,8 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <iterator>
+
 MainWindow *gMainWindow = nullptr;
 
 namespace {
@@ -104,6 +106,9 @@ void MainWindow::slot_init_main_window()
     teacher_rtsp_port = student_rtsp_port = QStringLiteral("554");
     recorder_port_map_enabled = false;
 
+    // The Upgrade tab opens on its Search page.
+    ui->upgrade_tabWidget->setCurrentIndex(0);
+
     // Student and Board tabs: controls the form keeps for their slots but the window never offers.
     ui->groupBox_4->hide();
     ui->groupBox_8->hide();
@@ -111,8 +116,13 @@ void MainWindow::slot_init_main_window()
     ui->student_feature_image_max_toolButton->hide();
     ui->student_auto_calibration_pushButton->hide();
     ui->groupBox_32->hide();
+    // Director and Upgrade tabs: neither is offered to the installer; the transfer work type
+    // comes from the settings file, and the board camera address is not typed by hand.
+    ui->worktype_comboBox->hide();
+    ui->director_board_IP_Edit->hide();
 
     // Device tree and region scene.
+    connect(ui->searchTreeWidget, &QTreeWidget::itemClicked, this, &MainWindow::onTreeWidgetClicked);
     connect(region_scene, &QGraphicsScene::selectionChanged, this, &MainWindow::checkSelection);
     connect(region_scene, &CustomGraphicsScene::signalNewSelectItem, this, &MainWindow::selectNewItem);
     connect(region_scene, &CustomGraphicsScene::signalSelectItemStr, this, &MainWindow::selectItemRectStr);
@@ -192,7 +202,19 @@ void MainWindow::slot_init_main_window()
     stop_connect_timer = makeTimer(this, kStopConnectMs, false);
     connect(stop_connect_timer, &QTimer::timeout, this, &MainWindow::stop_connect);
 
+    // Device list columns: No, IP Address, NetMask, GateWay, Uptime, Version, Device Model,
+    // MAC Address, Device ID, First DNS, DHCP.
+    static const int kSearchColumnWidths[] = {50, 118, 118, 118, 118, 65, 65, 150, 238, 118, 65};
+    for (int column = 0; column < int(std::size(kSearchColumnWidths)); ++column)
+        ui->searchTreeWidget->setColumnWidth(column, kSearchColumnWidths[column]);
+    ui->searchTreeWidget->setSortingEnabled(true);
+
     rtsp_preview_connected = false;
+    ui->worktype_comboBox->setCurrentIndex(0);
+    // An upgrade file dropped on the log or the file field goes to the window's own drop
+    // handler, which checks it, instead of being pasted as text.
+    ui->textEdit->setAcceptDrops(false);
+    ui->upgrade_filename_lineEdit->setAcceptDrops(false);
     setAcceptDrops(true);
     upgrade_mode = QStringLiteral("Simple");
 
@@ -201,6 +223,16 @@ void MainWindow::slot_init_main_window()
     discovery_socket = new QUdpSocket(this);
     unicast_socket = new QUdpSocket(this);
     connect(unicast_socket, &QUdpSocket::readyRead, this, &MainWindow::receive_unicast);
+
+    // The Preview pad's two lower corner keys zoom in PTZ mode and are the menu's BACK and
+    // MENU keys in OSD mode.
+    if (ui->upgrade_preview_comboBox->currentIndex() == 0) {
+        ui->osd_back_Button->setText(tr("Zoom in"));
+        ui->osd_menu_Button->setText(tr("Zoom out"));
+    } else {
+        ui->osd_back_Button->setText(tr("BACK"));
+        ui->osd_menu_Button->setText(tr("MENU"));
+    }
 
     para_response_timer = makeTimer(this, kParaResponseMs, false);
     connect(para_response_timer, &QTimer::timeout, this, &MainWindow::get_para_response);
