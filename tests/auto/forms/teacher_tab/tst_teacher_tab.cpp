@@ -883,4 +883,4 @@ private slots:
 };
 
 QTEST_MAIN(tst_Teacher)
-#include "tst_teacher.moc"
+#include "tst_teacher_tab.moc"

@@ -43,4 +43,4 @@ private slots:
 };
 
 QTEST_MAIN(tst_WizardConfig)
-#include "tst_wizard_config.moc"
+#include "tst_wizard_config_tab.moc"

@@ -284,4 +284,4 @@ private slots:
 };
 
 QTEST_MAIN(tst_RecorderMap)
-#include "tst_recorder_map.moc"
+#include "tst_recorder_map_tab.moc"

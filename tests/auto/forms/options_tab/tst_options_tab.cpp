@@ -294,4 +294,4 @@ private slots:
 };
 
 QTEST_MAIN(tst_Options)
-#include "tst_options.moc"
+#include "tst_options_tab.moc"
