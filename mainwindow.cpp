@@ -306,6 +306,10 @@ void MainWindow::slot_init_main_window()
     // The lectern mode's director server and the student configuration page stay read-only.
     ui->groupBox_36->setEnabled(false);
     ui->tab_22->setEnabled(false);
+
+    // The empty logo strip lies over the bottom edge of the Teacher tab's Stop Track button:
+    // clicks there go to the button.
+    ui->oem_logo_label->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

@@ -278,6 +278,26 @@ private slots:
         QVERIFY(!bare->findChild<QWidget *>(name)->isHidden());
     }
 
+    void logoStripLetsClicksThrough()
+    {
+        // The logo strip overlaps the bottom edge of the Teacher tab's track buttons; being
+        // empty, it must not swallow their clicks.
+        MainWindow *w = holder.window.get();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QWidget *central = w->ui->centralWidget;
+        const QRect logo = w->ui->oem_logo_label->geometry();
+        QVERIFY(central->childAt(logo.center()) != w->ui->oem_logo_label);
+        const QRect stop(w->ui->teacher_stopTrack_Button->mapTo(central, QPoint(0, 0)),
+                         w->ui->teacher_stopTrack_Button->size());
+        const QRect both = stop & logo;
+        QVERIFY(!both.isEmpty());
+        QCOMPARE(central->childAt(both.center()), static_cast<QWidget *>(w->ui->teacher_stopTrack_Button));
+        // In the form alone the strip would take them.
+        QVERIFY(!form->oem_logo_label->testAttribute(Qt::WA_TransparentForMouseEvents));
+        w->hide();
+    }
+
     void setUpLeavesTheChoicesShown()
     {
         MainWindow *w = holder.window.get();
