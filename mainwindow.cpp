@@ -19,6 +19,7 @@
 #include <QGraphicsItem>
 #include <QTreeWidgetItem>
 #include <QHostAddress>
+#include <QLineEdit>
 #include <QNetworkProxy>
 #include <QRegularExpressionValidator>
 #include <QSettings>
@@ -71,6 +72,12 @@ void MainWindow::slot_init_main_window()
 {
     qDebug() << "MainWindow::slot_init_main_window()";
 
+    // Teacher tab: controls that stay out of view.
+    ui->teacher_board_hand_enable_checkBox->hide();
+    ui->teacher_tip_label->hide();
+    ui->label_persontrack->hide();
+    ui->teacher_feature_persontrack_comboBox->hide();
+    ui->teacher_zoom_lineEdit->hide();
     // Student tab: the cropping notice and the zoom field show only when a reply asks for them.
     ui->student_tip_label->hide();
     ui->student_zoom_lineEdit->hide();
@@ -121,6 +128,13 @@ void MainWindow::slot_init_main_window()
     ui->worktype_comboBox->hide();
     ui->director_board_IP_Edit->hide();
 
+    // Teacher tab: more controls that stay out of view, and the reversal compensation page.
+    ui->teacher_board_effect_list->hide();
+    ui->lectern_mode_radioButton->hide();
+    ui->teacher_feature_image_max_toolButton->hide();
+    ui->teacher_auto_calibration_pushButton->hide();
+    ui->tabWidget_3->removeTab(ui->tabWidget_3->indexOf(ui->tab_5));
+
     // Device tree and region scene.
     connect(ui->searchTreeWidget, &QTreeWidget::itemClicked, this, &MainWindow::onTreeWidgetClicked);
     connect(region_scene, &QGraphicsScene::selectionChanged, this, &MainWindow::checkSelection);
@@ -140,7 +154,9 @@ void MainWindow::slot_init_main_window()
     connect(http_manager, &HttpManager::requestJsonFinished, this, &MainWindow::onRequestJsonFinished);
     connect(http_manager, &HttpManager::requestError, this, &MainWindow::onRequestError);
 
-    // The student PTZ speed level is "10" or a single digit.
+    // PTZ speed levels: "10", one digit, or nothing while typing.
+    ui->teacher_ptzspeed_level->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("10|([0-9]{0,1})")), this));
     ui->student_ptzspeed_level->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("10|([0-9]{0,1})")), ui->student_ptzspeed_level));
 
@@ -148,6 +164,10 @@ void MainWindow::slot_init_main_window()
     student_cur_track_status = 2;
     loading_config = true;
     loading_config = false;
+
+    // The installer starts by connecting the teacher close-up camera.
+    ui->teacher_feature_connect_Button->setFocus();
+    ui->teacher_feature_connect_Button->setDefault(true);
 
     udpClient = new QUdpSocket(this);
     udpClient->setProxy(QNetworkProxy::NoProxy);
@@ -191,6 +211,9 @@ void MainWindow::slot_init_main_window()
     connect(student_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_tcp_keepalive);
     connect(student_feature_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_feature_tcp_keepalive);
 
+    // The calibration markers stay hidden until a calibration shows them.
+    ui->teacher_feature_calibration_label->hide();
+    ui->teacher_pano_calibration_label->hide();
     // Student calibration markers and corner numbers show only while calibrating or drawing.
     ui->student_feature_calibration_label->hide();
     ui->student_pano_calibration_label->hide();
@@ -243,6 +266,24 @@ void MainWindow::slot_init_main_window()
     ui->student_shield_six_checkBox->hide();
     ui->student_shield_seven_checkBox->hide();
     ui->student_shield_eight_checkBox->hide();
+    // Board lose and space times, the PTZ speed tip and the installation-position row stay hidden.
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->label_54, ui->label_190, ui->teacher_board_lose_Slider, ui->teacher_board_lose_label,
+             ui->label_189, ui->label_191, ui->teacher_board_space_Slider, ui->teacher_board_space_label,
+             ui->label_192, ui->student_camera_install_pos_pushButton, ui->label_45, ui->label_55,
+             ui->student_camera_length_lineEdit, ui->student_object_height_lineEdit})
+        w->hide();
+
+    // The three-presets mode has its own preset list (centre board and board pano, no platform).
+    if (ui->other_mode_radioButton->isChecked()) {
+        ui->teacher_preset_list->clear();
+        ui->teacher_preset_list->addItem(tr("Num 0 : Pano"));
+        ui->teacher_preset_list->addItem(tr("Num 1 : Left Board"));
+        ui->teacher_preset_list->addItem(tr("Num 2 : Center Board"));
+        ui->teacher_preset_list->addItem(tr("Num 3 : Right Board"));
+        ui->teacher_preset_list->addItem(tr("Num 11 : Board Pano"));
+        ui->teacher_preset_list->addItem(tr("Num 60 : Pano Crop"));
+    }
 
     // Board tab: regions, basic settings, manual tracking and versions are never offered.
     ui->groupBox_29->hide();
@@ -250,12 +291,25 @@ void MainWindow::slot_init_main_window()
     ui->board_stopTrack_Button->hide();
     ui->groupBox_30->hide();
     ui->groupBox_33->hide();
+    // Recorder Map Config opens folded: only the switch, the recorder address and the buttons.
+    ui->port_set_groupBox->hide();
+    ui->widget_username->hide();
+    ui->widget_password->hide();
 
-    // The student panorama camera focuses by itself; it has no focus-mode page, and its
-    // configuration page stays read-only.
+    // The panorama cameras focus by themselves: no focus-mode pages; of tabWidget_3 only the
+    // lens calibration page stays.
     ui->student_pano_auto_mode_Button->setChecked(true);
+    ui->teacher_pano_auto_mode_Button->setChecked(true);
+    ui->tabWidget_3->removeTab(ui->tabWidget_3->indexOf(ui->tab_18));
     ui->tabWidget_2->removeTab(ui->tabWidget_2->indexOf(ui->tab_19));
+    ui->recorder_password_Edit->setEchoMode(QLineEdit::Password);
+    // The lectern mode's director server and the student configuration page stay read-only.
+    ui->groupBox_36->setEnabled(false);
     ui->tab_22->setEnabled(false);
+
+    // The empty logo strip lies over the bottom edge of the Teacher tab's Stop Track button:
+    // clicks there go to the button.
+    ui->oem_logo_label->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
