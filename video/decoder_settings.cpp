@@ -1,0 +1,4 @@
+#include "video/decoder_settings.h"
+
+QString gDecoderType = QStringLiteral("NONE");
+bool gHwAccelEnabled = false;
