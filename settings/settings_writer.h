@@ -5,11 +5,11 @@
 
 #include <functional>
 
-// Rewrites a whole INI settings file without ever leaving a half-written or empty file behind.
-// Every key of the old file is dropped and fill() writes the new content; the new file is
-// written beside the old one and takes its place only when it was written completely, so a
-// write that fails, or a process that ends before the write, leaves the previous file whole.
-// Returns false, and writes why to the log, when the file could not be written. The content
-// that could not be written stays pending in the settings class of this process: readers in
-// the process see it, and the next write of the file through the settings class writes it.
+// Writes a whole INI settings file anew without ever leaving a half-written or empty file in
+// its place. fill() writes the new content (in the settings class's own INI format) into a
+// file beside the old one; what reached the disk is read back and checked; only then does it
+// replace the old file, in one step. A write that fails (a read-only folder, a full disk) or a
+// process that ends during the save leaves the previous file byte for byte. Returns false,
+// and writes why to the log, when the file could not be written. Readers of the file in this
+// process see the new content at once.
 bool rewrite_settings_file(const QString &path, const std::function<void(QSettings &)> &fill);

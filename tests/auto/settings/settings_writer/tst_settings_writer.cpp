@@ -84,9 +84,18 @@ private slots:
     }
 
     // A full disk: the new file does not fit. The old one stays whole (a save that removed it
-    // first would lose it here).
+    // first would lose it here, and so would a small file whose write the settings class
+    // buffers and whose failure it does not report).
+    void fullDiskKeepsOldFile_data()
+    {
+        QTest::addColumn<int>("keys");
+        QTest::newRow("a settings file's size") << 150;
+        QTest::newRow("larger than the write buffer") << 800;
+    }
+
     void fullDiskKeepsOldFile()
     {
+        QFETCH(int, keys);
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("appdata"));
         QVERIFY(QDir().mkpath(folder));
@@ -97,8 +106,8 @@ private slots:
         const QByteArray old = "[TEACHER_CONF]\nFeature_IP=192.168.1.100\n";
         QVERIFY(writeBytes(path, old));
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("save_config failed")));
-        const bool ok = rewrite_settings_file(path, [](QSettings &s) {
-            for (int i = 0; i < 800; ++i)
+        const bool ok = rewrite_settings_file(path, [keys](QSettings &s) {
+            for (int i = 0; i < keys; ++i)
                 s.setValue(QStringLiteral("G/key%1").arg(i), QStringLiteral("a value of some length"));
         });
         QVERIFY(!ok);
