@@ -154,11 +154,9 @@ QVector<QByteArray> run(Op op, SimCameraState &state, const QByteArray &payload)
         const quint8 byte = at(payload, 4);
         if (byte == 0x00) {
             ptz.zoomDrive = 0;
-        } else if ((byte & 0xF0) == 0x20 || (byte & 0xF0) == 0x30) {
+        } else if (((byte & 0xF0) == 0x20 || (byte & 0xF0) == 0x30) && (byte & 0x0F) <= 7) {
             ptz.zoomDrive = byte >> 4;
             ptz.zoomSpeed = byte & 0x0F;
-            if (ptz.zoomSpeed > 7)
-                return refused();
         } else {
             return refused();
         }
