@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -357,7 +358,7 @@ void SimCamera::onTextReadyRead()
         route.udp = m_textSocket;
         route.peer = message.peerAddress;
         route.peerPort = replyPort; // text answers go to the tool's reply port, not the sender's
-        respond(route, SimChannel::Text, answer.isEmpty() ? QVector<QByteArray>() : QVector<QByteArray>{answer});
+        respond(route, message, answer.isEmpty() ? QVector<QByteArray>() : QVector<QByteArray>{answer});
     }
 }
 
@@ -383,7 +384,7 @@ void SimCamera::onViscaReadyRead()
         route.udp = m_viscaSocket;
         route.peer = message.peerAddress;
         route.peerPort = message.peerPort;
-        respond(route, SimChannel::Visca, answers);
+        respond(route, message, answers);
     }
 }
 
@@ -498,7 +499,7 @@ void SimCamera::handleFrame(QTcpSocket *socket, const SimControlFrame &frame)
     route.tcp = socket;
     route.peer = message.peerAddress;
     route.peerPort = message.peerPort;
-    respond(route, message.channel, answers);
+    respond(route, message, answers);
 }
 
 void SimCamera::onLinkClosed(QTcpSocket *socket)
@@ -522,17 +523,24 @@ void SimCamera::onLinkClosed(QTcpSocket *socket)
 // ---------------------------------------------------------------------------------------------
 // Answering
 
-void SimCamera::respond(const Route &route, SimChannel channel, const QVector<QByteArray> &answers)
+void SimCamera::respond(const Route &route, const SimMessage &request, QVector<QByteArray> answers)
 {
-    if (answers.isEmpty())
-        return;
     SimFault fault;
     int delayMs;
+    Responder responder;
     {
         QMutexLocker lock(&m_mutex);
         fault = m_fault;
         delayMs = m_faultDelayMs;
+        responder = m_responder;
     }
+    if (responder)
+        answers = responder(request, answers);
+    answers.erase(std::remove_if(answers.begin(), answers.end(), [](const QByteArray &a) { return a.isEmpty(); }),
+                  answers.end());
+    if (answers.isEmpty())
+        return;
+    const SimChannel channel = request.channel;
     if (fault == SimFault::Silent)
         return;
     if (fault == SimFault::Slow) {
@@ -619,6 +627,65 @@ void SimCamera::write(const Route &route, SimChannel channel, const QByteArray &
     record(message);
 }
 
+void SimCamera::setResponder(const Responder &responder)
+{
+    QMutexLocker lock(&m_mutex);
+    m_responder = responder;
+}
+
+int SimCamera::pushToLinks(const QByteArray &bytes)
+{
+    int written = 0;
+    inOwnThread([&] {
+        for (const auto &link : m_links) {
+            Route route;
+            route.transport = SimTransport::Tcp;
+            route.tcp = link.first;
+            route.peer = link.second.peer;
+            route.peerPort = link.second.peerPort;
+            write(route, SimChannel::Other, bytes, 0);
+            ++written;
+        }
+    });
+    return written;
+}
+
+int SimCamera::pushFrameToLinks(quint32 port, const QByteArray &payload)
+{
+    int written = 0;
+    const SimChannel channel = port == simuot::kViscaPort ? SimChannel::Visca
+        : port == simuot::kTextPort                       ? SimChannel::Text
+                                                          : SimChannel::Other;
+    inOwnThread([&] {
+        for (const auto &link : m_links) {
+            Route route;
+            route.transport = SimTransport::Tcp;
+            route.tcp = link.first;
+            route.peer = link.second.peer;
+            route.peerPort = link.second.peerPort;
+            write(route, channel, simuot::frame(port, payload), port);
+            ++written;
+        }
+    });
+    return written;
+}
+
+bool SimCamera::pushDatagram(bool fromViscaPort, const QByteArray &payload, const QHostAddress &address, quint16 port)
+{
+    bool written = false;
+    inOwnThread([&] {
+        Route route;
+        route.udp = fromViscaPort ? m_viscaSocket : m_textSocket;
+        route.peer = address;
+        route.peerPort = port;
+        if (!route.udp)
+            return;
+        write(route, fromViscaPort ? SimChannel::Visca : SimChannel::Text, payload, 0);
+        written = true;
+    });
+    return written;
+}
+
 QByteArray SimCamera::garbage()
 {
     QMutexLocker lock(&m_mutex);
@@ -635,7 +702,7 @@ QByteArray SimCamera::garbage()
 // ---------------------------------------------------------------------------------------------
 // Record
 
-void SimCamera::record(SimMessage message)
+void SimCamera::record(SimMessage &message)
 {
     message.timeMs = simClockMs();
     {

@@ -101,6 +101,18 @@ public:
     // Back to the stores and head of a new camera of the current model.
     void resetState();
 
+    // Answers under the test's control. A responder sees every datagram and frame the camera
+    // takes (with the answers the camera would send) and returns the answers to send instead;
+    // it runs in the camera's thread, before the fault is applied. An empty function removes it.
+    using Responder = std::function<QVector<QByteArray>(const SimMessage &request, const QVector<QByteArray> &answers)>;
+    void setResponder(const Responder &responder);
+    // Unasked sends: bytes written as they are to every open TCP link; a UOT frame for port to
+    // every open link; a datagram from the text port (or the VISCA port) to address:port. Each
+    // returns how many links or datagrams it wrote, and is recorded as sent.
+    int pushToLinks(const QByteArray &bytes);
+    int pushFrameToLinks(quint32 port, const QByteArray &payload);
+    bool pushDatagram(bool fromViscaPort, const QByteArray &payload, const QHostAddress &address, quint16 port);
+
     // What it saw. Records are kept until cleared; a wait handles the calling thread's events
     // (so a camera or a test socket of that thread goes on working) for at most timeoutMs
     // (bounded to one minute) and returns the first entry from index `from` on that matches.
@@ -139,13 +151,14 @@ private:
     void onLinkReadyRead(QTcpSocket *socket);
     void onLinkClosed(QTcpSocket *socket);
     void handleFrame(QTcpSocket *socket, const SimControlFrame &frame);
-    void respond(const Route &route, SimChannel channel, const QVector<QByteArray> &answers);
+    void respond(const Route &route, const SimMessage &request, QVector<QByteArray> answers);
     void transmit(const Route &route, SimChannel channel, const QVector<QByteArray> &answers, SimFault fault);
     // Writes bytes as one datagram or into the TCP stream; framePort is what the bytes' UOT
     // header names (0 when they carry none).
     void write(const Route &route, SimChannel channel, const QByteArray &bytes, quint32 framePort);
     QByteArray garbage();
-    void record(SimMessage message);
+    // Stamps the message with the time and keeps it.
+    void record(SimMessage &message);
     std::optional<SimMessage> waitIn(const QVector<SimMessage> &log, const Predicate &predicate, int timeoutMs,
                                      int from) const;
 
@@ -155,6 +168,7 @@ private:
     QString m_address;
     SimPorts m_ports;
     SimFault m_fault = SimFault::None;
+    Responder m_responder;
     int m_faultDelayMs = 0;
     QString m_lastError;
     QRandomGenerator m_garbage;

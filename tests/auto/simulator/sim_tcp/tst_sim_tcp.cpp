@@ -252,6 +252,53 @@ private slots:
         QVERIFY(secondBuffer.isEmpty());
     }
 
+    void pushesReachEveryLink()
+    {
+        QTcpSocket second;
+        QVERIFY(connectTcp(second, QLatin1String(kAddress), 6793));
+        QVERIFY(QTest::qWaitFor([&] { return m_camera->tcpLinkCount() == 2; }, kReplyMs));
+        const QByteArray status = lines({"teacher_parameter", "teacher_tracking_status=start"});
+        QCOMPARE(m_camera->pushFrameToLinks(6791, status), 2);
+        QCOMPARE(m_camera->pushToLinks(hex("55 4F 54")), 2); // a marker cut short, as it is
+        QByteArray secondBuffer;
+        UotFrame toSecond;
+        QVERIFY(waitUotFrame(second, &secondBuffer, &toSecond));
+        const UotFrame toFirst = nextFrame();
+        QCOMPARE(toFirst.payload, status);
+        QCOMPARE(toSecond.payload, status);
+        QVERIFY(QTest::qWaitFor([&] { secondBuffer.append(second.readAll()); return secondBuffer.size() == 3; }, kReplyMs));
+        QCOMPARE(secondBuffer, QByteArray("UOT"));
+        const QVector<SimMessage> sent = m_camera->sent();
+        QCOMPARE(sent.size(), 4);
+        QCOMPARE(sent.first().framePort, 6791u);
+        QCOMPARE(sent.last().framePort, 0u);
+    }
+
+    void aResponderDecidesTheAnswers()
+    {
+        QVector<SimMessage> seen;
+        m_camera->setResponder([&seen](const SimMessage &request, const QVector<QByteArray> &answers) {
+            seen << request;
+            if (request.isVisca())
+                return QVector<QByteArray>(); // the head stays quiet
+            return QVector<QByteArray>{answers.value(0) + "\nextra=1", QByteArray("second")};
+        });
+        m_link->write(controlFrame(1259, hex("81 09 11 49 FF")) + controlFrame(6791, lines({"board_parameter", "get_tracking_status"})));
+        const UotFrame first = nextFrame();
+        const UotFrame second = nextFrame();
+        QCOMPARE(first.payload, lines({"board_parameter", "board_tracking_status=stop", "extra=1"}));
+        QCOMPARE(second.payload, QByteArray("second"));
+        QVERIFY(linkStaysQuiet(100));
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen.at(0).payload, hex("81 09 11 49 FF"));
+        QCOMPARE(seen.at(1).framePort, 6791u);
+
+        m_camera->setResponder(SimCamera::Responder());
+        m_link->write(controlFrame(1259, hex("81 09 04 38 FF")));
+        QCOMPARE(nextFrame().payload, hex("90 50 02 FF"));
+        QCOMPARE(seen.size(), 2);
+    }
+
     void closingsAreRecorded()
     {
         const int before = m_camera->receivedCount();

@@ -336,6 +336,20 @@ private slots:
         QCOMPARE(m_camera->sentCount(), 0);
     }
 
+    void anUnaskedDatagramComesFromTheTextPort()
+    {
+        const QByteArray status = lines({"student_parameter", "student_tracking_status=error"});
+        QVERIFY(m_camera->pushDatagram(false, status, QHostAddress(QStringLiteral("127.0.0.1")), 7791));
+        QNetworkDatagram datagram;
+        QVERIFY(waitDatagram(m_replies, &datagram));
+        QCOMPARE(datagram.data(), status);
+        QCOMPARE(datagram.senderAddress(), QHostAddress(QLatin1String(kAddress)));
+        QCOMPARE(datagram.senderPort(), 6791);
+        QCOMPARE(m_camera->sentCount(), 1);
+        m_camera->stop();
+        QVERIFY(!m_camera->pushDatagram(false, status, QHostAddress(QStringLiteral("127.0.0.1")), 7791));
+    }
+
     void resetStateForgetsWhatWasSet()
     {
         ask(lines({"teacher_parameter", "set_tracking_config_file", "pano_sensitivity=0"}));
