@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
         QStringLiteral("Simulated camera of the Corvane installation: text commands on UDP (6791, answered to "
                        "port 7791), VISCA on UDP (1259), control frames on TCP (6793, answered in UOT frames)."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("address"), QStringLiteral("IPv4 address to serve on, e.g. 127.0.0.2"));
+    parser.addPositionalArgument(QStringLiteral("address"), QStringLiteral("loopback address to serve on, e.g. 127.0.0.2"));
     parser.addPositionalArgument(QStringLiteral("model"), QStringLiteral("model code: R6, M5, M19, J57, J22 ..."));
     parser.addPositionalArgument(QStringLiteral("fault"),
                                  QStringLiteral("optional fault: %1; slow takes a delay as slow:MS")
@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
         || !readPort(parser, tcpPort.names().first(), &ports.tcp) || !readPort(parser, replyPort.names().first(), &ports.reply))
         return 2;
     if (!camera.setAddress(args.at(0))) {
-        err() << "corvane-sim: not an IPv4 address: " << args.at(0) << Qt::endl;
+        err() << "corvane-sim: not a loopback address (127.0.0.0/8): " << args.at(0) << Qt::endl;
         return 2;
     }
     camera.setPorts(ports);

@@ -4,7 +4,6 @@
 #include "sim_uot_frame.h"
 #include "sim_visca.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QNetworkDatagram>
@@ -25,6 +24,13 @@ constexpr int kWaitRoundMs = 20;   // a wait looks at the record at least this o
 constexpr quint32 kDefaultGarbageSeed = 0x5EED;
 constexpr int kMinGarbage = 8;     // garbage answers are 8 to 40 bytes long
 constexpr int kGarbageSpread = 33;
+
+// A simulated camera answers on loopback only: nothing it sends can leave the machine.
+bool isLoopbackIpv4(const QString &address)
+{
+    const QHostAddress host(address);
+    return host.protocol() == QAbstractSocket::IPv4Protocol && host.isLoopback();
+}
 
 } // namespace
 
@@ -107,8 +113,8 @@ bool SimCamera::startHere()
         stopHere();
         return false;
     };
-    if (host.protocol() != QAbstractSocket::IPv4Protocol)
-        return fail("address", 0, QStringLiteral("not an IPv4 address"));
+    if (!isLoopbackIpv4(address))
+        return fail("address", 0, QStringLiteral("not an IPv4 loopback address (127.0.0.0/8)"));
 
     // Exclusive binds: a second camera on the same address must fail rather than share the port.
     m_textSocket = new QUdpSocket(this);
@@ -177,7 +183,7 @@ QString SimCamera::address() const
 
 bool SimCamera::setAddress(const QString &address)
 {
-    if (m_running.load() || QHostAddress(address).protocol() != QAbstractSocket::IPv4Protocol)
+    if (m_running.load() || !isLoopbackIpv4(address))
         return false;
     QMutexLocker lock(&m_mutex);
     m_address = address;

@@ -49,8 +49,9 @@ public:
                        const QString &model = QStringLiteral("J57"), QObject *parent = nullptr);
     ~SimCamera() override;
 
-    // Life. start() binds the three ports on the address and returns false (see lastError())
-    // when one of them cannot be bound, leaving nothing bound. stop() drops the TCP links, closes
+    // Life. start() binds the three ports on the address (a 127.0.0.x address; nothing else is
+    // served) and returns false (see lastError()) when one of them cannot be bound, leaving
+    // nothing bound. stop() drops the TCP links, closes
     // the ports and forgets answers still waiting (a slow fault); the stores, the head and the
     // record are kept, so a camera can vanish and come back with what it held.
     bool start();
@@ -61,8 +62,8 @@ public:
     void dropTcpLinks();
     int tcpLinkCount() const { return m_linkCount.load(); }
 
-    // Where it listens: may change only while stopped (false otherwise, or for an address that
-    // is not an IPv4 address).
+    // Where it listens: may change only while stopped (false otherwise, or for an address
+    // outside 127.0.0.0/8).
     QString address() const;
     bool setAddress(const QString &address);
     SimPorts ports() const;

@@ -188,12 +188,25 @@ private slots:
         QCOMPARE(model.data().mid(6, 2), hex("4A 57"));
     }
 
-    void anAddressThatIsNotIpv4IsRefused()
+    void onlyLoopbackAddressesAreServed_data()
     {
-        SimCamera camera(QStringLiteral("not-an-address"), QStringLiteral("J57"));
+        QTest::addColumn<QString>("address");
+        QTest::newRow("no address") << "not-an-address";
+        QTest::newRow("IPv6 loopback") << "::1";
+        QTest::newRow("private network") << "10.0.0.2";
+        QTest::newRow("any") << "0.0.0.0";
+        QTest::newRow("multicast") << "239.255.255.250";
+    }
+
+    void onlyLoopbackAddressesAreServed()
+    {
+        QFETCH(QString, address);
+        SimCamera camera(address, QStringLiteral("J57"));
         QVERIFY(!camera.start());
-        QVERIFY(!camera.lastError().isEmpty());
-        QVERIFY(!camera.setAddress(QStringLiteral("::1")));
+        QVERIFY(!camera.isRunning());
+        QVERIFY(camera.lastError().contains(QLatin1String("loopback")));
+        QVERIFY(!camera.setAddress(address));
+        QVERIFY(camera.setAddress(QStringLiteral("127.1.2.3")));
     }
 
     void waitsAreBounded()
