@@ -188,27 +188,23 @@ void MainWindow::slot_init_main_window()
     teacher_tcp_socket->setProxy(QNetworkProxy::NoProxy);
     student_tcp_socket = new QTcpSocket(this);
     student_tcp_socket->setProxy(QNetworkProxy::NoProxy);
-    // A readyRead with nothing to read calls no reader.
-    for (QTcpSocket *link : {teacher_tcp_socket, student_tcp_socket}) {
-        connect(link, &QTcpSocket::readyRead, link, [this, link] {
-            if (link->bytesAvailable() > 0)
-                readResponseData();
-        });
-    }
+    // The socket is the context: the hook goes with the socket.
+    connect(teacher_tcp_socket, &QTcpSocket::readyRead, teacher_tcp_socket, [this] { teacher_tcp_ready_read(); });
+    connect(student_tcp_socket, &QTcpSocket::readyRead, student_tcp_socket, [this] { student_tcp_ready_read(); });
 
-    response_tip_timer = makeTimer(this, kResponseTipMs, true);
+    response_timeout_timer = makeTimer(this, kResponseTipMs, true);
     teacher_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
     student_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
     teacher_pano_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
     teacher_feature_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
-    student_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
+    student_pano_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
     student_feature_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
-    connect(response_tip_timer, &QTimer::timeout, this, &MainWindow::slot_response_timeout_tip);
+    connect(response_timeout_timer, &QTimer::timeout, this, &MainWindow::slot_response_timeout_tip);
     connect(teacher_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_teacher_auto_calibration);
     connect(student_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_student_auto_calibration);
     connect(teacher_pano_keepalive_timer, &QTimer::timeout, this, &MainWindow::teacher_pano_tcp_keepalive);
     connect(teacher_feature_keepalive_timer, &QTimer::timeout, this, &MainWindow::teacher_feature_tcp_keepalive);
-    connect(student_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_tcp_keepalive);
+    connect(student_pano_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_tcp_keepalive);
     connect(student_feature_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_feature_tcp_keepalive);
 
     // The calibration markers stay hidden until a calibration shows them.
@@ -396,6 +392,19 @@ void MainWindow::widgetChanged(int layout)
         ui->tabWidget->removeTab(ui->tabWidget->indexOf(ui->tab_board));
     else if (withBoard && ui->tabWidget->indexOf(ui->tab_board) < 0)
         ui->tabWidget->insertTab(2, ui->tab_board, tr("Board"));
+}
+
+// A readyRead with nothing to read calls no reader.
+void MainWindow::teacher_tcp_ready_read()
+{
+    if (teacher_tcp_socket->bytesAvailable() > 0)
+        readResponseData();
+}
+
+void MainWindow::student_tcp_ready_read()
+{
+    if (student_tcp_socket->bytesAvailable() > 0)
+        readResponseData();
 }
 
 // ---- receivers whose behaviour belongs to later features ----
