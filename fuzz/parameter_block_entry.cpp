@@ -8,17 +8,19 @@
 #include <QStringList>
 
 namespace {
-// Straightforward model of the lookup: the first line that starts with "key=".
-QString reference_value(const QString &text, const QString &key)
+// Straightforward model of the lookup: the lines of the text up to its first zero character,
+// searched for the first that starts with "key=".
+QStringList reference_lines(const QString &text)
 {
-    QString t = text;
-    const int zero = t.indexOf(QChar(0));
-    if (zero >= 0)
-        t.truncate(zero);
+    const int zero = text.indexOf(QChar(0));
+    return (zero >= 0 ? text.left(zero) : text).split(QLatin1Char('\n'));
+}
+
+QString reference_value(const QStringList &lines, const QString &key)
+{
     const QString needle = key.endsWith(QLatin1Char('=')) ? key : key + QLatin1Char('=');
     if (needle.size() < 2)
         return QString();
-    const QStringList lines = t.split(QLatin1Char('\n'));
     for (const QString &line : lines) {
         if (line.startsWith(needle))
             return QString(line.constData() + needle.size(), line.size() - needle.size());
@@ -32,10 +34,10 @@ const QRegularExpression &line_breaks()
     return re;
 }
 
-QString check_lookup(const QString &text, const QString &key)
+QString check_lookup(const QString &text, const QStringList &lines, const QString &key)
 {
     const QString got = parameter_block::value(text, key);
-    const QString want = reference_value(text, key);
+    const QString want = reference_value(lines, key);
     if (got.isNull() != want.isNull() || got != want)
         return QStringLiteral("value of \"%1\": got \"%2\", want \"%3\"").arg(key, got, want);
     if (got.contains(QLatin1Char('\n')) || got.contains(QChar(0)))
@@ -150,10 +152,12 @@ QString check_parameter_block_input(const uint8_t *data, size_t size)
         const QString key = lines.at(i).section(QLatin1Char('='), 0, 0);
         keys << key << key.mid(1);
     }
+    const QStringList text_lines = reference_lines(text);
+    const QStringList raw_lines = reference_lines(raw);
     for (const QString &key : qAsConst(keys)) {
-        failure = check_lookup(text, key);
+        failure = check_lookup(text, text_lines, key);
         if (failure.isEmpty())
-            failure = check_lookup(raw, key);
+            failure = check_lookup(raw, raw_lines, key);
         if (!failure.isEmpty())
             return failure;
     }
