@@ -552,12 +552,12 @@ void MainWindow::set_teacher_region_widgets(bool enable)
 
 void MainWindow::send_teacher_pano_text(const QString &text)
 {
-    qWarning().noquote() << "MainWindow::send_teacher_pano_text not yet connected, not sent:" << text;
+    qWarning() << "MainWindow::send_teacher_pano_text not yet connected, not sent:" << text;
 }
 
 void MainWindow::send_teacher_pano_visca(const QString &hexText)
 {
-    qWarning().noquote() << "MainWindow::send_teacher_pano_visca not yet connected, not sent:" << hexText;
+    qWarning() << "MainWindow::send_teacher_pano_visca not yet connected, not sent:" << hexText;
 }
 
 // ---------------------------------------------------------------------------
