@@ -473,6 +473,20 @@ private slots:
         QCOMPARE(names.first().first().toString(), QStringLiteral("BoardRegionLeft"));
     }
 
+    // A right click on a region that is not being edited must not leave that region holding
+    // the mouse: the next drag still moves the current region.
+    void rightClickLetsGoOfTheMouse()
+    {
+        addRegion(QStringLiteral("ShieldRegionOne"), QRectF(250, 100, 100, 50), 2);
+        CustomGraphicsRectItem *tracking = addRegion(QStringLiteral("TrackingRegion"), QRectF(50, 100, 100, 50), 0);
+        press(QPointF(300, 125), Qt::RightButton);
+        release(QPointF(300, 125), Qt::RightButton);
+        QCOMPARE(scene->mouseGrabberItem(), static_cast<QGraphicsItem *>(nullptr));
+        hover(QPointF(100, 125));
+        drag(QPointF(100, 125), QPointF(120, 125));
+        QCOMPARE(sceneRectOf(tracking), QRectF(70, 100, 100, 50));
+    }
+
     // ---- removing regions ----
 
     void deleteByNameTakesEveryRecordOfTheName()
