@@ -421,9 +421,6 @@ void MainWindow::get_para_response() {}
 void MainWindow::onRequestStringFinished(QString) {}
 void MainWindow::onRequestJsonFinished(QJsonObject) {}
 void MainWindow::onRequestError(QString) {}
-void MainWindow::checkSelection() {}
-void MainWindow::selectNewItem(QGraphicsItem *) {}
-void MainWindow::selectItemRectStr(QString) {}
 void MainWindow::slot_teacher_auto_calibration() {}
 void MainWindow::slot_student_auto_calibration() {}
 void MainWindow::onTreeWidgetClicked(QTreeWidgetItem *, int) {}
