@@ -15,6 +15,7 @@ Prints "rtsp_server: ready rtsp://ADDRESS:PORT" on standard output once it accep
 """
 
 import argparse
+import os
 import signal
 import sys
 
@@ -46,10 +47,13 @@ def raw_caps(width, height, fps, fmt):
 def pattern_launch(args):
     width, height = args.size
     # key-int-max: one key frame a second, so a client that joins late shows a picture soon.
+    # One encoding thread and no slices: x264's frame threads each hold a frame back (the
+    # first picture would come that much later), and FFmpeg's RTP reader loses slices of
+    # sliced frames.
     return (
         "( videotestsrc is-live=true pattern=%s "
         "! capsfilter name=rawcaps caps=%s "
-        "! x264enc tune=zerolatency speed-preset=ultrafast sliced-threads=false key-int-max=%d bitrate=%d "
+        "! x264enc tune=zerolatency speed-preset=ultrafast sliced-threads=false threads=1 key-int-max=%d bitrate=%d "
         "! h264parse config-interval=-1 "
         "! rtph264pay name=pay0 pt=96 config-interval=-1 )"
         % (args.pattern, raw_caps(width, height, args.fps, args.format), args.fps, args.bitrate)
@@ -112,6 +116,8 @@ def main():
                         help="time between size switches")
     parser.add_argument("--shared", action="store_true", help="one pipeline for all clients of a path")
     parser.add_argument("--auth", default="", help="USER:PASSWORD: require basic authentication")
+    parser.add_argument("--exit-with-parent", action="store_true",
+                        help="end when the process that started the server ends")
     args = parser.parse_args()
     if args.fps < 1 or args.fps > 120:
         parser.error("--fps must be between 1 and 120")
@@ -146,6 +152,16 @@ def main():
     loop = GLib.MainLoop()
     for sig in (signal.SIGTERM, signal.SIGINT):
         GLib.unix_signal_add(GLib.PRIORITY_DEFAULT, sig, loop.quit)
+    if args.exit_with_parent:
+        parent = os.getppid()
+
+        def parent_alive():
+            if os.getppid() != parent:
+                loop.quit()
+                return False
+            return True
+
+        GLib.timeout_add(500, parent_alive)
     print("rtsp_server: ready rtsp://%s:%d" % (args.address, server.get_bound_port()), flush=True)
     loop.run()
     return 0

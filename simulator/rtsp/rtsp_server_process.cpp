@@ -48,7 +48,9 @@ QStringList RtspServerProcess::arguments(const Options &o)
                      QStringLiteral("--fps"), QString::number(o.fps),
                      QStringLiteral("--bitrate"), QString::number(o.bitrateKbit),
                      QStringLiteral("--pattern"), o.pattern,
-                     QStringLiteral("--format"), o.rawFormat};
+                     QStringLiteral("--format"), o.rawFormat,
+                     // A test that crashes must not leave a server behind.
+                     QStringLiteral("--exit-with-parent")};
     if (!o.clip.isEmpty())
         args << QStringLiteral("--clip") << o.clip;
     if (o.switchSize.isValid())
