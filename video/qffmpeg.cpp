@@ -541,11 +541,10 @@ int QFFmpeg::interruptCallback(void *opaque)
     const std::int64_t last = record->lastReadTime.load();
     if (last <= 0)
         return 0;
-    if (record->stopTriggered.load())
+    if (record->stopTriggered.load() || record->watchdogFired.load())
         return 1;
     if (nowSeconds() - last > kWatchdogSeconds) {
-        // FFmpeg asks again every 100 ms or so until the call gives up; one line is enough.
-        if (!record->timeoutLogged.exchange(true))
+        if (!record->watchdogFired.exchange(true))
             warn() << "QFFmpeg: Possible device disconnection or network failure";
         return 1;
     }

@@ -26,7 +26,9 @@ class QThread;
 struct QFFmpegInterruptRecord {
     std::atomic<std::int64_t> lastReadTime{0}; // seconds since the epoch; 0 until Init
     std::atomic<bool> stopTriggered{false};
-    std::atomic<bool> timeoutLogged{false};
+    // Latched when the watchdog fires: a stream once declared lost stays lost, even when the
+    // demuxer still hands out a packet it had buffered (its parser's last frame).
+    std::atomic<bool> watchdogFired{false};
 };
 
 // Turns one camera's RTSP stream into RGB pictures of the size its creator sets. Init opens
