@@ -19,11 +19,15 @@
 #include <QGraphicsItem>
 #include <QTreeWidgetItem>
 #include <QHostAddress>
+#include <QLineEdit>
 #include <QNetworkProxy>
+#include <QRegularExpressionValidator>
 #include <QSettings>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUdpSocket>
+
+#include <iterator>
 
 MainWindow *gMainWindow = nullptr;
 
@@ -68,6 +72,16 @@ void MainWindow::slot_init_main_window()
 {
     qDebug() << "MainWindow::slot_init_main_window()";
 
+    // Teacher tab: controls that stay out of view.
+    ui->teacher_board_hand_enable_checkBox->hide();
+    ui->teacher_tip_label->hide();
+    ui->label_persontrack->hide();
+    ui->teacher_feature_persontrack_comboBox->hide();
+    ui->teacher_zoom_lineEdit->hide();
+    // Student tab: the cropping notice and the zoom field show only when a reply asks for them.
+    ui->student_tip_label->hide();
+    ui->student_zoom_lineEdit->hide();
+
     setWindowTitle(tr("Corvane V3.0.1"));
     teacher_image_expand_open = false;
     student_image_expand_open = false;
@@ -99,7 +113,30 @@ void MainWindow::slot_init_main_window()
     teacher_rtsp_port = student_rtsp_port = QStringLiteral("554");
     recorder_port_map_enabled = false;
 
+    // The Upgrade tab opens on its Search page.
+    ui->upgrade_tabWidget->setCurrentIndex(0);
+
+    // Student and Board tabs: controls the form keeps for their slots but the window never offers.
+    ui->groupBox_4->hide();
+    ui->groupBox_8->hide();
+    ui->groupBox_34->hide();
+    ui->student_feature_image_max_toolButton->hide();
+    ui->student_auto_calibration_pushButton->hide();
+    ui->groupBox_32->hide();
+    // Director and Upgrade tabs: neither is offered to the installer; the transfer work type
+    // comes from the settings file, and the board camera address is not typed by hand.
+    ui->worktype_comboBox->hide();
+    ui->director_board_IP_Edit->hide();
+
+    // Teacher tab: more controls that stay out of view, and the reversal compensation page.
+    ui->teacher_board_effect_list->hide();
+    ui->lectern_mode_radioButton->hide();
+    ui->teacher_feature_image_max_toolButton->hide();
+    ui->teacher_auto_calibration_pushButton->hide();
+    ui->tabWidget_3->removeTab(ui->tabWidget_3->indexOf(ui->tab_5));
+
     // Device tree and region scene.
+    connect(ui->searchTreeWidget, &QTreeWidget::itemClicked, this, &MainWindow::onTreeWidgetClicked);
     connect(region_scene, &QGraphicsScene::selectionChanged, this, &MainWindow::checkSelection);
     connect(region_scene, &CustomGraphicsScene::signalNewSelectItem, this, &MainWindow::selectNewItem);
     connect(region_scene, &CustomGraphicsScene::signalSelectItemStr, this, &MainWindow::selectItemRectStr);
@@ -117,10 +154,20 @@ void MainWindow::slot_init_main_window()
     connect(http_manager, &HttpManager::requestJsonFinished, this, &MainWindow::onRequestJsonFinished);
     connect(http_manager, &HttpManager::requestError, this, &MainWindow::onRequestError);
 
+    // PTZ speed levels: "10", one digit, or nothing while typing.
+    ui->teacher_ptzspeed_level->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("10|([0-9]{0,1})")), this));
+    ui->student_ptzspeed_level->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("10|([0-9]{0,1})")), ui->student_ptzspeed_level));
+
     teacher_cur_track_status = 2;
     student_cur_track_status = 2;
     loading_config = true;
     loading_config = false;
+
+    // The installer starts by connecting the teacher close-up camera.
+    ui->teacher_feature_connect_Button->setFocus();
+    ui->teacher_feature_connect_Button->setDefault(true);
 
     udpClient = new QUdpSocket(this);
     udpClient->setProxy(QNetworkProxy::NoProxy);
@@ -141,33 +188,52 @@ void MainWindow::slot_init_main_window()
     teacher_tcp_socket->setProxy(QNetworkProxy::NoProxy);
     student_tcp_socket = new QTcpSocket(this);
     student_tcp_socket->setProxy(QNetworkProxy::NoProxy);
-    // A readyRead with nothing to read calls no reader.
-    for (QTcpSocket *link : {teacher_tcp_socket, student_tcp_socket}) {
-        connect(link, &QTcpSocket::readyRead, link, [this, link] {
-            if (link->bytesAvailable() > 0)
-                readResponseData();
-        });
-    }
+    // The socket is the context: the hook goes with the socket.
+    connect(teacher_tcp_socket, &QTcpSocket::readyRead, teacher_tcp_socket, [this] { teacher_tcp_ready_read(); });
+    connect(student_tcp_socket, &QTcpSocket::readyRead, student_tcp_socket, [this] { student_tcp_ready_read(); });
 
-    response_tip_timer = makeTimer(this, kResponseTipMs, true);
+    response_timeout_timer = makeTimer(this, kResponseTipMs, true);
     teacher_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
     student_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
     teacher_pano_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
     teacher_feature_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
-    student_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
+    student_pano_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
     student_feature_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
-    connect(response_tip_timer, &QTimer::timeout, this, &MainWindow::slot_response_timeout_tip);
+    connect(response_timeout_timer, &QTimer::timeout, this, &MainWindow::slot_response_timeout_tip);
     connect(teacher_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_teacher_auto_calibration);
     connect(student_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_student_auto_calibration);
     connect(teacher_pano_keepalive_timer, &QTimer::timeout, this, &MainWindow::teacher_pano_tcp_keepalive);
     connect(teacher_feature_keepalive_timer, &QTimer::timeout, this, &MainWindow::teacher_feature_tcp_keepalive);
-    connect(student_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_tcp_keepalive);
+    connect(student_pano_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_tcp_keepalive);
     connect(student_feature_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_feature_tcp_keepalive);
+
+    // The calibration markers stay hidden until a calibration shows them.
+    ui->teacher_feature_calibration_label->hide();
+    ui->teacher_pano_calibration_label->hide();
+    // Student calibration markers and corner numbers show only while calibrating or drawing.
+    ui->student_feature_calibration_label->hide();
+    ui->student_pano_calibration_label->hide();
+    ui->student_region_one_hint_label->hide();
+    ui->student_region_two_hint_label->hide();
+    ui->student_region_three_hint_label->hide();
+    ui->student_region_four_hint_label->hide();
 
     stop_connect_timer = makeTimer(this, kStopConnectMs, false);
     connect(stop_connect_timer, &QTimer::timeout, this, &MainWindow::stop_connect);
 
+    // Device list columns: No, IP Address, NetMask, GateWay, Uptime, Version, Device Model,
+    // MAC Address, Device ID, First DNS, DHCP.
+    static const int kSearchColumnWidths[] = {50, 118, 118, 118, 118, 65, 65, 150, 238, 118, 65};
+    for (int column = 0; column < int(std::size(kSearchColumnWidths)); ++column)
+        ui->searchTreeWidget->setColumnWidth(column, kSearchColumnWidths[column]);
+    ui->searchTreeWidget->setSortingEnabled(true);
+
     rtsp_preview_connected = false;
+    ui->worktype_comboBox->setCurrentIndex(0);
+    // An upgrade file dropped on the log or the file field goes to the window's own drop
+    // handler, which checks it, instead of being pasted as text.
+    ui->textEdit->setAcceptDrops(false);
+    ui->upgrade_filename_lineEdit->setAcceptDrops(false);
     setAcceptDrops(true);
     upgrade_mode = QStringLiteral("Simple");
 
@@ -177,9 +243,69 @@ void MainWindow::slot_init_main_window()
     unicast_socket = new QUdpSocket(this);
     connect(unicast_socket, &QUdpSocket::readyRead, this, &MainWindow::receive_unicast);
 
+    // The Preview pad's two lower corner keys zoom in PTZ mode and are the menu's BACK and
+    // MENU keys in OSD mode.
+    if (ui->upgrade_preview_comboBox->currentIndex() == 0) {
+        ui->osd_back_Button->setText(tr("Zoom in"));
+        ui->osd_menu_Button->setText(tr("Zoom out"));
+    } else {
+        ui->osd_back_Button->setText(tr("BACK"));
+        ui->osd_menu_Button->setText(tr("MENU"));
+    }
+
     para_response_timer = makeTimer(this, kParaResponseMs, false);
     connect(para_response_timer, &QTimer::timeout, this, &MainWindow::get_para_response);
     para_response_timer->start();
+
+    // The student camera has four shield zones; 5 to 8 are never offered.
+    ui->student_shield_five_checkBox->hide();
+    ui->student_shield_six_checkBox->hide();
+    ui->student_shield_seven_checkBox->hide();
+    ui->student_shield_eight_checkBox->hide();
+    // Board lose and space times, the PTZ speed tip and the installation-position row stay hidden.
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->label_54, ui->label_190, ui->teacher_board_lose_Slider, ui->teacher_board_lose_label,
+             ui->label_189, ui->label_191, ui->teacher_board_space_Slider, ui->teacher_board_space_label,
+             ui->label_192, ui->student_camera_install_pos_pushButton, ui->label_45, ui->label_55,
+             ui->student_camera_length_lineEdit, ui->student_object_height_lineEdit})
+        w->hide();
+
+    // The three-presets mode has its own preset list (centre board and board pano, no platform).
+    if (ui->other_mode_radioButton->isChecked()) {
+        ui->teacher_preset_list->clear();
+        ui->teacher_preset_list->addItem(tr("Num 0 : Pano"));
+        ui->teacher_preset_list->addItem(tr("Num 1 : Left Board"));
+        ui->teacher_preset_list->addItem(tr("Num 2 : Center Board"));
+        ui->teacher_preset_list->addItem(tr("Num 3 : Right Board"));
+        ui->teacher_preset_list->addItem(tr("Num 11 : Board Pano"));
+        ui->teacher_preset_list->addItem(tr("Num 60 : Pano Crop"));
+    }
+
+    // Board tab: regions, basic settings, manual tracking and versions are never offered.
+    ui->groupBox_29->hide();
+    ui->board_startTrack_Button->hide();
+    ui->board_stopTrack_Button->hide();
+    ui->groupBox_30->hide();
+    ui->groupBox_33->hide();
+    // Recorder Map Config opens folded: only the switch, the recorder address and the buttons.
+    ui->port_set_groupBox->hide();
+    ui->widget_username->hide();
+    ui->widget_password->hide();
+
+    // The panorama cameras focus by themselves: no focus-mode pages; of tabWidget_3 only the
+    // lens calibration page stays.
+    ui->student_pano_auto_mode_Button->setChecked(true);
+    ui->teacher_pano_auto_mode_Button->setChecked(true);
+    ui->tabWidget_3->removeTab(ui->tabWidget_3->indexOf(ui->tab_18));
+    ui->tabWidget_2->removeTab(ui->tabWidget_2->indexOf(ui->tab_19));
+    ui->recorder_password_Edit->setEchoMode(QLineEdit::Password);
+    // The lectern mode's director server and the student configuration page stay read-only.
+    ui->groupBox_36->setEnabled(false);
+    ui->tab_22->setEnabled(false);
+
+    // The empty logo strip lies over the bottom edge of the Teacher tab's Stop Track button:
+    // clicks there go to the button.
+    ui->oem_logo_label->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -266,6 +392,19 @@ void MainWindow::widgetChanged(int layout)
         ui->tabWidget->removeTab(ui->tabWidget->indexOf(ui->tab_board));
     else if (withBoard && ui->tabWidget->indexOf(ui->tab_board) < 0)
         ui->tabWidget->insertTab(2, ui->tab_board, tr("Board"));
+}
+
+// A readyRead with nothing to read calls no reader.
+void MainWindow::teacher_tcp_ready_read()
+{
+    if (teacher_tcp_socket->bytesAvailable() > 0)
+        readResponseData();
+}
+
+void MainWindow::student_tcp_ready_read()
+{
+    if (student_tcp_socket->bytesAvailable() > 0)
+        readResponseData();
 }
 
 // ---- receivers whose behaviour belongs to later features ----

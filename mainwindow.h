@@ -49,6 +49,8 @@ public:
 
     // ---- camera control protocol ----
     void stop_keepalive_timers();
+    void teacher_tcp_ready_read();
+    void student_tcp_ready_read();
 
 signals:
     void student_send_stream_to_feature(QImage &image);
@@ -169,10 +171,10 @@ public:
     QString teacher_pano_device_model;
     QString student_feature_device_model;
     QString student_pano_device_model;
-    QTimer *response_tip_timer = nullptr;
+    QTimer *response_timeout_timer = nullptr;
     QTimer *teacher_pano_keepalive_timer = nullptr;
     QTimer *teacher_feature_keepalive_timer = nullptr;
-    QTimer *student_keepalive_timer = nullptr;
+    QTimer *student_pano_keepalive_timer = nullptr;
     QTimer *student_feature_keepalive_timer = nullptr;
     QTimer *stop_connect_timer = nullptr;
 
