@@ -8,7 +8,7 @@
 // The servers serve clips made once with the ffmpeg command, so serving costs next to nothing;
 // the decoders (ours, in this process, and ffmpeg's processes) are pinned to --cpus CPUs.
 #include "core/time_scale.h"
-#include "rtsp_server_process.h"
+#include "rtsp/rtsp_server_process.h"
 #include "video/qffmpeg.h"
 #include "video/rtsp_stream.h"
 #include "video/rtspthread.h"

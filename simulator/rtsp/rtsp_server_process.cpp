@@ -1,4 +1,4 @@
-#include "rtsp_server_process.h"
+#include "rtsp/rtsp_server_process.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "log_capture.h"
 #include "picture_probe.h"
 #include "recording_presenter.h"
-#include "rtsp_server_process.h"
+#include "rtsp/rtsp_server_process.h"
 #include "smpte_bars.h"
 #include "video/decoder_choice.h"
 #include "video/qffmpeg.h"

@@ -3,7 +3,7 @@
 #include "core/time_scale.h"
 #include "log_capture.h"
 #include "picture_probe.h"
-#include "rtsp_server_process.h"
+#include "rtsp/rtsp_server_process.h"
 #include "video/qffmpeg.h"
 #include "video/rtsp_stream.h"
 #include "video/rtspthread.h"

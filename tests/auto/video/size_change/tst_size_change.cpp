@@ -2,7 +2,7 @@
 // sizes). Run under the ASan build as well: no picture may be read outside its planes.
 #include "log_capture.h"
 #include "picture_probe.h"
-#include "rtsp_server_process.h"
+#include "rtsp/rtsp_server_process.h"
 #include "smpte_bars.h"
 #include "video/qffmpeg.h"
 #include "video/rtsp_stream.h"

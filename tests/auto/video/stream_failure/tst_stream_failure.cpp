@@ -2,7 +2,7 @@
 // (connections open, nothing sent). The paused case waits for the watchdog in real time.
 #include "log_capture.h"
 #include "picture_probe.h"
-#include "rtsp_server_process.h"
+#include "rtsp/rtsp_server_process.h"
 #include "video/qffmpeg.h"
 #include "video/rtsp_stream.h"
 #include "video/rtspthread.h"
