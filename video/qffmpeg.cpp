@@ -272,7 +272,7 @@ bool QFFmpeg::Init()
     if (initialized.load())
         return true;
     if (!pAVFormatContext || !pAVFrame || !pAVFrameRGB) {
-        warn() << "QFFmpeg::Init failed: out of memory";
+        warn() << "QFFmpeg::Init failed: no format context or frames to open the stream with";
         return false;
     }
     if (imageWidth < 1 || imageHeight < 1) {
