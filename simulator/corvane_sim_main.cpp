@@ -1,4 +1,5 @@
 // corvane-sim: one simulated camera, run by hand. Prints every message it receives and sends.
+#include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
 #include "sim_fault.h"
 #include "sim_visca.h"
@@ -57,7 +58,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption viscaPort(QStringLiteral("visca-port"), QStringLiteral("UDP VISCA port (1259)"), QStringLiteral("port"));
     const QCommandLineOption tcpPort(QStringLiteral("tcp-port"), QStringLiteral("TCP control port (6793)"), QStringLiteral("port"));
     const QCommandLineOption replyPort(QStringLiteral("reply-port"), QStringLiteral("port text answers go to (7791)"), QStringLiteral("port"));
-    parser.addOptions({textPort, viscaPort, tcpPort, replyPort});
+    const QCommandLineOption rtspPort(QStringLiteral("rtsp-port"),
+                                      QStringLiteral("also serve the camera's pictures: RTSP \"/1\" to \"/5\" on this port (554 on a camera)"),
+                                      QStringLiteral("port"));
+    const QCommandLineOption rtspSize(QStringLiteral("rtsp-size"), QStringLiteral("picture size of the RTSP test pattern (1920x1080)"),
+                                      QStringLiteral("WxH"), QStringLiteral("1920x1080"));
+    parser.addOptions({textPort, viscaPort, tcpPort, replyPort, rtspPort, rtspSize});
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
@@ -106,5 +112,23 @@ int main(int argc, char *argv[])
     out() << "camera " << camera.model() << " on " << camera.address() << ": text UDP " << ports.text << " (answers to port "
           << ports.reply << "), VISCA UDP " << ports.visca << ", control TCP " << ports.tcp << ", fault "
           << simfault::name(camera.fault()) << Qt::endl;
+
+    RtspServerProcess pictures;
+    if (parser.isSet(rtspPort)) {
+        RtspServerProcess::Options options;
+        options.address = camera.address();
+        const QStringList size = parser.value(rtspSize).split(QLatin1Char('x'));
+        options.size = size.size() == 2 ? QSize(size.at(0).toInt(), size.at(1).toInt()) : QSize();
+        if (!readPort(parser, rtspPort.names().first(), &options.port) || options.size.width() < 16
+            || options.size.height() < 16) {
+            err() << "corvane-sim: bad --rtsp-port or --rtsp-size" << Qt::endl;
+            return 2;
+        }
+        if (!pictures.start(options)) {
+            err() << "corvane-sim: RTSP server: " << pictures.errorString() << Qt::endl;
+            return 1;
+        }
+        out() << "pictures: " << pictures.url(1) << " to /5" << Qt::endl;
+    }
     return app.exec();
 }
