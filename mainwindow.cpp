@@ -193,27 +193,23 @@ void MainWindow::slot_init_main_window()
     teacher_tcp_socket->setProxy(QNetworkProxy::NoProxy);
     student_tcp_socket = new QTcpSocket(this);
     student_tcp_socket->setProxy(QNetworkProxy::NoProxy);
-    // A readyRead with nothing to read calls no reader.
-    for (QTcpSocket *link : {teacher_tcp_socket, student_tcp_socket}) {
-        connect(link, &QTcpSocket::readyRead, link, [this, link] {
-            if (link->bytesAvailable() > 0)
-                readResponseData();
-        });
-    }
+    // The socket is the context: the hook goes with the socket.
+    connect(teacher_tcp_socket, &QTcpSocket::readyRead, teacher_tcp_socket, [this] { teacher_tcp_ready_read(); });
+    connect(student_tcp_socket, &QTcpSocket::readyRead, student_tcp_socket, [this] { student_tcp_ready_read(); });
 
-    response_tip_timer = makeTimer(this, kResponseTipMs, true);
+    response_timeout_timer = makeTimer(this, kResponseTipMs, true);
     teacher_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
     student_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
     teacher_pano_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
     teacher_feature_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
-    student_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
+    student_pano_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
     student_feature_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
-    connect(response_tip_timer, &QTimer::timeout, this, &MainWindow::slot_response_timeout_tip);
+    connect(response_timeout_timer, &QTimer::timeout, this, &MainWindow::slot_response_timeout_tip);
     connect(teacher_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_teacher_auto_calibration);
     connect(student_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_student_auto_calibration);
     connect(teacher_pano_keepalive_timer, &QTimer::timeout, this, &MainWindow::teacher_pano_tcp_keepalive);
     connect(teacher_feature_keepalive_timer, &QTimer::timeout, this, &MainWindow::teacher_feature_tcp_keepalive);
-    connect(student_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_tcp_keepalive);
+    connect(student_pano_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_tcp_keepalive);
     connect(student_feature_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_feature_tcp_keepalive);
 
     // The calibration markers stay hidden until a calibration shows them.
@@ -427,6 +423,19 @@ void MainWindow::send_guide_data()
     guide_config->receiverData(QVariant::fromValue(guide_data));
 }
 
+// A readyRead with nothing to read calls no reader.
+void MainWindow::teacher_tcp_ready_read()
+{
+    if (teacher_tcp_socket->bytesAvailable() > 0)
+        readResponseData();
+}
+
+void MainWindow::student_tcp_ready_read()
+{
+    if (student_tcp_socket->bytesAvailable() > 0)
+        readResponseData();
+}
+
 // ---- receivers whose behaviour belongs to later features ----
 void MainWindow::stop_keepalive_timers() {}
 void MainWindow::readResponseData() {}
@@ -441,9 +450,6 @@ void MainWindow::get_para_response() {}
 void MainWindow::onRequestStringFinished(QString) {}
 void MainWindow::onRequestJsonFinished(QJsonObject) {}
 void MainWindow::onRequestError(QString) {}
-void MainWindow::checkSelection() {}
-void MainWindow::selectNewItem(QGraphicsItem *) {}
-void MainWindow::selectItemRectStr(QString) {}
 void MainWindow::slot_teacher_auto_calibration() {}
 void MainWindow::slot_student_auto_calibration() {}
 void MainWindow::onTreeWidgetClicked(QTreeWidgetItem *, int) {}

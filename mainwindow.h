@@ -1,11 +1,13 @@
 #pragma once
 
 #include "graphics/student_region_points.h"
+#include "graphics/teacher_region_keys.h"
 #include "guide_data_update_manage.h"
 
 #include <QImage>
 #include <QJsonObject>
 #include <QMainWindow>
+#include <QRectF>
 #include <QString>
 #include <QVariant>
 
@@ -34,6 +36,7 @@ class Calibrate_Area_Expand;
 class CustomGraphicsScene;
 class HttpManager;
 class GuideConfig;
+struct RectFManage;
 
 // The one main window. Subsystems 1 and 3 to 8 are its operations; their sources are split by
 // feature (mainwindow_<feature>.cpp) and share the members below, grouped by the feature that
@@ -86,9 +89,47 @@ public:
     QString get_student_tcp_port();
     QString get_student_backup_port();
     QString get_upgrade_port();
+    // ---- region editing (mainwindow_regions.cpp) ----
+    void setShieldRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
+    void setBoardRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
+    void setTrackRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
+    void setSnapshotRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
+    void start_shield_region_draw();
+    void start_board_region_draw();
+    void setShieldRegion(const QString &name);
+    void setBoardRegion(const QString &name);
+    void clear_region_scene();
+    void region_item_center(RectFManage *record);
+    void checkActionStates();
+    void selectItem(QGraphicsItem *item);
+    void update_tracking_region_item(bool remove);
+    void update_board_left_region_item(bool remove);
+    void update_board_right_region_item(bool remove);
+    void update_board_center_region_item(bool remove);
+    void update_shield_one_region_item(bool remove);
+    void update_shield_two_region_item(bool remove);
+    void update_shield_three_region_item(bool remove);
+    void update_shield_four_region_item(bool remove);
+    void resolve_teacher_region_reply(const QString &reply);
+    void parse_teacher_region_coord();
+    void teacher_display_region();
+    void display_pending_teacher_regions();
+    void collect_region_rects();
+    teacher_region_keys::ApplyRegions teacher_apply_regions() const;
+    bool find_shield_rect(const QString &name);
+    bool find_board_rect(const QString &name);
+    void set_ptzspeed_level_enabled(bool enable);
+    bool near_track_edge(int value);
+    bool region_in_bounds(int x, int y, int w, int h);
+    void set_teacher_region_widgets(bool enable);
+    // Not yet connected to the camera links: they log what they would send.
+    void send_teacher_pano_text(const QString &text);
+    void send_teacher_pano_visca(const QString &hexText);
 
     // ---- camera control protocol ----
     void stop_keepalive_timers();
+    void teacher_tcp_ready_read();
+    void student_tcp_ready_read();
 
     // ---- tracking and director configuration: defaults and director widgets
     //      (mainwindow_defaults.cpp) ----
@@ -246,10 +287,24 @@ public slots:
     void on_director_command_type_ascii_radioButton_clicked(bool checked);
     void on_director_command_type_ascii_radioButton_clicked();
 
-    // ---- region editing ----
+    // ---- region editing (mainwindow_regions.cpp) ----
     void checkSelection();
     void selectNewItem(QGraphicsItem *item);
     void selectItemRectStr(QString name);
+    void on_teacher_track_region_radioButton_clicked(bool checked);
+    void on_teacher_shield_region_radioButton_clicked(bool checked);
+    void on_teacher_shield_one_checkBox_clicked(bool checked);
+    void on_teacher_shield_two_checkBox_clicked(bool checked);
+    void on_teacher_shield_three_checkBox_clicked(bool checked);
+    void on_teacher_shield_four_checkBox_clicked(bool checked);
+    void on_teacher_board_region_radioButton_clicked(bool checked);
+    void on_teacher_board_one_checkBox_clicked(bool checked);
+    void on_teacher_board_two_checkBox_clicked(bool checked);
+    void on_teacher_board_three_checkBox_clicked(bool checked);
+    void on_teacher_snapshot_region_radioButton_clicked(bool checked);
+    void on_clear_snapshot_region_pushButton_clicked(bool checked);
+    void on_teacher_show_region_checkBox_clicked(bool checked);
+    void on_del_track_region_pushButton_clicked();
 
     // ---- detection and calibration ----
     void slot_teacher_auto_calibration();
@@ -354,10 +409,10 @@ public:
     QString teacher_pano_device_model;
     QString student_feature_device_model;
     QString student_pano_device_model;
-    QTimer *response_tip_timer = nullptr;
+    QTimer *response_timeout_timer = nullptr;
     QTimer *teacher_pano_keepalive_timer = nullptr;
     QTimer *teacher_feature_keepalive_timer = nullptr;
-    QTimer *student_keepalive_timer = nullptr;
+    QTimer *student_pano_keepalive_timer = nullptr;
     QTimer *student_feature_keepalive_timer = nullptr;
     QTimer *stop_connect_timer = nullptr;
 
@@ -373,6 +428,39 @@ public:
     bool teacher_image_expand_open = false;
     bool student_image_expand_open = false;
     bool rtsp_preview_connected = false;
+
+    // ---- region editing (mainwindow_regions.cpp) ----
+    // Region values of the last teacher reply, camera units (640 by 360).
+    teacher_region_keys::TeacherRegionCoord teacher_region_coord;
+    // The same regions in scene units (480 by 270), from a reply or collected from the scene.
+    teacher_region_keys::TeacherRegionRects teacher_region_rects;
+    // Known flags: the camera reported the region; only known regions are applied converted.
+    bool teacher_draw_snapshot_finish = false;
+    bool teacher_draw_track_finish = false;
+    bool teacher_draw_shield_finish[teacher_region_keys::kShieldCount] = {false, false, false, false};
+    bool teacher_draw_board_finish[teacher_region_keys::kBoardCount] = {false, false, false};
+    // Show flags: which regions teacher_display_region puts on the scene.
+    bool teacher_show_snapshot_region = false;
+    bool teacher_show_track_region = false;
+    bool teacher_show_shield_region[teacher_region_keys::kShieldCount] = {false, false, false, false};
+    bool teacher_show_board_region[teacher_region_keys::kBoardCount] = {false, false, false};
+    // Set by an Obtain and by the cancelling of the tracking area: the next parsed teacher
+    // reply redraws the regions once.
+    bool teacher_region_redraw_pending = false;
+    bool teacher_track_region_mode = false;
+    bool teacher_shield_region_mode = false;
+    bool teacher_board_region_mode = false;
+    bool teacher_snapshot_region_mode = false;
+    int teacher_region_kind = 1; // 0 snapshot, 1 tracking, 2 shield, 3 blackboard
+    int teacher_current_shield = -1;
+    int teacher_current_board = -1;
+    QRectF region_item_rect;
+    // Read here, owned by the camera connection (offline since the last disconnect), the reply
+    // parser (crop state) and the detection (armed for the next picture).
+    bool teacher_pano_offline = false;
+    bool teacher_crop_start_status = false;
+    bool teacher_crop_stop_status = false;
+    bool teacher_image_to_cv_mat_flag = false;
 
     // ---- detection and calibration ----
     QTimer *teacher_auto_calibration_timer = nullptr;

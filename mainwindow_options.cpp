@@ -5,7 +5,7 @@
 
 #include "core/message_box.h"
 #include "settings/input_rules.h"
-#include "video/decoder_settings.h"
+#include "video/decoder_choice.h"
 
 #include <QDebug>
 #include <QRegularExpressionValidator>

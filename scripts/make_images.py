@@ -42,6 +42,18 @@ def grid(color):
         return color if x % 16 == 0 or y % 16 == 0 else (235, 235, 235, 255)
     return px
 
+def arrow_up_down(x, y, w=32, h=32):
+    # A vertical double arrow: a shaft with a head at each end, dark with a light rim.
+    c = (w - 1) / 2
+    dx = abs(x - c)
+    head = 9
+    in_head = (y < head and dx <= y + 0.5) or (y > h - 1 - head and dx <= (h - 1 - y) + 0.5)
+    in_shaft = dx <= 1.5 and head - 1 <= y <= h - head
+    if in_head or in_shaft:
+        return (20, 20, 20, 255)
+    near = (y < head + 1 and dx <= y + 1.5) or (y > h - 2 - head and dx <= (h - 1 - y) + 1.5) or (dx <= 2.5 and head - 2 <= y <= h - head + 1)
+    return (255, 255, 255, 255) if near else (0, 0, 0, 0)
+
 out = os.path.join(os.path.dirname(__file__), '..', 'resources', 'images')
 os.makedirs(out, exist_ok=True)
 for name, on in (('turn_on.png', True), ('turn_off.png', False)):
@@ -51,3 +63,4 @@ png(os.path.join(out, 'label.png'), 32, 32, cross)
 png(os.path.join(out, 'image_max.png'), 32, 32, enlarge)
 png(os.path.join(out, '1.png'), 96, 54, grid((60, 120, 200, 255)))
 png(os.path.join(out, '3.png'), 96, 54, grid((200, 120, 60, 255)))
+png(os.path.join(out, 'arrow-up-down.png'), 32, 32, arrow_up_down)

@@ -5,135 +5,135 @@
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane</translation>
     </message>
     <message>
         <source>Teacher</source>
-        <translation type="unfinished"></translation>
+        <translation>المعلم</translation>
     </message>
     <message>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>الطلاب</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>السبورة</translation>
     </message>
     <message>
         <source>Director</source>
-        <translation type="unfinished"></translation>
+        <translation>الإخراج</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>ترقية</translation>
     </message>
     <message>
         <source>Wizard Config</source>
-        <translation type="unfinished"></translation>
+        <translation>معالج الإعداد</translation>
     </message>
     <message>
         <source>Recorder Map Config</source>
-        <translation type="unfinished"></translation>
+        <translation>تعيين منافذ المسجل</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>الخيارات</translation>
     </message>
     <message>
         <source>Corvane V3.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane V3.0.1</translation>
     </message>
     <message>
         <source>Obtain</source>
-        <translation type="unfinished"></translation>
+        <translation>قراءة</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>تطبيق</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>افتراضي</translation>
     </message>
     <message>
         <source>Feature IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP المقرّبة</translation>
     </message>
     <message>
         <source>192.168.1.100</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.100</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>اتصال</translation>
     </message>
     <message>
         <source>Pano IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP البانوراما</translation>
     </message>
     <message>
         <source>192.168.1.101</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.101</translation>
     </message>
     <message>
         <source>Start Track</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء التتبع</translation>
     </message>
     <message>
         <source>Stop Track</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف التتبع</translation>
     </message>
     <message>
         <source>Set Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الموضع</translation>
     </message>
     <message>
         <source>Call Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>استدعاء الموضع</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>تكبير</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>تصغير</translation>
     </message>
     <message>
         <source>↙</source>
-        <translation type="unfinished"></translation>
+        <translation>↙</translation>
     </message>
     <message>
         <source>↓</source>
-        <translation type="unfinished"></translation>
+        <translation>↓</translation>
     </message>
     <message>
         <source>↘</source>
-        <translation type="unfinished"></translation>
+        <translation>↘</translation>
     </message>
     <message>
         <source>←</source>
-        <translation type="unfinished"></translation>
+        <translation>←</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>الأصل</translation>
     </message>
     <message>
         <source>→</source>
-        <translation type="unfinished"></translation>
+        <translation>→</translation>
     </message>
     <message>
         <source>↖</source>
-        <translation type="unfinished"></translation>
+        <translation>↖</translation>
     </message>
     <message>
         <source>↑</source>
-        <translation type="unfinished"></translation>
+        <translation>↑</translation>
     </message>
     <message>
         <source>↗</source>
-        <translation type="unfinished"></translation>
+        <translation>↗</translation>
     </message>
     <message>
         <source>&gt;
@@ -144,1059 +144,1077 @@ a
 n
 d
 &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;
+ت
+و
+س
+ي
+ع
+&gt;</translation>
     </message>
     <message>
         <source>Region Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات المناطق</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار</translation>
     </message>
     <message>
         <source>
 1: Select the tracking area, the mouse stays in the tracking area, 
 and the size of the tracking area can be adjusted after getting the focus. 
 This item is mandatory, and it can only be modified and adjusted without deleting;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1: حدد منطقة التتبع، وضع مؤشر الفأرة داخلها، 
+ويمكن تعديل حجمها بعد أن تصبح محددة. 
+هذا العنصر إلزامي، ويمكن تعديله وضبطه فقط دون حذفه؛</translation>
     </message>
     <message>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>التتبع</translation>
     </message>
     <message>
         <source>
 1: Select the snapshot area, if it is not drawn, draw the area that needs to be a snapshot in the image, 
 if you need to adjust again after drawing, you can drag or select the anchor point to fine-tune;
 2: To remove the snapshot area, click the [Clear Snapshot Area] button on the right and apply</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1: حدد منطقة اللقطة، وإذا لم تكن مرسومة فارسم في الصورة المنطقة المطلوب التقاطها، 
+وإذا احتجت إلى ضبطها بعد الرسم فاسحبها أو حدد نقطة الارتكاز لضبطها بدقة؛
+2: لإزالة منطقة اللقطة، انقر الزر [مسح اللقطة] على اليمين ثم طبّق</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>اللقطة</translation>
     </message>
     <message>
         <source>
 1:Select the blackboard area, if the left, middle, and right have been drawn, the focus will stay on the left blackboard by default, 
 and the middle and right blackboard cannot be focused and modified. If you need to modify one of the left, 
 middle, and right items, cancel the check and then redraw or modify and adjust;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1: حدد منطقة السبورة، وإذا كانت اليسرى والوسطى واليمنى مرسومة فسيبقى التحديد افتراضيًا على السبورة اليسرى، 
+ولا يمكن تحديد السبورتين الوسطى واليمنى أو تعديلهما. إذا احتجت إلى تعديل إحدى السبورات اليسرى 
+أو الوسطى أو اليمنى، فألغِ تحديدها ثم أعد رسمها أو عدّلها واضبطها؛</translation>
     </message>
     <message>
         <source>Board  </source>
-        <translation type="unfinished"></translation>
+        <translation>السبورة  </translation>
     </message>
     <message>
         <source>
 1:Select the shielded area, if the shielded area 1234 has been drawn, 
 the focus will stay in the shielded area 1 by default, if you need to modify one of 1234, 
 cancel the check and then redraw or modify the adjustment;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1: حدد منطقة الحجب، وإذا كانت مناطق الحجب 1234 مرسومة 
+فسيبقى التحديد افتراضيًا على منطقة الحجب 1، وإذا احتجت إلى تعديل إحدى المناطق 1234 
+فألغِ تحديدها ثم أعد رسمها أو عدّل ضبطها؛</translation>
     </message>
     <message>
         <source>Shield</source>
-        <translation type="unfinished"></translation>
+        <translation>حجب</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>يسار</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>يمين</translation>
     </message>
     <message>
         <source>Mid</source>
-        <translation type="unfinished"></translation>
+        <translation>وسط</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا</translation>
     </message>
     <message>
         <source>Float</source>
-        <translation type="unfinished"></translation>
+        <translation>عائم</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>ألفا</translation>
     </message>
     <message>
         <source>Nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون أشخاص</translation>
     </message>
     <message>
         <source>AI Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>كشف AI</translation>
     </message>
     <message>
         <source>ClearSnapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح اللقطة</translation>
     </message>
     <message>
         <source>Auto DET Track</source>
-        <translation type="unfinished"></translation>
+        <translation>كشف منطقة التتبع تلقائيًا</translation>
     </message>
     <message>
         <source>Navigate Key Action</source>
-        <translation type="unfinished"></translation>
+        <translation>وظيفة مفاتيح التنقل</translation>
     </message>
     <message>
         <source>PTZ mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع PTZ</translation>
     </message>
     <message>
         <source>Menu mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع القائمة</translation>
     </message>
     <message>
         <source>Feature</source>
-        <translation type="unfinished"></translation>
+        <translation>المقرّبة</translation>
     </message>
     <message>
         <source>Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>البانوراما</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>القائمة</translation>
     </message>
     <message>
         <source>Param Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ المعلمات احتياطيًا</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد</translation>
     </message>
     <message>
         <source>Version Info</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات الإصدار</translation>
     </message>
     <message>
         <source>Feature Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>المقرّبة:</translation>
     </message>
     <message>
         <source>SOC</source>
-        <translation type="unfinished"></translation>
+        <translation>SOC</translation>
     </message>
     <message>
         <source>Pano Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>البانوراما:</translation>
     </message>
     <message>
         <source>Target Lost Action</source>
-        <translation type="unfinished"></translation>
+        <translation>عند فقدان الهدف</translation>
     </message>
     <message>
         <source>None action</source>
-        <translation type="unfinished"></translation>
+        <translation>لا إجراء</translation>
     </message>
     <message>
         <source>Student pano</source>
-        <translation type="unfinished"></translation>
+        <translation>بانوراما الطلاب</translation>
     </message>
     <message>
         <source>Pano(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>البانوراما (موضع 0)</translation>
     </message>
     <message>
         <source>Platform(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>المنصة (موضع 1)</translation>
     </message>
     <message>
         <source>Hold Times: </source>
-        <translation type="unfinished"></translation>
+        <translation>مرات الانتظار: </translation>
     </message>
     <message>
         <source>Timeout: </source>
-        <translation type="unfinished"></translation>
+        <translation>المهلة: </translation>
     </message>
     <message>
         <source>Multi Objective Action</source>
-        <translation type="unfinished"></translation>
+        <translation>أهداف متعددة</translation>
     </message>
     <message>
         <source>track current object</source>
-        <translation type="unfinished"></translation>
+        <translation>تتبع الهدف الحالي</translation>
     </message>
     <message>
         <source>Return pano</source>
-        <translation type="unfinished"></translation>
+        <translation>العودة إلى البانوراما</translation>
     </message>
     <message>
         <source>PTZ Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>سرعة PTZ</translation>
     </message>
     <message>
         <source>PTZ Speed Level</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى سرعة PTZ</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Tips:only three presets mode valid</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاحظة: صالح في وضع المواضع الثلاثة فقط</translation>
     </message>
     <message>
         <source>Pano Lens Pos Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>معايرة موضع العدسة</translation>
     </message>
     <message>
         <source>Show calibration cross</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار صليب المعايرة</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة ضبط</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>معايرة</translation>
     </message>
     <message>
         <source>Auto Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>معايرة تلقائية</translation>
     </message>
     <message>
         <source>Pano Focus Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع تركيز البانوراما</translation>
     </message>
     <message>
         <source>Manual Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع يدوي</translation>
     </message>
     <message>
         <source>Auto Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع تلقائي</translation>
     </message>
     <message>
         <source>换向补偿</source>
-        <translation type="unfinished"></translation>
+        <translation>تعويض الارتداد</translation>
     </message>
     <message>
         <source>垂直换向补偿</source>
-        <translation type="unfinished"></translation>
+        <translation>تعويض عمودي</translation>
     </message>
     <message>
         <source>水平换向补偿</source>
-        <translation type="unfinished"></translation>
+        <translation>تعويض أفقي</translation>
     </message>
     <message>
         <source>Track Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات التتبع</translation>
     </message>
     <message>
         <source>Start track</source>
-        <translation type="unfinished"></translation>
+        <translation>التتبع عند التشغيل</translation>
     </message>
     <message>
         <source>Disable AF when tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>تعطيل AF أثناء التتبع</translation>
     </message>
     <message>
         <source>Height Adaptation</source>
-        <translation type="unfinished"></translation>
+        <translation>التكيف مع الارتفاع</translation>
     </message>
     <message>
         <source>Feature realtime tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>تتبع فوري للمقرّبة</translation>
     </message>
     <message>
         <source>PersonTrack</source>
-        <translation type="unfinished"></translation>
+        <translation>تتبع الشخص</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>Persontrack</source>
-        <translation type="unfinished"></translation>
+        <translation>تتبع الشخص</translation>
     </message>
     <message>
         <source>Teacher Board Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>سبورة المعلم</translation>
     </message>
     <message>
         <source>Board Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>تفعيل السبورة</translation>
     </message>
     <message>
         <source>Board Face Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>كشف التوجه إلى السبورة</translation>
     </message>
     <message>
         <source>Board Hand Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>كشف اليد على السبورة</translation>
     </message>
     <message>
         <source>Detect Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>وقت الكشف: </translation>
     </message>
     <message>
         <source>Hold Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>وقت الثبات: </translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>Lose Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>وقت الفقد: </translation>
     </message>
     <message>
         <source>Space Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>وقت الفاصل: </translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>ث</translation>
     </message>
     <message>
         <source>Tracking_mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع التتبع</translation>
     </message>
     <message>
         <source>Three Presets Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع المواضع الثلاثة</translation>
     </message>
     <message>
         <source>Follow Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع المتابعة</translation>
     </message>
     <message>
         <source>Binocular Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع الكاميرتين</translation>
     </message>
     <message>
         <source>Mixed Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>الوضع المختلط</translation>
     </message>
     <message>
         <source>Board Pano Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع بانوراما السبورة</translation>
     </message>
     <message>
         <source>Lectern Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع المنبر</translation>
     </message>
     <message>
         <source>Num 0 : Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم 0: البانوراما</translation>
     </message>
     <message>
         <source>Num 1 : Paltform</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم 1: المنصة</translation>
     </message>
     <message>
         <source>Num 2 : Left Board</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم 2: سبورة يسرى</translation>
     </message>
     <message>
         <source>Num 3 : Right Board</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم 3: سبورة يمنى</translation>
     </message>
     <message>
         <source>Num 60 : Pano Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم 60: قص البانوراما</translation>
     </message>
     <message>
         <source>Preset List</source>
-        <translation type="unfinished"></translation>
+        <translation>المواضع</translation>
     </message>
     <message>
         <source>1.0x</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0x</translation>
     </message>
     <message>
         <source>Auto Board Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>بانوراما السبورة آليًا</translation>
     </message>
     <message>
         <source>Auto Platform</source>
-        <translation type="unfinished"></translation>
+        <translation>المنصة آليًا</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Basic Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات الأساسية</translation>
     </message>
     <message>
         <source>Sensitivity: </source>
-        <translation type="unfinished"></translation>
+        <translation>الحساسية: </translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>−</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>Fea Distance: </source>
-        <translation type="unfinished"></translation>
+        <translation>مسافة المقرّبة: </translation>
     </message>
     <message>
         <source>3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>3.0</translation>
     </message>
     <message>
         <source>M</source>
-        <translation type="unfinished"></translation>
+        <translation>م</translation>
     </message>
     <message>
         <source>Pano Distance: </source>
-        <translation type="unfinished"></translation>
+        <translation>مسافة البانوراما: </translation>
     </message>
     <message>
         <source>Pan offset: </source>
-        <translation type="unfinished"></translation>
+        <translation>إزاحة أفقية: </translation>
     </message>
     <message>
         <source>L </source>
-        <translation type="unfinished"></translation>
+        <translation>← </translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>→</translation>
     </message>
     <message>
         <source>Tilt offset: </source>
-        <translation type="unfinished"></translation>
+        <translation>إزاحة عمودية: </translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>↓</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished"></translation>
+        <translation>↑</translation>
     </message>
     <message>
         <source>Lectern Mode Configs</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات وضع المنبر</translation>
     </message>
     <message>
         <source>Tracking Start Postion</source>
-        <translation type="unfinished"></translation>
+        <translation>موضع بدء التتبع</translation>
     </message>
     <message>
         <source>Current Location</source>
-        <translation type="unfinished"></translation>
+        <translation>الموضع الحالي</translation>
     </message>
     <message>
         <source>Preset 1</source>
-        <translation type="unfinished"></translation>
+        <translation>الموضع 1</translation>
     </message>
     <message>
         <source>Auto Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>تكبير تلقائي</translation>
     </message>
     <message>
         <source>Auto Tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>إمالة تلقائية</translation>
     </message>
     <message>
         <source>Target Retention Time</source>
-        <translation type="unfinished"></translation>
+        <translation>مدة الاحتفاظ بالهدف</translation>
     </message>
     <message>
         <source>Person Size</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم الشخص</translation>
     </message>
     <message>
         <source>Full body</source>
-        <translation type="unfinished"></translation>
+        <translation>الجسم كاملًا</translation>
     </message>
     <message>
         <source>Half body</source>
-        <translation type="unfinished"></translation>
+        <translation>نصف الجسم</translation>
     </message>
     <message>
         <source>Close up</source>
-        <translation type="unfinished"></translation>
+        <translation>لقطة قريبة</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>مخصص</translation>
     </message>
     <message>
         <source>Director Server Configs</source>
-        <translation type="unfinished"></translation>
+        <translation>خادم الإخراج</translation>
     </message>
     <message>
         <source>Director Server Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل خادم الإخراج</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ</translation>
     </message>
     <message>
         <source>IP Address </source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان IP </translation>
     </message>
     <message>
         <source>12777</source>
-        <translation type="unfinished"></translation>
+        <translation>12777</translation>
     </message>
     <message>
         <source>192.168.1.250</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.250</translation>
     </message>
     <message>
         <source>Off-podium Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>مدة الابتعاد عن المنصة</translation>
     </message>
     <message>
         <source>192.168.1.163</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.163</translation>
     </message>
     <message>
         <source>192.168.1.164</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.164</translation>
     </message>
     <message>
         <source>Stu Area</source>
-        <translation type="unfinished"></translation>
+        <translation>منطقة الطلاب</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>الحالة</translation>
     </message>
     <message>
         <source>Seating Area</source>
-        <translation type="unfinished"></translation>
+        <translation>منطقة الجلوس</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Calibrate Area</source>
-        <translation type="unfinished"></translation>
+        <translation>منطقة المعايرة</translation>
     </message>
     <message>
         <source>0cm</source>
-        <translation type="unfinished"></translation>
+        <translation>0cm</translation>
     </message>
     <message>
         <source>90cm</source>
-        <translation type="unfinished"></translation>
+        <translation>90cm</translation>
     </message>
     <message>
         <source>Feature size: </source>
-        <translation type="unfinished"></translation>
+        <translation>حجم المقرّبة: </translation>
     </message>
     <message>
         <source>0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5</translation>
     </message>
     <message>
         <source>Camera Height: </source>
-        <translation type="unfinished"></translation>
+        <translation>ارتفاع الكاميرا: </translation>
     </message>
     <message>
         <source>2.2</source>
-        <translation type="unfinished"></translation>
+        <translation>2.2</translation>
     </message>
     <message>
         <source>Menu Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع القائمة</translation>
     </message>
     <message>
         <source>Pano switch</source>
-        <translation type="unfinished"></translation>
+        <translation>التبديل إلى البانوراما</translation>
     </message>
     <message>
         <source>Face detect</source>
-        <translation type="unfinished"></translation>
+        <translation>كشف الوجه</translation>
     </message>
     <message>
         <source>Panorama cropping has been suspended</source>
-        <translation type="unfinished"></translation>
+        <translation>تم إيقاف قص البانوراما مؤقتًا</translation>
     </message>
     <message>
         <source>Pano Config</source>
-        <translation type="unfinished"></translation>
+        <translation>إعداد البانوراما</translation>
     </message>
     <message>
         <source>PTZ Pano Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>كشف بانوراما PTZ</translation>
     </message>
     <message>
         <source>Pano 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>البانوراما 0 (موضع 0)</translation>
     </message>
     <message>
         <source>15</source>
-        <translation type="unfinished"></translation>
+        <translation>15</translation>
     </message>
     <message>
         <source>Small pano</source>
-        <translation type="unfinished"></translation>
+        <translation>بانوراما صغيرة</translation>
     </message>
     <message>
         <source>Return pano 0</source>
-        <translation type="unfinished"></translation>
+        <translation>العودة إلى البانوراما 0</translation>
     </message>
     <message>
         <source>Feature Continue Time</source>
-        <translation type="unfinished"></translation>
+        <translation>مدة اللقطة القريبة</translation>
     </message>
     <message>
         <source>Continue Time(S)</source>
-        <translation type="unfinished"></translation>
+        <translation>المدة (ث)</translation>
     </message>
     <message>
         <source>Feature To Pano Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>التأخير قبل البانوراما</translation>
     </message>
     <message>
         <source>PanoDelay</source>
-        <translation type="unfinished"></translation>
+        <translation>تأخير البانوراما</translation>
     </message>
     <message>
         <source>PTZ Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع PTZ</translation>
     </message>
     <message>
         <source>EPTZ</source>
-        <translation type="unfinished"></translation>
+        <translation>EPTZ</translation>
     </message>
     <message>
         <source>Cutout</source>
-        <translation type="unfinished"></translation>
+        <translation>اقتطاع</translation>
     </message>
     <message>
         <source>Set Board 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ السبورة 0 (موضع 0)</translation>
     </message>
     <message>
         <source>Call Board 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>استدعاء السبورة 0 (موضع 0)</translation>
     </message>
     <message>
         <source>Set Board 1(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ السبورة 1 (موضع 1)</translation>
     </message>
     <message>
         <source>Call Board 1(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>استدعاء السبورة 1 (موضع 1)</translation>
     </message>
     <message>
         <source>Set Pano (Preset 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ البانوراما (موضع 2)</translation>
     </message>
     <message>
         <source>Call Pano (Preset 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>استدعاء البانوراما (موضع 2)</translation>
     </message>
     <message>
         <source>Board 2</source>
-        <translation type="unfinished"></translation>
+        <translation>السبورة 2</translation>
     </message>
     <message>
         <source>192.168.1.166</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.166</translation>
     </message>
     <message>
         <source>Board IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP السبورة</translation>
     </message>
     <message>
         <source>192.168.1.165</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.165</translation>
     </message>
     <message>
         <source>Lost timeout: </source>
-        <translation type="unfinished"></translation>
+        <translation>مهلة الفقد: </translation>
     </message>
     <message>
         <source>Blackboard Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>تفعيل السبورة</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>تفعيل</translation>
     </message>
     <message>
         <source>Enable 2</source>
-        <translation type="unfinished"></translation>
+        <translation>تفعيل 2</translation>
     </message>
     <message>
         <source>Board Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>السبورة:</translation>
     </message>
     <message>
         <source>Detect Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>الكشف:</translation>
     </message>
     <message>
         <source>Multi Board Action</source>
-        <translation type="unfinished"></translation>
+        <translation>سبورات متعددة</translation>
     </message>
     <message>
         <source>Board 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>السبورة 0 (موضع 0)</translation>
     </message>
     <message>
         <source>Board 1(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>السبورة 1 (موضع 1)</translation>
     </message>
     <message>
         <source>Lost Board Action</source>
-        <translation type="unfinished"></translation>
+        <translation>عند فقدان السبورة</translation>
     </message>
     <message>
         <source>BoardLostDelay</source>
-        <translation type="unfinished"></translation>
+        <translation>تأخير فقد السبورة</translation>
     </message>
     <message>
         <source>Communication Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات الاتصال</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>الكاميرا</translation>
     </message>
     <message>
         <source>Teacher IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP المعلم</translation>
     </message>
     <message>
         <source>Student IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP الطلاب</translation>
     </message>
     <message>
         <source>8791</source>
-        <translation type="unfinished"></translation>
+        <translation>8791</translation>
     </message>
     <message>
         <source>Using UART</source>
-        <translation type="unfinished"></translation>
+        <translation>استخدام UART</translation>
     </message>
     <message>
         <source>Baudrate</source>
-        <translation type="unfinished"></translation>
+        <translation>معدل الباود</translation>
     </message>
     <message>
         <source>9600</source>
-        <translation type="unfinished"></translation>
+        <translation>9600</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>البروتوكول</translation>
     </message>
     <message>
         <source>UDP</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP</translation>
     </message>
     <message>
         <source>TCP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>تسلسلي</translation>
     </message>
     <message>
         <source>Command Type</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع الأمر</translation>
     </message>
     <message>
         <source>HEX</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX</translation>
     </message>
     <message>
         <source>ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>ASCII</translation>
     </message>
     <message>
         <source>Director Server</source>
-        <translation type="unfinished"></translation>
+        <translation>خادم الإخراج</translation>
     </message>
     <message>
         <source>192.168.1.200</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.200</translation>
     </message>
     <message>
         <source>9999</source>
-        <translation type="unfinished"></translation>
+        <translation>9999</translation>
     </message>
     <message>
         <source>Tracking Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>تبديل التتبع</translation>
     </message>
     <message>
         <source>Switch Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>التبديل إلى تلقائي</translation>
     </message>
     <message>
         <source>FF 00 00 00 00 01</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 00 00 00 00 01</translation>
     </message>
     <message>
         <source>Switch Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>التبديل إلى يدوي</translation>
     </message>
     <message>
         <source>FF 00 00 00 00 02</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 00 00 00 00 02</translation>
     </message>
     <message>
         <source>Director Code Send Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع إرسال رموز الإخراج</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>مرة واحدة</translation>
     </message>
     <message>
         <source>Triple</source>
-        <translation type="unfinished"></translation>
+        <translation>ثلاث مرات</translation>
     </message>
     <message>
         <source>Continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>باستمرار</translation>
     </message>
     <message>
         <source>Director Strategy</source>
-        <translation type="unfinished"></translation>
+        <translation>استراتيجية الإخراج</translation>
     </message>
     <message>
         <source>External Director</source>
-        <translation type="unfinished"></translation>
+        <translation>إخراج خارجي</translation>
     </message>
     <message>
         <source>Interior Director</source>
-        <translation type="unfinished"></translation>
+        <translation>إخراج داخلي</translation>
     </message>
     <message>
         <source>On the platform</source>
-        <translation type="unfinished"></translation>
+        <translation>على المنصة</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 11</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 11</translation>
     </message>
     <message>
         <source>Teacher still</source>
-        <translation type="unfinished"></translation>
+        <translation>المعلم ثابت</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 12</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 12</translation>
     </message>
     <message>
         <source>Teacher moving</source>
-        <translation type="unfinished"></translation>
+        <translation>المعلم يتحرك</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 13</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 13</translation>
     </message>
     <message>
         <source>Under the platform</source>
-        <translation type="unfinished"></translation>
+        <translation>خارج المنصة</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 14</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 14</translation>
     </message>
     <message>
         <source>Multi objective</source>
-        <translation type="unfinished"></translation>
+        <translation>أهداف متعددة</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 15</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 15</translation>
     </message>
     <message>
         <source>Student stood up</source>
-        <translation type="unfinished"></translation>
+        <translation>طالب وقف</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 21</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 21</translation>
     </message>
     <message>
         <source>Feature in place</source>
-        <translation type="unfinished"></translation>
+        <translation>المقرّبة في موضعها</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 22</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 22</translation>
     </message>
     <message>
         <source>Student sat down</source>
-        <translation type="unfinished"></translation>
+        <translation>طالب جلس</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 23</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 23</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 24</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 24</translation>
     </message>
     <message>
         <source> Blackboard</source>
-        <translation type="unfinished"></translation>
+        <translation> السبورة</translation>
     </message>
     <message>
         <source>Have action</source>
-        <translation type="unfinished"></translation>
+        <translation>يوجد نشاط</translation>
     </message>
     <message>
         <source>FF 03 00 00 00 31</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 03 00 00 00 31</translation>
     </message>
     <message>
         <source>FF 03 00 00 00 32</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 03 00 00 00 32</translation>
     </message>
     <message>
         <source>Director Code(Only Teacher Camera)</source>
-        <translation type="unfinished"></translation>
+        <translation>رموز الإخراج (كاميرا المعلم فقط)</translation>
     </message>
     <message>
         <source>Teacher pano</source>
-        <translation type="unfinished"></translation>
+        <translation>بانوراما المعلم</translation>
     </message>
     <message>
         <source>FF 11 11</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 11 11</translation>
     </message>
     <message>
         <source>Teacher feature</source>
-        <translation type="unfinished"></translation>
+        <translation>مقرّبة المعلم</translation>
     </message>
     <message>
         <source>FF 22 22</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 22 22</translation>
     </message>
     <message>
         <source>FF 33 33</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 33 33</translation>
     </message>
     <message>
         <source>Student feature</source>
-        <translation type="unfinished"></translation>
+        <translation>مقرّبة الطلاب</translation>
     </message>
     <message>
         <source>FF 44 44</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 44 44</translation>
     </message>
     <message>
         <source>Blackboard</source>
-        <translation type="unfinished"></translation>
+        <translation>السبورة</translation>
     </message>
     <message>
         <source>FF 55 55</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 55 55</translation>
     </message>
     <message>
         <source>Board1</source>
-        <translation type="unfinished"></translation>
+        <translation>السبورة 1</translation>
     </message>
     <message>
         <source>FF 55 56</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 55 56</translation>
     </message>
     <message>
         <source>Board2</source>
-        <translation type="unfinished"></translation>
+        <translation>السبورة 2</translation>
     </message>
     <message>
         <source>FF 55 57</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 55 57</translation>
     </message>
     <message>
         <source>Min Switch Time</source>
-        <translation type="unfinished"></translation>
+        <translation>أدنى زمن للتبديل</translation>
     </message>
     <message>
         <source>(Except for the student pano)</source>
-        <translation type="unfinished"></translation>
+        <translation>(باستثناء بانوراما الطلاب)</translation>
     </message>
     <message>
         <source>DirTest</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار الإخراج</translation>
     </message>
     <message>
         <source>Manual Director</source>
-        <translation type="unfinished"></translation>
+        <translation>إخراج يدوي</translation>
     </message>
     <message>
         <source>DirectorInterval Setings</source>
-        <translation type="unfinished"></translation>
+        <translation>فواصل الإخراج</translation>
     </message>
     <message>
         <source>KeepInterval</source>
-        <translation type="unfinished"></translation>
+        <translation>فاصل الثبات</translation>
     </message>
     <message>
         <source>MovingInterval</source>
-        <translation type="unfinished"></translation>
+        <translation>فاصل الحركة</translation>
     </message>
     <message>
         <source>MultiInterval</source>
-        <translation type="unfinished"></translation>
+        <translation>فاصل التعدد</translation>
     </message>
     <message>
         <source>外部导播：摄像机（板书机、学生机、教师机）发送跟踪状态码到导播主机，导播主机分析跟踪状态来做出导播视频输出的切换动作。
@@ -1204,83 +1222,87 @@ cancel the check and then redraw or modify the adjustment;</source>
 
 内部导播：摄像机（教师机）发送跟踪切换码到导播主机，导播主机收到切换码后即可执行导播视频输出的切换动作。
 例：学生特写ff 33 33，导播视频输出直接切换学生特写。</source>
-        <translation type="unfinished"></translation>
+        <translation>الإخراج الخارجي: ترسل الكاميرات (كاميرا السبورة وكاميرا الطلاب وكاميرا المعلم) رموز حالة التتبع إلى جهاز الإخراج، الذي يحلل حالة التتبع ليبدّل مخرج الفيديو.
+مثال: المعلم ثابت ff 01 00 00 00 12 يعني فقط أن معلمًا يقف ثابتًا في منطقة التتبع؛ وعند التبديل وفق تتبع المعلم يجب أن يراعي جهاز الإخراج حالة تتبع كاميرا السبورة وكاميرا الطلاب أيضًا.
+
+الإخراج الداخلي: ترسل الكاميرا (كاميرا المعلم) رموز تبديل التتبع إلى جهاز الإخراج، الذي يبدّل مخرج الفيديو فور استلام رمز التبديل.
+مثال: مقرّبة الطلاب ff 33 33 تبدّل مخرج الفيديو مباشرة إلى اللقطة القريبة للطلاب.</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث</translation>
     </message>
     <message>
         <source>Devices：</source>
-        <translation type="unfinished"></translation>
+        <translation>الأجهزة:</translation>
     </message>
     <message>
         <source>Host net</source>
-        <translation type="unfinished"></translation>
+        <translation>شبكة المضيف</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>الرقم</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان IP</translation>
     </message>
     <message>
         <source>NetMask</source>
-        <translation type="unfinished"></translation>
+        <translation>القناع</translation>
     </message>
     <message>
         <source>GateWay</source>
-        <translation type="unfinished"></translation>
+        <translation>البوابة</translation>
     </message>
     <message>
         <source>Uptime</source>
-        <translation type="unfinished"></translation>
+        <translation>مدة التشغيل</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار</translation>
     </message>
     <message>
         <source>Device Model</source>
-        <translation type="unfinished"></translation>
+        <translation>طراز الجهاز</translation>
     </message>
     <message>
         <source>MAC Address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان MAC</translation>
     </message>
     <message>
         <source>Device ID</source>
-        <translation type="unfinished"></translation>
+        <translation>معرّف الجهاز</translation>
     </message>
     <message>
         <source>First DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS الأول</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع</translation>
     </message>
     <message>
         <source>192.168.1.188</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.188</translation>
     </message>
     <message>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>استعلام</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل ملف</translation>
     </message>
     <message>
         <source>disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>غير متصل</translation>
     </message>
     <message>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
@@ -1288,391 +1310,395 @@ cancel the check and then redraw or modify the adjustment;</source>
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Consolas&apos;,&apos;Consolas&apos;,&apos;微软雅黑&apos;; font-size:14pt; font-weight:400; font-style:normal;&quot;&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Consolas&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Consolas&apos;,&apos;Consolas&apos;,&apos;微软雅黑&apos;; font-size:14pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Consolas&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Config</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعداد</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>الوضع</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>يدوي</translation>
     </message>
     <message>
         <source>D4</source>
-        <translation type="unfinished"></translation>
+        <translation>D4</translation>
     </message>
     <message>
         <source>:</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>E0</source>
-        <translation type="unfinished"></translation>
+        <translation>E0</translation>
     </message>
     <message>
         <source>8E</source>
-        <translation type="unfinished"></translation>
+        <translation>8E</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>تعيين</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ احتياطي</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة</translation>
     </message>
     <message>
         <source>File Path </source>
-        <translation type="unfinished"></translation>
+        <translation>مسار الملف </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد</translation>
     </message>
     <message>
         <source>Backup File </source>
-        <translation type="unfinished"></translation>
+        <translation>ملف النسخة </translation>
     </message>
     <message>
         <source>Backup Status </source>
-        <translation type="unfinished"></translation>
+        <translation>حالة النسخ </translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>معاينة</translation>
     </message>
     <message>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>أعلى</translation>
     </message>
     <message>
         <source>LEFT</source>
-        <translation type="unfinished"></translation>
+        <translation>يسار</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>يمين</translation>
     </message>
     <message>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>أسفل</translation>
     </message>
     <message>
         <source>PTZ</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ</translation>
     </message>
     <message>
         <source>OSD</source>
-        <translation type="unfinished"></translation>
+        <translation>OSD</translation>
     </message>
     <message>
         <source>554</source>
-        <translation type="unfinished"></translation>
+        <translation>554</translation>
     </message>
     <message>
         <source>TYPE1</source>
-        <translation type="unfinished"></translation>
+        <translation>TYPE1</translation>
     </message>
     <message>
         <source>TYPE2</source>
-        <translation type="unfinished"></translation>
+        <translation>TYPE2</translation>
     </message>
     <message>
         <source>Port map</source>
-        <translation type="unfinished"></translation>
+        <translation>تعيين المنافذ</translation>
     </message>
     <message>
         <source>Recorder Host IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP مضيف المسجل</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم المستخدم</translation>
     </message>
     <message>
         <source>username</source>
-        <translation type="unfinished"></translation>
+        <translation>username</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة المرور</translation>
     </message>
     <message>
         <source>wobentri</source>
-        <translation type="unfinished"></translation>
+        <translation>wobentri</translation>
     </message>
     <message>
         <source>IP/Port Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات IP والمنافذ</translation>
     </message>
     <message>
         <source>TeacherMachine</source>
-        <translation type="unfinished"></translation>
+        <translation>جهاز المعلم</translation>
     </message>
     <message>
         <source>StudentMachine</source>
-        <translation type="unfinished"></translation>
+        <translation>جهاز الطلاب</translation>
     </message>
     <message>
         <source>192.168.1.201</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.201</translation>
     </message>
     <message>
         <source>192.168.1.202</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.202</translation>
     </message>
     <message>
         <source>Communication port</source>
-        <translation type="unfinished"></translation>
+        <translation>منفذ الاتصال</translation>
     </message>
     <message>
         <source>TeacherMapped port</source>
-        <translation type="unfinished"></translation>
+        <translation>منفذ المعلم المعيّن</translation>
     </message>
     <message>
         <source>StudentMapped port</source>
-        <translation type="unfinished"></translation>
+        <translation>منفذ الطلاب المعيّن</translation>
     </message>
     <message>
         <source>RTSP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>منفذ RTSP</translation>
     </message>
     <message>
         <source>20554</source>
-        <translation type="unfinished"></translation>
+        <translation>20554</translation>
     </message>
     <message>
         <source>10554</source>
-        <translation type="unfinished"></translation>
+        <translation>10554</translation>
     </message>
     <message>
         <source>Visca Port</source>
-        <translation type="unfinished"></translation>
+        <translation>منفذ VISCA</translation>
     </message>
     <message>
         <source>1259</source>
-        <translation type="unfinished"></translation>
+        <translation>1259</translation>
     </message>
     <message>
         <source>21259</source>
-        <translation type="unfinished"></translation>
+        <translation>21259</translation>
     </message>
     <message>
         <source>11259</source>
-        <translation type="unfinished"></translation>
+        <translation>11259</translation>
     </message>
     <message>
         <source>UDP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>منفذ UDP</translation>
     </message>
     <message>
         <source>6791</source>
-        <translation type="unfinished"></translation>
+        <translation>6791</translation>
     </message>
     <message>
         <source>26791</source>
-        <translation type="unfinished"></translation>
+        <translation>26791</translation>
     </message>
     <message>
         <source>16791</source>
-        <translation type="unfinished"></translation>
+        <translation>16791</translation>
     </message>
     <message>
         <source>TCP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>منفذ TCP</translation>
     </message>
     <message>
         <source>6793</source>
-        <translation type="unfinished"></translation>
+        <translation>6793</translation>
     </message>
     <message>
         <source>26793</source>
-        <translation type="unfinished"></translation>
+        <translation>26793</translation>
     </message>
     <message>
         <source>16793</source>
-        <translation type="unfinished"></translation>
+        <translation>16793</translation>
     </message>
     <message>
         <source>Backup Port</source>
-        <translation type="unfinished"></translation>
+        <translation>منفذ النسخ الاحتياطي</translation>
     </message>
     <message>
         <source>5555</source>
-        <translation type="unfinished"></translation>
+        <translation>5555</translation>
     </message>
     <message>
         <source>25555</source>
-        <translation type="unfinished"></translation>
+        <translation>25555</translation>
     </message>
     <message>
         <source>15555</source>
-        <translation type="unfinished"></translation>
+        <translation>15555</translation>
     </message>
     <message>
         <source>Search Port</source>
-        <translation type="unfinished"></translation>
+        <translation>منفذ البحث</translation>
     </message>
     <message>
         <source>8005</source>
-        <translation type="unfinished"></translation>
+        <translation>8005</translation>
     </message>
     <message>
         <source>Show More</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض المزيد</translation>
     </message>
     <message>
         <source>Camera Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار الكاميرات</translation>
     </message>
     <message>
         <source>2 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>كاميرتان</translation>
     </message>
     <message>
         <source>4 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>4 كاميرات</translation>
     </message>
     <message>
         <source>5 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>5 كاميرات</translation>
     </message>
     <message>
         <source>6 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>6 كاميرات</translation>
     </message>
     <message>
         <source>Note: ①The number of cameras is different, some non-corresponding functions are disabled by default; ②The blackboard terminal is only displayed in five/six cameras;</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاحظة: ① بحسب عدد الكاميرات، تُعطَّل افتراضيًا الوظائف غير المتوافقة معه؛ ② لا تظهر علامة تبويب السبورة إلا مع خمس أو ست كاميرات؛</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة</translation>
     </message>
     <message>
         <source>中文</source>
-        <translation type="unfinished"></translation>
+        <translation>中文</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>한국어</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa Indonesia</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>ไทย</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>العربية</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Tracking Config Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>تبديل إعداد التتبع</translation>
     </message>
     <message>
         <source>Tracking Config 1</source>
-        <translation type="unfinished"></translation>
+        <translation>إعداد التتبع 1</translation>
     </message>
     <message>
         <source>Tracking Config 2</source>
-        <translation type="unfinished"></translation>
+        <translation>إعداد التتبع 2</translation>
     </message>
     <message>
         <source>Decoder</source>
-        <translation type="unfinished"></translation>
+        <translation>مفكك الترميز</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>NONE</translation>
     </message>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTO</translation>
     </message>
     <message>
         <source>QSV</source>
-        <translation type="unfinished"></translation>
+        <translation>QSV</translation>
     </message>
     <message>
         <source>DXVA2</source>
-        <translation type="unfinished"></translation>
+        <translation>DXVA2</translation>
     </message>
     <message>
         <source>D3D11VA</source>
-        <translation type="unfinished"></translation>
+        <translation>D3D11VA</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>إدخال</translation>
     </message>
     <message>
         <source>d:</source>
-        <translation type="unfinished"></translation>
+        <translation>d:</translation>
     </message>
     <message>
         <source>6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>6.0</translation>
     </message>
     <message>
         <source>h:</source>
-        <translation type="unfinished"></translation>
+        <translation>h:</translation>
     </message>
     <message>
         <source>0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>0.0</translation>
     </message>
     <message>
         <source>？</source>
-        <translation type="unfinished"></translation>
+        <translation>？</translation>
     </message>
     <message>
         <source>BACK</source>
-        <translation type="unfinished"></translation>
+        <translation>رجوع</translation>
     </message>
     <message>
         <source>MENU</source>
-        <translation type="unfinished"></translation>
+        <translation>القائمة</translation>
     </message>
     <message>
         <source>Num 1 : Left Board</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم 1: سبورة يسرى</translation>
     </message>
     <message>
         <source>Num 2 : Center Board</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم 2: سبورة وسطى</translation>
     </message>
     <message>
         <source>Num 11 : Board Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم 11: السبورة كاملة</translation>
     </message>
 </context>
 </TS>

@@ -5,135 +5,135 @@
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane</translation>
     </message>
     <message>
         <source>Teacher</source>
-        <translation type="unfinished"></translation>
+        <translation>Teacher</translation>
     </message>
     <message>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Student</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Board</translation>
     </message>
     <message>
         <source>Director</source>
-        <translation type="unfinished"></translation>
+        <translation>Director</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Upgrade</translation>
     </message>
     <message>
         <source>Wizard Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Wizard Config</translation>
     </message>
     <message>
         <source>Recorder Map Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorder Map Config</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Corvane V3.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane V3.0.1</translation>
     </message>
     <message>
         <source>Obtain</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtain</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Default</translation>
     </message>
     <message>
         <source>Feature IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Feature IP</translation>
     </message>
     <message>
         <source>192.168.1.100</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.100</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connect</translation>
     </message>
     <message>
         <source>Pano IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Pano IP</translation>
     </message>
     <message>
         <source>192.168.1.101</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.101</translation>
     </message>
     <message>
         <source>Start Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Start Track</translation>
     </message>
     <message>
         <source>Stop Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop Track</translation>
     </message>
     <message>
         <source>Set Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Set Preset</translation>
     </message>
     <message>
         <source>Call Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Call Preset</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom in</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom out</translation>
     </message>
     <message>
         <source>↙</source>
-        <translation type="unfinished"></translation>
+        <translation>↙</translation>
     </message>
     <message>
         <source>↓</source>
-        <translation type="unfinished"></translation>
+        <translation>↓</translation>
     </message>
     <message>
         <source>↘</source>
-        <translation type="unfinished"></translation>
+        <translation>↘</translation>
     </message>
     <message>
         <source>←</source>
-        <translation type="unfinished"></translation>
+        <translation>←</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>→</source>
-        <translation type="unfinished"></translation>
+        <translation>→</translation>
     </message>
     <message>
         <source>↖</source>
-        <translation type="unfinished"></translation>
+        <translation>↖</translation>
     </message>
     <message>
         <source>↑</source>
-        <translation type="unfinished"></translation>
+        <translation>↑</translation>
     </message>
     <message>
         <source>↗</source>
-        <translation type="unfinished"></translation>
+        <translation>↗</translation>
     </message>
     <message>
         <source>&gt;
@@ -144,1059 +144,1078 @@ a
 n
 d
 &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;
+e
+x
+p
+a
+n
+d
+&gt;</translation>
     </message>
     <message>
         <source>Region Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Region Settings</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Show</translation>
     </message>
     <message>
         <source>
 1: Select the tracking area, the mouse stays in the tracking area, 
 and the size of the tracking area can be adjusted after getting the focus. 
 This item is mandatory, and it can only be modified and adjusted without deleting;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1: Select the tracking area, the mouse stays in the tracking area, 
+and the size of the tracking area can be adjusted after getting the focus. 
+This item is mandatory, and it can only be modified and adjusted without deleting;</translation>
     </message>
     <message>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Track</translation>
     </message>
     <message>
         <source>
 1: Select the snapshot area, if it is not drawn, draw the area that needs to be a snapshot in the image, 
 if you need to adjust again after drawing, you can drag or select the anchor point to fine-tune;
 2: To remove the snapshot area, click the [Clear Snapshot Area] button on the right and apply</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1: Select the snapshot area, if it is not drawn, draw the area that needs to be a snapshot in the image, 
+if you need to adjust again after drawing, you can drag or select the anchor point to fine-tune;
+2: To remove the snapshot area, click the [Clear Snapshot Area] button on the right and apply</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Snapshot</translation>
     </message>
     <message>
         <source>
 1:Select the blackboard area, if the left, middle, and right have been drawn, the focus will stay on the left blackboard by default, 
 and the middle and right blackboard cannot be focused and modified. If you need to modify one of the left, 
 middle, and right items, cancel the check and then redraw or modify and adjust;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1:Select the blackboard area, if the left, middle, and right have been drawn, the focus will stay on the left blackboard by default, 
+and the middle and right blackboard cannot be focused and modified. If you need to modify one of the left, 
+middle, and right items, cancel the check and then redraw or modify and adjust;</translation>
     </message>
     <message>
         <source>Board  </source>
-        <translation type="unfinished"></translation>
+        <translation>Board  </translation>
     </message>
     <message>
         <source>
 1:Select the shielded area, if the shielded area 1234 has been drawn, 
 the focus will stay in the shielded area 1 by default, if you need to modify one of 1234, 
 cancel the check and then redraw or modify the adjustment;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1:Select the shielded area, if the shielded area 1234 has been drawn, 
+the focus will stay in the shielded area 1 by default, if you need to modify one of 1234, 
+cancel the check and then redraw or modify the adjustment;</translation>
     </message>
     <message>
         <source>Shield</source>
-        <translation type="unfinished"></translation>
+        <translation>Shield</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Left</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>Mid</source>
-        <translation type="unfinished"></translation>
+        <translation>Mid</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>None</translation>
     </message>
     <message>
         <source>Float</source>
-        <translation type="unfinished"></translation>
+        <translation>Float</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alpha</translation>
     </message>
     <message>
         <source>Nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>Nobody</translation>
     </message>
     <message>
         <source>AI Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>AI Detection</translation>
     </message>
     <message>
         <source>ClearSnapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>ClearSnapshot</translation>
     </message>
     <message>
         <source>Auto DET Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto DET Track</translation>
     </message>
     <message>
         <source>Navigate Key Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigate Key Action</translation>
     </message>
     <message>
         <source>PTZ mode</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ mode</translation>
     </message>
     <message>
         <source>Menu mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu mode</translation>
     </message>
     <message>
         <source>Feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Feature</translation>
     </message>
     <message>
         <source>Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>Pano</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Param Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Param Backup</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>Version Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Version Info</translation>
     </message>
     <message>
         <source>Feature Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>Feature Info:</translation>
     </message>
     <message>
         <source>SOC</source>
-        <translation type="unfinished"></translation>
+        <translation>SOC</translation>
     </message>
     <message>
         <source>Pano Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pano Info:</translation>
     </message>
     <message>
         <source>Target Lost Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Target Lost Action</translation>
     </message>
     <message>
         <source>None action</source>
-        <translation type="unfinished"></translation>
+        <translation>None action</translation>
     </message>
     <message>
         <source>Student pano</source>
-        <translation type="unfinished"></translation>
+        <translation>Student pano</translation>
     </message>
     <message>
         <source>Pano(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pano(Preset 0)</translation>
     </message>
     <message>
         <source>Platform(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Platform(Preset 1)</translation>
     </message>
     <message>
         <source>Hold Times: </source>
-        <translation type="unfinished"></translation>
+        <translation>Hold Times: </translation>
     </message>
     <message>
         <source>Timeout: </source>
-        <translation type="unfinished"></translation>
+        <translation>Timeout: </translation>
     </message>
     <message>
         <source>Multi Objective Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Multi Objective Action</translation>
     </message>
     <message>
         <source>track current object</source>
-        <translation type="unfinished"></translation>
+        <translation>track current object</translation>
     </message>
     <message>
         <source>Return pano</source>
-        <translation type="unfinished"></translation>
+        <translation>Return pano</translation>
     </message>
     <message>
         <source>PTZ Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ Speed</translation>
     </message>
     <message>
         <source>PTZ Speed Level</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ Speed Level</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Tips:only three presets mode valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Tips:only three presets mode valid</translation>
     </message>
     <message>
         <source>Pano Lens Pos Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Pano Lens Pos Calibration</translation>
     </message>
     <message>
         <source>Show calibration cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Show calibration cross</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration</translation>
     </message>
     <message>
         <source>Auto Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto Calibration</translation>
     </message>
     <message>
         <source>Pano Focus Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Pano Focus Mode</translation>
     </message>
     <message>
         <source>Manual Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual Mode</translation>
     </message>
     <message>
         <source>Auto Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto Mode</translation>
     </message>
     <message>
         <source>换向补偿</source>
-        <translation type="unfinished"></translation>
+        <translation>Backlash Comp.</translation>
     </message>
     <message>
         <source>垂直换向补偿</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilt Backlash</translation>
     </message>
     <message>
         <source>水平换向补偿</source>
-        <translation type="unfinished"></translation>
+        <translation>Pan Backlash</translation>
     </message>
     <message>
         <source>Track Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Track Settings</translation>
     </message>
     <message>
         <source>Start track</source>
-        <translation type="unfinished"></translation>
+        <translation>Start track</translation>
     </message>
     <message>
         <source>Disable AF when tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Disable AF when tracking</translation>
     </message>
     <message>
         <source>Height Adaptation</source>
-        <translation type="unfinished"></translation>
+        <translation>Height Adaptation</translation>
     </message>
     <message>
         <source>Feature realtime tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Feature realtime tracking</translation>
     </message>
     <message>
         <source>PersonTrack</source>
-        <translation type="unfinished"></translation>
+        <translation>PersonTrack</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Persontrack</source>
-        <translation type="unfinished"></translation>
+        <translation>Persontrack</translation>
     </message>
     <message>
         <source>Teacher Board Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Teacher Board Settings</translation>
     </message>
     <message>
         <source>Board Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Board Enabled</translation>
     </message>
     <message>
         <source>Board Face Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Board Face Enabled</translation>
     </message>
     <message>
         <source>Board Hand Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Board Hand Enabled</translation>
     </message>
     <message>
         <source>Detect Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>Detect Time: </translation>
     </message>
     <message>
         <source>Hold Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>Hold Time: </translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>Lose Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>Lose Time: </translation>
     </message>
     <message>
         <source>Space Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>Space Time: </translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Tracking_mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracking_mode</translation>
     </message>
     <message>
         <source>Three Presets Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Three Presets Mode</translation>
     </message>
     <message>
         <source>Follow Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Follow Mode</translation>
     </message>
     <message>
         <source>Binocular Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Binocular Mode</translation>
     </message>
     <message>
         <source>Mixed Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixed Mode</translation>
     </message>
     <message>
         <source>Board Pano Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Board Pano Mode</translation>
     </message>
     <message>
         <source>Lectern Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectern Mode</translation>
     </message>
     <message>
         <source>Num 0 : Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>Num 0 : Pano</translation>
     </message>
     <message>
         <source>Num 1 : Paltform</source>
-        <translation type="unfinished"></translation>
+        <translation>Num 1 : Paltform</translation>
     </message>
     <message>
         <source>Num 2 : Left Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Num 2 : Left Board</translation>
     </message>
     <message>
         <source>Num 3 : Right Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Num 3 : Right Board</translation>
     </message>
     <message>
         <source>Num 60 : Pano Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Num 60 : Pano Crop</translation>
     </message>
     <message>
         <source>Preset List</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset List</translation>
     </message>
     <message>
         <source>1.0x</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0x</translation>
     </message>
     <message>
         <source>Auto Board Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto Board Pano</translation>
     </message>
     <message>
         <source>Auto Platform</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto Platform</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Basic Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic Settings</translation>
     </message>
     <message>
         <source>Sensitivity: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sensitivity: </translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>Fea Distance: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fea Distance: </translation>
     </message>
     <message>
         <source>3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>3.0</translation>
     </message>
     <message>
         <source>M</source>
-        <translation type="unfinished"></translation>
+        <translation>M</translation>
     </message>
     <message>
         <source>Pano Distance: </source>
-        <translation type="unfinished"></translation>
+        <translation>Pano Distance: </translation>
     </message>
     <message>
         <source>Pan offset: </source>
-        <translation type="unfinished"></translation>
+        <translation>Pan offset: </translation>
     </message>
     <message>
         <source>L </source>
-        <translation type="unfinished"></translation>
+        <translation>L </translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>Tilt offset: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tilt offset: </translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished"></translation>
+        <translation>U</translation>
     </message>
     <message>
         <source>Lectern Mode Configs</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectern Mode Configs</translation>
     </message>
     <message>
         <source>Tracking Start Postion</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracking Start Postion</translation>
     </message>
     <message>
         <source>Current Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Current Location</translation>
     </message>
     <message>
         <source>Preset 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset 1</translation>
     </message>
     <message>
         <source>Auto Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto Zoom</translation>
     </message>
     <message>
         <source>Auto Tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto Tilt</translation>
     </message>
     <message>
         <source>Target Retention Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Target Retention Time</translation>
     </message>
     <message>
         <source>Person Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Person Size</translation>
     </message>
     <message>
         <source>Full body</source>
-        <translation type="unfinished"></translation>
+        <translation>Full body</translation>
     </message>
     <message>
         <source>Half body</source>
-        <translation type="unfinished"></translation>
+        <translation>Half body</translation>
     </message>
     <message>
         <source>Close up</source>
-        <translation type="unfinished"></translation>
+        <translation>Close up</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Custom</translation>
     </message>
     <message>
         <source>Director Server Configs</source>
-        <translation type="unfinished"></translation>
+        <translation>Director Server Configs</translation>
     </message>
     <message>
         <source>Director Server Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Director Server Toggle</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>IP Address </source>
-        <translation type="unfinished"></translation>
+        <translation>IP Address </translation>
     </message>
     <message>
         <source>12777</source>
-        <translation type="unfinished"></translation>
+        <translation>12777</translation>
     </message>
     <message>
         <source>192.168.1.250</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.250</translation>
     </message>
     <message>
         <source>Off-podium Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Off-podium Duration</translation>
     </message>
     <message>
         <source>192.168.1.163</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.163</translation>
     </message>
     <message>
         <source>192.168.1.164</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.164</translation>
     </message>
     <message>
         <source>Stu Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Stu Area</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Seating Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Seating Area</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Calibrate Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrate Area</translation>
     </message>
     <message>
         <source>0cm</source>
-        <translation type="unfinished"></translation>
+        <translation>0cm</translation>
     </message>
     <message>
         <source>90cm</source>
-        <translation type="unfinished"></translation>
+        <translation>90cm</translation>
     </message>
     <message>
         <source>Feature size: </source>
-        <translation type="unfinished"></translation>
+        <translation>Feature size: </translation>
     </message>
     <message>
         <source>0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5</translation>
     </message>
     <message>
         <source>Camera Height: </source>
-        <translation type="unfinished"></translation>
+        <translation>Camera Height: </translation>
     </message>
     <message>
         <source>2.2</source>
-        <translation type="unfinished"></translation>
+        <translation>2.2</translation>
     </message>
     <message>
         <source>Menu Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu Mode</translation>
     </message>
     <message>
         <source>Pano switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Pano switch</translation>
     </message>
     <message>
         <source>Face detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Face detect</translation>
     </message>
     <message>
         <source>Panorama cropping has been suspended</source>
-        <translation type="unfinished"></translation>
+        <translation>Panorama cropping has been suspended</translation>
     </message>
     <message>
         <source>Pano Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Pano Config</translation>
     </message>
     <message>
         <source>PTZ Pano Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ Pano Detect</translation>
     </message>
     <message>
         <source>Pano 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pano 0(Preset 0)</translation>
     </message>
     <message>
         <source>15</source>
-        <translation type="unfinished"></translation>
+        <translation>15</translation>
     </message>
     <message>
         <source>Small pano</source>
-        <translation type="unfinished"></translation>
+        <translation>Small pano</translation>
     </message>
     <message>
         <source>Return pano 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Return pano 0</translation>
     </message>
     <message>
         <source>Feature Continue Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Feature Continue Time</translation>
     </message>
     <message>
         <source>Continue Time(S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Continue Time(S)</translation>
     </message>
     <message>
         <source>Feature To Pano Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Feature To Pano Delay</translation>
     </message>
     <message>
         <source>PanoDelay</source>
-        <translation type="unfinished"></translation>
+        <translation>PanoDelay</translation>
     </message>
     <message>
         <source>PTZ Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ Mode</translation>
     </message>
     <message>
         <source>EPTZ</source>
-        <translation type="unfinished"></translation>
+        <translation>EPTZ</translation>
     </message>
     <message>
         <source>Cutout</source>
-        <translation type="unfinished"></translation>
+        <translation>Cutout</translation>
     </message>
     <message>
         <source>Set Board 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Set Board 0(Preset 0)</translation>
     </message>
     <message>
         <source>Call Board 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Call Board 0(Preset 0)</translation>
     </message>
     <message>
         <source>Set Board 1(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Set Board 1(Preset 1)</translation>
     </message>
     <message>
         <source>Call Board 1(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Call Board 1(Preset 1)</translation>
     </message>
     <message>
         <source>Set Pano (Preset 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Set Pano (Preset 2)</translation>
     </message>
     <message>
         <source>Call Pano (Preset 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Call Pano (Preset 2)</translation>
     </message>
     <message>
         <source>Board 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Board 2</translation>
     </message>
     <message>
         <source>192.168.1.166</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.166</translation>
     </message>
     <message>
         <source>Board IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Board IP</translation>
     </message>
     <message>
         <source>192.168.1.165</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.165</translation>
     </message>
     <message>
         <source>Lost timeout: </source>
-        <translation type="unfinished"></translation>
+        <translation>Lost timeout: </translation>
     </message>
     <message>
         <source>Blackboard Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Blackboard Enable</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Enable</translation>
     </message>
     <message>
         <source>Enable 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Enable 2</translation>
     </message>
     <message>
         <source>Board Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>Board Info:</translation>
     </message>
     <message>
         <source>Detect Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>Detect Info:</translation>
     </message>
     <message>
         <source>Multi Board Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Multi Board Action</translation>
     </message>
     <message>
         <source>Board 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Board 0(Preset 0)</translation>
     </message>
     <message>
         <source>Board 1(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Board 1(Preset 1)</translation>
     </message>
     <message>
         <source>Lost Board Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Lost Board Action</translation>
     </message>
     <message>
         <source>BoardLostDelay</source>
-        <translation type="unfinished"></translation>
+        <translation>BoardLostDelay</translation>
     </message>
     <message>
         <source>Communication Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Communication Settings</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Camera</translation>
     </message>
     <message>
         <source>Teacher IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Teacher IP</translation>
     </message>
     <message>
         <source>Student IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Student IP</translation>
     </message>
     <message>
         <source>8791</source>
-        <translation type="unfinished"></translation>
+        <translation>8791</translation>
     </message>
     <message>
         <source>Using UART</source>
-        <translation type="unfinished"></translation>
+        <translation>Using UART</translation>
     </message>
     <message>
         <source>Baudrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate</translation>
     </message>
     <message>
         <source>9600</source>
-        <translation type="unfinished"></translation>
+        <translation>9600</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocol</translation>
     </message>
     <message>
         <source>UDP</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP</translation>
     </message>
     <message>
         <source>TCP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial</translation>
     </message>
     <message>
         <source>Command Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Command Type</translation>
     </message>
     <message>
         <source>HEX</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX</translation>
     </message>
     <message>
         <source>ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>ASCII</translation>
     </message>
     <message>
         <source>Director Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Director Server</translation>
     </message>
     <message>
         <source>192.168.1.200</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.200</translation>
     </message>
     <message>
         <source>9999</source>
-        <translation type="unfinished"></translation>
+        <translation>9999</translation>
     </message>
     <message>
         <source>Tracking Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracking Switch</translation>
     </message>
     <message>
         <source>Switch Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch Auto</translation>
     </message>
     <message>
         <source>FF 00 00 00 00 01</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 00 00 00 00 01</translation>
     </message>
     <message>
         <source>Switch Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch Manual</translation>
     </message>
     <message>
         <source>FF 00 00 00 00 02</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 00 00 00 00 02</translation>
     </message>
     <message>
         <source>Director Code Send Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Director Code Send Mode</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Single</translation>
     </message>
     <message>
         <source>Triple</source>
-        <translation type="unfinished"></translation>
+        <translation>Triple</translation>
     </message>
     <message>
         <source>Continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuously</translation>
     </message>
     <message>
         <source>Director Strategy</source>
-        <translation type="unfinished"></translation>
+        <translation>Director Strategy</translation>
     </message>
     <message>
         <source>External Director</source>
-        <translation type="unfinished"></translation>
+        <translation>External Director</translation>
     </message>
     <message>
         <source>Interior Director</source>
-        <translation type="unfinished"></translation>
+        <translation>Interior Director</translation>
     </message>
     <message>
         <source>On the platform</source>
-        <translation type="unfinished"></translation>
+        <translation>On the platform</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 11</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 11</translation>
     </message>
     <message>
         <source>Teacher still</source>
-        <translation type="unfinished"></translation>
+        <translation>Teacher still</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 12</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 12</translation>
     </message>
     <message>
         <source>Teacher moving</source>
-        <translation type="unfinished"></translation>
+        <translation>Teacher moving</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 13</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 13</translation>
     </message>
     <message>
         <source>Under the platform</source>
-        <translation type="unfinished"></translation>
+        <translation>Under the platform</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 14</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 14</translation>
     </message>
     <message>
         <source>Multi objective</source>
-        <translation type="unfinished"></translation>
+        <translation>Multi objective</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 15</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 15</translation>
     </message>
     <message>
         <source>Student stood up</source>
-        <translation type="unfinished"></translation>
+        <translation>Student stood up</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 21</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 21</translation>
     </message>
     <message>
         <source>Feature in place</source>
-        <translation type="unfinished"></translation>
+        <translation>Feature in place</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 22</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 22</translation>
     </message>
     <message>
         <source>Student sat down</source>
-        <translation type="unfinished"></translation>
+        <translation>Student sat down</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 23</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 23</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 24</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 24</translation>
     </message>
     <message>
         <source> Blackboard</source>
-        <translation type="unfinished"></translation>
+        <translation> Blackboard</translation>
     </message>
     <message>
         <source>Have action</source>
-        <translation type="unfinished"></translation>
+        <translation>Have action</translation>
     </message>
     <message>
         <source>FF 03 00 00 00 31</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 03 00 00 00 31</translation>
     </message>
     <message>
         <source>FF 03 00 00 00 32</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 03 00 00 00 32</translation>
     </message>
     <message>
         <source>Director Code(Only Teacher Camera)</source>
-        <translation type="unfinished"></translation>
+        <translation>Director Code(Only Teacher Camera)</translation>
     </message>
     <message>
         <source>Teacher pano</source>
-        <translation type="unfinished"></translation>
+        <translation>Teacher pano</translation>
     </message>
     <message>
         <source>FF 11 11</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 11 11</translation>
     </message>
     <message>
         <source>Teacher feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Teacher feature</translation>
     </message>
     <message>
         <source>FF 22 22</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 22 22</translation>
     </message>
     <message>
         <source>FF 33 33</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 33 33</translation>
     </message>
     <message>
         <source>Student feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Student feature</translation>
     </message>
     <message>
         <source>FF 44 44</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 44 44</translation>
     </message>
     <message>
         <source>Blackboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Blackboard</translation>
     </message>
     <message>
         <source>FF 55 55</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 55 55</translation>
     </message>
     <message>
         <source>Board1</source>
-        <translation type="unfinished"></translation>
+        <translation>Board1</translation>
     </message>
     <message>
         <source>FF 55 56</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 55 56</translation>
     </message>
     <message>
         <source>Board2</source>
-        <translation type="unfinished"></translation>
+        <translation>Board2</translation>
     </message>
     <message>
         <source>FF 55 57</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 55 57</translation>
     </message>
     <message>
         <source>Min Switch Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Min Switch Time</translation>
     </message>
     <message>
         <source>(Except for the student pano)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Except for the student pano)</translation>
     </message>
     <message>
         <source>DirTest</source>
-        <translation type="unfinished"></translation>
+        <translation>DirTest</translation>
     </message>
     <message>
         <source>Manual Director</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual Director</translation>
     </message>
     <message>
         <source>DirectorInterval Setings</source>
-        <translation type="unfinished"></translation>
+        <translation>DirectorInterval Setings</translation>
     </message>
     <message>
         <source>KeepInterval</source>
-        <translation type="unfinished"></translation>
+        <translation>KeepInterval</translation>
     </message>
     <message>
         <source>MovingInterval</source>
-        <translation type="unfinished"></translation>
+        <translation>MovingInterval</translation>
     </message>
     <message>
         <source>MultiInterval</source>
-        <translation type="unfinished"></translation>
+        <translation>MultiInterval</translation>
     </message>
     <message>
         <source>外部导播：摄像机（板书机、学生机、教师机）发送跟踪状态码到导播主机，导播主机分析跟踪状态来做出导播视频输出的切换动作。
@@ -1204,83 +1223,87 @@ cancel the check and then redraw or modify the adjustment;</source>
 
 内部导播：摄像机（教师机）发送跟踪切换码到导播主机，导播主机收到切换码后即可执行导播视频输出的切换动作。
 例：学生特写ff 33 33，导播视频输出直接切换学生特写。</source>
-        <translation type="unfinished"></translation>
+        <translation>External Director: the cameras (blackboard, student and teacher cameras) send tracking status codes to the director host, which analyses the tracking status to switch the director&apos;s video output.
+Example: Teacher still, ff 01 00 00 00 12, only says that a teacher is standing still in the tracking area; when the director host switches to the teacher&apos;s tracking, it must still consider the tracking status of the blackboard and student cameras.
+
+Interior Director: the camera (teacher camera) sends tracking switch codes to the director host, which switches the director&apos;s video output as soon as it receives a switch code.
+Example: Student feature, ff 33 33, switches the director&apos;s video output straight to the student close-up.</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Search</translation>
     </message>
     <message>
         <source>Devices：</source>
-        <translation type="unfinished"></translation>
+        <translation>Devices：</translation>
     </message>
     <message>
         <source>Host net</source>
-        <translation type="unfinished"></translation>
+        <translation>Host net</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP Address</translation>
     </message>
     <message>
         <source>NetMask</source>
-        <translation type="unfinished"></translation>
+        <translation>NetMask</translation>
     </message>
     <message>
         <source>GateWay</source>
-        <translation type="unfinished"></translation>
+        <translation>GateWay</translation>
     </message>
     <message>
         <source>Uptime</source>
-        <translation type="unfinished"></translation>
+        <translation>Uptime</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Device Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Device Model</translation>
     </message>
     <message>
         <source>MAC Address</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC Address</translation>
     </message>
     <message>
         <source>Device ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Device ID</translation>
     </message>
     <message>
         <source>First DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>First DNS</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>192.168.1.188</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.188</translation>
     </message>
     <message>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>Query</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Load File</translation>
     </message>
     <message>
         <source>disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>disconnect</translation>
     </message>
     <message>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
@@ -1288,391 +1311,395 @@ cancel the check and then redraw or modify the adjustment;</source>
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Consolas&apos;,&apos;Consolas&apos;,&apos;微软雅黑&apos;; font-size:14pt; font-weight:400; font-style:normal;&quot;&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Consolas&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Consolas&apos;,&apos;Consolas&apos;,&apos;微软雅黑&apos;; font-size:14pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Consolas&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Config</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>D4</source>
-        <translation type="unfinished"></translation>
+        <translation>D4</translation>
     </message>
     <message>
         <source>:</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>E0</source>
-        <translation type="unfinished"></translation>
+        <translation>E0</translation>
     </message>
     <message>
         <source>8E</source>
-        <translation type="unfinished"></translation>
+        <translation>8E</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Set</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore</translation>
     </message>
     <message>
         <source>File Path </source>
-        <translation type="unfinished"></translation>
+        <translation>File Path </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>Backup File </source>
-        <translation type="unfinished"></translation>
+        <translation>Backup File </translation>
     </message>
     <message>
         <source>Backup Status </source>
-        <translation type="unfinished"></translation>
+        <translation>Backup Status </translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview</translation>
     </message>
     <message>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>UP</translation>
     </message>
     <message>
         <source>LEFT</source>
-        <translation type="unfinished"></translation>
+        <translation>LEFT</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>RIGHT</translation>
     </message>
     <message>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>DOWN</translation>
     </message>
     <message>
         <source>PTZ</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ</translation>
     </message>
     <message>
         <source>OSD</source>
-        <translation type="unfinished"></translation>
+        <translation>OSD</translation>
     </message>
     <message>
         <source>554</source>
-        <translation type="unfinished"></translation>
+        <translation>554</translation>
     </message>
     <message>
         <source>TYPE1</source>
-        <translation type="unfinished"></translation>
+        <translation>TYPE1</translation>
     </message>
     <message>
         <source>TYPE2</source>
-        <translation type="unfinished"></translation>
+        <translation>TYPE2</translation>
     </message>
     <message>
         <source>Port map</source>
-        <translation type="unfinished"></translation>
+        <translation>Port map</translation>
     </message>
     <message>
         <source>Recorder Host IP</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorder Host IP</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Username</translation>
     </message>
     <message>
         <source>username</source>
-        <translation type="unfinished"></translation>
+        <translation>username</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>wobentri</source>
-        <translation type="unfinished"></translation>
+        <translation>wobentri</translation>
     </message>
     <message>
         <source>IP/Port Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>IP/Port Settings</translation>
     </message>
     <message>
         <source>TeacherMachine</source>
-        <translation type="unfinished"></translation>
+        <translation>TeacherMachine</translation>
     </message>
     <message>
         <source>StudentMachine</source>
-        <translation type="unfinished"></translation>
+        <translation>StudentMachine</translation>
     </message>
     <message>
         <source>192.168.1.201</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.201</translation>
     </message>
     <message>
         <source>192.168.1.202</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.202</translation>
     </message>
     <message>
         <source>Communication port</source>
-        <translation type="unfinished"></translation>
+        <translation>Communication port</translation>
     </message>
     <message>
         <source>TeacherMapped port</source>
-        <translation type="unfinished"></translation>
+        <translation>TeacherMapped port</translation>
     </message>
     <message>
         <source>StudentMapped port</source>
-        <translation type="unfinished"></translation>
+        <translation>StudentMapped port</translation>
     </message>
     <message>
         <source>RTSP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>RTSP Port</translation>
     </message>
     <message>
         <source>20554</source>
-        <translation type="unfinished"></translation>
+        <translation>20554</translation>
     </message>
     <message>
         <source>10554</source>
-        <translation type="unfinished"></translation>
+        <translation>10554</translation>
     </message>
     <message>
         <source>Visca Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Visca Port</translation>
     </message>
     <message>
         <source>1259</source>
-        <translation type="unfinished"></translation>
+        <translation>1259</translation>
     </message>
     <message>
         <source>21259</source>
-        <translation type="unfinished"></translation>
+        <translation>21259</translation>
     </message>
     <message>
         <source>11259</source>
-        <translation type="unfinished"></translation>
+        <translation>11259</translation>
     </message>
     <message>
         <source>UDP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP Port</translation>
     </message>
     <message>
         <source>6791</source>
-        <translation type="unfinished"></translation>
+        <translation>6791</translation>
     </message>
     <message>
         <source>26791</source>
-        <translation type="unfinished"></translation>
+        <translation>26791</translation>
     </message>
     <message>
         <source>16791</source>
-        <translation type="unfinished"></translation>
+        <translation>16791</translation>
     </message>
     <message>
         <source>TCP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP Port</translation>
     </message>
     <message>
         <source>6793</source>
-        <translation type="unfinished"></translation>
+        <translation>6793</translation>
     </message>
     <message>
         <source>26793</source>
-        <translation type="unfinished"></translation>
+        <translation>26793</translation>
     </message>
     <message>
         <source>16793</source>
-        <translation type="unfinished"></translation>
+        <translation>16793</translation>
     </message>
     <message>
         <source>Backup Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup Port</translation>
     </message>
     <message>
         <source>5555</source>
-        <translation type="unfinished"></translation>
+        <translation>5555</translation>
     </message>
     <message>
         <source>25555</source>
-        <translation type="unfinished"></translation>
+        <translation>25555</translation>
     </message>
     <message>
         <source>15555</source>
-        <translation type="unfinished"></translation>
+        <translation>15555</translation>
     </message>
     <message>
         <source>Search Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Search Port</translation>
     </message>
     <message>
         <source>8005</source>
-        <translation type="unfinished"></translation>
+        <translation>8005</translation>
     </message>
     <message>
         <source>Show More</source>
-        <translation type="unfinished"></translation>
+        <translation>Show More</translation>
     </message>
     <message>
         <source>Camera Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Camera Selection</translation>
     </message>
     <message>
         <source>2 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Cameras</translation>
     </message>
     <message>
         <source>4 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Cameras</translation>
     </message>
     <message>
         <source>5 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Cameras</translation>
     </message>
     <message>
         <source>6 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Cameras</translation>
     </message>
     <message>
         <source>Note: ①The number of cameras is different, some non-corresponding functions are disabled by default; ②The blackboard terminal is only displayed in five/six cameras;</source>
-        <translation type="unfinished"></translation>
+        <translation>Note: ①The number of cameras is different, some non-corresponding functions are disabled by default; ②The blackboard terminal is only displayed in five/six cameras;</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>中文</source>
-        <translation type="unfinished"></translation>
+        <translation>中文</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>한국어</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa Indonesia</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>ไทย</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>العربية</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Tracking Config Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracking Config Switch</translation>
     </message>
     <message>
         <source>Tracking Config 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracking Config 1</translation>
     </message>
     <message>
         <source>Tracking Config 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracking Config 2</translation>
     </message>
     <message>
         <source>Decoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Decoder</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>NONE</translation>
     </message>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTO</translation>
     </message>
     <message>
         <source>QSV</source>
-        <translation type="unfinished"></translation>
+        <translation>QSV</translation>
     </message>
     <message>
         <source>DXVA2</source>
-        <translation type="unfinished"></translation>
+        <translation>DXVA2</translation>
     </message>
     <message>
         <source>D3D11VA</source>
-        <translation type="unfinished"></translation>
+        <translation>D3D11VA</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Input</translation>
     </message>
     <message>
         <source>d:</source>
-        <translation type="unfinished"></translation>
+        <translation>d:</translation>
     </message>
     <message>
         <source>6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>6.0</translation>
     </message>
     <message>
         <source>h:</source>
-        <translation type="unfinished"></translation>
+        <translation>h:</translation>
     </message>
     <message>
         <source>0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>0.0</translation>
     </message>
     <message>
         <source>？</source>
-        <translation type="unfinished"></translation>
+        <translation>？</translation>
     </message>
     <message>
         <source>BACK</source>
-        <translation type="unfinished"></translation>
+        <translation>BACK</translation>
     </message>
     <message>
         <source>MENU</source>
-        <translation type="unfinished"></translation>
+        <translation>MENU</translation>
     </message>
     <message>
         <source>Num 1 : Left Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Num 1 : Left Board</translation>
     </message>
     <message>
         <source>Num 2 : Center Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Num 2 : Center Board</translation>
     </message>
     <message>
         <source>Num 11 : Board Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>Num 11 : Board Pano</translation>
     </message>
 </context>
 </TS>

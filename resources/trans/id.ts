@@ -5,135 +5,135 @@
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane</translation>
     </message>
     <message>
         <source>Teacher</source>
-        <translation type="unfinished"></translation>
+        <translation>Guru</translation>
     </message>
     <message>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>Siswa</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Papan Tulis</translation>
     </message>
     <message>
         <source>Director</source>
-        <translation type="unfinished"></translation>
+        <translation>Sutradara</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Perbarui</translation>
     </message>
     <message>
         <source>Wizard Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Panduan Pengaturan</translation>
     </message>
     <message>
         <source>Recorder Map Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Pemetaan Perekam</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opsi</translation>
     </message>
     <message>
         <source>Corvane V3.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane V3.0.1</translation>
     </message>
     <message>
         <source>Obtain</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambil</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Terapkan</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Bawaan</translation>
     </message>
     <message>
         <source>Feature IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP Close-up</translation>
     </message>
     <message>
         <source>192.168.1.100</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.100</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Hubungkan</translation>
     </message>
     <message>
         <source>Pano IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP Panorama</translation>
     </message>
     <message>
         <source>192.168.1.101</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.101</translation>
     </message>
     <message>
         <source>Start Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Mulai Lacak</translation>
     </message>
     <message>
         <source>Stop Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Henti Lacak</translation>
     </message>
     <message>
         <source>Set Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Atur Preset</translation>
     </message>
     <message>
         <source>Call Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Panggil Preset</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>Perbesar</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>Perkecil</translation>
     </message>
     <message>
         <source>↙</source>
-        <translation type="unfinished"></translation>
+        <translation>↙</translation>
     </message>
     <message>
         <source>↓</source>
-        <translation type="unfinished"></translation>
+        <translation>↓</translation>
     </message>
     <message>
         <source>↘</source>
-        <translation type="unfinished"></translation>
+        <translation>↘</translation>
     </message>
     <message>
         <source>←</source>
-        <translation type="unfinished"></translation>
+        <translation>←</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Awal</translation>
     </message>
     <message>
         <source>→</source>
-        <translation type="unfinished"></translation>
+        <translation>→</translation>
     </message>
     <message>
         <source>↖</source>
-        <translation type="unfinished"></translation>
+        <translation>↖</translation>
     </message>
     <message>
         <source>↑</source>
-        <translation type="unfinished"></translation>
+        <translation>↑</translation>
     </message>
     <message>
         <source>↗</source>
-        <translation type="unfinished"></translation>
+        <translation>↗</translation>
     </message>
     <message>
         <source>&gt;
@@ -144,1059 +144,1079 @@ a
 n
 d
 &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;
+p
+e
+r
+l
+u
+a
+s
+&gt;</translation>
     </message>
     <message>
         <source>Region Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Area</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Lihat</translation>
     </message>
     <message>
         <source>
 1: Select the tracking area, the mouse stays in the tracking area, 
 and the size of the tracking area can be adjusted after getting the focus. 
 This item is mandatory, and it can only be modified and adjusted without deleting;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1: Pilih area pelacakan; arahkan mouse ke area tersebut, 
+setelah area terfokus ukurannya dapat diubah. 
+Area ini wajib ada: hanya dapat diubah dan disesuaikan, tidak dapat dihapus;</translation>
     </message>
     <message>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Lacak</translation>
     </message>
     <message>
         <source>
 1: Select the snapshot area, if it is not drawn, draw the area that needs to be a snapshot in the image, 
 if you need to adjust again after drawing, you can drag or select the anchor point to fine-tune;
 2: To remove the snapshot area, click the [Clear Snapshot Area] button on the right and apply</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1: Pilih area cuplikan; jika belum digambar, gambar area yang akan dijadikan cuplikan pada gambar, 
+jika perlu disesuaikan lagi setelah digambar, seret atau pilih titik jangkar untuk menyempurnakannya;
+2: Untuk menghapus area cuplikan, klik tombol [Hapus Cuplikan] di sebelah kanan lalu terapkan</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuplikan</translation>
     </message>
     <message>
         <source>
 1:Select the blackboard area, if the left, middle, and right have been drawn, the focus will stay on the left blackboard by default, 
 and the middle and right blackboard cannot be focused and modified. If you need to modify one of the left, 
 middle, and right items, cancel the check and then redraw or modify and adjust;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1: Pilih area papan tulis; jika kiri, tengah, dan kanan sudah digambar, fokus secara bawaan ada di papan kiri, 
+dan papan tengah serta kanan tidak dapat difokuskan dan diubah. Jika perlu mengubah salah satu dari kiri, 
+tengah, atau kanan, hapus centangnya lalu gambar ulang atau ubah dan sesuaikan;</translation>
     </message>
     <message>
         <source>Board  </source>
-        <translation type="unfinished"></translation>
+        <translation>Papan  </translation>
     </message>
     <message>
         <source>
 1:Select the shielded area, if the shielded area 1234 has been drawn, 
 the focus will stay in the shielded area 1 by default, if you need to modify one of 1234, 
 cancel the check and then redraw or modify the adjustment;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1: Pilih area blokir; jika area blokir 1234 sudah digambar, 
+fokus secara bawaan ada di area 1; jika perlu mengubah salah satu dari 1234, 
+hapus centangnya lalu gambar ulang atau ubah penyesuaiannya;</translation>
     </message>
     <message>
         <source>Shield</source>
-        <translation type="unfinished"></translation>
+        <translation>Blokir</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiri</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanan</translation>
     </message>
     <message>
         <source>Mid</source>
-        <translation type="unfinished"></translation>
+        <translation>Tengah</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada</translation>
     </message>
     <message>
         <source>Float</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengambang</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfa</translation>
     </message>
     <message>
         <source>Nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanpa orang</translation>
     </message>
     <message>
         <source>AI Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteksi AI</translation>
     </message>
     <message>
         <source>ClearSnapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>Hapus Cuplikan</translation>
     </message>
     <message>
         <source>Auto DET Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteksi Otomatis Area Lacak</translation>
     </message>
     <message>
         <source>Navigate Key Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Fungsi Tombol Arah</translation>
     </message>
     <message>
         <source>PTZ mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode PTZ</translation>
     </message>
     <message>
         <source>Menu mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode Menu</translation>
     </message>
     <message>
         <source>Feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Close-up</translation>
     </message>
     <message>
         <source>Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>Panorama</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu OSD</translation>
     </message>
     <message>
         <source>Param Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadangan Parameter</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekspor</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Impor</translation>
     </message>
     <message>
         <source>Version Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info Versi</translation>
     </message>
     <message>
         <source>Feature Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>Close-up:</translation>
     </message>
     <message>
         <source>SOC</source>
-        <translation type="unfinished"></translation>
+        <translation>SOC</translation>
     </message>
     <message>
         <source>Pano Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>Panorama:</translation>
     </message>
     <message>
         <source>Target Lost Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Saat Target Hilang</translation>
     </message>
     <message>
         <source>None action</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanpa tindakan</translation>
     </message>
     <message>
         <source>Student pano</source>
-        <translation type="unfinished"></translation>
+        <translation>Panorama siswa</translation>
     </message>
     <message>
         <source>Pano(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Panorama (Preset 0)</translation>
     </message>
     <message>
         <source>Platform(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Podium (Preset 1)</translation>
     </message>
     <message>
         <source>Hold Times: </source>
-        <translation type="unfinished"></translation>
+        <translation>Kali tahan: </translation>
     </message>
     <message>
         <source>Timeout: </source>
-        <translation type="unfinished"></translation>
+        <translation>Batas: </translation>
     </message>
     <message>
         <source>Multi Objective Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Banyak Target</translation>
     </message>
     <message>
         <source>track current object</source>
-        <translation type="unfinished"></translation>
+        <translation>lacak target saat ini</translation>
     </message>
     <message>
         <source>Return pano</source>
-        <translation type="unfinished"></translation>
+        <translation>Kembali ke panorama</translation>
     </message>
     <message>
         <source>PTZ Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kecepatan PTZ</translation>
     </message>
     <message>
         <source>PTZ Speed Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Level kecepatan</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Tips:only three presets mode valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Tips: hanya berlaku di mode tiga preset</translation>
     </message>
     <message>
         <source>Pano Lens Pos Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrasi Posisi Lensa</translation>
     </message>
     <message>
         <source>Show calibration cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampilkan silang kalibrasi</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Atur ulang</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrasi</translation>
     </message>
     <message>
         <source>Auto Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrasi Otomatis</translation>
     </message>
     <message>
         <source>Pano Focus Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode Fokus Panorama</translation>
     </message>
     <message>
         <source>Manual Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode manual</translation>
     </message>
     <message>
         <source>Auto Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode otomatis</translation>
     </message>
     <message>
         <source>换向补偿</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompensasi Backlash</translation>
     </message>
     <message>
         <source>垂直换向补偿</source>
-        <translation type="unfinished"></translation>
+        <translation>Backlash Tilt</translation>
     </message>
     <message>
         <source>水平换向补偿</source>
-        <translation type="unfinished"></translation>
+        <translation>Backlash Pan</translation>
     </message>
     <message>
         <source>Track Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Lacak</translation>
     </message>
     <message>
         <source>Start track</source>
-        <translation type="unfinished"></translation>
+        <translation>Lacak saat menyala</translation>
     </message>
     <message>
         <source>Disable AF when tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Nonaktifkan AF saat melacak</translation>
     </message>
     <message>
         <source>Height Adaptation</source>
-        <translation type="unfinished"></translation>
+        <translation>Adaptasi tinggi</translation>
     </message>
     <message>
         <source>Feature realtime tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Lacak close-up waktu nyata</translation>
     </message>
     <message>
         <source>PersonTrack</source>
-        <translation type="unfinished"></translation>
+        <translation>Lacak orang</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Mati</translation>
     </message>
     <message>
         <source>Persontrack</source>
-        <translation type="unfinished"></translation>
+        <translation>Lacak orang</translation>
     </message>
     <message>
         <source>Teacher Board Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Papan Tulis Guru</translation>
     </message>
     <message>
         <source>Board Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Papan aktif</translation>
     </message>
     <message>
         <source>Board Face Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteksi hadap papan</translation>
     </message>
     <message>
         <source>Board Hand Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteksi tangan di papan</translation>
     </message>
     <message>
         <source>Detect Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>Deteksi: </translation>
     </message>
     <message>
         <source>Hold Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tahan: </translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>Lose Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>Hilang: </translation>
     </message>
     <message>
         <source>Space Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>Jeda: </translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>d</translation>
     </message>
     <message>
         <source>Tracking_mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode Lacak</translation>
     </message>
     <message>
         <source>Three Presets Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode tiga preset</translation>
     </message>
     <message>
         <source>Follow Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode ikuti</translation>
     </message>
     <message>
         <source>Binocular Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode binokular</translation>
     </message>
     <message>
         <source>Mixed Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode campuran</translation>
     </message>
     <message>
         <source>Board Pano Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode panorama papan</translation>
     </message>
     <message>
         <source>Lectern Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode mimbar</translation>
     </message>
     <message>
         <source>Num 0 : Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>No. 0: Panorama</translation>
     </message>
     <message>
         <source>Num 1 : Paltform</source>
-        <translation type="unfinished"></translation>
+        <translation>No. 1: Podium</translation>
     </message>
     <message>
         <source>Num 2 : Left Board</source>
-        <translation type="unfinished"></translation>
+        <translation>No. 2: Papan Kiri</translation>
     </message>
     <message>
         <source>Num 3 : Right Board</source>
-        <translation type="unfinished"></translation>
+        <translation>No. 3: Papan Kanan</translation>
     </message>
     <message>
         <source>Num 60 : Pano Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>No. 60: Potong Pano</translation>
     </message>
     <message>
         <source>Preset List</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset</translation>
     </message>
     <message>
         <source>1.0x</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0x</translation>
     </message>
     <message>
         <source>Auto Board Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto Pano Papan</translation>
     </message>
     <message>
         <source>Auto Platform</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto Podium</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Basic Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Dasar</translation>
     </message>
     <message>
         <source>Sensitivity: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sensitivitas: </translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>Fea Distance: </source>
-        <translation type="unfinished"></translation>
+        <translation>Jarak close-up: </translation>
     </message>
     <message>
         <source>3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>3.0</translation>
     </message>
     <message>
         <source>M</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>Pano Distance: </source>
-        <translation type="unfinished"></translation>
+        <translation>Jarak panorama: </translation>
     </message>
     <message>
         <source>Pan offset: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ofset pan: </translation>
     </message>
     <message>
         <source>L </source>
-        <translation type="unfinished"></translation>
+        <translation>Ki </translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>Ka</translation>
     </message>
     <message>
         <source>Tilt offset: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ofset tilt: </translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>Lectern Mode Configs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Mode Mimbar</translation>
     </message>
     <message>
         <source>Tracking Start Postion</source>
-        <translation type="unfinished"></translation>
+        <translation>Posisi awal pelacakan</translation>
     </message>
     <message>
         <source>Current Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Posisi saat ini</translation>
     </message>
     <message>
         <source>Preset 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Preset No. 1</translation>
     </message>
     <message>
         <source>Auto Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom otomatis</translation>
     </message>
     <message>
         <source>Auto Tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilt otomatis</translation>
     </message>
     <message>
         <source>Target Retention Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Waktu retensi target</translation>
     </message>
     <message>
         <source>Person Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukuran orang</translation>
     </message>
     <message>
         <source>Full body</source>
-        <translation type="unfinished"></translation>
+        <translation>Penuh</translation>
     </message>
     <message>
         <source>Half body</source>
-        <translation type="unfinished"></translation>
+        <translation>Setengah</translation>
     </message>
     <message>
         <source>Close up</source>
-        <translation type="unfinished"></translation>
+        <translation>Close-up</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Kustom</translation>
     </message>
     <message>
         <source>Director Server Configs</source>
-        <translation type="unfinished"></translation>
+        <translation>Server Sutradara</translation>
     </message>
     <message>
         <source>Director Server Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>Server sutradara</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyala</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Mati</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>IP Address </source>
-        <translation type="unfinished"></translation>
+        <translation>Alamat IP </translation>
     </message>
     <message>
         <source>12777</source>
-        <translation type="unfinished"></translation>
+        <translation>12777</translation>
     </message>
     <message>
         <source>192.168.1.250</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.250</translation>
     </message>
     <message>
         <source>Off-podium Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durasi di luar podium</translation>
     </message>
     <message>
         <source>192.168.1.163</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.163</translation>
     </message>
     <message>
         <source>192.168.1.164</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.164</translation>
     </message>
     <message>
         <source>Stu Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Area siswa</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Seating Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Area duduk</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Calibrate Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Area kalibrasi</translation>
     </message>
     <message>
         <source>0cm</source>
-        <translation type="unfinished"></translation>
+        <translation>0cm</translation>
     </message>
     <message>
         <source>90cm</source>
-        <translation type="unfinished"></translation>
+        <translation>90cm</translation>
     </message>
     <message>
         <source>Feature size: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ukuran: </translation>
     </message>
     <message>
         <source>0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5</translation>
     </message>
     <message>
         <source>Camera Height: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tinggi kamera: </translation>
     </message>
     <message>
         <source>2.2</source>
-        <translation type="unfinished"></translation>
+        <translation>2.2</translation>
     </message>
     <message>
         <source>Menu Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode Menu</translation>
     </message>
     <message>
         <source>Pano switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganti ke panorama</translation>
     </message>
     <message>
         <source>Face detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteksi wajah</translation>
     </message>
     <message>
         <source>Panorama cropping has been suspended</source>
-        <translation type="unfinished"></translation>
+        <translation>Pemotongan panorama dijeda</translation>
     </message>
     <message>
         <source>Pano Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurasi Panorama</translation>
     </message>
     <message>
         <source>PTZ Pano Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteksi panorama PTZ</translation>
     </message>
     <message>
         <source>Pano 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Panorama 0 (Preset 0)</translation>
     </message>
     <message>
         <source>15</source>
-        <translation type="unfinished"></translation>
+        <translation>15</translation>
     </message>
     <message>
         <source>Small pano</source>
-        <translation type="unfinished"></translation>
+        <translation>Panorama kecil</translation>
     </message>
     <message>
         <source>Return pano 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Kembali ke panorama 0</translation>
     </message>
     <message>
         <source>Feature Continue Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durasi Close-up</translation>
     </message>
     <message>
         <source>Continue Time(S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durasi (d)</translation>
     </message>
     <message>
         <source>Feature To Pano Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeda ke Panorama</translation>
     </message>
     <message>
         <source>PanoDelay</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeda pano</translation>
     </message>
     <message>
         <source>PTZ Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode PTZ</translation>
     </message>
     <message>
         <source>EPTZ</source>
-        <translation type="unfinished"></translation>
+        <translation>EPTZ</translation>
     </message>
     <message>
         <source>Cutout</source>
-        <translation type="unfinished"></translation>
+        <translation>Potongan</translation>
     </message>
     <message>
         <source>Set Board 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Atur Papan 0(Preset 0)</translation>
     </message>
     <message>
         <source>Call Board 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Panggil Papan 0(Preset 0)</translation>
     </message>
     <message>
         <source>Set Board 1(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Atur Papan 1(Preset 1)</translation>
     </message>
     <message>
         <source>Call Board 1(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Panggil Papan 1(Preset 1)</translation>
     </message>
     <message>
         <source>Set Pano (Preset 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Atur Pano(Preset 2)</translation>
     </message>
     <message>
         <source>Call Pano (Preset 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Panggil Pano(Preset 2)</translation>
     </message>
     <message>
         <source>Board 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Papan 2</translation>
     </message>
     <message>
         <source>192.168.1.166</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.166</translation>
     </message>
     <message>
         <source>Board IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP Papan</translation>
     </message>
     <message>
         <source>192.168.1.165</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.165</translation>
     </message>
     <message>
         <source>Lost timeout: </source>
-        <translation type="unfinished"></translation>
+        <translation>Batas hilang: </translation>
     </message>
     <message>
         <source>Blackboard Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktifkan Papan Tulis</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktifkan</translation>
     </message>
     <message>
         <source>Enable 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktifkan 2</translation>
     </message>
     <message>
         <source>Board Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>Papan:</translation>
     </message>
     <message>
         <source>Detect Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deteksi:</translation>
     </message>
     <message>
         <source>Multi Board Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Banyak Papan</translation>
     </message>
     <message>
         <source>Board 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Papan 0 (Preset 0)</translation>
     </message>
     <message>
         <source>Board 1(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Papan 1 (Preset 1)</translation>
     </message>
     <message>
         <source>Lost Board Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Saat Papan Hilang</translation>
     </message>
     <message>
         <source>BoardLostDelay</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeda hilang</translation>
     </message>
     <message>
         <source>Communication Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan Komunikasi</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <source>Teacher IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP Guru</translation>
     </message>
     <message>
         <source>Student IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP Siswa</translation>
     </message>
     <message>
         <source>8791</source>
-        <translation type="unfinished"></translation>
+        <translation>8791</translation>
     </message>
     <message>
         <source>Using UART</source>
-        <translation type="unfinished"></translation>
+        <translation>Pakai UART</translation>
     </message>
     <message>
         <source>Baudrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Baud</translation>
     </message>
     <message>
         <source>9600</source>
-        <translation type="unfinished"></translation>
+        <translation>9600</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokol</translation>
     </message>
     <message>
         <source>UDP</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP</translation>
     </message>
     <message>
         <source>TCP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial</translation>
     </message>
     <message>
         <source>Command Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Jenis Perintah</translation>
     </message>
     <message>
         <source>HEX</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX</translation>
     </message>
     <message>
         <source>ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>ASCII</translation>
     </message>
     <message>
         <source>Director Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server Sutradara</translation>
     </message>
     <message>
         <source>192.168.1.200</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.200</translation>
     </message>
     <message>
         <source>9999</source>
-        <translation type="unfinished"></translation>
+        <translation>9999</translation>
     </message>
     <message>
         <source>Tracking Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Sakelar Pelacakan</translation>
     </message>
     <message>
         <source>Switch Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganti ke otomatis</translation>
     </message>
     <message>
         <source>FF 00 00 00 00 01</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 00 00 00 00 01</translation>
     </message>
     <message>
         <source>Switch Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganti ke manual</translation>
     </message>
     <message>
         <source>FF 00 00 00 00 02</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 00 00 00 00 02</translation>
     </message>
     <message>
         <source>Director Code Send Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode Kirim Kode Sutradara</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekali</translation>
     </message>
     <message>
         <source>Triple</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiga kali</translation>
     </message>
     <message>
         <source>Continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>Terus-menerus</translation>
     </message>
     <message>
         <source>Director Strategy</source>
-        <translation type="unfinished"></translation>
+        <translation>Strategi Sutradara</translation>
     </message>
     <message>
         <source>External Director</source>
-        <translation type="unfinished"></translation>
+        <translation>Sutradara Eksternal</translation>
     </message>
     <message>
         <source>Interior Director</source>
-        <translation type="unfinished"></translation>
+        <translation>Sutradara Internal</translation>
     </message>
     <message>
         <source>On the platform</source>
-        <translation type="unfinished"></translation>
+        <translation>Di podium</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 11</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 11</translation>
     </message>
     <message>
         <source>Teacher still</source>
-        <translation type="unfinished"></translation>
+        <translation>Guru diam</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 12</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 12</translation>
     </message>
     <message>
         <source>Teacher moving</source>
-        <translation type="unfinished"></translation>
+        <translation>Guru bergerak</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 13</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 13</translation>
     </message>
     <message>
         <source>Under the platform</source>
-        <translation type="unfinished"></translation>
+        <translation>Turun dari podium</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 14</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 14</translation>
     </message>
     <message>
         <source>Multi objective</source>
-        <translation type="unfinished"></translation>
+        <translation>Banyak target</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 15</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 15</translation>
     </message>
     <message>
         <source>Student stood up</source>
-        <translation type="unfinished"></translation>
+        <translation>Siswa berdiri</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 21</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 21</translation>
     </message>
     <message>
         <source>Feature in place</source>
-        <translation type="unfinished"></translation>
+        <translation>Close-up siap</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 22</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 22</translation>
     </message>
     <message>
         <source>Student sat down</source>
-        <translation type="unfinished"></translation>
+        <translation>Siswa duduk</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 23</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 23</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 24</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 24</translation>
     </message>
     <message>
         <source> Blackboard</source>
-        <translation type="unfinished"></translation>
+        <translation> Papan Tulis</translation>
     </message>
     <message>
         <source>Have action</source>
-        <translation type="unfinished"></translation>
+        <translation>Ada aktivitas</translation>
     </message>
     <message>
         <source>FF 03 00 00 00 31</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 03 00 00 00 31</translation>
     </message>
     <message>
         <source>FF 03 00 00 00 32</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 03 00 00 00 32</translation>
     </message>
     <message>
         <source>Director Code(Only Teacher Camera)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kode Sutradara (Hanya Kamera Guru)</translation>
     </message>
     <message>
         <source>Teacher pano</source>
-        <translation type="unfinished"></translation>
+        <translation>Panorama guru</translation>
     </message>
     <message>
         <source>FF 11 11</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 11 11</translation>
     </message>
     <message>
         <source>Teacher feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Close-up guru</translation>
     </message>
     <message>
         <source>FF 22 22</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 22 22</translation>
     </message>
     <message>
         <source>FF 33 33</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 33 33</translation>
     </message>
     <message>
         <source>Student feature</source>
-        <translation type="unfinished"></translation>
+        <translation>Close-up siswa</translation>
     </message>
     <message>
         <source>FF 44 44</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 44 44</translation>
     </message>
     <message>
         <source>Blackboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Papan tulis</translation>
     </message>
     <message>
         <source>FF 55 55</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 55 55</translation>
     </message>
     <message>
         <source>Board1</source>
-        <translation type="unfinished"></translation>
+        <translation>Papan 1</translation>
     </message>
     <message>
         <source>FF 55 56</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 55 56</translation>
     </message>
     <message>
         <source>Board2</source>
-        <translation type="unfinished"></translation>
+        <translation>Papan 2</translation>
     </message>
     <message>
         <source>FF 55 57</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 55 57</translation>
     </message>
     <message>
         <source>Min Switch Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Waktu ganti min.</translation>
     </message>
     <message>
         <source>(Except for the student pano)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Kecuali panorama siswa)</translation>
     </message>
     <message>
         <source>DirTest</source>
-        <translation type="unfinished"></translation>
+        <translation>Uji Sutradara</translation>
     </message>
     <message>
         <source>Manual Director</source>
-        <translation type="unfinished"></translation>
+        <translation>Sutradara Manual</translation>
     </message>
     <message>
         <source>DirectorInterval Setings</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval Sutradara</translation>
     </message>
     <message>
         <source>KeepInterval</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval tetap</translation>
     </message>
     <message>
         <source>MovingInterval</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval gerak</translation>
     </message>
     <message>
         <source>MultiInterval</source>
-        <translation type="unfinished"></translation>
+        <translation>Interval multi</translation>
     </message>
     <message>
         <source>外部导播：摄像机（板书机、学生机、教师机）发送跟踪状态码到导播主机，导播主机分析跟踪状态来做出导播视频输出的切换动作。
@@ -1204,83 +1224,87 @@ cancel the check and then redraw or modify the adjustment;</source>
 
 内部导播：摄像机（教师机）发送跟踪切换码到导播主机，导播主机收到切换码后即可执行导播视频输出的切换动作。
 例：学生特写ff 33 33，导播视频输出直接切换学生特写。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sutradara Eksternal: kamera (kamera papan tulis, siswa, dan guru) mengirim kode status pelacakan ke host sutradara, yang menganalisis status pelacakan untuk mengganti keluaran video.
+Contoh: Guru diam, ff 01 00 00 00 12, hanya berarti ada guru yang diam di area pelacakan; saat host sutradara beralih untuk pelacakan guru, status pelacakan kamera papan tulis dan siswa tetap harus diperhitungkan.
+
+Sutradara Internal: kamera (kamera guru) mengirim kode peralihan pelacakan ke host sutradara, yang langsung mengganti keluaran video begitu menerima kode peralihan.
+Contoh: Close-up siswa, ff 33 33, langsung mengalihkan keluaran video ke close-up siswa.</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cari</translation>
     </message>
     <message>
         <source>Devices：</source>
-        <translation type="unfinished"></translation>
+        <translation>Perangkat:</translation>
     </message>
     <message>
         <source>Host net</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaringan host</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Alamat IP</translation>
     </message>
     <message>
         <source>NetMask</source>
-        <translation type="unfinished"></translation>
+        <translation>Subnet</translation>
     </message>
     <message>
         <source>GateWay</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>Uptime</source>
-        <translation type="unfinished"></translation>
+        <translation>Waktu aktif</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versi</translation>
     </message>
     <message>
         <source>Device Model</source>
-        <translation type="unfinished"></translation>
+        <translation>Model perangkat</translation>
     </message>
     <message>
         <source>MAC Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Alamat MAC</translation>
     </message>
     <message>
         <source>Device ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID perangkat</translation>
     </message>
     <message>
         <source>First DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>DNS utama</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Jenis</translation>
     </message>
     <message>
         <source>192.168.1.188</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.188</translation>
     </message>
     <message>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>Kueri</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Muat berkas</translation>
     </message>
     <message>
         <source>disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>terputus</translation>
     </message>
     <message>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
@@ -1288,391 +1312,395 @@ cancel the check and then redraw or modify the adjustment;</source>
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Consolas&apos;,&apos;Consolas&apos;,&apos;微软雅黑&apos;; font-size:14pt; font-weight:400; font-style:normal;&quot;&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Consolas&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Consolas&apos;,&apos;Consolas&apos;,&apos;微软雅黑&apos;; font-size:14pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Consolas&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurasi</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode IP</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual</translation>
     </message>
     <message>
         <source>D4</source>
-        <translation type="unfinished"></translation>
+        <translation>D4</translation>
     </message>
     <message>
         <source>:</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>E0</source>
-        <translation type="unfinished"></translation>
+        <translation>E0</translation>
     </message>
     <message>
         <source>8E</source>
-        <translation type="unfinished"></translation>
+        <translation>8E</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Atur</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadangkan</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulihkan</translation>
     </message>
     <message>
         <source>File Path </source>
-        <translation type="unfinished"></translation>
+        <translation>Jalur berkas </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>tidak ada</translation>
     </message>
     <message>
         <source>Backup File </source>
-        <translation type="unfinished"></translation>
+        <translation>Nama berkas </translation>
     </message>
     <message>
         <source>Backup Status </source>
-        <translation type="unfinished"></translation>
+        <translation>Status </translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Pratinjau</translation>
     </message>
     <message>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>ATAS</translation>
     </message>
     <message>
         <source>LEFT</source>
-        <translation type="unfinished"></translation>
+        <translation>KIRI</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>KANAN</translation>
     </message>
     <message>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>BAWAH</translation>
     </message>
     <message>
         <source>PTZ</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ</translation>
     </message>
     <message>
         <source>OSD</source>
-        <translation type="unfinished"></translation>
+        <translation>OSD</translation>
     </message>
     <message>
         <source>554</source>
-        <translation type="unfinished"></translation>
+        <translation>554</translation>
     </message>
     <message>
         <source>TYPE1</source>
-        <translation type="unfinished"></translation>
+        <translation>TYPE1</translation>
     </message>
     <message>
         <source>TYPE2</source>
-        <translation type="unfinished"></translation>
+        <translation>TYPE2</translation>
     </message>
     <message>
         <source>Port map</source>
-        <translation type="unfinished"></translation>
+        <translation>Pemetaan port</translation>
     </message>
     <message>
         <source>Recorder Host IP</source>
-        <translation type="unfinished"></translation>
+        <translation>IP host perekam</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama pengguna</translation>
     </message>
     <message>
         <source>username</source>
-        <translation type="unfinished"></translation>
+        <translation>username</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kata sandi</translation>
     </message>
     <message>
         <source>wobentri</source>
-        <translation type="unfinished"></translation>
+        <translation>wobentri</translation>
     </message>
     <message>
         <source>IP/Port Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pengaturan IP/Port</translation>
     </message>
     <message>
         <source>TeacherMachine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesin Guru</translation>
     </message>
     <message>
         <source>StudentMachine</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesin Siswa</translation>
     </message>
     <message>
         <source>192.168.1.201</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.201</translation>
     </message>
     <message>
         <source>192.168.1.202</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.202</translation>
     </message>
     <message>
         <source>Communication port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port komunikasi</translation>
     </message>
     <message>
         <source>TeacherMapped port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port petaan guru</translation>
     </message>
     <message>
         <source>StudentMapped port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port petaan siswa</translation>
     </message>
     <message>
         <source>RTSP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port RTSP</translation>
     </message>
     <message>
         <source>20554</source>
-        <translation type="unfinished"></translation>
+        <translation>20554</translation>
     </message>
     <message>
         <source>10554</source>
-        <translation type="unfinished"></translation>
+        <translation>10554</translation>
     </message>
     <message>
         <source>Visca Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port VISCA</translation>
     </message>
     <message>
         <source>1259</source>
-        <translation type="unfinished"></translation>
+        <translation>1259</translation>
     </message>
     <message>
         <source>21259</source>
-        <translation type="unfinished"></translation>
+        <translation>21259</translation>
     </message>
     <message>
         <source>11259</source>
-        <translation type="unfinished"></translation>
+        <translation>11259</translation>
     </message>
     <message>
         <source>UDP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port UDP</translation>
     </message>
     <message>
         <source>6791</source>
-        <translation type="unfinished"></translation>
+        <translation>6791</translation>
     </message>
     <message>
         <source>26791</source>
-        <translation type="unfinished"></translation>
+        <translation>26791</translation>
     </message>
     <message>
         <source>16791</source>
-        <translation type="unfinished"></translation>
+        <translation>16791</translation>
     </message>
     <message>
         <source>TCP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port TCP</translation>
     </message>
     <message>
         <source>6793</source>
-        <translation type="unfinished"></translation>
+        <translation>6793</translation>
     </message>
     <message>
         <source>26793</source>
-        <translation type="unfinished"></translation>
+        <translation>26793</translation>
     </message>
     <message>
         <source>16793</source>
-        <translation type="unfinished"></translation>
+        <translation>16793</translation>
     </message>
     <message>
         <source>Backup Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port cadangan</translation>
     </message>
     <message>
         <source>5555</source>
-        <translation type="unfinished"></translation>
+        <translation>5555</translation>
     </message>
     <message>
         <source>25555</source>
-        <translation type="unfinished"></translation>
+        <translation>25555</translation>
     </message>
     <message>
         <source>15555</source>
-        <translation type="unfinished"></translation>
+        <translation>15555</translation>
     </message>
     <message>
         <source>Search Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port pencarian</translation>
     </message>
     <message>
         <source>8005</source>
-        <translation type="unfinished"></translation>
+        <translation>8005</translation>
     </message>
     <message>
         <source>Show More</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampilkan lainnya</translation>
     </message>
     <message>
         <source>Camera Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilihan kamera</translation>
     </message>
     <message>
         <source>2 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Kamera</translation>
     </message>
     <message>
         <source>4 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>4 Kamera</translation>
     </message>
     <message>
         <source>5 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Kamera</translation>
     </message>
     <message>
         <source>6 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Kamera</translation>
     </message>
     <message>
         <source>Note: ①The number of cameras is different, some non-corresponding functions are disabled by default; ②The blackboard terminal is only displayed in five/six cameras;</source>
-        <translation type="unfinished"></translation>
+        <translation>Catatan: ① Sesuai jumlah kamera, fungsi yang tidak sesuai dinonaktifkan secara bawaan; ② Tab papan tulis hanya ditampilkan pada lima/enam kamera;</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa</translation>
     </message>
     <message>
         <source>中文</source>
-        <translation type="unfinished"></translation>
+        <translation>中文</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>한국어</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa Indonesia</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>ไทย</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>العربية</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Tracking Config Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganti Konfigurasi Pelacakan</translation>
     </message>
     <message>
         <source>Tracking Config 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurasi pelacakan 1</translation>
     </message>
     <message>
         <source>Tracking Config 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurasi pelacakan 2</translation>
     </message>
     <message>
         <source>Decoder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekoder</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>NONE</translation>
     </message>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTO</translation>
     </message>
     <message>
         <source>QSV</source>
-        <translation type="unfinished"></translation>
+        <translation>QSV</translation>
     </message>
     <message>
         <source>DXVA2</source>
-        <translation type="unfinished"></translation>
+        <translation>DXVA2</translation>
     </message>
     <message>
         <source>D3D11VA</source>
-        <translation type="unfinished"></translation>
+        <translation>D3D11VA</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Masukkan</translation>
     </message>
     <message>
         <source>d:</source>
-        <translation type="unfinished"></translation>
+        <translation>d:</translation>
     </message>
     <message>
         <source>6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>6.0</translation>
     </message>
     <message>
         <source>h:</source>
-        <translation type="unfinished"></translation>
+        <translation>h:</translation>
     </message>
     <message>
         <source>0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>0.0</translation>
     </message>
     <message>
         <source>？</source>
-        <translation type="unfinished"></translation>
+        <translation>？</translation>
     </message>
     <message>
         <source>BACK</source>
-        <translation type="unfinished"></translation>
+        <translation>KEMBALI</translation>
     </message>
     <message>
         <source>MENU</source>
-        <translation type="unfinished"></translation>
+        <translation>MENU</translation>
     </message>
     <message>
         <source>Num 1 : Left Board</source>
-        <translation type="unfinished"></translation>
+        <translation>No. 1: Papan Kiri</translation>
     </message>
     <message>
         <source>Num 2 : Center Board</source>
-        <translation type="unfinished"></translation>
+        <translation>No. 2: Papan Tengah</translation>
     </message>
     <message>
         <source>Num 11 : Board Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>No. 11: Pano Papan</translation>
     </message>
 </context>
 </TS>

@@ -5,135 +5,135 @@
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane</translation>
     </message>
     <message>
         <source>Teacher</source>
-        <translation type="unfinished"></translation>
+        <translation>教師</translation>
     </message>
     <message>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>生徒</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>板書</translation>
     </message>
     <message>
         <source>Director</source>
-        <translation type="unfinished"></translation>
+        <translation>スイッチャー</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>アップグレード</translation>
     </message>
     <message>
         <source>Wizard Config</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィザード設定</translation>
     </message>
     <message>
         <source>Recorder Map Config</source>
-        <translation type="unfinished"></translation>
+        <translation>録画機ポート転送</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション</translation>
     </message>
     <message>
         <source>Corvane V3.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane V3.0.1</translation>
     </message>
     <message>
         <source>Obtain</source>
-        <translation type="unfinished"></translation>
+        <translation>取得</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>適用</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>初期値</translation>
     </message>
     <message>
         <source>Feature IP</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾カメラIP</translation>
     </message>
     <message>
         <source>192.168.1.100</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.100</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>接続</translation>
     </message>
     <message>
         <source>Pano IP</source>
-        <translation type="unfinished"></translation>
+        <translation>パノラマIP</translation>
     </message>
     <message>
         <source>192.168.1.101</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.101</translation>
     </message>
     <message>
         <source>Start Track</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾開始</translation>
     </message>
     <message>
         <source>Stop Track</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾停止</translation>
     </message>
     <message>
         <source>Set Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット登録</translation>
     </message>
     <message>
         <source>Call Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット呼出</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>ズームイン</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>ズームアウト</translation>
     </message>
     <message>
         <source>↙</source>
-        <translation type="unfinished"></translation>
+        <translation>↙</translation>
     </message>
     <message>
         <source>↓</source>
-        <translation type="unfinished"></translation>
+        <translation>↓</translation>
     </message>
     <message>
         <source>↘</source>
-        <translation type="unfinished"></translation>
+        <translation>↘</translation>
     </message>
     <message>
         <source>←</source>
-        <translation type="unfinished"></translation>
+        <translation>←</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>ホーム</translation>
     </message>
     <message>
         <source>→</source>
-        <translation type="unfinished"></translation>
+        <translation>→</translation>
     </message>
     <message>
         <source>↖</source>
-        <translation type="unfinished"></translation>
+        <translation>↖</translation>
     </message>
     <message>
         <source>↑</source>
-        <translation type="unfinished"></translation>
+        <translation>↑</translation>
     </message>
     <message>
         <source>↗</source>
-        <translation type="unfinished"></translation>
+        <translation>↗</translation>
     </message>
     <message>
         <source>&gt;
@@ -144,1059 +144,1074 @@ a
 n
 d
 &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;
+展
+開
+&gt;</translation>
     </message>
     <message>
         <source>Region Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>エリア設定</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>表示</translation>
     </message>
     <message>
         <source>
 1: Select the tracking area, the mouse stays in the tracking area, 
 and the size of the tracking area can be adjusted after getting the focus. 
 This item is mandatory, and it can only be modified and adjusted without deleting;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1：追尾エリアを選択します。マウスを追尾エリア内に置き、
+フォーカスを得るとエリアの大きさを調整できます。
+この項目は必須で、修正・調整のみ可能で削除はできません。</translation>
     </message>
     <message>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾</translation>
     </message>
     <message>
         <source>
 1: Select the snapshot area, if it is not drawn, draw the area that needs to be a snapshot in the image, 
 if you need to adjust again after drawing, you can drag or select the anchor point to fine-tune;
 2: To remove the snapshot area, click the [Clear Snapshot Area] button on the right and apply</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1：スナップエリアを選択します。未描画の場合は、画像内にスナップするエリアを描画してください。
+描画後に再調整する場合は、ドラッグするかアンカーポイントを選択して微調整できます。
+2：スナップエリアを削除するには、右側の［スナップ消去］ボタンをクリックして適用します</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>スナップ</translation>
     </message>
     <message>
         <source>
 1:Select the blackboard area, if the left, middle, and right have been drawn, the focus will stay on the left blackboard by default, 
 and the middle and right blackboard cannot be focused and modified. If you need to modify one of the left, 
 middle, and right items, cancel the check and then redraw or modify and adjust;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1：黒板エリアを選択します。左・中央・右をすべて描画済みの場合、フォーカスは既定で左の黒板に置かれ、
+中央と右の黒板はフォーカスできず修正できません。左・
+中央・右のいずれかを修正する場合は、チェックを外してから再描画するか修正・調整してください。</translation>
     </message>
     <message>
         <source>Board  </source>
-        <translation type="unfinished"></translation>
+        <translation>黒板</translation>
     </message>
     <message>
         <source>
 1:Select the shielded area, if the shielded area 1234 has been drawn, 
 the focus will stay in the shielded area 1 by default, if you need to modify one of 1234, 
 cancel the check and then redraw or modify the adjustment;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1：マスクエリアを選択します。マスクエリア1～4をすべて描画済みの場合、
+フォーカスは既定でマスクエリア1に置かれます。1～4のいずれかを修正する場合は、
+チェックを外してから再描画するか修正・調整してください。</translation>
     </message>
     <message>
         <source>Shield</source>
-        <translation type="unfinished"></translation>
+        <translation>マスク</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右</translation>
     </message>
     <message>
         <source>Mid</source>
-        <translation type="unfinished"></translation>
+        <translation>中央</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Float</source>
-        <translation type="unfinished"></translation>
+        <translation>フロート</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>半透明</translation>
     </message>
     <message>
         <source>Nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>人物なし</translation>
     </message>
     <message>
         <source>AI Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>AI検出</translation>
     </message>
     <message>
         <source>ClearSnapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>スナップ消去</translation>
     </message>
     <message>
         <source>Auto DET Track</source>
-        <translation type="unfinished"></translation>
+        <translation>自動検出追尾</translation>
     </message>
     <message>
         <source>Navigate Key Action</source>
-        <translation type="unfinished"></translation>
+        <translation>方向キーの動作</translation>
     </message>
     <message>
         <source>PTZ mode</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ操作</translation>
     </message>
     <message>
         <source>Menu mode</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー操作</translation>
     </message>
     <message>
         <source>Feature</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾</translation>
     </message>
     <message>
         <source>Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>全景</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー</translation>
     </message>
     <message>
         <source>Param Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>パラメータバックアップ</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <source>Version Info</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Feature Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾カメラ:</translation>
     </message>
     <message>
         <source>SOC</source>
-        <translation type="unfinished"></translation>
+        <translation>SOC</translation>
     </message>
     <message>
         <source>Pano Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>パノラマ:</translation>
     </message>
     <message>
         <source>Target Lost Action</source>
-        <translation type="unfinished"></translation>
+        <translation>見失い時</translation>
     </message>
     <message>
         <source>None action</source>
-        <translation type="unfinished"></translation>
+        <translation>動作なし</translation>
     </message>
     <message>
         <source>Student pano</source>
-        <translation type="unfinished"></translation>
+        <translation>生徒パノラマ</translation>
     </message>
     <message>
         <source>Pano(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>パノラマ（プリセット0）</translation>
     </message>
     <message>
         <source>Platform(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>教壇（プリセット1）</translation>
     </message>
     <message>
         <source>Hold Times: </source>
-        <translation type="unfinished"></translation>
+        <translation>保持回数：</translation>
     </message>
     <message>
         <source>Timeout: </source>
-        <translation type="unfinished"></translation>
+        <translation>待ち時間：</translation>
     </message>
     <message>
         <source>Multi Objective Action</source>
-        <translation type="unfinished"></translation>
+        <translation>複数検出時</translation>
     </message>
     <message>
         <source>track current object</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のターゲットを追尾</translation>
     </message>
     <message>
         <source>Return pano</source>
-        <translation type="unfinished"></translation>
+        <translation>パノラマに戻る</translation>
     </message>
     <message>
         <source>PTZ Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ速度</translation>
     </message>
     <message>
         <source>PTZ Speed Level</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ速度レベル</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Tips:only three presets mode valid</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒント：3プリセットモードでのみ有効</translation>
     </message>
     <message>
         <source>Pano Lens Pos Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>パノラマレンズ位置校正</translation>
     </message>
     <message>
         <source>Show calibration cross</source>
-        <translation type="unfinished"></translation>
+        <translation>校正用の十字を表示</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>校正</translation>
     </message>
     <message>
         <source>Auto Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>自動校正</translation>
     </message>
     <message>
         <source>Pano Focus Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>パノラマのフォーカス</translation>
     </message>
     <message>
         <source>Manual Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>手動モード</translation>
     </message>
     <message>
         <source>Auto Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>自動モード</translation>
     </message>
     <message>
         <source>换向补偿</source>
-        <translation type="unfinished"></translation>
+        <translation>バックラッシュ補正</translation>
     </message>
     <message>
         <source>垂直换向补偿</source>
-        <translation type="unfinished"></translation>
+        <translation>垂直補正</translation>
     </message>
     <message>
         <source>水平换向补偿</source>
-        <translation type="unfinished"></translation>
+        <translation>水平補正</translation>
     </message>
     <message>
         <source>Track Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾設定</translation>
     </message>
     <message>
         <source>Start track</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時に追尾</translation>
     </message>
     <message>
         <source>Disable AF when tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾中はAFを無効化</translation>
     </message>
     <message>
         <source>Height Adaptation</source>
-        <translation type="unfinished"></translation>
+        <translation>高さ自動調整</translation>
     </message>
     <message>
         <source>Feature realtime tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>アップのリアルタイム追尾</translation>
     </message>
     <message>
         <source>PersonTrack</source>
-        <translation type="unfinished"></translation>
+        <translation>人物追尾</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Persontrack</source>
-        <translation type="unfinished"></translation>
+        <translation>人物追尾</translation>
     </message>
     <message>
         <source>Teacher Board Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>教師の板書設定</translation>
     </message>
     <message>
         <source>Board Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>板書を有効化</translation>
     </message>
     <message>
         <source>Board Face Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>板書の顔検出を有効化</translation>
     </message>
     <message>
         <source>Board Hand Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>板書の手検出を有効化</translation>
     </message>
     <message>
         <source>Detect Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>検出時間：</translation>
     </message>
     <message>
         <source>Hold Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>保持時間：</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>Lose Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>消失時間：</translation>
     </message>
     <message>
         <source>Space Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>間隔時間：</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
     <message>
         <source>Tracking_mode</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾モード</translation>
     </message>
     <message>
         <source>Three Presets Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>3プリセットモード</translation>
     </message>
     <message>
         <source>Follow Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>フォローモード</translation>
     </message>
     <message>
         <source>Binocular Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>2眼モード</translation>
     </message>
     <message>
         <source>Mixed Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ミックスモード</translation>
     </message>
     <message>
         <source>Board Pano Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>板書パノラマモード</translation>
     </message>
     <message>
         <source>Lectern Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>教卓モード</translation>
     </message>
     <message>
         <source>Num 0 : Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>0番：パノラマ</translation>
     </message>
     <message>
         <source>Num 1 : Paltform</source>
-        <translation type="unfinished"></translation>
+        <translation>1番：教壇</translation>
     </message>
     <message>
         <source>Num 2 : Left Board</source>
-        <translation type="unfinished"></translation>
+        <translation>2番：左黒板</translation>
     </message>
     <message>
         <source>Num 3 : Right Board</source>
-        <translation type="unfinished"></translation>
+        <translation>3番：右黒板</translation>
     </message>
     <message>
         <source>Num 60 : Pano Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>60番：パノラマ切出し</translation>
     </message>
     <message>
         <source>Preset List</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット</translation>
     </message>
     <message>
         <source>1.0x</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0x</translation>
     </message>
     <message>
         <source>Auto Board Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>板書パノラマ自動</translation>
     </message>
     <message>
         <source>Auto Platform</source>
-        <translation type="unfinished"></translation>
+        <translation>教壇自動</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Basic Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>基本設定</translation>
     </message>
     <message>
         <source>Sensitivity: </source>
-        <translation type="unfinished"></translation>
+        <translation>感度：</translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>低</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>高</translation>
     </message>
     <message>
         <source>Fea Distance: </source>
-        <translation type="unfinished"></translation>
+        <translation>アップ距離：</translation>
     </message>
     <message>
         <source>3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>3.0</translation>
     </message>
     <message>
         <source>M</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>Pano Distance: </source>
-        <translation type="unfinished"></translation>
+        <translation>パノラマ距離：</translation>
     </message>
     <message>
         <source>Pan offset: </source>
-        <translation type="unfinished"></translation>
+        <translation>パン補正：</translation>
     </message>
     <message>
         <source>L </source>
-        <translation type="unfinished"></translation>
+        <translation>左</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>右</translation>
     </message>
     <message>
         <source>Tilt offset: </source>
-        <translation type="unfinished"></translation>
+        <translation>チルト補正：</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>下</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished"></translation>
+        <translation>上</translation>
     </message>
     <message>
         <source>Lectern Mode Configs</source>
-        <translation type="unfinished"></translation>
+        <translation>教卓モード設定</translation>
     </message>
     <message>
         <source>Tracking Start Postion</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾開始位置</translation>
     </message>
     <message>
         <source>Current Location</source>
-        <translation type="unfinished"></translation>
+        <translation>現在位置</translation>
     </message>
     <message>
         <source>Preset 1</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット1</translation>
     </message>
     <message>
         <source>Auto Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>オートズーム</translation>
     </message>
     <message>
         <source>Auto Tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>オートチルト</translation>
     </message>
     <message>
         <source>Target Retention Time</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲット保持時間</translation>
     </message>
     <message>
         <source>Person Size</source>
-        <translation type="unfinished"></translation>
+        <translation>人物サイズ</translation>
     </message>
     <message>
         <source>Full body</source>
-        <translation type="unfinished"></translation>
+        <translation>全身</translation>
     </message>
     <message>
         <source>Half body</source>
-        <translation type="unfinished"></translation>
+        <translation>半身</translation>
     </message>
     <message>
         <source>Close up</source>
-        <translation type="unfinished"></translation>
+        <translation>アップ</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
     <message>
         <source>Director Server Configs</source>
-        <translation type="unfinished"></translation>
+        <translation>スイッチャー設定</translation>
     </message>
     <message>
         <source>Director Server Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>スイッチャー連携</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>オン</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート</translation>
     </message>
     <message>
         <source>IP Address </source>
-        <translation type="unfinished"></translation>
+        <translation>IPアドレス</translation>
     </message>
     <message>
         <source>12777</source>
-        <translation type="unfinished"></translation>
+        <translation>12777</translation>
     </message>
     <message>
         <source>192.168.1.250</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.250</translation>
     </message>
     <message>
         <source>Off-podium Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>教壇不在時間</translation>
     </message>
     <message>
         <source>192.168.1.163</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.163</translation>
     </message>
     <message>
         <source>192.168.1.164</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.164</translation>
     </message>
     <message>
         <source>Stu Area</source>
-        <translation type="unfinished"></translation>
+        <translation>生徒エリア</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
     <message>
         <source>Seating Area</source>
-        <translation type="unfinished"></translation>
+        <translation>座席エリア</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Calibrate Area</source>
-        <translation type="unfinished"></translation>
+        <translation>校正エリア</translation>
     </message>
     <message>
         <source>0cm</source>
-        <translation type="unfinished"></translation>
+        <translation>0cm</translation>
     </message>
     <message>
         <source>90cm</source>
-        <translation type="unfinished"></translation>
+        <translation>90cm</translation>
     </message>
     <message>
         <source>Feature size: </source>
-        <translation type="unfinished"></translation>
+        <translation>アップサイズ：</translation>
     </message>
     <message>
         <source>0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5</translation>
     </message>
     <message>
         <source>Camera Height: </source>
-        <translation type="unfinished"></translation>
+        <translation>カメラの高さ：</translation>
     </message>
     <message>
         <source>2.2</source>
-        <translation type="unfinished"></translation>
+        <translation>2.2</translation>
     </message>
     <message>
         <source>Menu Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>メニューモード</translation>
     </message>
     <message>
         <source>Pano switch</source>
-        <translation type="unfinished"></translation>
+        <translation>パノラマ切替</translation>
     </message>
     <message>
         <source>Face detect</source>
-        <translation type="unfinished"></translation>
+        <translation>顔検出</translation>
     </message>
     <message>
         <source>Panorama cropping has been suspended</source>
-        <translation type="unfinished"></translation>
+        <translation>パノラマの切り出しを一時停止しています</translation>
     </message>
     <message>
         <source>Pano Config</source>
-        <translation type="unfinished"></translation>
+        <translation>パノラマ設定</translation>
     </message>
     <message>
         <source>PTZ Pano Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZパノラマ検出</translation>
     </message>
     <message>
         <source>Pano 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>パノラマ0（プリセット0）</translation>
     </message>
     <message>
         <source>15</source>
-        <translation type="unfinished"></translation>
+        <translation>15</translation>
     </message>
     <message>
         <source>Small pano</source>
-        <translation type="unfinished"></translation>
+        <translation>小パノラマ</translation>
     </message>
     <message>
         <source>Return pano 0</source>
-        <translation type="unfinished"></translation>
+        <translation>パノラマ0に戻る</translation>
     </message>
     <message>
         <source>Feature Continue Time</source>
-        <translation type="unfinished"></translation>
+        <translation>アップ継続時間</translation>
     </message>
     <message>
         <source>Continue Time(S)</source>
-        <translation type="unfinished"></translation>
+        <translation>継続時間(秒)</translation>
     </message>
     <message>
         <source>Feature To Pano Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>アップ→パノラマ遅延</translation>
     </message>
     <message>
         <source>PanoDelay</source>
-        <translation type="unfinished"></translation>
+        <translation>パノラマ遅延</translation>
     </message>
     <message>
         <source>PTZ Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZモード</translation>
     </message>
     <message>
         <source>EPTZ</source>
-        <translation type="unfinished"></translation>
+        <translation>EPTZ</translation>
     </message>
     <message>
         <source>Cutout</source>
-        <translation type="unfinished"></translation>
+        <translation>切り出し</translation>
     </message>
     <message>
         <source>Set Board 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>板書0登録（0番）</translation>
     </message>
     <message>
         <source>Call Board 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>板書0呼出（0番）</translation>
     </message>
     <message>
         <source>Set Board 1(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>板書1登録（1番）</translation>
     </message>
     <message>
         <source>Call Board 1(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>板書1呼出（1番）</translation>
     </message>
     <message>
         <source>Set Pano (Preset 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>パノラマ登録（2番）</translation>
     </message>
     <message>
         <source>Call Pano (Preset 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>パノラマ呼出（2番）</translation>
     </message>
     <message>
         <source>Board 2</source>
-        <translation type="unfinished"></translation>
+        <translation>板書2</translation>
     </message>
     <message>
         <source>192.168.1.166</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.166</translation>
     </message>
     <message>
         <source>Board IP</source>
-        <translation type="unfinished"></translation>
+        <translation>板書IP</translation>
     </message>
     <message>
         <source>192.168.1.165</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.165</translation>
     </message>
     <message>
         <source>Lost timeout: </source>
-        <translation type="unfinished"></translation>
+        <translation>消失タイムアウト：</translation>
     </message>
     <message>
         <source>Blackboard Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>板書カメラ</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>Enable 2</source>
-        <translation type="unfinished"></translation>
+        <translation>有効2</translation>
     </message>
     <message>
         <source>Board Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>板書：</translation>
     </message>
     <message>
         <source>Detect Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>検出：</translation>
     </message>
     <message>
         <source>Multi Board Action</source>
-        <translation type="unfinished"></translation>
+        <translation>複数板書時の動作</translation>
     </message>
     <message>
         <source>Board 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>板書0（プリセット0）</translation>
     </message>
     <message>
         <source>Board 1(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>板書1（プリセット1）</translation>
     </message>
     <message>
         <source>Lost Board Action</source>
-        <translation type="unfinished"></translation>
+        <translation>板書消失時の動作</translation>
     </message>
     <message>
         <source>BoardLostDelay</source>
-        <translation type="unfinished"></translation>
+        <translation>板書消失遅延</translation>
     </message>
     <message>
         <source>Communication Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>通信設定</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラ</translation>
     </message>
     <message>
         <source>Teacher IP</source>
-        <translation type="unfinished"></translation>
+        <translation>教師IP</translation>
     </message>
     <message>
         <source>Student IP</source>
-        <translation type="unfinished"></translation>
+        <translation>生徒IP</translation>
     </message>
     <message>
         <source>8791</source>
-        <translation type="unfinished"></translation>
+        <translation>8791</translation>
     </message>
     <message>
         <source>Using UART</source>
-        <translation type="unfinished"></translation>
+        <translation>UARTを使用</translation>
     </message>
     <message>
         <source>Baudrate</source>
-        <translation type="unfinished"></translation>
+        <translation>通信速度</translation>
     </message>
     <message>
         <source>9600</source>
-        <translation type="unfinished"></translation>
+        <translation>9600</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>プロトコル</translation>
     </message>
     <message>
         <source>UDP</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP</translation>
     </message>
     <message>
         <source>TCP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>シリアル</translation>
     </message>
     <message>
         <source>Command Type</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンド形式</translation>
     </message>
     <message>
         <source>HEX</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX</translation>
     </message>
     <message>
         <source>ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>ASCII</translation>
     </message>
     <message>
         <source>Director Server</source>
-        <translation type="unfinished"></translation>
+        <translation>スイッチャーサーバー</translation>
     </message>
     <message>
         <source>192.168.1.200</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.200</translation>
     </message>
     <message>
         <source>9999</source>
-        <translation type="unfinished"></translation>
+        <translation>9999</translation>
     </message>
     <message>
         <source>Tracking Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾切替</translation>
     </message>
     <message>
         <source>Switch Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>自動に切替</translation>
     </message>
     <message>
         <source>FF 00 00 00 00 01</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 00 00 00 00 01</translation>
     </message>
     <message>
         <source>Switch Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>手動に切替</translation>
     </message>
     <message>
         <source>FF 00 00 00 00 02</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 00 00 00 00 02</translation>
     </message>
     <message>
         <source>Director Code Send Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>スイッチングコード送信方式</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>1回</translation>
     </message>
     <message>
         <source>Triple</source>
-        <translation type="unfinished"></translation>
+        <translation>3回</translation>
     </message>
     <message>
         <source>Continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>連続</translation>
     </message>
     <message>
         <source>Director Strategy</source>
-        <translation type="unfinished"></translation>
+        <translation>スイッチング方式</translation>
     </message>
     <message>
         <source>External Director</source>
-        <translation type="unfinished"></translation>
+        <translation>外部スイッチング</translation>
     </message>
     <message>
         <source>Interior Director</source>
-        <translation type="unfinished"></translation>
+        <translation>内部スイッチング</translation>
     </message>
     <message>
         <source>On the platform</source>
-        <translation type="unfinished"></translation>
+        <translation>登壇</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 11</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 11</translation>
     </message>
     <message>
         <source>Teacher still</source>
-        <translation type="unfinished"></translation>
+        <translation>教師静止</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 12</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 12</translation>
     </message>
     <message>
         <source>Teacher moving</source>
-        <translation type="unfinished"></translation>
+        <translation>教師移動</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 13</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 13</translation>
     </message>
     <message>
         <source>Under the platform</source>
-        <translation type="unfinished"></translation>
+        <translation>降壇</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 14</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 14</translation>
     </message>
     <message>
         <source>Multi objective</source>
-        <translation type="unfinished"></translation>
+        <translation>複数ターゲット</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 15</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 15</translation>
     </message>
     <message>
         <source>Student stood up</source>
-        <translation type="unfinished"></translation>
+        <translation>生徒起立</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 21</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 21</translation>
     </message>
     <message>
         <source>Feature in place</source>
-        <translation type="unfinished"></translation>
+        <translation>アップ完了</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 22</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 22</translation>
     </message>
     <message>
         <source>Student sat down</source>
-        <translation type="unfinished"></translation>
+        <translation>生徒着席</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 23</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 23</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 24</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 24</translation>
     </message>
     <message>
         <source> Blackboard</source>
-        <translation type="unfinished"></translation>
+        <translation> 板書</translation>
     </message>
     <message>
         <source>Have action</source>
-        <translation type="unfinished"></translation>
+        <translation>動作あり</translation>
     </message>
     <message>
         <source>FF 03 00 00 00 31</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 03 00 00 00 31</translation>
     </message>
     <message>
         <source>FF 03 00 00 00 32</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 03 00 00 00 32</translation>
     </message>
     <message>
         <source>Director Code(Only Teacher Camera)</source>
-        <translation type="unfinished"></translation>
+        <translation>スイッチングコード（教師カメラのみ）</translation>
     </message>
     <message>
         <source>Teacher pano</source>
-        <translation type="unfinished"></translation>
+        <translation>教師パノラマ</translation>
     </message>
     <message>
         <source>FF 11 11</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 11 11</translation>
     </message>
     <message>
         <source>Teacher feature</source>
-        <translation type="unfinished"></translation>
+        <translation>教師アップ</translation>
     </message>
     <message>
         <source>FF 22 22</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 22 22</translation>
     </message>
     <message>
         <source>FF 33 33</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 33 33</translation>
     </message>
     <message>
         <source>Student feature</source>
-        <translation type="unfinished"></translation>
+        <translation>生徒アップ</translation>
     </message>
     <message>
         <source>FF 44 44</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 44 44</translation>
     </message>
     <message>
         <source>Blackboard</source>
-        <translation type="unfinished"></translation>
+        <translation>板書</translation>
     </message>
     <message>
         <source>FF 55 55</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 55 55</translation>
     </message>
     <message>
         <source>Board1</source>
-        <translation type="unfinished"></translation>
+        <translation>板書1</translation>
     </message>
     <message>
         <source>FF 55 56</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 55 56</translation>
     </message>
     <message>
         <source>Board2</source>
-        <translation type="unfinished"></translation>
+        <translation>板書2</translation>
     </message>
     <message>
         <source>FF 55 57</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 55 57</translation>
     </message>
     <message>
         <source>Min Switch Time</source>
-        <translation type="unfinished"></translation>
+        <translation>最短切替時間</translation>
     </message>
     <message>
         <source>(Except for the student pano)</source>
-        <translation type="unfinished"></translation>
+        <translation>（生徒パノラマを除く）</translation>
     </message>
     <message>
         <source>DirTest</source>
-        <translation type="unfinished"></translation>
+        <translation>切替テスト</translation>
     </message>
     <message>
         <source>Manual Director</source>
-        <translation type="unfinished"></translation>
+        <translation>手動スイッチング</translation>
     </message>
     <message>
         <source>DirectorInterval Setings</source>
-        <translation type="unfinished"></translation>
+        <translation>スイッチング間隔設定</translation>
     </message>
     <message>
         <source>KeepInterval</source>
-        <translation type="unfinished"></translation>
+        <translation>保持間隔</translation>
     </message>
     <message>
         <source>MovingInterval</source>
-        <translation type="unfinished"></translation>
+        <translation>移動間隔</translation>
     </message>
     <message>
         <source>MultiInterval</source>
-        <translation type="unfinished"></translation>
+        <translation>複数検出間隔</translation>
     </message>
     <message>
         <source>外部导播：摄像机（板书机、学生机、教师机）发送跟踪状态码到导播主机，导播主机分析跟踪状态来做出导播视频输出的切换动作。
@@ -1204,83 +1219,87 @@ cancel the check and then redraw or modify the adjustment;</source>
 
 内部导播：摄像机（教师机）发送跟踪切换码到导播主机，导播主机收到切换码后即可执行导播视频输出的切换动作。
 例：学生特写ff 33 33，导播视频输出直接切换学生特写。</source>
-        <translation type="unfinished"></translation>
+        <translation>外部スイッチング：カメラ（板書カメラ、生徒カメラ、教師カメラ）が追尾状態コードをスイッチャーに送信し、スイッチャーが追尾状態を分析して映像出力を切り替えます。
+例：教師静止 ff 01 00 00 00 12 は、教師が追尾エリア内で静止していることを示すだけです。スイッチャーが教師の映像に切り替える際は、板書カメラと生徒カメラの追尾状態も考慮する必要があります。
+
+内部スイッチング：カメラ（教師カメラ）が切替コードをスイッチャーに送信し、スイッチャーは切替コードを受信するとすぐに映像出力を切り替えます。
+例：生徒アップ ff 33 33 を受信すると、スイッチャーの映像出力は直ちに生徒アップに切り替わります。</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Devices：</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス：</translation>
     </message>
     <message>
         <source>Host net</source>
-        <translation type="unfinished"></translation>
+        <translation>ホストNIC</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IPアドレス</translation>
     </message>
     <message>
         <source>NetMask</source>
-        <translation type="unfinished"></translation>
+        <translation>サブネット</translation>
     </message>
     <message>
         <source>GateWay</source>
-        <translation type="unfinished"></translation>
+        <translation>GW</translation>
     </message>
     <message>
         <source>Uptime</source>
-        <translation type="unfinished"></translation>
+        <translation>稼働時間</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver.</translation>
     </message>
     <message>
         <source>Device Model</source>
-        <translation type="unfinished"></translation>
+        <translation>機種</translation>
     </message>
     <message>
         <source>MAC Address</source>
-        <translation type="unfinished"></translation>
+        <translation>MACアドレス</translation>
     </message>
     <message>
         <source>Device ID</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスID</translation>
     </message>
     <message>
         <source>First DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>優先DNS</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>192.168.1.188</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.188</translation>
     </message>
     <message>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>照会</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル読込</translation>
     </message>
     <message>
         <source>disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>未接続</translation>
     </message>
     <message>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
@@ -1288,391 +1307,395 @@ cancel the check and then redraw or modify the adjustment;</source>
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Consolas&apos;,&apos;Consolas&apos;,&apos;微软雅黑&apos;; font-size:14pt; font-weight:400; font-style:normal;&quot;&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Consolas&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Consolas&apos;,&apos;Consolas&apos;,&apos;微软雅黑&apos;; font-size:14pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Consolas&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Config</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>モード</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>手動</translation>
     </message>
     <message>
         <source>D4</source>
-        <translation type="unfinished"></translation>
+        <translation>D4</translation>
     </message>
     <message>
         <source>:</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>E0</source>
-        <translation type="unfinished"></translation>
+        <translation>E0</translation>
     </message>
     <message>
         <source>8E</source>
-        <translation type="unfinished"></translation>
+        <translation>8E</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップ</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>復元</translation>
     </message>
     <message>
         <source>File Path </source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルパス</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Backup File </source>
-        <translation type="unfinished"></translation>
+        <translation>保存ファイル</translation>
     </message>
     <message>
         <source>Backup Status </source>
-        <translation type="unfinished"></translation>
+        <translation>保存状態</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビュー</translation>
     </message>
     <message>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>上</translation>
     </message>
     <message>
         <source>LEFT</source>
-        <translation type="unfinished"></translation>
+        <translation>左</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>決定</translation>
     </message>
     <message>
         <source>RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>右</translation>
     </message>
     <message>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>下</translation>
     </message>
     <message>
         <source>PTZ</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ</translation>
     </message>
     <message>
         <source>OSD</source>
-        <translation type="unfinished"></translation>
+        <translation>OSD</translation>
     </message>
     <message>
         <source>554</source>
-        <translation type="unfinished"></translation>
+        <translation>554</translation>
     </message>
     <message>
         <source>TYPE1</source>
-        <translation type="unfinished"></translation>
+        <translation>タイプ1</translation>
     </message>
     <message>
         <source>TYPE2</source>
-        <translation type="unfinished"></translation>
+        <translation>タイプ2</translation>
     </message>
     <message>
         <source>Port map</source>
-        <translation type="unfinished"></translation>
+        <translation>ポート転送</translation>
     </message>
     <message>
         <source>Recorder Host IP</source>
-        <translation type="unfinished"></translation>
+        <translation>録画機IP</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー名</translation>
     </message>
     <message>
         <source>username</source>
-        <translation type="unfinished"></translation>
+        <translation>username</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>パスワード</translation>
     </message>
     <message>
         <source>wobentri</source>
-        <translation type="unfinished"></translation>
+        <translation>wobentri</translation>
     </message>
     <message>
         <source>IP/Port Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>IP/ポート設定</translation>
     </message>
     <message>
         <source>TeacherMachine</source>
-        <translation type="unfinished"></translation>
+        <translation>教師カメラ</translation>
     </message>
     <message>
         <source>StudentMachine</source>
-        <translation type="unfinished"></translation>
+        <translation>生徒カメラ</translation>
     </message>
     <message>
         <source>192.168.1.201</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.201</translation>
     </message>
     <message>
         <source>192.168.1.202</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.202</translation>
     </message>
     <message>
         <source>Communication port</source>
-        <translation type="unfinished"></translation>
+        <translation>通信ポート</translation>
     </message>
     <message>
         <source>TeacherMapped port</source>
-        <translation type="unfinished"></translation>
+        <translation>教師転送ポート</translation>
     </message>
     <message>
         <source>StudentMapped port</source>
-        <translation type="unfinished"></translation>
+        <translation>生徒転送ポート</translation>
     </message>
     <message>
         <source>RTSP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>RTSPポート</translation>
     </message>
     <message>
         <source>20554</source>
-        <translation type="unfinished"></translation>
+        <translation>20554</translation>
     </message>
     <message>
         <source>10554</source>
-        <translation type="unfinished"></translation>
+        <translation>10554</translation>
     </message>
     <message>
         <source>Visca Port</source>
-        <translation type="unfinished"></translation>
+        <translation>VISCAポート</translation>
     </message>
     <message>
         <source>1259</source>
-        <translation type="unfinished"></translation>
+        <translation>1259</translation>
     </message>
     <message>
         <source>21259</source>
-        <translation type="unfinished"></translation>
+        <translation>21259</translation>
     </message>
     <message>
         <source>11259</source>
-        <translation type="unfinished"></translation>
+        <translation>11259</translation>
     </message>
     <message>
         <source>UDP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>UDPポート</translation>
     </message>
     <message>
         <source>6791</source>
-        <translation type="unfinished"></translation>
+        <translation>6791</translation>
     </message>
     <message>
         <source>26791</source>
-        <translation type="unfinished"></translation>
+        <translation>26791</translation>
     </message>
     <message>
         <source>16791</source>
-        <translation type="unfinished"></translation>
+        <translation>16791</translation>
     </message>
     <message>
         <source>TCP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>TCPポート</translation>
     </message>
     <message>
         <source>6793</source>
-        <translation type="unfinished"></translation>
+        <translation>6793</translation>
     </message>
     <message>
         <source>26793</source>
-        <translation type="unfinished"></translation>
+        <translation>26793</translation>
     </message>
     <message>
         <source>16793</source>
-        <translation type="unfinished"></translation>
+        <translation>16793</translation>
     </message>
     <message>
         <source>Backup Port</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップポート</translation>
     </message>
     <message>
         <source>5555</source>
-        <translation type="unfinished"></translation>
+        <translation>5555</translation>
     </message>
     <message>
         <source>25555</source>
-        <translation type="unfinished"></translation>
+        <translation>25555</translation>
     </message>
     <message>
         <source>15555</source>
-        <translation type="unfinished"></translation>
+        <translation>15555</translation>
     </message>
     <message>
         <source>Search Port</source>
-        <translation type="unfinished"></translation>
+        <translation>検索ポート</translation>
     </message>
     <message>
         <source>8005</source>
-        <translation type="unfinished"></translation>
+        <translation>8005</translation>
     </message>
     <message>
         <source>Show More</source>
-        <translation type="unfinished"></translation>
+        <translation>詳細表示</translation>
     </message>
     <message>
         <source>Camera Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>カメラ台数</translation>
     </message>
     <message>
         <source>2 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>2台</translation>
     </message>
     <message>
         <source>4 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>4台</translation>
     </message>
     <message>
         <source>5 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>5台</translation>
     </message>
     <message>
         <source>6 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>6台</translation>
     </message>
     <message>
         <source>Note: ①The number of cameras is different, some non-corresponding functions are disabled by default; ②The blackboard terminal is only displayed in five/six cameras;</source>
-        <translation type="unfinished"></translation>
+        <translation>注：①カメラ台数に応じて、対応しない一部の機能は既定で無効になります。②板書カメラは5台/6台構成でのみ表示されます。</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>中文</source>
-        <translation type="unfinished"></translation>
+        <translation>中文</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>한국어</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa Indonesia</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>ไทย</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>العربية</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Tracking Config Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾設定の切替</translation>
     </message>
     <message>
         <source>Tracking Config 1</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾設定1</translation>
     </message>
     <message>
         <source>Tracking Config 2</source>
-        <translation type="unfinished"></translation>
+        <translation>追尾設定2</translation>
     </message>
     <message>
         <source>Decoder</source>
-        <translation type="unfinished"></translation>
+        <translation>デコーダー</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>NONE</translation>
     </message>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTO</translation>
     </message>
     <message>
         <source>QSV</source>
-        <translation type="unfinished"></translation>
+        <translation>QSV</translation>
     </message>
     <message>
         <source>DXVA2</source>
-        <translation type="unfinished"></translation>
+        <translation>DXVA2</translation>
     </message>
     <message>
         <source>D3D11VA</source>
-        <translation type="unfinished"></translation>
+        <translation>D3D11VA</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>入力</translation>
     </message>
     <message>
         <source>d:</source>
-        <translation type="unfinished"></translation>
+        <translation>d:</translation>
     </message>
     <message>
         <source>6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>6.0</translation>
     </message>
     <message>
         <source>h:</source>
-        <translation type="unfinished"></translation>
+        <translation>h:</translation>
     </message>
     <message>
         <source>0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>0.0</translation>
     </message>
     <message>
         <source>？</source>
-        <translation type="unfinished"></translation>
+        <translation>？</translation>
     </message>
     <message>
         <source>BACK</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <source>MENU</source>
-        <translation type="unfinished"></translation>
+        <translation>メニュー</translation>
     </message>
     <message>
         <source>Num 1 : Left Board</source>
-        <translation type="unfinished"></translation>
+        <translation>1番：左黒板</translation>
     </message>
     <message>
         <source>Num 2 : Center Board</source>
-        <translation type="unfinished"></translation>
+        <translation>2番：中央黒板</translation>
     </message>
     <message>
         <source>Num 11 : Board Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>11番：板書パノラマ</translation>
     </message>
 </context>
 </TS>

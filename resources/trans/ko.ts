@@ -5,135 +5,135 @@
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane</translation>
     </message>
     <message>
         <source>Teacher</source>
-        <translation type="unfinished"></translation>
+        <translation>교사</translation>
     </message>
     <message>
         <source>Student</source>
-        <translation type="unfinished"></translation>
+        <translation>학생</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>판서</translation>
     </message>
     <message>
         <source>Director</source>
-        <translation type="unfinished"></translation>
+        <translation>연출</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>업그레이드</translation>
     </message>
     <message>
         <source>Wizard Config</source>
-        <translation type="unfinished"></translation>
+        <translation>마법사 설정</translation>
     </message>
     <message>
         <source>Recorder Map Config</source>
-        <translation type="unfinished"></translation>
+        <translation>녹화기 포트 매핑</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>옵션</translation>
     </message>
     <message>
         <source>Corvane V3.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane V3.0.1</translation>
     </message>
     <message>
         <source>Obtain</source>
-        <translation type="unfinished"></translation>
+        <translation>읽어오기</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>적용</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>기본값</translation>
     </message>
     <message>
         <source>Feature IP</source>
-        <translation type="unfinished"></translation>
+        <translation>클로즈업 IP</translation>
     </message>
     <message>
         <source>192.168.1.100</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.100</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>연결</translation>
     </message>
     <message>
         <source>Pano IP</source>
-        <translation type="unfinished"></translation>
+        <translation>파노라마 IP</translation>
     </message>
     <message>
         <source>192.168.1.101</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.101</translation>
     </message>
     <message>
         <source>Start Track</source>
-        <translation type="unfinished"></translation>
+        <translation>추적 시작</translation>
     </message>
     <message>
         <source>Stop Track</source>
-        <translation type="unfinished"></translation>
+        <translation>추적 중지</translation>
     </message>
     <message>
         <source>Set Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>프리셋 저장</translation>
     </message>
     <message>
         <source>Call Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>프리셋 호출</translation>
     </message>
     <message>
         <source>Zoom in</source>
-        <translation type="unfinished"></translation>
+        <translation>줌 인</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation type="unfinished"></translation>
+        <translation>줌 아웃</translation>
     </message>
     <message>
         <source>↙</source>
-        <translation type="unfinished"></translation>
+        <translation>↙</translation>
     </message>
     <message>
         <source>↓</source>
-        <translation type="unfinished"></translation>
+        <translation>↓</translation>
     </message>
     <message>
         <source>↘</source>
-        <translation type="unfinished"></translation>
+        <translation>↘</translation>
     </message>
     <message>
         <source>←</source>
-        <translation type="unfinished"></translation>
+        <translation>←</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>홈</translation>
     </message>
     <message>
         <source>→</source>
-        <translation type="unfinished"></translation>
+        <translation>→</translation>
     </message>
     <message>
         <source>↖</source>
-        <translation type="unfinished"></translation>
+        <translation>↖</translation>
     </message>
     <message>
         <source>↑</source>
-        <translation type="unfinished"></translation>
+        <translation>↑</translation>
     </message>
     <message>
         <source>↗</source>
-        <translation type="unfinished"></translation>
+        <translation>↗</translation>
     </message>
     <message>
         <source>&gt;
@@ -144,1059 +144,1075 @@ a
 n
 d
 &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;
+펼
+치
+기
+&gt;</translation>
     </message>
     <message>
         <source>Region Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>영역 설정</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>표시</translation>
     </message>
     <message>
         <source>
 1: Select the tracking area, the mouse stays in the tracking area, 
 and the size of the tracking area can be adjusted after getting the focus. 
 This item is mandatory, and it can only be modified and adjusted without deleting;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1: 추적 영역을 선택합니다. 마우스를 추적 영역 안에 두고
+포커스를 얻으면 추적 영역의 크기를 조정할 수 있습니다.
+필수 항목이며 수정과 조정만 가능하고 삭제할 수 없습니다.</translation>
     </message>
     <message>
         <source>Track</source>
-        <translation type="unfinished"></translation>
+        <translation>추적</translation>
     </message>
     <message>
         <source>
 1: Select the snapshot area, if it is not drawn, draw the area that needs to be a snapshot in the image, 
 if you need to adjust again after drawing, you can drag or select the anchor point to fine-tune;
 2: To remove the snapshot area, click the [Clear Snapshot Area] button on the right and apply</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1: 스냅샷 영역을 선택합니다. 그려져 있지 않으면 영상에서 스냅샷할 영역을 그리십시오.
+그린 후 다시 조정하려면 드래그하거나 앵커 포인트를 선택해 미세 조정할 수 있습니다.
+2: 스냅샷 영역을 지우려면 오른쪽의 [스냅샷 삭제] 버튼을 클릭한 후 적용하십시오</translation>
     </message>
     <message>
         <source>Snapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>스냅샷</translation>
     </message>
     <message>
         <source>
 1:Select the blackboard area, if the left, middle, and right have been drawn, the focus will stay on the left blackboard by default, 
 and the middle and right blackboard cannot be focused and modified. If you need to modify one of the left, 
 middle, and right items, cancel the check and then redraw or modify and adjust;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1: 칠판 영역을 선택합니다. 왼쪽, 가운데, 오른쪽이 모두 그려져 있으면 포커스는 기본적으로 왼쪽 칠판에 있으며,
+가운데와 오른쪽 칠판은 포커스를 얻어 수정할 수 없습니다. 왼쪽,
+가운데, 오른쪽 중 하나를 수정하려면 체크를 해제한 후 다시 그리거나 수정·조정하십시오.</translation>
     </message>
     <message>
         <source>Board  </source>
-        <translation type="unfinished"></translation>
+        <translation>칠판</translation>
     </message>
     <message>
         <source>
 1:Select the shielded area, if the shielded area 1234 has been drawn, 
 the focus will stay in the shielded area 1 by default, if you need to modify one of 1234, 
 cancel the check and then redraw or modify the adjustment;</source>
-        <translation type="unfinished"></translation>
+        <translation>
+1: 마스크 영역을 선택합니다. 마스크 영역 1~4가 모두 그려져 있으면
+포커스는 기본적으로 마스크 영역 1에 있습니다. 1~4 중 하나를 수정하려면
+체크를 해제한 후 다시 그리거나 수정·조정하십시오.</translation>
     </message>
     <message>
         <source>Shield</source>
-        <translation type="unfinished"></translation>
+        <translation>마스크</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>왼쪽</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>오른쪽</translation>
     </message>
     <message>
         <source>Mid</source>
-        <translation type="unfinished"></translation>
+        <translation>가운데</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>없음</translation>
     </message>
     <message>
         <source>Float</source>
-        <translation type="unfinished"></translation>
+        <translation>플로팅</translation>
     </message>
     <message>
         <source>Alpha</source>
-        <translation type="unfinished"></translation>
+        <translation>반투명</translation>
     </message>
     <message>
         <source>Nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>인물 없음</translation>
     </message>
     <message>
         <source>AI Detection</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 감지</translation>
     </message>
     <message>
         <source>ClearSnapshot</source>
-        <translation type="unfinished"></translation>
+        <translation>스냅샷 삭제</translation>
     </message>
     <message>
         <source>Auto DET Track</source>
-        <translation type="unfinished"></translation>
+        <translation>자동 감지 추적</translation>
     </message>
     <message>
         <source>Navigate Key Action</source>
-        <translation type="unfinished"></translation>
+        <translation>방향키 동작</translation>
     </message>
     <message>
         <source>PTZ mode</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ 모드</translation>
     </message>
     <message>
         <source>Menu mode</source>
-        <translation type="unfinished"></translation>
+        <translation>메뉴 모드</translation>
     </message>
     <message>
         <source>Feature</source>
-        <translation type="unfinished"></translation>
+        <translation>추적</translation>
     </message>
     <message>
         <source>Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>전경</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>메뉴</translation>
     </message>
     <message>
         <source>Param Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>파라미터 백업</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>내보내기</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>열기</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>가져오기</translation>
     </message>
     <message>
         <source>Version Info</source>
-        <translation type="unfinished"></translation>
+        <translation>버전 정보</translation>
     </message>
     <message>
         <source>Feature Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>클로즈업:</translation>
     </message>
     <message>
         <source>SOC</source>
-        <translation type="unfinished"></translation>
+        <translation>SOC</translation>
     </message>
     <message>
         <source>Pano Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>파노라마:</translation>
     </message>
     <message>
         <source>Target Lost Action</source>
-        <translation type="unfinished"></translation>
+        <translation>대상 손실 시</translation>
     </message>
     <message>
         <source>None action</source>
-        <translation type="unfinished"></translation>
+        <translation>동작 없음</translation>
     </message>
     <message>
         <source>Student pano</source>
-        <translation type="unfinished"></translation>
+        <translation>학생 파노라마</translation>
     </message>
     <message>
         <source>Pano(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>파노라마(프리셋 0)</translation>
     </message>
     <message>
         <source>Platform(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>교단(프리셋 1)</translation>
     </message>
     <message>
         <source>Hold Times: </source>
-        <translation type="unfinished"></translation>
+        <translation>유지 횟수:</translation>
     </message>
     <message>
         <source>Timeout: </source>
-        <translation type="unfinished"></translation>
+        <translation>타임아웃:</translation>
     </message>
     <message>
         <source>Multi Objective Action</source>
-        <translation type="unfinished"></translation>
+        <translation>다중 대상 시</translation>
     </message>
     <message>
         <source>track current object</source>
-        <translation type="unfinished"></translation>
+        <translation>현재 대상 추적</translation>
     </message>
     <message>
         <source>Return pano</source>
-        <translation type="unfinished"></translation>
+        <translation>파노라마로 복귀</translation>
     </message>
     <message>
         <source>PTZ Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ 속도</translation>
     </message>
     <message>
         <source>PTZ Speed Level</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ 속도 레벨</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="unfinished"></translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Tips:only three presets mode valid</source>
-        <translation type="unfinished"></translation>
+        <translation>팁: 3 프리셋 모드에서만 유효</translation>
     </message>
     <message>
         <source>Pano Lens Pos Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>파노라마 렌즈 위치 보정</translation>
     </message>
     <message>
         <source>Show calibration cross</source>
-        <translation type="unfinished"></translation>
+        <translation>보정 십자선 표시</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>초기화</translation>
     </message>
     <message>
         <source>Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>보정</translation>
     </message>
     <message>
         <source>Auto Calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>자동 보정</translation>
     </message>
     <message>
         <source>Pano Focus Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>파노라마 초점 모드</translation>
     </message>
     <message>
         <source>Manual Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>수동 모드</translation>
     </message>
     <message>
         <source>Auto Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>자동 모드</translation>
     </message>
     <message>
         <source>换向补偿</source>
-        <translation type="unfinished"></translation>
+        <translation>백래시 보정</translation>
     </message>
     <message>
         <source>垂直换向补偿</source>
-        <translation type="unfinished"></translation>
+        <translation>수직 보정</translation>
     </message>
     <message>
         <source>水平换向补偿</source>
-        <translation type="unfinished"></translation>
+        <translation>수평 보정</translation>
     </message>
     <message>
         <source>Track Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>추적 설정</translation>
     </message>
     <message>
         <source>Start track</source>
-        <translation type="unfinished"></translation>
+        <translation>시작 시 추적</translation>
     </message>
     <message>
         <source>Disable AF when tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>추적 중 AF 끄기</translation>
     </message>
     <message>
         <source>Height Adaptation</source>
-        <translation type="unfinished"></translation>
+        <translation>높이 자동 조정</translation>
     </message>
     <message>
         <source>Feature realtime tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>클로즈업 실시간 추적</translation>
     </message>
     <message>
         <source>PersonTrack</source>
-        <translation type="unfinished"></translation>
+        <translation>인물 추적</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>끄기</translation>
     </message>
     <message>
         <source>Persontrack</source>
-        <translation type="unfinished"></translation>
+        <translation>인물 추적</translation>
     </message>
     <message>
         <source>Teacher Board Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>교사 판서 설정</translation>
     </message>
     <message>
         <source>Board Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 사용</translation>
     </message>
     <message>
         <source>Board Face Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 얼굴 감지 사용</translation>
     </message>
     <message>
         <source>Board Hand Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 손 감지 사용</translation>
     </message>
     <message>
         <source>Detect Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>감지 시간:</translation>
     </message>
     <message>
         <source>Hold Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>유지 시간:</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>Lose Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>손실 시간:</translation>
     </message>
     <message>
         <source>Space Time: </source>
-        <translation type="unfinished"></translation>
+        <translation>간격 시간:</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>초</translation>
     </message>
     <message>
         <source>Tracking_mode</source>
-        <translation type="unfinished"></translation>
+        <translation>추적 모드</translation>
     </message>
     <message>
         <source>Three Presets Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>3 프리셋 모드</translation>
     </message>
     <message>
         <source>Follow Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>팔로우 모드</translation>
     </message>
     <message>
         <source>Binocular Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>듀얼 카메라 모드</translation>
     </message>
     <message>
         <source>Mixed Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>혼합 모드</translation>
     </message>
     <message>
         <source>Board Pano Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 파노라마 모드</translation>
     </message>
     <message>
         <source>Lectern Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>교탁 모드</translation>
     </message>
     <message>
         <source>Num 0 : Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>0번: 파노라마</translation>
     </message>
     <message>
         <source>Num 1 : Paltform</source>
-        <translation type="unfinished"></translation>
+        <translation>1번: 교단</translation>
     </message>
     <message>
         <source>Num 2 : Left Board</source>
-        <translation type="unfinished"></translation>
+        <translation>2번: 왼쪽 칠판</translation>
     </message>
     <message>
         <source>Num 3 : Right Board</source>
-        <translation type="unfinished"></translation>
+        <translation>3번: 오른쪽 칠판</translation>
     </message>
     <message>
         <source>Num 60 : Pano Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>60번: 파노라마 크롭</translation>
     </message>
     <message>
         <source>Preset List</source>
-        <translation type="unfinished"></translation>
+        <translation>프리셋 목록</translation>
     </message>
     <message>
         <source>1.0x</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0x</translation>
     </message>
     <message>
         <source>Auto Board Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 파노라마 자동</translation>
     </message>
     <message>
         <source>Auto Platform</source>
-        <translation type="unfinished"></translation>
+        <translation>교단 자동</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Basic Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>기본 설정</translation>
     </message>
     <message>
         <source>Sensitivity: </source>
-        <translation type="unfinished"></translation>
+        <translation>감도:</translation>
     </message>
     <message>
         <source>L</source>
-        <translation type="unfinished"></translation>
+        <translation>저</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>고</translation>
     </message>
     <message>
         <source>Fea Distance: </source>
-        <translation type="unfinished"></translation>
+        <translation>클로즈업 거리:</translation>
     </message>
     <message>
         <source>3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>3.0</translation>
     </message>
     <message>
         <source>M</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>Pano Distance: </source>
-        <translation type="unfinished"></translation>
+        <translation>파노라마 거리:</translation>
     </message>
     <message>
         <source>Pan offset: </source>
-        <translation type="unfinished"></translation>
+        <translation>팬 오프셋:</translation>
     </message>
     <message>
         <source>L </source>
-        <translation type="unfinished"></translation>
+        <translation>좌</translation>
     </message>
     <message>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>우</translation>
     </message>
     <message>
         <source>Tilt offset: </source>
-        <translation type="unfinished"></translation>
+        <translation>틸트 오프셋:</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>하</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished"></translation>
+        <translation>상</translation>
     </message>
     <message>
         <source>Lectern Mode Configs</source>
-        <translation type="unfinished"></translation>
+        <translation>교탁 모드 설정</translation>
     </message>
     <message>
         <source>Tracking Start Postion</source>
-        <translation type="unfinished"></translation>
+        <translation>추적 시작 위치</translation>
     </message>
     <message>
         <source>Current Location</source>
-        <translation type="unfinished"></translation>
+        <translation>현재 위치</translation>
     </message>
     <message>
         <source>Preset 1</source>
-        <translation type="unfinished"></translation>
+        <translation>프리셋 1</translation>
     </message>
     <message>
         <source>Auto Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>자동 줌</translation>
     </message>
     <message>
         <source>Auto Tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>자동 틸트</translation>
     </message>
     <message>
         <source>Target Retention Time</source>
-        <translation type="unfinished"></translation>
+        <translation>대상 유지 시간</translation>
     </message>
     <message>
         <source>Person Size</source>
-        <translation type="unfinished"></translation>
+        <translation>인물 크기</translation>
     </message>
     <message>
         <source>Full body</source>
-        <translation type="unfinished"></translation>
+        <translation>전신</translation>
     </message>
     <message>
         <source>Half body</source>
-        <translation type="unfinished"></translation>
+        <translation>반신</translation>
     </message>
     <message>
         <source>Close up</source>
-        <translation type="unfinished"></translation>
+        <translation>클로즈업</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 정의</translation>
     </message>
     <message>
         <source>Director Server Configs</source>
-        <translation type="unfinished"></translation>
+        <translation>연출 서버 설정</translation>
     </message>
     <message>
         <source>Director Server Toggle</source>
-        <translation type="unfinished"></translation>
+        <translation>연출 서버 사용</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>켜기</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>끄기</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>포트</translation>
     </message>
     <message>
         <source>IP Address </source>
-        <translation type="unfinished"></translation>
+        <translation>IP 주소</translation>
     </message>
     <message>
         <source>12777</source>
-        <translation type="unfinished"></translation>
+        <translation>12777</translation>
     </message>
     <message>
         <source>192.168.1.250</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.250</translation>
     </message>
     <message>
         <source>Off-podium Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>교단 이탈 시간</translation>
     </message>
     <message>
         <source>192.168.1.163</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.163</translation>
     </message>
     <message>
         <source>192.168.1.164</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.164</translation>
     </message>
     <message>
         <source>Stu Area</source>
-        <translation type="unfinished"></translation>
+        <translation>학생 영역</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>상태</translation>
     </message>
     <message>
         <source>Seating Area</source>
-        <translation type="unfinished"></translation>
+        <translation>좌석 영역</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Calibrate Area</source>
-        <translation type="unfinished"></translation>
+        <translation>보정 영역</translation>
     </message>
     <message>
         <source>0cm</source>
-        <translation type="unfinished"></translation>
+        <translation>0cm</translation>
     </message>
     <message>
         <source>90cm</source>
-        <translation type="unfinished"></translation>
+        <translation>90cm</translation>
     </message>
     <message>
         <source>Feature size: </source>
-        <translation type="unfinished"></translation>
+        <translation>클로즈업 크기:</translation>
     </message>
     <message>
         <source>0.5</source>
-        <translation type="unfinished"></translation>
+        <translation>0.5</translation>
     </message>
     <message>
         <source>Camera Height: </source>
-        <translation type="unfinished"></translation>
+        <translation>카메라 높이:</translation>
     </message>
     <message>
         <source>2.2</source>
-        <translation type="unfinished"></translation>
+        <translation>2.2</translation>
     </message>
     <message>
         <source>Menu Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>메뉴 모드</translation>
     </message>
     <message>
         <source>Pano switch</source>
-        <translation type="unfinished"></translation>
+        <translation>파노라마 전환</translation>
     </message>
     <message>
         <source>Face detect</source>
-        <translation type="unfinished"></translation>
+        <translation>얼굴 감지</translation>
     </message>
     <message>
         <source>Panorama cropping has been suspended</source>
-        <translation type="unfinished"></translation>
+        <translation>파노라마 크롭이 일시 중지되었습니다</translation>
     </message>
     <message>
         <source>Pano Config</source>
-        <translation type="unfinished"></translation>
+        <translation>파노라마 설정</translation>
     </message>
     <message>
         <source>PTZ Pano Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ 파노라마 감지</translation>
     </message>
     <message>
         <source>Pano 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>파노라마 0(프리셋 0)</translation>
     </message>
     <message>
         <source>15</source>
-        <translation type="unfinished"></translation>
+        <translation>15</translation>
     </message>
     <message>
         <source>Small pano</source>
-        <translation type="unfinished"></translation>
+        <translation>소형 파노라마</translation>
     </message>
     <message>
         <source>Return pano 0</source>
-        <translation type="unfinished"></translation>
+        <translation>파노라마 0으로 복귀</translation>
     </message>
     <message>
         <source>Feature Continue Time</source>
-        <translation type="unfinished"></translation>
+        <translation>클로즈업 지속 시간</translation>
     </message>
     <message>
         <source>Continue Time(S)</source>
-        <translation type="unfinished"></translation>
+        <translation>지속 시간(초)</translation>
     </message>
     <message>
         <source>Feature To Pano Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>클로즈업→파노라마 지연</translation>
     </message>
     <message>
         <source>PanoDelay</source>
-        <translation type="unfinished"></translation>
+        <translation>파노라마 지연</translation>
     </message>
     <message>
         <source>PTZ Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ 모드</translation>
     </message>
     <message>
         <source>EPTZ</source>
-        <translation type="unfinished"></translation>
+        <translation>EPTZ</translation>
     </message>
     <message>
         <source>Cutout</source>
-        <translation type="unfinished"></translation>
+        <translation>크롭</translation>
     </message>
     <message>
         <source>Set Board 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 0 저장(프리셋 0)</translation>
     </message>
     <message>
         <source>Call Board 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 0 호출(프리셋 0)</translation>
     </message>
     <message>
         <source>Set Board 1(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 1 저장(프리셋 1)</translation>
     </message>
     <message>
         <source>Call Board 1(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 1 호출(프리셋 1)</translation>
     </message>
     <message>
         <source>Set Pano (Preset 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>파노라마 저장(프리셋 2)</translation>
     </message>
     <message>
         <source>Call Pano (Preset 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>파노라마 호출(프리셋 2)</translation>
     </message>
     <message>
         <source>Board 2</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 2</translation>
     </message>
     <message>
         <source>192.168.1.166</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.166</translation>
     </message>
     <message>
         <source>Board IP</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 IP</translation>
     </message>
     <message>
         <source>192.168.1.165</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.165</translation>
     </message>
     <message>
         <source>Lost timeout: </source>
-        <translation type="unfinished"></translation>
+        <translation>손실 타임아웃:</translation>
     </message>
     <message>
         <source>Blackboard Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 카메라</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>사용</translation>
     </message>
     <message>
         <source>Enable 2</source>
-        <translation type="unfinished"></translation>
+        <translation>사용 2</translation>
     </message>
     <message>
         <source>Board Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>판서:</translation>
     </message>
     <message>
         <source>Detect Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>감지:</translation>
     </message>
     <message>
         <source>Multi Board Action</source>
-        <translation type="unfinished"></translation>
+        <translation>다중 판서 동작</translation>
     </message>
     <message>
         <source>Board 0(Preset 0)</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 0(프리셋 0)</translation>
     </message>
     <message>
         <source>Board 1(Preset 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 1(프리셋 1)</translation>
     </message>
     <message>
         <source>Lost Board Action</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 손실 동작</translation>
     </message>
     <message>
         <source>BoardLostDelay</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 손실 지연</translation>
     </message>
     <message>
         <source>Communication Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>통신 설정</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>카메라</translation>
     </message>
     <message>
         <source>Teacher IP</source>
-        <translation type="unfinished"></translation>
+        <translation>교사 IP</translation>
     </message>
     <message>
         <source>Student IP</source>
-        <translation type="unfinished"></translation>
+        <translation>학생 IP</translation>
     </message>
     <message>
         <source>8791</source>
-        <translation type="unfinished"></translation>
+        <translation>8791</translation>
     </message>
     <message>
         <source>Using UART</source>
-        <translation type="unfinished"></translation>
+        <translation>UART 사용</translation>
     </message>
     <message>
         <source>Baudrate</source>
-        <translation type="unfinished"></translation>
+        <translation>보드레이트</translation>
     </message>
     <message>
         <source>9600</source>
-        <translation type="unfinished"></translation>
+        <translation>9600</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>프로토콜</translation>
     </message>
     <message>
         <source>UDP</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP</translation>
     </message>
     <message>
         <source>TCP</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP</translation>
     </message>
     <message>
         <source>Serial</source>
-        <translation type="unfinished"></translation>
+        <translation>시리얼</translation>
     </message>
     <message>
         <source>Command Type</source>
-        <translation type="unfinished"></translation>
+        <translation>명령 형식</translation>
     </message>
     <message>
         <source>HEX</source>
-        <translation type="unfinished"></translation>
+        <translation>HEX</translation>
     </message>
     <message>
         <source>ASCII</source>
-        <translation type="unfinished"></translation>
+        <translation>ASCII</translation>
     </message>
     <message>
         <source>Director Server</source>
-        <translation type="unfinished"></translation>
+        <translation>연출 서버</translation>
     </message>
     <message>
         <source>192.168.1.200</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.200</translation>
     </message>
     <message>
         <source>9999</source>
-        <translation type="unfinished"></translation>
+        <translation>9999</translation>
     </message>
     <message>
         <source>Tracking Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>추적 전환</translation>
     </message>
     <message>
         <source>Switch Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>자동으로 전환</translation>
     </message>
     <message>
         <source>FF 00 00 00 00 01</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 00 00 00 00 01</translation>
     </message>
     <message>
         <source>Switch Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>수동으로 전환</translation>
     </message>
     <message>
         <source>FF 00 00 00 00 02</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 00 00 00 00 02</translation>
     </message>
     <message>
         <source>Director Code Send Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>연출 코드 전송 방식</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>1회</translation>
     </message>
     <message>
         <source>Triple</source>
-        <translation type="unfinished"></translation>
+        <translation>3회</translation>
     </message>
     <message>
         <source>Continuously</source>
-        <translation type="unfinished"></translation>
+        <translation>연속</translation>
     </message>
     <message>
         <source>Director Strategy</source>
-        <translation type="unfinished"></translation>
+        <translation>연출 방식</translation>
     </message>
     <message>
         <source>External Director</source>
-        <translation type="unfinished"></translation>
+        <translation>외부 연출</translation>
     </message>
     <message>
         <source>Interior Director</source>
-        <translation type="unfinished"></translation>
+        <translation>내부 연출</translation>
     </message>
     <message>
         <source>On the platform</source>
-        <translation type="unfinished"></translation>
+        <translation>교단 진입</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 11</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 11</translation>
     </message>
     <message>
         <source>Teacher still</source>
-        <translation type="unfinished"></translation>
+        <translation>교사 정지</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 12</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 12</translation>
     </message>
     <message>
         <source>Teacher moving</source>
-        <translation type="unfinished"></translation>
+        <translation>교사 이동</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 13</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 13</translation>
     </message>
     <message>
         <source>Under the platform</source>
-        <translation type="unfinished"></translation>
+        <translation>교단 이탈</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 14</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 14</translation>
     </message>
     <message>
         <source>Multi objective</source>
-        <translation type="unfinished"></translation>
+        <translation>다중 대상</translation>
     </message>
     <message>
         <source>FF 01 00 00 00 15</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 01 00 00 00 15</translation>
     </message>
     <message>
         <source>Student stood up</source>
-        <translation type="unfinished"></translation>
+        <translation>학생 기립</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 21</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 21</translation>
     </message>
     <message>
         <source>Feature in place</source>
-        <translation type="unfinished"></translation>
+        <translation>클로즈업 완료</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 22</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 22</translation>
     </message>
     <message>
         <source>Student sat down</source>
-        <translation type="unfinished"></translation>
+        <translation>학생 착석</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 23</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 23</translation>
     </message>
     <message>
         <source>FF 02 00 00 00 24</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 02 00 00 00 24</translation>
     </message>
     <message>
         <source> Blackboard</source>
-        <translation type="unfinished"></translation>
+        <translation> 판서</translation>
     </message>
     <message>
         <source>Have action</source>
-        <translation type="unfinished"></translation>
+        <translation>동작 있음</translation>
     </message>
     <message>
         <source>FF 03 00 00 00 31</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 03 00 00 00 31</translation>
     </message>
     <message>
         <source>FF 03 00 00 00 32</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 03 00 00 00 32</translation>
     </message>
     <message>
         <source>Director Code(Only Teacher Camera)</source>
-        <translation type="unfinished"></translation>
+        <translation>연출 코드(교사 카메라 전용)</translation>
     </message>
     <message>
         <source>Teacher pano</source>
-        <translation type="unfinished"></translation>
+        <translation>교사 파노라마</translation>
     </message>
     <message>
         <source>FF 11 11</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 11 11</translation>
     </message>
     <message>
         <source>Teacher feature</source>
-        <translation type="unfinished"></translation>
+        <translation>교사 클로즈업</translation>
     </message>
     <message>
         <source>FF 22 22</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 22 22</translation>
     </message>
     <message>
         <source>FF 33 33</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 33 33</translation>
     </message>
     <message>
         <source>Student feature</source>
-        <translation type="unfinished"></translation>
+        <translation>학생 클로즈업</translation>
     </message>
     <message>
         <source>FF 44 44</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 44 44</translation>
     </message>
     <message>
         <source>Blackboard</source>
-        <translation type="unfinished"></translation>
+        <translation>판서</translation>
     </message>
     <message>
         <source>FF 55 55</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 55 55</translation>
     </message>
     <message>
         <source>Board1</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 1</translation>
     </message>
     <message>
         <source>FF 55 56</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 55 56</translation>
     </message>
     <message>
         <source>Board2</source>
-        <translation type="unfinished"></translation>
+        <translation>판서 2</translation>
     </message>
     <message>
         <source>FF 55 57</source>
-        <translation type="unfinished"></translation>
+        <translation>FF 55 57</translation>
     </message>
     <message>
         <source>Min Switch Time</source>
-        <translation type="unfinished"></translation>
+        <translation>최소 전환 시간</translation>
     </message>
     <message>
         <source>(Except for the student pano)</source>
-        <translation type="unfinished"></translation>
+        <translation>(학생 파노라마 제외)</translation>
     </message>
     <message>
         <source>DirTest</source>
-        <translation type="unfinished"></translation>
+        <translation>연출 테스트</translation>
     </message>
     <message>
         <source>Manual Director</source>
-        <translation type="unfinished"></translation>
+        <translation>수동 연출</translation>
     </message>
     <message>
         <source>DirectorInterval Setings</source>
-        <translation type="unfinished"></translation>
+        <translation>연출 간격 설정</translation>
     </message>
     <message>
         <source>KeepInterval</source>
-        <translation type="unfinished"></translation>
+        <translation>유지 간격</translation>
     </message>
     <message>
         <source>MovingInterval</source>
-        <translation type="unfinished"></translation>
+        <translation>이동 간격</translation>
     </message>
     <message>
         <source>MultiInterval</source>
-        <translation type="unfinished"></translation>
+        <translation>다중 대상 간격</translation>
     </message>
     <message>
         <source>外部导播：摄像机（板书机、学生机、教师机）发送跟踪状态码到导播主机，导播主机分析跟踪状态来做出导播视频输出的切换动作。
@@ -1204,83 +1220,87 @@ cancel the check and then redraw or modify the adjustment;</source>
 
 内部导播：摄像机（教师机）发送跟踪切换码到导播主机，导播主机收到切换码后即可执行导播视频输出的切换动作。
 例：学生特写ff 33 33，导播视频输出直接切换学生特写。</source>
-        <translation type="unfinished"></translation>
+        <translation>외부 연출: 카메라(판서 카메라, 학생 카메라, 교사 카메라)가 추적 상태 코드를 연출 호스트로 보내면, 연출 호스트가 추적 상태를 분석하여 영상 출력을 전환합니다.
+예: 교사 정지 ff 01 00 00 00 12는 교사가 추적 영역에서 정지해 있다는 것만 알려 줍니다. 연출 호스트가 교사 화면으로 전환할 때는 판서 카메라와 학생 카메라의 추적 상태도 고려해야 합니다.
+
+내부 연출: 카메라(교사 카메라)가 전환 코드를 연출 호스트로 보내면, 연출 호스트는 전환 코드를 받는 즉시 영상 출력을 전환합니다.
+예: 학생 클로즈업 ff 33 33을 받으면 연출 영상 출력이 바로 학생 클로즈업으로 전환됩니다.</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>검색</translation>
     </message>
     <message>
         <source>Devices：</source>
-        <translation type="unfinished"></translation>
+        <translation>장치:</translation>
     </message>
     <message>
         <source>Host net</source>
-        <translation type="unfinished"></translation>
+        <translation>로컬 네트워크</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>번호</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP 주소</translation>
     </message>
     <message>
         <source>NetMask</source>
-        <translation type="unfinished"></translation>
+        <translation>서브넷</translation>
     </message>
     <message>
         <source>GateWay</source>
-        <translation type="unfinished"></translation>
+        <translation>게이트웨이</translation>
     </message>
     <message>
         <source>Uptime</source>
-        <translation type="unfinished"></translation>
+        <translation>가동 시간</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>버전</translation>
     </message>
     <message>
         <source>Device Model</source>
-        <translation type="unfinished"></translation>
+        <translation>장치 모델</translation>
     </message>
     <message>
         <source>MAC Address</source>
-        <translation type="unfinished"></translation>
+        <translation>MAC 주소</translation>
     </message>
     <message>
         <source>Device ID</source>
-        <translation type="unfinished"></translation>
+        <translation>장치 ID</translation>
     </message>
     <message>
         <source>First DNS</source>
-        <translation type="unfinished"></translation>
+        <translation>기본 DNS</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>유형</translation>
     </message>
     <message>
         <source>192.168.1.188</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.188</translation>
     </message>
     <message>
         <source>Query</source>
-        <translation type="unfinished"></translation>
+        <translation>조회</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 불러오기</translation>
     </message>
     <message>
         <source>disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>연결 안 됨</translation>
     </message>
     <message>
         <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
@@ -1288,391 +1308,395 @@ cancel the check and then redraw or modify the adjustment;</source>
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Consolas&apos;,&apos;Consolas&apos;,&apos;微软雅黑&apos;; font-size:14pt; font-weight:400; font-style:normal;&quot;&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Consolas&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Consolas&apos;,&apos;Consolas&apos;,&apos;微软雅黑&apos;; font-size:14pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Consolas&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Config</source>
-        <translation type="unfinished"></translation>
+        <translation>설정</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>모드</translation>
     </message>
     <message>
         <source>Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>수동</translation>
     </message>
     <message>
         <source>D4</source>
-        <translation type="unfinished"></translation>
+        <translation>D4</translation>
     </message>
     <message>
         <source>:</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>E0</source>
-        <translation type="unfinished"></translation>
+        <translation>E0</translation>
     </message>
     <message>
         <source>8E</source>
-        <translation type="unfinished"></translation>
+        <translation>8E</translation>
     </message>
     <message>
         <source>Set</source>
-        <translation type="unfinished"></translation>
+        <translation>설정</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>백업</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>복원</translation>
     </message>
     <message>
         <source>File Path </source>
-        <translation type="unfinished"></translation>
+        <translation>파일 경로</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>없음</translation>
     </message>
     <message>
         <source>Backup File </source>
-        <translation type="unfinished"></translation>
+        <translation>백업 파일</translation>
     </message>
     <message>
         <source>Backup Status </source>
-        <translation type="unfinished"></translation>
+        <translation>백업 상태</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>미리보기</translation>
     </message>
     <message>
         <source>UP</source>
-        <translation type="unfinished"></translation>
+        <translation>위</translation>
     </message>
     <message>
         <source>LEFT</source>
-        <translation type="unfinished"></translation>
+        <translation>왼쪽</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>오른쪽</translation>
     </message>
     <message>
         <source>DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>아래</translation>
     </message>
     <message>
         <source>PTZ</source>
-        <translation type="unfinished"></translation>
+        <translation>PTZ</translation>
     </message>
     <message>
         <source>OSD</source>
-        <translation type="unfinished"></translation>
+        <translation>OSD</translation>
     </message>
     <message>
         <source>554</source>
-        <translation type="unfinished"></translation>
+        <translation>554</translation>
     </message>
     <message>
         <source>TYPE1</source>
-        <translation type="unfinished"></translation>
+        <translation>유형 1</translation>
     </message>
     <message>
         <source>TYPE2</source>
-        <translation type="unfinished"></translation>
+        <translation>유형 2</translation>
     </message>
     <message>
         <source>Port map</source>
-        <translation type="unfinished"></translation>
+        <translation>포트 매핑</translation>
     </message>
     <message>
         <source>Recorder Host IP</source>
-        <translation type="unfinished"></translation>
+        <translation>녹화기 IP</translation>
     </message>
     <message>
         <source>Username</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 이름</translation>
     </message>
     <message>
         <source>username</source>
-        <translation type="unfinished"></translation>
+        <translation>username</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>비밀번호</translation>
     </message>
     <message>
         <source>wobentri</source>
-        <translation type="unfinished"></translation>
+        <translation>wobentri</translation>
     </message>
     <message>
         <source>IP/Port Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>IP/포트 설정</translation>
     </message>
     <message>
         <source>TeacherMachine</source>
-        <translation type="unfinished"></translation>
+        <translation>교사 카메라</translation>
     </message>
     <message>
         <source>StudentMachine</source>
-        <translation type="unfinished"></translation>
+        <translation>학생 카메라</translation>
     </message>
     <message>
         <source>192.168.1.201</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.201</translation>
     </message>
     <message>
         <source>192.168.1.202</source>
-        <translation type="unfinished"></translation>
+        <translation>192.168.1.202</translation>
     </message>
     <message>
         <source>Communication port</source>
-        <translation type="unfinished"></translation>
+        <translation>통신 포트</translation>
     </message>
     <message>
         <source>TeacherMapped port</source>
-        <translation type="unfinished"></translation>
+        <translation>교사 매핑 포트</translation>
     </message>
     <message>
         <source>StudentMapped port</source>
-        <translation type="unfinished"></translation>
+        <translation>학생 매핑 포트</translation>
     </message>
     <message>
         <source>RTSP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>RTSP 포트</translation>
     </message>
     <message>
         <source>20554</source>
-        <translation type="unfinished"></translation>
+        <translation>20554</translation>
     </message>
     <message>
         <source>10554</source>
-        <translation type="unfinished"></translation>
+        <translation>10554</translation>
     </message>
     <message>
         <source>Visca Port</source>
-        <translation type="unfinished"></translation>
+        <translation>VISCA 포트</translation>
     </message>
     <message>
         <source>1259</source>
-        <translation type="unfinished"></translation>
+        <translation>1259</translation>
     </message>
     <message>
         <source>21259</source>
-        <translation type="unfinished"></translation>
+        <translation>21259</translation>
     </message>
     <message>
         <source>11259</source>
-        <translation type="unfinished"></translation>
+        <translation>11259</translation>
     </message>
     <message>
         <source>UDP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>UDP 포트</translation>
     </message>
     <message>
         <source>6791</source>
-        <translation type="unfinished"></translation>
+        <translation>6791</translation>
     </message>
     <message>
         <source>26791</source>
-        <translation type="unfinished"></translation>
+        <translation>26791</translation>
     </message>
     <message>
         <source>16791</source>
-        <translation type="unfinished"></translation>
+        <translation>16791</translation>
     </message>
     <message>
         <source>TCP Port</source>
-        <translation type="unfinished"></translation>
+        <translation>TCP 포트</translation>
     </message>
     <message>
         <source>6793</source>
-        <translation type="unfinished"></translation>
+        <translation>6793</translation>
     </message>
     <message>
         <source>26793</source>
-        <translation type="unfinished"></translation>
+        <translation>26793</translation>
     </message>
     <message>
         <source>16793</source>
-        <translation type="unfinished"></translation>
+        <translation>16793</translation>
     </message>
     <message>
         <source>Backup Port</source>
-        <translation type="unfinished"></translation>
+        <translation>백업 포트</translation>
     </message>
     <message>
         <source>5555</source>
-        <translation type="unfinished"></translation>
+        <translation>5555</translation>
     </message>
     <message>
         <source>25555</source>
-        <translation type="unfinished"></translation>
+        <translation>25555</translation>
     </message>
     <message>
         <source>15555</source>
-        <translation type="unfinished"></translation>
+        <translation>15555</translation>
     </message>
     <message>
         <source>Search Port</source>
-        <translation type="unfinished"></translation>
+        <translation>검색 포트</translation>
     </message>
     <message>
         <source>8005</source>
-        <translation type="unfinished"></translation>
+        <translation>8005</translation>
     </message>
     <message>
         <source>Show More</source>
-        <translation type="unfinished"></translation>
+        <translation>더 보기</translation>
     </message>
     <message>
         <source>Camera Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>카메라 대수</translation>
     </message>
     <message>
         <source>2 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>2대</translation>
     </message>
     <message>
         <source>4 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>4대</translation>
     </message>
     <message>
         <source>5 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>5대</translation>
     </message>
     <message>
         <source>6 Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>6대</translation>
     </message>
     <message>
         <source>Note: ①The number of cameras is different, some non-corresponding functions are disabled by default; ②The blackboard terminal is only displayed in five/six cameras;</source>
-        <translation type="unfinished"></translation>
+        <translation>참고: ① 카메라 대수에 따라 해당하지 않는 일부 기능은 기본적으로 비활성화됩니다. ② 판서 카메라는 5대/6대 구성에서만 표시됩니다.</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>언어</translation>
     </message>
     <message>
         <source>中文</source>
-        <translation type="unfinished"></translation>
+        <translation>中文</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>한국어</translation>
     </message>
     <message>
         <source>Indonesian</source>
-        <translation type="unfinished"></translation>
+        <translation>Bahasa Indonesia</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>ไทย</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>العربية</translation>
     </message>
     <message>
         <source>Spanish</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Tracking Config Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>추적 설정 전환</translation>
     </message>
     <message>
         <source>Tracking Config 1</source>
-        <translation type="unfinished"></translation>
+        <translation>추적 설정 1</translation>
     </message>
     <message>
         <source>Tracking Config 2</source>
-        <translation type="unfinished"></translation>
+        <translation>추적 설정 2</translation>
     </message>
     <message>
         <source>Decoder</source>
-        <translation type="unfinished"></translation>
+        <translation>디코더</translation>
     </message>
     <message>
         <source>NONE</source>
-        <translation type="unfinished"></translation>
+        <translation>NONE</translation>
     </message>
     <message>
         <source>AUTO</source>
-        <translation type="unfinished"></translation>
+        <translation>AUTO</translation>
     </message>
     <message>
         <source>QSV</source>
-        <translation type="unfinished"></translation>
+        <translation>QSV</translation>
     </message>
     <message>
         <source>DXVA2</source>
-        <translation type="unfinished"></translation>
+        <translation>DXVA2</translation>
     </message>
     <message>
         <source>D3D11VA</source>
-        <translation type="unfinished"></translation>
+        <translation>D3D11VA</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>입력</translation>
     </message>
     <message>
         <source>d:</source>
-        <translation type="unfinished"></translation>
+        <translation>d:</translation>
     </message>
     <message>
         <source>6.0</source>
-        <translation type="unfinished"></translation>
+        <translation>6.0</translation>
     </message>
     <message>
         <source>h:</source>
-        <translation type="unfinished"></translation>
+        <translation>h:</translation>
     </message>
     <message>
         <source>0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>0.0</translation>
     </message>
     <message>
         <source>？</source>
-        <translation type="unfinished"></translation>
+        <translation>？</translation>
     </message>
     <message>
         <source>BACK</source>
-        <translation type="unfinished"></translation>
+        <translation>뒤로</translation>
     </message>
     <message>
         <source>MENU</source>
-        <translation type="unfinished"></translation>
+        <translation>메뉴</translation>
     </message>
     <message>
         <source>Num 1 : Left Board</source>
-        <translation type="unfinished"></translation>
+        <translation>1번: 왼쪽 칠판</translation>
     </message>
     <message>
         <source>Num 2 : Center Board</source>
-        <translation type="unfinished"></translation>
+        <translation>2번: 가운데 칠판</translation>
     </message>
     <message>
         <source>Num 11 : Board Pano</source>
-        <translation type="unfinished"></translation>
+        <translation>11번: 판서 파노라마</translation>
     </message>
 </context>
 </TS>

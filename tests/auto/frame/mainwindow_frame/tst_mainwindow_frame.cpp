@@ -83,12 +83,12 @@ private slots:
         MainWindow *w = h.window.get();
         struct T { QTimer *timer; int interval; bool single; bool active; };
         const QList<T> timers = {
-            {w->response_tip_timer, 10000, true, false},
+            {w->response_timeout_timer, 10000, true, false},
             {w->teacher_auto_calibration_timer, 5000, true, false},
             {w->student_auto_calibration_timer, 5000, true, false},
             {w->teacher_pano_keepalive_timer, 900000, true, false},
             {w->teacher_feature_keepalive_timer, 900000, true, false},
-            {w->student_keepalive_timer, 900000, true, false},
+            {w->student_pano_keepalive_timer, 900000, true, false},
             {w->student_feature_keepalive_timer, 900000, true, false},
             {w->stop_connect_timer, 500, false, false},
             {w->para_response_timer, 500, false, true},

@@ -5,7 +5,7 @@
 #include "recording_presenter.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
-#include "video/decoder_settings.h"
+#include "video/decoder_choice.h"
 
 #include <QLineEdit>
 #include <QtTest>

@@ -9,7 +9,7 @@
 #include "settings/settings_path.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
-#include "video/decoder_settings.h"
+#include "video/decoder_choice.h"
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>

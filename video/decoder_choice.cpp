@@ -1,4 +1,4 @@
-#include "video/decoder_settings.h"
+#include "video/decoder_choice.h"
 
 QString gDecoderType = QStringLiteral("NONE");
 bool gHwAccelEnabled = false;

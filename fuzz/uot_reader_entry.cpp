@@ -1,0 +1,80 @@
+#include "fuzz/uot_reader_entry.h"
+
+#include "protocol/uot_reader.h"
+
+#include <QByteArrayList>
+#include <QVector>
+
+namespace {
+QByteArrayList frames_of_whole_stream(const QByteArray &stream)
+{
+    UotReader reader;
+    QByteArrayList frames;
+    reader.feed(stream, [&](const UotReader::Frame &f) { frames.append(QByteArray::number(f.port) + ':' + f.payload); });
+    return frames;
+}
+
+QString check_frame(const UotReader::Frame &f)
+{
+    if (f.port != UotReader::kTextPort && f.port != UotReader::kViscaPort)
+        return QStringLiteral("frame handed on for port %1").arg(f.port);
+    if (static_cast<quint32>(f.payload.size()) > UotReader::kMaxPayloadSize)
+        return QStringLiteral("payload of %1 bytes beyond the bound").arg(f.payload.size());
+    return QString();
+}
+} // namespace
+
+QString check_uot_reader_input(const uint8_t *data, size_t size)
+{
+    if (size < 2)
+        return QString();
+    const int max_read = data[0] % 64 + 1;
+    quint32 seed = data[1];
+    const bool feed_while_handling = (data[1] & 1) != 0;
+    const QByteArray stream(reinterpret_cast<const char *>(data + 2), static_cast<int>(size - 2));
+
+    // The same stream in reads of varying size.
+    QVector<QByteArray> reads;
+    for (int at = 0; at < stream.size();) {
+        seed = seed * 1103515245u + 12345u;
+        const int n = static_cast<int>((seed >> 16) % static_cast<quint32>(max_read)) + 1;
+        reads.append(stream.mid(at, n));
+        at += n;
+    }
+
+    UotReader reader(QStringLiteral("fuzz"));
+    QByteArrayList frames;
+    QString failure;
+    int next_read = 0;
+    int depth = 0;
+    std::function<void(const UotReader::Frame &)> handle = [&](const UotReader::Frame &f) {
+        frames.append(QByteArray::number(f.port) + ':' + f.payload);
+        const QString bad = check_frame(f);
+        if (failure.isEmpty() && !bad.isEmpty())
+            failure = bad;
+        // A consumer that processes events while it handles a frame: the next read of the
+        // link arrives and is fed before this frame's handling ends.
+        if (feed_while_handling && depth < 8 && next_read < reads.size()) {
+            ++depth;
+            reader.feed(reads.at(next_read++), handle);
+            --depth;
+        }
+    };
+    while (next_read < reads.size()) {
+        reader.feed(reads.at(next_read++), handle);
+        if (failure.isEmpty()
+            && reader.buffered() >= UotReader::kHeaderSize + static_cast<int>(UotReader::kMaxPayloadSize))
+            failure = QStringLiteral("%1 bytes left buffered after a read").arg(reader.buffered());
+    }
+    if (!failure.isEmpty())
+        return failure;
+
+    const QByteArrayList whole = frames_of_whole_stream(stream);
+    if (frames != whole) {
+        return QStringLiteral("%1 frames from reads of up to %2 bytes, %3 from the whole stream")
+            .arg(frames.size())
+            .arg(max_read)
+            .arg(whole.size());
+    }
+    return QString();
+}

@@ -1,0 +1,3 @@
+#include "protocol/protocol_log.h"
+
+Q_LOGGING_CATEGORY(lcProtocol, "corvane.protocol")

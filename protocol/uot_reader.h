@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+// Reader of the `UOT` reply frames of one TCP control link. The link is a byte stream: a read
+// may end anywhere, inside a header or a payload, and may hold several frames.
+//
+//   offset 0   4 bytes  "UOT" and a zero byte
+//   offset 4   u32 LE   port: 6791 text payload, 1259 VISCA payload
+//   offset 8   u32 LE   payload length
+//   offset 12           payload
+//
+// Keep one reader per link, so that bytes of two links never mix. Each frame is taken off the
+// buffer before it is handed on: a consumer that processes events while it handles a frame
+// (and so lets more bytes of the same link arrive and be fed) sees every frame exactly once,
+// in stream order.
+//
+// Damaged streams: a length beyond kMaxPayloadSize is never trusted (no allocation, no wait for
+// bytes that will not come); a well-formed header for another port is skipped by its length,
+// keeping the frames after it; any other bad header is dropped up to the next "UOT\0" marker
+// (or the whole buffer, except a trailing start of a marker). Each case logs a warning.
+class UotReader
+{
+public:
+    static constexpr int kHeaderSize = 12;
+    static constexpr quint32 kTextPort = 6791;
+    static constexpr quint32 kViscaPort = 1259;
+    // The longest answer, a full parameter block, is a few KiB; a length beyond this bound
+    // comes from a damaged stream.
+    static constexpr quint32 kMaxPayloadSize = 1024 * 1024;
+
+    struct Frame
+    {
+        quint32 port = 0; // kTextPort or kViscaPort
+        QByteArray payload;
+    };
+
+    // The name ("teacher", "student") only labels the warnings.
+    explicit UotReader(const QString &link_name = QString());
+
+    // Adds the bytes of one read.
+    void append(const QByteArray &bytes);
+
+    // Takes the next whole frame off the buffer into *frame; false when no whole frame is
+    // buffered (the bytes of an unfinished frame wait for later reads).
+    bool take_frame(Frame *frame);
+
+    // append, then hands every whole frame to handle in stream order; returns how many.
+    // handle may call feed (or append) on this reader again.
+    int feed(const QByteArray &bytes, const std::function<void(const Frame &)> &handle);
+
+    // Bytes buffered and not yet taken as frames.
+    int buffered() const { return m_buffer.size() - m_pos; }
+
+    // Forgets every buffered byte (the link was closed or re-opened).
+    void clear();
+
+    const QString &link_name() const { return m_link; }
+
+private:
+    void compact();
+    void resynchronise(const char *reason, quint32 port, quint32 length);
+
+    QString m_link;
+    QByteArray m_buffer;
+    int m_pos = 0; // start of the unread bytes in m_buffer
+};

@@ -1,0 +1,134 @@
+// corvane-sim: one simulated camera, run by hand. Prints every message it receives and sends.
+#include "rtsp/rtsp_server_process.h"
+#include "sim_camera.h"
+#include "sim_fault.h"
+#include "sim_visca.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace {
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+bool readPort(const QCommandLineParser &parser, const QString &option, quint16 *port)
+{
+    if (!parser.isSet(option))
+        return true;
+    bool ok = false;
+    const uint value = parser.value(option).toUInt(&ok);
+    if (!ok || value == 0 || value > 65535) {
+        err() << "corvane-sim: bad port for --" << option << ": " << parser.value(option) << Qt::endl;
+        return false;
+    }
+    *port = quint16(value);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("corvane-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Simulated camera of the Corvane installation: text commands on UDP (6791, answered to "
+                       "port 7791), VISCA on UDP (1259), control frames on TCP (6793, answered in UOT frames)."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("address"), QStringLiteral("loopback address to serve on, e.g. 127.0.0.2"));
+    parser.addPositionalArgument(QStringLiteral("model"), QStringLiteral("model code: R6, M5, M19, J57, J22 ..."));
+    parser.addPositionalArgument(QStringLiteral("fault"),
+                                 QStringLiteral("optional fault: %1; slow takes a delay as slow:MS")
+                                     .arg(simfault::names().join(QStringLiteral(", "))),
+                                 QStringLiteral("[fault]"));
+    const QCommandLineOption textPort(QStringLiteral("text-port"), QStringLiteral("UDP text port (6791)"), QStringLiteral("port"));
+    const QCommandLineOption viscaPort(QStringLiteral("visca-port"), QStringLiteral("UDP VISCA port (1259)"), QStringLiteral("port"));
+    const QCommandLineOption tcpPort(QStringLiteral("tcp-port"), QStringLiteral("TCP control port (6793)"), QStringLiteral("port"));
+    const QCommandLineOption replyPort(QStringLiteral("reply-port"), QStringLiteral("port text answers go to (7791)"), QStringLiteral("port"));
+    const QCommandLineOption rtspPort(QStringLiteral("rtsp-port"),
+                                      QStringLiteral("also serve the camera's pictures: RTSP \"/1\" to \"/5\" on this port (554 on a camera)"),
+                                      QStringLiteral("port"));
+    const QCommandLineOption rtspSize(QStringLiteral("rtsp-size"), QStringLiteral("picture size of the RTSP test pattern (1920x1080)"),
+                                      QStringLiteral("WxH"), QStringLiteral("1920x1080"));
+    parser.addOptions({textPort, viscaPort, tcpPort, replyPort, rtspPort, rtspSize});
+    parser.process(app);
+
+    const QStringList args = parser.positionalArguments();
+    if (args.size() < 2 || args.size() > 3) {
+        err() << parser.helpText();
+        return 2;
+    }
+    if (!simvisca::isValidModel(args.at(1))) {
+        err() << "corvane-sim: a model is a letter and a lower-case hex number without leading zeros, not "
+              << args.at(1) << Qt::endl;
+        return 2;
+    }
+    SimCamera camera(args.at(0), args.at(1));
+    SimPorts ports;
+    if (!readPort(parser, textPort.names().first(), &ports.text) || !readPort(parser, viscaPort.names().first(), &ports.visca)
+        || !readPort(parser, tcpPort.names().first(), &ports.tcp) || !readPort(parser, replyPort.names().first(), &ports.reply))
+        return 2;
+    if (!camera.setAddress(args.at(0))) {
+        err() << "corvane-sim: not a loopback address (127.0.0.0/8): " << args.at(0) << Qt::endl;
+        return 2;
+    }
+    camera.setPorts(ports);
+    if (args.size() == 3) {
+        const QStringList parts = args.at(2).split(QLatin1Char(':'));
+        SimFault fault;
+        bool delayOk = true;
+        const int delay = parts.size() > 1 ? parts.at(1).toInt(&delayOk) : 0;
+        if (parts.size() > 2 || !simfault::fromName(parts.at(0), &fault) || !delayOk || delay < 0) {
+            err() << "corvane-sim: unknown fault " << args.at(2) << "; one of " << simfault::names().join(QStringLiteral(", "))
+                  << Qt::endl;
+            return 2;
+        }
+        camera.setFault(fault, delay);
+    }
+
+    QObject::connect(&camera, &SimCamera::messageReceived, [](const SimMessage &message) {
+        out() << "<< " << message.describe() << Qt::endl;
+    });
+    QObject::connect(&camera, &SimCamera::messageSent, [](const SimMessage &message) {
+        out() << ">> " << message.describe() << Qt::endl;
+    });
+    if (!camera.start()) {
+        err() << "corvane-sim: " << camera.lastError() << Qt::endl;
+        return 1;
+    }
+    out() << "camera " << camera.model() << " on " << camera.address() << ": text UDP " << ports.text << " (answers to port "
+          << ports.reply << "), VISCA UDP " << ports.visca << ", control TCP " << ports.tcp << ", fault "
+          << simfault::name(camera.fault()) << Qt::endl;
+
+    RtspServerProcess pictures;
+    if (parser.isSet(rtspPort)) {
+        RtspServerProcess::Options options;
+        options.address = camera.address();
+        const QStringList size = parser.value(rtspSize).split(QLatin1Char('x'));
+        options.size = size.size() == 2 ? QSize(size.at(0).toInt(), size.at(1).toInt()) : QSize();
+        if (!readPort(parser, rtspPort.names().first(), &options.port) || options.size.width() < 16
+            || options.size.height() < 16) {
+            err() << "corvane-sim: bad --rtsp-port or --rtsp-size" << Qt::endl;
+            return 2;
+        }
+        if (!pictures.start(options)) {
+            err() << "corvane-sim: RTSP server: " << pictures.errorString() << Qt::endl;
+            return 1;
+        }
+        out() << "pictures: " << pictures.url(1) << " to /5" << Qt::endl;
+    }
+    return app.exec();
+}

@@ -1,0 +1,98 @@
+#include "video/rtsp_stream.h"
+
+#include "core/wait.h"
+#include "video/qffmpeg.h"
+#include "video/rtspthread.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QTimer>
+
+#include <atomic>
+
+namespace rtsp_stream {
+namespace {
+
+constexpr int kReapPollMs = 100; // how often a kept pair looks whether its thread has ended
+
+std::atomic<int> gPending{0};
+
+void deletePair(QFFmpeg *decoder, RtspThread *thread)
+{
+    delete decoder;
+    delete thread;
+}
+
+// Keeps a decoder and its still running thread until the thread has ended. They lose their
+// parent, so that an owner destroyed meanwhile cannot delete them under the thread.
+void keepUntilFinished(QFFmpeg *decoder, RtspThread *thread)
+{
+    qWarning().noquote() << "rtsp_stream: decoding thread still running after stop; decoder and thread kept until it finishes";
+    if (decoder)
+        decoder->setParent(nullptr);
+    thread->setParent(nullptr);
+    ++gPending;
+    auto *poll = new QTimer;
+    poll->setInterval(kReapPollMs);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, decoder, thread] {
+        if (!thread->isFinished())
+            return;
+        poll->stop();
+        thread->wait(); // returns at once: run() has ended
+        deletePair(decoder, thread);
+        --gPending;
+        qDebug().noquote() << "rtsp_stream: finished decoding thread released with its decoder";
+        poll->deleteLater();
+    });
+    poll->start();
+}
+
+} // namespace
+
+void create(QObject *owner, const QString &url, int width, int height, QFFmpeg *&decoder, RtspThread *&thread)
+{
+    decoder = new QFFmpeg(owner);
+    decoder->imageWidth = width;
+    decoder->imageHeight = height;
+    decoder->url = url;
+    thread = new RtspThread(owner);
+}
+
+bool start(QFFmpeg *decoder, RtspThread *thread)
+{
+    if (!decoder || !thread)
+        return false;
+    if (!decoder->Init())
+        return false;
+    thread->ffmpeg = decoder;
+    thread->start();
+    return true;
+}
+
+void stop(QFFmpeg *&decoder, RtspThread *&thread, const StopWaits &waits)
+{
+    QFFmpeg *d = decoder;
+    RtspThread *t = thread;
+    decoder = nullptr;
+    thread = nullptr;
+
+    if (d && waits.disconnectPictures)
+        QObject::disconnect(d, &QFFmpeg::GetImage, nullptr, nullptr);
+    if (d)
+        d->Stop();
+    if (waits.afterDecoderStopMs > 0)
+        wait_ms(waits.afterDecoderStopMs);
+    if (t)
+        t->stop();
+    if (waits.afterThreadStopMs > 0)
+        wait_ms(waits.afterThreadStopMs);
+
+    if (t && t->isRunning())
+        keepUntilFinished(d, t);
+    else
+        deletePair(d, t);
+}
+
+int pendingCount() { return gPending.load(); }
+
+} // namespace rtsp_stream

@@ -1,0 +1,99 @@
+#include "video/rtspthread.h"
+
+#include "core/time_scale.h"
+#include "video/qffmpeg.h"
+
+#include <QDebug>
+
+namespace {
+constexpr int kFinishWaitMs = 3000;  // a healthy loop leaves within one read
+constexpr int kSecondWaitMs = 1000;  // the bound the owners rely on: 3000 + 1000 ms
+constexpr int kIdlePassMs = 100;     // how often an ended loop looks for the interruption
+
+QDebug log() { return qDebug().noquote(); }
+QDebug warn() { return qWarning().noquote(); }
+
+unsigned long scaledMs(int ms) { return static_cast<unsigned long>(timescale::scaled(ms)); }
+} // namespace
+
+RtspThread::RtspThread(QObject *parent)
+    : QThread(parent)
+{
+}
+
+void RtspThread::run()
+{
+    QFFmpeg *decoder = ffmpeg;
+    if (!decoder) {
+        warn() << "RtspThread: FFmpeg object is null, cannot start playback";
+        return;
+    }
+    try {
+        decoder->Play();
+        // The thread stays until it is told to go, also after a failed stream.
+        while (!isInterruptionRequested())
+            msleep(kIdlePassMs);
+    } catch (...) {
+        warn() << "RtspThread: Exception occurred during playback";
+    }
+    if (!stopped.exchange(true)) {
+        log() << "Stopping FFmpeg at thread exit";
+        decoder->Stop();
+    }
+}
+
+void RtspThread::stop()
+{
+    log() << "enter RtspThread::stop()";
+    if (!isRunning()) {
+        log() << "RtspThread is not running, skip stop operation";
+        return;
+    }
+    if (stopped.load()) {
+        log() << "RtspThread already stopped, skip duplicate stop operation";
+        return;
+    }
+    if (ffmpeg) {
+        log() << "Stopping FFmpeg before thread termination";
+        stopped = true;
+        ffmpeg->Stop();
+    }
+    requestInterruption();
+    quit();
+    if (!wait(scaledMs(kFinishWaitMs))) {
+        warn() << "RtspThread: Thread did not finish within timeout, waiting for it to end by itself";
+        if (!wait(scaledMs(kSecondWaitMs)))
+            warn() << "RtspThread: Thread still running after the waits; its decoder is kept until it finishes";
+    }
+    log() << "leave RtspThread::stop()";
+}
+
+RtspThread::~RtspThread()
+{
+    log() << "enter ~RtspThread()";
+    try {
+        if (isRunning() && !stopped.load()) {
+            if (ffmpeg) {
+                log() << "Stopping FFmpeg in destructor";
+                stopped = true;
+                ffmpeg->Stop();
+            }
+            requestInterruption();
+            quit();
+            if (!wait(scaledMs(kFinishWaitMs))) {
+                warn() << "RtspThread: Thread did not finish within timeout in destructor, waiting for it to end";
+                wait();
+            }
+        } else {
+            log() << "RtspThread is not running or already stopped, no need to stop again";
+            // A QThread object must not go while its thread runs.
+            if (isRunning()) {
+                requestInterruption();
+                wait();
+            }
+        }
+    } catch (...) {
+        warn() << "Exception occurred while stopping FFmpeg in destructor";
+    }
+    log() << "leave ~RtspThread()";
+}
