@@ -437,6 +437,17 @@ void MainWindow::student_tcp_ready_read()
 }
 
 // ---- receivers whose behaviour belongs to later features ----
+// The send path and the control links are built by the camera-link code; until then a send
+// only says where it would have gone.
+void MainWindow::sendMsg_Net(QHostAddress *destination, int port, const QString &text, bool hex)
+{
+    qWarning() << "MainWindow::sendMsg_Net not yet connected:" << (destination ? destination->toString() : QString())
+               << port << text << hex;
+}
+void MainWindow::closeUdpServer() {}
+bool MainWindow::probe_tcp_connect(const QString &, int) { return false; }
+void MainWindow::connect_teacher_pano_tcp(const QString &) {}
+void MainWindow::set_manual_direct_ip(bool, const QString &, bool) {}
 void MainWindow::stop_keepalive_timers() {}
 void MainWindow::readResponseData() {}
 void MainWindow::readSocUdpData() {}

@@ -126,7 +126,14 @@ public:
     void send_teacher_pano_text(const QString &text);
     void send_teacher_pano_visca(const QString &hexText);
 
-    // ---- camera control protocol ----
+    // ---- camera control protocol (mainwindow_protocol.cpp) ----
+    // Every command to a camera goes through here: a parameter block (hex false) or a VISCA
+    // command text (hex true) to the control address of one connected camera slot.
+    void sendMsg_Net(QHostAddress *destination, int port, const QString &text, bool hex);
+    void closeUdpServer();
+    bool probe_tcp_connect(const QString &ip, int port);
+    void connect_teacher_pano_tcp(const QString &ip);
+    void set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up);
     void stop_keepalive_timers();
     void teacher_tcp_ready_read();
     void student_tcp_ready_read();
@@ -405,6 +412,18 @@ public:
     bool student_feature_tcp_flag = false;
     bool student_pano_tcp_flag = false;
     bool tcp_socket_flag = false;
+    int currentState = 0; // TCP link of the last TCP send: 0 none, 1 teacher, 2 student
+    // Control address of each connected camera slot; null while the slot is not connected.
+    QHostAddress *teacher_feature_destination = nullptr;
+    QHostAddress *teacher_pano_destination = nullptr;
+    QHostAddress *student_feature_destination = nullptr;
+    QHostAddress *student_pano_destination = nullptr;
+    QHostAddress *board_feature_destination = nullptr;
+    QHostAddress *board_pano_destination = nullptr;
+    bool manual_direct_teacher_tcp_flag = false;
+    bool manual_direct_student_tcp_flag = false;
+    QString manual_direct_teacher_ip;
+    QString manual_direct_student_ip;
     QString teacher_feature_device_model;
     QString teacher_pano_device_model;
     QString student_feature_device_model;
