@@ -3,10 +3,13 @@
 #include "graphics/student_region_points.h"
 #include "graphics/teacher_region_keys.h"
 #include "guide_data_update_manage.h"
+#include "protocol/board_parameters.h"
+#include "protocol/director_parameters.h"
 
 #include <QImage>
 #include <QJsonObject>
 #include <QMainWindow>
+#include <QPoint>
 #include <QRectF>
 #include <QString>
 #include <QVariant>
@@ -144,6 +147,16 @@ public:
     void set_director_defaults();
     void set_director_command_validator(int command_type);
     void set_director_widgets(int strategy, bool enable);
+
+    // ---- blackboard parameters (mainwindow_board.cpp) ----
+    // The board pano camera's block (read only): widgets, board_region_coord, the area points.
+    void read_board_section(const QString &text);
+    void restore_board_region();
+
+    // ---- director configuration (mainwindow_director.cpp) ----
+    void read_director_section(const QString &text);
+    // The tab's values as the director block sends them.
+    director_parameters::DirectorSettings director_settings() const;
 
 signals:
     void student_send_stream_to_feature(QImage &image);
@@ -294,6 +307,45 @@ public slots:
     void on_director_command_type_ascii_radioButton_clicked(bool checked);
     void on_director_command_type_ascii_radioButton_clicked();
 
+    // ---- blackboard parameters (mainwindow_board.cpp) ----
+    void on_board_apply_Button_clicked();
+    void on_board_obtain_Button_clicked();
+    void on_board_sensitivity_Slider_sliderPressed();
+    void on_board_target_lost_timeout_Slider_sliderPressed();
+    void on_board_multi_object_pano_one_radioButton_clicked();
+    void on_board_multi_object_pano_two_radioButton_clicked();
+    void on_board_lose_object_pano_one_radioButton_clicked();
+    void on_board_lose_object_pano_two_radioButton_clicked();
+    void on_board_enable_checkBox_clicked(bool checked);
+    void on_board_enable_checkBox_2_clicked();
+
+    // ---- director configuration (mainwindow_director.cpp) ----
+    void on_director_apply_Button_clicked();
+    void on_director_obtain_Button_clicked();
+    // The remaining radio buttons and the sixteen event and view boxes mark the tab changed.
+    void on_director_protocol_udp_radioButton_clicked();
+    void on_director_protocol_tcp_radioButton_clicked();
+    void on_director_protocol_serial_radioButton_clicked();
+    void on_director_code_send_mode_single_radioButton_clicked();
+    void on_director_code_send_mode_triple_radioButton_clicked();
+    void on_director_code_send_mode_continuously_radioButton_clicked();
+    void on_director_external_teacher_on_the_platform_checkBox_clicked();
+    void on_director_external_teacher_still_checkBox_clicked();
+    void on_director_external_teacher_moving_checkBox_clicked();
+    void on_director_external_teacher_under_the_platform_checkBox_clicked();
+    void on_director_external_teacher_multi_objective_checkBox_clicked();
+    void on_director_external_student_stood_up_checkBox_clicked();
+    void on_director_external_student_feature_in_place_checkBox_clicked();
+    void on_director_external_student_sat_down_checkBox_clicked();
+    void on_director_external_student_multi_objective_checkBox_clicked();
+    void on_director_external_board_have_action_checkBox_clicked();
+    void on_director_external_board_none_action_checkBox_clicked();
+    void on_director_interior_teacher_feature_checkBox_clicked();
+    void on_director_interior_teacher_pano_checkBox_clicked();
+    void on_director_interior_student_feature_checkBox_clicked();
+    void on_director_interior_student_pano_checkBox_clicked();
+    void on_director_interior_board_blackboard_checkBox_clicked();
+
     // ---- region editing (mainwindow_regions.cpp) ----
     void checkSelection();
     void selectNewItem(QGraphicsItem *item);
@@ -344,6 +396,9 @@ private:
     // same only while the settings are not being loaded.
     void mark_apply(QPushButton *button);
     void mark_apply_unless_loading(QPushButton *button);
+
+    // director configuration (mainwindow_director.cpp)
+    void apply_director_value(director_parameters::Field field, const QString &value);
 
 public:
     // Members are public: the wizard, the manual director console and the calibration dialog
@@ -442,6 +497,29 @@ public:
     bool student_use_old_version_flag = true;
     // The student area, designated, shield and calibration points of the student panel.
     StudentRegionPoints student_points;
+
+    // Request flags and board state of the reply parser, until the reply routing declares them.
+    bool teacher_obtain_wait = false;
+    bool teacher_obtain_ok = false;
+    bool teacher_apply_wait = false;
+    bool student_obtain_wait = false;
+    bool student_apply_wait = false;
+    bool board_obtain_chain_flag = false;
+    int board_cur_track_status = 2;
+
+    // ---- blackboard parameters (mainwindow_board.cpp) ----
+    // The board pano camera's tracking area and shield areas, camera units (640 by 360).
+    board_parameters::BoardRegionCoord board_region_coord;
+    // Board area painting record, window coordinates (the board preview's 480 by 270 at window
+    // point (20, 340)); written by restore_board_region, painted on board_pano_region_widget.
+    QPoint board_track_start;
+    QPoint board_track_end;
+    QPoint board_shield_start[board_parameters::kShieldCount];
+    QPoint board_shield_end[board_parameters::kShieldCount];
+    bool board_track_flag = false; // the tracking area is known
+    bool board_shield_drawn[board_parameters::kShieldCount] = {false, false, false, false};
+    // The eight board shield visible flags; the fifth also shows the tracking area.
+    bool board_shield_visible[8] = {false, false, false, false, false, false, false, false};
 
     // ---- live video preview ----
     bool teacher_image_expand_open = false;

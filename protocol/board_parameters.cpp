@@ -115,9 +115,7 @@ PanoReading read_pano_block(const QString &text, BoardRegionCoord *coord)
 {
     PanoReading r;
     r.sensitivity = one_char_value(text, QStringLiteral("pano_sensitivity"));
-    const QString delay = value(text, QStringLiteral("time_delay"));
-    if (!delay.isNull())
-        r.time_delay = number_value(delay);
+    r.time_delay = value(text, QStringLiteral("time_delay"));
     r.multi_object_strategy = strategy_value(text, "multi_object_strategy");
     r.losing_object_strategy = strategy_value(text, "losing_object_strategy");
     read_area(text, kTrackKeys, &coord->track);

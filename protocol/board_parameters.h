@@ -69,7 +69,7 @@ struct BoardRegionCoord
 struct PanoReading
 {
     QString sensitivity;                       // one character, `pano_sensitivity`
-    std::optional<int> time_delay;             // `time_delay`
+    QString time_delay;                        // `time_delay`, decimal text
     std::optional<int> multi_object_strategy;  // 0 or 1; any other value changes nothing
     std::optional<int> losing_object_strategy; // 0 or 1
     QString feature_version;

@@ -150,7 +150,7 @@ private slots:
         BoardRegionCoord coord = filled(-7);
         const auto r = board_parameters::read_pano_block(QString::fromLatin1(kPanoBlock), &coord);
         QCOMPARE(r.sensitivity, QStringLiteral("3"));
-        QCOMPARE(r.time_delay.value_or(-1), 12);
+        QCOMPARE(r.time_delay, QStringLiteral("12"));
         QCOMPARE(r.multi_object_strategy.value_or(-1), 1);
         QCOMPARE(r.losing_object_strategy.value_or(-1), 0);
         QCOMPARE(r.feature_version, QStringLiteral("V2.1.0 build 7"));
