@@ -27,6 +27,7 @@
 #include <opencv2/core.hpp>
 #include <opencv2/imgcodecs.hpp>
 
+#include <initializer_list>
 #include <memory>
 
 namespace {
@@ -65,7 +66,11 @@ int pathOf(Source source)
 QImage shownIn(const QLabel *label) { return label->pixmap(Qt::ReturnByValue).toImage(); }
 
 // One camera's live picture into one picture slot of the window, built and torn down with
-// rtsp_stream as the connections do; counts the pictures handed to the slot.
+// rtsp_stream as the connections do. Two counters bracket the slot's own queued connection:
+// the decoder posts each picture to "arrived", the slot and "delivered" in that order and
+// they run in that order, so whenever both counters agree the slot has had exactly that many
+// pictures. The waits below return only at such a moment, and a test changes the window's
+// state and reads its counters there without handling events in between.
 class LiveCamera : public QObject
 {
 public:
@@ -75,9 +80,8 @@ public:
     {
         const QSize size = source == Preview ? kPreviewSize : kLabelSize;
         rtsp_stream::create(window, url, size.width(), size.height(), decoder, thread);
+        connect(decoder, &QFFmpeg::GetImage, this, [this] { ++arrived; }, Qt::QueuedConnection);
         connect(decoder, &QFFmpeg::GetImage, window, slotOf(source), Qt::QueuedConnection);
-        // Queued after the slot's own delivery of the same picture: when this has counted a
-        // picture, the slot has had it.
         connect(decoder, &QFFmpeg::GetImage, this, [this] { ++delivered; }, Qt::QueuedConnection);
         return rtsp_stream::start(decoder, thread);
     }
@@ -88,18 +92,34 @@ public:
             rtsp_stream::stop(decoder, thread, {});
     }
 
-    // Pumps events until count more pictures than now reached the slot.
-    bool waitForMore(int count)
+    bool settled() const { return arrived == delivered; }
+
+    // Pumps events until count more pictures than now reached the slot, and returns at a
+    // settled moment.
+    bool waitForMore(int count) { return waitForPictures({this}, count); }
+
+    static bool waitForPictures(std::initializer_list<LiveCamera *> cameras, int count)
     {
-        const int target = delivered + count;
+        QList<int> targets;
+        for (LiveCamera *c : cameras)
+            targets << c->delivered + count;
         QDeadlineTimer deadline(kPictureTimeoutMs);
-        while (delivered < target && !deadline.hasExpired())
-            QTest::qWait(10);
-        return delivered >= target;
+        for (;;) {
+            bool done = true;
+            int i = 0;
+            for (LiveCamera *c : cameras)
+                done = done && c->delivered >= targets[i++] && c->settled();
+            if (done)
+                return true;
+            if (deadline.hasExpired())
+                return false;
+            QTest::qWait(1);
+        }
     }
 
     QFFmpeg *decoder = nullptr;
     RtspThread *thread = nullptr;
+    int arrived = 0;
     int delivered = 0;
 };
 
@@ -163,6 +183,7 @@ private slots:
         RtspServerProcess::Options options;
         options.port = kPort;
         options.size = QSize(640, 360);
+        options.fps = 50; // the cases wait for a few pictures each
         QVERIFY2(server.start(options), qPrintable(server.errorString()));
     }
 
@@ -243,7 +264,7 @@ private slots:
         LiveCamera feature, pano;
         QVERIFY(feature.start(w, teacher ? TeacherFeature : StudentFeature, server.url(1)));
         QVERIFY(pano.start(w, teacher ? TeacherPano : StudentPano, server.url(2)));
-        QVERIFY(feature.waitForMore(2) && pano.waitForMore(2));
+        QVERIFY(LiveCamera::waitForPictures({&feature, &pano}, 2));
         QCOMPARE(streams.total(), 0);
         QVERIFY(shownIn(dialog->form()->image_expand_label).isNull());
 
@@ -253,7 +274,7 @@ private slots:
         QVERIFY(dialog->isVisible());
         const int featureAtOpen = feature.delivered;
         const int panoAtOpen = pano.delivered;
-        QVERIFY(feature.waitForMore(3) && pano.waitForMore(3));
+        QVERIFY(LiveCamera::waitForPictures({&feature, &pano}, 3));
         // Every picture since the opening, each once.
         QCOMPARE(streams.count[featureSignal], feature.delivered - featureAtOpen);
         QCOMPARE(streams.count[panoSignal], pano.delivered - panoAtOpen);
@@ -273,7 +294,7 @@ private slots:
         QCOMPARE(w.boxes.texts(), QStringList{QStringLiteral("Please connect the camera")});
         const int sentAtClose = streams.total();
         const qint64 shownAtClose = dialog->form()->image_expand_label->pixmap(Qt::ReturnByValue).cacheKey();
-        QVERIFY(feature.waitForMore(3) && pano.waitForMore(3));
+        QVERIFY(LiveCamera::waitForPictures({&feature, &pano}, 3));
         QCOMPARE(streams.total(), sentAtClose);
         QCOMPARE(dialog->form()->image_expand_label->pixmap(Qt::ReturnByValue).cacheKey(), shownAtClose);
     }
