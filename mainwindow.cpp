@@ -25,6 +25,7 @@
 #include <QSettings>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QTranslator>
 #include <QUdpSocket>
 
 #include <iterator>
@@ -66,6 +67,7 @@ MainWindow::~MainWindow()
 {
     delete ui;
     delete discovery_group_address;
+    delete translator;
 }
 
 void MainWindow::slot_init_main_window()
@@ -163,7 +165,10 @@ void MainWindow::slot_init_main_window()
 
     teacher_cur_track_status = 2;
     student_cur_track_status = 2;
+    // Setting a control from the file runs its change slots; those of the parameter and
+    // director tabs leave their Apply buttons unmarked meanwhile.
     loading_config = true;
+    load_config();
     loading_config = false;
 
     // The installer starts by connecting the teacher close-up camera.
@@ -219,6 +224,8 @@ void MainWindow::slot_init_main_window()
     ui->student_region_three_hint_label->hide();
     ui->student_region_four_hint_label->hide();
 
+    install_input_validators();
+
     stop_connect_timer = makeTimer(this, kStopConnectMs, false);
     connect(stop_connect_timer, &QTimer::timeout, this, &MainWindow::stop_connect);
 
@@ -230,13 +237,15 @@ void MainWindow::slot_init_main_window()
     ui->searchTreeWidget->setSortingEnabled(true);
 
     rtsp_preview_connected = false;
-    ui->worktype_comboBox->setCurrentIndex(0);
+    // The work type entry follows the stored work type (TYPE1 unless the settings say TYPE2).
+    ui->worktype_comboBox->setCurrentIndex(work_type == 2 ? 1 : 0);
     // An upgrade file dropped on the log or the file field goes to the window's own drop
     // handler, which checks it, instead of being pasted as text.
     ui->textEdit->setAcceptDrops(false);
     ui->upgrade_filename_lineEdit->setAcceptDrops(false);
     setAcceptDrops(true);
-    upgrade_mode = QStringLiteral("Simple");
+    // upgrade_mode starts as "Simple"; a stored "Full" read above stays, so that the type list
+    // and the next save agree with it.
 
     discovery_group_address = new QHostAddress(QStringLiteral("239.255.255.251"));
     discovery_card_index = -1;
@@ -257,6 +266,10 @@ void MainWindow::slot_init_main_window()
     para_response_timer = makeTimer(this, kParaResponseMs, false);
     connect(para_response_timer, &QTimer::timeout, this, &MainWindow::get_para_response);
     para_response_timer->start();
+
+    // The customer model has no board cameras.
+    if (teacher_customer_model_flag || student_customer_model_flag)
+        disable_board_widgets();
 
     // The student camera has four shield zones; 5 to 8 are never offered.
     ui->student_shield_five_checkBox->hide();
@@ -292,6 +305,8 @@ void MainWindow::slot_init_main_window()
     ui->port_set_groupBox->hide();
     ui->widget_username->hide();
     ui->widget_password->hide();
+
+    remove_unused_tabs(false);
 
     // The panorama cameras focus by themselves: no focus-mode pages; of tabWidget_3 only the
     // lens calibration page stays.
@@ -348,6 +363,10 @@ void MainWindow::initGuideConfig()
         config_number_camera = 0;
         qDebug() << 84 << " Obtain configuration exception!";
     }
+    // Selecting an entry that differs from the current one has run the layout choice already;
+    // it runs once more in every case.
+    ui->choose_camera_comboBox->setCurrentIndex(config_number_camera);
+    on_choose_camera_comboBox_currentIndexChanged(config_number_camera);
     qDebug() << "MainWindow::initGuideConfig-> guide_state:" << guide_state
              << ",config_number_camera:" << config_number_camera;
 
@@ -371,6 +390,19 @@ void MainWindow::updateGuideData(QVariant data)
     if (data.canConvert<Guide_Data_Update_Manage>())
         record = data.value<Guide_Data_Update_Manage>();
     config_number_camera = record.camera_number;
+    ui->teacher_feature_IP_Edit->setText(record.teacher_feature_ip);
+    ui->student_feature_IP_Edit->setText(record.student_feature_ip);
+    // With two cameras one camera per side serves as close-up and panorama camera.
+    if (record.camera_number == 0) {
+        ui->teacher_pano_IP_Edit->setText(record.teacher_feature_ip);
+        ui->student_pano_IP_Edit->setText(record.student_feature_ip);
+    } else {
+        ui->teacher_pano_IP_Edit->setText(record.teacher_pano_ip);
+        ui->student_pano_IP_Edit->setText(record.student_pano_ip);
+    }
+    ui->board_feature_IP_Edit->setText(record.board_feature_ip);
+    ui->board_pano_IP_Edit->setText(record.board_pano_ip);
+    ui->choose_camera_comboBox->setCurrentIndex(config_number_camera);
     widgetChanged(config_number_camera);
 }
 
@@ -381,18 +413,15 @@ void MainWindow::updateGuideConfig()
 
 void MainWindow::send_guide_data()
 {
-    guide_data.camera_number = config_number_camera;
+    guide_data.teacher_feature_ip = ui->teacher_feature_IP_Edit->text();
+    guide_data.teacher_pano_ip = ui->teacher_pano_IP_Edit->text();
+    guide_data.student_feature_ip = ui->student_feature_IP_Edit->text();
+    guide_data.student_pano_ip = ui->student_pano_IP_Edit->text();
+    guide_data.board_feature_ip = ui->board_feature_IP_Edit->text();
+    guide_data.board_pano_ip = ui->board_pano_IP_Edit->text();
+    guide_data.camera_number = ui->choose_camera_comboBox->currentIndex();
     guide_data.current_language = language;
     guide_config->receiverData(QVariant::fromValue(guide_data));
-}
-
-void MainWindow::widgetChanged(int layout)
-{
-    const bool withBoard = layout >= 2;
-    if (!withBoard && ui->tabWidget->indexOf(ui->tab_board) >= 0)
-        ui->tabWidget->removeTab(ui->tabWidget->indexOf(ui->tab_board));
-    else if (withBoard && ui->tabWidget->indexOf(ui->tab_board) < 0)
-        ui->tabWidget->insertTab(2, ui->tab_board, tr("Board"));
 }
 
 // A readyRead with nothing to read calls no reader.
@@ -409,6 +438,17 @@ void MainWindow::student_tcp_ready_read()
 }
 
 // ---- receivers whose behaviour belongs to later features ----
+// The send path and the control links are built by the camera-link code; until then a send
+// only says where it would have gone.
+void MainWindow::sendMsg_Net(QHostAddress *destination, int port, const QString &text, bool hex)
+{
+    qWarning() << "MainWindow::sendMsg_Net not yet connected:" << (destination ? destination->toString() : QString())
+               << port << text << hex;
+}
+void MainWindow::closeUdpServer() {}
+bool MainWindow::probe_tcp_connect(const QString &, int) { return false; }
+void MainWindow::connect_teacher_pano_tcp(const QString &) {}
+void MainWindow::set_manual_direct_ip(bool, const QString &, bool) {}
 void MainWindow::stop_keepalive_timers() {}
 void MainWindow::readResponseData() {}
 void MainWindow::readSocUdpData() {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphics/student_region_points.h"
 #include "graphics/teacher_region_keys.h"
 #include "guide_data_update_manage.h"
 
@@ -23,7 +24,14 @@ class QTranslator;
 class QTreeWidgetItem;
 class QGraphicsItem;
 class QHostAddress;
+class QPushButton;
+class QSettings;
 QT_END_NAMESPACE
+
+namespace config {
+struct GroupTable;
+struct KeyRow;
+}
 
 class Image_Expand;
 class Calibrate_Area_Expand;
@@ -49,9 +57,40 @@ public:
     QString getStartState();
     void initGuideConfig();
     void send_guide_data();
-    void widgetChanged(int layout);
     void wait_ms(int ms);
 
+    // ---- settings file "config.ini" (mainwindow_settings.cpp) ----
+    void load_config();
+    // Rewrites the whole file; false (and the previous file kept) when it could not be written.
+    bool save_config();
+
+    // ---- tabs and camera layout (mainwindow_layout.cpp) ----
+    void disable_board_widgets();
+    void update_tab_enabled(bool enable);
+    void widgetChanged(int layout);
+    void set_board_view_status(bool two_boards);
+    void remove_unused_tabs(bool remove);
+    void toggle_param_panel();
+    void flash_status_label(bool teacher, const QString &text);
+    void set_student_pan_offset_enabled(bool enable);
+    void set_student_tilt_offset_enabled(bool enable);
+
+    // ---- decoder choice, About box, validators (mainwindow_options.cpp) ----
+    void install_input_validators();
+
+    // ---- port settings (mainwindow_ports.cpp) ----
+    bool is_valid_ipv4(const QString &text);
+    QString get_teacher_rtsp_port();
+    QString get_teacher_visca_port();
+    QString get_teacher_udp_port();
+    QString get_teacher_tcp_port();
+    QString get_teacher_backup_port();
+    QString get_student_rtsp_port();
+    QString get_student_visca_port();
+    QString get_student_udp_port();
+    QString get_student_tcp_port();
+    QString get_student_backup_port();
+    QString get_upgrade_port();
     // ---- region editing (mainwindow_regions.cpp) ----
     void setShieldRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
     void setBoardRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
@@ -89,10 +128,24 @@ public:
     void send_teacher_pano_text(const QString &text);
     void send_teacher_pano_visca(const QString &hexText);
 
-    // ---- camera control protocol ----
+    // ---- camera control protocol (mainwindow_protocol.cpp) ----
+    // Every command to a camera goes through here: a parameter block (hex false) or a VISCA
+    // command text (hex true) to the control address of one connected camera slot.
+    void sendMsg_Net(QHostAddress *destination, int port, const QString &text, bool hex);
+    void closeUdpServer();
+    bool probe_tcp_connect(const QString &ip, int port);
+    void connect_teacher_pano_tcp(const QString &ip);
+    void set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up);
     void stop_keepalive_timers();
     void teacher_tcp_ready_read();
     void student_tcp_ready_read();
+
+    // ---- tracking and director configuration: defaults and director widgets
+    //      (mainwindow_defaults.cpp) ----
+    void set_all_defaults();
+    void set_director_defaults();
+    void set_director_command_validator(int command_type);
+    void set_director_widgets(int strategy, bool enable);
 
     // ---- live video preview (mainwindow_video.cpp) ----
     // An 8-bit three-channel matrix over the picture's own pixels, no copy and no conversion:
@@ -130,11 +183,127 @@ public slots:
     void student_feature_tcp_keepalive();
     void stop_connect();
 
+    // ---- tabs and camera layout (mainwindow_layout.cpp) ----
+    void set_widget_status(int camera, bool enable);
+    void set_customer_disable();
+    void on_choose_camera_comboBox_currentIndexChanged(int index);
+    void on_tabWidget_currentChanged(int index);
+    void on_teacher_show_param_pushButton_clicked();
+    void on_student_show_param_pushButton_clicked();
+    void on_board_show_param_pushButton_clicked();
+    void on_director_show_param_pushButton_clicked();
+    void on_upgrade_show_param_pushButton_clicked();
+
+    // ---- decoder choice, About box (mainwindow_options.cpp) ----
+    void on_decoder_select_comboBox_currentTextChanged(const QString &text);
+    void on_copyright_description_btn_clicked();
+
+    // ---- port settings: each change marks the port Apply button (mainwindow_ports.cpp) ----
+    void on_rtsp_port_Edit_textChanged(const QString &text);
+    void on_visca_port_Edit_textChanged(const QString &text);
+    void on_udp_port_Edit_textChanged(const QString &text);
+    void on_tcp_port_Edit_textChanged(const QString &text);
+    void on_backup_port_Edit_textChanged(const QString &text);
+    void on_student_rtsp_port_Edit_textChanged(const QString &text);
+    void on_student_visca_port_Edit_textChanged(const QString &text);
+    void on_student_udp_port_Edit_textChanged(const QString &text);
+    void on_student_tcp_port_Edit_textChanged(const QString &text);
+    void on_student_backup_port_Edit_textChanged(const QString &text);
+    void on_upgrade_port_Edit_textChanged(const QString &text);
+    void on_recorder_username_Edit_textChanged(const QString &text);
+    void on_recorder_password_Edit_textChanged(const QString &text);
+    void on_recorder_host_ip_Edit_textChanged(const QString &text);
+    void on_recorder_teacher_ip_Edit_textChanged(const QString &text);
+    void on_recorder_student_ip_Edit_textChanged(const QString &text);
+    void on_port_map_checkBox_stateChanged(int state);
+
     // ---- tracking and director configuration ----
     void get_para_response();
     void onRequestStringFinished(QString text);
     void onRequestJsonFinished(QJsonObject json);
     void onRequestError(QString error);
+
+    // Defaults of each tab (mainwindow_defaults.cpp).
+    void on_teacher_default_Button_clicked();
+    void on_student_default_Button_clicked();
+    void on_board_default_Button_clicked();
+    void on_director_default_Button_clicked();
+
+    // Slider labels and the Apply marks that the settings load leaves off
+    // (mainwindow_panel_marks.cpp).
+    void on_teacher_sensitivity_Slider_sliderMoved(int value);
+    void on_teacher_sensitivity_Slider_valueChanged(int value);
+    void on_teacher_fea_distance_Slider_sliderMoved(int value);
+    void on_teacher_fea_distance_Slider_valueChanged(int value);
+    void on_teacher_distance_Slider_sliderMoved(int value);
+    void on_teacher_distance_Slider_valueChanged(int value);
+    void on_teacher_panOffset_Slider_sliderMoved(int value);
+    void on_teacher_panOffset_Slider_valueChanged(int value);
+    void on_teacher_tiltOffset_Slider_sliderMoved(int value);
+    void on_teacher_tiltOffset_Slider_valueChanged(int value);
+    void on_teacher_board_detect_Slider_sliderMoved(int value);
+    void on_teacher_board_detect_Slider_valueChanged(int value);
+    void on_teacher_board_hold_Slider_sliderMoved(int value);
+    void on_teacher_board_hold_Slider_valueChanged(int value);
+    void on_teacher_board_lose_Slider_sliderMoved(int value);
+    void on_teacher_board_lose_Slider_valueChanged(int value);
+    void on_teacher_board_space_Slider_sliderMoved(int value);
+    void on_teacher_board_space_Slider_valueChanged(int value);
+    void on_teacher_hold_time_label_valueChanged(int value);
+    void on_teacher_target_lost_delay_label_valueChanged(int value);
+    void on_student_sensitivity_Slider_sliderMoved(int value);
+    void on_student_sensitivity_Slider_valueChanged(int value);
+    void on_student_objectsize_Slider_sliderMoved(int value);
+    void on_student_objectsize_Slider_valueChanged(int value);
+    void on_student_panOffset_Slider_sliderMoved(int value);
+    void on_student_panOffset_Slider_valueChanged(int value);
+    void on_student_tiltOffset_Slider_sliderMoved(int value);
+    void on_student_tiltOffset_Slider_valueChanged(int value);
+    void on_student_target_lost_timeout_Slider_sliderMoved(int value);
+    void on_student_target_lost_timeout_Slider_valueChanged(int value);
+    void on_student_feature_continue_time_label_valueChanged(const QString &text);
+    void on_student_camera_height_lineEdit_textChanged(const QString &text);
+    void on_board_sensitivity_Slider_sliderMoved(int value);
+    void on_board_sensitivity_Slider_valueChanged(int value);
+    void on_board_target_lost_timeout_Slider_sliderMoved(int value);
+    void on_board_target_lost_timeout_Slider_valueChanged(int value);
+    void on_board_enable_checkBox_stateChanged(int state);
+    void on_board_lost_pano_delay_label_valueChanged(const QString &text);
+    void on_director_interior_min_switch_time_Slider_sliderMoved(int value);
+    void on_director_interior_min_switch_time_Slider_valueChanged(int value);
+    void on_director_server_IP_Edit_textChanged(const QString &text);
+    void on_director_server_Port_Edit_textChanged(const QString &text);
+    void on_director_switch_auto_lineEdit_textChanged(const QString &text);
+    void on_director_switch_manual_lineEdit_textChanged(const QString &text);
+    void on_director_external_teacher_on_the_platform_lineEdit_textChanged(const QString &text);
+    void on_director_external_teacher_still_lineEdit_textChanged(const QString &text);
+    void on_director_external_teacher_moving_lineEdit_textChanged(const QString &text);
+    void on_director_external_teacher_under_the_platform_lineEdit_textChanged(const QString &text);
+    void on_director_external_teacher_multi_objective_lineEdit_textChanged(const QString &text);
+    void on_director_external_student_stood_up_lineEdit_textChanged(const QString &text);
+    void on_director_external_student_feature_in_place_lineEdit_textChanged(const QString &text);
+    void on_director_external_student_sat_down_lineEdit_textChanged(const QString &text);
+    void on_director_external_student_multi_objective_lineEdit_textChanged(const QString &text);
+    void on_director_external_board_have_action_lineEdit_textChanged(const QString &text);
+    void on_director_external_board_none_action_lineEdit_textChanged(const QString &text);
+    void on_director_interior_teacher_feature_lineEdit_textChanged(const QString &text);
+    void on_director_interior_teacher_pano_lineEdit_textChanged(const QString &text);
+    void on_director_interior_student_feature_lineEdit_textChanged(const QString &text);
+    void on_director_interior_student_pano_lineEdit_textChanged(const QString &text);
+    void on_director_interior_board_blackboard_lineEdit_textChanged(const QString &text);
+    void on_director_interior_board_blackboard_lineEdit_2_textChanged(const QString &text);
+    void on_director_interior_board_blackboard_lineEdit_3_textChanged(const QString &text);
+    // One click runs both slots of these buttons in the order declared here: each
+    // clicked(bool) slot (switch the strategy or the command type) stands directly before its
+    // clicked() twin (mark the tab changed).
+    void on_director_strategy_external_radioButton_clicked(bool checked);
+    void on_director_strategy_external_radioButton_clicked();
+    void on_director_strategy_interior_radioButton_clicked(bool checked);
+    void on_director_strategy_interior_radioButton_clicked();
+    void on_director_command_type_hex_radioButton_clicked(bool checked);
+    void on_director_command_type_hex_radioButton_clicked();
+    void on_director_command_type_ascii_radioButton_clicked(bool checked);
+    void on_director_command_type_ascii_radioButton_clicked();
 
     // ---- region editing (mainwindow_regions.cpp) ----
     void checkSelection();
@@ -182,6 +351,23 @@ protected:
 private:
     void slot_init_main_window();
 
+    // settings file (mainwindow_settings.cpp)
+    void load_port_group(QSettings &settings);
+    void load_upgrade_group(QSettings &settings);
+    void load_group(QSettings &settings, const config::GroupTable &group, bool *customer_flag);
+    void apply_key_row(const config::KeyRow &row, const QString &text, bool *customer_flag);
+    void save_group(QSettings &settings, const config::GroupTable &group, const bool *customer_flag);
+    QVariant key_row_value(const config::KeyRow &row, const bool *customer_flag) const;
+    void after_director_key_loaded(const config::KeyRow &row, const QString &text);
+
+    // port settings (mainwindow_ports.cpp)
+    void mark_port_settings_changed();
+
+    // Apply marks (mainwindow_panel_marks.cpp): "Apply(*)" on a tab's Apply button, and the
+    // same only while the settings are not being loaded.
+    void mark_apply(QPushButton *button);
+    void mark_apply_unless_loading(QPushButton *button);
+
 public:
     // Members are public: the wizard, the manual director console and the calibration dialog
     // reach the window's state through gMainWindow, and tests inspect it the same way.
@@ -215,6 +401,11 @@ public:
     QString Mcast_Port;
     bool recorder_port_map_enabled = false;
     bool port_settings_changed = false;
+    QString recorder_username;
+    QString recorder_password;
+    QString recorder_host_ip;
+    QString recorder_teacher_ip;
+    QString recorder_student_ip;
     QString teacher_rtsp_port = QStringLiteral("554");
     QString student_rtsp_port = QStringLiteral("554");
     int teacher_visca_port = 1259;
@@ -244,6 +435,18 @@ public:
     bool student_feature_tcp_flag = false;
     bool student_pano_tcp_flag = false;
     bool tcp_socket_flag = false;
+    int currentState = 0; // TCP link of the last TCP send: 0 none, 1 teacher, 2 student
+    // Control address of each connected camera slot; null while the slot is not connected.
+    QHostAddress *teacher_feature_destination = nullptr;
+    QHostAddress *teacher_pano_destination = nullptr;
+    QHostAddress *student_feature_destination = nullptr;
+    QHostAddress *student_pano_destination = nullptr;
+    QHostAddress *board_feature_destination = nullptr;
+    QHostAddress *board_pano_destination = nullptr;
+    bool manual_direct_teacher_tcp_flag = false;
+    bool manual_direct_student_tcp_flag = false;
+    QString manual_direct_teacher_ip;
+    QString manual_direct_student_ip;
     QString teacher_feature_device_model;
     QString teacher_pano_device_model;
     QString student_feature_device_model;
@@ -260,6 +463,8 @@ public:
     int teacher_cur_track_status = 2;
     int student_cur_track_status = 2;
     bool student_use_old_version_flag = true;
+    // The student area, designated, shield and calibration points of the student panel.
+    StudentRegionPoints student_points;
 
     // ---- live video preview (mainwindow_video.cpp) ----
     // The enlarged dialog of the pair was opened by its button and takes pictures.
@@ -333,6 +538,13 @@ public:
     QUdpSocket *search_socket = nullptr;
     QHostAddress *discovery_group_address = nullptr;
     int discovery_card_index = -1;
+    // Upgrade settings (group UPGRADE of the settings file).
+    bool upgrade_verify = false;
+    bool upgrade_auto_backup = false;
+    bool upgrade_model_type = true;
+    QString upgrade_file_path;
+    int upgradeModel = 5; // 1 SOC, 2 ARM, 3 SOC&ARM, 4 MTD, 5 AUTO
+    int work_type = 1;
 };
 
 // Set once, by the constructor, to the one main window.

@@ -590,7 +590,8 @@ private slots:
         QTest::mouseRelease(key, Qt::LeftButton);
     }
 
-    // The window's set-up: Search page first, the work type entry 0 and hidden, the device
+    // The window's set-up: Search page first, the work type entry hidden and following the
+    // stored work type (this file has no UPGRADE group: TYPE2, entry 1), the device
     // list's columns and sorting, the pad key texts of the PTZ entry, and an upgrade file
     // dropped on the log or the file field going to the window.
     void afterSetUp()
@@ -599,7 +600,8 @@ private slots:
         MainWindow *w = h.window.get();
         QCOMPARE(w->ui->upgrade_tabWidget->currentIndex(), 0);
         QVERIFY(w->ui->worktype_comboBox->isHidden());
-        QCOMPARE(w->ui->worktype_comboBox->currentIndex(), 0);
+        QCOMPARE(w->ui->worktype_comboBox->currentIndex(), 1);
+        QCOMPARE(w->work_type, 2);
         const int widths[] = {50, 118, 118, 118, 118, 65, 65, 150, 238, 118, 65};
         for (int column = 0; column < 11; ++column)
             QCOMPARE(w->ui->searchTreeWidget->columnWidth(column), widths[column]);

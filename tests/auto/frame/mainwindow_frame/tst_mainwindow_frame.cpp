@@ -36,6 +36,8 @@ private slots:
     void frame()
     {
         RecordingPresenter boxes;
+        // Five cameras: the layout keeps the Board page.
+        testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTracking_Number_Camera=2\n"));
         WindowHolder h;
         h.window.reset(new MainWindow);
         MainWindow *w = h.window.get();
@@ -129,7 +131,9 @@ private slots:
         QTest::newRow("layout 3") << "[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=3\n" << 8 << 3;
         QTest::newRow("layout 7 falls back") << "[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=7\n" << 7 << 0;
         QTest::newRow("layout -1 falls back") << "[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=-1\n" << 7 << 0;
-        QTest::newRow("wizard state keeps all pages") << "[TEACHER_CONF]\nTracking_Guide_State=0\n" << 8 << 0;
+        // The stored layout applies while the wizard runs, too.
+        QTest::newRow("wizard state, layout 0") << "[TEACHER_CONF]\nTracking_Guide_State=0\n" << 7 << 0;
+        QTest::newRow("wizard state, layout 2") << "[TEACHER_CONF]\nTracking_Guide_State=0\nTracking_Number_Camera=2\n" << 8 << 2;
     }
 
     void boardTabByLayout()

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPoint>
+
+#include <array>
+
+// The point sets of the student panel, drawn on the student panorama preview and exchanged with
+// the student camera: the four corners of the student area, six designated points, four
+// shields of four points each, and the position-calibration points of the pano and the feature
+// picture. One record, so that the settings file, the reply parser, the mouse handlers and the
+// painters all work on the same points.
+struct StudentRegionPoints {
+    // Corners of the student area in label space (480 by 270): forward left, forward right,
+    // backward right, backward left as the settings file names them; Apply sorts them itself.
+    std::array<QPoint, 4> student_area_points{};
+    // Designated points 1 to 6 in label space; only 1 to 4 are used by the old point format.
+    std::array<QPoint, 6> student_designated_points{};
+    // Four shields, each of the four points Q0 to Q3, in label space.
+    std::array<std::array<QPoint, 4>, 4> student_shield_points{};
+    // Shield k has been drawn.
+    std::array<bool, 4> student_shield_drawn{};
+    // Position-calibration points 1 to 6 of the pano and the feature picture.
+    std::array<QPoint, 6> pano_calibrate_points{};
+    std::array<QPoint, 6> feature_calibrate_points{};
+
+    // The ten points the settings file keeps, numbered 0 to 9: the four corners, then the six
+    // designated points.
+    static constexpr int kStoredPointCount = 10;
+    QPoint &stored_point(int index);
+    const QPoint &stored_point(int index) const;
+
+    // The Student tab's defaults: the corners and designated points 1 to 4, and 5 and 6 only
+    // for the new point format (old_format false). Shields and calibration points stay.
+    void set_defaults(bool old_format);
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// Checks and patterns of the texts the installer types: camera addresses, port numbers, MAC
+// address bytes and director codes.
+namespace input {
+
+// A dotted IPv4 address: the text before the first "/" (a mask length or port behind it is
+// ignored), blanks around it ignored; four decimal parts 0 to 255 without leading zeros.
+// An empty text is no address. Writes why a text fails to the log.
+bool is_valid_ipv4(const QString &text);
+
+// A decimal port number 0 to 65535 without leading zeros.
+QString port_number_pattern();
+
+// One byte of a MAC address: exactly two hexadecimal digits.
+QString mac_byte_pattern();
+
+// Director codes: type 1 hex digits and blanks, type 2 any text; another type gives an empty
+// pattern.
+QString director_code_pattern(int command_type);
+
+} // namespace input

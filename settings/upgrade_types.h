@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The upgrade types the Upgrade tab offers, by upgrade mode ("Simple" or "Full"), and the
+// stored type's entry and code. Codes: 1 SOC, 2 ARM, 3 SOC&ARM, 4 MTD, 5 AUTO.
+namespace upgrade {
+
+// The items of the upgrade type list for a mode; no items for any other text.
+QStringList type_items(const QString &mode);
+
+struct TypeChoice {
+    int index; // entry of the upgrade type list
+    int code;  // upgradeModel
+};
+
+// The entry and code a stored type selects in a mode. Comparisons are exact: an unknown type
+// selects "SOC" in "Full" and "AUTO" in "Simple"; any other mode selects nothing.
+std::optional<TypeChoice> type_choice(const QString &mode, const QString &type);
+
+// Transfer work type for the stored model_type flag: 1 (entry 0, "TYPE1") or 2 (entry 1).
+int work_type_for(bool model_type);
+
+} // namespace upgrade

@@ -1,0 +1,94 @@
+#include "folder_faults.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+QString lastError(const char *what)
+{
+    return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+// Entered once per process; mounts made afterwards are seen by this process only.
+bool enterPrivateMountNamespace(QString *why)
+{
+    static int state = 0; // 0 not tried, 1 entered, -1 failed
+    static QString failure;
+    if (state == 0) {
+        if (geteuid() != 0) {
+            failure = QStringLiteral("not root");
+            state = -1;
+        } else if (unshare(CLONE_NEWNS) != 0) {
+            failure = lastError("unshare");
+            state = -1;
+        } else if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+            failure = lastError("make / private");
+            state = -1;
+        } else {
+            state = 1;
+        }
+    }
+    if (state < 0)
+        *why = failure;
+    return state > 0;
+}
+} // namespace
+
+ReadOnlyFolder::ReadOnlyFolder(const QString &path)
+    : m_path(path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    if (geteuid() != 0) {
+        m_ok = chmod(native.constData(), 0555) == 0;
+        if (!m_ok)
+            m_why = lastError("chmod");
+        return;
+    }
+    if (!enterPrivateMountNamespace(&m_why))
+        return;
+    if (mount(native.constData(), native.constData(), nullptr, MS_BIND, nullptr) != 0) {
+        m_why = lastError("bind");
+        return;
+    }
+    m_mounted = true;
+    if (mount(nullptr, native.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0) {
+        m_why = lastError("remount read-only");
+        return;
+    }
+    m_ok = true;
+}
+
+ReadOnlyFolder::~ReadOnlyFolder()
+{
+    const QByteArray native = QFile::encodeName(m_path);
+    if (m_mounted)
+        umount2(native.constData(), MNT_DETACH);
+    else if (m_ok)
+        chmod(native.constData(), 0755);
+}
+
+TinyFolder::TinyFolder(const QString &path, int kibibytes)
+    : m_path(path)
+{
+    if (!enterPrivateMountNamespace(&m_why))
+        return;
+    const QByteArray native = QFile::encodeName(path);
+    const QByteArray options = "size=" + QByteArray::number(kibibytes) + "k,mode=0755";
+    if (mount("tmpfs", native.constData(), "tmpfs", 0, options.constData()) != 0) {
+        m_why = lastError("mount tmpfs");
+        return;
+    }
+    m_ok = true;
+}
+
+TinyFolder::~TinyFolder()
+{
+    if (m_ok)
+        umount2(QFile::encodeName(m_path).constData(), MNT_DETACH);
+}
