@@ -397,14 +397,14 @@ QString MainWindow::address_part(const QString &text) { return camera_address::a
 
 void MainWindow::readResponseData()
 {
-    qDebug().nospace() << "MainWindow::readUdpData,tcp_socket_flag[" << tcp_socket_flag << "],"
+    qDebug().noquote().nospace() << "MainWindow::readUdpData,tcp_socket_flag[" << tcp_socket_flag << "],"
                        << "],currentState[" << currentState << "]";
     // Each datagram is taken off the socket before it is handed on: a reply handled during a
     // wait lets this slot run again for the next one.
     while (udpServer->hasPendingDatagrams()) {
         const QByteArray reply = udpServer->receiveDatagram().data();
         dispatch_reply(reply);
-        qDebug().nospace() << "byteArray[" << log_bytes(reply) << "]" << "isVisible[" << isVisible() << "]";
+        qDebug().noquote().nospace() << "byteArray[" << log_bytes(reply) << "]" << "isVisible[" << isVisible() << "]";
     }
 }
 
@@ -430,7 +430,7 @@ void MainWindow::readSocUdpData()
 
 void MainWindow::parseReadData(UotReader &reader, const QByteArray &bytes)
 {
-    qDebug().nospace() << "parseReadData:[" << log_bytes(bytes) << "]";
+    qDebug().noquote().nospace() << "parseReadData:[" << log_bytes(bytes) << "]";
     reader.feed(bytes, [this](const UotReader::Frame &frame) {
         if (frame.port == UotReader::kTextPort)
             dispatch_reply(frame.payload);
@@ -482,7 +482,7 @@ void MainWindow::dispatch_reply(const QByteArray &reply)
     }
     if (!isVisible()) {
         // The wizard reads the replies while it runs; until it does, they are dropped here.
-        qWarning().nospace() << "MainWindow::dispatch_reply the wizard does not read replies yet, reply not handled["
+        qWarning().noquote().nospace() << "MainWindow::dispatch_reply the wizard does not read replies yet, reply not handled["
                              << log_bytes(reply) << "]";
         return;
     }
@@ -511,7 +511,7 @@ void MainWindow::resolver_param(const QByteArray &reply)
 {
     using namespace parameter_block;
     using parameter_reply::Kind;
-    qDebug().nospace() << "MainWindow::resolver_param[" << log_bytes(reply) << "]";
+    qDebug().noquote().nospace() << "MainWindow::resolver_param[" << log_bytes(reply) << "]";
     const QString text = reply_text(reply);
 
     parameter_reply::Flags flags;
@@ -622,14 +622,14 @@ void MainWindow::show_crop_status(bool teacher, bool start, bool stop)
         stopStatus = false;
         startStatus = true;
         tip(tr("Panorama cropping has been enabled"));
-        qDebug().nospace() << "[0]" << side << " crop status= " << start << "," << side
+        qDebug().noquote().nospace() << "[0]" << side << " crop status= " << start << "," << side
                            << "_crop_start_status = " << startStatus;
     }
     if (stop && !stopStatus) {
         stopStatus = true;
         startStatus = false;
         tip(tr("Panorama cropping has been suspended"));
-        qDebug().nospace() << "[1]" << side << " crop status= " << stop << "," << side
+        qDebug().noquote().nospace() << "[1]" << side << " crop status= " << stop << "," << side
                            << "_crop_stop_status = " << stopStatus;
     }
 }
