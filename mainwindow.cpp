@@ -430,7 +430,7 @@ void MainWindow::read_board_section(const QString &) {}
 void MainWindow::read_director_section(const QString &) {}
 void MainWindow::check_role_reply(const QByteArray &reply)
 {
-    qDebug() << "MainWindow::check_role_reply VISCA reply not handled yet" << reply.toHex(' ');
+    qDebug().noquote().nospace() << "MainWindow::check_role_reply[" << reply.toHex(' ') << "] VISCA reply not handled yet";
 }
 void MainWindow::slot_response_timeout_tip() {}
 void MainWindow::stop_connect() {}

@@ -409,16 +409,18 @@ void MainWindow::readResponseData()
 }
 
 // Each link is read when it signals, into its own reader, so that bytes of the two links never
-// mix and none wait for a later send to the same side.
+// mix and none wait for a later send to the same side. A socket does not signal again while
+// its readyRead is handled: bytes that arrive while an answer is handled (during a wait) are
+// read when it is done.
 void MainWindow::teacher_tcp_ready_read()
 {
-    if (teacher_tcp_socket->bytesAvailable() > 0)
+    while (teacher_tcp_socket->bytesAvailable() > 0)
         parseReadData(teacher_link_reader, teacher_tcp_socket->readAll());
 }
 
 void MainWindow::student_tcp_ready_read()
 {
-    if (student_tcp_socket->bytesAvailable() > 0)
+    while (student_tcp_socket->bytesAvailable() > 0)
         parseReadData(student_link_reader, student_tcp_socket->readAll());
 }
 
@@ -430,7 +432,7 @@ void MainWindow::readSocUdpData()
 
 void MainWindow::parseReadData(UotReader &reader, const QByteArray &bytes)
 {
-    qDebug().noquote().nospace() << "parseReadData:[" << log_bytes(bytes) << "]";
+    qDebug().noquote().nospace() << "parseReadData:[" << log_bytes(bytes).toHex(' ') << "]";
     reader.feed(bytes, [this](const UotReader::Frame &frame) {
         if (frame.port == UotReader::kTextPort)
             dispatch_reply(frame.payload);
