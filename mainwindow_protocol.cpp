@@ -151,14 +151,16 @@ void MainWindow::sendMsg_Net(QHostAddress *destination, int port, const QString 
         };
         link_choice::Slots cameras;
         cameras.teacher_feature = camera(ui->teacher_feature_IP_Edit, udp_teacher_feature_flag,
-                                     teacher_feature_destination, teacher_feature_tcp_flag);
+                                         teacher_feature_destination, teacher_feature_tcp_flag);
         cameras.teacher_pano = camera(ui->teacher_pano_IP_Edit, udp_teacher_pano_flag, teacher_pano_destination,
-                                  teacher_pano_tcp_flag);
+                                      teacher_pano_tcp_flag);
         cameras.student_feature = camera(ui->student_feature_IP_Edit, udp_student_feature_flag,
-                                     student_feature_destination, student_feature_tcp_flag);
+                                         student_feature_destination, student_feature_tcp_flag);
         cameras.student_pano = camera(ui->student_pano_IP_Edit, udp_student_pano_flag, student_pano_destination,
-                                  student_pano_tcp_flag);
-        cameras.board_feature = camera(ui->board_feature_IP_Edit, udp_board_feature_flag, board_feature_destination, false);
+                                      student_pano_tcp_flag);
+        // The board cameras have no TCP link.
+        cameras.board_feature = camera(ui->board_feature_IP_Edit, udp_board_feature_flag, board_feature_destination,
+                                       false);
         cameras.board_pano = camera(ui->board_pano_IP_Edit, udp_board_pano_flag, board_pano_destination, false);
         qDebug() << "ui->tabWidget->count():" << ui->tabWidget->count();
         cameras.board_tab_current = ui->tabWidget->count() == eight_tab && ui->tabWidget->currentIndex() == 2;
