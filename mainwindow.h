@@ -177,6 +177,11 @@ public:
     // ---- blackboard parameters (mainwindow_board.cpp) ----
     // The board pano camera's areas as window points of the board preview.
     void restore_board_region();
+    // Records the status of a board status answer; true when it differs from the last one
+    // reported since the board pano camera was connected.
+    bool board_tracking_status_changed(const parameter_reply::StatusPart &part);
+    // A board pano camera (dis)connected: its next status answer counts as a change.
+    void forget_board_tracking_status();
 
     // ---- director configuration (mainwindow_director.cpp) ----
     // The tab's values as the director block sends them.
@@ -587,6 +592,9 @@ public:
     StudentRegionPoints student_points;
 
     // ---- blackboard parameters (mainwindow_board.cpp) ----
+    // The board tracking status last reported by the board pano camera: 0 none yet, 1 start,
+    // 2 stop, 3 a status with neither word.
+    int board_reported_track_status = 0;
     // The board pano camera's tracking area and shield areas, camera units (640 by 360).
     board_parameters::BoardRegionCoord board_region_coord;
     // Board area painting record, window coordinates (the board preview's 480 by 270 at window

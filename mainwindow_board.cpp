@@ -6,6 +6,7 @@
 
 #include "core/message_box.h"
 #include "protocol/board_parameters.h"
+#include "protocol/parameter_reply.h"
 
 #include <QCheckBox>
 #include <QDebug>
@@ -103,6 +104,20 @@ void MainWindow::restore_board_region()
     }
     ui->board_pano_region_widget->update();
 }
+
+bool MainWindow::board_tracking_status_changed(const parameter_reply::StatusPart &part)
+{
+    // Both words in one answer end in the stopped state.
+    const int reported = part.stop ? 2 : (part.start ? 1 : 3);
+    if (reported == board_reported_track_status) {
+        qDebug() << "board tracking status unchanged:" << reported;
+        return false;
+    }
+    board_reported_track_status = reported;
+    return true;
+}
+
+void MainWindow::forget_board_tracking_status() { board_reported_track_status = 0; }
 
 // ---- change markers ----
 

@@ -108,6 +108,7 @@ private slots:
         w->tracking_status_received = false;
         w->teacher_obtain_chain_flag = w->student_obtain_chain_flag = w->board_obtain_chain_flag = false;
         w->teacher_cur_track_status = w->student_cur_track_status = w->board_cur_track_status = 2;
+        w->forget_board_tracking_status();
         w->teacher_feature_device_model.clear();
         w->teacher_region_coord = {};
         w->ui->groupBox_36->setEnabled(true);
@@ -391,7 +392,11 @@ private slots:
         QTest::newRow("student obtain answered") << QByteArray("student_parameter\nget_tracking_config_file") << "student obtain" << "student obtain";
         QTest::newRow("a student answer does not answer the teacher") << QByteArray("student_parameter\nget_tracking_config_file") << "teacher obtain" << "";
         QTest::newRow("board answer relayed by the teacher pano")
-            << QByteArray("teacher_parameter\nboard_parameter\nget_tracking_config_file") << "" << "teacher obtain";
+            << QByteArray("teacher_parameter\nboard_parameter\nget_tracking_config_file") << "teacher obtain" << "teacher obtain";
+        QTest::newRow("board answer relayed by the teacher pano, nothing pending")
+            << QByteArray("teacher_parameter\nboard_parameter\nget_tracking_config_file") << "" << "";
+        QTest::newRow("board answer relayed by the teacher pano, an apply pending")
+            << QByteArray("teacher_parameter\nboard_parameter\nget_tracking_config_file") << "teacher apply" << "";
     }
     void echoes()
     {
@@ -451,6 +456,7 @@ private slots:
         w->ui->board_enable_checkBox->setChecked(true);
         w->ui->board_enable_checkBox_2->setChecked(false);
         w->ui->board_lost_pano_delay_label->setValue(3);
+        w->teacher_obtain_wait = true; // the board Obtain waits for it
         parse("teacher_parameter\nboard_parameter\nget_tracking_config_file\n" + keys);
         QCOMPARE(w->ui->board_enable_checkBox->isChecked(), first);
         QCOMPARE(w->ui->board_enable_checkBox_2->isChecked(), second);
