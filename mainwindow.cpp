@@ -198,6 +198,8 @@ void MainWindow::slot_init_main_window()
     connect(student_tcp_socket, &QTcpSocket::readyRead, student_tcp_socket, [this] { student_tcp_ready_read(); });
 
     response_timeout_timer = makeTimer(this, kResponseTipMs, true);
+    // Each pano camera waits for its own tracking status.
+    student_response_timeout_timer = makeTimer(this, kResponseTipMs, true);
     teacher_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
     student_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
     teacher_pano_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
@@ -205,6 +207,7 @@ void MainWindow::slot_init_main_window()
     student_pano_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
     student_feature_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
     connect(response_timeout_timer, &QTimer::timeout, this, &MainWindow::slot_response_timeout_tip);
+    connect(student_response_timeout_timer, &QTimer::timeout, this, &MainWindow::slot_student_response_timeout_tip);
     connect(teacher_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_teacher_auto_calibration);
     connect(student_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_student_auto_calibration);
     connect(teacher_pano_keepalive_timer, &QTimer::timeout, this, &MainWindow::teacher_pano_tcp_keepalive);
@@ -451,12 +454,10 @@ void MainWindow::set_manual_direct_ip(bool, const QString &, bool) {}
 void MainWindow::stop_keepalive_timers() {}
 void MainWindow::readResponseData() {}
 void MainWindow::readSocUdpData() {}
-void MainWindow::slot_response_timeout_tip() {}
 void MainWindow::teacher_pano_tcp_keepalive() {}
 void MainWindow::teacher_feature_tcp_keepalive() {}
 void MainWindow::student_tcp_keepalive() {}
 void MainWindow::student_feature_tcp_keepalive() {}
-void MainWindow::stop_connect() {}
 void MainWindow::get_para_response() {}
 void MainWindow::onRequestStringFinished(QString) {}
 void MainWindow::onRequestJsonFinished(QJsonObject) {}
