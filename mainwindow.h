@@ -775,11 +775,7 @@ public:
     int student_tilt_speed = 10;
 
     // ---- camera menu keys (mainwindow_menu_keys.cpp) ----
-    bool teacher_osd_menu_open = false;
-    bool student_osd_menu_open = false;
-    bool board_osd_menu_open = false;
-    // The preview labels show pictures; false while a camera menu dialog is open.
-    bool main_preview_active = true;
+    // (The menu dialogs' open flags and main_preview_active are with the live pictures.)
     // The Preview page's MENU key was pressed in menu mode; the other menu keys wait for it.
     bool rtsp_preview_osd_menu_open = false;
 

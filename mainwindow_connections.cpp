@@ -274,14 +274,18 @@ void MainWindow::connect_camera_slot(Slot slot)
     const QString rtspPort = side == Side::Student ? student_rtsp_port : teacher_rtsp_port;
     rtsp_stream::create(this, camera_slot::rtsp_url(slot, fieldText, rtspPort), kPictureWidth, kPictureHeight,
                         refs.ffmpeg, refs.rtsp_thread);
-    static const char *const kFailedSlots[] = {SLOT(teacher_feature_frame_failed()), SLOT(teacher_pano_frame_failed()),
-                                               SLOT(student_feature_frame_failed()), SLOT(student_pano_frame_failed()),
-                                               SLOT(board_feature_frame_failed()), nullptr};
-    if (const char *failedSlot = kFailedSlots[int(slot)])
-        connect(refs.ffmpeg, SIGNAL(FrameFailed()), this, failedSlot);
-    // The picture slots are found by name: "<camera>_SetImage(QImage)".
-    const QByteArray imageSlot = "1" + camera_slot::name(slot).toLatin1() + "_SetImage(QImage)";
-    connect(refs.ffmpeg, SIGNAL(GetImage(QImage)), this, imageSlot.constData());
+    // The board pano has no failure slot: its picture stops without a disconnect.
+    using Handler = void (MainWindow::*)();
+    static const Handler kFailedSlots[] = {&MainWindow::teacher_feature_frame_failed, &MainWindow::teacher_pano_frame_failed,
+                                           &MainWindow::student_feature_frame_failed, &MainWindow::student_pano_frame_failed,
+                                           &MainWindow::board_feature_frame_failed, nullptr};
+    using ImageSlot = void (MainWindow::*)(QImage);
+    static const ImageSlot kImageSlots[] = {&MainWindow::teacher_feature_SetImage, &MainWindow::teacher_pano_SetImage,
+                                            &MainWindow::student_feature_SetImage, &MainWindow::student_pano_SetImage,
+                                            &MainWindow::board_feature_SetImage,   &MainWindow::board_pano_SetImage};
+    if (const Handler failed = kFailedSlots[int(slot)])
+        connect(refs.ffmpeg, &QFFmpeg::FrameFailed, this, failed);
+    connect(refs.ffmpeg, &QFFmpeg::GetImage, this, kImageSlots[int(slot)]);
     if (!rtsp_stream::start(refs.ffmpeg, refs.rtsp_thread)) {
         msgbox::warning(this, tr("Warning"), tr("Connection failure"));
         run.connecting = false;
@@ -745,7 +749,7 @@ void MainWindow::on_rtsp_connect_Button_clicked()
     rtsp_stream::create(this, camera_slot::preview_rtsp_url(address, port), kPreviewWidth, kPreviewHeight,
                         rtsp_preview_ffmpeg, rtsp_preview_rtsp_thread);
     connect(rtsp_preview_ffmpeg, &QFFmpeg::FrameFailed, this, &MainWindow::rtsp_preview_frame_failed);
-    connect(rtsp_preview_ffmpeg, SIGNAL(GetImage(QImage)), this, SLOT(rtsp_SetImage(QImage)));
+    connect(rtsp_preview_ffmpeg, &QFFmpeg::GetImage, this, &MainWindow::rtsp_SetImage);
     if (!rtsp_stream::start(rtsp_preview_ffmpeg, rtsp_preview_rtsp_thread)) {
         msgbox::warning(this, tr("Warning"), tr("Connection failure"));
         tearDown();
