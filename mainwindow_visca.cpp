@@ -59,15 +59,18 @@ QList<Slot> MainWindow::visca_reply_slots(const ViscaReplyOrigin &origin) const
         {Slot::StudentFeature, student_feature_destination}, {Slot::StudentPano, student_pano_destination},
         {Slot::BoardFeature, board_feature_destination},     {Slot::BoardPano, board_pano_destination},
     };
+    // Cameras reached through the recording host's port forwarding share its address: the
+    // sender's port (the side's mapped VISCA port) then tells the sides apart.
+    QList<Slot> onPort;
     for (const auto &c : candidates) {
         if (!c.destination || !c.destination->isEqual(origin.sender, QHostAddress::ConvertV4MappedToIPv4))
             continue;
-        const int port = camera_slot::side(c.slot) == Side::Student ? student_visca_port : teacher_visca_port;
-        if (origin.sender_port != 0 && origin.sender_port != port)
-            continue;
         found << c.slot;
+        const int port = camera_slot::side(c.slot) == Side::Student ? student_visca_port : teacher_visca_port;
+        if (origin.sender_port == port)
+            onPort << c.slot;
     }
-    return found;
+    return onPort.isEmpty() ? found : onPort;
 }
 
 void MainWindow::check_role_reply(const QByteArray &reply, const ViscaReplyOrigin &origin)

@@ -198,7 +198,8 @@ private slots:
             {"teacher", "M19|to_pano,prefix", 1, 0, "8A", "", 10},
             {"teacher", "M5|prefix", 0, 0, "8A", "", 10},
             {"teacher", "J22|level7", 0, 0, "81", "81 09 04 47 FF", 7},
-            {"teacher", "J22|optical_max", 0, 0, "81", "81 19 04 57 FF", 10},
+            // The digital zoom answer (0: the camera stands below its optical end) asks the zoom.
+            {"teacher", "J22|optical_max", 0, 0, "81", "81 19 04 57 FF;81 09 04 47 FF", 10},
             {"student", "J57|preset1", 3, 2, "81", "81 09 04 47 FF", 10},
             {"student", "J57|", 2, 2, "81", "81 09 04 47 FF", 10},
             {"student", "M19|preset1,prefix", 2, 2, "8A", "", 10},
@@ -238,8 +239,8 @@ private slots:
                 {{c.target, 1259, crop ? "8A 01 04 07 32 FF" : "81 01 04 07 36 FF"}});
             for (const char *z : {"_zoomin_Button", "_zoomout_Button"}) {
                 SentList release{{c.target, 1259, a + " 01 04 07 00 FF"}};
-                if (*c.refresh)
-                    release << Sent{c.feature, 1259, QString::fromLatin1(c.refresh)};
+                for (const QString &r : QString::fromLatin1(c.refresh).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+                    release << Sent{c.feature, 1259, r};
                 add(c, base + z + suffix, "released", release);
             }
         }
@@ -449,6 +450,9 @@ private slots:
                              : parts[0] == QLatin1String("other")    ? w->ui->other_mode_radioButton
                                                                      : w->ui->follow_mode_radioButton;
         mode->setChecked(true);
+        // The list as the mode radio buttons fill it: six entries (five in the board-pano mode).
+        while (w->ui->teacher_preset_list->count() < 6)
+            w->ui->teacher_preset_list->addItem(QStringLiteral("Num 60 : Pano Crop"));
         w->ui->teacher_preset_list->setCurrentIndex(button.startsWith(QLatin1String("teacher")) ? parts[1].toInt() : 0);
         w->ui->student_preset_list->setCurrentIndex(button.startsWith(QLatin1String("student")) ? parts[1].toInt() : 0);
         w->teacher_feature_device_model = parts[2];

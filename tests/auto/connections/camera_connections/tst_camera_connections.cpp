@@ -229,6 +229,8 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(!v.label->pixmap(Qt::ReturnByValue).isNull(), kPictureTimeoutMs);
 
+        // The camera reads its link in its own thread.
+        QTRY_VERIFY_WITH_TIMEOUT(commandsReceived(camera(slot)).size() >= commands.size(), 5000);
         const QStringList received = commandsReceived(camera(slot));
         QVERIFY2(received.mid(0, commands.size()) == commands, qPrintable(received.join(" | ")));
 
