@@ -17,7 +17,10 @@
 #include "video/rtsp_stream.h"
 #include "video/rtspthread.h"
 
+#include <QDir>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QtTest>
@@ -511,6 +514,42 @@ private slots:
         QVERIFY(!w->udp_board_feature_flag);
         QVERIFY(!w->board_feature_destination);
         reachability::setCheck([](const QString &h) { return h != QLatin1String(kUnreachable); });
+    }
+
+    // Both teacher cameras connected: each preview shows its own camera's live picture (the
+    // feature camera a colour-bar pattern, the pano camera a moving ball).
+    void teacherTabWithBothCameras()
+    {
+        Window w;
+        MainWindow *mw = w.w.get();
+        connectSlot(mw, Slot::TeacherFeature, addressOf(Slot::TeacherFeature));
+        connectSlot(mw, Slot::TeacherPano, addressOf(Slot::TeacherPano));
+        QVERIFY(mw->udp_teacher_feature_flag && mw->udp_teacher_pano_flag);
+        QCOMPARE(mw->ui->teacher_feature_connect_Button->text(), QStringLiteral("Disconnect"));
+        QCOMPARE(mw->ui->teacher_pano_connect_Button->text(), QStringLiteral("Disconnect"));
+        QTRY_VERIFY_WITH_TIMEOUT(!mw->ui->teacher_labVideo_feature->pixmap(Qt::ReturnByValue).isNull(), kPictureTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!mw->ui->teacher_labVideo_pano->pixmap(Qt::ReturnByValue).isNull(), kPictureTimeoutMs);
+        const QImage feature = mw->ui->teacher_labVideo_feature->pixmap(Qt::ReturnByValue).toImage();
+        const QImage pano = mw->ui->teacher_labVideo_pano->pixmap(Qt::ReturnByValue).toImage();
+        QCOMPARE(feature.size(), QSize(480, 270));
+        QCOMPARE(pano.size(), QSize(480, 270));
+        // Colour bars: the top-left bar is light grey; the ball pattern's ground is black.
+        const QColor bar = feature.pixelColor(20, 20);
+        QVERIFY2(bar.red() > 150 && bar.green() > 150 && bar.blue() > 150, qPrintable(bar.name()));
+        const QColor ground = pano.pixelColor(5, 5);
+        QVERIFY2(ground.red() < 60 && ground.green() < 60 && ground.blue() < 60, qPrintable(ground.name()));
+
+        // With CORVANE_SHOT_DIR set (a run under Xvfb), keeps what the window shows.
+        const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
+        if (!dir.isEmpty()) {
+            QVERIFY(QDir().mkpath(dir));
+            QTest::qWait(500); // a few more pictures, and the window painted
+            QVERIFY(mw->grab().save(QDir(dir).filePath(QStringLiteral("teacher_tab_connected.png"))));
+            if (QScreen *screen = QGuiApplication::primaryScreen())
+                QVERIFY(screen->grabWindow(0).save(QDir(dir).filePath(QStringLiteral("screen_teacher_tab_connected.png"))));
+        }
+        mw->ui->teacher_pano_connect_Button->click();
+        mw->ui->teacher_feature_connect_Button->click();
     }
 
     // Pressing the board feature's button marks the board Apply button, connect or not.
