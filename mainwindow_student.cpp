@@ -142,7 +142,7 @@ void MainWindow::resolve_student_autocalibrate_status(const QString &value)
     student_obtain(true);
 }
 
-void MainWindow::resolve_student_keys(const QString &t)
+void MainWindow::read_student_section(const QString &t)
 {
     using parameter_block::one_char_value;
     using parameter_block::value;
@@ -252,13 +252,7 @@ void MainWindow::resolve_student_keys(const QString &t)
         student_customer_model_flag = false;
     if (teacher_customer_model_flag || student_customer_model_flag)
         disable_board_widgets();
-
-    if (student_obtain_chain_flag && udp_student_pano_flag && student_pano_destination) {
-        const QString text = student_parameters::director_obtain_block();
-        qDebug().noquote() << text;
-        sendMsg_Net(student_pano_destination, student_udp_port, text, false);
-        student_obtain_chain_flag = false;
-    }
+    // The director follow-up of a status answer's obtain comes after the section (resolver_param).
 }
 
 void MainWindow::parse_student_region_coord()

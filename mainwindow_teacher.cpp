@@ -171,7 +171,7 @@ void MainWindow::teacher_obtain(bool silent)
 // ---------------------------------------------------------------------------
 // The teacher key table of a reply
 
-void MainWindow::resolve_teacher_keys(const QString &t)
+void MainWindow::read_teacher_section(const QString &t)
 {
     using parameter_block::one_char_value;
     using parameter_block::value;
@@ -296,13 +296,10 @@ void MainWindow::resolve_teacher_keys(const QString &t)
         run_named_handler("teacher_track_check", true);
         update_tab_enabled(true);
     }
+    // The director follow-up of a status answer's obtain comes after the section (resolver_param).
     if (!(v = line("device_model")).isNull()) {
         qDebug() << "teacher device_model:" << v;
         teacher_customer_model_flag = false;
-        if (teacher_obtain_chain_flag && udp_teacher_pano_flag && teacher_pano_destination) {
-            sendMsg_Net(teacher_pano_destination, teacher_udp_port, teacher_parameters::director_obtain_block(), false);
-            teacher_obtain_chain_flag = false;
-        }
     }
 }
 

@@ -203,7 +203,7 @@ private slots:
         WindowHolder w;
         RecordingPresenter boxes;
         w->student_calibration_widgets_shown = true;
-        w->resolve_student_keys(QString::fromLatin1(kReply));
+        w->read_student_section(QString::fromLatin1(kReply));
         QVERIFY(!w->student_use_old_version_flag);
         QCOMPARE(w->student_apply_text(), QStringLiteral("student_parameter\n"
                                                          "set_tracking_config_file\n"
@@ -298,12 +298,12 @@ private slots:
     void designatedFollowsTheReply()
     {
         WindowHolder w;
-        w->resolve_student_keys(QStringLiteral("student_parameter\npano_designated_enable=111111"));
+        w->read_student_section(QStringLiteral("student_parameter\npano_designated_enable=111111"));
         QVERIFY(w.ui()->student_designated_region_checkBox->isChecked());
         QVERIFY(!w->student_use_old_version_flag);
         QVERIFY(w->student_apply_text().contains(QLatin1String("\npano_designated_enable=111111\n")));
         QVERIFY(w->student_apply_text().contains(QLatin1String("\npano_designated_six_y=")));
-        w->resolve_student_keys(QStringLiteral("student_parameter\npano_designated_enable=11110"));
+        w->read_student_section(QStringLiteral("student_parameter\npano_designated_enable=11110"));
         QVERIFY(w->student_use_old_version_flag);
         QVERIFY(w->student_apply_text().contains(QLatin1String("\npano_designated_enable=11110\n")));
         QVERIFY(!w->student_apply_text().contains(QLatin1String("pano_designated_fifth")));
@@ -364,7 +364,7 @@ private slots:
         QFETCH(QVariant, expected);
         WindowHolder w;
         RecordingPresenter boxes;
-        w->resolve_student_keys(reply);
+        w->read_student_section(reply);
         QObject *target = w->findChild<QObject *>(object);
         QVERIFY2(target, qPrintable(object));
         QCOMPARE(target->property(property.constData()), expected);
@@ -374,7 +374,7 @@ private slots:
     void pointsOfAReply()
     {
         WindowHolder w;
-        w->resolve_student_keys(QString::fromLatin1(kReply));
+        w->read_student_section(QString::fromLatin1(kReply));
         const StudentRegionPoints &p = w->student_points;
         QCOMPARE(p.student_area_points[0], QPoint(99, 199));
         QCOMPARE(p.student_area_points[2], QPoint(169, 60));
@@ -395,7 +395,7 @@ private slots:
         WindowHolder w;
         w.ui()->student_show_Calibration_checkBox->setChecked(true);
         w.ui()->student_ptzspeed_level->setText(QStringLiteral("2"));
-        w->resolve_student_keys(QStringLiteral("student_parameter\nptzspeed_level=9"));
+        w->read_student_section(QStringLiteral("student_parameter\nptzspeed_level=9"));
         QCOMPARE(w.ui()->student_ptzspeed_level->text(), QStringLiteral("2"));
         QCOMPARE(w->student_ptzspeed_saved_level, 9);
     }
@@ -418,7 +418,7 @@ private slots:
         WindowHolder w;
         w->student_customer_model_flag = true;
         w.ui()->student_showCalibration_Button->setEnabled(true);
-        w->resolve_student_keys(QStringLiteral("student_parameter\n") + model);
+        w->read_student_section(QStringLiteral("student_parameter\n") + model);
         QCOMPARE(w->student_customer_model_flag, flagAfter);
         // disable_board_widgets ran only while a customer flag is set (the button's own state;
         // its page may be disabled as a whole).
