@@ -188,7 +188,10 @@ public:
     void resolve_teacher_keys(const QString &text);
     void resolve_student_keys(const QString &text);
     void resolve_student_autocalibrate_status(const QString &value);
+    // Every student point key of the reply stored, back into the panel; the variant converts only
+    // what one reply carried.
     void parse_student_region_coord();
+    void apply_student_region_keys(const StudentReplyKeys &carried);
     void set_student_calibration_widgets_visible(bool visible);
     // A reply echoed a request of this kind: counts only while one is pending.
     bool answer_request(request_poller::Kind kind);

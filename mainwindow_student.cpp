@@ -211,27 +211,32 @@ void MainWindow::read_student_section(const QString &t)
 
     if (!(v = line("pano_designated_number_of_people")).isNull())
         ui->people_number_lineEdit->setText(v);
+    StudentReplyKeys carried = student_point_keys::store_reply_points(t, student_points, student_region_coord);
     const struct {
         const char *key;
         QString *field;
+        bool *carried;
     } enables[] = {
-        {"pano_student_forward_enable", &student_region_coord.pano_student_forward_enable},
-        {"pano_designated_enable", &student_region_coord.pano_designated_enable},
-        {"pano_shield_enable", &student_region_coord.pano_shield_enable},
-        {"pano_calibrate_enable", &student_region_coord.pano_calibrate_enable},
+        {"pano_student_forward_enable", &student_region_coord.pano_student_forward_enable, &carried.forward_enable},
+        {"pano_designated_enable", &student_region_coord.pano_designated_enable, &carried.designated_enable},
+        {"pano_shield_enable", &student_region_coord.pano_shield_enable, &carried.shield_enable},
+        {"pano_calibrate_enable", &student_region_coord.pano_calibrate_enable, &carried.calibrate_enable},
     };
     for (const auto &row : enables) {
-        if (!(v = line(row.key)).isNull())
+        if (!(v = line(row.key)).isNull()) {
             *row.field = v;
+            *row.carried = true;
+        }
     }
-    student_point_keys::store_reply_points(t, student_points, student_region_coord);
     if (!(v = line("pano_calibrate_height")).isNull()) {
         qDebug() << "MainWindow::pano_calibrate_height[0]:" << v;
         // The camera reports what it holds; the choice's own slot would send it straight back.
         const QSignalBlocker quiet(ui->student_calibration_comboBox);
         ui->student_calibration_comboBox->setCurrentIndex(student_parameters::calibration_height_index(v));
     }
-    parse_student_region_coord();
+    // The points are converted in place: only those this reply carried (an Apply's confirmation
+    // carries none, and must not convert the installer's points a second time).
+    apply_student_region_keys(carried);
 
     if (!(v = line("feature_version")).isNull())
         ui->student_version_feature_info_label->setText(v);
@@ -241,6 +246,10 @@ void MainWindow::read_student_section(const QString &t)
         update_tab_enabled(true);
     }
 
+    // An Apply's confirmation says nothing about the camera's model; without this it would take
+    // the eptz and cutout choice away after every Apply.
+    if (t.contains(QLatin1String("set_student_config_file")))
+        return;
     const QString model = line("device_model");
     qDebug() << "student device_model:" << model;
     const student_parameters::DeviceModelStep step = student_parameters::device_model_step(model);
@@ -255,10 +264,12 @@ void MainWindow::read_student_section(const QString &t)
     // The director follow-up of a status answer's obtain comes after the section (resolver_param).
 }
 
-void MainWindow::parse_student_region_coord()
+void MainWindow::parse_student_region_coord() { apply_student_region_keys(StudentReplyKeys::all()); }
+
+void MainWindow::apply_student_region_keys(const StudentReplyKeys &carried)
 {
     const StudentRegionChecks checks =
-        ::parse_student_region_coord(student_region_coord, student_points, student_use_old_version_flag);
+        ::parse_student_region_coord(student_region_coord, student_points, student_use_old_version_flag, carried);
     student_use_old_version_flag = checks.old_format;
     const auto apply = [](QCheckBox *box, const std::optional<bool> &on) {
         if (on)

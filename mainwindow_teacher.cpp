@@ -278,7 +278,11 @@ void MainWindow::read_teacher_section(const QString &t)
         teacher_ptzspeed_value = number(v);
     }
 
-    tp::store_regions(t, teacher_region_coord);
+    // The regions of an answer that carries them; a reply that only confirms an Apply would
+    // otherwise put the previous answer's regions and enable strings over the installer's edits.
+    const bool regions = tp::carries_region_keys(t);
+    if (regions)
+        tp::store_regions(t, teacher_region_coord);
     if (!(v = line("username")).isNull()) {
         web_username = v;
         qDebug() << "Web Username:" << web_username;
@@ -287,7 +291,8 @@ void MainWindow::read_teacher_section(const QString &t)
         web_password = v;
         qDebug() << "Web Password: (received, not logged)";
     }
-    parse_teacher_region_coord();
+    if (regions)
+        parse_teacher_region_coord();
 
     if (!(v = line("feature_version")).isNull())
         ui->teacher_version_feature_info_label->setText(v);

@@ -33,6 +33,27 @@ struct StudentRegionChecks {
     bool old_format = true;                     // student_use_old_version_flag afterwards
 };
 
+// Which values of the student panel one reply carried. The points are stored by a reply in
+// camera units and converted in place, so a point the reply did not carry must not be converted
+// again; likewise an enable string or shield of an earlier reply must not undo what the installer
+// changed since (a reply that only confirms an Apply carries none of them).
+struct StudentReplyKeys {
+    // Per point, its x and its y.
+    std::array<std::array<bool, 2>, 4> area{};
+    std::array<std::array<bool, 2>, 6> designated{};
+    std::array<std::array<bool, 2>, 6> pano_calibrate{};
+    std::array<std::array<bool, 2>, 6> feature_calibrate{};
+    // Any of the shield's four keys.
+    std::array<bool, 4> shield{};
+    bool forward_enable = false;
+    bool designated_enable = false;
+    bool shield_enable = false;
+    bool calibrate_enable = false;
+
+    // Every key: a reply to an Obtain.
+    static StudentReplyKeys all();
+};
+
 // The student reply's points back into the panel's spaces, without widgets. Before the call the
 // reply has stored the area and designated points in camera units (640 by 360), the calibration
 // points in the sent unit (times 8) and the shield values in coord; afterwards:
@@ -44,5 +65,7 @@ struct StudentRegionChecks {
 //   polygon alone and the shield counts as not drawn (Apply then sends its fixed line);
 // - the enable strings give the check boxes and the point format (old_format is the format
 //   before the call, kept when the designated enable string is null).
+// Only what keys says the reply carried is touched.
 StudentRegionChecks parse_student_region_coord(const StudentRegionCoord &coord, StudentRegionPoints &points,
-                                               bool old_format);
+                                               bool old_format,
+                                               const StudentReplyKeys &keys = StudentReplyKeys::all());

@@ -40,20 +40,22 @@ int edge_y(int label)
     return v == 360 ? kMaxY : v;
 }
 
-void store_int(const QString &reply, const char *key, int &field)
+bool store_int(const QString &reply, const char *key, int &field)
 {
     const QString v = parameter_block::value(reply, QLatin1String(key));
-    if (!v.isNull())
-        field = number(v);
+    if (v.isNull())
+        return false;
+    field = number(v);
+    return true;
 }
 
-void store_point(const QString &reply, const char *const keys[2], QPoint &p)
+std::array<bool, 2> store_point(const QString &reply, const char *const keys[2], QPoint &p)
 {
     int x = p.x();
     int y = p.y();
-    store_int(reply, keys[0], x);
-    store_int(reply, keys[1], y);
+    const std::array<bool, 2> stored = {store_int(reply, keys[0], x), store_int(reply, keys[1], y)};
     p = QPoint(x, y);
+    return stored;
 }
 } // namespace
 
@@ -226,20 +228,26 @@ QVector<Item> calibration_items(const std::array<QPoint, 6> &pano, const std::ar
     return items;
 }
 
-void store_reply_points(const QString &reply, StudentRegionPoints &points, StudentRegionCoord &coord)
+StudentReplyKeys store_reply_points(const QString &reply, StudentRegionPoints &points, StudentRegionCoord &coord)
 {
+    StudentReplyKeys keys;
     for (int i = 0; i < 4; ++i)
-        store_point(reply, kCornerKeys[i], points.student_area_points[size_t(i)]);
+        keys.area[size_t(i)] = store_point(reply, kCornerKeys[i], points.student_area_points[size_t(i)]);
     for (int i = 0; i < 6; ++i)
-        store_point(reply, kDesignatedKeys[i], points.student_designated_points[size_t(i)]);
+        keys.designated[size_t(i)] = store_point(reply, kDesignatedKeys[i], points.student_designated_points[size_t(i)]);
     for (int i = 0; i < 6; ++i)
-        store_point(reply, kPanoCalibrateKeys[i], points.pano_calibrate_points[size_t(i)]);
+        keys.pano_calibrate[size_t(i)] =
+            store_point(reply, kPanoCalibrateKeys[i], points.pano_calibrate_points[size_t(i)]);
     for (int i = 0; i < 6; ++i)
-        store_point(reply, kFeatureCalibrateKeys[i], points.feature_calibrate_points[size_t(i)]);
+        keys.feature_calibrate[size_t(i)] =
+            store_point(reply, kFeatureCalibrateKeys[i], points.feature_calibrate_points[size_t(i)]);
     for (int k = 0; k < 4; ++k) {
-        for (int j = 0; j < 4; ++j)
-            store_int(reply, kShieldKeys[k][j], coord.shield_values[size_t(k * 4 + j)]);
+        for (int j = 0; j < 4; ++j) {
+            if (store_int(reply, kShieldKeys[k][j], coord.shield_values[size_t(k * 4 + j)]))
+                keys.shield[size_t(k)] = true;
+        }
     }
+    return keys;
 }
 
 } // namespace student_point_keys

@@ -49,7 +49,8 @@ QVector<Item> calibration_items(const std::array<QPoint, 6> &pano, const std::ar
 // Stores every point and shield key the reply carries (values as decimal integers, 0 when not a
 // number; a missing key leaves its point as it was): corners and designated points in camera
 // units, calibration points in the sent unit, the shields into coord.
-void store_reply_points(const QString &reply, StudentRegionPoints &points, StudentRegionCoord &coord);
+// Returns which points and shields the reply carried (its enable strings are the caller's).
+StudentReplyKeys store_reply_points(const QString &reply, StudentRegionPoints &points, StudentRegionCoord &coord);
 
 // The key names, for tests and the reply's order of lookup.
 extern const char *const kCornerKeys[4][2];

@@ -143,6 +143,25 @@ std::optional<int> boardsnap_entry(const QString &oneChar) { return index_of(kSn
 int config_switch_index(const QString &oneChar) { return oneChar == QLatin1String("1") ? 0 : 1; }
 int persontrack_index(const QString &oneChar) { return oneChar == QLatin1String("0") ? 0 : 1; }
 
+bool carries_region_keys(const QString &reply)
+{
+    namespace rk = teacher_region_keys;
+    const auto has = [&reply](const char *key) { return parameter_block::has_key(reply, QLatin1String(key)); };
+    const auto hasRect = [&has](const rk::RegionKeys &k) { return has(k.x) || has(k.y) || has(k.w) || has(k.h); };
+    if (has(rk::kShieldEnableKey) || has(rk::kBoardEnableKey) || hasRect(rk::kSnapshotKeys)
+        || hasRect(rk::kFeatureKeys) || hasRect(rk::kTrackingKeys))
+        return true;
+    for (const rk::RegionKeys &k : rk::kShieldKeys) {
+        if (hasRect(k))
+            return true;
+    }
+    for (const rk::RegionKeys &k : rk::kBoardKeys) {
+        if (hasRect(k))
+            return true;
+    }
+    return false;
+}
+
 void store_regions(const QString &reply, teacher_region_keys::TeacherRegionCoord &coord)
 {
     teacher_region_keys::store_teacher_region_keys(reply, coord);

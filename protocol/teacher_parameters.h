@@ -86,6 +86,10 @@ std::optional<int> boardsnap_entry(const QString &oneChar);         // "0" "1" "
 int config_switch_index(const QString &oneChar);                    // "1": Tracking Config 1
 int persontrack_index(const QString &oneChar);                      // "0": Close
 
+// Whether the reply carries any region key or region enable string (a reply that only confirms
+// an Apply carries none).
+bool carries_region_keys(const QString &reply);
+
 // Stores the region keys of a teacher reply into coord. A tracking region whose y ("pano_tilt_
 // scale") comes as 0 is kept as 5, inside the scene's drawable band.
 void store_regions(const QString &reply, teacher_region_keys::TeacherRegionCoord &coord);

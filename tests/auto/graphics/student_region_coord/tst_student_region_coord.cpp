@@ -160,6 +160,45 @@ private slots:
         QCOMPARE(p.feature_calibrate_points[0], QPoint(3, 4));
     }
 
+    // Only what a reply carried is converted: a reply that confirms an Apply carries no point,
+    // and the installer's points, shields and boxes stay as they are.
+    void onlyWhatTheReplyCarried()
+    {
+        StudentRegionPoints p;
+        p.student_area_points = {QPoint(90, 210), QPoint(380, 200), QPoint(310, 60), QPoint(0, 60)};
+        p.student_designated_points[0] = QPoint(70, 230);
+        p.pano_calibrate_points[0] = QPoint(12, 34);
+        p.student_shield_points[0] = {QPoint(0, 60), QPoint(0, 268), QPoint(0, 268), QPoint(280, 267)};
+        p.student_shield_drawn[0] = true;
+        StudentRegionCoord c;
+        c.pano_shield_enable = QStringLiteral("0000"); // from an earlier reply
+        c.pano_designated_enable = QStringLiteral("111111");
+        c.shield_values = {0, 100, 300, 200, 639, 100, 0, 200, 639, 30, 610, 0, 30, 0, 0, 30};
+        const StudentRegionChecks checks = parse_student_region_coord(c, p, true, StudentReplyKeys{});
+        QCOMPARE(p.student_area_points[0], QPoint(90, 210));
+        QCOMPARE(p.student_area_points[3], QPoint(170, 60)); // a 0 still takes its default
+        QCOMPARE(p.student_designated_points[0], QPoint(70, 230));
+        QCOMPARE(p.pano_calibrate_points[0], QPoint(12, 34));
+        QVERIFY(p.student_shield_drawn[0]);
+        QCOMPARE(p.student_shield_points[0][3], QPoint(280, 267));
+        for (const auto &box : checks.shield)
+            QVERIFY(!box);
+        QVERIFY(!checks.designated_region);
+        QVERIFY(checks.old_format);
+
+        // A reply with only the x of corner 1 and shield two converts just those.
+        StudentReplyKeys keys;
+        keys.area[0] = {true, false};
+        keys.shield[1] = true;
+        p.student_area_points[0] = QPoint(200, 210);
+        parse_student_region_coord(c, p, true, keys);
+        QCOMPARE(p.student_area_points[0], QPoint(150, 210));
+        QCOMPARE(p.student_area_points[1], QPoint(380, 200));
+        QVERIFY(p.student_shield_drawn[0]);
+        QVERIFY(p.student_shield_drawn[1]);
+        QCOMPARE(p.student_shield_points[1][0], QPoint(480, 75));
+    }
+
     void shields_data()
     {
         QTest::addColumn<int>("shield");

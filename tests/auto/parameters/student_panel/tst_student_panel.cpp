@@ -389,6 +389,24 @@ private slots:
         QCOMPARE(w->student_response_time, QStringLiteral("0.8"));
     }
 
+    // The confirmation of an Apply carries no point: the installer's points and boxes stay, and
+    // the next Apply sends the same block.
+    void confirmationKeepsThePoints()
+    {
+        WindowHolder w;
+        w->read_student_section(QString::fromLatin1(kReply));
+        w->student_points.student_area_points[0] = QPoint(120, 220);
+        w.ui()->student_shield_four_checkBox->setChecked(true);
+        const QString before = w->student_apply_text();
+        w->read_student_section(QStringLiteral("student_parameter\nset_student_config_file"));
+        QCOMPARE(w->student_points.student_area_points[0], QPoint(120, 220));
+        QVERIFY(w.ui()->student_shield_four_checkBox->isChecked());
+        QCOMPARE(w->student_apply_text(), before);
+        // Nor does it take the eptz choice away from a camera that offers it.
+        QVERIFY(w.ui()->student_eptz_radioButton->isEnabled());
+        QVERIFY(w.ui()->student_cutout_radioButton->isEnabled());
+    }
+
     // While the calibration view is on, the reply's speed reaches only the stored level.
     void ptzSpeedDuringCalibration()
     {

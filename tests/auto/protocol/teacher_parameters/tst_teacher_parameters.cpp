@@ -377,6 +377,25 @@ private slots:
         QCOMPARE(reply_values::number(QStringLiteral("x")), 0);
     }
 
+    void carriesRegionKeys_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<bool>("carries");
+        QTest::newRow("confirmation") << "teacher_parameter\nset_teacher_config_file" << false;
+        QTest::newRow("values only") << "teacher_parameter\npano_sensitivity=2\ndevice_model=J57" << false;
+        QTest::newRow("shield enable") << "teacher_parameter\npano_shield_enable=0000" << true;
+        QTest::newRow("board three height") << "teacher_parameter\nboard_tilt_third_increment=5" << true;
+        QTest::newRow("feature area") << "fea_pan_increment=1" << true;
+        QTest::newRow("key inside another") << "teacher_parameter\nxpano_pan_scale=20" << false;
+    }
+
+    void carriesRegionKeys()
+    {
+        QFETCH(QString, reply);
+        QFETCH(bool, carries);
+        QCOMPARE(carries_region_keys(reply), carries);
+    }
+
     // A tracking region whose y comes as 0 is kept as 5; only that value, and only when the
     // key is there.
     void storeRegions()
