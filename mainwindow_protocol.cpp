@@ -539,9 +539,11 @@ void MainWindow::resolver_param(const QByteArray &reply)
         qDebug() << parameter_reply::echo_log_line(echo);
         const bool teacher = parameter_reply::echo_is_teacher(echo);
         const bool apply = parameter_reply::echo_answers_apply(echo);
-        bool &answered = teacher ? (apply ? teacher_apply_ok : teacher_obtain_ok)
-                                 : (apply ? student_apply_ok : student_obtain_ok);
-        answered = true;
+        using request_poller::Kind;
+        // Only a request that waits is answered: the echo of a request that already failed
+        // must not end the next one as a success.
+        answer_request(teacher ? (apply ? Kind::TeacherApply : Kind::TeacherObtain)
+                               : (apply ? Kind::StudentApply : Kind::StudentObtain));
     }
 
     switch (c.kind) {
@@ -563,13 +565,7 @@ void MainWindow::resolver_param(const QByteArray &reply)
         }
         return;
     case Kind::StudentAutocalibrate:
-        qDebug() << "student_autocalibrate_status:" << c.autocalibrate_value;
-        if (!c.autocalibrate_failed) {
-            student_silent_obtain_flag = true;
-            run_slot_by_name("on_student_obtain_Button_clicked");
-        } else {
-            emit autocalibrate_update_fail();
-        }
+        resolve_student_autocalibrate_status(c.autocalibrate_value);
         return;
     case Kind::StudentSection:
         read_student_section(text);
@@ -609,10 +605,9 @@ void MainWindow::read_board_relayed_keys(const QString &text)
         ui->board_enable_checkBox_2->setChecked(*r.feature1_enable);
     if (r.lost_to_pano_delay)
         ui->board_lost_pano_delay_label->setValue(*r.lost_to_pano_delay);
-    // An answer nobody waits for (a late one, after its obtain failed) must not end the next
-    // obtain as a success.
-    if (teacher_obtain_wait)
-        teacher_obtain_ok = true;
+    // The board Obtain is a teacher obtain; an answer nobody waits for (a late one, after its
+    // obtain failed) ends nothing.
+    answer_request(request_poller::Kind::TeacherObtain);
 }
 
 void MainWindow::show_crop_status(bool teacher, bool start, bool stop)
