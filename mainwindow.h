@@ -89,6 +89,11 @@ public:
     QString get_student_tcp_port();
     QString get_student_backup_port();
     QString get_upgrade_port();
+
+    // ---- language switch (mainwindow_language.cpp) ----
+    // The interface font (family "微软雅黑", 11 pt for Thai, 10 pt otherwise) on every widget.
+    void apply_interface_font();
+
     // ---- region editing (mainwindow_regions.cpp) ----
     void setShieldRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
     void setBoardRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
@@ -205,6 +210,9 @@ public slots:
     void on_recorder_teacher_ip_Edit_textChanged(const QString &text);
     void on_recorder_student_ip_Edit_textChanged(const QString &text);
     void on_port_map_checkBox_stateChanged(int state);
+
+    // ---- language switch (mainwindow_language.cpp) ----
+    void on_language_select_comboBox_activated(int index);
 
     // ---- tracking and director configuration ----
     void get_para_response();
@@ -339,6 +347,10 @@ private:
 
     // port settings (mainwindow_ports.cpp)
     void mark_port_settings_changed();
+
+    // language switch (mainwindow_language.cpp)
+    void retranslate_keeping_line_edits();
+    void retranslate_code_texts();
 
     // Apply marks (mainwindow_panel_marks.cpp): "Apply(*)" on a tab's Apply button, and the
     // same only while the settings are not being loaded.
