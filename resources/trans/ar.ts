@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_SA" sourcelanguage="en_US">
 <context>
+    <name>Image_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>مربع حوار</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>المقرّبة</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>البانوراما</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
@@ -1699,6 +1714,82 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Num 11 : Board Pano</source>
         <translation>رقم 11: السبورة كاملة</translation>
+    </message>
+    <message>
+        <source>&lt;
+f
+o
+l
+d
+&lt;</source>
+        <translation>&lt;
+ط
+ي
+&lt;</translation>
+    </message>
+    <message>
+        <source>Apply(*)</source>
+        <translation>تطبيق(*)</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>السبورة 1</translation>
+    </message>
+    <message>
+        <source>Enable 1</source>
+        <translation>تفعيل 1</translation>
+    </message>
+    <message>
+        <source>exist</source>
+        <translation>موجود</translation>
+    </message>
+    <message>
+        <source>About Corvane</source>
+        <translation>حول Corvane</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>Port modification, other operations will be interrupted!</source>
+        <translation>تعديل المنافذ سيقطع العمليات الأخرى!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>تحذير</translation>
+    </message>
+    <message>
+        <source>Username and password cannot be empty!</source>
+        <translation>لا يمكن ترك اسم المستخدم وكلمة المرور فارغين!</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>خطأ في إدخال معلومات الشبكة</translation>
+    </message>
+    <message>
+        <source>Port fill in error: &quot;%1&quot; is not a port from 1 to 65535</source>
+        <translation>خطأ في إدخال المنفذ: &quot;%1&quot; ليس منفذًا بين 1 و 65535</translation>
+    </message>
+    <message>
+        <source>Failed to save the port forwarding settings to %1</source>
+        <translation>تعذّر حفظ إعدادات إعادة توجيه المنافذ في %1</translation>
+    </message>
+    <message>
+        <source>Port forwarding script opened successfully</source>
+        <translation>تم تشغيل برنامج إعادة توجيه المنافذ بنجاح</translation>
+    </message>
+    <message>
+        <source>Port forwarding script not found: %1</source>
+        <translation>لم يتم العثور على برنامج إعادة توجيه المنافذ: %1</translation>
+    </message>
+    <message>
+        <source>Failed to enable port forwarding script</source>
+        <translation>تعذّر تشغيل برنامج إعادة توجيه المنافذ</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>يرجى توصيل الكاميرا</translation>
     </message>
 </context>
 </TS>

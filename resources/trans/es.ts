@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en_US">
 <context>
+    <name>Image_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>Primer plano</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>Panorámica</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
@@ -1701,6 +1716,86 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Num 11 : Board Pano</source>
         <translation>N.º 11: Pan. pizarra</translation>
+    </message>
+    <message>
+        <source>&lt;
+f
+o
+l
+d
+&lt;</source>
+        <translation>&lt;
+p
+l
+e
+g
+a
+r
+&lt;</translation>
+    </message>
+    <message>
+        <source>Apply(*)</source>
+        <translation>Aplicar(*)</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>Pizarra 1</translation>
+    </message>
+    <message>
+        <source>Enable 1</source>
+        <translation>Activar 1</translation>
+    </message>
+    <message>
+        <source>exist</source>
+        <translation>existe</translation>
+    </message>
+    <message>
+        <source>About Corvane</source>
+        <translation>Acerca de Corvane</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Port modification, other operations will be interrupted!</source>
+        <translation>Al modificar los puertos se interrumpirán las demás operaciones.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Username and password cannot be empty!</source>
+        <translation>El usuario y la contraseña no pueden estar vacíos.</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>Error en los datos de red introducidos</translation>
+    </message>
+    <message>
+        <source>Port fill in error: &quot;%1&quot; is not a port from 1 to 65535</source>
+        <translation>Error en el puerto: «%1» no es un puerto entre 1 y 65535</translation>
+    </message>
+    <message>
+        <source>Failed to save the port forwarding settings to %1</source>
+        <translation>No se pudieron guardar los ajustes de reenvío de puertos en %1</translation>
+    </message>
+    <message>
+        <source>Port forwarding script opened successfully</source>
+        <translation>Script de reenvío de puertos iniciado correctamente</translation>
+    </message>
+    <message>
+        <source>Port forwarding script not found: %1</source>
+        <translation>No se encontró el script de reenvío de puertos: %1</translation>
+    </message>
+    <message>
+        <source>Failed to enable port forwarding script</source>
+        <translation>No se pudo iniciar el script de reenvío de puertos</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>Conecte la cámara</translation>
     </message>
 </context>
 </TS>

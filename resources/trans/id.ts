@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id_ID" sourcelanguage="en_US">
 <context>
+    <name>Image_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>Close-up</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>Panorama</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
@@ -1701,6 +1716,85 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Num 11 : Board Pano</source>
         <translation>No. 11: Pano Papan</translation>
+    </message>
+    <message>
+        <source>&lt;
+f
+o
+l
+d
+&lt;</source>
+        <translation>&lt;
+l
+i
+p
+a
+t
+&lt;</translation>
+    </message>
+    <message>
+        <source>Apply(*)</source>
+        <translation>Terapkan(*)</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>Papan 1</translation>
+    </message>
+    <message>
+        <source>Enable 1</source>
+        <translation>Aktifkan 1</translation>
+    </message>
+    <message>
+        <source>exist</source>
+        <translation>ada</translation>
+    </message>
+    <message>
+        <source>About Corvane</source>
+        <translation>Tentang Corvane</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informasi</translation>
+    </message>
+    <message>
+        <source>Port modification, other operations will be interrupted!</source>
+        <translation>Perubahan port akan menghentikan operasi lain!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Peringatan</translation>
+    </message>
+    <message>
+        <source>Username and password cannot be empty!</source>
+        <translation>Nama pengguna dan kata sandi tidak boleh kosong!</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>Informasi jaringan salah diisi</translation>
+    </message>
+    <message>
+        <source>Port fill in error: &quot;%1&quot; is not a port from 1 to 65535</source>
+        <translation>Port salah diisi: &quot;%1&quot; bukan port antara 1 dan 65535</translation>
+    </message>
+    <message>
+        <source>Failed to save the port forwarding settings to %1</source>
+        <translation>Gagal menyimpan pengaturan penerusan port ke %1</translation>
+    </message>
+    <message>
+        <source>Port forwarding script opened successfully</source>
+        <translation>Skrip penerusan port berhasil dijalankan</translation>
+    </message>
+    <message>
+        <source>Port forwarding script not found: %1</source>
+        <translation>Skrip penerusan port tidak ditemukan: %1</translation>
+    </message>
+    <message>
+        <source>Failed to enable port forwarding script</source>
+        <translation>Gagal menjalankan skrip penerusan port</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>Silakan hubungkan kamera</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en_US">
 <context>
+    <name>Image_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>追尾</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>全景</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
@@ -1696,6 +1711,83 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Num 11 : Board Pano</source>
         <translation>11番：板書パノラマ</translation>
+    </message>
+    <message>
+        <source>&lt;
+f
+o
+l
+d
+&lt;</source>
+        <translation>&lt;
+閉
+じ
+る
+&lt;</translation>
+    </message>
+    <message>
+        <source>Apply(*)</source>
+        <translation>適用(*)</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>板書1</translation>
+    </message>
+    <message>
+        <source>Enable 1</source>
+        <translation>有効1</translation>
+    </message>
+    <message>
+        <source>exist</source>
+        <translation>あり</translation>
+    </message>
+    <message>
+        <source>About Corvane</source>
+        <translation>Corvane について</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Port modification, other operations will be interrupted!</source>
+        <translation>ポートを変更すると、他の操作は中断されます。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Username and password cannot be empty!</source>
+        <translation>ユーザー名とパスワードを空にすることはできません。</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>ネットワーク情報の入力に誤りがあります</translation>
+    </message>
+    <message>
+        <source>Port fill in error: &quot;%1&quot; is not a port from 1 to 65535</source>
+        <translation>ポートの入力に誤りがあります：「%1」は 1～65535 のポートではありません</translation>
+    </message>
+    <message>
+        <source>Failed to save the port forwarding settings to %1</source>
+        <translation>ポート転送設定を %1 に保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Port forwarding script opened successfully</source>
+        <translation>ポート転送スクリプトを起動しました</translation>
+    </message>
+    <message>
+        <source>Port forwarding script not found: %1</source>
+        <translation>ポート転送スクリプトが見つかりません：%1</translation>
+    </message>
+    <message>
+        <source>Failed to enable port forwarding script</source>
+        <translation>ポート転送スクリプトを起動できませんでした</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>カメラを接続してください</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="th_TH" sourcelanguage="en_US">
 <context>
+    <name>Image_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>กล่องโต้ตอบ</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>โคลสอัพ</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>พาโนรามา</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
@@ -1698,6 +1713,82 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Num 11 : Board Pano</source>
         <translation>เบอร์ 11: ภาพกระดาน</translation>
+    </message>
+    <message>
+        <source>&lt;
+f
+o
+l
+d
+&lt;</source>
+        <translation>&lt;
+ย่
+อ
+&lt;</translation>
+    </message>
+    <message>
+        <source>Apply(*)</source>
+        <translation>นำไปใช้(*)</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>กระดาน 1</translation>
+    </message>
+    <message>
+        <source>Enable 1</source>
+        <translation>เปิดใช้ 1</translation>
+    </message>
+    <message>
+        <source>exist</source>
+        <translation>มีอยู่</translation>
+    </message>
+    <message>
+        <source>About Corvane</source>
+        <translation>เกี่ยวกับ Corvane</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>ข้อมูล</translation>
+    </message>
+    <message>
+        <source>Port modification, other operations will be interrupted!</source>
+        <translation>การเปลี่ยนพอร์ตจะขัดจังหวะการทำงานอื่น!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>คำเตือน</translation>
+    </message>
+    <message>
+        <source>Username and password cannot be empty!</source>
+        <translation>ชื่อผู้ใช้และรหัสผ่านต้องไม่ว่างเปล่า!</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>กรอกข้อมูลเครือข่ายไม่ถูกต้อง</translation>
+    </message>
+    <message>
+        <source>Port fill in error: &quot;%1&quot; is not a port from 1 to 65535</source>
+        <translation>กรอกพอร์ตไม่ถูกต้อง: &quot;%1&quot; ไม่ใช่พอร์ตระหว่าง 1 ถึง 65535</translation>
+    </message>
+    <message>
+        <source>Failed to save the port forwarding settings to %1</source>
+        <translation>ไม่สามารถบันทึกการตั้งค่าการส่งต่อพอร์ตไปยัง %1</translation>
+    </message>
+    <message>
+        <source>Port forwarding script opened successfully</source>
+        <translation>เปิดสคริปต์ส่งต่อพอร์ตสำเร็จ</translation>
+    </message>
+    <message>
+        <source>Port forwarding script not found: %1</source>
+        <translation>ไม่พบสคริปต์ส่งต่อพอร์ต: %1</translation>
+    </message>
+    <message>
+        <source>Failed to enable port forwarding script</source>
+        <translation>ไม่สามารถเปิดสคริปต์ส่งต่อพอร์ต</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>โปรดเชื่อมต่อกล้อง</translation>
     </message>
 </context>
 </TS>
