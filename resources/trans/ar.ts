@@ -545,23 +545,23 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Num 0 : Pano</source>
-        <translation>رقم 0: البانوراما</translation>
+        <translation>0: البانوراما</translation>
     </message>
     <message>
         <source>Num 1 : Paltform</source>
-        <translation>رقم 1: المنصة</translation>
+        <translation>1: المنصة</translation>
     </message>
     <message>
         <source>Num 2 : Left Board</source>
-        <translation>رقم 2: سبورة يسرى</translation>
+        <translation>2: سبورة يسرى</translation>
     </message>
     <message>
         <source>Num 3 : Right Board</source>
-        <translation>رقم 3: سبورة يمنى</translation>
+        <translation>3: سبورة يمنى</translation>
     </message>
     <message>
         <source>Num 60 : Pano Crop</source>
-        <translation>رقم 60: قص البانوراما</translation>
+        <translation>60: قص البانوراما</translation>
     </message>
     <message>
         <source>Preset List</source>
@@ -573,7 +573,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Auto Board Pano</source>
-        <translation>بانوراما السبورة آليًا</translation>
+        <translation>بانوراما سبورة آلية</translation>
     </message>
     <message>
         <source>Auto Platform</source>
@@ -1705,15 +1705,15 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Num 1 : Left Board</source>
-        <translation>رقم 1: سبورة يسرى</translation>
+        <translation>1: سبورة يسرى</translation>
     </message>
     <message>
         <source>Num 2 : Center Board</source>
-        <translation>رقم 2: سبورة وسطى</translation>
+        <translation>2: سبورة وسطى</translation>
     </message>
     <message>
         <source>Num 11 : Board Pano</source>
-        <translation>رقم 11: السبورة كاملة</translation>
+        <translation>11: السبورة كاملة</translation>
     </message>
     <message>
         <source>&lt;

@@ -189,7 +189,7 @@ Esta área es obligatoria: solo se puede modificar y ajustar, no eliminar;</tran
     </message>
     <message>
         <source>Track</source>
-        <translation>Seguimiento</translation>
+        <translation>Seguim.</translation>
     </message>
     <message>
         <source>
@@ -307,7 +307,7 @@ desmarque su casilla y vuelva a dibujarla o ajústela;</translation>
     </message>
     <message>
         <source>Pano</source>
-        <translation>Panorámica</translation>
+        <translation>Panorám.</translation>
     </message>
     <message>
         <source>Menu</source>
@@ -547,23 +547,23 @@ desmarque su casilla y vuelva a dibujarla o ajústela;</translation>
     </message>
     <message>
         <source>Num 0 : Pano</source>
-        <translation>N.º 0: Panorámica</translation>
+        <translation>0: Panorámica</translation>
     </message>
     <message>
         <source>Num 1 : Paltform</source>
-        <translation>N.º 1: Tarima</translation>
+        <translation>1: Tarima</translation>
     </message>
     <message>
         <source>Num 2 : Left Board</source>
-        <translation>N.º 2: Pizarra izq.</translation>
+        <translation>2: Pizarra izq.</translation>
     </message>
     <message>
         <source>Num 3 : Right Board</source>
-        <translation>N.º 3: Pizarra der.</translation>
+        <translation>3: Pizarra der.</translation>
     </message>
     <message>
         <source>Num 60 : Pano Crop</source>
-        <translation>N.º 60: Recorte pan.</translation>
+        <translation>60: Recorte pan.</translation>
     </message>
     <message>
         <source>Preset List</source>
@@ -575,7 +575,7 @@ desmarque su casilla y vuelva a dibujarla o ajústela;</translation>
     </message>
     <message>
         <source>Auto Board Pano</source>
-        <translation>Pan. pizarra auto</translation>
+        <translation>Pan. pizarra aut.</translation>
     </message>
     <message>
         <source>Auto Platform</source>
@@ -1707,15 +1707,15 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Num 1 : Left Board</source>
-        <translation>N.º 1: Pizarra izq.</translation>
+        <translation>1: Pizarra izq.</translation>
     </message>
     <message>
         <source>Num 2 : Center Board</source>
-        <translation>N.º 2: Pizarra centro</translation>
+        <translation>2: Pizarra centro</translation>
     </message>
     <message>
         <source>Num 11 : Board Pano</source>
-        <translation>N.º 11: Pan. pizarra</translation>
+        <translation>11: Pan. pizarra</translation>
     </message>
     <message>
         <source>&lt;

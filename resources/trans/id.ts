@@ -547,23 +547,23 @@ hapus centangnya lalu gambar ulang atau ubah penyesuaiannya;</translation>
     </message>
     <message>
         <source>Num 0 : Pano</source>
-        <translation>No. 0: Panorama</translation>
+        <translation>0: Panorama</translation>
     </message>
     <message>
         <source>Num 1 : Paltform</source>
-        <translation>No. 1: Podium</translation>
+        <translation>1: Podium</translation>
     </message>
     <message>
         <source>Num 2 : Left Board</source>
-        <translation>No. 2: Papan Kiri</translation>
+        <translation>2: Papan Kiri</translation>
     </message>
     <message>
         <source>Num 3 : Right Board</source>
-        <translation>No. 3: Papan Kanan</translation>
+        <translation>3: Papan Kanan</translation>
     </message>
     <message>
         <source>Num 60 : Pano Crop</source>
-        <translation>No. 60: Potong Pano</translation>
+        <translation>60: Potong Pano</translation>
     </message>
     <message>
         <source>Preset List</source>
@@ -575,7 +575,7 @@ hapus centangnya lalu gambar ulang atau ubah penyesuaiannya;</translation>
     </message>
     <message>
         <source>Auto Board Pano</source>
-        <translation>Auto Pano Papan</translation>
+        <translation>Auto Pan. Papan</translation>
     </message>
     <message>
         <source>Auto Platform</source>
@@ -1707,15 +1707,15 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Num 1 : Left Board</source>
-        <translation>No. 1: Papan Kiri</translation>
+        <translation>1: Papan Kiri</translation>
     </message>
     <message>
         <source>Num 2 : Center Board</source>
-        <translation>No. 2: Papan Tengah</translation>
+        <translation>2: Papan Tengah</translation>
     </message>
     <message>
         <source>Num 11 : Board Pano</source>
-        <translation>No. 11: Pano Papan</translation>
+        <translation>11: Pano Papan</translation>
     </message>
     <message>
         <source>&lt;

@@ -108,11 +108,11 @@
     </message>
     <message>
         <source>Zoom in</source>
-        <translation>ズームイン</translation>
+        <translation>拡大</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation>ズームアウト</translation>
+        <translation>縮小</translation>
     </message>
     <message>
         <source>↙</source>
@@ -558,7 +558,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Num 60 : Pano Crop</source>
-        <translation>60番：パノラマ切出し</translation>
+        <translation>60番：全景切出し</translation>
     </message>
     <message>
         <source>Preset List</source>
@@ -570,7 +570,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Auto Board Pano</source>
-        <translation>板書パノラマ自動</translation>
+        <translation>自動板書全景</translation>
     </message>
     <message>
         <source>Auto Platform</source>
@@ -982,7 +982,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Serial</source>
-        <translation>シリアル</translation>
+        <translation>ｼﾘｱﾙ</translation>
     </message>
     <message>
         <source>Command Type</source>

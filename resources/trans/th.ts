@@ -332,7 +332,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Feature Info:</source>
-        <translation>โคลสอัพ:</translation>
+        <translation>โคลสอัพ</translation>
     </message>
     <message>
         <source>SOC</source>
@@ -340,7 +340,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Pano Info:</source>
-        <translation>พาโนรามา:</translation>
+        <translation>พาโนรามา</translation>
     </message>
     <message>
         <source>Target Lost Action</source>
@@ -544,23 +544,23 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Num 0 : Pano</source>
-        <translation>เบอร์ 0: พาโนรามา</translation>
+        <translation>0: พาโนรามา</translation>
     </message>
     <message>
         <source>Num 1 : Paltform</source>
-        <translation>เบอร์ 1: โพเดียม</translation>
+        <translation>1: โพเดียม</translation>
     </message>
     <message>
         <source>Num 2 : Left Board</source>
-        <translation>เบอร์ 2: กระดานซ้าย</translation>
+        <translation>2: กระดานซ้าย</translation>
     </message>
     <message>
         <source>Num 3 : Right Board</source>
-        <translation>เบอร์ 3: กระดานขวา</translation>
+        <translation>3: กระดานขวา</translation>
     </message>
     <message>
         <source>Num 60 : Pano Crop</source>
-        <translation>เบอร์ 60: ครอปพาโน</translation>
+        <translation>60: ครอปพาโน</translation>
     </message>
     <message>
         <source>Preset List</source>
@@ -1704,15 +1704,15 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Num 1 : Left Board</source>
-        <translation>เบอร์ 1: กระดานซ้าย</translation>
+        <translation>1: กระดานซ้าย</translation>
     </message>
     <message>
         <source>Num 2 : Center Board</source>
-        <translation>เบอร์ 2: กระดานกลาง</translation>
+        <translation>2: กระดานกลาง</translation>
     </message>
     <message>
         <source>Num 11 : Board Pano</source>
-        <translation>เบอร์ 11: ภาพกระดาน</translation>
+        <translation>11: ภาพกระดาน</translation>
     </message>
     <message>
         <source>&lt;

@@ -12,6 +12,11 @@
 #include "ui_mainwindow.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QDir>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -121,6 +126,66 @@ public:
     bool isEmpty() const override { return false; }
 };
 
+// The texts on a page that their widgets cut off: wider (or taller) than the room the widget
+// leaves for its text, by widget (and combo item). Tab bars scroll rather than cut, and are
+// left out.
+QMap<QString, QString> cutOffTexts(QWidget *page)
+{
+    QMap<QString, QString> cut;
+    for (QWidget *w : page->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(page) || w->width() <= 0)
+            continue;
+        const QFontMetrics fm(w->font());
+        QStyle *style = w->style();
+        auto check = [&](const QString &text, int room, int height, int item = -1) {
+            const QString where = item < 0 ? w->objectName() : w->objectName() + QStringLiteral("#%1").arg(item);
+            // The ink of the text: its glyphs, not the line spacing around them.
+            int widest = 0;
+            int inkHeight = 0;
+            const QStringList lines = text.split(QLatin1Char('\n'));
+            for (const QString &line : lines) {
+                widest = std::max(widest, fm.horizontalAdvance(line));
+                inkHeight += line.trimmed().isEmpty() ? 0 : fm.tightBoundingRect(line).height();
+            }
+            if (widest > room)
+                cut.insert(where, text + QStringLiteral(" (%1 > %2)").arg(widest).arg(room));
+            else if (inkHeight > height)
+                cut.insert(where, text + QStringLiteral(" (height %1 > %2)").arg(inkHeight).arg(height));
+        };
+        if (auto *l = qobject_cast<QLabel *>(w)) {
+            if (!l->wordWrap() && !l->text().isEmpty() && !Qt::mightBeRichText(l->text()))
+                check(l->text(), l->contentsRect().width(), l->contentsRect().height());
+        } else if (auto *r = qobject_cast<QRadioButton *>(w)) {
+            const int indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, r)
+                                  + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, r);
+            if (!r->text().isEmpty())
+                check(r->text(), r->width() - indicator, r->height());
+        } else if (auto *c = qobject_cast<QCheckBox *>(w)) {
+            const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, c)
+                                  + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, c);
+            if (!c->text().isEmpty())
+                check(c->text(), c->width() - indicator, c->height());
+        } else if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+            constexpr int kFrame = 1; // the button's frame line; the text may reach up to it
+            if (!b->text().isEmpty())
+                check(b->text(), b->width() - 2 * kFrame, b->height() - 2 * kFrame);
+        } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
+            if (!g->title().isEmpty())
+                check(g->title(), g->width() - 20, g->height());
+        } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            const QRect field = style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+            // Any item may be the one shown.
+            for (int i = 0; i < combo->count(); ++i) {
+                if (!combo->itemText(i).isEmpty())
+                    check(combo->itemText(i), field.width(), field.height(), i);
+            }
+        }
+    }
+    return cut;
+}
+
 } // namespace
 
 class tst_LanguageSwitch : public QObject
@@ -134,6 +199,34 @@ class tst_LanguageSwitch : public QObject
         QTest::addColumn<QString>("code");
         for (const LanguageRow &l : kLanguages)
             QTest::newRow(l.name) << l.index << QString::fromLatin1(l.name) << QString::fromLatin1(l.code);
+    }
+
+    // What the Teacher and Director tabs cut off in one language, the window unfolded.
+    QMap<QString, QString> tabTexts(int index, const QString &code)
+    {
+        WindowHolder w;
+        w.choose(index);
+        w->toggle_param_panel(); // unfolded, so that the whole tab shows
+        if (w->width() != 1164)
+            return {{QStringLiteral("window"), QStringLiteral("not unfolded")}};
+        w->show();
+        if (!QTest::qWaitForWindowExposed(w.window.get()))
+            return {{QStringLiteral("window"), QStringLiteral("not shown")}};
+        const QString shots = qEnvironmentVariable("CORVANE_SHOT_DIR");
+        QMap<QString, QString> cut;
+        for (QWidget *page : {static_cast<QWidget *>(w.ui()->tab_teacher), static_cast<QWidget *>(w.ui()->tab_host)}) {
+            w.ui()->tabWidget->setCurrentWidget(page);
+            QTest::qWait(50);
+            cut.unite(cutOffTexts(page));
+            if (!shots.isEmpty()) {
+                QDir().mkpath(shots);
+                QTest::qWait(200); // let the window system paint the page
+                const QString file = QDir(shots).filePath(QStringLiteral("%1_%2.png").arg(page->objectName(), code));
+                if (!w->grab().save(file))
+                    cut.insert(QStringLiteral("shot"), file);
+            }
+        }
+        return cut;
     }
 
 private slots:
@@ -369,6 +462,35 @@ private slots:
             QCOMPARE(fields[i]->text(), want);
         }
         *flags[camera] = false;
+    }
+
+    // The Teacher and Director tabs in every language, unfolded: no text is cut off that the
+    // form's own English texts do not already overflow at the interface font. With
+    // CORVANE_SHOT_DIR set (a run under Xvfb) the tabs are saved there.
+    void tabsFitTheirTexts_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("Chinese") << 0 << "zh";
+        QTest::newRow("Thai") << 5 << "th";
+        QTest::newRow("Arabic") << 6 << "ar";
+        QTest::newRow("Japanese") << 2 << "ja";
+        QTest::newRow("Korean") << 3 << "ko";
+        QTest::newRow("Indonesian") << 4 << "id";
+        QTest::newRow("Spanish") << 7 << "es";
+    }
+    void tabsFitTheirTexts()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, code);
+        const QMap<QString, QString> source = tabTexts(1, QStringLiteral("en"));
+        const QMap<QString, QString> cut = tabTexts(index, code);
+        QStringList faults;
+        for (auto it = cut.cbegin(); it != cut.cend(); ++it) {
+            if (!source.contains(it.key()))
+                faults << it.key() + QStringLiteral(": ") + it.value();
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
     // The texts that are values read the same under every catalogue: every line edit of the
