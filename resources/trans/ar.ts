@@ -1791,5 +1791,21 @@ d
         <source>Please connect the camera</source>
         <translation>يرجى توصيل الكاميرا</translation>
     </message>
+    <message>
+        <source>information</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>خطأ في تنسيق الأمر</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>تم تفعيل قص البانوراما</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>أنواع الاتصال غير متطابقة</translation>
+    </message>
 </context>
 </TS>

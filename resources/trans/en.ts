@@ -1794,5 +1794,21 @@ d
         <source>Please connect the camera</source>
         <translation>Please connect the camera</translation>
     </message>
+    <message>
+        <source>information</source>
+        <translation>information</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>Command format error</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>Panorama cropping has been enabled</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>Connection types do not match</translation>
+    </message>
 </context>
 </TS>

@@ -1797,5 +1797,21 @@ r
         <source>Please connect the camera</source>
         <translation>Conecte la cámara</translation>
     </message>
+    <message>
+        <source>information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>Error de formato del comando</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>Se ha activado el recorte de la panorámica</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>Los tipos de conexión no coinciden</translation>
+    </message>
 </context>
 </TS>

@@ -1796,5 +1796,21 @@ t
         <source>Please connect the camera</source>
         <translation>Silakan hubungkan kamera</translation>
     </message>
+    <message>
+        <source>information</source>
+        <translation>Informasi</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>Format perintah salah</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>Pemotongan panorama telah diaktifkan</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>Jenis koneksi tidak cocok</translation>
+    </message>
 </context>
 </TS>

@@ -1789,5 +1789,21 @@ d
         <source>Please connect the camera</source>
         <translation>カメラを接続してください</translation>
     </message>
+    <message>
+        <source>information</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>コマンド形式エラー</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>パノラマ切り出しを有効にしました</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>接続タイプが一致しません</translation>
+    </message>
 </context>
 </TS>

@@ -1789,5 +1789,21 @@ d
         <source>Please connect the camera</source>
         <translation>카메라를 연결하십시오</translation>
     </message>
+    <message>
+        <source>information</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>명령 형식 오류</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>파노라마 크롭이 활성화되었습니다</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>연결 유형이 일치하지 않습니다</translation>
+    </message>
 </context>
 </TS>

@@ -1790,5 +1790,21 @@ d
         <source>Please connect the camera</source>
         <translation>โปรดเชื่อมต่อกล้อง</translation>
     </message>
+    <message>
+        <source>information</source>
+        <translation>ข้อมูล</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>รูปแบบคำสั่งไม่ถูกต้อง</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>เปิดใช้การครอปพาโนรามาแล้ว</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>ประเภทการเชื่อมต่อไม่ตรงกัน</translation>
+    </message>
 </context>
 </TS>

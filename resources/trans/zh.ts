@@ -1788,5 +1788,21 @@ d
         <source>Please connect the camera</source>
         <translation>请连接摄像机</translation>
     </message>
+    <message>
+        <source>information</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>命令格式错误</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>全景裁剪已启用</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>连接类型不匹配</translation>
+    </message>
 </context>
 </TS>
