@@ -1807,5 +1807,33 @@ d
         <source>Connection types do not match</source>
         <translation>أنواع الاتصال غير متطابقة</translation>
     </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>انتهت مهلة الاتصال</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>فشل الاتصال</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>قطع الاتصال</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>يرجى توصيل كاميرا بانوراما المعلم</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>يرجى توصيل كاميرا بانوراما الطلاب</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>تعذّر الحصول على الإعدادات، يرجى إعادة الاتصال أو النقر على زر &quot;قراءة&quot; للحصول عليها!</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>تعذّر الحصول على إعدادات التتبع، يرجى قطع الاتصال ثم إعادة الاتصال</translation>
+    </message>
 </context>
 </TS>

@@ -1810,5 +1810,33 @@ d
         <source>Connection types do not match</source>
         <translation>Connection types do not match</translation>
     </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Connection timeout</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>Connection failure</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>Please connect the teacher pano camera</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>Please connect the student pano camera</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>Failed to get config, please reconnect or click Get button to get config!</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>tracking configuration get failed, please try disconnecting and reconnecting</translation>
+    </message>
 </context>
 </TS>

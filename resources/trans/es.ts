@@ -1813,5 +1813,33 @@ r
         <source>Connection types do not match</source>
         <translation>Los tipos de conexión no coinciden</translation>
     </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Tiempo de conexión agotado</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>Error de conexión</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>Conecte la cámara panorámica del profesor</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>Conecte la cámara panorámica de los alumnos</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>No se pudo obtener la configuración. Vuelva a conectar o pulse el botón Obtener para obtenerla.</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>No se pudo obtener la configuración de seguimiento; desconecte y vuelva a conectar</translation>
+    </message>
 </context>
 </TS>

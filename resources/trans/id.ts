@@ -1812,5 +1812,33 @@ t
         <source>Connection types do not match</source>
         <translation>Jenis koneksi tidak cocok</translation>
     </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Waktu koneksi habis</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>Koneksi gagal</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Putuskan</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>Silakan hubungkan kamera panorama guru</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>Silakan hubungkan kamera panorama siswa</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>Gagal mengambil konfigurasi, hubungkan kembali atau klik tombol Ambil untuk mengambil konfigurasi!</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>Gagal mengambil konfigurasi pelacakan, coba putuskan lalu hubungkan kembali</translation>
+    </message>
 </context>
 </TS>

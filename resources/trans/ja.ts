@@ -1805,5 +1805,33 @@ d
         <source>Connection types do not match</source>
         <translation>接続タイプが一致しません</translation>
     </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>接続がタイムアウトしました</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>接続に失敗しました</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>切断</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>教師全景カメラを接続してください</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>生徒全景カメラを接続してください</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>設定を取得できませんでした。再接続するか、［取得］ボタンを押して設定を取得してください。</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>追尾設定を取得できませんでした。切断してから再接続してください</translation>
+    </message>
 </context>
 </TS>

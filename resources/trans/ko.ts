@@ -1805,5 +1805,33 @@ d
         <source>Connection types do not match</source>
         <translation>연결 유형이 일치하지 않습니다</translation>
     </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>연결 시간 초과</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>연결 실패</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>연결 해제</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>교사 전경 카메라를 연결하십시오</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>학생 전경 카메라를 연결하십시오</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>설정을 가져오지 못했습니다. 다시 연결하거나 [읽어오기] 버튼을 눌러 설정을 가져오십시오!</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>추적 설정을 가져오지 못했습니다. 연결을 해제한 후 다시 연결해 보십시오</translation>
+    </message>
 </context>
 </TS>

@@ -1806,5 +1806,33 @@ d
         <source>Connection types do not match</source>
         <translation>ประเภทการเชื่อมต่อไม่ตรงกัน</translation>
     </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>การเชื่อมต่อหมดเวลา</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>การเชื่อมต่อล้มเหลว</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>เลิกเชื่อมต่อ</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>โปรดเชื่อมต่อกล้องพาโนรามาของครู</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>โปรดเชื่อมต่อกล้องพาโนรามาของนักเรียน</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>ดึงการตั้งค่าไม่สำเร็จ โปรดเชื่อมต่อใหม่หรือคลิกปุ่ม &quot;อ่านค่า&quot; เพื่อดึงการตั้งค่า!</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>ดึงการตั้งค่าการติดตามไม่สำเร็จ โปรดลองตัดการเชื่อมต่อแล้วเชื่อมต่อใหม่</translation>
+    </message>
 </context>
 </TS>

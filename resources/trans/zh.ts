@@ -1804,5 +1804,33 @@ d
         <source>Connection types do not match</source>
         <translation>连接类型不匹配</translation>
     </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>连接超时</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>连接失败</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>请连接教师全景摄像机</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>请连接学生全景摄像机</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>获取配置失败，请重新连接或点击“获取”按钮获取配置！</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>跟踪配置获取失败，请尝试断开后重新连接</translation>
+    </message>
 </context>
 </TS>
