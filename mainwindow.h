@@ -671,6 +671,8 @@ private:
     // recorder port forwarding (mainwindow_portforward.cpp): writes "camera.ini" and starts the
     // forwarding script; false when either failed (reported to the installer).
     bool hand_over_port_mapping(const portforward::Fields &fields);
+    // Disconnects every camera (and the free preview) before the ports change.
+    void disconnect_for_port_change();
 
     // Apply marks (mainwindow_panel_marks.cpp): "Apply(*)" on a tab's Apply button, and the
     // same only while the settings are not being loaded.

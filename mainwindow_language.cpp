@@ -85,13 +85,17 @@ void MainWindow::retranslate_code_texts()
     setWindowTitle(tr("Corvane V3.0.1"));
     if (port_settings_changed)
         ui->apply_port_Button->setText(tr("Apply(*)"));
-    if (ui->upgrade_preview_comboBox->currentIndex() == 0) {
-        ui->osd_back_Button->setText(tr("Zoom in"));
-        ui->osd_menu_Button->setText(tr("Zoom out"));
-    } else {
-        ui->osd_back_Button->setText(tr("BACK"));
-        ui->osd_menu_Button->setText(tr("MENU"));
+    on_upgrade_preview_comboBox_activated(ui->upgrade_preview_comboBox->currentIndex());
+    // A connected camera's button offers the disconnect.
+    for (camera_slot::Slot slot : {camera_slot::Slot::TeacherFeature, camera_slot::Slot::TeacherPano,
+                                   camera_slot::Slot::StudentFeature, camera_slot::Slot::StudentPano,
+                                   camera_slot::Slot::BoardFeature, camera_slot::Slot::BoardPano}) {
+        CameraSlotRefs refs = slot_refs(slot);
+        if (refs.flag)
+            refs.button->setText(tr("Disconnect"));
     }
+    if (rtsp_preview_connected)
+        ui->rtsp_connect_Button->setText(tr("Disconnect"));
     if (config_number_camera == 3) {
         ui->board_feature_ip_label->setText(tr("Board 1"));
         ui->board_enable_checkBox->setText(tr("Enable 1"));

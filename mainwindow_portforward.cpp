@@ -76,6 +76,7 @@ void MainWindow::on_apply_port_Button_clicked()
     }
 
     recorder_port_map_enabled = fields.mapping;
+    disconnect_for_port_change();
     mcast_port = get_upgrade_port().toInt();
 
     bool handedOver = true;
@@ -115,6 +116,30 @@ void MainWindow::on_apply_port_Button_clicked()
         return; // the host did not get the mapping: Apply stays pending, so it can be tried again
     port_settings_changed = false;
     ui->apply_port_Button->setText(tr("Apply"));
+}
+
+void MainWindow::disconnect_for_port_change()
+{
+    // Every link was made on the old ports. A connect still under way is ended as well (the
+    // toggle marks it), so that none goes on with them.
+    using Toggle = void (MainWindow::*)();
+    const struct {
+        camera_slot::Slot slot;
+        Toggle toggle;
+    } cameras[] = {
+        {camera_slot::Slot::TeacherFeature, &MainWindow::on_teacher_feature_connect_Button_clicked},
+        {camera_slot::Slot::TeacherPano, &MainWindow::on_teacher_pano_connect_Button_clicked},
+        {camera_slot::Slot::StudentFeature, &MainWindow::on_student_feature_connect_Button_clicked},
+        {camera_slot::Slot::StudentPano, &MainWindow::on_student_pano_connect_Button_clicked},
+        {camera_slot::Slot::BoardFeature, &MainWindow::on_board_feature_connect_Button_clicked},
+        {camera_slot::Slot::BoardPano, &MainWindow::on_board_pano_connect_Button_clicked},
+    };
+    for (const auto &camera : cameras) {
+        if (slot_refs(camera.slot).flag || slot_run(camera.slot).connecting)
+            (this->*camera.toggle)();
+    }
+    if (rtsp_preview_connected)
+        on_rtsp_connect_Button_clicked();
 }
 
 bool MainWindow::hand_over_port_mapping(const portforward::Fields &fields)

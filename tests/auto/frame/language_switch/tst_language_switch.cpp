@@ -3,6 +3,7 @@
 // interface font and resets the parameter tabs, while the texts the installer typed and the
 // addresses of connected cameras stay.
 #include "app_entry.h"
+#include "camera_slot_setup.h"
 #include "core/installed_catalogue.h"
 #include "core/resources.h"
 #include "guide/guideconfig.h"
@@ -22,6 +23,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -218,6 +220,18 @@ class tst_LanguageSwitch : public QObject
             w.ui()->tabWidget->setCurrentWidget(page);
             QTest::qWait(50);
             cut.unite(cutOffTexts(page));
+            // As connected cameras show them: the connect buttons offer the disconnect.
+            const QString disconnect = QCoreApplication::translate("MainWindow", "Disconnect");
+            const QList<QPushButton *> connectButtons = page->findChildren<QPushButton *>(
+                QRegularExpression(QStringLiteral("_connect_Button$")));
+            for (QPushButton *b : connectButtons)
+                b->setText(disconnect);
+            const QMap<QString, QString> connected = cutOffTexts(page);
+            for (QPushButton *b : connectButtons) {
+                if (connected.contains(b->objectName()))
+                    cut.insert(b->objectName() + QStringLiteral(" connected"), connected.value(b->objectName()));
+                b->setText(QCoreApplication::translate("MainWindow", "Connect"));
+            }
             if (!shots.isEmpty()) {
                 QDir().mkpath(shots);
                 QTest::qWait(200); // let the window system paint the page
@@ -452,16 +466,26 @@ private slots:
                          &w->udp_student_pano_flag, &w->udp_board_feature_flag, &w->udp_board_pano_flag};
         const char *defaults[] = {"192.168.1.100", "192.168.1.101", "192.168.1.163",
                                   "192.168.1.164", "192.168.1.165", "192.168.1.166"};
+        QPushButton *buttons[] = {ui->teacher_feature_connect_Button, ui->teacher_pano_connect_Button,
+                                  ui->student_feature_connect_Button, ui->student_pano_connect_Button,
+                                  ui->board_feature_connect_Button,   ui->board_pano_connect_Button};
         for (int i = 0; i < 6; ++i)
-            fields[i]->setText(QStringLiteral("10.0.0.%1").arg(i + 1));
-        *flags[camera] = true;
+            fields[i]->setText(QStringLiteral("127.0.0.%1").arg(i + 2));
+        const auto slot = static_cast<camslot::Slot>(camera);
+        QVERIFY(camslot::attach(*w.window, slot, QStringLiteral("127.0.0.%1").arg(camera + 2)));
+        QVERIFY(*flags[camera]);
 
         w.choose(5);
+        const QString disconnect = w->translator->translate("MainWindow", "Disconnect");
+        const QString connect = w->translator->translate("MainWindow", "Connect");
+        QVERIFY(!disconnect.isEmpty() && disconnect != QLatin1String("Disconnect"));
         for (int i = 0; i < 6; ++i) {
-            const QString want = i == camera ? QStringLiteral("10.0.0.%1").arg(i + 1) : QString::fromLatin1(defaults[i]);
+            const QString want = i == camera ? QStringLiteral("127.0.0.%1").arg(i + 2) : QString::fromLatin1(defaults[i]);
             QCOMPARE(fields[i]->text(), want);
+            // The button still says what a click does: disconnect the connected camera.
+            QCOMPARE(buttons[i]->text(), i == camera ? disconnect : connect);
         }
-        *flags[camera] = false;
+        camslot::detach(*w.window, slot);
     }
 
     // The Teacher and Director tabs in every language, unfolded: no text is cut off that the

@@ -1,6 +1,7 @@
 // The Apply of the Recorder Map Config tab: the ports it takes into use with and without port
 // mapping, "camera.ini" and the forwarding script in the test's own "portforward" folder, the
 // checks that refuse an input without changing anything, and Cancel keeping the change pending.
+#include "camera_slot_setup.h"
 #include "core/port_forward_script.h"
 #include "core/time_scale.h"
 #include "guide/guideconfig.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -190,6 +192,46 @@ private slots:
         QCOMPARE(w.ui()->apply_port_Button->text(), QStringLiteral("Apply"));
     }
 
+    // Every connected camera and the free preview are disconnected before the ports change.
+    void connectedCamerasAreDisconnected_data()
+    {
+        QTest::addColumn<bool>("mapping");
+        QTest::newRow("mapping off") << false;
+        QTest::newRow("mapping on") << true;
+    }
+    void connectedCamerasAreDisconnected()
+    {
+        QFETCH(bool, mapping);
+        RecordingPresenter boxes;
+        WindowHolder w;
+        writeScript();
+        portforward_script::setStarter([](const portforward_script::Launch &, qint64 *) { return true; });
+        Ui::MainWindow *ui = w.ui();
+        const camslot::Slot cameras[] = {camslot::Slot::TeacherFeature, camslot::Slot::TeacherPano,
+                                       camslot::Slot::StudentFeature, camslot::Slot::StudentPano,
+                                       camslot::Slot::BoardFeature,   camslot::Slot::BoardPano};
+        for (int i = 0; i < 6; ++i)
+            QVERIFY(camslot::attach(*w.window, cameras[i], QStringLiteral("127.0.0.%1").arg(i + 2)));
+        w->rtsp_preview_connected = true;
+        ui->rtsp_connect_Button->setText(QStringLiteral("Disconnect"));
+        ui->port_map_checkBox->setChecked(mapping);
+        ui->rtsp_port_Edit->setText(QStringLiteral("20555")); // a change to apply in either mode
+        ui->apply_port_Button->click();
+
+        QCOMPARE(boxes.texts().first(), kQuestion);
+        const bool *flags[] = {&w->udp_teacher_feature_flag, &w->udp_teacher_pano_flag, &w->udp_student_feature_flag,
+                               &w->udp_student_pano_flag,    &w->udp_board_feature_flag, &w->udp_board_pano_flag};
+        for (int i = 0; i < 6; ++i)
+            QVERIFY2(!*flags[i], qPrintable(QString::number(i)));
+        for (QPushButton *b : {ui->teacher_feature_connect_Button, ui->teacher_pano_connect_Button,
+                               ui->student_feature_connect_Button, ui->student_pano_connect_Button,
+                               ui->board_feature_connect_Button, ui->board_pano_connect_Button,
+                               ui->rtsp_connect_Button})
+            QCOMPARE(b->text(), QStringLiteral("Connect"));
+        QVERIFY(!w->rtsp_preview_connected);
+        QVERIFY(!w->port_settings_changed);
+    }
+
     // With mapping: the mapped ports and the host's address are in use, "camera.ini" holds the
     // mapping and the script runs in its folder.
     void mappingOn()
@@ -336,10 +378,15 @@ private slots:
             QVERIFY2(edit, qPrintable(change));
             edit->setText(change.mid(eq + 1));
         }
+        QVERIFY(camslot::attach(*w.window, camslot::Slot::TeacherPano, QStringLiteral("127.0.0.3")));
         const Taken before = taken(w);
         w.ui()->apply_port_Button->click();
 
         QCOMPARE(boxes.texts(), (QStringList{kQuestion, warning}));
+        // The camera stays connected: nothing was taken into use.
+        QVERIFY(w->udp_teacher_pano_flag);
+        QVERIFY(camslot::destination(*w.window, camslot::Slot::TeacherPano));
+        camslot::detach(*w.window, camslot::Slot::TeacherPano);
         QCOMPARE(boxes.shown.at(1).icon, QMessageBox::Warning);
         QVERIFY(taken(w) == before);
         QVERIFY(w->port_settings_changed);
