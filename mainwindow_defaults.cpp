@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 
 #include <initializer_list>
 
@@ -97,10 +98,17 @@ void MainWindow::on_teacher_default_Button_clicked()
     ui->mixed_mode_radioButton->setChecked(false);
     ui->lectern_mode_radioButton->setChecked(false);
     ui->binocular_mode_radioButton->setChecked(true);
-    // The follow-mode handler (tracking modes) fills the preset list of the mode here.
+    // The follow mode's handler fills the preset list of the binocular mode.
+    run_named_handler("on_follow_mode_radioButton_clicked", true);
     ui->board_pano_mode_radioButton->setChecked(false);
-    ui->lectern_director_hold_time_label->setValue(120);
-    ui->target_retention_time_label_spinBox->setValue(6);
+    {
+        // The lectern page's own slots post each change to the camera over HTTP; a Default
+        // sends nothing.
+        const QSignalBlocker quietHold(ui->lectern_director_hold_time_label);
+        const QSignalBlocker quietRetention(ui->target_retention_time_label_spinBox);
+        ui->lectern_director_hold_time_label->setValue(120);
+        ui->target_retention_time_label_spinBox->setValue(6);
+    }
     ui->teacher_board_enable_checkBox->setChecked(false);
     ui->teacher_board_face_enable_checkBox->setChecked(false);
     ui->teacher_board_hand_enable_checkBox->setChecked(false);
