@@ -1835,5 +1835,41 @@ d
         <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
         <translation>تعذّر الحصول على إعدادات التتبع، يرجى قطع الاتصال ثم إعادة الاتصال</translation>
     </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>فشلت قراءة إعدادات المعلم</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>لن يتم تنفيذ أي شيء!</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>تمت قراءة إعدادات المعلم بنجاح</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>فشل تطبيق إعدادات المعلم</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>تم تطبيق إعدادات المعلم بنجاح</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>فشلت قراءة إعدادات الطلاب</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>تمت قراءة إعدادات الطلاب بنجاح</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>فشل تطبيق إعدادات الطلاب</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>تم تطبيق إعدادات الطلاب بنجاح</translation>
+    </message>
 </context>
 </TS>

@@ -1838,5 +1838,41 @@ d
         <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
         <translation>tracking configuration get failed, please try disconnecting and reconnecting</translation>
     </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>teacher obtain fail</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>Nothing will be executed!</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>teacher obtain success</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>teacher apply fail</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>teacher apply success</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>student obtain fail</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>student obtain success</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>student apply fail</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>student apply success</translation>
+    </message>
 </context>
 </TS>

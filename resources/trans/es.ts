@@ -1841,5 +1841,41 @@ r
         <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
         <translation>No se pudo obtener la configuración de seguimiento; desconecte y vuelva a conectar</translation>
     </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>Error al obtener la configuración del profesor</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>No se ejecutará nada.</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>Configuración del profesor obtenida</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>Error al aplicar la configuración del profesor</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>Configuración del profesor aplicada</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>Error al obtener la configuración de los alumnos</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>Configuración de los alumnos obtenida</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>Error al aplicar la configuración de los alumnos</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>Configuración de los alumnos aplicada</translation>
+    </message>
 </context>
 </TS>

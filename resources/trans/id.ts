@@ -1840,5 +1840,41 @@ t
         <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
         <translation>Gagal mengambil konfigurasi pelacakan, coba putuskan lalu hubungkan kembali</translation>
     </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>Gagal mengambil pengaturan guru</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>Tidak ada yang akan dijalankan!</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>Pengaturan guru berhasil diambil</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>Gagal menerapkan pengaturan guru</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>Pengaturan guru berhasil diterapkan</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>Gagal mengambil pengaturan siswa</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>Pengaturan siswa berhasil diambil</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>Gagal menerapkan pengaturan siswa</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>Pengaturan siswa berhasil diterapkan</translation>
+    </message>
 </context>
 </TS>

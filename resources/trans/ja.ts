@@ -1833,5 +1833,41 @@ d
         <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
         <translation>追尾設定を取得できませんでした。切断してから再接続してください</translation>
     </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>教師の設定取得に失敗しました</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>何も実行されません！</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>教師の設定を取得しました</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>教師の設定適用に失敗しました</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>教師の設定を適用しました</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>生徒の設定取得に失敗しました</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>生徒の設定を取得しました</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>生徒の設定適用に失敗しました</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>生徒の設定を適用しました</translation>
+    </message>
 </context>
 </TS>

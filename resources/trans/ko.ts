@@ -1833,5 +1833,41 @@ d
         <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
         <translation>추적 설정을 가져오지 못했습니다. 연결을 해제한 후 다시 연결해 보십시오</translation>
     </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>교사 설정 읽어오기 실패</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>아무것도 실행되지 않습니다!</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>교사 설정을 읽어왔습니다</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>교사 설정 적용 실패</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>교사 설정을 적용했습니다</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>학생 설정 읽어오기 실패</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>학생 설정을 읽어왔습니다</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>학생 설정 적용 실패</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>학생 설정을 적용했습니다</translation>
+    </message>
 </context>
 </TS>

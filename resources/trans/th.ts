@@ -1834,5 +1834,41 @@ d
         <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
         <translation>ดึงการตั้งค่าการติดตามไม่สำเร็จ โปรดลองตัดการเชื่อมต่อแล้วเชื่อมต่อใหม่</translation>
     </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>อ่านค่าครูไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>จะไม่มีการดำเนินการใด ๆ!</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>อ่านค่าครูสำเร็จ</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>นำค่าครูไปใช้ไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>นำค่าครูไปใช้สำเร็จ</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>อ่านค่านักเรียนไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>อ่านค่านักเรียนสำเร็จ</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>นำค่านักเรียนไปใช้ไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>นำค่านักเรียนไปใช้สำเร็จ</translation>
+    </message>
 </context>
 </TS>

@@ -1832,5 +1832,41 @@ d
         <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
         <translation>跟踪配置获取失败，请尝试断开后重新连接</translation>
     </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>教师参数获取失败</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>不执行任何操作！</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>教师参数获取成功</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>教师参数应用失败</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>教师参数应用成功</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>学生参数获取失败</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>学生参数获取成功</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>学生参数应用失败</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>学生参数应用成功</translation>
+    </message>
 </context>
 </TS>
