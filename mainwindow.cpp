@@ -428,9 +428,6 @@ void MainWindow::send_guide_data()
 }
 
 // ---- receivers whose behaviour belongs to later features ----
-// Key tables of the board and director panels, until those panels read their sections.
-void MainWindow::read_board_section(const QString &) {}
-void MainWindow::read_director_section(const QString &) {}
 void MainWindow::onRequestStringFinished(QString) {}
 void MainWindow::onRequestJsonFinished(QJsonObject) {}
 void MainWindow::onRequestError(QString) {}
