@@ -5,6 +5,7 @@
 #include "core/resources.h"
 #include "guide/guideconfig.h"
 #include "mainwindow.h"
+#include "window_holder.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
 
@@ -41,18 +42,9 @@ struct FormOnly {
     }
 };
 
-struct WindowHolder {
-    std::unique_ptr<MainWindow> window;
-    WindowHolder()
-    {
-        testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=3\n"));
-        window.reset(new MainWindow);
-    }
-    ~WindowHolder()
-    {
-        if (window)
-            delete window->guide_config; // the window never deletes its wizard
-    }
+// The six-camera installation, wizard done.
+struct SixCameraWindow : WindowHolder {
+    SixCameraWindow() : WindowHolder(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=3\n")) {}
 };
 
 QObject *uniqueChild(QObject *root, const QString &name)
@@ -658,7 +650,7 @@ private slots:
     // column lies beyond and shows only in the wide window.
     void rightColumnOnlyInWideWindow()
     {
-        WindowHolder h;
+        SixCameraWindow h;
         MainWindow *w = h.window.get();
         w->ui->tabWidget->setCurrentWidget(w->ui->tab_host);
         w->show();
@@ -694,7 +686,7 @@ private slots:
     // form's visibility.
     void afterSetUp()
     {
-        WindowHolder h;
+        SixCameraWindow h;
         MainWindow *w = h.window.get();
         QVERIFY(w->ui->director_board_IP_Edit->isHidden());
         QVERIFY(!w->ui->label_47->isHidden());

@@ -5,6 +5,7 @@
 #include "form_contract.h"
 #include "guide/guideconfig.h"
 #include "mainwindow.h"
+#include "window_holder.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
 
@@ -17,14 +18,6 @@
 using formcontract::comboItems;
 
 namespace {
-struct WindowHolder {
-    std::unique_ptr<MainWindow> window;
-    ~WindowHolder()
-    {
-        if (window)
-            delete window->guide_config; // the window never deletes its wizard
-    }
-};
 } // namespace
 
 class tst_Options : public QObject

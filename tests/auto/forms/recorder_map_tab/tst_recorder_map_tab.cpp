@@ -5,6 +5,7 @@
 #include "form_contract.h"
 #include "guide/guideconfig.h"
 #include "mainwindow.h"
+#include "window_holder.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
 
@@ -16,14 +17,6 @@
 #include <memory>
 
 namespace {
-struct WindowHolder {
-    std::unique_ptr<MainWindow> window;
-    ~WindowHolder()
-    {
-        if (window)
-            delete window->guide_config; // the window never deletes its wizard
-    }
-};
 
 // The edits whose text changes mark the page as changed, and their form texts.
 const QList<QPair<const char *, const char *>> kChangeMarkingEdits = {

@@ -7,6 +7,7 @@
 #include "graphics/customgraphicsview.h"
 #include "guide/guideconfig.h"
 #include "mainwindow.h"
+#include "window_holder.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
 
@@ -236,14 +237,6 @@ T *named(QObject *root, const char *name)
     return root->findChild<T *>(QString::fromLatin1(name));
 }
 
-struct WindowHolder {
-    std::unique_ptr<MainWindow> window;
-    ~WindowHolder()
-    {
-        if (window)
-            delete window->guide_config; // the window never deletes its wizard
-    }
-};
 
 } // namespace
 

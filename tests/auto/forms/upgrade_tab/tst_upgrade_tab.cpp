@@ -5,6 +5,7 @@
 #include "core/resources.h"
 #include "guide/guideconfig.h"
 #include "mainwindow.h"
+#include "window_holder.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
 
@@ -40,18 +41,9 @@ struct FormOnly {
     }
 };
 
-struct WindowHolder {
-    std::unique_ptr<MainWindow> window;
-    WindowHolder()
-    {
-        testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=3\n"));
-        window.reset(new MainWindow);
-    }
-    ~WindowHolder()
-    {
-        if (window)
-            delete window->guide_config; // the window never deletes its wizard
-    }
+// The six-camera installation, wizard done.
+struct SixCameraWindow : WindowHolder {
+    SixCameraWindow() : WindowHolder(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=3\n")) {}
 };
 
 QObject *uniqueChild(QObject *root, const QString &name)
@@ -569,7 +561,7 @@ private slots:
     void padAbovePicture()
     {
         QFETCH(QString, button);
-        WindowHolder h;
+        SixCameraWindow h;
         MainWindow *w = h.window.get();
         w->ui->tabWidget->setCurrentWidget(w->ui->tab_6);
         w->ui->upgrade_tabWidget->setCurrentWidget(w->ui->tab_11);
@@ -596,7 +588,7 @@ private slots:
     // dropped on the log or the file field going to the window.
     void afterSetUp()
     {
-        WindowHolder h;
+        SixCameraWindow h;
         MainWindow *w = h.window.get();
         QCOMPARE(w->ui->upgrade_tabWidget->currentIndex(), 0);
         QVERIFY(w->ui->worktype_comboBox->isHidden());

@@ -2,6 +2,7 @@
 #include "graphics/customgraphicsview.h"
 #include "guide/guideconfig.h"
 #include "mainwindow.h"
+#include "window_holder.h"
 #include "recording_presenter.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
@@ -16,14 +17,6 @@
 #include <memory>
 
 namespace {
-struct WindowHolder {
-    std::unique_ptr<MainWindow> window;
-    ~WindowHolder()
-    {
-        if (window)
-            delete window->guide_config; // the window never deletes its wizard
-    }
-};
 } // namespace
 
 class tst_MainWindowFrame : public QObject

@@ -4,6 +4,7 @@
 // calibration widgets and the "Apply(*)" marks.
 #include "guide/guideconfig.h"
 #include "mainwindow.h"
+#include "window_holder.h"
 #include "recording_presenter.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
@@ -15,20 +16,9 @@
 
 namespace {
 
-struct WindowHolder {
-    std::unique_ptr<MainWindow> window;
-    WindowHolder()
-    {
-        testenv::removeConfigIni(); // a fresh installation: every tab at its defaults
-        window.reset(new MainWindow);
-    }
-    ~WindowHolder()
-    {
-        if (window)
-            delete window->guide_config; // the window never deletes its wizard
-    }
-    MainWindow *operator->() const { return window.get(); }
-    Ui::MainWindow *ui() const { return window->ui; }
+// A fresh installation: every tab at its defaults.
+struct FreshWindow : WindowHolder {
+    FreshWindow() : WindowHolder(QString()) {}
 };
 
 // The fixed lines of shields never drawn.
@@ -144,7 +134,7 @@ private slots:
     // calibration group; no line feed at the end.
     void applyTextFreshStart()
     {
-        WindowHolder w;
+        FreshWindow w;
         QVERIFY(w->student_use_old_version_flag);
         QCOMPARE(w->student_apply_text(), QStringLiteral("student_parameter\n"
                                                          "set_tracking_config_file\n"
@@ -200,7 +190,7 @@ private slots:
     // points times 8 and the shields from their polygons.
     void applyTextAfterReply()
     {
-        WindowHolder w;
+        FreshWindow w;
         RecordingPresenter boxes;
         w->student_calibration_widgets_shown = true;
         w->read_student_section(QString::fromLatin1(kReply));
@@ -297,7 +287,7 @@ private slots:
     // designated box itself follows "111111" in the reply.
     void designatedFollowsTheReply()
     {
-        WindowHolder w;
+        FreshWindow w;
         w->read_student_section(QStringLiteral("student_parameter\npano_designated_enable=111111"));
         QVERIFY(w.ui()->student_designated_region_checkBox->isChecked());
         QVERIFY(!w->student_use_old_version_flag);
@@ -362,7 +352,7 @@ private slots:
         QFETCH(QString, object);
         QFETCH(QByteArray, property);
         QFETCH(QVariant, expected);
-        WindowHolder w;
+        FreshWindow w;
         RecordingPresenter boxes;
         w->read_student_section(reply);
         QObject *target = w->findChild<QObject *>(object);
@@ -373,7 +363,7 @@ private slots:
 
     void pointsOfAReply()
     {
-        WindowHolder w;
+        FreshWindow w;
         w->read_student_section(QString::fromLatin1(kReply));
         const StudentRegionPoints &p = w->student_points;
         QCOMPARE(p.student_area_points[0], QPoint(99, 199));
@@ -393,7 +383,7 @@ private slots:
     // the next Apply sends the same block.
     void confirmationKeepsThePoints()
     {
-        WindowHolder w;
+        FreshWindow w;
         w->read_student_section(QString::fromLatin1(kReply));
         w->student_points.student_area_points[0] = QPoint(120, 220);
         w.ui()->student_shield_four_checkBox->setChecked(true);
@@ -410,7 +400,7 @@ private slots:
     // While the calibration view is on, the reply's speed reaches only the stored level.
     void ptzSpeedDuringCalibration()
     {
-        WindowHolder w;
+        FreshWindow w;
         w.ui()->student_show_Calibration_checkBox->setChecked(true);
         w.ui()->student_ptzspeed_level->setText(QStringLiteral("2"));
         w->read_student_section(QStringLiteral("student_parameter\nptzspeed_level=9"));
@@ -433,7 +423,7 @@ private slots:
     {
         QFETCH(QString, model);
         QFETCH(bool, flagAfter);
-        WindowHolder w;
+        FreshWindow w;
         w->student_customer_model_flag = true;
         w.ui()->student_showCalibration_Button->setEnabled(true);
         w->read_student_section(QStringLiteral("student_parameter\n") + model);
@@ -447,7 +437,7 @@ private slots:
     // asks for the camera's points again (here refused: the camera is not connected).
     void autocalibrateStatus()
     {
-        WindowHolder w;
+        FreshWindow w;
         RecordingPresenter boxes;
         QSignalSpy failed(w.window.get(), &MainWindow::autocalibrate_update_fail);
         w->resolve_student_autocalibrate_status(QStringLiteral("fail:3"));
@@ -463,7 +453,7 @@ private slots:
 
     void calibrationWidgets()
     {
-        WindowHolder w;
+        FreshWindow w;
         w->show();
         QWidget *const widgets[] = {w.ui()->student_pos_calibration_region_radioButton,
                                     w.ui()->student_pos_calibration_region_checkBox,
@@ -488,7 +478,7 @@ private slots:
     // Choosing a height sends it alone when the camera is connected, and is refused otherwise.
     void calibrationHeightRefusedWithoutCamera()
     {
-        WindowHolder w;
+        FreshWindow w;
         RecordingPresenter boxes;
         w.ui()->student_calibration_comboBox->setCurrentIndex(1);
         QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Please connect the camera")});
@@ -510,7 +500,7 @@ private slots:
     void marks()
     {
         QFETCH(QString, object);
-        WindowHolder w;
+        FreshWindow w;
         w->loading_config = true; // these marks do not wait for the load to end
         w.ui()->student_apply_Button->setText(QStringLiteral("Apply"));
         QObject *o = w->findChild<QObject *>(object);
@@ -524,7 +514,7 @@ private slots:
 
     void refusedWithoutCamera()
     {
-        WindowHolder w;
+        FreshWindow w;
         RecordingPresenter boxes;
         w.ui()->student_apply_Button->click();
         w.ui()->student_obtain_Button->click();

@@ -5,6 +5,7 @@
 #include "log_capture.h"
 #include "recording_presenter.h"
 #include "mainwindow.h"
+#include "window_holder.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
 
@@ -17,20 +18,9 @@
 
 namespace {
 
-struct WindowHolder {
-    std::unique_ptr<MainWindow> window;
-    WindowHolder()
-    {
-        testenv::removeConfigIni(); // a fresh installation: every tab at its defaults
-        window.reset(new MainWindow);
-    }
-    ~WindowHolder()
-    {
-        if (window)
-            delete window->guide_config; // the window never deletes its wizard
-    }
-    MainWindow *operator->() const { return window.get(); }
-    Ui::MainWindow *ui() const { return window->ui; }
+// A fresh installation: every tab at its defaults.
+struct FreshWindow : WindowHolder {
+    FreshWindow() : WindowHolder(QString()) {}
 };
 
 QString freshHead(const char *mode = "2")
@@ -177,7 +167,7 @@ private slots:
     // reported yet, whatever the scene shows.
     void applyTextFreshStart()
     {
-        WindowHolder w;
+        FreshWindow w;
         QCOMPARE(w->teacher_apply_text(),
                  freshHead() + regions(snapshot(0, 0, 0, 0), tracking(20, 80, 610, 80), "1000", zeroShields(), "100",
                                        zeroBoards()));
@@ -189,7 +179,7 @@ private slots:
     // conversions: 133 comes back as 132).
     void applyTextAfterReply()
     {
-        WindowHolder w;
+        FreshWindow w;
         w->read_teacher_section(QString::fromLatin1(kReply));
         const QString expected =
             QStringLiteral("teacher_parameter\n"
@@ -233,7 +223,7 @@ private slots:
     // times the region units) stands in for a snapshot region not yet reported.
     void applyTextM19Lectern()
     {
-        WindowHolder w;
+        FreshWindow w;
         w->teacher_feature_device_model = QStringLiteral("M19");
         w.ui()->teacher_board_effect_list->setCurrentIndex(3);
         w.ui()->lectern_mode_radioButton->setChecked(true);
@@ -254,7 +244,7 @@ private slots:
     // "feature_distance=" with nothing behind it.
     void emptyFeatureDistanceIsFilledFirst()
     {
-        WindowHolder w;
+        FreshWindow w;
         w.ui()->teacher_distance_label->setText(QStringLiteral("9.0"));
         w.ui()->teacher_fea_distance_label->clear();
         const QString text = w->teacher_apply_text();
@@ -267,7 +257,7 @@ private slots:
     // address with a note after "/" goes without it.
     void featureCameraAddress()
     {
-        WindowHolder w;
+        FreshWindow w;
         w.ui()->teacher_feature_IP_Edit->setText(QStringLiteral("10.1.2.3/front"));
         QVERIFY(w->teacher_apply_text().contains(QLatin1String("\nfeature_camera_ip=10.1.2.3\n")));
         w->recorder_port_map_enabled = true;
@@ -336,7 +326,7 @@ private slots:
         QFETCH(QString, object);
         QFETCH(QByteArray, property);
         QFETCH(QVariant, expected);
-        WindowHolder w;
+        FreshWindow w;
         w->read_teacher_section(reply);
         QObject *target = w->findChild<QObject *>(object);
         QVERIFY2(target, qPrintable(object));
@@ -346,7 +336,7 @@ private slots:
     // A camera that reports an empty close-up distance gets the panorama distance shown there.
     void oneDistanceFillsBoth()
     {
-        WindowHolder w;
+        FreshWindow w;
         w.ui()->teacher_fea_distance_Slider->setValue(1);
         w->read_teacher_section(QStringLiteral("teacher_parameter\nfeature_distance=\npano_distance=8.0"));
         QCOMPARE(w.ui()->teacher_fea_distance_label->text(), QStringLiteral("8.0"));
@@ -357,7 +347,7 @@ private slots:
     // last answer stay, and no region is marked as reported.
     void confirmationKeepsTheInstallersRegions()
     {
-        WindowHolder w;
+        FreshWindow w;
         w->read_teacher_section(QStringLiteral("teacher_parameter\nget_tracking_config_file\npano_shield_enable=1000\n"
                                                "teacher_board_enable=100"));
         w.ui()->teacher_shield_three_checkBox->setChecked(true);
@@ -368,7 +358,7 @@ private slots:
         QVERIFY(w.ui()->teacher_board_two_checkBox->isChecked());
         QCOMPARE(w->teacher_region_rects.tracking.x, 50);
 
-        WindowHolder fresh;
+        FreshWindow fresh;
         fresh->read_teacher_section(QStringLiteral("teacher_parameter\nset_teacher_config_file"));
         QVERIFY(!fresh->teacher_draw_track_finish);
         QVERIFY(fresh->teacher_apply_text().contains(QLatin1String("\npano_pan_scale=20\n")));
@@ -377,7 +367,7 @@ private slots:
     // "Tracking Config 1/2" follows the reply without running the switch's own slots.
     void configSwitchIsQuiet()
     {
-        WindowHolder w;
+        FreshWindow w;
         QSignalSpy changed(w.ui()->teacher_config_comboBox, SIGNAL(currentIndexChanged(int)));
         w->read_teacher_section(QStringLiteral("teacher_parameter\nconfig_switch=0"));
         QCOMPARE(w.ui()->teacher_config_comboBox->currentIndex(), 1);
@@ -387,7 +377,7 @@ private slots:
     // While the calibration view is on, the reply's speed reaches only the stored value.
     void ptzSpeedDuringCalibration()
     {
-        WindowHolder w;
+        FreshWindow w;
         w.ui()->teacher_show_Calibration_checkBox->setChecked(true);
         w.ui()->teacher_ptzspeed_level->setText(QStringLiteral("3"));
         w->read_teacher_section(QStringLiteral("teacher_parameter\nptzspeed_level=8"));
@@ -408,7 +398,7 @@ private slots:
     {
         QFETCH(int, layout);
         QFETCH(bool, enabled);
-        WindowHolder w;
+        FreshWindow w;
         w->config_number_camera = layout;
         w.ui()->teacher_manual_focus_checkBox->setEnabled(!enabled);
         w->read_teacher_section(QStringLiteral("teacher_parameter\nmanual_focus=0"));
@@ -419,7 +409,7 @@ private slots:
     // A reply without a key leaves every widget and region as it was.
     void missingKeysChangeNothing()
     {
-        WindowHolder w;
+        FreshWindow w;
         const QString before = w->teacher_apply_text();
         w->read_teacher_section(QStringLiteral("teacher_parameter\nget_tracking_config_file\nunknown_key=1"));
         QCOMPARE(w->teacher_apply_text(), before);
@@ -428,7 +418,7 @@ private slots:
     // The login of the HTTP interface is kept; the password never reaches the log.
     void loginKeys()
     {
-        WindowHolder w;
+        FreshWindow w;
         LogCapture log;
         w->read_teacher_section(
             QStringLiteral("teacher_parameter\nusername=installer\npassword=s3cr#t/@x\ndevice_model=M19"));
@@ -441,7 +431,7 @@ private slots:
     // device_model clears the customer flag; a reply without it leaves the flag.
     void deviceModelStep()
     {
-        WindowHolder w;
+        FreshWindow w;
         w->teacher_customer_model_flag = true;
         w->read_teacher_section(QStringLiteral("teacher_parameter\npano_sensitivity=2"));
         QVERIFY(w->teacher_customer_model_flag);
@@ -453,7 +443,7 @@ private slots:
     // post to the camera, change without a signal. set_all_defaults the same.
     void defaultPostsNothing()
     {
-        WindowHolder w;
+        FreshWindow w;
         QSpinBox *hold = w.ui()->lectern_director_hold_time_label;
         QSpinBox *retention = w.ui()->target_retention_time_label_spinBox;
         hold->setValue(50);
@@ -501,7 +491,7 @@ private slots:
     void marks()
     {
         QFETCH(QString, object);
-        WindowHolder w;
+        FreshWindow w;
         w->loading_config = true; // these marks do not wait for the load to end
         w.ui()->teacher_apply_Button->setText(QStringLiteral("Apply"));
         QObject *o = w->findChild<QObject *>(object);
@@ -515,7 +505,7 @@ private slots:
 
     void effectListMarksWhileLoading()
     {
-        WindowHolder w;
+        FreshWindow w;
         LogCapture log;
         w->loading_config = true;
         w.ui()->teacher_apply_Button->setText(QStringLiteral("Apply"));
@@ -527,7 +517,7 @@ private slots:
     // Apply and Obtain without the pano camera: a warning, nothing armed.
     void refusedWithoutCamera()
     {
-        WindowHolder w;
+        FreshWindow w;
         RecordingPresenter boxes;
         w.ui()->teacher_apply_Button->setText(QStringLiteral("Apply(*)"));
         w.ui()->teacher_apply_Button->click();
