@@ -293,6 +293,7 @@ void MainWindow::slot_init_main_window()
         ui->teacher_preset_list->addItem(tr("Num 11 : Board Pano"));
         ui->teacher_preset_list->addItem(tr("Num 60 : Pano Crop"));
     }
+    fill_pano_preset_list();
 
     // Board tab: regions, basic settings, manual tracking and versions are never offered.
     ui->groupBox_29->hide();
@@ -458,9 +459,6 @@ void MainWindow::student_tcp_keepalive() {}
 void MainWindow::student_feature_tcp_keepalive() {}
 void MainWindow::stop_connect() {}
 void MainWindow::get_para_response() {}
-void MainWindow::onRequestStringFinished(QString) {}
-void MainWindow::onRequestJsonFinished(QJsonObject) {}
-void MainWindow::onRequestError(QString) {}
 void MainWindow::slot_teacher_auto_calibration() {}
 void MainWindow::slot_student_auto_calibration() {}
 void MainWindow::onTreeWidgetClicked(QTreeWidgetItem *, int) {}

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QRectF>
 #include <QString>
+#include <QUrl>
 #include <QVariant>
 
 QT_BEGIN_NAMESPACE
@@ -145,6 +146,28 @@ public:
     void set_director_command_validator(int command_type);
     void set_director_widgets(int strategy, bool enable);
 
+    // ---- tracking commands, modes and preset lists (mainwindow_tracking.cpp) ----
+    // The close handler stops the tracking of each side whose pano camera still tracks.
+    void stop_all_tracking();
+    void send_teacher_tracking_command(const QString &word);
+    void send_student_tracking_command(const QString &word);
+    void set_teacher_config_combo(int index);
+    void set_student_config_combo(int index);
+    void fill_pano_preset_list();
+    void teacher_track_check(bool enable);
+    void student_track_check(bool enable);
+    void set_teacher_obtain_apply_enabled(bool enable);
+    void set_student_obtain_apply_enabled(bool enable);
+
+    // ---- lectern mode over HTTP (mainwindow_lectern.cpp) ----
+    QUrl getUrl(const QString &action);
+    // Posts the director server settings; false (and nothing sent) when the port or the
+    // address is empty.
+    bool post_tracking_server();
+    // Posts the feature tracking area as the camera takes it (the area's values times 4).
+    void post_effect_area(int leftUpX, int leftUpY, int rightDownX, int rightDownY);
+    void parse_lectern_reply(const QString &text);
+
 signals:
     void student_send_stream_to_feature(QImage &image);
     void student_send_stream_to_pano(QImage &image);
@@ -211,6 +234,43 @@ public slots:
     void onRequestStringFinished(QString text);
     void onRequestJsonFinished(QJsonObject json);
     void onRequestError(QString error);
+
+    // Tracking start and stop, configuration switch, pano focus, modes and preset lists
+    // (mainwindow_tracking.cpp).
+    void on_teacher_startTrack_Button_clicked();
+    void on_teacher_stopTrack_Button_clicked();
+    void on_student_startTrack_Button_clicked();
+    void on_student_stopTrack_Button_clicked();
+    void on_teacher_config_comboBox_currentIndexChanged(int index);
+    void on_student_config_comboBox_currentIndexChanged(int index);
+    void on_teacher_config_comboBox_activated(int index);
+    void on_student_config_comboBox_activated(int index);
+    void on_teacher_pano_auto_mode_Button_clicked(bool checked);
+    void on_teacher_pano_manual_mode_Button_clicked(bool checked);
+    void on_student_pano_auto_mode_Button_clicked(bool checked);
+    void on_student_pano_manual_mode_Button_clicked(bool checked);
+    void on_other_mode_radioButton_clicked(bool checked);
+    void on_follow_mode_radioButton_clicked(bool checked);
+    void on_binocular_mode_radioButton_clicked(bool checked);
+    void on_mixed_mode_radioButton_clicked(bool checked);
+    void on_board_pano_mode_radioButton_clicked(bool checked);
+    void on_teacher_preset_list_currentIndexChanged(const QString &text);
+    void on_student_preset_list_currentIndexChanged(const QString &text);
+
+    // The lectern page, set over the teacher feature camera's HTTP interface
+    // (mainwindow_lectern.cpp).
+    void on_lectern_mode_radioButton_clicked(bool checked);
+    void on_auto_zoom_enable_checkBox_clicked(bool checked);
+    void on_auto_tilt_enable_checkBox_clicked(bool checked);
+    void on_target_retention_time_label_spinBox_valueChanged(const QString &text);
+    void on_tracking_start_postion_comboBox_currentIndexChanged(int index);
+    void on_full_body_action_radioButton_clicked(bool checked);
+    void on_half_body_action_radioButton_clicked(bool checked);
+    void on_close_body_action_radioButton_clicked(bool checked);
+    void on_custom_body_action_radioButton_clicked(bool checked);
+    void on_body_thresh_time_spinBox_valueChanged(const QString &text);
+    void on_teacher_director_on_radioButton_clicked(bool checked);
+    void on_teacher_director_off_radioButton_clicked(bool checked);
 
     // Defaults of each tab (mainwindow_defaults.cpp).
     void on_teacher_default_Button_clicked();
@@ -340,6 +400,17 @@ private:
     // port settings (mainwindow_ports.cpp)
     void mark_port_settings_changed();
 
+    // tracking (mainwindow_tracking.cpp): one side's start or stop, its configuration switch,
+    // the pano focus mode and the teacher mode's page and preset list.
+    void teacher_tracking(bool start);
+    void student_tracking(bool start);
+    void switch_tracking_config(bool teacher, int index);
+    void send_pano_focus(bool teacher, bool manual);
+    void show_teacher_mode(int mode);
+
+    // lectern mode (mainwindow_lectern.cpp): one setting as a form body to "postfulltrack".
+    void post_lectern_setting(const char *key, const QString &value);
+
     // Apply marks (mainwindow_panel_marks.cpp): "Apply(*)" on a tab's Apply button, and the
     // same only while the settings are not being loaded.
     void mark_apply(QPushButton *button);
@@ -442,6 +513,18 @@ public:
     bool student_use_old_version_flag = true;
     // The student area, designated, shield and calibration points of the student panel.
     StudentRegionPoints student_points;
+    // PTZ target of the pads, chosen by the preset lists: the teacher pad drives the teacher
+    // pano camera, and a side's pad addresses the panorama crop ("8A" instead of "81").
+    bool teacher_ptz_to_pano = false;
+    bool teacher_ptz_pano_prefix = false;
+    bool student_ptz_pano_prefix = false;
+    // Login of the teacher feature camera's HTTP interface, from its parameter reply; empty
+    // until one came (the factory login is used meanwhile).
+    QString web_username;
+    QString web_password;
+    // Last known state of the lectern director server radios.
+    bool teacher_director_on_last = false;
+    bool teacher_director_off_last = false;
 
     // ---- live video preview ----
     bool teacher_image_expand_open = false;

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QSpinBox>
 
 #include <initializer_list>
 
@@ -85,10 +87,15 @@ void MainWindow::on_teacher_default_Button_clicked()
     ui->mixed_mode_radioButton->setChecked(false);
     ui->lectern_mode_radioButton->setChecked(false);
     ui->binocular_mode_radioButton->setChecked(true);
-    // The follow-mode handler (tracking modes) fills the preset list of the mode here.
+    on_follow_mode_radioButton_clicked(true);
     ui->board_pano_mode_radioButton->setChecked(false);
     ui->lectern_director_hold_time_label->setValue(120);
-    ui->target_retention_time_label_spinBox->setValue(6);
+    {
+        // A default is not a setting for the camera: its change slot would post it to
+        // whatever address the teacher feature field holds.
+        const QSignalBlocker quiet(ui->target_retention_time_label_spinBox);
+        ui->target_retention_time_label_spinBox->setValue(6);
+    }
     ui->teacher_board_enable_checkBox->setChecked(false);
     ui->teacher_board_face_enable_checkBox->setChecked(false);
     ui->teacher_board_hand_enable_checkBox->setChecked(false);
