@@ -64,8 +64,10 @@ Body classify(const QByteArray &body)
 
 QVector<Pair> key_values(const QString &text)
 {
+    // Blanks around "=" are spaces and tabs only: with any white space a key whose value is
+    // empty would take the next line as its value, and that line's key would be lost.
     static const QRegularExpression pattern(
-        QStringLiteral("(\\w+(\\.\\w+)*)\\s*=\\s*[\"']?([^\"'\\n]+)[\"']?"));
+        QStringLiteral("(\\w+(\\.\\w+)*)[ \\t]*=[ \\t]*[\"']?([^\"'\\n]+)[\"']?"));
     QVector<Pair> pairs;
     QRegularExpressionMatchIterator it = pattern.globalMatch(text);
     while (it.hasNext()) {

@@ -21,9 +21,10 @@ struct Body {
 Body classify(const QByteArray &body);
 
 // The key=value pairs of a text answer, in order: each match of
-//   (\w+(\.\w+)*)\s*=\s*["']?([^"'\n]+)["']?
+//   (\w+(\.\w+)*)[ \t]*=[ \t]*["']?([^"'\n]+)["']?
 // gives a key and a value. Blanks around "=" and quotes around the value are dropped, and so is
-// white space after the value (a "\r" of a CRLF line ending among it).
+// white space after the value (a "\r" of a CRLF line ending among it). A key whose value is
+// empty gives no pair and leaves the next line alone.
 struct Pair {
     QString key;
     QString value;
