@@ -87,6 +87,7 @@ void MainWindow::slot_init_main_window()
     setWindowTitle(tr("Corvane V3.0.1"));
     teacher_image_expand_open = false;
     student_image_expand_open = false;
+    main_preview_active = true;
 
     teacher_image_expand = new Image_Expand(this);
     student_image_expand = new Image_Expand(this);
@@ -461,6 +462,13 @@ void MainWindow::stop_connect() {}
 void MainWindow::get_para_response() {}
 void MainWindow::slot_teacher_auto_calibration() {}
 void MainWindow::slot_student_auto_calibration() {}
+// The detector comes later; the teacher pano picture slot already hands it its picture.
+void MainWindow::QImage2cvMat(QImage image)
+{
+    qDebug() << "MainWindow::QImage2cvMat:" << image;
+    qDebug() << "QImage2cvMat format:" << image.format() << "//image.height():" << image.height()
+             << "//image.width():" << image.width();
+}
 void MainWindow::onTreeWidgetClicked(QTreeWidgetItem *, int) {}
 void MainWindow::receive() {}
 void MainWindow::receive_unicast() {}

@@ -12,6 +12,8 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <opencv2/core/mat.hpp>
+
 QT_BEGIN_NAMESPACE
 namespace Ui {
 class MainWindow;
@@ -167,6 +169,15 @@ public:
     // Posts the feature tracking area as the camera takes it (the area's values times 4).
     void post_effect_area(int leftUpX, int leftUpY, int rightDownX, int rightDownY);
     void parse_lectern_reply(const QString &text);
+
+    // ---- live video preview (mainwindow_video.cpp) ----
+    // An 8-bit three-channel matrix over the picture's own pixels, no copy and no conversion:
+    // the picture must outlive it. Empty for a picture of fewer than three bytes per pixel,
+    // whose lines the matrix would read past.
+    static cv::Mat qimage_to_mat_view(const QImage &image);
+
+    // ---- detection and calibration ----
+    void QImage2cvMat(QImage image);
 
 signals:
     void student_send_stream_to_feature(QImage &image);
@@ -373,6 +384,18 @@ public slots:
     void on_teacher_show_region_checkBox_clicked(bool checked);
     void on_del_track_region_pushButton_clicked();
 
+    // ---- live video preview (mainwindow_video.cpp) ----
+    // One picture slot per source, fed by its decoder's GetImage (queued).
+    void teacher_feature_SetImage(QImage image);
+    void teacher_pano_SetImage(QImage image);
+    void student_feature_SetImage(QImage image);
+    void student_pano_SetImage(QImage image);
+    void board_feature_SetImage(QImage image);
+    void board_pano_SetImage(QImage image);
+    void rtsp_SetImage(QImage image);
+    void on_teacher_feature_image_max_toolButton_clicked();
+    void on_student_feature_image_max_toolButton_clicked();
+
     // ---- detection and calibration ----
     void slot_teacher_auto_calibration();
     void slot_student_auto_calibration();
@@ -526,10 +549,34 @@ public:
     bool teacher_director_on_last = false;
     bool teacher_director_off_last = false;
 
-    // ---- live video preview ----
+    // ---- live video preview (mainwindow_video.cpp) ----
+    // The enlarged dialog of the pair was opened by its button and takes pictures.
     bool teacher_image_expand_open = false;
     bool student_image_expand_open = false;
+    // A camera menu dialog is open for that group: only its picture goes on, to the dialog.
+    bool teacher_osd_menu_open = false;
+    bool student_osd_menu_open = false;
+    bool board_osd_menu_open = false;
+    // The preview labels show pictures; false while a camera menu dialog is open.
+    bool main_preview_active = true;
     bool rtsp_preview_connected = false;
+    // One-shot captures: each flag keeps the next picture of its camera and is then cleared.
+    bool teacher_feature_calibration_capture = false;
+    bool teacher_pano_calibration_capture = false;
+    bool student_feature_calibration_capture = false;
+    bool student_pano_calibration_capture = false;
+    QImage teacher_feature_calibration_image;
+    QImage teacher_pano_calibration_image;
+    QImage student_feature_calibration_image;
+    QImage student_pano_calibration_image;
+    bool teacher_standard_capture = false;
+    bool teacher_moved_capture = false;
+    QImage teacher_standard_image;
+    QImage teacher_moved_frame;
+    cv::Mat teacher_moved_image; // over teacher_moved_frame's pixels
+    // The last standard capture reached its file; false from the capture until the write
+    // succeeded, so the compensation does not compare against a picture that is not there.
+    bool teacher_standard_image_saved = false;
 
     // ---- region editing (mainwindow_regions.cpp) ----
     // Region values of the last teacher reply, camera units (640 by 360).
