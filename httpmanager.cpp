@@ -24,8 +24,7 @@ QString error_text(const QNetworkReply *reply)
     const QUrl url = reply->request().url();
     if (!url.password().isEmpty()) {
         const QString safe = lectern_request::loggable(url);
-        for (const QString &spelling : {url.toString(), url.toString(QUrl::FullyEncoded),
-                                        url.toString(QUrl::FullyDecoded), url.toDisplayString()})
+        for (const QString &spelling : {url.toString(), url.toString(QUrl::FullyEncoded), url.toDisplayString()})
             text.replace(spelling, safe);
     }
     return text;
