@@ -114,6 +114,15 @@ private slots:
         // Reading posts nothing back.
         QTest::qWait(kSilenceMs);
         QVERIFY(bodies(*camera, "postfulltrack", before).isEmpty());
+
+        // With CORVANE_SHOT_DIR set, the page as read is saved there.
+        const QString shots = qEnvironmentVariable("CORVANE_SHOT_DIR");
+        if (!shots.isEmpty()) {
+            w->show();
+            ui->tabWidget->setCurrentIndex(0);
+            QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+            QVERIFY(w->grab().save(shots + QStringLiteral("/lectern_page_read.png")));
+        }
     }
 
     // A value the page cannot hold is shown as near as it can be, and the camera keeps its own.
