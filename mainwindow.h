@@ -156,8 +156,9 @@ public:
     void set_teacher_config_combo(int index);
     void set_student_config_combo(int index);
     void fill_pano_preset_list();
-    void teacher_track_check(bool enable);
-    void student_track_check(bool enable);
+    // Invokable: the parameter replies reach them by name as well.
+    Q_INVOKABLE void teacher_track_check(bool enable);
+    Q_INVOKABLE void student_track_check(bool enable);
     void set_teacher_obtain_apply_enabled(bool enable);
     void set_student_obtain_apply_enabled(bool enable);
 
@@ -165,7 +166,7 @@ public:
     QUrl getUrl(const QString &action);
     // Posts the director server settings; false (and nothing sent) when the port or the
     // address is empty.
-    bool post_tracking_server();
+    Q_INVOKABLE bool post_tracking_server();
     // Posts the feature tracking area as the camera takes it (the area's values times 4).
     void post_effect_area(int leftUpX, int leftUpY, int rightDownX, int rightDownY);
     void parse_lectern_reply(const QString &text);

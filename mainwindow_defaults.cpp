@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
-#include <QSpinBox>
 
 #include <initializer_list>
 
@@ -87,13 +86,15 @@ void MainWindow::on_teacher_default_Button_clicked()
     ui->mixed_mode_radioButton->setChecked(false);
     ui->lectern_mode_radioButton->setChecked(false);
     ui->binocular_mode_radioButton->setChecked(true);
+    // The follow mode's handler fills the preset list of the binocular mode.
     on_follow_mode_radioButton_clicked(true);
     ui->board_pano_mode_radioButton->setChecked(false);
-    ui->lectern_director_hold_time_label->setValue(120);
     {
-        // A default is not a setting for the camera: its change slot would post it to
-        // whatever address the teacher feature field holds.
-        const QSignalBlocker quiet(ui->target_retention_time_label_spinBox);
+        // The lectern page's own slots post each change to the camera over HTTP; a Default
+        // sends nothing.
+        const QSignalBlocker quietHold(ui->lectern_director_hold_time_label);
+        const QSignalBlocker quietRetention(ui->target_retention_time_label_spinBox);
+        ui->lectern_director_hold_time_label->setValue(120);
         ui->target_retention_time_label_spinBox->setValue(6);
     }
     ui->teacher_board_enable_checkBox->setChecked(false);

@@ -280,6 +280,11 @@ private slots:
         QVERIFY(waitForPost(*camera, "postfulltrack2", from));
         QCOMPARE(camera->value(QStringLiteral("tracking.server_port")), QStringLiteral("9000"));
         QCOMPARE(boxes.shown.size(), 1);
+
+        // The teacher Apply reaches it by name as well.
+        const int again = camera->requestCount();
+        QVERIFY(QMetaObject::invokeMethod(w.window.get(), "post_tracking_server"));
+        QVERIFY(waitForPost(*camera, "postfulltrack2", again));
     }
 
     // A camera that refuses the login: the answer is an error, logged; nothing changes and no
