@@ -194,9 +194,7 @@ void MainWindow::slot_init_main_window()
     teacher_tcp_socket->setProxy(QNetworkProxy::NoProxy);
     student_tcp_socket = new QTcpSocket(this);
     student_tcp_socket->setProxy(QNetworkProxy::NoProxy);
-    // The socket is the context: the hook goes with the socket.
-    connect(teacher_tcp_socket, &QTcpSocket::readyRead, teacher_tcp_socket, [this] { teacher_tcp_ready_read(); });
-    connect(student_tcp_socket, &QTcpSocket::readyRead, student_tcp_socket, [this] { student_tcp_ready_read(); });
+    wire_control_links();
 
     response_timeout_timer = makeTimer(this, kResponseTipMs, true);
     teacher_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
@@ -425,39 +423,18 @@ void MainWindow::send_guide_data()
     guide_config->receiverData(QVariant::fromValue(guide_data));
 }
 
-// A readyRead with nothing to read calls no reader.
-void MainWindow::teacher_tcp_ready_read()
-{
-    if (teacher_tcp_socket->bytesAvailable() > 0)
-        readResponseData();
-}
-
-void MainWindow::student_tcp_ready_read()
-{
-    if (student_tcp_socket->bytesAvailable() > 0)
-        readResponseData();
-}
-
 // ---- receivers whose behaviour belongs to later features ----
-// The send path and the control links are built by the camera-link code; until then a send
-// only says where it would have gone.
-void MainWindow::sendMsg_Net(QHostAddress *destination, int port, const QString &text, bool hex)
+// Key tables of the parameter panels: until a panel reads its section, only the teacher
+// section's region keys are read.
+void MainWindow::read_teacher_section(const QString &text) { resolve_teacher_region_reply(text); }
+void MainWindow::read_student_section(const QString &) {}
+void MainWindow::read_board_section(const QString &) {}
+void MainWindow::read_director_section(const QString &) {}
+void MainWindow::check_role_reply(const QByteArray &reply)
 {
-    qWarning() << "MainWindow::sendMsg_Net not yet connected:" << (destination ? destination->toString() : QString())
-               << port << text << hex;
+    qDebug().noquote().nospace() << "MainWindow::check_role_reply[" << reply.toHex(' ') << "] VISCA reply not handled yet";
 }
-void MainWindow::closeUdpServer() {}
-bool MainWindow::probe_tcp_connect(const QString &, int) { return false; }
-void MainWindow::connect_teacher_pano_tcp(const QString &) {}
-void MainWindow::set_manual_direct_ip(bool, const QString &, bool) {}
-void MainWindow::stop_keepalive_timers() {}
-void MainWindow::readResponseData() {}
-void MainWindow::readSocUdpData() {}
 void MainWindow::slot_response_timeout_tip() {}
-void MainWindow::teacher_pano_tcp_keepalive() {}
-void MainWindow::teacher_feature_tcp_keepalive() {}
-void MainWindow::student_tcp_keepalive() {}
-void MainWindow::student_feature_tcp_keepalive() {}
 void MainWindow::stop_connect() {}
 void MainWindow::get_para_response() {}
 void MainWindow::slot_teacher_auto_calibration() {}

@@ -3,6 +3,7 @@
 #include "graphics/student_region_points.h"
 #include "graphics/teacher_region_keys.h"
 #include "guide_data_update_manage.h"
+#include "protocol/uot_reader.h"
 
 #include <QImage>
 #include <QJsonObject>
@@ -27,6 +28,7 @@ class QGraphicsItem;
 class QHostAddress;
 class QPushButton;
 class QSettings;
+class QStringList;
 QT_END_NAMESPACE
 
 namespace config {
@@ -40,6 +42,9 @@ class CustomGraphicsScene;
 class HttpManager;
 class GuideConfig;
 struct RectFManage;
+namespace parameter_reply {
+struct StatusPart;
+}
 
 // The one main window. Subsystems 1 and 3 to 8 are its operations; their sources are split by
 // feature (mainwindow_<feature>.cpp) and share the members below, grouped by the feature that
@@ -125,7 +130,7 @@ public:
     bool near_track_edge(int value);
     bool region_in_bounds(int x, int y, int w, int h);
     void set_teacher_region_widgets(bool enable);
-    // Not yet connected to the camera links: they log what they would send.
+    // A text block (teacher text port) or a VISCA text (teacher VISCA port) to the teacher pano.
     void send_teacher_pano_text(const QString &text);
     void send_teacher_pano_visca(const QString &hexText);
 
@@ -137,9 +142,28 @@ public:
     bool probe_tcp_connect(const QString &ip, int port);
     void connect_teacher_pano_tcp(const QString &ip);
     void set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up);
+    void set_teacher_ip_edits(const QString &text);
+    void set_student_ip_edits(const QString &text);
     void stop_keepalive_timers();
     void teacher_tcp_ready_read();
     void student_tcp_ready_read();
+    QString bytes_to_hex_text(const unsigned char *data, int count);
+    QString visca_absolute_position(int pan, int tilt);
+    QString visca_absolute_pan_tilt(int pan_degrees, int tilt_degrees);
+    QString remove_spaces(const QString &text);
+    QString address_part(const QString &text);
+    // Replies: the UOT frames of one TCP link, the router of text answers and their parser.
+    void parseReadData(UotReader &reader, const QByteArray &bytes);
+    void dispatch_reply(const QByteArray &reply);
+    void resolver_param(const QByteArray &reply);
+    // The key tables of each section of a text answer; filled by the panels (mainwindow.cpp
+    // until then).
+    void read_teacher_section(const QString &text);
+    void read_student_section(const QString &text);
+    void read_board_section(const QString &text);
+    void read_director_section(const QString &text);
+    // VISCA answers (mainwindow.cpp until the VISCA replies are read).
+    void check_role_reply(const QByteArray &reply);
 
     // ---- tracking and director configuration: defaults and director widgets
     //      (mainwindow_defaults.cpp) ----
@@ -412,6 +436,19 @@ protected:
 private:
     void slot_init_main_window();
 
+    // camera control protocol (mainwindow_protocol.cpp)
+    void wire_control_links();
+    void mark_tcp_link_failed(int side, const char *reason, int detail);
+    bool send_over_tcp(int side, int port, const QByteArray &payload);
+    void send_over_udp(QHostAddress *destination, int port, const QByteArray &payload, bool expects_text_answer);
+    void keep_link_alive(QHostAddress *destination, bool tcp_flag, int port, const char *log_text, QTimer *timer,
+                         bool link_failed);
+    void send_parameter_request(QHostAddress *destination, int port, const QStringList &lines);
+    bool run_slot_by_name(const char *slot);
+    void read_board_relayed_keys(const QString &text);
+    void show_crop_status(bool teacher, bool start, bool stop);
+    bool apply_tracking_status(const parameter_reply::StatusPart &part);
+
     // settings file (mainwindow_settings.cpp)
     void load_port_group(QSettings &settings);
     void load_upgrade_group(QSettings &settings);
@@ -529,6 +566,36 @@ public:
     QTimer *student_pano_keepalive_timer = nullptr;
     QTimer *student_feature_keepalive_timer = nullptr;
     QTimer *stop_connect_timer = nullptr;
+    // One frame reader per TCP link, so that the bytes of the two links never mix.
+    UotReader teacher_link_reader{QStringLiteral("teacher")};
+    UotReader student_link_reader{QStringLiteral("student")};
+    // A write or the socket of that side's link failed: its commands go by UDP until the link
+    // connects again.
+    bool teacher_tcp_link_failed = false;
+    bool student_tcp_link_failed = false;
+    // The reply parser's state (resolver_param): requests waiting for their answer (set by the
+    // senders, cleared by the request poller) and the answers seen; the crop and tracking
+    // status; the follow-up chain of a status answer.
+    bool teacher_obtain_wait = false;
+    bool teacher_obtain_ok = false;
+    bool teacher_apply_wait = false;
+    bool teacher_apply_ok = false;
+    bool student_obtain_wait = false;
+    bool student_obtain_ok = false;
+    bool student_apply_wait = false;
+    bool student_apply_ok = false;
+    bool student_silent_obtain_flag = false;
+    bool student_crop_start_status = false;
+    bool student_crop_stop_status = false;
+    bool teacher_crop_status_quiet = false; // the next crop answer shows no tip (set by a pano connect)
+    bool student_crop_status_quiet = false;
+    bool teacher_pano_status_pending = false; // the pano connect waits for its tracking status
+    bool student_pano_status_pending = false;
+    bool tracking_status_received = false;
+    bool teacher_obtain_chain_flag = false;
+    bool student_obtain_chain_flag = false;
+    bool board_obtain_chain_flag = false;
+    int board_cur_track_status = 2;
 
     // ---- tracking and director configuration ----
     QTimer *para_response_timer = nullptr;

@@ -547,17 +547,17 @@ void MainWindow::set_teacher_region_widgets(bool enable)
 }
 
 // ---------------------------------------------------------------------------
-// Sending to the teacher panorama camera. The camera links are built apart; until they are
-// connected here these only log what would go out.
+// Sending to the teacher panorama camera: region commands as text on its text port, the region
+// display switch as VISCA bytes on its VISCA port.
 
 void MainWindow::send_teacher_pano_text(const QString &text)
 {
-    qWarning() << "MainWindow::send_teacher_pano_text not yet connected, not sent:" << text;
+    sendMsg_Net(teacher_pano_destination, teacher_udp_port, text, false);
 }
 
 void MainWindow::send_teacher_pano_visca(const QString &hexText)
 {
-    qWarning() << "MainWindow::send_teacher_pano_visca not yet connected, not sent:" << hexText;
+    sendMsg_Net(teacher_pano_destination, teacher_visca_port, hexText, true);
 }
 
 // ---------------------------------------------------------------------------
