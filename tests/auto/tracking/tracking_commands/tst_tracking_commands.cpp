@@ -2,6 +2,7 @@
 // buttons, the tracking mode radios with their preset lists, the PTZ target flags and the
 // obtain/apply checks of the teacher and student tabs: the texts on the wire to simulated pano
 // cameras, the widgets each command locks, and the boxes, answered through RecordingPresenter.
+#include "camera_slot_setup.h"
 #include "guide/guideconfig.h"
 #include "httpmanager.h"
 #include "mainwindow.h"
@@ -29,8 +30,6 @@ QByteArray command(const char *section, const char *word)
 
 struct WindowHolder {
     std::unique_ptr<MainWindow> window;
-    QHostAddress teacherPano{kTeacherPano};
-    QHostAddress studentPano{kStudentPano};
     WindowHolder()
     {
         testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=3\n"));
@@ -38,25 +37,18 @@ struct WindowHolder {
     }
     ~WindowHolder()
     {
-        // The slots' control addresses are the holder's, not the window's.
-        window->teacher_pano_destination = nullptr;
-        window->student_pano_destination = nullptr;
+        camslot::detachAll(*window);
         delete window->http_manager;
         delete window->guide_config;
     }
-    // A pano camera as a connect leaves it, over UDP: its address field, its control address
-    // and its connected flag.
-    void connectTeacherPano()
+    // A pano camera as a connect leaves it: over UDP, or with the side's TCP link.
+    bool connectTeacherPano(bool tcp = false)
     {
-        window->ui->teacher_pano_IP_Edit->setText(kTeacherPano);
-        window->teacher_pano_destination = &teacherPano;
-        window->udp_teacher_pano_flag = true;
+        return camslot::attach(*window, camslot::Slot::TeacherPano, kTeacherPano, tcp);
     }
-    void connectStudentPano()
+    bool connectStudentPano(bool tcp = false)
     {
-        window->ui->student_pano_IP_Edit->setText(kStudentPano);
-        window->student_pano_destination = &studentPano;
-        window->udp_student_pano_flag = true;
+        return camslot::attach(*window, camslot::Slot::StudentPano, kStudentPano, tcp);
     }
     MainWindow *operator->() const { return window.get(); }
     Ui::MainWindow *ui() const { return window->ui; }
@@ -120,17 +112,20 @@ private slots:
     {
         QTest::addColumn<QString>("model");
         QTest::addColumn<bool>("showRegions");
-        QTest::newRow("J57") << "J57" << false;
-        QTest::newRow("M19, regions shown") << "M19" << true;
+        QTest::addColumn<bool>("tcp");
+        QTest::newRow("J57") << "J57" << false << false;
+        QTest::newRow("M19, regions shown") << "M19" << true << false;
+        QTest::newRow("J57 over the TCP link") << "J57" << false << true;
     }
     void teacherStartStop()
     {
         QFETCH(QString, model);
         QFETCH(bool, showRegions);
+        QFETCH(bool, tcp);
         RecordingPresenter boxes;
         WindowHolder w;
         Ui::MainWindow *ui = w.ui();
-        w.connectTeacherPano();
+        QVERIFY(w.connectTeacherPano(tcp));
         w->teacher_feature_device_model = model;
         ui->teacher_show_region_checkBox->setChecked(showRegions);
         ui->groupBox_36->setEnabled(false);
@@ -139,7 +134,13 @@ private slots:
         ui->teacher_startTrack_Button->click();
         QVERIFY(waitForTexts(*teacherCamera, 1));
         QCOMPARE(texts(*teacherCamera), QList<QByteArray>{command("teacher_parameter", "start")});
-        QCOMPARE(teacherCamera->received().first().localPort, quint16(6791));
+        const auto start = teacherCamera->waitForMessage([](const SimMessage &m) { return m.isText(); }, 0);
+        QVERIFY(start);
+        QCOMPARE(start->transport, tcp ? SimTransport::Tcp : SimTransport::Udp);
+        if (tcp)
+            QCOMPARE(start->framePort, quint32(6791));
+        else
+            QCOMPARE(start->localPort, quint16(6791));
         QCOMPARE(w->teacher_cur_track_status, 1);
         QVERIFY(!ui->teacher_sensitivity_Slider->isEnabled());
         QVERIFY(!ui->teacher_startTrack_Button->isEnabled());
@@ -168,7 +169,7 @@ private slots:
     {
         WindowHolder w;
         Ui::MainWindow *ui = w.ui();
-        w.connectStudentPano();
+        QVERIFY(w.connectStudentPano());
         ui->student_startTrack_Button->click();
         QVERIFY(waitForTexts(*studentCamera, 1));
         QCOMPARE(w->student_cur_track_status, 1);
@@ -227,9 +228,9 @@ private slots:
         QFETCH(bool, studentConnected);
         WindowHolder w;
         if (teacherConnected)
-            w.connectTeacherPano();
+            QVERIFY(w.connectTeacherPano());
         if (studentConnected)
-            w.connectStudentPano();
+            QVERIFY(w.connectStudentPano());
         w->teacher_cur_track_status = teacherTracks ? 1 : 2;
         w->student_cur_track_status = studentTracks ? 1 : 2;
         w->stop_all_tracking();
@@ -267,8 +268,8 @@ private slots:
         QFETCH(QByteArray, word);
         RecordingPresenter boxes;
         WindowHolder w;
-        w.connectTeacherPano();
-        w.connectStudentPano();
+        QVERIFY(w.connectTeacherPano());
+        QVERIFY(w.connectStudentPano());
         QComboBox *combo = teacher ? w.ui()->teacher_config_comboBox : w.ui()->student_config_comboBox;
         {
             const QSignalBlocker quiet(combo);
@@ -301,8 +302,8 @@ private slots:
         RecordingPresenter boxes;
         boxes.answerNext(QMessageBox::Ok);
         WindowHolder w;
-        w.connectTeacherPano();
-        w.connectStudentPano();
+        QVERIFY(w.connectTeacherPano());
+        QVERIFY(w.connectStudentPano());
         const char *section = teacher ? "teacher_parameter" : "student_parameter";
         QPushButton *start = teacher ? w.ui()->teacher_startTrack_Button : w.ui()->student_startTrack_Button;
         QComboBox *combo = teacher ? w.ui()->teacher_config_comboBox : w.ui()->student_config_comboBox;
@@ -336,7 +337,7 @@ private slots:
         RecordingPresenter boxes;
         boxes.answerNext(QMessageBox::Cancel);
         WindowHolder w;
-        w.connectTeacherPano();
+        QVERIFY(w.connectTeacherPano());
         w.ui()->teacher_startTrack_Button->click();
         QVERIFY(waitForTexts(*teacherCamera, 1));
         const int from = teacherCamera->receivedCount();
@@ -367,12 +368,9 @@ private slots:
         RecordingPresenter boxes;
         boxes.answerNext(QMessageBox::Ok);
         WindowHolder w;
-        w.connectTeacherPano();
+        QVERIFY(w.connectTeacherPano());
         w->teacher_cur_track_status = 1;
-        QTimer::singleShot(50, w.window.get(), [&w] {
-            w->udp_teacher_pano_flag = false;
-            w->teacher_pano_destination = nullptr;
-        });
+        QTimer::singleShot(50, w.window.get(), [&w] { camslot::detach(*w.window, camslot::Slot::TeacherPano); });
         w.ui()->teacher_config_comboBox->setCurrentIndex(1);
         QCOMPARE(w.ui()->teacher_config_comboBox->currentIndex(), 0);
         QTest::qWait(kSilenceMs);
@@ -405,8 +403,8 @@ private slots:
         QFETCH(QString, model);
         QFETCH(QByteArray, bytes);
         WindowHolder w;
-        w.connectTeacherPano();
-        w.connectStudentPano();
+        QVERIFY(w.connectTeacherPano());
+        QVERIFY(w.connectStudentPano());
         w->teacher_feature_device_model = w->student_feature_device_model = model;
         w->findChild<QAbstractButton *>(button)->click();
         SimCamera &camera = teacher ? *teacherCamera : *studentCamera;
@@ -452,7 +450,7 @@ private slots:
     {
         QFETCH(QString, radio);
         WindowHolder w;
-        w.connectTeacherPano();
+        QVERIFY(w.connectTeacherPano());
         Ui::MainWindow *ui = w.ui();
         ui->mode_stackedWidget->setCurrentIndex(1);
         ui->teacher_preset_list->clear();
