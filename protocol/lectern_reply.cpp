@@ -72,7 +72,10 @@ QVector<Pair> key_values(const QString &text)
     QRegularExpressionMatchIterator it = pattern.globalMatch(text);
     while (it.hasNext()) {
         const QRegularExpressionMatch match = it.next();
-        pairs.append({match.captured(1), match.captured(3).trimmed()});
+        // A value of white space alone ("\r" of an empty CRLF line) is an empty value.
+        const QString value = match.captured(3).trimmed();
+        if (!value.isEmpty())
+            pairs.append({match.captured(1), value});
     }
     return pairs;
 }

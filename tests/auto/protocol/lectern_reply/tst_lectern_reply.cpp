@@ -78,6 +78,8 @@ private slots:
         // An empty value gives no pair and does not take the next line.
         QTest::newRow("empty value") << "region.preset=\ntracking.preset=-1" << "tracking.preset=-1";
         QTest::newRow("empty quoted value") << "a=''\nb=2" << "b=2";
+        QTest::newRow("empty value, CRLF") << "a=\r\nb=2\r\n" << "b=2";
+        QTest::newRow("value of blanks") << "a= \x0b \nb=2" << "b=2";
         QTest::newRow("several on one line") << "a=1 b=2" << "a=1 b=2";
         QTest::newRow("dotted key parts") << "tracking.area.left_up_x=12" << "tracking.area.left_up_x=12";
     }
