@@ -197,6 +197,8 @@ void MainWindow::slot_init_main_window()
     wire_control_links();
 
     response_timeout_timer = makeTimer(this, kResponseTipMs, true);
+    // Each pano camera waits for its own tracking status.
+    student_response_timeout_timer = makeTimer(this, kResponseTipMs, true);
     teacher_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
     student_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
     teacher_pano_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
@@ -204,6 +206,7 @@ void MainWindow::slot_init_main_window()
     student_pano_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
     student_feature_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
     connect(response_timeout_timer, &QTimer::timeout, this, &MainWindow::slot_response_timeout_tip);
+    connect(student_response_timeout_timer, &QTimer::timeout, this, &MainWindow::slot_student_response_timeout_tip);
     connect(teacher_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_teacher_auto_calibration);
     connect(student_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_student_auto_calibration);
     connect(teacher_pano_keepalive_timer, &QTimer::timeout, this, &MainWindow::teacher_pano_tcp_keepalive);
@@ -430,12 +433,6 @@ void MainWindow::read_teacher_section(const QString &text) { resolve_teacher_reg
 void MainWindow::read_student_section(const QString &) {}
 void MainWindow::read_board_section(const QString &) {}
 void MainWindow::read_director_section(const QString &) {}
-void MainWindow::check_role_reply(const QByteArray &reply)
-{
-    qDebug().noquote().nospace() << "MainWindow::check_role_reply[" << reply.toHex(' ') << "] VISCA reply not handled yet";
-}
-void MainWindow::slot_response_timeout_tip() {}
-void MainWindow::stop_connect() {}
 void MainWindow::get_para_response() {}
 void MainWindow::slot_teacher_auto_calibration() {}
 void MainWindow::slot_student_auto_calibration() {}

@@ -3,8 +3,11 @@
 #include "graphics/student_region_points.h"
 #include "graphics/teacher_region_keys.h"
 #include "guide_data_update_manage.h"
+#include "protocol/camera_slot.h"
+#include "protocol/ptz_commands.h"
 #include "protocol/uot_reader.h"
 
+#include <QHostAddress>
 #include <QImage>
 #include <QJsonObject>
 #include <QMainWindow>
@@ -27,6 +30,8 @@ class QTreeWidgetItem;
 class QGraphicsItem;
 class QHostAddress;
 class QPushButton;
+class QLineEdit;
+class QLabel;
 class QSettings;
 class QStringList;
 QT_END_NAMESPACE
@@ -40,11 +45,21 @@ class Image_Expand;
 class Calibrate_Area_Expand;
 class CustomGraphicsScene;
 class HttpManager;
+class QFFmpeg;
+class RtspThread;
 class GuideConfig;
 struct RectFManage;
 namespace parameter_reply {
 struct StatusPart;
 }
+
+// Where a VISCA reply came from, as far as its reader knows: the sender of a datagram (address
+// and port), or the side's TCP link (1 teacher, 2 student). Empty when unknown.
+struct ViscaReplyOrigin {
+    QHostAddress sender;
+    quint16 sender_port = 0;
+    int tcp_link = 0;
+};
 
 // The one main window. Subsystems 1 and 3 to 8 are its operations; their sources are split by
 // feature (mainwindow_<feature>.cpp) and share the members below, grouped by the feature that
@@ -134,7 +149,26 @@ public:
     void send_teacher_pano_text(const QString &text);
     void send_teacher_pano_visca(const QString &hexText);
 
-    // ---- camera control protocol (mainwindow_protocol.cpp) ----
+    // ---- camera connections (mainwindow_connections.cpp) ----
+    // Whether the camera answers; the window keeps painting while it is asked.
+    bool ping_host(const QString &ip);
+    // The connect toggle of a slot: connects it when disconnected, disconnects it when connected.
+    void toggle_camera_slot(camera_slot::Slot slot);
+    // Disconnects the board feature and then the board pano camera when they are connected.
+    void disconnect_board_cameras();
+    bool any_camera_connected_except(camera_slot::Slot slot) const;
+
+    // ---- VISCA inquiries and replies (mainwindow_visca.cpp) ----
+    void check_role_reply(const QByteArray &reply, const ViscaReplyOrigin &origin = ViscaReplyOrigin());
+    void resolver_zoom_value(const QByteArray &reply, const ViscaReplyOrigin &origin = ViscaReplyOrigin());
+    float find_matching_multiple(float position);
+    // The connected or connecting slots whose camera sent a reply from origin.
+    QList<camera_slot::Slot> visca_reply_slots(const ViscaReplyOrigin &origin) const;
+
+    // ---- pan, tilt and zoom pads (mainwindow_ptz.cpp) ----
+    QString ptzspeed(const QString &command_template, int hindex, int vindex);
+
+    // ---- camera protocol (mainwindow_protocol.cpp) ----
     // Every command to a camera goes through here: a parameter block (hex false) or a VISCA
     // command text (hex true) to the control address of one connected camera slot.
     void sendMsg_Net(QHostAddress *destination, int port, const QString &text, bool hex);
@@ -162,8 +196,6 @@ public:
     void read_student_section(const QString &text);
     void read_board_section(const QString &text);
     void read_director_section(const QString &text);
-    // VISCA answers (mainwindow.cpp until the VISCA replies are read).
-    void check_role_reply(const QByteArray &reply);
 
     // ---- tracking and director configuration: defaults and director widgets
     //      (mainwindow_defaults.cpp) ----
@@ -225,11 +257,161 @@ public slots:
     void readResponseData();
     void readSocUdpData();
     void slot_response_timeout_tip();
+    void slot_student_response_timeout_tip();
     void teacher_pano_tcp_keepalive();
     void teacher_feature_tcp_keepalive();
     void student_tcp_keepalive();
     void student_feature_tcp_keepalive();
     void stop_connect();
+
+    // ---- camera connections (mainwindow_connections.cpp) ----
+    void on_teacher_feature_connect_Button_clicked();
+    void on_teacher_pano_connect_Button_clicked();
+    void on_student_feature_connect_Button_clicked();
+    void on_student_pano_connect_Button_clicked();
+    void on_board_feature_connect_Button_clicked();
+    void on_board_pano_connect_Button_clicked();
+    void on_teacher_feature_IP_Edit_returnPressed();
+    void on_teacher_pano_IP_Edit_returnPressed();
+    void on_student_feature_IP_Edit_returnPressed();
+    void on_student_pano_IP_Edit_returnPressed();
+    void teacher_feature_frame_failed();
+    void teacher_pano_frame_failed();
+    void student_feature_frame_failed();
+    void student_pano_frame_failed();
+    void board_feature_frame_failed();
+    void on_rtsp_connect_Button_clicked();
+    void rtsp_preview_frame_failed();
+
+    // ---- pan, tilt and zoom pads (mainwindow_ptz.cpp) ----
+    void on_teacher_ptzspeed_level_textChanged(const QString &text);
+    void on_student_ptzspeed_level_textChanged(const QString &text);
+    void on_teacher_ptz_up_Button_pressed();
+    void on_teacher_ptz_up_Button_released();
+    void on_teacher_ptz_down_Button_pressed();
+    void on_teacher_ptz_down_Button_released();
+    void on_teacher_ptz_left_Button_pressed();
+    void on_teacher_ptz_left_Button_released();
+    void on_teacher_ptz_right_Button_pressed();
+    void on_teacher_ptz_right_Button_released();
+    void on_teacher_ptz_leftup_Button_pressed();
+    void on_teacher_ptz_leftup_Button_released();
+    void on_teacher_ptz_leftdown_Button_pressed();
+    void on_teacher_ptz_leftdown_Button_released();
+    void on_teacher_ptz_rightup_Button_pressed();
+    void on_teacher_ptz_rightup_Button_released();
+    void on_teacher_ptz_rightdown_Button_pressed();
+    void on_teacher_ptz_rightdown_Button_released();
+    void on_teacher_ptz_reset_Button_clicked();
+    void on_teacher_zoomin_Button_pressed();
+    void on_teacher_zoomin_Button_released();
+    void on_teacher_zoomout_Button_pressed();
+    void on_teacher_zoomout_Button_released();
+    void on_student_ptz_up_Button_pressed();
+    void on_student_ptz_up_Button_released();
+    void on_student_ptz_down_Button_pressed();
+    void on_student_ptz_down_Button_released();
+    void on_student_ptz_left_Button_pressed();
+    void on_student_ptz_left_Button_released();
+    void on_student_ptz_right_Button_pressed();
+    void on_student_ptz_right_Button_released();
+    void on_student_ptz_leftup_Button_pressed();
+    void on_student_ptz_leftup_Button_released();
+    void on_student_ptz_leftdown_Button_pressed();
+    void on_student_ptz_leftdown_Button_released();
+    void on_student_ptz_rightup_Button_pressed();
+    void on_student_ptz_rightup_Button_released();
+    void on_student_ptz_rightdown_Button_pressed();
+    void on_student_ptz_rightdown_Button_released();
+    void on_student_ptz_reset_Button_clicked();
+    void on_student_zoomin_Button_pressed();
+    void on_student_zoomin_Button_released();
+    void on_student_zoomout_Button_pressed();
+    void on_student_zoomout_Button_released();
+    void on_board_ptz_up_Button_pressed();
+    void on_board_ptz_up_Button_released();
+    void on_board_ptz_down_Button_pressed();
+    void on_board_ptz_down_Button_released();
+    void on_board_ptz_left_Button_pressed();
+    void on_board_ptz_left_Button_released();
+    void on_board_ptz_right_Button_pressed();
+    void on_board_ptz_right_Button_released();
+    void on_board_ptz_leftup_Button_pressed();
+    void on_board_ptz_leftup_Button_released();
+    void on_board_ptz_leftdown_Button_pressed();
+    void on_board_ptz_leftdown_Button_released();
+    void on_board_ptz_rightup_Button_pressed();
+    void on_board_ptz_rightup_Button_released();
+    void on_board_ptz_rightdown_Button_pressed();
+    void on_board_ptz_rightdown_Button_released();
+    void on_board_ptz_reset_Button_clicked();
+    void on_board_zoomin_Button_pressed();
+    void on_board_zoomin_Button_released();
+    void on_board_zoomout_Button_pressed();
+    void on_board_zoomout_Button_released();
+    void on_board_ptz_up_Button_2_pressed();
+    void on_board_ptz_up_Button_2_released();
+    void on_board_ptz_down_Button_2_pressed();
+    void on_board_ptz_down_Button_2_released();
+    void on_board_ptz_left_Button_2_pressed();
+    void on_board_ptz_left_Button_2_released();
+    void on_board_ptz_right_Button_2_pressed();
+    void on_board_ptz_right_Button_2_released();
+    void on_board_ptz_leftup_Button_2_pressed();
+    void on_board_ptz_leftup_Button_2_released();
+    void on_board_ptz_leftdown_Button_2_pressed();
+    void on_board_ptz_leftdown_Button_2_released();
+    void on_board_ptz_rightup_Button_2_pressed();
+    void on_board_ptz_rightup_Button_2_released();
+    void on_board_ptz_rightdown_Button_2_pressed();
+    void on_board_ptz_rightdown_Button_2_released();
+    void on_board_ptz_reset_Button_2_clicked();
+    void on_board_zoomin_Button_2_pressed();
+    void on_board_zoomin_Button_2_released();
+    void on_board_zoomout_Button_2_pressed();
+    void on_board_zoomout_Button_2_released();
+
+    // ---- preset and tracking commands (mainwindow_presets.cpp) ----
+    void on_teacher_setPano_Button_clicked();
+    void on_teacher_callPano_Button_clicked();
+    void on_student_setPano_one_Button_clicked();
+    void on_student_callPano_one_Button_clicked();
+    void on_teacher_delBoardPano_Button_clicked();
+    void on_teacher_delPlatform_Button_clicked();
+    void on_board_setBoard_one_Button_clicked();
+    void on_board_callBoard_one_Button_clicked();
+    void on_board_setBoard_two_Button_clicked();
+    void on_board_callBoard_two_Button_clicked();
+    void on_board_setBoardPano_Button_clicked();
+    void on_board_callBoardPano_Button_clicked();
+    void on_board_setBoard_two_Button_2_clicked();
+    void on_board_callBoard_two_Button_2_clicked();
+    void on_board_setBoardPano_Button_2_clicked();
+    void on_board_callBoardPano_Button_2_clicked();
+    void on_board_startTrack_Button_clicked();
+    void on_board_stopTrack_Button_clicked();
+    void on_director_test_button_clicked();
+
+    // ---- camera menu keys (mainwindow_menu_keys.cpp) ----
+    void dispose_osd_command(int key);
+    void set_teacher_osd_menu_show_flag();
+    void set_student_osd_menu_show_flag();
+    void set_board_osd_menu_show_flag();
+    void on_upgrade_preview_comboBox_activated(int index);
+    void on_osd_menu_Button_pressed();
+    void on_osd_menu_Button_released();
+    void on_osd_back_Button_pressed();
+    void on_osd_back_Button_released();
+    void on_osd_ok_Button_pressed();
+    void on_osd_ok_Button_released();
+    void on_osd_up_Button_pressed();
+    void on_osd_up_Button_released();
+    void on_osd_down_Button_pressed();
+    void on_osd_down_Button_released();
+    void on_osd_left_Button_pressed();
+    void on_osd_left_Button_released();
+    void on_osd_right_Button_pressed();
+    void on_osd_right_Button_released();
 
     // ---- tabs and camera layout (mainwindow_layout.cpp) ----
     void set_widget_status(int camera, bool enable);
@@ -436,6 +618,70 @@ protected:
 private:
     void slot_init_main_window();
 
+    // camera connections (mainwindow_connections.cpp)
+    struct CameraSlotRefs {
+        bool &flag;                 // udp_<camera>_flag
+        bool &connected;            // <camera>_connected
+        QHostAddress *&destination; // <camera>_destination
+        QFFmpeg *&ffmpeg;
+        RtspThread *&rtsp_thread;
+        QString *device_model;      // none for the board pano
+        QLineEdit *edit;
+        QPushButton *button;
+        QLabel *label;
+    };
+    CameraSlotRefs slot_refs(camera_slot::Slot slot);
+    // A connect under way, and what happened to its slot while it waited.
+    struct CameraSlotRun {
+        bool connecting = false;
+        bool disconnecting = false;
+        bool disconnect_requested = false; // a toggle, a failed picture or stop_connect meanwhile
+    };
+    CameraSlotRun &slot_run(camera_slot::Slot slot);
+    void connect_camera_slot(camera_slot::Slot slot);
+    void disconnect_camera_slot(camera_slot::Slot slot);
+    // True (and the slot disconnected) when a disconnect was asked for during the connect's wait.
+    bool connect_interrupted(camera_slot::Slot slot);
+    void open_side_tcp_link(camera_slot::Slot slot, const QString &address);
+    void release_tcp_flags_not_on_link(camera_slot::Side side);
+    void run_pano_sequence(camera_slot::Slot slot, const QString &address);
+    void camera_frame_failed(camera_slot::Slot slot);
+    void return_pressed(camera_slot::Slot slot);
+    void send_visca(camera_slot::Slot slot, const QString &text);
+    int side_visca_port(camera_slot::Side side) const;
+    int side_udp_port(camera_slot::Side side) const;
+    QTimer *response_timer(camera_slot::Side side) const;
+
+    // VISCA replies (mainwindow_visca.cpp)
+    void store_model_reply(const QByteArray &reply, const ViscaReplyOrigin &origin);
+    void response_timeout(bool teacher);
+
+    // pads (mainwindow_ptz.cpp)
+    enum class Pad { Teacher, Student, Board, Board2 };
+    struct PadTarget {
+        bool connected = false;
+        QHostAddress *destination = nullptr;
+        int port = 0;
+        int pan_speed = 10;
+        int tilt_speed = 10;
+        bool crop = false;
+    };
+    PadTarget pad_target(Pad pad) const;
+    void pad_press(Pad pad, ptz_commands::Direction direction);
+    void pad_release(Pad pad);
+    void pad_home(Pad pad);
+    void pad_zoom(Pad pad, bool in);
+    void pad_zoom_release(Pad pad, bool in);
+
+    // presets (mainwindow_presets.cpp)
+    void teacher_preset(bool set);
+    void student_preset(bool set);
+    void board_preset(const QString &word, bool mark);
+    void board_tracking(bool start);
+
+    // menu keys (mainwindow_menu_keys.cpp)
+    void preview_button(int button, bool pressed);
+
     // camera control protocol (mainwindow_protocol.cpp)
     void wire_control_links();
     void mark_tcp_link_failed(int side, const char *reason, int detail);
@@ -591,11 +837,77 @@ public:
     bool student_crop_status_quiet = false;
     bool teacher_pano_status_pending = false; // the pano connect waits for its tracking status
     bool student_pano_status_pending = false;
-    bool tracking_status_received = false;
+    bool tracking_status_received = false; // the teacher pano answered its status request
+    bool student_tracking_status_received = false; // the student pano answered its status request
     bool teacher_obtain_chain_flag = false;
     bool student_obtain_chain_flag = false;
     bool board_obtain_chain_flag = false;
     int board_cur_track_status = 2;
+
+    // ---- camera connections (mainwindow_connections.cpp) ----
+    bool teacher_feature_connected = false;
+    bool teacher_pano_connected = false;
+    bool student_feature_connected = false;
+    bool student_pano_connected = false;
+    bool board_feature_connected = false;
+    bool board_pano_connected = false;
+    QFFmpeg *teacher_feature_ffmpeg = nullptr;
+    QFFmpeg *teacher_pano_ffmpeg = nullptr;
+    QFFmpeg *student_feature_ffmpeg = nullptr;
+    QFFmpeg *student_pano_ffmpeg = nullptr;
+    QFFmpeg *board_feature_ffmpeg = nullptr;
+    QFFmpeg *board_pano_ffmpeg = nullptr;
+    RtspThread *teacher_feature_rtsp_thread = nullptr;
+    RtspThread *teacher_pano_rtsp_thread = nullptr;
+    RtspThread *student_feature_rtsp_thread = nullptr;
+    RtspThread *student_pano_rtsp_thread = nullptr;
+    RtspThread *board_feature_rtsp_thread = nullptr;
+    RtspThread *board_pano_rtsp_thread = nullptr;
+    QString board_feature_device_model;
+    // The free preview of the Upgrade tab's Preview page.
+    QHostAddress *rtsp_preview_destination = nullptr;
+    QFFmpeg *rtsp_preview_ffmpeg = nullptr;
+    RtspThread *rtsp_preview_rtsp_thread = nullptr;
+    bool rtsp_preview_busy = false;
+    // Each pano's own wait for its tracking status: the teacher pano's is response_timeout_timer.
+    QTimer *student_response_timeout_timer = nullptr;
+    bool student_pano_offline = false;
+    // Pad redirection and the crop address byte, set by the preset lists.
+    bool teacher_ptz_to_pano = false;
+    bool teacher_ptz_pano_prefix = false;
+    bool student_ptz_pano_prefix = false;
+    // The teacher pictures that the frame queues take, and the teacher pano stream running.
+    bool teacher_feature_queue_enabled = false;
+    bool teacher_pano_queue_enabled = false;
+    bool teacher_pano_rtsp_flag = false;
+    CameraSlotRun camera_slot_runs[camera_slot::kSlotCount];
+    bool stop_connect_running = false;
+
+    // ---- VISCA inquiries and replies (mainwindow_visca.cpp) ----
+    bool teacher_model_j22_flag = false;
+    bool student_model_j22_flag = false;
+    bool teacher_model_r6_flag = false;
+    bool student_model_r6_flag = false;
+    bool teacher_model_j57_flag = false;
+    bool student_model_j57_flag = false;
+    bool teacher_zoom_optical_max_value_flag = false;
+    bool student_zoom_optical_max_value_flag = false;
+    bool student_calibration_widgets_shown = false;
+    int PT_PAN_VALUE = 0;
+    int PT_TILT_VALUE = 0;
+    bool teacher_slot_auto_calibration_flag = false;
+    bool student_slot_auto_calibration_flag = false;
+
+    // ---- pads (mainwindow_ptz.cpp) ----
+    int teacher_pan_speed = 10;
+    int teacher_tilt_speed = 10;
+    int student_pan_speed = 10;
+    int student_tilt_speed = 10;
+
+    // ---- camera menu keys (mainwindow_menu_keys.cpp) ----
+    // (The menu dialogs' open flags and main_preview_active are with the live pictures.)
+    // The Preview page's MENU key was pressed in menu mode; the other menu keys wait for it.
+    bool rtsp_preview_osd_menu_open = false;
 
     // ---- tracking and director configuration ----
     QTimer *para_response_timer = nullptr;
@@ -604,11 +916,6 @@ public:
     bool student_use_old_version_flag = true;
     // The student area, designated, shield and calibration points of the student panel.
     StudentRegionPoints student_points;
-    // PTZ target of the pads, chosen by the preset lists: the teacher pad drives the teacher
-    // pano camera, and a side's pad addresses the panorama crop ("8A" instead of "81").
-    bool teacher_ptz_to_pano = false;
-    bool teacher_ptz_pano_prefix = false;
-    bool student_ptz_pano_prefix = false;
     // Login of the teacher feature camera's HTTP interface, from its parameter reply; empty
     // until one came (the factory login is used meanwhile).
     QString web_username;

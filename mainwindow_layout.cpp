@@ -245,8 +245,8 @@ void MainWindow::set_board_view_status(bool two_boards)
         w->setVisible(two_boards);
     ui->director_interior_board_blackboard_checkBox_2->setChecked(two_boards);
     ui->director_interior_board_blackboard_checkBox_3->setChecked(two_boards);
-    // With one board camera, the board connect toggles (camera connections) disconnect a
-    // connected board feature camera, then a connected board pano camera, here.
+    if (!two_boards)
+        disconnect_board_cameras();
 }
 
 void MainWindow::on_choose_camera_comboBox_currentIndexChanged(int index)
@@ -258,8 +258,8 @@ void MainWindow::on_choose_camera_comboBox_currentIndexChanged(int index)
         set_board_view_status(false);
     else if (index == 3)
         set_board_view_status(true);
-    // For 5 and 6 cameras the board connect toggles (camera connections) disconnect a
-    // connected board feature camera, then a connected board pano camera, here.
+    if (index == 2 || index == 3)
+        disconnect_board_cameras();
 }
 
 void MainWindow::on_tabWidget_currentChanged(int index)

@@ -428,18 +428,27 @@ void MainWindow::student_tcp_ready_read()
 
 void MainWindow::readSocUdpData()
 {
-    while (udpClient->hasPendingDatagrams())
-        check_role_reply(udpClient->receiveDatagram().data());
+    while (udpClient->hasPendingDatagrams()) {
+        // The sender tells which camera answered.
+        const QNetworkDatagram datagram = udpClient->receiveDatagram();
+        ViscaReplyOrigin origin;
+        origin.sender = datagram.senderAddress();
+        origin.sender_port = quint16(datagram.senderPort());
+        check_role_reply(datagram.data(), origin);
+    }
 }
 
 void MainWindow::parseReadData(UotReader &reader, const QByteArray &bytes)
 {
     qDebug().noquote().nospace() << "parseReadData:[" << log_bytes(bytes).toHex(' ') << "]";
-    reader.feed(bytes, [this](const UotReader::Frame &frame) {
+    // The link tells which camera answered.
+    ViscaReplyOrigin origin;
+    origin.tcp_link = &reader == &teacher_link_reader ? 1 : 2;
+    reader.feed(bytes, [this, origin](const UotReader::Frame &frame) {
         if (frame.port == UotReader::kTextPort)
             dispatch_reply(frame.payload);
         else
-            check_role_reply(frame.payload);
+            check_role_reply(frame.payload, origin);
     });
 }
 
@@ -670,8 +679,9 @@ bool MainWindow::apply_tracking_status(const parameter_reply::StatusPart &part)
     const bool teacher = part.side == Side::Teacher;
     const int tab = teacher ? 0 : 1;
     int &status = teacher ? teacher_cur_track_status : student_cur_track_status;
-    tracking_status_received = true;
-    response_timeout_timer->stop();
+    // Each pano has its own wait: this answer ends only its side's.
+    (teacher ? tracking_status_received : student_tracking_status_received) = true;
+    (teacher ? response_timeout_timer : student_response_timeout_timer)->stop();
     if (teacher)
         qDebug() << "19:20:23" << "---LEAVE---MainWindow::";
     auto set_tabs = [&](bool enabled) {

@@ -105,7 +105,7 @@ private slots:
         w->student_crop_start_status = w->student_crop_stop_status = false;
         w->teacher_crop_status_quiet = w->student_crop_status_quiet = false;
         w->teacher_pano_status_pending = w->student_pano_status_pending = false;
-        w->tracking_status_received = false;
+        w->tracking_status_received = w->student_tracking_status_received = false;
         w->teacher_obtain_chain_flag = w->student_obtain_chain_flag = w->board_obtain_chain_flag = false;
         w->teacher_cur_track_status = w->student_cur_track_status = w->board_cur_track_status = 2;
         w->teacher_feature_device_model.clear();
@@ -190,7 +190,9 @@ private slots:
         QVERIFY2(camera.start(), qPrintable(camera.lastError()));
         camera.setTrackingStatus(section, QStringLiteral("start"));
         QVERIFY(camslot::attach(*w, Slot(slot), QStringLiteral("127.0.0.4"), tcp));
+        // Each pano waits on its own timer.
         w->response_timeout_timer->start();
+        w->student_response_timeout_timer->start();
 
         const int port = Slot(slot) == Slot::StudentPano ? w->student_udp_port : w->teacher_udp_port;
         w->sendMsg_Net(camslot::destination(*w, Slot(slot)), port, section + QStringLiteral("\nget_tracking_status"), false);
@@ -206,14 +208,17 @@ private slots:
             QCOMPARE(w->teacher_cur_track_status, 1);
             QVERIFY(w->tracking_status_received);
             QVERIFY(!w->response_timeout_timer->isActive());
+            QVERIFY(w->student_response_timeout_timer->isActive()); // the student pano still owes its answer
         } else if (Slot(slot) == Slot::StudentPano) {
             QCOMPARE(w->student_cur_track_status, 1);
-            QVERIFY(w->tracking_status_received);
-            QVERIFY(!w->response_timeout_timer->isActive());
+            QVERIFY(w->student_tracking_status_received);
+            QVERIFY(!w->student_response_timeout_timer->isActive());
+            QVERIFY(w->response_timeout_timer->isActive()); // the teacher pano still owes its answer
         } else {
             QCOMPARE(w->board_cur_track_status, 1);
         }
         w->response_timeout_timer->stop();
+        w->student_response_timeout_timer->stop();
     }
 
     // ---- tracking status answers ----

@@ -273,7 +273,7 @@ private slots:
         }() << QStringList{"text:abc"};
         QTest::newRow("VISCA then text in one read")
             << QList<QByteArray>{uot(1259, QByteArray("\x90\x50\x02\xFF", 4)) + uot(6791, status)}
-            << QStringList{"visca:90 50 02 ff", "text:" + QString::fromLatin1(status)};
+            << QStringList{"visca:905002ff", "text:" + QString::fromLatin1(status)};
         QTest::newRow("a frame for another port is skipped")
             << QList<QByteArray>{uot(6792, "foreign") + uot(6791, "kept")} << QStringList{"text:kept"};
         QTest::newRow("bytes without a marker before a frame")
@@ -306,11 +306,11 @@ private slots:
         }
         QTest::qWait(kSettleMs);
         disconnect(c);
-        // The VISCA answers go to the VISCA reader, which logs them for now.
+        // The VISCA answers go to the VISCA reader, which logs each one's hex text first.
         QStringList all;
         for (const QString &line : log.lines()) {
-            if (line.startsWith(QLatin1String("MainWindow::check_role_reply[")))
-                all << "visca:" + line.section(QLatin1Char('['), 1).section(QLatin1Char(']'), 0, 0);
+            if (line.startsWith(QLatin1String("visca length:")))
+                all << "visca:" + line.section(QLatin1Char('"'), 1, 1);
         }
         all << seen;
         QCOMPARE(all, handled);
@@ -478,8 +478,9 @@ private slots:
         QVERIFY(camslot::attach(*w, Slot::BoardFeature, QStringLiteral("127.0.0.9"), false));
         LogCapture log;
         w->sendMsg_Net(w->board_feature_destination, 1259, QStringLiteral("81 09 11 49 FF"), true);
-        // The model answer of an R6: 90 50 00 00 00 00 52 06 FF.
-        QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("90 50 00 00 00 00 52 06 ff")), kReplyMs);
+        // The model answer of an R6: 90 50 00 00 00 00 52 06 FF, read as the model "R6".
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("9050000000005206ff")), kReplyMs);
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("current connect device model : \"R6\"")), kReplyMs);
         QCOMPARE(console->size(), 0);
         QCOMPARE(log.count(QStringLiteral("MainWindow::resolver_param[")), 0);
     }
