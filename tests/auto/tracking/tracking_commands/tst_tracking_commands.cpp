@@ -3,6 +3,7 @@
 // obtain/apply checks of the teacher and student tabs: the texts on the wire to simulated pano
 // cameras, the widgets each command locks, and the boxes, answered through RecordingPresenter.
 #include "camera_slot_setup.h"
+#include "core/reachability.h"
 #include "guide/guideconfig.h"
 #include "httpmanager.h"
 #include "mainwindow.h"
@@ -568,6 +569,78 @@ private slots:
             QCOMPARE(ui->student_apply_Button->isEnabled(), buttons);
             QVERIFY(ui->teacher_obtain_Button->isEnabled());
         }
+    }
+
+    // A press on a pano camera's connect button holds Obtain and Apply back until the pano's
+    // parameter reply; the time-out of its status wait gives them back.
+    void panoToggleAndTimeOut_data()
+    {
+        QTest::addColumn<bool>("teacher");
+        QTest::newRow("teacher") << true;
+        QTest::newRow("student") << false;
+    }
+    void panoToggleAndTimeOut()
+    {
+        QFETCH(bool, teacher);
+        RecordingPresenter boxes;
+        reachability::setCheck([](const QString &) { return false; });
+        WindowHolder w;
+        Ui::MainWindow *ui = w.ui();
+        QPushButton *obtain = teacher ? ui->teacher_obtain_Button : ui->student_obtain_Button;
+        QPushButton *apply = teacher ? ui->teacher_apply_Button : ui->student_apply_Button;
+        QCheckBox *showRegion = teacher ? ui->teacher_show_region_checkBox : ui->student_show_region_checkBox;
+        (teacher ? ui->teacher_pano_IP_Edit : ui->student_pano_IP_Edit)->setText(teacher ? kTeacherPano : kStudentPano);
+        (teacher ? ui->teacher_pano_connect_Button : ui->student_pano_connect_Button)->click();
+        QVERIFY(!obtain->isEnabled());
+        QVERIFY(!apply->isEnabled());
+        QVERIFY(!showRegion->isEnabled());
+        reachability::setCheck({});
+
+        QVERIFY(teacher ? w.connectTeacherPano() : w.connectStudentPano());
+        ui->tabWidget->setCurrentWidget(teacher ? ui->tab_teacher : ui->tab_student);
+        w->tracking_status_received = w->student_tracking_status_received = false;
+        if (teacher)
+            w->slot_response_timeout_tip();
+        else
+            w->slot_student_response_timeout_tip();
+        QVERIFY(obtain->isEnabled());
+        QVERIFY(apply->isEnabled());
+        QVERIFY(showRegion->isEnabled());
+    }
+
+    // A model reply of the feature camera sets the PTZ target of the entry already chosen.
+    void modelReplySetsPresetFlags_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<bool>("prefix");
+        QTest::addColumn<bool>("toPano");
+        QTest::newRow("J57") << QByteArray::fromHex("905000000000" "4A57" "FF") << false << true;
+        QTest::newRow("M19") << QByteArray::fromHex("905000000000" "4D19" "FF") << true << true;
+        QTest::newRow("R6") << QByteArray::fromHex("905000000000" "5206" "FF") << true << false;
+    }
+    void modelReplySetsPresetFlags()
+    {
+        QFETCH(QByteArray, reply);
+        WindowHolder w;
+        Ui::MainWindow *ui = w.ui();
+        const QString teacherFeature = QStringLiteral("127.0.0.4");
+        const QString studentFeature = QStringLiteral("127.0.0.5");
+        QVERIFY(camslot::attach(*w.window, camslot::Slot::TeacherFeature, teacherFeature));
+        QVERIFY(camslot::attach(*w.window, camslot::Slot::StudentFeature, studentFeature));
+        ui->follow_mode_radioButton->click();
+        ui->teacher_preset_list->setCurrentIndex(5);
+        ui->student_preset_list->setCurrentIndex(1);
+        QVERIFY(!w->teacher_ptz_to_pano && !w->teacher_ptz_pano_prefix && !w->student_ptz_pano_prefix);
+
+        ViscaReplyOrigin origin;
+        origin.sender = QHostAddress(teacherFeature);
+        origin.sender_port = 1259;
+        w->check_role_reply(reply, origin);
+        QTEST(w->teacher_ptz_pano_prefix, "prefix");
+        QTEST(w->teacher_ptz_to_pano, "toPano");
+        origin.sender = QHostAddress(studentFeature);
+        w->check_role_reply(reply, origin);
+        QTEST(w->student_ptz_pano_prefix, "prefix");
     }
 
 private:
