@@ -317,6 +317,8 @@ void MainWindow::slot_init_main_window()
     ui->tabWidget_3->removeTab(ui->tabWidget_3->indexOf(ui->tab_18));
     ui->tabWidget_2->removeTab(ui->tabWidget_2->indexOf(ui->tab_19));
     ui->recorder_password_Edit->setEchoMode(QLineEdit::Password);
+    // The student position calibration shows only for a pair of J57 student cameras.
+    set_student_calibration_widgets_visible(false);
     // The lectern mode's director server and the student configuration page stay read-only.
     ui->groupBox_36->setEnabled(false);
     ui->tab_22->setEnabled(false);
@@ -427,13 +429,9 @@ void MainWindow::send_guide_data()
 }
 
 // ---- receivers whose behaviour belongs to later features ----
-// Key tables of the parameter panels: until a panel reads its section, only the teacher
-// section's region keys are read.
-void MainWindow::read_teacher_section(const QString &text) { resolve_teacher_region_reply(text); }
-void MainWindow::read_student_section(const QString &) {}
+// Key tables of the board and director panels, until those panels read their sections.
 void MainWindow::read_board_section(const QString &) {}
 void MainWindow::read_director_section(const QString &) {}
-void MainWindow::get_para_response() {}
 void MainWindow::slot_teacher_auto_calibration() {}
 void MainWindow::slot_student_auto_calibration() {}
 // The detector comes later; the teacher pano picture slot already hands it its picture.

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "graphics/student_region_coord.h"
 #include "graphics/student_region_points.h"
 #include "graphics/teacher_region_keys.h"
+#include "protocol/request_poller.h"
 #include "guide_data_update_manage.h"
 #include "protocol/camera_slot.h"
 #include "protocol/ptz_commands.h"
@@ -190,8 +192,8 @@ public:
     void parseReadData(UotReader &reader, const QByteArray &bytes);
     void dispatch_reply(const QByteArray &reply);
     void resolver_param(const QByteArray &reply);
-    // The key tables of each section of a text answer; filled by the panels (mainwindow.cpp
-    // until then).
+    // The key tables of each section of a text answer: teacher (mainwindow_teacher.cpp),
+    // student (mainwindow_student.cpp), the others in mainwindow.cpp until their panels come.
     void read_teacher_section(const QString &text);
     void read_student_section(const QString &text);
     void read_board_section(const QString &text);
@@ -226,6 +228,29 @@ public:
     // Posts the feature tracking area as the camera takes it (the area's values times 4).
     void post_effect_area(int leftUpX, int leftUpY, int rightDownX, int rightDownY);
     void parse_lectern_reply(const QString &text);
+
+    // ---- teacher and student parameters, request poller (mainwindow_teacher.cpp,
+    //      mainwindow_student.cpp, mainwindow_poller.cpp) ----
+    // The Obtain of each side; a silent one (the re-obtain after an apply, the obtain after an
+    // auto-calibration pass) ends without a success box.
+    void teacher_obtain(bool silent);
+    void student_obtain(bool silent);
+    // The Apply blocks as the tabs now stand (the teacher one after the scene's regions were
+    // collected).
+    QString teacher_apply_text();
+    QString student_apply_text();
+    // The key tables of a teacher and a student reply section; the student auto-calibration
+    // answer is read apart.
+    void resolve_teacher_keys(const QString &text);
+    void resolve_student_keys(const QString &text);
+    void resolve_student_autocalibrate_status(const QString &value);
+    // Every student point key of the reply stored, back into the panel; the variant converts only
+    // what one reply carried.
+    void parse_student_region_coord();
+    void apply_student_region_keys(const StudentReplyKeys &carried);
+    void set_student_calibration_widgets_visible(bool visible);
+    // A reply echoed a request of this kind: counts only while one is pending.
+    bool answer_request(request_poller::Kind kind);
 
     // ---- live video preview (mainwindow_video.cpp) ----
     // An 8-bit three-channel matrix over the picture's own pixels, no copy and no conversion:
@@ -449,6 +474,52 @@ public slots:
 
     // ---- tracking and director configuration ----
     void get_para_response();
+
+    // Teacher tab: Apply, Obtain, and the marks of its controls (mainwindow_teacher.cpp).
+    void on_teacher_apply_Button_clicked();
+    void on_teacher_obtain_Button_clicked();
+    void on_teacher_none_action_radioButton_clicked();
+    void on_teacher_pano_action_radioButton_clicked();
+    void on_teacher_platform_action_radioButton_clicked();
+    void on_teacher_student_pano_action_radioButton_clicked();
+    void on_teacher_starting_up_checkBox_clicked();
+    void on_teacher_manual_focus_checkBox_clicked();
+    void on_teacher_vertical_movement_checkBox_clicked();
+    void on_teacher_feature_tracking_checkBox_clicked();
+    void on_teacher_board_enable_checkBox_clicked();
+    void on_teacher_board_face_enable_checkBox_clicked();
+    void on_teacher_board_hand_enable_checkBox_clicked();
+    void on_teacher_sensitivity_Slider_sliderPressed();
+    void on_teacher_fea_distance_Slider_sliderPressed();
+    void on_teacher_distance_Slider_sliderPressed();
+    void on_teacher_panOffset_Slider_sliderPressed();
+    void on_teacher_tiltOffset_Slider_sliderPressed();
+    void on_teacher_board_detect_Slider_sliderPressed();
+    void on_teacher_board_hold_Slider_sliderPressed();
+    void on_teacher_board_lose_Slider_sliderPressed();
+    void on_teacher_board_space_Slider_sliderPressed();
+    void on_teacher_board_effect_list_currentIndexChanged(int index);
+
+    // Student tab: Apply, Obtain, calibration height and the marks of its controls
+    // (mainwindow_student.cpp).
+    void on_student_apply_Button_clicked();
+    void on_student_obtain_Button_clicked();
+    void on_student_calibration_comboBox_currentIndexChanged(const QString &text);
+    void on_student_pos_calibration_region_checkBox_stateChanged(int state);
+    void on_student_sensitivity_Slider_sliderPressed();
+    void on_student_objectsize_Slider_sliderPressed();
+    void on_student_panOffset_Slider_sliderPressed();
+    void on_student_tiltOffset_Slider_sliderPressed();
+    void on_student_target_lost_timeout_Slider_sliderPressed();
+    void on_student_none_action_radioButton_clicked();
+    void on_student_pano_one_action_radioButton_clicked();
+    void on_student_cutout_radioButton_clicked();
+    void on_student_eptz_radioButton_clicked();
+    void on_student_small_pano_radioButton_clicked();
+    void on_student_return_pano_action_radioButton_clicked();
+    void on_student_starting_up_checkBox_clicked();
+    void on_student_face_detect_checkBox_clicked();
+    void on_student_pano_switch_checkBox_clicked();
     void onRequestStringFinished(QString text);
     void onRequestJsonFinished(QJsonObject json);
     void onRequestError(QString error);
@@ -723,6 +794,12 @@ private:
     void mark_apply(QPushButton *button);
     void mark_apply_unless_loading(QPushButton *button);
 
+    // teacher and student parameters, request poller
+    void show_request_outcome(const request_poller::Result &result);
+    void post_lectern_effect_area();
+    // Runs a handler of the tracking modes or track checks by name, with one bool argument.
+    void run_named_handler(const char *name, bool argument);
+
 public:
     // Members are public: the wizard, the manual director console and the calibration dialog
     // reach the window's state through gMainWindow, and tests inspect it the same way.
@@ -819,18 +896,9 @@ public:
     // connects again.
     bool teacher_tcp_link_failed = false;
     bool student_tcp_link_failed = false;
-    // The reply parser's state (resolver_param): requests waiting for their answer (set by the
-    // senders, cleared by the request poller) and the answers seen; the crop and tracking
-    // status; the follow-up chain of a status answer.
-    bool teacher_obtain_wait = false;
-    bool teacher_obtain_ok = false;
-    bool teacher_apply_wait = false;
-    bool teacher_apply_ok = false;
-    bool student_obtain_wait = false;
-    bool student_obtain_ok = false;
-    bool student_apply_wait = false;
-    bool student_apply_ok = false;
-    bool student_silent_obtain_flag = false;
+    // The reply parser's state (resolver_param): the crop and tracking status; the follow-up
+    // chain of a status answer. The requests it answers are `requests` (tracking and director
+    // configuration).
     bool student_crop_start_status = false;
     bool student_crop_stop_status = false;
     bool teacher_crop_status_quiet = false; // the next crop answer shows no tip (set by a pano connect)
@@ -916,10 +984,32 @@ public:
     bool student_use_old_version_flag = true;
     // The student area, designated, shield and calibration points of the student panel.
     StudentRegionPoints student_points;
-    // Login of the teacher feature camera's HTTP interface, from its parameter reply; empty
-    // until one came (the factory login is used meanwhile).
+    // The enable strings and shield values of the last student reply.
+    StudentRegionCoord student_region_coord;
+
+    // The obtain and apply requests of both sides and their pending, answered and silent flags
+    // (board requests count as teacher ones, director requests as both).
+    request_poller::Requests requests;
+    bool &teacher_obtain_wait = requests[request_poller::Kind::TeacherObtain].wait;
+    bool &teacher_obtain_ok = requests[request_poller::Kind::TeacherObtain].ok;
+    bool &teacher_apply_wait = requests[request_poller::Kind::TeacherApply].wait;
+    bool &teacher_apply_ok = requests[request_poller::Kind::TeacherApply].ok;
+    bool &student_obtain_wait = requests[request_poller::Kind::StudentObtain].wait;
+    bool &student_obtain_ok = requests[request_poller::Kind::StudentObtain].ok;
+    bool &student_apply_wait = requests[request_poller::Kind::StudentApply].wait;
+    bool &student_apply_ok = requests[request_poller::Kind::StudentApply].ok;
+    bool &teacher_silent_obtain_flag = requests[request_poller::Kind::TeacherObtain].silent;
+    bool &student_silent_obtain_flag = requests[request_poller::Kind::StudentObtain].silent;
+    // Teacher tab.
+    int teacher_ptzspeed_value = 10;
+    // Login of the teacher camera's HTTP interface, as the last teacher reply gave it.
     QString web_username;
     QString web_password;
+
+    // Student tab.
+    QString student_pano_pan_speed; // as the camera last reported it ("pan_speed")
+    QString student_response_time;
+    int student_ptzspeed_saved_level = 10;
     // Last known state of the lectern director server radios.
     bool teacher_director_on_last = false;
     bool teacher_director_off_last = false;

@@ -611,6 +611,9 @@ void MainWindow::disconnect_camera_slot(Slot slot)
         ui->teacher_version_feature_info_label->clear();
         ui->teacher_version_pano_info_label->clear();
         teacher_pano_status_pending = false;
+        // A teacher obtain still waiting ends without an outcome; nothing of it (an answer seen,
+        // its count, its quietness) reaches the next one.
+        requests.cancel(request_poller::Kind::TeacherObtain);
         ui->director_teacher_IP_Edit->clear();
         teacher_pano_offline = true;
         teacher_pano_rtsp_flag = false;
@@ -667,6 +670,7 @@ void MainWindow::disconnect_camera_slot(Slot slot)
             box->setEnabled(false);
         student_crop_start_status = student_crop_stop_status = false;
         set_widget_status(1, true);
+        set_student_calibration_widgets_visible(false);
         break;
     case Slot::BoardFeature:
         break;

@@ -538,9 +538,11 @@ void MainWindow::resolver_param(const QByteArray &reply)
         qDebug() << parameter_reply::echo_log_line(echo);
         const bool teacher = parameter_reply::echo_is_teacher(echo);
         const bool apply = parameter_reply::echo_answers_apply(echo);
-        bool &answered = teacher ? (apply ? teacher_apply_ok : teacher_obtain_ok)
-                                 : (apply ? student_apply_ok : student_obtain_ok);
-        answered = true;
+        using request_poller::Kind;
+        // Only a request that waits is answered: the echo of a request that already failed
+        // must not end the next one as a success.
+        answer_request(teacher ? (apply ? Kind::TeacherApply : Kind::TeacherObtain)
+                               : (apply ? Kind::StudentApply : Kind::StudentObtain));
     }
 
     switch (c.kind) {
@@ -562,13 +564,7 @@ void MainWindow::resolver_param(const QByteArray &reply)
         }
         return;
     case Kind::StudentAutocalibrate:
-        qDebug() << "student_autocalibrate_status:" << c.autocalibrate_value;
-        if (!c.autocalibrate_failed) {
-            student_silent_obtain_flag = true;
-            run_slot_by_name("on_student_obtain_Button_clicked");
-        } else {
-            emit autocalibrate_update_fail();
-        }
+        resolve_student_autocalibrate_status(c.autocalibrate_value);
         return;
     case Kind::StudentSection:
         read_student_section(text);
@@ -614,7 +610,8 @@ void MainWindow::read_board_relayed_keys(const QString &text)
     const QString delay = parameter_block::value(text, QStringLiteral("board_lost_to_pano_delay"));
     if (!delay.isNull())
         ui->board_lost_pano_delay_label->setValue(delay.toInt());
-    teacher_obtain_ok = true;
+    // The board Obtain is a teacher obtain; an answer nobody waits for ends nothing.
+    answer_request(request_poller::Kind::TeacherObtain);
 }
 
 void MainWindow::show_crop_status(bool teacher, bool start, bool stop)

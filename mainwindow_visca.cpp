@@ -235,6 +235,7 @@ void MainWindow::store_model_reply(const QByteArray &reply, const ViscaReplyOrig
     if (answered.contains(Slot::StudentFeature) || answered.contains(Slot::StudentPano)) {
         // Both student cameras J57: the student position calibration is offered.
         student_calibration_widgets_shown = student_feature_device_model == kJ57 && student_pano_device_model == kJ57;
+        set_student_calibration_widgets_visible(student_calibration_widgets_shown);
     }
 
     int layout = ui->choose_camera_comboBox->currentIndex();

@@ -25,7 +25,7 @@ constexpr int kReplyMs = 3000; // loopback answers within milliseconds; this onl
 } // namespace
 
 // The main window with the slots the parser runs by name and that come with other features
-// (the pano connect toggles, the board stop, the student Obtain): here they only record a call.
+// (the pano connect toggles, the board stop): here they only record a call.
 class ProbeWindow : public MainWindow
 {
     Q_OBJECT
@@ -36,7 +36,6 @@ public slots:
     void on_student_pano_connect_Button_clicked() { calls << QStringLiteral("student pano toggle"); }
     void on_board_pano_connect_Button_clicked() { calls << QStringLiteral("board pano toggle"); }
     void on_board_stopTrack_Button_clicked() { calls << QStringLiteral("board stop"); }
-    void on_student_obtain_Button_clicked() { calls << QStringLiteral("student obtain"); }
 };
 
 class tst_ReplyParser : public QObject
@@ -81,6 +80,9 @@ private slots:
         w = window.get();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
+        // The answered flags are what these tests look at: the request poller, which ends the
+        // answered requests, stays out of the way.
+        w->para_response_timer->stop();
     }
 
     void cleanupTestCase()
@@ -396,7 +398,12 @@ private slots:
         QTest::newRow("student obtain answered") << QByteArray("student_parameter\nget_tracking_config_file") << "student obtain" << "student obtain";
         QTest::newRow("a student answer does not answer the teacher") << QByteArray("student_parameter\nget_tracking_config_file") << "teacher obtain" << "";
         QTest::newRow("board answer relayed by the teacher pano")
-            << QByteArray("teacher_parameter\nboard_parameter\nget_tracking_config_file") << "" << "teacher obtain";
+            << QByteArray("teacher_parameter\nboard_parameter\nget_tracking_config_file") << "teacher obtain" << "teacher obtain";
+        // A relayed board answer nobody waits for (a late one) answers nothing.
+        QTest::newRow("late board answer relayed by the teacher pano")
+            << QByteArray("teacher_parameter\nboard_parameter\nget_tracking_config_file") << "" << "";
+        QTest::newRow("confirmation of an apply while only the obtain waits")
+            << QByteArray("teacher_parameter\nset_teacher_config_file") << "teacher obtain" << "";
     }
     void echoes()
     {
@@ -456,6 +463,7 @@ private slots:
         w->ui->board_enable_checkBox->setChecked(true);
         w->ui->board_enable_checkBox_2->setChecked(false);
         w->ui->board_lost_pano_delay_label->setValue(3);
+        w->requests.arm(request_poller::Kind::TeacherObtain);
         parse("teacher_parameter\nboard_parameter\nget_tracking_config_file\n" + keys);
         QCOMPARE(w->ui->board_enable_checkBox->isChecked(), first);
         QCOMPARE(w->ui->board_enable_checkBox_2->isChecked(), second);
@@ -474,10 +482,15 @@ private slots:
     {
         QFETCH(QByteArray, reply);
         QFETCH(bool, obtain);
+        QVERIFY(camslot::attach(*w, Slot::StudentPano, QStringLiteral("127.0.0.3")));
         QSignalSpy failed(w, &MainWindow::autocalibrate_update_fail);
+        LogCapture log;
         parse(reply);
+        // A success reads the points back with a quiet obtain.
+        QCOMPARE(w->student_obtain_wait, obtain);
         QCOMPARE(w->student_silent_obtain_flag, obtain);
-        QCOMPARE(w->calls, obtain ? QStringList{"student obtain"} : QStringList{});
+        QCOMPARE(sentTexts(log), obtain ? QStringList{QStringLiteral("student_parameter\nget_tracking_config_file")}
+                                        : QStringList{});
         QCOMPARE(failed.size(), obtain ? 0 : 1);
     }
 

@@ -1,11 +1,13 @@
 // The lectern page of the teacher tab against the simulator's HTTP interface of the teacher
 // feature camera: what the lectern radio reads, what each control posts, the director server,
 // a refused login, values with "&", a password with "@", and that Default posts nothing.
+#include "camera_slot_setup.h"
 #include "guide/guideconfig.h"
 #include "httpmanager.h"
 #include "log_capture.h"
 #include "mainwindow.h"
 #include "recording_presenter.h"
+#include "sim_camera.h"
 #include "sim_http.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
@@ -372,6 +374,42 @@ private slots:
         QCOMPARE(camera->value(QStringLiteral("tracking.area.left_up_y")), QStringLiteral("80"));
         QCOMPARE(camera->value(QStringLiteral("tracking.area.right_down_x")), QStringLiteral("1200"));
         QCOMPARE(camera->value(QStringLiteral("tracking.area.right_down_y")), QStringLiteral("640"));
+    }
+
+    // The teacher Apply of an M19 in lectern mode posts the director server and then the
+    // feature tracking area (times 4) to the feature camera, before the block goes to the pano.
+    void teacherApplyPostsTheArea()
+    {
+        SimCamera pano(QStringLiteral("127.0.0.3"), QStringLiteral("M19"));
+        QVERIFY2(pano.start(), qPrintable(pano.lastError()));
+        RecordingPresenter boxes;
+        WindowHolder w;
+        Ui::MainWindow *ui = w.ui();
+        QVERIFY(camslot::attach(*w.window, camslot::Slot::TeacherPano, QStringLiteral("127.0.0.3")));
+        w->teacher_feature_device_model = QStringLiteral("M19");
+        ui->lectern_mode_radioButton->setChecked(true);
+        ui->lectern_director_ip_Edit->setText(QStringLiteral("10.0.0.20"));
+        ui->lectern_director_port_Edit->setText(QStringLiteral("7000"));
+        w->teacher_region_rects.feature = {10, 20, 300, 200};
+        const int from = camera->requestCount();
+
+        ui->teacher_apply_Button->click();
+        QVERIFY(waitForPost(*camera, "effect_area", from));
+        QVERIFY(pano.waitForMessage(
+            [](const SimMessage &m) { return m.isText() && m.text().contains(QLatin1String("set_tracking_config_file")); },
+            kAnswerMs));
+        QStringList order;
+        for (const SimHttpRequest &r : camera->requests().mid(from)) {
+            if (r.authorized)
+                order << QString::fromLatin1(r.action);
+        }
+        QCOMPARE(order, (QStringList{"postfulltrack2", "effect_area"}));
+        QCOMPARE(camera->value(QStringLiteral("tracking.server_addr")), QStringLiteral("10.0.0.20"));
+        QCOMPARE(camera->value(QStringLiteral("tracking.area.left_up_x")), QStringLiteral("40"));
+        QCOMPARE(camera->value(QStringLiteral("tracking.area.left_up_y")), QStringLiteral("80"));
+        QCOMPARE(camera->value(QStringLiteral("tracking.area.right_down_x")), QStringLiteral("1200"));
+        QCOMPARE(camera->value(QStringLiteral("tracking.area.right_down_y")), QStringLiteral("800"));
+        camslot::detachAll(*w.window);
     }
 
     // Text answers written into the page, as the camera may spell them.

@@ -1,0 +1,101 @@
+#include "protocol/student_parameters.h"
+
+#include "protocol/student_point_keys.h"
+
+namespace student_parameters {
+
+namespace {
+QString flag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
+QString or_default(const QString &text, const char *fallback)
+{
+    return text.isEmpty() ? QString::fromLatin1(fallback) : text;
+}
+} // namespace
+
+QString designated_enable(bool checked, bool old_format)
+{
+    if (old_format)
+        return checked ? QStringLiteral("11110") : QStringLiteral("00000");
+    return checked ? QStringLiteral("111111") : QStringLiteral("000000");
+}
+
+QVector<Item> apply_items(const ApplyValues &v, const StudentRegionPoints &points)
+{
+    QString shields;
+    for (bool on : v.shield_checked)
+        shields += flag(on);
+    QVector<Item> items = {
+        {QStringLiteral("feature_camera_ip"), v.feature_camera_ip},
+        {QStringLiteral("pano_sensitivity"), v.pano_sensitivity},
+        {QStringLiteral("pano_object_size"), v.pano_object_size},
+        {QStringLiteral("pano_height"), v.pano_height},
+        {QStringLiteral("pano_pan_offset"), v.pano_pan_offset},
+        {QStringLiteral("pano_tilt_offset"), v.pano_tilt_offset},
+        {QStringLiteral("losing_object_strategy"), v.none_action ? QStringLiteral("0") : QStringLiteral("1")},
+        {QStringLiteral("eptz_mode"), flag(v.eptz)},
+        {QStringLiteral("time_delay"), v.time_delay},
+        {QStringLiteral("multi_object_strategy"), v.return_pano ? QStringLiteral("2") : QStringLiteral("1")},
+        {QStringLiteral("ptzspeed_level"), v.ptzspeed_level},
+        {QStringLiteral("pano_pan_speed"), or_default(v.pano_pan_speed, "20")},
+        {QStringLiteral("response_time"), or_default(v.response_time, "0.0")},
+        {QStringLiteral("feature_continue_max_time"), v.feature_continue_max_time},
+        {QStringLiteral("time_to_pano_delay"), v.time_to_pano_delay},
+        // The pano lens: picture format, field of view and its mounting corrections.
+        {QStringLiteral("pano_camera_format"), QStringLiteral("0")},
+        {QStringLiteral("pano_max_angle"), QStringLiteral("84")},
+        {QStringLiteral("pano_pan_correction"), QStringLiteral("-5")},
+        {QStringLiteral("pano_tilt_correction"), QStringLiteral("3.6")},
+        {QStringLiteral("auto_tracking"), flag(v.auto_tracking)},
+        {QStringLiteral("face_detect"), flag(v.face_detect)},
+        {QStringLiteral("pano_switch"), flag(v.pano_switch)},
+        {QStringLiteral("pano_shield_enable"), shields},
+        {QStringLiteral("pano_designated_number_of_people"), v.people_number},
+        {QStringLiteral("pano_designated_enable"), designated_enable(v.designated_checked, v.old_format)},
+        {QStringLiteral("pano_student_forward_enable"), flag(v.forward_checked)},
+    };
+    if (v.calibration_shown)
+        items += student_point_keys::calibration_items(points.pano_calibrate_points, points.feature_calibrate_points);
+    items += student_point_keys::corner_items(points.student_area_points);
+    items += student_point_keys::designated_items(points.student_designated_points, v.old_format);
+    items += student_point_keys::shield_items(points.student_shield_points, points.student_shield_drawn);
+    return items;
+}
+
+QString apply_block(const ApplyValues &values, const StudentRegionPoints &points)
+{
+    return parameter_block::build({QLatin1String(parameter_block::kStudentSection),
+                                   QLatin1String(parameter_block::kSetTrackingConfigFile)},
+                                  apply_items(values, points));
+}
+
+QString obtain_block()
+{
+    return parameter_block::join({QLatin1String(parameter_block::kStudentSection),
+                                  QLatin1String(parameter_block::kGetTrackingConfigFile)});
+}
+
+QString director_obtain_block()
+{
+    return parameter_block::join({QLatin1String(parameter_block::kStudentSection),
+                                  QLatin1String(parameter_block::kGetDirectorConfigFile)});
+}
+
+QString calibration_height_block(const QString &item_text)
+{
+    const QString height = item_text.contains(QLatin1String("90cm")) ? QStringLiteral("90") : QStringLiteral("0");
+    return parameter_block::build({QLatin1String(parameter_block::kStudentSection),
+                                   QLatin1String(parameter_block::kSetTrackingConfigFile)},
+                                  {{QStringLiteral("pano_calibrate_height"), height}});
+}
+
+int calibration_height_index(const QString &value) { return value.contains(QLatin1String("90")) ? 1 : 0; }
+
+DeviceModelStep device_model_step(const QString &model)
+{
+    DeviceModelStep step;
+    step.eptz_buttons_enabled = model.contains(QLatin1Char('O'));
+    step.keep_customer_flag = step.eptz_buttons_enabled && model.contains(QLatin1String("S2"));
+    return step;
+}
+
+} // namespace student_parameters

@@ -1,0 +1,173 @@
+#include "protocol/teacher_parameters.h"
+
+#include "protocol/reply_values.h"
+
+#include <QDebug>
+
+namespace teacher_parameters {
+
+namespace {
+QString flag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
+
+QString pick(const char *const *values, int count, int index)
+{
+    return index >= 0 && index < count ? QString::fromLatin1(values[index]) : QString(QLatin1String(""));
+}
+
+std::optional<int> index_of(const char *const *values, int count, const QString &value)
+{
+    for (int i = 0; i < count; ++i) {
+        if (value == QLatin1String(values[i]))
+            return i;
+    }
+    return std::nullopt;
+}
+
+const char *const kLosing[] = {"0", "1", "2", "11"};
+const char *const kMulti[] = {"1", "2"};
+const char *const kModes[] = {"0", "1", "2", "3", "4", "5"};
+const char *const kSnap[] = {"0", "1", "2", "4"};
+
+// The lectern HTTP interface counts the feature area in four times the region units.
+constexpr int kLecternScale = 4;
+} // namespace
+
+QString losing_strategy_value(int index) { return pick(kLosing, 4, index); }
+QString multi_strategy_value(int index) { return pick(kMulti, 2, index); }
+QString tracking_mode_value(int index) { return pick(kModes, 6, index); }
+QString boardsnap_value(int entry)
+{
+    return entry >= 0 && entry < 4 ? QString::fromLatin1(kSnap[entry]) : QStringLiteral("0");
+}
+
+QVector<Item> apply_items(const ApplyValues &v, const teacher_region_keys::ApplyRegions &regions,
+                          const std::optional<RegionRect> &snapshot_fallback)
+{
+    QVector<Item> items = {
+        {QStringLiteral("feature_camera_ip"), v.feature_camera_ip},
+        {QStringLiteral("pano_sensitivity"), v.pano_sensitivity},
+        {QStringLiteral("feature_distance"), v.feature_distance},
+        {QStringLiteral("pano_distance"), v.pano_distance},
+        {QStringLiteral("pano_pan_offset"), v.pano_pan_offset},
+        {QStringLiteral("pano_tilt_offset"), v.pano_tilt_offset},
+        {QStringLiteral("losing_object_strategy"), losing_strategy_value(v.losing_object_strategy)},
+        {QStringLiteral("multi_object_strategy"), multi_strategy_value(v.multi_object_strategy)},
+        {QStringLiteral("tracking_mode"), tracking_mode_value(v.tracking_mode)},
+        {QStringLiteral("time_to_pano_delay"), v.time_to_pano_delay},
+        {QStringLiteral("time_lost_delay"), v.time_lost_delay},
+        // The camera's own hold before it gives up a target that does not move.
+        {QStringLiteral("target_no_action_hold_time"), QStringLiteral("300")},
+        {QStringLiteral("ptzspeed_level"), v.ptzspeed_level},
+        {QStringLiteral("board_detect_enable"), flag(v.board_detect_enable)},
+        {QStringLiteral("board_face_enable"), flag(v.board_face_enable)},
+        {QStringLiteral("board_hand_enable"), flag(v.board_hand_enable)},
+        {QStringLiteral("board_detect_time"), v.board_detect_time},
+        {QStringLiteral("board_continue_time"), v.board_continue_time},
+        {QStringLiteral("board_lose_time"), v.board_lose_time},
+        {QStringLiteral("board_face_interval_time"), v.board_face_interval_time},
+        {QStringLiteral("auto_tracking"), flag(v.auto_tracking)},
+        {QStringLiteral("feature_persontrack_mode"), flag(v.feature_persontrack)},
+        {QStringLiteral("auto_zoom"), QStringLiteral("1")},
+        {QStringLiteral("manual_focus"), flag(v.manual_focus)},
+        {QStringLiteral("auto_tilt"), flag(v.auto_tilt)},
+        {QStringLiteral("feature_realtime_track"), flag(v.feature_realtime_track)},
+        {QStringLiteral("whole_tracking"), QStringLiteral("0")},
+    };
+    if (v.boardsnap_entry)
+        items.append({QStringLiteral("boardsnap_mode"), boardsnap_value(*v.boardsnap_entry)});
+
+    qDebug() << "teacher_draw_snapshot_finish:" << regions.snapshot_known;
+    QVector<teacher_region_keys::Item> region_items = teacher_region_keys::apply_region_items(regions);
+    if (!regions.snapshot_known && snapshot_fallback) {
+        // The first four region items are the snapshot's x, y, width and height.
+        const RegionRect &f = *snapshot_fallback;
+        const int values[4] = {f.x, f.y, f.w, f.h};
+        for (int i = 0; i < 4; ++i)
+            region_items[i].second = QString::number(values[i]);
+    }
+    for (const teacher_region_keys::Item &r : region_items)
+        items.append({r.first, r.second});
+    return items;
+}
+
+QString apply_block(const ApplyValues &values, const teacher_region_keys::ApplyRegions &regions,
+                    const std::optional<RegionRect> &snapshot_fallback)
+{
+    return parameter_block::build({QLatin1String(parameter_block::kTeacherSection),
+                                   QLatin1String(parameter_block::kSetTrackingConfigFile)},
+                                  apply_items(values, regions, snapshot_fallback))
+        + QLatin1Char('\n');
+}
+
+QString obtain_block()
+{
+    return parameter_block::join({QLatin1String(parameter_block::kTeacherSection),
+                                  QLatin1String(parameter_block::kGetTrackingConfigFile)});
+}
+
+QString director_obtain_block()
+{
+    return parameter_block::join({QLatin1String(parameter_block::kTeacherSection),
+                                  QLatin1String(parameter_block::kGetDirectorConfigFile)});
+}
+
+QString focus_inquiry(const QString &pano_model)
+{
+    if (pano_model == QLatin1String("J57"))
+        return QStringLiteral("81 09 04 38 FF");
+    if (pano_model == QLatin1String("M19"))
+        return QStringLiteral("8A 09 04 38 FF");
+    return QString();
+}
+
+RegionRect lectern_area(const RegionRect &f)
+{
+    return {f.x * kLecternScale, f.y * kLecternScale, f.w * kLecternScale, f.h * kLecternScale};
+}
+
+QJsonObject lectern_area_object(const RegionRect &feature)
+{
+    const RegionRect a = lectern_area(feature);
+    QJsonObject o;
+    o.insert(QStringLiteral("tracking.area.left_up_x"), a.x);
+    o.insert(QStringLiteral("tracking.area.left_up_y"), a.y);
+    o.insert(QStringLiteral("tracking.area.right_down_x"), a.w);
+    o.insert(QStringLiteral("tracking.area.right_down_y"), a.h);
+    return o;
+}
+
+std::optional<int> losing_strategy_index(const QString &value) { return index_of(kLosing, 4, value); }
+std::optional<int> multi_strategy_index(const QString &oneChar) { return index_of(kMulti, 2, oneChar); }
+std::optional<int> tracking_mode_index(const QString &oneChar) { return index_of(kModes, 6, oneChar); }
+std::optional<int> boardsnap_entry(const QString &oneChar) { return index_of(kSnap, 4, oneChar); }
+int config_switch_index(const QString &oneChar) { return oneChar == QLatin1String("1") ? 0 : 1; }
+int persontrack_index(const QString &oneChar) { return oneChar == QLatin1String("0") ? 0 : 1; }
+
+bool carries_region_keys(const QString &reply)
+{
+    namespace rk = teacher_region_keys;
+    const auto has = [&reply](const char *key) { return parameter_block::has_key(reply, QLatin1String(key)); };
+    const auto hasRect = [&has](const rk::RegionKeys &k) { return has(k.x) || has(k.y) || has(k.w) || has(k.h); };
+    if (has(rk::kShieldEnableKey) || has(rk::kBoardEnableKey) || hasRect(rk::kSnapshotKeys)
+        || hasRect(rk::kFeatureKeys) || hasRect(rk::kTrackingKeys))
+        return true;
+    for (const rk::RegionKeys &k : rk::kShieldKeys) {
+        if (hasRect(k))
+            return true;
+    }
+    for (const rk::RegionKeys &k : rk::kBoardKeys) {
+        if (hasRect(k))
+            return true;
+    }
+    return false;
+}
+
+void store_regions(const QString &reply, teacher_region_keys::TeacherRegionCoord &coord)
+{
+    teacher_region_keys::store_teacher_region_keys(reply, coord);
+    // A region at the very top edge would fail the scene's bounds test and not be drawn.
+    if (parameter_block::has_key(reply, QLatin1String(teacher_region_keys::kTrackingKeys.y)) && coord.tracking.y == 0)
+        coord.tracking.y = 5;
+}
+
+} // namespace teacher_parameters
