@@ -4,6 +4,7 @@
 #include "detection/yolo.h"
 #include "core/message_box.h"
 #include "core/resources.h"
+#include "core/installed_catalogue.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -42,16 +43,24 @@ QString catalogue_for_language(int language)
     return QStringLiteral(":/trans/en.qm");
 }
 
+QTranslator *install_system_catalogue(QObject *owner)
+{
+    corvane_init_resources();
+    const QLocale locale;
+    auto *translator = new QTranslator(owner);
+    qDebug() << "SystemLocal:" << locale.language();
+    // A catalogue that does not load leaves the source texts in force.
+    translator->load(catalogue_for_language(locale.language()));
+    installed_catalogue::install(translator);
+    return translator;
+}
+
 int run_application(QApplication &app)
 {
     corvane_init_resources();
-    QLocale locale;
-    // Never deleted: it stays installed for the life of the process.
-    auto *translator = new QTranslator;
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("System"));
-    qDebug() << "SystemLocal:" << locale.language();
-    translator->load(catalogue_for_language(locale.language()));
-    app.installTranslator(translator);
+    // Lives as long as the application; the language switch uninstalls it.
+    install_system_catalogue(&app);
 
     installLogHandler(QStringLiteral("Corvane.log"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));

@@ -1,7 +1,9 @@
 #pragma once
 
 class QApplication;
+class QObject;
 class QString;
+class QTranslator;
 
 // Everything the entry point does once the application object exists: catalogue, log, style,
 // single-instance lock, main window and event loop. Returns the process exit code (1 when
@@ -10,3 +12,8 @@ int run_application(QApplication &app);
 
 // The catalogue resource for a locale language (QLocale::Language); English for any other.
 QString catalogue_for_language(int language);
+
+// Loads the catalogue of the system language (the default locale) and installs it as the one
+// interface catalogue (core/installed_catalogue.h), so that a later language switch replaces it. The
+// translator belongs to owner.
+QTranslator *install_system_catalogue(QObject *owner);

@@ -42,6 +42,9 @@ namespace config {
 struct GroupTable;
 struct KeyRow;
 }
+namespace portforward {
+struct Fields;
+}
 
 class Image_Expand;
 class Calibrate_Area_Expand;
@@ -114,6 +117,15 @@ public:
     QString get_student_tcp_port();
     QString get_student_backup_port();
     QString get_upgrade_port();
+
+    // ---- language switch (mainwindow_language.cpp) ----
+    // The interface font (family "微软雅黑", 11 pt for Thai, 10 pt otherwise) on every widget.
+    void apply_interface_font();
+
+    // ---- recorder port forwarding (mainwindow_portforward.cpp) ----
+    // The Recorder Map Config tab's texts as the Apply checks and uses them.
+    portforward::Fields port_forward_fields();
+
     // ---- region editing (mainwindow_regions.cpp) ----
     void setShieldRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
     void setBoardRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
@@ -472,6 +484,12 @@ public slots:
     void on_recorder_student_ip_Edit_textChanged(const QString &text);
     void on_port_map_checkBox_stateChanged(int state);
 
+    // ---- language switch (mainwindow_language.cpp) ----
+    void on_language_select_comboBox_activated(int index);
+
+    // ---- recorder port forwarding (mainwindow_portforward.cpp) ----
+    void on_apply_port_Button_clicked();
+
     // ---- tracking and director configuration ----
     void get_para_response();
 
@@ -789,6 +807,16 @@ private:
     // lectern mode (mainwindow_lectern.cpp): one setting as a form body to "postfulltrack".
     void post_lectern_setting(const char *key, const QString &value);
 
+    // language switch (mainwindow_language.cpp)
+    void retranslate_keeping_line_edits();
+    void retranslate_code_texts();
+
+    // recorder port forwarding (mainwindow_portforward.cpp): writes "camera.ini" and starts the
+    // forwarding script; false when either failed (reported to the installer).
+    bool hand_over_port_mapping(const portforward::Fields &fields);
+    // Disconnects every camera (and the free preview) before the ports change.
+    void disconnect_for_port_change();
+
     // Apply marks (mainwindow_panel_marks.cpp): "Apply(*)" on a tab's Apply button, and the
     // same only while the settings are not being loaded.
     void mark_apply(QPushButton *button);
@@ -847,6 +875,8 @@ public:
     int teacher_tcp_port = 6793;
     int student_tcp_port = 6793;
     int backup_port = 5555;
+    int teacher_backup_port = 5555;
+    int student_backup_port = 5555;
     int mcast_port = 8005;
 
     // ---- camera control protocol ----

@@ -36,12 +36,24 @@ struct CodeRow {
 
 void MainWindow::set_all_defaults()
 {
-    ui->teacher_feature_IP_Edit->setText(QString::fromLatin1(kTeacherFeatureAddress));
-    ui->teacher_pano_IP_Edit->setText(QString::fromLatin1(kTeacherPanoAddress));
-    ui->student_feature_IP_Edit->setText(QString::fromLatin1(kStudentFeatureAddress));
-    ui->student_pano_IP_Edit->setText(QString::fromLatin1(kStudentPanoAddress));
-    ui->board_feature_IP_Edit->setText(QString::fromLatin1(kBoardFeatureAddress));
-    ui->board_pano_IP_Edit->setText(QString::fromLatin1(kBoardPanoAddress));
+    // A connected camera keeps the address it was reached at: later applies send that field
+    // to the camera as its own address.
+    const struct {
+        QLineEdit *field;
+        bool connected;
+        const char *address;
+    } cameras[] = {
+        {ui->teacher_feature_IP_Edit, udp_teacher_feature_flag, kTeacherFeatureAddress},
+        {ui->teacher_pano_IP_Edit, udp_teacher_pano_flag, kTeacherPanoAddress},
+        {ui->student_feature_IP_Edit, udp_student_feature_flag, kStudentFeatureAddress},
+        {ui->student_pano_IP_Edit, udp_student_pano_flag, kStudentPanoAddress},
+        {ui->board_feature_IP_Edit, udp_board_feature_flag, kBoardFeatureAddress},
+        {ui->board_pano_IP_Edit, udp_board_pano_flag, kBoardPanoAddress},
+    };
+    for (const auto &camera : cameras) {
+        if (!camera.connected)
+            camera.field->setText(QString::fromLatin1(camera.address));
+    }
     on_teacher_default_Button_clicked();
     on_student_default_Button_clicked();
     on_board_default_Button_clicked();

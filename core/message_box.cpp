@@ -1,5 +1,7 @@
 #include "core/message_box.h"
 
+#include "core/wait.h"
+
 namespace msgbox {
 namespace {
 
@@ -33,10 +35,23 @@ QMessageBox::StandardButton make(QMessageBox::Icon icon, QWidget *parent, const 
 
 } // namespace
 
+void Presenter::presentNotice(const Request &request, int ms)
+{
+    auto *box = new QMessageBox(request.icon, request.title, request.text, QMessageBox::NoButton, request.parent,
+                                Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    box->setModal(false);
+    box->show();
+    wait_ms(ms);
+    box->hide();
+    box->deleteLater();
+}
+
 void setPresenter(Presenter *p) { gPresenter = p; }
 Presenter *presenter() { return gPresenter ? gPresenter : &gModal; }
 
 QMessageBox::StandardButton show(const Request &request) { return presenter()->present(request); }
+
+void notice(const Request &request, int ms) { presenter()->presentNotice(request, ms); }
 
 QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text,
                                     QMessageBox::StandardButtons buttons, QMessageBox::StandardButton def)

@@ -20,6 +20,9 @@ class Presenter {
 public:
     virtual ~Presenter() = default;
     virtual QMessageBox::StandardButton present(const Request &request) = 0;
+    // A box without buttons that goes away by itself after ms milliseconds (notice()). The
+    // real one shows a non-modal box and keeps handling events meanwhile.
+    virtual void presentNotice(const Request &request, int ms);
 };
 
 // nullptr puts back the real presenter, which runs a modal QMessageBox.
@@ -27,6 +30,9 @@ void setPresenter(Presenter *presenter);
 Presenter *presenter();
 
 QMessageBox::StandardButton show(const Request &request);
+// Shows the request's text and title without buttons, not modal, for ms milliseconds
+// (scaled by the time seam); the caller goes on once the box is gone.
+void notice(const Request &request, int ms);
 QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text,
                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_SA" sourcelanguage="en_US">
 <context>
+    <name>Image_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>مربع حوار</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>المقرّبة</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>البانوراما</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
@@ -530,23 +545,23 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Num 0 : Pano</source>
-        <translation>رقم 0: البانوراما</translation>
+        <translation>0: البانوراما</translation>
     </message>
     <message>
         <source>Num 1 : Paltform</source>
-        <translation>رقم 1: المنصة</translation>
+        <translation>1: المنصة</translation>
     </message>
     <message>
         <source>Num 2 : Left Board</source>
-        <translation>رقم 2: سبورة يسرى</translation>
+        <translation>2: سبورة يسرى</translation>
     </message>
     <message>
         <source>Num 3 : Right Board</source>
-        <translation>رقم 3: سبورة يمنى</translation>
+        <translation>3: سبورة يمنى</translation>
     </message>
     <message>
         <source>Num 60 : Pano Crop</source>
-        <translation>رقم 60: قص البانوراما</translation>
+        <translation>60: قص البانوراما</translation>
     </message>
     <message>
         <source>Preset List</source>
@@ -558,7 +573,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Auto Board Pano</source>
-        <translation>بانوراما السبورة آليًا</translation>
+        <translation>بانوراما سبورة آلية</translation>
     </message>
     <message>
         <source>Auto Platform</source>
@@ -1690,15 +1705,171 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Num 1 : Left Board</source>
-        <translation>رقم 1: سبورة يسرى</translation>
+        <translation>1: سبورة يسرى</translation>
     </message>
     <message>
         <source>Num 2 : Center Board</source>
-        <translation>رقم 2: سبورة وسطى</translation>
+        <translation>2: سبورة وسطى</translation>
     </message>
     <message>
         <source>Num 11 : Board Pano</source>
-        <translation>رقم 11: السبورة كاملة</translation>
+        <translation>11: السبورة كاملة</translation>
+    </message>
+    <message>
+        <source>&lt;
+f
+o
+l
+d
+&lt;</source>
+        <translation>&lt;
+ط
+ي
+&lt;</translation>
+    </message>
+    <message>
+        <source>Apply(*)</source>
+        <translation>تطبيق(*)</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>السبورة 1</translation>
+    </message>
+    <message>
+        <source>Enable 1</source>
+        <translation>تفعيل 1</translation>
+    </message>
+    <message>
+        <source>exist</source>
+        <translation>موجود</translation>
+    </message>
+    <message>
+        <source>About Corvane</source>
+        <translation>حول Corvane</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>Port modification, other operations will be interrupted!</source>
+        <translation>تعديل المنافذ سيقطع العمليات الأخرى!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>تحذير</translation>
+    </message>
+    <message>
+        <source>Username and password cannot be empty!</source>
+        <translation>لا يمكن ترك اسم المستخدم وكلمة المرور فارغين!</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>خطأ في إدخال معلومات الشبكة</translation>
+    </message>
+    <message>
+        <source>Port fill in error: &quot;%1&quot; is not a port from 1 to 65535</source>
+        <translation>خطأ في إدخال المنفذ: &quot;%1&quot; ليس منفذًا بين 1 و 65535</translation>
+    </message>
+    <message>
+        <source>Failed to save the port forwarding settings to %1</source>
+        <translation>تعذّر حفظ إعدادات إعادة توجيه المنافذ في %1</translation>
+    </message>
+    <message>
+        <source>Port forwarding script opened successfully</source>
+        <translation>تم تشغيل برنامج إعادة توجيه المنافذ بنجاح</translation>
+    </message>
+    <message>
+        <source>Port forwarding script not found: %1</source>
+        <translation>لم يتم العثور على برنامج إعادة توجيه المنافذ: %1</translation>
+    </message>
+    <message>
+        <source>Failed to enable port forwarding script</source>
+        <translation>تعذّر تشغيل برنامج إعادة توجيه المنافذ</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>يرجى توصيل الكاميرا</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>خطأ في تنسيق الأمر</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>تم تفعيل قص البانوراما</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>أنواع الاتصال غير متطابقة</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>انتهت مهلة الاتصال</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>فشل الاتصال</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>قطع الاتصال</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>يرجى توصيل كاميرا بانوراما المعلم</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>يرجى توصيل كاميرا بانوراما الطلاب</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>تعذّر الحصول على الإعدادات، يرجى إعادة الاتصال أو النقر على زر &quot;قراءة&quot; للحصول عليها!</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>تعذّر الحصول على إعدادات التتبع، يرجى قطع الاتصال ثم إعادة الاتصال</translation>
+    </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>فشلت قراءة إعدادات المعلم</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>لن يتم تنفيذ أي شيء!</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>تمت قراءة إعدادات المعلم بنجاح</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>فشل تطبيق إعدادات المعلم</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>تم تطبيق إعدادات المعلم بنجاح</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>فشلت قراءة إعدادات الطلاب</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>تمت قراءة إعدادات الطلاب بنجاح</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>فشل تطبيق إعدادات الطلاب</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>تم تطبيق إعدادات الطلاب بنجاح</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name>Image_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>Feature</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>Pano</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
@@ -1700,6 +1715,164 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Num 11 : Board Pano</source>
         <translation>Num 11 : Board Pano</translation>
+    </message>
+    <message>
+        <source>&lt;
+f
+o
+l
+d
+&lt;</source>
+        <translation>&lt;
+f
+o
+l
+d
+&lt;</translation>
+    </message>
+    <message>
+        <source>Apply(*)</source>
+        <translation>Apply(*)</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>Board 1</translation>
+    </message>
+    <message>
+        <source>Enable 1</source>
+        <translation>Enable 1</translation>
+    </message>
+    <message>
+        <source>exist</source>
+        <translation>exist</translation>
+    </message>
+    <message>
+        <source>About Corvane</source>
+        <translation>About Corvane</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Port modification, other operations will be interrupted!</source>
+        <translation>Port modification, other operations will be interrupted!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Username and password cannot be empty!</source>
+        <translation>Username and password cannot be empty!</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>Network information fill in error</translation>
+    </message>
+    <message>
+        <source>Port fill in error: &quot;%1&quot; is not a port from 1 to 65535</source>
+        <translation>Port fill in error: &quot;%1&quot; is not a port from 1 to 65535</translation>
+    </message>
+    <message>
+        <source>Failed to save the port forwarding settings to %1</source>
+        <translation>Failed to save the port forwarding settings to %1</translation>
+    </message>
+    <message>
+        <source>Port forwarding script opened successfully</source>
+        <translation>Port forwarding script opened successfully</translation>
+    </message>
+    <message>
+        <source>Port forwarding script not found: %1</source>
+        <translation>Port forwarding script not found: %1</translation>
+    </message>
+    <message>
+        <source>Failed to enable port forwarding script</source>
+        <translation>Failed to enable port forwarding script</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>Please connect the camera</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>information</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>Command format error</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>Panorama cropping has been enabled</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>Connection types do not match</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Connection timeout</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>Connection failure</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>Please connect the teacher pano camera</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>Please connect the student pano camera</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>Failed to get config, please reconnect or click Get button to get config!</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>tracking configuration get failed, please try disconnecting and reconnecting</translation>
+    </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>teacher obtain fail</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>Nothing will be executed!</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>teacher obtain success</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>teacher apply fail</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>teacher apply success</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>student obtain fail</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>student obtain success</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>student apply fail</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>student apply success</translation>
     </message>
 </context>
 </TS>

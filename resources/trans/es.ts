@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en_US">
 <context>
+    <name>Image_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>Primer plano</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>Panorámica</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
@@ -174,7 +189,7 @@ Esta área es obligatoria: solo se puede modificar y ajustar, no eliminar;</tran
     </message>
     <message>
         <source>Track</source>
-        <translation>Seguimiento</translation>
+        <translation>Seguim.</translation>
     </message>
     <message>
         <source>
@@ -292,7 +307,7 @@ desmarque su casilla y vuelva a dibujarla o ajústela;</translation>
     </message>
     <message>
         <source>Pano</source>
-        <translation>Panorámica</translation>
+        <translation>Panorám.</translation>
     </message>
     <message>
         <source>Menu</source>
@@ -532,23 +547,23 @@ desmarque su casilla y vuelva a dibujarla o ajústela;</translation>
     </message>
     <message>
         <source>Num 0 : Pano</source>
-        <translation>N.º 0: Panorámica</translation>
+        <translation>0: Panorámica</translation>
     </message>
     <message>
         <source>Num 1 : Paltform</source>
-        <translation>N.º 1: Tarima</translation>
+        <translation>1: Tarima</translation>
     </message>
     <message>
         <source>Num 2 : Left Board</source>
-        <translation>N.º 2: Pizarra izq.</translation>
+        <translation>2: Pizarra izq.</translation>
     </message>
     <message>
         <source>Num 3 : Right Board</source>
-        <translation>N.º 3: Pizarra der.</translation>
+        <translation>3: Pizarra der.</translation>
     </message>
     <message>
         <source>Num 60 : Pano Crop</source>
-        <translation>N.º 60: Recorte pan.</translation>
+        <translation>60: Recorte pan.</translation>
     </message>
     <message>
         <source>Preset List</source>
@@ -560,7 +575,7 @@ desmarque su casilla y vuelva a dibujarla o ajústela;</translation>
     </message>
     <message>
         <source>Auto Board Pano</source>
-        <translation>Pan. pizarra auto</translation>
+        <translation>Pan. pizarra aut.</translation>
     </message>
     <message>
         <source>Auto Platform</source>
@@ -1692,15 +1707,175 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Num 1 : Left Board</source>
-        <translation>N.º 1: Pizarra izq.</translation>
+        <translation>1: Pizarra izq.</translation>
     </message>
     <message>
         <source>Num 2 : Center Board</source>
-        <translation>N.º 2: Pizarra centro</translation>
+        <translation>2: Pizarra centro</translation>
     </message>
     <message>
         <source>Num 11 : Board Pano</source>
-        <translation>N.º 11: Pan. pizarra</translation>
+        <translation>11: Pan. pizarra</translation>
+    </message>
+    <message>
+        <source>&lt;
+f
+o
+l
+d
+&lt;</source>
+        <translation>&lt;
+p
+l
+e
+g
+a
+r
+&lt;</translation>
+    </message>
+    <message>
+        <source>Apply(*)</source>
+        <translation>Aplicar(*)</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>Pizarra 1</translation>
+    </message>
+    <message>
+        <source>Enable 1</source>
+        <translation>Activar 1</translation>
+    </message>
+    <message>
+        <source>exist</source>
+        <translation>existe</translation>
+    </message>
+    <message>
+        <source>About Corvane</source>
+        <translation>Acerca de Corvane</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Port modification, other operations will be interrupted!</source>
+        <translation>Al modificar los puertos se interrumpirán las demás operaciones.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Username and password cannot be empty!</source>
+        <translation>El usuario y la contraseña no pueden estar vacíos.</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>Error en los datos de red introducidos</translation>
+    </message>
+    <message>
+        <source>Port fill in error: &quot;%1&quot; is not a port from 1 to 65535</source>
+        <translation>Error en el puerto: «%1» no es un puerto entre 1 y 65535</translation>
+    </message>
+    <message>
+        <source>Failed to save the port forwarding settings to %1</source>
+        <translation>No se pudieron guardar los ajustes de reenvío de puertos en %1</translation>
+    </message>
+    <message>
+        <source>Port forwarding script opened successfully</source>
+        <translation>Script de reenvío de puertos iniciado correctamente</translation>
+    </message>
+    <message>
+        <source>Port forwarding script not found: %1</source>
+        <translation>No se encontró el script de reenvío de puertos: %1</translation>
+    </message>
+    <message>
+        <source>Failed to enable port forwarding script</source>
+        <translation>No se pudo iniciar el script de reenvío de puertos</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>Conecte la cámara</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>Error de formato del comando</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>Se ha activado el recorte de la panorámica</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>Los tipos de conexión no coinciden</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Tiempo de conexión agotado</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>Error de conexión</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>Conecte la cámara panorámica del profesor</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>Conecte la cámara panorámica de los alumnos</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>No se pudo obtener la configuración. Vuelva a conectar o pulse el botón Obtener para obtenerla.</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>No se pudo obtener la configuración de seguimiento; desconecte y vuelva a conectar</translation>
+    </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>Error al obtener la configuración del profesor</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>No se ejecutará nada.</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>Configuración del profesor obtenida</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>Error al aplicar la configuración del profesor</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>Configuración del profesor aplicada</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>Error al obtener la configuración de los alumnos</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>Configuración de los alumnos obtenida</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>Error al aplicar la configuración de los alumnos</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>Configuración de los alumnos aplicada</translation>
     </message>
 </context>
 </TS>

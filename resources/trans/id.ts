@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id_ID" sourcelanguage="en_US">
 <context>
+    <name>Image_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>Close-up</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>Panorama</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
@@ -532,23 +547,23 @@ hapus centangnya lalu gambar ulang atau ubah penyesuaiannya;</translation>
     </message>
     <message>
         <source>Num 0 : Pano</source>
-        <translation>No. 0: Panorama</translation>
+        <translation>0: Panorama</translation>
     </message>
     <message>
         <source>Num 1 : Paltform</source>
-        <translation>No. 1: Podium</translation>
+        <translation>1: Podium</translation>
     </message>
     <message>
         <source>Num 2 : Left Board</source>
-        <translation>No. 2: Papan Kiri</translation>
+        <translation>2: Papan Kiri</translation>
     </message>
     <message>
         <source>Num 3 : Right Board</source>
-        <translation>No. 3: Papan Kanan</translation>
+        <translation>3: Papan Kanan</translation>
     </message>
     <message>
         <source>Num 60 : Pano Crop</source>
-        <translation>No. 60: Potong Pano</translation>
+        <translation>60: Potong Pano</translation>
     </message>
     <message>
         <source>Preset List</source>
@@ -560,7 +575,7 @@ hapus centangnya lalu gambar ulang atau ubah penyesuaiannya;</translation>
     </message>
     <message>
         <source>Auto Board Pano</source>
-        <translation>Auto Pano Papan</translation>
+        <translation>Auto Pan. Papan</translation>
     </message>
     <message>
         <source>Auto Platform</source>
@@ -1692,15 +1707,174 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Num 1 : Left Board</source>
-        <translation>No. 1: Papan Kiri</translation>
+        <translation>1: Papan Kiri</translation>
     </message>
     <message>
         <source>Num 2 : Center Board</source>
-        <translation>No. 2: Papan Tengah</translation>
+        <translation>2: Papan Tengah</translation>
     </message>
     <message>
         <source>Num 11 : Board Pano</source>
-        <translation>No. 11: Pano Papan</translation>
+        <translation>11: Pano Papan</translation>
+    </message>
+    <message>
+        <source>&lt;
+f
+o
+l
+d
+&lt;</source>
+        <translation>&lt;
+l
+i
+p
+a
+t
+&lt;</translation>
+    </message>
+    <message>
+        <source>Apply(*)</source>
+        <translation>Terapkan(*)</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>Papan 1</translation>
+    </message>
+    <message>
+        <source>Enable 1</source>
+        <translation>Aktifkan 1</translation>
+    </message>
+    <message>
+        <source>exist</source>
+        <translation>ada</translation>
+    </message>
+    <message>
+        <source>About Corvane</source>
+        <translation>Tentang Corvane</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informasi</translation>
+    </message>
+    <message>
+        <source>Port modification, other operations will be interrupted!</source>
+        <translation>Perubahan port akan menghentikan operasi lain!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Peringatan</translation>
+    </message>
+    <message>
+        <source>Username and password cannot be empty!</source>
+        <translation>Nama pengguna dan kata sandi tidak boleh kosong!</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>Informasi jaringan salah diisi</translation>
+    </message>
+    <message>
+        <source>Port fill in error: &quot;%1&quot; is not a port from 1 to 65535</source>
+        <translation>Port salah diisi: &quot;%1&quot; bukan port antara 1 dan 65535</translation>
+    </message>
+    <message>
+        <source>Failed to save the port forwarding settings to %1</source>
+        <translation>Gagal menyimpan pengaturan penerusan port ke %1</translation>
+    </message>
+    <message>
+        <source>Port forwarding script opened successfully</source>
+        <translation>Skrip penerusan port berhasil dijalankan</translation>
+    </message>
+    <message>
+        <source>Port forwarding script not found: %1</source>
+        <translation>Skrip penerusan port tidak ditemukan: %1</translation>
+    </message>
+    <message>
+        <source>Failed to enable port forwarding script</source>
+        <translation>Gagal menjalankan skrip penerusan port</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>Silakan hubungkan kamera</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>Informasi</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>Format perintah salah</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>Pemotongan panorama telah diaktifkan</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>Jenis koneksi tidak cocok</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Waktu koneksi habis</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>Koneksi gagal</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Putuskan</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>Silakan hubungkan kamera panorama guru</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>Silakan hubungkan kamera panorama siswa</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>Gagal mengambil konfigurasi, hubungkan kembali atau klik tombol Ambil untuk mengambil konfigurasi!</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>Gagal mengambil konfigurasi pelacakan, coba putuskan lalu hubungkan kembali</translation>
+    </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>Gagal mengambil pengaturan guru</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>Tidak ada yang akan dijalankan!</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>Pengaturan guru berhasil diambil</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>Gagal menerapkan pengaturan guru</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>Pengaturan guru berhasil diterapkan</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>Gagal mengambil pengaturan siswa</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>Pengaturan siswa berhasil diambil</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>Gagal menerapkan pengaturan siswa</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>Pengaturan siswa berhasil diterapkan</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en_US">
 <context>
+    <name>Image_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>追尾</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>全景</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
@@ -93,11 +108,11 @@
     </message>
     <message>
         <source>Zoom in</source>
-        <translation>ズームイン</translation>
+        <translation>拡大</translation>
     </message>
     <message>
         <source>Zoom out</source>
-        <translation>ズームアウト</translation>
+        <translation>縮小</translation>
     </message>
     <message>
         <source>↙</source>
@@ -543,7 +558,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Num 60 : Pano Crop</source>
-        <translation>60番：パノラマ切出し</translation>
+        <translation>60番：全景切出し</translation>
     </message>
     <message>
         <source>Preset List</source>
@@ -555,7 +570,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Auto Board Pano</source>
-        <translation>板書パノラマ自動</translation>
+        <translation>自動板書全景</translation>
     </message>
     <message>
         <source>Auto Platform</source>
@@ -967,7 +982,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Serial</source>
-        <translation>シリアル</translation>
+        <translation>ｼﾘｱﾙ</translation>
     </message>
     <message>
         <source>Command Type</source>
@@ -1696,6 +1711,163 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Num 11 : Board Pano</source>
         <translation>11番：板書パノラマ</translation>
+    </message>
+    <message>
+        <source>&lt;
+f
+o
+l
+d
+&lt;</source>
+        <translation>&lt;
+閉
+じ
+る
+&lt;</translation>
+    </message>
+    <message>
+        <source>Apply(*)</source>
+        <translation>適用(*)</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>板書1</translation>
+    </message>
+    <message>
+        <source>Enable 1</source>
+        <translation>有効1</translation>
+    </message>
+    <message>
+        <source>exist</source>
+        <translation>あり</translation>
+    </message>
+    <message>
+        <source>About Corvane</source>
+        <translation>Corvane について</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Port modification, other operations will be interrupted!</source>
+        <translation>ポートを変更すると、他の操作は中断されます。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Username and password cannot be empty!</source>
+        <translation>ユーザー名とパスワードを空にすることはできません。</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>ネットワーク情報の入力に誤りがあります</translation>
+    </message>
+    <message>
+        <source>Port fill in error: &quot;%1&quot; is not a port from 1 to 65535</source>
+        <translation>ポートの入力に誤りがあります：「%1」は 1～65535 のポートではありません</translation>
+    </message>
+    <message>
+        <source>Failed to save the port forwarding settings to %1</source>
+        <translation>ポート転送設定を %1 に保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Port forwarding script opened successfully</source>
+        <translation>ポート転送スクリプトを起動しました</translation>
+    </message>
+    <message>
+        <source>Port forwarding script not found: %1</source>
+        <translation>ポート転送スクリプトが見つかりません：%1</translation>
+    </message>
+    <message>
+        <source>Failed to enable port forwarding script</source>
+        <translation>ポート転送スクリプトを起動できませんでした</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>カメラを接続してください</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>コマンド形式エラー</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>パノラマ切り出しを有効にしました</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>接続タイプが一致しません</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>接続がタイムアウトしました</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>接続に失敗しました</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>切断</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>教師全景カメラを接続してください</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>生徒全景カメラを接続してください</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>設定を取得できませんでした。再接続するか、［取得］ボタンを押して設定を取得してください。</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>追尾設定を取得できませんでした。切断してから再接続してください</translation>
+    </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>教師の設定取得に失敗しました</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>何も実行されません！</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>教師の設定を取得しました</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>教師の設定適用に失敗しました</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>教師の設定を適用しました</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>生徒の設定取得に失敗しました</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>生徒の設定を取得しました</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>生徒の設定適用に失敗しました</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>生徒の設定を適用しました</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR" sourcelanguage="en_US">
 <context>
+    <name>Image_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>대화 상자</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>추적</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>전경</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
@@ -1697,6 +1712,162 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Num 11 : Board Pano</source>
         <translation>11번: 판서 파노라마</translation>
+    </message>
+    <message>
+        <source>&lt;
+f
+o
+l
+d
+&lt;</source>
+        <translation>&lt;
+접
+기
+&lt;</translation>
+    </message>
+    <message>
+        <source>Apply(*)</source>
+        <translation>적용(*)</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>판서 1</translation>
+    </message>
+    <message>
+        <source>Enable 1</source>
+        <translation>사용 1</translation>
+    </message>
+    <message>
+        <source>exist</source>
+        <translation>있음</translation>
+    </message>
+    <message>
+        <source>About Corvane</source>
+        <translation>Corvane 정보</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Port modification, other operations will be interrupted!</source>
+        <translation>포트를 변경하면 다른 작업이 중단됩니다!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>경고</translation>
+    </message>
+    <message>
+        <source>Username and password cannot be empty!</source>
+        <translation>사용자 이름과 비밀번호를 비워 둘 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>네트워크 정보 입력 오류</translation>
+    </message>
+    <message>
+        <source>Port fill in error: &quot;%1&quot; is not a port from 1 to 65535</source>
+        <translation>포트 입력 오류: &quot;%1&quot;은(는) 1~65535 사이의 포트가 아닙니다</translation>
+    </message>
+    <message>
+        <source>Failed to save the port forwarding settings to %1</source>
+        <translation>포트 포워딩 설정을 %1에 저장하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Port forwarding script opened successfully</source>
+        <translation>포트 포워딩 스크립트를 실행했습니다</translation>
+    </message>
+    <message>
+        <source>Port forwarding script not found: %1</source>
+        <translation>포트 포워딩 스크립트를 찾을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Failed to enable port forwarding script</source>
+        <translation>포트 포워딩 스크립트를 실행하지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>카메라를 연결하십시오</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>명령 형식 오류</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>파노라마 크롭이 활성화되었습니다</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>연결 유형이 일치하지 않습니다</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>연결 시간 초과</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>연결 실패</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>연결 해제</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>교사 전경 카메라를 연결하십시오</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>학생 전경 카메라를 연결하십시오</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>설정을 가져오지 못했습니다. 다시 연결하거나 [읽어오기] 버튼을 눌러 설정을 가져오십시오!</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>추적 설정을 가져오지 못했습니다. 연결을 해제한 후 다시 연결해 보십시오</translation>
+    </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>교사 설정 읽어오기 실패</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>아무것도 실행되지 않습니다!</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>교사 설정을 읽어왔습니다</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>교사 설정 적용 실패</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>교사 설정을 적용했습니다</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>학생 설정 읽어오기 실패</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>학생 설정을 읽어왔습니다</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>학생 설정 적용 실패</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>학생 설정을 적용했습니다</translation>
     </message>
 </context>
 </TS>

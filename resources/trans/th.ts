@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="th_TH" sourcelanguage="en_US">
 <context>
+    <name>Image_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>กล่องโต้ตอบ</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>โคลสอัพ</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>พาโนรามา</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
@@ -317,7 +332,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Feature Info:</source>
-        <translation>โคลสอัพ:</translation>
+        <translation>โคลสอัพ</translation>
     </message>
     <message>
         <source>SOC</source>
@@ -325,7 +340,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Pano Info:</source>
-        <translation>พาโนรามา:</translation>
+        <translation>พาโนรามา</translation>
     </message>
     <message>
         <source>Target Lost Action</source>
@@ -529,23 +544,23 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Num 0 : Pano</source>
-        <translation>เบอร์ 0: พาโนรามา</translation>
+        <translation>0: พาโนรามา</translation>
     </message>
     <message>
         <source>Num 1 : Paltform</source>
-        <translation>เบอร์ 1: โพเดียม</translation>
+        <translation>1: โพเดียม</translation>
     </message>
     <message>
         <source>Num 2 : Left Board</source>
-        <translation>เบอร์ 2: กระดานซ้าย</translation>
+        <translation>2: กระดานซ้าย</translation>
     </message>
     <message>
         <source>Num 3 : Right Board</source>
-        <translation>เบอร์ 3: กระดานขวา</translation>
+        <translation>3: กระดานขวา</translation>
     </message>
     <message>
         <source>Num 60 : Pano Crop</source>
-        <translation>เบอร์ 60: ครอปพาโน</translation>
+        <translation>60: ครอปพาโน</translation>
     </message>
     <message>
         <source>Preset List</source>
@@ -1689,15 +1704,171 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Num 1 : Left Board</source>
-        <translation>เบอร์ 1: กระดานซ้าย</translation>
+        <translation>1: กระดานซ้าย</translation>
     </message>
     <message>
         <source>Num 2 : Center Board</source>
-        <translation>เบอร์ 2: กระดานกลาง</translation>
+        <translation>2: กระดานกลาง</translation>
     </message>
     <message>
         <source>Num 11 : Board Pano</source>
-        <translation>เบอร์ 11: ภาพกระดาน</translation>
+        <translation>11: ภาพกระดาน</translation>
+    </message>
+    <message>
+        <source>&lt;
+f
+o
+l
+d
+&lt;</source>
+        <translation>&lt;
+ย่
+อ
+&lt;</translation>
+    </message>
+    <message>
+        <source>Apply(*)</source>
+        <translation>นำไปใช้(*)</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>กระดาน 1</translation>
+    </message>
+    <message>
+        <source>Enable 1</source>
+        <translation>เปิดใช้ 1</translation>
+    </message>
+    <message>
+        <source>exist</source>
+        <translation>มีอยู่</translation>
+    </message>
+    <message>
+        <source>About Corvane</source>
+        <translation>เกี่ยวกับ Corvane</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>ข้อมูล</translation>
+    </message>
+    <message>
+        <source>Port modification, other operations will be interrupted!</source>
+        <translation>การเปลี่ยนพอร์ตจะขัดจังหวะการทำงานอื่น!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>คำเตือน</translation>
+    </message>
+    <message>
+        <source>Username and password cannot be empty!</source>
+        <translation>ชื่อผู้ใช้และรหัสผ่านต้องไม่ว่างเปล่า!</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>กรอกข้อมูลเครือข่ายไม่ถูกต้อง</translation>
+    </message>
+    <message>
+        <source>Port fill in error: &quot;%1&quot; is not a port from 1 to 65535</source>
+        <translation>กรอกพอร์ตไม่ถูกต้อง: &quot;%1&quot; ไม่ใช่พอร์ตระหว่าง 1 ถึง 65535</translation>
+    </message>
+    <message>
+        <source>Failed to save the port forwarding settings to %1</source>
+        <translation>ไม่สามารถบันทึกการตั้งค่าการส่งต่อพอร์ตไปยัง %1</translation>
+    </message>
+    <message>
+        <source>Port forwarding script opened successfully</source>
+        <translation>เปิดสคริปต์ส่งต่อพอร์ตสำเร็จ</translation>
+    </message>
+    <message>
+        <source>Port forwarding script not found: %1</source>
+        <translation>ไม่พบสคริปต์ส่งต่อพอร์ต: %1</translation>
+    </message>
+    <message>
+        <source>Failed to enable port forwarding script</source>
+        <translation>ไม่สามารถเปิดสคริปต์ส่งต่อพอร์ต</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>โปรดเชื่อมต่อกล้อง</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>ข้อมูล</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>รูปแบบคำสั่งไม่ถูกต้อง</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>เปิดใช้การครอปพาโนรามาแล้ว</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>ประเภทการเชื่อมต่อไม่ตรงกัน</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>การเชื่อมต่อหมดเวลา</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>การเชื่อมต่อล้มเหลว</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>เลิกเชื่อมต่อ</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>โปรดเชื่อมต่อกล้องพาโนรามาของครู</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>โปรดเชื่อมต่อกล้องพาโนรามาของนักเรียน</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>ดึงการตั้งค่าไม่สำเร็จ โปรดเชื่อมต่อใหม่หรือคลิกปุ่ม &quot;อ่านค่า&quot; เพื่อดึงการตั้งค่า!</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>ดึงการตั้งค่าการติดตามไม่สำเร็จ โปรดลองตัดการเชื่อมต่อแล้วเชื่อมต่อใหม่</translation>
+    </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>อ่านค่าครูไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>จะไม่มีการดำเนินการใด ๆ!</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>อ่านค่าครูสำเร็จ</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>นำค่าครูไปใช้ไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>นำค่าครูไปใช้สำเร็จ</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>อ่านค่านักเรียนไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>อ่านค่านักเรียนสำเร็จ</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>นำค่านักเรียนไปใช้ไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>นำค่านักเรียนไปใช้สำเร็จ</translation>
     </message>
 </context>
 </TS>

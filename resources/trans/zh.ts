@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en_US">
 <context>
+    <name>Image_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>特写</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>全景</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Corvane</source>
@@ -1696,6 +1711,162 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Num 11 : Board Pano</source>
         <translation>11号：板书全景</translation>
+    </message>
+    <message>
+        <source>&lt;
+f
+o
+l
+d
+&lt;</source>
+        <translation>&lt;
+收
+起
+&lt;</translation>
+    </message>
+    <message>
+        <source>Apply(*)</source>
+        <translation>应用(*)</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>板书1</translation>
+    </message>
+    <message>
+        <source>Enable 1</source>
+        <translation>启用1</translation>
+    </message>
+    <message>
+        <source>exist</source>
+        <translation>存在</translation>
+    </message>
+    <message>
+        <source>About Corvane</source>
+        <translation>关于 Corvane</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Port modification, other operations will be interrupted!</source>
+        <translation>修改端口将中断其他操作！</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Username and password cannot be empty!</source>
+        <translation>用户名和密码不能为空！</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>网络信息填写错误</translation>
+    </message>
+    <message>
+        <source>Port fill in error: &quot;%1&quot; is not a port from 1 to 65535</source>
+        <translation>端口填写错误：“%1”不是 1 到 65535 之间的端口</translation>
+    </message>
+    <message>
+        <source>Failed to save the port forwarding settings to %1</source>
+        <translation>无法将端口转发设置保存到 %1</translation>
+    </message>
+    <message>
+        <source>Port forwarding script opened successfully</source>
+        <translation>端口转发脚本已成功启动</translation>
+    </message>
+    <message>
+        <source>Port forwarding script not found: %1</source>
+        <translation>未找到端口转发脚本：%1</translation>
+    </message>
+    <message>
+        <source>Failed to enable port forwarding script</source>
+        <translation>端口转发脚本启动失败</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>请连接摄像机</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>命令格式错误</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>全景裁剪已启用</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>连接类型不匹配</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>连接超时</translation>
+    </message>
+    <message>
+        <source>Connection failure</source>
+        <translation>连接失败</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>请连接教师全景摄像机</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>请连接学生全景摄像机</translation>
+    </message>
+    <message>
+        <source>Failed to get config, please reconnect or click Get button to get config!</source>
+        <translation>获取配置失败，请重新连接或点击“获取”按钮获取配置！</translation>
+    </message>
+    <message>
+        <source>tracking configuration get failed, please try disconnecting and reconnecting</source>
+        <translation>跟踪配置获取失败，请尝试断开后重新连接</translation>
+    </message>
+    <message>
+        <source>teacher obtain fail</source>
+        <translation>教师参数获取失败</translation>
+    </message>
+    <message>
+        <source>Nothing will be executed!</source>
+        <translation>不执行任何操作！</translation>
+    </message>
+    <message>
+        <source>teacher obtain success</source>
+        <translation>教师参数获取成功</translation>
+    </message>
+    <message>
+        <source>teacher apply fail</source>
+        <translation>教师参数应用失败</translation>
+    </message>
+    <message>
+        <source>teacher apply success</source>
+        <translation>教师参数应用成功</translation>
+    </message>
+    <message>
+        <source>student obtain fail</source>
+        <translation>学生参数获取失败</translation>
+    </message>
+    <message>
+        <source>student obtain success</source>
+        <translation>学生参数获取成功</translation>
+    </message>
+    <message>
+        <source>student apply fail</source>
+        <translation>学生参数应用失败</translation>
+    </message>
+    <message>
+        <source>student apply success</source>
+        <translation>学生参数应用成功</translation>
     </message>
 </context>
 </TS>

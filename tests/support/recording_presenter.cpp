@@ -23,6 +23,13 @@ QMessageBox::StandardButton RecordingPresenter::present(const msgbox::Request &r
     return QMessageBox::NoButton;
 }
 
+void RecordingPresenter::presentNotice(const msgbox::Request &request, int)
+{
+    msgbox::Request recorded = request;
+    recorded.buttons = QMessageBox::NoButton;
+    shown.append(recorded);
+}
+
 QStringList RecordingPresenter::texts() const
 {
     QStringList list;

@@ -14,6 +14,8 @@ public:
     ~RecordingPresenter() override;
 
     QMessageBox::StandardButton present(const msgbox::Request &request) override;
+    // A notice is recorded like a box (with no buttons) and shows nothing.
+    void presentNotice(const msgbox::Request &request, int ms) override;
 
     void answerNext(QMessageBox::StandardButton button) { answers.enqueue(button); }
     QStringList texts() const;

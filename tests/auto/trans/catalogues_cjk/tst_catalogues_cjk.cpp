@@ -167,6 +167,7 @@ struct Form {
 
 // (source, translation) of every message of a catalogue source file, with its "unfinished" mark.
 struct Message {
+    QString context;
     QString source;
     QString translation;
     bool finished = true;
@@ -182,12 +183,16 @@ QList<Message> readCatalogueSource(const QString &path, QString *error)
     }
     QXmlStreamReader xml(&file);
     Message current;
+    QString context;
     while (!xml.atEnd()) {
         xml.readNext();
         if (!xml.isStartElement())
             continue;
-        if (xml.name() == QLatin1String("message")) {
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
             current = Message();
+            current.context = context;
         } else if (xml.name() == QLatin1String("source")) {
             current.source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
@@ -340,7 +345,9 @@ private slots:
                 faults << QStringLiteral("empty: ") + m.source;
             if (isValueText(m.source) && m.translation != m.source)
                 faults << QStringLiteral("value changed: %1 -> %2").arg(m.source, m.translation);
-            const QString compiled = translator.translate(kContext, m.source.toUtf8().constData());
+            // Each message in its own context: the catalogues also hold the dialogs' texts.
+            const QString compiled =
+                translator.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData());
             if (compiled != m.translation)
                 faults << QStringLiteral("compiled catalogue differs: %1 -> %2").arg(m.source, compiled);
         }
