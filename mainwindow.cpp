@@ -429,9 +429,6 @@ void MainWindow::send_guide_data()
 }
 
 // ---- receivers whose behaviour belongs to later features ----
-// Key tables of the board and director panels, until those panels read their sections.
-void MainWindow::read_board_section(const QString &) {}
-void MainWindow::read_director_section(const QString &) {}
 void MainWindow::slot_teacher_auto_calibration() {}
 void MainWindow::slot_student_auto_calibration() {}
 // The detector comes later; the teacher pano picture slot already hands it its picture.

@@ -3,16 +3,19 @@
 #include "graphics/student_region_coord.h"
 #include "graphics/student_region_points.h"
 #include "graphics/teacher_region_keys.h"
-#include "protocol/request_poller.h"
 #include "guide_data_update_manage.h"
+#include "protocol/board_parameters.h"
 #include "protocol/camera_slot.h"
+#include "protocol/director_parameters.h"
 #include "protocol/ptz_commands.h"
+#include "protocol/request_poller.h"
 #include "protocol/uot_reader.h"
 
 #include <QHostAddress>
 #include <QImage>
 #include <QJsonObject>
 #include <QMainWindow>
+#include <QPoint>
 #include <QRectF>
 #include <QString>
 #include <QUrl>
@@ -240,6 +243,19 @@ public:
     // Posts the feature tracking area as the camera takes it (the area's values times 4).
     void post_effect_area(int leftUpX, int leftUpY, int rightDownX, int rightDownY);
     void parse_lectern_reply(const QString &text);
+
+    // ---- blackboard parameters (mainwindow_board.cpp) ----
+    // The board pano camera's areas as window points of the board preview.
+    void restore_board_region();
+    // Records the status of a board status answer; true when it differs from the last one
+    // reported since the board pano camera was connected.
+    bool board_tracking_status_changed(const parameter_reply::StatusPart &part);
+    // A board pano camera (dis)connected: its next status answer counts as a change.
+    void forget_board_tracking_status();
+
+    // ---- director configuration (mainwindow_director.cpp) ----
+    // The tab's values as the director block sends them.
+    director_parameters::DirectorSettings director_settings() const;
 
     // ---- teacher and student parameters, request poller (mainwindow_teacher.cpp,
     //      mainwindow_student.cpp, mainwindow_poller.cpp) ----
@@ -661,6 +677,45 @@ public slots:
     void on_director_command_type_ascii_radioButton_clicked(bool checked);
     void on_director_command_type_ascii_radioButton_clicked();
 
+    // ---- blackboard parameters (mainwindow_board.cpp) ----
+    void on_board_apply_Button_clicked();
+    void on_board_obtain_Button_clicked();
+    void on_board_sensitivity_Slider_sliderPressed();
+    void on_board_target_lost_timeout_Slider_sliderPressed();
+    void on_board_multi_object_pano_one_radioButton_clicked();
+    void on_board_multi_object_pano_two_radioButton_clicked();
+    void on_board_lose_object_pano_one_radioButton_clicked();
+    void on_board_lose_object_pano_two_radioButton_clicked();
+    void on_board_enable_checkBox_clicked(bool checked);
+    void on_board_enable_checkBox_2_clicked();
+
+    // ---- director configuration (mainwindow_director.cpp) ----
+    void on_director_apply_Button_clicked();
+    void on_director_obtain_Button_clicked();
+    // The remaining radio buttons and the sixteen event and view boxes mark the tab changed.
+    void on_director_protocol_udp_radioButton_clicked();
+    void on_director_protocol_tcp_radioButton_clicked();
+    void on_director_protocol_serial_radioButton_clicked();
+    void on_director_code_send_mode_single_radioButton_clicked();
+    void on_director_code_send_mode_triple_radioButton_clicked();
+    void on_director_code_send_mode_continuously_radioButton_clicked();
+    void on_director_external_teacher_on_the_platform_checkBox_clicked();
+    void on_director_external_teacher_still_checkBox_clicked();
+    void on_director_external_teacher_moving_checkBox_clicked();
+    void on_director_external_teacher_under_the_platform_checkBox_clicked();
+    void on_director_external_teacher_multi_objective_checkBox_clicked();
+    void on_director_external_student_stood_up_checkBox_clicked();
+    void on_director_external_student_feature_in_place_checkBox_clicked();
+    void on_director_external_student_sat_down_checkBox_clicked();
+    void on_director_external_student_multi_objective_checkBox_clicked();
+    void on_director_external_board_have_action_checkBox_clicked();
+    void on_director_external_board_none_action_checkBox_clicked();
+    void on_director_interior_teacher_feature_checkBox_clicked();
+    void on_director_interior_teacher_pano_checkBox_clicked();
+    void on_director_interior_student_feature_checkBox_clicked();
+    void on_director_interior_student_pano_checkBox_clicked();
+    void on_director_interior_board_blackboard_checkBox_clicked();
+
     // ---- region editing (mainwindow_regions.cpp) ----
     void checkSelection();
     void selectNewItem(QGraphicsItem *item);
@@ -821,6 +876,9 @@ private:
     // same only while the settings are not being loaded.
     void mark_apply(QPushButton *button);
     void mark_apply_unless_loading(QPushButton *button);
+
+    // director configuration (mainwindow_director.cpp)
+    void apply_director_value(director_parameters::Field field, const QString &value);
 
     // teacher and student parameters, request poller
     void show_request_outcome(const request_poller::Result &result);
@@ -1043,6 +1101,23 @@ public:
     // Last known state of the lectern director server radios.
     bool teacher_director_on_last = false;
     bool teacher_director_off_last = false;
+
+    // ---- blackboard parameters (mainwindow_board.cpp) ----
+    // The board tracking status last reported by the board pano camera: 0 none yet, 1 start,
+    // 2 stop, 3 a status with neither word.
+    int board_reported_track_status = 0;
+    // The board pano camera's tracking area and shield areas, camera units (640 by 360).
+    board_parameters::BoardRegionCoord board_region_coord;
+    // Board area painting record, window coordinates (the board preview's 480 by 270 at window
+    // point (20, 340)); written by restore_board_region, painted on board_pano_region_widget.
+    QPoint board_track_start;
+    QPoint board_track_end;
+    QPoint board_shield_start[board_parameters::kShieldCount];
+    QPoint board_shield_end[board_parameters::kShieldCount];
+    bool board_track_flag = false; // the tracking area is known
+    bool board_shield_drawn[board_parameters::kShieldCount] = {false, false, false, false};
+    // The eight board shield visible flags; the fifth also shows the tracking area.
+    bool board_shield_visible[8] = {false, false, false, false, false, false, false, false};
 
     // ---- live video preview (mainwindow_video.cpp) ----
     // The enlarged dialog of the pair was opened by its button and takes pictures.

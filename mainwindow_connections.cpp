@@ -370,6 +370,7 @@ void MainWindow::connect_camera_slot(Slot slot)
         break;
     case Slot::BoardPano:
         closeUdpServer();
+        forget_board_tracking_status();
         setConnected();
         refs.button->setEnabled(true);
         update_tab_enabled(true);
@@ -676,6 +677,7 @@ void MainWindow::disconnect_camera_slot(Slot slot)
         break;
     case Slot::BoardPano:
         set_widget_status(2, true);
+        forget_board_tracking_status();
         break;
     }
 

@@ -7,6 +7,7 @@
 #include "core/message_box.h"
 #include "core/time_scale.h"
 #include "core/wait.h"
+#include "protocol/board_parameters.h"
 #include "protocol/camera_address.h"
 #include "protocol/control_frame.h"
 #include "protocol/link_choice.h"
@@ -597,20 +598,15 @@ void MainWindow::resolver_param(const QByteArray &reply)
 void MainWindow::read_board_relayed_keys(const QString &text)
 {
     qDebug() << "get tracking config success!";
-    const struct {
-        const char *key;
-        QCheckBox *box;
-    } enables[] = {{"board_feature_enable", ui->board_enable_checkBox},
-                   {"board_feature1_enable", ui->board_enable_checkBox_2}};
-    for (const auto &enable : enables) {
-        const QString value = parameter_block::one_char_value(text, QLatin1String(enable.key));
-        if (!value.isNull())
-            enable.box->setChecked(value == QLatin1String("1"));
-    }
-    const QString delay = parameter_block::value(text, QStringLiteral("board_lost_to_pano_delay"));
-    if (!delay.isNull())
-        ui->board_lost_pano_delay_label->setValue(delay.toInt());
-    // The board Obtain is a teacher obtain; an answer nobody waits for ends nothing.
+    const board_parameters::RelayReading r = board_parameters::read_relay_answer(text);
+    if (r.feature_enable)
+        ui->board_enable_checkBox->setChecked(*r.feature_enable);
+    if (r.feature1_enable)
+        ui->board_enable_checkBox_2->setChecked(*r.feature1_enable);
+    if (r.lost_to_pano_delay)
+        ui->board_lost_pano_delay_label->setValue(*r.lost_to_pano_delay);
+    // The board Obtain is a teacher obtain; an answer nobody waits for (a late one, after its
+    // obtain failed) ends nothing.
     answer_request(request_poller::Kind::TeacherObtain);
 }
 
@@ -650,6 +646,9 @@ bool MainWindow::apply_tracking_status(const parameter_reply::StatusPart &part)
     using parameter_reply::Side;
 
     if (part.side == Side::Board) {
+        // The stop and the request below go out once per change of the reported status: a
+        // camera that answers each of them with its status would otherwise be asked for ever.
+        const bool changed = board_tracking_status_changed(part);
         if (part.start) {
             set_widget_status(2, false);
             board_cur_track_status = 1;
@@ -657,7 +656,8 @@ bool MainWindow::apply_tracking_status(const parameter_reply::StatusPart &part)
         if (part.stop) {
             set_widget_status(2, true);
             board_cur_track_status = 2;
-            run_slot_by_name("on_board_stopTrack_Button_clicked");
+            if (changed)
+                run_slot_by_name("on_board_stopTrack_Button_clicked");
         }
         if (part.type_mismatch) {
             set_widget_status(2, true);
@@ -667,6 +667,8 @@ bool MainWindow::apply_tracking_status(const parameter_reply::StatusPart &part)
             msgbox::warning(this, tr("Warning"), tr("Connection types do not match"));
             return false;
         }
+        if (!changed)
+            return false;
         send_parameter_request(board_pano_destination, teacher_udp_port,
                                {QLatin1String(kBoardSection), QLatin1String(kGetTrackingConfigFile)});
         board_obtain_chain_flag = true;

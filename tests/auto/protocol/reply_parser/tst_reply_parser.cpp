@@ -110,6 +110,7 @@ private slots:
         w->tracking_status_received = w->student_tracking_status_received = false;
         w->teacher_obtain_chain_flag = w->student_obtain_chain_flag = w->board_obtain_chain_flag = false;
         w->teacher_cur_track_status = w->student_cur_track_status = w->board_cur_track_status = 2;
+        w->forget_board_tracking_status();
         w->teacher_feature_device_model.clear();
         w->teacher_region_coord = {};
         w->ui->groupBox_36->setEnabled(true);
@@ -404,6 +405,8 @@ private slots:
             << QByteArray("teacher_parameter\nboard_parameter\nget_tracking_config_file") << "" << "";
         QTest::newRow("confirmation of an apply while only the obtain waits")
             << QByteArray("teacher_parameter\nset_teacher_config_file") << "teacher obtain" << "";
+        QTest::newRow("board answer relayed by the teacher pano, an apply pending")
+            << QByteArray("teacher_parameter\nboard_parameter\nget_tracking_config_file") << "teacher apply" << "";
     }
     void echoes()
     {

@@ -1,0 +1,220 @@
+#include "protocol/director_parameters.h"
+
+#include "protocol/parameter_block.h"
+
+#include <initializer_list>
+
+namespace director_parameters {
+
+namespace {
+
+using namespace parameter_block;
+
+constexpr Row kRows[kFieldCount] = {
+    {Field::TeacherPanoIp, "teacher_pano_ip", ValueKind::Text, "teacher_pano_ip="},
+    {Field::StudentPanoIp, "student_pano_ip", ValueKind::Text, "student_pano_ip="},
+    {Field::BlackboardCameraIp, "blackboard_camera_ip", ValueKind::Text, "blackboard_camera_ip="},
+    {Field::PanoPort, "pano_port", ValueKind::Text, "pano_port="},
+    {Field::UartBaud, "uart_baud", ValueKind::Text, "uart_baud="},
+    {Field::CommunicateMode, "communicate_mode", ValueKind::OneChar, "communicate_mode="},
+    {Field::CommandMode, "command_mode", ValueKind::OneChar, "command_mode="},
+    {Field::BroadcastIp, "director_broadcast_ip", ValueKind::Text, "director_broadcast_ip="},
+    {Field::BroadcastPort, "director_broadcast_port", ValueKind::Text, "director_broadcast_port="},
+    {Field::SwitchAuto, "switch_auto", ValueKind::Text, "switch_auto="},
+    {Field::SwitchManual, "switch_manual", ValueKind::Text, "switch_manual="},
+    {Field::CommandTimes, "director_command_times", ValueKind::OneChar, "director_command_times="},
+    {Field::Strategy, "director_strategy", ValueKind::OneChar, "director_strategy="},
+    {Field::TeacherEnable, "extern_director_teacher_enable", ValueKind::Flags, "extern_director_teacher_enable="},
+    {Field::TeacherWalkUpPlatform, "teacher_walk_up_platform", ValueKind::Text, "teacher_walk_up_platform="},
+    {Field::TeacherKeepStand, "teacher_keep_stand", ValueKind::Text, "teacher_keep_stand="},
+    {Field::TeacherWalkMoving, "teacher_walk_moving", ValueKind::Text, "teacher_walk_moving="},
+    {Field::TeacherWalkDownPlatform, "teacher_walk_down_platform", ValueKind::Text, "teacher_walk_down_platform="},
+    {Field::TeacherHaveObjectMulti, "teacher_have_object_multi", ValueKind::Text, "teacher_have_object_multi="},
+    {Field::KeepInterval, "extern_director_keep_interval", ValueKind::Number, "extern_director_keep_interval="},
+    {Field::MovingInterval, "extern_director_moving_interval", ValueKind::Number, "extern_director_moving_interval="},
+    {Field::MultiInterval, "extern_director_multi_interval", ValueKind::Number, "extern_director_multi_interval="},
+    {Field::StudentEnable, "extern_director_student_enable", ValueKind::Flags, "extern_director_student_enable="},
+    {Field::StudentStandUp, "student_stand_up", ValueKind::Text, "student_stand_up="},
+    {Field::StudentKeepStand, "student_keep_stand", ValueKind::Text, "student_keep_stand="},
+    {Field::StudentSitDown, "student_sit_down", ValueKind::Text, "student_sit_down="},
+    {Field::StudentHaveObjectMulti, "student_have_object_multi", ValueKind::Text, "student_have_object_multi="},
+    {Field::BlackboardEnable, "extern_director_blackboard_enable", ValueKind::Flags,
+     "extern_director_blackboard_enable="},
+    {Field::BlackboardHaveObjectTracked, "blackboard_have_object_tracked", ValueKind::Text, "extern_board_have_action="},
+    {Field::BlackboardNoneObjectTracked, "blackboard_none_object_tracked", ValueKind::Text, "extern_board_none_action="},
+    {Field::InnerEnable, "inner_director_enable", ValueKind::Flags, "inner_director_enable="},
+    {Field::BlackboardDirectorEnable, "blackboard_director_enable", ValueKind::Flags, "blackboard_director_enable="},
+    {Field::InnerTeacherFeature, "inner_teacher_feature", ValueKind::Text, "inner_teacher_feature="},
+    {Field::InnerTeacherPano, "inner_teacher_pano", ValueKind::Text, "inner_teacher_pano="},
+    {Field::InnerStudentFeature, "inner_student_feature", ValueKind::Text, "inner_student_feature="},
+    {Field::InnerStudentPano, "inner_student_pano", ValueKind::Text, "inner_student_pano="},
+    {Field::InnerBlackboardFeature, "inner_blackboard_feature", ValueKind::Text, "inner_blackboard_feature="},
+    {Field::Blackboard1Feature, "blackboard1_feature", ValueKind::Text, "blackboard1_feature="},
+    {Field::Blackboard2Feature, "blackboard2_feature", ValueKind::Text, "blackboard2_feature="},
+    {Field::MinSwitchTime, "min_switch_time", ValueKind::Number, "min_switch_time="},
+};
+
+// The groups of an answer, in reading order.
+constexpr Field kCommonGroup[] = {
+    Field::PanoPort,      Field::UartBaud,       Field::CommunicateMode, Field::CommandMode,
+    Field::BroadcastIp,   Field::BroadcastPort,  Field::SwitchAuto,      Field::KeepInterval,
+    Field::MovingInterval, Field::MultiInterval, Field::SwitchManual,    Field::CommandTimes,
+    Field::Strategy,
+};
+constexpr Field kTeacherEvents[] = {
+    Field::TeacherEnable,           Field::TeacherWalkUpPlatform, Field::TeacherKeepStand, Field::TeacherWalkMoving,
+    Field::TeacherWalkDownPlatform, Field::TeacherHaveObjectMulti,
+};
+constexpr Field kStudentEvents[] = {
+    Field::StudentEnable, Field::StudentStandUp, Field::StudentKeepStand, Field::StudentSitDown,
+    Field::StudentHaveObjectMulti,
+};
+constexpr Field kBlackboardEvents[] = {
+    Field::BlackboardEnable,
+    Field::BlackboardHaveObjectTracked,
+    Field::BlackboardNoneObjectTracked,
+};
+constexpr Field kInteriorViews[] = {
+    Field::InnerEnable,         Field::InnerTeacherFeature,      Field::InnerTeacherPano,
+    Field::InnerStudentFeature, Field::InnerStudentPano,         Field::InnerBlackboardFeature,
+    Field::MinSwitchTime,       Field::BlackboardDirectorEnable, Field::Blackboard1Feature,
+    Field::Blackboard2Feature,
+};
+
+QString flags(std::initializer_list<bool> on)
+{
+    QString s;
+    for (bool b : on)
+        s.append(b ? QLatin1Char('1') : QLatin1Char('0'));
+    return s;
+}
+
+QString digit(int n)
+{
+    return QString::number(n);
+}
+
+template <size_t N>
+void read_group(const QString &text, const Field (&group)[N], QVector<ReadItem> *out)
+{
+    for (Field field : group) {
+        const Row &r = row(field);
+        const QString key = QLatin1String(r.key);
+        const QString v = r.kind == ValueKind::OneChar ? one_char_value(text, key) : value(text, key);
+        if (!v.isNull())
+            out->append({field, v});
+    }
+}
+
+} // namespace
+
+const Row (&rows())[kFieldCount]
+{
+    return kRows;
+}
+
+const Row &row(Field field)
+{
+    return kRows[int(field) - 1];
+}
+
+QString wire_value(const DirectorSettings &s, Field field, bool six)
+{
+    switch (field) {
+    case Field::TeacherPanoIp: return s.teacher_pano_ip;
+    case Field::StudentPanoIp: return s.student_pano_ip;
+    case Field::BlackboardCameraIp: return s.blackboard_camera_ip;
+    case Field::PanoPort: return s.pano_port;
+    case Field::UartBaud: return s.uart_baud;
+    case Field::CommunicateMode: return digit(s.communicate_mode);
+    case Field::CommandMode: return digit(s.command_mode);
+    case Field::BroadcastIp: return s.broadcast_ip;
+    case Field::BroadcastPort: return s.broadcast_port;
+    case Field::SwitchAuto: return s.switch_auto;
+    case Field::SwitchManual: return s.switch_manual;
+    case Field::CommandTimes: return digit(s.command_times);
+    case Field::Strategy: return digit(s.strategy);
+    case Field::TeacherEnable:
+        return flags({s.teacher[0].on, s.teacher[1].on, s.teacher[2].on, s.teacher[3].on, s.teacher[4].on});
+    case Field::TeacherWalkUpPlatform: return s.teacher[0].code;
+    case Field::TeacherKeepStand: return s.teacher[1].code;
+    case Field::TeacherWalkMoving: return s.teacher[2].code;
+    case Field::TeacherWalkDownPlatform: return s.teacher[3].code;
+    case Field::TeacherHaveObjectMulti: return s.teacher[4].code;
+    case Field::KeepInterval: return s.keep_interval;
+    case Field::MovingInterval: return s.moving_interval;
+    case Field::MultiInterval: return s.multi_interval;
+    case Field::StudentEnable: return flags({s.student[0].on, s.student[1].on, s.student[2].on, s.student[3].on});
+    case Field::StudentStandUp: return s.student[0].code;
+    case Field::StudentKeepStand: return s.student[1].code;
+    case Field::StudentSitDown: return s.student[2].code;
+    case Field::StudentHaveObjectMulti: return s.student[3].code;
+    case Field::BlackboardEnable: return flags({s.board[0].on, s.board[1].on});
+    case Field::BlackboardHaveObjectTracked: return s.board[0].code;
+    case Field::BlackboardNoneObjectTracked: return s.board[1].code;
+    case Field::InnerEnable:
+        return flags({s.interior[0].on, s.interior[1].on, s.interior[2].on, s.interior[3].on,
+                      s.interior[4].on && !six});
+    case Field::BlackboardDirectorEnable: return flags({s.blackboard[0].on && six, s.blackboard[1].on && six});
+    case Field::InnerTeacherFeature: return s.interior[0].code;
+    case Field::InnerTeacherPano: return s.interior[1].code;
+    case Field::InnerStudentFeature: return s.interior[2].code;
+    case Field::InnerStudentPano: return s.interior[3].code;
+    case Field::InnerBlackboardFeature: return s.interior[4].code;
+    case Field::Blackboard1Feature: return s.blackboard[0].code;
+    case Field::Blackboard2Feature: return s.blackboard[1].code;
+    case Field::MinSwitchTime: return s.min_switch_time;
+    }
+    return QString();
+}
+
+QString set_block(const DirectorSettings &settings, bool six_camera_layout)
+{
+    QVector<Item> items;
+    items.reserve(kFieldCount);
+    for (const Row &r : kRows)
+        items.append({QLatin1String(r.key), wire_value(settings, r.field, six_camera_layout)});
+    return build({QLatin1String(kDirectorSection), QLatin1String(kSetDirectorConfigFile)}, items);
+}
+
+QString routed(const QString &routing_line, const QString &block)
+{
+    return routing_line + QLatin1Char('\n') + block;
+}
+
+QString obtain_block(const QString &routing_line)
+{
+    return join({routing_line, QLatin1String(kGetDirectorConfigFile)});
+}
+
+QVector<ReadItem> read_answer(const QString &text)
+{
+    QVector<ReadItem> items;
+    const bool teacher = text.contains(QLatin1String(kTeacherSection));
+    read_group(text, kCommonGroup, &items);
+    if (teacher)
+        read_group(text, kTeacherEvents, &items);
+    if (text.contains(QLatin1String(kStudentSection)))
+        read_group(text, kStudentEvents, &items);
+    if (text.contains(QLatin1String(kBoardSection)))
+        read_group(text, kBlackboardEvents, &items);
+    if (teacher) {
+        read_group(text, kInteriorViews, &items);
+        read_group(text, kBlackboardEvents, &items);
+    }
+    return items;
+}
+
+bool flag_at(const QString &flags, int index)
+{
+    return index >= 0 && index < flags.size() && flags.at(index) == QLatin1Char('1');
+}
+
+int number_value(const QString &value)
+{
+    bool ok = false;
+    const int n = value.toInt(&ok, 10);
+    return ok ? n : 0;
+}
+
+} // namespace director_parameters
