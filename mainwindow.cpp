@@ -295,6 +295,7 @@ void MainWindow::slot_init_main_window()
         ui->teacher_preset_list->addItem(tr("Num 11 : Board Pano"));
         ui->teacher_preset_list->addItem(tr("Num 60 : Pano Crop"));
     }
+    fill_pano_preset_list();
 
     // Board tab: regions, basic settings, manual tracking and versions are never offered.
     ui->groupBox_29->hide();
@@ -428,9 +429,6 @@ void MainWindow::send_guide_data()
 }
 
 // ---- receivers whose behaviour belongs to later features ----
-void MainWindow::onRequestStringFinished(QString) {}
-void MainWindow::onRequestJsonFinished(QJsonObject) {}
-void MainWindow::onRequestError(QString) {}
 void MainWindow::slot_teacher_auto_calibration() {}
 void MainWindow::slot_student_auto_calibration() {}
 // The detector comes later; the teacher pano picture slot already hands it its picture.

@@ -18,6 +18,7 @@
 #include <QPoint>
 #include <QRectF>
 #include <QString>
+#include <QUrl>
 #include <QVariant>
 
 #include <opencv2/core/mat.hpp>
@@ -219,6 +220,29 @@ public:
     void set_director_defaults();
     void set_director_command_validator(int command_type);
     void set_director_widgets(int strategy, bool enable);
+
+    // ---- tracking commands, modes and preset lists (mainwindow_tracking.cpp) ----
+    // The close handler stops the tracking of each side whose pano camera still tracks.
+    void stop_all_tracking();
+    void send_teacher_tracking_command(const QString &word);
+    void send_student_tracking_command(const QString &word);
+    void set_teacher_config_combo(int index);
+    void set_student_config_combo(int index);
+    void fill_pano_preset_list();
+    // Invokable: the parameter replies reach them by name as well.
+    Q_INVOKABLE void teacher_track_check(bool enable);
+    Q_INVOKABLE void student_track_check(bool enable);
+    void set_teacher_obtain_apply_enabled(bool enable);
+    void set_student_obtain_apply_enabled(bool enable);
+
+    // ---- lectern mode over HTTP (mainwindow_lectern.cpp) ----
+    QUrl getUrl(const QString &action);
+    // Posts the director server settings; false (and nothing sent) when the port or the
+    // address is empty.
+    Q_INVOKABLE bool post_tracking_server();
+    // Posts the feature tracking area as the camera takes it (the area's values times 4).
+    void post_effect_area(int leftUpX, int leftUpY, int rightDownX, int rightDownY);
+    void parse_lectern_reply(const QString &text);
 
     // ---- blackboard parameters (mainwindow_board.cpp) ----
     // The board pano camera's areas as window points of the board preview.
@@ -534,6 +558,43 @@ public slots:
     void onRequestJsonFinished(QJsonObject json);
     void onRequestError(QString error);
 
+    // Tracking start and stop, configuration switch, pano focus, modes and preset lists
+    // (mainwindow_tracking.cpp).
+    void on_teacher_startTrack_Button_clicked();
+    void on_teacher_stopTrack_Button_clicked();
+    void on_student_startTrack_Button_clicked();
+    void on_student_stopTrack_Button_clicked();
+    void on_teacher_config_comboBox_currentIndexChanged(int index);
+    void on_student_config_comboBox_currentIndexChanged(int index);
+    void on_teacher_config_comboBox_activated(int index);
+    void on_student_config_comboBox_activated(int index);
+    void on_teacher_pano_auto_mode_Button_clicked(bool checked);
+    void on_teacher_pano_manual_mode_Button_clicked(bool checked);
+    void on_student_pano_auto_mode_Button_clicked(bool checked);
+    void on_student_pano_manual_mode_Button_clicked(bool checked);
+    void on_other_mode_radioButton_clicked(bool checked);
+    void on_follow_mode_radioButton_clicked(bool checked);
+    void on_binocular_mode_radioButton_clicked(bool checked);
+    void on_mixed_mode_radioButton_clicked(bool checked);
+    void on_board_pano_mode_radioButton_clicked(bool checked);
+    void on_teacher_preset_list_currentIndexChanged(const QString &text);
+    void on_student_preset_list_currentIndexChanged(const QString &text);
+
+    // The lectern page, set over the teacher feature camera's HTTP interface
+    // (mainwindow_lectern.cpp).
+    void on_lectern_mode_radioButton_clicked(bool checked);
+    void on_auto_zoom_enable_checkBox_clicked(bool checked);
+    void on_auto_tilt_enable_checkBox_clicked(bool checked);
+    void on_target_retention_time_label_spinBox_valueChanged(const QString &text);
+    void on_tracking_start_postion_comboBox_currentIndexChanged(int index);
+    void on_full_body_action_radioButton_clicked(bool checked);
+    void on_half_body_action_radioButton_clicked(bool checked);
+    void on_close_body_action_radioButton_clicked(bool checked);
+    void on_custom_body_action_radioButton_clicked(bool checked);
+    void on_body_thresh_time_spinBox_valueChanged(const QString &text);
+    void on_teacher_director_on_radioButton_clicked(bool checked);
+    void on_teacher_director_off_radioButton_clicked(bool checked);
+
     // Defaults of each tab (mainwindow_defaults.cpp).
     void on_teacher_default_Button_clicked();
     void on_student_default_Button_clicked();
@@ -790,6 +851,17 @@ private:
     // port settings (mainwindow_ports.cpp)
     void mark_port_settings_changed();
 
+    // tracking (mainwindow_tracking.cpp): one side's start or stop, its configuration switch,
+    // the pano focus mode and the teacher mode's page and preset list.
+    void teacher_tracking(bool start);
+    void student_tracking(bool start);
+    void switch_tracking_config(bool teacher, int index);
+    void send_pano_focus(bool teacher, bool manual);
+    void show_teacher_mode(int mode);
+
+    // lectern mode (mainwindow_lectern.cpp): one setting as a form body to "postfulltrack".
+    void post_lectern_setting(const char *key, const QString &value);
+
     // language switch (mainwindow_language.cpp)
     void retranslate_keeping_line_edits();
     void retranslate_code_texts();
@@ -1026,6 +1098,9 @@ public:
     QString student_pano_pan_speed; // as the camera last reported it ("pan_speed")
     QString student_response_time;
     int student_ptzspeed_saved_level = 10;
+    // Last known state of the lectern director server radios.
+    bool teacher_director_on_last = false;
+    bool teacher_director_off_last = false;
 
     // ---- blackboard parameters (mainwindow_board.cpp) ----
     // The board tracking status last reported by the board pano camera: 0 none yet, 1 start,

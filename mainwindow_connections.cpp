@@ -146,7 +146,11 @@ void MainWindow::toggle_camera_slot(Slot slot)
     CameraSlotRefs refs = slot_refs(slot);
     refs.button->setEnabled(false);
     update_tab_enabled(false);
-    // (Tracking checks of the pano toggles come with the tracking commands.)
+    // Obtain and Apply wait for the pano's parameter reply (or its time-out).
+    if (slot == Slot::TeacherPano)
+        teacher_track_check(false);
+    else if (slot == Slot::StudentPano)
+        student_track_check(false);
     if (slot == Slot::BoardFeature)
         mark_apply(ui->board_apply_Button);
 

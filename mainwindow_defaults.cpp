@@ -99,7 +99,7 @@ void MainWindow::on_teacher_default_Button_clicked()
     ui->lectern_mode_radioButton->setChecked(false);
     ui->binocular_mode_radioButton->setChecked(true);
     // The follow mode's handler fills the preset list of the binocular mode.
-    run_named_handler("on_follow_mode_radioButton_clicked", true);
+    on_follow_mode_radioButton_clicked(true);
     ui->board_pano_mode_radioButton->setChecked(false);
     {
         // The lectern page's own slots post each change to the camera over HTTP; a Default

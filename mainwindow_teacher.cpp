@@ -116,10 +116,10 @@ QString MainWindow::teacher_apply_text()
 
 void MainWindow::post_lectern_effect_area()
 {
-    run_named_handler("post_tracking_server", false);
+    post_tracking_server();
     wait_ms(kLecternPostWaitMs);
-    const QJsonObject area = teacher_parameters::lectern_area_object(teacher_region_rects.feature);
-    qDebug().noquote() << "postData tracking area:" << QJsonDocument(area).toJson(QJsonDocument::Compact);
+    const region_geometry::RegionRect area = teacher_parameters::lectern_area(teacher_region_rects.feature);
+    post_effect_area(area.x, area.y, area.w, area.h);
 }
 
 void MainWindow::on_teacher_apply_Button_clicked()

@@ -296,6 +296,13 @@ void MainWindow::store_model_reply(const QByteArray &reply, const ViscaReplyOrig
         ui->choose_camera_comboBox->setCurrentIndex(layout);
         on_choose_camera_comboBox_currentIndexChanged(layout);
     }
+    // The preset lists' PTZ target depends on the model now known.
+    if (code == kM5 || code == kJ57 || code == kR6 || code == kM19) {
+        if (udp_teacher_feature_flag)
+            on_teacher_preset_list_currentIndexChanged(ui->teacher_preset_list->currentText());
+        if (udp_student_feature_flag)
+            on_student_preset_list_currentIndexChanged(ui->student_preset_list->currentText());
+    }
     qDebug() << "current connect device model :" << code;
 }
 
@@ -316,9 +323,11 @@ void MainWindow::response_timeout(bool teacher)
     QWidget *page = ui->tabWidget->currentWidget();
     if (teacher && page == ui->tab_teacher && udp_teacher_pano_flag) {
         qDebug() << "get the teacher configuration timeout!";
+        teacher_track_check(true);
         update_tab_enabled(true);
     } else if (!teacher && page == ui->tab_student && udp_student_pano_flag) {
         qDebug() << "get the student configuration timeout!";
+        student_track_check(true);
         update_tab_enabled(true);
     }
 }

@@ -4,6 +4,7 @@
 uot_reader inputs: byte 0 bounds the read sizes (n % 64 + 1), byte 1 seeds them (odd: the
 consumer feeds the next read while it handles a frame), then the byte stream of one link.
 parameter_block inputs: the bytes of a camera answer.
+lectern_reply inputs: the body of an HTTP answer of a lectern-mode camera.
 """
 import os
 import struct
@@ -70,6 +71,24 @@ PARAM = {
     "keys_with_equals": b"a=b=c\n=x\nkey=\n==",
 }
 
+LECTERN = {
+    "full_track_text": (b"common.track_mode=1\ncommon.track=1\ntracking.return_preset_time=6\n"
+                        b"tracking.preset=-1\ntracking.body_mode=4\ntracking.body_thresh=141\n"
+                        b"tracking.auto_zoom=1\ntracking.auto_tilt=0\nregion.preset=1\n"),
+    "blanks_quotes_crlf": b"tracking.preset = '-1'\r\ntracking.body_thresh=\"200\"\r\nx =\t y\r\n",
+    "empty_values": b"region.preset=\ntracking.preset=1\na=''\nb=\"\"\n=\n==x",
+    "zero_byte": b"tracking.body_mode=2\0tracking.body_mode=0",
+    "director_json": (b'{"data": {"tracking.server_enable": "1", "tracking.server_addr": "10.1.1.9",'
+                      b' "tracking.server_port": "9999", "tracking.times": "45"}}'),
+    "director_json_numbers": b'{"data": {"tracking.server_enable": 0, "tracking.server_port": 8080, "tracking.times": 1e300}}',
+    "json_array": b'[{"data": {}}, 2, "x"]',
+    "json_data_not_object": b'{"data": [1, {"tracking.times": "3"}]}',
+    "broken_json": b'{"data": {"tracking.times": ',
+    "html_page": b"<html><body><h1>401 Unauthorized</h1></body></html>",
+    "utf8_and_bad_utf8": b"region.preset=\xe8\xae\xb2\nregion.preset=\xff\xfe\xc3\n",
+    "dotted_keys": b"a.b.c.d=1 .x=2 a..b=3 a.=4 _._=5",
+}
+
 
 def write(target, seeds):
     folder = os.path.join(HERE, "corpus", target)
@@ -82,3 +101,4 @@ def write(target, seeds):
 if __name__ == "__main__":
     write("uot_reader", UOT)
     write("parameter_block", PARAM)
+    write("lectern_reply", LECTERN)

@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
-targets=${*:-"uot_reader parameter_block"}
+targets=${*:-"uot_reader parameter_block lectern_reply"}
 dir=build-fuzz
 
 build_targets=""

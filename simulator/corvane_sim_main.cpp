@@ -1,12 +1,15 @@
 // corvane-sim: one simulated camera, run by hand. Prints every message it receives and sends.
 #include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
+#include "sim_http.h"
 #include "sim_fault.h"
 #include "sim_visca.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
+
+#include <memory>
 
 namespace {
 
@@ -63,7 +66,12 @@ int main(int argc, char *argv[])
                                       QStringLiteral("port"));
     const QCommandLineOption rtspSize(QStringLiteral("rtsp-size"), QStringLiteral("picture size of the RTSP test pattern (1920x1080)"),
                                       QStringLiteral("WxH"), QStringLiteral("1920x1080"));
-    parser.addOptions({textPort, viscaPort, tcpPort, replyPort, rtspPort, rtspSize});
+    const QCommandLineOption httpPort(QStringLiteral("http-port"),
+                                      QStringLiteral("also serve the HTTP parameter interface of the lectern mode on this port (80 on a camera)"),
+                                      QStringLiteral("port"));
+    const QCommandLineOption httpLogin(QStringLiteral("http-login"), QStringLiteral("its login (qetul:qetul)"),
+                                       QStringLiteral("user:password"), QStringLiteral("qetul:qetul"));
+    parser.addOptions({textPort, viscaPort, tcpPort, replyPort, rtspPort, rtspSize, httpPort, httpLogin});
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
@@ -112,6 +120,28 @@ int main(int argc, char *argv[])
     out() << "camera " << camera.model() << " on " << camera.address() << ": text UDP " << ports.text << " (answers to port "
           << ports.reply << "), VISCA UDP " << ports.visca << ", control TCP " << ports.tcp << ", fault "
           << simfault::name(camera.fault()) << Qt::endl;
+
+    std::unique_ptr<SimHttpService> http;
+    if (parser.isSet(httpPort)) {
+        quint16 port = 80;
+        const QString login = parser.value(httpLogin);
+        const int colon = login.indexOf(QLatin1Char(':'));
+        if (!readPort(parser, httpPort.names().first(), &port) || colon < 0) {
+            err() << "corvane-sim: bad --http-port or --http-login" << Qt::endl;
+            return 2;
+        }
+        http = std::make_unique<SimHttpService>(camera.address(), port);
+        http->setLogin(login.left(colon), login.mid(colon + 1));
+        QObject::connect(http.get(), &SimHttpService::requestHandled, [](const SimHttpRequest &request) {
+            out() << "<> HTTP " << request.describe() << Qt::endl;
+        });
+        if (!http->start()) {
+            err() << "corvane-sim: " << http->lastError() << Qt::endl;
+            return 1;
+        }
+        out() << "HTTP parameter interface: http://" << camera.address() << ':' << http->port() << "/cgi-bin/param.cgi?"
+              << Qt::endl;
+    }
 
     RtspServerProcess pictures;
     if (parser.isSet(rtspPort)) {

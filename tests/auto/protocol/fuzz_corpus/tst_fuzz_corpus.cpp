@@ -1,3 +1,4 @@
+#include "fuzz/lectern_reply_entry.h"
 #include "fuzz/parameter_block_entry.h"
 #include "fuzz/uot_reader_entry.h"
 
@@ -50,6 +51,7 @@ private slots:
         // An empty or missing corpus would make the replay pass on nothing.
         QVERIFY(corpusFiles(QStringLiteral("uot_reader")).size() >= 10);
         QVERIFY(corpusFiles(QStringLiteral("parameter_block")).size() >= 10);
+        QVERIFY(corpusFiles(QStringLiteral("lectern_reply")).size() >= 10);
     }
 
     void cleanupTestCase() { qInstallMessageHandler(nullptr); }
@@ -73,6 +75,17 @@ private slots:
         const QByteArray data = readFile(path);
         QVERIFY(QFileInfo(path).size() == data.size());
         const QString failure = check_parameter_block_input(bytesOf(data), static_cast<size_t>(data.size()));
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
+
+    void lecternReply_data() { addRows(QStringLiteral("lectern_reply")); }
+
+    void lecternReply()
+    {
+        QFETCH(QString, path);
+        const QByteArray data = readFile(path);
+        QVERIFY(QFileInfo(path).size() == data.size());
+        const QString failure = check_lectern_reply_input(bytesOf(data), static_cast<size_t>(data.size()));
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 };

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Texts that start, stop and switch the tracking of a teacher or student pano camera, and the
+// VISCA texts of its focus mode.
+namespace tracking_command {
+
+constexpr char kStart[] = "start";
+constexpr char kStop[] = "stop";
+
+// The section line, "set_tracking_config_command" and "command=" + word, joined by "\n" with
+// no line feed at the end.
+QString command_text(const QString &section, const QString &word);
+
+// "switchtoconfig1" for entry 0 of a configuration list, "switchtoconfig2" for any other.
+QString config_word(int index);
+
+// The other entry of a two-entry configuration list: 0 for 1, 1 for anything else.
+int other_config_index(int index);
+
+// The focus mode command for a side's pano camera: on the pano crop address "8A" when the
+// side's feature camera is an "M19" (compared whole and case-sensitive), else on "81".
+QString pano_focus_text(const QString &featureModel, bool manual);
+
+} // namespace tracking_command
