@@ -29,7 +29,8 @@ private slots:
     {
         QFETCH(QString, section);
         QFETCH(QString, word);
-        QTEST(command_text(section, word).toLatin1(), "text");
+        QFETCH(QByteArray, text);
+        QCOMPARE(command_text(section, word).toLatin1(), text);
     }
 
     void configWord_data()
@@ -44,8 +45,10 @@ private slots:
     void configWord()
     {
         QFETCH(int, index);
-        QTEST(config_word(index), "word");
-        QTEST(other_config_index(index), "other");
+        QFETCH(QString, word);
+        QFETCH(int, other);
+        QCOMPARE(config_word(index), word);
+        QCOMPARE(other_config_index(index), other);
     }
 
     void panoFocus_data()
@@ -65,7 +68,8 @@ private slots:
     {
         QFETCH(QString, model);
         QFETCH(bool, manual);
-        QTEST(pano_focus_text(model, manual), "text");
+        QFETCH(QString, text);
+        QCOMPARE(pano_focus_text(model, manual), text);
     }
 };
 
