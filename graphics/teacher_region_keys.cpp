@@ -1,5 +1,6 @@
 #include "graphics/teacher_region_keys.h"
 
+#include "protocol/parameter_block.h"
 #include <QDebug>
 
 namespace teacher_region_keys {
@@ -28,22 +29,7 @@ const RegionKeys kBoardKeys[kBoardCount] = {
 
 QString reply_value(const QString &reply, const QString &key)
 {
-    const QString needle = key + QLatin1Char('=');
-    int from = 0;
-    while (from <= reply.size()) {
-        const int at = reply.indexOf(needle, from);
-        if (at < 0)
-            return QString();
-        if (at == 0 || reply.at(at - 1) == QLatin1Char('\n')) {
-            const int start = at + needle.size();
-            const int end = reply.indexOf(QLatin1Char('\n'), start);
-            const QString value = reply.mid(start, end < 0 ? -1 : end - start);
-            // A key present with nothing after "=" gives an empty, not a null, value.
-            return value.isNull() ? QString(QLatin1String("")) : value;
-        }
-        from = at + 1;
-    }
-    return QString();
+    return parameter_block::value(reply, key);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "graphics/region_geometry.h"
 
 #include <QPair>
+#include <array>
 #include <QString>
 #include <QVector>
 
@@ -59,6 +60,8 @@ extern const RegionKeys kFeatureKeys;
 extern const RegionKeys kTrackingKeys;
 extern const RegionKeys kShieldKeys[kShieldCount];
 extern const RegionKeys kBoardKeys[kBoardCount]; // 1 left, 2 right, 3 centre
+// The four key names in the order x, y, width, height.
+inline std::array<const char *, 4> key_list(const RegionKeys &keys) { return {keys.x, keys.y, keys.w, keys.h}; }
 constexpr char kShieldEnableKey[] = "pano_shield_enable";
 constexpr char kBoardEnableKey[] = "teacher_board_enable";
 

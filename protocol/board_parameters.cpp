@@ -1,5 +1,6 @@
 #include "protocol/board_parameters.h"
 
+#include "graphics/teacher_region_keys.h"
 #include "protocol/camera_address.h"
 #include "protocol/parameter_block.h"
 
@@ -13,17 +14,6 @@ using namespace parameter_block;
 
 // The board pano camera's area keys, in the order they are looked up: the tracking area, then
 // shield areas 1 to 4, each left, top, width, height.
-const char *const kTrackKeys[4] = {"pano_pan_scale", "pano_tilt_scale", "pano_pan_increment", "pano_tilt_increment"};
-const char *const kShieldKeys[kShieldCount][4] = {
-    {"pano_pan_first_shield_scale", "pano_tilt_first_shield_scale", "pano_pan_first_shield_increment",
-     "pano_tilt_first_shield_increment"},
-    {"pano_pan_second_shield_scale", "pano_tilt_second_shield_scale", "pano_pan_second_shield_increment",
-     "pano_tilt_second_shield_increment"},
-    {"pano_pan_third_shield_scale", "pano_tilt_third_shield_scale", "pano_pan_third_shield_increment",
-     "pano_tilt_third_shield_increment"},
-    {"pano_pan_fourth_shield_scale", "pano_tilt_fourth_shield_scale", "pano_pan_fourth_shield_increment",
-     "pano_tilt_fourth_shield_increment"},
-};
 
 QString flag(bool on)
 {
@@ -36,7 +26,7 @@ QString key(const char *name)
 }
 
 // Reads the four keys of an area into it; an absent key leaves its field.
-void read_area(const QString &text, const char *const (&keys)[4], BoardRegionCoord::Area *area)
+void read_area(const QString &text, const std::array<const char *, 4> &keys, BoardRegionCoord::Area *area)
 {
     qint32 *fields[4] = {&area->left, &area->top, &area->width, &area->height};
     for (int i = 0; i < 4; ++i) {
@@ -118,12 +108,12 @@ PanoReading read_pano_block(const QString &text, BoardRegionCoord *coord)
     r.time_delay = value(text, QStringLiteral("time_delay"));
     r.multi_object_strategy = strategy_value(text, "multi_object_strategy");
     r.losing_object_strategy = strategy_value(text, "losing_object_strategy");
-    read_area(text, kTrackKeys, &coord->track);
+    read_area(text, teacher_region_keys::key_list(teacher_region_keys::kTrackingKeys), &coord->track);
     const QString enable = value(text, QStringLiteral("pano_shield_enable"));
     if (!enable.isNull())
         coord->pano_shield_enable = enable;
     for (int i = 0; i < kShieldCount; ++i)
-        read_area(text, kShieldKeys[i], &coord->shields[i]);
+        read_area(text, teacher_region_keys::key_list(teacher_region_keys::kShieldKeys[i]), &coord->shields[i]);
     r.feature_version = value(text, QStringLiteral("feature_version"));
     r.pano_version = value(text, QStringLiteral("pano_version"));
     return r;

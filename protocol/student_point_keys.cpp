@@ -1,6 +1,7 @@
 #include "protocol/student_point_keys.h"
 
 #include "graphics/region_geometry.h"
+#include "graphics/teacher_region_keys.h"
 
 #include <QDebug>
 
@@ -82,16 +83,6 @@ const char *const kFeatureCalibrateKeys[6][2] = {{"feature_calibrate_first_x", "
                                                  {"feature_calibrate_fourth_x", "feature_calibrate_fourth_y"},
                                                  {"feature_calibrate_fifth_x", "feature_calibrate_fifth_y"},
                                                  {"feature_calibrate_sixth_x", "feature_calibrate_sixth_y"}};
-const char *const kShieldKeys[4][4] = {
-    {"pano_pan_first_shield_scale", "pano_tilt_first_shield_scale", "pano_pan_first_shield_increment",
-     "pano_tilt_first_shield_increment"},
-    {"pano_pan_second_shield_scale", "pano_tilt_second_shield_scale", "pano_pan_second_shield_increment",
-     "pano_tilt_second_shield_increment"},
-    {"pano_pan_third_shield_scale", "pano_tilt_third_shield_scale", "pano_pan_third_shield_increment",
-     "pano_tilt_third_shield_increment"},
-    {"pano_pan_fourth_shield_scale", "pano_tilt_fourth_shield_scale", "pano_pan_fourth_shield_increment",
-     "pano_tilt_fourth_shield_increment"},
-};
 
 int to_camera(int label) { return region_geometry::scene_to_camera(label); }
 
@@ -202,7 +193,7 @@ QVector<Item> shield_items(const std::array<std::array<QPoint, 4>, 4> &shields, 
             }
         }
         for (int j = 0; j < 4; ++j)
-            items.append(item(kShieldKeys[k][j], v[j]));
+            items.append(item(teacher_region_keys::key_list(teacher_region_keys::kShieldKeys[k])[size_t(j)], v[j]));
     }
     return items;
 }
@@ -243,7 +234,7 @@ StudentReplyKeys store_reply_points(const QString &reply, StudentRegionPoints &p
             store_point(reply, kFeatureCalibrateKeys[i], points.feature_calibrate_points[size_t(i)]);
     for (int k = 0; k < 4; ++k) {
         for (int j = 0; j < 4; ++j) {
-            if (store_int(reply, kShieldKeys[k][j], coord.shield_values[size_t(k * 4 + j)]))
+            if (store_int(reply, teacher_region_keys::key_list(teacher_region_keys::kShieldKeys[k])[size_t(j)], coord.shield_values[size_t(k * 4 + j)]))
                 keys.shield[size_t(k)] = true;
         }
     }

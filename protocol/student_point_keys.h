@@ -57,6 +57,5 @@ extern const char *const kCornerKeys[4][2];
 extern const char *const kDesignatedKeys[6][2];
 extern const char *const kPanoCalibrateKeys[6][2];
 extern const char *const kFeatureCalibrateKeys[6][2];
-extern const char *const kShieldKeys[4][4];
 
 } // namespace student_point_keys

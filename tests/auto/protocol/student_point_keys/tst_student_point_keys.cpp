@@ -1,6 +1,7 @@
 // The point keys of the student block: conversion to camera units with its clamps, the naming
 // of the area corners, the designated points of both formats, the shield lines and the
 // calibration group; and the storing of a reply's point keys.
+#include "graphics/teacher_region_keys.h"
 #include "protocol/student_point_keys.h"
 
 #include <QtTest>
@@ -181,7 +182,7 @@ private slots:
         QCOMPARE(items.size(), 16);
         QStringList got;
         for (int j = 0; j < 4; ++j) {
-            QCOMPARE(items[shield * 4 + j].key, QString::fromLatin1(kShieldKeys[shield][j]));
+            QCOMPARE(items[shield * 4 + j].key, QString::fromLatin1(teacher_region_keys::key_list(teacher_region_keys::kShieldKeys[shield])[size_t(j)]));
             got << items[shield * 4 + j].value;
         }
         QCOMPARE(got.join(QLatin1Char(',')), values);
