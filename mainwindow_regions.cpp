@@ -47,6 +47,18 @@ const QString kRegionDisplayOffVisca = QStringLiteral("81 01 04 57 01 FF");
 int found_region_x = 0, found_region_y = 0;
 int found_region_w = 0, found_region_h = 0;
 
+// Puts a region the camera already has back on the scene, ready to be edited. A region the
+// camera does not have yet (any side below 1) is left to the installer to draw: false.
+bool put_back_region(CustomGraphicsScene *scene, const QString &name, const RegionRect &r, int pen)
+{
+    if (r.x < 1 || r.y < 1 || r.w < 1 || r.h < 1)
+        return false;
+    scene->delGraphicsRectItem(name);
+    scene->addGraphicsRectItem(name, r.x, r.y, r.w, r.h, pen);
+    scene->setCurrentAction(CustomGraphicsScene::DefaultType);
+    return true;
+}
+
 int index_of(const QString *names, int count, const QString &name)
 {
     for (int i = 0; i < count; ++i) {
@@ -148,14 +160,8 @@ void MainWindow::setShieldRegion(const QString &name)
         return;
     const RegionRect r = teacher_region_rects.shield[i];
     qDebug() << QStringLiteral("setShieldRegion %1:").arg(i + 1) << r.x << r.y << r.w << r.h;
-    // A shield the camera does not have yet is drawn by the installer.
-    if (r.x < 1 || r.y < 1 || r.w < 1 || r.h < 1) {
+    if (!put_back_region(region_scene, name, r, kShieldPen))
         start_shield_region_draw();
-        return;
-    }
-    region_scene->delGraphicsRectItem(name);
-    region_scene->addGraphicsRectItem(name, r.x, r.y, r.w, r.h, kShieldPen);
-    region_scene->setCurrentAction(CustomGraphicsScene::DefaultType);
 }
 
 void MainWindow::setBoardRegion(const QString &name)
@@ -166,13 +172,8 @@ void MainWindow::setBoardRegion(const QString &name)
         return;
     const RegionRect r = teacher_region_rects.board[i];
     qDebug() << QStringLiteral("setBoardRegion %1:").arg(i + 1) << r.x << r.y << r.w << r.h;
-    if (r.x < 1 || r.y < 1 || r.w < 1 || r.h < 1) {
+    if (!put_back_region(region_scene, name, r, kBoardPen))
         start_board_region_draw();
-        return;
-    }
-    region_scene->delGraphicsRectItem(name);
-    region_scene->addGraphicsRectItem(name, r.x, r.y, r.w, r.h, kBoardPen);
-    region_scene->setCurrentAction(CustomGraphicsScene::DefaultType);
 }
 
 void MainWindow::clear_region_scene()
