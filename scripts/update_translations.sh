@@ -4,10 +4,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 # Only the program's own folders (not build trees, tests or the simulator).
-sources=$(ls *.cpp *.h *.ui)
-for d in core protocol settings video graphics detection guide; do
-  [ -d "$d" ] && sources="$sources $d"
-done
+sources="app base media gui"
 for lang in zh en ja ko id th ar es; do
   case $lang in
     zh) target=zh_CN ;; en) target=en_US ;; ja) target=ja_JP ;; ko) target=ko_KR ;;

@@ -1,6 +1,6 @@
 #include "camera_slot_setup.h"
 
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include <QHostAddress>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/message_box.h"
+#include "seams/message_box.h"
 
 #include <QList>
 #include <QQueue>

@@ -3,7 +3,7 @@
 // layouts; a button whose camera is not connected warns and sends nothing.
 #include "core/time_scale.h"
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "sim_camera.h"
 #include "sim_camera_host.h"

@@ -6,10 +6,10 @@
 
 #include "core/reachability.h"
 #include "core/time_scale.h"
-#include "graphics/customgraphicsrectitem.h"
-#include "graphics/customgraphicsscene.h"
+#include "regions/customgraphicsrectitem.h"
+#include "regions/customgraphicsscene.h"
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"

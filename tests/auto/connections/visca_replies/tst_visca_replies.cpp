@@ -3,7 +3,7 @@
 // position shown per model, the digital zoom of a J22, the pan/tilt position, the focus mode
 // and the replies that are only logged.
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"

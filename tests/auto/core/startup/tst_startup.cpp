@@ -1,6 +1,6 @@
 #include "app_entry.h"
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "test_env.h"
 

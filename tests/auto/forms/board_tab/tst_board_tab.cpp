@@ -3,7 +3,7 @@
 // ranges, items and start states the slots rely on, the stacking of preview and overlay, and
 // what the window's set-up changes on the tab.
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
 

@@ -2,9 +2,9 @@
 // by object name: the objects and their classes, the signals the window's slots are connected
 // to by name, the defaults and states the director configuration relies on, and the
 // right-hand column that only the widened window shows.
-#include "core/resources.h"
+#include "support/resources.h"
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "window_holder.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"

@@ -1,10 +1,10 @@
 // Contract of the Options page and the About button of the main window form: the choices
 // whose item index or text other features take as a value, the signals their slots use, and
 // the start state after the window's set-up.
-#include "core/resources.h"
+#include "support/resources.h"
 #include "form_contract.h"
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "window_holder.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"

@@ -1,10 +1,10 @@
 // Contract of the Recorder Map Config page of the main window form: the port-forwarding edits
 // that the settings file, the port getters and Apply read by name, their defaults and states,
 // the signals that mark the page changed, and the folded start state after the set-up.
-#include "core/resources.h"
+#include "support/resources.h"
 #include "form_contract.h"
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "window_holder.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"

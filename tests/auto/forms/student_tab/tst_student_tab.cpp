@@ -2,7 +2,7 @@
 // window's slots connect to by name, the ranges, items and start states they rely on, the
 // stacking of previews, markers and overlays, and what the window's set-up changes on the tab.
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
 

@@ -2,11 +2,11 @@
 // and classes later features use, the signals their slots are connected to by name, ranges,
 // items, defaults and states, the stacking of previews, markers and overlays, and the start
 // state that the window's set-up leaves.
-#include "core/resources.h"
+#include "support/resources.h"
 #include "form_contract.h"
-#include "graphics/customgraphicsview.h"
+#include "regions/customgraphicsview.h"
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "window_holder.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"

@@ -2,9 +2,9 @@
 // by object name: the objects, their classes and layouts, the signals the window's slots are
 // connected to by name, the items, defaults and states discovery, transfer and preview rely
 // on, the device list's header, and the preview pad lying above the picture.
-#include "core/resources.h"
+#include "support/resources.h"
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "window_holder.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"

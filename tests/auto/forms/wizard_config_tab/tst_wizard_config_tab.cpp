@@ -1,6 +1,6 @@
 // Contract of the Wizard Config page of the main window form: an empty, transparent page that
 // stands for the wizard; choosing it is handled through the tab widget's currentChanged(int).
-#include "core/resources.h"
+#include "support/resources.h"
 #include "form_contract.h"
 #include "ui_mainwindow.h"
 

@@ -3,8 +3,8 @@
 // behaviour, the fold and expand strips and the status notice.
 #include "core/time_scale.h"
 #include "guide/guideconfig.h"
-#include "guide_data_update_manage.h"
-#include "mainwindow.h"
+#include "model/guide_data_update_manage.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"

@@ -1,7 +1,7 @@
 // The Options tab's decoder choice and About box, the validators the window puts on its port
 // and MAC fields, and the Recorder Map Config tab's port getters and change marks.
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"

@@ -5,7 +5,7 @@
 #include "core/port_forward_script.h"
 #include "core/time_scale.h"
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"

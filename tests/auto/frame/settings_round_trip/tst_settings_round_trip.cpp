@@ -4,7 +4,7 @@
 // save that cannot write leaves the previous file whole.
 #include "folder_faults.h"
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "settings/settings_path.h"
 #include "test_env.h"

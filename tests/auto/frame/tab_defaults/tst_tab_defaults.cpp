@@ -2,7 +2,7 @@
 // enabling and code validators, the slider labels and the "Apply(*)" marks, which the settings
 // load leaves off where the tab's value slots say so.
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
 

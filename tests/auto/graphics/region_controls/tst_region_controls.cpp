@@ -3,10 +3,10 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "core/time_scale.h"
-#include "graphics/customgraphicsrectitem.h"
-#include "graphics/customgraphicsscene.h"
+#include "regions/customgraphicsrectitem.h"
+#include "regions/customgraphicsscene.h"
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"

@@ -1,4 +1,4 @@
-#include "graphics/region_geometry.h"
+#include "model/region_geometry.h"
 
 #include <QtTest>
 

@@ -2,13 +2,13 @@
 // region view (offscreen).
 #define QTEST_QPA_MOUSE_HANDLING
 
-#include "graphics/customgraphicsrectitem.h"
-#include "graphics/customgraphicsscene.h"
-#include "graphics/customgraphicsview.h"
-#include "graphics/dotsignalgraphicsrectitem.h"
-#include "graphics/selectionrect.h"
+#include "regions/customgraphicsrectitem.h"
+#include "regions/customgraphicsscene.h"
+#include "regions/customgraphicsview.h"
+#include "regions/dotsignalgraphicsrectitem.h"
+#include "regions/selectionrect.h"
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"

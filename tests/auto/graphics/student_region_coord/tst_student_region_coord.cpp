@@ -1,7 +1,7 @@
 // The student reply's points back into the panel: camera units to label space with the
 // defaults for zeros, the calibration points divided by 8, the shield polygons from their edge
 // points, and the check boxes and point format from the enable strings.
-#include "graphics/student_region_coord.h"
+#include "protocol/student_region_coord.h"
 
 #include <QtTest>
 

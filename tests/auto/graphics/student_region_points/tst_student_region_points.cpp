@@ -1,5 +1,5 @@
 // The student panel's points: the numbering the settings file uses and the tab's defaults.
-#include "graphics/student_region_points.h"
+#include "model/student_region_points.h"
 
 #include <QtTest>
 

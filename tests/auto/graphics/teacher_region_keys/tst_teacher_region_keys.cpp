@@ -1,4 +1,4 @@
-#include "graphics/teacher_region_keys.h"
+#include "protocol/teacher_region_keys.h"
 #include "test_env.h"
 
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "core/reachability.h"
 #include "core/time_scale.h"
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"

@@ -2,7 +2,7 @@
 // and the board area record, the shield boxes and shown flags, the change marks, and Apply and
 // Obtain without the teacher pano camera.
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"

@@ -3,7 +3,7 @@
 // marks, and Apply and Obtain without the pano cameras.
 #include "core/time_scale.h"
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "protocol/director_parameters.h"
 #include "recording_presenter.h"
 #include "test_env.h"

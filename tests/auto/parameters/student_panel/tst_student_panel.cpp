@@ -3,7 +3,7 @@
 // reply into its widget, the points and shields of a reply, the device-model step, the
 // calibration widgets and the "Apply(*)" marks.
 #include "guide/guideconfig.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "window_holder.h"
 #include "recording_presenter.h"
 #include "test_env.h"

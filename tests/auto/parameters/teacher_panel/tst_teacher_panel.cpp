@@ -4,7 +4,7 @@
 #include "guide/guideconfig.h"
 #include "log_capture.h"
 #include "recording_presenter.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "window_holder.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"

@@ -4,7 +4,7 @@
 #include "core/time_scale.h"
 #include "guide/guideconfig.h"
 #include "log_capture.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "sim_camera.h"
 #include "test_env.h"

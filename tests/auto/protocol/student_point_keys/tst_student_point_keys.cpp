@@ -1,7 +1,7 @@
 // The point keys of the student block: conversion to camera units with its clamps, the naming
 // of the area corners, the designated points of both formats, the shield lines and the
 // calibration group; and the storing of a reply's point keys.
-#include "graphics/teacher_region_keys.h"
+#include "protocol/teacher_region_keys.h"
 #include "protocol/student_point_keys.h"
 
 #include <QtTest>

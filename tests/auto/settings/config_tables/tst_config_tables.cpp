@@ -1,7 +1,7 @@
 // The key tables of TEACHER_CONF, STUDENT_CONF, BOARD_CONF and DIRECTOR_CONF: the keys and the
 // order the writer follows, what the loader reads, and every control they name checked against
 // the main window form (name and class), so that a key never silently loses its control.
-#include "core/resources.h"
+#include "support/resources.h"
 #include "settings/config_tables.h"
 #include "ui_mainwindow.h"
 

@@ -2,7 +2,7 @@
 // a form POST and a JSON POST, which signal each answer comes back as, refused logins, missing
 // cameras and silent ones, and that no log line or error text carries the password.
 #include "core/time_scale.h"
-#include "httpmanager.h"
+#include "net/httpmanager.h"
 #include "log_capture.h"
 #include "protocol/lectern_request.h"
 #include "sim_http.h"

@@ -4,9 +4,9 @@
 // a refused login, values with "&", a password with "@", and that Default posts nothing.
 #include "camera_slot_setup.h"
 #include "guide/guideconfig.h"
-#include "httpmanager.h"
+#include "net/httpmanager.h"
 #include "log_capture.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "sim_camera.h"
 #include "sim_http.h"

@@ -2,7 +2,7 @@
 // resources, turns every text of the form into its language, and leaves the texts that are
 // values (decoder types, ports, addresses, codes, numbers) exactly as they are, since the
 // program and the cameras read those back.
-#include "core/resources.h"
+#include "support/resources.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
 

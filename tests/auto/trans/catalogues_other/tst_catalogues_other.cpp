@@ -3,7 +3,7 @@
 // values (addresses, ports, director codes, decoder names, calibration heights, numbers) stay
 // exactly as the form has them, since other code reads them back. The English catalogue turns
 // only the Chinese source texts into English.
-#include "core/resources.h"
+#include "support/resources.h"
 #include "ui_mainwindow.h"
 
 #include <QAbstractButton>

@@ -4,9 +4,9 @@
 // camera, and each one-shot capture exactly one picture when armed and none otherwise.
 #include "core/time_scale.h"
 #include "guide/guideconfig.h"
-#include "image_expand.h"
+#include "dialogs/image_expand.h"
 #include "log_capture.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "rtsp/rtsp_server_process.h"
 #include "smpte_bars.h"

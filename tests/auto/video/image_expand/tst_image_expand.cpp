@@ -2,9 +2,9 @@
 // image-max buttons of the main window that open it.
 #include "form_contract.h"
 #include "guide/guideconfig.h"
-#include "image_expand.h"
+#include "dialogs/image_expand.h"
 #include "log_capture.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "test_env.h"
 #include "ui_image_expand.h"

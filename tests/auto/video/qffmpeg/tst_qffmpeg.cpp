@@ -1,6 +1,6 @@
 // The decoder without a stream: frame pool, instance count, the FFmpeg log callback's warning
 // box, and opens that fail.
-#include "core/message_box.h"
+#include "seams/message_box.h"
 #include "log_capture.h"
 #include "recording_presenter.h"
 #include "video/decoder_choice.h"

@@ -1,0 +1,95 @@
+#include "app_entry.h"
+
+#include "core/log_handler.h"
+#include "detection/yolo.h"
+#include "seams/message_box.h"
+#include "support/resources.h"
+#include "core/installed_catalogue.h"
+#include "mainwindow/mainwindow.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QDir>
+#include <QLocale>
+#include <QLockFile>
+#include <QStyleFactory>
+#include <QTextCodec>
+#include <QTranslator>
+
+namespace {
+constexpr int kLockWaitMs = 100; // a second instance gives up almost at once
+
+struct CatalogueEntry {
+    QLocale::Language language;
+    const char *resource;
+};
+const CatalogueEntry kCatalogues[] = {
+    {QLocale::English, ":/trans/en.qm"},    {QLocale::Chinese, ":/trans/zh.qm"},
+    {QLocale::Japanese, ":/trans/ja.qm"},   {QLocale::Korean, ":/trans/ko.qm"},
+    {QLocale::Indonesian, ":/trans/id.qm"}, {QLocale::Thai, ":/trans/th.qm"},
+    {QLocale::Arabic, ":/trans/ar.qm"},     {QLocale::Spanish, ":/trans/es.qm"},
+};
+} // namespace
+
+// The one detector: built before main(), as the class list and the model are read at start.
+YOLO yolo_model;
+
+QString catalogue_for_language(int language)
+{
+    for (const CatalogueEntry &entry : kCatalogues) {
+        if (entry.language == language)
+            return QString::fromLatin1(entry.resource);
+    }
+    return QStringLiteral(":/trans/en.qm");
+}
+
+QTranslator *install_system_catalogue(QObject *owner)
+{
+    corvane_init_resources();
+    const QLocale locale;
+    auto *translator = new QTranslator(owner);
+    qDebug() << "SystemLocal:" << locale.language();
+    // A catalogue that does not load leaves the source texts in force.
+    translator->load(catalogue_for_language(locale.language()));
+    installed_catalogue::install(translator);
+    return translator;
+}
+
+int run_application(QApplication &app)
+{
+    corvane_init_resources();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("System"));
+    // Lives as long as the application; the language switch uninstalls it.
+    install_system_catalogue(&app);
+
+    installLogHandler(QStringLiteral("Corvane.log"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
+    qDebug() << "main start!!!";
+
+    const QString lockPath = QDir::temp().absoluteFilePath(QStringLiteral("Corvane.lock"));
+    qDebug() << "QString path=" << lockPath;
+    int exitCode = 1;
+    {
+        QLockFile lock(lockPath);
+        qDebug() << "bool isLock=" << lock.isLocked();
+        if (lock.tryLock(kLockWaitMs)) {
+            auto *window = new MainWindow;
+            const QString startState = window->getStartState();
+            qDebug() << "MainWindow::startState:" << startState;
+            if (startState == QLatin1String("1"))
+                window->show();
+            exitCode = app.exec();
+            delete window;
+        } else {
+            msgbox::Request request;
+            request.icon = QMessageBox::Warning;
+            request.text = QStringLiteral(
+                "The application is already running.\nAllowed to run only one instance of the application.");
+            msgbox::show(request);
+            exitCode = 1;
+        }
+    }
+    // The log path and mutex are static objects: no message may reach them once main returns.
+    uninstallLogHandler();
+    return exitCode;
+}

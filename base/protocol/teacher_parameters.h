@@ -1,0 +1,97 @@
+#pragma once
+
+#include "protocol/teacher_region_keys.h"
+#include "protocol/parameter_block.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QVector>
+
+#include <optional>
+
+// The teacher parameter block without widgets: the items of the teacher Apply in the order the
+// camera expects, the Obtain requests, and the reading rules of the teacher reply's choice keys.
+namespace teacher_parameters {
+
+using parameter_block::Item;
+using region_geometry::RegionRect;
+
+// What the teacher tab holds, already in the texts the block carries (labels in their own
+// formats, check boxes as flags, radio groups as the index of the checked button or -1).
+struct ApplyValues {
+    QString feature_camera_ip;
+    QString pano_sensitivity;
+    QString feature_distance;
+    QString pano_distance;
+    QString pano_pan_offset;
+    QString pano_tilt_offset;
+    int losing_object_strategy = -1; // none, pano, platform, student pano
+    int multi_object_strategy = -1;  // feature location, return to pano
+    int tracking_mode = -1;          // other, follow, binocular, mixed, board pano, lectern
+    QString time_to_pano_delay;
+    QString time_lost_delay;
+    QString ptzspeed_level;
+    bool board_detect_enable = false;
+    bool board_face_enable = false;
+    bool board_hand_enable = false;
+    QString board_detect_time;
+    QString board_continue_time;
+    QString board_lose_time;
+    QString board_face_interval_time;
+    bool auto_tracking = false;
+    bool feature_persontrack = false; // entry 1 of the person-track list
+    bool manual_focus = false;
+    bool auto_tilt = false;
+    bool feature_realtime_track = false;
+    // The snapshot effect entry (0 to 3), sent only for a feature camera of model M19.
+    std::optional<int> boardsnap_entry;
+};
+
+// Values of the radio groups; an index that names no button (nothing checked) gives "".
+QString losing_strategy_value(int index); // "0", "1", "2", "11"
+QString multi_strategy_value(int index);  // "1", "2"
+QString tracking_mode_value(int index);   // "0" to "5"
+// Snapshot effects: None "0", Float "1", Alpha "2", Nobody "4"; no entry counts as None.
+QString boardsnap_value(int entry);
+
+// The 65 item lines (66 with boardsnap_mode): the tab's values, then the regions. A snapshot
+// region the camera has not reported goes as snapshot_fallback when given, else as zeros.
+QVector<Item> apply_items(const ApplyValues &values, const teacher_region_keys::ApplyRegions &regions,
+                          const std::optional<RegionRect> &snapshot_fallback = std::nullopt);
+
+// "teacher_parameter", "set_tracking_config_file" and the item lines, each line ending with a
+// line feed.
+QString apply_block(const ApplyValues &values, const teacher_region_keys::ApplyRegions &regions,
+                    const std::optional<RegionRect> &snapshot_fallback = std::nullopt);
+
+// "teacher_parameter\nget_tracking_config_file" and "teacher_parameter\nget_director_config_file".
+QString obtain_block();
+QString director_obtain_block();
+
+// The focus-mode inquiry to the pano camera after an Obtain: "81 09 04 38 FF" for a J57,
+// "8A 09 04 38 FF" (its crop picture) for an M19, nothing for other models.
+QString focus_inquiry(const QString &pano_model);
+
+// The feature tracking area of a lectern-mode M19 camera in the unit its HTTP interface uses
+// (four times the region space), as the snapshot fallback and as the "effect_area" object.
+RegionRect lectern_area(const RegionRect &feature);
+QJsonObject lectern_area_object(const RegionRect &feature);
+
+// Reading rules of the teacher reply's choice keys: the index of the widget entry to select, or
+// nothing for a value the key does not know.
+std::optional<int> losing_strategy_index(const QString &value);     // "0" "1" "2" "11"
+std::optional<int> multi_strategy_index(const QString &oneChar);    // "1" "2"
+std::optional<int> tracking_mode_index(const QString &oneChar);     // "0" .. "5"
+std::optional<int> boardsnap_entry(const QString &oneChar);         // "0" "1" "2", "4" is entry 3
+int config_switch_index(const QString &oneChar);                    // "1": Tracking Config 1
+int persontrack_index(const QString &oneChar);                      // "0": Close
+
+// Whether the reply carries any region key or region enable string (a reply that only confirms
+// an Apply carries none).
+bool carries_region_keys(const QString &reply);
+
+// Stores the region keys of a teacher reply into coord. A tracking region whose y ("pano_tilt_
+// scale") comes as 0 is kept as 5, inside the scene's drawable band.
+void store_regions(const QString &reply, teacher_region_keys::TeacherRegionCoord &coord);
+
+} // namespace teacher_parameters

@@ -1,0 +1,443 @@
+#include "mainwindow/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "dialogs/calibrate_area_expand.h"
+#include "core/log_handler.h"
+#include "support/resources.h"
+#include "core/time_scale.h"
+#include "core/wait.h"
+#include "regions/customgraphicsscene.h"
+#include "regions/customgraphicsview.h"
+#include "guide/guideconfig.h"
+#include "net/httpmanager.h"
+#include "dialogs/image_expand.h"
+#include "settings/settings_path.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QEvent>
+#include <QGraphicsItem>
+#include <QTreeWidgetItem>
+#include <QHostAddress>
+#include <QLineEdit>
+#include <QNetworkProxy>
+#include <QRegularExpressionValidator>
+#include <QSettings>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QTranslator>
+#include <QUdpSocket>
+
+#include <iterator>
+
+MainWindow *gMainWindow = nullptr;
+
+namespace {
+// Intervals of the window's timers.
+constexpr int kResponseTipMs = 10000;
+constexpr int kAutoCalibrationStepMs = 5000;
+constexpr int kKeepAliveMs = 900000;
+constexpr int kStopConnectMs = 500;
+constexpr int kParaResponseMs = 500;
+
+QTimer *makeTimer(QObject *parent, int intervalMs, bool singleShot)
+{
+    auto *timer = new QTimer(parent);
+    timer->setInterval(timescale::scaled(intervalMs));
+    timer->setSingleShot(singleShot);
+    return timer;
+}
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui((corvane_init_resources(), new Ui::MainWindow))
+{
+    ui->setupUi(this);
+    qDebug() << 806 << " MainWindow:: program entry!!!";
+    gMainWindow = this;
+    slot_init_main_window();
+    initGuideConfig();
+
+    search_socket = new QUdpSocket(this);
+    connect(search_socket, &QUdpSocket::readyRead, this, &MainWindow::receive);
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+    delete discovery_group_address;
+    delete translator;
+}
+
+void MainWindow::slot_init_main_window()
+{
+    qDebug() << "MainWindow::slot_init_main_window()";
+
+    // Teacher tab: controls that stay out of view.
+    ui->teacher_board_hand_enable_checkBox->hide();
+    ui->teacher_tip_label->hide();
+    ui->label_persontrack->hide();
+    ui->teacher_feature_persontrack_comboBox->hide();
+    ui->teacher_zoom_lineEdit->hide();
+    // Student tab: the cropping notice and the zoom field show only when a reply asks for them.
+    ui->student_tip_label->hide();
+    ui->student_zoom_lineEdit->hide();
+
+    setWindowTitle(tr("Corvane V3.0.1"));
+    teacher_image_expand_open = false;
+    student_image_expand_open = false;
+    main_preview_active = true;
+
+    teacher_image_expand = new Image_Expand(this);
+    student_image_expand = new Image_Expand(this);
+    calibrate_area_expand = new Calibrate_Area_Expand(this);
+    region_scene = new CustomGraphicsScene(this);
+    region_scene->setSceneRect(0, 0, 480, 270);
+    ui->graphicsView->resize(480, 270);
+    ui->graphicsView->setScene(region_scene);
+
+    setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+    setFixedSize(899, 757);
+    ui->tabWidget->setCurrentIndex(0);
+
+    // Built-in port defaults; the settings file may replace them.
+    T_RTSP_Port = S_RTSP_Port = QStringLiteral("554");
+    T_Visca_Port = S_Visca_Port = QStringLiteral("1259");
+    T_UDP_Port = S_UDP_Port = QStringLiteral("6791");
+    T_TCP_Port = S_TCP_Port = QStringLiteral("6793");
+    T_Backup_Port = S_Backup_Port = QStringLiteral("5555");
+    Mcast_Port = QStringLiteral("8005");
+    teacher_udp_port = student_udp_port = 6791;
+    teacher_tcp_port = student_tcp_port = 6793;
+    teacher_visca_port = student_visca_port = 1259;
+    backup_port = 5555;
+    mcast_port = 8005;
+    teacher_rtsp_port = student_rtsp_port = QStringLiteral("554");
+    recorder_port_map_enabled = false;
+
+    // The Upgrade tab opens on its Search page.
+    ui->upgrade_tabWidget->setCurrentIndex(0);
+
+    // Student and Board tabs: controls the form keeps for their slots but the window never offers.
+    ui->groupBox_4->hide();
+    ui->groupBox_8->hide();
+    ui->groupBox_34->hide();
+    ui->student_feature_image_max_toolButton->hide();
+    ui->student_auto_calibration_pushButton->hide();
+    ui->groupBox_32->hide();
+    // Director and Upgrade tabs: neither is offered to the installer; the transfer work type
+    // comes from the settings file, and the board camera address is not typed by hand.
+    ui->worktype_comboBox->hide();
+    ui->director_board_IP_Edit->hide();
+
+    // Teacher tab: more controls that stay out of view, and the reversal compensation page.
+    ui->teacher_board_effect_list->hide();
+    ui->lectern_mode_radioButton->hide();
+    ui->teacher_feature_image_max_toolButton->hide();
+    ui->teacher_auto_calibration_pushButton->hide();
+    ui->tabWidget_3->removeTab(ui->tabWidget_3->indexOf(ui->tab_5));
+
+    // Device tree and region scene.
+    connect(ui->searchTreeWidget, &QTreeWidget::itemClicked, this, &MainWindow::onTreeWidgetClicked);
+    connect(region_scene, &QGraphicsScene::selectionChanged, this, &MainWindow::checkSelection);
+    connect(region_scene, &CustomGraphicsScene::signalNewSelectItem, this, &MainWindow::selectNewItem);
+    connect(region_scene, &CustomGraphicsScene::signalSelectItemStr, this, &MainWindow::selectItemRectStr);
+    // Pictures for the enlarged and calibration dialogs: the student pictures reach the
+    // enlarged dialog first, then the calibration dialog.
+    connect(this, &MainWindow::student_send_stream_to_feature, student_image_expand, &Image_Expand::display_image);
+    connect(this, &MainWindow::student_send_stream_to_pano, student_image_expand, &Image_Expand::display_pano_image);
+    connect(this, &MainWindow::teacher_send_stream_to_feature, teacher_image_expand, &Image_Expand::display_image);
+    connect(this, &MainWindow::teacher_send_stream_to_pano, teacher_image_expand, &Image_Expand::display_pano_image);
+    connect(this, &MainWindow::student_send_stream_to_feature, calibrate_area_expand, &Calibrate_Area_Expand::display_image);
+    connect(this, &MainWindow::student_send_stream_to_pano, calibrate_area_expand, &Calibrate_Area_Expand::display_pano_image);
+    connect(this, &MainWindow::close_mainwindow, this, &QWidget::close);
+    http_manager = new HttpManager(nullptr);
+    connect(http_manager, &HttpManager::requestStringFinished, this, &MainWindow::onRequestStringFinished);
+    connect(http_manager, &HttpManager::requestJsonFinished, this, &MainWindow::onRequestJsonFinished);
+    connect(http_manager, &HttpManager::requestError, this, &MainWindow::onRequestError);
+
+    // PTZ speed levels: "10", one digit, or nothing while typing.
+    ui->teacher_ptzspeed_level->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("10|([0-9]{0,1})")), this));
+    ui->student_ptzspeed_level->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("10|([0-9]{0,1})")), ui->student_ptzspeed_level));
+
+    teacher_cur_track_status = 2;
+    student_cur_track_status = 2;
+    // Setting a control from the file runs its change slots; those of the parameter and
+    // director tabs leave their Apply buttons unmarked meanwhile.
+    loading_config = true;
+    load_config();
+    loading_config = false;
+
+    // The installer starts by connecting the teacher close-up camera.
+    ui->teacher_feature_connect_Button->setFocus();
+    ui->teacher_feature_connect_Button->setDefault(true);
+
+    udpClient = new QUdpSocket(this);
+    udpClient->setProxy(QNetworkProxy::NoProxy);
+    connect(udpClient, &QUdpSocket::readyRead, this, &MainWindow::readSocUdpData);
+    udp_teacher_feature_flag = udp_teacher_pano_flag = false;
+    udp_student_feature_flag = udp_student_pano_flag = false;
+    udp_board_feature_flag = udp_board_pano_flag = false;
+    teacher_feature_tcp_flag = teacher_pano_tcp_flag = false;
+    student_feature_tcp_flag = student_pano_tcp_flag = false;
+    udpServer = new QUdpSocket(this);
+    udp_server_port = 7791;
+    connect(udpServer, &QUdpSocket::readyRead, this, &MainWindow::readResponseData);
+    qDebug() << 477 << " MainWindow::" << QDateTime::currentDateTime().toString(QStringLiteral("yyyy MM dd hh mm ss zzz"));
+
+    probe_tcp_socket = new QTcpSocket(this);
+    probe_tcp_socket->setProxy(QNetworkProxy::NoProxy);
+    teacher_tcp_socket = new QTcpSocket(this);
+    teacher_tcp_socket->setProxy(QNetworkProxy::NoProxy);
+    student_tcp_socket = new QTcpSocket(this);
+    student_tcp_socket->setProxy(QNetworkProxy::NoProxy);
+    wire_control_links();
+
+    response_timeout_timer = makeTimer(this, kResponseTipMs, true);
+    // Each pano camera waits for its own tracking status.
+    student_response_timeout_timer = makeTimer(this, kResponseTipMs, true);
+    teacher_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
+    student_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
+    teacher_pano_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
+    teacher_feature_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
+    student_pano_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
+    student_feature_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
+    connect(response_timeout_timer, &QTimer::timeout, this, &MainWindow::slot_response_timeout_tip);
+    connect(student_response_timeout_timer, &QTimer::timeout, this, &MainWindow::slot_student_response_timeout_tip);
+    connect(teacher_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_teacher_auto_calibration);
+    connect(student_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_student_auto_calibration);
+    connect(teacher_pano_keepalive_timer, &QTimer::timeout, this, &MainWindow::teacher_pano_tcp_keepalive);
+    connect(teacher_feature_keepalive_timer, &QTimer::timeout, this, &MainWindow::teacher_feature_tcp_keepalive);
+    connect(student_pano_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_tcp_keepalive);
+    connect(student_feature_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_feature_tcp_keepalive);
+
+    // The calibration markers stay hidden until a calibration shows them.
+    ui->teacher_feature_calibration_label->hide();
+    ui->teacher_pano_calibration_label->hide();
+    // Student calibration markers and corner numbers show only while calibrating or drawing.
+    ui->student_feature_calibration_label->hide();
+    ui->student_pano_calibration_label->hide();
+    ui->student_region_one_hint_label->hide();
+    ui->student_region_two_hint_label->hide();
+    ui->student_region_three_hint_label->hide();
+    ui->student_region_four_hint_label->hide();
+
+    install_input_validators();
+
+    stop_connect_timer = makeTimer(this, kStopConnectMs, false);
+    connect(stop_connect_timer, &QTimer::timeout, this, &MainWindow::stop_connect);
+
+    // Device list columns: No, IP Address, NetMask, GateWay, Uptime, Version, Device Model,
+    // MAC Address, Device ID, First DNS, DHCP.
+    static const int kSearchColumnWidths[] = {50, 118, 118, 118, 118, 65, 65, 150, 238, 118, 65};
+    for (int column = 0; column < int(std::size(kSearchColumnWidths)); ++column)
+        ui->searchTreeWidget->setColumnWidth(column, kSearchColumnWidths[column]);
+    ui->searchTreeWidget->setSortingEnabled(true);
+
+    rtsp_preview_connected = false;
+    // The work type entry follows the stored work type (TYPE1 unless the settings say TYPE2).
+    ui->worktype_comboBox->setCurrentIndex(work_type == 2 ? 1 : 0);
+    // An upgrade file dropped on the log or the file field goes to the window's own drop
+    // handler, which checks it, instead of being pasted as text.
+    ui->textEdit->setAcceptDrops(false);
+    ui->upgrade_filename_lineEdit->setAcceptDrops(false);
+    setAcceptDrops(true);
+    // upgrade_mode starts as "Simple"; a stored "Full" read above stays, so that the type list
+    // and the next save agree with it.
+
+    discovery_group_address = new QHostAddress(QStringLiteral("239.255.255.251"));
+    discovery_card_index = -1;
+    discovery_socket = new QUdpSocket(this);
+    unicast_socket = new QUdpSocket(this);
+    connect(unicast_socket, &QUdpSocket::readyRead, this, &MainWindow::receive_unicast);
+
+    // The Preview pad's two lower corner keys zoom in PTZ mode and are the menu's BACK and
+    // MENU keys in OSD mode.
+    if (ui->upgrade_preview_comboBox->currentIndex() == 0) {
+        ui->osd_back_Button->setText(tr("Zoom in"));
+        ui->osd_menu_Button->setText(tr("Zoom out"));
+    } else {
+        ui->osd_back_Button->setText(tr("BACK"));
+        ui->osd_menu_Button->setText(tr("MENU"));
+    }
+
+    para_response_timer = makeTimer(this, kParaResponseMs, false);
+    connect(para_response_timer, &QTimer::timeout, this, &MainWindow::get_para_response);
+    para_response_timer->start();
+
+    // The customer model has no board cameras.
+    if (teacher_customer_model_flag || student_customer_model_flag)
+        disable_board_widgets();
+
+    // The student camera has four shield zones; 5 to 8 are never offered.
+    ui->student_shield_five_checkBox->hide();
+    ui->student_shield_six_checkBox->hide();
+    ui->student_shield_seven_checkBox->hide();
+    ui->student_shield_eight_checkBox->hide();
+    // Board lose and space times, the PTZ speed tip and the installation-position row stay hidden.
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->label_54, ui->label_190, ui->teacher_board_lose_Slider, ui->teacher_board_lose_label,
+             ui->label_189, ui->label_191, ui->teacher_board_space_Slider, ui->teacher_board_space_label,
+             ui->label_192, ui->student_camera_install_pos_pushButton, ui->label_45, ui->label_55,
+             ui->student_camera_length_lineEdit, ui->student_object_height_lineEdit})
+        w->hide();
+
+    // The three-presets mode has its own preset list (centre board and board pano, no platform).
+    if (ui->other_mode_radioButton->isChecked()) {
+        ui->teacher_preset_list->clear();
+        ui->teacher_preset_list->addItem(tr("Num 0 : Pano"));
+        ui->teacher_preset_list->addItem(tr("Num 1 : Left Board"));
+        ui->teacher_preset_list->addItem(tr("Num 2 : Center Board"));
+        ui->teacher_preset_list->addItem(tr("Num 3 : Right Board"));
+        ui->teacher_preset_list->addItem(tr("Num 11 : Board Pano"));
+        ui->teacher_preset_list->addItem(tr("Num 60 : Pano Crop"));
+    }
+    fill_pano_preset_list();
+
+    // Board tab: regions, basic settings, manual tracking and versions are never offered.
+    ui->groupBox_29->hide();
+    ui->board_startTrack_Button->hide();
+    ui->board_stopTrack_Button->hide();
+    ui->groupBox_30->hide();
+    ui->groupBox_33->hide();
+    // Recorder Map Config opens folded: only the switch, the recorder address and the buttons.
+    ui->port_set_groupBox->hide();
+    ui->widget_username->hide();
+    ui->widget_password->hide();
+
+    remove_unused_tabs(false);
+
+    // The panorama cameras focus by themselves: no focus-mode pages; of tabWidget_3 only the
+    // lens calibration page stays.
+    ui->student_pano_auto_mode_Button->setChecked(true);
+    ui->teacher_pano_auto_mode_Button->setChecked(true);
+    ui->tabWidget_3->removeTab(ui->tabWidget_3->indexOf(ui->tab_18));
+    ui->tabWidget_2->removeTab(ui->tabWidget_2->indexOf(ui->tab_19));
+    ui->recorder_password_Edit->setEchoMode(QLineEdit::Password);
+    // The student position calibration shows only for a pair of J57 student cameras.
+    set_student_calibration_widgets_visible(false);
+    // The lectern mode's director server and the student configuration page stay read-only.
+    ui->groupBox_36->setEnabled(false);
+    ui->tab_22->setEnabled(false);
+
+    // The empty logo strip lies over the bottom edge of the Teacher tab's Stop Track button:
+    // clicks there go to the button.
+    ui->oem_logo_label->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::wait_ms(int ms)
+{
+    ::wait_ms(ms);
+}
+
+QString MainWindow::getStartState()
+{
+    QSettings settings(settings_file_path(), QSettings::IniFormat);
+    QString state = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
+    qDebug() << "MainWindow:: enter getStartState = " << state;
+    if (state.isEmpty())
+        state = QStringLiteral("0");
+    qDebug() << "MainWindow:: leave getStartState = " << state;
+    return state;
+}
+
+void MainWindow::initGuideConfig()
+{
+    guide_config = new GuideConfig(nullptr);
+    connect(guide_config, &GuideConfig::setupCompleted, this, &QWidget::show);
+    connect(guide_config, &GuideConfig::setupCompleted, this, &MainWindow::updateGuideConfig);
+    connect(guide_config, &GuideConfig::transferData, this, &MainWindow::updateGuideData);
+
+    QSettings settings(settings_file_path(), QSettings::IniFormat);
+    guide_state = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
+    if (guide_state.isEmpty()) {
+        guide_state = QStringLiteral("0");
+        qDebug() << 79 << " Obtain configuration exception!";
+    }
+    config_number_camera = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera")).toInt();
+    if (config_number_camera < 0 || config_number_camera > 3) {
+        config_number_camera = 0;
+        qDebug() << 84 << " Obtain configuration exception!";
+    }
+    // Selecting an entry that differs from the current one has run the layout choice already;
+    // it runs once more in every case.
+    ui->choose_camera_comboBox->setCurrentIndex(config_number_camera);
+    on_choose_camera_comboBox_currentIndexChanged(config_number_camera);
+    qDebug() << "MainWindow::initGuideConfig-> guide_state:" << guide_state
+             << ",config_number_camera:" << config_number_camera;
+
+    // A state that nothing writes (neither "0" nor "1") would leave no window at all: such a
+    // file is treated as an unfinished wizard.
+    if (guide_state != QLatin1String("1")) {
+        guide_config->show();
+    } else {
+        const bool withBoard = config_number_camera >= 2;
+        if (!withBoard && ui->tabWidget->count() == eight_tab)
+            ui->tabWidget->removeTab(2);
+        else if (withBoard && ui->tabWidget->count() == seven_tab)
+            ui->tabWidget->insertTab(2, ui->tab_board, tr("Board"));
+    }
+}
+
+void MainWindow::updateGuideData(QVariant data)
+{
+    ui->tabWidget->setCurrentIndex(0);
+    Guide_Data_Update_Manage record;
+    if (data.canConvert<Guide_Data_Update_Manage>())
+        record = data.value<Guide_Data_Update_Manage>();
+    config_number_camera = record.camera_number;
+    ui->teacher_feature_IP_Edit->setText(record.teacher_feature_ip);
+    ui->student_feature_IP_Edit->setText(record.student_feature_ip);
+    // With two cameras one camera per side serves as close-up and panorama camera.
+    if (record.camera_number == 0) {
+        ui->teacher_pano_IP_Edit->setText(record.teacher_feature_ip);
+        ui->student_pano_IP_Edit->setText(record.student_feature_ip);
+    } else {
+        ui->teacher_pano_IP_Edit->setText(record.teacher_pano_ip);
+        ui->student_pano_IP_Edit->setText(record.student_pano_ip);
+    }
+    ui->board_feature_IP_Edit->setText(record.board_feature_ip);
+    ui->board_pano_IP_Edit->setText(record.board_pano_ip);
+    ui->choose_camera_comboBox->setCurrentIndex(config_number_camera);
+    widgetChanged(config_number_camera);
+}
+
+void MainWindow::updateGuideConfig()
+{
+    qDebug() << "MainWindow::enter updateGuideConfig :";
+}
+
+void MainWindow::send_guide_data()
+{
+    guide_data.teacher_feature_ip = ui->teacher_feature_IP_Edit->text();
+    guide_data.teacher_pano_ip = ui->teacher_pano_IP_Edit->text();
+    guide_data.student_feature_ip = ui->student_feature_IP_Edit->text();
+    guide_data.student_pano_ip = ui->student_pano_IP_Edit->text();
+    guide_data.board_feature_ip = ui->board_feature_IP_Edit->text();
+    guide_data.board_pano_ip = ui->board_pano_IP_Edit->text();
+    guide_data.camera_number = ui->choose_camera_comboBox->currentIndex();
+    guide_data.current_language = language;
+    guide_config->receiverData(QVariant::fromValue(guide_data));
+}
+
+// ---- receivers whose behaviour belongs to later features ----
+void MainWindow::slot_teacher_auto_calibration() {}
+void MainWindow::slot_student_auto_calibration() {}
+// The detector comes later; the teacher pano picture slot already hands it its picture.
+void MainWindow::QImage2cvMat(QImage image)
+{
+    qDebug() << "MainWindow::QImage2cvMat:" << image;
+    qDebug() << "QImage2cvMat format:" << image.format() << "//image.height():" << image.height()
+             << "//image.width():" << image.width();
+}
+void MainWindow::onTreeWidgetClicked(QTreeWidgetItem *, int) {}
+void MainWindow::receive() {}
+void MainWindow::receive_unicast() {}

@@ -1,0 +1,118 @@
+// The language switch of the Options tab: the catalogue swap, the re-texting of the form, the
+// interface font and the reset of the parameter tabs.
+#include "mainwindow/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "core/installed_catalogue.h"
+#include "settings/language_table.h"
+
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QDebug>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTranslator>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kThaiPointSize = 11; // Thai script needs the larger size to stay legible
+constexpr int kPointSize = 10;
+const char *const kInterfaceFamily = "微软雅黑";
+
+struct KeptText {
+    QLineEdit *edit;
+    QString text;
+};
+
+} // namespace
+
+void MainWindow::on_language_select_comboBox_activated(int index)
+{
+    qDebug() << "Switch SystemLocal:" << index;
+    const int row = language::name_for_index(index) ? index : language::kEnglishIndex;
+    language = *language::name_for_index(row);
+
+    if (!translator)
+        translator = new QTranslator;
+    QCoreApplication::removeTranslator(translator);
+    // A catalogue that does not load leaves the translator empty: the source texts show.
+    translator->load(language::catalogue_for_index(row));
+    // Also takes the start-up catalogue out, so that only the chosen language can show.
+    installed_catalogue::install(translator);
+
+    retranslate_keeping_line_edits();
+    retranslate_code_texts();
+
+    ui->language_select_comboBox->setCurrentIndex(row);
+    // The recorder parameters fold again, matching the "Show More" the button reads now.
+    ui->port_set_groupBox->hide();
+    ui->widget_username->hide();
+    ui->widget_password->hide();
+
+    apply_interface_font();
+    set_all_defaults();
+}
+
+void MainWindow::retranslate_keeping_line_edits()
+{
+    // The form's re-texting would put every line edit back to its form text (ports, logins,
+    // addresses typed by the installer) and run its change slot. Each edit keeps its text, and
+    // no slot runs, so nothing is marked changed by the switch itself. The line edits inside
+    // spin and combo boxes belong to those boxes and are left to them.
+    std::vector<KeptText> kept;
+    std::vector<std::unique_ptr<QSignalBlocker>> blockers;
+    for (QLineEdit *edit : findChildren<QLineEdit *>()) {
+        QWidget *parent = edit->parentWidget();
+        if (qobject_cast<QAbstractSpinBox *>(parent) || qobject_cast<QComboBox *>(parent))
+            continue;
+        kept.push_back({edit, edit->text()});
+        blockers.push_back(std::make_unique<QSignalBlocker>(edit));
+    }
+    ui->retranslateUi(this);
+    for (const KeptText &k : kept) {
+        if (k.edit->text() != k.text)
+            k.edit->setText(k.text);
+    }
+}
+
+void MainWindow::retranslate_code_texts()
+{
+    // Texts the window sets over the form's: the re-texting put the form's back.
+    setWindowTitle(tr("Corvane V3.0.1"));
+    if (port_settings_changed)
+        ui->apply_port_Button->setText(tr("Apply(*)"));
+    on_upgrade_preview_comboBox_activated(ui->upgrade_preview_comboBox->currentIndex());
+    // A connected camera's button offers the disconnect.
+    for (camera_slot::Slot slot : {camera_slot::Slot::TeacherFeature, camera_slot::Slot::TeacherPano,
+                                   camera_slot::Slot::StudentFeature, camera_slot::Slot::StudentPano,
+                                   camera_slot::Slot::BoardFeature, camera_slot::Slot::BoardPano}) {
+        CameraSlotRefs refs = slot_refs(slot);
+        if (refs.flag)
+            refs.button->setText(tr("Disconnect"));
+    }
+    if (rtsp_preview_connected)
+        ui->rtsp_connect_Button->setText(tr("Disconnect"));
+    if (config_number_camera == 3) {
+        ui->board_feature_ip_label->setText(tr("Board 1"));
+        ui->board_enable_checkBox->setText(tr("Enable 1"));
+    }
+    if (QFileInfo::exists(QStringLiteral("data.tar.gz")))
+        ui->label_81->setText(tr("exist"));
+}
+
+void MainWindow::apply_interface_font()
+{
+    QFont interfaceFont = font();
+    interfaceFont.setPointSize(language == QLatin1String("Thai") ? kThaiPointSize : kPointSize);
+    interfaceFont.setFamily(QString::fromUtf8(kInterfaceFamily));
+    // A combo box builds its popup list when its font first changes; the second round reaches
+    // the widgets built during the first.
+    for (int round = 0; round < 2; ++round) {
+        for (QWidget *w : findChildren<QWidget *>())
+            w->setFont(interfaceFont);
+    }
+}

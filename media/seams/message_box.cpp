@@ -1,0 +1,80 @@
+#include "seams/message_box.h"
+
+#include "core/wait.h"
+
+namespace msgbox {
+namespace {
+
+class ModalPresenter : public Presenter {
+public:
+    QMessageBox::StandardButton present(const Request &request) override
+    {
+        QMessageBox box(request.icon, request.title, request.text, request.buttons, request.parent);
+        if (request.defaultButton != QMessageBox::NoButton)
+            box.setDefaultButton(request.defaultButton);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
+};
+
+ModalPresenter gModal;
+Presenter *gPresenter = nullptr;
+
+QMessageBox::StandardButton make(QMessageBox::Icon icon, QWidget *parent, const QString &title,
+                                 const QString &text, QMessageBox::StandardButtons buttons,
+                                 QMessageBox::StandardButton defaultButton)
+{
+    Request r;
+    r.icon = icon;
+    r.parent = parent;
+    r.title = title;
+    r.text = text;
+    r.buttons = buttons;
+    r.defaultButton = defaultButton;
+    return show(r);
+}
+
+} // namespace
+
+void Presenter::presentNotice(const Request &request, int ms)
+{
+    auto *box = new QMessageBox(request.icon, request.title, request.text, QMessageBox::NoButton, request.parent,
+                                Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    box->setModal(false);
+    box->show();
+    wait_ms(ms);
+    box->hide();
+    box->deleteLater();
+}
+
+void setPresenter(Presenter *p) { gPresenter = p; }
+Presenter *presenter() { return gPresenter ? gPresenter : &gModal; }
+
+QMessageBox::StandardButton show(const Request &request) { return presenter()->present(request); }
+
+void notice(const Request &request, int ms) { presenter()->presentNotice(request, ms); }
+
+QMessageBox::StandardButton warning(QWidget *parent, const QString &title, const QString &text,
+                                    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton def)
+{
+    return make(QMessageBox::Warning, parent, title, text, buttons, def);
+}
+
+QMessageBox::StandardButton information(QWidget *parent, const QString &title, const QString &text,
+                                        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton def)
+{
+    return make(QMessageBox::Information, parent, title, text, buttons, def);
+}
+
+QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
+                                     QMessageBox::StandardButtons buttons, QMessageBox::StandardButton def)
+{
+    return make(QMessageBox::Question, parent, title, text, buttons, def);
+}
+
+QMessageBox::StandardButton critical(QWidget *parent, const QString &title, const QString &text,
+                                     QMessageBox::StandardButtons buttons, QMessageBox::StandardButton def)
+{
+    return make(QMessageBox::Critical, parent, title, text, buttons, def);
+}
+
+} // namespace msgbox
