@@ -13,13 +13,6 @@ const char kMarker[4] = {'U', 'O', 'T', '\0'};
 constexpr int kPayloadLogLimit = 16 * 1024;
 constexpr int kBufferLogLimit = 256;
 
-QByteArray log_bytes(const char *data, int size, int limit)
-{
-    if (size <= limit)
-        return QByteArray(data, size);
-    return QByteArray(data, limit) + "...(" + QByteArray::number(size) + " bytes)";
-}
-
 // The magic as the header names it: its bytes before the first zero byte.
 QString magic_text(const char *header)
 {

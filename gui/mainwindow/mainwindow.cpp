@@ -34,9 +34,7 @@ MainWindow *gMainWindow = nullptr;
 
 namespace {
 // Intervals of the window's timers.
-constexpr int kResponseTipMs = 10000;
 constexpr int kAutoCalibrationStepMs = 5000;
-constexpr int kKeepAliveMs = 900000;
 constexpr int kStopConnectMs = 500;
 constexpr int kParaResponseMs = 500;
 
@@ -54,6 +52,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui((corvane_init_resources(), new Ui::MainWindow))
 {
     ui->setupUi(this);
+    wire_control_link();
     qDebug() << 806 << " MainWindow:: program entry!!!";
     gMainWindow = this;
     slot_init_main_window();
@@ -175,44 +174,15 @@ void MainWindow::slot_init_main_window()
     ui->teacher_feature_connect_Button->setFocus();
     ui->teacher_feature_connect_Button->setDefault(true);
 
-    udpClient = new QUdpSocket(this);
-    udpClient->setProxy(QNetworkProxy::NoProxy);
-    connect(udpClient, &QUdpSocket::readyRead, this, &MainWindow::readSocUdpData);
-    udp_teacher_feature_flag = udp_teacher_pano_flag = false;
-    udp_student_feature_flag = udp_student_pano_flag = false;
-    udp_board_feature_flag = udp_board_pano_flag = false;
-    teacher_feature_tcp_flag = teacher_pano_tcp_flag = false;
-    student_feature_tcp_flag = student_pano_tcp_flag = false;
-    udpServer = new QUdpSocket(this);
-    udp_server_port = 7791;
-    connect(udpServer, &QUdpSocket::readyRead, this, &MainWindow::readResponseData);
     qDebug() << 477 << " MainWindow::" << QDateTime::currentDateTime().toString(QStringLiteral("yyyy MM dd hh mm ss zzz"));
 
-    probe_tcp_socket = new QTcpSocket(this);
-    probe_tcp_socket->setProxy(QNetworkProxy::NoProxy);
-    teacher_tcp_socket = new QTcpSocket(this);
-    teacher_tcp_socket->setProxy(QNetworkProxy::NoProxy);
-    student_tcp_socket = new QTcpSocket(this);
-    student_tcp_socket->setProxy(QNetworkProxy::NoProxy);
-    wire_control_links();
-
-    response_timeout_timer = makeTimer(this, kResponseTipMs, true);
-    // Each pano camera waits for its own tracking status.
-    student_response_timeout_timer = makeTimer(this, kResponseTipMs, true);
     teacher_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
     student_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
-    teacher_pano_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
-    teacher_feature_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
-    student_pano_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
-    student_feature_keepalive_timer = makeTimer(this, kKeepAliveMs, true);
+    // Each pano camera waits for its own tracking status.
     connect(response_timeout_timer, &QTimer::timeout, this, &MainWindow::slot_response_timeout_tip);
     connect(student_response_timeout_timer, &QTimer::timeout, this, &MainWindow::slot_student_response_timeout_tip);
     connect(teacher_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_teacher_auto_calibration);
     connect(student_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_student_auto_calibration);
-    connect(teacher_pano_keepalive_timer, &QTimer::timeout, this, &MainWindow::teacher_pano_tcp_keepalive);
-    connect(teacher_feature_keepalive_timer, &QTimer::timeout, this, &MainWindow::teacher_feature_tcp_keepalive);
-    connect(student_pano_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_tcp_keepalive);
-    connect(student_feature_keepalive_timer, &QTimer::timeout, this, &MainWindow::student_feature_tcp_keepalive);
 
     // The calibration markers stay hidden until a calibration shows them.
     ui->teacher_feature_calibration_label->hide();

@@ -10,6 +10,8 @@
 #include "protocol/ptz_commands.h"
 #include "protocol/request_poller.h"
 #include "protocol/uot_reader.h"
+#include "model/camera_slots.h"
+#include "net/control_link.h"
 
 #include <QHostAddress>
 #include <QImage>
@@ -60,14 +62,6 @@ struct RectFManage;
 namespace parameter_reply {
 struct StatusPart;
 }
-
-// Where a VISCA reply came from, as far as its reader knows: the sender of a datagram (address
-// and port), or the side's TCP link (1 teacher, 2 student). Empty when unknown.
-struct ViscaReplyOrigin {
-    QHostAddress sender;
-    quint16 sender_port = 0;
-    int tcp_link = 0;
-};
 
 // The one main window. Subsystems 1 and 3 to 8 are its operations; their sources are split by
 // feature (mainwindow_<feature>.cpp) and share the members below, grouped by the feature that
@@ -189,22 +183,15 @@ public:
     // Every command to a camera goes through here: a parameter block (hex false) or a VISCA
     // command text (hex true) to the control address of one connected camera slot.
     void sendMsg_Net(QHostAddress *destination, int port, const QString &text, bool hex);
-    void closeUdpServer();
-    bool probe_tcp_connect(const QString &ip, int port);
-    void connect_teacher_pano_tcp(const QString &ip);
     void set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up);
     void set_teacher_ip_edits(const QString &text);
     void set_student_ip_edits(const QString &text);
-    void stop_keepalive_timers();
-    void teacher_tcp_ready_read();
-    void student_tcp_ready_read();
     QString bytes_to_hex_text(const unsigned char *data, int count);
     QString visca_absolute_position(int pan, int tilt);
     QString visca_absolute_pan_tilt(int pan_degrees, int tilt_degrees);
     QString remove_spaces(const QString &text);
     QString address_part(const QString &text);
     // Replies: the UOT frames of one TCP link, the router of text answers and their parser.
-    void parseReadData(UotReader &reader, const QByteArray &bytes);
     void dispatch_reply(const QByteArray &reply);
     void resolver_param(const QByteArray &reply);
     // The key tables of each section of a text answer: teacher (mainwindow_teacher.cpp),
@@ -307,14 +294,8 @@ public slots:
     void updateGuideConfig();
 
     // ---- camera control protocol ----
-    void readResponseData();
-    void readSocUdpData();
     void slot_response_timeout_tip();
     void slot_student_response_timeout_tip();
-    void teacher_pano_tcp_keepalive();
-    void teacher_feature_tcp_keepalive();
-    void student_tcp_keepalive();
-    void student_feature_tcp_keepalive();
     void stop_connect();
 
     // ---- camera connections (mainwindow_connections.cpp) ----
@@ -786,8 +767,6 @@ private:
     void disconnect_camera_slot(camera_slot::Slot slot);
     // True (and the slot disconnected) when a disconnect was asked for during the connect's wait.
     bool connect_interrupted(camera_slot::Slot slot);
-    void open_side_tcp_link(camera_slot::Slot slot, const QString &address);
-    void release_tcp_flags_not_on_link(camera_slot::Side side);
     void run_pano_sequence(camera_slot::Slot slot, const QString &address);
     void camera_frame_failed(camera_slot::Slot slot);
     void return_pressed(camera_slot::Slot slot);
@@ -827,12 +806,11 @@ private:
     void preview_button(int button, bool pressed);
 
     // camera control protocol (mainwindow_protocol.cpp)
-    void wire_control_links();
-    void mark_tcp_link_failed(int side, const char *reason, int detail);
-    bool send_over_tcp(int side, int port, const QByteArray &payload);
-    void send_over_udp(QHostAddress *destination, int port, const QByteArray &payload, bool expects_text_answer);
-    void keep_link_alive(QHostAddress *destination, bool tcp_flag, int port, const char *log_text, QTimer *timer,
-                         bool link_failed);
+    void wire_control_link();
+    // The rule of the window's sends: the side's TCP link of the camera slot a command is
+    // addressed to, else a datagram; the manual director console's own rule while it runs.
+    link_choice::Choice choose_link(const QString &address, const QHostAddress *destination);
+    void route_text_reply(const QByteArray &reply, bool datagram);
     void send_parameter_request(QHostAddress *destination, int port, const QStringList &lines);
     bool run_slot_by_name(const char *slot);
     void read_board_relayed_keys(const QString &text);
@@ -938,52 +916,39 @@ public:
     int mcast_port = 8005;
 
     // ---- camera control protocol ----
-    QUdpSocket *udpClient = nullptr;
-    QUdpSocket *udpServer = nullptr;
-    quint16 udp_server_port = 7791;
-    QTcpSocket *probe_tcp_socket = nullptr;
-    QTcpSocket *teacher_tcp_socket = nullptr;
-    QTcpSocket *student_tcp_socket = nullptr;
-    bool udp_teacher_feature_flag = false;
-    bool udp_teacher_pano_flag = false;
-    bool udp_student_feature_flag = false;
-    bool udp_student_pano_flag = false;
-    bool udp_board_feature_flag = false;
-    bool udp_board_pano_flag = false;
-    bool teacher_feature_tcp_flag = false;
-    bool teacher_pano_tcp_flag = false;
-    bool student_feature_tcp_flag = false;
-    bool student_pano_tcp_flag = false;
-    bool tcp_socket_flag = false;
-    int currentState = 0; // TCP link of the last TCP send: 0 none, 1 teacher, 2 student
-    // Control address of each connected camera slot; null while the slot is not connected.
-    QHostAddress *teacher_feature_destination = nullptr;
-    QHostAddress *teacher_pano_destination = nullptr;
-    QHostAddress *student_feature_destination = nullptr;
-    QHostAddress *student_pano_destination = nullptr;
-    QHostAddress *board_feature_destination = nullptr;
-    QHostAddress *board_pano_destination = nullptr;
+    CameraSlots camera_slots;
+    ControlLink *control_link = nullptr;
+    // Transitional names of the slot records' fields.
+    bool &udp_teacher_feature_flag = camera_slots[camera_slot::Slot::TeacherFeature].udp_flag;
+    bool &udp_teacher_pano_flag = camera_slots[camera_slot::Slot::TeacherPano].udp_flag;
+    bool &udp_student_feature_flag = camera_slots[camera_slot::Slot::StudentFeature].udp_flag;
+    bool &udp_student_pano_flag = camera_slots[camera_slot::Slot::StudentPano].udp_flag;
+    bool &udp_board_feature_flag = camera_slots[camera_slot::Slot::BoardFeature].udp_flag;
+    bool &udp_board_pano_flag = camera_slots[camera_slot::Slot::BoardPano].udp_flag;
+    bool &teacher_feature_tcp_flag = camera_slots[camera_slot::Slot::TeacherFeature].tcp_flag;
+    bool &teacher_pano_tcp_flag = camera_slots[camera_slot::Slot::TeacherPano].tcp_flag;
+    bool &student_feature_tcp_flag = camera_slots[camera_slot::Slot::StudentFeature].tcp_flag;
+    bool &student_pano_tcp_flag = camera_slots[camera_slot::Slot::StudentPano].tcp_flag;
+    QHostAddress *&teacher_feature_destination = camera_slots[camera_slot::Slot::TeacherFeature].destination;
+    QHostAddress *&teacher_pano_destination = camera_slots[camera_slot::Slot::TeacherPano].destination;
+    QHostAddress *&student_feature_destination = camera_slots[camera_slot::Slot::StudentFeature].destination;
+    QHostAddress *&student_pano_destination = camera_slots[camera_slot::Slot::StudentPano].destination;
+    QHostAddress *&board_feature_destination = camera_slots[camera_slot::Slot::BoardFeature].destination;
+    QHostAddress *&board_pano_destination = camera_slots[camera_slot::Slot::BoardPano].destination;
     bool manual_direct_teacher_tcp_flag = false;
     bool manual_direct_student_tcp_flag = false;
     QString manual_direct_teacher_ip;
     QString manual_direct_student_ip;
-    QString teacher_feature_device_model;
-    QString teacher_pano_device_model;
-    QString student_feature_device_model;
-    QString student_pano_device_model;
-    QTimer *response_timeout_timer = nullptr;
-    QTimer *teacher_pano_keepalive_timer = nullptr;
-    QTimer *teacher_feature_keepalive_timer = nullptr;
-    QTimer *student_pano_keepalive_timer = nullptr;
-    QTimer *student_feature_keepalive_timer = nullptr;
+    QString &teacher_feature_device_model = camera_slots[camera_slot::Slot::TeacherFeature].device_model;
+    QString &teacher_pano_device_model = camera_slots[camera_slot::Slot::TeacherPano].device_model;
+    QString &student_feature_device_model = camera_slots[camera_slot::Slot::StudentFeature].device_model;
+    QString &student_pano_device_model = camera_slots[camera_slot::Slot::StudentPano].device_model;
+    QTimer *&response_timeout_timer = camera_slots[camera_slot::Slot::TeacherPano].response_timer;
+    QTimer *&teacher_pano_keepalive_timer = camera_slots[camera_slot::Slot::TeacherPano].keepalive_timer;
+    QTimer *&teacher_feature_keepalive_timer = camera_slots[camera_slot::Slot::TeacherFeature].keepalive_timer;
+    QTimer *&student_pano_keepalive_timer = camera_slots[camera_slot::Slot::StudentPano].keepalive_timer;
+    QTimer *&student_feature_keepalive_timer = camera_slots[camera_slot::Slot::StudentFeature].keepalive_timer;
     QTimer *stop_connect_timer = nullptr;
-    // One frame reader per TCP link, so that the bytes of the two links never mix.
-    UotReader teacher_link_reader{QStringLiteral("teacher")};
-    UotReader student_link_reader{QStringLiteral("student")};
-    // A write or the socket of that side's link failed: its commands go by UDP until the link
-    // connects again.
-    bool teacher_tcp_link_failed = false;
-    bool student_tcp_link_failed = false;
     // The reply parser's state (resolver_param): the crop and tracking status; the follow-up
     // chain of a status answer. The requests it answers are `requests` (tracking and director
     // configuration).
@@ -1001,12 +966,12 @@ public:
     int board_cur_track_status = 2;
 
     // ---- camera connections (mainwindow_connections.cpp) ----
-    bool teacher_feature_connected = false;
-    bool teacher_pano_connected = false;
-    bool student_feature_connected = false;
-    bool student_pano_connected = false;
-    bool board_feature_connected = false;
-    bool board_pano_connected = false;
+    bool &teacher_feature_connected = camera_slots[camera_slot::Slot::TeacherFeature].connected;
+    bool &teacher_pano_connected = camera_slots[camera_slot::Slot::TeacherPano].connected;
+    bool &student_feature_connected = camera_slots[camera_slot::Slot::StudentFeature].connected;
+    bool &student_pano_connected = camera_slots[camera_slot::Slot::StudentPano].connected;
+    bool &board_feature_connected = camera_slots[camera_slot::Slot::BoardFeature].connected;
+    bool &board_pano_connected = camera_slots[camera_slot::Slot::BoardPano].connected;
     QFFmpeg *teacher_feature_ffmpeg = nullptr;
     QFFmpeg *teacher_pano_ffmpeg = nullptr;
     QFFmpeg *student_feature_ffmpeg = nullptr;
@@ -1019,14 +984,14 @@ public:
     RtspThread *student_pano_rtsp_thread = nullptr;
     RtspThread *board_feature_rtsp_thread = nullptr;
     RtspThread *board_pano_rtsp_thread = nullptr;
-    QString board_feature_device_model;
+    QString &board_feature_device_model = camera_slots[camera_slot::Slot::BoardFeature].device_model;
     // The free preview of the Upgrade tab's Preview page.
     QHostAddress *rtsp_preview_destination = nullptr;
     QFFmpeg *rtsp_preview_ffmpeg = nullptr;
     RtspThread *rtsp_preview_rtsp_thread = nullptr;
     bool rtsp_preview_busy = false;
     // Each pano's own wait for its tracking status: the teacher pano's is response_timeout_timer.
-    QTimer *student_response_timeout_timer = nullptr;
+    QTimer *&student_response_timeout_timer = camera_slots[camera_slot::Slot::StudentPano].response_timer;
     bool student_pano_offline = false;
     // Pad redirection and the crop address byte, set by the preset lists.
     bool teacher_ptz_to_pano = false;

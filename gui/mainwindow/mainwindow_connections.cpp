@@ -35,8 +35,6 @@ constexpr int kPreviewHeight = 506;
 constexpr int kModelAnswerWaitMs = 1500; // the model answer has come by then
 constexpr int kFocusAnswerWaitMs = 1300;
 constexpr int kRoleSwitchWaitMs = 2000;  // a J57 takes its new role
-constexpr int kTcpConnectWaitMs = 1500;
-constexpr int kTcpDisconnectWaitMs = 30000; // returns at once after the abort
 constexpr int kPreviewStopWaitMs = 300;
 constexpr int kStopConnectGapMs = 100;
 
@@ -310,7 +308,7 @@ void MainWindow::connect_camera_slot(Slot slot)
     case Slot::StudentFeature: {
         if (slot == Slot::StudentFeature)
             ui->student_feature_region_widget->installEventFilter(this);
-        open_side_tcp_link(slot, address);
+        control_link->open_side_tcp_link(slot, address, side == Side::Teacher ? teacher_tcp_port : student_tcp_port);
         setConnected();
         if (slot == Slot::TeacherFeature)
             teacher_feature_queue_enabled = true;
@@ -340,15 +338,15 @@ void MainWindow::connect_camera_slot(Slot slot)
             teacher_pano_offline = false;
             teacher_pano_rtsp_flag = true;
             teacher_pano_queue_enabled = true;
-            connect_teacher_pano_tcp(address);
-            release_tcp_flags_not_on_link(Side::Teacher);
+            control_link->connect_teacher_pano_tcp(address, teacher_tcp_port);
+            control_link->release_tcp_flags_not_on_link(Side::Teacher, teacher_tcp_port);
         } else {
             ui->student_pano_region_widget->installEventFilter(this);
             student_pano_status_pending = true;
             student_crop_status_quiet = true;
             student_pano_offline = false;
             setConnected();
-            open_side_tcp_link(slot, address);
+            control_link->open_side_tcp_link(slot, address, student_tcp_port);
         }
         if (connect_interrupted(slot))
             return;
@@ -356,7 +354,7 @@ void MainWindow::connect_camera_slot(Slot slot)
         return; // run_pano_sequence ends the connect
     }
     case Slot::BoardFeature:
-        closeUdpServer();
+        control_link->closeUdpServer();
         send_visca(slot, QStringLiteral("81 09 11 49 FF"));
         wait_ms(kModelAnswerWaitMs);
         if (connect_interrupted(slot))
@@ -369,7 +367,7 @@ void MainWindow::connect_camera_slot(Slot slot)
             send_visca(slot, ptzspeed(QStringLiteral("81 0C 0C VN FF"), 0, camera_slot::role_number(slot)));
         break;
     case Slot::BoardPano:
-        closeUdpServer();
+        control_link->closeUdpServer();
         forget_board_tracking_status();
         setConnected();
         refs.button->setEnabled(true);
@@ -446,96 +444,6 @@ void MainWindow::run_pano_sequence(Slot slot, const QString &fieldText)
 }
 
 // ---------------------------------------------------------------------------
-// The side's TCP control link
-
-void MainWindow::open_side_tcp_link(Slot slot, const QString &address)
-{
-    const bool teacher = camera_slot::side(slot) == Side::Teacher;
-    QTcpSocket *link = teacher ? teacher_tcp_socket : student_tcp_socket;
-    const int port = teacher ? teacher_tcp_port : student_tcp_port;
-    bool &flag = slot == Slot::TeacherFeature   ? teacher_feature_tcp_flag
-                 : slot == Slot::TeacherPano    ? teacher_pano_tcp_flag
-                 : slot == Slot::StudentFeature ? student_feature_tcp_flag
-                                                : student_pano_tcp_flag;
-    QTimer *keepalive = slot == Slot::TeacherFeature   ? teacher_feature_keepalive_timer
-                        : slot == Slot::TeacherPano    ? teacher_pano_keepalive_timer
-                        : slot == Slot::StudentFeature ? student_feature_keepalive_timer
-                                                       : student_pano_keepalive_timer;
-
-    if (!probe_tcp_connect(address, port)) {
-        closeUdpServer();
-        flag = false;
-        release_tcp_flags_not_on_link(camera_slot::side(slot));
-        return;
-    }
-    if (slot == Slot::StudentFeature)
-        qDebug() << " MainWindow::isEnabledTCP [enter]";
-    link->abort();
-    link->connectToHost(address, quint16(port), QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
-    if (slot == Slot::StudentFeature)
-        qDebug() << " MainWindow::isEnabledTCP [leave]";
-    const bool connected = link->waitForConnected(kTcpConnectWaitMs);
-    if (slot == Slot::TeacherFeature)
-        qDebug() << (connected ? "Teacher Feature TCP: [connection successful]" : "Teacher Feature TCP: [connection timeout]");
-    if (connected) {
-        flag = true;
-        keepalive->stop();
-        keepalive->start();
-    } else {
-        flag = false;
-        const bool otherFlag = slot == Slot::TeacherFeature ? teacher_pano_tcp_flag : true;
-        if (otherFlag) {
-            link->abort();
-            link->disconnectFromHost();
-            if (link->state() != QAbstractSocket::UnconnectedState)
-                link->waitForDisconnected(kTcpDisconnectWaitMs);
-        }
-    }
-    if (slot == Slot::TeacherFeature)
-        qDebug() << "teacher_feature_tcp_flag:" << teacher_feature_tcp_flag;
-    release_tcp_flags_not_on_link(camera_slot::side(slot));
-}
-
-// The side has one link; a camera whose link was re-pointed at the other camera of the side (or
-// lost) sends by UDP from now on instead of over a socket connected elsewhere.
-void MainWindow::release_tcp_flags_not_on_link(Side side)
-{
-    if (side == Side::Board)
-        return;
-    const bool teacher = side == Side::Teacher;
-    QTcpSocket *link = teacher ? teacher_tcp_socket : student_tcp_socket;
-    const int port = teacher ? teacher_tcp_port : student_tcp_port;
-    struct Entry {
-        bool &flag;
-        QHostAddress *destination;
-        QTimer *keepalive;
-        const char *name;
-    };
-    Entry entries[] = {
-        {teacher ? teacher_feature_tcp_flag : student_feature_tcp_flag,
-         teacher ? teacher_feature_destination : student_feature_destination,
-         teacher ? teacher_feature_keepalive_timer : student_feature_keepalive_timer,
-         teacher ? "teacher_feature_tcp_flag" : "student_feature_tcp_flag"},
-        {teacher ? teacher_pano_tcp_flag : student_pano_tcp_flag,
-         teacher ? teacher_pano_destination : student_pano_destination,
-         teacher ? teacher_pano_keepalive_timer : student_pano_keepalive_timer,
-         teacher ? "teacher_pano_tcp_flag" : "student_pano_tcp_flag"},
-    };
-    const bool linkUp = link->state() == QAbstractSocket::ConnectedState;
-    for (Entry &entry : entries) {
-        if (!entry.flag)
-            continue;
-        const bool onLink = linkUp && entry.destination && link->peerPort() == quint16(port)
-                            && link->peerAddress().isEqual(*entry.destination, QHostAddress::ConvertV4MappedToIPv4);
-        if (onLink)
-            continue;
-        qDebug() << "MainWindow::" << entry.name << "cleared: the side's link no longer goes to that camera";
-        entry.flag = false;
-        entry.keepalive->stop();
-    }
-}
-
-// ---------------------------------------------------------------------------
 // Disconnect
 
 void MainWindow::disconnect_camera_slot(Slot slot)
@@ -570,25 +478,7 @@ void MainWindow::disconnect_camera_slot(Slot slot)
     if (!any_camera_connected_except(slot))
         ui->language_select_comboBox->setEnabled(true);
 
-    if (side != Side::Board) {
-        const bool teacher = side == Side::Teacher;
-        const bool feature = slot == Slot::TeacherFeature || slot == Slot::StudentFeature;
-        bool &ownFlag = teacher ? (feature ? teacher_feature_tcp_flag : teacher_pano_tcp_flag)
-                                : (feature ? student_feature_tcp_flag : student_pano_tcp_flag);
-        const bool otherFlag = teacher ? (feature ? teacher_pano_tcp_flag : teacher_feature_tcp_flag)
-                                       : (feature ? student_pano_tcp_flag : student_feature_tcp_flag);
-        ownFlag = false;
-        if (!otherFlag) {
-            QTcpSocket *link = teacher ? teacher_tcp_socket : student_tcp_socket;
-            link->abort();
-            link->disconnectFromHost();
-            if (link->state() != QAbstractSocket::UnconnectedState)
-                link->waitForDisconnected(kTcpDisconnectWaitMs);
-        }
-        QTimer *keepalive = teacher ? (feature ? teacher_feature_keepalive_timer : teacher_pano_keepalive_timer)
-                                    : (feature ? student_feature_keepalive_timer : student_pano_keepalive_timer);
-        keepalive->stop();
-    }
+    control_link->close_slot_link(slot);
 
     switch (slot) {
     case Slot::TeacherFeature:
@@ -766,8 +656,8 @@ void MainWindow::on_rtsp_connect_Button_clicked()
         rtsp_preview_busy = false;
         return;
     }
-    closeUdpServer();
-    tcp_socket_flag = false;
+    control_link->closeUdpServer();
+    control_link->clear_tcp_socket_flag();
     rtsp_preview_connected = true;
     ui->rtsp_connect_Button->setText(tr("Disconnect"));
     ui->rtsp_connect_Button->setEnabled(true);

@@ -13,6 +13,7 @@
 #include "protocol/link_choice.h"
 #include "protocol/parameter_block.h"
 #include "protocol/parameter_reply.h"
+#include "protocol/protocol_log.h"
 #include "protocol/visca_text.h"
 
 #include <QDebug>
@@ -25,37 +26,12 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+using camera_slot::Side;
+using camera_slot::Slot;
+
 namespace {
-constexpr int kProbeConnectMs = 500;  // a camera's TCP port answers at once when it is up
-constexpr int kLinkConnectMs = 1500;
-constexpr int kKeepAliveMs = 900000;  // cameras drop a control link idle for longer
-constexpr int kConnectPollMs = 10;    // the window keeps painting between two looks at the socket
 constexpr int kManualDirectSettleMs = 1000;
-constexpr int kLogBytesLimit = 512;   // a flood of bytes must not flood the log as well
-
-QByteArray log_bytes(const QByteArray &bytes)
-{
-    if (bytes.size() <= kLogBytesLimit)
-        return bytes;
-    return bytes.left(kLogBytesLimit) + "...(" + QByteArray::number(bytes.size()) + " bytes)";
-}
-
-// Waits, handling events, until the socket is connected; false when it ends unconnected
-// (refused, aborted meanwhile) or the time runs out.
-bool wait_until_connected(QTcpSocket *socket, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    const qint64 limit = timescale::scaled(ms);
-    for (;;) {
-        const QAbstractSocket::SocketState state = socket->state();
-        if (state == QAbstractSocket::ConnectedState)
-            return true;
-        if (state == QAbstractSocket::UnconnectedState || clock.elapsed() >= limit)
-            return false;
-        ::wait_ms(kConnectPollMs);
-    }
-}
+constexpr int kLogBytesLimit = 512; // a flood of bytes must not flood the log as well
 
 // The director code fields of the console's pictures, in the order a reply is compared with them.
 struct ConsoleCode
@@ -72,280 +48,76 @@ const ConsoleCode kConsoleCodes[] = {
 } // namespace
 
 // ---------------------------------------------------------------------------
-// Set-up of the links (called once by the window's set-up).
+// The window's control link: its rules and its replies.
 
-void MainWindow::wire_control_links()
+void MainWindow::wire_control_link()
 {
-    // The socket is the context: the hooks go with the socket.
-    connect(teacher_tcp_socket, &QTcpSocket::readyRead, teacher_tcp_socket, [this] { teacher_tcp_ready_read(); });
-    connect(student_tcp_socket, &QTcpSocket::readyRead, student_tcp_socket, [this] { student_tcp_ready_read(); });
-    // A newly connected link starts a fresh byte stream and may carry commands again.
-    connect(teacher_tcp_socket, &QTcpSocket::connected, this, [this] {
-        teacher_link_reader.clear();
-        teacher_tcp_link_failed = false;
-    });
-    connect(student_tcp_socket, &QTcpSocket::connected, this, [this] {
-        student_link_reader.clear();
-        student_tcp_link_failed = false;
-    });
-    connect(teacher_tcp_socket, &QAbstractSocket::errorOccurred, this,
-            [this](QAbstractSocket::SocketError error) { mark_tcp_link_failed(1, "socket error", int(error)); });
-    connect(student_tcp_socket, &QAbstractSocket::errorOccurred, this,
-            [this](QAbstractSocket::SocketError error) { mark_tcp_link_failed(2, "socket error", int(error)); });
+    control_link = new ControlLink(&camera_slots, this);
+    ControlLink::Rules rules;
+    rules.choose = [this](const QString &address, const QHostAddress *destination) {
+        return choose_link(address, destination);
+    };
+    rules.mapped_ports = [this] {
+        control_frame::MappedPorts mapped;
+        mapped.enabled = recorder_port_map_enabled;
+        mapped.teacher_visca = ui->visca_port_Edit->text().toInt();
+        mapped.student_visca = ui->student_visca_port_Edit->text().toInt();
+        mapped.teacher_text = ui->udp_port_Edit->text().toInt();
+        mapped.student_text = ui->student_udp_port_Edit->text().toInt();
+        return mapped;
+    };
+    rules.text_port = [this](Side side) { return side == Side::Student ? student_udp_port : teacher_udp_port; };
+    rules.console_uses_link = [this](int side) {
+        return side == 1 ? manual_direct_teacher_tcp_flag : manual_direct_student_tcp_flag;
+    };
+    control_link->set_rules(rules);
+    connect(control_link, &ControlLink::textReply, this, &MainWindow::route_text_reply);
+    connect(control_link, &ControlLink::viscaReply, this, &MainWindow::check_role_reply);
+    connect(control_link, &ControlLink::commandFormatError, this,
+            [this] { msgbox::information(this, tr("information"), tr("Command format error")); });
 }
-
-void MainWindow::mark_tcp_link_failed(int side, const char *reason, int detail)
-{
-    QTcpSocket *socket = side == 1 ? teacher_tcp_socket : student_tcp_socket;
-    bool &failed = side == 1 ? teacher_tcp_link_failed : student_tcp_link_failed;
-    // Only a link that carries commands can fail; a refused connect of a link not in use is
-    // the connect's own business.
-    const bool inUse = side == 1
-        ? (teacher_feature_tcp_flag || teacher_pano_tcp_flag || manual_direct_teacher_tcp_flag)
-        : (student_feature_tcp_flag || student_pano_tcp_flag || manual_direct_student_tcp_flag);
-    if (!inUse || failed)
-        return;
-    qWarning().noquote().nospace() << "MainWindow:: " << (side == 1 ? "teacher" : "student") << " TCP link failed ("
-                                   << reason << " " << detail << ": " << socket->errorString()
-                                   << "), its commands go by UDP until the camera is connected again";
-    failed = true;
-}
-
-// ---------------------------------------------------------------------------
-// Send path.
 
 void MainWindow::sendMsg_Net(QHostAddress *destination, int port, const QString &text, bool hex)
 {
-    qDebug().noquote().nospace() << "MainWindow::sendMsg_Net[" << text << "],port[" << port << "],flag["
-                                 << (hex ? "true" : "false") << "]";
+    control_link->sendMsg_Net(destination, port, text, hex);
+}
 
-    QByteArray payload;
-    if (hex) {
-        const visca_text::ParseResult parsed = visca_text::hex_text_to_bytes(text);
-        if (!parsed.ok) {
-            qWarning().noquote().nospace() << "MainWindow::sendMsg_Net bad hex token[" << parsed.bad_token << "]";
-            msgbox::information(this, tr("information"), tr("Command format error"));
-            return;
-        }
-        payload = parsed.bytes;
-    } else {
-        payload = text.toLocal8Bit();
-    }
-
-    if (!destination) {
-        qDebug() << "MainWindow::sendMsg_Net destination is NULL";
-        return;
-    }
-    if (!udpClient) {
-        qDebug() << "MainWindow::sendMsg_Net udpClient is NULL";
-        return;
-    }
-    const QString address = destination->toString();
+link_choice::Choice MainWindow::choose_link(const QString &address, const QHostAddress *destination)
+{
     qDebug().noquote().nospace() << "MainWindow::manual_direct_run:[" << manual_direct_run << "],IP:[" << address
                                  << "],manual_direct_teacher_ip:[" << manual_direct_teacher_ip << "]";
-
-    link_choice::Choice choice;
-    if (!manual_direct_run) {
-        auto camera = [&](QLineEdit *field, bool connected, QHostAddress *own, bool tcp) {
-            return link_choice::Slot{camera_address::address_part(field->text()), connected,
-                                     own != nullptr && own == destination, tcp};
-        };
-        link_choice::Slots cameras;
-        cameras.teacher_feature = camera(ui->teacher_feature_IP_Edit, udp_teacher_feature_flag,
-                                         teacher_feature_destination, teacher_feature_tcp_flag);
-        cameras.teacher_pano = camera(ui->teacher_pano_IP_Edit, udp_teacher_pano_flag, teacher_pano_destination,
-                                      teacher_pano_tcp_flag);
-        cameras.student_feature = camera(ui->student_feature_IP_Edit, udp_student_feature_flag,
-                                         student_feature_destination, student_feature_tcp_flag);
-        cameras.student_pano = camera(ui->student_pano_IP_Edit, udp_student_pano_flag, student_pano_destination,
-                                      student_pano_tcp_flag);
-        // The board cameras have no TCP link.
-        cameras.board_feature = camera(ui->board_feature_IP_Edit, udp_board_feature_flag, board_feature_destination,
-                                       false);
-        cameras.board_pano = camera(ui->board_pano_IP_Edit, udp_board_pano_flag, board_pano_destination, false);
-        qDebug() << "ui->tabWidget->count():" << ui->tabWidget->count();
-        cameras.board_tab_current = ui->tabWidget->count() == eight_tab && ui->tabWidget->currentIndex() == 2;
-        choice = link_choice::choose(address, cameras);
-    } else {
+    if (manual_direct_run) {
         link_choice::ManualDirect console{true, manual_direct_teacher_ip, manual_direct_student_ip,
                                           manual_direct_teacher_tcp_flag, manual_direct_student_tcp_flag};
-        choice = link_choice::choose_manual_direct(address, console);
+        return link_choice::choose_manual_direct(address, console);
     }
-
-    if (choice.link != link_choice::Link::Udp) {
-        const int side = choice.link == link_choice::Link::TeacherTcp ? 1 : 2;
-        if (send_over_tcp(side, port, payload))
-            return;
-    }
-    send_over_udp(destination, port, payload, !hex && !payload.isEmpty());
+    auto camera = [&](QLineEdit *field, Slot slot) {
+        const CameraSlotRecord &record = camera_slots[slot];
+        return link_choice::Slot{camera_address::address_part(field->text()), record.udp_flag,
+                                 record.destination != nullptr && record.destination == destination,
+                                 record.tcp_flag};
+    };
+    link_choice::Slots cameras;
+    cameras.teacher_feature = camera(ui->teacher_feature_IP_Edit, Slot::TeacherFeature);
+    cameras.teacher_pano = camera(ui->teacher_pano_IP_Edit, Slot::TeacherPano);
+    cameras.student_feature = camera(ui->student_feature_IP_Edit, Slot::StudentFeature);
+    cameras.student_pano = camera(ui->student_pano_IP_Edit, Slot::StudentPano);
+    // The board cameras have no TCP link.
+    cameras.board_feature = camera(ui->board_feature_IP_Edit, Slot::BoardFeature);
+    cameras.board_feature.tcp = false;
+    cameras.board_pano = camera(ui->board_pano_IP_Edit, Slot::BoardPano);
+    cameras.board_pano.tcp = false;
+    qDebug() << "ui->tabWidget->count():" << ui->tabWidget->count();
+    cameras.board_tab_current = ui->tabWidget->count() == eight_tab && ui->tabWidget->currentIndex() == 2;
+    return link_choice::choose(address, cameras);
 }
 
-bool MainWindow::send_over_tcp(int side, int port, const QByteArray &payload)
+void MainWindow::route_text_reply(const QByteArray &reply, bool datagram)
 {
-    QTcpSocket *socket = side == 1 ? teacher_tcp_socket : student_tcp_socket;
-    if (side == 1 ? teacher_tcp_link_failed : student_tcp_link_failed)
-        return false;
-    if (socket->state() != QAbstractSocket::ConnectedState) {
-        mark_tcp_link_failed(side, "link not connected, state", int(socket->state()));
-        return false;
-    }
-
-    control_frame::MappedPorts mapped;
-    mapped.enabled = recorder_port_map_enabled;
-    mapped.teacher_visca = ui->visca_port_Edit->text().toInt();
-    mapped.student_visca = ui->student_visca_port_Edit->text().toInt();
-    mapped.teacher_text = ui->udp_port_Edit->text().toInt();
-    mapped.student_text = ui->student_udp_port_Edit->text().toInt();
-    const quint32 headerPort = control_frame::header_port(port, mapped);
-    const QByteArray frame = control_frame::build(headerPort, payload);
-
-    const qint64 written = socket->write(frame);
-    if (written != frame.size()) {
-        // A socket write takes the whole frame or fails: nothing went out, so the datagram
-        // carries the command instead.
-        mark_tcp_link_failed(side, "write failed", int(written));
-        return false;
-    }
-    tcp_socket_flag = true;
-    currentState = side;
-    qDebug().noquote().nospace() << "MainWindow:: tcp connection succeeded, totalByte[" << log_bytes(frame).toHex(' ')
-                                 << "],totalByte.size[" << frame.size() << "],currentState[" << currentState
-                                 << "],Port:" << headerPort;
-    return true;
-}
-
-void MainWindow::send_over_udp(QHostAddress *destination, int port, const QByteArray &payload, bool expects_text_answer)
-{
-    tcp_socket_flag = false;
-    currentState = 0;
-    // Text answers to a datagram come back to the reply socket; it must be listening.
-    if (expects_text_answer && udpServer && udpServer->state() != QAbstractSocket::BoundState)
-        closeUdpServer();
-    const qint64 written = udpClient->writeDatagram(payload, *destination, quint16(port));
-    if (written != payload.size()) {
-        qWarning().noquote().nospace() << "MainWindow:: udp send failed[" << udpClient->errorString()
-                                       << "],destination[" << destination->toString() << "], port[" << port << "]";
-        return;
-    }
-    qDebug().noquote().nospace() << "MainWindow:: udp connection succeeded, params[" << log_bytes(payload)
-                                 << "],destination[" << destination->toString() << "], port[" << port << "]";
-}
-
-void MainWindow::closeUdpServer()
-{
-    qDebug() << __LINE__ << " MainWindow::closeUdpServer [enter]";
-    udpServer->close();
-    udpServer->setProxy(QNetworkProxy::NoProxy);
-    if (!udpServer->bind(QHostAddress::AnyIPv4, udp_server_port))
-        qWarning().noquote().nospace() << "MainWindow::closeUdpServer bind to port " << udp_server_port
-                                       << " failed: " << udpServer->errorString();
-    // One connection however often the socket is re-bound.
-    connect(udpServer, &QUdpSocket::readyRead, this, &MainWindow::readResponseData, Qt::UniqueConnection);
-    qDebug() << __LINE__ << " MainWindow::closeUdpServer [leave]";
-}
-
-bool MainWindow::probe_tcp_connect(const QString &ip, int port)
-{
-    probe_tcp_socket->abort();
-    probe_tcp_socket->connectToHost(ip, quint16(port), QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
-    const bool connected = wait_until_connected(probe_tcp_socket, kProbeConnectMs);
-    // After the abort the socket is unconnected at once: nothing to wait for.
-    probe_tcp_socket->abort();
-    probe_tcp_socket->disconnectFromHost();
-    return connected;
-}
-
-void MainWindow::connect_teacher_pano_tcp(const QString &ip)
-{
-    if (!probe_tcp_connect(ip, teacher_tcp_port)) {
-        closeUdpServer();
-        teacher_pano_tcp_flag = false;
-        return;
-    }
-    // The side has one link: re-pointing it takes it from the teacher feature camera, unless
-    // both slots name the same camera.
-    const bool featureHadLink = teacher_feature_tcp_flag;
-    const bool featureSameCamera = teacher_feature_destination
-                                   && teacher_feature_destination->isEqual(QHostAddress(ip));
-    if (teacher_feature_tcp_flag) {
-        teacher_feature_tcp_flag = false;
-        teacher_feature_keepalive_timer->stop();
-    }
-
-    teacher_tcp_socket->abort();
-    teacher_tcp_socket->connectToHost(ip, quint16(teacher_tcp_port), QIODevice::ReadWrite,
-                                      QAbstractSocket::AnyIPProtocol);
-    qDebug().noquote().nospace() << "TCP:teacherPanoTcp->connectToHost ip[" << ip << "],port[" << teacher_tcp_port
-                                 << "]";
-    if (wait_until_connected(teacher_tcp_socket, kLinkConnectMs)) {
-        qDebug() << "Teacher Pano TCP: [connection successful]";
-        teacher_pano_tcp_flag = true;
-        teacher_pano_keepalive_timer->stop();
-        teacher_pano_keepalive_timer->start(timescale::scaled(kKeepAliveMs));
-        if (featureHadLink && featureSameCamera) {
-            teacher_feature_tcp_flag = true;
-            teacher_feature_keepalive_timer->start(timescale::scaled(kKeepAliveMs));
-        }
-    } else {
-        qDebug() << "Teacher Pano TCP: [connection timeout]";
-        teacher_pano_tcp_flag = false;
-        teacher_tcp_socket->abort();
-        teacher_tcp_socket->disconnectFromHost();
-    }
-    if (featureHadLink && !teacher_feature_tcp_flag)
-        qDebug() << "MainWindow::connect_teacher_pano_tcp the teacher feature camera lost the TCP link, its "
-                    "commands go by UDP";
-}
-
-void MainWindow::stop_keepalive_timers()
-{
-    teacher_pano_keepalive_timer->stop();
-    teacher_feature_keepalive_timer->stop();
-    student_pano_keepalive_timer->stop();
-    student_feature_keepalive_timer->stop();
-    teacher_tcp_socket->abort();
-    student_tcp_socket->abort();
-}
-
-void MainWindow::keep_link_alive(QHostAddress *destination, bool tcp_flag, int port, const char *log_text,
-                                 QTimer *timer, bool link_failed)
-{
-    // A failed link is not kept alive: the camera's commands go by UDP until it is connected again.
-    if (!destination || !tcp_flag || link_failed)
-        return;
-    qDebug() << log_text;
-    sendMsg_Net(destination, port, QString(), false);
-    timer->stop();
-    timer->setSingleShot(true);
-    timer->start(timescale::scaled(kKeepAliveMs));
-}
-
-void MainWindow::teacher_pano_tcp_keepalive()
-{
-    keep_link_alive(teacher_pano_destination, teacher_pano_tcp_flag, teacher_udp_port,
-                    "MainWindow::Keep alive teacher pano connection", teacher_pano_keepalive_timer,
-                    teacher_tcp_link_failed);
-}
-
-void MainWindow::teacher_feature_tcp_keepalive()
-{
-    keep_link_alive(teacher_feature_destination, teacher_feature_tcp_flag, teacher_udp_port,
-                    "MainWindow::Keep alive teacher feature connection", teacher_feature_keepalive_timer,
-                    teacher_tcp_link_failed);
-}
-
-void MainWindow::student_tcp_keepalive()
-{
-    keep_link_alive(student_pano_destination, student_pano_tcp_flag, student_udp_port,
-                    "MainWindow::Keep alive student pano connection", student_pano_keepalive_timer,
-                    student_tcp_link_failed);
-}
-
-void MainWindow::student_feature_tcp_keepalive()
-{
-    keep_link_alive(student_feature_destination, student_feature_tcp_flag, student_udp_port,
-                    "MainWindow::Keep alive student feature connection", student_feature_keepalive_timer,
-                    student_tcp_link_failed);
+    dispatch_reply(reply);
+    if (datagram)
+        qDebug().noquote().nospace() << "byteArray[" << log_bytes(reply, kLogBytesLimit) << "]"
+                                     << "isVisible[" << isVisible() << "]";
 }
 
 // ---------------------------------------------------------------------------
@@ -398,61 +170,6 @@ QString MainWindow::address_part(const QString &text) { return camera_address::a
 // ---------------------------------------------------------------------------
 // Replies.
 
-void MainWindow::readResponseData()
-{
-    qDebug().noquote().nospace() << "MainWindow::readUdpData,tcp_socket_flag[" << tcp_socket_flag << "],"
-                       << "],currentState[" << currentState << "]";
-    // Each datagram is taken off the socket before it is handed on: a reply handled during a
-    // wait lets this slot run again for the next one.
-    while (udpServer->hasPendingDatagrams()) {
-        const QByteArray reply = udpServer->receiveDatagram().data();
-        dispatch_reply(reply);
-        qDebug().noquote().nospace() << "byteArray[" << log_bytes(reply) << "]" << "isVisible[" << isVisible() << "]";
-    }
-}
-
-// Each link is read when it signals, into its own reader, so that bytes of the two links never
-// mix and none wait for a later send to the same side. A socket does not signal again while
-// its readyRead is handled: bytes that arrive while an answer is handled (during a wait) are
-// read when it is done.
-void MainWindow::teacher_tcp_ready_read()
-{
-    while (teacher_tcp_socket->bytesAvailable() > 0)
-        parseReadData(teacher_link_reader, teacher_tcp_socket->readAll());
-}
-
-void MainWindow::student_tcp_ready_read()
-{
-    while (student_tcp_socket->bytesAvailable() > 0)
-        parseReadData(student_link_reader, student_tcp_socket->readAll());
-}
-
-void MainWindow::readSocUdpData()
-{
-    while (udpClient->hasPendingDatagrams()) {
-        // The sender tells which camera answered.
-        const QNetworkDatagram datagram = udpClient->receiveDatagram();
-        ViscaReplyOrigin origin;
-        origin.sender = datagram.senderAddress();
-        origin.sender_port = quint16(datagram.senderPort());
-        check_role_reply(datagram.data(), origin);
-    }
-}
-
-void MainWindow::parseReadData(UotReader &reader, const QByteArray &bytes)
-{
-    qDebug().noquote().nospace() << "parseReadData:[" << log_bytes(bytes).toHex(' ') << "]";
-    // The link tells which camera answered.
-    ViscaReplyOrigin origin;
-    origin.tcp_link = &reader == &teacher_link_reader ? 1 : 2;
-    reader.feed(bytes, [this, origin](const UotReader::Frame &frame) {
-        if (frame.port == UotReader::kTextPort)
-            dispatch_reply(frame.payload);
-        else
-            check_role_reply(frame.payload, origin);
-    });
-}
-
 void MainWindow::dispatch_reply(const QByteArray &reply)
 {
     if (manual_direct_run) {
@@ -497,7 +214,7 @@ void MainWindow::dispatch_reply(const QByteArray &reply)
     if (!isVisible()) {
         // The wizard reads the replies while it runs; until it does, they are dropped here.
         qWarning().noquote().nospace() << "MainWindow::dispatch_reply the wizard does not read replies yet, reply not handled["
-                             << log_bytes(reply) << "]";
+                             << log_bytes(reply, kLogBytesLimit) << "]";
         return;
     }
     resolver_param(reply);
@@ -508,7 +225,7 @@ void MainWindow::dispatch_reply(const QByteArray &reply)
 
 void MainWindow::send_parameter_request(QHostAddress *destination, int port, const QStringList &lines)
 {
-    sendMsg_Net(destination, port, parameter_block::join(lines), false);
+    control_link->send_parameter_request(destination, port, lines);
 }
 
 bool MainWindow::run_slot_by_name(const char *slot)
@@ -525,7 +242,7 @@ void MainWindow::resolver_param(const QByteArray &reply)
 {
     using namespace parameter_block;
     using parameter_reply::Kind;
-    qDebug().noquote().nospace() << "MainWindow::resolver_param[" << log_bytes(reply) << "]";
+    qDebug().noquote().nospace() << "MainWindow::resolver_param[" << log_bytes(reply, kLogBytesLimit) << "]";
     const QString text = reply_text(reply);
 
     parameter_reply::Flags flags;

@@ -33,20 +33,20 @@ Members members(MainWindow &w, Slot slot)
     case Slot::TeacherFeature:
         return {ui->teacher_feature_IP_Edit, &w.udp_teacher_feature_flag, &w.teacher_feature_destination,
                 &w.teacher_feature_tcp_flag, w.teacher_feature_keepalive_timer, &w.teacher_pano_tcp_flag,
-                &w.teacher_pano_destination, w.teacher_pano_keepalive_timer, w.teacher_tcp_socket, w.teacher_tcp_port};
+                &w.teacher_pano_destination, w.teacher_pano_keepalive_timer, w.control_link->side_socket(1), w.teacher_tcp_port};
     case Slot::TeacherPano:
         return {ui->teacher_pano_IP_Edit, &w.udp_teacher_pano_flag, &w.teacher_pano_destination,
                 &w.teacher_pano_tcp_flag, w.teacher_pano_keepalive_timer, &w.teacher_feature_tcp_flag,
-                &w.teacher_feature_destination, w.teacher_feature_keepalive_timer, w.teacher_tcp_socket,
+                &w.teacher_feature_destination, w.teacher_feature_keepalive_timer, w.control_link->side_socket(1),
                 w.teacher_tcp_port};
     case Slot::StudentFeature:
         return {ui->student_feature_IP_Edit, &w.udp_student_feature_flag, &w.student_feature_destination,
                 &w.student_feature_tcp_flag, w.student_feature_keepalive_timer, &w.student_pano_tcp_flag,
-                &w.student_pano_destination, w.student_pano_keepalive_timer, w.student_tcp_socket, w.student_tcp_port};
+                &w.student_pano_destination, w.student_pano_keepalive_timer, w.control_link->side_socket(2), w.student_tcp_port};
     case Slot::StudentPano:
         return {ui->student_pano_IP_Edit, &w.udp_student_pano_flag, &w.student_pano_destination,
                 &w.student_pano_tcp_flag, w.student_pano_keepalive_timer, &w.student_feature_tcp_flag,
-                &w.student_feature_destination, w.student_feature_keepalive_timer, w.student_tcp_socket,
+                &w.student_feature_destination, w.student_feature_keepalive_timer, w.control_link->side_socket(2),
                 w.student_tcp_port};
     case Slot::BoardFeature:
         return {ui->board_feature_IP_Edit, &w.udp_board_feature_flag, &w.board_feature_destination, nullptr, nullptr,

@@ -88,22 +88,20 @@ private slots:
         };
         for (const T &t : timers) {
             QVERIFY(t.timer);
-            QCOMPARE(t.timer->parent(), static_cast<QObject *>(w));
             QCOMPARE(t.timer->interval(), t.interval);
             QCOMPARE(t.timer->isSingleShot(), t.single);
             QCOMPARE(t.timer->isActive(), t.active);
         }
         // Nothing is bound or connected by the set-up; port 7791 is bound by the camera links.
         for (QAbstractSocket *s : std::initializer_list<QAbstractSocket *>{
-                 w->udpClient, w->udpServer, w->probe_tcp_socket, w->teacher_tcp_socket,
-                 w->student_tcp_socket, w->discovery_socket, w->unicast_socket, w->search_socket}) {
+                 w->control_link->command_socket(), w->control_link->reply_socket(), w->control_link->side_socket(1),
+                 w->control_link->side_socket(2), w->discovery_socket, w->unicast_socket, w->search_socket}) {
             QVERIFY(s);
             QCOMPARE(s->state(), QAbstractSocket::UnconnectedState);
         }
-        QCOMPARE(w->udpClient->proxy().type(), QNetworkProxy::NoProxy);
-        QCOMPARE(w->teacher_tcp_socket->proxy().type(), QNetworkProxy::NoProxy);
-        QCOMPARE(w->udp_server_port, quint16(7791));
-        QVERIFY(!w->udp_teacher_feature_flag && !w->udp_board_pano_flag && !w->tcp_socket_flag);
+        QCOMPARE(w->control_link->command_socket()->proxy().type(), QNetworkProxy::NoProxy);
+        QCOMPARE(w->control_link->side_socket(1)->proxy().type(), QNetworkProxy::NoProxy);
+        QVERIFY(!w->udp_teacher_feature_flag && !w->udp_board_pano_flag && !w->control_link->tcp_socket_flag());
         QCOMPARE(w->teacher_cur_track_status, 2);
         QCOMPARE(w->T_RTSP_Port, QStringLiteral("554"));
         QCOMPARE(w->Mcast_Port, QStringLiteral("8005"));

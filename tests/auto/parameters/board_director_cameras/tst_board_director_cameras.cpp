@@ -103,7 +103,7 @@ private slots:
         w->board_obtain_chain_flag = false;
         w->board_cur_track_status = 2;
         w->forget_board_tracking_status();
-        w->closeUdpServer();
+        w->control_link->closeUdpServer();
         boxes->clear();
     }
 

@@ -97,9 +97,7 @@ private slots:
     void init()
     {
         camslot::detachAll(*w);
-        w->teacher_tcp_socket->abort();
-        w->student_tcp_socket->abort();
-        w->teacher_tcp_link_failed = w->student_tcp_link_failed = false;
+        w->control_link->reset_links();
         w->teacher_obtain_wait = w->teacher_obtain_ok = w->teacher_apply_wait = w->teacher_apply_ok = false;
         w->student_obtain_wait = w->student_obtain_ok = w->student_apply_wait = w->student_apply_ok = false;
         w->student_silent_obtain_flag = false;
@@ -114,7 +112,7 @@ private slots:
         w->teacher_feature_device_model.clear();
         w->teacher_region_coord = {};
         w->ui->groupBox_36->setEnabled(true);
-        w->closeUdpServer();
+        w->control_link->closeUdpServer();
         w->calls.clear();
         boxes->clear();
     }

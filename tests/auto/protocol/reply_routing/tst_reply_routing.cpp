@@ -115,9 +115,7 @@ private slots:
     void init()
     {
         camslot::detachAll(*w);
-        w->teacher_tcp_socket->abort();
-        w->student_tcp_socket->abort();
-        w->teacher_tcp_link_failed = w->student_tcp_link_failed = false;
+        w->control_link->reset_links();
         w->manual_direct_run = false;
         w->manual_direct_teacher_tcp_flag = w->manual_direct_student_tcp_flag = false;
         w->manual_direct_teacher_ip.clear();
@@ -132,7 +130,7 @@ private slots:
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w));
         }
-        w->closeUdpServer();
+        w->control_link->closeUdpServer();
         console->clear();
         boxes->clear();
     }
@@ -314,7 +312,7 @@ private slots:
         }
         all << seen;
         QCOMPARE(all, handled);
-        QCOMPARE(w->teacher_link_reader.buffered(), 0);
+        QCOMPARE(w->control_link->buffered(1), 0);
     }
 
     // Bytes of the two links arriving in turns, each frame cut across reads: every answer once,
@@ -430,8 +428,8 @@ private slots:
         camera.setTrackingStatus(QStringLiteral("teacher_parameter"), QStringLiteral("stop"));
         camera.setFault(SimFault(fault), 200);
         if (tcp) {
-            w->teacher_tcp_socket->connectToHost(QHostAddress(address), 6793);
-            QTRY_COMPARE_WITH_TIMEOUT(w->teacher_tcp_socket->state(), QAbstractSocket::ConnectedState, kReplyMs);
+            w->control_link->side_socket(1)->connectToHost(QHostAddress(address), 6793);
+            QTRY_COMPARE_WITH_TIMEOUT(w->control_link->side_socket(1)->state(), QAbstractSocket::ConnectedState, kReplyMs);
         }
         // The console's teacher camera: its commands take the teacher link when it is up.
         w->set_manual_direct_ip(true, address, tcp);
@@ -457,9 +455,9 @@ private slots:
         // Once the camera behaves, its answers are read again.
         camera.setFault(SimFault::None);
         if (reconnect) {
-            w->teacher_tcp_socket->abort();
-            w->teacher_tcp_socket->connectToHost(QHostAddress(address), 6793);
-            QTRY_COMPARE_WITH_TIMEOUT(w->teacher_tcp_socket->state(), QAbstractSocket::ConnectedState, kReplyMs);
+            w->control_link->side_socket(1)->abort();
+            w->control_link->side_socket(1)->connectToHost(QHostAddress(address), 6793);
+            QTRY_COMPARE_WITH_TIMEOUT(w->control_link->side_socket(1)->state(), QAbstractSocket::ConnectedState, kReplyMs);
         }
         console->clear();
         ask();
@@ -467,7 +465,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(consoleMessages().contains(expected), kReplyMs);
         QCOMPARE(consoleMessages().count(expected), 1);
         QVERIFY2(heartbeat.longestGapMs() < kMaxGapMs, qPrintable(QString::number(heartbeat.longestGapMs())));
-        QCOMPARE(w->teacher_link_reader.buffered(), 0);
+        QCOMPARE(w->control_link->buffered(1), 0);
     }
 
     // VISCA answers by UDP come back to the sending socket and go to the VISCA reader.

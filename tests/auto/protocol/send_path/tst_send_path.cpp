@@ -169,9 +169,7 @@ private slots:
     void init()
     {
         camslot::detachAll(*w);
-        w->teacher_tcp_socket->abort();
-        w->student_tcp_socket->abort();
-        w->teacher_tcp_link_failed = w->student_tcp_link_failed = false;
+        w->control_link->reset_links();
         w->manual_direct_run = false;
         w->manual_direct_teacher_tcp_flag = w->manual_direct_student_tcp_flag = false;
         w->manual_direct_teacher_ip.clear();
@@ -182,7 +180,7 @@ private slots:
                              w->ui->student_udp_port_Edit})
             e->clear();
         w->ui->tabWidget->setCurrentIndex(0);
-        w->udpServer->close();
+        w->control_link->reply_socket()->close();
         boxes->clear();
     }
 
@@ -237,8 +235,8 @@ private slots:
 
         w->sendMsg_Net(w->teacher_pano_destination, port, text, hex);
         QCOMPARE(camera.take(wire.size()).toHex(' '), wire.toHex(' '));
-        QVERIFY(w->tcp_socket_flag);
-        QCOMPARE(w->currentState, 1);
+        QVERIFY(w->control_link->tcp_socket_flag());
+        QCOMPARE(w->control_link->current_state(), 1);
         QTest::qWait(20);
         QVERIFY2(camera.received.isEmpty(), camera.received.toHex(' ').constData());
     }
@@ -258,13 +256,13 @@ private slots:
         QCOMPARE(home->channel, SimChannel::Visca);
         QCOMPARE(home->framePort, quint32(1259));
         QCOMPARE(home->payload, hexBytes("81010604FF"));
-        QCOMPARE(w->currentState, 2);
+        QCOMPARE(w->control_link->current_state(), 2);
         // The two answers (acknowledge, completion) arrive as frames for port 1259.
         QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("90 51 ff")), kReplyMs);
         QVERIFY(log.contains(QStringLiteral("90 41 ff")));
 
         const int from = camera.receivedCount();
-        w->student_tcp_keepalive();
+        w->control_link->student_tcp_keepalive();
         auto keepAlive = nextData(camera, from);
         QVERIFY(keepAlive);
         QCOMPARE(keepAlive->channel, SimChannel::KeepAlive);
@@ -307,12 +305,12 @@ private slots:
         QVERIFY(isUdp(*m));
         QCOMPARE(int(m->localPort), port);
         QCOMPARE(m->payload, payload);
-        QVERIFY(!w->tcp_socket_flag);
-        QCOMPARE(w->currentState, 0);
+        QVERIFY(!w->control_link->tcp_socket_flag());
+        QCOMPARE(w->control_link->current_state(), 0);
         // A text command by UDP has its answer come to the reply socket.
-        QCOMPARE(w->udpServer->state() == QAbstractSocket::BoundState, !hex);
+        QCOMPARE(w->control_link->reply_socket()->state() == QAbstractSocket::BoundState, !hex);
         if (!hex)
-            QCOMPARE(int(w->udpServer->localPort()), 7791);
+            QCOMPARE(int(w->control_link->reply_socket()->localPort()), 7791);
     }
 
     // ---- hex texts that are not commands ----
@@ -355,8 +353,8 @@ private slots:
         w->sendMsg_Net(w->teacher_pano_destination, 1259, QStringLiteral("81 09 11 49 FF"), true);
         QVERIFY(nextData(pano, 0));
         const int panoFrom = pano.receivedCount();
-        QVERIFY(w->tcp_socket_flag);
-        QVERIFY(w->udpServer->state() != QAbstractSocket::BoundState);
+        QVERIFY(w->control_link->tcp_socket_flag());
+        QVERIFY(w->control_link->reply_socket()->state() != QAbstractSocket::BoundState);
 
         // A caller's own address object; a copy of the pano's address is not the pano's slot either.
         QHostAddress elsewhere(QStringLiteral("127.0.0.15"));
@@ -371,9 +369,9 @@ private slots:
         auto copy = nextData(pano, panoFrom);
         QVERIFY(copy);
         QVERIFY(isUdp(*copy));
-        QVERIFY(!w->tcp_socket_flag);
+        QVERIFY(!w->control_link->tcp_socket_flag());
         // The answer to the text command reaches the parser through the reply socket.
-        QCOMPARE(w->udpServer->state(), QAbstractSocket::BoundState);
+        QCOMPARE(w->control_link->reply_socket()->state(), QAbstractSocket::BoundState);
         QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("MainWindow::resolver_param[teacher_parameter")), kReplyMs);
         // The pano's link carried nothing of it.
         const QVector<SimMessage> onLink = receivedBeforeMarker(pano, panoFrom);
@@ -392,7 +390,7 @@ private slots:
         auto m = nextData(feature, 0);
         QVERIFY(m);
         QVERIFY(isTcp(*m));
-        QCOMPARE(w->currentState, 1);
+        QCOMPARE(w->control_link->current_state(), 1);
     }
 
     // On the Board tab a board camera is driven by UDP, also when it is the teacher pano too.
@@ -444,7 +442,7 @@ private slots:
         QVERIFY(camslot::attach(*w, Slot::TeacherFeature, featureAddress, true));
         QVERIFY(camslot::attach(*w, Slot::TeacherPano, panoAddress, false));
 
-        w->connect_teacher_pano_tcp(panoAddress);
+        w->control_link->connect_teacher_pano_tcp(panoAddress, w->teacher_tcp_port);
         QVERIFY(w->teacher_pano_tcp_flag);
         QVERIFY(w->teacher_pano_keepalive_timer->isActive());
         QCOMPARE(w->teacher_feature_tcp_flag, featureKeepsLink);
@@ -472,12 +470,12 @@ private slots:
         QVERIFY(camslot::attach(*w, Slot::TeacherFeature, QStringLiteral("127.0.0.20"), true));
         QVERIFY(camslot::attach(*w, Slot::TeacherPano, QStringLiteral("127.0.0.21"), false));
         w->teacher_pano_tcp_flag = true; // left from an earlier connect
-        w->connect_teacher_pano_tcp(QStringLiteral("127.0.0.21"));
+        w->control_link->connect_teacher_pano_tcp(QStringLiteral("127.0.0.21"), w->teacher_tcp_port);
         QVERIFY(!w->teacher_pano_tcp_flag);
         QVERIFY(w->teacher_feature_tcp_flag);
-        QCOMPARE(w->teacher_tcp_socket->state(), QAbstractSocket::ConnectedState);
-        QCOMPARE(w->udpServer->state(), QAbstractSocket::BoundState);
-        QCOMPARE(int(w->udpServer->localPort()), 7791);
+        QCOMPARE(w->control_link->side_socket(1)->state(), QAbstractSocket::ConnectedState);
+        QCOMPARE(w->control_link->reply_socket()->state(), QAbstractSocket::BoundState);
+        QCOMPARE(int(w->control_link->reply_socket()->localPort()), 7791);
     }
 
     // ---- a link that fails ----
@@ -487,7 +485,7 @@ private slots:
         SimCamera camera(QStringLiteral("127.0.0.22"), QStringLiteral("J57"));
         QVERIFY2(camera.start(), qPrintable(camera.lastError()));
         QVERIFY(camslot::attach(*w, Slot::TeacherPano, QStringLiteral("127.0.0.22"), false));
-        w->connect_teacher_pano_tcp(QStringLiteral("127.0.0.22"));
+        w->control_link->connect_teacher_pano_tcp(QStringLiteral("127.0.0.22"), w->teacher_tcp_port);
         QVERIFY(w->teacher_pano_tcp_flag);
         camera.setFault(SimFault::CloseTcp);
         LogCapture log;
@@ -497,8 +495,8 @@ private slots:
         auto first = nextData(camera, 0);
         QVERIFY(first);
         QVERIFY(isTcp(*first));
-        QTRY_COMPARE_WITH_TIMEOUT(w->teacher_tcp_socket->state(), QAbstractSocket::UnconnectedState, kReplyMs);
-        QTRY_VERIFY_WITH_TIMEOUT(w->teacher_tcp_link_failed, kReplyMs);
+        QTRY_COMPARE_WITH_TIMEOUT(w->control_link->side_socket(1)->state(), QAbstractSocket::UnconnectedState, kReplyMs);
+        QTRY_VERIFY_WITH_TIMEOUT(w->control_link->link_failed(1), kReplyMs);
         QVERIFY(log.contains(QStringLiteral("teacher TCP link failed")));
         // The link flag keeps its rules; the commands go by UDP.
         QVERIFY(w->teacher_pano_tcp_flag);
@@ -508,7 +506,7 @@ private slots:
         QVERIFY(second);
         QVERIFY(isUdp(*second));
         QCOMPARE(second->text(), status);
-        QCOMPARE(w->udpServer->state(), QAbstractSocket::BoundState);
+        QCOMPARE(w->control_link->reply_socket()->state(), QAbstractSocket::BoundState);
         // No keep-alive goes anywhere for a failed link, and the timer stays stopped.
         w->teacher_pano_keepalive_timer->start(5);
         QTRY_VERIFY_WITH_TIMEOUT(!w->teacher_pano_keepalive_timer->isActive(), kReplyMs);
@@ -518,8 +516,8 @@ private slots:
 
         // The next connect gives the link back.
         camera.setFault(SimFault::None);
-        w->connect_teacher_pano_tcp(QStringLiteral("127.0.0.22"));
-        QVERIFY(!w->teacher_tcp_link_failed);
+        w->control_link->connect_teacher_pano_tcp(QStringLiteral("127.0.0.22"), w->teacher_tcp_port);
+        QVERIFY(!w->control_link->link_failed(1));
         const int again = camera.receivedCount();
         w->sendMsg_Net(w->teacher_pano_destination, 6791, status, false);
         auto third = nextData(camera, again);
@@ -537,8 +535,8 @@ private slots:
         QVERIFY(camslot::attach(*w, Slot::StudentPano, QStringLiteral("127.0.0.23"), true));
         QVERIFY(camslot::attach(*w, Slot::TeacherPano, QStringLiteral("127.0.0.24"), true));
         student.dropTcpLinks();
-        QTRY_VERIFY_WITH_TIMEOUT(w->student_tcp_link_failed, kReplyMs);
-        QVERIFY(!w->teacher_tcp_link_failed);
+        QTRY_VERIFY_WITH_TIMEOUT(w->control_link->link_failed(2), kReplyMs);
+        QVERIFY(!w->control_link->link_failed(1));
 
         const int from = student.receivedCount();
         w->sendMsg_Net(w->student_pano_destination, 1259, QStringLiteral("81 01 06 04 FF"), true);
@@ -568,23 +566,23 @@ private slots:
         QVERIFY(camera.listen(QStringLiteral("127.0.0.25")));
         QVERIFY(camslot::attach(*w, Slot(slot), QStringLiteral("127.0.0.25"), true));
         QTimer *timer = nullptr;
-        void (MainWindow::*keepAlive)() = nullptr;
+        void (ControlLink::*keepAlive)() = nullptr;
         switch (Slot(slot)) {
         case Slot::TeacherFeature:
             timer = w->teacher_feature_keepalive_timer;
-            keepAlive = &MainWindow::teacher_feature_tcp_keepalive;
+            keepAlive = &ControlLink::teacher_feature_tcp_keepalive;
             break;
         case Slot::TeacherPano:
             timer = w->teacher_pano_keepalive_timer;
-            keepAlive = &MainWindow::teacher_pano_tcp_keepalive;
+            keepAlive = &ControlLink::teacher_pano_tcp_keepalive;
             break;
         case Slot::StudentFeature:
             timer = w->student_feature_keepalive_timer;
-            keepAlive = &MainWindow::student_feature_tcp_keepalive;
+            keepAlive = &ControlLink::student_feature_tcp_keepalive;
             break;
         default:
             timer = w->student_pano_keepalive_timer;
-            keepAlive = &MainWindow::student_tcp_keepalive;
+            keepAlive = &ControlLink::student_tcp_keepalive;
             break;
         }
         QVERIFY(timer->isActive());
@@ -598,7 +596,7 @@ private slots:
 
         // Without its link the camera is not kept alive, and the timer stays stopped.
         camslot::detach(*w, Slot(slot));
-        (w->*keepAlive)();
+        (w->control_link->*keepAlive)();
         QVERIFY(!timer->isActive());
         QTest::qWait(30);
         QVERIFY(camera.received.isEmpty());
@@ -610,12 +608,12 @@ private slots:
         QVERIFY(teacher.listen(QStringLiteral("127.0.0.26")) && student.listen(QStringLiteral("127.0.0.27")));
         QVERIFY(camslot::attach(*w, Slot::TeacherPano, QStringLiteral("127.0.0.26"), true));
         QVERIFY(camslot::attach(*w, Slot::StudentFeature, QStringLiteral("127.0.0.27"), true));
-        w->stop_keepalive_timers();
+        w->control_link->stop_keepalive_timers();
         for (QTimer *t : {w->teacher_pano_keepalive_timer, w->teacher_feature_keepalive_timer,
                           w->student_pano_keepalive_timer, w->student_feature_keepalive_timer})
             QVERIFY(!t->isActive());
-        QCOMPARE(w->teacher_tcp_socket->state(), QAbstractSocket::UnconnectedState);
-        QCOMPARE(w->student_tcp_socket->state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(w->control_link->side_socket(1)->state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(w->control_link->side_socket(2)->state(), QAbstractSocket::UnconnectedState);
     }
 
     // ---- connects that are not answered ----
@@ -642,10 +640,10 @@ private slots:
         bool connected = true;
         if (teacherLink) {
             QVERIFY(camslot::attach(*w, Slot::TeacherPano, QStringLiteral("127.0.0.28"), false));
-            w->connect_teacher_pano_tcp(QStringLiteral("127.0.0.28"));
+            w->control_link->connect_teacher_pano_tcp(QStringLiteral("127.0.0.28"), w->teacher_tcp_port);
             connected = w->teacher_pano_tcp_flag;
         } else {
-            connected = w->probe_tcp_connect(QStringLiteral("127.0.0.28"), 6793);
+            connected = w->control_link->probe_tcp_connect(QStringLiteral("127.0.0.28"), 6793);
         }
         const qint64 elapsed = clock.elapsed();
         QVERIFY(!connected);
@@ -661,8 +659,8 @@ private slots:
         SimCamera teacher(QStringLiteral("127.0.0.29"), QStringLiteral("J57"));
         SimCamera student(QStringLiteral("127.0.0.30"), QStringLiteral("J57"));
         QVERIFY2(teacher.start() && student.start(), qPrintable(teacher.lastError() + student.lastError()));
-        w->teacher_tcp_socket->connectToHost(QHostAddress(QStringLiteral("127.0.0.29")), 6793);
-        QTRY_COMPARE_WITH_TIMEOUT(w->teacher_tcp_socket->state(), QAbstractSocket::ConnectedState, kReplyMs);
+        w->control_link->side_socket(1)->connectToHost(QHostAddress(QStringLiteral("127.0.0.29")), 6793);
+        QTRY_COMPARE_WITH_TIMEOUT(w->control_link->side_socket(1)->state(), QAbstractSocket::ConnectedState, kReplyMs);
         QElapsedTimer clock;
         clock.start();
         w->set_manual_direct_ip(true, QStringLiteral("127.0.0.29"), true);

@@ -1,0 +1,501 @@
+#include "net/control_link.h"
+
+#include "core/time_scale.h"
+#include "core/wait.h"
+#include "model/camera_slots.h"
+#include "protocol/parameter_block.h"
+#include "protocol/protocol_log.h"
+#include "protocol/visca_text.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QNetworkDatagram>
+#include <QNetworkProxy>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QUdpSocket>
+
+using camera_slot::Side;
+using camera_slot::Slot;
+
+namespace {
+constexpr int kProbeConnectMs = 500; // a camera's TCP port answers at once when it is up
+constexpr int kLinkConnectMs = 1500;
+constexpr int kKeepAliveMs = 900000; // cameras drop a control link idle for longer
+constexpr int kConnectPollMs = 10;   // the window keeps painting between two looks at the socket
+constexpr int kLogBytesLimit = 512;  // a flood of bytes must not flood the log as well
+
+// Waits, handling events, until the socket is connected; false when it ends unconnected
+// (refused, aborted meanwhile) or the time runs out.
+bool wait_until_connected(QTcpSocket *socket, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const qint64 limit = timescale::scaled(ms);
+    for (;;) {
+        const QAbstractSocket::SocketState state = socket->state();
+        if (state == QAbstractSocket::ConnectedState)
+            return true;
+        if (state == QAbstractSocket::UnconnectedState || clock.elapsed() >= limit)
+            return false;
+        ::wait_ms(kConnectPollMs);
+    }
+}
+
+QTcpSocket *make_socket(QObject *parent)
+{
+    auto *socket = new QTcpSocket(parent);
+    socket->setProxy(QNetworkProxy::NoProxy);
+    return socket;
+}
+
+Slot other_slot_of_side(Slot slot)
+{
+    switch (slot) {
+    case Slot::TeacherFeature:
+        return Slot::TeacherPano;
+    case Slot::TeacherPano:
+        return Slot::TeacherFeature;
+    case Slot::StudentFeature:
+        return Slot::StudentPano;
+    case Slot::StudentPano:
+        return Slot::StudentFeature;
+    case Slot::BoardFeature:
+        return Slot::BoardPano;
+    case Slot::BoardPano:
+        break;
+    }
+    return Slot::BoardFeature;
+}
+} // namespace
+
+ControlLink::ControlLink(CameraSlots *camera_slots, QObject *parent)
+    : ControlLink(camera_slots, Options(), parent)
+{
+}
+
+ControlLink::ControlLink(CameraSlots *camera_slots, const Options &options, QObject *parent)
+    : QObject(parent)
+    , m_slots(camera_slots)
+    , m_options(options)
+{
+    udpClient = new QUdpSocket(this);
+    udpClient->setProxy(QNetworkProxy::NoProxy);
+    connect(udpClient, &QUdpSocket::readyRead, this, &ControlLink::readSocUdpData);
+    if (m_options.bind_reply_socket) {
+        udpServer = new QUdpSocket(this);
+        connect(udpServer, &QUdpSocket::readyRead, this, &ControlLink::readResponseData);
+    }
+    probe_tcp_socket = make_socket(this);
+    teacher_tcp_socket = make_socket(this);
+    student_tcp_socket = make_socket(this);
+
+    // The socket is the context: the hooks go with the socket.
+    connect(teacher_tcp_socket, &QTcpSocket::readyRead, teacher_tcp_socket, [this] { teacher_tcp_ready_read(); });
+    connect(student_tcp_socket, &QTcpSocket::readyRead, student_tcp_socket, [this] { student_tcp_ready_read(); });
+    // A newly connected link starts a fresh byte stream and may carry commands again.
+    connect(teacher_tcp_socket, &QTcpSocket::connected, this, [this] {
+        teacher_link_reader.clear();
+        teacher_tcp_link_failed = false;
+    });
+    connect(student_tcp_socket, &QTcpSocket::connected, this, [this] {
+        student_link_reader.clear();
+        student_tcp_link_failed = false;
+    });
+    connect(teacher_tcp_socket, &QAbstractSocket::errorOccurred, this,
+            [this](QAbstractSocket::SocketError error) { mark_tcp_link_failed(1, "socket error", int(error)); });
+    connect(student_tcp_socket, &QAbstractSocket::errorOccurred, this,
+            [this](QAbstractSocket::SocketError error) { mark_tcp_link_failed(2, "socket error", int(error)); });
+
+    if (m_slots) {
+        connect((*m_slots)[Slot::TeacherPano].keepalive_timer, &QTimer::timeout, this,
+                &ControlLink::teacher_pano_tcp_keepalive);
+        connect((*m_slots)[Slot::TeacherFeature].keepalive_timer, &QTimer::timeout, this,
+                &ControlLink::teacher_feature_tcp_keepalive);
+        connect((*m_slots)[Slot::StudentPano].keepalive_timer, &QTimer::timeout, this,
+                &ControlLink::student_tcp_keepalive);
+        connect((*m_slots)[Slot::StudentFeature].keepalive_timer, &QTimer::timeout, this,
+                &ControlLink::student_feature_tcp_keepalive);
+    }
+}
+
+ControlLink::~ControlLink() = default;
+
+void ControlLink::set_rules(const Rules &rules) { m_rules = rules; }
+
+QTcpSocket *ControlLink::side_socket(int side) const
+{
+    return side == 1 ? teacher_tcp_socket : student_tcp_socket;
+}
+
+void ControlLink::reset_links()
+{
+    teacher_tcp_socket->abort();
+    student_tcp_socket->abort();
+    teacher_tcp_link_failed = student_tcp_link_failed = false;
+}
+
+void ControlLink::mark_tcp_link_failed(int side, const char *reason, int detail)
+{
+    QTcpSocket *socket = side_socket(side);
+    bool &failed = side == 1 ? teacher_tcp_link_failed : student_tcp_link_failed;
+    // Only a link that carries commands can fail; a refused connect of a link not in use is
+    // the connect's own business.
+    bool inUse = m_rules.console_uses_link && m_rules.console_uses_link(side);
+    if (m_slots) {
+        const Slot feature = side == 1 ? Slot::TeacherFeature : Slot::StudentFeature;
+        const Slot pano = side == 1 ? Slot::TeacherPano : Slot::StudentPano;
+        inUse = inUse || (*m_slots)[feature].tcp_flag || (*m_slots)[pano].tcp_flag;
+    }
+    if (!inUse || failed)
+        return;
+    qWarning().noquote().nospace() << "MainWindow:: " << (side == 1 ? "teacher" : "student") << " TCP link failed ("
+                                   << reason << " " << detail << ": " << socket->errorString()
+                                   << "), its commands go by UDP until the camera is connected again";
+    failed = true;
+}
+
+// ---------------------------------------------------------------------------
+// Send path.
+
+void ControlLink::sendMsg_Net(QHostAddress *destination, int port, const QString &text, bool hex)
+{
+    qDebug().noquote().nospace() << "MainWindow::sendMsg_Net[" << text << "],port[" << port << "],flag["
+                                 << (hex ? "true" : "false") << "]";
+
+    QByteArray payload;
+    if (hex) {
+        const visca_text::ParseResult parsed = visca_text::hex_text_to_bytes(text);
+        if (!parsed.ok) {
+            qWarning().noquote().nospace() << "MainWindow::sendMsg_Net bad hex token[" << parsed.bad_token << "]";
+            emit commandFormatError();
+            return;
+        }
+        payload = parsed.bytes;
+    } else {
+        payload = text.toLocal8Bit();
+    }
+
+    if (!destination) {
+        qDebug() << "MainWindow::sendMsg_Net destination is NULL";
+        return;
+    }
+    if (!udpClient) {
+        qDebug() << "MainWindow::sendMsg_Net udpClient is NULL";
+        return;
+    }
+    const link_choice::Choice choice =
+        m_rules.choose ? m_rules.choose(destination->toString(), destination) : link_choice::Choice();
+    if (choice.link != link_choice::Link::Udp) {
+        const int side = choice.link == link_choice::Link::TeacherTcp ? 1 : 2;
+        if (send_over_tcp(side, port, payload))
+            return;
+    }
+    send_over_udp(destination, port, payload, !hex && !payload.isEmpty());
+}
+
+void ControlLink::send_parameter_request(QHostAddress *destination, int port, const QStringList &lines)
+{
+    sendMsg_Net(destination, port, parameter_block::join(lines), false);
+}
+
+bool ControlLink::send_over_tcp(int side, int port, const QByteArray &payload)
+{
+    QTcpSocket *socket = side_socket(side);
+    if (side == 1 ? teacher_tcp_link_failed : student_tcp_link_failed)
+        return false;
+    if (socket->state() != QAbstractSocket::ConnectedState) {
+        mark_tcp_link_failed(side, "link not connected, state", int(socket->state()));
+        return false;
+    }
+
+    const control_frame::MappedPorts mapped = m_rules.mapped_ports ? m_rules.mapped_ports() : control_frame::MappedPorts();
+    const quint32 headerPort = control_frame::header_port(port, mapped);
+    const QByteArray frame = control_frame::build(headerPort, payload);
+
+    const qint64 written = socket->write(frame);
+    if (written != frame.size()) {
+        // A socket write takes the whole frame or fails: nothing went out, so the datagram
+        // carries the command instead.
+        mark_tcp_link_failed(side, "write failed", int(written));
+        return false;
+    }
+    m_tcp_socket_flag = true;
+    m_current_state = side;
+    qDebug().noquote().nospace() << "MainWindow:: tcp connection succeeded, totalByte["
+                                 << log_bytes(frame, kLogBytesLimit).toHex(' ') << "],totalByte.size[" << frame.size()
+                                 << "],currentState[" << m_current_state << "],Port:" << headerPort;
+    return true;
+}
+
+void ControlLink::send_over_udp(QHostAddress *destination, int port, const QByteArray &payload, bool expects_text_answer)
+{
+    m_tcp_socket_flag = false;
+    m_current_state = 0;
+    // Text answers to a datagram come back to the reply socket; it must be listening.
+    if (expects_text_answer && udpServer && udpServer->state() != QAbstractSocket::BoundState)
+        closeUdpServer();
+    const qint64 written = udpClient->writeDatagram(payload, *destination, quint16(port));
+    if (written != payload.size()) {
+        qWarning().noquote().nospace() << "MainWindow:: udp send failed[" << udpClient->errorString()
+                                       << "],destination[" << destination->toString() << "], port[" << port << "]";
+        return;
+    }
+    qDebug().noquote().nospace() << "MainWindow:: udp connection succeeded, params["
+                                 << log_bytes(payload, kLogBytesLimit) << "],destination[" << destination->toString()
+                                 << "], port[" << port << "]";
+}
+
+void ControlLink::closeUdpServer()
+{
+    if (!udpServer)
+        return;
+    qDebug() << 236 << " MainWindow::closeUdpServer [enter]";
+    udpServer->close();
+    udpServer->setProxy(QNetworkProxy::NoProxy);
+    if (!udpServer->bind(QHostAddress::AnyIPv4, udp_server_port))
+        qWarning().noquote().nospace() << "MainWindow::closeUdpServer bind to port " << udp_server_port
+                                       << " failed: " << udpServer->errorString();
+    qDebug() << 244 << " MainWindow::closeUdpServer [leave]";
+}
+
+// ---------------------------------------------------------------------------
+// The sides' TCP links.
+
+bool ControlLink::probe_tcp_connect(const QString &ip, int port)
+{
+    probe_tcp_socket->abort();
+    probe_tcp_socket->connectToHost(ip, quint16(port), QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+    const bool connected = wait_until_connected(probe_tcp_socket, kProbeConnectMs);
+    // After the abort the socket is unconnected at once: nothing to wait for.
+    probe_tcp_socket->abort();
+    probe_tcp_socket->disconnectFromHost();
+    return connected;
+}
+
+void ControlLink::abort_link(QTcpSocket *link)
+{
+    // An aborted socket is unconnected at once: nothing to wait for.
+    link->abort();
+    link->disconnectFromHost();
+}
+
+void ControlLink::connect_teacher_pano_tcp(const QString &ip, int port)
+{
+    CameraSlotRecord &pano = (*m_slots)[Slot::TeacherPano];
+    CameraSlotRecord &feature = (*m_slots)[Slot::TeacherFeature];
+    if (!probe_tcp_connect(ip, port)) {
+        closeUdpServer();
+        pano.tcp_flag = false;
+        return;
+    }
+    // The side has one link: re-pointing it takes it from the teacher feature camera, unless
+    // both slots name the same camera.
+    const bool featureHadLink = feature.tcp_flag;
+    const bool featureSameCamera = feature.destination && feature.destination->isEqual(QHostAddress(ip));
+    if (feature.tcp_flag) {
+        feature.tcp_flag = false;
+        feature.keepalive_timer->stop();
+    }
+
+    teacher_tcp_socket->abort();
+    teacher_tcp_socket->connectToHost(ip, quint16(port), QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+    qDebug().noquote().nospace() << "TCP:teacherPanoTcp->connectToHost ip[" << ip << "],port[" << port << "]";
+    if (wait_until_connected(teacher_tcp_socket, kLinkConnectMs)) {
+        qDebug() << "Teacher Pano TCP: [connection successful]";
+        pano.tcp_flag = true;
+        pano.keepalive_timer->stop();
+        pano.keepalive_timer->start(timescale::scaled(kKeepAliveMs));
+        if (featureHadLink && featureSameCamera) {
+            feature.tcp_flag = true;
+            feature.keepalive_timer->start(timescale::scaled(kKeepAliveMs));
+        }
+    } else {
+        qDebug() << "Teacher Pano TCP: [connection timeout]";
+        pano.tcp_flag = false;
+        abort_link(teacher_tcp_socket);
+    }
+    if (featureHadLink && !feature.tcp_flag)
+        qDebug() << "MainWindow::connect_teacher_pano_tcp the teacher feature camera lost the TCP link, its "
+                    "commands go by UDP";
+}
+
+void ControlLink::open_side_tcp_link(Slot slot, const QString &address, int port)
+{
+    const bool teacher = camera_slot::side(slot) == Side::Teacher;
+    QTcpSocket *link = teacher ? teacher_tcp_socket : student_tcp_socket;
+    CameraSlotRecord &record = (*m_slots)[slot];
+
+    if (!probe_tcp_connect(address, port)) {
+        closeUdpServer();
+        record.tcp_flag = false;
+        release_tcp_flags_not_on_link(camera_slot::side(slot), port);
+        return;
+    }
+    if (slot == Slot::StudentFeature)
+        qDebug() << " MainWindow::isEnabledTCP [enter]";
+    link->abort();
+    link->connectToHost(address, quint16(port), QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+    if (slot == Slot::StudentFeature)
+        qDebug() << " MainWindow::isEnabledTCP [leave]";
+    const bool connected = wait_until_connected(link, kLinkConnectMs);
+    if (slot == Slot::TeacherFeature)
+        qDebug() << (connected ? "Teacher Feature TCP: [connection successful]" : "Teacher Feature TCP: [connection timeout]");
+    if (connected) {
+        record.tcp_flag = true;
+        record.keepalive_timer->stop();
+        record.keepalive_timer->start();
+    } else {
+        record.tcp_flag = false;
+        const bool otherFlag = slot == Slot::TeacherFeature ? (*m_slots)[Slot::TeacherPano].tcp_flag : true;
+        if (otherFlag)
+            abort_link(link);
+    }
+    if (slot == Slot::TeacherFeature)
+        qDebug() << "teacher_feature_tcp_flag:" << record.tcp_flag;
+    // During the connect's wait the other slot of the side may have pointed the link at its own
+    // camera: a slot keeps its flag only for a link to its camera.
+    release_tcp_flags_not_on_link(camera_slot::side(slot), port);
+}
+
+// The side has one link; a camera whose link was re-pointed at the other camera of the side (or
+// lost) sends by UDP from now on instead of over a socket connected elsewhere.
+void ControlLink::release_tcp_flags_not_on_link(Side side, int port)
+{
+    if (side == Side::Board)
+        return;
+    const bool teacher = side == Side::Teacher;
+    QTcpSocket *link = teacher ? teacher_tcp_socket : student_tcp_socket;
+    const struct {
+        Slot slot;
+        const char *name;
+    } entries[] = {
+        {teacher ? Slot::TeacherFeature : Slot::StudentFeature,
+         teacher ? "teacher_feature_tcp_flag" : "student_feature_tcp_flag"},
+        {teacher ? Slot::TeacherPano : Slot::StudentPano, teacher ? "teacher_pano_tcp_flag" : "student_pano_tcp_flag"},
+    };
+    const bool linkUp = link->state() == QAbstractSocket::ConnectedState;
+    for (const auto &entry : entries) {
+        CameraSlotRecord &record = (*m_slots)[entry.slot];
+        if (!record.tcp_flag)
+            continue;
+        const bool onLink = linkUp && record.destination && link->peerPort() == quint16(port)
+                            && link->peerAddress().isEqual(*record.destination, QHostAddress::ConvertV4MappedToIPv4);
+        if (onLink)
+            continue;
+        qDebug() << "MainWindow::" << entry.name << "cleared: the side's link no longer goes to that camera";
+        record.tcp_flag = false;
+        record.keepalive_timer->stop();
+    }
+}
+
+void ControlLink::close_slot_link(Slot slot)
+{
+    if (camera_slot::side(slot) == Side::Board)
+        return;
+    CameraSlotRecord &record = (*m_slots)[slot];
+    record.tcp_flag = false;
+    if (!(*m_slots)[other_slot_of_side(slot)].tcp_flag)
+        abort_link(camera_slot::side(slot) == Side::Teacher ? teacher_tcp_socket : student_tcp_socket);
+    record.keepalive_timer->stop();
+}
+
+void ControlLink::stop_keepalive_timers()
+{
+    for (Slot slot : {Slot::TeacherPano, Slot::TeacherFeature, Slot::StudentPano, Slot::StudentFeature})
+        (*m_slots)[slot].keepalive_timer->stop();
+    teacher_tcp_socket->abort();
+    student_tcp_socket->abort();
+}
+
+void ControlLink::keep_link_alive(Slot slot, const char *log_text)
+{
+    CameraSlotRecord &record = (*m_slots)[slot];
+    const bool linkFailed = camera_slot::side(slot) == Side::Teacher ? teacher_tcp_link_failed : student_tcp_link_failed;
+    // A failed link is not kept alive: the camera's commands go by UDP until it is connected again.
+    if (!record.destination || !record.tcp_flag || linkFailed)
+        return;
+    qDebug() << log_text;
+    const int port = m_rules.text_port ? m_rules.text_port(camera_slot::side(slot)) : int(control_frame::kTextPort);
+    sendMsg_Net(record.destination, port, QString(), false);
+    record.keepalive_timer->stop();
+    record.keepalive_timer->setSingleShot(true);
+    record.keepalive_timer->start(timescale::scaled(kKeepAliveMs));
+}
+
+void ControlLink::teacher_pano_tcp_keepalive()
+{
+    keep_link_alive(Slot::TeacherPano, "MainWindow::Keep alive teacher pano connection");
+}
+
+void ControlLink::teacher_feature_tcp_keepalive()
+{
+    keep_link_alive(Slot::TeacherFeature, "MainWindow::Keep alive teacher feature connection");
+}
+
+void ControlLink::student_tcp_keepalive()
+{
+    keep_link_alive(Slot::StudentPano, "MainWindow::Keep alive student pano connection");
+}
+
+void ControlLink::student_feature_tcp_keepalive()
+{
+    keep_link_alive(Slot::StudentFeature, "MainWindow::Keep alive student feature connection");
+}
+
+// ---------------------------------------------------------------------------
+// Replies.
+
+void ControlLink::readResponseData()
+{
+    qDebug().noquote().nospace() << "MainWindow::readUdpData,tcp_socket_flag[" << m_tcp_socket_flag << "],"
+                                 << "],currentState[" << m_current_state << "]";
+    // Each datagram is taken off the socket before it is handed on: a reply handled during a
+    // wait lets this slot run again for the next one.
+    while (udpServer->hasPendingDatagrams()) {
+        const QByteArray reply = udpServer->receiveDatagram().data();
+        emit textReply(reply, true);
+    }
+}
+
+// Each link is read when it signals, into its own reader, so that bytes of the two links never
+// mix and none wait for a later send to the same side. A socket does not signal again while
+// its readyRead is handled: bytes that arrive while an answer is handled (during a wait) are
+// read when it is done.
+void ControlLink::teacher_tcp_ready_read()
+{
+    while (teacher_tcp_socket->bytesAvailable() > 0)
+        parseReadData(teacher_link_reader, teacher_tcp_socket->readAll());
+}
+
+void ControlLink::student_tcp_ready_read()
+{
+    while (student_tcp_socket->bytesAvailable() > 0)
+        parseReadData(student_link_reader, student_tcp_socket->readAll());
+}
+
+void ControlLink::readSocUdpData()
+{
+    while (udpClient->hasPendingDatagrams()) {
+        // The sender tells which camera answered.
+        const QNetworkDatagram datagram = udpClient->receiveDatagram();
+        ViscaReplyOrigin origin;
+        origin.sender = datagram.senderAddress();
+        origin.sender_port = quint16(datagram.senderPort());
+        emit viscaReply(datagram.data(), origin);
+    }
+}
+
+void ControlLink::parseReadData(UotReader &reader, const QByteArray &bytes)
+{
+    qDebug().noquote().nospace() << "parseReadData:[" << log_bytes(bytes, kLogBytesLimit).toHex(' ') << "]";
+    // The link tells which camera answered.
+    ViscaReplyOrigin origin;
+    origin.tcp_link = &reader == &teacher_link_reader ? 1 : 2;
+    reader.feed(bytes, [this, origin](const UotReader::Frame &frame) {
+        if (frame.port == UotReader::kTextPort)
+            emit textReply(frame.payload, false);
+        else if (!m_options.text_replies_only)
+            emit viscaReply(frame.payload, origin);
+    });
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "protocol/camera_slot.h"
+#include "protocol/control_frame.h"
+#include "protocol/link_choice.h"
+#include "protocol/uot_reader.h"
+
+#include <QHostAddress>
+#include <QObject>
+
+#include <functional>
+
+class CameraSlots;
+class QTcpSocket;
+class QTimer;
+class QUdpSocket;
+
+// Where a VISCA reply came from, as far as its reader knows: the sender of a datagram (address
+// and port), or the side's TCP link (1 teacher, 2 student). Empty when unknown.
+struct ViscaReplyOrigin {
+    QHostAddress sender;
+    quint16 sender_port = 0;
+    int tcp_link = 0;
+};
+
+// The control links to the cameras: one UDP socket that sends every datagram and reads the VISCA
+// answers, the reply socket for text answers to datagrams, and one TCP link per side (teacher 1,
+// student 2) with its frame reader and the keep-alives of the slots it serves. It sends commands
+// by the link its owner's rules choose and hands every reply on, with where it came from.
+//
+// The main window owns one with its camera slots attached; an owner without camera slots (the
+// wizard) gives its own destination rule, and may leave the reply socket unbound and take text
+// replies only.
+class ControlLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Rules {
+        // The link of a command to this address (the destination's text) and destination object.
+        std::function<link_choice::Choice(const QString &address, const QHostAddress *destination)> choose;
+        // The recorder's mapped ports, which the frame header translates back.
+        std::function<control_frame::MappedPorts()> mapped_ports;
+        // The text port of a side, where keep-alives go.
+        std::function<int(camera_slot::Side)> text_port;
+        // Whether the side's link carries commands besides the camera slots' own (the console's).
+        std::function<bool(int side)> console_uses_link;
+    };
+    struct Options {
+        bool bind_reply_socket = true;  // text answers to datagrams come back to port 7791
+        bool text_replies_only = false; // VISCA frames on a link are dropped, not handed on
+    };
+
+    explicit ControlLink(CameraSlots *camera_slots, QObject *parent = nullptr);
+    ControlLink(CameraSlots *camera_slots, const Options &options, QObject *parent = nullptr);
+    ~ControlLink() override;
+
+    void set_rules(const Rules &rules);
+
+    // Every command to a camera goes through here: a parameter block (hex false) or a VISCA
+    // command text (hex true) to the control address of one camera.
+    void sendMsg_Net(QHostAddress *destination, int port, const QString &text, bool hex);
+    void send_parameter_request(QHostAddress *destination, int port, const QStringList &lines);
+    // (Re)binds the reply socket to port 7791.
+    void closeUdpServer();
+    // Whether the camera's TCP port takes a connection, waiting while events are handled.
+    bool probe_tcp_connect(const QString &ip, int port);
+
+    // The side's link to a camera slot's camera (side of the slot): probe, connect with events
+    // handled, the slot's TCP flag and keep-alive; the other slot of the side keeps its flag
+    // only while the link still goes to its camera.
+    void open_side_tcp_link(camera_slot::Slot slot, const QString &address, int port);
+    void connect_teacher_pano_tcp(const QString &ip, int port);
+    void release_tcp_flags_not_on_link(camera_slot::Side side, int port);
+    // The slot lets go of the side's link; the link closes when the other slot does not hold it.
+    void close_slot_link(camera_slot::Slot slot);
+    void stop_keepalive_timers();
+    // Keep-alive of one slot's link (the timers' slots).
+    void teacher_pano_tcp_keepalive();
+    void teacher_feature_tcp_keepalive();
+    void student_tcp_keepalive();
+    void student_feature_tcp_keepalive();
+
+    // A TCP flag of a slot was set whose link was not (re)opened by this object (the console).
+    bool tcp_socket_flag() const { return m_tcp_socket_flag; }
+    void clear_tcp_socket_flag() { m_tcp_socket_flag = false; }
+    int current_state() const { return m_current_state; }
+    QTcpSocket *side_socket(int side) const;
+    QUdpSocket *reply_socket() const { return udpServer; }
+    QUdpSocket *command_socket() const { return udpClient; }
+    bool link_failed(int side) const { return side == 1 ? teacher_tcp_link_failed : student_tcp_link_failed; }
+    int buffered(int side) const { return (side == 1 ? teacher_link_reader : student_link_reader).buffered(); }
+    // Both links closed and nothing of an earlier failure remembered.
+    void reset_links();
+
+signals:
+    // A text answer; datagram: it came on the reply socket (else in a frame of a TCP link).
+    void textReply(const QByteArray &reply, bool datagram);
+    void viscaReply(const QByteArray &reply, const ViscaReplyOrigin &origin);
+    // A VISCA command text had a bad token; nothing was sent.
+    void commandFormatError();
+
+private:
+    void readResponseData();
+    void readSocUdpData();
+    void teacher_tcp_ready_read();
+    void student_tcp_ready_read();
+    void parseReadData(UotReader &reader, const QByteArray &bytes);
+    void mark_tcp_link_failed(int side, const char *reason, int detail);
+    bool send_over_tcp(int side, int port, const QByteArray &payload);
+    void send_over_udp(QHostAddress *destination, int port, const QByteArray &payload, bool expects_text_answer);
+    void keep_link_alive(camera_slot::Slot slot, const char *log_text);
+    void abort_link(QTcpSocket *link);
+
+    CameraSlots *m_slots;
+    Options m_options;
+    Rules m_rules;
+    QUdpSocket *udpClient = nullptr;
+    QUdpSocket *udpServer = nullptr;
+    quint16 udp_server_port = 7791;
+    QTcpSocket *probe_tcp_socket = nullptr;
+    QTcpSocket *teacher_tcp_socket = nullptr;
+    QTcpSocket *student_tcp_socket = nullptr;
+    // One frame reader per TCP link, so that the bytes of the two links never mix.
+    UotReader teacher_link_reader{QStringLiteral("teacher")};
+    UotReader student_link_reader{QStringLiteral("student")};
+    // A write or the socket of that side's link failed: its commands go by UDP until the link
+    // connects again.
+    bool teacher_tcp_link_failed = false;
+    bool student_tcp_link_failed = false;
+    bool m_tcp_socket_flag = false;
+    int m_current_state = 0; // TCP link of the last TCP send: 0 none, 1 teacher, 2 student
+};
