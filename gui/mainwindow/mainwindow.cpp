@@ -100,21 +100,6 @@ void MainWindow::slot_init_main_window()
     setFixedSize(899, 757);
     ui->tabWidget->setCurrentIndex(0);
 
-    // Built-in port defaults; the settings file may replace them.
-    T_RTSP_Port = S_RTSP_Port = QStringLiteral("554");
-    T_Visca_Port = S_Visca_Port = QStringLiteral("1259");
-    T_UDP_Port = S_UDP_Port = QStringLiteral("6791");
-    T_TCP_Port = S_TCP_Port = QStringLiteral("6793");
-    T_Backup_Port = S_Backup_Port = QStringLiteral("5555");
-    Mcast_Port = QStringLiteral("8005");
-    teacher_udp_port = student_udp_port = 6791;
-    teacher_tcp_port = student_tcp_port = 6793;
-    teacher_visca_port = student_visca_port = 1259;
-    backup_port = 5555;
-    mcast_port = 8005;
-    teacher_rtsp_port = student_rtsp_port = QStringLiteral("554");
-    recorder_port_map_enabled = false;
-
     // The Upgrade tab opens on its Search page.
     ui->upgrade_tabWidget->setCurrentIndex(0);
 

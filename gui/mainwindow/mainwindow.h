@@ -10,6 +10,7 @@
 #include "protocol/ptz_commands.h"
 #include "protocol/request_poller.h"
 #include "protocol/uot_reader.h"
+#include "model/camera_ports.h"
 #include "model/camera_slots.h"
 #include "net/control_link.h"
 
@@ -892,28 +893,38 @@ public:
     QString upgrade_mode = QStringLiteral("Simple");
 
     // ---- port settings (filled by the settings file and the port getters) ----
-    QString T_RTSP_Port, T_Visca_Port, T_UDP_Port, T_TCP_Port, T_Backup_Port;
-    QString S_RTSP_Port, S_Visca_Port, S_UDP_Port, S_TCP_Port, S_Backup_Port;
-    QString Mcast_Port;
-    bool recorder_port_map_enabled = false;
+    CameraPorts camera_ports;
     bool port_settings_changed = false;
-    QString recorder_username;
-    QString recorder_password;
-    QString recorder_host_ip;
-    QString recorder_teacher_ip;
-    QString recorder_student_ip;
-    QString teacher_rtsp_port = QStringLiteral("554");
-    QString student_rtsp_port = QStringLiteral("554");
-    int teacher_visca_port = 1259;
-    int student_visca_port = 1259;
-    int teacher_udp_port = 6791;
-    int student_udp_port = 6791;
-    int teacher_tcp_port = 6793;
-    int student_tcp_port = 6793;
-    int backup_port = 5555;
-    int teacher_backup_port = 5555;
-    int student_backup_port = 5555;
-    int mcast_port = 8005;
+    // Transitional names of the ports' fields.
+    bool &recorder_port_map_enabled = camera_ports.edit().recorder_port_map_enabled;
+    QString &T_RTSP_Port = camera_ports.edit().T_RTSP_Port;
+    QString &T_Visca_Port = camera_ports.edit().T_Visca_Port;
+    QString &T_UDP_Port = camera_ports.edit().T_UDP_Port;
+    QString &T_TCP_Port = camera_ports.edit().T_TCP_Port;
+    QString &T_Backup_Port = camera_ports.edit().T_Backup_Port;
+    QString &S_RTSP_Port = camera_ports.edit().S_RTSP_Port;
+    QString &S_Visca_Port = camera_ports.edit().S_Visca_Port;
+    QString &S_UDP_Port = camera_ports.edit().S_UDP_Port;
+    QString &S_TCP_Port = camera_ports.edit().S_TCP_Port;
+    QString &S_Backup_Port = camera_ports.edit().S_Backup_Port;
+    QString &Mcast_Port = camera_ports.edit().Mcast_Port;
+    QString &recorder_username = camera_ports.edit().recorder_username;
+    QString &recorder_password = camera_ports.edit().recorder_password;
+    QString &recorder_host_ip = camera_ports.edit().recorder_host_ip;
+    QString &recorder_teacher_ip = camera_ports.edit().recorder_teacher_ip;
+    QString &recorder_student_ip = camera_ports.edit().recorder_student_ip;
+    QString &teacher_rtsp_port = camera_ports.edit().teacher_rtsp_port;
+    QString &student_rtsp_port = camera_ports.edit().student_rtsp_port;
+    int &teacher_visca_port = camera_ports.edit().teacher_visca_port;
+    int &student_visca_port = camera_ports.edit().student_visca_port;
+    int &teacher_udp_port = camera_ports.edit().teacher_udp_port;
+    int &student_udp_port = camera_ports.edit().student_udp_port;
+    int &teacher_tcp_port = camera_ports.edit().teacher_tcp_port;
+    int &student_tcp_port = camera_ports.edit().student_tcp_port;
+    int &backup_port = camera_ports.edit().backup_port;
+    int &teacher_backup_port = camera_ports.edit().teacher_backup_port;
+    int &student_backup_port = camera_ports.edit().student_backup_port;
+    int &mcast_port = camera_ports.edit().mcast_port;
 
     // ---- camera control protocol ----
     CameraSlots camera_slots;

@@ -32,22 +32,22 @@ const char *const kDefaultUpgradeAddress = "192.168.1.188";
 // Where each port key leaves what the loader makes of it.
 struct PortMembers {
     const char *key;
-    QString MainWindow::*stored;  // the stored text, as read
-    QString MainWindow::*text;    // the port in use, for the RTSP ports
-    int MainWindow::*number;      // the port in use, for the other camera ports
+    QString CameraPorts::Values::*stored; // the stored text, as read
+    QString CameraPorts::Values::*text;   // the port in use, for the RTSP ports
+    int CameraPorts::Values::*number;     // the port in use, for the other camera ports
 };
 const PortMembers kPortMembers[] = {
-    {"T_RTSP_Port", &MainWindow::T_RTSP_Port, &MainWindow::teacher_rtsp_port, nullptr},
-    {"T_Visca_Port", &MainWindow::T_Visca_Port, nullptr, &MainWindow::teacher_visca_port},
-    {"T_UDP_Port", &MainWindow::T_UDP_Port, nullptr, &MainWindow::teacher_udp_port},
-    {"T_TCP_Port", &MainWindow::T_TCP_Port, nullptr, &MainWindow::teacher_tcp_port},
-    {"T_Backup_Port", &MainWindow::T_Backup_Port, nullptr, nullptr},
-    {"S_RTSP_Port", &MainWindow::S_RTSP_Port, &MainWindow::student_rtsp_port, nullptr},
-    {"S_Visca_Port", &MainWindow::S_Visca_Port, nullptr, &MainWindow::student_visca_port},
-    {"S_UDP_Port", &MainWindow::S_UDP_Port, nullptr, &MainWindow::student_udp_port},
-    {"S_TCP_Port", &MainWindow::S_TCP_Port, nullptr, &MainWindow::student_tcp_port},
-    {"S_Backup_Port", &MainWindow::S_Backup_Port, nullptr, nullptr},
-    {"Mcast_Port", &MainWindow::Mcast_Port, nullptr, nullptr},
+    {"T_RTSP_Port", &CameraPorts::Values::T_RTSP_Port, &CameraPorts::Values::teacher_rtsp_port, nullptr},
+    {"T_Visca_Port", &CameraPorts::Values::T_Visca_Port, nullptr, &CameraPorts::Values::teacher_visca_port},
+    {"T_UDP_Port", &CameraPorts::Values::T_UDP_Port, nullptr, &CameraPorts::Values::teacher_udp_port},
+    {"T_TCP_Port", &CameraPorts::Values::T_TCP_Port, nullptr, &CameraPorts::Values::teacher_tcp_port},
+    {"T_Backup_Port", &CameraPorts::Values::T_Backup_Port, nullptr, nullptr},
+    {"S_RTSP_Port", &CameraPorts::Values::S_RTSP_Port, &CameraPorts::Values::student_rtsp_port, nullptr},
+    {"S_Visca_Port", &CameraPorts::Values::S_Visca_Port, nullptr, &CameraPorts::Values::student_visca_port},
+    {"S_UDP_Port", &CameraPorts::Values::S_UDP_Port, nullptr, &CameraPorts::Values::student_udp_port},
+    {"S_TCP_Port", &CameraPorts::Values::S_TCP_Port, nullptr, &CameraPorts::Values::student_tcp_port},
+    {"S_Backup_Port", &CameraPorts::Values::S_Backup_Port, nullptr, nullptr},
+    {"Mcast_Port", &CameraPorts::Values::Mcast_Port, nullptr, nullptr},
 };
 
 const PortMembers &port_members(const char *key)
@@ -131,12 +131,13 @@ void MainWindow::load_port_group(QSettings &settings)
     for (const ports::PortRow &row : ports::port_rows()) {
         const QString stored = stored_text(settings, full_key("PORT_CONF", row.key));
         const PortMembers &members = port_members(row.key);
-        this->*members.stored = stored;
+        CameraPorts::Values &ports = camera_ports.edit();
+        ports.*members.stored = stored;
         const ports::PortDecision decision = ports::decide_port(row, stored, recorder_port_map_enabled);
         if (members.text)
-            this->*members.text = decision.member_text;
+            ports.*members.text = decision.member_text;
         if (members.number)
-            this->*members.number = config::number_of(decision.member_text);
+            ports.*members.number = config::number_of(decision.member_text);
         if (auto *field = control<QLineEdit>(this, row.field))
             field->setText(decision.field_text);
     }

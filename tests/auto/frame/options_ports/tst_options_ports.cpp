@@ -187,25 +187,25 @@ private slots:
         struct Row {
             Getter get;
             QLineEdit *field;
-            QString MainWindow::*member;
+            QString CameraPorts::Values::*member;
         };
         const Row rows[] = {
-            {&MainWindow::get_teacher_rtsp_port, ui->rtsp_port_Edit, &MainWindow::T_RTSP_Port},
-            {&MainWindow::get_teacher_visca_port, ui->visca_port_Edit, &MainWindow::T_Visca_Port},
-            {&MainWindow::get_teacher_udp_port, ui->udp_port_Edit, &MainWindow::T_UDP_Port},
-            {&MainWindow::get_teacher_tcp_port, ui->tcp_port_Edit, &MainWindow::T_TCP_Port},
-            {&MainWindow::get_teacher_backup_port, ui->backup_port_Edit, &MainWindow::T_Backup_Port},
-            {&MainWindow::get_student_rtsp_port, ui->student_rtsp_port_Edit, &MainWindow::S_RTSP_Port},
-            {&MainWindow::get_student_visca_port, ui->student_visca_port_Edit, &MainWindow::S_Visca_Port},
-            {&MainWindow::get_student_udp_port, ui->student_udp_port_Edit, &MainWindow::S_UDP_Port},
-            {&MainWindow::get_student_tcp_port, ui->student_tcp_port_Edit, &MainWindow::S_TCP_Port},
-            {&MainWindow::get_student_backup_port, ui->student_backup_port_Edit, &MainWindow::S_Backup_Port},
+            {&MainWindow::get_teacher_rtsp_port, ui->rtsp_port_Edit, &CameraPorts::Values::T_RTSP_Port},
+            {&MainWindow::get_teacher_visca_port, ui->visca_port_Edit, &CameraPorts::Values::T_Visca_Port},
+            {&MainWindow::get_teacher_udp_port, ui->udp_port_Edit, &CameraPorts::Values::T_UDP_Port},
+            {&MainWindow::get_teacher_tcp_port, ui->tcp_port_Edit, &CameraPorts::Values::T_TCP_Port},
+            {&MainWindow::get_teacher_backup_port, ui->backup_port_Edit, &CameraPorts::Values::T_Backup_Port},
+            {&MainWindow::get_student_rtsp_port, ui->student_rtsp_port_Edit, &CameraPorts::Values::S_RTSP_Port},
+            {&MainWindow::get_student_visca_port, ui->student_visca_port_Edit, &CameraPorts::Values::S_Visca_Port},
+            {&MainWindow::get_student_udp_port, ui->student_udp_port_Edit, &CameraPorts::Values::S_UDP_Port},
+            {&MainWindow::get_student_tcp_port, ui->student_tcp_port_Edit, &CameraPorts::Values::S_TCP_Port},
+            {&MainWindow::get_student_backup_port, ui->student_backup_port_Edit, &CameraPorts::Values::S_Backup_Port},
         };
         const Row &r = rows[getter];
         w->recorder_port_map_enabled = mapping;
         r.field->setText(field);
         QCOMPARE((w.window.get()->*r.get)(), result);
-        QCOMPARE(w.window.get()->*r.member, result);
+        QCOMPARE(w->camera_ports.values().*r.member, result);
     }
 
     // The search port takes no mapping; an empty field keeps the port in use.
