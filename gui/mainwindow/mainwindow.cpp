@@ -11,6 +11,7 @@
 #include "guide/guideconfig.h"
 #include "net/httpmanager.h"
 #include "dialogs/image_expand.h"
+#include "settings/input_rules.h"
 #include "settings/settings_path.h"
 
 #include <QDateTime>
@@ -52,6 +53,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui((corvane_init_resources(), new Ui::MainWindow))
 {
     ui->setupUi(this);
+    options_tab = new OptionsTab(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports, *this, this);
     wire_control_link();
     qDebug() << 806 << " MainWindow:: program entry!!!";
     gMainWindow = this;
@@ -180,7 +182,7 @@ void MainWindow::slot_init_main_window()
     ui->student_region_three_hint_label->hide();
     ui->student_region_four_hint_label->hide();
 
-    install_input_validators();
+    options_tab->install_input_validators();
 
     stop_connect_timer = makeTimer(this, kStopConnectMs, false);
     connect(stop_connect_timer, &QTimer::timeout, this, &MainWindow::stop_connect);
@@ -287,6 +289,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     return QMainWindow::eventFilter(watched, event);
 }
+
+bool MainWindow::is_valid_ipv4(const QString &text) { return input::is_valid_ipv4(text); }
 
 void MainWindow::wait_ms(int ms)
 {

@@ -13,6 +13,7 @@
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
 #include "net/control_link.h"
+#include "tabs/options_tab.h"
 
 #include <QHostAddress>
 #include <QImage>
@@ -67,7 +68,7 @@ struct StatusPart;
 // The one main window. Subsystems 1 and 3 to 8 are its operations; their sources are split by
 // feature (mainwindow_<feature>.cpp) and share the members below, grouped by the feature that
 // owns them. A later feature adds its members inside its own group.
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, private OptionsTab::Host
 {
     Q_OBJECT
 
@@ -99,30 +100,13 @@ public:
     void set_student_pan_offset_enabled(bool enable);
     void set_student_tilt_offset_enabled(bool enable);
 
-    // ---- decoder choice, About box, validators (mainwindow_options.cpp) ----
-    void install_input_validators();
-
-    // ---- port settings (mainwindow_ports.cpp) ----
+    // Transitional: the Options tab's getters under the window's name.
     bool is_valid_ipv4(const QString &text);
-    QString get_teacher_rtsp_port();
-    QString get_teacher_visca_port();
-    QString get_teacher_udp_port();
-    QString get_teacher_tcp_port();
-    QString get_teacher_backup_port();
-    QString get_student_rtsp_port();
-    QString get_student_visca_port();
-    QString get_student_udp_port();
-    QString get_student_tcp_port();
-    QString get_student_backup_port();
-    QString get_upgrade_port();
+    QString get_upgrade_port() { return options_tab->get_upgrade_port(); }
 
     // ---- language switch (mainwindow_language.cpp) ----
     // The interface font (family "微软雅黑", 11 pt for Thai, 10 pt otherwise) on every widget.
     void apply_interface_font();
-
-    // ---- recorder port forwarding (mainwindow_portforward.cpp) ----
-    // The Recorder Map Config tab's texts as the Apply checks and uses them.
-    portforward::Fields port_forward_fields();
 
     // ---- region editing (mainwindow_regions.cpp) ----
     void setShieldRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
@@ -459,34 +443,8 @@ public slots:
     void on_director_show_param_pushButton_clicked();
     void on_upgrade_show_param_pushButton_clicked();
 
-    // ---- decoder choice, About box (mainwindow_options.cpp) ----
-    void on_decoder_select_comboBox_currentTextChanged(const QString &text);
-    void on_copyright_description_btn_clicked();
-
-    // ---- port settings: each change marks the port Apply button (mainwindow_ports.cpp) ----
-    void on_rtsp_port_Edit_textChanged(const QString &text);
-    void on_visca_port_Edit_textChanged(const QString &text);
-    void on_udp_port_Edit_textChanged(const QString &text);
-    void on_tcp_port_Edit_textChanged(const QString &text);
-    void on_backup_port_Edit_textChanged(const QString &text);
-    void on_student_rtsp_port_Edit_textChanged(const QString &text);
-    void on_student_visca_port_Edit_textChanged(const QString &text);
-    void on_student_udp_port_Edit_textChanged(const QString &text);
-    void on_student_tcp_port_Edit_textChanged(const QString &text);
-    void on_student_backup_port_Edit_textChanged(const QString &text);
-    void on_upgrade_port_Edit_textChanged(const QString &text);
-    void on_recorder_username_Edit_textChanged(const QString &text);
-    void on_recorder_password_Edit_textChanged(const QString &text);
-    void on_recorder_host_ip_Edit_textChanged(const QString &text);
-    void on_recorder_teacher_ip_Edit_textChanged(const QString &text);
-    void on_recorder_student_ip_Edit_textChanged(const QString &text);
-    void on_port_map_checkBox_stateChanged(int state);
-
     // ---- language switch (mainwindow_language.cpp) ----
     void on_language_select_comboBox_activated(int index);
-
-    // ---- recorder port forwarding (mainwindow_portforward.cpp) ----
-    void on_apply_port_Button_clicked();
 
     // ---- tracking and director configuration ----
     void get_para_response();
@@ -827,9 +785,6 @@ private:
     QVariant key_row_value(const config::KeyRow &row, const bool *customer_flag) const;
     void after_director_key_loaded(const config::KeyRow &row, const QString &text);
 
-    // port settings (mainwindow_ports.cpp)
-    void mark_port_settings_changed();
-
     // tracking (mainwindow_tracking.cpp): one side's start or stop, its configuration switch,
     // the pano focus mode and the teacher mode's page and preset list.
     void teacher_tracking(bool start);
@@ -845,11 +800,8 @@ private:
     void retranslate_keeping_line_edits();
     void retranslate_code_texts();
 
-    // recorder port forwarding (mainwindow_portforward.cpp): writes "camera.ini" and starts the
-    // forwarding script; false when either failed (reported to the installer).
-    bool hand_over_port_mapping(const portforward::Fields &fields);
-    // Disconnects every camera (and the free preview) before the ports change.
-    void disconnect_for_port_change();
+    // Every camera (and the free preview) lets go before the ports change.
+    void disconnect_for_port_change() override;
 
     // Apply marks (mainwindow_panel_marks.cpp): "Apply(*)" on a tab's Apply button, and the
     // same only while the settings are not being loaded.
@@ -894,7 +846,7 @@ public:
 
     // ---- port settings (filled by the settings file and the port getters) ----
     CameraPorts camera_ports;
-    bool port_settings_changed = false;
+    OptionsTab *options_tab = nullptr;
     // Transitional names of the ports' fields.
     bool &recorder_port_map_enabled = camera_ports.edit().recorder_port_map_enabled;
     QString &T_RTSP_Port = camera_ports.edit().T_RTSP_Port;

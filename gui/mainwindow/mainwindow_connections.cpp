@@ -215,6 +215,30 @@ void MainWindow::disconnect_board_cameras()
     }
 }
 
+void MainWindow::disconnect_for_port_change()
+{
+    // Every link was made on the old ports. A connect still under way is ended as well (the
+    // toggle marks it), so that none goes on with them.
+    using Toggle = void (MainWindow::*)();
+    const struct {
+        camera_slot::Slot slot;
+        Toggle toggle;
+    } cameras[] = {
+        {camera_slot::Slot::TeacherFeature, &MainWindow::on_teacher_feature_connect_Button_clicked},
+        {camera_slot::Slot::TeacherPano, &MainWindow::on_teacher_pano_connect_Button_clicked},
+        {camera_slot::Slot::StudentFeature, &MainWindow::on_student_feature_connect_Button_clicked},
+        {camera_slot::Slot::StudentPano, &MainWindow::on_student_pano_connect_Button_clicked},
+        {camera_slot::Slot::BoardFeature, &MainWindow::on_board_feature_connect_Button_clicked},
+        {camera_slot::Slot::BoardPano, &MainWindow::on_board_pano_connect_Button_clicked},
+    };
+    for (const auto &camera : cameras) {
+        if (slot_refs(camera.slot).flag || slot_run(camera.slot).connecting)
+            (this->*camera.toggle)();
+    }
+    if (rtsp_preview_connected)
+        on_rtsp_connect_Button_clicked();
+}
+
 // ---------------------------------------------------------------------------
 // Connect
 

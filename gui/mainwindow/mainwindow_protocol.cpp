@@ -57,15 +57,7 @@ void MainWindow::wire_control_link()
     rules.choose = [this](const QString &address, const QHostAddress *destination) {
         return choose_link(address, destination);
     };
-    rules.mapped_ports = [this] {
-        control_frame::MappedPorts mapped;
-        mapped.enabled = recorder_port_map_enabled;
-        mapped.teacher_visca = ui->visca_port_Edit->text().toInt();
-        mapped.student_visca = ui->student_visca_port_Edit->text().toInt();
-        mapped.teacher_text = ui->udp_port_Edit->text().toInt();
-        mapped.student_text = ui->student_udp_port_Edit->text().toInt();
-        return mapped;
-    };
+    rules.mapped_ports = [this] { return options_tab->mapped_ports(); };
     rules.text_port = [this](Side side) { return side == Side::Student ? student_udp_port : teacher_udp_port; };
     rules.console_uses_link = [this](int side) {
         return side == 1 ? manual_direct_teacher_tcp_flag : manual_direct_student_tcp_flag;

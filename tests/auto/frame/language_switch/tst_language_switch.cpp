@@ -418,7 +418,6 @@ private slots:
                 e->setText(QStringLiteral("%1 typed").arg(++n));
                 typed.insert(e, e->text()); // as the field's length limit lets it in
             }
-            (*w)->port_settings_changed = false;
             w->ui()->apply_port_Button->setText(QStringLiteral("Apply"));
         }
         QVERIFY(formLineEdits(switched.window.get()).size() > 70);
@@ -440,7 +439,7 @@ private slots:
                              ui->recorder_teacher_ip_Edit, ui->people_number_lineEdit, ui->lectern_director_ip_Edit,
                              ui->lectern_director_port_Edit, ui->upgrade_ip_lineEdit, ui->director_camera_Port_Edit})
             QCOMPARE(e->text(), typed.value(e));
-        QVERIFY(!switched->port_settings_changed);
+        QVERIFY(!switched->options_tab->port_settings_changed());
         QCOMPARE(ui->apply_port_Button->text(), switched->translator->translate("MainWindow", "Apply").isEmpty()
                                                      ? QStringLiteral("Apply")
                                                      : switched->translator->translate("MainWindow", "Apply"));

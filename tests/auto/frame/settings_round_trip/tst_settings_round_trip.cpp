@@ -598,7 +598,7 @@ private slots:
         // Ports and recorder fields keep the form's texts.
         QCOMPARE(w.ui()->rtsp_port_Edit->text(), QStringLiteral("20554"));
         QCOMPARE(w->teacher_udp_port, 6791);
-        QVERIFY(!w->port_settings_changed);
+        QVERIFY(!w->options_tab->port_settings_changed());
     }
 
     // A save that cannot write leaves the previous file whole, and says so in its result.

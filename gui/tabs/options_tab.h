@@ -1,0 +1,111 @@
+#pragma once
+
+#include "protocol/control_frame.h"
+#include "tabs/form_widgets.h"
+
+#include <QCoreApplication>
+#include <QObject>
+
+class CameraPorts;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+namespace portforward {
+struct Fields;
+}
+
+#define OPTIONS_TAB_WIDGETS(X) \
+    X(QPushButton, apply_port_Button) \
+    X(QLineEdit, backup_port_Edit) \
+    X(QPushButton, copyright_description_btn) \
+    X(QComboBox, decoder_select_comboBox) \
+    X(QLineEdit, director_server_Port_Edit) \
+    X(QLineEdit, mac1_lineEdit) \
+    X(QLineEdit, mac2_lineEdit) \
+    X(QLineEdit, mac3_lineEdit) \
+    X(QLineEdit, mac4_lineEdit) \
+    X(QLineEdit, mac5_lineEdit) \
+    X(QLineEdit, mac6_lineEdit) \
+    X(QCheckBox, port_map_checkBox) \
+    X(QLineEdit, recorder_host_ip_Edit) \
+    X(QLineEdit, recorder_password_Edit) \
+    X(QLineEdit, recorder_student_ip_Edit) \
+    X(QLineEdit, recorder_teacher_ip_Edit) \
+    X(QLineEdit, recorder_username_Edit) \
+    X(QLineEdit, rtsp_port_Edit) \
+    X(QLineEdit, student_backup_port_Edit) \
+    X(QLineEdit, student_feature_IP_Edit) \
+    X(QLineEdit, student_pano_IP_Edit) \
+    X(QLineEdit, student_rtsp_port_Edit) \
+    X(QLineEdit, student_tcp_port_Edit) \
+    X(QLineEdit, student_udp_port_Edit) \
+    X(QLineEdit, student_visca_port_Edit) \
+    X(QLineEdit, tcp_port_Edit) \
+    X(QLineEdit, teacher_feature_IP_Edit) \
+    X(QLineEdit, teacher_pano_IP_Edit) \
+    X(QLineEdit, txtPort) \
+    X(QLineEdit, udp_port_Edit) \
+    X(QLineEdit, upgrade_port_Edit) \
+    X(QLineEdit, visca_port_Edit)
+
+// The Options tab's decoder choice and About button, the input validators, and the Recorder Map
+// Config tab: its port and recorder fields, their change marks and the Apply that takes the
+// ports into use and hands the mapping to the recording host.
+class OptionsTab : public QObject
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
+public:
+    struct Widgets {
+        OPTIONS_TAB_WIDGETS(CORVANE_WIDGET_MEMBER)
+    };
+    // What the Apply needs of the camera connections.
+    class Host
+    {
+    public:
+        virtual ~Host() = default;
+        // Every link was made on the old ports: each camera (and the free preview) lets go.
+        virtual void disconnect_for_port_change() = 0;
+    };
+
+    OptionsTab(const Widgets &widgets, CameraPorts &ports, Host &host, QWidget *window);
+
+    void install_input_validators();
+    // The Recorder Map Config tab's texts as the Apply checks and uses them.
+    portforward::Fields port_forward_fields() const;
+    bool port_settings_changed() const { return m_port_settings_changed; }
+    // The recorder's mapped ports as typed, which a frame header translates back.
+    control_frame::MappedPorts mapped_ports() const;
+    // The code-set texts the form's re-texting put back.
+    void retranslate();
+
+    // The port getters: the mapped port of the field, or the camera's own, stored as in use.
+    QString get_teacher_rtsp_port();
+    QString get_teacher_visca_port();
+    QString get_teacher_udp_port();
+    QString get_teacher_tcp_port();
+    QString get_teacher_backup_port();
+    QString get_student_rtsp_port();
+    QString get_student_visca_port();
+    QString get_student_udp_port();
+    QString get_student_tcp_port();
+    QString get_student_backup_port();
+    QString get_upgrade_port();
+
+    void on_decoder_select_comboBox_currentTextChanged(const QString &text);
+    void on_copyright_description_btn_clicked();
+    void on_apply_port_Button_clicked();
+
+private:
+    void mark_port_settings_changed();
+    // Writes "camera.ini" and starts the forwarding script; false when either failed (reported
+    // to the installer).
+    bool hand_over_port_mapping(const portforward::Fields &fields);
+
+    const Widgets ui;
+    CameraPorts &m_ports;
+    Host &m_host;
+    QWidget *m_window;
+    bool m_port_settings_changed = false;
+};

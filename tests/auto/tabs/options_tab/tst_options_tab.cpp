@@ -1,0 +1,471 @@
+// The Options tab without the window: the decoder choice, the About box, the validators, the
+// port getters and change marks, and the Recorder Map Config Apply with "camera.ini" and the
+// forwarding script in the test's own "portforward" folder.
+#include "core/port_forward_script.h"
+#include "core/time_scale.h"
+#include "form_host.h"
+#include "model/camera_ports.h"
+#include "recording_presenter.h"
+#include "tabs/options_tab.h"
+#include "video/decoder_choice.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString kQuestion = QStringLiteral("Port modification, other operations will be interrupted!");
+const QString kStarted = QStringLiteral("Port forwarding script opened successfully");
+
+struct Connections : OptionsTab::Host {
+    int disconnects = 0;
+    CameraPorts *ports = nullptr;
+    int ports_seen_by_disconnect = 0; // the udp port in use when the cameras let go
+    void disconnect_for_port_change() override
+    {
+        ++disconnects;
+        ports_seen_by_disconnect = ports->udp_port(camera_slot::Side::Teacher);
+    }
+};
+
+struct Tab {
+    FormHost host;
+    CameraPorts ports;
+    Connections connections;
+    OptionsTab tab;
+    Ui::MainWindow *ui = host.ui;
+    Tab()
+        : tab(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, host.ui), ports, connections, &host.window)
+    {
+        connections.ports = &ports;
+        tab.install_input_validators();
+    }
+    // Values that no Apply would choose, so that every port the Apply sets shows it.
+    void scramble()
+    {
+        CameraPorts::Values &v = ports.edit();
+        v.teacher_visca_port = v.teacher_tcp_port = v.teacher_udp_port = v.teacher_backup_port = 1;
+        v.student_visca_port = v.student_tcp_port = v.student_udp_port = v.student_backup_port = 2;
+        v.teacher_rtsp_port = v.student_rtsp_port = QStringLiteral("3");
+        v.mcast_port = 4;
+    }
+    QStringList taken() const
+    {
+        const CameraPorts::Values &v = ports.values();
+        QStringList t;
+        for (int p : {v.teacher_visca_port, v.teacher_tcp_port, v.teacher_udp_port, v.teacher_backup_port,
+                      v.student_visca_port, v.student_tcp_port, v.student_udp_port, v.student_backup_port,
+                      v.mcast_port})
+            t << QString::number(p);
+        t << v.teacher_rtsp_port << v.student_rtsp_port << v.recorder_host_ip << v.recorder_teacher_ip
+          << v.recorder_student_ip << v.recorder_username << v.recorder_password
+          << QString::number(v.recorder_port_map_enabled) << ui->teacher_feature_IP_Edit->text()
+          << ui->teacher_pano_IP_Edit->text() << ui->student_feature_IP_Edit->text()
+          << ui->student_pano_IP_Edit->text();
+        return t;
+    }
+};
+
+QString typed(QLineEdit *edit, const QString &text)
+{
+    edit->clear();
+    QTest::keyClicks(edit, text);
+    return edit->text();
+}
+
+} // namespace
+
+class tst_OptionsTab : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    QString folder;
+
+    // A harmless script: it notes its working directory and arguments beside itself.
+    void writeScript()
+    {
+        QFile script(folder + QStringLiteral("/start_config.sh"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("pwd > started.tmp\necho \"$0 $#\" >> started.tmp\nmv started.tmp started.txt\n");
+    }
+
+private slots:
+    void initTestCase() { timescale::setFactor(0.001); }
+
+    void init()
+    {
+        dir.reset(new QTemporaryDir);
+        QVERIFY(dir->isValid());
+        folder = dir->filePath(QStringLiteral("portforward"));
+        QVERIFY(QDir().mkpath(folder));
+        portforward_script::setFolder(folder);
+        portforward_script::setStarter({});
+    }
+
+    void cleanup()
+    {
+        portforward_script::setFolder(QString());
+        portforward_script::setStarter({});
+        gDecoderType = QStringLiteral("NONE");
+        gHwAccelEnabled = false;
+    }
+
+    void decoderChoice_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("type");
+        QTest::newRow("NONE") << 0 << "NONE";
+        QTest::newRow("AUTO") << 1 << "AUTO";
+        QTest::newRow("D3D11VA") << 4 << "D3D11VA";
+    }
+    void decoderChoice()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, type);
+        Tab t;
+        t.ui->decoder_select_comboBox->setCurrentIndex(index == 0 ? 1 : 0);
+        t.ui->decoder_select_comboBox->setCurrentIndex(index);
+        QCOMPARE(gDecoderType, type);
+        QCOMPARE(gHwAccelEnabled, index != 0);
+    }
+
+    void aboutBox()
+    {
+        RecordingPresenter boxes;
+        Tab t;
+        t.ui->copyright_description_btn->click();
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown.first().title, QStringLiteral("About Corvane"));
+        QCOMPARE(boxes.shown.first().parent, &t.host.window);
+        QVERIFY(boxes.shown.first().text.contains(QLatin1String(qVersion())));
+    }
+
+    // Typed port numbers: 0 to 65535 without leading zeros; MAC fields: two hex digits.
+    void validators_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("result");
+        for (const char *f : {"txtPort", "director_server_Port_Edit"}) {
+            const QString name = QString::fromLatin1(f);
+            QTest::newRow(qPrintable(name + " 65535")) << name << "65535" << "65535";
+            QTest::newRow(qPrintable(name + " 65536")) << name << "65536" << "6553";
+            QTest::newRow(qPrintable(name + " 0554")) << name << "0554" << "0";
+            QTest::newRow(qPrintable(name + " letters")) << name << "5a5b4" << "554";
+        }
+        QTest::newRow("mac third digit refused") << "mac3_lineEdit" << "D4E" << "D4";
+        QTest::newRow("mac beyond f refused") << "mac6_lineEdit" << "gG0" << "0";
+    }
+    void validators()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, keys);
+        QFETCH(QString, result);
+        Tab t;
+        auto *edit = t.host.window.findChild<QLineEdit *>(field);
+        edit->setEnabled(true);
+        QCOMPARE(typed(edit, keys), result);
+    }
+
+    // Each getter: the mapped field while mapping is on and the field is filled, the camera's
+    // own port otherwise; the result is kept as the stored text.
+    void getters_data()
+    {
+        QTest::addColumn<bool>("mapping");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("mapped") << true << "40123" << "40123";
+        QTest::newRow("mapped, empty field") << true << "" << "own";
+        QTest::newRow("unmapped") << false << "40123" << "own";
+    }
+    void getters()
+    {
+        QFETCH(bool, mapping);
+        QFETCH(QString, field);
+        QFETCH(QString, result);
+        Tab t;
+        t.ports.edit().recorder_port_map_enabled = mapping;
+        using Getter = QString (OptionsTab::*)();
+        const struct {
+            Getter get;
+            QLineEdit *field;
+            QString CameraPorts::Values::*stored;
+            const char *own;
+        } rows[] = {
+            {&OptionsTab::get_teacher_rtsp_port, t.ui->rtsp_port_Edit, &CameraPorts::Values::T_RTSP_Port, "554"},
+            {&OptionsTab::get_teacher_visca_port, t.ui->visca_port_Edit, &CameraPorts::Values::T_Visca_Port, "1259"},
+            {&OptionsTab::get_teacher_udp_port, t.ui->udp_port_Edit, &CameraPorts::Values::T_UDP_Port, "6791"},
+            {&OptionsTab::get_teacher_tcp_port, t.ui->tcp_port_Edit, &CameraPorts::Values::T_TCP_Port, "6793"},
+            {&OptionsTab::get_teacher_backup_port, t.ui->backup_port_Edit, &CameraPorts::Values::T_Backup_Port, "5555"},
+            {&OptionsTab::get_student_rtsp_port, t.ui->student_rtsp_port_Edit, &CameraPorts::Values::S_RTSP_Port, "554"},
+            {&OptionsTab::get_student_visca_port, t.ui->student_visca_port_Edit, &CameraPorts::Values::S_Visca_Port,
+             "1259"},
+            {&OptionsTab::get_student_udp_port, t.ui->student_udp_port_Edit, &CameraPorts::Values::S_UDP_Port, "6791"},
+            {&OptionsTab::get_student_tcp_port, t.ui->student_tcp_port_Edit, &CameraPorts::Values::S_TCP_Port, "6793"},
+            {&OptionsTab::get_student_backup_port, t.ui->student_backup_port_Edit, &CameraPorts::Values::S_Backup_Port,
+             "5555"},
+        };
+        for (const auto &row : rows) {
+            row.field->setText(field);
+            const QString expected = result == QLatin1String("own") ? QString::fromLatin1(row.own) : result;
+            QCOMPARE((t.tab.*row.get)(), expected);
+            QCOMPARE(t.ports.values().*row.stored, expected);
+        }
+        // The search port takes no mapping; an empty field keeps the port in use.
+        t.ui->upgrade_port_Edit->setText(QStringLiteral("9005"));
+        QCOMPARE(t.tab.get_upgrade_port(), QStringLiteral("9005"));
+        t.ui->upgrade_port_Edit->clear();
+        QCOMPARE(t.tab.get_upgrade_port(), QStringLiteral("9005"));
+    }
+
+    // Every field of the port tab marks the port settings changed, whatever it holds.
+    void changeMarks()
+    {
+        Tab t;
+        QList<QWidget *> fields;
+        for (QLineEdit *e : {t.ui->rtsp_port_Edit, t.ui->student_backup_port_Edit, t.ui->upgrade_port_Edit,
+                             t.ui->recorder_password_Edit, t.ui->recorder_student_ip_Edit})
+            fields << e;
+        fields << t.ui->port_map_checkBox;
+        for (QWidget *field : fields) {
+            Tab fresh;
+            QVERIFY(!fresh.tab.port_settings_changed());
+            if (field == t.ui->port_map_checkBox)
+                fresh.ui->port_map_checkBox->toggle();
+            else
+                fresh.host.window.findChild<QLineEdit *>(field->objectName())->setText(QStringLiteral("x"));
+            QVERIFY2(fresh.tab.port_settings_changed(), qPrintable(field->objectName()));
+            QCOMPARE(fresh.ui->apply_port_Button->text(), QStringLiteral("Apply(*)"));
+        }
+    }
+
+    void unchangedOnlyRelabels()
+    {
+        RecordingPresenter boxes;
+        Tab t;
+        t.ui->apply_port_Button->setText(QStringLiteral("Apply(*)"));
+        const QStringList before = t.taken();
+        t.ui->apply_port_Button->click();
+        QVERIFY(boxes.shown.isEmpty());
+        QCOMPARE(t.ui->apply_port_Button->text(), QStringLiteral("Apply"));
+        QCOMPARE(t.taken(), before);
+        QCOMPARE(t.connections.disconnects, 0);
+    }
+
+    // Cancel takes nothing into use and leaves the change pending: the next Apply asks again.
+    void cancelKeepsTheChangePending()
+    {
+        RecordingPresenter boxes;
+        Tab t;
+        t.scramble();
+        t.ui->upgrade_port_Edit->setText(QStringLiteral("8006"));
+        const QStringList before = t.taken();
+        boxes.answerNext(QMessageBox::Cancel);
+        t.ui->apply_port_Button->click();
+        QCOMPARE(boxes.texts(), QStringList{kQuestion});
+        QCOMPARE(boxes.shown.first().buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QVERIFY(t.tab.port_settings_changed());
+        QCOMPARE(t.ui->apply_port_Button->text(), QStringLiteral("Apply(*)"));
+        QCOMPARE(t.taken(), before);
+        QCOMPARE(t.connections.disconnects, 0);
+
+        t.ui->apply_port_Button->click();
+        QCOMPARE(boxes.texts(), (QStringList{kQuestion, kQuestion}));
+        QCOMPARE(t.ports.values().mcast_port, 8006);
+        QVERIFY(!t.tab.port_settings_changed());
+        QCOMPARE(t.ui->apply_port_Button->text(), QStringLiteral("Apply"));
+    }
+
+    // Without mapping the cameras' own ports are in use, whatever the mapped fields hold; nothing
+    // is written and nothing is started. The cameras let go before the ports change.
+    void mappingOff()
+    {
+        RecordingPresenter boxes;
+        Tab t;
+        writeScript();
+        t.scramble();
+        t.ports.edit().recorder_port_map_enabled = true; // as a previous Apply with mapping left it
+        t.ui->visca_port_Edit->setText(QStringLiteral("not a port"));
+        const QString fields = t.taken().mid(17).join(QLatin1Char(' '));
+        t.ui->apply_port_Button->click();
+
+        QCOMPARE(boxes.texts(), QStringList{kQuestion});
+        QCOMPARE(t.connections.disconnects, 1);
+        QCOMPARE(t.connections.ports_seen_by_disconnect, 1);
+        QCOMPARE(t.taken().mid(0, 12),
+                 (QStringList{"1259", "6793", "6791", "5555", "1259", "6793", "6791", "5555", "8005", "554", "554", ""}));
+        QVERIFY(!t.ports.port_map_enabled());
+        QCOMPARE(t.taken().mid(17).join(QLatin1Char(' ')), fields);
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/camera.ini")));
+        QTest::qWait(50);
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/started.txt")));
+        QVERIFY(!t.tab.port_settings_changed());
+    }
+
+    // With mapping: the mapped ports and the host's address are in use, "camera.ini" holds the
+    // mapping and the script runs through the shell from its own folder.
+    void mappingOn()
+    {
+        RecordingPresenter boxes;
+        Tab t;
+        writeScript();
+        t.scramble();
+        const struct {
+            QLineEdit *field;
+            const char *text;
+        } typedFields[] = {
+            {t.ui->recorder_host_ip_Edit, "10.20.30.40"},   {t.ui->recorder_teacher_ip_Edit, "10.20.30.41"},
+            {t.ui->recorder_student_ip_Edit, "10.20.30.42"}, {t.ui->recorder_username_Edit, "admin"},
+            {t.ui->recorder_password_Edit, ""},              {t.ui->rtsp_port_Edit, "30554"},
+            {t.ui->visca_port_Edit, ""},                     {t.ui->udp_port_Edit, "30791"},
+            {t.ui->tcp_port_Edit, "30793"},                  {t.ui->backup_port_Edit, "35555"},
+            {t.ui->student_rtsp_port_Edit, "40554"},         {t.ui->student_visca_port_Edit, "41259"},
+            {t.ui->student_udp_port_Edit, "40791"},          {t.ui->student_tcp_port_Edit, ""},
+            {t.ui->student_backup_port_Edit, "45555"},
+        };
+        for (const auto &f : typedFields)
+            f.field->setText(QLatin1String(f.text));
+        t.ui->port_map_checkBox->setChecked(true);
+        t.ui->apply_port_Button->click();
+
+        QCOMPARE(boxes.texts(), (QStringList{kQuestion, kStarted}));
+        QCOMPARE(boxes.shown.at(1).buttons, QMessageBox::StandardButtons(QMessageBox::NoButton));
+        QCOMPARE(t.connections.disconnects, 1);
+        QCOMPARE(t.taken(),
+                 (QStringList{"1259", "30793", "30791", "35555", "41259", "6793", "40791", "45555", "8005", "30554",
+                              "40554", "10.20.30.40", "10.20.30.41", "10.20.30.42", "admin", "", "1", "10.20.30.40",
+                              "10.20.30.40", "10.20.30.40", "10.20.30.40"}));
+        QCOMPARE(t.ports.values().T_UDP_Port, QStringLiteral("30791"));
+        QCOMPARE(t.ports.values().S_TCP_Port, QStringLiteral("6793"));
+        QVERIFY(!t.tab.port_settings_changed());
+
+        // "camera.ini", key by key, as the forwarding tool finds it on the disk.
+        const QString copy = dir->filePath(QStringLiteral("copy.ini"));
+        QVERIFY(QFile::copy(folder + QStringLiteral("/camera.ini"), copy));
+        QSettings ini(copy, QSettings::IniFormat);
+        const QList<QPair<QString, QString>> expected = {
+            {"User", "admin"},           {"Password", ""},          {"Host", "10.20.30.40"},
+            {"StudentIP", "10.20.30.42"}, {"StudentRtsp", "40554"}, {"StudentVisca", "41259"},
+            {"StudentUdp", "40791"},     {"StudentTcp", "6793"},    {"StudentBackup", "45555"},
+            {"TeacherIP", "10.20.30.41"}, {"TeacherRtsp", "30554"}, {"TeacherVisca", "1259"},
+            {"TeacherUdp", "30791"},     {"TeacherTcp", "30793"},   {"TeacherBackup", "35555"},
+        };
+        QCOMPARE(ini.allKeys().size(), expected.size());
+        for (const auto &key : expected)
+            QCOMPARE(ini.value(QStringLiteral("RECORDER/") + key.first).toString(), key.second);
+
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + QStringLiteral("/started.txt")), 5000);
+        QFile noted(folder + QStringLiteral("/started.txt"));
+        QVERIFY(noted.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromLocal8Bit(noted.readAll()).split(QLatin1Char('\n'));
+        QCOMPARE(QDir(lines.value(0)).canonicalPath(), QDir(folder).canonicalPath());
+        QCOMPARE(lines.value(1), QStringLiteral("./start_config.sh 0"));
+    }
+
+    // Each refused input: a warning, and nothing changed: the ports in use, the mapping switch
+    // in memory, the address fields, no file, no script, the cameras connected and the change
+    // still pending.
+    void refusedInputChangesNothing_data()
+    {
+        QTest::addColumn<bool>("mapping");
+        QTest::addColumn<QStringList>("changes"); // "field=text"
+        QTest::addColumn<QString>("warning");
+        const QString login = QStringLiteral("Username and password cannot be empty!");
+        const QString address = QStringLiteral("Network information fill in error");
+        auto port = [](const char *text) {
+            return QStringLiteral("Port fill in error: \"%1\" is not a port from 1 to 65535").arg(QLatin1String(text));
+        };
+        QTest::newRow("no login") << true << QStringList{"recorder_username_Edit=", "recorder_password_Edit="} << login;
+        QTest::newRow("empty host") << true << QStringList{"recorder_host_ip_Edit="} << address;
+        QTest::newRow("bad host") << true << QStringList{"recorder_host_ip_Edit=10.0.0.300"} << address;
+        QTest::newRow("bad teacher address") << true << QStringList{"recorder_teacher_ip_Edit=teacher"} << address;
+        QTest::newRow("bad student address") << true << QStringList{"recorder_student_ip_Edit=1.2.3"} << address;
+        QTest::newRow("letters in a port") << true << QStringList{"udp_port_Edit=abc"} << port("abc");
+        QTest::newRow("port 0") << true << QStringList{"student_visca_port_Edit=0"} << port("0");
+        QTest::newRow("port 65536") << true << QStringList{"tcp_port_Edit=65536"} << port("65536");
+        QTest::newRow("leading zero") << true << QStringList{"student_rtsp_port_Edit=010554"} << port("010554");
+        QTest::newRow("search port, mapped") << true << QStringList{"upgrade_port_Edit=80050"} << port("80050");
+        QTest::newRow("search port, unmapped") << false << QStringList{"upgrade_port_Edit=8o05"} << port("8o05");
+    }
+    void refusedInputChangesNothing()
+    {
+        QFETCH(bool, mapping);
+        QFETCH(QStringList, changes);
+        QFETCH(QString, warning);
+        RecordingPresenter boxes;
+        Tab t;
+        writeScript();
+        t.scramble();
+        t.ui->port_map_checkBox->setChecked(mapping);
+        for (const QString &change : changes) {
+            const int eq = change.indexOf(QLatin1Char('='));
+            auto *edit = t.host.window.findChild<QLineEdit *>(change.left(eq));
+            QVERIFY2(edit, qPrintable(change));
+            edit->setText(change.mid(eq + 1));
+        }
+        const QStringList before = t.taken();
+        t.ui->apply_port_Button->click();
+
+        QCOMPARE(boxes.texts(), (QStringList{kQuestion, warning}));
+        QCOMPARE(boxes.shown.at(1).icon, QMessageBox::Warning);
+        QCOMPARE(t.connections.disconnects, 0);
+        QCOMPARE(t.taken(), before);
+        QVERIFY(t.tab.port_settings_changed());
+        QCOMPARE(t.ui->apply_port_Button->text(), QStringLiteral("Apply(*)"));
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/camera.ini")));
+        QTest::qWait(50);
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/started.txt")));
+    }
+
+    // The mapping could not reach the host: said so, and the change stays pending so that the
+    // next Apply tries again.
+    void handOverFailures_data()
+    {
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no script") << 0 << "Port forwarding script not found: %1/start_config.sh";
+        QTest::newRow("shell not started") << 1 << "Failed to enable port forwarding script";
+        QTest::newRow("camera.ini not written") << 2 << "Failed to save the port forwarding settings to %1/camera.ini";
+    }
+    void handOverFailures()
+    {
+        QFETCH(int, failure);
+        QFETCH(QString, message);
+        RecordingPresenter boxes;
+        Tab t;
+        QList<portforward_script::Launch> launches;
+        portforward_script::setStarter([&launches, failure](const portforward_script::Launch &l, qint64 *) {
+            launches << l;
+            return failure != 1;
+        });
+        if (failure != 0)
+            writeScript();
+        if (failure == 2) {
+            folder = dir->filePath(QStringLiteral("missing/portforward"));
+            portforward_script::setFolder(folder);
+        }
+        t.ui->port_map_checkBox->setChecked(true);
+        t.ui->apply_port_Button->click();
+
+        QCOMPARE(boxes.texts().size(), 2);
+        QCOMPARE(boxes.texts().last(), message.arg(folder));
+        QCOMPARE(launches.size(), failure == 1 ? 1 : 0);
+        if (failure == 1) {
+            QCOMPARE(launches.first().program, QStringLiteral("/bin/sh"));
+            QCOMPARE(launches.first().arguments, QStringList{QStringLiteral("./start_config.sh")});
+            QCOMPARE(launches.first().working_directory, folder);
+        }
+        QVERIFY(t.ports.port_map_enabled());
+        QCOMPARE(t.ports.values().teacher_udp_port, 26791);
+        QVERIFY(t.tab.port_settings_changed());
+        QCOMPARE(t.ui->apply_port_Button->text(), QStringLiteral("Apply(*)"));
+        QCOMPARE(QFile::exists(folder + QStringLiteral("/camera.ini")), failure != 2);
+    }
+};
+
+QTEST_MAIN(tst_OptionsTab)
+#include "tst_options_tab.moc"
