@@ -25,6 +25,8 @@
 #include <QUrl>
 #include <QVariant>
 
+#include <memory>
+
 #include <opencv2/core/mat.hpp>
 
 QT_BEGIN_NAMESPACE
@@ -846,7 +848,7 @@ public:
 
     // ---- port settings (filled by the settings file and the port getters) ----
     CameraPorts camera_ports;
-    OptionsTab *options_tab = nullptr;
+    std::unique_ptr<OptionsTab> options_tab;
     // Transitional names of the ports' fields.
     bool &recorder_port_map_enabled = camera_ports.edit().recorder_port_map_enabled;
     QString &T_RTSP_Port = camera_ports.edit().T_RTSP_Port;

@@ -5,14 +5,11 @@
 #include "ui_mainwindow.h"
 
 #include "settings/config_values.h"
+#include "tabs/apply_mark.h"
 
-void MainWindow::mark_apply(QPushButton *button) { button->setText(tr("Apply(*)")); }
+void MainWindow::mark_apply(QPushButton *button) { ::mark_apply(button); }
 
-void MainWindow::mark_apply_unless_loading(QPushButton *button)
-{
-    if (!loading_config)
-        mark_apply(button);
-}
+void MainWindow::mark_apply_unless_loading(QPushButton *button) { ::mark_apply_unless_loading(loading_config, button); }
 
 // ---- Teacher tab ----
 

@@ -57,8 +57,7 @@ QString about_qt_text()
 } // namespace
 
 OptionsTab::OptionsTab(const Widgets &widgets, CameraPorts &ports, Host &host, QWidget *window)
-    : QObject(window)
-    , ui(widgets)
+    : ui(widgets)
     , m_ports(ports)
     , m_host(host)
     , m_window(window)
