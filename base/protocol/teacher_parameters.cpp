@@ -1,6 +1,7 @@
 #include "protocol/teacher_parameters.h"
 
 #include "protocol/reply_values.h"
+#include "protocol/tracking_command.h"
 
 #include <QDebug>
 
@@ -111,14 +112,7 @@ QString director_obtain_block()
                                   QLatin1String(parameter_block::kGetDirectorConfigFile)});
 }
 
-QString focus_inquiry(const QString &pano_model)
-{
-    if (pano_model == QLatin1String("J57"))
-        return QStringLiteral("81 09 04 38 FF");
-    if (pano_model == QLatin1String("M19"))
-        return QStringLiteral("8A 09 04 38 FF");
-    return QString();
-}
+QString focus_inquiry(const QString &pano_model) { return tracking_command::focus_inquiry(pano_model); }
 
 RegionRect lectern_area(const RegionRect &f)
 {

@@ -23,4 +23,13 @@ int other_config_index(int index);
 // side's feature camera is an "M19" (compared whole and case-sensitive), else on "81".
 QString pano_focus_text(const QString &featureModel, bool manual);
 
+// The focus-mode inquiry to a pano camera: "81 09 04 38 FF" for a J57, "8A 09 04 38 FF" (its crop
+// picture) for an M19, nothing for other models (compared whole and case-sensitive).
+QString focus_inquiry(const QString &pano_model);
+
+// What a pano camera is asked right after its connect: the section line and "command=get_crop_status",
+// and the section line and "get_tracking_status", each without a line feed at the end.
+QString crop_status_request(const QString &section);
+QString tracking_status_request(const QString &section);
+
 } // namespace tracking_command

@@ -38,6 +38,7 @@ private slots:
     {
         QCOMPARE(ptz_commands::fill_speed(QStringLiteral("81 0C 0C VN FF"), 0, 5), QStringLiteral("81 0C 0C 05 FF"));
         QCOMPARE(ptz_commands::fill_speed(QStringLiteral("81 0C 0C VN FF"), 0, 0), QStringLiteral("81 0C 0C 00 FF"));
+        QCOMPARE(ptz_commands::fill_speed(ptz_commands::role_template(), 0, 2), QStringLiteral("81 0C 0C 02 FF"));
     }
 
     void speedLevel_data()
@@ -105,6 +106,7 @@ private slots:
         QTest::newRow("zoom out 8A") << ptz_commands::zoom_out(true) << "8A 01 04 07 32 FF";
         QTest::newRow("zoom stop 81") << ptz_commands::zoom_stop(false) << "81 01 04 07 00 FF";
         QTest::newRow("zoom stop 8A") << ptz_commands::zoom_stop(true) << "8A 01 04 07 00 FF";
+        QTest::newRow("model inquiry") << ptz_commands::model_inquiry() << "81 09 11 49 FF";
     }
 
     void fixedCommands()

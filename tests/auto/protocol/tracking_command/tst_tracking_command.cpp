@@ -71,6 +71,31 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(pano_focus_text(model, manual), text);
     }
+
+    // What a pano is asked after its connect, byte for byte.
+    void panoInquiries_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("J57 focus") << focus_inquiry("J57") << "81 09 04 38 FF";
+        QTest::newRow("M19 focus: its crop picture") << focus_inquiry("M19") << "8A 09 04 38 FF";
+        QTest::newRow("R6: no focus inquiry") << focus_inquiry("R6") << "";
+        QTest::newRow("lower case j57: none") << focus_inquiry("j57") << "";
+        QTest::newRow("teacher crop status") << crop_status_request("teacher_parameter")
+                                             << "teacher_parameter\ncommand=get_crop_status";
+        QTest::newRow("student crop status") << crop_status_request("student_parameter")
+                                             << "student_parameter\ncommand=get_crop_status";
+        QTest::newRow("teacher tracking status") << tracking_status_request("teacher_parameter")
+                                                 << "teacher_parameter\nget_tracking_status";
+        QTest::newRow("student tracking status") << tracking_status_request("student_parameter")
+                                                 << "student_parameter\nget_tracking_status";
+    }
+    void panoInquiries()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(text.toLatin1(), expected.toLatin1());
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_TrackingCommand)
