@@ -36,7 +36,6 @@ MainWindow *gMainWindow = nullptr;
 namespace {
 // Intervals of the window's timers.
 constexpr int kAutoCalibrationStepMs = 5000;
-constexpr int kStopConnectMs = 500;
 constexpr int kParaResponseMs = 500;
 
 QTimer *makeTimer(QObject *parent, int intervalMs, bool singleShot)
@@ -53,8 +52,18 @@ MainWindow::MainWindow(QWidget *parent)
     , ui((corvane_init_resources(), new Ui::MainWindow))
 {
     ui->setupUi(this);
-    options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports, *this, this);
+    options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
+                                               static_cast<OptionsTab::Host &>(*this), this);
     wire_control_link();
+    camera_connections = std::make_unique<CameraConnections>(
+        CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, ui), camera_slots, camera_ports,
+        *control_link, static_cast<CameraConnections::Host &>(*this), this);
+    visca_replies = std::make_unique<ViscaReplies>(CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, ui),
+                                                   camera_slots, camera_ports, *control_link,
+                                                   static_cast<ViscaReplies::Host &>(*this), this);
+    picture_previews = std::make_unique<PicturePreviews>(
+        CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), camera_slots,
+        static_cast<PicturePreviews::Host &>(*this), this);
     qDebug() << 806 << " MainWindow:: program entry!!!";
     gMainWindow = this;
     slot_init_main_window();
@@ -86,9 +95,6 @@ void MainWindow::slot_init_main_window()
     ui->student_zoom_lineEdit->hide();
 
     setWindowTitle(tr("Corvane V3.0.1"));
-    teacher_image_expand_open = false;
-    student_image_expand_open = false;
-    main_preview_active = true;
 
     teacher_image_expand = new Image_Expand(this);
     student_image_expand = new Image_Expand(this);
@@ -165,9 +171,6 @@ void MainWindow::slot_init_main_window()
 
     teacher_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
     student_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
-    // Each pano camera waits for its own tracking status.
-    connect(response_timeout_timer, &QTimer::timeout, this, &MainWindow::slot_response_timeout_tip);
-    connect(student_response_timeout_timer, &QTimer::timeout, this, &MainWindow::slot_student_response_timeout_tip);
     connect(teacher_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_teacher_auto_calibration);
     connect(student_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_student_auto_calibration);
 
@@ -184,9 +187,6 @@ void MainWindow::slot_init_main_window()
 
     options_tab->install_input_validators();
 
-    stop_connect_timer = makeTimer(this, kStopConnectMs, false);
-    connect(stop_connect_timer, &QTimer::timeout, this, &MainWindow::stop_connect);
-
     // Device list columns: No, IP Address, NetMask, GateWay, Uptime, Version, Device Model,
     // MAC Address, Device ID, First DNS, DHCP.
     static const int kSearchColumnWidths[] = {50, 118, 118, 118, 118, 65, 65, 150, 238, 118, 65};
@@ -194,7 +194,6 @@ void MainWindow::slot_init_main_window()
         ui->searchTreeWidget->setColumnWidth(column, kSearchColumnWidths[column]);
     ui->searchTreeWidget->setSortingEnabled(true);
 
-    rtsp_preview_connected = false;
     // The work type entry follows the stored work type (TYPE1 unless the settings say TYPE2).
     ui->worktype_comboBox->setCurrentIndex(work_type == 2 ? 1 : 0);
     // An upgrade file dropped on the log or the file field goes to the window's own drop

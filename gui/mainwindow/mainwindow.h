@@ -13,6 +13,10 @@
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
 #include "net/control_link.h"
+#include "cameras/camera_connections.h"
+#include "cameras/picture_previews.h"
+#include "cameras/visca_replies.h"
+#include "mainwindow/transitional_value.h"
 #include "tabs/options_tab.h"
 
 #include <QHostAddress>
@@ -70,7 +74,11 @@ struct StatusPart;
 // The one main window. Subsystems 1 and 3 to 8 are its operations; their sources are split by
 // feature (mainwindow_<feature>.cpp) and share the members below, grouped by the feature that
 // owns them. A later feature adds its members inside its own group.
-class MainWindow : public QMainWindow, private OptionsTab::Host
+class MainWindow : public QMainWindow,
+                   private OptionsTab::Host,
+                   private CameraConnections::Host,
+                   private ViscaReplies::Host,
+                   private PicturePreviews::Host
 {
     Q_OBJECT
 
@@ -147,21 +155,12 @@ public:
     void send_teacher_pano_text(const QString &text);
     void send_teacher_pano_visca(const QString &hexText);
 
-    // ---- camera connections (mainwindow_connections.cpp) ----
-    // Whether the camera answers; the window keeps painting while it is asked.
-    bool ping_host(const QString &ip);
-    // The connect toggle of a slot: connects it when disconnected, disconnects it when connected.
-    void toggle_camera_slot(camera_slot::Slot slot);
-    // Disconnects the board feature and then the board pano camera when they are connected.
-    void disconnect_board_cameras();
-    bool any_camera_connected_except(camera_slot::Slot slot) const;
-
-    // ---- VISCA inquiries and replies (mainwindow_visca.cpp) ----
-    void check_role_reply(const QByteArray &reply, const ViscaReplyOrigin &origin = ViscaReplyOrigin());
-    void resolver_zoom_value(const QByteArray &reply, const ViscaReplyOrigin &origin = ViscaReplyOrigin());
-    float find_matching_multiple(float position);
-    // The connected or connecting slots whose camera sent a reply from origin.
-    QList<camera_slot::Slot> visca_reply_slots(const ViscaReplyOrigin &origin) const;
+    // Transitional: the camera connections under the window's names.
+    void disconnect_board_cameras() { camera_connections->disconnect_board_cameras(); }
+    // The reply parser runs a pano's connect toggle by name.
+    Q_INVOKABLE void teacher_pano_connect_toggle() { camera_connections->on_teacher_pano_connect_Button_clicked(); }
+    Q_INVOKABLE void student_pano_connect_toggle() { camera_connections->on_student_pano_connect_Button_clicked(); }
+    Q_INVOKABLE void board_pano_connect_toggle() { camera_connections->on_board_pano_connect_Button_clicked(); }
 
     // ---- pan, tilt and zoom pads (mainwindow_ptz.cpp) ----
     QString ptzspeed(const QString &command_template, int hindex, int vindex);
@@ -254,12 +253,6 @@ public:
     // A reply echoed a request of this kind: counts only while one is pending.
     bool answer_request(request_poller::Kind kind);
 
-    // ---- live video preview (mainwindow_video.cpp) ----
-    // An 8-bit three-channel matrix over the picture's own pixels, no copy and no conversion:
-    // the picture must outlive it. Empty for a picture of fewer than three bytes per pixel,
-    // whose lines the matrix would read past.
-    static cv::Mat qimage_to_mat_view(const QImage &image);
-
     // ---- detection and calibration ----
     void QImage2cvMat(QImage image);
 
@@ -279,30 +272,6 @@ signals:
 public slots:
     void updateGuideData(QVariant data);
     void updateGuideConfig();
-
-    // ---- camera control protocol ----
-    void slot_response_timeout_tip();
-    void slot_student_response_timeout_tip();
-    void stop_connect();
-
-    // ---- camera connections (mainwindow_connections.cpp) ----
-    void on_teacher_feature_connect_Button_clicked();
-    void on_teacher_pano_connect_Button_clicked();
-    void on_student_feature_connect_Button_clicked();
-    void on_student_pano_connect_Button_clicked();
-    void on_board_feature_connect_Button_clicked();
-    void on_board_pano_connect_Button_clicked();
-    void on_teacher_feature_IP_Edit_returnPressed();
-    void on_teacher_pano_IP_Edit_returnPressed();
-    void on_student_feature_IP_Edit_returnPressed();
-    void on_student_pano_IP_Edit_returnPressed();
-    void teacher_feature_frame_failed();
-    void teacher_pano_frame_failed();
-    void student_feature_frame_failed();
-    void student_pano_frame_failed();
-    void board_feature_frame_failed();
-    void on_rtsp_connect_Button_clicked();
-    void rtsp_preview_frame_failed();
 
     // ---- pan, tilt and zoom pads (mainwindow_ptz.cpp) ----
     void on_teacher_ptzspeed_level_textChanged(const QString &text);
@@ -677,18 +646,6 @@ public slots:
     void on_teacher_show_region_checkBox_clicked(bool checked);
     void on_del_track_region_pushButton_clicked();
 
-    // ---- live video preview (mainwindow_video.cpp) ----
-    // One picture slot per source, fed by its decoder's GetImage (queued).
-    void teacher_feature_SetImage(QImage image);
-    void teacher_pano_SetImage(QImage image);
-    void student_feature_SetImage(QImage image);
-    void student_pano_SetImage(QImage image);
-    void board_feature_SetImage(QImage image);
-    void board_pano_SetImage(QImage image);
-    void rtsp_SetImage(QImage image);
-    void on_teacher_feature_image_max_toolButton_clicked();
-    void on_student_feature_image_max_toolButton_clicked();
-
     // ---- detection and calibration ----
     void slot_teacher_auto_calibration();
     void slot_student_auto_calibration();
@@ -703,42 +660,6 @@ protected:
 
 private:
     void slot_init_main_window();
-
-    // camera connections (mainwindow_connections.cpp)
-    struct CameraSlotRefs {
-        bool &flag;                 // udp_<camera>_flag
-        bool &connected;            // <camera>_connected
-        QHostAddress *&destination; // <camera>_destination
-        QFFmpeg *&ffmpeg;
-        RtspThread *&rtsp_thread;
-        QString *device_model;      // none for the board pano
-        QLineEdit *edit;
-        QPushButton *button;
-        QLabel *label;
-    };
-    CameraSlotRefs slot_refs(camera_slot::Slot slot);
-    // A connect under way, and what happened to its slot while it waited.
-    struct CameraSlotRun {
-        bool connecting = false;
-        bool disconnecting = false;
-        bool disconnect_requested = false; // a toggle, a failed picture or stop_connect meanwhile
-    };
-    CameraSlotRun &slot_run(camera_slot::Slot slot);
-    void connect_camera_slot(camera_slot::Slot slot);
-    void disconnect_camera_slot(camera_slot::Slot slot);
-    // True (and the slot disconnected) when a disconnect was asked for during the connect's wait.
-    bool connect_interrupted(camera_slot::Slot slot);
-    void run_pano_sequence(camera_slot::Slot slot, const QString &address);
-    void camera_frame_failed(camera_slot::Slot slot);
-    void return_pressed(camera_slot::Slot slot);
-    void send_visca(camera_slot::Slot slot, const QString &text);
-    int side_visca_port(camera_slot::Side side) const;
-    int side_udp_port(camera_slot::Side side) const;
-    QTimer *response_timer(camera_slot::Side side) const;
-
-    // VISCA replies (mainwindow_visca.cpp)
-    void store_model_reply(const QByteArray &reply, const ViscaReplyOrigin &origin);
-    void response_timeout(bool teacher);
 
     // pads (mainwindow_ptz.cpp)
     enum class Pad { Teacher, Student, Board, Board2 };
@@ -804,6 +725,30 @@ private:
 
     // Every camera (and the free preview) lets go before the ports change.
     void disconnect_for_port_change() override;
+
+    // What the camera objects need of the features still in the window (mainwindow_cameras.cpp).
+    // The window's own update_tab_enabled, set_widget_status, teacher_track_check,
+    // student_track_check, ptzspeed, forget_board_tracking_status, clear_region_scene,
+    // set_teacher_region_widgets and set_student_calibration_widgets_visible serve the hosts as
+    // they are.
+    void show_pictures(camera_slot::Slot slot, QFFmpeg *decoder) override;
+    void show_preview_pictures(QFFmpeg *decoder) override;
+    void pano_connect_begins(camera_slot::Side side) override;
+    void pano_status_requested(camera_slot::Side side) override;
+    void feature_camera_released(camera_slot::Side side) override;
+    void pano_camera_released(camera_slot::Side side) override;
+    void close_enlarged_dialog(camera_slot::Side side) override;
+    void teacher_show_region_clicked(bool checked) override;
+    void camera_layout_chosen(int layout) override;
+    void teacher_preset_list_changed(const QString &text) override;
+    void student_preset_list_changed(const QString &text) override;
+    void teacher_auto_calibration_step() override;
+    void student_auto_calibration_step() override;
+    bool end_pano_status_wait(camera_slot::Side side) override;
+    void send_stream(PicturePreviews::Stream stream, QImage &image) override;
+    bool hand_picture_to_detector(const QImage &image) override;
+    QWidget *enlarged_dialog(camera_slot::Side side) override;
+    bool preview_connected() override;
 
     // Apply marks (mainwindow_panel_marks.cpp): "Apply(*)" on a tab's Apply button, and the
     // same only while the settings are not being loaded.
@@ -913,7 +858,6 @@ public:
     QTimer *&teacher_feature_keepalive_timer = camera_slots[camera_slot::Slot::TeacherFeature].keepalive_timer;
     QTimer *&student_pano_keepalive_timer = camera_slots[camera_slot::Slot::StudentPano].keepalive_timer;
     QTimer *&student_feature_keepalive_timer = camera_slots[camera_slot::Slot::StudentFeature].keepalive_timer;
-    QTimer *stop_connect_timer = nullptr;
     // The reply parser's state (resolver_param): the crop and tracking status; the follow-up
     // chain of a status answer. The requests it answers are `requests` (tracking and director
     // configuration).
@@ -930,59 +874,59 @@ public:
     bool board_obtain_chain_flag = false;
     int board_cur_track_status = 2;
 
-    // ---- camera connections (mainwindow_connections.cpp) ----
+    // ---- camera connections, VISCA replies and live pictures (gui/cameras) ----
+    std::unique_ptr<CameraConnections> camera_connections;
+    std::unique_ptr<ViscaReplies> visca_replies;
+    std::unique_ptr<PicturePreviews> picture_previews;
     bool &teacher_feature_connected = camera_slots[camera_slot::Slot::TeacherFeature].connected;
     bool &teacher_pano_connected = camera_slots[camera_slot::Slot::TeacherPano].connected;
     bool &student_feature_connected = camera_slots[camera_slot::Slot::StudentFeature].connected;
     bool &student_pano_connected = camera_slots[camera_slot::Slot::StudentPano].connected;
     bool &board_feature_connected = camera_slots[camera_slot::Slot::BoardFeature].connected;
     bool &board_pano_connected = camera_slots[camera_slot::Slot::BoardPano].connected;
-    QFFmpeg *teacher_feature_ffmpeg = nullptr;
-    QFFmpeg *teacher_pano_ffmpeg = nullptr;
-    QFFmpeg *student_feature_ffmpeg = nullptr;
-    QFFmpeg *student_pano_ffmpeg = nullptr;
-    QFFmpeg *board_feature_ffmpeg = nullptr;
-    QFFmpeg *board_pano_ffmpeg = nullptr;
-    RtspThread *teacher_feature_rtsp_thread = nullptr;
-    RtspThread *teacher_pano_rtsp_thread = nullptr;
-    RtspThread *student_feature_rtsp_thread = nullptr;
-    RtspThread *student_pano_rtsp_thread = nullptr;
-    RtspThread *board_feature_rtsp_thread = nullptr;
-    RtspThread *board_pano_rtsp_thread = nullptr;
     QString &board_feature_device_model = camera_slots[camera_slot::Slot::BoardFeature].device_model;
-    // The free preview of the Upgrade tab's Preview page.
-    QHostAddress *rtsp_preview_destination = nullptr;
-    QFFmpeg *rtsp_preview_ffmpeg = nullptr;
-    RtspThread *rtsp_preview_rtsp_thread = nullptr;
-    bool rtsp_preview_busy = false;
     // Each pano's own wait for its tracking status: the teacher pano's is response_timeout_timer.
     QTimer *&student_response_timeout_timer = camera_slots[camera_slot::Slot::StudentPano].response_timer;
-    bool student_pano_offline = false;
     // Pad redirection and the crop address byte, set by the preset lists.
     bool teacher_ptz_to_pano = false;
     bool teacher_ptz_pano_prefix = false;
     bool student_ptz_pano_prefix = false;
-    // The teacher pictures that the frame queues take, and the teacher pano stream running.
-    bool teacher_feature_queue_enabled = false;
-    bool teacher_pano_queue_enabled = false;
-    bool teacher_pano_rtsp_flag = false;
-    CameraSlotRun camera_slot_runs[camera_slot::kSlotCount];
-    bool stop_connect_running = false;
 
-    // ---- VISCA inquiries and replies (mainwindow_visca.cpp) ----
-    bool teacher_model_j22_flag = false;
-    bool student_model_j22_flag = false;
-    bool teacher_model_r6_flag = false;
-    bool student_model_r6_flag = false;
-    bool teacher_model_j57_flag = false;
-    bool student_model_j57_flag = false;
-    bool teacher_zoom_optical_max_value_flag = false;
-    bool student_zoom_optical_max_value_flag = false;
-    bool student_calibration_widgets_shown = false;
-    int PT_PAN_VALUE = 0;
-    int PT_TILT_VALUE = 0;
-    bool teacher_slot_auto_calibration_flag = false;
-    bool student_slot_auto_calibration_flag = false;
+    // Transitional: the values the camera objects hold under the window's names.
+    TransitionalValue<bool> rtsp_preview_connected{
+        [this]() -> bool & { return camera_connections->rtsp_preview_connected_ref(); }};
+    TransitionalValue<QHostAddress *> rtsp_preview_destination{
+        [this]() -> QHostAddress *& { return camera_connections->rtsp_preview_destination_ref(); }};
+    TransitionalValue<bool> teacher_model_j22_flag{
+        [this]() -> bool & { return visca_replies->teacher_model_j22_flag_ref(); }};
+    TransitionalValue<bool> student_model_j22_flag{
+        [this]() -> bool & { return visca_replies->student_model_j22_flag_ref(); }};
+    TransitionalValue<bool> teacher_model_r6_flag{
+        [this]() -> bool & { return visca_replies->teacher_model_r6_flag_ref(); }};
+    TransitionalValue<bool> student_model_r6_flag{
+        [this]() -> bool & { return visca_replies->student_model_r6_flag_ref(); }};
+    TransitionalValue<bool> teacher_model_j57_flag{
+        [this]() -> bool & { return visca_replies->teacher_model_j57_flag_ref(); }};
+    TransitionalValue<bool> student_model_j57_flag{
+        [this]() -> bool & { return visca_replies->student_model_j57_flag_ref(); }};
+    TransitionalValue<bool> teacher_zoom_optical_max_value_flag{
+        [this]() -> bool & { return visca_replies->teacher_zoom_optical_max_value_flag_ref(); }};
+    TransitionalValue<bool> student_zoom_optical_max_value_flag{
+        [this]() -> bool & { return visca_replies->student_zoom_optical_max_value_flag_ref(); }};
+    TransitionalValue<bool> student_calibration_widgets_shown{
+        [this]() -> bool & { return visca_replies->student_calibration_widgets_shown_ref(); }};
+    TransitionalValue<bool> teacher_image_expand_open{
+        [this]() -> bool & { return picture_previews->teacher_image_expand_open_ref(); }};
+    TransitionalValue<bool> student_image_expand_open{
+        [this]() -> bool & { return picture_previews->student_image_expand_open_ref(); }};
+    TransitionalValue<bool> teacher_osd_menu_open{
+        [this]() -> bool & { return picture_previews->teacher_osd_menu_open_ref(); }};
+    TransitionalValue<bool> student_osd_menu_open{
+        [this]() -> bool & { return picture_previews->student_osd_menu_open_ref(); }};
+    TransitionalValue<bool> board_osd_menu_open{
+        [this]() -> bool & { return picture_previews->board_osd_menu_open_ref(); }};
+    TransitionalValue<bool> main_preview_active{
+        [this]() -> bool & { return picture_previews->main_preview_active_ref(); }};
 
     // ---- pads (mainwindow_ptz.cpp) ----
     int teacher_pan_speed = 10;
@@ -1048,35 +992,6 @@ public:
     bool board_shield_drawn[board_parameters::kShieldCount] = {false, false, false, false};
     // The eight board shield visible flags; the fifth also shows the tracking area.
     bool board_shield_visible[8] = {false, false, false, false, false, false, false, false};
-
-    // ---- live video preview (mainwindow_video.cpp) ----
-    // The enlarged dialog of the pair was opened by its button and takes pictures.
-    bool teacher_image_expand_open = false;
-    bool student_image_expand_open = false;
-    // A camera menu dialog is open for that group: only its picture goes on, to the dialog.
-    bool teacher_osd_menu_open = false;
-    bool student_osd_menu_open = false;
-    bool board_osd_menu_open = false;
-    // The preview labels show pictures; false while a camera menu dialog is open.
-    bool main_preview_active = true;
-    bool rtsp_preview_connected = false;
-    // One-shot captures: each flag keeps the next picture of its camera and is then cleared.
-    bool teacher_feature_calibration_capture = false;
-    bool teacher_pano_calibration_capture = false;
-    bool student_feature_calibration_capture = false;
-    bool student_pano_calibration_capture = false;
-    QImage teacher_feature_calibration_image;
-    QImage teacher_pano_calibration_image;
-    QImage student_feature_calibration_image;
-    QImage student_pano_calibration_image;
-    bool teacher_standard_capture = false;
-    bool teacher_moved_capture = false;
-    QImage teacher_standard_image;
-    QImage teacher_moved_frame;
-    cv::Mat teacher_moved_image; // over teacher_moved_frame's pixels
-    // The last standard capture reached its file; false from the capture until the write
-    // succeeded, so the compensation does not compare against a picture that is not there.
-    bool teacher_standard_image_saved = false;
 
     // ---- region editing (mainwindow_regions.cpp) ----
     // Region values of the last teacher reply, camera units (640 by 360).

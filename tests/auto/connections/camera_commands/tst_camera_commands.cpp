@@ -49,7 +49,7 @@ struct Window {
     {
         for (QHostAddress **d : {&w->teacher_feature_destination, &w->teacher_pano_destination,
                                  &w->student_feature_destination, &w->student_pano_destination,
-                                 &w->board_feature_destination, &w->board_pano_destination, &w->rtsp_preview_destination}) {
+                                 &w->board_feature_destination, &w->board_pano_destination, &w->camera_connections->rtsp_preview_destination_ref()}) {
             delete *d;
             *d = nullptr;
         }

@@ -83,7 +83,7 @@ private slots:
             {w->teacher_feature_keepalive_timer, 900000, true, false},
             {w->student_pano_keepalive_timer, 900000, true, false},
             {w->student_feature_keepalive_timer, 900000, true, false},
-            {w->stop_connect_timer, 500, false, false},
+            {w->camera_connections->stop_connect_timer(), 500, false, false},
             {w->para_response_timer, 500, false, true},
         };
         for (const T &t : timers) {

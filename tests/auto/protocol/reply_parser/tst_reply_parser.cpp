@@ -32,9 +32,9 @@ class ProbeWindow : public MainWindow
 public:
     QStringList calls;
 public slots:
-    void on_teacher_pano_connect_Button_clicked() { calls << QStringLiteral("teacher pano toggle"); }
-    void on_student_pano_connect_Button_clicked() { calls << QStringLiteral("student pano toggle"); }
-    void on_board_pano_connect_Button_clicked() { calls << QStringLiteral("board pano toggle"); }
+    void teacher_pano_connect_toggle() { calls << QStringLiteral("teacher pano toggle"); }
+    void student_pano_connect_toggle() { calls << QStringLiteral("student pano toggle"); }
+    void board_pano_connect_toggle() { calls << QStringLiteral("board pano toggle"); }
     void on_board_stopTrack_Button_clicked() { calls << QStringLiteral("board stop"); }
 };
 

@@ -600,9 +600,9 @@ private slots:
         ui->tabWidget->setCurrentWidget(teacher ? ui->tab_teacher : ui->tab_student);
         w->tracking_status_received = w->student_tracking_status_received = false;
         if (teacher)
-            w->slot_response_timeout_tip();
+            w->visca_replies->slot_response_timeout_tip();
         else
-            w->slot_student_response_timeout_tip();
+            w->visca_replies->slot_student_response_timeout_tip();
         QVERIFY(obtain->isEnabled());
         QVERIFY(apply->isEnabled());
         QVERIFY(showRegion->isEnabled());
@@ -635,11 +635,11 @@ private slots:
         ViscaReplyOrigin origin;
         origin.sender = QHostAddress(teacherFeature);
         origin.sender_port = 1259;
-        w->check_role_reply(reply, origin);
+        w->visca_replies->check_role_reply(reply, origin);
         QTEST(w->teacher_ptz_pano_prefix, "prefix");
         QTEST(w->teacher_ptz_to_pano, "toPano");
         origin.sender = QHostAddress(studentFeature);
-        w->check_role_reply(reply, origin);
+        w->visca_replies->check_role_reply(reply, origin);
         QTEST(w->student_ptz_pano_prefix, "prefix");
     }
 

@@ -203,7 +203,7 @@ private slots:
         Receiver after;
         connect(w.window.get(), &MainWindow::student_send_stream_to_feature, &after, &Receiver::take);
         w->student_image_expand_open = true;
-        w->student_feature_SetImage(quadrants(QSize(480, 270)));
+        w->picture_previews->student_feature_SetImage(quadrants(QSize(480, 270)));
         QCOMPARE(after.count, 1);
         QCOMPARE(after.last.size(), QSize(480, 270));
         QCOMPARE(w->student_image_expand->form()->image_expand_label->pixmap(Qt::ReturnByValue).size(), QSize(960, 540));
@@ -305,7 +305,7 @@ private slots:
         QVERIFY(w->teacher_image_expand->isVisible());
         w->teacher_image_expand->close();
         QVERIFY(w->teacher_image_expand_open);
-        w->teacher_feature_SetImage(quadrants(QSize(480, 270)));
+        w->picture_previews->teacher_feature_SetImage(quadrants(QSize(480, 270)));
         QCOMPARE(w->teacher_image_expand->form()->image_expand_label->pixmap(Qt::ReturnByValue).size(), QSize(960, 540));
         w->ui->teacher_feature_image_max_toolButton->click();
         QVERIFY(w->teacher_image_expand->isVisible());
