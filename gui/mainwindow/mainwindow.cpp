@@ -53,7 +53,9 @@ MainWindow::MainWindow(QWidget *parent)
     , ui((corvane_init_resources(), new Ui::MainWindow))
 {
     ui->setupUi(this);
-    options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports, *this, this);
+    OptionsTab::Host &optionsHost = *this;
+    options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
+                                               optionsHost, this);
     wire_control_link();
     qDebug() << 806 << " MainWindow:: program entry!!!";
     gMainWindow = this;
