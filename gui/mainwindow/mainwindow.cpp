@@ -12,6 +12,7 @@
 #include "net/httpmanager.h"
 #include "dialogs/image_expand.h"
 #include "settings/input_rules.h"
+#include "settings/language_table.h"
 #include "settings/settings_path.h"
 
 #include <QDateTime>
@@ -53,6 +54,9 @@ MainWindow::MainWindow(QWidget *parent)
     , ui((corvane_init_resources(), new Ui::MainWindow))
 {
     ui->setupUi(this);
+    SettingsFile::Host &settingsHost = *this;
+    settings_file = std::make_unique<SettingsFile>(CORVANE_FORM_WIDGETS(SettingsFile, SETTINGS_FILE_WIDGETS, ui), this,
+                                                   camera_ports, settingsHost);
     OptionsTab::Host &optionsHost = *this;
     options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
                                                optionsHost, this);
@@ -155,9 +159,7 @@ void MainWindow::slot_init_main_window()
     student_cur_track_status = 2;
     // Setting a control from the file runs its change slots; those of the parameter and
     // director tabs leave their Apply buttons unmarked meanwhile.
-    loading_config = true;
-    load_config();
-    loading_config = false;
+    settings_file->load_config();
 
     // The installer starts by connecting the teacher close-up camera.
     ui->teacher_feature_connect_Button->setFocus();
@@ -198,7 +200,7 @@ void MainWindow::slot_init_main_window()
 
     rtsp_preview_connected = false;
     // The work type entry follows the stored work type (TYPE1 unless the settings say TYPE2).
-    ui->worktype_comboBox->setCurrentIndex(work_type == 2 ? 1 : 0);
+    ui->worktype_comboBox->setCurrentIndex(settings_file->upgrade().work_type == 2 ? 1 : 0);
     // An upgrade file dropped on the log or the file field goes to the window's own drop
     // handler, which checks it, instead of being pasted as text.
     ui->textEdit->setAcceptDrops(false);
@@ -291,6 +293,26 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     return QMainWindow::eventFilter(watched, event);
 }
+
+void MainWindow::take_system_language(int index) { language = *language::name_for_index(index); }
+
+void MainWindow::create_translator(int index)
+{
+    translator = new QTranslator;
+    ui->language_select_comboBox->setCurrentIndex(index);
+}
+
+bool MainWindow::customer_model(bool teacher) const
+{
+    return teacher ? teacher_customer_model_flag : student_customer_model_flag;
+}
+
+void MainWindow::set_customer_model(bool teacher, bool flag)
+{
+    (teacher ? teacher_customer_model_flag : student_customer_model_flag) = flag;
+}
+
+QPoint &MainWindow::stored_student_point(int index) { return student_points.stored_point(index); }
 
 bool MainWindow::is_valid_ipv4(const QString &text) { return input::is_valid_ipv4(text); }
 

@@ -13,6 +13,7 @@
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
 #include "net/control_link.h"
+#include "mainwindow/settings_file.h"
 #include "tabs/options_tab.h"
 
 #include <QHostAddress>
@@ -70,7 +71,7 @@ struct StatusPart;
 // The one main window. Subsystems 1 and 3 to 8 are its operations; their sources are split by
 // feature (mainwindow_<feature>.cpp) and share the members below, grouped by the feature that
 // owns them. A later feature adds its members inside its own group.
-class MainWindow : public QMainWindow, private OptionsTab::Host
+class MainWindow : public QMainWindow, private OptionsTab::Host, private SettingsFile::Host
 {
     Q_OBJECT
 
@@ -87,9 +88,9 @@ public:
     void wait_ms(int ms);
 
     // ---- settings file "config.ini" (mainwindow_settings.cpp) ----
-    void load_config();
+    void load_config() { settings_file->load_config(); }
     // Rewrites the whole file; false (and the previous file kept) when it could not be written.
-    bool save_config();
+    bool save_config() { return settings_file->save_config(); }
 
     // ---- tabs and camera layout (mainwindow_layout.cpp) ----
     void disable_board_widgets();
@@ -190,10 +191,10 @@ public:
 
     // ---- tracking and director configuration: defaults and director widgets
     //      (mainwindow_defaults.cpp) ----
-    void set_all_defaults();
+    void set_all_defaults() override;
     void set_director_defaults();
-    void set_director_command_validator(int command_type);
-    void set_director_widgets(int strategy, bool enable);
+    void set_director_command_validator(int command_type) override;
+    void set_director_widgets(int strategy, bool enable) override;
 
     // ---- tracking commands, modes and preset lists (mainwindow_tracking.cpp) ----
     // The close handler stops the tracking of each side whose pano camera still tracks.
@@ -778,14 +779,12 @@ private:
     void show_crop_status(bool teacher, bool start, bool stop);
     bool apply_tracking_status(const parameter_reply::StatusPart &part);
 
-    // settings file (mainwindow_settings.cpp)
-    void load_port_group(QSettings &settings);
-    void load_upgrade_group(QSettings &settings);
-    void load_group(QSettings &settings, const config::GroupTable &group, bool *customer_flag);
-    void apply_key_row(const config::KeyRow &row, const QString &text, bool *customer_flag);
-    void save_group(QSettings &settings, const config::GroupTable &group, const bool *customer_flag);
-    QVariant key_row_value(const config::KeyRow &row, const bool *customer_flag) const;
-    void after_director_key_loaded(const config::KeyRow &row, const QString &text);
+    // The settings file's needs (SettingsFile::Host).
+    void take_system_language(int index) override;
+    void create_translator(int index) override;
+    bool customer_model(bool teacher) const override;
+    void set_customer_model(bool teacher, bool flag) override;
+    QPoint &stored_student_point(int index) override;
 
     // tracking (mainwindow_tracking.cpp): one side's start or stop, its configuration switch,
     // the pano focus mode and the teacher mode's page and preset list.
@@ -836,7 +835,6 @@ public:
     int config_number_camera = 0;
     int eight_tab = 8;
     int seven_tab = 7;
-    bool loading_config = false;
     QString language;
     QTranslator *translator = nullptr;
     bool manual_direct_run = false;
@@ -844,10 +842,10 @@ public:
     bool wizard_entry_requested = false;
     bool teacher_customer_model_flag = false;
     bool student_customer_model_flag = false;
-    QString upgrade_mode = QStringLiteral("Simple");
 
     // ---- port settings (filled by the settings file and the port getters) ----
     CameraPorts camera_ports;
+    std::unique_ptr<SettingsFile> settings_file;
     std::unique_ptr<OptionsTab> options_tab;
     // Transitional names of the ports' fields.
     bool &recorder_port_map_enabled = camera_ports.edit().recorder_port_map_enabled;
@@ -1121,13 +1119,6 @@ public:
     QUdpSocket *search_socket = nullptr;
     QHostAddress *discovery_group_address = nullptr;
     int discovery_card_index = -1;
-    // Upgrade settings (group UPGRADE of the settings file).
-    bool upgrade_verify = false;
-    bool upgrade_auto_backup = false;
-    bool upgrade_model_type = true;
-    QString upgrade_file_path;
-    int upgradeModel = 5; // 1 SOC, 2 ARM, 3 SOC&ARM, 4 MTD, 5 AUTO
-    int work_type = 1;
 };
 
 // Set once, by the constructor, to the one main window.

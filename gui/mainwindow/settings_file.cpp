@@ -1,8 +1,6 @@
-// The settings file "config.ini": load_config puts its seven groups into the window's controls
-// and members once, at set-up; save_config writes them all anew from the controls.
-#include "mainwindow/mainwindow.h"
-#include "ui_mainwindow.h"
+#include "mainwindow/settings_file.h"
 
+#include "model/camera_ports.h"
 #include "settings/config_tables.h"
 #include "settings/config_values.h"
 #include "settings/language_table.h"
@@ -19,10 +17,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
-#include <QTranslator>
 
 namespace {
 
@@ -78,104 +76,120 @@ T *control(const QObject *root, const char *name)
 
 } // namespace
 
-void MainWindow::load_config()
+SettingsFile::SettingsFile(const Widgets &widgets, QWidget *form_root, CameraPorts &ports, Host &host)
+    : ui(widgets)
+    , m_root(form_root)
+    , m_ports(ports)
+    , m_host(host)
+{
+}
+
+void SettingsFile::load_config()
+{
+    m_loading_config = true;
+    load_groups();
+    m_loading_config = false;
+}
+
+void SettingsFile::load_groups()
 {
     // The language follows the system; the stored one does not decide it.
     const int languageIndex = language::index_for_locale(QLocale().language());
-    language = *language::name_for_index(languageIndex);
+    m_host.take_system_language(languageIndex);
 
     const QString path = settings_file_path();
     if (!QFileInfo::exists(path)) {
         qDebug() << "不存在配置文件";
-        translator = new QTranslator;
-        ui->language_select_comboBox->setCurrentIndex(languageIndex);
-        set_all_defaults();
-        ui->teacher_apply_Button->setText(tr("Apply"));
-        ui->student_apply_Button->setText(tr("Apply"));
-        ui->board_apply_Button->setText(tr("Apply"));
-        ui->director_apply_Button->setText(tr("Apply"));
-        upgrade_mode = QStringLiteral("Simple");
-        upgrade_verify = true;
-        ui->upgrade_type_comboBox->addItems(upgrade::type_items(upgrade_mode));
-        ui->upgrade_ip_lineEdit->setText(QString::fromLatin1(kDefaultUpgradeAddress));
-        const auto choice = upgrade::type_choice(upgrade_mode, QStringLiteral("AUTO"));
-        ui->upgrade_type_comboBox->setCurrentIndex(choice->index);
-        upgradeModel = choice->code;
+        m_host.create_translator(languageIndex);
+        m_host.set_all_defaults();
+        ui.teacher_apply_Button->setText(tr("Apply"));
+        ui.student_apply_Button->setText(tr("Apply"));
+        ui.board_apply_Button->setText(tr("Apply"));
+        ui.director_apply_Button->setText(tr("Apply"));
+        m_upgrade.upgrade_mode = QStringLiteral("Simple");
+        m_upgrade.upgrade_verify = true;
+        ui.upgrade_type_comboBox->addItems(upgrade::type_items(m_upgrade.upgrade_mode));
+        ui.upgrade_ip_lineEdit->setText(QString::fromLatin1(kDefaultUpgradeAddress));
+        const auto choice = upgrade::type_choice(m_upgrade.upgrade_mode, QStringLiteral("AUTO"));
+        ui.upgrade_type_comboBox->setCurrentIndex(choice->index);
+        m_upgrade.upgradeModel = choice->code;
         return;
     }
 
     QSettings settings(path, QSettings::IniFormat);
-    translator = new QTranslator;
-    ui->language_select_comboBox->setCurrentIndex(languageIndex);
+    m_host.create_translator(languageIndex);
 
     load_port_group(settings);
-    qDebug() << "rtsp_port:" << T_RTSP_Port << ",visca_port:" << T_Visca_Port << ",udp_port:" << T_UDP_Port
-             << ",tcp_port:" << T_TCP_Port << ",backup_port:" << T_Backup_Port << ",upgrade_port:" << Mcast_Port;
+    const CameraPorts::Values &p = m_ports.values();
+    qDebug() << "rtsp_port:" << p.T_RTSP_Port << ",visca_port:" << p.T_Visca_Port << ",udp_port:" << p.T_UDP_Port
+             << ",tcp_port:" << p.T_TCP_Port << ",backup_port:" << p.T_Backup_Port << ",upgrade_port:" << p.Mcast_Port;
     load_upgrade_group(settings);
 
     // A configuration backup left in the working directory by an earlier run.
     if (QFileInfo::exists(QStringLiteral("data.tar.gz")))
-        ui->label_81->setText(tr("exist"));
+        ui.label_81->setText(tr("exist"));
 
-    load_group(settings, config::teacher_group(), &teacher_customer_model_flag);
-    load_group(settings, config::student_group(), &student_customer_model_flag);
-    load_group(settings, config::board_group(), nullptr);
-    load_group(settings, config::director_group(), nullptr);
+    load_group(settings, config::teacher_group(), CustomerModel::Teacher);
+    load_group(settings, config::student_group(), CustomerModel::Student);
+    load_group(settings, config::board_group(), CustomerModel::None);
+    load_group(settings, config::director_group(), CustomerModel::None);
 }
 
-void MainWindow::load_port_group(QSettings &settings)
+void SettingsFile::load_port_group(QSettings &settings)
 {
+    bool &recorder_port_map_enabled = m_ports.edit().recorder_port_map_enabled;
     recorder_port_map_enabled = settings.value(QStringLiteral("PORT_CONF/Recorder_Port_Map_Enabled")).toBool();
-    ui->port_map_checkBox->setChecked(recorder_port_map_enabled);
+    ui.port_map_checkBox->setChecked(recorder_port_map_enabled);
 
     for (const ports::PortRow &row : ports::port_rows()) {
         const QString stored = stored_text(settings, full_key("PORT_CONF", row.key));
         const PortMembers &members = port_members(row.key);
-        CameraPorts::Values &ports = camera_ports.edit();
+        CameraPorts::Values &ports = m_ports.edit();
         ports.*members.stored = stored;
         const ports::PortDecision decision = ports::decide_port(row, stored, recorder_port_map_enabled);
         if (members.text)
             ports.*members.text = decision.member_text;
         if (members.number)
             ports.*members.number = config::number_of(decision.member_text);
-        if (auto *field = control<QLineEdit>(this, row.field))
+        if (auto *field = control<QLineEdit>(m_root, row.field))
             field->setText(decision.field_text);
     }
 
-    QString *const recorderMembers[] = {&recorder_username, &recorder_password, &recorder_host_ip,
-                                        &recorder_teacher_ip, &recorder_student_ip};
+    CameraPorts::Values &v = m_ports.edit();
+    QString *const recorderMembers[] = {&v.recorder_username, &v.recorder_password, &v.recorder_host_ip,
+                                        &v.recorder_teacher_ip, &v.recorder_student_ip};
     int i = 0;
     for (const ports::RecorderRow &row : ports::recorder_rows()) {
         const QString stored = stored_text(settings, full_key("PORT_CONF", row.key));
         *recorderMembers[i++] = stored;
-        if (auto *field = control<QLineEdit>(this, row.field))
+        if (auto *field = control<QLineEdit>(m_root, row.field))
             field->setText(ports::recorder_field_text(row, stored));
     }
 }
 
-void MainWindow::load_upgrade_group(QSettings &settings)
+void SettingsFile::load_upgrade_group(QSettings &settings)
 {
-    upgrade_verify = settings.value(QStringLiteral("UPGRADE/verify")).toBool();
-    upgrade_auto_backup = settings.value(QStringLiteral("UPGRADE/auto_backup")).toBool();
-    upgrade_model_type = settings.value(QStringLiteral("UPGRADE/model_type")).toBool();
+    m_upgrade.upgrade_verify = settings.value(QStringLiteral("UPGRADE/verify")).toBool();
+    m_upgrade.upgrade_auto_backup = settings.value(QStringLiteral("UPGRADE/auto_backup")).toBool();
+    m_upgrade.upgrade_model_type = settings.value(QStringLiteral("UPGRADE/model_type")).toBool();
 
-    upgrade_mode = stored_text(settings, QStringLiteral("UPGRADE/mode"));
-    ui->upgrade_type_comboBox->addItems(upgrade::type_items(upgrade_mode));
-    ui->upgrade_ip_lineEdit->setText(stored_text(settings, QStringLiteral("UPGRADE/ipaddr")));
-    upgrade_file_path = stored_text(settings, QStringLiteral("UPGRADE/path"));
-    ui->upgrade_filename_lineEdit->setText(upgrade_file_path);
+    m_upgrade.upgrade_mode = stored_text(settings, QStringLiteral("UPGRADE/mode"));
+    ui.upgrade_type_comboBox->addItems(upgrade::type_items(m_upgrade.upgrade_mode));
+    ui.upgrade_ip_lineEdit->setText(stored_text(settings, QStringLiteral("UPGRADE/ipaddr")));
+    m_upgrade.upgrade_file_path = stored_text(settings, QStringLiteral("UPGRADE/path"));
+    ui.upgrade_filename_lineEdit->setText(m_upgrade.upgrade_file_path);
 
     const QString type = stored_text(settings, QStringLiteral("UPGRADE/type"));
-    if (const auto choice = upgrade::type_choice(upgrade_mode, type)) {
-        ui->upgrade_type_comboBox->setCurrentIndex(choice->index);
-        upgradeModel = choice->code;
+    if (const auto choice = upgrade::type_choice(m_upgrade.upgrade_mode, type)) {
+        ui.upgrade_type_comboBox->setCurrentIndex(choice->index);
+        m_upgrade.upgradeModel = choice->code;
     }
 
-    work_type = upgrade::work_type_for(upgrade_model_type);
-    ui->worktype_comboBox->setCurrentIndex(work_type - 1);
+    m_upgrade.work_type = upgrade::work_type_for(m_upgrade.upgrade_model_type);
+    ui.worktype_comboBox->setCurrentIndex(m_upgrade.work_type - 1);
 }
 
-void MainWindow::load_group(QSettings &settings, const config::GroupTable &group, bool *customer_flag)
+void SettingsFile::load_group(QSettings &settings, const config::GroupTable &group, CustomerModel customer)
 {
     for (const config::KeyRow &row : group.rows) {
         if (!row.read)
@@ -184,74 +198,74 @@ void MainWindow::load_group(QSettings &settings, const config::GroupTable &group
         if (row.fallback && !settings.contains(key))
             key = QString::fromLatin1(row.fallback);
         const QString text = stored_text(settings, key);
-        apply_key_row(row, text, customer_flag);
+        apply_key_row(row, text, customer);
         if (&group == &config::director_group())
             after_director_key_loaded(row, text);
     }
 }
 
-void MainWindow::apply_key_row(const config::KeyRow &row, const QString &text, bool *customer_flag)
+void SettingsFile::apply_key_row(const config::KeyRow &row, const QString &text, CustomerModel customer)
 {
     using config::Kind;
     switch (row.kind) {
     case Kind::Text:
-        if (QObject *target = control<QObject>(this, row.control))
+        if (QObject *target = control<QObject>(m_root, row.control))
             target->setProperty("text", text);
         break;
     case Kind::TextThenValue:
     case Kind::Distance:
     case Kind::Size: {
         // The label first: when the slider then moves, its own handler rewrites the label.
-        if (auto *label = control<QLabel>(this, row.control))
+        if (auto *label = control<QLabel>(m_root, row.control))
             label->setText(text);
         int position = config::number_of(text);
         if (row.kind == Kind::Distance)
             position = config::distance_position(text);
         else if (row.kind == Kind::Size)
             position = config::size_position(text);
-        if (auto *slider = control<QAbstractSlider>(this, row.slider))
+        if (auto *slider = control<QAbstractSlider>(m_root, row.slider))
             slider->setValue(position);
         break;
     }
     case Kind::Value:
-        if (auto *slider = qobject_cast<QAbstractSlider *>(control<QWidget>(this, row.control)))
+        if (auto *slider = qobject_cast<QAbstractSlider *>(control<QWidget>(m_root, row.control)))
             slider->setValue(config::number_of(text));
-        else if (auto *spin = qobject_cast<QSpinBox *>(control<QWidget>(this, row.control)))
+        else if (auto *spin = qobject_cast<QSpinBox *>(control<QWidget>(m_root, row.control)))
             spin->setValue(config::number_of(text));
         break;
     case Kind::Index:
-        if (auto *combo = control<QComboBox>(this, row.control))
+        if (auto *combo = control<QComboBox>(m_root, row.control))
             combo->setCurrentIndex(config::number_of(text));
         break;
     case Kind::Flag:
-        if (auto *box = control<QCheckBox>(this, row.control))
+        if (auto *box = control<QCheckBox>(m_root, row.control))
             box->setChecked(config::flag_set(text));
         break;
     case Kind::FlagIfOne:
-        if (auto *box = control<QCheckBox>(this, row.control))
+        if (auto *box = control<QCheckBox>(m_root, row.control))
             box->setChecked(config::flag_set_if_one(text));
         break;
     case Kind::FlagOneOrZero:
         if (const auto checked = config::flag_one_or_zero(text)) {
-            if (auto *box = control<QCheckBox>(this, row.control))
+            if (auto *box = control<QCheckBox>(m_root, row.control))
                 box->setChecked(*checked);
         }
         break;
     case Kind::Choice:
         for (const config::ChoiceCode &choice : row.choices) {
             if (text == QLatin1String(choice.code)) {
-                if (auto *button = control<QRadioButton>(this, choice.button))
+                if (auto *button = control<QRadioButton>(m_root, choice.button))
                     button->setChecked(true);
                 break;
             }
         }
         break;
     case Kind::CustomerModel:
-        if (const auto flag = config::customer_model(text); flag && customer_flag)
-            *customer_flag = *flag;
+        if (const auto flag = config::customer_model(text); flag && customer != CustomerModel::None)
+            m_host.set_customer_model(customer == CustomerModel::Teacher, *flag);
         break;
     case Kind::Point: {
-        QPoint &p = student_points.stored_point(row.point);
+        QPoint &p = m_host.stored_student_point(row.point);
         if (row.x_axis)
             p.setX(config::number_of(text));
         else
@@ -263,28 +277,28 @@ void MainWindow::apply_key_row(const config::KeyRow &row, const QString &text, b
     }
 }
 
-void MainWindow::after_director_key_loaded(const config::KeyRow &row, const QString &text)
+void SettingsFile::after_director_key_loaded(const config::KeyRow &row, const QString &text)
 {
     // Checking a radio button from here runs none of its clicked slots: the code fields'
     // validator and the strategy's enabling follow the stored choice here.
     if (qstrcmp(row.key, "Command_Type") == 0) {
         if (text == QLatin1String("0"))
-            set_director_command_validator(1);
+            m_host.set_director_command_validator(1);
         else if (text == QLatin1String("1"))
-            set_director_command_validator(2);
+            m_host.set_director_command_validator(2);
     } else if (qstrcmp(row.key, "Director_Strategy") == 0) {
         if (text == QLatin1String("0"))
-            set_director_widgets(0, true);
+            m_host.set_director_widgets(0, true);
         else if (text == QLatin1String("1"))
-            set_director_widgets(1, true);
+            m_host.set_director_widgets(1, true);
     }
 }
 
-bool MainWindow::save_config()
+bool SettingsFile::save_config()
 {
     return rewrite_settings_file(settings_file_path(), [this](QSettings &settings) {
         settings.beginGroup(QStringLiteral("LANGUAGE_CONF"));
-        if (const auto name = language::name_for_index(ui->language_select_comboBox->currentIndex()))
+        if (const auto name = language::name_for_index(ui.language_select_comboBox->currentIndex()))
             settings.setValue(QStringLiteral("language"), *name);
         settings.endGroup();
 
@@ -293,7 +307,7 @@ bool MainWindow::save_config()
             const QString k = QString::fromLatin1(key);
             if (k == QLatin1String("Recorder_Port_Map_Enabled")) {
                 // The switch's state reaches the file only once the port settings are applied.
-                settings.setValue(k, recorder_port_map_enabled);
+                settings.setValue(k, m_ports.port_map_enabled());
                 continue;
             }
             const char *field = nullptr;
@@ -301,41 +315,41 @@ bool MainWindow::save_config()
                 field = qstrcmp(row.key, key) == 0 ? row.field : field;
             for (const ports::RecorderRow &row : ports::recorder_rows())
                 field = qstrcmp(row.key, key) == 0 ? row.field : field;
-            if (auto *edit = control<QLineEdit>(this, field))
+            if (auto *edit = control<QLineEdit>(m_root, field))
                 settings.setValue(k, edit->text());
         }
         settings.endGroup();
 
         settings.beginGroup(QStringLiteral("UPGRADE"));
-        settings.setValue(QStringLiteral("mode"), upgrade_mode);
-        settings.setValue(QStringLiteral("verify"), upgrade_verify);
-        settings.setValue(QStringLiteral("auto_backup"), upgrade_auto_backup);
-        settings.setValue(QStringLiteral("model_type"), upgrade_model_type);
-        settings.setValue(QStringLiteral("type"), ui->upgrade_type_comboBox->currentText());
-        settings.setValue(QStringLiteral("ipaddr"), ui->upgrade_ip_lineEdit->text());
-        settings.setValue(QStringLiteral("path"), ui->upgrade_filename_lineEdit->text());
+        settings.setValue(QStringLiteral("mode"), m_upgrade.upgrade_mode);
+        settings.setValue(QStringLiteral("verify"), m_upgrade.upgrade_verify);
+        settings.setValue(QStringLiteral("auto_backup"), m_upgrade.upgrade_auto_backup);
+        settings.setValue(QStringLiteral("model_type"), m_upgrade.upgrade_model_type);
+        settings.setValue(QStringLiteral("type"), ui.upgrade_type_comboBox->currentText());
+        settings.setValue(QStringLiteral("ipaddr"), ui.upgrade_ip_lineEdit->text());
+        settings.setValue(QStringLiteral("path"), ui.upgrade_filename_lineEdit->text());
         settings.endGroup();
 
-        save_group(settings, config::teacher_group(), &teacher_customer_model_flag);
-        save_group(settings, config::student_group(), &student_customer_model_flag);
-        save_group(settings, config::board_group(), nullptr);
-        save_group(settings, config::director_group(), nullptr);
+        save_group(settings, config::teacher_group(), CustomerModel::Teacher);
+        save_group(settings, config::student_group(), CustomerModel::Student);
+        save_group(settings, config::board_group(), CustomerModel::None);
+        save_group(settings, config::director_group(), CustomerModel::None);
     });
 }
 
-void MainWindow::save_group(QSettings &settings, const config::GroupTable &group, const bool *customer_flag)
+void SettingsFile::save_group(QSettings &settings, const config::GroupTable &group, CustomerModel customer)
 {
     settings.beginGroup(QString::fromLatin1(group.name));
     for (const char *key : group.save_order) {
         const config::KeyRow *row = config::find_row(group, key);
         if (!row || !row->written)
             continue;
-        settings.setValue(QString::fromLatin1(key), key_row_value(*row, customer_flag));
+        settings.setValue(QString::fromLatin1(key), key_row_value(*row, customer));
     }
     settings.endGroup();
 }
 
-QVariant MainWindow::key_row_value(const config::KeyRow &row, const bool *customer_flag) const
+QVariant SettingsFile::key_row_value(const config::KeyRow &row, CustomerModel customer) const
 {
     using config::Kind;
     switch (row.kind) {
@@ -344,37 +358,38 @@ QVariant MainWindow::key_row_value(const config::KeyRow &row, const bool *custom
     case Kind::Distance:
     case Kind::Size:
         // A label, line edit or (for the label-and-slider kinds) the label beside the slider.
-        if (QObject *source = control<QObject>(this, row.control))
+        if (QObject *source = control<QObject>(m_root, row.control))
             return source->property("text").toString();
         return QString();
     case Kind::Value:
-        if (auto *slider = qobject_cast<QAbstractSlider *>(control<QWidget>(this, row.control)))
+        if (auto *slider = qobject_cast<QAbstractSlider *>(control<QWidget>(m_root, row.control)))
             return QString::number(slider->value());
-        if (auto *spin = qobject_cast<QSpinBox *>(control<QWidget>(this, row.control)))
+        if (auto *spin = qobject_cast<QSpinBox *>(control<QWidget>(m_root, row.control)))
             return spin->text();
         return QString();
     case Kind::Index:
-        if (auto *combo = control<QComboBox>(this, row.control))
+        if (auto *combo = control<QComboBox>(m_root, row.control))
             return combo->currentIndex();
         return 0;
     case Kind::Flag:
     case Kind::FlagIfOne:
     case Kind::FlagOneOrZero:
-        if (auto *box = control<QCheckBox>(this, row.control))
+        if (auto *box = control<QCheckBox>(m_root, row.control))
             return config::flag_text(box->isChecked());
         return QString();
     case Kind::Choice:
         for (const config::ChoiceCode &choice : row.choices) {
-            auto *button = control<QRadioButton>(this, choice.button);
+            auto *button = control<QRadioButton>(m_root, choice.button);
             if (button && button->isChecked())
                 return QString::fromLatin1(choice.code);
         }
         // No button checked: an empty value, never another key's code.
         return QString();
     case Kind::CustomerModel:
-        return config::customer_model_text(customer_flag && *customer_flag);
+        return config::customer_model_text(customer != CustomerModel::None
+                                           && m_host.customer_model(customer == CustomerModel::Teacher));
     case Kind::Point: {
-        const QPoint &p = student_points.stored_point(row.point);
+        const QPoint &p = m_host.stored_student_point(row.point);
         return row.x_axis ? p.x() : p.y();
     }
     case Kind::Constant:
