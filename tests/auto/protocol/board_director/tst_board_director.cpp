@@ -1,0 +1,409 @@
+// The board blocks (the Apply to the teacher pano camera, the relayed answer, the board pano
+// camera's block and its preview points) and the director block (golden texts per strategy and
+// layout, line breaks in codes, an answer read by its routing lines).
+#include "protocol/board_parameters.h"
+#include "protocol/director_parameters.h"
+
+#include <QtTest>
+
+#include <limits>
+
+using board_parameters::BoardRegionCoord;
+using board_parameters::ShieldSwitch;
+using director_parameters::DirectorSettings;
+using director_parameters::Field;
+
+Q_DECLARE_METATYPE(board_parameters::ShieldSwitch)
+Q_DECLARE_METATYPE(director_parameters::Field)
+
+namespace {
+// The director tab as Default leaves it, with the addresses and ports of the form.
+DirectorSettings interiorSettings()
+{
+    DirectorSettings s;
+    s.teacher_pano_ip = QStringLiteral("192.168.1.101");
+    s.student_pano_ip = QStringLiteral("192.168.1.164");
+    s.blackboard_camera_ip = QStringLiteral("192.168.1.166");
+    s.pano_port = QStringLiteral("5678");
+    s.uart_baud = QStringLiteral("9600");
+    s.broadcast_ip = QStringLiteral("192.168.1.200");
+    s.broadcast_port = QStringLiteral("9999");
+    s.switch_auto = QStringLiteral("FF 00 00 00 00 01");
+    s.switch_manual = QStringLiteral("FF 00 00 00 00 02");
+    for (int i = 0; i < 5; ++i)
+        s.teacher[i] = {true, QStringLiteral("FF 01 00 00 00 1%1").arg(i + 1)};
+    s.keep_interval = s.moving_interval = s.multi_interval = QStringLiteral("1");
+    for (int i = 0; i < 4; ++i)
+        s.student[i] = {true, QStringLiteral("FF 02 00 00 00 2%1").arg(i + 1)};
+    s.board[0] = {true, QStringLiteral("FF 03 00 00 00 31")};
+    s.board[1] = {true, QStringLiteral("FF 03 00 00 00 32")};
+    const char *interior[] = {"FF 22 22", "FF 11 11", "FF 44 44", "FF 33 33", "FF 55 55"};
+    for (int i = 0; i < 5; ++i)
+        s.interior[i] = {true, QString::fromLatin1(interior[i])};
+    s.blackboard[0] = s.blackboard[1] = {true, QStringLiteral("FF 55 55")};
+    s.min_switch_time = QStringLiteral("3");
+    return s;
+}
+
+// External strategy over TCP with ASCII codes, some events and views switched off.
+DirectorSettings externalSettings()
+{
+    DirectorSettings s = interiorSettings();
+    s.communicate_mode = s.command_mode = 1;
+    s.command_times = 2;
+    s.strategy = 0;
+    s.broadcast_ip = QStringLiteral("10.1.2.3");
+    s.broadcast_port = QStringLiteral("12777");
+    s.switch_auto = QStringLiteral("AUTO");
+    s.switch_manual = QStringLiteral("MANUAL");
+    for (int i = 0; i < 5; ++i)
+        s.teacher[i] = {i % 2 == 0, QStringLiteral("T%1 go=now").arg(i + 1)};
+    s.keep_interval = QStringLiteral("2");
+    s.moving_interval = QStringLiteral("3");
+    s.multi_interval = QStringLiteral("4");
+    for (int i = 0; i < 4; ++i)
+        s.student[i] = {i == 1 || i == 2, QStringLiteral("S%1").arg(i + 1)};
+    s.board[0] = {false, QStringLiteral("B in use")};
+    s.board[1] = {true, QStringLiteral("B idle")};
+    for (int i = 0; i < 5; ++i)
+        s.interior[i].on = i != 0 && i != 2;
+    s.blackboard[1].on = false;
+    s.min_switch_time = QStringLiteral("7");
+    return s;
+}
+
+const QString kInteriorBlock = QStringLiteral(
+    "director_parameter\nset_director_config_file\nteacher_pano_ip=192.168.1.101\nstudent_pano_ip=192.168.1.164\n"
+    "blackboard_camera_ip=192.168.1.166\npano_port=5678\nuart_baud=9600\ncommunicate_mode=0\ncommand_mode=0\n"
+    "director_broadcast_ip=192.168.1.200\ndirector_broadcast_port=9999\nswitch_auto=FF 00 00 00 00 01\n"
+    "switch_manual=FF 00 00 00 00 02\ndirector_command_times=0\ndirector_strategy=1\n"
+    "extern_director_teacher_enable=11111\nteacher_walk_up_platform=FF 01 00 00 00 11\n"
+    "teacher_keep_stand=FF 01 00 00 00 12\nteacher_walk_moving=FF 01 00 00 00 13\n"
+    "teacher_walk_down_platform=FF 01 00 00 00 14\nteacher_have_object_multi=FF 01 00 00 00 15\n"
+    "extern_director_keep_interval=1\nextern_director_moving_interval=1\nextern_director_multi_interval=1\n"
+    "extern_director_student_enable=1111\nstudent_stand_up=FF 02 00 00 00 21\nstudent_keep_stand=FF 02 00 00 00 22\n"
+    "student_sit_down=FF 02 00 00 00 23\nstudent_have_object_multi=FF 02 00 00 00 24\n"
+    "extern_director_blackboard_enable=11\nblackboard_have_object_tracked=FF 03 00 00 00 31\n"
+    "blackboard_none_object_tracked=FF 03 00 00 00 32\ninner_director_enable=11111\nblackboard_director_enable=00\n"
+    "inner_teacher_feature=FF 22 22\ninner_teacher_pano=FF 11 11\ninner_student_feature=FF 44 44\n"
+    "inner_student_pano=FF 33 33\ninner_blackboard_feature=FF 55 55\nblackboard1_feature=FF 55 55\n"
+    "blackboard2_feature=FF 55 55\nmin_switch_time=3");
+
+const QString kExternalBlock = QStringLiteral(
+    "director_parameter\nset_director_config_file\nteacher_pano_ip=192.168.1.101\nstudent_pano_ip=192.168.1.164\n"
+    "blackboard_camera_ip=192.168.1.166\npano_port=5678\nuart_baud=9600\ncommunicate_mode=1\ncommand_mode=1\n"
+    "director_broadcast_ip=10.1.2.3\ndirector_broadcast_port=12777\nswitch_auto=AUTO\nswitch_manual=MANUAL\n"
+    "director_command_times=2\ndirector_strategy=0\nextern_director_teacher_enable=10101\n"
+    "teacher_walk_up_platform=T1 go=now\nteacher_keep_stand=T2 go=now\nteacher_walk_moving=T3 go=now\n"
+    "teacher_walk_down_platform=T4 go=now\nteacher_have_object_multi=T5 go=now\nextern_director_keep_interval=2\n"
+    "extern_director_moving_interval=3\nextern_director_multi_interval=4\nextern_director_student_enable=0110\n"
+    "student_stand_up=S1\nstudent_keep_stand=S2\nstudent_sit_down=S3\nstudent_have_object_multi=S4\n"
+    "extern_director_blackboard_enable=01\nblackboard_have_object_tracked=B in use\n"
+    "blackboard_none_object_tracked=B idle\ninner_director_enable=01011\nblackboard_director_enable=00\n"
+    "inner_teacher_feature=FF 22 22\ninner_teacher_pano=FF 11 11\ninner_student_feature=FF 44 44\n"
+    "inner_student_pano=FF 33 33\ninner_blackboard_feature=FF 55 55\nblackboard1_feature=FF 55 55\n"
+    "blackboard2_feature=FF 55 55\nmin_switch_time=7");
+
+// An answer of a pano camera behind the given routing lines, holding every director key.
+QString fullDirectorAnswer(const QString &routing)
+{
+    return routing
+        + QStringLiteral("director_parameter\nget_director_config_file\npano_port=5679\nuart_baud=115200\n"
+                         "communicate_mode=2\ncommand_mode=1\ndirector_broadcast_ip=10.0.0.9\n"
+                         "director_broadcast_port=7000\nswitch_auto=A\nswitch_manual=M\ndirector_command_times=1\n"
+                         "director_strategy=0\nextern_director_teacher_enable=101\nteacher_walk_up_platform=t1\n"
+                         "teacher_keep_stand=t2\nteacher_walk_moving=t3\nteacher_walk_down_platform=t4\n"
+                         "teacher_have_object_multi=t5\nextern_director_keep_interval=4\n"
+                         "extern_director_moving_interval=5\nextern_director_multi_interval=6\n"
+                         "extern_director_student_enable=0101\nstudent_stand_up=s1\nstudent_keep_stand=s2\n"
+                         "student_sit_down=s3\nstudent_have_object_multi=s4\nextern_director_blackboard_enable=10\n"
+                         "blackboard_have_object_tracked=b1\nblackboard_none_object_tracked=b2\n"
+                         "inner_director_enable=10101\nblackboard_director_enable=01\ninner_teacher_feature=i1\n"
+                         "inner_teacher_pano=i2\ninner_student_feature=i3\ninner_student_pano=i4\n"
+                         "inner_blackboard_feature=i5\nblackboard1_feature=k1\nblackboard2_feature=k2\n"
+                         "min_switch_time=9");
+}
+
+BoardRegionCoord filled(qint32 v)
+{
+    BoardRegionCoord c;
+    c.track = {v, v, v, v};
+    c.pano_shield_enable = QStringLiteral("keep");
+    for (auto &s : c.shields)
+        s = {v, v, v, v};
+    return c;
+}
+} // namespace
+
+class tst_BoardDirector : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Eight lines, each ended by a line feed; an address goes without the note behind its "/".
+    void boardApplyBlock_data()
+    {
+        QTest::addColumn<QString>("featureIp");
+        QTest::addColumn<QString>("feature1Ip");
+        QTest::addColumn<bool>("enable1");
+        QTest::addColumn<QString>("expected");
+        const QString head = QStringLiteral("teacher_parameter\nboard_parameter\nset_tracking_config_file\n");
+        QTest::newRow("two cameras")
+            << "192.168.1.165" << "192.168.1.166" << true
+            << head + "board_feature_ip=192.168.1.165\nboard_feature1_ip=192.168.1.166\nboard_feature_enable=1\n"
+                      "board_feature1_enable=1\nboard_lost_to_pano_delay=30\n";
+        QTest::newRow("notes behind '/' and an empty address")
+            << "10.0.0.5/board left" << "/x" << false
+            << head + "board_feature_ip=10.0.0.5\nboard_feature1_ip=\nboard_feature_enable=1\nboard_feature1_enable=0\n"
+                      "board_lost_to_pano_delay=30\n";
+        QTest::newRow("line feed typed into an address stays inside its line")
+            << "10.0.0.5\nboard_feature_enable=0" << "10.0.0.6" << true
+            << head + "board_feature_ip=10.0.0.5board_feature_enable=0\nboard_feature1_ip=10.0.0.6\n"
+                      "board_feature_enable=1\nboard_feature1_enable=1\nboard_lost_to_pano_delay=30\n";
+    }
+
+    void boardApplyBlock()
+    {
+        QFETCH(QString, featureIp);
+        QFETCH(QString, feature1Ip);
+        QFETCH(bool, enable1);
+        QFETCH(QString, expected);
+        if (featureIp.contains(QLatin1Char('\n')))
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("line breaks removed")));
+        QCOMPARE(board_parameters::apply_block({featureIp, feature1Ip, true, enable1, QStringLiteral("30")}), expected);
+        QCOMPARE(board_parameters::obtain_block(),
+                 QStringLiteral("teacher_parameter\nboard_parameter\nget_tracking_config_file"));
+        QCOMPARE(board_parameters::tracking_request_block(),
+                 QStringLiteral("board_parameter\nget_tracking_config_file"));
+        QCOMPARE(board_parameters::director_request_block(),
+                 QStringLiteral("board_parameter\nget_director_config_file"));
+    }
+
+    // One character decides a box: "1" checks, anything else unchecks; a delay without a number is 0.
+    void boardRelayAnswer_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QVector<int>>("read"); // enable, enable 1, delay; -1: absent
+        QTest::newRow("all keys") << "teacher_parameter\nboard_parameter\nget_tracking_config_file\nboard_feature_enable=0\n"
+                                     "board_feature1_enable=1\nboard_lost_to_pano_delay=45"
+                                  << QVector<int>{0, 1, 45};
+        QTest::newRow("'10' is '1', 'x' unchecks") << "board_feature_enable=10\nboard_feature1_enable=x"
+                                                   << QVector<int>{1, 0, -1};
+        QTest::newRow("empty values") << "board_feature_enable=\nboard_feature1_enable=\nboard_lost_to_pano_delay=soon"
+                                      << QVector<int>{0, 0, 0};
+        QTest::newRow("keys absent") << "teacher_parameter\nboard_parameter" << QVector<int>{-1, -1, -1};
+    }
+
+    void boardRelayAnswer()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QVector<int>, read);
+        const auto r = board_parameters::read_relay_answer(answer);
+        QCOMPARE((QVector<int>{r.feature_enable ? int(*r.feature_enable) : -1,
+                               r.feature1_enable ? int(*r.feature1_enable) : -1, r.lost_to_pano_delay.value_or(-1)}),
+                 read);
+    }
+
+    void boardPanoBlock()
+    {
+        BoardRegionCoord coord = filled(-7);
+        const auto r = board_parameters::read_pano_block(
+            QStringLiteral("board_parameter\nget_tracking_config_file\npano_sensitivity=3\ntime_delay=12\n"
+                           "multi_object_strategy=1\nlosing_object_strategy=0\npano_pan_scale=100\npano_tilt_scale=51\n"
+                           "pano_pan_increment=200\npano_tilt_increment=99\npano_shield_enable=1010\n"
+                           "pano_pan_second_shield_scale=5\npano_tilt_second_shield_scale=6\n"
+                           "pano_pan_second_shield_increment=7\npano_tilt_second_shield_increment=8\n"
+                           "pano_tilt_fourth_shield_increment=16\nfeature_version=V2.1.0 build 7\npano_version=V2.1.1"),
+            &coord);
+        QCOMPARE(r.sensitivity, QStringLiteral("3"));
+        QCOMPARE(r.time_delay, QStringLiteral("12"));
+        QCOMPARE(r.multi_object_strategy.value_or(-1), 1);
+        QCOMPARE(r.losing_object_strategy.value_or(-1), 0);
+        QCOMPARE(r.feature_version, QStringLiteral("V2.1.0 build 7"));
+        QCOMPARE(r.pano_version, QStringLiteral("V2.1.1"));
+        QCOMPARE((QVector<int>{coord.track.left, coord.track.top, coord.track.width, coord.track.height}),
+                 (QVector<int>{100, 51, 200, 99}));
+        QCOMPARE(coord.pano_shield_enable, QStringLiteral("1010"));
+        QCOMPARE((QVector<int>{coord.shields[1].left, coord.shields[1].top, coord.shields[1].width,
+                               coord.shields[1].height}),
+                 (QVector<int>{5, 6, 7, 8}));
+        QCOMPARE(coord.shields[0].left, -7);
+        QCOMPARE(coord.shields[3].height, 16);
+    }
+
+    // What an answer lacks or cannot say leaves the tab alone; numbers that are not whole give 0.
+    void boardPanoBlockOddValues()
+    {
+        BoardRegionCoord coord = filled(-7);
+        const auto r = board_parameters::read_pano_block(
+            QStringLiteral("board_parameter\nmulti_object_strategy=2\npano_tilt_increment=9x\npano_sensitivity=\n"
+                           "pano_pan_scale=99999999999\npano_shield_enable="),
+            &coord);
+        QVERIFY(r.sensitivity.isEmpty() && !r.sensitivity.isNull());
+        QVERIFY(!r.multi_object_strategy && !r.losing_object_strategy);
+        QVERIFY(r.feature_version.isNull());
+        QCOMPARE((QVector<int>{coord.track.left, coord.track.top, coord.track.width, coord.track.height}),
+                 (QVector<int>{0, -7, -7, 0}));
+        QCOMPARE(coord.pano_shield_enable, QString(""));
+    }
+
+    // Camera values halved onto the preview at 20, 340; absurd values stop at the int's bounds.
+    void boardWindowArea_data()
+    {
+        QTest::addColumn<QVector<int>>("area");
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::addColumn<QPoint>("bottomRight");
+        const int max = std::numeric_limits<int>::max();
+        QTest::newRow("(100, 51, 200, 99)") << QVector<int>{100, 51, 200, 99} << QPoint(95, 377) << QPoint(245, 450);
+        QTest::newRow("odd values: halve first") << QVector<int>{1, 3, 3, 5} << QPoint(20, 341) << QPoint(21, 344);
+        QTest::newRow("negative values truncate toward zero") << QVector<int>{-3, -5, -1, 7} << QPoint(19, 337)
+                                                              << QPoint(19, 341);
+        QTest::newRow("huge values stop at the int's bounds") << QVector<int>{max, max, max, std::numeric_limits<int>::min()}
+                                                              << QPoint(1610612754, 1610613074) << QPoint(max, 338);
+    }
+
+    void boardWindowArea()
+    {
+        QFETCH(QVector<int>, area);
+        QFETCH(QPoint, topLeft);
+        QFETCH(QPoint, bottomRight);
+        const auto w = board_parameters::window_area({area[0], area[1], area[2], area[3]});
+        QCOMPARE(w.top_left, topLeft);
+        QCOMPARE(w.bottom_right, bottomRight);
+    }
+
+    // A missing or unexpected character leaves the shield box as it is.
+    void boardShieldSwitch_data()
+    {
+        QTest::addColumn<QString>("enable");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<ShieldSwitch>("expected");
+        QTest::newRow("'1' on") << "1000" << 0 << ShieldSwitch::On;
+        QTest::newRow("'0' off") << "1000" << 1 << ShieldSwitch::Off;
+        QTest::newRow("'10': third is missing") << "10" << 2 << ShieldSwitch::Unchanged;
+        QTest::newRow("other character") << "1x11" << 1 << ShieldSwitch::Unchanged;
+        QTest::newRow("null text") << QString() << 0 << ShieldSwitch::Unchanged;
+    }
+
+    void boardShieldSwitch()
+    {
+        QFETCH(QString, enable);
+        QFETCH(int, index);
+        QFETCH(ShieldSwitch, expected);
+        QCOMPARE(board_parameters::shield_switch(enable, index), expected);
+    }
+
+    // In the six-camera layout the two blackboard cameras take the blackboard view's place.
+    void directorBlock_data()
+    {
+        QTest::addColumn<bool>("external");
+        QTest::addColumn<bool>("six");
+        QTest::addColumn<QString>("expected");
+        const QString interiorSix = QString(kInteriorBlock).replace(
+            QStringLiteral("inner_director_enable=11111\nblackboard_director_enable=00"),
+            QStringLiteral("inner_director_enable=11110\nblackboard_director_enable=11"));
+        const QString externalSix = QString(kExternalBlock).replace(
+            QStringLiteral("inner_director_enable=01011\nblackboard_director_enable=00"),
+            QStringLiteral("inner_director_enable=01010\nblackboard_director_enable=10"));
+        QTest::newRow("interior, four cameras") << false << false << kInteriorBlock;
+        QTest::newRow("interior, six cameras") << false << true << interiorSix;
+        QTest::newRow("external, four cameras") << true << false << kExternalBlock;
+        QTest::newRow("external, six cameras") << true << true << externalSix;
+    }
+
+    void directorBlock()
+    {
+        QFETCH(bool, external);
+        QFETCH(bool, six);
+        QFETCH(QString, expected);
+        const QString block = director_parameters::set_block(external ? externalSettings() : interiorSettings(), six);
+        QCOMPARE(block, expected);
+        QCOMPARE(director_parameters::routed(QStringLiteral("student_parameter"), block),
+                 QStringLiteral("student_parameter\n") + expected);
+        QCOMPARE(director_parameters::obtain_block(QStringLiteral("teacher_parameter")),
+                 QStringLiteral("teacher_parameter\nget_director_config_file"));
+    }
+
+    // A code holding a line break (a hand-edited settings file) stays on its own line.
+    void directorLineBreakInCode_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("line feed") << "FF 01\nmin_switch_time=0" << "FF 01min_switch_time=0";
+        QTest::newRow("carriage return and line feed") << "FF\r\n22 22" << "FF22 22";
+        QTest::newRow("zero character") << QStringLiteral("FF") + QChar(0) + QStringLiteral(" 22") << "FF 22";
+        QTest::newRow("unicode line separator") << QStringLiteral("FF\u2028 22") << "FF 22";
+    }
+
+    void directorLineBreakInCode()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, sent);
+        DirectorSettings s = interiorSettings();
+        s.interior[0].code = code;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("value of \"inner_teacher_feature\"")));
+        const QStringList lines = director_parameters::set_block(s, false).split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 42);
+        QCOMPARE(lines.at(34), QStringLiteral("inner_teacher_feature=") + sent);
+        QCOMPARE(lines.last(), QStringLiteral("min_switch_time=3"));
+    }
+
+    // The routing lines decide which groups are read: every answer the common keys, the teacher
+    // pano's its events, interior views and board events, the student pano's its events, the
+    // board pano's the board events. One-character keys never read past an empty value.
+    void directorAnswer_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("items");
+        QTest::addColumn<Field>("field");
+        QTest::addColumn<QString>("value"); // null: the field is not read
+        QTest::newRow("teacher pano") << fullDirectorAnswer("teacher_parameter\n") << 32 << Field::Blackboard2Feature << "k2";
+        QTest::newRow("teacher pano: events") << fullDirectorAnswer("teacher_parameter\n") << 32 << Field::TeacherEnable << "101";
+        QTest::newRow("teacher pano: no student events") << fullDirectorAnswer("teacher_parameter\n") << 32
+                                                         << Field::StudentStandUp << QString();
+        QTest::newRow("student pano") << fullDirectorAnswer("student_parameter\n") << 18 << Field::StudentStandUp << "s1";
+        QTest::newRow("board pano") << fullDirectorAnswer("board_parameter\n") << 16 << Field::BlackboardHaveObjectTracked
+                                    << "b1";
+        QTest::newRow("no routing line: common keys only") << fullDirectorAnswer(QString()) << 13 << Field::UartBaud << "115200";
+        QTest::newRow("student keys without their section") << "director_parameter\nstudent_stand_up=s1\npano_port=1" << 1
+                                                            << Field::StudentStandUp << QString();
+        QTest::newRow("one character") << "director_strategy=10" << 1 << Field::Strategy << "1";
+        QTest::newRow("empty value: nothing past the end") << "director_strategy=" << 1 << Field::Strategy << "";
+        QTest::newRow("empty value before the next line") << "director_strategy=\npano_port=1" << 2 << Field::Strategy << "";
+    }
+
+    void directorAnswer()
+    {
+        QFETCH(QString, answer);
+        QFETCH(int, items);
+        QFETCH(Field, field);
+        QFETCH(QString, value);
+        const auto read = director_parameters::read_answer(answer);
+        QCOMPARE(read.size(), items);
+        QString found;
+        for (const auto &item : read) {
+            if (item.field == field)
+                found = item.value;
+        }
+        QCOMPARE(found.isNull(), value.isNull());
+        QCOMPARE(found, value);
+    }
+
+    void directorValues()
+    {
+        const char *flags[] = {"101", "1x1y1", "", "0000011"};
+        const char *boxes[] = {"10100", "10101", "00000", "00000"};
+        for (int f = 0; f < 4; ++f) {
+            QString got;
+            for (int i = 0; i < 5; ++i)
+                got += director_parameters::flag_at(QLatin1String(flags[f]), i) ? QLatin1Char('1') : QLatin1Char('0');
+            QCOMPARE(got, QLatin1String(boxes[f]));
+        }
+        QCOMPARE(director_parameters::number_value(QStringLiteral("-3")), -3);
+        QCOMPARE(director_parameters::number_value(QStringLiteral("5s")), 0);
+        QCOMPARE(director_parameters::number_value(QStringLiteral("4294967296")), 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_BoardDirector)
+#include "tst_board_director.moc"
