@@ -1,35 +1,22 @@
-// The bookkeeping of obtain and apply requests: a poll reports an answered request as a
-// success at its next tick and an unanswered one as a failure at its eleventh, and never
-// reports a failed or stale request as a success.
+// The bookkeeping of obtain and apply requests: an answered request succeeds at its next poll,
+// an unanswered one fails at its eleventh, and a failed, stale or cancelled request is never
+// reported as a success. Each row is a script of steps on the four kinds TO, TA, SO, SA
+// (teacher or student, obtain or apply):
+//   arm:K / arms:K   arm a request (arms: silent)      ans:K / ans!:K   an echo that counts / does not
+//   cancel:K         its camera went away               stale:K          an answered flag and 9 ticks
+//                                                                        left over on an idle kind
+//   tick             a poll that ends nothing           tick*N           N such polls
+//   tick=R,...       a poll that ends these requests, in order: K then + or - (success or
+//                    failure), then s when it was silent
 #include "protocol/request_poller.h"
 
 #include <QtTest>
 
 using request_poller::Kind;
 using request_poller::Outcome;
-using request_poller::Requests;
-using request_poller::Result;
-
-Q_DECLARE_METATYPE(Kind)
 
 namespace {
-// Polls until something ends (at most limit polls); the results of that poll, and how many
-// polls it took.
-QVector<Result> pollUntilEnded(Requests &r, int limit, int *polls)
-{
-    for (*polls = 1; *polls <= limit; ++*polls) {
-        const QVector<Result> ended = r.tick();
-        if (!ended.isEmpty())
-            return ended;
-    }
-    return {};
-}
-
-bool idle(const Requests &r, Kind k)
-{
-    const request_poller::Pair &p = r[k];
-    return !p.wait && !p.ok && p.ticks == 0 && !p.silent;
-}
+const QStringList kKinds{"TO", "TA", "SO", "SA"};
 } // namespace
 
 class tst_RequestPoller : public QObject
@@ -37,192 +24,58 @@ class tst_RequestPoller : public QObject
     Q_OBJECT
 
 private slots:
-    void kinds_data()
+    void script_data()
     {
-        QTest::addColumn<Kind>("kind");
-        QTest::newRow("teacher obtain") << Kind::TeacherObtain;
-        QTest::newRow("teacher apply") << Kind::TeacherApply;
-        QTest::newRow("student obtain") << Kind::StudentObtain;
-        QTest::newRow("student apply") << Kind::StudentApply;
+        QTest::addColumn<QString>("steps");
+        QTest::newRow("answer before the first poll") << "arm:TA ans:TA tick=TA+ tick";
+        QTest::newRow("ten quiet polls, failure at the eleventh, once") << "arm:SO tick*10 tick=SO- tick*15";
+        QTest::newRow("an answer at the limit comes too late") << "arm:TA tick*10 ans:TA tick=TA-";
+        QTest::newRow("a late echo after a failure counts for nothing")
+            << "arm:TO tick*10 tick=TO- ans!:TO arm:TO tick*10 tick=TO-";
+        QTest::newRow("arming clears a stale answer and the count") << "stale:SA arm:SA tick*10 tick=SA-";
+        QTest::newRow("a request armed again waits afresh") << "arm:SO tick*8 arm:SO tick*10 tick=SO-";
+        QTest::newRow("cancel while pending: no outcome, no late answer, no old count")
+            << "arms:TO tick*5 ans:TO cancel:TO tick ans!:TO arm:TO tick*10 tick=TO-";
+        QTest::newRow("a failed silent request does not hide the next success")
+            << "arms:TO tick*10 tick=TO-s arm:TO ans:TO tick=TO+";
+        QTest::newRow("the installer's request replaces a silent one") << "arms:SO ans:SO tick=SO+s arms:SO arm:SO ans:SO tick=SO+";
+        QTest::newRow("applies are never silent") << "arms:TA ans:TA tick=TA+";
+        QTest::newRow("one poll in the fixed order, idle kinds left alone")
+            << "stale:TO arm:SA arm:TA arm:SO ans:SA ans:TA ans:SO tick=TA+,SO+,SA+ tick";
     }
 
-    // An answer that comes before the first poll is reported at that poll.
-    void successAtFirstTick_data() { kinds_data(); }
-    void successAtFirstTick()
+    void script()
     {
-        QFETCH(Kind, kind);
-        Requests r;
-        r.arm(kind);
-        QVERIFY(r.answer(kind));
-        const QVector<Result> ended = r.tick();
-        QCOMPARE(ended.size(), 1);
-        QCOMPARE(ended[0].kind, kind);
-        QCOMPARE(ended[0].outcome, Outcome::Succeeded);
-        QCOMPARE(ended[0].ticks, 1);
-        QVERIFY(idle(r, kind));
-        QVERIFY(r.tick().isEmpty());
-    }
-
-    // Ten polls pass quietly; the eleventh reports the failure once.
-    void failureAtEleventhTick_data() { kinds_data(); }
-    void failureAtEleventhTick()
-    {
-        QFETCH(Kind, kind);
-        Requests r;
-        r.arm(kind);
-        int polls = 0;
-        const QVector<Result> ended = pollUntilEnded(r, 20, &polls);
-        QCOMPARE(polls, 11);
-        QCOMPARE(ended.size(), 1);
-        QCOMPARE(ended[0].outcome, Outcome::Failed);
-        QCOMPARE(ended[0].ticks, 11);
-        QVERIFY(idle(r, kind));
-        for (int i = 0; i < 15; ++i)
-            QVERIFY(r.tick().isEmpty());
-    }
-
-    // An answer between the tenth and the eleventh poll comes too late: the count decides first.
-    void answerAtTheLimitIsAFailure()
-    {
-        Requests r;
-        r.arm(Kind::TeacherApply);
-        for (int i = 0; i < 10; ++i)
-            QVERIFY(r.tick().isEmpty());
-        QVERIFY(r.answer(Kind::TeacherApply));
-        const QVector<Result> ended = r.tick();
-        QCOMPARE(ended.size(), 1);
-        QCOMPARE(ended[0].outcome, Outcome::Failed);
-    }
-
-    // The echo of a request that already failed finds nothing pending and counts for nothing;
-    // the next request of that kind waits for its own answer.
-    void lateEchoAfterFailure()
-    {
-        Requests r;
-        r.arm(Kind::TeacherObtain);
-        int polls = 0;
-        QCOMPARE(pollUntilEnded(r, 20, &polls)[0].outcome, Outcome::Failed);
-        QVERIFY(!r.answer(Kind::TeacherObtain));
-        QVERIFY(!r[Kind::TeacherObtain].ok);
-        r.arm(Kind::TeacherObtain);
-        QVERIFY(r.tick().isEmpty());
-        const QVector<Result> ended = pollUntilEnded(r, 20, &polls);
-        QCOMPARE(ended[0].outcome, Outcome::Failed);
-        QCOMPARE(polls, 10); // the first of its eleven polls ran above
-    }
-
-    // Even an answered flag left over from elsewhere is dropped when a request is armed.
-    void armClearsAStaleAnswerAndTheCount()
-    {
-        Requests r;
-        r[Kind::StudentApply].ok = true;
-        r[Kind::StudentApply].ticks = 9;
-        r.arm(Kind::StudentApply);
-        QVERIFY(r.tick().isEmpty());
-        QCOMPARE(r[Kind::StudentApply].ticks, 1);
-    }
-
-    // Two requests in a row: each is reported once, and the second one's wait starts at its
-    // own sending.
-    void twoRequestsInARow()
-    {
-        Requests r;
-        r.arm(Kind::TeacherApply);
-        QVERIFY(r.answer(Kind::TeacherApply));
-        QCOMPARE(r.tick().value(0).outcome, Outcome::Succeeded);
-        r.arm(Kind::TeacherApply);
-        QVERIFY(r.answer(Kind::TeacherApply));
-        QCOMPARE(r.tick().value(0).outcome, Outcome::Succeeded);
-        QVERIFY(r.tick().isEmpty());
-
-        // A second request while the first one waits: the count starts afresh.
-        r.arm(Kind::StudentObtain);
-        for (int i = 0; i < 8; ++i)
-            QVERIFY(r.tick().isEmpty());
-        r.arm(Kind::StudentObtain);
-        int polls = 0;
-        QCOMPARE(pollUntilEnded(r, 20, &polls)[0].outcome, Outcome::Failed);
-        QCOMPARE(polls, 11);
-    }
-
-    // The camera goes away while its request waits: the request ends with no outcome, and
-    // neither a late answer nor the old count reaches the next one.
-    void cancelWhilePending()
-    {
-        Requests r;
-        r.arm(Kind::TeacherObtain, true);
-        for (int i = 0; i < 5; ++i)
-            r.tick();
-        QVERIFY(r.answer(Kind::TeacherObtain));
-        r.cancel(Kind::TeacherObtain);
-        QVERIFY(idle(r, Kind::TeacherObtain));
-        QVERIFY(r.tick().isEmpty());
-        QVERIFY(!r.answer(Kind::TeacherObtain));
-        r.arm(Kind::TeacherObtain);
-        int polls = 0;
-        const QVector<Result> ended = pollUntilEnded(r, 20, &polls);
-        QCOMPARE(polls, 11);
-        QVERIFY(!ended[0].silent);
-    }
-
-    // The silent flag goes with the armed request only: a failed silent request does not hide
-    // the success of the next one.
-    void silentFlagEndsWithItsRequest()
-    {
-        Requests r;
-        r.arm(Kind::TeacherObtain, true);
-        QVERIFY(r[Kind::TeacherObtain].silent);
-        int polls = 0;
-        const QVector<Result> failed = pollUntilEnded(r, 20, &polls);
-        QCOMPARE(failed[0].outcome, Outcome::Failed);
-        QVERIFY(failed[0].silent);
-        QVERIFY(!r[Kind::TeacherObtain].silent);
-
-        r.arm(Kind::TeacherObtain);
-        r.answer(Kind::TeacherObtain);
-        const QVector<Result> ok = r.tick();
-        QCOMPARE(ok[0].outcome, Outcome::Succeeded);
-        QVERIFY(!ok[0].silent);
-
-        // A silent success is reported as silent once.
-        r.arm(Kind::StudentObtain, true);
-        r.answer(Kind::StudentObtain);
-        const QVector<Result> quiet = r.tick();
-        QVERIFY(quiet[0].silent);
-        QVERIFY(!r[Kind::StudentObtain].silent);
-
-        // The installer's own request replaces a silent one still waiting.
-        r.arm(Kind::StudentObtain, true);
-        r.arm(Kind::StudentObtain, false);
-        r.answer(Kind::StudentObtain);
-        QVERIFY(!r.tick()[0].silent);
-
-        // Applies are never silent.
-        r.arm(Kind::TeacherApply, true);
-        QVERIFY(!r[Kind::TeacherApply].silent);
-    }
-
-    // One poll looks at the kinds in their fixed order and leaves the idle ones alone, however
-    // their answered flags stand.
-    void orderAndIdlePairs()
-    {
-        Requests r;
-        r[Kind::TeacherObtain].ok = true; // not pending: skipped
-        r.arm(Kind::StudentApply);
-        r.arm(Kind::TeacherApply);
-        r.arm(Kind::StudentObtain);
-        r.answer(Kind::StudentApply);
-        r.answer(Kind::TeacherApply);
-        r.answer(Kind::StudentObtain);
-        const QVector<Result> ended = r.tick();
-        QCOMPARE(ended.size(), 3);
-        QCOMPARE(ended[0].kind, Kind::TeacherApply);
-        QCOMPARE(ended[1].kind, Kind::StudentObtain);
-        QCOMPARE(ended[2].kind, Kind::StudentApply);
-        QVERIFY(r[Kind::TeacherObtain].ok);
-        QCOMPARE(r[Kind::TeacherObtain].ticks, 0);
-        r.clear();
-        QVERIFY(idle(r, Kind::TeacherObtain));
+        QFETCH(QString, steps);
+        request_poller::Requests r;
+        for (const QString &step : steps.split(QLatin1Char(' '))) {
+            const QString verb = step.section(QRegularExpression(QStringLiteral("[:=*]")), 0, 0);
+            const QString arg = step.mid(verb.size() + 1);
+            const Kind kind = Kind(kKinds.indexOf(arg));
+            if (verb == QLatin1String("arm") || verb == QLatin1String("arms")) {
+                r.arm(kind, verb == QLatin1String("arms"));
+            } else if (verb == QLatin1String("ans") || verb == QLatin1String("ans!")) {
+                QVERIFY2(r.answer(kind) == (verb == QLatin1String("ans")), qPrintable(step));
+            } else if (verb == QLatin1String("cancel")) {
+                r.cancel(kind);
+            } else if (verb == QLatin1String("stale")) {
+                r[kind].ok = true;
+                r[kind].ticks = 9;
+            } else {
+                const int polls = step.contains(QLatin1Char('*')) ? arg.toInt() : 1;
+                for (int i = 0; i < polls; ++i) {
+                    QStringList ended;
+                    for (const request_poller::Result &e : r.tick()) {
+                        const char *outcome = e.outcome == Outcome::Succeeded ? "+" : "-";
+                        ended << kKinds.at(int(e.kind)) + outcome + (e.silent ? "s" : "");
+                        // Idle again before the caller shows anything.
+                        const request_poller::Pair &p = r[e.kind];
+                        QVERIFY(!p.wait && !p.ok && p.ticks == 0 && !p.silent);
+                    }
+                    QCOMPARE(ended.join(QLatin1Char(',')), step.contains(QLatin1Char('=')) ? arg : QString());
+                }
+            }
+        }
     }
 };
 
