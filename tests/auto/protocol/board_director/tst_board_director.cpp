@@ -13,7 +13,6 @@ using board_parameters::ShieldSwitch;
 using director_parameters::DirectorSettings;
 using director_parameters::Field;
 
-Q_DECLARE_METATYPE(board_parameters::ShieldSwitch)
 Q_DECLARE_METATYPE(director_parameters::Field)
 
 namespace {
@@ -103,36 +102,6 @@ const QString kExternalBlock = QStringLiteral(
     "inner_teacher_feature=FF 22 22\ninner_teacher_pano=FF 11 11\ninner_student_feature=FF 44 44\n"
     "inner_student_pano=FF 33 33\ninner_blackboard_feature=FF 55 55\nblackboard1_feature=FF 55 55\n"
     "blackboard2_feature=FF 55 55\nmin_switch_time=7");
-
-// An answer of a pano camera behind the given routing lines, holding every director key.
-QString fullDirectorAnswer(const QString &routing)
-{
-    return routing
-        + QStringLiteral("director_parameter\nget_director_config_file\npano_port=5679\nuart_baud=115200\n"
-                         "communicate_mode=2\ncommand_mode=1\ndirector_broadcast_ip=10.0.0.9\n"
-                         "director_broadcast_port=7000\nswitch_auto=A\nswitch_manual=M\ndirector_command_times=1\n"
-                         "director_strategy=0\nextern_director_teacher_enable=101\nteacher_walk_up_platform=t1\n"
-                         "teacher_keep_stand=t2\nteacher_walk_moving=t3\nteacher_walk_down_platform=t4\n"
-                         "teacher_have_object_multi=t5\nextern_director_keep_interval=4\n"
-                         "extern_director_moving_interval=5\nextern_director_multi_interval=6\n"
-                         "extern_director_student_enable=0101\nstudent_stand_up=s1\nstudent_keep_stand=s2\n"
-                         "student_sit_down=s3\nstudent_have_object_multi=s4\nextern_director_blackboard_enable=10\n"
-                         "blackboard_have_object_tracked=b1\nblackboard_none_object_tracked=b2\n"
-                         "inner_director_enable=10101\nblackboard_director_enable=01\ninner_teacher_feature=i1\n"
-                         "inner_teacher_pano=i2\ninner_student_feature=i3\ninner_student_pano=i4\n"
-                         "inner_blackboard_feature=i5\nblackboard1_feature=k1\nblackboard2_feature=k2\n"
-                         "min_switch_time=9");
-}
-
-BoardRegionCoord filled(qint32 v)
-{
-    BoardRegionCoord c;
-    c.track = {v, v, v, v};
-    c.pano_shield_enable = QStringLiteral("keep");
-    for (auto &s : c.shields)
-        s = {v, v, v, v};
-    return c;
-}
 } // namespace
 
 class tst_BoardDirector : public QObject
@@ -204,47 +173,43 @@ private slots:
                  read);
     }
 
-    void boardPanoBlock()
+    // The board pano camera's own block; what an answer lacks or cannot say leaves the tab
+    // alone, and numbers that are not whole give 0.
+    void boardPanoBlock_data()
     {
-        BoardRegionCoord coord = filled(-7);
-        const auto r = board_parameters::read_pano_block(
-            QStringLiteral("board_parameter\nget_tracking_config_file\npano_sensitivity=3\ntime_delay=12\n"
-                           "multi_object_strategy=1\nlosing_object_strategy=0\npano_pan_scale=100\npano_tilt_scale=51\n"
-                           "pano_pan_increment=200\npano_tilt_increment=99\npano_shield_enable=1010\n"
-                           "pano_pan_second_shield_scale=5\npano_tilt_second_shield_scale=6\n"
-                           "pano_pan_second_shield_increment=7\npano_tilt_second_shield_increment=8\n"
-                           "pano_tilt_fourth_shield_increment=16\nfeature_version=V2.1.0 build 7\npano_version=V2.1.1"),
-            &coord);
-        QCOMPARE(r.sensitivity, QStringLiteral("3"));
-        QCOMPARE(r.time_delay, QStringLiteral("12"));
-        QCOMPARE(r.multi_object_strategy.value_or(-1), 1);
-        QCOMPARE(r.losing_object_strategy.value_or(-1), 0);
-        QCOMPARE(r.feature_version, QStringLiteral("V2.1.0 build 7"));
-        QCOMPARE(r.pano_version, QStringLiteral("V2.1.1"));
-        QCOMPARE((QVector<int>{coord.track.left, coord.track.top, coord.track.width, coord.track.height}),
-                 (QVector<int>{100, 51, 200, 99}));
-        QCOMPARE(coord.pano_shield_enable, QStringLiteral("1010"));
-        QCOMPARE((QVector<int>{coord.shields[1].left, coord.shields[1].top, coord.shields[1].width,
-                               coord.shields[1].height}),
-                 (QVector<int>{5, 6, 7, 8}));
-        QCOMPARE(coord.shields[0].left, -7);
-        QCOMPARE(coord.shields[3].height, 16);
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("every kind of key")
+            << "board_parameter\nget_tracking_config_file\npano_sensitivity=3\ntime_delay=12\nmulti_object_strategy=1\n"
+               "losing_object_strategy=0\npano_pan_scale=100\npano_tilt_scale=51\npano_pan_increment=200\n"
+               "pano_tilt_increment=99\npano_shield_enable=1010\npano_pan_second_shield_scale=5\n"
+               "pano_tilt_fourth_shield_increment=16\nfeature_version=V2.1.0 build 7\npano_version=V2.1.1"
+            << "3|12|1|0|V2.1.0 build 7|V2.1.1|100,51,200,99|1010|-7,-7,-7,-7|5,-7,-7,-7|-7,-7,-7,16";
+        QTest::newRow("odd values")
+            << "board_parameter\nmulti_object_strategy=2\npano_tilt_increment=9x\npano_sensitivity=\n"
+               "pano_pan_scale=99999999999\npano_shield_enable="
+            << "|null|-1|-1|null|null|0,-7,-7,0||-7,-7,-7,-7|-7,-7,-7,-7|-7,-7,-7,-7";
     }
 
-    // What an answer lacks or cannot say leaves the tab alone; numbers that are not whole give 0.
-    void boardPanoBlockOddValues()
+    void boardPanoBlock()
     {
-        BoardRegionCoord coord = filled(-7);
-        const auto r = board_parameters::read_pano_block(
-            QStringLiteral("board_parameter\nmulti_object_strategy=2\npano_tilt_increment=9x\npano_sensitivity=\n"
-                           "pano_pan_scale=99999999999\npano_shield_enable="),
-            &coord);
-        QVERIFY(r.sensitivity.isEmpty() && !r.sensitivity.isNull());
-        QVERIFY(!r.multi_object_strategy && !r.losing_object_strategy);
-        QVERIFY(r.feature_version.isNull());
-        QCOMPARE((QVector<int>{coord.track.left, coord.track.top, coord.track.width, coord.track.height}),
-                 (QVector<int>{0, -7, -7, 0}));
-        QCOMPARE(coord.pano_shield_enable, QString(""));
+        QFETCH(QString, answer);
+        BoardRegionCoord coord;
+        coord.track = {-7, -7, -7, -7};
+        coord.pano_shield_enable = QStringLiteral("keep");
+        for (auto &s : coord.shields)
+            s = {-7, -7, -7, -7};
+        const auto r = board_parameters::read_pano_block(answer, &coord);
+        auto text = [](const QString &t) { return t.isNull() ? QStringLiteral("null") : t; };
+        auto area = [](const BoardRegionCoord::Area &a) {
+            return QStringLiteral("%1,%2,%3,%4").arg(a.left).arg(a.top).arg(a.width).arg(a.height);
+        };
+        QStringList read{text(r.sensitivity), text(r.time_delay), QString::number(r.multi_object_strategy.value_or(-1)),
+                         QString::number(r.losing_object_strategy.value_or(-1)), text(r.feature_version),
+                         text(r.pano_version), area(coord.track), coord.pano_shield_enable};
+        for (int i : {0, 1, 3})
+            read << area(coord.shields[i]);
+        QTEST(read.join(QLatin1Char('|')), "read");
     }
 
     // Camera values halved onto the preview at 20, 340; absurd values stop at the int's bounds.
@@ -273,24 +238,14 @@ private slots:
     }
 
     // A missing or unexpected character leaves the shield box as it is.
-    void boardShieldSwitch_data()
-    {
-        QTest::addColumn<QString>("enable");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<ShieldSwitch>("expected");
-        QTest::newRow("'1' on") << "1000" << 0 << ShieldSwitch::On;
-        QTest::newRow("'0' off") << "1000" << 1 << ShieldSwitch::Off;
-        QTest::newRow("'10': third is missing") << "10" << 2 << ShieldSwitch::Unchanged;
-        QTest::newRow("other character") << "1x11" << 1 << ShieldSwitch::Unchanged;
-        QTest::newRow("null text") << QString() << 0 << ShieldSwitch::Unchanged;
-    }
-
     void boardShieldSwitch()
     {
-        QFETCH(QString, enable);
-        QFETCH(int, index);
-        QFETCH(ShieldSwitch, expected);
-        QCOMPARE(board_parameters::shield_switch(enable, index), expected);
+        using board_parameters::shield_switch;
+        QCOMPARE(shield_switch(QStringLiteral("1000"), 0), ShieldSwitch::On);
+        QCOMPARE(shield_switch(QStringLiteral("1000"), 1), ShieldSwitch::Off);
+        QCOMPARE(shield_switch(QStringLiteral("10"), 2), ShieldSwitch::Unchanged);
+        QCOMPARE(shield_switch(QStringLiteral("1x11"), 1), ShieldSwitch::Unchanged);
+        QCOMPARE(shield_switch(QString(), 0), ShieldSwitch::Unchanged);
     }
 
     // In the six-camera layout the two blackboard cameras take the blackboard view's place.
@@ -357,14 +312,15 @@ private slots:
         QTest::addColumn<int>("items");
         QTest::addColumn<Field>("field");
         QTest::addColumn<QString>("value"); // null: the field is not read
-        QTest::newRow("teacher pano") << fullDirectorAnswer("teacher_parameter\n") << 32 << Field::Blackboard2Feature << "k2";
-        QTest::newRow("teacher pano: events") << fullDirectorAnswer("teacher_parameter\n") << 32 << Field::TeacherEnable << "101";
-        QTest::newRow("teacher pano: no student events") << fullDirectorAnswer("teacher_parameter\n") << 32
-                                                         << Field::StudentStandUp << QString();
-        QTest::newRow("student pano") << fullDirectorAnswer("student_parameter\n") << 18 << Field::StudentStandUp << "s1";
-        QTest::newRow("board pano") << fullDirectorAnswer("board_parameter\n") << 16 << Field::BlackboardHaveObjectTracked
-                                    << "b1";
-        QTest::newRow("no routing line: common keys only") << fullDirectorAnswer(QString()) << 13 << Field::UartBaud << "115200";
+        const QString external = kExternalBlock;
+        QTest::newRow("teacher pano") << "teacher_parameter\n" + external << 32 << Field::Blackboard2Feature << "FF 55 55";
+        QTest::newRow("teacher pano: events") << "teacher_parameter\n" + external << 32 << Field::TeacherEnable << "10101";
+        QTest::newRow("teacher pano: no student events") << "teacher_parameter\n" + external << 32 << Field::StudentStandUp
+                                                         << QString();
+        QTest::newRow("student pano") << "student_parameter\n" + external << 18 << Field::StudentStandUp << "S1";
+        QTest::newRow("board pano") << "board_parameter\n" + external << 16 << Field::BlackboardHaveObjectTracked
+                                    << "B in use";
+        QTest::newRow("no routing line: common keys only") << external << 13 << Field::SwitchAuto << "AUTO";
         QTest::newRow("student keys without their section") << "director_parameter\nstudent_stand_up=s1\npano_port=1" << 1
                                                             << Field::StudentStandUp << QString();
         QTest::newRow("one character") << "director_strategy=10" << 1 << Field::Strategy << "1";
