@@ -76,40 +76,64 @@ private slots:
         QVERIFY(bytesOf(dir.filePath(QStringLiteral("a/b/config.ini"))).contains("T_RTSP_Port=30554"));
     }
 
-    // A save that cannot finish leaves the old file whole and nothing beside it. A full disk is
-    // the case the settings class's own atomic save got wrong: it truncated a small file to
-    // nothing and reported success.
-    void failedSaveKeepsOldFile_data()
+    // A save that cannot finish leaves the old config.ini whole and nothing beside it. A full
+    // disk is the case the settings class's own atomic save got wrong: it truncated a small file
+    // to nothing and reported success. camera.ini reports each failure.
+    void failedWrites_data()
     {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("keys");
-        QTest::newRow("read-only folder") << "read-only" << 1;
-        QTest::newRow("full disk, a settings file's size") << "full" << 150;
-        QTest::newRow("full disk, larger than the write buffer") << "full" << 800;
-        QTest::newRow("killed mid-save") << "killed" << 1;
+        QTest::newRow("read-only folder") << "config.ini" << "read-only" << 1;
+        QTest::newRow("full disk, a settings file's size") << "config.ini" << "full" << 150;
+        QTest::newRow("full disk, larger than the write buffer") << "config.ini" << "full" << 800;
+        QTest::newRow("killed mid-save") << "config.ini" << "killed" << 1;
+        QTest::newRow("camera.ini, missing folder") << "camera.ini" << "missing" << 0;
+        QTest::newRow("camera.ini, read-only folder") << "camera.ini" << "read-only" << 0;
+        QTest::newRow("camera.ini, full disk") << "camera.ini" << "full" << 0;
     }
 
-    void failedSaveKeepsOldFile()
+    void failedWrites()
     {
+        QFETCH(QString, file);
         QFETCH(QString, fault);
         QFETCH(int, keys);
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("appdata"));
-        QVERIFY(QDir().mkpath(folder));
-        const QString path = folder + QStringLiteral("/config.ini");
+        const QString path = folder + QLatin1Char('/') + file;
         const QByteArray old = "[TEACHER_CONF]\nFeature_IP=192.168.1.100\nTracking_Guide_State=1\n";
         std::unique_ptr<TinyFolder> tiny;
-        if (fault == QLatin1String("full")) {
-            tiny = std::make_unique<TinyFolder>(folder, 8);
-            if (!tiny->ok())
+        std::unique_ptr<ReadOnlyFolder> readOnly;
+        if (fault != QLatin1String("missing")) {
+            QVERIFY(QDir().mkpath(folder));
+            if (fault == QLatin1String("full"))
+                tiny = std::make_unique<TinyFolder>(folder, 8);
+            if (tiny && !tiny->ok())
                 QSKIP(qPrintable(QStringLiteral("no small file system here: %1").arg(tiny->why())));
+            QVERIFY(writeBytes(path, old));
         }
-        QVERIFY(writeBytes(path, old));
+        if (tiny && file == QLatin1String("camera.ini")) {
+            // No room left for the new file.
+            QFile filler(folder + QStringLiteral("/filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            const QByteArray block(1024, 'x');
+            for (int i = 0; i < 64 && filler.write(block) == block.size() && filler.flush(); ++i) {
+            }
+        }
+        if (fault == QLatin1String("read-only")) {
+            readOnly = std::make_unique<ReadOnlyFolder>(folder);
+            if (!readOnly->ok())
+                QSKIP(qPrintable(QStringLiteral("cannot make a folder read-only here: %1").arg(readOnly->why())));
+        }
         auto fill = [keys](QSettings &s) {
             for (int i = 0; i < keys; ++i)
                 s.setValue(QStringLiteral("G/key%1").arg(i), QStringLiteral("a value of some length"));
         };
-        if (fault == QLatin1String("killed")) {
+        if (file == QLatin1String("camera.ini")) {
+            QString why;
+            QVERIFY(!camera_ini::write(path, mapping(), &why));
+            QVERIFY(!why.isEmpty());
+        } else if (fault == QLatin1String("killed")) {
             const pid_t child = fork();
             QVERIFY(child >= 0);
             if (child == 0) {
@@ -123,18 +147,12 @@ private slots:
             QCOMPARE(waitpid(child, &status, 0), child);
             QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 3);
         } else {
-            std::unique_ptr<ReadOnlyFolder> readOnly;
-            if (fault == QLatin1String("read-only")) {
-                readOnly = std::make_unique<ReadOnlyFolder>(folder);
-                if (!readOnly->ok())
-                    QSKIP(qPrintable(QStringLiteral("cannot make a folder read-only here: %1").arg(readOnly->why())));
-            }
             QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("save_config failed")));
             QVERIFY(!rewrite_settings_file(path, fill));
         }
-        QCOMPARE(bytesOf(path), old);
+        QCOMPARE(bytesOf(path), fault == QLatin1String("missing") ? QByteArray() : old);
         // A killed process cannot tidy up; what counts there is the old file.
-        if (fault != QLatin1String("killed"))
+        if (file == QLatin1String("config.ini") && fault != QLatin1String("killed"))
             QCOMPARE(filesIn(folder), QStringList{QStringLiteral("config.ini")});
     }
 
@@ -180,44 +198,6 @@ private slots:
         QCOMPARE(disk.value(QStringLiteral("RECORDER/Timeout")).toString(), QStringLiteral("30"));
         QCOMPARE(disk.value(QStringLiteral("TOOL/Log")).toString(), QStringLiteral("1"));
         QCOMPARE(disk.allKeys().size(), 17);
-    }
-
-    void cameraIniFailuresAreReported_data()
-    {
-        QTest::addColumn<QString>("fault");
-        QTest::newRow("missing folder") << "missing";
-        QTest::newRow("read-only folder") << "read-only";
-        QTest::newRow("full disk") << "full";
-    }
-
-    void cameraIniFailuresAreReported()
-    {
-        QFETCH(QString, fault);
-        QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("portforward"));
-        std::unique_ptr<ReadOnlyFolder> readOnly;
-        std::unique_ptr<TinyFolder> tiny;
-        if (fault != QLatin1String("missing")) {
-            QVERIFY(QDir().mkpath(folder));
-            if (fault == QLatin1String("read-only"))
-                readOnly = std::make_unique<ReadOnlyFolder>(folder);
-            else
-                tiny = std::make_unique<TinyFolder>(folder, 4);
-            if ((readOnly && !readOnly->ok()) || (tiny && !tiny->ok()))
-                QSKIP(qPrintable(readOnly ? readOnly->why() : tiny->why()));
-        }
-        if (tiny) {
-            // No room left for the new file.
-            QFile filler(folder + QStringLiteral("/filler"));
-            QVERIFY(filler.open(QIODevice::WriteOnly));
-            const QByteArray block(1024, 'x');
-            for (int i = 0; i < 64 && filler.write(block) == block.size() && filler.flush(); ++i) {
-            }
-        }
-        QString why;
-        QVERIFY(!camera_ini::write(folder + QStringLiteral("/camera.ini"), mapping(), &why));
-        QVERIFY(!why.isEmpty());
-        QCOMPARE(QFile::exists(folder), fault != QLatin1String("missing"));
     }
 };
 
