@@ -124,58 +124,48 @@ private slots:
         QVERIFY(text.contains(QLatin1String("\nfeature_camera_ip=10.0.0.5pano_sensitivity=4\npano_sensitivity=2\n")));
     }
 
-    // A group with no button checked goes empty.
-    void radioValues_data()
+    // The radio groups both ways: the value an index is sent as (a group with no button checked
+    // goes empty), and the entry a reply's value selects (-1: a value the key does not know
+    // leaves the widget alone). Rows from a reply alone have no index to send.
+    void choices_data()
     {
         QTest::addColumn<QString>("group");
-        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("index"); // -2: the row reads a reply only
         QTest::addColumn<QString>("value");
-        QTest::newRow("losing student pano") << "losing" << 3 << "11";
-        QTest::newRow("losing nothing checked") << "losing" << -1 << "";
-        QTest::newRow("multi location") << "multi" << 0 << "1";
-        QTest::newRow("mode lectern") << "mode" << 5 << "5";
-        QTest::newRow("mode beyond") << "mode" << 6 << "";
-        QTest::newRow("snap nobody") << "snap" << 3 << "4";
-        QTest::newRow("snap no entry") << "snap" << -1 << "0";
+        QTest::addColumn<int>("read");
+        QTest::newRow("losing student pano") << "losing" << 3 << "11" << 3;
+        QTest::newRow("losing nothing checked") << "losing" << -1 << "" << -1;
+        QTest::newRow("losing 1 with more") << "losing" << -2 << "12" << -1;
+        QTest::newRow("multi location") << "multi" << 0 << "1" << 0;
+        QTest::newRow("mode lectern") << "mode" << 5 << "5" << 5;
+        QTest::newRow("mode beyond") << "mode" << 6 << "" << -1;
+        QTest::newRow("snap nobody") << "snap" << 3 << "4" << 3;
+        QTest::newRow("snap no entry") << "snap" << -1 << "0" << 0;
+        QTest::newRow("snap 3") << "snap" << -2 << "3" << -1;
     }
 
-    void radioValues()
+    void choices()
     {
         QFETCH(QString, group);
         QFETCH(int, index);
         QFETCH(QString, value);
-        const QString got = group == QLatin1String("losing")  ? losing_strategy_value(index)
-                            : group == QLatin1String("multi") ? multi_strategy_value(index)
-                            : group == QLatin1String("mode")  ? tracking_mode_value(index)
-                                                               : boardsnap_value(index);
-        QCOMPARE(got, value);
-        QVERIFY(!got.isNull());
-    }
-
-    // A reply's value selects its entry; a value the key does not know leaves the widget alone.
-    void replyChoices_data()
-    {
-        QTest::addColumn<QString>("group");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<int>("index"); // -1: nothing changes
-        QTest::newRow("losing 11") << "losing" << "11" << 3;
-        QTest::newRow("losing 1 with more") << "losing" << "12" << -1;
-        QTest::newRow("multi 2") << "multi" << "2" << 1;
-        QTest::newRow("mode 6") << "mode" << "6" << -1;
-        QTest::newRow("boardsnap 4") << "snap" << "4" << 3;
-        QTest::newRow("boardsnap 3") << "snap" << "3" << -1;
-    }
-
-    void replyChoices()
-    {
-        QFETCH(QString, group);
-        QFETCH(QString, value);
-        QFETCH(int, index);
-        const std::optional<int> got = group == QLatin1String("losing")  ? losing_strategy_index(value)
-                                       : group == QLatin1String("multi") ? multi_strategy_index(value)
-                                       : group == QLatin1String("mode")  ? tracking_mode_index(value)
-                                                                          : boardsnap_entry(value);
-        QCOMPARE(got.value_or(-1), index);
+        QFETCH(int, read);
+        const bool losing = group == QLatin1String("losing");
+        const bool multi = group == QLatin1String("multi");
+        const bool mode = group == QLatin1String("mode");
+        if (index != -2) {
+            const QString sent = losing ? losing_strategy_value(index)
+                                 : multi ? multi_strategy_value(index)
+                                 : mode  ? tracking_mode_value(index)
+                                         : boardsnap_value(index);
+            QCOMPARE(sent, value);
+            QVERIFY(!sent.isNull());
+        }
+        const std::optional<int> got = losing ? losing_strategy_index(value)
+                                       : multi ? multi_strategy_index(value)
+                                       : mode  ? tracking_mode_index(value)
+                                               : boardsnap_entry(value);
+        QCOMPARE(got.value_or(-1), read);
     }
 
     void replyValues()
