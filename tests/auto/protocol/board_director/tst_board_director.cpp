@@ -136,10 +136,9 @@ private slots:
         QFETCH(QString, featureIp);
         QFETCH(QString, feature1Ip);
         QFETCH(bool, enable1);
-        QFETCH(QString, expected);
         if (featureIp.contains(QLatin1Char('\n')))
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("line breaks removed")));
-        QCOMPARE(board_parameters::apply_block({featureIp, feature1Ip, true, enable1, QStringLiteral("30")}), expected);
+        QTEST(board_parameters::apply_block({featureIp, feature1Ip, true, enable1, QStringLiteral("30")}), "expected");
         QCOMPARE(board_parameters::obtain_block(),
                  QStringLiteral("teacher_parameter\nboard_parameter\nget_tracking_config_file"));
         QCOMPARE(board_parameters::tracking_request_block(),
@@ -166,11 +165,10 @@ private slots:
     void boardRelayAnswer()
     {
         QFETCH(QString, answer);
-        QFETCH(QVector<int>, read);
         const auto r = board_parameters::read_relay_answer(answer);
-        QCOMPARE((QVector<int>{r.feature_enable ? int(*r.feature_enable) : -1,
-                               r.feature1_enable ? int(*r.feature1_enable) : -1, r.lost_to_pano_delay.value_or(-1)}),
-                 read);
+        QTEST((QVector<int>{r.feature_enable ? int(*r.feature_enable) : -1,
+                            r.feature1_enable ? int(*r.feature1_enable) : -1, r.lost_to_pano_delay.value_or(-1)}),
+              "read");
     }
 
     // The board pano camera's own block; what an answer lacks or cannot say leaves the tab
@@ -230,11 +228,9 @@ private slots:
     void boardWindowArea()
     {
         QFETCH(QVector<int>, area);
-        QFETCH(QPoint, topLeft);
-        QFETCH(QPoint, bottomRight);
         const auto w = board_parameters::window_area({area[0], area[1], area[2], area[3]});
-        QCOMPARE(w.top_left, topLeft);
-        QCOMPARE(w.bottom_right, bottomRight);
+        QTEST(w.top_left, "topLeft");
+        QTEST(w.bottom_right, "bottomRight");
     }
 
     // A missing or unexpected character leaves the shield box as it is.
@@ -331,11 +327,10 @@ private slots:
     void directorAnswer()
     {
         QFETCH(QString, answer);
-        QFETCH(int, items);
         QFETCH(Field, field);
         QFETCH(QString, value);
         const auto read = director_parameters::read_answer(answer);
-        QCOMPARE(read.size(), items);
+        QTEST(read.size(), "items");
         QString found;
         for (const auto &item : read) {
             if (item.field == field)

@@ -60,8 +60,7 @@ private slots:
     {
         QFETCH(bool, enabled);
         QFETCH(int, port);
-        QFETCH(quint32, expected);
-        QCOMPARE(control_frame::header_port(port, {enabled, 21259, 22259, 26791, 27791}), expected);
+        QTEST(control_frame::header_port(port, {enabled, 21259, 22259, 26791, 27791}), "expected");
         // A number in both a VISCA and a text field is taken for VISCA; an empty field names no port.
         QCOMPARE(control_frame::header_port(30000, {true, 30000, 0, 30000, 0}), quint32(1259));
         QCOMPARE(control_frame::header_port(0, {true, 0, 0, 0, 0}), quint32(0));
@@ -151,10 +150,8 @@ private slots:
     void addressTexts()
     {
         QFETCH(QString, input);
-        QFETCH(QString, noSpaces);
-        QFETCH(QString, address);
-        QCOMPARE(camera_address::remove_spaces(input), noSpaces);
-        QCOMPARE(camera_address::address_part(input), address);
+        QTEST(camera_address::remove_spaces(input), "noSpaces");
+        QTEST(camera_address::address_part(input), "address");
     }
 
     // A path field is opened as it stands (with "/1" behind it for the board slots); otherwise
@@ -177,8 +174,7 @@ private slots:
     {
         QFETCH(Slot, slot);
         QFETCH(QString, field);
-        QFETCH(QString, url);
-        QCOMPARE(camera_slot::rtsp_url(slot, field, QStringLiteral("554")), url);
+        QTEST(camera_slot::rtsp_url(slot, field, QStringLiteral("554")), "url");
         QCOMPARE(camera_slot::preview_rtsp_url(QStringLiteral("127.0.0.9"), QStringLiteral("8554")),
                  QStringLiteral("rtsp://127.0.0.9:8554/1"));
     }

@@ -174,9 +174,8 @@ private slots:
     void cornerOrder()
     {
         QFETCH(QVector<int>, points);
-        QFETCH(QVector<int>, order);
         const CornerOrder o = order_corners(quad(points));
-        QCOMPARE((QVector<int>{o.forward_left, o.forward_right, o.backward_right, o.backward_left}), order);
+        QTEST((QVector<int>{o.forward_left, o.forward_right, o.backward_right, o.backward_left}), "order");
     }
 
     // Label space to camera units, x at most 639 and y at most 359.
@@ -358,8 +357,6 @@ private slots:
         QFETCH(QString, designated);
         QFETCH(QString, forward);
         QFETCH(QString, shield);
-        QFETCH(QVector<Opt>, boxes);
-        QFETCH(bool, oldAfter);
         StudentRegionCoord c;
         c.pano_calibrate_enable = calibrate;
         c.pano_designated_enable = designated;
@@ -367,10 +364,9 @@ private slots:
         c.pano_shield_enable = shield;
         StudentRegionPoints p;
         const StudentRegionChecks k = parse_student_region_coord(c, p, false);
-        QCOMPARE((QVector<Opt>{k.pos_calibration_region, k.designated_region, k.track_region, k.shield[0], k.shield[1],
-                               k.shield[2], k.shield[3]}),
-                 boxes);
-        QCOMPARE(k.old_format, oldAfter);
+        QTEST((QVector<Opt>{k.pos_calibration_region, k.designated_region, k.track_region, k.shield[0], k.shield[1],
+                               k.shield[2], k.shield[3]}), "boxes");
+        QTEST(k.old_format, "oldAfter");
     }
 };
 

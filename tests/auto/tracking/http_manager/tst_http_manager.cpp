@@ -60,7 +60,6 @@ private slots:
         QFETCH(QString, password);
         QFETCH(bool, cameraRuns);
         QFETCH(QString, answer);
-        QFETCH(QByteArray, type);
         QFETCH(QByteArray, body);
         SimHttpService camera(kAddress);
         if (cameraRuns)
@@ -88,7 +87,7 @@ private slots:
         QCOMPARE(last.target, "/cgi-bin/param.cgi?" + action.toLatin1());
         QVERIFY(last.authorized);
         QCOMPARE(last.header("Host"), QByteArray("127.0.0.2"));
-        QCOMPARE(last.header("Content-Type"), type);
+        QTEST(last.header("Content-Type"), "type");
         QCOMPARE(last.body, body);
         if (kind == QLatin1String("get"))
             QVERIFY(spies.text.first().first().toString().contains(QLatin1String("tracking.body_thresh=141\n")));
