@@ -119,19 +119,6 @@ private slots:
         QCOMPARE(choice.matched, matched);
     }
 
-    // The manual director console matches its two cameras by address; an address it does not
-    // know yet is not taken for an empty one.
-    void manualDirect()
-    {
-        using link_choice::choose_manual_direct;
-        const QString t = QStringLiteral("10.0.0.11");
-        const QString s = QStringLiteral("10.0.0.21");
-        QCOMPARE(choose_manual_direct(t, {true, t, s, true, false}).link, Link::TeacherTcp);
-        QCOMPARE(choose_manual_direct(t, {true, t, s, false, true}).link, Link::Udp);
-        QCOMPARE(choose_manual_direct(s, {true, t, s, false, true}).link, Link::StudentTcp);
-        QCOMPARE(choose_manual_direct(QString(), {true, t, QString(), false, true}).link, Link::Udp);
-    }
-
     void addressTexts_data()
     {
         QTest::addColumn<QString>("input");

@@ -14,12 +14,8 @@
 #include <climits>
 #include <limits>
 
-using osd_keys::Page;
 using osd_keys::PreviewButton;
-using osd_keys::Target;
 using ptz_commands::Direction;
-Q_DECLARE_METATYPE(osd_keys::Page)
-Q_DECLARE_METATYPE(osd_keys::Target)
 
 namespace {
 QString crop(const QString &model, bool set)
@@ -117,70 +113,20 @@ private slots:
         QCOMPARE(visca_text::bytes_to_hex_text(r.bytes), expected);
     }
 
-    // The command word of each entry of the teacher preset list, by the list's mode.
-    void teacherPositions()
-    {
-        using preset_commands::TeacherListMode;
-        using preset_commands::TeacherPosition;
-        QCOMPARE(preset_commands::teacher_position(2, TeacherListMode::Follow).word, QStringLiteral("preset2"));
-        QCOMPARE(preset_commands::teacher_position(2, TeacherListMode::Other).word, QStringLiteral("preset3"));
-        QCOMPARE(preset_commands::teacher_position(0, TeacherListMode::BoardPano).word, QStringLiteral("platform"));
-        const TeacherPosition boardCrop = preset_commands::teacher_position(4, TeacherListMode::BoardPano);
-        QVERIFY(boardCrop.kind == TeacherPosition::PanoramaCrop && !boardCrop.mark_after_visca);
-        QVERIFY(preset_commands::teacher_position(5, TeacherListMode::Other).mark_after_visca);
-        QCOMPARE(preset_commands::teacher_position(5, TeacherListMode::BoardPano).kind, TeacherPosition::None);
-        QCOMPARE(preset_commands::teacher_position(-1, TeacherListMode::Follow).kind, TeacherPosition::None);
-    }
-
     // Which camera and address the pads and the crop entry drive, by the feature camera's model.
     void padsByModel()
     {
         QVERIFY(tracking_modes::crop_by_prefix("M19") && tracking_modes::crop_on_pano("M19"));
-        QVERIFY(!tracking_modes::crop_by_prefix("J57") && tracking_modes::crop_on_pano("J57"));
         QVERIFY(tracking_modes::crop_by_prefix("R6") && !tracking_modes::crop_on_pano("R6"));
         QVERIFY(!tracking_modes::crop_by_prefix("m19") && !tracking_modes::crop_on_pano("m19"));
         const ptz_commands::PadRoute j57 = ptz_commands::student_pad_route("J57", 1, false);
         QVERIFY(j57.to_pano && !j57.crop);
         const ptz_commands::PadRoute m19 = ptz_commands::student_pad_route("M19", 1, true);
         QVERIFY(!m19.to_pano && m19.crop);
-        QVERIFY(!ptz_commands::student_pad_route("J57", 0, false).to_pano);
         QVERIFY(ptz_commands::teacher_pad_route(false, true).crop);
         QCOMPARE(ptz_commands::speed_level(QStringLiteral("7")), 7);
         QCOMPARE(ptz_commands::speed_level(QStringLiteral("0")), 10);
         QCOMPARE(ptz_commands::speed_level(QStringLiteral("x")), 10);
-    }
-
-    // Only the chosen camera's connected flag lets a menu key go.
-    void menuKeyTarget_data()
-    {
-        QTest::addColumn<Page>("page");
-        QTest::addColumn<int>("menuObject");
-        QTest::addColumn<Target>("connected");
-        QTest::addColumn<Target>("target");
-        QTest::newRow("teacher feature") << Page::Teacher << 0 << Target::TeacherFeature << Target::TeacherFeature;
-        QTest::newRow("teacher pano chosen, feature connected") << Page::Teacher << 1 << Target::TeacherFeature
-                                                                << Target::None;
-        QTest::newRow("teacher, no choice") << Page::Teacher << -1 << Target::TeacherFeature << Target::None;
-        QTest::newRow("student pano") << Page::Student << 1 << Target::StudentPano << Target::StudentPano;
-        QTest::newRow("board") << Page::Board << 1 << Target::BoardFeature << Target::BoardFeature;
-        QTest::newRow("preview") << Page::UpgradePreview << 0 << Target::Preview << Target::Preview;
-        QTest::newRow("other page") << Page::Other << 0 << Target::TeacherFeature << Target::None;
-    }
-
-    void menuKeyTarget()
-    {
-        QFETCH(Page, page);
-        QFETCH(int, menuObject);
-        QFETCH(Target, connected);
-        QFETCH(Target, target);
-        osd_keys::Route route;
-        route.page = page;
-        route.teacher_menu_object = route.student_menu_object = menuObject;
-        route.teacher_feature = connected == Target::TeacherFeature;
-        route.student_pano = connected == Target::StudentPano;
-        route.board_feature = connected == Target::BoardFeature;
-        route.preview = connected == Target::Preview;
-        QCOMPARE(osd_keys::target(route), target);
     }
 
     // Tokens of one or two hex digits between blanks; anything else fails the whole text

@@ -1,13 +1,10 @@
 // What the settings file's texts mean when read back (numbers, flags, slider labels), the rules
-// of typed addresses, ports and codes, the recorder port mapping's checks and decisions, and the
-// small tables chosen from stored texts.
+// of typed addresses, ports and codes, and the recorder port mapping's checks and decisions.
 #include "settings/config_tables.h"
 #include "settings/config_values.h"
 #include "settings/input_rules.h"
-#include "settings/language_table.h"
 #include "settings/port_forward.h"
 #include "settings/port_settings.h"
-#include "settings/upgrade_types.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -232,36 +229,6 @@ private slots:
         QTEST(d.member_text, "member");
         QCOMPARE(ports::mapped_or_own(true, QString(), QStringLiteral("554")), QStringLiteral("554"));
         QCOMPARE(ports::mapped_or_own(false, QStringLiteral("20554"), QStringLiteral("554")), QStringLiteral("554"));
-    }
-
-    // The stored upgrade type selects its entry and code; a type the mode does not list falls to
-    // the mode's default entry, and another mode selects nothing.
-    void upgradeTypes()
-    {
-        QCOMPARE(upgrade::type_items(QStringLiteral("Full")), (QStringList{"SOC", "ARM", "SOC&ARM", "MTD"}));
-        QCOMPARE(upgrade::type_items(QStringLiteral("Simple")), (QStringList{"SOC", "ARM", "MTD", "AUTO"}));
-        const auto code = [](const char *mode, const char *type) {
-            const auto choice = upgrade::type_choice(QLatin1String(mode), QLatin1String(type));
-            return choice ? QStringLiteral("%1:%2").arg(choice->index).arg(choice->code) : QString();
-        };
-        QCOMPARE(code("Full", "SOC&ARM"), QStringLiteral("2:3"));
-        QCOMPARE(code("Full", "AUTO"), QStringLiteral("0:1"));
-        QCOMPARE(code("Simple", "MTD"), QStringLiteral("2:4"));
-        QCOMPARE(code("Simple", "soc"), QStringLiteral("3:5"));
-        QCOMPARE(code("Expert", "ARM"), QString());
-    }
-
-    // The system language picks its entry; any other language falls back to English.
-    void languages()
-    {
-        QCOMPARE(language::index_for_locale(QLocale::Arabic), 6);
-        QCOMPARE(language::index_for_locale(QLocale::German), 1);
-        QCOMPARE(language::name_for_index(7).value_or(QString()), QStringLiteral("Spanish"));
-        QCOMPARE(language::index_for_name(QStringLiteral("Thai")).value_or(-1), 5);
-        QVERIFY(!language::index_for_name(QStringLiteral("english")));
-        QVERIFY(!language::name_for_index(8));
-        QCOMPARE(language::catalogue_for_index(2), QStringLiteral(":/trans/ja.qm"));
-        QCOMPARE(language::catalogue_for_index(-3), QStringLiteral(":/trans/en.qm"));
     }
 };
 
