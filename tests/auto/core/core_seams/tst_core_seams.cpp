@@ -104,20 +104,6 @@ private slots:
         QCOMPARE(QSet<QString>(texts.begin(), texts.end()).size(), 400);
     }
 
-    // A log beyond its limit is started afresh at the next start; one at the limit is kept.
-    void sizeLimit()
-    {
-        for (const qint64 size : {kLogFileSizeLimit, kLogFileSizeLimit + 1}) {
-            QFile f(kLog);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            QVERIFY(f.resize(size)); // sparse: costs no disk
-            f.close();
-            installLogHandler(kLog);
-            uninstallLogHandler();
-            QCOMPARE(QFileInfo::exists(kLog), size == kLogFileSizeLimit);
-        }
-    }
-
     // Judged by the exit status alone, whatever the ping prints.
     void pingExitStatus_data()
     {
