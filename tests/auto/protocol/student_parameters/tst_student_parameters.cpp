@@ -246,54 +246,50 @@ private slots:
         QCOMPARE(p.student_shield_points[k], quad(read.isEmpty() ? QVector<int>{1, 1, 2, 2, 3, 3, 4, 4} : read));
     }
 
-    // A reply's point keys are stored as received (camera units, calibration times 8), all six
-    // designated points even for the old format; a missing key leaves its value; a value that
-    // is no number is 0.
-    void storeReply()
+    // A reply's points are stored as received (a value that is no number is 0, a missing key
+    // leaves its point), then taken back to label space: trunc(trunc(v / 2) * 1.5), the
+    // calibration points divided by 8 toward zero, a 0 taking the point's default, and points
+    // 5 and 6 only in the new format, which the reply itself decides.
+    void pointsFromAReply_data()
+    {
+        QTest::addColumn<QString>("designatedEnable");
+        QTest::addColumn<QVector<int>>("designated56");
+        QTest::newRow("old format") << QString() << QVector<int>{256, 156, 152, 0};
+        QTest::newRow("new format") << "111111" << QVector<int>{192, 117, 114, 117};
+    }
+
+    void pointsFromAReply()
     {
         StudentRegionPoints p;
         p.student_area_points[3] = QPoint(7, 7);
         StudentRegionCoord c;
         c.shield_values[15] = 99;
-        store_reply_points(QStringLiteral("student_parameter\nget_tracking_config_file\nbackward_left_y=80\n"
-                                          "forward_left_x=133\nforward_left_y=266\nforward_right_y=abc\n"
-                                          "pano_designated_six_x=152\npano_calibrate_sixth_x=800\n"
-                                          "pano_pan_second_shield_scale=639\npano_pan_shield_scale=5"),
-                           p, c);
-        QCOMPARE(p.student_area_points[0], QPoint(133, 266));
-        QCOMPARE(p.student_area_points[1], QPoint(0, 0));
-        QCOMPARE(p.student_area_points[3], QPoint(7, 80));
-        QCOMPARE(p.student_designated_points[5], QPoint(152, 0));
-        QCOMPARE(p.pano_calibrate_points[5], QPoint(800, 0));
+        QFETCH(QString, designatedEnable);
+        const QString enable = designatedEnable.isNull() ? QString() : "pano_designated_enable=" + designatedEnable;
+        StudentReplyKeys keys = store_reply_points(
+            "student_parameter\nget_tracking_config_file\n" + enable
+                + "\nforward_left_x=133\nforward_left_y=266\nforward_right_x=506\nforward_right_y=abc\n"
+                  "backward_left_x=413\npano_designated_fourth_x=368\npano_designated_fourth_y=156\n"
+                  "pano_designated_fifth_x=256\npano_designated_fifth_y=156\npano_designated_six_x=152\n"
+                  "pano_calibrate_first_x=80\npano_calibrate_first_y=160\npano_calibrate_second_x=7\n"
+                  "pano_calibrate_second_y=800\npano_calibrate_third_x=-16\npano_calibrate_third_y=9\n"
+                  "pano_pan_second_shield_scale=639\npano_pan_shield_scale=5",
+            p, c);
         QCOMPARE(c.shield_value(1, 0), 639);
-        QCOMPARE(c.shield_value(0, 0), 0);
         QCOMPARE(c.shield_values[15], 99);
-    }
-
-    // Back to label space: trunc(trunc(v / 2) * 1.5), a coordinate that comes out 0 taking its
-    // default; points 5 and 6 only in the new format, decided by the reply itself; calibration
-    // points divided by 8 toward zero.
-    void pointsFromCamera()
-    {
-        StudentRegionPoints p;
-        p.student_area_points = {QPoint(133, 266), QPoint(506, 1), QPoint(0, 0), QPoint(413, 80)};
-        p.student_designated_points = {QPoint(92, 312), QPoint(508, 312), QPoint(468, 156),
-                                       QPoint(368, 156), QPoint(256, 156), QPoint(152, 0)};
-        p.pano_calibrate_points = {QPoint(80, 160), QPoint(7, 800), QPoint(-16, 9), QPoint(0, 0), QPoint(15, 17),
-                                   QPoint(8, 8)};
-        StudentRegionCoord c;
-        StudentRegionPoints old = p;
-        parse_student_region_coord(c, old, true);
-        QCOMPARE(old.student_area_points, (std::array<QPoint, 4>{QPoint(99, 199), QPoint(379, 200), QPoint(310, 60),
-                                                                 QPoint(309, 60)}));
-        QCOMPARE(old.student_designated_points[3], QPoint(276, 117));
-        QCOMPARE(old.student_designated_points[5], QPoint(152, 0));
-        QCOMPARE(old.pano_calibrate_points, (std::array<QPoint, 6>{QPoint(10, 20), QPoint(380, 100), QPoint(-2, 1),
-                                                                   QPoint(170, 60), QPoint(1, 2), QPoint(1, 1)}));
-        c.pano_designated_enable = QStringLiteral("111111");
-        parse_student_region_coord(c, p, true);
-        QCOMPARE(p.student_designated_points[4], QPoint(192, 117));
-        QCOMPARE(p.student_designated_points[5], QPoint(114, 117));
+        // The enable strings are the caller's to read.
+        c.pano_designated_enable = designatedEnable;
+        keys.designated_enable = !designatedEnable.isNull();
+        parse_student_region_coord(c, p, true, keys);
+        QCOMPARE(p.student_area_points, (std::array<QPoint, 4>{QPoint(99, 199), QPoint(379, 200), QPoint(310, 60),
+                                                               QPoint(309, 7)}));
+        QCOMPARE(p.student_designated_points[3], QPoint(276, 117));
+        QTEST((QVector<int>{p.student_designated_points[4].x(), p.student_designated_points[4].y(),
+                            p.student_designated_points[5].x(), p.student_designated_points[5].y()}),
+              "designated56");
+        QCOMPARE(p.pano_calibrate_points[0], QPoint(10, 20));
+        QCOMPARE(p.pano_calibrate_points[1], QPoint(380, 100));
+        QCOMPARE(p.pano_calibrate_points[2], QPoint(-2, 1));
     }
 
     // Only what a reply carried is converted: a reply that confirms an Apply carries no point,
