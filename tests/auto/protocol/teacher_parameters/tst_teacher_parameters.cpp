@@ -179,26 +179,11 @@ private slots:
         QVERIFY(!reply_values::zero_one(QStringLiteral("2")));
         QVERIFY(!reply_values::one_checks(QStringLiteral("2")));
         QCOMPARE(reply_values::number(QStringLiteral("x")), 0);
-    }
-
-    // Offsets: 40 for 0, else value / 5 (toward zero) + 40; the label shows the slider's format.
-    void offsetPositions_data()
-    {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("label");
-        QTest::newRow("37") << "37" << 47 << "+35";
-        QTest::newRow("-12") << "-12" << 38 << "-10";
-        QTest::newRow("not a number") << "abc" << 40 << "0";
-        QTest::newRow("blanks") << " 15 " << 43 << "+15";
-    }
-
-    void offsetPositions()
-    {
-        QFETCH(QString, value);
-        QFETCH(int, position);
-        QCOMPARE(reply_values::offset_position(value), position);
-        QTEST(config::offset_text(position), "label");
+        // Offsets: 40 for 0, else value / 5 (toward zero) + 40; the label shows the slider's format.
+        QCOMPARE(config::offset_text(reply_values::offset_position(QStringLiteral("37"))), QStringLiteral("+35"));
+        QCOMPARE(config::offset_text(reply_values::offset_position(QStringLiteral("-12"))), QStringLiteral("-10"));
+        QCOMPARE(reply_values::offset_position(QStringLiteral(" 15 ")), 43);
+        QCOMPARE(reply_values::offset_position(QStringLiteral("abc")), 40);
     }
 
     // Only a reply carrying a region key reads regions: a confirmation must not put old regions
