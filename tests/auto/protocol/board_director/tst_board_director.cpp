@@ -139,12 +139,10 @@ private slots:
         if (featureIp.contains(QLatin1Char('\n')))
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("line breaks removed")));
         QTEST(board_parameters::apply_block({featureIp, feature1Ip, true, enable1, QStringLiteral("30")}), "expected");
-        QCOMPARE(board_parameters::obtain_block(),
-                 QStringLiteral("teacher_parameter\nboard_parameter\nget_tracking_config_file"));
-        QCOMPARE(board_parameters::tracking_request_block(),
-                 QStringLiteral("board_parameter\nget_tracking_config_file"));
-        QCOMPARE(board_parameters::director_request_block(),
-                 QStringLiteral("board_parameter\nget_director_config_file"));
+        const QString board = QStringLiteral("board_parameter\n");
+        QCOMPARE(board_parameters::obtain_block(), "teacher_parameter\n" + board + "get_tracking_config_file");
+        QCOMPARE(board_parameters::tracking_request_block(), board + "get_tracking_config_file");
+        QCOMPARE(board_parameters::director_request_block(), board + "get_director_config_file");
     }
 
     // One character decides a box: "1" checks, anything else unchecks; a delay without a number is 0.
@@ -159,7 +157,6 @@ private slots:
                                                    << QVector<int>{1, 0, -1};
         QTest::newRow("empty values") << "board_feature_enable=\nboard_feature1_enable=\nboard_lost_to_pano_delay=soon"
                                       << QVector<int>{0, 0, 0};
-        QTest::newRow("keys absent") << "teacher_parameter\nboard_parameter" << QVector<int>{-1, -1, -1};
     }
 
     void boardRelayAnswer()
@@ -283,7 +280,6 @@ private slots:
         QTest::newRow("line feed") << "FF 01\nmin_switch_time=0" << "FF 01min_switch_time=0";
         QTest::newRow("carriage return and line feed") << "FF\r\n22 22" << "FF22 22";
         QTest::newRow("zero character") << QStringLiteral("FF") + QChar(0) + QStringLiteral(" 22") << "FF 22";
-        QTest::newRow("unicode line separator") << QStringLiteral("FF\u2028 22") << "FF 22";
     }
 
     void directorLineBreakInCode()

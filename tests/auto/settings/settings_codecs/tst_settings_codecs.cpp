@@ -39,7 +39,6 @@ private slots:
         QTest::newRow("2") << "2" << 2 << true << false << unset;
         QTest::newRow("01") << "01" << 1 << true << false << std::optional<bool>(true);
         QTest::newRow("absent") << "" << 0 << false << false << std::optional<bool>(false);
-        QTest::newRow("yes") << "yes" << 0 << false << false << std::optional<bool>(false);
         QTest::newRow("trailing letters") << "12x" << 0 << false << false << std::optional<bool>(false);
         QTest::newRow("beyond int") << "99999999999" << 0 << false << false << std::optional<bool>(false);
     }
@@ -112,8 +111,6 @@ private slots:
         QTest::newRow("mask length ignored") << "10.1.2.3/24" << true;
         QTest::newRow("blanks around, port behind") << " 10.1.2.3 /8080" << true;
         QTest::newRow("only slashes") << "//" << false;
-        QTest::newRow("three parts") << "1.2.3" << false;
-        QTest::newRow("256") << "256.1.1.1" << false;
         QTest::newRow("leading zero") << "10.010.1.1" << false;
         QTest::newRow("blank inside") << "10.1. 2.3" << false;
         QTest::newRow("full-width digit") << QString::fromUtf8("１.2.3.4") << false;
@@ -164,7 +161,6 @@ private slots:
         QTest::addColumn<QString>("text");
         using portforward::Fault;
         QTest::newRow("defaults") << true << QStringList{} << Fault::None << "";
-        QTest::newRow("no password alone") << true << QStringList{"password="} << Fault::None << "";
         QTest::newRow("login before address") << true << QStringList{"username=", "password=", "host="} << Fault::Login
                                               << "";
         QTest::newRow("host before teacher") << true << QStringList{"host=x", "teacher=y"} << Fault::Address << "x";
@@ -213,7 +209,6 @@ private slots:
         QTest::newRow("unmapped, stored") << "T_Visca_Port" << "30000" << false << "30000" << "1259";
         QTest::newRow("mapped, not a number") << "T_UDP_Port" << "abc" << true << "abc" << "abc";
         QTest::newRow("student tcp unmapped") << "S_TCP_Port" << "" << false << "16793" << "6793";
-        QTest::newRow("search port") << "Mcast_Port" << "" << false << "8005" << "8005";
     }
 
     void portDecisions()

@@ -73,8 +73,6 @@ private slots:
                                                   << uot(6791, "teacher_parameter\nteacher_tracking_status=stop");
         QTest::newRow("keep-alive unanswered, the stream stays in step")
             << hex("87 1A 00 00 00 00 00 00") + focus << 0 << uot(1259, hex("90 50 02 FF"));
-        QTest::newRow("frame for another port skipped by its length")
-            << control(5555, hex("81 09 11 49 FF")) + focus << 0 << uot(1259, hex("90 50 02 FF"));
         QTest::newRow("two requests in one write, answered in order")
             << control(6791, "board_parameter\nget_tracking_status") + focus << 0
             << uot(6791, "board_parameter\nboard_tracking_status=stop") + uot(1259, hex("90 50 02 FF"));
@@ -145,8 +143,6 @@ private slots:
             << relay + "get_tracking_config_file\n" + relayKeys;
         QTest::newRow("tracking status") << QByteArray() << QByteArray("teacher_parameter\nget_tracking_status")
                                          << QByteArray("teacher_parameter\nteacher_tracking_status=stop");
-        QTest::newRow("crop status") << QByteArray() << QByteArray("student_parameter\ncommand=get_crop_status")
-                                     << QByteArray("student_parameter\nstudent_crop_status=stop");
         QTest::newRow("set confirmed with the word of its first section line")
             << QByteArray() << QByteArray("teacher_parameter\nboard_parameter\nset_tracking_config_file\nboard_feature_enable=1\n")
             << QByteArray("teacher_parameter\nboard_parameter\nset_teacher_config_file");
@@ -199,7 +195,6 @@ private slots:
         const QByteArray done = hex("90 41 FF 90 51 FF");
         QTest::newRow("J57 model") << "J57" << QByteArrayList{"81 09 11 49 FF"} << hex("90 50 00 00 00 00 4A 57 FF");
         QTest::newRow("R6 model") << "R6" << QByteArrayList{"81 09 11 49 FF"} << hex("90 50 00 00 00 00 52 06 FF");
-        QTest::newRow("M19 model") << "M19" << QByteArrayList{"81 09 11 49 FF"} << hex("90 50 00 00 00 00 4D 19 FF");
         QTest::newRow("zoom direct, then the zoom field")
             << "J57" << QByteArrayList{"81 01 04 47 01 02 03 04 FF", "81 09 04 47 FF"}
             << done + hex("90 50 01 02 03 04 FF");

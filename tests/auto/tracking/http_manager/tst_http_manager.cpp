@@ -49,7 +49,6 @@ private slots:
                                    << QByteArray("{\n    \"path\": \"/data/track.conf\"\n}\n");
         QTest::newRow("refused login") << "get" << "getfulltrack" << "wrong" << true << "error" << QByteArray()
                                        << QByteArray();
-        QTest::newRow("unknown action") << "get" << "getall" << "" << true << "error" << QByteArray() << QByteArray();
         QTest::newRow("no camera") << "get" << "getfulltrack" << "" << false << "error" << QByteArray() << QByteArray();
     }
 
