@@ -3,7 +3,9 @@
 // layout, line breaks in codes, an answer read by its routing lines).
 #include "protocol/board_parameters.h"
 #include "protocol/director_parameters.h"
+#include "test_env.h"
 
+#include <QFile>
 #include <QtTest>
 
 #include <limits>
@@ -71,37 +73,11 @@ DirectorSettings externalSettings()
     return s;
 }
 
-const QString kInteriorBlock = QStringLiteral(
-    "director_parameter\nset_director_config_file\nteacher_pano_ip=192.168.1.101\nstudent_pano_ip=192.168.1.164\n"
-    "blackboard_camera_ip=192.168.1.166\npano_port=5678\nuart_baud=9600\ncommunicate_mode=0\ncommand_mode=0\n"
-    "director_broadcast_ip=192.168.1.200\ndirector_broadcast_port=9999\nswitch_auto=FF 00 00 00 00 01\n"
-    "switch_manual=FF 00 00 00 00 02\ndirector_command_times=0\ndirector_strategy=1\n"
-    "extern_director_teacher_enable=11111\nteacher_walk_up_platform=FF 01 00 00 00 11\n"
-    "teacher_keep_stand=FF 01 00 00 00 12\nteacher_walk_moving=FF 01 00 00 00 13\n"
-    "teacher_walk_down_platform=FF 01 00 00 00 14\nteacher_have_object_multi=FF 01 00 00 00 15\n"
-    "extern_director_keep_interval=1\nextern_director_moving_interval=1\nextern_director_multi_interval=1\n"
-    "extern_director_student_enable=1111\nstudent_stand_up=FF 02 00 00 00 21\nstudent_keep_stand=FF 02 00 00 00 22\n"
-    "student_sit_down=FF 02 00 00 00 23\nstudent_have_object_multi=FF 02 00 00 00 24\n"
-    "extern_director_blackboard_enable=11\nblackboard_have_object_tracked=FF 03 00 00 00 31\n"
-    "blackboard_none_object_tracked=FF 03 00 00 00 32\ninner_director_enable=11111\nblackboard_director_enable=00\n"
-    "inner_teacher_feature=FF 22 22\ninner_teacher_pano=FF 11 11\ninner_student_feature=FF 44 44\n"
-    "inner_student_pano=FF 33 33\ninner_blackboard_feature=FF 55 55\nblackboard1_feature=FF 55 55\n"
-    "blackboard2_feature=FF 55 55\nmin_switch_time=3");
-
-const QString kExternalBlock = QStringLiteral(
-    "director_parameter\nset_director_config_file\nteacher_pano_ip=192.168.1.101\nstudent_pano_ip=192.168.1.164\n"
-    "blackboard_camera_ip=192.168.1.166\npano_port=5678\nuart_baud=9600\ncommunicate_mode=1\ncommand_mode=1\n"
-    "director_broadcast_ip=10.1.2.3\ndirector_broadcast_port=12777\nswitch_auto=AUTO\nswitch_manual=MANUAL\n"
-    "director_command_times=2\ndirector_strategy=0\nextern_director_teacher_enable=10101\n"
-    "teacher_walk_up_platform=T1 go=now\nteacher_keep_stand=T2 go=now\nteacher_walk_moving=T3 go=now\n"
-    "teacher_walk_down_platform=T4 go=now\nteacher_have_object_multi=T5 go=now\nextern_director_keep_interval=2\n"
-    "extern_director_moving_interval=3\nextern_director_multi_interval=4\nextern_director_student_enable=0110\n"
-    "student_stand_up=S1\nstudent_keep_stand=S2\nstudent_sit_down=S3\nstudent_have_object_multi=S4\n"
-    "extern_director_blackboard_enable=01\nblackboard_have_object_tracked=B in use\n"
-    "blackboard_none_object_tracked=B idle\ninner_director_enable=01011\nblackboard_director_enable=00\n"
-    "inner_teacher_feature=FF 22 22\ninner_teacher_pano=FF 11 11\ninner_student_feature=FF 44 44\n"
-    "inner_student_pano=FF 33 33\ninner_blackboard_feature=FF 55 55\nblackboard1_feature=FF 55 55\n"
-    "blackboard2_feature=FF 55 55\nmin_switch_time=7");
+QString golden(const QString &name)
+{
+    QFile file(testenv::sourceDir() + QStringLiteral("/tests/auto/protocol/board_director/golden/") + name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("<missing>");
+}
 } // namespace
 
 class tst_BoardDirector : public QObject
@@ -247,15 +223,15 @@ private slots:
         QTest::addColumn<bool>("external");
         QTest::addColumn<bool>("six");
         QTest::addColumn<QString>("expected");
-        const QString interiorSix = QString(kInteriorBlock).replace(
+        const QString interiorSix = golden(QStringLiteral("interior.txt")).replace(
             QStringLiteral("inner_director_enable=11111\nblackboard_director_enable=00"),
             QStringLiteral("inner_director_enable=11110\nblackboard_director_enable=11"));
-        const QString externalSix = QString(kExternalBlock).replace(
+        const QString externalSix = golden(QStringLiteral("external.txt")).replace(
             QStringLiteral("inner_director_enable=01011\nblackboard_director_enable=00"),
             QStringLiteral("inner_director_enable=01010\nblackboard_director_enable=10"));
-        QTest::newRow("interior, four cameras") << false << false << kInteriorBlock;
+        QTest::newRow("interior, four cameras") << false << false << golden(QStringLiteral("interior.txt"));
         QTest::newRow("interior, six cameras") << false << true << interiorSix;
-        QTest::newRow("external, four cameras") << true << false << kExternalBlock;
+        QTest::newRow("external, four cameras") << true << false << golden(QStringLiteral("external.txt"));
         QTest::newRow("external, six cameras") << true << true << externalSix;
     }
 
@@ -304,7 +280,7 @@ private slots:
         QTest::addColumn<int>("items");
         QTest::addColumn<Field>("field");
         QTest::addColumn<QString>("value"); // null: the field is not read
-        const QString external = kExternalBlock;
+        const QString external = golden(QStringLiteral("external.txt"));
         QTest::newRow("teacher pano") << "teacher_parameter\n" + external << 32 << Field::Blackboard2Feature << "FF 55 55";
         QTest::newRow("teacher pano: events") << "teacher_parameter\n" + external << 32 << Field::TeacherEnable << "10101";
         QTest::newRow("teacher pano: no student events") << "teacher_parameter\n" + external << 32 << Field::StudentStandUp

@@ -4,7 +4,9 @@
 #include "protocol/student_parameters.h"
 #include "protocol/student_point_keys.h"
 #include "protocol/student_region_coord.h"
+#include "test_env.h"
 
+#include <QFile>
 #include <QtTest>
 
 using namespace student_parameters;
@@ -14,6 +16,12 @@ Q_DECLARE_METATYPE(std::optional<bool>)
 
 namespace {
 using Opt = std::optional<bool>;
+
+QString golden(const QString &name)
+{
+    QFile file(testenv::sourceDir() + QStringLiteral("/tests/auto/protocol/student_parameters/golden/") + name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("<missing>");
+}
 
 QString lines(const QVector<Item> &items)
 {
@@ -47,18 +55,6 @@ ApplyValues freshValues()
     return v;
 }
 
-const char kDefaultPoints[] =
-    "forward_left_x=133\nforward_left_y=266\nforward_right_x=506\nforward_right_y=266\nbackward_right_x=226\n"
-    "backward_right_y=80\nbackward_left_x=413\nbackward_left_y=80\npano_designated_first_x=92\n"
-    "pano_designated_first_y=312\npano_designated_second_x=508\npano_designated_second_y=312\n"
-    "pano_designated_third_x=468\npano_designated_third_y=156\npano_designated_fourth_x=368\n"
-    "pano_designated_fourth_y=156\n";
-
-// The fixed lines of shields three and four, never drawn.
-const char kFixedShieldsThreeFour[] =
-    "pano_pan_third_shield_scale=639\npano_tilt_third_shield_scale=30\npano_pan_third_shield_increment=610\n"
-    "pano_tilt_third_shield_increment=0\npano_pan_fourth_shield_scale=30\npano_tilt_fourth_shield_scale=0\n"
-    "pano_pan_fourth_shield_increment=0\npano_tilt_fourth_shield_increment=30";
 } // namespace
 
 class tst_StudentParameters : public QObject
@@ -72,22 +68,7 @@ private slots:
     {
         StudentRegionPoints p;
         p.set_defaults(true);
-        QCOMPARE(apply_block(freshValues(), p),
-                 QStringLiteral(
-                     "student_parameter\nset_tracking_config_file\nfeature_camera_ip=192.168.1.163\n"
-                     "pano_sensitivity=4\npano_object_size=1.0\npano_height=2.2\npano_pan_offset=0\n"
-                     "pano_tilt_offset=0\nlosing_object_strategy=1\neptz_mode=0\ntime_delay=0\n"
-                     "multi_object_strategy=1\nptzspeed_level=10\npano_pan_speed=20\nresponse_time=0.0\n"
-                     "feature_continue_max_time=30\ntime_to_pano_delay=2\npano_camera_format=0\npano_max_angle=84\n"
-                     "pano_pan_correction=-5\npano_tilt_correction=3.6\nauto_tracking=1\nface_detect=0\npano_switch=1\n"
-                     "pano_shield_enable=0000\npano_designated_number_of_people=0\npano_designated_enable=00000\n"
-                     "pano_student_forward_enable=0\n")
-                     + QLatin1String(kDefaultPoints)
-                     + QStringLiteral("pano_pan_first_shield_scale=0\npano_tilt_first_shield_scale=330\n"
-                                      "pano_pan_first_shield_increment=30\npano_tilt_first_shield_increment=359\n"
-                                      "pano_pan_second_shield_scale=610\npano_tilt_second_shield_scale=359\n"
-                                      "pano_pan_second_shield_increment=639\npano_tilt_second_shield_increment=330\n")
-                     + QLatin1String(kFixedShieldsThreeFour));
+        QCOMPARE(apply_block(freshValues(), p), golden(QStringLiteral("apply_old_format.txt")));
     }
 
     // The new point format with the calibration group (times 8, points 5 and 6 never sent), the
@@ -112,30 +93,7 @@ private slots:
         p.student_shield_points[0] = {QPoint(0, 60), QPoint(0, 268), QPoint(0, 268), QPoint(280, 267)};
         p.student_shield_points[1] = {QPoint(480, 150), QPoint(480, 0), QPoint(0, 0), QPoint(0, 200)};
         p.student_shield_drawn[0] = p.student_shield_drawn[1] = true;
-        QCOMPARE(apply_block(v, p),
-                 QStringLiteral(
-                     "student_parameter\nset_tracking_config_file\nfeature_camera_ip=192.168.1.163\n"
-                     "pano_sensitivity=4\npano_object_size=1.0\npano_height=2.2\npano_pan_offset=0\n"
-                     "pano_tilt_offset=0\nlosing_object_strategy=0\neptz_mode=1\ntime_delay=0\n"
-                     "multi_object_strategy=2\nptzspeed_level=10\npano_pan_speed=35\nresponse_time=1.5\n"
-                     "feature_continue_max_time=30\ntime_to_pano_delay=2\npano_camera_format=0\npano_max_angle=84\n"
-                     "pano_pan_correction=-5\npano_tilt_correction=3.6\nauto_tracking=0\nface_detect=1\npano_switch=0\n"
-                     "pano_shield_enable=1001\npano_designated_number_of_people=3\npano_designated_enable=111111\n"
-                     "pano_student_forward_enable=1\npano_calibrate_enable=1111\npano_calibrate_first_x=80\n"
-                     "pano_calibrate_first_y=160\npano_calibrate_second_x=240\npano_calibrate_second_y=320\n"
-                     "pano_calibrate_third_x=400\npano_calibrate_third_y=480\npano_calibrate_fourth_x=560\n"
-                     "pano_calibrate_fourth_y=640\nfeature_calibrate_first_x=8\nfeature_calibrate_first_y=16\n"
-                     "feature_calibrate_second_x=24\nfeature_calibrate_second_y=32\nfeature_calibrate_third_x=40\n"
-                     "feature_calibrate_third_y=48\nfeature_calibrate_fourth_x=56\nfeature_calibrate_fourth_y=64\n")
-                     + QLatin1String(kDefaultPoints)
-                     + QStringLiteral("pano_designated_fifth_x=256\npano_designated_fifth_y=156\n"
-                                      "pano_designated_six_x=152\npano_designated_six_y=156\n"
-                                      "pano_pan_first_shield_scale=0\n"
-                                      "pano_tilt_first_shield_scale=80\npano_pan_first_shield_increment=373\n"
-                                      "pano_tilt_first_shield_increment=359\npano_pan_second_shield_scale=639\n"
-                                      "pano_tilt_second_shield_scale=200\npano_pan_second_shield_increment=0\n"
-                                      "pano_tilt_second_shield_increment=266\n")
-                     + QLatin1String(kFixedShieldsThreeFour));
+        QCOMPARE(apply_block(v, p), golden(QStringLiteral("apply_new_format.txt")));
     }
 
     // The calibration height as a block of its own; the eptz buttons only for "O" models, the
