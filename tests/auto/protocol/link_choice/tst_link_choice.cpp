@@ -12,7 +12,7 @@ using link_choice::Link;
 Q_DECLARE_METATYPE(camera_slot::Slot)
 Q_DECLARE_METATYPE(link_choice::Link)
 
-class tst_ControlLink : public QObject
+class tst_LinkChoice : public QObject
 {
     Q_OBJECT
 
@@ -164,5 +164,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(tst_ControlLink)
-#include "tst_control_link.moc"
+QTEST_APPLESS_MAIN(tst_LinkChoice)
+#include "tst_link_choice.moc"
