@@ -53,7 +53,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui((corvane_init_resources(), new Ui::MainWindow))
 {
     ui->setupUi(this);
-    options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports, *this, this);
+    options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports, static_cast<OptionsTab::Host &>(*this), this);
     wire_control_link();
     qDebug() << 806 << " MainWindow:: program entry!!!";
     gMainWindow = this;
