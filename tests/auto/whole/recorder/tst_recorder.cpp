@@ -7,7 +7,7 @@
 #include "core/log_handler.h"
 #include "core/reachability.h"
 #include "core/time_scale.h"
-#include "mainwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "rtsp/rtsp_server_process.h"
 #include "settings/settings_path.h"
