@@ -26,27 +26,18 @@ namespace {
 const QLocale::Language kLanguages[] = {QLocale::Chinese,    QLocale::English, QLocale::Japanese, QLocale::Korean,
                                         QLocale::Indonesian, QLocale::Thai,    QLocale::Arabic,   QLocale::Spanish};
 
-struct Text {
-    QString context;
-    QString source;
-    QString disambiguation;
-    bool operator==(const Text &o) const
-    {
-        return context == o.context && source == o.source && disambiguation == o.disambiguation;
-    }
-};
-uint qHash(const Text &t) { return qHash(t.context + t.source + t.disambiguation); }
+using Text = QPair<QString, QString>; // context, source
 
 // Records every text the forms ask to have translated, in the forms' own contexts.
 class RecordingTranslator : public QTranslator
 {
 public:
     bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *source, const char *disambiguation, int) const override
+    QString translate(const char *context, const char *source, const char *, int) const override
     {
         const QString name = QString::fromUtf8(context);
         if (name == QLatin1String("MainWindow") || name == QLatin1String("Image_Expand"))
-            asked.insert({name, QString::fromUtf8(source), QString::fromUtf8(disambiguation)});
+            asked.insert({name, QString::fromUtf8(source)});
         return QString();
     }
     mutable QSet<Text> asked;
@@ -158,10 +149,8 @@ private slots:
         QVERIFY(messages > 400);
 
         for (const Text &text : qAsConst(formTexts)) {
-            const QByteArray context = text.context.toUtf8(), source = text.source.toUtf8();
-            const QByteArray disambiguation = text.disambiguation.toUtf8();
-            if (translator.translate(context.constData(), source.constData(), disambiguation.constData()).isEmpty())
-                faults << text.context + QStringLiteral(": ") + text.source.left(40) + QStringLiteral(": missing");
+            if (translator.translate(text.first.toUtf8().constData(), text.second.toUtf8().constData()).isEmpty())
+                faults << text.first + QStringLiteral(": ") + text.second.left(40) + QStringLiteral(": missing");
         }
 
         QList<QVector<const char *>> presetLists{tracking_modes::student_preset_entries()};
