@@ -6,6 +6,7 @@
 #include "protocol/uot_reader.h"
 
 #include <QHostAddress>
+#include <QMetaType>
 #include <QObject>
 
 #include <functional>
@@ -22,6 +23,7 @@ struct ViscaReplyOrigin {
     quint16 sender_port = 0;
     int tcp_link = 0;
 };
+Q_DECLARE_METATYPE(ViscaReplyOrigin)
 
 // The control links to the cameras: one UDP socket that sends every datagram and reads the VISCA
 // answers, the reply socket for text answers to datagrams, and one TCP link per side (teacher 1,

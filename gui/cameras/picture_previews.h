@@ -62,7 +62,7 @@ public:
         virtual bool hand_picture_to_detector(const QImage &image) = 0;
         // The enlarged dialog of the teacher or student pair.
         virtual QWidget *enlarged_dialog(camera_slot::Side side) = 0;
-        virtual bool preview_connected() = 0;
+        virtual bool preview_connected() const = 0;
     };
 
     PicturePreviews(const Widgets &widgets, const CameraSlots &camera_slots, Host &host, QWidget *window);

@@ -12,6 +12,7 @@
 #include "net/httpmanager.h"
 #include "dialogs/image_expand.h"
 #include "settings/input_rules.h"
+#include "settings/language_table.h"
 #include "settings/settings_path.h"
 
 #include <QDateTime>
@@ -22,7 +23,6 @@
 #include <QHostAddress>
 #include <QLineEdit>
 #include <QNetworkProxy>
-#include <QRegularExpressionValidator>
 #include <QSettings>
 #include <QTcpSocket>
 #include <QTimer>
@@ -52,9 +52,18 @@ MainWindow::MainWindow(QWidget *parent)
     , ui((corvane_init_resources(), new Ui::MainWindow))
 {
     ui->setupUi(this);
+    SettingsFile::Host &settingsHost = *this;
+    settings_file = std::make_unique<SettingsFile>(CORVANE_FORM_WIDGETS(SettingsFile, SETTINGS_FILE_WIDGETS, ui), this,
+                                                   camera_ports, settingsHost);
+    OptionsTab::Host &optionsHost = *this;
     options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
-                                               static_cast<OptionsTab::Host &>(*this), this);
+                                               optionsHost, this);
     wire_control_link();
+    pads = std::make_unique<Pads>(CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, ui), camera_slots, camera_ports,
+                                  *control_link, static_cast<Pads::Host &>(*this), this);
+    menu_keys = std::make_unique<CameraMenuKeys>(CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, ui),
+                                                 camera_slots, camera_ports, *control_link,
+                                                 static_cast<CameraMenuKeys::Host &>(*this));
     camera_connections = std::make_unique<CameraConnections>(
         CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, ui), camera_slots, camera_ports,
         *control_link, static_cast<CameraConnections::Host &>(*this), this);
@@ -149,19 +158,13 @@ void MainWindow::slot_init_main_window()
     connect(http_manager, &HttpManager::requestJsonFinished, this, &MainWindow::onRequestJsonFinished);
     connect(http_manager, &HttpManager::requestError, this, &MainWindow::onRequestError);
 
-    // PTZ speed levels: "10", one digit, or nothing while typing.
-    ui->teacher_ptzspeed_level->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("10|([0-9]{0,1})")), this));
-    ui->student_ptzspeed_level->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("10|([0-9]{0,1})")), ui->student_ptzspeed_level));
+    pads->install_speed_validators();
 
     teacher_cur_track_status = 2;
     student_cur_track_status = 2;
     // Setting a control from the file runs its change slots; those of the parameter and
     // director tabs leave their Apply buttons unmarked meanwhile.
-    loading_config = true;
-    load_config();
-    loading_config = false;
+    settings_file->load_config();
 
     // The installer starts by connecting the teacher close-up camera.
     ui->teacher_feature_connect_Button->setFocus();
@@ -195,7 +198,7 @@ void MainWindow::slot_init_main_window()
     ui->searchTreeWidget->setSortingEnabled(true);
 
     // The work type entry follows the stored work type (TYPE1 unless the settings say TYPE2).
-    ui->worktype_comboBox->setCurrentIndex(work_type == 2 ? 1 : 0);
+    ui->worktype_comboBox->setCurrentIndex(settings_file->upgrade().work_type == 2 ? 1 : 0);
     // An upgrade file dropped on the log or the file field goes to the window's own drop
     // handler, which checks it, instead of being pasted as text.
     ui->textEdit->setAcceptDrops(false);
@@ -210,15 +213,7 @@ void MainWindow::slot_init_main_window()
     unicast_socket = new QUdpSocket(this);
     connect(unicast_socket, &QUdpSocket::readyRead, this, &MainWindow::receive_unicast);
 
-    // The Preview pad's two lower corner keys zoom in PTZ mode and are the menu's BACK and
-    // MENU keys in OSD mode.
-    if (ui->upgrade_preview_comboBox->currentIndex() == 0) {
-        ui->osd_back_Button->setText(tr("Zoom in"));
-        ui->osd_menu_Button->setText(tr("Zoom out"));
-    } else {
-        ui->osd_back_Button->setText(tr("BACK"));
-        ui->osd_menu_Button->setText(tr("MENU"));
-    }
+    menu_keys->retranslate();
 
     para_response_timer = makeTimer(this, kParaResponseMs, false);
     connect(para_response_timer, &QTimer::timeout, this, &MainWindow::get_para_response);
@@ -288,6 +283,26 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     return QMainWindow::eventFilter(watched, event);
 }
+
+void MainWindow::take_system_language(int index) { language = *language::name_for_index(index); }
+
+void MainWindow::create_translator(int index)
+{
+    translator = new QTranslator;
+    ui->language_select_comboBox->setCurrentIndex(index);
+}
+
+bool MainWindow::customer_model(bool teacher) const
+{
+    return teacher ? teacher_customer_model_flag : student_customer_model_flag;
+}
+
+void MainWindow::set_customer_model(bool teacher, bool flag)
+{
+    (teacher ? teacher_customer_model_flag : student_customer_model_flag) = flag;
+}
+
+QPoint &MainWindow::stored_student_point(int index) { return student_points.stored_point(index); }
 
 bool MainWindow::is_valid_ipv4(const QString &text) { return input::is_valid_ipv4(text); }
 

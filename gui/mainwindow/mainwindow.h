@@ -13,11 +13,14 @@
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
 #include "net/control_link.h"
+#include "mainwindow/settings_file.h"
 #include "cameras/camera_connections.h"
 #include "cameras/picture_previews.h"
 #include "cameras/visca_replies.h"
 #include "mainwindow/transitional_value.h"
+#include "tabs/camera_menu_keys.h"
 #include "tabs/options_tab.h"
+#include "tabs/pads.h"
 
 #include <QHostAddress>
 #include <QImage>
@@ -76,6 +79,9 @@ struct StatusPart;
 // owns them. A later feature adds its members inside its own group.
 class MainWindow : public QMainWindow,
                    private OptionsTab::Host,
+                   private SettingsFile::Host,
+                   private Pads::Host,
+                   private CameraMenuKeys::Host,
                    private CameraConnections::Host,
                    private ViscaReplies::Host,
                    private PicturePreviews::Host
@@ -95,9 +101,9 @@ public:
     void wait_ms(int ms);
 
     // ---- settings file "config.ini" (mainwindow_settings.cpp) ----
-    void load_config();
+    void load_config() { settings_file->load_config(); }
     // Rewrites the whole file; false (and the previous file kept) when it could not be written.
-    bool save_config();
+    bool save_config() { return settings_file->save_config(); }
 
     // ---- tabs and camera layout (mainwindow_layout.cpp) ----
     void disable_board_widgets();
@@ -113,6 +119,11 @@ public:
     // Transitional: the Options tab's getters under the window's name.
     bool is_valid_ipv4(const QString &text);
     QString get_upgrade_port() { return options_tab->get_upgrade_port(); }
+    // Transitional: the pads' speed placeholders under the window's name (the role command).
+    QString ptzspeed(const QString &command_template, int hindex, int vindex)
+    {
+        return pads->ptzspeed(command_template, hindex, vindex);
+    }
 
     // ---- language switch (mainwindow_language.cpp) ----
     // The interface font (family "微软雅黑", 11 pt for Thai, 10 pt otherwise) on every widget.
@@ -162,9 +173,6 @@ public:
     Q_INVOKABLE void student_pano_connect_toggle() { camera_connections->on_student_pano_connect_Button_clicked(); }
     Q_INVOKABLE void board_pano_connect_toggle() { camera_connections->on_board_pano_connect_Button_clicked(); }
 
-    // ---- pan, tilt and zoom pads (mainwindow_ptz.cpp) ----
-    QString ptzspeed(const QString &command_template, int hindex, int vindex);
-
     // ---- camera protocol (mainwindow_protocol.cpp) ----
     // Every command to a camera goes through here: a parameter block (hex false) or a VISCA
     // command text (hex true) to the control address of one connected camera slot.
@@ -189,10 +197,10 @@ public:
 
     // ---- tracking and director configuration: defaults and director widgets
     //      (mainwindow_defaults.cpp) ----
-    void set_all_defaults();
+    void set_all_defaults() override;
     void set_director_defaults();
-    void set_director_command_validator(int command_type);
-    void set_director_widgets(int strategy, bool enable);
+    void set_director_command_validator(int command_type) override;
+    void set_director_widgets(int strategy, bool enable) override;
 
     // ---- tracking commands, modes and preset lists (mainwindow_tracking.cpp) ----
     // The close handler stops the tracking of each side whose pano camera still tracks.
@@ -272,136 +280,6 @@ signals:
 public slots:
     void updateGuideData(QVariant data);
     void updateGuideConfig();
-
-    // ---- pan, tilt and zoom pads (mainwindow_ptz.cpp) ----
-    void on_teacher_ptzspeed_level_textChanged(const QString &text);
-    void on_student_ptzspeed_level_textChanged(const QString &text);
-    void on_teacher_ptz_up_Button_pressed();
-    void on_teacher_ptz_up_Button_released();
-    void on_teacher_ptz_down_Button_pressed();
-    void on_teacher_ptz_down_Button_released();
-    void on_teacher_ptz_left_Button_pressed();
-    void on_teacher_ptz_left_Button_released();
-    void on_teacher_ptz_right_Button_pressed();
-    void on_teacher_ptz_right_Button_released();
-    void on_teacher_ptz_leftup_Button_pressed();
-    void on_teacher_ptz_leftup_Button_released();
-    void on_teacher_ptz_leftdown_Button_pressed();
-    void on_teacher_ptz_leftdown_Button_released();
-    void on_teacher_ptz_rightup_Button_pressed();
-    void on_teacher_ptz_rightup_Button_released();
-    void on_teacher_ptz_rightdown_Button_pressed();
-    void on_teacher_ptz_rightdown_Button_released();
-    void on_teacher_ptz_reset_Button_clicked();
-    void on_teacher_zoomin_Button_pressed();
-    void on_teacher_zoomin_Button_released();
-    void on_teacher_zoomout_Button_pressed();
-    void on_teacher_zoomout_Button_released();
-    void on_student_ptz_up_Button_pressed();
-    void on_student_ptz_up_Button_released();
-    void on_student_ptz_down_Button_pressed();
-    void on_student_ptz_down_Button_released();
-    void on_student_ptz_left_Button_pressed();
-    void on_student_ptz_left_Button_released();
-    void on_student_ptz_right_Button_pressed();
-    void on_student_ptz_right_Button_released();
-    void on_student_ptz_leftup_Button_pressed();
-    void on_student_ptz_leftup_Button_released();
-    void on_student_ptz_leftdown_Button_pressed();
-    void on_student_ptz_leftdown_Button_released();
-    void on_student_ptz_rightup_Button_pressed();
-    void on_student_ptz_rightup_Button_released();
-    void on_student_ptz_rightdown_Button_pressed();
-    void on_student_ptz_rightdown_Button_released();
-    void on_student_ptz_reset_Button_clicked();
-    void on_student_zoomin_Button_pressed();
-    void on_student_zoomin_Button_released();
-    void on_student_zoomout_Button_pressed();
-    void on_student_zoomout_Button_released();
-    void on_board_ptz_up_Button_pressed();
-    void on_board_ptz_up_Button_released();
-    void on_board_ptz_down_Button_pressed();
-    void on_board_ptz_down_Button_released();
-    void on_board_ptz_left_Button_pressed();
-    void on_board_ptz_left_Button_released();
-    void on_board_ptz_right_Button_pressed();
-    void on_board_ptz_right_Button_released();
-    void on_board_ptz_leftup_Button_pressed();
-    void on_board_ptz_leftup_Button_released();
-    void on_board_ptz_leftdown_Button_pressed();
-    void on_board_ptz_leftdown_Button_released();
-    void on_board_ptz_rightup_Button_pressed();
-    void on_board_ptz_rightup_Button_released();
-    void on_board_ptz_rightdown_Button_pressed();
-    void on_board_ptz_rightdown_Button_released();
-    void on_board_ptz_reset_Button_clicked();
-    void on_board_zoomin_Button_pressed();
-    void on_board_zoomin_Button_released();
-    void on_board_zoomout_Button_pressed();
-    void on_board_zoomout_Button_released();
-    void on_board_ptz_up_Button_2_pressed();
-    void on_board_ptz_up_Button_2_released();
-    void on_board_ptz_down_Button_2_pressed();
-    void on_board_ptz_down_Button_2_released();
-    void on_board_ptz_left_Button_2_pressed();
-    void on_board_ptz_left_Button_2_released();
-    void on_board_ptz_right_Button_2_pressed();
-    void on_board_ptz_right_Button_2_released();
-    void on_board_ptz_leftup_Button_2_pressed();
-    void on_board_ptz_leftup_Button_2_released();
-    void on_board_ptz_leftdown_Button_2_pressed();
-    void on_board_ptz_leftdown_Button_2_released();
-    void on_board_ptz_rightup_Button_2_pressed();
-    void on_board_ptz_rightup_Button_2_released();
-    void on_board_ptz_rightdown_Button_2_pressed();
-    void on_board_ptz_rightdown_Button_2_released();
-    void on_board_ptz_reset_Button_2_clicked();
-    void on_board_zoomin_Button_2_pressed();
-    void on_board_zoomin_Button_2_released();
-    void on_board_zoomout_Button_2_pressed();
-    void on_board_zoomout_Button_2_released();
-
-    // ---- preset and tracking commands (mainwindow_presets.cpp) ----
-    void on_teacher_setPano_Button_clicked();
-    void on_teacher_callPano_Button_clicked();
-    void on_student_setPano_one_Button_clicked();
-    void on_student_callPano_one_Button_clicked();
-    void on_teacher_delBoardPano_Button_clicked();
-    void on_teacher_delPlatform_Button_clicked();
-    void on_board_setBoard_one_Button_clicked();
-    void on_board_callBoard_one_Button_clicked();
-    void on_board_setBoard_two_Button_clicked();
-    void on_board_callBoard_two_Button_clicked();
-    void on_board_setBoardPano_Button_clicked();
-    void on_board_callBoardPano_Button_clicked();
-    void on_board_setBoard_two_Button_2_clicked();
-    void on_board_callBoard_two_Button_2_clicked();
-    void on_board_setBoardPano_Button_2_clicked();
-    void on_board_callBoardPano_Button_2_clicked();
-    void on_board_startTrack_Button_clicked();
-    void on_board_stopTrack_Button_clicked();
-    void on_director_test_button_clicked();
-
-    // ---- camera menu keys (mainwindow_menu_keys.cpp) ----
-    void dispose_osd_command(int key);
-    void set_teacher_osd_menu_show_flag();
-    void set_student_osd_menu_show_flag();
-    void set_board_osd_menu_show_flag();
-    void on_upgrade_preview_comboBox_activated(int index);
-    void on_osd_menu_Button_pressed();
-    void on_osd_menu_Button_released();
-    void on_osd_back_Button_pressed();
-    void on_osd_back_Button_released();
-    void on_osd_ok_Button_pressed();
-    void on_osd_ok_Button_released();
-    void on_osd_up_Button_pressed();
-    void on_osd_up_Button_released();
-    void on_osd_down_Button_pressed();
-    void on_osd_down_Button_released();
-    void on_osd_left_Button_pressed();
-    void on_osd_left_Button_released();
-    void on_osd_right_Button_pressed();
-    void on_osd_right_Button_released();
 
     // ---- tabs and camera layout (mainwindow_layout.cpp) ----
     void set_widget_status(int camera, bool enable);
@@ -661,32 +539,6 @@ protected:
 private:
     void slot_init_main_window();
 
-    // pads (mainwindow_ptz.cpp)
-    enum class Pad { Teacher, Student, Board, Board2 };
-    struct PadTarget {
-        bool connected = false;
-        QHostAddress *destination = nullptr;
-        int port = 0;
-        int pan_speed = 10;
-        int tilt_speed = 10;
-        bool crop = false;
-    };
-    PadTarget pad_target(Pad pad) const;
-    void pad_press(Pad pad, ptz_commands::Direction direction);
-    void pad_release(Pad pad);
-    void pad_home(Pad pad);
-    void pad_zoom(Pad pad, bool in);
-    void pad_zoom_release(Pad pad, bool in);
-
-    // presets (mainwindow_presets.cpp)
-    void teacher_preset(bool set);
-    void student_preset(bool set);
-    void board_preset(const QString &word, bool mark);
-    void board_tracking(bool start);
-
-    // menu keys (mainwindow_menu_keys.cpp)
-    void preview_button(int button, bool pressed);
-
     // camera control protocol (mainwindow_protocol.cpp)
     void wire_control_link();
     // The rule of the window's sends: the side's TCP link of the camera slot a command is
@@ -699,14 +551,12 @@ private:
     void show_crop_status(bool teacher, bool start, bool stop);
     bool apply_tracking_status(const parameter_reply::StatusPart &part);
 
-    // settings file (mainwindow_settings.cpp)
-    void load_port_group(QSettings &settings);
-    void load_upgrade_group(QSettings &settings);
-    void load_group(QSettings &settings, const config::GroupTable &group, bool *customer_flag);
-    void apply_key_row(const config::KeyRow &row, const QString &text, bool *customer_flag);
-    void save_group(QSettings &settings, const config::GroupTable &group, const bool *customer_flag);
-    QVariant key_row_value(const config::KeyRow &row, const bool *customer_flag) const;
-    void after_director_key_loaded(const config::KeyRow &row, const QString &text);
+    // The settings file's needs (SettingsFile::Host).
+    void take_system_language(int index) override;
+    void create_translator(int index) override;
+    bool customer_model(bool teacher) const override;
+    void set_customer_model(bool teacher, bool flag) override;
+    QPoint &stored_student_point(int index) override;
 
     // tracking (mainwindow_tracking.cpp): one side's start or stop, its configuration switch,
     // the pano focus mode and the teacher mode's page and preset list.
@@ -726,11 +576,24 @@ private:
     // Every camera (and the free preview) lets go before the ports change.
     void disconnect_for_port_change() override;
 
+    // What the pads, presets and menu keys read and set of the window's other features
+    // (mainwindow_pads.cpp).
+    Pads::Redirection pad_redirection() const override;
+    Pads::FeatureZoom feature_zoom(camera_slot::Side side) const override;
+    void forget_zoom_optical_max(camera_slot::Side side) override;
+    void set_board_widgets_enabled(bool enable) override;
+    void set_board_cur_track_status(int status) override;
+    bool preview_connected() const override;
+    QHostAddress *preview_destination() const override;
+    void camera_menu_closed(camera_slot::Side side) override;
+    int preview_pan_speed() const override;
+    int preview_tilt_speed() const override;
+
     // What the camera objects need of the features still in the window (mainwindow_cameras.cpp).
     // The window's own update_tab_enabled, set_widget_status, teacher_track_check,
     // student_track_check, ptzspeed, forget_board_tracking_status, clear_region_scene,
     // set_teacher_region_widgets and set_student_calibration_widgets_visible serve the hosts as
-    // they are.
+    // they are, and preview_connected above serves the pictures too.
     void show_pictures(camera_slot::Slot slot, QFFmpeg *decoder) override;
     void show_preview_pictures(QFFmpeg *decoder) override;
     void pano_connect_begins(camera_slot::Side side) override;
@@ -748,7 +611,6 @@ private:
     void send_stream(PicturePreviews::Stream stream, QImage &image) override;
     bool hand_picture_to_detector(const QImage &image) override;
     QWidget *enlarged_dialog(camera_slot::Side side) override;
-    bool preview_connected() override;
 
     // Apply marks (mainwindow_panel_marks.cpp): "Apply(*)" on a tab's Apply button, and the
     // same only while the settings are not being loaded.
@@ -781,7 +643,6 @@ public:
     int config_number_camera = 0;
     int eight_tab = 8;
     int seven_tab = 7;
-    bool loading_config = false;
     QString language;
     QTranslator *translator = nullptr;
     bool manual_direct_run = false;
@@ -789,10 +650,10 @@ public:
     bool wizard_entry_requested = false;
     bool teacher_customer_model_flag = false;
     bool student_customer_model_flag = false;
-    QString upgrade_mode = QStringLiteral("Simple");
 
     // ---- port settings (filled by the settings file and the port getters) ----
     CameraPorts camera_ports;
+    std::unique_ptr<SettingsFile> settings_file;
     std::unique_ptr<OptionsTab> options_tab;
     // Transitional names of the ports' fields.
     bool &recorder_port_map_enabled = camera_ports.edit().recorder_port_map_enabled;
@@ -928,16 +789,9 @@ public:
     TransitionalValue<bool> main_preview_active{
         [this]() -> bool & { return picture_previews->main_preview_active_ref(); }};
 
-    // ---- pads (mainwindow_ptz.cpp) ----
-    int teacher_pan_speed = 10;
-    int teacher_tilt_speed = 10;
-    int student_pan_speed = 10;
-    int student_tilt_speed = 10;
-
-    // ---- camera menu keys (mainwindow_menu_keys.cpp) ----
-    // (The menu dialogs' open flags and main_preview_active are with the live pictures.)
-    // The Preview page's MENU key was pressed in menu mode; the other menu keys wait for it.
-    bool rtsp_preview_osd_menu_open = false;
+    // ---- pads, presets and camera menu keys ----
+    std::unique_ptr<Pads> pads;
+    std::unique_ptr<CameraMenuKeys> menu_keys;
 
     // ---- tracking and director configuration ----
     QTimer *para_response_timer = nullptr;
@@ -1036,13 +890,6 @@ public:
     QUdpSocket *search_socket = nullptr;
     QHostAddress *discovery_group_address = nullptr;
     int discovery_card_index = -1;
-    // Upgrade settings (group UPGRADE of the settings file).
-    bool upgrade_verify = false;
-    bool upgrade_auto_backup = false;
-    bool upgrade_model_type = true;
-    QString upgrade_file_path;
-    int upgradeModel = 5; // 1 SOC, 2 ARM, 3 SOC&ARM, 4 MTD, 5 AUTO
-    int work_type = 1;
 };
 
 // Set once, by the constructor, to the one main window.

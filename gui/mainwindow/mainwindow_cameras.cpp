@@ -133,4 +133,3 @@ QWidget *MainWindow::enlarged_dialog(Side side)
     return side == Side::Teacher ? teacher_image_expand : student_image_expand;
 }
 
-bool MainWindow::preview_connected() { return camera_connections->rtsp_preview_connected_ref(); }

@@ -84,7 +84,7 @@ void MainWindow::retranslate_code_texts()
     // Texts the window sets over the form's: the re-texting put the form's back.
     setWindowTitle(tr("Corvane V3.0.1"));
     options_tab->retranslate();
-    on_upgrade_preview_comboBox_activated(ui->upgrade_preview_comboBox->currentIndex());
+    menu_keys->retranslate();
     camera_connections->retranslate();
     if (config_number_camera == 3) {
         ui->board_feature_ip_label->setText(tr("Board 1"));

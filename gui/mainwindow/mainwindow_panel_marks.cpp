@@ -9,7 +9,7 @@
 
 void MainWindow::mark_apply(QPushButton *button) { ::mark_apply(button); }
 
-void MainWindow::mark_apply_unless_loading(QPushButton *button) { ::mark_apply_unless_loading(loading_config, button); }
+void MainWindow::mark_apply_unless_loading(QPushButton *button) { ::mark_apply_unless_loading(settings_file->loading_config(), button); }
 
 // ---- Teacher tab ----
 

@@ -267,6 +267,18 @@ void QFFmpeg::freeConversion()
     hwScaling = false;
 }
 
+void QFFmpeg::abandonInit()
+{
+    // Each part goes only when it is there, and once: a later Init or the destructor finds
+    // nothing of it left to free.
+    freeConversion();
+    releaseFrame(pHwFrame);
+    pHwFrame = nullptr;
+    av_buffer_unref(&hwDeviceCtx);
+    avcodec_free_context(&pAVCodecContext);
+    closeStream();
+}
+
 bool QFFmpeg::Init()
 {
     if (initialized.load())
@@ -300,11 +312,7 @@ bool QFFmpeg::Init()
         warn() << "QFFmpeg::Init failed:avformat_open_input failed" << result << errorText(result);
         av_dict_free(&options);
         // FFmpeg frees a context it could not open; one still held is freed here.
-        if (pAVFormatContext) {
-            pAVFormatContext->interrupt_callback = AVIOInterruptCB{nullptr, nullptr};
-            avformat_free_context(pAVFormatContext);
-            pAVFormatContext = nullptr;
-        }
+        abandonInit();
         return false;
     }
     formatOpened = true;
@@ -315,7 +323,7 @@ bool QFFmpeg::Init()
     result = avformat_find_stream_info(pAVFormatContext, nullptr);
     if (result < 0) {
         warn() << "QFFmpeg::Init failed:avformat_find_stream_info failed";
-        closeStream();
+        abandonInit();
         return false;
     }
     log() << "QFFmpeg::avformat_find_stream_info result: " << result;
@@ -329,20 +337,19 @@ bool QFFmpeg::Init()
     }
     if (videoStreamIndex < 0) {
         warn() << "QFFmpeg::Init failed:videoStreamIndex failed";
-        closeStream();
+        abandonInit();
         return false;
     }
 
     pAVCodecContext = avcodec_alloc_context3(nullptr);
     if (!pAVCodecContext) {
         warn() << "QFFmpeg::Failed to allocate codec context";
-        closeStream();
+        abandonInit();
         return false;
     }
     if (avcodec_parameters_to_context(pAVCodecContext, pAVFormatContext->streams[videoStreamIndex]->codecpar) < 0) {
         warn() << "QFFmpeg::Failed to copy codec parameters to codec context";
-        avcodec_free_context(&pAVCodecContext);
-        closeStream();
+        abandonInit();
         return false;
     }
 
@@ -360,9 +367,7 @@ bool QFFmpeg::Init()
         || av_image_fill_arrays(pAVFrameRGB->data, pAVFrameRGB->linesize, outBuffer, AV_PIX_FMT_RGB24,
                                 imageWidth, imageHeight, 1) < 0) {
         warn() << "QFFmpeg::Init failed: no picture buffer of" << imageWidth << "x" << imageHeight;
-        freeConversion();
-        avcodec_free_context(&pAVCodecContext);
-        closeStream();
+        abandonInit();
         return false;
     }
     log() << "QFFmpeg::Init: videoWidth:" << videoWidth << ",videoHeight:" << videoHeight;
@@ -370,9 +375,7 @@ bool QFFmpeg::Init()
     pAVCodec = avcodec_find_decoder(pAVCodecContext->codec_id);
     if (!pAVCodec) {
         warn() << "QFFmpeg::Failed to find decoder";
-        freeConversion();
-        avcodec_free_context(&pAVCodecContext);
-        closeStream();
+        abandonInit();
         return false;
     }
 
@@ -405,12 +408,7 @@ bool QFFmpeg::Init()
 
     if (!pAVFrame || (hwAccel && !pHwFrame) || avcodec_open2(pAVCodecContext, pAVCodec, nullptr) < 0) {
         warn() << "QFFmpeg::Init failed:avcodec_open2 failed";
-        freeConversion();
-        releaseFrame(pHwFrame);
-        pHwFrame = nullptr;
-        av_buffer_unref(&hwDeviceCtx);
-        avcodec_free_context(&pAVCodecContext);
-        closeStream();
+        abandonInit();
         return false;
     }
 

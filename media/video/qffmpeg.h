@@ -88,6 +88,8 @@ private:
     SwsContext *scalerFor(const AVFrame *frame);
     void closeStream();
     void freeConversion();
+    // Releases what a failed Init built.
+    void abandonInit();
     void waitForPlayToLeave();
 
     QFFmpegInterruptRecord interruptRecord; // holds lastReadTime and Stop's trigger

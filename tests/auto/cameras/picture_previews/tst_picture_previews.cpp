@@ -77,7 +77,7 @@ struct Fixture : PicturePreviews::Host {
         return true;
     }
     QWidget *enlarged_dialog(Side side) override { return &dialogs[side == Side::Student]; }
-    bool preview_connected() override { return previewConnected; }
+    bool preview_connected() const override { return previewConnected; }
 
     QLabel *label(Source source) const
     {

@@ -593,7 +593,7 @@ private slots:
         QCOMPARE(w->ui->upgrade_tabWidget->currentIndex(), 0);
         QVERIFY(w->ui->worktype_comboBox->isHidden());
         QCOMPARE(w->ui->worktype_comboBox->currentIndex(), 1);
-        QCOMPARE(w->work_type, 2);
+        QCOMPARE(w->settings_file->upgrade().work_type, 2);
         const int widths[] = {50, 118, 118, 118, 118, 65, 65, 150, 238, 118, 65};
         for (int column = 0; column < 11; ++column)
             QCOMPARE(w->ui->searchTreeWidget->columnWidth(column), widths[column]);

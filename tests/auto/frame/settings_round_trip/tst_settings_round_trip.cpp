@@ -109,13 +109,13 @@ QMap<QString, QString> snapshot(MainWindow *w)
     member("recorder_host_ip", w->recorder_host_ip);
     member("recorder_teacher_ip", w->recorder_teacher_ip);
     member("recorder_student_ip", w->recorder_student_ip);
-    member("upgrade_verify", QString::number(w->upgrade_verify));
-    member("upgrade_auto_backup", QString::number(w->upgrade_auto_backup));
-    member("upgrade_model_type", QString::number(w->upgrade_model_type));
-    member("upgrade_mode", w->upgrade_mode);
-    member("upgrade_file_path", w->upgrade_file_path);
-    member("upgradeModel", QString::number(w->upgradeModel));
-    member("work_type", QString::number(w->work_type));
+    member("upgrade_verify", QString::number(w->settings_file->upgrade().upgrade_verify));
+    member("upgrade_auto_backup", QString::number(w->settings_file->upgrade().upgrade_auto_backup));
+    member("upgrade_model_type", QString::number(w->settings_file->upgrade().upgrade_model_type));
+    member("upgrade_mode", w->settings_file->upgrade().upgrade_mode);
+    member("upgrade_file_path", w->settings_file->upgrade().upgrade_file_path);
+    member("upgradeModel", QString::number(w->settings_file->upgrade().upgradeModel));
+    member("work_type", QString::number(w->settings_file->upgrade().work_type));
     member("teacher_customer_model_flag", QString::number(w->teacher_customer_model_flag));
     member("student_customer_model_flag", QString::number(w->student_customer_model_flag));
     member("config_number_camera", QString::number(w->config_number_camera));
@@ -239,19 +239,19 @@ QStringList changeEverything(MainWindow *w)
     ui->recorder_teacher_ip_Edit->setText(QStringLiteral("10.20.5.52"));
     ui->recorder_student_ip_Edit->setText(QStringLiteral("10.20.5.53"));
     // Upgrade: the full type list, work type 2 and the other flags as a stored file sets them.
-    w->upgrade_mode = QStringLiteral("Full");
+    w->settings_file->upgrade().upgrade_mode = QStringLiteral("Full");
     ui->upgrade_type_comboBox->clear();
     ui->upgrade_type_comboBox->addItems({"SOC", "ARM", "SOC&ARM", "MTD"});
     ui->upgrade_type_comboBox->setCurrentIndex(2);
-    w->upgradeModel = 3;
-    w->upgrade_verify = false;
-    w->upgrade_auto_backup = true;
-    w->upgrade_model_type = false;
-    w->work_type = 2;
+    w->settings_file->upgrade().upgradeModel = 3;
+    w->settings_file->upgrade().upgrade_verify = false;
+    w->settings_file->upgrade().upgrade_auto_backup = true;
+    w->settings_file->upgrade().upgrade_model_type = false;
+    w->settings_file->upgrade().work_type = 2;
     ui->worktype_comboBox->setCurrentIndex(1);
     ui->upgrade_ip_lineEdit->setText(QStringLiteral("10.20.6.61"));
     ui->upgrade_filename_lineEdit->setText(QStringLiteral("D:/firmware/R6 v2.pkg"));
-    w->upgrade_file_path = ui->upgrade_filename_lineEdit->text();
+    w->settings_file->upgrade().upgrade_file_path = ui->upgrade_filename_lineEdit->text();
     return {};
 }
 
@@ -585,11 +585,11 @@ private slots:
         for (QPushButton *b : {w.ui()->teacher_apply_Button, w.ui()->student_apply_Button, w.ui()->board_apply_Button,
                                w.ui()->director_apply_Button})
             QCOMPARE(b->text(), QStringLiteral("Apply"));
-        QCOMPARE(w->upgrade_mode, QStringLiteral("Simple"));
-        QVERIFY(w->upgrade_verify);
+        QCOMPARE(w->settings_file->upgrade().upgrade_mode, QStringLiteral("Simple"));
+        QVERIFY(w->settings_file->upgrade().upgrade_verify);
         QCOMPARE(w.ui()->upgrade_type_comboBox->count(), 4);
         QCOMPARE(w.ui()->upgrade_type_comboBox->currentText(), QStringLiteral("AUTO"));
-        QCOMPARE(w->upgradeModel, 5);
+        QCOMPARE(w->settings_file->upgrade().upgradeModel, 5);
         QCOMPARE(w.ui()->upgrade_ip_lineEdit->text(), QStringLiteral("192.168.1.188"));
         QCOMPARE(w.ui()->teacher_distance_label->text(), QStringLiteral("7.5"));
         QCOMPARE(w->student_points.student_area_points[2], QPoint(310, 60));

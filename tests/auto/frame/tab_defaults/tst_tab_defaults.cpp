@@ -442,11 +442,11 @@ private slots:
             else if (auto *e = qobject_cast<QLineEdit *>(c))
                 e->setText(QStringLiteral("%1").arg(step));
         };
-        w->loading_config = true;
+        w->settings_file->loading_config() = true;
         apply->setText(QStringLiteral("Apply"));
         change();
         QCOMPARE(apply->text(), whileLoading ? QStringLiteral("Apply(*)") : QStringLiteral("Apply"));
-        w->loading_config = false;
+        w->settings_file->loading_config() = false;
         apply->setText(QStringLiteral("Apply"));
         change();
         QCOMPARE(apply->text(), QStringLiteral("Apply(*)"));

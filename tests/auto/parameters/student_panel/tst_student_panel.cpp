@@ -501,7 +501,7 @@ private slots:
     {
         QFETCH(QString, object);
         FreshWindow w;
-        w->loading_config = true; // these marks do not wait for the load to end
+        w->settings_file->loading_config() = true; // these marks do not wait for the load to end
         w.ui()->student_apply_Button->setText(QStringLiteral("Apply"));
         QObject *o = w->findChild<QObject *>(object);
         QVERIFY(o);

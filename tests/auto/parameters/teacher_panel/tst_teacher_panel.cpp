@@ -492,7 +492,7 @@ private slots:
     {
         QFETCH(QString, object);
         FreshWindow w;
-        w->loading_config = true; // these marks do not wait for the load to end
+        w->settings_file->loading_config() = true; // these marks do not wait for the load to end
         w.ui()->teacher_apply_Button->setText(QStringLiteral("Apply"));
         QObject *o = w->findChild<QObject *>(object);
         QVERIFY(o);
@@ -507,7 +507,7 @@ private slots:
     {
         FreshWindow w;
         LogCapture log;
-        w->loading_config = true;
+        w->settings_file->loading_config() = true;
         w.ui()->teacher_apply_Button->setText(QStringLiteral("Apply"));
         w.ui()->teacher_board_effect_list->setCurrentIndex(2);
         QCOMPARE(w.ui()->teacher_apply_Button->text(), QStringLiteral("Apply(*)"));

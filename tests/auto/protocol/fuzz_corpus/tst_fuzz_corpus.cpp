@@ -1,3 +1,4 @@
+// Replays the committed fuzz corpus through the fuzz targets' own checks.
 #include "fuzz/lectern_reply_entry.h"
 #include "fuzz/parameter_block_entry.h"
 #include "fuzz/uot_reader_entry.h"
@@ -10,33 +11,6 @@
 
 namespace {
 void discard(QtMsgType, const QMessageLogContext &, const QString &) {}
-
-QStringList corpusFiles(const QString &target)
-{
-    const QDir dir(testenv::sourceDir() + QStringLiteral("/fuzz/corpus/") + target);
-    QStringList files;
-    for (const QString &name : dir.entryList(QDir::Files, QDir::Name))
-        files << dir.filePath(name);
-    return files;
-}
-
-void addRows(const QString &target)
-{
-    QTest::addColumn<QString>("path");
-    for (const QString &path : corpusFiles(target))
-        QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-const uint8_t *bytesOf(const QByteArray &data)
-{
-    return reinterpret_cast<const uint8_t *>(data.constData());
-}
 } // namespace
 
 class tst_FuzzCorpus : public QObject
@@ -44,48 +18,37 @@ class tst_FuzzCorpus : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        // The readers log every frame of thousands of inputs; failures come from QVERIFY.
-        qInstallMessageHandler(discard);
-        // An empty or missing corpus would make the replay pass on nothing.
-        QVERIFY(corpusFiles(QStringLiteral("uot_reader")).size() >= 10);
-        QVERIFY(corpusFiles(QStringLiteral("parameter_block")).size() >= 10);
-        QVERIFY(corpusFiles(QStringLiteral("lectern_reply")).size() >= 10);
-    }
-
+    // The readers log every frame of thousands of inputs; failures come from the checks.
+    void initTestCase() { qInstallMessageHandler(discard); }
     void cleanupTestCase() { qInstallMessageHandler(nullptr); }
 
-    void uotReader_data() { addRows(QStringLiteral("uot_reader")); }
-
-    void uotReader()
+    void replay_data()
     {
-        QFETCH(QString, path);
-        const QByteArray data = readFile(path);
-        QVERIFY(QFileInfo(path).size() == data.size());
-        const QString failure = check_uot_reader_input(bytesOf(data), static_cast<size_t>(data.size()));
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("path");
+        for (const char *target : {"uot_reader", "parameter_block", "lectern_reply"}) {
+            const QDir dir(testenv::sourceDir() + QStringLiteral("/fuzz/corpus/") + QLatin1String(target));
+            const QStringList names = dir.entryList(QDir::Files, QDir::Name);
+            // An empty or missing corpus would make the replay pass on nothing.
+            QVERIFY2(names.size() >= 10, target);
+            for (const QString &name : names)
+                QTest::addRow("%s/%s", target, qPrintable(name)) << QString::fromLatin1(target) << dir.filePath(name);
+        }
     }
 
-    void parameterBlock_data() { addRows(QStringLiteral("parameter_block")); }
-
-    void parameterBlock()
+    void replay()
     {
+        QFETCH(QString, target);
         QFETCH(QString, path);
-        const QByteArray data = readFile(path);
-        QVERIFY(QFileInfo(path).size() == data.size());
-        const QString failure = check_parameter_block_input(bytesOf(data), static_cast<size_t>(data.size()));
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
-    }
-
-    void lecternReply_data() { addRows(QStringLiteral("lectern_reply")); }
-
-    void lecternReply()
-    {
-        QFETCH(QString, path);
-        const QByteArray data = readFile(path);
-        QVERIFY(QFileInfo(path).size() == data.size());
-        const QString failure = check_lectern_reply_input(bytesOf(data), static_cast<size_t>(data.size()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll();
+        QCOMPARE(data.size(), file.size());
+        const auto *bytes = reinterpret_cast<const uint8_t *>(data.constData());
+        const size_t size = static_cast<size_t>(data.size());
+        const QString failure = target == QLatin1String("uot_reader")        ? check_uot_reader_input(bytes, size)
+                                : target == QLatin1String("parameter_block") ? check_parameter_block_input(bytes, size)
+                                                                              : check_lectern_reply_input(bytes, size);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 };

@@ -1,7 +1,8 @@
-// Rewriting the settings file: the new content replaces the old whole, a write that fails
-// leaves the old file byte for byte, and a reader in the same process sees what was written at
-// once, even when the new file has the old one's size and time stamp.
+// The files the tool writes: config.ini, rewritten whole so that a write that fails leaves the
+// old file byte for byte and a reader in the same process sees the new one at once; and
+// camera.ini, the recording host's mapping, updated in place and its failures reported.
 #include "folder_faults.h"
+#include "settings/camera_ini.h"
 #include "settings/settings_writer.h"
 
 #include <QDir>
@@ -25,6 +26,33 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden);
+}
+
+portforward::Fields mapping()
+{
+    portforward::Fields f;
+    f.mapping = true;
+    f.username = QStringLiteral("admin");
+    f.password = QStringLiteral("pa;ss=w#rd \"x\" 密码");
+    f.host_ip = QStringLiteral("10.1.1.1");
+    f.teacher_ip = QStringLiteral("10.1.1.2");
+    f.student_ip = QStringLiteral("10.1.1.3");
+    f.teacher_rtsp = QStringLiteral("20554");
+    f.teacher_visca = QStringLiteral("21259");
+    f.teacher_udp = QStringLiteral("26791");
+    f.teacher_tcp = QStringLiteral("26793");
+    f.teacher_backup = QStringLiteral("25555");
+    f.student_rtsp = QStringLiteral("10554");
+    f.student_visca = QStringLiteral("11259");
+    f.student_udp = QStringLiteral("16791");
+    f.student_tcp = QStringLiteral("16793");
+    f.student_backup = QStringLiteral("15555");
+    return f;
+}
 } // namespace
 
 class tst_SettingsWriter : public QObject
@@ -37,110 +65,99 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("config.ini"));
         QVERIFY(writeBytes(path, "[OLD]\nkept=no\n[PORT_CONF]\nT_RTSP_Port=20554\nstale=1\n"));
-        const bool ok = rewrite_settings_file(path, [](QSettings &s) {
-            s.beginGroup(QStringLiteral("PORT_CONF"));
-            s.setValue(QStringLiteral("T_RTSP_Port"), QStringLiteral("30554"));
-            s.endGroup();
-        });
-        QVERIFY(ok);
+        auto fill = [](QSettings &s) { s.setValue(QStringLiteral("PORT_CONF/T_RTSP_Port"), 30554); };
+        QVERIFY(rewrite_settings_file(path, fill));
         QSettings read(path, QSettings::IniFormat);
         QCOMPARE(read.allKeys(), QStringList{QStringLiteral("PORT_CONF/T_RTSP_Port")});
         QCOMPARE(read.value(QStringLiteral("PORT_CONF/T_RTSP_Port")).toString(), QStringLiteral("30554"));
-        // Nothing is left beside the file.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("config.ini")});
+        QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("config.ini")});
+        // A missing folder is made.
+        QVERIFY(rewrite_settings_file(dir.filePath(QStringLiteral("a/b/config.ini")), fill));
+        QVERIFY(bytesOf(dir.filePath(QStringLiteral("a/b/config.ini"))).contains("T_RTSP_Port=30554"));
     }
 
-    void createsFolderAndFile()
+    // A save that cannot finish leaves the old config.ini whole and nothing beside it. A full
+    // disk is the case the settings class's own atomic save got wrong: it truncated a small file
+    // to nothing and reported success. camera.ini reports each failure.
+    void failedWrites_data()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("a/b/config.ini"));
-        QVERIFY(rewrite_settings_file(path, [](QSettings &s) { s.setValue(QStringLiteral("G/k"), 1); }));
-        QVERIFY(bytesOf(path).contains("k=1"));
-    }
-
-    // The old file stays byte for byte when the folder cannot be written; the failure is
-    // logged and returned.
-    void failedWriteKeepsOldFile()
-    {
-        QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("appdata"));
-        QVERIFY(QDir().mkpath(folder));
-        const QString path = folder + QStringLiteral("/config.ini");
-        const QByteArray old = "[TEACHER_CONF]\nFeature_IP=192.168.1.100\nTracking_Guide_State=1\n";
-        QVERIFY(writeBytes(path, old));
-        {
-            ReadOnlyFolder readOnly(folder);
-            if (!readOnly.ok())
-                QSKIP(qPrintable(QStringLiteral("cannot make a folder read-only here: %1").arg(readOnly.why())));
-            QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("save_config failed")));
-            const bool ok = rewrite_settings_file(path, [](QSettings &s) {
-                s.setValue(QStringLiteral("TEACHER_CONF/Feature_IP"), QStringLiteral("10.0.0.1"));
-            });
-            QVERIFY(!ok);
-            QCOMPARE(bytesOf(path), old);
-        }
-        QCOMPARE(bytesOf(path), old);
-        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("config.ini")});
-    }
-
-    // A full disk: the new file does not fit. The old one stays whole (a save that removed it
-    // first would lose it here, and so would a small file whose write the settings class
-    // buffers and whose failure it does not report).
-    void fullDiskKeepsOldFile_data()
-    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("keys");
-        QTest::newRow("a settings file's size") << 150;
-        QTest::newRow("larger than the write buffer") << 800;
+        QTest::newRow("read-only folder") << "config.ini" << "read-only" << 1;
+        QTest::newRow("full disk, a settings file's size") << "config.ini" << "full" << 150;
+        QTest::newRow("full disk, larger than the write buffer") << "config.ini" << "full" << 800;
+        QTest::newRow("killed mid-save") << "config.ini" << "killed" << 1;
+        QTest::newRow("camera.ini, missing folder") << "camera.ini" << "missing" << 0;
+        QTest::newRow("camera.ini, read-only folder") << "camera.ini" << "read-only" << 0;
+        QTest::newRow("camera.ini, full disk") << "camera.ini" << "full" << 0;
     }
 
-    void fullDiskKeepsOldFile()
+    void failedWrites()
     {
+        QFETCH(QString, file);
+        QFETCH(QString, fault);
         QFETCH(int, keys);
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("appdata"));
-        QVERIFY(QDir().mkpath(folder));
-        TinyFolder tiny(folder, 8);
-        if (!tiny.ok())
-            QSKIP(qPrintable(QStringLiteral("no small file system here: %1").arg(tiny.why())));
-        const QString path = folder + QStringLiteral("/config.ini");
-        const QByteArray old = "[TEACHER_CONF]\nFeature_IP=192.168.1.100\n";
-        QVERIFY(writeBytes(path, old));
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("save_config failed")));
-        const bool ok = rewrite_settings_file(path, [keys](QSettings &s) {
+        const QString path = folder + QLatin1Char('/') + file;
+        const QByteArray old = "[TEACHER_CONF]\nFeature_IP=192.168.1.100\nTracking_Guide_State=1\n";
+        std::unique_ptr<TinyFolder> tiny;
+        std::unique_ptr<ReadOnlyFolder> readOnly;
+        if (fault != QLatin1String("missing")) {
+            QVERIFY(QDir().mkpath(folder));
+            if (fault == QLatin1String("full"))
+                tiny = std::make_unique<TinyFolder>(folder, 8);
+            if (tiny && !tiny->ok())
+                QSKIP(qPrintable(QStringLiteral("no small file system here: %1").arg(tiny->why())));
+            QVERIFY(writeBytes(path, old));
+        }
+        if (tiny && file == QLatin1String("camera.ini")) {
+            // No room left for the new file.
+            QFile filler(folder + QStringLiteral("/filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            const QByteArray block(1024, 'x');
+            for (int i = 0; i < 64 && filler.write(block) == block.size() && filler.flush(); ++i) {
+            }
+        }
+        if (fault == QLatin1String("read-only")) {
+            readOnly = std::make_unique<ReadOnlyFolder>(folder);
+            if (!readOnly->ok())
+                QSKIP(qPrintable(QStringLiteral("cannot make a folder read-only here: %1").arg(readOnly->why())));
+        }
+        auto fill = [keys](QSettings &s) {
             for (int i = 0; i < keys; ++i)
                 s.setValue(QStringLiteral("G/key%1").arg(i), QStringLiteral("a value of some length"));
-        });
-        QVERIFY(!ok);
-        QCOMPARE(bytesOf(path), old);
-        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("config.ini")});
-    }
-
-    // A process that ends in the middle of a save leaves the old file whole.
-    void interruptedSaveKeepsOldFile()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("config.ini"));
-        const QByteArray old = "[PORT_CONF]\nT_RTSP_Port=20554\n";
-        QVERIFY(writeBytes(path, old));
-        const pid_t child = fork();
-        QVERIFY(child >= 0);
-        if (child == 0) {
-            rewrite_settings_file(path, [](QSettings &s) {
-                s.setValue(QStringLiteral("PORT_CONF/T_RTSP_Port"), QStringLiteral("1"));
-                _exit(3); // the end comes half way through the save
-            });
-            _exit(0);
+        };
+        if (file == QLatin1String("camera.ini")) {
+            QString why;
+            QVERIFY(!camera_ini::write(path, mapping(), &why));
+            QVERIFY(!why.isEmpty());
+        } else if (fault == QLatin1String("killed")) {
+            const pid_t child = fork();
+            QVERIFY(child >= 0);
+            if (child == 0) {
+                rewrite_settings_file(path, [&](QSettings &s) {
+                    fill(s);
+                    _exit(3); // the end comes half way through the save
+                });
+                _exit(0);
+            }
+            int status = 0;
+            QCOMPARE(waitpid(child, &status, 0), child);
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 3);
+        } else {
+            QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("save_config failed")));
+            QVERIFY(!rewrite_settings_file(path, fill));
         }
-        int status = 0;
-        QCOMPARE(waitpid(child, &status, 0), child);
-        QVERIFY(WIFEXITED(status));
-        QCOMPARE(WEXITSTATUS(status), 3);
-        QCOMPARE(bytesOf(path), old);
+        QCOMPARE(bytesOf(path), fault == QLatin1String("missing") ? QByteArray() : old);
+        // A killed process cannot tidy up; what counts there is the old file.
+        if (file == QLatin1String("config.ini") && fault != QLatin1String("killed"))
+            QCOMPARE(filesIn(folder), QStringList{QStringLiteral("config.ini")});
     }
 
-    // The settings class caches files per process and rereads one only when its size or
-    // time stamp changed: a rewrite of the same size within the same clock tick must still
-    // reach the next reader.
+    // The settings class caches files per process and rereads one only when its size or time
+    // stamp changed: a rewrite of the same size within one clock tick must still be seen.
     void sameSizeRewriteIsSeen()
     {
         QTemporaryDir dir;
@@ -148,9 +165,39 @@ private slots:
         for (int round = 0; round < 20; ++round) {
             const QString value = QString::number(round % 10);
             QVERIFY(rewrite_settings_file(path, [&](QSettings &s) { s.setValue(QStringLiteral("G/k"), value); }));
-            QSettings read(path, QSettings::IniFormat);
-            QCOMPARE(read.value(QStringLiteral("G/k")).toString(), value);
+            QCOMPARE(QSettings(path, QSettings::IniFormat).value(QStringLiteral("G/k")).toString(), value);
         }
+    }
+
+    // Group RECORDER in its order, as a reader that never saw the file finds it on the disk; an
+    // empty mapped field goes as the camera's own port; keys of the host's tool stay.
+    void cameraIni()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("camera.ini"));
+        QVERIFY(writeBytes(path, "[RECORDER]\nUser=old\nTimeout=30\n\n[TOOL]\nLog=1\n"));
+        portforward::Fields f = mapping();
+        f.teacher_visca.clear();
+        f.student_rtsp.clear();
+        QString why;
+        QVERIFY2(camera_ini::write(path, f, &why), qPrintable(why));
+        QVERIFY(QFile::copy(path, dir.filePath(QStringLiteral("copy.ini"))));
+        QSettings disk(dir.filePath(QStringLiteral("copy.ini")), QSettings::IniFormat);
+        QStringList written;
+        for (const auto &entry : camera_ini::recorder_entries(f)) {
+            written << entry.first;
+            QCOMPARE(disk.value(QStringLiteral("RECORDER/") + entry.first).toString(), entry.second);
+        }
+        QCOMPARE(written, (QStringList{"User", "Password", "Host", "StudentIP", "StudentRtsp", "StudentVisca",
+                                       "StudentUdp", "StudentTcp", "StudentBackup", "TeacherIP", "TeacherRtsp",
+                                       "TeacherVisca", "TeacherUdp", "TeacherTcp", "TeacherBackup"}));
+        QCOMPARE(disk.value(QStringLiteral("RECORDER/Password")).toString(), f.password);
+        QCOMPARE(disk.value(QStringLiteral("RECORDER/TeacherVisca")).toString(), QStringLiteral("1259"));
+        QCOMPARE(disk.value(QStringLiteral("RECORDER/StudentRtsp")).toString(), QStringLiteral("554"));
+        QCOMPARE(disk.value(QStringLiteral("RECORDER/TeacherUdp")).toString(), QStringLiteral("26791"));
+        QCOMPARE(disk.value(QStringLiteral("RECORDER/Timeout")).toString(), QStringLiteral("30"));
+        QCOMPARE(disk.value(QStringLiteral("TOOL/Log")).toString(), QStringLiteral("1"));
+        QCOMPARE(disk.allKeys().size(), 17);
     }
 };
 

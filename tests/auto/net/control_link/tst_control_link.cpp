@@ -1,0 +1,378 @@
+// The control link without a window: the bytes of each command on the wire by TCP and by UDP,
+// the link its rules choose, a link that fails, the keep-alives, the side's link changing hands
+// between the two cameras of a side, and the replies with where they came from. The cameras are
+// simulated on loopback in the test's own network namespace.
+#include "core/time_scale.h"
+#include "model/camera_slots.h"
+#include "net/control_link.h"
+#include "sim_camera.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QUdpSocket>
+#include <QtTest>
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using camera_slot::Side;
+using camera_slot::Slot;
+
+namespace {
+constexpr int kReplyMs = 3000; // loopback answers within milliseconds; this only bounds a failure
+
+QByteArray hexBytes(const char *text) { return QByteArray::fromHex(QByteArray(text)); }
+
+// A camera's TCP port that keeps every byte it receives, exactly as it arrived.
+struct RawCamera {
+    QTcpServer server;
+    QTcpSocket *link = nullptr;
+    QByteArray received;
+    bool listen(const QString &address)
+    {
+        QObject::connect(&server, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket *s = server.nextPendingConnection()) {
+                link = s;
+                QObject::connect(s, &QTcpSocket::readyRead, [this, s] { received += s->readAll(); });
+            }
+        });
+        return server.listen(QHostAddress(address), 6793);
+    }
+    QByteArray take(int n)
+    {
+        if (!QTest::qWaitFor([&] { return received.size() >= n; }, kReplyMs))
+            return QByteArray();
+        const QByteArray bytes = received.left(n);
+        received.remove(0, n);
+        return bytes;
+    }
+};
+
+struct Link {
+    CameraSlots cams;
+    ControlLink link{&cams};
+    link_choice::Link chosen = link_choice::Link::Udp;
+    control_frame::MappedPorts mapped;
+    Link()
+    {
+        ControlLink::Rules rules;
+        rules.choose = [this](const QString &, const QHostAddress *) {
+            link_choice::Choice c;
+            c.link = chosen;
+            return c;
+        };
+        rules.mapped_ports = [this] { return mapped; };
+        rules.text_port = [](Side side) { return side == Side::Student ? 27791 : 6791; };
+        link.set_rules(rules);
+    }
+    // The slot connected to the address, with the side's link opened to it when tcp.
+    QHostAddress *attach(Slot slot, const QString &address, bool tcp)
+    {
+        CameraSlotRecord &r = cams[slot];
+        r.udp_flag = true;
+        QHostAddress *destination = cams.set_destination(slot, address);
+        if (tcp)
+            link.open_side_tcp_link(slot, address, 6793);
+        return destination;
+    }
+};
+} // namespace
+
+class tst_ControlLink : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        timescale::setFactor(0.1);
+        qRegisterMetaType<ViscaReplyOrigin>();
+    }
+
+    void tcpFrameBytes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("hex");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<bool>("mapped");
+        QTest::addColumn<QByteArray>("wire");
+        const QByteArray block = "teacher_parameter\nget_tracking_config_file";
+        QTest::newRow("VISCA Home") << "81 01 06 04 FF" << true << 1259 << false
+                                    << hexBytes("EB04000005000000 81010604FF");
+        QTest::newRow("blanks and lower case") << " 81  01 06 04 ff " << true << 1259 << false
+                                               << hexBytes("EB04000005000000 81010604FF");
+        QTest::newRow("text block") << QString::fromLatin1(block) << false << 6791 << false
+                                    << QByteArray(hexBytes("871A00002A000000") + block);
+        QTest::newRow("keep-alive: empty text") << "" << false << 6791 << false << hexBytes("871A000000000000");
+        QTest::newRow("mapped teacher VISCA port names 1259") << "81 01 06 04 FF" << true << 21259 << true
+                                                              << hexBytes("EB04000005000000 81010604FF");
+        QTest::newRow("mapped student VISCA port names 1259") << "81 01 06 04 FF" << true << 22259 << true
+                                                              << hexBytes("EB04000005000000 81010604FF");
+        QTest::newRow("mapped text port names 6791") << QString::fromLatin1(block) << false << 26791 << true
+                                                     << QByteArray(hexBytes("871A00002A000000") + block);
+        QTest::newRow("mapping off keeps the port") << "81 01 06 04 FF" << true << 21259 << false
+                                                    << hexBytes("0B53000005000000 81010604FF");
+    }
+    void tcpFrameBytes()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, hex);
+        QFETCH(int, port);
+        QFETCH(bool, mapped);
+        QFETCH(QByteArray, wire);
+        RawCamera camera;
+        QVERIFY(camera.listen(QStringLiteral("127.0.0.10")));
+        Link l;
+        QHostAddress *destination = l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.10"), true);
+        QVERIFY(l.cams[Slot::TeacherPano].tcp_flag);
+        l.chosen = link_choice::Link::TeacherTcp;
+        l.mapped = {mapped, 21259, 22259, 26791, 27791};
+
+        l.link.sendMsg_Net(destination, port, text, hex);
+        QCOMPARE(camera.take(wire.size()).toHex(' '), wire.toHex(' '));
+        QVERIFY(l.link.tcp_socket_flag());
+        QCOMPARE(l.link.current_state(), 1);
+        QTest::qWait(20);
+        QVERIFY2(camera.received.isEmpty(), camera.received.toHex(' ').constData());
+    }
+
+    void udpDatagrams_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("hex");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QByteArray>("payload");
+        const QByteArray block = "student_parameter\nset_tracking_config_file\npano_sensitivity=3";
+        QTest::newRow("text block") << QString::fromLatin1(block) << false << 6791 << block;
+        QTest::newRow("VISCA") << "81 01 06 04 FF" << true << 1259 << hexBytes("81010604FF");
+    }
+    void udpDatagrams()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, hex);
+        QFETCH(int, port);
+        QFETCH(QByteArray, payload);
+        SimCamera camera(QStringLiteral("127.0.0.12"));
+        QVERIFY2(camera.start(), qPrintable(camera.lastError()));
+        Link l;
+        l.link.sendMsg_Net(l.attach(Slot::StudentFeature, QStringLiteral("127.0.0.12"), false), port, text, hex);
+        const auto m = camera.waitForMessage([](const SimMessage &m) { return m.event == SimEvent::Data; }, kReplyMs);
+        QVERIFY(m);
+        QCOMPARE(m->transport, SimTransport::Udp);
+        QCOMPARE(int(m->localPort), port);
+        QCOMPARE(m->payload, payload);
+        QCOMPARE(l.link.current_state(), 0);
+        // A text command by UDP has its answer come to the reply socket, which must listen.
+        QCOMPARE(l.link.reply_socket()->state() == QAbstractSocket::BoundState, !hex);
+    }
+
+    // A bad token sends nothing at all and is reported for the box.
+    void badHexText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("placeholders left in") << "81 01 06 01 HK VN 03 01 FF";
+        QTest::newRow("three digits") << "81 123 FF";
+        QTest::newRow("prefix 0x") << "0x81 01 FF";
+    }
+    void badHexText()
+    {
+        QFETCH(QString, text);
+        SimCamera camera(QStringLiteral("127.0.0.13"));
+        QVERIFY(camera.start());
+        Link l;
+        QSignalSpy errors(&l.link, &ControlLink::commandFormatError);
+        l.link.sendMsg_Net(l.attach(Slot::TeacherFeature, QStringLiteral("127.0.0.13"), false), 1259, text, true);
+        QCOMPARE(errors.size(), 1);
+        QTest::qWait(50);
+        QCOMPARE(camera.receivedCount(), 0);
+    }
+
+    // A link that fails carries nothing more: the side's commands go by UDP until it connects again.
+    void failedLinkFallsBackToUdp_data()
+    {
+        QTest::addColumn<bool>("cameraGone");
+        QTest::newRow("camera closes the link") << false;
+        QTest::newRow("camera vanishes") << true;
+    }
+    void failedLinkFallsBackToUdp()
+    {
+        QFETCH(bool, cameraGone);
+        SimCamera camera(QStringLiteral("127.0.0.14"));
+        QVERIFY(camera.start());
+        Link l;
+        QHostAddress *destination = l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.14"), true);
+        l.chosen = link_choice::Link::TeacherTcp;
+        if (cameraGone) {
+            camera.stop();
+            QVERIFY(camera.start());
+        } else {
+            camera.dropTcpLinks();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(l.link.link_failed(1), kReplyMs);
+        const int from = camera.receivedCount();
+        l.link.sendMsg_Net(destination, 1259, QStringLiteral("81 01 06 04 FF"), true);
+        const auto m = camera.waitForMessage([](const SimMessage &m) { return m.event == SimEvent::Data; }, kReplyMs, from);
+        QVERIFY(m);
+        QCOMPARE(m->transport, SimTransport::Udp);
+        QVERIFY(!l.link.link_failed(2));
+        // Connecting again takes the link back into use.
+        l.link.open_side_tcp_link(Slot::TeacherPano, QStringLiteral("127.0.0.14"), 6793);
+        QVERIFY(!l.link.link_failed(1));
+    }
+
+    // The keep-alive re-arms for the full time; without its link the camera is not kept alive.
+    void keepAlive_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QByteArray>("header");
+        QTest::newRow("teacher feature") << int(Slot::TeacherFeature) << hexBytes("871A000000000000");
+        QTest::newRow("teacher pano") << int(Slot::TeacherPano) << hexBytes("871A000000000000");
+        QTest::newRow("student feature") << int(Slot::StudentFeature) << hexBytes("8F6C000000000000");
+        QTest::newRow("student pano") << int(Slot::StudentPano) << hexBytes("8F6C000000000000");
+    }
+    void keepAlive()
+    {
+        QFETCH(int, slot);
+        QFETCH(QByteArray, header);
+        RawCamera camera;
+        QVERIFY(camera.listen(QStringLiteral("127.0.0.15")));
+        Link l;
+        l.attach(Slot(slot), QStringLiteral("127.0.0.15"), true);
+        l.chosen = camera_slot::side(Slot(slot)) == Side::Teacher ? link_choice::Link::TeacherTcp
+                                                                  : link_choice::Link::StudentTcp;
+        QTimer *timer = l.cams[Slot(slot)].keepalive_timer;
+        QVERIFY(timer->isActive());
+        timer->start(5);
+        QCOMPARE(camera.take(8).toHex(' '), header.toHex(' '));
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), timescale::scaled(900000));
+
+        l.link.close_slot_link(Slot(slot));
+        QVERIFY(!timer->isActive());
+        l.link.teacher_pano_tcp_keepalive();
+        l.link.student_tcp_keepalive();
+        QTest::qWait(20);
+        QVERIFY(camera.received.isEmpty());
+    }
+
+    // The side has one link: pointing it at the pano takes it from the feature camera (unless both
+    // slots name one camera), and a slot keeps its flag only while the link goes to its camera.
+    void sideLinkChangesHands()
+    {
+        RawCamera feature, pano;
+        QVERIFY(feature.listen(QStringLiteral("127.0.0.16")));
+        QVERIFY(pano.listen(QStringLiteral("127.0.0.17")));
+        Link l;
+        l.attach(Slot::TeacherFeature, QStringLiteral("127.0.0.16"), true);
+        QVERIFY(l.cams[Slot::TeacherFeature].tcp_flag);
+        l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.17"), false);
+        l.link.connect_teacher_pano_tcp(QStringLiteral("127.0.0.17"), 6793);
+        QVERIFY(l.cams[Slot::TeacherPano].tcp_flag);
+        QVERIFY(!l.cams[Slot::TeacherFeature].tcp_flag);
+        QVERIFY(!l.cams[Slot::TeacherFeature].keepalive_timer->isActive());
+
+        // The student feature's link goes to the student pano's camera: the pano's flag goes.
+        l.attach(Slot::StudentPano, QStringLiteral("127.0.0.16"), true);
+        l.attach(Slot::StudentFeature, QStringLiteral("127.0.0.17"), true);
+        QVERIFY(l.cams[Slot::StudentFeature].tcp_flag);
+        QVERIFY(!l.cams[Slot::StudentPano].tcp_flag);
+        // Letting go of the slot that holds it closes the link.
+        l.link.close_slot_link(Slot::StudentFeature);
+        QCOMPARE(l.link.side_socket(2)->state(), QAbstractSocket::UnconnectedState);
+    }
+
+    // A camera whose TCP port never answers (a listener whose accept queue is full drops the
+    // connect): the probe gives up on time and the window's events run meanwhile.
+    void silentPortKeepsEventsRunning()
+    {
+        sockaddr_in sa{};
+        sa.sin_family = AF_INET;
+        sa.sin_port = htons(6793);
+        ::inet_pton(AF_INET, "127.0.0.18", &sa.sin_addr);
+        QVector<int> fds{::socket(AF_INET, SOCK_STREAM, 0)};
+        QVERIFY(::bind(fds[0], reinterpret_cast<sockaddr *>(&sa), sizeof sa) == 0 && ::listen(fds[0], 0) == 0);
+        for (int i = 0; i < 3; ++i) {
+            fds << ::socket(AF_INET, SOCK_STREAM, 0);
+            ::fcntl(fds.last(), F_SETFL, O_NONBLOCK);
+            ::connect(fds.last(), reinterpret_cast<sockaddr *>(&sa), sizeof sa);
+        }
+        QTest::qWait(50);
+        Link l;
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        ticker.start(5);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!l.link.probe_tcp_connect(QStringLiteral("127.0.0.18"), 6793));
+        QVERIFY(clock.elapsed() < 2000);
+        QVERIFY(ticks > 3);
+        for (int fd : fds)
+            ::close(fd);
+    }
+
+    // Replies with their origin: datagrams on the reply socket and the VISCA socket, and UOT
+    // frames of the teacher link, one reader per link.
+    void replies()
+    {
+        SimCamera camera(QStringLiteral("127.0.0.19"));
+        QVERIFY(camera.start());
+        Link l;
+        QSignalSpy texts(&l.link, &ControlLink::textReply);
+        QSignalSpy viscas(&l.link, &ControlLink::viscaReply);
+        QHostAddress *destination = l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.19"), false);
+        l.link.sendMsg_Net(destination, 6791, QStringLiteral("teacher_parameter\nget_tracking_status"), false);
+        QTRY_COMPARE_WITH_TIMEOUT(texts.size(), 1, kReplyMs);
+        QVERIFY(texts.first().at(1).toBool());
+        QCOMPARE(texts.first().at(0).toByteArray(), QByteArray("teacher_parameter\nteacher_tracking_status=stop"));
+        l.link.sendMsg_Net(destination, 1259, QStringLiteral("81 09 04 38 FF"), true);
+        QTRY_COMPARE_WITH_TIMEOUT(viscas.size(), 1, kReplyMs);
+        const auto udpOrigin = viscas.first().at(1).value<ViscaReplyOrigin>();
+        QVERIFY(udpOrigin.sender.isEqual(QHostAddress(QStringLiteral("127.0.0.19")), QHostAddress::ConvertV4MappedToIPv4));
+        QCOMPARE(udpOrigin.tcp_link, 0);
+
+        l.link.open_side_tcp_link(Slot::TeacherPano, QStringLiteral("127.0.0.19"), 6793);
+        texts.clear();
+        viscas.clear();
+        // A text frame cut in two and a VISCA frame in one write.
+        const QByteArray text = "teacher_parameter\nteacher_crop_status=start";
+        camera.pushToLinks(QByteArray("UOT\0", 4) + hexBytes("871A0000") + QByteArray(1, char(text.size())));
+        camera.pushToLinks(QByteArray(3, '\0') + text + QByteArray("UOT\0", 4) + hexBytes("EB04000004000000 905002FF"));
+        QTRY_COMPARE_WITH_TIMEOUT(viscas.size(), 1, kReplyMs);
+        QCOMPARE(texts.size(), 1);
+        QCOMPARE(texts.first().at(0).toByteArray(), text);
+        QVERIFY(!texts.first().at(1).toBool());
+        QCOMPARE(viscas.first().at(1).value<ViscaReplyOrigin>().tcp_link, 1);
+        QCOMPARE(l.link.buffered(1), 0);
+    }
+
+    // The wizard's kind of link takes text answers only and binds no reply socket.
+    void textRepliesOnly()
+    {
+        SimCamera camera(QStringLiteral("127.0.0.20"));
+        QVERIFY(camera.start());
+        CameraSlots cams;
+        ControlLink::Options options;
+        options.bind_reply_socket = false;
+        options.text_replies_only = true;
+        ControlLink link(&cams, options);
+        QSignalSpy texts(&link, &ControlLink::textReply);
+        QSignalSpy viscas(&link, &ControlLink::viscaReply);
+        QVERIFY(!link.reply_socket());
+        cams[Slot::TeacherPano].udp_flag = true;
+        link.open_side_tcp_link(Slot::TeacherPano, QStringLiteral("127.0.0.20"), 6793);
+        camera.pushFrameToLinks(1259, hexBytes("905002FF"));
+        camera.pushFrameToLinks(6791, "teacher_parameter\nteacher_tracking_status=start");
+        QTRY_COMPARE_WITH_TIMEOUT(texts.size(), 1, kReplyMs);
+        QCOMPARE(viscas.size(), 0);
+    }
+};
+
+QTEST_MAIN(tst_ControlLink)
+#include "tst_control_link.moc"
