@@ -478,7 +478,7 @@ void CameraConnections::disconnect_camera_slot(Slot slot)
     if (slot == Slot::BoardPano) {
         ui.director_board_IP_Edit->clear();
         ui.board_show_region_checkBox->setChecked(false);
-        for (QWidget *box : std::initializer_list<QWidget *> {
+        for (QWidget *box : std::initializer_list<QWidget *>{
                  ui.board_shield_one_checkBox, ui.board_shield_two_checkBox, ui.board_shield_three_checkBox,
                  ui.board_shield_four_checkBox, ui.board_shield_five_checkBox, ui.board_shield_six_checkBox,
                  ui.board_shield_seven_checkBox, ui.board_shield_eight_checkBox})
@@ -508,7 +508,7 @@ void CameraConnections::disconnect_camera_slot(Slot slot)
         m_host.feature_camera_released(Side::Teacher);
         teacher_feature_queue_enabled = false;
         m_host.close_enlarged_dialog(Side::Teacher);
-        for (QWidget *w : std::initializer_list<QWidget *> {
+        for (QWidget *w : std::initializer_list<QWidget *>{
                  ui.teacher_zoom_lineEdit, ui.label_persontrack, ui.teacher_feature_persontrack_comboBox,
                  ui.teacher_board_hand_enable_checkBox, ui.teacher_auto_calibration_pushButton,
                  ui.teacher_feature_image_max_toolButton})
@@ -530,7 +530,7 @@ void CameraConnections::disconnect_camera_slot(Slot slot)
         m_host.teacher_show_region_clicked(false);
         ui.graphicsView->removeEventFilter(m_window);
         ui.graphicsView->viewport()->removeEventFilter(m_window);
-        for (QWidget *box : std::initializer_list<QWidget *> {
+        for (QWidget *box : std::initializer_list<QWidget *>{
                  ui.teacher_shield_one_checkBox, ui.teacher_shield_two_checkBox, ui.teacher_shield_three_checkBox,
                  ui.teacher_shield_four_checkBox, ui.teacher_board_one_checkBox, ui.teacher_board_two_checkBox,
                  ui.teacher_board_three_checkBox})
@@ -542,8 +542,8 @@ void CameraConnections::disconnect_camera_slot(Slot slot)
         m_host.feature_camera_released(Side::Student);
         m_host.close_enlarged_dialog(Side::Student);
         for (QWidget *w :
-             std::initializer_list<QWidget *> {ui.student_zoom_lineEdit, ui.student_feature_image_max_toolButton,
-                                               ui.student_auto_calibration_pushButton})
+             std::initializer_list<QWidget *>{ui.student_zoom_lineEdit, ui.student_feature_image_max_toolButton,
+                                              ui.student_auto_calibration_pushButton})
             w->hide();
         ui.tabWidget_2->setTabEnabled(1, false);
         break;
@@ -560,8 +560,8 @@ void CameraConnections::disconnect_camera_slot(Slot slot)
         ui.student_pano_region_widget->removeEventFilter(m_window);
         ui.student_feature_region_widget->removeEventFilter(m_window);
         for (QWidget *box :
-             std::initializer_list<QWidget *> {ui.student_shield_one_checkBox, ui.student_shield_two_checkBox,
-                                               ui.student_shield_three_checkBox, ui.student_shield_four_checkBox})
+             std::initializer_list<QWidget *>{ui.student_shield_one_checkBox, ui.student_shield_two_checkBox,
+                                              ui.student_shield_three_checkBox, ui.student_shield_four_checkBox})
             box->setEnabled(false);
         m_host.set_widget_status(1, true);
         m_host.set_student_calibration_widgets_visible(false);

@@ -79,8 +79,8 @@ QList<Slot> ViscaReplies::visca_reply_slots(const ViscaReplyOrigin &origin) cons
         // The link of a side goes to the camera whose TCP flag is set (both, when the two slots
         // are one camera).
         const bool teacher = origin.tcp_link == 1;
-        for (Slot slot : teacher ? QList<Slot> {Slot::TeacherFeature, Slot::TeacherPano}
-                                 : QList<Slot> {Slot::StudentFeature, Slot::StudentPano}) {
+        for (Slot slot : teacher ? QList<Slot>{Slot::TeacherFeature, Slot::TeacherPano}
+                                 : QList<Slot>{Slot::StudentFeature, Slot::StudentPano}) {
             if (m_slots[slot].tcp_flag && m_slots[slot].destination)
                 found << slot;
         }

@@ -132,4 +132,3 @@ QWidget *MainWindow::enlarged_dialog(Side side)
 {
     return side == Side::Teacher ? teacher_image_expand : student_image_expand;
 }
-

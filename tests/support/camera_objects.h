@@ -28,25 +28,25 @@ struct CameraObjects : CameraConnections::Host, ViscaReplies::Host {
     Ui::MainWindow *ui = formHost.ui;
     CameraSlots records;
     CameraPorts ports;
-    ControlLink link {&records};
+    ControlLink link{&records};
     QObject context;
     QStringList calls;
     int pictures[camera_slot::kSlotCount + 1] = {}; // the six slots, then the free preview
     bool tabsEnabled = true;
     bool statusReceived[2] = {false, false}; // teacher, student
     int layoutChosen = -1;
-    CameraConnections conn {CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, formHost.ui),
-                            records,
-                            ports,
-                            link,
-                            *this,
-                            &formHost.window};
-    ViscaReplies replies {CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, formHost.ui),
-                          records,
-                          ports,
-                          link,
-                          *this,
-                          &formHost.window};
+    CameraConnections conn{CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, formHost.ui),
+                           records,
+                           ports,
+                           link,
+                           *this,
+                           &formHost.window};
+    ViscaReplies replies{CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, formHost.ui),
+                         records,
+                         ports,
+                         link,
+                         *this,
+                         &formHost.window};
 
     CameraObjects()
     {

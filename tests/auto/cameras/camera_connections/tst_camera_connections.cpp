@@ -112,7 +112,7 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("url");
         QTest::addColumn<QStringList>("commands");
-        const QStringList featureJ57 {"81 09 11 49 FF", "81 09 04 47 FF", "81 0C 0C 02 FF"};
+        const QStringList featureJ57{"81 09 11 49 FF", "81 09 04 47 FF", "81 0C 0C 02 FF"};
         QTest::newRow("teacher feature, J57") << Slot::TeacherFeature << " 127.0.0. 2"
                                               << "rtsp://127.0.0.2:554/1" << featureJ57;
         QTest::newRow("a path: the picture from the whole field") << Slot::TeacherFeature << "127.0.0.2/1"
@@ -120,21 +120,21 @@ private slots:
         QTest::newRow("teacher pano, J57")
             << Slot::TeacherPano << "127.0.0.3"
             << "rtsp://127.0.0.3:554/2"
-            << QStringList {"81 09 11 49 FF", "81 09 04 38 FF", "81 0C 0C 05 FF",
-                            "teacher_parameter\ncommand=get_crop_status", "teacher_parameter\nget_tracking_status"};
+            << QStringList{"81 09 11 49 FF", "81 09 04 38 FF", "81 0C 0C 05 FF",
+                           "teacher_parameter\ncommand=get_crop_status", "teacher_parameter\nget_tracking_status"};
         QTest::newRow("student feature, R6: no role")
             << Slot::StudentFeature << "127.0.0.4"
-            << "rtsp://127.0.0.4:554/1" << QStringList {"81 09 11 49 FF", "81 09 04 47 FF"};
+            << "rtsp://127.0.0.4:554/1" << QStringList{"81 09 11 49 FF", "81 09 04 47 FF"};
         QTest::newRow("student pano, M19: the crop's focus, no role")
             << Slot::StudentPano << "127.0.0.5"
             << "rtsp://127.0.0.5:554/2"
-            << QStringList {"81 09 11 49 FF", "8A 09 04 38 FF", "student_parameter\ncommand=get_crop_status",
-                            "student_parameter\nget_tracking_status"};
+            << QStringList{"81 09 11 49 FF", "8A 09 04 38 FF", "student_parameter\ncommand=get_crop_status",
+                           "student_parameter\nget_tracking_status"};
         QTest::newRow("board feature, J57")
             << Slot::BoardFeature << "127.0.0.6"
-            << "rtsp://127.0.0.6:554/1" << QStringList {"81 09 11 49 FF", "81 0C 0C 01 FF"};
+            << "rtsp://127.0.0.6:554/1" << QStringList{"81 09 11 49 FF", "81 0C 0C 01 FF"};
         QTest::newRow("board pano: no inquiry") << Slot::BoardPano << "127.0.0.7"
-                                                << "rtsp://127.0.0.7:554/1" << QStringList {};
+                                                << "rtsp://127.0.0.7:554/1" << QStringList{};
     }
     void connectAndDisconnect()
     {
@@ -147,7 +147,7 @@ private slots:
         Fixture f;
         f.press(slot, field);
         QCOMPARE(f.boxes.texts(), QStringList());
-        QCOMPARE(pinged, QStringList {addressOf(slot)}); // pinged and controlled at the address alone
+        QCOMPARE(pinged, QStringList{addressOf(slot)}); // pinged and controlled at the address alone
         QCOMPARE(f.edit(slot)->text(), QString(field).remove(QLatin1Char(' ')));
         const CameraSlotRecord &r = f.records[slot];
         QVERIFY(r.udp_flag && r.connected);
@@ -222,7 +222,7 @@ private slots:
         Fixture f;
         f.ui->board_apply_Button->setText(QStringLiteral("Apply"));
         f.press(slot, address);
-        QCOMPARE(f.boxes.texts(), QStringList {message});
+        QCOMPARE(f.boxes.texts(), QStringList{message});
         QCOMPARE(f.boxes.shown.first().title, QStringLiteral("Warning"));
         QCOMPARE(f.boxes.shown.first().parent, &f.formHost.window);
         f.verifyLetGo(slot);
@@ -262,7 +262,7 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(!f.boxes.texts().isEmpty(), kWaitMs);
         QTest::qWait(100);
-        QCOMPARE(f.boxes.texts(), QStringList {warning});
+        QCOMPARE(f.boxes.texts(), QStringList{warning});
         QVERIFY(f.tabsEnabled); // the time-out gives the tabs back
         QVERIFY(f.calls.contains(silent == Slot::StudentPano ? "student check 1" : "teacher check 1"));
     }
@@ -340,7 +340,7 @@ private slots:
                     [&order, slot] { order << camera_slot::name(slot); });
         f.conn.stop_connect_timer()->start();
         QTRY_VERIFY_WITH_TIMEOUT(order.size() == 4, kWaitMs);
-        QCOMPARE(order, (QStringList {"teacher_feature", "teacher_pano", "student_feature", "student_pano"}));
+        QCOMPARE(order, (QStringList{"teacher_feature", "teacher_pano", "student_feature", "student_pano"}));
         QTRY_VERIFY(!f.conn.stop_connect_timer()->isActive());
         QVERIFY(f.records[Slot::BoardFeature].udp_flag);
     }

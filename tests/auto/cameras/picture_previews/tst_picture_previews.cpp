@@ -60,8 +60,8 @@ struct Fixture : PicturePreviews::Host {
     bool detectorArmed = false;
     int detectorPictures = 0;
     bool previewConnected = false;
-    PicturePreviews previews {CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, formHost.ui), records,
-                              *this, &formHost.window};
+    PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, formHost.ui), records,
+                             *this, &formHost.window};
 
     void send_stream(Stream stream, QImage &image) override
     {
@@ -184,7 +184,7 @@ private slots:
             teacher ? f.ui->student_feature_image_max_toolButton : f.ui->teacher_feature_image_max_toolButton;
         QDialog &dialog = f.dialogs[!teacher];
         mine->click();
-        QCOMPARE(f.boxes.texts(), QStringList {"Please connect the camera"}); // the pair is not connected
+        QCOMPARE(f.boxes.texts(), QStringList{"Please connect the camera"}); // the pair is not connected
         f.records[Slot(feature)].udp_flag = f.records[Slot(pano)].udp_flag = true;
         f.feed(feature, picture(1));
         QCOMPARE(f.streamed(), 0);

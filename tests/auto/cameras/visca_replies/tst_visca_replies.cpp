@@ -31,8 +31,8 @@ struct Fixture : CameraObjects {
     {
         ui->choose_camera_comboBox->setCurrentIndex(layout);
         // Hidden until a model offers them, as the window's set-up leaves them.
-        for (QWidget *w : std::initializer_list<QWidget *> {ui->teacher_zoom_lineEdit, ui->student_zoom_lineEdit,
-                                                            ui->lectern_mode_radioButton, ui->label_persontrack})
+        for (QWidget *w : std::initializer_list<QWidget *>{ui->teacher_zoom_lineEdit, ui->student_zoom_lineEdit,
+                                                           ui->lectern_mode_radioButton, ui->label_persontrack})
             w->hide();
     }
     QStringList models() const
@@ -63,7 +63,7 @@ class tst_ViscaReplies : public QObject
 {
     Q_OBJECT
 
-    SimCamera teacherFeature {QStringLiteral("127.0.0.2"), QStringLiteral("J22")};
+    SimCamera teacherFeature{QStringLiteral("127.0.0.2"), QStringLiteral("J22")};
 
 private slots:
     void initTestCase() { QVERIFY(teacherFeature.start()); }
@@ -78,16 +78,16 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::addColumn<QStringList>("models");
         QTest::addColumn<bool>("lectern");
-        QTest::newRow("teacher pano, teacher tab") << "1" << 0 << QStringList {"", "M19", "", "", ""} << false;
-        QTest::newRow("teacher feature, student tab") << "0" << 1 << QStringList {"M19", "", "", "", ""} << true;
-        QTest::newRow("student pano, board tab") << "3" << 2 << QStringList {"", "", "", "M19", ""} << false;
-        QTest::newRow("board feature, teacher tab") << "4" << 0 << QStringList {"", "", "", "", "M19"} << false;
-        QTest::newRow("the teacher pano's link") << "link" << 1 << QStringList {"", "M19", "", "", ""} << false;
-        QTest::newRow("mapped student port") << "mapped" << 0 << QStringList {"", "", "M19", "", ""} << false;
-        QTest::newRow("no origin, teacher tab") << "none" << 0 << QStringList {"M19", "M19", "", "", ""} << true;
-        QTest::newRow("no origin, student tab") << "none" << 1 << QStringList {"", "", "M19", "M19", ""} << true;
-        QTest::newRow("no origin, board tab") << "none" << 2 << QStringList {"", "", "", "", "M19"} << true;
-        QTest::newRow("no origin, director tab") << "none" << 3 << QStringList {"", "", "", "", "M19"} << true;
+        QTest::newRow("teacher pano, teacher tab") << "1" << 0 << QStringList{"", "M19", "", "", ""} << false;
+        QTest::newRow("teacher feature, student tab") << "0" << 1 << QStringList{"M19", "", "", "", ""} << true;
+        QTest::newRow("student pano, board tab") << "3" << 2 << QStringList{"", "", "", "M19", ""} << false;
+        QTest::newRow("board feature, teacher tab") << "4" << 0 << QStringList{"", "", "", "", "M19"} << false;
+        QTest::newRow("the teacher pano's link") << "link" << 1 << QStringList{"", "M19", "", "", ""} << false;
+        QTest::newRow("mapped student port") << "mapped" << 0 << QStringList{"", "", "M19", "", ""} << false;
+        QTest::newRow("no origin, teacher tab") << "none" << 0 << QStringList{"M19", "M19", "", "", ""} << true;
+        QTest::newRow("no origin, student tab") << "none" << 1 << QStringList{"", "", "M19", "M19", ""} << true;
+        QTest::newRow("no origin, board tab") << "none" << 2 << QStringList{"", "", "", "", "M19"} << true;
+        QTest::newRow("no origin, director tab") << "none" << 3 << QStringList{"", "", "", "", "M19"} << true;
     }
     void modelGoesToItsCamera()
     {
@@ -125,7 +125,7 @@ private slots:
         QTest::addColumn<int>("layoutChosen"); // -1: the layout stays
         QTest::addColumn<QString>("flags");
         QTest::addColumn<QStringList>("calls");
-        const QStringList teacher {"teacher presets"}, student {"calibration 0", "student presets"};
+        const QStringList teacher{"teacher presets"}, student{"calibration 0", "student presets"};
         QTest::newRow("J57 teacher feature, layout 0")
             << QByteArray("4a57") << Slot::TeacherFeature << 0 << 2 << "teacher_j57" << teacher;
         QTest::newRow("J57 student feature, layout 1")
@@ -139,10 +139,10 @@ private slots:
         QTest::newRow("M19 teacher feature, layout 0")
             << QByteArray("4d19") << Slot::TeacherFeature << 0 << 1 << "" << teacher;
         QTest::newRow("J22 teacher feature")
-            << QByteArray("4a22") << Slot::TeacherFeature << 0 << -1 << "teacher_j22" << QStringList {};
+            << QByteArray("4a22") << Slot::TeacherFeature << 0 << -1 << "teacher_j22" << QStringList{};
         QTest::newRow("M5 board feature, layout 2")
-            << QByteArray("4d05") << Slot::BoardFeature << 2 << -1 << "" << QStringList {};
-        QTest::newRow("unknown model") << QByteArray("4b01") << Slot::TeacherFeature << 0 << -1 << "" << QStringList {};
+            << QByteArray("4d05") << Slot::BoardFeature << 2 << -1 << "" << QStringList{};
+        QTest::newRow("unknown model") << QByteArray("4b01") << Slot::TeacherFeature << 0 << -1 << "" << QStringList{};
     }
     void modelSwitches()
     {
@@ -179,26 +179,26 @@ private slots:
         const QByteArray end = reply(field(16384));
         auto digital = [](int d) { return reply(field(16384) + field(d)); };
         const Slot t = Slot::TeacherFeature, s = Slot::StudentFeature;
-        QTest::newRow("J57 100") << QByteArray("4a57") << t << true << L {reply(field(100))} << "1.0x" << false;
-        QTest::newRow("J57 131") << QByteArray("4a57") << s << true << L {reply(field(131))} << "1.1x" << false;
+        QTest::newRow("J57 100") << QByteArray("4a57") << t << true << L{reply(field(100))} << "1.0x" << false;
+        QTest::newRow("J57 131") << QByteArray("4a57") << s << true << L{reply(field(131))} << "1.1x" << false;
         QTest::newRow("J57 above the range")
-            << QByteArray("4a57") << t << true << L {reply(field(20000))} << "12.0x" << false;
-        QTest::newRow("J57 on another tab") << QByteArray("4a57") << t << false << L {end} << "7.0x" << false;
-        QTest::newRow("R6 16384") << QByteArray("5206") << s << true << L {end} << "2.0x" << false;
+            << QByteArray("4a57") << t << true << L{reply(field(20000))} << "12.0x" << false;
+        QTest::newRow("J57 on another tab") << QByteArray("4a57") << t << false << L{end} << "7.0x" << false;
+        QTest::newRow("R6 16384") << QByteArray("5206") << s << true << L{end} << "2.0x" << false;
         QTest::newRow("R6 above the range: clamped")
-            << QByteArray("5206") << t << true << L {reply(field(40000))} << "2.0x" << false;
-        QTest::newRow("R6 on another tab") << QByteArray("5206") << s << false << L {end} << "7.0x" << false;
-        QTest::newRow("J22 end, any tab") << QByteArray("4a22") << s << false << L {end} << "20.0x" << true;
+            << QByteArray("5206") << t << true << L{reply(field(40000))} << "2.0x" << false;
+        QTest::newRow("R6 on another tab") << QByteArray("5206") << s << false << L{end} << "7.0x" << false;
+        QTest::newRow("J22 end, any tab") << QByteArray("4a22") << s << false << L{end} << "20.0x" << true;
         QTest::newRow("J22 above the range")
-            << QByteArray("4a22") << t << true << L {reply(field(16385))} << "7.0x" << false;
-        QTest::newRow("M19: not shown") << QByteArray("4d19") << t << true << L {end} << "7.0x" << false;
+            << QByteArray("4a22") << t << true << L{reply(field(16385))} << "7.0x" << false;
+        QTest::newRow("M19: not shown") << QByteArray("4d19") << t << true << L{end} << "7.0x" << false;
         QTest::newRow("J22 digital 0 asks again")
-            << QByteArray("4a22") << t << true << L {end, digital(0)} << "20.0x" << false;
-        QTest::newRow("J22 digital 50") << QByteArray("4a22") << t << true << L {end, digital(50)} << "30.0x" << true;
+            << QByteArray("4a22") << t << true << L{end, digital(0)} << "20.0x" << false;
+        QTest::newRow("J22 digital 50") << QByteArray("4a22") << t << true << L{end, digital(50)} << "30.0x" << true;
         QTest::newRow("J22 digital 1500")
-            << QByteArray("4a22") << t << true << L {end, digital(1500)} << "320.0x" << true;
+            << QByteArray("4a22") << t << true << L{end, digital(1500)} << "320.0x" << true;
         QTest::newRow("J22 digital 1501: not shown")
-            << QByteArray("4a22") << t << true << L {end, digital(1501)} << "20.0x" << true;
+            << QByteArray("4a22") << t << true << L{end, digital(1501)} << "20.0x" << true;
     }
     void zoom()
     {
@@ -241,7 +241,7 @@ private slots:
         f.replies.check_role_reply(reply(field(0x0090) + field(0xFFB8)));
         QCOMPARE(f.replies.pan_value(), 144);
         QCOMPARE(f.replies.tilt_value(), -72);
-        QCOMPARE(f.calls, QStringList {"student calibration step"});
+        QCOMPARE(f.calls, QStringList{"student calibration step"});
     }
 
     // Focus replies check the mode of the tab's pano; replies of other lengths, short or garbled,
@@ -269,7 +269,7 @@ private slots:
         QFETCH(QString, checked);
         Fixture f;
         f.attach(Slot::TeacherFeature);
-        const QList<QAbstractButton *> buttons {
+        const QList<QAbstractButton *> buttons{
             f.ui->teacher_pano_auto_mode_Button, f.ui->teacher_pano_manual_mode_Button,
             f.ui->student_pano_auto_mode_Button, f.ui->student_pano_manual_mode_Button};
         for (QAbstractButton *b : buttons) {
@@ -280,7 +280,7 @@ private slots:
         f.replies.check_role_reply(bytes, fromSlot(Slot::TeacherFeature));
         for (QAbstractButton *b : buttons)
             QCOMPARE(b->isChecked(), checked == b->objectName());
-        QCOMPARE(f.models(), (QStringList {"", "", "", "", ""}));
+        QCOMPARE(f.models(), (QStringList{"", "", "", "", ""}));
         QCOMPARE(f.layoutChosen, -1);
     }
 };
