@@ -10,6 +10,11 @@ QString command_text(const QString &section, const QString &word)
                                   parameter_block::command_line(word)});
 }
 
+QString crop_status_request(const QString &section)
+{
+    return parameter_block::join({section, parameter_block::command_line(QString::fromLatin1(kGetCropStatus))});
+}
+
 QString config_word(int index)
 {
     return index == 0 ? QStringLiteral("switchtoconfig1") : QStringLiteral("switchtoconfig2");

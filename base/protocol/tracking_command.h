@@ -8,10 +8,17 @@ namespace tracking_command {
 
 constexpr char kStart[] = "start";
 constexpr char kStop[] = "stop";
+// The words that make the camera forget the snapshot region and the tracking region.
+constexpr char kCancelSnapshotArea[] = "cancelsnapshotarea";
+constexpr char kCancelTrackingArea[] = "canceltrackingarea";
+constexpr char kGetCropStatus[] = "get_crop_status";
 
 // The section line, "set_tracking_config_command" and "command=" + word, joined by "\n" with
 // no line feed at the end.
 QString command_text(const QString &section, const QString &word);
+
+// The crop status request: the section line and "command=get_crop_status", joined by "\n".
+QString crop_status_request(const QString &section);
 
 // "switchtoconfig1" for entry 0 of a configuration list, "switchtoconfig2" for any other.
 QString config_word(int index);
