@@ -534,7 +534,7 @@ void MainWindow::disconnect_camera_slot(Slot slot)
         teacher_pano_rtsp_flag = false;
         teacher_pano_queue_enabled = false;
         teacher_image_to_cv_mat_flag = false;
-        teacher_region_redraw_pending = false;
+        set_teacher_region_redraw_pending(false);
         teacher_image_expand_open = false;
         if (teacher_image_expand->isVisible())
             teacher_image_expand->close();

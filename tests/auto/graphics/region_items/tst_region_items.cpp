@@ -82,7 +82,7 @@ private slots:
         window.reset(new MainWindow);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        scene = window->region_scene;
+        scene = window->region_editor->scene();
         view = window->ui->graphicsView;
         QCOMPARE(view->viewport()->size(), QSize(480, 270));
         QCOMPARE(at(QPointF(100, 50)), QPoint(100, 50));
