@@ -41,6 +41,44 @@ QString director_test(bool teacher)
                  QStringLiteral("testcmd"));
 }
 
+QString teacher_position_command(const QString &word, bool set)
+{
+    return teacher_command((set ? QStringLiteral("set") : QStringLiteral("call")) + word);
+}
+
+QString student_pano_command(bool set)
+{
+    return student_command(set ? QStringLiteral("setpano") : QStringLiteral("callpano"));
+}
+
+QString cancel_board_pano()
+{
+    return teacher_command(QStringLiteral("cancelboard"));
+}
+
+QString cancel_platform()
+{
+    return teacher_command(QStringLiteral("cancelplatform"));
+}
+
+QString board_position_command(BoardPosition position, bool set)
+{
+    const char *word = "";
+    switch (position) {
+    case BoardPosition::Board0: word = "pano"; break;
+    case BoardPosition::Board1: word = "platform"; break;
+    case BoardPosition::Pano: word = "preset2"; break;
+    case BoardPosition::SecondBoard1: word = "board1platform"; break;
+    case BoardPosition::SecondPano: word = "board1preset2"; break;
+    }
+    return board_preset_command((set ? QStringLiteral("set") : QStringLiteral("call")) + QLatin1String(word));
+}
+
+QString board_tracking(bool start)
+{
+    return board_tracking_command(start ? QStringLiteral("start") : QStringLiteral("stop"));
+}
+
 TeacherPosition teacher_position(int index, TeacherListMode mode)
 {
     // Rows: list index 0 to 5; columns: board-pano list, other list, follow list.

@@ -15,6 +15,21 @@ QString board_preset_command(const QString &word);
 QString board_tracking_command(const QString &word);
 QString director_test(bool teacher);
 
+// A teacher list position stored (set) or called: "set" or "call" before the position's word.
+QString teacher_position_command(const QString &word, bool set);
+// The student pano position: "setpano" or "callpano".
+QString student_pano_command(bool set);
+// The teacher pano camera forgets its stored board pano or platform position.
+QString cancel_board_pano();
+QString cancel_platform();
+
+// The Board tab's presets: Board 0, Board 1 and the pano of the first blackboard camera, Board 1
+// and the pano of the second.
+enum class BoardPosition { Board0, Board1, Pano, SecondBoard1, SecondPano };
+QString board_position_command(BoardPosition position, bool set);
+// Blackboard tracking started or stopped.
+QString board_tracking(bool start);
+
 // The teacher preset list's entries depend on the tracking mode chosen on the teacher tab.
 enum class TeacherListMode { BoardPano, Other, Follow };
 

@@ -21,7 +21,6 @@
 #include <QHostAddress>
 #include <QLineEdit>
 #include <QNetworkProxy>
-#include <QRegularExpressionValidator>
 #include <QSettings>
 #include <QTcpSocket>
 #include <QTimer>
@@ -59,7 +58,11 @@ MainWindow::MainWindow(QWidget *parent)
     options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
                                                optionsHost, this);
     wire_control_link();
-    // After the control link, which it sends through.
+    pads = std::make_unique<Pads>(CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, ui), camera_slots, camera_ports,
+                                  *control_link, static_cast<Pads::Host &>(*this), this);
+    menu_keys = std::make_unique<CameraMenuKeys>(CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, ui),
+                                                 camera_slots, camera_ports, *control_link,
+                                                 static_cast<CameraMenuKeys::Host &>(*this));
     RegionEditor::Host &regionHost = *this;
     region_editor = std::make_unique<RegionEditor>(CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, ui),
                                                    camera_slots, camera_ports, *control_link, regionHost, this);
@@ -144,11 +147,7 @@ void MainWindow::slot_init_main_window()
     connect(http_manager, &HttpManager::requestJsonFinished, this, &MainWindow::onRequestJsonFinished);
     connect(http_manager, &HttpManager::requestError, this, &MainWindow::onRequestError);
 
-    // PTZ speed levels: "10", one digit, or nothing while typing.
-    ui->teacher_ptzspeed_level->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("10|([0-9]{0,1})")), this));
-    ui->student_ptzspeed_level->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("10|([0-9]{0,1})")), ui->student_ptzspeed_level));
+    pads->install_speed_validators();
 
     teacher_cur_track_status = 2;
     student_cur_track_status = 2;
@@ -210,15 +209,7 @@ void MainWindow::slot_init_main_window()
     unicast_socket = new QUdpSocket(this);
     connect(unicast_socket, &QUdpSocket::readyRead, this, &MainWindow::receive_unicast);
 
-    // The Preview pad's two lower corner keys zoom in PTZ mode and are the menu's BACK and
-    // MENU keys in OSD mode.
-    if (ui->upgrade_preview_comboBox->currentIndex() == 0) {
-        ui->osd_back_Button->setText(tr("Zoom in"));
-        ui->osd_menu_Button->setText(tr("Zoom out"));
-    } else {
-        ui->osd_back_Button->setText(tr("BACK"));
-        ui->osd_menu_Button->setText(tr("MENU"));
-    }
+    menu_keys->retranslate();
 
     para_response_timer = makeTimer(this, kParaResponseMs, false);
     connect(para_response_timer, &QTimer::timeout, this, &MainWindow::get_para_response);

@@ -15,7 +15,9 @@
 #include "net/control_link.h"
 #include "mainwindow/settings_file.h"
 #include "regions/region_editor.h"
+#include "tabs/camera_menu_keys.h"
 #include "tabs/options_tab.h"
+#include "tabs/pads.h"
 
 #include <QHostAddress>
 #include <QImage>
@@ -70,7 +72,11 @@ struct StatusPart;
 // The one main window. Subsystems 1 and 3 to 8 are its operations; their sources are split by
 // feature (mainwindow_<feature>.cpp) and share the members below, grouped by the feature that
 // owns them. A later feature adds its members inside its own group.
-class MainWindow : public QMainWindow, private OptionsTab::Host, private SettingsFile::Host,
+class MainWindow : public QMainWindow,
+                   private OptionsTab::Host,
+                   private SettingsFile::Host,
+                   private Pads::Host,
+                   private CameraMenuKeys::Host,
                    private RegionEditor::Host
 {
     Q_OBJECT
@@ -106,6 +112,11 @@ public:
     // Transitional: the Options tab's getters under the window's name.
     bool is_valid_ipv4(const QString &text);
     QString get_upgrade_port() { return options_tab->get_upgrade_port(); }
+    // Transitional: the pads' speed placeholders under the window's name (the role command).
+    QString ptzspeed(const QString &command_template, int hindex, int vindex)
+    {
+        return pads->ptzspeed(command_template, hindex, vindex);
+    }
 
     // ---- language switch (mainwindow_language.cpp) ----
     // The interface font (family "微软雅黑", 11 pt for Thai, 10 pt otherwise) on every widget.
@@ -138,9 +149,6 @@ public:
     float find_matching_multiple(float position);
     // The connected or connecting slots whose camera sent a reply from origin.
     QList<camera_slot::Slot> visca_reply_slots(const ViscaReplyOrigin &origin) const;
-
-    // ---- pan, tilt and zoom pads (mainwindow_ptz.cpp) ----
-    QString ptzspeed(const QString &command_template, int hindex, int vindex);
 
     // ---- camera protocol (mainwindow_protocol.cpp) ----
     // Every command to a camera goes through here: a parameter block (hex false) or a VISCA
@@ -279,136 +287,6 @@ public slots:
     void board_feature_frame_failed();
     void on_rtsp_connect_Button_clicked();
     void rtsp_preview_frame_failed();
-
-    // ---- pan, tilt and zoom pads (mainwindow_ptz.cpp) ----
-    void on_teacher_ptzspeed_level_textChanged(const QString &text);
-    void on_student_ptzspeed_level_textChanged(const QString &text);
-    void on_teacher_ptz_up_Button_pressed();
-    void on_teacher_ptz_up_Button_released();
-    void on_teacher_ptz_down_Button_pressed();
-    void on_teacher_ptz_down_Button_released();
-    void on_teacher_ptz_left_Button_pressed();
-    void on_teacher_ptz_left_Button_released();
-    void on_teacher_ptz_right_Button_pressed();
-    void on_teacher_ptz_right_Button_released();
-    void on_teacher_ptz_leftup_Button_pressed();
-    void on_teacher_ptz_leftup_Button_released();
-    void on_teacher_ptz_leftdown_Button_pressed();
-    void on_teacher_ptz_leftdown_Button_released();
-    void on_teacher_ptz_rightup_Button_pressed();
-    void on_teacher_ptz_rightup_Button_released();
-    void on_teacher_ptz_rightdown_Button_pressed();
-    void on_teacher_ptz_rightdown_Button_released();
-    void on_teacher_ptz_reset_Button_clicked();
-    void on_teacher_zoomin_Button_pressed();
-    void on_teacher_zoomin_Button_released();
-    void on_teacher_zoomout_Button_pressed();
-    void on_teacher_zoomout_Button_released();
-    void on_student_ptz_up_Button_pressed();
-    void on_student_ptz_up_Button_released();
-    void on_student_ptz_down_Button_pressed();
-    void on_student_ptz_down_Button_released();
-    void on_student_ptz_left_Button_pressed();
-    void on_student_ptz_left_Button_released();
-    void on_student_ptz_right_Button_pressed();
-    void on_student_ptz_right_Button_released();
-    void on_student_ptz_leftup_Button_pressed();
-    void on_student_ptz_leftup_Button_released();
-    void on_student_ptz_leftdown_Button_pressed();
-    void on_student_ptz_leftdown_Button_released();
-    void on_student_ptz_rightup_Button_pressed();
-    void on_student_ptz_rightup_Button_released();
-    void on_student_ptz_rightdown_Button_pressed();
-    void on_student_ptz_rightdown_Button_released();
-    void on_student_ptz_reset_Button_clicked();
-    void on_student_zoomin_Button_pressed();
-    void on_student_zoomin_Button_released();
-    void on_student_zoomout_Button_pressed();
-    void on_student_zoomout_Button_released();
-    void on_board_ptz_up_Button_pressed();
-    void on_board_ptz_up_Button_released();
-    void on_board_ptz_down_Button_pressed();
-    void on_board_ptz_down_Button_released();
-    void on_board_ptz_left_Button_pressed();
-    void on_board_ptz_left_Button_released();
-    void on_board_ptz_right_Button_pressed();
-    void on_board_ptz_right_Button_released();
-    void on_board_ptz_leftup_Button_pressed();
-    void on_board_ptz_leftup_Button_released();
-    void on_board_ptz_leftdown_Button_pressed();
-    void on_board_ptz_leftdown_Button_released();
-    void on_board_ptz_rightup_Button_pressed();
-    void on_board_ptz_rightup_Button_released();
-    void on_board_ptz_rightdown_Button_pressed();
-    void on_board_ptz_rightdown_Button_released();
-    void on_board_ptz_reset_Button_clicked();
-    void on_board_zoomin_Button_pressed();
-    void on_board_zoomin_Button_released();
-    void on_board_zoomout_Button_pressed();
-    void on_board_zoomout_Button_released();
-    void on_board_ptz_up_Button_2_pressed();
-    void on_board_ptz_up_Button_2_released();
-    void on_board_ptz_down_Button_2_pressed();
-    void on_board_ptz_down_Button_2_released();
-    void on_board_ptz_left_Button_2_pressed();
-    void on_board_ptz_left_Button_2_released();
-    void on_board_ptz_right_Button_2_pressed();
-    void on_board_ptz_right_Button_2_released();
-    void on_board_ptz_leftup_Button_2_pressed();
-    void on_board_ptz_leftup_Button_2_released();
-    void on_board_ptz_leftdown_Button_2_pressed();
-    void on_board_ptz_leftdown_Button_2_released();
-    void on_board_ptz_rightup_Button_2_pressed();
-    void on_board_ptz_rightup_Button_2_released();
-    void on_board_ptz_rightdown_Button_2_pressed();
-    void on_board_ptz_rightdown_Button_2_released();
-    void on_board_ptz_reset_Button_2_clicked();
-    void on_board_zoomin_Button_2_pressed();
-    void on_board_zoomin_Button_2_released();
-    void on_board_zoomout_Button_2_pressed();
-    void on_board_zoomout_Button_2_released();
-
-    // ---- preset and tracking commands (mainwindow_presets.cpp) ----
-    void on_teacher_setPano_Button_clicked();
-    void on_teacher_callPano_Button_clicked();
-    void on_student_setPano_one_Button_clicked();
-    void on_student_callPano_one_Button_clicked();
-    void on_teacher_delBoardPano_Button_clicked();
-    void on_teacher_delPlatform_Button_clicked();
-    void on_board_setBoard_one_Button_clicked();
-    void on_board_callBoard_one_Button_clicked();
-    void on_board_setBoard_two_Button_clicked();
-    void on_board_callBoard_two_Button_clicked();
-    void on_board_setBoardPano_Button_clicked();
-    void on_board_callBoardPano_Button_clicked();
-    void on_board_setBoard_two_Button_2_clicked();
-    void on_board_callBoard_two_Button_2_clicked();
-    void on_board_setBoardPano_Button_2_clicked();
-    void on_board_callBoardPano_Button_2_clicked();
-    void on_board_startTrack_Button_clicked();
-    void on_board_stopTrack_Button_clicked();
-    void on_director_test_button_clicked();
-
-    // ---- camera menu keys (mainwindow_menu_keys.cpp) ----
-    void dispose_osd_command(int key);
-    void set_teacher_osd_menu_show_flag();
-    void set_student_osd_menu_show_flag();
-    void set_board_osd_menu_show_flag();
-    void on_upgrade_preview_comboBox_activated(int index);
-    void on_osd_menu_Button_pressed();
-    void on_osd_menu_Button_released();
-    void on_osd_back_Button_pressed();
-    void on_osd_back_Button_released();
-    void on_osd_ok_Button_pressed();
-    void on_osd_ok_Button_released();
-    void on_osd_up_Button_pressed();
-    void on_osd_up_Button_released();
-    void on_osd_down_Button_pressed();
-    void on_osd_down_Button_released();
-    void on_osd_left_Button_pressed();
-    void on_osd_left_Button_released();
-    void on_osd_right_Button_pressed();
-    void on_osd_right_Button_released();
 
     // ---- tabs and camera layout (mainwindow_layout.cpp) ----
     void set_widget_status(int camera, bool enable);
@@ -697,32 +575,6 @@ private:
     void store_model_reply(const QByteArray &reply, const ViscaReplyOrigin &origin);
     void response_timeout(bool teacher);
 
-    // pads (mainwindow_ptz.cpp)
-    enum class Pad { Teacher, Student, Board, Board2 };
-    struct PadTarget {
-        bool connected = false;
-        QHostAddress *destination = nullptr;
-        int port = 0;
-        int pan_speed = 10;
-        int tilt_speed = 10;
-        bool crop = false;
-    };
-    PadTarget pad_target(Pad pad) const;
-    void pad_press(Pad pad, ptz_commands::Direction direction);
-    void pad_release(Pad pad);
-    void pad_home(Pad pad);
-    void pad_zoom(Pad pad, bool in);
-    void pad_zoom_release(Pad pad, bool in);
-
-    // presets (mainwindow_presets.cpp)
-    void teacher_preset(bool set);
-    void student_preset(bool set);
-    void board_preset(const QString &word, bool mark);
-    void board_tracking(bool start);
-
-    // menu keys (mainwindow_menu_keys.cpp)
-    void preview_button(int button, bool pressed);
-
     // camera control protocol (mainwindow_protocol.cpp)
     void wire_control_link();
     // The rule of the window's sends: the side's TCP link of the camera slot a command is
@@ -759,6 +611,19 @@ private:
 
     // Every camera (and the free preview) lets go before the ports change.
     void disconnect_for_port_change() override;
+
+    // What the pads, presets and menu keys read and set of the window's other features
+    // (mainwindow_pads.cpp).
+    Pads::Redirection pad_redirection() const override;
+    Pads::FeatureZoom feature_zoom(camera_slot::Side side) const override;
+    void forget_zoom_optical_max(camera_slot::Side side) override;
+    void set_board_widgets_enabled(bool enable) override;
+    void set_board_cur_track_status(int status) override;
+    bool preview_connected() const override;
+    QHostAddress *preview_destination() const override;
+    void camera_menu_closed(camera_slot::Side side) override;
+    int preview_pan_speed() const override;
+    int preview_tilt_speed() const override;
 
     // What the region editor reads and resets of the reply parser, the connections and the
     // detection (mainwindow.cpp).
@@ -946,16 +811,9 @@ public:
     bool teacher_slot_auto_calibration_flag = false;
     bool student_slot_auto_calibration_flag = false;
 
-    // ---- pads (mainwindow_ptz.cpp) ----
-    int teacher_pan_speed = 10;
-    int teacher_tilt_speed = 10;
-    int student_pan_speed = 10;
-    int student_tilt_speed = 10;
-
-    // ---- camera menu keys (mainwindow_menu_keys.cpp) ----
-    // (The menu dialogs' open flags and main_preview_active are with the live pictures.)
-    // The Preview page's MENU key was pressed in menu mode; the other menu keys wait for it.
-    bool rtsp_preview_osd_menu_open = false;
+    // ---- pads, presets and camera menu keys ----
+    std::unique_ptr<Pads> pads;
+    std::unique_ptr<CameraMenuKeys> menu_keys;
 
     // ---- tracking and director configuration ----
     QTimer *para_response_timer = nullptr;

@@ -84,7 +84,7 @@ void MainWindow::retranslate_code_texts()
     // Texts the window sets over the form's: the re-texting put the form's back.
     setWindowTitle(tr("Corvane V3.0.1"));
     options_tab->retranslate();
-    on_upgrade_preview_comboBox_activated(ui->upgrade_preview_comboBox->currentIndex());
+    menu_keys->retranslate();
     // A connected camera's button offers the disconnect.
     for (camera_slot::Slot slot : {camera_slot::Slot::TeacherFeature, camera_slot::Slot::TeacherPano,
                                    camera_slot::Slot::StudentFeature, camera_slot::Slot::StudentPano,

@@ -366,7 +366,7 @@ bool MainWindow::apply_tracking_status(const parameter_reply::StatusPart &part)
             set_widget_status(2, true);
             board_cur_track_status = 2;
             if (changed)
-                run_slot_by_name("on_board_stopTrack_Button_clicked");
+                pads->on_board_stopTrack_Button_clicked();
         }
         if (part.type_mismatch) {
             set_widget_status(2, true);

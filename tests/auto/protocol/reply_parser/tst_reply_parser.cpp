@@ -25,7 +25,7 @@ constexpr int kReplyMs = 3000; // loopback answers within milliseconds; this onl
 } // namespace
 
 // The main window with the slots the parser runs by name and that come with other features
-// (the pano connect toggles, the board stop): here they only record a call.
+// (the pano connect toggles): here they only record a call.
 class ProbeWindow : public MainWindow
 {
     Q_OBJECT
@@ -35,7 +35,6 @@ public slots:
     void on_teacher_pano_connect_Button_clicked() { calls << QStringLiteral("teacher pano toggle"); }
     void on_student_pano_connect_Button_clicked() { calls << QStringLiteral("student pano toggle"); }
     void on_board_pano_connect_Button_clicked() { calls << QStringLiteral("board pano toggle"); }
-    void on_board_stopTrack_Button_clicked() { calls << QStringLiteral("board stop"); }
 };
 
 class tst_ReplyParser : public QObject
@@ -263,7 +262,10 @@ private slots:
         QTest::newRow("board start") << QByteArray("board_parameter\nboard_tracking_status=start") << false << false << ""
                                      << 2 << 2 << 1 << QStringList{"board_parameter\nget_tracking_config_file"} << QStringList{} << false << true;
         QTest::newRow("board stop") << QByteArray("board_parameter\nboard_tracking_status=stop") << false << false << ""
-                                    << 2 << 2 << 2 << QStringList{"board_parameter\nget_tracking_config_file"} << QStringList{"board stop"} << false << true;
+                                    << 2 << 2 << 2
+                                    << QStringList{"board_parameter\nset_tracking_config_command\ncommand=stop",
+                                                   "board_parameter\nget_tracking_config_file"}
+                                    << QStringList{} << false << true;
         QTest::newRow("board error, always a mismatch") << QByteArray("board_parameter\nboard_tracking_status=error") << false << false << ""
                                                         << 2 << 2 << 2 << QStringList{} << QStringList{"board pano toggle"} << true << true;
     }

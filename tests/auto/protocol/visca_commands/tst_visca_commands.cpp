@@ -80,6 +80,31 @@ private slots:
                                         << "board_parameter\nset_tracking_config_command\ncommand=start";
         QTest::newRow("director test code") << preset_commands::director_test(false)
                                             << "student_parameter\ndirector_parameter\nset_director_config_command\ncommand=testcmd";
+        const QString t = QStringLiteral("teacher_parameter\nset_tracking_config_command\ncommand=");
+        const QString b = QStringLiteral("teacher_parameter\nboard_parameter\nset_tracking_config_command\ncommand=");
+        QTest::newRow("teacher set") << preset_commands::teacher_position_command("preset3", true) << t + "setpreset3";
+        QTest::newRow("teacher call") << preset_commands::teacher_position_command("board", false) << t + "callboard";
+        QTest::newRow("student set") << preset_commands::student_pano_command(true)
+                                     << "student_parameter\nset_tracking_config_command\ncommand=setpano";
+        QTest::newRow("cancel board") << preset_commands::cancel_board_pano() << t + "cancelboard";
+        QTest::newRow("cancel platform") << preset_commands::cancel_platform() << t + "cancelplatform";
+        using preset_commands::BoardPosition;
+        const struct {
+            BoardPosition position;
+            const char *word;
+        } board[] = {{BoardPosition::Board0, "pano"},
+                     {BoardPosition::Board1, "platform"},
+                     {BoardPosition::Pano, "preset2"},
+                     {BoardPosition::SecondBoard1, "board1platform"},
+                     {BoardPosition::SecondPano, "board1preset2"}};
+        for (const auto &r : board) {
+            QTest::addRow("board set%s", r.word) << preset_commands::board_position_command(r.position, true)
+                                                 << b + "set" + r.word;
+            QTest::addRow("board call%s", r.word) << preset_commands::board_position_command(r.position, false)
+                                                  << b + "call" + r.word;
+        }
+        QTest::newRow("board stop") << preset_commands::board_tracking(false)
+                                    << "board_parameter\nset_tracking_config_command\ncommand=stop";
         QTest::newRow("tracking config switch")
             << tracking_command::command_text("student_parameter", tracking_command::config_word(1))
             << "student_parameter\nset_tracking_config_command\ncommand=switchtoconfig2";

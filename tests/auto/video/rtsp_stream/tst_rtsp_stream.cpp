@@ -1,9 +1,11 @@
-// The start and stop sequences of a live picture (rtsp_stream, RtspThread, QFFmpeg::Stop)
-// against a real RTSP server on loopback.
+// The start and stop sequences of a live picture (rtsp_stream, RtspThread, QFFmpeg::Stop) and
+// the ends of a stream (server killed or silent, picture size changed) against the GStreamer
+// RTSP server on loopback.
 #include "core/time_scale.h"
 #include "log_capture.h"
 #include "picture_probe.h"
 #include "rtsp/rtsp_server_process.h"
+#include "smpte_bars.h"
 #include "video/qffmpeg.h"
 #include "video/rtsp_stream.h"
 #include "video/rtspthread.h"
@@ -13,12 +15,17 @@
 #include <QSemaphore>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
 constexpr quint16 kPort = 8554;
-constexpr int kPictureTimeoutMs = 10000;
+constexpr int kPictureTimeoutMs = 10000; // a picture comes within a second; bound for a busy machine
+const QString kNotRunning = QStringLiteral("RtspThread is not running, skip stop operation");
+
+enum StreamEnd { Killed, Silent, SizeChanged };
 } // namespace
+Q_DECLARE_METATYPE(StreamEnd)
 
 class tst_RtspStream : public QObject
 {
@@ -43,55 +50,44 @@ private slots:
         QCOMPARE(QFFmpeg::instances(), 0);
     }
 
-    void startAndStopTwiceInARow_data()
+    void startAndStopTwice_data()
     {
         QTest::addColumn<int>("afterDecoderStopMs");
         QTest::addColumn<int>("afterThreadStopMs");
-        QTest::newRow("no waits") << 0 << 0;
-        QTest::newRow("teacher close-up") << 500 << 100;
-        QTest::newRow("student camera") << 600 << 100;
-        QTest::newRow("preview") << 300 << 0;
+        QTest::addColumn<bool>("threadStoppedFirst"); // twice, before the helper stops both
+        QTest::newRow("no waits") << 0 << 0 << false;
+        QTest::newRow("teacher close-up waits") << 500 << 100 << false;
+        QTest::newRow("thread stopped first") << 0 << 0 << true;
     }
 
-    void startAndStopTwiceInARow()
+    void startAndStopTwice()
     {
         QFETCH(int, afterDecoderStopMs);
         QFETCH(int, afterThreadStopMs);
-        // The owners' event-pumping waits are shortened; the thread's own waits keep their
-        // real length, so a thread that needed them would show in the time.
+        QFETCH(bool, threadStoppedFirst);
+        timescale::setFactor(0.1);
+        const int ownerWaits = timescale::scaled(afterDecoderStopMs) + timescale::scaled(afterThreadStopMs);
         for (int round = 0; round < 2; ++round) {
-            timescale::setFactor(0.1);
-            const int ownerWaits = timescale::scaled(afterDecoderStopMs) + timescale::scaled(afterThreadStopMs);
-            timescale::setFactor(1.0);
             LogCapture logs;
             PictureProbe probe;
             QVERIFY(probe.start(server.url(1), 480, 270));
             QVERIFY(probe.waitForPictures(3, kPictureTimeoutMs));
-            timescale::setFactor(0.1);
-            const qint64 ms = probe.stop(afterDecoderStopMs, afterThreadStopMs);
-            timescale::setFactor(1.0);
+            if (threadStoppedFirst) {
+                probe.thread->stop();
+                QVERIFY(!probe.thread->isRunning());
+                probe.thread->stop();
+            }
+            // Beside the owner's event-pumping waits, a healthy stream stops within one read.
+            const qint64 ms = probe.stop(afterDecoderStopMs, afterThreadStopMs) - ownerWaits;
+            probe.stop(); // both pointers are null: nothing to do
             QVERIFY(!probe.decoder && !probe.thread);
             QCOMPARE(QFFmpeg::instances(), 0);
-            QVERIFY2(ms - ownerWaits < 500, qPrintable(QStringLiteral("round %1: %2 ms").arg(round).arg(ms)));
+            QVERIFY2(ms < 500, qPrintable(QStringLiteral("round %1: %2 ms").arg(round).arg(ms)));
+            QCOMPARE(logs.count(kNotRunning), threadStoppedFirst ? 2 : 0);
             QVERIFY(!logs.contains(QStringLiteral("did not finish")));
             QVERIFY(!logs.contains(QStringLiteral("kept until it finishes")));
             QCOMPARE(probe.failureCount, 0);
         }
-    }
-
-    void secondStopIsHarmless()
-    {
-        LogCapture logs;
-        PictureProbe probe;
-        QVERIFY(probe.start(server.url(2), 240, 135));
-        QVERIFY(probe.waitForPictures(1, kPictureTimeoutMs));
-        probe.thread->stop();
-        QVERIFY(!probe.thread->isRunning());
-        probe.thread->stop();
-        QCOMPARE(logs.count(QStringLiteral("RtspThread is not running, skip stop operation")), 1);
-        probe.stop();
-        probe.stop(); // both pointers are null: nothing to do
-        QVERIFY(!probe.decoder && !probe.thread);
     }
 
     // A read that waits for data returns as soon as Stop triggers the interrupt.
@@ -115,73 +111,148 @@ private slots:
         QVERIFY(!logs.contains(QStringLiteral("QFFmpeg::Still waiting for Play loop, iteration: 10")));
         QCoreApplication::processEvents();
         QCOMPARE(probe.failureCount, 0); // a read failing after Stop is no stream failure
-        QVERIFY(server.resume());
     }
 
-    // A thread that does not end within the waits keeps its decoder alive until it ends; the
-    // objects are released afterwards and nothing is terminated.
+    // A thread that does not end within the waits is never terminated: it keeps its decoder
+    // alive until it ends, and both are released then, also when their owner went meanwhile.
     void threadStillRunningKeepsBothUntilItEnds()
     {
         LogCapture logs;
-        auto *owner = new QObject;
-        QFFmpeg *decoder = nullptr;
-        RtspThread *thread = nullptr;
-        rtsp_stream::create(owner, server.url(4), 480, 270, decoder, thread);
+        auto *owner = new PictureProbe;
+        QVERIFY(owner->start(server.url(4), 480, 270));
         QSemaphore entered;
         QSemaphore release;
         std::atomic<bool> first{true};
         // A receiver called on the decoding thread that blocks it, as a stuck FFmpeg call would.
-        connect(decoder, &QFFmpeg::GetImage, [&](QImage) {
+        connect(owner->decoder, &QFFmpeg::GetImage, [&](QImage) {
             if (first.exchange(false)) {
                 entered.release();
                 release.tryAcquire(1, 10000);
             }
         });
-        QVERIFY(rtsp_stream::start(decoder, thread));
         QVERIFY(entered.tryAcquire(1, kPictureTimeoutMs));
 
-        QPointer<QFFmpeg> keptDecoder = decoder;
-        QPointer<RtspThread> keptThread = thread;
+        QPointer<QFFmpeg> keptDecoder = owner->decoder;
+        QPointer<RtspThread> keptThread = owner->thread;
         timescale::setFactor(0.01); // the thread's 3000 + 1000 ms become 40 ms
-        rtsp_stream::stop(decoder, thread, {});
-        timescale::setFactor(1.0);
-        QVERIFY(!decoder && !thread);
-        QVERIFY(keptDecoder && keptThread);
-        QVERIFY(keptThread->isRunning());
+        owner->stop();
+        QVERIFY(!owner->decoder && !owner->thread);
+        QVERIFY(keptDecoder && keptThread && keptThread->isRunning());
         QCOMPARE(rtsp_stream::pendingCount(), 1);
         QVERIFY(logs.contains(QStringLiteral("kept until it finishes")));
 
-        delete owner; // the kept pair no longer belongs to it
+        delete owner;
         QVERIFY(keptDecoder && keptThread);
         QCOMPARE(QFFmpeg::instances(), 1);
 
         release.release();
         QTRY_VERIFY_WITH_TIMEOUT(!keptDecoder && !keptThread, 5000);
         QCOMPARE(rtsp_stream::pendingCount(), 0);
-        QCOMPARE(QFFmpeg::instances(), 0);
         QVERIFY(!logs.contains(QStringLiteral("forcing termination")));
     }
 
-    // An owner destroyed with its picture still running deletes the decoder first (its first
-    // child); the decoder waits for the thread that uses it before it tears anything down.
+    // An owner destroyed with its picture running deletes the decoder first (its first child);
+    // the decoder waits for the thread that uses it before it tears anything down.
     void ownerDestroyedWhilePlaying()
     {
         LogCapture logs;
-        auto *owner = new QObject;
-        QFFmpeg *decoder = nullptr;
-        RtspThread *thread = nullptr;
-        rtsp_stream::create(owner, server.url(5), 480, 270, decoder, thread);
-        std::atomic<int> pictures{0};
-        connect(decoder, &QFFmpeg::GetImage, [&](QImage) { ++pictures; });
-        QVERIFY(rtsp_stream::start(decoder, thread));
-        QTRY_VERIFY_WITH_TIMEOUT(pictures.load() >= 3, kPictureTimeoutMs);
+        auto *owner = new PictureProbe;
+        QVERIFY(owner->start(server.url(5), 480, 270));
+        QVERIFY(owner->waitForPictures(3, kPictureTimeoutMs));
+        owner->decoder = nullptr; // forgotten without a stop: both go as its children
+        owner->thread = nullptr;
         QElapsedTimer clock;
         clock.start();
         delete owner;
         QVERIFY(clock.elapsed() < 2000);
         QCOMPARE(QFFmpeg::instances(), 0);
-        QVERIFY(logs.contains(QStringLiteral("QFFmpeg::Decoding thread still running, waiting for it to finish before cleanup")));
+        QVERIFY(logs.contains(QStringLiteral("QFFmpeg::Decoding thread still running, waiting for it to finish")));
         QVERIFY(logs.contains(QStringLiteral("Stopping FFmpeg at thread exit")));
+    }
+
+    void streamEndsOnce_data()
+    {
+        QTest::addColumn<StreamEnd>("end");
+        QTest::addColumn<bool>("allFrames");
+        QTest::addColumn<int>("earliestMs");
+        QTest::addColumn<int>("latestMs");
+        QTest::addColumn<QStringList>("expectedLog"); // "a|b": either
+        const QString failed = QStringLiteral("QFFmpeg: FrameFailed signal emitted due to read failure");
+        // The connection closes and the blocked read ends at once, classed by how it ended.
+        QTest::newRow("server killed") << Killed << true << 0 << 3000
+                                       << QStringList{failed, QStringLiteral("QFFmpeg: Stream ended (EOF detected)|"
+                                                                             "QFFmpeg: Connection reset by peer|"
+                                                                             "QFFmpeg: I/O error")};
+        // Only the watchdog ends the read, more than 5 whole seconds after the last packet, and
+        // no packet the parser still flushes can restart it.
+        QTest::newRow("server silent")
+            << Silent << true << 4500 << 7800
+            << QStringList{QStringLiteral("QFFmpeg: Possible device disconnection or network failure"),
+                           QStringLiteral("QFFmpeg: av_read_frame failed with error code: -1414092869"),
+                           QStringLiteral("QFFmpeg: Unknown read error - possible device disconnection or network failure"),
+                           failed};
+        // Both modes check the size, so that no picture is converted with a scaler made for
+        // another size; the owner reconnects.
+        const QStringList sizeChange{QStringLiteral("QFFmpeg:: videoHeight: 180 ,videoWidth: 320")};
+        QTest::newRow("size changed, all frames") << SizeChanged << true << 0 << 6000 << sizeChange;
+        QTest::newRow("size changed, key frames") << SizeChanged << false << 0 << 6000 << sizeChange;
+    }
+
+    void streamEndsOnce()
+    {
+        QFETCH(StreamEnd, end);
+        QFETCH(bool, allFrames);
+        QFETCH(int, earliestMs);
+        QFETCH(int, latestMs);
+        QFETCH(QStringList, expectedLog);
+        RtspServerProcess lost;
+        RtspServerProcess::Options options;
+        options.port = kPort + 1;
+        options.size = QSize(320, 180);
+        if (end == SizeChanged) {
+            options.switchSize = QSize(640, 360);
+            options.switchAfterMs = 1000;
+        }
+        QVERIFY2(lost.start(options), qPrintable(lost.errorString()));
+        LogCapture logs;
+        PictureProbe probe;
+        QVERIFY(probe.start(lost.url(1), 480, 270, allFrames));
+        QVERIFY(probe.waitForPictures(1, kPictureTimeoutMs));
+
+        QElapsedTimer clock;
+        clock.start();
+        if (end == Killed)
+            lost.kill();
+        else if (end == Silent)
+            QVERIFY(lost.pause());
+        QVERIFY2(probe.waitForFailure(latestMs + 1000), qPrintable(logs.lines().join('\n')));
+        const qint64 ms = clock.elapsed();
+        QVERIFY2(ms >= earliestMs && ms <= latestMs, qPrintable(QStringLiteral("FrameFailed after %1 ms").arg(ms)));
+
+        // Once only, and the thread waits idle for its owner's stop.
+        QTest::qWait(500);
+        QCOMPARE(probe.failureCount, 1);
+        QVERIFY(probe.thread->isRunning());
+        QVERIFY(logs.contains(QStringLiteral("QFFmpeg::Play method cleanup completed")));
+        for (const QString &line : qAsConst(expectedLog)) {
+            const QStringList either = line.split(QLatin1Char('|'));
+            const bool found =
+                std::any_of(either.cbegin(), either.cend(), [&](const QString &text) { return logs.contains(text); });
+            QVERIFY2(found, qPrintable(line + QStringLiteral("\n--- log:\n") + logs.lines().join('\n')));
+        }
+        // Key-frame mode converted only the key picture of the first second, the other mode all.
+        if (end == SizeChanged)
+            QVERIFY2(allFrames ? probe.pictureCount > 10 : probe.pictureCount <= 2,
+                     qPrintable(QString::number(probe.pictureCount)));
+        // Every picture delivered before was whole and of the size asked for.
+        QCOMPARE(probe.sizes, QList<QSize>{QSize(480, 270)});
+        QString why;
+        QVERIFY2(looksLikeSmpteBars(probe.lastPicture, &why), qPrintable(why));
+        QVERIFY(!logs.contains(QStringLiteral("Scaler made for")));
+
+        const qint64 stopMs = probe.stop(500, 100);
+        QVERIFY2(stopMs < 600 + 500, qPrintable(QString::number(stopMs)));
+        QVERIFY(!logs.contains(QStringLiteral("did not finish")));
     }
 };
 

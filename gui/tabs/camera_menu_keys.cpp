@@ -1,0 +1,172 @@
+#include "tabs/camera_menu_keys.h"
+
+#include "model/camera_ports.h"
+#include "model/camera_slots.h"
+#include "net/control_link.h"
+#include "protocol/osd_keys.h"
+
+#include <QComboBox>
+#include <QDebug>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+using camera_slot::Side;
+using camera_slot::Slot;
+using osd_keys::PreviewButton;
+
+CameraMenuKeys::CameraMenuKeys(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
+                               ControlLink &link, Host &host)
+    : ui(widgets)
+    , m_slots(cameras)
+    , m_ports(ports)
+    , m_link(link)
+    , m_host(host)
+{
+    connect(ui.upgrade_preview_comboBox, qOverload<int>(&QComboBox::activated), this,
+            &CameraMenuKeys::on_upgrade_preview_comboBox_activated);
+    connect(ui.osd_menu_Button, &QPushButton::pressed, this, &CameraMenuKeys::on_osd_menu_Button_pressed);
+    connect(ui.osd_menu_Button, &QPushButton::released, this, &CameraMenuKeys::on_osd_menu_Button_released);
+    connect(ui.osd_back_Button, &QPushButton::pressed, this, &CameraMenuKeys::on_osd_back_Button_pressed);
+    connect(ui.osd_back_Button, &QPushButton::released, this, &CameraMenuKeys::on_osd_back_Button_released);
+    connect(ui.osd_ok_Button, &QPushButton::pressed, this, &CameraMenuKeys::on_osd_ok_Button_pressed);
+    connect(ui.osd_ok_Button, &QPushButton::released, this, &CameraMenuKeys::on_osd_ok_Button_released);
+    connect(ui.osd_up_Button, &QPushButton::pressed, this, &CameraMenuKeys::on_osd_up_Button_pressed);
+    connect(ui.osd_up_Button, &QPushButton::released, this, &CameraMenuKeys::on_osd_up_Button_released);
+    connect(ui.osd_down_Button, &QPushButton::pressed, this, &CameraMenuKeys::on_osd_down_Button_pressed);
+    connect(ui.osd_down_Button, &QPushButton::released, this, &CameraMenuKeys::on_osd_down_Button_released);
+    connect(ui.osd_left_Button, &QPushButton::pressed, this, &CameraMenuKeys::on_osd_left_Button_pressed);
+    connect(ui.osd_left_Button, &QPushButton::released, this, &CameraMenuKeys::on_osd_left_Button_released);
+    connect(ui.osd_right_Button, &QPushButton::pressed, this, &CameraMenuKeys::on_osd_right_Button_pressed);
+    connect(ui.osd_right_Button, &QPushButton::released, this, &CameraMenuKeys::on_osd_right_Button_released);
+}
+
+void CameraMenuKeys::send(QHostAddress *destination, int port, const QString &command)
+{
+    m_link.sendMsg_Net(destination, port, command, true);
+}
+
+void CameraMenuKeys::dispose_osd_command(int key)
+{
+    const QString command = osd_keys::command_for_key(key);
+    // The pages are found by their objects: the Board tab sits at index 2 in both layouts that
+    // have it, and the Upgrade tab's index depends on the Board tab.
+    QWidget *page = ui.tabWidget->currentWidget();
+    osd_keys::Route route;
+    if (page == ui.tab_teacher)
+        route.page = osd_keys::Page::Teacher;
+    else if (page == ui.tab_student)
+        route.page = osd_keys::Page::Student;
+    else if (page == ui.tab_board)
+        route.page = osd_keys::Page::Board;
+    else if (page == ui.tab_6 && ui.upgrade_tabWidget->currentWidget() == ui.tab_11)
+        route.page = osd_keys::Page::UpgradePreview;
+    route.teacher_menu_object = ui.teacher_switch_menu_object_comboBox->currentIndex();
+    route.student_menu_object = ui.student_switch_menu_object_comboBox->currentIndex();
+    route.teacher_feature = m_slots[Slot::TeacherFeature].udp_flag;
+    route.teacher_pano = m_slots[Slot::TeacherPano].udp_flag;
+    route.student_feature = m_slots[Slot::StudentFeature].udp_flag;
+    route.student_pano = m_slots[Slot::StudentPano].udp_flag;
+    route.board_feature = m_slots[Slot::BoardFeature].udp_flag;
+    route.preview = m_host.preview_connected();
+
+    const int teacherPort = m_ports.visca_port(Side::Teacher);
+    const int studentPort = m_ports.visca_port(Side::Student);
+    switch (osd_keys::target(route)) {
+    case osd_keys::Target::None:
+        return;
+    case osd_keys::Target::TeacherFeature:
+        send(m_slots[Slot::TeacherFeature].destination, teacherPort, command);
+        return;
+    case osd_keys::Target::TeacherPano:
+        send(m_slots[Slot::TeacherPano].destination, teacherPort, command);
+        return;
+    case osd_keys::Target::StudentFeature:
+        send(m_slots[Slot::StudentFeature].destination, studentPort, command);
+        return;
+    case osd_keys::Target::StudentPano:
+        send(m_slots[Slot::StudentPano].destination, studentPort, command);
+        return;
+    case osd_keys::Target::BoardFeature:
+        send(m_slots[Slot::BoardFeature].destination, teacherPort, command);
+        return;
+    case osd_keys::Target::Preview:
+        send(m_host.preview_destination(), teacherPort, command);
+        return;
+    }
+}
+
+void CameraMenuKeys::set_teacher_osd_menu_show_flag()
+{
+    dispose_osd_command(osd_keys::MenuClosed);
+    m_host.camera_menu_closed(Side::Teacher);
+    ui.teacher_navigate_ptz_mode_radioButton->setChecked(true);
+}
+
+void CameraMenuKeys::set_student_osd_menu_show_flag()
+{
+    dispose_osd_command(osd_keys::MenuClosed);
+    m_host.camera_menu_closed(Side::Student);
+}
+
+void CameraMenuKeys::set_board_osd_menu_show_flag()
+{
+    dispose_osd_command(osd_keys::MenuClosed);
+    m_host.camera_menu_closed(Side::Board);
+}
+
+void CameraMenuKeys::retranslate()
+{
+    on_upgrade_preview_comboBox_activated(ui.upgrade_preview_comboBox->currentIndex());
+}
+
+void CameraMenuKeys::on_upgrade_preview_comboBox_activated(int index)
+{
+    // The two lower corner keys zoom in PTZ mode and are the menu's BACK and MENU keys in OSD mode.
+    if (index == 0) {
+        ui.osd_back_Button->setText(tr("Zoom in"));
+        ui.osd_menu_Button->setText(tr("Zoom out"));
+    } else {
+        ui.osd_back_Button->setText(tr("BACK"));
+        ui.osd_menu_Button->setText(tr("MENU"));
+    }
+}
+
+void CameraMenuKeys::preview_button(int buttonIndex, bool pressed)
+{
+    const auto button = PreviewButton(buttonIndex);
+    const bool ptzMode = ui.upgrade_preview_comboBox->currentIndex() == 0;
+    if (!ptzMode) {
+        if (!pressed)
+            return;
+        if (button == PreviewButton::Menu) {
+            dispose_osd_command(osd_keys::Menu);
+            rtsp_preview_osd_menu_open = true;
+        } else if (rtsp_preview_osd_menu_open) {
+            dispose_osd_command(osd_keys::menu_key(button));
+        }
+        return;
+    }
+    if (!m_host.preview_connected())
+        return;
+    const QString command = pressed
+        ? osd_keys::ptz_pressed(button, m_host.preview_pan_speed(), m_host.preview_tilt_speed())
+        : osd_keys::ptz_released(button);
+    if (!command.isEmpty())
+        send(m_host.preview_destination(), m_ports.visca_port(Side::Teacher), command);
+}
+
+void CameraMenuKeys::on_osd_menu_Button_pressed() { preview_button(int(PreviewButton::Menu), true); }
+void CameraMenuKeys::on_osd_menu_Button_released() { preview_button(int(PreviewButton::Menu), false); }
+void CameraMenuKeys::on_osd_back_Button_pressed() { preview_button(int(PreviewButton::Back), true); }
+void CameraMenuKeys::on_osd_back_Button_released() { preview_button(int(PreviewButton::Back), false); }
+void CameraMenuKeys::on_osd_ok_Button_pressed() { preview_button(int(PreviewButton::Ok), true); }
+void CameraMenuKeys::on_osd_ok_Button_released() { preview_button(int(PreviewButton::Ok), false); }
+void CameraMenuKeys::on_osd_up_Button_pressed() { preview_button(int(PreviewButton::Up), true); }
+void CameraMenuKeys::on_osd_up_Button_released() { preview_button(int(PreviewButton::Up), false); }
+void CameraMenuKeys::on_osd_down_Button_pressed() { preview_button(int(PreviewButton::Down), true); }
+void CameraMenuKeys::on_osd_down_Button_released() { preview_button(int(PreviewButton::Down), false); }
+void CameraMenuKeys::on_osd_left_Button_pressed() { preview_button(int(PreviewButton::Left), true); }
+void CameraMenuKeys::on_osd_left_Button_released() { preview_button(int(PreviewButton::Left), false); }
+void CameraMenuKeys::on_osd_right_Button_pressed() { preview_button(int(PreviewButton::Right), true); }
+void CameraMenuKeys::on_osd_right_Button_released() { preview_button(int(PreviewButton::Right), false); }

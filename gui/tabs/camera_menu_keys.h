@@ -1,0 +1,105 @@
+#pragma once
+
+#include "protocol/camera_slot.h"
+#include "tabs/form_widgets.h"
+
+#include <QCoreApplication>
+#include <QObject>
+
+class CameraPorts;
+class CameraSlots;
+class ControlLink;
+class QComboBox;
+class QHostAddress;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+#define CAMERA_MENU_KEYS_WIDGETS(X)                                                                                    \
+    X(QPushButton, osd_back_Button)                                                                                    \
+    X(QPushButton, osd_down_Button)                                                                                    \
+    X(QPushButton, osd_left_Button)                                                                                    \
+    X(QPushButton, osd_menu_Button)                                                                                    \
+    X(QPushButton, osd_ok_Button)                                                                                      \
+    X(QPushButton, osd_right_Button)                                                                                   \
+    X(QPushButton, osd_up_Button)                                                                                      \
+    X(QComboBox, student_switch_menu_object_comboBox)                                                                  \
+    X(QTabWidget, tabWidget)                                                                                           \
+    X(QWidget, tab_11)                                                                                                 \
+    X(QWidget, tab_6)                                                                                                  \
+    X(QWidget, tab_board)                                                                                              \
+    X(QWidget, tab_student)                                                                                            \
+    X(QWidget, tab_teacher)                                                                                            \
+    X(QRadioButton, teacher_navigate_ptz_mode_radioButton)                                                             \
+    X(QComboBox, teacher_switch_menu_object_comboBox)                                                                  \
+    X(QComboBox, upgrade_preview_comboBox)                                                                             \
+    X(QTabWidget, upgrade_tabWidget)
+
+// The camera's on-screen menu keys: those of the camera menu dialog, sent to the camera chosen
+// on the tab that is showing, and the seven buttons of the Upgrade tab's Preview page, which
+// are menu keys in menu mode and a small pan/tilt/zoom pad in PTZ mode.
+class CameraMenuKeys : public QObject
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
+public:
+    struct Widgets {
+        CAMERA_MENU_KEYS_WIDGETS(CORVANE_WIDGET_MEMBER)
+    };
+    // What the keys need of the pictures and the pads.
+    class Host
+    {
+    public:
+        virtual ~Host() = default;
+        // The free preview of the Preview page: whether it runs, and its control address.
+        virtual bool preview_connected() const = 0;
+        virtual QHostAddress *preview_destination() const = 0;
+        // The camera menu dialog of the side (teacher, student or board) closed: its pictures go
+        // back to the previews.
+        virtual void camera_menu_closed(camera_slot::Side side) = 0;
+        // The teacher level's speeds, which the Preview page's arrows drive with.
+        virtual int preview_pan_speed() const = 0;
+        virtual int preview_tilt_speed() const = 0;
+    };
+
+    CameraMenuKeys(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
+                   Host &host);
+
+    // A key code of osd_keys::Key to the camera the showing page chooses; nothing when that
+    // camera is not connected.
+    void dispose_osd_command(int key);
+    // The camera menu dialog of a side closed: the camera's menu closes too.
+    void set_teacher_osd_menu_show_flag();
+    void set_student_osd_menu_show_flag();
+    void set_board_osd_menu_show_flag();
+    // The Preview keys' names for the mode chosen, over the form's texts.
+    void retranslate();
+
+    void on_upgrade_preview_comboBox_activated(int index);
+    void on_osd_menu_Button_pressed();
+    void on_osd_menu_Button_released();
+    void on_osd_back_Button_pressed();
+    void on_osd_back_Button_released();
+    void on_osd_ok_Button_pressed();
+    void on_osd_ok_Button_released();
+    void on_osd_up_Button_pressed();
+    void on_osd_up_Button_released();
+    void on_osd_down_Button_pressed();
+    void on_osd_down_Button_released();
+    void on_osd_left_Button_pressed();
+    void on_osd_left_Button_released();
+    void on_osd_right_Button_pressed();
+    void on_osd_right_Button_released();
+
+private:
+    void preview_button(int button, bool pressed);
+    void send(QHostAddress *destination, int port, const QString &command);
+
+    const Widgets ui;
+    const CameraSlots &m_slots;
+    const CameraPorts &m_ports;
+    ControlLink &m_link;
+    Host &m_host;
+    // The Preview page's MENU key was pressed in menu mode; the other menu keys wait for it.
+    bool rtsp_preview_osd_menu_open = false;
+};

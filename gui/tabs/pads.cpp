@@ -1,0 +1,527 @@
+#include "tabs/pads.h"
+
+#include "core/wait.h"
+#include "model/camera_ports.h"
+#include "model/camera_slots.h"
+#include "net/control_link.h"
+#include "seams/message_box.h"
+#include "tabs/apply_mark.h"
+
+#include <QComboBox>
+#include <QDebug>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+
+using camera_slot::Side;
+using camera_slot::Slot;
+using preset_commands::BoardPosition;
+using ptz_commands::Direction;
+
+namespace {
+constexpr int kHomeSettleMs = 9000; // the camera reaches home before its zoom is asked
+const char kSpeedLevelPattern[] = "10|([0-9]{0,1})";
+} // namespace
+
+Pads::Pads(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link, Host &host,
+           QWidget *window)
+    : ui(widgets)
+    , m_slots(cameras)
+    , m_ports(ports)
+    , m_link(link)
+    , m_host(host)
+    , m_window(window)
+{
+    connect(ui.teacher_ptzspeed_level, &QLineEdit::textChanged, this, &Pads::on_teacher_ptzspeed_level_textChanged);
+    connect(ui.student_ptzspeed_level, &QLineEdit::textChanged, this, &Pads::on_student_ptzspeed_level_textChanged);
+    connect(ui.teacher_ptz_up_Button, &QPushButton::pressed, this, &Pads::on_teacher_ptz_up_Button_pressed);
+    connect(ui.teacher_ptz_up_Button, &QPushButton::released, this, &Pads::on_teacher_ptz_up_Button_released);
+    connect(ui.teacher_ptz_down_Button, &QPushButton::pressed, this, &Pads::on_teacher_ptz_down_Button_pressed);
+    connect(ui.teacher_ptz_down_Button, &QPushButton::released, this, &Pads::on_teacher_ptz_down_Button_released);
+    connect(ui.teacher_ptz_left_Button, &QPushButton::pressed, this, &Pads::on_teacher_ptz_left_Button_pressed);
+    connect(ui.teacher_ptz_left_Button, &QPushButton::released, this, &Pads::on_teacher_ptz_left_Button_released);
+    connect(ui.teacher_ptz_right_Button, &QPushButton::pressed, this, &Pads::on_teacher_ptz_right_Button_pressed);
+    connect(ui.teacher_ptz_right_Button, &QPushButton::released, this, &Pads::on_teacher_ptz_right_Button_released);
+    connect(ui.teacher_ptz_leftup_Button, &QPushButton::pressed, this, &Pads::on_teacher_ptz_leftup_Button_pressed);
+    connect(ui.teacher_ptz_leftup_Button, &QPushButton::released, this, &Pads::on_teacher_ptz_leftup_Button_released);
+    connect(ui.teacher_ptz_leftdown_Button, &QPushButton::pressed, this, &Pads::on_teacher_ptz_leftdown_Button_pressed);
+    connect(ui.teacher_ptz_leftdown_Button, &QPushButton::released, this,
+            &Pads::on_teacher_ptz_leftdown_Button_released);
+    connect(ui.teacher_ptz_rightup_Button, &QPushButton::pressed, this, &Pads::on_teacher_ptz_rightup_Button_pressed);
+    connect(ui.teacher_ptz_rightup_Button, &QPushButton::released, this, &Pads::on_teacher_ptz_rightup_Button_released);
+    connect(ui.teacher_ptz_rightdown_Button, &QPushButton::pressed, this,
+            &Pads::on_teacher_ptz_rightdown_Button_pressed);
+    connect(ui.teacher_ptz_rightdown_Button, &QPushButton::released, this,
+            &Pads::on_teacher_ptz_rightdown_Button_released);
+    connect(ui.teacher_ptz_reset_Button, &QPushButton::clicked, this, &Pads::on_teacher_ptz_reset_Button_clicked);
+    connect(ui.teacher_zoomin_Button, &QPushButton::pressed, this, &Pads::on_teacher_zoomin_Button_pressed);
+    connect(ui.teacher_zoomin_Button, &QPushButton::released, this, &Pads::on_teacher_zoomin_Button_released);
+    connect(ui.teacher_zoomout_Button, &QPushButton::pressed, this, &Pads::on_teacher_zoomout_Button_pressed);
+    connect(ui.teacher_zoomout_Button, &QPushButton::released, this, &Pads::on_teacher_zoomout_Button_released);
+    connect(ui.student_ptz_up_Button, &QPushButton::pressed, this, &Pads::on_student_ptz_up_Button_pressed);
+    connect(ui.student_ptz_up_Button, &QPushButton::released, this, &Pads::on_student_ptz_up_Button_released);
+    connect(ui.student_ptz_down_Button, &QPushButton::pressed, this, &Pads::on_student_ptz_down_Button_pressed);
+    connect(ui.student_ptz_down_Button, &QPushButton::released, this, &Pads::on_student_ptz_down_Button_released);
+    connect(ui.student_ptz_left_Button, &QPushButton::pressed, this, &Pads::on_student_ptz_left_Button_pressed);
+    connect(ui.student_ptz_left_Button, &QPushButton::released, this, &Pads::on_student_ptz_left_Button_released);
+    connect(ui.student_ptz_right_Button, &QPushButton::pressed, this, &Pads::on_student_ptz_right_Button_pressed);
+    connect(ui.student_ptz_right_Button, &QPushButton::released, this, &Pads::on_student_ptz_right_Button_released);
+    connect(ui.student_ptz_leftup_Button, &QPushButton::pressed, this, &Pads::on_student_ptz_leftup_Button_pressed);
+    connect(ui.student_ptz_leftup_Button, &QPushButton::released, this, &Pads::on_student_ptz_leftup_Button_released);
+    connect(ui.student_ptz_leftdown_Button, &QPushButton::pressed, this, &Pads::on_student_ptz_leftdown_Button_pressed);
+    connect(ui.student_ptz_leftdown_Button, &QPushButton::released, this,
+            &Pads::on_student_ptz_leftdown_Button_released);
+    connect(ui.student_ptz_rightup_Button, &QPushButton::pressed, this, &Pads::on_student_ptz_rightup_Button_pressed);
+    connect(ui.student_ptz_rightup_Button, &QPushButton::released, this, &Pads::on_student_ptz_rightup_Button_released);
+    connect(ui.student_ptz_rightdown_Button, &QPushButton::pressed, this,
+            &Pads::on_student_ptz_rightdown_Button_pressed);
+    connect(ui.student_ptz_rightdown_Button, &QPushButton::released, this,
+            &Pads::on_student_ptz_rightdown_Button_released);
+    connect(ui.student_ptz_reset_Button, &QPushButton::clicked, this, &Pads::on_student_ptz_reset_Button_clicked);
+    connect(ui.student_zoomin_Button, &QPushButton::pressed, this, &Pads::on_student_zoomin_Button_pressed);
+    connect(ui.student_zoomin_Button, &QPushButton::released, this, &Pads::on_student_zoomin_Button_released);
+    connect(ui.student_zoomout_Button, &QPushButton::pressed, this, &Pads::on_student_zoomout_Button_pressed);
+    connect(ui.student_zoomout_Button, &QPushButton::released, this, &Pads::on_student_zoomout_Button_released);
+    connect(ui.board_ptz_up_Button, &QPushButton::pressed, this, &Pads::on_board_ptz_up_Button_pressed);
+    connect(ui.board_ptz_up_Button, &QPushButton::released, this, &Pads::on_board_ptz_up_Button_released);
+    connect(ui.board_ptz_down_Button, &QPushButton::pressed, this, &Pads::on_board_ptz_down_Button_pressed);
+    connect(ui.board_ptz_down_Button, &QPushButton::released, this, &Pads::on_board_ptz_down_Button_released);
+    connect(ui.board_ptz_left_Button, &QPushButton::pressed, this, &Pads::on_board_ptz_left_Button_pressed);
+    connect(ui.board_ptz_left_Button, &QPushButton::released, this, &Pads::on_board_ptz_left_Button_released);
+    connect(ui.board_ptz_right_Button, &QPushButton::pressed, this, &Pads::on_board_ptz_right_Button_pressed);
+    connect(ui.board_ptz_right_Button, &QPushButton::released, this, &Pads::on_board_ptz_right_Button_released);
+    connect(ui.board_ptz_leftup_Button, &QPushButton::pressed, this, &Pads::on_board_ptz_leftup_Button_pressed);
+    connect(ui.board_ptz_leftup_Button, &QPushButton::released, this, &Pads::on_board_ptz_leftup_Button_released);
+    connect(ui.board_ptz_leftdown_Button, &QPushButton::pressed, this, &Pads::on_board_ptz_leftdown_Button_pressed);
+    connect(ui.board_ptz_leftdown_Button, &QPushButton::released, this, &Pads::on_board_ptz_leftdown_Button_released);
+    connect(ui.board_ptz_rightup_Button, &QPushButton::pressed, this, &Pads::on_board_ptz_rightup_Button_pressed);
+    connect(ui.board_ptz_rightup_Button, &QPushButton::released, this, &Pads::on_board_ptz_rightup_Button_released);
+    connect(ui.board_ptz_rightdown_Button, &QPushButton::pressed, this, &Pads::on_board_ptz_rightdown_Button_pressed);
+    connect(ui.board_ptz_rightdown_Button, &QPushButton::released, this, &Pads::on_board_ptz_rightdown_Button_released);
+    connect(ui.board_ptz_reset_Button, &QPushButton::clicked, this, &Pads::on_board_ptz_reset_Button_clicked);
+    connect(ui.board_zoomin_Button, &QPushButton::pressed, this, &Pads::on_board_zoomin_Button_pressed);
+    connect(ui.board_zoomin_Button, &QPushButton::released, this, &Pads::on_board_zoomin_Button_released);
+    connect(ui.board_zoomout_Button, &QPushButton::pressed, this, &Pads::on_board_zoomout_Button_pressed);
+    connect(ui.board_zoomout_Button, &QPushButton::released, this, &Pads::on_board_zoomout_Button_released);
+    connect(ui.board_ptz_up_Button_2, &QPushButton::pressed, this, &Pads::on_board_ptz_up_Button_2_pressed);
+    connect(ui.board_ptz_up_Button_2, &QPushButton::released, this, &Pads::on_board_ptz_up_Button_2_released);
+    connect(ui.board_ptz_down_Button_2, &QPushButton::pressed, this, &Pads::on_board_ptz_down_Button_2_pressed);
+    connect(ui.board_ptz_down_Button_2, &QPushButton::released, this, &Pads::on_board_ptz_down_Button_2_released);
+    connect(ui.board_ptz_left_Button_2, &QPushButton::pressed, this, &Pads::on_board_ptz_left_Button_2_pressed);
+    connect(ui.board_ptz_left_Button_2, &QPushButton::released, this, &Pads::on_board_ptz_left_Button_2_released);
+    connect(ui.board_ptz_right_Button_2, &QPushButton::pressed, this, &Pads::on_board_ptz_right_Button_2_pressed);
+    connect(ui.board_ptz_right_Button_2, &QPushButton::released, this, &Pads::on_board_ptz_right_Button_2_released);
+    connect(ui.board_ptz_leftup_Button_2, &QPushButton::pressed, this, &Pads::on_board_ptz_leftup_Button_2_pressed);
+    connect(ui.board_ptz_leftup_Button_2, &QPushButton::released, this, &Pads::on_board_ptz_leftup_Button_2_released);
+    connect(ui.board_ptz_leftdown_Button_2, &QPushButton::pressed, this, &Pads::on_board_ptz_leftdown_Button_2_pressed);
+    connect(ui.board_ptz_leftdown_Button_2, &QPushButton::released, this,
+            &Pads::on_board_ptz_leftdown_Button_2_released);
+    connect(ui.board_ptz_rightup_Button_2, &QPushButton::pressed, this, &Pads::on_board_ptz_rightup_Button_2_pressed);
+    connect(ui.board_ptz_rightup_Button_2, &QPushButton::released, this, &Pads::on_board_ptz_rightup_Button_2_released);
+    connect(ui.board_ptz_rightdown_Button_2, &QPushButton::pressed, this,
+            &Pads::on_board_ptz_rightdown_Button_2_pressed);
+    connect(ui.board_ptz_rightdown_Button_2, &QPushButton::released, this,
+            &Pads::on_board_ptz_rightdown_Button_2_released);
+    connect(ui.board_ptz_reset_Button_2, &QPushButton::clicked, this, &Pads::on_board_ptz_reset_Button_2_clicked);
+    connect(ui.board_zoomin_Button_2, &QPushButton::pressed, this, &Pads::on_board_zoomin_Button_2_pressed);
+    connect(ui.board_zoomin_Button_2, &QPushButton::released, this, &Pads::on_board_zoomin_Button_2_released);
+    connect(ui.board_zoomout_Button_2, &QPushButton::pressed, this, &Pads::on_board_zoomout_Button_2_pressed);
+    connect(ui.board_zoomout_Button_2, &QPushButton::released, this, &Pads::on_board_zoomout_Button_2_released);
+    connect(ui.teacher_setPano_Button, &QPushButton::clicked, this, &Pads::on_teacher_setPano_Button_clicked);
+    connect(ui.teacher_callPano_Button, &QPushButton::clicked, this, &Pads::on_teacher_callPano_Button_clicked);
+    connect(ui.student_setPano_one_Button, &QPushButton::clicked, this, &Pads::on_student_setPano_one_Button_clicked);
+    connect(ui.student_callPano_one_Button, &QPushButton::clicked, this, &Pads::on_student_callPano_one_Button_clicked);
+    connect(ui.teacher_delBoardPano_Button, &QPushButton::clicked, this, &Pads::on_teacher_delBoardPano_Button_clicked);
+    connect(ui.teacher_delPlatform_Button, &QPushButton::clicked, this, &Pads::on_teacher_delPlatform_Button_clicked);
+    connect(ui.board_setBoard_one_Button, &QPushButton::clicked, this, &Pads::on_board_setBoard_one_Button_clicked);
+    connect(ui.board_callBoard_one_Button, &QPushButton::clicked, this, &Pads::on_board_callBoard_one_Button_clicked);
+    connect(ui.board_setBoard_two_Button, &QPushButton::clicked, this, &Pads::on_board_setBoard_two_Button_clicked);
+    connect(ui.board_callBoard_two_Button, &QPushButton::clicked, this, &Pads::on_board_callBoard_two_Button_clicked);
+    connect(ui.board_setBoardPano_Button, &QPushButton::clicked, this, &Pads::on_board_setBoardPano_Button_clicked);
+    connect(ui.board_callBoardPano_Button, &QPushButton::clicked, this, &Pads::on_board_callBoardPano_Button_clicked);
+    connect(ui.board_setBoard_two_Button_2, &QPushButton::clicked, this, &Pads::on_board_setBoard_two_Button_2_clicked);
+    connect(ui.board_callBoard_two_Button_2, &QPushButton::clicked, this,
+            &Pads::on_board_callBoard_two_Button_2_clicked);
+    connect(ui.board_setBoardPano_Button_2, &QPushButton::clicked, this, &Pads::on_board_setBoardPano_Button_2_clicked);
+    connect(ui.board_callBoardPano_Button_2, &QPushButton::clicked, this,
+            &Pads::on_board_callBoardPano_Button_2_clicked);
+    connect(ui.board_startTrack_Button, &QPushButton::clicked, this, &Pads::on_board_startTrack_Button_clicked);
+    connect(ui.board_stopTrack_Button, &QPushButton::clicked, this, &Pads::on_board_stopTrack_Button_clicked);
+    connect(ui.director_test_button, &QPushButton::clicked, this, &Pads::on_director_test_button_clicked);
+}
+
+void Pads::install_speed_validators()
+{
+    const QRegularExpression level(QString::fromLatin1(kSpeedLevelPattern));
+    ui.teacher_ptzspeed_level->setValidator(new QRegularExpressionValidator(level, m_window));
+    ui.student_ptzspeed_level->setValidator(new QRegularExpressionValidator(level, ui.student_ptzspeed_level));
+}
+
+// ---------------------------------------------------------------------------
+// Speeds
+
+QString Pads::ptzspeed(const QString &command_template, int hindex, int vindex)
+{
+    qDebug() << "MainWindow::ptzspeed level hindex=" << hindex << ",vindex = " << vindex;
+    return ptz_commands::fill_speed(command_template, hindex, vindex);
+}
+
+void Pads::on_teacher_ptzspeed_level_textChanged(const QString &text)
+{
+    const int level = ptz_commands::speed_level(text);
+    teacher_pan_speed = teacher_tilt_speed = level;
+    qDebug() << "MainWindow::teacher ptzspeed level = " << level;
+}
+
+void Pads::on_student_ptzspeed_level_textChanged(const QString &text)
+{
+    const int level = ptz_commands::speed_level(text);
+    student_pan_speed = student_tilt_speed = level;
+    qDebug() << "MainWindow::student ptzspeed level = " << level;
+}
+
+// ---------------------------------------------------------------------------
+// Pads
+
+// Which camera a pad drives, chosen anew for every command: a change of preset entry between
+// press and release sends the stop to the newly chosen camera.
+Pads::PadTarget Pads::pad_target(Pad pad) const
+{
+    PadTarget target;
+    switch (pad) {
+    case Pad::Teacher: {
+        const Redirection redirection = m_host.pad_redirection();
+        const ptz_commands::PadRoute route
+            = ptz_commands::teacher_pad_route(redirection.teacher_to_pano, redirection.teacher_crop);
+        target.connected = m_slots[Slot::TeacherFeature].udp_flag;
+        target.destination = m_slots[route.to_pano ? Slot::TeacherPano : Slot::TeacherFeature].destination;
+        target.port = m_ports.visca_port(Side::Teacher);
+        target.pan_speed = teacher_pan_speed;
+        target.tilt_speed = teacher_tilt_speed;
+        target.crop = route.crop;
+        break;
+    }
+    case Pad::Student: {
+        const ptz_commands::PadRoute route = ptz_commands::student_pad_route(m_slots[Slot::StudentFeature].device_model,
+                                                                             ui.student_preset_list->currentIndex(),
+                                                                             m_host.pad_redirection().student_crop);
+        target.connected = m_slots[Slot::StudentFeature].udp_flag;
+        target.destination = m_slots[route.to_pano ? Slot::StudentPano : Slot::StudentFeature].destination;
+        target.port = m_ports.visca_port(Side::Student);
+        target.pan_speed = student_pan_speed;
+        target.tilt_speed = student_tilt_speed;
+        target.crop = route.crop;
+        break;
+    }
+    case Pad::Board:
+    case Pad::Board2: {
+        const Slot slot = pad == Pad::Board ? Slot::BoardFeature : Slot::BoardPano;
+        target.connected = m_slots[slot].udp_flag;
+        target.destination = m_slots[slot].destination;
+        target.port = m_ports.visca_port(Side::Teacher);
+        target.pan_speed = teacher_pan_speed;
+        target.tilt_speed = teacher_tilt_speed;
+        break;
+    }
+    }
+    return target;
+}
+
+bool Pads::pad_connected(const PadTarget &target)
+{
+    if (!target.connected)
+        msgbox::warning(m_window, tr("Warning"), tr("Please connect the camera"));
+    return target.connected;
+}
+
+void Pads::pad_press(Pad pad, Direction direction)
+{
+    const PadTarget target = pad_target(pad);
+    if (!pad_connected(target))
+        return;
+    m_link.sendMsg_Net(
+        target.destination, target.port,
+        ptzspeed(ptz_commands::direction_template(direction, target.crop), target.pan_speed, target.tilt_speed), true);
+}
+
+void Pads::pad_release(Pad pad)
+{
+    const PadTarget target = pad_target(pad);
+    if (!pad_connected(target))
+        return;
+    m_link.sendMsg_Net(target.destination, target.port, ptz_commands::stop(target.crop), true);
+}
+
+void Pads::pad_zoom(Pad pad, bool in)
+{
+    const PadTarget target = pad_target(pad);
+    if (!pad_connected(target))
+        return;
+    m_link.sendMsg_Net(target.destination, target.port,
+                       in ? ptz_commands::zoom_in(target.crop) : ptz_commands::zoom_out(target.crop), true);
+}
+
+void Pads::pad_zoom_release(Pad pad, bool in)
+{
+    const PadTarget target = pad_target(pad);
+    if (!pad_connected(target))
+        return;
+    if (pad == Pad::Board || pad == Pad::Board2) {
+        m_link.sendMsg_Net(target.destination, target.port, ptz_commands::zoom_stop(false), true);
+        return;
+    }
+    m_link.sendMsg_Net(target.destination, target.port, ptz_commands::zoom_stop(target.crop), true);
+
+    // The zoom field is refreshed from the side's feature camera, whatever the stop's camera was.
+    const bool teacher = pad == Pad::Teacher;
+    const FeatureZoom zoom = m_host.feature_zoom(teacher ? Side::Teacher : Side::Student);
+    if (!zoom.r6_or_j57 && zoom.j22) {
+        if (teacher && in)
+            qDebug() << "equals_Model:" << zoom.optical_max;
+        if (!teacher && !in)
+            qDebug() << "on_student_zoomin_Button_pressed:";
+    }
+    const QString refresh = ptz_commands::zoom_refresh(zoom.r6_or_j57, zoom.j22, zoom.optical_max);
+    if (!refresh.isEmpty())
+        m_link.sendMsg_Net(m_slots[teacher ? Slot::TeacherFeature : Slot::StudentFeature].destination,
+                           m_ports.visca_port(teacher ? Side::Teacher : Side::Student), refresh, true);
+    if (teacher && !in && !zoom.r6_or_j57 && zoom.j22)
+        qDebug() << "teacher_zoom_optical_max_value_flag:" << (zoom.optical_max ? "true" : "false");
+    if (!teacher && !in && !zoom.r6_or_j57)
+        qDebug() << "on_student_zoomout_Button_released:student_model_flag: " << (zoom.j22 ? "true" : "false")
+                 << "/student_zoom_optical_max_value_flag: " << (zoom.optical_max ? "true" : "false");
+}
+
+void Pads::pad_home(Pad pad)
+{
+    const PadTarget target = pad_target(pad);
+    if (!pad_connected(target))
+        return;
+    if (pad == Pad::Board || pad == Pad::Board2) {
+        m_link.sendMsg_Net(target.destination, target.port, ptz_commands::home(false), true);
+        return;
+    }
+    const bool teacher = pad == Pad::Teacher;
+    m_link.sendMsg_Net(target.destination, target.port, ptz_commands::home(target.crop), true);
+    m_host.forget_zoom_optical_max(teacher ? Side::Teacher : Side::Student);
+    (teacher ? ui.teacher_zoom_lineEdit : ui.student_zoom_lineEdit)->setText(QStringLiteral("1.0x"));
+    wait_ms(kHomeSettleMs);
+    // Read after the wait: a camera disconnected meanwhile has no destination, and nothing goes.
+    m_link.sendMsg_Net(m_slots[teacher ? Slot::TeacherFeature : Slot::StudentFeature].destination,
+                       m_ports.visca_port(teacher ? Side::Teacher : Side::Student),
+                       ptz_commands::zoom_position_inquiry(), true);
+}
+
+void Pads::on_teacher_ptz_up_Button_pressed() { pad_press(Pad::Teacher, Direction::Up); }
+void Pads::on_teacher_ptz_up_Button_released() { pad_release(Pad::Teacher); }
+void Pads::on_teacher_ptz_down_Button_pressed() { pad_press(Pad::Teacher, Direction::Down); }
+void Pads::on_teacher_ptz_down_Button_released() { pad_release(Pad::Teacher); }
+void Pads::on_teacher_ptz_left_Button_pressed() { pad_press(Pad::Teacher, Direction::Left); }
+void Pads::on_teacher_ptz_left_Button_released() { pad_release(Pad::Teacher); }
+void Pads::on_teacher_ptz_right_Button_pressed() { pad_press(Pad::Teacher, Direction::Right); }
+void Pads::on_teacher_ptz_right_Button_released() { pad_release(Pad::Teacher); }
+void Pads::on_teacher_ptz_leftup_Button_pressed() { pad_press(Pad::Teacher, Direction::LeftUp); }
+void Pads::on_teacher_ptz_leftup_Button_released() { pad_release(Pad::Teacher); }
+void Pads::on_teacher_ptz_leftdown_Button_pressed() { pad_press(Pad::Teacher, Direction::LeftDown); }
+void Pads::on_teacher_ptz_leftdown_Button_released() { pad_release(Pad::Teacher); }
+void Pads::on_teacher_ptz_rightup_Button_pressed() { pad_press(Pad::Teacher, Direction::RightUp); }
+void Pads::on_teacher_ptz_rightup_Button_released() { pad_release(Pad::Teacher); }
+void Pads::on_teacher_ptz_rightdown_Button_pressed() { pad_press(Pad::Teacher, Direction::RightDown); }
+void Pads::on_teacher_ptz_rightdown_Button_released() { pad_release(Pad::Teacher); }
+void Pads::on_teacher_ptz_reset_Button_clicked() { pad_home(Pad::Teacher); }
+void Pads::on_teacher_zoomin_Button_pressed() { pad_zoom(Pad::Teacher, true); }
+void Pads::on_teacher_zoomin_Button_released() { pad_zoom_release(Pad::Teacher, true); }
+void Pads::on_teacher_zoomout_Button_pressed() { pad_zoom(Pad::Teacher, false); }
+void Pads::on_teacher_zoomout_Button_released() { pad_zoom_release(Pad::Teacher, false); }
+void Pads::on_student_ptz_up_Button_pressed() { pad_press(Pad::Student, Direction::Up); }
+void Pads::on_student_ptz_up_Button_released() { pad_release(Pad::Student); }
+void Pads::on_student_ptz_down_Button_pressed() { pad_press(Pad::Student, Direction::Down); }
+void Pads::on_student_ptz_down_Button_released() { pad_release(Pad::Student); }
+void Pads::on_student_ptz_left_Button_pressed() { pad_press(Pad::Student, Direction::Left); }
+void Pads::on_student_ptz_left_Button_released() { pad_release(Pad::Student); }
+void Pads::on_student_ptz_right_Button_pressed() { pad_press(Pad::Student, Direction::Right); }
+void Pads::on_student_ptz_right_Button_released() { pad_release(Pad::Student); }
+void Pads::on_student_ptz_leftup_Button_pressed() { pad_press(Pad::Student, Direction::LeftUp); }
+void Pads::on_student_ptz_leftup_Button_released() { pad_release(Pad::Student); }
+void Pads::on_student_ptz_leftdown_Button_pressed() { pad_press(Pad::Student, Direction::LeftDown); }
+void Pads::on_student_ptz_leftdown_Button_released() { pad_release(Pad::Student); }
+void Pads::on_student_ptz_rightup_Button_pressed() { pad_press(Pad::Student, Direction::RightUp); }
+void Pads::on_student_ptz_rightup_Button_released() { pad_release(Pad::Student); }
+void Pads::on_student_ptz_rightdown_Button_pressed() { pad_press(Pad::Student, Direction::RightDown); }
+void Pads::on_student_ptz_rightdown_Button_released() { pad_release(Pad::Student); }
+void Pads::on_student_ptz_reset_Button_clicked() { pad_home(Pad::Student); }
+void Pads::on_student_zoomin_Button_pressed() { pad_zoom(Pad::Student, true); }
+void Pads::on_student_zoomin_Button_released() { pad_zoom_release(Pad::Student, true); }
+void Pads::on_student_zoomout_Button_pressed() { pad_zoom(Pad::Student, false); }
+void Pads::on_student_zoomout_Button_released() { pad_zoom_release(Pad::Student, false); }
+void Pads::on_board_ptz_up_Button_pressed() { pad_press(Pad::Board, Direction::Up); }
+void Pads::on_board_ptz_up_Button_released() { pad_release(Pad::Board); }
+void Pads::on_board_ptz_down_Button_pressed() { pad_press(Pad::Board, Direction::Down); }
+void Pads::on_board_ptz_down_Button_released() { pad_release(Pad::Board); }
+void Pads::on_board_ptz_left_Button_pressed() { pad_press(Pad::Board, Direction::Left); }
+void Pads::on_board_ptz_left_Button_released() { pad_release(Pad::Board); }
+void Pads::on_board_ptz_right_Button_pressed() { pad_press(Pad::Board, Direction::Right); }
+void Pads::on_board_ptz_right_Button_released() { pad_release(Pad::Board); }
+void Pads::on_board_ptz_leftup_Button_pressed() { pad_press(Pad::Board, Direction::LeftUp); }
+void Pads::on_board_ptz_leftup_Button_released() { pad_release(Pad::Board); }
+void Pads::on_board_ptz_leftdown_Button_pressed() { pad_press(Pad::Board, Direction::LeftDown); }
+void Pads::on_board_ptz_leftdown_Button_released() { pad_release(Pad::Board); }
+void Pads::on_board_ptz_rightup_Button_pressed() { pad_press(Pad::Board, Direction::RightUp); }
+void Pads::on_board_ptz_rightup_Button_released() { pad_release(Pad::Board); }
+void Pads::on_board_ptz_rightdown_Button_pressed() { pad_press(Pad::Board, Direction::RightDown); }
+void Pads::on_board_ptz_rightdown_Button_released() { pad_release(Pad::Board); }
+void Pads::on_board_ptz_reset_Button_clicked() { pad_home(Pad::Board); }
+void Pads::on_board_zoomin_Button_pressed() { pad_zoom(Pad::Board, true); }
+void Pads::on_board_zoomin_Button_released() { pad_zoom_release(Pad::Board, true); }
+void Pads::on_board_zoomout_Button_pressed() { pad_zoom(Pad::Board, false); }
+void Pads::on_board_zoomout_Button_released() { pad_zoom_release(Pad::Board, false); }
+void Pads::on_board_ptz_up_Button_2_pressed() { pad_press(Pad::Board2, Direction::Up); }
+void Pads::on_board_ptz_up_Button_2_released() { pad_release(Pad::Board2); }
+void Pads::on_board_ptz_down_Button_2_pressed() { pad_press(Pad::Board2, Direction::Down); }
+void Pads::on_board_ptz_down_Button_2_released() { pad_release(Pad::Board2); }
+void Pads::on_board_ptz_left_Button_2_pressed() { pad_press(Pad::Board2, Direction::Left); }
+void Pads::on_board_ptz_left_Button_2_released() { pad_release(Pad::Board2); }
+void Pads::on_board_ptz_right_Button_2_pressed() { pad_press(Pad::Board2, Direction::Right); }
+void Pads::on_board_ptz_right_Button_2_released() { pad_release(Pad::Board2); }
+void Pads::on_board_ptz_leftup_Button_2_pressed() { pad_press(Pad::Board2, Direction::LeftUp); }
+void Pads::on_board_ptz_leftup_Button_2_released() { pad_release(Pad::Board2); }
+void Pads::on_board_ptz_leftdown_Button_2_pressed() { pad_press(Pad::Board2, Direction::LeftDown); }
+void Pads::on_board_ptz_leftdown_Button_2_released() { pad_release(Pad::Board2); }
+void Pads::on_board_ptz_rightup_Button_2_pressed() { pad_press(Pad::Board2, Direction::RightUp); }
+void Pads::on_board_ptz_rightup_Button_2_released() { pad_release(Pad::Board2); }
+void Pads::on_board_ptz_rightdown_Button_2_pressed() { pad_press(Pad::Board2, Direction::RightDown); }
+void Pads::on_board_ptz_rightdown_Button_2_released() { pad_release(Pad::Board2); }
+void Pads::on_board_ptz_reset_Button_2_clicked() { pad_home(Pad::Board2); }
+void Pads::on_board_zoomin_Button_2_pressed() { pad_zoom(Pad::Board2, true); }
+void Pads::on_board_zoomin_Button_2_released() { pad_zoom_release(Pad::Board2, true); }
+void Pads::on_board_zoomout_Button_2_pressed() { pad_zoom(Pad::Board2, false); }
+void Pads::on_board_zoomout_Button_2_released() { pad_zoom_release(Pad::Board2, false); }
+
+// ---------------------------------------------------------------------------
+// Presets, board tracking, director test
+
+bool Pads::camera_connected(Slot slot, const QString &text)
+{
+    if (!m_slots[slot].udp_flag)
+        msgbox::warning(m_window, tr("Warning"), text);
+    return m_slots[slot].udp_flag;
+}
+
+void Pads::send(Slot slot, int port, const QString &text, bool hex)
+{
+    m_link.sendMsg_Net(m_slots[slot].destination, port, text, hex);
+}
+
+void Pads::teacher_preset(bool set)
+{
+    if (!camera_connected(Slot::TeacherPano, tr("Please connect the camera")))
+        return;
+    const preset_commands::TeacherListMode mode = ui.board_pano_mode_radioButton->isChecked()
+        ? preset_commands::TeacherListMode::BoardPano
+        : ui.other_mode_radioButton->isChecked() ? preset_commands::TeacherListMode::Other
+                                                 : preset_commands::TeacherListMode::Follow;
+    const preset_commands::TeacherPosition position
+        = preset_commands::teacher_position(ui.teacher_preset_list->currentIndex(), mode);
+    const int udpPort = m_ports.udp_port(Side::Teacher);
+    bool mark = true;
+    switch (position.kind) {
+    case preset_commands::TeacherPosition::None:
+        return;
+    case preset_commands::TeacherPosition::Word:
+        send(Slot::TeacherPano, udpPort, preset_commands::teacher_position_command(position.word, set), false);
+        break;
+    case preset_commands::TeacherPosition::PanoramaCrop: {
+        const preset_commands::CropCommand crop
+            = preset_commands::panorama_crop(m_slots[Slot::TeacherFeature].device_model, set);
+        if (crop.visca) {
+            send(Slot::TeacherPano, m_ports.visca_port(Side::Teacher), crop.text, true);
+            mark = position.mark_after_visca;
+        } else {
+            send(Slot::TeacherPano, udpPort, preset_commands::teacher_command(crop.text), false);
+        }
+        break;
+    }
+    }
+    if (mark)
+        mark_apply(ui.teacher_apply_Button);
+}
+
+void Pads::student_preset(bool set)
+{
+    if (!camera_connected(Slot::StudentPano, tr("Please connect the camera")))
+        return;
+    const int index = ui.student_preset_list->currentIndex();
+    const int udpPort = m_ports.udp_port(Side::Student);
+    if (index == 0) {
+        send(Slot::StudentPano, udpPort, preset_commands::student_pano_command(set), false);
+    } else if (index == 1) {
+        const preset_commands::CropCommand crop
+            = preset_commands::panorama_crop(m_slots[Slot::StudentFeature].device_model, set);
+        if (crop.visca)
+            send(Slot::StudentPano, m_ports.visca_port(Side::Student), crop.text, true);
+        else
+            send(Slot::StudentPano, udpPort, preset_commands::student_command(crop.text), false);
+    } else {
+        return;
+    }
+    if (set)
+        mark_apply(ui.student_apply_Button);
+}
+
+void Pads::board_preset(BoardPosition position, bool set)
+{
+    if (!camera_connected(Slot::TeacherPano, tr("Please connect the teacher pano camera")))
+        return;
+    send(Slot::TeacherPano, m_ports.udp_port(Side::Teacher), preset_commands::board_position_command(position, set),
+         false);
+    if (set)
+        mark_apply(ui.board_apply_Button);
+}
+
+void Pads::board_tracking(bool start)
+{
+    if (!camera_connected(Slot::BoardPano, tr("Please connect the camera")))
+        return;
+    send(Slot::BoardPano, m_ports.udp_port(Side::Teacher), preset_commands::board_tracking(start), false);
+    m_host.set_board_widgets_enabled(!start);
+    m_host.set_board_cur_track_status(start ? 1 : 2);
+}
+
+void Pads::on_teacher_setPano_Button_clicked() { teacher_preset(true); }
+void Pads::on_teacher_callPano_Button_clicked() { teacher_preset(false); }
+void Pads::on_student_setPano_one_Button_clicked() { student_preset(true); }
+void Pads::on_student_callPano_one_Button_clicked() { student_preset(false); }
+
+void Pads::on_teacher_delBoardPano_Button_clicked()
+{
+    if (camera_connected(Slot::TeacherPano, tr("Please connect the camera")))
+        send(Slot::TeacherPano, m_ports.udp_port(Side::Teacher), preset_commands::cancel_board_pano(), false);
+}
+
+void Pads::on_teacher_delPlatform_Button_clicked()
+{
+    if (camera_connected(Slot::TeacherPano, tr("Please connect the camera")))
+        send(Slot::TeacherPano, m_ports.udp_port(Side::Teacher), preset_commands::cancel_platform(), false);
+}
+
+void Pads::on_board_setBoard_one_Button_clicked() { board_preset(BoardPosition::Board0, true); }
+void Pads::on_board_callBoard_one_Button_clicked() { board_preset(BoardPosition::Board0, false); }
+void Pads::on_board_setBoard_two_Button_clicked() { board_preset(BoardPosition::Board1, true); }
+void Pads::on_board_callBoard_two_Button_clicked() { board_preset(BoardPosition::Board1, false); }
+void Pads::on_board_setBoardPano_Button_clicked() { board_preset(BoardPosition::Pano, true); }
+void Pads::on_board_callBoardPano_Button_clicked() { board_preset(BoardPosition::Pano, false); }
+void Pads::on_board_setBoard_two_Button_2_clicked() { board_preset(BoardPosition::SecondBoard1, true); }
+void Pads::on_board_callBoard_two_Button_2_clicked() { board_preset(BoardPosition::SecondBoard1, false); }
+void Pads::on_board_setBoardPano_Button_2_clicked() { board_preset(BoardPosition::SecondPano, true); }
+void Pads::on_board_callBoardPano_Button_2_clicked() { board_preset(BoardPosition::SecondPano, false); }
+void Pads::on_board_startTrack_Button_clicked() { board_tracking(true); }
+void Pads::on_board_stopTrack_Button_clicked() { board_tracking(false); }
+
+void Pads::on_director_test_button_clicked()
+{
+    if (camera_connected(Slot::TeacherPano, tr("Please connect the teacher pano camera")))
+        send(Slot::TeacherPano, m_ports.udp_port(Side::Teacher), preset_commands::director_test(true), false);
+    if (camera_connected(Slot::StudentPano, tr("Please connect the student pano camera")))
+        send(Slot::StudentPano, m_ports.udp_port(Side::Student), preset_commands::director_test(false), false);
+}
