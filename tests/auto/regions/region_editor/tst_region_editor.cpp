@@ -85,12 +85,7 @@ struct Editor {
             auto *item = static_cast<CustomGraphicsRectItem *>(record->item);
             const QRectF r = item->rect().translated(item->pos());
             if (item->isVisible())
-                out << QStringLiteral("%1 %2 %3 %4 %5")
-                           .arg(record->regionName)
-                           .arg(r.x())
-                           .arg(r.y())
-                           .arg(r.width())
-                           .arg(r.height());
+                out << record->regionName + QString::asprintf(" %g %g %g %g", r.x(), r.y(), r.width(), r.height());
         }
         out.sort();
         return out.join(QLatin1String(", "));
