@@ -32,7 +32,6 @@ constexpr char kGetDirectorConfigFile[] = "get_director_config_file";
 constexpr char kSetDirectorConfigFile[] = "set_director_config_file";
 constexpr char kSetDirectorConfigCommand[] = "set_director_config_command";
 constexpr char kGetTrackingStatus[] = "get_tracking_status";
-constexpr char kGetCropStatus[] = "get_crop_status"; // the verb of a "command=" line
 constexpr char kCommandKey[] = "command";
 
 struct Item

@@ -10,6 +10,11 @@ QString command_text(const QString &section, const QString &word)
                                   parameter_block::command_line(word)});
 }
 
+QString crop_status_request(const QString &section)
+{
+    return parameter_block::join({section, parameter_block::command_line(QString::fromLatin1(kGetCropStatus))});
+}
+
 QString config_word(int index)
 {
     return index == 0 ? QStringLiteral("switchtoconfig1") : QStringLiteral("switchtoconfig2");
@@ -30,12 +35,6 @@ QString focus_inquiry(const QString &pano_model)
     if (pano_model == QLatin1String("M19"))
         return QStringLiteral("8A 09 04 38 FF");
     return QString();
-}
-
-QString crop_status_request(const QString &section)
-{
-    return parameter_block::join(
-        {section, parameter_block::command_line(QString::fromLatin1(parameter_block::kGetCropStatus))});
 }
 
 QString tracking_status_request(const QString &section)

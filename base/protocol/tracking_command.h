@@ -8,10 +8,17 @@ namespace tracking_command {
 
 constexpr char kStart[] = "start";
 constexpr char kStop[] = "stop";
+// The words that make the camera forget the snapshot region and the tracking region.
+constexpr char kCancelSnapshotArea[] = "cancelsnapshotarea";
+constexpr char kCancelTrackingArea[] = "canceltrackingarea";
+constexpr char kGetCropStatus[] = "get_crop_status";
 
 // The section line, "set_tracking_config_command" and "command=" + word, joined by "\n" with
 // no line feed at the end.
 QString command_text(const QString &section, const QString &word);
+
+// The crop status request: the section line and "command=get_crop_status", joined by "\n".
+QString crop_status_request(const QString &section);
 
 // "switchtoconfig1" for entry 0 of a configuration list, "switchtoconfig2" for any other.
 QString config_word(int index);
@@ -27,9 +34,8 @@ QString pano_focus_text(const QString &featureModel, bool manual);
 // picture) for an M19, nothing for other models (compared whole and case-sensitive).
 QString focus_inquiry(const QString &pano_model);
 
-// What a pano camera is asked right after its connect: the section line and "command=get_crop_status",
-// and the section line and "get_tracking_status", each without a line feed at the end.
-QString crop_status_request(const QString &section);
+// The tracking status request a pano camera is asked after its connect and its crop status
+// request: the section line and "get_tracking_status", joined by "\n".
 QString tracking_status_request(const QString &section);
 
 } // namespace tracking_command

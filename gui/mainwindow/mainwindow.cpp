@@ -6,8 +6,6 @@
 #include "support/resources.h"
 #include "core/time_scale.h"
 #include "core/wait.h"
-#include "regions/customgraphicsscene.h"
-#include "regions/customgraphicsview.h"
 #include "guide/guideconfig.h"
 #include "net/httpmanager.h"
 #include "dialogs/image_expand.h"
@@ -64,6 +62,9 @@ MainWindow::MainWindow(QWidget *parent)
     menu_keys = std::make_unique<CameraMenuKeys>(CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, ui),
                                                  camera_slots, camera_ports, *control_link,
                                                  static_cast<CameraMenuKeys::Host &>(*this));
+    RegionEditor::Host &regionHost = *this;
+    region_editor = std::make_unique<RegionEditor>(CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, ui),
+                                                   camera_slots, camera_ports, *control_link, regionHost, this);
     camera_connections = std::make_unique<CameraConnections>(
         CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, ui), camera_slots, camera_ports,
         *control_link, static_cast<CameraConnections::Host &>(*this), this);
@@ -108,10 +109,6 @@ void MainWindow::slot_init_main_window()
     teacher_image_expand = new Image_Expand(this);
     student_image_expand = new Image_Expand(this);
     calibrate_area_expand = new Calibrate_Area_Expand(this);
-    region_scene = new CustomGraphicsScene(this);
-    region_scene->setSceneRect(0, 0, 480, 270);
-    ui->graphicsView->resize(480, 270);
-    ui->graphicsView->setScene(region_scene);
 
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     setFixedSize(899, 757);
@@ -139,11 +136,8 @@ void MainWindow::slot_init_main_window()
     ui->teacher_auto_calibration_pushButton->hide();
     ui->tabWidget_3->removeTab(ui->tabWidget_3->indexOf(ui->tab_5));
 
-    // Device tree and region scene.
+    // Device tree.
     connect(ui->searchTreeWidget, &QTreeWidget::itemClicked, this, &MainWindow::onTreeWidgetClicked);
-    connect(region_scene, &QGraphicsScene::selectionChanged, this, &MainWindow::checkSelection);
-    connect(region_scene, &CustomGraphicsScene::signalNewSelectItem, this, &MainWindow::selectNewItem);
-    connect(region_scene, &CustomGraphicsScene::signalSelectItemStr, this, &MainWindow::selectItemRectStr);
     // Pictures for the enlarged and calibration dialogs: the student pictures reach the
     // enlarged dialog first, then the calibration dialog.
     connect(this, &MainWindow::student_send_stream_to_feature, student_image_expand, &Image_Expand::display_image);
@@ -303,6 +297,32 @@ void MainWindow::set_customer_model(bool teacher, bool flag)
 }
 
 QPoint &MainWindow::stored_student_point(int index) { return student_points.stored_point(index); }
+
+// ---- region editing: transitional names and the region editor's host ----
+void MainWindow::clear_region_scene() { region_editor->clear_region_scene(); }
+void MainWindow::set_teacher_region_widgets(bool enable) { region_editor->set_teacher_region_widgets(enable); }
+void MainWindow::on_teacher_show_region_checkBox_clicked(bool checked)
+{
+    region_editor->on_teacher_show_region_checkBox_clicked(checked);
+}
+void MainWindow::parse_teacher_region_coord() { region_editor->parse_teacher_region_coord(); }
+void MainWindow::collect_region_rects() { region_editor->collect_region_rects(); }
+teacher_region_keys::ApplyRegions MainWindow::teacher_apply_regions() const
+{
+    return region_editor->teacher_apply_regions();
+}
+const teacher_region_keys::TeacherRegionRects &MainWindow::teacher_region_rects() const
+{
+    return region_editor->region_rects();
+}
+teacher_region_keys::TeacherRegionCoord &MainWindow::teacher_region_coord() { return region_editor->region_coord(); }
+void MainWindow::set_teacher_region_redraw_pending(bool pending) { region_editor->set_redraw_pending(pending); }
+
+int MainWindow::teacher_track_status() const { return teacher_cur_track_status; }
+bool MainWindow::teacher_pano_marked_offline() const { return teacher_pano_offline; }
+bool MainWindow::teacher_customer_model() const { return teacher_customer_model_flag; }
+void MainWindow::forget_teacher_crop_status() { teacher_crop_start_status = teacher_crop_stop_status = false; }
+void MainWindow::disarm_teacher_picture_conversion() { teacher_image_to_cv_mat_flag = false; }
 
 bool MainWindow::is_valid_ipv4(const QString &text) { return input::is_valid_ipv4(text); }
 

@@ -18,6 +18,7 @@
 #include "cameras/picture_previews.h"
 #include "cameras/visca_replies.h"
 #include "mainwindow/transitional_value.h"
+#include "regions/region_editor.h"
 #include "tabs/camera_menu_keys.h"
 #include "tabs/options_tab.h"
 #include "tabs/pads.h"
@@ -64,12 +65,10 @@ struct Fields;
 
 class Image_Expand;
 class Calibrate_Area_Expand;
-class CustomGraphicsScene;
 class HttpManager;
 class QFFmpeg;
 class RtspThread;
 class GuideConfig;
-struct RectFManage;
 namespace parameter_reply {
 struct StatusPart;
 }
@@ -82,6 +81,7 @@ class MainWindow : public QMainWindow,
                    private SettingsFile::Host,
                    private Pads::Host,
                    private CameraMenuKeys::Host,
+                   private RegionEditor::Host,
                    private CameraConnections::Host,
                    private ViscaReplies::Host,
                    private PicturePreviews::Host
@@ -129,42 +129,17 @@ public:
     // The interface font (family "微软雅黑", 11 pt for Thai, 10 pt otherwise) on every widget.
     void apply_interface_font();
 
-    // ---- region editing (mainwindow_regions.cpp) ----
-    void setShieldRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
-    void setBoardRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
-    void setTrackRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
-    void setSnapshotRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
-    void start_shield_region_draw();
-    void start_board_region_draw();
-    void setShieldRegion(const QString &name);
-    void setBoardRegion(const QString &name);
+    // Transitional: the region editor's methods and state under the window's names, for the
+    // Teacher tab, the connections and the tracking start and stop.
     void clear_region_scene();
-    void region_item_center(RectFManage *record);
-    void checkActionStates();
-    void selectItem(QGraphicsItem *item);
-    void update_tracking_region_item(bool remove);
-    void update_board_left_region_item(bool remove);
-    void update_board_right_region_item(bool remove);
-    void update_board_center_region_item(bool remove);
-    void update_shield_one_region_item(bool remove);
-    void update_shield_two_region_item(bool remove);
-    void update_shield_three_region_item(bool remove);
-    void update_shield_four_region_item(bool remove);
-    void resolve_teacher_region_reply(const QString &reply);
+    void set_teacher_region_widgets(bool enable);
+    void on_teacher_show_region_checkBox_clicked(bool checked);
     void parse_teacher_region_coord();
-    void teacher_display_region();
-    void display_pending_teacher_regions();
     void collect_region_rects();
     teacher_region_keys::ApplyRegions teacher_apply_regions() const;
-    bool find_shield_rect(const QString &name);
-    bool find_board_rect(const QString &name);
-    void set_ptzspeed_level_enabled(bool enable);
-    bool near_track_edge(int value);
-    bool region_in_bounds(int x, int y, int w, int h);
-    void set_teacher_region_widgets(bool enable);
-    // A text block (teacher text port) or a VISCA text (teacher VISCA port) to the teacher pano.
-    void send_teacher_pano_text(const QString &text);
-    void send_teacher_pano_visca(const QString &hexText);
+    const teacher_region_keys::TeacherRegionRects &teacher_region_rects() const;
+    teacher_region_keys::TeacherRegionCoord &teacher_region_coord();
+    void set_teacher_region_redraw_pending(bool pending);
 
     // Transitional: the camera connections under the window's names.
     void disconnect_board_cameras() { camera_connections->disconnect_board_cameras(); }
@@ -505,24 +480,6 @@ public slots:
     void on_director_interior_student_pano_checkBox_clicked();
     void on_director_interior_board_blackboard_checkBox_clicked();
 
-    // ---- region editing (mainwindow_regions.cpp) ----
-    void checkSelection();
-    void selectNewItem(QGraphicsItem *item);
-    void selectItemRectStr(QString name);
-    void on_teacher_track_region_radioButton_clicked(bool checked);
-    void on_teacher_shield_region_radioButton_clicked(bool checked);
-    void on_teacher_shield_one_checkBox_clicked(bool checked);
-    void on_teacher_shield_two_checkBox_clicked(bool checked);
-    void on_teacher_shield_three_checkBox_clicked(bool checked);
-    void on_teacher_shield_four_checkBox_clicked(bool checked);
-    void on_teacher_board_region_radioButton_clicked(bool checked);
-    void on_teacher_board_one_checkBox_clicked(bool checked);
-    void on_teacher_board_two_checkBox_clicked(bool checked);
-    void on_teacher_board_three_checkBox_clicked(bool checked);
-    void on_teacher_snapshot_region_radioButton_clicked(bool checked);
-    void on_clear_snapshot_region_pushButton_clicked(bool checked);
-    void on_teacher_show_region_checkBox_clicked(bool checked);
-    void on_del_track_region_pushButton_clicked();
 
     // ---- detection and calibration ----
     void slot_teacher_auto_calibration();
@@ -589,6 +546,14 @@ private:
     int preview_pan_speed() const override;
     int preview_tilt_speed() const override;
 
+    // What the region editor reads and resets of the reply parser, the connections and the
+    // detection (mainwindow.cpp).
+    int teacher_track_status() const override;
+    bool teacher_pano_marked_offline() const override;
+    bool teacher_customer_model() const override;
+    void forget_teacher_crop_status() override;
+    void disarm_teacher_picture_conversion() override;
+
     // What the camera objects need of the features still in the window (mainwindow_cameras.cpp).
     // The window's own update_tab_enabled, set_widget_status, teacher_track_check,
     // student_track_check, ptzspeed, forget_board_tracking_status, clear_region_scene,
@@ -635,7 +600,6 @@ public:
     Image_Expand *teacher_image_expand = nullptr;
     Image_Expand *student_image_expand = nullptr;
     Calibrate_Area_Expand *calibrate_area_expand = nullptr;
-    CustomGraphicsScene *region_scene = nullptr;
     HttpManager *http_manager = nullptr;
     GuideConfig *guide_config = nullptr;
     Guide_Data_Update_Manage guide_data;
@@ -655,6 +619,7 @@ public:
     CameraPorts camera_ports;
     std::unique_ptr<SettingsFile> settings_file;
     std::unique_ptr<OptionsTab> options_tab;
+    std::unique_ptr<RegionEditor> region_editor;
     // Transitional names of the ports' fields.
     bool &recorder_port_map_enabled = camera_ports.edit().recorder_port_map_enabled;
     QString &T_RTSP_Port = camera_ports.edit().T_RTSP_Port;
@@ -847,34 +812,9 @@ public:
     // The eight board shield visible flags; the fifth also shows the tracking area.
     bool board_shield_visible[8] = {false, false, false, false, false, false, false, false};
 
-    // ---- region editing (mainwindow_regions.cpp) ----
-    // Region values of the last teacher reply, camera units (640 by 360).
-    teacher_region_keys::TeacherRegionCoord teacher_region_coord;
-    // The same regions in scene units (480 by 270), from a reply or collected from the scene.
-    teacher_region_keys::TeacherRegionRects teacher_region_rects;
-    // Known flags: the camera reported the region; only known regions are applied converted.
-    bool teacher_draw_snapshot_finish = false;
-    bool teacher_draw_track_finish = false;
-    bool teacher_draw_shield_finish[teacher_region_keys::kShieldCount] = {false, false, false, false};
-    bool teacher_draw_board_finish[teacher_region_keys::kBoardCount] = {false, false, false};
-    // Show flags: which regions teacher_display_region puts on the scene.
-    bool teacher_show_snapshot_region = false;
-    bool teacher_show_track_region = false;
-    bool teacher_show_shield_region[teacher_region_keys::kShieldCount] = {false, false, false, false};
-    bool teacher_show_board_region[teacher_region_keys::kBoardCount] = {false, false, false};
-    // Set by an Obtain and by the cancelling of the tracking area: the next parsed teacher
-    // reply redraws the regions once.
-    bool teacher_region_redraw_pending = false;
-    bool teacher_track_region_mode = false;
-    bool teacher_shield_region_mode = false;
-    bool teacher_board_region_mode = false;
-    bool teacher_snapshot_region_mode = false;
-    int teacher_region_kind = 1; // 0 snapshot, 1 tracking, 2 shield, 3 blackboard
-    int teacher_current_shield = -1;
-    int teacher_current_board = -1;
-    QRectF region_item_rect;
-    // Read here, owned by the camera connection (offline since the last disconnect), the reply
-    // parser (crop state) and the detection (armed for the next picture).
+    // ---- read by the region editor through its Host ----
+    // Owned by the camera connection (offline since the last disconnect), the reply parser (crop
+    // state) and the detection (armed for the next picture).
     bool teacher_pano_offline = false;
     bool teacher_crop_start_status = false;
     bool teacher_crop_stop_status = false;

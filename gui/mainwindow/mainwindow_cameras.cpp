@@ -63,7 +63,7 @@ void MainWindow::pano_camera_released(Side side)
         requests.cancel(request_poller::Kind::TeacherObtain);
         teacher_pano_offline = true;
         teacher_image_to_cv_mat_flag = false;
-        teacher_region_redraw_pending = false;
+        set_teacher_region_redraw_pending(false);
         teacher_crop_start_status = teacher_crop_stop_status = false;
         teacher_crop_status_quiet = false;
     } else {

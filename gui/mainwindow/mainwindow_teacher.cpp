@@ -107,7 +107,7 @@ QString MainWindow::teacher_apply_text()
     // A lectern-mode M19 that has not reported a snapshot region gets its feature area there.
     std::optional<region_geometry::RegionRect> snapshot_fallback;
     if (m19 && ui->lectern_mode_radioButton->isChecked())
-        snapshot_fallback = teacher_parameters::lectern_area(teacher_region_rects.feature);
+        snapshot_fallback = teacher_parameters::lectern_area(teacher_region_rects().feature);
 
     const QString text = teacher_parameters::apply_block(v, teacher_apply_regions(), snapshot_fallback);
     qDebug().noquote() << text;
@@ -118,7 +118,7 @@ void MainWindow::post_lectern_effect_area()
 {
     post_tracking_server();
     wait_ms(kLecternPostWaitMs);
-    const region_geometry::RegionRect area = teacher_parameters::lectern_area(teacher_region_rects.feature);
+    const region_geometry::RegionRect area = teacher_parameters::lectern_area(teacher_region_rects().feature);
     post_effect_area(area.x, area.y, area.w, area.h);
 }
 
@@ -159,7 +159,7 @@ void MainWindow::teacher_obtain(bool silent)
     sendMsg_Net(teacher_pano_destination, teacher_udp_port, text, false);
     requests.arm(request_poller::Kind::TeacherObtain, silent);
     // The regions of the answer are drawn afresh.
-    teacher_region_redraw_pending = true;
+    set_teacher_region_redraw_pending(true);
     clear_region_scene();
     wait_ms(kObtainReplyWaitMs);
     const QString inquiry = teacher_parameters::focus_inquiry(teacher_pano_device_model);
@@ -282,7 +282,7 @@ void MainWindow::read_teacher_section(const QString &t)
     // otherwise put the previous answer's regions and enable strings over the installer's edits.
     const bool regions = tp::carries_region_keys(t);
     if (regions)
-        tp::store_regions(t, teacher_region_coord);
+        tp::store_regions(t, teacher_region_coord());
     if (!(v = line("username")).isNull()) {
         web_username = v;
         qDebug() << "Web Username:" << web_username;

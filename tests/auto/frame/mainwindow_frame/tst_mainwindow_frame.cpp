@@ -61,9 +61,9 @@ private slots:
         auto *view = qobject_cast<CustomGraphicsView *>(w->ui->graphicsView);
         QVERIFY(view);
         QCOMPARE(view->parentWidget(), w->ui->teacher_pano_region_widget);
-        QCOMPARE(view->scene(), static_cast<QGraphicsScene *>(w->region_scene));
-        QCOMPARE(w->region_scene->sceneRect(), QRectF(0, 0, 480, 270));
-        QCOMPARE(gGraphicsScene, w->region_scene);
+        QCOMPARE(view->scene(), static_cast<QGraphicsScene *>(w->region_editor->scene()));
+        QCOMPARE(w->region_editor->scene()->sceneRect(), QRectF(0, 0, 480, 270));
+        QCOMPARE(gGraphicsScene, w->region_editor->scene());
         QCOMPARE(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QCOMPARE(view->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         QVERIFY(boxes.shown.isEmpty());

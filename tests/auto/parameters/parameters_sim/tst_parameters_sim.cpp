@@ -61,7 +61,7 @@ bool receivedVisca(const SimCamera &camera, const QByteArray &bytes)
 
 CustomGraphicsRectItem *itemNamed(MainWindow *w, const QString &name)
 {
-    for (RectFManage *record : w->region_scene->graphicsRectList()) {
+    for (RectFManage *record : w->region_editor->scene()->graphicsRectList()) {
         if (record->regionName == name)
             return dynamic_cast<CustomGraphicsRectItem *>(record->item);
     }
@@ -168,8 +168,8 @@ private slots:
         QCOMPARE(ui->teacher_version_pano_info_label->text(), QStringLiteral("P-3.0"));
         QCOMPARE(w->web_username, QStringLiteral("admin"));
         // The regions in scene units, and on the scene.
-        QCOMPARE(w->teacher_region_rects.tracking, (RegionRect{30, 60, 420, 90}));
-        QCOMPARE(w->teacher_region_rects.shield[1], (RegionRect{150, 15, 90, 45}));
+        QCOMPARE(w->region_editor->region_rects().tracking, (RegionRect{30, 60, 420, 90}));
+        QCOMPARE(w->region_editor->region_rects().shield[1], (RegionRect{150, 15, 90, 45}));
         QVERIFY(itemNamed(w, QStringLiteral("TrackingRegion")));
         QVERIFY(itemNamed(w, QStringLiteral("ShieldRegionTwo")));
         QVERIFY(receivedVisca(camera, QByteArray::fromHex("81090438FF")));
@@ -204,12 +204,12 @@ private slots:
         w->ui->teacher_sensitivity_Slider->setValue(4);
         w->ui->teacher_vertical_movement_checkBox->setChecked(true);
         w->ui->teacher_snapshot_region_radioButton->setChecked(true);
-        w->on_teacher_snapshot_region_radioButton_clicked(true);
+        w->region_editor->on_teacher_snapshot_region_radioButton_clicked(true);
         CustomGraphicsRectItem *region = itemNamed(w, QStringLiteral("SnapshotRegion"));
         QVERIFY(region);
         const QRectF before = region->rect().translated(region->pos());
         w->collect_region_rects();
-        QCOMPARE(w->teacher_region_rects.snapshot, (RegionRect{75, 75, 150, 90}));
+        QCOMPARE(w->region_editor->region_rects().snapshot, (RegionRect{75, 75, 150, 90}));
         QWidget *viewport = w->ui->graphicsView->viewport();
         const QPoint grab = w->ui->graphicsView->mapFromScene(before.center());
         QTest::mouseMove(viewport, grab);
@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(camera.value(kTeacher, QStringLiteral("pano_sensitivity")), QStringLiteral("4"));
         QCOMPARE(camera.value(kTeacher, QStringLiteral("auto_tilt")), QStringLiteral("1"));
         // Scene (95, 85, 150, 90) in camera units.
-        QCOMPARE(w->teacher_region_rects.snapshot, (RegionRect{95, 85, 150, 90}));
+        QCOMPARE(w->region_editor->region_rects().snapshot, (RegionRect{95, 85, 150, 90}));
         QCOMPARE(camera.value(kTeacher, QStringLiteral("boardsnapshot_pan_scale")), QStringLiteral("126"));
         QCOMPARE(camera.value(kTeacher, QStringLiteral("boardsnapshot_tilt_scale")), QStringLiteral("113"));
         QCOMPARE(camera.value(kTeacher, QStringLiteral("boardsnapshot_pan_increment")), QStringLiteral("200"));
@@ -245,7 +245,7 @@ private slots:
         QCOMPARE(nextBox(2), QStringLiteral("teacher obtain success"));
         QCOMPARE(w->ui->teacher_sensitivity_label->text(), QStringLiteral("4"));
         // 126 and 113 come back as 94 and 84: the two truncations lose a unit.
-        QCOMPARE(w->teacher_region_rects.snapshot, (RegionRect{94, 84, 150, 90}));
+        QCOMPARE(w->region_editor->region_rects().snapshot, (RegionRect{94, 84, 150, 90}));
         CustomGraphicsRectItem *redrawn = itemNamed(w, QStringLiteral("SnapshotRegion"));
         QVERIFY(redrawn);
         QCOMPARE(redrawn->rect().translated(redrawn->pos()), QRectF(94, 84, 150, 90));

@@ -227,7 +227,7 @@ private slots:
         w->teacher_feature_device_model = QStringLiteral("M19");
         w.ui()->teacher_board_effect_list->setCurrentIndex(3);
         w.ui()->lectern_mode_radioButton->setChecked(true);
-        w->teacher_region_rects.feature = {10, 20, 30, 40};
+        w->region_editor->region_rects().feature = {10, 20, 30, 40};
         QCOMPARE(w->teacher_apply_text(),
                  freshHead("5") + QStringLiteral("boardsnap_mode=4\n")
                      + regions(snapshot(40, 80, 120, 160), tracking(20, 80, 610, 80), "1000", zeroShields(), "100",
@@ -352,15 +352,15 @@ private slots:
                                                "teacher_board_enable=100"));
         w.ui()->teacher_shield_three_checkBox->setChecked(true);
         w.ui()->teacher_board_two_checkBox->setChecked(true);
-        w->teacher_region_rects.tracking = {50, 50, 100, 100};
+        w->region_editor->region_rects().tracking = {50, 50, 100, 100};
         w->read_teacher_section(QStringLiteral("teacher_parameter\nset_teacher_config_file"));
         QVERIFY(w.ui()->teacher_shield_three_checkBox->isChecked());
         QVERIFY(w.ui()->teacher_board_two_checkBox->isChecked());
-        QCOMPARE(w->teacher_region_rects.tracking.x, 50);
+        QCOMPARE(w->region_editor->region_rects().tracking.x, 50);
 
         FreshWindow fresh;
         fresh->read_teacher_section(QStringLiteral("teacher_parameter\nset_teacher_config_file"));
-        QVERIFY(!fresh->teacher_draw_track_finish);
+        QVERIFY(!fresh->teacher_apply_regions().tracking_known);
         QVERIFY(fresh->teacher_apply_text().contains(QLatin1String("\npano_pan_scale=20\n")));
     }
 

@@ -45,7 +45,7 @@ const QString kTeacher = QStringLiteral("teacher_parameter");
 
 CustomGraphicsRectItem *itemNamed(MainWindow *w, const QString &name)
 {
-    for (RectFManage *record : w->region_scene->graphicsRectList()) {
+    for (RectFManage *record : w->region_editor->scene()->graphicsRectList()) {
         if (record->regionName == name)
             return dynamic_cast<CustomGraphicsRectItem *>(record->item);
     }
@@ -131,12 +131,12 @@ private slots:
         w->on_teacher_show_region_checkBox_clicked(true);
         ui->teacher_obtain_Button->click();
         QTRY_COMPARE_WITH_TIMEOUT(boxes.texts(), QStringList{QStringLiteral("teacher obtain success")}, kBoxMs);
-        QCOMPARE(w->teacher_region_rects.snapshot, (RegionRect{75, 75, 150, 90}));
-        QCOMPARE(w->teacher_region_rects.tracking, (RegionRect{30, 60, 420, 90}));
+        QCOMPARE(w->region_editor->region_rects().snapshot, (RegionRect{75, 75, 150, 90}));
+        QCOMPARE(w->region_editor->region_rects().tracking, (RegionRect{30, 60, 420, 90}));
 
         // The snapshot region 20 right and 10 down, and the sensitivity from 3 to 1.
         ui->teacher_snapshot_region_radioButton->setChecked(true);
-        w->on_teacher_snapshot_region_radioButton_clicked(true);
+        w->region_editor->on_teacher_snapshot_region_radioButton_clicked(true);
         CustomGraphicsRectItem *snapshot = itemNamed(w, QStringLiteral("SnapshotRegion"));
         QVERIFY(snapshot);
         QWidget *viewport = ui->graphicsView->viewport();
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(ui->teacher_sensitivity_label->text(), pano->value(kTeacher, QStringLiteral("pano_sensitivity")));
         QCOMPARE(ui->teacher_sensitivity_Slider->value(), 1);
         // 126 and 113 come back as 94 and 84: the two truncations lose a unit each way.
-        QCOMPARE(w->teacher_region_rects.snapshot, (RegionRect{94, 84, 150, 90}));
+        QCOMPARE(w->region_editor->region_rects().snapshot, (RegionRect{94, 84, 150, 90}));
         CustomGraphicsRectItem *redrawn = itemNamed(w, QStringLiteral("SnapshotRegion"));
         QVERIFY(redrawn);
         QCOMPARE(redrawn->rect().translated(redrawn->pos()), QRectF(94, 84, 150, 90));

@@ -109,7 +109,7 @@ private slots:
         w->teacher_cur_track_status = w->student_cur_track_status = w->board_cur_track_status = 2;
         w->forget_board_tracking_status();
         w->teacher_feature_device_model.clear();
-        w->teacher_region_coord = {};
+        w->region_editor->region_coord() = {};
         w->ui->groupBox_36->setEnabled(true);
         w->control_link->closeUdpServer();
         w->calls.clear();
@@ -146,8 +146,8 @@ private slots:
                        QStringLiteral("teacher_parameter\nget_tracking_config_file"), false);
         QTRY_VERIFY_WITH_TIMEOUT(w->teacher_obtain_ok, kReplyMs);
         const region_geometry::RegionRect expected{40, 60, 500, 200};
-        QCOMPARE(w->teacher_region_coord.tracking, expected);
-        QCOMPARE(w->teacher_region_coord.pano_shield_enable, QStringLiteral("1010"));
+        QCOMPARE(w->region_editor->region_coord().tracking, expected);
+        QCOMPARE(w->region_editor->region_coord().pano_shield_enable, QStringLiteral("1010"));
         // Nothing was chained: no status answer started a chain.
         QCOMPARE(texts(camera).size(), 2);
     }
@@ -442,7 +442,7 @@ private slots:
         QFETCH(bool, read);
         parse(reply);
         const region_geometry::RegionRect expected = read ? region_geometry::RegionRect{20, 80, 610, 80} : region_geometry::RegionRect{};
-        QCOMPARE(w->teacher_region_coord.tracking, expected);
+        QCOMPARE(w->region_editor->region_coord().tracking, expected);
     }
 
     // The board settings a teacher pano relays set the board tab; absent keys leave it.

@@ -3,6 +3,7 @@
 #include "protocol/osd_keys.h"
 #include "protocol/preset_commands.h"
 #include "protocol/ptz_commands.h"
+#include "protocol/teacher_region_keys.h"
 #include "protocol/tracking_command.h"
 #include "protocol/tracking_modes.h"
 #include "protocol/visca_reply.h"
@@ -108,6 +109,18 @@ private slots:
             << tracking_command::command_text("student_parameter", tracking_command::config_word(1))
             << "student_parameter\nset_tracking_config_command\ncommand=switchtoconfig2";
         QTest::newRow("no config entry: the second") << tracking_command::config_word(-1) << "switchtoconfig2";
+        QTest::newRow("regions drawn by the camera") << teacher_region_keys::region_display_visca(true)
+                                                     << "81 01 04 57 02 FF";
+        QTest::newRow("regions not drawn by the camera") << teacher_region_keys::region_display_visca(false)
+                                                         << "81 01 04 57 01 FF";
+        QTest::newRow("cancel the snapshot area")
+            << tracking_command::command_text("teacher_parameter", tracking_command::kCancelSnapshotArea)
+            << "teacher_parameter\nset_tracking_config_command\ncommand=cancelsnapshotarea";
+        QTest::newRow("cancel the tracking area")
+            << tracking_command::command_text("teacher_parameter", tracking_command::kCancelTrackingArea)
+            << "teacher_parameter\nset_tracking_config_command\ncommand=canceltrackingarea";
+        QTest::newRow("crop status request") << tracking_command::crop_status_request("student_parameter")
+                                             << "student_parameter\ncommand=get_crop_status";
         QTest::newRow("pano focus of an M19") << tracking_command::pano_focus_text("M19", true) << "8A 01 04 38 03 FF";
         QTest::newRow("pano focus of another model") << tracking_command::pano_focus_text("M190", false)
                                                      << "81 01 04 38 02 FF";
@@ -118,8 +131,6 @@ private slots:
         QTest::newRow("focus inquiry of a J57 pano") << tracking_command::focus_inquiry("J57") << "81 09 04 38 FF";
         QTest::newRow("focus inquiry of an M19 pano") << tracking_command::focus_inquiry("M19") << "8A 09 04 38 FF";
         QTest::newRow("no focus inquiry of an R6 pano") << tracking_command::focus_inquiry("R6") << "";
-        QTest::newRow("teacher crop status") << tracking_command::crop_status_request("teacher_parameter")
-                                             << "teacher_parameter\ncommand=get_crop_status";
         QTest::newRow("student tracking status") << tracking_command::tracking_status_request("student_parameter")
                                                  << "student_parameter\nget_tracking_status";
         QTest::newRow("absolute position 144, -72") << visca_text::visca_absolute_position(144, -72)

@@ -397,7 +397,7 @@ private slots:
         ui->lectern_mode_radioButton->setChecked(true);
         ui->lectern_director_ip_Edit->setText(QStringLiteral("10.0.0.20"));
         ui->lectern_director_port_Edit->setText(QStringLiteral("7000"));
-        w->teacher_region_rects.feature = {10, 20, 300, 200};
+        w->region_editor->region_rects().feature = {10, 20, 300, 200};
         const int from = camera->requestCount();
 
         ui->teacher_apply_Button->click();

@@ -1,22 +1,31 @@
-// Region editing of the main window: the teacher and blackboard regions on the region scene over
-// the teacher panorama preview, their controls, and their exchange with the camera's replies and
-// applies.
-#include "mainwindow/mainwindow.h"
-#include "ui_mainwindow.h"
+#include "regions/region_editor.h"
 
-#include "seams/message_box.h"
 #include "core/time_scale.h"
+#include "core/wait.h"
+#include "model/camera_ports.h"
+#include "model/camera_slots.h"
+#include "model/region_geometry.h"
+#include "net/control_link.h"
+#include "protocol/parameter_block.h"
+#include "protocol/tracking_command.h"
 #include "regions/customgraphicsrectitem.h"
 #include "regions/customgraphicsscene.h"
 #include "regions/customgraphicsview.h"
-#include "model/region_geometry.h"
+#include "seams/message_box.h"
+#include "tabs/apply_mark.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDebug>
 #include <QGraphicsItem>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QThread>
 
+using camera_slot::Side;
+using camera_slot::Slot;
 using region_geometry::RegionRect;
 using teacher_region_keys::kBoardCount;
 using teacher_region_keys::kShieldCount;
@@ -30,22 +39,15 @@ const QString kShieldNames[kShieldCount] = {QStringLiteral("ShieldRegionOne"), Q
 const QString kBoardNames[kBoardCount] = {QStringLiteral("BoardRegionLeft"), QStringLiteral("BoardRegionRight"),
                                           QStringLiteral("BoardRegionCenter")};
 
-// Pen types of the region items.
-constexpr int kTrackingPen = 0;
-constexpr int kBoardPen = 1;
-constexpr int kShieldPen = 2;
-constexpr int kSnapshotPen = 3;
-
 // Where a stored tracking region cannot be drawn, this one is put on the scene instead.
 constexpr RegionRect kDefaultSceneTracking = {15, 60, 450, 120};
 
-// The VISCA texts sent to the panorama camera as the region display is turned on and off.
-const QString kRegionDisplayOnVisca = QStringLiteral("81 01 04 57 02 FF");
-const QString kRegionDisplayOffVisca = QStringLiteral("81 01 04 57 01 FF");
-
-// The last region found by name (find_shield_rect, find_board_rect).
-int found_region_x = 0, found_region_y = 0;
-int found_region_w = 0, found_region_h = 0;
+// The camera takes a moment to switch its own region drawing before it answers anything else.
+constexpr int kRegionDisplaySwitchMs = 500;
+// The scene's items settle before their rectangles are read back.
+constexpr int kCollectSettleMs = 300;
+// The camera needs a moment after the scene is cleared before it forgets the tracking area.
+constexpr int kCancelTrackingPauseMs = 500;
 
 // Puts a region the camera already has back on the scene, ready to be edited. A region the
 // camera does not have yet (any side below 1) is left to the installer to draw: false.
@@ -68,133 +70,19 @@ int index_of(const QString *names, int count, const QString &name)
     return -1;
 }
 
-QString teacher_command_block(const QString &verb)
+QString teacher_command_block(const char *verb)
 {
-    return QStringList{QStringLiteral("teacher_parameter"), QStringLiteral("set_tracking_config_command"),
-                       QStringLiteral("command=") + verb}
-        .join(QLatin1Char('\n'));
+    return tracking_command::command_text(QString::fromLatin1(parameter_block::kTeacherSection),
+                                          QString::fromLatin1(verb));
 }
 
 QString region_text(const char *format, const RegionRect &r)
 {
     return QString::asprintf(format, r.x, r.y, r.w, r.h);
 }
-} // namespace
 
-// ---------------------------------------------------------------------------
-// Selection slots: they only log.
-
-void MainWindow::selectItemRectStr(QString name)
-{
-    qDebug() << QStringLiteral("MainWindow::selectItemRectStr：") << name;
-}
-
-void MainWindow::checkSelection()
-{
-    qDebug() << "MainWindow::checkSelection";
-}
-
-void MainWindow::selectNewItem(QGraphicsItem *item)
-{
-    if (item && item->type() == QGraphicsRectItem::Type)
-        qDebug() << "MainWindow::selectNewItem:" << 4;
-}
-
-void MainWindow::checkActionStates()
-{
-    const int action = region_scene ? region_scene->currentAction() : 0;
-    Q_UNUSED(action)
-    qDebug() << "MainWindow::checkActionStates";
-}
-
-void MainWindow::selectItem(QGraphicsItem *) {}
-
-// ---------------------------------------------------------------------------
-// Putting regions on the scene.
-
-void MainWindow::setShieldRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height)
-{
-    qDebug() << "[MainWindow::setShieldRegionRect] " << "left:" << left << ",top:" << top << ",width:" << width
-             << ",height:" << height;
-    region_scene->addGraphicsRectItem(name, left, top, width, height, kShieldPen);
-}
-
-void MainWindow::setBoardRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height)
-{
-    qDebug() << "[MainWindow::setBoardRegionRect] " << "left:" << left << ",top:" << top << ",width:" << width
-             << ",height:" << height;
-    region_scene->addGraphicsRectItem(name, left, top, width, height, kBoardPen);
-}
-
-void MainWindow::setTrackRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height)
-{
-    qDebug() << "[MainWindow::setTrackRegionRect] " << "left:" << left << ",top:" << top << ",width:" << width
-             << ",height:" << height;
-    region_scene->addGraphicsRectItem(name, left, top, width, height, kTrackingPen);
-}
-
-void MainWindow::setSnapshotRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height)
-{
-    qDebug() << "[MainWindow::setSnapshotRegionRect] " << "left:" << left << ",top:" << top << ",width:" << width
-             << ",height:" << height;
-    region_scene->addGraphicsRectItem(name, left, top, width, height, kSnapshotPen);
-}
-
-void MainWindow::start_shield_region_draw()
-{
-    region_scene->setItemType(kShieldPen);
-    region_scene->setCurrentAction(CustomGraphicsScene::RectType);
-}
-
-void MainWindow::start_board_region_draw()
-{
-    region_scene->setItemType(kBoardPen);
-    region_scene->setCurrentAction(CustomGraphicsScene::RectType);
-}
-
-void MainWindow::setShieldRegion(const QString &name)
-{
-    collect_region_rects();
-    const int i = index_of(kShieldNames, kShieldCount, name);
-    if (i < 0)
-        return;
-    const RegionRect r = teacher_region_rects.shield[i];
-    qDebug() << QStringLiteral("setShieldRegion %1:").arg(i + 1) << r.x << r.y << r.w << r.h;
-    if (!put_back_region(region_scene, name, r, kShieldPen))
-        start_shield_region_draw();
-}
-
-void MainWindow::setBoardRegion(const QString &name)
-{
-    collect_region_rects();
-    const int i = index_of(kBoardNames, kBoardCount, name);
-    if (i < 0)
-        return;
-    const RegionRect r = teacher_region_rects.board[i];
-    qDebug() << QStringLiteral("setBoardRegion %1:").arg(i + 1) << r.x << r.y << r.w << r.h;
-    if (!put_back_region(region_scene, name, r, kBoardPen))
-        start_board_region_draw();
-}
-
-void MainWindow::clear_region_scene()
-{
-    // The scene destroys every item together with its record, so no record is left naming an
-    // item that has gone.
-    region_scene->clearAllItems();
-}
-
-void MainWindow::region_item_center(RectFManage *record)
-{
-    if (!record || !record->item)
-        return;
-    region_item_rect = region_geometry::item_scene_rect(record->item->boundingRect(), record->item->scenePos());
-}
-
-// ---------------------------------------------------------------------------
 // Region names: with remove, every item of the name goes; otherwise the name becomes the
 // scene's current region (the one that reacts to the mouse and names the next drawing).
-
-namespace {
 void use_region_name(CustomGraphicsScene *scene, const QString &name, bool remove)
 {
     if (remove)
@@ -202,27 +90,7 @@ void use_region_name(CustomGraphicsScene *scene, const QString &name, bool remov
     else
         scene->setTrackingRegionName(name);
 }
-} // namespace
 
-void MainWindow::update_tracking_region_item(bool remove) { use_region_name(region_scene, kTrackingRegion, remove); }
-void MainWindow::update_board_left_region_item(bool remove) { use_region_name(region_scene, kBoardNames[0], remove); }
-void MainWindow::update_board_right_region_item(bool remove) { use_region_name(region_scene, kBoardNames[1], remove); }
-void MainWindow::update_board_center_region_item(bool remove) { use_region_name(region_scene, kBoardNames[2], remove); }
-void MainWindow::update_shield_one_region_item(bool remove) { use_region_name(region_scene, kShieldNames[0], remove); }
-void MainWindow::update_shield_two_region_item(bool remove) { use_region_name(region_scene, kShieldNames[1], remove); }
-void MainWindow::update_shield_three_region_item(bool remove) { use_region_name(region_scene, kShieldNames[2], remove); }
-void MainWindow::update_shield_four_region_item(bool remove) { use_region_name(region_scene, kShieldNames[3], remove); }
-
-// ---------------------------------------------------------------------------
-// From a teacher reply to the scene.
-
-void MainWindow::resolve_teacher_region_reply(const QString &reply)
-{
-    teacher_region_keys::store_teacher_region_keys(reply, teacher_region_coord);
-    parse_teacher_region_coord();
-}
-
-namespace {
 // One character of an enable string drives a check box and, while regions are shown, the
 // region's show flag. A character that is neither '0' nor '1', or that the string lacks,
 // changes nothing.
@@ -242,23 +110,222 @@ void apply_enable(QCheckBox *box, bool &showFlag, const QString &enable, int ind
 }
 } // namespace
 
-void MainWindow::parse_teacher_region_coord()
+RegionEditor::RegionEditor(const Widgets &widgets, CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
+                           Host &host, QWidget *window)
+    : ui(widgets)
+    , m_slots(cameras)
+    , m_ports(ports)
+    , m_link(link)
+    , m_host(host)
+    , m_window(window)
+{
+    region_scene = new CustomGraphicsScene(this);
+    region_scene->setSceneRect(0, 0, 480, 270);
+    ui.graphicsView->resize(480, 270);
+    ui.graphicsView->setScene(region_scene);
+    connect(region_scene, &QGraphicsScene::selectionChanged, this, &RegionEditor::checkSelection);
+    connect(region_scene, &CustomGraphicsScene::signalNewSelectItem, this, &RegionEditor::selectNewItem);
+    connect(region_scene, &CustomGraphicsScene::signalSelectItemStr, this, &RegionEditor::selectItemRectStr);
+
+    connect(ui.teacher_track_region_radioButton, &QRadioButton::clicked, this,
+            &RegionEditor::on_teacher_track_region_radioButton_clicked);
+    connect(ui.teacher_shield_region_radioButton, &QRadioButton::clicked, this,
+            &RegionEditor::on_teacher_shield_region_radioButton_clicked);
+    connect(ui.teacher_shield_one_checkBox, &QCheckBox::clicked, this,
+            &RegionEditor::on_teacher_shield_one_checkBox_clicked);
+    connect(ui.teacher_shield_two_checkBox, &QCheckBox::clicked, this,
+            &RegionEditor::on_teacher_shield_two_checkBox_clicked);
+    connect(ui.teacher_shield_three_checkBox, &QCheckBox::clicked, this,
+            &RegionEditor::on_teacher_shield_three_checkBox_clicked);
+    connect(ui.teacher_shield_four_checkBox, &QCheckBox::clicked, this,
+            &RegionEditor::on_teacher_shield_four_checkBox_clicked);
+    connect(ui.teacher_board_region_radioButton, &QRadioButton::clicked, this,
+            &RegionEditor::on_teacher_board_region_radioButton_clicked);
+    connect(ui.teacher_board_one_checkBox, &QCheckBox::clicked, this,
+            &RegionEditor::on_teacher_board_one_checkBox_clicked);
+    connect(ui.teacher_board_two_checkBox, &QCheckBox::clicked, this,
+            &RegionEditor::on_teacher_board_two_checkBox_clicked);
+    connect(ui.teacher_board_three_checkBox, &QCheckBox::clicked, this,
+            &RegionEditor::on_teacher_board_three_checkBox_clicked);
+    connect(ui.teacher_snapshot_region_radioButton, &QRadioButton::clicked, this,
+            &RegionEditor::on_teacher_snapshot_region_radioButton_clicked);
+    connect(ui.clear_snapshot_region_pushButton, &QPushButton::clicked, this,
+            &RegionEditor::on_clear_snapshot_region_pushButton_clicked);
+    connect(ui.teacher_show_region_checkBox, &QCheckBox::clicked, this,
+            &RegionEditor::on_teacher_show_region_checkBox_clicked);
+    connect(ui.del_track_region_pushButton, &QPushButton::clicked, this,
+            &RegionEditor::on_del_track_region_pushButton_clicked);
+}
+
+QCheckBox *RegionEditor::shield_box(int index) const
+{
+    QCheckBox *const boxes[kShieldCount] = {ui.teacher_shield_one_checkBox, ui.teacher_shield_two_checkBox,
+                                            ui.teacher_shield_three_checkBox, ui.teacher_shield_four_checkBox};
+    return boxes[index];
+}
+
+QCheckBox *RegionEditor::board_box(int index) const
+{
+    QCheckBox *const boxes[kBoardCount] = {ui.teacher_board_one_checkBox, ui.teacher_board_two_checkBox,
+                                           ui.teacher_board_three_checkBox};
+    return boxes[index];
+}
+
+bool RegionEditor::teacher_pano_connected() const { return m_slots[Slot::TeacherPano].udp_flag; }
+
+// ---------------------------------------------------------------------------
+// Selection slots: they only log.
+
+void RegionEditor::selectItemRectStr(QString name)
+{
+    qDebug() << QStringLiteral("MainWindow::selectItemRectStr：") << name;
+}
+
+void RegionEditor::checkSelection()
+{
+    qDebug() << "MainWindow::checkSelection";
+}
+
+void RegionEditor::selectNewItem(QGraphicsItem *item)
+{
+    if (item && item->type() == QGraphicsRectItem::Type)
+        qDebug() << "MainWindow::selectNewItem:" << 4;
+}
+
+void RegionEditor::checkActionStates()
+{
+    const int action = region_scene ? region_scene->currentAction() : 0;
+    Q_UNUSED(action)
+    qDebug() << "MainWindow::checkActionStates";
+}
+
+void RegionEditor::selectItem(QGraphicsItem *) {}
+
+// ---------------------------------------------------------------------------
+// Putting regions on the scene.
+
+void RegionEditor::set_region_rect(Pen pen, const QString &name, qreal left, qreal top, qreal width, qreal height)
+{
+    // The log names the setter of the kind, as the four setters of old did.
+    static const char *const kSetterLabels[] = {
+        "[MainWindow::setTrackRegionRect] ", "[MainWindow::setBoardRegionRect] ", "[MainWindow::setShieldRegionRect] ",
+        "[MainWindow::setSnapshotRegionRect] "};
+    qDebug() << kSetterLabels[pen] << "left:" << left << ",top:" << top << ",width:" << width << ",height:" << height;
+    region_scene->addGraphicsRectItem(name, left, top, width, height, pen);
+}
+
+void RegionEditor::start_shield_region_draw()
+{
+    region_scene->setItemType(ShieldPen);
+    region_scene->setCurrentAction(CustomGraphicsScene::RectType);
+}
+
+void RegionEditor::start_board_region_draw()
+{
+    region_scene->setItemType(BoardPen);
+    region_scene->setCurrentAction(CustomGraphicsScene::RectType);
+}
+
+void RegionEditor::setShieldRegion(const QString &name)
+{
+    collect_region_rects();
+    const int i = index_of(kShieldNames, kShieldCount, name);
+    if (i < 0)
+        return;
+    const RegionRect r = teacher_region_rects.shield[i];
+    qDebug() << QStringLiteral("setShieldRegion %1:").arg(i + 1) << r.x << r.y << r.w << r.h;
+    if (!put_back_region(region_scene, name, r, ShieldPen))
+        start_shield_region_draw();
+}
+
+void RegionEditor::setBoardRegion(const QString &name)
+{
+    collect_region_rects();
+    const int i = index_of(kBoardNames, kBoardCount, name);
+    if (i < 0)
+        return;
+    const RegionRect r = teacher_region_rects.board[i];
+    qDebug() << QStringLiteral("setBoardRegion %1:").arg(i + 1) << r.x << r.y << r.w << r.h;
+    if (!put_back_region(region_scene, name, r, BoardPen))
+        start_board_region_draw();
+}
+
+void RegionEditor::clear_region_scene()
+{
+    // The scene destroys every item together with its record, so no record is left naming an
+    // item that has gone.
+    region_scene->clearAllItems();
+}
+
+void RegionEditor::region_item_center(RectFManage *record)
+{
+    if (!record || !record->item)
+        return;
+    region_item_rect = region_geometry::item_scene_rect(record->item->boundingRect(), record->item->scenePos());
+}
+
+void RegionEditor::update_tracking_region_item(bool remove)
+{
+    use_region_name(region_scene, kTrackingRegion, remove);
+}
+
+void RegionEditor::update_board_left_region_item(bool remove)
+{
+    use_region_name(region_scene, kBoardNames[0], remove);
+}
+
+void RegionEditor::update_board_right_region_item(bool remove)
+{
+    use_region_name(region_scene, kBoardNames[1], remove);
+}
+
+void RegionEditor::update_board_center_region_item(bool remove)
+{
+    use_region_name(region_scene, kBoardNames[2], remove);
+}
+
+void RegionEditor::update_shield_one_region_item(bool remove)
+{
+    use_region_name(region_scene, kShieldNames[0], remove);
+}
+
+void RegionEditor::update_shield_two_region_item(bool remove)
+{
+    use_region_name(region_scene, kShieldNames[1], remove);
+}
+
+void RegionEditor::update_shield_three_region_item(bool remove)
+{
+    use_region_name(region_scene, kShieldNames[2], remove);
+}
+
+void RegionEditor::update_shield_four_region_item(bool remove)
+{
+    use_region_name(region_scene, kShieldNames[3], remove);
+}
+
+// ---------------------------------------------------------------------------
+// From a teacher reply to the scene.
+
+void RegionEditor::resolve_teacher_region_reply(const QString &reply)
+{
+    teacher_region_keys::store_teacher_region_keys(reply, teacher_region_coord);
+    parse_teacher_region_coord();
+}
+
+void RegionEditor::parse_teacher_region_coord()
 {
     using region_geometry::camera_to_scene;
     const teacher_region_keys::TeacherRegionCoord &c = teacher_region_coord;
     teacher_region_keys::TeacherRegionRects &r = teacher_region_rects;
-    QCheckBox *const shieldBoxes[kShieldCount] = {ui->teacher_shield_one_checkBox, ui->teacher_shield_two_checkBox,
-                                                  ui->teacher_shield_three_checkBox, ui->teacher_shield_four_checkBox};
-    QCheckBox *const boardBoxes[kBoardCount] = {ui->teacher_board_one_checkBox, ui->teacher_board_two_checkBox,
-                                                ui->teacher_board_three_checkBox};
 
     qDebug() << "teacher_restore_region[1] start_x:" << c.feature.x << c.feature.y << c.feature.w << c.feature.h;
     r.feature = camera_to_scene(c.feature);
     qDebug() << "teacher_restore_region[2] start_x:" << r.feature.x << r.feature.y << r.feature.w << r.feature.h;
 
     r.snapshot = camera_to_scene(c.snapshot);
-    qDebug().noquote() << region_text("MainWindow::SnapshotRegion[0] start_x: %d, start_y: %d, delta_x: %d, delta_y: %d",
-                                      r.snapshot);
+    qDebug().noquote() << region_text(
+        "MainWindow::SnapshotRegion[0] start_x: %d, start_y: %d, delta_x: %d, delta_y: %d", r.snapshot);
     teacher_draw_snapshot_finish = true;
 
     qDebug().noquote() << region_text("MainWindow::TrackRegion[0] start_x: %d, start_y: %d, delta_x: %d, delta_y: %d",
@@ -268,13 +335,13 @@ void MainWindow::parse_teacher_region_coord()
                                       r.tracking);
     teacher_draw_track_finish = true;
 
-    const bool show = ui->teacher_show_region_checkBox->isChecked();
+    const bool show = ui.teacher_show_region_checkBox->isChecked();
 
     if (c.pano_shield_enable.isNull()) {
         qDebug() << "MainWindow::teacher_region_coord.pano_shield_enable.isNull()";
     } else {
         for (int i = 0; i < kShieldCount; ++i)
-            apply_enable(shieldBoxes[i], teacher_show_shield_region[i], c.pano_shield_enable, i, show);
+            apply_enable(shield_box(i), teacher_show_shield_region[i], c.pano_shield_enable, i, show);
     }
 
     for (int i = 0; i < kShieldCount; ++i) {
@@ -290,7 +357,7 @@ void MainWindow::parse_teacher_region_coord()
         qDebug() << "teacher_region_coord.pano_board_enable.isNull()";
     } else {
         for (int i = 0; i < 2; ++i)
-            apply_enable(boardBoxes[i], teacher_show_board_region[i], c.pano_board_enable, i, show);
+            apply_enable(board_box(i), teacher_show_board_region[i], c.pano_board_enable, i, show);
     }
 
     for (int i = 0; i < 2; ++i) {
@@ -304,7 +371,7 @@ void MainWindow::parse_teacher_region_coord()
     // Older cameras report two blackboards only; their third region stays as it was.
     qDebug() << "pano_board_enable:length:" << c.pano_board_enable.size();
     if (!c.pano_board_enable.isEmpty() && c.pano_board_enable.size() > 2) {
-        apply_enable(boardBoxes[2], teacher_show_board_region[2], c.pano_board_enable, 2, show);
+        apply_enable(board_box(2), teacher_show_board_region[2], c.pano_board_enable, 2, show);
         r.board[2] = camera_to_scene(c.board[2]);
         qDebug().noquote() << region_text(
             "MainWindow::BoardRegion[3] start_x: %d, start_y: %d, delta_x: %d, delta_y: %d", r.board[2]);
@@ -317,7 +384,7 @@ void MainWindow::parse_teacher_region_coord()
     }
 }
 
-void MainWindow::display_pending_teacher_regions()
+void RegionEditor::display_pending_teacher_regions()
 {
     if (!teacher_region_redraw_pending)
         return;
@@ -325,10 +392,10 @@ void MainWindow::display_pending_teacher_regions()
     teacher_display_region();
 }
 
-void MainWindow::teacher_display_region()
+void RegionEditor::teacher_display_region()
 {
     using region_geometry::region_in_bounds;
-    if (!ui->teacher_show_region_checkBox->isChecked())
+    if (!ui.teacher_show_region_checkBox->isChecked())
         return;
     const teacher_region_keys::TeacherRegionRects &r = teacher_region_rects;
 
@@ -349,7 +416,7 @@ void MainWindow::teacher_display_region()
                 setSnapshotRegionRect(kSnapshotRegion, x, y, s.w, s.h);
             }
         }
-        ui->teacher_snapshot_region_radioButton->setChecked(true);
+        ui.teacher_snapshot_region_radioButton->setChecked(true);
     }
 
     for (int i = 0; i < kShieldCount; ++i) {
@@ -390,13 +457,13 @@ void MainWindow::teacher_display_region()
         setTrackRegionRect(kTrackingRegion, d.x, d.y, d.w, d.h);
     }
     qDebug() << "TrackRegion: " << t.x << t.y << t.w << t.h;
-    ui->teacher_track_region_radioButton->setChecked(true);
+    ui.teacher_track_region_radioButton->setChecked(true);
 }
 
 // ---------------------------------------------------------------------------
 // From the scene to the stored regions and the apply.
 
-void MainWindow::collect_region_rects()
+void RegionEditor::collect_region_rects()
 {
     struct Target {
         const QString *name;
@@ -441,7 +508,7 @@ void MainWindow::collect_region_rects()
     }
 }
 
-teacher_region_keys::ApplyRegions MainWindow::teacher_apply_regions() const
+teacher_region_keys::ApplyRegions RegionEditor::teacher_apply_regions() const
 {
     teacher_region_keys::ApplyRegions g;
     const teacher_region_keys::TeacherRegionRects &r = teacher_region_rects;
@@ -449,36 +516,30 @@ teacher_region_keys::ApplyRegions MainWindow::teacher_apply_regions() const
     g.tracking = r.tracking;
     g.snapshot_known = teacher_draw_snapshot_finish;
     g.tracking_known = teacher_draw_track_finish;
-    const QCheckBox *const shieldBoxes[kShieldCount] = {ui->teacher_shield_one_checkBox, ui->teacher_shield_two_checkBox,
-                                                        ui->teacher_shield_three_checkBox,
-                                                        ui->teacher_shield_four_checkBox};
-    const QCheckBox *const boardBoxes[kBoardCount] = {ui->teacher_board_one_checkBox, ui->teacher_board_two_checkBox,
-                                                      ui->teacher_board_three_checkBox};
     for (int i = 0; i < kShieldCount; ++i) {
         g.shield[i] = r.shield[i];
         g.shield_known[i] = teacher_draw_shield_finish[i];
-        g.shield_checked[i] = shieldBoxes[i]->isChecked();
+        g.shield_checked[i] = shield_box(i)->isChecked();
     }
     for (int i = 0; i < kBoardCount; ++i) {
         g.board[i] = r.board[i];
         g.board_known[i] = teacher_draw_board_finish[i];
-        g.board_checked[i] = boardBoxes[i]->isChecked();
+        g.board_checked[i] = board_box(i)->isChecked();
     }
     return g;
 }
 
-namespace {
-bool find_region_rect(CustomGraphicsScene *scene, MainWindow *w, const QString &name, const char *found)
+bool RegionEditor::find_region_rect(const QString &name, const char *found)
 {
     found_region_x = found_region_y = found_region_w = found_region_h = 0;
-    const QList<RectFManage *> records = scene->graphicsRectList();
+    const QList<RectFManage *> records = region_scene->graphicsRectList();
     qDebug() << "teacherRegion.count:" << records.size() << ",regionName:" << name;
     for (RectFManage *record : records) {
         qDebug() << "item->regionName:" << record->regionName;
         if (record->regionName != name)
             continue;
-        w->region_item_center(record);
-        const RegionRect r = region_geometry::collected_rect(w->region_item_rect);
+        region_item_center(record);
+        const RegionRect r = region_geometry::collected_rect(region_item_rect);
         found_region_x = r.x;
         found_region_y = r.y;
         found_region_w = r.w;
@@ -488,25 +549,18 @@ bool find_region_rect(CustomGraphicsScene *scene, MainWindow *w, const QString &
     }
     return false;
 }
-} // namespace
 
-bool MainWindow::find_shield_rect(const QString &name)
+bool RegionEditor::find_shield_rect(const QString &name) { return find_region_rect(name, "contains shield_rect="); }
+
+bool RegionEditor::find_board_rect(const QString &name) { return find_region_rect(name, "contains board_rect="); }
+
+void RegionEditor::set_ptzspeed_level_enabled(bool enable)
 {
-    return find_region_rect(region_scene, this, name, "contains shield_rect=");
+    ui.teacher_ptzspeed_level->setEnabled(enable);
+    ui.label_93->setEnabled(enable);
 }
 
-bool MainWindow::find_board_rect(const QString &name)
-{
-    return find_region_rect(region_scene, this, name, "contains board_rect=");
-}
-
-void MainWindow::set_ptzspeed_level_enabled(bool enable)
-{
-    ui->teacher_ptzspeed_level->setEnabled(enable);
-    ui->label_93->setEnabled(enable);
-}
-
-bool MainWindow::near_track_edge(int value)
+bool RegionEditor::near_track_edge(int value)
 {
     // The pointer counts as on an edge within the hover band of the region items.
     constexpr int kMargin = 9;
@@ -514,36 +568,32 @@ bool MainWindow::near_track_edge(int value)
     return qAbs(value - t.x) < kMargin || qAbs(value - (t.x + t.w)) < kMargin;
 }
 
-bool MainWindow::region_in_bounds(int x, int y, int w, int h)
+bool RegionEditor::region_in_bounds(int x, int y, int w, int h)
 {
     return region_geometry::region_in_bounds(x, y, w, h);
 }
 
-void MainWindow::set_teacher_region_widgets(bool enable)
+void RegionEditor::set_teacher_region_widgets(bool enable)
 {
     for (QWidget *widget : std::initializer_list<QWidget *>{
-             ui->teacher_track_region_radioButton, ui->teacher_shield_region_radioButton,
-             ui->teacher_board_region_radioButton, ui->teacher_snapshot_region_radioButton,
-             ui->teacher_ai_detection_pushButton, ui->del_track_region_pushButton,
-             ui->clear_snapshot_region_pushButton, ui->teacher_board_effect_list})
+             ui.teacher_track_region_radioButton, ui.teacher_shield_region_radioButton,
+             ui.teacher_board_region_radioButton, ui.teacher_snapshot_region_radioButton,
+             ui.teacher_ai_detection_pushButton, ui.del_track_region_pushButton, ui.clear_snapshot_region_pushButton,
+             ui.teacher_board_effect_list})
         widget->setEnabled(enable);
-    QWidget *const shieldBoxes[] = {ui->teacher_shield_one_checkBox, ui->teacher_shield_two_checkBox,
-                                    ui->teacher_shield_three_checkBox, ui->teacher_shield_four_checkBox};
-    QWidget *const boardBoxes[] = {ui->teacher_board_one_checkBox, ui->teacher_board_two_checkBox,
-                                   ui->teacher_board_three_checkBox};
     if (!enable) {
-        for (QWidget *box : shieldBoxes)
-            box->setEnabled(false);
-        for (QWidget *box : boardBoxes)
-            box->setEnabled(false);
+        for (int i = 0; i < kShieldCount; ++i)
+            shield_box(i)->setEnabled(false);
+        for (int i = 0; i < kBoardCount; ++i)
+            board_box(i)->setEnabled(false);
         return;
     }
-    if (ui->teacher_shield_region_radioButton->isChecked()) {
-        for (QWidget *box : shieldBoxes)
-            box->setEnabled(true);
-    } else if (ui->teacher_board_region_radioButton->isChecked()) {
-        for (QWidget *box : boardBoxes)
-            box->setEnabled(true);
+    if (ui.teacher_shield_region_radioButton->isChecked()) {
+        for (int i = 0; i < kShieldCount; ++i)
+            shield_box(i)->setEnabled(true);
+    } else if (ui.teacher_board_region_radioButton->isChecked()) {
+        for (int i = 0; i < kBoardCount; ++i)
+            board_box(i)->setEnabled(true);
     }
 }
 
@@ -551,23 +601,23 @@ void MainWindow::set_teacher_region_widgets(bool enable)
 // Sending to the teacher panorama camera: region commands as text on its text port, the region
 // display switch as VISCA bytes on its VISCA port.
 
-void MainWindow::send_teacher_pano_text(const QString &text)
+void RegionEditor::send_teacher_pano_text(const QString &text)
 {
-    sendMsg_Net(teacher_pano_destination, teacher_udp_port, text, false);
+    m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher), text, false);
 }
 
-void MainWindow::send_teacher_pano_visca(const QString &hexText)
+void RegionEditor::send_teacher_pano_visca(const QString &hexText)
 {
-    sendMsg_Net(teacher_pano_destination, teacher_visca_port, hexText, true);
+    m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.visca_port(Side::Teacher), hexText, true);
 }
 
 // ---------------------------------------------------------------------------
 // The region controls of the teacher tab.
 
-void MainWindow::on_teacher_track_region_radioButton_clicked(bool checked)
+void RegionEditor::on_teacher_track_region_radioButton_clicked(bool checked)
 {
     qDebug() << "on_teacher_track_region_radioButton_clicked checked:" << (checked ? "true" : "false");
-    if (!checked || !udp_teacher_pano_flag)
+    if (!checked || !teacher_pano_connected())
         return;
     collect_region_rects();
     const RegionRect t = teacher_region_rects.tracking;
@@ -583,28 +633,24 @@ void MainWindow::on_teacher_track_region_radioButton_clicked(bool checked)
     teacher_board_region_mode = false;
     teacher_region_kind = 1;
     teacher_show_track_region = true;
-    for (QCheckBox *box : {ui->teacher_shield_one_checkBox, ui->teacher_shield_two_checkBox,
-                           ui->teacher_shield_three_checkBox, ui->teacher_shield_four_checkBox,
-                           ui->teacher_board_one_checkBox, ui->teacher_board_two_checkBox,
-                           ui->teacher_board_three_checkBox})
-        box->setEnabled(false);
+    for (int i = 0; i < kShieldCount; ++i)
+        shield_box(i)->setEnabled(false);
+    for (int i = 0; i < kBoardCount; ++i)
+        board_box(i)->setEnabled(false);
 }
 
-void MainWindow::on_teacher_shield_region_radioButton_clicked(bool checked)
+void RegionEditor::on_teacher_shield_region_radioButton_clicked(bool checked)
 {
-    ui->teacher_board_region_radioButton->setChecked(false);
-    ui->teacher_track_region_radioButton->setChecked(false);
-    ui->teacher_snapshot_region_radioButton->setChecked(false);
-    if (!checked || !udp_teacher_pano_flag)
+    ui.teacher_board_region_radioButton->setChecked(false);
+    ui.teacher_track_region_radioButton->setChecked(false);
+    ui.teacher_snapshot_region_radioButton->setChecked(false);
+    if (!checked || !teacher_pano_connected())
         return;
 
-    QCheckBox *const shieldBoxes[kShieldCount] = {ui->teacher_shield_one_checkBox, ui->teacher_shield_two_checkBox,
-                                                  ui->teacher_shield_three_checkBox, ui->teacher_shield_four_checkBox};
-    for (QCheckBox *box : shieldBoxes)
-        box->setEnabled(true);
-    for (QCheckBox *box : {ui->teacher_board_one_checkBox, ui->teacher_board_two_checkBox,
-                           ui->teacher_board_three_checkBox})
-        box->setEnabled(false);
+    for (int i = 0; i < kShieldCount; ++i)
+        shield_box(i)->setEnabled(true);
+    for (int i = 0; i < kBoardCount; ++i)
+        board_box(i)->setEnabled(false);
     teacher_snapshot_region_mode = false;
     teacher_current_shield = -1;
     teacher_region_kind = 2;
@@ -613,14 +659,14 @@ void MainWindow::on_teacher_shield_region_radioButton_clicked(bool checked)
     teacher_board_region_mode = false;
 
     for (int i = 0; i < kShieldCount; ++i) {
-        teacher_show_shield_region[i] = shieldBoxes[i]->isChecked();
+        teacher_show_shield_region[i] = shield_box(i)->isChecked();
         if (teacher_show_shield_region[i])
             teacher_current_shield = i;
     }
     teacher_show_track_region = true;
 
     for (int i = 0; i < kShieldCount; ++i) {
-        if (shieldBoxes[i]->isChecked()) {
+        if (shield_box(i)->isChecked()) {
             use_region_name(region_scene, kShieldNames[i], false);
             setShieldRegion(kShieldNames[i]);
             break;
@@ -628,55 +674,51 @@ void MainWindow::on_teacher_shield_region_radioButton_clicked(bool checked)
     }
 }
 
-namespace {
-void shield_box_clicked(MainWindow *w, int index, bool checked)
+void RegionEditor::shield_box_clicked(int index, bool checked)
 {
     if (checked) {
-        w->teacher_show_shield_region[index] = true;
-        w->teacher_current_shield = index;
-        use_region_name(w->region_scene, kShieldNames[index], false);
-        w->setShieldRegion(kShieldNames[index]);
+        teacher_show_shield_region[index] = true;
+        teacher_current_shield = index;
+        use_region_name(region_scene, kShieldNames[index], false);
+        setShieldRegion(kShieldNames[index]);
     } else {
-        w->teacher_current_shield = -1;
-        w->teacher_show_shield_region[index] = false;
-        w->region_scene->hideGraphicsRectItem(kShieldNames[index]);
-        w->region_scene->setTrackingRegionName(QString());
-        w->region_scene->setCurrentAction(CustomGraphicsScene::DefaultType);
+        teacher_current_shield = -1;
+        teacher_show_shield_region[index] = false;
+        region_scene->hideGraphicsRectItem(kShieldNames[index]);
+        region_scene->setTrackingRegionName(QString());
+        region_scene->setCurrentAction(CustomGraphicsScene::DefaultType);
     }
-    w->ui->teacher_apply_Button->setText(MainWindow::tr("Apply(*)"));
+    mark_apply(ui.teacher_apply_Button);
 }
 
-void board_box_clicked(MainWindow *w, int index, bool checked)
+void RegionEditor::board_box_clicked(int index, bool checked)
 {
     if (checked) {
-        w->teacher_current_board = index;
-        w->teacher_show_board_region[index] = true;
-        use_region_name(w->region_scene, kBoardNames[index], false);
-        w->setBoardRegion(kBoardNames[index]);
+        teacher_current_board = index;
+        teacher_show_board_region[index] = true;
+        use_region_name(region_scene, kBoardNames[index], false);
+        setBoardRegion(kBoardNames[index]);
     } else {
-        w->teacher_current_board = -1;
-        w->teacher_show_board_region[index] = false;
-        w->region_scene->hideGraphicsRectItem(kBoardNames[index]);
-        w->region_scene->setCurrentAction(CustomGraphicsScene::DefaultType);
+        teacher_current_board = -1;
+        teacher_show_board_region[index] = false;
+        region_scene->hideGraphicsRectItem(kBoardNames[index]);
+        region_scene->setCurrentAction(CustomGraphicsScene::DefaultType);
     }
-    w->ui->teacher_apply_Button->setText(MainWindow::tr("Apply(*)"));
+    mark_apply(ui.teacher_apply_Button);
 }
-} // namespace
 
-void MainWindow::on_teacher_shield_one_checkBox_clicked(bool checked) { shield_box_clicked(this, 0, checked); }
-void MainWindow::on_teacher_shield_two_checkBox_clicked(bool checked) { shield_box_clicked(this, 1, checked); }
-void MainWindow::on_teacher_shield_three_checkBox_clicked(bool checked) { shield_box_clicked(this, 2, checked); }
-void MainWindow::on_teacher_shield_four_checkBox_clicked(bool checked) { shield_box_clicked(this, 3, checked); }
+void RegionEditor::on_teacher_shield_one_checkBox_clicked(bool checked) { shield_box_clicked(0, checked); }
+void RegionEditor::on_teacher_shield_two_checkBox_clicked(bool checked) { shield_box_clicked(1, checked); }
+void RegionEditor::on_teacher_shield_three_checkBox_clicked(bool checked) { shield_box_clicked(2, checked); }
+void RegionEditor::on_teacher_shield_four_checkBox_clicked(bool checked) { shield_box_clicked(3, checked); }
 
-void MainWindow::on_teacher_board_region_radioButton_clicked(bool checked)
+void RegionEditor::on_teacher_board_region_radioButton_clicked(bool checked)
 {
-    ui->teacher_shield_region_radioButton->setChecked(false);
-    ui->teacher_track_region_radioButton->setChecked(false);
-    ui->teacher_snapshot_region_radioButton->setChecked(false);
-    QCheckBox *const boardBoxes[kBoardCount] = {ui->teacher_board_one_checkBox, ui->teacher_board_two_checkBox,
-                                                ui->teacher_board_three_checkBox};
+    ui.teacher_shield_region_radioButton->setChecked(false);
+    ui.teacher_track_region_radioButton->setChecked(false);
+    ui.teacher_snapshot_region_radioButton->setChecked(false);
     if (checked) {
-        if (!udp_teacher_pano_flag)
+        if (!teacher_pano_connected())
             return;
         teacher_snapshot_region_mode = false;
         teacher_track_region_mode = false;
@@ -685,13 +727,12 @@ void MainWindow::on_teacher_board_region_radioButton_clicked(bool checked)
         teacher_region_kind = 3;
         teacher_show_track_region = true;
         teacher_current_board = -1;
-        for (QCheckBox *box : boardBoxes)
-            box->setEnabled(true);
-        for (QCheckBox *box : {ui->teacher_shield_one_checkBox, ui->teacher_shield_two_checkBox,
-                               ui->teacher_shield_three_checkBox, ui->teacher_shield_four_checkBox})
-            box->setEnabled(false);
+        for (int i = 0; i < kBoardCount; ++i)
+            board_box(i)->setEnabled(true);
+        for (int i = 0; i < kShieldCount; ++i)
+            shield_box(i)->setEnabled(false);
         for (int i = kBoardCount - 1; i >= 0; --i) {
-            teacher_show_board_region[i] = boardBoxes[i]->isChecked();
+            teacher_show_board_region[i] = board_box(i)->isChecked();
             if (teacher_show_board_region[i])
                 teacher_current_board = i;
         }
@@ -705,13 +746,13 @@ void MainWindow::on_teacher_board_region_radioButton_clicked(bool checked)
     }
 }
 
-void MainWindow::on_teacher_board_one_checkBox_clicked(bool checked) { board_box_clicked(this, 0, checked); }
-void MainWindow::on_teacher_board_two_checkBox_clicked(bool checked) { board_box_clicked(this, 1, checked); }
-void MainWindow::on_teacher_board_three_checkBox_clicked(bool checked) { board_box_clicked(this, 2, checked); }
+void RegionEditor::on_teacher_board_one_checkBox_clicked(bool checked) { board_box_clicked(0, checked); }
+void RegionEditor::on_teacher_board_two_checkBox_clicked(bool checked) { board_box_clicked(1, checked); }
+void RegionEditor::on_teacher_board_three_checkBox_clicked(bool checked) { board_box_clicked(2, checked); }
 
-void MainWindow::on_teacher_snapshot_region_radioButton_clicked(bool checked)
+void RegionEditor::on_teacher_snapshot_region_radioButton_clicked(bool checked)
 {
-    if (!checked || !udp_teacher_pano_flag)
+    if (!checked || !teacher_pano_connected())
         return;
     region_scene->setTrackingRegionName(kSnapshotRegion);
     collect_region_rects();
@@ -719,7 +760,7 @@ void MainWindow::on_teacher_snapshot_region_radioButton_clicked(bool checked)
     qDebug() << "teacherSnapshotRegion:" << s.x << s.y << s.w << s.h;
     // The snapshot region is drawn anew only when nothing of it is stored.
     if (s.x <= 0 && s.y <= 0 && s.w <= 0 && s.h <= 0) {
-        region_scene->setItemType(kSnapshotPen);
+        region_scene->setItemType(SnapshotPen);
         region_scene->setCurrentAction(CustomGraphicsScene::RectType);
     } else {
         region_scene->delGraphicsRectItem(kSnapshotRegion);
@@ -733,95 +774,91 @@ void MainWindow::on_teacher_snapshot_region_radioButton_clicked(bool checked)
     teacher_snapshot_region_mode = true;
     teacher_show_snapshot_region = true;
     teacher_show_track_region = true;
-    for (QCheckBox *box : {ui->teacher_shield_one_checkBox, ui->teacher_shield_two_checkBox,
-                           ui->teacher_shield_three_checkBox, ui->teacher_shield_four_checkBox,
-                           ui->teacher_board_one_checkBox, ui->teacher_board_two_checkBox,
-                           ui->teacher_board_three_checkBox})
-        box->setEnabled(false);
-    ui->teacher_apply_Button->setText(tr("Apply"));
+    for (int i = 0; i < kShieldCount; ++i)
+        shield_box(i)->setEnabled(false);
+    for (int i = 0; i < kBoardCount; ++i)
+        board_box(i)->setEnabled(false);
+    ui.teacher_apply_Button->setText(tr("Apply"));
 }
 
-void MainWindow::on_clear_snapshot_region_pushButton_clicked(bool)
+void RegionEditor::on_clear_snapshot_region_pushButton_clicked(bool)
 {
-    if (!udp_teacher_pano_flag)
+    if (!teacher_pano_connected())
         return;
     region_scene->delGraphicsRectItem(kSnapshotRegion);
     teacher_region_rects.snapshot = RegionRect{};
-    send_teacher_pano_text(teacher_command_block(QStringLiteral("cancelsnapshotarea")));
-    if (ui->teacher_snapshot_region_radioButton->isChecked()) {
-        ui->teacher_track_region_radioButton->setChecked(true);
+    send_teacher_pano_text(teacher_command_block(tracking_command::kCancelSnapshotArea));
+    if (ui.teacher_snapshot_region_radioButton->isChecked()) {
+        ui.teacher_track_region_radioButton->setChecked(true);
         on_teacher_track_region_radioButton_clicked(true);
     }
 }
 
-void MainWindow::on_teacher_show_region_checkBox_clicked(bool checked)
+void RegionEditor::on_teacher_show_region_checkBox_clicked(bool checked)
 {
-    if (!udp_teacher_pano_flag)
+    if (!teacher_pano_connected())
         return;
-    QCheckBox *const shieldBoxes[kShieldCount] = {ui->teacher_shield_one_checkBox, ui->teacher_shield_two_checkBox,
-                                                  ui->teacher_shield_three_checkBox, ui->teacher_shield_four_checkBox};
-    QCheckBox *const boardBoxes[kBoardCount] = {ui->teacher_board_one_checkBox, ui->teacher_board_two_checkBox,
-                                                ui->teacher_board_three_checkBox};
-    const bool plainModel = teacher_feature_device_model != QLatin1String("M19")
-                            && teacher_feature_device_model != QLatin1String("M5");
+    const QString &featureModel = m_slots[Slot::TeacherFeature].device_model;
+    const bool plainModel = featureModel != QLatin1String("M19") && featureModel != QLatin1String("M5");
 
     if (checked) {
-        ui->teacher_track_region_radioButton->setChecked(true);
-        ui->graphicsView->setMouseTracking(true);
-        ui->graphicsView->viewport()->installEventFilter(this);
-        if (ui->teacher_startTrack_Button->isEnabled())
+        ui.teacher_track_region_radioButton->setChecked(true);
+        ui.graphicsView->setMouseTracking(true);
+        // The window filters the view's events, as it always has; the connection drops it again.
+        ui.graphicsView->viewport()->installEventFilter(m_window);
+        if (ui.teacher_startTrack_Button->isEnabled())
             set_teacher_region_widgets(true);
         teacher_show_track_region = true;
         teacher_show_snapshot_region = true;
 
         teacher_track_region_mode = teacher_shield_region_mode = false;
         teacher_board_region_mode = teacher_snapshot_region_mode = false;
-        if (ui->teacher_track_region_radioButton->isChecked()) {
+        if (ui.teacher_track_region_radioButton->isChecked()) {
             teacher_track_region_mode = true;
             teacher_region_kind = 1;
-        } else if (ui->teacher_shield_region_radioButton->isChecked()) {
+        } else if (ui.teacher_shield_region_radioButton->isChecked()) {
             teacher_shield_region_mode = true;
             teacher_current_shield = -1;
             teacher_region_kind = 2;
-        } else if (ui->teacher_board_region_radioButton->isChecked()) {
+        } else if (ui.teacher_board_region_radioButton->isChecked()) {
             teacher_board_region_mode = true;
             teacher_region_kind = 3;
             teacher_current_board = -1;
-        } else if (ui->teacher_snapshot_region_radioButton->isChecked()) {
+        } else if (ui.teacher_snapshot_region_radioButton->isChecked()) {
             teacher_snapshot_region_mode = true;
             teacher_region_kind = 0;
         }
 
         for (int i = 0; i < kShieldCount; ++i) {
-            teacher_show_shield_region[i] = shieldBoxes[i]->isChecked();
+            teacher_show_shield_region[i] = shield_box(i)->isChecked();
             if (teacher_show_shield_region[i])
                 teacher_current_shield = i;
         }
         // Taken in the order two, three, one: one wins over three over two.
         for (int i : {1, 2, 0}) {
-            teacher_show_board_region[i] = boardBoxes[i]->isChecked();
+            teacher_show_board_region[i] = board_box(i)->isChecked();
             if (teacher_show_board_region[i])
                 teacher_current_board = i;
         }
 
         if (plainModel) {
-            send_teacher_pano_visca(kRegionDisplayOnVisca);
-            wait_ms(500);
+            send_teacher_pano_visca(teacher_region_keys::region_display_visca(true));
+            wait_ms(kRegionDisplaySwitchMs);
         } else {
-            qDebug() << "teacher_cur_track_status:" << teacher_cur_track_status;
-            if (teacher_cur_track_status == 2) {
-                ui->teacher_zoomin_Button->setEnabled(true);
-                ui->teacher_zoomout_Button->setEnabled(true);
+            const int trackStatus = m_host.teacher_track_status();
+            qDebug() << "teacher_cur_track_status:" << trackStatus;
+            if (trackStatus == 2) {
+                ui.teacher_zoomin_Button->setEnabled(true);
+                ui.teacher_zoomout_Button->setEnabled(true);
             }
-            if (ui->teacher_show_Calibration_checkBox->isChecked()
-                && teacher_feature_device_model == QLatin1String("M5"))
-                ui->teacher_show_Calibration_checkBox->setChecked(false);
-            send_teacher_pano_visca(kRegionDisplayOffVisca);
-            wait_ms(500);
+            if (ui.teacher_show_Calibration_checkBox->isChecked() && featureModel == QLatin1String("M5"))
+                ui.teacher_show_Calibration_checkBox->setChecked(false);
+            send_teacher_pano_visca(teacher_region_keys::region_display_visca(false));
+            wait_ms(kRegionDisplaySwitchMs);
         }
 
         collect_region_rects();
-        wait_ms(300);
+        wait_ms(kCollectSettleMs);
         teacher_display_region();
     } else {
         region_scene->setCurrentAction(CustomGraphicsScene::DefaultType);
@@ -829,39 +866,38 @@ void MainWindow::on_teacher_show_region_checkBox_clicked(bool checked)
         teacher_track_region_mode = teacher_shield_region_mode = false;
         teacher_board_region_mode = teacher_snapshot_region_mode = false;
         teacher_show_track_region = teacher_show_snapshot_region = false;
-        teacher_crop_start_status = teacher_crop_stop_status = false;
+        m_host.forget_teacher_crop_status();
         for (bool &flag : teacher_show_shield_region)
             flag = false;
         for (bool &flag : teacher_show_board_region)
             flag = false;
-        teacher_image_to_cv_mat_flag = false;
+        m_host.disarm_teacher_picture_conversion();
         clear_region_scene();
-        send_teacher_pano_visca(kRegionDisplayOffVisca);
-        wait_ms(500);
+        send_teacher_pano_visca(teacher_region_keys::region_display_visca(false));
+        wait_ms(kRegionDisplaySwitchMs);
     }
 
-    if (teacher_customer_model_flag) {
-        ui->teacher_board_region_radioButton->setEnabled(false);
-        for (QCheckBox *box : boardBoxes)
-            box->setEnabled(false);
+    if (m_host.teacher_customer_model()) {
+        ui.teacher_board_region_radioButton->setEnabled(false);
+        for (int i = 0; i < kBoardCount; ++i)
+            board_box(i)->setEnabled(false);
     }
-    if (!teacher_pano_offline) {
-        send_teacher_pano_text(QStringList{QStringLiteral("teacher_parameter"), QStringLiteral("command=get_crop_status")}
-                                   .join(QLatin1Char('\n')));
-    }
+    if (!m_host.teacher_pano_marked_offline())
+        send_teacher_pano_text(
+            tracking_command::crop_status_request(QString::fromLatin1(parameter_block::kTeacherSection)));
 }
 
-void MainWindow::on_del_track_region_pushButton_clicked()
+void RegionEditor::on_del_track_region_pushButton_clicked()
 {
-    if (!udp_teacher_pano_flag) {
-        msgbox::warning(this, tr("Warning"), tr("Please connect the camera"));
+    if (!teacher_pano_connected()) {
+        msgbox::warning(m_window, tr("Warning"), tr("Please connect the camera"));
         return;
     }
     clear_region_scene();
     teacher_region_redraw_pending = true;
     // The camera needs a moment after the scene is cleared; this is a plain pause of the GUI
     // thread, not an event-pumping wait.
-    QThread::msleep(timescale::scaled(500));
-    send_teacher_pano_text(teacher_command_block(QStringLiteral("canceltrackingarea")));
+    QThread::msleep(timescale::scaled(kCancelTrackingPauseMs));
+    send_teacher_pano_text(teacher_command_block(tracking_command::kCancelTrackingArea));
     qDebug() << "MainWindow::------on_del_track_region_pushButton_clicked-------";
 }
