@@ -174,9 +174,9 @@ public:
     QFFmpeg *decoder(camera_slot::Slot slot) const { return slot_entries[int(slot)].ffmpeg; }
     RtspThread *decoding_thread(camera_slot::Slot slot) const { return slot_entries[int(slot)].rtsp_thread; }
     QFFmpeg *preview_decoder() const { return rtsp_preview_ffmpeg; }
-    // The free preview, which the Preview page's keys drive; the window's names reach them.
-    bool &rtsp_preview_connected_ref() { return rtsp_preview_connected; }
-    QHostAddress *&rtsp_preview_destination_ref() { return rtsp_preview_destination; }
+    // The free preview, which the Preview page's keys drive.
+    bool preview_connected() const { return rtsp_preview_connected; }
+    QHostAddress *preview_destination() const { return rtsp_preview_destination; }
 
     void on_teacher_feature_connect_Button_clicked();
     void on_teacher_pano_connect_Button_clicked();

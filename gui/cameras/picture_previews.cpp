@@ -104,6 +104,22 @@ void PicturePreviews::close_enlarged_dialog(Side side)
         dialog->close();
 }
 
+void PicturePreviews::menu_dialog_opened(Side side)
+{
+    (side == Side::Teacher   ? teacher_osd_menu_open
+     : side == Side::Student ? student_osd_menu_open
+                             : board_osd_menu_open) = true;
+    main_preview_active = false;
+}
+
+void PicturePreviews::menu_dialog_closed(Side side)
+{
+    (side == Side::Teacher   ? teacher_osd_menu_open
+     : side == Side::Student ? student_osd_menu_open
+                             : board_osd_menu_open) = false;
+    main_preview_active = true;
+}
+
 void PicturePreviews::teacher_feature_SetImage(QImage image)
 {
     if (teacher_image_expand_open) {

@@ -81,13 +81,13 @@ public:
     const cv::Mat &moved_image() const { return teacher_moved_image; }
     // The last standard capture reached its file.
     bool standard_image_saved() const { return teacher_standard_image_saved; }
-    // The dialogs' open flags and the preview labels' state as the window's names reach them.
+    // A camera menu dialog of the side opened or closed: while one is open the preview labels
+    // stand still and only its camera's picture goes on, to the dialog.
+    void menu_dialog_opened(camera_slot::Side side);
+    void menu_dialog_closed(camera_slot::Side side);
+    // The enlarged dialogs' open flags as the window's names reach them.
     bool &teacher_image_expand_open_ref() { return teacher_image_expand_open; }
     bool &student_image_expand_open_ref() { return student_image_expand_open; }
-    bool &teacher_osd_menu_open_ref() { return teacher_osd_menu_open; }
-    bool &student_osd_menu_open_ref() { return student_osd_menu_open; }
-    bool &board_osd_menu_open_ref() { return board_osd_menu_open; }
-    bool &main_preview_active_ref() { return main_preview_active; }
 
     // One picture slot per source, fed by its decoder's GetImage (queued).
     void teacher_feature_SetImage(QImage image);

@@ -67,6 +67,19 @@ void ViscaReplies::forget_feature_model(Side side)
     }
 }
 
+ViscaReplies::FeatureModel ViscaReplies::feature_model(Side side) const
+{
+    if (side == Side::Teacher)
+        return {teacher_model_j22_flag, teacher_model_r6_flag, teacher_model_j57_flag,
+                teacher_zoom_optical_max_value_flag};
+    return {student_model_j22_flag, student_model_r6_flag, student_model_j57_flag, student_zoom_optical_max_value_flag};
+}
+
+void ViscaReplies::forget_optical_end(Side side)
+{
+    (side == Side::Teacher ? teacher_zoom_optical_max_value_flag : student_zoom_optical_max_value_flag) = false;
+}
+
 void ViscaReplies::set_auto_calibration_waiting(Side side, bool waiting)
 {
     (side == Side::Teacher ? teacher_slot_auto_calibration_flag : student_slot_auto_calibration_flag) = waiting;

@@ -91,15 +91,17 @@ public:
     int tilt_value() const { return PT_TILT_VALUE; }
     // An auto-calibration pass of the side waits for the pan/tilt position.
     void set_auto_calibration_waiting(camera_slot::Side side, bool waiting);
-    // The model flags and the student position calibration as the window's names reach them.
-    bool &teacher_model_j22_flag_ref() { return teacher_model_j22_flag; }
-    bool &student_model_j22_flag_ref() { return student_model_j22_flag; }
-    bool &teacher_model_r6_flag_ref() { return teacher_model_r6_flag; }
-    bool &student_model_r6_flag_ref() { return student_model_r6_flag; }
-    bool &teacher_model_j57_flag_ref() { return teacher_model_j57_flag; }
-    bool &student_model_j57_flag_ref() { return student_model_j57_flag; }
-    bool &teacher_zoom_optical_max_value_flag_ref() { return teacher_zoom_optical_max_value_flag; }
-    bool &student_zoom_optical_max_value_flag_ref() { return student_zoom_optical_max_value_flag; }
+    // What the model replies made of a side's feature camera, which its zoom refresh follows.
+    struct FeatureModel {
+        bool j22 = false;
+        bool r6 = false;
+        bool j57 = false;
+        bool optical_max = false; // a J22 stands at its optical end
+    };
+    FeatureModel feature_model(camera_slot::Side side) const;
+    // A zoom left the optical end.
+    void forget_optical_end(camera_slot::Side side);
+    // The student position calibration as the window's name reaches it.
     bool &student_calibration_widgets_shown_ref() { return student_calibration_widgets_shown; }
 
     void slot_response_timeout_tip();

@@ -719,40 +719,12 @@ public:
     bool student_ptz_pano_prefix = false;
 
     // Transitional: the values the camera objects hold under the window's names.
-    TransitionalValue<bool> rtsp_preview_connected{
-        [this]() -> bool & { return camera_connections->rtsp_preview_connected_ref(); }};
-    TransitionalValue<QHostAddress *> rtsp_preview_destination{
-        [this]() -> QHostAddress *& { return camera_connections->rtsp_preview_destination_ref(); }};
-    TransitionalValue<bool> teacher_model_j22_flag{
-        [this]() -> bool & { return visca_replies->teacher_model_j22_flag_ref(); }};
-    TransitionalValue<bool> student_model_j22_flag{
-        [this]() -> bool & { return visca_replies->student_model_j22_flag_ref(); }};
-    TransitionalValue<bool> teacher_model_r6_flag{
-        [this]() -> bool & { return visca_replies->teacher_model_r6_flag_ref(); }};
-    TransitionalValue<bool> student_model_r6_flag{
-        [this]() -> bool & { return visca_replies->student_model_r6_flag_ref(); }};
-    TransitionalValue<bool> teacher_model_j57_flag{
-        [this]() -> bool & { return visca_replies->teacher_model_j57_flag_ref(); }};
-    TransitionalValue<bool> student_model_j57_flag{
-        [this]() -> bool & { return visca_replies->student_model_j57_flag_ref(); }};
-    TransitionalValue<bool> teacher_zoom_optical_max_value_flag{
-        [this]() -> bool & { return visca_replies->teacher_zoom_optical_max_value_flag_ref(); }};
-    TransitionalValue<bool> student_zoom_optical_max_value_flag{
-        [this]() -> bool & { return visca_replies->student_zoom_optical_max_value_flag_ref(); }};
     TransitionalValue<bool> student_calibration_widgets_shown{
         [this]() -> bool & { return visca_replies->student_calibration_widgets_shown_ref(); }};
     TransitionalValue<bool> teacher_image_expand_open{
         [this]() -> bool & { return picture_previews->teacher_image_expand_open_ref(); }};
     TransitionalValue<bool> student_image_expand_open{
         [this]() -> bool & { return picture_previews->student_image_expand_open_ref(); }};
-    TransitionalValue<bool> teacher_osd_menu_open{
-        [this]() -> bool & { return picture_previews->teacher_osd_menu_open_ref(); }};
-    TransitionalValue<bool> student_osd_menu_open{
-        [this]() -> bool & { return picture_previews->student_osd_menu_open_ref(); }};
-    TransitionalValue<bool> board_osd_menu_open{
-        [this]() -> bool & { return picture_previews->board_osd_menu_open_ref(); }};
-    TransitionalValue<bool> main_preview_active{
-        [this]() -> bool & { return picture_previews->main_preview_active_ref(); }};
 
     // ---- pads, presets and camera menu keys ----
     std::unique_ptr<Pads> pads;

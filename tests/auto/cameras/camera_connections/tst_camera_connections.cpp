@@ -185,7 +185,7 @@ private slots:
         camera(Slot::TeacherFeature)->setModel(QStringLiteral("J57"));
         QCOMPARE(f.records[Slot::TeacherPano].device_model, QStringLiteral("J57"));
         QCOMPARE(f.records[Slot::TeacherFeature].device_model, QStringLiteral("R6"));
-        QVERIFY(f.replies.teacher_model_r6_flag_ref() && !f.replies.teacher_model_j57_flag_ref());
+        QVERIFY(f.replies.feature_model(Side::Teacher).r6 && !f.replies.feature_model(Side::Teacher).j57);
         QVERIFY(f.records[Slot::TeacherPano].tcp_flag && !f.records[Slot::TeacherFeature].tcp_flag);
         QVERIFY(!f.records[Slot::TeacherFeature].keepalive_timer->isActive());
         const int from = camera(Slot::TeacherFeature)->receivedCount();
@@ -363,13 +363,13 @@ private slots:
         QCOMPARE(pressesDuringPing, 1);
         QCOMPARE(f.conn.preview_decoder()->url, QStringLiteral("rtsp://127.0.0.2:554/1"));
         QCOMPARE(f.ui->rtsp_connect_Button->text(), QStringLiteral("Disconnect"));
-        QVERIFY(f.conn.rtsp_preview_connected_ref());
+        QVERIFY(f.conn.preview_connected());
         QTRY_VERIFY_WITH_TIMEOUT(f.pictures[camera_slot::kSlotCount] > 0, kWaitMs);
         f.press(Slot::TeacherFeature, addressOf(Slot::TeacherFeature));
         f.conn.disconnect_for_port_change();
         f.verifyLetGo(Slot::TeacherFeature);
         QVERIFY(!f.conn.preview_decoder());
-        QVERIFY(!f.conn.rtsp_preview_destination_ref());
+        QVERIFY(!f.conn.preview_destination());
         QCOMPARE(f.ui->rtsp_connect_Button->text(), QStringLiteral("Connect"));
         QCOMPARE(f.boxes.texts(), QStringList());
     }

@@ -248,10 +248,7 @@ private slots:
         f.ui->teacher_navigate_osd_mode_radioButton->setChecked(menuMode);
         f.ui->teacher_switch_menu_object_comboBox->setCurrentIndex(menuObject);
         f.ui->student_switch_menu_object_comboBox->setCurrentIndex(menuObject);
-        bool *open[] = {&f.previews.teacher_osd_menu_open_ref(), &f.previews.student_osd_menu_open_ref(),
-                        &f.previews.board_osd_menu_open_ref()};
-        *open[menuGroup] = true;
-        f.previews.main_preview_active_ref() = false;
+        f.previews.menu_dialog_opened(Side(menuGroup));
         f.previews.teacher_image_expand_open_ref() = enlarged;
         f.feed(Source(source), picture(5));
         QVERIFY(shownIn(f.label(Source(source))).isNull());
@@ -259,8 +256,7 @@ private slots:
         QVERIFY(expected < 0 || f.streams[expected] == 1);
         QCOMPARE(f.streams[int(Stream::TeacherFeature)], int(enlarged));
         // The dialog closed: the label shows pictures again and nothing goes on.
-        *open[menuGroup] = false;
-        f.previews.main_preview_active_ref() = true;
+        f.previews.menu_dialog_closed(Side(menuGroup));
         f.previews.close_enlarged_dialog(Side::Teacher); // as the camera's disconnect does
         f.feed(Source(source), picture(6));
         QVERIFY(!shownIn(f.label(Source(source))).isNull());
@@ -297,7 +293,8 @@ private slots:
         const Capture which = Capture(capture);
         f.feed(Source(source), picture(1));
         QVERIFY(f.previews.captured(which).isNull());
-        f.previews.main_preview_active_ref() = !menuOpen;
+        if (menuOpen)
+            f.previews.menu_dialog_opened(Side::Board);
         f.previews.arm(which);
         const QImage first = picture(2);
         f.feed(Source(source), first);

@@ -45,15 +45,14 @@ struct Fixture : CameraObjects {
     QString flags()
     {
         QStringList on;
-        const std::pair<const char *, bool> all[] = {{"teacher_j22", replies.teacher_model_j22_flag_ref()},
-                                                     {"teacher_j57", replies.teacher_model_j57_flag_ref()},
-                                                     {"teacher_r6", replies.teacher_model_r6_flag_ref()},
-                                                     {"student_j22", replies.student_model_j22_flag_ref()},
-                                                     {"student_j57", replies.student_model_j57_flag_ref()},
-                                                     {"student_r6", replies.student_model_r6_flag_ref()}};
-        for (const auto &f : all)
-            if (f.second)
-                on << QLatin1String(f.first);
+        for (Side side : {Side::Teacher, Side::Student}) {
+            const ViscaReplies::FeatureModel m = replies.feature_model(side);
+            const QString name = side == Side::Teacher ? QStringLiteral("teacher_") : QStringLiteral("student_");
+            for (const auto &flag :
+                 {std::make_pair("j22", m.j22), std::make_pair("j57", m.j57), std::make_pair("r6", m.r6)})
+                if (flag.second)
+                    on << name + QLatin1String(flag.first);
+        }
         return on.join(QLatin1Char(' '));
     }
 };
@@ -219,9 +218,7 @@ private slots:
         for (const QByteArray &r : replies)
             f.replies.check_role_reply(r);
         QCOMPARE(zoom->text(), shown);
-        QCOMPARE(teacher ? f.replies.teacher_zoom_optical_max_value_flag_ref()
-                         : f.replies.student_zoom_optical_max_value_flag_ref(),
-                 opticalMax);
+        QCOMPARE(f.replies.feature_model(camera_slot::side(slot)).optical_max, opticalMax);
         const bool asksAgain = replies.last() == reply(field(16384) + field(0));
         const auto asked =
             teacherFeature.waitForMessage([](const SimMessage &m) { return m.isVisca(); }, asksAgain ? 3000 : 50);
