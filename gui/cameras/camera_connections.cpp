@@ -5,6 +5,7 @@
 #include "core/wait.h"
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
+#include "model/pano_status.h"
 #include "net/control_link.h"
 #include "protocol/camera_address.h"
 #include "protocol/parameter_block.h"
@@ -52,11 +53,12 @@ const Slot kAllSlots[] = {Slot::TeacherFeature, Slot::TeacherPano,  Slot::Studen
 } // namespace
 
 CameraConnections::CameraConnections(const Widgets &widgets, CameraSlots &camera_slots, CameraPorts &ports,
-                                     ControlLink &link, Host &host, QWidget *window)
+                                     ControlLink &link, PanoStatus &status, Host &host, QWidget *window)
     : ui(widgets)
     , m_slots(camera_slots)
     , m_ports(ports)
     , m_link(link)
+    , m_status(status)
     , m_host(host)
     , m_window(window)
 {
@@ -356,6 +358,7 @@ void CameraConnections::connect_camera_slot(Slot slot)
     }
     case Slot::TeacherPano:
     case Slot::StudentPano: {
+        m_status.pano_connect_begins(side);
         if (slot == Slot::TeacherPano) {
             m_host.pano_connect_begins(side);
             setConnected();
@@ -442,7 +445,8 @@ void CameraConnections::run_pano_sequence(Slot slot, const QString &fieldText)
     const QString target = QLatin1String(teacher ? parameter_block::kTeacherSection : parameter_block::kStudentSection);
     const int textPort = m_ports.udp_port(side);
     m_link.sendMsg_Net(record.destination, textPort, tracking_command::crop_status_request(target), false);
-    m_host.pano_status_requested(side);
+    // Its answer is awaited anew.
+    m_status.status_received(side) = false;
     const QString statusRequest = tracking_command::tracking_status_request(target);
     if (!teacher)
         qDebug().noquote() << QStringLiteral("Student Pano Parameter：") << statusRequest;
@@ -521,6 +525,7 @@ void CameraConnections::disconnect_camera_slot(Slot slot)
         ui.teacher_version_pano_info_label->clear();
         // A teacher obtain still waiting ends without an outcome; nothing of it (an answer seen,
         // its count, its quietness) reaches the next one.
+        m_status.pano_camera_released(Side::Teacher);
         m_host.pano_camera_released(Side::Teacher);
         ui.director_teacher_IP_Edit->clear();
         teacher_pano_rtsp_flag = false;
@@ -552,6 +557,7 @@ void CameraConnections::disconnect_camera_slot(Slot slot)
         ui.student_version_feature_info_label->clear();
         ui.student_version_pano_info_label->clear();
         ui.director_student_IP_Edit->clear();
+        m_status.pano_camera_released(Side::Student);
         m_host.pano_camera_released(Side::Student);
         student_pano_offline = true;
         m_host.close_enlarged_dialog(Side::Student);

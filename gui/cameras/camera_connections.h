@@ -10,6 +10,7 @@ class CameraPorts;
 class CameraSlots;
 class ControlLink;
 class CustomGraphicsView;
+struct PanoStatus;
 class QCheckBox;
 class QComboBox;
 class QFFmpeg;
@@ -136,13 +137,11 @@ public:
         // The decoder's pictures go to the picture slot of the camera, or of the free preview.
         virtual void show_pictures(camera_slot::Slot slot, QFFmpeg *decoder) = 0;
         virtual void show_preview_pictures(QFFmpeg *decoder) = 0;
-        // A pano connects: its tracking status is awaited and its first crop answer shows no tip.
+        // A pano connects: the teacher pano is no longer marked offline.
         virtual void pano_connect_begins(camera_slot::Side side) = 0;
-        // The pano's status request goes out: its answer is awaited anew.
-        virtual void pano_status_requested(camera_slot::Side side) = 0;
         // What other features keep of a camera that let go: the pads' redirection and the model
-        // flags of a feature camera; the status and crop state, a pending obtain and the
-        // detector's and the region redraw's requests of a pano.
+        // flags of a feature camera; a pending obtain and the detector's and the region redraw's
+        // requests of a pano.
         virtual void feature_camera_released(camera_slot::Side side) = 0;
         virtual void pano_camera_released(camera_slot::Side side) = 0;
         virtual void close_enlarged_dialog(camera_slot::Side side) = 0;
@@ -151,8 +150,10 @@ public:
         virtual void set_teacher_region_widgets(bool enable) = 0;
     };
 
+    // The status: a pano's connect awaits its status answer and quiets its first crop answer;
+    // its release forgets both.
     CameraConnections(const Widgets &widgets, CameraSlots &camera_slots, CameraPorts &ports, ControlLink &link,
-                      Host &host, QWidget *window);
+                      PanoStatus &status, Host &host, QWidget *window);
     ~CameraConnections() override;
 
     // Whether the camera answers; the window keeps painting while it is asked.
@@ -226,6 +227,7 @@ private:
     CameraSlots &m_slots;
     CameraPorts &m_ports;
     ControlLink &m_link;
+    PanoStatus &m_status;
     Host &m_host;
     QWidget *m_window;
     SlotEntry slot_entries[camera_slot::kSlotCount];

@@ -2,6 +2,7 @@
 
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
+#include "model/pano_status.h"
 #include "protocol/ptz_commands.h"
 #include "protocol/visca_reply.h"
 #include "protocol/zoom_multiple.h"
@@ -32,11 +33,12 @@ const QLatin1String kM5("M5");
 } // namespace
 
 ViscaReplies::ViscaReplies(const Widgets &widgets, CameraSlots &camera_slots, const CameraPorts &ports,
-                           ControlLink &link, Host &host, QWidget *window)
+                           ControlLink &link, PanoStatus &status, Host &host, QWidget *window)
     : ui(widgets)
     , m_slots(camera_slots)
     , m_ports(ports)
     , m_link(link)
+    , m_status(status)
     , m_host(host)
     , m_window(window)
 {
@@ -362,7 +364,7 @@ void ViscaReplies::slot_student_response_timeout_tip() { response_timeout(false)
 
 void ViscaReplies::response_timeout(bool teacher)
 {
-    if (!m_host.end_pano_status_wait(teacher ? Side::Teacher : Side::Student))
+    if (!m_status.end_pano_status_wait(teacher ? Side::Teacher : Side::Student))
         return;
     const bool j57 =
         m_slots[Slot::StudentFeature].device_model == kJ57 || m_slots[Slot::TeacherFeature].device_model == kJ57;

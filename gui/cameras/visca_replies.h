@@ -10,6 +10,7 @@
 
 class CameraPorts;
 class CameraSlots;
+struct PanoStatus;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -68,15 +69,14 @@ public:
         virtual void student_preset_list_changed(const QString &text) = 0;
         virtual void teacher_auto_calibration_step() = 0;
         virtual void student_auto_calibration_step() = 0;
-        // True, and the wait ended, while the side's pano has not answered its status request.
-        virtual bool end_pano_status_wait(camera_slot::Side side) = 0;
         virtual void teacher_track_check(bool enable) = 0;
         virtual void student_track_check(bool enable) = 0;
         virtual void update_tab_enabled(bool enable) = 0;
     };
 
+    // The status: a pano's time-out warns only while its status answer has not come.
     ViscaReplies(const Widgets &widgets, CameraSlots &camera_slots, const CameraPorts &ports, ControlLink &link,
-                 Host &host, QWidget *window);
+                 PanoStatus &status, Host &host, QWidget *window);
 
     void check_role_reply(const QByteArray &reply, const ViscaReplyOrigin &origin = ViscaReplyOrigin());
     void resolver_zoom_value(const QByteArray &reply, const ViscaReplyOrigin &origin = ViscaReplyOrigin());
@@ -116,6 +116,7 @@ private:
     CameraSlots &m_slots;
     const CameraPorts &m_ports;
     ControlLink &m_link;
+    PanoStatus &m_status;
     Host &m_host;
     QWidget *m_window;
     bool teacher_model_j22_flag = false;

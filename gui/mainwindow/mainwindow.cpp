@@ -58,18 +58,19 @@ MainWindow::MainWindow(QWidget *parent)
                                                optionsHost, this);
     wire_control_link();
     pads = std::make_unique<Pads>(CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, ui), camera_slots, camera_ports,
-                                  *control_link, static_cast<Pads::Host &>(*this), this);
+                                  *control_link, pano_status, static_cast<Pads::Host &>(*this), this);
     menu_keys = std::make_unique<CameraMenuKeys>(CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, ui),
                                                  camera_slots, camera_ports, *control_link,
                                                  static_cast<CameraMenuKeys::Host &>(*this));
     RegionEditor::Host &regionHost = *this;
     region_editor = std::make_unique<RegionEditor>(CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, ui),
-                                                   camera_slots, camera_ports, *control_link, regionHost, this);
+                                                   camera_slots, camera_ports, *control_link, pano_status, regionHost,
+                                                   this);
     camera_connections = std::make_unique<CameraConnections>(
         CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, ui), camera_slots, camera_ports,
-        *control_link, static_cast<CameraConnections::Host &>(*this), this);
+        *control_link, pano_status, static_cast<CameraConnections::Host &>(*this), this);
     visca_replies = std::make_unique<ViscaReplies>(CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, ui),
-                                                   camera_slots, camera_ports, *control_link,
+                                                   camera_slots, camera_ports, *control_link, pano_status,
                                                    static_cast<ViscaReplies::Host &>(*this), this);
     picture_previews = std::make_unique<PicturePreviews>(
         CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), camera_slots,
@@ -318,10 +319,8 @@ const teacher_region_keys::TeacherRegionRects &MainWindow::teacher_region_rects(
 teacher_region_keys::TeacherRegionCoord &MainWindow::teacher_region_coord() { return region_editor->region_coord(); }
 void MainWindow::set_teacher_region_redraw_pending(bool pending) { region_editor->set_redraw_pending(pending); }
 
-int MainWindow::teacher_track_status() const { return teacher_cur_track_status; }
 bool MainWindow::teacher_pano_marked_offline() const { return teacher_pano_offline; }
 bool MainWindow::teacher_customer_model() const { return teacher_customer_model_flag; }
-void MainWindow::forget_teacher_crop_status() { teacher_crop_start_status = teacher_crop_stop_status = false; }
 void MainWindow::disarm_teacher_picture_conversion() { teacher_image_to_cv_mat_flag = false; }
 
 bool MainWindow::is_valid_ipv4(const QString &text) { return input::is_valid_ipv4(text); }

@@ -12,6 +12,7 @@
 #include "protocol/uot_reader.h"
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
+#include "model/pano_status.h"
 #include "net/control_link.h"
 #include "mainwindow/settings_file.h"
 #include "cameras/camera_connections.h"
@@ -539,19 +540,16 @@ private:
     Pads::FeatureZoom feature_zoom(camera_slot::Side side) const override;
     void forget_zoom_optical_max(camera_slot::Side side) override;
     void set_board_widgets_enabled(bool enable) override;
-    void set_board_cur_track_status(int status) override;
     bool preview_connected() const override;
     QHostAddress *preview_destination() const override;
     void camera_menu_closed(camera_slot::Side side) override;
     int preview_pan_speed() const override;
     int preview_tilt_speed() const override;
 
-    // What the region editor reads and resets of the reply parser, the connections and the
-    // detection (mainwindow.cpp).
-    int teacher_track_status() const override;
+    // What the region editor reads and resets of the connections and the detection
+    // (mainwindow.cpp).
     bool teacher_pano_marked_offline() const override;
     bool teacher_customer_model() const override;
-    void forget_teacher_crop_status() override;
     void disarm_teacher_picture_conversion() override;
 
     // What the camera objects need of the features still in the window (mainwindow_cameras.cpp).
@@ -562,7 +560,6 @@ private:
     void show_pictures(camera_slot::Slot slot, QFFmpeg *decoder) override;
     void show_preview_pictures(QFFmpeg *decoder) override;
     void pano_connect_begins(camera_slot::Side side) override;
-    void pano_status_requested(camera_slot::Side side) override;
     void feature_camera_released(camera_slot::Side side) override;
     void pano_camera_released(camera_slot::Side side) override;
     void close_enlarged_dialog(camera_slot::Side side) override;
@@ -572,7 +569,6 @@ private:
     void student_preset_list_changed(const QString &text) override;
     void teacher_auto_calibration_step() override;
     void student_auto_calibration_step() override;
-    bool end_pano_status_wait(camera_slot::Side side) override;
     void send_stream(PicturePreviews::Stream stream, QImage &image) override;
     bool hand_picture_to_detector(const QImage &image) override;
     QWidget *enlarged_dialog(camera_slot::Side side) override;
@@ -684,21 +680,26 @@ public:
     QTimer *&teacher_feature_keepalive_timer = camera_slots[camera_slot::Slot::TeacherFeature].keepalive_timer;
     QTimer *&student_pano_keepalive_timer = camera_slots[camera_slot::Slot::StudentPano].keepalive_timer;
     QTimer *&student_feature_keepalive_timer = camera_slots[camera_slot::Slot::StudentFeature].keepalive_timer;
-    // The reply parser's state (resolver_param): the crop and tracking status; the follow-up
-    // chain of a status answer. The requests it answers are `requests` (tracking and director
-    // configuration).
-    bool student_crop_start_status = false;
-    bool student_crop_stop_status = false;
-    bool teacher_crop_status_quiet = false; // the next crop answer shows no tip (set by a pano connect)
-    bool student_crop_status_quiet = false;
-    bool teacher_pano_status_pending = false; // the pano connect waits for its tracking status
-    bool student_pano_status_pending = false;
-    bool tracking_status_received = false; // the teacher pano answered its status request
-    bool student_tracking_status_received = false; // the student pano answered its status request
-    bool teacher_obtain_chain_flag = false;
-    bool student_obtain_chain_flag = false;
-    bool board_obtain_chain_flag = false;
-    int board_cur_track_status = 2;
+    // The pano cameras' status as their answers and connects leave it. The requests the reply
+    // parser answers are `requests` (tracking and director configuration).
+    PanoStatus pano_status;
+    // Transitional names of the pano status fields.
+    int &teacher_cur_track_status = pano_status.teacher_cur_track_status;
+    int &student_cur_track_status = pano_status.student_cur_track_status;
+    int &board_cur_track_status = pano_status.board_cur_track_status;
+    bool &teacher_pano_status_pending = pano_status.teacher_pano_status_pending;
+    bool &student_pano_status_pending = pano_status.student_pano_status_pending;
+    bool &tracking_status_received = pano_status.tracking_status_received;
+    bool &student_tracking_status_received = pano_status.student_tracking_status_received;
+    bool &teacher_crop_start_status = pano_status.teacher_crop_start_status;
+    bool &teacher_crop_stop_status = pano_status.teacher_crop_stop_status;
+    bool &student_crop_start_status = pano_status.student_crop_start_status;
+    bool &student_crop_stop_status = pano_status.student_crop_stop_status;
+    bool &teacher_crop_status_quiet = pano_status.teacher_crop_status_quiet;
+    bool &student_crop_status_quiet = pano_status.student_crop_status_quiet;
+    bool &teacher_obtain_chain_flag = pano_status.teacher_obtain_chain_flag;
+    bool &student_obtain_chain_flag = pano_status.student_obtain_chain_flag;
+    bool &board_obtain_chain_flag = pano_status.board_obtain_chain_flag;
 
     // ---- camera connections, VISCA replies and live pictures (gui/cameras) ----
     std::unique_ptr<CameraConnections> camera_connections;
@@ -732,8 +733,6 @@ public:
 
     // ---- tracking and director configuration ----
     QTimer *para_response_timer = nullptr;
-    int teacher_cur_track_status = 2;
-    int student_cur_track_status = 2;
     bool student_use_old_version_flag = true;
     // The student area, designated, shield and calibration points of the student panel.
     StudentRegionPoints student_points;
@@ -785,11 +784,9 @@ public:
     bool board_shield_visible[8] = {false, false, false, false, false, false, false, false};
 
     // ---- read by the region editor through its Host ----
-    // Owned by the camera connection (offline since the last disconnect), the reply parser (crop
-    // state) and the detection (armed for the next picture).
+    // Owned by the camera connection (offline since the last disconnect) and the detection
+    // (armed for the next picture).
     bool teacher_pano_offline = false;
-    bool teacher_crop_start_status = false;
-    bool teacher_crop_stop_status = false;
     bool teacher_image_to_cv_mat_flag = false;
 
     // ---- detection and calibration ----

@@ -28,19 +28,8 @@ void MainWindow::show_preview_pictures(QFFmpeg *decoder)
 
 void MainWindow::pano_connect_begins(Side side)
 {
-    if (side == Side::Teacher) {
-        teacher_pano_status_pending = true;
-        teacher_crop_status_quiet = true;
+    if (side == Side::Teacher)
         teacher_pano_offline = false;
-    } else {
-        student_pano_status_pending = true;
-        student_crop_status_quiet = true;
-    }
-}
-
-void MainWindow::pano_status_requested(Side side)
-{
-    (side == Side::Teacher ? tracking_status_received : student_tracking_status_received) = false;
 }
 
 void MainWindow::feature_camera_released(Side side)
@@ -56,20 +45,14 @@ void MainWindow::feature_camera_released(Side side)
 
 void MainWindow::pano_camera_released(Side side)
 {
-    if (side == Side::Teacher) {
-        teacher_pano_status_pending = false;
-        // A teacher obtain still waiting ends without an outcome; nothing of it (an answer seen,
-        // its count, its quietness) reaches the next one.
-        requests.cancel(request_poller::Kind::TeacherObtain);
-        teacher_pano_offline = true;
-        teacher_image_to_cv_mat_flag = false;
-        set_teacher_region_redraw_pending(false);
-        teacher_crop_start_status = teacher_crop_stop_status = false;
-        teacher_crop_status_quiet = false;
-    } else {
-        student_pano_status_pending = false;
-        student_crop_start_status = student_crop_stop_status = false;
-    }
+    if (side != Side::Teacher)
+        return;
+    // A teacher obtain still waiting ends without an outcome; nothing of it (an answer seen, its
+    // count, its quietness) reaches the next one.
+    requests.cancel(request_poller::Kind::TeacherObtain);
+    teacher_pano_offline = true;
+    teacher_image_to_cv_mat_flag = false;
+    set_teacher_region_redraw_pending(false);
 }
 
 void MainWindow::close_enlarged_dialog(Side side) { picture_previews->close_enlarged_dialog(side); }
@@ -85,15 +68,6 @@ void MainWindow::student_preset_list_changed(const QString &text) { on_student_p
 void MainWindow::teacher_auto_calibration_step() { slot_teacher_auto_calibration(); }
 
 void MainWindow::student_auto_calibration_step() { slot_student_auto_calibration(); }
-
-bool MainWindow::end_pano_status_wait(Side side)
-{
-    bool &received = side == Side::Teacher ? tracking_status_received : student_tracking_status_received;
-    if (received)
-        return false;
-    received = true;
-    return true;
-}
 
 void MainWindow::send_stream(PicturePreviews::Stream stream, QImage &image)
 {

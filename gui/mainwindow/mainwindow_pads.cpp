@@ -1,6 +1,6 @@
 // The pads', presets' and menu keys' needs, met from the state the window's other features
-// keep: the preset lists' pad redirection, the VISCA replies' model flags, the board tracking
-// status, the Board tab's controls, the free preview and the camera menu dialogs' flags.
+// keep: the preset lists' pad redirection, the VISCA replies' model flags, the Board tab's
+// controls, the free preview and the camera menu dialogs' flags.
 #include "mainwindow/mainwindow.h"
 
 using camera_slot::Side;
@@ -22,8 +22,6 @@ void MainWindow::forget_zoom_optical_max(Side side)
 }
 
 void MainWindow::set_board_widgets_enabled(bool enable) { set_widget_status(2, enable); }
-
-void MainWindow::set_board_cur_track_status(int status) { board_cur_track_status = status; }
 
 bool MainWindow::preview_connected() const { return camera_connections->preview_connected(); }
 

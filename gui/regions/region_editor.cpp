@@ -4,6 +4,7 @@
 #include "core/wait.h"
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
+#include "model/pano_status.h"
 #include "model/region_geometry.h"
 #include "net/control_link.h"
 #include "protocol/parameter_block.h"
@@ -111,11 +112,12 @@ void apply_enable(QCheckBox *box, bool &showFlag, const QString &enable, int ind
 } // namespace
 
 RegionEditor::RegionEditor(const Widgets &widgets, CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-                           Host &host, QWidget *window)
+                           PanoStatus &status, Host &host, QWidget *window)
     : ui(widgets)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
+    , m_status(status)
     , m_host(host)
     , m_window(window)
 {
@@ -845,7 +847,7 @@ void RegionEditor::on_teacher_show_region_checkBox_clicked(bool checked)
             send_teacher_pano_visca(teacher_region_keys::region_display_visca(true));
             wait_ms(kRegionDisplaySwitchMs);
         } else {
-            const int trackStatus = m_host.teacher_track_status();
+            const int trackStatus = m_status.teacher_cur_track_status;
             qDebug() << "teacher_cur_track_status:" << trackStatus;
             if (trackStatus == 2) {
                 ui.teacher_zoomin_Button->setEnabled(true);
@@ -866,7 +868,7 @@ void RegionEditor::on_teacher_show_region_checkBox_clicked(bool checked)
         teacher_track_region_mode = teacher_shield_region_mode = false;
         teacher_board_region_mode = teacher_snapshot_region_mode = false;
         teacher_show_track_region = teacher_show_snapshot_region = false;
-        m_host.forget_teacher_crop_status();
+        m_status.teacher_crop_start_status = m_status.teacher_crop_stop_status = false;
         for (bool &flag : teacher_show_shield_region)
             flag = false;
         for (bool &flag : teacher_show_board_region)

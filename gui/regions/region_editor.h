@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+struct PanoStatus;
 struct RectFManage;
 
 #define REGION_EDITOR_WIDGETS(X) \
@@ -63,21 +64,20 @@ public:
     {
     public:
         virtual ~Host() = default;
-        // The teacher tracking status the reply parser last took (2: stopped).
-        virtual int teacher_track_status() const = 0;
         // The teacher pano was disconnected since it last connected: no crop status request.
         virtual bool teacher_pano_marked_offline() const = 0;
         // The customer model has no blackboards.
         virtual bool teacher_customer_model() const = 0;
-        // Hiding the regions forgets the teacher crop state and the picture armed for detection.
-        virtual void forget_teacher_crop_status() = 0;
+        // Hiding the regions forgets the picture armed for detection.
         virtual void disarm_teacher_picture_conversion() = 0;
     };
     // The pen of each region kind, as the region items take it.
     enum Pen { TrackingPen = 0, BoardPen = 1, ShieldPen = 2, SnapshotPen = 3 };
 
-    RegionEditor(const Widgets &widgets, CameraSlots &cameras, const CameraPorts &ports, ControlLink &link, Host &host,
-                 QWidget *window);
+    // The status: the teacher tracking status the reply parser last took (2: stopped) and the
+    // crop state that hiding the regions forgets.
+    RegionEditor(const Widgets &widgets, CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
+                 PanoStatus &status, Host &host, QWidget *window);
 
     // The scene the installer draws on, set on the form's region view.
     CustomGraphicsScene *scene() const { return region_scene; }
@@ -173,6 +173,7 @@ private:
     CameraSlots &m_slots;
     const CameraPorts &m_ports;
     ControlLink &m_link;
+    PanoStatus &m_status;
     Host &m_host;
     QWidget *m_window;
     CustomGraphicsScene *region_scene = nullptr;

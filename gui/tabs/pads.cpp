@@ -3,6 +3,7 @@
 #include "core/wait.h"
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
+#include "model/pano_status.h"
 #include "net/control_link.h"
 #include "seams/message_box.h"
 #include "tabs/apply_mark.h"
@@ -24,12 +25,13 @@ constexpr int kHomeSettleMs = 9000; // the camera reaches home before its zoom i
 const char kSpeedLevelPattern[] = "10|([0-9]{0,1})";
 } // namespace
 
-Pads::Pads(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link, Host &host,
-           QWidget *window)
+Pads::Pads(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
+           PanoStatus &status, Host &host, QWidget *window)
     : ui(widgets)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
+    , m_status(status)
     , m_host(host)
     , m_window(window)
 {
@@ -485,7 +487,7 @@ void Pads::board_tracking(bool start)
         return;
     send(Slot::BoardPano, m_ports.udp_port(Side::Teacher), preset_commands::board_tracking(start), false);
     m_host.set_board_widgets_enabled(!start);
-    m_host.set_board_cur_track_status(start ? 1 : 2);
+    m_status.board_cur_track_status = start ? 1 : 2;
 }
 
 void Pads::on_teacher_setPano_Button_clicked() { teacher_preset(true); }

@@ -11,6 +11,7 @@
 class CameraPorts;
 class CameraSlots;
 class ControlLink;
+struct PanoStatus;
 class QComboBox;
 class QHostAddress;
 class QLineEdit;
@@ -136,12 +137,11 @@ public:
         virtual void forget_zoom_optical_max(camera_slot::Side side) = 0;
         // The Board tab's controls stay off while the blackboard camera tracks.
         virtual void set_board_widgets_enabled(bool enable) = 0;
-        // What the board status replies compare with: 1 started, 2 stopped.
-        virtual void set_board_cur_track_status(int status) = 0;
     };
 
-    Pads(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link, Host &host,
-         QWidget *window);
+    // The board tracking buttons set the status the board status answers compare with.
+    Pads(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
+         PanoStatus &status, Host &host, QWidget *window);
 
     // The level fields take "10", one digit, or nothing while typing.
     void install_speed_validators();
@@ -287,6 +287,7 @@ private:
     const CameraSlots &m_slots;
     const CameraPorts &m_ports;
     ControlLink &m_link;
+    PanoStatus &m_status;
     Host &m_host;
     QWidget *m_window;
     int teacher_pan_speed = 10;

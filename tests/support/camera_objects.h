@@ -5,6 +5,7 @@
 #include "form_host.h"
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
+#include "model/pano_status.h"
 #include "net/control_link.h"
 #include "protocol/ptz_commands.h"
 #include "recording_presenter.h"
@@ -13,12 +14,11 @@
 #include <QStringList>
 #include <QTimer>
 
-#include <utility>
 
 // The camera connections and the VISCA replies on the real form without the window, with real
 // camera slots, ports and control link. The window's share is played by this host: it records
-// what the objects ask of it, counts each slot's pictures and, as the reply parser does, ends a
-// pano's status wait when its status answer comes.
+// what the objects ask of it and counts each slot's pictures; as the reply parser does, a pano's
+// status answer ends its status wait.
 struct CameraObjects : CameraConnections::Host, ViscaReplies::Host {
     using Side = camera_slot::Side;
     using Slot = camera_slot::Slot;
@@ -29,22 +29,24 @@ struct CameraObjects : CameraConnections::Host, ViscaReplies::Host {
     CameraSlots records;
     CameraPorts ports;
     ControlLink link{&records};
+    PanoStatus status;
     QObject context;
     QStringList calls;
     int pictures[camera_slot::kSlotCount + 1] = {}; // the six slots, then the free preview
     bool tabsEnabled = true;
-    bool statusReceived[2] = {false, false}; // teacher, student
     int layoutChosen = -1;
     CameraConnections conn{CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, formHost.ui),
                            records,
                            ports,
                            link,
+                           status,
                            *this,
                            &formHost.window};
     ViscaReplies replies{CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, formHost.ui),
                          records,
                          ports,
                          link,
+                         status,
                          *this,
                          &formHost.window};
 
@@ -64,7 +66,7 @@ struct CameraObjects : CameraConnections::Host, ViscaReplies::Host {
         QObject::connect(&link, &ControlLink::textReply, &context, [this](const QByteArray &reply) {
             for (Slot pano : {Slot::TeacherPano, Slot::StudentPano}) {
                 if (reply.contains(pano == Slot::TeacherPano ? "teacher_tracking_status" : "student_tracking_status")) {
-                    statusReceived[int(camera_slot::side(pano))] = true;
+                    status.status_received(camera_slot::side(pano)) = true;
                     records[pano].response_timer->stop();
                 }
             }
@@ -104,7 +106,6 @@ struct CameraObjects : CameraConnections::Host, ViscaReplies::Host {
         QObject::connect(decoder, &QFFmpeg::GetImage, &context, [this] { ++pictures[camera_slot::kSlotCount]; });
     }
     void pano_connect_begins(Side side) override { calls << QStringLiteral("pano %1 connects").arg(int(side)); }
-    void pano_status_requested(Side side) override { statusReceived[int(side)] = false; }
     void feature_camera_released(Side side) override { replies.forget_feature_model(side); }
     void pano_camera_released(Side side) override { calls << QStringLiteral("pano %1 released").arg(int(side)); }
     void close_enlarged_dialog(Side) override { }
@@ -116,5 +117,4 @@ struct CameraObjects : CameraConnections::Host, ViscaReplies::Host {
     void student_preset_list_changed(const QString &) override { calls << QStringLiteral("student presets"); }
     void teacher_auto_calibration_step() override { calls << QStringLiteral("teacher calibration step"); }
     void student_auto_calibration_step() override { calls << QStringLiteral("student calibration step"); }
-    bool end_pano_status_wait(Side side) override { return !std::exchange(statusReceived[int(side)], true); }
 };

@@ -7,6 +7,7 @@
 #include "form_host.h"
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
+#include "model/pano_status.h"
 #include "net/control_link.h"
 #include "recording_presenter.h"
 #include "regions/customgraphicsrectitem.h"
@@ -31,13 +32,10 @@ const QString kCropStatus = QStringLiteral("6791 teacher_parameter\ncommand=get_
 const QString kCancel = QStringLiteral("6791 teacher_parameter\nset_tracking_config_command\ncommand=cancel%1area");
 
 struct Host : RegionEditor::Host {
-    int track_status = 2;
     bool offline = false, customer = false;
     QStringList calls;
-    int teacher_track_status() const override { return track_status; }
     bool teacher_pano_marked_offline() const override { return offline; }
     bool teacher_customer_model() const override { return customer; }
-    void forget_teacher_crop_status() override { calls << QStringLiteral("forget crop"); }
     void disarm_teacher_picture_conversion() override { calls << QStringLiteral("disarm picture"); }
 };
 
@@ -46,9 +44,10 @@ struct Editor {
     CameraSlots cameras;
     CameraPorts ports;
     ControlLink link{&cameras};
+    PanoStatus status;
     Host host;
     RegionEditor editor{CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, host_form.ui), cameras, ports, link,
-                        host, &host_form.window};
+                        status, host, &host_form.window};
     Ui::MainWindow *ui = host_form.ui;
     CustomGraphicsScene *scene = editor.scene();
     QList<QCheckBox *> boxes = {ui->teacher_shield_one_checkBox, ui->teacher_shield_two_checkBox,
@@ -374,6 +373,7 @@ private slots:
         e->cameras[Slot::TeacherPano].udp_flag = connected;
         e->host.offline = state == QLatin1String("offline");
         e->host.customer = state == QLatin1String("customer");
+        e->status.teacher_crop_start_status = true;
         ui->teacher_show_Calibration_checkBox->setChecked(true);
         ui->teacher_zoomin_Button->setEnabled(false);
         const bool show = control.size() < 4;
@@ -384,8 +384,9 @@ private slots:
         QCOMPARE(received(texts.size()), texts);
 
         const bool done = show && connected, on = control == QLatin1String("on");
-        const QStringList hideCalls = {"forget crop", "disarm picture"};
-        QCOMPARE(e->host.calls, done && !on ? hideCalls : QStringList());
+        QCOMPARE(e->host.calls, done && !on ? QStringList{"disarm picture"} : QStringList());
+        // Hiding forgets the crop state.
+        QCOMPARE(e->status.teacher_crop_start_status, !(done && !on));
         QCOMPARE(e->regions(), done && on ? QStringLiteral("TrackingRegion 15 60 450 120") : QString());
         QCOMPARE(e->bits(true), done && !on ? QStringLiteral("0000000") : e->host.customer ? "1111000" : "1111111");
         // An M19 or M5 shown while it does not track offers its zoom; an M5 drops its calibration view.

@@ -6,6 +6,7 @@
 #include "form_host.h"
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
+#include "model/pano_status.h"
 #include "net/control_link.h"
 #include "recording_presenter.h"
 #include "sim_camera.h"
@@ -40,7 +41,6 @@ struct Host : Pads::Host, CameraMenuKeys::Host {
     Pads::Redirection redirection;
     Pads::FeatureZoom zoom[2]; // teacher, student
     bool boardEnabled = true;
-    int boardStatus = 2;
     QHostAddress *preview = nullptr;
     QStringList menusClosed;
     Pads *pads = nullptr;
@@ -48,7 +48,6 @@ struct Host : Pads::Host, CameraMenuKeys::Host {
     Pads::FeatureZoom feature_zoom(Side side) const override { return zoom[side == Side::Student]; }
     void forget_zoom_optical_max(Side side) override { zoom[side == Side::Student].optical_max = false; }
     void set_board_widgets_enabled(bool enable) override { boardEnabled = enable; }
-    void set_board_cur_track_status(int status) override { boardStatus = status; }
     bool preview_connected() const override { return preview; }
     QHostAddress *preview_destination() const override { return preview; }
     void camera_menu_closed(Side side) override
@@ -66,9 +65,11 @@ struct Rig {
     CameraSlots cameras;
     CameraPorts ports;
     ControlLink link{&cameras};
+    PanoStatus status;
     QHostAddress previewAddress{addressOf(kPreview)};
     Host host;
-    Pads pads{CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, formHost.ui), cameras, ports, link, host, &formHost.window};
+    Pads pads{CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, formHost.ui), cameras, ports, link, status, host,
+              &formHost.window};
     CameraMenuKeys keys{CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, formHost.ui), cameras, ports,
                         link, host};
     Rig()
@@ -155,16 +156,16 @@ struct Rig {
         else
             emit button->clicked();
     }
-    // The effects beside the wire: Apply buttons marked, the board tracking as the host was
-    // told, menu dialogs closed, the teacher menu's navigation, the Preview keys' corner names.
+    // The effects beside the wire: Apply buttons marked, the board tracking status and controls,
+    // menu dialogs closed, the teacher menu's navigation, the Preview keys' corner names.
     QStringList state() const
     {
         QStringList s;
         for (QPushButton *b : {ui->teacher_apply_Button, ui->student_apply_Button, ui->board_apply_Button})
             if (b->text() == QLatin1String("Apply(*)"))
                 s << b->objectName();
-        if (host.boardStatus != 2 || !host.boardEnabled)
-            s << QStringLiteral("board %1 %2").arg(host.boardStatus).arg(host.boardEnabled ? "on" : "off");
+        if (status.board_cur_track_status != 2 || !host.boardEnabled)
+            s << QStringLiteral("board %1 %2").arg(status.board_cur_track_status).arg(host.boardEnabled ? "on" : "off");
         for (const QString &side : host.menusClosed)
             s << "closed " + side;
         if (ui->teacher_navigate_ptz_mode_radioButton->isChecked())
