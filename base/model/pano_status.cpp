@@ -4,14 +4,16 @@ using camera_slot::Side;
 
 int &PanoStatus::cur_track_status(Side side)
 {
-    return side == Side::Board ? board_cur_track_status
-                               : side == Side::Student ? student_cur_track_status : teacher_cur_track_status;
+    return side == Side::Board     ? board_cur_track_status
+           : side == Side::Student ? student_cur_track_status
+                                   : teacher_cur_track_status;
 }
 
 bool &PanoStatus::obtain_chain_flag(Side side)
 {
-    return side == Side::Board ? board_obtain_chain_flag
-                               : side == Side::Student ? student_obtain_chain_flag : teacher_obtain_chain_flag;
+    return side == Side::Board     ? board_obtain_chain_flag
+           : side == Side::Student ? student_obtain_chain_flag
+                                   : teacher_obtain_chain_flag;
 }
 
 bool &PanoStatus::pano_status_pending(Side side)

@@ -75,6 +75,9 @@ MainWindow::MainWindow(QWidget *parent)
     picture_previews = std::make_unique<PicturePreviews>(
         CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), camera_slots,
         static_cast<PicturePreviews::Host &>(*this), this);
+    ReplyParser::Host &parserHost = *this;
+    reply_parser = std::make_unique<ReplyParser>(camera_slots, camera_ports, *control_link, requests, pano_status,
+                                                 parserHost, this);
     qDebug() << 806 << " MainWindow:: program entry!!!";
     gMainWindow = this;
     slot_init_main_window();

@@ -14,6 +14,7 @@
 #include "model/camera_slots.h"
 #include "model/pano_status.h"
 #include "net/control_link.h"
+#include "mainwindow/reply_parser.h"
 #include "mainwindow/settings_file.h"
 #include "cameras/camera_connections.h"
 #include "cameras/picture_previews.h"
@@ -85,7 +86,8 @@ class MainWindow : public QMainWindow,
                    private RegionEditor::Host,
                    private CameraConnections::Host,
                    private ViscaReplies::Host,
-                   private PicturePreviews::Host
+                   private PicturePreviews::Host,
+                   private ReplyParser::Host
 {
     Q_OBJECT
 
@@ -144,10 +146,6 @@ public:
 
     // Transitional: the camera connections under the window's names.
     void disconnect_board_cameras() { camera_connections->disconnect_board_cameras(); }
-    // The reply parser runs a pano's connect toggle by name.
-    Q_INVOKABLE void teacher_pano_connect_toggle() { camera_connections->on_teacher_pano_connect_Button_clicked(); }
-    Q_INVOKABLE void student_pano_connect_toggle() { camera_connections->on_student_pano_connect_Button_clicked(); }
-    Q_INVOKABLE void board_pano_connect_toggle() { camera_connections->on_board_pano_connect_Button_clicked(); }
 
     // ---- camera protocol (mainwindow_protocol.cpp) ----
     // Every command to a camera goes through here: a parameter block (hex false) or a VISCA
@@ -161,9 +159,9 @@ public:
     QString visca_absolute_pan_tilt(int pan_degrees, int tilt_degrees);
     QString remove_spaces(const QString &text);
     QString address_part(const QString &text);
-    // Replies: the UOT frames of one TCP link, the router of text answers and their parser.
+    // A text answer goes to the manual director console while it runs, to the wizard while the
+    // window is hidden, else to the reply parser.
     void dispatch_reply(const QByteArray &reply);
-    void resolver_param(const QByteArray &reply);
     // The key tables of each section of a text answer: teacher (mainwindow_teacher.cpp),
     // student (mainwindow_student.cpp), the others in mainwindow.cpp until their panels come.
     void read_teacher_section(const QString &text);
@@ -503,11 +501,14 @@ private:
     // addressed to, else a datagram; the manual director console's own rule while it runs.
     link_choice::Choice choose_link(const QString &address, const QHostAddress *destination);
     void route_text_reply(const QByteArray &reply, bool datagram);
-    void send_parameter_request(QHostAddress *destination, int port, const QStringList &lines);
-    bool run_slot_by_name(const char *slot);
-    void read_board_relayed_keys(const QString &text);
-    void show_crop_status(bool teacher, bool start, bool stop);
-    bool apply_tracking_status(const parameter_reply::StatusPart &part);
+
+    // What the reply parser changes of the tabs and the connections (mainwindow_replies.cpp).
+    // The window's own section readers, resolve_student_autocalibrate_status,
+    // board_tracking_status_changed, set_widget_status and flash_status_label serve it as they are.
+    void show_board_relayed_keys(const board_parameters::RelayReading &reading) override;
+    void stop_board_tracking() override;
+    void toggle_pano_connect(camera_slot::Side side) override;
+    void set_lectern_director_enabled(bool enable) override;
 
     // The settings file's needs (SettingsFile::Host).
     void take_system_language(int index) override;
@@ -680,9 +681,10 @@ public:
     QTimer *&teacher_feature_keepalive_timer = camera_slots[camera_slot::Slot::TeacherFeature].keepalive_timer;
     QTimer *&student_pano_keepalive_timer = camera_slots[camera_slot::Slot::StudentPano].keepalive_timer;
     QTimer *&student_feature_keepalive_timer = camera_slots[camera_slot::Slot::StudentFeature].keepalive_timer;
-    // The pano cameras' status as their answers and connects leave it. The requests the reply
-    // parser answers are `requests` (tracking and director configuration).
+    // The pano cameras' status as their answers and connects leave it, and the parser of the
+    // text answers. The requests it answers are `requests` (tracking and director configuration).
     PanoStatus pano_status;
+    std::unique_ptr<ReplyParser> reply_parser;
     // Transitional names of the pano status fields.
     int &teacher_cur_track_status = pano_status.teacher_cur_track_status;
     int &student_cur_track_status = pano_status.student_cur_track_status;

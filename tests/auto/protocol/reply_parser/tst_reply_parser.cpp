@@ -1,512 +1,340 @@
-// The parser of text answers (resolver_param): which case an answer is, what each case sets,
-// the echoes that confirm a request, and the follow-up requests that a status answer chains;
-// set and get round trips through a simulated camera.
-#include "camera_slot_setup.h"
+// The reply parser without the window: answers fed as bytes, the requests they confirm, the
+// status they leave, what they ask of the tabs and the connections, and the requests a status
+// answer chains (seen as the datagrams the control link sends, or through a simulated camera).
 #include "core/time_scale.h"
-#include "guide/guideconfig.h"
 #include "log_capture.h"
-#include "mainwindow/mainwindow.h"
+#include "mainwindow/reply_parser.h"
+#include "model/camera_ports.h"
+#include "model/camera_slots.h"
+#include "model/pano_status.h"
+#include "net/control_link.h"
+#include "protocol/board_parameters.h"
+#include "protocol/request_poller.h"
 #include "recording_presenter.h"
 #include "sim_camera.h"
-#include "test_env.h"
-#include "ui_mainwindow.h"
 
-#include <QHostAddress>
-#include <QSignalSpy>
-#include <QTcpSocket>
+#include <QTimer>
 #include <QtTest>
 
-#include <memory>
-
-using camslot::Slot;
+using camera_slot::Side;
+using camera_slot::Slot;
+using request_poller::Kind;
+Q_DECLARE_METATYPE(camera_slot::Side)
 
 namespace {
 constexpr int kReplyMs = 3000; // loopback answers within milliseconds; this only bounds a failure
-} // namespace
+const QString kSides = QStringLiteral("tsb");
+const QString kKinds[] = {"teacher obtain", "teacher apply", "student obtain", "student apply"};
 
-// The main window with the slots the parser runs by name and that come with other features
-// (the pano connect toggles): here they only record a call.
-class ProbeWindow : public MainWindow
+QString onOff(bool on) { return QLatin1String(on ? "on" : "off"); }
+Slot panoOf(Side side)
 {
-    Q_OBJECT
-public:
+    return side == Side::Board ? Slot::BoardPano : side == Side::Student ? Slot::StudentPano : Slot::TeacherPano;
+}
+
+struct Host : ReplyParser::Host {
     QStringList calls;
-public slots:
-    void teacher_pano_connect_toggle() { calls << QStringLiteral("teacher pano toggle"); }
-    void student_pano_connect_toggle() { calls << QStringLiteral("student pano toggle"); }
-    void board_pano_connect_toggle() { calls << QStringLiteral("board pano toggle"); }
+    bool boardChanged = true;
+    void read_teacher_section(const QString &) override { calls << "teacher section"; }
+    void read_student_section(const QString &) override { calls << "student section"; }
+    void read_board_section(const QString &) override { calls << "board section"; }
+    void read_director_section(const QString &) override { calls << "director section"; }
+    void resolve_student_autocalibrate_status(const QString &value) override { calls << "autocalibrate " + value; }
+    void show_board_relayed_keys(const board_parameters::RelayReading &r) override
+    {
+        auto v = [](const auto &value) { return value ? QString::number(*value) : QStringLiteral("-"); };
+        calls << QStringLiteral("board keys %1 %2 %3")
+                     .arg(v(r.feature_enable), v(r.feature1_enable), v(r.lost_to_pano_delay));
+    }
+    bool board_tracking_status_changed(const parameter_reply::StatusPart &) override { return boardChanged; }
+    void stop_board_tracking() override { calls << "board stop"; }
+    void toggle_pano_connect(Side side) override { calls << QStringLiteral("toggle ") + kSides[int(side)]; }
+    void set_widget_status(int camera, bool enable) override
+    {
+        calls << QStringLiteral("tab %1 %2").arg(camera).arg(onOff(enable));
+    }
+    void flash_status_label(bool teacher, const QString &text) override
+    {
+        calls << (teacher ? "tip t " : "tip s ") + text;
+    }
+    void set_lectern_director_enabled(bool enable) override { calls << "lectern " + onOff(enable); }
 };
+
+// The parser with the three panos connected at 127.0.0.2 (teacher), .3 (student) and .4 (board);
+// the student text port differs from the teacher's, which the board pano shares.
+struct Parser {
+    RecordingPresenter boxes;
+    QWidget window;
+    CameraSlots cameras;
+    CameraPorts ports;
+    ControlLink link{&cameras};
+    request_poller::Requests requests;
+    PanoStatus status;
+    Host host;
+    ReplyParser parser{cameras, ports, link, requests, status, host, &window};
+    Parser()
+    {
+        ports.edit().student_udp_port = 6792;
+        link.set_rules({[](const QString &, const QHostAddress *) { return link_choice::Choice(); }, {}, {}, {}});
+        for (Slot pano : {Slot::TeacherPano, Slot::StudentPano, Slot::BoardPano}) {
+            cameras[pano].udp_flag = true;
+            cameras.set_destination(pano, QStringLiteral("127.0.0.%1").arg(int(camera_slot::side(pano)) + 2));
+        }
+    }
+    // Setup words: "obtain.t", "apply.s" (a request waits), "pending.t", "quiet.s", "start.t" (the
+    // crop started), "chain.b", "offline.t" (the pano is not connected), "M19", "unchanged".
+    void setUp(const QString &words)
+    {
+        for (const QString &word : words.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString key = word.section(QLatin1Char('.'), 0, 0);
+            const Side side = Side(kSides.indexOf(word.section(QLatin1Char('.'), 1)));
+            if (key == QLatin1String("obtain") || key == QLatin1String("apply"))
+                requests.arm(Kind((side == Side::Student ? 2 : 0) + (key == QLatin1String("apply"))));
+            else if (key == QLatin1String("pending"))
+                status.pano_status_pending(side) = true;
+            else if (key == QLatin1String("quiet"))
+                status.crop_status_quiet(side) = true;
+            else if (key == QLatin1String("start"))
+                status.crop_start_status(side) = true;
+            else if (key == QLatin1String("chain"))
+                status.obtain_chain_flag(side) = true;
+            else if (key == QLatin1String("offline"))
+                cameras[panoOf(side)].udp_flag = false;
+            else if (key == QLatin1String("M19"))
+                cameras[Slot::TeacherFeature].device_model = key;
+            else if (key == QLatin1String("unchanged"))
+                host.boardChanged = false;
+        }
+    }
+    // What the answer left, beside the defaults: tracking status, status waits, crop state,
+    // chains, confirmed requests and boxes.
+    QString state()
+    {
+        QStringList s;
+        for (int i = 0; i < 3; ++i) {
+            const Side side = Side(i);
+            const QChar c = kSides[i];
+            if (status.cur_track_status(side) != 2)
+                s << QStringLiteral("track %1%2").arg(c).arg(status.cur_track_status(side));
+            if (side != Side::Board && status.pano_status_pending(side))
+                s << QStringLiteral("pending ") + c;
+            if (side != Side::Board && status.status_received(side))
+                s << QStringLiteral("received ") + c;
+            if (side != Side::Board && (status.crop_start_status(side) || status.crop_stop_status(side)))
+                s << QStringLiteral("crop %1 %2").arg(c).arg(status.crop_stop_status(side) ? "stop" : "start");
+            if (side != Side::Board && status.crop_status_quiet(side))
+                s << QStringLiteral("quiet ") + c;
+            if (status.obtain_chain_flag(side))
+                s << QStringLiteral("chain ") + c;
+        }
+        for (int k = 0; k < request_poller::kKindCount; ++k)
+            if (requests[Kind(k)].ok)
+                s << "ok " + kKinds[k];
+        for (const msgbox::Request &box : boxes.shown)
+            s << QStringLiteral("box %1: %2%3").arg(box.title, box.text, box.parent == &window ? "" : " (parent?)");
+        return s.join(QLatin1String(", "));
+    }
+};
+
+// The datagrams the control link sent, as "<pano> <port> <text>".
+QStringList sent(const LogCapture &log)
+{
+    const QString mark = QStringLiteral("udp connection succeeded, params[");
+    QStringList out;
+    for (const QString &line : log.lines()) {
+        if (!line.contains(mark))
+            continue;
+        const QString rest = line.section(mark, 1);
+        const QString address = rest.section(QLatin1String("],destination["), 1).section(QLatin1Char(']'), 0, 0);
+        const QString port = rest.section(QLatin1String("port["), 1).chopped(1);
+        out << QStringLiteral("%1 %2 %3")
+                   .arg(kSides[address.right(1).toInt() - 2])
+                   .arg(port, rest.section(QLatin1String("],destination["), 0, 0));
+    }
+    return out;
+}
+} // namespace
 
 class tst_ReplyParser : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<RecordingPresenter> boxes;
-    std::unique_ptr<ProbeWindow> window;
-    ProbeWindow *w = nullptr;
-
-    void parse(const QByteArray &reply) { w->resolver_param(reply); }
-
-    // The text commands a camera received, in order.
-    static QStringList texts(const SimCamera &camera)
-    {
-        QStringList out;
-        for (const SimMessage &m : camera.received()) {
-            if (m.isText())
-                out << m.text();
-        }
-        return out;
-    }
-
-    // Follow-up requests the parser sent (by their log lines; no camera is needed for them).
-    static QStringList sentTexts(const LogCapture &log)
-    {
-        QStringList out;
-        for (const QString &line : log.lines()) {
-            if (line.startsWith(QLatin1String("MainWindow::sendMsg_Net[")) && line.endsWith(QLatin1String("flag[false]")))
-                out << line.section(QLatin1String("MainWindow::sendMsg_Net["), 1).section(QLatin1String("],port["), 0, 0);
-        }
-        return out;
-    }
-
 private slots:
-    void initTestCase()
+    void initTestCase() { timescale::setFactor(0.05); }
+
+    void answers_data()
     {
-        timescale::setFactor(0.05);
-        testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=2\n"));
-        boxes.reset(new RecordingPresenter);
-        window.reset(new ProbeWindow);
-        w = window.get();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        // The answered flags are what these tests look at: the request poller, which ends the
-        // answered requests, stays out of the way.
-        w->para_response_timer->stop();
-    }
-
-    void cleanupTestCase()
-    {
-        if (window) {
-            camslot::detachAll(*w);
-            delete window->guide_config;
-        }
-        window.reset();
-    }
-
-    void init()
-    {
-        camslot::detachAll(*w);
-        w->control_link->reset_links();
-        w->teacher_obtain_wait = w->teacher_obtain_ok = w->teacher_apply_wait = w->teacher_apply_ok = false;
-        w->student_obtain_wait = w->student_obtain_ok = w->student_apply_wait = w->student_apply_ok = false;
-        w->student_silent_obtain_flag = false;
-        w->teacher_crop_start_status = w->teacher_crop_stop_status = false;
-        w->student_crop_start_status = w->student_crop_stop_status = false;
-        w->teacher_crop_status_quiet = w->student_crop_status_quiet = false;
-        w->teacher_pano_status_pending = w->student_pano_status_pending = false;
-        w->tracking_status_received = w->student_tracking_status_received = false;
-        w->teacher_obtain_chain_flag = w->student_obtain_chain_flag = w->board_obtain_chain_flag = false;
-        w->teacher_cur_track_status = w->student_cur_track_status = w->board_cur_track_status = 2;
-        w->forget_board_tracking_status();
-        w->teacher_feature_device_model.clear();
-        w->region_editor->region_coord() = {};
-        w->ui->groupBox_36->setEnabled(true);
-        w->control_link->closeUdpServer();
-        w->calls.clear();
-        boxes->clear();
-    }
-
-    // ---- round trips through a camera ----
-
-    void setThenGet_data()
-    {
-        QTest::addColumn<bool>("tcp");
-        QTest::newRow("TCP link") << true;
-        QTest::newRow("datagrams") << false;
-    }
-    void setThenGet()
-    {
-        QFETCH(bool, tcp);
-        SimCamera camera(QStringLiteral("127.0.0.2"), QStringLiteral("J57"));
-        QVERIFY2(camera.start(), qPrintable(camera.lastError()));
-        QVERIFY(camslot::attach(*w, Slot::TeacherPano, QStringLiteral("127.0.0.2"), tcp));
-
-        w->teacher_apply_wait = true;
-        w->sendMsg_Net(w->teacher_pano_destination, w->teacher_udp_port,
-                       QStringLiteral("teacher_parameter\nset_tracking_config_file\npano_pan_scale=40\npano_tilt_scale=60\n"
-                                      "pano_pan_increment=500\npano_tilt_increment=200\npano_shield_enable=1010"),
-                       false);
-        QTRY_VERIFY_WITH_TIMEOUT(w->teacher_apply_ok, kReplyMs);
-        QVERIFY(!w->teacher_obtain_ok);
-        QCOMPARE(camera.value(QStringLiteral("teacher_parameter"), QStringLiteral("pano_tilt_scale")), QStringLiteral("60"));
-
-        w->teacher_apply_wait = false;
-        w->teacher_obtain_wait = true;
-        w->sendMsg_Net(w->teacher_pano_destination, w->teacher_udp_port,
-                       QStringLiteral("teacher_parameter\nget_tracking_config_file"), false);
-        QTRY_VERIFY_WITH_TIMEOUT(w->teacher_obtain_ok, kReplyMs);
-        const region_geometry::RegionRect expected{40, 60, 500, 200};
-        QCOMPARE(w->region_editor->region_coord().tracking, expected);
-        QCOMPARE(w->region_editor->region_coord().pano_shield_enable, QStringLiteral("1010"));
-        // Nothing was chained: no status answer started a chain.
-        QCOMPARE(texts(camera).size(), 2);
-    }
-
-    void studentEchoes()
-    {
-        SimCamera camera(QStringLiteral("127.0.0.3"), QStringLiteral("J57"));
-        QVERIFY2(camera.start(), qPrintable(camera.lastError()));
-        QVERIFY(camslot::attach(*w, Slot::StudentPano, QStringLiteral("127.0.0.3"), true));
-        w->student_apply_wait = true;
-        w->sendMsg_Net(w->student_pano_destination, w->student_udp_port,
-                       QStringLiteral("student_parameter\nset_tracking_config_file\nstudent_sensitivity=3"), false);
-        QTRY_VERIFY_WITH_TIMEOUT(w->student_apply_ok, kReplyMs);
-        w->student_apply_wait = false;
-        w->student_obtain_wait = true;
-        w->sendMsg_Net(w->student_pano_destination, w->student_udp_port,
-                       QStringLiteral("student_parameter\nget_tracking_config_file"), false);
-        QTRY_VERIFY_WITH_TIMEOUT(w->student_obtain_ok, kReplyMs);
-        QVERIFY(!w->teacher_obtain_ok && !w->teacher_apply_ok);
-    }
-
-    // A status answer asks for the section's configuration, and that answer for the director
-    // configuration, once.
-    void statusChain_data()
-    {
-        QTest::addColumn<int>("slot");
-        QTest::addColumn<bool>("tcp");
-        QTest::addColumn<QString>("section");
-        QTest::newRow("teacher, TCP") << int(Slot::TeacherPano) << true << "teacher_parameter";
-        QTest::newRow("teacher, datagrams") << int(Slot::TeacherPano) << false << "teacher_parameter";
-        QTest::newRow("student, TCP") << int(Slot::StudentPano) << true << "student_parameter";
-        QTest::newRow("board, datagrams") << int(Slot::BoardPano) << false << "board_parameter";
-    }
-    void statusChain()
-    {
-        QFETCH(int, slot);
-        QFETCH(bool, tcp);
-        QFETCH(QString, section);
-        SimCamera camera(QStringLiteral("127.0.0.4"), QStringLiteral("J57"));
-        QVERIFY2(camera.start(), qPrintable(camera.lastError()));
-        camera.setTrackingStatus(section, QStringLiteral("start"));
-        QVERIFY(camslot::attach(*w, Slot(slot), QStringLiteral("127.0.0.4"), tcp));
-        // Each pano waits on its own timer.
-        w->response_timeout_timer->start();
-        w->student_response_timeout_timer->start();
-
-        const int port = Slot(slot) == Slot::StudentPano ? w->student_udp_port : w->teacher_udp_port;
-        w->sendMsg_Net(camslot::destination(*w, Slot(slot)), port, section + QStringLiteral("\nget_tracking_status"), false);
-        const QStringList chain{section + QStringLiteral("\nget_tracking_status"),
-                                section + QStringLiteral("\nget_tracking_config_file"),
-                                section + QStringLiteral("\nget_director_config_file")};
-        QTRY_COMPARE_WITH_TIMEOUT(texts(camera).size(), 3, kReplyMs);
-        // The director answer asks for nothing more.
-        QTest::qWait(100);
-        QCOMPARE(texts(camera), chain);
-        QVERIFY(!w->teacher_obtain_chain_flag && !w->student_obtain_chain_flag && !w->board_obtain_chain_flag);
-        if (Slot(slot) == Slot::TeacherPano) {
-            QCOMPARE(w->teacher_cur_track_status, 1);
-            QVERIFY(w->tracking_status_received);
-            QVERIFY(!w->response_timeout_timer->isActive());
-            QVERIFY(w->student_response_timeout_timer->isActive()); // the student pano still owes its answer
-        } else if (Slot(slot) == Slot::StudentPano) {
-            QCOMPARE(w->student_cur_track_status, 1);
-            QVERIFY(w->student_tracking_status_received);
-            QVERIFY(!w->student_response_timeout_timer->isActive());
-            QVERIFY(w->response_timeout_timer->isActive()); // the teacher pano still owes its answer
-        } else {
-            QCOMPARE(w->board_cur_track_status, 1);
-        }
-        w->response_timeout_timer->stop();
-        w->student_response_timeout_timer->stop();
-    }
-
-    // ---- tracking status answers ----
-
-    void trackingStatus_data()
-    {
+        QTest::addColumn<QString>("setup");
         QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<bool>("teacherPending");
-        QTest::addColumn<bool>("studentPending");
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<int>("teacherStatus");
-        QTest::addColumn<int>("studentStatus");
-        QTest::addColumn<int>("boardStatus");
-        QTest::addColumn<QStringList>("followUps");
         QTest::addColumn<QStringList>("calls");
-        QTest::addColumn<bool>("mismatch");
-        QTest::addColumn<bool>("groupBox36");
+        QTest::addColumn<QStringList>("sent");
+        QTest::addColumn<QString>("state");
 
-        const QStringList teacherFollowUp{"teacher_parameter\nget_tracking_config_file"};
-        const QStringList studentFollowUp{"student_parameter\nget_tracking_config_file"};
-        QTest::newRow("teacher start") << QByteArray("teacher_parameter\nteacher_tracking_status=start") << false << false << ""
-                                       << 1 << 2 << 2 << teacherFollowUp << QStringList{} << false << true;
-        QTest::newRow("teacher start, lectern model") << QByteArray("teacher_parameter\nteacher_tracking_status=start") << false << false << "M19"
-                                                      << 1 << 2 << 2 << teacherFollowUp << QStringList{} << false << false;
-        QTest::newRow("start and stop: stopped") << QByteArray("teacher_parameter\nteacher_tracking_status=start,stop") << false << false << ""
-                                                 << 2 << 2 << 2 << teacherFollowUp << QStringList{} << false << true;
-        QTest::newRow("teacher error after a connect") << QByteArray("teacher_parameter\nteacher_tracking_status=error") << true << false << ""
-                                                       << 2 << 2 << 2 << QStringList{} << QStringList{"teacher pano toggle"} << true << true;
-        QTest::newRow("teacher error at another time") << QByteArray("teacher_parameter\nteacher_tracking_status=error") << false << false << ""
-                                                       << 2 << 2 << 2 << teacherFollowUp << QStringList{} << false << true;
-        QTest::newRow("student start") << QByteArray("student_parameter\nstudent_tracking_status=start") << false << false << ""
-                                       << 2 << 1 << 2 << studentFollowUp << QStringList{} << false << true;
-        QTest::newRow("student error after a connect") << QByteArray("student_parameter\nstudent_tracking_status=error") << false << true << ""
-                                                       << 2 << 2 << 2 << QStringList{} << QStringList{"student pano toggle"} << true << true;
-        QTest::newRow("teacher and student in one answer")
-            << QByteArray("teacher_parameter\nteacher_tracking_status=start\nstudent_parameter\nstudent_tracking_status=start")
-            << false << false << "" << 1 << 1 << 2 << (teacherFollowUp + studentFollowUp) << QStringList{} << false << true;
-        QTest::newRow("teacher mismatch ends the answer")
-            << QByteArray("teacher_parameter\nteacher_tracking_status=error\nstudent_parameter\nstudent_tracking_status=start")
-            << true << false << "" << 2 << 2 << 2 << QStringList{} << QStringList{"teacher pano toggle"} << true << true;
-        QTest::newRow("board start") << QByteArray("board_parameter\nboard_tracking_status=start") << false << false << ""
-                                     << 2 << 2 << 1 << QStringList{"board_parameter\nget_tracking_config_file"} << QStringList{} << false << true;
-        QTest::newRow("board stop") << QByteArray("board_parameter\nboard_tracking_status=stop") << false << false << ""
-                                    << 2 << 2 << 2
-                                    << QStringList{"board_parameter\nset_tracking_config_command\ncommand=stop",
-                                                   "board_parameter\nget_tracking_config_file"}
-                                    << QStringList{} << false << true;
-        QTest::newRow("board error, always a mismatch") << QByteArray("board_parameter\nboard_tracking_status=error") << false << false << ""
-                                                        << 2 << 2 << 2 << QStringList{} << QStringList{"board pano toggle"} << true << true;
-    }
-    void trackingStatus()
-    {
-        QFETCH(QByteArray, reply);
-        QFETCH(bool, teacherPending);
-        QFETCH(bool, studentPending);
-        QFETCH(QString, model);
-        QFETCH(int, teacherStatus);
-        QFETCH(int, studentStatus);
-        QFETCH(int, boardStatus);
-        QFETCH(QStringList, followUps);
-        QFETCH(QStringList, calls);
-        QFETCH(bool, mismatch);
-        QFETCH(bool, groupBox36);
-
-        // The pano cameras are connected (without a camera behind them: the follow-ups are
-        // seen in the log).
-        w->udp_teacher_pano_flag = w->udp_student_pano_flag = w->udp_board_pano_flag = true;
-        w->teacher_pano_status_pending = teacherPending;
-        w->student_pano_status_pending = studentPending;
-        w->teacher_feature_device_model = model;
-        LogCapture log;
-        parse(reply);
-        w->udp_teacher_pano_flag = w->udp_student_pano_flag = w->udp_board_pano_flag = false;
-
-        QCOMPARE(w->teacher_cur_track_status, teacherStatus);
-        QCOMPARE(w->student_cur_track_status, studentStatus);
-        QCOMPARE(w->board_cur_track_status, boardStatus);
-        QCOMPARE(sentTexts(log), followUps);
-        QCOMPARE(w->calls, calls);
-        QCOMPARE(boxes->texts().contains(QStringLiteral("Connection types do not match")), mismatch);
-        if (mismatch)
-            QCOMPARE(boxes->shown.last().title, QStringLiteral("Warning"));
-        QCOMPARE(w->ui->groupBox_36->isEnabled(), groupBox36);
-        if (teacherPending && mismatch)
-            QVERIFY(!w->teacher_pano_status_pending);
-        QCOMPARE(w->teacher_obtain_chain_flag, followUps.contains(QStringLiteral("teacher_parameter\nget_tracking_config_file")));
-        QCOMPARE(w->student_obtain_chain_flag, followUps.contains(QStringLiteral("student_parameter\nget_tracking_config_file")));
-        QCOMPARE(w->board_obtain_chain_flag, followUps.contains(QStringLiteral("board_parameter\nget_tracking_config_file")));
-    }
-
-    // A pano that is not connected any more is not toggled (which would connect it).
-    void mismatchOfADisconnectedPano()
-    {
-        w->teacher_pano_status_pending = true;
-        parse("teacher_parameter\nteacher_tracking_status=error");
-        QCOMPARE(w->calls, QStringList{});
-        QCOMPARE(boxes->texts(), QStringList{QStringLiteral("Connection types do not match")});
-    }
-
-    // ---- crop status ----
-
-    void cropStatus_data()
-    {
-        QTest::addColumn<bool>("teacher");
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<bool>("quiet");
-        QTest::addColumn<bool>("startBefore");
-        QTest::addColumn<bool>("start");
-        QTest::addColumn<bool>("stop");
-        QTest::addColumn<QStringList>("tips");
-        QTest::addColumn<bool>("quietAfter");
-
+        const QByteArray tStatus = "teacher_parameter\nteacher_tracking_status=";
+        const QByteArray sStatus = "student_parameter\nstudent_tracking_status=";
+        const QByteArray bStatus = "board_parameter\nboard_tracking_status=";
+        const QStringList tConfig{"t 6791 teacher_parameter\nget_tracking_config_file"};
+        const QStringList sConfig{"s 6792 student_parameter\nget_tracking_config_file"};
+        const QStringList bConfig{"b 6791 board_parameter\nget_tracking_config_file"};
+        const QStringList tLocked{"tab 0 off", "tab 2 off"}, tFree{"tab 0 on", "tab 2 on"};
+        const QString mismatch = QStringLiteral("box Warning: Connection types do not match");
         const QString on = QStringLiteral("Panorama cropping has been enabled");
         const QString off = QStringLiteral("Panorama cropping has been suspended");
-        QTest::newRow("teacher start") << true << QByteArray("teacher_parameter\nteacher_crop_status=start") << false << false
-                                       << true << false << QStringList{on} << false;
-        QTest::newRow("teacher start after a connect: no tip") << true << QByteArray("teacher_parameter\nteacher_crop_status=start")
-                                                              << true << false << true << false << QStringList{} << false;
-        QTest::newRow("teacher start again: nothing") << true << QByteArray("teacher_parameter\nteacher_crop_status=start") << false
-                                                      << true << true << false << QStringList{} << false;
-        QTest::newRow("teacher stop") << true << QByteArray("teacher_parameter\nteacher_crop_status=stop") << false << true
-                                      << false << true << QStringList{off} << false;
-        QTest::newRow("teacher start and stop") << true << QByteArray("teacher_parameter\nteacher_crop_status=start stop") << false
-                                                << false << false << true << QStringList{on, off} << false;
-        QTest::newRow("student start") << false << QByteArray("student_parameter\nstudent_crop_status=start") << false << false
-                                       << true << false << QStringList{on} << false;
-        QTest::newRow("student stop after a connect") << false << QByteArray("student_parameter\nstudent_crop_status=stop") << true
-                                                      << true << false << true << QStringList{} << false;
+        const QByteArray relayed = "teacher_parameter\nboard_parameter\nget_tracking_config_file\n";
+        auto row = [](const char *name, const QString &setup, const QByteArray &reply, const QStringList &calls,
+                      const QStringList &sent, const QString &state) {
+            QTest::newRow(name) << setup << reply << calls << sent << state;
+        };
+
+        // Tracking status: the tabs lock while a side tracks; its configuration is asked next.
+        row("teacher start", "", tStatus + "start", tLocked, tConfig, "track t1, received t, chain t");
+        row("teacher start and stop, lectern model: stopped", "M19", tStatus + "start,stop",
+            tLocked + QStringList{"lectern off"} + tFree + QStringList{"lectern on"}, tConfig, "received t, chain t");
+        row("teacher error at another time", "", tStatus + "error", {}, tConfig, "received t, chain t");
+        row("teacher error after a connect: wrong type", "pending.t", tStatus + "error",
+            tFree + QStringList{"toggle t"}, {}, "received t, " + mismatch);
+        row("a disconnected pano of the wrong type is not toggled", "pending.t offline.t", tStatus + "error", tFree,
+            {}, "received t, " + mismatch);
+        row("student start", "", sStatus + "start", {"tab 1 off"}, sConfig, "track s1, received s, chain s");
+        row("student error after a connect", "pending.s", sStatus + "error", {"tab 1 on", "toggle s"}, {},
+            "received s, " + mismatch);
+        row("teacher and student in one answer", "", tStatus + "start\n" + sStatus + "start",
+            tLocked + QStringList{"tab 1 off"}, tConfig + sConfig,
+            "track t1, received t, chain t, track s1, received s, chain s");
+        // The words count anywhere in the answer: the student's "start" starts the teacher part too.
+        row("a teacher mismatch ends the answer", "pending.t", tStatus + "error\n" + sStatus + "start",
+            tLocked + tFree + QStringList{"toggle t"}, {}, "received t, " + mismatch);
+        row("board start", "", bStatus + "start", {"tab 2 off"}, bConfig, "track b1, chain b");
+        row("board stop", "", bStatus + "stop", {"tab 2 on", "board stop"}, bConfig, "chain b");
+        row("board stop as reported before: no stop, no request", "unchanged", bStatus + "stop", {"tab 2 on"}, {}, "");
+        row("board error: always the wrong type", "", bStatus + "error", {"tab 2 on", "toggle b"}, {}, mismatch);
+
+        // Crop status: a tip on a change only, none for the first answer after a connect.
+        const QByteArray tCrop = "teacher_parameter\nteacher_crop_status=";
+        row("teacher crop start", "", tCrop + "start", {"tip t " + on}, {}, "crop t start");
+        row("crop start after a connect: no tip", "quiet.t", tCrop + "start", {}, {}, "crop t start");
+        row("crop start again: nothing", "start.t", tCrop + "start", {}, {}, "crop t start");
+        row("crop stop", "start.t", tCrop + "stop", {"tip t " + off}, {}, "crop t stop");
+        row("crop start and stop in one answer: two steps, stop wins", "", tCrop + "start stop",
+            {"tip t " + on, "tip t " + off}, {}, "crop t stop");
+        row("student crop start", "", "student_parameter\nstudent_crop_status=start", {"tip s " + on}, {},
+            "crop s start");
+        row("student crop stop after a connect", "quiet.s start.s", "student_parameter\nstudent_crop_status=stop", {},
+            {}, "crop s stop");
+
+        // Echoes confirm only a request that waits; a confirmation is read as its side's section.
+        const QByteArray tConfirmation = "teacher_parameter\nset_teacher_config_file";
+        row("teacher apply confirmed", "apply.t", tConfirmation, {"teacher section"}, {}, "ok teacher apply");
+        row("a confirmation nobody waits for", "", tConfirmation, {"teacher section"}, {}, "");
+        row("an apply's confirmation while only the obtain waits", "obtain.t", tConfirmation, {"teacher section"}, {},
+            "");
+        row("teacher obtain answered", "obtain.t", "teacher_parameter\nget_tracking_config_file\npano_sensitivity=2",
+            {"teacher section"}, {}, "ok teacher obtain");
+        row("the teacher pano's director answer", "obtain.t",
+            "teacher_parameter\ndirector_parameter\nget_director_config_file", {"director section"}, {},
+            "ok teacher obtain");
+        row("student apply confirmed", "apply.s", "student_parameter\nset_student_config_file", {"student section"}, {},
+            "ok student apply");
+        row("a student answer does not answer the teacher", "obtain.t", "student_parameter\nget_tracking_config_file",
+            {"student section"}, {}, "");
+        row("board answer relayed by the teacher pano", "obtain.t",
+            relayed + "board_feature_enable=1\nboard_feature1_enable=0\nboard_lost_to_pano_delay=7",
+            {"board keys 1 0 7"}, {}, "ok teacher obtain");
+        row("unasked board answer: keys read, nothing confirmed", "", relayed + "board_feature_enable=x",
+            {"board keys 0 - -"}, {}, "");
+        row("relayed board answer while an apply waits", "apply.t", relayed, {"board keys - - -"}, {}, "");
+
+        // Sections and the chain: a status answer's configuration asks once for the director's.
+        const QString tDirector = QStringLiteral("t 6791 teacher_parameter\nget_director_config_file");
+        row("teacher section ends the chain", "chain.t", "teacher_parameter\nget_tracking_config_file",
+            {"teacher section"}, {tDirector}, "");
+        row("student section ends the chain", "chain.s", "student_parameter\nget_tracking_config_file",
+            {"student section"}, {"s 6792 student_parameter\nget_director_config_file"}, "");
+        row("board section ends the chain", "chain.b", "board_parameter\nget_tracking_config_file", {"board section"},
+            {"b 6791 board_parameter\nget_director_config_file"}, "");
+        row("the chain of a disconnected pano waits", "chain.t offline.t", "teacher_parameter\npano_sensitivity=2",
+            {"teacher section"}, {}, "chain t");
+        row("auto-calibration", "", "student_parameter\nstudent_autocalibrate_status=fail:no target\nx=1",
+            {"autocalibrate fail:no target"}, {}, "");
+        row("no case", "obtain.t obtain.s chain.t", "hello camera", {}, {}, "chain t");
+        row("empty answer", "obtain.t", QByteArray(), {}, {}, "");
     }
-    void cropStatus()
+    void answers()
     {
-        QFETCH(bool, teacher);
+        QFETCH(QString, setup);
         QFETCH(QByteArray, reply);
-        QFETCH(bool, quiet);
-        QFETCH(bool, startBefore);
-        QFETCH(bool, start);
-        QFETCH(bool, stop);
-        QFETCH(QStringList, tips);
-        QFETCH(bool, quietAfter);
-
-        bool &startStatus = teacher ? w->teacher_crop_start_status : w->student_crop_start_status;
-        bool &stopStatus = teacher ? w->teacher_crop_stop_status : w->student_crop_stop_status;
-        bool &quietFlag = teacher ? w->teacher_crop_status_quiet : w->student_crop_status_quiet;
-        QLabel *label = teacher ? w->ui->teacher_tip_label : w->ui->student_tip_label;
-        startStatus = startBefore;
-        quietFlag = quiet;
-        QStringList shown;
-        QTimer watch; // the tip shows during the parse, which waits
-        connect(&watch, &QTimer::timeout, [&] {
-            if (!label->isHidden() && (shown.isEmpty() || shown.last() != label->text()))
-                shown << label->text();
-        });
-        watch.start(1);
-        parse(reply);
-        watch.stop();
-        QCOMPARE(shown, tips);
-        QVERIFY(label->isHidden());
-        QCOMPARE(startStatus, start);
-        QCOMPARE(stopStatus, stop);
-        QCOMPARE(quietFlag, quietAfter);
-        // The other side is untouched.
-        QVERIFY(!(teacher ? w->student_crop_start_status : w->teacher_crop_start_status));
-    }
-
-    // ---- echoes and sections ----
-
-    void echoes_data()
-    {
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<QString>("pending"); // "teacher obtain", "teacher apply", "student obtain", "student apply" or ""
-        QTest::addColumn<QString>("answered");
-
-        QTest::newRow("teacher apply confirmed") << QByteArray("teacher_parameter\nset_teacher_config_file") << "teacher apply" << "teacher apply";
-        QTest::newRow("confirmation with nothing pending") << QByteArray("teacher_parameter\nset_teacher_config_file") << "" << "";
-        QTest::newRow("teacher obtain answered") << QByteArray("teacher_parameter\nget_tracking_config_file\npano_sensitivity=2") << "teacher obtain" << "teacher obtain";
-        QTest::newRow("director answer of the teacher pano") << QByteArray("teacher_parameter\ndirector_parameter\nget_director_config_file") << "teacher obtain" << "teacher obtain";
-        QTest::newRow("student apply confirmed") << QByteArray("student_parameter\nset_student_config_file") << "student apply" << "student apply";
-        QTest::newRow("student obtain answered") << QByteArray("student_parameter\nget_tracking_config_file") << "student obtain" << "student obtain";
-        QTest::newRow("a student answer does not answer the teacher") << QByteArray("student_parameter\nget_tracking_config_file") << "teacher obtain" << "";
-        QTest::newRow("board answer relayed by the teacher pano")
-            << QByteArray("teacher_parameter\nboard_parameter\nget_tracking_config_file") << "teacher obtain" << "teacher obtain";
-        // A relayed board answer nobody waits for (a late one) answers nothing.
-        QTest::newRow("late board answer relayed by the teacher pano")
-            << QByteArray("teacher_parameter\nboard_parameter\nget_tracking_config_file") << "" << "";
-        QTest::newRow("confirmation of an apply while only the obtain waits")
-            << QByteArray("teacher_parameter\nset_teacher_config_file") << "teacher obtain" << "";
-        QTest::newRow("board answer relayed by the teacher pano, an apply pending")
-            << QByteArray("teacher_parameter\nboard_parameter\nget_tracking_config_file") << "teacher apply" << "";
-    }
-    void echoes()
-    {
-        QFETCH(QByteArray, reply);
-        QFETCH(QString, pending);
-        QFETCH(QString, answered);
-        w->teacher_obtain_wait = pending == QLatin1String("teacher obtain");
-        w->teacher_apply_wait = pending == QLatin1String("teacher apply");
-        w->student_obtain_wait = pending == QLatin1String("student obtain");
-        w->student_apply_wait = pending == QLatin1String("student apply");
-        parse(reply);
-        QCOMPARE(w->teacher_obtain_ok, answered == QLatin1String("teacher obtain"));
-        QCOMPARE(w->teacher_apply_ok, answered == QLatin1String("teacher apply"));
-        QCOMPARE(w->student_obtain_ok, answered == QLatin1String("student obtain"));
-        QCOMPARE(w->student_apply_ok, answered == QLatin1String("student apply"));
-    }
-
-    // The teacher section's keys are read whatever their order; a teacher answer with a
-    // director section is not read as the teacher's.
-    void teacherRegionKeys_data()
-    {
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<bool>("read");
-        QTest::newRow("in the order sent") << QByteArray("teacher_parameter\nget_tracking_config_file\npano_pan_scale=20\npano_tilt_scale=80\npano_pan_increment=610\npano_tilt_increment=80") << true;
-        QTest::newRow("in another order") << QByteArray("pano_tilt_increment=80\npano_pan_increment=610\nteacher_parameter\npano_tilt_scale=80\nget_tracking_config_file\npano_pan_scale=20") << true;
-        QTest::newRow("last value without a line feed, then a zero byte") << QByteArray("teacher_parameter\npano_pan_scale=20\npano_tilt_scale=80\npano_pan_increment=610\npano_tilt_increment=80\0" "99", 103) << true;
-        QTest::newRow("director section") << QByteArray("teacher_parameter\ndirector_parameter\npano_pan_scale=20\npano_tilt_scale=80\npano_pan_increment=610\npano_tilt_increment=80") << false;
-        QTest::newRow("tracking status") << QByteArray("teacher_parameter\nteacher_tracking_status=stop\npano_pan_scale=20\npano_tilt_scale=80\npano_pan_increment=610\npano_tilt_increment=80") << false;
-    }
-    void teacherRegionKeys()
-    {
-        QFETCH(QByteArray, reply);
-        QFETCH(bool, read);
-        parse(reply);
-        const region_geometry::RegionRect expected = read ? region_geometry::RegionRect{20, 80, 610, 80} : region_geometry::RegionRect{};
-        QCOMPARE(w->region_editor->region_coord().tracking, expected);
-    }
-
-    // The board settings a teacher pano relays set the board tab; absent keys leave it.
-    void boardRelayed_data()
-    {
-        QTest::addColumn<QByteArray>("keys");
-        QTest::addColumn<bool>("first");
-        QTest::addColumn<bool>("second");
-        QTest::addColumn<int>("delay");
-        QTest::newRow("both on") << QByteArray("board_feature_enable=1\nboard_feature1_enable=1\nboard_lost_to_pano_delay=7") << true << true << 7;
-        QTest::newRow("second off") << QByteArray("board_feature_enable=1\nboard_feature1_enable=0\nboard_lost_to_pano_delay=12") << true << false << 12;
-        QTest::newRow("anything else is off") << QByteArray("board_feature_enable=x\nboard_feature1_enable=") << false << false << 3;
-        QTest::newRow("keys absent") << QByteArray() << true << false << 3;
-    }
-    void boardRelayed()
-    {
-        QFETCH(QByteArray, keys);
-        QFETCH(bool, first);
-        QFETCH(bool, second);
-        QFETCH(int, delay);
-        w->ui->board_enable_checkBox->setChecked(true);
-        w->ui->board_enable_checkBox_2->setChecked(false);
-        w->ui->board_lost_pano_delay_label->setValue(3);
-        w->requests.arm(request_poller::Kind::TeacherObtain);
-        parse("teacher_parameter\nboard_parameter\nget_tracking_config_file\n" + keys);
-        QCOMPARE(w->ui->board_enable_checkBox->isChecked(), first);
-        QCOMPARE(w->ui->board_enable_checkBox_2->isChecked(), second);
-        QCOMPARE(w->ui->board_lost_pano_delay_label->value(), delay);
-        QVERIFY(w->teacher_obtain_ok);
-    }
-
-    void autocalibration_data()
-    {
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<bool>("obtain");
-        QTest::newRow("success") << QByteArray("student_parameter\nstudent_autocalibrate_status=success") << true;
-        QTest::newRow("failure") << QByteArray("student_parameter\nstudent_autocalibrate_status=fail:no target") << false;
-    }
-    void autocalibration()
-    {
-        QFETCH(QByteArray, reply);
-        QFETCH(bool, obtain);
-        QVERIFY(camslot::attach(*w, Slot::StudentPano, QStringLiteral("127.0.0.3")));
-        QSignalSpy failed(w, &MainWindow::autocalibrate_update_fail);
+        Parser p;
+        p.setUp(setup);
         LogCapture log;
-        parse(reply);
-        // A success reads the points back with a quiet obtain.
-        QCOMPARE(w->student_obtain_wait, obtain);
-        QCOMPARE(w->student_silent_obtain_flag, obtain);
-        QCOMPARE(sentTexts(log), obtain ? QStringList{QStringLiteral("student_parameter\nget_tracking_config_file")}
-                                        : QStringList{});
-        QCOMPARE(failed.size(), obtain ? 0 : 1);
+        p.parser.resolver_param(reply);
+        QTEST(p.host.calls, "calls");
+        QTEST(sent(log), "sent");
+        QTEST(p.state(), "state");
     }
 
-    // An answer that matches no case changes nothing.
-    void unmatchedAnswer()
+    // A connect arms the status wait and quiets the first crop answer; letting the pano go forgets both.
+    void connectAndRelease()
     {
-        w->teacher_obtain_wait = w->student_obtain_wait = true;
+        Parser p;
+        p.status.pano_connect_begins(Side::Teacher);
+        p.status.pano_connect_begins(Side::Student);
+        QCOMPARE(p.state(), QStringLiteral("pending t, quiet t, pending s, quiet s"));
+        p.parser.resolver_param("student_parameter\nstudent_crop_status=start");
+        p.status.pano_camera_released(Side::Teacher);
+        p.status.pano_camera_released(Side::Student);
+        QCOMPARE(p.state(), QString());
+        QVERIFY(p.status.end_pano_status_wait(Side::Teacher));
+        QVERIFY(!p.status.end_pano_status_wait(Side::Teacher));
+        QCOMPARE(p.host.calls, QStringList());
+    }
+
+    // The log line of a long answer keeps its first 512 bytes.
+    void longAnswerLogLine()
+    {
+        Parser p;
         LogCapture log;
-        parse("hello camera");
-        parse(QByteArray());
-        QVERIFY(!w->teacher_obtain_ok && !w->student_obtain_ok);
-        QCOMPARE(sentTexts(log), QStringList{});
-        QCOMPARE(boxes->shown.size(), 0);
+        p.parser.resolver_param(QByteArray(2000, 'x'));
+        QVERIFY(log.contains("MainWindow::resolver_param[" + QString(512, 'x') + "...(2000 bytes)]"));
+    }
+
+    // A status answer of a camera chains its configuration and then its director configuration,
+    // once; the answer ends only its own pano's wait.
+    void chainThroughACamera_data()
+    {
+        QTest::addColumn<Side>("side");
+        QTest::newRow("teacher") << Side::Teacher;
+        QTest::newRow("student") << Side::Student;
+        QTest::newRow("board") << Side::Board;
+    }
+    void chainThroughACamera()
+    {
+        QFETCH(Side, side);
+        Parser p;
+        p.ports.edit().student_udp_port = 6791;
+        const QString section = QStringList{"teacher", "student", "board"}[int(side)] + "_parameter";
+        SimCamera camera(QStringLiteral("127.0.0.%1").arg(int(side) + 2), QStringLiteral("J57"));
+        QVERIFY2(camera.start(), qPrintable(camera.lastError()));
+        camera.setTrackingStatus(section, QStringLiteral("start"));
+        connect(&p.link, &ControlLink::textReply, &p.parser,
+                [&p](const QByteArray &reply) { p.parser.resolver_param(reply); });
+        for (Slot pano : {Slot::TeacherPano, Slot::StudentPano})
+            p.cameras[pano].response_timer->start();
+
+        p.link.sendMsg_Net(p.cameras[panoOf(side)].destination, 6791, section + "\nget_tracking_status", false);
+        auto texts = [&camera] {
+            QStringList out;
+            for (const SimMessage &m : camera.received())
+                out << m.text().section(QLatin1Char('\n'), 1);
+            return out;
+        };
+        const QStringList chain{"get_tracking_status", "get_tracking_config_file", "get_director_config_file"};
+        QTRY_COMPARE_WITH_TIMEOUT(texts(), chain, kReplyMs);
+        QTest::qWait(50);
+        QCOMPARE(texts(), chain);
+        QCOMPARE(p.status.cur_track_status(side), 1);
+        QVERIFY(!p.status.obtain_chain_flag(side));
+        QCOMPARE(p.cameras[Slot::TeacherPano].response_timer->isActive(), side != Side::Teacher);
+        QCOMPARE(p.cameras[Slot::StudentPano].response_timer->isActive(), side != Side::Student);
     }
 };
 

@@ -1,0 +1,245 @@
+#include "mainwindow/reply_parser.h"
+
+#include "model/camera_ports.h"
+#include "model/camera_slots.h"
+#include "model/pano_status.h"
+#include "net/control_link.h"
+#include "protocol/board_parameters.h"
+#include "protocol/parameter_block.h"
+#include "protocol/parameter_reply.h"
+#include "protocol/protocol_log.h"
+#include "protocol/request_poller.h"
+#include "seams/message_box.h"
+
+#include <QDebug>
+#include <QTimer>
+
+using camera_slot::Side;
+using camera_slot::Slot;
+namespace {
+constexpr int kLogBytesLimit = 512; // a flood of bytes must not flood the log as well
+
+Slot pano_slot(Side side)
+{
+    return side == Side::Board ? Slot::BoardPano : side == Side::Student ? Slot::StudentPano : Slot::TeacherPano;
+}
+
+QLatin1String section_line(Side side)
+{
+    using namespace parameter_block;
+    return QLatin1String(side == Side::Board     ? kBoardSection
+                         : side == Side::Student ? kStudentSection
+                                                 : kTeacherSection);
+}
+
+Side side_of(parameter_reply::Side side)
+{
+    return side == parameter_reply::Side::Board     ? Side::Board
+           : side == parameter_reply::Side::Student ? Side::Student
+                                                    : Side::Teacher;
+}
+} // namespace
+
+ReplyParser::ReplyParser(CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
+                         request_poller::Requests &requests, PanoStatus &status, Host &host, QWidget *window)
+    : m_slots(cameras)
+    , m_ports(ports)
+    , m_link(link)
+    , m_requests(requests)
+    , m_status(status)
+    , m_host(host)
+    , m_window(window)
+{ }
+
+void ReplyParser::resolver_param(const QByteArray &reply)
+{
+    using parameter_reply::Kind;
+    using Request = request_poller::Kind;
+    qDebug().noquote().nospace() << "MainWindow::resolver_param[" << log_bytes(reply, kLogBytesLimit) << "]";
+    const QString text = parameter_block::reply_text(reply);
+
+    parameter_reply::Flags flags;
+    flags.teacher_request_pending = m_requests[Request::TeacherObtain].wait || m_requests[Request::TeacherApply].wait;
+    flags.student_request_pending = m_requests[Request::StudentObtain].wait || m_requests[Request::StudentApply].wait;
+    flags.teacher_pano_status_pending = m_status.teacher_pano_status_pending;
+    flags.student_pano_status_pending = m_status.student_pano_status_pending;
+    const parameter_reply::Classification c = parameter_reply::classify(text, flags);
+
+    for (parameter_reply::Echo echo : c.echoes) {
+        qDebug() << parameter_reply::echo_log_line(echo);
+        const bool teacher = parameter_reply::echo_is_teacher(echo);
+        const bool apply = parameter_reply::echo_answers_apply(echo);
+        // Only a request that waits is answered: the echo of a request that already failed
+        // must not end the next one as a success.
+        m_requests.answer(teacher ? (apply ? Request::TeacherApply : Request::TeacherObtain)
+                                  : (apply ? Request::StudentApply : Request::StudentObtain));
+    }
+
+    switch (c.kind) {
+    case Kind::Unmatched:
+        return;
+    case Kind::BoardRelayed:
+        read_board_relayed_keys(text);
+        return;
+    case Kind::TeacherCropStatus:
+    case Kind::StudentCropStatus:
+        show_crop_status(c.kind == Kind::TeacherCropStatus, c.crop_start, c.crop_stop);
+        return;
+    case Kind::TeacherSection:
+        m_host.read_teacher_section(text);
+        continue_obtain_chain(Side::Teacher);
+        return;
+    case Kind::StudentAutocalibrate:
+        m_host.resolve_student_autocalibrate_status(c.autocalibrate_value);
+        return;
+    case Kind::StudentSection:
+        m_host.read_student_section(text);
+        continue_obtain_chain(Side::Student);
+        return;
+    case Kind::BoardSection:
+        m_host.read_board_section(text);
+        continue_obtain_chain(Side::Board);
+        return;
+    case Kind::DirectorSection:
+        m_host.read_director_section(text);
+        return;
+    case Kind::TrackingStatus:
+        for (const parameter_reply::StatusPart &part : c.status_parts) {
+            if (!apply_tracking_status(part))
+                return;
+        }
+        return;
+    }
+}
+
+void ReplyParser::send_parameter_request(Side side, const QStringList &lines)
+{
+    m_link.send_parameter_request(m_slots[pano_slot(side)].destination, m_ports.udp_port(side), lines);
+}
+
+void ReplyParser::continue_obtain_chain(Side side)
+{
+    bool &chained = m_status.obtain_chain_flag(side);
+    if (!chained || !m_slots[pano_slot(side)].udp_flag)
+        return;
+    send_parameter_request(side, {section_line(side), QLatin1String(parameter_block::kGetDirectorConfigFile)});
+    chained = false;
+}
+
+void ReplyParser::read_board_relayed_keys(const QString &text)
+{
+    qDebug() << "get tracking config success!";
+    m_host.show_board_relayed_keys(board_parameters::read_relay_answer(text));
+    // The board Obtain is a teacher obtain; an answer nobody waits for (a late one, after its
+    // obtain failed) ends nothing.
+    m_requests.answer(request_poller::Kind::TeacherObtain);
+}
+
+void ReplyParser::show_crop_status(bool teacher, bool start, bool stop)
+{
+    const Side s = teacher ? Side::Teacher : Side::Student;
+    bool &startStatus = m_status.crop_start_status(s);
+    bool &stopStatus = m_status.crop_stop_status(s);
+    bool &quiet = m_status.crop_status_quiet(s);
+    const char *side = teacher ? "teacher" : "student";
+    // A tip only on a change, and none for the first answer after a connect.
+    auto tip = [&](const QString &message) {
+        if (!quiet)
+            m_host.flash_status_label(teacher, message);
+        else
+            quiet = false;
+    };
+    // Both words may come in one answer: start is taken first, so stop wins.
+    if (start && !startStatus) {
+        stopStatus = false;
+        startStatus = true;
+        tip(tr("Panorama cropping has been enabled"));
+        qDebug().noquote().nospace() << "[0]" << side << " crop status= " << start << "," << side
+                                     << "_crop_start_status = " << startStatus;
+    }
+    if (stop && !stopStatus) {
+        stopStatus = true;
+        startStatus = false;
+        tip(tr("Panorama cropping has been suspended"));
+        qDebug().noquote().nospace() << "[1]" << side << " crop status= " << stop << "," << side
+                                     << "_crop_stop_status = " << stopStatus;
+    }
+}
+
+bool ReplyParser::apply_tracking_status(const parameter_reply::StatusPart &part)
+{
+    using parameter_block::kGetTrackingConfigFile;
+    const Side side = side_of(part.side);
+    int &status = m_status.cur_track_status(side);
+
+    if (side == Side::Board) {
+        // The stop and the request below go out once per change of the reported status: a
+        // camera that answers each of them with its status would otherwise be asked for ever.
+        const bool changed = m_host.board_tracking_status_changed(part);
+        if (part.start) {
+            m_host.set_widget_status(2, false);
+            status = 1;
+        }
+        if (part.stop) {
+            m_host.set_widget_status(2, true);
+            status = 2;
+            if (changed)
+                m_host.stop_board_tracking();
+        }
+        if (part.type_mismatch) {
+            m_host.set_widget_status(2, true);
+            status = 2;
+            if (m_slots[Slot::BoardPano].udp_flag)
+                m_host.toggle_pano_connect(side);
+            msgbox::warning(m_window, tr("Warning"), tr("Connection types do not match"));
+            return false;
+        }
+        if (!changed)
+            return false;
+        send_parameter_request(side, {section_line(side), QLatin1String(kGetTrackingConfigFile)});
+        m_status.board_obtain_chain_flag = true;
+        return false;
+    }
+
+    const bool teacher = side == Side::Teacher;
+    const int tab = teacher ? 0 : 1;
+    // Each pano has its own wait: this answer ends only its side's.
+    m_status.status_received(side) = true;
+    m_slots[pano_slot(side)].response_timer->stop();
+    if (teacher)
+        qDebug() << "19:20:23" << "---LEAVE---MainWindow::";
+    auto set_tabs = [&](bool enabled) {
+        m_host.set_widget_status(tab, enabled);
+        if (teacher)
+            m_host.set_widget_status(2, enabled);
+    };
+    const bool lecternModel = teacher && m_slots[Slot::TeacherFeature].device_model == QLatin1String("M19");
+    if (part.start) {
+        set_tabs(false);
+        status = 1;
+        if (lecternModel)
+            m_host.set_lectern_director_enabled(false);
+    }
+    if (part.stop) {
+        set_tabs(true);
+        status = 2;
+        if (lecternModel)
+            m_host.set_lectern_director_enabled(true);
+    }
+    qDebug() << (teacher ? "teacher resolver param teacher_cur_track_status:"
+                         : "student resolver param student_cur_track_status:")
+             << status;
+
+    if (part.type_mismatch) {
+        m_status.pano_status_pending(side) = false;
+        set_tabs(true);
+        status = 2;
+        if (m_slots[pano_slot(side)].udp_flag)
+            m_host.toggle_pano_connect(side);
+        msgbox::warning(m_window, tr("Warning"), tr("Connection types do not match"));
+        return false;
+    }
+    send_parameter_request(side, {section_line(side), QLatin1String(kGetTrackingConfigFile)});
+    m_status.obtain_chain_flag(side) = true;
+    return true;
+}
