@@ -7,7 +7,6 @@
 #include "core/time_scale.h"
 #include "core/wait.h"
 #include "guide/guideconfig.h"
-#include "net/httpmanager.h"
 #include "dialogs/image_expand.h"
 #include "settings/input_rules.h"
 #include "settings/language_table.h"
@@ -74,6 +73,15 @@ MainWindow::MainWindow(QWidget *parent)
     picture_previews = std::make_unique<PicturePreviews>(
         CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), camera_slots,
         static_cast<PicturePreviews::Host &>(*this), this);
+    lectern_mode = std::make_unique<LecternMode>(CORVANE_FORM_WIDGETS(LecternMode, LECTERN_MODE_WIDGETS, ui), this);
+    TeacherTab::Host &teacherHost = *this;
+    teacher_tab = std::make_unique<TeacherTab>(CORVANE_FORM_WIDGETS(TeacherTab, TEACHER_TAB_WIDGETS, ui), camera_slots,
+                                               camera_ports, *control_link, *lectern_mode, teacher_cur_track_status,
+                                               settings_file->loading_config(), teacherHost, this);
+    StudentTab::Host &studentHost = *this;
+    student_tab = std::make_unique<StudentTab>(CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, ui), camera_slots,
+                                               camera_ports, *control_link, student_cur_track_status,
+                                               settings_file->loading_config(), studentHost, this);
     qDebug() << 806 << " MainWindow:: program entry!!!";
     gMainWindow = this;
     slot_init_main_window();
@@ -147,10 +155,6 @@ void MainWindow::slot_init_main_window()
     connect(this, &MainWindow::student_send_stream_to_feature, calibrate_area_expand, &Calibrate_Area_Expand::display_image);
     connect(this, &MainWindow::student_send_stream_to_pano, calibrate_area_expand, &Calibrate_Area_Expand::display_pano_image);
     connect(this, &MainWindow::close_mainwindow, this, &QWidget::close);
-    http_manager = new HttpManager(nullptr);
-    connect(http_manager, &HttpManager::requestStringFinished, this, &MainWindow::onRequestStringFinished);
-    connect(http_manager, &HttpManager::requestJsonFinished, this, &MainWindow::onRequestJsonFinished);
-    connect(http_manager, &HttpManager::requestError, this, &MainWindow::onRequestError);
 
     pads->install_speed_validators();
 
@@ -288,15 +292,18 @@ void MainWindow::create_translator(int index)
 
 bool MainWindow::customer_model(bool teacher) const
 {
-    return teacher ? teacher_customer_model_flag : student_customer_model_flag;
+    return teacher ? teacher_tab->customer_model_flag() : student_tab->customer_model_flag();
 }
 
 void MainWindow::set_customer_model(bool teacher, bool flag)
 {
-    (teacher ? teacher_customer_model_flag : student_customer_model_flag) = flag;
+    if (teacher)
+        teacher_tab->set_customer_model_flag(flag);
+    else
+        student_tab->set_customer_model_flag(flag);
 }
 
-QPoint &MainWindow::stored_student_point(int index) { return student_points.stored_point(index); }
+QPoint &MainWindow::stored_student_point(int index) { return student_tab->points().stored_point(index); }
 
 // ---- region editing: transitional names and the region editor's host ----
 void MainWindow::clear_region_scene() { region_editor->clear_region_scene(); }
@@ -320,7 +327,7 @@ void MainWindow::set_teacher_region_redraw_pending(bool pending) { region_editor
 
 int MainWindow::teacher_track_status() const { return teacher_cur_track_status; }
 bool MainWindow::teacher_pano_marked_offline() const { return teacher_pano_offline; }
-bool MainWindow::teacher_customer_model() const { return teacher_customer_model_flag; }
+bool MainWindow::teacher_customer_model() const { return teacher_tab->customer_model_flag(); }
 void MainWindow::forget_teacher_crop_status() { teacher_crop_start_status = teacher_crop_stop_status = false; }
 void MainWindow::disarm_teacher_picture_conversion() { teacher_image_to_cv_mat_flag = false; }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "protocol/student_region_coord.h"
-#include "model/student_region_points.h"
 #include "protocol/teacher_region_keys.h"
 #include "model/guide_data_update_manage.h"
 #include "protocol/board_parameters.h"
@@ -20,8 +18,11 @@
 #include "mainwindow/transitional_value.h"
 #include "regions/region_editor.h"
 #include "tabs/camera_menu_keys.h"
+#include "tabs/lectern_mode.h"
 #include "tabs/options_tab.h"
 #include "tabs/pads.h"
+#include "tabs/student_tab.h"
+#include "tabs/teacher_tab.h"
 
 #include <QHostAddress>
 #include <QImage>
@@ -65,7 +66,6 @@ struct Fields;
 
 class Image_Expand;
 class Calibrate_Area_Expand;
-class HttpManager;
 class QFFmpeg;
 class RtspThread;
 class GuideConfig;
@@ -84,7 +84,9 @@ class MainWindow : public QMainWindow,
                    private RegionEditor::Host,
                    private CameraConnections::Host,
                    private ViscaReplies::Host,
-                   private PicturePreviews::Host
+                   private PicturePreviews::Host,
+                   private TeacherTab::Host,
+                   private StudentTab::Host
 {
     Q_OBJECT
 
@@ -163,10 +165,8 @@ public:
     // Replies: the UOT frames of one TCP link, the router of text answers and their parser.
     void dispatch_reply(const QByteArray &reply);
     void resolver_param(const QByteArray &reply);
-    // The key tables of each section of a text answer: teacher (mainwindow_teacher.cpp),
-    // student (mainwindow_student.cpp), the others in mainwindow.cpp until their panels come.
-    void read_teacher_section(const QString &text);
-    void read_student_section(const QString &text);
+    // The key tables of each section of a text answer: board and director in mainwindow.cpp until
+    // their panels come.
     void read_board_section(const QString &text);
     void read_director_section(const QString &text);
 
@@ -176,29 +176,6 @@ public:
     void set_director_defaults();
     void set_director_command_validator(int command_type) override;
     void set_director_widgets(int strategy, bool enable) override;
-
-    // ---- tracking commands, modes and preset lists (mainwindow_tracking.cpp) ----
-    // The close handler stops the tracking of each side whose pano camera still tracks.
-    void stop_all_tracking();
-    void send_teacher_tracking_command(const QString &word);
-    void send_student_tracking_command(const QString &word);
-    void set_teacher_config_combo(int index);
-    void set_student_config_combo(int index);
-    void fill_pano_preset_list();
-    // Invokable: the parameter replies reach them by name as well.
-    Q_INVOKABLE void teacher_track_check(bool enable);
-    Q_INVOKABLE void student_track_check(bool enable);
-    void set_teacher_obtain_apply_enabled(bool enable);
-    void set_student_obtain_apply_enabled(bool enable);
-
-    // ---- lectern mode over HTTP (mainwindow_lectern.cpp) ----
-    QUrl getUrl(const QString &action);
-    // Posts the director server settings; false (and nothing sent) when the port or the
-    // address is empty.
-    Q_INVOKABLE bool post_tracking_server();
-    // Posts the feature tracking area as the camera takes it (the area's values times 4).
-    void post_effect_area(int leftUpX, int leftUpY, int rightDownX, int rightDownY);
-    void parse_lectern_reply(const QString &text);
 
     // ---- blackboard parameters (mainwindow_board.cpp) ----
     // The board pano camera's areas as window points of the board preview.
@@ -213,26 +190,33 @@ public:
     // The tab's values as the director block sends them.
     director_parameters::DirectorSettings director_settings() const;
 
-    // ---- teacher and student parameters, request poller (mainwindow_teacher.cpp,
-    //      mainwindow_student.cpp, mainwindow_poller.cpp) ----
-    // The Obtain of each side; a silent one (the re-obtain after an apply, the obtain after an
-    // auto-calibration pass) ends without a success box.
-    void teacher_obtain(bool silent);
-    void student_obtain(bool silent);
-    // The Apply blocks as the tabs now stand (the teacher one after the scene's regions were
-    // collected).
-    QString teacher_apply_text();
-    QString student_apply_text();
-    // The key tables of a teacher and a student reply section; the student auto-calibration
-    // answer is read apart.
-    void resolve_teacher_keys(const QString &text);
-    void resolve_student_keys(const QString &text);
-    void resolve_student_autocalibrate_status(const QString &value);
-    // Every student point key of the reply stored, back into the panel; the variant converts only
-    // what one reply carried.
-    void parse_student_region_coord();
-    void apply_student_region_keys(const StudentReplyKeys &carried);
-    void set_student_calibration_widgets_visible(bool visible);
+    // ---- teacher and student tabs (mainwindow_sides.cpp) ----
+    // The close handler stops the tracking of each side whose pano camera still tracks.
+    void stop_all_tracking();
+    // Transitional: the Teacher and Student tabs' methods under the window's names, for the
+    // reply parser, the request poller, the connections, the VISCA replies and the set-up.
+    void read_teacher_section(const QString &text) { teacher_tab->read_teacher_section(text); }
+    void read_student_section(const QString &text) { student_tab->read_student_section(text); }
+    void resolve_student_autocalibrate_status(const QString &value)
+    {
+        student_tab->resolve_student_autocalibrate_status(value);
+    }
+    void teacher_obtain(bool silent) { teacher_tab->teacher_obtain(silent); }
+    void teacher_track_check(bool enable) { teacher_tab->teacher_track_check(enable); }
+    void student_track_check(bool enable) { student_tab->student_track_check(enable); }
+    void on_teacher_preset_list_currentIndexChanged(const QString &text)
+    {
+        teacher_tab->on_teacher_preset_list_currentIndexChanged(text);
+    }
+    void on_student_preset_list_currentIndexChanged(const QString &text)
+    {
+        student_tab->on_student_preset_list_currentIndexChanged(text);
+    }
+    void set_student_calibration_widgets_visible(bool visible)
+    {
+        student_tab->set_student_calibration_widgets_visible(visible);
+    }
+    void fill_pano_preset_list() { student_tab->fill_pano_preset_list(); }
     // A reply echoed a request of this kind: counts only while one is pending.
     bool answer_request(request_poller::Kind kind);
 
@@ -273,132 +257,12 @@ public slots:
     // ---- tracking and director configuration ----
     void get_para_response();
 
-    // Teacher tab: Apply, Obtain, and the marks of its controls (mainwindow_teacher.cpp).
-    void on_teacher_apply_Button_clicked();
-    void on_teacher_obtain_Button_clicked();
-    void on_teacher_none_action_radioButton_clicked();
-    void on_teacher_pano_action_radioButton_clicked();
-    void on_teacher_platform_action_radioButton_clicked();
-    void on_teacher_student_pano_action_radioButton_clicked();
-    void on_teacher_starting_up_checkBox_clicked();
-    void on_teacher_manual_focus_checkBox_clicked();
-    void on_teacher_vertical_movement_checkBox_clicked();
-    void on_teacher_feature_tracking_checkBox_clicked();
-    void on_teacher_board_enable_checkBox_clicked();
-    void on_teacher_board_face_enable_checkBox_clicked();
-    void on_teacher_board_hand_enable_checkBox_clicked();
-    void on_teacher_sensitivity_Slider_sliderPressed();
-    void on_teacher_fea_distance_Slider_sliderPressed();
-    void on_teacher_distance_Slider_sliderPressed();
-    void on_teacher_panOffset_Slider_sliderPressed();
-    void on_teacher_tiltOffset_Slider_sliderPressed();
-    void on_teacher_board_detect_Slider_sliderPressed();
-    void on_teacher_board_hold_Slider_sliderPressed();
-    void on_teacher_board_lose_Slider_sliderPressed();
-    void on_teacher_board_space_Slider_sliderPressed();
-    void on_teacher_board_effect_list_currentIndexChanged(int index);
-
-    // Student tab: Apply, Obtain, calibration height and the marks of its controls
-    // (mainwindow_student.cpp).
-    void on_student_apply_Button_clicked();
-    void on_student_obtain_Button_clicked();
-    void on_student_calibration_comboBox_currentIndexChanged(const QString &text);
-    void on_student_pos_calibration_region_checkBox_stateChanged(int state);
-    void on_student_sensitivity_Slider_sliderPressed();
-    void on_student_objectsize_Slider_sliderPressed();
-    void on_student_panOffset_Slider_sliderPressed();
-    void on_student_tiltOffset_Slider_sliderPressed();
-    void on_student_target_lost_timeout_Slider_sliderPressed();
-    void on_student_none_action_radioButton_clicked();
-    void on_student_pano_one_action_radioButton_clicked();
-    void on_student_cutout_radioButton_clicked();
-    void on_student_eptz_radioButton_clicked();
-    void on_student_small_pano_radioButton_clicked();
-    void on_student_return_pano_action_radioButton_clicked();
-    void on_student_starting_up_checkBox_clicked();
-    void on_student_face_detect_checkBox_clicked();
-    void on_student_pano_switch_checkBox_clicked();
-    void onRequestStringFinished(QString text);
-    void onRequestJsonFinished(QJsonObject json);
-    void onRequestError(QString error);
-
-    // Tracking start and stop, configuration switch, pano focus, modes and preset lists
-    // (mainwindow_tracking.cpp).
-    void on_teacher_startTrack_Button_clicked();
-    void on_teacher_stopTrack_Button_clicked();
-    void on_student_startTrack_Button_clicked();
-    void on_student_stopTrack_Button_clicked();
-    void on_teacher_config_comboBox_currentIndexChanged(int index);
-    void on_student_config_comboBox_currentIndexChanged(int index);
-    void on_teacher_config_comboBox_activated(int index);
-    void on_student_config_comboBox_activated(int index);
-    void on_teacher_pano_auto_mode_Button_clicked(bool checked);
-    void on_teacher_pano_manual_mode_Button_clicked(bool checked);
-    void on_student_pano_auto_mode_Button_clicked(bool checked);
-    void on_student_pano_manual_mode_Button_clicked(bool checked);
-    void on_other_mode_radioButton_clicked(bool checked);
-    void on_follow_mode_radioButton_clicked(bool checked);
-    void on_binocular_mode_radioButton_clicked(bool checked);
-    void on_mixed_mode_radioButton_clicked(bool checked);
-    void on_board_pano_mode_radioButton_clicked(bool checked);
-    void on_teacher_preset_list_currentIndexChanged(const QString &text);
-    void on_student_preset_list_currentIndexChanged(const QString &text);
-
-    // The lectern page, set over the teacher feature camera's HTTP interface
-    // (mainwindow_lectern.cpp).
-    void on_lectern_mode_radioButton_clicked(bool checked);
-    void on_auto_zoom_enable_checkBox_clicked(bool checked);
-    void on_auto_tilt_enable_checkBox_clicked(bool checked);
-    void on_target_retention_time_label_spinBox_valueChanged(const QString &text);
-    void on_tracking_start_postion_comboBox_currentIndexChanged(int index);
-    void on_full_body_action_radioButton_clicked(bool checked);
-    void on_half_body_action_radioButton_clicked(bool checked);
-    void on_close_body_action_radioButton_clicked(bool checked);
-    void on_custom_body_action_radioButton_clicked(bool checked);
-    void on_body_thresh_time_spinBox_valueChanged(const QString &text);
-    void on_teacher_director_on_radioButton_clicked(bool checked);
-    void on_teacher_director_off_radioButton_clicked(bool checked);
-
     // Defaults of each tab (mainwindow_defaults.cpp).
-    void on_teacher_default_Button_clicked();
-    void on_student_default_Button_clicked();
     void on_board_default_Button_clicked();
     void on_director_default_Button_clicked();
 
     // Slider labels and the Apply marks that the settings load leaves off
     // (mainwindow_panel_marks.cpp).
-    void on_teacher_sensitivity_Slider_sliderMoved(int value);
-    void on_teacher_sensitivity_Slider_valueChanged(int value);
-    void on_teacher_fea_distance_Slider_sliderMoved(int value);
-    void on_teacher_fea_distance_Slider_valueChanged(int value);
-    void on_teacher_distance_Slider_sliderMoved(int value);
-    void on_teacher_distance_Slider_valueChanged(int value);
-    void on_teacher_panOffset_Slider_sliderMoved(int value);
-    void on_teacher_panOffset_Slider_valueChanged(int value);
-    void on_teacher_tiltOffset_Slider_sliderMoved(int value);
-    void on_teacher_tiltOffset_Slider_valueChanged(int value);
-    void on_teacher_board_detect_Slider_sliderMoved(int value);
-    void on_teacher_board_detect_Slider_valueChanged(int value);
-    void on_teacher_board_hold_Slider_sliderMoved(int value);
-    void on_teacher_board_hold_Slider_valueChanged(int value);
-    void on_teacher_board_lose_Slider_sliderMoved(int value);
-    void on_teacher_board_lose_Slider_valueChanged(int value);
-    void on_teacher_board_space_Slider_sliderMoved(int value);
-    void on_teacher_board_space_Slider_valueChanged(int value);
-    void on_teacher_hold_time_label_valueChanged(int value);
-    void on_teacher_target_lost_delay_label_valueChanged(int value);
-    void on_student_sensitivity_Slider_sliderMoved(int value);
-    void on_student_sensitivity_Slider_valueChanged(int value);
-    void on_student_objectsize_Slider_sliderMoved(int value);
-    void on_student_objectsize_Slider_valueChanged(int value);
-    void on_student_panOffset_Slider_sliderMoved(int value);
-    void on_student_panOffset_Slider_valueChanged(int value);
-    void on_student_tiltOffset_Slider_sliderMoved(int value);
-    void on_student_tiltOffset_Slider_valueChanged(int value);
-    void on_student_target_lost_timeout_Slider_sliderMoved(int value);
-    void on_student_target_lost_timeout_Slider_valueChanged(int value);
-    void on_student_feature_continue_time_label_valueChanged(const QString &text);
-    void on_student_camera_height_lineEdit_textChanged(const QString &text);
     void on_board_sensitivity_Slider_sliderMoved(int value);
     void on_board_sensitivity_Slider_valueChanged(int value);
     void on_board_target_lost_timeout_Slider_sliderMoved(int value);
@@ -515,17 +379,6 @@ private:
     void set_customer_model(bool teacher, bool flag) override;
     QPoint &stored_student_point(int index) override;
 
-    // tracking (mainwindow_tracking.cpp): one side's start or stop, its configuration switch,
-    // the pano focus mode and the teacher mode's page and preset list.
-    void teacher_tracking(bool start);
-    void student_tracking(bool start);
-    void switch_tracking_config(bool teacher, int index);
-    void send_pano_focus(bool teacher, bool manual);
-    void show_teacher_mode(int mode);
-
-    // lectern mode (mainwindow_lectern.cpp): one setting as a form body to "postfulltrack".
-    void post_lectern_setting(const char *key, const QString &value);
-
     // language switch (mainwindow_language.cpp)
     void retranslate_keeping_line_edits();
     void retranslate_code_texts();
@@ -577,6 +430,24 @@ private:
     bool hand_picture_to_detector(const QImage &image) override;
     QWidget *enlarged_dialog(camera_slot::Side side) override;
 
+    // What the Teacher and Student tabs need of the layout, the request poller, the region
+    // editing, the VISCA replies, the calibration dialog and the pads (mainwindow_sides.cpp).
+    void set_tab_widgets_enabled(int tab, bool enable) override;
+    void set_tabs_enabled(bool enable) override;
+    void arm_request(request_poller::Kind kind, bool silent) override;
+    int camera_layout() const override;
+    void collect_scene_regions() override;
+    teacher_region_keys::ApplyRegions apply_regions() const override;
+    void set_region_widgets_enabled(bool enable) override;
+    region_geometry::RegionRect teacher_feature_rect() const override;
+    void redraw_regions_on_next_reply() override;
+    void read_teacher_regions(const QString &reply) override;
+    void set_teacher_pad_redirection(bool to_pano, bool crop) override;
+    void disable_board_for_customer_model() override;
+    void autocalibrate_failed() override;
+    bool calibration_widgets_shown() const override;
+    void set_student_pad_crop(bool crop) override;
+
     // Apply marks (mainwindow_panel_marks.cpp): "Apply(*)" on a tab's Apply button, and the
     // same only while the settings are not being loaded.
     void mark_apply(QPushButton *button);
@@ -587,9 +458,6 @@ private:
 
     // teacher and student parameters, request poller
     void show_request_outcome(const request_poller::Result &result);
-    void post_lectern_effect_area();
-    // Runs a handler of the tracking modes or track checks by name, with one bool argument.
-    void run_named_handler(const char *name, bool argument);
 
 public:
     // Members are public: the wizard, the manual director console and the calibration dialog
@@ -600,7 +468,6 @@ public:
     Image_Expand *teacher_image_expand = nullptr;
     Image_Expand *student_image_expand = nullptr;
     Calibrate_Area_Expand *calibrate_area_expand = nullptr;
-    HttpManager *http_manager = nullptr;
     GuideConfig *guide_config = nullptr;
     Guide_Data_Update_Manage guide_data;
     QString guide_state;
@@ -612,8 +479,6 @@ public:
     bool manual_direct_run = false;
     bool close_by_director = false;
     bool wizard_entry_requested = false;
-    bool teacher_customer_model_flag = false;
-    bool student_customer_model_flag = false;
 
     // ---- port settings (filled by the settings file and the port getters) ----
     CameraPorts camera_ports;
@@ -730,15 +595,22 @@ public:
     std::unique_ptr<Pads> pads;
     std::unique_ptr<CameraMenuKeys> menu_keys;
 
+    // ---- teacher and student tabs, with the lectern page of the Teacher tab ----
+    std::unique_ptr<LecternMode> lectern_mode;
+    std::unique_ptr<TeacherTab> teacher_tab;
+    std::unique_ptr<StudentTab> student_tab;
+    // Transitional: the tabs' customer model flags under the window's names.
+    TransitionalValue<bool> teacher_customer_model_flag{
+        [this]() -> bool & { return teacher_tab->customer_model_flag_ref(); }};
+    TransitionalValue<bool> student_customer_model_flag{
+        [this]() -> bool & { return student_tab->customer_model_flag_ref(); }};
+
     // ---- tracking and director configuration ----
     QTimer *para_response_timer = nullptr;
+    // Each side's tracking as its tab started or stopped it and the status replies report it:
+    // 1 tracking, 2 stopped.
     int teacher_cur_track_status = 2;
     int student_cur_track_status = 2;
-    bool student_use_old_version_flag = true;
-    // The student area, designated, shield and calibration points of the student panel.
-    StudentRegionPoints student_points;
-    // The enable strings and shield values of the last student reply.
-    StudentRegionCoord student_region_coord;
 
     // The obtain and apply requests of both sides and their pending, answered and silent flags
     // (board requests count as teacher ones, director requests as both).
@@ -753,19 +625,6 @@ public:
     bool &student_apply_ok = requests[request_poller::Kind::StudentApply].ok;
     bool &teacher_silent_obtain_flag = requests[request_poller::Kind::TeacherObtain].silent;
     bool &student_silent_obtain_flag = requests[request_poller::Kind::StudentObtain].silent;
-    // Teacher tab.
-    int teacher_ptzspeed_value = 10;
-    // Login of the teacher camera's HTTP interface, as the last teacher reply gave it.
-    QString web_username;
-    QString web_password;
-
-    // Student tab.
-    QString student_pano_pan_speed; // as the camera last reported it ("pan_speed")
-    QString student_response_time;
-    int student_ptzspeed_saved_level = 10;
-    // Last known state of the lectern director server radios.
-    bool teacher_director_on_last = false;
-    bool teacher_director_off_last = false;
 
     // ---- blackboard parameters (mainwindow_board.cpp) ----
     // The board tracking status last reported by the board pano camera: 0 none yet, 1 start,
