@@ -33,9 +33,12 @@ LecternMode::LecternMode(const Widgets &widgets, QWidget *window)
     connect(http_manager.get(), &HttpManager::requestJsonFinished, this, &LecternMode::onRequestJsonFinished);
     connect(http_manager.get(), &HttpManager::requestError, this, &LecternMode::onRequestError);
 
-    connect(ui.lectern_mode_radioButton, &QRadioButton::clicked, this, &LecternMode::on_lectern_mode_radioButton_clicked);
-    connect(ui.auto_zoom_enable_checkBox, &QCheckBox::clicked, this, &LecternMode::on_auto_zoom_enable_checkBox_clicked);
-    connect(ui.auto_tilt_enable_checkBox, &QCheckBox::clicked, this, &LecternMode::on_auto_tilt_enable_checkBox_clicked);
+    connect(ui.lectern_mode_radioButton, &QRadioButton::clicked, this,
+            &LecternMode::on_lectern_mode_radioButton_clicked);
+    connect(ui.auto_zoom_enable_checkBox, &QCheckBox::clicked, this,
+            &LecternMode::on_auto_zoom_enable_checkBox_clicked);
+    connect(ui.auto_tilt_enable_checkBox, &QCheckBox::clicked, this,
+            &LecternMode::on_auto_tilt_enable_checkBox_clicked);
     connect(ui.target_retention_time_label_spinBox, qOverload<const QString &>(&QSpinBox::valueChanged), this,
             &LecternMode::on_target_retention_time_label_spinBox_valueChanged);
     connect(ui.tracking_start_postion_comboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,

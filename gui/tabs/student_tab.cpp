@@ -66,42 +66,57 @@ StudentTab::StudentTab(const Widgets &widgets, const CameraSlots &cameras, const
             &S::on_student_calibration_comboBox_currentIndexChanged);
     connect(ui.student_pos_calibration_region_checkBox, &QCheckBox::stateChanged, this,
             &S::on_student_pos_calibration_region_checkBox_stateChanged);
-    connect(ui.student_sensitivity_Slider, &QSlider::sliderPressed, this, &S::on_student_sensitivity_Slider_sliderPressed);
-    connect(ui.student_objectsize_Slider, &QSlider::sliderPressed, this, &S::on_student_objectsize_Slider_sliderPressed);
+    connect(ui.student_sensitivity_Slider, &QSlider::sliderPressed, this,
+            &S::on_student_sensitivity_Slider_sliderPressed);
+    connect(ui.student_objectsize_Slider, &QSlider::sliderPressed, this,
+            &S::on_student_objectsize_Slider_sliderPressed);
     connect(ui.student_panOffset_Slider, &QSlider::sliderPressed, this, &S::on_student_panOffset_Slider_sliderPressed);
-    connect(ui.student_tiltOffset_Slider, &QSlider::sliderPressed, this, &S::on_student_tiltOffset_Slider_sliderPressed);
-    connect(ui.student_target_lost_timeout_Slider, &QSlider::sliderPressed, this, &S::on_student_target_lost_timeout_Slider_sliderPressed);
-    connect(ui.student_none_action_radioButton, &QAbstractButton::clicked, this, &S::on_student_none_action_radioButton_clicked);
-    connect(ui.student_pano_one_action_radioButton, &QAbstractButton::clicked, this, &S::on_student_pano_one_action_radioButton_clicked);
+    connect(ui.student_tiltOffset_Slider, &QSlider::sliderPressed, this,
+            &S::on_student_tiltOffset_Slider_sliderPressed);
+    connect(ui.student_target_lost_timeout_Slider, &QSlider::sliderPressed, this,
+            &S::on_student_target_lost_timeout_Slider_sliderPressed);
+    connect(ui.student_none_action_radioButton, &QAbstractButton::clicked, this,
+            &S::on_student_none_action_radioButton_clicked);
+    connect(ui.student_pano_one_action_radioButton, &QAbstractButton::clicked, this,
+            &S::on_student_pano_one_action_radioButton_clicked);
     connect(ui.student_cutout_radioButton, &QAbstractButton::clicked, this, &S::on_student_cutout_radioButton_clicked);
     connect(ui.student_eptz_radioButton, &QAbstractButton::clicked, this, &S::on_student_eptz_radioButton_clicked);
-    connect(ui.student_small_pano_radioButton, &QAbstractButton::clicked, this, &S::on_student_small_pano_radioButton_clicked);
-    connect(ui.student_return_pano_action_radioButton, &QAbstractButton::clicked, this, &S::on_student_return_pano_action_radioButton_clicked);
-    connect(ui.student_starting_up_checkBox, &QAbstractButton::clicked, this, &S::on_student_starting_up_checkBox_clicked);
-    connect(ui.student_face_detect_checkBox, &QAbstractButton::clicked, this, &S::on_student_face_detect_checkBox_clicked);
-    connect(ui.student_pano_switch_checkBox, &QAbstractButton::clicked, this, &S::on_student_pano_switch_checkBox_clicked);
+    connect(ui.student_small_pano_radioButton, &QAbstractButton::clicked, this,
+            &S::on_student_small_pano_radioButton_clicked);
+    connect(ui.student_return_pano_action_radioButton, &QAbstractButton::clicked, this,
+            &S::on_student_return_pano_action_radioButton_clicked);
+    connect(ui.student_starting_up_checkBox, &QAbstractButton::clicked, this,
+            &S::on_student_starting_up_checkBox_clicked);
+    connect(ui.student_face_detect_checkBox, &QAbstractButton::clicked, this,
+            &S::on_student_face_detect_checkBox_clicked);
+    connect(ui.student_pano_switch_checkBox, &QAbstractButton::clicked, this,
+            &S::on_student_pano_switch_checkBox_clicked);
     connect(ui.student_startTrack_Button, &QPushButton::clicked, this, &S::on_student_startTrack_Button_clicked);
     connect(ui.student_stopTrack_Button, &QPushButton::clicked, this, &S::on_student_stopTrack_Button_clicked);
     connect(ui.student_config_comboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &S::on_student_config_comboBox_currentIndexChanged);
     connect(ui.student_config_comboBox, qOverload<int>(&QComboBox::activated), this,
             &S::on_student_config_comboBox_activated);
-    connect(ui.student_pano_auto_mode_Button, &QPushButton::clicked, this, &S::on_student_pano_auto_mode_Button_clicked);
+    connect(ui.student_pano_auto_mode_Button, &QPushButton::clicked, this,
+            &S::on_student_pano_auto_mode_Button_clicked);
     connect(ui.student_pano_manual_mode_Button, &QPushButton::clicked, this,
             &S::on_student_pano_manual_mode_Button_clicked);
     connect(ui.student_preset_list, qOverload<const QString &>(&QComboBox::currentIndexChanged), this,
             &S::on_student_preset_list_currentIndexChanged);
     connect(ui.student_default_Button, &QPushButton::clicked, this, &S::on_student_default_Button_clicked);
     connect(ui.student_sensitivity_Slider, &QSlider::sliderMoved, this, &S::on_student_sensitivity_Slider_sliderMoved);
-    connect(ui.student_sensitivity_Slider, &QSlider::valueChanged, this, &S::on_student_sensitivity_Slider_valueChanged);
+    connect(ui.student_sensitivity_Slider, &QSlider::valueChanged, this,
+            &S::on_student_sensitivity_Slider_valueChanged);
     connect(ui.student_objectsize_Slider, &QSlider::sliderMoved, this, &S::on_student_objectsize_Slider_sliderMoved);
     connect(ui.student_objectsize_Slider, &QSlider::valueChanged, this, &S::on_student_objectsize_Slider_valueChanged);
     connect(ui.student_panOffset_Slider, &QSlider::sliderMoved, this, &S::on_student_panOffset_Slider_sliderMoved);
     connect(ui.student_panOffset_Slider, &QSlider::valueChanged, this, &S::on_student_panOffset_Slider_valueChanged);
     connect(ui.student_tiltOffset_Slider, &QSlider::sliderMoved, this, &S::on_student_tiltOffset_Slider_sliderMoved);
     connect(ui.student_tiltOffset_Slider, &QSlider::valueChanged, this, &S::on_student_tiltOffset_Slider_valueChanged);
-    connect(ui.student_target_lost_timeout_Slider, &QSlider::sliderMoved, this, &S::on_student_target_lost_timeout_Slider_sliderMoved);
-    connect(ui.student_target_lost_timeout_Slider, &QSlider::valueChanged, this, &S::on_student_target_lost_timeout_Slider_valueChanged);
+    connect(ui.student_target_lost_timeout_Slider, &QSlider::sliderMoved, this,
+            &S::on_student_target_lost_timeout_Slider_sliderMoved);
+    connect(ui.student_target_lost_timeout_Slider, &QSlider::valueChanged, this,
+            &S::on_student_target_lost_timeout_Slider_valueChanged);
     connect(ui.student_feature_continue_time_label, qOverload<const QString &>(&QSpinBox::valueChanged), this,
             &S::on_student_feature_continue_time_label_valueChanged);
     connect(ui.student_camera_height_lineEdit, &QLineEdit::textChanged, this,

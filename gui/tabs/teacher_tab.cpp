@@ -63,26 +63,44 @@ TeacherTab::TeacherTab(const Widgets &widgets, const CameraSlots &cameras, const
     using T = TeacherTab;
     connect(ui.teacher_apply_Button, &QPushButton::clicked, this, &T::on_teacher_apply_Button_clicked);
     connect(ui.teacher_obtain_Button, &QPushButton::clicked, this, &T::on_teacher_obtain_Button_clicked);
-    connect(ui.teacher_none_action_radioButton, &QAbstractButton::clicked, this, &T::on_teacher_none_action_radioButton_clicked);
-    connect(ui.teacher_pano_action_radioButton, &QAbstractButton::clicked, this, &T::on_teacher_pano_action_radioButton_clicked);
-    connect(ui.teacher_platform_action_radioButton, &QAbstractButton::clicked, this, &T::on_teacher_platform_action_radioButton_clicked);
-    connect(ui.teacher_student_pano_action_radioButton, &QAbstractButton::clicked, this, &T::on_teacher_student_pano_action_radioButton_clicked);
-    connect(ui.teacher_starting_up_checkBox, &QAbstractButton::clicked, this, &T::on_teacher_starting_up_checkBox_clicked);
-    connect(ui.teacher_manual_focus_checkBox, &QAbstractButton::clicked, this, &T::on_teacher_manual_focus_checkBox_clicked);
-    connect(ui.teacher_vertical_movement_checkBox, &QAbstractButton::clicked, this, &T::on_teacher_vertical_movement_checkBox_clicked);
-    connect(ui.teacher_feature_tracking_checkBox, &QAbstractButton::clicked, this, &T::on_teacher_feature_tracking_checkBox_clicked);
-    connect(ui.teacher_board_enable_checkBox, &QAbstractButton::clicked, this, &T::on_teacher_board_enable_checkBox_clicked);
-    connect(ui.teacher_board_face_enable_checkBox, &QAbstractButton::clicked, this, &T::on_teacher_board_face_enable_checkBox_clicked);
-    connect(ui.teacher_board_hand_enable_checkBox, &QAbstractButton::clicked, this, &T::on_teacher_board_hand_enable_checkBox_clicked);
-    connect(ui.teacher_sensitivity_Slider, &QSlider::sliderPressed, this, &T::on_teacher_sensitivity_Slider_sliderPressed);
-    connect(ui.teacher_fea_distance_Slider, &QSlider::sliderPressed, this, &T::on_teacher_fea_distance_Slider_sliderPressed);
+    connect(ui.teacher_none_action_radioButton, &QAbstractButton::clicked, this,
+            &T::on_teacher_none_action_radioButton_clicked);
+    connect(ui.teacher_pano_action_radioButton, &QAbstractButton::clicked, this,
+            &T::on_teacher_pano_action_radioButton_clicked);
+    connect(ui.teacher_platform_action_radioButton, &QAbstractButton::clicked, this,
+            &T::on_teacher_platform_action_radioButton_clicked);
+    connect(ui.teacher_student_pano_action_radioButton, &QAbstractButton::clicked, this,
+            &T::on_teacher_student_pano_action_radioButton_clicked);
+    connect(ui.teacher_starting_up_checkBox, &QAbstractButton::clicked, this,
+            &T::on_teacher_starting_up_checkBox_clicked);
+    connect(ui.teacher_manual_focus_checkBox, &QAbstractButton::clicked, this,
+            &T::on_teacher_manual_focus_checkBox_clicked);
+    connect(ui.teacher_vertical_movement_checkBox, &QAbstractButton::clicked, this,
+            &T::on_teacher_vertical_movement_checkBox_clicked);
+    connect(ui.teacher_feature_tracking_checkBox, &QAbstractButton::clicked, this,
+            &T::on_teacher_feature_tracking_checkBox_clicked);
+    connect(ui.teacher_board_enable_checkBox, &QAbstractButton::clicked, this,
+            &T::on_teacher_board_enable_checkBox_clicked);
+    connect(ui.teacher_board_face_enable_checkBox, &QAbstractButton::clicked, this,
+            &T::on_teacher_board_face_enable_checkBox_clicked);
+    connect(ui.teacher_board_hand_enable_checkBox, &QAbstractButton::clicked, this,
+            &T::on_teacher_board_hand_enable_checkBox_clicked);
+    connect(ui.teacher_sensitivity_Slider, &QSlider::sliderPressed, this,
+            &T::on_teacher_sensitivity_Slider_sliderPressed);
+    connect(ui.teacher_fea_distance_Slider, &QSlider::sliderPressed, this,
+            &T::on_teacher_fea_distance_Slider_sliderPressed);
     connect(ui.teacher_distance_Slider, &QSlider::sliderPressed, this, &T::on_teacher_distance_Slider_sliderPressed);
     connect(ui.teacher_panOffset_Slider, &QSlider::sliderPressed, this, &T::on_teacher_panOffset_Slider_sliderPressed);
-    connect(ui.teacher_tiltOffset_Slider, &QSlider::sliderPressed, this, &T::on_teacher_tiltOffset_Slider_sliderPressed);
-    connect(ui.teacher_board_detect_Slider, &QSlider::sliderPressed, this, &T::on_teacher_board_detect_Slider_sliderPressed);
-    connect(ui.teacher_board_hold_Slider, &QSlider::sliderPressed, this, &T::on_teacher_board_hold_Slider_sliderPressed);
-    connect(ui.teacher_board_lose_Slider, &QSlider::sliderPressed, this, &T::on_teacher_board_lose_Slider_sliderPressed);
-    connect(ui.teacher_board_space_Slider, &QSlider::sliderPressed, this, &T::on_teacher_board_space_Slider_sliderPressed);
+    connect(ui.teacher_tiltOffset_Slider, &QSlider::sliderPressed, this,
+            &T::on_teacher_tiltOffset_Slider_sliderPressed);
+    connect(ui.teacher_board_detect_Slider, &QSlider::sliderPressed, this,
+            &T::on_teacher_board_detect_Slider_sliderPressed);
+    connect(ui.teacher_board_hold_Slider, &QSlider::sliderPressed, this,
+            &T::on_teacher_board_hold_Slider_sliderPressed);
+    connect(ui.teacher_board_lose_Slider, &QSlider::sliderPressed, this,
+            &T::on_teacher_board_lose_Slider_sliderPressed);
+    connect(ui.teacher_board_space_Slider, &QSlider::sliderPressed, this,
+            &T::on_teacher_board_space_Slider_sliderPressed);
     connect(ui.teacher_board_effect_list, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &T::on_teacher_board_effect_list_currentIndexChanged);
     connect(ui.teacher_startTrack_Button, &QPushButton::clicked, this, &T::on_teacher_startTrack_Button_clicked);
@@ -91,7 +109,8 @@ TeacherTab::TeacherTab(const Widgets &widgets, const CameraSlots &cameras, const
             &T::on_teacher_config_comboBox_currentIndexChanged);
     connect(ui.teacher_config_comboBox, qOverload<int>(&QComboBox::activated), this,
             &T::on_teacher_config_comboBox_activated);
-    connect(ui.teacher_pano_auto_mode_Button, &QPushButton::clicked, this, &T::on_teacher_pano_auto_mode_Button_clicked);
+    connect(ui.teacher_pano_auto_mode_Button, &QPushButton::clicked, this,
+            &T::on_teacher_pano_auto_mode_Button_clicked);
     connect(ui.teacher_pano_manual_mode_Button, &QPushButton::clicked, this,
             &T::on_teacher_pano_manual_mode_Button_clicked);
     connect(ui.other_mode_radioButton, &QRadioButton::clicked, this, &T::on_other_mode_radioButton_clicked);
@@ -103,23 +122,29 @@ TeacherTab::TeacherTab(const Widgets &widgets, const CameraSlots &cameras, const
             &T::on_teacher_preset_list_currentIndexChanged);
     connect(ui.teacher_default_Button, &QPushButton::clicked, this, &T::on_teacher_default_Button_clicked);
     connect(ui.teacher_sensitivity_Slider, &QSlider::sliderMoved, this, &T::on_teacher_sensitivity_Slider_sliderMoved);
-    connect(ui.teacher_sensitivity_Slider, &QSlider::valueChanged, this, &T::on_teacher_sensitivity_Slider_valueChanged);
-    connect(ui.teacher_fea_distance_Slider, &QSlider::sliderMoved, this, &T::on_teacher_fea_distance_Slider_sliderMoved);
-    connect(ui.teacher_fea_distance_Slider, &QSlider::valueChanged, this, &T::on_teacher_fea_distance_Slider_valueChanged);
+    connect(ui.teacher_sensitivity_Slider, &QSlider::valueChanged, this,
+            &T::on_teacher_sensitivity_Slider_valueChanged);
+    connect(ui.teacher_fea_distance_Slider, &QSlider::sliderMoved, this,
+            &T::on_teacher_fea_distance_Slider_sliderMoved);
+    connect(ui.teacher_fea_distance_Slider, &QSlider::valueChanged, this,
+            &T::on_teacher_fea_distance_Slider_valueChanged);
     connect(ui.teacher_distance_Slider, &QSlider::sliderMoved, this, &T::on_teacher_distance_Slider_sliderMoved);
     connect(ui.teacher_distance_Slider, &QSlider::valueChanged, this, &T::on_teacher_distance_Slider_valueChanged);
     connect(ui.teacher_panOffset_Slider, &QSlider::sliderMoved, this, &T::on_teacher_panOffset_Slider_sliderMoved);
     connect(ui.teacher_panOffset_Slider, &QSlider::valueChanged, this, &T::on_teacher_panOffset_Slider_valueChanged);
     connect(ui.teacher_tiltOffset_Slider, &QSlider::sliderMoved, this, &T::on_teacher_tiltOffset_Slider_sliderMoved);
     connect(ui.teacher_tiltOffset_Slider, &QSlider::valueChanged, this, &T::on_teacher_tiltOffset_Slider_valueChanged);
-    connect(ui.teacher_board_detect_Slider, &QSlider::sliderMoved, this, &T::on_teacher_board_detect_Slider_sliderMoved);
-    connect(ui.teacher_board_detect_Slider, &QSlider::valueChanged, this, &T::on_teacher_board_detect_Slider_valueChanged);
+    connect(ui.teacher_board_detect_Slider, &QSlider::sliderMoved, this,
+            &T::on_teacher_board_detect_Slider_sliderMoved);
+    connect(ui.teacher_board_detect_Slider, &QSlider::valueChanged, this,
+            &T::on_teacher_board_detect_Slider_valueChanged);
     connect(ui.teacher_board_hold_Slider, &QSlider::sliderMoved, this, &T::on_teacher_board_hold_Slider_sliderMoved);
     connect(ui.teacher_board_hold_Slider, &QSlider::valueChanged, this, &T::on_teacher_board_hold_Slider_valueChanged);
     connect(ui.teacher_board_lose_Slider, &QSlider::sliderMoved, this, &T::on_teacher_board_lose_Slider_sliderMoved);
     connect(ui.teacher_board_lose_Slider, &QSlider::valueChanged, this, &T::on_teacher_board_lose_Slider_valueChanged);
     connect(ui.teacher_board_space_Slider, &QSlider::sliderMoved, this, &T::on_teacher_board_space_Slider_sliderMoved);
-    connect(ui.teacher_board_space_Slider, &QSlider::valueChanged, this, &T::on_teacher_board_space_Slider_valueChanged);
+    connect(ui.teacher_board_space_Slider, &QSlider::valueChanged, this,
+            &T::on_teacher_board_space_Slider_valueChanged);
     connect(ui.teacher_hold_time_label, qOverload<int>(&QSpinBox::valueChanged), this,
             &T::on_teacher_hold_time_label_valueChanged);
     connect(ui.teacher_target_lost_delay_label, qOverload<int>(&QSpinBox::valueChanged), this,
@@ -262,9 +287,9 @@ QString TeacherTab::teacher_apply_text()
                                               ui.teacher_student_pano_action_radioButton});
     v.multi_object_strategy =
         checked_index({ui.teacher_feature_location_radioButton, ui.teacher_return_pano_action_radioButton});
-    v.tracking_mode = checked_index({ui.other_mode_radioButton, ui.follow_mode_radioButton, ui.binocular_mode_radioButton,
-                                     ui.mixed_mode_radioButton, ui.board_pano_mode_radioButton,
-                                     ui.lectern_mode_radioButton});
+    v.tracking_mode =
+        checked_index({ui.other_mode_radioButton, ui.follow_mode_radioButton, ui.binocular_mode_radioButton,
+                       ui.mixed_mode_radioButton, ui.board_pano_mode_radioButton, ui.lectern_mode_radioButton});
     v.time_to_pano_delay = QString::number(ui.teacher_target_lost_delay_label->value());
     v.time_lost_delay = QString::number(ui.teacher_hold_time_label->value());
     v.ptzspeed_level = ui.teacher_ptzspeed_level->text();
