@@ -17,6 +17,7 @@
 #include "cameras/camera_connections.h"
 #include "cameras/picture_previews.h"
 #include "cameras/visca_replies.h"
+#include "mainwindow/tab_layout.h"
 #include "mainwindow/transitional_value.h"
 #include "regions/region_editor.h"
 #include "tabs/camera_menu_keys.h"
@@ -84,7 +85,8 @@ class MainWindow : public QMainWindow,
                    private RegionEditor::Host,
                    private CameraConnections::Host,
                    private ViscaReplies::Host,
-                   private PicturePreviews::Host
+                   private PicturePreviews::Host,
+                   private TabLayout::Host
 {
     Q_OBJECT
 
@@ -105,16 +107,17 @@ public:
     // Rewrites the whole file; false (and the previous file kept) when it could not be written.
     bool save_config() { return settings_file->save_config(); }
 
-    // ---- tabs and camera layout (mainwindow_layout.cpp) ----
-    void disable_board_widgets();
-    void update_tab_enabled(bool enable);
-    void widgetChanged(int layout);
-    void set_board_view_status(bool two_boards);
-    void remove_unused_tabs(bool remove);
-    void toggle_param_panel();
-    void flash_status_label(bool teacher, const QString &text);
-    void set_student_pan_offset_enabled(bool enable);
-    void set_student_tilt_offset_enabled(bool enable);
+    // Transitional: the tab layout's operations under the window's names. Plain methods, not
+    // slots, so that the form's signals reach only the tab layout's own connections.
+    void set_widget_status(int camera, bool enable) { tab_layout->set_widget_status(camera, enable); }
+    void disable_board_widgets() { tab_layout->disable_board_widgets(); }
+    void update_tab_enabled(bool enable) { tab_layout->update_tab_enabled(enable); }
+    void widgetChanged(int layout) { tab_layout->widgetChanged(layout); }
+    void flash_status_label(bool teacher, const QString &text) { tab_layout->flash_status_label(teacher, text); }
+    void on_choose_camera_comboBox_currentIndexChanged(int index)
+    {
+        tab_layout->on_choose_camera_comboBox_currentIndexChanged(index);
+    }
 
     // Transitional: the Options tab's getters under the window's name.
     bool is_valid_ipv4(const QString &text);
@@ -256,16 +259,6 @@ public slots:
     void updateGuideData(QVariant data);
     void updateGuideConfig();
 
-    // ---- tabs and camera layout (mainwindow_layout.cpp) ----
-    void set_widget_status(int camera, bool enable);
-    void set_customer_disable();
-    void on_choose_camera_comboBox_currentIndexChanged(int index);
-    void on_tabWidget_currentChanged(int index);
-    void on_teacher_show_param_pushButton_clicked();
-    void on_student_show_param_pushButton_clicked();
-    void on_board_show_param_pushButton_clicked();
-    void on_director_show_param_pushButton_clicked();
-    void on_upgrade_show_param_pushButton_clicked();
 
     // ---- language switch (mainwindow_language.cpp) ----
     void on_language_select_comboBox_activated(int index);
@@ -585,6 +578,14 @@ private:
     // director configuration (mainwindow_director.cpp)
     void apply_director_value(director_parameters::Field field, const QString &value);
 
+    // The tab layout's needs of the window (mainwindow.cpp).
+    void set_window_size(int width, int height) override;
+    int window_width() const override;
+    void close_for_wizard() override;
+    void release_board_cameras() override;
+    // teacher_customer_model() serves the region editor's and the tab layout's hosts alike.
+    bool student_customer_model() const override;
+
     // teacher and student parameters, request poller
     void show_request_outcome(const request_poller::Result &result);
     void post_lectern_effect_area();
@@ -604,14 +605,13 @@ public:
     GuideConfig *guide_config = nullptr;
     Guide_Data_Update_Manage guide_data;
     QString guide_state;
-    int config_number_camera = 0;
-    int eight_tab = 8;
-    int seven_tab = 7;
+    // Transitional: the tab counts under the window's names.
+    static constexpr int eight_tab = TabLayout::eight_tab;
+    static constexpr int seven_tab = TabLayout::seven_tab;
     QString language;
     QTranslator *translator = nullptr;
     bool manual_direct_run = false;
     bool close_by_director = false;
-    bool wizard_entry_requested = false;
     bool teacher_customer_model_flag = false;
     bool student_customer_model_flag = false;
 
@@ -620,6 +620,7 @@ public:
     std::unique_ptr<SettingsFile> settings_file;
     std::unique_ptr<OptionsTab> options_tab;
     std::unique_ptr<RegionEditor> region_editor;
+    std::unique_ptr<TabLayout> tab_layout;
     // Transitional names of the ports' fields.
     bool &recorder_port_map_enabled = camera_ports.edit().recorder_port_map_enabled;
     QString &T_RTSP_Port = camera_ports.edit().T_RTSP_Port;

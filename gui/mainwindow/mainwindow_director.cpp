@@ -135,7 +135,7 @@ director_parameters::DirectorSettings MainWindow::director_settings() const
 
 void MainWindow::on_director_apply_Button_clicked()
 {
-    const QString block = director_parameters::set_block(director_settings(), config_number_camera == 3);
+    const QString block = director_parameters::set_block(director_settings(), tab_layout->camera_layout() == 3);
 
     if (udp_teacher_pano_flag) {
         requests.arm(request_poller::Kind::TeacherApply);

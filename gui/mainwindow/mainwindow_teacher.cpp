@@ -263,7 +263,7 @@ void MainWindow::read_teacher_section(const QString &t)
         if (const auto on = reply_values::zero_one(v))
             ui->teacher_manual_focus_checkBox->setChecked(*on);
         // The two-camera layout has no separate close-up camera to focus by hand.
-        ui->teacher_manual_focus_checkBox->setEnabled(config_number_camera != 0);
+        ui->teacher_manual_focus_checkBox->setEnabled(tab_layout->camera_layout() != 0);
     }
     if (const auto on = reply_values::zero_one(one("auto_tilt")))
         ui->teacher_vertical_movement_checkBox->setChecked(*on);

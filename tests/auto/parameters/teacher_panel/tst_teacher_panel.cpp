@@ -399,7 +399,7 @@ private slots:
         QFETCH(int, layout);
         QFETCH(bool, enabled);
         FreshWindow w;
-        w->config_number_camera = layout;
+        w->tab_layout->set_camera_layout(layout);
         w.ui()->teacher_manual_focus_checkBox->setEnabled(!enabled);
         w->read_teacher_section(QStringLiteral("teacher_parameter\nmanual_focus=0"));
         QVERIFY(!w.ui()->teacher_manual_focus_checkBox->isChecked());

@@ -49,7 +49,7 @@ private slots:
     {
         holder.build(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=3\n"));
         w = holder.window.get();
-        w->toggle_param_panel();
+        w->tab_layout->toggle_param_panel();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         // While a camera is shown the preview picture fills the Preview page.
@@ -254,7 +254,7 @@ private slots:
         if (!log.isEmpty())
             QTest::ignoreMessage(QtDebugMsg, qPrintable(log));
         WindowHolder h(ini);
-        QCOMPARE(h->config_number_camera, layout);
+        QCOMPARE(h->tab_layout->camera_layout(), layout);
         QCOMPARE(h.ui()->choose_camera_comboBox->currentIndex(), layout);
         QCOMPARE(h.ui()->tabWidget->count(), layout >= 2 ? 8 : 7);
         QCOMPARE(h.ui()->tabWidget->indexOf(h.ui()->tab_board), layout >= 2 ? 2 : -1);
