@@ -34,7 +34,6 @@ MainWindow *gMainWindow = nullptr;
 namespace {
 // Intervals of the window's timers.
 constexpr int kAutoCalibrationStepMs = 5000;
-constexpr int kParaResponseMs = 500;
 
 QTimer *makeTimer(QObject *parent, int intervalMs, bool singleShot)
 {
@@ -212,9 +211,7 @@ void MainWindow::slot_init_main_window()
 
     menu_keys->retranslate();
 
-    para_response_timer = makeTimer(this, kParaResponseMs, false);
-    connect(para_response_timer, &QTimer::timeout, this, &MainWindow::get_para_response);
-    para_response_timer->start();
+    parameter_requests->start_polling();
 
     // The customer model has no board cameras.
     if (teacher_customer_model_flag || student_customer_model_flag)
@@ -406,12 +403,16 @@ void MainWindow::updateGuideData(QVariant data)
     tab_layout->widgetChanged(tab_layout->camera_layout());
 }
 
-// ---- what the tab layout needs of the window ----
+// ---- what the tab layout and the request poller need of the window ----
 void MainWindow::set_window_size(int width, int height) { setFixedSize(width, height); }
 int MainWindow::window_width() const { return width(); }
 void MainWindow::close_for_wizard() { emit close_mainwindow(); }
 void MainWindow::release_board_cameras() { disconnect_board_cameras(); }
 bool MainWindow::student_customer_model() const { return student_customer_model_flag; }
+QString MainWindow::teacher_feature_model() const { return teacher_feature_device_model; }
+bool MainWindow::lectern_mode_chosen() const { return ui->lectern_mode_radioButton->isChecked(); }
+void MainWindow::teacher_obtain_quietly() { teacher_obtain(true); }
+void MainWindow::student_points_read_back() { emit autocalibrate_update_success(); }
 
 void MainWindow::updateGuideConfig()
 {

@@ -23,6 +23,7 @@
 #include "tabs/camera_menu_keys.h"
 #include "tabs/options_tab.h"
 #include "tabs/pads.h"
+#include "tabs/parameter_requests.h"
 
 #include <QHostAddress>
 #include <QImage>
@@ -86,7 +87,8 @@ class MainWindow : public QMainWindow,
                    private CameraConnections::Host,
                    private ViscaReplies::Host,
                    private PicturePreviews::Host,
-                   private TabLayout::Host
+                   private TabLayout::Host,
+                   private ParameterRequests::Host
 {
     Q_OBJECT
 
@@ -216,8 +218,7 @@ public:
     // The tab's values as the director block sends them.
     director_parameters::DirectorSettings director_settings() const;
 
-    // ---- teacher and student parameters, request poller (mainwindow_teacher.cpp,
-    //      mainwindow_student.cpp, mainwindow_poller.cpp) ----
+    // ---- teacher and student parameters (mainwindow_teacher.cpp, mainwindow_student.cpp) ----
     // The Obtain of each side; a silent one (the re-obtain after an apply, the obtain after an
     // auto-calibration pass) ends without a success box.
     void teacher_obtain(bool silent);
@@ -236,8 +237,8 @@ public:
     void parse_student_region_coord();
     void apply_student_region_keys(const StudentReplyKeys &carried);
     void set_student_calibration_widgets_visible(bool visible);
-    // A reply echoed a request of this kind: counts only while one is pending.
-    bool answer_request(request_poller::Kind kind);
+    // Transitional: the request poller's answer under the window's name.
+    bool answer_request(request_poller::Kind kind) { return parameter_requests->answer_request(kind); }
 
     // ---- detection and calibration ----
     void QImage2cvMat(QImage image);
@@ -262,9 +263,6 @@ public slots:
 
     // ---- language switch (mainwindow_language.cpp) ----
     void on_language_select_comboBox_activated(int index);
-
-    // ---- tracking and director configuration ----
-    void get_para_response();
 
     // Teacher tab: Apply, Obtain, and the marks of its controls (mainwindow_teacher.cpp).
     void on_teacher_apply_Button_clicked();
@@ -586,8 +584,13 @@ private:
     // teacher_customer_model() serves the region editor's and the tab layout's hosts alike.
     bool student_customer_model() const override;
 
-    // teacher and student parameters, request poller
-    void show_request_outcome(const request_poller::Result &result);
+    // The request poller's needs of the Teacher tab and the calibration dialog (mainwindow.cpp).
+    QString teacher_feature_model() const override;
+    bool lectern_mode_chosen() const override;
+    void teacher_obtain_quietly() override;
+    void student_points_read_back() override;
+
+    // teacher and student parameters
     void post_lectern_effect_area();
     // Runs a handler of the tracking modes or track checks by name, with one bool argument.
     void run_named_handler(const char *name, bool argument);
@@ -686,8 +689,8 @@ public:
     QTimer *&student_pano_keepalive_timer = camera_slots[camera_slot::Slot::StudentPano].keepalive_timer;
     QTimer *&student_feature_keepalive_timer = camera_slots[camera_slot::Slot::StudentFeature].keepalive_timer;
     // The reply parser's state (resolver_param): the crop and tracking status; the follow-up
-    // chain of a status answer. The requests it answers are `requests` (tracking and director
-    // configuration).
+    // chain of a status answer. The requests it answers are `parameter_requests` (tracking and
+    // director configuration).
     bool student_crop_start_status = false;
     bool student_crop_stop_status = false;
     bool teacher_crop_status_quiet = false; // the next crop answer shows no tip (set by a pano connect)
@@ -732,7 +735,6 @@ public:
     std::unique_ptr<CameraMenuKeys> menu_keys;
 
     // ---- tracking and director configuration ----
-    QTimer *para_response_timer = nullptr;
     int teacher_cur_track_status = 2;
     int student_cur_track_status = 2;
     bool student_use_old_version_flag = true;
@@ -741,19 +743,21 @@ public:
     // The enable strings and shield values of the last student reply.
     StudentRegionCoord student_region_coord;
 
-    // The obtain and apply requests of both sides and their pending, answered and silent flags
-    // (board requests count as teacher ones, director requests as both).
-    request_poller::Requests requests;
-    bool &teacher_obtain_wait = requests[request_poller::Kind::TeacherObtain].wait;
-    bool &teacher_obtain_ok = requests[request_poller::Kind::TeacherObtain].ok;
-    bool &teacher_apply_wait = requests[request_poller::Kind::TeacherApply].wait;
-    bool &teacher_apply_ok = requests[request_poller::Kind::TeacherApply].ok;
-    bool &student_obtain_wait = requests[request_poller::Kind::StudentObtain].wait;
-    bool &student_obtain_ok = requests[request_poller::Kind::StudentObtain].ok;
-    bool &student_apply_wait = requests[request_poller::Kind::StudentApply].wait;
-    bool &student_apply_ok = requests[request_poller::Kind::StudentApply].ok;
-    bool &teacher_silent_obtain_flag = requests[request_poller::Kind::TeacherObtain].silent;
-    bool &student_silent_obtain_flag = requests[request_poller::Kind::StudentObtain].silent;
+    // Made with the members rather than after the form: it drives no widget, and the old flag
+    // names below bind to it.
+    std::unique_ptr<ParameterRequests> parameter_requests =
+        std::make_unique<ParameterRequests>(static_cast<ParameterRequests::Host &>(*this), this);
+    // Transitional names of the requests' flags.
+    bool &teacher_obtain_wait = parameter_requests->flags(request_poller::Kind::TeacherObtain).wait;
+    bool &teacher_obtain_ok = parameter_requests->flags(request_poller::Kind::TeacherObtain).ok;
+    bool &teacher_apply_wait = parameter_requests->flags(request_poller::Kind::TeacherApply).wait;
+    bool &teacher_apply_ok = parameter_requests->flags(request_poller::Kind::TeacherApply).ok;
+    bool &student_obtain_wait = parameter_requests->flags(request_poller::Kind::StudentObtain).wait;
+    bool &student_obtain_ok = parameter_requests->flags(request_poller::Kind::StudentObtain).ok;
+    bool &student_apply_wait = parameter_requests->flags(request_poller::Kind::StudentApply).wait;
+    bool &student_apply_ok = parameter_requests->flags(request_poller::Kind::StudentApply).ok;
+    bool &teacher_silent_obtain_flag = parameter_requests->flags(request_poller::Kind::TeacherObtain).silent;
+    bool &student_silent_obtain_flag = parameter_requests->flags(request_poller::Kind::StudentObtain).silent;
     // Teacher tab.
     int teacher_ptzspeed_value = 10;
     // Login of the teacher camera's HTTP interface, as the last teacher reply gave it.

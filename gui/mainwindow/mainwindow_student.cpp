@@ -76,7 +76,7 @@ void MainWindow::on_student_apply_Button_clicked()
         return;
     }
     const QString text = student_apply_text();
-    requests.arm(request_poller::Kind::StudentApply);
+    parameter_requests->arm(request_poller::Kind::StudentApply);
     sendMsg_Net(student_pano_destination, student_udp_port, text, false);
     ui->student_apply_Button->setText(tr("Apply"));
 }
@@ -95,7 +95,7 @@ void MainWindow::student_obtain(bool silent)
     const QString text = student_parameters::obtain_block();
     qDebug().noquote() << text;
     sendMsg_Net(student_pano_destination, student_udp_port, text, false);
-    requests.arm(request_poller::Kind::StudentObtain, silent);
+    parameter_requests->arm(request_poller::Kind::StudentObtain, silent);
     wait_ms(kObtainReplyWaitMs);
     const QString inquiry = teacher_parameters::focus_inquiry(student_pano_device_model);
     if (!inquiry.isEmpty() && udp_student_pano_flag && student_pano_destination)

@@ -138,7 +138,7 @@ void MainWindow::on_teacher_apply_Button_clicked()
         }
     }
     const QString text = teacher_apply_text();
-    requests.arm(request_poller::Kind::TeacherApply);
+    parameter_requests->arm(request_poller::Kind::TeacherApply);
     sendMsg_Net(teacher_pano_destination, teacher_udp_port, text, false);
     ui->teacher_apply_Button->setText(tr("Apply"));
 }
@@ -157,7 +157,7 @@ void MainWindow::teacher_obtain(bool silent)
     const QString text = teacher_parameters::obtain_block();
     qDebug().noquote() << text;
     sendMsg_Net(teacher_pano_destination, teacher_udp_port, text, false);
-    requests.arm(request_poller::Kind::TeacherObtain, silent);
+    parameter_requests->arm(request_poller::Kind::TeacherObtain, silent);
     // The regions of the answer are drawn afresh.
     set_teacher_region_redraw_pending(true);
     clear_region_scene();

@@ -109,7 +109,7 @@ private slots:
     void init()
     {
         boxes.reset(new RecordingPresenter);
-        w->requests.clear();
+        w->parameter_requests->clear();
     }
 
     void cleanup()

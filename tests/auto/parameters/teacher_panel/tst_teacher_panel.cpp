@@ -457,7 +457,7 @@ private slots:
         QCOMPARE(retention->value(), 6);
         QCOMPARE(signalsSeen, 0);
         QCOMPARE(w.ui()->teacher_apply_Button->text(), QStringLiteral("Apply(*)"));
-        QVERIFY(w->requests[request_poller::Kind::TeacherApply].wait == false);
+        QVERIFY(!w->parameter_requests->pending(request_poller::Kind::TeacherApply));
 
         hold->setValue(50);
         retention->setValue(2);
@@ -529,6 +529,9 @@ private slots:
         QVERIFY(!w->teacher_apply_wait);
         QVERIFY(!w->teacher_obtain_wait);
         QCOMPARE(w.ui()->teacher_apply_Button->text(), QStringLiteral("Apply(*)"));
+        // A quiet re-obtain that never went out leaves nothing quiet for the next obtain.
+        w->teacher_obtain(true);
+        QVERIFY(!w->teacher_obtain_wait && !w->teacher_silent_obtain_flag);
     }
 };
 
