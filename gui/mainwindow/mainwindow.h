@@ -15,6 +15,7 @@
 #include "cameras/camera_connections.h"
 #include "cameras/picture_previews.h"
 #include "cameras/visca_replies.h"
+#include "mainwindow/tab_layout.h"
 #include "mainwindow/transitional_value.h"
 #include "regions/region_editor.h"
 #include "tabs/camera_menu_keys.h"
@@ -23,6 +24,7 @@
 #include "tabs/pads.h"
 #include "tabs/student_tab.h"
 #include "tabs/teacher_tab.h"
+#include "tabs/parameter_requests.h"
 
 #include <QHostAddress>
 #include <QImage>
@@ -86,7 +88,9 @@ class MainWindow : public QMainWindow,
                    private ViscaReplies::Host,
                    private PicturePreviews::Host,
                    private TeacherTab::Host,
-                   private StudentTab::Host
+                   private StudentTab::Host,
+                   private TabLayout::Host,
+                   private ParameterRequests::Host
 {
     Q_OBJECT
 
@@ -107,16 +111,17 @@ public:
     // Rewrites the whole file; false (and the previous file kept) when it could not be written.
     bool save_config() { return settings_file->save_config(); }
 
-    // ---- tabs and camera layout (mainwindow_layout.cpp) ----
-    void disable_board_widgets();
-    void update_tab_enabled(bool enable);
-    void widgetChanged(int layout);
-    void set_board_view_status(bool two_boards);
-    void remove_unused_tabs(bool remove);
-    void toggle_param_panel();
-    void flash_status_label(bool teacher, const QString &text);
-    void set_student_pan_offset_enabled(bool enable);
-    void set_student_tilt_offset_enabled(bool enable);
+    // Transitional: the tab layout's operations under the window's names. Plain methods, not
+    // slots, so that the form's signals reach only the tab layout's own connections.
+    void set_widget_status(int camera, bool enable) { tab_layout->set_widget_status(camera, enable); }
+    void disable_board_widgets() { tab_layout->disable_board_widgets(); }
+    void update_tab_enabled(bool enable) { tab_layout->update_tab_enabled(enable); }
+    void widgetChanged(int layout) { tab_layout->widgetChanged(layout); }
+    void flash_status_label(bool teacher, const QString &text) { tab_layout->flash_status_label(teacher, text); }
+    void on_choose_camera_comboBox_currentIndexChanged(int index)
+    {
+        tab_layout->on_choose_camera_comboBox_currentIndexChanged(index);
+    }
 
     // Transitional: the Options tab's getters under the window's name.
     bool is_valid_ipv4(const QString &text);
@@ -217,8 +222,8 @@ public:
         student_tab->set_student_calibration_widgets_visible(visible);
     }
     void fill_pano_preset_list() { student_tab->fill_pano_preset_list(); }
-    // A reply echoed a request of this kind: counts only while one is pending.
-    bool answer_request(request_poller::Kind kind);
+    // Transitional: the request poller's answer under the window's name.
+    bool answer_request(request_poller::Kind kind) { return parameter_requests->answer_request(kind); }
 
     // ---- detection and calibration ----
     void QImage2cvMat(QImage image);
@@ -240,22 +245,11 @@ public slots:
     void updateGuideData(QVariant data);
     void updateGuideConfig();
 
-    // ---- tabs and camera layout (mainwindow_layout.cpp) ----
-    void set_widget_status(int camera, bool enable);
-    void set_customer_disable();
-    void on_choose_camera_comboBox_currentIndexChanged(int index);
-    void on_tabWidget_currentChanged(int index);
-    void on_teacher_show_param_pushButton_clicked();
-    void on_student_show_param_pushButton_clicked();
-    void on_board_show_param_pushButton_clicked();
-    void on_director_show_param_pushButton_clicked();
-    void on_upgrade_show_param_pushButton_clicked();
 
     // ---- language switch (mainwindow_language.cpp) ----
     void on_language_select_comboBox_activated(int index);
 
     // ---- tracking and director configuration ----
-    void get_para_response();
 
     // Defaults of each tab (mainwindow_defaults.cpp).
     void on_board_default_Button_clicked();
@@ -456,8 +450,19 @@ private:
     // director configuration (mainwindow_director.cpp)
     void apply_director_value(director_parameters::Field field, const QString &value);
 
-    // teacher and student parameters, request poller
-    void show_request_outcome(const request_poller::Result &result);
+    // The tab layout's needs of the window (mainwindow.cpp).
+    void set_window_size(int width, int height) override;
+    int window_width() const override;
+    void close_for_wizard() override;
+    void release_board_cameras() override;
+    // teacher_customer_model() serves the region editor's and the tab layout's hosts alike.
+    bool student_customer_model() const override;
+
+    // The request poller's needs of the Teacher tab and the calibration dialog (mainwindow.cpp).
+    QString teacher_feature_model() const override;
+    bool lectern_mode_chosen() const override;
+    void teacher_obtain_quietly() override;
+    void student_points_read_back() override;
 
 public:
     // Members are public: the wizard, the manual director console and the calibration dialog
@@ -471,20 +476,20 @@ public:
     GuideConfig *guide_config = nullptr;
     Guide_Data_Update_Manage guide_data;
     QString guide_state;
-    int config_number_camera = 0;
-    int eight_tab = 8;
-    int seven_tab = 7;
+    // Transitional: the tab counts under the window's names.
+    static constexpr int eight_tab = TabLayout::eight_tab;
+    static constexpr int seven_tab = TabLayout::seven_tab;
     QString language;
     QTranslator *translator = nullptr;
     bool manual_direct_run = false;
     bool close_by_director = false;
-    bool wizard_entry_requested = false;
 
     // ---- port settings (filled by the settings file and the port getters) ----
     CameraPorts camera_ports;
     std::unique_ptr<SettingsFile> settings_file;
     std::unique_ptr<OptionsTab> options_tab;
     std::unique_ptr<RegionEditor> region_editor;
+    std::unique_ptr<TabLayout> tab_layout;
     // Transitional names of the ports' fields.
     bool &recorder_port_map_enabled = camera_ports.edit().recorder_port_map_enabled;
     QString &T_RTSP_Port = camera_ports.edit().T_RTSP_Port;
@@ -550,8 +555,8 @@ public:
     QTimer *&student_pano_keepalive_timer = camera_slots[camera_slot::Slot::StudentPano].keepalive_timer;
     QTimer *&student_feature_keepalive_timer = camera_slots[camera_slot::Slot::StudentFeature].keepalive_timer;
     // The reply parser's state (resolver_param): the crop and tracking status; the follow-up
-    // chain of a status answer. The requests it answers are `requests` (tracking and director
-    // configuration).
+    // chain of a status answer. The requests it answers are `parameter_requests` (tracking and
+    // director configuration).
     bool student_crop_start_status = false;
     bool student_crop_stop_status = false;
     bool teacher_crop_status_quiet = false; // the next crop answer shows no tip (set by a pano connect)
@@ -606,25 +611,26 @@ public:
         [this]() -> bool & { return student_tab->customer_model_flag_ref(); }};
 
     // ---- tracking and director configuration ----
-    QTimer *para_response_timer = nullptr;
     // Each side's tracking as its tab started or stopped it and the status replies report it:
     // 1 tracking, 2 stopped.
     int teacher_cur_track_status = 2;
     int student_cur_track_status = 2;
 
-    // The obtain and apply requests of both sides and their pending, answered and silent flags
-    // (board requests count as teacher ones, director requests as both).
-    request_poller::Requests requests;
-    bool &teacher_obtain_wait = requests[request_poller::Kind::TeacherObtain].wait;
-    bool &teacher_obtain_ok = requests[request_poller::Kind::TeacherObtain].ok;
-    bool &teacher_apply_wait = requests[request_poller::Kind::TeacherApply].wait;
-    bool &teacher_apply_ok = requests[request_poller::Kind::TeacherApply].ok;
-    bool &student_obtain_wait = requests[request_poller::Kind::StudentObtain].wait;
-    bool &student_obtain_ok = requests[request_poller::Kind::StudentObtain].ok;
-    bool &student_apply_wait = requests[request_poller::Kind::StudentApply].wait;
-    bool &student_apply_ok = requests[request_poller::Kind::StudentApply].ok;
-    bool &teacher_silent_obtain_flag = requests[request_poller::Kind::TeacherObtain].silent;
-    bool &student_silent_obtain_flag = requests[request_poller::Kind::StudentObtain].silent;
+    // Made with the members rather than after the form: it drives no widget, and the old flag
+    // names below bind to it.
+    std::unique_ptr<ParameterRequests> parameter_requests =
+        std::make_unique<ParameterRequests>(static_cast<ParameterRequests::Host &>(*this), this);
+    // Transitional names of the requests' flags.
+    bool &teacher_obtain_wait = parameter_requests->flags(request_poller::Kind::TeacherObtain).wait;
+    bool &teacher_obtain_ok = parameter_requests->flags(request_poller::Kind::TeacherObtain).ok;
+    bool &teacher_apply_wait = parameter_requests->flags(request_poller::Kind::TeacherApply).wait;
+    bool &teacher_apply_ok = parameter_requests->flags(request_poller::Kind::TeacherApply).ok;
+    bool &student_obtain_wait = parameter_requests->flags(request_poller::Kind::StudentObtain).wait;
+    bool &student_obtain_ok = parameter_requests->flags(request_poller::Kind::StudentObtain).ok;
+    bool &student_apply_wait = parameter_requests->flags(request_poller::Kind::StudentApply).wait;
+    bool &student_apply_ok = parameter_requests->flags(request_poller::Kind::StudentApply).ok;
+    bool &teacher_silent_obtain_flag = parameter_requests->flags(request_poller::Kind::TeacherObtain).silent;
+    bool &student_silent_obtain_flag = parameter_requests->flags(request_poller::Kind::StudentObtain).silent;
 
     // ---- blackboard parameters (mainwindow_board.cpp) ----
     // The board tracking status last reported by the board pano camera: 0 none yet, 1 start,

@@ -15,9 +15,9 @@ void MainWindow::set_tab_widgets_enabled(int tab, bool enable) { set_widget_stat
 
 void MainWindow::set_tabs_enabled(bool enable) { update_tab_enabled(enable); }
 
-void MainWindow::arm_request(request_poller::Kind kind, bool silent) { requests.arm(kind, silent); }
+void MainWindow::arm_request(request_poller::Kind kind, bool silent) { parameter_requests->arm(kind, silent); }
 
-int MainWindow::camera_layout() const { return config_number_camera; }
+int MainWindow::camera_layout() const { return tab_layout->camera_layout(); }
 
 void MainWindow::collect_scene_regions() { collect_region_rects(); }
 

@@ -118,7 +118,7 @@ QMap<QString, QString> snapshot(MainWindow *w)
     member("work_type", QString::number(w->settings_file->upgrade().work_type));
     member("teacher_customer_model_flag", QString::number(w->teacher_customer_model_flag));
     member("student_customer_model_flag", QString::number(w->student_customer_model_flag));
-    member("config_number_camera", QString::number(w->config_number_camera));
+    member("config_number_camera", QString::number(w->tab_layout->camera_layout()));
     for (int i = 0; i < StudentRegionPoints::kStoredPointCount; ++i) {
         const QPoint p = w->student_tab->points().stored_point(i);
         member(qPrintable(QStringLiteral("student point %1").arg(i)), QStringLiteral("%1,%2").arg(p.x()).arg(p.y()));

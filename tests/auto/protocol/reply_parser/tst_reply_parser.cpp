@@ -12,6 +12,7 @@
 #include "ui_mainwindow.h"
 
 #include <QHostAddress>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QtTest>
@@ -81,7 +82,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w));
         // The answered flags are what these tests look at: the request poller, which ends the
         // answered requests, stays out of the way.
-        w->para_response_timer->stop();
+        w->parameter_requests->findChild<QTimer *>()->stop();
     }
 
     void cleanupTestCase()
@@ -466,7 +467,7 @@ private slots:
         w->ui->board_enable_checkBox->setChecked(true);
         w->ui->board_enable_checkBox_2->setChecked(false);
         w->ui->board_lost_pano_delay_label->setValue(3);
-        w->requests.arm(request_poller::Kind::TeacherObtain);
+        w->parameter_requests->arm(request_poller::Kind::TeacherObtain);
         parse("teacher_parameter\nboard_parameter\nget_tracking_config_file\n" + keys);
         QCOMPARE(w->ui->board_enable_checkBox->isChecked(), first);
         QCOMPARE(w->ui->board_enable_checkBox_2->isChecked(), second);
