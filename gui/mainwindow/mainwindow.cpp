@@ -7,7 +7,6 @@
 #include "core/time_scale.h"
 #include "core/wait.h"
 #include "guide/guideconfig.h"
-#include "net/httpmanager.h"
 #include "dialogs/image_expand.h"
 #include "settings/input_rules.h"
 #include "settings/language_table.h"
@@ -34,7 +33,6 @@ MainWindow *gMainWindow = nullptr;
 namespace {
 // Intervals of the window's timers.
 constexpr int kAutoCalibrationStepMs = 5000;
-constexpr int kParaResponseMs = 500;
 
 QTimer *makeTimer(QObject *parent, int intervalMs, bool singleShot)
 {
@@ -56,6 +54,9 @@ MainWindow::MainWindow(QWidget *parent)
     OptionsTab::Host &optionsHost = *this;
     options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
                                                optionsHost, this);
+    TabLayout::Host &layoutHost = *this;
+    tab_layout = std::make_unique<TabLayout>(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, ui), camera_slots,
+                                             layoutHost);
     wire_control_link();
     pads = std::make_unique<Pads>(CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, ui), camera_slots, camera_ports,
                                   *control_link, pano_status, static_cast<Pads::Host &>(*this), this);
@@ -75,9 +76,18 @@ MainWindow::MainWindow(QWidget *parent)
     picture_previews = std::make_unique<PicturePreviews>(
         CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), camera_slots,
         static_cast<PicturePreviews::Host &>(*this), this);
+    lectern_mode = std::make_unique<LecternMode>(CORVANE_FORM_WIDGETS(LecternMode, LECTERN_MODE_WIDGETS, ui), this);
+    TeacherTab::Host &teacherHost = *this;
+    teacher_tab = std::make_unique<TeacherTab>(CORVANE_FORM_WIDGETS(TeacherTab, TEACHER_TAB_WIDGETS, ui), camera_slots,
+                                               camera_ports, *control_link, *lectern_mode, teacher_cur_track_status,
+                                               settings_file->loading_config(), teacherHost, this);
+    StudentTab::Host &studentHost = *this;
+    student_tab = std::make_unique<StudentTab>(CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, ui), camera_slots,
+                                               camera_ports, *control_link, student_cur_track_status,
+                                               settings_file->loading_config(), studentHost, this);
     ReplyParser::Host &parserHost = *this;
-    reply_parser = std::make_unique<ReplyParser>(camera_slots, camera_ports, *control_link, requests, pano_status,
-                                                 parserHost, this);
+    reply_parser = std::make_unique<ReplyParser>(camera_slots, camera_ports, *control_link, pano_status, parserHost,
+                                                 this);
     qDebug() << 806 << " MainWindow:: program entry!!!";
     gMainWindow = this;
     slot_init_main_window();
@@ -151,10 +161,6 @@ void MainWindow::slot_init_main_window()
     connect(this, &MainWindow::student_send_stream_to_feature, calibrate_area_expand, &Calibrate_Area_Expand::display_image);
     connect(this, &MainWindow::student_send_stream_to_pano, calibrate_area_expand, &Calibrate_Area_Expand::display_pano_image);
     connect(this, &MainWindow::close_mainwindow, this, &QWidget::close);
-    http_manager = new HttpManager(nullptr);
-    connect(http_manager, &HttpManager::requestStringFinished, this, &MainWindow::onRequestStringFinished);
-    connect(http_manager, &HttpManager::requestJsonFinished, this, &MainWindow::onRequestJsonFinished);
-    connect(http_manager, &HttpManager::requestError, this, &MainWindow::onRequestError);
 
     pads->install_speed_validators();
 
@@ -213,9 +219,7 @@ void MainWindow::slot_init_main_window()
 
     menu_keys->retranslate();
 
-    para_response_timer = makeTimer(this, kParaResponseMs, false);
-    connect(para_response_timer, &QTimer::timeout, this, &MainWindow::get_para_response);
-    para_response_timer->start();
+    parameter_requests->start_polling();
 
     // The customer model has no board cameras.
     if (teacher_customer_model_flag || student_customer_model_flag)
@@ -257,7 +261,7 @@ void MainWindow::slot_init_main_window()
     ui->widget_username->hide();
     ui->widget_password->hide();
 
-    remove_unused_tabs(false);
+    tab_layout->remove_unused_tabs(false);
 
     // The panorama cameras focus by themselves: no focus-mode pages; of tabWidget_3 only the
     // lens calibration page stays.
@@ -292,15 +296,18 @@ void MainWindow::create_translator(int index)
 
 bool MainWindow::customer_model(bool teacher) const
 {
-    return teacher ? teacher_customer_model_flag : student_customer_model_flag;
+    return teacher ? teacher_tab->customer_model_flag() : student_tab->customer_model_flag();
 }
 
 void MainWindow::set_customer_model(bool teacher, bool flag)
 {
-    (teacher ? teacher_customer_model_flag : student_customer_model_flag) = flag;
+    if (teacher)
+        teacher_tab->set_customer_model_flag(flag);
+    else
+        student_tab->set_customer_model_flag(flag);
 }
 
-QPoint &MainWindow::stored_student_point(int index) { return student_points.stored_point(index); }
+QPoint &MainWindow::stored_student_point(int index) { return student_tab->points().stored_point(index); }
 
 // ---- region editing: transitional names and the region editor's host ----
 void MainWindow::clear_region_scene() { region_editor->clear_region_scene(); }
@@ -323,7 +330,7 @@ teacher_region_keys::TeacherRegionCoord &MainWindow::teacher_region_coord() { re
 void MainWindow::set_teacher_region_redraw_pending(bool pending) { region_editor->set_redraw_pending(pending); }
 
 bool MainWindow::teacher_pano_marked_offline() const { return teacher_pano_offline; }
-bool MainWindow::teacher_customer_model() const { return teacher_customer_model_flag; }
+bool MainWindow::teacher_customer_model() const { return teacher_tab->customer_model_flag(); }
 void MainWindow::disarm_teacher_picture_conversion() { teacher_image_to_cv_mat_flag = false; }
 
 bool MainWindow::is_valid_ipv4(const QString &text) { return input::is_valid_ipv4(text); }
@@ -357,24 +364,24 @@ void MainWindow::initGuideConfig()
         guide_state = QStringLiteral("0");
         qDebug() << 79 << " Obtain configuration exception!";
     }
-    config_number_camera = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera")).toInt();
-    if (config_number_camera < 0 || config_number_camera > 3) {
-        config_number_camera = 0;
+    int layout = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera")).toInt();
+    if (layout < 0 || layout > 3) {
+        layout = 0;
         qDebug() << 84 << " Obtain configuration exception!";
     }
+    tab_layout->set_camera_layout(layout);
     // Selecting an entry that differs from the current one has run the layout choice already;
     // it runs once more in every case.
-    ui->choose_camera_comboBox->setCurrentIndex(config_number_camera);
-    on_choose_camera_comboBox_currentIndexChanged(config_number_camera);
-    qDebug() << "MainWindow::initGuideConfig-> guide_state:" << guide_state
-             << ",config_number_camera:" << config_number_camera;
+    ui->choose_camera_comboBox->setCurrentIndex(layout);
+    tab_layout->on_choose_camera_comboBox_currentIndexChanged(layout);
+    qDebug() << "MainWindow::initGuideConfig-> guide_state:" << guide_state << ",config_number_camera:" << layout;
 
     // A state that nothing writes (neither "0" nor "1") would leave no window at all: such a
     // file is treated as an unfinished wizard.
     if (guide_state != QLatin1String("1")) {
         guide_config->show();
     } else {
-        const bool withBoard = config_number_camera >= 2;
+        const bool withBoard = layout >= 2;
         if (!withBoard && ui->tabWidget->count() == eight_tab)
             ui->tabWidget->removeTab(2);
         else if (withBoard && ui->tabWidget->count() == seven_tab)
@@ -388,7 +395,7 @@ void MainWindow::updateGuideData(QVariant data)
     Guide_Data_Update_Manage record;
     if (data.canConvert<Guide_Data_Update_Manage>())
         record = data.value<Guide_Data_Update_Manage>();
-    config_number_camera = record.camera_number;
+    tab_layout->set_camera_layout(record.camera_number);
     ui->teacher_feature_IP_Edit->setText(record.teacher_feature_ip);
     ui->student_feature_IP_Edit->setText(record.student_feature_ip);
     // With two cameras one camera per side serves as close-up and panorama camera.
@@ -401,9 +408,20 @@ void MainWindow::updateGuideData(QVariant data)
     }
     ui->board_feature_IP_Edit->setText(record.board_feature_ip);
     ui->board_pano_IP_Edit->setText(record.board_pano_ip);
-    ui->choose_camera_comboBox->setCurrentIndex(config_number_camera);
-    widgetChanged(config_number_camera);
+    ui->choose_camera_comboBox->setCurrentIndex(tab_layout->camera_layout());
+    tab_layout->widgetChanged(tab_layout->camera_layout());
 }
+
+// ---- what the tab layout and the request poller need of the window ----
+void MainWindow::set_window_size(int width, int height) { setFixedSize(width, height); }
+int MainWindow::window_width() const { return width(); }
+void MainWindow::close_for_wizard() { emit close_mainwindow(); }
+void MainWindow::release_board_cameras() { disconnect_board_cameras(); }
+bool MainWindow::student_customer_model() const { return student_customer_model_flag; }
+QString MainWindow::teacher_feature_model() const { return teacher_feature_device_model; }
+bool MainWindow::lectern_mode_chosen() const { return ui->lectern_mode_radioButton->isChecked(); }
+void MainWindow::teacher_obtain_quietly() { teacher_obtain(true); }
+void MainWindow::student_points_read_back() { emit autocalibrate_update_success(); }
 
 void MainWindow::updateGuideConfig()
 {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "protocol/student_region_coord.h"
-#include "model/student_region_points.h"
 #include "protocol/teacher_region_keys.h"
 #include "model/guide_data_update_manage.h"
 #include "protocol/board_parameters.h"
@@ -19,11 +17,16 @@
 #include "cameras/camera_connections.h"
 #include "cameras/picture_previews.h"
 #include "cameras/visca_replies.h"
+#include "mainwindow/tab_layout.h"
 #include "mainwindow/transitional_value.h"
 #include "regions/region_editor.h"
 #include "tabs/camera_menu_keys.h"
+#include "tabs/lectern_mode.h"
 #include "tabs/options_tab.h"
 #include "tabs/pads.h"
+#include "tabs/student_tab.h"
+#include "tabs/teacher_tab.h"
+#include "tabs/parameter_requests.h"
 
 #include <QHostAddress>
 #include <QImage>
@@ -67,7 +70,6 @@ struct Fields;
 
 class Image_Expand;
 class Calibrate_Area_Expand;
-class HttpManager;
 class QFFmpeg;
 class RtspThread;
 class GuideConfig;
@@ -87,6 +89,10 @@ class MainWindow : public QMainWindow,
                    private CameraConnections::Host,
                    private ViscaReplies::Host,
                    private PicturePreviews::Host,
+                   private TeacherTab::Host,
+                   private StudentTab::Host,
+                   private TabLayout::Host,
+                   private ParameterRequests::Host,
                    private ReplyParser::Host
 {
     Q_OBJECT
@@ -108,16 +114,17 @@ public:
     // Rewrites the whole file; false (and the previous file kept) when it could not be written.
     bool save_config() { return settings_file->save_config(); }
 
-    // ---- tabs and camera layout (mainwindow_layout.cpp) ----
-    void disable_board_widgets();
-    void update_tab_enabled(bool enable);
-    void widgetChanged(int layout);
-    void set_board_view_status(bool two_boards);
-    void remove_unused_tabs(bool remove);
-    void toggle_param_panel();
-    void flash_status_label(bool teacher, const QString &text);
-    void set_student_pan_offset_enabled(bool enable);
-    void set_student_tilt_offset_enabled(bool enable);
+    // Transitional: the tab layout's operations under the window's names. Plain methods, not
+    // slots, so that the form's signals reach only the tab layout's own connections.
+    void set_widget_status(int camera, bool enable) { tab_layout->set_widget_status(camera, enable); }
+    void disable_board_widgets() { tab_layout->disable_board_widgets(); }
+    void update_tab_enabled(bool enable) { tab_layout->update_tab_enabled(enable); }
+    void widgetChanged(int layout) { tab_layout->widgetChanged(layout); }
+    void flash_status_label(bool teacher, const QString &text) { tab_layout->flash_status_label(teacher, text); }
+    void on_choose_camera_comboBox_currentIndexChanged(int index)
+    {
+        tab_layout->on_choose_camera_comboBox_currentIndexChanged(index);
+    }
 
     // Transitional: the Options tab's getters under the window's name.
     bool is_valid_ipv4(const QString &text);
@@ -162,10 +169,8 @@ public:
     // A text answer goes to the manual director console while it runs, to the wizard while the
     // window is hidden, else to the reply parser.
     void dispatch_reply(const QByteArray &reply);
-    // The key tables of each section of a text answer: teacher (mainwindow_teacher.cpp),
-    // student (mainwindow_student.cpp), the others in mainwindow.cpp until their panels come.
-    void read_teacher_section(const QString &text);
-    void read_student_section(const QString &text);
+    // The key tables of each section of a text answer: board and director in mainwindow.cpp until
+    // their panels come.
     void read_board_section(const QString &text);
     void read_director_section(const QString &text);
 
@@ -175,29 +180,6 @@ public:
     void set_director_defaults();
     void set_director_command_validator(int command_type) override;
     void set_director_widgets(int strategy, bool enable) override;
-
-    // ---- tracking commands, modes and preset lists (mainwindow_tracking.cpp) ----
-    // The close handler stops the tracking of each side whose pano camera still tracks.
-    void stop_all_tracking();
-    void send_teacher_tracking_command(const QString &word);
-    void send_student_tracking_command(const QString &word);
-    void set_teacher_config_combo(int index);
-    void set_student_config_combo(int index);
-    void fill_pano_preset_list();
-    // Invokable: the parameter replies reach them by name as well.
-    Q_INVOKABLE void teacher_track_check(bool enable);
-    Q_INVOKABLE void student_track_check(bool enable);
-    void set_teacher_obtain_apply_enabled(bool enable);
-    void set_student_obtain_apply_enabled(bool enable);
-
-    // ---- lectern mode over HTTP (mainwindow_lectern.cpp) ----
-    QUrl getUrl(const QString &action);
-    // Posts the director server settings; false (and nothing sent) when the port or the
-    // address is empty.
-    Q_INVOKABLE bool post_tracking_server();
-    // Posts the feature tracking area as the camera takes it (the area's values times 4).
-    void post_effect_area(int leftUpX, int leftUpY, int rightDownX, int rightDownY);
-    void parse_lectern_reply(const QString &text);
 
     // ---- blackboard parameters (mainwindow_board.cpp) ----
     // The board pano camera's areas as window points of the board preview.
@@ -212,28 +194,35 @@ public:
     // The tab's values as the director block sends them.
     director_parameters::DirectorSettings director_settings() const;
 
-    // ---- teacher and student parameters, request poller (mainwindow_teacher.cpp,
-    //      mainwindow_student.cpp, mainwindow_poller.cpp) ----
-    // The Obtain of each side; a silent one (the re-obtain after an apply, the obtain after an
-    // auto-calibration pass) ends without a success box.
-    void teacher_obtain(bool silent);
-    void student_obtain(bool silent);
-    // The Apply blocks as the tabs now stand (the teacher one after the scene's regions were
-    // collected).
-    QString teacher_apply_text();
-    QString student_apply_text();
-    // The key tables of a teacher and a student reply section; the student auto-calibration
-    // answer is read apart.
-    void resolve_teacher_keys(const QString &text);
-    void resolve_student_keys(const QString &text);
-    void resolve_student_autocalibrate_status(const QString &value);
-    // Every student point key of the reply stored, back into the panel; the variant converts only
-    // what one reply carried.
-    void parse_student_region_coord();
-    void apply_student_region_keys(const StudentReplyKeys &carried);
-    void set_student_calibration_widgets_visible(bool visible);
-    // A reply echoed a request of this kind: counts only while one is pending.
-    bool answer_request(request_poller::Kind kind);
+    // ---- teacher and student tabs (mainwindow_sides.cpp) ----
+    // The close handler stops the tracking of each side whose pano camera still tracks.
+    void stop_all_tracking();
+    // Transitional: the Teacher and Student tabs' methods under the window's names, for the
+    // reply parser, the request poller, the connections, the VISCA replies and the set-up.
+    void read_teacher_section(const QString &text) { teacher_tab->read_teacher_section(text); }
+    void read_student_section(const QString &text) { student_tab->read_student_section(text); }
+    void resolve_student_autocalibrate_status(const QString &value)
+    {
+        student_tab->resolve_student_autocalibrate_status(value);
+    }
+    void teacher_obtain(bool silent) { teacher_tab->teacher_obtain(silent); }
+    void teacher_track_check(bool enable) { teacher_tab->teacher_track_check(enable); }
+    void student_track_check(bool enable) { student_tab->student_track_check(enable); }
+    void on_teacher_preset_list_currentIndexChanged(const QString &text)
+    {
+        teacher_tab->on_teacher_preset_list_currentIndexChanged(text);
+    }
+    void on_student_preset_list_currentIndexChanged(const QString &text)
+    {
+        student_tab->on_student_preset_list_currentIndexChanged(text);
+    }
+    void set_student_calibration_widgets_visible(bool visible)
+    {
+        student_tab->set_student_calibration_widgets_visible(visible);
+    }
+    void fill_pano_preset_list() { student_tab->fill_pano_preset_list(); }
+    // Transitional: the request poller's answer under the window's name.
+    bool answer_request(request_poller::Kind kind) { return parameter_requests->answer_request(kind); }
 
     // ---- detection and calibration ----
     void QImage2cvMat(QImage image);
@@ -255,149 +244,18 @@ public slots:
     void updateGuideData(QVariant data);
     void updateGuideConfig();
 
-    // ---- tabs and camera layout (mainwindow_layout.cpp) ----
-    void set_widget_status(int camera, bool enable);
-    void set_customer_disable();
-    void on_choose_camera_comboBox_currentIndexChanged(int index);
-    void on_tabWidget_currentChanged(int index);
-    void on_teacher_show_param_pushButton_clicked();
-    void on_student_show_param_pushButton_clicked();
-    void on_board_show_param_pushButton_clicked();
-    void on_director_show_param_pushButton_clicked();
-    void on_upgrade_show_param_pushButton_clicked();
 
     // ---- language switch (mainwindow_language.cpp) ----
     void on_language_select_comboBox_activated(int index);
 
     // ---- tracking and director configuration ----
-    void get_para_response();
-
-    // Teacher tab: Apply, Obtain, and the marks of its controls (mainwindow_teacher.cpp).
-    void on_teacher_apply_Button_clicked();
-    void on_teacher_obtain_Button_clicked();
-    void on_teacher_none_action_radioButton_clicked();
-    void on_teacher_pano_action_radioButton_clicked();
-    void on_teacher_platform_action_radioButton_clicked();
-    void on_teacher_student_pano_action_radioButton_clicked();
-    void on_teacher_starting_up_checkBox_clicked();
-    void on_teacher_manual_focus_checkBox_clicked();
-    void on_teacher_vertical_movement_checkBox_clicked();
-    void on_teacher_feature_tracking_checkBox_clicked();
-    void on_teacher_board_enable_checkBox_clicked();
-    void on_teacher_board_face_enable_checkBox_clicked();
-    void on_teacher_board_hand_enable_checkBox_clicked();
-    void on_teacher_sensitivity_Slider_sliderPressed();
-    void on_teacher_fea_distance_Slider_sliderPressed();
-    void on_teacher_distance_Slider_sliderPressed();
-    void on_teacher_panOffset_Slider_sliderPressed();
-    void on_teacher_tiltOffset_Slider_sliderPressed();
-    void on_teacher_board_detect_Slider_sliderPressed();
-    void on_teacher_board_hold_Slider_sliderPressed();
-    void on_teacher_board_lose_Slider_sliderPressed();
-    void on_teacher_board_space_Slider_sliderPressed();
-    void on_teacher_board_effect_list_currentIndexChanged(int index);
-
-    // Student tab: Apply, Obtain, calibration height and the marks of its controls
-    // (mainwindow_student.cpp).
-    void on_student_apply_Button_clicked();
-    void on_student_obtain_Button_clicked();
-    void on_student_calibration_comboBox_currentIndexChanged(const QString &text);
-    void on_student_pos_calibration_region_checkBox_stateChanged(int state);
-    void on_student_sensitivity_Slider_sliderPressed();
-    void on_student_objectsize_Slider_sliderPressed();
-    void on_student_panOffset_Slider_sliderPressed();
-    void on_student_tiltOffset_Slider_sliderPressed();
-    void on_student_target_lost_timeout_Slider_sliderPressed();
-    void on_student_none_action_radioButton_clicked();
-    void on_student_pano_one_action_radioButton_clicked();
-    void on_student_cutout_radioButton_clicked();
-    void on_student_eptz_radioButton_clicked();
-    void on_student_small_pano_radioButton_clicked();
-    void on_student_return_pano_action_radioButton_clicked();
-    void on_student_starting_up_checkBox_clicked();
-    void on_student_face_detect_checkBox_clicked();
-    void on_student_pano_switch_checkBox_clicked();
-    void onRequestStringFinished(QString text);
-    void onRequestJsonFinished(QJsonObject json);
-    void onRequestError(QString error);
-
-    // Tracking start and stop, configuration switch, pano focus, modes and preset lists
-    // (mainwindow_tracking.cpp).
-    void on_teacher_startTrack_Button_clicked();
-    void on_teacher_stopTrack_Button_clicked();
-    void on_student_startTrack_Button_clicked();
-    void on_student_stopTrack_Button_clicked();
-    void on_teacher_config_comboBox_currentIndexChanged(int index);
-    void on_student_config_comboBox_currentIndexChanged(int index);
-    void on_teacher_config_comboBox_activated(int index);
-    void on_student_config_comboBox_activated(int index);
-    void on_teacher_pano_auto_mode_Button_clicked(bool checked);
-    void on_teacher_pano_manual_mode_Button_clicked(bool checked);
-    void on_student_pano_auto_mode_Button_clicked(bool checked);
-    void on_student_pano_manual_mode_Button_clicked(bool checked);
-    void on_other_mode_radioButton_clicked(bool checked);
-    void on_follow_mode_radioButton_clicked(bool checked);
-    void on_binocular_mode_radioButton_clicked(bool checked);
-    void on_mixed_mode_radioButton_clicked(bool checked);
-    void on_board_pano_mode_radioButton_clicked(bool checked);
-    void on_teacher_preset_list_currentIndexChanged(const QString &text);
-    void on_student_preset_list_currentIndexChanged(const QString &text);
-
-    // The lectern page, set over the teacher feature camera's HTTP interface
-    // (mainwindow_lectern.cpp).
-    void on_lectern_mode_radioButton_clicked(bool checked);
-    void on_auto_zoom_enable_checkBox_clicked(bool checked);
-    void on_auto_tilt_enable_checkBox_clicked(bool checked);
-    void on_target_retention_time_label_spinBox_valueChanged(const QString &text);
-    void on_tracking_start_postion_comboBox_currentIndexChanged(int index);
-    void on_full_body_action_radioButton_clicked(bool checked);
-    void on_half_body_action_radioButton_clicked(bool checked);
-    void on_close_body_action_radioButton_clicked(bool checked);
-    void on_custom_body_action_radioButton_clicked(bool checked);
-    void on_body_thresh_time_spinBox_valueChanged(const QString &text);
-    void on_teacher_director_on_radioButton_clicked(bool checked);
-    void on_teacher_director_off_radioButton_clicked(bool checked);
 
     // Defaults of each tab (mainwindow_defaults.cpp).
-    void on_teacher_default_Button_clicked();
-    void on_student_default_Button_clicked();
     void on_board_default_Button_clicked();
     void on_director_default_Button_clicked();
 
     // Slider labels and the Apply marks that the settings load leaves off
     // (mainwindow_panel_marks.cpp).
-    void on_teacher_sensitivity_Slider_sliderMoved(int value);
-    void on_teacher_sensitivity_Slider_valueChanged(int value);
-    void on_teacher_fea_distance_Slider_sliderMoved(int value);
-    void on_teacher_fea_distance_Slider_valueChanged(int value);
-    void on_teacher_distance_Slider_sliderMoved(int value);
-    void on_teacher_distance_Slider_valueChanged(int value);
-    void on_teacher_panOffset_Slider_sliderMoved(int value);
-    void on_teacher_panOffset_Slider_valueChanged(int value);
-    void on_teacher_tiltOffset_Slider_sliderMoved(int value);
-    void on_teacher_tiltOffset_Slider_valueChanged(int value);
-    void on_teacher_board_detect_Slider_sliderMoved(int value);
-    void on_teacher_board_detect_Slider_valueChanged(int value);
-    void on_teacher_board_hold_Slider_sliderMoved(int value);
-    void on_teacher_board_hold_Slider_valueChanged(int value);
-    void on_teacher_board_lose_Slider_sliderMoved(int value);
-    void on_teacher_board_lose_Slider_valueChanged(int value);
-    void on_teacher_board_space_Slider_sliderMoved(int value);
-    void on_teacher_board_space_Slider_valueChanged(int value);
-    void on_teacher_hold_time_label_valueChanged(int value);
-    void on_teacher_target_lost_delay_label_valueChanged(int value);
-    void on_student_sensitivity_Slider_sliderMoved(int value);
-    void on_student_sensitivity_Slider_valueChanged(int value);
-    void on_student_objectsize_Slider_sliderMoved(int value);
-    void on_student_objectsize_Slider_valueChanged(int value);
-    void on_student_panOffset_Slider_sliderMoved(int value);
-    void on_student_panOffset_Slider_valueChanged(int value);
-    void on_student_tiltOffset_Slider_sliderMoved(int value);
-    void on_student_tiltOffset_Slider_valueChanged(int value);
-    void on_student_target_lost_timeout_Slider_sliderMoved(int value);
-    void on_student_target_lost_timeout_Slider_valueChanged(int value);
-    void on_student_feature_continue_time_label_valueChanged(const QString &text);
-    void on_student_camera_height_lineEdit_textChanged(const QString &text);
     void on_board_sensitivity_Slider_sliderMoved(int value);
     void on_board_sensitivity_Slider_valueChanged(int value);
     void on_board_target_lost_timeout_Slider_sliderMoved(int value);
@@ -503,8 +361,9 @@ private:
     void route_text_reply(const QByteArray &reply, bool datagram);
 
     // What the reply parser changes of the tabs and the connections (mainwindow_replies.cpp).
-    // The window's own section readers, resolve_student_autocalibrate_status,
+    // The window's own answer_request, section readers, resolve_student_autocalibrate_status,
     // board_tracking_status_changed, set_widget_status and flash_status_label serve it as they are.
+    bool request_pending(request_poller::Kind kind) const override;
     void show_board_relayed_keys(const board_parameters::RelayReading &reading) override;
     void stop_board_tracking() override;
     void toggle_pano_connect(camera_slot::Side side) override;
@@ -516,17 +375,6 @@ private:
     bool customer_model(bool teacher) const override;
     void set_customer_model(bool teacher, bool flag) override;
     QPoint &stored_student_point(int index) override;
-
-    // tracking (mainwindow_tracking.cpp): one side's start or stop, its configuration switch,
-    // the pano focus mode and the teacher mode's page and preset list.
-    void teacher_tracking(bool start);
-    void student_tracking(bool start);
-    void switch_tracking_config(bool teacher, int index);
-    void send_pano_focus(bool teacher, bool manual);
-    void show_teacher_mode(int mode);
-
-    // lectern mode (mainwindow_lectern.cpp): one setting as a form body to "postfulltrack".
-    void post_lectern_setting(const char *key, const QString &value);
 
     // language switch (mainwindow_language.cpp)
     void retranslate_keeping_line_edits();
@@ -574,6 +422,24 @@ private:
     bool hand_picture_to_detector(const QImage &image) override;
     QWidget *enlarged_dialog(camera_slot::Side side) override;
 
+    // What the Teacher and Student tabs need of the layout, the request poller, the region
+    // editing, the VISCA replies, the calibration dialog and the pads (mainwindow_sides.cpp).
+    void set_tab_widgets_enabled(int tab, bool enable) override;
+    void set_tabs_enabled(bool enable) override;
+    void arm_request(request_poller::Kind kind, bool silent) override;
+    int camera_layout() const override;
+    void collect_scene_regions() override;
+    teacher_region_keys::ApplyRegions apply_regions() const override;
+    void set_region_widgets_enabled(bool enable) override;
+    region_geometry::RegionRect teacher_feature_rect() const override;
+    void redraw_regions_on_next_reply() override;
+    void read_teacher_regions(const QString &reply) override;
+    void set_teacher_pad_redirection(bool to_pano, bool crop) override;
+    void disable_board_for_customer_model() override;
+    void autocalibrate_failed() override;
+    bool calibration_widgets_shown() const override;
+    void set_student_pad_crop(bool crop) override;
+
     // Apply marks (mainwindow_panel_marks.cpp): "Apply(*)" on a tab's Apply button, and the
     // same only while the settings are not being loaded.
     void mark_apply(QPushButton *button);
@@ -582,11 +448,19 @@ private:
     // director configuration (mainwindow_director.cpp)
     void apply_director_value(director_parameters::Field field, const QString &value);
 
-    // teacher and student parameters, request poller
-    void show_request_outcome(const request_poller::Result &result);
-    void post_lectern_effect_area();
-    // Runs a handler of the tracking modes or track checks by name, with one bool argument.
-    void run_named_handler(const char *name, bool argument);
+    // The tab layout's needs of the window (mainwindow.cpp).
+    void set_window_size(int width, int height) override;
+    int window_width() const override;
+    void close_for_wizard() override;
+    void release_board_cameras() override;
+    // teacher_customer_model() serves the region editor's and the tab layout's hosts alike.
+    bool student_customer_model() const override;
+
+    // The request poller's needs of the Teacher tab and the calibration dialog (mainwindow.cpp).
+    QString teacher_feature_model() const override;
+    bool lectern_mode_chosen() const override;
+    void teacher_obtain_quietly() override;
+    void student_points_read_back() override;
 
 public:
     // Members are public: the wizard, the manual director console and the calibration dialog
@@ -597,26 +471,23 @@ public:
     Image_Expand *teacher_image_expand = nullptr;
     Image_Expand *student_image_expand = nullptr;
     Calibrate_Area_Expand *calibrate_area_expand = nullptr;
-    HttpManager *http_manager = nullptr;
     GuideConfig *guide_config = nullptr;
     Guide_Data_Update_Manage guide_data;
     QString guide_state;
-    int config_number_camera = 0;
-    int eight_tab = 8;
-    int seven_tab = 7;
+    // Transitional: the tab counts under the window's names.
+    static constexpr int eight_tab = TabLayout::eight_tab;
+    static constexpr int seven_tab = TabLayout::seven_tab;
     QString language;
     QTranslator *translator = nullptr;
     bool manual_direct_run = false;
     bool close_by_director = false;
-    bool wizard_entry_requested = false;
-    bool teacher_customer_model_flag = false;
-    bool student_customer_model_flag = false;
 
     // ---- port settings (filled by the settings file and the port getters) ----
     CameraPorts camera_ports;
     std::unique_ptr<SettingsFile> settings_file;
     std::unique_ptr<OptionsTab> options_tab;
     std::unique_ptr<RegionEditor> region_editor;
+    std::unique_ptr<TabLayout> tab_layout;
     // Transitional names of the ports' fields.
     bool &recorder_port_map_enabled = camera_ports.edit().recorder_port_map_enabled;
     QString &T_RTSP_Port = camera_ports.edit().T_RTSP_Port;
@@ -682,7 +553,8 @@ public:
     QTimer *&student_pano_keepalive_timer = camera_slots[camera_slot::Slot::StudentPano].keepalive_timer;
     QTimer *&student_feature_keepalive_timer = camera_slots[camera_slot::Slot::StudentFeature].keepalive_timer;
     // The pano cameras' status as their answers and connects leave it, and the parser of the
-    // text answers. The requests it answers are `requests` (tracking and director configuration).
+    // text answers. The requests it answers are `parameter_requests` (tracking and director
+    // configuration).
     PanoStatus pano_status;
     std::unique_ptr<ReplyParser> reply_parser;
     // Transitional names of the pano status fields.
@@ -733,40 +605,32 @@ public:
     std::unique_ptr<Pads> pads;
     std::unique_ptr<CameraMenuKeys> menu_keys;
 
+    // ---- teacher and student tabs, with the lectern page of the Teacher tab ----
+    std::unique_ptr<LecternMode> lectern_mode;
+    std::unique_ptr<TeacherTab> teacher_tab;
+    std::unique_ptr<StudentTab> student_tab;
+    // Transitional: the tabs' customer model flags under the window's names.
+    TransitionalValue<bool> teacher_customer_model_flag{
+        [this]() -> bool & { return teacher_tab->customer_model_flag_ref(); }};
+    TransitionalValue<bool> student_customer_model_flag{
+        [this]() -> bool & { return student_tab->customer_model_flag_ref(); }};
+
     // ---- tracking and director configuration ----
-    QTimer *para_response_timer = nullptr;
-    bool student_use_old_version_flag = true;
-    // The student area, designated, shield and calibration points of the student panel.
-    StudentRegionPoints student_points;
-    // The enable strings and shield values of the last student reply.
-    StudentRegionCoord student_region_coord;
-
-    // The obtain and apply requests of both sides and their pending, answered and silent flags
-    // (board requests count as teacher ones, director requests as both).
-    request_poller::Requests requests;
-    bool &teacher_obtain_wait = requests[request_poller::Kind::TeacherObtain].wait;
-    bool &teacher_obtain_ok = requests[request_poller::Kind::TeacherObtain].ok;
-    bool &teacher_apply_wait = requests[request_poller::Kind::TeacherApply].wait;
-    bool &teacher_apply_ok = requests[request_poller::Kind::TeacherApply].ok;
-    bool &student_obtain_wait = requests[request_poller::Kind::StudentObtain].wait;
-    bool &student_obtain_ok = requests[request_poller::Kind::StudentObtain].ok;
-    bool &student_apply_wait = requests[request_poller::Kind::StudentApply].wait;
-    bool &student_apply_ok = requests[request_poller::Kind::StudentApply].ok;
-    bool &teacher_silent_obtain_flag = requests[request_poller::Kind::TeacherObtain].silent;
-    bool &student_silent_obtain_flag = requests[request_poller::Kind::StudentObtain].silent;
-    // Teacher tab.
-    int teacher_ptzspeed_value = 10;
-    // Login of the teacher camera's HTTP interface, as the last teacher reply gave it.
-    QString web_username;
-    QString web_password;
-
-    // Student tab.
-    QString student_pano_pan_speed; // as the camera last reported it ("pan_speed")
-    QString student_response_time;
-    int student_ptzspeed_saved_level = 10;
-    // Last known state of the lectern director server radios.
-    bool teacher_director_on_last = false;
-    bool teacher_director_off_last = false;
+    // Made with the members rather than after the form: it drives no widget, and the old flag
+    // names below bind to it.
+    std::unique_ptr<ParameterRequests> parameter_requests =
+        std::make_unique<ParameterRequests>(static_cast<ParameterRequests::Host &>(*this), this);
+    // Transitional names of the requests' flags.
+    bool &teacher_obtain_wait = parameter_requests->flags(request_poller::Kind::TeacherObtain).wait;
+    bool &teacher_obtain_ok = parameter_requests->flags(request_poller::Kind::TeacherObtain).ok;
+    bool &teacher_apply_wait = parameter_requests->flags(request_poller::Kind::TeacherApply).wait;
+    bool &teacher_apply_ok = parameter_requests->flags(request_poller::Kind::TeacherApply).ok;
+    bool &student_obtain_wait = parameter_requests->flags(request_poller::Kind::StudentObtain).wait;
+    bool &student_obtain_ok = parameter_requests->flags(request_poller::Kind::StudentObtain).ok;
+    bool &student_apply_wait = parameter_requests->flags(request_poller::Kind::StudentApply).wait;
+    bool &student_apply_ok = parameter_requests->flags(request_poller::Kind::StudentApply).ok;
+    bool &teacher_silent_obtain_flag = parameter_requests->flags(request_poller::Kind::TeacherObtain).silent;
+    bool &student_silent_obtain_flag = parameter_requests->flags(request_poller::Kind::StudentObtain).silent;
 
     // ---- blackboard parameters (mainwindow_board.cpp) ----
     // The board tracking status last reported by the board pano camera: 0 none yet, 1 start,

@@ -28,7 +28,7 @@ void MainWindow::on_board_apply_Button_clicked()
         msgbox::warning(this, tr("Warning"), tr("Please connect the teacher pano camera"));
         return;
     }
-    requests.arm(request_poller::Kind::TeacherApply);
+    parameter_requests->arm(request_poller::Kind::TeacherApply);
     sendMsg_Net(teacher_pano_destination, teacher_udp_port, text, false);
     ui->board_apply_Button->setText(tr("Apply"));
 }
@@ -40,7 +40,7 @@ void MainWindow::on_board_obtain_Button_clicked()
     const QString text = board_parameters::obtain_block();
     qDebug().noquote() << "BoardObtain:" << text;
     sendMsg_Net(teacher_pano_destination, teacher_udp_port, text, false);
-    requests.arm(request_poller::Kind::TeacherObtain);
+    parameter_requests->arm(request_poller::Kind::TeacherObtain);
     ui->board_apply_Button->setText(tr("Apply"));
 }
 

@@ -49,7 +49,7 @@ void MainWindow::pano_camera_released(Side side)
         return;
     // A teacher obtain still waiting ends without an outcome; nothing of it (an answer seen, its
     // count, its quietness) reaches the next one.
-    requests.cancel(request_poller::Kind::TeacherObtain);
+    parameter_requests->cancel(request_poller::Kind::TeacherObtain);
     teacher_pano_offline = true;
     teacher_image_to_cv_mat_flag = false;
     set_teacher_region_redraw_pending(false);

@@ -135,10 +135,10 @@ director_parameters::DirectorSettings MainWindow::director_settings() const
 
 void MainWindow::on_director_apply_Button_clicked()
 {
-    const QString block = director_parameters::set_block(director_settings(), config_number_camera == 3);
+    const QString block = director_parameters::set_block(director_settings(), tab_layout->camera_layout() == 3);
 
     if (udp_teacher_pano_flag) {
-        requests.arm(request_poller::Kind::TeacherApply);
+        parameter_requests->arm(request_poller::Kind::TeacherApply);
         sendMsg_Net(teacher_pano_destination, teacher_udp_port,
                     director_parameters::routed(QLatin1String(parameter_block::kTeacherSection), block), false);
         ui->director_apply_Button->setText(tr("Apply"));
@@ -149,7 +149,7 @@ void MainWindow::on_director_apply_Button_clicked()
     wait_ms(kStudentApplyDelayMs);
 
     if (udp_student_pano_flag) {
-        requests.arm(request_poller::Kind::StudentApply);
+        parameter_requests->arm(request_poller::Kind::StudentApply);
         sendMsg_Net(student_pano_destination, student_udp_port,
                     director_parameters::routed(QLatin1String(parameter_block::kStudentSection), block), false);
         ui->director_apply_Button->setText(tr("Apply"));
@@ -164,7 +164,7 @@ void MainWindow::on_director_obtain_Button_clicked()
         const QString text = director_parameters::obtain_block(QLatin1String(parameter_block::kTeacherSection));
         qDebug().noquote() << text;
         sendMsg_Net(teacher_pano_destination, teacher_udp_port, text, false);
-        requests.arm(request_poller::Kind::TeacherObtain);
+        parameter_requests->arm(request_poller::Kind::TeacherObtain);
     } else {
         msgbox::warning(this, tr("Warning"), tr("Please connect the teacher pano camera"));
     }
@@ -173,7 +173,7 @@ void MainWindow::on_director_obtain_Button_clicked()
         wait_ms(kStudentObtainDelayMs);
         sendMsg_Net(student_pano_destination, student_udp_port,
                     director_parameters::obtain_block(QLatin1String(parameter_block::kStudentSection)), false);
-        requests.arm(request_poller::Kind::StudentObtain);
+        parameter_requests->arm(request_poller::Kind::StudentObtain);
     } else {
         msgbox::warning(this, tr("Warning"), tr("Please connect the student pano camera"));
     }

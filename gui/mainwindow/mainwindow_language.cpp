@@ -86,7 +86,7 @@ void MainWindow::retranslate_code_texts()
     options_tab->retranslate();
     menu_keys->retranslate();
     camera_connections->retranslate();
-    if (config_number_camera == 3) {
+    if (tab_layout->camera_layout() == 3) {
         ui->board_feature_ip_label->setText(tr("Board 1"));
         ui->board_enable_checkBox->setText(tr("Enable 1"));
     }

@@ -5,6 +5,8 @@
 
 using camera_slot::Side;
 
+bool MainWindow::request_pending(request_poller::Kind kind) const { return parameter_requests->pending(kind); }
+
 void MainWindow::show_board_relayed_keys(const board_parameters::RelayReading &reading)
 {
     if (reading.feature_enable)

@@ -40,12 +40,11 @@ Side side_of(parameter_reply::Side side)
 }
 } // namespace
 
-ReplyParser::ReplyParser(CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-                         request_poller::Requests &requests, PanoStatus &status, Host &host, QWidget *window)
+ReplyParser::ReplyParser(CameraSlots &cameras, const CameraPorts &ports, ControlLink &link, PanoStatus &status,
+                         Host &host, QWidget *window)
     : m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
-    , m_requests(requests)
     , m_status(status)
     , m_host(host)
     , m_window(window)
@@ -59,8 +58,10 @@ void ReplyParser::resolver_param(const QByteArray &reply)
     const QString text = parameter_block::reply_text(reply);
 
     parameter_reply::Flags flags;
-    flags.teacher_request_pending = m_requests[Request::TeacherObtain].wait || m_requests[Request::TeacherApply].wait;
-    flags.student_request_pending = m_requests[Request::StudentObtain].wait || m_requests[Request::StudentApply].wait;
+    flags.teacher_request_pending = m_host.request_pending(Request::TeacherObtain)
+                                    || m_host.request_pending(Request::TeacherApply);
+    flags.student_request_pending = m_host.request_pending(Request::StudentObtain)
+                                    || m_host.request_pending(Request::StudentApply);
     flags.teacher_pano_status_pending = m_status.teacher_pano_status_pending;
     flags.student_pano_status_pending = m_status.student_pano_status_pending;
     const parameter_reply::Classification c = parameter_reply::classify(text, flags);
@@ -71,8 +72,8 @@ void ReplyParser::resolver_param(const QByteArray &reply)
         const bool apply = parameter_reply::echo_answers_apply(echo);
         // Only a request that waits is answered: the echo of a request that already failed
         // must not end the next one as a success.
-        m_requests.answer(teacher ? (apply ? Request::TeacherApply : Request::TeacherObtain)
-                                  : (apply ? Request::StudentApply : Request::StudentObtain));
+        m_host.answer_request(teacher ? (apply ? Request::TeacherApply : Request::TeacherObtain)
+                                      : (apply ? Request::StudentApply : Request::StudentObtain));
     }
 
     switch (c.kind) {
@@ -132,7 +133,7 @@ void ReplyParser::read_board_relayed_keys(const QString &text)
     m_host.show_board_relayed_keys(board_parameters::read_relay_answer(text));
     // The board Obtain is a teacher obtain; an answer nobody waits for (a late one, after its
     // obtain failed) ends nothing.
-    m_requests.answer(request_poller::Kind::TeacherObtain);
+    m_host.answer_request(request_poller::Kind::TeacherObtain);
 }
 
 void ReplyParser::show_crop_status(bool teacher, bool start, bool stop)

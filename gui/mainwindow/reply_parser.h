@@ -1,6 +1,7 @@
 #pragma once
 
 #include "protocol/camera_slot.h"
+#include "protocol/request_poller.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -16,9 +17,6 @@ struct RelayReading;
 namespace parameter_reply {
 struct StatusPart;
 }
-namespace request_poller {
-class Requests;
-}
 
 // The parser of the cameras' text answers: which case an answer is, the requests it confirms,
 // the section it hands to its tab's reader, the crop and tracking status it takes, and the
@@ -33,6 +31,10 @@ public:
     {
     public:
         virtual ~Host() = default;
+        // The obtain and apply requests: whether one of a kind waits, and an echo of one, which
+        // counts only while it waits.
+        virtual bool request_pending(request_poller::Kind kind) const = 0;
+        virtual bool answer_request(request_poller::Kind kind) = 0;
         // The key tables of each section, and the student auto-calibration answer.
         virtual void read_teacher_section(const QString &text) = 0;
         virtual void read_student_section(const QString &text) = 0;
@@ -55,8 +57,8 @@ public:
         virtual void set_lectern_director_enabled(bool enable) = 0;
     };
 
-    ReplyParser(CameraSlots &cameras, const CameraPorts &ports, ControlLink &link, request_poller::Requests &requests,
-                PanoStatus &status, Host &host, QWidget *window);
+    ReplyParser(CameraSlots &cameras, const CameraPorts &ports, ControlLink &link, PanoStatus &status, Host &host,
+                QWidget *window);
 
     void resolver_param(const QByteArray &reply);
 
@@ -73,7 +75,6 @@ private:
     CameraSlots &m_slots;
     const CameraPorts &m_ports;
     ControlLink &m_link;
-    request_poller::Requests &m_requests;
     PanoStatus &m_status;
     Host &m_host;
     QWidget *m_window;

@@ -99,7 +99,7 @@ private slots:
             c->setResponder(nullptr);
             c->clearRecords();
         }
-        w->requests.clear();
+        w->parameter_requests->clear();
         w->board_obtain_chain_flag = false;
         w->board_cur_track_status = 2;
         w->forget_board_tracking_status();

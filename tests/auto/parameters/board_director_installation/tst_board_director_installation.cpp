@@ -271,7 +271,7 @@ private slots:
         Ui::MainWindow *ui = w->ui;
         ui->tabWidget->setCurrentWidget(ui->tab_board);
         if (w->width() != 1164)
-            w->toggle_param_panel();
+            w->tab_layout->toggle_param_panel();
         QTest::qWait(300); // a few pictures after the resize
         saveShot(w, QStringLiteral("board_tab.png"));
         ui->tabWidget->setCurrentWidget(ui->tab_host);

@@ -259,7 +259,7 @@ private slots:
         QFETCH(int, layout);
         WindowHolder w;
         Ui::MainWindow *ui = w.ui();
-        w->config_number_camera = layout;
+        w->tab_layout->set_camera_layout(layout);
         ui->director_default_Button->click();
         ui->director_teacher_IP_Edit->setText(QStringLiteral("10.0.0.1"));
         ui->director_student_IP_Edit->setText(QStringLiteral("10.0.0.2"));
@@ -273,7 +273,8 @@ private slots:
         ui->director_multi_interval_label->setValue(8);
         ui->director_interior_min_switch_time_Slider->setValue(5);
 
-        const QString block = director_parameters::set_block(w->director_settings(), w->config_number_camera == 3);
+        const QString block =
+            director_parameters::set_block(w->director_settings(), w->tab_layout->camera_layout() == 3);
         const QStringList lines = block.split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 42);
         const QStringList expected = {

@@ -33,8 +33,11 @@ Slot panoOf(Side side)
 }
 
 struct Host : ReplyParser::Host {
+    request_poller::Requests requests;
     QStringList calls;
     bool boardChanged = true;
+    bool request_pending(Kind kind) const override { return requests[kind].wait; }
+    bool answer_request(Kind kind) override { return requests.answer(kind); }
     void read_teacher_section(const QString &) override { calls << "teacher section"; }
     void read_student_section(const QString &) override { calls << "student section"; }
     void read_board_section(const QString &) override { calls << "board section"; }
@@ -68,10 +71,9 @@ struct Parser {
     CameraSlots cameras;
     CameraPorts ports;
     ControlLink link{&cameras};
-    request_poller::Requests requests;
     PanoStatus status;
     Host host;
-    ReplyParser parser{cameras, ports, link, requests, status, host, &window};
+    ReplyParser parser{cameras, ports, link, status, host, &window};
     Parser()
     {
         ports.edit().student_udp_port = 6792;
@@ -89,7 +91,7 @@ struct Parser {
             const QString key = word.section(QLatin1Char('.'), 0, 0);
             const Side side = Side(kSides.indexOf(word.section(QLatin1Char('.'), 1)));
             if (key == QLatin1String("obtain") || key == QLatin1String("apply"))
-                requests.arm(Kind((side == Side::Student ? 2 : 0) + (key == QLatin1String("apply"))));
+                host.requests.arm(Kind((side == Side::Student ? 2 : 0) + (key == QLatin1String("apply"))));
             else if (key == QLatin1String("pending"))
                 status.pano_status_pending(side) = true;
             else if (key == QLatin1String("quiet"))
@@ -128,7 +130,7 @@ struct Parser {
                 s << QStringLiteral("chain ") + c;
         }
         for (int k = 0; k < request_poller::kKindCount; ++k)
-            if (requests[Kind(k)].ok)
+            if (host.requests[Kind(k)].ok)
                 s << "ok " + kKinds[k];
         for (const msgbox::Request &box : boxes.shown)
             s << QStringLiteral("box %1: %2%3").arg(box.title, box.text, box.parent == &window ? "" : " (parent?)");
