@@ -155,4 +155,15 @@ Classification classify(const QString &text, const Flags &flags)
     return c;
 }
 
+std::optional<StatusPart> console_status_part(const QString &text, Side side)
+{
+    using namespace parameter_block;
+    const Text t{text};
+    const bool student = side == Side::Student;
+    if (!t.holds(student ? kStudentSection : kTeacherSection)
+        || !t.holds(student ? kStudentTrackingStatus : kTeacherTrackingStatus))
+        return std::nullopt;
+    return status_part(t, side, false);
+}
+
 } // namespace parameter_reply

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVector>
 
+#include <optional>
+
 // Which kind of text answer a camera sent: the order of cases in which the main window's
 // parser (`resolver_param`) reads a `parameter block` answer. Pure: the caller passes the
 // request flags it holds and does the work of the case (widgets, follow-up requests,
@@ -81,5 +83,9 @@ struct Classification
 
 // text: the answer's text (parameter_block::reply_text of its bytes).
 Classification classify(const QString &text, const Flags &flags);
+
+// While the manual director console runs, an answer is only looked at for the tracking status of
+// a side (teacher or student): its part when the answer holds the side's section and status key.
+std::optional<StatusPart> console_status_part(const QString &text, Side side);
 
 } // namespace parameter_reply

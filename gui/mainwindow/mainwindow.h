@@ -157,15 +157,14 @@ public:
     // ---- camera protocol (mainwindow_protocol.cpp) ----
     // Every command to a camera goes through here: a parameter block (hex false) or a VISCA
     // command text (hex true) to the control address of one connected camera slot.
-    void sendMsg_Net(QHostAddress *destination, int port, const QString &text, bool hex);
+    void sendMsg_Net(QHostAddress *destination, int port, const QString &text, bool hex)
+    {
+        control_link->sendMsg_Net(destination, port, text, hex);
+    }
+    // The manual director console's cameras, and the address fields it fills.
     void set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up);
     void set_teacher_ip_edits(const QString &text);
     void set_student_ip_edits(const QString &text);
-    QString bytes_to_hex_text(const unsigned char *data, int count);
-    QString visca_absolute_position(int pan, int tilt);
-    QString visca_absolute_pan_tilt(int pan_degrees, int tilt_degrees);
-    QString remove_spaces(const QString &text);
-    QString address_part(const QString &text);
     // A text answer goes to the manual director console while it runs, to the wizard while the
     // window is hidden, else to the reply parser.
     void dispatch_reply(const QByteArray &reply);
@@ -561,18 +560,6 @@ public:
     int &teacher_cur_track_status = pano_status.teacher_cur_track_status;
     int &student_cur_track_status = pano_status.student_cur_track_status;
     int &board_cur_track_status = pano_status.board_cur_track_status;
-    bool &teacher_pano_status_pending = pano_status.teacher_pano_status_pending;
-    bool &student_pano_status_pending = pano_status.student_pano_status_pending;
-    bool &tracking_status_received = pano_status.tracking_status_received;
-    bool &student_tracking_status_received = pano_status.student_tracking_status_received;
-    bool &teacher_crop_start_status = pano_status.teacher_crop_start_status;
-    bool &teacher_crop_stop_status = pano_status.teacher_crop_stop_status;
-    bool &student_crop_start_status = pano_status.student_crop_start_status;
-    bool &student_crop_stop_status = pano_status.student_crop_stop_status;
-    bool &teacher_crop_status_quiet = pano_status.teacher_crop_status_quiet;
-    bool &student_crop_status_quiet = pano_status.student_crop_status_quiet;
-    bool &teacher_obtain_chain_flag = pano_status.teacher_obtain_chain_flag;
-    bool &student_obtain_chain_flag = pano_status.student_obtain_chain_flag;
     bool &board_obtain_chain_flag = pano_status.board_obtain_chain_flag;
 
     // ---- camera connections, VISCA replies and live pictures (gui/cameras) ----

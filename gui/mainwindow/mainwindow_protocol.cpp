@@ -1,28 +1,21 @@
-// The camera control links of the main window: the send path (one UDP socket for every camera,
-// one TCP link per side), the links' connects and keep-alives, and the replies: UDP datagrams,
-// UOT frames of the two TCP links, and their routing to the console, the wizard or the parser.
+// The window's share of the control link: the rule that picks a command's link from the address
+// fields, the slots' flags and the current tab, the route of the text answers (the manual
+// director console while it runs, the wizard while the window is hidden, else the reply parser),
+// and the console's cameras.
 #include "mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "seams/message_box.h"
-#include "core/time_scale.h"
 #include "core/wait.h"
 #include "protocol/camera_address.h"
-#include "protocol/control_frame.h"
 #include "protocol/link_choice.h"
 #include "protocol/parameter_block.h"
+#include "protocol/parameter_reply.h"
 #include "protocol/protocol_log.h"
-#include "protocol/visca_text.h"
+#include "seams/message_box.h"
 
 #include <QDebug>
-#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QMetaMethod>
-#include <QNetworkDatagram>
-#include <QNetworkProxy>
-#include <QTcpSocket>
-#include <QTimer>
-#include <QUdpSocket>
 
 using camera_slot::Side;
 using camera_slot::Slot;
@@ -64,11 +57,6 @@ void MainWindow::wire_control_link()
     connect(control_link, &ControlLink::textReply, this, &MainWindow::route_text_reply);
     connect(control_link, &ControlLink::commandFormatError, this,
             [this] { msgbox::information(this, tr("information"), tr("Command format error")); });
-}
-
-void MainWindow::sendMsg_Net(QHostAddress *destination, int port, const QString &text, bool hex)
-{
-    control_link->sendMsg_Net(destination, port, text, hex);
 }
 
 link_choice::Choice MainWindow::choose_link(const QString &address, const QHostAddress *destination)
@@ -137,25 +125,6 @@ void MainWindow::set_student_ip_edits(const QString &text)
     ui->student_pano_IP_Edit->setText(text);
 }
 
-QString MainWindow::bytes_to_hex_text(const unsigned char *data, int count)
-{
-    return visca_text::bytes_to_hex_text(data, count);
-}
-
-QString MainWindow::visca_absolute_position(int pan, int tilt)
-{
-    return visca_text::visca_absolute_position(pan, tilt);
-}
-
-QString MainWindow::visca_absolute_pan_tilt(int pan_degrees, int tilt_degrees)
-{
-    return visca_text::visca_absolute_pan_tilt(pan_degrees, tilt_degrees);
-}
-
-QString MainWindow::remove_spaces(const QString &text) { return camera_address::remove_spaces(text); }
-
-QString MainWindow::address_part(const QString &text) { return camera_address::address_part(text); }
-
 // ---------------------------------------------------------------------------
 // Replies.
 
@@ -163,19 +132,19 @@ void MainWindow::dispatch_reply(const QByteArray &reply)
 {
     if (manual_direct_run) {
         const QString text = parameter_block::reply_text(reply);
-        if (text.contains(QLatin1String("student_parameter")) && text.contains(QLatin1String("student_tracking_status"))) {
-            if (text.contains(QLatin1String("start")))
-                student_cur_track_status = 1;
-            if (text.contains(QLatin1String("stop")))
-                student_cur_track_status = 2;
-            qDebug() << "student resolver tou param student_cur_track_status:" << student_cur_track_status;
-        }
-        if (text.contains(QLatin1String("teacher_parameter")) && text.contains(QLatin1String("teacher_tracking_status"))) {
-            if (text.contains(QLatin1String("start")))
-                teacher_cur_track_status = 1;
-            if (text.contains(QLatin1String("stop")))
-                teacher_cur_track_status = 2;
-            qDebug() << "teacher resolver tou param teacher_cur_track_status:" << teacher_cur_track_status;
+        for (const parameter_reply::Side side : {parameter_reply::Side::Student, parameter_reply::Side::Teacher}) {
+            const std::optional<parameter_reply::StatusPart> part = parameter_reply::console_status_part(text, side);
+            if (!part)
+                continue;
+            const bool student = side == parameter_reply::Side::Student;
+            int &status = pano_status.cur_track_status(student ? Side::Student : Side::Teacher);
+            if (part->start)
+                status = 1;
+            if (part->stop)
+                status = 2;
+            qDebug() << (student ? "student resolver tou param student_cur_track_status:"
+                                 : "teacher resolver tou param teacher_cur_track_status:")
+                     << status;
         }
 
         QString compared = text;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "guide/guideconfig.h"
 #include "mainwindow/mainwindow.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"

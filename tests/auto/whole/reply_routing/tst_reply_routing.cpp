@@ -1,0 +1,454 @@
+// What only the whole window does between its control link and its features: the link its rule
+// picks from the address fields, the slots' flags, the current tab and the manual director
+// console; where a text answer goes (the console, the wizard, the parser); and cameras that
+// misbehave while the window goes on handling its events. Cameras are simulated on loopback.
+#include "camera_slot_setup.h"
+#include "core/time_scale.h"
+#include "log_capture.h"
+#include "recording_presenter.h"
+#include "sim_camera.h"
+#include "window_holder.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <QUdpSocket>
+#include <QtTest>
+
+#include <map>
+
+using camslot::Slot;
+
+namespace {
+constexpr int kReplyMs = 3000; // loopback answers within milliseconds; this only bounds a failure
+constexpr int kSettleMs = 50;  // long enough for bytes already sent on loopback to be read
+constexpr qint64 kMaxGapMs = 1000; // the window blocks for seconds nowhere
+const QHostAddress kTool(QStringLiteral("127.0.0.1"));
+const QString kHome = QStringLiteral("81 01 06 04 FF");
+const QStringList kSlotNames{"tf", "tp", "sf", "sp", "bf", "bp"};
+
+// A UOT frame as a camera writes it: marker, port, length, payload.
+QByteArray uot(quint32 port, const QByteArray &payload)
+{
+    QByteArray header("UOT\0", 4);
+    for (quint32 v : {port, quint32(payload.size())})
+        for (int i = 0; i < 4; ++i)
+            header.append(char((v >> (8 * i)) & 0xFF));
+    return header + payload;
+}
+
+// The transport of the next message with data a camera receives: "tcp", "udp" or "none".
+QString nextTransport(const SimCamera &camera, int from = 0)
+{
+    const auto m = camera.waitForMessage([](const SimMessage &m) { return m.event == SimEvent::Data; }, kReplyMs, from);
+    return !m ? "none" : m->transport == SimTransport::Tcp ? "tcp" : "udp";
+}
+} // namespace
+
+class tst_ReplyRouting : public QObject
+{
+    Q_OBJECT
+
+    RecordingPresenter boxes;
+    WindowHolder holder;
+    MainWindow *w = nullptr;
+    std::unique_ptr<QSignalSpy> console;
+    std::map<int, std::unique_ptr<SimCamera>> cameras;
+
+    // The camera at 127.0.0.n, started on first use.
+    SimCamera &camera(int n)
+    {
+        std::unique_ptr<SimCamera> &c = cameras[n];
+        if (!c) {
+            c = std::make_unique<SimCamera>(QStringLiteral("127.0.0.%1").arg(n));
+            if (!c->start())
+                QTest::qFail(qPrintable(c->lastError()), __FILE__, __LINE__);
+        }
+        return *c;
+    }
+    QStringList consoleMessages() const
+    {
+        QStringList out;
+        for (const QList<QVariant> &args : *console)
+            out << args.at(0).toString();
+        return out;
+    }
+    void consoleRuns(bool run)
+    {
+        w->manual_direct_run = run;
+        console->clear();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        timescale::setFactor(0.1);
+        // Five cameras: the Board tab is there.
+        holder.build(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=2\n"));
+        w = holder.window.get();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QCOMPARE(w->ui->tabWidget->count(), w->eight_tab);
+        console.reset(new QSignalSpy(w, &MainWindow::send));
+    }
+    void cleanupTestCase()
+    {
+        console.reset();
+        camslot::detachAll(*w);
+        holder.release();
+    }
+    void init()
+    {
+        camslot::detachAll(*w);
+        w->control_link->reset_links();
+        consoleRuns(false);
+        w->manual_direct_teacher_tcp_flag = w->manual_direct_student_tcp_flag = false;
+        w->manual_direct_teacher_ip.clear();
+        w->manual_direct_student_ip.clear();
+        w->pano_status.teacher_crop_start_status = w->pano_status.teacher_crop_stop_status = false;
+        w->pano_status.teacher_crop_status_quiet = true;
+        w->teacher_apply_wait = false;
+        w->ui->tabWidget->setCurrentIndex(0);
+        w->control_link->closeUdpServer();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        boxes.clear();
+    }
+    void cleanup() { cameras.clear(); }
+
+    // ---- where a text answer goes ----
+
+    void route_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<bool>("tcp");
+        for (const QString route : {"console", "wizard", "parser"}) {
+            QTest::newRow(qPrintable(route + ", datagram")) << route << false;
+            QTest::newRow(qPrintable(route + ", TCP frame")) << route << true;
+        }
+    }
+    void route()
+    {
+        QFETCH(QString, route);
+        QFETCH(bool, tcp);
+        QVERIFY(camslot::attach(*w, Slot::TeacherPano, camera(2).address(), tcp));
+        consoleRuns(route == QLatin1String("console"));
+        w->setVisible(route != QLatin1String("wizard"));
+        LogCapture log;
+        const QByteArray answer = "teacher_parameter\nteacher_crop_status=start";
+        if (tcp)
+            QCOMPARE(camera(2).pushFrameToLinks(6791, answer), 1);
+        else
+            QVERIFY(camera(2).pushDatagram(false, answer, kTool, 7791));
+
+        if (route == QLatin1String("console"))
+            QTRY_COMPARE_WITH_TIMEOUT(consoleMessages(), QStringList{QString::fromLatin1(answer)}, kReplyMs);
+        else if (route == QLatin1String("wizard"))
+            QTRY_VERIFY_WITH_TIMEOUT(log.contains("reply not handled[" + QString::fromLatin1(answer)), kReplyMs);
+        else
+            QTRY_VERIFY_WITH_TIMEOUT(w->pano_status.teacher_crop_start_status, kReplyMs);
+        QTest::qWait(kSettleMs);
+        QCOMPARE(w->pano_status.teacher_crop_start_status, route == QLatin1String("parser"));
+        QCOMPARE(log.count(QStringLiteral("MainWindow::resolver_param[")), int(route == QLatin1String("parser")));
+        QCOMPARE(console->size(), int(route == QLatin1String("console")));
+    }
+
+    // The console gets each answer as its text, or as the picture whose director code it is; a
+    // tracking status answer sets the side's status.
+    void consoleMessage_data()
+    {
+        QTest::addColumn<QString>("type"); // "hex" or "ascii"
+        QTest::addColumn<QStringList>("codes"); // teacher feature, teacher pano, student pano, student feature
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("status"); // teacher and student
+
+        const QStringList codes{"FF 22 22", "FF 22 33", "ff 44 44", "FF 44 55"};
+        const QStringList pano{"", "PANO ON", "", ""}, none{"", "", "", ""};
+        const QByteArray tStart = "teacher_parameter\nteacher_tracking_status=start";
+        const QByteArray sBoth = "student_parameter\nstudent_tracking_status=start stop";
+        const QByteArray zero("student_parameter\nstudent_tracking_status=start\0stop", 51);
+        auto row = [](const char *name, const char *type, const QStringList &codes, const QByteArray &reply,
+                      const QString &message, const char *status) {
+            QTest::newRow(name) << type << codes << reply << message << status;
+        };
+        row("hex code, teacher feature", "hex", codes, QByteArray("\xFF\x22\x22", 3), "teacher feature", "22");
+        row("hex code, other case", "hex", codes, QByteArray("\xFF\x44\x44", 3), "student pano", "22");
+        row("hex, no code", "hex", codes, QByteArray("\xFF\x44\x56", 3), QString::fromLatin1("\xFF\x44\x56", 3), "22");
+        row("ascii code without its blanks", "ascii", pano, "pano on", "teacher pano", "22");
+        row("empty code fields never match, not even an empty answer", "hex", none, QByteArray(), "", "22");
+        row("teacher tracking started", "hex", codes, tStart, tStart, "12");
+        row("student start and stop: stopped", "hex", codes, sBoth, sBoth, "22");
+        row("text ends at a zero byte", "ascii", none, zero, zero.left(47), "21");
+    }
+    void consoleMessage()
+    {
+        QFETCH(QString, type);
+        QFETCH(QStringList, codes);
+        QFETCH(QByteArray, reply);
+        (type == QLatin1String("hex") ? w->ui->director_command_type_hex_radioButton
+                                      : w->ui->director_command_type_ascii_radioButton)
+            ->setChecked(true);
+        const QList<QLineEdit *> fields{
+            w->ui->director_interior_teacher_feature_lineEdit, w->ui->director_interior_teacher_pano_lineEdit,
+            w->ui->director_interior_student_pano_lineEdit, w->ui->director_interior_student_feature_lineEdit};
+        for (int i = 0; i < 4; ++i)
+            fields[i]->setText(codes[i]);
+        w->pano_status.teacher_cur_track_status = w->pano_status.student_cur_track_status = 2;
+        consoleRuns(true);
+        w->dispatch_reply(reply);
+        for (QLineEdit *field : fields)
+            field->clear();
+        QCOMPARE(console->size(), 1);
+        QTEST(consoleMessages().first(), "message");
+        QTEST(QString::number(w->pano_status.teacher_cur_track_status * 10 + w->pano_status.student_cur_track_status),
+              "status");
+    }
+
+    // ---- which link a command takes ----
+
+    // setup: "<slot>:n" a slot connected to 127.0.0.n (the teacher feature with its link, the
+    // teacher pano with its link unless "repoint" has it connect the link afterwards), "apply" a
+    // teacher Apply waits, "tab2" the Board tab is shown.
+    void linkRule_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("transport");
+        QTest::newRow("a feature command while an apply waits: the feature's link") << "tf:16 apply" << "tf" << "tcp";
+        QTest::newRow("Board tab: a board camera by UDP, also the teacher pano") << "tp:17 bp:17 tab2" << "tp" << "udp";
+        QTest::newRow("Teacher tab: the same camera by its link") << "tp:17 bp:17" << "tp" << "tcp";
+        QTest::newRow("the pano takes the link from another camera") << "tf:18 tp:19 repoint" << "tf" << "udp";
+        QTest::newRow("the pano's commands take the link") << "tf:18 tp:19 repoint" << "tp" << "tcp";
+        QTest::newRow("one camera serves both: the feature keeps the link") << "tf:18 tp:18 repoint" << "tf" << "tcp";
+    }
+    void linkRule()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, target);
+        const bool repoint = setup.contains(QLatin1String("repoint"));
+        QMap<QString, int> address;
+        for (const QString &word : setup.split(QLatin1Char(' '))) {
+            const int slot = kSlotNames.indexOf(word.section(QLatin1Char(':'), 0, 0));
+            if (slot < 0)
+                continue;
+            address[word.left(2)] = word.section(QLatin1Char(':'), 1).toInt();
+            const bool tcp = Slot(slot) == Slot::TeacherFeature || (Slot(slot) == Slot::TeacherPano && !repoint);
+            QVERIFY(camslot::attach(*w, Slot(slot), camera(address[word.left(2)]).address(), tcp));
+        }
+        if (repoint) {
+            w->control_link->connect_teacher_pano_tcp(camera(address["tp"]).address(), w->teacher_tcp_port);
+            QVERIFY(w->teacher_pano_tcp_flag && w->teacher_pano_keepalive_timer->isActive());
+        }
+        w->teacher_apply_wait = setup.contains(QLatin1String("apply"));
+        w->ui->tabWidget->setCurrentIndex(setup.contains(QLatin1String("tab2")) ? 2 : 0);
+        SimCamera &c = camera(address[target]);
+        const int from = c.receivedCount();
+        w->sendMsg_Net(camslot::destination(*w, Slot(kSlotNames.indexOf(target))), 1259, kHome, true);
+        QTEST(nextTransport(c, from), "transport");
+    }
+
+    // A destination of no slot (a caller's own address object, even a copy of a slot's address)
+    // goes by UDP to its own address; a text command binds the reply socket first, and its answer
+    // reaches the parser.
+    void unmatchedDestinationGoesByUdp()
+    {
+        SimCamera &pano = camera(14), &other = camera(15);
+        QVERIFY(camslot::attach(*w, Slot::TeacherPano, pano.address(), true));
+        w->sendMsg_Net(w->teacher_pano_destination, 1259, kHome, true);
+        QCOMPARE(nextTransport(pano), "tcp");
+        w->control_link->reply_socket()->close();
+        LogCapture log;
+        QHostAddress elsewhere(other.address()), panoCopy(pano.address());
+        const int from = pano.receivedCount();
+        w->sendMsg_Net(&elsewhere, 6791, QStringLiteral("teacher_parameter\nget_director_config_file"), false);
+        w->sendMsg_Net(&panoCopy, 1259, kHome, true);
+        QCOMPARE(nextTransport(other), "udp");
+        QCOMPARE(nextTransport(pano, from), "udp");
+        QCOMPARE(w->control_link->reply_socket()->state(), QAbstractSocket::BoundState);
+        QCOMPARE(int(w->control_link->reply_socket()->localPort()), 7791);
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("MainWindow::resolver_param[teacher_parameter")), kReplyMs);
+    }
+
+    // The console's cameras take the side's link when the console says it is up, else UDP; the
+    // console fills both address fields of a side.
+    void manualDirectLinks()
+    {
+        SimCamera &teacher = camera(29), &student = camera(30);
+        w->control_link->side_socket(1)->connectToHost(QHostAddress(teacher.address()), 6793);
+        QTRY_COMPARE_WITH_TIMEOUT(w->control_link->side_socket(1)->state(), QAbstractSocket::ConnectedState, kReplyMs);
+        QElapsedTimer clock;
+        clock.start();
+        w->set_manual_direct_ip(true, teacher.address(), true);
+        QVERIFY(clock.elapsed() >= timescale::scaled(1000) - 5);
+        w->set_manual_direct_ip(false, student.address(), false);
+        QHostAddress t(teacher.address()), s(student.address());
+        w->sendMsg_Net(&t, 6791, QStringLiteral("teacher_parameter\nget_tracking_status"), false);
+        w->sendMsg_Net(&s, 6791, QStringLiteral("student_parameter\nget_tracking_status"), false);
+        QCOMPARE(nextTransport(teacher) + nextTransport(student), "tcpudp");
+        QTRY_COMPARE_WITH_TIMEOUT(console->size(), 2, kReplyMs);
+
+        w->set_teacher_ip_edits(QStringLiteral("10.1.1.1"));
+        w->set_student_ip_edits(QStringLiteral("10.1.1.2"));
+        QCOMPARE(QStringList({w->ui->teacher_feature_IP_Edit->text(), w->ui->teacher_pano_IP_Edit->text(),
+                              w->ui->student_feature_IP_Edit->text(), w->ui->student_pano_IP_Edit->text()}),
+                 QStringList({"10.1.1.1", "10.1.1.1", "10.1.1.2", "10.1.1.2"}));
+    }
+
+    void badHexTextShowsABox()
+    {
+        QVERIFY(camslot::attach(*w, Slot::TeacherFeature, QStringLiteral("127.0.0.13")));
+        w->sendMsg_Net(w->teacher_feature_destination, 1259, QStringLiteral("81 01 06 01 HK VN 03 01 FF"), true);
+        QCOMPARE(boxes.texts(), QStringList{"Command format error"});
+        QCOMPARE(boxes.shown[0].title, QStringLiteral("information"));
+        QCOMPARE(boxes.shown[0].parent, static_cast<QWidget *>(w));
+    }
+
+    // ---- replies read until their socket is empty, one reader per link ----
+
+    void datagramsInOrder()
+    {
+        consoleRuns(true);
+        for (const char *text : {"first", "second", "third"})
+            QVERIFY(camera(3).pushDatagram(false, text, kTool, 7791));
+        QTRY_COMPARE_WITH_TIMEOUT(consoleMessages(), (QStringList{"first", "second", "third"}), kReplyMs);
+    }
+
+    // Bytes of the two links in turns, each frame cut across reads: every answer once, whole, in
+    // its link's order.
+    void interleavedLinks()
+    {
+        QVERIFY(camslot::attach(*w, Slot::TeacherPano, camera(5).address(), true));
+        QVERIFY(camslot::attach(*w, Slot::StudentPano, camera(6).address(), true));
+        consoleRuns(true);
+        const QByteArray t = uot(6791, "teacher one") + uot(6791, "teacher two");
+        const QByteArray s = uot(6791, "student one") + uot(6791, "student two");
+        for (int i = 0; i < t.size(); i += 7) {
+            camera(5).pushToLinks(t.mid(i, 7));
+            QTest::qWait(2);
+            camera(6).pushToLinks(s.mid(i, 7));
+            QTest::qWait(2);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(console->size(), 4, kReplyMs);
+        QTest::qWait(kSettleMs);
+        const QStringList got = consoleMessages();
+        QCOMPARE(got.size(), 4);
+        for (const QString side : {"teacher", "student"})
+            QVERIFY(got.indexOf(side + " one") >= 0 && got.indexOf(side + " one") < got.indexOf(side + " two"));
+    }
+
+    // The crop tip waits while its answer is handled; frames arriving meanwhile (one whole, one
+    // in two pieces, with no new signal of the socket) are each handled once, after it.
+    void framesArrivingWhileOneIsHandled()
+    {
+        SimCamera &c = camera(7);
+        QVERIFY(camslot::attach(*w, Slot::TeacherPano, c.address(), true));
+        w->pano_status.teacher_crop_status_quiet = false;
+        LogCapture log;
+        const QByteArray more = uot(6791, "teacher_parameter\ndirector_parameter\nmark=second")
+                                + uot(6791, "teacher_parameter\ndirector_parameter\nmark=third");
+        QLabel *tip = w->ui->teacher_tip_label;
+        int shown = 0;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
+            if (tip->isHidden() || shown++)
+                return;
+            c.pushToLinks(more.left(more.size() - 10));
+            QTimer::singleShot(10, [&c, more] { c.pushToLinks(more.right(10)); });
+        });
+        watch.start(1);
+        c.pushFrameToLinks(6791, "teacher_parameter\nteacher_crop_status=start");
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("mark=third]")) && tip->isHidden(), kReplyMs);
+        QTest::qWait(kSettleMs);
+        QVERIFY(shown > 0);
+        // Each once, after the crop answer's handling ended.
+        const QStringList lines = log.lines().filter(QRegularExpression("resolver_param|crop status="));
+        QCOMPARE(lines.size(), 4);
+        QVERIFY(lines[0].contains("crop_status") && lines[1].startsWith("[0]teacher crop status"));
+        QVERIFY(lines[2].endsWith("mark=second]") && lines[3].endsWith("mark=third]"));
+        QCOMPARE(w->control_link->buffered(1), 0);
+    }
+
+    // ---- cameras that misbehave ----
+
+    void misbehavingCamera_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("tcp");
+        QTest::addColumn<bool>("answered");  // the answer to the first request arrives
+        QTest::addColumn<bool>("reconnect"); // the link is opened again before the next request
+        QTest::newRow("silent, TCP") << int(SimFault::Silent) << true << false << false;
+        QTest::newRow("silent, UDP") << int(SimFault::Silent) << false << false << false;
+        QTest::newRow("slow, TCP") << int(SimFault::Slow) << true << true << false;
+        QTest::newRow("garbage, TCP") << int(SimFault::Garbage) << true << false << false;
+        QTest::newRow("garbage, UDP") << int(SimFault::Garbage) << false << false << false;
+        QTest::newRow("garbage before the answer, TCP") << int(SimFault::GarbageBefore) << true << true << false;
+        QTest::newRow("garbage before the answer, UDP") << int(SimFault::GarbageBefore) << false << true << false;
+        QTest::newRow("absurd frame length, TCP") << int(SimFault::AbsurdLength) << true << false << false;
+        QTest::newRow("frame for a foreign port first, TCP") << int(SimFault::ForeignPort) << true << true << false;
+        // The rest of a truncated frame never comes: the link is of no more use.
+        QTest::newRow("truncated frame, TCP") << int(SimFault::Truncated) << true << false << true;
+        QTest::newRow("truncated datagram, UDP") << int(SimFault::Truncated) << false << false << false;
+        // The next request goes by UDP.
+        QTest::newRow("closes its link, TCP") << int(SimFault::CloseTcp) << true << false << false;
+    }
+    void misbehavingCamera()
+    {
+        QFETCH(int, fault);
+        QFETCH(bool, tcp);
+        QFETCH(bool, answered);
+        QFETCH(bool, reconnect);
+        SimCamera &c = camera(8);
+        c.setTrackingStatus(QStringLiteral("teacher_parameter"), QStringLiteral("stop"));
+        c.setFault(SimFault(fault), 200);
+        QVERIFY(camslot::attach(*w, Slot::TeacherPano, c.address(), tcp));
+        // The console's teacher camera: its commands take the teacher link when it is up.
+        w->set_manual_direct_ip(true, c.address(), tcp);
+        console->clear();
+        // The longest time between two of the window's events.
+        qint64 longestGap = 0;
+        QElapsedTimer clock;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] { longestGap = qMax(longestGap, clock.restart()); });
+        clock.start();
+        ticker.start(5);
+        const QString expected = QStringLiteral("teacher_parameter\nteacher_tracking_status=stop");
+        QHostAddress destination(c.address());
+        auto ask = [&] {
+            console->clear();
+            w->sendMsg_Net(&destination, 6791, QStringLiteral("teacher_parameter\nget_tracking_status"), false);
+        };
+
+        ask();
+        const int from = c.receivedCount();
+        if (answered)
+            QTRY_VERIFY_WITH_TIMEOUT(consoleMessages().contains(expected), kReplyMs);
+        else
+            QTest::qWait(300); // whatever came instead was routed without a stall
+        QCOMPARE(consoleMessages().contains(expected), answered);
+
+        // Once the camera behaves, its answers are read again.
+        c.setFault(SimFault::None);
+        QVERIFY(!reconnect || camslot::attach(*w, Slot::TeacherPano, c.address(), true));
+        ask();
+        QVERIFY(c.waitForMessage([](const SimMessage &m) { return m.isText(); }, kReplyMs, from));
+        QTRY_VERIFY_WITH_TIMEOUT(consoleMessages().contains(expected), kReplyMs);
+        QCOMPARE(consoleMessages().count(expected), 1);
+        QVERIFY2(qMax(longestGap, clock.elapsed()) < kMaxGapMs, qPrintable(QString::number(longestGap)));
+        QCOMPARE(w->control_link->buffered(1), 0);
+    }
+
+    // A flood of bytes does not flood the log: the route's lines keep the first 512 bytes.
+    void longAnswerLogLines()
+    {
+        w->hide();
+        LogCapture log;
+        QVERIFY(camera(9).pushDatagram(false, QByteArray(2000, 'x'), kTool, 7791));
+        const QString capped = QString(512, 'x') + "...(2000 bytes)]";
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains("reply not handled[" + capped), kReplyMs);
+        QVERIFY(log.contains("byteArray[" + capped + "isVisible[false]"));
+    }
+};
+
+QTEST_MAIN(tst_ReplyRouting)
+#include "tst_reply_routing.moc"
