@@ -4,9 +4,7 @@
 #include "model/student_region_points.h"
 #include "protocol/teacher_region_keys.h"
 #include "model/guide_data_update_manage.h"
-#include "protocol/board_parameters.h"
 #include "protocol/camera_slot.h"
-#include "protocol/director_parameters.h"
 #include "protocol/ptz_commands.h"
 #include "protocol/request_poller.h"
 #include "protocol/uot_reader.h"
@@ -14,7 +12,9 @@
 #include "model/camera_slots.h"
 #include "net/control_link.h"
 #include "mainwindow/settings_file.h"
+#include "tabs/board_tab.h"
 #include "tabs/camera_menu_keys.h"
+#include "tabs/director_tab.h"
 #include "tabs/options_tab.h"
 #include "tabs/pads.h"
 
@@ -77,7 +77,9 @@ class MainWindow : public QMainWindow,
                    private OptionsTab::Host,
                    private SettingsFile::Host,
                    private Pads::Host,
-                   private CameraMenuKeys::Host
+                   private CameraMenuKeys::Host,
+                   private BoardTab::Host,
+                   private DirectorTab::Host
 {
     Q_OBJECT
 
@@ -191,18 +193,24 @@ public:
     void dispatch_reply(const QByteArray &reply);
     void resolver_param(const QByteArray &reply);
     // The key tables of each section of a text answer: teacher (mainwindow_teacher.cpp),
-    // student (mainwindow_student.cpp), the others in mainwindow.cpp until their panels come.
+    // student (mainwindow_student.cpp).
     void read_teacher_section(const QString &text);
     void read_student_section(const QString &text);
-    void read_board_section(const QString &text);
-    void read_director_section(const QString &text);
+    // Transitional: the Board and Director tabs' answers and the board tracking status under
+    // the window's name, for the reply parser and the camera connections.
+    void read_board_section(const QString &text) { board_tab->read_board_section(text); }
+    void read_director_section(const QString &text) { director_tab->read_director_section(text); }
+    // Records the status of a board status answer; true when it differs from the last one
+    // reported since the board pano camera was connected.
+    bool board_tracking_status_changed(const parameter_reply::StatusPart &part)
+    {
+        return board_tab->board_tracking_status_changed(part);
+    }
+    // A board pano camera (dis)connected: its next status answer counts as a change.
+    void forget_board_tracking_status() { board_tab->forget_board_tracking_status(); }
 
-    // ---- tracking and director configuration: defaults and director widgets
-    //      (mainwindow_defaults.cpp) ----
+    // ---- tracking configuration: every tab's defaults (mainwindow_defaults.cpp) ----
     void set_all_defaults() override;
-    void set_director_defaults();
-    void set_director_command_validator(int command_type) override;
-    void set_director_widgets(int strategy, bool enable) override;
 
     // ---- tracking commands, modes and preset lists (mainwindow_tracking.cpp) ----
     // The close handler stops the tracking of each side whose pano camera still tracks.
@@ -226,19 +234,6 @@ public:
     // Posts the feature tracking area as the camera takes it (the area's values times 4).
     void post_effect_area(int leftUpX, int leftUpY, int rightDownX, int rightDownY);
     void parse_lectern_reply(const QString &text);
-
-    // ---- blackboard parameters (mainwindow_board.cpp) ----
-    // The board pano camera's areas as window points of the board preview.
-    void restore_board_region();
-    // Records the status of a board status answer; true when it differs from the last one
-    // reported since the board pano camera was connected.
-    bool board_tracking_status_changed(const parameter_reply::StatusPart &part);
-    // A board pano camera (dis)connected: its next status answer counts as a change.
-    void forget_board_tracking_status();
-
-    // ---- director configuration (mainwindow_director.cpp) ----
-    // The tab's values as the director block sends them.
-    director_parameters::DirectorSettings director_settings() const;
 
     // ---- teacher and student parameters, request poller (mainwindow_teacher.cpp,
     //      mainwindow_student.cpp, mainwindow_poller.cpp) ----
@@ -419,8 +414,6 @@ public slots:
     // Defaults of each tab (mainwindow_defaults.cpp).
     void on_teacher_default_Button_clicked();
     void on_student_default_Button_clicked();
-    void on_board_default_Button_clicked();
-    void on_director_default_Button_clicked();
 
     // Slider labels and the Apply marks that the settings load leaves off
     // (mainwindow_panel_marks.cpp).
@@ -456,86 +449,6 @@ public slots:
     void on_student_target_lost_timeout_Slider_valueChanged(int value);
     void on_student_feature_continue_time_label_valueChanged(const QString &text);
     void on_student_camera_height_lineEdit_textChanged(const QString &text);
-    void on_board_sensitivity_Slider_sliderMoved(int value);
-    void on_board_sensitivity_Slider_valueChanged(int value);
-    void on_board_target_lost_timeout_Slider_sliderMoved(int value);
-    void on_board_target_lost_timeout_Slider_valueChanged(int value);
-    void on_board_enable_checkBox_stateChanged(int state);
-    void on_board_lost_pano_delay_label_valueChanged(const QString &text);
-    void on_director_interior_min_switch_time_Slider_sliderMoved(int value);
-    void on_director_interior_min_switch_time_Slider_valueChanged(int value);
-    void on_director_server_IP_Edit_textChanged(const QString &text);
-    void on_director_server_Port_Edit_textChanged(const QString &text);
-    void on_director_switch_auto_lineEdit_textChanged(const QString &text);
-    void on_director_switch_manual_lineEdit_textChanged(const QString &text);
-    void on_director_external_teacher_on_the_platform_lineEdit_textChanged(const QString &text);
-    void on_director_external_teacher_still_lineEdit_textChanged(const QString &text);
-    void on_director_external_teacher_moving_lineEdit_textChanged(const QString &text);
-    void on_director_external_teacher_under_the_platform_lineEdit_textChanged(const QString &text);
-    void on_director_external_teacher_multi_objective_lineEdit_textChanged(const QString &text);
-    void on_director_external_student_stood_up_lineEdit_textChanged(const QString &text);
-    void on_director_external_student_feature_in_place_lineEdit_textChanged(const QString &text);
-    void on_director_external_student_sat_down_lineEdit_textChanged(const QString &text);
-    void on_director_external_student_multi_objective_lineEdit_textChanged(const QString &text);
-    void on_director_external_board_have_action_lineEdit_textChanged(const QString &text);
-    void on_director_external_board_none_action_lineEdit_textChanged(const QString &text);
-    void on_director_interior_teacher_feature_lineEdit_textChanged(const QString &text);
-    void on_director_interior_teacher_pano_lineEdit_textChanged(const QString &text);
-    void on_director_interior_student_feature_lineEdit_textChanged(const QString &text);
-    void on_director_interior_student_pano_lineEdit_textChanged(const QString &text);
-    void on_director_interior_board_blackboard_lineEdit_textChanged(const QString &text);
-    void on_director_interior_board_blackboard_lineEdit_2_textChanged(const QString &text);
-    void on_director_interior_board_blackboard_lineEdit_3_textChanged(const QString &text);
-    // One click runs both slots of these buttons in the order declared here: each
-    // clicked(bool) slot (switch the strategy or the command type) stands directly before its
-    // clicked() twin (mark the tab changed).
-    void on_director_strategy_external_radioButton_clicked(bool checked);
-    void on_director_strategy_external_radioButton_clicked();
-    void on_director_strategy_interior_radioButton_clicked(bool checked);
-    void on_director_strategy_interior_radioButton_clicked();
-    void on_director_command_type_hex_radioButton_clicked(bool checked);
-    void on_director_command_type_hex_radioButton_clicked();
-    void on_director_command_type_ascii_radioButton_clicked(bool checked);
-    void on_director_command_type_ascii_radioButton_clicked();
-
-    // ---- blackboard parameters (mainwindow_board.cpp) ----
-    void on_board_apply_Button_clicked();
-    void on_board_obtain_Button_clicked();
-    void on_board_sensitivity_Slider_sliderPressed();
-    void on_board_target_lost_timeout_Slider_sliderPressed();
-    void on_board_multi_object_pano_one_radioButton_clicked();
-    void on_board_multi_object_pano_two_radioButton_clicked();
-    void on_board_lose_object_pano_one_radioButton_clicked();
-    void on_board_lose_object_pano_two_radioButton_clicked();
-    void on_board_enable_checkBox_clicked(bool checked);
-    void on_board_enable_checkBox_2_clicked();
-
-    // ---- director configuration (mainwindow_director.cpp) ----
-    void on_director_apply_Button_clicked();
-    void on_director_obtain_Button_clicked();
-    // The remaining radio buttons and the sixteen event and view boxes mark the tab changed.
-    void on_director_protocol_udp_radioButton_clicked();
-    void on_director_protocol_tcp_radioButton_clicked();
-    void on_director_protocol_serial_radioButton_clicked();
-    void on_director_code_send_mode_single_radioButton_clicked();
-    void on_director_code_send_mode_triple_radioButton_clicked();
-    void on_director_code_send_mode_continuously_radioButton_clicked();
-    void on_director_external_teacher_on_the_platform_checkBox_clicked();
-    void on_director_external_teacher_still_checkBox_clicked();
-    void on_director_external_teacher_moving_checkBox_clicked();
-    void on_director_external_teacher_under_the_platform_checkBox_clicked();
-    void on_director_external_teacher_multi_objective_checkBox_clicked();
-    void on_director_external_student_stood_up_checkBox_clicked();
-    void on_director_external_student_feature_in_place_checkBox_clicked();
-    void on_director_external_student_sat_down_checkBox_clicked();
-    void on_director_external_student_multi_objective_checkBox_clicked();
-    void on_director_external_board_have_action_checkBox_clicked();
-    void on_director_external_board_none_action_checkBox_clicked();
-    void on_director_interior_teacher_feature_checkBox_clicked();
-    void on_director_interior_teacher_pano_checkBox_clicked();
-    void on_director_interior_student_feature_checkBox_clicked();
-    void on_director_interior_student_pano_checkBox_clicked();
-    void on_director_interior_board_blackboard_checkBox_clicked();
 
     // ---- region editing (mainwindow_regions.cpp) ----
     void checkSelection();
@@ -637,6 +550,14 @@ private:
     bool customer_model(bool teacher) const override;
     void set_customer_model(bool teacher, bool flag) override;
     QPoint &stored_student_point(int index) override;
+    void set_director_command_validator(int command_type) override
+    {
+        director_tab->set_director_command_validator(command_type);
+    }
+    void set_director_widgets(int strategy, bool enable) override
+    {
+        director_tab->set_director_widgets(strategy, enable);
+    }
 
     // tracking (mainwindow_tracking.cpp): one side's start or stop, its configuration switch,
     // the pano focus mode and the teacher mode's page and preset list.
@@ -669,13 +590,16 @@ private:
     int preview_pan_speed() const override;
     int preview_tilt_speed() const override;
 
+    // What the Board and Director tabs need of the request bookkeeping, the camera layout and
+    // the customer model flags (mainwindow_board_director.cpp).
+    void arm_request(request_poller::Kind kind) override;
+    bool six_camera_layout() const override;
+    bool customer_model_in_use() const override;
+
     // Apply marks (mainwindow_panel_marks.cpp): "Apply(*)" on a tab's Apply button, and the
     // same only while the settings are not being loaded.
     void mark_apply(QPushButton *button);
     void mark_apply_unless_loading(QPushButton *button);
-
-    // director configuration (mainwindow_director.cpp)
-    void apply_director_value(director_parameters::Field field, const QString &value);
 
     // teacher and student parameters, request poller
     void show_request_outcome(const request_poller::Result &result);
@@ -888,22 +812,9 @@ public:
     bool teacher_director_on_last = false;
     bool teacher_director_off_last = false;
 
-    // ---- blackboard parameters (mainwindow_board.cpp) ----
-    // The board tracking status last reported by the board pano camera: 0 none yet, 1 start,
-    // 2 stop, 3 a status with neither word.
-    int board_reported_track_status = 0;
-    // The board pano camera's tracking area and shield areas, camera units (640 by 360).
-    board_parameters::BoardRegionCoord board_region_coord;
-    // Board area painting record, window coordinates (the board preview's 480 by 270 at window
-    // point (20, 340)); written by restore_board_region, painted on board_pano_region_widget.
-    QPoint board_track_start;
-    QPoint board_track_end;
-    QPoint board_shield_start[board_parameters::kShieldCount];
-    QPoint board_shield_end[board_parameters::kShieldCount];
-    bool board_track_flag = false; // the tracking area is known
-    bool board_shield_drawn[board_parameters::kShieldCount] = {false, false, false, false};
-    // The eight board shield visible flags; the fifth also shows the tracking area.
-    bool board_shield_visible[8] = {false, false, false, false, false, false, false, false};
+    // ---- Board and Director tabs ----
+    std::unique_ptr<BoardTab> board_tab;
+    std::unique_ptr<DirectorTab> director_tab;
 
     // ---- live video preview (mainwindow_video.cpp) ----
     // The enlarged dialog of the pair was opened by its button and takes pictures.
