@@ -61,4 +61,8 @@ QJsonObject effect_area(int leftUpX, int leftUpY, int rightDownX, int rightDownY
 
 QByteArray json_body(const QJsonObject &object) { return QJsonDocument(object).toJson(QJsonDocument::Indented); }
 
+QString switch_value(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
+
+QString body_mode_value(int size) { return QString::number(size); }
+
 } // namespace lectern_request

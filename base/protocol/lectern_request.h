@@ -74,6 +74,13 @@ QString server_body(const QString &enable, const QString &address, const QString
 // location (entry 0), "1" for preset 1 (any other entry).
 QString start_position_value(int index);
 
+// A switch setting or the director server's enable: "1" on, "0" off.
+QString switch_value(bool on);
+
+// The value of tracking.body_mode for a fixed person size: "0" full body, "1" half body, "2"
+// close up (the custom size sends tracking.body_thresh instead).
+QString body_mode_value(int size);
+
 // {"path": "/data/track.conf"}, the body of get_path.
 QJsonObject track_conf_request();
 

@@ -27,6 +27,10 @@ QString zoom_out(bool crop);
 QString zoom_stop(bool crop);
 
 inline QString zoom_position_inquiry() { return QStringLiteral("81 09 04 47 FF"); }
+// Asked of every camera but the board pano right after its connect: the model reply.
+inline QString model_inquiry() { return QStringLiteral("81 09 11 49 FF"); }
+// A J57 takes the role of its slot: "VN" filled with the slot's role number (fill_speed, vindex).
+inline QString role_template() { return QStringLiteral("81 0C 0C VN FF"); }
 // Asked of a J22 standing at its optical end: the digital zoom reply.
 inline QString digital_zoom_inquiry() { return QStringLiteral("81 19 04 57 FF"); }
 

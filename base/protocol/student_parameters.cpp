@@ -98,4 +98,63 @@ DeviceModelStep device_model_step(const QString &model)
     return step;
 }
 
+Reply read_reply(const QString &t)
+{
+    const auto one = [&t](const char *key) { return parameter_block::one_char_value(t, QLatin1String(key)); };
+    const auto line = [&t](const char *key) { return parameter_block::value(t, QLatin1String(key)); };
+    Reply r;
+    r.pano_sensitivity = one("pano_sensitivity");
+    r.pano_object_size = line("pano_object_size");
+    r.pano_height = line("pano_height");
+    r.pano_length = line("pano_length");
+    r.pano_camera_height = line("pano_camera_height");
+    r.pano_pan_offset = line("pano_pan_offset");
+    r.pano_tilt_offset = line("pano_tilt_offset");
+    r.eptz_mode = one("eptz_mode");
+    r.losing_object_strategy = one("losing_object_strategy");
+    r.time_delay = line("time_delay");
+    r.multi_object_strategy = one("multi_object_strategy");
+    r.pan_speed = line("pan_speed");
+    r.response_time = line("response_time");
+    r.feature_continue_max_time = line("feature_continue_max_time");
+    r.time_to_pano_delay = line("time_to_pano_delay");
+    r.config_switch = one("config_switch");
+    r.auto_tracking = one("auto_tracking");
+    r.face_detect = one("face_detect");
+    r.pano_switch = one("pano_switch");
+    r.ptzspeed_level = line("ptzspeed_level");
+    r.pano_designated_number_of_people = line("pano_designated_number_of_people");
+    r.pano_calibrate_height = line("pano_calibrate_height");
+    r.feature_version = line("feature_version");
+    r.pano_version = line("pano_version");
+    r.device_model = line("device_model");
+    r.apply_confirmation = t.contains(QLatin1String("set_student_config_file"));
+    return r;
+}
+
+StudentReplyKeys store_reply_regions(const QString &t, StudentRegionPoints &points, StudentRegionCoord &coord)
+{
+    StudentReplyKeys carried = student_point_keys::store_reply_points(t, points, coord);
+    const struct {
+        const char *key;
+        QString *field;
+        bool *carried;
+    } enables[] = {
+        {"pano_student_forward_enable", &coord.pano_student_forward_enable, &carried.forward_enable},
+        {"pano_designated_enable", &coord.pano_designated_enable, &carried.designated_enable},
+        {"pano_shield_enable", &coord.pano_shield_enable, &carried.shield_enable},
+        {"pano_calibrate_enable", &coord.pano_calibrate_enable, &carried.calibrate_enable},
+    };
+    for (const auto &row : enables) {
+        const QString v = parameter_block::value(t, QLatin1String(row.key));
+        if (!v.isNull()) {
+            *row.field = v;
+            *row.carried = true;
+        }
+    }
+    return carried;
+}
+
+bool autocalibrate_failed(const QString &value) { return value.contains(QLatin1String("fail")); }
+
 } // namespace student_parameters

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/student_region_points.h"
+#include "protocol/student_region_coord.h"
 #include "protocol/parameter_block.h"
 
 #include <QString>
@@ -76,5 +77,46 @@ struct DeviceModelStep {
     bool keep_customer_flag = false;
 };
 DeviceModelStep device_model_step(const QString &model);
+
+// The keys of a student reply that the Student tab reads besides its points, as the reply
+// carries them: null when the key is missing; a choice or switch key by its one character, any
+// other key by its whole value.
+struct Reply {
+    QString pano_sensitivity; // one character
+    QString pano_object_size;
+    QString pano_height;
+    QString pano_length;
+    QString pano_camera_height;
+    QString pano_pan_offset;
+    QString pano_tilt_offset;
+    QString eptz_mode;              // one character
+    QString losing_object_strategy; // one character
+    QString time_delay;
+    QString multi_object_strategy; // one character
+    QString pan_speed;
+    QString response_time;
+    QString feature_continue_max_time;
+    QString time_to_pano_delay;
+    QString config_switch; // one character, like the switches below
+    QString auto_tracking;
+    QString face_detect;
+    QString pano_switch;
+    QString ptzspeed_level;
+    QString pano_designated_number_of_people;
+    QString pano_calibrate_height;
+    QString feature_version;
+    QString pano_version;
+    QString device_model;
+    // The reply confirms an Apply ("set_student_config_file"): it says nothing of the model.
+    bool apply_confirmation = false;
+};
+Reply read_reply(const QString &text);
+
+// Stores every point and shield key the reply carries (student_point_keys::store_reply_points)
+// and its four enable strings into coord; returns which of them it carried.
+StudentReplyKeys store_reply_regions(const QString &reply, StudentRegionPoints &points, StudentRegionCoord &coord);
+
+// An auto-calibration answer ("student_autocalibrate_status") that reports a failure.
+bool autocalibrate_failed(const QString &value);
 
 } // namespace student_parameters

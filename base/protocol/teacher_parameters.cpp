@@ -1,6 +1,7 @@
 #include "protocol/teacher_parameters.h"
 
 #include "protocol/reply_values.h"
+#include "protocol/tracking_command.h"
 
 #include <QDebug>
 
@@ -99,6 +100,8 @@ QString apply_block(const ApplyValues &values, const teacher_region_keys::ApplyR
         + QLatin1Char('\n');
 }
 
+bool is_lectern_model(const QString &feature_model) { return feature_model == QLatin1String("M19"); }
+
 QString obtain_block()
 {
     return parameter_block::join({QLatin1String(parameter_block::kTeacherSection),
@@ -111,14 +114,7 @@ QString director_obtain_block()
                                   QLatin1String(parameter_block::kGetDirectorConfigFile)});
 }
 
-QString focus_inquiry(const QString &pano_model)
-{
-    if (pano_model == QLatin1String("J57"))
-        return QStringLiteral("81 09 04 38 FF");
-    if (pano_model == QLatin1String("M19"))
-        return QStringLiteral("8A 09 04 38 FF");
-    return QString();
-}
+QString focus_inquiry(const QString &pano_model) { return tracking_command::focus_inquiry(pano_model); }
 
 RegionRect lectern_area(const RegionRect &f)
 {
@@ -168,6 +164,44 @@ void store_regions(const QString &reply, teacher_region_keys::TeacherRegionCoord
     // A region at the very top edge would fail the scene's bounds test and not be drawn.
     if (parameter_block::has_key(reply, QLatin1String(teacher_region_keys::kTrackingKeys.y)) && coord.tracking.y == 0)
         coord.tracking.y = 5;
+}
+
+Reply read_reply(const QString &t)
+{
+    const auto one = [&t](const char *key) { return parameter_block::one_char_value(t, QLatin1String(key)); };
+    const auto line = [&t](const char *key) { return parameter_block::value(t, QLatin1String(key)); };
+    Reply r;
+    r.pano_sensitivity = one("pano_sensitivity");
+    r.feature_distance = line("feature_distance");
+    r.pano_distance = line("pano_distance");
+    r.pano_pan_offset = line("pano_pan_offset");
+    r.pano_tilt_offset = line("pano_tilt_offset");
+    r.losing_object_strategy = line("losing_object_strategy");
+    r.multi_object_strategy = one("multi_object_strategy");
+    r.tracking_mode = one("tracking_mode");
+    r.time_to_pano_delay = line("time_to_pano_delay");
+    r.time_lost_delay = line("time_lost_delay");
+    r.board_detect_time = line("board_detect_time");
+    r.board_continue_time = line("board_continue_time");
+    r.board_lose_time = line("board_lose_time");
+    r.board_face_interval_time = line("board_face_interval_time");
+    r.board_detect_enable = one("board_detect_enable");
+    r.board_face_enable = one("board_face_enable");
+    r.board_hand_enable = one("board_hand_enable");
+    r.config_switch = one("config_switch");
+    r.feature_persontrack_mode = one("feature_persontrack_mode");
+    r.auto_tracking = one("auto_tracking");
+    r.manual_focus = one("manual_focus");
+    r.auto_tilt = one("auto_tilt");
+    r.boardsnap_mode = one("boardsnap_mode");
+    r.feature_realtime_track = one("feature_realtime_track");
+    r.ptzspeed_level = line("ptzspeed_level");
+    r.username = line("username");
+    r.password = line("password");
+    r.feature_version = line("feature_version");
+    r.pano_version = line("pano_version");
+    r.device_model = line("device_model");
+    return r;
 }
 
 } // namespace teacher_parameters

@@ -64,6 +64,10 @@ QVector<Item> apply_items(const ApplyValues &values, const teacher_region_keys::
 QString apply_block(const ApplyValues &values, const teacher_region_keys::ApplyRegions &regions,
                     const std::optional<RegionRect> &snapshot_fallback = std::nullopt);
 
+// The feature camera model that has the lectern mode (its HTTP interface) and the snapshot
+// effect key "boardsnap_mode": "M19", compared whole and case-sensitive.
+bool is_lectern_model(const QString &feature_model);
+
 // "teacher_parameter\nget_tracking_config_file" and "teacher_parameter\nget_director_config_file".
 QString obtain_block();
 QString director_obtain_block();
@@ -93,5 +97,42 @@ bool carries_region_keys(const QString &reply);
 // Stores the region keys of a teacher reply into coord. A tracking region whose y ("pano_tilt_
 // scale") comes as 0 is kept as 5, inside the scene's drawable band.
 void store_regions(const QString &reply, teacher_region_keys::TeacherRegionCoord &coord);
+
+// The keys of a teacher reply that the Teacher tab reads, as the reply carries them: null when
+// the key is missing; a choice or switch key by its one character, any other key by its whole
+// value.
+struct Reply {
+    QString pano_sensitivity; // one character
+    QString feature_distance;
+    QString pano_distance;
+    QString pano_pan_offset;
+    QString pano_tilt_offset;
+    QString losing_object_strategy;
+    QString multi_object_strategy; // one character
+    QString tracking_mode;         // one character
+    QString time_to_pano_delay;
+    QString time_lost_delay;
+    QString board_detect_time;
+    QString board_continue_time;
+    QString board_lose_time;
+    QString board_face_interval_time;
+    QString board_detect_enable; // one character, like the switches below
+    QString board_face_enable;
+    QString board_hand_enable;
+    QString config_switch;
+    QString feature_persontrack_mode;
+    QString auto_tracking;
+    QString manual_focus;
+    QString auto_tilt;
+    QString boardsnap_mode;
+    QString feature_realtime_track;
+    QString ptzspeed_level;
+    QString username;
+    QString password;
+    QString feature_version;
+    QString pano_version;
+    QString device_model;
+};
+Reply read_reply(const QString &text);
 
 } // namespace teacher_parameters

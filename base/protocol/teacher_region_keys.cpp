@@ -160,6 +160,11 @@ QVector<Item> apply_region_items(const ApplyRegions &g)
     return items;
 }
 
+QString region_display_visca(bool on)
+{
+    return on ? QStringLiteral("81 01 04 57 02 FF") : QStringLiteral("81 01 04 57 01 FF");
+}
+
 QString apply_region_section(const ApplyRegions &regions)
 {
     QString text;

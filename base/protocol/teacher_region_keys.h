@@ -100,6 +100,10 @@ struct ApplyRegions
 // The tracking region the camera gets while none is known: 20, 80, 610, 80 in camera units.
 constexpr RegionRect kDefaultCameraTracking = {20, 80, 610, 80};
 
+// The VISCA text that turns the camera's own drawing of its regions on ("81 01 04 57 02 FF") or
+// off ("81 01 04 57 01 FF").
+QString region_display_visca(bool on);
+
 using Item = QPair<QString, QString>;
 
 // The region items of the teacher apply in the order the camera expects: snapshot, tracking,

@@ -6,10 +6,7 @@
 #include "support/resources.h"
 #include "core/time_scale.h"
 #include "core/wait.h"
-#include "regions/customgraphicsscene.h"
-#include "regions/customgraphicsview.h"
 #include "guide/guideconfig.h"
-#include "net/httpmanager.h"
 #include "dialogs/image_expand.h"
 #include "settings/input_rules.h"
 #include "settings/language_table.h"
@@ -36,8 +33,6 @@ MainWindow *gMainWindow = nullptr;
 namespace {
 // Intervals of the window's timers.
 constexpr int kAutoCalibrationStepMs = 5000;
-constexpr int kStopConnectMs = 500;
-constexpr int kParaResponseMs = 500;
 
 QTimer *makeTimer(QObject *parent, int intervalMs, bool singleShot)
 {
@@ -59,12 +54,36 @@ MainWindow::MainWindow(QWidget *parent)
     OptionsTab::Host &optionsHost = *this;
     options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
                                                optionsHost, this);
+    TabLayout::Host &layoutHost = *this;
+    tab_layout = std::make_unique<TabLayout>(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, ui), camera_slots,
+                                             layoutHost);
     wire_control_link();
     pads = std::make_unique<Pads>(CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, ui), camera_slots, camera_ports,
                                   *control_link, static_cast<Pads::Host &>(*this), this);
     menu_keys = std::make_unique<CameraMenuKeys>(CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, ui),
                                                  camera_slots, camera_ports, *control_link,
                                                  static_cast<CameraMenuKeys::Host &>(*this));
+    RegionEditor::Host &regionHost = *this;
+    region_editor = std::make_unique<RegionEditor>(CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, ui),
+                                                   camera_slots, camera_ports, *control_link, regionHost, this);
+    camera_connections = std::make_unique<CameraConnections>(
+        CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, ui), camera_slots, camera_ports,
+        *control_link, static_cast<CameraConnections::Host &>(*this), this);
+    visca_replies = std::make_unique<ViscaReplies>(CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, ui),
+                                                   camera_slots, camera_ports, *control_link,
+                                                   static_cast<ViscaReplies::Host &>(*this), this);
+    picture_previews = std::make_unique<PicturePreviews>(
+        CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), camera_slots,
+        static_cast<PicturePreviews::Host &>(*this), this);
+    lectern_mode = std::make_unique<LecternMode>(CORVANE_FORM_WIDGETS(LecternMode, LECTERN_MODE_WIDGETS, ui), this);
+    TeacherTab::Host &teacherHost = *this;
+    teacher_tab = std::make_unique<TeacherTab>(CORVANE_FORM_WIDGETS(TeacherTab, TEACHER_TAB_WIDGETS, ui), camera_slots,
+                                               camera_ports, *control_link, *lectern_mode, teacher_cur_track_status,
+                                               settings_file->loading_config(), teacherHost, this);
+    StudentTab::Host &studentHost = *this;
+    student_tab = std::make_unique<StudentTab>(CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, ui), camera_slots,
+                                               camera_ports, *control_link, student_cur_track_status,
+                                               settings_file->loading_config(), studentHost, this);
     BoardTab::Host &boardHost = *this;
     board_tab = std::make_unique<BoardTab>(CORVANE_FORM_WIDGETS(BoardTab, BOARD_TAB_WIDGETS, ui), camera_slots,
                                            camera_ports, *control_link, boardHost, settings_file->loading_config(),
@@ -104,17 +123,10 @@ void MainWindow::slot_init_main_window()
     ui->student_zoom_lineEdit->hide();
 
     setWindowTitle(tr("Corvane V3.0.1"));
-    teacher_image_expand_open = false;
-    student_image_expand_open = false;
-    main_preview_active = true;
 
     teacher_image_expand = new Image_Expand(this);
     student_image_expand = new Image_Expand(this);
     calibrate_area_expand = new Calibrate_Area_Expand(this);
-    region_scene = new CustomGraphicsScene(this);
-    region_scene->setSceneRect(0, 0, 480, 270);
-    ui->graphicsView->resize(480, 270);
-    ui->graphicsView->setScene(region_scene);
 
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     setFixedSize(899, 757);
@@ -142,11 +154,8 @@ void MainWindow::slot_init_main_window()
     ui->teacher_auto_calibration_pushButton->hide();
     ui->tabWidget_3->removeTab(ui->tabWidget_3->indexOf(ui->tab_5));
 
-    // Device tree and region scene.
+    // Device tree.
     connect(ui->searchTreeWidget, &QTreeWidget::itemClicked, this, &MainWindow::onTreeWidgetClicked);
-    connect(region_scene, &QGraphicsScene::selectionChanged, this, &MainWindow::checkSelection);
-    connect(region_scene, &CustomGraphicsScene::signalNewSelectItem, this, &MainWindow::selectNewItem);
-    connect(region_scene, &CustomGraphicsScene::signalSelectItemStr, this, &MainWindow::selectItemRectStr);
     // Pictures for the enlarged and calibration dialogs: the student pictures reach the
     // enlarged dialog first, then the calibration dialog.
     connect(this, &MainWindow::student_send_stream_to_feature, student_image_expand, &Image_Expand::display_image);
@@ -156,10 +165,6 @@ void MainWindow::slot_init_main_window()
     connect(this, &MainWindow::student_send_stream_to_feature, calibrate_area_expand, &Calibrate_Area_Expand::display_image);
     connect(this, &MainWindow::student_send_stream_to_pano, calibrate_area_expand, &Calibrate_Area_Expand::display_pano_image);
     connect(this, &MainWindow::close_mainwindow, this, &QWidget::close);
-    http_manager = new HttpManager(nullptr);
-    connect(http_manager, &HttpManager::requestStringFinished, this, &MainWindow::onRequestStringFinished);
-    connect(http_manager, &HttpManager::requestJsonFinished, this, &MainWindow::onRequestJsonFinished);
-    connect(http_manager, &HttpManager::requestError, this, &MainWindow::onRequestError);
 
     pads->install_speed_validators();
 
@@ -177,9 +182,6 @@ void MainWindow::slot_init_main_window()
 
     teacher_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
     student_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
-    // Each pano camera waits for its own tracking status.
-    connect(response_timeout_timer, &QTimer::timeout, this, &MainWindow::slot_response_timeout_tip);
-    connect(student_response_timeout_timer, &QTimer::timeout, this, &MainWindow::slot_student_response_timeout_tip);
     connect(teacher_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_teacher_auto_calibration);
     connect(student_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_student_auto_calibration);
 
@@ -196,9 +198,6 @@ void MainWindow::slot_init_main_window()
 
     options_tab->install_input_validators();
 
-    stop_connect_timer = makeTimer(this, kStopConnectMs, false);
-    connect(stop_connect_timer, &QTimer::timeout, this, &MainWindow::stop_connect);
-
     // Device list columns: No, IP Address, NetMask, GateWay, Uptime, Version, Device Model,
     // MAC Address, Device ID, First DNS, DHCP.
     static const int kSearchColumnWidths[] = {50, 118, 118, 118, 118, 65, 65, 150, 238, 118, 65};
@@ -206,7 +205,6 @@ void MainWindow::slot_init_main_window()
         ui->searchTreeWidget->setColumnWidth(column, kSearchColumnWidths[column]);
     ui->searchTreeWidget->setSortingEnabled(true);
 
-    rtsp_preview_connected = false;
     // The work type entry follows the stored work type (TYPE1 unless the settings say TYPE2).
     ui->worktype_comboBox->setCurrentIndex(settings_file->upgrade().work_type == 2 ? 1 : 0);
     // An upgrade file dropped on the log or the file field goes to the window's own drop
@@ -225,9 +223,7 @@ void MainWindow::slot_init_main_window()
 
     menu_keys->retranslate();
 
-    para_response_timer = makeTimer(this, kParaResponseMs, false);
-    connect(para_response_timer, &QTimer::timeout, this, &MainWindow::get_para_response);
-    para_response_timer->start();
+    parameter_requests->start_polling();
 
     // The customer model has no board cameras.
     if (teacher_customer_model_flag || student_customer_model_flag)
@@ -269,7 +265,7 @@ void MainWindow::slot_init_main_window()
     ui->widget_username->hide();
     ui->widget_password->hide();
 
-    remove_unused_tabs(false);
+    tab_layout->remove_unused_tabs(false);
 
     // The panorama cameras focus by themselves: no focus-mode pages; of tabWidget_3 only the
     // lens calibration page stays.
@@ -304,15 +300,44 @@ void MainWindow::create_translator(int index)
 
 bool MainWindow::customer_model(bool teacher) const
 {
-    return teacher ? teacher_customer_model_flag : student_customer_model_flag;
+    return teacher ? teacher_tab->customer_model_flag() : student_tab->customer_model_flag();
 }
 
 void MainWindow::set_customer_model(bool teacher, bool flag)
 {
-    (teacher ? teacher_customer_model_flag : student_customer_model_flag) = flag;
+    if (teacher)
+        teacher_tab->set_customer_model_flag(flag);
+    else
+        student_tab->set_customer_model_flag(flag);
 }
 
-QPoint &MainWindow::stored_student_point(int index) { return student_points.stored_point(index); }
+QPoint &MainWindow::stored_student_point(int index) { return student_tab->points().stored_point(index); }
+
+// ---- region editing: transitional names and the region editor's host ----
+void MainWindow::clear_region_scene() { region_editor->clear_region_scene(); }
+void MainWindow::set_teacher_region_widgets(bool enable) { region_editor->set_teacher_region_widgets(enable); }
+void MainWindow::on_teacher_show_region_checkBox_clicked(bool checked)
+{
+    region_editor->on_teacher_show_region_checkBox_clicked(checked);
+}
+void MainWindow::parse_teacher_region_coord() { region_editor->parse_teacher_region_coord(); }
+void MainWindow::collect_region_rects() { region_editor->collect_region_rects(); }
+teacher_region_keys::ApplyRegions MainWindow::teacher_apply_regions() const
+{
+    return region_editor->teacher_apply_regions();
+}
+const teacher_region_keys::TeacherRegionRects &MainWindow::teacher_region_rects() const
+{
+    return region_editor->region_rects();
+}
+teacher_region_keys::TeacherRegionCoord &MainWindow::teacher_region_coord() { return region_editor->region_coord(); }
+void MainWindow::set_teacher_region_redraw_pending(bool pending) { region_editor->set_redraw_pending(pending); }
+
+int MainWindow::teacher_track_status() const { return teacher_cur_track_status; }
+bool MainWindow::teacher_pano_marked_offline() const { return teacher_pano_offline; }
+bool MainWindow::teacher_customer_model() const { return teacher_tab->customer_model_flag(); }
+void MainWindow::forget_teacher_crop_status() { teacher_crop_start_status = teacher_crop_stop_status = false; }
+void MainWindow::disarm_teacher_picture_conversion() { teacher_image_to_cv_mat_flag = false; }
 
 bool MainWindow::is_valid_ipv4(const QString &text) { return input::is_valid_ipv4(text); }
 
@@ -345,24 +370,24 @@ void MainWindow::initGuideConfig()
         guide_state = QStringLiteral("0");
         qDebug() << 79 << " Obtain configuration exception!";
     }
-    config_number_camera = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera")).toInt();
-    if (config_number_camera < 0 || config_number_camera > 3) {
-        config_number_camera = 0;
+    int layout = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera")).toInt();
+    if (layout < 0 || layout > 3) {
+        layout = 0;
         qDebug() << 84 << " Obtain configuration exception!";
     }
+    tab_layout->set_camera_layout(layout);
     // Selecting an entry that differs from the current one has run the layout choice already;
     // it runs once more in every case.
-    ui->choose_camera_comboBox->setCurrentIndex(config_number_camera);
-    on_choose_camera_comboBox_currentIndexChanged(config_number_camera);
-    qDebug() << "MainWindow::initGuideConfig-> guide_state:" << guide_state
-             << ",config_number_camera:" << config_number_camera;
+    ui->choose_camera_comboBox->setCurrentIndex(layout);
+    tab_layout->on_choose_camera_comboBox_currentIndexChanged(layout);
+    qDebug() << "MainWindow::initGuideConfig-> guide_state:" << guide_state << ",config_number_camera:" << layout;
 
     // A state that nothing writes (neither "0" nor "1") would leave no window at all: such a
     // file is treated as an unfinished wizard.
     if (guide_state != QLatin1String("1")) {
         guide_config->show();
     } else {
-        const bool withBoard = config_number_camera >= 2;
+        const bool withBoard = layout >= 2;
         if (!withBoard && ui->tabWidget->count() == eight_tab)
             ui->tabWidget->removeTab(2);
         else if (withBoard && ui->tabWidget->count() == seven_tab)
@@ -376,7 +401,7 @@ void MainWindow::updateGuideData(QVariant data)
     Guide_Data_Update_Manage record;
     if (data.canConvert<Guide_Data_Update_Manage>())
         record = data.value<Guide_Data_Update_Manage>();
-    config_number_camera = record.camera_number;
+    tab_layout->set_camera_layout(record.camera_number);
     ui->teacher_feature_IP_Edit->setText(record.teacher_feature_ip);
     ui->student_feature_IP_Edit->setText(record.student_feature_ip);
     // With two cameras one camera per side serves as close-up and panorama camera.
@@ -389,9 +414,20 @@ void MainWindow::updateGuideData(QVariant data)
     }
     ui->board_feature_IP_Edit->setText(record.board_feature_ip);
     ui->board_pano_IP_Edit->setText(record.board_pano_ip);
-    ui->choose_camera_comboBox->setCurrentIndex(config_number_camera);
-    widgetChanged(config_number_camera);
+    ui->choose_camera_comboBox->setCurrentIndex(tab_layout->camera_layout());
+    tab_layout->widgetChanged(tab_layout->camera_layout());
 }
+
+// ---- what the tab layout and the request poller need of the window ----
+void MainWindow::set_window_size(int width, int height) { setFixedSize(width, height); }
+int MainWindow::window_width() const { return width(); }
+void MainWindow::close_for_wizard() { emit close_mainwindow(); }
+void MainWindow::release_board_cameras() { disconnect_board_cameras(); }
+bool MainWindow::student_customer_model() const { return student_customer_model_flag; }
+QString MainWindow::teacher_feature_model() const { return teacher_feature_device_model; }
+bool MainWindow::lectern_mode_chosen() const { return ui->lectern_mode_radioButton->isChecked(); }
+void MainWindow::teacher_obtain_quietly() { teacher_obtain(true); }
+void MainWindow::student_points_read_back() { emit autocalibrate_update_success(); }
 
 void MainWindow::updateGuideConfig()
 {

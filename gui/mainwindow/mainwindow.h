@@ -1,7 +1,5 @@
 #pragma once
 
-#include "protocol/student_region_coord.h"
-#include "model/student_region_points.h"
 #include "protocol/teacher_region_keys.h"
 #include "model/guide_data_update_manage.h"
 #include "protocol/camera_slot.h"
@@ -12,11 +10,21 @@
 #include "model/camera_slots.h"
 #include "net/control_link.h"
 #include "mainwindow/settings_file.h"
+#include "cameras/camera_connections.h"
+#include "cameras/picture_previews.h"
+#include "cameras/visca_replies.h"
+#include "mainwindow/tab_layout.h"
+#include "mainwindow/transitional_value.h"
+#include "regions/region_editor.h"
 #include "tabs/board_tab.h"
 #include "tabs/camera_menu_keys.h"
 #include "tabs/director_tab.h"
+#include "tabs/lectern_mode.h"
 #include "tabs/options_tab.h"
 #include "tabs/pads.h"
+#include "tabs/student_tab.h"
+#include "tabs/teacher_tab.h"
+#include "tabs/parameter_requests.h"
 
 #include <QHostAddress>
 #include <QImage>
@@ -60,12 +68,9 @@ struct Fields;
 
 class Image_Expand;
 class Calibrate_Area_Expand;
-class CustomGraphicsScene;
-class HttpManager;
 class QFFmpeg;
 class RtspThread;
 class GuideConfig;
-struct RectFManage;
 namespace parameter_reply {
 struct StatusPart;
 }
@@ -78,6 +83,14 @@ class MainWindow : public QMainWindow,
                    private SettingsFile::Host,
                    private Pads::Host,
                    private CameraMenuKeys::Host,
+                   private RegionEditor::Host,
+                   private CameraConnections::Host,
+                   private ViscaReplies::Host,
+                   private PicturePreviews::Host,
+                   private TeacherTab::Host,
+                   private StudentTab::Host,
+                   private TabLayout::Host,
+                   private ParameterRequests::Host,
                    private BoardTab::Host,
                    private DirectorTab::Host
 {
@@ -100,16 +113,17 @@ public:
     // Rewrites the whole file; false (and the previous file kept) when it could not be written.
     bool save_config() { return settings_file->save_config(); }
 
-    // ---- tabs and camera layout (mainwindow_layout.cpp) ----
-    void disable_board_widgets();
-    void update_tab_enabled(bool enable);
-    void widgetChanged(int layout);
-    void set_board_view_status(bool two_boards);
-    void remove_unused_tabs(bool remove);
-    void toggle_param_panel();
-    void flash_status_label(bool teacher, const QString &text);
-    void set_student_pan_offset_enabled(bool enable);
-    void set_student_tilt_offset_enabled(bool enable);
+    // Transitional: the tab layout's operations under the window's names. Plain methods, not
+    // slots, so that the form's signals reach only the tab layout's own connections.
+    void set_widget_status(int camera, bool enable) { tab_layout->set_widget_status(camera, enable); }
+    void disable_board_widgets() { tab_layout->disable_board_widgets(); }
+    void update_tab_enabled(bool enable) { tab_layout->update_tab_enabled(enable); }
+    void widgetChanged(int layout) { tab_layout->widgetChanged(layout); }
+    void flash_status_label(bool teacher, const QString &text) { tab_layout->flash_status_label(teacher, text); }
+    void on_choose_camera_comboBox_currentIndexChanged(int index)
+    {
+        tab_layout->on_choose_camera_comboBox_currentIndexChanged(index);
+    }
 
     // Transitional: the Options tab's getters under the window's name.
     bool is_valid_ipv4(const QString &text);
@@ -124,58 +138,24 @@ public:
     // The interface font (family "微软雅黑", 11 pt for Thai, 10 pt otherwise) on every widget.
     void apply_interface_font();
 
-    // ---- region editing (mainwindow_regions.cpp) ----
-    void setShieldRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
-    void setBoardRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
-    void setTrackRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
-    void setSnapshotRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height);
-    void start_shield_region_draw();
-    void start_board_region_draw();
-    void setShieldRegion(const QString &name);
-    void setBoardRegion(const QString &name);
+    // Transitional: the region editor's methods and state under the window's names, for the
+    // Teacher tab, the connections and the tracking start and stop.
     void clear_region_scene();
-    void region_item_center(RectFManage *record);
-    void checkActionStates();
-    void selectItem(QGraphicsItem *item);
-    void update_tracking_region_item(bool remove);
-    void update_board_left_region_item(bool remove);
-    void update_board_right_region_item(bool remove);
-    void update_board_center_region_item(bool remove);
-    void update_shield_one_region_item(bool remove);
-    void update_shield_two_region_item(bool remove);
-    void update_shield_three_region_item(bool remove);
-    void update_shield_four_region_item(bool remove);
-    void resolve_teacher_region_reply(const QString &reply);
+    void set_teacher_region_widgets(bool enable);
+    void on_teacher_show_region_checkBox_clicked(bool checked);
     void parse_teacher_region_coord();
-    void teacher_display_region();
-    void display_pending_teacher_regions();
     void collect_region_rects();
     teacher_region_keys::ApplyRegions teacher_apply_regions() const;
-    bool find_shield_rect(const QString &name);
-    bool find_board_rect(const QString &name);
-    void set_ptzspeed_level_enabled(bool enable);
-    bool near_track_edge(int value);
-    bool region_in_bounds(int x, int y, int w, int h);
-    void set_teacher_region_widgets(bool enable);
-    // A text block (teacher text port) or a VISCA text (teacher VISCA port) to the teacher pano.
-    void send_teacher_pano_text(const QString &text);
-    void send_teacher_pano_visca(const QString &hexText);
+    const teacher_region_keys::TeacherRegionRects &teacher_region_rects() const;
+    teacher_region_keys::TeacherRegionCoord &teacher_region_coord();
+    void set_teacher_region_redraw_pending(bool pending);
 
-    // ---- camera connections (mainwindow_connections.cpp) ----
-    // Whether the camera answers; the window keeps painting while it is asked.
-    bool ping_host(const QString &ip);
-    // The connect toggle of a slot: connects it when disconnected, disconnects it when connected.
-    void toggle_camera_slot(camera_slot::Slot slot);
-    // Disconnects the board feature and then the board pano camera when they are connected.
-    void disconnect_board_cameras();
-    bool any_camera_connected_except(camera_slot::Slot slot) const;
-
-    // ---- VISCA inquiries and replies (mainwindow_visca.cpp) ----
-    void check_role_reply(const QByteArray &reply, const ViscaReplyOrigin &origin = ViscaReplyOrigin());
-    void resolver_zoom_value(const QByteArray &reply, const ViscaReplyOrigin &origin = ViscaReplyOrigin());
-    float find_matching_multiple(float position);
-    // The connected or connecting slots whose camera sent a reply from origin.
-    QList<camera_slot::Slot> visca_reply_slots(const ViscaReplyOrigin &origin) const;
+    // Transitional: the camera connections under the window's names.
+    void disconnect_board_cameras() { camera_connections->disconnect_board_cameras(); }
+    // The reply parser runs a pano's connect toggle by name.
+    Q_INVOKABLE void teacher_pano_connect_toggle() { camera_connections->on_teacher_pano_connect_Button_clicked(); }
+    Q_INVOKABLE void student_pano_connect_toggle() { camera_connections->on_student_pano_connect_Button_clicked(); }
+    Q_INVOKABLE void board_pano_connect_toggle() { camera_connections->on_board_pano_connect_Button_clicked(); }
 
     // ---- camera protocol (mainwindow_protocol.cpp) ----
     // Every command to a camera goes through here: a parameter block (hex false) or a VISCA
@@ -192,12 +172,8 @@ public:
     // Replies: the UOT frames of one TCP link, the router of text answers and their parser.
     void dispatch_reply(const QByteArray &reply);
     void resolver_param(const QByteArray &reply);
-    // The key tables of each section of a text answer: teacher (mainwindow_teacher.cpp),
-    // student (mainwindow_student.cpp).
-    void read_teacher_section(const QString &text);
-    void read_student_section(const QString &text);
     // Transitional: the Board and Director tabs' answers and the board tracking status under
-    // the window's name, for the reply parser and the camera connections.
+    // the window's names, for the reply parser and the camera connections.
     void read_board_section(const QString &text) { board_tab->read_board_section(text); }
     void read_director_section(const QString &text) { director_tab->read_director_section(text); }
     // Records the status of a board status answer; true when it differs from the last one
@@ -209,60 +185,38 @@ public:
     // A board pano camera (dis)connected: its next status answer counts as a change.
     void forget_board_tracking_status() { board_tab->forget_board_tracking_status(); }
 
-    // ---- tracking configuration: every tab's defaults (mainwindow_defaults.cpp) ----
+    // ---- every tab's defaults (mainwindow_defaults.cpp) ----
     void set_all_defaults() override;
 
-    // ---- tracking commands, modes and preset lists (mainwindow_tracking.cpp) ----
+    // ---- teacher and student tabs (mainwindow_sides.cpp) ----
     // The close handler stops the tracking of each side whose pano camera still tracks.
     void stop_all_tracking();
-    void send_teacher_tracking_command(const QString &word);
-    void send_student_tracking_command(const QString &word);
-    void set_teacher_config_combo(int index);
-    void set_student_config_combo(int index);
-    void fill_pano_preset_list();
-    // Invokable: the parameter replies reach them by name as well.
-    Q_INVOKABLE void teacher_track_check(bool enable);
-    Q_INVOKABLE void student_track_check(bool enable);
-    void set_teacher_obtain_apply_enabled(bool enable);
-    void set_student_obtain_apply_enabled(bool enable);
-
-    // ---- lectern mode over HTTP (mainwindow_lectern.cpp) ----
-    QUrl getUrl(const QString &action);
-    // Posts the director server settings; false (and nothing sent) when the port or the
-    // address is empty.
-    Q_INVOKABLE bool post_tracking_server();
-    // Posts the feature tracking area as the camera takes it (the area's values times 4).
-    void post_effect_area(int leftUpX, int leftUpY, int rightDownX, int rightDownY);
-    void parse_lectern_reply(const QString &text);
-
-    // ---- teacher and student parameters, request poller (mainwindow_teacher.cpp,
-    //      mainwindow_student.cpp, mainwindow_poller.cpp) ----
-    // The Obtain of each side; a silent one (the re-obtain after an apply, the obtain after an
-    // auto-calibration pass) ends without a success box.
-    void teacher_obtain(bool silent);
-    void student_obtain(bool silent);
-    // The Apply blocks as the tabs now stand (the teacher one after the scene's regions were
-    // collected).
-    QString teacher_apply_text();
-    QString student_apply_text();
-    // The key tables of a teacher and a student reply section; the student auto-calibration
-    // answer is read apart.
-    void resolve_teacher_keys(const QString &text);
-    void resolve_student_keys(const QString &text);
-    void resolve_student_autocalibrate_status(const QString &value);
-    // Every student point key of the reply stored, back into the panel; the variant converts only
-    // what one reply carried.
-    void parse_student_region_coord();
-    void apply_student_region_keys(const StudentReplyKeys &carried);
-    void set_student_calibration_widgets_visible(bool visible);
-    // A reply echoed a request of this kind: counts only while one is pending.
-    bool answer_request(request_poller::Kind kind);
-
-    // ---- live video preview (mainwindow_video.cpp) ----
-    // An 8-bit three-channel matrix over the picture's own pixels, no copy and no conversion:
-    // the picture must outlive it. Empty for a picture of fewer than three bytes per pixel,
-    // whose lines the matrix would read past.
-    static cv::Mat qimage_to_mat_view(const QImage &image);
+    // Transitional: the Teacher and Student tabs' methods under the window's names, for the
+    // reply parser, the request poller, the connections, the VISCA replies and the set-up.
+    void read_teacher_section(const QString &text) { teacher_tab->read_teacher_section(text); }
+    void read_student_section(const QString &text) { student_tab->read_student_section(text); }
+    void resolve_student_autocalibrate_status(const QString &value)
+    {
+        student_tab->resolve_student_autocalibrate_status(value);
+    }
+    void teacher_obtain(bool silent) { teacher_tab->teacher_obtain(silent); }
+    void teacher_track_check(bool enable) { teacher_tab->teacher_track_check(enable); }
+    void student_track_check(bool enable) { student_tab->student_track_check(enable); }
+    void on_teacher_preset_list_currentIndexChanged(const QString &text)
+    {
+        teacher_tab->on_teacher_preset_list_currentIndexChanged(text);
+    }
+    void on_student_preset_list_currentIndexChanged(const QString &text)
+    {
+        student_tab->on_student_preset_list_currentIndexChanged(text);
+    }
+    void set_student_calibration_widgets_visible(bool visible)
+    {
+        student_tab->set_student_calibration_widgets_visible(visible);
+    }
+    void fill_pano_preset_list() { student_tab->fill_pano_preset_list(); }
+    // Transitional: the request poller's answer under the window's name.
+    bool answer_request(request_poller::Kind kind) { return parameter_requests->answer_request(kind); }
 
     // ---- detection and calibration ----
     void QImage2cvMat(QImage image);
@@ -284,202 +238,13 @@ public slots:
     void updateGuideData(QVariant data);
     void updateGuideConfig();
 
-    // ---- camera control protocol ----
-    void slot_response_timeout_tip();
-    void slot_student_response_timeout_tip();
-    void stop_connect();
-
-    // ---- camera connections (mainwindow_connections.cpp) ----
-    void on_teacher_feature_connect_Button_clicked();
-    void on_teacher_pano_connect_Button_clicked();
-    void on_student_feature_connect_Button_clicked();
-    void on_student_pano_connect_Button_clicked();
-    void on_board_feature_connect_Button_clicked();
-    void on_board_pano_connect_Button_clicked();
-    void on_teacher_feature_IP_Edit_returnPressed();
-    void on_teacher_pano_IP_Edit_returnPressed();
-    void on_student_feature_IP_Edit_returnPressed();
-    void on_student_pano_IP_Edit_returnPressed();
-    void teacher_feature_frame_failed();
-    void teacher_pano_frame_failed();
-    void student_feature_frame_failed();
-    void student_pano_frame_failed();
-    void board_feature_frame_failed();
-    void on_rtsp_connect_Button_clicked();
-    void rtsp_preview_frame_failed();
-
-    // ---- tabs and camera layout (mainwindow_layout.cpp) ----
-    void set_widget_status(int camera, bool enable);
-    void set_customer_disable();
-    void on_choose_camera_comboBox_currentIndexChanged(int index);
-    void on_tabWidget_currentChanged(int index);
-    void on_teacher_show_param_pushButton_clicked();
-    void on_student_show_param_pushButton_clicked();
-    void on_board_show_param_pushButton_clicked();
-    void on_director_show_param_pushButton_clicked();
-    void on_upgrade_show_param_pushButton_clicked();
 
     // ---- language switch (mainwindow_language.cpp) ----
     void on_language_select_comboBox_activated(int index);
 
     // ---- tracking and director configuration ----
-    void get_para_response();
 
-    // Teacher tab: Apply, Obtain, and the marks of its controls (mainwindow_teacher.cpp).
-    void on_teacher_apply_Button_clicked();
-    void on_teacher_obtain_Button_clicked();
-    void on_teacher_none_action_radioButton_clicked();
-    void on_teacher_pano_action_radioButton_clicked();
-    void on_teacher_platform_action_radioButton_clicked();
-    void on_teacher_student_pano_action_radioButton_clicked();
-    void on_teacher_starting_up_checkBox_clicked();
-    void on_teacher_manual_focus_checkBox_clicked();
-    void on_teacher_vertical_movement_checkBox_clicked();
-    void on_teacher_feature_tracking_checkBox_clicked();
-    void on_teacher_board_enable_checkBox_clicked();
-    void on_teacher_board_face_enable_checkBox_clicked();
-    void on_teacher_board_hand_enable_checkBox_clicked();
-    void on_teacher_sensitivity_Slider_sliderPressed();
-    void on_teacher_fea_distance_Slider_sliderPressed();
-    void on_teacher_distance_Slider_sliderPressed();
-    void on_teacher_panOffset_Slider_sliderPressed();
-    void on_teacher_tiltOffset_Slider_sliderPressed();
-    void on_teacher_board_detect_Slider_sliderPressed();
-    void on_teacher_board_hold_Slider_sliderPressed();
-    void on_teacher_board_lose_Slider_sliderPressed();
-    void on_teacher_board_space_Slider_sliderPressed();
-    void on_teacher_board_effect_list_currentIndexChanged(int index);
 
-    // Student tab: Apply, Obtain, calibration height and the marks of its controls
-    // (mainwindow_student.cpp).
-    void on_student_apply_Button_clicked();
-    void on_student_obtain_Button_clicked();
-    void on_student_calibration_comboBox_currentIndexChanged(const QString &text);
-    void on_student_pos_calibration_region_checkBox_stateChanged(int state);
-    void on_student_sensitivity_Slider_sliderPressed();
-    void on_student_objectsize_Slider_sliderPressed();
-    void on_student_panOffset_Slider_sliderPressed();
-    void on_student_tiltOffset_Slider_sliderPressed();
-    void on_student_target_lost_timeout_Slider_sliderPressed();
-    void on_student_none_action_radioButton_clicked();
-    void on_student_pano_one_action_radioButton_clicked();
-    void on_student_cutout_radioButton_clicked();
-    void on_student_eptz_radioButton_clicked();
-    void on_student_small_pano_radioButton_clicked();
-    void on_student_return_pano_action_radioButton_clicked();
-    void on_student_starting_up_checkBox_clicked();
-    void on_student_face_detect_checkBox_clicked();
-    void on_student_pano_switch_checkBox_clicked();
-    void onRequestStringFinished(QString text);
-    void onRequestJsonFinished(QJsonObject json);
-    void onRequestError(QString error);
-
-    // Tracking start and stop, configuration switch, pano focus, modes and preset lists
-    // (mainwindow_tracking.cpp).
-    void on_teacher_startTrack_Button_clicked();
-    void on_teacher_stopTrack_Button_clicked();
-    void on_student_startTrack_Button_clicked();
-    void on_student_stopTrack_Button_clicked();
-    void on_teacher_config_comboBox_currentIndexChanged(int index);
-    void on_student_config_comboBox_currentIndexChanged(int index);
-    void on_teacher_config_comboBox_activated(int index);
-    void on_student_config_comboBox_activated(int index);
-    void on_teacher_pano_auto_mode_Button_clicked(bool checked);
-    void on_teacher_pano_manual_mode_Button_clicked(bool checked);
-    void on_student_pano_auto_mode_Button_clicked(bool checked);
-    void on_student_pano_manual_mode_Button_clicked(bool checked);
-    void on_other_mode_radioButton_clicked(bool checked);
-    void on_follow_mode_radioButton_clicked(bool checked);
-    void on_binocular_mode_radioButton_clicked(bool checked);
-    void on_mixed_mode_radioButton_clicked(bool checked);
-    void on_board_pano_mode_radioButton_clicked(bool checked);
-    void on_teacher_preset_list_currentIndexChanged(const QString &text);
-    void on_student_preset_list_currentIndexChanged(const QString &text);
-
-    // The lectern page, set over the teacher feature camera's HTTP interface
-    // (mainwindow_lectern.cpp).
-    void on_lectern_mode_radioButton_clicked(bool checked);
-    void on_auto_zoom_enable_checkBox_clicked(bool checked);
-    void on_auto_tilt_enable_checkBox_clicked(bool checked);
-    void on_target_retention_time_label_spinBox_valueChanged(const QString &text);
-    void on_tracking_start_postion_comboBox_currentIndexChanged(int index);
-    void on_full_body_action_radioButton_clicked(bool checked);
-    void on_half_body_action_radioButton_clicked(bool checked);
-    void on_close_body_action_radioButton_clicked(bool checked);
-    void on_custom_body_action_radioButton_clicked(bool checked);
-    void on_body_thresh_time_spinBox_valueChanged(const QString &text);
-    void on_teacher_director_on_radioButton_clicked(bool checked);
-    void on_teacher_director_off_radioButton_clicked(bool checked);
-
-    // Defaults of each tab (mainwindow_defaults.cpp).
-    void on_teacher_default_Button_clicked();
-    void on_student_default_Button_clicked();
-
-    // Slider labels and the Apply marks that the settings load leaves off
-    // (mainwindow_panel_marks.cpp).
-    void on_teacher_sensitivity_Slider_sliderMoved(int value);
-    void on_teacher_sensitivity_Slider_valueChanged(int value);
-    void on_teacher_fea_distance_Slider_sliderMoved(int value);
-    void on_teacher_fea_distance_Slider_valueChanged(int value);
-    void on_teacher_distance_Slider_sliderMoved(int value);
-    void on_teacher_distance_Slider_valueChanged(int value);
-    void on_teacher_panOffset_Slider_sliderMoved(int value);
-    void on_teacher_panOffset_Slider_valueChanged(int value);
-    void on_teacher_tiltOffset_Slider_sliderMoved(int value);
-    void on_teacher_tiltOffset_Slider_valueChanged(int value);
-    void on_teacher_board_detect_Slider_sliderMoved(int value);
-    void on_teacher_board_detect_Slider_valueChanged(int value);
-    void on_teacher_board_hold_Slider_sliderMoved(int value);
-    void on_teacher_board_hold_Slider_valueChanged(int value);
-    void on_teacher_board_lose_Slider_sliderMoved(int value);
-    void on_teacher_board_lose_Slider_valueChanged(int value);
-    void on_teacher_board_space_Slider_sliderMoved(int value);
-    void on_teacher_board_space_Slider_valueChanged(int value);
-    void on_teacher_hold_time_label_valueChanged(int value);
-    void on_teacher_target_lost_delay_label_valueChanged(int value);
-    void on_student_sensitivity_Slider_sliderMoved(int value);
-    void on_student_sensitivity_Slider_valueChanged(int value);
-    void on_student_objectsize_Slider_sliderMoved(int value);
-    void on_student_objectsize_Slider_valueChanged(int value);
-    void on_student_panOffset_Slider_sliderMoved(int value);
-    void on_student_panOffset_Slider_valueChanged(int value);
-    void on_student_tiltOffset_Slider_sliderMoved(int value);
-    void on_student_tiltOffset_Slider_valueChanged(int value);
-    void on_student_target_lost_timeout_Slider_sliderMoved(int value);
-    void on_student_target_lost_timeout_Slider_valueChanged(int value);
-    void on_student_feature_continue_time_label_valueChanged(const QString &text);
-    void on_student_camera_height_lineEdit_textChanged(const QString &text);
-
-    // ---- region editing (mainwindow_regions.cpp) ----
-    void checkSelection();
-    void selectNewItem(QGraphicsItem *item);
-    void selectItemRectStr(QString name);
-    void on_teacher_track_region_radioButton_clicked(bool checked);
-    void on_teacher_shield_region_radioButton_clicked(bool checked);
-    void on_teacher_shield_one_checkBox_clicked(bool checked);
-    void on_teacher_shield_two_checkBox_clicked(bool checked);
-    void on_teacher_shield_three_checkBox_clicked(bool checked);
-    void on_teacher_shield_four_checkBox_clicked(bool checked);
-    void on_teacher_board_region_radioButton_clicked(bool checked);
-    void on_teacher_board_one_checkBox_clicked(bool checked);
-    void on_teacher_board_two_checkBox_clicked(bool checked);
-    void on_teacher_board_three_checkBox_clicked(bool checked);
-    void on_teacher_snapshot_region_radioButton_clicked(bool checked);
-    void on_clear_snapshot_region_pushButton_clicked(bool checked);
-    void on_teacher_show_region_checkBox_clicked(bool checked);
-    void on_del_track_region_pushButton_clicked();
-
-    // ---- live video preview (mainwindow_video.cpp) ----
-    // One picture slot per source, fed by its decoder's GetImage (queued).
-    void teacher_feature_SetImage(QImage image);
-    void teacher_pano_SetImage(QImage image);
-    void student_feature_SetImage(QImage image);
-    void student_pano_SetImage(QImage image);
-    void board_feature_SetImage(QImage image);
-    void board_pano_SetImage(QImage image);
-    void rtsp_SetImage(QImage image);
-    void on_teacher_feature_image_max_toolButton_clicked();
-    void on_student_feature_image_max_toolButton_clicked();
 
     // ---- detection and calibration ----
     void slot_teacher_auto_calibration();
@@ -495,42 +260,6 @@ protected:
 
 private:
     void slot_init_main_window();
-
-    // camera connections (mainwindow_connections.cpp)
-    struct CameraSlotRefs {
-        bool &flag;                 // udp_<camera>_flag
-        bool &connected;            // <camera>_connected
-        QHostAddress *&destination; // <camera>_destination
-        QFFmpeg *&ffmpeg;
-        RtspThread *&rtsp_thread;
-        QString *device_model;      // none for the board pano
-        QLineEdit *edit;
-        QPushButton *button;
-        QLabel *label;
-    };
-    CameraSlotRefs slot_refs(camera_slot::Slot slot);
-    // A connect under way, and what happened to its slot while it waited.
-    struct CameraSlotRun {
-        bool connecting = false;
-        bool disconnecting = false;
-        bool disconnect_requested = false; // a toggle, a failed picture or stop_connect meanwhile
-    };
-    CameraSlotRun &slot_run(camera_slot::Slot slot);
-    void connect_camera_slot(camera_slot::Slot slot);
-    void disconnect_camera_slot(camera_slot::Slot slot);
-    // True (and the slot disconnected) when a disconnect was asked for during the connect's wait.
-    bool connect_interrupted(camera_slot::Slot slot);
-    void run_pano_sequence(camera_slot::Slot slot, const QString &address);
-    void camera_frame_failed(camera_slot::Slot slot);
-    void return_pressed(camera_slot::Slot slot);
-    void send_visca(camera_slot::Slot slot, const QString &text);
-    int side_visca_port(camera_slot::Side side) const;
-    int side_udp_port(camera_slot::Side side) const;
-    QTimer *response_timer(camera_slot::Side side) const;
-
-    // VISCA replies (mainwindow_visca.cpp)
-    void store_model_reply(const QByteArray &reply, const ViscaReplyOrigin &origin);
-    void response_timeout(bool teacher);
 
     // camera control protocol (mainwindow_protocol.cpp)
     void wire_control_link();
@@ -559,17 +288,6 @@ private:
         director_tab->set_director_widgets(strategy, enable);
     }
 
-    // tracking (mainwindow_tracking.cpp): one side's start or stop, its configuration switch,
-    // the pano focus mode and the teacher mode's page and preset list.
-    void teacher_tracking(bool start);
-    void student_tracking(bool start);
-    void switch_tracking_config(bool teacher, int index);
-    void send_pano_focus(bool teacher, bool manual);
-    void show_teacher_mode(int mode);
-
-    // lectern mode (mainwindow_lectern.cpp): one setting as a form body to "postfulltrack".
-    void post_lectern_setting(const char *key, const QString &value);
-
     // language switch (mainwindow_language.cpp)
     void retranslate_keeping_line_edits();
     void retranslate_code_texts();
@@ -590,22 +308,79 @@ private:
     int preview_pan_speed() const override;
     int preview_tilt_speed() const override;
 
-    // What the Board and Director tabs need of the request bookkeeping, the camera layout and
-    // the customer model flags (mainwindow_board_director.cpp).
-    void arm_request(request_poller::Kind kind) override;
-    bool six_camera_layout() const override;
-    bool customer_model_in_use() const override;
+    // What the region editor reads and resets of the reply parser, the connections and the
+    // detection (mainwindow.cpp).
+    int teacher_track_status() const override;
+    bool teacher_pano_marked_offline() const override;
+    bool teacher_customer_model() const override;
+    void forget_teacher_crop_status() override;
+    void disarm_teacher_picture_conversion() override;
+
+    // What the camera objects need of the features still in the window (mainwindow_cameras.cpp).
+    // The window's own update_tab_enabled, set_widget_status, teacher_track_check,
+    // student_track_check, ptzspeed, forget_board_tracking_status, clear_region_scene,
+    // set_teacher_region_widgets and set_student_calibration_widgets_visible serve the hosts as
+    // they are, and preview_connected above serves the pictures too.
+    void show_pictures(camera_slot::Slot slot, QFFmpeg *decoder) override;
+    void show_preview_pictures(QFFmpeg *decoder) override;
+    void pano_connect_begins(camera_slot::Side side) override;
+    void pano_status_requested(camera_slot::Side side) override;
+    void feature_camera_released(camera_slot::Side side) override;
+    void pano_camera_released(camera_slot::Side side) override;
+    void close_enlarged_dialog(camera_slot::Side side) override;
+    void teacher_show_region_clicked(bool checked) override;
+    void camera_layout_chosen(int layout) override;
+    void teacher_preset_list_changed(const QString &text) override;
+    void student_preset_list_changed(const QString &text) override;
+    void teacher_auto_calibration_step() override;
+    void student_auto_calibration_step() override;
+    bool end_pano_status_wait(camera_slot::Side side) override;
+    void send_stream(PicturePreviews::Stream stream, QImage &image) override;
+    bool hand_picture_to_detector(const QImage &image) override;
+    QWidget *enlarged_dialog(camera_slot::Side side) override;
+
+    // What the Teacher and Student tabs need of the layout, the request poller, the region
+    // editing, the VISCA replies, the calibration dialog and the pads (mainwindow_sides.cpp).
+    void set_tab_widgets_enabled(int tab, bool enable) override;
+    void set_tabs_enabled(bool enable) override;
+    void arm_request(request_poller::Kind kind, bool silent) override;
+    int camera_layout() const override;
+    void collect_scene_regions() override;
+    teacher_region_keys::ApplyRegions apply_regions() const override;
+    void set_region_widgets_enabled(bool enable) override;
+    region_geometry::RegionRect teacher_feature_rect() const override;
+    void redraw_regions_on_next_reply() override;
+    void read_teacher_regions(const QString &reply) override;
+    void set_teacher_pad_redirection(bool to_pano, bool crop) override;
+    void disable_board_for_customer_model() override;
+    void autocalibrate_failed() override;
+    bool calibration_widgets_shown() const override;
+    void set_student_pad_crop(bool crop) override;
 
     // Apply marks (mainwindow_panel_marks.cpp): "Apply(*)" on a tab's Apply button, and the
     // same only while the settings are not being loaded.
     void mark_apply(QPushButton *button);
     void mark_apply_unless_loading(QPushButton *button);
 
-    // teacher and student parameters, request poller
-    void show_request_outcome(const request_poller::Result &result);
-    void post_lectern_effect_area();
-    // Runs a handler of the tracking modes or track checks by name, with one bool argument.
-    void run_named_handler(const char *name, bool argument);
+    // What the Board and Director tabs need of the request bookkeeping, the tab layout and the
+    // customer model flags (mainwindow_board_director.cpp).
+    void arm_request(request_poller::Kind kind) override;
+    bool six_camera_layout() const override;
+    bool customer_model_in_use() const override;
+
+    // The tab layout's needs of the window (mainwindow.cpp).
+    void set_window_size(int width, int height) override;
+    int window_width() const override;
+    void close_for_wizard() override;
+    void release_board_cameras() override;
+    // teacher_customer_model() serves the region editor's and the tab layout's hosts alike.
+    bool student_customer_model() const override;
+
+    // The request poller's needs of the Teacher tab and the calibration dialog (mainwindow.cpp).
+    QString teacher_feature_model() const override;
+    bool lectern_mode_chosen() const override;
+    void teacher_obtain_quietly() override;
+    void student_points_read_back() override;
 
 public:
     // Members are public: the wizard, the manual director console and the calibration dialog
@@ -616,26 +391,23 @@ public:
     Image_Expand *teacher_image_expand = nullptr;
     Image_Expand *student_image_expand = nullptr;
     Calibrate_Area_Expand *calibrate_area_expand = nullptr;
-    CustomGraphicsScene *region_scene = nullptr;
-    HttpManager *http_manager = nullptr;
     GuideConfig *guide_config = nullptr;
     Guide_Data_Update_Manage guide_data;
     QString guide_state;
-    int config_number_camera = 0;
-    int eight_tab = 8;
-    int seven_tab = 7;
+    // Transitional: the tab counts under the window's names.
+    static constexpr int eight_tab = TabLayout::eight_tab;
+    static constexpr int seven_tab = TabLayout::seven_tab;
     QString language;
     QTranslator *translator = nullptr;
     bool manual_direct_run = false;
     bool close_by_director = false;
-    bool wizard_entry_requested = false;
-    bool teacher_customer_model_flag = false;
-    bool student_customer_model_flag = false;
 
     // ---- port settings (filled by the settings file and the port getters) ----
     CameraPorts camera_ports;
     std::unique_ptr<SettingsFile> settings_file;
     std::unique_ptr<OptionsTab> options_tab;
+    std::unique_ptr<RegionEditor> region_editor;
+    std::unique_ptr<TabLayout> tab_layout;
     // Transitional names of the ports' fields.
     bool &recorder_port_map_enabled = camera_ports.edit().recorder_port_map_enabled;
     QString &T_RTSP_Port = camera_ports.edit().T_RTSP_Port;
@@ -700,10 +472,9 @@ public:
     QTimer *&teacher_feature_keepalive_timer = camera_slots[camera_slot::Slot::TeacherFeature].keepalive_timer;
     QTimer *&student_pano_keepalive_timer = camera_slots[camera_slot::Slot::StudentPano].keepalive_timer;
     QTimer *&student_feature_keepalive_timer = camera_slots[camera_slot::Slot::StudentFeature].keepalive_timer;
-    QTimer *stop_connect_timer = nullptr;
     // The reply parser's state (resolver_param): the crop and tracking status; the follow-up
-    // chain of a status answer. The requests it answers are `requests` (tracking and director
-    // configuration).
+    // chain of a status answer. The requests it answers are `parameter_requests` (tracking and
+    // director configuration).
     bool student_crop_start_status = false;
     bool student_crop_stop_status = false;
     bool teacher_crop_status_quiet = false; // the next crop answer shows no tip (set by a pano connect)
@@ -717,162 +488,75 @@ public:
     bool board_obtain_chain_flag = false;
     int board_cur_track_status = 2;
 
-    // ---- camera connections (mainwindow_connections.cpp) ----
+    // ---- camera connections, VISCA replies and live pictures (gui/cameras) ----
+    std::unique_ptr<CameraConnections> camera_connections;
+    std::unique_ptr<ViscaReplies> visca_replies;
+    std::unique_ptr<PicturePreviews> picture_previews;
     bool &teacher_feature_connected = camera_slots[camera_slot::Slot::TeacherFeature].connected;
     bool &teacher_pano_connected = camera_slots[camera_slot::Slot::TeacherPano].connected;
     bool &student_feature_connected = camera_slots[camera_slot::Slot::StudentFeature].connected;
     bool &student_pano_connected = camera_slots[camera_slot::Slot::StudentPano].connected;
     bool &board_feature_connected = camera_slots[camera_slot::Slot::BoardFeature].connected;
     bool &board_pano_connected = camera_slots[camera_slot::Slot::BoardPano].connected;
-    QFFmpeg *teacher_feature_ffmpeg = nullptr;
-    QFFmpeg *teacher_pano_ffmpeg = nullptr;
-    QFFmpeg *student_feature_ffmpeg = nullptr;
-    QFFmpeg *student_pano_ffmpeg = nullptr;
-    QFFmpeg *board_feature_ffmpeg = nullptr;
-    QFFmpeg *board_pano_ffmpeg = nullptr;
-    RtspThread *teacher_feature_rtsp_thread = nullptr;
-    RtspThread *teacher_pano_rtsp_thread = nullptr;
-    RtspThread *student_feature_rtsp_thread = nullptr;
-    RtspThread *student_pano_rtsp_thread = nullptr;
-    RtspThread *board_feature_rtsp_thread = nullptr;
-    RtspThread *board_pano_rtsp_thread = nullptr;
     QString &board_feature_device_model = camera_slots[camera_slot::Slot::BoardFeature].device_model;
-    // The free preview of the Upgrade tab's Preview page.
-    QHostAddress *rtsp_preview_destination = nullptr;
-    QFFmpeg *rtsp_preview_ffmpeg = nullptr;
-    RtspThread *rtsp_preview_rtsp_thread = nullptr;
-    bool rtsp_preview_busy = false;
     // Each pano's own wait for its tracking status: the teacher pano's is response_timeout_timer.
     QTimer *&student_response_timeout_timer = camera_slots[camera_slot::Slot::StudentPano].response_timer;
-    bool student_pano_offline = false;
     // Pad redirection and the crop address byte, set by the preset lists.
     bool teacher_ptz_to_pano = false;
     bool teacher_ptz_pano_prefix = false;
     bool student_ptz_pano_prefix = false;
-    // The teacher pictures that the frame queues take, and the teacher pano stream running.
-    bool teacher_feature_queue_enabled = false;
-    bool teacher_pano_queue_enabled = false;
-    bool teacher_pano_rtsp_flag = false;
-    CameraSlotRun camera_slot_runs[camera_slot::kSlotCount];
-    bool stop_connect_running = false;
 
-    // ---- VISCA inquiries and replies (mainwindow_visca.cpp) ----
-    bool teacher_model_j22_flag = false;
-    bool student_model_j22_flag = false;
-    bool teacher_model_r6_flag = false;
-    bool student_model_r6_flag = false;
-    bool teacher_model_j57_flag = false;
-    bool student_model_j57_flag = false;
-    bool teacher_zoom_optical_max_value_flag = false;
-    bool student_zoom_optical_max_value_flag = false;
-    bool student_calibration_widgets_shown = false;
-    int PT_PAN_VALUE = 0;
-    int PT_TILT_VALUE = 0;
-    bool teacher_slot_auto_calibration_flag = false;
-    bool student_slot_auto_calibration_flag = false;
+    // Transitional: the values the camera objects hold under the window's names.
+    TransitionalValue<bool> student_calibration_widgets_shown{
+        [this]() -> bool & { return visca_replies->student_calibration_widgets_shown_ref(); }};
+    TransitionalValue<bool> teacher_image_expand_open{
+        [this]() -> bool & { return picture_previews->teacher_image_expand_open_ref(); }};
+    TransitionalValue<bool> student_image_expand_open{
+        [this]() -> bool & { return picture_previews->student_image_expand_open_ref(); }};
 
     // ---- pads, presets and camera menu keys ----
     std::unique_ptr<Pads> pads;
     std::unique_ptr<CameraMenuKeys> menu_keys;
 
+    // ---- teacher and student tabs, with the lectern page of the Teacher tab ----
+    std::unique_ptr<LecternMode> lectern_mode;
+    std::unique_ptr<TeacherTab> teacher_tab;
+    std::unique_ptr<StudentTab> student_tab;
+    // Transitional: the tabs' customer model flags under the window's names.
+    TransitionalValue<bool> teacher_customer_model_flag{
+        [this]() -> bool & { return teacher_tab->customer_model_flag_ref(); }};
+    TransitionalValue<bool> student_customer_model_flag{
+        [this]() -> bool & { return student_tab->customer_model_flag_ref(); }};
+
     // ---- tracking and director configuration ----
-    QTimer *para_response_timer = nullptr;
+    // Each side's tracking as its tab started or stopped it and the status replies report it:
+    // 1 tracking, 2 stopped.
     int teacher_cur_track_status = 2;
     int student_cur_track_status = 2;
-    bool student_use_old_version_flag = true;
-    // The student area, designated, shield and calibration points of the student panel.
-    StudentRegionPoints student_points;
-    // The enable strings and shield values of the last student reply.
-    StudentRegionCoord student_region_coord;
 
-    // The obtain and apply requests of both sides and their pending, answered and silent flags
-    // (board requests count as teacher ones, director requests as both).
-    request_poller::Requests requests;
-    bool &teacher_obtain_wait = requests[request_poller::Kind::TeacherObtain].wait;
-    bool &teacher_obtain_ok = requests[request_poller::Kind::TeacherObtain].ok;
-    bool &teacher_apply_wait = requests[request_poller::Kind::TeacherApply].wait;
-    bool &teacher_apply_ok = requests[request_poller::Kind::TeacherApply].ok;
-    bool &student_obtain_wait = requests[request_poller::Kind::StudentObtain].wait;
-    bool &student_obtain_ok = requests[request_poller::Kind::StudentObtain].ok;
-    bool &student_apply_wait = requests[request_poller::Kind::StudentApply].wait;
-    bool &student_apply_ok = requests[request_poller::Kind::StudentApply].ok;
-    bool &teacher_silent_obtain_flag = requests[request_poller::Kind::TeacherObtain].silent;
-    bool &student_silent_obtain_flag = requests[request_poller::Kind::StudentObtain].silent;
-    // Teacher tab.
-    int teacher_ptzspeed_value = 10;
-    // Login of the teacher camera's HTTP interface, as the last teacher reply gave it.
-    QString web_username;
-    QString web_password;
-
-    // Student tab.
-    QString student_pano_pan_speed; // as the camera last reported it ("pan_speed")
-    QString student_response_time;
-    int student_ptzspeed_saved_level = 10;
-    // Last known state of the lectern director server radios.
-    bool teacher_director_on_last = false;
-    bool teacher_director_off_last = false;
+    // Made with the members rather than after the form: it drives no widget, and the old flag
+    // names below bind to it.
+    std::unique_ptr<ParameterRequests> parameter_requests =
+        std::make_unique<ParameterRequests>(static_cast<ParameterRequests::Host &>(*this), this);
+    // Transitional names of the requests' flags.
+    bool &teacher_obtain_wait = parameter_requests->flags(request_poller::Kind::TeacherObtain).wait;
+    bool &teacher_obtain_ok = parameter_requests->flags(request_poller::Kind::TeacherObtain).ok;
+    bool &teacher_apply_wait = parameter_requests->flags(request_poller::Kind::TeacherApply).wait;
+    bool &teacher_apply_ok = parameter_requests->flags(request_poller::Kind::TeacherApply).ok;
+    bool &student_obtain_wait = parameter_requests->flags(request_poller::Kind::StudentObtain).wait;
+    bool &student_obtain_ok = parameter_requests->flags(request_poller::Kind::StudentObtain).ok;
+    bool &student_apply_wait = parameter_requests->flags(request_poller::Kind::StudentApply).wait;
+    bool &student_apply_ok = parameter_requests->flags(request_poller::Kind::StudentApply).ok;
+    bool &teacher_silent_obtain_flag = parameter_requests->flags(request_poller::Kind::TeacherObtain).silent;
+    bool &student_silent_obtain_flag = parameter_requests->flags(request_poller::Kind::StudentObtain).silent;
 
     // ---- Board and Director tabs ----
     std::unique_ptr<BoardTab> board_tab;
     std::unique_ptr<DirectorTab> director_tab;
 
-    // ---- live video preview (mainwindow_video.cpp) ----
-    // The enlarged dialog of the pair was opened by its button and takes pictures.
-    bool teacher_image_expand_open = false;
-    bool student_image_expand_open = false;
-    // A camera menu dialog is open for that group: only its picture goes on, to the dialog.
-    bool teacher_osd_menu_open = false;
-    bool student_osd_menu_open = false;
-    bool board_osd_menu_open = false;
-    // The preview labels show pictures; false while a camera menu dialog is open.
-    bool main_preview_active = true;
-    bool rtsp_preview_connected = false;
-    // One-shot captures: each flag keeps the next picture of its camera and is then cleared.
-    bool teacher_feature_calibration_capture = false;
-    bool teacher_pano_calibration_capture = false;
-    bool student_feature_calibration_capture = false;
-    bool student_pano_calibration_capture = false;
-    QImage teacher_feature_calibration_image;
-    QImage teacher_pano_calibration_image;
-    QImage student_feature_calibration_image;
-    QImage student_pano_calibration_image;
-    bool teacher_standard_capture = false;
-    bool teacher_moved_capture = false;
-    QImage teacher_standard_image;
-    QImage teacher_moved_frame;
-    cv::Mat teacher_moved_image; // over teacher_moved_frame's pixels
-    // The last standard capture reached its file; false from the capture until the write
-    // succeeded, so the compensation does not compare against a picture that is not there.
-    bool teacher_standard_image_saved = false;
-
-    // ---- region editing (mainwindow_regions.cpp) ----
-    // Region values of the last teacher reply, camera units (640 by 360).
-    teacher_region_keys::TeacherRegionCoord teacher_region_coord;
-    // The same regions in scene units (480 by 270), from a reply or collected from the scene.
-    teacher_region_keys::TeacherRegionRects teacher_region_rects;
-    // Known flags: the camera reported the region; only known regions are applied converted.
-    bool teacher_draw_snapshot_finish = false;
-    bool teacher_draw_track_finish = false;
-    bool teacher_draw_shield_finish[teacher_region_keys::kShieldCount] = {false, false, false, false};
-    bool teacher_draw_board_finish[teacher_region_keys::kBoardCount] = {false, false, false};
-    // Show flags: which regions teacher_display_region puts on the scene.
-    bool teacher_show_snapshot_region = false;
-    bool teacher_show_track_region = false;
-    bool teacher_show_shield_region[teacher_region_keys::kShieldCount] = {false, false, false, false};
-    bool teacher_show_board_region[teacher_region_keys::kBoardCount] = {false, false, false};
-    // Set by an Obtain and by the cancelling of the tracking area: the next parsed teacher
-    // reply redraws the regions once.
-    bool teacher_region_redraw_pending = false;
-    bool teacher_track_region_mode = false;
-    bool teacher_shield_region_mode = false;
-    bool teacher_board_region_mode = false;
-    bool teacher_snapshot_region_mode = false;
-    int teacher_region_kind = 1; // 0 snapshot, 1 tracking, 2 shield, 3 blackboard
-    int teacher_current_shield = -1;
-    int teacher_current_board = -1;
-    QRectF region_item_rect;
-    // Read here, owned by the camera connection (offline since the last disconnect), the reply
-    // parser (crop state) and the detection (armed for the next picture).
+    // ---- read by the region editor through its Host ----
+    // Owned by the camera connection (offline since the last disconnect), the reply parser (crop
+    // state) and the detection (armed for the next picture).
     bool teacher_pano_offline = false;
     bool teacher_crop_start_status = false;
     bool teacher_crop_stop_status = false;

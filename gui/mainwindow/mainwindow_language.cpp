@@ -85,17 +85,8 @@ void MainWindow::retranslate_code_texts()
     setWindowTitle(tr("Corvane V3.0.1"));
     options_tab->retranslate();
     menu_keys->retranslate();
-    // A connected camera's button offers the disconnect.
-    for (camera_slot::Slot slot : {camera_slot::Slot::TeacherFeature, camera_slot::Slot::TeacherPano,
-                                   camera_slot::Slot::StudentFeature, camera_slot::Slot::StudentPano,
-                                   camera_slot::Slot::BoardFeature, camera_slot::Slot::BoardPano}) {
-        CameraSlotRefs refs = slot_refs(slot);
-        if (refs.flag)
-            refs.button->setText(tr("Disconnect"));
-    }
-    if (rtsp_preview_connected)
-        ui->rtsp_connect_Button->setText(tr("Disconnect"));
-    if (config_number_camera == 3) {
+    camera_connections->retranslate();
+    if (tab_layout->camera_layout() == 3) {
         ui->board_feature_ip_label->setText(tr("Board 1"));
         ui->board_enable_checkBox->setText(tr("Enable 1"));
     }

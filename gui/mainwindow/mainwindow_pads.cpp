@@ -12,33 +12,26 @@ Pads::Redirection MainWindow::pad_redirection() const
 
 Pads::FeatureZoom MainWindow::feature_zoom(Side side) const
 {
-    if (side == Side::Teacher)
-        return {teacher_model_r6_flag || teacher_model_j57_flag, teacher_model_j22_flag,
-                teacher_zoom_optical_max_value_flag};
-    return {student_model_r6_flag || student_model_j57_flag, student_model_j22_flag,
-            student_zoom_optical_max_value_flag};
+    const ViscaReplies::FeatureModel model = visca_replies->feature_model(side);
+    return {model.r6 || model.j57, model.j22, model.optical_max};
 }
 
 void MainWindow::forget_zoom_optical_max(Side side)
 {
-    (side == Side::Teacher ? teacher_zoom_optical_max_value_flag : student_zoom_optical_max_value_flag) = false;
+    visca_replies->forget_optical_end(side);
 }
 
 void MainWindow::set_board_widgets_enabled(bool enable) { set_widget_status(2, enable); }
 
 void MainWindow::set_board_cur_track_status(int status) { board_cur_track_status = status; }
 
-bool MainWindow::preview_connected() const { return rtsp_preview_connected; }
+bool MainWindow::preview_connected() const { return camera_connections->preview_connected(); }
 
-QHostAddress *MainWindow::preview_destination() const { return rtsp_preview_destination; }
+QHostAddress *MainWindow::preview_destination() const { return camera_connections->preview_destination(); }
 
 void MainWindow::camera_menu_closed(Side side)
 {
-    (side == Side::Teacher       ? teacher_osd_menu_open
-         : side == Side::Student ? student_osd_menu_open
-                                 : board_osd_menu_open)
-        = false;
-    main_preview_active = true;
+    picture_previews->menu_dialog_closed(side);
 }
 
 int MainWindow::preview_pan_speed() const { return pads->teacher_speeds().pan; }

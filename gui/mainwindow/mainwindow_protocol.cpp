@@ -64,7 +64,6 @@ void MainWindow::wire_control_link()
     };
     control_link->set_rules(rules);
     connect(control_link, &ControlLink::textReply, this, &MainWindow::route_text_reply);
-    connect(control_link, &ControlLink::viscaReply, this, &MainWindow::check_role_reply);
     connect(control_link, &ControlLink::commandFormatError, this,
             [this] { msgbox::information(this, tr("information"), tr("Command format error")); });
 }
@@ -372,7 +371,7 @@ bool MainWindow::apply_tracking_status(const parameter_reply::StatusPart &part)
             set_widget_status(2, true);
             board_cur_track_status = 2;
             if (udp_board_pano_flag)
-                run_slot_by_name("on_board_pano_connect_Button_clicked");
+                run_slot_by_name("board_pano_connect_toggle");
             msgbox::warning(this, tr("Warning"), tr("Connection types do not match"));
             return false;
         }
@@ -419,7 +418,7 @@ bool MainWindow::apply_tracking_status(const parameter_reply::StatusPart &part)
         set_tabs(true);
         status = 2;
         if (teacher ? udp_teacher_pano_flag : udp_student_pano_flag)
-            run_slot_by_name(teacher ? "on_teacher_pano_connect_Button_clicked" : "on_student_pano_connect_Button_clicked");
+            run_slot_by_name(teacher ? "teacher_pano_connect_toggle" : "student_pano_connect_toggle");
         msgbox::warning(this, tr("Warning"), tr("Connection types do not match"));
         return false;
     }

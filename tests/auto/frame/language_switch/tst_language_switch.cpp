@@ -208,7 +208,7 @@ class tst_LanguageSwitch : public QObject
     {
         WindowHolder w;
         w.choose(index);
-        w->toggle_param_panel(); // unfolded, so that the whole tab shows
+        w->tab_layout->toggle_param_panel(); // unfolded, so that the whole tab shows
         if (w->width() != 1164)
             return {{QStringLiteral("window"), QStringLiteral("not unfolded")}};
         w->show();

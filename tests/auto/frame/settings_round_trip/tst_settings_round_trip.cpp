@@ -118,9 +118,9 @@ QMap<QString, QString> snapshot(MainWindow *w)
     member("work_type", QString::number(w->settings_file->upgrade().work_type));
     member("teacher_customer_model_flag", QString::number(w->teacher_customer_model_flag));
     member("student_customer_model_flag", QString::number(w->student_customer_model_flag));
-    member("config_number_camera", QString::number(w->config_number_camera));
+    member("config_number_camera", QString::number(w->tab_layout->camera_layout()));
     for (int i = 0; i < StudentRegionPoints::kStoredPointCount; ++i) {
-        const QPoint p = w->student_points.stored_point(i);
+        const QPoint p = w->student_tab->points().stored_point(i);
         member(qPrintable(QStringLiteral("student point %1").arg(i)), QStringLiteral("%1,%2").arg(p.x()).arg(p.y()));
     }
     member("gDecoderType", gDecoderType);
@@ -187,7 +187,7 @@ QStringList changeEverything(MainWindow *w)
     const QPoint points[10] = {{101, 201}, {379, 199}, {-5, 61}, {171, 59}, {1, 2},
                                {3, 4},     {5, 6},     {700, 800}, {-70, -80}, {2147483647, -2147483647}};
     for (int i = 0; i < 10; ++i)
-        w->student_points.stored_point(i) = points[i];
+        w->student_tab->points().stored_point(i) = points[i];
     // Board
     ui->board_feature_IP_Edit->setText(QStringLiteral("10.20.3.31"));
     ui->board_pano_IP_Edit->setText(QStringLiteral("10.20.3.32"));
@@ -297,7 +297,7 @@ private slots:
             defaults = snapshot(w.window.get());
             changeEverything(w.window.get());
             // The student area corners can be dragged; their student_points changed above.
-            w->student_points.student_shield_drawn[0] = true; // not a setting: must not matter
+            w->student_tab->points().student_shield_drawn[0] = true; // not a setting: must not matter
             // Show, edit and pick the student EPTZ mode: written but not read back.
             w.ui()->student_eptz_radioButton->setChecked(true);
             w.ui()->student_filepath_lineEdit->setText(QStringLiteral("C:/student"));
@@ -592,7 +592,7 @@ private slots:
         QCOMPARE(w->settings_file->upgrade().upgradeModel, 5);
         QCOMPARE(w.ui()->upgrade_ip_lineEdit->text(), QStringLiteral("192.168.1.188"));
         QCOMPARE(w.ui()->teacher_distance_label->text(), QStringLiteral("7.5"));
-        QCOMPARE(w->student_points.student_area_points[2], QPoint(310, 60));
+        QCOMPARE(w->student_tab->points().student_area_points[2], QPoint(310, 60));
         QCOMPARE(w->language, QStringLiteral("English"));
         QVERIFY(w->translator);
         // Ports and recorder fields keep the form's texts.

@@ -96,6 +96,8 @@ private slots:
                                 "&tracking.server_port=80&tracking.times=3"));
         QCOMPARE(start_position_value(0), QStringLiteral("-1"));
         QCOMPARE(start_position_value(-1), QStringLiteral("1"));
+        QCOMPARE(switch_value(true) + switch_value(false), QStringLiteral("10"));
+        QCOMPARE(body_mode_value(0) + body_mode_value(1) + body_mode_value(2), QStringLiteral("012"));
         QCOMPARE(json_body(track_conf_request()), QByteArray("{\n    \"path\": \"/data/track.conf\"\n}\n"));
         const QByteArray area = json_body(effect_area(40, 80, 1200, 640));
         const QJsonObject back = QJsonDocument::fromJson(area).object();

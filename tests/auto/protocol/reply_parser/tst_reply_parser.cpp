@@ -12,6 +12,7 @@
 #include "ui_mainwindow.h"
 
 #include <QHostAddress>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QtTest>
@@ -32,9 +33,9 @@ class ProbeWindow : public MainWindow
 public:
     QStringList calls;
 public slots:
-    void on_teacher_pano_connect_Button_clicked() { calls << QStringLiteral("teacher pano toggle"); }
-    void on_student_pano_connect_Button_clicked() { calls << QStringLiteral("student pano toggle"); }
-    void on_board_pano_connect_Button_clicked() { calls << QStringLiteral("board pano toggle"); }
+    void teacher_pano_connect_toggle() { calls << QStringLiteral("teacher pano toggle"); }
+    void student_pano_connect_toggle() { calls << QStringLiteral("student pano toggle"); }
+    void board_pano_connect_toggle() { calls << QStringLiteral("board pano toggle"); }
 };
 
 class tst_ReplyParser : public QObject
@@ -81,7 +82,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w));
         // The answered flags are what these tests look at: the request poller, which ends the
         // answered requests, stays out of the way.
-        w->para_response_timer->stop();
+        w->parameter_requests->findChild<QTimer *>()->stop();
     }
 
     void cleanupTestCase()
@@ -109,7 +110,7 @@ private slots:
         w->teacher_cur_track_status = w->student_cur_track_status = w->board_cur_track_status = 2;
         w->forget_board_tracking_status();
         w->teacher_feature_device_model.clear();
-        w->teacher_region_coord = {};
+        w->region_editor->region_coord() = {};
         w->ui->groupBox_36->setEnabled(true);
         w->control_link->closeUdpServer();
         w->calls.clear();
@@ -146,8 +147,8 @@ private slots:
                        QStringLiteral("teacher_parameter\nget_tracking_config_file"), false);
         QTRY_VERIFY_WITH_TIMEOUT(w->teacher_obtain_ok, kReplyMs);
         const region_geometry::RegionRect expected{40, 60, 500, 200};
-        QCOMPARE(w->teacher_region_coord.tracking, expected);
-        QCOMPARE(w->teacher_region_coord.pano_shield_enable, QStringLiteral("1010"));
+        QCOMPARE(w->region_editor->region_coord().tracking, expected);
+        QCOMPARE(w->region_editor->region_coord().pano_shield_enable, QStringLiteral("1010"));
         // Nothing was chained: no status answer started a chain.
         QCOMPARE(texts(camera).size(), 2);
     }
@@ -442,7 +443,7 @@ private slots:
         QFETCH(bool, read);
         parse(reply);
         const region_geometry::RegionRect expected = read ? region_geometry::RegionRect{20, 80, 610, 80} : region_geometry::RegionRect{};
-        QCOMPARE(w->teacher_region_coord.tracking, expected);
+        QCOMPARE(w->region_editor->region_coord().tracking, expected);
     }
 
     // The board settings a teacher pano relays set the board tab; absent keys leave it.
@@ -466,7 +467,7 @@ private slots:
         w->ui->board_enable_checkBox->setChecked(true);
         w->ui->board_enable_checkBox_2->setChecked(false);
         w->ui->board_lost_pano_delay_label->setValue(3);
-        w->requests.arm(request_poller::Kind::TeacherObtain);
+        w->parameter_requests->arm(request_poller::Kind::TeacherObtain);
         parse("teacher_parameter\nboard_parameter\nget_tracking_config_file\n" + keys);
         QCOMPARE(w->ui->board_enable_checkBox->isChecked(), first);
         QCOMPARE(w->ui->board_enable_checkBox_2->isChecked(), second);

@@ -686,28 +686,6 @@ private slots:
         QCOMPARE(w->ui->student_feature_IP_Edit->text(), QStringLiteral("10.1.1.2"));
         QCOMPARE(w->ui->student_pano_IP_Edit->text(), QStringLiteral("10.1.1.2"));
     }
-
-    // ---- the region controls' commands reach the teacher pano ----
-
-    void regionCommandsReachThePano()
-    {
-        SimCamera camera(QStringLiteral("127.0.0.31"), QStringLiteral("J57"));
-        QVERIFY2(camera.start(), qPrintable(camera.lastError()));
-        QVERIFY(camslot::attach(*w, Slot::TeacherPano, QStringLiteral("127.0.0.31"), false));
-        w->on_clear_snapshot_region_pushButton_clicked(false);
-        auto text = nextData(camera, 0);
-        QVERIFY(text);
-        QCOMPARE(text->localPort, quint16(6791));
-        QCOMPARE(text->text(), QStringLiteral("teacher_parameter\nset_tracking_config_command\ncommand=cancelsnapshotarea"));
-
-        const int from = camera.receivedCount();
-        w->on_teacher_show_region_checkBox_clicked(false);
-        const QVector<SimMessage> sent = receivedBeforeMarker(camera, from);
-        QCOMPARE(sent.size(), 2);
-        QCOMPARE(sent[0].localPort, quint16(1259));
-        QCOMPARE(sent[0].payload, hexBytes("8101045701FF"));
-        QCOMPARE(sent[1].text(), QStringLiteral("teacher_parameter\ncommand=get_crop_status"));
-    }
 };
 
 QTEST_MAIN(tst_SendPath)

@@ -115,6 +115,28 @@ private slots:
         QVERIFY(!device_model_step(QString()).eptz_buttons_enabled);
     }
 
+    // The keys the tab reads besides the points; an Apply's confirmation is told apart. The
+    // enable strings go into the coordinates with the points, marked as carried.
+    void readReply()
+    {
+        const Reply r = read_reply(QStringLiteral("student_parameter\nset_student_config_file\npano_sensitivity=72\n"
+                                                  "eptz_mode=1x\npan_speed=30\npano_calibrate_height=90\n"
+                                                  "pano_designated_number_of_people=2"));
+        QCOMPARE(r.pano_sensitivity + r.eptz_mode + r.pan_speed + r.pano_calibrate_height, QStringLiteral("713090"));
+        QCOMPARE(r.pano_designated_number_of_people, QStringLiteral("2"));
+        QVERIFY(r.apply_confirmation && r.device_model.isNull() && r.response_time.isNull());
+        QVERIFY(!read_reply(QStringLiteral("student_parameter\nget_tracking_config_file")).apply_confirmation);
+        StudentRegionPoints p;
+        StudentRegionCoord c;
+        const StudentReplyKeys k = store_reply_regions(
+            QStringLiteral("pano_shield_enable=0110\npano_calibrate_enable=\nforward_left_x=90"), p, c);
+        QVERIFY(k.shield_enable && k.calibrate_enable && !k.designated_enable && !k.forward_enable && k.area[0][0]);
+        QCOMPARE(c.pano_shield_enable, QStringLiteral("0110"));
+        QVERIFY(c.pano_calibrate_enable.isEmpty() && !c.pano_calibrate_enable.isNull());
+        QVERIFY(c.pano_designated_enable.isNull());
+        QVERIFY(autocalibrate_failed(QStringLiteral("fail:3")) && !autocalibrate_failed(QStringLiteral("success")));
+    }
+
     // The installer draws the corners in any order; the two lowest are the forward row, and of
     // the other two the one with the smaller x is backward right (the camera's view is mirrored).
     void cornerOrder_data()

@@ -177,6 +177,24 @@ private slots:
         QCOMPARE(reply_values::offset_position(QStringLiteral("abc")), 40);
     }
 
+    // The keys the tab reads: a choice or switch by its one character, any other key whole; a
+    // missing key null, an empty one empty.
+    void readReply()
+    {
+        const Reply r = read_reply(QStringLiteral("teacher_parameter\nget_tracking_config_file\npano_sensitivity=12\n"
+                                                  "pano_distance=7.5\nfeature_distance=\ntracking_mode=45\n"
+                                                  "losing_object_strategy=11\nboard_hand_enable=1x\nusername=a b\n"
+                                                  "password=p=w\ndevice_model=M19"));
+        QCOMPARE(r.pano_sensitivity, QStringLiteral("1"));
+        QCOMPARE(r.pano_distance, QStringLiteral("7.5"));
+        QVERIFY(r.feature_distance.isEmpty() && !r.feature_distance.isNull());
+        QCOMPARE(r.tracking_mode + r.losing_object_strategy + r.board_hand_enable, QStringLiteral("4111"));
+        QCOMPARE(r.username + r.password + r.device_model, QStringLiteral("a bp=wM19"));
+        QVERIFY(r.pano_version.isNull() && r.manual_focus.isNull() && r.board_detect_time.isNull());
+        QVERIFY(is_lectern_model(QStringLiteral("M19")));
+        QVERIFY(!is_lectern_model(QStringLiteral("m19")) && !is_lectern_model(QStringLiteral("M190")));
+    }
+
     // Only a reply carrying a region key reads regions: a confirmation must not put old regions
     // and enable strings back over the installer's edits.
     void carriesRegionKeys_data()

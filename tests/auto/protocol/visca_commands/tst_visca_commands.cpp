@@ -3,6 +3,7 @@
 #include "protocol/osd_keys.h"
 #include "protocol/preset_commands.h"
 #include "protocol/ptz_commands.h"
+#include "protocol/teacher_region_keys.h"
 #include "protocol/tracking_command.h"
 #include "protocol/tracking_modes.h"
 #include "protocol/visca_reply.h"
@@ -108,9 +109,30 @@ private slots:
             << tracking_command::command_text("student_parameter", tracking_command::config_word(1))
             << "student_parameter\nset_tracking_config_command\ncommand=switchtoconfig2";
         QTest::newRow("no config entry: the second") << tracking_command::config_word(-1) << "switchtoconfig2";
+        QTest::newRow("regions drawn by the camera") << teacher_region_keys::region_display_visca(true)
+                                                     << "81 01 04 57 02 FF";
+        QTest::newRow("regions not drawn by the camera") << teacher_region_keys::region_display_visca(false)
+                                                         << "81 01 04 57 01 FF";
+        QTest::newRow("cancel the snapshot area")
+            << tracking_command::command_text("teacher_parameter", tracking_command::kCancelSnapshotArea)
+            << "teacher_parameter\nset_tracking_config_command\ncommand=cancelsnapshotarea";
+        QTest::newRow("cancel the tracking area")
+            << tracking_command::command_text("teacher_parameter", tracking_command::kCancelTrackingArea)
+            << "teacher_parameter\nset_tracking_config_command\ncommand=canceltrackingarea";
+        QTest::newRow("crop status request") << tracking_command::crop_status_request("student_parameter")
+                                             << "student_parameter\ncommand=get_crop_status";
         QTest::newRow("pano focus of an M19") << tracking_command::pano_focus_text("M19", true) << "8A 01 04 38 03 FF";
         QTest::newRow("pano focus of another model") << tracking_command::pano_focus_text("M190", false)
                                                      << "81 01 04 38 02 FF";
+        // What a camera is asked right after its connect.
+        QTest::newRow("model inquiry") << ptz_commands::model_inquiry() << "81 09 11 49 FF";
+        QTest::newRow("role of the teacher feature") << ptz_commands::fill_speed(ptz_commands::role_template(), 0, 2)
+                                                     << "81 0C 0C 02 FF";
+        QTest::newRow("focus inquiry of a J57 pano") << tracking_command::focus_inquiry("J57") << "81 09 04 38 FF";
+        QTest::newRow("focus inquiry of an M19 pano") << tracking_command::focus_inquiry("M19") << "8A 09 04 38 FF";
+        QTest::newRow("no focus inquiry of an R6 pano") << tracking_command::focus_inquiry("R6") << "";
+        QTest::newRow("student tracking status") << tracking_command::tracking_status_request("student_parameter")
+                                                 << "student_parameter\nget_tracking_status";
         QTest::newRow("absolute position 144, -72") << visca_text::visca_absolute_position(144, -72)
                                                     << "81 01 06 02 16 12 00 00 09 00 0F 0F 0B 08 FF";
         QTest::newRow("absolute position: the low 16 bits") << visca_text::visca_absolute_position(0x12345, INT_MIN)

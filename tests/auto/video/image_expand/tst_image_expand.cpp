@@ -78,7 +78,7 @@ private slots:
         connect(w.window.get(), &MainWindow::student_send_stream_to_feature, this,
                 [&](QImage &image) { after = image; });
         w->student_image_expand_open = true;
-        w->student_feature_SetImage(quadrants(QSize(480, 270)));
+        w->picture_previews->student_feature_SetImage(quadrants(QSize(480, 270)));
         QCOMPARE(after.size(), QSize(480, 270));
         const QLabel *enlarged = w->student_image_expand->form()->image_expand_label;
         QCOMPARE(enlarged->pixmap(Qt::ReturnByValue).size(), QSize(960, 540));

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "protocol/camera_slot.h"
+#include "tabs/form_widgets.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QObject>
+
+#include <opencv2/core/mat.hpp>
+
+class CameraSlots;
+class QComboBox;
+class QLabel;
+class QRadioButton;
+class QToolButton;
+
+#define PICTURE_PREVIEWS_WIDGETS(X) \
+    X(QLabel, board_labVideo_feature) \
+    X(QLabel, board_labVideo_pano) \
+    X(QLabel, labVideo) \
+    X(QLabel, student_labVideo_feature) \
+    X(QLabel, student_labVideo_pano) \
+    X(QComboBox, student_switch_menu_object_comboBox) \
+    X(QToolButton, student_feature_image_max_toolButton) \
+    X(QLabel, teacher_labVideo_feature) \
+    X(QLabel, teacher_labVideo_pano) \
+    X(QToolButton, teacher_feature_image_max_toolButton) \
+    X(QRadioButton, teacher_navigate_osd_mode_radioButton) \
+    X(QComboBox, teacher_switch_menu_object_comboBox)
+
+// The main window's live pictures: the seven picture slots, fed by the decoders of the camera
+// connections, which show each picture in its preview label and hand it on to the enlarged
+// dialogs, the camera menu dialog and the one-shot captures; and the two image-max buttons.
+class PicturePreviews : public QObject
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
+public:
+    struct Widgets {
+        PICTURE_PREVIEWS_WIDGETS(CORVANE_WIDGET_MEMBER)
+    };
+    // The dialogs' picture streams, in the order the window's signals carry them.
+    enum class Stream { TeacherFeature, TeacherPano, StudentFeature, StudentPano, MenuFeature, MenuPano };
+    // The one-shot captures: each keeps the next picture of its camera.
+    enum class Capture {
+        TeacherFeatureCalibration,
+        TeacherPanoCalibration,
+        StudentFeatureCalibration,
+        StudentPanoCalibration,
+        Standard,
+        Moved
+    };
+    // Where the pictures go beyond the labels.
+    class Host
+    {
+    public:
+        virtual ~Host() = default;
+        // A picture for the enlarged dialog or the camera menu dialog that takes the stream.
+        virtual void send_stream(Stream stream, QImage &image) = 0;
+        // The detector takes the teacher pano's picture when it asked for one: true when it did.
+        virtual bool hand_picture_to_detector(const QImage &image) = 0;
+        // The enlarged dialog of the teacher or student pair.
+        virtual QWidget *enlarged_dialog(camera_slot::Side side) = 0;
+        virtual bool preview_connected() const = 0;
+    };
+
+    PicturePreviews(const Widgets &widgets, const CameraSlots &camera_slots, Host &host, QWidget *window);
+
+    // An 8-bit three-channel matrix over the picture's own pixels, no copy and no conversion:
+    // the picture must outlive it. Empty for a picture of fewer than three bytes per pixel,
+    // whose lines the matrix would read past.
+    static cv::Mat qimage_to_mat_view(const QImage &image);
+
+    // The side's camera let go: its enlarged dialog closes and takes no more pictures.
+    void close_enlarged_dialog(camera_slot::Side side);
+    void arm(Capture capture);
+    bool armed(Capture capture) const;
+    QImage captured(Capture capture) const;
+    // Over the moved picture's own pixels.
+    const cv::Mat &moved_image() const { return teacher_moved_image; }
+    // The last standard capture reached its file.
+    bool standard_image_saved() const { return teacher_standard_image_saved; }
+    // A camera menu dialog of the side opened or closed: while one is open the preview labels
+    // stand still and only its camera's picture goes on, to the dialog.
+    void menu_dialog_opened(camera_slot::Side side);
+    void menu_dialog_closed(camera_slot::Side side);
+    // The enlarged dialogs' open flags as the window's names reach them.
+    bool &teacher_image_expand_open_ref() { return teacher_image_expand_open; }
+    bool &student_image_expand_open_ref() { return student_image_expand_open; }
+
+    // One picture slot per source, fed by its decoder's GetImage (queued).
+    void teacher_feature_SetImage(QImage image);
+    void teacher_pano_SetImage(QImage image);
+    void student_feature_SetImage(QImage image);
+    void student_pano_SetImage(QImage image);
+    void board_feature_SetImage(QImage image);
+    void board_pano_SetImage(QImage image);
+    void rtsp_SetImage(QImage image);
+    void on_teacher_feature_image_max_toolButton_clicked();
+    void on_student_feature_image_max_toolButton_clicked();
+
+private:
+    bool *capture_flag(Capture capture);
+    void open_enlarged_dialog(camera_slot::Side side);
+
+    const Widgets ui;
+    const CameraSlots &m_slots;
+    Host &m_host;
+    QWidget *m_window;
+    // The enlarged dialog of the pair was opened by its button and takes pictures.
+    bool teacher_image_expand_open = false;
+    bool student_image_expand_open = false;
+    // A camera menu dialog is open for that group: only its picture goes on, to the dialog.
+    bool teacher_osd_menu_open = false;
+    bool student_osd_menu_open = false;
+    bool board_osd_menu_open = false;
+    // The preview labels show pictures; false while a camera menu dialog is open.
+    bool main_preview_active = true;
+    // One-shot captures: each flag keeps the next picture of its camera and is then cleared.
+    bool teacher_feature_calibration_capture = false;
+    bool teacher_pano_calibration_capture = false;
+    bool student_feature_calibration_capture = false;
+    bool student_pano_calibration_capture = false;
+    QImage teacher_feature_calibration_image;
+    QImage teacher_pano_calibration_image;
+    QImage student_feature_calibration_image;
+    QImage student_pano_calibration_image;
+    bool teacher_standard_capture = false;
+    bool teacher_moved_capture = false;
+    QImage teacher_standard_image;
+    QImage teacher_moved_frame;
+    cv::Mat teacher_moved_image; // over teacher_moved_frame's pixels
+    // The last standard capture reached its file; false from the capture until the write
+    // succeeded, so the compensation does not compare against a picture that is not there.
+    bool teacher_standard_image_saved = false;
+};

@@ -1,0 +1,206 @@
+#pragma once
+
+#include "protocol/teacher_region_keys.h"
+#include "tabs/form_widgets.h"
+
+#include <QCoreApplication>
+#include <QObject>
+#include <QRectF>
+
+class CameraPorts;
+class CameraSlots;
+class ControlLink;
+class CustomGraphicsScene;
+class CustomGraphicsView;
+class QCheckBox;
+class QComboBox;
+class QGraphicsItem;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+struct RectFManage;
+
+#define REGION_EDITOR_WIDGETS(X) \
+    X(QPushButton, clear_snapshot_region_pushButton) \
+    X(QPushButton, del_track_region_pushButton) \
+    X(CustomGraphicsView, graphicsView) \
+    X(QLabel, label_93) \
+    X(QPushButton, teacher_ai_detection_pushButton) \
+    X(QPushButton, teacher_apply_Button) \
+    X(QComboBox, teacher_board_effect_list) \
+    X(QCheckBox, teacher_board_one_checkBox) \
+    X(QRadioButton, teacher_board_region_radioButton) \
+    X(QCheckBox, teacher_board_three_checkBox) \
+    X(QCheckBox, teacher_board_two_checkBox) \
+    X(QLineEdit, teacher_ptzspeed_level) \
+    X(QCheckBox, teacher_shield_four_checkBox) \
+    X(QCheckBox, teacher_shield_one_checkBox) \
+    X(QRadioButton, teacher_shield_region_radioButton) \
+    X(QCheckBox, teacher_shield_three_checkBox) \
+    X(QCheckBox, teacher_shield_two_checkBox) \
+    X(QCheckBox, teacher_show_Calibration_checkBox) \
+    X(QCheckBox, teacher_show_region_checkBox) \
+    X(QRadioButton, teacher_snapshot_region_radioButton) \
+    X(QPushButton, teacher_startTrack_Button) \
+    X(QRadioButton, teacher_track_region_radioButton) \
+    X(QPushButton, teacher_zoomin_Button) \
+    X(QPushButton, teacher_zoomout_Button)
+
+// The teacher and blackboard regions on the region scene over the teacher panorama preview: the
+// scene itself, the Teacher tab's region controls, a reply's regions put on the scene, the
+// scene's regions collected for an Apply, and the region commands to the teacher pano camera.
+class RegionEditor : public QObject
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
+public:
+    struct Widgets {
+        REGION_EDITOR_WIDGETS(CORVANE_WIDGET_MEMBER)
+    };
+    // What the region controls read or reset of the features around them.
+    class Host
+    {
+    public:
+        virtual ~Host() = default;
+        // The teacher tracking status the reply parser last took (2: stopped).
+        virtual int teacher_track_status() const = 0;
+        // The teacher pano was disconnected since it last connected: no crop status request.
+        virtual bool teacher_pano_marked_offline() const = 0;
+        // The customer model has no blackboards.
+        virtual bool teacher_customer_model() const = 0;
+        // Hiding the regions forgets the teacher crop state and the picture armed for detection.
+        virtual void forget_teacher_crop_status() = 0;
+        virtual void disarm_teacher_picture_conversion() = 0;
+    };
+    // The pen of each region kind, as the region items take it.
+    enum Pen { TrackingPen = 0, BoardPen = 1, ShieldPen = 2, SnapshotPen = 3 };
+
+    RegionEditor(const Widgets &widgets, CameraSlots &cameras, const CameraPorts &ports, ControlLink &link, Host &host,
+                 QWidget *window);
+
+    // The scene the installer draws on, set on the form's region view.
+    CustomGraphicsScene *scene() const { return region_scene; }
+    // The regions of the last teacher reply (camera units), into which the teacher section stores.
+    teacher_region_keys::TeacherRegionCoord &region_coord() { return teacher_region_coord; }
+    // The regions in scene units, from a reply or collected from the scene.
+    teacher_region_keys::TeacherRegionRects &region_rects() { return teacher_region_rects; }
+    const teacher_region_keys::TeacherRegionRects &region_rects() const { return teacher_region_rects; }
+    // Armed by an Obtain (the next parsed reply redraws the regions once), disarmed by a disconnect.
+    bool redraw_pending() const { return teacher_region_redraw_pending; }
+    void set_redraw_pending(bool pending) { teacher_region_redraw_pending = pending; }
+
+    // Selection on the scene: logged only.
+    void checkSelection();
+    void selectNewItem(QGraphicsItem *item);
+    void selectItemRectStr(QString name);
+    void checkActionStates();
+    void selectItem(QGraphicsItem *item);
+
+    // A named region item of the kind's pen on the scene.
+    void set_region_rect(Pen pen, const QString &name, qreal left, qreal top, qreal width, qreal height);
+    void setShieldRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height)
+    {
+        set_region_rect(ShieldPen, name, left, top, width, height);
+    }
+    void setBoardRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height)
+    {
+        set_region_rect(BoardPen, name, left, top, width, height);
+    }
+    void setTrackRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height)
+    {
+        set_region_rect(TrackingPen, name, left, top, width, height);
+    }
+    void setSnapshotRegionRect(const QString &name, qreal left, qreal top, qreal width, qreal height)
+    {
+        set_region_rect(SnapshotPen, name, left, top, width, height);
+    }
+    void start_shield_region_draw();
+    void start_board_region_draw();
+    void setShieldRegion(const QString &name);
+    void setBoardRegion(const QString &name);
+    void clear_region_scene();
+    void region_item_center(RectFManage *record);
+    void update_tracking_region_item(bool remove);
+    void update_board_left_region_item(bool remove);
+    void update_board_right_region_item(bool remove);
+    void update_board_center_region_item(bool remove);
+    void update_shield_one_region_item(bool remove);
+    void update_shield_two_region_item(bool remove);
+    void update_shield_three_region_item(bool remove);
+    void update_shield_four_region_item(bool remove);
+
+    void resolve_teacher_region_reply(const QString &reply);
+    void parse_teacher_region_coord();
+    void teacher_display_region();
+    void display_pending_teacher_regions();
+    void collect_region_rects();
+    teacher_region_keys::ApplyRegions teacher_apply_regions() const;
+    bool find_shield_rect(const QString &name);
+    bool find_board_rect(const QString &name);
+    void set_ptzspeed_level_enabled(bool enable);
+    bool near_track_edge(int value);
+    bool region_in_bounds(int x, int y, int w, int h);
+    void set_teacher_region_widgets(bool enable);
+    // A text block (teacher text port) or a VISCA text (teacher VISCA port) to the teacher pano.
+    void send_teacher_pano_text(const QString &text);
+    void send_teacher_pano_visca(const QString &hexText);
+
+    void on_teacher_track_region_radioButton_clicked(bool checked);
+    void on_teacher_shield_region_radioButton_clicked(bool checked);
+    void on_teacher_shield_one_checkBox_clicked(bool checked);
+    void on_teacher_shield_two_checkBox_clicked(bool checked);
+    void on_teacher_shield_three_checkBox_clicked(bool checked);
+    void on_teacher_shield_four_checkBox_clicked(bool checked);
+    void on_teacher_board_region_radioButton_clicked(bool checked);
+    void on_teacher_board_one_checkBox_clicked(bool checked);
+    void on_teacher_board_two_checkBox_clicked(bool checked);
+    void on_teacher_board_three_checkBox_clicked(bool checked);
+    void on_teacher_snapshot_region_radioButton_clicked(bool checked);
+    void on_clear_snapshot_region_pushButton_clicked(bool checked);
+    void on_teacher_show_region_checkBox_clicked(bool checked);
+    void on_del_track_region_pushButton_clicked();
+
+private:
+    void shield_box_clicked(int index, bool checked);
+    void board_box_clicked(int index, bool checked);
+    bool find_region_rect(const QString &name, const char *found);
+    bool teacher_pano_connected() const;
+    QCheckBox *shield_box(int index) const;
+    QCheckBox *board_box(int index) const;
+
+    const Widgets ui;
+    CameraSlots &m_slots;
+    const CameraPorts &m_ports;
+    ControlLink &m_link;
+    Host &m_host;
+    QWidget *m_window;
+    CustomGraphicsScene *region_scene = nullptr;
+
+    // Region values of the last teacher reply, camera units (640 by 360).
+    teacher_region_keys::TeacherRegionCoord teacher_region_coord;
+    // The same regions in scene units (480 by 270), from a reply or collected from the scene.
+    teacher_region_keys::TeacherRegionRects teacher_region_rects;
+    // Known flags: the camera reported the region; only known regions are applied converted.
+    bool teacher_draw_snapshot_finish = false;
+    bool teacher_draw_track_finish = false;
+    bool teacher_draw_shield_finish[teacher_region_keys::kShieldCount] = {false, false, false, false};
+    bool teacher_draw_board_finish[teacher_region_keys::kBoardCount] = {false, false, false};
+    // Show flags: which regions teacher_display_region puts on the scene.
+    bool teacher_show_snapshot_region = false;
+    bool teacher_show_track_region = false;
+    bool teacher_show_shield_region[teacher_region_keys::kShieldCount] = {false, false, false, false};
+    bool teacher_show_board_region[teacher_region_keys::kBoardCount] = {false, false, false};
+    bool teacher_region_redraw_pending = false;
+    bool teacher_track_region_mode = false;
+    bool teacher_shield_region_mode = false;
+    bool teacher_board_region_mode = false;
+    bool teacher_snapshot_region_mode = false;
+    int teacher_region_kind = 1; // 0 snapshot, 1 tracking, 2 shield, 3 blackboard
+    int teacher_current_shield = -1;
+    int teacher_current_board = -1;
+    QRectF region_item_rect;
+    // The last region found by name (find_shield_rect, find_board_rect).
+    int found_region_x = 0, found_region_y = 0;
+    int found_region_w = 0, found_region_h = 0;
+};

@@ -1,0 +1,547 @@
+#include "tabs/student_tab.h"
+
+#include "core/wait.h"
+#include "model/camera_ports.h"
+#include "model/camera_slots.h"
+#include "net/control_link.h"
+#include "protocol/camera_address.h"
+#include "protocol/parameter_block.h"
+#include "protocol/reply_values.h"
+#include "protocol/student_parameters.h"
+#include "protocol/teacher_parameters.h"
+#include "protocol/tracking_command.h"
+#include "protocol/tracking_modes.h"
+#include "seams/message_box.h"
+#include "settings/config_values.h"
+#include "tabs/apply_mark.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDebug>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include <initializer_list>
+
+using camera_slot::Side;
+using camera_slot::Slot;
+namespace sp = student_parameters;
+
+namespace {
+constexpr int kObtainReplyWaitMs = 500; // the block's answer usually comes within this wait
+constexpr int kFocusReplyWaitMs = 800;  // and the focus-mode answer within this one
+
+void set_label_and_slider(QLabel *label, QSlider *slider, const QString &text, int position)
+{
+    label->setText(text);
+    slider->setValue(position);
+}
+} // namespace
+
+StudentTab::StudentTab(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
+                       ControlLink &link, int &cur_track_status, const bool &loading_config, Host &host,
+                       QWidget *window)
+    : ui(widgets)
+    , m_slots(cameras)
+    , m_ports(ports)
+    , m_link(link)
+    , m_loading_config(loading_config)
+    , m_host(host)
+    , m_window(window)
+    , m_side(Side::Student,
+             {ui.student_config_comboBox, ui.student_obtain_Button, ui.student_apply_Button,
+              ui.student_show_region_checkBox},
+             cameras, ports, link, cur_track_status, *this, window)
+{
+    using S = StudentTab;
+    connect(ui.student_apply_Button, &QPushButton::clicked, this, &S::on_student_apply_Button_clicked);
+    connect(ui.student_obtain_Button, &QPushButton::clicked, this, &S::on_student_obtain_Button_clicked);
+    connect(ui.student_calibration_comboBox, qOverload<const QString &>(&QComboBox::currentIndexChanged), this,
+            &S::on_student_calibration_comboBox_currentIndexChanged);
+    connect(ui.student_pos_calibration_region_checkBox, &QCheckBox::stateChanged, this,
+            &S::on_student_pos_calibration_region_checkBox_stateChanged);
+    connect(ui.student_sensitivity_Slider, &QSlider::sliderPressed, this,
+            &S::on_student_sensitivity_Slider_sliderPressed);
+    connect(ui.student_objectsize_Slider, &QSlider::sliderPressed, this,
+            &S::on_student_objectsize_Slider_sliderPressed);
+    connect(ui.student_panOffset_Slider, &QSlider::sliderPressed, this, &S::on_student_panOffset_Slider_sliderPressed);
+    connect(ui.student_tiltOffset_Slider, &QSlider::sliderPressed, this,
+            &S::on_student_tiltOffset_Slider_sliderPressed);
+    connect(ui.student_target_lost_timeout_Slider, &QSlider::sliderPressed, this,
+            &S::on_student_target_lost_timeout_Slider_sliderPressed);
+    connect(ui.student_none_action_radioButton, &QAbstractButton::clicked, this,
+            &S::on_student_none_action_radioButton_clicked);
+    connect(ui.student_pano_one_action_radioButton, &QAbstractButton::clicked, this,
+            &S::on_student_pano_one_action_radioButton_clicked);
+    connect(ui.student_cutout_radioButton, &QAbstractButton::clicked, this, &S::on_student_cutout_radioButton_clicked);
+    connect(ui.student_eptz_radioButton, &QAbstractButton::clicked, this, &S::on_student_eptz_radioButton_clicked);
+    connect(ui.student_small_pano_radioButton, &QAbstractButton::clicked, this,
+            &S::on_student_small_pano_radioButton_clicked);
+    connect(ui.student_return_pano_action_radioButton, &QAbstractButton::clicked, this,
+            &S::on_student_return_pano_action_radioButton_clicked);
+    connect(ui.student_starting_up_checkBox, &QAbstractButton::clicked, this,
+            &S::on_student_starting_up_checkBox_clicked);
+    connect(ui.student_face_detect_checkBox, &QAbstractButton::clicked, this,
+            &S::on_student_face_detect_checkBox_clicked);
+    connect(ui.student_pano_switch_checkBox, &QAbstractButton::clicked, this,
+            &S::on_student_pano_switch_checkBox_clicked);
+    connect(ui.student_startTrack_Button, &QPushButton::clicked, this, &S::on_student_startTrack_Button_clicked);
+    connect(ui.student_stopTrack_Button, &QPushButton::clicked, this, &S::on_student_stopTrack_Button_clicked);
+    connect(ui.student_config_comboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &S::on_student_config_comboBox_currentIndexChanged);
+    connect(ui.student_config_comboBox, qOverload<int>(&QComboBox::activated), this,
+            &S::on_student_config_comboBox_activated);
+    connect(ui.student_pano_auto_mode_Button, &QPushButton::clicked, this,
+            &S::on_student_pano_auto_mode_Button_clicked);
+    connect(ui.student_pano_manual_mode_Button, &QPushButton::clicked, this,
+            &S::on_student_pano_manual_mode_Button_clicked);
+    connect(ui.student_preset_list, qOverload<const QString &>(&QComboBox::currentIndexChanged), this,
+            &S::on_student_preset_list_currentIndexChanged);
+    connect(ui.student_default_Button, &QPushButton::clicked, this, &S::on_student_default_Button_clicked);
+    connect(ui.student_sensitivity_Slider, &QSlider::sliderMoved, this, &S::on_student_sensitivity_Slider_sliderMoved);
+    connect(ui.student_sensitivity_Slider, &QSlider::valueChanged, this,
+            &S::on_student_sensitivity_Slider_valueChanged);
+    connect(ui.student_objectsize_Slider, &QSlider::sliderMoved, this, &S::on_student_objectsize_Slider_sliderMoved);
+    connect(ui.student_objectsize_Slider, &QSlider::valueChanged, this, &S::on_student_objectsize_Slider_valueChanged);
+    connect(ui.student_panOffset_Slider, &QSlider::sliderMoved, this, &S::on_student_panOffset_Slider_sliderMoved);
+    connect(ui.student_panOffset_Slider, &QSlider::valueChanged, this, &S::on_student_panOffset_Slider_valueChanged);
+    connect(ui.student_tiltOffset_Slider, &QSlider::sliderMoved, this, &S::on_student_tiltOffset_Slider_sliderMoved);
+    connect(ui.student_tiltOffset_Slider, &QSlider::valueChanged, this, &S::on_student_tiltOffset_Slider_valueChanged);
+    connect(ui.student_target_lost_timeout_Slider, &QSlider::sliderMoved, this,
+            &S::on_student_target_lost_timeout_Slider_sliderMoved);
+    connect(ui.student_target_lost_timeout_Slider, &QSlider::valueChanged, this,
+            &S::on_student_target_lost_timeout_Slider_valueChanged);
+    connect(ui.student_feature_continue_time_label, qOverload<const QString &>(&QSpinBox::valueChanged), this,
+            &S::on_student_feature_continue_time_label_valueChanged);
+    connect(ui.student_camera_height_lineEdit, &QLineEdit::textChanged, this,
+            &S::on_student_camera_height_lineEdit_textChanged);
+}
+
+void StudentTab::mark_changed() { mark_apply(ui.student_apply_Button); }
+
+// ---------------------------------------------------------------------------
+// Apply
+
+QString StudentTab::student_apply_text()
+{
+    sp::ApplyValues v;
+    v.feature_camera_ip = m_ports.port_map_enabled()
+        ? ui.recorder_student_ip_Edit->text()
+        : camera_address::address_part(ui.student_feature_IP_Edit->text());
+    v.pano_sensitivity = ui.student_sensitivity_label->text();
+    v.pano_object_size = ui.student_objectsize_label->text();
+    v.pano_height = ui.student_camera_height_lineEdit->text();
+    v.pano_pan_offset = ui.student_panOffset_label->text();
+    v.pano_tilt_offset = ui.student_tiltOffset_label->text();
+    v.none_action = ui.student_none_action_radioButton->isChecked();
+    v.eptz = ui.student_eptz_radioButton->isChecked();
+    v.time_delay = ui.student_target_lost_timeout_label->text();
+    v.return_pano = ui.student_return_pano_action_radioButton->isChecked();
+    v.ptzspeed_level = ui.student_ptzspeed_level->text();
+    student_ptzspeed_saved_level = reply_values::number(v.ptzspeed_level);
+    v.pano_pan_speed = student_pano_pan_speed;
+    v.response_time = student_response_time;
+    v.feature_continue_max_time = QString::number(ui.student_feature_continue_time_label->value());
+    v.time_to_pano_delay = QString::number(ui.director_time_pano_delay_label->value());
+    v.auto_tracking = ui.student_starting_up_checkBox->isChecked();
+    v.face_detect = ui.student_face_detect_checkBox->isChecked();
+    v.pano_switch = ui.student_pano_switch_checkBox->isChecked();
+    v.shield_checked = {ui.student_shield_one_checkBox->isChecked(), ui.student_shield_two_checkBox->isChecked(),
+                        ui.student_shield_three_checkBox->isChecked(), ui.student_shield_four_checkBox->isChecked()};
+    v.people_number = ui.people_number_lineEdit->text();
+    v.designated_checked = ui.student_designated_region_checkBox->isChecked();
+    v.forward_checked = ui.student_track_region_checkBox->isChecked();
+    v.calibration_shown = m_host.calibration_widgets_shown();
+    v.old_format = student_use_old_version_flag;
+    const QString text = sp::apply_block(v, student_points);
+    qDebug().noquote() << text;
+    return text;
+}
+
+bool StudentTab::pano_ready_or_warn()
+{
+    const CameraSlotRecord &pano = m_slots[Slot::StudentPano];
+    if (pano.udp_flag && pano.destination)
+        return true;
+    msgbox::warning(m_window, tr("Warning"), tr("Please connect the camera"));
+    return false;
+}
+
+void StudentTab::send_block(const QString &text)
+{
+    m_link.sendMsg_Net(m_slots[Slot::StudentPano].destination, m_ports.udp_port(Side::Student), text, false);
+}
+
+void StudentTab::on_student_apply_Button_clicked()
+{
+    if (!pano_ready_or_warn())
+        return;
+    const QString text = student_apply_text();
+    m_host.arm_request(request_poller::Kind::StudentApply, false);
+    send_block(text);
+    ui.student_apply_Button->setText(tr("Apply"));
+}
+
+// ---------------------------------------------------------------------------
+// Obtain and the calibration height
+
+void StudentTab::on_student_obtain_Button_clicked() { student_obtain(false); }
+
+void StudentTab::student_obtain(bool silent)
+{
+    if (!pano_ready_or_warn())
+        return;
+    const QString text = sp::obtain_block();
+    qDebug().noquote() << text;
+    send_block(text);
+    m_host.arm_request(request_poller::Kind::StudentObtain, silent);
+    wait_ms(kObtainReplyWaitMs);
+    const CameraSlotRecord &pano = m_slots[Slot::StudentPano];
+    const QString inquiry = teacher_parameters::focus_inquiry(pano.device_model);
+    if (!inquiry.isEmpty() && pano.udp_flag && pano.destination)
+        m_link.sendMsg_Net(pano.destination, m_ports.visca_port(Side::Student), inquiry, true);
+    wait_ms(kFocusReplyWaitMs);
+}
+
+void StudentTab::on_student_calibration_comboBox_currentIndexChanged(const QString &text)
+{
+    qDebug() << "MainWindow::pano_calibrate_height:" << text;
+    if (!pano_ready_or_warn())
+        return;
+    const QString block = sp::calibration_height_block(text);
+    qDebug().noquote() << "MainWindow:: sendMsg:" << block;
+    send_block(block);
+}
+
+void StudentTab::on_student_pos_calibration_region_checkBox_stateChanged(int state)
+{
+    ui.student_calibrate_area_toolButton->setEnabled(state != 0);
+}
+
+void StudentTab::set_student_calibration_widgets_visible(bool visible)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui.student_pos_calibration_region_radioButton, ui.student_pos_calibration_region_checkBox,
+             ui.student_calibrate_area_toolButton, ui.student_calibration_comboBox})
+        w->setVisible(visible);
+}
+
+// ---------------------------------------------------------------------------
+// The student key table of a reply
+
+void StudentTab::resolve_student_autocalibrate_status(const QString &value)
+{
+    qDebug() << "student_autocalibrate_status:" << value;
+    if (sp::autocalibrate_failed(value)) {
+        m_host.autocalibrate_failed();
+        return;
+    }
+    // The pass changed the camera's points: read them back and tell the calibration dialog.
+    student_obtain(true);
+}
+
+void StudentTab::read_student_section(const QString &t)
+{
+    using reply_values::number;
+    const sp::Reply r = sp::read_reply(t);
+
+    if (!r.pano_sensitivity.isNull())
+        set_label_and_slider(ui.student_sensitivity_label, ui.student_sensitivity_Slider, r.pano_sensitivity,
+                             number(r.pano_sensitivity));
+    if (!r.pano_object_size.isNull())
+        set_label_and_slider(ui.student_objectsize_label, ui.student_objectsize_Slider, r.pano_object_size,
+                             config::size_position(r.pano_object_size));
+    if (!r.pano_height.isNull())
+        ui.student_camera_height_lineEdit->setText(r.pano_height);
+    if (!r.pano_length.isNull())
+        ui.student_camera_length_lineEdit->setText(r.pano_length);
+    if (!r.pano_camera_height.isNull())
+        ui.student_object_height_lineEdit->setText(r.pano_camera_height);
+    if (!r.pano_pan_offset.isNull())
+        set_label_and_slider(ui.student_panOffset_label, ui.student_panOffset_Slider, r.pano_pan_offset,
+                             reply_values::offset_position(r.pano_pan_offset));
+    if (!r.pano_tilt_offset.isNull())
+        set_label_and_slider(ui.student_tiltOffset_label, ui.student_tiltOffset_Slider, r.pano_tilt_offset,
+                             reply_values::offset_position(r.pano_tilt_offset));
+    if (const auto eptz = reply_values::zero_one(r.eptz_mode))
+        (*eptz ? ui.student_eptz_radioButton : ui.student_cutout_radioButton)->setChecked(true);
+    if (const auto pano = reply_values::zero_one(r.losing_object_strategy))
+        (*pano ? ui.student_pano_one_action_radioButton : ui.student_none_action_radioButton)->setChecked(true);
+    if (!r.time_delay.isNull())
+        set_label_and_slider(ui.student_target_lost_timeout_label, ui.student_target_lost_timeout_Slider, r.time_delay,
+                             number(r.time_delay));
+    if (r.multi_object_strategy == QLatin1String("1"))
+        ui.student_small_pano_radioButton->setChecked(true);
+    else if (r.multi_object_strategy == QLatin1String("2"))
+        ui.student_return_pano_action_radioButton->setChecked(true);
+    if (!r.pan_speed.isNull()) {
+        student_pano_pan_speed = r.pan_speed;
+        qDebug() << "pan_speed:" << r.pan_speed;
+    }
+    if (!r.response_time.isNull()) {
+        student_response_time = r.response_time;
+        qDebug() << "response_time :" << r.response_time;
+    }
+    if (!r.feature_continue_max_time.isNull())
+        ui.student_feature_continue_time_label->setValue(number(r.feature_continue_max_time));
+    if (!r.time_to_pano_delay.isNull())
+        ui.director_time_pano_delay_label->setValue(number(r.time_to_pano_delay));
+    if (!r.config_switch.isNull()) {
+        const QSignalBlocker quiet(ui.student_config_comboBox);
+        ui.student_config_comboBox->setCurrentIndex(teacher_parameters::config_switch_index(r.config_switch));
+    }
+    if (const auto on = reply_values::zero_one(r.auto_tracking))
+        ui.student_starting_up_checkBox->setChecked(*on);
+    if (const auto on = reply_values::zero_one(r.face_detect))
+        ui.student_face_detect_checkBox->setChecked(*on);
+    if (const auto on = reply_values::zero_one(r.pano_switch))
+        ui.student_pano_switch_checkBox->setChecked(*on);
+    if (!r.ptzspeed_level.isNull()) {
+        qDebug() << "ptzspeed_level=" << r.ptzspeed_level;
+        // While the calibration view is on, the field holds the calibration's own speed.
+        if (!ui.student_show_Calibration_checkBox->isChecked())
+            ui.student_ptzspeed_level->setText(r.ptzspeed_level);
+        student_ptzspeed_saved_level = number(r.ptzspeed_level);
+    }
+
+    if (!r.pano_designated_number_of_people.isNull())
+        ui.people_number_lineEdit->setText(r.pano_designated_number_of_people);
+    const StudentReplyKeys carried = sp::store_reply_regions(t, student_points, student_region_coord);
+    if (!r.pano_calibrate_height.isNull()) {
+        qDebug() << "MainWindow::pano_calibrate_height[0]:" << r.pano_calibrate_height;
+        // The camera reports what it holds; the choice's own slot would send it straight back.
+        const QSignalBlocker quiet(ui.student_calibration_comboBox);
+        ui.student_calibration_comboBox->setCurrentIndex(sp::calibration_height_index(r.pano_calibrate_height));
+    }
+    // The points are converted in place: only those this reply carried (an Apply's confirmation
+    // carries none, and must not convert the installer's points a second time).
+    apply_student_region_keys(carried);
+
+    if (!r.feature_version.isNull())
+        ui.student_version_feature_info_label->setText(r.feature_version);
+    if (!r.pano_version.isNull()) {
+        ui.student_version_pano_info_label->setText(r.pano_version);
+        student_track_check(true);
+        m_host.set_tabs_enabled(true);
+    }
+
+    // An Apply's confirmation says nothing about the camera's model; without this it would take
+    // the eptz and cutout choice away after every Apply.
+    if (r.apply_confirmation)
+        return;
+    qDebug() << "student device_model:" << r.device_model;
+    const sp::DeviceModelStep step = sp::device_model_step(r.device_model);
+    if (step.eptz_buttons_enabled)
+        qDebug() << "student eptz flag is true";
+    ui.student_eptz_radioButton->setEnabled(step.eptz_buttons_enabled);
+    ui.student_cutout_radioButton->setEnabled(step.eptz_buttons_enabled);
+    if (!step.keep_customer_flag)
+        student_customer_model_flag = false;
+    if (m_host.teacher_customer_model() || student_customer_model_flag)
+        m_host.disable_board_for_customer_model();
+    // The director follow-up of a status answer's obtain comes after the section (resolver_param).
+}
+
+void StudentTab::parse_student_region_coord() { apply_student_region_keys(StudentReplyKeys::all()); }
+
+void StudentTab::apply_student_region_keys(const StudentReplyKeys &carried)
+{
+    const StudentRegionChecks checks =
+        ::parse_student_region_coord(student_region_coord, student_points, student_use_old_version_flag, carried);
+    student_use_old_version_flag = checks.old_format;
+    const auto apply = [](QCheckBox *box, const std::optional<bool> &on) {
+        if (on)
+            box->setChecked(*on);
+    };
+    apply(ui.student_pos_calibration_region_checkBox, checks.pos_calibration_region);
+    apply(ui.student_designated_region_checkBox, checks.designated_region);
+    apply(ui.student_track_region_checkBox, checks.track_region);
+    QCheckBox *const shields[4] = {ui.student_shield_one_checkBox, ui.student_shield_two_checkBox,
+                                   ui.student_shield_three_checkBox, ui.student_shield_four_checkBox};
+    for (int i = 0; i < 4; ++i)
+        apply(shields[i], checks.shield[size_t(i)]);
+}
+
+// ---------------------------------------------------------------------------
+// Marks: any change on the tab says it has not been applied yet.
+
+void StudentTab::on_student_sensitivity_Slider_sliderPressed() { mark_changed(); }
+void StudentTab::on_student_objectsize_Slider_sliderPressed() { mark_changed(); }
+void StudentTab::on_student_panOffset_Slider_sliderPressed() { mark_changed(); }
+void StudentTab::on_student_tiltOffset_Slider_sliderPressed() { mark_changed(); }
+void StudentTab::on_student_target_lost_timeout_Slider_sliderPressed() { mark_changed(); }
+void StudentTab::on_student_none_action_radioButton_clicked() { mark_changed(); }
+void StudentTab::on_student_pano_one_action_radioButton_clicked() { mark_changed(); }
+void StudentTab::on_student_cutout_radioButton_clicked() { mark_changed(); }
+void StudentTab::on_student_eptz_radioButton_clicked() { mark_changed(); }
+void StudentTab::on_student_small_pano_radioButton_clicked() { mark_changed(); }
+void StudentTab::on_student_return_pano_action_radioButton_clicked() { mark_changed(); }
+void StudentTab::on_student_starting_up_checkBox_clicked() { mark_changed(); }
+void StudentTab::on_student_face_detect_checkBox_clicked() { mark_changed(); }
+void StudentTab::on_student_pano_switch_checkBox_clicked() { mark_changed(); }
+
+// ---------------------------------------------------------------------------
+// Tracking
+
+void StudentTab::student_tracking(bool start)
+{
+    const QString word = QString::fromLatin1(start ? tracking_command::kStart : tracking_command::kStop);
+    m_side.send_tracking_command(word);
+    if (!start)
+        qDebug() << "MainWindow::student stop track:"
+                 << tracking_command::command_text(QString::fromLatin1(parameter_block::kStudentSection), word);
+    m_host.set_tab_widgets_enabled(1, !start);
+    m_side.set_cur_track_status(start ? 1 : 2);
+}
+
+void StudentTab::tracking(bool start) { student_tracking(start); }
+
+void StudentTab::stop_tracking()
+{
+    if (m_side.cur_track_status() == 1 && m_side.pano_connected())
+        student_tracking(false);
+}
+
+void StudentTab::on_student_startTrack_Button_clicked()
+{
+    if (m_side.pano_connected_or_warn())
+        student_tracking(true);
+}
+
+void StudentTab::on_student_stopTrack_Button_clicked()
+{
+    if (m_side.pano_connected_or_warn())
+        student_tracking(false);
+}
+
+void StudentTab::on_student_config_comboBox_currentIndexChanged(int index)
+{
+    qDebug() << "on_student_config_comboBox_currentIndexChanged:" << index;
+    m_side.switch_tracking_config(index);
+}
+
+void StudentTab::on_student_config_comboBox_activated(int index)
+{
+    qDebug() << "on_student_config_comboBox_activated:" << index;
+}
+
+void StudentTab::on_student_pano_auto_mode_Button_clicked(bool) { m_side.send_pano_focus(false); }
+void StudentTab::on_student_pano_manual_mode_Button_clicked(bool) { m_side.send_pano_focus(true); }
+
+// The refill keeps the chosen entry: the set-up refills the list after the settings file has
+// chosen the stored preset.
+void StudentTab::fill_pano_preset_list()
+{
+    const int chosen = ui.student_preset_list->currentIndex();
+    ui.student_preset_list->clear();
+    for (const char *entry : tracking_modes::student_preset_entries())
+        ui.student_preset_list->addItem(tr(entry));
+    if (chosen > 0 && chosen < ui.student_preset_list->count())
+        ui.student_preset_list->setCurrentIndex(chosen);
+}
+
+void StudentTab::on_student_preset_list_currentIndexChanged(const QString &text)
+{
+    const QString &model = m_slots[Slot::StudentFeature].device_model;
+    qDebug() << "student currentIndexChanged :" << text << ", device model:" << model;
+    m_host.set_student_pad_crop(text == tr(tracking_modes::kPanoCropEntry) && tracking_modes::crop_by_prefix(model));
+}
+
+void StudentTab::set_student_obtain_apply_enabled(bool enable) { m_side.set_obtain_apply_enabled(enable); }
+void StudentTab::student_track_check(bool enable) { m_side.track_check(enable); }
+void StudentTab::set_student_config_combo(int index) { m_side.set_config_combo(index); }
+
+// ---------------------------------------------------------------------------
+// Default, slider labels and the marks the settings load leaves off
+
+void StudentTab::on_student_default_Button_clicked()
+{
+    ui.student_sensitivity_label->setText(QStringLiteral("4"));
+    ui.student_sensitivity_Slider->setValue(4);
+    ui.student_objectsize_label->setText(QStringLiteral("1.0"));
+    ui.student_objectsize_Slider->setValue(6);
+    student_points.set_defaults(student_use_old_version_flag);
+    ui.student_camera_height_lineEdit->setText(QStringLiteral("2.2"));
+    ui.student_camera_length_lineEdit->setText(QStringLiteral("6.0"));
+    ui.student_object_height_lineEdit->setText(QStringLiteral("0.0"));
+    ui.student_ptzspeed_level->setText(QStringLiteral("10"));
+    ui.student_panOffset_label->setText(QStringLiteral("0"));
+    ui.student_panOffset_Slider->setValue(40);
+    ui.student_tiltOffset_label->setText(QStringLiteral("0"));
+    ui.student_tiltOffset_Slider->setValue(40);
+    ui.student_none_action_radioButton->setChecked(false);
+    ui.student_pano_one_action_radioButton->setChecked(true);
+    ui.student_target_lost_timeout_label->setText(QStringLiteral("0"));
+    ui.student_target_lost_timeout_Slider->setValue(0);
+    ui.student_small_pano_radioButton->setChecked(true);
+    ui.student_return_pano_action_radioButton->setChecked(false);
+    ui.student_eptz_radioButton->setChecked(false);
+    ui.student_cutout_radioButton->setChecked(true);
+    ui.student_feature_continue_time_label->setValue(30);
+    ui.student_starting_up_checkBox->setChecked(true);
+    ui.student_face_detect_checkBox->setChecked(false);
+    ui.student_ptz_pano_detect_checkBox->setChecked(false);
+    ui.student_pano_switch_checkBox->setChecked(true);
+    ui.director_time_pano_delay_label->setValue(2);
+    mark_changed();
+}
+
+void StudentTab::on_student_sensitivity_Slider_sliderMoved(int value)
+{
+    ui.student_sensitivity_label->setText(QString::number(value));
+}
+void StudentTab::on_student_sensitivity_Slider_valueChanged(int value)
+{
+    ui.student_sensitivity_label->setText(QString::number(value));
+    mark_apply_unless_loading(m_loading_config, ui.student_apply_Button);
+}
+void StudentTab::on_student_objectsize_Slider_sliderMoved(int value)
+{
+    ui.student_objectsize_label->setText(config::size_text(value));
+}
+void StudentTab::on_student_objectsize_Slider_valueChanged(int value)
+{
+    ui.student_objectsize_label->setText(config::size_text(value));
+    mark_apply_unless_loading(m_loading_config, ui.student_apply_Button);
+}
+void StudentTab::on_student_panOffset_Slider_sliderMoved(int value)
+{
+    ui.student_panOffset_label->setText(config::offset_text(value));
+}
+void StudentTab::on_student_panOffset_Slider_valueChanged(int value)
+{
+    ui.student_panOffset_label->setText(config::offset_text(value));
+    mark_apply_unless_loading(m_loading_config, ui.student_apply_Button);
+}
+void StudentTab::on_student_tiltOffset_Slider_sliderMoved(int value)
+{
+    ui.student_tiltOffset_label->setText(config::offset_text(value));
+}
+void StudentTab::on_student_tiltOffset_Slider_valueChanged(int value)
+{
+    ui.student_tiltOffset_label->setText(config::offset_text(value));
+    mark_apply_unless_loading(m_loading_config, ui.student_apply_Button);
+}
+void StudentTab::on_student_target_lost_timeout_Slider_sliderMoved(int value)
+{
+    ui.student_target_lost_timeout_label->setText(QString::number(value));
+}
+void StudentTab::on_student_target_lost_timeout_Slider_valueChanged(int value)
+{
+    ui.student_target_lost_timeout_label->setText(QString::number(value));
+    mark_apply_unless_loading(m_loading_config, ui.student_apply_Button);
+}
+
+void StudentTab::on_student_feature_continue_time_label_valueChanged(const QString &)
+{
+    mark_apply_unless_loading(m_loading_config, ui.student_apply_Button);
+}
+
+// Typed by hand or put in by the installation-position dialog; marks the tab in every case.
+void StudentTab::on_student_camera_height_lineEdit_textChanged(const QString &) { mark_changed(); }

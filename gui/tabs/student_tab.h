@@ -1,0 +1,203 @@
+#pragma once
+
+#include "model/student_region_points.h"
+#include "protocol/request_poller.h"
+#include "protocol/student_region_coord.h"
+#include "tabs/form_widgets.h"
+#include "tabs/tracking_side.h"
+
+#include <QCoreApplication>
+#include <QObject>
+#include <QString>
+
+class CameraPorts;
+class CameraSlots;
+class ControlLink;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QSpinBox;
+class QToolButton;
+
+#define STUDENT_TAB_WIDGETS(X) \
+    X(QSpinBox, director_time_pano_delay_label) \
+    X(QLineEdit, people_number_lineEdit) \
+    X(QLineEdit, recorder_student_ip_Edit) \
+    X(QPushButton, student_apply_Button) \
+    X(QToolButton, student_calibrate_area_toolButton) \
+    X(QComboBox, student_calibration_comboBox) \
+    X(QLineEdit, student_camera_height_lineEdit) \
+    X(QLineEdit, student_camera_length_lineEdit) \
+    X(QComboBox, student_config_comboBox) \
+    X(QRadioButton, student_cutout_radioButton) \
+    X(QPushButton, student_default_Button) \
+    X(QCheckBox, student_designated_region_checkBox) \
+    X(QRadioButton, student_eptz_radioButton) \
+    X(QCheckBox, student_face_detect_checkBox) \
+    X(QLineEdit, student_feature_IP_Edit) \
+    X(QSpinBox, student_feature_continue_time_label) \
+    X(QRadioButton, student_none_action_radioButton) \
+    X(QLineEdit, student_object_height_lineEdit) \
+    X(QSlider, student_objectsize_Slider) \
+    X(QLabel, student_objectsize_label) \
+    X(QPushButton, student_obtain_Button) \
+    X(QSlider, student_panOffset_Slider) \
+    X(QLabel, student_panOffset_label) \
+    X(QRadioButton, student_pano_auto_mode_Button) \
+    X(QRadioButton, student_pano_manual_mode_Button) \
+    X(QRadioButton, student_pano_one_action_radioButton) \
+    X(QCheckBox, student_pano_switch_checkBox) \
+    X(QCheckBox, student_pos_calibration_region_checkBox) \
+    X(QRadioButton, student_pos_calibration_region_radioButton) \
+    X(QComboBox, student_preset_list) \
+    X(QCheckBox, student_ptz_pano_detect_checkBox) \
+    X(QLineEdit, student_ptzspeed_level) \
+    X(QRadioButton, student_return_pano_action_radioButton) \
+    X(QSlider, student_sensitivity_Slider) \
+    X(QLabel, student_sensitivity_label) \
+    X(QCheckBox, student_shield_four_checkBox) \
+    X(QCheckBox, student_shield_one_checkBox) \
+    X(QCheckBox, student_shield_three_checkBox) \
+    X(QCheckBox, student_shield_two_checkBox) \
+    X(QCheckBox, student_show_Calibration_checkBox) \
+    X(QCheckBox, student_show_region_checkBox) \
+    X(QRadioButton, student_small_pano_radioButton) \
+    X(QPushButton, student_startTrack_Button) \
+    X(QCheckBox, student_starting_up_checkBox) \
+    X(QPushButton, student_stopTrack_Button) \
+    X(QSlider, student_target_lost_timeout_Slider) \
+    X(QLabel, student_target_lost_timeout_label) \
+    X(QSlider, student_tiltOffset_Slider) \
+    X(QLabel, student_tiltOffset_label) \
+    X(QCheckBox, student_track_region_checkBox) \
+    X(QLabel, student_version_feature_info_label) \
+    X(QLabel, student_version_pano_info_label)
+
+// The Student tab: Apply and Obtain of the student parameter block, the calibration height, the
+// student key table of a reply with its points, the "Apply(*)" marks and slider labels of its
+// controls, Default, the tracking start and stop with the configuration switch and the pano
+// focus buttons, and the student preset list.
+class StudentTab : public QObject, private TrackingSide::Host
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
+public:
+    struct Widgets {
+        STUDENT_TAB_WIDGETS(CORVANE_WIDGET_MEMBER)
+    };
+    // What the tab needs of the window's layout, request poller, VISCA replies, calibration
+    // dialog and pads.
+    class Host
+    {
+    public:
+        virtual ~Host() = default;
+        // Locks (false) or opens the controls of tab 0 teacher, 1 student or 2 board.
+        virtual void set_tab_widgets_enabled(int tab, bool enable) = 0;
+        virtual void set_tabs_enabled(bool enable) = 0;
+        virtual void arm_request(request_poller::Kind kind, bool silent) = 0;
+        // The customer model has no board cameras: either side's flag takes the board away.
+        virtual bool teacher_customer_model() const = 0;
+        virtual void disable_board_for_customer_model() = 0;
+        // The calibration dialog hears of a failed auto-calibration pass.
+        virtual void autocalibrate_failed() = 0;
+        // Both student cameras are J57: the Apply carries the calibration group.
+        virtual bool calibration_widgets_shown() const = 0;
+        // The preset list points the student pad at the pano's crop picture.
+        virtual void set_student_pad_crop(bool crop) = 0;
+    };
+
+    // cur_track_status is shared with the status replies; loading_config is the settings load's.
+    StudentTab(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
+               int &cur_track_status, const bool &loading_config, Host &host, QWidget *window);
+
+    // The Obtain; a silent one (after an auto-calibration pass) ends without a success box.
+    void student_obtain(bool silent);
+    QString student_apply_text();
+    void read_student_section(const QString &text);
+    // A failed pass goes to the calibration dialog; a passed one reads the points back.
+    void resolve_student_autocalibrate_status(const QString &value);
+    // Every student point key of the reply stored, back into the panel; the variant converts only
+    // what one reply carried.
+    void parse_student_region_coord();
+    void apply_student_region_keys(const StudentReplyKeys &carried);
+    void set_student_calibration_widgets_visible(bool visible);
+    void student_track_check(bool enable);
+    void set_student_obtain_apply_enabled(bool enable);
+    void set_student_config_combo(int index);
+    void fill_pano_preset_list();
+    // Stops the camera's tracking when it tracks and its pano camera is still connected.
+    void stop_tracking();
+    bool customer_model_flag() const { return student_customer_model_flag; }
+    void set_customer_model_flag(bool flag) { student_customer_model_flag = flag; }
+    bool &customer_model_flag_ref() { return student_customer_model_flag; }
+    // The student area, designated, shield and calibration points of the panel.
+    StudentRegionPoints &points() { return student_points; }
+
+    void on_student_apply_Button_clicked();
+    void on_student_obtain_Button_clicked();
+    void on_student_calibration_comboBox_currentIndexChanged(const QString &text);
+    void on_student_pos_calibration_region_checkBox_stateChanged(int state);
+    void on_student_sensitivity_Slider_sliderPressed();
+    void on_student_objectsize_Slider_sliderPressed();
+    void on_student_panOffset_Slider_sliderPressed();
+    void on_student_tiltOffset_Slider_sliderPressed();
+    void on_student_target_lost_timeout_Slider_sliderPressed();
+    void on_student_none_action_radioButton_clicked();
+    void on_student_pano_one_action_radioButton_clicked();
+    void on_student_cutout_radioButton_clicked();
+    void on_student_eptz_radioButton_clicked();
+    void on_student_small_pano_radioButton_clicked();
+    void on_student_return_pano_action_radioButton_clicked();
+    void on_student_starting_up_checkBox_clicked();
+    void on_student_face_detect_checkBox_clicked();
+    void on_student_pano_switch_checkBox_clicked();
+    void on_student_startTrack_Button_clicked();
+    void on_student_stopTrack_Button_clicked();
+    void on_student_config_comboBox_currentIndexChanged(int index);
+    void on_student_config_comboBox_activated(int index);
+    void on_student_pano_auto_mode_Button_clicked(bool checked);
+    void on_student_pano_manual_mode_Button_clicked(bool checked);
+    void on_student_preset_list_currentIndexChanged(const QString &text);
+    void on_student_default_Button_clicked();
+    void on_student_sensitivity_Slider_sliderMoved(int value);
+    void on_student_sensitivity_Slider_valueChanged(int value);
+    void on_student_objectsize_Slider_sliderMoved(int value);
+    void on_student_objectsize_Slider_valueChanged(int value);
+    void on_student_panOffset_Slider_sliderMoved(int value);
+    void on_student_panOffset_Slider_valueChanged(int value);
+    void on_student_tiltOffset_Slider_sliderMoved(int value);
+    void on_student_tiltOffset_Slider_valueChanged(int value);
+    void on_student_target_lost_timeout_Slider_sliderMoved(int value);
+    void on_student_target_lost_timeout_Slider_valueChanged(int value);
+    void on_student_feature_continue_time_label_valueChanged(const QString &text);
+    void on_student_camera_height_lineEdit_textChanged(const QString &text);
+
+private:
+    void tracking(bool start) override;
+    void student_tracking(bool start);
+    // False (and the installer warned) when the pano camera is not connected.
+    bool pano_ready_or_warn();
+    void send_block(const QString &text);
+    void mark_changed();
+
+    const Widgets ui;
+    const CameraSlots &m_slots;
+    const CameraPorts &m_ports;
+    ControlLink &m_link;
+    const bool &m_loading_config;
+    Host &m_host;
+    QWidget *m_window;
+    TrackingSide m_side;
+    StudentRegionPoints student_points;
+    // The enable strings and shield values of the last student reply.
+    StudentRegionCoord student_region_coord;
+    bool student_use_old_version_flag = true;
+    QString student_pano_pan_speed; // as the camera last reported it ("pan_speed")
+    QString student_response_time;
+    int student_ptzspeed_saved_level = 10;
+    bool student_customer_model_flag = false;
+};

@@ -1,0 +1,672 @@
+#include "tabs/teacher_tab.h"
+
+#include "core/wait.h"
+#include "model/camera_ports.h"
+#include "model/camera_slots.h"
+#include "net/control_link.h"
+#include "protocol/camera_address.h"
+#include "protocol/reply_values.h"
+#include "protocol/teacher_parameters.h"
+#include "protocol/tracking_command.h"
+#include "protocol/tracking_modes.h"
+#include "seams/message_box.h"
+#include "settings/config_values.h"
+#include "tabs/apply_mark.h"
+#include "tabs/lectern_mode.h"
+#include "tabs/radio_choice.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDebug>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStackedWidget>
+
+using camera_slot::Side;
+using camera_slot::Slot;
+namespace tp = teacher_parameters;
+
+namespace {
+constexpr int kObtainReplyWaitMs = 500; // the block's answer usually comes within this wait
+constexpr int kFocusReplyWaitMs = 800;  // and the focus-mode answer within this one
+constexpr int kLecternPostWaitMs = 500; // the server settings reach the camera before the area
+
+void set_label_and_slider(QLabel *label, QSlider *slider, const QString &text, int position)
+{
+    label->setText(text);
+    slider->setValue(position);
+}
+} // namespace
+
+TeacherTab::TeacherTab(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
+                       ControlLink &link, LecternMode &lectern, int &cur_track_status, const bool &loading_config,
+                       Host &host, QWidget *window)
+    : ui(widgets)
+    , m_slots(cameras)
+    , m_ports(ports)
+    , m_link(link)
+    , m_lectern(lectern)
+    , m_loading_config(loading_config)
+    , m_host(host)
+    , m_window(window)
+    , m_side(Side::Teacher,
+             {ui.teacher_config_comboBox, ui.teacher_obtain_Button, ui.teacher_apply_Button,
+              ui.teacher_show_region_checkBox},
+             cameras, ports, link, cur_track_status, *this, window)
+{
+    using T = TeacherTab;
+    connect(ui.teacher_apply_Button, &QPushButton::clicked, this, &T::on_teacher_apply_Button_clicked);
+    connect(ui.teacher_obtain_Button, &QPushButton::clicked, this, &T::on_teacher_obtain_Button_clicked);
+    connect(ui.teacher_none_action_radioButton, &QAbstractButton::clicked, this,
+            &T::on_teacher_none_action_radioButton_clicked);
+    connect(ui.teacher_pano_action_radioButton, &QAbstractButton::clicked, this,
+            &T::on_teacher_pano_action_radioButton_clicked);
+    connect(ui.teacher_platform_action_radioButton, &QAbstractButton::clicked, this,
+            &T::on_teacher_platform_action_radioButton_clicked);
+    connect(ui.teacher_student_pano_action_radioButton, &QAbstractButton::clicked, this,
+            &T::on_teacher_student_pano_action_radioButton_clicked);
+    connect(ui.teacher_starting_up_checkBox, &QAbstractButton::clicked, this,
+            &T::on_teacher_starting_up_checkBox_clicked);
+    connect(ui.teacher_manual_focus_checkBox, &QAbstractButton::clicked, this,
+            &T::on_teacher_manual_focus_checkBox_clicked);
+    connect(ui.teacher_vertical_movement_checkBox, &QAbstractButton::clicked, this,
+            &T::on_teacher_vertical_movement_checkBox_clicked);
+    connect(ui.teacher_feature_tracking_checkBox, &QAbstractButton::clicked, this,
+            &T::on_teacher_feature_tracking_checkBox_clicked);
+    connect(ui.teacher_board_enable_checkBox, &QAbstractButton::clicked, this,
+            &T::on_teacher_board_enable_checkBox_clicked);
+    connect(ui.teacher_board_face_enable_checkBox, &QAbstractButton::clicked, this,
+            &T::on_teacher_board_face_enable_checkBox_clicked);
+    connect(ui.teacher_board_hand_enable_checkBox, &QAbstractButton::clicked, this,
+            &T::on_teacher_board_hand_enable_checkBox_clicked);
+    connect(ui.teacher_sensitivity_Slider, &QSlider::sliderPressed, this,
+            &T::on_teacher_sensitivity_Slider_sliderPressed);
+    connect(ui.teacher_fea_distance_Slider, &QSlider::sliderPressed, this,
+            &T::on_teacher_fea_distance_Slider_sliderPressed);
+    connect(ui.teacher_distance_Slider, &QSlider::sliderPressed, this, &T::on_teacher_distance_Slider_sliderPressed);
+    connect(ui.teacher_panOffset_Slider, &QSlider::sliderPressed, this, &T::on_teacher_panOffset_Slider_sliderPressed);
+    connect(ui.teacher_tiltOffset_Slider, &QSlider::sliderPressed, this,
+            &T::on_teacher_tiltOffset_Slider_sliderPressed);
+    connect(ui.teacher_board_detect_Slider, &QSlider::sliderPressed, this,
+            &T::on_teacher_board_detect_Slider_sliderPressed);
+    connect(ui.teacher_board_hold_Slider, &QSlider::sliderPressed, this,
+            &T::on_teacher_board_hold_Slider_sliderPressed);
+    connect(ui.teacher_board_lose_Slider, &QSlider::sliderPressed, this,
+            &T::on_teacher_board_lose_Slider_sliderPressed);
+    connect(ui.teacher_board_space_Slider, &QSlider::sliderPressed, this,
+            &T::on_teacher_board_space_Slider_sliderPressed);
+    connect(ui.teacher_board_effect_list, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &T::on_teacher_board_effect_list_currentIndexChanged);
+    connect(ui.teacher_startTrack_Button, &QPushButton::clicked, this, &T::on_teacher_startTrack_Button_clicked);
+    connect(ui.teacher_stopTrack_Button, &QPushButton::clicked, this, &T::on_teacher_stopTrack_Button_clicked);
+    connect(ui.teacher_config_comboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &T::on_teacher_config_comboBox_currentIndexChanged);
+    connect(ui.teacher_config_comboBox, qOverload<int>(&QComboBox::activated), this,
+            &T::on_teacher_config_comboBox_activated);
+    connect(ui.teacher_pano_auto_mode_Button, &QPushButton::clicked, this,
+            &T::on_teacher_pano_auto_mode_Button_clicked);
+    connect(ui.teacher_pano_manual_mode_Button, &QPushButton::clicked, this,
+            &T::on_teacher_pano_manual_mode_Button_clicked);
+    connect(ui.other_mode_radioButton, &QRadioButton::clicked, this, &T::on_other_mode_radioButton_clicked);
+    connect(ui.follow_mode_radioButton, &QRadioButton::clicked, this, &T::on_follow_mode_radioButton_clicked);
+    connect(ui.binocular_mode_radioButton, &QRadioButton::clicked, this, &T::on_binocular_mode_radioButton_clicked);
+    connect(ui.mixed_mode_radioButton, &QRadioButton::clicked, this, &T::on_mixed_mode_radioButton_clicked);
+    connect(ui.board_pano_mode_radioButton, &QRadioButton::clicked, this, &T::on_board_pano_mode_radioButton_clicked);
+    connect(ui.teacher_preset_list, qOverload<const QString &>(&QComboBox::currentIndexChanged), this,
+            &T::on_teacher_preset_list_currentIndexChanged);
+    connect(ui.teacher_default_Button, &QPushButton::clicked, this, &T::on_teacher_default_Button_clicked);
+    connect(ui.teacher_sensitivity_Slider, &QSlider::sliderMoved, this, &T::on_teacher_sensitivity_Slider_sliderMoved);
+    connect(ui.teacher_sensitivity_Slider, &QSlider::valueChanged, this,
+            &T::on_teacher_sensitivity_Slider_valueChanged);
+    connect(ui.teacher_fea_distance_Slider, &QSlider::sliderMoved, this,
+            &T::on_teacher_fea_distance_Slider_sliderMoved);
+    connect(ui.teacher_fea_distance_Slider, &QSlider::valueChanged, this,
+            &T::on_teacher_fea_distance_Slider_valueChanged);
+    connect(ui.teacher_distance_Slider, &QSlider::sliderMoved, this, &T::on_teacher_distance_Slider_sliderMoved);
+    connect(ui.teacher_distance_Slider, &QSlider::valueChanged, this, &T::on_teacher_distance_Slider_valueChanged);
+    connect(ui.teacher_panOffset_Slider, &QSlider::sliderMoved, this, &T::on_teacher_panOffset_Slider_sliderMoved);
+    connect(ui.teacher_panOffset_Slider, &QSlider::valueChanged, this, &T::on_teacher_panOffset_Slider_valueChanged);
+    connect(ui.teacher_tiltOffset_Slider, &QSlider::sliderMoved, this, &T::on_teacher_tiltOffset_Slider_sliderMoved);
+    connect(ui.teacher_tiltOffset_Slider, &QSlider::valueChanged, this, &T::on_teacher_tiltOffset_Slider_valueChanged);
+    connect(ui.teacher_board_detect_Slider, &QSlider::sliderMoved, this,
+            &T::on_teacher_board_detect_Slider_sliderMoved);
+    connect(ui.teacher_board_detect_Slider, &QSlider::valueChanged, this,
+            &T::on_teacher_board_detect_Slider_valueChanged);
+    connect(ui.teacher_board_hold_Slider, &QSlider::sliderMoved, this, &T::on_teacher_board_hold_Slider_sliderMoved);
+    connect(ui.teacher_board_hold_Slider, &QSlider::valueChanged, this, &T::on_teacher_board_hold_Slider_valueChanged);
+    connect(ui.teacher_board_lose_Slider, &QSlider::sliderMoved, this, &T::on_teacher_board_lose_Slider_sliderMoved);
+    connect(ui.teacher_board_lose_Slider, &QSlider::valueChanged, this, &T::on_teacher_board_lose_Slider_valueChanged);
+    connect(ui.teacher_board_space_Slider, &QSlider::sliderMoved, this, &T::on_teacher_board_space_Slider_sliderMoved);
+    connect(ui.teacher_board_space_Slider, &QSlider::valueChanged, this,
+            &T::on_teacher_board_space_Slider_valueChanged);
+    connect(ui.teacher_hold_time_label, qOverload<int>(&QSpinBox::valueChanged), this,
+            &T::on_teacher_hold_time_label_valueChanged);
+    connect(ui.teacher_target_lost_delay_label, qOverload<int>(&QSpinBox::valueChanged), this,
+            &T::on_teacher_target_lost_delay_label_valueChanged);
+}
+
+void TeacherTab::mark_changed() { mark_apply(ui.teacher_apply_Button); }
+
+// ---- marks: any change on the tab says it has not been applied yet ----
+
+
+void TeacherTab::on_teacher_none_action_radioButton_clicked() { mark_changed(); }
+void TeacherTab::on_teacher_pano_action_radioButton_clicked() { mark_changed(); }
+void TeacherTab::on_teacher_platform_action_radioButton_clicked() { mark_changed(); }
+void TeacherTab::on_teacher_student_pano_action_radioButton_clicked() { mark_changed(); }
+void TeacherTab::on_teacher_starting_up_checkBox_clicked() { mark_changed(); }
+void TeacherTab::on_teacher_manual_focus_checkBox_clicked() { mark_changed(); }
+void TeacherTab::on_teacher_vertical_movement_checkBox_clicked() { mark_changed(); }
+void TeacherTab::on_teacher_feature_tracking_checkBox_clicked() { mark_changed(); }
+void TeacherTab::on_teacher_board_enable_checkBox_clicked() { mark_changed(); }
+void TeacherTab::on_teacher_board_face_enable_checkBox_clicked() { mark_changed(); }
+void TeacherTab::on_teacher_board_hand_enable_checkBox_clicked() { mark_changed(); }
+void TeacherTab::on_teacher_sensitivity_Slider_sliderPressed() { mark_changed(); }
+void TeacherTab::on_teacher_fea_distance_Slider_sliderPressed() { mark_changed(); }
+void TeacherTab::on_teacher_distance_Slider_sliderPressed() { mark_changed(); }
+void TeacherTab::on_teacher_panOffset_Slider_sliderPressed() { mark_changed(); }
+void TeacherTab::on_teacher_tiltOffset_Slider_sliderPressed() { mark_changed(); }
+void TeacherTab::on_teacher_board_detect_Slider_sliderPressed() { mark_changed(); }
+void TeacherTab::on_teacher_board_hold_Slider_sliderPressed() { mark_changed(); }
+void TeacherTab::on_teacher_board_lose_Slider_sliderPressed() { mark_changed(); }
+void TeacherTab::on_teacher_board_space_Slider_sliderPressed() { mark_changed(); }
+
+// The slider labels in each slider's own format; the settings load leaves their marks off.
+void TeacherTab::slider_value_changed(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    mark_apply_unless_loading(m_loading_config, ui.teacher_apply_Button);
+}
+
+void TeacherTab::on_teacher_sensitivity_Slider_sliderMoved(int value)
+{
+    ui.teacher_sensitivity_label->setText(QString::number(value));
+}
+void TeacherTab::on_teacher_sensitivity_Slider_valueChanged(int value)
+{
+    slider_value_changed(ui.teacher_sensitivity_label, QString::number(value));
+}
+void TeacherTab::on_teacher_fea_distance_Slider_sliderMoved(int value)
+{
+    ui.teacher_fea_distance_label->setText(config::distance_text(value));
+}
+void TeacherTab::on_teacher_fea_distance_Slider_valueChanged(int value)
+{
+    slider_value_changed(ui.teacher_fea_distance_label, config::distance_text(value));
+}
+void TeacherTab::on_teacher_distance_Slider_sliderMoved(int value)
+{
+    ui.teacher_distance_label->setText(config::distance_text(value));
+}
+void TeacherTab::on_teacher_distance_Slider_valueChanged(int value)
+{
+    slider_value_changed(ui.teacher_distance_label, config::distance_text(value));
+}
+void TeacherTab::on_teacher_panOffset_Slider_sliderMoved(int value)
+{
+    ui.teacher_panOffset_label->setText(config::offset_text(value));
+}
+void TeacherTab::on_teacher_panOffset_Slider_valueChanged(int value)
+{
+    slider_value_changed(ui.teacher_panOffset_label, config::offset_text(value));
+}
+void TeacherTab::on_teacher_tiltOffset_Slider_sliderMoved(int value)
+{
+    ui.teacher_tiltOffset_label->setText(config::offset_text(value));
+}
+void TeacherTab::on_teacher_tiltOffset_Slider_valueChanged(int value)
+{
+    slider_value_changed(ui.teacher_tiltOffset_label, config::offset_text(value));
+}
+void TeacherTab::on_teacher_board_detect_Slider_sliderMoved(int value)
+{
+    ui.teacher_board_detect_label->setText(QString::number(value));
+}
+void TeacherTab::on_teacher_board_detect_Slider_valueChanged(int value)
+{
+    slider_value_changed(ui.teacher_board_detect_label, QString::number(value));
+}
+void TeacherTab::on_teacher_board_hold_Slider_sliderMoved(int value)
+{
+    ui.teacher_board_hold_label->setText(QString::number(value));
+}
+void TeacherTab::on_teacher_board_hold_Slider_valueChanged(int value)
+{
+    slider_value_changed(ui.teacher_board_hold_label, QString::number(value));
+}
+void TeacherTab::on_teacher_board_lose_Slider_sliderMoved(int value)
+{
+    ui.teacher_board_lose_label->setText(QString::number(value));
+}
+void TeacherTab::on_teacher_board_lose_Slider_valueChanged(int value)
+{
+    slider_value_changed(ui.teacher_board_lose_label, QString::number(value));
+}
+void TeacherTab::on_teacher_board_space_Slider_sliderMoved(int value)
+{
+    ui.teacher_board_space_label->setText(QString::number(value));
+}
+void TeacherTab::on_teacher_board_space_Slider_valueChanged(int value)
+{
+    slider_value_changed(ui.teacher_board_space_label, QString::number(value));
+}
+
+// The two delay spin boxes mark the tab whenever their value changes, during the load too.
+void TeacherTab::on_teacher_hold_time_label_valueChanged(int) { mark_changed(); }
+void TeacherTab::on_teacher_target_lost_delay_label_valueChanged(int) { mark_changed(); }
+
+bool TeacherTab::lectern_model() const { return tp::is_lectern_model(m_slots[Slot::TeacherFeature].device_model); }
+
+// ---------------------------------------------------------------------------
+// Apply
+
+QString TeacherTab::teacher_apply_text()
+{
+    // A camera that reported one distance only leaves the close-up label empty; it goes with
+    // the panorama distance rather than as an empty value.
+    if (ui.teacher_fea_distance_label->text().isEmpty())
+        ui.teacher_fea_distance_label->setText(ui.teacher_distance_label->text());
+
+    tp::ApplyValues v;
+    v.feature_camera_ip = m_ports.port_map_enabled()
+        ? ui.recorder_teacher_ip_Edit->text()
+        : camera_address::address_part(ui.teacher_feature_IP_Edit->text());
+    v.pano_sensitivity = ui.teacher_sensitivity_label->text();
+    v.feature_distance = ui.teacher_fea_distance_label->text();
+    v.pano_distance = ui.teacher_distance_label->text();
+    v.pano_pan_offset = ui.teacher_panOffset_label->text();
+    v.pano_tilt_offset = ui.teacher_tiltOffset_label->text();
+    v.losing_object_strategy = checked_index({ui.teacher_none_action_radioButton, ui.teacher_pano_action_radioButton,
+                                              ui.teacher_platform_action_radioButton,
+                                              ui.teacher_student_pano_action_radioButton});
+    v.multi_object_strategy =
+        checked_index({ui.teacher_feature_location_radioButton, ui.teacher_return_pano_action_radioButton});
+    v.tracking_mode =
+        checked_index({ui.other_mode_radioButton, ui.follow_mode_radioButton, ui.binocular_mode_radioButton,
+                       ui.mixed_mode_radioButton, ui.board_pano_mode_radioButton, ui.lectern_mode_radioButton});
+    v.time_to_pano_delay = QString::number(ui.teacher_target_lost_delay_label->value());
+    v.time_lost_delay = QString::number(ui.teacher_hold_time_label->value());
+    v.ptzspeed_level = ui.teacher_ptzspeed_level->text();
+    teacher_ptzspeed_value = reply_values::number(v.ptzspeed_level);
+    v.board_detect_enable = ui.teacher_board_enable_checkBox->isChecked();
+    v.board_face_enable = ui.teacher_board_face_enable_checkBox->isChecked();
+    v.board_hand_enable = ui.teacher_board_hand_enable_checkBox->isChecked();
+    v.board_detect_time = ui.teacher_board_detect_label->text();
+    v.board_continue_time = ui.teacher_board_hold_label->text();
+    v.board_lose_time = ui.teacher_board_lose_label->text();
+    v.board_face_interval_time = ui.teacher_board_space_label->text();
+    v.auto_tracking = ui.teacher_starting_up_checkBox->isChecked();
+    v.feature_persontrack = ui.teacher_feature_persontrack_comboBox->currentIndex() == 1;
+    v.manual_focus = ui.teacher_manual_focus_checkBox->isChecked();
+    v.auto_tilt = ui.teacher_vertical_movement_checkBox->isChecked();
+    v.feature_realtime_track = ui.teacher_feature_tracking_checkBox->isChecked();
+    const bool m19 = lectern_model();
+    if (m19)
+        v.boardsnap_entry = ui.teacher_board_effect_list->currentIndex();
+
+    // A lectern-mode M19 that has not reported a snapshot region gets its feature area there.
+    std::optional<region_geometry::RegionRect> snapshot_fallback;
+    if (m19 && ui.lectern_mode_radioButton->isChecked())
+        snapshot_fallback = tp::lectern_area(m_host.teacher_feature_rect());
+
+    const QString text = tp::apply_block(v, m_host.apply_regions(), snapshot_fallback);
+    qDebug().noquote() << text;
+    return text;
+}
+
+void TeacherTab::post_lectern_effect_area()
+{
+    m_lectern.post_tracking_server();
+    wait_ms(kLecternPostWaitMs);
+    const region_geometry::RegionRect area = tp::lectern_area(m_host.teacher_feature_rect());
+    m_lectern.post_effect_area(area.x, area.y, area.w, area.h);
+}
+
+void TeacherTab::on_teacher_apply_Button_clicked()
+{
+    if (!m_side.pano_connected_or_warn())
+        return;
+    m_host.collect_scene_regions();
+    if (lectern_model() && ui.lectern_mode_radioButton->isChecked()) {
+        post_lectern_effect_area();
+        // The camera may have gone while the post waited.
+        if (!m_side.pano_connected() || !m_slots[Slot::TeacherPano].destination) {
+            msgbox::warning(m_window, tr("Warning"), tr("Please connect the camera"));
+            return;
+        }
+    }
+    const QString text = teacher_apply_text();
+    m_host.arm_request(request_poller::Kind::TeacherApply, false);
+    m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher), text, false);
+    ui.teacher_apply_Button->setText(tr("Apply"));
+}
+
+// ---------------------------------------------------------------------------
+// Obtain
+
+void TeacherTab::on_teacher_obtain_Button_clicked() { teacher_obtain(false); }
+
+void TeacherTab::teacher_obtain(bool silent)
+{
+    const CameraSlotRecord &pano = m_slots[Slot::TeacherPano];
+    if (!pano.udp_flag || !pano.destination) {
+        msgbox::warning(m_window, tr("Warning"), tr("Please connect the camera"));
+        return;
+    }
+    const QString text = tp::obtain_block();
+    qDebug().noquote() << text;
+    m_link.sendMsg_Net(pano.destination, m_ports.udp_port(Side::Teacher), text, false);
+    m_host.arm_request(request_poller::Kind::TeacherObtain, silent);
+    // The regions of the answer are drawn afresh.
+    m_host.redraw_regions_on_next_reply();
+    wait_ms(kObtainReplyWaitMs);
+    const QString inquiry = tp::focus_inquiry(pano.device_model);
+    if (!inquiry.isEmpty() && pano.udp_flag && pano.destination)
+        m_link.sendMsg_Net(pano.destination, m_ports.visca_port(Side::Teacher), inquiry, true);
+    wait_ms(kFocusReplyWaitMs);
+}
+
+// ---------------------------------------------------------------------------
+// The teacher key table of a reply
+
+void TeacherTab::read_teacher_section(const QString &t)
+{
+    using reply_values::number;
+    const tp::Reply r = tp::read_reply(t);
+
+    if (!r.pano_sensitivity.isNull())
+        set_label_and_slider(ui.teacher_sensitivity_label, ui.teacher_sensitivity_Slider, r.pano_sensitivity,
+                             number(r.pano_sensitivity));
+    if (!r.feature_distance.isNull())
+        set_label_and_slider(ui.teacher_fea_distance_label, ui.teacher_fea_distance_Slider, r.feature_distance,
+                             config::distance_position(r.feature_distance));
+    if (!r.pano_distance.isNull())
+        set_label_and_slider(ui.teacher_distance_label, ui.teacher_distance_Slider, r.pano_distance,
+                             config::distance_position(r.pano_distance));
+    // A camera that reports one distance fills both.
+    if (ui.teacher_fea_distance_label->text().isEmpty())
+        ui.teacher_fea_distance_label->setText(ui.teacher_distance_label->text());
+    if (!r.pano_pan_offset.isNull())
+        set_label_and_slider(ui.teacher_panOffset_label, ui.teacher_panOffset_Slider, r.pano_pan_offset,
+                             reply_values::offset_position(r.pano_pan_offset));
+    if (!r.pano_tilt_offset.isNull())
+        set_label_and_slider(ui.teacher_tiltOffset_label, ui.teacher_tiltOffset_Slider, r.pano_tilt_offset,
+                             reply_values::offset_position(r.pano_tilt_offset));
+
+    if (const auto i = tp::losing_strategy_index(r.losing_object_strategy)) {
+        QRadioButton *const buttons[] = {ui.teacher_none_action_radioButton, ui.teacher_pano_action_radioButton,
+                                         ui.teacher_platform_action_radioButton,
+                                         ui.teacher_student_pano_action_radioButton};
+        buttons[*i]->setChecked(true);
+    }
+    if (const auto i = tp::multi_strategy_index(r.multi_object_strategy)) {
+        QRadioButton *const buttons[] = {ui.teacher_feature_location_radioButton,
+                                         ui.teacher_return_pano_action_radioButton};
+        buttons[*i]->setChecked(true);
+    }
+    if (const auto i = tp::tracking_mode_index(r.tracking_mode)) {
+        QRadioButton *const buttons[] = {ui.other_mode_radioButton,      ui.follow_mode_radioButton,
+                                         ui.binocular_mode_radioButton,  ui.mixed_mode_radioButton,
+                                         ui.board_pano_mode_radioButton, ui.lectern_mode_radioButton};
+        // Binocular and mixed share the follow mode's handler.
+        void (TeacherTab::*const handlers[])(bool) = {
+            &TeacherTab::on_other_mode_radioButton_clicked,      &TeacherTab::on_follow_mode_radioButton_clicked,
+            &TeacherTab::on_follow_mode_radioButton_clicked,     &TeacherTab::on_follow_mode_radioButton_clicked,
+            &TeacherTab::on_board_pano_mode_radioButton_clicked, &TeacherTab::show_lectern_mode};
+        buttons[*i]->setChecked(true);
+        (this->*handlers[*i])(true);
+    }
+    if (!r.time_to_pano_delay.isNull())
+        ui.teacher_target_lost_delay_label->setValue(number(r.time_to_pano_delay));
+    if (!r.time_lost_delay.isNull())
+        ui.teacher_hold_time_label->setValue(number(r.time_lost_delay));
+
+    const struct {
+        const QString &value;
+        QLabel *label;
+        QSlider *slider;
+    } boardTimes[] = {
+        {r.board_detect_time, ui.teacher_board_detect_label, ui.teacher_board_detect_Slider},
+        {r.board_continue_time, ui.teacher_board_hold_label, ui.teacher_board_hold_Slider},
+        {r.board_lose_time, ui.teacher_board_lose_label, ui.teacher_board_lose_Slider},
+        {r.board_face_interval_time, ui.teacher_board_space_label, ui.teacher_board_space_Slider},
+    };
+    for (const auto &row : boardTimes) {
+        if (!row.value.isNull())
+            set_label_and_slider(row.label, row.slider, row.value, number(row.value));
+    }
+    const struct {
+        const QString &value;
+        QCheckBox *box;
+    } boardEnables[] = {
+        {r.board_detect_enable, ui.teacher_board_enable_checkBox},
+        {r.board_face_enable, ui.teacher_board_face_enable_checkBox},
+        {r.board_hand_enable, ui.teacher_board_hand_enable_checkBox},
+    };
+    for (const auto &row : boardEnables) {
+        if (!row.value.isNull())
+            row.box->setChecked(reply_values::one_checks(row.value));
+    }
+    if (!r.config_switch.isNull()) {
+        const QSignalBlocker quiet(ui.teacher_config_comboBox);
+        ui.teacher_config_comboBox->setCurrentIndex(tp::config_switch_index(r.config_switch));
+    }
+    if (!r.feature_persontrack_mode.isNull())
+        ui.teacher_feature_persontrack_comboBox->setCurrentIndex(tp::persontrack_index(r.feature_persontrack_mode));
+    if (const auto on = reply_values::zero_one(r.auto_tracking))
+        ui.teacher_starting_up_checkBox->setChecked(*on);
+    if (!r.manual_focus.isNull()) {
+        if (const auto on = reply_values::zero_one(r.manual_focus))
+            ui.teacher_manual_focus_checkBox->setChecked(*on);
+        // The two-camera layout has no separate close-up camera to focus by hand.
+        ui.teacher_manual_focus_checkBox->setEnabled(m_host.camera_layout() != 0);
+    }
+    if (const auto on = reply_values::zero_one(r.auto_tilt))
+        ui.teacher_vertical_movement_checkBox->setChecked(*on);
+    if (const auto entry = tp::boardsnap_entry(r.boardsnap_mode))
+        ui.teacher_board_effect_list->setCurrentIndex(*entry);
+    if (const auto on = reply_values::zero_one(r.feature_realtime_track))
+        ui.teacher_feature_tracking_checkBox->setChecked(*on);
+    if (!r.ptzspeed_level.isNull()) {
+        // While the calibration view is on, the field holds the calibration's own speed.
+        if (!ui.teacher_show_Calibration_checkBox->isChecked())
+            ui.teacher_ptzspeed_level->setText(r.ptzspeed_level);
+        teacher_ptzspeed_value = number(r.ptzspeed_level);
+    }
+
+    if (!r.username.isNull()) {
+        m_lectern.set_web_username(r.username);
+        qDebug() << "Web Username:" << r.username;
+    }
+    if (!r.password.isNull()) {
+        m_lectern.set_web_password(r.password);
+        qDebug() << "Web Password: (received, not logged)";
+    }
+    // The regions of an answer that carries them; a reply that only confirms an Apply would
+    // otherwise put the previous answer's regions and enable strings over the installer's edits.
+    if (tp::carries_region_keys(t))
+        m_host.read_teacher_regions(t);
+
+    if (!r.feature_version.isNull())
+        ui.teacher_version_feature_info_label->setText(r.feature_version);
+    if (!r.pano_version.isNull()) {
+        ui.teacher_version_pano_info_label->setText(r.pano_version);
+        teacher_track_check(true);
+        m_host.set_tabs_enabled(true);
+    }
+    // The director follow-up of a status answer's obtain comes after the section (resolver_param).
+    if (!r.device_model.isNull()) {
+        qDebug() << "teacher device_model:" << r.device_model;
+        teacher_customer_model_flag = false;
+    }
+}
+
+void TeacherTab::show_lectern_mode(bool checked) { m_lectern.on_lectern_mode_radioButton_clicked(checked); }
+
+// The effect list marks whenever its entry changes, during the settings load too.
+void TeacherTab::on_teacher_board_effect_list_currentIndexChanged(int index)
+{
+    qDebug() << "current Index:" << index;
+    mark_changed();
+}
+
+// ---------------------------------------------------------------------------
+// Tracking
+
+// While the teacher camera tracks, the teacher and board tabs are locked.
+void TeacherTab::teacher_tracking(bool start)
+{
+    m_side.send_tracking_command(QString::fromLatin1(start ? tracking_command::kStart : tracking_command::kStop));
+    m_host.set_tab_widgets_enabled(0, !start);
+    m_host.set_tab_widgets_enabled(2, !start);
+    m_side.set_cur_track_status(start ? 1 : 2);
+    if (lectern_model())
+        ui.groupBox_36->setEnabled(!start);
+    if (ui.teacher_show_region_checkBox->isChecked())
+        m_host.set_region_widgets_enabled(!start);
+}
+
+void TeacherTab::tracking(bool start) { teacher_tracking(start); }
+
+void TeacherTab::stop_tracking()
+{
+    if (m_side.cur_track_status() == 1 && m_side.pano_connected())
+        teacher_tracking(false);
+}
+
+void TeacherTab::on_teacher_startTrack_Button_clicked()
+{
+    if (m_side.pano_connected_or_warn())
+        teacher_tracking(true);
+}
+
+void TeacherTab::on_teacher_stopTrack_Button_clicked()
+{
+    if (m_side.pano_connected_or_warn())
+        teacher_tracking(false);
+}
+
+void TeacherTab::on_teacher_config_comboBox_currentIndexChanged(int index)
+{
+    qDebug() << "on_teacher_config_comboBox_currentIndexChanged:" << index;
+    m_side.switch_tracking_config(index);
+}
+
+void TeacherTab::on_teacher_config_comboBox_activated(int index)
+{
+    qDebug() << "on_teacher_config_comboBox_activated:" << index;
+}
+
+void TeacherTab::on_teacher_pano_auto_mode_Button_clicked(bool) { m_side.send_pano_focus(false); }
+void TeacherTab::on_teacher_pano_manual_mode_Button_clicked(bool) { m_side.send_pano_focus(true); }
+
+// Nothing goes to the camera: the mode travels with the next teacher Apply.
+void TeacherTab::show_teacher_mode(int mode)
+{
+    ui.mode_stackedWidget->setCurrentIndex(tracking_modes::settings_page(mode));
+    const QVector<const char *> entries = tracking_modes::teacher_preset_entries(mode);
+    if (entries.isEmpty())
+        return;
+    ui.teacher_preset_list->clear();
+    for (const char *entry : entries)
+        ui.teacher_preset_list->addItem(tr(entry));
+}
+
+void TeacherTab::on_other_mode_radioButton_clicked(bool checked)
+{
+    if (checked)
+        show_teacher_mode(tracking_modes::Other);
+}
+
+void TeacherTab::on_follow_mode_radioButton_clicked(bool checked)
+{
+    if (checked)
+        show_teacher_mode(tracking_modes::Follow);
+}
+
+// Binocular and mixed mode offer the follow mode's presets.
+void TeacherTab::on_binocular_mode_radioButton_clicked(bool checked) { on_follow_mode_radioButton_clicked(checked); }
+void TeacherTab::on_mixed_mode_radioButton_clicked(bool checked) { on_follow_mode_radioButton_clicked(checked); }
+
+void TeacherTab::on_board_pano_mode_radioButton_clicked(bool checked)
+{
+    if (checked)
+        show_teacher_mode(tracking_modes::BoardPano);
+}
+
+void TeacherTab::on_teacher_preset_list_currentIndexChanged(const QString &text)
+{
+    const QString &model = m_slots[Slot::TeacherFeature].device_model;
+    qDebug() << "teacher currentIndexChanged :" << text << ", device model:" << model;
+    const bool crop = text == tr(tracking_modes::kPanoCropEntry);
+    m_host.set_teacher_pad_redirection(crop && tracking_modes::crop_on_pano(model),
+                                       crop && tracking_modes::crop_by_prefix(model));
+}
+
+void TeacherTab::set_teacher_obtain_apply_enabled(bool enable) { m_side.set_obtain_apply_enabled(enable); }
+void TeacherTab::teacher_track_check(bool enable) { m_side.track_check(enable); }
+void TeacherTab::set_teacher_config_combo(int index) { m_side.set_config_combo(index); }
+
+// ---------------------------------------------------------------------------
+// Default
+
+void TeacherTab::on_teacher_default_Button_clicked()
+{
+    ui.teacher_sensitivity_label->setText(QStringLiteral("2"));
+    ui.teacher_sensitivity_Slider->setValue(2);
+    ui.teacher_fea_distance_label->setText(QStringLiteral("7.5"));
+    ui.teacher_fea_distance_Slider->setValue(config::distance_position(QStringLiteral("7.5")));
+    ui.teacher_distance_label->setText(QStringLiteral("7.5"));
+    ui.teacher_distance_Slider->setValue(config::distance_position(QStringLiteral("7.5")));
+    ui.teacher_ptzspeed_level->setText(QStringLiteral("10"));
+    ui.teacher_panOffset_label->setText(QStringLiteral("0"));
+    ui.teacher_panOffset_Slider->setValue(40);
+    ui.teacher_tiltOffset_label->setText(QStringLiteral("0"));
+    ui.teacher_tiltOffset_Slider->setValue(40);
+    ui.teacher_none_action_radioButton->setChecked(false);
+    ui.teacher_pano_action_radioButton->setChecked(true);
+    ui.teacher_platform_action_radioButton->setChecked(false);
+    ui.teacher_student_pano_action_radioButton->setChecked(false);
+    ui.teacher_feature_location_radioButton->setChecked(true);
+    ui.teacher_return_pano_action_radioButton->setChecked(false);
+    ui.teacher_target_lost_delay_label->setValue(30);
+    ui.teacher_hold_time_label->setValue(2);
+    ui.other_mode_radioButton->setChecked(false);
+    ui.follow_mode_radioButton->setChecked(false);
+    ui.mixed_mode_radioButton->setChecked(false);
+    ui.lectern_mode_radioButton->setChecked(false);
+    ui.binocular_mode_radioButton->setChecked(true);
+    // The follow mode's handler fills the preset list of the binocular mode.
+    on_follow_mode_radioButton_clicked(true);
+    ui.board_pano_mode_radioButton->setChecked(false);
+    {
+        // The lectern page's own slots post each change to the camera over HTTP; a Default
+        // sends nothing.
+        const QSignalBlocker quietHold(ui.lectern_director_hold_time_label);
+        const QSignalBlocker quietRetention(ui.target_retention_time_label_spinBox);
+        ui.lectern_director_hold_time_label->setValue(120);
+        ui.target_retention_time_label_spinBox->setValue(6);
+    }
+    ui.teacher_board_enable_checkBox->setChecked(false);
+    ui.teacher_board_face_enable_checkBox->setChecked(false);
+    ui.teacher_board_hand_enable_checkBox->setChecked(false);
+    ui.teacher_board_detect_label->setText(QStringLiteral("3"));
+    ui.teacher_board_detect_Slider->setValue(3);
+    ui.teacher_board_hold_label->setText(QStringLiteral("5"));
+    ui.teacher_board_hold_Slider->setValue(5);
+    ui.teacher_board_lose_label->setText(QStringLiteral("3"));
+    ui.teacher_board_lose_Slider->setValue(3);
+    ui.teacher_board_space_label->setText(QStringLiteral("5"));
+    ui.teacher_board_space_Slider->setValue(5);
+    ui.teacher_starting_up_checkBox->setChecked(true);
+    ui.teacher_manual_focus_checkBox->setChecked(true);
+    ui.teacher_vertical_movement_checkBox->setChecked(false);
+    ui.teacher_feature_tracking_checkBox->setChecked(true);
+    mark_changed();
+}

@@ -1,0 +1,225 @@
+#pragma once
+
+#include "model/region_geometry.h"
+#include "protocol/request_poller.h"
+#include "protocol/teacher_region_keys.h"
+#include "tabs/form_widgets.h"
+#include "tabs/tracking_side.h"
+
+#include <QCoreApplication>
+#include <QObject>
+#include <QString>
+
+class CameraPorts;
+class CameraSlots;
+class ControlLink;
+class LecternMode;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QSpinBox;
+class QStackedWidget;
+
+#define TEACHER_TAB_WIDGETS(X) \
+    X(QRadioButton, binocular_mode_radioButton) \
+    X(QRadioButton, board_pano_mode_radioButton) \
+    X(QRadioButton, follow_mode_radioButton) \
+    X(QGroupBox, groupBox_36) \
+    X(QSpinBox, lectern_director_hold_time_label) \
+    X(QRadioButton, lectern_mode_radioButton) \
+    X(QRadioButton, mixed_mode_radioButton) \
+    X(QStackedWidget, mode_stackedWidget) \
+    X(QRadioButton, other_mode_radioButton) \
+    X(QLineEdit, recorder_teacher_ip_Edit) \
+    X(QSpinBox, target_retention_time_label_spinBox) \
+    X(QPushButton, teacher_apply_Button) \
+    X(QSlider, teacher_board_detect_Slider) \
+    X(QLabel, teacher_board_detect_label) \
+    X(QComboBox, teacher_board_effect_list) \
+    X(QCheckBox, teacher_board_enable_checkBox) \
+    X(QCheckBox, teacher_board_face_enable_checkBox) \
+    X(QCheckBox, teacher_board_hand_enable_checkBox) \
+    X(QSlider, teacher_board_hold_Slider) \
+    X(QLabel, teacher_board_hold_label) \
+    X(QSlider, teacher_board_lose_Slider) \
+    X(QLabel, teacher_board_lose_label) \
+    X(QSlider, teacher_board_space_Slider) \
+    X(QLabel, teacher_board_space_label) \
+    X(QComboBox, teacher_config_comboBox) \
+    X(QPushButton, teacher_default_Button) \
+    X(QSlider, teacher_distance_Slider) \
+    X(QLabel, teacher_distance_label) \
+    X(QSlider, teacher_fea_distance_Slider) \
+    X(QLabel, teacher_fea_distance_label) \
+    X(QLineEdit, teacher_feature_IP_Edit) \
+    X(QRadioButton, teacher_feature_location_radioButton) \
+    X(QComboBox, teacher_feature_persontrack_comboBox) \
+    X(QCheckBox, teacher_feature_tracking_checkBox) \
+    X(QSpinBox, teacher_hold_time_label) \
+    X(QCheckBox, teacher_manual_focus_checkBox) \
+    X(QRadioButton, teacher_none_action_radioButton) \
+    X(QPushButton, teacher_obtain_Button) \
+    X(QSlider, teacher_panOffset_Slider) \
+    X(QLabel, teacher_panOffset_label) \
+    X(QRadioButton, teacher_pano_action_radioButton) \
+    X(QRadioButton, teacher_pano_auto_mode_Button) \
+    X(QRadioButton, teacher_pano_manual_mode_Button) \
+    X(QRadioButton, teacher_platform_action_radioButton) \
+    X(QComboBox, teacher_preset_list) \
+    X(QLineEdit, teacher_ptzspeed_level) \
+    X(QRadioButton, teacher_return_pano_action_radioButton) \
+    X(QSlider, teacher_sensitivity_Slider) \
+    X(QLabel, teacher_sensitivity_label) \
+    X(QCheckBox, teacher_show_Calibration_checkBox) \
+    X(QCheckBox, teacher_show_region_checkBox) \
+    X(QPushButton, teacher_startTrack_Button) \
+    X(QCheckBox, teacher_starting_up_checkBox) \
+    X(QPushButton, teacher_stopTrack_Button) \
+    X(QRadioButton, teacher_student_pano_action_radioButton) \
+    X(QSpinBox, teacher_target_lost_delay_label) \
+    X(QSlider, teacher_tiltOffset_Slider) \
+    X(QLabel, teacher_tiltOffset_label) \
+    X(QLabel, teacher_version_feature_info_label) \
+    X(QLabel, teacher_version_pano_info_label) \
+    X(QCheckBox, teacher_vertical_movement_checkBox)
+
+// The Teacher tab: Apply and Obtain of the teacher parameter block, the teacher key table of a
+// reply, the "Apply(*)" marks and slider labels of its controls, Default, the tracking start and
+// stop with the configuration switch and the pano focus buttons, and the tracking mode radios
+// with their settings page and preset list.
+class TeacherTab : public QObject, private TrackingSide::Host
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
+public:
+    struct Widgets {
+        TEACHER_TAB_WIDGETS(CORVANE_WIDGET_MEMBER)
+    };
+    // What the tab needs of the window's layout, request poller and region editing.
+    class Host
+    {
+    public:
+        virtual ~Host() = default;
+        // Locks (false) or opens the controls of tab 0 teacher, 1 student or 2 board.
+        virtual void set_tab_widgets_enabled(int tab, bool enable) = 0;
+        virtual void set_tabs_enabled(bool enable) = 0;
+        // 0: the two-camera layout.
+        virtual int camera_layout() const = 0;
+        virtual void arm_request(request_poller::Kind kind, bool silent) = 0;
+        // The scene's regions, collected before an Apply, as the block carries them.
+        virtual void collect_scene_regions() = 0;
+        virtual teacher_region_keys::ApplyRegions apply_regions() const = 0;
+        virtual region_geometry::RegionRect teacher_feature_rect() const = 0;
+        // An Obtain clears the scene; the answer's regions are drawn afresh.
+        virtual void redraw_regions_on_next_reply() = 0;
+        // A reply's region keys and enable strings into the scene and the region boxes.
+        virtual void read_teacher_regions(const QString &reply) = 0;
+        virtual void set_region_widgets_enabled(bool enable) = 0;
+        // The preset list points the teacher pad at the pano camera and at its crop picture.
+        virtual void set_teacher_pad_redirection(bool to_pano, bool crop) = 0;
+    };
+
+    // cur_track_status is shared with the status replies; loading_config is the settings load's.
+    TeacherTab(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
+               LecternMode &lectern, int &cur_track_status, const bool &loading_config, Host &host, QWidget *window);
+
+    // The Obtain; a silent one (the re-obtain after an apply) ends without a success box.
+    void teacher_obtain(bool silent);
+    // The Apply block as the tab now stands, the scene's regions as last collected.
+    QString teacher_apply_text();
+    void read_teacher_section(const QString &text);
+    void teacher_track_check(bool enable);
+    void set_teacher_obtain_apply_enabled(bool enable);
+    void set_teacher_config_combo(int index);
+    // Stops the camera's tracking when it tracks and its pano camera is still connected.
+    void stop_tracking();
+    bool customer_model_flag() const { return teacher_customer_model_flag; }
+    void set_customer_model_flag(bool flag) { teacher_customer_model_flag = flag; }
+    bool &customer_model_flag_ref() { return teacher_customer_model_flag; }
+
+    void on_teacher_apply_Button_clicked();
+    void on_teacher_obtain_Button_clicked();
+    void on_teacher_none_action_radioButton_clicked();
+    void on_teacher_pano_action_radioButton_clicked();
+    void on_teacher_platform_action_radioButton_clicked();
+    void on_teacher_student_pano_action_radioButton_clicked();
+    void on_teacher_starting_up_checkBox_clicked();
+    void on_teacher_manual_focus_checkBox_clicked();
+    void on_teacher_vertical_movement_checkBox_clicked();
+    void on_teacher_feature_tracking_checkBox_clicked();
+    void on_teacher_board_enable_checkBox_clicked();
+    void on_teacher_board_face_enable_checkBox_clicked();
+    void on_teacher_board_hand_enable_checkBox_clicked();
+    void on_teacher_sensitivity_Slider_sliderPressed();
+    void on_teacher_fea_distance_Slider_sliderPressed();
+    void on_teacher_distance_Slider_sliderPressed();
+    void on_teacher_panOffset_Slider_sliderPressed();
+    void on_teacher_tiltOffset_Slider_sliderPressed();
+    void on_teacher_board_detect_Slider_sliderPressed();
+    void on_teacher_board_hold_Slider_sliderPressed();
+    void on_teacher_board_lose_Slider_sliderPressed();
+    void on_teacher_board_space_Slider_sliderPressed();
+    void on_teacher_board_effect_list_currentIndexChanged(int index);
+    void on_teacher_startTrack_Button_clicked();
+    void on_teacher_stopTrack_Button_clicked();
+    void on_teacher_config_comboBox_currentIndexChanged(int index);
+    void on_teacher_config_comboBox_activated(int index);
+    void on_teacher_pano_auto_mode_Button_clicked(bool checked);
+    void on_teacher_pano_manual_mode_Button_clicked(bool checked);
+    void on_other_mode_radioButton_clicked(bool checked);
+    void on_follow_mode_radioButton_clicked(bool checked);
+    void on_binocular_mode_radioButton_clicked(bool checked);
+    void on_mixed_mode_radioButton_clicked(bool checked);
+    void on_board_pano_mode_radioButton_clicked(bool checked);
+    void on_teacher_preset_list_currentIndexChanged(const QString &text);
+    void on_teacher_default_Button_clicked();
+    void on_teacher_sensitivity_Slider_sliderMoved(int value);
+    void on_teacher_sensitivity_Slider_valueChanged(int value);
+    void on_teacher_fea_distance_Slider_sliderMoved(int value);
+    void on_teacher_fea_distance_Slider_valueChanged(int value);
+    void on_teacher_distance_Slider_sliderMoved(int value);
+    void on_teacher_distance_Slider_valueChanged(int value);
+    void on_teacher_panOffset_Slider_sliderMoved(int value);
+    void on_teacher_panOffset_Slider_valueChanged(int value);
+    void on_teacher_tiltOffset_Slider_sliderMoved(int value);
+    void on_teacher_tiltOffset_Slider_valueChanged(int value);
+    void on_teacher_board_detect_Slider_sliderMoved(int value);
+    void on_teacher_board_detect_Slider_valueChanged(int value);
+    void on_teacher_board_hold_Slider_sliderMoved(int value);
+    void on_teacher_board_hold_Slider_valueChanged(int value);
+    void on_teacher_board_lose_Slider_sliderMoved(int value);
+    void on_teacher_board_lose_Slider_valueChanged(int value);
+    void on_teacher_board_space_Slider_sliderMoved(int value);
+    void on_teacher_board_space_Slider_valueChanged(int value);
+    void on_teacher_hold_time_label_valueChanged(int value);
+    void on_teacher_target_lost_delay_label_valueChanged(int value);
+
+private:
+    void tracking(bool start) override;
+    // One side's start or stop: while the teacher camera tracks, the teacher and board tabs are
+    // locked.
+    void teacher_tracking(bool start);
+    void show_teacher_mode(int mode);
+    void show_lectern_mode(bool checked);
+    void post_lectern_effect_area();
+    bool lectern_model() const;
+    void mark_changed();
+    void slider_value_changed(QLabel *label, const QString &text);
+
+    const Widgets ui;
+    const CameraSlots &m_slots;
+    const CameraPorts &m_ports;
+    ControlLink &m_link;
+    LecternMode &m_lectern;
+    const bool &m_loading_config;
+    Host &m_host;
+    QWidget *m_window;
+    TrackingSide m_side;
+    int teacher_ptzspeed_value = 10;
+    bool teacher_customer_model_flag = false;
+};

@@ -1,0 +1,370 @@
+// The live pictures without the window: each picture slot fed by a real decoder from the RTSP
+// test server shows it unscaled in its label; and, fed picture by picture, what goes on to the
+// enlarged dialogs, the camera menu dialog, the detector and the one-shot captures, and the
+// standard picture's file.
+#include "cameras/picture_previews.h"
+#include "core/time_scale.h"
+#include "form_host.h"
+#include "log_capture.h"
+#include "model/camera_slots.h"
+#include "recording_presenter.h"
+#include "rtsp/rtsp_server_process.h"
+#include "smpte_bars.h"
+#include "video/qffmpeg.h"
+#include "video/rtsp_stream.h"
+#include "video/rtspthread.h"
+#include "video/standard_image.h"
+
+#include <QDialog>
+#include <QToolButton>
+#include <QtTest>
+
+#include <opencv2/core.hpp>
+#include <opencv2/imgcodecs.hpp>
+
+#include <numeric>
+
+using camera_slot::Side;
+using camera_slot::Slot;
+using Stream = PicturePreviews::Stream;
+using Capture = PicturePreviews::Capture;
+
+namespace {
+enum Source { TeacherFeature, TeacherPano, StudentFeature, StudentPano, BoardFeature, BoardPano, Preview };
+using PictureSlot = void (PicturePreviews::*)(QImage);
+const PictureSlot kSlots[] = {&PicturePreviews::teacher_feature_SetImage,
+                              &PicturePreviews::teacher_pano_SetImage,
+                              &PicturePreviews::student_feature_SetImage,
+                              &PicturePreviews::student_pano_SetImage,
+                              &PicturePreviews::board_feature_SetImage,
+                              &PicturePreviews::board_pano_SetImage,
+                              &PicturePreviews::rtsp_SetImage};
+const QSize kLabelSize(480, 270);
+
+QImage picture(int shade)
+{
+    QImage image(kLabelSize, QImage::Format_RGB888);
+    image.fill(QColor(shade, 255 - shade, shade / 2));
+    return image;
+}
+QImage shownIn(const QLabel *label) { return label->pixmap(Qt::ReturnByValue).toImage(); }
+
+struct Fixture : PicturePreviews::Host {
+    RecordingPresenter boxes;
+    FormHost formHost;
+    Ui::MainWindow *ui = formHost.ui;
+    CameraSlots records;
+    QDialog dialogs[2]; // teacher, student
+    int streams[6] = {};
+    QImage lastStreamed[6];
+    bool detectorArmed = false;
+    int detectorPictures = 0;
+    bool previewConnected = false;
+    PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, formHost.ui), records,
+                             *this, &formHost.window};
+
+    void send_stream(Stream stream, QImage &image) override
+    {
+        ++streams[int(stream)];
+        lastStreamed[int(stream)] = image;
+    }
+    bool hand_picture_to_detector(const QImage &) override
+    {
+        if (!detectorArmed)
+            return false;
+        detectorArmed = false;
+        ++detectorPictures;
+        return true;
+    }
+    QWidget *enlarged_dialog(Side side) override { return &dialogs[side == Side::Student]; }
+    bool preview_connected() const override { return previewConnected; }
+
+    QLabel *label(Source source) const
+    {
+        QLabel *labels[] = {ui->teacher_labVideo_feature,
+                            ui->teacher_labVideo_pano,
+                            ui->student_labVideo_feature,
+                            ui->student_labVideo_pano,
+                            ui->board_labVideo_feature,
+                            ui->board_labVideo_pano,
+                            ui->labVideo};
+        return labels[source];
+    }
+    void feed(Source source, const QImage &image) { (previews.*kSlots[source])(image); }
+    int streamed() const { return std::accumulate(std::begin(streams), std::end(streams), 0); }
+};
+} // namespace
+
+class tst_PicturePreviews : public QObject
+{
+    Q_OBJECT
+
+    RtspServerProcess server;
+
+private slots:
+    void initTestCase()
+    {
+        RtspServerProcess::Options options;
+        options.size = QSize(640, 360);
+        QVERIFY2(server.start(options), qPrintable(server.errorString()));
+    }
+
+    void init()
+    {
+        timescale::setFactor(0.01); // the standard picture's 2-second wait
+        QFile::remove(standard_image::fileName());
+    }
+
+    void cleanup()
+    {
+        timescale::setFactor(1.0);
+        QTRY_COMPARE_WITH_TIMEOUT(rtsp_stream::pendingCount(), 0, 5000);
+        QCOMPARE(QFFmpeg::instances(), 0);
+    }
+
+    // A real decoder's pictures reach their own label alone, at the label's size, and go no
+    // further while no dialog is open.
+    void eachSlotShowsItsPictureUnscaled_data()
+    {
+        QTest::addColumn<int>("source");
+        const char *names[] = {"teacher close-up", "teacher pano", "student close-up", "student pano",
+                               "board close-up",   "board pano",   "free preview"};
+        for (int s = TeacherFeature; s <= Preview; ++s)
+            QTest::newRow(names[s]) << s;
+    }
+    void eachSlotShowsItsPictureUnscaled()
+    {
+        QFETCH(int, source);
+        Fixture f;
+        f.previewConnected = true;
+        const QSize size = source == Preview ? QSize(775, 506) : kLabelSize;
+        QFFmpeg *decoder = nullptr;
+        RtspThread *thread = nullptr;
+        rtsp_stream::create(&f.previews, server.url(1), size.width(), size.height(), decoder, thread);
+        connect(decoder, &QFFmpeg::GetImage, &f.previews, kSlots[source]);
+        QVERIFY(rtsp_stream::start(decoder, thread));
+        QTRY_VERIFY_WITH_TIMEOUT(!shownIn(f.label(Source(source))).isNull(), 10000);
+        rtsp_stream::stop(decoder, thread, {});
+        const QImage shown = shownIn(f.label(Source(source)));
+        QCOMPARE(shown.size(), size);
+        QString why;
+        QVERIFY2(looksLikeSmpteBars(shown, &why), qPrintable(why));
+        for (int other = TeacherFeature; other <= Preview; ++other)
+            QVERIFY(other == source || shownIn(f.label(Source(other))).isNull());
+        QCOMPARE(f.streamed(), 0);
+    }
+
+    void previewLabelOnlyWhilePreviewConnected()
+    {
+        Fixture f;
+        f.feed(Preview, picture(1));
+        f.previewConnected = true;
+        f.feed(Preview, QImage());
+        QVERIFY(shownIn(f.ui->labVideo).isNull());
+        f.feed(Preview, picture(2));
+        QCOMPARE(shownIn(f.ui->labVideo).pixel(0, 0), picture(2).pixel(0, 0));
+    }
+
+    // The enlarged dialog of a pair, opened by its image-max button with both cameras connected,
+    // takes every picture of the pair while it is open and none before or after.
+    void enlargedDialogOnlyWhileOpen_data()
+    {
+        QTest::addColumn<bool>("teacher");
+        QTest::newRow("teacher pair") << true;
+        QTest::newRow("student pair") << false;
+    }
+    void enlargedDialogOnlyWhileOpen()
+    {
+        QFETCH(bool, teacher);
+        Fixture f;
+        const Source feature = teacher ? TeacherFeature : StudentFeature, pano = teacher ? TeacherPano : StudentPano;
+        QToolButton *mine =
+            teacher ? f.ui->teacher_feature_image_max_toolButton : f.ui->student_feature_image_max_toolButton;
+        QToolButton *other =
+            teacher ? f.ui->student_feature_image_max_toolButton : f.ui->teacher_feature_image_max_toolButton;
+        QDialog &dialog = f.dialogs[!teacher];
+        mine->click();
+        QCOMPARE(f.boxes.texts(), QStringList{"Please connect the camera"}); // the pair is not connected
+        f.records[Slot(feature)].udp_flag = f.records[Slot(pano)].udp_flag = true;
+        f.feed(feature, picture(1));
+        QCOMPARE(f.streamed(), 0);
+        mine->click();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.pos(), QPoint(0, 90));
+        for (int i = 0; i < 3; ++i) {
+            f.feed(feature, picture(10 + i));
+            f.feed(pano, picture(20 + i));
+        }
+        const int featureStream = teacher ? int(Stream::TeacherFeature) : int(Stream::StudentFeature);
+        QCOMPARE(f.streams[featureStream], 3);
+        QCOMPARE(f.streams[featureStream + 1], 3);
+        QCOMPARE(f.streamed(), 6);
+        QCOMPARE(f.lastStreamed[featureStream].pixel(0, 0), picture(12).pixel(0, 0));
+        QCOMPARE(shownIn(f.label(feature)).pixel(0, 0), picture(12).pixel(0, 0)); // the labels go on
+        // The other pair's button closes this dialog first, then finds its own pair not connected.
+        other->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(f.boxes.texts().size(), 2);
+        f.feed(feature, picture(30));
+        QCOMPARE(f.streamed(), 6);
+    }
+
+    // While a camera menu dialog is open the labels stand still and only the picture that
+    // dialog serves goes on, to its feature or pano stream; an open enlarged dialog keeps its own.
+    void cameraMenuDialogGetsOnlyItsPicture_data()
+    {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<int>("menuGroup");  // 0 teacher, 1 student, 2 board
+        QTest::addColumn<bool>("menuMode");  // the teacher pad drives the camera menu
+        QTest::addColumn<int>("menuObject"); // 0 close-up, 1 pano
+        QTest::addColumn<int>("expected");   // the stream that carries the picture, -1 none
+        QTest::addColumn<bool>("enlarged");  // the teacher pair's enlarged dialog is open
+        const int feature = int(Stream::MenuFeature), pano = int(Stream::MenuPano);
+        QTest::newRow("teacher close-up served") << int(TeacherFeature) << 0 << true << 0 << feature << false;
+        QTest::newRow("teacher close-up and its enlarged dialog")
+            << int(TeacherFeature) << 0 << true << 0 << feature << true;
+        QTest::newRow("teacher close-up, pano selected") << int(TeacherFeature) << 0 << true << 1 << -1 << false;
+        QTest::newRow("teacher close-up, pad not in menu mode")
+            << int(TeacherFeature) << 0 << false << 0 << -1 << false;
+        QTest::newRow("teacher pano served") << int(TeacherPano) << 0 << true << 1 << pano << false;
+        QTest::newRow("teacher pano, close-up selected") << int(TeacherPano) << 0 << true << 0 << -1 << false;
+        QTest::newRow("student close-up served") << int(StudentFeature) << 1 << false << 0 << feature << false;
+        QTest::newRow("student close-up, pano selected") << int(StudentFeature) << 1 << false << 1 << -1 << false;
+        QTest::newRow("student pano served") << int(StudentPano) << 1 << false << 1 << pano << false;
+        QTest::newRow("board close-up served") << int(BoardFeature) << 2 << false << 0 << feature << false;
+        QTest::newRow("board pano served") << int(BoardPano) << 2 << false << 0 << pano << false;
+        QTest::newRow("teacher close-up, student menu open") << int(TeacherFeature) << 1 << true << 0 << -1 << false;
+        QTest::newRow("board close-up, teacher menu open") << int(BoardFeature) << 0 << true << 0 << -1 << false;
+    }
+    void cameraMenuDialogGetsOnlyItsPicture()
+    {
+        QFETCH(int, source);
+        QFETCH(int, menuGroup);
+        QFETCH(bool, menuMode);
+        QFETCH(int, menuObject);
+        QFETCH(int, expected);
+        QFETCH(bool, enlarged);
+        Fixture f;
+        f.ui->teacher_navigate_osd_mode_radioButton->setChecked(menuMode);
+        f.ui->teacher_switch_menu_object_comboBox->setCurrentIndex(menuObject);
+        f.ui->student_switch_menu_object_comboBox->setCurrentIndex(menuObject);
+        f.previews.menu_dialog_opened(Side(menuGroup));
+        f.previews.teacher_image_expand_open_ref() = enlarged;
+        f.feed(Source(source), picture(5));
+        QVERIFY(shownIn(f.label(Source(source))).isNull());
+        QCOMPARE(f.streamed(), int(expected >= 0) + int(enlarged));
+        QVERIFY(expected < 0 || f.streams[expected] == 1);
+        QCOMPARE(f.streams[int(Stream::TeacherFeature)], int(enlarged));
+        // The dialog closed: the label shows pictures again and nothing goes on.
+        f.previews.menu_dialog_closed(Side(menuGroup));
+        f.previews.close_enlarged_dialog(Side::Teacher); // as the camera's disconnect does
+        f.feed(Source(source), picture(6));
+        QVERIFY(!shownIn(f.label(Source(source))).isNull());
+        QCOMPARE(f.streamed(), int(expected >= 0) + int(enlarged));
+    }
+
+    // Each capture keeps the first picture after it was armed and no other; nothing is kept
+    // while a camera menu dialog holds the previews, and the capture stays armed meanwhile.
+    void captureKeepsExactlyOnePicture_data()
+    {
+        QTest::addColumn<int>("capture");
+        QTest::addColumn<int>("source");
+        QTest::addColumn<bool>("menuOpen");
+        for (bool menuOpen : {false, true}) {
+            const char *suffix = menuOpen ? ", camera menu open" : "";
+            QTest::addRow("teacher close-up calibration%s", suffix)
+                << int(Capture::TeacherFeatureCalibration) << int(TeacherFeature) << menuOpen;
+            QTest::addRow("teacher pano calibration%s", suffix)
+                << int(Capture::TeacherPanoCalibration) << int(TeacherPano) << menuOpen;
+            QTest::addRow("student close-up calibration%s", suffix)
+                << int(Capture::StudentFeatureCalibration) << int(StudentFeature) << menuOpen;
+            QTest::addRow("student pano calibration%s", suffix)
+                << int(Capture::StudentPanoCalibration) << int(StudentPano) << menuOpen;
+            QTest::addRow("compensation moved picture%s", suffix)
+                << int(Capture::Moved) << int(TeacherFeature) << menuOpen;
+        }
+    }
+    void captureKeepsExactlyOnePicture()
+    {
+        QFETCH(int, capture);
+        QFETCH(int, source);
+        QFETCH(bool, menuOpen);
+        Fixture f;
+        const Capture which = Capture(capture);
+        f.feed(Source(source), picture(1));
+        QVERIFY(f.previews.captured(which).isNull());
+        if (menuOpen)
+            f.previews.menu_dialog_opened(Side::Board);
+        f.previews.arm(which);
+        const QImage first = picture(2);
+        f.feed(Source(source), first);
+        f.feed(Source(source), picture(3));
+        QCOMPARE(f.previews.armed(which), menuOpen);
+        QCOMPARE(f.previews.captured(which).cacheKey(), menuOpen ? QImage().cacheKey() : first.cacheKey());
+        if (which == Capture::Moved && !menuOpen) {
+            // The matrix looks at the kept picture's own pixels.
+            const cv::Mat &m = f.previews.moved_image();
+            QCOMPARE(m.type(), CV_8UC3);
+            QCOMPARE(m.cols, kLabelSize.width());
+            QCOMPARE(size_t(m.step), size_t(first.bytesPerLine()));
+            QCOMPARE(static_cast<const void *>(m.data),
+                     static_cast<const void *>(f.previews.captured(which).constBits()));
+        }
+    }
+
+    // The detector takes one picture when it asked; the matrix view needs three bytes a pixel.
+    void detectorAndMatrixView()
+    {
+        Fixture f;
+        LogCapture logs;
+        f.feed(TeacherPano, picture(1));
+        f.detectorArmed = true;
+        for (int i = 0; i < 3; ++i)
+            f.feed(TeacherPano, picture(2));
+        QCOMPARE(f.detectorPictures, 1);
+        QCOMPARE(logs.count(QStringLiteral("MainWindow::teacher_pano_SetImage init opencv data conversion!")), 1);
+        QVERIFY(PicturePreviews::qimage_to_mat_view(QImage(8, 8, QImage::Format_Grayscale8)).empty());
+        QVERIFY(PicturePreviews::qimage_to_mat_view(QImage()).empty());
+    }
+
+    // The standard picture is written after its wait, over any earlier file, as the picture's own
+    // bytes; a picture that cannot be written leaves no earlier file, and a folder in the way
+    // stays; either failure is logged and the picture counts as not saved.
+    void standardPicture_data()
+    {
+        QTest::addColumn<int>("obstacle"); // 0 none, 1 no picture, 2 a folder of that name
+        QTest::newRow("written") << 0;
+        QTest::newRow("picture that cannot be written") << 1;
+        QTest::newRow("a folder of that name") << 2;
+    }
+    void standardPicture()
+    {
+        QFETCH(int, obstacle);
+        Fixture f;
+        LogCapture logs;
+        if (obstacle == 2)
+            QVERIFY(QDir().mkdir(standard_image::fileName()));
+        else
+            QVERIFY(standard_image::write(cv::Mat(7, 5, CV_8UC3, cv::Scalar(1, 2, 3)), standard_image::fileName()));
+        f.previews.arm(Capture::Standard);
+        const QImage image = obstacle == 1 ? QImage() : picture(40);
+        f.feed(TeacherFeature, image);
+        f.feed(TeacherFeature, picture(41));
+        QVERIFY(!f.previews.armed(Capture::Standard));
+        QCOMPARE(logs.lines().count(QStringLiteral("save standard image")), 1);
+        QCOMPARE(f.previews.standard_image_saved(), obstacle == 0);
+        QCOMPARE(logs.count(QStringLiteral("MainWindow::save standard image failed:")), obstacle == 0 ? 0 : 1);
+        if (obstacle == 2) {
+            QVERIFY(QFileInfo(standard_image::fileName()).isDir());
+            QVERIFY(QDir().rmdir(standard_image::fileName()));
+        } else if (obstacle == 1) {
+            QVERIFY(!QFile::exists(standard_image::fileName()));
+        } else {
+            const cv::Mat back = cv::imread(standard_image::fileName().toStdString(), cv::IMREAD_COLOR);
+            QCOMPARE(cv::norm(back, PicturePreviews::qimage_to_mat_view(image), cv::NORM_INF), 0.0);
+        }
+    }
+};
+
+QTEST_MAIN(tst_PicturePreviews)
+#include "tst_picture_previews.moc"

@@ -1,0 +1,754 @@
+// The Teacher and Student tabs without the window, against simulated pano cameras: each button's
+// bytes to its pano (start, stop, the configuration switch and its question, pano focus, Obtain
+// with its focus inquiry, Apply, the calibration height), a reply's keys into the tab and back
+// out with the next Apply, the marks and slider labels, the modes and preset lists, Default, and
+// the faults once mended: a pano gone during a wait, replies that must not write back.
+#include "core/time_scale.h"
+#include "form_host.h"
+#include "log_capture.h"
+#include "model/camera_ports.h"
+#include "model/camera_slots.h"
+#include "net/control_link.h"
+#include "protocol/parameter_block.h"
+#include "protocol/tracking_modes.h"
+#include "recording_presenter.h"
+#include "sim_camera.h"
+#include "tabs/lectern_mode.h"
+#include "tabs/student_tab.h"
+#include "tabs/teacher_tab.h"
+
+#include <QSignalSpy>
+#include <QTimer>
+#include <QUdpSocket>
+#include <QtTest>
+
+using camera_slot::Slot;
+using request_poller::Kind;
+
+namespace {
+const QString kT = QStringLiteral("teacher_parameter\nset_tracking_config_command\ncommand=");
+const QString kS = QStringLiteral("student_parameter\nset_tracking_config_command\ncommand=");
+const QString kConnect = QStringLiteral("Please connect the camera");
+const QString kStopQuestion = QStringLiteral("Unable to update tracking configurations, do you want to stop tracking?");
+const QByteArray kMarker = "marker";
+constexpr int kReplyMs = 3000; // loopback answers at once; this only bounds a failure
+
+// t: the teacher pano (127.0.0.3), s: the student pano (127.0.0.5).
+QString panoAddress(QChar side) { return side == QLatin1Char('t') ? "127.0.0.3" : "127.0.0.5"; }
+
+struct Host : TeacherTab::Host, StudentTab::Host {
+    QStringList calls;
+    int layout = 1;
+    bool shown = false;
+    bool teacherCustomer = false;
+    void set_tab_widgets_enabled(int tab, bool on) override { calls << QStringLiteral("tab %1 %2").arg(tab).arg(on); }
+    void set_tabs_enabled(bool on) override { calls << QStringLiteral("tabs %1").arg(on); }
+    void arm_request(Kind kind, bool silent) override
+    {
+        const char *names[] = {"teacher obtain", "teacher apply", "student obtain", "student apply"};
+        calls << QStringLiteral("arm %1%2").arg(names[int(kind)], silent ? " silent" : "");
+    }
+    int camera_layout() const override { return layout; }
+    void collect_scene_regions() override { calls << "collect"; }
+    teacher_region_keys::ApplyRegions apply_regions() const override { return {}; }
+    region_geometry::RegionRect teacher_feature_rect() const override { return {10, 20, 30, 40}; }
+    void redraw_regions_on_next_reply() override { calls << "redraw"; }
+    void read_teacher_regions(const QString &) override { calls << "regions"; }
+    void set_region_widgets_enabled(bool on) override { calls << QStringLiteral("region widgets %1").arg(on); }
+    void set_teacher_pad_redirection(bool pano, bool crop) override
+    {
+        calls << QStringLiteral("teacher pad %1 %2").arg(pano).arg(crop);
+    }
+    bool teacher_customer_model() const override { return teacherCustomer; }
+    void disable_board_for_customer_model() override { calls << "no board"; }
+    void autocalibrate_failed() override { calls << "calibration failed"; }
+    bool calibration_widgets_shown() const override { return shown; }
+    void set_student_pad_crop(bool crop) override { calls << QStringLiteral("student pad %1").arg(crop); }
+};
+
+struct Rig {
+    RecordingPresenter boxes;
+    FormHost formHost;
+    Ui::MainWindow *ui = formHost.ui;
+    CameraSlots cameras;
+    CameraPorts ports;
+    ControlLink link{&cameras};
+    Host host;
+    int teacherStatus = 2;
+    int studentStatus = 2;
+    bool loading = false;
+    LecternMode lectern{CORVANE_FORM_WIDGETS(LecternMode, LECTERN_MODE_WIDGETS, formHost.ui), &formHost.window};
+    TeacherTab teacher{CORVANE_FORM_WIDGETS(TeacherTab, TEACHER_TAB_WIDGETS, formHost.ui),
+                       cameras, ports, link, lectern, teacherStatus, loading, host, &formHost.window};
+    StudentTab student{CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, formHost.ui),
+                       cameras, ports, link, studentStatus, loading, host, &formHost.window};
+    Rig()
+    {
+        for (Slot pano : {Slot::TeacherPano, Slot::StudentPano}) {
+            cameras.set_destination(pano, panoAddress(pano == Slot::TeacherPano ? 't' : 's'));
+            cameras[pano].udp_flag = cameras[pano].connected = true;
+            cameras[pano].device_model = QStringLiteral("J57");
+        }
+        // The lectern posts of an M19 Apply find the director fields filled, and go to loopback.
+        ui->teacher_feature_IP_Edit->setText(QStringLiteral("127.0.0.2"));
+        ui->lectern_director_ip_Edit->setText(QStringLiteral("10.0.0.20"));
+        // The points of a fresh installation: a point still at 0 reads as not drawn.
+        student.on_student_default_Button_clicked();
+        ui->lectern_director_port_Edit->setText(QStringLiteral("7000"));
+        for (QPushButton *b : {ui->teacher_apply_Button, ui->student_apply_Button})
+            b->setText(QStringLiteral("Apply"));
+    }
+    Slot pano(QChar side) const { return side == QLatin1Char('t') ? Slot::TeacherPano : Slot::StudentPano; }
+    // Words: detach=t|s, tracks=t|s, answer=ok|cancel, model.t|s=<feature model>, pano.t|s=<pano
+    // model>, lectern (the M19 lectern mode), gone=t|s (the pano goes during the next wait),
+    // config.t|s=<entry> (set quietly).
+    void setUp(const QString &setup)
+    {
+        for (const QString &word : setup.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString key = word.section(QLatin1Char('='), 0, 0), value = word.section(QLatin1Char('='), 1);
+            const QChar side = key.endsWith(QLatin1String(".s")) ? 's' : 't';
+            if (key == QLatin1String("detach"))
+                cameras[pano(value.at(0))].udp_flag = false;
+            else if (key == QLatin1String("tracks"))
+                (value == QLatin1String("t") ? teacherStatus : studentStatus) = 1;
+            else if (key == QLatin1String("answer"))
+                boxes.answerNext(value == QLatin1String("ok") ? QMessageBox::Ok : QMessageBox::Cancel);
+            else if (key.startsWith(QLatin1String("model")))
+                cameras[side == 't' ? Slot::TeacherFeature : Slot::StudentFeature].device_model = value;
+            else if (key.startsWith(QLatin1String("pano")))
+                cameras[pano(side)].device_model = value;
+            else if (key == QLatin1String("lectern"))
+                ui->lectern_mode_radioButton->setChecked(true);
+            else if (key == QLatin1String("gone"))
+                QTimer::singleShot(0, [this, v = value.at(0)] { cameras[pano(v)].udp_flag = false; });
+            else if (key.startsWith(QLatin1String("config"))) {
+                QComboBox *combo = side == 't' ? ui->teacher_config_comboBox : ui->student_config_comboBox;
+                const QSignalBlocker quiet(combo);
+                combo->setCurrentIndex(value.toInt());
+            }
+        }
+    }
+    // "<button>" clicked, "<combo>=<entry>", or "stop all" (what the close handler asks).
+    void step(const QString &step)
+    {
+        if (step == QLatin1String("stop all")) {
+            teacher.stop_tracking();
+            student.stop_tracking();
+        } else if (step.contains(QLatin1Char('='))) {
+            QComboBox *combo = formHost.window.findChild<QComboBox *>(step.section('=', 0, 0));
+            combo->setCurrentIndex(step.section('=', 1).toInt());
+        } else {
+            formHost.window.findChild<QAbstractButton *>(step)->click();
+        }
+    }
+};
+} // namespace
+
+class tst_Sides : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<SimCamera> panos[2];
+    QUdpSocket markers;
+
+    // What each pano received since the last call, "t <text>" or "s <VISCA hex>", up to a
+    // marker sent to both its ports: a loopback datagram is queued at its receiver as it is sent.
+    QStringList sent()
+    {
+        QStringList got;
+        for (int i = 0; i < 2; ++i) {
+            const QChar side = i ? 's' : 't';
+            for (quint16 port : {1259, 6791})
+                markers.writeDatagram(kMarker, QHostAddress(panoAddress(side)), port);
+            auto isMarker = [](const SimMessage &m) { return m.payload == kMarker; };
+            if (!QTest::qWaitFor([&] {
+                    const QVector<SimMessage> r = panos[i]->received();
+                    return std::count_if(r.begin(), r.end(), isMarker) == 2;
+                }, kReplyMs))
+                got << QStringLiteral("%1 (markers lost)").arg(side);
+            for (const SimMessage &m : panos[i]->received())
+                if (!isMarker(m) && (m.isText() || m.isVisca()))
+                    got << QStringLiteral("%1 %2").arg(side).arg(m.isVisca() ? m.payload.toHex(' ').toUpper()
+                                                                             : m.text());
+            panos[i]->clearRecords();
+        }
+        return got;
+    }
+
+    // An expected entry ending in "..." stands for any text it begins.
+    static void compareSent(const QStringList &got, const QStringList &want)
+    {
+        QCOMPARE(got.size(), want.size());
+        for (int i = 0; i < got.size(); ++i) {
+            if (want[i].endsWith(QLatin1String("...")))
+                QVERIFY2(got[i].startsWith(want[i].chopped(3)), qPrintable(got[i]));
+            else
+                QCOMPARE(got[i], want[i]);
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        panos[0] = std::make_unique<SimCamera>(panoAddress('t'));
+        panos[1] = std::make_unique<SimCamera>(panoAddress('s'));
+        QVERIFY(panos[0]->start() && panos[1]->start());
+        timescale::setFactor(0.05); // the Obtain's 1.3 s of waits take 65 ms
+    }
+
+    void init()
+    {
+        for (auto &p : panos) {
+            p->resetState();
+            p->clearRecords();
+        }
+    }
+
+    void commands_data()
+    {
+        QTest::addColumn<QString>("setup"); // see Rig::setUp
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("sent");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QStringList>("calls"); // what the Host was asked, in order
+        QTest::addColumn<QString>("after");     // "<teacher status><student status> <teacher config> <student config>"
+        auto row = [](const char *name, const QString &setup, const QString &steps, const QStringList &sent,
+                      const QStringList &boxes, const QStringList &calls, const char *after = "22 0 0") {
+            QTest::newRow(name) << setup << steps.split(QLatin1String(", ")) << sent << boxes << calls
+                                << QString::fromLatin1(after);
+        };
+        const QStringList none;
+        row("teacher start", "", "teacher_startTrack_Button", {"t " + kT + "start"}, none, {"tab 0 0", "tab 2 0"},
+            "12 0 0");
+        row("teacher stop, M19 regions shown", "model.t=M19 tracks=t", "teacher_stopTrack_Button",
+            {"t " + kT + "stop"}, none, {"tab 0 1", "tab 2 1"});
+        row("student start and stop", "", "student_startTrack_Button, student_stopTrack_Button",
+            {"s " + kS + "start", "s " + kS + "stop"}, none, {"tab 1 0", "tab 1 1"});
+        row("start without pano", "detach=t", "teacher_startTrack_Button", none, {kConnect}, none);
+        row("stop without pano", "detach=s", "student_stopTrack_Button", none, {kConnect}, none);
+        row("stop all", "tracks=t tracks=s", "stop all", {"t " + kT + "stop", "s " + kS + "stop"}, none,
+            {"tab 0 1", "tab 2 1", "tab 1 1"});
+        row("stop all, teacher pano gone", "tracks=t tracks=s detach=t", "stop all", {"s " + kS + "stop"}, none,
+            {"tab 1 1"}, "12 0 0");
+        row("stop all, nothing tracks", "", "stop all", none, none, none);
+        // Entry 0 is configuration 1; the list shows the other entry when the switch fails.
+        row("teacher switch", "", "teacher_config_comboBox=1", {"t " + kT + "switchtoconfig2"}, none, none,
+            "22 1 0");
+        row("student switch back", "config.s=1", "student_config_comboBox=0", {"s " + kS + "switchtoconfig1"}, none,
+            none);
+        row("switch while tracking, ok", "tracks=s answer=ok", "student_config_comboBox=1",
+            {"s " + kS + "stop", "s " + kS + "switchtoconfig2"}, {kStopQuestion}, {"tab 1 1"}, "22 0 1");
+        row("switch while tracking, cancel", "tracks=t answer=cancel", "teacher_config_comboBox=1", none,
+            {kStopQuestion}, none, "12 0 0");
+        row("switch without pano", "detach=s", "student_config_comboBox=1", none, {kConnect}, none);
+        row("switch, pano gone during the stop's wait", "tracks=t answer=ok gone=t", "teacher_config_comboBox=1",
+            {"t " + kT + "stop"}, {kStopQuestion}, {"tab 0 1", "tab 2 1"});
+        // The focus command goes to the pano, on the crop address when the feature is an M19.
+        row("teacher auto focus, M19", "model.t=M19", "teacher_pano_auto_mode_Button", {"t 8A 01 04 38 02 FF"}, none,
+            none);
+        row("teacher manual focus", "model.t=J57", "teacher_pano_manual_mode_Button", {"t 81 01 04 38 03 FF"}, none,
+            none);
+        row("student manual focus, M19", "model.s=M19", "student_pano_manual_mode_Button", {"s 8A 01 04 38 03 FF"},
+            none, none);
+        row("focus without pano is silent", "detach=s", "student_pano_auto_mode_Button", none, none, none);
+        // Obtain: the block, then the focus inquiry of a J57 or M19 pano after the block's wait.
+        const QString tObtain = "t teacher_parameter\nget_tracking_config_file";
+        const QString sObtain = "s student_parameter\nget_tracking_config_file";
+        row("teacher obtain", "", "teacher_obtain_Button", {tObtain, "t 81 09 04 38 FF"}, none,
+            {"arm teacher obtain", "redraw"});
+        row("student obtain, M19 pano", "pano.s=M19", "student_obtain_Button", {sObtain, "s 8A 09 04 38 FF"}, none,
+            {"arm student obtain"});
+        row("obtain, R6 pano", "pano.t=R6", "teacher_obtain_Button", {tObtain}, none,
+            {"arm teacher obtain", "redraw"});
+        row("obtain, pano gone during the wait", "gone=s", "student_obtain_Button", {sObtain}, none,
+            {"arm student obtain"});
+        row("obtain without pano", "detach=t", "teacher_obtain_Button", none, {kConnect}, none);
+        row("teacher apply", "", "teacher_apply_Button", {"t teacher_parameter\nset_tracking_config_file\n..."},
+            none, {"collect", "arm teacher apply"});
+        row("student apply", "", "student_apply_Button", {"s student_parameter\nset_tracking_config_file\n..."},
+            none, {"arm student apply"});
+        row("apply without pano", "detach=s", "student_apply_Button", none, {kConnect}, none);
+        row("M19 lectern apply", "model.t=M19 lectern", "teacher_apply_Button",
+            {"t teacher_parameter\nset_tracking_config_file\n..."}, none, {"collect", "arm teacher apply"});
+        row("M19 lectern apply, pano gone during the post's wait", "model.t=M19 lectern gone=t",
+            "teacher_apply_Button", none, {kConnect}, {"collect"});
+        row("calibration height", "", "student_calibration_comboBox=1",
+            {"s student_parameter\nset_tracking_config_file\npano_calibrate_height=90"}, none, none);
+        row("calibration height without pano", "detach=s", "student_calibration_comboBox=1", none, {kConnect},
+            none);
+    }
+
+    void commands()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, sent);
+        Rig rig;
+        rig.ui->teacher_show_region_checkBox->setChecked(setup.contains(QLatin1String("M19")));
+        rig.setUp(setup);
+        for (const QString &s : steps)
+            rig.step(s);
+        compareSent(this->sent(), sent);
+        QTEST(rig.boxes.texts(), "boxes");
+        QStringList calls = rig.host.calls;
+        if (setup.contains(QLatin1String("M19")) && steps.first().contains(QLatin1String("Track"))) {
+            // With the regions shown the region controls follow; an M19 opens the lectern director.
+            QCOMPARE(calls.takeLast(), QStringLiteral("region widgets 1"));
+            QVERIFY(rig.ui->groupBox_36->isEnabled());
+        }
+        QTEST(calls, "calls");
+        QTEST(QStringLiteral("%1%2 %3 %4")
+                  .arg(rig.teacherStatus)
+                  .arg(rig.studentStatus)
+                  .arg(rig.ui->teacher_config_comboBox->currentIndex())
+                  .arg(rig.ui->student_config_comboBox->currentIndex()),
+              "after");
+        // An Apply sent resets the mark.
+        for (QPushButton *b : {rig.ui->teacher_apply_Button, rig.ui->student_apply_Button})
+            QCOMPARE(b->text(), QStringLiteral("Apply"));
+    }
+
+    // A reply read into the tab comes back out with the next Apply in the tab's own formats
+    // (the label rounded to the slider's step), and a value the tab cannot show leaves it.
+    void replyToApply_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QStringList>("lines"); // in the next Apply; "!" first: not in it; "=": as before
+        auto t = [](const char *name, const char *reply, const QStringList &lines) {
+            QTest::newRow(name) << QStringLiteral("teacher_parameter\n") + QLatin1String(reply) << lines;
+        };
+        auto s = [](const char *name, const char *reply, const QStringList &lines) {
+            QTest::newRow(name) << QStringLiteral("student_parameter\n") + QLatin1String(reply) << lines;
+        };
+        t("one character", "pano_sensitivity=3x", {"pano_sensitivity=3"});
+        t("distance 3.1 stays 3.1", "pano_distance=3.1", {"pano_distance=3.1"});
+        t("offset rounded to the slider", "pano_pan_offset=37\npano_tilt_offset=-120",
+          {"pano_pan_offset=+35\npano_tilt_offset=-120"});
+        t("choices", "losing_object_strategy=11\nmulti_object_strategy=2\ntracking_mode=4",
+          {"losing_object_strategy=11\nmulti_object_strategy=2\ntracking_mode=4"});
+        t("unknown choices leave the tab", "losing_object_strategy=5\ntracking_mode=9\nauto_tracking=7", {"="});
+        t("delays", "time_to_pano_delay=45\ntime_lost_delay=1", {"time_to_pano_delay=45\ntime_lost_delay=1"});
+        t("board", "board_detect_enable=1\nboard_hand_enable=x\nboard_continue_time=12",
+          {"board_detect_enable=1\n", "board_hand_enable=0\n", "board_continue_time=12\n"});
+        t("switches",
+          "auto_tracking=0\nfeature_persontrack_mode=x\nmanual_focus=0\nauto_tilt=1\nfeature_realtime_track=0",
+          {"auto_tracking=0\nfeature_persontrack_mode=1\nauto_zoom=1\nmanual_focus=0\nauto_tilt=1\n"
+           "feature_realtime_track=0"});
+        t("speed", "ptzspeed_level=7", {"ptzspeed_level=7"});
+        t("boardsnap without an M19", "boardsnap_mode=4", {"!boardsnap_mode"});
+        s("values", "pano_sensitivity=6\npano_object_size=1.5\npano_height=3.0\npano_pan_offset=-12",
+          {"pano_sensitivity=6\npano_object_size=1.5\npano_height=3.0\npano_pan_offset=-10"});
+        s("choices", "eptz_mode=1\nlosing_object_strategy=0\nmulti_object_strategy=2\ntime_delay=5",
+          {"losing_object_strategy=0\neptz_mode=1\ntime_delay=5\nmulti_object_strategy=2"});
+        s("unknown values leave the tab", "multi_object_strategy=3\neptz_mode=2\npano_switch=5", {"="});
+        s("camera's own speeds", "pan_speed=30\nresponse_time=0.8\nptzspeed_level=4",
+          {"ptzspeed_level=4\npano_pan_speed=30\nresponse_time=0.8"});
+        s("times", "feature_continue_max_time=60\ntime_to_pano_delay=4",
+          {"feature_continue_max_time=60\ntime_to_pano_delay=4"});
+        s("switches", "auto_tracking=0\nface_detect=1", {"auto_tracking=0\nface_detect=1\n"});
+        s("new point format",
+          "pano_designated_enable=111111\npano_shield_enable=0110\npano_designated_number_of_people=2",
+          {"pano_shield_enable=0110\npano_designated_number_of_people=2\npano_designated_enable=111111",
+           "pano_designated_six_y="});
+        s("old point format", "pano_designated_enable=11110", {"pano_designated_enable=11110", "!designated_fifth"});
+    }
+
+    void replyToApply()
+    {
+        QFETCH(QString, reply);
+        QFETCH(QStringList, lines);
+        Rig rig;
+        const bool teacher = reply.startsWith(QLatin1String("teacher"));
+        const QString before = teacher ? rig.teacher.teacher_apply_text() : rig.student.student_apply_text();
+        if (teacher)
+            rig.teacher.read_teacher_section(reply);
+        else
+            rig.student.read_student_section(reply);
+        const QString text = teacher ? rig.teacher.teacher_apply_text() : rig.student.student_apply_text();
+        for (const QString &line : lines) {
+            if (line == QLatin1String("="))
+                QCOMPARE(text.split(QLatin1Char('\n')), before.split(QLatin1Char('\n')));
+            else if (line.startsWith(QLatin1Char('!')))
+                QVERIFY2(!text.contains(line.mid(1)), qPrintable(text));
+            else
+                QVERIFY2(text.contains(QLatin1Char('\n') + line), qPrintable(line + " in\n" + text));
+        }
+        QVERIFY(rig.boxes.shown.isEmpty());
+        QCOMPARE(sent(), QStringList()); // reading sends nothing back
+    }
+
+    // What a reply does besides the Apply's values: widgets that never reach the block, the
+    // Host's calls, no box and nothing sent (the height choice's own slot would send it back).
+    void replyEffects_data()
+    {
+        QTest::addColumn<QString>("setup"); // "calibration": the calibration view on; "layout=<n>"; "customer"
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QStringList>("checks"); // "<object>.<property>=<value>"
+        QTest::addColumn<QStringList>("calls");
+        const QStringList none;
+        auto row = [](const char *name, const char *setup, const char *reply, const QStringList &checks,
+                      const QStringList &calls) {
+            QTest::newRow(name) << setup << reply << checks << calls;
+        };
+        row("teacher config switch, quiet", "", "teacher_parameter\nconfig_switch=2",
+            {"teacher_config_comboBox.currentIndex=1"}, none);
+        row("student config switch, quiet", "", "student_parameter\nconfig_switch=0",
+            {"student_config_comboBox.currentIndex=1"}, none);
+        row("teacher versions", "", "teacher_parameter\nfeature_version=F9 x\npano_version=P7",
+            {"teacher_version_feature_info_label.text=F9 x", "teacher_version_pano_info_label.text=P7",
+             "teacher_obtain_Button.enabled=true"},
+            {"tabs 1"});
+        row("student versions", "", "student_parameter\npano_version=B",
+            {"student_version_pano_info_label.text=B", "student_show_region_checkBox.enabled=true"},
+            {"tabs 1"});
+        row("manual focus, two cameras", "layout=0", "teacher_parameter\nmanual_focus=0",
+            {"teacher_manual_focus_checkBox.checked=false", "teacher_manual_focus_checkBox.enabled=false"}, none);
+        row("teacher speed while calibrating", "calibration", "teacher_parameter\nptzspeed_level=8",
+            {"teacher_ptzspeed_level.text=3"}, none);
+        row("student speed while calibrating", "calibration", "student_parameter\nptzspeed_level=8",
+            {"student_ptzspeed_level.text=3"}, none);
+        row("teacher regions", "", "teacher_parameter\npano_shield_enable=0100", none, {"regions"});
+        row("teacher confirmation keeps the installer's regions", "", "teacher_parameter\nset_teacher_config_file",
+            none, none);
+        row("mode handler", "", "teacher_parameter\ntracking_mode=0",
+            {"other_mode_radioButton.checked=true", "mode_stackedWidget.currentIndex=0"},
+            {"teacher pad 0 0", "teacher pad 0 0"}); // the list refilled
+        row("reply's calibration height not sent back", "", "student_parameter\npano_calibrate_height=90",
+            {"student_calibration_comboBox.currentIndex=1"}, none);
+        row("eptz model", "customer", "student_parameter\ndevice_model=XO1",
+            {"student_eptz_radioButton.enabled=true", "student_cutout_radioButton.enabled=true"}, {"no board"});
+        row("customer OS2 keeps the board off", "customer", "student_parameter\ndevice_model=OS2", none,
+            {"no board"});
+        row("student confirmation keeps the model", "customer", "student_parameter\nset_student_config_file", none,
+            none);
+    }
+
+    void replyEffects()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, reply);
+        QFETCH(QStringList, checks);
+        Rig rig;
+        rig.host.layout = setup == QLatin1String("layout=0") ? 0 : 1;
+        rig.host.teacherCustomer = setup == QLatin1String("customer");
+        for (QCheckBox *c : {rig.ui->teacher_show_Calibration_checkBox, rig.ui->student_show_Calibration_checkBox})
+            c->setChecked(setup == QLatin1String("calibration"));
+        rig.ui->teacher_ptzspeed_level->setText(QStringLiteral("3"));
+        rig.ui->student_ptzspeed_level->setText(QStringLiteral("3"));
+        rig.teacher.teacher_track_check(false);
+        rig.student.student_track_check(false);
+        rig.host.calls.clear();
+        if (reply.startsWith(QLatin1String("teacher")))
+            rig.teacher.read_teacher_section(reply);
+        else
+            rig.student.read_student_section(reply);
+        for (const QString &check : checks) {
+            QObject *o = rig.formHost.window.findChild<QObject *>(check.section('.', 0, 0));
+            QVERIFY2(o, qPrintable(check));
+            const QString property = check.section('.', 1).section('=', 0, 0), value = check.section('=', 1);
+            QCOMPARE(o->property(qPrintable(property)).toString(), value);
+        }
+        QTEST(rig.host.calls, "calls");
+        QVERIFY(rig.boxes.shown.isEmpty());
+        QCOMPARE(sent(), QStringList());
+    }
+
+    // The login reaches the lectern page; the password never reaches the log. device_model
+    // clears the teacher customer flag, a reply without it leaves the flag.
+    void loginAndModel()
+    {
+        Rig rig;
+        LogCapture log;
+        rig.teacher.set_customer_model_flag(true);
+        rig.teacher.read_teacher_section(QStringLiteral("teacher_parameter\nusername=installer\npassword=s3cr#t/@x"));
+        QVERIFY(rig.teacher.customer_model_flag());
+        QCOMPARE(rig.lectern.getUrl(QStringLiteral("x")).password(), QStringLiteral("s3cr#t/@x"));
+        QCOMPARE(log.count(QStringLiteral("s3cr#t")), 0);
+        QVERIFY(log.contains(QStringLiteral("Web Username: \"installer\"")));
+        rig.teacher.read_teacher_section(QStringLiteral("teacher_parameter\ndevice_model=J57"));
+        QVERIFY(!rig.teacher.customer_model_flag());
+        // The student flag survives only an "O" model that is also "S2".
+        rig.student.set_customer_model_flag(true);
+        rig.student.read_student_section(QStringLiteral("student_parameter\ndevice_model=OS2"));
+        QVERIFY(rig.student.customer_model_flag());
+        rig.student.read_student_section(QStringLiteral("student_parameter\ndevice_model=O1"));
+        QVERIFY(!rig.student.customer_model_flag());
+    }
+
+    // An empty close-up distance goes as the panorama distance, not as "feature_distance=" with
+    // nothing behind it. The feature camera's address goes without its note, or as the recorder
+    // maps it.
+    void emptyFeatureDistanceIsFilledFirst()
+    {
+        Rig rig;
+        rig.ui->teacher_distance_label->setText(QStringLiteral("9.0"));
+        rig.ui->teacher_fea_distance_label->clear();
+        rig.ui->teacher_feature_IP_Edit->setText(QStringLiteral("10.1.2.3/front"));
+        QVERIFY(rig.teacher.teacher_apply_text().contains("\nfeature_camera_ip=10.1.2.3\npano_sensitivity="));
+        QVERIFY(rig.teacher.teacher_apply_text().contains("\nfeature_distance=9.0\npano_distance=9.0\n"));
+        rig.ports.edit().recorder_port_map_enabled = true;
+        rig.ui->recorder_student_ip_Edit->setText(QStringLiteral("172.16.0.9"));
+        QVERIFY(rig.student.student_apply_text().contains("\nfeature_camera_ip=172.16.0.9\n"));
+    }
+
+    // An Apply's confirmation carries no point: the installer's points and boxes stay, and the
+    // next Apply sends the same block.
+    void confirmationKeepsThePoints()
+    {
+        Rig rig;
+        rig.student.read_student_section(
+            QStringLiteral("student_parameter\ndevice_model=XO1\nforward_left_x=132\nforward_left_y=265\n"
+                           "pano_shield_enable=0110\npano_pan_second_shield_scale=639"));
+        rig.student.points().student_area_points[0] = QPoint(120, 220);
+        rig.ui->student_shield_four_checkBox->setChecked(true);
+        const QString before = rig.student.student_apply_text();
+        rig.student.read_student_section(QStringLiteral("student_parameter\nset_student_config_file"));
+        QCOMPARE(rig.student.points().student_area_points[0], QPoint(120, 220));
+        QVERIFY(rig.ui->student_shield_four_checkBox->isChecked());
+        QCOMPARE(rig.student.student_apply_text(), before);
+        QVERIFY(rig.ui->student_eptz_radioButton->isEnabled());
+    }
+
+    // Every control marks its tab; the sliders' and the continue time's value changes not while
+    // the settings load, the effect list, the delays and the height field always.
+    void marks_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("whileLoading");
+        for (const char *c : {"teacher_none_action_radioButton", "teacher_student_pano_action_radioButton",
+                              "teacher_starting_up_checkBox", "teacher_board_hand_enable_checkBox",
+                              "teacher_board_space_Slider pressed", "teacher_hold_time_label",
+                              "teacher_target_lost_delay_label", "teacher_board_effect_list",
+                              "student_cutout_radioButton", "student_return_pano_action_radioButton",
+                              "student_pano_switch_checkBox", "student_target_lost_timeout_Slider pressed",
+                              "student_camera_height_lineEdit"})
+            QTest::newRow(c) << QString::fromLatin1(c) << true;
+        for (const char *c : {"teacher_sensitivity_Slider", "teacher_fea_distance_Slider", "teacher_tiltOffset_Slider",
+                              "teacher_board_lose_Slider", "student_objectsize_Slider", "student_panOffset_Slider",
+                              "student_feature_continue_time_label"})
+            QTest::newRow(c) << QString::fromLatin1(c) << false;
+    }
+
+    void marks()
+    {
+        QFETCH(QString, control);
+        QFETCH(bool, whileLoading);
+        Rig rig;
+        QObject *o = rig.formHost.window.findChild<QObject *>(control.section(' ', 0, 0));
+        QPushButton *apply = control.startsWith(QLatin1String("teacher")) ? rig.ui->teacher_apply_Button
+                                                                           : rig.ui->student_apply_Button;
+        int step = 0;
+        auto change = [&] {
+            ++step;
+            if (control.endsWith(QLatin1String(" pressed")))
+                emit qobject_cast<QSlider *>(o)->sliderPressed();
+            else if (auto *b = qobject_cast<QAbstractButton *>(o))
+                b->click();
+            else if (auto *s = qobject_cast<QAbstractSlider *>(o))
+                s->setValue(s->value() == s->minimum() ? s->minimum() + 1 : s->minimum());
+            else if (auto *sp = qobject_cast<QSpinBox *>(o))
+                sp->setValue(sp->value() == sp->minimum() ? sp->minimum() + 1 : sp->minimum());
+            else if (auto *c = qobject_cast<QComboBox *>(o))
+                c->setCurrentIndex(step % 2 ? c->count() - 1 : 0);
+            else
+                qobject_cast<QLineEdit *>(o)->setText(QString::number(step));
+        };
+        rig.loading = true;
+        change();
+        QCOMPARE(apply->text(), whileLoading ? QStringLiteral("Apply(*)") : QStringLiteral("Apply"));
+        rig.loading = false;
+        apply->setText(QStringLiteral("Apply"));
+        change();
+        QCOMPARE(apply->text(), QStringLiteral("Apply(*)"));
+    }
+
+    // A slider's label in the slider's own format, after a drag and after a value change.
+    void sliderLabels_data()
+    {
+        QTest::addColumn<QString>("slider");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("sensitivity") << "teacher_sensitivity" << 3 << "3";
+        QTest::newRow("distance") << "teacher_fea_distance" << 46 << "7.5";
+        QTest::newRow("offset") << "teacher_tiltOffset" << 16 << "-120";
+        QTest::newRow("board time") << "teacher_board_hold" << 30 << "30";
+        QTest::newRow("size") << "student_objectsize" << 8 << "1.2";
+        QTest::newRow("student offset") << "student_tiltOffset" << 80 << "+200";
+        QTest::newRow("lost timeout") << "student_target_lost_timeout" << 11 << "11";
+    }
+
+    void sliderLabels()
+    {
+        QFETCH(QString, slider);
+        QFETCH(int, value);
+        Rig rig;
+        auto *s = rig.formHost.window.findChild<QSlider *>(slider + "_Slider");
+        auto *l = rig.formHost.window.findChild<QLabel *>(slider + "_label");
+        emit s->sliderMoved(value);
+        QTEST(l->text(), "text");
+        l->clear();
+        s->setValue(value == s->minimum() ? s->maximum() : s->minimum());
+        s->setValue(value);
+        QTEST(l->text(), "text");
+    }
+
+    // A mode radio shows its page and its preset list (the lectern radio keeps the list); the
+    // "Pano Crop" entry points the pads by the feature model; the set-up's student refill keeps
+    // the entry the settings file chose.
+    void modesAndPresets()
+    {
+        Rig rig;
+        Ui::MainWindow *ui = rig.ui;
+        const auto entries = [](QComboBox *c) {
+            QStringList e;
+            for (int i = 0; i < c->count(); ++i)
+                e << c->itemText(i);
+            return e;
+        };
+        const auto unit = [](const QVector<const char *> &list) {
+            QStringList e;
+            for (const char *entry : list)
+                e << QString::fromLatin1(entry);
+            return e;
+        };
+        const struct {
+            QRadioButton *radio;
+            int mode;
+        } modes[] = {{ui->other_mode_radioButton, tracking_modes::Other},
+                     {ui->binocular_mode_radioButton, tracking_modes::Follow},
+                     {ui->mixed_mode_radioButton, tracking_modes::Follow},
+                     {ui->board_pano_mode_radioButton, tracking_modes::BoardPano},
+                     {ui->follow_mode_radioButton, tracking_modes::Follow}};
+        for (const auto &m : modes) {
+            ui->mode_stackedWidget->setCurrentIndex(1);
+            m.radio->click();
+            QCOMPARE(ui->mode_stackedWidget->currentIndex(), 0);
+            QCOMPARE(entries(ui->teacher_preset_list), unit(tracking_modes::teacher_preset_entries(m.mode)));
+        }
+        ui->lectern_mode_radioButton->setChecked(true);
+        rig.lectern.on_lectern_mode_radioButton_clicked(false);
+        rig.teacher.on_other_mode_radioButton_clicked(false);
+        QCOMPARE(ui->mode_stackedWidget->currentIndex(), 1);
+        QCOMPARE(entries(ui->teacher_preset_list),
+                 unit(tracking_modes::teacher_preset_entries(tracking_modes::Follow)));
+
+        rig.student.fill_pano_preset_list();
+        ui->student_preset_list->setCurrentIndex(1);
+        rig.student.fill_pano_preset_list();
+        QCOMPARE(ui->student_preset_list->currentIndex(), 1);
+        QCOMPARE(entries(ui->student_preset_list), unit(tracking_modes::student_preset_entries()));
+        ui->student_preset_list->setCurrentIndex(0);
+        rig.host.calls.clear();
+        for (const char *model : {"M19", "J57", "R6", ""}) {
+            rig.cameras[Slot::TeacherFeature].device_model = rig.cameras[Slot::StudentFeature].device_model = model;
+            ui->teacher_preset_list->setCurrentIndex(5);
+            ui->teacher_preset_list->setCurrentIndex(1);
+            ui->student_preset_list->setCurrentIndex(1);
+            ui->student_preset_list->setCurrentIndex(0);
+        }
+        QCOMPARE(rig.host.calls, (QStringList{"teacher pad 1 1", "teacher pad 0 0", "student pad 1", "student pad 0",
+                                              "teacher pad 1 0", "teacher pad 0 0", "student pad 0", "student pad 0",
+                                              "teacher pad 0 1", "teacher pad 0 0", "student pad 1", "student pad 0",
+                                              "teacher pad 0 0", "teacher pad 0 0", "student pad 0", "student pad 0"}));
+    }
+
+    // Default puts every value back (the Apply after a reply and Default reads as on a fresh tab),
+    // marks the tab, picks the binocular mode's list, and posts nothing: the lectern spin boxes
+    // change without their signals.
+    void defaultPostsNothing()
+    {
+        Rig fresh, rig;
+        fresh.teacher.on_teacher_default_Button_clicked();
+        fresh.student.on_student_default_Button_clicked();
+        rig.teacher.read_teacher_section(QStringLiteral("teacher_parameter\npano_sensitivity=5\ntracking_mode=0\n"
+                                                        "pano_pan_offset=100\nboard_face_enable=1\nauto_tilt=1"));
+        rig.student.read_student_section(
+            QStringLiteral("student_parameter\npano_object_size=2.0\neptz_mode=1\ntime_delay=9\nface_detect=1"));
+        QSignalSpy retention(rig.ui->target_retention_time_label_spinBox, qOverload<int>(&QSpinBox::valueChanged));
+        QSignalSpy hold(rig.ui->lectern_director_hold_time_label, qOverload<int>(&QSpinBox::valueChanged));
+        rig.ui->teacher_default_Button->click();
+        rig.ui->student_default_Button->click();
+        QCOMPARE(rig.teacher.teacher_apply_text(), fresh.teacher.teacher_apply_text());
+        QCOMPARE(rig.student.student_apply_text(), fresh.student.student_apply_text());
+        QCOMPARE(retention.count() + hold.count(), 0);
+        QVERIFY(rig.ui->binocular_mode_radioButton->isChecked());
+        QCOMPARE(rig.ui->teacher_apply_Button->text(), QStringLiteral("Apply(*)"));
+        QCOMPARE(rig.ui->student_apply_Button->text(), QStringLiteral("Apply(*)"));
+        QCOMPARE(sent(), QStringList());
+    }
+
+    // Obtain and Apply only while the side does not track.
+    void trackCheck()
+    {
+        for (int status : {1, 2}) {
+            for (bool enable : {true, false}) {
+                Rig rig;
+                rig.teacherStatus = rig.studentStatus = status;
+                rig.teacher.teacher_track_check(enable);
+                rig.student.student_track_check(enable);
+                for (QWidget *w : {rig.ui->teacher_obtain_Button, rig.ui->teacher_apply_Button,
+                                   rig.ui->student_obtain_Button, rig.ui->student_apply_Button})
+                    QCOMPARE(w->isEnabled(), enable && status == 2);
+                QCOMPARE(rig.ui->teacher_show_region_checkBox->isEnabled(), enable);
+                QCOMPARE(rig.ui->student_show_region_checkBox->isEnabled(), enable);
+            }
+        }
+    }
+
+    // A failed auto-calibration pass goes to the dialog; a passed one reads the points back
+    // quietly. The calibration widgets show together; the tool button follows its box.
+    void calibration()
+    {
+        Rig rig;
+        rig.student.resolve_student_autocalibrate_status(QStringLiteral("fail:3"));
+        rig.student.resolve_student_autocalibrate_status(QStringLiteral("success"));
+        QCOMPARE(rig.host.calls, (QStringList{"calibration failed", "arm student obtain silent"}));
+        compareSent(sent(), {"s student_parameter\nget_tracking_config_file", "s 81 09 04 38 FF"});
+        rig.student.set_student_calibration_widgets_visible(true);
+        QVERIFY(!rig.ui->student_calibration_comboBox->isHidden());
+        rig.student.set_student_calibration_widgets_visible(false);
+        QVERIFY(rig.ui->student_pos_calibration_region_checkBox->isHidden());
+        rig.ui->student_pos_calibration_region_checkBox->setChecked(true);
+        QVERIFY(rig.ui->student_calibrate_area_toolButton->isEnabled());
+        rig.ui->student_pos_calibration_region_checkBox->setChecked(false);
+        QVERIFY(!rig.ui->student_calibrate_area_toolButton->isEnabled());
+        // With the calibration widgets shown the Apply carries the calibration group.
+        rig.host.shown = true;
+        QVERIFY(rig.student.student_apply_text().contains(QLatin1String("\npano_calibrate_enable=1111\n")));
+    }
+
+    // Obtain fills the tab with what the camera holds, Apply changes what the camera holds, and
+    // the next Obtain shows it again.
+    void roundTrip()
+    {
+        Rig rig;
+        QObject::connect(&rig.link, &ControlLink::textReply, [&rig](const QByteArray &reply) {
+            const QString text = parameter_block::reply_text(reply);
+            if (text.startsWith(QLatin1String("teacher_parameter")))
+                rig.teacher.read_teacher_section(text);
+            else
+                rig.student.read_student_section(text);
+        });
+        panos[0]->setValue(QStringLiteral("teacher_parameter"), QStringLiteral("pano_sensitivity"), "3");
+        panos[1]->setValue(QStringLiteral("student_parameter"), QStringLiteral("pano_object_size"), "1.5");
+        rig.teacher.teacher_obtain(false);
+        rig.student.student_obtain(false);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.ui->teacher_sensitivity_label->text(), QStringLiteral("3"), kReplyMs);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.ui->student_objectsize_label->text(), QStringLiteral("1.5"), kReplyMs);
+        rig.ui->teacher_sensitivity_Slider->setValue(1);
+        rig.ui->student_objectsize_Slider->setValue(16);
+        rig.ui->teacher_apply_Button->click();
+        rig.ui->student_apply_Button->click();
+        QTRY_COMPARE_WITH_TIMEOUT(panos[0]->value("teacher_parameter", "pano_sensitivity"), QStringLiteral("1"),
+                                  kReplyMs);
+        QTRY_COMPARE_WITH_TIMEOUT(panos[1]->value("student_parameter", "pano_object_size"), QStringLiteral("2.0"),
+                                  kReplyMs);
+        rig.ui->teacher_sensitivity_Slider->setValue(4);
+        rig.teacher.teacher_obtain(false);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.ui->teacher_sensitivity_Slider->value(), 1, kReplyMs);
+        QVERIFY(rig.boxes.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(tst_Sides)
+#include "tst_sides.moc"
