@@ -273,7 +273,8 @@ private:
     void show_crop_status(bool teacher, bool start, bool stop);
     bool apply_tracking_status(const parameter_reply::StatusPart &part);
 
-    // The settings file's needs (SettingsFile::Host).
+    // The settings file's needs (SettingsFile::Host); the customer model flags serve the
+    // Director tab too, and the director hooks are the Director tab's.
     void take_system_language(int index) override;
     void create_translator(int index) override;
     bool customer_model(bool teacher) const override;
@@ -340,7 +341,8 @@ private:
     QWidget *enlarged_dialog(camera_slot::Side side) override;
 
     // What the Teacher and Student tabs need of the layout, the request poller, the region
-    // editing, the VISCA replies, the calibration dialog and the pads (mainwindow_sides.cpp).
+    // editing, the VISCA replies, the calibration dialog and the pads (mainwindow_sides.cpp);
+    // the layout and the request poller serve the Board and Director tabs too.
     void set_tab_widgets_enabled(int tab, bool enable) override;
     void set_tabs_enabled(bool enable) override;
     void arm_request(request_poller::Kind kind, bool silent) override;
@@ -356,17 +358,6 @@ private:
     void autocalibrate_failed() override;
     bool calibration_widgets_shown() const override;
     void set_student_pad_crop(bool crop) override;
-
-    // Apply marks (mainwindow_panel_marks.cpp): "Apply(*)" on a tab's Apply button, and the
-    // same only while the settings are not being loaded.
-    void mark_apply(QPushButton *button);
-    void mark_apply_unless_loading(QPushButton *button);
-
-    // What the Board and Director tabs need of the request bookkeeping, the tab layout and the
-    // customer model flags (mainwindow_board_director.cpp).
-    void arm_request(request_poller::Kind kind) override;
-    bool six_camera_layout() const override;
-    bool customer_model_in_use() const override;
 
     // The tab layout's needs of the window (mainwindow.cpp).
     void set_window_size(int width, int height) override;

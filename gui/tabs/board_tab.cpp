@@ -84,7 +84,7 @@ void BoardTab::on_board_apply_Button_clicked()
         msgbox::warning(m_window, tr("Warning"), tr("Please connect the teacher pano camera"));
         return;
     }
-    m_host.arm_request(request_poller::Kind::TeacherApply);
+    m_host.arm_request(request_poller::Kind::TeacherApply, false);
     m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher), text, false);
     ui.board_apply_Button->setText(tr("Apply"));
 }
@@ -96,7 +96,7 @@ void BoardTab::on_board_obtain_Button_clicked()
     const QString text = board_parameters::obtain_block();
     qDebug().noquote() << "BoardObtain:" << text;
     m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher), text, false);
-    m_host.arm_request(request_poller::Kind::TeacherObtain);
+    m_host.arm_request(request_poller::Kind::TeacherObtain, false);
     ui.board_apply_Button->setText(tr("Apply"));
 }
 

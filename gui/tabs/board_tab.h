@@ -68,8 +68,8 @@ public:
     public:
         virtual ~Host() = default;
         // A request of this kind went out and waits for the camera's echo (board requests are
-        // teacher ones).
-        virtual void arm_request(request_poller::Kind kind) = 0;
+        // teacher ones, never silent).
+        virtual void arm_request(request_poller::Kind kind, bool silent) = 0;
     };
     // The board preview's painting record as restore_board_region left it, window points.
     struct Preview {

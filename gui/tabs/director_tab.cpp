@@ -32,6 +32,7 @@ namespace {
 // written at the same moment.
 constexpr int kStudentApplyDelayMs = 300;
 constexpr int kStudentObtainDelayMs = 800;
+constexpr int kSixCameraLayout = 3;
 
 struct CodeWidgets
 {
@@ -234,10 +235,11 @@ director_parameters::DirectorSettings DirectorTab::director_settings() const
 
 void DirectorTab::on_director_apply_Button_clicked()
 {
-    const QString block = director_parameters::set_block(director_settings(), m_host.six_camera_layout());
+    const QString block =
+        director_parameters::set_block(director_settings(), m_host.camera_layout() == kSixCameraLayout);
 
     if (m_slots[Slot::TeacherPano].udp_flag) {
-        m_host.arm_request(request_poller::Kind::TeacherApply);
+        m_host.arm_request(request_poller::Kind::TeacherApply, false);
         m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher),
                            director_parameters::routed(QLatin1String(parameter_block::kTeacherSection), block), false);
         ui.director_apply_Button->setText(tr("Apply"));
@@ -248,7 +250,7 @@ void DirectorTab::on_director_apply_Button_clicked()
     wait_ms(kStudentApplyDelayMs);
 
     if (m_slots[Slot::StudentPano].udp_flag) {
-        m_host.arm_request(request_poller::Kind::StudentApply);
+        m_host.arm_request(request_poller::Kind::StudentApply, false);
         m_link.sendMsg_Net(m_slots[Slot::StudentPano].destination, m_ports.udp_port(Side::Student),
                            director_parameters::routed(QLatin1String(parameter_block::kStudentSection), block), false);
         ui.director_apply_Button->setText(tr("Apply"));
@@ -263,7 +265,7 @@ void DirectorTab::on_director_obtain_Button_clicked()
         const QString text = director_parameters::obtain_block(QLatin1String(parameter_block::kTeacherSection));
         qDebug().noquote() << text;
         m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher), text, false);
-        m_host.arm_request(request_poller::Kind::TeacherObtain);
+        m_host.arm_request(request_poller::Kind::TeacherObtain, false);
     } else {
         msgbox::warning(m_window, tr("Warning"), tr("Please connect the teacher pano camera"));
     }
@@ -272,7 +274,7 @@ void DirectorTab::on_director_obtain_Button_clicked()
         wait_ms(kStudentObtainDelayMs);
         m_link.sendMsg_Net(m_slots[Slot::StudentPano].destination, m_ports.udp_port(Side::Student),
                            director_parameters::obtain_block(QLatin1String(parameter_block::kStudentSection)), false);
-        m_host.arm_request(request_poller::Kind::StudentObtain);
+        m_host.arm_request(request_poller::Kind::StudentObtain, false);
     } else {
         msgbox::warning(m_window, tr("Warning"), tr("Please connect the student pano camera"));
     }
@@ -421,7 +423,7 @@ void DirectorTab::set_director_widgets(int strategy, bool enable)
                                                        ui.label_53, ui.label_52})
         w->setEnabled(!external);
     // The customer model has no single blackboard camera to switch to.
-    if (m_host.customer_model_in_use()) {
+    if (m_host.customer_model(true) || m_host.customer_model(false)) {
         ui.director_interior_board_blackboard_checkBox->setEnabled(false);
         ui.director_interior_board_blackboard_lineEdit->setEnabled(false);
     }

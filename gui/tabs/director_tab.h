@@ -102,12 +102,13 @@ public:
     {
     public:
         virtual ~Host() = default;
-        // A request of this kind went out and waits for the camera's echo.
-        virtual void arm_request(request_poller::Kind kind) = 0;
-        // The six-camera layout: Board 1 and Board 2 take the single blackboard view's place.
-        virtual bool six_camera_layout() const = 0;
-        // A customer model camera (teacher or student side) is in use.
-        virtual bool customer_model_in_use() const = 0;
+        // A request of this kind went out and waits for the camera's echo (never silent here).
+        virtual void arm_request(request_poller::Kind kind, bool silent) = 0;
+        // 3: the six-camera layout, in which Board 1 and Board 2 take the single blackboard
+        // view's place.
+        virtual int camera_layout() const = 0;
+        // The teacher or the student side's camera is a customer model.
+        virtual bool customer_model(bool teacher) const = 0;
     };
 
     DirectorTab(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,

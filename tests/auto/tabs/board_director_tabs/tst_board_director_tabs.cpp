@@ -73,12 +73,13 @@ struct Rig : BoardTab::Host, DirectorTab::Host {
                    loading, window};
     DirectorTab director{CORVANE_FORM_WIDGETS(DirectorTab, DIRECTOR_TAB_WIDGETS, formHost.ui), cameras, ports, link,
                          *this, loading, window};
-    void arm_request(request_poller::Kind kind) override
+    void arm_request(request_poller::Kind kind, bool silent) override
     {
-        armed << QStringList{"teacher obtain", "teacher apply", "student obtain", "student apply"}.at(int(kind));
+        armed << QStringList{"teacher obtain", "teacher apply", "student obtain", "student apply"}.at(int(kind))
+                     + (silent ? " (silent)" : "");
     }
-    bool six_camera_layout() const override { return six; }
-    bool customer_model_in_use() const override { return customer; }
+    int camera_layout() const override { return six ? 3 : 2; }
+    bool customer_model(bool teacher) const override { return customer && !teacher; }
     // The Director Apply button's text whenever the watched event reaches the watched widget.
     struct Watch : QObject {
         int type = 0;
