@@ -242,10 +242,6 @@ public slots:
     // ---- language switch (mainwindow_language.cpp) ----
     void on_language_select_comboBox_activated(int index);
 
-    // ---- tracking and director configuration ----
-
-
-
     // ---- detection and calibration ----
     void slot_teacher_auto_calibration();
     void slot_student_auto_calibration();
