@@ -555,11 +555,8 @@ private slots:
         const struct {
             bool start, forget;
             int all, stops, starts, requests;
-        } rounds[] = {{false, false, 3, 2, 0, 1},
-                      {true, false, 5, 2, 1, 2},
-                      {false, false, 8, 4, 1, 3},
-                      {false, false, 9, 5, 1, 3},
-                      {false, true, 12, 7, 1, 4}};
+        } rounds[] = {{false, false, 3, 2, 0, 1}, {true, false, 5, 2, 1, 2}, {false, false, 8, 4, 1, 3},
+                      {false, false, 9, 5, 1, 3}, {false, true, 12, 7, 1, 4}};
         for (const auto &r : rounds) {
             if (r.forget)
                 rig.board.forget_board_tracking_status();
