@@ -8,6 +8,7 @@
 #include "seams/message_box.h"
 #include "settings/input_rules.h"
 #include "tabs/apply_mark.h"
+#include "tabs/radio_choice.h"
 
 #include <QCheckBox>
 #include <QDebug>
@@ -124,16 +125,8 @@ QRadioButton *choice(const QString &value, std::initializer_list<QRadioButton *>
     return nullptr;
 }
 
-int checked_index(std::initializer_list<const QRadioButton *> buttons)
-{
-    int i = 0;
-    for (const QRadioButton *b : buttons) {
-        if (b->isChecked())
-            return i;
-        ++i;
-    }
-    return 0;
-}
+// The director block counts a radio group with no button checked as its first choice.
+constexpr int kNoneChecked = 0;
 
 } // namespace
 
@@ -209,17 +202,20 @@ director_parameters::DirectorSettings DirectorTab::director_settings() const
     s.pano_port = ui.director_camera_Port_Edit->text();
     s.uart_baud = ui.director_camera_Baudrate_Edit->text();
     s.communicate_mode = checked_index({ui.director_protocol_udp_radioButton, ui.director_protocol_tcp_radioButton,
-                                        ui.director_protocol_serial_radioButton});
+                                        ui.director_protocol_serial_radioButton},
+                                       kNoneChecked);
     s.command_mode =
-        checked_index({ui.director_command_type_hex_radioButton, ui.director_command_type_ascii_radioButton});
+        checked_index({ui.director_command_type_hex_radioButton, ui.director_command_type_ascii_radioButton}, kNoneChecked);
     s.broadcast_ip = ui.director_server_IP_Edit->text();
     s.broadcast_port = ui.director_server_Port_Edit->text();
     s.switch_auto = ui.director_switch_auto_lineEdit->text();
     s.switch_manual = ui.director_switch_manual_lineEdit->text();
     s.command_times = checked_index({ui.director_code_send_mode_single_radioButton,
                                      ui.director_code_send_mode_triple_radioButton,
-                                     ui.director_code_send_mode_continuously_radioButton});
-    s.strategy = checked_index({ui.director_strategy_external_radioButton, ui.director_strategy_interior_radioButton});
+                                     ui.director_code_send_mode_continuously_radioButton},
+                                    kNoneChecked);
+    s.strategy = checked_index({ui.director_strategy_external_radioButton, ui.director_strategy_interior_radioButton},
+                               kNoneChecked);
     const Groups g = groups_of(ui);
     read_codes(g.teacher, s.teacher);
     s.keep_interval = QString::number(ui.director_keep_interval_label->value());
