@@ -525,8 +525,8 @@ void CameraConnections::disconnect_camera_slot(Slot slot)
         ui.teacher_version_pano_info_label->clear();
         // A teacher obtain still waiting ends without an outcome; nothing of it (an answer seen,
         // its count, its quietness) reaches the next one.
-        m_status.pano_camera_released(Side::Teacher);
         m_host.pano_camera_released(Side::Teacher);
+        m_status.pano_camera_released(Side::Teacher);
         ui.director_teacher_IP_Edit->clear();
         teacher_pano_rtsp_flag = false;
         teacher_pano_queue_enabled = false;
@@ -557,8 +557,8 @@ void CameraConnections::disconnect_camera_slot(Slot slot)
         ui.student_version_feature_info_label->clear();
         ui.student_version_pano_info_label->clear();
         ui.director_student_IP_Edit->clear();
-        m_status.pano_camera_released(Side::Student);
         m_host.pano_camera_released(Side::Student);
+        m_status.pano_camera_released(Side::Student);
         student_pano_offline = true;
         m_host.close_enlarged_dialog(Side::Student);
         ui.student_show_Calibration_checkBox->setChecked(false);
