@@ -216,6 +216,12 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(l.link.link_failed(1), kReplyMs);
         const int from = camera.receivedCount();
+        // Nor is it kept alive, and its keep-alive stays stopped.
+        QTimer *keepAlive = l.cams[Slot::TeacherPano].keepalive_timer;
+        keepAlive->start(5);
+        QTRY_VERIFY_WITH_TIMEOUT(!keepAlive->isActive(), kReplyMs);
+        QTest::qWait(20);
+        QCOMPARE(camera.receivedCount(), from);
         l.link.sendMsg_Net(destination, 1259, QStringLiteral("81 01 06 04 FF"), true);
         const auto m = camera.waitForMessage([](const SimMessage &m) { return m.event == SimEvent::Data; }, kReplyMs, from);
         QVERIFY(m);
@@ -271,6 +277,13 @@ private slots:
         Link l;
         l.attach(Slot::TeacherFeature, QStringLiteral("127.0.0.16"), true);
         QVERIFY(l.cams[Slot::TeacherFeature].tcp_flag);
+        // A pano whose TCP port does not answer takes nothing; its text answers come to the reply
+        // socket, bound again.
+        l.link.reply_socket()->close();
+        l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.21"), false);
+        l.link.connect_teacher_pano_tcp(QStringLiteral("127.0.0.21"), 6793);
+        QVERIFY(!l.cams[Slot::TeacherPano].tcp_flag && l.cams[Slot::TeacherFeature].tcp_flag);
+        QCOMPARE(l.link.reply_socket()->state(), QAbstractSocket::BoundState);
         l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.17"), false);
         l.link.connect_teacher_pano_tcp(QStringLiteral("127.0.0.17"), 6793);
         QVERIFY(l.cams[Slot::TeacherPano].tcp_flag);

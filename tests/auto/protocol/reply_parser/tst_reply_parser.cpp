@@ -215,8 +215,8 @@ private slots:
         row("crop stop", "cropstart.t", tCrop + "stop", {"tip t " + off}, {}, "cropstop t");
         row("crop start and stop in one answer: two steps, stop wins", "", tCrop + "start stop",
             {"tip t " + on, "tip t " + off}, {}, "cropstop t");
-        row("student crop stop after a connect", "quiet.s cropstart.s", "student_parameter\nstudent_crop_status=stop", {},
-            {}, "cropstop s");
+        row("student crop stop after a connect", "quiet.s cropstart.s",
+            "student_parameter\nstudent_crop_status=stop", {}, {}, "cropstop s");
 
         // Echoes confirm only a request that waits; a confirmation is read as its side's section.
         const QByteArray tConfirmation = "teacher_parameter\nset_teacher_config_file";

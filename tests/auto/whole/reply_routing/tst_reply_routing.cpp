@@ -267,7 +267,7 @@ private slots:
         QCOMPARE(nextTransport(pano, from), "udp");
         QCOMPARE(w->control_link->reply_socket()->state(), QAbstractSocket::BoundState);
         QCOMPARE(int(w->control_link->reply_socket()->localPort()), 7791);
-        QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("MainWindow::resolver_param[teacher_parameter")), kReplyMs);
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("resolver_param[teacher_parameter")), kReplyMs);
     }
 
     // The console's cameras take the side's link when the console says it is up, else UDP; the
