@@ -203,16 +203,12 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString fillIn = QStringLiteral("Network information fill in error");
         QTest::newRow("empty, board feature") << Slot::BoardFeature << "" << fillIn;
-        QTest::newRow("blanks only, teacher feature") << Slot::TeacherFeature << "   " << fillIn;
         QTest::newRow("not an address, teacher pano") << Slot::TeacherPano << "127.0.0.300" << fillIn;
         QTest::newRow("no answer to ping, student pano") << Slot::StudentPano << kUnreachable << "Connection timeout";
-        QTest::newRow("no answer to ping, board pano") << Slot::BoardPano << kUnreachable << "Connection timeout";
         QTest::newRow("no such picture, teacher pano") << Slot::TeacherPano << "127.0.0.8/9"
                                                        << "Connection failure";
         QTest::newRow("board path: \"/1\" added names no picture") << Slot::BoardFeature << "127.0.0.6/1"
                                                                    << "Connection failure";
-        QTest::newRow("no such picture, board pano") << Slot::BoardPano << "127.0.0.8/9"
-                                                     << "Connection failure";
     }
     void failures()
     {
