@@ -1,7 +1,7 @@
 // The live pictures without the window: each picture slot fed by a real decoder from the RTSP
 // test server shows it unscaled in its label; and, fed picture by picture, what goes on to the
 // enlarged dialogs, the camera menu dialog, the detector and the one-shot captures, and the
-// standard picture's file.
+// standard picture's file, and the writer of that file alone.
 #include "cameras/picture_previews.h"
 #include "core/time_scale.h"
 #include "form_host.h"
@@ -16,6 +16,7 @@
 #include "video/standard_image.h"
 
 #include <QDialog>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -48,6 +49,15 @@ QImage picture(int shade)
     return image;
 }
 QImage shownIn(const QLabel *label) { return label->pixmap(Qt::ReturnByValue).toImage(); }
+// Every byte differs from its neighbours, so that a shifted or swapped read shows.
+cv::Mat patterned(int rows, int cols, int type)
+{
+    cv::Mat picture(rows, cols, type);
+    cv::randu(picture, cv::Scalar::all(0), cv::Scalar::all(256));
+    return picture;
+}
+
+std::string localPath(const QString &path) { return QFile::encodeName(path).toStdString(); }
 
 struct Fixture : PicturePreviews::Host {
     RecordingPresenter boxes;
@@ -355,6 +365,47 @@ private slots:
         }
         const cv::Mat back = cv::imread(standard_image::fileName().toStdString(), cv::IMREAD_COLOR);
         QCOMPARE(cv::norm(back, PicturePreviews::qimage_to_mat_view(image), cv::NORM_INF), 0.0);
+    }
+    // The writer alone: whatever was there before is gone, the picture written whole or no file.
+    void standardImageWrite_data()
+    {
+        QTest::addColumn<int>("type"); // -1: an empty picture
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<QString>("refusal"); // empty: written
+        const QString file = standard_image::fileName();
+        QTest::newRow("colour") << int(CV_8UC3) << file << QString();
+        QTest::newRow("grey") << int(CV_8UC1) << file << QString();
+        QTest::newRow("empty picture") << -1 << file << "the picture is empty";
+        QTest::newRow("float picture") << int(CV_32FC3) << file << "not 8-bit";
+        QTest::newRow("four channels") << int(CV_8UC4) << file << "not 8-bit";
+        QTest::newRow("missing folder") << int(CV_8UC3) << "no/such/folder/" + file << "was not written";
+        QTest::newRow("a folder in the way") << int(CV_8UC3) << "taken" << "is a folder";
+    }
+
+    void standardImageWrite()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, relative);
+        QFETCH(QString, refusal);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(relative);
+        const bool folder = refusal == QLatin1String("is a folder");
+        if (folder)
+            QVERIFY(QDir().mkpath(path));
+        else if (QFileInfo(path).dir().exists())
+            QVERIFY(cv::imwrite(localPath(path), patterned(7, 5, CV_8UC3))); // a stale file is easy to tell
+        const cv::Mat picture = type < 0 ? cv::Mat() : patterned(270, 480, type);
+        QString why;
+        QCOMPARE(standard_image::write(picture, path, &why), refusal.isEmpty());
+        QVERIFY2(why.contains(refusal), qPrintable(why));
+        QCOMPARE(QFileInfo(path).isDir(), folder); // a folder in the way is left as it is
+        if (!refusal.isEmpty()) {
+            QVERIFY(!QFileInfo(path).isFile());
+            return;
+        }
+        const cv::Mat back = cv::imread(localPath(path), cv::IMREAD_UNCHANGED);
+        QVERIFY(back.size == picture.size && back.type() == picture.type());
+        QCOMPARE(cv::norm(back, picture, cv::NORM_INF), 0.0);
     }
 };
 
