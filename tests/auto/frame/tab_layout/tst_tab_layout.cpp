@@ -299,19 +299,6 @@ private slots:
         QCOMPARE(l.ui->student_tip_label->text(), QStringLiteral("Panorama cropping has been suspended"));
         QCOMPARE(l.ui->teacher_tip_label->text(), QString());
     }
-
-    // The director interval page is never offered; the Teacher tab's extra controls are unless
-    // removed.
-    void unusedTabs()
-    {
-        Layout l;
-        for (bool remove : {true, false}) {
-            l.tabs.remove_unused_tabs(remove);
-            QVERIFY(l.ui->tab_driector_settings->isHidden());
-            QCOMPARE(l.ui->teacher_snapshot_region_radioButton->isHidden(), remove);
-            QCOMPARE(l.ui->board_pano_mode_radioButton->isHidden(), remove);
-        }
-    }
 };
 
 QTEST_MAIN(tst_TabLayout)

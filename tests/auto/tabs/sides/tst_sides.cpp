@@ -2,9 +2,9 @@
 // cameras and the teacher feature camera's HTTP interface: each button's bytes to its pano (start,
 // stop, the configuration switch and its question, pano focus, Obtain with its focus inquiry,
 // Apply, the calibration height), a reply's keys into the tab and back out with the next Apply,
-// the marks and slider labels, the modes and preset lists, Default, the faults once mended (a pano
-// gone during a wait, replies that must not write back), and the lectern page: what its radio
-// reads, what each control posts, the director server, logins, and the area an M19 Apply posts.
+// the marks, the modes and preset lists, Default, the faults once mended (a pano gone during a
+// wait, replies that must not write back), and the lectern page: what its radio reads, what each
+// control posts, the director server, logins, and the area an M19 Apply posts.
 #include "core/time_scale.h"
 #include "form_host.h"
 #include "log_capture.h"
@@ -556,33 +556,6 @@ private slots:
         QCOMPARE(apply->text(), QStringLiteral("Apply(*)"));
     }
 
-    // A slider's label in the slider's own format, after a drag and after a value change.
-    void sliderLabels_data()
-    {
-        QTest::addColumn<QString>("slider");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("sensitivity") << "teacher_sensitivity" << 3 << "3";
-        QTest::newRow("distance") << "teacher_fea_distance" << 46 << "7.5";
-        QTest::newRow("size") << "student_objectsize" << 8 << "1.2";
-        QTest::newRow("student offset") << "student_tiltOffset" << 80 << "+200";
-    }
-
-    void sliderLabels()
-    {
-        QFETCH(QString, slider);
-        QFETCH(int, value);
-        Rig rig;
-        auto *s = rig.formHost.window.findChild<QSlider *>(slider + "_Slider");
-        auto *l = rig.formHost.window.findChild<QLabel *>(slider + "_label");
-        emit s->sliderMoved(value);
-        QTEST(l->text(), "text");
-        l->clear();
-        s->setValue(value == s->minimum() ? s->maximum() : s->minimum());
-        s->setValue(value);
-        QTEST(l->text(), "text");
-    }
-
     // A mode radio shows its page and its preset list (the lectern radio keeps the list); the
     // "Pano Crop" entry points the pads by the feature model; the set-up's student refill keeps
     // the entry the settings file chose.
@@ -590,17 +563,13 @@ private slots:
     {
         Rig rig;
         Ui::MainWindow *ui = rig.ui;
-        const auto entries = [](QComboBox *c) {
-            QStringList e;
+        const auto entries = [](QComboBox *c, const QVector<const char *> &want) {
+            QStringList got, wanted;
             for (int i = 0; i < c->count(); ++i)
-                e << c->itemText(i);
-            return e;
-        };
-        const auto unit = [](const QVector<const char *> &list) {
-            QStringList e;
-            for (const char *entry : list)
-                e << QString::fromLatin1(entry);
-            return e;
+                got << c->itemText(i);
+            for (const char *entry : want)
+                wanted << QString::fromLatin1(entry);
+            return got == wanted;
         };
         const struct {
             QRadioButton *radio;
@@ -614,23 +583,23 @@ private slots:
             ui->mode_stackedWidget->setCurrentIndex(1);
             m.radio->click();
             QCOMPARE(ui->mode_stackedWidget->currentIndex(), 0);
-            QCOMPARE(entries(ui->teacher_preset_list), unit(tracking_modes::teacher_preset_entries(m.mode)));
+            QVERIFY(entries(ui->teacher_preset_list, tracking_modes::teacher_preset_entries(m.mode)));
         }
         ui->lectern_mode_radioButton->setChecked(true);
         rig.lectern.on_lectern_mode_radioButton_clicked(false);
         rig.teacher.on_other_mode_radioButton_clicked(false);
         QCOMPARE(ui->mode_stackedWidget->currentIndex(), 1);
-        QCOMPARE(entries(ui->teacher_preset_list),
-                 unit(tracking_modes::teacher_preset_entries(tracking_modes::Follow)));
+        QVERIFY(entries(ui->teacher_preset_list, tracking_modes::teacher_preset_entries(tracking_modes::Follow)));
 
         rig.student.fill_pano_preset_list();
         ui->student_preset_list->setCurrentIndex(1);
         rig.student.fill_pano_preset_list();
         QCOMPARE(ui->student_preset_list->currentIndex(), 1);
-        QCOMPARE(entries(ui->student_preset_list), unit(tracking_modes::student_preset_entries()));
+        QVERIFY(entries(ui->student_preset_list, tracking_modes::student_preset_entries()));
         ui->student_preset_list->setCurrentIndex(0);
         rig.host.calls.clear();
-        for (const char *model : {"M19", "J57", "R6", ""}) {
+        // The routes of the other models are rows of tst_visca_commands.
+        for (const char *model : {"M19", "J57"}) {
             rig.cameras[Slot::TeacherFeature].device_model = rig.cameras[Slot::StudentFeature].device_model = model;
             ui->teacher_preset_list->setCurrentIndex(5);
             ui->teacher_preset_list->setCurrentIndex(1);
@@ -638,9 +607,7 @@ private slots:
             ui->student_preset_list->setCurrentIndex(0);
         }
         QCOMPARE(rig.host.calls, (QStringList{"teacher pad 1 1", "teacher pad 0 0", "student pad 1", "student pad 0",
-                                              "teacher pad 1 0", "teacher pad 0 0", "student pad 0", "student pad 0",
-                                              "teacher pad 0 1", "teacher pad 0 0", "student pad 1", "student pad 0",
-                                              "teacher pad 0 0", "teacher pad 0 0", "student pad 0", "student pad 0"}));
+                                              "teacher pad 1 0", "teacher pad 0 0", "student pad 0", "student pad 0"}));
     }
 
     // Default puts every value back (the Apply after a reply and Default reads as on a fresh tab),

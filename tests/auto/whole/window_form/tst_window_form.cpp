@@ -236,10 +236,8 @@ private slots:
         QTest::addColumn<bool>("board");
         const QString ready = QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=");
         QTest::newRow("2 cameras") << ready + "0\n" << 0 << "" << true;
-        QTest::newRow("5 cameras") << ready + "2\n" << 2 << "" << true;
         QTest::newRow("6 cameras") << ready + "3\n" << 3 << "" << true;
         QTest::newRow("7 falls back") << ready + "7\n" << 0 << "84  Obtain configuration exception!" << true;
-        QTest::newRow("-1 falls back") << ready + "-1\n" << 0 << "84  Obtain configuration exception!" << true;
         QTest::newRow("wizard, 5 cameras") << "[TEACHER_CONF]\nTracking_Guide_State=0\nTracking_Number_Camera=2\n" << 2
                                            << "" << true;
         QTest::newRow("no state: wizard") << "" << 0 << "79  Obtain configuration exception!" << true;
