@@ -310,23 +310,20 @@ private slots:
                         QStringLiteral("teacher_%1Pano_Button clicked").arg(verb), {at(1, kT + verb + m.words[i])}, {},
                         "teacher_apply_Button");
         // The panorama crop: index 5 (4 in the board-pano list) by the feature camera's model,
-        // and the student's index 1; a student Call never marks.
+        // and the student's index 1; a student Call never marks. The command of each model is a
+        // row of tst_visca_commands.
         const QString s = QStringLiteral("student_parameter\nset_tracking_config_command\ncommand=");
         const QString tSet = "teacher_setPano_Button clicked", tCall = "teacher_callPano_Button clicked";
         const QString sSet = "student_setPano_one_Button clicked", sCall = "student_callPano_one_Button clicked";
         row("mode=follow preset.t=5 model.t=M19", tCall, {at(1, "8A 01 04 3F 02 3C FF")}, {}, "teacher_apply_Button");
         row("mode=board_pano preset.t=4 model.t=M19", tCall, {at(1, "8A 01 04 3F 02 3C FF")});
         row("mode=other preset.t=5 model.t=R6", tSet, {at(1, "8A 01 04 3F 01 3C FF")}, {}, "teacher_apply_Button");
-        row("mode=follow preset.t=5 model.t=J57", tSet, {at(1, "81 01 04 3F 01 00 FF")}, {}, "teacher_apply_Button");
         row("mode=follow preset.t=5", tSet, {at(1, kT + "setsecondpano")}, {}, "teacher_apply_Button");
-        row("mode=board_pano preset.t=4 model.t=J22", tCall, {at(1, kT + "callsecondpano")}, {},
-            "teacher_apply_Button");
         row("mode=follow preset.t=-1", tSet, {});
         row("preset.s=0", sSet, {at(3, s + "setpano")}, {}, "student_apply_Button");
         row("preset.s=0", sCall, {at(3, s + "callpano")});
         row("preset.s=1 model.s=J57", sCall, {at(3, "81 01 04 3F 02 00 FF")});
         row("preset.s=1 model.s=M5", sSet, {at(3, "8A 01 04 3F 01 3C FF")}, {}, "student_apply_Button");
-        row("preset.s=1 model.s=J22", sSet, {at(3, s + "setsecondpano")}, {}, "student_apply_Button");
         row("preset.s=-1", sSet, {});
         row("attach=4,5", tSet, {}, kConnect);
         row("attach=4,5", sCall, {}, kConnect);
