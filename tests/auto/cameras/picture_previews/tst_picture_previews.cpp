@@ -240,10 +240,8 @@ private slots:
             << int(TeacherFeature) << 0 << false << 0 << -1 << false;
         QTest::newRow("teacher pano served") << int(TeacherPano) << 0 << true << 1 << pano << false;
         QTest::newRow("student close-up served") << int(StudentFeature) << 1 << false << 0 << feature << false;
-        QTest::newRow("student pano served") << int(StudentPano) << 1 << false << 1 << pano << false;
         QTest::newRow("board close-up served") << int(BoardFeature) << 2 << false << 0 << feature << false;
         QTest::newRow("teacher close-up, student menu open") << int(TeacherFeature) << 1 << true << 0 << -1 << false;
-        QTest::newRow("board close-up, teacher menu open") << int(BoardFeature) << 0 << true << 0 << -1 << false;
     }
     void cameraMenuDialogGetsOnlyItsPicture()
     {

@@ -106,7 +106,6 @@ private slots:
         QTest::addColumn<QRectF>("expected"); // null: the item stays empty
         QTest::newRow("click draws 20 by 20") << QPointF(100, 100) << QPointF(100, 100) << QRectF(100, 100, 20, 20);
         QTest::newRow("narrow drag widens to 20") << QPointF(100, 100) << QPointF(105, 150) << QRectF(100, 100, 20, 50);
-        QTest::newRow("up and left") << QPointF(200, 150) << QPointF(140, 110) << QRectF(140, 110, 60, 40);
         QTest::newRow("starts on the left edge") << QPointF(0, 100) << QPointF(60, 150) << QRectF();
         QTest::newRow("ends beyond 480") << QPointF(400, 100) << QPointF(490, 150) << QRectF();
     }
@@ -168,7 +167,6 @@ private slots:
         QTest::newRow("left edge across the right") << QPointF(102, 125) << QPointF(230, 125) << kRect;
         QTest::newRow("right edge grabbed 8 in") << QPointF(192, 125) << QPointF(202, 125) << QRectF(100, 100, 102, 50);
         QTest::newRow("grabbed 9 in: a drag") << QPointF(191, 125) << QPointF(201, 125) << QRectF(110, 100, 100, 50);
-        QTest::newRow("top: 11 high") << QPointF(150, 102) << QPointF(150, 139) << QRectF(100, 139, 100, 11);
         QTest::newRow("top-left corner") << QPointF(102, 102) << QPointF(50, 80) << QRectF(50, 80, 150, 70);
         QTest::newRow("right edge past 480") << QPointF(198, 125) << QPointF(480, 125) << kRect;
         QTest::newRow("middle: far right") << QPointF(150, 125) << QPointF(470, 125) << QRectF(375, 100, 100, 50);

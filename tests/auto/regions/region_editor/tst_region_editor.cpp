@@ -268,8 +268,6 @@ private slots:
                                                          << " | SnapshotRegion | 2 | 0000000 | Apply";
         QTest::newRow("snapshot, a width only: an empty item") << "0000000" << QStringList{"s 0 0 50 0"} << snapshot
             << "SnapshotRegion 0 0 0 0 | SnapshotRegion | 0 | 0000000 | Apply";
-        QTest::newRow("snapshot, stored") << "0000000" << QStringList{"s 40 30 100 60"} << snapshot
-                                          << "SnapshotRegion 40 30 100 60 | SnapshotRegion | 0 | 0000000 | Apply";
         QTest::newRow("shield radio: the first checked shield") << "1010000"
             << QStringList{"s1 20 20 40 40", "s3 120 20 40 40"} << QStringList{"teacher_shield_region_radioButton"}
             << "ShieldRegionOne 20 20 40 40 | ShieldRegionOne | 0 | 1111000 | ";
@@ -337,12 +335,10 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         const QStringList on = {kShowOn, kCropStatus}, off = {kShowOff, kCropStatus};
         QTest::newRow("show, J57") << "on" << "J57" << "" << on;
-        QTest::newRow("show, M19") << "on" << "M19" << "" << off;
         QTest::newRow("show, M5") << "on" << "M5" << "" << off;
         QTest::newRow("hide, J57") << "off" << "J57" << "" << off;
         QTest::newRow("show, customer model") << "on" << "J57" << "customer" << on;
         QTest::newRow("show, pano offline: no crop status") << "on" << "J57" << "offline" << QStringList{kShowOn};
-        QTest::newRow("show, unconnected") << "on" << "J57" << "unconnected" << QStringList{};
         const QString clear = QStringLiteral("clear_snapshot_region_pushButton");
         const QString cancel = QStringLiteral("del_track_region_pushButton");
         QTest::newRow("clear snapshot") << clear << "J57" << "" << QStringList{kCancel.arg("snapshot")};

@@ -288,12 +288,10 @@ private slots:
             row(QStringLiteral("silent=%1").arg(r[0]), b + " pressed, " + b + " released",
                 {at(r[0] - '0', "81 01 06 01 0A 0A 01 02 FF"), at(r[0] - '0', kStop)});
         }
-        for (const QString signal : {"pressed", "released"}) {
-            row("attach=1", "teacher_ptz_up_Button " + signal, {}, kConnect);
-            row("attach=3", "student_zoomin_Button " + signal, {}, kConnect);
-            row("attach=5", "board_ptz_left_Button " + signal, {}, kConnect);
-            row("attach=4", "board_ptz_right_Button_2 " + signal, {}, kConnect);
-        }
+        row("attach=1", "teacher_ptz_up_Button pressed", {}, kConnect);
+        row("attach=3", "student_zoomin_Button released", {}, kConnect);
+        row("attach=5", "board_ptz_left_Button pressed", {}, kConnect);
+        row("attach=4", "board_ptz_right_Button_2 released", {}, kConnect);
         row("attach=", "teacher_ptz_reset_Button clicked", {}, kConnect);
         row("attach=", "board_ptz_reset_Button_2 clicked", {}, kConnect);
 

@@ -241,28 +241,21 @@ private slots:
         row("student start and stop", "", "student_startTrack_Button, student_stopTrack_Button",
             {"s " + kS + "start", "s " + kS + "stop"}, none, {"tab 1 0", "tab 1 1"});
         row("start without pano", "detach=t", "teacher_startTrack_Button", none, {kConnect}, none);
-        row("stop without pano", "detach=s", "student_stopTrack_Button", none, {kConnect}, none);
         row("stop all", "tracks=t tracks=s", "stop all", {"t " + kT + "stop", "s " + kS + "stop"}, none,
             {"tab 0 1", "tab 2 1", "tab 1 1"});
         row("stop all, teacher pano gone", "tracks=t tracks=s detach=t", "stop all", {"s " + kS + "stop"}, none,
             {"tab 1 1"}, "12 0 0");
-        row("stop all, nothing tracks", "", "stop all", none, none, none);
         // Entry 0 is configuration 1; the list shows the other entry when the switch fails.
         row("teacher switch", "", "teacher_config_comboBox=1", {"t " + kT + "switchtoconfig2"}, none, none,
             "22 1 0");
-        row("student switch back", "config.s=1", "student_config_comboBox=0", {"s " + kS + "switchtoconfig1"}, none,
-            none);
         row("switch while tracking, ok", "tracks=s answer=ok", "student_config_comboBox=1",
             {"s " + kS + "stop", "s " + kS + "switchtoconfig2"}, {kStopQuestion}, {"tab 1 1"}, "22 0 1");
         row("switch while tracking, cancel", "tracks=t answer=cancel", "teacher_config_comboBox=1", none,
             {kStopQuestion}, none, "12 0 0");
-        row("switch without pano", "detach=s", "student_config_comboBox=1", none, {kConnect}, none);
         row("switch, pano gone during the stop's wait", "tracks=t answer=ok gone=t", "teacher_config_comboBox=1",
             {"t " + kT + "stop"}, {kStopQuestion}, {"tab 0 1", "tab 2 1"});
         // The focus command goes to the pano, on the crop address when the feature is an M19.
         row("teacher auto focus, M19", "model.t=M19", "teacher_pano_auto_mode_Button", {"t 8A 01 04 38 02 FF"}, none,
-            none);
-        row("teacher manual focus", "model.t=J57", "teacher_pano_manual_mode_Button", {"t 81 01 04 38 03 FF"}, none,
             none);
         row("focus without pano is silent", "detach=s", "student_pano_auto_mode_Button", none, none, none);
         // Obtain: the block, then the focus inquiry of a J57 or M19 pano after the block's wait.
@@ -281,13 +274,10 @@ private slots:
             none, {"collect", "arm teacher apply"});
         row("student apply", "", "student_apply_Button", {"s student_parameter\nset_tracking_config_file\n..."},
             none, {"arm student apply"});
-        row("apply without pano", "detach=s", "student_apply_Button", none, {kConnect}, none);
         row("M19 lectern apply, pano gone during the post's wait", "model.t=M19 lectern gone=t",
             "teacher_apply_Button", none, {kConnect}, {"collect"});
         row("calibration height", "", "student_calibration_comboBox=1",
             {"s student_parameter\nset_tracking_config_file\npano_calibrate_height=90"}, none, none);
-        row("calibration height without pano", "detach=s", "student_calibration_comboBox=1", none, {kConnect},
-            none);
     }
 
     void commands()
@@ -338,8 +328,6 @@ private slots:
         t("offset rounded to the slider", "pano_pan_offset=37\npano_tilt_offset=-120",
           {"pano_pan_offset=+35\npano_tilt_offset=-120"});
         t("unknown choices leave the tab", "losing_object_strategy=5\ntracking_mode=9\nauto_tracking=7", {"="});
-        t("board", "board_detect_enable=1\nboard_hand_enable=x\nboard_continue_time=12",
-          {"board_detect_enable=1\n", "board_hand_enable=0\n", "board_continue_time=12\n"});
         t("switches",
           "auto_tracking=0\nfeature_persontrack_mode=x\nmanual_focus=0\nauto_tilt=1\nfeature_realtime_track=0",
           {"auto_tracking=0\nfeature_persontrack_mode=1\nauto_zoom=1\nmanual_focus=0\nauto_tilt=1\n"
@@ -348,8 +336,6 @@ private slots:
         s("values", "pano_sensitivity=6\npano_object_size=1.5\npano_height=3.0\npano_pan_offset=-12",
           {"pano_sensitivity=6\npano_object_size=1.5\npano_height=3.0\npano_pan_offset=-10"});
         s("unknown values leave the tab", "multi_object_strategy=3\neptz_mode=2\npano_switch=5", {"="});
-        s("camera's own speeds", "pan_speed=30\nresponse_time=0.8\nptzspeed_level=4",
-          {"ptzspeed_level=4\npano_pan_speed=30\nresponse_time=0.8"});
         s("new point format",
           "pano_designated_enable=111111\npano_shield_enable=0110\npano_designated_number_of_people=2",
           {"pano_shield_enable=0110\npano_designated_number_of_people=2\npano_designated_enable=111111",
@@ -399,9 +385,6 @@ private slots:
         row("teacher versions", "", "teacher_parameter\nfeature_version=F9 x\npano_version=P7",
             {"teacher_version_feature_info_label.text=F9 x", "teacher_version_pano_info_label.text=P7",
              "teacher_obtain_Button.enabled=true"},
-            {"tabs 1"});
-        row("student versions", "", "student_parameter\npano_version=B",
-            {"student_version_pano_info_label.text=B", "student_show_region_checkBox.enabled=true"},
             {"tabs 1"});
         row("manual focus, two cameras", "layout=0", "teacher_parameter\nmanual_focus=0",
             {"teacher_manual_focus_checkBox.checked=false", "teacher_manual_focus_checkBox.enabled=false"}, none);
@@ -513,13 +496,10 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("whileLoading");
-        for (const char *c : {"teacher_none_action_radioButton", "teacher_starting_up_checkBox",
-                              "teacher_board_space_Slider pressed", "teacher_hold_time_label",
-                              "teacher_board_effect_list", "student_return_pano_action_radioButton",
-                              "student_target_lost_timeout_Slider pressed", "student_camera_height_lineEdit"})
+        for (const char *c : {"teacher_none_action_radioButton", "teacher_board_space_Slider pressed",
+                              "teacher_hold_time_label", "student_camera_height_lineEdit"})
             QTest::newRow(c) << QString::fromLatin1(c) << true;
-        for (const char *c :
-             {"teacher_sensitivity_Slider", "student_panOffset_Slider", "student_feature_continue_time_label"})
+        for (const char *c : {"teacher_sensitivity_Slider", "student_feature_continue_time_label"})
             QTest::newRow(c) << QString::fromLatin1(c) << false;
     }
 
@@ -542,8 +522,6 @@ private slots:
                 s->setValue(s->value() == s->minimum() ? s->minimum() + 1 : s->minimum());
             else if (auto *sp = qobject_cast<QSpinBox *>(o))
                 sp->setValue(sp->value() == sp->minimum() ? sp->minimum() + 1 : sp->minimum());
-            else if (auto *c = qobject_cast<QComboBox *>(o))
-                c->setCurrentIndex(step % 2 ? c->count() - 1 : 0);
             else
                 qobject_cast<QLineEdit *>(o)->setText(QString::number(step));
         };
@@ -765,8 +743,6 @@ private slots:
             ui->tracking_start_postion_comboBox->setCurrentIndex(1);
             ui->tracking_start_postion_comboBox->setCurrentIndex(0);
         }, {"tracking.preset=1", "tracking.preset=-1"});
-        row("full body", [](Ui::MainWindow *ui) { ui->full_body_action_radioButton->click(); },
-            {"tracking.body_mode=0"}, 80, 0);
         // The custom size sends its threshold and no body mode; later changes follow it.
         row("custom", [](Ui::MainWindow *ui) {
             ui->body_thresh_time_spinBox->setValue(150);
