@@ -183,8 +183,6 @@ private slots:
                                              + snapshotAndTracking;
         QTest::newRow("tracking beyond the right edge: the default") << "0000000" << true << true
             << QStringList{"t 100 80 560 80"} << "0000000" << "TrackingRegion 15 60 450 120";
-        QTest::newRow("two-character board string") << "0000001" << true << true
-            << kFull + QStringList{"se 0000", "be 11"} << "0000111" << boards + ", " + snapshotAndTracking;
         QTest::newRow("odd and missing enable characters") << "0110000" << true << true
             << kFull + QStringList{"se 1x", "s2 200 200 50 50", "be"} << "1110000"
             << shields + ", ShieldRegionTwo 150 150 37 37, " + snapshotAndTracking;
