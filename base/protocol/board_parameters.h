@@ -16,6 +16,11 @@ namespace board_parameters {
 
 constexpr int kShieldCount = 4;
 
+// The blackboard cameras' addresses in a fresh installation: the Board tab's Default puts them
+// into the address fields of the cameras that are not connected, and Apply sends the fields.
+constexpr char kDefaultFeatureAddress[] = "192.168.1.165";
+constexpr char kDefaultPanoAddress[] = "192.168.1.166";
+
 // What the board tab sends to the teacher pano camera, as the widgets hold it.
 struct RelaySettings
 {

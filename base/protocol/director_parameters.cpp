@@ -118,6 +118,35 @@ const Row &row(Field field)
     return kRows[int(field) - 1];
 }
 
+DirectorSettings default_settings()
+{
+    DirectorSettings s;
+    s.broadcast_ip = QStringLiteral("192.168.1.200");
+    s.broadcast_port = QStringLiteral("9999");
+    s.switch_auto = QStringLiteral("FF 00 00 00 00 01");
+    s.switch_manual = QStringLiteral("FF 00 00 00 00 02");
+    const char *const teacher[] = {"FF 01 00 00 00 11", "FF 01 00 00 00 12", "FF 01 00 00 00 13", "FF 01 00 00 00 14",
+                                   "FF 01 00 00 00 15"};
+    const char *const student[] = {"FF 02 00 00 00 21", "FF 02 00 00 00 22", "FF 02 00 00 00 23",
+                                   "FF 02 00 00 00 24"};
+    const char *const board[] = {"FF 03 00 00 00 31", "FF 03 00 00 00 32"};
+    const char *const interior[] = {"FF 22 22", "FF 11 11", "FF 44 44", "FF 33 33", "FF 55 55"};
+    // Board 1 and Board 2 share the single blackboard view's code.
+    const char *const blackboard[] = {"FF 55 55", "FF 55 55"};
+    auto fill = [](CodeSwitch *codes, const char *const *texts, int count) {
+        for (int i = 0; i < count; ++i)
+            codes[i] = {true, QString::fromLatin1(texts[i])};
+    };
+    fill(s.teacher, teacher, 5);
+    fill(s.student, student, 4);
+    fill(s.board, board, 2);
+    fill(s.interior, interior, 5);
+    fill(s.blackboard, blackboard, 2);
+    s.keep_interval = s.moving_interval = s.multi_interval = QStringLiteral("1");
+    s.min_switch_time = QStringLiteral("3");
+    return s;
+}
+
 QString wire_value(const DirectorSettings &s, Field field, bool six)
 {
     switch (field) {

@@ -114,6 +114,12 @@ struct DirectorSettings
     QString min_switch_time;
 };
 
+// What the Director tab's Default puts in: the recording host 192.168.1.200 at port 9999, the
+// switch codes, every event's and view's code switched on, intervals of 1 and a minimum switch
+// time of 3, with UDP, hex codes sent once and the interior strategy. The camera addresses, the
+// pano port and the baud rate stay empty: Default leaves those fields as they are.
+DirectorSettings default_settings();
+
 // The value a field is sent with. In the six-camera layout the two blackboard cameras take the
 // place of the single blackboard view: the fifth character of `inner_director_enable` is then
 // "0", and `blackboard_director_enable` carries the Board 1 and Board 2 boxes ("00" in the

@@ -84,6 +84,14 @@ MainWindow::MainWindow(QWidget *parent)
     student_tab = std::make_unique<StudentTab>(CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, ui), camera_slots,
                                                camera_ports, *control_link, student_cur_track_status,
                                                settings_file->loading_config(), studentHost, this);
+    BoardTab::Host &boardHost = *this;
+    board_tab = std::make_unique<BoardTab>(CORVANE_FORM_WIDGETS(BoardTab, BOARD_TAB_WIDGETS, ui), camera_slots,
+                                           camera_ports, *control_link, boardHost, settings_file->loading_config(),
+                                           this);
+    DirectorTab::Host &directorHost = *this;
+    director_tab = std::make_unique<DirectorTab>(CORVANE_FORM_WIDGETS(DirectorTab, DIRECTOR_TAB_WIDGETS, ui),
+                                                 camera_slots, camera_ports, *control_link, directorHost,
+                                                 settings_file->loading_config(), this);
     qDebug() << 806 << " MainWindow:: program entry!!!";
     gMainWindow = this;
     slot_init_main_window();

@@ -2,9 +2,7 @@
 
 #include "protocol/teacher_region_keys.h"
 #include "model/guide_data_update_manage.h"
-#include "protocol/board_parameters.h"
 #include "protocol/camera_slot.h"
-#include "protocol/director_parameters.h"
 #include "protocol/ptz_commands.h"
 #include "protocol/request_poller.h"
 #include "protocol/uot_reader.h"
@@ -18,7 +16,9 @@
 #include "mainwindow/tab_layout.h"
 #include "mainwindow/transitional_value.h"
 #include "regions/region_editor.h"
+#include "tabs/board_tab.h"
 #include "tabs/camera_menu_keys.h"
+#include "tabs/director_tab.h"
 #include "tabs/lectern_mode.h"
 #include "tabs/options_tab.h"
 #include "tabs/pads.h"
@@ -90,7 +90,9 @@ class MainWindow : public QMainWindow,
                    private TeacherTab::Host,
                    private StudentTab::Host,
                    private TabLayout::Host,
-                   private ParameterRequests::Host
+                   private ParameterRequests::Host,
+                   private BoardTab::Host,
+                   private DirectorTab::Host
 {
     Q_OBJECT
 
@@ -170,30 +172,21 @@ public:
     // Replies: the UOT frames of one TCP link, the router of text answers and their parser.
     void dispatch_reply(const QByteArray &reply);
     void resolver_param(const QByteArray &reply);
-    // The key tables of each section of a text answer: board and director in mainwindow.cpp until
-    // their panels come.
-    void read_board_section(const QString &text);
-    void read_director_section(const QString &text);
-
-    // ---- tracking and director configuration: defaults and director widgets
-    //      (mainwindow_defaults.cpp) ----
-    void set_all_defaults() override;
-    void set_director_defaults();
-    void set_director_command_validator(int command_type) override;
-    void set_director_widgets(int strategy, bool enable) override;
-
-    // ---- blackboard parameters (mainwindow_board.cpp) ----
-    // The board pano camera's areas as window points of the board preview.
-    void restore_board_region();
+    // Transitional: the Board and Director tabs' answers and the board tracking status under
+    // the window's names, for the reply parser and the camera connections.
+    void read_board_section(const QString &text) { board_tab->read_board_section(text); }
+    void read_director_section(const QString &text) { director_tab->read_director_section(text); }
     // Records the status of a board status answer; true when it differs from the last one
     // reported since the board pano camera was connected.
-    bool board_tracking_status_changed(const parameter_reply::StatusPart &part);
+    bool board_tracking_status_changed(const parameter_reply::StatusPart &part)
+    {
+        return board_tab->board_tracking_status_changed(part);
+    }
     // A board pano camera (dis)connected: its next status answer counts as a change.
-    void forget_board_tracking_status();
+    void forget_board_tracking_status() { board_tab->forget_board_tracking_status(); }
 
-    // ---- director configuration (mainwindow_director.cpp) ----
-    // The tab's values as the director block sends them.
-    director_parameters::DirectorSettings director_settings() const;
+    // ---- every tab's defaults (mainwindow_defaults.cpp) ----
+    void set_all_defaults() override;
 
     // ---- teacher and student tabs (mainwindow_sides.cpp) ----
     // The close handler stops the tracking of each side whose pano camera still tracks.
@@ -249,96 +242,6 @@ public slots:
     // ---- language switch (mainwindow_language.cpp) ----
     void on_language_select_comboBox_activated(int index);
 
-    // ---- tracking and director configuration ----
-
-    // Defaults of each tab (mainwindow_defaults.cpp).
-    void on_board_default_Button_clicked();
-    void on_director_default_Button_clicked();
-
-    // Slider labels and the Apply marks that the settings load leaves off
-    // (mainwindow_panel_marks.cpp).
-    void on_board_sensitivity_Slider_sliderMoved(int value);
-    void on_board_sensitivity_Slider_valueChanged(int value);
-    void on_board_target_lost_timeout_Slider_sliderMoved(int value);
-    void on_board_target_lost_timeout_Slider_valueChanged(int value);
-    void on_board_enable_checkBox_stateChanged(int state);
-    void on_board_lost_pano_delay_label_valueChanged(const QString &text);
-    void on_director_interior_min_switch_time_Slider_sliderMoved(int value);
-    void on_director_interior_min_switch_time_Slider_valueChanged(int value);
-    void on_director_server_IP_Edit_textChanged(const QString &text);
-    void on_director_server_Port_Edit_textChanged(const QString &text);
-    void on_director_switch_auto_lineEdit_textChanged(const QString &text);
-    void on_director_switch_manual_lineEdit_textChanged(const QString &text);
-    void on_director_external_teacher_on_the_platform_lineEdit_textChanged(const QString &text);
-    void on_director_external_teacher_still_lineEdit_textChanged(const QString &text);
-    void on_director_external_teacher_moving_lineEdit_textChanged(const QString &text);
-    void on_director_external_teacher_under_the_platform_lineEdit_textChanged(const QString &text);
-    void on_director_external_teacher_multi_objective_lineEdit_textChanged(const QString &text);
-    void on_director_external_student_stood_up_lineEdit_textChanged(const QString &text);
-    void on_director_external_student_feature_in_place_lineEdit_textChanged(const QString &text);
-    void on_director_external_student_sat_down_lineEdit_textChanged(const QString &text);
-    void on_director_external_student_multi_objective_lineEdit_textChanged(const QString &text);
-    void on_director_external_board_have_action_lineEdit_textChanged(const QString &text);
-    void on_director_external_board_none_action_lineEdit_textChanged(const QString &text);
-    void on_director_interior_teacher_feature_lineEdit_textChanged(const QString &text);
-    void on_director_interior_teacher_pano_lineEdit_textChanged(const QString &text);
-    void on_director_interior_student_feature_lineEdit_textChanged(const QString &text);
-    void on_director_interior_student_pano_lineEdit_textChanged(const QString &text);
-    void on_director_interior_board_blackboard_lineEdit_textChanged(const QString &text);
-    void on_director_interior_board_blackboard_lineEdit_2_textChanged(const QString &text);
-    void on_director_interior_board_blackboard_lineEdit_3_textChanged(const QString &text);
-    // One click runs both slots of these buttons in the order declared here: each
-    // clicked(bool) slot (switch the strategy or the command type) stands directly before its
-    // clicked() twin (mark the tab changed).
-    void on_director_strategy_external_radioButton_clicked(bool checked);
-    void on_director_strategy_external_radioButton_clicked();
-    void on_director_strategy_interior_radioButton_clicked(bool checked);
-    void on_director_strategy_interior_radioButton_clicked();
-    void on_director_command_type_hex_radioButton_clicked(bool checked);
-    void on_director_command_type_hex_radioButton_clicked();
-    void on_director_command_type_ascii_radioButton_clicked(bool checked);
-    void on_director_command_type_ascii_radioButton_clicked();
-
-    // ---- blackboard parameters (mainwindow_board.cpp) ----
-    void on_board_apply_Button_clicked();
-    void on_board_obtain_Button_clicked();
-    void on_board_sensitivity_Slider_sliderPressed();
-    void on_board_target_lost_timeout_Slider_sliderPressed();
-    void on_board_multi_object_pano_one_radioButton_clicked();
-    void on_board_multi_object_pano_two_radioButton_clicked();
-    void on_board_lose_object_pano_one_radioButton_clicked();
-    void on_board_lose_object_pano_two_radioButton_clicked();
-    void on_board_enable_checkBox_clicked(bool checked);
-    void on_board_enable_checkBox_2_clicked();
-
-    // ---- director configuration (mainwindow_director.cpp) ----
-    void on_director_apply_Button_clicked();
-    void on_director_obtain_Button_clicked();
-    // The remaining radio buttons and the sixteen event and view boxes mark the tab changed.
-    void on_director_protocol_udp_radioButton_clicked();
-    void on_director_protocol_tcp_radioButton_clicked();
-    void on_director_protocol_serial_radioButton_clicked();
-    void on_director_code_send_mode_single_radioButton_clicked();
-    void on_director_code_send_mode_triple_radioButton_clicked();
-    void on_director_code_send_mode_continuously_radioButton_clicked();
-    void on_director_external_teacher_on_the_platform_checkBox_clicked();
-    void on_director_external_teacher_still_checkBox_clicked();
-    void on_director_external_teacher_moving_checkBox_clicked();
-    void on_director_external_teacher_under_the_platform_checkBox_clicked();
-    void on_director_external_teacher_multi_objective_checkBox_clicked();
-    void on_director_external_student_stood_up_checkBox_clicked();
-    void on_director_external_student_feature_in_place_checkBox_clicked();
-    void on_director_external_student_sat_down_checkBox_clicked();
-    void on_director_external_student_multi_objective_checkBox_clicked();
-    void on_director_external_board_have_action_checkBox_clicked();
-    void on_director_external_board_none_action_checkBox_clicked();
-    void on_director_interior_teacher_feature_checkBox_clicked();
-    void on_director_interior_teacher_pano_checkBox_clicked();
-    void on_director_interior_student_feature_checkBox_clicked();
-    void on_director_interior_student_pano_checkBox_clicked();
-    void on_director_interior_board_blackboard_checkBox_clicked();
-
-
     // ---- detection and calibration ----
     void slot_teacher_auto_calibration();
     void slot_student_auto_calibration();
@@ -366,12 +269,21 @@ private:
     void show_crop_status(bool teacher, bool start, bool stop);
     bool apply_tracking_status(const parameter_reply::StatusPart &part);
 
-    // The settings file's needs (SettingsFile::Host).
+    // The settings file's needs (SettingsFile::Host); the customer model flags serve the
+    // Director tab too, and the director hooks are the Director tab's.
     void take_system_language(int index) override;
     void create_translator(int index) override;
     bool customer_model(bool teacher) const override;
     void set_customer_model(bool teacher, bool flag) override;
     QPoint &stored_student_point(int index) override;
+    void set_director_command_validator(int command_type) override
+    {
+        director_tab->set_director_command_validator(command_type);
+    }
+    void set_director_widgets(int strategy, bool enable) override
+    {
+        director_tab->set_director_widgets(strategy, enable);
+    }
 
     // language switch (mainwindow_language.cpp)
     void retranslate_keeping_line_edits();
@@ -425,7 +337,8 @@ private:
     QWidget *enlarged_dialog(camera_slot::Side side) override;
 
     // What the Teacher and Student tabs need of the layout, the request poller, the region
-    // editing, the VISCA replies, the calibration dialog and the pads (mainwindow_sides.cpp).
+    // editing, the VISCA replies, the calibration dialog and the pads (mainwindow_sides.cpp);
+    // the layout and the request poller serve the Board and Director tabs too.
     void set_tab_widgets_enabled(int tab, bool enable) override;
     void set_tabs_enabled(bool enable) override;
     void arm_request(request_poller::Kind kind, bool silent) override;
@@ -441,14 +354,6 @@ private:
     void autocalibrate_failed() override;
     bool calibration_widgets_shown() const override;
     void set_student_pad_crop(bool crop) override;
-
-    // Apply marks (mainwindow_panel_marks.cpp): "Apply(*)" on a tab's Apply button, and the
-    // same only while the settings are not being loaded.
-    void mark_apply(QPushButton *button);
-    void mark_apply_unless_loading(QPushButton *button);
-
-    // director configuration (mainwindow_director.cpp)
-    void apply_director_value(director_parameters::Field field, const QString &value);
 
     // The tab layout's needs of the window (mainwindow.cpp).
     void set_window_size(int width, int height) override;
@@ -632,22 +537,9 @@ public:
     bool &teacher_silent_obtain_flag = parameter_requests->flags(request_poller::Kind::TeacherObtain).silent;
     bool &student_silent_obtain_flag = parameter_requests->flags(request_poller::Kind::StudentObtain).silent;
 
-    // ---- blackboard parameters (mainwindow_board.cpp) ----
-    // The board tracking status last reported by the board pano camera: 0 none yet, 1 start,
-    // 2 stop, 3 a status with neither word.
-    int board_reported_track_status = 0;
-    // The board pano camera's tracking area and shield areas, camera units (640 by 360).
-    board_parameters::BoardRegionCoord board_region_coord;
-    // Board area painting record, window coordinates (the board preview's 480 by 270 at window
-    // point (20, 340)); written by restore_board_region, painted on board_pano_region_widget.
-    QPoint board_track_start;
-    QPoint board_track_end;
-    QPoint board_shield_start[board_parameters::kShieldCount];
-    QPoint board_shield_end[board_parameters::kShieldCount];
-    bool board_track_flag = false; // the tracking area is known
-    bool board_shield_drawn[board_parameters::kShieldCount] = {false, false, false, false};
-    // The eight board shield visible flags; the fifth also shows the tracking area.
-    bool board_shield_visible[8] = {false, false, false, false, false, false, false, false};
+    // ---- Board and Director tabs ----
+    std::unique_ptr<BoardTab> board_tab;
+    std::unique_ptr<DirectorTab> director_tab;
 
     // ---- read by the region editor through its Host ----
     // Owned by the camera connection (offline since the last disconnect), the reply parser (crop

@@ -4,9 +4,9 @@
 
 #include <initializer_list>
 
-// The index of the first checked button of a radio group as the block items count them, or -1
-// when none is checked.
-inline int checked_index(std::initializer_list<const QRadioButton *> buttons)
+// The index of the first checked button of a radio group as the block items count them, or
+// `none` when no button is checked (the teacher block says -1, the director block 0).
+inline int checked_index(std::initializer_list<const QRadioButton *> buttons, int none = -1)
 {
     int i = 0;
     for (const QRadioButton *b : buttons) {
@@ -14,5 +14,5 @@ inline int checked_index(std::initializer_list<const QRadioButton *> buttons)
             return i;
         ++i;
     }
-    return -1;
+    return none;
 }

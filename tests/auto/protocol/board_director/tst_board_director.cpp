@@ -93,8 +93,9 @@ private slots:
         QTest::addColumn<bool>("enable1");
         QTest::addColumn<QString>("expected");
         const QString head = QStringLiteral("teacher_parameter\nboard_parameter\nset_tracking_config_file\n");
-        QTest::newRow("two cameras")
-            << "192.168.1.165" << "192.168.1.166" << true
+        QTest::newRow("two cameras at the default addresses")
+            << QString(board_parameters::kDefaultFeatureAddress) << QString(board_parameters::kDefaultPanoAddress)
+            << true
             << head + "board_feature_ip=192.168.1.165\nboard_feature1_ip=192.168.1.166\nboard_feature_enable=1\n"
                       "board_feature1_enable=1\nboard_lost_to_pano_delay=30\n";
         QTest::newRow("notes behind '/' and an empty address")
@@ -246,6 +247,19 @@ private slots:
                  QStringLiteral("student_parameter\n") + expected);
         QCOMPARE(director_parameters::obtain_block(QStringLiteral("teacher_parameter")),
                  QStringLiteral("teacher_parameter\nget_director_config_file"));
+    }
+
+    // Default: the golden interior block once its addresses, pano port and baud rate are in.
+    void directorDefaults()
+    {
+        DirectorSettings s = director_parameters::default_settings();
+        const DirectorSettings withAddresses = interiorSettings();
+        s.teacher_pano_ip = withAddresses.teacher_pano_ip;
+        s.student_pano_ip = withAddresses.student_pano_ip;
+        s.blackboard_camera_ip = withAddresses.blackboard_camera_ip;
+        s.pano_port = withAddresses.pano_port;
+        s.uart_baud = withAddresses.uart_baud;
+        QCOMPARE(director_parameters::set_block(s, false), golden(QStringLiteral("interior.txt")));
     }
 
     // A code holding a line break (a hand-edited settings file) stays on its own line.

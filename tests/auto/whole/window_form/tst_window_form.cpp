@@ -1,8 +1,7 @@
 // The whole window as the installer sees it: faults of the form found on screenshots and mended
 // (a click the empty logo strip took, captions drawn away from their fields, a spin box that
 // pushed its row out, overlays and keys under the pictures), the stacking and creation order
-// the pages rely on, pad keys that do not repeat, the slot order of two-slot buttons, and the
-// camera layout the window starts with.
+// the pages rely on, pad keys that do not repeat, and the camera layout the window starts with.
 #include "guide/guideconfig.h"
 #include "mainwindow/mainwindow.h"
 #include "test_env.h"
@@ -188,26 +187,6 @@ private slots:
                 QVERIFY2(button && !button->autoRepeat(), key);
             }
         }
-    }
-
-    // A click runs both slots of a two-slot button: the clicked(bool) one (switch the strategy
-    // or the command type) before the clicked() one (mark the tab changed). The form connects
-    // them in the order the window declares them.
-    void twoSlotOrder_data()
-    {
-        QTest::addColumn<QString>("button");
-        for (const char *b : {"director_strategy_external_radioButton", "director_strategy_interior_radioButton",
-                              "director_command_type_hex_radioButton", "director_command_type_ascii_radioButton"})
-            QTest::newRow(b) << QString::fromLatin1(b);
-    }
-    void twoSlotOrder()
-    {
-        QFETCH(QString, button);
-        const QByteArray slot = "on_" + button.toLatin1() + "_clicked";
-        const int withBool = MainWindow::staticMetaObject.indexOfMethod(slot + "(bool)");
-        const int plain = MainWindow::staticMetaObject.indexOfMethod(slot + "()");
-        QVERIFY(withBool >= 0 && plain >= 0);
-        QVERIFY(withBool < plain);
     }
 
     // The stored layout applies at start, while the wizard runs too; one out of range is the

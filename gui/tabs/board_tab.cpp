@@ -1,0 +1,274 @@
+#include "tabs/board_tab.h"
+
+#include "model/camera_ports.h"
+#include "model/camera_slots.h"
+#include "net/control_link.h"
+#include "protocol/parameter_reply.h"
+#include "seams/message_box.h"
+#include "tabs/apply_mark.h"
+
+#include <QCheckBox>
+#include <QDebug>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+
+using camera_slot::Side;
+using camera_slot::Slot;
+
+BoardTab::BoardTab(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
+                   Host &host, const bool &loading_config, QWidget *window)
+    : ui(widgets)
+    , m_slots(cameras)
+    , m_ports(ports)
+    , m_link(link)
+    , m_host(host)
+    , m_loading_config(loading_config)
+    , m_window(window)
+{
+    connect(ui.board_default_Button, &QPushButton::clicked, this, &BoardTab::on_board_default_Button_clicked);
+    connect(ui.board_sensitivity_Slider, &QSlider::sliderMoved, this,
+            &BoardTab::on_board_sensitivity_Slider_sliderMoved);
+    connect(ui.board_sensitivity_Slider, &QSlider::valueChanged, this,
+            &BoardTab::on_board_sensitivity_Slider_valueChanged);
+    connect(ui.board_target_lost_timeout_Slider, &QSlider::sliderMoved, this,
+            &BoardTab::on_board_target_lost_timeout_Slider_sliderMoved);
+    connect(ui.board_target_lost_timeout_Slider, &QSlider::valueChanged, this,
+            &BoardTab::on_board_target_lost_timeout_Slider_valueChanged);
+    connect(ui.board_enable_checkBox, &QCheckBox::stateChanged, this, &BoardTab::on_board_enable_checkBox_stateChanged);
+    // The text overload is the one the slot took by name; it comes with every value change.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    connect(ui.board_lost_pano_delay_label, qOverload<const QString &>(&QSpinBox::valueChanged), this,
+            &BoardTab::on_board_lost_pano_delay_label_valueChanged);
+    QT_WARNING_POP
+    connect(ui.board_apply_Button, &QPushButton::clicked, this, &BoardTab::on_board_apply_Button_clicked);
+    connect(ui.board_obtain_Button, &QPushButton::clicked, this, &BoardTab::on_board_obtain_Button_clicked);
+    connect(ui.board_sensitivity_Slider, &QSlider::sliderPressed, this,
+            &BoardTab::on_board_sensitivity_Slider_sliderPressed);
+    connect(ui.board_target_lost_timeout_Slider, &QSlider::sliderPressed, this,
+            &BoardTab::on_board_target_lost_timeout_Slider_sliderPressed);
+    connect(ui.board_multi_object_pano_one_radioButton, &QRadioButton::clicked, this,
+            &BoardTab::on_board_multi_object_pano_one_radioButton_clicked);
+    connect(ui.board_multi_object_pano_two_radioButton, &QRadioButton::clicked, this,
+            &BoardTab::on_board_multi_object_pano_two_radioButton_clicked);
+    connect(ui.board_lose_object_pano_one_radioButton, &QRadioButton::clicked, this,
+            &BoardTab::on_board_lose_object_pano_one_radioButton_clicked);
+    connect(ui.board_lose_object_pano_two_radioButton, &QRadioButton::clicked, this,
+            &BoardTab::on_board_lose_object_pano_two_radioButton_clicked);
+    connect(ui.board_enable_checkBox, &QCheckBox::clicked, this, &BoardTab::on_board_enable_checkBox_clicked);
+    connect(ui.board_enable_checkBox_2, &QCheckBox::clicked, this, &BoardTab::on_board_enable_checkBox_2_clicked);
+}
+
+bool BoardTab::board_pano_connected() const { return m_slots[Slot::BoardPano].udp_flag; }
+
+// ---------------------------------------------------------------------------
+// Apply and Obtain, through the teacher pano camera
+
+void BoardTab::on_board_apply_Button_clicked()
+{
+    board_parameters::RelaySettings settings;
+    settings.feature_ip_text = ui.board_feature_IP_Edit->text();
+    settings.feature1_ip_text = ui.board_pano_IP_Edit->text();
+    settings.feature_enable = ui.board_enable_checkBox->isChecked();
+    settings.feature1_enable = ui.board_enable_checkBox_2->isChecked();
+    settings.lost_to_pano_delay = QString::number(ui.board_lost_pano_delay_label->value());
+    qDebug() << "udp_board_feature_flag=" << (m_slots[Slot::BoardFeature].udp_flag ? "true" : "false");
+    const QString text = board_parameters::apply_block(settings);
+    qDebug().noquote() << "Send_buff:" << text;
+
+    if (!m_slots[Slot::TeacherPano].udp_flag) {
+        msgbox::warning(m_window, tr("Warning"), tr("Please connect the teacher pano camera"));
+        return;
+    }
+    m_host.arm_request(request_poller::Kind::TeacherApply, false);
+    m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher), text, false);
+    ui.board_apply_Button->setText(tr("Apply"));
+}
+
+// Sent whether or not the teacher pano camera is connected: without it the send path has no
+// destination and the armed request ends in "teacher obtain fail".
+void BoardTab::on_board_obtain_Button_clicked()
+{
+    const QString text = board_parameters::obtain_block();
+    qDebug().noquote() << "BoardObtain:" << text;
+    m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher), text, false);
+    m_host.arm_request(request_poller::Kind::TeacherObtain, false);
+    ui.board_apply_Button->setText(tr("Apply"));
+}
+
+// ---------------------------------------------------------------------------
+// The board pano camera's block
+
+void BoardTab::read_board_section(const QString &text)
+{
+    const board_parameters::PanoReading r = board_parameters::read_pano_block(text, &board_region_coord);
+    // Label first, then the slider from it.
+    if (!r.sensitivity.isNull()) {
+        ui.board_sensitivity_label->setText(r.sensitivity);
+        ui.board_sensitivity_Slider->setValue(board_parameters::number_value(r.sensitivity));
+    }
+    if (!r.time_delay.isNull()) {
+        ui.board_target_lost_timeout_label->setText(r.time_delay);
+        ui.board_target_lost_timeout_Slider->setValue(board_parameters::number_value(r.time_delay));
+    }
+    if (r.multi_object_strategy)
+        (*r.multi_object_strategy == 0 ? ui.board_multi_object_pano_one_radioButton
+                                       : ui.board_multi_object_pano_two_radioButton)
+            ->setChecked(true);
+    if (r.losing_object_strategy)
+        (*r.losing_object_strategy == 0 ? ui.board_lose_object_pano_one_radioButton
+                                        : ui.board_lose_object_pano_two_radioButton)
+            ->setChecked(true);
+    restore_board_region();
+    if (!r.feature_version.isNull())
+        ui.board_version_feature_info_label->setText(r.feature_version);
+    if (!r.pano_version.isNull())
+        ui.board_version_pano_info_label->setText(r.pano_version);
+}
+
+void BoardTab::restore_board_region()
+{
+    using namespace board_parameters;
+    board_track_flag = true;
+    const WindowArea track = window_area(board_region_coord.track);
+    board_track_start = track.top_left;
+    board_track_end = track.bottom_right;
+
+    QCheckBox *const boxes[kShieldCount] = {ui.board_shield_one_checkBox, ui.board_shield_two_checkBox,
+                                            ui.board_shield_three_checkBox, ui.board_shield_four_checkBox};
+    for (int i = 0; i < kShieldCount; ++i) {
+        switch (shield_switch(board_region_coord.pano_shield_enable, i)) {
+        case ShieldSwitch::On:
+            boxes[i]->setChecked(true);
+            if (ui.board_show_region_checkBox->isChecked())
+                board_shield_visible[i] = true;
+            break;
+        case ShieldSwitch::Off:
+            boxes[i]->setChecked(false);
+            board_shield_visible[i] = false;
+            break;
+        case ShieldSwitch::Unchanged:
+            break;
+        }
+    }
+    for (int i = 0; i < kShieldCount; ++i) {
+        board_shield_drawn[i] = true;
+        const WindowArea shield = window_area(board_region_coord.shields[i]);
+        board_shield_start[i] = shield.top_left;
+        board_shield_end[i] = shield.bottom_right;
+    }
+    ui.board_pano_region_widget->update();
+}
+
+BoardTab::Preview BoardTab::preview() const
+{
+    Preview p;
+    p.track_known = board_track_flag;
+    p.track = {board_track_start, board_track_end};
+    for (int i = 0; i < board_parameters::kShieldCount; ++i) {
+        p.shields[i] = {board_shield_start[i], board_shield_end[i]};
+        p.shield_drawn[i] = board_shield_drawn[i];
+        p.shield_visible[i] = board_shield_visible[i];
+    }
+    return p;
+}
+
+bool BoardTab::board_tracking_status_changed(const parameter_reply::StatusPart &part)
+{
+    // Both words in one answer end in the stopped state.
+    const int reported = part.stop ? 2 : (part.start ? 1 : 3);
+    if (reported == board_reported_track_status) {
+        qDebug() << "board tracking status unchanged:" << reported;
+        return false;
+    }
+    board_reported_track_status = reported;
+    return true;
+}
+
+void BoardTab::forget_board_tracking_status() { board_reported_track_status = 0; }
+
+// ---------------------------------------------------------------------------
+// Default
+
+void BoardTab::on_board_default_Button_clicked()
+{
+    ui.board_sensitivity_label->setText(QStringLiteral("4"));
+    ui.board_sensitivity_Slider->setValue(4);
+    ui.board_target_lost_timeout_label->setText(QStringLiteral("3"));
+    ui.board_target_lost_timeout_Slider->setValue(3);
+    ui.board_enable_checkBox->setChecked(true);
+    // A connected camera keeps the address it was reached at.
+    if (!m_slots[Slot::BoardFeature].udp_flag)
+        ui.board_feature_IP_Edit->setText(QString::fromLatin1(board_parameters::kDefaultFeatureAddress));
+    if (!board_pano_connected())
+        ui.board_pano_IP_Edit->setText(QString::fromLatin1(board_parameters::kDefaultPanoAddress));
+    ui.board_multi_object_pano_one_radioButton->setChecked(true);
+    ui.board_multi_object_pano_two_radioButton->setChecked(false);
+    ui.board_lose_object_pano_one_radioButton->setChecked(true);
+    ui.board_lose_object_pano_two_radioButton->setChecked(false);
+    ui.board_lost_pano_delay_label->setValue(30);
+    mark_apply(ui.board_apply_Button);
+}
+
+// ---------------------------------------------------------------------------
+// Slider labels and change marks
+
+void BoardTab::on_board_sensitivity_Slider_sliderMoved(int value)
+{
+    ui.board_sensitivity_label->setText(QString::number(value));
+}
+
+void BoardTab::on_board_sensitivity_Slider_valueChanged(int value)
+{
+    on_board_sensitivity_Slider_sliderMoved(value);
+    mark_apply_unless_loading(m_loading_config, ui.board_apply_Button);
+}
+
+void BoardTab::on_board_target_lost_timeout_Slider_sliderMoved(int value)
+{
+    ui.board_target_lost_timeout_label->setText(QString::number(value));
+}
+
+void BoardTab::on_board_target_lost_timeout_Slider_valueChanged(int value)
+{
+    on_board_target_lost_timeout_Slider_sliderMoved(value);
+    mark_apply_unless_loading(m_loading_config, ui.board_apply_Button);
+}
+
+// A change of the board camera switches while the board pano camera is connected reads
+// "Apply"; a click on the box (its clicked slot) then adds the star.
+void BoardTab::on_board_enable_checkBox_stateChanged(int)
+{
+    if (board_pano_connected())
+        ui.board_apply_Button->setText(tr("Apply"));
+}
+
+void BoardTab::on_board_lost_pano_delay_label_valueChanged(const QString &)
+{
+    if (board_pano_connected())
+        ui.board_apply_Button->setText(tr("Apply"));
+}
+
+void BoardTab::on_board_sensitivity_Slider_sliderPressed() { mark_apply(ui.board_apply_Button); }
+void BoardTab::on_board_target_lost_timeout_Slider_sliderPressed() { mark_apply(ui.board_apply_Button); }
+void BoardTab::on_board_multi_object_pano_one_radioButton_clicked() { mark_apply(ui.board_apply_Button); }
+void BoardTab::on_board_multi_object_pano_two_radioButton_clicked() { mark_apply(ui.board_apply_Button); }
+void BoardTab::on_board_lose_object_pano_one_radioButton_clicked() { mark_apply(ui.board_apply_Button); }
+void BoardTab::on_board_lose_object_pano_two_radioButton_clicked() { mark_apply(ui.board_apply_Button); }
+
+// The box's state change ("Apply") comes before its click, so a click ends marked.
+void BoardTab::on_board_enable_checkBox_clicked(bool)
+{
+    if (board_pano_connected())
+        mark_apply(ui.board_apply_Button);
+}
+
+void BoardTab::on_board_enable_checkBox_2_clicked()
+{
+    if (board_pano_connected())
+        mark_apply(ui.board_apply_Button);
+}

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "protocol/board_parameters.h"
+#include "protocol/request_poller.h"
+#include "tabs/form_widgets.h"
+
+#include <QCoreApplication>
+#include <QObject>
+#include <QPoint>
+
+class CameraPorts;
+class CameraSlots;
+class ControlLink;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QSpinBox;
+namespace parameter_reply {
+struct StatusPart;
+}
+
+#define BOARD_TAB_WIDGETS(X) \
+    X(QPushButton, board_apply_Button) \
+    X(QPushButton, board_default_Button) \
+    X(QCheckBox, board_enable_checkBox) \
+    X(QCheckBox, board_enable_checkBox_2) \
+    X(QLineEdit, board_feature_IP_Edit) \
+    X(QRadioButton, board_lose_object_pano_one_radioButton) \
+    X(QRadioButton, board_lose_object_pano_two_radioButton) \
+    X(QSpinBox, board_lost_pano_delay_label) \
+    X(QRadioButton, board_multi_object_pano_one_radioButton) \
+    X(QRadioButton, board_multi_object_pano_two_radioButton) \
+    X(QPushButton, board_obtain_Button) \
+    X(QLineEdit, board_pano_IP_Edit) \
+    X(QWidget, board_pano_region_widget) \
+    X(QSlider, board_sensitivity_Slider) \
+    X(QLabel, board_sensitivity_label) \
+    X(QCheckBox, board_shield_four_checkBox) \
+    X(QCheckBox, board_shield_one_checkBox) \
+    X(QCheckBox, board_shield_three_checkBox) \
+    X(QCheckBox, board_shield_two_checkBox) \
+    X(QCheckBox, board_show_region_checkBox) \
+    X(QSlider, board_target_lost_timeout_Slider) \
+    X(QLabel, board_target_lost_timeout_label) \
+    X(QLabel, board_version_feature_info_label) \
+    X(QLabel, board_version_pano_info_label)
+
+// The Board tab's parameters. Which blackboard cameras take part, their addresses and the delay
+// back to the panorama live in the teacher pano camera (Apply and Obtain go there); the board
+// pano camera's own tracking block is only read, and its areas are kept for the board preview.
+// With them the tab's Default, its slider labels and "Apply(*)" marks, and the memory of the
+// board tracking status that keeps a camera answering every command with its status from
+// being stopped for ever.
+class BoardTab : public QObject
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
+public:
+    struct Widgets {
+        BOARD_TAB_WIDGETS(CORVANE_WIDGET_MEMBER)
+    };
+    // What Apply and Obtain need of the request bookkeeping.
+    class Host
+    {
+    public:
+        virtual ~Host() = default;
+        // A request of this kind went out and waits for the camera's echo (board requests are
+        // teacher ones, never silent).
+        virtual void arm_request(request_poller::Kind kind, bool silent) = 0;
+    };
+    // The board preview's painting record as restore_board_region left it, window points.
+    struct Preview {
+        bool track_known = false;
+        board_parameters::WindowArea track;
+        board_parameters::WindowArea shields[board_parameters::kShieldCount];
+        bool shield_drawn[board_parameters::kShieldCount] = {};
+        bool shield_visible[board_parameters::kShieldCount] = {};
+    };
+
+    BoardTab(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
+             Host &host, const bool &loading_config, QWidget *window);
+
+    // The board pano camera's tracking block into the tab and the preview's areas.
+    void read_board_section(const QString &text);
+    // The board pano camera's areas as window points of the board preview.
+    void restore_board_region();
+    // Records the status of a board status answer; true when it differs from the last one
+    // reported since the board pano camera was connected.
+    bool board_tracking_status_changed(const parameter_reply::StatusPart &part);
+    // A board pano camera (dis)connected: its next status answer counts as a change.
+    void forget_board_tracking_status();
+    Preview preview() const;
+
+    void on_board_default_Button_clicked();
+    void on_board_sensitivity_Slider_sliderMoved(int value);
+    void on_board_sensitivity_Slider_valueChanged(int value);
+    void on_board_target_lost_timeout_Slider_sliderMoved(int value);
+    void on_board_target_lost_timeout_Slider_valueChanged(int value);
+    void on_board_enable_checkBox_stateChanged(int state);
+    void on_board_lost_pano_delay_label_valueChanged(const QString &text);
+    void on_board_apply_Button_clicked();
+    void on_board_obtain_Button_clicked();
+    void on_board_sensitivity_Slider_sliderPressed();
+    void on_board_target_lost_timeout_Slider_sliderPressed();
+    void on_board_multi_object_pano_one_radioButton_clicked();
+    void on_board_multi_object_pano_two_radioButton_clicked();
+    void on_board_lose_object_pano_one_radioButton_clicked();
+    void on_board_lose_object_pano_two_radioButton_clicked();
+    void on_board_enable_checkBox_clicked(bool checked);
+    void on_board_enable_checkBox_2_clicked();
+
+private:
+    bool board_pano_connected() const;
+
+    const Widgets ui;
+    const CameraSlots &m_slots;
+    const CameraPorts &m_ports;
+    ControlLink &m_link;
+    Host &m_host;
+    const bool &m_loading_config;
+    QWidget *m_window;
+
+    // The board tracking status last reported by the board pano camera: 0 none yet, 1 start,
+    // 2 stop, 3 a status with neither word.
+    int board_reported_track_status = 0;
+    // The board pano camera's tracking area and shield areas, camera units (640 by 360).
+    board_parameters::BoardRegionCoord board_region_coord;
+    // Board area painting record, window coordinates (the board preview's 480 by 270 at window
+    // point (20, 340)); written by restore_board_region, painted on board_pano_region_widget.
+    QPoint board_track_start;
+    QPoint board_track_end;
+    QPoint board_shield_start[board_parameters::kShieldCount];
+    QPoint board_shield_end[board_parameters::kShieldCount];
+    bool board_track_flag = false; // the tracking area is known
+    bool board_shield_drawn[board_parameters::kShieldCount] = {false, false, false, false};
+    // The eight board shield visible flags; the fifth also shows the tracking area.
+    bool board_shield_visible[8] = {false, false, false, false, false, false, false, false};
+};
