@@ -267,42 +267,27 @@ private slots:
         QCOMPARE(QFFmpeg::instances(), 0);
     }
 
+    // The bytes each model's connect sends are in the behaviour recorder's wire records, which
+    // connect the same models to the same slots.
     void connectAndDisconnect_data()
     {
         QTest::addColumn<Slot>("slot");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("url");
-        QTest::addColumn<QStringList>("commands");
-        const QStringList featureJ57{"81 09 11 49 FF", "81 09 04 47 FF", "81 0C 0C 02 FF"};
-        QTest::newRow("teacher feature, J57") << Slot::TeacherFeature << " 127.0.0. 2"
-                                              << "rtsp://127.0.0.2:554/1" << featureJ57;
+        QTest::newRow("teacher feature") << Slot::TeacherFeature << " 127.0.0. 2" << "rtsp://127.0.0.2:554/1";
         QTest::newRow("a path: the picture from the whole field") << Slot::TeacherFeature << "127.0.0.2/1"
-                                                                  << "rtsp://127.0.0.2/1" << featureJ57;
-        QTest::newRow("teacher pano, J57")
-            << Slot::TeacherPano << "127.0.0.3"
-            << "rtsp://127.0.0.3:554/2"
-            << QStringList{"81 09 11 49 FF", "81 09 04 38 FF", "81 0C 0C 05 FF",
-                           "teacher_parameter\ncommand=get_crop_status", "teacher_parameter\nget_tracking_status"};
-        QTest::newRow("student feature, R6: no role")
-            << Slot::StudentFeature << "127.0.0.4"
-            << "rtsp://127.0.0.4:554/1" << QStringList{"81 09 11 49 FF", "81 09 04 47 FF"};
-        QTest::newRow("student pano, M19: the crop's focus, no role")
-            << Slot::StudentPano << "127.0.0.5"
-            << "rtsp://127.0.0.5:554/2"
-            << QStringList{"81 09 11 49 FF", "8A 09 04 38 FF", "student_parameter\ncommand=get_crop_status",
-                           "student_parameter\nget_tracking_status"};
-        QTest::newRow("board feature, J57")
-            << Slot::BoardFeature << "127.0.0.6"
-            << "rtsp://127.0.0.6:554/1" << QStringList{"81 09 11 49 FF", "81 0C 0C 01 FF"};
-        QTest::newRow("board pano: no inquiry") << Slot::BoardPano << "127.0.0.7"
-                                                << "rtsp://127.0.0.7:554/1" << QStringList{};
+                                                                  << "rtsp://127.0.0.2/1";
+        QTest::newRow("teacher pano") << Slot::TeacherPano << "127.0.0.3" << "rtsp://127.0.0.3:554/2";
+        QTest::newRow("student feature") << Slot::StudentFeature << "127.0.0.4" << "rtsp://127.0.0.4:554/1";
+        QTest::newRow("student pano") << Slot::StudentPano << "127.0.0.5" << "rtsp://127.0.0.5:554/2";
+        QTest::newRow("board feature") << Slot::BoardFeature << "127.0.0.6" << "rtsp://127.0.0.6:554/1";
+        QTest::newRow("board pano") << Slot::BoardPano << "127.0.0.7" << "rtsp://127.0.0.7:554/1";
     }
     void connectAndDisconnect()
     {
         QFETCH(Slot, slot);
         QFETCH(QString, field);
         QFETCH(QString, url);
-        QFETCH(QStringList, commands);
         QStringList pinged;
         reachability::setCheck([&pinged](const QString &h) { return pinged << h, true; });
         Fixture f;
@@ -321,8 +306,6 @@ private slots:
         QCOMPARE(f.tabsEnabled, !camera_slot::is_side_pano(slot));
         QCOMPARE(r.response_timer && r.response_timer->isActive(), camera_slot::is_side_pano(slot));
         QTRY_VERIFY_WITH_TIMEOUT(f.pictures[int(slot)] > 0, kWaitMs);
-        QTRY_VERIFY_WITH_TIMEOUT(commandsReceived(camera(slot)).size() >= commands.size(), kWaitMs);
-        QCOMPARE(commandsReceived(camera(slot)).mid(0, commands.size()), commands);
 
         // The decoding thread has ended once the disconnect returns to the event loop.
         QPointer<RtspThread> thread = f.conn.decoding_thread(slot);

@@ -220,21 +220,6 @@ private slots:
         QCOMPARE(l.enabled(controls), enabled);
     }
 
-    // A connection or request runs on the current tab: it stays as it is, the others follow.
-    void tabsAroundTheCurrentOne()
-    {
-        Layout l;
-        l.ui->tabWidget->setCurrentIndex(2);
-        QTest::ignoreMessage(QtDebugMsg, "tabCount: 7 ,localCurrentIndex: 2");
-        l.tabs.update_tab_enabled(false);
-        l.ui->tabWidget->setCurrentIndex(0);
-        l.tabs.update_tab_enabled(true);
-        QString tabs;
-        for (int i = 0; i < 8; ++i)
-            tabs += l.ui->tabWidget->isTabEnabled(i) ? QLatin1Char('1') : QLatin1Char('0');
-        QCOMPARE(tabs, QStringLiteral("01111111"));
-    }
-
     // The Wizard Config tab closes the window toward the wizard, pages without a parameter
     // panel fold it, the others keep its width. A strip unfolds the narrow window and folds the
     // wide one, and the four panel strips say which (the Upgrade strip keeps its own text);
