@@ -9,12 +9,8 @@
 #include "cameras/visca_replies.h"
 #include "core/reachability.h"
 #include "core/time_scale.h"
-#include "form_host.h"
-#include "model/camera_ports.h"
-#include "model/camera_slots.h"
-#include "net/control_link.h"
+#include "form_rig.h"
 #include "protocol/ptz_commands.h"
-#include "recording_presenter.h"
 #include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
 #include "sim_camera_host.h"
@@ -38,16 +34,10 @@ namespace {
 // camera slots, ports and control link. The window's share is played by this host: it records
 // what the objects ask of it, counts each slot's pictures and, as the reply parser does, ends a
 // pano's status wait when its status answer comes.
-struct CameraObjects : CameraConnections::Host, ViscaReplies::Host {
+struct CameraObjects : FormRig, CameraConnections::Host, ViscaReplies::Host {
     using Side = camera_slot::Side;
     using Slot = camera_slot::Slot;
 
-    RecordingPresenter boxes;
-    FormHost formHost;
-    Ui::MainWindow *ui = formHost.ui;
-    CameraSlots records;
-    CameraPorts ports;
-    ControlLink link{&records};
     QObject context;
     QStringList calls;
     int pictures[camera_slot::kSlotCount + 1] = {}; // the six slots, then the free preview
@@ -55,13 +45,13 @@ struct CameraObjects : CameraConnections::Host, ViscaReplies::Host {
     bool statusReceived[2] = {false, false}; // teacher, student
     int layoutChosen = -1;
     CameraConnections conn{CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, formHost.ui),
-                           records,
+                           cameras,
                            ports,
                            link,
                            *this,
                            &formHost.window};
     ViscaReplies replies{CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, formHost.ui),
-                         records,
+                         cameras,
                          ports,
                          link,
                          *this,
@@ -74,7 +64,7 @@ struct CameraObjects : CameraConnections::Host, ViscaReplies::Host {
         rules.choose = [this](const QString &, const QHostAddress *destination) {
             link_choice::Choice choice;
             for (Slot s : {Slot::TeacherFeature, Slot::TeacherPano, Slot::StudentFeature, Slot::StudentPano})
-                if (records[s].destination == destination && records[s].udp_flag && records[s].tcp_flag)
+                if (cameras[s].destination == destination && cameras[s].udp_flag && cameras[s].tcp_flag)
                     choice.link =
                         s < Slot::StudentFeature ? link_choice::Link::TeacherTcp : link_choice::Link::StudentTcp;
             return choice;
@@ -84,7 +74,7 @@ struct CameraObjects : CameraConnections::Host, ViscaReplies::Host {
             for (Slot pano : {Slot::TeacherPano, Slot::StudentPano}) {
                 if (reply.contains(pano == Slot::TeacherPano ? "teacher_tracking_status" : "student_tracking_status")) {
                     statusReceived[int(camera_slot::side(pano))] = true;
-                    records[pano].response_timer->stop();
+                    cameras[pano].response_timer->stop();
                 }
             }
         });
@@ -92,7 +82,7 @@ struct CameraObjects : CameraConnections::Host, ViscaReplies::Host {
     ~CameraObjects() override
     {
         for (int s = 0; s < camera_slot::kSlotCount; ++s)
-            if (records[Slot(s)].udp_flag)
+            if (cameras[Slot(s)].udp_flag)
                 conn.toggle_camera_slot(Slot(s));
         if (conn.preview_decoder())
             conn.on_rtsp_connect_Button_clicked();
@@ -100,8 +90,8 @@ struct CameraObjects : CameraConnections::Host, ViscaReplies::Host {
     // Slot s on 127.0.0.(s + 2), as a connect leaves its record.
     void attach(Slot slot)
     {
-        records[slot].udp_flag = true;
-        records.set_destination(slot, QStringLiteral("127.0.0.%1").arg(int(slot) + 2));
+        cameras[slot].udp_flag = true;
+        cameras.set_destination(slot, QStringLiteral("127.0.0.%1").arg(int(slot) + 2));
     }
 
     void update_tab_enabled(bool enable) override { tabsEnabled = enable; }
@@ -172,13 +162,13 @@ struct Fixture : CameraObjects {
     // Nothing of the slot left: no record state, picture, thread or wait; the button offers a connect.
     void verifyLetGo(Slot slot)
     {
-        const CameraSlotRecord &r = records[slot];
+        const CameraSlotRecord &r = cameras[slot];
         QVERIFY(!r.udp_flag && !r.connected && !r.destination);
         QVERIFY(!conn.decoder(slot) && !conn.decoding_thread(slot));
         QCOMPARE(button(slot)->text(), QStringLiteral("Connect"));
         QVERIFY(button(slot)->isEnabled() && tabsEnabled);
-        QVERIFY(!records[Slot::TeacherPano].response_timer->isActive());
-        QVERIFY(!records[Slot::StudentPano].response_timer->isActive());
+        QVERIFY(!cameras[Slot::TeacherPano].response_timer->isActive());
+        QVERIFY(!cameras[Slot::StudentPano].response_timer->isActive());
     }
 };
 QByteArray field(int value)
@@ -208,7 +198,7 @@ struct ReplyFixture : CameraObjects {
     {
         QStringList out;
         for (int s = 0; s < 5; ++s)
-            out << records[Slot(s)].device_model;
+            out << cameras[Slot(s)].device_model;
         return out;
     }
     QString flags()
@@ -295,7 +285,7 @@ private slots:
         QCOMPARE(f.boxes.texts(), QStringList());
         QCOMPARE(pinged, QStringList{addressOf(slot)}); // pinged and controlled at the address alone
         QCOMPARE(f.edit(slot)->text(), QString(field).remove(QLatin1Char(' ')));
-        const CameraSlotRecord &r = f.records[slot];
+        const CameraSlotRecord &r = f.cameras[slot];
         QVERIFY(r.udp_flag && r.connected);
         QCOMPARE(r.destination->toString(), addressOf(slot));
         QCOMPARE(f.conn.decoder(slot)->url, url);
@@ -324,16 +314,16 @@ private slots:
         camera(Slot::TeacherFeature)->setModel(QStringLiteral("R6"));
         Fixture f;
         f.press(Slot::TeacherFeature, addressOf(Slot::TeacherFeature));
-        QVERIFY(f.records[Slot::TeacherFeature].tcp_flag);
+        QVERIFY(f.cameras[Slot::TeacherFeature].tcp_flag);
         f.press(Slot::TeacherPano, addressOf(Slot::TeacherPano));
         camera(Slot::TeacherFeature)->setModel(QStringLiteral("J57"));
-        QCOMPARE(f.records[Slot::TeacherPano].device_model, QStringLiteral("J57"));
-        QCOMPARE(f.records[Slot::TeacherFeature].device_model, QStringLiteral("R6"));
+        QCOMPARE(f.cameras[Slot::TeacherPano].device_model, QStringLiteral("J57"));
+        QCOMPARE(f.cameras[Slot::TeacherFeature].device_model, QStringLiteral("R6"));
         QVERIFY(f.replies.feature_model(Side::Teacher).r6 && !f.replies.feature_model(Side::Teacher).j57);
-        QVERIFY(f.records[Slot::TeacherPano].tcp_flag && !f.records[Slot::TeacherFeature].tcp_flag);
-        QVERIFY(!f.records[Slot::TeacherFeature].keepalive_timer->isActive());
+        QVERIFY(f.cameras[Slot::TeacherPano].tcp_flag && !f.cameras[Slot::TeacherFeature].tcp_flag);
+        QVERIFY(!f.cameras[Slot::TeacherFeature].keepalive_timer->isActive());
         const int from = camera(Slot::TeacherFeature)->receivedCount();
-        f.link.sendMsg_Net(f.records[Slot::TeacherFeature].destination, 1259, ptz_commands::stop(false), true);
+        f.link.sendMsg_Net(f.cameras[Slot::TeacherFeature].destination, 1259, ptz_commands::stop(false), true);
         const auto got = camera(Slot::TeacherFeature)
                              ->waitForMessage([](const SimMessage &m) { return m.isVisca(); }, kWaitMs, from);
         QVERIFY(got && got->transport == SimTransport::Udp);
@@ -460,7 +450,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(f.pictures[int(Slot::StudentFeature)] > 0, kWaitMs);
         const RtspServerProcess::Options options = server.options();
         server.kill();
-        QTRY_VERIFY_WITH_TIMEOUT(!f.records[Slot::StudentFeature].udp_flag, kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!f.cameras[Slot::StudentFeature].udp_flag, kWaitMs);
         f.verifyLetGo(Slot::StudentFeature);
         QCOMPARE(f.boxes.texts(), QStringList());
         QVERIFY2(server.start(options), qPrintable(server.errorString()));
@@ -482,7 +472,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(order.size() == 4, kWaitMs);
         QCOMPARE(order, (QStringList{"teacher_feature", "teacher_pano", "student_feature", "student_pano"}));
         QTRY_VERIFY(!f.conn.stop_connect_timer()->isActive());
-        QVERIFY(f.records[Slot::BoardFeature].udp_flag);
+        QVERIFY(f.cameras[Slot::BoardFeature].udp_flag);
     }
 
     // The free preview: its picture, a second press while it opens is ignored, and the port
@@ -544,12 +534,12 @@ private slots:
         ViscaReplyOrigin o;
         if (origin == QLatin1String("link")) {
             o.tcp_link = 1;
-            f.records[Slot::TeacherPano].tcp_flag = true;
+            f.cameras[Slot::TeacherPano].tcp_flag = true;
         } else if (origin == QLatin1String("mapped")) {
             f.ports.edit().teacher_visca_port = 21259;
             f.ports.edit().student_visca_port = 31259;
-            f.records.set_destination(Slot::TeacherFeature, QStringLiteral("127.0.0.20"));
-            f.records.set_destination(Slot::StudentFeature, QStringLiteral("127.0.0.20"));
+            f.cameras.set_destination(Slot::TeacherFeature, QStringLiteral("127.0.0.20"));
+            f.cameras.set_destination(Slot::StudentFeature, QStringLiteral("127.0.0.20"));
             o = {QHostAddress(QStringLiteral("127.0.0.20")), 31259, 0};
         } else if (origin != QLatin1String("none")) {
             o = fromSlot(Slot(origin.toInt()));

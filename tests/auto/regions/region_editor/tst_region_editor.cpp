@@ -4,11 +4,7 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "core/time_scale.h"
-#include "form_host.h"
-#include "model/camera_ports.h"
-#include "model/camera_slots.h"
-#include "net/control_link.h"
-#include "recording_presenter.h"
+#include "form_rig.h"
 #include "regions/customgraphicsrectitem.h"
 #include "regions/customgraphicsscene.h"
 #include "regions/customgraphicsview.h"
@@ -42,39 +38,34 @@ struct Host : RegionEditor::Host {
     void disarm_teacher_picture_conversion() override { calls << QStringLiteral("disarm picture"); }
 };
 
-struct Editor {
-    FormHost host_form;
-    CameraSlots cameras;
-    CameraPorts ports;
-    ControlLink link{&cameras};
+struct Editor : FormRig {
     Host host;
-    RegionEditor editor{CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, host_form.ui), cameras, ports, link,
-                        host, &host_form.window};
-    Ui::MainWindow *ui = host_form.ui;
+    RegionEditor editor{CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, formHost.ui), cameras, ports, link,
+                        host, &formHost.window};
     CustomGraphicsScene *scene = editor.scene();
-    QList<QCheckBox *> boxes = {ui->teacher_shield_one_checkBox, ui->teacher_shield_two_checkBox,
-                                ui->teacher_shield_three_checkBox, ui->teacher_shield_four_checkBox,
-                                ui->teacher_board_one_checkBox, ui->teacher_board_two_checkBox,
-                                ui->teacher_board_three_checkBox};
+    QList<QCheckBox *> regionBoxes = {ui->teacher_shield_one_checkBox, ui->teacher_shield_two_checkBox,
+                                      ui->teacher_shield_three_checkBox, ui->teacher_shield_four_checkBox,
+                                      ui->teacher_board_one_checkBox, ui->teacher_board_two_checkBox,
+                                      ui->teacher_board_three_checkBox};
     Editor()
     {
         cameras.set_destination(Slot::TeacherPano, QStringLiteral("127.0.0.3"));
         cameras[Slot::TeacherPano].udp_flag = true;
         ui->tabWidget->setCurrentWidget(ui->tab_teacher);
-        for (QAbstractButton *b : host_form.window.findChildren<QAbstractButton *>())
+        for (QAbstractButton *b : formHost.window.findChildren<QAbstractButton *>())
             b->setEnabled(true);
-        host_form.window.show();
+        formHost.window.show();
     }
     void setBits(const QString &bits)
     {
-        for (int i = 0; i < boxes.size(); ++i)
-            boxes[i]->setChecked(bits.at(i) == QLatin1Char('1'));
+        for (int i = 0; i < regionBoxes.size(); ++i)
+            regionBoxes[i]->setChecked(bits.at(i) == QLatin1Char('1'));
     }
     // The seven boxes as "1" and "0": checked, or enabled.
     QString bits(bool enabled) const
     {
         QString s;
-        for (QCheckBox *b : boxes)
+        for (QCheckBox *b : regionBoxes)
             s += (enabled ? b->isEnabled() : b->isChecked()) ? QLatin1Char('1') : QLatin1Char('0');
         return s;
     }
@@ -100,7 +91,7 @@ struct Editor {
         QTest::mouseMove(viewport, to);
         QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, to);
     }
-    void click(const QString &name) { host_form.window.findChild<QAbstractButton *>(name)->click(); }
+    void click(const QString &name) { formHost.window.findChild<QAbstractButton *>(name)->click(); }
     void show(bool on)
     {
         ui->teacher_show_region_checkBox->setChecked(!on);
@@ -147,7 +138,6 @@ class tst_RegionEditor : public QObject
     Q_OBJECT
 
     SimCamera camera{QStringLiteral("127.0.0.3"), QStringLiteral("J57")};
-    std::unique_ptr<RecordingPresenter> presenter;
     std::unique_ptr<Editor> e;
 
 private slots:
@@ -158,9 +148,8 @@ private slots:
     }
     void init()
     {
-        presenter.reset(new RecordingPresenter);
         e.reset(new Editor);
-        QVERIFY(QTest::qWaitForWindowExposed(&e->host_form.window));
+        QVERIFY(QTest::qWaitForWindowExposed(&e->formHost.window));
         QCOMPARE(e->ui->graphicsView->scene(), static_cast<QGraphicsScene *>(e->scene));
         QCOMPARE(e->scene->sceneRect(), QRectF(0, 0, 480, 270));
         camera.clearRecords();
@@ -376,10 +365,10 @@ private slots:
         QCOMPARE(ui->teacher_board_region_radioButton->isEnabled(), !(done && (e->host.customer || !on)));
         const bool cancel = control.startsWith(QLatin1String("del"));
         QCOMPARE(e->editor.redraw_pending(), cancel && connected);
-        QCOMPARE(presenter->texts().join(""), cancel && !connected ? QStringLiteral("Please connect the camera") : "");
+        QCOMPARE(e->boxes.texts().join(""), cancel && !connected ? QStringLiteral("Please connect the camera") : "");
         if (cancel && !connected) {
-            QCOMPARE(presenter->shown.first().title, QStringLiteral("Warning"));
-            QCOMPARE(presenter->shown.first().parent, &e->host_form.window);
+            QCOMPARE(e->boxes.shown.first().title, QStringLiteral("Warning"));
+            QCOMPARE(e->boxes.shown.first().parent, &e->formHost.window);
         }
     }
 };

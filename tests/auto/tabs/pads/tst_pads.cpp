@@ -3,11 +3,7 @@
 // camera and port for each camera model and flag combination; a button whose camera is not
 // connected warns and sends nothing.
 #include "core/time_scale.h"
-#include "form_host.h"
-#include "model/camera_ports.h"
-#include "model/camera_slots.h"
-#include "net/control_link.h"
-#include "recording_presenter.h"
+#include "form_rig.h"
 #include "sim_camera.h"
 #include "sim_camera_host.h"
 #include "sim_wire.h"
@@ -58,13 +54,7 @@ struct Host : Pads::Host, CameraMenuKeys::Host {
     int preview_tilt_speed() const override { return pads->teacher_speeds().tilt; }
 };
 
-struct Rig {
-    RecordingPresenter boxes;
-    FormHost formHost;
-    Ui::MainWindow *ui = formHost.ui;
-    CameraSlots cameras;
-    CameraPorts ports;
-    ControlLink link{&cameras};
+struct Rig : FormRig {
     QHostAddress previewAddress{addressOf(kPreview)};
     Host host;
     Pads pads{CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, formHost.ui), cameras, ports, link, host, &formHost.window};

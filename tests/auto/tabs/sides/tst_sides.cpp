@@ -6,14 +6,10 @@
 // wait, replies that must not write back), and the lectern page: what its radio reads, what each
 // control posts, the director server, logins, and the area an M19 Apply posts.
 #include "core/time_scale.h"
-#include "form_host.h"
+#include "form_rig.h"
 #include "log_capture.h"
-#include "model/camera_ports.h"
-#include "model/camera_slots.h"
-#include "net/control_link.h"
 #include "protocol/parameter_block.h"
 #include "protocol/tracking_modes.h"
-#include "recording_presenter.h"
 #include "sim_camera.h"
 #include "sim_http.h"
 #include "sim_wire.h"
@@ -76,13 +72,7 @@ struct Host : TeacherTab::Host, StudentTab::Host {
     void set_student_pad_crop(bool crop) override { calls << QStringLiteral("student pad %1").arg(crop); }
 };
 
-struct Rig {
-    RecordingPresenter boxes;
-    FormHost formHost;
-    Ui::MainWindow *ui = formHost.ui;
-    CameraSlots cameras;
-    CameraPorts ports;
-    ControlLink link{&cameras};
+struct Rig : FormRig {
     Host host;
     int teacherStatus = 2;
     int studentStatus = 2;
