@@ -1,11 +1,16 @@
-// The camera connections without the window, with the VISCA replies beside them, against
-// simulated cameras on 127.0.0.2 to 127.0.0.7 and one RTSP server for all of them: what a
-// connect and a disconnect leave (record, decoder and thread, tab locks), what each camera
-// receives in which order, the warnings, each pano's own wait for its status, a connect asked
-// to let go while it waits, and the free preview.
-#include "camera_objects.h"
+// The camera connections and the VISCA replies without the window, against simulated cameras on
+// 127.0.0.2 to 127.0.0.7 and one RTSP server for all of them: what a connect and a disconnect
+// leave (record, decoder and thread, tab locks), what each camera receives in which order, the
+// warnings, each pano's own wait for its status, a connect asked to let go while it waits, and
+// the free preview; the model kept for the camera that answered (by the datagram's sender or the
+// TCP link it came on) and what a model switches, the zoom shown per model, a J22's digital zoom,
+// the R6's pan/tilt position, the focus mode and the replies that change nothing.
+#include "cameras/camera_connections.h"
+#include "cameras/visca_replies.h"
 #include "core/reachability.h"
 #include "core/time_scale.h"
+#include "form_rig.h"
+#include "protocol/ptz_commands.h"
 #include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
 #include "sim_camera_host.h"
@@ -14,13 +19,114 @@
 #include "video/rtspthread.h"
 
 #include <QPointer>
+#include <QStringList>
+#include <QTimer>
 #include <QtTest>
+
+#include <utility>
 
 using camera_slot::Side;
 using camera_slot::Slot;
 Q_DECLARE_METATYPE(camera_slot::Slot)
 
 namespace {
+// The camera connections and the VISCA replies on the real form without the window, with real
+// camera slots, ports and control link. The window's share is played by this host: it records
+// what the objects ask of it and counts each slot's pictures; as the reply parser does, a pano's
+// status answer ends its status wait.
+struct CameraObjects : FormRig, CameraConnections::Host, ViscaReplies::Host {
+    using Side = camera_slot::Side;
+    using Slot = camera_slot::Slot;
+
+    QObject context;
+    QStringList calls;
+    int pictures[camera_slot::kSlotCount + 1] = {}; // the six slots, then the free preview
+    bool tabsEnabled = true;
+    int layoutChosen = -1;
+    CameraConnections conn{CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, formHost.ui),
+                           cameras,
+                           ports,
+                           link,
+                           status,
+                           *this,
+                           &formHost.window};
+    ViscaReplies replies{CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, formHost.ui),
+                         cameras,
+                         ports,
+                         link,
+                         status,
+                         *this,
+                         &formHost.window};
+
+    CameraObjects()
+    {
+        // A slot's own commands take the side's link while the link goes to its camera.
+        ControlLink::Rules rules;
+        rules.choose = [this](const QString &, const QHostAddress *destination) {
+            link_choice::Choice choice;
+            for (Slot s : {Slot::TeacherFeature, Slot::TeacherPano, Slot::StudentFeature, Slot::StudentPano})
+                if (cameras[s].destination == destination && cameras[s].udp_flag && cameras[s].tcp_flag)
+                    choice.link =
+                        s < Slot::StudentFeature ? link_choice::Link::TeacherTcp : link_choice::Link::StudentTcp;
+            return choice;
+        };
+        link.set_rules(rules);
+        QObject::connect(&link, &ControlLink::textReply, &context, [this](const QByteArray &reply) {
+            for (Slot pano : {Slot::TeacherPano, Slot::StudentPano}) {
+                if (reply.contains(pano == Slot::TeacherPano ? "teacher_tracking_status" : "student_tracking_status")) {
+                    status.status_received(camera_slot::side(pano)) = true;
+                    cameras[pano].response_timer->stop();
+                }
+            }
+        });
+    }
+    ~CameraObjects() override
+    {
+        for (int s = 0; s < camera_slot::kSlotCount; ++s)
+            if (cameras[Slot(s)].udp_flag)
+                conn.toggle_camera_slot(Slot(s));
+        if (conn.preview_decoder())
+            conn.on_rtsp_connect_Button_clicked();
+    }
+    // Slot s on 127.0.0.(s + 2), as a connect leaves its record.
+    void attach(Slot slot)
+    {
+        cameras[slot].udp_flag = true;
+        cameras.set_destination(slot, QStringLiteral("127.0.0.%1").arg(int(slot) + 2));
+    }
+
+    void update_tab_enabled(bool enable) override { tabsEnabled = enable; }
+    void set_widget_status(int camera, bool enable) override
+    {
+        calls << QStringLiteral("status %1 %2").arg(camera).arg(enable);
+    }
+    void teacher_track_check(bool enable) override { calls << QStringLiteral("teacher check %1").arg(enable); }
+    void student_track_check(bool enable) override { calls << QStringLiteral("student check %1").arg(enable); }
+    void set_student_calibration_widgets_visible(bool v) override { calls << QStringLiteral("calibration %1").arg(v); }
+    void forget_board_tracking_status() override { calls << QStringLiteral("forget board status"); }
+    QString ptzspeed(const QString &text, int h, int v) override { return ptz_commands::fill_speed(text, h, v); }
+    void show_pictures(Slot slot, QFFmpeg *decoder) override
+    {
+        QObject::connect(decoder, &QFFmpeg::GetImage, &context, [this, slot] { ++pictures[int(slot)]; });
+    }
+    void show_preview_pictures(QFFmpeg *decoder) override
+    {
+        QObject::connect(decoder, &QFFmpeg::GetImage, &context, [this] { ++pictures[camera_slot::kSlotCount]; });
+    }
+    void pano_connect_begins(Side side) override { calls << QStringLiteral("pano %1 connects").arg(int(side)); }
+    void feature_camera_released(Side side) override { replies.forget_feature_model(side); }
+    void pano_camera_released(Side side) override { calls << QStringLiteral("pano %1 released").arg(int(side)); }
+    void close_enlarged_dialog(Side) override { }
+    void teacher_show_region_clicked(bool) override { }
+    void clear_region_scene() override { }
+    void set_teacher_region_widgets(bool) override { }
+    void camera_layout_chosen(int layout) override { layoutChosen = layout; }
+    void teacher_preset_list_changed(const QString &) override { calls << QStringLiteral("teacher presets"); }
+    void student_preset_list_changed(const QString &) override { calls << QStringLiteral("student presets"); }
+    void teacher_auto_calibration_step() override { calls << QStringLiteral("teacher calibration step"); }
+    void student_auto_calibration_step() override { calls << QStringLiteral("student calibration step"); }
+};
+
 constexpr double kTimeScale = 0.1; // the connect's waits of 1.3 to 2 s and the 10 s status wait
 constexpr int kWaitMs = 15000;     // bounds a picture or an answer on a busy machine
 const char *const kUnreachable = "127.0.0.9";
@@ -55,13 +161,57 @@ struct Fixture : CameraObjects {
     // Nothing of the slot left: no record state, picture, thread or wait; the button offers a connect.
     void verifyLetGo(Slot slot)
     {
-        const CameraSlotRecord &r = records[slot];
+        const CameraSlotRecord &r = cameras[slot];
         QVERIFY(!r.udp_flag && !r.connected && !r.destination);
         QVERIFY(!conn.decoder(slot) && !conn.decoding_thread(slot));
         QCOMPARE(button(slot)->text(), QStringLiteral("Connect"));
         QVERIFY(button(slot)->isEnabled() && tabsEnabled);
-        QVERIFY(!records[Slot::TeacherPano].response_timer->isActive());
-        QVERIFY(!records[Slot::StudentPano].response_timer->isActive());
+        QVERIFY(!cameras[Slot::TeacherPano].response_timer->isActive());
+        QVERIFY(!cameras[Slot::StudentPano].response_timer->isActive());
+    }
+};
+QByteArray field(int value)
+{
+    QByteArray b;
+    for (int shift : {12, 8, 4, 0})
+        b.append(char((value >> shift) & 0xF));
+    return b;
+}
+QByteArray reply(const QByteArray &body) { return QByteArray::fromHex("9050") + body + QByteArray::fromHex("ff"); }
+QByteArray modelReply(const char *code) { return reply(QByteArray::fromHex(QByteArray("00000000") + code)); }
+ViscaReplyOrigin fromSlot(Slot slot)
+{
+    return {QHostAddress(QStringLiteral("127.0.0.%1").arg(int(slot) + 2)), 1259, 0};
+}
+
+struct ReplyFixture : CameraObjects {
+    explicit ReplyFixture(int layout = 3)
+    {
+        ui->choose_camera_comboBox->setCurrentIndex(layout);
+        // Hidden until a model offers them, as the window's set-up leaves them.
+        for (QWidget *w : std::initializer_list<QWidget *>{ui->teacher_zoom_lineEdit, ui->student_zoom_lineEdit,
+                                                           ui->lectern_mode_radioButton, ui->label_persontrack})
+            w->hide();
+    }
+    QStringList models() const
+    {
+        QStringList out;
+        for (int s = 0; s < 5; ++s)
+            out << cameras[Slot(s)].device_model;
+        return out;
+    }
+    QString flags()
+    {
+        QStringList on;
+        for (Side side : {Side::Teacher, Side::Student}) {
+            const ViscaReplies::FeatureModel m = replies.feature_model(side);
+            const QString name = side == Side::Teacher ? QStringLiteral("teacher_") : QStringLiteral("student_");
+            for (const auto &flag :
+                 {std::make_pair("j22", m.j22), std::make_pair("j57", m.j57), std::make_pair("r6", m.r6)})
+                if (flag.second)
+                    on << name + QLatin1String(flag.first);
+        }
+        return on.join(QLatin1Char(' '));
     }
 };
 } // namespace
@@ -106,42 +256,27 @@ private slots:
         QCOMPARE(QFFmpeg::instances(), 0);
     }
 
+    // The bytes each model's connect sends are in the behaviour recorder's wire records, which
+    // connect the same models to the same slots.
     void connectAndDisconnect_data()
     {
         QTest::addColumn<Slot>("slot");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("url");
-        QTest::addColumn<QStringList>("commands");
-        const QStringList featureJ57{"81 09 11 49 FF", "81 09 04 47 FF", "81 0C 0C 02 FF"};
-        QTest::newRow("teacher feature, J57") << Slot::TeacherFeature << " 127.0.0. 2"
-                                              << "rtsp://127.0.0.2:554/1" << featureJ57;
+        QTest::newRow("teacher feature") << Slot::TeacherFeature << " 127.0.0. 2" << "rtsp://127.0.0.2:554/1";
         QTest::newRow("a path: the picture from the whole field") << Slot::TeacherFeature << "127.0.0.2/1"
-                                                                  << "rtsp://127.0.0.2/1" << featureJ57;
-        QTest::newRow("teacher pano, J57")
-            << Slot::TeacherPano << "127.0.0.3"
-            << "rtsp://127.0.0.3:554/2"
-            << QStringList{"81 09 11 49 FF", "81 09 04 38 FF", "81 0C 0C 05 FF",
-                           "teacher_parameter\ncommand=get_crop_status", "teacher_parameter\nget_tracking_status"};
-        QTest::newRow("student feature, R6: no role")
-            << Slot::StudentFeature << "127.0.0.4"
-            << "rtsp://127.0.0.4:554/1" << QStringList{"81 09 11 49 FF", "81 09 04 47 FF"};
-        QTest::newRow("student pano, M19: the crop's focus, no role")
-            << Slot::StudentPano << "127.0.0.5"
-            << "rtsp://127.0.0.5:554/2"
-            << QStringList{"81 09 11 49 FF", "8A 09 04 38 FF", "student_parameter\ncommand=get_crop_status",
-                           "student_parameter\nget_tracking_status"};
-        QTest::newRow("board feature, J57")
-            << Slot::BoardFeature << "127.0.0.6"
-            << "rtsp://127.0.0.6:554/1" << QStringList{"81 09 11 49 FF", "81 0C 0C 01 FF"};
-        QTest::newRow("board pano: no inquiry") << Slot::BoardPano << "127.0.0.7"
-                                                << "rtsp://127.0.0.7:554/1" << QStringList{};
+                                                                  << "rtsp://127.0.0.2/1";
+        QTest::newRow("teacher pano") << Slot::TeacherPano << "127.0.0.3" << "rtsp://127.0.0.3:554/2";
+        QTest::newRow("student feature") << Slot::StudentFeature << "127.0.0.4" << "rtsp://127.0.0.4:554/1";
+        QTest::newRow("student pano") << Slot::StudentPano << "127.0.0.5" << "rtsp://127.0.0.5:554/2";
+        QTest::newRow("board feature") << Slot::BoardFeature << "127.0.0.6" << "rtsp://127.0.0.6:554/1";
+        QTest::newRow("board pano") << Slot::BoardPano << "127.0.0.7" << "rtsp://127.0.0.7:554/1";
     }
     void connectAndDisconnect()
     {
         QFETCH(Slot, slot);
         QFETCH(QString, field);
         QFETCH(QString, url);
-        QFETCH(QStringList, commands);
         QStringList pinged;
         reachability::setCheck([&pinged](const QString &h) { return pinged << h, true; });
         Fixture f;
@@ -149,7 +284,7 @@ private slots:
         QCOMPARE(f.boxes.texts(), QStringList());
         QCOMPARE(pinged, QStringList{addressOf(slot)}); // pinged and controlled at the address alone
         QCOMPARE(f.edit(slot)->text(), QString(field).remove(QLatin1Char(' ')));
-        const CameraSlotRecord &r = f.records[slot];
+        const CameraSlotRecord &r = f.cameras[slot];
         QVERIFY(r.udp_flag && r.connected);
         QCOMPARE(r.destination->toString(), addressOf(slot));
         QCOMPARE(f.conn.decoder(slot)->url, url);
@@ -160,8 +295,6 @@ private slots:
         QCOMPARE(f.tabsEnabled, !camera_slot::is_side_pano(slot));
         QCOMPARE(r.response_timer && r.response_timer->isActive(), camera_slot::is_side_pano(slot));
         QTRY_VERIFY_WITH_TIMEOUT(f.pictures[int(slot)] > 0, kWaitMs);
-        QTRY_VERIFY_WITH_TIMEOUT(commandsReceived(camera(slot)).size() >= commands.size(), kWaitMs);
-        QCOMPARE(commandsReceived(camera(slot)).mid(0, commands.size()), commands);
 
         // The decoding thread has ended once the disconnect returns to the event loop.
         QPointer<RtspThread> thread = f.conn.decoding_thread(slot);
@@ -180,16 +313,16 @@ private slots:
         camera(Slot::TeacherFeature)->setModel(QStringLiteral("R6"));
         Fixture f;
         f.press(Slot::TeacherFeature, addressOf(Slot::TeacherFeature));
-        QVERIFY(f.records[Slot::TeacherFeature].tcp_flag);
+        QVERIFY(f.cameras[Slot::TeacherFeature].tcp_flag);
         f.press(Slot::TeacherPano, addressOf(Slot::TeacherPano));
         camera(Slot::TeacherFeature)->setModel(QStringLiteral("J57"));
-        QCOMPARE(f.records[Slot::TeacherPano].device_model, QStringLiteral("J57"));
-        QCOMPARE(f.records[Slot::TeacherFeature].device_model, QStringLiteral("R6"));
+        QCOMPARE(f.cameras[Slot::TeacherPano].device_model, QStringLiteral("J57"));
+        QCOMPARE(f.cameras[Slot::TeacherFeature].device_model, QStringLiteral("R6"));
         QVERIFY(f.replies.feature_model(Side::Teacher).r6 && !f.replies.feature_model(Side::Teacher).j57);
-        QVERIFY(f.records[Slot::TeacherPano].tcp_flag && !f.records[Slot::TeacherFeature].tcp_flag);
-        QVERIFY(!f.records[Slot::TeacherFeature].keepalive_timer->isActive());
+        QVERIFY(f.cameras[Slot::TeacherPano].tcp_flag && !f.cameras[Slot::TeacherFeature].tcp_flag);
+        QVERIFY(!f.cameras[Slot::TeacherFeature].keepalive_timer->isActive());
         const int from = camera(Slot::TeacherFeature)->receivedCount();
-        f.link.sendMsg_Net(f.records[Slot::TeacherFeature].destination, 1259, ptz_commands::stop(false), true);
+        f.link.sendMsg_Net(f.cameras[Slot::TeacherFeature].destination, 1259, ptz_commands::stop(false), true);
         const auto got = camera(Slot::TeacherFeature)
                              ->waitForMessage([](const SimMessage &m) { return m.isVisca(); }, kWaitMs, from);
         QVERIFY(got && got->transport == SimTransport::Udp);
@@ -203,16 +336,12 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString fillIn = QStringLiteral("Network information fill in error");
         QTest::newRow("empty, board feature") << Slot::BoardFeature << "" << fillIn;
-        QTest::newRow("blanks only, teacher feature") << Slot::TeacherFeature << "   " << fillIn;
         QTest::newRow("not an address, teacher pano") << Slot::TeacherPano << "127.0.0.300" << fillIn;
         QTest::newRow("no answer to ping, student pano") << Slot::StudentPano << kUnreachable << "Connection timeout";
-        QTest::newRow("no answer to ping, board pano") << Slot::BoardPano << kUnreachable << "Connection timeout";
         QTest::newRow("no such picture, teacher pano") << Slot::TeacherPano << "127.0.0.8/9"
                                                        << "Connection failure";
         QTest::newRow("board path: \"/1\" added names no picture") << Slot::BoardFeature << "127.0.0.6/1"
                                                                    << "Connection failure";
-        QTest::newRow("no such picture, board pano") << Slot::BoardPano << "127.0.0.8/9"
-                                                     << "Connection failure";
     }
     void failures()
     {
@@ -320,7 +449,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(f.pictures[int(Slot::StudentFeature)] > 0, kWaitMs);
         const RtspServerProcess::Options options = server.options();
         server.kill();
-        QTRY_VERIFY_WITH_TIMEOUT(!f.records[Slot::StudentFeature].udp_flag, kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!f.cameras[Slot::StudentFeature].udp_flag, kWaitMs);
         f.verifyLetGo(Slot::StudentFeature);
         QCOMPARE(f.boxes.texts(), QStringList());
         QVERIFY2(server.start(options), qPrintable(server.errorString()));
@@ -342,7 +471,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(order.size() == 4, kWaitMs);
         QCOMPARE(order, (QStringList{"teacher_feature", "teacher_pano", "student_feature", "student_pano"}));
         QTRY_VERIFY(!f.conn.stop_connect_timer()->isActive());
-        QVERIFY(f.records[Slot::BoardFeature].udp_flag);
+        QVERIFY(f.cameras[Slot::BoardFeature].udp_flag);
     }
 
     // The free preview: its picture, a second press while it opens is ignored, and the port
@@ -372,6 +501,202 @@ private slots:
         QVERIFY(!f.conn.preview_destination());
         QCOMPARE(f.ui->rtsp_connect_Button->text(), QStringLiteral("Connect"));
         QCOMPARE(f.boxes.texts(), QStringList());
+    }
+    // Every slot connected: a model reply is kept for its sender alone, whatever the tab; the
+    // camera holding a side's link answers on it; behind the recording host the mapped VISCA
+    // port tells the sides; only a reply of no known origin goes by the tab. Only the teacher
+    // feature camera's own M19 offers the lectern mode.
+    void modelGoesToItsCamera_data()
+    {
+        QTest::addColumn<QString>("origin"); // a slot's sender, "link", "mapped" or "none"
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("models");
+        QTest::addColumn<bool>("lectern");
+        QTest::newRow("teacher pano, teacher tab") << "1" << 0 << QStringList{"", "M19", "", "", ""} << false;
+        QTest::newRow("teacher feature, student tab") << "0" << 1 << QStringList{"M19", "", "", "", ""} << true;
+        QTest::newRow("board feature, teacher tab") << "4" << 0 << QStringList{"", "", "", "", "M19"} << false;
+        QTest::newRow("the teacher pano's link") << "link" << 1 << QStringList{"", "M19", "", "", ""} << false;
+        QTest::newRow("mapped student port") << "mapped" << 0 << QStringList{"", "", "M19", "", ""} << false;
+        QTest::newRow("no origin, teacher tab") << "none" << 0 << QStringList{"M19", "M19", "", "", ""} << true;
+        QTest::newRow("no origin, board tab") << "none" << 2 << QStringList{"", "", "", "", "M19"} << true;
+    }
+    void modelGoesToItsCamera()
+    {
+        QFETCH(QString, origin);
+        QFETCH(int, tab);
+        QFETCH(QStringList, models);
+        QFETCH(bool, lectern);
+        ReplyFixture f;
+        for (int s = 0; s < camera_slot::kSlotCount; ++s)
+            f.attach(Slot(s));
+        f.ui->tabWidget->setCurrentIndex(tab);
+        ViscaReplyOrigin o;
+        if (origin == QLatin1String("link")) {
+            o.tcp_link = 1;
+            f.cameras[Slot::TeacherPano].tcp_flag = true;
+        } else if (origin == QLatin1String("mapped")) {
+            f.ports.edit().teacher_visca_port = 21259;
+            f.ports.edit().student_visca_port = 31259;
+            f.cameras.set_destination(Slot::TeacherFeature, QStringLiteral("127.0.0.20"));
+            f.cameras.set_destination(Slot::StudentFeature, QStringLiteral("127.0.0.20"));
+            o = {QHostAddress(QStringLiteral("127.0.0.20")), 31259, 0};
+        } else if (origin != QLatin1String("none")) {
+            o = fromSlot(Slot(origin.toInt()));
+        }
+        f.replies.check_role_reply(modelReply("4d19"), o);
+        QCOMPARE(f.models(), models);
+        QCOMPARE(!f.ui->lectern_mode_radioButton->isHidden(), lectern);
+    }
+
+    void modelSwitches_data()
+    {
+        QTest::addColumn<QByteArray>("model");
+        QTest::addColumn<Slot>("from");
+        QTest::addColumn<int>("layoutBefore");
+        QTest::addColumn<int>("layoutChosen"); // -1: the layout stays
+        QTest::addColumn<QString>("flags");
+        QTest::addColumn<QStringList>("calls");
+        const QStringList teacher{"teacher presets"}, student{"calibration 0", "student presets"};
+        QTest::newRow("J57 teacher feature, layout 0")
+            << QByteArray("4a57") << Slot::TeacherFeature << 0 << 2 << "teacher_j57" << teacher;
+        QTest::newRow("J57 student feature, layout 1")
+            << QByteArray("4a57") << Slot::StudentFeature << 1 << 2 << "student_j57" << student;
+        QTest::newRow("R6 teacher feature, layout 0")
+            << QByteArray("5206") << Slot::TeacherFeature << 0 << 1 << "teacher_r6" << teacher;
+        QTest::newRow("M19 teacher feature, layout 0")
+            << QByteArray("4d19") << Slot::TeacherFeature << 0 << 1 << "" << teacher;
+        QTest::newRow("J22 teacher feature")
+            << QByteArray("4a22") << Slot::TeacherFeature << 0 << -1 << "teacher_j22" << QStringList{};
+        QTest::newRow("M5 board feature, layout 2")
+            << QByteArray("4d05") << Slot::BoardFeature << 2 << -1 << "" << QStringList{};
+        QTest::newRow("unknown model") << QByteArray("4b01") << Slot::TeacherFeature << 0 << -1 << "" << QStringList{};
+    }
+    void modelSwitches()
+    {
+        QFETCH(QByteArray, model);
+        QFETCH(Slot, from);
+        QFETCH(int, layoutBefore);
+        QFETCH(int, layoutChosen);
+        QFETCH(QString, flags);
+        QFETCH(QStringList, calls);
+        ReplyFixture f(layoutBefore);
+        f.attach(from);
+        f.replies.check_role_reply(modelReply(model.constData()), fromSlot(from));
+        QCOMPARE(f.ui->choose_camera_comboBox->currentIndex(), layoutChosen < 0 ? layoutBefore : layoutChosen);
+        QCOMPARE(f.layoutChosen, layoutChosen);
+        QCOMPARE(f.flags(), flags);
+        QCOMPARE(f.calls, calls);
+        QCOMPARE(!f.ui->teacher_zoom_lineEdit->isHidden(), flags.startsWith(QLatin1String("teacher")));
+        QCOMPARE(!f.ui->student_zoom_lineEdit->isHidden(), flags.startsWith(QLatin1String("student")));
+        f.replies.forget_feature_model(camera_slot::side(from)); // as its disconnect does
+        QCOMPARE(f.flags(), QString());
+    }
+
+    // The zoom field of the feature camera's side after its model and the replies, on the
+    // side's own tab or another one; a J22's digital zoom of 0 asks for the position again. One
+    // row per path: the ratio of each position is a row of tst_visca_commands.
+    void zoom_data()
+    {
+        QTest::addColumn<QByteArray>("model");
+        QTest::addColumn<Slot>("slot");
+        QTest::addColumn<bool>("ownTab");
+        QTest::addColumn<QList<QByteArray>>("replies");
+        QTest::addColumn<QString>("shown"); // the field held "7.0x"
+        QTest::addColumn<bool>("opticalMax");
+        using L = QList<QByteArray>;
+        const QByteArray end = reply(field(16384));
+        auto digital = [](int d) { return reply(field(16384) + field(d)); };
+        const Slot t = Slot::TeacherFeature, s = Slot::StudentFeature;
+        QTest::newRow("J57 100") << QByteArray("4a57") << t << true << L{reply(field(100))} << "1.0x" << false;
+        QTest::newRow("J57 on another tab") << QByteArray("4a57") << t << false << L{end} << "7.0x" << false;
+        QTest::newRow("R6 above the range: clamped")
+            << QByteArray("5206") << t << true << L{reply(field(40000))} << "2.0x" << false;
+        QTest::newRow("J22 end, any tab") << QByteArray("4a22") << s << false << L{end} << "20.0x" << true;
+        QTest::newRow("J22 above the range")
+            << QByteArray("4a22") << t << true << L{reply(field(16385))} << "7.0x" << false;
+        QTest::newRow("M19: not shown") << QByteArray("4d19") << t << true << L{end} << "7.0x" << false;
+        QTest::newRow("J22 digital 0 asks again")
+            << QByteArray("4a22") << t << true << L{end, digital(0)} << "20.0x" << false;
+        QTest::newRow("J22 digital 1501: not shown")
+            << QByteArray("4a22") << t << true << L{end, digital(1501)} << "20.0x" << true;
+    }
+    void zoom()
+    {
+        QFETCH(QByteArray, model);
+        QFETCH(Slot, slot);
+        QFETCH(bool, ownTab);
+        QFETCH(QList<QByteArray>, replies);
+        QFETCH(QString, shown);
+        QFETCH(bool, opticalMax);
+        const bool teacher = slot == Slot::TeacherFeature;
+        ReplyFixture f;
+        f.attach(slot);
+        f.replies.check_role_reply(modelReply(model.constData()), fromSlot(slot));
+        QLineEdit *zoom = teacher ? f.ui->teacher_zoom_lineEdit : f.ui->student_zoom_lineEdit;
+        zoom->setText(QStringLiteral("7.0x"));
+        f.ui->tabWidget->setCurrentWidget(!ownTab ? f.ui->tab_host : teacher ? f.ui->tab_teacher : f.ui->tab_student);
+        camera(Slot::TeacherFeature)->clearRecords();
+        for (const QByteArray &r : replies)
+            f.replies.check_role_reply(r);
+        QCOMPARE(zoom->text(), shown);
+        QCOMPARE(f.replies.feature_model(camera_slot::side(slot)).optical_max, opticalMax);
+        const bool asksAgain = replies.last() == reply(field(16384) + field(0));
+        const auto asked = camera(Slot::TeacherFeature)
+                               ->waitForMessage([](const SimMessage &m) { return m.isVisca(); }, asksAgain ? 3000 : 50);
+        QCOMPARE(asked ? asked->payload.toHex(' ').toUpper() : QByteArray(),
+                 asksAgain ? QByteArray("81 09 04 47 FF") : QByteArray());
+    }
+
+    // An R6 feature camera's 11-byte reply is its pan/tilt position, left and down negative; a
+    // waiting auto-calibration pass takes its next step.
+    void panTilt()
+    {
+        ReplyFixture f;
+        f.attach(Slot::StudentFeature);
+        f.replies.check_role_reply(modelReply("5206"), fromSlot(Slot::StudentFeature));
+        f.calls.clear();
+        f.replies.set_auto_calibration_waiting(Side::Student, true);
+        f.replies.check_role_reply(reply(field(0x0090) + field(0xFFB8)));
+        QCOMPARE(f.replies.pan_value(), 144);
+        QCOMPARE(f.replies.tilt_value(), -72);
+        QCOMPARE(f.calls, QStringList{"student calibration step"});
+    }
+
+    // Focus replies check the mode of the tab's pano; replies of other lengths, short or garbled,
+    // change nothing.
+    void focusAndOthers_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("checked");
+        QTest::newRow("auto on teacher") << 0 << QByteArray::fromHex("905002ff") << "teacher_pano_auto_mode_Button";
+        QTest::newRow("manual on teacher") << 0 << QByteArray::fromHex("905003ff") << "teacher_pano_manual_mode_Button";
+        QTest::newRow("manual on student") << 1 << QByteArray::fromHex("905003ff") << "student_pano_manual_mode_Button";
+        QTest::newRow("manual on director: nothing") << 3 << QByteArray::fromHex("905003ff") << "";
+        QTest::newRow("8 bytes") << 0 << QByteArray::fromHex("9050000000004a57") << "";
+        QTest::newRow("15 bytes") << 0 << reply(field(1) + field(2) + field(3)) << "";
+        QTest::newRow("syntax error") << 0 << QByteArray::fromHex("906002ff") << "";
+    }
+    void focusAndOthers()
+    {
+        QFETCH(int, tab);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, checked);
+        ReplyFixture f;
+        f.attach(Slot::TeacherFeature);
+        const QList<QAbstractButton *> buttons{
+            f.ui->teacher_pano_auto_mode_Button, f.ui->teacher_pano_manual_mode_Button,
+            f.ui->student_pano_auto_mode_Button, f.ui->student_pano_manual_mode_Button};
+        for (QAbstractButton *b : buttons) {
+            b->setAutoExclusive(false);
+            b->setChecked(false);
+        }
+        f.ui->tabWidget->setCurrentIndex(tab);
+        f.replies.check_role_reply(bytes, fromSlot(Slot::TeacherFeature));
+        for (QAbstractButton *b : buttons)
+            QCOMPARE(b->isChecked(), checked == b->objectName());
+        QCOMPARE(f.models(), (QStringList{"", "", "", "", ""}));
+        QCOMPARE(f.layoutChosen, -1);
     }
 };
 

@@ -1,19 +1,22 @@
 // Region items and the region scene on a region view of their own (offscreen), driven with
-// synthetic mouse events.
+// synthetic mouse events, and the region arithmetic beneath them.
 #define QTEST_QPA_MOUSE_HANDLING
 
+#include "model/region_geometry.h"
 #include "regions/customgraphicsrectitem.h"
 #include "regions/customgraphicsscene.h"
 #include "regions/customgraphicsview.h"
 #include "regions/dotsignalgraphicsrectitem.h"
 #include "regions/selectionrect.h"
 
-#include <QPen>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <limits>
 #include <memory>
+
+using namespace region_geometry;
 
 namespace {
 using ItemPtr = QPointer<CustomGraphicsRectItem>;
@@ -96,24 +99,6 @@ private slots:
         scene->setTrackingRegionName(QString());
     }
 
-    // The colours of the kinds are checked where the region editor draws them.
-    void itemLooks()
-    {
-        CustomGraphicsRectItem item(2);
-        const QPen pen = item.pen();
-        QVERIFY(pen.color() == Qt::red && pen.style() == Qt::DashLine && pen.widthF() == 2);
-        QVERIFY(pen.capStyle() == Qt::SquareCap && pen.joinStyle() == Qt::BevelJoin);
-        QCOMPARE(item.brush().color(), QColor(Qt::transparent));
-        const auto flags = QGraphicsItem::ItemIsSelectable | QGraphicsItem::ItemSendsGeometryChanges;
-        QCOMPARE(item.flags() & (flags | QGraphicsItem::ItemIsMovable), flags);
-        // A fresh item shows its eight handles piled at its origin.
-        QCOMPARE(item.handles().size(), 8);
-        for (DotsignalGraphicsRectItem *handle : item.handles())
-            QVERIFY(handle->isVisible() && handle->pos() == QPointF(0, 0) && handle->rect() == QRectF(-3, -3, 6, 6));
-        QCOMPARE(CustomGraphicsRectItem(7).pen(), QPen());
-        QCOMPARE(SelectionRect().pen(), pen);
-    }
-
     void drawing_data()
     {
         QTest::addColumn<QPointF>("from");
@@ -121,7 +106,6 @@ private slots:
         QTest::addColumn<QRectF>("expected"); // null: the item stays empty
         QTest::newRow("click draws 20 by 20") << QPointF(100, 100) << QPointF(100, 100) << QRectF(100, 100, 20, 20);
         QTest::newRow("narrow drag widens to 20") << QPointF(100, 100) << QPointF(105, 150) << QRectF(100, 100, 20, 50);
-        QTest::newRow("up and left") << QPointF(200, 150) << QPointF(140, 110) << QRectF(140, 110, 60, 40);
         QTest::newRow("starts on the left edge") << QPointF(0, 100) << QPointF(60, 150) << QRectF();
         QTest::newRow("ends beyond 480") << QPointF(400, 100) << QPointF(490, 150) << QRectF();
     }
@@ -181,15 +165,11 @@ private slots:
         QTest::newRow("right edge: 9 wide") << QPointF(198, 125) << QPointF(109, 125) << kRect;
         QTest::newRow("right edge: 10 wide") << QPointF(198, 125) << QPointF(110, 125) << QRectF(100, 100, 10, 50);
         QTest::newRow("left edge across the right") << QPointF(102, 125) << QPointF(230, 125) << kRect;
-        QTest::newRow("bottom: 10 high") << QPointF(150, 148) << QPointF(150, 110) << kRect;
         QTest::newRow("right edge grabbed 8 in") << QPointF(192, 125) << QPointF(202, 125) << QRectF(100, 100, 102, 50);
         QTest::newRow("grabbed 9 in: a drag") << QPointF(191, 125) << QPointF(201, 125) << QRectF(110, 100, 100, 50);
-        QTest::newRow("top: 11 high") << QPointF(150, 102) << QPointF(150, 139) << QRectF(100, 139, 100, 11);
         QTest::newRow("top-left corner") << QPointF(102, 102) << QPointF(50, 80) << QRectF(50, 80, 150, 70);
         QTest::newRow("right edge past 480") << QPointF(198, 125) << QPointF(480, 125) << kRect;
-        QTest::newRow("bottom edge past 270") << QPointF(150, 148) << QPointF(150, 275) << kRect;
         QTest::newRow("middle: far right") << QPointF(150, 125) << QPointF(470, 125) << QRectF(375, 100, 100, 50);
-        QTest::newRow("middle: far up") << QPointF(150, 125) << QPointF(150, 2) << QRectF(100, 5, 100, 50);
     }
     void pull()
     {
@@ -352,6 +332,120 @@ private slots:
         scene->setCurrentAction(CustomGraphicsScene::RectType);
         drag(QPointF(50, 150), QPointF(90, 190));
         QCOMPARE(regionItem(scene->graphicsRectList().last()->item)->rect(), QRectF(50, 150, 40, 40));
+    }
+
+    // The arithmetic under the items.
+    // Camera to scene halves, then takes 1.5 times, truncating each time; scene to camera adds
+    // the third; both saturate on values beyond the int range.
+    void conversions_data()
+    {
+        QTest::addColumn<bool>("toScene");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        const int max = std::numeric_limits<int>::max();
+        const int min = std::numeric_limits<int>::min();
+        QTest::newRow("camera width") << true << 640 << 480;
+        QTest::newRow("camera 101 halves to 50") << true << 101 << 75;
+        QTest::newRow("camera 102: 76.5 truncated") << true << 102 << 76;
+        QTest::newRow("camera 610: 457.5 truncated") << true << 610 << 457;
+        QTest::newRow("camera -3 truncates toward zero") << true << -3 << -1;
+        QTest::newRow("largest camera int") << true << max << 1610612734;
+        QTest::newRow("smallest camera int") << true << min << -1610612736;
+        QTest::newRow("scene width") << false << 480 << 640;
+        QTest::newRow("scene 75 back to 100, not 101") << false << 75 << 100;
+        QTest::newRow("scene 457 back to 609, not 610") << false << 457 << 609;
+        QTest::newRow("scene -3") << false << -3 << -4;
+        QTest::newRow("scene saturates high") << false << max << max;
+        QTest::newRow("scene saturates low") << false << min << min;
+    }
+
+    void conversions()
+    {
+        QFETCH(bool, toScene);
+        QFETCH(int, from);
+        QTEST(toScene ? camera_to_scene(from) : scene_to_camera(from), "to");
+    }
+
+    // Values go back and forth with every Obtain and Apply: each camera value comes to rest within
+    // two trips and loses at most three units, each scene value within two, losing at most two,
+    // instead of creeping down on every trip.
+    void roundTripsSettleEverywhere()
+    {
+        for (const bool fromCamera : {true, false}) {
+            for (int start = 0; start <= (fromCamera ? kCameraWidth : kSceneWidth); ++start) {
+                int value = start;
+                int trips = 0;
+                for (; trips < 10; ++trips) {
+                    const int next = fromCamera ? scene_to_camera(camera_to_scene(value))
+                                                : camera_to_scene(scene_to_camera(value));
+                    if (next == value)
+                        break;
+                    value = next;
+                }
+                QVERIFY2(trips <= 2, qPrintable(QString::number(start)));
+                const int lost = start - value;
+                QVERIFY2(lost >= 0 && lost <= (fromCamera ? 3 : 2), qPrintable(QString::number(start)));
+            }
+        }
+    }
+
+    void regionSpace_data()
+    {
+        QTest::addColumn<QRectF>("rect");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("touches the left edge") << QRectF(0, 10, 50, 50) << false;
+        QTest::newRow("touches the right edge") << QRectF(10, 10, 470, 50) << false;
+        QTest::newRow("largest inside") << QRectF(1, 1, 478, 268) << true;
+        QTest::newRow("just inside") << QRectF(0.5, 0.5, 479, 269) << true;
+        QTest::newRow("empty at the origin") << QRectF() << false;
+    }
+    void regionSpace()
+    {
+        QFETCH(QRectF, rect);
+        QTEST(region_space_accepts(rect), "accepted");
+    }
+
+    void inBounds_data()
+    {
+        QTest::addColumn<QVector<int>>("rect");
+        QTest::addColumn<bool>("inside");
+        QTest::newRow("converted default tracking") << QVector<int>{15, 60, 457, 60} << true;
+        QTest::newRow("ends beyond 480") << QVector<int>{75, 60, 420, 60} << false;
+        QTest::newRow("right edge on 480") << QVector<int>{80, 60, 400, 60} << true;
+        QTest::newRow("x of 2") << QVector<int>{2, 60, 100, 60} << false;
+        QTest::newRow("width of 2") << QVector<int>{10, 60, 2, 60} << false;
+        QTest::newRow("all 3") << QVector<int>{3, 3, 3, 3} << true;
+        QTest::newRow("huge width cannot wrap") << QVector<int>{10, 10, std::numeric_limits<int>::max(), 10} << false;
+    }
+    void inBounds()
+    {
+        QFETCH(QVector<int>, rect);
+        QTEST(region_in_bounds(rect[0], rect[1], rect[2], rect[3]), "inside");
+    }
+
+    void itemSceneRect()
+    {
+        // A rectangle (10, 20, 100, 50) drawn with a 2-unit pen has the bounding rectangle
+        // (9, 19, 102, 52); read back it is shifted by one.
+        QCOMPARE(item_scene_rect(QRectF(9, 19, 102, 52), QPointF(0, 0)), QRectF(11, 21, 100, 50));
+        QCOMPARE(item_scene_rect(QRectF(9, 19, 102, 52), QPointF(30, -5)), QRectF(41, 16, 100, 50));
+    }
+
+    void collected_data()
+    {
+        QTest::addColumn<QRectF>("read");
+        QTest::addColumn<QVector<int>>("stored");
+        QTest::newRow("inside: one back") << QRectF(11, 21, 100, 50) << QVector<int>{10, 20, 100, 50};
+        QTest::newRow("dragged out to x -4") << QRectF(-4, 21, 50, 50) << QVector<int>{3, 20, 46, 50};
+        QTest::newRow("width cut at 478") << QRectF(300, 21, 200, 50) << QVector<int>{299, 20, 178, 50};
+        QTest::newRow("height cut at 268") << QRectF(11, 200, 50, 100) << QVector<int>{10, 199, 50, 68};
+        QTest::newRow("fractions truncate") << QRectF(10.7, 20.2, 99.9, 49.5) << QVector<int>{9, 19, 99, 49};
+    }
+    void collected()
+    {
+        QFETCH(QRectF, read);
+        const RegionRect r = collected_rect(read);
+        QTEST((QVector<int>{r.x, r.y, r.w, r.h}), "stored");
     }
 };
 

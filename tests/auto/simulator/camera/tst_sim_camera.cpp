@@ -68,7 +68,6 @@ private slots:
                                            "55 4F 54 00 EB 04 00 00 03 00 00 00 90 51 FF");
         const QByteArray focus = control(1259, hex("81 09 04 38 FF"));
         QTest::newRow("Home as the tool frames it") << home << 0 << homeAnswers;
-        QTest::newRow("Home, one byte per write") << home << 1 << homeAnswers;
         QTest::newRow("text request, header cut") << control(6791, "teacher_parameter\nget_tracking_status") << 7
                                                   << uot(6791, "teacher_parameter\nteacher_tracking_status=stop");
         QTest::newRow("keep-alive unanswered, the stream stays in step")
@@ -146,9 +145,6 @@ private slots:
         QTest::newRow("set confirmed with the word of its first section line")
             << QByteArray() << QByteArray("teacher_parameter\nboard_parameter\nset_tracking_config_file\nboard_feature_enable=1\n")
             << QByteArray("teacher_parameter\nboard_parameter\nset_teacher_config_file");
-        QTest::newRow("director set through the student pano")
-            << QByteArray() << QByteArray("student_parameter\ndirector_parameter\nset_director_config_file\nstudent_stand_up=0A")
-            << QByteArray("student_parameter\ndirector_parameter\nset_student_config_file");
         QTest::newRow("text ends at a zero byte") << QByteArray() << QByteArray("board_parameter\nget_tracking_status\0\nx", 38)
                                                   << QByteArray("board_parameter\nboard_tracking_status=stop");
         QTest::newRow("tracking command: no answer")
@@ -194,7 +190,6 @@ private slots:
 
         const QByteArray done = hex("90 41 FF 90 51 FF");
         QTest::newRow("J57 model") << "J57" << QByteArrayList{"81 09 11 49 FF"} << hex("90 50 00 00 00 00 4A 57 FF");
-        QTest::newRow("R6 model") << "R6" << QByteArrayList{"81 09 11 49 FF"} << hex("90 50 00 00 00 00 52 06 FF");
         QTest::newRow("zoom direct, then the zoom field")
             << "J57" << QByteArrayList{"81 01 04 47 01 02 03 04 FF", "81 09 04 47 FF"}
             << done + hex("90 50 01 02 03 04 FF");
@@ -204,7 +199,6 @@ private slots:
         QTest::newRow("the crop picture's own focus mode")
             << "M19" << QByteArrayList{"8A 01 04 38 03 FF", "8A 09 04 38 FF", "81 09 04 38 FF"}
             << done + hex("90 50 03 FF 90 50 02 FF");
-        QTest::newRow("role") << "J57" << QByteArrayList{"81 0C 0C 05 FF"} << hex("90 50 05 FF");
         QTest::newRow("bad argument") << "J57" << QByteArrayList{"81 01 04 07 45 FF"} << hex("90 60 02 FF");
         QTest::newRow("another address: nothing") << "J57" << QByteArrayList{"82 09 11 49 FF"} << QByteArray();
     }

@@ -1,15 +1,11 @@
-// The enlarged picture dialog: how it shows the pictures it is given, and the two image-max
-// buttons of the main window that open it.
+// The enlarged picture dialog: how it shows the pictures it is given, leaving the caller's picture
+// as it came for the calibration dialog after it (the image-max buttons are rows of
+// tst_picture_previews).
 #include "dialogs/image_expand.h"
-#include "guide/guideconfig.h" // the holder deletes the wizard
-#include "log_capture.h"
-#include "recording_presenter.h"
 #include "ui_image_expand.h"
-#include "window_holder.h"
 
 #include <QLabel>
 #include <QPainter>
-#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -67,84 +63,6 @@ private slots:
         const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
         for (int i = 0; i < 8; ++i)
             QCOMPARE(image.pixelColor(corners[i]), colours[i / 2]);
-    }
-
-    void studentPicturesReachTheCalibrationDialogUnchanged()
-    {
-        RecordingPresenter boxes;
-        WindowHolder w{QString()};
-        // Connected after the set-up: it runs after the enlarged and calibration dialogs.
-        QImage after;
-        connect(w.window.get(), &MainWindow::student_send_stream_to_feature, this,
-                [&](QImage &image) { after = image; });
-        w->student_image_expand_open = true;
-        w->picture_previews->student_feature_SetImage(quadrants(QSize(480, 270)));
-        QCOMPARE(after.size(), QSize(480, 270));
-        const QLabel *enlarged = w->student_image_expand->form()->image_expand_label;
-        QCOMPARE(enlarged->pixmap(Qt::ReturnByValue).size(), QSize(960, 540));
-    }
-
-    void imageMaxButtons_data()
-    {
-        QTest::addColumn<bool>("teacher"); // which button
-        QTest::addColumn<bool>("featureConnected");
-        QTest::addColumn<bool>("panoConnected");
-        QTest::addColumn<bool>("otherOpen"); // the other pair's dialog is open
-        QTest::addColumn<bool>("selfOpen");  // this pair's dialog is already open
-        QTest::addColumn<bool>("opens");
-        QTest::newRow("teacher, both connected") << true << true << true << false << false << true;
-        QTest::newRow("teacher, close-up only") << true << true << false << false << false << false;
-        QTest::newRow("teacher, student dialog open") << true << true << true << true << false << true;
-        QTest::newRow("teacher, already open") << true << true << true << false << true << false;
-        QTest::newRow("student, teacher dialog open") << false << true << true << true << false << true;
-        QTest::newRow("student, already open") << false << true << true << false << true << false;
-    }
-
-    void imageMaxButtons()
-    {
-        QFETCH(bool, teacher);
-        QFETCH(bool, featureConnected);
-        QFETCH(bool, panoConnected);
-        QFETCH(bool, otherOpen);
-        QFETCH(bool, selfOpen);
-        QFETCH(bool, opens);
-        RecordingPresenter boxes;
-        WindowHolder w{QString()};
-        Image_Expand *self = teacher ? w->teacher_image_expand : w->student_image_expand;
-        Image_Expand *other = teacher ? w->student_image_expand : w->teacher_image_expand;
-        bool &selfFlag = teacher ? w->teacher_image_expand_open : w->student_image_expand_open;
-        bool &otherFlag = teacher ? w->student_image_expand_open : w->teacher_image_expand_open;
-        (teacher ? w->udp_teacher_feature_flag : w->udp_student_feature_flag) = featureConnected;
-        (teacher ? w->udp_teacher_pano_flag : w->udp_student_pano_flag) = panoConnected;
-        other->setVisible(otherOpen);
-        otherFlag = otherOpen;
-        self->move(300, 300);
-        self->setVisible(selfOpen);
-        selfFlag = selfOpen;
-
-        LogCapture logs;
-        QToolButton *button = teacher ? w.ui()->teacher_feature_image_max_toolButton
-                                      : w.ui()->student_feature_image_max_toolButton;
-        button->click();
-
-        // The other pair's dialog is closed first, whatever follows.
-        QVERIFY(!other->isVisible() && !otherFlag);
-        QCOMPARE(self->isVisible(), opens || selfOpen);
-        QCOMPARE(selfFlag, opens || selfOpen);
-        QVERIFY(!self->isModal());
-        // A new opening places the dialog below the main window's tabs; one already open stays.
-        if (opens || selfOpen)
-            QCOMPARE(self->pos(), selfOpen ? QPoint(300, 300) : QPoint(0, 90));
-        const QString side = QLatin1String(teacher ? "teacher" : "student");
-        const QString opened = QStringLiteral("MainWindow::on_%1_feature_image_max_toolButton_clicked").arg(side);
-        QCOMPARE(logs.count(opened), opens ? 1 : 0);
-        QCOMPARE(logs.count(QStringLiteral("MainWindow:: %1 connected!").arg(side)), selfOpen ? 1 : 0);
-        const QStringList refused{QStringLiteral("Please connect the camera")};
-        QCOMPARE(boxes.texts(), opens || selfOpen ? QStringList() : refused);
-        if (!boxes.shown.isEmpty()) {
-            QCOMPARE(boxes.shown[0].icon, QMessageBox::Warning);
-            QCOMPARE(boxes.shown[0].title, QStringLiteral("Warning"));
-        }
     }
 };
 
