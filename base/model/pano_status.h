@@ -25,6 +25,8 @@ struct PanoStatus {
     bool student_crop_stop_status = false;
     bool teacher_crop_status_quiet = false;
     bool student_crop_status_quiet = false;
+    // The teacher pano was let go since it last connected.
+    bool teacher_pano_offline = false;
     // A status answer asked for the side's configuration; that answer asks once for the
     // director configuration.
     bool teacher_obtain_chain_flag = false;

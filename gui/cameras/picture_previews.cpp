@@ -173,8 +173,11 @@ void PicturePreviews::teacher_pano_SetImage(QImage image)
     }
     if (!teacher_osd_menu_open && main_preview_active) {
         ui.teacher_labVideo_pano->setPixmap(QPixmap::fromImage(image));
-        if (m_host.hand_picture_to_detector(image))
+        if (teacher_image_to_cv_mat_flag) {
+            m_host.hand_picture_to_detector(image);
+            teacher_image_to_cv_mat_flag = false;
             qDebug() << "MainWindow::teacher_pano_SetImage init opencv data conversion!";
+        }
         if (teacher_pano_calibration_capture) {
             teacher_pano_calibration_image = image;
             teacher_pano_calibration_capture = false;

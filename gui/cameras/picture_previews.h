@@ -58,8 +58,8 @@ public:
         virtual ~Host() = default;
         // A picture for the enlarged dialog or the camera menu dialog that takes the stream.
         virtual void send_stream(Stream stream, QImage &image) = 0;
-        // The detector takes the teacher pano's picture when it asked for one: true when it did.
-        virtual bool hand_picture_to_detector(const QImage &image) = 0;
+        // The teacher pano's picture that the detector asked for.
+        virtual void hand_picture_to_detector(const QImage &image) = 0;
         // The enlarged dialog of the teacher or student pair.
         virtual QWidget *enlarged_dialog(camera_slot::Side side) = 0;
         virtual bool preview_connected() const = 0;
@@ -84,10 +84,10 @@ public:
     // A camera menu dialog of the side opened or closed: while one is open the preview labels
     // stand still and only its camera's picture goes on, to the dialog.
     void menu_dialog_opened(camera_slot::Side side);
+    // The detector's one picture of the teacher pano: asked for, or no longer wanted.
+    void request_detector_picture() { teacher_image_to_cv_mat_flag = true; }
+    void forget_detector_picture() { teacher_image_to_cv_mat_flag = false; }
     void menu_dialog_closed(camera_slot::Side side);
-    // The enlarged dialogs' open flags as the window's names reach them.
-    bool &teacher_image_expand_open_ref() { return teacher_image_expand_open; }
-    bool &student_image_expand_open_ref() { return student_image_expand_open; }
 
     // One picture slot per source, fed by its decoder's GetImage (queued).
     void teacher_feature_SetImage(QImage image);
@@ -109,6 +109,8 @@ private:
     Host &m_host;
     QWidget *m_window;
     // The enlarged dialog of the pair was opened by its button and takes pictures.
+    // The detector asked for the teacher pano's next picture.
+    bool teacher_image_to_cv_mat_flag = false;
     bool teacher_image_expand_open = false;
     bool student_image_expand_open = false;
     // A camera menu dialog is open for that group: only its picture goes on, to the dialog.

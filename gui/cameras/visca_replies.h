@@ -102,7 +102,7 @@ public:
     // A zoom left the optical end.
     void forget_optical_end(camera_slot::Side side);
     // The student position calibration as the window's name reaches it.
-    bool &student_calibration_widgets_shown_ref() { return student_calibration_widgets_shown; }
+    bool student_calibration_widgets_shown_now() const { return student_calibration_widgets_shown; }
 
     void slot_response_timeout_tip();
     void slot_student_response_timeout_tip();

@@ -12,7 +12,9 @@
 #include "settings/language_table.h"
 #include "settings/settings_path.h"
 
+#include <QComboBox>
 #include <QDateTime>
+#include <QMetaMethod>
 #include <QDebug>
 #include <QEvent>
 #include <QGraphicsItem>
@@ -48,54 +50,9 @@ MainWindow::MainWindow(QWidget *parent)
     , ui((corvane_init_resources(), new Ui::MainWindow))
 {
     ui->setupUi(this);
-    SettingsFile::Host &settingsHost = *this;
-    settings_file = std::make_unique<SettingsFile>(CORVANE_FORM_WIDGETS(SettingsFile, SETTINGS_FILE_WIDGETS, ui), this,
-                                                   camera_ports, settingsHost);
-    OptionsTab::Host &optionsHost = *this;
-    options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
-                                               optionsHost, this);
-    TabLayout::Host &layoutHost = *this;
-    tab_layout = std::make_unique<TabLayout>(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, ui), camera_slots,
-                                             layoutHost);
-    wire_control_link();
-    pads = std::make_unique<Pads>(CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, ui), camera_slots, camera_ports,
-                                  *control_link, pano_status, static_cast<Pads::Host &>(*this), this);
-    menu_keys = std::make_unique<CameraMenuKeys>(CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, ui),
-                                                 camera_slots, camera_ports, *control_link,
-                                                 static_cast<CameraMenuKeys::Host &>(*this));
-    RegionEditor::Host &regionHost = *this;
-    region_editor = std::make_unique<RegionEditor>(CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, ui),
-                                                   camera_slots, camera_ports, *control_link, pano_status, regionHost,
-                                                   this);
-    camera_connections = std::make_unique<CameraConnections>(
-        CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, ui), camera_slots, camera_ports,
-        *control_link, pano_status, static_cast<CameraConnections::Host &>(*this), this);
-    visca_replies = std::make_unique<ViscaReplies>(CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, ui),
-                                                   camera_slots, camera_ports, *control_link, pano_status,
-                                                   static_cast<ViscaReplies::Host &>(*this), this);
-    picture_previews = std::make_unique<PicturePreviews>(
-        CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), camera_slots,
-        static_cast<PicturePreviews::Host &>(*this), this);
-    lectern_mode = std::make_unique<LecternMode>(CORVANE_FORM_WIDGETS(LecternMode, LECTERN_MODE_WIDGETS, ui), this);
-    TeacherTab::Host &teacherHost = *this;
-    teacher_tab = std::make_unique<TeacherTab>(CORVANE_FORM_WIDGETS(TeacherTab, TEACHER_TAB_WIDGETS, ui), camera_slots,
-                                               camera_ports, *control_link, *lectern_mode, teacher_cur_track_status,
-                                               settings_file->loading_config(), teacherHost, this);
-    StudentTab::Host &studentHost = *this;
-    student_tab = std::make_unique<StudentTab>(CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, ui), camera_slots,
-                                               camera_ports, *control_link, student_cur_track_status,
-                                               settings_file->loading_config(), studentHost, this);
-    BoardTab::Host &boardHost = *this;
-    board_tab = std::make_unique<BoardTab>(CORVANE_FORM_WIDGETS(BoardTab, BOARD_TAB_WIDGETS, ui), camera_slots,
-                                           camera_ports, *control_link, boardHost, settings_file->loading_config(),
-                                           this);
-    DirectorTab::Host &directorHost = *this;
-    director_tab = std::make_unique<DirectorTab>(CORVANE_FORM_WIDGETS(DirectorTab, DIRECTOR_TAB_WIDGETS, ui),
-                                                 camera_slots, camera_ports, *control_link, directorHost,
-                                                 settings_file->loading_config(), this);
-    ReplyParser::Host &parserHost = *this;
-    reply_parser = std::make_unique<ReplyParser>(camera_slots, camera_ports, *control_link, pano_status, parserHost,
-                                                 this);
+    features = std::make_unique<WindowFeatures>(ui, this, static_cast<WindowFeatures::Shell &>(*this));
+    connect(ui->language_select_comboBox, qOverload<int>(&QComboBox::activated), this,
+            &MainWindow::on_language_select_comboBox_activated);
     qDebug() << 806 << " MainWindow:: program entry!!!";
     gMainWindow = this;
     slot_init_main_window();
@@ -107,6 +64,9 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // The features (with the connections' decoding threads) go before the form's widgets.
+    features.reset();
+    delete guide_config;
     delete ui;
     delete discovery_group_address;
     delete translator;
@@ -170,13 +130,11 @@ void MainWindow::slot_init_main_window()
     connect(this, &MainWindow::student_send_stream_to_pano, calibrate_area_expand, &Calibrate_Area_Expand::display_pano_image);
     connect(this, &MainWindow::close_mainwindow, this, &QWidget::close);
 
-    pads->install_speed_validators();
+    features->pad_controls().install_speed_validators();
 
-    teacher_cur_track_status = 2;
-    student_cur_track_status = 2;
     // Setting a control from the file runs its change slots; those of the parameter and
     // director tabs leave their Apply buttons unmarked meanwhile.
-    settings_file->load_config();
+    features->settings().load_config();
 
     // The installer starts by connecting the teacher close-up camera.
     ui->teacher_feature_connect_Button->setFocus();
@@ -200,7 +158,7 @@ void MainWindow::slot_init_main_window()
     ui->student_region_three_hint_label->hide();
     ui->student_region_four_hint_label->hide();
 
-    options_tab->install_input_validators();
+    features->options().install_input_validators();
 
     // Device list columns: No, IP Address, NetMask, GateWay, Uptime, Version, Device Model,
     // MAC Address, Device ID, First DNS, DHCP.
@@ -210,7 +168,7 @@ void MainWindow::slot_init_main_window()
     ui->searchTreeWidget->setSortingEnabled(true);
 
     // The work type entry follows the stored work type (TYPE1 unless the settings say TYPE2).
-    ui->worktype_comboBox->setCurrentIndex(settings_file->upgrade().work_type == 2 ? 1 : 0);
+    ui->worktype_comboBox->setCurrentIndex(features->settings().upgrade().work_type == 2 ? 1 : 0);
     // An upgrade file dropped on the log or the file field goes to the window's own drop
     // handler, which checks it, instead of being pasted as text.
     ui->textEdit->setAcceptDrops(false);
@@ -225,13 +183,12 @@ void MainWindow::slot_init_main_window()
     unicast_socket = new QUdpSocket(this);
     connect(unicast_socket, &QUdpSocket::readyRead, this, &MainWindow::receive_unicast);
 
-    menu_keys->retranslate();
+    features->menu_key_controls().retranslate();
 
-    parameter_requests->start_polling();
+    features->requests().start_polling();
 
     // The customer model has no board cameras.
-    if (teacher_customer_model_flag || student_customer_model_flag)
-        disable_board_widgets();
+    features->layout().set_customer_disable();
 
     // The student camera has four shield zones; 5 to 8 are never offered.
     ui->student_shield_five_checkBox->hide();
@@ -256,7 +213,7 @@ void MainWindow::slot_init_main_window()
         ui->teacher_preset_list->addItem(tr("Num 11 : Board Pano"));
         ui->teacher_preset_list->addItem(tr("Num 60 : Pano Crop"));
     }
-    fill_pano_preset_list();
+    features->student().fill_pano_preset_list();
 
     // Board tab: regions, basic settings, manual tracking and versions are never offered.
     ui->groupBox_29->hide();
@@ -269,7 +226,7 @@ void MainWindow::slot_init_main_window()
     ui->widget_username->hide();
     ui->widget_password->hide();
 
-    tab_layout->remove_unused_tabs(false);
+    features->layout().remove_unused_tabs(false);
 
     // The panorama cameras focus by themselves: no focus-mode pages; of tabWidget_3 only the
     // lens calibration page stays.
@@ -279,7 +236,7 @@ void MainWindow::slot_init_main_window()
     ui->tabWidget_2->removeTab(ui->tabWidget_2->indexOf(ui->tab_19));
     ui->recorder_password_Edit->setEchoMode(QLineEdit::Password);
     // The student position calibration shows only for a pair of J57 student cameras.
-    set_student_calibration_widgets_visible(false);
+    features->student().set_student_calibration_widgets_visible(false);
     // The lectern mode's director server and the student configuration page stay read-only.
     ui->groupBox_36->setEnabled(false);
     ui->tab_22->setEnabled(false);
@@ -289,10 +246,34 @@ void MainWindow::slot_init_main_window()
     ui->oem_logo_label->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+void MainWindow::load_config() { features->settings().load_config(); }
+
+bool MainWindow::save_config() { return features->settings().save_config(); }
+
+void MainWindow::set_all_defaults() { features->set_all_defaults(); }
+
+void MainWindow::stop_all_tracking() { features->stop_all_tracking(); }
+
+CustomGraphicsScene *MainWindow::region_scene() const { return features->region_scene(); }
+
+void MainWindow::set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up)
 {
-    return QMainWindow::eventFilter(watched, event);
+    features->set_manual_direct_ip(teacher, ip, tcp_up);
 }
+
+void MainWindow::set_teacher_ip_edits(const QString &text) { features->set_teacher_ip_edits(text); }
+
+void MainWindow::set_student_ip_edits(const QString &text) { features->set_student_ip_edits(text); }
+
+// ---- what the features need of the window ----
+
+void MainWindow::set_window_size(int width, int height) { setFixedSize(width, height); }
+
+int MainWindow::window_width() const { return width(); }
+
+bool MainWindow::window_visible() const { return isVisible(); }
+
+void MainWindow::close_for_wizard() { emit close_mainwindow(); }
 
 void MainWindow::take_system_language(int index) { language = *language::name_for_index(index); }
 
@@ -302,50 +283,52 @@ void MainWindow::create_translator(int index)
     ui->language_select_comboBox->setCurrentIndex(index);
 }
 
-bool MainWindow::customer_model(bool teacher) const
+void MainWindow::send_stream(PicturePreviews::Stream stream, QImage &image)
 {
-    return teacher ? teacher_tab->customer_model_flag() : student_tab->customer_model_flag();
+    switch (stream) {
+    case PicturePreviews::Stream::TeacherFeature:
+        emit teacher_send_stream_to_feature(image);
+        return;
+    case PicturePreviews::Stream::TeacherPano:
+        emit teacher_send_stream_to_pano(image);
+        return;
+    case PicturePreviews::Stream::StudentFeature:
+        emit student_send_stream_to_feature(image);
+        return;
+    case PicturePreviews::Stream::StudentPano:
+        emit student_send_stream_to_pano(image);
+        return;
+    case PicturePreviews::Stream::MenuFeature:
+        emit send_stream_to_feature(image);
+        return;
+    case PicturePreviews::Stream::MenuPano:
+        emit send_stream_to_pano(image);
+        return;
+    }
 }
 
-void MainWindow::set_customer_model(bool teacher, bool flag)
+QWidget *MainWindow::enlarged_dialog(camera_slot::Side side)
 {
-    if (teacher)
-        teacher_tab->set_customer_model_flag(flag);
-    else
-        student_tab->set_customer_model_flag(flag);
+    return side == camera_slot::Side::Teacher ? teacher_image_expand : student_image_expand;
 }
 
-QPoint &MainWindow::stored_student_point(int index) { return student_tab->points().stored_point(index); }
+void MainWindow::hand_picture_to_detector(const QImage &image) { QImage2cvMat(image); }
 
-// ---- region editing: transitional names and the region editor's host ----
-void MainWindow::clear_region_scene() { region_editor->clear_region_scene(); }
-void MainWindow::set_teacher_region_widgets(bool enable) { region_editor->set_teacher_region_widgets(enable); }
-void MainWindow::on_teacher_show_region_checkBox_clicked(bool checked)
-{
-    region_editor->on_teacher_show_region_checkBox_clicked(checked);
-}
-void MainWindow::parse_teacher_region_coord() { region_editor->parse_teacher_region_coord(); }
-void MainWindow::collect_region_rects() { region_editor->collect_region_rects(); }
-teacher_region_keys::ApplyRegions MainWindow::teacher_apply_regions() const
-{
-    return region_editor->teacher_apply_regions();
-}
-const teacher_region_keys::TeacherRegionRects &MainWindow::teacher_region_rects() const
-{
-    return region_editor->region_rects();
-}
-teacher_region_keys::TeacherRegionCoord &MainWindow::teacher_region_coord() { return region_editor->region_coord(); }
-void MainWindow::set_teacher_region_redraw_pending(bool pending) { region_editor->set_redraw_pending(pending); }
+void MainWindow::autocalibrate_failed() { emit autocalibrate_update_fail(); }
 
-bool MainWindow::teacher_pano_marked_offline() const { return teacher_pano_offline; }
-bool MainWindow::teacher_customer_model() const { return teacher_tab->customer_model_flag(); }
-void MainWindow::disarm_teacher_picture_conversion() { teacher_image_to_cv_mat_flag = false; }
+void MainWindow::student_points_read_back() { emit autocalibrate_update_success(); }
 
-bool MainWindow::is_valid_ipv4(const QString &text) { return input::is_valid_ipv4(text); }
+void MainWindow::teacher_auto_calibration_step() { slot_teacher_auto_calibration(); }
 
-void MainWindow::wait_ms(int ms)
+void MainWindow::student_auto_calibration_step() { slot_student_auto_calibration(); }
+
+void MainWindow::console_reply(const QString &message) { emit send(message); }
+
+bool MainWindow::console_listens() const { return isSignalConnected(QMetaMethod::fromSignal(&MainWindow::send)); }
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    ::wait_ms(ms);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 QString MainWindow::getStartState()
@@ -377,11 +360,11 @@ void MainWindow::initGuideConfig()
         layout = 0;
         qDebug() << 84 << " Obtain configuration exception!";
     }
-    tab_layout->set_camera_layout(layout);
+    features->layout().set_camera_layout(layout);
     // Selecting an entry that differs from the current one has run the layout choice already;
     // it runs once more in every case.
     ui->choose_camera_comboBox->setCurrentIndex(layout);
-    tab_layout->on_choose_camera_comboBox_currentIndexChanged(layout);
+    features->layout().on_choose_camera_comboBox_currentIndexChanged(layout);
     qDebug() << "MainWindow::initGuideConfig-> guide_state:" << guide_state << ",config_number_camera:" << layout;
 
     // A state that nothing writes (neither "0" nor "1") would leave no window at all: such a
@@ -390,9 +373,9 @@ void MainWindow::initGuideConfig()
         guide_config->show();
     } else {
         const bool withBoard = layout >= 2;
-        if (!withBoard && ui->tabWidget->count() == eight_tab)
+        if (!withBoard && ui->tabWidget->count() == TabLayout::eight_tab)
             ui->tabWidget->removeTab(2);
-        else if (withBoard && ui->tabWidget->count() == seven_tab)
+        else if (withBoard && ui->tabWidget->count() == TabLayout::seven_tab)
             ui->tabWidget->insertTab(2, ui->tab_board, tr("Board"));
     }
 }
@@ -403,7 +386,7 @@ void MainWindow::updateGuideData(QVariant data)
     Guide_Data_Update_Manage record;
     if (data.canConvert<Guide_Data_Update_Manage>())
         record = data.value<Guide_Data_Update_Manage>();
-    tab_layout->set_camera_layout(record.camera_number);
+    features->layout().set_camera_layout(record.camera_number);
     ui->teacher_feature_IP_Edit->setText(record.teacher_feature_ip);
     ui->student_feature_IP_Edit->setText(record.student_feature_ip);
     // With two cameras one camera per side serves as close-up and panorama camera.
@@ -416,20 +399,9 @@ void MainWindow::updateGuideData(QVariant data)
     }
     ui->board_feature_IP_Edit->setText(record.board_feature_ip);
     ui->board_pano_IP_Edit->setText(record.board_pano_ip);
-    ui->choose_camera_comboBox->setCurrentIndex(tab_layout->camera_layout());
-    tab_layout->widgetChanged(tab_layout->camera_layout());
+    ui->choose_camera_comboBox->setCurrentIndex(features->layout().camera_layout());
+    features->layout().widgetChanged(features->layout().camera_layout());
 }
-
-// ---- what the tab layout and the request poller need of the window ----
-void MainWindow::set_window_size(int width, int height) { setFixedSize(width, height); }
-int MainWindow::window_width() const { return width(); }
-void MainWindow::close_for_wizard() { emit close_mainwindow(); }
-void MainWindow::release_board_cameras() { disconnect_board_cameras(); }
-bool MainWindow::student_customer_model() const { return student_customer_model_flag; }
-QString MainWindow::teacher_feature_model() const { return teacher_feature_device_model; }
-bool MainWindow::lectern_mode_chosen() const { return ui->lectern_mode_radioButton->isChecked(); }
-void MainWindow::teacher_obtain_quietly() { teacher_obtain(true); }
-void MainWindow::student_points_read_back() { emit autocalibrate_update_success(); }
 
 void MainWindow::updateGuideConfig()
 {

@@ -83,15 +83,7 @@ void MainWindow::retranslate_code_texts()
 {
     // Texts the window sets over the form's: the re-texting put the form's back.
     setWindowTitle(tr("Corvane V3.0.1"));
-    options_tab->retranslate();
-    menu_keys->retranslate();
-    camera_connections->retranslate();
-    if (tab_layout->camera_layout() == 3) {
-        ui->board_feature_ip_label->setText(tr("Board 1"));
-        ui->board_enable_checkBox->setText(tr("Enable 1"));
-    }
-    if (QFileInfo::exists(QStringLiteral("data.tar.gz")))
-        ui->label_81->setText(tr("exist"));
+    features->retranslate_code_texts();
 }
 
 void MainWindow::apply_interface_font()

@@ -103,6 +103,16 @@ void BoardTab::on_board_obtain_Button_clicked()
 // ---------------------------------------------------------------------------
 // The board pano camera's block
 
+void BoardTab::show_relayed_keys(const board_parameters::RelayReading &reading)
+{
+    if (reading.feature_enable)
+        ui.board_enable_checkBox->setChecked(*reading.feature_enable);
+    if (reading.feature1_enable)
+        ui.board_enable_checkBox_2->setChecked(*reading.feature1_enable);
+    if (reading.lost_to_pano_delay)
+        ui.board_lost_pano_delay_label->setValue(*reading.lost_to_pano_delay);
+}
+
 void BoardTab::read_board_section(const QString &text)
 {
     const board_parameters::PanoReading r = board_parameters::read_pano_block(text, &board_region_coord);

@@ -84,6 +84,8 @@ public:
              Host &host, const bool &loading_config, QWidget *window);
 
     // The board pano camera's tracking block into the tab and the preview's areas.
+    // The board settings a teacher pano relays: the enable boxes and the lost-to-pano delay.
+    void show_relayed_keys(const board_parameters::RelayReading &reading);
     void read_board_section(const QString &text);
     // The board pano camera's areas as window points of the board preview.
     void restore_board_region();

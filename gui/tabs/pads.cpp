@@ -186,6 +186,24 @@ void Pads::on_student_ptzspeed_level_textChanged(const QString &text)
 // ---------------------------------------------------------------------------
 // Pads
 
+void Pads::set_teacher_redirection(bool to_pano, bool crop)
+{
+    teacher_ptz_pano_prefix = crop;
+    teacher_ptz_to_pano = to_pano;
+}
+
+void Pads::set_student_crop(bool crop) { student_ptz_pano_prefix = crop; }
+
+void Pads::forget_redirection(Side side)
+{
+    if (side == Side::Teacher) {
+        teacher_ptz_to_pano = false;
+        teacher_ptz_pano_prefix = false;
+    } else {
+        student_ptz_pano_prefix = false;
+    }
+}
+
 // Which camera a pad drives, chosen anew for every command: a change of preset entry between
 // press and release sends the stop to the newly chosen camera.
 Pads::PadTarget Pads::pad_target(Pad pad) const
@@ -193,9 +211,7 @@ Pads::PadTarget Pads::pad_target(Pad pad) const
     PadTarget target;
     switch (pad) {
     case Pad::Teacher: {
-        const Redirection redirection = m_host.pad_redirection();
-        const ptz_commands::PadRoute route
-            = ptz_commands::teacher_pad_route(redirection.teacher_to_pano, redirection.teacher_crop);
+        const ptz_commands::PadRoute route = ptz_commands::teacher_pad_route(teacher_ptz_to_pano, teacher_ptz_pano_prefix);
         target.connected = m_slots[Slot::TeacherFeature].udp_flag;
         target.destination = m_slots[route.to_pano ? Slot::TeacherPano : Slot::TeacherFeature].destination;
         target.port = m_ports.visca_port(Side::Teacher);
@@ -207,7 +223,7 @@ Pads::PadTarget Pads::pad_target(Pad pad) const
     case Pad::Student: {
         const ptz_commands::PadRoute route = ptz_commands::student_pad_route(m_slots[Slot::StudentFeature].device_model,
                                                                              ui.student_preset_list->currentIndex(),
-                                                                             m_host.pad_redirection().student_crop);
+                                                                             student_ptz_pano_prefix);
         target.connected = m_slots[Slot::StudentFeature].udp_flag;
         target.destination = m_slots[route.to_pano ? Slot::StudentPano : Slot::StudentFeature].destination;
         target.port = m_ports.visca_port(Side::Student);

@@ -107,13 +107,6 @@ public:
     struct Widgets {
         PADS_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    // Which camera of a side the pads drive and with which address byte, as the preset lists
-    // chose it.
-    struct Redirection {
-        bool teacher_to_pano = false; // the teacher pad drives the teacher pano camera
-        bool teacher_crop = false;    // "8A": the teacher pano's crop picture
-        bool student_crop = false;
-    };
     // What the VISCA replies told of a side's feature camera: its model, and whether its zoom
     // stands at the optical end (a J22).
     struct FeatureZoom {
@@ -130,7 +123,6 @@ public:
     {
     public:
         virtual ~Host() = default;
-        virtual Redirection pad_redirection() const = 0;
         // side: Teacher or Student.
         virtual FeatureZoom feature_zoom(camera_slot::Side side) const = 0;
         // Home takes the side's zoom back to its wide end.
@@ -147,6 +139,12 @@ public:
     void install_speed_validators();
     // The command with its speed placeholders filled (the connections' role command uses it too).
     QString ptzspeed(const QString &command_template, int hindex, int vindex);
+    // Which camera of a side the pads drive and with which address byte, as the preset lists
+    // choose it: the teacher pano camera, its crop picture ("8A"), the student pano's crop picture.
+    void set_teacher_redirection(bool to_pano, bool crop);
+    void set_student_crop(bool crop);
+    // The side's feature camera let go: its pad drives the feature camera again.
+    void forget_redirection(camera_slot::Side side);
     // The teacher level's speeds, which the board pads and the Preview page's arrows drive with.
     Speeds teacher_speeds() const { return {teacher_pan_speed, teacher_tilt_speed}; }
 
@@ -290,6 +288,10 @@ private:
     PanoStatus &m_status;
     Host &m_host;
     QWidget *m_window;
+    // Pad redirection and the crop address byte, set by the preset lists.
+    bool teacher_ptz_to_pano = false;
+    bool teacher_ptz_pano_prefix = false;
+    bool student_ptz_pano_prefix = false;
     int teacher_pan_speed = 10;
     int teacher_tilt_speed = 10;
     int student_pan_speed = 10;

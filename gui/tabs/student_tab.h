@@ -133,7 +133,6 @@ public:
     void stop_tracking();
     bool customer_model_flag() const { return student_customer_model_flag; }
     void set_customer_model_flag(bool flag) { student_customer_model_flag = flag; }
-    bool &customer_model_flag_ref() { return student_customer_model_flag; }
     // The student area, designated, shield and calibration points of the panel.
     StudentRegionPoints &points() { return student_points; }
 

@@ -670,3 +670,5 @@ void TeacherTab::on_teacher_default_Button_clicked()
     ui.teacher_feature_tracking_checkBox->setChecked(true);
     mark_changed();
 }
+
+void TeacherTab::set_lectern_director_enabled(bool enable) { ui.groupBox_36->setEnabled(enable); }

@@ -137,10 +137,11 @@ public:
     void set_teacher_obtain_apply_enabled(bool enable);
     void set_teacher_config_combo(int index);
     // Stops the camera's tracking when it tracks and its pano camera is still connected.
+    // An M19 camera's lectern director settings follow its tracking.
+    void set_lectern_director_enabled(bool enable);
     void stop_tracking();
     bool customer_model_flag() const { return teacher_customer_model_flag; }
     void set_customer_model_flag(bool flag) { teacher_customer_model_flag = flag; }
-    bool &customer_model_flag_ref() { return teacher_customer_model_flag; }
 
     void on_teacher_apply_Button_clicked();
     void on_teacher_obtain_Button_clicked();

@@ -1,6 +1,6 @@
 #include "camera_slot_setup.h"
 
-#include "mainwindow/mainwindow.h"
+#include "mainwindow/window_features.h"
 
 #include <QHostAddress>
 #include <QLineEdit>
@@ -14,29 +14,33 @@ namespace {
 camera_slot::Slot slotOf(Slot slot) { return camera_slot::Slot(int(slot)); }
 // The teacher and student slots share their side's TCP link with the side's other camera.
 bool hasLink(Slot slot) { return slot < Slot::BoardFeature; }
-CameraSlotRecord &partnerOf(MainWindow &w, Slot slot) { return w.camera_slots[camera_slot::Slot(int(slot) ^ 1)]; }
-QTcpSocket *linkOf(MainWindow &w, Slot slot) { return w.control_link->side_socket(int(slot) / 2 + 1); }
+CameraSlotRecord &partnerOf(const Cameras &c, Slot slot) { return c.records[camera_slot::Slot(int(slot) ^ 1)]; }
+QTcpSocket *linkOf(const Cameras &c, Slot slot) { return c.link.side_socket(int(slot) / 2 + 1); }
 } // namespace
 
-bool attach(MainWindow &window, Slot slot, const QString &address, bool tcp, int timeoutMs)
+Cameras of(WindowFeatures &features, QWidget *form)
 {
-    window.findChild<QLineEdit *>(camera_slot::name(slotOf(slot)) + QStringLiteral("_IP_Edit"))->setText(address);
-    window.camera_slots.set_destination(slotOf(slot), address);
-    CameraSlotRecord &record = window.camera_slots[slotOf(slot)];
+    return {form, features.slot_records(), features.link(), features.ports()};
+}
+
+bool attach(const Cameras &c, Slot slot, const QString &address, bool tcp, int timeoutMs)
+{
+    c.form->findChild<QLineEdit *>(camera_slot::name(slotOf(slot)) + QStringLiteral("_IP_Edit"))->setText(address);
+    c.records.set_destination(slotOf(slot), address);
+    CameraSlotRecord &record = c.records[slotOf(slot)];
     record.udp_flag = true;
     if (!tcp || !hasLink(slot))
         return !tcp;
 
     record.tcp_flag = false;
-    CameraSlotRecord &partner = partnerOf(window, slot);
+    CameraSlotRecord &partner = partnerOf(c, slot);
     if (partner.tcp_flag && !(partner.destination && partner.destination->isEqual(QHostAddress(address)))) {
         partner.tcp_flag = false;
         partner.keepalive_timer->stop();
     }
-    QTcpSocket *link = linkOf(window, slot);
+    QTcpSocket *link = linkOf(c, slot);
     link->abort();
-    link->connectToHost(QHostAddress(address),
-                        quint16(slot < Slot::StudentFeature ? window.teacher_tcp_port : window.student_tcp_port));
+    link->connectToHost(QHostAddress(address), quint16(c.ports.tcp_port(camera_slot::side(slotOf(slot)))));
     if (!QTest::qWaitFor([&] { return link->state() == QAbstractSocket::ConnectedState; }, timeoutMs)) {
         link->abort();
         return false;
@@ -47,25 +51,25 @@ bool attach(MainWindow &window, Slot slot, const QString &address, bool tcp, int
     return true;
 }
 
-void detach(MainWindow &window, Slot slot)
+void detach(const Cameras &c, Slot slot)
 {
-    CameraSlotRecord &record = window.camera_slots[slotOf(slot)];
+    CameraSlotRecord &record = c.records[slotOf(slot)];
     record.udp_flag = false;
     if (hasLink(slot)) {
         record.tcp_flag = false;
-        if (!partnerOf(window, slot).tcp_flag)
-            linkOf(window, slot)->abort();
+        if (!partnerOf(c, slot).tcp_flag)
+            linkOf(c, slot)->abort();
         record.keepalive_timer->stop();
     }
-    window.camera_slots.clear_destination(slotOf(slot));
+    c.records.clear_destination(slotOf(slot));
 }
 
-void detachAll(MainWindow &window)
+void detachAll(const Cameras &c)
 {
     for (int slot = 0; slot < camera_slot::kSlotCount; ++slot)
-        detach(window, Slot(slot));
+        detach(c, Slot(slot));
 }
 
-QHostAddress *destination(MainWindow &window, Slot slot) { return window.camera_slots[slotOf(slot)].destination; }
+QHostAddress *destination(const Cameras &c, Slot slot) { return c.records[slotOf(slot)].destination; }
 
 } // namespace camslot

@@ -67,7 +67,6 @@ struct Fixture : PicturePreviews::Host {
     QDialog dialogs[2]; // teacher, student
     int streams[6] = {};
     QImage lastStreamed[6];
-    bool detectorArmed = false;
     int detectorPictures = 0;
     bool previewConnected = false;
     PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, formHost.ui), records,
@@ -78,14 +77,7 @@ struct Fixture : PicturePreviews::Host {
         ++streams[int(stream)];
         lastStreamed[int(stream)] = image;
     }
-    bool hand_picture_to_detector(const QImage &) override
-    {
-        if (!detectorArmed)
-            return false;
-        detectorArmed = false;
-        ++detectorPictures;
-        return true;
-    }
+    void hand_picture_to_detector(const QImage &) override { ++detectorPictures; }
     QWidget *enlarged_dialog(Side side) override { return &dialogs[side == Side::Student]; }
     bool preview_connected() const override { return previewConnected; }
 
@@ -256,7 +248,10 @@ private slots:
         f.ui->teacher_switch_menu_object_comboBox->setCurrentIndex(menuObject);
         f.ui->student_switch_menu_object_comboBox->setCurrentIndex(menuObject);
         f.previews.menu_dialog_opened(Side(menuGroup));
-        f.previews.teacher_image_expand_open_ref() = enlarged;
+        if (enlarged) {
+            f.records[Slot::TeacherFeature].udp_flag = f.records[Slot::TeacherPano].udp_flag = true;
+            f.previews.on_teacher_feature_image_max_toolButton_clicked();
+        }
         f.feed(Source(source), picture(5));
         QVERIFY(shownIn(f.label(Source(source))).isNull());
         QCOMPARE(f.streamed(), int(expected >= 0) + int(enlarged));
@@ -325,7 +320,7 @@ private slots:
         Fixture f;
         LogCapture logs;
         f.feed(TeacherPano, picture(1));
-        f.detectorArmed = true;
+        f.previews.request_detector_picture();
         for (int i = 0; i < 3; ++i)
             f.feed(TeacherPano, picture(2));
         QCOMPARE(f.detectorPictures, 1);

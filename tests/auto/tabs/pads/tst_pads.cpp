@@ -32,13 +32,11 @@ const QString kStop = QStringLiteral("81 01 06 01 03 03 03 03 FF");
 QString at(int camera, const QString &text) { return QStringLiteral("%1 %2").arg(camera).arg(text); }
 
 struct Host : Pads::Host, CameraMenuKeys::Host {
-    Pads::Redirection redirection;
     Pads::FeatureZoom zoom[2]; // teacher, student
     bool boardEnabled = true;
     QHostAddress *preview = nullptr;
     QStringList menusClosed;
     Pads *pads = nullptr;
-    Pads::Redirection pad_redirection() const override { return redirection; }
     Pads::FeatureZoom feature_zoom(Side side) const override { return zoom[side == Side::Student]; }
     void forget_zoom_optical_max(Side side) override { zoom[side == Side::Student].optical_max = false; }
     void set_board_widgets_enabled(bool enable) override { boardEnabled = enable; }
@@ -54,6 +52,7 @@ struct Host : Pads::Host, CameraMenuKeys::Host {
 
 struct Rig : FormRig {
     QHostAddress previewAddress{addressOf(kPreview)};
+    bool toPano = false, teacherCrop = false; // the teacher preset list's redirection
     Host host;
     Pads pads{CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, formHost.ui), cameras, ports, link, status, host,
               &formHost.window};
@@ -88,9 +87,15 @@ struct Rig : FormRig {
             } else if (key.startsWith(QLatin1String("max"))) {
                 host.zoom[s].optical_max = true;
             } else if (key == QLatin1String("to_pano")) {
-                host.redirection.teacher_to_pano = true;
+                toPano = true;
+                pads.set_teacher_redirection(toPano, teacherCrop);
             } else if (key.startsWith(QLatin1String("crop"))) {
-                (s ? host.redirection.student_crop : host.redirection.teacher_crop) = true;
+                if (s) {
+                    pads.set_student_crop(true);
+                } else {
+                    teacherCrop = true;
+                    pads.set_teacher_redirection(toPano, teacherCrop);
+                }
             } else if (key.startsWith(QLatin1String("preset"))) {
                 (s ? ui->student_preset_list : ui->teacher_preset_list)->setCurrentIndex(value.toInt());
             } else if (key.startsWith(QLatin1String("level"))) {

@@ -1,16 +1,21 @@
-// What only the whole window does between its control link and its features: the link its rule
-// picks from the address fields, the slots' flags, the current tab and the manual director
-// console; where a text answer goes (the console, the wizard, the parser); and cameras that
-// misbehave while the window goes on handling its events. Cameras are simulated on loopback.
+// What only the window's wiring does between its control link and its features: the link its
+// rule picks from the address fields, the slots' flags, the current tab and the manual director
+// console; where a text answer goes (the console, the wizard, the parser); the reset of every
+// tab; and cameras that misbehave while the events go on. The features run on the real form
+// without the window; cameras are simulated on loopback.
 #include "camera_slot_setup.h"
 #include "core/time_scale.h"
+#include "form_host.h"
 #include "log_capture.h"
+#include "mainwindow/window_features.h"
 #include "recording_presenter.h"
 #include "sim_camera.h"
-#include "window_holder.h"
 
 #include <QElapsedTimer>
-#include <QSignalSpy>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTcpSocket>
 #include <QUdpSocket>
 #include <QtTest>
@@ -22,7 +27,7 @@ using camslot::Slot;
 namespace {
 constexpr int kReplyMs = 3000; // loopback answers within milliseconds; this only bounds a failure
 constexpr int kSettleMs = 50;  // long enough for bytes already sent on loopback to be read
-constexpr qint64 kMaxGapMs = 1000; // the window blocks for seconds nowhere
+constexpr qint64 kMaxGapMs = 1000; // the wiring blocks for seconds nowhere
 const QHostAddress kTool(QStringLiteral("127.0.0.1"));
 const QString kHome = QStringLiteral("81 01 06 04 FF");
 const QStringList kSlotNames{"tf", "tp", "sf", "sp", "bf", "bp"};
@@ -43,6 +48,29 @@ QString nextTransport(const SimCamera &camera, int from = 0)
     const auto m = camera.waitForMessage([](const SimMessage &m) { return m.event == SimEvent::Data; }, kReplyMs, from);
     return !m ? "none" : m->transport == SimTransport::Tcp ? "tcp" : "udp";
 }
+
+// The window's share: visible or hidden, and the console's messages.
+struct Shell : WindowFeatures::Shell {
+    QWidget *window = nullptr;
+    QWidget dialog;
+    bool visible = true;
+    QStringList console;
+    void set_window_size(int width, int height) override { window->setFixedSize(width, height); }
+    int window_width() const override { return window->width(); }
+    bool window_visible() const override { return visible; }
+    void close_for_wizard() override { }
+    void take_system_language(int) override { }
+    void create_translator(int) override { }
+    void send_stream(PicturePreviews::Stream, QImage &) override { }
+    QWidget *enlarged_dialog(camera_slot::Side) override { return &dialog; }
+    void hand_picture_to_detector(const QImage &) override { }
+    void autocalibrate_failed() override { }
+    void student_points_read_back() override { }
+    void teacher_auto_calibration_step() override { }
+    void student_auto_calibration_step() override { }
+    void console_reply(const QString &message) override { console << message; }
+    bool console_listens() const override { return true; }
+};
 } // namespace
 
 class tst_ReplyRouting : public QObject
@@ -50,9 +78,10 @@ class tst_ReplyRouting : public QObject
     Q_OBJECT
 
     RecordingPresenter boxes;
-    WindowHolder holder;
-    MainWindow *w = nullptr;
-    std::unique_ptr<QSignalSpy> console;
+    std::unique_ptr<FormHost> host;
+    Shell shell;
+    std::unique_ptr<WindowFeatures> f;
+    Ui::MainWindow *ui = nullptr;
     std::map<int, std::unique_ptr<SimCamera>> cameras;
 
     // The camera at 127.0.0.n, started on first use.
@@ -66,55 +95,35 @@ class tst_ReplyRouting : public QObject
         }
         return *c;
     }
-    QStringList consoleMessages() const
+    QStringList consoleMessages() const { return shell.console; }
+    // The console takes the answers from now on.
+    void consoleRuns()
     {
-        QStringList out;
-        for (const QList<QVariant> &args : *console)
-            out << args.at(0).toString();
-        return out;
+        f->set_manual_direct_ip(false, QString(), false);
+        shell.console.clear();
     }
-    void consoleRuns(bool run)
-    {
-        w->manual_direct_run = run;
-        console->clear();
-    }
+    camslot::Cameras cams() const { return camslot::of(*f, &host->window); }
 
 private slots:
-    void initTestCase()
-    {
-        timescale::setFactor(0.1);
-        // Five cameras: the Board tab is there.
-        holder.build(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=2\n"));
-        w = holder.window.get();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        QCOMPARE(w->ui->tabWidget->count(), w->eight_tab);
-        console.reset(new QSignalSpy(w, &MainWindow::send));
-    }
-    void cleanupTestCase()
-    {
-        console.reset();
-        camslot::detachAll(*w);
-        holder.release();
-    }
+    void initTestCase() { timescale::setFactor(0.1); }
+
     void init()
     {
-        camslot::detachAll(*w);
-        w->control_link->reset_links();
-        consoleRuns(false);
-        w->manual_direct_teacher_tcp_flag = w->manual_direct_student_tcp_flag = false;
-        w->manual_direct_teacher_ip.clear();
-        w->manual_direct_student_ip.clear();
-        w->pano_status.teacher_crop_start_status = w->pano_status.teacher_crop_stop_status = false;
-        w->pano_status.teacher_crop_status_quiet = true;
-        w->teacher_apply_wait = false;
-        w->ui->tabWidget->setCurrentIndex(0);
-        w->control_link->closeUdpServer();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
+        host = std::make_unique<FormHost>();
+        ui = host->ui;
+        shell.window = &host->window;
+        shell.visible = true;
+        shell.console.clear();
+        f = std::make_unique<WindowFeatures>(ui, &host->window, shell);
+        f->link().closeUdpServer(); // as the first connect does: answers to datagrams come back
         boxes.clear();
     }
-    void cleanup() { cameras.clear(); }
+    void cleanup()
+    {
+        f.reset();
+        host.reset();
+        cameras.clear();
+    }
 
     // ---- where a text answer goes ----
 
@@ -131,9 +140,10 @@ private slots:
     {
         QFETCH(QString, route);
         QFETCH(bool, tcp);
-        QVERIFY(camslot::attach(*w, Slot::TeacherPano, camera(2).address(), tcp));
-        consoleRuns(route == QLatin1String("console"));
-        w->setVisible(route != QLatin1String("wizard"));
+        QVERIFY(camslot::attach(cams(), Slot::TeacherPano, camera(2).address(), tcp));
+        if (route == QLatin1String("console"))
+            consoleRuns();
+        shell.visible = route != QLatin1String("wizard");
         LogCapture log;
         const QByteArray answer = "teacher_parameter\nteacher_crop_status=start";
         if (tcp)
@@ -146,11 +156,11 @@ private slots:
         else if (route == QLatin1String("wizard"))
             QTRY_VERIFY_WITH_TIMEOUT(log.contains("reply not handled[" + QString::fromLatin1(answer)), kReplyMs);
         else
-            QTRY_VERIFY_WITH_TIMEOUT(w->pano_status.teacher_crop_start_status, kReplyMs);
+            QTRY_VERIFY_WITH_TIMEOUT(f->pano().teacher_crop_start_status, kReplyMs);
         QTest::qWait(kSettleMs);
-        QCOMPARE(w->pano_status.teacher_crop_start_status, route == QLatin1String("parser"));
+        QCOMPARE(f->pano().teacher_crop_start_status, route == QLatin1String("parser"));
         QCOMPARE(log.count(QStringLiteral("MainWindow::resolver_param[")), int(route == QLatin1String("parser")));
-        QCOMPARE(console->size(), int(route == QLatin1String("console")));
+        QCOMPARE(shell.console.size(), int(route == QLatin1String("console")));
     }
 
     // The console gets each answer as its text, or as the picture whose director code it is; a
@@ -186,22 +196,22 @@ private slots:
         QFETCH(QString, type);
         QFETCH(QStringList, codes);
         QFETCH(QByteArray, reply);
-        (type == QLatin1String("hex") ? w->ui->director_command_type_hex_radioButton
-                                      : w->ui->director_command_type_ascii_radioButton)
+        (type == QLatin1String("hex") ? ui->director_command_type_hex_radioButton
+                                      : ui->director_command_type_ascii_radioButton)
             ->setChecked(true);
         const QList<QLineEdit *> fields{
-            w->ui->director_interior_teacher_feature_lineEdit, w->ui->director_interior_teacher_pano_lineEdit,
-            w->ui->director_interior_student_pano_lineEdit, w->ui->director_interior_student_feature_lineEdit};
+            ui->director_interior_teacher_feature_lineEdit, ui->director_interior_teacher_pano_lineEdit,
+            ui->director_interior_student_pano_lineEdit, ui->director_interior_student_feature_lineEdit};
         for (int i = 0; i < 4; ++i)
             fields[i]->setText(codes[i]);
-        w->pano_status.teacher_cur_track_status = w->pano_status.student_cur_track_status = 2;
-        consoleRuns(true);
-        w->dispatch_reply(reply);
+        f->pano().teacher_cur_track_status = f->pano().student_cur_track_status = 2;
+        consoleRuns();
+        f->dispatch_reply(reply);
         for (QLineEdit *field : fields)
             field->clear();
-        QCOMPARE(console->size(), 1);
+        QCOMPARE(shell.console.size(), 1);
         QTEST(consoleMessages().first(), "message");
-        QTEST(QString::number(w->pano_status.teacher_cur_track_status * 10 + w->pano_status.student_cur_track_status),
+        QTEST(QString::number(f->pano().teacher_cur_track_status * 10 + f->pano().student_cur_track_status),
               "status");
     }
 
@@ -234,17 +244,19 @@ private slots:
                 continue;
             address[word.left(2)] = word.section(QLatin1Char(':'), 1).toInt();
             const bool tcp = Slot(slot) == Slot::TeacherFeature || (Slot(slot) == Slot::TeacherPano && !repoint);
-            QVERIFY(camslot::attach(*w, Slot(slot), camera(address[word.left(2)]).address(), tcp));
+            QVERIFY(camslot::attach(cams(), Slot(slot), camera(address[word.left(2)]).address(), tcp));
         }
         if (repoint) {
-            w->control_link->connect_teacher_pano_tcp(camera(address["tp"]).address(), w->teacher_tcp_port);
-            QVERIFY(w->teacher_pano_tcp_flag && w->teacher_pano_keepalive_timer->isActive());
+            f->link().connect_teacher_pano_tcp(camera(address["tp"]).address(), 6793);
+            const CameraSlotRecord &pano = f->slot_records()[camera_slot::Slot::TeacherPano];
+            QVERIFY(pano.tcp_flag && pano.keepalive_timer->isActive());
         }
-        w->teacher_apply_wait = setup.contains(QLatin1String("apply"));
-        w->ui->tabWidget->setCurrentIndex(setup.contains(QLatin1String("tab2")) ? 2 : 0);
+        if (setup.contains(QLatin1String("apply")))
+            f->requests().arm(request_poller::Kind::TeacherApply);
+        ui->tabWidget->setCurrentIndex(setup.contains(QLatin1String("tab2")) ? 2 : 0);
         SimCamera &c = camera(address[target]);
         const int from = c.receivedCount();
-        w->sendMsg_Net(camslot::destination(*w, Slot(kSlotNames.indexOf(target))), 1259, kHome, true);
+        f->link().sendMsg_Net(camslot::destination(cams(), Slot(kSlotNames.indexOf(target))), 1259, kHome, true);
         QTEST(nextTransport(c, from), "transport");
     }
 
@@ -254,19 +266,19 @@ private slots:
     void unmatchedDestinationGoesByUdp()
     {
         SimCamera &pano = camera(14), &other = camera(15);
-        QVERIFY(camslot::attach(*w, Slot::TeacherPano, pano.address(), true));
-        w->sendMsg_Net(w->teacher_pano_destination, 1259, kHome, true);
+        QVERIFY(camslot::attach(cams(), Slot::TeacherPano, pano.address(), true));
+        f->link().sendMsg_Net(camslot::destination(cams(), Slot::TeacherPano), 1259, kHome, true);
         QCOMPARE(nextTransport(pano), "tcp");
-        w->control_link->reply_socket()->close();
+        f->link().reply_socket()->close();
         LogCapture log;
         QHostAddress elsewhere(other.address()), panoCopy(pano.address());
         const int from = pano.receivedCount();
-        w->sendMsg_Net(&elsewhere, 6791, QStringLiteral("teacher_parameter\nget_director_config_file"), false);
-        w->sendMsg_Net(&panoCopy, 1259, kHome, true);
+        f->link().sendMsg_Net(&elsewhere, 6791, QStringLiteral("teacher_parameter\nget_director_config_file"), false);
+        f->link().sendMsg_Net(&panoCopy, 1259, kHome, true);
         QCOMPARE(nextTransport(other), "udp");
         QCOMPARE(nextTransport(pano, from), "udp");
-        QCOMPARE(w->control_link->reply_socket()->state(), QAbstractSocket::BoundState);
-        QCOMPARE(int(w->control_link->reply_socket()->localPort()), 7791);
+        QCOMPARE(f->link().reply_socket()->state(), QAbstractSocket::BoundState);
+        QCOMPARE(int(f->link().reply_socket()->localPort()), 7791);
         QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("resolver_param[teacher_parameter")), kReplyMs);
     }
 
@@ -275,40 +287,40 @@ private slots:
     void manualDirectLinks()
     {
         SimCamera &teacher = camera(29), &student = camera(30);
-        w->control_link->side_socket(1)->connectToHost(QHostAddress(teacher.address()), 6793);
-        QTRY_COMPARE_WITH_TIMEOUT(w->control_link->side_socket(1)->state(), QAbstractSocket::ConnectedState, kReplyMs);
+        f->link().side_socket(1)->connectToHost(QHostAddress(teacher.address()), 6793);
+        QTRY_COMPARE_WITH_TIMEOUT(f->link().side_socket(1)->state(), QAbstractSocket::ConnectedState, kReplyMs);
         QElapsedTimer clock;
         clock.start();
-        w->set_manual_direct_ip(true, teacher.address(), true);
+        f->set_manual_direct_ip(true, teacher.address(), true);
         QVERIFY(clock.elapsed() >= timescale::scaled(1000) - 5);
-        w->set_manual_direct_ip(false, student.address(), false);
+        f->set_manual_direct_ip(false, student.address(), false);
         QHostAddress t(teacher.address()), s(student.address());
-        w->sendMsg_Net(&t, 6791, QStringLiteral("teacher_parameter\nget_tracking_status"), false);
-        w->sendMsg_Net(&s, 6791, QStringLiteral("student_parameter\nget_tracking_status"), false);
+        f->link().sendMsg_Net(&t, 6791, QStringLiteral("teacher_parameter\nget_tracking_status"), false);
+        f->link().sendMsg_Net(&s, 6791, QStringLiteral("student_parameter\nget_tracking_status"), false);
         QCOMPARE(nextTransport(teacher) + nextTransport(student), "tcpudp");
-        QTRY_COMPARE_WITH_TIMEOUT(console->size(), 2, kReplyMs);
+        QTRY_COMPARE_WITH_TIMEOUT(shell.console.size(), 2, kReplyMs);
 
-        w->set_teacher_ip_edits(QStringLiteral("10.1.1.1"));
-        w->set_student_ip_edits(QStringLiteral("10.1.1.2"));
-        QCOMPARE(QStringList({w->ui->teacher_feature_IP_Edit->text(), w->ui->teacher_pano_IP_Edit->text(),
-                              w->ui->student_feature_IP_Edit->text(), w->ui->student_pano_IP_Edit->text()}),
+        f->set_teacher_ip_edits(QStringLiteral("10.1.1.1"));
+        f->set_student_ip_edits(QStringLiteral("10.1.1.2"));
+        QCOMPARE(QStringList({ui->teacher_feature_IP_Edit->text(), ui->teacher_pano_IP_Edit->text(),
+                              ui->student_feature_IP_Edit->text(), ui->student_pano_IP_Edit->text()}),
                  QStringList({"10.1.1.1", "10.1.1.1", "10.1.1.2", "10.1.1.2"}));
     }
 
     void badHexTextShowsABox()
     {
-        QVERIFY(camslot::attach(*w, Slot::TeacherFeature, QStringLiteral("127.0.0.13")));
-        w->sendMsg_Net(w->teacher_feature_destination, 1259, QStringLiteral("81 01 06 01 HK VN 03 01 FF"), true);
+        QVERIFY(camslot::attach(cams(), Slot::TeacherFeature, QStringLiteral("127.0.0.13")));
+        f->link().sendMsg_Net(camslot::destination(cams(), Slot::TeacherFeature), 1259, QStringLiteral("81 01 06 01 HK VN 03 01 FF"), true);
         QCOMPARE(boxes.texts(), QStringList{"Command format error"});
         QCOMPARE(boxes.shown[0].title, QStringLiteral("information"));
-        QCOMPARE(boxes.shown[0].parent, static_cast<QWidget *>(w));
+        QCOMPARE(boxes.shown[0].parent, &host->window);
     }
 
     // ---- replies read until their socket is empty, one reader per link ----
 
     void datagramsInOrder()
     {
-        consoleRuns(true);
+        consoleRuns();
         for (const char *text : {"first", "second", "third"})
             QVERIFY(camera(3).pushDatagram(false, text, kTool, 7791));
         QTRY_COMPARE_WITH_TIMEOUT(consoleMessages(), (QStringList{"first", "second", "third"}), kReplyMs);
@@ -318,9 +330,9 @@ private slots:
     // its link's order.
     void interleavedLinks()
     {
-        QVERIFY(camslot::attach(*w, Slot::TeacherPano, camera(5).address(), true));
-        QVERIFY(camslot::attach(*w, Slot::StudentPano, camera(6).address(), true));
-        consoleRuns(true);
+        QVERIFY(camslot::attach(cams(), Slot::TeacherPano, camera(5).address(), true));
+        QVERIFY(camslot::attach(cams(), Slot::StudentPano, camera(6).address(), true));
+        consoleRuns();
         const QByteArray t = uot(6791, "teacher one") + uot(6791, "teacher two");
         const QByteArray s = uot(6791, "student one") + uot(6791, "student two");
         for (int i = 0; i < t.size(); i += 7) {
@@ -329,7 +341,7 @@ private slots:
             camera(6).pushToLinks(s.mid(i, 7));
             QTest::qWait(2);
         }
-        QTRY_COMPARE_WITH_TIMEOUT(console->size(), 4, kReplyMs);
+        QTRY_COMPARE_WITH_TIMEOUT(shell.console.size(), 4, kReplyMs);
         QTest::qWait(kSettleMs);
         const QStringList got = consoleMessages();
         QCOMPARE(got.size(), 4);
@@ -342,12 +354,12 @@ private slots:
     void framesArrivingWhileOneIsHandled()
     {
         SimCamera &c = camera(7);
-        QVERIFY(camslot::attach(*w, Slot::TeacherPano, c.address(), true));
-        w->pano_status.teacher_crop_status_quiet = false;
+        QVERIFY(camslot::attach(cams(), Slot::TeacherPano, c.address(), true));
+        f->pano().teacher_crop_status_quiet = false;
         LogCapture log;
         const QByteArray more = uot(6791, "teacher_parameter\ndirector_parameter\nmark=second")
                                 + uot(6791, "teacher_parameter\ndirector_parameter\nmark=third");
-        QLabel *tip = w->ui->teacher_tip_label;
+        QLabel *tip = ui->teacher_tip_label;
         int shown = 0;
         QTimer watch;
         connect(&watch, &QTimer::timeout, [&] {
@@ -366,7 +378,38 @@ private slots:
         QCOMPARE(lines.size(), 4);
         QVERIFY(lines[0].contains("crop_status") && lines[1].startsWith("[0]teacher crop status"));
         QVERIFY(lines[2].endsWith("mark=second]") && lines[3].endsWith("mark=third]"));
-        QCOMPARE(w->control_link->buffered(1), 0);
+        QCOMPARE(f->link().buffered(1), 0);
+    }
+
+    // The reset of every tab leaves a connected camera's address (later applies send that field
+    // to the camera as its own address), and the form's re-texting its Disconnect.
+    void resetKeepsConnectedCameras_data()
+    {
+        QTest::addColumn<int>("camera");
+        for (int i = 0; i < 6; ++i)
+            QTest::newRow(qPrintable(kSlotNames[i])) << i;
+    }
+    void resetKeepsConnectedCameras()
+    {
+        QFETCH(int, camera);
+        QLineEdit *fields[] = {ui->teacher_feature_IP_Edit, ui->teacher_pano_IP_Edit, ui->student_feature_IP_Edit,
+                               ui->student_pano_IP_Edit,    ui->board_feature_IP_Edit, ui->board_pano_IP_Edit};
+        QPushButton *buttons[] = {ui->teacher_feature_connect_Button, ui->teacher_pano_connect_Button,
+                                  ui->student_feature_connect_Button, ui->student_pano_connect_Button,
+                                  ui->board_feature_connect_Button,   ui->board_pano_connect_Button};
+        const char *defaults[] = {"192.168.1.100", "192.168.1.101", "192.168.1.163",
+                                  "192.168.1.164", "192.168.1.165", "192.168.1.166"};
+        for (int i = 0; i < 6; ++i)
+            fields[i]->setText(QStringLiteral("127.0.0.%1").arg(i + 2));
+        QVERIFY(camslot::attach(cams(), Slot(camera), QStringLiteral("127.0.0.%1").arg(camera + 2)));
+        f->set_all_defaults();
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(fields[i]->text(), i == camera ? QStringLiteral("127.0.0.%1").arg(i + 2) : QString(defaults[i]));
+        ui->retranslateUi(&host->window);
+        f->retranslate_code_texts();
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(buttons[i]->text(), i == camera ? QStringLiteral("Disconnect") : QStringLiteral("Connect"));
+        camslot::detach(cams(), Slot(camera));
     }
 
     // ---- cameras that misbehave ----
@@ -401,10 +444,10 @@ private slots:
         SimCamera &c = camera(8);
         c.setTrackingStatus(QStringLiteral("teacher_parameter"), QStringLiteral("stop"));
         c.setFault(SimFault(fault), 200);
-        QVERIFY(camslot::attach(*w, Slot::TeacherPano, c.address(), tcp));
+        QVERIFY(camslot::attach(cams(), Slot::TeacherPano, c.address(), tcp));
         // The console's teacher camera: its commands take the teacher link when it is up.
-        w->set_manual_direct_ip(true, c.address(), tcp);
-        console->clear();
+        f->set_manual_direct_ip(true, c.address(), tcp);
+        shell.console.clear();
         // The longest time between two of the window's events.
         qint64 longestGap = 0;
         QElapsedTimer clock;
@@ -415,8 +458,8 @@ private slots:
         const QString expected = QStringLiteral("teacher_parameter\nteacher_tracking_status=stop");
         QHostAddress destination(c.address());
         auto ask = [&] {
-            console->clear();
-            w->sendMsg_Net(&destination, 6791, QStringLiteral("teacher_parameter\nget_tracking_status"), false);
+            shell.console.clear();
+            f->link().sendMsg_Net(&destination, 6791, QStringLiteral("teacher_parameter\nget_tracking_status"), false);
         };
 
         ask();
@@ -429,19 +472,19 @@ private slots:
 
         // Once the camera behaves, its answers are read again.
         c.setFault(SimFault::None);
-        QVERIFY(!reconnect || camslot::attach(*w, Slot::TeacherPano, c.address(), true));
+        QVERIFY(!reconnect || camslot::attach(cams(), Slot::TeacherPano, c.address(), true));
         ask();
         QVERIFY(c.waitForMessage([](const SimMessage &m) { return m.isText(); }, kReplyMs, from));
         QTRY_VERIFY_WITH_TIMEOUT(consoleMessages().contains(expected), kReplyMs);
         QCOMPARE(consoleMessages().count(expected), 1);
         QVERIFY2(qMax(longestGap, clock.elapsed()) < kMaxGapMs, qPrintable(QString::number(longestGap)));
-        QCOMPARE(w->control_link->buffered(1), 0);
+        QCOMPARE(f->link().buffered(1), 0);
     }
 
     // A flood of bytes does not flood the log: the route's lines keep the first 512 bytes.
     void longAnswerLogLines()
     {
-        w->hide();
+        shell.visible = false;
         LogCapture log;
         QVERIFY(camera(9).pushDatagram(false, QByteArray(2000, 'x'), kTool, 7791));
         const QString capped = QString(512, 'x') + "...(2000 bytes)]";

@@ -2,7 +2,7 @@
 // fields, the slots' flags and the current tab, the route of the text answers (the manual
 // director console while it runs, the wizard while the window is hidden, else the reply parser),
 // and the console's cameras.
-#include "mainwindow/mainwindow.h"
+#include "mainwindow/window_features.h"
 #include "ui_mainwindow.h"
 
 #include "core/wait.h"
@@ -15,7 +15,6 @@
 
 #include <QDebug>
 #include <QHostAddress>
-#include <QMetaMethod>
 
 using camera_slot::Side;
 using camera_slot::Slot;
@@ -41,25 +40,26 @@ const ConsoleCode kConsoleCodes[] = {
 // ---------------------------------------------------------------------------
 // The window's control link: its rules and its replies.
 
-void MainWindow::wire_control_link()
+void WindowFeatures::wire_control_link()
 {
-    control_link = new ControlLink(&camera_slots, this);
+    control_link = std::make_unique<ControlLink>(&camera_slots);
     ControlLink::Rules rules;
     rules.choose = [this](const QString &address, const QHostAddress *destination) {
         return choose_link(address, destination);
     };
     rules.mapped_ports = [this] { return options_tab->mapped_ports(); };
-    rules.text_port = [this](Side side) { return side == Side::Student ? student_udp_port : teacher_udp_port; };
+    rules.text_port = [this](Side side) { return camera_ports.udp_port(side); };
     rules.console_uses_link = [this](int side) {
         return side == 1 ? manual_direct_teacher_tcp_flag : manual_direct_student_tcp_flag;
     };
     control_link->set_rules(rules);
-    connect(control_link, &ControlLink::textReply, this, &MainWindow::route_text_reply);
-    connect(control_link, &ControlLink::commandFormatError, this,
-            [this] { msgbox::information(this, tr("information"), tr("Command format error")); });
+    QObject::connect(control_link.get(), &ControlLink::textReply, control_link.get(),
+                     [this](const QByteArray &reply, bool datagram) { route_text_reply(reply, datagram); });
+    QObject::connect(control_link.get(), &ControlLink::commandFormatError, control_link.get(),
+                     [this] { msgbox::information(m_window, tr("information"), tr("Command format error")); });
 }
 
-link_choice::Choice MainWindow::choose_link(const QString &address, const QHostAddress *destination)
+link_choice::Choice WindowFeatures::choose_link(const QString &address, const QHostAddress *destination)
 {
     qDebug().noquote().nospace() << "MainWindow::manual_direct_run:[" << manual_direct_run << "],IP:[" << address
                                  << "],manual_direct_teacher_ip:[" << manual_direct_teacher_ip << "]";
@@ -85,22 +85,22 @@ link_choice::Choice MainWindow::choose_link(const QString &address, const QHostA
     cameras.board_pano = camera(ui->board_pano_IP_Edit, Slot::BoardPano);
     cameras.board_pano.tcp = false;
     qDebug() << "ui->tabWidget->count():" << ui->tabWidget->count();
-    cameras.board_tab_current = ui->tabWidget->count() == eight_tab && ui->tabWidget->currentIndex() == 2;
+    cameras.board_tab_current = ui->tabWidget->count() == TabLayout::eight_tab && ui->tabWidget->currentIndex() == 2;
     return link_choice::choose(address, cameras);
 }
 
-void MainWindow::route_text_reply(const QByteArray &reply, bool datagram)
+void WindowFeatures::route_text_reply(const QByteArray &reply, bool datagram)
 {
     dispatch_reply(reply);
     if (datagram)
         qDebug().noquote().nospace() << "byteArray[" << log_bytes(reply, kLogBytesLimit) << "]"
-                                     << "isVisible[" << isVisible() << "]";
+                                     << "isVisible[" << m_shell.window_visible() << "]";
 }
 
 // ---------------------------------------------------------------------------
 // For the manual director console and the calibration code.
 
-void MainWindow::set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up)
+void WindowFeatures::set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up)
 {
     manual_direct_run = true;
     if (teacher) {
@@ -113,13 +113,13 @@ void MainWindow::set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_
     wait_ms(kManualDirectSettleMs);
 }
 
-void MainWindow::set_teacher_ip_edits(const QString &text)
+void WindowFeatures::set_teacher_ip_edits(const QString &text)
 {
     ui->teacher_feature_IP_Edit->setText(text);
     ui->teacher_pano_IP_Edit->setText(text);
 }
 
-void MainWindow::set_student_ip_edits(const QString &text)
+void WindowFeatures::set_student_ip_edits(const QString &text)
 {
     ui->student_feature_IP_Edit->setText(text);
     ui->student_pano_IP_Edit->setText(text);
@@ -128,7 +128,7 @@ void MainWindow::set_student_ip_edits(const QString &text)
 // ---------------------------------------------------------------------------
 // Replies.
 
-void MainWindow::dispatch_reply(const QByteArray &reply)
+void WindowFeatures::dispatch_reply(const QByteArray &reply)
 {
     if (manual_direct_run) {
         const QString text = parameter_block::reply_text(reply);
@@ -162,14 +162,14 @@ void MainWindow::dispatch_reply(const QByteArray &reply)
             }
         }
         qDebug().noquote().nospace() << "MainWindow:: str[" << compared << "],data[" << message << "]";
-        if (!isSignalConnected(QMetaMethod::fromSignal(&MainWindow::send)))
+        if (!m_shell.console_listens())
             qWarning().noquote().nospace() << "MainWindow::dispatch_reply no manual director console listens, reply "
                                               "not handled["
                                            << message << "]";
-        emit send(message);
+        m_shell.console_reply(message);
         return;
     }
-    if (!isVisible()) {
+    if (!m_shell.window_visible()) {
         // The wizard reads the replies while it runs; until it does, they are dropped here.
         qWarning().noquote().nospace() << "MainWindow::dispatch_reply the wizard does not read replies yet, reply not handled["
                              << log_bytes(reply, kLogBytesLimit) << "]";

@@ -1,0 +1,411 @@
+#include "mainwindow/window_features.h"
+#include "ui_mainwindow.h"
+
+#include "protocol/board_parameters.h"
+#include "protocol/teacher_parameters.h"
+#include "video/qffmpeg.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <initializer_list>
+
+using camera_slot::Side;
+using camera_slot::Slot;
+
+namespace {
+// The camera addresses of a fresh installation (those the form shows).
+const char *const kTeacherFeatureAddress = "192.168.1.100";
+const char *const kTeacherPanoAddress = "192.168.1.101";
+const char *const kStudentFeatureAddress = "192.168.1.163";
+const char *const kStudentPanoAddress = "192.168.1.164";
+// The window's widths: as it starts (the parameter panels folded) and with a panel unfolded.
+constexpr int kWideWidth = 1164;
+constexpr int kNarrowWidthMin = 894;
+constexpr int kNarrowWidthMax = 899;
+} // namespace
+
+WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &shell)
+    : ui(form)
+    , m_window(window)
+    , m_shell(shell)
+{
+    // Each feature wires its widgets as it is made, right after the form is set up and before any
+    // set-up step or the settings file changes a widget.
+    parameter_requests = std::make_unique<ParameterRequests>(static_cast<ParameterRequests::Host &>(*this), window);
+    settings_file = std::make_unique<SettingsFile>(CORVANE_FORM_WIDGETS(SettingsFile, SETTINGS_FILE_WIDGETS, ui),
+                                                   window, camera_ports, static_cast<SettingsFile::Host &>(*this));
+    options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
+                                               static_cast<OptionsTab::Host &>(*this), window);
+    tab_layout = std::make_unique<TabLayout>(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, ui), camera_slots,
+                                             static_cast<TabLayout::Host &>(*this));
+    wire_control_link();
+    pads = std::make_unique<Pads>(CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, ui), camera_slots, camera_ports,
+                                  *control_link, pano_status, static_cast<Pads::Host &>(*this), window);
+    menu_keys = std::make_unique<CameraMenuKeys>(CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, ui),
+                                                 camera_slots, camera_ports, *control_link,
+                                                 static_cast<CameraMenuKeys::Host &>(*this));
+    region_editor = std::make_unique<RegionEditor>(CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, ui),
+                                                   camera_slots, camera_ports, *control_link, pano_status,
+                                                   static_cast<RegionEditor::Host &>(*this), window);
+    camera_connections = std::make_unique<CameraConnections>(
+        CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, ui), camera_slots, camera_ports,
+        *control_link, pano_status, static_cast<CameraConnections::Host &>(*this), window);
+    visca_replies = std::make_unique<ViscaReplies>(CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, ui),
+                                                   camera_slots, camera_ports, *control_link, pano_status,
+                                                   static_cast<ViscaReplies::Host &>(*this), window);
+    picture_previews = std::make_unique<PicturePreviews>(
+        CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), camera_slots,
+        static_cast<PicturePreviews::Host &>(*this), window);
+    lectern_mode = std::make_unique<LecternMode>(CORVANE_FORM_WIDGETS(LecternMode, LECTERN_MODE_WIDGETS, ui), window);
+    teacher_tab = std::make_unique<TeacherTab>(CORVANE_FORM_WIDGETS(TeacherTab, TEACHER_TAB_WIDGETS, ui), camera_slots,
+                                               camera_ports, *control_link, *lectern_mode,
+                                               pano_status.teacher_cur_track_status, settings_file->loading_config(),
+                                               static_cast<TeacherTab::Host &>(*this), window);
+    student_tab = std::make_unique<StudentTab>(CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, ui), camera_slots,
+                                               camera_ports, *control_link, pano_status.student_cur_track_status,
+                                               settings_file->loading_config(),
+                                               static_cast<StudentTab::Host &>(*this), window);
+    board_tab = std::make_unique<BoardTab>(CORVANE_FORM_WIDGETS(BoardTab, BOARD_TAB_WIDGETS, ui), camera_slots,
+                                           camera_ports, *control_link, static_cast<BoardTab::Host &>(*this),
+                                           settings_file->loading_config(), window);
+    director_tab = std::make_unique<DirectorTab>(CORVANE_FORM_WIDGETS(DirectorTab, DIRECTOR_TAB_WIDGETS, ui),
+                                                 camera_slots, camera_ports, *control_link,
+                                                 static_cast<DirectorTab::Host &>(*this),
+                                                 settings_file->loading_config(), window);
+    reply_parser = std::make_unique<ReplyParser>(camera_slots, camera_ports, *control_link, pano_status,
+                                                 static_cast<ReplyParser::Host &>(*this), window);
+}
+
+WindowFeatures::~WindowFeatures() = default;
+
+// ---------------------------------------------------------------------------
+// Across features
+
+void WindowFeatures::set_all_defaults()
+{
+    // A connected camera keeps the address it was reached at: later applies send that field
+    // to the camera as its own address.
+    const struct {
+        QLineEdit *field;
+        Slot slot;
+        const char *address;
+    } cameras[] = {
+        {ui->teacher_feature_IP_Edit, Slot::TeacherFeature, kTeacherFeatureAddress},
+        {ui->teacher_pano_IP_Edit, Slot::TeacherPano, kTeacherPanoAddress},
+        {ui->student_feature_IP_Edit, Slot::StudentFeature, kStudentFeatureAddress},
+        {ui->student_pano_IP_Edit, Slot::StudentPano, kStudentPanoAddress},
+        {ui->board_feature_IP_Edit, Slot::BoardFeature, board_parameters::kDefaultFeatureAddress},
+        {ui->board_pano_IP_Edit, Slot::BoardPano, board_parameters::kDefaultPanoAddress},
+    };
+    for (const auto &camera : cameras) {
+        if (!camera_slots[camera.slot].udp_flag)
+            camera.field->setText(QString::fromLatin1(camera.address));
+    }
+    teacher_tab->on_teacher_default_Button_clicked();
+    student_tab->on_student_default_Button_clicked();
+    board_tab->on_board_default_Button_clicked();
+    director_tab->set_director_defaults();
+
+    // The strips say what a click on them would do at the present width.
+    const int width = m_shell.window_width();
+    QString strip;
+    if (width == kWideWidth)
+        strip = tr("<\nf\no\nl\nd\n<");
+    else if (width >= kNarrowWidthMin && width <= kNarrowWidthMax)
+        strip = tr(">\ne\nx\np\na\nn\nd\n>");
+    else
+        return;
+    for (QPushButton *b : {ui->teacher_show_param_pushButton, ui->student_show_param_pushButton,
+                           ui->board_show_param_pushButton, ui->director_show_param_pushButton})
+        b->setText(strip);
+}
+
+void WindowFeatures::stop_all_tracking()
+{
+    teacher_tab->stop_tracking();
+    student_tab->stop_tracking();
+}
+
+void WindowFeatures::retranslate_code_texts()
+{
+    options_tab->retranslate();
+    menu_keys->retranslate();
+    camera_connections->retranslate();
+    if (tab_layout->camera_layout() == 3) {
+        ui->board_feature_ip_label->setText(tr("Board 1"));
+        ui->board_enable_checkBox->setText(tr("Enable 1"));
+    }
+    if (QFileInfo::exists(QStringLiteral("data.tar.gz")))
+        ui->label_81->setText(tr("exist"));
+}
+
+// ---------------------------------------------------------------------------
+// The settings file, the options and the layout
+
+void WindowFeatures::disconnect_for_port_change() { camera_connections->disconnect_for_port_change(); }
+
+void WindowFeatures::take_system_language(int index) { m_shell.take_system_language(index); }
+
+void WindowFeatures::create_translator(int index) { m_shell.create_translator(index); }
+
+bool WindowFeatures::customer_model(bool teacher) const
+{
+    return teacher ? teacher_tab->customer_model_flag() : student_tab->customer_model_flag();
+}
+
+void WindowFeatures::set_customer_model(bool teacher, bool flag)
+{
+    if (teacher)
+        teacher_tab->set_customer_model_flag(flag);
+    else
+        student_tab->set_customer_model_flag(flag);
+}
+
+QPoint &WindowFeatures::stored_student_point(int index) { return student_tab->points().stored_point(index); }
+
+void WindowFeatures::set_director_command_validator(int command_type)
+{
+    director_tab->set_director_command_validator(command_type);
+}
+
+void WindowFeatures::set_director_widgets(int strategy, bool enable)
+{
+    director_tab->set_director_widgets(strategy, enable);
+}
+
+void WindowFeatures::set_window_size(int width, int height) { m_shell.set_window_size(width, height); }
+
+int WindowFeatures::window_width() const { return m_shell.window_width(); }
+
+void WindowFeatures::close_for_wizard() { m_shell.close_for_wizard(); }
+
+void WindowFeatures::release_board_cameras() { camera_connections->disconnect_board_cameras(); }
+
+bool WindowFeatures::teacher_customer_model() const { return teacher_tab->customer_model_flag(); }
+
+bool WindowFeatures::student_customer_model() const { return student_tab->customer_model_flag(); }
+
+// ---------------------------------------------------------------------------
+// The request poller, the pads and the camera menu keys
+
+QString WindowFeatures::teacher_feature_model() const { return camera_slots[Slot::TeacherFeature].device_model; }
+
+bool WindowFeatures::lectern_mode_chosen() const { return ui->lectern_mode_radioButton->isChecked(); }
+
+void WindowFeatures::teacher_obtain_quietly() { teacher_tab->teacher_obtain(true); }
+
+void WindowFeatures::student_points_read_back() { m_shell.student_points_read_back(); }
+
+Pads::FeatureZoom WindowFeatures::feature_zoom(Side side) const
+{
+    const ViscaReplies::FeatureModel model = visca_replies->feature_model(side);
+    return {model.r6 || model.j57, model.j22, model.optical_max};
+}
+
+void WindowFeatures::forget_zoom_optical_max(Side side) { visca_replies->forget_optical_end(side); }
+
+void WindowFeatures::set_board_widgets_enabled(bool enable) { tab_layout->set_widget_status(2, enable); }
+
+bool WindowFeatures::preview_connected() const { return camera_connections->preview_connected(); }
+
+QHostAddress *WindowFeatures::preview_destination() const { return camera_connections->preview_destination(); }
+
+void WindowFeatures::camera_menu_closed(Side side) { picture_previews->menu_dialog_closed(side); }
+
+int WindowFeatures::preview_pan_speed() const { return pads->teacher_speeds().pan; }
+
+int WindowFeatures::preview_tilt_speed() const { return pads->teacher_speeds().tilt; }
+
+// ---------------------------------------------------------------------------
+// The region editor, the camera connections, the VISCA replies and the pictures
+
+bool WindowFeatures::teacher_pano_marked_offline() const { return pano_status.teacher_pano_offline; }
+
+void WindowFeatures::disarm_teacher_picture_conversion() { picture_previews->forget_detector_picture(); }
+
+void WindowFeatures::update_tab_enabled(bool enable) { tab_layout->update_tab_enabled(enable); }
+
+void WindowFeatures::set_widget_status(int camera, bool enable) { tab_layout->set_widget_status(camera, enable); }
+
+void WindowFeatures::teacher_track_check(bool enable) { teacher_tab->teacher_track_check(enable); }
+
+void WindowFeatures::student_track_check(bool enable) { student_tab->student_track_check(enable); }
+
+void WindowFeatures::set_student_calibration_widgets_visible(bool visible)
+{
+    student_tab->set_student_calibration_widgets_visible(visible);
+}
+
+void WindowFeatures::forget_board_tracking_status() { board_tab->forget_board_tracking_status(); }
+
+QString WindowFeatures::ptzspeed(const QString &command_template, int hindex, int vindex)
+{
+    return pads->ptzspeed(command_template, hindex, vindex);
+}
+
+void WindowFeatures::show_pictures(Slot slot, QFFmpeg *decoder)
+{
+    using ImageSlot = void (PicturePreviews::*)(QImage);
+    static const ImageSlot kImageSlots[] = {
+        &PicturePreviews::teacher_feature_SetImage, &PicturePreviews::teacher_pano_SetImage,
+        &PicturePreviews::student_feature_SetImage, &PicturePreviews::student_pano_SetImage,
+        &PicturePreviews::board_feature_SetImage,   &PicturePreviews::board_pano_SetImage};
+    QObject::connect(decoder, &QFFmpeg::GetImage, picture_previews.get(), kImageSlots[int(slot)]);
+}
+
+void WindowFeatures::show_preview_pictures(QFFmpeg *decoder)
+{
+    QObject::connect(decoder, &QFFmpeg::GetImage, picture_previews.get(), &PicturePreviews::rtsp_SetImage);
+}
+
+void WindowFeatures::pano_connect_begins(Side side)
+{
+    if (side == Side::Teacher)
+        pano_status.teacher_pano_offline = false;
+}
+
+void WindowFeatures::feature_camera_released(Side side)
+{
+    pads->forget_redirection(side);
+    visca_replies->forget_feature_model(side);
+}
+
+void WindowFeatures::pano_camera_released(Side side)
+{
+    if (side != Side::Teacher)
+        return;
+    // A teacher obtain still waiting ends without an outcome; nothing of it (an answer seen, its
+    // count, its quietness) reaches the next one.
+    parameter_requests->cancel(request_poller::Kind::TeacherObtain);
+    pano_status.teacher_pano_offline = true;
+    picture_previews->forget_detector_picture();
+    region_editor->set_redraw_pending(false);
+}
+
+void WindowFeatures::close_enlarged_dialog(Side side) { picture_previews->close_enlarged_dialog(side); }
+
+void WindowFeatures::teacher_show_region_clicked(bool checked)
+{
+    region_editor->on_teacher_show_region_checkBox_clicked(checked);
+}
+
+void WindowFeatures::clear_region_scene() { region_editor->clear_region_scene(); }
+
+void WindowFeatures::set_teacher_region_widgets(bool enable) { region_editor->set_teacher_region_widgets(enable); }
+
+void WindowFeatures::camera_layout_chosen(int layout) { tab_layout->on_choose_camera_comboBox_currentIndexChanged(layout); }
+
+void WindowFeatures::teacher_preset_list_changed(const QString &text)
+{
+    teacher_tab->on_teacher_preset_list_currentIndexChanged(text);
+}
+
+void WindowFeatures::student_preset_list_changed(const QString &text)
+{
+    student_tab->on_student_preset_list_currentIndexChanged(text);
+}
+
+void WindowFeatures::teacher_auto_calibration_step() { m_shell.teacher_auto_calibration_step(); }
+
+void WindowFeatures::student_auto_calibration_step() { m_shell.student_auto_calibration_step(); }
+
+void WindowFeatures::send_stream(PicturePreviews::Stream stream, QImage &image) { m_shell.send_stream(stream, image); }
+
+void WindowFeatures::hand_picture_to_detector(const QImage &image) { m_shell.hand_picture_to_detector(image); }
+
+QWidget *WindowFeatures::enlarged_dialog(Side side) { return m_shell.enlarged_dialog(side); }
+
+// ---------------------------------------------------------------------------
+// The parameter tabs
+
+void WindowFeatures::set_tab_widgets_enabled(int tab, bool enable) { tab_layout->set_widget_status(tab, enable); }
+
+void WindowFeatures::set_tabs_enabled(bool enable) { tab_layout->update_tab_enabled(enable); }
+
+int WindowFeatures::camera_layout() const { return tab_layout->camera_layout(); }
+
+void WindowFeatures::arm_request(request_poller::Kind kind, bool silent) { parameter_requests->arm(kind, silent); }
+
+void WindowFeatures::collect_scene_regions() { region_editor->collect_region_rects(); }
+
+teacher_region_keys::ApplyRegions WindowFeatures::apply_regions() const
+{
+    return region_editor->teacher_apply_regions();
+}
+
+region_geometry::RegionRect WindowFeatures::teacher_feature_rect() const
+{
+    return region_editor->region_rects().feature;
+}
+
+void WindowFeatures::redraw_regions_on_next_reply()
+{
+    region_editor->set_redraw_pending(true);
+    region_editor->clear_region_scene();
+}
+
+void WindowFeatures::read_teacher_regions(const QString &reply)
+{
+    teacher_parameters::store_regions(reply, region_editor->region_coord());
+    region_editor->parse_teacher_region_coord();
+}
+
+void WindowFeatures::set_region_widgets_enabled(bool enable) { region_editor->set_teacher_region_widgets(enable); }
+
+void WindowFeatures::set_teacher_pad_redirection(bool to_pano, bool crop) { pads->set_teacher_redirection(to_pano, crop); }
+
+void WindowFeatures::disable_board_for_customer_model() { tab_layout->disable_board_widgets(); }
+
+void WindowFeatures::autocalibrate_failed() { m_shell.autocalibrate_failed(); }
+
+bool WindowFeatures::calibration_widgets_shown() const { return visca_replies->student_calibration_widgets_shown_now(); }
+
+void WindowFeatures::set_student_pad_crop(bool crop) { pads->set_student_crop(crop); }
+
+// ---------------------------------------------------------------------------
+// The reply parser
+
+bool WindowFeatures::request_pending(request_poller::Kind kind) const { return parameter_requests->pending(kind); }
+
+bool WindowFeatures::answer_request(request_poller::Kind kind) { return parameter_requests->answer_request(kind); }
+
+void WindowFeatures::read_teacher_section(const QString &text) { teacher_tab->read_teacher_section(text); }
+
+void WindowFeatures::read_student_section(const QString &text) { student_tab->read_student_section(text); }
+
+void WindowFeatures::read_board_section(const QString &text) { board_tab->read_board_section(text); }
+
+void WindowFeatures::read_director_section(const QString &text) { director_tab->read_director_section(text); }
+
+void WindowFeatures::resolve_student_autocalibrate_status(const QString &value)
+{
+    student_tab->resolve_student_autocalibrate_status(value);
+}
+
+void WindowFeatures::show_board_relayed_keys(const board_parameters::RelayReading &reading)
+{
+    board_tab->show_relayed_keys(reading);
+}
+
+bool WindowFeatures::board_tracking_status_changed(const parameter_reply::StatusPart &part)
+{
+    return board_tab->board_tracking_status_changed(part);
+}
+
+void WindowFeatures::stop_board_tracking() { pads->on_board_stopTrack_Button_clicked(); }
+
+void WindowFeatures::toggle_pano_connect(Side side)
+{
+    if (side == Side::Teacher)
+        camera_connections->on_teacher_pano_connect_Button_clicked();
+    else if (side == Side::Student)
+        camera_connections->on_student_pano_connect_Button_clicked();
+    else
+        camera_connections->on_board_pano_connect_Button_clicked();
+}
+
+void WindowFeatures::flash_status_label(bool teacher, const QString &text) { tab_layout->flash_status_label(teacher, text); }
+
+void WindowFeatures::set_lectern_director_enabled(bool enable) { teacher_tab->set_lectern_director_enabled(enable); }

@@ -1,0 +1,148 @@
+// The settings file object on the bare form: what a load leaves in the settings no control holds
+// (the ports in use, the customer models, the student points, the upgrade choices), and that a
+// save writes them back as they were read.
+#include "form_host.h"
+#include "mainwindow/settings_file.h"
+#include "model/camera_ports.h"
+#include "settings/settings_path.h"
+#include "test_env.h"
+
+#include <QPoint>
+#include <QSettings>
+#include <QtTest>
+
+namespace {
+
+struct Recorder : SettingsFile::Host {
+    bool customer[2] = {false, false};
+    QPoint points[10];
+    int defaults_runs = 0;
+    void take_system_language(int) override {}
+    void create_translator(int) override {}
+    bool customer_model(bool teacher) const override { return customer[teacher ? 0 : 1]; }
+    void set_customer_model(bool teacher, bool flag) override { customer[teacher ? 0 : 1] = flag; }
+    QPoint &stored_student_point(int index) override { return points[index]; }
+    void set_director_command_validator(int) override {}
+    void set_director_widgets(int, bool) override {}
+    void set_all_defaults() override { ++defaults_runs; }
+};
+
+struct Rig {
+    FormHost host;
+    CameraPorts ports;
+    Recorder recorder;
+    SettingsFile file{CORVANE_FORM_WIDGETS(SettingsFile, SETTINGS_FILE_WIDGETS, host.ui), &host.window, ports, recorder};
+
+    // What the load left outside the form's controls, by name.
+    QString value(const QString &name)
+    {
+        const CameraPorts::Values &v = ports.values();
+        const SettingsFile::Upgrade &u = file.upgrade();
+        const QMap<QString, QString> all = {
+            {"teacher_udp_port", QString::number(v.teacher_udp_port)},
+            {"teacher_visca_port", QString::number(v.teacher_visca_port)},
+            {"student_rtsp_port", v.student_rtsp_port},
+            {"T_Backup_Port", v.T_Backup_Port},
+            {"recorder_password", v.recorder_password},
+            {"teacher customer", QString::number(recorder.customer[0])},
+            {"student customer", QString::number(recorder.customer[1])},
+            {"point 0", QStringLiteral("%1,%2").arg(recorder.points[0].x()).arg(recorder.points[0].y())},
+            {"point 9", QStringLiteral("%1,%2").arg(recorder.points[9].x()).arg(recorder.points[9].y())},
+            {"upgradeModel", QString::number(u.upgradeModel)},
+            {"upgrade_mode", u.upgrade_mode},
+            {"work_type", QString::number(u.work_type)},
+        };
+        return all.value(name, QStringLiteral("<none>"));
+    }
+};
+
+} // namespace
+
+class tst_SettingsFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { testenv::removeConfigIni(); }
+
+    void reading_data()
+    {
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        auto row = [](const char *name, const char *ini, const char *member, const char *expected) {
+            QTest::newRow(name) << QString::fromUtf8(ini) << QString::fromLatin1(member) << QString::fromUtf8(expected);
+        };
+        row("mapped port not a number", "[PORT_CONF]\nRecorder_Port_Map_Enabled=true\nT_UDP_Port=abc\n", "teacher_udp_port", "0");
+        row("mapped port absent: the field's text", "[PORT_CONF]\nRecorder_Port_Map_Enabled=true\n", "teacher_visca_port", "21259");
+        row("unmapped port stored", "[PORT_CONF]\nT_Visca_Port=30000\n", "teacher_visca_port", "1259");
+        row("unmapped rtsp", "[PORT_CONF]\nS_RTSP_Port=40554\n", "student_rtsp_port", "554");
+        row("mapped rtsp", "[PORT_CONF]\nRecorder_Port_Map_Enabled=true\nS_RTSP_Port=40554\n", "student_rtsp_port", "40554");
+        row("stored port text kept", "[PORT_CONF]\nT_Backup_Port=\n", "T_Backup_Port", "");
+        row("recorder as stored", "[PORT_CONF]\n", "recorder_password", "");
+        row("teacher KLOR", "[TEACHER_CONF]\nCustomer_Model=KLOR\n", "teacher customer", "1");
+        row("teacher klor", "[TEACHER_CONF]\nCustomer_Model=klor\n", "teacher customer", "0");
+        row("student KLOR", "[STUDENT_CONF]\nCustomer_Model=KLOR\n", "student customer", "1");
+        row("points absent", "[STUDENT_CONF]\n", "point 9", "0,0");
+        row("point out of the preview", "[STUDENT_CONF]\nSTUDENT_FORWARD_LEFT_X_SET=-40\nSTUDENT_FORWARD_LEFT_Y_SET=9000\n", "point 0", "-40,9000");
+        row("sixth point spelled SIXTH is not read", "[STUDENT_CONF]\nSTUDENT_DESIGNATED_SIXTH_X=5\nSTUDENT_DESIGNATED_SIX_Y=6\n", "point 9", "0,6");
+        row("upgrade Simple XYZ", "[UPGRADE]\nmode=Simple\ntype=XYZ\n", "upgradeModel", "5");
+        row("upgrade Full MTD", "[UPGRADE]\nmode=Full\ntype=MTD\n", "upgradeModel", "4");
+        row("upgrade Full kept", "[UPGRADE]\nmode=Full\ntype=MTD\n", "upgrade_mode", "Full");
+        row("model type true: work type 1", "[UPGRADE]\nmodel_type=true\n", "work_type", "1");
+        row("empty file: work type 2", "", "work_type", "2");
+    }
+
+    void reading()
+    {
+        QFETCH(QString, ini);
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        testenv::writeConfigIniRaw(ini.toUtf8());
+        Rig rig;
+        rig.recorder.points[9] = QPoint(77, 77); // a load sets every point, stored or not
+        rig.file.load_config();
+        QCOMPARE(rig.value(name), expected);
+        QCOMPARE(rig.recorder.defaults_runs, 0);
+    }
+
+    // The settings no control holds go back to the file as they were read.
+    void savedAsRead()
+    {
+        const QByteArray ini = "[PORT_CONF]\nRecorder_Port_Map_Enabled=true\nT_UDP_Port=30003\nRecorder_Password=\"s3cret, x\"\n"
+                               "[TEACHER_CONF]\nCustomer_Model=KLOR\n"
+                               "[STUDENT_CONF]\nSTUDENT_FORWARD_LEFT_X_SET=-40\nSTUDENT_DESIGNATED_SIX_Y=2147483647\n"
+                               "[UPGRADE]\nmode=Full\ntype=SOC&ARM\nverify=false\nauto_backup=true\nmodel_type=false\n";
+        testenv::writeConfigIniRaw(ini);
+        Rig rig;
+        rig.file.load_config();
+        QVERIFY(rig.file.save_config());
+        QSettings saved(settings_file_path(), QSettings::IniFormat);
+        const QList<QPair<const char *, const char *>> expected = {
+            {"PORT_CONF/Recorder_Port_Map_Enabled", "true"}, {"PORT_CONF/T_UDP_Port", "30003"},
+            {"PORT_CONF/Recorder_Password", "s3cret, x"},    {"TEACHER_CONF/Customer_Model", "KLOR"},
+            {"STUDENT_CONF/Customer_Model", "Other"},             {"STUDENT_CONF/STUDENT_FORWARD_LEFT_X_SET", "-40"},
+            {"STUDENT_CONF/STUDENT_DESIGNATED_SIX_Y", "2147483647"},
+            {"UPGRADE/mode", "Full"},                        {"UPGRADE/type", "SOC&ARM"},
+            {"UPGRADE/verify", "false"},                     {"UPGRADE/auto_backup", "true"},
+            {"UPGRADE/model_type", "false"}};
+        for (const auto &e : expected)
+            QCOMPARE(saved.value(QLatin1String(e.first)).toString(), QString::fromUtf8(e.second));
+    }
+
+    // No file: the window's defaults run once, the upgrade group starts as a fresh installation.
+    void missingFile()
+    {
+        QTest::ignoreMessage(QtDebugMsg, "不存在配置文件");
+        Rig rig;
+        rig.file.load_config();
+        QCOMPARE(rig.recorder.defaults_runs, 1);
+        QCOMPARE(rig.file.upgrade().upgrade_mode, QStringLiteral("Simple"));
+        QVERIFY(rig.file.upgrade().upgrade_verify);
+        QCOMPARE(rig.file.upgrade().upgradeModel, 5);
+        QCOMPARE(rig.value("teacher_udp_port"), QStringLiteral("6791"));
+    }
+};
+
+QTEST_MAIN(tst_SettingsFile)
+#include "tst_settings_file.moc"
