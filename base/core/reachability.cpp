@@ -11,6 +11,9 @@ namespace {
 Check gCheck;
 constexpr int kPingReplyWaitS = 4;    // what an installer sees from one Windows ping
 constexpr int kPingHardLimitMs = 6000; // ping itself gives up after 4 s; this only guards a hung child
+constexpr int kPingStartMs = 1000;     // starting the child is a fork and an exec
+constexpr int kPollFinishMs = 10;      // the child's end is looked for this long per round...
+constexpr int kPollEventsMs = 40;      // ...then the window's events run this long
 } // namespace
 
 void setCheck(Check check) { gCheck = std::move(check); }
@@ -26,7 +29,7 @@ bool systemPing(const QString &host)
     ping.start(QStringLiteral("ping"),
                {QStringLiteral("-c"), QStringLiteral("1"), QStringLiteral("-W"),
                 QString::number(kPingReplyWaitS), QStringLiteral("--"), host});
-    if (!ping.waitForStarted(1000)) {
+    if (!ping.waitForStarted(kPingStartMs)) {
         qWarning() << "ping could not be started:" << ping.errorString();
         return false;
     }
@@ -34,13 +37,13 @@ bool systemPing(const QString &host)
     clock.start();
     // The window keeps painting while ping runs.
     while (ping.state() != QProcess::NotRunning && clock.elapsed() < kPingHardLimitMs) {
-        if (ping.waitForFinished(10))
+        if (ping.waitForFinished(kPollFinishMs))
             break;
-        wait_ms(40);
+        wait_ms(kPollEventsMs);
     }
     if (ping.state() != QProcess::NotRunning) {
         ping.kill();
-        ping.waitForFinished(1000);
+        ping.waitForFinished(kPingStartMs);
         return false;
     }
     return ping.exitStatus() == QProcess::NormalExit && ping.exitCode() == 0;
