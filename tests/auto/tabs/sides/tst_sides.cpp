@@ -22,12 +22,9 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <functional>
 
 using camera_slot::Slot;
 using request_poller::Kind;
-using Act = std::function<void(Ui::MainWindow *)>;
-Q_DECLARE_METATYPE(Act)
 
 namespace {
 const QString kT = QStringLiteral("teacher_parameter\nset_tracking_config_command\ncommand=");
@@ -44,9 +41,6 @@ QString panoAddress(QChar side) { return side == QLatin1Char('t') ? "127.0.0.3" 
 
 struct Host : TeacherTab::Host, StudentTab::Host {
     QStringList calls;
-    int layout = 1;
-    bool shown = false;
-    bool teacherCustomer = false;
     void set_tab_widgets_enabled(int tab, bool on) override { calls << QStringLiteral("tab %1 %2").arg(tab).arg(on); }
     void set_tabs_enabled(bool on) override { calls << QStringLiteral("tabs %1").arg(on); }
     void arm_request(Kind kind, bool silent) override
@@ -54,7 +48,7 @@ struct Host : TeacherTab::Host, StudentTab::Host {
         const char *names[] = {"teacher obtain", "teacher apply", "student obtain", "student apply"};
         calls << QStringLiteral("arm %1%2").arg(names[int(kind)], silent ? " silent" : "");
     }
-    int camera_layout() const override { return layout; }
+    int camera_layout() const override { return 1; }
     void collect_scene_regions() override { calls << "collect"; }
     teacher_region_keys::ApplyRegions apply_regions() const override { return {}; }
     region_geometry::RegionRect teacher_feature_rect() const override { return {10, 20, 300, 200}; }
@@ -65,10 +59,10 @@ struct Host : TeacherTab::Host, StudentTab::Host {
     {
         calls << QStringLiteral("teacher pad %1 %2").arg(pano).arg(crop);
     }
-    bool teacher_customer_model() const override { return teacherCustomer; }
+    bool teacher_customer_model() const override { return false; }
     void disable_board_for_customer_model() override { calls << "no board"; }
     void autocalibrate_failed() override { calls << "calibration failed"; }
-    bool calibration_widgets_shown() const override { return shown; }
+    bool calibration_widgets_shown() const override { return false; }
     void set_student_pad_crop(bool crop) override { calls << QStringLiteral("student pad %1").arg(crop); }
 };
 
@@ -99,33 +93,24 @@ struct Rig : FormRig {
             b->setText(QStringLiteral("Apply"));
     }
     Slot pano(QChar side) const { return side == QLatin1Char('t') ? Slot::TeacherPano : Slot::StudentPano; }
-    // Words: detach=t|s, tracks=t|s, answer=ok|cancel, model.t|s=<feature model>, pano.t|s=<pano
-    // model>, lectern (the M19 lectern mode), gone=t|s (the pano goes during the next wait),
-    // config.t|s=<entry> (set quietly).
+    // Words: detach=t|s, tracks=t|s, answer=ok|cancel, model.t=<feature model>, lectern (the M19
+    // lectern mode), gone=t|s (the pano goes during the next wait).
     void setUp(const QString &setup)
     {
         for (const QString &word : setup.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             const QString key = word.section(QLatin1Char('='), 0, 0), value = word.section(QLatin1Char('='), 1);
-            const QChar side = key.endsWith(QLatin1String(".s")) ? 's' : 't';
             if (key == QLatin1String("detach"))
                 cameras[pano(value.at(0))].udp_flag = false;
             else if (key == QLatin1String("tracks"))
                 (value == QLatin1String("t") ? teacherStatus : studentStatus) = 1;
             else if (key == QLatin1String("answer"))
                 boxes.answerNext(value == QLatin1String("ok") ? QMessageBox::Ok : QMessageBox::Cancel);
-            else if (key.startsWith(QLatin1String("model")))
-                cameras[side == 't' ? Slot::TeacherFeature : Slot::StudentFeature].device_model = value;
-            else if (key.startsWith(QLatin1String("pano")))
-                cameras[pano(side)].device_model = value;
+            else if (key == QLatin1String("model.t"))
+                cameras[Slot::TeacherFeature].device_model = value;
             else if (key == QLatin1String("lectern"))
                 ui->lectern_mode_radioButton->setChecked(true);
             else if (key == QLatin1String("gone"))
                 QTimer::singleShot(0, [this, v = value.at(0)] { cameras[pano(v)].udp_flag = false; });
-            else if (key.startsWith(QLatin1String("config"))) {
-                QComboBox *combo = side == 't' ? ui->teacher_config_comboBox : ui->student_config_comboBox;
-                const QSignalBlocker quiet(combo);
-                combo->setCurrentIndex(value.toInt());
-            }
         }
     }
     // "<button>" clicked, "<combo>=<entry>", or "stop all" (what the close handler asks).
@@ -233,8 +218,6 @@ private slots:
         row("start without pano", "detach=t", "teacher_startTrack_Button", none, {kConnect}, none);
         row("stop all", "tracks=t tracks=s", "stop all", {"t " + kT + "stop", "s " + kS + "stop"}, none,
             {"tab 0 1", "tab 2 1", "tab 1 1"});
-        row("stop all, teacher pano gone", "tracks=t tracks=s detach=t", "stop all", {"s " + kS + "stop"}, none,
-            {"tab 1 1"}, "12 0 0");
         // Entry 0 is configuration 1; the list shows the other entry when the switch fails.
         row("teacher switch", "", "teacher_config_comboBox=1", {"t " + kT + "switchtoconfig2"}, none, none,
             "22 1 0");
@@ -244,18 +227,15 @@ private slots:
             {kStopQuestion}, none, "12 0 0");
         row("switch, pano gone during the stop's wait", "tracks=t answer=ok gone=t", "teacher_config_comboBox=1",
             {"t " + kT + "stop"}, {kStopQuestion}, {"tab 0 1", "tab 2 1"});
-        // The focus command goes to the pano, on the crop address when the feature is an M19.
+        // The focus command goes to the pano, on the crop address when the feature is an M19; the
+        // commands of the other models and the focus inquiry of each pano model are rows of
+        // tst_visca_commands.
         row("teacher auto focus, M19", "model.t=M19", "teacher_pano_auto_mode_Button", {"t 8A 01 04 38 02 FF"}, none,
             none);
-        row("focus without pano is silent", "detach=s", "student_pano_auto_mode_Button", none, none, none);
-        // Obtain: the block, then the focus inquiry of a J57 or M19 pano after the block's wait.
+        // Obtain: the block, then the pano's focus inquiry after the block's wait.
         const QString tObtain = "t teacher_parameter\nget_tracking_config_file";
         const QString sObtain = "s student_parameter\nget_tracking_config_file";
         row("teacher obtain", "", "teacher_obtain_Button", {tObtain, "t 81 09 04 38 FF"}, none,
-            {"arm teacher obtain", "redraw"});
-        row("student obtain, M19 pano", "pano.s=M19", "student_obtain_Button", {sObtain, "s 8A 09 04 38 FF"}, none,
-            {"arm student obtain"});
-        row("obtain, R6 pano", "pano.t=R6", "teacher_obtain_Button", {tObtain}, none,
             {"arm teacher obtain", "redraw"});
         row("obtain, pano gone during the wait", "gone=s", "student_obtain_Button", {sObtain}, none,
             {"arm student obtain"});
@@ -300,124 +280,54 @@ private slots:
             QCOMPARE(b->text(), QStringLiteral("Apply"));
     }
 
-    // A reply read into the tab comes back out with the next Apply in the tab's own formats
-    // (the label rounded to the slider's step), and a value the tab cannot show leaves it. The
-    // Apply text of every key is a golden text of tst_teacher_parameters or tst_student_parameters.
-    void replyToApply_data()
+    // A reply read into the tab: its values come back out with the next Apply in the tab's own
+    // formats, the label rounded to the slider's nearest step (a truncated 3.1 showed 3.0 and the
+    // next Apply sent it); a confirmation carries no region, so the installer's regions and
+    // enables are not read over; the configuration entry and the calibration height are shown,
+    // not sent straight back by the boxes' own slots. Reading sends nothing. How each key is read
+    // and written is a row of tst_teacher_parameters or tst_student_parameters.
+    void replies_data()
     {
         QTest::addColumn<QString>("reply");
-        QTest::addColumn<QStringList>("lines"); // in the next Apply; "!" first: not in it; "=": as before
-        auto t = [](const char *name, const char *reply, const QStringList &lines) {
-            QTest::newRow(name) << QStringLiteral("teacher_parameter\n") + QLatin1String(reply) << lines;
+        QTest::addColumn<QString>("check"); // "<line in the next Apply>" or "<object>.<property>=<value>"
+        QTest::addColumn<QStringList>("calls");
+        auto row = [](const char *name, const char *reply, const char *check, const QStringList &calls = {}) {
+            QTest::newRow(name) << reply << check << calls;
         };
-        auto s = [](const char *name, const char *reply, const QStringList &lines) {
-            QTest::newRow(name) << QStringLiteral("student_parameter\n") + QLatin1String(reply) << lines;
-        };
-        t("one character", "pano_sensitivity=3x", {"pano_sensitivity=3"});
-        t("distance 3.1 stays 3.1", "pano_distance=3.1", {"pano_distance=3.1"});
-        t("offset rounded to the slider", "pano_pan_offset=37\npano_tilt_offset=-120",
-          {"pano_pan_offset=+35\npano_tilt_offset=-120"});
-        t("unknown choices leave the tab", "losing_object_strategy=5\ntracking_mode=9\nauto_tracking=7", {"="});
-        t("switches",
-          "auto_tracking=0\nfeature_persontrack_mode=x\nmanual_focus=0\nauto_tilt=1\nfeature_realtime_track=0",
-          {"auto_tracking=0\nfeature_persontrack_mode=1\nauto_zoom=1\nmanual_focus=0\nauto_tilt=1\n"
-           "feature_realtime_track=0"});
-        t("boardsnap without an M19", "boardsnap_mode=4", {"!boardsnap_mode"});
-        s("values", "pano_sensitivity=6\npano_object_size=1.5\npano_height=3.0\npano_pan_offset=-12",
-          {"pano_sensitivity=6\npano_object_size=1.5\npano_height=3.0\npano_pan_offset=-10"});
-        s("unknown values leave the tab", "multi_object_strategy=3\neptz_mode=2\npano_switch=5", {"="});
-        s("new point format",
-          "pano_designated_enable=111111\npano_shield_enable=0110\npano_designated_number_of_people=2",
-          {"pano_shield_enable=0110\npano_designated_number_of_people=2\npano_designated_enable=111111",
-           "pano_designated_six_y="});
-        s("old point format", "pano_designated_enable=11110", {"pano_designated_enable=11110", "!designated_fifth"});
+        row("distance 3.1 stays 3.1", "teacher_parameter\npano_distance=3.1", "\npano_distance=3.1");
+        row("offset rounded to the slider", "teacher_parameter\npano_pan_offset=37\npano_tilt_offset=-120",
+            "\npano_pan_offset=+35\npano_tilt_offset=-120");
+        row("student values",
+            "student_parameter\npano_sensitivity=6\npano_object_size=1.5\npano_height=3.0\npano_pan_offset=-12",
+            "\npano_sensitivity=6\npano_object_size=1.5\npano_height=3.0\npano_pan_offset=-10");
+        row("teacher config switch, quiet", "teacher_parameter\nconfig_switch=2",
+            "teacher_config_comboBox.currentIndex=1");
+        row("mode handler", "teacher_parameter\ntracking_mode=0", "other_mode_radioButton.checked=true",
+            {"teacher pad 0 0", "teacher pad 0 0"}); // the list refilled
+        row("teacher regions", "teacher_parameter\npano_shield_enable=0100", "", {"regions"});
+        row("teacher confirmation keeps the installer's regions", "teacher_parameter\nset_teacher_config_file", "");
+        row("calibration height not sent back", "student_parameter\npano_calibrate_height=90",
+            "student_calibration_comboBox.currentIndex=1");
     }
 
-    void replyToApply()
+    void replies()
     {
         QFETCH(QString, reply);
-        QFETCH(QStringList, lines);
+        QFETCH(QString, check);
         Rig rig;
+        rig.host.calls.clear();
         const bool teacher = reply.startsWith(QLatin1String("teacher"));
-        const QString before = teacher ? rig.teacher.teacher_apply_text() : rig.student.student_apply_text();
         if (teacher)
             rig.teacher.read_teacher_section(reply);
         else
             rig.student.read_student_section(reply);
         const QString text = teacher ? rig.teacher.teacher_apply_text() : rig.student.student_apply_text();
-        for (const QString &line : lines) {
-            if (line == QLatin1String("="))
-                QCOMPARE(text.split(QLatin1Char('\n')), before.split(QLatin1Char('\n')));
-            else if (line.startsWith(QLatin1Char('!')))
-                QVERIFY2(!text.contains(line.mid(1)), qPrintable(text));
-            else
-                QVERIFY2(text.contains(QLatin1Char('\n') + line), qPrintable(line + " in\n" + text));
-        }
-        QVERIFY(rig.boxes.shown.isEmpty());
-        QCOMPARE(sent(), QStringList()); // reading sends nothing back
-    }
-
-    // What a reply does besides the Apply's values: widgets that never reach the block, the
-    // Host's calls, no box and nothing sent (the height choice's own slot would send it back).
-    void replyEffects_data()
-    {
-        QTest::addColumn<QString>("setup"); // "calibration": the calibration view on; "layout=<n>"; "customer"
-        QTest::addColumn<QString>("reply");
-        QTest::addColumn<QStringList>("checks"); // "<object>.<property>=<value>"
-        QTest::addColumn<QStringList>("calls");
-        const QStringList none;
-        auto row = [](const char *name, const char *setup, const char *reply, const QStringList &checks,
-                      const QStringList &calls) {
-            QTest::newRow(name) << setup << reply << checks << calls;
-        };
-        row("teacher config switch, quiet", "", "teacher_parameter\nconfig_switch=2",
-            {"teacher_config_comboBox.currentIndex=1"}, none);
-        row("teacher versions", "", "teacher_parameter\nfeature_version=F9 x\npano_version=P7",
-            {"teacher_version_feature_info_label.text=F9 x", "teacher_version_pano_info_label.text=P7",
-             "teacher_obtain_Button.enabled=true"},
-            {"tabs 1"});
-        row("manual focus, two cameras", "layout=0", "teacher_parameter\nmanual_focus=0",
-            {"teacher_manual_focus_checkBox.checked=false", "teacher_manual_focus_checkBox.enabled=false"}, none);
-        row("teacher speed while calibrating", "calibration", "teacher_parameter\nptzspeed_level=8",
-            {"teacher_ptzspeed_level.text=3"}, none);
-        row("teacher regions", "", "teacher_parameter\npano_shield_enable=0100", none, {"regions"});
-        row("teacher confirmation keeps the installer's regions", "", "teacher_parameter\nset_teacher_config_file",
-            none, none);
-        row("mode handler", "", "teacher_parameter\ntracking_mode=0",
-            {"other_mode_radioButton.checked=true", "mode_stackedWidget.currentIndex=0"},
-            {"teacher pad 0 0", "teacher pad 0 0"}); // the list refilled
-        row("reply's calibration height not sent back", "", "student_parameter\npano_calibrate_height=90",
-            {"student_calibration_comboBox.currentIndex=1"}, none);
-        row("eptz model", "customer", "student_parameter\ndevice_model=XO1",
-            {"student_eptz_radioButton.enabled=true", "student_cutout_radioButton.enabled=true"}, {"no board"});
-        row("student confirmation keeps the model", "customer", "student_parameter\nset_student_config_file", none,
-            none);
-    }
-
-    void replyEffects()
-    {
-        QFETCH(QString, setup);
-        QFETCH(QString, reply);
-        QFETCH(QStringList, checks);
-        Rig rig;
-        rig.host.layout = setup == QLatin1String("layout=0") ? 0 : 1;
-        rig.host.teacherCustomer = setup == QLatin1String("customer");
-        for (QCheckBox *c : {rig.ui->teacher_show_Calibration_checkBox, rig.ui->student_show_Calibration_checkBox})
-            c->setChecked(setup == QLatin1String("calibration"));
-        rig.ui->teacher_ptzspeed_level->setText(QStringLiteral("3"));
-        rig.ui->student_ptzspeed_level->setText(QStringLiteral("3"));
-        rig.teacher.teacher_track_check(false);
-        rig.student.student_track_check(false);
-        rig.host.calls.clear();
-        if (reply.startsWith(QLatin1String("teacher")))
-            rig.teacher.read_teacher_section(reply);
-        else
-            rig.student.read_student_section(reply);
-        for (const QString &check : checks) {
+        if (check.startsWith(QLatin1Char('\n'))) {
+            QVERIFY2(text.contains(check), qPrintable(check + " in\n" + text));
+        } else if (!check.isEmpty()) {
             QObject *o = rig.formHost.window.findChild<QObject *>(check.section('.', 0, 0));
-            QVERIFY2(o, qPrintable(check));
-            const QString property = check.section('.', 1).section('=', 0, 0), value = check.section('=', 1);
-            QCOMPARE(o->property(qPrintable(property)).toString(), value);
+            const QString property = check.section('.', 1).section('=', 0, 0);
+            QCOMPARE(o->property(qPrintable(property)).toString(), check.section('=', 1));
         }
         QTEST(rig.host.calls, "calls");
         QVERIFY(rig.boxes.shown.isEmpty());
@@ -425,7 +335,8 @@ private slots:
     }
 
     // The login reaches the lectern page; the password never reaches the log. device_model
-    // clears the teacher customer flag, a reply without it leaves the flag.
+    // clears the teacher customer flag, a reply without it leaves the flag (the student's rule
+    // is a row of tst_student_parameters).
     void loginAndModel()
     {
         Rig rig;
@@ -438,12 +349,6 @@ private slots:
         QVERIFY(log.contains(QStringLiteral("Web Username: \"installer\"")));
         rig.teacher.read_teacher_section(QStringLiteral("teacher_parameter\ndevice_model=J57"));
         QVERIFY(!rig.teacher.customer_model_flag());
-        // The student flag survives only an "O" model that is also "S2".
-        rig.student.set_customer_model_flag(true);
-        rig.student.read_student_section(QStringLiteral("student_parameter\ndevice_model=OS2"));
-        QVERIFY(rig.student.customer_model_flag());
-        rig.student.read_student_section(QStringLiteral("student_parameter\ndevice_model=O1"));
-        QVERIFY(!rig.student.customer_model_flag());
     }
 
     // An empty close-up distance goes as the panorama distance, not as "feature_distance=" with
@@ -481,16 +386,15 @@ private slots:
     }
 
     // Every control marks its tab; the sliders' and the continue time's value changes not while
-    // the settings load, the effect list, the delays and the height field always.
+    // the settings load, the delays and the height field always.
     void marks_data()
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("whileLoading");
-        for (const char *c : {"teacher_none_action_radioButton", "teacher_board_space_Slider pressed",
-                              "teacher_hold_time_label", "student_camera_height_lineEdit"})
-            QTest::newRow(c) << QString::fromLatin1(c) << true;
-        for (const char *c : {"teacher_sensitivity_Slider", "student_feature_continue_time_label"})
-            QTest::newRow(c) << QString::fromLatin1(c) << false;
+        QTest::newRow("hold time") << "teacher_hold_time_label" << true;
+        QTest::newRow("height") << "student_camera_height_lineEdit" << true;
+        QTest::newRow("sensitivity") << "teacher_sensitivity_Slider" << false;
+        QTest::newRow("continue time") << "student_feature_continue_time_label" << false;
     }
 
     void marks()
@@ -498,29 +402,22 @@ private slots:
         QFETCH(QString, control);
         QFETCH(bool, whileLoading);
         Rig rig;
-        QObject *o = rig.formHost.window.findChild<QObject *>(control.section(' ', 0, 0));
+        QObject *o = rig.formHost.window.findChild<QObject *>(control);
         QPushButton *apply = control.startsWith(QLatin1String("teacher")) ? rig.ui->teacher_apply_Button
                                                                            : rig.ui->student_apply_Button;
-        int step = 0;
-        auto change = [&] {
-            ++step;
-            if (control.endsWith(QLatin1String(" pressed")))
-                emit qobject_cast<QSlider *>(o)->sliderPressed();
-            else if (auto *b = qobject_cast<QAbstractButton *>(o))
-                b->click();
-            else if (auto *s = qobject_cast<QAbstractSlider *>(o))
-                s->setValue(s->value() == s->minimum() ? s->minimum() + 1 : s->minimum());
-            else if (auto *sp = qobject_cast<QSpinBox *>(o))
-                sp->setValue(sp->value() == sp->minimum() ? sp->minimum() + 1 : sp->minimum());
+        auto change = [o](int step) {
+            const int low = o->property("minimum").toInt();
+            if (auto *edit = qobject_cast<QLineEdit *>(o))
+                edit->setText(QString::number(step));
             else
-                qobject_cast<QLineEdit *>(o)->setText(QString::number(step));
+                o->setProperty("value", o->property("value").toInt() == low ? low + 1 : low);
         };
         rig.loading = true;
-        change();
+        change(1);
         QCOMPARE(apply->text(), whileLoading ? QStringLiteral("Apply(*)") : QStringLiteral("Apply"));
         rig.loading = false;
         apply->setText(QStringLiteral("Apply"));
-        change();
+        change(2);
         QCOMPARE(apply->text(), QStringLiteral("Apply(*)"));
     }
 
@@ -622,25 +519,14 @@ private slots:
     }
 
     // A failed auto-calibration pass goes to the dialog; a passed one reads the points back
-    // quietly. The calibration widgets show together; the tool button follows its box.
-    void calibration()
+    // quietly.
+    void autoCalibration()
     {
         Rig rig;
         rig.student.resolve_student_autocalibrate_status(QStringLiteral("fail:3"));
         rig.student.resolve_student_autocalibrate_status(QStringLiteral("success"));
         QCOMPARE(rig.host.calls, (QStringList{"calibration failed", "arm student obtain silent"}));
         compareSent(sent(), {"s student_parameter\nget_tracking_config_file", "s 81 09 04 38 FF"});
-        rig.student.set_student_calibration_widgets_visible(true);
-        QVERIFY(!rig.ui->student_calibration_comboBox->isHidden());
-        rig.student.set_student_calibration_widgets_visible(false);
-        QVERIFY(rig.ui->student_pos_calibration_region_checkBox->isHidden());
-        rig.ui->student_pos_calibration_region_checkBox->setChecked(true);
-        QVERIFY(rig.ui->student_calibrate_area_toolButton->isEnabled());
-        rig.ui->student_pos_calibration_region_checkBox->setChecked(false);
-        QVERIFY(!rig.ui->student_calibrate_area_toolButton->isEnabled());
-        // With the calibration widgets shown the Apply carries the calibration group.
-        rig.host.shown = true;
-        QVERIFY(rig.student.student_apply_text().contains(QLatin1String("\npano_calibrate_enable=1111\n")));
     }
 
     // Obtain fills the tab with what the camera holds, Apply changes what the camera holds, and
@@ -713,61 +599,27 @@ private slots:
         QCOMPARE(camera->requestCount(), from);
     }
 
-    // Each lectern control posts its one setting to "postfulltrack".
-    void controlsPost_data()
-    {
-        QTest::addColumn<Act>("act");
-        QTest::addColumn<QList<QByteArray>>("posted");
-        QTest::addColumn<int>("thresh");        // spin box value afterwards, -1: not checked
-        QTest::addColumn<int>("threshEnabled"); // -1: not checked
-        auto row = [](const char *name, Act act, const QList<QByteArray> &posted, int thresh = -1, int enabled = -1) {
-            QTest::newRow(name) << act << posted << thresh << enabled;
-        };
-        row("auto zoom on", [](Ui::MainWindow *ui) {
-            ui->auto_zoom_enable_checkBox->setChecked(false);
-            ui->auto_zoom_enable_checkBox->click();
-        }, {"tracking.auto_zoom=1"});
-        row("retention time", [](Ui::MainWindow *ui) { ui->target_retention_time_label_spinBox->setValue(25); },
-            {"tracking.return_preset_time=25"});
-        row("start position", [](Ui::MainWindow *ui) {
-            ui->tracking_start_postion_comboBox->setCurrentIndex(1);
-            ui->tracking_start_postion_comboBox->setCurrentIndex(0);
-        }, {"tracking.preset=1", "tracking.preset=-1"});
-        // The custom size sends its threshold and no body mode; later changes follow it.
-        row("custom", [](Ui::MainWindow *ui) {
-            ui->body_thresh_time_spinBox->setValue(150);
-            ui->custom_body_action_radioButton->click();
-            ui->body_thresh_time_spinBox->setValue(222);
-        }, {"tracking.body_thresh=150", "tracking.body_thresh=222"}, 222, 1);
-        row("threshold without custom", [](Ui::MainWindow *ui) {
-            ui->full_body_action_radioButton->setChecked(true);
-            ui->body_thresh_time_spinBox->setValue(123);
-        }, {}, 123);
-    }
-
+    // Each lectern control posts its one setting to "postfulltrack" (the values of each are rows
+    // of tst_lectern, the request's headers of tst_http_manager). The custom size sends its
+    // threshold and no body mode, and later threshold changes follow it, but not before.
     void controlsPost()
     {
-        QFETCH(Act, act);
-        QFETCH(QList<QByteArray>, posted);
-        QFETCH(int, thresh);
-        QFETCH(int, threshEnabled);
         Rig rig;
-        act(rig.ui);
-        if (!posted.isEmpty())
-            QTRY_COMPARE_WITH_TIMEOUT(bodies(*camera, "postfulltrack").size(), posted.size(), kAnswerMs);
-        QTest::qWait(posted.isEmpty() ? kSilenceMs : 50);
-        // Two posts in a row travel on separate connections: the camera may take them in any order.
+        Ui::MainWindow *ui = rig.ui;
+        ui->tracking_start_postion_comboBox->setCurrentIndex(1);
+        ui->tracking_start_postion_comboBox->setCurrentIndex(0);
+        ui->full_body_action_radioButton->setChecked(true);
+        ui->body_thresh_time_spinBox->setValue(150);
+        ui->custom_body_action_radioButton->click();
+        ui->body_thresh_time_spinBox->setValue(222);
+        QTRY_COMPARE_WITH_TIMEOUT(bodies(*camera, "postfulltrack").size(), 4, kAnswerMs);
+        QTest::qWait(50);
+        // Posts in a row travel on separate connections: the camera may take them in any order.
         QList<QByteArray> got = bodies(*camera, "postfulltrack");
         std::sort(got.begin(), got.end());
-        std::sort(posted.begin(), posted.end());
-        QCOMPARE(got, posted);
-        for (const SimHttpRequest &r : camera->requests())
-            if (r.authorized)
-                QCOMPARE(r.header("Content-Type"), QByteArray("application/x-www-form-urlencoded"));
-        if (thresh >= 0)
-            QCOMPARE(rig.ui->body_thresh_time_spinBox->value(), thresh);
-        if (threshEnabled >= 0)
-            QCOMPARE(rig.ui->body_thresh_time_spinBox->isEnabled(), bool(threshEnabled));
+        QCOMPARE(got, (QList<QByteArray>{"tracking.body_thresh=150", "tracking.body_thresh=222", "tracking.preset=-1",
+                                         "tracking.preset=1"}));
+        QVERIFY(ui->body_thresh_time_spinBox->isEnabled());
     }
 
     // The director server: a value with "&" reaches the camera whole, a repeated click sends
@@ -840,10 +692,8 @@ private slots:
             QCOMPARE(rig.ui->target_retention_time_label_spinBox->value(), 6);
         }
         bool authorized = false;
-        for (const SimHttpRequest &r : camera->requests()) {
-            QCOMPARE(r.header("Host"), QByteArray("127.0.0.2"));
+        for (const SimHttpRequest &r : camera->requests())
             authorized = authorized || r.authorized;
-        }
         QCOMPARE(authorized, right);
         QVERIFY(rig.boxes.shown.isEmpty());
         QVERIFY(log.count(QStringLiteral(",userName: \"installer\"")) >= 3);
@@ -852,7 +702,8 @@ private slots:
     }
 
     // The teacher Apply of an M19 in lectern mode posts the director server and then the feature
-    // tracking area (times 4) to the feature camera, before the block goes to the pano.
+    // tracking area (times 4) to the feature camera, before the block goes to the pano (the
+    // block's snapshot region is a row of tst_teacher_parameters).
     void teacherApplyPostsTheArea()
     {
         SimCamera &pano = *panos[0];
@@ -873,43 +724,7 @@ private slots:
                                  {"right_down_y", "800"}};
         for (const auto &a : area)
             QCOMPARE(camera->value(QStringLiteral("tracking.area.") + a[0]), QString::fromLatin1(a[1]));
-        const QString block = pano.received().last().text();
-        QVERIFY(block.contains(QLatin1String("\ntracking_mode=5\n")));
-        QVERIFY(block.contains(QLatin1String("\nboardsnapshot_pan_scale=40\nboardsnapshot_tilt_scale=80\n")));
-    }
-
-    // Text answers written into the page, as the camera may spell them; nothing goes back. The
-    // reading rules of each spelling are rows of tst_lectern.
-    void textAnswer_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("start");    // start position entry
-        QTest::addColumn<QString>("body"); // the person size radio checked afterwards
-        QTest::addColumn<bool>("autoZoom");
-        QTest::newRow("blanks and quotes") << "tracking.preset = '-1'\ntracking.auto_zoom=\"0\"" << 0 << "half"
-                                           << false;
-        QTest::newRow("body mode 4 is custom") << "tracking.body_mode=4" << 1 << "custom" << true;
-        QTest::newRow("unknown and garbage") << "what.ever=1\n<html>" << 1 << "half" << true;
-    }
-
-    void textAnswer()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, body);
-        Rig rig;
-        Ui::MainWindow *ui = rig.ui;
-        {
-            const QSignalBlocker quiet(ui->tracking_start_postion_comboBox);
-            ui->tracking_start_postion_comboBox->setCurrentIndex(1);
-        }
-        ui->half_body_action_radioButton->setChecked(true);
-        ui->auto_zoom_enable_checkBox->setChecked(true);
-        rig.lectern.onRequestStringFinished(text);
-        QTEST(ui->tracking_start_postion_comboBox->currentIndex(), "start");
-        QVERIFY(rig.formHost.window.findChild<QRadioButton *>(body + "_body_action_radioButton")->isChecked());
-        QTEST(ui->auto_zoom_enable_checkBox->isChecked(), "autoZoom");
-        QTest::qWait(50);
-        QCOMPARE(camera->requestCount(), 0);
+        QVERIFY(pano.received().last().text().contains(QLatin1String("\ntracking_mode=5\n")));
     }
 };
 
