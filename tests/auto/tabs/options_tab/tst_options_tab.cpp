@@ -1,6 +1,6 @@
-// The Options tab without the window: the decoder choice, the About box, the validators, the
-// port getters and change marks, and the Recorder Map Config Apply with "camera.ini" and the
-// forwarding script in the test's own "portforward" folder.
+// The Options tab without the window: the decoder choice, the About box, the validators, and
+// the Recorder Map Config Apply with its change mark, "camera.ini" and the forwarding script in
+// the test's own "portforward" folder.
 #include "core/port_forward_script.h"
 #include "core/time_scale.h"
 #include "form_host.h"
@@ -51,6 +51,13 @@ struct Tab {
         v.student_visca_port = v.student_tcp_port = v.student_udp_port = v.student_backup_port = 2;
         v.teacher_rtsp_port = v.student_rtsp_port = QStringLiteral("3");
         v.mcast_port = 4;
+    }
+    // Each "field=text" typed into its field.
+    void type(const QStringList &changes)
+    {
+        for (const QString &change : changes)
+            if (auto *edit = host.window.findChild<QLineEdit *>(change.section(QLatin1Char('='), 0, 0)))
+                edit->setText(change.section(QLatin1Char('='), 1));
     }
     QStringList taken() const
     {
@@ -115,8 +122,9 @@ private slots:
         gHwAccelEnabled = false;
     }
 
-    // The choice reaches the decoders; the typing rules and the port getters' decisions are
-    // checked in tst_settings_codecs, here only that the tab wires them to its fields.
+    // The choice reaches the decoders; the typing rules are checked in tst_settings_codecs, here
+    // only that the tab wires them to its fields. The port getters' decisions are rows of
+    // tst_settings_codecs too; the Apply rows below take their fields into use.
     void wiring()
     {
         RecordingPresenter boxes;
@@ -134,93 +142,89 @@ private slots:
         QVERIFY(boxes.shown.first().text.contains(QLatin1String(qVersion())));
         QCOMPARE(typed(t.ui->director_server_Port_Edit, QStringLiteral("0554")), QStringLiteral("0"));
         QCOMPARE(typed(t.ui->mac3_lineEdit, QStringLiteral("D4E")), QStringLiteral("D4"));
-        // The search port takes no mapping; an empty field keeps the port in use.
-        t.ports.edit().recorder_port_map_enabled = true;
-        t.ui->upgrade_port_Edit->setText(QStringLiteral("9005"));
-        QCOMPARE(t.tab.get_upgrade_port(), QStringLiteral("9005"));
-        t.ui->upgrade_port_Edit->clear();
-        QCOMPARE(t.tab.get_upgrade_port(), QStringLiteral("9005"));
-        t.ui->rtsp_port_Edit->setText(QStringLiteral("40123"));
-        QCOMPARE(t.tab.get_teacher_rtsp_port(), QStringLiteral("40123"));
-        QCOMPARE(t.ports.values().T_RTSP_Port, QStringLiteral("40123"));
     }
 
-    // Every field of the port tab marks the port settings changed, whatever it holds.
-    void changeMarks()
+    // An Apply with nothing changed only relabels. Otherwise the question first: Cancel takes
+    // nothing into use and leaves the change pending, so the next Apply asks again; a refused
+    // input warns and changes nothing (the ports in use, the mapping switch in memory, the
+    // address fields, no file, no script, the cameras connected, the change still pending).
+    // Without mapping the cameras' own ports are taken into use whatever the mapped fields hold,
+    // nothing is written and nothing is started; the cameras let go before the ports change.
+    void apply_data()
     {
-        for (const char *name : {"rtsp_port_Edit", "recorder_password_Edit", "port_map_checkBox"}) {
-            Tab t;
-            QVERIFY(!t.tab.port_settings_changed());
-            if (auto *edit = t.host.window.findChild<QLineEdit *>(QLatin1String(name)))
-                edit->setText(QStringLiteral("x"));
-            else
-                t.ui->port_map_checkBox->toggle();
-            QVERIFY2(t.tab.port_settings_changed(), name);
-            QCOMPARE(t.ui->apply_port_Button->text(), QStringLiteral("Apply(*)"));
-        }
+        QTest::addColumn<bool>("mapping");
+        QTest::addColumn<QStringList>("changes"); // "field=text"
+        QTest::addColumn<QStringList>("boxes");   // after the question; "cancel": its answer
+        QTest::addColumn<QStringList>("ports");   // the ports in use afterwards; empty: unchanged
+        const QString login = QStringLiteral("Username and password cannot be empty!");
+        const QString address = QStringLiteral("Network information fill in error");
+        auto port = [](const char *text) {
+            return QStringLiteral("Port fill in error: \"%1\" is not a port from 1 to 65535").arg(QLatin1String(text));
+        };
+        const QStringList none,
+            own{"1259", "6793", "6791", "5555", "1259", "6793", "6791", "5555", "8005", "554", "554"};
+        QTest::newRow("unchanged") << false << QStringList{"-"} << none << none;
+        QTest::newRow("cancel") << false << QStringList{"upgrade_port_Edit=8006"} << QStringList{"cancel"} << none;
+        // One row per check; the order of the checks and every port rule are rows of tst_settings_codecs.
+        QTest::newRow("no login") << true << QStringList{"recorder_username_Edit=", "recorder_password_Edit="}
+                                  << QStringList{login} << none;
+        QTest::newRow("bad teacher address") << true << QStringList{"recorder_teacher_ip_Edit=teacher"}
+                                             << QStringList{address} << none;
+        QTest::newRow("letters in a port") << true << QStringList{"udp_port_Edit=abc"} << QStringList{port("abc")}
+                                           << none;
+        QTest::newRow("leading zero") << true << QStringList{"student_rtsp_port_Edit=010554"}
+                                      << QStringList{port("010554")} << none;
+        QTest::newRow("search port, unmapped") << false << QStringList{"upgrade_port_Edit=8o05"}
+                                               << QStringList{port("8o05")} << none;
+        // As a previous Apply with mapping left it; the mapped fields are not looked at.
+        QTest::newRow("mapping off") << false << QStringList{"visca_port_Edit=not a port"} << none << own;
     }
-
-    void unchangedOnlyRelabels()
+    void apply()
     {
-        RecordingPresenter boxes;
-        Tab t;
-        t.ui->apply_port_Button->setText(QStringLiteral("Apply(*)"));
-        const QStringList before = t.taken();
-        t.ui->apply_port_Button->click();
-        QVERIFY(boxes.shown.isEmpty());
-        QCOMPARE(t.ui->apply_port_Button->text(), QStringLiteral("Apply"));
-        QCOMPARE(t.taken(), before);
-        QCOMPARE(t.connections.disconnects, 0);
-    }
-
-    // Cancel takes nothing into use and leaves the change pending: the next Apply asks again.
-    void cancelKeepsTheChangePending()
-    {
-        RecordingPresenter boxes;
-        Tab t;
-        t.scramble();
-        t.ui->upgrade_port_Edit->setText(QStringLiteral("8006"));
-        const QStringList before = t.taken();
-        boxes.answerNext(QMessageBox::Cancel);
-        t.ui->apply_port_Button->click();
-        QCOMPARE(boxes.texts(), QStringList{kQuestion});
-        QCOMPARE(boxes.shown.first().buttons, QMessageBox::Ok | QMessageBox::Cancel);
-        QVERIFY(t.tab.port_settings_changed());
-        QCOMPARE(t.ui->apply_port_Button->text(), QStringLiteral("Apply(*)"));
-        QCOMPARE(t.taken(), before);
-        QCOMPARE(t.connections.disconnects, 0);
-
-        t.ui->apply_port_Button->click();
-        QCOMPARE(boxes.texts(), (QStringList{kQuestion, kQuestion}));
-        QCOMPARE(t.ports.values().mcast_port, 8006);
-        QVERIFY(!t.tab.port_settings_changed());
-        QCOMPARE(t.ui->apply_port_Button->text(), QStringLiteral("Apply"));
-    }
-
-    // Without mapping the cameras' own ports are in use, whatever the mapped fields hold; nothing
-    // is written and nothing is started. The cameras let go before the ports change.
-    void mappingOff()
-    {
-        RecordingPresenter boxes;
+        QFETCH(bool, mapping);
+        QFETCH(QStringList, changes);
+        QFETCH(QStringList, boxes);
+        QFETCH(QStringList, ports);
+        RecordingPresenter shown;
         Tab t;
         writeScript();
         t.scramble();
-        t.ports.edit().recorder_port_map_enabled = true; // as a previous Apply with mapping left it
-        t.ui->visca_port_Edit->setText(QStringLiteral("not a port"));
-        const QString fields = t.taken().mid(17).join(QLatin1Char(' '));
+        t.ports.edit().recorder_port_map_enabled = !ports.isEmpty();
+        t.ui->port_map_checkBox->setChecked(mapping);
+        t.type(changes);
+        const bool unchanged = changes == QStringList{"-"}, cancel = boxes == QStringList{"cancel"};
+        if (unchanged)
+            t.ui->apply_port_Button->setText(QStringLiteral("Apply(*)"));
+        if (cancel)
+            shown.answerNext(QMessageBox::Cancel);
+        const QStringList before = t.taken();
         t.ui->apply_port_Button->click();
 
-        QCOMPARE(boxes.texts(), QStringList{kQuestion});
-        QCOMPARE(t.connections.disconnects, 1);
-        QCOMPARE(t.connections.ports_seen_by_disconnect, 1);
-        QCOMPARE(t.taken().mid(0, 12),
-                 (QStringList{"1259", "6793", "6791", "5555", "1259", "6793", "6791", "5555", "8005", "554", "554", ""}));
-        QVERIFY(!t.ports.port_map_enabled());
-        QCOMPARE(t.taken().mid(17).join(QLatin1Char(' ')), fields);
+        QCOMPARE(shown.texts(), unchanged ? QStringList() : QStringList{kQuestion} + boxes.mid(cancel));
+        if (!unchanged)
+            QCOMPARE(shown.shown.first().buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        for (const msgbox::Request &box : shown.shown.mid(1))
+            QCOMPARE(box.icon, QMessageBox::Warning);
+        QCOMPARE(t.connections.disconnects, int(!ports.isEmpty()));
+        if (ports.isEmpty()) {
+            QCOMPARE(t.taken(), before);
+        } else {
+            QCOMPARE(t.connections.ports_seen_by_disconnect, 1);
+            QCOMPARE(t.taken().mid(0, 11), ports);
+            QVERIFY(!t.ports.port_map_enabled());
+            QCOMPARE(t.taken().mid(17), before.mid(17));
+        }
+        const bool pending = !unchanged && ports.isEmpty();
+        QCOMPARE(t.tab.port_settings_changed(), pending);
+        QCOMPARE(t.ui->apply_port_Button->text(), pending ? QStringLiteral("Apply(*)") : QStringLiteral("Apply"));
         QVERIFY(!QFile::exists(folder + QStringLiteral("/camera.ini")));
         QTest::qWait(50);
         QVERIFY(!QFile::exists(folder + QStringLiteral("/started.txt")));
-        QVERIFY(!t.tab.port_settings_changed());
+        if (cancel) {
+            t.ui->apply_port_Button->click();
+            QCOMPARE(shown.texts(), (QStringList{kQuestion, kQuestion}));
+            QCOMPARE(t.ports.values().mcast_port, 8006);
+        }
     }
 
     // With mapping: the mapped ports and the host's address are in use, "camera.ini" holds the
@@ -231,21 +235,11 @@ private slots:
         Tab t;
         writeScript();
         t.scramble();
-        const struct {
-            QLineEdit *field;
-            const char *text;
-        } typedFields[] = {
-            {t.ui->recorder_host_ip_Edit, "10.20.30.40"},   {t.ui->recorder_teacher_ip_Edit, "10.20.30.41"},
-            {t.ui->recorder_student_ip_Edit, "10.20.30.42"}, {t.ui->recorder_username_Edit, "admin"},
-            {t.ui->recorder_password_Edit, ""},              {t.ui->rtsp_port_Edit, "30554"},
-            {t.ui->visca_port_Edit, ""},                     {t.ui->udp_port_Edit, "30791"},
-            {t.ui->tcp_port_Edit, "30793"},                  {t.ui->backup_port_Edit, "35555"},
-            {t.ui->student_rtsp_port_Edit, "40554"},         {t.ui->student_visca_port_Edit, "41259"},
-            {t.ui->student_udp_port_Edit, "40791"},          {t.ui->student_tcp_port_Edit, ""},
-            {t.ui->student_backup_port_Edit, "45555"},
-        };
-        for (const auto &f : typedFields)
-            f.field->setText(QLatin1String(f.text));
+        t.type({"recorder_host_ip_Edit=10.20.30.40", "recorder_teacher_ip_Edit=10.20.30.41",
+                "recorder_student_ip_Edit=10.20.30.42", "recorder_username_Edit=admin", "recorder_password_Edit=",
+                "rtsp_port_Edit=30554", "visca_port_Edit=", "udp_port_Edit=30791", "tcp_port_Edit=30793",
+                "backup_port_Edit=35555", "student_rtsp_port_Edit=40554", "student_visca_port_Edit=41259",
+                "student_udp_port_Edit=40791", "student_tcp_port_Edit=", "student_backup_port_Edit=45555"});
         t.ui->port_map_checkBox->setChecked(true);
         t.ui->apply_port_Button->click();
 
@@ -256,8 +250,6 @@ private slots:
                  (QStringList{"1259", "30793", "30791", "35555", "41259", "6793", "40791", "45555", "8005", "30554",
                               "40554", "10.20.30.40", "10.20.30.41", "10.20.30.42", "admin", "", "1", "10.20.30.40",
                               "10.20.30.40", "10.20.30.40", "10.20.30.40"}));
-        QCOMPARE(t.ports.values().T_UDP_Port, QStringLiteral("30791"));
-        QCOMPARE(t.ports.values().S_TCP_Port, QStringLiteral("6793"));
         QVERIFY(!t.tab.port_settings_changed());
 
         // "camera.ini", key by key, as the forwarding tool finds it on the disk.
@@ -276,56 +268,6 @@ private slots:
         const QStringList lines = QString::fromLocal8Bit(noted.readAll()).split(QLatin1Char('\n'));
         QCOMPARE(QDir(lines.value(0)).canonicalPath(), QDir(folder).canonicalPath());
         QCOMPARE(lines.value(1), QStringLiteral("./start_config.sh 0"));
-    }
-
-    // Each refused input: a warning, and nothing changed: the ports in use, the mapping switch
-    // in memory, the address fields, no file, no script, the cameras connected and the change
-    // still pending.
-    void refusedInputChangesNothing_data()
-    {
-        QTest::addColumn<bool>("mapping");
-        QTest::addColumn<QStringList>("changes"); // "field=text"
-        QTest::addColumn<QString>("warning");
-        const QString login = QStringLiteral("Username and password cannot be empty!");
-        const QString address = QStringLiteral("Network information fill in error");
-        auto port = [](const char *text) {
-            return QStringLiteral("Port fill in error: \"%1\" is not a port from 1 to 65535").arg(QLatin1String(text));
-        };
-        // One row per check; the order of the checks and every port rule are rows of tst_settings_codecs.
-        QTest::newRow("no login") << true << QStringList{"recorder_username_Edit=", "recorder_password_Edit="} << login;
-        QTest::newRow("bad teacher address") << true << QStringList{"recorder_teacher_ip_Edit=teacher"} << address;
-        QTest::newRow("letters in a port") << true << QStringList{"udp_port_Edit=abc"} << port("abc");
-        QTest::newRow("leading zero") << true << QStringList{"student_rtsp_port_Edit=010554"} << port("010554");
-        QTest::newRow("search port, unmapped") << false << QStringList{"upgrade_port_Edit=8o05"} << port("8o05");
-    }
-    void refusedInputChangesNothing()
-    {
-        QFETCH(bool, mapping);
-        QFETCH(QStringList, changes);
-        QFETCH(QString, warning);
-        RecordingPresenter boxes;
-        Tab t;
-        writeScript();
-        t.scramble();
-        t.ui->port_map_checkBox->setChecked(mapping);
-        for (const QString &change : changes) {
-            const int eq = change.indexOf(QLatin1Char('='));
-            auto *edit = t.host.window.findChild<QLineEdit *>(change.left(eq));
-            QVERIFY2(edit, qPrintable(change));
-            edit->setText(change.mid(eq + 1));
-        }
-        const QStringList before = t.taken();
-        t.ui->apply_port_Button->click();
-
-        QCOMPARE(boxes.texts(), (QStringList{kQuestion, warning}));
-        QCOMPARE(boxes.shown.at(1).icon, QMessageBox::Warning);
-        QCOMPARE(t.connections.disconnects, 0);
-        QCOMPARE(t.taken(), before);
-        QVERIFY(t.tab.port_settings_changed());
-        QCOMPARE(t.ui->apply_port_Button->text(), QStringLiteral("Apply(*)"));
-        QVERIFY(!QFile::exists(folder + QStringLiteral("/camera.ini")));
-        QTest::qWait(50);
-        QVERIFY(!QFile::exists(folder + QStringLiteral("/started.txt")));
     }
 
     // The mapping could not reach the host: said so, and the change stays pending so that the
