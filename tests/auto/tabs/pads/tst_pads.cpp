@@ -233,7 +233,6 @@ private slots:
         } pads[] = {
             {"teacher", "model.t=R6 level.s=2", 0, "81", "81 09 04 47 FF", 10},
             {"teacher", "model.t=J57 to_pano", 1, "81", "81 09 04 47 FF", 10},
-            {"teacher", "model.t=M19 to_pano crop.t", 1, "8A", "", 10},
             {"teacher", "model.t=M5 crop.t", 0, "8A", "", 10},
             {"teacher", "model.t=J22 max.t level.t=7", 0, "81", "81 19 04 57 FF", 7},
             // "Num 60 : Pano Crop" chosen with a J57 feature camera: the student pano.
@@ -284,10 +283,8 @@ private slots:
         }
         row("attach=1", "teacher_ptz_up_Button pressed", {}, kConnect);
         row("attach=3", "student_zoomin_Button released", {}, kConnect);
-        row("attach=5", "board_ptz_left_Button pressed", {}, kConnect);
         row("attach=4", "board_ptz_right_Button_2 released", {}, kConnect);
         row("attach=", "teacher_ptz_reset_Button clicked", {}, kConnect);
-        row("attach=", "board_ptz_reset_Button_2 clicked", {}, kConnect);
 
         // The teacher list's word of each index, by mode; Set and Call both mark the tab.
         const struct {
@@ -309,13 +306,11 @@ private slots:
         const QString sSet = "student_setPano_one_Button clicked", sCall = "student_callPano_one_Button clicked";
         row("mode=follow preset.t=5 model.t=M19", tCall, {at(1, "8A 01 04 3F 02 3C FF")}, {}, "teacher_apply_Button");
         row("mode=board_pano preset.t=4 model.t=M19", tCall, {at(1, "8A 01 04 3F 02 3C FF")});
-        row("mode=other preset.t=5 model.t=R6", tSet, {at(1, "8A 01 04 3F 01 3C FF")}, {}, "teacher_apply_Button");
         row("mode=follow preset.t=5", tSet, {at(1, kT + "setsecondpano")}, {}, "teacher_apply_Button");
         row("mode=follow preset.t=-1", tSet, {});
         row("preset.s=0", sSet, {at(3, s + "setpano")}, {}, "student_apply_Button");
         row("preset.s=0", sCall, {at(3, s + "callpano")});
         row("preset.s=1 model.s=J57", sCall, {at(3, "81 01 04 3F 02 00 FF")});
-        row("preset.s=1 model.s=M5", sSet, {at(3, "8A 01 04 3F 01 3C FF")}, {}, "student_apply_Button");
         row("preset.s=-1", sSet, {});
         row("attach=4,5", tSet, {}, kConnect);
         row("attach=4,5", sCall, {}, kConnect);
@@ -368,25 +363,19 @@ private slots:
         row("page=board", "closed board, closed student", {at(4, keys[8]), at(4, keys[8])}, {},
             "closed board, closed student");
 
-        // The Preview page: a pad at the teacher level in PTZ mode, menu keys after MENU in menu mode.
-        for (const QString tabs : {"noboard ", ""}) {
-            const QString ptz = tabs + "page=preview level.t=7 osd=0";
-            row(ptz, "osd_up_Button pressed, osd_up_Button released, osd_left_Button pressed, osd_left_Button released",
-                {at(6, "81 01 06 01 07 07 03 01 FF"), at(6, kStop), at(6, "81 01 06 01 07 07 01 03 FF"), at(6, kStop)},
-                {}, "Zoom in / Zoom out");
-            row(ptz,
-                "osd_back_Button pressed, osd_back_Button released, osd_menu_Button pressed, osd_menu_Button released, "
-                "osd_ok_Button pressed, osd_ok_Button released",
-                {at(6, "81 01 04 07 26 FF"), at(6, "81 01 04 07 00 FF"), at(6, "81 01 04 07 36 FF"),
-                 at(6, "81 01 04 07 00 FF"), at(6, "81 01 06 04 FF")},
-                {}, "Zoom in / Zoom out");
-            row(ptz + " attach=0", "osd_up_Button pressed, osd_up_Button released, osd_ok_Button pressed", {}, {},
-                "Zoom in / Zoom out");
-            row(tabs + "page=preview osd=1",
-                "osd_ok_Button pressed, osd_up_Button pressed, osd_menu_Button pressed, osd_menu_Button released, "
-                "osd_ok_Button pressed, osd_right_Button pressed, osd_right_Button released, osd_back_Button pressed",
-                {at(6, keys[7]), at(6, keys[1]), at(6, keys[5]), at(6, keys[6])}, {}, "BACK / MENU");
-        }
+        // The Preview page, found without the Board tab: a pad at the teacher level in PTZ mode,
+        // menu keys after MENU in menu mode. The keys of the full layout go out in the behaviour
+        // recorder's records.
+        const QString ptz = "noboard page=preview level.t=7 osd=0";
+        row(ptz, "osd_up_Button pressed, osd_up_Button released, osd_back_Button pressed, osd_ok_Button pressed",
+            {at(6, "81 01 06 01 07 07 03 01 FF"), at(6, kStop), at(6, "81 01 04 07 26 FF"), at(6, "81 01 06 04 FF")},
+            {}, "Zoom in / Zoom out");
+        row(ptz + " attach=0", "osd_up_Button pressed, osd_up_Button released, osd_ok_Button pressed", {}, {},
+            "Zoom in / Zoom out");
+        row("noboard page=preview osd=1",
+            "osd_ok_Button pressed, osd_up_Button pressed, osd_menu_Button pressed, osd_menu_Button released, "
+            "osd_ok_Button pressed, osd_right_Button pressed, osd_right_Button released, osd_back_Button pressed",
+            {at(6, keys[7]), at(6, keys[1]), at(6, keys[5]), at(6, keys[6])}, {}, "BACK / MENU");
     }
 
     void commands()
