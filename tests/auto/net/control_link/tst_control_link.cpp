@@ -164,20 +164,6 @@ private slots:
         QCOMPARE(l.link.reply_socket()->state() == QAbstractSocket::BoundState, !hex);
     }
 
-    // A bad token sends nothing at all and is reported for the box (the tokens: tst_visca_commands).
-    void badHexText()
-    {
-        SimCamera camera(QStringLiteral("127.0.0.13"));
-        QVERIFY(camera.start());
-        Link l;
-        QSignalSpy errors(&l.link, &ControlLink::commandFormatError);
-        QHostAddress *destination = l.attach(Slot::TeacherFeature, QStringLiteral("127.0.0.13"), false);
-        l.link.sendMsg_Net(destination, 1259, QStringLiteral("81 01 06 01 HK VN 03 01 FF"), true);
-        QCOMPARE(errors.size(), 1);
-        QTest::qWait(50);
-        QCOMPARE(camera.receivedCount(), 0);
-    }
-
     // A link that fails carries nothing more: the side's commands go by UDP until it connects again.
     void failedLinkFallsBackToUdp_data()
     {
