@@ -104,17 +104,6 @@ private slots:
         QCOMPARE(o.value(QStringLiteral("tracking.area.right_down_y")).toInt(), 600);
     }
 
-    // A value holding a line break cannot start a line of its own.
-    void applyBlockValueWithLineBreak()
-    {
-        ApplyValues v = freshValues();
-        v.feature_camera_ip = QStringLiteral("10.0.0.5\npano_sensitivity=4");
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("line breaks removed")));
-        const QString text = apply_block(v, ApplyRegions{});
-        QCOMPARE(text.count(QLatin1Char('\n')), 2 + 65);
-        QVERIFY(text.contains(QLatin1String("\nfeature_camera_ip=10.0.0.5pano_sensitivity=4\npano_sensitivity=2\n")));
-    }
-
     // The radio groups both ways: the value an index is sent as (a group with no button checked
     // goes empty), and the entry a reply's value selects (-1: a value the key does not know
     // leaves the widget alone). Rows from a reply alone have no index to send.
@@ -162,9 +151,6 @@ private slots:
     {
         QCOMPARE(obtain_block(), QStringLiteral("teacher_parameter\nget_tracking_config_file"));
         QCOMPARE(director_obtain_block(), QStringLiteral("teacher_parameter\nget_director_config_file"));
-        QCOMPARE(focus_inquiry(QStringLiteral("J57")), QStringLiteral("81 09 04 38 FF"));
-        QCOMPARE(focus_inquiry(QStringLiteral("M19")), QStringLiteral("8A 09 04 38 FF"));
-        QVERIFY(focus_inquiry(QStringLiteral("j57")).isEmpty());
         QCOMPARE(config_switch_index(QString()), 1);
         QCOMPARE(reply_values::zero_one(QStringLiteral("0")), std::optional<bool>(false));
         QVERIFY(!reply_values::zero_one(QStringLiteral("2")));

@@ -1,6 +1,5 @@
 // What the settings file's texts mean when read back (numbers, flags, slider labels), the rules
 // of typed addresses, ports and codes, and the recorder port mapping's checks and decisions.
-#include "settings/config_tables.h"
 #include "settings/config_values.h"
 #include "settings/input_rules.h"
 #include "settings/port_forward.h"
@@ -96,11 +95,6 @@ private slots:
         QCOMPARE(config::customer_model(QStringLiteral("Other")), std::optional<bool>(false));
         QVERIFY(!config::customer_model(QStringLiteral("klor")));
         QVERIFY(!config::customer_model(QStringLiteral(" KLOR")));
-        // Keys older files keep under other names are read from there when missing.
-        QCOMPARE(QLatin1String(config::find_row(config::teacher_group(), "Student_Set_Preset")->fallback),
-                 QLatin1String("STUDENT_CONF/Student_Set_Preset"));
-        QCOMPARE(QLatin1String(config::find_row(config::board_group(), "Target_Lost_Action")->fallback),
-                 QLatin1String("BOARD_CONF/Lose_Objective_Action"));
     }
 
     void ipv4_data()
