@@ -64,12 +64,6 @@ void detach(const Cameras &c, Slot slot)
     c.records.clear_destination(slotOf(slot));
 }
 
-void detachAll(const Cameras &c)
-{
-    for (int slot = 0; slot < camera_slot::kSlotCount; ++slot)
-        detach(c, Slot(slot));
-}
-
 QHostAddress *destination(const Cameras &c, Slot slot) { return c.records[slotOf(slot)].destination; }
 
 } // namespace camslot

@@ -36,7 +36,6 @@ bool attach(const Cameras &cameras, Slot slot, const QString &address, bool tcp 
 // As a disconnect leaves the slot: not connected, no destination, no TCP flag, its keep-alive
 // stopped; the side's link is shut when the other camera of the side does not hold it.
 void detach(const Cameras &cameras, Slot slot);
-void detachAll(const Cameras &cameras);
 
 QHostAddress *destination(const Cameras &cameras, Slot slot);
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QList>
 #include <QObject>
@@ -31,15 +30,7 @@ public:
     RtspThread *thread = nullptr;
     int pictureCount = 0;
     int failureCount = 0;
-    QImage firstPicture;
     QImage lastPicture;
     QList<QSize> sizes;     // every distinct size seen, in order
     QList<QImage::Format> formats;
-    qint64 msToFirstPicture = -1; // from start()
-    qint64 msAtFirstFailure = -1;  // from start()
-    QElapsedTimer clock;
-
-signals:
-    void pictureArrived();
-    void failed();
 };

@@ -9,11 +9,6 @@
 
 namespace simwire {
 
-QString shown(const SimMessage &message)
-{
-    return message.isVisca() ? QString::fromLatin1(message.payload.toHex(' ').toUpper()) : message.text();
-}
-
 QStringList receivedUpToMarkers(SimCamera &camera, int timeoutMs)
 {
     static const QByteArray kMarker = "marker";
@@ -30,7 +25,7 @@ QStringList receivedUpToMarkers(SimCamera &camera, int timeoutMs)
     QStringList got;
     for (const SimMessage &m : camera.received())
         if (!isMarker(m) && (m.isText() || m.isVisca()))
-            got << shown(m);
+            got << (m.isVisca() ? QString::fromLatin1(m.payload.toHex(' ').toUpper()) : m.text());
     if (!arrived)
         got << QStringLiteral("(markers lost)");
     camera.clearRecords();

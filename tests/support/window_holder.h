@@ -32,7 +32,6 @@ struct WindowHolder {
         window.reset();
         window.reset(new MainWindow);
     }
-    void release() { window.reset(); }
     MainWindow *operator->() const { return window.get(); }
     template <class T = QWidget>
     T *widget(const char *name) const
