@@ -87,6 +87,10 @@ private slots:
             << "10.0.0.5/board left" << "/x" << false
             << head + "board_feature_ip=10.0.0.5\nboard_feature1_ip=\nboard_feature_enable=1\nboard_feature1_enable=0\n"
                       "board_lost_to_pano_delay=30\n";
+        QTest::newRow("line feed typed into an address stays inside its line")
+            << "10.0.0.5\nboard_feature_enable=0" << "10.0.0.6" << true
+            << head + "board_feature_ip=10.0.0.5board_feature_enable=0\nboard_feature1_ip=10.0.0.6\n"
+                      "board_feature_enable=1\nboard_feature1_enable=1\nboard_lost_to_pano_delay=30\n";
     }
 
     void boardApplyBlock()

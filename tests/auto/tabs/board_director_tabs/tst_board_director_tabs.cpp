@@ -459,6 +459,52 @@ private slots:
         }
         camera->setResponder(nullptr);
     }
+
+    // A two-slot button's switch (its clicked(bool) slot) runs before its mark (clicked()): the
+    // controls change while Apply still reads "Apply", and the click then marks it.
+    void twoSlotButtonsSwitchFirst_data()
+    {
+        QTest::addColumn<QString>("prepare");
+        QTest::addColumn<QString>("watched");
+        QTest::addColumn<int>("event");
+        QTest::addColumn<QString>("button");
+        const int enabled = QEvent::EnabledChange, added = QEvent::ChildAdded;
+        QTest::newRow("external") << "widgets 1 1" << "director_external_teacher_still_lineEdit" << enabled
+                                  << "director_strategy_external_radioButton";
+        QTest::newRow("interior") << "widgets 0 1" << "director_interior_teacher_pano_lineEdit" << enabled
+                                  << "director_strategy_interior_radioButton";
+        QTest::newRow("hex") << "validator 2" << "director_switch_auto_lineEdit" << added
+                             << "director_command_type_hex_radioButton";
+        QTest::newRow("ASCII") << "validator 1" << "director_switch_auto_lineEdit" << added
+                               << "director_command_type_ascii_radioButton";
+    }
+    void twoSlotButtonsSwitchFirst()
+    {
+        QFETCH(QString, prepare);
+        QFETCH(QString, watched);
+        QFETCH(int, event);
+        QFETCH(QString, button);
+        Rig rig("");
+        rig.act({prepare});
+        QPushButton *apply = rig.ui->director_apply_Button;
+        struct Watch : QObject {
+            int type;
+            QPushButton *apply;
+            QStringList seen; // Apply's text whenever the switch changes the watched field
+            Watch(int t, QPushButton *a) : type(t), apply(a) {}
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                if (e->type() == type)
+                    seen << apply->text();
+                return false;
+            }
+        } watch(event, apply);
+        rig.widget(watched)->installEventFilter(&watch);
+        Rig::click(rig.widget<QAbstractButton>(button));
+        QVERIFY(!watch.seen.isEmpty());
+        QCOMPARE(watch.seen.first(), QStringLiteral("Apply"));
+        QCOMPARE(apply->text(), QStringLiteral("Apply(*)"));
+    }
 };
 
 QTEST_MAIN(tst_BoardDirectorTabs)

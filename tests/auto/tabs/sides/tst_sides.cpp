@@ -48,7 +48,8 @@ struct Host : TeacherTab::Host, StudentTab::Host {
         const char *names[] = {"teacher obtain", "teacher apply", "student obtain", "student apply"};
         calls << QStringLiteral("arm %1%2").arg(names[int(kind)], silent ? " silent" : "");
     }
-    int camera_layout() const override { return 1; }
+    int layout = 1;
+    int camera_layout() const override { return layout; }
     void collect_scene_regions() override { calls << "collect"; }
     teacher_region_keys::ApplyRegions apply_regions() const override { return {}; }
     region_geometry::RegionRect teacher_feature_rect() const override { return {10, 20, 300, 200}; }
@@ -94,7 +95,8 @@ struct Rig : FormRig {
     }
     Slot pano(QChar side) const { return side == QLatin1Char('t') ? Slot::TeacherPano : Slot::StudentPano; }
     // Words: detach=t|s, tracks=t|s, answer=ok|cancel, model.t=<feature model>, lectern (the M19
-    // lectern mode), gone=t|s (the pano goes during the next wait).
+    // lectern mode), gone=t|s (the pano goes during the next wait), layout=<n>, calibration (the
+    // teacher's calibration view on).
     void setUp(const QString &setup)
     {
         for (const QString &word : setup.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -109,6 +111,10 @@ struct Rig : FormRig {
                 cameras[Slot::TeacherFeature].device_model = value;
             else if (key == QLatin1String("lectern"))
                 ui->lectern_mode_radioButton->setChecked(true);
+            else if (key == QLatin1String("layout"))
+                host.layout = value.toInt();
+            else if (key == QLatin1String("calibration"))
+                ui->teacher_show_Calibration_checkBox->setChecked(true);
             else if (key == QLatin1String("gone"))
                 QTimer::singleShot(0, [this, v = value.at(0)] { cameras[pano(v)].udp_flag = false; });
         }
@@ -218,6 +224,8 @@ private slots:
         row("start without pano", "detach=t", "teacher_startTrack_Button", none, {kConnect}, none);
         row("stop all", "tracks=t tracks=s", "stop all", {"t " + kT + "stop", "s " + kS + "stop"}, none,
             {"tab 0 1", "tab 2 1", "tab 1 1"});
+        row("stop all, teacher pano gone", "tracks=t tracks=s detach=t", "stop all", {"s " + kS + "stop"}, none,
+            {"tab 1 1"}, "12 0 0");
         // Entry 0 is configuration 1; the list shows the other entry when the switch fails.
         row("teacher switch", "", "teacher_config_comboBox=1", {"t " + kT + "switchtoconfig2"}, none, none,
             "22 1 0");
@@ -232,6 +240,7 @@ private slots:
         // tst_visca_commands.
         row("teacher auto focus, M19", "model.t=M19", "teacher_pano_auto_mode_Button", {"t 8A 01 04 38 02 FF"}, none,
             none);
+        row("focus without pano is silent", "detach=s", "student_pano_auto_mode_Button", none, none, none);
         // Obtain: the block, then the pano's focus inquiry after the block's wait.
         const QString tObtain = "t teacher_parameter\nget_tracking_config_file";
         const QString sObtain = "s student_parameter\nget_tracking_config_file";
@@ -291,9 +300,9 @@ private slots:
         QTest::addColumn<QString>("reply");
         QTest::addColumn<QString>("check"); // "<line in the next Apply>" or "<object>.<property>=<value>"
         QTest::addColumn<QStringList>("calls");
-        auto row = [](const char *name, const char *reply, const char *check, const QStringList &calls = {}) {
-            QTest::newRow(name) << reply << check << calls;
-        };
+        QTest::addColumn<QString>("setup");
+        auto row = [](const char *name, const char *reply, const char *check, const QStringList &calls = {},
+                      const char *setup = "") { QTest::newRow(name) << reply << check << calls << setup; };
         row("distance 3.1 stays 3.1", "teacher_parameter\npano_distance=3.1", "\npano_distance=3.1");
         row("offset rounded to the slider", "teacher_parameter\npano_pan_offset=37\npano_tilt_offset=-120",
             "\npano_pan_offset=+35\npano_tilt_offset=-120");
@@ -306,6 +315,12 @@ private slots:
             {"teacher pad 0 0", "teacher pad 0 0"}); // the list refilled
         row("teacher regions", "teacher_parameter\npano_shield_enable=0100", "", {"regions"});
         row("teacher confirmation keeps the installer's regions", "teacher_parameter\nset_teacher_config_file", "");
+        row("teacher versions free the tabs", "teacher_parameter\nfeature_version=F9 x\npano_version=P7",
+            "teacher_version_feature_info_label.text=F9 x", {"tabs 1"});
+        row("manual focus, two cameras", "teacher_parameter\nmanual_focus=0", "teacher_manual_focus_checkBox.enabled=false",
+            {}, "layout=0");
+        row("teacher speed while calibrating", "teacher_parameter\nptzspeed_level=8", "teacher_ptzspeed_level.text=10",
+            {}, "calibration");
         row("calibration height not sent back", "student_parameter\npano_calibrate_height=90",
             "student_calibration_comboBox.currentIndex=1");
     }
@@ -314,7 +329,9 @@ private slots:
     {
         QFETCH(QString, reply);
         QFETCH(QString, check);
+        QFETCH(QString, setup);
         Rig rig;
+        rig.setUp(setup);
         rig.host.calls.clear();
         const bool teacher = reply.startsWith(QLatin1String("teacher"));
         if (teacher)
