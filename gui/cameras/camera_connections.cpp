@@ -233,16 +233,21 @@ void CameraConnections::disconnect_board_cameras()
     }
 }
 
-void CameraConnections::disconnect_for_port_change()
+void CameraConnections::disconnect_all()
 {
-    // Every link was made on the old ports. A connect still under way is ended as well (the
-    // toggle marks it), so that none goes on with them.
     for (Slot slot : kAllSlots) {
         if (m_slots[slot].udp_flag || slot_entries[int(slot)].run.connecting)
             toggle_camera_slot(slot);
     }
     if (rtsp_preview_connected)
         on_rtsp_connect_Button_clicked();
+}
+
+void CameraConnections::disconnect_for_port_change()
+{
+    // Every link was made on the old ports. A connect still under way is ended as well (the
+    // toggle marks it), so that none goes on with them.
+    disconnect_all();
 }
 
 // ---------------------------------------------------------------------------

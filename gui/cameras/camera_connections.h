@@ -163,6 +163,10 @@ public:
     // Disconnects the board feature and then the board pano camera when they are connected.
     void disconnect_board_cameras();
     bool any_camera_connected_except(camera_slot::Slot slot) const;
+    // Every camera slot in order, then the free preview, lets go through its toggle; the toggles'
+    // waits handle events. A connect under way is marked and lets go of its slot when its own
+    // wait returns.
+    void disconnect_all();
     // Every link was made on the old ports: each camera (and the free preview) lets go.
     void disconnect_for_port_change();
     // The manual director console takes the teacher and student cameras over.

@@ -10,12 +10,15 @@
 #include "dialogs/image_expand.h"
 #include "settings/input_rules.h"
 #include "settings/language_table.h"
+#include "seams/message_box.h"
 #include "settings/settings_path.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
 #include <QMetaMethod>
 #include <QDebug>
+#include <QDir>
 #include <QEvent>
 #include <QGraphicsItem>
 #include <QTreeWidgetItem>
@@ -64,6 +67,8 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    qDebug() << "~MainWindow Destruct!";
+    qDebug().nospace() << "~MainWindow direct:[" << features->manual_direct_running() << "]";
     // The features (with the connections' decoding threads) go before the form's widgets.
     features.reset();
     delete guide_config;
@@ -273,7 +278,12 @@ int MainWindow::window_width() const { return width(); }
 
 bool MainWindow::window_visible() const { return isVisible(); }
 
-void MainWindow::close_for_wizard() { emit close_mainwindow(); }
+void MainWindow::close_for_wizard()
+{
+    emit close_mainwindow();
+    // Refused while another close runs: the request must not steer a later close.
+    features->layout().take_wizard_request();
+}
 
 void MainWindow::take_system_language(int index) { language = *language::name_for_index(index); }
 
@@ -329,6 +339,89 @@ bool MainWindow::console_listens() const { return isSignalConnected(QMetaMethod:
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- closing ----
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // The questions and the disconnects' waits handle events; a close that comes meanwhile is
+    // refused by the widget itself and never reaches here.
+    const bool closes = features->layout().take_wizard_request() ? enter_wizard()
+                        : close_by_director                      ? close_for_good()
+                                                                 : ask_exit();
+    event->setAccepted(closes);
+}
+
+bool MainWindow::enter_wizard()
+{
+    const QMessageBox::StandardButton answer =
+        msgbox::information(this, tr("Information"),
+                            tr("Enter the wizard configuration,other operations will be interrupted!"),
+                            QMessageBox::Ok | QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel)
+        ui->tabWidget->setCurrentIndex(0);
+    if (answer != QMessageBox::Ok)
+        return false;
+    features->close_enlarged_dialogs();
+    features->stop_all_tracking();
+    if (!save_and_disconnect_all()) {
+        ui->tabWidget->setCurrentIndex(0);
+        return false;
+    }
+    guide_config->show();
+    send_guide_data();
+    guide_config->initGuideConfig();
+    guide_config->setExitVisible(QStringLiteral("1"));
+    features->link().stop_keepalive_timers();
+    return true;
+}
+
+bool MainWindow::ask_exit()
+{
+    const QMessageBox::StandardButton answer = msgbox::information(
+        this, tr("Information"), tr("Do you really want to exit?"), QMessageBox::Ok | QMessageBox::Cancel);
+    return answer == QMessageBox::Ok && close_for_good();
+}
+
+bool MainWindow::close_for_good()
+{
+    if (!save_and_disconnect_all())
+        return false;
+    release_sockets_and_timers();
+    return true;
+}
+
+bool MainWindow::save_and_disconnect_all()
+{
+    // The disconnects clear the director tab's camera address fields: the file is written first.
+    if (!save_config() && !leave_with_unsaved_settings())
+        return false;
+    // No decoding thread may outlive the window: the director road lets its cameras go as well.
+    features->connections().disconnect_all();
+    return true;
+}
+
+bool MainWindow::leave_with_unsaved_settings()
+{
+    const QString text = tr("The settings could not be written to %1. The previous file is kept, without the "
+                            "changes made since.\nLeave anyway (OK) or stay with the cameras connected (Cancel)?")
+                             .arg(QDir::toNativeSeparators(settings_file_path()));
+    const bool leave = msgbox::warning(this, tr("Warning"), text, QMessageBox::Ok | QMessageBox::Cancel,
+                                       QMessageBox::Cancel)
+                       == QMessageBox::Ok;
+    qDebug() << "MainWindow::closeEvent settings not saved, leave anyway:" << leave;
+    return leave;
+}
+
+void MainWindow::release_sockets_and_timers()
+{
+    // The control links close and no keep-alive or calibration step fires any more. The sockets,
+    // timers and the lectern HTTP client belong to the feature objects, which other features
+    // hold by reference: they are deleted with them when the window is destroyed right after.
+    features->link().stop_keepalive_timers();
+    teacher_auto_calibration_timer->stop();
+    student_auto_calibration_timer->stop();
 }
 
 QString MainWindow::getStartState()

@@ -17,6 +17,7 @@ class Calibrate_Area_Expand;
 class CustomGraphicsScene;
 class GuideConfig;
 class Image_Expand;
+class QCloseEvent;
 class QHostAddress;
 class QTimer;
 class QTranslator;
@@ -77,10 +78,24 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Every way of closing the window comes here: the wizard road (the Wizard Config tab), the
+    // director road (the manual director console) and the exit road (the question).
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void slot_init_main_window();
     void hide_unoffered_controls();
+
+    // The three roads of closeEvent; each returns whether the window closes.
+    bool enter_wizard();
+    bool ask_exit();
+    bool close_for_good();
+    // Writes the settings file, then lets every camera and the free preview go. False when the
+    // file could not be written and the installer chose to stay: nothing is disconnected.
+    bool save_and_disconnect_all();
+    bool leave_with_unsaved_settings();
+    // Nothing reaches a camera or fires once the window has gone for good.
+    void release_sockets_and_timers();
 
     // The language switch of the Options tab (mainwindow_language.cpp).
     void on_language_select_comboBox_activated(int index);

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QObject>
 
+#include <utility>
+
 class CameraSlots;
 class CustomGraphicsView;
 class QCheckBox;
@@ -290,7 +292,9 @@ public:
     // The layout chosen: 0 to 3 for two, four, five and six cameras.
     int camera_layout() const { return config_number_camera; }
     void set_camera_layout(int layout) { config_number_camera = layout; }
-    bool wizard_requested() const { return wizard_entry_requested; }
+    // Whether the Wizard Config tab asked for the close under way; the request is forgotten as
+    // it is read, whatever the close then does.
+    bool take_wizard_request() { return std::exchange(wizard_entry_requested, false); }
 
     // The controls of one camera group (0 teacher, 1 student, 2 board) usable or not.
     void set_widget_status(int camera, bool enable);

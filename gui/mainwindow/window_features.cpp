@@ -128,6 +128,12 @@ void WindowFeatures::stop_all_tracking()
     student_tab->stop_tracking();
 }
 
+void WindowFeatures::close_enlarged_dialogs()
+{
+    picture_previews->close_enlarged_dialog(Side::Teacher);
+    picture_previews->close_enlarged_dialog(Side::Student);
+}
+
 void WindowFeatures::retranslate_code_texts()
 {
     options_tab->retranslate();

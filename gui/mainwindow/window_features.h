@@ -100,6 +100,9 @@ public:
     void set_all_defaults();
     // The close handler stops the tracking of each side whose pano camera still tracks.
     void stop_all_tracking();
+    // The enlarged-picture dialogs close and take no more pictures.
+    void close_enlarged_dialogs();
+    bool manual_direct_running() const { return manual_direct_run; }
     // The texts the features set over the form's, which its re-texting put back.
     void retranslate_code_texts();
 

@@ -261,7 +261,7 @@ private slots:
             l.shell.window.findChild<QPushButton *>(choice + QStringLiteral("_show_param_pushButton"))->click();
         QCOMPARE(l.host.size, QSize(after, 757));
         QCOMPARE(l.host.wizard, wizard ? 1 : 0);
-        QCOMPARE(l.tabs.wizard_requested(), wizard);
+        QCOMPARE(l.tabs.take_wizard_request(), wizard);
         for (QPushButton *b : {l.ui->teacher_show_param_pushButton, l.ui->student_show_param_pushButton,
                                l.ui->board_show_param_pushButton, l.ui->director_show_param_pushButton})
             QCOMPARE(b->text(), strips);

@@ -1,0 +1,207 @@
+// Closing the whole window: the exit and Wizard Config questions with their answers, a settings
+// file that cannot be written, a close during the closing, and a new start after an exit. The
+// teacher camera is simulated on 127.0.0.2, with its picture and the free preview's.
+#include "app_entry.h"
+#include "core/reachability.h"
+#include "core/time_scale.h"
+#include "folder_faults.h"
+#include "guide/guideconfig.h"
+#include "recording_presenter.h"
+#include "rtsp/rtsp_server_process.h"
+#include "settings/settings_path.h"
+#include "sim_camera.h"
+#include "video/qffmpeg.h"
+#include "video/rtsp_stream.h"
+#include "window_holder.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <optional>
+
+namespace {
+constexpr int kWaitMs = 15000; // bounds a thread's end or an event loop's on a busy machine
+const QString kCamera = QStringLiteral("127.0.0.2");
+// No wizard state: the wizard shows at start, so a "1" in the file is the save's own.
+const QString kIni = QStringLiteral("[TEACHER_CONF]\nTracking_Number_Camera=3\nFeature_IP=10.0.0.1\n");
+const QString kExit = QStringLiteral("Do you really want to exit?");
+const QString kWizard = QStringLiteral("Enter the wizard configuration,other operations will be interrupted!");
+const QString kUnsaved = QStringLiteral("The settings could not be written to %1. The previous file is kept, without "
+                                        "the changes made since.\nLeave anyway (OK) or stay with the cameras "
+                                        "connected (Cancel)?");
+
+QByteArray fileBytes()
+{
+    QFile f(settings_file_path());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+template <class T>
+T *topLevel()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *t = qobject_cast<T *>(w))
+            return t;
+    return nullptr;
+}
+} // namespace
+
+class tst_Closing : public QObject
+{
+    Q_OBJECT
+
+    SimCamera camera{kCamera};
+    RtspServerProcess server;
+
+    // As the wizard's completion leaves the window, with the teacher feature camera and the free
+    // preview connected, on the Student tab.
+    void open(WindowHolder &w)
+    {
+        w.build(kIni);
+        w->show();
+        topLevel<GuideConfig>()->hide();
+        w.widget<QLineEdit>("teacher_feature_IP_Edit")->setText(kCamera);
+        w.widget<QPushButton>("teacher_feature_connect_Button")->click();
+        w.widget<QLineEdit>("txtUrl")->setText(kCamera);
+        w.widget<QLineEdit>("txtPort")->setText(QStringLiteral("554"));
+        w.widget<QPushButton>("rtsp_connect_Button")->click();
+        w.widget<QTabWidget>("tabWidget")->setCurrentIndex(1);
+        verifyConnected(w, true);
+    }
+    // Buttons, pictures (a decoder goes only once its thread has ended) and the control link.
+    void verifyConnected(WindowHolder &w, bool connected)
+    {
+        const QString button = connected ? QStringLiteral("Disconnect") : QStringLiteral("Connect");
+        QCOMPARE(w.widget<QPushButton>("teacher_feature_connect_Button")->text(), button);
+        QCOMPARE(w.widget<QPushButton>("rtsp_connect_Button")->text(), button);
+        QTRY_COMPARE_WITH_TIMEOUT(QFFmpeg::instances(), connected ? 2 : 0, kWaitMs);
+        QCOMPARE(rtsp_stream::pendingCount(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(camera.tcpLinkCount(), connected ? 1 : 0, kWaitMs);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(camera.start(), qPrintable(camera.lastError()));
+        RtspServerProcess::Options options;
+        options.address = kCamera;
+        options.port = 554;
+        options.size = QSize(320, 180);
+        QVERIFY2(server.start(options), qPrintable(server.errorString()));
+        reachability::setCheck([](const QString &) { return true; });
+        timescale::setFactor(0.1); // the connect's waits
+    }
+
+    // Cancel keeps the window, its connections and the file, on its tab (the Teacher tab after
+    // Wizard Config). OK writes the file whole, the wizard done, and lets every camera, picture
+    // and link go (Wizard Config then shows the wizard). A write that fails is asked about
+    // before anything lets go, and the old file stays whatever the answer.
+    void roads_data()
+    {
+        QTest::addColumn<bool>("wizardTab");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QList<int>>("answers"); // the question's, then the failed write's
+        const int ok = QMessageBox::Ok;
+        const int cancel = QMessageBox::Cancel;
+        QTest::newRow("close button, Cancel") << false << true << QList<int>{cancel};
+        QTest::newRow("close button, OK") << false << true << QList<int>{ok};
+        QTest::newRow("Wizard Config, Cancel") << true << true << QList<int>{cancel};
+        QTest::newRow("Wizard Config, OK") << true << true << QList<int>{ok};
+        QTest::newRow("not written, stay") << false << false << QList<int>{ok, cancel};
+        QTest::newRow("not written, leave anyway") << false << false << QList<int>{ok, ok};
+        QTest::newRow("Wizard Config, not written, stay") << true << false << QList<int>{ok, cancel};
+    }
+    void roads()
+    {
+        QFETCH(bool, wizardTab);
+        QFETCH(bool, writable);
+        QFETCH(QList<int>, answers);
+        RecordingPresenter boxes;
+        WindowHolder w;
+        open(w);
+        const QByteArray before = fileBytes();
+        std::optional<ReadOnlyFolder> readOnly;
+        if (!writable) {
+            readOnly.emplace(QFileInfo(settings_file_path()).absolutePath());
+            if (!readOnly->ok())
+                QSKIP(qPrintable(QStringLiteral("cannot make the folder read-only here: %1").arg(readOnly->why())));
+            QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("save_config failed")));
+        }
+        boxes.clear();
+        for (int answer : answers)
+            boxes.answerNext(QMessageBox::StandardButton(answer));
+        if (wizardTab)
+            w.widget<QTabWidget>("tabWidget")->setCurrentIndex(5);
+        else
+            w->close();
+
+        QStringList texts{wizardTab ? kWizard : kExit};
+        if (!writable)
+            texts << kUnsaved.arg(QDir::toNativeSeparators(settings_file_path()));
+        QCOMPARE(boxes.texts(), texts);
+        QCOMPARE(boxes.shown.first().buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(boxes.shown.last().defaultButton, writable ? QMessageBox::NoButton : QMessageBox::Cancel);
+        const bool closes = answers.last() == QMessageBox::Ok;
+        QCOMPARE(w->isVisible(), !closes);
+        QCOMPARE(topLevel<GuideConfig>()->isVisible(), closes && wizardTab);
+        verifyConnected(w, !closes);
+        if (!closes)
+            QCOMPARE(w.widget<QTabWidget>("tabWidget")->currentIndex(), wizardTab ? 0 : 1);
+        if (closes && writable) {
+            QSettings saved(settings_file_path(), QSettings::IniFormat);
+            QCOMPARE(saved.value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString(), QStringLiteral("1"));
+            QCOMPARE(saved.value(QStringLiteral("TEACHER_CONF/Feature_IP")).toString(), kCamera);
+        } else {
+            QCOMPARE(fileBytes(), before);
+        }
+    }
+
+    // A close that comes while the cameras let go (their waits handle events) is refused, and
+    // the Wizard Config request that brought it does not steer the next close.
+    void closeDuringClosing()
+    {
+        RecordingPresenter boxes;
+        WindowHolder w;
+        open(w);
+        boxes.clear();
+        QTimer::singleShot(0, w.window.get(), [&w] { w.widget<QTabWidget>("tabWidget")->setCurrentIndex(5); });
+        w->close();
+        verifyConnected(w, false);
+        w->show();
+        boxes.answerNext(QMessageBox::Cancel);
+        w->close();
+        QCOMPARE(boxes.texts(), (QStringList{kExit, kExit}));
+    }
+
+    // After an exit the lock is gone and the next start comes up at once, in the main window.
+    void newStartAfterExit()
+    {
+        testenv::writeConfigIni(kIni);
+        RecordingPresenter boxes;
+        QTimer guard; // ends a start that the close did not end
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, qApp, &QCoreApplication::quit);
+        guard.start(kWaitMs);
+        QTimer::singleShot(0, qApp, [] {
+            topLevel<MainWindow>()->show(); // as the wizard's completion shows it
+            topLevel<GuideConfig>()->hide();
+            topLevel<MainWindow>()->close();
+        });
+        QCOMPARE(run_application(*qApp), 0);
+        QVERIFY(guard.isActive());
+        QCOMPARE(boxes.texts(), QStringList{kExit});
+        bool mainShown = false;
+        QTimer::singleShot(0, qApp, [&] {
+            mainShown = topLevel<MainWindow>()->isVisible() && !topLevel<GuideConfig>()->isVisible();
+            qApp->quit();
+        });
+        QCOMPARE(run_application(*qApp), 0);
+        QVERIFY(mainShown);
+    }
+};
+
+QTEST_MAIN(tst_Closing)
+#include "tst_closing.moc"
