@@ -23,7 +23,6 @@ constexpr int kProbeConnectMs = 500; // a camera's TCP port answers at once when
 constexpr int kLinkConnectMs = 1500;
 constexpr int kKeepAliveMs = 900000; // cameras drop a control link idle for longer
 constexpr int kConnectPollMs = 10;   // the window keeps painting between two looks at the socket
-constexpr int kLogBytesLimit = 512;  // a flood of bytes must not flood the log as well
 
 // Waits, handling events, until the socket is connected; false when it ends unconnected
 // (refused, aborted meanwhile) or the time runs out.
@@ -223,7 +222,7 @@ bool ControlLink::send_over_tcp(int side, int port, const QByteArray &payload)
     m_tcp_socket_flag = true;
     m_current_state = side;
     qDebug().noquote().nospace() << "MainWindow:: tcp connection succeeded, totalByte["
-                                 << log_bytes(frame, kLogBytesLimit).toHex(' ') << "],totalByte.size[" << frame.size()
+                                 << log_hex(frame, kLogDumpLimit, ' ') << "],totalByte.size[" << frame.size()
                                  << "],currentState[" << m_current_state << "],Port:" << headerPort;
     return true;
 }
@@ -242,7 +241,7 @@ void ControlLink::send_over_udp(QHostAddress *destination, int port, const QByte
         return;
     }
     qDebug().noquote().nospace() << "MainWindow:: udp connection succeeded, params["
-                                 << log_bytes(payload, kLogBytesLimit) << "],destination[" << destination->toString()
+                                 << log_bytes(payload, kLogDumpLimit) << "],destination[" << destination->toString()
                                  << "], port[" << port << "]";
 }
 
@@ -488,7 +487,7 @@ void ControlLink::readSocUdpData()
 
 void ControlLink::parseReadData(UotReader &reader, const QByteArray &bytes)
 {
-    qDebug().noquote().nospace() << "parseReadData:[" << log_bytes(bytes, kLogBytesLimit).toHex(' ') << "]";
+    qDebug().noquote().nospace() << "parseReadData:[" << log_hex(bytes, kLogDumpLimit, ' ') << "]";
     // The link tells which camera answered.
     ViscaReplyOrigin origin;
     origin.tcp_link = &reader == &teacher_link_reader ? 1 : 2;
