@@ -23,6 +23,12 @@ constexpr int kProbeConnectMs = 500; // a camera's TCP port answers at once when
 constexpr int kLinkConnectMs = 1500;
 constexpr int kKeepAliveMs = 900000; // cameras drop a control link idle for longer
 constexpr int kConnectPollMs = 10;   // the window keeps painting between two looks at the socket
+// A link's read yields to the event loop after this many frames or this long, whichever comes
+// first, and goes on in the next turn: a flood of small frames must not hold the window.
+constexpr int kFramesPerReadTurn = 64; // a few milliseconds of the window's handling of replies
+constexpr int kReadTurnMs = 10;        // a slow handler's frames yield sooner
+// Bytes taken off a link at a time: thousands of small frames, a whole parameter block.
+constexpr qint64 kReadChunkBytes = 64 * 1024;
 
 // Waits, handling events, until the socket is connected; false when it ends unconnected
 // (refused, aborted meanwhile) or the time runs out.
@@ -88,6 +94,13 @@ ControlLink::ControlLink(CameraSlots *camera_slots, const Options &options, QObj
     probe_tcp_socket = make_socket(this);
     teacher_tcp_socket = make_socket(this);
     student_tcp_socket = make_socket(this);
+    for (LinkRead *read : {&teacher_link_read, &student_link_read}) {
+        read->resume = new QTimer(this);
+        read->resume->setSingleShot(true);
+        read->resume->setInterval(0);
+    }
+    connect(teacher_link_read.resume, &QTimer::timeout, this, [this] { read_link(1); });
+    connect(student_link_read.resume, &QTimer::timeout, this, [this] { read_link(2); });
 
     // The socket is the context: the hooks go with the socket.
     connect(teacher_tcp_socket, &QTcpSocket::readyRead, teacher_tcp_socket, [this] { teacher_tcp_ready_read(); });
@@ -458,19 +471,50 @@ void ControlLink::readResponseData()
 }
 
 // Each link is read when it signals, into its own reader, so that bytes of the two links never
-// mix and none wait for a later send to the same side. A socket does not signal again while
-// its readyRead is handled: bytes that arrive while an answer is handled (during a wait) are
-// read when it is done.
+// mix and none wait for a later send to the same side.
 void ControlLink::teacher_tcp_ready_read()
 {
-    while (teacher_tcp_socket->bytesAvailable() > 0)
-        parseReadData(teacher_link_reader, teacher_tcp_socket->readAll());
+    if (teacher_tcp_socket->bytesAvailable() > 0)
+        read_link(1);
 }
 
 void ControlLink::student_tcp_ready_read()
 {
-    while (student_tcp_socket->bytesAvailable() > 0)
-        parseReadData(student_link_reader, student_tcp_socket->readAll());
+    if (student_tcp_socket->bytesAvailable() > 0)
+        read_link(2);
+}
+
+// Hands on the link's frames in stream order until its socket is empty, a share at a time: after
+// kFramesPerReadTurn frames or kReadTurnMs the rest waits for the next turn of the event loop.
+void ControlLink::read_link(int side)
+{
+    QTcpSocket *socket = side_socket(side);
+    UotReader &reader = side == 1 ? teacher_link_reader : student_link_reader;
+    LinkRead &read = side == 1 ? teacher_link_read : student_link_read;
+    // A reply handled during a wait lets the link signal again: the read that runs goes on
+    // with those bytes itself, after the frames before them.
+    if (read.active)
+        return;
+    read.active = true;
+    QElapsedTimer clock;
+    clock.start();
+    int frames = 0;
+    UotReader::Frame frame;
+    for (;;) {
+        if (frames >= kFramesPerReadTurn || clock.elapsed() >= kReadTurnMs) {
+            read.resume->start();
+            break;
+        }
+        if (reader.take_frame(&frame)) {
+            ++frames;
+            hand_on(frame, side);
+            continue;
+        }
+        if (socket->bytesAvailable() <= 0)
+            break;
+        parseReadData(reader, socket->read(kReadChunkBytes));
+    }
+    read.active = false;
 }
 
 void ControlLink::readSocUdpData()
@@ -488,13 +532,17 @@ void ControlLink::readSocUdpData()
 void ControlLink::parseReadData(UotReader &reader, const QByteArray &bytes)
 {
     qDebug().noquote().nospace() << "parseReadData:[" << log_hex(bytes, kLogDumpLimit, ' ') << "]";
-    // The link tells which camera answered.
-    ViscaReplyOrigin origin;
-    origin.tcp_link = &reader == &teacher_link_reader ? 1 : 2;
-    reader.feed(bytes, [this, origin](const UotReader::Frame &frame) {
-        if (frame.port == UotReader::kTextPort)
-            emit textReply(frame.payload, false);
-        else if (!m_options.text_replies_only)
-            emit viscaReply(frame.payload, origin);
-    });
+    reader.append(bytes);
+}
+
+void ControlLink::hand_on(const UotReader::Frame &frame, int side)
+{
+    if (frame.port == UotReader::kTextPort) {
+        emit textReply(frame.payload, false);
+    } else if (!m_options.text_replies_only) {
+        // The link tells which camera answered.
+        ViscaReplyOrigin origin;
+        origin.tcp_link = side;
+        emit viscaReply(frame.payload, origin);
+    }
 }

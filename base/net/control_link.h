@@ -107,7 +107,9 @@ private:
     void readSocUdpData();
     void teacher_tcp_ready_read();
     void student_tcp_ready_read();
+    void read_link(int side);
     void parseReadData(UotReader &reader, const QByteArray &bytes);
+    void hand_on(const UotReader::Frame &frame, int side);
     void mark_tcp_link_failed(int side, const char *reason, int detail);
     bool send_over_tcp(int side, int port, const QByteArray &payload);
     void send_over_udp(QHostAddress *destination, int port, const QByteArray &payload, bool expects_text_answer);
@@ -126,6 +128,14 @@ private:
     // One frame reader per TCP link, so that the bytes of the two links never mix.
     UotReader teacher_link_reader{QStringLiteral("teacher")};
     UotReader student_link_reader{QStringLiteral("student")};
+    // A read of a link's bytes hands on a bounded share of its frames and goes on in a later
+    // turn of the event loop, so that a flood of answers does not hold the window.
+    struct LinkRead {
+        QTimer *resume = nullptr; // zero timer: the next share
+        bool active = false;      // a read runs; a reply handler that handles events must not nest another
+    };
+    LinkRead teacher_link_read;
+    LinkRead student_link_read;
     // A write or the socket of that side's link failed: its commands go by UDP until the link
     // connects again.
     bool teacher_tcp_link_failed = false;

@@ -3,9 +3,13 @@
 // between the two cameras of a side, and the replies with where they came from. The cameras are
 // simulated on loopback in the test's own network namespace.
 #include "core/time_scale.h"
+#include "log_capture.h"
 #include "model/camera_slots.h"
 #include "net/control_link.h"
+#include "protocol/protocol_log.h"
 #include "sim_camera.h"
+
+#include <QLoggingCategory>
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -28,6 +32,14 @@ namespace {
 constexpr int kReplyMs = 3000; // loopback answers within milliseconds; this only bounds a failure
 
 QByteArray hexBytes(const char *text) { return QByteArray::fromHex(QByteArray(text)); }
+
+QByteArray textFrame(const QByteArray &payload)
+{
+    QByteArray header("UOT\0\x87\x1a\0\0", 8);
+    const quint32 n = quint32(payload.size());
+    header.append(char(n & 0xff)).append(char((n >> 8) & 0xff)).append(char(n >> 16)).append('\0');
+    return header + payload;
+}
 
 // A camera's TCP port that keeps every byte it receives, exactly as it arrived.
 struct RawCamera {
@@ -93,6 +105,8 @@ private slots:
     {
         timescale::setFactor(0.1);
         qRegisterMetaType<ViscaReplyOrigin>();
+        // Three lines per frame would make the floods below a test of the console.
+        QLoggingCategory::setFilterRules(QStringLiteral("corvane.protocol.debug=false"));
     }
 
     void tcpFrameBytes_data()
@@ -332,6 +346,62 @@ private slots:
         QVERIFY(!texts.first().at(1).toBool());
         QCOMPARE(viscas.first().at(1).value<ViscaReplyOrigin>().tcp_link, 1);
         QCOMPARE(l.link.buffered(1), 0);
+    }
+
+    // A flood of small frames: the event loop turns between shares of them, every frame comes
+    // once and in order, also those that arrive while a handler waits with events handled
+    // (which must not start a second read inside the first), and the dumps stay capped.
+    void floodYieldsInOrder_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::newRow("teacher link") << int(Slot::TeacherPano);
+        QTest::newRow("student link") << int(Slot::StudentFeature);
+    }
+    void floodYieldsInOrder()
+    {
+        QFETCH(int, slot);
+        constexpr int kFrames = 4000; // 64000 bytes: all in the socket buffers before the first read
+        auto frames = [](int from, int to, QByteArray bytes = {}) {
+            for (int i = from; i < to; ++i)
+                bytes += textFrame(QByteArray::number(i).rightJustified(4, '0'));
+            return bytes;
+        };
+        RawCamera camera;
+        QVERIFY(camera.listen(QStringLiteral("127.0.0.24")));
+        Link l;
+        l.attach(Slot(slot), QStringLiteral("127.0.0.24"), true);
+        QTRY_VERIFY_WITH_TIMEOUT(camera.link, kReplyMs);
+        int turns = 0, depth = 0, maxDepth = 0, lastTurn = -1, inTurn = 0, mostInATurn = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] { ++turns; });
+        ticker.start(0);
+        QList<QByteArray> got;
+        connect(&l.link, &ControlLink::textReply, [&](const QByteArray &reply) {
+            maxDepth = qMax(maxDepth, ++depth);
+            got << reply;
+            inTurn = turns == lastTurn ? inTurn + 1 : 1;
+            lastTurn = turns;
+            mostInATurn = qMax(mostInATurn, inTurn);
+            if (got.size() == kFrames / 2) {
+                camera.link->write(frames(kFrames, kFrames + 10));
+                camera.link->flush();
+                QTest::qWait(20);
+            }
+            --depth;
+        });
+        LogCapture log;
+        camera.link->write(frames(0, kFrames));
+        QVERIFY(camera.link->waitForBytesWritten(kReplyMs));
+        QTRY_COMPARE_WITH_TIMEOUT(got.size(), kFrames + 10, 10 * kReplyMs);
+        QTest::qWait(20);
+        for (int i = 0; i < got.size(); ++i)
+            QCOMPARE(got.at(i), QByteArray::number(i).rightJustified(4, '0'));
+        QCOMPARE(got.size(), kFrames + 10);
+        QCOMPARE(maxDepth, 1);
+        QVERIFY2(mostInATurn <= kFrames / 8, qPrintable(QString::number(mostInATurn)));
+        // A dump's bytes in hexadecimal, their count in words.
+        for (const QString &dump : log.lines().filter(QStringLiteral("parseReadData:[")))
+            QVERIFY2(dump.size() < 2 * kLogDumpLimit || dump.endsWith(QLatin1String(" bytes)]")), qPrintable(dump.right(60)));
     }
 
     // The wizard's kind of link takes text answers only and binds no reply socket.
