@@ -29,6 +29,17 @@ constexpr int kFramesPerReadTurn = 64; // a few milliseconds of the window's han
 constexpr int kReadTurnMs = 10;        // a slow handler's frames yield sooner
 // Bytes taken off a link at a time: thousands of small frames, a whole parameter block.
 constexpr qint64 kReadChunkBytes = 64 * 1024;
+// Hosts that send to the reply socket unasked are logged once each, up to this many: a scan
+// or a flood from many addresses must grow neither the memory nor the log.
+constexpr int kForeignSendersLogged = 64;
+
+// The address as IPv4 when it is one (also when written IPv4-mapped), for comparing senders.
+QHostAddress plain_address(const QHostAddress &address)
+{
+    bool isV4 = false;
+    const quint32 v4 = address.toIPv4Address(&isV4);
+    return isV4 ? QHostAddress(v4) : address;
+}
 
 // Waits, handling events, until the socket is connected; false when it ends unconnected
 // (refused, aborted meanwhile) or the time runs out.
@@ -196,6 +207,7 @@ void ControlLink::sendMsg_Net(QHostAddress *destination, int port, const QString
         qDebug() << "MainWindow::sendMsg_Net udpClient is NULL";
         return;
     }
+    m_sent_to.insert(plain_address(*destination));
     const link_choice::Choice choice =
         m_rules.choose ? m_rules.choose(destination->toString(), destination) : link_choice::Choice();
     if (choice.link != link_choice::Link::Udp) {
@@ -465,9 +477,29 @@ void ControlLink::readResponseData()
     // Each datagram is taken off the socket before it is handed on: a reply handled during a
     // wait lets this slot run again for the next one.
     while (udpServer->hasPendingDatagrams()) {
-        const QByteArray reply = udpServer->receiveDatagram().data();
-        emit textReply(reply, true);
+        const QNetworkDatagram datagram = udpServer->receiveDatagram();
+        if (answer_expected_from(datagram.senderAddress()))
+            emit textReply(datagram.data(), true);
     }
+}
+
+bool ControlLink::answer_expected_from(const QHostAddress &sender)
+{
+    const QHostAddress address = plain_address(sender);
+    if (m_sent_to.contains(address))
+        return true;
+    if (m_foreign_senders_logged.contains(address) || m_foreign_senders_log_full)
+        return false;
+    if (m_foreign_senders_logged.size() < kForeignSendersLogged) {
+        m_foreign_senders_logged.insert(address);
+        qWarning().noquote().nospace() << "MainWindow::readUdpData answer from [" << address.toString()
+                                       << "] ignored: no command was sent there (further ones from it are not logged)";
+    } else {
+        m_foreign_senders_log_full = true;
+        qWarning().noquote().nospace() << "MainWindow::readUdpData answers from more than " << kForeignSendersLogged
+                                       << " unknown senders: further ones are ignored and not logged";
+    }
+    return false;
 }
 
 // Each link is read when it signals, into its own reader, so that bytes of the two links never

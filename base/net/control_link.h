@@ -8,6 +8,7 @@
 #include <QHostAddress>
 #include <QMetaType>
 #include <QObject>
+#include <QSet>
 
 #include <functional>
 
@@ -104,6 +105,7 @@ signals:
 
 private:
     void readResponseData();
+    bool answer_expected_from(const QHostAddress &sender);
     void readSocUdpData();
     void teacher_tcp_ready_read();
     void student_tcp_ready_read();
@@ -136,6 +138,11 @@ private:
     };
     LinkRead teacher_link_read;
     LinkRead student_link_read;
+    // The reply socket takes answers only from addresses commands were sent to; any other host
+    // could otherwise disconnect a camera or write values into a tab with one datagram.
+    QSet<QHostAddress> m_sent_to;
+    QSet<QHostAddress> m_foreign_senders_logged;
+    bool m_foreign_senders_log_full = false;
     // A write or the socket of that side's link failed: its commands go by UDP until the link
     // connects again.
     bool teacher_tcp_link_failed = false;

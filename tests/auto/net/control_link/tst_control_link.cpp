@@ -404,6 +404,41 @@ private slots:
             QVERIFY2(dump.size() < 2 * kLogDumpLimit || dump.endsWith(QLatin1String(" bytes)]")), qPrintable(dump.right(60)));
     }
 
+    // The reply socket takes answers only from hosts commands went to; any other sender is
+    // ignored and logged once, and only so many of them.
+    void replySocketSenders_data()
+    {
+        QTest::addColumn<int>("foreign");
+        QTest::addColumn<int>("logLines");
+        QTest::newRow("one foreign host") << 1 << 1;
+        QTest::newRow("more foreign hosts than are logged") << 70 << 65;
+    }
+    void replySocketSenders()
+    {
+        QFETCH(int, foreign);
+        SimCamera camera(QStringLiteral("127.0.0.26"));
+        QVERIFY(camera.start());
+        Link l;
+        QHostAddress *destination = l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.26"), false);
+        l.link.closeUdpServer();
+        QSignalSpy texts(&l.link, &ControlLink::textReply);
+        LogCapture log;
+        for (int i = 1; i <= foreign; ++i) {
+            QUdpSocket host;
+            QVERIFY(host.bind(QHostAddress(QStringLiteral("127.0.1.%1").arg(i))));
+            for (int n = 0; n < 2; ++n)
+                host.writeDatagram("teacher_parameter\nteacher_tracking_status=start", QHostAddress::LocalHost, 7791);
+        }
+        // The camera's answer comes after the foreign datagrams, on the same socket.
+        l.link.sendMsg_Net(destination, 6791, QStringLiteral("teacher_parameter\nget_tracking_status"), false);
+        QTRY_COMPARE_WITH_TIMEOUT(texts.size(), 1, kReplyMs);
+        QTest::qWait(20);
+        QCOMPARE(texts.size(), 1);
+        QCOMPARE(texts.first().at(0).toByteArray(), QByteArray("teacher_parameter\nteacher_tracking_status=stop"));
+        QTEST(log.count(QStringLiteral("MainWindow::readUdpData answer")), "logLines");
+        QCOMPARE(log.count(QStringLiteral("[127.0.1.1]")), 1);
+    }
+
     // The wizard's kind of link takes text answers only and binds no reply socket.
     void textRepliesOnly()
     {
