@@ -8,6 +8,7 @@
 #include "net/control_link.h"
 #include "protocol/protocol_log.h"
 #include "sim_camera.h"
+#include "sim_uot_frame.h"
 
 #include <QLoggingCategory>
 
@@ -32,14 +33,6 @@ namespace {
 constexpr int kReplyMs = 3000; // loopback answers within milliseconds; this only bounds a failure
 
 QByteArray hexBytes(const char *text) { return QByteArray::fromHex(QByteArray(text)); }
-
-QByteArray textFrame(const QByteArray &payload)
-{
-    QByteArray header("UOT\0\x87\x1a\0\0", 8);
-    const quint32 n = quint32(payload.size());
-    header.append(char(n & 0xff)).append(char((n >> 8) & 0xff)).append(char(n >> 16)).append('\0');
-    return header + payload;
-}
 
 // A camera's TCP port that keeps every byte it receives, exactly as it arrived.
 struct RawCamera {
@@ -363,7 +356,7 @@ private slots:
         constexpr int kFrames = 4000; // 64000 bytes: all in the socket buffers before the first read
         auto frames = [](int from, int to, QByteArray bytes = {}) {
             for (int i = from; i < to; ++i)
-                bytes += textFrame(QByteArray::number(i).rightJustified(4, '0'));
+                bytes += simuot::frame(simuot::kTextPort, QByteArray::number(i).rightJustified(4, '0'));
             return bytes;
         };
         RawCamera camera;
