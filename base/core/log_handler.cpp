@@ -4,10 +4,50 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
+
+#include <memory>
 
 QString gLogFilePath = QStringLiteral("Corvane.log");
 QMutex gLogMutex;
+
+namespace {
+// The log file stays open between messages, under gLogMutex: heavy logging (a flood of
+// replies) must not cost an open and a close per line.
+std::unique_ptr<QFile> gLogFile;
+
+// The line the size check writes when it removed the file.
+QString removed_line(const QString &path, qint64 limit)
+{
+    QString text;
+    QDebug(&text) << "File" << path << "deleted due to size exceeding" << limit << "bytes.";
+    return text.trimmed();
+}
+
+// With gLogMutex held: the file at gLogFilePath, open for appending; null when it cannot be
+// opened. A file removed or renamed meanwhile is begun again at the path.
+QFile *open_log_file()
+{
+    if (gLogFile && gLogFile->fileName() == gLogFilePath && QFileInfo::exists(gLogFilePath))
+        return gLogFile.get();
+    gLogFile = std::make_unique<QFile>(gLogFilePath);
+    if (gLogFile->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        return gLogFile.get();
+    gLogFile.reset();
+    return nullptr;
+}
+
+void close_log_file()
+{
+    QMutexLocker locker(&gLogMutex);
+    gLogFile.reset();
+}
+
+void write_entry(QFile *file, const QString &text)
+{
+    file->write((text + QLatin1Char('\n')).toUtf8());
+    file->flush();
+}
+} // namespace
 
 bool removeFileIfTooLarge(const QString &path, qint64 limit)
 {
@@ -22,7 +62,7 @@ bool removeFileIfTooLarge(const QString &path, qint64 limit)
         qDebug() << "Failed to delete file" << path;
         return false;
     }
-    qDebug() << "File" << path << "deleted due to size exceeding" << limit << "bytes.";
+    qDebug().noquote() << removed_line(path, limit);
     return true;
 }
 
@@ -39,13 +79,15 @@ void logMessageHandler(QtMsgType, const QMessageLogContext &context, const QStri
     // Formatted before the lock, so entries may land slightly out of time-stamp order.
     const QString text = formatLogLine(QDateTime::currentDateTime(), context, msg);
     QMutexLocker locker(&gLogMutex);
-    QFile file(gLogFilePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    QFile *file = open_log_file();
+    if (!file)
         return;
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    stream << text << Qt::endl;
-    file.close();
+    // The size limit holds while running too: a file grown beyond it is begun afresh, its first
+    // entry saying why. One that cannot be cut stays and is appended to.
+    if (file->size() > kLogFileSizeLimit && file->resize(0))
+        write_entry(file, formatLogLine(QDateTime::currentDateTime(), QMessageLogContext(),
+                                        removed_line(gLogFilePath, kLogFileSizeLimit)));
+    write_entry(file, text);
 }
 
 void installLogHandler(const QString &fileName)
@@ -64,4 +106,5 @@ void installLogHandler(const QString &fileName)
 void uninstallLogHandler()
 {
     qInstallMessageHandler(nullptr);
+    close_log_file();
 }

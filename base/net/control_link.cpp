@@ -23,7 +23,23 @@ constexpr int kProbeConnectMs = 500; // a camera's TCP port answers at once when
 constexpr int kLinkConnectMs = 1500;
 constexpr int kKeepAliveMs = 900000; // cameras drop a control link idle for longer
 constexpr int kConnectPollMs = 10;   // the window keeps painting between two looks at the socket
-constexpr int kLogBytesLimit = 512;  // a flood of bytes must not flood the log as well
+// A link's read yields to the event loop after this many frames or this long, whichever comes
+// first, and goes on in the next turn: a flood of small frames must not hold the window.
+constexpr int kFramesPerReadTurn = 64; // a few milliseconds of the window's handling of replies
+constexpr int kReadTurnMs = 10;        // a slow handler's frames yield sooner
+// Bytes taken off a link at a time: thousands of small frames, a whole parameter block.
+constexpr qint64 kReadChunkBytes = 64 * 1024;
+// Hosts that send to the reply socket unasked are logged once each, up to this many: a scan
+// or a flood from many addresses must grow neither the memory nor the log.
+constexpr int kForeignSendersLogged = 64;
+
+// The address as IPv4 when it is one (also when written IPv4-mapped), for comparing senders.
+QHostAddress plain_address(const QHostAddress &address)
+{
+    bool isV4 = false;
+    const quint32 v4 = address.toIPv4Address(&isV4);
+    return isV4 ? QHostAddress(v4) : address;
+}
 
 // Waits, handling events, until the socket is connected; false when it ends unconnected
 // (refused, aborted meanwhile) or the time runs out.
@@ -89,6 +105,13 @@ ControlLink::ControlLink(CameraSlots *camera_slots, const Options &options, QObj
     probe_tcp_socket = make_socket(this);
     teacher_tcp_socket = make_socket(this);
     student_tcp_socket = make_socket(this);
+    for (LinkRead *read : {&teacher_link_read, &student_link_read}) {
+        read->resume = new QTimer(this);
+        read->resume->setSingleShot(true);
+        read->resume->setInterval(0);
+    }
+    connect(teacher_link_read.resume, &QTimer::timeout, this, [this] { read_link(1); });
+    connect(student_link_read.resume, &QTimer::timeout, this, [this] { read_link(2); });
 
     // The socket is the context: the hooks go with the socket.
     connect(teacher_tcp_socket, &QTcpSocket::readyRead, teacher_tcp_socket, [this] { teacher_tcp_ready_read(); });
@@ -184,6 +207,7 @@ void ControlLink::sendMsg_Net(QHostAddress *destination, int port, const QString
         qDebug() << "MainWindow::sendMsg_Net udpClient is NULL";
         return;
     }
+    m_sent_to.insert(plain_address(*destination));
     const link_choice::Choice choice =
         m_rules.choose ? m_rules.choose(destination->toString(), destination) : link_choice::Choice();
     if (choice.link != link_choice::Link::Udp) {
@@ -223,7 +247,7 @@ bool ControlLink::send_over_tcp(int side, int port, const QByteArray &payload)
     m_tcp_socket_flag = true;
     m_current_state = side;
     qDebug().noquote().nospace() << "MainWindow:: tcp connection succeeded, totalByte["
-                                 << log_bytes(frame, kLogBytesLimit).toHex(' ') << "],totalByte.size[" << frame.size()
+                                 << log_hex(frame, kLogDumpLimit, ' ') << "],totalByte.size[" << frame.size()
                                  << "],currentState[" << m_current_state << "],Port:" << headerPort;
     return true;
 }
@@ -242,7 +266,7 @@ void ControlLink::send_over_udp(QHostAddress *destination, int port, const QByte
         return;
     }
     qDebug().noquote().nospace() << "MainWindow:: udp connection succeeded, params["
-                                 << log_bytes(payload, kLogBytesLimit) << "],destination[" << destination->toString()
+                                 << log_bytes(payload, kLogDumpLimit) << "],destination[" << destination->toString()
                                  << "], port[" << port << "]";
 }
 
@@ -453,25 +477,76 @@ void ControlLink::readResponseData()
     // Each datagram is taken off the socket before it is handed on: a reply handled during a
     // wait lets this slot run again for the next one.
     while (udpServer->hasPendingDatagrams()) {
-        const QByteArray reply = udpServer->receiveDatagram().data();
-        emit textReply(reply, true);
+        const QNetworkDatagram datagram = udpServer->receiveDatagram();
+        if (answer_expected_from(datagram.senderAddress()))
+            emit textReply(datagram.data(), true);
     }
 }
 
+bool ControlLink::answer_expected_from(const QHostAddress &sender)
+{
+    const QHostAddress address = plain_address(sender);
+    if (m_sent_to.contains(address))
+        return true;
+    if (m_foreign_senders_logged.contains(address) || m_foreign_senders_log_full)
+        return false;
+    if (m_foreign_senders_logged.size() < kForeignSendersLogged) {
+        m_foreign_senders_logged.insert(address);
+        qWarning().noquote().nospace() << "MainWindow::readUdpData answer from [" << address.toString()
+                                       << "] ignored: no command was sent there (further ones from it are not logged)";
+    } else {
+        m_foreign_senders_log_full = true;
+        qWarning().noquote().nospace() << "MainWindow::readUdpData answers from more than " << kForeignSendersLogged
+                                       << " unknown senders: further ones are ignored and not logged";
+    }
+    return false;
+}
+
 // Each link is read when it signals, into its own reader, so that bytes of the two links never
-// mix and none wait for a later send to the same side. A socket does not signal again while
-// its readyRead is handled: bytes that arrive while an answer is handled (during a wait) are
-// read when it is done.
+// mix and none wait for a later send to the same side.
 void ControlLink::teacher_tcp_ready_read()
 {
-    while (teacher_tcp_socket->bytesAvailable() > 0)
-        parseReadData(teacher_link_reader, teacher_tcp_socket->readAll());
+    if (teacher_tcp_socket->bytesAvailable() > 0)
+        read_link(1);
 }
 
 void ControlLink::student_tcp_ready_read()
 {
-    while (student_tcp_socket->bytesAvailable() > 0)
-        parseReadData(student_link_reader, student_tcp_socket->readAll());
+    if (student_tcp_socket->bytesAvailable() > 0)
+        read_link(2);
+}
+
+// Hands on the link's frames in stream order until its socket is empty, a share at a time: after
+// kFramesPerReadTurn frames or kReadTurnMs the rest waits for the next turn of the event loop.
+void ControlLink::read_link(int side)
+{
+    QTcpSocket *socket = side_socket(side);
+    UotReader &reader = side == 1 ? teacher_link_reader : student_link_reader;
+    LinkRead &read = side == 1 ? teacher_link_read : student_link_read;
+    // A reply handled during a wait lets the link signal again: the read that runs goes on
+    // with those bytes itself, after the frames before them.
+    if (read.active)
+        return;
+    read.active = true;
+    QElapsedTimer clock;
+    clock.start();
+    int frames = 0;
+    UotReader::Frame frame;
+    for (;;) {
+        if (frames >= kFramesPerReadTurn || clock.elapsed() >= kReadTurnMs) {
+            read.resume->start();
+            break;
+        }
+        if (reader.take_frame(&frame)) {
+            ++frames;
+            hand_on(frame, side);
+            continue;
+        }
+        if (socket->bytesAvailable() <= 0)
+            break;
+        parseReadData(reader, socket->read(kReadChunkBytes));
+    }
+    read.active = false;
 }
 
 void ControlLink::readSocUdpData()
@@ -488,14 +563,18 @@ void ControlLink::readSocUdpData()
 
 void ControlLink::parseReadData(UotReader &reader, const QByteArray &bytes)
 {
-    qDebug().noquote().nospace() << "parseReadData:[" << log_bytes(bytes, kLogBytesLimit).toHex(' ') << "]";
-    // The link tells which camera answered.
-    ViscaReplyOrigin origin;
-    origin.tcp_link = &reader == &teacher_link_reader ? 1 : 2;
-    reader.feed(bytes, [this, origin](const UotReader::Frame &frame) {
-        if (frame.port == UotReader::kTextPort)
-            emit textReply(frame.payload, false);
-        else if (!m_options.text_replies_only)
-            emit viscaReply(frame.payload, origin);
-    });
+    qDebug().noquote().nospace() << "parseReadData:[" << log_hex(bytes, kLogDumpLimit, ' ') << "]";
+    reader.append(bytes);
+}
+
+void ControlLink::hand_on(const UotReader::Frame &frame, int side)
+{
+    if (frame.port == UotReader::kTextPort) {
+        emit textReply(frame.payload, false);
+    } else if (!m_options.text_replies_only) {
+        // The link tells which camera answered.
+        ViscaReplyOrigin origin;
+        origin.tcp_link = side;
+        emit viscaReply(frame.payload, origin);
+    }
 }

@@ -8,6 +8,7 @@
 #include <QHostAddress>
 #include <QMetaType>
 #include <QObject>
+#include <QSet>
 
 #include <functional>
 
@@ -104,10 +105,13 @@ signals:
 
 private:
     void readResponseData();
+    bool answer_expected_from(const QHostAddress &sender);
     void readSocUdpData();
     void teacher_tcp_ready_read();
     void student_tcp_ready_read();
+    void read_link(int side);
     void parseReadData(UotReader &reader, const QByteArray &bytes);
+    void hand_on(const UotReader::Frame &frame, int side);
     void mark_tcp_link_failed(int side, const char *reason, int detail);
     bool send_over_tcp(int side, int port, const QByteArray &payload);
     void send_over_udp(QHostAddress *destination, int port, const QByteArray &payload, bool expects_text_answer);
@@ -126,6 +130,19 @@ private:
     // One frame reader per TCP link, so that the bytes of the two links never mix.
     UotReader teacher_link_reader{QStringLiteral("teacher")};
     UotReader student_link_reader{QStringLiteral("student")};
+    // A read of a link's bytes hands on a bounded share of its frames and goes on in a later
+    // turn of the event loop, so that a flood of answers does not hold the window.
+    struct LinkRead {
+        QTimer *resume = nullptr; // zero timer: the next share
+        bool active = false;      // a read runs; a reply handler that handles events must not nest another
+    };
+    LinkRead teacher_link_read;
+    LinkRead student_link_read;
+    // The reply socket takes answers only from addresses commands were sent to; any other host
+    // could otherwise disconnect a camera or write values into a tab with one datagram.
+    QSet<QHostAddress> m_sent_to;
+    QSet<QHostAddress> m_foreign_senders_logged;
+    bool m_foreign_senders_log_full = false;
     // A write or the socket of that side's link failed: its commands go by UDP until the link
     // connects again.
     bool teacher_tcp_link_failed = false;

@@ -3,6 +3,7 @@
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
 #include "model/pano_status.h"
+#include "protocol/protocol_log.h"
 #include "protocol/ptz_commands.h"
 #include "protocol/visca_reply.h"
 #include "protocol/zoom_multiple.h"
@@ -121,7 +122,7 @@ QList<Slot> ViscaReplies::visca_reply_slots(const ViscaReplyOrigin &origin) cons
 void ViscaReplies::check_role_reply(const QByteArray &reply, const ViscaReplyOrigin &origin)
 {
     const QString hex = visca_reply::hex_text(reply);
-    qDebug() << "visca length:" << reply.size() << ",byteArray.toHex=" << hex;
+    qDebug() << "visca length:" << reply.size() << ",byteArray.toHex=" << log_hex(reply, kLogDumpLimit);
     QWidget *page = ui.tabWidget->currentWidget();
     if (hex == visca_reply::focus_auto_text()) {
         if (page == ui.tab_teacher)

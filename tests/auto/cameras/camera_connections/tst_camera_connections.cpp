@@ -10,6 +10,8 @@
 #include "core/reachability.h"
 #include "core/time_scale.h"
 #include "form_rig.h"
+#include "log_capture.h"
+#include "protocol/protocol_log.h"
 #include "protocol/ptz_commands.h"
 #include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
@@ -643,6 +645,7 @@ private slots:
         QTest::newRow("8 bytes") << 0 << QByteArray::fromHex("9050000000004a57") << "";
         QTest::newRow("15 bytes") << 0 << reply(field(1) + field(2) + field(3)) << "";
         QTest::newRow("syntax error") << 0 << QByteArray::fromHex("906002ff") << "";
+        QTest::newRow("64 KiB datagram, its log line capped") << 0 << QByteArray(65507, '\x90') << "";
     }
     void focusAndOthers()
     {
@@ -659,7 +662,10 @@ private slots:
             b->setChecked(false);
         }
         f.ui->tabWidget->setCurrentIndex(tab);
+        LogCapture log;
         f.replies.check_role_reply(bytes, fromSlot(Slot::TeacherFeature));
+        for (const QString &line : log.lines())
+            QVERIFY2(line.size() < 3 * kLogDumpLimit, qPrintable(line.left(80)));
         for (QAbstractButton *b : buttons)
             QCOMPARE(b->isChecked(), checked == b->objectName());
         QCOMPARE(f.models(), (QStringList{"", "", "", "", ""}));

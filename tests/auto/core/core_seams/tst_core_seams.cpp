@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
@@ -102,6 +103,38 @@ private slots:
         for (const QString &text : texts)
             QVERIFY2(body.match(text).hasMatch(), qPrintable(text.left(80)));
         QCOMPARE(QSet<QString>(texts.begin(), texts.end()).size(), 400);
+    }
+
+    // The log is begun afresh with the size check's line once it has grown beyond the limit
+    // (a file exactly at it is appended to), and begun again when it was removed meanwhile.
+    void logFileWhileRunning_data()
+    {
+        QTest::addColumn<qint64>("startSize"); // sparse: no half-gigabyte write
+        QTest::addColumn<bool>("removed");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("at the limit, then beyond it")
+            << kLogFileSizeLimit << false
+            << QStringList{"File \"Corvane.log\" deleted due to size exceeding 524288000 bytes.", "second"};
+        QTest::newRow("removed meanwhile") << qint64(0) << true << QStringList{"second"};
+    }
+    void logFileWhileRunning()
+    {
+        QFETCH(qint64, startSize);
+        QFETCH(bool, removed);
+        {
+            QFile file(kLog);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(startSize));
+        }
+        installLogHandler(kLog);
+        qDebug() << "first";
+        const qint64 entry = formatLogLine(QDateTime::currentDateTime(), QMessageLogContext(), "first").size() + 1;
+        QCOMPARE(QFileInfo(kLog).size(), startSize + entry);
+        if (removed)
+            QVERIFY(QFile::remove(kLog));
+        qDebug() << "second";
+        uninstallLogHandler();
+        QVERIFY(QFileInfo(kLog).size() < 4096);
+        QTEST(entryTexts(), "entries");
     }
 
     // Judged by the exit status alone, whatever the ping prints; one that hangs is given up after

@@ -3,9 +3,14 @@
 // between the two cameras of a side, and the replies with where they came from. The cameras are
 // simulated on loopback in the test's own network namespace.
 #include "core/time_scale.h"
+#include "log_capture.h"
 #include "model/camera_slots.h"
 #include "net/control_link.h"
+#include "protocol/protocol_log.h"
 #include "sim_camera.h"
+#include "sim_uot_frame.h"
+
+#include <QLoggingCategory>
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -93,6 +98,8 @@ private slots:
     {
         timescale::setFactor(0.1);
         qRegisterMetaType<ViscaReplyOrigin>();
+        // Three lines per frame would make the floods below a test of the console.
+        QLoggingCategory::setFilterRules(QStringLiteral("corvane.protocol.debug=false"));
     }
 
     void tcpFrameBytes_data()
@@ -332,6 +339,97 @@ private slots:
         QVERIFY(!texts.first().at(1).toBool());
         QCOMPARE(viscas.first().at(1).value<ViscaReplyOrigin>().tcp_link, 1);
         QCOMPARE(l.link.buffered(1), 0);
+    }
+
+    // A flood of small frames: the event loop turns between shares of them, every frame comes
+    // once and in order, also those that arrive while a handler waits with events handled
+    // (which must not start a second read inside the first), and the dumps stay capped.
+    void floodYieldsInOrder_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::newRow("teacher link") << int(Slot::TeacherPano);
+        QTest::newRow("student link") << int(Slot::StudentFeature);
+    }
+    void floodYieldsInOrder()
+    {
+        QFETCH(int, slot);
+        constexpr int kFrames = 4000; // 64000 bytes: all in the socket buffers before the first read
+        auto frames = [](int from, int to, QByteArray bytes = {}) {
+            for (int i = from; i < to; ++i)
+                bytes += simuot::frame(simuot::kTextPort, QByteArray::number(i).rightJustified(4, '0'));
+            return bytes;
+        };
+        RawCamera camera;
+        QVERIFY(camera.listen(QStringLiteral("127.0.0.24")));
+        Link l;
+        l.attach(Slot(slot), QStringLiteral("127.0.0.24"), true);
+        QTRY_VERIFY_WITH_TIMEOUT(camera.link, kReplyMs);
+        int turns = 0, depth = 0, maxDepth = 0, lastTurn = -1, inTurn = 0, mostInATurn = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] { ++turns; });
+        ticker.start(0);
+        QList<QByteArray> got;
+        connect(&l.link, &ControlLink::textReply, [&](const QByteArray &reply) {
+            maxDepth = qMax(maxDepth, ++depth);
+            got << reply;
+            inTurn = turns == lastTurn ? inTurn + 1 : 1;
+            lastTurn = turns;
+            mostInATurn = qMax(mostInATurn, inTurn);
+            if (got.size() == kFrames / 2) {
+                camera.link->write(frames(kFrames, kFrames + 10));
+                camera.link->flush();
+                QTest::qWait(20);
+            }
+            --depth;
+        });
+        LogCapture log;
+        camera.link->write(frames(0, kFrames));
+        QVERIFY(camera.link->waitForBytesWritten(kReplyMs));
+        QTRY_COMPARE_WITH_TIMEOUT(got.size(), kFrames + 10, 10 * kReplyMs);
+        QTest::qWait(20);
+        for (int i = 0; i < got.size(); ++i)
+            QCOMPARE(got.at(i), QByteArray::number(i).rightJustified(4, '0'));
+        QCOMPARE(got.size(), kFrames + 10);
+        QCOMPARE(maxDepth, 1);
+        QVERIFY2(mostInATurn <= kFrames / 8, qPrintable(QString::number(mostInATurn)));
+        // A dump's bytes in hexadecimal, their count in words.
+        for (const QString &dump : log.lines().filter(QStringLiteral("parseReadData:[")))
+            QVERIFY2(dump.size() < 2 * kLogDumpLimit || dump.endsWith(QLatin1String(" bytes)]")), qPrintable(dump.right(60)));
+    }
+
+    // The reply socket takes answers only from hosts commands went to; any other sender is
+    // ignored and logged once, and only so many of them.
+    void replySocketSenders_data()
+    {
+        QTest::addColumn<int>("foreign");
+        QTest::addColumn<int>("logLines");
+        QTest::newRow("one foreign host") << 1 << 1;
+        QTest::newRow("more foreign hosts than are logged") << 70 << 65;
+    }
+    void replySocketSenders()
+    {
+        QFETCH(int, foreign);
+        SimCamera camera(QStringLiteral("127.0.0.26"));
+        QVERIFY(camera.start());
+        Link l;
+        QHostAddress *destination = l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.26"), false);
+        l.link.closeUdpServer();
+        QSignalSpy texts(&l.link, &ControlLink::textReply);
+        LogCapture log;
+        for (int i = 1; i <= foreign; ++i) {
+            QUdpSocket host;
+            QVERIFY(host.bind(QHostAddress(QStringLiteral("127.0.1.%1").arg(i))));
+            for (int n = 0; n < 2; ++n)
+                host.writeDatagram("teacher_parameter\nteacher_tracking_status=start", QHostAddress::LocalHost, 7791);
+        }
+        // The camera's answer comes after the foreign datagrams, on the same socket.
+        l.link.sendMsg_Net(destination, 6791, QStringLiteral("teacher_parameter\nget_tracking_status"), false);
+        QTRY_COMPARE_WITH_TIMEOUT(texts.size(), 1, kReplyMs);
+        QTest::qWait(20);
+        QCOMPARE(texts.size(), 1);
+        QCOMPARE(texts.first().at(0).toByteArray(), QByteArray("teacher_parameter\nteacher_tracking_status=stop"));
+        QTEST(log.count(QStringLiteral("MainWindow::readUdpData answer")), "logLines");
+        QCOMPARE(log.count(QStringLiteral("[127.0.1.1]")), 1);
     }
 
     // The wizard's kind of link takes text answers only and binds no reply socket.
