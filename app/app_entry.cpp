@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QLockFile>
 #include <QStyleFactory>
@@ -29,6 +30,41 @@ const CatalogueEntry kCatalogues[] = {
     {QLocale::Indonesian, ":/trans/id.qm"}, {QLocale::Thai, ":/trans/th.qm"},
     {QLocale::Arabic, ":/trans/ar.qm"},     {QLocale::Spanish, ":/trans/es.qm"},
 };
+// QLockFile says only that the lock could not be made; the system's reason comes from doing
+// what it does (create the file, write to it) once more.
+QString lock_failure_reason(const QString &lockPath)
+{
+    QFile probe(lockPath);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return probe.errorString();
+    const QByteArray bytes = QByteArray::number(QCoreApplication::applicationPid()) + '\n';
+    const bool written = probe.write(bytes) == bytes.size() && probe.flush();
+    const QString why = probe.errorString();
+    probe.close();
+    probe.remove();
+    return written ? QStringLiteral("unknown error") : why;
+}
+
+void report_lock_failure(const QLockFile &lock, const QString &lockPath)
+{
+    msgbox::Request request;
+    request.icon = QMessageBox::Warning;
+    if (lock.error() == QLockFile::LockFailedError) {
+        request.text = QStringLiteral(
+            "The application is already running.\nAllowed to run only one instance of the application.");
+    } else {
+        // A read-only or full temporary folder: no other copy runs, and the installer must be
+        // told what to mend.
+        const QString why = lock_failure_reason(lockPath);
+        qDebug() << "The lock file" << lockPath << "cannot be created:" << why;
+        request.text = QCoreApplication::translate("MainWindow",
+                                                   "The lock file %1 cannot be created: %2.\nThe temporary folder "
+                                                   "must exist, be writable and have free space.")
+                           .arg(QDir::toNativeSeparators(lockPath), why);
+    }
+    msgbox::show(request);
+}
+
 } // namespace
 
 // The one detector: built before main(), as the class list and the model are read at start.
@@ -81,11 +117,7 @@ int run_application(QApplication &app)
             exitCode = app.exec();
             delete window;
         } else {
-            msgbox::Request request;
-            request.icon = QMessageBox::Warning;
-            request.text = QStringLiteral(
-                "The application is already running.\nAllowed to run only one instance of the application.");
-            msgbox::show(request);
+            report_lock_failure(lock, lockPath);
             exitCode = 1;
         }
     }
