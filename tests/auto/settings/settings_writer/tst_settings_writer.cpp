@@ -150,6 +150,38 @@ private slots:
             QCOMPARE(filesIn(folder), QStringList{QStringLiteral("config.ini")});
     }
 
+    // Both files carry the recorder's password: owner-only after a save, even where the old
+    // file was readable by everyone.
+    void ownerOnly_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("existed"); // as 0644
+        QTest::newRow("config.ini, new") << "config.ini" << false;
+        QTest::newRow("config.ini, was 0644") << "config.ini" << true;
+        QTest::newRow("camera.ini, new") << "camera.ini" << false;
+        QTest::newRow("camera.ini, was 0644") << "camera.ini" << true;
+    }
+
+    void ownerOnly()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, existed);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(file);
+        if (existed) {
+            QVERIFY(writeBytes(path, "[RECORDER]\nUser=old\n"));
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                                    | QFile::ReadOther));
+        }
+        QString why;
+        if (file == QLatin1String("camera.ini"))
+            QVERIFY2(camera_ini::write(path, mapping(), &why), qPrintable(why));
+        else
+            QVERIFY(rewrite_settings_file(path, [](QSettings &s) { s.setValue(QStringLiteral("G/k"), 1); }));
+        const QFile::Permissions ownerGroupOther(0x7077);
+        QCOMPARE(QFile::permissions(path) & ownerGroupOther, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
     // The settings class caches files per process and rereads one only when its size or time
     // stamp changed: a rewrite of the same size within one clock tick must still be seen.
     void sameSizeRewriteIsSeen()
