@@ -63,13 +63,10 @@ private slots:
         std::optional<TinyFolder> tiny;
         if (!tempFault.isEmpty()) {
             QVERIFY(QDir().mkpath(faulty));
-            if (tempFault == QLatin1String("full"))
-                tiny.emplace(faulty, 8);
-            else
-                readOnly.emplace(faulty);
-            if (!(tiny ? tiny->ok() : readOnly->ok()))
-                QSKIP(qPrintable(tiny ? tiny->why() : readOnly->why()));
-            if (tiny)
+            const bool full = tempFault == QLatin1String("full");
+            if (full ? !tiny.emplace(faulty, 8).ok() : !readOnly.emplace(faulty).ok())
+                QSKIP(qPrintable(full ? tiny->why() : readOnly->why()));
+            if (full)
                 tiny->fillUp();
             qputenv("TMPDIR", QFile::encodeName(faulty));
         }
@@ -111,14 +108,13 @@ private slots:
         QCOMPARE(log.contains(QStringLiteral("MainWindow::startState:")), !failed);
         if (!tempFault.isEmpty()) {
             QCOMPARE(boxes.shown.size(), 1);
-            const QString reason = tiny ? QStringLiteral("No space left on device")
-                                        : QStringLiteral("(Read-only file system|Permission denied)");
-            const QRegularExpression text(QRegularExpression::escape(QStringLiteral("The lock file %1 cannot be created: ")
-                                                                         .arg(badLock))
-                                          + reason
-                                          + QRegularExpression::escape(QStringLiteral(
-                                              ".\nThe temporary folder must exist, be writable and have free space.")));
-            QVERIFY2(text.match(boxes.shown.first().text).hasMatch(), qPrintable(boxes.shown.first().text));
+            const QString reason = tiny ? "No space left on device" : "(Read-only file system|Permission denied)";
+            QVERIFY2(QRegularExpression(QStringLiteral("^The lock file %1 cannot be created: %2.\nThe temporary folder "
+                                                       "must exist, be writable and have free space.$")
+                                            .arg(QRegularExpression::escape(badLock), reason))
+                         .match(boxes.shown.first().text)
+                         .hasMatch(),
+                     qPrintable(boxes.shown.first().text));
             QVERIFY(log.contains(QStringLiteral("cannot be created:")));
         } else if (otherInstance) {
             QCOMPARE(boxes.shown.size(), 1);

@@ -172,41 +172,33 @@ private slots:
         const QString path = settings_file_path();
         const QDir folder = QFileInfo(path).dir();
         std::optional<ReadOnlyFolder> readOnly;
-        if (!movable) {
-            readOnly.emplace(folder.path());
-            if (!readOnly->ok())
-                QSKIP(qPrintable(readOnly->why()));
-        }
+        if (!movable && !readOnly.emplace(folder.path()).ok())
+            QSKIP(qPrintable(readOnly->why()));
         RecordingPresenter boxes;
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(movable ? "^config.ini: .* cannot be read, it was moved to"
-                                                                    : "^config.ini: .* cannot be read and cannot be moved"));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(movable ? "cannot be read, it was moved to" : "cannot be moved"));
         Rig rig;
         rig.file.load_config();
         QCOMPARE(rig.recorder.defaults_runs, 1);
-        QCOMPARE(rig.file.upgrade().upgrade_mode, QStringLiteral("Simple"));
         QCOMPARE(rig.value("teacher_udp_port"), QStringLiteral("6791"));
         QCOMPARE(boxes.shown.size(), 1);
         QCOMPARE(boxes.shown.first().title, QStringLiteral("Warning"));
-        const QStringList aside = folder.entryList({QStringLiteral("config.ini.unreadable-*")}, QDir::Files);
-        if (movable) {
-            QCOMPARE(aside.size(), 1);
-            QVERIFY(QRegularExpression("^config\\.ini\\.unreadable-\\d{8}-\\d{6}$").match(aside.first()).hasMatch());
-            QCOMPARE(bytesOf(folder.filePath(aside.first())), bytes);
-            QCOMPARE(boxes.shown.first().text,
-                     QStringLiteral("The settings file %1 cannot be read. It was moved to %2, and the tool starts from "
-                                    "the default settings.")
-                         .arg(path, folder.filePath(aside.first())));
-            QVERIFY(rig.file.save_config());
-        } else {
-            QVERIFY(aside.isEmpty());
-            QVERIFY2(boxes.shown.first().text.startsWith(
-                         QStringLiteral("The settings file %1 cannot be read, and it cannot be moved aside: ").arg(path)),
-                     qPrintable(boxes.shown.first().text));
+        const QStringList asides = folder.entryList({QStringLiteral("config.ini.unreadable-*")}, QDir::Files);
+        QCOMPARE(asides.size(), int(movable));
+        const QString aside = folder.filePath(asides.value(0));
+        QVERIFY(!movable || QRegularExpression("unreadable-\\d{8}-\\d{6}$").match(aside).hasMatch());
+        if (!movable) {
+            QVERIFY(boxes.shown.first().text.contains(QStringLiteral("cannot be moved aside")));
             QTest::ignoreMessage(QtDebugMsg, QRegularExpression("save_config failed"));
             QVERIFY(!rig.file.save_config());
             readOnly.reset();
-            QVERIFY(!rig.file.save_config()); // not even where it could be replaced
-            QCOMPARE(bytesOf(path), bytes);
+            QVERIFY(!rig.file.save_config()); // not even once it could be replaced
+        }
+        QCOMPARE(bytesOf(movable ? aside : path), bytes);
+        if (movable) {
+            QCOMPARE(boxes.shown.first().text, QStringLiteral("The settings file %1 cannot be read. It was moved to %2, "
+                                                              "and the tool starts from the default settings.")
+                                                   .arg(path, aside));
+            QVERIFY(rig.file.save_config());
         }
     }
 
