@@ -17,6 +17,11 @@
 #include <QTextCodec>
 #include <QTranslator>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
+
 namespace {
 constexpr int kLockWaitMs = 100; // a second instance gives up almost at once
 
@@ -35,6 +40,9 @@ const CatalogueEntry kCatalogues[] = {
 QString lock_failure_reason(const QString &lockPath)
 {
     QFile probe(lockPath);
+    // A lock left by a copy that has ended, which Qt could not remove either.
+    if (probe.exists() && !probe.remove())
+        return probe.errorString();
     if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return probe.errorString();
     const QByteArray bytes = QByteArray::number(QCoreApplication::applicationPid()) + '\n';
@@ -45,16 +53,32 @@ QString lock_failure_reason(const QString &lockPath)
     return written ? QStringLiteral("unknown error") : why;
 }
 
+// A lock file that names a process that no longer exists was left by a copy that has ended; one
+// still being written, or naming a live process, belongs to a running copy.
+bool held_by_running_copy(const QLockFile &lock)
+{
+#ifdef Q_OS_UNIX
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&pid, &host, &application) && pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+        return false;
+#else
+    Q_UNUSED(lock)
+#endif
+    return true;
+}
+
 void report_lock_failure(const QLockFile &lock, const QString &lockPath)
 {
     msgbox::Request request;
     request.icon = QMessageBox::Warning;
-    if (lock.error() == QLockFile::LockFailedError) {
+    if (lock.error() == QLockFile::LockFailedError && held_by_running_copy(lock)) {
         request.text = QStringLiteral(
             "The application is already running.\nAllowed to run only one instance of the application.");
     } else {
-        // A read-only or full temporary folder: no other copy runs, and the installer must be
-        // told what to mend.
+        // A read-only or full temporary folder (or a lock left there that cannot be removed):
+        // no other copy runs, and the installer must be told what to mend.
         const QString why = lock_failure_reason(lockPath);
         qDebug() << "The lock file" << lockPath << "cannot be created:" << why;
         request.text = QCoreApplication::translate("MainWindow",

@@ -47,6 +47,7 @@ private slots:
         // No lock can be made: said with the system's reason, and no copy claimed to run.
         QTest::newRow("read-only temporary folder") << false << one << false << false << "read-only";
         QTest::newRow("full temporary folder") << false << one << false << false << "full";
+        QTest::newRow("ended copy's lock, read-only folder") << false << one << false << false << "stale";
     }
 
     void startStates()
@@ -63,6 +64,9 @@ private slots:
         std::optional<TinyFolder> tiny;
         if (!tempFault.isEmpty()) {
             QVERIFY(QDir().mkpath(faulty));
+            QFile stale(faulty + QStringLiteral("/Corvane.lock")); // a process id no system hands out
+            QVERIFY(tempFault != QLatin1String("stale") || (stale.open(QIODevice::WriteOnly) && stale.write("99999999\nx\n")));
+            stale.close();
             const bool full = tempFault == QLatin1String("full");
             if (full ? !tiny.emplace(faulty, 8).ok() : !readOnly.emplace(faulty).ok())
                 QSKIP(qPrintable(full ? tiny->why() : readOnly->why()));
