@@ -25,7 +25,7 @@ bool is_unreadable(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false; // nothing to read: the missing file's road
+        return true; // there, but it cannot be read at all
     if (file.readAll().trimmed().isEmpty())
         return false;
     file.close();

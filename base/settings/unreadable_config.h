@@ -3,10 +3,11 @@
 #include <QDateTime>
 #include <QString>
 
-// A "config.ini" the tool cannot take: the settings class cannot parse it, or it has content
-// but no key of the seven groups the tool writes (LANGUAGE_CONF, PORT_CONF, UPGRADE,
-// TEACHER_CONF, STUDENT_CONF, BOARD_CONF, DIRECTOR_CONF). Read as it is, such a file would set
-// every control to zero.
+// A "config.ini" the tool cannot take: it cannot be opened, the settings class cannot parse it,
+// or it has content but no key of the seven groups the tool writes (LANGUAGE_CONF, PORT_CONF,
+// UPGRADE, TEACHER_CONF, STUDENT_CONF, BOARD_CONF, DIRECTOR_CONF). Read as it is, such a file
+// would set every control to zero. An empty file is not one of them.
+
 namespace unreadable_config {
 
 bool is_unreadable(const QString &path);
