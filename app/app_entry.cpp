@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QLockFile>
 #include <QStyleFactory>
+#include <QSysInfo>
 #include <QTextCodec>
 #include <QTranslator>
 
@@ -35,6 +36,7 @@ const CatalogueEntry kCatalogues[] = {
     {QLocale::Indonesian, ":/trans/id.qm"}, {QLocale::Thai, ":/trans/th.qm"},
     {QLocale::Arabic, ":/trans/ar.qm"},     {QLocale::Spanish, ":/trans/es.qm"},
 };
+
 // QLockFile says only that the lock could not be made; the system's reason comes from doing
 // what it does (create the file, write to it) once more.
 QString lock_failure_reason(const QString &lockPath)
@@ -53,15 +55,16 @@ QString lock_failure_reason(const QString &lockPath)
     return written ? QStringLiteral("unknown error") : why;
 }
 
-// A lock file that names a process that no longer exists was left by a copy that has ended; one
-// still being written, or naming a live process, belongs to a running copy.
+// A lock file that names a process of this machine that no longer exists was left by a copy that
+// has ended; one still being written, or naming a live process, belongs to a running copy.
 bool held_by_running_copy(const QLockFile &lock)
 {
 #ifdef Q_OS_UNIX
     qint64 pid = 0;
     QString host;
     QString application;
-    if (lock.getLockInfo(&pid, &host, &application) && pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+    if (lock.getLockInfo(&pid, &host, &application) && pid > 0
+        && (host.isEmpty() || host == QSysInfo::machineHostName()) && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
         return false;
 #else
     Q_UNUSED(lock)
