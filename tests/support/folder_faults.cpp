@@ -99,6 +99,6 @@ void TinyFolder::fillUp()
     if (!filler.open(QIODevice::WriteOnly))
         return;
     const QByteArray block(1024, 'x');
-    for (int i = 0; i < 1024 * 1024 && filler.write(block) == block.size() && filler.flush(); ++i) {
+    for (int i = 0; i < 4096 && filler.write(block) == block.size() && filler.flush(); ++i) {
     }
 }

@@ -38,7 +38,7 @@ public:
 
     bool ok() const { return m_ok; }
     QString why() const { return m_why; }
-    // Writes a filler file until no room is left (a full disk).
+    // Writes a filler file until no room is left (a full disk; at most 4 MiB).
     void fillUp();
 
 private:
