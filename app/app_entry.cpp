@@ -10,11 +10,18 @@
 #include <QApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QLockFile>
 #include <QStyleFactory>
+#include <QSysInfo>
 #include <QTextCodec>
 #include <QTranslator>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
 
 namespace {
 constexpr int kLockWaitMs = 100; // a second instance gives up almost at once
@@ -29,6 +36,62 @@ const CatalogueEntry kCatalogues[] = {
     {QLocale::Indonesian, ":/trans/id.qm"}, {QLocale::Thai, ":/trans/th.qm"},
     {QLocale::Arabic, ":/trans/ar.qm"},     {QLocale::Spanish, ":/trans/es.qm"},
 };
+
+// QLockFile says only that the lock could not be made; the system's reason comes from doing
+// what it does (create the file, write to it) once more.
+QString lock_failure_reason(const QString &lockPath)
+{
+    QFile probe(lockPath);
+    // A lock left by a copy that has ended, which Qt could not remove either.
+    if (probe.exists() && !probe.remove())
+        return probe.errorString();
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return probe.errorString();
+    const QByteArray bytes = QByteArray::number(QCoreApplication::applicationPid()) + '\n';
+    const bool written = probe.write(bytes) == bytes.size() && probe.flush();
+    const QString why = probe.errorString();
+    probe.close();
+    probe.remove();
+    return written ? QStringLiteral("unknown error") : why;
+}
+
+// A lock file that names a process of this machine that no longer exists was left by a copy that
+// has ended; one still being written, or naming a live process, belongs to a running copy.
+bool held_by_running_copy(const QLockFile &lock)
+{
+#ifdef Q_OS_UNIX
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&pid, &host, &application) && pid > 0
+        && (host.isEmpty() || host == QSysInfo::machineHostName()) && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+        return false;
+#else
+    Q_UNUSED(lock)
+#endif
+    return true;
+}
+
+void report_lock_failure(const QLockFile &lock, const QString &lockPath)
+{
+    msgbox::Request request;
+    request.icon = QMessageBox::Warning;
+    if (lock.error() == QLockFile::LockFailedError && held_by_running_copy(lock)) {
+        request.text = QStringLiteral(
+            "The application is already running.\nAllowed to run only one instance of the application.");
+    } else {
+        // A read-only or full temporary folder (or a lock left there that cannot be removed):
+        // no other copy runs, and the installer must be told what to mend.
+        const QString why = lock_failure_reason(lockPath);
+        qDebug() << "The lock file" << lockPath << "cannot be created:" << why;
+        request.text = QCoreApplication::translate("MainWindow",
+                                                   "The lock file %1 cannot be created: %2.\nThe temporary folder "
+                                                   "must exist, be writable and have free space.")
+                           .arg(QDir::toNativeSeparators(lockPath), why);
+    }
+    msgbox::show(request);
+}
+
 } // namespace
 
 // The one detector: built before main(), as the class list and the model are read at start.
@@ -81,11 +144,7 @@ int run_application(QApplication &app)
             exitCode = app.exec();
             delete window;
         } else {
-            msgbox::Request request;
-            request.icon = QMessageBox::Warning;
-            request.text = QStringLiteral(
-                "The application is already running.\nAllowed to run only one instance of the application.");
-            msgbox::show(request);
+            report_lock_failure(lock, lockPath);
             exitCode = 1;
         }
     }

@@ -12,6 +12,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <memory>
+
 namespace {
 
 constexpr int kMaxHeaderBytes = 16 * 1024;
@@ -220,6 +222,10 @@ void SimHttpService::onReadyRead(QTcpSocket *socket)
         answer.body = reason(request.status);
     } else {
         answer = answerFor(request);
+        if (m_fault != SimHttpFault::None && answer.status == 200) {
+            respondWithFault(socket, request, answer);
+            return;
+        }
     }
     respond(socket, request, answer);
 }
@@ -383,18 +389,58 @@ SimHttpService::Answer SimHttpService::storeJson(const SimHttpRequest &request)
     return {200, "text/plain", "OK"};
 }
 
-void SimHttpService::respond(QTcpSocket *socket, SimHttpRequest &request, const Answer &answer)
+QByteArray SimHttpService::headerBlock(const Answer &answer, bool withLength)
 {
-    request.status = answer.status;
-    request.answer = answer.body;
     QByteArray bytes = "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + reason(answer.status) + "\r\n";
     if (answer.status == 401)
         bytes += "WWW-Authenticate: Basic realm=\"camera\"\r\n";
     bytes += "Content-Type: " + answer.contentType + "\r\n";
-    bytes += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
+    if (withLength)
+        bytes += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
     bytes += "Connection: close\r\n\r\n";
-    bytes += answer.body;
-    socket->write(bytes);
+    return bytes;
+}
+
+void SimHttpService::respond(QTcpSocket *socket, SimHttpRequest &request, const Answer &answer)
+{
+    request.status = answer.status;
+    request.answer = answer.body;
+    socket->write(headerBlock(answer, true) + answer.body);
+    socket->disconnectFromHost();
+    record(request);
+}
+
+void SimHttpService::respondWithFault(QTcpSocket *socket, SimHttpRequest &request, const Answer &answer)
+{
+    if (m_fault == SimHttpFault::Trickled) {
+        request.status = answer.status;
+        request.answer = answer.body;
+        record(request);
+        // The timer belongs to the socket: a client that leaves ends the trickle.
+        auto *tick = new QTimer(socket);
+        socket->write(headerBlock(answer, true));
+        auto rest = std::make_shared<QByteArray>(answer.body);
+        connect(tick, &QTimer::timeout, socket, [socket, tick, rest] {
+            socket->write(rest->left(1));
+            rest->remove(0, 1);
+            if (rest->isEmpty()) {
+                tick->stop();
+                socket->disconnectFromHost();
+            }
+        });
+        tick->start(m_trickleIntervalMs);
+        return;
+    }
+    // A body of the given size, the lines of the real answer over and over.
+    Answer large = answer;
+    large.body.clear();
+    large.body.reserve(m_oversizeBytes);
+    while (large.body.size() < m_oversizeBytes)
+        large.body += answer.body.isEmpty() ? QByteArray("x") : answer.body;
+    large.body.truncate(m_oversizeBytes);
+    request.status = large.status;
+    request.answer = large.body.left(200);
+    socket->write(headerBlock(large, m_fault == SimHttpFault::Oversized) + large.body);
     socket->disconnectFromHost();
     record(request);
 }

@@ -37,7 +37,10 @@ struct SimHttpRequest {
 // What the HTTP interface does wrong on purpose.
 enum class SimHttpFault {
     None,
-    Silent, // takes the connection and the request, answers nothing and keeps the connection
+    Silent,               // takes the connection and the request, answers nothing and keeps the connection
+    Trickled,             // sends its header, then the body one byte at a time (setTrickleIntervalMs)
+    Oversized,            // a 200 answer of oversizeBytes() bytes, announced by Content-Length
+    OversizedUnannounced, // the same without Content-Length: the end of the connection ends it
 };
 
 // The HTTP parameter interface of a lectern-mode camera: a small HTTP/1.1 server on one
@@ -56,7 +59,8 @@ enum class SimHttpFault {
 // No login or a wrong one: 401 with a Basic challenge. Another path or action: 404; a method
 // the action does not take: 405; a body of the wrong content type, or one that does not read:
 // 400; a POST without Content-Length: 411; a header block above 16 KiB or a body above 1 MiB:
-// 431 or 413. Every answer closes its connection ("Connection: close").
+// 431 or 413. Every answer closes its connection ("Connection: close"). The faults bend only
+// answers to requests that read (an authorized one, or a refused login).
 //
 // The service lives in the thread that created it and answers while that thread handles events;
 // use it from that thread only.
@@ -89,6 +93,11 @@ public:
     QString password() const { return m_password; }
     void setFault(SimHttpFault fault) { m_fault = fault; }
     SimHttpFault fault() const { return m_fault; }
+    // The pause between two bytes of a trickled answer (5 s unless set).
+    void setTrickleIntervalMs(int ms) { m_trickleIntervalMs = ms; }
+    // The body size of an oversized answer (1 MiB unless set).
+    void setOversizeBytes(int bytes) { m_oversizeBytes = bytes; }
+    int oversizeBytes() const { return m_oversizeBytes; }
 
     // The lectern settings.
     QString value(const QString &key) const;
@@ -125,6 +134,9 @@ private:
     Answer storeForm(const SimHttpRequest &request);
     Answer storeJson(const SimHttpRequest &request);
     void respond(QTcpSocket *socket, SimHttpRequest &request, const Answer &answer);
+    // The answer as the fault sends it: a trickle over time, or an oversized body.
+    void respondWithFault(QTcpSocket *socket, SimHttpRequest &request, const Answer &answer);
+    static QByteArray headerBlock(const Answer &answer, bool withLength);
     void record(SimHttpRequest &request);
 
     QString m_address;
@@ -132,6 +144,8 @@ private:
     QString m_user = QString::fromLatin1(kDefaultLogin);
     QString m_password = QString::fromLatin1(kDefaultLogin);
     SimHttpFault m_fault = SimHttpFault::None;
+    int m_trickleIntervalMs = 5000;
+    int m_oversizeBytes = 1024 * 1024;
     QString m_lastError;
     QVector<QPair<QString, QString>> m_values;
     QVector<SimHttpRequest> m_requests;

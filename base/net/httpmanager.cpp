@@ -9,18 +9,28 @@
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 
 namespace {
 
-// A camera that takes the connection and never answers would otherwise hold the request (and
-// one of the few connections per host) for good; cameras answer within a second.
-constexpr int kTransferTimeoutMs = 10000;
+// Cameras answer within a second. The limit holds for the whole request, not per byte: a
+// camera that never answers, or trickles its answer, would otherwise hold the request (and one
+// of the few connections per host) for good.
+constexpr int kRequestTimeoutMs = 10000;
+// Lectern answers are a few hundred bytes; anything far larger is no answer of a camera and
+// is not kept in memory.
+constexpr qint64 kMaxAnswerBytes = 64 * 1024;
+// Why the program itself ended a reply; Qt then reports it only as cancelled.
+const char *const kEndedBecause = "corvane_ended_because";
+
+QString too_large() { return QStringLiteral("answer larger than %1 bytes").arg(kMaxAnswerBytes); }
 
 // The reply's error text with every spelling of its URL replaced by the URL without password:
 // Qt names the URL in some error texts.
 QString error_text(const QNetworkReply *reply)
 {
-    QString text = reply->errorString();
+    const QVariant ended = reply->property(kEndedBecause);
+    QString text = ended.isValid() ? ended.toString() : reply->errorString();
     const QUrl url = reply->request().url();
     if (!url.password().isEmpty()) {
         const QString safe = lectern_request::loggable(url);
@@ -41,38 +51,61 @@ HttpManager::HttpManager(QObject *parent)
     connect(manager, &QNetworkAccessManager::finished, this, &HttpManager::onReplyFinished);
 }
 
-QNetworkRequest HttpManager::request_for(const QUrl &url) const
+void HttpManager::bound(QNetworkReply *reply)
 {
-    QNetworkRequest request(url);
-    request.setTransferTimeout(timescale::scaled(kTransferTimeoutMs));
-    return request;
+    const auto end = [reply](const QString &why) {
+        if (reply->isFinished())
+            return;
+        reply->setProperty(kEndedBecause, why);
+        reply->abort(); // finished, and with it onReplyFinished, comes at once
+    };
+    // Beyond the limit nothing more is buffered: the read stops there, and the check below ends it.
+    reply->setReadBufferSize(kMaxAnswerBytes + 1);
+    connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, end] {
+        if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > kMaxAnswerBytes)
+            end(too_large());
+    });
+    connect(reply, &QIODevice::readyRead, reply, [reply, end] {
+        if (reply->bytesAvailable() > kMaxAnswerBytes)
+            end(too_large());
+    });
+    auto *deadline = new QTimer(reply);
+    deadline->setSingleShot(true);
+    const int timeoutMs = timescale::scaled(kRequestTimeoutMs);
+    connect(deadline, &QTimer::timeout, reply,
+            [end, timeoutMs] { end(QStringLiteral("no whole answer within %1 ms").arg(timeoutMs)); });
+    deadline->start(timeoutMs);
 }
 
 void HttpManager::sendGetRequest(const QUrl &url)
 {
     qDebug() << "Sending GET request to:" << lectern_request::loggable(url);
-    manager->get(request_for(url));
+    bound(manager->get(QNetworkRequest(url)));
 }
 
 void HttpManager::sendPostRequest(const QUrl &url, const QString &data)
 {
-    QNetworkRequest request = request_for(url);
+    QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
     qDebug() << "Sending POST request to:" << lectern_request::loggable(url) << "with data:" << data;
-    manager->post(request, data.toUtf8());
+    bound(manager->post(request, data.toUtf8()));
 }
 
 void HttpManager::sendJsonPostRequest(const QUrl &url, const QJsonObject &json)
 {
-    QNetworkRequest request = request_for(url);
+    QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
     qDebug() << "Sending JSON POST request to:" << lectern_request::loggable(url) << "with data:" << json;
-    manager->post(request, lectern_request::json_body(json));
+    bound(manager->post(request, lectern_request::json_body(json)));
 }
 
 void HttpManager::onReplyFinished(QNetworkReply *reply)
 {
-    if (reply->error() != QNetworkReply::NoError) {
+    if (reply->error() == QNetworkReply::NoError && reply->bytesAvailable() > kMaxAnswerBytes) {
+        // Finished before its reads were seen: still too large to take.
+        reply->setProperty(kEndedBecause, too_large());
+    }
+    if (reply->error() != QNetworkReply::NoError || reply->property(kEndedBecause).isValid()) {
         const QString error = error_text(reply);
         qDebug() << "Request error:" << error;
         emit requestError(error);

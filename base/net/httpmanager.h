@@ -13,7 +13,9 @@ class QNetworkRequest;
 // interface. Every answer comes back as one signal, with no link to the request that caused
 // it: a JSON answer as requestJsonFinished, any other body as requestStringFinished, and a
 // network or HTTP failure (a refused login among them) as requestError. The login travels in
-// the URL's user and password; no log line and no error text carries the password.
+// the URL's user and password; no log line and no error text carries the password. A request
+// that has no whole answer within 10 s, or whose answer grows beyond 64 KiB, ends as
+// requestError.
 class HttpManager : public QObject
 {
     Q_OBJECT
@@ -35,7 +37,8 @@ public slots:
     void onReplyFinished(QNetworkReply *reply);
 
 private:
-    QNetworkRequest request_for(const QUrl &url) const;
+    // Holds the reply to the request's time and size limits.
+    void bound(QNetworkReply *reply);
 
     QNetworkAccessManager *manager = nullptr;
 };

@@ -1,11 +1,14 @@
 #include "settings/camera_ini.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
 namespace camera_ini {
 namespace {
+
+constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
 QString port_text(const QString &field, const QString &own) { return field.isEmpty() ? own : field; }
 QString port_text(const QString &field, int own) { return port_text(field, QString::number(own)); }
@@ -42,6 +45,18 @@ bool write(const QString &path, const portforward::Fields &fields, QString *erro
             *error = QStringLiteral("no folder %1").arg(info.absolutePath());
         return false;
     }
+    // The file holds the recorder's password: it is its owner's only before the password
+    // reaches it. The settings class keeps a file's permissions when it replaces it.
+    QFile file(path);
+    const bool created = !file.exists() && file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+    file.close();
+    if (!file.setPermissions(kOwnerOnly)) {
+        if (created)
+            file.remove();
+        if (error)
+            *error = QStringLiteral("cannot make %1 readable by its owner only").arg(path);
+        return false;
+    }
     QSettings settings(path, QSettings::IniFormat);
     if (settings.status() != QSettings::NoError) {
         // An existing file that cannot be read would be replaced without its other keys.
@@ -55,6 +70,8 @@ bool write(const QString &path, const portforward::Fields &fields, QString *erro
     settings.endGroup();
     settings.sync();
     if (settings.status() != QSettings::NoError || !QFileInfo::exists(path)) {
+        if (created)
+            file.remove();
         if (error)
             *error = QStringLiteral("cannot write %1").arg(path);
         return false;

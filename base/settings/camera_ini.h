@@ -15,8 +15,8 @@ namespace camera_ini {
 // port left empty is written as the camera's own port, the port the program then uses.
 QList<QPair<QString, QString>> recorder_entries(const portforward::Fields &fields);
 
-// Writes the entries into the file at path and flushes it to disk. False, with the reason in
-// *error, when the file could not be written.
+// Writes the entries into the file at path and flushes it to disk; the file is then readable by
+// its owner only. False, with the reason in *error, when the file could not be written.
 bool write(const QString &path, const portforward::Fields &fields, QString *error);
 
 } // namespace camera_ini

@@ -49,7 +49,10 @@ const std::vector<const char *> &port_save_order()
 PortDecision decide_port(const PortRow &row, const QString &stored, bool mapping)
 {
     PortDecision d;
-    d.field_text = stored.isEmpty() ? QString::fromLatin1(row.mapped_default) : stored;
+    bool number = false;
+    const int port = stored.toInt(&number);
+    d.replaced = !stored.isEmpty() && (!number || port < 1 || port > 65535);
+    d.field_text = stored.isEmpty() || d.replaced ? QString::fromLatin1(row.mapped_default) : stored;
     if (mapping)
         d.member_text = d.field_text;
     else

@@ -39,10 +39,12 @@ const std::vector<RecorderRow> &recorder_rows();
 // Keys of PORT_CONF in the order the writer writes them.
 const std::vector<const char *> &port_save_order();
 
-// What the loader makes of a stored port text.
+// What the loader makes of a stored port text. A text that is no port from 1 to 65535 counts as
+// nothing stored, so that no port is later cut to 16 bits.
 struct PortDecision {
     QString field_text;  // the stored text, or the mapped default when nothing is stored
     QString member_text; // the port the program uses: mapped (stored or default) or the own port
+    bool replaced = false; // the stored text is no port from 1 to 65535: the default stands in
 };
 PortDecision decide_port(const PortRow &row, const QString &stored, bool mapping);
 

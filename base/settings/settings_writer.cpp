@@ -98,8 +98,11 @@ bool rewrite_settings_file(const QString &path, const std::function<void(QSettin
     staging.remove();
 
     // One step from the old file to the new one; unbuffered, so that every failed write shows.
+    // The file holds the recorder's password: its owner's only, whatever the old one allowed.
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || out.write(bytes) != bytes.size() || !out.commit())
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+        || !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || out.write(bytes) != bytes.size()
+        || !out.commit())
         return fail(path, "cannot replace the old file");
 
     make_readers_see(path, content);

@@ -11,5 +11,5 @@
 // replace the old file, in one step. A write that fails (a read-only folder, a full disk) or a
 // process that ends during the save leaves the previous file byte for byte. Returns false,
 // and writes why to the log, when the file could not be written. Readers of the file in this
-// process see the new content at once.
+// process see the new content at once. The new file is readable by its owner only.
 bool rewrite_settings_file(const QString &path, const std::function<void(QSettings &)> &fill);

@@ -1,18 +1,22 @@
 #include "mainwindow/settings_file.h"
 
 #include "model/camera_ports.h"
+#include "seams/message_box.h"
 #include "settings/config_tables.h"
 #include "settings/config_values.h"
 #include "settings/language_table.h"
 #include "settings/port_settings.h"
 #include "settings/settings_path.h"
 #include "settings/settings_writer.h"
+#include "settings/unreadable_config.h"
 #include "settings/upgrade_types.h"
 
 #include <QAbstractSlider>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDebug>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,19 +104,12 @@ void SettingsFile::load_groups()
     const QString path = settings_file_path();
     if (!QFileInfo::exists(path)) {
         qDebug() << "不存在配置文件";
-        m_host.create_translator(languageIndex);
-        m_host.set_all_defaults();
-        ui.teacher_apply_Button->setText(tr("Apply"));
-        ui.student_apply_Button->setText(tr("Apply"));
-        ui.board_apply_Button->setText(tr("Apply"));
-        ui.director_apply_Button->setText(tr("Apply"));
-        m_upgrade.upgrade_mode = QStringLiteral("Simple");
-        m_upgrade.upgrade_verify = true;
-        ui.upgrade_type_comboBox->addItems(upgrade::type_items(m_upgrade.upgrade_mode));
-        ui.upgrade_ip_lineEdit->setText(QString::fromLatin1(kDefaultUpgradeAddress));
-        const auto choice = upgrade::type_choice(m_upgrade.upgrade_mode, QStringLiteral("AUTO"));
-        ui.upgrade_type_comboBox->setCurrentIndex(choice->index);
-        m_upgrade.upgradeModel = choice->code;
+        load_first_run_defaults(languageIndex);
+        return;
+    }
+    if (unreadable_config::is_unreadable(path)) {
+        set_aside_unreadable(path);
+        load_first_run_defaults(languageIndex);
         return;
     }
 
@@ -135,6 +132,48 @@ void SettingsFile::load_groups()
     load_group(settings, config::director_group(), CustomerModel::None);
 }
 
+void SettingsFile::load_first_run_defaults(int languageIndex)
+{
+    m_host.create_translator(languageIndex);
+    m_host.set_all_defaults();
+    ui.teacher_apply_Button->setText(tr("Apply"));
+    ui.student_apply_Button->setText(tr("Apply"));
+    ui.board_apply_Button->setText(tr("Apply"));
+    ui.director_apply_Button->setText(tr("Apply"));
+    m_upgrade.upgrade_mode = QStringLiteral("Simple");
+    m_upgrade.upgrade_verify = true;
+    ui.upgrade_type_comboBox->addItems(upgrade::type_items(m_upgrade.upgrade_mode));
+    ui.upgrade_ip_lineEdit->setText(QString::fromLatin1(kDefaultUpgradeAddress));
+    const auto choice = upgrade::type_choice(m_upgrade.upgrade_mode, QStringLiteral("AUTO"));
+    ui.upgrade_type_comboBox->setCurrentIndex(choice->index);
+    m_upgrade.upgradeModel = choice->code;
+}
+
+void SettingsFile::set_aside_unreadable(const QString &path)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString aside = unreadable_config::aside_path(path, now);
+    QString why;
+    QString text;
+    if (unreadable_config::set_aside(path, now, &why)) {
+        qDebug().noquote() << QStringLiteral("config.ini: %1 cannot be read, it was moved to %2; the defaults are used")
+                                  .arg(path, aside);
+        text = tr("The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default "
+                  "settings.")
+                   .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(aside));
+    } else {
+        // Kept whole for the installer to look at: no save may replace it.
+        m_keeps_unreadable_file = true;
+        qDebug().noquote() << QStringLiteral("config.ini: %1 cannot be read and cannot be moved to %2 (%3); it is kept, "
+                                             "the defaults are used and no save replaces it")
+                                  .arg(path, aside, why);
+        text = tr("The settings file %1 cannot be read, and it cannot be moved aside: %2.\nIt is kept as it is, the "
+                  "tool starts from the default settings, and settings cannot be saved until it is removed.")
+                   .arg(QDir::toNativeSeparators(path), why);
+    }
+    msgbox::warning(m_root, tr("Warning"), text);
+}
+
 void SettingsFile::load_port_group(QSettings &settings)
 {
     bool &recorder_port_map_enabled = m_ports.edit().recorder_port_map_enabled;
@@ -145,8 +184,11 @@ void SettingsFile::load_port_group(QSettings &settings)
         const QString stored = stored_text(settings, full_key("PORT_CONF", row.key));
         const PortMembers &members = port_members(row.key);
         CameraPorts::Values &ports = m_ports.edit();
-        ports.*members.stored = stored;
         const ports::PortDecision decision = ports::decide_port(row, stored, recorder_port_map_enabled);
+        if (decision.replaced)
+            qDebug().noquote() << QStringLiteral("config.ini: PORT_CONF/%1 %2 is no port from 1 to 65535, the default %3 is used")
+                                      .arg(QLatin1String(row.key), stored, QLatin1String(row.mapped_default));
+        ports.*members.stored = decision.replaced ? decision.field_text : stored;
         if (members.text)
             ports.*members.text = decision.member_text;
         if (members.number)
@@ -296,6 +338,11 @@ void SettingsFile::after_director_key_loaded(const config::KeyRow &row, const QS
 
 bool SettingsFile::save_config()
 {
+    if (m_keeps_unreadable_file && QFileInfo::exists(settings_file_path())) {
+        qDebug() << "MainWindow::save_config failed, the unreadable config.ini is kept:" << settings_file_path();
+        return false;
+    }
+    m_keeps_unreadable_file = false;
     return rewrite_settings_file(settings_file_path(), [this](QSettings &settings) {
         settings.beginGroup(QStringLiteral("LANGUAGE_CONF"));
         if (const auto name = language::name_for_index(ui.language_select_comboBox->currentIndex()))

@@ -35,8 +35,9 @@ struct KeyRow;
 
 // The settings file "config.ini": load_config puts its seven groups into the window's controls
 // (found by the key tables' object names under the form's root) and the features' settings once,
-// at set-up; save_config writes them all anew. While it loads, loading_config tells the
-// features' change slots that no installer changed anything.
+// at set-up; save_config writes them all anew. A file that cannot be read is moved aside (or,
+// when it cannot be moved, kept and never saved over) and the defaults are used. While it
+// loads, loading_config tells the features' change slots that no installer changed anything.
 class SettingsFile
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
@@ -88,6 +89,11 @@ public:
 private:
     enum class CustomerModel { None, Teacher, Student };
     void load_groups();
+    // What a fresh installation starts with: every tab's defaults and the upgrade group's.
+    void load_first_run_defaults(int languageIndex);
+    // Moves a file that cannot be read out of the way, or keeps it whole when it cannot be moved;
+    // says which in a box and a log line.
+    void set_aside_unreadable(const QString &path);
     void load_port_group(QSettings &settings);
     void load_upgrade_group(QSettings &settings);
     void load_group(QSettings &settings, const config::GroupTable &group, CustomerModel customer);
@@ -101,5 +107,6 @@ private:
     CameraPorts &m_ports;
     Host &m_host;
     bool m_loading_config = false;
+    bool m_keeps_unreadable_file = false; // an unreadable config.ini could not be moved aside
     Upgrade m_upgrade;
 };

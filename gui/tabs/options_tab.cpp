@@ -271,6 +271,11 @@ void OptionsTab::on_apply_port_Button_clicked()
         return;
     }
 
+    // The host's file is written before anything changes: when it fails, the cameras stay
+    // connected and the ports, address fields and switch stay as they were.
+    if (fields.mapping && !write_camera_ini(fields))
+        return;
+
     CameraPorts::Values &v = m_ports.edit();
     v.recorder_port_map_enabled = fields.mapping;
     m_host.disconnect_for_port_change();
@@ -305,7 +310,7 @@ void OptionsTab::on_apply_port_Button_clicked()
         v.student_rtsp_port = get_student_rtsp_port();
         v.student_backup_port = get_student_backup_port().toInt();
         qDebug() << "recorder host ip:" << v.recorder_host_ip << ",";
-        handedOver = hand_over_port_mapping(fields);
+        handedOver = start_forwarding_script();
     }
 
     qDebug() << "recorder_port_map_enabled:" << v.recorder_port_map_enabled;
@@ -315,15 +320,19 @@ void OptionsTab::on_apply_port_Button_clicked()
     ui.apply_port_Button->setText(tr("Apply"));
 }
 
-bool OptionsTab::hand_over_port_mapping(const portforward::Fields &fields)
+bool OptionsTab::write_camera_ini(const portforward::Fields &fields)
 {
     const QString iniPath = portforward_script::camera_ini_path();
     QString why;
-    if (!camera_ini::write(iniPath, fields, &why)) {
-        qWarning() << "camera.ini not written:" << why;
-        msgbox::warning(m_window, tr("Warning"), tr("Failed to save the port forwarding settings to %1").arg(iniPath));
-        return false;
-    }
+    if (camera_ini::write(iniPath, fields, &why))
+        return true;
+    qWarning() << "camera.ini not written:" << why;
+    msgbox::warning(m_window, tr("Warning"), tr("Failed to save the port forwarding settings to %1").arg(iniPath));
+    return false;
+}
+
+bool OptionsTab::start_forwarding_script()
+{
     wait_ms(kScriptStartDelayMs);
 
     const portforward_script::Launch launch = portforward_script::launch();

@@ -99,9 +99,11 @@ public:
 
 private:
     void mark_port_settings_changed();
-    // Writes "camera.ini" and starts the forwarding script; false when either failed (reported
-    // to the installer).
-    bool hand_over_port_mapping(const portforward::Fields &fields);
+    // Writes "camera.ini"; false when it failed (reported to the installer).
+    bool write_camera_ini(const portforward::Fields &fields);
+    // Starts the forwarding script once "camera.ini" has settled; false when it did not start
+    // (reported to the installer).
+    bool start_forwarding_script();
 
     const Widgets ui;
     CameraPorts &m_ports;

@@ -92,3 +92,13 @@ TinyFolder::~TinyFolder()
     if (m_ok)
         umount2(QFile::encodeName(m_path).constData(), MNT_DETACH);
 }
+
+void TinyFolder::fillUp()
+{
+    QFile filler(m_path + QStringLiteral("/filler"));
+    if (!filler.open(QIODevice::WriteOnly))
+        return;
+    const QByteArray block(1024, 'x');
+    for (int i = 0; i < 4096 && filler.write(block) == block.size() && filler.flush(); ++i) {
+    }
+}

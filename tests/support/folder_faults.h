@@ -38,6 +38,8 @@ public:
 
     bool ok() const { return m_ok; }
     QString why() const { return m_why; }
+    // Writes a filler file until no room is left (a full disk; at most 4 MiB).
+    void fillUp();
 
 private:
     QString m_path;

@@ -1,6 +1,7 @@
 // The entry function: one instance at a time, the window or the wizard by the stored start
 // state, and a log file that no message reaches once the entry has returned.
 #include "app_entry.h"
+#include "folder_faults.h"
 #include "guide/guideconfig.h"
 #include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
@@ -12,6 +13,8 @@
 #include <QLockFile>
 #include <QTimer>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 QString lockPath() { return QDir::temp().absoluteFilePath(QStringLiteral("Corvane.lock")); }
@@ -34,11 +37,17 @@ private slots:
         QTest::addColumn<QString>("ini");
         QTest::addColumn<bool>("mainShown");
         QTest::addColumn<bool>("wizardShown");
-        QTest::newRow("state 1") << false << "[TEACHER_CONF]\nTracking_Guide_State=1\n" << true << false;
-        QTest::newRow("no file") << false << QString() << false << true;
+        QTest::addColumn<QString>("tempFault"); // the temporary folder: read-only or full
+        const QString one = QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\n");
+        QTest::newRow("state 1") << false << one << true << false << "";
+        QTest::newRow("no file") << false << QString() << false << true << "";
         // Any other value is read as 0, so that the program never runs with no window.
-        QTest::newRow("unknown state") << false << "[TEACHER_CONF]\nTracking_Guide_State=7\n" << false << true;
-        QTest::newRow("second instance") << true << "[TEACHER_CONF]\nTracking_Guide_State=1\n" << false << false;
+        QTest::newRow("unknown state") << false << "[TEACHER_CONF]\nTracking_Guide_State=7\n" << false << true << "";
+        QTest::newRow("second instance") << true << one << false << false << "";
+        // No lock can be made: said with the system's reason, and no copy claimed to run.
+        QTest::newRow("read-only temporary folder") << false << one << false << false << "read-only";
+        QTest::newRow("full temporary folder") << false << one << false << false << "full";
+        QTest::newRow("ended copy's lock, read-only folder") << false << one << false << false << "stale";
     }
 
     void startStates()
@@ -47,7 +56,25 @@ private slots:
         QFETCH(QString, ini);
         QFETCH(bool, mainShown);
         QFETCH(bool, wizardShown);
+        QFETCH(QString, tempFault);
         QFile::remove(QStringLiteral("Corvane.log"));
+        const QByteArray tmp = qgetenv("TMPDIR");
+        const QString faulty = QDir::temp().absoluteFilePath(QStringLiteral("faulty"));
+        std::optional<ReadOnlyFolder> readOnly;
+        std::optional<TinyFolder> tiny;
+        if (!tempFault.isEmpty()) {
+            QVERIFY(QDir().mkpath(faulty));
+            QFile stale(faulty + QStringLiteral("/Corvane.lock")); // a process id no system hands out
+            QVERIFY(tempFault != QLatin1String("stale") || (stale.open(QIODevice::WriteOnly) && stale.write("99999999\nx\n")));
+            stale.close();
+            const bool full = tempFault == QLatin1String("full");
+            if (full ? !tiny.emplace(faulty, 8).ok() : !readOnly.emplace(faulty).ok())
+                QSKIP(qPrintable(full ? tiny->why() : readOnly->why()));
+            if (full)
+                tiny->fillUp();
+            qputenv("TMPDIR", QFile::encodeName(faulty));
+        }
+        const bool failed = otherInstance || !tempFault.isEmpty();
         if (ini.isEmpty())
             testenv::removeConfigIni();
         else
@@ -68,8 +95,11 @@ private slots:
                 qApp->quit();
             });
         }
-        QCOMPARE(run_application(*qApp), otherInstance ? 1 : 0);
-        QCOMPARE(lockHeld, !otherInstance);
+        const int exitCode = run_application(*qApp);
+        const QString badLock = lockPath();
+        qputenv("TMPDIR", tmp);
+        QCOMPARE(exitCode, failed ? 1 : 0);
+        QCOMPARE(lockHeld, !failed);
         QCOMPARE(sawMain, mainShown);
         QCOMPARE(sawWizard, wizardShown);
         // Released when the entry returns; another holder's lock is left alone.
@@ -78,9 +108,19 @@ private slots:
         QVERIFY(log.contains(QStringLiteral("main start!!!")));
         QVERIFY(log.contains(QStringLiteral("QString path=")));
         QVERIFY(log.contains(QStringLiteral("bool isLock= false")));
-        QCOMPARE(log.contains(QStringLiteral("program entry!!!")), !otherInstance); // no window for a second one
-        QCOMPARE(log.contains(QStringLiteral("MainWindow::startState:")), !otherInstance);
-        if (otherInstance) {
+        QCOMPARE(log.contains(QStringLiteral("program entry!!!")), !failed); // no window for a second one
+        QCOMPARE(log.contains(QStringLiteral("MainWindow::startState:")), !failed);
+        if (!tempFault.isEmpty()) {
+            QCOMPARE(boxes.shown.size(), 1);
+            const QString reason = tiny ? "No space left on device" : "(Read-only file system|Permission denied)";
+            QVERIFY2(QRegularExpression(QStringLiteral("^The lock file %1 cannot be created: %2.\nThe temporary folder "
+                                                       "must exist, be writable and have free space.$")
+                                            .arg(QRegularExpression::escape(badLock), reason))
+                         .match(boxes.shown.first().text)
+                         .hasMatch(),
+                     qPrintable(boxes.shown.first().text));
+            QVERIFY(log.contains(QStringLiteral("cannot be created:")));
+        } else if (otherInstance) {
             QCOMPARE(boxes.shown.size(), 1);
             QCOMPARE(boxes.shown.first().icon, QMessageBox::Warning);
             QCOMPARE(boxes.shown.first().title, QString());

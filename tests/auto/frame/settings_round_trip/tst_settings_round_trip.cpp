@@ -347,7 +347,7 @@ private slots:
         auto row = [](const char *name, const char *ini, const char *controls, const char *expected) {
             QTest::newRow(name) << QString::fromUtf8(ini) << QString::fromLatin1(controls) << QString::fromUtf8(expected);
         };
-        row("mapped port not a number", "[PORT_CONF]\nRecorder_Port_Map_Enabled=true\nT_UDP_Port=abc\n", "udp_port_Edit", "abc");
+        row("mapped port not a number: the default", "[PORT_CONF]\nRecorder_Port_Map_Enabled=true\nT_UDP_Port=abc\n", "udp_port_Edit", "26791");
         row("distance 3.1", "[TEACHER_CONF]\nFeature_Distance=3.1\n", "teacher_fea_distance_Slider,teacher_fea_distance_label",
             "2|3.1");
         row("distance 25", "[TEACHER_CONF]\nPano_Distance=25\n", "teacher_distance_Slider,teacher_distance_label", "171|20.0");

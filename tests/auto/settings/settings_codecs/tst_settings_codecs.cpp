@@ -191,7 +191,7 @@ private slots:
     }
 
     // A stored port text fills its field; the port the program uses is the mapped one only
-    // with mapping on, else the camera's own.
+    // with mapping on, else the camera's own. A text that is no port counts as none stored.
     void portDecisions_data()
     {
         QTest::addColumn<QString>("key");
@@ -201,7 +201,10 @@ private slots:
         QTest::addColumn<QString>("member");
         QTest::newRow("mapped, absent") << "T_Visca_Port" << "" << true << "21259" << "21259";
         QTest::newRow("unmapped, stored") << "T_Visca_Port" << "30000" << false << "30000" << "1259";
-        QTest::newRow("mapped, not a number") << "T_UDP_Port" << "abc" << true << "abc" << "abc";
+        QTest::newRow("mapped, not a number") << "T_UDP_Port" << "abc" << true << "26791" << "26791";
+        QTest::newRow("mapped, beyond 16 bits") << "T_UDP_Port" << "65536" << true << "26791" << "26791";
+        QTest::newRow("unmapped, zero") << "S_RTSP_Port" << "0" << false << "10554" << "554";
+        QTest::newRow("mapped, highest") << "S_RTSP_Port" << "65535" << true << "65535" << "65535";
         QTest::newRow("student tcp unmapped") << "S_TCP_Port" << "" << false << "16793" << "6793";
     }
 

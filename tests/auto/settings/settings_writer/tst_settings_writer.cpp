@@ -27,6 +27,14 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
+// Both files carry the recorder's password: owner-only after a save, even where the old file
+// was readable by everyone.
+constexpr QFile::Permissions kEveryoneReads = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+bool ownerOnly(const QString &path)
+{
+    return (QFile::permissions(path) & QFile::Permissions(0x7077)) == (QFile::ReadOwner | QFile::WriteOwner);
+}
+
 QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden);
@@ -65,14 +73,17 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("config.ini"));
         QVERIFY(writeBytes(path, "[OLD]\nkept=no\n[PORT_CONF]\nT_RTSP_Port=20554\nstale=1\n"));
+        QVERIFY(QFile::setPermissions(path, kEveryoneReads));
         auto fill = [](QSettings &s) { s.setValue(QStringLiteral("PORT_CONF/T_RTSP_Port"), 30554); };
         QVERIFY(rewrite_settings_file(path, fill));
         QSettings read(path, QSettings::IniFormat);
         QCOMPARE(read.allKeys(), QStringList{QStringLiteral("PORT_CONF/T_RTSP_Port")});
         QCOMPARE(read.value(QStringLiteral("PORT_CONF/T_RTSP_Port")).toString(), QStringLiteral("30554"));
         QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("config.ini")});
+        QVERIFY(ownerOnly(path));
         // A missing folder is made.
         QVERIFY(rewrite_settings_file(dir.filePath(QStringLiteral("a/b/config.ini")), fill));
+        QVERIFY(ownerOnly(dir.filePath(QStringLiteral("a/b/config.ini"))));
         QVERIFY(bytesOf(dir.filePath(QStringLiteral("a/b/config.ini"))).contains("T_RTSP_Port=30554"));
     }
 
@@ -112,14 +123,8 @@ private slots:
                 QSKIP(qPrintable(QStringLiteral("no small file system here: %1").arg(tiny->why())));
             QVERIFY(writeBytes(path, old));
         }
-        if (tiny && file == QLatin1String("camera.ini")) {
-            // No room left for the new file.
-            QFile filler(folder + QStringLiteral("/filler"));
-            QVERIFY(filler.open(QIODevice::WriteOnly));
-            const QByteArray block(1024, 'x');
-            for (int i = 0; i < 64 && filler.write(block) == block.size() && filler.flush(); ++i) {
-            }
-        }
+        if (tiny && file == QLatin1String("camera.ini"))
+            tiny->fillUp(); // no room left for the new file
         if (fault == QLatin1String("read-only")) {
             readOnly = std::make_unique<ReadOnlyFolder>(folder);
             if (!readOnly->ok())
@@ -176,6 +181,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("camera.ini"));
         QVERIFY(writeBytes(path, "[RECORDER]\nUser=old\nTimeout=30\n\n[TOOL]\nLog=1\n"));
+        QVERIFY(QFile::setPermissions(path, kEveryoneReads));
         portforward::Fields f = mapping();
         f.teacher_visca.clear();
         f.student_rtsp.clear();
@@ -194,6 +200,9 @@ private slots:
         QCOMPARE(disk.value(QStringLiteral("RECORDER/Timeout")).toString(), QStringLiteral("30"));
         QCOMPARE(disk.value(QStringLiteral("TOOL/Log")).toString(), QStringLiteral("1"));
         QCOMPARE(disk.allKeys().size(), 17);
+        QVERIFY(ownerOnly(path));
+        QVERIFY(camera_ini::write(dir.filePath(QStringLiteral("new.ini")), f, &why));
+        QVERIFY(ownerOnly(dir.filePath(QStringLiteral("new.ini"))));
     }
 };
 

@@ -1,6 +1,7 @@
 // HttpManager against the simulator's HTTP parameter interface: what goes on the wire for a GET,
 // a form POST and a JSON POST, which signal each answer comes back as, refused logins, missing
-// cameras and silent ones, and that no log line or error text carries the password.
+// cameras, silent, trickling and oversized ones, and that no log line or error text carries the
+// password.
 #include "core/time_scale.h"
 #include "log_capture.h"
 #include "net/httpmanager.h"
@@ -9,6 +10,8 @@
 
 #include <QSignalSpy>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(SimHttpFault)
 
 namespace {
 constexpr int kAnswerMs = 5000; // loopback answers come within milliseconds; this only bounds a failure
@@ -96,23 +99,49 @@ private slots:
             QVERIFY(spies.json.first().first().toJsonObject().value(QStringLiteral("data")).isObject());
     }
 
-    // A camera that takes the request and never answers ends as an error after the transfer
-    // time limit (10 s, here scaled down).
-    void silentCameraTimesOut()
+    // A camera that never answers, trickles its answer or sends far too much ends as an error:
+    // the whole request has 10 s (here scaled down to 200 ms), the answer at most 64 KiB.
+    void faults_data()
     {
+        QTest::addColumn<SimHttpFault>("fault");
+        QTest::addColumn<int>("bytes"); // of an oversized answer
+        QTest::addColumn<QString>("error"); // empty: the answer comes as text
+        const QString late = QStringLiteral("no whole answer within 200 ms");
+        const QString large = QStringLiteral("answer larger than 65536 bytes");
+        QTest::newRow("silent") << SimHttpFault::Silent << 0 << late;
+        QTest::newRow("trickled") << SimHttpFault::Trickled << 0 << late;
+        QTest::newRow("oversized") << SimHttpFault::Oversized << (1 << 20) << large;
+        QTest::newRow("oversized, no length") << SimHttpFault::OversizedUnannounced << (1 << 20) << large;
+        QTest::newRow("largest, no length") << SimHttpFault::OversizedUnannounced << 65536 << QString();
+        QTest::newRow("largest") << SimHttpFault::Oversized << 65536 << QString();
+    }
+
+    void faults()
+    {
+        QFETCH(SimHttpFault, fault);
+        QFETCH(int, bytes);
+        QFETCH(QString, error);
         timescale::setFactor(0.02);
         SimHttpService camera(kAddress);
         QVERIFY(camera.start());
-        camera.setFault(SimHttpFault::Silent);
+        camera.setFault(fault);
+        camera.setTrickleIntervalMs(20); // a byte well within any per-byte time-out
+        camera.setOversizeBytes(bytes);
         HttpManager http;
         Spies spies(http);
         QElapsedTimer clock;
         clock.start();
         http.sendGetRequest(lectern_request::camera_url(kAddress, {}, {}, QStringLiteral("getfulltrack")));
-        QTRY_COMPARE_WITH_TIMEOUT(spies.error.count(), 1, kAnswerMs);
-        QVERIFY(clock.elapsed() >= 150);
-        QCOMPARE(spies.total(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(spies.total(), 1, kAnswerMs);
         timescale::setFactor(1);
+        if (error.isEmpty()) {
+            QCOMPARE(spies.text.count(), 1);
+            QCOMPARE(spies.text.first().first().toString().size(), bytes);
+            return;
+        }
+        QCOMPARE(spies.error.count(), 1);
+        QCOMPARE(spies.error.first().first().toString(), error);
+        QVERIFY(clock.elapsed() >= (error.startsWith(QLatin1String("no")) ? 150 : 0));
     }
 
     // The password reaches the camera as it is and never shows in a log line or an error text.
