@@ -15,6 +15,7 @@
 //
 // The servers serve clips made once with the ffmpeg command, so serving costs next to nothing;
 // the decoders (ours, in this process, and ffmpeg's processes) are pinned to --cpus CPUs.
+#include "bench_support.h"
 #include "core/time_scale.h"
 #include "rtsp/rtsp_server_process.h"
 #include "video/qffmpeg.h"
@@ -52,6 +53,10 @@ extern "C" {
 
 namespace {
 
+using bench::median;
+using bench::pinToCpus;
+using bench::pumpFor;
+
 constexpr int kFps = 25;             // of the clips
 constexpr int kWarmupMs = 2000;      // the server's first burst and the decoders' start settle
 constexpr int kShortSecond = 20;     // a second with fewer pictures than this (of 25) is lost
@@ -63,16 +68,6 @@ const QStringList kOurInputOptions{QStringLiteral("-rtsp_transport"), QStringLit
                                    QStringLiteral("-probesize"), QStringLiteral("32768"),
                                    QStringLiteral("-analyzeduration"), QStringLiteral("1000000")};
 
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
-
-// Runs the event loop for ms without polling, so the bench itself costs no CPU meanwhile.
-void pumpFor(int ms)
-{
-    QEventLoop loop;
-    // A coarse timer may end a 10 s window half a second early or late.
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // Runs the event loop until done() or timeoutMs, looking every 5 ms.
 template <typename Done>
@@ -99,13 +94,6 @@ double cpuSeconds(qint64 pid)
     return (fields[11].toDouble() + fields[12].toDouble()) / ticks;
 }
 
-double median(QVector<double> values)
-{
-    if (values.isEmpty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 struct Figures {
     double picturesPerSecond = 0; // all streams together
@@ -381,31 +369,11 @@ QPair<double, double> oursFirstPicture(const QStringList &urls)
     return {median(all), *std::max_element(all.begin(), all.end())};
 }
 
-QSize parseSize(const QString &text)
-{
-    const QStringList parts = text.split('x');
-    return parts.size() == 2 ? QSize(parts[0].toInt(), parts[1].toInt()) : QSize();
-}
 
-void pinToCpus(int count)
-{
-    cpu_set_t set;
-    CPU_ZERO(&set);
-    for (int cpu = 0; cpu < count; ++cpu)
-        CPU_SET(cpu, &set);
-    if (sched_setaffinity(0, sizeof set, &set) != 0)
-        std::perror("sched_setaffinity");
-}
 
 
 // ---- where one stream's time goes: the decoding loop's calls, each step timed on its thread ----
 
-double threadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1000.0 + now.tv_nsec / 1.0e6;
-}
 
 struct Steps {
     double readMs = 0, decodeMs = 0, scaleMs = 0, copyMs = 0;
@@ -450,21 +418,21 @@ Steps stepProfile(const QString &url, int seconds)
     const qint64 end = kWarmupMs + seconds * 1000LL;
     while (clock.elapsed() < end) {
         const bool counting = clock.elapsed() >= kWarmupMs;
-        const double t0 = threadCpuMs();
+        const double t0 = bench::cpuMs(CLOCK_THREAD_CPUTIME_ID);
         if (av_read_frame(format, packet) < 0)
             break;
-        const double t1 = threadCpuMs();
+        const double t1 = bench::cpuMs(CLOCK_THREAD_CPUTIME_ID);
         bool picture = false;
         if (packet->stream_index == video && avcodec_send_packet(codec, packet) >= 0)
             picture = avcodec_receive_frame(codec, frame) == 0;
-        const double t2 = threadCpuMs();
+        const double t2 = bench::cpuMs(CLOCK_THREAD_CPUTIME_ID);
         av_packet_unref(packet);
         double t3 = t2, t4 = t2;
         if (picture) {
             sws_scale(scaler, frame->data, frame->linesize, 0, codec->height, planes, lines);
-            t3 = threadCpuMs();
+            t3 = bench::cpuMs(CLOCK_THREAD_CPUTIME_ID);
             const QImage copy = QImage(out.data(), kOutWidth, kOutHeight, lines[0], QImage::Format_RGB888).copy();
-            t4 = threadCpuMs();
+            t4 = bench::cpuMs(CLOCK_THREAD_CPUTIME_ID);
             Q_UNUSED(copy);
         }
         if (counting) {
@@ -521,7 +489,7 @@ int main(int argc, char **argv)
     const int cpus = parser.value(cpusOption).toInt();
     const int runs = std::max(1, parser.value(runsOption).toInt());
     quint16 port = quint16(parser.value(portOption).toUInt());
-    qInstallMessageHandler(quiet);
+    qInstallMessageHandler(bench::quiet);
 
     if (parser.isSet(lowRateOption)) {
         RtspServerProcess server;
@@ -562,7 +530,7 @@ int main(int argc, char **argv)
     // client; every client gets its own pipeline, so each starts the clip from its beginning.
     const int clipSeconds = kWarmupMs / 1000 + seconds + 20;
     for (const QString &sizeText : parser.value(sizesOption).split(',')) {
-        const QSize size = parseSize(sizeText);
+        const QSize size = bench::parseSize(sizeText);
         const QString clip = QStringLiteral("%1/clip_%2x%3_%4s.mp4").arg(clipDir).arg(size.width()).arg(size.height()).arg(clipSeconds);
         QString error;
         if (!QFile::exists(clip)) {

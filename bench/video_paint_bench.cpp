@@ -10,6 +10,7 @@
 //
 // Stream i goes to camera slot i (teacher feature, teacher pano, student feature, ...); the
 // form shows its first tab, the teacher's, so with six streams two of the six labels are seen.
+#include "bench_support.h"
 #include "cameras/picture_previews.h"
 #include "model/camera_slots.h"
 #include "rtsp/rtsp_server_process.h"
@@ -38,34 +39,17 @@
 
 namespace {
 
+using bench::cpuMs;
+using bench::median;
+using bench::pumpFor;
+
 constexpr int kFps = 25;
 constexpr int kWarmupMs = 2000;
 constexpr int kOutWidth = 480; // the camera labels
 constexpr int kOutHeight = 270;
 
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
 
-void pumpFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
-double cpuMs(clockid_t clock)
-{
-    timespec now{};
-    clock_gettime(clock, &now);
-    return now.tv_sec * 1000.0 + now.tv_nsec / 1.0e6;
-}
-
-double median(QVector<double> values)
-{
-    if (values.isEmpty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 // What the frame slots reach beyond the labels: nothing is open or armed here.
 struct NoDialogs : PicturePreviews::Host {
@@ -131,15 +115,6 @@ Figures run(const QStringList &urls, int seconds, bool shown)
     return f;
 }
 
-void pinToCpus(int count)
-{
-    cpu_set_t set;
-    CPU_ZERO(&set);
-    for (int cpu = 0; cpu < count; ++cpu)
-        CPU_SET(cpu, &set);
-    if (sched_setaffinity(0, sizeof set, &set) != 0)
-        std::perror("sched_setaffinity");
-}
 
 } // namespace
 
@@ -168,9 +143,8 @@ int main(int argc, char **argv)
     const int seconds = std::max(2, parser.value(secondsOption).toInt());
     const int runs = std::max(1, parser.value(runsOption).toInt());
     const int cpus = parser.value(cpusOption).toInt();
-    const QStringList sizeParts = parser.value(sizeOption).split('x');
-    const QSize size = sizeParts.size() == 2 ? QSize(sizeParts[0].toInt(), sizeParts[1].toInt()) : QSize(1920, 1080);
-    qInstallMessageHandler(quiet);
+    const QSize size = bench::parseSize(parser.value(sizeOption));
+    qInstallMessageHandler(bench::quiet);
 
     QTemporaryDir temporary;
     const QString clipDir = parser.isSet(clipsOption) ? parser.value(clipsOption) : temporary.path();
@@ -192,7 +166,7 @@ int main(int argc, char **argv)
         return 1;
     }
     if (cpus > 0)
-        pinToCpus(cpus);
+        bench::pinToCpus(cpus);
 
     std::printf("%dx%d H.264 at %d fps into the form's camera labels (%s platform), %d s after %d s warm-up, "
                 "median of %d runs, on %s CPU(s):\n\n"
