@@ -1,12 +1,21 @@
-// Live picture decoding against the RTSP test server, beside the ffmpeg command decoding the
-// same streams: pictures per second delivered, CPU seconds per picture, time from Init (or
-// from the start of ffmpeg) to the first picture, and seconds in which a stream fell short.
+// Live picture decoding against the RTSP test server, beside the ffmpeg command doing the same
+// work (one decoding thread, one filter thread, the same bilinear scale to 480x270 RGB24, the
+// same probe size and analysis cap) and beside ffmpeg's decode-only floor: pictures per second
+// delivered, CPU milliseconds per picture, time from Init (or from the start of ffmpeg) to the
+// first picture, and seconds in which a stream fell short. Every figure is the median of --runs.
 //
-//   build/bench/video_decode_bench [--seconds 10] [--cpus 2] [--port 18554] [--sizes 640x360,1920x1080]
-//                                  [--counts 1,6] [--keep-clips DIR]
+//   build/bench/video_decode_bench [--seconds 10] [--cpus 2] [--runs 3] [--port 18554]
+//                                  [--sizes 640x360,1920x1080] [--counts 1,6] [--keep-clips DIR]
+//                                  [--steps] [--low-rate]
+//
+// --steps: where one stream's time goes, per step of the decoding loop (read, decode, scale,
+// copy into a QImage), as thread CPU of the same FFmpeg calls with the same options.
+// --low-rate: the first picture of a 5 pictures/s, 64 kbit/s stream, ours beside ffmpeg with
+// our options and ffmpeg without the analysis cap.
 //
 // The servers serve clips made once with the ffmpeg command, so serving costs next to nothing;
 // the decoders (ours, in this process, and ffmpeg's processes) are pinned to --cpus CPUs.
+#include "bench_support.h"
 #include "core/time_scale.h"
 #include "rtsp/rtsp_server_process.h"
 #include "video/qffmpeg.h"
@@ -32,27 +41,33 @@
 #include <memory>
 
 #include <sched.h>
+#include <time.h>
 #include <unistd.h>
 
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/imgutils.h>
+#include <libswscale/swscale.h>
+}
+
 namespace {
+
+using bench::median;
+using bench::pinToCpus;
+using bench::pumpFor;
 
 constexpr int kFps = 25;             // of the clips
 constexpr int kWarmupMs = 2000;      // the server's first burst and the decoders' start settle
 constexpr int kShortSecond = 20;     // a second with fewer pictures than this (of 25) is lost
 constexpr int kOutWidth = 480;       // the main window's camera labels
 constexpr int kOutHeight = 270;
-constexpr int kFirstPictureRuns = 3; // ffmpeg's first-picture time: median of this many runs
+constexpr int kFirstPictureRuns = 3; // first-picture time: median of this many runs
+// Our open's options as the ffmpeg command's input options.
+const QStringList kOurInputOptions{QStringLiteral("-rtsp_transport"), QStringLiteral("tcp"),
+                                   QStringLiteral("-probesize"), QStringLiteral("32768"),
+                                   QStringLiteral("-analyzeduration"), QStringLiteral("1000000")};
 
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
-
-// Runs the event loop for ms without polling, so the bench itself costs no CPU meanwhile.
-void pumpFor(int ms)
-{
-    QEventLoop loop;
-    // A coarse timer may end a 10 s window half a second early or late.
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 // Runs the event loop until done() or timeoutMs, looking every 5 ms.
 template <typename Done>
@@ -79,13 +94,6 @@ double cpuSeconds(qint64 pid)
     return (fields[11].toDouble() + fields[12].toDouble()) / ticks;
 }
 
-double median(QVector<double> values)
-{
-    if (values.isEmpty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 struct Figures {
     double picturesPerSecond = 0; // all streams together
@@ -172,15 +180,27 @@ Figures runOurs(const QStringList &urls, int seconds)
 
 // ---- ffmpeg's own: the same decoding and scaling by the ffmpeg command ----
 
-QStringList ffmpegArguments(const QString &url)
+enum class FfmpegWork { SameAsOurs, DecodeOnly };
+
+// One decoding thread and one filter thread, as ours; the same input options. The same work
+// scales bilinearly to the labels' RGB24 pictures; the floor only decodes.
+QStringList ffmpegArguments(const QString &url, FfmpegWork work, const QStringList &tail)
 {
-    return {QStringLiteral("-hide_banner"), QStringLiteral("-nostats"), QStringLiteral("-loglevel"),
-            QStringLiteral("error"), QStringLiteral("-rtsp_transport"), QStringLiteral("tcp"),
-            QStringLiteral("-i"), url, QStringLiteral("-vf"),
-            QStringLiteral("scale=%1:%2").arg(kOutWidth).arg(kOutHeight), QStringLiteral("-pix_fmt"),
-            QStringLiteral("rgb24"), QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-"),
-            QStringLiteral("-progress"), QStringLiteral("pipe:1"), QStringLiteral("-stats_period"),
-            QStringLiteral("0.1")};
+    QStringList args{QStringLiteral("-hide_banner"), QStringLiteral("-nostats"), QStringLiteral("-loglevel"),
+                     QStringLiteral("error"), QStringLiteral("-filter_threads"), QStringLiteral("1"),
+                     QStringLiteral("-threads"), QStringLiteral("1")};
+    args << kOurInputOptions << QStringLiteral("-i") << url;
+    if (work == FfmpegWork::SameAsOurs)
+        args << QStringLiteral("-vf")
+             << QStringLiteral("scale=%1:%2:flags=bilinear,format=rgb24").arg(kOutWidth).arg(kOutHeight);
+    return args << tail;
+}
+
+QStringList ffmpegCounting(const QString &url, FfmpegWork work)
+{
+    return ffmpegArguments(url, work,
+                           {QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-"), QStringLiteral("-progress"),
+                            QStringLiteral("pipe:1"), QStringLiteral("-stats_period"), QStringLiteral("0.1")});
 }
 
 struct FfmpegRun {
@@ -190,7 +210,7 @@ struct FfmpegRun {
     QVector<QPair<qint64, int>> samples; // (run clock ms, frames so far)
 };
 
-Figures runFfmpeg(const QStringList &urls, int seconds)
+Figures runFfmpeg(const QStringList &urls, int seconds, FfmpegWork work)
 {
     std::vector<std::unique_ptr<FfmpegRun>> runs;
     QElapsedTimer runClock;
@@ -211,7 +231,7 @@ Figures runFfmpeg(const QStringList &urls, int seconds)
                 }
             }
         });
-        r->process->start(QStringLiteral("ffmpeg"), ffmpegArguments(url));
+        r->process->start(QStringLiteral("ffmpeg"), ffmpegCounting(url, work));
         r->process->waitForStarted();
         runs.push_back(std::move(r));
     }
@@ -273,7 +293,7 @@ Figures runFfmpeg(const QStringList &urls, int seconds)
 
 // Time from the start of ffmpeg to its first picture on standard output (one RGB24 picture
 // of the preview's size), for all urls started together; median and maximum over the runs.
-QPair<double, double> ffmpegFirstPicture(const QStringList &urls)
+QPair<double, double> ffmpegFirstPicture(const QStringList &urls, bool analysisCap = true)
 {
     QVector<double> all;
     const qint64 pictureBytes = qint64(kOutWidth) * kOutHeight * 3;
@@ -291,13 +311,14 @@ QPair<double, double> ffmpegFirstPicture(const QStringList &urls)
                 if (firsts[i] < 0 && received[i] >= pictureBytes)
                     firsts[i] = clock.elapsed();
             });
-            p->start(QStringLiteral("ffmpeg"),
-                     {QStringLiteral("-hide_banner"), QStringLiteral("-nostats"), QStringLiteral("-loglevel"),
-                      QStringLiteral("error"), QStringLiteral("-rtsp_transport"), QStringLiteral("tcp"),
-                      QStringLiteral("-i"), urls[i], QStringLiteral("-vf"),
-                      QStringLiteral("scale=%1:%2").arg(kOutWidth).arg(kOutHeight), QStringLiteral("-pix_fmt"),
-                      QStringLiteral("rgb24"), QStringLiteral("-frames:v"), QStringLiteral("1"),
-                      QStringLiteral("-f"), QStringLiteral("rawvideo"), QStringLiteral("pipe:1")});
+            QStringList args = ffmpegArguments(urls[i], FfmpegWork::SameAsOurs,
+                                               {QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-f"),
+                                                QStringLiteral("rawvideo"), QStringLiteral("pipe:1")});
+            if (!analysisCap) {
+                const int at = args.indexOf(QStringLiteral("-analyzeduration"));
+                args.erase(args.begin() + at, args.begin() + at + 2);
+            }
+            p->start(QStringLiteral("ffmpeg"), args);
             processes.push_back(std::move(p));
         }
         pumpUntil([&] { return std::none_of(firsts.begin(), firsts.end(), [](qint64 t) { return t < 0; }); }, 20000);
@@ -348,20 +369,92 @@ QPair<double, double> oursFirstPicture(const QStringList &urls)
     return {median(all), *std::max_element(all.begin(), all.end())};
 }
 
-QSize parseSize(const QString &text)
-{
-    const QStringList parts = text.split('x');
-    return parts.size() == 2 ? QSize(parts[0].toInt(), parts[1].toInt()) : QSize();
-}
 
-void pinToCpus(int count)
+
+
+// ---- where one stream's time goes: the decoding loop's calls, each step timed on its thread ----
+
+
+struct Steps {
+    double readMs = 0, decodeMs = 0, scaleMs = 0, copyMs = 0;
+    int pictures = 0;
+};
+
+// The calls QFFmpeg makes for each picture, with its options (one decoding thread, FFmpeg's
+// default), over seconds after the warm-up: av_read_frame, avcodec_send_packet and
+// avcodec_receive_frame, sws_scale (bilinear, to 480x270 RGB24), and the deep QImage copy.
+Steps stepProfile(const QString &url, int seconds)
 {
-    cpu_set_t set;
-    CPU_ZERO(&set);
-    for (int cpu = 0; cpu < count; ++cpu)
-        CPU_SET(cpu, &set);
-    if (sched_setaffinity(0, sizeof set, &set) != 0)
-        std::perror("sched_setaffinity");
+    Steps steps;
+    AVFormatContext *format = avformat_alloc_context();
+    AVDictionary *options = nullptr;
+    av_dict_set(&options, "rtsp_transport", "tcp", 0);
+    av_dict_set(&options, "probesize", "32768", 0);
+    av_dict_set(&options, "analyzeduration", "1000000", 0);
+    const QByteArray address = url.toUtf8();
+    const bool opened = avformat_open_input(&format, address.constData(), nullptr, &options) == 0;
+    av_dict_free(&options);
+    if (!opened || avformat_find_stream_info(format, nullptr) < 0) {
+        std::fprintf(stderr, "steps: cannot open %s\n", qPrintable(url));
+        avformat_close_input(&format);
+        return steps;
+    }
+    const int video = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    AVCodecContext *codec = avcodec_alloc_context3(nullptr);
+    avcodec_parameters_to_context(codec, format->streams[video]->codecpar);
+    avcodec_open2(codec, avcodec_find_decoder(codec->codec_id), nullptr);
+    SwsContext *scaler = sws_getContext(codec->width, codec->height, AV_PIX_FMT_YUV420P, kOutWidth, kOutHeight,
+                                        AV_PIX_FMT_RGB24, SWS_BILINEAR, nullptr, nullptr, nullptr);
+    const int size = av_image_get_buffer_size(AV_PIX_FMT_RGB24, kOutWidth, kOutHeight, 1);
+    std::vector<uint8_t> out(size_t(std::max(size, 0)));
+    uint8_t *planes[4] = {};
+    int lines[4] = {};
+    av_image_fill_arrays(planes, lines, out.data(), AV_PIX_FMT_RGB24, kOutWidth, kOutHeight, 1);
+    AVPacket *packet = av_packet_alloc();
+    AVFrame *frame = av_frame_alloc();
+
+    QElapsedTimer clock;
+    clock.start();
+    const qint64 end = kWarmupMs + seconds * 1000LL;
+    while (clock.elapsed() < end) {
+        const bool counting = clock.elapsed() >= kWarmupMs;
+        const double t0 = bench::cpuMs(CLOCK_THREAD_CPUTIME_ID);
+        if (av_read_frame(format, packet) < 0)
+            break;
+        const double t1 = bench::cpuMs(CLOCK_THREAD_CPUTIME_ID);
+        bool picture = false;
+        if (packet->stream_index == video && avcodec_send_packet(codec, packet) >= 0)
+            picture = avcodec_receive_frame(codec, frame) == 0;
+        const double t2 = bench::cpuMs(CLOCK_THREAD_CPUTIME_ID);
+        av_packet_unref(packet);
+        double t3 = t2, t4 = t2;
+        if (picture) {
+            sws_scale(scaler, frame->data, frame->linesize, 0, codec->height, planes, lines);
+            t3 = bench::cpuMs(CLOCK_THREAD_CPUTIME_ID);
+            const QImage copy = QImage(out.data(), kOutWidth, kOutHeight, lines[0], QImage::Format_RGB888).copy();
+            t4 = bench::cpuMs(CLOCK_THREAD_CPUTIME_ID);
+            Q_UNUSED(copy);
+        }
+        if (counting) {
+            steps.readMs += t1 - t0;
+            steps.decodeMs += t2 - t1;
+            steps.scaleMs += t3 - t2;
+            steps.copyMs += t4 - t3;
+            steps.pictures += picture ? 1 : 0;
+        }
+    }
+    av_frame_free(&frame);
+    av_packet_free(&packet);
+    sws_freeContext(scaler);
+    avcodec_free_context(&codec);
+    avformat_close_input(&format);
+    if (steps.pictures > 0) {
+        steps.readMs /= steps.pictures;
+        steps.decodeMs /= steps.pictures;
+        steps.scaleMs /= steps.pictures;
+        steps.copyMs /= steps.pictures;
+    }
+    return steps;
 }
 
 } // namespace
@@ -376,6 +469,8 @@ int main(int argc, char **argv)
                                      QStringLiteral("n"), QStringLiteral("10"));
     QCommandLineOption cpusOption(QStringLiteral("cpus"), QStringLiteral("CPUs the decoders may use (0: all)"),
                                   QStringLiteral("n"), QStringLiteral("2"));
+    QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("runs of every figure (median)"),
+                                  QStringLiteral("n"), QStringLiteral("3"));
     QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("first RTSP port"), QStringLiteral("port"),
                                   QStringLiteral("18554"));
     QCommandLineOption sizesOption(QStringLiteral("sizes"), QStringLiteral("stream sizes"), QStringLiteral("list"),
@@ -384,12 +479,43 @@ int main(int argc, char **argv)
                                     QStringLiteral("list"), QStringLiteral("1,6"));
     QCommandLineOption clipsOption(QStringLiteral("keep-clips"), QStringLiteral("make and keep the clips in DIR"),
                                    QStringLiteral("dir"));
-    parser.addOptions({secondsOption, cpusOption, portOption, sizesOption, countsOption, clipsOption});
+    QCommandLineOption stepsOption(QStringLiteral("steps"), QStringLiteral("only: one stream's CPU per loop step"));
+    QCommandLineOption lowRateOption(QStringLiteral("low-rate"),
+                                     QStringLiteral("only: first picture of a 5 pictures/s, 64 kbit/s stream"));
+    parser.addOptions({secondsOption, cpusOption, runsOption, portOption, sizesOption, countsOption, clipsOption,
+                       stepsOption, lowRateOption});
     parser.process(app);
     const int seconds = std::max(2, parser.value(secondsOption).toInt());
     const int cpus = parser.value(cpusOption).toInt();
+    const int runs = std::max(1, parser.value(runsOption).toInt());
     quint16 port = quint16(parser.value(portOption).toUInt());
-    qInstallMessageHandler(quiet);
+    qInstallMessageHandler(bench::quiet);
+
+    if (parser.isSet(lowRateOption)) {
+        RtspServerProcess server;
+        RtspServerProcess::Options options;
+        options.port = port;
+        options.fps = 5;
+        options.bitrateKbit = 64;
+        if (!server.start(options)) {
+            std::fprintf(stderr, "%s\n", qPrintable(server.errorString()));
+            return 1;
+        }
+        if (cpus > 0)
+            pinToCpus(cpus);
+        const QStringList urls{server.url(1)};
+        std::printf("First picture of a 640x360 stream of 5 pictures/s at 64 kbit/s (one key frame a second), "
+                    "ms, median / max of %d runs:\n\n| decoder | first picture ms |\n|---|---|\n",
+                    kFirstPictureRuns);
+        const QPair<double, double> ours = oursFirstPicture(urls);
+        std::printf("| QFFmpeg (Init to the picture in the GUI thread) | %.0f / %.0f |\n", ours.first, ours.second);
+        const QPair<double, double> same = ffmpegFirstPicture(urls);
+        std::printf("| ffmpeg, our options | %.0f / %.0f |\n", same.first, same.second);
+        const QPair<double, double> uncapped = ffmpegFirstPicture(urls, false);
+        std::printf("| ffmpeg, our options without -analyzeduration | %.0f / %.0f |\n", uncapped.first, uncapped.second);
+        server.stop();
+        return 0;
+    }
 
     QTemporaryDir temporary;
     const QString clipDir = parser.isSet(clipsOption) ? parser.value(clipsOption) : temporary.path();
@@ -404,7 +530,7 @@ int main(int argc, char **argv)
     // client; every client gets its own pipeline, so each starts the clip from its beginning.
     const int clipSeconds = kWarmupMs / 1000 + seconds + 20;
     for (const QString &sizeText : parser.value(sizesOption).split(',')) {
-        const QSize size = parseSize(sizeText);
+        const QSize size = bench::parseSize(sizeText);
         const QString clip = QStringLiteral("%1/clip_%2x%3_%4s.mp4").arg(clipDir).arg(size.width()).arg(size.height()).arg(clipSeconds);
         QString error;
         if (!QFile::exists(clip)) {
@@ -428,47 +554,86 @@ int main(int argc, char **argv)
     if (cpus > 0)
         pinToCpus(cpus);
 
+    if (parser.isSet(stepsOption)) {
+        std::printf("Thread CPU ms per picture of each step, one stream, median of %d runs of %d s:\n\n"
+                    "| stream | read | decode | scale to %dx%d | copy into QImage | sum |\n|---|---|---|---|---|---|\n",
+                    runs, seconds, kOutWidth, kOutHeight);
+        for (const Server &server : servers) {
+            QVector<double> read, decode, scale, copy, sum;
+            for (int run = 0; run < runs; ++run) {
+                const Steps s = stepProfile(server.process->url(1), seconds);
+                read << s.readMs;
+                decode << s.decodeMs;
+                scale << s.scaleMs;
+                copy << s.copyMs;
+                sum << s.readMs + s.decodeMs + s.scaleMs + s.copyMs;
+            }
+            std::printf("| %dx%d | %.2f | %.2f | %.2f | %.2f | %.2f |\n", server.size.width(), server.size.height(),
+                        median(read), median(decode), median(scale), median(copy), median(sum));
+            std::fflush(stdout);
+        }
+        for (Server &server : servers)
+            server.process->stop();
+        return 0;
+    }
+
     std::printf("Decoding %d x %d RGB24 pictures from H.264 %d fps clips served over RTSP/TCP on loopback; "
-                "%d s measured after %d s warm-up; decoders on %s CPU(s) of %ld.\n\n",
-                kOutWidth, kOutHeight, kFps, seconds, kWarmupMs / 1000,
+                "%d s measured after %d s warm-up, median of %d runs; decoders on %s CPU(s) of %ld.\n\n",
+                kOutWidth, kOutHeight, kFps, seconds, kWarmupMs / 1000, runs,
                 cpus > 0 ? qPrintable(QString::number(cpus)) : "all", sysconf(_SC_NPROCESSORS_ONLN));
-    std::printf("| stream | streams | decoder | pictures/s (all streams) | CPU ms/picture | first picture ms (median / max) | stream-seconds short of %d pictures (in how many seconds; worst second) |\n",
+    std::printf("| stream | streams | decoder | pictures/s (all streams) | CPU ms/picture (runs) | first picture ms (median / max) | stream-seconds short of %d pictures (worst second) |\n",
                 kShortSecond);
     std::printf("|---|---|---|---|---|---|---|\n");
     std::fflush(stdout);
 
+    struct Row {
+        QVector<double> rate, cpu;
+        int shortSeconds = 0;
+        int worstSecond = kFps * 10;
+        void add(const Figures &f)
+        {
+            rate << f.picturesPerSecond;
+            cpu << f.cpuMsPerPicture;
+            shortSeconds += f.shortSeconds;
+            worstSecond = std::min(worstSecond, f.worstSecond);
+        }
+    };
+    auto print = [](const QString &stream, int count, const char *decoder, const Row &row, const QString &first) {
+        QStringList each;
+        for (double v : row.cpu)
+            each << QString::number(v, 'f', 2);
+        std::printf("| %s | %d | %s | %.1f | %.2f (%s) | %s | %d (%d) |\n", qPrintable(stream), count, decoder,
+                    median(row.rate), median(row.cpu), qPrintable(each.join(QStringLiteral(", "))), qPrintable(first),
+                    row.shortSeconds, row.worstSecond);
+        std::fflush(stdout);
+    };
     for (const Server &server : servers) {
         for (const QString &countText : parser.value(countsOption).split(',')) {
             const int count = countText.toInt();
             QStringList urls;
             for (int i = 0; i < count; ++i)
                 urls << server.process->url(1 + i % 5);
-            const Figures ours = runOurs(urls, seconds);
-            pumpFor(1000);
+            Row ours, same, floor;
+            // The three decoders take turns, so that a change in the machine's load falls on all.
+            for (int run = 0; run < runs; ++run) {
+                ours.add(runOurs(urls, seconds));
+                pumpFor(1000);
+                same.add(runFfmpeg(urls, seconds, FfmpegWork::SameAsOurs));
+                pumpFor(1000);
+                floor.add(runFfmpeg(urls, seconds, FfmpegWork::DecodeOnly));
+                pumpFor(1000);
+            }
             const QPair<double, double> oursFirst = oursFirstPicture(urls);
-            pumpFor(1000);
-            const Figures theirs = runFfmpeg(urls, seconds);
             pumpFor(1000);
             const QPair<double, double> theirFirst = ffmpegFirstPicture(urls);
             pumpFor(1000);
             const QString stream = QStringLiteral("%1x%2").arg(server.size.width()).arg(server.size.height());
-            std::printf("| %s | %d | QFFmpeg | %.1f | %.2f | %.0f / %.0f | %d (%d; %d) |\n", qPrintable(stream), count,
-                        ours.picturesPerSecond, ours.cpuMsPerPicture, oursFirst.first, oursFirst.second,
-                        ours.shortSeconds, int(ours.shortSecondsSeen.size()), ours.worstSecond);
-            std::printf("| %s | %d | ffmpeg | %.1f | %.2f | %.0f / %.0f | %d (%d; %d) |\n", qPrintable(stream), count,
-                        theirs.picturesPerSecond, theirs.cpuMsPerPicture, theirFirst.first, theirFirst.second,
-                        theirs.shortSeconds, int(theirs.shortSecondsSeen.size()), theirs.worstSecond);
-            auto seen = [](const Figures &f) {
-                QList<int> list = f.shortSecondsSeen.values();
-                std::sort(list.begin(), list.end());
-                QStringList text;
-                for (int second : list)
-                    text << QString::number(second);
-                return text.join(',');
+            auto first = [](const QPair<double, double> &f) {
+                return QStringLiteral("%1 / %2").arg(f.first, 0, 'f', 0).arg(f.second, 0, 'f', 0);
             };
-            std::fprintf(stderr, "%s x%d: short seconds of the window: ours [%s], ffmpeg [%s]\n", qPrintable(stream), count,
-                         qPrintable(seen(ours)), qPrintable(seen(theirs)));
-            std::fflush(stdout);
+            print(stream, count, "QFFmpeg", ours, first(oursFirst));
+            print(stream, count, "ffmpeg, same work", same, first(theirFirst));
+            print(stream, count, "ffmpeg, decode only (floor)", floor, QStringLiteral("-"));
         }
     }
     for (Server &server : servers)

@@ -292,13 +292,12 @@ bool QFFmpeg::Init()
         return false;
     }
 
-    // "stimeout" and "max_analyze_duration" are names older FFmpeg versions knew; a version
-    // that no longer knows them leaves them unused and they are dropped below.
+    // At most 1 s of the stream is analysed before the first picture (microseconds).
     AVDictionary *options = nullptr;
     av_dict_set(&options, "rtsp_transport", "tcp", 0);
-    av_dict_set(&options, "stimeout", "50000", 0);
+    // No socket time-out: a 50 ms one would end any stream that pauses; the 5 s watchdog judges.
     av_dict_set(&options, "probesize", "32768", 0);
-    av_dict_set(&options, "max_analyze_duration", "1000000", 0);
+    av_dict_set(&options, "analyzeduration", "1000000", 0);
 
     pAVFormatContext->interrupt_callback.callback = &QFFmpeg::interruptCallback;
     pAVFormatContext->interrupt_callback.opaque = &interruptRecord;

@@ -65,6 +65,8 @@ public:
     bool hardwareDecoding() const { return hwAccel; }
     int streamWidth() const { return videoWidth; }
     int streamHeight() const { return videoHeight; }
+    // How much of the stream, in microseconds, FFmpeg may analyse while opening it.
+    qint64 analysisCapUs() const { return pAVFormatContext ? pAVFormatContext->max_analyze_duration : 0; }
 
     static constexpr int kFramePoolLimit = 10;
     static constexpr int kWatchdogSeconds = 5; // a stream silent for longer than this is lost

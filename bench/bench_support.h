@@ -1,0 +1,66 @@
+#pragma once
+
+// What the benchmarks share: waiting with the event loop, medians, CPU clocks and pinning.
+#include <QEventLoop>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QVector>
+
+#include <algorithm>
+#include <cstdio>
+
+#include <sched.h>
+#include <time.h>
+
+namespace bench {
+
+// Log lines of the decoders would only cost time here.
+inline void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+// Runs the event loop for ms without polling, so the bench itself costs no CPU meanwhile.
+inline void pumpFor(int ms)
+{
+    QEventLoop loop;
+    // A coarse timer may end a 10 s window half a second early or late.
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+inline double median(QVector<double> values)
+{
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// CPU milliseconds so far of CLOCK_THREAD_CPUTIME_ID (the calling thread) or
+// CLOCK_PROCESS_CPUTIME_ID.
+inline double cpuMs(clockid_t clock)
+{
+    timespec now{};
+    clock_gettime(clock, &now);
+    return now.tv_sec * 1000.0 + now.tv_nsec / 1.0e6;
+}
+
+// "WxH"; invalid when the text is not one.
+inline QSize parseSize(const QString &text)
+{
+    const QStringList parts = text.split('x');
+    return parts.size() == 2 ? QSize(parts[0].toInt(), parts[1].toInt()) : QSize();
+}
+
+// This process and the processes it starts from now on run on CPUs 0 to count - 1.
+inline void pinToCpus(int count)
+{
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    for (int cpu = 0; cpu < count; ++cpu)
+        CPU_SET(cpu, &set);
+    if (sched_setaffinity(0, sizeof set, &set) != 0)
+        std::perror("sched_setaffinity");
+}
+
+} // namespace bench
