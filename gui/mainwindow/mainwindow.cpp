@@ -261,6 +261,8 @@ void MainWindow::stop_all_tracking() { features->stop_all_tracking(); }
 
 CustomGraphicsScene *MainWindow::region_scene() const { return features->region_scene(); }
 
+void MainWindow::repaint_student_regions() { features->student_regions().repaint_student_regions(); }
+
 void MainWindow::set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up)
 {
     features->set_manual_direct_ip(teacher, ip, tcp_up);
@@ -338,6 +340,8 @@ bool MainWindow::console_listens() const { return isSignalConnected(QMetaMethod:
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // The student and board region widgets: their overlays and the mouse drawing on them.
+    features->student_regions().filter_event(watched, event);
     return QMainWindow::eventFilter(watched, event);
 }
 

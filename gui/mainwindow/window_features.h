@@ -11,6 +11,7 @@
 #include "model/pano_status.h"
 #include "net/control_link.h"
 #include "regions/region_editor.h"
+#include "regions/student_regions.h"
 #include "tabs/board_tab.h"
 #include "tabs/camera_menu_keys.h"
 #include "tabs/director_tab.h"
@@ -47,6 +48,7 @@ class WindowFeatures : private OptionsTab::Host,
                        private StudentTab::Host,
                        private BoardTab::Host,
                        private DirectorTab::Host,
+                       private StudentRegions::Host,
                        private ReplyParser::Host
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
@@ -92,6 +94,7 @@ public:
     CameraMenuKeys &menu_key_controls() { return *menu_keys; }
     ParameterRequests &requests() { return *parameter_requests; }
     StudentTab &student() { return *student_tab; }
+    StudentRegions &student_regions() { return *preview_regions; }
     CameraConnections &connections() { return *camera_connections; }
     // The region scene the wizard edits as well.
     CustomGraphicsScene *region_scene() const { return region_editor->scene(); }
@@ -205,6 +208,9 @@ private:
     void autocalibrate_failed() override;
     bool calibration_widgets_shown() const override;
     void set_student_pad_crop(bool crop) override;
+    void student_regions_read(const StudentRegionChecks &checks) override;
+    // StudentRegions::Host
+    bool student_old_point_format() const override;
     // ReplyParser::Host
     bool request_pending(request_poller::Kind kind) const override;
     bool answer_request(request_poller::Kind kind) override;
@@ -249,6 +255,7 @@ private:
     std::unique_ptr<TeacherTab> teacher_tab;
     std::unique_ptr<StudentTab> student_tab;
     std::unique_ptr<BoardTab> board_tab;
+    std::unique_ptr<StudentRegions> preview_regions;
     std::unique_ptr<DirectorTab> director_tab;
     std::unique_ptr<ReplyParser> reply_parser;
 };
