@@ -283,6 +283,7 @@ private slots:
         QTest::newRow("nothing") << "" << false;
         QTest::newRow("a shield box") << "student_shield_two_checkBox" << true;
         QTest::newRow("the area box") << "student_track_region_checkBox" << true;
+        QTest::newRow("a reply's regions read") << "reply" << true;
     }
     void paintedOnlyOnChange()
     {
@@ -294,7 +295,11 @@ private slots:
         QTest::qWait(50); // the first paints settle
         r->forwarder.paints = 0;
         QFETCH(QString, change);
-        if (!change.isEmpty()) {
+        if (change == QLatin1String("reply")) {
+            StudentRegionChecks checks;
+            checks.shield[1] = true;
+            r->regions.student_regions_read(checks);
+        } else if (!change.isEmpty()) {
             auto *box = r->formHost.window.findChild<QAbstractButton *>(change);
             r->click(box, !box->isChecked());
         }
