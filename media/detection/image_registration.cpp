@@ -32,6 +32,15 @@ bool usable(const cv::Mat &picture)
            && (picture.channels() == 1 || picture.channels() == 3 || picture.channels() == 4);
 }
 
+// The matcher needs two neighbours in the train set for every query and throws otherwise.
+bool enough_to_match(const std::vector<cv::KeyPoint> &train)
+{
+    if (train.size() >= 2)
+        return true;
+    qWarning() << "YOLO::image_registration a single close-up key point cannot be matched";
+    return false;
+}
+
 // Nearest matches that are clearly nearer than the second nearest. A query with a single
 // neighbour (a picture with one feature) has nothing to compare with and is left out.
 std::vector<cv::DMatch> ratio_test(const std::vector<std::vector<cv::DMatch>> &knn)
@@ -124,6 +133,8 @@ bool YOLO::image_registration(cv::Mat &overall_img, cv::Mat &closeup_img, std::v
         }
         qDebug() << "YOLO::keypoints1.size() =" << keypoints1.size() << "YOLO::keypoints2 =" << keypoints2.size();
 
+        if (!enough_to_match(keypoints2))
+            return fail(RegistrationFailure::NoMatches);
         cv::Ptr<cv::DescriptorMatcher> matcher = cv::DescriptorMatcher::create(cv::DescriptorMatcher::FLANNBASED);
         std::vector<std::vector<cv::DMatch>> knn;
         matcher->knnMatch(descriptors1, descriptors2, knn, 2);
@@ -177,6 +188,8 @@ bool YOLO::image_registration(cv::Mat &overall_img, cv::Mat &closeup_img, std::v
             qDebug("YOLO::sift key points empty\n");
             return fail(RegistrationFailure::NoKeyPoints);
         }
+        if (!enough_to_match(keypoints3))
+            return fail(RegistrationFailure::NoMatches);
         knn.clear();
         matcher->knnMatch(descriptors1, descriptors3, knn, 2);
         good_matches = ratio_test(knn);

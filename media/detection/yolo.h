@@ -31,7 +31,7 @@ enum class RegistrationFailure {
     UnusablePicture, // not 8-bit with 1, 3 or 4 channels
     TooSmall,        // half the panorama size is not even one pixel
     NoKeyPoints,
-    NoMatches,
+    NoMatches,       // none, or a single close-up feature
     FewMatches,      // fewer than 8 panorama features to match
     FewGoodMatches,  // fewer than 4 pass the ratio test
     NoInlierFlags,   // the fundamental-matrix fit gave no flag per pair (too few pairs)
