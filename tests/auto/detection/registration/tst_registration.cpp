@@ -166,8 +166,8 @@ void TstRegistration::failures()
     std::vector<float> out;
     LogCapture capture;
     QCOMPARE(yolo.image_registration(overall, closeup, out), failure == RegistrationFailure::None);
-    QCOMPARE(int(yolo.registration_failure()), int(failure));
     QVERIFY2(capture.contains(log), qPrintable(capture.lines().join('\n')));
+    QCOMPARE(int(yolo.registration_failure()), int(failure));
     // An empty picture leaves the last result; any other failure clears it.
     if (failure == RegistrationFailure::NoOverall || failure == RegistrationFailure::NoCloseup)
         QCOMPARE(yolo.x_out, 7.0f);
