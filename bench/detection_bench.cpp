@@ -7,6 +7,7 @@
 // classes, a few known detections). Every figure is the median of --runs runs, first with all
 // CPUs, then with the process and OpenCV's threads pinned to 2 CPUs.
 #include "detection/yolo.h"
+#include "textured_scene.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -17,7 +18,6 @@
 #include <QTemporaryDir>
 
 #include <opencv2/core/utility.hpp>
-#include <opencv2/imgproc.hpp>
 
 #include <algorithm>
 #include <cstdio>
@@ -41,27 +41,6 @@ double median_ms(int runs, const std::function<void()> &run)
     }
     std::nth_element(ms.begin(), ms.begin() + ms.size() / 2, ms.end());
     return ms[ms.size() / 2];
-}
-
-// A textured scene of random blobs, and a view of it moved and zoomed, at width by height.
-cv::Mat scene_view(int width, int height, double shift, double zoom)
-{
-    static const cv::Mat scene = [] {
-        cv::Mat s(2280, 3120, CV_8UC3, cv::Scalar(128, 128, 128));
-        cv::RNG rng(17);
-        for (int i = 0; i < 1500; ++i)
-            cv::ellipse(s, cv::Point(rng.uniform(0, s.cols), rng.uniform(0, s.rows)),
-                        cv::Size(rng.uniform(15, 90), rng.uniform(15, 90)), rng.uniform(0, 180), 0, 360,
-                        cv::Scalar(rng.uniform(0, 256), rng.uniform(0, 256), rng.uniform(0, 256)), cv::FILLED);
-        cv::GaussianBlur(s, s, cv::Size(5, 5), 0);
-        return s;
-    }();
-    const cv::Mat m = (cv::Mat_<double>(2, 3) << 1 / zoom, 0, 600 + 960 + shift - 960 / zoom, 0, 1 / zoom,
-                       600 + 540 + shift / 2 - 540 / zoom);
-    cv::Mat full, out;
-    cv::warpAffine(scene, full, m, cv::Size(1920, 1080), cv::INTER_LINEAR | cv::WARP_INVERSE_MAP);
-    cv::resize(full, out, cv::Size(width, height), 0, 0, cv::INTER_AREA);
-    return out;
 }
 
 void pin_to(int cpus)
@@ -118,8 +97,8 @@ int main(int argc, char **argv)
     for (int cpus : {all, 2}) {
         pin_to(cpus);
         for (cv::Size size : {cv::Size(1920, 1080), cv::Size(480, 270)}) {
-            const cv::Mat frame = scene_view(size.width, size.height, 0, 1);
-            const cv::Mat closeup = scene_view(size.width, size.height, 120, 1.5);
+            const cv::Mat frame = textured_scene::view(size.width, size.height, 0, 0, 1);
+            const cv::Mat closeup = textured_scene::view(size.width, size.height, 120, 60, 1.5);
             const double floor = median_ms(runs, [&] {
                 const cv::Mat blob = cv::dnn::blobFromImage(frame, 1 / 255.0, cv::Size(416, 416), cv::Scalar(), true,
                                                             false, CV_32F);
