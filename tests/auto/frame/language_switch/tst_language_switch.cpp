@@ -215,11 +215,19 @@ QRect textInk(const QFont &font, const QRect &box, int alignment, const QString 
     return QRect(line.left(), line.top() + fm.ascent() + ink.top(), line.width(), ink.height());
 }
 
+bool isLine(const QWidget *w)
+{
+    auto *f = qobject_cast<const QFrame *>(w);
+    return f && (f->frameShape() == QFrame::HLine || f->frameShape() == QFrame::VLine);
+}
+
 bool paintsNothing(const QWidget *w)
 {
     const QByteArray kind = w->metaObject()->className();
     return (kind == "QWidget" || kind == "QStackedWidget") && !w->autoFillBackground() && w->styleSheet().isEmpty();
 }
+
+QRect groupTitle(const QGroupBox *g);
 
 // What a widget paints, in its parent's coordinates: a text label its text's ink, a radio or
 // check box its indicator and text, a separator its line, a bare container what its children
@@ -243,10 +251,17 @@ QRect paintedArea(const QWidget *w)
         if (!option.text.isEmpty())
             painted |= textInk(w->font(), contents, Qt::AlignLeft | Qt::AlignVCenter, option.text);
         return painted.translated(g.topLeft()) & g;
-    } else if (auto *f = qobject_cast<const QFrame *>(w); f && (f->frameShape() == QFrame::HLine || f->frameShape() == QFrame::VLine)) {
-        if (f->frameShape() == QFrame::HLine)
+    } else if (isLine(w)) {
+        if (static_cast<const QFrame *>(w)->frameShape() == QFrame::HLine)
             return QRect(g.left(), g.top() + g.height() / 2, g.width(), 1);
         return QRect(g.left() + g.width() / 2, g.top(), 1, g.height());
+    } else if (auto *group = qobject_cast<const QGroupBox *>(w)) {
+        // The frame line runs through the middle of the title; above it only the title inks.
+        const QRect label = groupTitle(group);
+        QRect painted = group->rect().adjusted(0, label.center().y(), 0, 0);
+        if (!group->title().isEmpty())
+            painted |= textInk(group->font(), label, Qt::AlignCenter, group->title());
+        return painted.translated(g.topLeft()) & g;
     } else if (paintsNothing(w)) {
         QRect painted;
         for (QWidget *child : w->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -257,6 +272,7 @@ QRect paintedArea(const QWidget *w)
     }
     return g;
 }
+
 
 QRect groupTitle(const QGroupBox *g)
 {
@@ -285,7 +301,7 @@ QMap<QString, QString> layoutFaults(QWidget *root)
             continue;
         QString cutBy;
         const QRect shown = visibleArea(w, &cutBy);
-        if (shown != w->rect())
+        if (shown != w->rect() && !paintsNothing(w)) // a bare container's children answer for it
             faults.insert(w->objectName(), QStringLiteral("cut by %1: %2x%3 of %4x%5 show")
                                                .arg(cutBy).arg(shown.width()).arg(shown.height())
                                                .arg(w->width()).arg(w->height()));
@@ -294,14 +310,15 @@ QMap<QString, QString> layoutFaults(QWidget *root)
             const QRect label = groupTitle(g);
             const QRect title = g->title().isEmpty() ? QRect()
                                 : textInk(g->font(), label, Qt::AlignCenter, g->title());
-            const QRect inside = g->rect().adjusted(1, label.center().y() + 1, -1, -1);
+            const QRect frame = g->rect().adjusted(0, label.center().y(), 0, 0);
+            const QRect inside = frame.adjusted(1, 1, -1, -1); // a separator may join the frame line
             for (QWidget *child : g->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
                 if (!child->isVisibleTo(window) || !placedByForm(child))
                     continue;
                 const QRect painted = paintedArea(child);
-                if (painted.intersects(title))
+                if (painted.intersects(title.adjusted(-1, -1, 1, 1))) // touching ink reads as one
                     faults.insert(child->objectName(), QStringLiteral("over the title of %1").arg(g->objectName()));
-                else if (!painted.isEmpty() && !inside.contains(painted))
+                else if (!painted.isEmpty() && !(isLine(child) ? frame : inside).contains(painted))
                     faults.insert(child->objectName(), QStringLiteral("over the frame of %1").arg(g->objectName()));
             }
         }
