@@ -965,7 +965,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Baudrate</source>
-        <translation>معدل الباود</translation>
+        <translation>الباود</translation>
     </message>
     <message>
         <source>9600</source>

@@ -963,7 +963,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Baudrate</source>
-        <translation>보드레이트</translation>
+        <translation>전송속도</translation>
     </message>
     <message>
         <source>9600</source>

@@ -364,7 +364,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Hold Times: </source>
-        <translation>จำนวนครั้งที่รอ: </translation>
+        <translation>รอบการรอ: </translation>
     </message>
     <message>
         <source>Timeout: </source>
@@ -616,7 +616,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Pano Distance: </source>
-        <translation>ระยะพาโนรามา: </translation>
+        <translation>ระยะพาโน: </translation>
     </message>
     <message>
         <source>Pan offset: </source>
