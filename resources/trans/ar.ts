@@ -965,7 +965,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Baudrate</source>
-        <translation>معدل الباود</translation>
+        <translation>الباود</translation>
     </message>
     <message>
         <source>9600</source>
@@ -1870,6 +1870,28 @@ d
     <message>
         <source>student apply success</source>
         <translation>تم تطبيق إعدادات الطلاب بنجاح</translation>
+    </message>
+    <message>
+        <source>Enter the wizard configuration,other operations will be interrupted!</source>
+        <translation>الدخول إلى إعداد المعالج، ستتوقف العمليات الأخرى!</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>هل تريد الخروج حقًا؟</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>تعذرت كتابة الإعدادات إلى %1. تم الاحتفاظ بالملف السابق دون التغييرات التي أُجريت بعده.
+الخروج على أي حال (OK) أم البقاء مع بقاء الكاميرات متصلة (Cancel)؟</translation>
+    </message>
+    <message>
+        <source>The director port and address cannot be empty!</source>
+        <translation>لا يمكن ترك منفذ وعنوان المخرج فارغين!</translation>
+    </message>
+    <message>
+        <source>Unable to update tracking configurations, do you want to stop tracking?</source>
+        <translation>تعذر تحديث إعدادات التتبع، هل تريد إيقاف التتبع؟</translation>
     </message>
 </context>
 </TS>

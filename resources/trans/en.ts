@@ -1874,5 +1874,27 @@ d
         <source>student apply success</source>
         <translation>student apply success</translation>
     </message>
+    <message>
+        <source>Enter the wizard configuration,other operations will be interrupted!</source>
+        <translation>Enter the wizard configuration,other operations will be interrupted!</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>Do you really want to exit?</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</translation>
+    </message>
+    <message>
+        <source>The director port and address cannot be empty!</source>
+        <translation>The director port and address cannot be empty!</translation>
+    </message>
+    <message>
+        <source>Unable to update tracking configurations, do you want to stop tracking?</source>
+        <translation>Unable to update tracking configurations, do you want to stop tracking?</translation>
+    </message>
 </context>
 </TS>

@@ -1877,5 +1877,27 @@ r
         <source>student apply success</source>
         <translation>Configuración de los alumnos aplicada</translation>
     </message>
+    <message>
+        <source>Enter the wizard configuration,other operations will be interrupted!</source>
+        <translation>Se abrirá el asistente de configuración; ¡se interrumpirán las demás operaciones!</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>¿Seguro que desea salir?</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>No se pudo escribir la configuración en %1. Se conserva el archivo anterior, sin los cambios posteriores.
+¿Salir de todos modos (OK) o quedarse con las cámaras conectadas (Cancel)?</translation>
+    </message>
+    <message>
+        <source>The director port and address cannot be empty!</source>
+        <translation>¡El puerto y la dirección del director no pueden estar vacíos!</translation>
+    </message>
+    <message>
+        <source>Unable to update tracking configurations, do you want to stop tracking?</source>
+        <translation>No se puede actualizar la configuración de seguimiento. ¿Desea detener el seguimiento?</translation>
+    </message>
 </context>
 </TS>

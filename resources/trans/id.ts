@@ -1876,5 +1876,27 @@ t
         <source>student apply success</source>
         <translation>Pengaturan siswa berhasil diterapkan</translation>
     </message>
+    <message>
+        <source>Enter the wizard configuration,other operations will be interrupted!</source>
+        <translation>Masuk ke konfigurasi wizard, operasi lain akan dihentikan!</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>Yakin ingin keluar?</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>Pengaturan tidak dapat ditulis ke %1. Berkas sebelumnya tetap ada, tanpa perubahan sejak itu.
+Tetap keluar (OK) atau tetap di sini dengan kamera terhubung (Cancel)?</translation>
+    </message>
+    <message>
+        <source>The director port and address cannot be empty!</source>
+        <translation>Port dan alamat director tidak boleh kosong!</translation>
+    </message>
+    <message>
+        <source>Unable to update tracking configurations, do you want to stop tracking?</source>
+        <translation>Konfigurasi pelacakan tidak dapat diperbarui, hentikan pelacakan?</translation>
+    </message>
 </context>
 </TS>

@@ -1869,5 +1869,27 @@ d
         <source>student apply success</source>
         <translation>生徒の設定を適用しました</translation>
     </message>
+    <message>
+        <source>Enter the wizard configuration,other operations will be interrupted!</source>
+        <translation>ウィザード設定に入ります。他の操作は中断されます！</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>本当に終了しますか？</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>設定を %1 に書き込めませんでした。以前のファイルは残りますが、それ以降の変更は含まれません。
+それでも終了しますか (OK)、カメラを接続したまま残りますか (Cancel)？</translation>
+    </message>
+    <message>
+        <source>The director port and address cannot be empty!</source>
+        <translation>ディレクターのポートとアドレスは空にできません！</translation>
+    </message>
+    <message>
+        <source>Unable to update tracking configurations, do you want to stop tracking?</source>
+        <translation>追跡設定を更新できません。追跡を停止しますか？</translation>
+    </message>
 </context>
 </TS>

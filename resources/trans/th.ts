@@ -364,7 +364,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Hold Times: </source>
-        <translation>จำนวนครั้งที่รอ: </translation>
+        <translation>รอบการรอ: </translation>
     </message>
     <message>
         <source>Timeout: </source>
@@ -616,7 +616,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Pano Distance: </source>
-        <translation>ระยะพาโนรามา: </translation>
+        <translation>ระยะพาโน: </translation>
     </message>
     <message>
         <source>Pan offset: </source>
@@ -1869,6 +1869,28 @@ d
     <message>
         <source>student apply success</source>
         <translation>นำค่านักเรียนไปใช้สำเร็จ</translation>
+    </message>
+    <message>
+        <source>Enter the wizard configuration,other operations will be interrupted!</source>
+        <translation>เข้าสู่ตัวช่วยตั้งค่า การทำงานอื่นจะถูกขัดจังหวะ!</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>ต้องการออกจากโปรแกรมหรือไม่?</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>ไม่สามารถบันทึกการตั้งค่าลง %1 ได้ ไฟล์เดิมยังอยู่ แต่ไม่มีการเปลี่ยนแปลงหลังจากนั้น
+ออกเลย (OK) หรืออยู่ต่อโดยยังเชื่อมต่อกล้องไว้ (Cancel)?</translation>
+    </message>
+    <message>
+        <source>The director port and address cannot be empty!</source>
+        <translation>พอร์ตและที่อยู่ของเครื่องกำกับภาพต้องไม่ว่าง!</translation>
+    </message>
+    <message>
+        <source>Unable to update tracking configurations, do you want to stop tracking?</source>
+        <translation>ไม่สามารถอัปเดตการตั้งค่าการติดตามได้ ต้องการหยุดติดตามหรือไม่?</translation>
     </message>
 </context>
 </TS>

@@ -1868,5 +1868,27 @@ d
         <source>student apply success</source>
         <translation>学生参数应用成功</translation>
     </message>
+    <message>
+        <source>Enter the wizard configuration,other operations will be interrupted!</source>
+        <translation>进入向导配置，其他操作将被中断！</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>确定要退出吗？</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>无法将设置写入 %1。已保留原文件，但不含此后的更改。
+仍然退出 (OK)，还是保持摄像机连接并留下 (Cancel)？</translation>
+    </message>
+    <message>
+        <source>The director port and address cannot be empty!</source>
+        <translation>导播端口和地址不能为空！</translation>
+    </message>
+    <message>
+        <source>Unable to update tracking configurations, do you want to stop tracking?</source>
+        <translation>无法更新跟踪配置，是否停止跟踪？</translation>
+    </message>
 </context>
 </TS>
