@@ -78,7 +78,7 @@ int main(int argc, char *argv[])
                                          QStringLiteral("file"));
     const QCommandLineOption closeup(QStringLiteral("closeup"),
                                      QStringLiteral("be a close-up camera looking into the --rtsp-picture: serve the part its pan, tilt "
-                                                    "and zoom positions show"));
+                                                    "and zoom positions show (RTSP port 554 unless --rtsp-port is given)"));
     const QCommandLineOption closeupFov(QStringLiteral("closeup-fov"),
                                         QStringLiteral("horizontal field of view of the close-up at its widest zoom, degrees (21.2)"),
                                         QStringLiteral("degrees"), QStringLiteral("21.2"));
@@ -160,13 +160,14 @@ int main(int argc, char *argv[])
 
     RtspServerProcess pictures;
     SimCloseupPictures closeupPictures(&camera);
-    if (parser.isSet(closeup) && (!parser.isSet(rtspPort) || !parser.isSet(rtspPicture))) {
-        err() << "corvane-sim: --closeup needs --rtsp-port and --rtsp-picture" << Qt::endl;
+    if (parser.isSet(closeup) && !parser.isSet(rtspPicture)) {
+        err() << "corvane-sim: --closeup needs --rtsp-picture" << Qt::endl;
         return 2;
     }
-    if (parser.isSet(rtspPort)) {
+    if (parser.isSet(rtspPort) || parser.isSet(closeup)) {
         RtspServerProcess::Options options;
         options.address = camera.address();
+        options.port = 554; // a camera's own port, unless --rtsp-port names another
         const QStringList size = parser.value(rtspSize).split(QLatin1Char('x'));
         options.size = size.size() == 2 ? QSize(size.at(0).toInt(), size.at(1).toInt()) : QSize();
         options.picture = parser.value(rtspPicture);

@@ -1,7 +1,6 @@
 #include "rtsp/rtsp_server_process.h"
 
 #include <QDeadlineTimer>
-#include <QFileInfo>
 #include <QTcpSocket>
 #include <QThread>
 
@@ -36,7 +35,7 @@ QString RtspServerProcess::scriptPath()
     const QByteArray source = qgetenv("CORVANE_SOURCE_DIR");
     if (!source.isEmpty())
         return QString::fromLocal8Bit(source) + QStringLiteral("/simulator/rtsp/rtsp_server.py");
-    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/rtsp_server.py");
+    return QStringLiteral(CORVANE_RTSP_SCRIPT_DIR "/rtsp_server.py");
 }
 
 QStringList RtspServerProcess::arguments(const Options &o)
