@@ -1893,5 +1893,25 @@ Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
         <source>Unable to update tracking configurations, do you want to stop tracking?</source>
         <translation>تعذر تحديث إعدادات التتبع، هل تريد إيقاف التتبع؟</translation>
     </message>
+    <message>
+        <source>The lock file %1 cannot be created: %2.
+The temporary folder must exist, be writable and have free space.</source>
+        <translation>تعذر إنشاء ملف القفل %1: %2.
+يجب أن يكون المجلد المؤقت موجودًا وقابلًا للكتابة وبه مساحة فارغة.</translation>
+    </message>
+    <message>
+        <source>No detection model was found at %1. Copy the model there and restart the program to use the AI detection.</source>
+        <translation>لم يُعثر على نموذج الكشف في %1. انسخ النموذج إلى هناك وأعد تشغيل البرنامج لاستخدام الكشف بالذكاء الاصطناعي.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default settings.</source>
+        <translation>تعذرت قراءة ملف الإعدادات %1. نُقل إلى %2، وتبدأ الأداة بالإعدادات الافتراضية.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, and it cannot be moved aside: %2.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>تعذرت قراءة ملف الإعدادات %1 وتعذر نقله جانبًا: %2.
+يبقى الملف كما هو، وتبدأ الأداة بالإعدادات الافتراضية، ولا يمكن حفظ الإعدادات حتى يُحذف.</translation>
+    </message>
 </context>
 </TS>

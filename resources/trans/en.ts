@@ -1896,5 +1896,25 @@ Leave anyway (OK) or stay with the cameras connected (Cancel)?</translation>
         <source>Unable to update tracking configurations, do you want to stop tracking?</source>
         <translation>Unable to update tracking configurations, do you want to stop tracking?</translation>
     </message>
+    <message>
+        <source>The lock file %1 cannot be created: %2.
+The temporary folder must exist, be writable and have free space.</source>
+        <translation>The lock file %1 cannot be created: %2.
+The temporary folder must exist, be writable and have free space.</translation>
+    </message>
+    <message>
+        <source>No detection model was found at %1. Copy the model there and restart the program to use the AI detection.</source>
+        <translation>No detection model was found at %1. Copy the model there and restart the program to use the AI detection.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default settings.</source>
+        <translation>The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default settings.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, and it cannot be moved aside: %2.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>The settings file %1 cannot be read, and it cannot be moved aside: %2.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</translation>
+    </message>
 </context>
 </TS>

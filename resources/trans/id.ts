@@ -1898,5 +1898,25 @@ Tetap keluar (OK) atau tetap di sini dengan kamera terhubung (Cancel)?</translat
         <source>Unable to update tracking configurations, do you want to stop tracking?</source>
         <translation>Konfigurasi pelacakan tidak dapat diperbarui, hentikan pelacakan?</translation>
     </message>
+    <message>
+        <source>The lock file %1 cannot be created: %2.
+The temporary folder must exist, be writable and have free space.</source>
+        <translation>File kunci %1 tidak dapat dibuat: %2.
+Folder sementara harus ada, dapat ditulis, dan memiliki ruang kosong.</translation>
+    </message>
+    <message>
+        <source>No detection model was found at %1. Copy the model there and restart the program to use the AI detection.</source>
+        <translation>Model deteksi tidak ditemukan di %1. Salin model ke sana dan mulai ulang program untuk memakai deteksi AI.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default settings.</source>
+        <translation>File pengaturan %1 tidak dapat dibaca. File dipindahkan ke %2, dan alat dimulai dengan pengaturan bawaan.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, and it cannot be moved aside: %2.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>File pengaturan %1 tidak dapat dibaca dan tidak dapat dipindahkan: %2.
+File dibiarkan apa adanya, alat dimulai dengan pengaturan bawaan, dan pengaturan tidak dapat disimpan sampai file itu dihapus.</translation>
+    </message>
 </context>
 </TS>

@@ -1891,5 +1891,25 @@ Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
         <source>Unable to update tracking configurations, do you want to stop tracking?</source>
         <translation>追跡設定を更新できません。追跡を停止しますか？</translation>
     </message>
+    <message>
+        <source>The lock file %1 cannot be created: %2.
+The temporary folder must exist, be writable and have free space.</source>
+        <translation>ロックファイル %1 を作成できません：%2。
+一時フォルダーが存在し、書き込み可能で、空き容量があることを確認してください。</translation>
+    </message>
+    <message>
+        <source>No detection model was found at %1. Copy the model there and restart the program to use the AI detection.</source>
+        <translation>%1 に検出モデルが見つかりません。AI 検出を使うには、モデルをそこにコピーしてプログラムを再起動してください。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default settings.</source>
+        <translation>設定ファイル %1 を読み込めません。%2 に移動し、既定の設定で起動します。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, and it cannot be moved aside: %2.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>設定ファイル %1 を読み込めず、移動もできません：%2。
+ファイルはそのまま残し、既定の設定で起動します。このファイルを削除するまで設定は保存できません。</translation>
+    </message>
 </context>
 </TS>

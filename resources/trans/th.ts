@@ -1892,5 +1892,25 @@ Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
         <source>Unable to update tracking configurations, do you want to stop tracking?</source>
         <translation>ไม่สามารถอัปเดตการตั้งค่าการติดตามได้ ต้องการหยุดติดตามหรือไม่?</translation>
     </message>
+    <message>
+        <source>The lock file %1 cannot be created: %2.
+The temporary folder must exist, be writable and have free space.</source>
+        <translation>ไม่สามารถสร้างไฟล์ล็อก %1: %2
+โฟลเดอร์ชั่วคราวต้องมีอยู่ เขียนได้ และมีพื้นที่ว่าง</translation>
+    </message>
+    <message>
+        <source>No detection model was found at %1. Copy the model there and restart the program to use the AI detection.</source>
+        <translation>ไม่พบโมเดลการตรวจจับที่ %1 คัดลอกโมเดลไปไว้ที่นั่นแล้วเริ่มโปรแกรมใหม่เพื่อใช้การตรวจจับด้วย AI</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default settings.</source>
+        <translation>ไม่สามารถอ่านไฟล์การตั้งค่า %1 ได้ ย้ายไปที่ %2 แล้ว และโปรแกรมจะเริ่มด้วยการตั้งค่าเริ่มต้น</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, and it cannot be moved aside: %2.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>ไม่สามารถอ่านไฟล์การตั้งค่า %1 และย้ายออกไม่ได้: %2
+ไฟล์จะคงไว้ตามเดิม โปรแกรมเริ่มด้วยการตั้งค่าเริ่มต้น และจะบันทึกการตั้งค่าไม่ได้จนกว่าจะลบไฟล์นั้น</translation>
+    </message>
 </context>
 </TS>
