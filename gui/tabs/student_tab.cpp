@@ -408,6 +408,24 @@ void StudentTab::stop_tracking()
         student_tracking(false);
 }
 
+void StudentTab::begin_auto_calibrate()
+{
+    qDebug() << "start auto calibrate ...";
+    auto_calibrate(tracking_command::kBeginAutocalibrate);
+}
+
+void StudentTab::end_auto_calibrate()
+{
+    qDebug() << "stop auto calibrate ...";
+    auto_calibrate(tracking_command::kEndAutocalibrate);
+}
+
+void StudentTab::auto_calibrate(const char *word)
+{
+    if (m_side.pano_connected_or_warn())
+        m_side.send_tracking_command(QString::fromLatin1(word));
+}
+
 void StudentTab::on_student_startTrack_Button_clicked()
 {
     if (m_side.pano_connected_or_warn())
