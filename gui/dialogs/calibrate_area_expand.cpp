@@ -302,9 +302,7 @@ void Calibrate_Area_Expand::on_start_auto_calibrate_Button_clicked()
     set_overlays_watched(false);
     repaint_points();
     m_host.begin_auto_calibrate();
-    ui->student_calibrate_default_Button->setEnabled(false);
-    ui->start_auto_calibrate_Button->setEnabled(false);
-    ui->end_auto_calibrate_Button->setEnabled(true);
+    set_calibrating(true);
 }
 
 void Calibrate_Area_Expand::on_end_auto_calibrate_Button_clicked()
@@ -312,9 +310,15 @@ void Calibrate_Area_Expand::on_end_auto_calibrate_Button_clicked()
     set_overlays_watched(true);
     repaint_points();
     m_host.end_auto_calibrate();
-    ui->end_auto_calibrate_Button->setEnabled(false);
-    ui->student_calibrate_default_Button->setEnabled(true);
-    ui->start_auto_calibrate_Button->setEnabled(true);
+    set_calibrating(false);
+}
+
+// While the camera calibrates only Stop is offered.
+void Calibrate_Area_Expand::set_calibrating(bool running)
+{
+    ui->end_auto_calibrate_Button->setEnabled(running);
+    ui->student_calibrate_default_Button->setEnabled(!running);
+    ui->start_auto_calibrate_Button->setEnabled(!running);
 }
 
 void Calibrate_Area_Expand::update_fail()
@@ -351,9 +355,7 @@ void Calibrate_Area_Expand::closeEvent(QCloseEvent *event)
     m_host.end_auto_calibrate();
     set_overlays_watched(false);
     // The camera was told to stop calibrating: the next opening starts in manual editing.
-    ui->end_auto_calibrate_Button->setEnabled(false);
-    ui->student_calibrate_default_Button->setEnabled(true);
-    ui->start_auto_calibrate_Button->setEnabled(true);
+    set_calibrating(false);
     event->accept();
 }
 

@@ -92,6 +92,7 @@ private:
     void on_start_auto_calibrate_Button_clicked();
     void on_end_auto_calibrate_Button_clicked();
     void on_student_calibrate_default_Button_clicked();
+    void set_calibrating(bool running);
     // The points go back to the window at its scale.
     void sync_calibrate_points();
     void set_overlays_watched(bool watched);
