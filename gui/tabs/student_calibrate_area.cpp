@@ -40,6 +40,8 @@ void StudentCalibrateArea::close_dialog()
 // A click while the dialog is open closes it (its points go back) and opens it again.
 void StudentCalibrateArea::on_student_calibrate_area_toolButton_clicked()
 {
+    if (!calibrate_area_expand)
+        return;
     if (calibrate_area_expand->isVisible()) {
         close_dialog();
         if (calibrate_area_expand->isVisible()) {
