@@ -1,7 +1,7 @@
 // The student calibration dialog and its button without the window, against a simulated student
 // pano camera: the points through the dialog's scale and back, dragging with its clamps and hit
 // test, opening and closing by the button with either camera gone, and what the camera receives
-// for Start and Stop.
+// for Start and Stop, and that the points are painted only when they change.
 #include "form_rig.h"
 #include "sim_camera.h"
 #include "sim_wire.h"
@@ -169,6 +169,31 @@ private slots:
         rig.step(QStringLiteral("click"));
         QTEST(pointsText(w.feature_calibrate_points), "feature");
         QTEST(pointsText(w.pano_calibrate_points), "pano");
+    }
+
+    // The overlays paint the points where the scale puts them, and only when something changed.
+    void painting()
+    {
+        Rig rig;
+        rig.student.points().feature_calibrate_points[0] = QPoint(300, 200); // (399, 266) in the dialog
+        rig.step(QStringLiteral("click"));
+        QCOMPARE(rig.dialog.grab().toImage().pixelColor(396, 466), QColor(Qt::red));
+        QWidget *overlay = rig.dialog.findChild<QWidget *>(QStringLiteral("student_feature_calibrate_widget"));
+        struct Count : QObject {
+            int paints = 0;
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                paints += e->type() == QEvent::Paint;
+                return false;
+            }
+        } count;
+        QTest::qWait(50);
+        overlay->installEventFilter(&count);
+        QTest::qWait(100);
+        QCOMPARE(count.paints, 0);
+        rig.step(QStringLiteral("press 399,465"));
+        rig.step(QStringLiteral("move 300,400"));
+        QTRY_VERIFY(count.paints > 0);
     }
 
     void buttons_data()
