@@ -95,7 +95,7 @@ void MainWindow::slot_init_main_window()
 
     teacher_image_expand = new Image_Expand(this);
     student_image_expand = new Image_Expand(this);
-    calibrate_area_expand = new Calibrate_Area_Expand(this);
+    calibrate_area_expand = new Calibrate_Area_Expand(features->calibrate_area().dialog_host(), this);
 
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     setFixedSize(899, 757);
@@ -191,6 +191,13 @@ void MainWindow::slot_init_main_window()
     features->menu_key_controls().retranslate();
 
     features->requests().start_polling();
+
+    // The calibration dialog: a click of its button loads its points after the button opened it,
+    // and the camera's own calibration reports to it.
+    features->calibrate_area().attach_dialog(calibrate_area_expand);
+    connect(this, &MainWindow::autocalibrate_update_success, calibrate_area_expand,
+            &Calibrate_Area_Expand::update_success);
+    connect(this, &MainWindow::autocalibrate_update_fail, calibrate_area_expand, &Calibrate_Area_Expand::update_fail);
 
     // The customer model has no board cameras.
     features->layout().set_customer_disable();

@@ -18,6 +18,7 @@
 #include "tabs/options_tab.h"
 #include "tabs/pads.h"
 #include "tabs/parameter_requests.h"
+#include "tabs/student_calibrate_area.h"
 #include "tabs/student_tab.h"
 #include "tabs/teacher_tab.h"
 
@@ -45,6 +46,7 @@ class WindowFeatures : private OptionsTab::Host,
                        private PicturePreviews::Host,
                        private TeacherTab::Host,
                        private StudentTab::Host,
+                       private StudentCalibrateArea::Host,
                        private BoardTab::Host,
                        private DirectorTab::Host,
                        private ReplyParser::Host
@@ -92,6 +94,7 @@ public:
     CameraMenuKeys &menu_key_controls() { return *menu_keys; }
     ParameterRequests &requests() { return *parameter_requests; }
     StudentTab &student() { return *student_tab; }
+    StudentCalibrateArea &calibrate_area() { return *student_calibrate_area; }
     CameraConnections &connections() { return *camera_connections; }
     // The region scene the wizard edits as well.
     CustomGraphicsScene *region_scene() const { return region_editor->scene(); }
@@ -205,6 +208,11 @@ private:
     void autocalibrate_failed() override;
     bool calibration_widgets_shown() const override;
     void set_student_pad_crop(bool crop) override;
+    // StudentCalibrateArea::Host
+    StudentRegionPoints &student_calibrate_points() override;
+    void begin_auto_calibrate() override;
+    void end_auto_calibrate() override;
+    void set_student_image_expand_open(bool open) override;
     // ReplyParser::Host
     bool request_pending(request_poller::Kind kind) const override;
     bool answer_request(request_poller::Kind kind) override;
@@ -248,6 +256,7 @@ private:
     std::unique_ptr<LecternMode> lectern_mode;
     std::unique_ptr<TeacherTab> teacher_tab;
     std::unique_ptr<StudentTab> student_tab;
+    std::unique_ptr<StudentCalibrateArea> student_calibrate_area;
     std::unique_ptr<BoardTab> board_tab;
     std::unique_ptr<DirectorTab> director_tab;
     std::unique_ptr<ReplyParser> reply_parser;
