@@ -1,12 +1,14 @@
 // corvane-sim: one simulated camera, run by hand. Prints every message it receives and sends.
 #include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
+#include "sim_closeup.h"
 #include "sim_http.h"
 #include "sim_fault.h"
 #include "sim_visca.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QImageReader>
 #include <QTextStream>
 
 #include <memory>
@@ -71,7 +73,20 @@ int main(int argc, char *argv[])
                                       QStringLiteral("port"));
     const QCommandLineOption httpLogin(QStringLiteral("http-login"), QStringLiteral("its login (qetul:qetul)"),
                                        QStringLiteral("user:password"), QStringLiteral("qetul:qetul"));
-    parser.addOptions({textPort, viscaPort, tcpPort, replyPort, rtspPort, rtspSize, httpPort, httpLogin});
+    const QCommandLineOption rtspPicture(QStringLiteral("rtsp-picture"),
+                                         QStringLiteral("serve this still picture (PNG, JPEG) scaled to --rtsp-size instead of the test pattern"),
+                                         QStringLiteral("file"));
+    const QCommandLineOption closeup(QStringLiteral("closeup"),
+                                     QStringLiteral("be a close-up camera looking into the --rtsp-picture: serve the part its pan, tilt "
+                                                    "and zoom positions show (RTSP port 554 unless --rtsp-port is given)"));
+    const QCommandLineOption closeupFov(QStringLiteral("closeup-fov"),
+                                        QStringLiteral("horizontal field of view of the close-up at its widest zoom, degrees (21.2)"),
+                                        QStringLiteral("degrees"), QStringLiteral("21.2"));
+    const QCommandLineOption panoFov(QStringLiteral("pano-fov"),
+                                     QStringLiteral("horizontal field of view of the --rtsp-picture, degrees (90)"),
+                                     QStringLiteral("degrees"), QStringLiteral("90"));
+    parser.addOptions({textPort, viscaPort, tcpPort, replyPort, rtspPort, rtspSize, rtspPicture, closeup, closeupFov, panoFov,
+                       httpPort, httpLogin});
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
@@ -144,21 +159,54 @@ int main(int argc, char *argv[])
     }
 
     RtspServerProcess pictures;
-    if (parser.isSet(rtspPort)) {
+    SimCloseupPictures closeupPictures(&camera);
+    if (parser.isSet(closeup) && !parser.isSet(rtspPicture)) {
+        err() << "corvane-sim: --closeup needs --rtsp-picture" << Qt::endl;
+        return 2;
+    }
+    if (parser.isSet(rtspPort) || parser.isSet(closeup)) {
         RtspServerProcess::Options options;
         options.address = camera.address();
+        options.port = 554; // a camera's own port, unless --rtsp-port names another
         const QStringList size = parser.value(rtspSize).split(QLatin1Char('x'));
         options.size = size.size() == 2 ? QSize(size.at(0).toInt(), size.at(1).toInt()) : QSize();
+        options.picture = parser.value(rtspPicture);
         if (!readPort(parser, rtspPort.names().first(), &options.port) || options.size.width() < 16
             || options.size.height() < 16) {
             err() << "corvane-sim: bad --rtsp-port or --rtsp-size" << Qt::endl;
             return 2;
         }
-        if (!pictures.start(options)) {
-            err() << "corvane-sim: RTSP server: " << pictures.errorString() << Qt::endl;
-            return 1;
+        if (parser.isSet(closeup)) {
+            SimCloseupOptics optics;
+            bool closeupOk = false;
+            bool panoOk = false;
+            optics.picture = QImageReader(options.picture).size();
+            optics.closeupFovDeg = parser.value(closeupFov).toDouble(&closeupOk);
+            optics.panoFovDeg = parser.value(panoFov).toDouble(&panoOk);
+            if (!optics.picture.isValid()) {
+                err() << "corvane-sim: cannot read the picture " << options.picture << Qt::endl;
+                return 2;
+            }
+            if (!closeupOk || !panoOk) {
+                err() << "corvane-sim: bad --closeup-fov or --pano-fov" << Qt::endl;
+                return 2;
+            }
+            QObject::connect(&closeupPictures, &SimCloseupPictures::cropChanged, [](const QRect &crop) {
+                out() << "crop " << crop.x() << ' ' << crop.y() << ' ' << crop.width() << ' ' << crop.height() << Qt::endl;
+            });
+            if (!closeupPictures.start(options, optics)) {
+                err() << "corvane-sim: RTSP server: " << closeupPictures.errorString() << Qt::endl;
+                return 1;
+            }
+            out() << "pictures: " << closeupPictures.server().url(1) << " to /5, close-up of " << options.picture << ' '
+                  << optics.picture.width() << 'x' << optics.picture.height() << Qt::endl;
+        } else {
+            if (!pictures.start(options)) {
+                err() << "corvane-sim: RTSP server: " << pictures.errorString() << Qt::endl;
+                return 1;
+            }
+            out() << "pictures: " << pictures.url(1) << " to /5" << Qt::endl;
         }
-        out() << "pictures: " << pictures.url(1) << " to /5" << Qt::endl;
     }
     return app.exec();
 }

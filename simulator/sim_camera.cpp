@@ -297,6 +297,8 @@ void SimCamera::setZoom(int position, bool crop)
 {
     QMutexLocker lock(&m_mutex);
     (crop ? m_state.crop : m_state.ptz).zoom = position;
+    lock.unlock();
+    emit headMoved();
 }
 
 void SimCamera::setDigitalZoom(int value, bool crop)
@@ -311,6 +313,8 @@ void SimCamera::setPanTilt(int pan, int tilt, bool crop)
     SimPtzState &head = crop ? m_state.crop : m_state.ptz;
     head.pan = pan;
     head.tilt = tilt;
+    lock.unlock();
+    emit headMoved();
 }
 
 void SimCamera::setFocusManual(bool manual, bool crop)
@@ -329,12 +333,16 @@ void SimCamera::updateState(const std::function<void(SimCameraState &)> &change)
 {
     QMutexLocker lock(&m_mutex);
     change(m_state);
+    lock.unlock();
+    emit headMoved();
 }
 
 void SimCamera::resetState()
 {
     QMutexLocker lock(&m_mutex);
     m_state = SimCameraState::initial(m_state.model);
+    lock.unlock();
+    emit headMoved();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -386,6 +394,7 @@ void SimCamera::onViscaReadyRead()
             QMutexLocker lock(&m_mutex);
             answers = simvisca::answer(m_state, message.payload);
         }
+        emit headMoved();
         Route route;
         route.udp = m_viscaSocket;
         route.peer = message.peerAddress;
@@ -500,6 +509,8 @@ void SimCamera::handleFrame(QTcpSocket *socket, const SimControlFrame &frame)
             answers = simvisca::answer(m_state, frame.payload);
         }
     }
+    if (message.channel == SimChannel::Visca)
+        emit headMoved();
     Route route;
     route.transport = SimTransport::Tcp;
     route.tcp = socket;

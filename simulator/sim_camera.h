@@ -128,6 +128,9 @@ public:
 signals:
     void messageReceived(const SimMessage &message);
     void messageSent(const SimMessage &message);
+    // After every VISCA message it took and every change of the head made through the setters:
+    // where the head stands may have changed (read it with ptz()).
+    void headMoved();
 
 private:
     struct Route {

@@ -27,3 +27,17 @@ void StudentRegionPoints::set_defaults(bool old_format)
         student_designated_points[5] = QPoint(114, 117);
     }
 }
+
+namespace calibrate_scale {
+
+QPoint to_dialog(const QPoint &p)
+{
+    return QPoint(qRound(p.x() * kDialogFactor), qRound(p.y() * kDialogFactor));
+}
+
+QPoint to_window(const QPoint &p)
+{
+    return QPoint(qRound(p.x() / kDialogFactor), qRound(p.y() / kDialogFactor));
+}
+
+} // namespace calibrate_scale

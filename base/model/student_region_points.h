@@ -22,6 +22,14 @@ struct StudentRegionPoints {
     // Position-calibration points 1 to 6 of the pano and the feature picture.
     std::array<QPoint, 6> pano_calibrate_points{};
     std::array<QPoint, 6> feature_calibrate_points{};
+    // Their drag positions in window coordinates, whether each is put down (drawn with its
+    // number at its point) and whether it is drawn at all.
+    std::array<QPoint, 6> pano_calibrate_pos{};
+    std::array<QPoint, 6> feature_calibrate_pos{};
+    std::array<bool, 6> pano_calibrate_done{};
+    std::array<bool, 6> feature_calibrate_done{};
+    std::array<bool, 6> pano_calibrate_visible{};
+    std::array<bool, 6> feature_calibrate_visible{};
 
     // The ten points the settings file keeps, numbered 0 to 9: the four corners, then the six
     // designated points.
@@ -33,3 +41,12 @@ struct StudentRegionPoints {
     // for the new point format (old_format false). Shields and calibration points stay.
     void set_defaults(bool old_format);
 };
+
+// The calibration dialog shows the pictures at 640 by 360, the window at 480 by 270. The factor
+// is 1.33 rather than 4/3 (a window point 480 lands on 638, inside the dialog's mouse area); every
+// window point survives the trip there and back, since 1.33 is above 1.
+namespace calibrate_scale {
+constexpr double kDialogFactor = 1.33;
+QPoint to_dialog(const QPoint &window_point);
+QPoint to_window(const QPoint &dialog_point);
+} // namespace calibrate_scale

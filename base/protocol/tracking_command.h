@@ -12,6 +12,9 @@ constexpr char kStop[] = "stop";
 constexpr char kCancelSnapshotArea[] = "cancelsnapshotarea";
 constexpr char kCancelTrackingArea[] = "canceltrackingarea";
 constexpr char kGetCropStatus[] = "get_crop_status";
+// The words that start and stop the student pano camera's own position calibration.
+constexpr char kBeginAutocalibrate[] = "begin_autocalibrate";
+constexpr char kEndAutocalibrate[] = "end_autocalibrate";
 
 // The section line, "set_tracking_config_command" and "command=" + word, joined by "\n" with
 // no line feed at the end.

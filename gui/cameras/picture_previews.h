@@ -74,6 +74,8 @@ public:
 
     // The side's camera let go: its enlarged dialog closes and takes no more pictures.
     void close_enlarged_dialog(camera_slot::Side side);
+    // The calibration dialog takes the student pictures while it is open.
+    void set_student_image_expand_open(bool open) { student_image_expand_open = open; }
     void arm(Capture capture);
     bool armed(Capture capture) const;
     QImage captured(Capture capture) const;

@@ -95,7 +95,7 @@ void MainWindow::slot_init_main_window()
 
     teacher_image_expand = new Image_Expand(this);
     student_image_expand = new Image_Expand(this);
-    calibrate_area_expand = new Calibrate_Area_Expand(this);
+    calibrate_area_expand = new Calibrate_Area_Expand(features->calibrate_area().dialog_host(), this);
 
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     setFixedSize(899, 757);
@@ -192,6 +192,13 @@ void MainWindow::slot_init_main_window()
 
     features->requests().start_polling();
 
+    // The calibration dialog: a click of its button loads its points after the button opened it,
+    // and the camera's own calibration reports to it.
+    features->calibrate_area().attach_dialog(calibrate_area_expand);
+    connect(this, &MainWindow::autocalibrate_update_success, calibrate_area_expand,
+            &Calibrate_Area_Expand::update_success);
+    connect(this, &MainWindow::autocalibrate_update_fail, calibrate_area_expand, &Calibrate_Area_Expand::update_fail);
+
     // The customer model has no board cameras.
     features->layout().set_customer_disable();
 
@@ -260,8 +267,6 @@ void MainWindow::set_all_defaults() { features->set_all_defaults(); }
 void MainWindow::stop_all_tracking() { features->stop_all_tracking(); }
 
 CustomGraphicsScene *MainWindow::region_scene() const { return features->region_scene(); }
-
-void MainWindow::repaint_student_regions() { features->student_regions().repaint_student_regions(); }
 
 void MainWindow::set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up)
 {

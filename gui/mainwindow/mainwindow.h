@@ -53,8 +53,6 @@ public:
 
     // The region scene, which the wizard edits as well.
     CustomGraphicsScene *region_scene() const;
-    // The student pictures' overlays are drawn again: the calibration dialog changed the points.
-    void repaint_student_regions();
     // The manual director console drives the two sides' cameras by address while it runs, and
     // puts its addresses into the sides' fields.
     void set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up);

@@ -67,6 +67,9 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
                                                camera_ports, *control_link, pano_status.student_cur_track_status,
                                                settings_file->loading_config(),
                                                static_cast<StudentTab::Host &>(*this), window);
+    student_calibrate_area = std::make_unique<StudentCalibrateArea>(
+        CORVANE_FORM_WIDGETS(StudentCalibrateArea, STUDENT_CALIBRATE_AREA_WIDGETS, ui), camera_slots,
+        static_cast<StudentCalibrateArea::Host &>(*this), window);
     board_tab = std::make_unique<BoardTab>(CORVANE_FORM_WIDGETS(BoardTab, BOARD_TAB_WIDGETS, ui), camera_slots,
                                            camera_ports, *control_link, static_cast<BoardTab::Host &>(*this),
                                            settings_file->loading_config(), window);
@@ -136,6 +139,7 @@ void WindowFeatures::close_enlarged_dialogs()
 {
     picture_previews->close_enlarged_dialog(Side::Teacher);
     picture_previews->close_enlarged_dialog(Side::Student);
+    student_calibrate_area->close_dialog();
 }
 
 void WindowFeatures::retranslate_code_texts()
@@ -395,6 +399,12 @@ void WindowFeatures::read_student_section(const QString &text) { student_tab->re
 void WindowFeatures::read_board_section(const QString &text) { board_tab->read_board_section(text); }
 
 void WindowFeatures::read_director_section(const QString &text) { director_tab->read_director_section(text); }
+
+StudentRegionPoints &WindowFeatures::student_calibrate_points() { return student_tab->points(); }
+void WindowFeatures::begin_auto_calibrate() { student_tab->begin_auto_calibrate(); }
+void WindowFeatures::end_auto_calibrate() { student_tab->end_auto_calibrate(); }
+void WindowFeatures::set_student_image_expand_open(bool open) { picture_previews->set_student_image_expand_open(open); }
+void WindowFeatures::repaint_student_regions() { preview_regions->repaint_student_regions(); }
 
 void WindowFeatures::resolve_student_autocalibrate_status(const QString &value)
 {

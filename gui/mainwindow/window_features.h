@@ -19,6 +19,7 @@
 #include "tabs/options_tab.h"
 #include "tabs/pads.h"
 #include "tabs/parameter_requests.h"
+#include "tabs/student_calibrate_area.h"
 #include "tabs/student_tab.h"
 #include "tabs/teacher_tab.h"
 
@@ -46,6 +47,7 @@ class WindowFeatures : private OptionsTab::Host,
                        private PicturePreviews::Host,
                        private TeacherTab::Host,
                        private StudentTab::Host,
+                       private StudentCalibrateArea::Host,
                        private BoardTab::Host,
                        private DirectorTab::Host,
                        private StudentRegions::Host,
@@ -95,6 +97,7 @@ public:
     ParameterRequests &requests() { return *parameter_requests; }
     StudentTab &student() { return *student_tab; }
     StudentRegions &student_regions() { return *preview_regions; }
+    StudentCalibrateArea &calibrate_area() { return *student_calibrate_area; }
     CameraConnections &connections() { return *camera_connections; }
     // The region scene the wizard edits as well.
     CustomGraphicsScene *region_scene() const { return region_editor->scene(); }
@@ -211,6 +214,12 @@ private:
     void student_regions_read(const StudentRegionChecks &checks) override;
     // StudentRegions::Host
     bool student_old_point_format() const override;
+    // StudentCalibrateArea::Host
+    StudentRegionPoints &student_calibrate_points() override;
+    void begin_auto_calibrate() override;
+    void end_auto_calibrate() override;
+    void set_student_image_expand_open(bool open) override;
+    void repaint_student_regions() override;
     // ReplyParser::Host
     bool request_pending(request_poller::Kind kind) const override;
     bool answer_request(request_poller::Kind kind) override;
@@ -254,6 +263,7 @@ private:
     std::unique_ptr<LecternMode> lectern_mode;
     std::unique_ptr<TeacherTab> teacher_tab;
     std::unique_ptr<StudentTab> student_tab;
+    std::unique_ptr<StudentCalibrateArea> student_calibrate_area;
     std::unique_ptr<BoardTab> board_tab;
     std::unique_ptr<StudentRegions> preview_regions;
     std::unique_ptr<DirectorTab> director_tab;

@@ -219,9 +219,14 @@ void StudentTab::on_student_calibration_comboBox_currentIndexChanged(const QStri
     send_block(block);
 }
 
+// The calibration points are drawn, put down at their positions, while the box is checked: so the
+// calibration dialog shows what the installer calibrates.
 void StudentTab::on_student_pos_calibration_region_checkBox_stateChanged(int state)
 {
     ui.student_calibrate_area_toolButton->setEnabled(state != 0);
+    for (auto *flags : {&student_points.pano_calibrate_done, &student_points.feature_calibrate_done,
+                        &student_points.pano_calibrate_visible, &student_points.feature_calibrate_visible})
+        flags->fill(state != 0);
 }
 
 void StudentTab::set_student_calibration_widgets_visible(bool visible)
@@ -407,6 +412,24 @@ void StudentTab::stop_tracking()
 {
     if (m_side.cur_track_status() == 1 && m_side.pano_connected())
         student_tracking(false);
+}
+
+void StudentTab::begin_auto_calibrate()
+{
+    qDebug() << "start auto calibrate ...";
+    auto_calibrate(tracking_command::kBeginAutocalibrate);
+}
+
+void StudentTab::end_auto_calibrate()
+{
+    qDebug() << "stop auto calibrate ...";
+    auto_calibrate(tracking_command::kEndAutocalibrate);
+}
+
+void StudentTab::auto_calibrate(const char *word)
+{
+    if (m_side.pano_connected_or_warn())
+        m_side.send_tracking_command(QString::fromLatin1(word));
 }
 
 void StudentTab::on_student_startTrack_Button_clicked()

@@ -133,6 +133,10 @@ public:
     void fill_pano_preset_list();
     // Stops the camera's tracking when it tracks and its pano camera is still connected.
     void stop_tracking();
+    // The pano camera's own position calibration: started and stopped from the calibration
+    // dialog; without the pano camera the installer is warned.
+    void begin_auto_calibrate();
+    void end_auto_calibrate();
     bool customer_model_flag() const { return student_customer_model_flag; }
     void set_customer_model_flag(bool flag) { student_customer_model_flag = flag; }
     // The student area, designated, shield and calibration points of the panel.
@@ -182,6 +186,7 @@ public:
 private:
     void tracking(bool start) override;
     void student_tracking(bool start);
+    void auto_calibrate(const char *word);
     // False (and the installer warned) when the pano camera is not connected.
     bool pano_ready_or_warn();
     void send_block(const QString &text);

@@ -965,7 +965,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Baudrate</source>
-        <translation>معدل الباود</translation>
+        <translation>الباود</translation>
     </message>
     <message>
         <source>9600</source>
@@ -1870,6 +1870,48 @@ d
     <message>
         <source>student apply success</source>
         <translation>تم تطبيق إعدادات الطلاب بنجاح</translation>
+    </message>
+    <message>
+        <source>Enter the wizard configuration,other operations will be interrupted!</source>
+        <translation>الدخول إلى إعداد المعالج، ستتوقف العمليات الأخرى!</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>هل تريد الخروج حقًا؟</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>تعذرت كتابة الإعدادات إلى %1. تم الاحتفاظ بالملف السابق دون التغييرات التي أُجريت بعده.
+الخروج على أي حال (OK) أم البقاء مع بقاء الكاميرات متصلة (Cancel)؟</translation>
+    </message>
+    <message>
+        <source>The director port and address cannot be empty!</source>
+        <translation>لا يمكن ترك منفذ وعنوان المخرج فارغين!</translation>
+    </message>
+    <message>
+        <source>Unable to update tracking configurations, do you want to stop tracking?</source>
+        <translation>تعذر تحديث إعدادات التتبع، هل تريد إيقاف التتبع؟</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: %2.
+The temporary folder must exist, be writable and have free space.</source>
+        <translation>تعذر إنشاء ملف القفل %1: %2.
+يجب أن يكون المجلد المؤقت موجودًا وقابلًا للكتابة وبه مساحة فارغة.</translation>
+    </message>
+    <message>
+        <source>No detection model was found at %1. Copy the model there and restart the program to use the AI detection.</source>
+        <translation>لم يُعثر على نموذج الكشف في %1. انسخ النموذج إلى هناك وأعد تشغيل البرنامج لاستخدام الكشف بالذكاء الاصطناعي.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default settings.</source>
+        <translation>تعذرت قراءة ملف الإعدادات %1. نُقل إلى %2، وتبدأ الأداة بالإعدادات الافتراضية.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, and it cannot be moved aside: %2.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>تعذرت قراءة ملف الإعدادات %1 وتعذر نقله جانبًا: %2.
+يبقى الملف كما هو، وتبدأ الأداة بالإعدادات الافتراضية، ولا يمكن حفظ الإعدادات حتى يُحذف.</translation>
     </message>
 </context>
 </TS>

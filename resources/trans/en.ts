@@ -1874,5 +1874,47 @@ d
         <source>student apply success</source>
         <translation>student apply success</translation>
     </message>
+    <message>
+        <source>Enter the wizard configuration,other operations will be interrupted!</source>
+        <translation>Enter the wizard configuration,other operations will be interrupted!</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>Do you really want to exit?</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</translation>
+    </message>
+    <message>
+        <source>The director port and address cannot be empty!</source>
+        <translation>The director port and address cannot be empty!</translation>
+    </message>
+    <message>
+        <source>Unable to update tracking configurations, do you want to stop tracking?</source>
+        <translation>Unable to update tracking configurations, do you want to stop tracking?</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: %2.
+The temporary folder must exist, be writable and have free space.</source>
+        <translation>The lock file %1 cannot be created: %2.
+The temporary folder must exist, be writable and have free space.</translation>
+    </message>
+    <message>
+        <source>No detection model was found at %1. Copy the model there and restart the program to use the AI detection.</source>
+        <translation>No detection model was found at %1. Copy the model there and restart the program to use the AI detection.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default settings.</source>
+        <translation>The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default settings.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, and it cannot be moved aside: %2.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>The settings file %1 cannot be read, and it cannot be moved aside: %2.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</translation>
+    </message>
 </context>
 </TS>

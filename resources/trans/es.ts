@@ -1877,5 +1877,47 @@ r
         <source>student apply success</source>
         <translation>Configuración de los alumnos aplicada</translation>
     </message>
+    <message>
+        <source>Enter the wizard configuration,other operations will be interrupted!</source>
+        <translation>Se abrirá el asistente de configuración; ¡se interrumpirán las demás operaciones!</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>¿Seguro que desea salir?</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>No se pudo escribir la configuración en %1. Se conserva el archivo anterior, sin los cambios posteriores.
+¿Salir de todos modos (OK) o quedarse con las cámaras conectadas (Cancel)?</translation>
+    </message>
+    <message>
+        <source>The director port and address cannot be empty!</source>
+        <translation>¡El puerto y la dirección del director no pueden estar vacíos!</translation>
+    </message>
+    <message>
+        <source>Unable to update tracking configurations, do you want to stop tracking?</source>
+        <translation>No se puede actualizar la configuración de seguimiento. ¿Desea detener el seguimiento?</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: %2.
+The temporary folder must exist, be writable and have free space.</source>
+        <translation>No se puede crear el archivo de bloqueo %1: %2.
+La carpeta temporal debe existir, admitir escritura y tener espacio libre.</translation>
+    </message>
+    <message>
+        <source>No detection model was found at %1. Copy the model there and restart the program to use the AI detection.</source>
+        <translation>No se encontró el modelo de detección en %1. Copie el modelo allí y reinicie el programa para usar la detección por IA.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default settings.</source>
+        <translation>No se puede leer el archivo de configuración %1. Se movió a %2 y la herramienta se inicia con la configuración predeterminada.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, and it cannot be moved aside: %2.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>No se puede leer el archivo de configuración %1 ni apartarlo: %2.
+Se conserva tal cual, la herramienta se inicia con la configuración predeterminada y no se podrá guardar la configuración hasta que se elimine.</translation>
+    </message>
 </context>
 </TS>

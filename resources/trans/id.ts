@@ -1876,5 +1876,47 @@ t
         <source>student apply success</source>
         <translation>Pengaturan siswa berhasil diterapkan</translation>
     </message>
+    <message>
+        <source>Enter the wizard configuration,other operations will be interrupted!</source>
+        <translation>Masuk ke konfigurasi wizard, operasi lain akan dihentikan!</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>Yakin ingin keluar?</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>Pengaturan tidak dapat ditulis ke %1. Berkas sebelumnya tetap ada, tanpa perubahan sejak itu.
+Tetap keluar (OK) atau tetap di sini dengan kamera terhubung (Cancel)?</translation>
+    </message>
+    <message>
+        <source>The director port and address cannot be empty!</source>
+        <translation>Port dan alamat director tidak boleh kosong!</translation>
+    </message>
+    <message>
+        <source>Unable to update tracking configurations, do you want to stop tracking?</source>
+        <translation>Konfigurasi pelacakan tidak dapat diperbarui, hentikan pelacakan?</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: %2.
+The temporary folder must exist, be writable and have free space.</source>
+        <translation>File kunci %1 tidak dapat dibuat: %2.
+Folder sementara harus ada, dapat ditulis, dan memiliki ruang kosong.</translation>
+    </message>
+    <message>
+        <source>No detection model was found at %1. Copy the model there and restart the program to use the AI detection.</source>
+        <translation>Model deteksi tidak ditemukan di %1. Salin model ke sana dan mulai ulang program untuk memakai deteksi AI.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default settings.</source>
+        <translation>File pengaturan %1 tidak dapat dibaca. File dipindahkan ke %2, dan alat dimulai dengan pengaturan bawaan.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, and it cannot be moved aside: %2.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>File pengaturan %1 tidak dapat dibaca dan tidak dapat dipindahkan: %2.
+File dibiarkan apa adanya, alat dimulai dengan pengaturan bawaan, dan pengaturan tidak dapat disimpan sampai file itu dihapus.</translation>
+    </message>
 </context>
 </TS>

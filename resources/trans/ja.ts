@@ -1869,5 +1869,47 @@ d
         <source>student apply success</source>
         <translation>生徒の設定を適用しました</translation>
     </message>
+    <message>
+        <source>Enter the wizard configuration,other operations will be interrupted!</source>
+        <translation>ウィザード設定に入ります。他の操作は中断されます！</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>本当に終了しますか？</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>設定を %1 に書き込めませんでした。以前のファイルは残りますが、それ以降の変更は含まれません。
+それでも終了しますか (OK)、カメラを接続したまま残りますか (Cancel)？</translation>
+    </message>
+    <message>
+        <source>The director port and address cannot be empty!</source>
+        <translation>ディレクターのポートとアドレスは空にできません！</translation>
+    </message>
+    <message>
+        <source>Unable to update tracking configurations, do you want to stop tracking?</source>
+        <translation>追跡設定を更新できません。追跡を停止しますか？</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: %2.
+The temporary folder must exist, be writable and have free space.</source>
+        <translation>ロックファイル %1 を作成できません：%2。
+一時フォルダーが存在し、書き込み可能で、空き容量があることを確認してください。</translation>
+    </message>
+    <message>
+        <source>No detection model was found at %1. Copy the model there and restart the program to use the AI detection.</source>
+        <translation>%1 に検出モデルが見つかりません。AI 検出を使うには、モデルをそこにコピーしてプログラムを再起動してください。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default settings.</source>
+        <translation>設定ファイル %1 を読み込めません。%2 に移動し、既定の設定で起動します。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, and it cannot be moved aside: %2.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>設定ファイル %1 を読み込めず、移動もできません：%2。
+ファイルはそのまま残し、既定の設定で起動します。このファイルを削除するまで設定は保存できません。</translation>
+    </message>
 </context>
 </TS>

@@ -963,7 +963,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Baudrate</source>
-        <translation>보드레이트</translation>
+        <translation>전송속도</translation>
     </message>
     <message>
         <source>9600</source>
@@ -1868,6 +1868,48 @@ d
     <message>
         <source>student apply success</source>
         <translation>학생 설정을 적용했습니다</translation>
+    </message>
+    <message>
+        <source>Enter the wizard configuration,other operations will be interrupted!</source>
+        <translation>마법사 설정으로 들어갑니다. 다른 작업은 중단됩니다!</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>정말 종료하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>설정을 %1에 쓸 수 없습니다. 이전 파일은 유지되지만 이후 변경 사항은 없습니다.
+그래도 종료하시겠습니까 (OK), 카메라 연결을 유지하고 머무르시겠습니까 (Cancel)?</translation>
+    </message>
+    <message>
+        <source>The director port and address cannot be empty!</source>
+        <translation>디렉터 포트와 주소는 비워 둘 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Unable to update tracking configurations, do you want to stop tracking?</source>
+        <translation>추적 설정을 업데이트할 수 없습니다. 추적을 중지하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: %2.
+The temporary folder must exist, be writable and have free space.</source>
+        <translation>잠금 파일 %1을(를) 만들 수 없습니다: %2.
+임시 폴더가 있어야 하고, 쓰기 가능하며 여유 공간이 있어야 합니다.</translation>
+    </message>
+    <message>
+        <source>No detection model was found at %1. Copy the model there and restart the program to use the AI detection.</source>
+        <translation>%1에서 감지 모델을 찾을 수 없습니다. AI 감지를 사용하려면 모델을 그곳에 복사하고 프로그램을 다시 시작하십시오.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default settings.</source>
+        <translation>설정 파일 %1을(를) 읽을 수 없습니다. %2(으)로 옮겼으며 기본 설정으로 시작합니다.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, and it cannot be moved aside: %2.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>설정 파일 %1을(를) 읽을 수 없고 옮길 수도 없습니다: %2.
+파일은 그대로 두고 기본 설정으로 시작합니다. 이 파일을 지우기 전까지 설정을 저장할 수 없습니다.</translation>
     </message>
 </context>
 </TS>

@@ -364,7 +364,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Hold Times: </source>
-        <translation>จำนวนครั้งที่รอ: </translation>
+        <translation>รอบการรอ: </translation>
     </message>
     <message>
         <source>Timeout: </source>
@@ -616,7 +616,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Pano Distance: </source>
-        <translation>ระยะพาโนรามา: </translation>
+        <translation>ระยะพาโน: </translation>
     </message>
     <message>
         <source>Pan offset: </source>
@@ -1869,6 +1869,48 @@ d
     <message>
         <source>student apply success</source>
         <translation>นำค่านักเรียนไปใช้สำเร็จ</translation>
+    </message>
+    <message>
+        <source>Enter the wizard configuration,other operations will be interrupted!</source>
+        <translation>เข้าสู่ตัวช่วยตั้งค่า การทำงานอื่นจะถูกขัดจังหวะ!</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>ต้องการออกจากโปรแกรมหรือไม่?</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>ไม่สามารถบันทึกการตั้งค่าลง %1 ได้ ไฟล์เดิมยังอยู่ แต่ไม่มีการเปลี่ยนแปลงหลังจากนั้น
+ออกเลย (OK) หรืออยู่ต่อโดยยังเชื่อมต่อกล้องไว้ (Cancel)?</translation>
+    </message>
+    <message>
+        <source>The director port and address cannot be empty!</source>
+        <translation>พอร์ตและที่อยู่ของเครื่องกำกับภาพต้องไม่ว่าง!</translation>
+    </message>
+    <message>
+        <source>Unable to update tracking configurations, do you want to stop tracking?</source>
+        <translation>ไม่สามารถอัปเดตการตั้งค่าการติดตามได้ ต้องการหยุดติดตามหรือไม่?</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: %2.
+The temporary folder must exist, be writable and have free space.</source>
+        <translation>ไม่สามารถสร้างไฟล์ล็อก %1: %2
+โฟลเดอร์ชั่วคราวต้องมีอยู่ เขียนได้ และมีพื้นที่ว่าง</translation>
+    </message>
+    <message>
+        <source>No detection model was found at %1. Copy the model there and restart the program to use the AI detection.</source>
+        <translation>ไม่พบโมเดลการตรวจจับที่ %1 คัดลอกโมเดลไปไว้ที่นั่นแล้วเริ่มโปรแกรมใหม่เพื่อใช้การตรวจจับด้วย AI</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default settings.</source>
+        <translation>ไม่สามารถอ่านไฟล์การตั้งค่า %1 ได้ ย้ายไปที่ %2 แล้ว และโปรแกรมจะเริ่มด้วยการตั้งค่าเริ่มต้น</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, and it cannot be moved aside: %2.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>ไม่สามารถอ่านไฟล์การตั้งค่า %1 และย้ายออกไม่ได้: %2
+ไฟล์จะคงไว้ตามเดิม โปรแกรมเริ่มด้วยการตั้งค่าเริ่มต้น และจะบันทึกการตั้งค่าไม่ได้จนกว่าจะลบไฟล์นั้น</translation>
     </message>
 </context>
 </TS>

@@ -1868,5 +1868,47 @@ d
         <source>student apply success</source>
         <translation>学生参数应用成功</translation>
     </message>
+    <message>
+        <source>Enter the wizard configuration,other operations will be interrupted!</source>
+        <translation>进入向导配置，其他操作将被中断！</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>确定要退出吗？</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1. The previous file is kept, without the changes made since.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>无法将设置写入 %1。已保留原文件，但不含此后的更改。
+仍然退出 (OK)，还是保持摄像机连接并留下 (Cancel)？</translation>
+    </message>
+    <message>
+        <source>The director port and address cannot be empty!</source>
+        <translation>导播端口和地址不能为空！</translation>
+    </message>
+    <message>
+        <source>Unable to update tracking configurations, do you want to stop tracking?</source>
+        <translation>无法更新跟踪配置，是否停止跟踪？</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: %2.
+The temporary folder must exist, be writable and have free space.</source>
+        <translation>无法创建锁文件 %1：%2。
+临时文件夹必须存在、可写且有剩余空间。</translation>
+    </message>
+    <message>
+        <source>No detection model was found at %1. Copy the model there and restart the program to use the AI detection.</source>
+        <translation>在 %1 未找到检测模型。请将模型复制到该位置并重新启动程序以使用 AI 检测。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default settings.</source>
+        <translation>无法读取设置文件 %1。已将其移至 %2，程序将以默认设置启动。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be read, and it cannot be moved aside: %2.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>无法读取设置文件 %1，也无法将其移开：%2。
+该文件保持原样，程序以默认设置启动；在删除该文件之前无法保存设置。</translation>
+    </message>
 </context>
 </TS>

@@ -10,12 +10,18 @@ server bindings (gir1.2-gst-rtsp-server-1.0) with the base, good and ugly plug-i
 
     /usr/bin/python3 rtsp_server.py --address 127.0.0.1 --port 8554 --size 640x360
     /usr/bin/python3 rtsp_server.py --port 8554 --clip clip.mp4
+    /usr/bin/python3 rtsp_server.py --port 8554 --picture pano.png --size 1920x1080
+
+With --picture, lines "crop X Y WIDTH HEIGHT" on standard input (picture pixels) choose the
+part of the picture that is served, scaled to --size: a close-up camera looking into the
+panorama. "crop" alone serves the whole picture again.
 
 Prints "rtsp_server: ready rtsp://ADDRESS:PORT" on standard output once it accepts clients.
 """
 
 import argparse
 import os
+import re
 import signal
 import sys
 
@@ -60,6 +66,96 @@ def pattern_launch(args):
     )
 
 
+def picture_launch(args):
+    # The still picture is decoded once and repeated live; the crop is applied in RGB (any
+    # pixel offset works there) before the part is scaled to the stream's size.
+    width, height = args.size
+    return (
+        "( filesrc location=\"%s\" ! decodebin ! videoconvert ! video/x-raw,format=RGBx "
+        "! imagefreeze is-live=true ! video/x-raw,framerate=%d/1 "
+        "! videocrop name=crop ! videoscale ! video/x-raw,width=%d,height=%d,pixel-aspect-ratio=1/1 "
+        "! videoconvert ! video/x-raw,format=%s "
+        "! x264enc tune=zerolatency speed-preset=ultrafast sliced-threads=false threads=1 key-int-max=%d bitrate=%d "
+        "! h264parse config-interval=-1 "
+        "! rtph264pay name=pay0 pt=96 config-interval=-1 )"
+        % (args.picture.replace('"', ""), args.fps, width, height, args.format, args.fps, args.bitrate)
+    )
+
+
+CROP_LINE = re.compile(r"^crop(?:\s+(\d+)\s+(\d+)\s+(\d+)\s+(\d+))?\s*$")
+
+
+def parse_crop(line):
+    """(x, y, width, height) of a crop line, None for the whole picture; ValueError if bad."""
+    match = CROP_LINE.match(line.strip())
+    if not match:
+        raise ValueError("not a crop line: %r" % line)
+    if match.group(1) is None:
+        return None
+    x, y, w, h = (int(g) for g in match.groups())
+    if w < 2 or h < 2:
+        raise ValueError("crop too small: %r" % line)
+    return x, y, w, h
+
+
+class CropInput:
+    """Reads crop lines from standard input as they come and sets every running crop."""
+
+    def __init__(self):
+        self.crop = None
+        self.picture_size = None  # learnt from the first pipeline that runs
+        self.elements = []
+        self.pending = b""
+
+    def add(self, element):
+        self.elements.append(element)
+        pad = element.get_static_pad("sink")
+
+        def on_caps(_pad, info):
+            event = info.get_event()
+            if event.type == Gst.EventType.CAPS:
+                structure = event.parse_caps().get_structure(0)
+                self.picture_size = (structure.get_value("width"), structure.get_value("height"))
+                self.apply(element)
+            return Gst.PadProbeReturn.OK
+
+        pad.add_probe(Gst.PadProbeType.EVENT_DOWNSTREAM, on_caps)
+        self.apply(element)
+
+    def apply(self, element):
+        if self.picture_size is None:
+            return
+        pw, ph = self.picture_size
+        x, y, w, h = self.crop if self.crop else (0, 0, pw, ph)
+        # A crop beyond the picture is held at its edges rather than refused.
+        w, h = max(2, min(w, pw)), max(2, min(h, ph))
+        x, y = max(0, min(x, pw - w)), max(0, min(y, ph - h))
+        element.set_property("left", x)
+        element.set_property("top", y)
+        element.set_property("right", pw - x - w)
+        element.set_property("bottom", ph - y - h)
+
+    def on_input(self, fd, condition):
+        data = os.read(fd, 4096) if condition & GLib.IO_IN else b""
+        if not data:
+            return False  # the simulator closed its end: keep the last crop
+        self.pending += data
+        *lines, self.pending = self.pending.split(b"\n")
+        for raw in lines:
+            line = raw.decode("ascii", "replace")
+            if not line.strip():
+                continue
+            try:
+                self.crop = parse_crop(line)
+            except ValueError as error:
+                print("rtsp_server: %s" % error, file=sys.stderr, flush=True)
+                continue
+            self.elements = [e for e in self.elements if e.get_parent() is not None]
+            for element in self.elements:
+                self.apply(element)
+        return True
+
+
 def clip_launch(args):
     # The clip is sent as it is stored, without decoding, so serving costs next to nothing.
     demux = "matroskademux" if args.clip.lower().endswith((".mkv", ".webm")) else "qtdemux"
@@ -72,14 +168,21 @@ def clip_launch(args):
 class Factory(GstRtspServer.RTSPMediaFactory):
     """Builds one pipeline per client (or one shared); can switch the pattern's size."""
 
-    def __init__(self, args):
+    def __init__(self, args, crop_input=None):
         super().__init__()
         self.args = args
-        self.set_launch(clip_launch(args) if args.clip else pattern_launch(args))
+        self.crop_input = crop_input
+        if args.picture:
+            self.set_launch(picture_launch(args))
+        else:
+            self.set_launch(clip_launch(args) if args.clip else pattern_launch(args))
         self.set_shared(args.shared)
         self.connect("media-configure", self.on_media_configure)
 
     def on_media_configure(self, _factory, media):
+        if self.crop_input is not None:
+            self.crop_input.add(media.get_element().get_by_name("crop"))
+            return
         if not self.args.switch_size or self.args.clip:
             return
         element = media.get_element()
@@ -110,6 +213,8 @@ def main():
     parser.add_argument("--format", default="I420", choices=RAW_FORMATS,
                         help="raw format fed to x264 (Y444 and Y42B give other decoded formats)")
     parser.add_argument("--clip", default="", help="H.264 clip (.mp4/.mov/.mkv) to serve instead")
+    parser.add_argument("--picture", default="",
+                        help="still picture (PNG, JPEG) to serve; crop lines on standard input move it")
     parser.add_argument("--switch-size", type=parse_size, default=None,
                         help="alternate the pattern between --size and this size")
     parser.add_argument("--switch-after-ms", type=int, default=2000,
@@ -137,9 +242,18 @@ def main():
         auth.add_basic(GstRtspServer.RTSPAuth.make_basic(user, password), token)
         server.set_auth(auth)
 
+    crop_input = None
+    if args.picture:
+        if not os.path.isfile(args.picture):
+            print("rtsp_server: no picture %s" % args.picture, file=sys.stderr)
+            return 1
+        crop_input = CropInput()
+        GLib.io_add_watch(sys.stdin.fileno(), GLib.PRIORITY_DEFAULT, GLib.IO_IN | GLib.IO_HUP | GLib.IO_ERR,
+                          crop_input.on_input)
+
     mounts = server.get_mount_points()
     for path in MOUNTS:
-        factory = Factory(args)
+        factory = Factory(args, crop_input)
         if args.auth:
             factory.add_role_from_structure(Gst.Structure.from_string(
                 "user, media.factory.access=(boolean)true, media.factory.construct=(boolean)true")[0])

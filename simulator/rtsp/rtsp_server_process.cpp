@@ -1,7 +1,6 @@
 #include "rtsp/rtsp_server_process.h"
 
 #include <QDeadlineTimer>
-#include <QFileInfo>
 #include <QTcpSocket>
 #include <QThread>
 
@@ -11,6 +10,7 @@
 namespace {
 constexpr int kConnectProbeMs = 200;  // one connection attempt while waiting for the server
 constexpr int kTermWaitMs = 3000;     // a server given SIGTERM ends within this
+constexpr int kWriteWaitMs = 100;     // a crop line into the server's input pipe
 } // namespace
 
 RtspServerProcess::RtspServerProcess(QObject *parent)
@@ -35,7 +35,7 @@ QString RtspServerProcess::scriptPath()
     const QByteArray source = qgetenv("CORVANE_SOURCE_DIR");
     if (!source.isEmpty())
         return QString::fromLocal8Bit(source) + QStringLiteral("/simulator/rtsp/rtsp_server.py");
-    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/rtsp_server.py");
+    return QStringLiteral(CORVANE_RTSP_SCRIPT_DIR "/rtsp_server.py");
 }
 
 QStringList RtspServerProcess::arguments(const Options &o)
@@ -53,6 +53,8 @@ QStringList RtspServerProcess::arguments(const Options &o)
                      QStringLiteral("--exit-with-parent")};
     if (!o.clip.isEmpty())
         args << QStringLiteral("--clip") << o.clip;
+    if (!o.picture.isEmpty())
+        args << QStringLiteral("--picture") << o.picture;
     if (o.switchSize.isValid())
         args << QStringLiteral("--switch-size") << size(o.switchSize) << QStringLiteral("--switch-after-ms")
              << QString::number(o.switchAfterMs);
@@ -152,6 +154,22 @@ void RtspServerProcess::kill()
     process.kill();
     process.waitForFinished(kTermWaitMs);
     paused = false;
+}
+
+bool RtspServerProcess::setCrop(const QRect &crop)
+{
+    if (!isRunning())
+        return false;
+    const QByteArray line = crop.isNull() ? QByteArray("crop\n")
+                                          : QStringLiteral("crop %1 %2 %3 %4\n")
+                                                .arg(crop.x()).arg(crop.y()).arg(crop.width()).arg(crop.height())
+                                                .toLatin1();
+    // The line is short; a pipe takes it at once unless the server is stopped (SIGSTOP), when
+    // it waits in the pipe and is read on resume.
+    if (process.write(line) != line.size())
+        return false;
+    process.waitForBytesWritten(kWriteWaitMs);
+    return true;
 }
 
 bool RtspServerProcess::isRunning() const { return process.state() == QProcess::Running; }

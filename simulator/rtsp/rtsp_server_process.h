@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QProcess>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,7 @@ public:
         QString pattern = QStringLiteral("smpte"); // videotestsrc pattern
         QString rawFormat = QStringLiteral("I420"); // I420, Y42B, Y444 or NV12 into x264
         QString clip;            // serve this H.264 clip instead of the pattern
+        QString picture;         // serve this still picture (PNG, JPEG) scaled to size instead
         QSize switchSize;        // when valid: the pattern alternates between size and this
         int switchAfterMs = 2000;
         bool shared = false;     // one pipeline for all clients of a path
@@ -41,6 +43,11 @@ public:
     bool resume();
     // SIGKILL: the connections close at once, as when a camera loses power.
     void kill();
+
+    // Serves this part of the picture (in the picture's pixels), scaled to the stream's size; a
+    // null rectangle serves the whole picture. Only with Options::picture; the stream follows
+    // within a few frames. False when the server does not run.
+    bool setCrop(const QRect &crop);
 
     bool isRunning() const;
     qint64 processId() const;

@@ -12,6 +12,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QLocale>
 #include <QMainWindow>
 #include <QRegularExpression>
@@ -66,11 +69,54 @@ QStringList placeholders(const QString &text)
 }
 } // namespace
 
+// Every text the program's sources and forms mark for translation, as the extraction finds it.
+QList<Text> extractedTexts(QString *error)
+{
+    const QString lupdate = QStandardPaths::findExecutable(QStringLiteral("lupdate"));
+    QTemporaryDir folder;
+    if (lupdate.isEmpty() || !folder.isValid()) {
+        *error = QStringLiteral("no lupdate or no temporary folder");
+        return {};
+    }
+    const QString ts = folder.filePath(QStringLiteral("all.ts"));
+    QProcess run;
+    run.setWorkingDirectory(testenv::sourceDir());
+    run.setProcessChannelMode(QProcess::MergedChannels);
+    run.start(lupdate, {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                        QStringLiteral("-extensions"), QStringLiteral("cpp,h,ui"), QStringLiteral("app"),
+                        QStringLiteral("base"), QStringLiteral("media"), QStringLiteral("gui"), QStringLiteral("-ts"), ts});
+    if (!run.waitForFinished(120000) || run.exitCode() != 0) {
+        *error = QStringLiteral("lupdate failed: ") + QString::fromLocal8Bit(run.readAll());
+        return {};
+    }
+    QFile file(ts);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("lupdate wrote no ") + ts;
+        return {};
+    }
+    QList<Text> texts;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            texts << Text{context, xml.readElementText()};
+    }
+    if (xml.hasError())
+        *error = xml.errorString();
+    return texts;
+}
+
 class tst_Catalogues : public QObject
 {
     Q_OBJECT
 
     QSet<Text> formTexts;
+    QList<Text> sourceTexts;
+    QString extractionError;
 
 private slots:
     void initTestCase()
@@ -87,6 +133,7 @@ private slots:
         QCoreApplication::removeTranslator(&recorder);
         formTexts = recorder.asked;
         QVERIFY(formTexts.size() > 400);
+        sourceTexts = extractedTexts(&extractionError);
     }
 
     // Each language has a catalogue of its own; any other gets the English one.
@@ -164,6 +211,32 @@ private slots:
                 faults << QStringLiteral("preset entries share a text: ") + QStringList(shown.values()).join(" | ");
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // Every text of the sources and forms, as the extraction finds it, has a translation in
+    // each compiled catalogue but the English one, whose source texts are its texts.
+    void everyTextTranslated_data()
+    {
+        QTest::addColumn<QString>("resource");
+        for (QLocale::Language language : kLanguages) {
+            if (language != QLocale::English)
+                QTest::newRow(qPrintable(QLocale::languageToString(language))) << catalogue_for_language(language);
+        }
+    }
+    void everyTextTranslated()
+    {
+        QFETCH(QString, resource);
+        QVERIFY2(extractionError.isEmpty(), qPrintable(extractionError));
+        QVERIFY(sourceTexts.size() > 400);
+        QTranslator translator;
+        QVERIFY(translator.load(resource));
+        const QString code = QFileInfo(resource).completeBaseName();
+        QStringList missing;
+        for (const Text &text : qAsConst(sourceTexts)) {
+            if (translator.translate(text.first.toUtf8().constData(), text.second.toUtf8().constData()).isEmpty())
+                missing << QStringLiteral("%1: no translation in %2 of \"%3\"").arg(text.first, code, QString(text.second).replace(QLatin1Char('\n'), QLatin1String("\\n")));
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
     }
 };
 
