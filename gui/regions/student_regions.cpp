@@ -62,6 +62,14 @@ StudentRegions::StudentRegions(const Widgets &widgets, const CameraSlots &camera
     , m_filter(filter)
     , m_window(window)
 {
+    groups[Corners] = {student_track_pos.data(), student_track_done.data(), student_track_visible.data(), {}};
+    groups[Designated] = {student_designated_pos.data(), student_designated_done.data(),
+                          student_designated_visible.data(), {}};
+    groups[PanoCalibrate] = {m_points.pano_calibrate_pos.data(), m_points.pano_calibrate_done.data(),
+                             m_points.pano_calibrate_visible.data(), kPanoOrigin};
+    groups[FeatureCalibrate] = {m_points.feature_calibrate_pos.data(), m_points.feature_calibrate_done.data(),
+                                m_points.feature_calibrate_visible.data(), kFeatureOrigin};
+
     using S = StudentRegions;
     connect(ui.student_show_region_checkBox, &QCheckBox::clicked, this, &S::on_student_show_region_checkBox_clicked);
     connect(ui.student_track_region_radioButton, &QRadioButton::clicked, this,
@@ -140,7 +148,7 @@ void StudentRegions::student_regions_read(const StudentRegionChecks &checks)
         student_shield_end[size_t(i)] = m_points.student_shield_points[size_t(i)][3] + kPanoOrigin;
     }
     for (GroupState &g : groups)
-        g.done.fill(true);
+        g.fill(g.done, true);
     repaint_student_regions();
 }
 
@@ -160,6 +168,8 @@ QPoint *StudentRegions::group_points(Group g)
         return m_points.feature_calibrate_points.data();
     }
 }
+
+QPoint StudentRegions::group_origin(Group g) const { return g == FeatureCalibrate ? kFeatureOrigin : kPanoOrigin; }
 
 int StudentRegions::group_count(Group g) const
 {
@@ -232,7 +242,7 @@ void StudentRegions::mouse_event(QWidget *widget, QMouseEvent *event)
     if (type == QEvent::MouseButtonPress) {
         press_point(group, p);
         if (groups[group].pressed)
-            QCursor::setPos(widget->mapToGlobal(groups[group].window[size_t(groups[group].dragged)] - origin));
+            QCursor::setPos(widget->mapToGlobal(groups[group].window(groups[group].dragged) - origin));
     } else if (type == QEvent::MouseMove) {
         move_point(group, p);
     } else {
@@ -244,7 +254,7 @@ void StudentRegions::mouse_event(QWidget *widget, QMouseEvent *event)
 void StudentRegions::press_point(Group g, const QPoint &p)
 {
     GroupState &s = groups[g];
-    const QPoint origin = g == FeatureCalibrate ? kFeatureOrigin : kPanoOrigin;
+    const QPoint origin = group_origin(g);
     const int radius = g == Corners || g == Designated ? kCornerRadius : kCalibrateRadius;
     const QPoint clamped = preview_areas::clamp_press(p, origin);
     const QPoint *points = group_points(g);
@@ -254,7 +264,7 @@ void StudentRegions::press_point(Group g, const QPoint &p)
     s.pressed = s.dragged >= 0;
     if (!s.pressed)
         return;
-    s.window[size_t(s.dragged)] = clamped;
+    s.set_window(s.dragged, clamped);
     static const char *const kPressLogs[kGroupCount][2] = {
         {"mousePressEvent-student_track_start_pos x : ", "student_track_start_pos y: "},
         {"mousePressEvent-student_designated_start_pos x : ", "student_designated_start_pos y: "},
@@ -268,8 +278,8 @@ void StudentRegions::move_point(Group g, const QPoint &p)
     GroupState &s = groups[g];
     if (!s.pressed)
         return;
-    s.window[size_t(s.dragged)] = p;
-    s.done[size_t(s.dragged)] = false;
+    s.set_window(s.dragged, p);
+    s.done[s.dragged] = false;
     static const char *const kMoveLogs[kGroupCount][2] = {
         {"mouseMoveEvent--student_track end x: ", "student_track end y: "},
         {"mouseMoveEvent--student_designated_end_pos x: ", "student_designated_end_pos y: "},
@@ -284,10 +294,11 @@ void StudentRegions::release_point(Group g)
     if (!s.pressed)
         return;
     s.pressed = false;
-    const QPoint origin = g == FeatureCalibrate ? kFeatureOrigin : kPanoOrigin;
-    const size_t i = size_t(s.dragged);
-    s.window[i] = preview_areas::clamp_release(s.window[i], origin);
-    group_points(g)[i] = s.window[i] - origin;
+    const QPoint origin = group_origin(g);
+    const int i = s.dragged;
+    const QPoint released = preview_areas::clamp_release(s.window(i), origin);
+    s.set_window(i, released);
+    group_points(g)[i] = released - origin;
     s.done[i] = true;
     static const char *const kReleaseLogs[kGroupCount][2] = {
         {"-student end x: ", "student end y: "},
@@ -295,7 +306,7 @@ void StudentRegions::release_point(Group g)
         {"-student_calibrate end x: ", "student_calibrate end y: "},
         {"-student_calibrate end x: ", "student_calibrate end y: "}};
     qDebug() << QStringLiteral("mouseReleaseEvent-%1%2").arg(s.dragged).arg(QLatin1String(kReleaseLogs[g][0]))
-             << s.window[i].x() << kReleaseLogs[g][1] << s.window[i].y();
+             << released.x() << kReleaseLogs[g][1] << released.y();
     mark_apply(ui.student_apply_Button);
 }
 
@@ -427,7 +438,7 @@ void StudentRegions::paint_student_zone_overlay()
     for (size_t i = 0; i < 4; ++i) {
         if (!corners.visible[i])
             continue;
-        const QPoint c = corners.done[i] ? m_points.student_area_points[i] : corners.window[i] - kPanoOrigin;
+        const QPoint c = corners.done[i] ? m_points.student_area_points[i] : corners.window(int(i)) - kPanoOrigin;
         painter.drawRect(QRect(QPoint(c.x() - 8, c.y() - 8), QPoint(c.x() + 7, c.y() + 7)));
     }
 
@@ -436,7 +447,7 @@ void StudentRegions::paint_student_zone_overlay()
         if (calibrate.visible[i])
             paint_calibration_point(painter,
                                     calibrate.done[i] ? m_points.pano_calibrate_points[i]
-                                                      : calibrate.window[i] - kPanoOrigin,
+                                                      : calibrate.window(int(i)) - kPanoOrigin,
                                     int(i), true);
     }
 
@@ -446,10 +457,10 @@ void StudentRegions::paint_student_zone_overlay()
     painter.setBrush(QBrush(Qt::yellow, Qt::FDiagPattern));
     QVector<QPointF> centres;
     for (int i = 0; i < count; ++i) {
-        if (!designated.visible[size_t(i)])
+        if (!designated.visible[i])
             continue;
-        const QPoint d = designated.done[size_t(i)] ? m_points.student_designated_points[size_t(i)]
-                                                    : designated.window[size_t(i)] - kPanoOrigin;
+        const QPoint d = designated.done[i] ? m_points.student_designated_points[size_t(i)]
+                                            : designated.window(i) - kPanoOrigin;
         const QRect square(QPoint(d.x() - 8, d.y() - 8), QPoint(d.x() + 1, d.y() + 1));
         painter.drawRect(square);
         painter.drawText(QPoint(d.x() - 8, d.y() - 10), QString::number(i + 1));
@@ -470,7 +481,7 @@ void StudentRegions::paint_student_feature_points()
         if (calibrate.visible[i])
             paint_calibration_point(painter,
                                     calibrate.done[i] ? m_points.feature_calibrate_points[i]
-                                                      : calibrate.window[i] - kFeatureOrigin,
+                                                      : calibrate.window(int(i)) - kFeatureOrigin,
                                     int(i), false);
     }
 }
@@ -625,9 +636,9 @@ void StudentRegions::board_shields_follow_boxes()
 void StudentRegions::points_follow_box(Group g, bool checked, bool done_too)
 {
     GroupState &s = groups[g];
-    s.visible.fill(checked);
+    s.fill(s.visible, checked);
     if (done_too)
-        s.done.fill(checked);
+        s.fill(s.done, checked);
 }
 
 void StudentRegions::on_student_show_region_checkBox_clicked(bool checked)
@@ -642,8 +653,8 @@ void StudentRegions::on_student_show_region_checkBox_clicked(bool checked)
         ui.student_pano_region_widget->installEventFilter(m_filter);
         ui.student_feature_region_widget->installEventFilter(m_filter);
         set_student_region_controls(true);
-        groups[Designated].visible.fill(true);
-        groups[Corners].visible.fill(true);
+        groups[Designated].fill(groups[Designated].visible, true);
+        groups[Corners].fill(groups[Corners].visible, true);
         if (ui.student_track_region_radioButton->isChecked())
             set_student_mode(kTrackKind);
         else if (ui.student_shield_region_radioButton->isChecked())
@@ -683,8 +694,8 @@ void StudentRegions::on_student_show_region_checkBox_clicked(bool checked)
         clear_student_modes();
         // What is shown goes; the shields' drawn state stays, as the Apply sends it.
         for (GroupState &g : groups) {
-            g.done.fill(false);
-            g.visible.fill(false);
+            g.fill(g.done, false);
+            g.fill(g.visible, false);
             g.pressed = false;
         }
         student_shield_visible.fill(false);

@@ -123,17 +123,23 @@ public:
 
 private:
     // A group of points moved by dragging: the corners, the designated points, the calibration
-    // points of either picture.
+    // points of either picture. The calibration points' drag positions and flags are the point
+    // model's, shared with the calibration dialog, which keeps the positions in picture points.
     enum Group { Corners, Designated, PanoCalibrate, FeatureCalibrate, kGroupCount };
     struct GroupState {
-        std::array<QPoint, 6> window{}; // the points' window copies while dragged
-        std::array<bool, 6> done{};
-        std::array<bool, 6> visible{};
+        QPoint *pos = nullptr; // the points' copies while dragged
+        bool *done = nullptr;
+        bool *visible = nullptr;
+        QPoint pos_offset;     // what pos lies off the window frame: the picture origin, or none
         bool pressed = false;
         int dragged = -1;
+        void fill(bool *flags, bool on) const { std::fill(flags, flags + 6, on); }
+        QPoint window(int i) const { return pos[i] + pos_offset; }
+        void set_window(int i, const QPoint &p) { pos[i] = p - pos_offset; }
     };
     QPoint *group_points(Group g);
     int group_count(Group g) const;
+    QPoint group_origin(Group g) const;
 
     // The mouse on the student pictures and the board picture, in window points.
     bool student_mode_allowed(int kind, bool radio, bool feature) const;
@@ -193,6 +199,13 @@ private:
     bool board_shield_mode = false;
 
     std::array<GroupState, kGroupCount> groups{};
+    // The corners' and designated points' window copies while dragged, done and visible flags.
+    std::array<QPoint, 6> student_track_pos{};
+    std::array<bool, 6> student_track_done{};
+    std::array<bool, 6> student_track_visible{};
+    std::array<QPoint, 6> student_designated_pos{};
+    std::array<bool, 6> student_designated_done{};
+    std::array<bool, 6> student_designated_visible{};
     // The shield the mouse draws (the lowest checked box), -1 for none; the one being dragged.
     int student_shield_index = -1;
     int dragged_shield = -1;
