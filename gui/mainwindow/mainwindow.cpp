@@ -346,7 +346,8 @@ bool MainWindow::console_listens() const { return isSignalConnected(QMetaMethod:
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // The student and board region widgets: their overlays and the mouse drawing on them.
-    features->student_regions().filter_event(watched, event);
+    if (features)
+        features->student_regions().filter_event(watched, event);
     return QMainWindow::eventFilter(watched, event);
 }
 
