@@ -141,8 +141,13 @@ void StudentRegions::student_regions_read(const StudentRegionChecks &checks)
 {
     const bool shown = ui.student_show_region_checkBox->isChecked();
     for (int i = 0; i < preview_areas::kShieldCount; ++i) {
-        if (const auto &on = checks.shield[size_t(i)])
-            student_shield_visible[size_t(i)] = *on && shown;
+        // A shield switched on shows only while the regions are shown; one switched off goes.
+        if (const auto &on = checks.shield[size_t(i)]) {
+            if (!*on)
+                student_shield_visible[size_t(i)] = false;
+            else if (shown)
+                student_shield_visible[size_t(i)] = true;
+        }
         // The polygon read back is the shield's start and end.
         student_shield_start[size_t(i)] = m_points.student_shield_points[size_t(i)][0] + kPanoOrigin;
         student_shield_end[size_t(i)] = m_points.student_shield_points[size_t(i)][3] + kPanoOrigin;
@@ -239,6 +244,8 @@ void StudentRegions::mouse_event(QWidget *widget, QMouseEvent *event)
     }
     if (group == kGroupCount)
         return;
+    // Only a press that took a point, or the drag it started, changes what is shown.
+    const bool dragging = groups[group].pressed;
     if (type == QEvent::MouseButtonPress) {
         press_point(group, p);
         if (groups[group].pressed)
@@ -248,7 +255,8 @@ void StudentRegions::mouse_event(QWidget *widget, QMouseEvent *event)
     } else {
         release_point(group);
     }
-    widget->update();
+    if (dragging || groups[group].pressed)
+        widget->update();
 }
 
 void StudentRegions::press_point(Group g, const QPoint &p)

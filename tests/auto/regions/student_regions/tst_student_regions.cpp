@@ -284,12 +284,15 @@ private slots:
         QTest::newRow("a shield box") << "student_shield_two_checkBox" << true;
         QTest::newRow("the area box") << "student_track_region_checkBox" << true;
         QTest::newRow("a reply's regions read") << "reply" << true;
+        QTest::newRow("a drag that took no corner") << "p 400 400, m 410 410, r" << false;
+        QTest::newRow("a corner dragged") << "p 120 540, m 130 530, r" << true;
     }
     void paintedOnlyOnChange()
     {
         Ui::MainWindow *ui = r->ui;
         ui->student_shield_one_checkBox->setChecked(true);
         ui->student_track_region_checkBox->setChecked(true);
+        ui->student_track_region_radioButton->setChecked(true);
         r->click(ui->student_show_region_checkBox, true);
         QTRY_VERIFY(r->forwarder.paints > 0);
         QTest::qWait(50); // the first paints settle
@@ -299,6 +302,8 @@ private slots:
             StudentRegionChecks checks;
             checks.shield[1] = true;
             r->regions.student_regions_read(checks);
+        } else if (change.startsWith(QLatin1String("p "))) {
+            r->mouse(ui->student_pano_region_widget, QPoint(20, 340), change);
         } else if (!change.isEmpty()) {
             auto *box = r->formHost.window.findChild<QAbstractButton *>(change);
             r->click(box, !box->isChecked());
