@@ -685,9 +685,12 @@ void StudentRegions::on_student_show_region_checkBox_clicked(bool checked)
                 ui.student_zoomin_Button->setEnabled(true);
                 ui.student_zoomout_Button->setEnabled(true);
             }
-            // Clicked rather than set, so that the calibration cross's own handler takes it off.
-            if (ui.student_show_Calibration_checkBox->isChecked())
-                ui.student_show_Calibration_checkBox->click();
+            // Its clicked signal too, so that the calibration cross's own handler takes it off
+            // (a disabled box would ignore a click()).
+            if (ui.student_show_Calibration_checkBox->isChecked()) {
+                ui.student_show_Calibration_checkBox->setChecked(false);
+                emit ui.student_show_Calibration_checkBox->clicked(false);
+            }
             send_student_pano(teacher_region_keys::region_display_visca(false), true);
         }
         repaint_student_regions();
@@ -710,6 +713,8 @@ void StudentRegions::on_student_show_region_checkBox_clicked(bool checked)
         student_shield_pressed = false;
         repaint_student_regions();
         send_student_pano(teacher_region_keys::region_display_visca(false), true);
+    } else {
+        return;
     }
 
     wait_ms(kRegionDisplaySwitchMs);

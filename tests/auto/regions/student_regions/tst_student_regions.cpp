@@ -268,8 +268,16 @@ private slots:
         r->cameras[Slot::StudentFeature].device_model = model;
         r->cameras[Slot::StudentPano].udp_flag = connected;
         r->status.student_crop_start_status = true;
+        QCheckBox *cross = r->ui->student_show_Calibration_checkBox;
+        cross->setEnabled(false);
+        cross->setChecked(true);
+        QSignalSpy crossOff(cross, &QCheckBox::clicked);
         r->click(r->ui->student_show_region_checkBox, checked);
         QTEST(simwire::receivedUpToMarkers(camera), "received");
+        // An M19 or M5 shows its regions without the calibration cross, whose handler hears of it.
+        const bool dropsCross = connected && checked && model != QLatin1String("J57");
+        QCOMPARE(cross->isChecked(), !dropsCross);
+        QCOMPARE(crossOff.size(), dropsCross ? 1 : 0);
         QCOMPARE(r->status.student_crop_start_status, !connected || checked);
         if (connected)
             QCOMPARE(r->ui->student_track_region_radioButton->isEnabled(), checked);
