@@ -19,7 +19,10 @@
 #include "video/rtspthread.h"
 
 #include <QPointer>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QtTest>
 
@@ -420,6 +423,80 @@ private slots:
         QCOMPARE(f.boxes.texts(), QStringList());
         QTest::qWait(100);
         QVERIFY(commandsReceived(camera(slot)).filter(QStringLiteral("get_tracking_status")).isEmpty());
+    }
+
+    // The teacher feature's picture opens on a port that accepts and stays silent (or refuses
+    // the login): the window's events go on during the open (a 10 ms timer turns), and what
+    // runs inside it is guarded. A let-go ends the open at once, far before the 5 s watchdog; the
+    // student pano's whole connect nests inside the open and returns first.
+    void openKeepsWindowTurning_data()
+    {
+        QTest::addColumn<QString>("during");
+        QTest::addColumn<QStringList>("boxes");
+        for (const char *during : {"return", "stop_connect", "disconnect all", "nested connect, then return"})
+            QTest::newRow(during) << QString::fromLatin1(during) << QStringList();
+        QTest::newRow("login refused")
+            << "" << QStringList{"RTSP authentication failed. Please go to the web page and disable RTSP authentication.",
+                                 "Connection failure"};
+    }
+    void openKeepsWindowTurning()
+    {
+        QFETCH(QString, during);
+        QFETCH(QStringList, boxes);
+        Fixture f;
+        QTcpServer rtsp;
+        QVERIFY(rtsp.listen(QHostAddress(addressOf(Slot::TeacherFeature))));
+        f.ports.edit().teacher_rtsp_port = QString::number(rtsp.serverPort());
+        if (during.isEmpty()) {
+            connect(&rtsp, &QTcpServer::newConnection, this, [&rtsp] {
+                QTcpSocket *s = rtsp.nextPendingConnection();
+                connect(s, &QTcpSocket::readyRead, s, [s] {
+                    const QString seq = QRegularExpression(QStringLiteral("CSeq: *(\\d+)")).match(s->readAll()).captured(1);
+                    s->write(QStringLiteral("RTSP/1.0 401 Unauthorized\r\nCSeq: %1\r\n\r\n").arg(seq).toLatin1());
+                });
+            });
+        }
+        int turns = 0;
+        qint64 longestGap = 0;
+        qint64 askedAt = -1;
+        std::function<void()> act;
+        QElapsedTimer clock;
+        QElapsedTimer gap;
+        QTimer tick;
+        tick.setInterval(10);
+        connect(&tick, &QTimer::timeout, this, [&] {
+            longestGap = std::max(longestGap, gap.restart());
+            if (++turns != 20 || during.isEmpty())
+                return;
+            QVERIFY(f.conn.decoder(Slot::TeacherFeature)->opening());
+            QTimer::singleShot(0, this, act); // the tick goes on turning meanwhile
+        });
+        act = [&] {
+            if (during.startsWith(QLatin1String("nested"))) {
+                f.press(Slot::StudentPano, addressOf(Slot::StudentPano));
+                QVERIFY(f.cameras[Slot::StudentPano].udp_flag && f.conn.decoding_thread(Slot::StudentPano)->isRunning());
+            }
+            askedAt = clock.elapsed();
+            if (during == QLatin1String("stop_connect"))
+                f.conn.stop_connect();
+            else if (during == QLatin1String("disconnect all"))
+                f.conn.disconnect_all();
+            else
+                emit f.edit(Slot::TeacherFeature)->returnPressed();
+        };
+        clock.start();
+        gap.start();
+        tick.start();
+        f.press(Slot::TeacherFeature, addressOf(Slot::TeacherFeature));
+        tick.stop();
+        f.verifyLetGo(Slot::TeacherFeature);
+        QCOMPARE(f.boxes.texts(), boxes);
+        QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
+        QVERIFY(!commandsReceived(camera(Slot::TeacherFeature)).contains(ptz_commands::model_inquiry()));
+        if (during.isEmpty())
+            return;
+        QVERIFY2(clock.elapsed() - askedAt < 2000, qPrintable(QString::number(clock.elapsed() - askedAt)));
+        QCOMPARE(f.cameras[Slot::StudentPano].udp_flag, during.startsWith(QLatin1String("nested")));
     }
 
     // The console's takeover: teacher feature, teacher pano, student feature, student pano,
