@@ -10,6 +10,7 @@
 #include "core/reachability.h"
 #include "core/time_scale.h"
 #include "form_rig.h"
+#include "log_capture.h"
 #include "protocol/ptz_commands.h"
 #include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
@@ -487,9 +488,11 @@ private slots:
         clock.start();
         gap.start();
         tick.start();
+        LogCapture logs;
         f.press(Slot::TeacherFeature, addressOf(Slot::TeacherFeature));
         tick.stop();
         f.verifyLetGo(Slot::TeacherFeature);
+        QVERIFY(logs.contains(QStringLiteral("RtspThread is not running, skip stop operation")));
         QCOMPARE(f.boxes.texts(), boxes);
         QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
         QVERIFY(!commandsReceived(camera(Slot::TeacherFeature)).contains(ptz_commands::model_inquiry()));
