@@ -436,6 +436,8 @@ private slots:
         QTest::addColumn<QStringList>("boxes");
         for (const char *during : {"return", "stop_connect", "disconnect all", "nested connect, then return"})
             QTest::newRow(during) << QString::fromLatin1(during) << QStringList();
+        QTest::newRow("a pano's response timer box, then return")
+            << "box" << QStringList{"tracking configuration get failed, please try disconnecting and reconnecting"};
         QTest::newRow("login refused")
             << "" << QStringList{"RTSP authentication failed. Please go to the web page and disable RTSP authentication.",
                                  "Connection failure"};
@@ -482,7 +484,11 @@ private slots:
                 f.conn.stop_connect();
             else if (during == QLatin1String("disconnect all"))
                 f.conn.disconnect_all();
-            else
+            else if (during == QLatin1String("box")) {
+                f.status.pano_connect_begins(Side::Student);
+                f.cameras[Slot::StudentPano].response_timer->start(1);
+                QTimer::singleShot(100, f.edit(Slot::TeacherFeature), &QLineEdit::returnPressed);
+            } else
                 emit f.edit(Slot::TeacherFeature)->returnPressed();
         };
         clock.start();
