@@ -9,6 +9,7 @@
 #include "cameras/visca_replies.h"
 #include "core/reachability.h"
 #include "core/time_scale.h"
+#include "event_turns.h"
 #include "form_rig.h"
 #include "log_capture.h"
 #include "protocol/ptz_commands.h"
@@ -459,21 +460,17 @@ private slots:
                 });
             });
         }
-        int turns = 0;
-        qint64 longestGap = 0;
         qint64 askedAt = -1;
         std::function<void()> act;
         QElapsedTimer clock;
-        QElapsedTimer gap;
-        QTimer tick;
-        tick.setInterval(10);
-        connect(&tick, &QTimer::timeout, this, [&] {
-            longestGap = std::max(longestGap, gap.restart());
-            if (++turns != 20 || during.isEmpty())
+        clock.start();
+        EventTurns turns;
+        turns.onTurn = [&](int n) {
+            if (n != 20 || during.isEmpty())
                 return;
             QVERIFY(f.conn.decoder(Slot::TeacherFeature)->opening());
             QTimer::singleShot(0, this, act); // the tick goes on turning meanwhile
-        });
+        };
         act = [&] {
             if (during.startsWith(QLatin1String("nested"))) {
                 f.press(Slot::StudentPano, addressOf(Slot::StudentPano));
@@ -491,16 +488,13 @@ private slots:
             } else
                 emit f.edit(Slot::TeacherFeature)->returnPressed();
         };
-        clock.start();
-        gap.start();
-        tick.start();
         LogCapture logs;
         f.press(Slot::TeacherFeature, addressOf(Slot::TeacherFeature));
-        tick.stop();
+        turns.stop();
         f.verifyLetGo(Slot::TeacherFeature);
         QVERIFY(logs.contains(QStringLiteral("RtspThread is not running, skip stop operation")));
         QCOMPARE(f.boxes.texts(), boxes);
-        QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
+        QVERIFY2(turns.longestGap < 500, qPrintable(QString::number(turns.longestGap)));
         QVERIFY(!commandsReceived(camera(Slot::TeacherFeature)).contains(ptz_commands::model_inquiry()));
         if (during.isEmpty())
             return;

@@ -2,6 +2,7 @@
 // the ends of a stream (server killed or silent, picture size changed) against the GStreamer
 // RTSP server on loopback.
 #include "core/time_scale.h"
+#include "event_turns.h"
 #include "log_capture.h"
 #include "picture_probe.h"
 #include "rtsp/rtsp_server_process.h"
@@ -116,17 +117,13 @@ private slots:
         RtspThread *thread = nullptr;
         rtsp_stream::create(owner.get(), url, 480, 270, decoder, thread);
         const QPointer<QFFmpeg> opened(decoder);
-        int turns = 0;
-        qint64 longestGap = 0;
         qint64 endAskedAt = -1;
         bool keptWhileOpening = false;
         QElapsedTimer clock;
-        QElapsedTimer gap;
-        QTimer tick;
-        tick.setInterval(10);
-        connect(&tick, &QTimer::timeout, this, [&] {
-            longestGap = std::max(longestGap, gap.restart());
-            if (++turns != 20 || end == Opens)
+        clock.start();
+        EventTurns turns;
+        turns.onTurn = [&](int n) {
+            if (n != 20 || end == Opens)
                 return;
             endAskedAt = clock.elapsed();
             if (end == StoppedMeanwhile) {
@@ -135,25 +132,22 @@ private slots:
             } else {
                 owner.reset();
             }
-        });
-        clock.start();
-        gap.start();
-        tick.start();
+        };
         const bool started = rtsp_stream::start(opened.data(), thread);
         QCOMPARE(started, end == Opens);
         if (end == Opens) {
             // The stop's waits (the decoder's 50 ms settle among them) turn the events too.
             QVERIFY(thread->isRunning());
             QTest::qWait(300); // Play is in its loop
-            const int before = turns;
+            const int before = turns.turns;
             rtsp_stream::stop(decoder, thread, {});
-            QVERIFY(turns > before);
+            QVERIFY(turns.turns > before);
         }
-        tick.stop();
-        QVERIFY2(longestGap < 500, qPrintable(QString::number(longestGap)));
+        turns.stop();
+        QVERIFY2(turns.longestGap < 500, qPrintable(QString::number(turns.longestGap)));
         if (end != Opens) {
             // Before the 5 s watchdog would have ended the open.
-            QVERIFY(turns >= 20);
+            QVERIFY(turns.turns >= 20);
             QVERIFY2(clock.elapsed() - endAskedAt < 2000, qPrintable(QString::number(clock.elapsed() - endAskedAt)));
             QCOMPARE(keptWhileOpening, end == StoppedMeanwhile);
             QVERIFY(!opened);
