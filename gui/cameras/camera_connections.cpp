@@ -161,6 +161,11 @@ void CameraConnections::toggle_camera_slot(Slot slot)
     }
     if (run.disconnecting)
         return;
+    if (releasing_all && !m_slots[slot].udp_flag) {
+        // A connect pressed during the waits of a close or a port change would outlive them.
+        qDebug().noquote() << "MainWindow::" + camera_slot::name(slot) + " connect refused while every camera lets go";
+        return;
+    }
 
     slot_entries[int(slot)].button->setEnabled(false);
     m_host.update_tab_enabled(false);
@@ -237,6 +242,8 @@ void CameraConnections::disconnect_board_cameras()
 
 void CameraConnections::disconnect_all()
 {
+    const bool outer = !releasing_all;
+    releasing_all = true;
     for (Slot slot : kAllSlots) {
         if (m_slots[slot].udp_flag || slot_entries[int(slot)].run.connecting)
             toggle_camera_slot(slot);
@@ -249,6 +256,8 @@ void CameraConnections::disconnect_all()
         if (rtsp_preview_ffmpeg)
             rtsp_preview_ffmpeg->cancelOpen();
     }
+    if (outer)
+        releasing_all = false;
 }
 
 void CameraConnections::disconnect_for_port_change()
@@ -630,6 +639,8 @@ void CameraConnections::on_rtsp_connect_Button_clicked()
 {
     if (rtsp_preview_busy)
         return; // a connect or disconnect of the preview is under way
+    if (releasing_all && !rtsp_preview_connected)
+        return; // as a camera's connect during a close's waits
     rtsp_preview_busy = true;
     rtsp_preview_cancelled = false;
     ui.rtsp_connect_Button->setEnabled(false);

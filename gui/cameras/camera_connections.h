@@ -122,6 +122,8 @@ class RtspThread;
 // - A disconnect of every camera (a close, the wizard, a port change): marks each connect and
 //   the preview's; their opens give up and each connect lets its slot go when its wait returns.
 //   A decoder is never deleted while its open runs (rtsp_stream and the decoder wait for it).
+// - A connect pressed during the waits of disconnect_all (a close, a port change): refused, so
+//   that no camera stays connected behind it.
 // - A second close during the closing's waits: the window refuses it while it closes.
 // - Program exit while an open runs: the close cancels the open; the connect returns, lets go,
 //   and only then the event loop ends and the window is destroyed.
@@ -263,4 +265,5 @@ private:
     bool rtsp_preview_connected = false;
     bool rtsp_preview_busy = false;
     bool rtsp_preview_cancelled = false; // disconnect_all came during the preview's connect
+    bool releasing_all = false;          // disconnect_all runs: no connect may start meanwhile
 };

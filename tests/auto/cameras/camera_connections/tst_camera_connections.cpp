@@ -502,6 +502,20 @@ private slots:
         QCOMPARE(f.cameras[Slot::StudentPano].udp_flag, during.startsWith(QLatin1String("nested")));
     }
 
+    // A connect pressed while every camera lets go (a close's waits) is refused: the teacher
+    // feature, earlier in the order than the student feature being let go, would stay connected.
+    void noConnectWhileAllLetGo()
+    {
+        Fixture f;
+        f.press(Slot::StudentFeature, addressOf(Slot::StudentFeature));
+        QTimer::singleShot(0, this, [&f] { f.press(Slot::TeacherFeature, addressOf(Slot::TeacherFeature)); });
+        f.conn.disconnect_all();
+        f.verifyLetGo(Slot::StudentFeature);
+        f.verifyLetGo(Slot::TeacherFeature);
+        f.press(Slot::TeacherFeature, addressOf(Slot::TeacherFeature));
+        QVERIFY(f.cameras[Slot::TeacherFeature].udp_flag);
+    }
+
     // The console's takeover: teacher feature, teacher pano, student feature, student pano,
     // one after the other; the board stays.
     void stopConnectOrder()
