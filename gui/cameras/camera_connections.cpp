@@ -152,13 +152,20 @@ void CameraConnections::toggle_camera_slot(Slot slot)
 {
     CameraSlotRun &run = slot_entries[int(slot)].run;
     if (run.connecting) {
-        // Taken up by the connect when its current step ends.
+        // Taken up by the connect when its current step ends; an open under way gives up at once.
         qDebug().noquote() << "MainWindow::" + camera_slot::name(slot) + " connect under way, disconnect when it ends";
         run.disconnect_requested = true;
+        if (QFFmpeg *decoder = slot_entries[int(slot)].ffmpeg)
+            decoder->cancelOpen();
         return;
     }
     if (run.disconnecting)
         return;
+    if (releasing_all && !m_slots[slot].udp_flag) {
+        // A connect pressed during the waits of a close or a port change would outlive them.
+        qDebug().noquote() << "MainWindow::" + camera_slot::name(slot) + " connect refused while every camera lets go";
+        return;
+    }
 
     slot_entries[int(slot)].button->setEnabled(false);
     m_host.update_tab_enabled(false);
@@ -235,12 +242,22 @@ void CameraConnections::disconnect_board_cameras()
 
 void CameraConnections::disconnect_all()
 {
+    const bool outer = !releasing_all;
+    releasing_all = true;
     for (Slot slot : kAllSlots) {
         if (m_slots[slot].udp_flag || slot_entries[int(slot)].run.connecting)
             toggle_camera_slot(slot);
     }
-    if (rtsp_preview_connected)
+    if (rtsp_preview_connected) {
         on_rtsp_connect_Button_clicked();
+    } else if (rtsp_preview_busy) {
+        // The preview's connect is under way: it gives up when its current step ends.
+        rtsp_preview_cancelled = true;
+        if (rtsp_preview_ffmpeg)
+            rtsp_preview_ffmpeg->cancelOpen();
+    }
+    if (outer)
+        releasing_all = false;
 }
 
 void CameraConnections::disconnect_for_port_change()
@@ -320,7 +337,11 @@ void CameraConnections::connect_camera_slot(Slot slot)
     if (const Handler failed = kFailedSlots[int(slot)])
         connect(entry.ffmpeg, &QFFmpeg::FrameFailed, this, failed);
     m_host.show_pictures(slot, entry.ffmpeg);
-    if (!rtsp_stream::start(entry.ffmpeg, entry.rtsp_thread)) {
+    const bool opened = rtsp_stream::start(entry.ffmpeg, entry.rtsp_thread);
+    // Let go during the open: no failure to report, whether the open ended or not.
+    if (connect_interrupted(slot))
+        return;
+    if (!opened) {
         msgbox::warning(m_window, tr("Warning"), tr("Connection failure"));
         run.connecting = false;
         run.disconnect_requested = false;
@@ -618,7 +639,10 @@ void CameraConnections::on_rtsp_connect_Button_clicked()
 {
     if (rtsp_preview_busy)
         return; // a connect or disconnect of the preview is under way
+    if (releasing_all && !rtsp_preview_connected)
+        return; // as a camera's connect during a close's waits
     rtsp_preview_busy = true;
+    rtsp_preview_cancelled = false;
     ui.rtsp_connect_Button->setEnabled(false);
 
     auto tearDown = [this] {
@@ -658,13 +682,20 @@ void CameraConnections::on_rtsp_connect_Button_clicked()
         giveUp(tr("Connection timeout"));
         return;
     }
+    if (rtsp_preview_cancelled) {
+        ui.rtsp_connect_Button->setEnabled(true);
+        rtsp_preview_busy = false;
+        return;
+    }
     rtsp_preview_destination = new QHostAddress(address);
     rtsp_stream::create(this, camera_slot::preview_rtsp_url(address, port), kPreviewWidth, kPreviewHeight,
                         rtsp_preview_ffmpeg, rtsp_preview_rtsp_thread);
     connect(rtsp_preview_ffmpeg, &QFFmpeg::FrameFailed, this, &CameraConnections::rtsp_preview_frame_failed);
     m_host.show_preview_pictures(rtsp_preview_ffmpeg);
-    if (!rtsp_stream::start(rtsp_preview_ffmpeg, rtsp_preview_rtsp_thread)) {
-        msgbox::warning(m_window, tr("Warning"), tr("Connection failure"));
+    const bool opened = rtsp_stream::start(rtsp_preview_ffmpeg, rtsp_preview_rtsp_thread);
+    if (!opened || rtsp_preview_cancelled) {
+        if (!rtsp_preview_cancelled)
+            msgbox::warning(m_window, tr("Warning"), tr("Connection failure"));
         tearDown();
         rtsp_preview_busy = false;
         return;

@@ -107,10 +107,26 @@ class RtspThread;
 // slot is let go (its button, Return in its address field, a failed picture, stop_connect, the
 // port change).
 //
-// A connect waits several times while events are handled (ping, the model answer, the pano's
-// focus and role steps). Whatever asks for a disconnect meanwhile only marks it; the connect
-// notices it after its wait and then runs the disconnect itself, so it never goes on with a
-// destination, a picture or a timer that has been taken away under it.
+// A connect waits several times while events are handled (ping, the stream's open, the model
+// answer, the pano's focus and role steps), and a disconnect while its picture stops. Whatever
+// asks for a disconnect meanwhile only marks it; the connect notices it after its wait and then
+// runs the disconnect itself, so it never goes on with a destination, a picture or a timer that
+// has been taken away under it. What can run inside these waits, and its guard:
+// - Return in the address field, the button again, stop_connect (the console's takeover) and
+//   replies that run a pano's toggle: the toggle marks the connect (and makes a running open
+//   give up at once); during a disconnect it is ignored.
+// - The tab's other connect (another slot, or the preview): it runs whole inside the wait and
+//   returns first (last in, first out); each stream starts decoding when its own open succeeds.
+// - Boxes of the obtain/apply poller, a pano's response timer or an RTSP alert: they show inside
+//   the wait; the open's authentication box still comes before "Connection failure".
+// - A disconnect of every camera (a close, the wizard, a port change): marks each connect and
+//   the preview's; their opens give up and each connect lets its slot go when its wait returns.
+//   A decoder is never deleted while its open runs (rtsp_stream and the decoder wait for it).
+// - A connect pressed during the waits of disconnect_all (a close, a port change): refused, so
+//   that no camera stays connected behind it.
+// - A second close during the closing's waits: the window refuses it while it closes.
+// - Program exit while an open runs: the close cancels the open; the connect returns, lets go,
+//   and only then the event loop ends and the window is destroyed.
 class CameraConnections : public QObject
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
@@ -248,4 +264,6 @@ private:
     RtspThread *rtsp_preview_rtsp_thread = nullptr;
     bool rtsp_preview_connected = false;
     bool rtsp_preview_busy = false;
+    bool rtsp_preview_cancelled = false; // disconnect_all came during the preview's connect
+    bool releasing_all = false;          // disconnect_all runs: no connect may start meanwhile
 };

@@ -2,6 +2,7 @@
 
 #include "seams/message_box.h"
 #include "core/time_scale.h"
+#include "core/wait.h"
 #include "video/decoder_choice.h"
 #include "video/read_error_text.h"
 #include "video/rtsp_log_alert.h"
@@ -95,6 +96,21 @@ bool isAutomaticName(const QString &name)
 
 void sleepMs(int ms) { QThread::msleep(static_cast<unsigned long>(timescale::scaled(ms))); }
 
+// A pause of Stop: on the GUI thread the window's events go on meanwhile.
+void pauseMs(int ms, bool handleEvents)
+{
+    if (handleEvents)
+        wait_ms(ms);
+    else
+        sleepMs(ms);
+}
+
+bool onGuiThread()
+{
+    const QCoreApplication *app = QCoreApplication::instance();
+    return app && QThread::currentThread() == app->thread();
+}
+
 std::int64_t nowSeconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
 
 // The warning box of an RTSP alert; widgets only ever live in the GUI thread.
@@ -134,9 +150,19 @@ QFFmpeg::QFFmpeg(QObject *parent)
 QFFmpeg::~QFFmpeg()
 {
     log() << "enter ~QFFmpeg";
+    if (opener) {
+        // Init still works on this object: it gives up at once and is waited for.
+        if (openActive.load()) {
+            warn() << "QFFmpeg::Open still running, cancelling it before cleanup";
+            cancelOpen();
+        }
+        opener->wait();
+        delete opener;
+        opener = nullptr;
+    }
     if (playState.load() == 1) {
         log() << "QFFmpeg::Stopping playback before cleanup";
-        Stop();
+        Stop(StopWaits::Block);
         for (int i = 0; i < kDestructorPolls && playActive.load() && playState.load() != -1; ++i)
             sleepMs(kStopPollMs);
     }
@@ -416,6 +442,29 @@ bool QFFmpeg::Init()
     log() << "videoHeight=" << videoHeight;
     initialized = true;
     return true;
+}
+
+void QFFmpeg::InitInBackground()
+{
+    if (opener)
+        return; // a decoder is opened once
+    openActive = true;
+    opener = QThread::create([this] {
+        const bool ok = Init();
+        openActive = false;
+        emit Opened(ok);
+    });
+    opener->setObjectName(QStringLiteral("rtsp open"));
+    opener->start();
+}
+
+void QFFmpeg::cancelOpen()
+{
+    if (!openActive.load())
+        return;
+    openWasCancelled = true;
+    interruptRecord.stopTriggered = true;
+    log() << "QFFmpeg::Open cancelled, interrupting it";
 }
 
 bool QFFmpeg::setUpHardware()
@@ -736,8 +785,9 @@ void QFFmpeg::get_av_frame()
     emit GetImage(view.copy());
 }
 
-void QFFmpeg::Stop()
+void QFFmpeg::Stop(StopWaits waits)
 {
+    const bool handleEvents = waits == StopWaits::HandleEvents && onGuiThread();
     log() << "enter QFFmpeg::Stop()";
     if (stopInProgress.exchange(true)) {
         log() << "Stop() already in progress, skipping duplicate call";
@@ -756,7 +806,7 @@ void QFFmpeg::Stop()
         interruptRecord.stopTriggered = true;
         log() << "QFFmpeg::Triggered interrupt callback to stop blocking operations";
         if (playActive.load())
-            sleepMs(kStopSettleMs);
+            pauseMs(kStopSettleMs, handleEvents);
     } else {
         log() << "QFFmpeg::pAVFormatContext is NULL or interrupt callback not set, skipping interrupt handling";
     }
@@ -766,7 +816,7 @@ void QFFmpeg::Stop()
         // Play that never started or has already left needs no waiting.
         if (playState.load() == -1 || !playActive.load())
             break;
-        sleepMs(kStopPollMs);
+        pauseMs(kStopPollMs, handleEvents);
         if (i % 10 == 0)
             log() << "QFFmpeg::Still waiting for Play loop, iteration:" << i;
     }

@@ -32,10 +32,12 @@ struct QFFmpegInterruptRecord {
 };
 
 // Turns one camera's RTSP stream into RGB pictures of the size its creator sets. Init opens
-// the stream in the creator's (GUI) thread; Play, the read-and-decode loop, runs on a decoding
-// thread of its own (RtspThread) and hands every picture over queued with GetImage; a lost
-// stream is reported once with FrameFailed. A watchdog in FFmpeg's interrupt callback makes
-// any blocking network call give up after about 5 seconds without data.
+// the stream; InitInBackground runs it on a thread of its own and tells the result with Opened,
+// so that the creator's (GUI) thread keeps turning while FFmpeg connects and probes. Play, the
+// read-and-decode loop, runs on a decoding thread of its own (RtspThread) and hands every
+// picture over queued with GetImage; a lost stream is reported once with FrameFailed. A
+// watchdog in FFmpeg's interrupt callback makes any blocking network call give up after about
+// 5 seconds without data.
 class QFFmpeg : public QObject
 {
     Q_OBJECT
@@ -45,8 +47,19 @@ public:
     ~QFFmpeg() override;
 
     bool Init();
+    // Runs Init on a thread of its own (once per decoder); Opened carries its result. The
+    // decoder is not destroyed under a running open: the destructor cancels it and waits.
+    void InitInBackground();
+    bool opening() const { return openActive.load(); }
+    // Makes a running open give up at FFmpeg's next look at the interrupt callback (a connect
+    // that is let go meanwhile); once the open has ended it does nothing.
+    void cancelOpen();
+    bool openCancelled() const { return openWasCancelled.load(); }
     void Play();
-    void Stop();
+    // Stop's short waits handle the GUI thread's events when it runs there (HandleEvents); a
+    // destructor blocks instead, so that no event reaches an owner that is half destroyed.
+    enum class StopWaits { HandleEvents, Block };
+    void Stop(StopWaits waits = StopWaits::HandleEvents);
     void setAllFrames(bool all) { allFrames.store(all); }
     void get_av_frame();
 
@@ -79,6 +92,8 @@ public:
 signals:
     void GetImage(QImage image);
     void FrameFailed();
+    // Emitted on the opening thread when InitInBackground's open has ended.
+    void Opened(bool ok);
 
 private:
     static enum AVPixelFormat getHwFormat(AVCodecContext *context, const enum AVPixelFormat *formats);
@@ -135,6 +150,10 @@ private:
     QMutex playThreadMutex;
     QPointer<QThread> playThread;
     std::atomic<qint64> timestampCalls{0};
+
+    QThread *opener = nullptr; // the thread of InitInBackground
+    std::atomic<bool> openActive{false};
+    std::atomic<bool> openWasCancelled{false};
 
     static int instanceCount;
     static QMutex instanceMutex;

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QSet>
+#include <QPointer>
 #include <QTimer>
 
 #include <atomic>
@@ -16,6 +18,11 @@ namespace {
 constexpr int kReapPollMs = 100; // how often a kept pair looks whether its thread has ended
 
 std::atomic<int> gPending{0};
+
+// Decoders whose start waits for their open, and those of them that stop let go of meanwhile:
+// start releases such a pair when the open has ended. GUI thread only.
+QSet<QFFmpeg *> gOpening;
+QSet<QFFmpeg *> gReleasedWhileOpening;
 
 void deletePair(QFFmpeg *decoder, RtspThread *thread)
 {
@@ -62,11 +69,34 @@ bool start(QFFmpeg *decoder, RtspThread *thread)
 {
     if (!decoder || !thread)
         return false;
-    if (!decoder->Init())
+    const QPointer<QFFmpeg> d(decoder);
+    const QPointer<RtspThread> t(thread);
+    bool ended = false;
+    bool started = false;
+    QObject context; // the result's delivery ends with this call
+    QObject::connect(decoder, &QFFmpeg::Opened, &context, [&](bool ok) {
+        ended = true;
+        if (!ok || !d || !t || d->openCancelled() || gReleasedWhileOpening.contains(d))
+            return;
+        t->ffmpeg = d;
+        t->start();
+        started = true;
+    });
+    gOpening.insert(decoder);
+    decoder->InitInBackground();
+    // The result comes as a queued call, after any box the open asked for. The decoder's own
+    // destruction (its owner went) also ends the wait: the destructor waited for the open.
+    while (!ended && d)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    gOpening.remove(decoder);
+    if (gReleasedWhileOpening.remove(decoder)) {
+        RtspThread *kept = t.data();
+        deletePair(d.data(), kept);
+        --gPending;
+        qDebug().noquote() << "rtsp_stream: stream let go while opening released with its thread";
         return false;
-    thread->ffmpeg = decoder;
-    thread->start();
-    return true;
+    }
+    return started;
 }
 
 void stop(QFFmpeg *&decoder, RtspThread *&thread, const StopWaits &waits)
@@ -78,6 +108,19 @@ void stop(QFFmpeg *&decoder, RtspThread *&thread, const StopWaits &waits)
 
     if (d && waits.disconnectPictures)
         QObject::disconnect(d, &QFFmpeg::GetImage, nullptr, nullptr);
+    // Nothing that runs during the waits below (an owner destroyed meanwhile) may delete them.
+    if (d)
+        d->setParent(nullptr);
+    if (t)
+        t->setParent(nullptr);
+    if (d && gOpening.contains(d)) {
+        // start still waits for this open: it gives up at once, and start releases both.
+        qDebug().noquote() << "rtsp_stream: stream let go while opening; its open is cancelled";
+        d->cancelOpen();
+        gReleasedWhileOpening.insert(d);
+        ++gPending;
+        return;
+    }
     if (d)
         d->Stop();
     if (waits.afterDecoderStopMs > 0)

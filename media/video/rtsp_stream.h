@@ -23,9 +23,13 @@ namespace rtsp_stream {
 void create(QObject *owner, const QString &url, int width, int height, QFFmpeg *&decoder,
             RtspThread *&thread);
 
-// Opens the stream in the calling (GUI) thread, blocking while it opens, and when it opened
-// hands the decoder to the thread and starts it. False when the stream could not be opened;
-// the thread is then not started and the owner runs stop to release both.
+// Opens the stream on a thread of its own and waits for the result while the calling (GUI)
+// thread handles its events; the window keeps turning however long FFmpeg takes. When the open
+// succeeds the decoder goes to its thread, which starts at once, also while this wait lies
+// under another's (a second connect during the wait nests in it and returns first). False when
+// the stream could not be opened, when the open was cancelled (QFFmpeg::cancelOpen) or when
+// stop let it go meanwhile; the thread is then not started and the owner runs stop to release
+// both.
 bool start(QFFmpeg *decoder, RtspThread *thread);
 
 struct StopWaits {
@@ -35,12 +39,14 @@ struct StopWaits {
 };
 
 // Stops the picture and forgets both pointers at once (a slot that runs during the waits
-// finds them null). Both objects are deleted, the decoder first, once the thread has ended;
-// a thread still running after its waits keeps both alive (logged) and they are deleted when
-// it finishes, so a decoder is never deleted under a thread that uses it.
+// finds them null); the waits handle events. Both objects are deleted, the decoder first, once
+// the thread has ended; a thread still running after its waits keeps both alive (logged) and
+// they are deleted when it finishes, so a decoder is never deleted under a thread that uses
+// it. A stream still opening has its open cancelled and both go when start's wait ends.
 void stop(QFFmpeg *&decoder, RtspThread *&thread, const StopWaits &waits);
 
-// Pairs kept because their thread had not finished when they were stopped.
+// Pairs kept because their thread had not finished (or their open not ended) when they were
+// stopped.
 int pendingCount();
 
 } // namespace rtsp_stream

@@ -3,12 +3,15 @@
 #include "core/time_scale.h"
 #include "video/qffmpeg.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QElapsedTimer>
 
 namespace {
 constexpr int kFinishWaitMs = 3000;  // a healthy loop leaves within one read
 constexpr int kSecondWaitMs = 1000;  // the bound the owners rely on: 3000 + 1000 ms
 constexpr int kIdlePassMs = 100;     // how often an ended loop looks for the interruption
+constexpr unsigned long kEndPollMs = 5; // the GUI thread looks for the end this often
 
 QDebug log() { return qDebug().noquote(); }
 QDebug warn() { return qWarning().noquote(); }
@@ -60,12 +63,28 @@ void RtspThread::stop()
     }
     requestInterruption();
     quit();
-    if (!wait(scaledMs(kFinishWaitMs))) {
+    if (!finishWithin(kFinishWaitMs)) {
         warn() << "RtspThread: Thread did not finish within timeout, waiting for it to end by itself";
-        if (!wait(scaledMs(kSecondWaitMs)))
+        if (!finishWithin(kSecondWaitMs))
             warn() << "RtspThread: Thread still running after the waits; its decoder is kept until it finishes";
     }
     log() << "leave RtspThread::stop()";
+}
+
+bool RtspThread::finishWithin(int ms)
+{
+    const QCoreApplication *app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread())
+        return wait(scaledMs(ms));
+    QElapsedTimer clock;
+    clock.start();
+    const qint64 limit = timescale::scaled(ms);
+    while (!wait(kEndPollMs)) {
+        if (clock.elapsed() >= limit)
+            return false;
+        QCoreApplication::processEvents();
+    }
+    return true;
 }
 
 RtspThread::~RtspThread()
@@ -76,7 +95,7 @@ RtspThread::~RtspThread()
             if (ffmpeg) {
                 log() << "Stopping FFmpeg in destructor";
                 stopped = true;
-                ffmpeg->Stop();
+                ffmpeg->Stop(QFFmpeg::StopWaits::Block);
             }
             requestInterruption();
             quit();

@@ -17,9 +17,10 @@ public:
     explicit RtspThread(QObject *parent = nullptr);
     ~RtspThread() override;
 
-    // Stops the decoder and waits for the thread (GUI thread). A thread that has not finished
-    // after the waits is left to finish by itself: it is never terminated, since a thread
-    // killed inside FFmpeg can leave the library's state broken.
+    // Stops the decoder and waits for the thread; on the GUI thread the window's events go on
+    // during the waits. A thread that has not finished after the waits is left to finish by
+    // itself: it is never terminated, since a thread killed inside FFmpeg can leave the
+    // library's state broken.
     void stop();
     bool isStopped() const { return stopped.load(); }
 
@@ -29,5 +30,8 @@ protected:
     void run() override;
 
 private:
+    // Waits up to ms (scaled) for run() to end; on the GUI thread events are handled meanwhile.
+    bool finishWithin(int ms);
+
     std::atomic<bool> stopped{false};
 };

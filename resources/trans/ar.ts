@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_SA" sourcelanguage="en_US">
 <context>
+    <name>Calibrate_Area_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>مربع حوار</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>المقرّبة</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>البانوراما</translation>
+    </message>
+    <message>
+        <source>Start Calibrate</source>
+        <translation>بدء المعايرة</translation>
+    </message>
+    <message>
+        <source>Stop Calibrate</source>
+        <translation>إيقاف المعايرة</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+    <message>
+        <source>During automatic calibration, there can only be one moving person in the image; otherwise, the data will be abnormal.</source>
+        <translation>أثناء المعايرة التلقائية يجب ألا يتحرك في الصورة سوى شخص واحد، وإلا ستكون البيانات غير طبيعية.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>Do you want to start automatic calibration?</source>
+        <translation>هل تريد بدء المعايرة التلقائية؟</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>تحذير</translation>
+    </message>
+    <message>
+        <source>Auto-Calibration Failed. Please try again.</source>
+        <translation>فشلت المعايرة التلقائية. يُرجى المحاولة مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>Auto-Calibration Successful.</source>
+        <translation>نجحت المعايرة التلقائية.</translation>
+    </message>
+</context>
+<context>
     <name>Image_Expand</name>
     <message>
         <source>Dialog</source>

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name>Calibrate_Area_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>Feature</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>Pano</translation>
+    </message>
+    <message>
+        <source>Start Calibrate</source>
+        <translation>Start Calibrate</translation>
+    </message>
+    <message>
+        <source>Stop Calibrate</source>
+        <translation>Stop Calibrate</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>During automatic calibration, there can only be one moving person in the image; otherwise, the data will be abnormal.</source>
+        <translation>During automatic calibration, there can only be one moving person in the image; otherwise, the data will be abnormal.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Do you want to start automatic calibration?</source>
+        <translation>Do you want to start automatic calibration?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Auto-Calibration Failed. Please try again.</source>
+        <translation>Auto-Calibration Failed. Please try again.</translation>
+    </message>
+    <message>
+        <source>Auto-Calibration Successful.</source>
+        <translation>Auto-Calibration Successful.</translation>
+    </message>
+</context>
+<context>
     <name>Image_Expand</name>
     <message>
         <source>Dialog</source>

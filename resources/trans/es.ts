@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en_US">
 <context>
+    <name>Calibrate_Area_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>Primer plano</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>Panorámica</translation>
+    </message>
+    <message>
+        <source>Start Calibrate</source>
+        <translation>Iniciar calibración</translation>
+    </message>
+    <message>
+        <source>Stop Calibrate</source>
+        <translation>Detener calibración</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Por defecto</translation>
+    </message>
+    <message>
+        <source>During automatic calibration, there can only be one moving person in the image; otherwise, the data will be abnormal.</source>
+        <translation>Durante la calibración automática solo puede haber una persona en movimiento en la imagen; de lo contrario, los datos serán anómalos.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Do you want to start automatic calibration?</source>
+        <translation>¿Desea iniciar la calibración automática?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Auto-Calibration Failed. Please try again.</source>
+        <translation>La calibración automática ha fallado. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Auto-Calibration Successful.</source>
+        <translation>Calibración automática correcta.</translation>
+    </message>
+</context>
+<context>
     <name>Image_Expand</name>
     <message>
         <source>Dialog</source>

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id_ID" sourcelanguage="en_US">
 <context>
+    <name>Calibrate_Area_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>Close-up</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Start Calibrate</source>
+        <translation>Mulai Kalibrasi</translation>
+    </message>
+    <message>
+        <source>Stop Calibrate</source>
+        <translation>Hentikan Kalibrasi</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>During automatic calibration, there can only be one moving person in the image; otherwise, the data will be abnormal.</source>
+        <translation>Selama kalibrasi otomatis, hanya boleh ada satu orang yang bergerak di gambar; jika tidak, data akan tidak normal.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informasi</translation>
+    </message>
+    <message>
+        <source>Do you want to start automatic calibration?</source>
+        <translation>Mulai kalibrasi otomatis?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Peringatan</translation>
+    </message>
+    <message>
+        <source>Auto-Calibration Failed. Please try again.</source>
+        <translation>Kalibrasi otomatis gagal. Silakan coba lagi.</translation>
+    </message>
+    <message>
+        <source>Auto-Calibration Successful.</source>
+        <translation>Kalibrasi otomatis berhasil.</translation>
+    </message>
+</context>
+<context>
     <name>Image_Expand</name>
     <message>
         <source>Dialog</source>

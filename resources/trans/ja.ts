@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en_US">
 <context>
+    <name>Calibrate_Area_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>追尾</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>全景</translation>
+    </message>
+    <message>
+        <source>Start Calibrate</source>
+        <translation>校正開始</translation>
+    </message>
+    <message>
+        <source>Stop Calibrate</source>
+        <translation>校正停止</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>初期値</translation>
+    </message>
+    <message>
+        <source>During automatic calibration, there can only be one moving person in the image; otherwise, the data will be abnormal.</source>
+        <translation>自動校正中は、画面内で動く人は1人だけにしてください。そうでないとデータが異常になります。</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Do you want to start automatic calibration?</source>
+        <translation>自動校正を開始しますか？</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Auto-Calibration Failed. Please try again.</source>
+        <translation>自動校正に失敗しました。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Auto-Calibration Successful.</source>
+        <translation>自動校正に成功しました。</translation>
+    </message>
+</context>
+<context>
     <name>Image_Expand</name>
     <message>
         <source>Dialog</source>

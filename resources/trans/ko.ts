@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR" sourcelanguage="en_US">
 <context>
+    <name>Calibrate_Area_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>대화 상자</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>추적</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>전경</translation>
+    </message>
+    <message>
+        <source>Start Calibrate</source>
+        <translation>보정 시작</translation>
+    </message>
+    <message>
+        <source>Stop Calibrate</source>
+        <translation>보정 중지</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>During automatic calibration, there can only be one moving person in the image; otherwise, the data will be abnormal.</source>
+        <translation>자동 보정 중에는 화면에 움직이는 사람이 한 명만 있어야 합니다. 그렇지 않으면 데이터가 비정상이 됩니다.</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Do you want to start automatic calibration?</source>
+        <translation>자동 보정을 시작하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>경고</translation>
+    </message>
+    <message>
+        <source>Auto-Calibration Failed. Please try again.</source>
+        <translation>자동 보정에 실패했습니다. 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>Auto-Calibration Successful.</source>
+        <translation>자동 보정에 성공했습니다.</translation>
+    </message>
+</context>
+<context>
     <name>Image_Expand</name>
     <message>
         <source>Dialog</source>

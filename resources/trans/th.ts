@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="th_TH" sourcelanguage="en_US">
 <context>
+    <name>Calibrate_Area_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>กล่องโต้ตอบ</translation>
+    </message>
+    <message>
+        <source>Feature</source>
+        <translation>โคลสอัพ</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>พาโนรามา</translation>
+    </message>
+    <message>
+        <source>Start Calibrate</source>
+        <translation>เริ่มปรับเทียบ</translation>
+    </message>
+    <message>
+        <source>Stop Calibrate</source>
+        <translation>หยุดปรับเทียบ</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>ค่าเริ่มต้น</translation>
+    </message>
+    <message>
+        <source>During automatic calibration, there can only be one moving person in the image; otherwise, the data will be abnormal.</source>
+        <translation>ระหว่างการปรับเทียบอัตโนมัติ ในภาพต้องมีคนเคลื่อนไหวเพียงคนเดียว มิฉะนั้นข้อมูลจะผิดปกติ</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>ข้อมูล</translation>
+    </message>
+    <message>
+        <source>Do you want to start automatic calibration?</source>
+        <translation>ต้องการเริ่มการปรับเทียบอัตโนมัติหรือไม่</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>คำเตือน</translation>
+    </message>
+    <message>
+        <source>Auto-Calibration Failed. Please try again.</source>
+        <translation>การปรับเทียบอัตโนมัติล้มเหลว โปรดลองอีกครั้ง</translation>
+    </message>
+    <message>
+        <source>Auto-Calibration Successful.</source>
+        <translation>การปรับเทียบอัตโนมัติสำเร็จ</translation>
+    </message>
+</context>
+<context>
     <name>Image_Expand</name>
     <message>
         <source>Dialog</source>

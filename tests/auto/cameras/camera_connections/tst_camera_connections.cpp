@@ -9,6 +9,7 @@
 #include "cameras/visca_replies.h"
 #include "core/reachability.h"
 #include "core/time_scale.h"
+#include "event_turns.h"
 #include "form_rig.h"
 #include "log_capture.h"
 #include "protocol/protocol_log.h"
@@ -21,7 +22,10 @@
 #include "video/rtspthread.h"
 
 #include <QPointer>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QtTest>
 
@@ -422,6 +426,95 @@ private slots:
         QCOMPARE(f.boxes.texts(), QStringList());
         QTest::qWait(100);
         QVERIFY(commandsReceived(camera(slot)).filter(QStringLiteral("get_tracking_status")).isEmpty());
+    }
+
+    // The teacher feature's picture opens on a port that accepts and stays silent (or refuses
+    // the login): the window's events go on during the open (a 10 ms timer turns), and what
+    // runs inside it is guarded. A let-go ends the open at once, far before the 5 s watchdog; the
+    // student pano's whole connect nests inside the open and returns first.
+    void openKeepsWindowTurning_data()
+    {
+        QTest::addColumn<QString>("during");
+        QTest::addColumn<QStringList>("boxes");
+        for (const char *during : {"return", "stop_connect", "disconnect all", "nested connect, then return"})
+            QTest::newRow(during) << QString::fromLatin1(during) << QStringList();
+        QTest::newRow("a pano's response timer box, then return")
+            << "box" << QStringList{"tracking configuration get failed, please try disconnecting and reconnecting"};
+        QTest::newRow("login refused")
+            << "" << QStringList{"RTSP authentication failed. Please go to the web page and disable RTSP authentication.",
+                                 "Connection failure"};
+    }
+    void openKeepsWindowTurning()
+    {
+        QFETCH(QString, during);
+        QFETCH(QStringList, boxes);
+        Fixture f;
+        QTcpServer rtsp;
+        QVERIFY(rtsp.listen(QHostAddress(addressOf(Slot::TeacherFeature))));
+        f.ports.edit().teacher_rtsp_port = QString::number(rtsp.serverPort());
+        if (during.isEmpty()) {
+            connect(&rtsp, &QTcpServer::newConnection, this, [&rtsp] {
+                QTcpSocket *s = rtsp.nextPendingConnection();
+                connect(s, &QTcpSocket::readyRead, s, [s] {
+                    const QString seq = QRegularExpression(QStringLiteral("CSeq: *(\\d+)")).match(s->readAll()).captured(1);
+                    s->write(QStringLiteral("RTSP/1.0 401 Unauthorized\r\nCSeq: %1\r\n\r\n").arg(seq).toLatin1());
+                });
+            });
+        }
+        qint64 askedAt = -1;
+        std::function<void()> act;
+        QElapsedTimer clock;
+        clock.start();
+        EventTurns turns;
+        turns.onTurn = [&](int n) {
+            if (n != 20 || during.isEmpty())
+                return;
+            QVERIFY(f.conn.decoder(Slot::TeacherFeature)->opening());
+            QTimer::singleShot(0, this, act); // the tick goes on turning meanwhile
+        };
+        act = [&] {
+            if (during.startsWith(QLatin1String("nested"))) {
+                f.press(Slot::StudentPano, addressOf(Slot::StudentPano));
+                QVERIFY(f.cameras[Slot::StudentPano].udp_flag && f.conn.decoding_thread(Slot::StudentPano)->isRunning());
+            }
+            askedAt = clock.elapsed();
+            if (during == QLatin1String("stop_connect"))
+                f.conn.stop_connect();
+            else if (during == QLatin1String("disconnect all"))
+                f.conn.disconnect_all();
+            else if (during == QLatin1String("box")) {
+                f.status.pano_connect_begins(Side::Student);
+                f.cameras[Slot::StudentPano].response_timer->start(1);
+                QTimer::singleShot(100, f.edit(Slot::TeacherFeature), &QLineEdit::returnPressed);
+            } else
+                emit f.edit(Slot::TeacherFeature)->returnPressed();
+        };
+        LogCapture logs;
+        f.press(Slot::TeacherFeature, addressOf(Slot::TeacherFeature));
+        turns.stop();
+        f.verifyLetGo(Slot::TeacherFeature);
+        QVERIFY(logs.contains(QStringLiteral("RtspThread is not running, skip stop operation")));
+        QCOMPARE(f.boxes.texts(), boxes);
+        QVERIFY2(turns.longestGap < 500, qPrintable(QString::number(turns.longestGap)));
+        QVERIFY(!commandsReceived(camera(Slot::TeacherFeature)).contains(ptz_commands::model_inquiry()));
+        if (during.isEmpty())
+            return;
+        QVERIFY2(clock.elapsed() - askedAt < 2000, qPrintable(QString::number(clock.elapsed() - askedAt)));
+        QCOMPARE(f.cameras[Slot::StudentPano].udp_flag, during.startsWith(QLatin1String("nested")));
+    }
+
+    // A connect pressed while every camera lets go (a close's waits) is refused: the teacher
+    // feature, earlier in the order than the student feature being let go, would stay connected.
+    void noConnectWhileAllLetGo()
+    {
+        Fixture f;
+        f.press(Slot::StudentFeature, addressOf(Slot::StudentFeature));
+        QTimer::singleShot(0, this, [&f] { f.press(Slot::TeacherFeature, addressOf(Slot::TeacherFeature)); });
+        f.conn.disconnect_all();
+        f.verifyLetGo(Slot::StudentFeature);
+        f.verifyLetGo(Slot::TeacherFeature);
+        f.press(Slot::TeacherFeature, addressOf(Slot::TeacherFeature));
+        QVERIFY(f.cameras[Slot::TeacherFeature].udp_flag);
     }
 
     // The console's takeover: teacher feature, teacher pano, student feature, student pano,

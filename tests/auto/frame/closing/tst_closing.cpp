@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTcpServer>
 #include <QtTest>
 
 #include <optional>
@@ -174,6 +175,32 @@ private slots:
         boxes.answerNext(QMessageBox::Cancel);
         w->close();
         QCOMPARE(boxes.texts(), (QStringList{kExit, kExit}));
+    }
+
+    // An exit while a camera's picture opens on a silent port: the close cancels the open, the
+    // connect lets go, and only then the event loop ends and the window goes; far before the
+    // open's 5 s watchdog.
+    void exitWhileOpening()
+    {
+        testenv::writeConfigIni(kIni);
+        QTcpServer silent;
+        QVERIFY(silent.listen(QHostAddress(QStringLiteral("127.0.0.3")), 554));
+        RecordingPresenter boxes;
+        QTimer::singleShot(0, qApp, [] {
+            auto *w = topLevel<MainWindow>();
+            w->show();
+            topLevel<GuideConfig>()->hide();
+            QTimer::singleShot(200, w, &QWidget::close);
+            w->findChild<QLineEdit *>(QStringLiteral("teacher_feature_IP_Edit"))->setText(QStringLiteral("127.0.0.3"));
+            w->findChild<QPushButton *>(QStringLiteral("teacher_feature_connect_Button"))->click();
+        });
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(run_application(*qApp), 0);
+        QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(boxes.texts(), QStringList{kExit});
+        QCOMPARE(QFFmpeg::instances(), 0);
+        QCOMPARE(rtsp_stream::pendingCount(), 0);
     }
 
     // After an exit the lock is gone and the next start comes up at once, in the main window.

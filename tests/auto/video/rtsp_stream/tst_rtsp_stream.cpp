@@ -2,6 +2,7 @@
 // the ends of a stream (server killed or silent, picture size changed) against the GStreamer
 // RTSP server on loopback.
 #include "core/time_scale.h"
+#include "event_turns.h"
 #include "log_capture.h"
 #include "picture_probe.h"
 #include "rtsp/rtsp_server_process.h"
@@ -13,10 +14,12 @@
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QSemaphore>
+#include <QTcpServer>
 #include <QtTest>
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
 
 namespace {
 constexpr quint16 kPort = 8554;
@@ -24,8 +27,10 @@ constexpr int kPictureTimeoutMs = 10000; // a picture comes within a second; bou
 const QString kNotRunning = QStringLiteral("RtspThread is not running, skip stop operation");
 
 enum StreamEnd { Killed, Silent, SizeChanged };
+enum OpenEnd { Opens, StoppedMeanwhile, OwnerGoesMeanwhile };
 } // namespace
 Q_DECLARE_METATYPE(StreamEnd)
+Q_DECLARE_METATYPE(OpenEnd)
 
 class tst_RtspStream : public QObject
 {
@@ -87,6 +92,65 @@ private slots:
             QVERIFY(!logs.contains(QStringLiteral("did not finish")));
             QVERIFY(!logs.contains(QStringLiteral("kept until it finishes")));
             QCOMPARE(probe.failureCount, 0);
+        }
+    }
+
+    // The open runs beside the caller, whose events go on (a 10 ms timer turns); a stop or the
+    // owner's end during it makes the open give up, and no decoder goes while its open runs.
+    void openKeepsEventsTurning_data()
+    {
+        QTest::addColumn<bool>("silent"); // a port that accepts and never answers
+        QTest::addColumn<OpenEnd>("end");
+        QTest::newRow("stream opens") << false << Opens;
+        QTest::newRow("silent, stopped during the open") << true << StoppedMeanwhile;
+        QTest::newRow("silent, owner destroyed during the open") << true << OwnerGoesMeanwhile;
+    }
+    void openKeepsEventsTurning()
+    {
+        QFETCH(bool, silent);
+        QFETCH(OpenEnd, end);
+        QTcpServer quiet;
+        QVERIFY(quiet.listen(QHostAddress::LocalHost));
+        const QString url = silent ? QStringLiteral("rtsp://127.0.0.1:%1/1").arg(quiet.serverPort()) : server.url(1);
+        auto owner = std::make_unique<QObject>();
+        QFFmpeg *decoder = nullptr;
+        RtspThread *thread = nullptr;
+        rtsp_stream::create(owner.get(), url, 480, 270, decoder, thread);
+        const QPointer<QFFmpeg> opened(decoder);
+        qint64 endAskedAt = -1;
+        bool keptWhileOpening = false;
+        QElapsedTimer clock;
+        clock.start();
+        EventTurns turns;
+        turns.onTurn = [&](int n) {
+            if (n != 20 || end == Opens)
+                return;
+            endAskedAt = clock.elapsed();
+            if (end == StoppedMeanwhile) {
+                rtsp_stream::stop(decoder, thread, {});
+                keptWhileOpening = opened && opened->opening();
+            } else {
+                owner.reset();
+            }
+        };
+        const bool started = rtsp_stream::start(opened.data(), thread);
+        QCOMPARE(started, end == Opens);
+        if (end == Opens) {
+            // The stop's waits (the decoder's 50 ms settle among them) turn the events too.
+            QVERIFY(thread->isRunning());
+            QTest::qWait(300); // Play is in its loop
+            const int before = turns.turns;
+            rtsp_stream::stop(decoder, thread, {});
+            QVERIFY(turns.turns > before);
+        }
+        turns.stop();
+        QVERIFY2(turns.longestGap < 500, qPrintable(QString::number(turns.longestGap)));
+        if (end != Opens) {
+            // Before the 5 s watchdog would have ended the open.
+            QVERIFY(turns.turns >= 20);
+            QVERIFY2(clock.elapsed() - endAskedAt < 2000, qPrintable(QString::number(clock.elapsed() - endAskedAt)));
+            QCOMPARE(keptWhileOpening, end == StoppedMeanwhile);
+            QVERIFY(!opened);
         }
     }
 

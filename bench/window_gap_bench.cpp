@@ -1,0 +1,219 @@
+// How long the real main window stops turning while cameras connect, stream and disconnect:
+// the longest gap between two turns of a 10 ms timer in the window's event loop, per phase.
+//
+//   CORVANE_SOURCE_DIR=$PWD tests/support/run_isolated.sh --netns \
+//       $PWD/build-bench/bench/window_gap_bench [--stream-seconds 20] [--clip FILE]
+//
+// Phases: six 1920x1080 cameras connected one after another (simulated cameras on 127.0.0.2
+// to 127.0.0.7, their pictures from the RTSP test server serving an H.264 clip), the pictures
+// streaming, the free preview opening a camera whose RTSP port accepts and stays silent (until
+// the decoder's 5 s watchdog gives up), and the six cameras let go. Boxes are answered at once
+// by a presenter of this program; everything else is the program's own code at its own pace.
+#include "core/reachability.h"
+#include "mainwindow/mainwindow.h"
+#include "rtsp/rtsp_server_process.h"
+#include "seams/message_box.h"
+#include "settings/settings_path.h"
+#include "sim_camera_host.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int kTickMs = 10;
+constexpr int kClipSeconds = 90; // longer than every phase together: the clip never ends
+
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+// Answers every box at once with its default (or first) button and counts them.
+class Answerer : public msgbox::Presenter
+{
+public:
+    QMessageBox::StandardButton present(const msgbox::Request &request) override
+    {
+        ++boxes;
+        if (request.defaultButton != QMessageBox::NoButton)
+            return request.defaultButton;
+        for (int bit = 0; bit < 32; ++bit) {
+            const auto button = QMessageBox::StandardButton(1u << bit);
+            if (request.buttons & button)
+                return button;
+        }
+        return QMessageBox::Ok;
+    }
+    void presentNotice(const msgbox::Request &, int) override { ++boxes; }
+    int boxes = 0;
+};
+
+// The gaps between the timer's turns, per phase.
+struct GapMeter {
+    QTimer tick;
+    QElapsedTimer sinceTurn;
+    qint64 longest = 0;
+    QVector<qint64> gaps;
+
+    GapMeter()
+    {
+        tick.setTimerType(Qt::PreciseTimer);
+        tick.setInterval(kTickMs);
+        QObject::connect(&tick, &QTimer::timeout, [this] {
+            const qint64 gap = sinceTurn.restart();
+            longest = std::max(longest, gap);
+            gaps.append(gap);
+        });
+        sinceTurn.start();
+        tick.start();
+    }
+    void report(const char *phase, qint64 phaseMs)
+    {
+        QVector<qint64> sorted = gaps;
+        std::sort(sorted.begin(), sorted.end());
+        const qint64 p99 = sorted.isEmpty() ? 0 : sorted[std::min<int>(sorted.size() - 1, sorted.size() * 99 / 100)];
+        const int over50 = int(std::count_if(gaps.cbegin(), gaps.cend(), [](qint64 g) { return g > 50; }));
+        std::printf("| %s | %.1f | %d | %lld | %lld | %d |\n", phase, phaseMs / 1000.0, int(gaps.size()),
+                    static_cast<long long>(longest), static_cast<long long>(p99), over50);
+        std::fflush(stdout);
+        longest = 0;
+        gaps.clear();
+        sinceTurn.restart();
+    }
+};
+
+void pumpFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// As an installer does: the next button once the tabs are unlocked again (a pano's connect
+// locks them until its parameter reply).
+void waitUntilEnabled(QWidget *w)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!w->isEnabled() && clock.elapsed() < 20000)
+        pumpFor(20);
+}
+
+QString cameraAddress(int slot) { return QStringLiteral("127.0.0.%1").arg(slot + 2); }
+
+const char *const kSlots[] = {"teacher_feature", "teacher_pano", "student_feature",
+                              "student_pano",    "board_feature", "board_pano"};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption({"stream-seconds", "Seconds of streaming with six cameras.", "s", "20"});
+    parser.addOption({"clip", "1920x1080 H.264 clip to serve (made when missing).", "file"});
+    parser.process(app);
+    const int streamSeconds = parser.value("stream-seconds").toInt();
+
+    QTemporaryDir scratch;
+    QString clip = parser.value("clip");
+    if (clip.isEmpty())
+        clip = scratch.filePath(QStringLiteral("clip1080.mp4"));
+    if (!QFileInfo::exists(clip)) {
+        QString why;
+        if (!RtspServerProcess::makeClip(clip, QSize(1920, 1080), 25, kClipSeconds, &why)) {
+            std::fprintf(stderr, "cannot make the clip: %s\n", qPrintable(why));
+            return 1;
+        }
+    }
+    RtspServerProcess server;
+    RtspServerProcess::Options options;
+    options.address = QStringLiteral("0.0.0.0");
+    options.port = 554;
+    options.clip = clip;
+    if (!server.start(options)) {
+        std::fprintf(stderr, "RTSP server: %s\n", qPrintable(server.errorString()));
+        return 1;
+    }
+    SimCameraHost cameras;
+    for (int slot = 0; slot < 6; ++slot)
+        cameras.addCamera(cameraAddress(slot), QStringLiteral("J57"));
+    if (!cameras.startAll()) {
+        std::fprintf(stderr, "cannot start the simulated cameras\n");
+        return 1;
+    }
+    // Accepts and never answers.
+    QTcpServer silent;
+    if (!silent.listen(QHostAddress(QStringLiteral("127.0.0.8")), 8554)) {
+        std::fprintf(stderr, "cannot listen on 127.0.0.8:8554\n");
+        return 1;
+    }
+
+    {
+        QSettings settings(settings_file_path(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera"), 3);
+        settings.setValue(QStringLiteral("TEACHER_CONF/Tracking_Guide_State"), QStringLiteral("1"));
+    }
+    Answerer answerer;
+    msgbox::setPresenter(&answerer);
+    reachability::setCheck([](const QString &) { return true; });
+    qInstallMessageHandler(quiet);
+
+    MainWindow window;
+    window.show();
+    pumpFor(500);
+    auto field = [&](const QString &name) { return window.findChild<QLineEdit *>(name); };
+    auto button = [&](const QString &name) { return window.findChild<QPushButton *>(name); };
+
+    std::printf("| phase | seconds | turns | longest gap ms | 99th percentile ms | gaps over 50 ms |\n");
+    std::printf("|---|---|---|---|---|---|\n");
+    GapMeter meter;
+    QElapsedTimer phase;
+
+    phase.start();
+    for (int slot = 0; slot < 6; ++slot) {
+        field(QString::fromLatin1(kSlots[slot]) + QStringLiteral("_IP_Edit"))->setText(cameraAddress(slot));
+        QPushButton *b = button(QString::fromLatin1(kSlots[slot]) + QStringLiteral("_connect_Button"));
+        waitUntilEnabled(b);
+        b->click();
+    }
+    pumpFor(200);
+    meter.report("six connects, one after another", phase.restart());
+
+    pumpFor(streamSeconds * 1000);
+    meter.report("six pictures streaming", phase.restart());
+
+    field(QStringLiteral("txtUrl"))->setText(QStringLiteral("127.0.0.8"));
+    field(QStringLiteral("txtPort"))->setText(QStringLiteral("8554"));
+    button(QStringLiteral("rtsp_connect_Button"))->click();
+    pumpFor(200);
+    meter.report("silent RTSP port (preview open until the watchdog)", phase.restart());
+
+    for (int slot = 0; slot < 6; ++slot) {
+        QPushButton *b = button(QString::fromLatin1(kSlots[slot]) + QStringLiteral("_connect_Button"));
+        waitUntilEnabled(b);
+        b->click();
+    }
+    pumpFor(200);
+    meter.report("six disconnects", phase.restart());
+
+    int connected = 0;
+    for (const char *slot : kSlots)
+        connected += button(QString::fromLatin1(slot) + QStringLiteral("_connect_Button"))->text()
+                     == QLatin1String("Disconnect");
+    std::printf("\nboxes answered: %d; cameras still connected: %d\n", answerer.boxes, connected);
+    msgbox::setPresenter(nullptr);
+    return 0;
+}
