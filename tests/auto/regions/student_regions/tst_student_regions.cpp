@@ -272,7 +272,10 @@ private slots:
         cross->setEnabled(false);
         cross->setChecked(true);
         QSignalSpy crossOff(cross, &QCheckBox::clicked);
+        r->points.student_shield_drawn[2] = true;
         r->click(r->ui->student_show_region_checkBox, checked);
+        // Hiding the regions hides the shields; the drawn one stays for the Apply.
+        QVERIFY(r->points.student_shield_drawn[2]);
         QTEST(simwire::receivedUpToMarkers(camera), "received");
         // An M19 or M5 shows its regions without the calibration cross, whose handler hears of it.
         const bool dropsCross = connected && checked && model != QLatin1String("J57");
