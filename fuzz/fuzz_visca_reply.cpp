@@ -1,0 +1,28 @@
+// libFuzzer target: the VISCA replies of a camera (zoom, model, focus, pan/tilt).
+#include "fuzz/visca_reply_entry.h"
+
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+void discard(QtMsgType, const QMessageLogContext &, const QString &) {}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    // The readers' debug lines are formatted and discarded.
+    qInstallMessageHandler(discard);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString failure = check_visca_reply_input(data, size);
+    if (!failure.isEmpty()) {
+        std::fprintf(stderr, "visca_reply: %s\n", qUtf8Printable(failure));
+        std::abort();
+    }
+    return 0;
+}
