@@ -93,4 +93,25 @@ inline QString check_read_value(const QString &text, const char *key, const QStr
     return QString();
 }
 
+// One key of a section reader's result record.
+template <typename Reply>
+struct ReplyField
+{
+    const char *key;
+    QString Reply::*member;
+    bool one_char;
+};
+
+// check_read_value for every key of the table.
+template <typename Reply, size_t N>
+QString check_fields(const QString &text, const Reply &reply, const ReplyField<Reply> (&fields)[N])
+{
+    for (const ReplyField<Reply> &f : fields) {
+        const QString failure = check_read_value(text, f.key, reply.*f.member, f.one_char);
+        if (!failure.isEmpty())
+            return failure;
+    }
+    return QString();
+}
+
 } // namespace fuzz_text

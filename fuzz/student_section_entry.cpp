@@ -10,14 +10,7 @@ namespace sp = student_parameters;
 
 namespace {
 
-struct Field
-{
-    const char *key;
-    QString sp::Reply::*member;
-    bool one_char;
-};
-
-const Field kFields[] = {
+const fuzz_text::ReplyField<sp::Reply> kFields[] = {
     {"pano_sensitivity", &sp::Reply::pano_sensitivity, true},
     {"pano_object_size", &sp::Reply::pano_object_size, false},
     {"pano_height", &sp::Reply::pano_height, false},
@@ -179,11 +172,9 @@ QString check_student_section_input(const uint8_t *data, size_t size)
 {
     const QString text = fuzz_text::latin1(data, size);
     const sp::Reply r = sp::read_reply(text);
-    for (const Field &f : kFields) {
-        const QString failure = fuzz_text::check_read_value(text, f.key, r.*f.member, f.one_char);
-        if (!failure.isEmpty())
-            return failure;
-    }
+    const QString read = fuzz_text::check_fields(text, r, kFields);
+    if (!read.isEmpty())
+        return read;
     if (r.apply_confirmation != text.contains(QLatin1String("set_student_config_file")))
         return QStringLiteral("Apply confirmation misread");
     QString failure = check_rules(r);

@@ -9,14 +9,7 @@ namespace tp = teacher_parameters;
 
 namespace {
 
-struct Field
-{
-    const char *key;
-    QString tp::Reply::*member;
-    bool one_char;
-};
-
-const Field kFields[] = {
+const fuzz_text::ReplyField<tp::Reply> kFields[] = {
     {"pano_sensitivity", &tp::Reply::pano_sensitivity, true},
     {"feature_distance", &tp::Reply::feature_distance, false},
     {"pano_distance", &tp::Reply::pano_distance, false},
@@ -176,11 +169,9 @@ QString check_teacher_section_input(const uint8_t *data, size_t size)
 {
     const QString text = fuzz_text::latin1(data, size);
     const tp::Reply r = tp::read_reply(text);
-    for (const Field &f : kFields) {
-        const QString failure = fuzz_text::check_read_value(text, f.key, r.*f.member, f.one_char);
-        if (!failure.isEmpty())
-            return failure;
-    }
+    const QString read = fuzz_text::check_fields(text, r, kFields);
+    if (!read.isEmpty())
+        return read;
     QString failure = check_choice("losing_object_strategy", r.losing_object_strategy, tp::losing_strategy_index,
                                    tp::losing_strategy_value, 4);
     if (failure.isEmpty())
