@@ -6,6 +6,10 @@
 #include "protocol/teacher_parameters.h"
 #include "protocol/teacher_region_keys.h"
 
+#include <QJsonObject>
+
+#include <limits>
+
 namespace rk = teacher_region_keys;
 using region_geometry::RegionRect;
 
@@ -159,6 +163,22 @@ QString check_region_readback_input(const uint8_t *data, size_t size)
         if (!failure.isEmpty())
             return failure;
     }
+    // The feature region of a lectern-mode camera goes to its HTTP interface in four times the
+    // scene's units, held inside int.
+    const RegionRect feature = region_geometry::camera_to_scene(coord.feature);
+    const RegionRect area = teacher_parameters::lectern_area(feature);
+    const QJsonObject object = teacher_parameters::lectern_area_object(feature);
+    const int scene[4] = {feature.x, feature.y, feature.w, feature.h};
+    const int sent[4] = {area.x, area.y, area.w, area.h};
+    const char *const names[4] = {"tracking.area.left_up_x", "tracking.area.left_up_y", "tracking.area.right_down_x",
+                                  "tracking.area.right_down_y"};
+    for (int i = 0; i < 4; ++i) {
+        const qint64 want = qBound<qint64>(std::numeric_limits<int>::min(), qint64(scene[i]) * 4,
+                                           std::numeric_limits<int>::max());
+        if (sent[i] != want || object.value(QLatin1String(names[i])).toInt() != want)
+            return QStringLiteral("feature value %1 goes to the lectern area as %2").arg(scene[i]).arg(sent[i]);
+    }
+
     const struct {
         const char *key;
         const QString &kept;
