@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <cstddef>
+#include <initializer_list>
 #include <cstdint>
 
 // Helpers of the fuzz entries: turning an input into the text and values a reader is given.
@@ -110,6 +111,24 @@ QString check_fields(const QString &text, const Reply &reply, const ReplyField<R
         const QString failure = check_read_value(text, f.key, reply.*f.member, f.one_char);
         if (!failure.isEmpty())
             return failure;
+    }
+    return QString();
+}
+
+// One item of a block built from the input: the value sent and the value read back.
+struct SentRead
+{
+    const char *key;
+    QString sent;
+    QString read;
+};
+
+// Every item read back as sent (a null string: the item was not sent, and must not be read).
+inline QString check_sent_read(std::initializer_list<SentRead> rows)
+{
+    for (const SentRead &row : rows) {
+        if (row.sent.isNull() != row.read.isNull() || row.sent != row.read)
+            return QStringLiteral("Apply sent %1=\"%2\", read back \"%3\"").arg(QLatin1String(row.key), row.sent, row.read);
     }
     return QString();
 }

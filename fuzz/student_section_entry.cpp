@@ -103,11 +103,7 @@ QString check_round_trip(const QString &text, const StudentRegionPoints &tab, bo
     const QString block = sp::apply_block(v, tab);
     const sp::Reply r = sp::read_reply(block);
     const auto clean = fuzz_text::without_breaks;
-    const struct {
-        const char *key;
-        QString sent;
-        QString read;
-    } rows[] = {
+    const QString failure = fuzz_text::check_sent_read({
         {"pano_sensitivity", clean(v.pano_sensitivity).left(1), r.pano_sensitivity},
         {"pano_object_size", clean(v.pano_object_size), r.pano_object_size},
         {"pano_height", clean(v.pano_height), r.pano_height},
@@ -118,11 +114,9 @@ QString check_round_trip(const QString &text, const StudentRegionPoints &tab, bo
         {"losing_object_strategy", v.none_action ? QStringLiteral("0") : QStringLiteral("1"), r.losing_object_strategy},
         {"eptz_mode", v.eptz ? QStringLiteral("1") : QStringLiteral("0"), r.eptz_mode},
         {"multi_object_strategy", v.return_pano ? QStringLiteral("2") : QStringLiteral("1"), r.multi_object_strategy},
-    };
-    for (const auto &row : rows) {
-        if (row.sent != row.read || row.read.isNull())
-            return QStringLiteral("Apply sent %1=\"%2\", read back \"%3\"").arg(QLatin1String(row.key), row.sent, row.read);
-    }
+    });
+    if (!failure.isEmpty())
+        return failure;
 
     StudentRegionPoints back = tab;
     StudentRegionCoord coord;

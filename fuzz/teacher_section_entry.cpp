@@ -122,11 +122,7 @@ QString check_round_trip(const QString &text, fuzz_text::Numbers &numbers)
     const tp::Reply r = tp::read_reply(block);
     const auto clean = fuzz_text::without_breaks;
     const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-    const struct {
-        const char *key;
-        QString sent;
-        QString read;
-    } rows[] = {
+    const QString failure = fuzz_text::check_sent_read({
         {"pano_sensitivity", clean(v.pano_sensitivity).left(1), r.pano_sensitivity},
         {"feature_distance", clean(v.feature_distance), r.feature_distance},
         {"pano_distance", clean(v.pano_distance), r.pano_distance},
@@ -151,11 +147,9 @@ QString check_round_trip(const QString &text, fuzz_text::Numbers &numbers)
         {"auto_tilt", flag(v.auto_tilt), r.auto_tilt},
         {"feature_realtime_track", flag(v.feature_realtime_track), r.feature_realtime_track},
         {"boardsnap_mode", v.boardsnap_entry ? tp::boardsnap_value(*v.boardsnap_entry) : QString(), r.boardsnap_mode},
-    };
-    for (const auto &row : rows) {
-        if (row.sent.isNull() != row.read.isNull() || row.sent != row.read)
-            return QStringLiteral("Apply sent %1=\"%2\", read back \"%3\"").arg(QLatin1String(row.key), row.sent, row.read);
-    }
+    });
+    if (!failure.isEmpty())
+        return failure;
     if (tp::tracking_mode_index(r.tracking_mode) != (v.tracking_mode >= 0 && v.tracking_mode < 6
                                                           ? std::optional<int>(v.tracking_mode)
                                                           : std::nullopt))
