@@ -49,8 +49,14 @@ running=""
 count=0
 for t in $targets; do
     mkdir -p "$dir/corpus/$t" "$dir/artifacts/$t" "$dir/logs"
+    # The targets that read answer text get the values at the edges of the conversions.
+    case $t in
+        uot_reader | visca_reply) dict="" ;;
+        *) dict="-dict=fuzz/answer_text.dict" ;;
+    esac
     # -timeout: an input that takes seconds means the reader stalls or loops.
-    "$dir/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+    # shellcheck disable=SC2086
+    "$dir/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 $dict \
         -artifact_prefix="$dir/artifacts/$t/" "$dir/corpus/$t" "fuzz/corpus/$t" \
         >"$dir/logs/$t.log" 2>&1 &
     running="$running $!:$t"
