@@ -135,7 +135,10 @@ void TstRegistration::scene_change()
     QFETCH(int, result);
     QFile::remove("0standardImg.jpg");
     YOLO yolo;
+    LogCapture capture;
     QCOMPARE(yolo.detectSceneChange(standard, moved, 2, true), result);
+    QVERIFY(capture.contains(result >= 0 ? "average_move_x = " : "need to change scene: ")
+            || capture.contains("unusable pictures"));
     QCOMPARE(QFile::exists("0standardImg.jpg"), result >= 0);
 }
 
