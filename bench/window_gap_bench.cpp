@@ -9,6 +9,7 @@
 // streaming, the free preview opening a camera whose RTSP port accepts and stays silent (until
 // the decoder's 5 s watchdog gives up), and the six cameras let go. Boxes are answered at once
 // by a presenter of this program; everything else is the program's own code at its own pace.
+#include "bench_support.h"
 #include "core/reachability.h"
 #include "mainwindow/mainwindow.h"
 #include "rtsp/rtsp_server_process.h"
@@ -36,8 +37,6 @@ namespace {
 
 constexpr int kTickMs = 10;
 constexpr int kClipSeconds = 90; // longer than every phase together: the clip never ends
-
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 // Answers every box at once with its default (or first) button and counts them.
 class Answerer : public msgbox::Presenter
@@ -169,7 +168,7 @@ int main(int argc, char **argv)
     Answerer answerer;
     msgbox::setPresenter(&answerer);
     reachability::setCheck([](const QString &) { return true; });
-    qInstallMessageHandler(quiet);
+    qInstallMessageHandler(bench::quiet);
 
     MainWindow window;
     window.show();
