@@ -1,0 +1,305 @@
+// Manual calibration and the reversal compensation on the form without the window, against
+// simulated cameras: what the cameras receive for Calibration, Reset and the cross, and whole
+// compensation runs fed with pictures through the real picture slot (moved after a number of
+// steps, flat, missing, unwritable, removed, or left over from an earlier run).
+#include "core/time_scale.h"
+#include "form_rig.h"
+#include "log_capture.h"
+#include "protocol/ptz_commands.h"
+#include "sim_camera.h"
+#include "sim_wire.h"
+#include "tabs/manual_calibration.h"
+#include "tabs/reversal_compensation.h"
+#include "textured_scene.h"
+
+#include <QLabel>
+#include <QtTest>
+
+using camera_slot::Side;
+using camera_slot::Slot;
+using Capture = PicturePreviews::Capture;
+
+namespace {
+const QString kConnect = QStringLiteral("Please connect the camera");
+const QString kNoPicture = QStringLiteral("no usable picture");
+const QString kUndecided = QStringLiteral("could not tell");
+
+struct Host : PicturePreviews::Host, ManualCalibration::Host, ReversalCompensation::Host {
+    PicturePreviews *previews = nullptr;
+    QWidget dialog;
+    void send_stream(PicturePreviews::Stream, QImage &) override {}
+    void hand_picture_to_detector(const QImage &) override {}
+    QWidget *enlarged_dialog(Side) override { return &dialog; }
+    bool preview_connected() const override { return false; }
+    int saved_ptz_speed(Side) const override { return 7; }
+    void arm_capture(Capture c) override { previews->arm(c); }
+    bool capture_armed(Capture c) const override { return previews->armed(c); }
+    bool standard_picture_saved() const override { return previews->standard_image_saved(); }
+    cv::Mat moved_picture() const override { return previews->moved_image(); }
+    QString ptzspeed(const QString &t, int h, int v) override { return ptz_commands::fill_speed(t, h, v); }
+};
+
+struct Rig : FormRig {
+    Host host;
+    PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), cameras, host,
+                             &formHost.window};
+    ManualCalibration manual{CORVANE_FORM_WIDGETS(ManualCalibration, MANUAL_CALIBRATION_WIDGETS, ui), cameras, ports,
+                             link, status, host, &formHost.window};
+    ReversalCompensation compensation{CORVANE_FORM_WIDGETS(ReversalCompensation, REVERSAL_COMPENSATION_WIDGETS, ui),
+                                      cameras, ports, link, host, &formHost.window};
+    Rig()
+    {
+        host.previews = &previews;
+        const std::pair<Slot, const char *> attached[] = {
+            {Slot::TeacherFeature, "127.0.0.2"}, {Slot::TeacherPano, "127.0.0.3"}, {Slot::StudentPano, "127.0.0.5"}};
+        for (const auto &a : attached) {
+            cameras.set_destination(a.first, QLatin1String(a.second));
+            cameras[a.first].udp_flag = true;
+        }
+    }
+};
+
+// The close-up's picture at the label size, moved 6 pixels to the right once it has moved.
+QImage picture(bool moved, bool flat)
+{
+    cv::Mat m = flat ? cv::Mat(270, 480, CV_8UC3, cv::Scalar(90, 90, 90))
+                     : textured_scene::view(480, 270, moved ? 24 : 0, 0, 1.0);
+    return QImage(m.data, m.cols, m.rows, int(m.step), QImage::Format_RGB888).copy();
+}
+
+QStringList run(const QString &head, const QString &step, int steps, const QString &tail)
+{
+    QStringList bytes = head.split(QLatin1Char('|'));
+    for (int i = 0; i < steps; ++i)
+        bytes << step;
+    if (!tail.isEmpty())
+        bytes << tail.split(QLatin1Char('|'));
+    return bytes;
+}
+} // namespace
+
+class tst_Compensation : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<SimCamera> feature, pano, studentPano;
+
+private slots:
+    void initTestCase()
+    {
+        timescale::setFactor(0.01);
+        feature = std::make_unique<SimCamera>(QStringLiteral("127.0.0.2"));
+        pano = std::make_unique<SimCamera>(QStringLiteral("127.0.0.3"));
+        studentPano = std::make_unique<SimCamera>(QStringLiteral("127.0.0.5"));
+        QVERIFY(feature->start() && pano->start() && studentPano->start());
+    }
+    void init()
+    {
+        for (SimCamera *c : {feature.get(), pano.get(), studentPano.get()})
+            simwire::receivedUpToMarkers(*c);
+    }
+
+    // One control of the Teacher or Student tab pressed; what the side's pano camera received
+    // (text blocks and VISCA), the tab afterwards and the boxes.
+    void calibration_data()
+    {
+        QTest::addColumn<QString>("side");    // teacher, student
+        QTest::addColumn<QString>("actions"); // calibrate, reset, on, off, on+off (off clicked during on's wait)
+        QTest::addColumn<QString>("model");   // the pano camera's
+        QTest::addColumn<int>("track");       // tracking status
+        QTest::addColumn<bool>("connected");
+        QTest::addColumn<QStringList>("received");
+        QTest::addColumn<QString>("after"); // apply text / box / level / zoom enabled / Calibration enabled
+        QTest::addColumn<QString>("box");   // warning text, or empty
+        const QString tb = QStringLiteral("teacher_parameter\nset_tracking_config_command\ncommand=");
+        const QString sb = QStringLiteral("student_parameter\nset_tracking_config_command\ncommand=");
+        const QString on = QStringLiteral("8A 01 04 47 04 00 00 00 FF");
+        const QString off = QStringLiteral("8A 01 04 47 00 00 00 00 FF");
+        QTest::newRow("teacher Calibration marks Apply") << "teacher" << "calibrate" << "M5" << 2 << true
+                                                        << QStringList{tb + "setcalibrate"} << "Apply(*)/off/10/on/off"
+                                                        << "";
+        QTest::newRow("teacher Reset leaves Apply") << "teacher" << "reset" << "M5" << 2 << true
+                                                   << QStringList{tb + "cancelcalibrate"} << "Apply/off/10/on/off" << "";
+        QTest::newRow("student Calibration") << "student" << "calibrate" << "M19" << 2 << true
+                                            << QStringList{sb + "setcalibrate"} << "Apply(*)/off/10/on/off" << "";
+        QTest::newRow("student Reset") << "student" << "reset" << "M19" << 2 << true
+                                      << QStringList{sb + "cancelcalibrate"} << "Apply/off/10/on/off" << "";
+        QTest::newRow("Calibration without the pano") << "teacher" << "calibrate" << "M5" << 2 << false << QStringList()
+                                                     << "Apply/off/10/on/off" << kConnect;
+        QTest::newRow("teacher cross on, M5") << "teacher" << "on" << "M5" << 2 << true << QStringList{on}
+                                             << "Apply/on/1/off/on" << "";
+        QTest::newRow("teacher cross on, M19: no command") << "teacher" << "on" << "M19" << 2 << true << QStringList()
+                                                          << "Apply/on/1/on/on" << "";
+        QTest::newRow("student cross on, M19") << "student" << "on" << "M19" << 2 << true << QStringList{on}
+                                              << "Apply/on/1/off/on" << "";
+        QTest::newRow("cross on while tracking") << "teacher" << "on" << "M5" << 1 << true << QStringList{on}
+                                                << "Apply/on/1/off/off" << "";
+        QTest::newRow("teacher cross off: saved level") << "teacher" << "off" << "M5" << 2 << true
+                                                       << QStringList{off} << "Apply/off/7/on/off" << "";
+        QTest::newRow("student cross off, M5") << "student" << "off" << "M5" << 2 << true << QStringList{off}
+                                              << "Apply/off/7/on/off" << "";
+        QTest::newRow("cross on without the pano: undone") << "teacher" << "on" << "M5" << 2 << false
+                                                          << QStringList() << "Apply/off/10/on/off" << kConnect;
+        QTest::newRow("cross off after the pano went") << "student" << "off" << "M5" << 2 << false << QStringList()
+                                                      << "Apply/off/7/on/off" << "";
+        QTest::newRow("off clicked during on's wait") << "teacher" << "on+off" << "M5" << 2 << true
+                                                     << QStringList{on, off} << "Apply/off/7/on/off" << "";
+    }
+    void calibration()
+    {
+        QFETCH(QString, side);
+        QFETCH(QString, actions);
+        QFETCH(QString, model);
+        QFETCH(int, track);
+        QFETCH(bool, connected);
+        QFETCH(QStringList, received);
+        QFETCH(QString, after);
+        QFETCH(QString, box);
+        Rig rig;
+        const bool teacher = side == QLatin1String("teacher");
+        const Slot slot = teacher ? Slot::TeacherPano : Slot::StudentPano;
+        rig.cameras[slot].device_model = model;
+        rig.cameras[slot].udp_flag = connected;
+        (teacher ? rig.status.teacher_cur_track_status : rig.status.student_cur_track_status) = track;
+        Ui::MainWindow *ui = rig.ui;
+        QCheckBox *cross = teacher ? ui->teacher_show_Calibration_checkBox : ui->student_show_Calibration_checkBox;
+        QPushButton *apply = teacher ? ui->teacher_apply_Button : ui->student_apply_Button;
+        QPushButton *calibrate = teacher ? ui->teacher_showCalibration_Button : ui->student_showCalibration_Button;
+        QPushButton *zoom = teacher ? ui->teacher_zoomin_Button : ui->student_zoomin_Button;
+        QLineEdit *level = teacher ? ui->teacher_ptzspeed_level : ui->student_ptzspeed_level;
+        QLabel *label = teacher ? ui->teacher_pano_calibration_label : ui->student_pano_calibration_label;
+        label->hide();
+        apply->setText(QStringLiteral("Apply"));
+        level->setText(QStringLiteral("10"));
+        calibrate->setEnabled(false);
+        zoom->setEnabled(true);
+        if (actions == QLatin1String("calibrate"))
+            emit calibrate->clicked();
+        else if (actions == QLatin1String("reset"))
+            emit(teacher ? ui->teacher_showCalibration_Reset_Button : ui->student_showCalibration_Reset_Button)->clicked();
+        else if (actions == QLatin1String("off")) {
+            // As the callers that untick the box do it.
+            cross->setChecked(true);
+            cross->setChecked(false);
+            emit cross->clicked(false);
+        } else {
+            if (actions == QLatin1String("on+off"))
+                QTimer::singleShot(0, cross, [cross] { cross->click(); });
+            cross->click();
+        }
+        const QStringList got = simwire::receivedUpToMarkers(teacher ? *pano : *studentPano);
+        QCOMPARE(got, received);
+        const QString state = QStringList{apply->text(), cross->isChecked() ? "on" : "off", level->text(),
+                                          zoom->isEnabled() ? "on" : "off", calibrate->isEnabled() ? "on" : "off"}
+                                  .join(QLatin1Char('/'));
+        QCOMPARE(state, after);
+        QCOMPARE(!label->isHidden(), cross->isChecked());
+        QCOMPARE(rig.boxes.texts(), box.isEmpty() ? QStringList() : QStringList{box});
+    }
+
+    // A whole compensation run, fed with pictures every few milliseconds through the close-up's
+    // picture slot; what the close-up camera received, the box and the log.
+    void compensation_data()
+    {
+        QTest::addColumn<QString>("axis");     // tilt, pan
+        QTest::addColumn<QString>("pictures"); // moving, flat, none, null, stop-after-standard, remove-standard, stale
+        QTest::addColumn<int>("moveAt");       // the step after which the picture moved (0 never)
+        QTest::addColumn<bool>("secondPress"); // the other button pressed during the run
+        QTest::addColumn<QStringList>("received");
+        QTest::addColumn<QString>("box");
+        const QString tiltHead = QStringLiteral("81 03 06 07 02 FF|81 01 06 04 FF|"
+                                                "81 01 06 02 16 12 00 00 00 00 00 00 04 08 FF|"
+                                                "81 01 06 02 16 12 00 00 00 00 0F 0F 07 00 FF");
+        const QString panHead = QStringLiteral("81 03 06 07 02 FF|81 01 06 04 FF|"
+                                               "81 01 06 02 16 12 00 00 0D 08 00 00 00 00 FF|"
+                                               "81 01 06 02 16 12 0F 0E 0E 00 00 00 00 00 FF");
+        const QString tiltStep = QStringLiteral("81 03 06 05 03 01 01 FF FF");
+        const QString panStep = QStringLiteral("81 03 06 05 02 01 01 FF FF");
+        const QString leave = QStringLiteral("81 03 06 07 01 FF");
+        QTest::newRow("tilt moves at step 1") << "tilt" << "moving" << 1 << false
+                                             << run(tiltHead, tiltStep, 1, "81 03 06 06 00 FF 02 01 FF|" + leave) << "";
+        QTest::newRow("tilt moves at step 5") << "tilt" << "moving" << 5 << false
+                                             << run(tiltHead, tiltStep, 5, "81 03 06 06 00 FF 02 05 FF|" + leave) << "";
+        QTest::newRow("pan moves at step 5") << "pan" << "moving" << 5 << false
+                                            << run(panHead, panStep, 5, "81 03 06 06 01 05 00 FF FF|" + leave) << "";
+        QTest::newRow("pan never moves: 51") << "pan" << "moving" << 0 << false
+                                            << run(panHead, panStep, 51, "81 03 06 06 01 33 00 FF FF|" + leave) << "";
+        QTest::newRow("flat picture: undecided, nothing written")
+            << "tilt" << "flat" << 0 << false << run(tiltHead, tiltStep, 1, leave) << kUndecided;
+        QTest::newRow("no pictures") << "pan" << "none" << 0 << false << run(panHead, panStep, 0, leave) << kNoPicture;
+        QTest::newRow("standard picture not written")
+            << "tilt" << "null" << 0 << false << run(tiltHead, tiltStep, 0, leave) << kNoPicture;
+        QTest::newRow("no moved picture") << "tilt" << "stop-after-standard" << 0 << false
+                                         << run(tiltHead, tiltStep, 1, leave) << kNoPicture;
+        QTest::newRow("standard picture unreadable") << "pan" << "remove-standard" << 0 << false
+                                                    << run(panHead, panStep, 1, leave) << kNoPicture;
+        QTest::newRow("an earlier run's pictures") << "tilt" << "stale" << 1 << false
+                                                  << run(tiltHead, tiltStep, 0, leave) << kNoPicture;
+        QTest::newRow("second press refused") << "tilt" << "moving" << 2 << true
+                                             << run(tiltHead, tiltStep, 2, "81 03 06 06 00 FF 02 02 FF|" + leave) << "";
+        QTest::newRow("no camera") << "tilt" << "none" << 0 << false << QStringList() << kConnect;
+    }
+    void compensation()
+    {
+        QFETCH(QString, axis);
+        QFETCH(QString, pictures);
+        QFETCH(int, moveAt);
+        QFETCH(bool, secondPress);
+        QFETCH(QStringList, received);
+        QFETCH(QString, box);
+        Rig rig;
+        QFile::remove(QStringLiteral("standardImg.png"));
+        if (received.isEmpty())
+            rig.cameras[Slot::TeacherFeature].udp_flag = false;
+        QPushButton *start = axis == QLatin1String("tilt") ? rig.ui->teacher_tilt_compensation_pushButton
+                                                           : rig.ui->teacher_pan_compensation_pushButton;
+        QPushButton *other = axis == QLatin1String("tilt") ? rig.ui->teacher_pan_compensation_pushButton
+                                                           : rig.ui->teacher_tilt_compensation_pushButton;
+        if (pictures == QLatin1String("stale")) {
+            // A picture of each kind taken before the run.
+            for (Capture c : {Capture::Standard, Capture::Moved}) {
+                rig.previews.arm(c);
+                rig.previews.teacher_feature_SetImage(picture(false, false));
+            }
+            QVERIFY(rig.previews.standard_image_saved());
+            pictures = QStringLiteral("none");
+        }
+        int steps = 0;
+        const QByteArray stepPrefix = QByteArray::fromHex(axis == QLatin1String("tilt") ? "8103060503" : "8103060502");
+        connect(feature.get(), &SimCamera::messageReceived, &rig.previews, [&](const SimMessage &m) {
+            if (!m.isVisca() || !m.payload.startsWith(stepPrefix))
+                return;
+            if (++steps == 1 && secondPress)
+                QTimer::singleShot(0, other, [other] { other->click(); });
+        });
+        QTimer feed;
+        bool standardSeen = false;
+        connect(&feed, &QTimer::timeout, &rig.previews, [&] {
+            if (pictures == QLatin1String("none"))
+                return;
+            if (rig.previews.standard_image_saved())
+                standardSeen = true;
+            if (standardSeen && pictures == QLatin1String("stop-after-standard"))
+                return;
+            if (pictures == QLatin1String("remove-standard") && rig.previews.armed(Capture::Moved))
+                QFile::remove(QStringLiteral("standardImg.png"));
+            if (pictures == QLatin1String("null"))
+                rig.previews.teacher_feature_SetImage(QImage());
+            else
+                rig.previews.teacher_feature_SetImage(
+                    picture(moveAt > 0 && steps >= moveAt, pictures == QLatin1String("flat")));
+        });
+        feed.start(3);
+        LogCapture log;
+        start->click();
+        feed.stop();
+        QVERIFY(!rig.compensation.running());
+        QCOMPARE(simwire::receivedUpToMarkers(*feature), received);
+        QCOMPARE(rig.boxes.texts().size(), box.isEmpty() ? 0 : 1);
+        if (!box.isEmpty())
+            QVERIFY2(rig.boxes.texts().first().contains(box), qPrintable(rig.boxes.texts().first()));
+        QCOMPARE(log.contains(QStringLiteral("already running")), secondPress);
+    }
+};
+
+QTEST_MAIN(tst_Compensation)
+#include "tst_compensation.moc"
