@@ -67,15 +67,6 @@ QImage picture(bool moved, bool flat)
     return QImage(m.data, m.cols, m.rows, int(m.step), QImage::Format_RGB888).copy();
 }
 
-QStringList run(const QString &head, const QString &step, int steps, const QString &tail)
-{
-    QStringList bytes = head.split(QLatin1Char('|'));
-    for (int i = 0; i < steps; ++i)
-        bytes << step;
-    if (!tail.isEmpty())
-        bytes << tail.split(QLatin1Char('|'));
-    return bytes;
-}
 } // namespace
 
 class tst_Compensation : public QObject
@@ -121,8 +112,6 @@ private slots:
                                                    << QStringList{tb + "cancelcalibrate"} << "Apply/off/10/on/off" << "";
         QTest::newRow("student Calibration") << "student" << "calibrate" << "M19" << 2 << true
                                             << QStringList{sb + "setcalibrate"} << "Apply(*)/off/10/on/off" << "";
-        QTest::newRow("student Reset") << "student" << "reset" << "M19" << 2 << true
-                                      << QStringList{sb + "cancelcalibrate"} << "Apply/off/10/on/off" << "";
         QTest::newRow("Calibration without the pano") << "teacher" << "calibrate" << "M5" << 2 << false << QStringList()
                                                      << "Apply/off/10/on/off" << kConnect;
         QTest::newRow("teacher cross on, M5") << "teacher" << "on" << "M5" << 2 << true << QStringList{on}
@@ -135,8 +124,6 @@ private slots:
                                                 << "Apply/on/1/off/off" << "";
         QTest::newRow("teacher cross off: saved level") << "teacher" << "off" << "M5" << 2 << true
                                                        << QStringList{off} << "Apply/off/7/on/off" << "";
-        QTest::newRow("student cross off, M5") << "student" << "off" << "M5" << 2 << true << QStringList{off}
-                                              << "Apply/off/7/on/off" << "";
         QTest::newRow("cross on without the pano: undone") << "teacher" << "on" << "M5" << 2 << false
                                                           << QStringList() << "Apply/off/10/on/off" << kConnect;
         QTest::newRow("cross off after the pano went") << "student" << "off" << "M5" << 2 << false << QStringList()
@@ -160,22 +147,20 @@ private slots:
         rig.cameras[slot].device_model = model;
         rig.cameras[slot].udp_flag = connected;
         (teacher ? rig.status.teacher_cur_track_status : rig.status.student_cur_track_status) = track;
-        Ui::MainWindow *ui = rig.ui;
-        QCheckBox *cross = teacher ? ui->teacher_show_Calibration_checkBox : ui->student_show_Calibration_checkBox;
-        QPushButton *apply = teacher ? ui->teacher_apply_Button : ui->student_apply_Button;
-        QPushButton *calibrate = teacher ? ui->teacher_showCalibration_Button : ui->student_showCalibration_Button;
-        QPushButton *zoom = teacher ? ui->teacher_zoomin_Button : ui->student_zoomin_Button;
-        QLineEdit *level = teacher ? ui->teacher_ptzspeed_level : ui->student_ptzspeed_level;
-        QLabel *label = teacher ? ui->teacher_pano_calibration_label : ui->student_pano_calibration_label;
-        label->hide();
+        auto widget = [&](const char *name) { return rig.formHost.window.findChild<QWidget *>(side + name); };
+        auto *cross = static_cast<QCheckBox *>(widget("_show_Calibration_checkBox"));
+        auto *apply = static_cast<QPushButton *>(widget("_apply_Button"));
+        auto *calibrate = static_cast<QPushButton *>(widget("_showCalibration_Button"));
+        auto *level = static_cast<QLineEdit *>(widget("_ptzspeed_level"));
+        widget("_pano_calibration_label")->hide();
         apply->setText(QStringLiteral("Apply"));
         level->setText(QStringLiteral("10"));
         calibrate->setEnabled(false);
-        zoom->setEnabled(true);
+        widget("_zoomin_Button")->setEnabled(true);
         if (actions == QLatin1String("calibrate"))
             emit calibrate->clicked();
         else if (actions == QLatin1String("reset"))
-            emit(teacher ? ui->teacher_showCalibration_Reset_Button : ui->student_showCalibration_Reset_Button)->clicked();
+            emit static_cast<QPushButton *>(widget("_showCalibration_Reset_Button"))->clicked();
         else if (actions == QLatin1String("off")) {
             // As the callers that untick the box do it.
             cross->setChecked(true);
@@ -186,13 +171,13 @@ private slots:
                 QTimer::singleShot(0, cross, [cross] { cross->click(); });
             cross->click();
         }
-        const QStringList got = simwire::receivedUpToMarkers(teacher ? *pano : *studentPano);
-        QCOMPARE(got, received);
+        QCOMPARE(simwire::receivedUpToMarkers(teacher ? *pano : *studentPano), received);
         const QString state = QStringList{apply->text(), cross->isChecked() ? "on" : "off", level->text(),
-                                          zoom->isEnabled() ? "on" : "off", calibrate->isEnabled() ? "on" : "off"}
+                                          widget("_zoomin_Button")->isEnabled() ? "on" : "off",
+                                          calibrate->isEnabled() ? "on" : "off"}
                                   .join(QLatin1Char('/'));
         QCOMPARE(state, after);
-        QCOMPARE(!label->isHidden(), cross->isChecked());
+        QCOMPARE(!widget("_pano_calibration_label")->isHidden(), cross->isChecked());
         QCOMPARE(rig.boxes.texts(), box.isEmpty() ? QStringList() : QStringList{box});
     }
 
@@ -204,39 +189,22 @@ private slots:
         QTest::addColumn<QString>("pictures"); // moving, flat, none, null, stop-after-standard, remove-standard, stale
         QTest::addColumn<int>("moveAt");       // the step after which the picture moved (0 never)
         QTest::addColumn<bool>("secondPress"); // the other button pressed during the run
-        QTest::addColumn<QStringList>("received");
+        QTest::addColumn<int>("steps");        // step commands sent (-1: nothing at all)
+        QTest::addColumn<QString>("count");    // the count written, or none
         QTest::addColumn<QString>("box");
-        const QString tiltHead = QStringLiteral("81 03 06 07 02 FF|81 01 06 04 FF|"
-                                                "81 01 06 02 16 12 00 00 00 00 00 00 04 08 FF|"
-                                                "81 01 06 02 16 12 00 00 00 00 0F 0F 07 00 FF");
-        const QString panHead = QStringLiteral("81 03 06 07 02 FF|81 01 06 04 FF|"
-                                               "81 01 06 02 16 12 00 00 0D 08 00 00 00 00 FF|"
-                                               "81 01 06 02 16 12 0F 0E 0E 00 00 00 00 00 FF");
-        const QString tiltStep = QStringLiteral("81 03 06 05 03 01 01 FF FF");
-        const QString panStep = QStringLiteral("81 03 06 05 02 01 01 FF FF");
-        const QString leave = QStringLiteral("81 03 06 07 01 FF");
-        QTest::newRow("tilt moves at step 1") << "tilt" << "moving" << 1 << false
-                                             << run(tiltHead, tiltStep, 1, "81 03 06 06 00 FF 02 01 FF|" + leave) << "";
-        QTest::newRow("tilt moves at step 5") << "tilt" << "moving" << 5 << false
-                                             << run(tiltHead, tiltStep, 5, "81 03 06 06 00 FF 02 05 FF|" + leave) << "";
-        QTest::newRow("pan moves at step 5") << "pan" << "moving" << 5 << false
-                                            << run(panHead, panStep, 5, "81 03 06 06 01 05 00 FF FF|" + leave) << "";
-        QTest::newRow("pan never moves: 51") << "pan" << "moving" << 0 << false
-                                            << run(panHead, panStep, 51, "81 03 06 06 01 33 00 FF FF|" + leave) << "";
-        QTest::newRow("flat picture: undecided, nothing written")
-            << "tilt" << "flat" << 0 << false << run(tiltHead, tiltStep, 1, leave) << kUndecided;
-        QTest::newRow("no pictures") << "pan" << "none" << 0 << false << run(panHead, panStep, 0, leave) << kNoPicture;
-        QTest::newRow("standard picture not written")
-            << "tilt" << "null" << 0 << false << run(tiltHead, tiltStep, 0, leave) << kNoPicture;
-        QTest::newRow("no moved picture") << "tilt" << "stop-after-standard" << 0 << false
-                                         << run(tiltHead, tiltStep, 1, leave) << kNoPicture;
-        QTest::newRow("standard picture unreadable") << "pan" << "remove-standard" << 0 << false
-                                                    << run(panHead, panStep, 1, leave) << kNoPicture;
-        QTest::newRow("an earlier run's pictures") << "tilt" << "stale" << 1 << false
-                                                  << run(tiltHead, tiltStep, 0, leave) << kNoPicture;
-        QTest::newRow("second press refused") << "tilt" << "moving" << 2 << true
-                                             << run(tiltHead, tiltStep, 2, "81 03 06 06 00 FF 02 02 FF|" + leave) << "";
-        QTest::newRow("no camera") << "tilt" << "none" << 0 << false << QStringList() << kConnect;
+        QTest::newRow("tilt moves at step 1") << "tilt" << "moving" << 1 << false << 1 << "01" << "";
+        QTest::newRow("tilt moves at step 5") << "tilt" << "moving" << 5 << false << 5 << "05" << "";
+        QTest::newRow("pan moves at step 5") << "pan" << "moving" << 5 << false << 5 << "05" << "";
+        QTest::newRow("pan never moves: 51") << "pan" << "moving" << 0 << false << 51 << "33" << "";
+        QTest::newRow("flat picture: undecided") << "tilt" << "flat" << 0 << false << 1 << "" << kUndecided;
+        QTest::newRow("no pictures") << "pan" << "none" << 0 << false << 0 << "" << kNoPicture;
+        QTest::newRow("standard picture not written") << "tilt" << "null" << 0 << false << 0 << "" << kNoPicture;
+        QTest::newRow("no moved picture") << "tilt" << "stop-after-standard" << 0 << false << 1 << "" << kNoPicture;
+        QTest::newRow("standard picture unreadable") << "pan" << "remove-standard" << 0 << false << 1 << ""
+                                                    << kNoPicture;
+        QTest::newRow("an earlier run's pictures") << "tilt" << "stale" << 1 << false << 0 << "" << kNoPicture;
+        QTest::newRow("second press refused") << "tilt" << "moving" << 2 << true << 2 << "02" << "";
+        QTest::newRow("no camera") << "tilt" << "none" << 0 << false << -1 << "" << kConnect;
     }
     void compensation()
     {
@@ -244,16 +212,28 @@ private slots:
         QFETCH(QString, pictures);
         QFETCH(int, moveAt);
         QFETCH(bool, secondPress);
-        QFETCH(QStringList, received);
+        QFETCH(int, steps);
+        QFETCH(QString, count);
         QFETCH(QString, box);
+        const bool tilt = axis == QLatin1String("tilt");
+        QStringList received;
+        if (steps >= 0) {
+            received << "81 03 06 07 02 FF" << "81 01 06 04 FF"
+                     << (tilt ? "81 01 06 02 16 12 00 00 00 00 00 00 04 08 FF"
+                              : "81 01 06 02 16 12 00 00 0D 08 00 00 00 00 FF")
+                     << (tilt ? "81 01 06 02 16 12 00 00 00 00 0F 0F 07 00 FF"
+                              : "81 01 06 02 16 12 0F 0E 0E 00 00 00 00 00 FF");
+            for (int i = 0; i < steps; ++i)
+                received << (tilt ? "81 03 06 05 03 01 01 FF FF" : "81 03 06 05 02 01 01 FF FF");
+            if (!count.isEmpty())
+                received << QString::fromLatin1(tilt ? "81 03 06 06 00 FF 02 %1 FF" : "81 03 06 06 01 %1 00 FF FF").arg(count);
+            received << "81 03 06 07 01 FF";
+        }
         Rig rig;
         QFile::remove(QStringLiteral("standardImg.png"));
-        if (received.isEmpty())
-            rig.cameras[Slot::TeacherFeature].udp_flag = false;
-        QPushButton *start = axis == QLatin1String("tilt") ? rig.ui->teacher_tilt_compensation_pushButton
-                                                           : rig.ui->teacher_pan_compensation_pushButton;
-        QPushButton *other = axis == QLatin1String("tilt") ? rig.ui->teacher_pan_compensation_pushButton
-                                                           : rig.ui->teacher_tilt_compensation_pushButton;
+        rig.cameras[Slot::TeacherFeature].udp_flag = steps >= 0;
+        QPushButton *start = tilt ? rig.ui->teacher_tilt_compensation_pushButton : rig.ui->teacher_pan_compensation_pushButton;
+        QPushButton *other = tilt ? rig.ui->teacher_pan_compensation_pushButton : rig.ui->teacher_tilt_compensation_pushButton;
         if (pictures == QLatin1String("stale")) {
             // A picture of each kind taken before the run.
             for (Capture c : {Capture::Standard, Capture::Moved}) {
@@ -263,12 +243,12 @@ private slots:
             QVERIFY(rig.previews.standard_image_saved());
             pictures = QStringLiteral("none");
         }
-        int steps = 0;
-        const QByteArray stepPrefix = QByteArray::fromHex(axis == QLatin1String("tilt") ? "8103060503" : "8103060502");
+        int stepsSeen = 0;
+        const QByteArray stepPrefix = QByteArray::fromHex(tilt ? "8103060503" : "8103060502");
         connect(feature.get(), &SimCamera::messageReceived, &rig.previews, [&](const SimMessage &m) {
             if (!m.isVisca() || !m.payload.startsWith(stepPrefix))
                 return;
-            if (++steps == 1 && secondPress)
+            if (++stepsSeen == 1 && secondPress)
                 QTimer::singleShot(0, other, [other] { other->click(); });
         });
         QTimer feed;
@@ -286,7 +266,7 @@ private slots:
                 rig.previews.teacher_feature_SetImage(QImage());
             else
                 rig.previews.teacher_feature_SetImage(
-                    picture(moveAt > 0 && steps >= moveAt, pictures == QLatin1String("flat")));
+                    picture(moveAt > 0 && stepsSeen >= moveAt, pictures == QLatin1String("flat")));
         });
         feed.start(3);
         LogCapture log;
