@@ -186,7 +186,7 @@ private slots:
     void compensation_data()
     {
         QTest::addColumn<QString>("axis");     // tilt, pan
-        QTest::addColumn<QString>("pictures"); // moving, flat, none, null, stop-after-standard, remove-standard, stale
+        QTest::addColumn<QString>("pictures"); // moving, gone, flat, none, null, stop-after-standard, remove-standard, stale
         QTest::addColumn<int>("moveAt");       // the step after which the picture moved (0 never)
         QTest::addColumn<bool>("secondPress"); // the other button pressed during the run
         QTest::addColumn<int>("steps");        // step commands sent (-1: nothing at all)
@@ -204,6 +204,7 @@ private slots:
                                                     << kNoPicture;
         QTest::newRow("an earlier run's pictures") << "tilt" << "stale" << 1 << false << 0 << "" << kNoPicture;
         QTest::newRow("second press refused") << "tilt" << "moving" << 2 << true << 2 << "02" << "";
+        QTest::newRow("camera gone at step 2") << "tilt" << "gone" << 0 << false << 2 << "" << kConnect;
         QTest::newRow("no camera") << "tilt" << "none" << 0 << false << -1 << "" << kConnect;
     }
     void compensation()
@@ -227,7 +228,8 @@ private slots:
                 received << (tilt ? "81 03 06 05 03 01 01 FF FF" : "81 03 06 05 02 01 01 FF FF");
             if (!count.isEmpty())
                 received << QString::fromLatin1(tilt ? "81 03 06 06 00 FF 02 %1 FF" : "81 03 06 06 01 %1 00 FF FF").arg(count);
-            received << "81 03 06 07 01 FF";
+            if (box != kConnect) // a camera gone is sent nothing more
+                received << "81 03 06 07 01 FF";
         }
         Rig rig;
         QFile::remove(QStringLiteral("standardImg.png"));
@@ -248,7 +250,9 @@ private slots:
         connect(feature.get(), &SimCamera::messageReceived, &rig.previews, [&](const SimMessage &m) {
             if (!m.isVisca() || !m.payload.startsWith(stepPrefix))
                 return;
-            if (++stepsSeen == 1 && secondPress)
+            if (++stepsSeen == 2 && pictures == QLatin1String("gone"))
+                rig.cameras[Slot::TeacherFeature].udp_flag = false;
+            if (stepsSeen == 1 && secondPress)
                 QTimer::singleShot(0, other, [other] { other->click(); });
         });
         QTimer feed;
