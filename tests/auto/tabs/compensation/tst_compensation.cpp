@@ -95,58 +95,46 @@ private slots:
     {
         QTest::addColumn<QString>("side");    // teacher, student
         QTest::addColumn<QString>("actions"); // calibrate, reset, on, off, on+off (off clicked during on's wait)
-        QTest::addColumn<QString>("model");   // the pano camera's
-        QTest::addColumn<int>("track");       // tracking status
-        QTest::addColumn<bool>("connected");
+        QTest::addColumn<QString>("camera");  // the pano camera's model, "tracking", "gone" (not connected)
         QTest::addColumn<QStringList>("received");
-        QTest::addColumn<QString>("after"); // apply text / box / level / zoom enabled / Calibration enabled
-        QTest::addColumn<QString>("box");   // warning text, or empty
+        // Apply's text / box / level / zoom enabled / Calibration enabled [/ the warning box]
+        QTest::addColumn<QString>("after");
         const QString tb = QStringLiteral("teacher_parameter\nset_tracking_config_command\ncommand=");
         const QString sb = QStringLiteral("student_parameter\nset_tracking_config_command\ncommand=");
-        const QString on = QStringLiteral("8A 01 04 47 04 00 00 00 FF");
-        const QString off = QStringLiteral("8A 01 04 47 00 00 00 00 FF");
-        QTest::newRow("teacher Calibration marks Apply") << "teacher" << "calibrate" << "M5" << 2 << true
-                                                        << QStringList{tb + "setcalibrate"} << "Apply(*)/off/10/on/off"
-                                                        << "";
-        QTest::newRow("teacher Reset leaves Apply") << "teacher" << "reset" << "M5" << 2 << true
-                                                   << QStringList{tb + "cancelcalibrate"} << "Apply/off/10/on/off" << "";
-        QTest::newRow("student Calibration") << "student" << "calibrate" << "M19" << 2 << true
-                                            << QStringList{sb + "setcalibrate"} << "Apply(*)/off/10/on/off" << "";
-        QTest::newRow("Calibration without the pano") << "teacher" << "calibrate" << "M5" << 2 << false << QStringList()
-                                                     << "Apply/off/10/on/off" << kConnect;
-        QTest::newRow("teacher cross on, M5") << "teacher" << "on" << "M5" << 2 << true << QStringList{on}
-                                             << "Apply/on/1/off/on" << "";
-        QTest::newRow("teacher cross on, M19: no command") << "teacher" << "on" << "M19" << 2 << true << QStringList()
-                                                          << "Apply/on/1/on/on" << "";
-        QTest::newRow("student cross on, M19") << "student" << "on" << "M19" << 2 << true << QStringList{on}
-                                              << "Apply/on/1/off/on" << "";
-        QTest::newRow("cross on while tracking") << "teacher" << "on" << "M5" << 1 << true << QStringList{on}
-                                                << "Apply/on/1/off/off" << "";
-        QTest::newRow("teacher cross off: saved level") << "teacher" << "off" << "M5" << 2 << true
-                                                       << QStringList{off} << "Apply/off/7/on/off" << "";
-        QTest::newRow("cross on without the pano: undone") << "teacher" << "on" << "M5" << 2 << false
-                                                          << QStringList() << "Apply/off/10/on/off" << kConnect;
-        QTest::newRow("cross off after the pano went") << "student" << "off" << "M5" << 2 << false << QStringList()
-                                                      << "Apply/off/7/on/off" << "";
-        QTest::newRow("off clicked during on's wait") << "teacher" << "on+off" << "M5" << 2 << true
-                                                     << QStringList{on, off} << "Apply/off/7/on/off" << "";
+        const QStringList on{"8A 01 04 47 04 00 00 00 FF"}, off{"8A 01 04 47 00 00 00 00 FF"}, none;
+        const QString idle = QStringLiteral("Apply/off/10/on/off");
+        QTest::newRow("teacher Calibration marks Apply")
+            << "teacher" << "calibrate" << "M5" << QStringList{tb + "setcalibrate"} << "Apply(*)/off/10/on/off";
+        QTest::newRow("teacher Reset leaves Apply") << "teacher" << "reset" << "M5" << QStringList{tb + "cancelcalibrate"}
+                                                   << idle;
+        QTest::newRow("student Calibration")
+            << "student" << "calibrate" << "M19" << QStringList{sb + "setcalibrate"} << "Apply(*)/off/10/on/off";
+        QTest::newRow("Calibration without the pano") << "teacher" << "calibrate" << "M5 gone" << none
+                                                     << idle + "/" + kConnect;
+        QTest::newRow("teacher cross on, M5") << "teacher" << "on" << "M5" << on << "Apply/on/1/off/on";
+        QTest::newRow("teacher cross on, M19: no command") << "teacher" << "on" << "M19" << none << "Apply/on/1/on/on";
+        QTest::newRow("student cross on, M19") << "student" << "on" << "M19" << on << "Apply/on/1/off/on";
+        QTest::newRow("cross on while tracking") << "teacher" << "on" << "M5 tracking" << on << "Apply/on/1/off/off";
+        QTest::newRow("teacher cross off: saved level") << "teacher" << "off" << "M5" << off << "Apply/off/7/on/off";
+        QTest::newRow("cross on without the pano: undone") << "teacher" << "on" << "M5 gone" << none
+                                                          << idle + "/" + kConnect;
+        QTest::newRow("cross off after the pano went") << "student" << "off" << "M5 gone" << none << "Apply/off/7/on/off";
+        QTest::newRow("off clicked during on's wait") << "teacher" << "on+off" << "M5" << on + off << "Apply/off/7/on/off";
     }
     void calibration()
     {
         QFETCH(QString, side);
         QFETCH(QString, actions);
-        QFETCH(QString, model);
-        QFETCH(int, track);
-        QFETCH(bool, connected);
+        QFETCH(QString, camera);
         QFETCH(QStringList, received);
         QFETCH(QString, after);
-        QFETCH(QString, box);
         Rig rig;
         const bool teacher = side == QLatin1String("teacher");
         const Slot slot = teacher ? Slot::TeacherPano : Slot::StudentPano;
-        rig.cameras[slot].device_model = model;
-        rig.cameras[slot].udp_flag = connected;
-        (teacher ? rig.status.teacher_cur_track_status : rig.status.student_cur_track_status) = track;
+        rig.cameras[slot].device_model = camera.section(QLatin1Char(' '), 0, 0);
+        rig.cameras[slot].udp_flag = !camera.endsWith(QLatin1String("gone"));
+        if (camera.endsWith(QLatin1String("tracking")))
+            (teacher ? rig.status.teacher_cur_track_status : rig.status.student_cur_track_status) = 1;
         auto widget = [&](const char *name) { return rig.formHost.window.findChild<QWidget *>(side + name); };
         auto *cross = static_cast<QCheckBox *>(widget("_show_Calibration_checkBox"));
         auto *apply = static_cast<QPushButton *>(widget("_apply_Button"));
@@ -172,13 +160,12 @@ private slots:
             cross->click();
         }
         QCOMPARE(simwire::receivedUpToMarkers(teacher ? *pano : *studentPano), received);
-        const QString state = QStringList{apply->text(), cross->isChecked() ? "on" : "off", level->text(),
-                                          widget("_zoomin_Button")->isEnabled() ? "on" : "off",
-                                          calibrate->isEnabled() ? "on" : "off"}
-                                  .join(QLatin1Char('/'));
-        QCOMPARE(state, after);
+        const QStringList state = QStringList{apply->text(), cross->isChecked() ? "on" : "off", level->text(),
+                                              widget("_zoomin_Button")->isEnabled() ? "on" : "off",
+                                              calibrate->isEnabled() ? "on" : "off"}
+                                  + rig.boxes.texts();
+        QCOMPARE(state.join(QLatin1Char('/')), after);
         QCOMPARE(!widget("_pano_calibration_label")->isHidden(), cross->isChecked());
-        QCOMPARE(rig.boxes.texts(), box.isEmpty() ? QStringList() : QStringList{box});
     }
 
     // A whole compensation run, fed with pictures every few milliseconds through the close-up's
