@@ -587,7 +587,10 @@ void CameraConnections::disconnect_camera_slot(Slot slot)
         m_status.pano_camera_released(Side::Student);
         student_pano_offline = true;
         m_host.close_enlarged_dialog(Side::Student);
-        ui.student_show_Calibration_checkBox->setChecked(false);
+        if (ui.student_show_Calibration_checkBox->isChecked()) {
+            ui.student_show_Calibration_checkBox->setChecked(false);
+            emit ui.student_show_Calibration_checkBox->clicked(false); // the tab forgets the cross
+        }
         ui.student_show_region_checkBox->setChecked(false);
         ui.student_pano_region_widget->removeEventFilter(m_window);
         ui.student_feature_region_widget->removeEventFilter(m_window);

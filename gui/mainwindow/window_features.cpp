@@ -81,6 +81,12 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
                                                  camera_slots, camera_ports, *control_link,
                                                  static_cast<DirectorTab::Host &>(*this),
                                                  settings_file->loading_config(), window);
+    manual_calibration = std::make_unique<ManualCalibration>(
+        CORVANE_FORM_WIDGETS(ManualCalibration, MANUAL_CALIBRATION_WIDGETS, ui), camera_slots, camera_ports,
+        *control_link, pano_status, static_cast<ManualCalibration::Host &>(*this), window);
+    reversal_compensation = std::make_unique<ReversalCompensation>(
+        CORVANE_FORM_WIDGETS(ReversalCompensation, REVERSAL_COMPENSATION_WIDGETS, ui), camera_slots, camera_ports,
+        *control_link, static_cast<ReversalCompensation::Host &>(*this), window);
     reply_parser = std::make_unique<ReplyParser>(camera_slots, camera_ports, *control_link, pano_status,
                                                  static_cast<ReplyParser::Host &>(*this), window);
 }
@@ -330,6 +336,22 @@ void WindowFeatures::send_stream(PicturePreviews::Stream stream, QImage &image) 
 void WindowFeatures::hand_picture_to_detector(const QImage &image) { m_shell.hand_picture_to_detector(image); }
 
 QWidget *WindowFeatures::enlarged_dialog(Side side) { return m_shell.enlarged_dialog(side); }
+
+// ---------------------------------------------------------------------------
+// Manual calibration and the reversal compensation
+
+int WindowFeatures::saved_ptz_speed(Side side) const
+{
+    return side == Side::Teacher ? teacher_tab->ptzspeed_saved() : student_tab->ptzspeed_saved();
+}
+
+void WindowFeatures::arm_capture(PicturePreviews::Capture capture) { picture_previews->arm(capture); }
+
+bool WindowFeatures::capture_armed(PicturePreviews::Capture capture) const { return picture_previews->armed(capture); }
+
+bool WindowFeatures::standard_picture_saved() const { return picture_previews->standard_image_saved(); }
+
+cv::Mat WindowFeatures::moved_picture() const { return picture_previews->moved_image(); }
 
 // ---------------------------------------------------------------------------
 // The parameter tabs

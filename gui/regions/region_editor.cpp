@@ -853,8 +853,10 @@ void RegionEditor::on_teacher_show_region_checkBox_clicked(bool checked)
                 ui.teacher_zoomin_Button->setEnabled(true);
                 ui.teacher_zoomout_Button->setEnabled(true);
             }
-            if (ui.teacher_show_Calibration_checkBox->isChecked() && featureModel == QLatin1String("M5"))
+            if (ui.teacher_show_Calibration_checkBox->isChecked() && featureModel == QLatin1String("M5")) {
                 ui.teacher_show_Calibration_checkBox->setChecked(false);
+                emit ui.teacher_show_Calibration_checkBox->clicked(false); // the cross goes off first
+            }
             send_teacher_pano_visca(teacher_region_keys::region_display_visca(false));
             wait_ms(kRegionDisplaySwitchMs);
         }
