@@ -1,5 +1,6 @@
 #include "fuzz/parameter_block_entry.h"
 
+#include "fuzz/fuzz_text.h"
 #include "protocol/parameter_block.h"
 #include "protocol/parameter_reply.h"
 
@@ -144,7 +145,9 @@ QString check_parameter_block_input(const uint8_t *data, size_t size)
         return failure;
 
     // The whole input, zero characters included, as text to look keys up in.
-    const QString raw = QString::fromLatin1(bytes);
+    const QString raw = fuzz_text::latin1(data, size);
+    if (raw.size() != bytes.size())
+        return QStringLiteral("the input reaches the lookups cut to %1 of its %2 bytes").arg(raw.size()).arg(bytes.size());
     QStringList keys{QStringLiteral("pan_speed"), QStringLiteral("pano_pan_speed"), QStringLiteral("tracking_mode="),
                      QStringLiteral("student_autocalibrate_status"), QStringLiteral("a"), QStringLiteral("=")};
     const QStringList lines = raw.split(QLatin1Char('\n'));

@@ -13,7 +13,9 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
-targets=${*:-"uot_reader parameter_block lectern_reply"}
+targets=${*:-"uot_reader parameter_block lectern_reply visca_reply teacher_section student_section board_section
+director_section region_readback"}
+parallel=${FUZZ_PARALLEL:-3}
 dir=build-fuzz
 
 build_targets=""
@@ -31,26 +33,43 @@ cmake --build "$dir" -j "${FUZZ_BUILD_JOBS:-3}" --target $build_targets
 export ASAN_OPTIONS="${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 
-pids=""
-for t in $targets; do
-    mkdir -p "$dir/corpus/$t" "$dir/artifacts/$t" "$dir/logs"
-    # -timeout: an input that takes seconds means the reader stalls or loops.
-    "$dir/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
-        -artifact_prefix="$dir/artifacts/$t/" "$dir/corpus/$t" "fuzz/corpus/$t" \
-        >"$dir/logs/$t.log" 2>&1 &
-    pids="$pids $!:$t"
-done
-
 status=0
-for entry in $pids; do
-    pid=${entry%%:*}
-    t=${entry#*:}
-    if wait "$pid"; then
-        echo "== $t: clean"
+report() {
+    if wait "$1"; then
+        echo "== $2: clean"
     else
-        echo "== $t: FAILED (see $dir/logs/$t.log and $dir/artifacts/$t/)"
+        echo "== $2: FAILED (see $dir/logs/$2.log and $dir/artifacts/$2/)"
         status=1
     fi
-    grep -E '^(#[0-9]+.*DONE|stat::)' "$dir/logs/$t.log" || tail -n 20 "$dir/logs/$t.log"
+    grep -E '^(#[0-9]+.*DONE|stat::)' "$dir/logs/$2.log" || tail -n 20 "$dir/logs/$2.log"
+}
+
+# Batches of $parallel targets; a batch ends before the next starts.
+running=""
+count=0
+for t in $targets; do
+    mkdir -p "$dir/corpus/$t" "$dir/artifacts/$t" "$dir/logs"
+    # The targets that read answer text get the values at the edges of the conversions.
+    case $t in
+        uot_reader | visca_reply) dict="" ;;
+        *) dict="-dict=fuzz/answer_text.dict" ;;
+    esac
+    # -timeout: an input that takes seconds means the reader stalls or loops.
+    # shellcheck disable=SC2086
+    "$dir/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 $dict \
+        -artifact_prefix="$dir/artifacts/$t/" "$dir/corpus/$t" "fuzz/corpus/$t" \
+        >"$dir/logs/$t.log" 2>&1 &
+    running="$running $!:$t"
+    count=$((count + 1))
+    if [ "$count" -ge "$parallel" ]; then
+        for entry in $running; do
+            report "${entry%%:*}" "${entry#*:}"
+        done
+        running=""
+        count=0
+    fi
+done
+for entry in $running; do
+    report "${entry%%:*}" "${entry#*:}"
 done
 exit $status

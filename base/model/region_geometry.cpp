@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace region_geometry {
 
@@ -51,6 +52,14 @@ bool region_in_bounds(int x, int y, int w, int h)
 {
     // Written as subtractions so that huge values from a reply cannot overflow the sums.
     return x > 2 && w > 2 && y > 2 && h > 2 && w <= kSceneWidth - x && h <= kSceneHeight - y;
+}
+
+void normalize_rect(int &x1, int &y1, int &x2, int &y2)
+{
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
 }
 
 QRectF item_scene_rect(const QRectF &b, const QPointF &s)

@@ -46,6 +46,10 @@ bool region_space_accepts(const QRectF &r);
 // edge at most 480 and the bottom at most 270.
 bool region_in_bounds(int x, int y, int w, int h);
 
+// Two corners of a rectangle put in order: (x1, y1) becomes the top-left and (x2, y2) the
+// bottom-right corner, whichever way the rectangle was drawn.
+void normalize_rect(int &x1, int &y1, int &x2, int &y2);
+
 // The rectangle of a region item in scene units, read from its bounding rectangle (item
 // coordinates, grown by half the 2-unit pen on every side) and its scene position: shifted by
 // +1 in x and y, with the item's own width and height.

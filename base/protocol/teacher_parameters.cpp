@@ -5,6 +5,8 @@
 
 #include <QDebug>
 
+#include <limits>
+
 namespace teacher_parameters {
 
 namespace {
@@ -116,9 +118,19 @@ QString director_obtain_block()
 
 QString focus_inquiry(const QString &pano_model) { return tracking_command::focus_inquiry(pano_model); }
 
+namespace {
+// The feature area comes from a reply and may hold any integer: the product stops at the bounds
+// of int instead of overflowing.
+int lectern_units(int v)
+{
+    return int(qBound<qint64>(std::numeric_limits<int>::min(), qint64(v) * kLecternScale,
+                              std::numeric_limits<int>::max()));
+}
+} // namespace
+
 RegionRect lectern_area(const RegionRect &f)
 {
-    return {f.x * kLecternScale, f.y * kLecternScale, f.w * kLecternScale, f.h * kLecternScale};
+    return {lectern_units(f.x), lectern_units(f.y), lectern_units(f.w), lectern_units(f.h)};
 }
 
 QJsonObject lectern_area_object(const RegionRect &feature)

@@ -78,6 +78,7 @@ QString focus_inquiry(const QString &pano_model);
 
 // The feature tracking area of a lectern-mode M19 camera in the unit its HTTP interface uses
 // (four times the region space), as the snapshot fallback and as the "effect_area" object.
+// A product beyond the range of int stops at its bound.
 RegionRect lectern_area(const RegionRect &feature);
 QJsonObject lectern_area_object(const RegionRect &feature);
 

@@ -343,6 +343,9 @@ bool MainWindow::console_listens() const { return isSignalConnected(QMetaMethod:
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // The student and board region widgets: their overlays and the mouse drawing on them.
+    if (features)
+        features->student_regions().filter_event(watched, event);
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -74,6 +74,10 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     board_tab = std::make_unique<BoardTab>(CORVANE_FORM_WIDGETS(BoardTab, BOARD_TAB_WIDGETS, ui), camera_slots,
                                            camera_ports, *control_link, static_cast<BoardTab::Host &>(*this),
                                            settings_file->loading_config(), window);
+    preview_regions = std::make_unique<StudentRegions>(
+        CORVANE_FORM_WIDGETS(StudentRegions, STUDENT_REGIONS_WIDGETS, ui), camera_slots, camera_ports, *control_link,
+        pano_status, student_tab->points(), board_tab->preview_areas(), static_cast<StudentRegions::Host &>(*this),
+        window, window);
     director_tab = std::make_unique<DirectorTab>(CORVANE_FORM_WIDGETS(DirectorTab, DIRECTOR_TAB_WIDGETS, ui),
                                                  camera_slots, camera_ports, *control_link,
                                                  static_cast<DirectorTab::Host &>(*this),
@@ -383,6 +387,13 @@ bool WindowFeatures::calibration_widgets_shown() const { return visca_replies->s
 
 void WindowFeatures::set_student_pad_crop(bool crop) { pads->set_student_crop(crop); }
 
+void WindowFeatures::student_regions_read(const StudentRegionChecks &checks)
+{
+    preview_regions->student_regions_read(checks);
+}
+
+bool WindowFeatures::student_old_point_format() const { return student_tab->old_point_format(); }
+
 // ---------------------------------------------------------------------------
 // The reply parser
 
@@ -402,6 +413,7 @@ StudentRegionPoints &WindowFeatures::student_calibrate_points() { return student
 void WindowFeatures::begin_auto_calibrate() { student_tab->begin_auto_calibrate(); }
 void WindowFeatures::end_auto_calibrate() { student_tab->end_auto_calibrate(); }
 void WindowFeatures::set_student_image_expand_open(bool open) { picture_previews->set_student_image_expand_open(open); }
+void WindowFeatures::repaint_student_regions() { preview_regions->repaint_student_regions(); }
 
 void WindowFeatures::resolve_student_autocalibrate_status(const QString &value)
 {

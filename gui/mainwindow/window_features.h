@@ -11,6 +11,7 @@
 #include "model/pano_status.h"
 #include "net/control_link.h"
 #include "regions/region_editor.h"
+#include "regions/student_regions.h"
 #include "tabs/board_tab.h"
 #include "tabs/camera_menu_keys.h"
 #include "tabs/director_tab.h"
@@ -49,6 +50,7 @@ class WindowFeatures : private OptionsTab::Host,
                        private StudentCalibrateArea::Host,
                        private BoardTab::Host,
                        private DirectorTab::Host,
+                       private StudentRegions::Host,
                        private ReplyParser::Host
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
@@ -93,6 +95,7 @@ public:
     CameraMenuKeys &menu_key_controls() { return *menu_keys; }
     ParameterRequests &requests() { return *parameter_requests; }
     StudentTab &student() { return *student_tab; }
+    StudentRegions &student_regions() { return *preview_regions; }
     StudentCalibrateArea &calibrate_area() { return *student_calibrate_area; }
     CameraConnections &connections() { return *camera_connections; }
     // The region scene the wizard edits as well.
@@ -211,11 +214,15 @@ private:
     void autocalibrate_failed() override;
     bool calibration_widgets_shown() const override;
     void set_student_pad_crop(bool crop) override;
+    void student_regions_read(const StudentRegionChecks &checks) override;
+    // StudentRegions::Host
+    bool student_old_point_format() const override;
     // StudentCalibrateArea::Host
     StudentRegionPoints &student_calibrate_points() override;
     void begin_auto_calibrate() override;
     void end_auto_calibrate() override;
     void set_student_image_expand_open(bool open) override;
+    void repaint_student_regions() override;
     // ReplyParser::Host
     bool request_pending(request_poller::Kind kind) const override;
     bool answer_request(request_poller::Kind kind) override;
@@ -261,6 +268,7 @@ private:
     std::unique_ptr<StudentTab> student_tab;
     std::unique_ptr<StudentCalibrateArea> student_calibrate_area;
     std::unique_ptr<BoardTab> board_tab;
+    std::unique_ptr<StudentRegions> preview_regions;
     std::unique_ptr<DirectorTab> director_tab;
     std::unique_ptr<ReplyParser> reply_parser;
 };

@@ -143,10 +143,10 @@ void BoardTab::read_board_section(const QString &text)
 void BoardTab::restore_board_region()
 {
     using namespace board_parameters;
-    board_track_flag = true;
+    board_areas.board_track_flag = true;
     const WindowArea track = window_area(board_region_coord.track);
-    board_track_start = track.top_left;
-    board_track_end = track.bottom_right;
+    board_areas.board_track_start = track.top_left;
+    board_areas.board_track_end = track.bottom_right;
 
     QCheckBox *const boxes[kShieldCount] = {ui.board_shield_one_checkBox, ui.board_shield_two_checkBox,
                                             ui.board_shield_three_checkBox, ui.board_shield_four_checkBox};
@@ -155,21 +155,21 @@ void BoardTab::restore_board_region()
         case ShieldSwitch::On:
             boxes[i]->setChecked(true);
             if (ui.board_show_region_checkBox->isChecked())
-                board_shield_visible[i] = true;
+                board_areas.board_shield_visible[i] = true;
             break;
         case ShieldSwitch::Off:
             boxes[i]->setChecked(false);
-            board_shield_visible[i] = false;
+            board_areas.board_shield_visible[i] = false;
             break;
         case ShieldSwitch::Unchanged:
             break;
         }
     }
     for (int i = 0; i < kShieldCount; ++i) {
-        board_shield_drawn[i] = true;
+        board_areas.board_shield_drawn[i] = true;
         const WindowArea shield = window_area(board_region_coord.shields[i]);
-        board_shield_start[i] = shield.top_left;
-        board_shield_end[i] = shield.bottom_right;
+        board_areas.board_shield_start[i] = shield.top_left;
+        board_areas.board_shield_end[i] = shield.bottom_right;
     }
     ui.board_pano_region_widget->update();
 }
@@ -177,12 +177,12 @@ void BoardTab::restore_board_region()
 BoardTab::Preview BoardTab::preview() const
 {
     Preview p;
-    p.track_known = board_track_flag;
-    p.track = {board_track_start, board_track_end};
+    p.track_known = board_areas.board_track_flag;
+    p.track = {board_areas.board_track_start, board_areas.board_track_end};
     for (int i = 0; i < board_parameters::kShieldCount; ++i) {
-        p.shields[i] = {board_shield_start[i], board_shield_end[i]};
-        p.shield_drawn[i] = board_shield_drawn[i];
-        p.shield_visible[i] = board_shield_visible[i];
+        p.shields[i] = {board_areas.board_shield_start[i], board_areas.board_shield_end[i]};
+        p.shield_drawn[i] = board_areas.board_shield_drawn[i];
+        p.shield_visible[i] = board_areas.board_shield_visible[i];
     }
     return p;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/preview_areas.h"
 #include "protocol/board_parameters.h"
 #include "protocol/request_poller.h"
 #include "tabs/form_widgets.h"
@@ -95,6 +96,8 @@ public:
     // A board pano camera (dis)connected: its next status answer counts as a change.
     void forget_board_tracking_status();
     Preview preview() const;
+    // The same record, lent to the board preview's drawing and painting.
+    BoardPreviewAreas &preview_areas() { return board_areas; }
 
     void on_board_default_Button_clicked();
     void on_board_sensitivity_Slider_sliderMoved(int value);
@@ -131,13 +134,7 @@ private:
     // The board pano camera's tracking area and shield areas, camera units (640 by 360).
     board_parameters::BoardRegionCoord board_region_coord;
     // Board area painting record, window coordinates (the board preview's 480 by 270 at window
-    // point (20, 340)); written by restore_board_region, painted on board_pano_region_widget.
-    QPoint board_track_start;
-    QPoint board_track_end;
-    QPoint board_shield_start[board_parameters::kShieldCount];
-    QPoint board_shield_end[board_parameters::kShieldCount];
-    bool board_track_flag = false; // the tracking area is known
-    bool board_shield_drawn[board_parameters::kShieldCount] = {false, false, false, false};
-    // The eight board shield visible flags; the fifth also shows the tracking area.
-    bool board_shield_visible[8] = {false, false, false, false, false, false, false, false};
+    // point (20, 340)); written by restore_board_region and the mouse, painted on
+    // board_pano_region_widget.
+    BoardPreviewAreas board_areas;
 };

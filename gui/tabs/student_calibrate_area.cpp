@@ -69,4 +69,5 @@ void StudentCalibrateArea::calibrate_points_synced()
 {
     ui.student_show_region_checkBox->setChecked(true);
     m_host.set_student_image_expand_open(false);
+    m_host.repaint_student_regions();
 }

@@ -35,6 +35,8 @@ public:
         virtual void end_auto_calibrate() = 0;
         // The student pictures go to the enlarged dialogs while this is set.
         virtual void set_student_image_expand_open(bool open) = 0;
+        // The points changed: the student pictures' overlays are drawn again.
+        virtual void repaint_student_regions() = 0;
     };
 
     StudentCalibrateArea(const Widgets &widgets, const CameraSlots &cameras, Host &host, QWidget *window);

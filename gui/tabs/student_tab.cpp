@@ -371,6 +371,7 @@ void StudentTab::apply_student_region_keys(const StudentReplyKeys &carried)
                                    ui.student_shield_three_checkBox, ui.student_shield_four_checkBox};
     for (int i = 0; i < 4; ++i)
         apply(shields[i], checks.shield[size_t(i)]);
+    m_host.student_regions_read(checks);
 }
 
 // ---------------------------------------------------------------------------

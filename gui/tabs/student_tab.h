@@ -108,6 +108,8 @@ public:
         virtual bool calibration_widgets_shown() const = 0;
         // The preset list points the student pad at the pano's crop picture.
         virtual void set_student_pad_crop(bool crop) = 0;
+        // A reply's region keys were read into the points and boxes: the preview shows them.
+        virtual void student_regions_read(const StudentRegionChecks &checks) = 0;
     };
 
     // cur_track_status is shared with the status replies; loading_config is the settings load's.
@@ -139,6 +141,8 @@ public:
     void set_customer_model_flag(bool flag) { student_customer_model_flag = flag; }
     // The student area, designated, shield and calibration points of the panel.
     StudentRegionPoints &points() { return student_points; }
+    // The camera speaks the older region format (four designated points).
+    bool old_point_format() const { return student_use_old_version_flag; }
 
     void on_student_apply_Button_clicked();
     void on_student_obtain_Button_clicked();

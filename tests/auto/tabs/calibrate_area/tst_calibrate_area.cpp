@@ -33,6 +33,8 @@ struct Host : StudentTab::Host, StudentCalibrateArea::Host {
     void begin_auto_calibrate() override { tab->begin_auto_calibrate(); }
     void end_auto_calibrate() override { tab->end_auto_calibrate(); }
     void set_student_image_expand_open(bool open) override { expand_open = open; }
+    void repaint_student_regions() override {}
+    void student_regions_read(const StudentRegionChecks &) override {}
 };
 
 struct Rig : FormRig {

@@ -65,6 +65,7 @@ struct Host : TeacherTab::Host, StudentTab::Host {
     void autocalibrate_failed() override { calls << "calibration failed"; }
     bool calibration_widgets_shown() const override { return false; }
     void set_student_pad_crop(bool crop) override { calls << QStringLiteral("student pad %1").arg(crop); }
+    void student_regions_read(const StudentRegionChecks &) override {}
 };
 
 struct Rig : FormRig {

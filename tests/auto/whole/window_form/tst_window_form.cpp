@@ -1,11 +1,13 @@
 // The whole window as the installer sees it: faults of the form found on screenshots and mended
 // (a click the empty logo strip took, captions drawn away from their fields, a spin box that
 // pushed its row out, overlays and keys under the pictures), the stacking and creation order
-// the pages rely on, and the camera layout the window starts with.
+// the pages rely on, the region overlays painted through the window's event filter, and the
+// camera layout the window starts with.
 #include "guide/guideconfig.h"
 #include "window_holder.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -145,6 +147,26 @@ private slots:
 
     // The Teacher page keeps the order its blocks were made in (the keyboard focus follows it):
     // the markers first, then the pictures, the feature overlay last.
+    // The window hands a region widget's paint to the preview regions: the student area's corners
+    // show over the student pano picture.
+    void studentOverlayPaintedThroughTheWindow()
+    {
+        tabs(w, "tabWidget")->setCurrentWidget(named(w, "tab_student"));
+        QWidget *overlay = named(w, "student_pano_region_widget");
+        overlay->installEventFilter(w); // as a student camera's connection does
+        holder.widget<QCheckBox>("student_show_region_checkBox")->setChecked(true);
+        auto *corners = holder.widget<QCheckBox>("student_track_region_checkBox");
+        corners->setEnabled(true);
+        corners->setChecked(false);
+        corners->click();
+        const QImage painted = overlay->grab().toImage();
+        int green = 0;
+        for (int y = 0; y < painted.height(); ++y)
+            for (int x = 0; x < painted.width(); ++x)
+                green += painted.pixelColor(x, y) == QColor(Qt::green);
+        QVERIFY(green > 0);
+    }
+
     void teacherCreationOrder()
     {
         QStringList chain;
