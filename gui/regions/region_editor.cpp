@@ -948,7 +948,7 @@ void RegionEditor::QImage2cvMat(QImage image)
     QImage picture = image.format() == QImage::Format_RGB888 ? image : image.convertToFormat(QImage::Format_RGB888);
     cv::Mat frame = PicturePreviews::qimage_to_mat(picture);
     const std::vector<DetRes> detRes = m_host.detector().detect(frame);
-    qDebug() << QStringLiteral("MainWindow::detRes.size：") << int(detRes.size());
+    qDebug().noquote() << QStringLiteral("MainWindow::detRes.size：") << int(detRes.size());
 
     QRectF lastBoard, lastScreen;
     for (const DetRes &d : detRes) {
@@ -962,6 +962,7 @@ void RegionEditor::QImage2cvMat(QImage image)
             blackboardRectList << (lastBoard = rect);
         else
             screenRectList << (lastScreen = rect);
+        // In pixels of the 1920 by 1080 frame the rules are made for.
         qDebug() << "MainWindow:: >>>>>> -->classIds:" << d.classIds << "-->confidences:" << d.confidences
                  << "-->xx:" << box.x << "-->yy:" << box.y << "-->width:" << box.width << "-->height:" << box.height;
     }
@@ -988,7 +989,8 @@ void RegionEditor::QImage2cvMat(QImage image)
         update_tracking_region_item(false);
         setTrackRegionRect(kTrackingRegion, tracking->x(), tracking->y(), tracking->width(), tracking->height());
     } else {
-        qDebug() << "QImage2cvMat:screenRectF:" << lastScreen << QStringLiteral("--blackboardRectF：") << lastBoard;
+        qDebug().noquote() << "QImage2cvMat:screenRectF:" << lastScreen << QStringLiteral("--blackboardRectF：")
+                           << lastBoard;
         region_scene->delGraphicsRectItem(kTrackingRegion);
         update_tracking_region_item(false);
         const RegionRect d = kDefaultSceneTracking;
