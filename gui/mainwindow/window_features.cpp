@@ -1,6 +1,7 @@
 #include "mainwindow/window_features.h"
 #include "ui_mainwindow.h"
 
+#include "detection/yolo.h"
 #include "protocol/board_parameters.h"
 #include "protocol/teacher_parameters.h"
 #include "video/qffmpeg.h"
@@ -245,6 +246,14 @@ bool WindowFeatures::teacher_pano_marked_offline() const { return pano_status.te
 
 void WindowFeatures::disarm_teacher_picture_conversion() { picture_previews->forget_detector_picture(); }
 
+void WindowFeatures::arm_teacher_picture_conversion() { picture_previews->request_detector_picture(); }
+
+bool WindowFeatures::teacher_picture_conversion_armed() const { return picture_previews->detector_picture_requested(); }
+
+bool WindowFeatures::teacher_pano_streaming() const { return camera_connections->teacher_pano_streaming(); }
+
+YOLO &WindowFeatures::detector() { return yolo_model; }
+
 void WindowFeatures::update_tab_enabled(bool enable) { tab_layout->update_tab_enabled(enable); }
 
 void WindowFeatures::set_widget_status(int camera, bool enable) { tab_layout->set_widget_status(camera, enable); }
@@ -333,7 +342,7 @@ void WindowFeatures::student_auto_calibration_step() { m_shell.student_auto_cali
 
 void WindowFeatures::send_stream(PicturePreviews::Stream stream, QImage &image) { m_shell.send_stream(stream, image); }
 
-void WindowFeatures::hand_picture_to_detector(const QImage &image) { m_shell.hand_picture_to_detector(image); }
+void WindowFeatures::hand_picture_to_detector(const QImage &image) { region_editor->QImage2cvMat(image); }
 
 QWidget *WindowFeatures::enlarged_dialog(Side side) { return m_shell.enlarged_dialog(side); }
 

@@ -77,7 +77,6 @@ public:
         // Pictures for the enlarged, calibration and camera menu dialogs.
         virtual void send_stream(PicturePreviews::Stream stream, QImage &image) = 0;
         virtual QWidget *enlarged_dialog(camera_slot::Side side) = 0;
-        virtual void hand_picture_to_detector(const QImage &image) = 0;
         // The calibration dialog's news.
         virtual void autocalibrate_failed() = 0;
         virtual void student_points_read_back() = 0;
@@ -172,6 +171,10 @@ private:
     // RegionEditor::Host
     bool teacher_pano_marked_offline() const override;
     void disarm_teacher_picture_conversion() override;
+    void arm_teacher_picture_conversion() override;
+    bool teacher_picture_conversion_armed() const override;
+    bool teacher_pano_streaming() const override;
+    YOLO &detector() override;
     // CameraConnections::Host (and, by the same names, ViscaReplies::Host and ReplyParser::Host)
     void update_tab_enabled(bool enable) override;
     void set_widget_status(int camera, bool enable) override;

@@ -65,7 +65,6 @@ struct Shell : WindowFeatures::Shell {
     void create_translator(int) override { }
     void send_stream(PicturePreviews::Stream, QImage &) override { }
     QWidget *enlarged_dialog(camera_slot::Side) override { return &dialog; }
-    void hand_picture_to_detector(const QImage &) override { }
     void autocalibrate_failed() override { }
     void student_points_read_back() override { }
     void teacher_auto_calibration_step() override { }
