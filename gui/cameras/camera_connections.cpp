@@ -325,7 +325,7 @@ void CameraConnections::connect_camera_slot(Slot slot)
     }
 
     // The picture.
-    record.destination = new QHostAddress(address);
+    m_slots.set_destination(slot, address);
     rtsp_stream::create(this, camera_slot::rtsp_url(slot, fieldText, m_ports.rtsp_port(side)), kPictureWidth,
                         kPictureHeight, entry.ffmpeg, entry.rtsp_thread);
     // The board pano has no failure slot: its picture stops without a disconnect.
