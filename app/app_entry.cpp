@@ -1,7 +1,6 @@
 #include "app_entry.h"
 
 #include "core/log_handler.h"
-#include "detection/yolo.h"
 #include "seams/message_box.h"
 #include "support/resources.h"
 #include "core/installed_catalogue.h"
@@ -93,9 +92,6 @@ void report_lock_failure(const QLockFile &lock, const QString &lockPath)
 }
 
 } // namespace
-
-// The one detector: built before main(), as the class list and the model are read at start.
-YOLO yolo_model;
 
 QString catalogue_for_language(int language)
 {

@@ -1,10 +1,12 @@
 #pragma once
 
 // What the benchmarks share: waiting with the event loop, medians, CPU clocks and pinning.
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 #include <QTimer>
 #include <QVector>
 
@@ -61,6 +63,27 @@ inline void pinToCpus(int count)
         CPU_SET(cpu, &set);
     if (sched_setaffinity(0, sizeof set, &set) != 0)
         std::perror("sched_setaffinity");
+}
+
+// The stream open's own log lines (QFFmpeg::Init), by which a benchmark sees opens overlap.
+enum class OpenLine { Other, Begins, LeavesOpenInput, Ends };
+
+inline OpenLine openLine(const QString &message)
+{
+    if (message.contains(QLatin1String("enter avformat_open_input")))
+        return OpenLine::Begins;
+    if (message.contains(QLatin1String("leave avformat_open_input")))
+        return OpenLine::LeavesOpenInput;
+    if (message.contains(QLatin1String("Init suscess")) || message.contains(QLatin1String("Init failed")))
+        return OpenLine::Ends;
+    return OpenLine::Other;
+}
+
+// An open's log line on standard error with the time on clock and the thread that wrote it.
+inline void printOpenLine(const QElapsedTimer &clock, const QString &message)
+{
+    std::fprintf(stderr, "%6lld ms  thread %p  %s\n", static_cast<long long>(clock.elapsed()),
+                 static_cast<void *>(QThread::currentThreadId()), qPrintable(message.trimmed()));
 }
 
 } // namespace bench

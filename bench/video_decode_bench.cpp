@@ -6,12 +6,15 @@
 //
 //   build/bench/video_decode_bench [--seconds 10] [--cpus 2] [--runs 3] [--port 18554]
 //                                  [--sizes 640x360,1920x1080] [--counts 1,6] [--keep-clips DIR]
-//                                  [--steps] [--low-rate]
+//                                  [--steps] [--low-rate] [--parallel-open [--trace]]
 //
 // --steps: where one stream's time goes, per step of the decoding loop (read, decode, scale,
 // copy into a QImage), as thread CPU of the same FFmpeg calls with the same options.
 // --low-rate: the first picture of a 5 pictures/s, 64 kbit/s stream, ours beside ffmpeg with
 // our options and ffmpeg without the analysis cap.
+// --parallel-open: --counts streams opened at once, the last first picture of ours (each start
+// begun from an event during the earlier starts' waits, as the window's connects nest) beside
+// as many ffmpeg -frames:v 1 processes started together; --trace prints the opens' log lines.
 //
 // The servers serve clips made once with the ffmpeg command, so serving costs next to nothing;
 // the decoders (ours, in this process, and ffmpeg's processes) are pinned to --cpus CPUs.
@@ -38,6 +41,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 #include <sched.h>
@@ -291,45 +295,55 @@ Figures runFfmpeg(const QStringList &urls, int seconds, FfmpegWork work)
     return f;
 }
 
-// Time from the start of ffmpeg to its first picture on standard output (one RGB24 picture
-// of the preview's size), for all urls started together; median and maximum over the runs.
+// For urls started together, each ffmpeg's time from the start of the first process (process
+// starts included) to its first picture on standard output (one RGB24 picture of the
+// preview's size); -1 for a stream that gave none within 20 s.
+QVector<double> ffmpegFirstPictureRun(const QStringList &urls, bool analysisCap = true)
+{
+    const qint64 pictureBytes = qint64(kOutWidth) * kOutHeight * 3;
+    std::vector<std::unique_ptr<QProcess>> processes;
+    QVector<qint64> firsts(urls.size(), -1);
+    QVector<qint64> received(urls.size(), 0);
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < urls.size(); ++i) {
+        auto p = std::make_unique<QProcess>();
+        QProcess *raw = p.get();
+        QObject::connect(raw, &QProcess::readyReadStandardOutput, raw, [raw, i, &firsts, &received, &clock, pictureBytes] {
+            received[i] += raw->readAllStandardOutput().size();
+            if (firsts[i] < 0 && received[i] >= pictureBytes)
+                firsts[i] = clock.elapsed();
+        });
+        QStringList args = ffmpegArguments(urls[i], FfmpegWork::SameAsOurs,
+                                           {QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-f"),
+                                            QStringLiteral("rawvideo"), QStringLiteral("pipe:1")});
+        if (!analysisCap) {
+            const int at = args.indexOf(QStringLiteral("-analyzeduration"));
+            args.erase(args.begin() + at, args.begin() + at + 2);
+        }
+        p->start(QStringLiteral("ffmpeg"), args);
+        processes.push_back(std::move(p));
+    }
+    pumpUntil([&] { return std::none_of(firsts.begin(), firsts.end(), [](qint64 t) { return t < 0; }); }, 20000);
+    for (auto &p : processes) {
+        if (!p->waitForFinished(5000)) {
+            p->kill();
+            p->waitForFinished();
+        }
+    }
+    QVector<double> result;
+    for (qint64 t : firsts)
+        result.append(double(t));
+    return result;
+}
+
+// Time from the start of ffmpeg to its first picture, for all urls started together; median
+// and maximum over the streams of kFirstPictureRuns runs.
 QPair<double, double> ffmpegFirstPicture(const QStringList &urls, bool analysisCap = true)
 {
     QVector<double> all;
-    const qint64 pictureBytes = qint64(kOutWidth) * kOutHeight * 3;
     for (int run = 0; run < kFirstPictureRuns; ++run) {
-        std::vector<std::unique_ptr<QProcess>> processes;
-        QVector<qint64> firsts(urls.size(), -1);
-        QVector<qint64> received(urls.size(), 0);
-        QElapsedTimer clock;
-        clock.start();
-        for (int i = 0; i < urls.size(); ++i) {
-            auto p = std::make_unique<QProcess>();
-            QProcess *raw = p.get();
-            QObject::connect(raw, &QProcess::readyReadStandardOutput, raw, [raw, i, &firsts, &received, &clock, pictureBytes] {
-                received[i] += raw->readAllStandardOutput().size();
-                if (firsts[i] < 0 && received[i] >= pictureBytes)
-                    firsts[i] = clock.elapsed();
-            });
-            QStringList args = ffmpegArguments(urls[i], FfmpegWork::SameAsOurs,
-                                               {QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-f"),
-                                                QStringLiteral("rawvideo"), QStringLiteral("pipe:1")});
-            if (!analysisCap) {
-                const int at = args.indexOf(QStringLiteral("-analyzeduration"));
-                args.erase(args.begin() + at, args.begin() + at + 2);
-            }
-            p->start(QStringLiteral("ffmpeg"), args);
-            processes.push_back(std::move(p));
-        }
-        pumpUntil([&] { return std::none_of(firsts.begin(), firsts.end(), [](qint64 t) { return t < 0; }); }, 20000);
-        for (auto &p : processes) {
-            if (!p->waitForFinished(5000)) {
-                p->kill();
-                p->waitForFinished();
-            }
-        }
-        for (qint64 t : firsts)
-            all.append(double(t));
+        all += ffmpegFirstPictureRun(urls, analysisCap);
         pumpFor(500);
     }
     return {median(all), *std::max_element(all.begin(), all.end())};
@@ -351,8 +365,8 @@ QPair<double, double> oursFirstPicture(const QStringList &urls)
             }, Qt::QueuedConnection);
             streams.push_back(std::move(s));
         }
-        // The owners open their streams one after another in the GUI thread; each stream's
-        // time counts from its own Init.
+        // One after another: each start returns before the next begins (--parallel-open opens
+        // them at once); each stream's time counts from its own start.
         for (auto &s : streams) {
             s->sinceInit.start();
             rtsp_stream::start(s->decoder, s->thread);
@@ -371,6 +385,65 @@ QPair<double, double> oursFirstPicture(const QStringList &urls)
 
 
 
+
+// ---- several opens at once, as the window's connects come ----
+
+QElapsedTimer gTraceClock; // --trace: the clock of the open's log lines
+
+// --trace: the open's own log lines with the time since the run's start and the thread.
+void traceOpens(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (bench::openLine(message) != bench::OpenLine::Other)
+        bench::printOpenLine(gTraceClock, message);
+}
+
+struct OpenRun {
+    double lastFirstMs = -1;  // from the common start to the last stream's first picture
+    double lastBeginMs = 0;   // when the last start began
+};
+
+// Opens urls as the window's connects come while a connect waits: stream i + 1's start begins
+// from a timer of its own that turns during the wait of stream i's start, so the waits nest
+// (last in, first out) and the opens run at once. Times count from the first start.
+OpenRun oursParallelOpenRun(const QStringList &urls)
+{
+    QObject owner;
+    std::vector<std::unique_ptr<OurStream>> streams(size_t(urls.size()));
+    QElapsedTimer clock;
+    OpenRun run;
+    std::function<void(int)> openAt = [&](int i) {
+        if (i + 1 < urls.size()) {
+            auto *next = new QTimer(&owner);
+            next->setSingleShot(true);
+            QObject::connect(next, &QTimer::timeout, &owner, [&openAt, i] { openAt(i + 1); });
+            next->start(0);
+        }
+        run.lastBeginMs = std::max(run.lastBeginMs, double(clock.elapsed()));
+        streams[size_t(i)] = std::make_unique<OurStream>();
+        OurStream *s = streams[size_t(i)].get();
+        rtsp_stream::create(&owner, urls[i], kOutWidth, kOutHeight, s->decoder, s->thread);
+        QObject::connect(s->decoder, &QFFmpeg::GetImage, &owner, [s, &clock](QImage) {
+            if (s->firstPictureMs < 0)
+                s->firstPictureMs = clock.elapsed();
+        }, Qt::QueuedConnection);
+        if (!rtsp_stream::start(s->decoder, s->thread))
+            std::fprintf(stderr, "ours: cannot open %s\n", qPrintable(urls[i]));
+    };
+    gTraceClock.start();
+    clock.start();
+    openAt(0);
+    const auto allShown = [&] {
+        return std::all_of(streams.begin(), streams.end(), [](const auto &s) { return s && s->firstPictureMs >= 0; });
+    };
+    pumpUntil(allShown, 20000);
+    if (allShown())
+        for (const auto &s : streams)
+            run.lastFirstMs = std::max(run.lastFirstMs, double(s->firstPictureMs));
+    for (auto &s : streams)
+        if (s)
+            rtsp_stream::stop(s->decoder, s->thread, {});
+    return run;
+}
 
 // ---- where one stream's time goes: the decoding loop's calls, each step timed on its thread ----
 
@@ -482,8 +555,12 @@ int main(int argc, char **argv)
     QCommandLineOption stepsOption(QStringLiteral("steps"), QStringLiteral("only: one stream's CPU per loop step"));
     QCommandLineOption lowRateOption(QStringLiteral("low-rate"),
                                      QStringLiteral("only: first picture of a 5 pictures/s, 64 kbit/s stream"));
+    QCommandLineOption parallelOption(QStringLiteral("parallel-open"),
+                                      QStringLiteral("only: the last first picture of --counts streams opened at once"));
+    QCommandLineOption traceOption(QStringLiteral("trace"),
+                                   QStringLiteral("with --parallel-open: the opens' log lines, time and thread"));
     parser.addOptions({secondsOption, cpusOption, runsOption, portOption, sizesOption, countsOption, clipsOption,
-                       stepsOption, lowRateOption});
+                       stepsOption, lowRateOption, parallelOption, traceOption});
     parser.process(app);
     const int seconds = std::max(2, parser.value(secondsOption).toInt());
     const int cpus = parser.value(cpusOption).toInt();
@@ -553,6 +630,57 @@ int main(int argc, char **argv)
     // The servers keep every CPU; the decoders started from here on get the first cpus CPUs.
     if (cpus > 0)
         pinToCpus(cpus);
+
+    if (parser.isSet(parallelOption)) {
+        const auto load = [] {
+            QFile file(QStringLiteral("/proc/loadavg"));
+            return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray("?");
+        };
+        std::printf("Last first picture of N streams opened at once (ours: each start begun during the earlier "
+                    "starts' waits; ffmpeg: N processes with our options, process start included), ms from the "
+                    "common start, median of %d runs taken in turns; decoders on %s CPU(s) of %ld; load average "
+                    "before: %s\n\n| stream | streams | decoder | last first picture ms, median | runs |\n"
+                    "|---|---|---|---|---|\n",
+                    runs, cpus > 0 ? qPrintable(QString::number(cpus)) : "all", sysconf(_SC_NPROCESSORS_ONLN),
+                    load().constData());
+        std::fflush(stdout);
+        if (parser.isSet(traceOption))
+            qInstallMessageHandler(traceOpens);
+        for (const Server &server : servers) {
+            for (const QString &countText : parser.value(countsOption).split(',')) {
+                QStringList urls;
+                for (int i = 0; i < countText.toInt(); ++i)
+                    urls << server.process->url(1 + i % 5);
+                QVector<double> ours, theirs, begins;
+                for (int run = 0; run < runs; ++run) {
+                    const OpenRun o = oursParallelOpenRun(urls);
+                    ours << o.lastFirstMs;
+                    begins << o.lastBeginMs;
+                    pumpFor(1000);
+                    const QVector<double> f = ffmpegFirstPictureRun(urls);
+                    theirs << (f.contains(-1) ? -1 : *std::max_element(f.begin(), f.end()));
+                    pumpFor(1000);
+                }
+                auto each = [](const QVector<double> &values) {
+                    QStringList text;
+                    for (double v : values)
+                        text << QString::number(v, 'f', 0);
+                    return text.join(QStringLiteral(", "));
+                };
+                const QString stream = QStringLiteral("%1x%2").arg(server.size.width()).arg(server.size.height());
+                std::printf("| %s | %d | QFFmpeg via rtsp_stream::start, nested (last start began at %.0f ms) | "
+                            "%.0f | %s |\n",
+                            qPrintable(stream), int(urls.size()), median(begins), median(ours), qPrintable(each(ours)));
+                std::printf("| %s | %d | ffmpeg -frames:v 1, our options | %.0f | %s |\n", qPrintable(stream),
+                            int(urls.size()), median(theirs), qPrintable(each(theirs)));
+                std::fflush(stdout);
+            }
+        }
+        std::printf("\nload average after: %s\n", load().constData());
+        for (Server &server : servers)
+            server.process->stop();
+        return 0;
+    }
 
     if (parser.isSet(stepsOption)) {
         std::printf("Thread CPU ms per picture of each step, one stream, median of %d runs of %d s:\n\n"

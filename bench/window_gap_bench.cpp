@@ -2,13 +2,16 @@
 // the longest gap between two turns of a 10 ms timer in the window's event loop, per phase.
 //
 //   CORVANE_SOURCE_DIR=$PWD tests/support/run_isolated.sh --netns \
-//       $PWD/build-bench/bench/window_gap_bench [--stream-seconds 20] [--clip FILE]
+//       $PWD/build-bench/bench/window_gap_bench [--stream-seconds 20] [--clip FILE] [--together]
+//       [--trace]
 //
 // Phases: six 1920x1080 cameras connected one after another (simulated cameras on 127.0.0.2
 // to 127.0.0.7, their pictures from the RTSP test server serving an H.264 clip), the pictures
 // streaming, the free preview opening a camera whose RTSP port accepts and stays silent (until
 // the decoder's 5 s watchdog gives up), and the six cameras let go. Boxes are answered at once
 // by a presenter of this program; everything else is the program's own code at its own pace.
+// --together presses the six connects at once instead (each during the earlier ones' waits);
+// --trace prints the opens' log lines with their time and thread.
 #include "bench_support.h"
 #include "core/reachability.h"
 #include "mainwindow/mainwindow.h"
@@ -31,12 +34,38 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
 constexpr int kTickMs = 10;
 constexpr int kClipSeconds = 90; // longer than every phase together: the clip never ends
+
+QElapsedTimer gTraceClock; // from the first connect
+bool gTrace = false;       // --trace
+std::atomic<int> gOpensRunning{0};
+std::atomic<int> gMostOpensAtOnce{0};
+
+// Counts the streams' opens running at once from their log lines (they run on threads of their
+// own); with --trace also prints them with the time since the first connect and the thread.
+void countOpens(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    const bench::OpenLine line = bench::openLine(message);
+    if (line == bench::OpenLine::Other)
+        return;
+    if (line == bench::OpenLine::Begins) {
+        const int running = ++gOpensRunning;
+        int most = gMostOpensAtOnce.load();
+        while (running > most && !gMostOpensAtOnce.compare_exchange_weak(most, running)) {
+        }
+    } else if (line == bench::OpenLine::Ends) {
+        --gOpensRunning;
+    }
+    if (gTrace && gTraceClock.isValid())
+        bench::printOpenLine(gTraceClock, message);
+}
 
 // Answers every box at once with its default (or first) button and counts them.
 class Answerer : public msgbox::Presenter
@@ -92,12 +121,7 @@ struct GapMeter {
     }
 };
 
-void pumpFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
-}
+using bench::pumpFor;
 
 // As an installer does: the next button once the tabs are unlocked again (a pano's connect
 // locks them until its parameter reply).
@@ -123,6 +147,8 @@ int main(int argc, char **argv)
     parser.addHelpOption();
     parser.addOption({"stream-seconds", "Seconds of streaming with six cameras.", "s", "20"});
     parser.addOption({"clip", "1920x1080 H.264 clip to serve (made when missing).", "file"});
+    parser.addOption({"together", "Press the six connects at once: each during the earlier ones' waits."});
+    parser.addOption({"trace", "Print the streams' opens with their time and thread."});
     parser.process(app);
     const int streamSeconds = parser.value("stream-seconds").toInt();
 
@@ -168,7 +194,8 @@ int main(int argc, char **argv)
     Answerer answerer;
     msgbox::setPresenter(&answerer);
     reachability::setCheck([](const QString &) { return true; });
-    qInstallMessageHandler(bench::quiet);
+    gTrace = parser.isSet("trace");
+    qInstallMessageHandler(countOpens);
 
     MainWindow window;
     window.show();
@@ -182,14 +209,46 @@ int main(int argc, char **argv)
     QElapsedTimer phase;
 
     phase.start();
-    for (int slot = 0; slot < 6; ++slot) {
-        field(QString::fromLatin1(kSlots[slot]) + QStringLiteral("_IP_Edit"))->setText(cameraAddress(slot));
-        QPushButton *b = button(QString::fromLatin1(kSlots[slot]) + QStringLiteral("_connect_Button"));
-        waitUntilEnabled(b);
-        b->click();
+    gTraceClock.start();
+    if (parser.isSet("together")) {
+        // As clicks arrive while a camera connects: each button is pressed from a timer of its
+        // own that turns during the earlier connects' waits, so the connects nest.
+        std::function<void(int)> press = [&](int slot) {
+            if (slot + 1 < 6) {
+                auto *next = new QTimer(&window);
+                next->setSingleShot(true);
+                QObject::connect(next, &QTimer::timeout, &window, [&press, slot] { press(slot + 1); });
+                next->start(0);
+            }
+            field(QString::fromLatin1(kSlots[slot]) + QStringLiteral("_IP_Edit"))->setText(cameraAddress(slot));
+            button(QString::fromLatin1(kSlots[slot]) + QStringLiteral("_connect_Button"))->click();
+        };
+        press(0);
+        // A connect locks the other tabs until it ends, so presses on their buttons are lost, as
+        // an installer's would be: those cameras connect afterwards, one after another.
+        int lost = 0;
+        for (int slot = 0; slot < 6; ++slot) {
+            QPushButton *b = button(QString::fromLatin1(kSlots[slot]) + QStringLiteral("_connect_Button"));
+            waitUntilEnabled(b);
+            if (b->text() != QLatin1String("Disconnect")) {
+                ++lost;
+                b->click();
+            }
+        }
+        pumpFor(200);
+        meter.report("six connects pressed at once", phase.restart());
+        std::printf("(presses lost to the locked tabs, connected afterwards: %d; most opens at once: %d)\n", lost,
+                    gMostOpensAtOnce.load());
+    } else {
+        for (int slot = 0; slot < 6; ++slot) {
+            field(QString::fromLatin1(kSlots[slot]) + QStringLiteral("_IP_Edit"))->setText(cameraAddress(slot));
+            QPushButton *b = button(QString::fromLatin1(kSlots[slot]) + QStringLiteral("_connect_Button"));
+            waitUntilEnabled(b);
+            b->click();
+        }
+        pumpFor(200);
+        meter.report("six connects, one after another", phase.restart());
     }
-    pumpFor(200);
-    meter.report("six connects, one after another", phase.restart());
 
     pumpFor(streamSeconds * 1000);
     meter.report("six pictures streaming", phase.restart());

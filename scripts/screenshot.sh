@@ -7,8 +7,12 @@ out=$(realpath -m "$1")
 ini=${2:-}
 secs=${3:-4}
 top=$(cd "$(dirname "$0")/.." && pwd)
-exe=${CORVANE_EXE:-$top/build/Corvane}
-[ -x "$exe" ] || exe=$top/build-test/Corvane
+exe=${CORVANE_EXE:-$top/build/app/Corvane}
+[ -x "$exe" ] || exe=$top/build-test/app/Corvane
+if [ ! -x "$exe" ]; then
+  echo "screenshot: no built program (run ./scripts/run.sh or ./scripts/test.sh first)" >&2
+  exit 1
+fi
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 mkdir -p "$root/home/.local/share/Corvane" "$root/work"
@@ -23,5 +27,6 @@ ffmpeg -loglevel error -y -f x11grab -video_size 1280x800 -i "\$DISPLAY" -frames
 kill \$pid
 EOS
 chmod +x "$root/shot.sh"
-xvfb-run -a -s '-screen 0 1280x800x24' "$root/shot.sh"
+# The form's pixel geometry expects 96 dpi.
+xvfb-run -a -s '-screen 0 1280x800x24 -dpi 96' "$root/shot.sh"
 echo "saved $out"

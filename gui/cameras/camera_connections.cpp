@@ -325,7 +325,7 @@ void CameraConnections::connect_camera_slot(Slot slot)
     }
 
     // The picture.
-    record.destination = new QHostAddress(address);
+    m_slots.set_destination(slot, address);
     rtsp_stream::create(this, camera_slot::rtsp_url(slot, fieldText, m_ports.rtsp_port(side)), kPictureWidth,
                         kPictureHeight, entry.ffmpeg, entry.rtsp_thread);
     // The board pano has no failure slot: its picture stops without a disconnect.
@@ -587,7 +587,10 @@ void CameraConnections::disconnect_camera_slot(Slot slot)
         m_status.pano_camera_released(Side::Student);
         student_pano_offline = true;
         m_host.close_enlarged_dialog(Side::Student);
-        ui.student_show_Calibration_checkBox->setChecked(false);
+        if (ui.student_show_Calibration_checkBox->isChecked()) {
+            ui.student_show_Calibration_checkBox->setChecked(false);
+            emit ui.student_show_Calibration_checkBox->clicked(false); // the tab forgets the cross
+        }
         ui.student_show_region_checkBox->setChecked(false);
         ui.student_pano_region_widget->removeEventFilter(m_window);
         ui.student_feature_region_widget->removeEventFilter(m_window);

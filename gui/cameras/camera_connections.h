@@ -198,6 +198,8 @@ public:
     // The free preview, which the Preview page's keys drive.
     bool preview_connected() const { return rtsp_preview_connected; }
     QHostAddress *preview_destination() const { return rtsp_preview_destination; }
+    // The teacher pano's picture opened and its decoding thread runs.
+    bool teacher_pano_streaming() const { return teacher_pano_rtsp_flag; }
 
     void on_teacher_feature_connect_Button_clicked();
     void on_teacher_pano_connect_Button_clicked();

@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include <opencv2/core.hpp>
+#include <opencv2/imgproc.hpp>
 
 using camera_slot::Side;
 using camera_slot::Slot;
@@ -49,6 +50,25 @@ cv::Mat PicturePreviews::qimage_to_mat_view(const QImage &image)
         return cv::Mat();
     return cv::Mat(image.height(), image.width(), CV_8UC3, const_cast<uchar *>(image.constBits()),
                    size_t(image.bytesPerLine()));
+}
+
+cv::Mat PicturePreviews::qimage_to_mat(QImage &image)
+{
+    switch (image.format()) {
+    case QImage::Format_Indexed8:
+        return cv::Mat(image.height(), image.width(), CV_8UC1, image.bits(), size_t(image.bytesPerLine()));
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        return cv::Mat(image.height(), image.width(), CV_8UC4, image.bits(), size_t(image.bytesPerLine()));
+    case QImage::Format_RGB888: {
+        cv::Mat mat(image.height(), image.width(), CV_8UC3, image.bits(), size_t(image.bytesPerLine()));
+        cv::cvtColor(mat, mat, cv::COLOR_BGR2RGB);
+        return mat;
+    }
+    default:
+        return cv::Mat();
+    }
 }
 
 bool *PicturePreviews::capture_flag(Capture capture)
@@ -174,8 +194,9 @@ void PicturePreviews::teacher_pano_SetImage(QImage image)
     if (!teacher_osd_menu_open && main_preview_active) {
         ui.teacher_labVideo_pano->setPixmap(QPixmap::fromImage(image));
         if (teacher_image_to_cv_mat_flag) {
-            m_host.hand_picture_to_detector(image);
+            // Cleared first: the detection runs once, whatever happens while it runs.
             teacher_image_to_cv_mat_flag = false;
+            m_host.hand_picture_to_detector(image);
             qDebug() << "MainWindow::teacher_pano_SetImage init opencv data conversion!";
         }
         if (teacher_pano_calibration_capture) {

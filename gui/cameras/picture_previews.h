@@ -71,6 +71,10 @@ public:
     // the picture must outlive it. Empty for a picture of fewer than three bytes per pixel,
     // whose lines the matrix would read past.
     static cv::Mat qimage_to_mat_view(const QImage &image);
+    // A matrix over the picture's own pixels, no copy: Indexed8 as its colour indexes, the 32-bit
+    // formats as BGRA, RGB888 as BGR after red and blue are exchanged in the picture (which
+    // detaches first, so other holders of those pixels keep their colours); empty for the rest.
+    static cv::Mat qimage_to_mat(QImage &image);
 
     // The side's camera let go: its enlarged dialog closes and takes no more pictures.
     void close_enlarged_dialog(camera_slot::Side side);
@@ -88,6 +92,7 @@ public:
     void menu_dialog_opened(camera_slot::Side side);
     // The detector's one picture of the teacher pano: asked for, or no longer wanted.
     void request_detector_picture() { teacher_image_to_cv_mat_flag = true; }
+    bool detector_picture_requested() const { return teacher_image_to_cv_mat_flag; }
     void forget_detector_picture() { teacher_image_to_cv_mat_flag = false; }
     void menu_dialog_closed(camera_slot::Side side);
 

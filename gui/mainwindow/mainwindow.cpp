@@ -329,8 +329,6 @@ QWidget *MainWindow::enlarged_dialog(camera_slot::Side side)
     return side == camera_slot::Side::Teacher ? teacher_image_expand : student_image_expand;
 }
 
-void MainWindow::hand_picture_to_detector(const QImage &image) { QImage2cvMat(image); }
-
 void MainWindow::autocalibrate_failed() { emit autocalibrate_update_fail(); }
 
 void MainWindow::student_points_read_back() { emit autocalibrate_update_success(); }
@@ -527,13 +525,6 @@ void MainWindow::send_guide_data()
 // ---- receivers whose behaviour belongs to later features ----
 void MainWindow::slot_teacher_auto_calibration() {}
 void MainWindow::slot_student_auto_calibration() {}
-// The detector comes later; the teacher pano picture slot already hands it its picture.
-void MainWindow::QImage2cvMat(QImage image)
-{
-    qDebug() << "MainWindow::QImage2cvMat:" << image;
-    qDebug() << "QImage2cvMat format:" << image.format() << "//image.height():" << image.height()
-             << "//image.width():" << image.width();
-}
 void MainWindow::onTreeWidgetClicked(QTreeWidgetItem *, int) {}
 void MainWindow::receive() {}
 void MainWindow::receive_unicast() {}

@@ -113,7 +113,6 @@ private:
     void create_translator(int index) override;
     void send_stream(PicturePreviews::Stream stream, QImage &image) override;
     QWidget *enlarged_dialog(camera_slot::Side side) override;
-    void hand_picture_to_detector(const QImage &image) override;
     void autocalibrate_failed() override;
     void student_points_read_back() override;
     void teacher_auto_calibration_step() override;
@@ -121,10 +120,9 @@ private:
     void console_reply(const QString &message) override;
     bool console_listens() const override;
 
-    // Receivers of the detection, calibration and discovery that the window wires already.
+    // Receivers of the calibration and discovery that the window wires already.
     void slot_teacher_auto_calibration();
     void slot_student_auto_calibration();
-    void QImage2cvMat(QImage image);
     void onTreeWidgetClicked(QTreeWidgetItem *item, int column);
     void receive();
     void receive_unicast();

@@ -235,11 +235,13 @@ void TabLayout::widgetChanged(int layout)
     ui.teacher_manual_focus_checkBox->setEnabled(!two);
     ui.teacher_target_list_action_delay_widget->setEnabled(!two);
     if (two) {
-        // The calibration-cross handlers (calibration) switch the camera's cross off here.
-        if (ui.teacher_show_Calibration_checkBox->isChecked())
-            ui.teacher_show_Calibration_checkBox->setChecked(false);
-        if (ui.student_show_Calibration_checkBox->isChecked())
-            ui.student_show_Calibration_checkBox->setChecked(false);
+        // Unticked as by a click, so the calibration cross goes off on the camera too.
+        for (QCheckBox *box : {ui.teacher_show_Calibration_checkBox, ui.student_show_Calibration_checkBox}) {
+            if (box->isChecked()) {
+                box->setChecked(false);
+                emit box->clicked(false);
+            }
+        }
     }
 
     const int count = ui.tabWidget->count();

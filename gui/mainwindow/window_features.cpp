@@ -1,6 +1,7 @@
 #include "mainwindow/window_features.h"
 #include "ui_mainwindow.h"
 
+#include "detection/yolo.h"
 #include "protocol/board_parameters.h"
 #include "protocol/teacher_parameters.h"
 #include "video/qffmpeg.h"
@@ -81,6 +82,12 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
                                                  camera_slots, camera_ports, *control_link,
                                                  static_cast<DirectorTab::Host &>(*this),
                                                  settings_file->loading_config(), window);
+    manual_calibration = std::make_unique<ManualCalibration>(
+        CORVANE_FORM_WIDGETS(ManualCalibration, MANUAL_CALIBRATION_WIDGETS, ui), camera_slots, camera_ports,
+        *control_link, pano_status, static_cast<ManualCalibration::Host &>(*this), window);
+    reversal_compensation = std::make_unique<ReversalCompensation>(
+        CORVANE_FORM_WIDGETS(ReversalCompensation, REVERSAL_COMPENSATION_WIDGETS, ui), camera_slots, camera_ports,
+        *control_link, static_cast<ReversalCompensation::Host &>(*this), window);
     reply_parser = std::make_unique<ReplyParser>(camera_slots, camera_ports, *control_link, pano_status,
                                                  static_cast<ReplyParser::Host &>(*this), window);
 }
@@ -239,6 +246,14 @@ bool WindowFeatures::teacher_pano_marked_offline() const { return pano_status.te
 
 void WindowFeatures::disarm_teacher_picture_conversion() { picture_previews->forget_detector_picture(); }
 
+void WindowFeatures::arm_teacher_picture_conversion() { picture_previews->request_detector_picture(); }
+
+bool WindowFeatures::teacher_picture_conversion_armed() const { return picture_previews->detector_picture_requested(); }
+
+bool WindowFeatures::teacher_pano_streaming() const { return camera_connections->teacher_pano_streaming(); }
+
+YOLO &WindowFeatures::detector() { return yolo_model; }
+
 void WindowFeatures::update_tab_enabled(bool enable) { tab_layout->update_tab_enabled(enable); }
 
 void WindowFeatures::set_widget_status(int camera, bool enable) { tab_layout->set_widget_status(camera, enable); }
@@ -327,9 +342,25 @@ void WindowFeatures::student_auto_calibration_step() { m_shell.student_auto_cali
 
 void WindowFeatures::send_stream(PicturePreviews::Stream stream, QImage &image) { m_shell.send_stream(stream, image); }
 
-void WindowFeatures::hand_picture_to_detector(const QImage &image) { m_shell.hand_picture_to_detector(image); }
+void WindowFeatures::hand_picture_to_detector(const QImage &image) { region_editor->QImage2cvMat(image); }
 
 QWidget *WindowFeatures::enlarged_dialog(Side side) { return m_shell.enlarged_dialog(side); }
+
+// ---------------------------------------------------------------------------
+// Manual calibration and the reversal compensation
+
+int WindowFeatures::saved_ptz_speed(Side side) const
+{
+    return side == Side::Teacher ? teacher_tab->ptzspeed_saved() : student_tab->ptzspeed_saved();
+}
+
+void WindowFeatures::arm_capture(PicturePreviews::Capture capture) { picture_previews->arm(capture); }
+
+bool WindowFeatures::capture_armed(PicturePreviews::Capture capture) const { return picture_previews->armed(capture); }
+
+bool WindowFeatures::standard_picture_saved() const { return picture_previews->standard_image_saved(); }
+
+cv::Mat WindowFeatures::moved_picture() const { return picture_previews->moved_image(); }
 
 // ---------------------------------------------------------------------------
 // The parameter tabs

@@ -16,9 +16,11 @@
 #include "tabs/camera_menu_keys.h"
 #include "tabs/director_tab.h"
 #include "tabs/lectern_mode.h"
+#include "tabs/manual_calibration.h"
 #include "tabs/options_tab.h"
 #include "tabs/pads.h"
 #include "tabs/parameter_requests.h"
+#include "tabs/reversal_compensation.h"
 #include "tabs/student_calibrate_area.h"
 #include "tabs/student_tab.h"
 #include "tabs/teacher_tab.h"
@@ -51,6 +53,8 @@ class WindowFeatures : private OptionsTab::Host,
                        private BoardTab::Host,
                        private DirectorTab::Host,
                        private StudentRegions::Host,
+                       private ManualCalibration::Host,
+                       private ReversalCompensation::Host,
                        private ReplyParser::Host
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
@@ -73,7 +77,6 @@ public:
         // Pictures for the enlarged, calibration and camera menu dialogs.
         virtual void send_stream(PicturePreviews::Stream stream, QImage &image) = 0;
         virtual QWidget *enlarged_dialog(camera_slot::Side side) = 0;
-        virtual void hand_picture_to_detector(const QImage &image) = 0;
         // The calibration dialog's news.
         virtual void autocalibrate_failed() = 0;
         virtual void student_points_read_back() = 0;
@@ -168,6 +171,10 @@ private:
     // RegionEditor::Host
     bool teacher_pano_marked_offline() const override;
     void disarm_teacher_picture_conversion() override;
+    void arm_teacher_picture_conversion() override;
+    bool teacher_picture_conversion_armed() const override;
+    bool teacher_pano_streaming() const override;
+    YOLO &detector() override;
     // CameraConnections::Host (and, by the same names, ViscaReplies::Host and ReplyParser::Host)
     void update_tab_enabled(bool enable) override;
     void set_widget_status(int camera, bool enable) override;
@@ -220,6 +227,13 @@ private:
     void end_auto_calibrate() override;
     void set_student_image_expand_open(bool open) override;
     void repaint_student_regions() override;
+    // ManualCalibration::Host
+    int saved_ptz_speed(camera_slot::Side side) const override;
+    // ReversalCompensation::Host (ptzspeed above)
+    void arm_capture(PicturePreviews::Capture capture) override;
+    bool capture_armed(PicturePreviews::Capture capture) const override;
+    bool standard_picture_saved() const override;
+    cv::Mat moved_picture() const override;
     // ReplyParser::Host
     bool request_pending(request_poller::Kind kind) const override;
     bool answer_request(request_poller::Kind kind) override;
@@ -267,5 +281,7 @@ private:
     std::unique_ptr<BoardTab> board_tab;
     std::unique_ptr<StudentRegions> preview_regions;
     std::unique_ptr<DirectorTab> director_tab;
+    std::unique_ptr<ManualCalibration> manual_calibration;
+    std::unique_ptr<ReversalCompensation> reversal_compensation;
     std::unique_ptr<ReplyParser> reply_parser;
 };

@@ -1,7 +1,10 @@
 #include "regions/region_editor.h"
 
+#include "cameras/picture_previews.h"
 #include "core/time_scale.h"
 #include "core/wait.h"
+#include "detection/detected_regions.h"
+#include "detection/yolo.h"
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
 #include "model/pano_status.h"
@@ -157,6 +160,8 @@ RegionEditor::RegionEditor(const Widgets &widgets, CameraSlots &cameras, const C
             &RegionEditor::on_teacher_show_region_checkBox_clicked);
     connect(ui.del_track_region_pushButton, &QPushButton::clicked, this,
             &RegionEditor::on_del_track_region_pushButton_clicked);
+    connect(ui.teacher_ai_detection_pushButton, &QPushButton::clicked, this,
+            &RegionEditor::on_teacher_ai_detection_pushButton_clicked);
 }
 
 QCheckBox *RegionEditor::shield_box(int index) const
@@ -853,8 +858,10 @@ void RegionEditor::on_teacher_show_region_checkBox_clicked(bool checked)
                 ui.teacher_zoomin_Button->setEnabled(true);
                 ui.teacher_zoomout_Button->setEnabled(true);
             }
-            if (ui.teacher_show_Calibration_checkBox->isChecked() && featureModel == QLatin1String("M5"))
+            if (ui.teacher_show_Calibration_checkBox->isChecked() && featureModel == QLatin1String("M5")) {
                 ui.teacher_show_Calibration_checkBox->setChecked(false);
+                emit ui.teacher_show_Calibration_checkBox->clicked(false); // the cross goes off first
+            }
             send_teacher_pano_visca(teacher_region_keys::region_display_visca(false));
             wait_ms(kRegionDisplaySwitchMs);
         }
@@ -902,4 +909,115 @@ void RegionEditor::on_del_track_region_pushButton_clicked()
     QThread::msleep(timescale::scaled(kCancelTrackingPauseMs));
     send_teacher_pano_text(teacher_command_block(tracking_command::kCancelTrackingArea));
     qDebug() << "MainWindow::------on_del_track_region_pushButton_clicked-------";
+}
+
+// ---------------------------------------------------------------------------
+// The AI detection.
+
+void RegionEditor::on_teacher_ai_detection_pushButton_clicked()
+{
+    ui.teacher_ai_detection_pushButton->setChecked(false);
+    const bool armed = m_host.teacher_picture_conversion_armed();
+    const bool streaming = m_host.teacher_pano_streaming();
+    const bool shown = ui.teacher_show_region_checkBox->isChecked();
+    qDebug() << "on_teacher_ai_detection_clicked: teacher_image_to_cv_mat_flag = " << (armed ? "true" : "false")
+             << ",teacher_pano_rtsp_flag=" << (streaming ? "true" : "false")
+             << ",teacher_show_region_checkBox=" << (shown ? "true" : "false");
+    if (!armed && streaming && shown) {
+        if (!m_host.detector().has_model()) {
+            // Without a model nothing can be found: the installer is told, and the regions stay.
+            msgbox::warning(m_window, tr("Warning"), m_host.detector().no_model_message());
+        } else {
+            clear_region_scene();
+            m_host.arm_teacher_picture_conversion();
+            qDebug() << "init ai detec";
+        }
+    }
+    qDebug() << "on_teacher_ai_detection_pushButton_clicked";
+}
+
+void RegionEditor::QImage2cvMat(QImage image)
+{
+    using namespace detected_regions;
+    qDebug() << "MainWindow::QImage2cvMat:" << image;
+    screenRectList.clear();
+    blackboardRectList.clear();
+    qDebug() << "QImage2cvMat format:" << image.format() << "//image.height():" << image.height()
+             << "//image.width():" << image.width();
+
+    // The detector reads three bytes a pixel: the decoders deliver RGB888, anything else is
+    // converted rather than refused.
+    QImage picture = image.format() == QImage::Format_RGB888 ? image : image.convertToFormat(QImage::Format_RGB888);
+    cv::Mat frame = PicturePreviews::qimage_to_mat(picture);
+    const std::vector<DetRes> detRes = m_host.detector().detect(frame);
+    qDebug().noquote() << QStringLiteral("MainWindow::detRes.size：") << int(detRes.size());
+
+    QRectF lastBoard, lastScreen;
+    for (const DetRes &d : detRes) {
+        qDebug() << "MainWindow::detRes[ii].boxes.width:" << d.boxes.width
+                 << ",detRes[ii].boxes.height:" << d.boxes.height;
+        const Box box = to_frame({d.boxes.x, d.boxes.y, d.boxes.width, d.boxes.height}, image.width(), image.height());
+        if (!big_enough(box))
+            continue;
+        const QRectF rect = to_scene(box);
+        if (d.classIds == kBoardClass)
+            blackboardRectList << (lastBoard = rect);
+        else
+            screenRectList << (lastScreen = rect);
+        // In pixels of the 1920 by 1080 frame the rules are made for.
+        qDebug() << "MainWindow:: >>>>>> -->classIds:" << d.classIds << "-->confidences:" << d.confidences
+                 << "-->xx:" << box.x << "-->yy:" << box.y << "-->width:" << box.width << "-->height:" << box.height;
+    }
+    const Edges seed = tracking_seed(blackboardRectList, screenRectList);
+
+    for (int i = 0; i < blackboardRectList.size(); ++i) {
+        if (i < kBoardCount)
+            place_detected(BoardPen, i, blackboardRectList.at(i));
+        qDebug() << "QImage2cvMat:blackboardRectList.length:" << blackboardRectList.size();
+    }
+    for (int i = 0; i < screenRectList.size(); ++i) {
+        const QRectF &s = screenRectList.at(i);
+        qDebug() << "QImage2cvMat-----: start_x:" << int(s.x()) << "//start_y:" << int(s.y())
+                 << "//end_x:" << int(s.width()) << "//end_y:" << int(s.height());
+        if (i < kShieldCount)
+            place_detected(ShieldPen, i, s);
+        qDebug() << "QImage2cvMat:screenRectList.length:" << screenRectList.size();
+    }
+
+    std::optional<QRectF> tracking;
+    if (!blackboardRectList.isEmpty() || !screenRectList.isEmpty())
+        tracking = tracking_region(seed);
+    if (tracking) {
+        update_tracking_region_item(false);
+        setTrackRegionRect(kTrackingRegion, tracking->x(), tracking->y(), tracking->width(), tracking->height());
+    } else {
+        qDebug().noquote() << "QImage2cvMat:screenRectF:" << lastScreen << QStringLiteral("--blackboardRectF：")
+                           << lastBoard;
+        region_scene->delGraphicsRectItem(kTrackingRegion);
+        update_tracking_region_item(false);
+        const RegionRect d = kDefaultSceneTracking;
+        setTrackRegionRect(kTrackingRegion, d.x, d.y, d.w, d.h);
+    }
+    ui.teacher_track_region_radioButton->setChecked(true);
+}
+
+void RegionEditor::place_detected(Pen pen, int index, const QRectF &rect)
+{
+    const bool board = pen == BoardPen;
+    const RegionRect r{int(rect.x()), int(rect.y()), int(rect.width()), int(rect.height())};
+    const QString label = board ? QStringLiteral("black board %1 : ").arg(index + 1)
+                                : QStringLiteral("shield region %1 : ").arg(index + 1);
+    if (region_geometry::region_in_bounds(r.x, r.y, r.w, r.h)) {
+        qDebug().noquote() << label << __LINE__;
+        const QString &name = board ? kBoardNames[index] : kShieldNames[index];
+        (board ? teacher_region_rects.board[index] : teacher_region_rects.shield[index]) = r;
+        (board ? teacher_show_board_region[index] : teacher_show_shield_region[index]) = true;
+        region_scene->delGraphicsRectItem(name);
+        use_region_name(region_scene, name, false);
+        set_region_rect(pen, name, r.x, r.y, r.w, r.h);
+        (board ? board_box(index) : shield_box(index))->setChecked(true);
+    }
+    // The board's line keeps its " : ", the shield's goes straight on to the values.
+    qDebug().noquote() << (board ? label : QStringLiteral("shield region %1").arg(index + 1)) << "start_x=" << r.x
+                       << ",start_y=" << r.y << ",end_x=" << r.w << ",end_y=" << r.h;
 }

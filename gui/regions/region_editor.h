@@ -4,6 +4,8 @@
 #include "tabs/form_widgets.h"
 
 #include <QCoreApplication>
+#include <QImage>
+#include <QList>
 #include <QObject>
 #include <QRectF>
 
@@ -21,6 +23,7 @@ class QPushButton;
 class QRadioButton;
 struct PanoStatus;
 struct RectFManage;
+class YOLO;
 
 #define REGION_EDITOR_WIDGETS(X) \
     X(QPushButton, clear_snapshot_region_pushButton) \
@@ -70,6 +73,13 @@ public:
         virtual bool teacher_customer_model() const = 0;
         // Hiding the regions forgets the picture armed for detection.
         virtual void disarm_teacher_picture_conversion() = 0;
+        // The detection's one teacher pano picture: asked for, and whether it is still awaited.
+        virtual void arm_teacher_picture_conversion() = 0;
+        virtual bool teacher_picture_conversion_armed() const = 0;
+        // The teacher pano's picture runs.
+        virtual bool teacher_pano_streaming() const = 0;
+        // The blackboard and screen detector.
+        virtual YOLO &detector() = 0;
     };
     // The pen of each region kind, as the region items take it.
     enum Pen { TrackingPen = 0, BoardPen = 1, ShieldPen = 2, SnapshotPen = 3 };
@@ -160,11 +170,17 @@ public:
     void on_clear_snapshot_region_pushButton_clicked(bool checked);
     void on_teacher_show_region_checkBox_clicked(bool checked);
     void on_del_track_region_pushButton_clicked();
+    // The AI detection: the button arms it for the teacher pano's next picture, which the picture
+    // slot hands to QImage2cvMat; the blackboards and screens found become regions on the scene.
+    void on_teacher_ai_detection_pushButton_clicked();
+    void QImage2cvMat(QImage image);
 
 private:
     void shield_box_clicked(int index, bool checked);
     void board_box_clicked(int index, bool checked);
     bool find_region_rect(const QString &name, const char *found);
+    // One detected blackboard or screen as region `index` of its kind, when it is within bounds.
+    void place_detected(Pen pen, int index, const QRectF &rect);
     bool teacher_pano_connected() const;
     QCheckBox *shield_box(int index) const;
     QCheckBox *board_box(int index) const;
@@ -201,6 +217,9 @@ private:
     int teacher_current_shield = -1;
     int teacher_current_board = -1;
     QRectF region_item_rect;
+    // The blackboards and screens of the last detection, scene units, in detection order.
+    QList<QRectF> blackboardRectList;
+    QList<QRectF> screenRectList;
     // The last region found by name (find_shield_rect, find_board_rect).
     int found_region_x = 0, found_region_y = 0;
     int found_region_w = 0, found_region_h = 0;

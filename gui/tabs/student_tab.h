@@ -138,6 +138,8 @@ public:
     void begin_auto_calibrate();
     void end_auto_calibrate();
     bool customer_model_flag() const { return student_customer_model_flag; }
+    // The PTZ speed level last applied or obtained (the calibration cross goes back to it).
+    int ptzspeed_saved() const { return student_ptzspeed_saved_level; }
     void set_customer_model_flag(bool flag) { student_customer_model_flag = flag; }
     // The student area, designated, shield and calibration points of the panel.
     StudentRegionPoints &points() { return student_points; }

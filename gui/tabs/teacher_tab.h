@@ -141,6 +141,8 @@ public:
     void set_lectern_director_enabled(bool enable);
     void stop_tracking();
     bool customer_model_flag() const { return teacher_customer_model_flag; }
+    // The PTZ speed level last applied or obtained (the calibration cross goes back to it).
+    int ptzspeed_saved() const { return teacher_ptzspeed_value; }
     void set_customer_model_flag(bool flag) { teacher_customer_model_flag = flag; }
 
     void on_teacher_apply_Button_clicked();

@@ -1,5 +1,6 @@
 // Whether the close-up picture came back to where it was: corner features of the standard
 // picture tracked into the moved picture by pyramidal Lucas-Kanade optical flow.
+#include "detection/scene_change.h"
 #include "detection/yolo.h"
 
 #include <QDebug>
@@ -16,6 +17,11 @@ constexpr int kMinTracked = 6; // fewer cannot tell a move from noise
 } // namespace
 
 int YOLO::detectSceneChange(cv::Mat &standard_img, cv::Mat &move_img, int threshold, bool debug)
+{
+    return scene_change::detect(standard_img, move_img, threshold, debug);
+}
+
+int scene_change::detect(cv::Mat &standard_img, cv::Mat &move_img, int threshold, bool debug)
 {
     // The standard picture comes from a file and the moved one from a capture: either may be
     // missing or of another kind, and the compensation then has to retake it, not stop.

@@ -1964,5 +1964,13 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>تعذرت قراءة ملف الإعدادات %1 وتعذر نقله جانبًا: %2.
 يبقى الملف كما هو، وتبدأ الأداة بالإعدادات الافتراضية، ولا يمكن حفظ الإعدادات حتى يُحذف.</translation>
     </message>
+    <message>
+        <source>The reversal compensation stopped: no usable picture of the close-up camera was taken. Nothing was written to the camera.</source>
+        <translation>توقف تعويض الانعكاس: لم تُلتقط صورة صالحة من كاميرا اللقطة القريبة. لم يُكتب شيء إلى الكاميرا.</translation>
+    </message>
+    <message>
+        <source>The reversal compensation could not tell whether the picture moved: the close-up camera&apos;s picture shows too few details. Nothing was written to the camera.</source>
+        <translation>تعذر على تعويض الانعكاس معرفة ما إذا كانت الصورة قد تحركت: صورة كاميرا اللقطة القريبة قليلة التفاصيل. لم يُكتب شيء إلى الكاميرا.</translation>
+    </message>
 </context>
 </TS>

@@ -1967,5 +1967,13 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>The settings file %1 cannot be read, and it cannot be moved aside: %2.
 It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</translation>
     </message>
+    <message>
+        <source>The reversal compensation stopped: no usable picture of the close-up camera was taken. Nothing was written to the camera.</source>
+        <translation>The reversal compensation stopped: no usable picture of the close-up camera was taken. Nothing was written to the camera.</translation>
+    </message>
+    <message>
+        <source>The reversal compensation could not tell whether the picture moved: the close-up camera&apos;s picture shows too few details. Nothing was written to the camera.</source>
+        <translation>The reversal compensation could not tell whether the picture moved: the close-up camera's picture shows too few details. Nothing was written to the camera.</translation>
+    </message>
 </context>
 </TS>

@@ -1970,5 +1970,13 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>No se puede leer el archivo de configuración %1 ni apartarlo: %2.
 Se conserva tal cual, la herramienta se inicia con la configuración predeterminada y no se podrá guardar la configuración hasta que se elimine.</translation>
     </message>
+    <message>
+        <source>The reversal compensation stopped: no usable picture of the close-up camera was taken. Nothing was written to the camera.</source>
+        <translation>La compensación de inversión se detuvo: no se obtuvo una imagen útil de la cámara de primer plano. No se escribió nada en la cámara.</translation>
+    </message>
+    <message>
+        <source>The reversal compensation could not tell whether the picture moved: the close-up camera&apos;s picture shows too few details. Nothing was written to the camera.</source>
+        <translation>La compensación de inversión no pudo saber si la imagen se movió: la imagen de la cámara de primer plano tiene muy pocos detalles. No se escribió nada en la cámara.</translation>
+    </message>
 </context>
 </TS>

@@ -1969,5 +1969,13 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>File pengaturan %1 tidak dapat dibaca dan tidak dapat dipindahkan: %2.
 File dibiarkan apa adanya, alat dimulai dengan pengaturan bawaan, dan pengaturan tidak dapat disimpan sampai file itu dihapus.</translation>
     </message>
+    <message>
+        <source>The reversal compensation stopped: no usable picture of the close-up camera was taken. Nothing was written to the camera.</source>
+        <translation>Kompensasi pembalikan dihentikan: tidak ada gambar kamera close-up yang dapat dipakai. Tidak ada yang ditulis ke kamera.</translation>
+    </message>
+    <message>
+        <source>The reversal compensation could not tell whether the picture moved: the close-up camera&apos;s picture shows too few details. Nothing was written to the camera.</source>
+        <translation>Kompensasi pembalikan tidak dapat menentukan apakah gambar bergerak: gambar kamera close-up terlalu sedikit detailnya. Tidak ada yang ditulis ke kamera.</translation>
+    </message>
 </context>
 </TS>

@@ -1962,5 +1962,13 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>設定ファイル %1 を読み込めず、移動もできません：%2。
 ファイルはそのまま残し、既定の設定で起動します。このファイルを削除するまで設定は保存できません。</translation>
     </message>
+    <message>
+        <source>The reversal compensation stopped: no usable picture of the close-up camera was taken. Nothing was written to the camera.</source>
+        <translation>換向補正を中止しました：クローズアップカメラの使える画像が撮れませんでした。カメラには何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>The reversal compensation could not tell whether the picture moved: the close-up camera&apos;s picture shows too few details. Nothing was written to the camera.</source>
+        <translation>換向補正では画像が動いたか判断できませんでした：クローズアップカメラの画像の細部が少なすぎます。カメラには何も書き込んでいません。</translation>
+    </message>
 </context>
 </TS>

@@ -1962,5 +1962,13 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>설정 파일 %1을(를) 읽을 수 없고 옮길 수도 없습니다: %2.
 파일은 그대로 두고 기본 설정으로 시작합니다. 이 파일을 지우기 전까지 설정을 저장할 수 없습니다.</translation>
     </message>
+    <message>
+        <source>The reversal compensation stopped: no usable picture of the close-up camera was taken. Nothing was written to the camera.</source>
+        <translation>반전 보정을 중지했습니다: 클로즈업 카메라의 사용할 수 있는 화면을 얻지 못했습니다. 카메라에는 아무것도 쓰지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The reversal compensation could not tell whether the picture moved: the close-up camera&apos;s picture shows too few details. Nothing was written to the camera.</source>
+        <translation>반전 보정에서 화면이 움직였는지 판단할 수 없습니다: 클로즈업 카메라 화면의 디테일이 너무 적습니다. 카메라에는 아무것도 쓰지 않았습니다.</translation>
+    </message>
 </context>
 </TS>

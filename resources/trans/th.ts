@@ -1963,5 +1963,13 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>ไม่สามารถอ่านไฟล์การตั้งค่า %1 และย้ายออกไม่ได้: %2
 ไฟล์จะคงไว้ตามเดิม โปรแกรมเริ่มด้วยการตั้งค่าเริ่มต้น และจะบันทึกการตั้งค่าไม่ได้จนกว่าจะลบไฟล์นั้น</translation>
     </message>
+    <message>
+        <source>The reversal compensation stopped: no usable picture of the close-up camera was taken. Nothing was written to the camera.</source>
+        <translation>หยุดการชดเชยการกลับทิศแล้ว: ไม่ได้ภาพจากกล้องระยะใกล้ที่ใช้ได้ ไม่ได้เขียนสิ่งใดลงกล้อง</translation>
+    </message>
+    <message>
+        <source>The reversal compensation could not tell whether the picture moved: the close-up camera&apos;s picture shows too few details. Nothing was written to the camera.</source>
+        <translation>การชดเชยการกลับทิศบอกไม่ได้ว่าภาพเคลื่อนหรือไม่: ภาพจากกล้องระยะใกล้มีรายละเอียดน้อยเกินไป ไม่ได้เขียนสิ่งใดลงกล้อง</translation>
+    </message>
 </context>
 </TS>

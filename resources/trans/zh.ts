@@ -1961,5 +1961,13 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>无法读取设置文件 %1，也无法将其移开：%2。
 该文件保持原样，程序以默认设置启动；在删除该文件之前无法保存设置。</translation>
     </message>
+    <message>
+        <source>The reversal compensation stopped: no usable picture of the close-up camera was taken. Nothing was written to the camera.</source>
+        <translation>换向补偿已停止：未拍到特写摄像机的可用画面。未向摄像机写入任何内容。</translation>
+    </message>
+    <message>
+        <source>The reversal compensation could not tell whether the picture moved: the close-up camera&apos;s picture shows too few details. Nothing was written to the camera.</source>
+        <translation>换向补偿无法判断画面是否移动：特写摄像机画面的细节太少。未向摄像机写入任何内容。</translation>
+    </message>
 </context>
 </TS>

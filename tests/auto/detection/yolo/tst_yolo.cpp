@@ -1,11 +1,11 @@
 // The detector on real ONNX models made by make_model.py: every output value is a known logit,
 // so the boxes the detector must report follow from the decoding alone.
 #include "detection/yolo.h"
+#include "generated_model.h"
 #include "log_capture.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QtTest>
 
 #include <cmath>
@@ -13,28 +13,9 @@
 Q_DECLARE_METATYPE(cv::Mat)
 
 namespace {
+using generated_model::cell;
 
 float squash(double logit) { return float(1.0 / (1.0 + std::exp(-logit))); }
-
-// A cell: level, anchor, row, column, objectness logit, then logits of the classes from 0.
-// Offsets and size factors are 0.5 (logit 0): the box is the anchor centred on the cell.
-QString cell(int level, int anchor, int row, int col, double obj, QVector<double> classes)
-{
-    QStringList logits{"\"0\":0", "\"1\":0", "\"2\":0", "\"3\":0", QString("\"4\":%1").arg(obj)};
-    for (int c = 0; c < classes.size(); ++c)
-        logits << QString("\"%1\":%2").arg(5 + c).arg(classes[c]);
-    return QString("{\"level\":%1,\"anchor\":%2,\"row\":%3,\"col\":%4,\"logits\":{%5}}")
-        .arg(level).arg(anchor).arg(row).arg(col).arg(logits.join(','));
-}
-
-bool make_model(int classes, int outputs, const QStringList &cells, int channels = 3)
-{
-    const QString script = qEnvironmentVariable("CORVANE_SOURCE_DIR") + "/tests/auto/detection/yolo/make_model.py";
-    QProcess python;
-    python.start("/usr/bin/python3", {script, "Zerorod.onnx", QString::number(classes), QString::number(outputs),
-                                      "[" + cells.join(',') + "]", QString::number(channels)});
-    return python.waitForFinished(60000) && python.exitCode() == 0;
-}
 
 void write_names(int count)
 {
@@ -110,7 +91,7 @@ void TstYolo::detect()
     write_names(names);
     QFile::remove("Zerorod.onnx");
     if (channels > 0)
-        QVERIFY(make_model(classes, outputs, cells, channels));
+        QVERIFY(generated_model::make(classes, outputs, cells, channels));
     QFile broken("Zerorod.onnx");
     if (channels < 0)
         QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("not a model") > 0 && broken.flush());

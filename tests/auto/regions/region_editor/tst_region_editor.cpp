@@ -4,11 +4,13 @@
 #define QTEST_QPA_MOUSE_HANDLING
 
 #include "core/time_scale.h"
+#include "detection/yolo.h"
 #include "form_rig.h"
 #include "regions/customgraphicsrectitem.h"
 #include "regions/customgraphicsscene.h"
 #include "regions/customgraphicsview.h"
 #include "regions/region_editor.h"
+#include "scene_regions.h"
 #include "sim_camera.h"
 #include "sim_wire.h"
 #include "test_env.h"
@@ -33,6 +35,10 @@ struct Host : RegionEditor::Host {
     bool teacher_pano_marked_offline() const override { return offline; }
     bool teacher_customer_model() const override { return customer; }
     void disarm_teacher_picture_conversion() override { calls << QStringLiteral("disarm picture"); }
+    void arm_teacher_picture_conversion() override {}
+    bool teacher_picture_conversion_armed() const override { return false; }
+    bool teacher_pano_streaming() const override { return false; }
+    YOLO &detector() override { return yolo_model; }
 };
 
 struct Editor : FormRig {
@@ -66,19 +72,7 @@ struct Editor : FormRig {
             s += (enabled ? b->isEnabled() : b->isChecked()) ? QLatin1Char('1') : QLatin1Char('0');
         return s;
     }
-    // The visible regions as "name x y w h", sorted and joined by ", ".
-    QString regions() const
-    {
-        QStringList out;
-        for (RectFManage *record : scene->graphicsRectList()) {
-            auto *item = static_cast<CustomGraphicsRectItem *>(record->item);
-            const QRectF r = item->rect().translated(item->pos());
-            if (item->isVisible())
-                out << record->regionName + QString::asprintf(" %g %g %g %g", r.x(), r.y(), r.width(), r.height());
-        }
-        out.sort();
-        return out.join(QLatin1String(", "));
-    }
+    QString regions() const { return scene_regions(scene); }
     void drag(const QPoint &from, const QPoint &to)
     {
         QWidget *viewport = ui->graphicsView->viewport();

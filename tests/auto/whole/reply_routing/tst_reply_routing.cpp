@@ -10,7 +10,9 @@
 #include "mainwindow/window_features.h"
 #include "recording_presenter.h"
 #include "sim_camera.h"
+#include "sim_wire.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,7 +65,6 @@ struct Shell : WindowFeatures::Shell {
     void create_translator(int) override { }
     void send_stream(PicturePreviews::Stream, QImage &) override { }
     QWidget *enlarged_dialog(camera_slot::Side) override { return &dialog; }
-    void hand_picture_to_detector(const QImage &) override { }
     void autocalibrate_failed() override { }
     void student_points_read_back() override { }
     void teacher_auto_calibration_step() override { }
@@ -414,6 +415,41 @@ private slots:
         for (int i = 0; i < 6; ++i)
             QCOMPARE(buttons[i]->text(), i == camera ? QStringLiteral("Disconnect") : QStringLiteral("Connect"));
         camslot::detach(cams(), Slot(camera));
+    }
+
+    // Code that unticks a calibration cross box runs the cross's handler: the two-camera layout
+    // switches an M5 pano camera's cross off; the student pano's disconnect puts the tab back
+    // and sends nothing to the camera that went.
+    void crossUntickedByCode_data()
+    {
+        QTest::addColumn<int>("slot"); // the pano camera's
+        QTest::addColumn<bool>("disconnect"); // else the two-camera layout
+        QTest::addColumn<QStringList>("received");
+        const QStringList off{"8A 01 04 47 00 00 00 00 FF"};
+        QTest::newRow("teacher, two-camera layout") << int(Slot::TeacherPano) << false << off;
+        QTest::newRow("student, two-camera layout") << int(Slot::StudentPano) << false << off;
+        QTest::newRow("student pano disconnected") << int(Slot::StudentPano) << true << QStringList();
+    }
+    void crossUntickedByCode()
+    {
+        QFETCH(int, slot);
+        QFETCH(bool, disconnect);
+        QFETCH(QStringList, received);
+        SimCamera &pano = camera(slot + 2);
+        QVERIFY(camslot::attach(cams(), Slot(slot), pano.address()));
+        f->slot_records()[camera_slot::Slot(slot)].device_model = QStringLiteral("M5");
+        const bool teacher = slot == int(Slot::TeacherPano);
+        QCheckBox *box = teacher ? ui->teacher_show_Calibration_checkBox : ui->student_show_Calibration_checkBox;
+        box->click();
+        QCOMPARE(simwire::receivedUpToMarkers(pano), QStringList{"8A 01 04 47 04 00 00 00 FF"});
+        if (disconnect)
+            ui->student_pano_connect_Button->click();
+        else
+            f->layout().widgetChanged(0);
+        QCOMPARE(simwire::receivedUpToMarkers(pano), received);
+        QVERIFY(!box->isChecked());
+        QCOMPARE((teacher ? ui->teacher_ptzspeed_level : ui->student_ptzspeed_level)->text(), QStringLiteral("10"));
+        QVERIFY(boxes.texts().isEmpty());
     }
 
     // ---- cameras that misbehave ----

@@ -1,0 +1,190 @@
+#include "tabs/manual_calibration.h"
+
+#include "core/wait.h"
+#include "model/camera_ports.h"
+#include "model/camera_slots.h"
+#include "model/pano_status.h"
+#include "net/control_link.h"
+#include "protocol/calibration_commands.h"
+#include "protocol/parameter_block.h"
+#include "protocol/tracking_command.h"
+#include "seams/message_box.h"
+#include "tabs/apply_mark.h"
+
+#include <QCheckBox>
+#include <QDebug>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using camera_slot::Side;
+using camera_slot::Slot;
+
+namespace {
+constexpr int kCrossSwitchMs = 500; // the pano camera switches its cross before the next command
+
+Slot pano_slot(Side side) { return side == Side::Teacher ? Slot::TeacherPano : Slot::StudentPano; }
+int index(Side side) { return side == Side::Teacher ? 0 : 1; }
+} // namespace
+
+ManualCalibration::ManualCalibration(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
+                                     ControlLink &link, const PanoStatus &status, Host &host, QWidget *window)
+    : ui(widgets)
+    , m_slots(cameras)
+    , m_ports(ports)
+    , m_link(link)
+    , m_status(status)
+    , m_host(host)
+    , m_window(window)
+{
+    connect(ui.teacher_showCalibration_Button, &QPushButton::clicked, this,
+            &ManualCalibration::on_teacher_showCalibration_Button_clicked);
+    connect(ui.student_showCalibration_Button, &QPushButton::clicked, this,
+            &ManualCalibration::on_student_showCalibration_Button_clicked);
+    connect(ui.teacher_showCalibration_Reset_Button, &QPushButton::clicked, this,
+            &ManualCalibration::on_teacher_showCalibration_Reset_Button_clicked);
+    connect(ui.student_showCalibration_Reset_Button, &QPushButton::clicked, this,
+            &ManualCalibration::on_student_showCalibration_Reset_Button_clicked);
+    connect(ui.teacher_show_Calibration_checkBox, &QCheckBox::clicked, this,
+            &ManualCalibration::on_teacher_show_Calibration_checkBox_clicked);
+    connect(ui.student_show_Calibration_checkBox, &QCheckBox::clicked, this,
+            &ManualCalibration::on_student_show_Calibration_checkBox_clicked);
+}
+
+ManualCalibration::SideWidgets ManualCalibration::side_widgets(Side side) const
+{
+    if (side == Side::Teacher)
+        return {ui.teacher_show_Calibration_checkBox,
+                {ui.teacher_showCalibration_Button, ui.teacher_showCalibration_Reset_Button,
+                 ui.teacher_auto_calibration_pushButton},
+                {ui.teacher_feature_calibration_label, ui.teacher_pano_calibration_label},
+                ui.teacher_ptzspeed_level,
+                {ui.teacher_zoomin_Button, ui.teacher_zoomout_Button},
+                ui.teacher_show_region_checkBox};
+    return {ui.student_show_Calibration_checkBox,
+            {ui.student_showCalibration_Button, ui.student_showCalibration_Reset_Button,
+             ui.student_auto_calibration_pushButton},
+            {ui.student_feature_calibration_label, ui.student_pano_calibration_label},
+            ui.student_ptzspeed_level,
+            {ui.student_zoomin_Button, ui.student_zoomout_Button},
+            ui.student_show_region_checkBox};
+}
+
+// ---------------------------------------------------------------------------
+// Calibration and Reset
+
+bool ManualCalibration::send_calibration_word(Side side, const char *word)
+{
+    const CameraSlotRecord &pano = m_slots[pano_slot(side)];
+    if (!pano.udp_flag) {
+        msgbox::warning(m_window, tr("Warning"), tr("Please connect the camera"));
+        return false;
+    }
+    const QString section = QLatin1String(side == Side::Teacher ? parameter_block::kTeacherSection
+                                                                : parameter_block::kStudentSection);
+    m_link.sendMsg_Net(pano.destination, m_ports.udp_port(side),
+                       tracking_command::command_text(section, QLatin1String(word)), false);
+    return true;
+}
+
+// A calibration stored on the camera marks the tab's Apply, as its other changes do.
+void ManualCalibration::on_teacher_showCalibration_Button_clicked()
+{
+    if (send_calibration_word(Side::Teacher, calibration_commands::kSetCalibrate))
+        mark_apply(ui.teacher_apply_Button);
+}
+
+void ManualCalibration::on_student_showCalibration_Button_clicked()
+{
+    if (send_calibration_word(Side::Student, calibration_commands::kSetCalibrate))
+        mark_apply(ui.student_apply_Button);
+}
+
+void ManualCalibration::on_teacher_showCalibration_Reset_Button_clicked()
+{
+    send_calibration_word(Side::Teacher, calibration_commands::kCancelCalibrate);
+}
+
+void ManualCalibration::on_student_showCalibration_Reset_Button_clicked()
+{
+    send_calibration_word(Side::Student, calibration_commands::kCancelCalibrate);
+}
+
+// ---------------------------------------------------------------------------
+// The calibration cross
+
+void ManualCalibration::on_teacher_show_Calibration_checkBox_clicked(bool checked)
+{
+    show_cross(Side::Teacher, checked);
+}
+
+void ManualCalibration::on_student_show_Calibration_checkBox_clicked(bool checked)
+{
+    show_cross(Side::Student, checked);
+}
+
+void ManualCalibration::show_cross(Side side, bool on)
+{
+    const int i = index(side);
+    if (cross_busy[i]) {
+        qDebug() << "MainWindow::calibration cross switch under way, then" << (on ? "on" : "off");
+        cross_pending[i] = on;
+        return;
+    }
+    cross_busy[i] = true;
+    bool state = on;
+    for (;;) {
+        switch_cross(side, state);
+        if (!cross_pending[i])
+            break;
+        const bool next = *cross_pending[i];
+        cross_pending[i].reset();
+        if (next == state)
+            break;
+        state = next;
+    }
+    cross_busy[i] = false;
+}
+
+void ManualCalibration::switch_cross(Side side, bool on)
+{
+    const SideWidgets w = side_widgets(side);
+    const CameraSlotRecord &pano = m_slots[pano_slot(side)];
+    if (!pano.udp_flag) {
+        if (on) {
+            w.box->setChecked(false);
+            msgbox::warning(m_window, tr("Warning"), tr("Please connect the camera"));
+            return;
+        }
+        // The pano camera is gone (its disconnect unticks the box) and its cross with it: the
+        // tab forgets the cross too, rather than ticking the box again for a camera not there.
+        qDebug() << "MainWindow::calibration cross off without its camera";
+    }
+    qDebug() << (side == Side::Teacher ? "Calibration Teacher CheckBox:" : "MainWindow::Calibration Student CheckBox:")
+             << (on ? "true" : "false");
+
+    const int status = side == Side::Teacher ? m_status.teacher_cur_track_status : m_status.student_cur_track_status;
+    if (status == 2) {
+        for (QPushButton *b : w.buttons)
+            b->setEnabled(on);
+    }
+    for (QLabel *label : w.labels)
+        label->setVisible(on);
+    // The pad's speeds follow the level field (its text-changed handler).
+    w.level->setText(QString::number(on ? 1 : m_host.saved_ptz_speed(side)));
+    if (!calibration_commands::draws_cross(side, pano.device_model))
+        return;
+    if (on) {
+        for (QPushButton *b : w.zoom)
+            b->setEnabled(false);
+        if (w.show_region->isChecked())
+            w.show_region->setChecked(false);
+    } else if (status == 2) {
+        for (QPushButton *b : w.zoom)
+            b->setEnabled(true);
+    }
+    if (!pano.udp_flag)
+        return;
+    m_link.sendMsg_Net(pano.destination, m_ports.visca_port(side), calibration_commands::cross(on), true);
+    wait_ms(kCrossSwitchMs);
+}

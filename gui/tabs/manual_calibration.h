@@ -1,0 +1,102 @@
+#pragma once
+
+#include "protocol/camera_slot.h"
+#include "tabs/form_widgets.h"
+
+#include <QCoreApplication>
+#include <QObject>
+
+#include <optional>
+
+class CameraPorts;
+class CameraSlots;
+class ControlLink;
+struct PanoStatus;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+#define MANUAL_CALIBRATION_WIDGETS(X) \
+    X(QPushButton, teacher_showCalibration_Button) \
+    X(QPushButton, teacher_showCalibration_Reset_Button) \
+    X(QCheckBox, teacher_show_Calibration_checkBox) \
+    X(QPushButton, teacher_auto_calibration_pushButton) \
+    X(QLabel, teacher_feature_calibration_label) \
+    X(QLabel, teacher_pano_calibration_label) \
+    X(QLineEdit, teacher_ptzspeed_level) \
+    X(QPushButton, teacher_zoomin_Button) \
+    X(QPushButton, teacher_zoomout_Button) \
+    X(QCheckBox, teacher_show_region_checkBox) \
+    X(QPushButton, teacher_apply_Button) \
+    X(QPushButton, student_showCalibration_Button) \
+    X(QPushButton, student_showCalibration_Reset_Button) \
+    X(QCheckBox, student_show_Calibration_checkBox) \
+    X(QPushButton, student_auto_calibration_pushButton) \
+    X(QLabel, student_feature_calibration_label) \
+    X(QLabel, student_pano_calibration_label) \
+    X(QLineEdit, student_ptzspeed_level) \
+    X(QPushButton, student_zoomin_Button) \
+    X(QPushButton, student_zoomout_Button) \
+    X(QCheckBox, student_show_region_checkBox) \
+    X(QPushButton, student_apply_Button)
+
+// Calibration by hand on the Teacher and Student tabs: the calibration cross over the pano
+// camera's picture (with the pad slowed to level 1 while it shows), and the pano camera told to
+// store ("Calibration") or forget ("Reset") the calibration the installer aimed.
+//
+// Whoever unticks a cross box from code (the two-camera layout, the region display of an M5,
+// the student pano's disconnect) emits the box's clicked(false), so the cross goes off here.
+class ManualCalibration : public QObject
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
+public:
+    struct Widgets {
+        MANUAL_CALIBRATION_WIDGETS(CORVANE_WIDGET_MEMBER)
+    };
+    class Host
+    {
+    public:
+        virtual ~Host() = default;
+        // The PTZ speed level last applied or obtained on the side's tab.
+        virtual int saved_ptz_speed(camera_slot::Side side) const = 0;
+    };
+
+    ManualCalibration(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
+                      const PanoStatus &status, Host &host, QWidget *window);
+
+    void on_teacher_showCalibration_Button_clicked();
+    void on_student_showCalibration_Button_clicked();
+    void on_teacher_showCalibration_Reset_Button_clicked();
+    void on_student_showCalibration_Reset_Button_clicked();
+    void on_teacher_show_Calibration_checkBox_clicked(bool checked);
+    void on_student_show_Calibration_checkBox_clicked(bool checked);
+
+private:
+    struct SideWidgets {
+        QCheckBox *box;
+        QPushButton *buttons[3]; // Calibration, Reset, Auto Calibration
+        QLabel *labels[2];
+        QLineEdit *level;
+        QPushButton *zoom[2];
+        QCheckBox *show_region;
+    };
+    SideWidgets side_widgets(camera_slot::Side side) const;
+    // False, with the warning shown, when the side's pano camera is not connected.
+    bool send_calibration_word(camera_slot::Side side, const char *word);
+    void show_cross(camera_slot::Side side, bool on);
+    void switch_cross(camera_slot::Side side, bool on);
+
+    const Widgets ui;
+    const CameraSlots &m_slots;
+    const CameraPorts &m_ports;
+    ControlLink &m_link;
+    const PanoStatus &m_status;
+    Host &m_host;
+    QWidget *m_window;
+    // A cross switch waits with events handled; a click on the box meanwhile is kept and
+    // carried out once that switch is done, so the camera ends as the box says. Teacher, student.
+    bool cross_busy[2] = {false, false};
+    std::optional<bool> cross_pending[2];
+};

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "cameras/picture_previews.h"
+#include "protocol/calibration_commands.h"
+#include "tabs/form_widgets.h"
+
+#include <QCoreApplication>
+#include <QObject>
+
+#include <opencv2/core/mat.hpp>
+
+class CameraPorts;
+class CameraSlots;
+class ControlLink;
+class QPushButton;
+
+#define REVERSAL_COMPENSATION_WIDGETS(X) \
+    X(QPushButton, teacher_tilt_compensation_pushButton) \
+    X(QPushButton, teacher_pan_compensation_pushButton)
+
+// The reversal compensation of the teacher close-up camera, tilt or pan: the camera is driven
+// to stand just after a change of direction, a standard picture is taken, and it steps on in
+// small steps until its picture moves against the standard one (at most 51 steps); the number
+// of steps is written to the camera. One run at a time, waiting with events handled.
+class ReversalCompensation : public QObject
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
+public:
+    struct Widgets {
+        REVERSAL_COMPENSATION_WIDGETS(CORVANE_WIDGET_MEMBER)
+    };
+    // The close-up pictures come from the picture slots' one-shot captures.
+    class Host
+    {
+    public:
+        virtual ~Host() = default;
+        virtual void arm_capture(PicturePreviews::Capture capture) = 0;
+        // Armed and not yet taken.
+        virtual bool capture_armed(PicturePreviews::Capture capture) const = 0;
+        // The last standard capture reached its file.
+        virtual bool standard_picture_saved() const = 0;
+        virtual cv::Mat moved_picture() const = 0;
+        // A command template with its speed placeholders filled.
+        virtual QString ptzspeed(const QString &command_template, int hindex, int vindex) = 0;
+    };
+
+    ReversalCompensation(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
+                         ControlLink &link, Host &host, QWidget *window);
+
+    void on_teacher_tilt_compensation_pushButton_clicked();
+    void on_teacher_pan_compensation_pushButton_clicked();
+    bool running() const { return m_running; }
+
+private:
+    void run(calibration_commands::Axis axis);
+    void measure(calibration_commands::Axis axis);
+    void send(const QString &text);
+    // Waits with events handled; false when the close-up camera was let go meanwhile.
+    bool pause(int ms);
+    // False, with a log line and the warning, when the close-up camera was let go.
+    bool still_connected();
+    // The measuring mode is left and the installer told; nothing is written.
+    void give_up(const QString &why, const QString &message);
+
+    const Widgets ui;
+    const CameraSlots &m_slots;
+    const CameraPorts &m_ports;
+    ControlLink &m_link;
+    Host &m_host;
+    QWidget *m_window;
+    bool m_running = false;
+};
