@@ -6,6 +6,7 @@
 // Without --model the bench makes a model of the detector's shape with make_model.py (two
 // classes, a few known detections). Every figure is the median of --runs runs, first with all
 // CPUs, then with the process and OpenCV's threads pinned to 2 CPUs.
+#include "bench_support.h"
 #include "detection/yolo.h"
 #include "textured_scene.h"
 
@@ -23,34 +24,19 @@
 #include <cstdio>
 #include <functional>
 
-#include <sched.h>
-
 namespace {
-
-void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 double median_ms(int runs, const std::function<void()> &run)
 {
     run(); // warm-up: the first forward pass allocates the network's buffers
-    std::vector<double> ms;
+    QVector<double> ms;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer timer;
         timer.start();
         run();
         ms.push_back(timer.nsecsElapsed() / 1e6);
     }
-    std::nth_element(ms.begin(), ms.begin() + ms.size() / 2, ms.end());
-    return ms[ms.size() / 2];
-}
-
-void pin_to(int cpus)
-{
-    cpu_set_t set;
-    CPU_ZERO(&set);
-    for (int i = 0; i < cpus; ++i)
-        CPU_SET(i, &set);
-    sched_setaffinity(0, sizeof set, &set);
-    cv::setNumThreads(cpus);
+    return bench::median(ms);
 }
 
 } // namespace
@@ -86,7 +72,7 @@ int main(int argc, char **argv)
         QFile::copy(model, "Zerorod.onnx");
         QFile::copy(names, "coco.names");
     }
-    qInstallMessageHandler(quiet);
+    qInstallMessageHandler(bench::quiet);
     YOLO yolo;
     if (!yolo.has_model()) {
         std::fprintf(stderr, "no model\n");
@@ -95,7 +81,8 @@ int main(int argc, char **argv)
     const int all = cv::getNumberOfCPUs();
     std::printf("| CPUs | picture | cv::dnn forward (floor) ms | detect ms | registration ms |\n|---|---|---|---|---|\n");
     for (int cpus : {all, 2}) {
-        pin_to(cpus);
+        bench::pinToCpus(cpus);
+        cv::setNumThreads(cpus);
         for (cv::Size size : {cv::Size(1920, 1080), cv::Size(480, 270)}) {
             const cv::Mat frame = textured_scene::view(size.width, size.height, 0, 0, 1);
             const cv::Mat closeup = textured_scene::view(size.width, size.height, 120, 60, 1.5);

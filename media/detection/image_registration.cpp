@@ -86,6 +86,10 @@ bool YOLO::fail(RegistrationFailure reason)
 
 bool YOLO::image_registration(cv::Mat &overall_img, cv::Mat &closeup_img, std::vector<float> &out)
 {
+    // A failed call must not leave an earlier call's result behind for the caller to read.
+    x_out = 0;
+    y_out = 0;
+    out.clear();
     if (overall_img.empty()) {
         qDebug() << "YOLO::overall_img is null";
         return fail(RegistrationFailure::NoOverall);
@@ -94,8 +98,6 @@ bool YOLO::image_registration(cv::Mat &overall_img, cv::Mat &closeup_img, std::v
         qDebug() << "YOLO::closeup_img is null";
         return fail(RegistrationFailure::NoCloseup);
     }
-    x_out = 0;
-    y_out = 0;
     if (!usable(overall_img) || !usable(closeup_img)) {
         qWarning() << "YOLO::image_registration unusable picture types" << overall_img.type()
                    << closeup_img.type();
@@ -121,7 +123,6 @@ bool YOLO::image_registration(cv::Mat &overall_img, cv::Mat &closeup_img, std::v
         cv::resize(closeup_img, closeup_img, cv::Size(_width, _height), 0, 0, cv::INTER_CUBIC);
         qDebug().noquote() << "YOLO::CenterTime:" << now();
 
-        out.clear();
         cv::Ptr<cv::SIFT> sift = cv::SIFT::create(500, 3, 0.04, 10, 1.6);
         std::vector<cv::KeyPoint> keypoints1, keypoints2;
         cv::Mat descriptors1, descriptors2;
@@ -233,9 +234,10 @@ bool YOLO::image_registration(cv::Mat &overall_img, cv::Mat &closeup_img, std::v
         const float scale_inv_shear_center_y = float(uy / d);
         out.push_back(g_center_x - scale_inv_shear_center_x);
         out.push_back(g_center_y - scale_inv_shear_center_y);
-        // The centre must lie within the panorama picture's own size (1920 by 1080 at full size).
-        if (!(scale_inv_shear_center_x > 0 && scale_inv_shear_center_x < full_width
-              && scale_inv_shear_center_y > 0 && scale_inv_shear_center_y < full_height)) {
+        // The centre is in the half-size pictures' pixels and must lie inside them: outside,
+        // the offset is an extrapolation of the fit, not something the close-up camera saw.
+        if (!(scale_inv_shear_center_x > 0 && scale_inv_shear_center_x < float(_width)
+              && scale_inv_shear_center_y > 0 && scale_inv_shear_center_y < float(_height))) {
             qDebug() << __LINE__ << " YOLO::scale_inv_shear_center_x <= 0 || scale_inv_shear_center_y <= 0";
             return fail(RegistrationFailure::CentreOutside);
         }

@@ -10,7 +10,6 @@
 #include <opencv2/video/tracking.hpp>
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 constexpr int kMaxCorners = 50;
@@ -56,7 +55,7 @@ int scene_change::detect(cv::Mat &standard_img, cv::Mat &move_img, int threshold
     int sum_y = 0;
     for (std::size_t i = 0; i < status.size(); ++i) {
         if (status[i] == 0) {
-            std::printf("unvalid point: %d ", int(i));
+            qDebug("unvalid point: %d ", int(i));
             continue;
         }
         ++count;
@@ -72,15 +71,13 @@ int scene_change::detect(cv::Mat &standard_img, cv::Mat &move_img, int threshold
         }
     }
     if (count < kMinTracked) {
-        std::printf("need to change scene: %d\n", count);
-        std::fflush(stdout);
+        qWarning("need to change scene: %d\n", count);
         return -1;
     }
     const float average_x = float(sum_x) / count;
     const float average_y = float(sum_y) / count;
     if (debug) {
-        std::printf("average_move_x = %0.2f, average_move_y = %0.2f\n", average_x, average_y);
-        std::fflush(stdout);
+        qDebug("average_move_x = %0.2f, average_move_y = %0.2f\n", average_x, average_y);
         cv::imwrite("./0standardImg.jpg", standard_img);
         cv::imwrite("./0moveImg.jpg", move_img);
     }

@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iostream>
 
 namespace {
 constexpr const char kDefaultModel[] = "./Zerorod.onnx";
@@ -19,16 +18,16 @@ constexpr const char kDefaultModel[] = "./Zerorod.onnx";
 
 YOLO::YOLO()
 {
-    std::cout << "Net use default" << std::endl;
+    qDebug("Net use default");
     read_class_names();
     load_model(kDefaultModel);
     if (has_model())
-        std::cout << "model loaded.\n";
+        qDebug("model loaded.");
 }
 
 YOLO::YOLO(const YoloConfig &config)
 {
-    std::cout << "Net use " << config.model_name << std::endl;
+    qDebug("Net use %s", config.model_name.c_str());
     conf_threshold = config.conf_threshold;
     nms_threshold = config.nms_threshold;
     obj_threshold = config.obj_threshold;

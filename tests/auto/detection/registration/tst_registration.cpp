@@ -57,10 +57,10 @@ void TstRegistration::registration_data()
     cv::Mat dash(270, 480, CV_8UC3, cv::Scalar(128, 128, 128));
     cv::ellipse(dash, {240, 135}, {10, 3}, 0, 0, 360, cv::Scalar(0, 0, 0), cv::FILLED);
     cv::GaussianBlur(dash, dash, {5, 5}, 0);
-    // An empty picture leaves the last result (7, 0); any other failure clears it.
-    const QPointF kept(7, 0), cleared(0, 0);
-    QTest::newRow("empty panorama") << cv::Mat() << pano << F::NoOverall << "YOLO::overall_img is null" << kept << 0.0;
-    QTest::newRow("empty close-up") << pano << cv::Mat() << F::NoCloseup << "YOLO::closeup_img is null" << kept << 0.0;
+    // Every failure clears the last result (7, 0).
+    const QPointF cleared(0, 0);
+    QTest::newRow("empty panorama") << cv::Mat() << pano << F::NoOverall << "YOLO::overall_img is null" << cleared << 0.0;
+    QTest::newRow("empty close-up") << pano << cv::Mat() << F::NoCloseup << "YOLO::closeup_img is null" << cleared << 0.0;
     QTest::newRow("16-bit") << wide << pano << F::UnusablePicture << "unusable picture types 18 16" << cleared << 0.0;
     QTest::newRow("1x1") << cv::Mat(1, 1, CV_8UC3, cv::Scalar(1, 2, 3)) << pano << F::TooSmall << "too small: 1 x 1"
                          << cleared << 0.0;
@@ -78,6 +78,9 @@ void TstRegistration::registration_data()
                                 << "YOLO::tha last matched points is less than 4" << cleared << 0.0;
     QTest::newRow("centre outside") << pano << view(960, 540, 1100, 0, 1) << F::CentreOutside
                                     << "scale_inv_shear_center_x <= 0" << cleared << 0.0;
+    // Beyond the half-size picture's right edge but within the full width.
+    QTest::newRow("centre outside right") << pano << view(960, 540, -1100, 0, 1) << F::CentreOutside
+                                          << "scale_inv_shear_center_x <= 0" << cleared << 0.0;
 }
 
 void TstRegistration::registration()
@@ -91,13 +94,14 @@ void TstRegistration::registration()
     const int half_width = overall.cols / 2;
     YOLO yolo;
     yolo.x_out = 7;
-    std::vector<float> centre;
+    std::vector<float> centre(3, 7.0f);
     LogCapture capture;
     QCOMPARE(yolo.image_registration(overall, closeup, centre), failure == RegistrationFailure::None);
     QVERIFY2(capture.contains(log), qPrintable(capture.lines().join('\n')));
     QCOMPARE(int(yolo.registration_failure()), int(failure));
     QVERIFY2(std::fabs(yolo.x_out - out.x()) <= bound && std::fabs(yolo.y_out - out.y()) <= bound,
              qPrintable(QString("%1, %2").arg(yolo.x_out).arg(yolo.y_out)));
+    QVERIFY(centre.empty() || centre.size() == 2);
     if (failure == RegistrationFailure::None)
         QVERIFY(closeup.cols == half_width && overall.cols == half_width);
 }
@@ -131,7 +135,10 @@ void TstRegistration::scene_change()
     QFETCH(int, result);
     QFile::remove("0standardImg.jpg");
     YOLO yolo;
+    LogCapture capture;
     QCOMPARE(yolo.detectSceneChange(standard, moved, 2, true), result);
+    QVERIFY(capture.contains(result >= 0 ? "average_move_x = " : "need to change scene: ")
+            || capture.contains("unusable pictures"));
     QCOMPARE(QFile::exists("0standardImg.jpg"), result >= 0);
 }
 

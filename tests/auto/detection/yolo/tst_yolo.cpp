@@ -98,6 +98,7 @@ void TstYolo::detect()
     LogCapture capture;
     YOLO yolo;
     QCOMPARE(yolo.has_model(), channels > 0);
+    QCOMPARE(capture.count("Net use default") + capture.count("model loaded."), channels > 0 ? 2 : 1);
     if (!yolo.has_model())
         QCOMPARE(yolo.no_model_message(), QString("No detection model was found at %1. Copy the model there and restart "
                                                   "the program to use the AI detection.")
