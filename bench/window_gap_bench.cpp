@@ -1,9 +1,10 @@
 // How long the real main window stops turning while cameras connect, stream and disconnect:
 // the longest gap between two turns of a 10 ms timer in the window's event loop, per phase.
 //
-//   CORVANE_SOURCE_DIR=$PWD tests/support/run_isolated.sh --netns \
+//   CORVANE_SOURCE_DIR=$PWD tests/support/run_isolated.sh --netns
 //       $PWD/build-bench/bench/window_gap_bench [--stream-seconds 20] [--clip FILE] [--together]
 //       [--trace]
+// (one command line)
 //
 // Phases: six 1920x1080 cameras connected one after another (simulated cameras on 127.0.0.2
 // to 127.0.0.7, their pictures from the RTSP test server serving an H.264 clip), the pictures
