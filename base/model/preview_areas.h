@@ -59,6 +59,9 @@ struct BoardPreviewAreas {
     std::array<QPoint, preview_areas::kShieldCount> board_shield_end{};
     bool board_track_flag = false; // the tracking area is known (drawn or read back)
     std::array<bool, preview_areas::kShieldCount> board_shield_drawn{};
-    // The eight board shield boxes' shown flags; the fifth also shows the tracking area.
+    // The tracking area is shown (the board regions are shown with the tracking mode or from
+    // the box); the eight shield boxes have flags of their own.
+    bool board_track_visible = false;
+    // The eight board shield boxes' shown flags; the camera has areas for the first four only.
     std::array<bool, 8> board_shield_visible{};
 };

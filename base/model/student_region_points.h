@@ -22,8 +22,9 @@ struct StudentRegionPoints {
     // Position-calibration points 1 to 6 of the pano and the feature picture.
     std::array<QPoint, 6> pano_calibrate_points{};
     std::array<QPoint, 6> feature_calibrate_points{};
-    // Their drag positions in window coordinates, whether each is put down (drawn with its
-    // number at its point) and whether it is drawn at all.
+    // Their drag positions, in label space like the points (the calibration dialog shifts them
+    // onto its pictures), whether each is put down (drawn with its number at its point) and
+    // whether it is drawn at all.
     std::array<QPoint, 6> pano_calibrate_pos{};
     std::array<QPoint, 6> feature_calibrate_pos{};
     std::array<bool, 6> pano_calibrate_done{};

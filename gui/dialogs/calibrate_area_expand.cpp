@@ -35,6 +35,18 @@ QPixmap stretched(const QImage &image)
                                            Qt::FastTransformation));
 }
 
+// The window keeps a drag position in its picture's points, the dialog in its own, where the
+// picture lies left pixels across and its points start kPictureTop down.
+QPoint drag_to_dialog(const QPoint &picture_point, int left)
+{
+    return calibrate_scale::to_dialog(picture_point) + QPoint(left, kPictureTop);
+}
+
+QPoint drag_to_window(const QPoint &dialog_point, int left)
+{
+    return calibrate_scale::to_window(dialog_point - QPoint(left, kPictureTop));
+}
+
 QPoint rounded(const QPointF &pos) { return QPoint(qRound(pos.x()), qRound(pos.y())); }
 } // namespace
 
@@ -107,11 +119,11 @@ void Calibrate_Area_Expand::update_config()
         d_student_calibrate_rect[i] = calibrate_scale::to_dialog(w.pano_calibrate_points[i]);
         d_student_calibrate_placed[i] = w.pano_calibrate_done[i];
         d_student_calibrate_enable[i] = w.pano_calibrate_visible[i];
-        d_student_calibrate_end_pos[i] = calibrate_scale::to_dialog(w.pano_calibrate_pos[i]);
+        d_student_calibrate_end_pos[i] = drag_to_dialog(w.pano_calibrate_pos[i], kPanoLeft);
         d_student_feature_calibrate_rect[i] = calibrate_scale::to_dialog(w.feature_calibrate_points[i]);
         d_student_feature_calibrate_placed[i] = w.feature_calibrate_done[i];
         d_student_feature_calibrate_enable[i] = w.feature_calibrate_visible[i];
-        d_student_feature_calibrate_end_pos[i] = calibrate_scale::to_dialog(w.feature_calibrate_pos[i]);
+        d_student_feature_calibrate_end_pos[i] = drag_to_dialog(w.feature_calibrate_pos[i], 0);
         qDebug() << "Calibrate_Area_Expand:: default_ student_calibrate_rect:" << w.pano_calibrate_points[i];
         qDebug() << "Calibrate_Area_Expand::d_student_calibrate_rect:" << d_student_calibrate_rect[i];
         qDebug() << "Calibrate_Area_Expand::d_student_calibrate_end_pos:" << d_student_calibrate_end_pos[i];
@@ -316,19 +328,26 @@ void Calibrate_Area_Expand::on_end_auto_calibrate_Button_clicked()
 // While the camera calibrates only Stop is offered.
 void Calibrate_Area_Expand::set_calibrating(bool running)
 {
+    m_calibrating = running;
     ui->end_auto_calibrate_Button->setEnabled(running);
     ui->student_calibrate_default_Button->setEnabled(!running);
     ui->start_auto_calibrate_Button->setEnabled(!running);
 }
 
+// An outcome arriving while no run of this dialog is active (none started, or the dialog stopped
+// it) is stale: it gets no box and the camera no second stop.
 void Calibrate_Area_Expand::update_fail()
 {
+    if (!m_calibrating)
+        return;
     msgbox::warning(this, tr("Warning"), tr("Auto-Calibration Failed. Please try again."));
     on_end_auto_calibrate_Button_clicked();
 }
 
 void Calibrate_Area_Expand::update_success()
 {
+    if (!m_calibrating)
+        return;
     msgbox::information(this, tr("Information"), tr("Auto-Calibration Successful."));
     on_end_auto_calibrate_Button_clicked();
     update_config();
@@ -342,9 +361,9 @@ void Calibrate_Area_Expand::sync_calibrate_points()
     StudentRegionPoints &w = m_host.student_points();
     for (size_t i = 0; i < kShownPoints; ++i) {
         w.pano_calibrate_points[i] = calibrate_scale::to_window(d_student_calibrate_rect[i]);
-        w.pano_calibrate_pos[i] = calibrate_scale::to_window(d_student_calibrate_end_pos[i]);
+        w.pano_calibrate_pos[i] = drag_to_window(d_student_calibrate_end_pos[i], kPanoLeft);
         w.feature_calibrate_points[i] = calibrate_scale::to_window(d_student_feature_calibrate_rect[i]);
-        w.feature_calibrate_pos[i] = calibrate_scale::to_window(d_student_feature_calibrate_end_pos[i]);
+        w.feature_calibrate_pos[i] = drag_to_window(d_student_feature_calibrate_end_pos[i], 0);
     }
     m_host.calibrate_points_synced();
 }
@@ -352,9 +371,14 @@ void Calibrate_Area_Expand::sync_calibrate_points()
 void Calibrate_Area_Expand::closeEvent(QCloseEvent *event)
 {
     sync_calibrate_points();
-    m_host.end_auto_calibrate();
+    // Only a run still going is stopped; a close never asks anything of the installer (the
+    // window also closes the dialog on its way elsewhere, with the camera perhaps gone).
+    if (m_calibrating && m_host.auto_calibrate_reachable())
+        m_host.end_auto_calibrate();
+    else if (m_calibrating)
+        qDebug() << "Calibrate_Area_Expand::closeEvent: the pano camera is gone, no stop sent";
     set_overlays_watched(false);
-    // The camera was told to stop calibrating: the next opening starts in manual editing.
+    // The next opening starts in manual editing.
     set_calibrating(false);
     event->accept();
 }

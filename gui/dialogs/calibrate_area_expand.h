@@ -33,6 +33,8 @@ public:
         virtual StudentRegionPoints &student_points() = 0;
         virtual void begin_auto_calibrate() = 0;
         virtual void end_auto_calibrate() = 0;
+        // The pano camera can be told to stop (it is connected).
+        virtual bool auto_calibrate_reachable() const = 0;
         // The points are back: the window's own pictures take over again.
         virtual void calibrate_points_synced() = 0;
     };
@@ -113,5 +115,8 @@ private:
     Flags d_student_calibrate_placed{};
     Flags d_student_calibrate_enable{};
     Points d_student_calibrate_end_pos{};
+    // A camera-side run started here is under way (between Ok on the start question and Stop,
+    // its outcome or the close).
+    bool m_calibrating = false;
     Ui::Calibrate_Area_Expand *ui = nullptr;
 };

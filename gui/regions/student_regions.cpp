@@ -373,10 +373,15 @@ void StudentRegions::board_press(const QPoint &p)
         m_board.board_track_start = m_board.board_track_end = p;
         board_track_pressed = true;
     } else if (board_mode_allowed(kShieldKind, board_shield_mode)) {
+        // Boxes 5 to 8 can be ticked, but the camera keeps no area for them: nothing is drawn
+        // and the settings are not marked changed.
+        if (board_shield_index < 0 || board_shield_index >= preview_areas::kShieldCount) {
+            qDebug() << "board shield" << board_shield_index + 1 << "cannot be drawn";
+            return;
+        }
         board_shield_pressed = true;
-        if (board_shield_index >= 0 && board_shield_index < preview_areas::kShieldCount)
-            m_board.board_shield_start[size_t(board_shield_index)] =
-                m_board.board_shield_end[size_t(board_shield_index)] = p;
+        m_board.board_shield_start[size_t(board_shield_index)] = m_board.board_shield_end[size_t(board_shield_index)] =
+            p;
     } else {
         return;
     }
@@ -500,7 +505,7 @@ void StudentRegions::paint_board_pano_regions()
     const QPen dashedRed = region_pen(Qt::red, 2, Qt::DashLine);
     const QBrush hatchedRed(Qt::red, Qt::FDiagPattern);
     // The tracking rectangle shows only once it is known (drawn or read back).
-    if (m_board.board_shield_visible[4] && m_board.board_track_flag) {
+    if (m_board.board_track_visible && m_board.board_track_flag) {
         const QPoint s = m_board.board_track_start - kPanoOrigin;
         const QPoint e = m_board.board_track_end - kPanoOrigin;
         int x1 = s.x(), y1 = s.y(), x2 = e.x(), y2 = e.y();
@@ -651,6 +656,13 @@ void StudentRegions::points_follow_box(Group g, bool checked, bool done_too)
 
 void StudentRegions::on_student_show_region_checkBox_clicked(bool checked)
 {
+    // A click while the camera switches its region display for the last one would interleave its
+    // commands with that one's: it is refused and the box keeps the state being switched to.
+    if (show_region_switching) {
+        qDebug() << "MainWindow::student_show_region_checkBox: still switching, click ignored";
+        ui.student_show_region_checkBox->setChecked(!checked);
+        return;
+    }
     const bool old = m_host.student_old_point_format();
     qDebug() << "MainWindow::student_show_region_checkBox:" << (checked ? "true" : "false") << ",numPoints:"
              << (old ? 4 : 6);
@@ -717,7 +729,9 @@ void StudentRegions::on_student_show_region_checkBox_clicked(bool checked)
         return;
     }
 
+    show_region_switching = true;
     wait_ms(kRegionDisplaySwitchMs);
+    show_region_switching = false;
     // The camera may have gone during the wait.
     if (student_pano_connected() && !plain_student_model())
         send_student_pano(
@@ -811,12 +825,12 @@ void StudentRegions::on_board_show_region_checkBox_clicked(bool checked)
             board_region_kind = kShieldKind;
         }
         board_shields_follow_boxes();
-        m_board.board_shield_visible[4] = true;
+        m_board.board_track_visible = true;
     } else {
         set_board_region_controls(false);
         board_track_mode = board_shield_mode = false;
-        for (size_t i = 0; i < 5; ++i)
-            m_board.board_shield_visible[i] = false;
+        m_board.board_track_visible = false;
+        m_board.board_shield_visible.fill(false);
     }
     ui.board_pano_region_widget->update();
 }
@@ -828,7 +842,7 @@ void StudentRegions::on_board_track_region_radioButton_clicked(bool checked)
     board_track_mode = true;
     board_shield_mode = false;
     board_region_kind = kTrackKind;
-    m_board.board_shield_visible[4] = true;
+    m_board.board_track_visible = true;
     for (int i = 0; i < 8; ++i)
         board_shield_box(i)->setEnabled(false);
     ui.board_pano_region_widget->update();

@@ -124,7 +124,7 @@ public:
 private:
     // A group of points moved by dragging: the corners, the designated points, the calibration
     // points of either picture. The calibration points' drag positions and flags are the point
-    // model's, shared with the calibration dialog, which keeps the positions in picture points.
+    // model's, shared with the calibration dialog; the model keeps the positions in picture points.
     enum Group { Corners, Designated, PanoCalibrate, FeatureCalibrate, kGroupCount };
     struct GroupState {
         QPoint *pos = nullptr; // the points' copies while dragged
@@ -213,6 +213,9 @@ private:
     std::array<QPoint, preview_areas::kShieldCount> student_shield_start{};
     std::array<QPoint, preview_areas::kShieldCount> student_shield_end{};
     std::array<bool, preview_areas::kShieldCount> student_shield_visible{};
+
+    // The show-region box's click waits for the camera's region display to switch.
+    bool show_region_switching = false;
 
     int board_shield_index = -1;
     bool board_track_pressed = false;

@@ -64,6 +64,7 @@ void StudentCalibrateArea::on_student_calibrate_area_toolButton_clicked()
 StudentRegionPoints &StudentCalibrateArea::student_points() { return m_host.student_calibrate_points(); }
 void StudentCalibrateArea::begin_auto_calibrate() { m_host.begin_auto_calibrate(); }
 void StudentCalibrateArea::end_auto_calibrate() { m_host.end_auto_calibrate(); }
+bool StudentCalibrateArea::auto_calibrate_reachable() const { return m_slots[Slot::StudentPano].udp_flag; }
 
 void StudentCalibrateArea::calibrate_points_synced()
 {

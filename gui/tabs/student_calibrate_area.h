@@ -55,6 +55,7 @@ private:
     StudentRegionPoints &student_points() override;
     void begin_auto_calibrate() override;
     void end_auto_calibrate() override;
+    bool auto_calibrate_reachable() const override;
     void calibrate_points_synced() override;
 
     const Widgets ui;

@@ -286,6 +286,57 @@ private slots:
             QCOMPARE(r->ui->student_track_region_radioButton->isEnabled(), checked);
     }
 
+    // A second click while the camera switches its region display is refused: nothing goes out
+    // twice and the box keeps the state being switched to.
+    void secondClickWhileSwitching()
+    {
+        r->cameras[Slot::StudentFeature].device_model = QStringLiteral("M19");
+        QCheckBox *box = r->ui->student_show_region_checkBox;
+        QTimer::singleShot(0, box, [box] { box->click(); });
+        r->click(box, true);
+        QCOMPARE(simwire::receivedUpToMarkers(camera),
+                 QStringList({"81 01 04 57 01 FF", "student_parameter\ncommand=get_crop_status"}));
+        QVERIFY(box->isChecked());
+    }
+
+    // Board shield boxes 5 to 8 have no area on the camera; the tracking area keeps its own flag.
+    void boardShields_data()
+    {
+        QTest::addColumn<QString>("radio");
+        QTest::addColumn<int>("box");       // the shield box ticked, 0 to 7
+        QTest::addColumn<bool>("untick");   // and unticked again
+        QTest::addColumn<QString>("shown"); // tracking area shown, shield 1 drawn
+        QTest::addColumn<bool>("marked");
+        const QString shieldRadio = QStringLiteral("board_shield_region_radioButton");
+        QTest::newRow("shield 1 drawn") << shieldRadio << 0 << false << "11" << true;
+        QTest::newRow("shield 5 draws nothing") << shieldRadio << 4 << false << "10" << false;
+        QTest::newRow("box 5 off keeps the tracking area")
+            << "board_track_region_radioButton" << 4 << true << "10" << true;
+    }
+    void boardShields()
+    {
+        QFETCH(int, box);
+        Ui::MainWindow *ui = r->ui;
+        ui->tabWidget->setCurrentIndex(2);
+        r->status.board_cur_track_status = 2;
+        r->board.board_track_flag = true;
+        ui->board_shield_one_checkBox->setChecked(false);
+        QFETCH(QString, radio);
+        r->formHost.window.findChild<QRadioButton *>(radio)->setChecked(true);
+        r->click(ui->board_show_region_checkBox, true);
+        // The eight boxes in the form's order, one to eight.
+        auto *shieldBox = r->formHost.window.findChildren<QCheckBox *>(QRegularExpression("^board_shield_"))[box];
+        r->click(shieldBox, true);
+        QFETCH(bool, untick);
+        if (untick)
+            r->click(shieldBox, false);
+        ui->board_apply_Button->setText(QStringLiteral("Apply"));
+        r->mouse(ui->board_pano_region_widget, QPoint(20, 340), QStringLiteral("p 120 380, m 400 560, r"));
+        QTEST(QString::number(r->board.board_track_visible) + QString::number(r->board.board_shield_drawn[0]), "shown");
+        QFETCH(bool, marked);
+        QCOMPARE(ui->board_apply_Button->text(), marked ? QStringLiteral("Apply(*)") : QStringLiteral("Apply"));
+    }
+
     // The overlays are painted when something they show changed, and not otherwise.
     void paintedOnlyOnChange_data()
     {

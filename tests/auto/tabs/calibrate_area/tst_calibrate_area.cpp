@@ -198,6 +198,45 @@ private slots:
         QTRY_VERIFY(count.paints > 0);
     }
 
+    // A point not put down is drawn at its drag position, which goes to the dialog's picture and
+    // back to the window's picture points.
+    void unplaced_data()
+    {
+        QTest::addColumn<bool>("pano");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QPoint>("pixel"); // red in the dialog: the square's left edge, when not null
+        QTest::addColumn<QPoint>("pos");   // the window's drag position afterwards
+        QTest::newRow("feature point") << false << "" << QPoint(396, 466) << QPoint(300, 200);
+        QTest::newRow("pano point") << true << "" << QPoint(1036, 466) << QPoint(300, 200);
+        // Point 1 at (100, 100) is at (133, 332) in the dialog; closed before the release.
+        QTest::newRow("feature drag not finished") << false << "press 133,332; move 300,400; escape" << QPoint()
+                                                   << QPoint(226, 151);
+        QTest::newRow("pano drag not finished") << true << "press 773,332; move 900,300; escape" << QPoint()
+                                                << QPoint(195, 76);
+    }
+    void unplaced()
+    {
+        QFETCH(bool, pano);
+        QFETCH(QString, steps);
+        Rig rig;
+        StudentRegionPoints &w = rig.student.points();
+        auto &points = pano ? w.pano_calibrate_points : w.feature_calibrate_points;
+        auto &pos = pano ? w.pano_calibrate_pos : w.feature_calibrate_pos;
+        points[0] = QPoint(100, 100);
+        pos[0] = QPoint(300, 200);
+        (pano ? w.pano_calibrate_visible : w.feature_calibrate_visible)[0] = true;
+        (pano ? w.pano_calibrate_done : w.feature_calibrate_done)[0] = steps.isEmpty() ? false : true;
+        rig.step(QStringLiteral("click"));
+        QFETCH(QPoint, pixel);
+        if (!pixel.isNull())
+            QCOMPARE(rig.dialog.grab().toImage().pixelColor(pixel), QColor(Qt::red));
+        for (const QString &s : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts))
+            rig.step(s);
+        if (rig.dialog.isVisible())
+            rig.step(QStringLiteral("click"));
+        QTEST(pos[0], "pos");
+    }
+
     void buttons_data()
     {
         QTest::addColumn<QString>("steps");
@@ -211,9 +250,14 @@ private slots:
                                                      << "00111";
         QTest::newRow("open without pano camera") << "gone=pano; click" << QStringList() << QStringList{kConnect}
                                                   << "00111";
-        QTest::newRow("second click closes and opens") << "click; click" << QStringList{end} << QStringList() << "11010";
+        QTest::newRow("second click closes and opens") << "click; click" << QStringList() << QStringList() << "11010";
         QTest::newRow("click after the pano camera went")
-            << "click; gone=pano; click" << QStringList() << QStringList{kConnect, kConnect} << "00110";
+            << "click; gone=pano; click" << QStringList() << QStringList{kConnect} << "00110";
+        QTest::newRow("closed while calibrating with the pano camera gone")
+            << "click; ok; start; gone=pano; escape" << QStringList{begin} << QStringList{ask} << "00110";
+        QTest::newRow("outcome without a run") << "click; success; fail" << QStringList() << QStringList() << "11011";
+        QTest::newRow("outcome after stop") << "click; ok; start; stop; fail; success" << QStringList{begin, end}
+                                            << QStringList{ask} << "11010";
         QTest::newRow("start") << "click; ok; start" << QStringList{begin} << QStringList{ask} << "11001";
         QTest::newRow("start cancelled") << "click; cancel; start" << QStringList() << QStringList{ask} << "11011";
         QTest::newRow("start, stop") << "click; ok; start; stop" << QStringList{begin, end} << QStringList{ask}
