@@ -197,8 +197,7 @@ private slots:
         QCOMPARE(boxes.shown.first().title, QStringLiteral("Warning"));
         QStringList asides = folder.entryList({QStringLiteral("config.ini.unreadable-*")}, QDir::Files);
         for (const QString &name : earlier)
-            QCOMPARE(bytesOf(folder.filePath(name)), QByteArray("earlier"));
-        asides = QSet<QString>(asides.begin(), asides.end()).subtract(QSet<QString>(earlier.begin(), earlier.end())).values();
+            QVERIFY(asides.removeOne(name) && bytesOf(folder.filePath(name)) == "earlier");
         QCOMPARE(asides.size(), int(movable));
         const QString aside = folder.filePath(asides.value(0));
         QVERIFY(!movable || QRegularExpression(earlierAsides ? "unreadable-\\d{8}-\\d{6}-2$" : "unreadable-\\d{8}-\\d{6}$").match(aside).hasMatch());
