@@ -38,9 +38,11 @@ Launch launch()
 
 void setStarter(Starter starter) { gStarter = std::move(starter); }
 
+bool has_script() { return QFileInfo(script_path()).isFile(); }
+
 Outcome start(qint64 *pid)
 {
-    if (!QFileInfo(script_path()).isFile())
+    if (!has_script())
         return Outcome::Missing;
     const Launch l = launch();
     const bool started = gStarter ? gStarter(l, pid) : start_detached(l, pid);

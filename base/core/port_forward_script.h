@@ -18,6 +18,7 @@ void setFolder(const QString &path);
 
 QString camera_ini_path();
 QString script_path();
+bool has_script();
 
 // What is started: program, arguments and working directory.
 struct Launch {

@@ -302,6 +302,11 @@ void ControlLink::abort_link(QTcpSocket *link)
     // An aborted socket is unconnected at once: nothing to wait for.
     link->abort();
     link->disconnectFromHost();
+    // The frames of the released camera still waiting are not handed on while the link serves
+    // the next one.
+    const bool teacher = link == teacher_tcp_socket;
+    (teacher ? teacher_link_reader : student_link_reader).clear();
+    (teacher ? teacher_link_read : student_link_read).resume->stop();
 }
 
 void ControlLink::connect_teacher_pano_tcp(const QString &ip, int port)
@@ -415,6 +420,7 @@ void ControlLink::release_tcp_flags_not_on_link(Side side, int port)
 
 void ControlLink::close_slot_link(Slot slot)
 {
+    forget_answers_of(slot);
     if (camera_slot::side(slot) == Side::Board)
         return;
     CameraSlotRecord &record = (*m_slots)[slot];
@@ -422,6 +428,22 @@ void ControlLink::close_slot_link(Slot slot)
     if (!(*m_slots)[other_slot_of_side(slot)].tcp_flag)
         abort_link(camera_slot::side(slot) == Side::Teacher ? teacher_tcp_socket : student_tcp_socket);
     record.keepalive_timer->stop();
+}
+
+// A released camera's late text answers are no longer taken, unless another slot still uses
+// its address.
+void ControlLink::forget_answers_of(Slot slot)
+{
+    const QHostAddress *released = (*m_slots)[slot].destination;
+    if (!released)
+        return;
+    const QHostAddress address = plain_address(*released);
+    for (int i = 0; i < camera_slot::kSlotCount; ++i) {
+        const QHostAddress *other = (*m_slots)[Slot(i)].destination;
+        if (Slot(i) != slot && other && plain_address(*other) == address)
+            return;
+    }
+    m_sent_to.remove(address);
 }
 
 void ControlLink::stop_keepalive_timers()
@@ -533,6 +555,10 @@ void ControlLink::read_link(int side)
     int frames = 0;
     UotReader::Frame frame;
     for (;;) {
+        // A link released or re-pointed meanwhile (by a handler waiting with events handled)
+        // has nothing more of its camera to hand on.
+        if (socket->state() != QAbstractSocket::ConnectedState)
+            break;
         if (frames >= kFramesPerReadTurn || clock.elapsed() >= kReadTurnMs) {
             read.resume->start();
             break;

@@ -117,6 +117,7 @@ private:
     void send_over_udp(QHostAddress *destination, int port, const QByteArray &payload, bool expects_text_answer);
     void keep_link_alive(camera_slot::Slot slot, const char *log_text);
     void abort_link(QTcpSocket *link);
+    void forget_answers_of(camera_slot::Slot slot);
 
     CameraSlots *m_slots;
     Options m_options;
@@ -138,7 +139,8 @@ private:
     };
     LinkRead teacher_link_read;
     LinkRead student_link_read;
-    // The reply socket takes answers only from addresses commands were sent to; any other host
+    // The reply socket takes answers only from addresses commands were sent to, until their
+    // camera is released; any other host
     // could otherwise disconnect a camera or write values into a tab with one datagram.
     QSet<QHostAddress> m_sent_to;
     QSet<QHostAddress> m_foreign_senders_logged;

@@ -98,11 +98,16 @@ bool rewrite_settings_file(const QString &path, const std::function<void(QSettin
     staging.remove();
 
     // One step from the old file to the new one; unbuffered, so that every failed write shows.
-    // The file holds the recorder's password: its owner's only, whatever the old one allowed.
+    // The file holds the recorder's password: its owner's only, whatever the old one allowed. A
+    // file system without permissions (vfat, SMB) refuses that; the settings are saved anyway,
+    // as the mount's own permissions allow, rather than lost.
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-        || !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || out.write(bytes) != bytes.size()
-        || !out.commit())
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(path, "cannot replace the old file");
+    if (!out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        qWarning().noquote() << "MainWindow::save_config cannot make" << path
+                             << "readable by its owner only; it is saved with the folder's permissions";
+    if (out.write(bytes) != bytes.size() || !out.commit())
         return fail(path, "cannot replace the old file");
 
     make_readers_see(path, content);

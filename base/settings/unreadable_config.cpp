@@ -9,6 +9,11 @@
 namespace unreadable_config {
 
 namespace {
+// The tool's own file is a few KiB; a far larger one is not one it wrote, and is not parsed.
+constexpr qint64 kLargestConfigBytes = 1024 * 1024;
+// Earlier files set aside in the same second keep their names: the new one gets the next number.
+constexpr int kAsideNumbers = 1000;
+
 QStringList tool_groups()
 {
     return {QStringLiteral("LANGUAGE_CONF"),
@@ -26,7 +31,10 @@ bool is_unreadable(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return true; // there, but it cannot be read at all
-    if (file.readAll().trimmed().isEmpty())
+    const QByteArray head = file.read(kLargestConfigBytes + 1);
+    if (head.size() > kLargestConfigBytes)
+        return true;
+    if (head.trimmed().isEmpty())
         return false;
     file.close();
     QSettings settings(path, QSettings::IniFormat);
@@ -46,10 +54,16 @@ QString aside_path(const QString &path, const QDateTime &when)
     return path + QStringLiteral(".unreadable-") + when.toString(QStringLiteral("yyyyMMdd-hhmmss"));
 }
 
-bool set_aside(const QString &path, const QDateTime &when, QString *why)
+bool set_aside(const QString &path, const QDateTime &when, QString *aside, QString *why)
 {
+    const QString first = aside_path(path, when);
+    QString name = first;
+    for (int number = 2; QFile::exists(name) && number <= kAsideNumbers; ++number)
+        name = first + QLatin1Char('-') + QString::number(number);
+    if (aside)
+        *aside = name;
     QFile file(path);
-    if (file.rename(aside_path(path, when)))
+    if (file.rename(name))
         return true;
     if (why)
         *why = file.errorString();

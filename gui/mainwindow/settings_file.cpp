@@ -152,10 +152,10 @@ void SettingsFile::load_first_run_defaults(int languageIndex)
 void SettingsFile::set_aside_unreadable(const QString &path)
 {
     const QDateTime now = QDateTime::currentDateTime();
-    const QString aside = unreadable_config::aside_path(path, now);
+    QString aside;
     QString why;
     QString text;
-    if (unreadable_config::set_aside(path, now, &why)) {
+    if (unreadable_config::set_aside(path, now, &aside, &why)) {
         qDebug().noquote() << QStringLiteral("config.ini: %1 cannot be read, it was moved to %2; the defaults are used")
                                   .arg(path, aside);
         text = tr("The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default "

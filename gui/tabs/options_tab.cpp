@@ -271,8 +271,14 @@ void OptionsTab::on_apply_port_Button_clicked()
         return;
     }
 
-    // The host's file is written before anything changes: when it fails, the cameras stay
-    // connected and the ports, address fields and switch stay as they were.
+    // The host's script must be there and its file written before anything changes: otherwise
+    // the cameras stay connected and the ports, address fields and switch stay as they were.
+    if (fields.mapping && !portforward_script::has_script()) {
+        qDebug() << "Port forwarding not applied: no script" << portforward_script::script_path();
+        msgbox::warning(m_window, tr("Warning"),
+                        tr("Port forwarding script not found: %1").arg(portforward_script::script_path()));
+        return;
+    }
     if (fields.mapping && !write_camera_ini(fields))
         return;
 

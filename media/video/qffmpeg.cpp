@@ -444,10 +444,12 @@ bool QFFmpeg::Init()
     return true;
 }
 
-void QFFmpeg::InitInBackground()
+bool QFFmpeg::InitInBackground()
 {
-    if (opener)
-        return; // a decoder is opened once
+    if (opener) {
+        warn() << "QFFmpeg::InitInBackground refused: a decoder is opened once";
+        return false;
+    }
     openActive = true;
     opener = QThread::create([this] {
         const bool ok = Init();
@@ -456,6 +458,7 @@ void QFFmpeg::InitInBackground()
     });
     opener->setObjectName(QStringLiteral("rtsp open"));
     opener->start();
+    return true;
 }
 
 void QFFmpeg::cancelOpen()

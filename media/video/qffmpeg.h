@@ -47,9 +47,10 @@ public:
     ~QFFmpeg() override;
 
     bool Init();
-    // Runs Init on a thread of its own (once per decoder); Opened carries its result. The
-    // decoder is not destroyed under a running open: the destructor cancels it and waits.
-    void InitInBackground();
+    // Runs Init on a thread of its own (once per decoder: false, and nothing runs, when it was
+    // opened before); Opened carries its result. The decoder is not destroyed under a running
+    // open: the destructor cancels it and waits.
+    bool InitInBackground();
     bool opening() const { return openActive.load(); }
     // Makes a running open give up at FFmpeg's next look at the interrupt callback (a connect
     // that is let go meanwhile); once the open has ended it does nothing.

@@ -82,8 +82,10 @@ bool start(QFFmpeg *decoder, RtspThread *thread)
         t->start();
         started = true;
     });
+    // A second start of the same decoder would wait for an Opened that never comes.
+    if (!decoder->InitInBackground())
+        return false;
     gOpening.insert(decoder);
-    decoder->InitInBackground();
     // The result comes as a queued call, after any box the open asked for. The decoder's own
     // destruction (its owner went) also ends the wait: the destructor waited for the open.
     while (!ended && d)

@@ -46,3 +46,7 @@ private:
     bool m_ok = false;
     QString m_why;
 };
+
+// From now on this process cannot change a file's permissions, as on a file system that keeps
+// none (vfat, SMB): the calls fail with EPERM. It cannot be undone: for a forked child.
+bool deny_permission_changes();

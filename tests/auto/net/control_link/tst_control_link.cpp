@@ -397,6 +397,50 @@ private slots:
             QVERIFY2(dump.size() < 2 * kLogDumpLimit || dump.endsWith(QLatin1String(" bytes)]")), qPrintable(dump.right(60)));
     }
 
+    // A released camera: none of its frames still waiting in a read is handed on (released by a
+    // handler), and its late text answers are ignored unless another slot uses its address.
+    void releasedCamera_data()
+    {
+        QTest::addColumn<int>("releaseAt"); // the frame of a read; 0: released before an answer
+        QTest::addColumn<bool>("sharedAddress");
+        QTest::addColumn<int>("taken");
+        QTest::newRow("first frame of a share") << 1 << false << 1;
+        QTest::newRow("last frame of a share") << 64 << false << 64;
+        QTest::newRow("late answer") << 0 << false << 0;
+        QTest::newRow("late answer, address still used") << 0 << true << 1;
+    }
+    void releasedCamera()
+    {
+        QFETCH(int, releaseAt);
+        QFETCH(bool, sharedAddress);
+        QFETCH(int, taken);
+        const QString address = QStringLiteral("127.0.0.28");
+        RawCamera camera;
+        QUdpSocket datagrams;
+        QVERIFY(camera.listen(address) && datagrams.bind(QHostAddress(address)));
+        Link l;
+        l.link.closeUdpServer();
+        l.link.sendMsg_Net(l.attach(Slot::StudentPano, address, releaseAt), 16791, QStringLiteral("get"), false);
+        if (sharedAddress)
+            l.attach(Slot::StudentFeature, address, false);
+        int got = 0;
+        connect(&l.link, &ControlLink::textReply, [&] {
+            if (++got == releaseAt)
+                l.link.close_slot_link(Slot::StudentPano);
+        });
+        if (releaseAt) {
+            QTRY_VERIFY_WITH_TIMEOUT(camera.link, kReplyMs);
+            camera.link->write(simuot::frame(simuot::kTextPort, "student_parameter").repeated(300));
+        } else {
+            l.link.close_slot_link(Slot::StudentPano);
+            l.cams.clear_destination(Slot::StudentPano);
+            datagrams.writeDatagram("student_parameter\nstudent_tracking_status=stop", QHostAddress::LocalHost, 7791);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(got, taken, kReplyMs);
+        QTest::qWait(100);
+        QCOMPARE(got, taken);
+    }
+
     // The reply socket takes answers only from hosts commands went to; any other sender is
     // ignored and logged once, and only so many of them.
     void replySocketSenders_data()

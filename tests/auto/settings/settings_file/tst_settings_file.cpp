@@ -8,6 +8,7 @@
 #include "model/camera_ports.h"
 #include "recording_presenter.h"
 #include "settings/settings_path.h"
+#include "settings/unreadable_config.h"
 #include "test_env.h"
 
 #include <QDir>
@@ -158,19 +159,31 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("movable");
-        QTest::newRow("a line that does not read") << QByteArray("[PORT_CONF]\nT_UDP_Port\n") << true;
-        QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\x00\x00\xff\xfe\n\x00\x01", 13) << true;
-        QTest::newRow("no key of the seven groups") << QByteArray("[OTHER]\nT_UDP_Port=30003\n") << true;
-        QTest::newRow("cannot be moved") << QByteArray("[OTHER]\nT_UDP_Port=30003\n") << false;
+        QTest::addColumn<bool>("earlierAsides"); // of this second and the next two
+        QTest::newRow("a line that does not read") << QByteArray("[PORT_CONF]\nT_UDP_Port\n") << true << false;
+        QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\x00\x00\xff\xfe\n\x00\x01", 13) << true << false;
+        QTest::newRow("no key of the seven groups") << QByteArray("[OTHER]\nT_UDP_Port=30003\n") << true << false;
+        QTest::newRow("cannot be moved") << QByteArray("[OTHER]\nT_UDP_Port=30003\n") << false << false;
+        QTest::newRow("earlier ones set aside in the same second")
+            << QByteArray("[OTHER]\nT_UDP_Port=30003\n") << true << true;
+        QTest::newRow("larger than any settings file")
+            << QByteArray("[PORT_CONF]\nT_UDP_Port=30003\n;" + QByteArray(2 << 20, 'x') + "\n") << true << false;
     }
 
     void unreadable()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(bool, movable);
+        QFETCH(bool, earlierAsides);
         testenv::writeConfigIniRaw(bytes);
         const QString path = settings_file_path();
         const QDir folder = QFileInfo(path).dir();
+        QStringList earlier;
+        for (int s = 0; earlierAsides && s < 3; ++s) {
+            earlier << QFileInfo(unreadable_config::aside_path(path, QDateTime::currentDateTime().addSecs(s))).fileName();
+            QFile file(folder.filePath(earlier.last()));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier") == 7);
+        }
         std::optional<ReadOnlyFolder> readOnly;
         if (!movable && !readOnly.emplace(folder.path()).ok())
             QSKIP(qPrintable(readOnly->why()));
@@ -182,10 +195,12 @@ private slots:
         QCOMPARE(rig.value("teacher_udp_port"), QStringLiteral("6791"));
         QCOMPARE(boxes.shown.size(), 1);
         QCOMPARE(boxes.shown.first().title, QStringLiteral("Warning"));
-        const QStringList asides = folder.entryList({QStringLiteral("config.ini.unreadable-*")}, QDir::Files);
+        QStringList asides = folder.entryList({QStringLiteral("config.ini.unreadable-*")}, QDir::Files);
+        for (const QString &name : earlier)
+            QVERIFY(asides.removeOne(name) && bytesOf(folder.filePath(name)) == "earlier");
         QCOMPARE(asides.size(), int(movable));
         const QString aside = folder.filePath(asides.value(0));
-        QVERIFY(!movable || QRegularExpression("unreadable-\\d{8}-\\d{6}$").match(aside).hasMatch());
+        QVERIFY(!movable || QRegularExpression(earlierAsides ? "unreadable-\\d{8}-\\d{6}-2$" : "unreadable-\\d{8}-\\d{6}$").match(aside).hasMatch());
         if (!movable) {
             QVERIFY(boxes.shown.first().text.contains(QStringLiteral("cannot be moved aside")));
             QTest::ignoreMessage(QtDebugMsg, QRegularExpression("save_config failed"));

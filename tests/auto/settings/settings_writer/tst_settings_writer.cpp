@@ -161,6 +161,36 @@ private slots:
             QCOMPARE(filesIn(folder), QStringList{QStringLiteral("config.ini")});
     }
 
+    // A file system that keeps no permissions (vfat, SMB): config.ini is saved all the same (a
+    // warning says it is not owner-only); camera.ini, which would get the password as the mount
+    // allows, is refused and kept.
+    void permissionsRefused_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("config.ini saved") << "config.ini" << true;
+        QTest::newRow("camera.ini refused") << "camera.ini" << false;
+    }
+    void permissionsRefused()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(file);
+        QVERIFY(writeBytes(path, "[G]\nold=1\n"));
+        const pid_t child = fork();
+        if (child == 0) {
+            _exit(!deny_permission_changes() ? 2
+                  : file == QLatin1String("camera.ini")
+                      ? !camera_ini::write(path, mapping(), nullptr)
+                      : !rewrite_settings_file(path, [](QSettings &s) { s.setValue(QStringLiteral("G/new"), 2); }));
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QCOMPARE(status, saved ? 0 : 1 << 8); // the save's outcome as exit status
+        QCOMPARE(bytesOf(path) != "[G]\nold=1\n", saved);
+    }
+
     // The settings class caches files per process and rereads one only when its size or time
     // stamp changed: a rewrite of the same size within one clock tick must still be seen.
     void sameSizeRewriteIsSeen()

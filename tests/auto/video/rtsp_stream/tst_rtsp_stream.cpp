@@ -138,6 +138,16 @@ private slots:
         if (end == Opens) {
             // The stop's waits (the decoder's 50 ms settle among them) turn the events too.
             QVERIFY(thread->isRunning());
+            // A decoder is opened once: starting it again fails at once (the guard bounds a wait
+            // for an open that never comes).
+            QTimer guard;
+            connect(&guard, &QTimer::timeout, opened, [&] { emit opened->Opened(false); });
+            guard.start(2000);
+            QElapsedTimer again;
+            again.start();
+            QVERIFY(!rtsp_stream::start(opened.data(), thread));
+            QVERIFY2(again.elapsed() < 1000, qPrintable(QString::number(again.elapsed())));
+            guard.stop();
             QTest::qWait(300); // Play is in its loop
             const int before = turns.turns;
             rtsp_stream::stop(decoder, thread, {});
