@@ -1,6 +1,7 @@
 // The student and board regions on the preview pictures without the window: the mouse on the
 // real region widgets (through the event filter they are given), the show-region box's commands
 // as a simulated student pano camera receives them, and the overlays painted only on a change.
+#include "cameras/picture_previews.h"
 #include "core/time_scale.h"
 #include "form_rig.h"
 #include "model/region_geometry.h"
@@ -74,6 +75,14 @@ struct Rig : FormRig, StudentRegions::Host {
             QCoreApplication::sendEvent(widget, &event);
         }
     }
+};
+
+// The window's picture slots with no dialog open.
+struct NoDialogs : PicturePreviews::Host {
+    void send_stream(PicturePreviews::Stream, QImage &) override { }
+    void hand_picture_to_detector(const QImage &) override { }
+    QWidget *enlarged_dialog(camera_slot::Side) override { return nullptr; }
+    bool preview_connected() const override { return false; }
 };
 
 QString pointsText(const QPoint *p, int n)
@@ -331,7 +340,7 @@ private slots:
 
     // With CORVANE_SHOT_DIR set: the Student tab with the area, designated points and shields,
     // over the still and then over the pano's live picture of it (served at the camera's address
-    // by the RTSP test server and decoded as a connected pano's picture is).
+    // by the RTSP test server, decoded and shown by the window's picture slot).
     void screenshot()
     {
         const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
@@ -382,12 +391,12 @@ private slots:
         RtspThread *thread = nullptr;
         rtsp_stream::create(&r->formHost.window, camera_slot::rtsp_url(Slot::StudentPano, options.address, "554"), 480, 270,
                             decoder, thread);
+        NoDialogs noDialogs;
+        PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), r->cameras,
+                                 noDialogs, &r->formHost.window};
+        connect(decoder, &QFFmpeg::GetImage, &previews, &PicturePreviews::student_pano_SetImage, Qt::QueuedConnection);
         int pictures = 0;
-        QObject sink;
-        connect(decoder, &QFFmpeg::GetImage, &sink, [&](QImage image) {
-            ui->student_labVideo_pano->setPixmap(QPixmap::fromImage(image));
-            ++pictures;
-        }, Qt::QueuedConnection);
+        connect(decoder, &QFFmpeg::GetImage, &previews, [&pictures] { ++pictures; }, Qt::QueuedConnection);
         ui->student_labVideo_pano->clear();
         QVERIFY(rtsp_stream::start(decoder, thread));
         QTRY_VERIFY_WITH_TIMEOUT(pictures >= 10, 15000);
