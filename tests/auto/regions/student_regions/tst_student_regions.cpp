@@ -1,12 +1,16 @@
 // The student and board regions on the preview pictures without the window: the mouse on the
 // real region widgets (through the event filter they are given), the show-region box's commands
 // as a simulated student pano camera receives them, and the overlays painted only on a change.
+#include "cameras/picture_previews.h"
 #include "core/time_scale.h"
 #include "form_rig.h"
 #include "model/region_geometry.h"
 #include "regions/student_regions.h"
+#include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
 #include "sim_wire.h"
+#include "video/qffmpeg.h"
+#include "video/rtsp_stream.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -71,6 +75,14 @@ struct Rig : FormRig, StudentRegions::Host {
             QCoreApplication::sendEvent(widget, &event);
         }
     }
+};
+
+// The window's picture slots with no dialog open.
+struct NoDialogs : PicturePreviews::Host {
+    void send_stream(PicturePreviews::Stream, QImage &) override { }
+    void hand_picture_to_detector(const QImage &) override { }
+    QWidget *enlarged_dialog(camera_slot::Side) override { return nullptr; }
+    bool preview_connected() const override { return false; }
 };
 
 QString pointsText(const QPoint *p, int n)
@@ -377,7 +389,9 @@ private slots:
         QVERIFY(r->forwarder.paints < 3);
     }
 
-    // With CORVANE_SHOT_DIR set: the Student tab with the area, designated points and shields.
+    // With CORVANE_SHOT_DIR set: the Student tab with the area, designated points and shields,
+    // over the still and then over the pano's live picture of it (served at the camera's address
+    // by the RTSP test server, decoded and shown by the window's picture slot).
     void screenshot()
     {
         const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
@@ -402,6 +416,44 @@ private slots:
         r->mouse(ui->student_pano_region_widget, QPoint(20, 340), QStringLiteral("p 250 380, m 380 345, r"));
         // The two pictures and the region settings below them.
         QVERIFY(ui->tab_student->grab(QRect(0, 290, 500, 420)).save(dir + QStringLiteral("/student-regions.png")));
+        QTemporaryDir temp;
+        RtspServerProcess server;
+        RtspServerProcess::Options options;
+        options.address = QStringLiteral("127.0.0.5");
+        options.port = 554;
+        options.size = QSize(960, 540);
+        options.picture = temp.filePath(QStringLiteral("classroom.png"));
+        QPixmap classroom = classroomPicture();
+        QPainter painter(&classroom); // students at most desks
+        painter.setRenderHint(QPainter::Antialiasing);
+        for (int seat = 0; seat < 24; ++seat) {
+            const int row = seat / 6, x = 65 + seat % 6 * 70 - row * 6, y = 90 + row * 45, size = 12 + row * 2;
+            if (seat % 5 != 3) {
+                painter.setBrush(QColor::fromHsv(seat * 47 % 360, 90, 170));
+                painter.drawRoundedRect(x - size, y - size, size * 2, size + 2, 5, 5);
+                painter.setBrush(QColor(225, 185, 150));
+                painter.drawEllipse(QPoint(x, y - size - size / 2), size / 2, size / 2 + 1);
+            }
+        }
+        painter.end();
+        QVERIFY(classroom.scaled(options.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(options.picture));
+        QVERIFY2(server.start(options), qPrintable(server.errorString()));
+        QFFmpeg *decoder = nullptr;
+        RtspThread *thread = nullptr;
+        rtsp_stream::create(&r->formHost.window, camera_slot::rtsp_url(Slot::StudentPano, options.address, "554"), 480, 270,
+                            decoder, thread);
+        NoDialogs noDialogs;
+        PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), r->cameras,
+                                 noDialogs, &r->formHost.window};
+        connect(decoder, &QFFmpeg::GetImage, &previews, &PicturePreviews::student_pano_SetImage, Qt::QueuedConnection);
+        int pictures = 0;
+        connect(decoder, &QFFmpeg::GetImage, &previews, [&pictures] { ++pictures; }, Qt::QueuedConnection);
+        ui->student_labVideo_pano->clear();
+        QVERIFY(rtsp_stream::start(decoder, thread));
+        QTRY_VERIFY_WITH_TIMEOUT(pictures >= 10, 15000);
+        QVERIFY(ui->tab_student->grab(QRect(0, 290, 500, 420)).save(dir + QStringLiteral("/student-regions-live.png")));
+        rtsp_stream::stop(decoder, thread, {500, 100});
+        QTRY_COMPARE_WITH_TIMEOUT(rtsp_stream::pendingCount(), 0, 5000);
     }
 };
 
