@@ -1973,7 +1973,7 @@ It is kept as it is, the tool starts from the default settings, and settings can
     </message>
     <message>
         <source>The reversal compensation could not tell whether the picture moved: the close-up camera&apos;s picture shows too few details. Nothing was written to the camera.</source>
-        <translation>The reversal compensation could not tell whether the picture moved: the close-up camera's picture shows too few details. Nothing was written to the camera.</translation>
+        <translation>The reversal compensation could not tell whether the picture moved: the close-up camera&apos;s picture shows too few details. Nothing was written to the camera.</translation>
     </message>
 </context>
 </TS>
