@@ -116,14 +116,10 @@ private:
     void hand_picture_to_detector(const QImage &image) override;
     void autocalibrate_failed() override;
     void student_points_read_back() override;
-    void teacher_auto_calibration_step() override;
-    void student_auto_calibration_step() override;
     void console_reply(const QString &message) override;
     bool console_listens() const override;
 
     // Receivers of the detection, calibration and discovery that the window wires already.
-    void slot_teacher_auto_calibration();
-    void slot_student_auto_calibration();
     void QImage2cvMat(QImage image);
     void onTreeWidgetClicked(QTreeWidgetItem *item, int column);
     void receive();
@@ -142,8 +138,6 @@ private:
     QTranslator *translator = nullptr;
     bool close_by_director = false;
 
-    QTimer *teacher_auto_calibration_timer = nullptr;
-    QTimer *student_auto_calibration_timer = nullptr;
 
     QUdpSocket *discovery_socket = nullptr;
     QUdpSocket *unicast_socket = nullptr;

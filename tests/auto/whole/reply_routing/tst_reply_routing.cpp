@@ -66,8 +66,6 @@ struct Shell : WindowFeatures::Shell {
     void hand_picture_to_detector(const QImage &) override { }
     void autocalibrate_failed() override { }
     void student_points_read_back() override { }
-    void teacher_auto_calibration_step() override { }
-    void student_auto_calibration_step() override { }
     void console_reply(const QString &message) override { console << message; }
     bool console_listens() const override { return true; }
 };
