@@ -185,20 +185,18 @@ void ViscaReplies::resolver_zoom_value(const QByteArray &reply, const ViscaReply
         qDebug() << "resolver_zoom_value:tempDataInt=" << first;
         qDebug() << "resolver_zoom_value:tempDataInt=" << second;
         int digital = second;
-        if (teacherModel == kR6 || studentModel == kR6) {
-            // Positions left of and below the centre come as 16-bit two's complement, as the
-            // absolute-position commands write them.
-            PT_PAN_VALUE = qint16(quint16(first));
-            PT_TILT_VALUE = qint16(quint16(second));
-            qDebug() << "PT_PAN_VALUE = " << PT_PAN_VALUE << ",PT_TILT_VALUE =" << PT_TILT_VALUE;
-            digital = first;
-        }
-        // The position belongs to the close-up camera that sent it, whatever its model: a side
-        // never builds on the other side's camera.
+        // A pan/tilt position: left of and below the centre come as 16-bit two's complement, as
+        // the absolute-position commands write them. It belongs to the close-up camera that sent
+        // it, whatever its model: a side never builds on the other side's camera.
+        const int pan = qint16(quint16(first));
+        const int tilt = qint16(quint16(second));
+        qDebug() << "PT_PAN_VALUE = " << pan << ",PT_TILT_VALUE =" << tilt;
         for (Slot slot : visca_reply_slots(origin)) {
             if (slot == Slot::TeacherFeature || slot == Slot::StudentFeature)
-                m_host.pan_tilt_reported(camera_slot::side(slot), qint16(quint16(first)), qint16(quint16(second)));
+                m_host.pan_tilt_reported(camera_slot::side(slot), pan, tilt);
         }
+        if (teacherModel == kR6 || studentModel == kR6)
+            digital = first;
         qDebug() << "resolver_zoom_value:current_zoom_value[11]=" << digital;
         if (digital > zoom_multiple::kMaxDigitalZoomValue)
             return;

@@ -86,9 +86,6 @@ public:
     // The side's feature camera let go: none of its model's controls stay offered.
     void forget_feature_model(camera_slot::Side side);
 
-    // The pan/tilt position of an R6's last reply, left and down negative.
-    int pan_value() const { return PT_PAN_VALUE; }
-    int tilt_value() const { return PT_TILT_VALUE; }
     // What the model replies made of a side's feature camera, which its zoom refresh follows.
     struct FeatureModel {
         bool j22 = false;
@@ -126,6 +123,4 @@ private:
     bool teacher_zoom_optical_max_value_flag = false;
     bool student_zoom_optical_max_value_flag = false;
     bool student_calibration_widgets_shown = false;
-    int PT_PAN_VALUE = 0;
-    int PT_TILT_VALUE = 0;
 };

@@ -187,12 +187,12 @@ void AutoCalibration::finish(Side side)
     const QImage feature = m_host.calibration_picture(side, false);
     if (pano.isNull() || feature.isNull()) {
         qDebug() << (student ? "YOLO:: leave" : " YOLO:: leave");
-        end_run(side, true);
+        end_run(side);
         return;
     }
     if (!r.position) {
         qWarning() << "AutoCalibration: the close-up camera's position is not known";
-        end_run(side, true);
+        end_run(side);
         msgbox::warning(m_window, tr("Warning"),
                         tr("The close-up camera's position is not known: automatic calibration stopped."));
         return;
@@ -207,7 +207,7 @@ void AutoCalibration::finish(Side side)
     if (!result->ok) {
         r.retry = true;
         if (r.last_try) {
-            end_run(side, true);
+            end_run(side);
             msgbox::warning(m_window, tr("Warning"), tr("Automatic calibration failed"));
             return;
         }
@@ -232,7 +232,7 @@ void AutoCalibration::finish(Side side)
         qDebug() << " student saved successfully!";
     else
         qDebug() << " MainWindow:::teacher saved successfully! " << now();
-    end_run(side, true);
+    end_run(side);
 }
 
 std::optional<AutoCalibration::Registration> AutoCalibration::register_pictures(Side side, int generation,
@@ -288,27 +288,25 @@ bool AutoCalibration::still_running(Side side, int generation)
         && m_slots[student ? Slot::StudentPano : Slot::TeacherPano].udp_flag)
         return true;
     qDebug() << "AutoCalibration: a camera of the side was disconnected, the run ends";
-    end_run(side, true);
+    end_run(side);
     return false;
 }
 
-void AutoCalibration::end_run(Side side, bool reset_retries)
+void AutoCalibration::end_run(Side side)
 {
     Run &r = run(side);
     r.running = false;
     r.waiting_position = false;
     r.timer->stop();
     ++r.generation;
-    if (reset_retries) {
-        r.retry = false;
-        r.last_try = false;
-    }
+    r.retry = false;
+    r.last_try = false;
 }
 
 void AutoCalibration::stop()
 {
-    end_run(Side::Teacher, true);
-    end_run(Side::Student, true);
+    end_run(Side::Teacher);
+    end_run(Side::Student);
 }
 
 void AutoCalibration::send_visca(Side side, const QString &text)

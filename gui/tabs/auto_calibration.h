@@ -72,7 +72,8 @@ private:
     bool still_running(camera_slot::Side side, int generation);
     std::optional<Registration> register_pictures(camera_slot::Side side, int generation, const QImage &pano,
                                                   const QImage &feature);
-    void end_run(camera_slot::Side side, bool reset_retries);
+    // The run ends; the next press is a first attempt again.
+    void end_run(camera_slot::Side side);
     void send_visca(camera_slot::Side side, const QString &text);
 
     const Widgets ui;

@@ -42,15 +42,6 @@ const QByteArray kPosition = "81 01 06 02";
 const QByteArray kInquiry = "81 09 06 12 FF";
 const QByteArray kHome = "81 01 06 04 FF";
 
-template <class T>
-T *topLevel()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *t = qobject_cast<T *>(w))
-            return t;
-    return nullptr;
-}
-
 // Signed 16-bit value of four nibble bytes.
 int nibbles(const QByteArray &bytes, int at)
 {
@@ -240,31 +231,46 @@ private slots:
         }
     }
 
-    // The close-up camera let go while the run compares its pictures: nothing more is sent and
-    // nothing is stored; the run can be started again once it is back.
-    void disconnectDuringRun()
+    // The close-up camera let go, or the window closed, while the run waits for its pictures:
+    // the run ends there, nothing more is sent and nothing is stored. The window stays closed,
+    // so this comes last.
+    void endedDuringRun_data()
     {
+        QTest::addColumn<bool>("close");
+        QTest::newRow("close-up camera disconnected") << false;
+        QTest::newRow("window closed") << true;
+    }
+    void endedDuringRun()
+    {
+        QFETCH(bool, close);
         connectStudent(kPano);
         if (QTest::currentTestFailed())
             return;
         feature.clearRecords();
         pano.clearRecords();
         boxes.clear();
+        boxes.answerNext(QMessageBox::Ok);
         LogCapture log;
         // Inside the run's own waits, once the position answer came.
-        QMetaObject::Connection inquired = connect(&feature, &SimCamera::messageReceived, this, [this](const SimMessage &m) {
-            if (m.isVisca() && m.payload.toHex(' ').toUpper() == kInquiry)
-                QTimer::singleShot(timescale::scaled(300), this, [this] { click("student_feature_connect_Button"); });
-        });
+        QMetaObject::Connection inquired =
+            connect(&feature, &SimCamera::messageReceived, this, [this, close](const SimMessage &m) {
+                if (m.isVisca() && m.payload.toHex(' ').toUpper() == kInquiry)
+                    QTimer::singleShot(timescale::scaled(300), this, [this, close] {
+                        if (close)
+                            w->close();
+                        else
+                            click("student_feature_connect_Button");
+                    });
+            });
         click("student_auto_calibration_pushButton");
-        QTRY_VERIFY_WITH_TIMEOUT(log.contains("was disconnected, the run ends"), kRunMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!connected("student_feature_connect_Button"), kRunMs);
+        QTest::qWait(timescale::scaled(5000));
         disconnect(inquired);
         QVERIFY(log.contains("pan_tilt_reported"));
-        QVERIFY(!connected("student_feature_connect_Button"));
-        QTest::qWait(timescale::scaled(5000));
         QCOMPARE(viscaTaken().last(), kInquiry);
         QCOMPARE(calibrateCommands(pano), 0);
-        QCOMPARE(boxes.texts(), QStringList{});
+        QCOMPARE(boxes.texts(), close ? QStringList{"Do you really want to exit?"} : QStringList{});
+        QCOMPARE(log.contains("YOLO:: leave"), false);
     }
 };
 
