@@ -161,7 +161,9 @@ void AutoCalibration::pan_tilt_reported(Side side, int pan, int tilt)
     if (!r.waiting_position)
         return;
     r.position = ac::Position{pan, tilt};
-    finish(side);
+    // The run goes on from the event loop, not inside the reply handler, whose socket would not
+    // report its next replies during the run's waits.
+    r.timer->start(0);
 }
 
 void AutoCalibration::finish(Side side)
