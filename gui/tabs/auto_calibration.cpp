@@ -28,6 +28,8 @@ constexpr int kStepMs = 5000;          // the longest wait for the position answ
 constexpr int kHomeSettleMs = 1500;    // after home and after the start position
 constexpr int kCaptureMs = 2000;       // for a picture of each camera
 constexpr int kAimSettleMs = 3000;     // for the camera to reach the new position
+constexpr int kTeacherRetryPauseMs = 300;
+constexpr int kStudentRetryPauseMs = 500;
 constexpr int kRegistrationPollMs = 20;
 
 // An 8-bit BGR matrix with its own pixels, as the registration takes it.
@@ -145,7 +147,7 @@ void AutoCalibration::begin_attempt(Side side)
     send_visca(side, visca_text::visca_absolute_position(0, tilt));
     if (m_slots[student ? Slot::StudentFeature : Slot::TeacherFeature].destination)
         r.position = ac::Position{0, tilt};
-    if (!wait_in_run(side, generation, r.retry ? (student ? 500 : 300) : kHomeSettleMs))
+    if (!wait_in_run(side, generation, r.retry ? (student ? kStudentRetryPauseMs : kTeacherRetryPauseMs) : kHomeSettleMs))
         return;
     r.waiting_position = true;
     send_visca(side, ac::pan_tilt_inquiry());
