@@ -16,6 +16,8 @@
 #include <opencv2/core.hpp>
 #include <opencv2/imgproc.hpp>
 
+#include <utility>
+
 using camera_slot::Side;
 using camera_slot::Slot;
 
@@ -90,7 +92,18 @@ bool *PicturePreviews::capture_flag(Capture capture)
     return &teacher_moved_capture;
 }
 
-void PicturePreviews::arm(Capture capture) { *capture_flag(capture) = true; }
+void PicturePreviews::arm(Capture capture)
+{
+    *capture_flag(capture) = true;
+    // A calibration compares only pictures that came after its request.
+    for (auto [kind, image] : {std::pair{Capture::TeacherFeatureCalibration, &teacher_feature_calibration_image},
+                               std::pair{Capture::TeacherPanoCalibration, &teacher_pano_calibration_image},
+                               std::pair{Capture::StudentFeatureCalibration, &student_feature_calibration_image},
+                               std::pair{Capture::StudentPanoCalibration, &student_pano_calibration_image}}) {
+        if (kind == capture)
+            *image = QImage();
+    }
+}
 
 bool PicturePreviews::armed(Capture capture) const
 {

@@ -83,11 +83,6 @@ void ViscaReplies::forget_optical_end(Side side)
     (side == Side::Teacher ? teacher_zoom_optical_max_value_flag : student_zoom_optical_max_value_flag) = false;
 }
 
-void ViscaReplies::set_auto_calibration_waiting(Side side, bool waiting)
-{
-    (side == Side::Teacher ? teacher_slot_auto_calibration_flag : student_slot_auto_calibration_flag) = waiting;
-}
-
 QList<Slot> ViscaReplies::visca_reply_slots(const ViscaReplyOrigin &origin) const
 {
     QList<Slot> found;
@@ -190,20 +185,18 @@ void ViscaReplies::resolver_zoom_value(const QByteArray &reply, const ViscaReply
         qDebug() << "resolver_zoom_value:tempDataInt=" << first;
         qDebug() << "resolver_zoom_value:tempDataInt=" << second;
         int digital = second;
-        if (teacherModel == kR6 || studentModel == kR6) {
-            // Positions left of and below the centre come as 16-bit two's complement, as the
-            // absolute-position commands write them.
-            PT_PAN_VALUE = qint16(quint16(first));
-            PT_TILT_VALUE = qint16(quint16(second));
-            qDebug() << "PT_PAN_VALUE = " << PT_PAN_VALUE << ",PT_TILT_VALUE =" << PT_TILT_VALUE
-                     << ",student_slot_auto_calibration_flag=" << student_slot_auto_calibration_flag
-                     << ",teacher_slot_auto_calibration_flag=" << teacher_slot_auto_calibration_flag;
-            if (student_slot_auto_calibration_flag)
-                m_host.student_auto_calibration_step();
-            if (teacher_slot_auto_calibration_flag)
-                m_host.teacher_auto_calibration_step();
-            digital = first;
+        // A pan/tilt position: left of and below the centre come as 16-bit two's complement, as
+        // the absolute-position commands write them. It belongs to the close-up camera that sent
+        // it, whatever its model: a side never builds on the other side's camera.
+        const int pan = qint16(quint16(first));
+        const int tilt = qint16(quint16(second));
+        qDebug() << "PT_PAN_VALUE = " << pan << ",PT_TILT_VALUE =" << tilt;
+        for (Slot slot : visca_reply_slots(origin)) {
+            if (slot == Slot::TeacherFeature || slot == Slot::StudentFeature)
+                m_host.pan_tilt_reported(camera_slot::side(slot), pan, tilt);
         }
+        if (teacherModel == kR6 || studentModel == kR6)
+            digital = first;
         qDebug() << "resolver_zoom_value:current_zoom_value[11]=" << digital;
         if (digital > zoom_multiple::kMaxDigitalZoomValue)
             return;

@@ -67,8 +67,8 @@ public:
         // The preset lists' PTZ target depends on the model now known.
         virtual void teacher_preset_list_changed(const QString &text) = 0;
         virtual void student_preset_list_changed(const QString &text) = 0;
-        virtual void teacher_auto_calibration_step() = 0;
-        virtual void student_auto_calibration_step() = 0;
+        // The side's close-up camera told its pan/tilt position (left and down negative).
+        virtual void pan_tilt_reported(camera_slot::Side side, int pan, int tilt) = 0;
         virtual void teacher_track_check(bool enable) = 0;
         virtual void student_track_check(bool enable) = 0;
         virtual void update_tab_enabled(bool enable) = 0;
@@ -86,11 +86,6 @@ public:
     // The side's feature camera let go: none of its model's controls stay offered.
     void forget_feature_model(camera_slot::Side side);
 
-    // The pan/tilt position of an R6's last reply, left and down negative.
-    int pan_value() const { return PT_PAN_VALUE; }
-    int tilt_value() const { return PT_TILT_VALUE; }
-    // An auto-calibration pass of the side waits for the pan/tilt position.
-    void set_auto_calibration_waiting(camera_slot::Side side, bool waiting);
     // What the model replies made of a side's feature camera, which its zoom refresh follows.
     struct FeatureModel {
         bool j22 = false;
@@ -128,8 +123,4 @@ private:
     bool teacher_zoom_optical_max_value_flag = false;
     bool student_zoom_optical_max_value_flag = false;
     bool student_calibration_widgets_shown = false;
-    int PT_PAN_VALUE = 0;
-    int PT_TILT_VALUE = 0;
-    bool teacher_slot_auto_calibration_flag = false;
-    bool student_slot_auto_calibration_flag = false;
 };

@@ -37,7 +37,6 @@ MainWindow *gMainWindow = nullptr;
 
 namespace {
 // Intervals of the window's timers.
-constexpr int kAutoCalibrationStepMs = 5000;
 
 QTimer *makeTimer(QObject *parent, int intervalMs, bool singleShot)
 {
@@ -147,10 +146,6 @@ void MainWindow::slot_init_main_window()
 
     qDebug() << 477 << " MainWindow::" << QDateTime::currentDateTime().toString(QStringLiteral("yyyy MM dd hh mm ss zzz"));
 
-    teacher_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
-    student_auto_calibration_timer = makeTimer(this, kAutoCalibrationStepMs, true);
-    connect(teacher_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_teacher_auto_calibration);
-    connect(student_auto_calibration_timer, &QTimer::timeout, this, &MainWindow::slot_student_auto_calibration);
 
     // The calibration markers stay hidden until a calibration shows them.
     ui->teacher_feature_calibration_label->hide();
@@ -333,10 +328,6 @@ void MainWindow::autocalibrate_failed() { emit autocalibrate_update_fail(); }
 
 void MainWindow::student_points_read_back() { emit autocalibrate_update_success(); }
 
-void MainWindow::teacher_auto_calibration_step() { slot_teacher_auto_calibration(); }
-
-void MainWindow::student_auto_calibration_step() { slot_student_auto_calibration(); }
-
 void MainWindow::console_reply(const QString &message) { emit send(message); }
 
 bool MainWindow::console_listens() const { return isSignalConnected(QMetaMethod::fromSignal(&MainWindow::send)); }
@@ -428,8 +419,7 @@ void MainWindow::release_sockets_and_timers()
     // timers and the lectern HTTP client belong to the feature objects, which other features
     // hold by reference: they are deleted with them when the window is destroyed right after.
     features->link().stop_keepalive_timers();
-    teacher_auto_calibration_timer->stop();
-    student_auto_calibration_timer->stop();
+    features->auto_calibration().stop();
 }
 
 QString MainWindow::getStartState()
@@ -523,8 +513,6 @@ void MainWindow::send_guide_data()
 }
 
 // ---- receivers whose behaviour belongs to later features ----
-void MainWindow::slot_teacher_auto_calibration() {}
-void MainWindow::slot_student_auto_calibration() {}
 void MainWindow::onTreeWidgetClicked(QTreeWidgetItem *, int) {}
 void MainWindow::receive() {}
 void MainWindow::receive_unicast() {}

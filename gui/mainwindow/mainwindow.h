@@ -115,14 +115,10 @@ private:
     QWidget *enlarged_dialog(camera_slot::Side side) override;
     void autocalibrate_failed() override;
     void student_points_read_back() override;
-    void teacher_auto_calibration_step() override;
-    void student_auto_calibration_step() override;
     void console_reply(const QString &message) override;
     bool console_listens() const override;
 
-    // Receivers of the calibration and discovery that the window wires already.
-    void slot_teacher_auto_calibration();
-    void slot_student_auto_calibration();
+    // Receivers of the discovery that the window wires already.
     void onTreeWidgetClicked(QTreeWidgetItem *item, int column);
     void receive();
     void receive_unicast();
@@ -140,8 +136,6 @@ private:
     QTranslator *translator = nullptr;
     bool close_by_director = false;
 
-    QTimer *teacher_auto_calibration_timer = nullptr;
-    QTimer *student_auto_calibration_timer = nullptr;
 
     QUdpSocket *discovery_socket = nullptr;
     QUdpSocket *unicast_socket = nullptr;

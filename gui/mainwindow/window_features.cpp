@@ -90,6 +90,9 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
         *control_link, static_cast<ReversalCompensation::Host &>(*this), window);
     reply_parser = std::make_unique<ReplyParser>(camera_slots, camera_ports, *control_link, pano_status,
                                                  static_cast<ReplyParser::Host &>(*this), window);
+    auto_calibration_feature = std::make_unique<AutoCalibration>(
+        CORVANE_FORM_WIDGETS(AutoCalibration, AUTO_CALIBRATION_WIDGETS, ui), camera_slots, camera_ports,
+        *control_link, static_cast<AutoCalibration::Host &>(*this), window);
 }
 
 WindowFeatures::~WindowFeatures() = default;
@@ -336,9 +339,30 @@ void WindowFeatures::student_preset_list_changed(const QString &text)
     student_tab->on_student_preset_list_currentIndexChanged(text);
 }
 
-void WindowFeatures::teacher_auto_calibration_step() { m_shell.teacher_auto_calibration_step(); }
+void WindowFeatures::pan_tilt_reported(Side side, int pan, int tilt)
+{
+    auto_calibration_feature->pan_tilt_reported(side, pan, tilt);
+}
 
-void WindowFeatures::student_auto_calibration_step() { m_shell.student_auto_calibration_step(); }
+namespace {
+PicturePreviews::Capture calibration_capture(Side side, bool pano)
+{
+    using C = PicturePreviews::Capture;
+    if (side == Side::Student)
+        return pano ? C::StudentPanoCalibration : C::StudentFeatureCalibration;
+    return pano ? C::TeacherPanoCalibration : C::TeacherFeatureCalibration;
+}
+} // namespace
+
+void WindowFeatures::request_calibration_picture(Side side, bool pano)
+{
+    picture_previews->arm(calibration_capture(side, pano));
+}
+
+QImage WindowFeatures::calibration_picture(Side side, bool pano) const
+{
+    return picture_previews->captured(calibration_capture(side, pano));
+}
 
 void WindowFeatures::send_stream(PicturePreviews::Stream stream, QImage &image) { m_shell.send_stream(stream, image); }
 

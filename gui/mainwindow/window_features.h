@@ -22,6 +22,7 @@
 #include "tabs/parameter_requests.h"
 #include "tabs/reversal_compensation.h"
 #include "tabs/student_calibrate_area.h"
+#include "tabs/auto_calibration.h"
 #include "tabs/student_tab.h"
 #include "tabs/teacher_tab.h"
 
@@ -55,7 +56,8 @@ class WindowFeatures : private OptionsTab::Host,
                        private StudentRegions::Host,
                        private ManualCalibration::Host,
                        private ReversalCompensation::Host,
-                       private ReplyParser::Host
+                       private ReplyParser::Host,
+                       private AutoCalibration::Host
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -80,8 +82,6 @@ public:
         // The calibration dialog's news.
         virtual void autocalibrate_failed() = 0;
         virtual void student_points_read_back() = 0;
-        virtual void teacher_auto_calibration_step() = 0;
-        virtual void student_auto_calibration_step() = 0;
         // A text answer while the manual director console runs, as the console's message; and
         // whether a console listens at all.
         virtual void console_reply(const QString &message) = 0;
@@ -102,6 +102,7 @@ public:
     StudentRegions &student_regions() { return *preview_regions; }
     StudentCalibrateArea &calibrate_area() { return *student_calibrate_area; }
     CameraConnections &connections() { return *camera_connections; }
+    AutoCalibration &auto_calibration() { return *auto_calibration_feature; }
     // The region scene the wizard edits as well.
     CustomGraphicsScene *region_scene() const { return region_editor->scene(); }
 
@@ -196,8 +197,11 @@ private:
     void camera_layout_chosen(int layout) override;
     void teacher_preset_list_changed(const QString &text) override;
     void student_preset_list_changed(const QString &text) override;
-    void teacher_auto_calibration_step() override;
-    void student_auto_calibration_step() override;
+    void pan_tilt_reported(camera_slot::Side side, int pan, int tilt) override;
+
+    // AutoCalibration::Host
+    void request_calibration_picture(camera_slot::Side side, bool pano) override;
+    QImage calibration_picture(camera_slot::Side side, bool pano) const override;
     // PicturePreviews::Host
     void send_stream(PicturePreviews::Stream stream, QImage &image) override;
     void hand_picture_to_detector(const QImage &image) override;
@@ -284,4 +288,5 @@ private:
     std::unique_ptr<ManualCalibration> manual_calibration;
     std::unique_ptr<ReversalCompensation> reversal_compensation;
     std::unique_ptr<ReplyParser> reply_parser;
+    std::unique_ptr<AutoCalibration> auto_calibration_feature;
 };

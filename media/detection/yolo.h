@@ -49,6 +49,10 @@ class YOLO
 public:
     YOLO();
     explicit YOLO(const YoloConfig &config);
+    // Without class list and model, for the registration and the scene-change check alone: a
+    // worker thread compares pictures on its own object while the window's detector goes on.
+    struct RegistrationOnly {};
+    explicit YOLO(RegistrationOnly) {}
 
     bool has_model() const { return !net.empty(); }
     // For the installer: where the model is expected. In the context "MainWindow".

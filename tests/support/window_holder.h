@@ -3,6 +3,7 @@
 #include "mainwindow/mainwindow.h"
 #include "test_env.h"
 
+#include <QApplication>
 #include <QString>
 #include <memory>
 
@@ -39,3 +40,13 @@ struct WindowHolder {
         return window->findChild<T *>(QLatin1String(name));
     }
 };
+
+// The program's top-level window of that class (the wizard, a dialog), or nullptr.
+template <class T>
+T *topLevel()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *t = qobject_cast<T *>(w))
+            return t;
+    return nullptr;
+}

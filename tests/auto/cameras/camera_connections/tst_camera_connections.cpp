@@ -129,8 +129,10 @@ struct CameraObjects : FormRig, CameraConnections::Host, ViscaReplies::Host {
     void camera_layout_chosen(int layout) override { layoutChosen = layout; }
     void teacher_preset_list_changed(const QString &) override { calls << QStringLiteral("teacher presets"); }
     void student_preset_list_changed(const QString &) override { calls << QStringLiteral("student presets"); }
-    void teacher_auto_calibration_step() override { calls << QStringLiteral("teacher calibration step"); }
-    void student_auto_calibration_step() override { calls << QStringLiteral("student calibration step"); }
+    void pan_tilt_reported(Side side, int pan, int tilt) override
+    {
+        calls << QStringLiteral("position %1: %2 %3").arg(int(side)).arg(pan).arg(tilt);
+    }
 };
 
 // Shortens the connect's waits of 1.3 to 2 s and the 10 s status wait. The 500 ms port probe
@@ -714,19 +716,29 @@ private slots:
                  asksAgain ? QByteArray("81 09 04 47 FF") : QByteArray());
     }
 
-    // An R6 feature camera's 11-byte reply is its pan/tilt position, left and down negative; a
-    // waiting auto-calibration pass takes its next step.
+    // An 11-byte reply is the pan/tilt position (left and down negative) of the close-up camera
+    // that sent it, whatever its model, and goes to that side only; a pano's goes nowhere.
+    void panTilt_data()
+    {
+        QTest::addColumn<Slot>("from");
+        QTest::addColumn<QByteArray>("model");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("student R6") << Slot::StudentFeature << QByteArray("5206") << QStringList{"position 1: 144 -72"};
+        QTest::newRow("teacher J57") << Slot::TeacherFeature << QByteArray("4a57") << QStringList{"position 0: 144 -72"};
+        QTest::newRow("student pano") << Slot::StudentPano << QByteArray("4a57") << QStringList{};
+    }
+
     void panTilt()
     {
+        QFETCH(Slot, from);
+        QFETCH(QByteArray, model);
+        QFETCH(QStringList, calls);
         ReplyFixture f;
-        f.attach(Slot::StudentFeature);
-        f.replies.check_role_reply(modelReply("5206"), fromSlot(Slot::StudentFeature));
+        f.attach(from);
+        f.replies.check_role_reply(modelReply(model.constData()), fromSlot(from));
         f.calls.clear();
-        f.replies.set_auto_calibration_waiting(Side::Student, true);
-        f.replies.check_role_reply(reply(field(0x0090) + field(0xFFB8)));
-        QCOMPARE(f.replies.pan_value(), 144);
-        QCOMPARE(f.replies.tilt_value(), -72);
-        QCOMPARE(f.calls, QStringList{"student calibration step"});
+        f.replies.check_role_reply(reply(field(0x0090) + field(0xFFB8)), fromSlot(from));
+        QCOMPARE(f.calls, calls);
     }
 
     // Focus replies check the mode of the tab's pano; replies of other lengths, short or garbled,

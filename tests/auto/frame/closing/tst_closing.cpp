@@ -40,14 +40,6 @@ QByteArray fileBytes()
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-template <class T>
-T *topLevel()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *t = qobject_cast<T *>(w))
-            return t;
-    return nullptr;
-}
 } // namespace
 
 class tst_Closing : public QObject

@@ -1,5 +1,6 @@
 // The commands the camera buttons send, as VISCA hex texts or text blocks, byte for byte; the
 // hex text reader that turns them into bytes; the replies' fields and the zoom they show.
+#include "protocol/auto_calibration.h"
 #include "protocol/osd_keys.h"
 #include "protocol/preset_commands.h"
 #include "protocol/ptz_commands.h"
@@ -31,6 +32,38 @@ class tst_ViscaCommands : public QObject
     Q_OBJECT
 
 private slots:
+    // Where the calibration sends the close-up camera: each axis moves by its own offset from the
+    // position it stood at, with the field of view of the side's own camera.
+    void calibrationTarget_data()
+    {
+        QTest::addColumn<bool>("student");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QPointF>("offset"); // x_out, y_out
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QString>("command");
+        // 72.5 degrees: atan(100 * tan 36.25 / 960) = 4.3677 degrees, 62 units.
+        QTest::newRow("pan offset only, tilt stays") << false << "" << QPointF(100, 0) << QPoint(0, -144)
+                                                     << "81 01 06 02 16 12 00 00 03 0E 0F 0F 07 00 FF";
+        QTest::newRow("tilt offset only, pan stays") << true << "R6" << QPointF(0, 231) << QPoint(50, -115)
+                                                     << "81 01 06 02 16 12 00 00 03 02 0F 0F 0D 0D FF";
+        QTest::newRow("teacher R6") << false << "R6" << QPointF(-40, -30) << QPoint(0, -144)
+                                    << "81 01 06 02 16 12 0F 0F 0F 0A 0F 0F 06 0C FF";
+        QTest::newRow("student R6") << true << "R6" << QPointF(-40, -30) << QPoint(0, -144)
+                                    << "81 01 06 02 16 12 0F 0F 0F 03 0F 0F 06 06 FF";
+    }
+    void calibrationTarget()
+    {
+        QFETCH(bool, student);
+        QFETCH(QString, model);
+        QFETCH(QPointF, offset);
+        QFETCH(QPoint, from);
+        QFETCH(QString, command);
+        namespace ac = auto_calibration;
+        const ac::Position to = ac::target_position(ac::camera_view_angle(student, model), float(offset.x()),
+                                                    float(offset.y()), {from.x(), from.y()});
+        QCOMPARE(visca_text::visca_absolute_position(to.pan, to.tilt), command);
+    }
+
     // Every VISCA text goes through the hex reader to the same bytes and back to the same text.
     void commandTexts_data()
     {

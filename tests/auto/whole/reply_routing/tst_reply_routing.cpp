@@ -67,8 +67,6 @@ struct Shell : WindowFeatures::Shell {
     QWidget *enlarged_dialog(camera_slot::Side) override { return &dialog; }
     void autocalibrate_failed() override { }
     void student_points_read_back() override { }
-    void teacher_auto_calibration_step() override { }
-    void student_auto_calibration_step() override { }
     void console_reply(const QString &message) override { console << message; }
     bool console_listens() const override { return true; }
 };

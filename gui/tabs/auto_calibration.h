@@ -1,0 +1,87 @@
+#pragma once
+
+#include "protocol/auto_calibration.h"
+#include "protocol/camera_slot.h"
+#include "tabs/form_widgets.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QObject>
+
+#include <memory>
+#include <optional>
+
+class CameraPorts;
+class CameraSlots;
+class ControlLink;
+class QPushButton;
+class QTimer;
+
+#define AUTO_CALIBRATION_WIDGETS(X) \
+    X(QPushButton, student_auto_calibration_pushButton) \
+    X(QPushButton, teacher_auto_calibration_pushButton)
+
+// The "Auto Calibration" buttons of the Teacher and Student tabs: the side's close-up camera is
+// sent to a start position, asked where it stands, one picture of each camera of the pair is
+// compared with the image registration (on a worker thread, the window going on meanwhile), the
+// close-up camera is sent to where the panorama centre lies, and the pano camera is told to
+// store the calibration. A failed comparison is tried again from two other start positions
+// before the installer is warned. The two sides run independently.
+class AutoCalibration : public QObject
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+
+public:
+    struct Widgets {
+        AUTO_CALIBRATION_WIDGETS(CORVANE_WIDGET_MEMBER)
+    };
+    class Host
+    {
+    public:
+        virtual ~Host() = default;
+        // The next picture of the side's close-up (pano false) or pano camera is kept; the one
+        // kept before is dropped.
+        virtual void request_calibration_picture(camera_slot::Side side, bool pano) = 0;
+        // The picture kept since the request, null while none came.
+        virtual QImage calibration_picture(camera_slot::Side side, bool pano) const = 0;
+    };
+
+    AutoCalibration(const Widgets &widgets, const CameraSlots &camera_slots, const CameraPorts &ports,
+                    ControlLink &link, Host &host, QWidget *window);
+    ~AutoCalibration() override;
+
+    void on_teacher_auto_calibration_pushButton_clicked();
+    void on_student_auto_calibration_pushButton_clicked();
+    // The side's close-up camera answered its pan/tilt position inquiry.
+    void pan_tilt_reported(camera_slot::Side side, int pan, int tilt);
+    // The window closes: no run goes on and nothing more is sent.
+    void stop();
+
+private:
+    struct Run;
+    struct Registration;
+
+    Run &run(camera_slot::Side side);
+    void start(camera_slot::Side side);
+    // Moves the close-up camera to the attempt's start position and asks its position.
+    void begin_attempt(camera_slot::Side side);
+    // The position came or the step timer ran out: compare the pictures and aim the camera.
+    void finish(camera_slot::Side side);
+    // Waits with events running; false when the run was ended or a camera of the side let go.
+    bool wait_in_run(camera_slot::Side side, int generation, int ms);
+    bool still_running(camera_slot::Side side, int generation);
+    std::optional<Registration> register_pictures(camera_slot::Side side, int generation, const QImage &pano,
+                                                  const QImage &feature);
+    // The run ends; the next press is a first attempt again.
+    void end_run(camera_slot::Side side);
+    void send_visca(camera_slot::Side side, const QString &text);
+
+    const Widgets ui;
+    const CameraSlots &m_slots;
+    const CameraPorts &m_ports;
+    ControlLink &m_link;
+    Host &m_host;
+    QWidget *m_window;
+    std::unique_ptr<Run> teacher_run;
+    std::unique_ptr<Run> student_run;
+};
