@@ -1978,5 +1978,13 @@ Se conserva tal cual, la herramienta se inicia con la configuración predetermin
         <source>The reversal compensation could not tell whether the picture moved: the close-up camera&apos;s picture shows too few details. Nothing was written to the camera.</source>
         <translation>La compensación de inversión no pudo saber si la imagen se movió: la imagen de la cámara de primer plano tiene muy pocos detalles. No se escribió nada en la cámara.</translation>
     </message>
+    <message>
+        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
+        <translation>Se desconoce la posición de la cámara de primer plano: la calibración automática se detuvo.</translation>
+    </message>
+    <message>
+        <source>Automatic calibration failed</source>
+        <translation>Error en la calibración automática</translation>
+    </message>
 </context>
 </TS>

@@ -1977,5 +1977,13 @@ File dibiarkan apa adanya, alat dimulai dengan pengaturan bawaan, dan pengaturan
         <source>The reversal compensation could not tell whether the picture moved: the close-up camera&apos;s picture shows too few details. Nothing was written to the camera.</source>
         <translation>Kompensasi pembalikan tidak dapat menentukan apakah gambar bergerak: gambar kamera close-up terlalu sedikit detailnya. Tidak ada yang ditulis ke kamera.</translation>
     </message>
+    <message>
+        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
+        <translation>Posisi kamera close-up tidak diketahui: kalibrasi otomatis dihentikan.</translation>
+    </message>
+    <message>
+        <source>Automatic calibration failed</source>
+        <translation>Kalibrasi otomatis gagal</translation>
+    </message>
 </context>
 </TS>

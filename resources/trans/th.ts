@@ -1971,5 +1971,13 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>The reversal compensation could not tell whether the picture moved: the close-up camera&apos;s picture shows too few details. Nothing was written to the camera.</source>
         <translation>การชดเชยการกลับทิศบอกไม่ได้ว่าภาพเคลื่อนหรือไม่: ภาพจากกล้องระยะใกล้มีรายละเอียดน้อยเกินไป ไม่ได้เขียนสิ่งใดลงกล้อง</translation>
     </message>
+    <message>
+        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
+        <translation>ไม่ทราบตำแหน่งของกล้องระยะใกล้: หยุดการปรับเทียบอัตโนมัติแล้ว</translation>
+    </message>
+    <message>
+        <source>Automatic calibration failed</source>
+        <translation>การปรับเทียบอัตโนมัติล้มเหลว</translation>
+    </message>
 </context>
 </TS>
