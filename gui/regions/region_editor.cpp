@@ -1,7 +1,6 @@
 #include "regions/region_editor.h"
 
 #include "cameras/picture_previews.h"
-#include "core/time_scale.h"
 #include "core/wait.h"
 #include "detection/detected_regions.h"
 #include "detection/yolo.h"
