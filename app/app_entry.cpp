@@ -4,6 +4,7 @@
 #include "seams/message_box.h"
 #include "support/resources.h"
 #include "core/installed_catalogue.h"
+#include "detection/yolo.h"
 #include "mainwindow/mainwindow.h"
 
 #include <QApplication>
@@ -124,6 +125,8 @@ int run_application(QApplication &app)
     installLogHandler(QStringLiteral("Corvane.log"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
     qDebug() << "main start!!!";
+    // The detector was built before the log was set up: its state goes into the log here.
+    qDebug().noquote() << yolo_model.load_state();
 
     const QString lockPath = QDir::temp().absoluteFilePath(QStringLiteral("Corvane.lock"));
     qDebug() << "QString path=" << lockPath;

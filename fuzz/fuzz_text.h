@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <cstdint>
 
-// Helpers of the fuzz entries: turning an input into the text and values a reader is given.
+// Shared conversions of the fuzz entries: turning an input into the text and values a reader is given.
 namespace fuzz_text {
 
 // Every byte of the input as one Latin-1 character, zero bytes included. (The QByteArray

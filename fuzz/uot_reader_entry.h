@@ -11,3 +11,8 @@
 // Input: byte 0 bounds the read sizes, byte 1 seeds them and chooses whether the consumer
 // feeds the next read while it handles a frame; the rest is the byte stream of one link.
 QString check_uot_reader_input(const uint8_t *data, size_t size);
+
+// Run by the libFuzzer target before each input: the debug lines of every header and frame would
+// dominate the run time, so they are formatted for one input in 32 only, picked by its size
+// (logging does not change the reading).
+void before_uot_reader_input(size_t size);

@@ -4,7 +4,6 @@
 #include "dialogs/calibrate_area_expand.h"
 #include "core/log_handler.h"
 #include "support/resources.h"
-#include "core/time_scale.h"
 #include "core/wait.h"
 #include "guide/guideconfig.h"
 #include "dialogs/image_expand.h"
@@ -27,25 +26,12 @@
 #include <QNetworkProxy>
 #include <QSettings>
 #include <QTcpSocket>
-#include <QTimer>
 #include <QTranslator>
 #include <QUdpSocket>
 
 #include <iterator>
 
 MainWindow *gMainWindow = nullptr;
-
-namespace {
-// Intervals of the window's timers.
-
-QTimer *makeTimer(QObject *parent, int intervalMs, bool singleShot)
-{
-    auto *timer = new QTimer(parent);
-    timer->setInterval(timescale::scaled(intervalMs));
-    timer->setSingleShot(singleShot);
-    return timer;
-}
-} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -512,7 +498,8 @@ void MainWindow::send_guide_data()
     guide_config->receiverData(QVariant::fromValue(guide_data));
 }
 
-// ---- receivers whose behaviour belongs to later features ----
+// ---- the discovery receivers the window wires: the search list's clicks and the datagrams of
+// the search and unicast sockets are taken and dropped ----
 void MainWindow::onTreeWidgetClicked(QTreeWidgetItem *, int) {}
 void MainWindow::receive() {}
 void MainWindow::receive_unicast() {}

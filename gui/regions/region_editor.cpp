@@ -1,7 +1,6 @@
 #include "regions/region_editor.h"
 
 #include "cameras/picture_previews.h"
-#include "core/time_scale.h"
 #include "core/wait.h"
 #include "detection/detected_regions.h"
 #include "detection/yolo.h"
@@ -27,6 +26,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QThread>
+
+#include <memory>
 
 using camera_slot::Side;
 using camera_slot::Slot;
@@ -113,6 +114,15 @@ void apply_enable(QCheckBox *box, bool &showFlag, const QString &enable, int ind
     }
 }
 } // namespace
+
+RegionEditor::~RegionEditor()
+{
+    // Only when the window goes: the detector must not outlive its one running pass.
+    if (m_detection) {
+        m_detection->wait();
+        delete m_detection;
+    }
+}
 
 RegionEditor::RegionEditor(const Widgets &widgets, CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
                            PanoStatus &status, Host &host, QWidget *window)
@@ -902,11 +912,19 @@ void RegionEditor::on_del_track_region_pushButton_clicked()
         msgbox::warning(m_window, tr("Warning"), tr("Please connect the camera"));
         return;
     }
+    // The pause below handles events: a second press meanwhile is ignored.
+    if (m_cancel_pending)
+        return;
     clear_region_scene();
     teacher_region_redraw_pending = true;
-    // The camera needs a moment after the scene is cleared; this is a plain pause of the GUI
-    // thread, not an event-pumping wait.
-    QThread::msleep(timescale::scaled(kCancelTrackingPauseMs));
+    // The camera needs a moment after the scene is cleared; the window goes on meanwhile.
+    const QHostAddress *pano = m_slots[Slot::TeacherPano].destination;
+    m_cancel_pending = true;
+    wait_ms(kCancelTrackingPauseMs);
+    m_cancel_pending = false;
+    // A pano let go during the pause gets nothing.
+    if (!teacher_pano_connected() || m_slots[Slot::TeacherPano].destination != pano)
+        return;
     send_teacher_pano_text(teacher_command_block(tracking_command::kCancelTrackingArea));
     qDebug() << "MainWindow::------on_del_track_region_pushButton_clicked-------";
 }
@@ -923,7 +941,7 @@ void RegionEditor::on_teacher_ai_detection_pushButton_clicked()
     qDebug() << "on_teacher_ai_detection_clicked: teacher_image_to_cv_mat_flag = " << (armed ? "true" : "false")
              << ",teacher_pano_rtsp_flag=" << (streaming ? "true" : "false")
              << ",teacher_show_region_checkBox=" << (shown ? "true" : "false");
-    if (!armed && streaming && shown) {
+    if (!armed && streaming && shown && !m_detection) {
         if (!m_host.detector().has_model()) {
             // Without a model nothing can be found: the installer is told, and the regions stay.
             msgbox::warning(m_window, tr("Warning"), m_host.detector().no_model_message());
@@ -940,6 +958,11 @@ void RegionEditor::QImage2cvMat(QImage image)
 {
     using namespace detected_regions;
     qDebug() << "MainWindow::QImage2cvMat:" << image;
+    // The detector serves one picture at a time.
+    if (m_detection) {
+        qDebug() << "QImage2cvMat: a detection runs, the picture is dropped";
+        return;
+    }
     screenRectList.clear();
     blackboardRectList.clear();
     qDebug() << "QImage2cvMat format:" << image.format() << "//image.height():" << image.height()
@@ -947,16 +970,50 @@ void RegionEditor::QImage2cvMat(QImage image)
 
     // The detector reads three bytes a pixel: the decoders deliver RGB888, anything else is
     // converted rather than refused.
-    QImage picture = image.format() == QImage::Format_RGB888 ? image : image.convertToFormat(QImage::Format_RGB888);
-    cv::Mat frame = PicturePreviews::qimage_to_mat(picture);
-    const std::vector<DetRes> detRes = m_host.detector().detect(frame);
+    const QImage picture =
+        image.format() == QImage::Format_RGB888 ? image : image.convertToFormat(QImage::Format_RGB888);
+    // A model's forward pass takes a good part of a second: it runs beside the window, which places
+    // the regions when it ends.
+    auto found = std::make_shared<std::vector<DetRes>>();
+    YOLO &detector = m_host.detector();
+    m_detection = QThread::create([picture, found, &detector] {
+        QImage own = picture; // the conversion works in place on its own copy
+        cv::Mat frame = PicturePreviews::qimage_to_mat(own);
+        try {
+            *found = detector.detect(frame);
+        } catch (const cv::Exception &e) {
+            qWarning() << "RegionEditor: the detection failed:" << e.what();
+        }
+    });
+    const QSize size = image.size();
+    const QHostAddress *pano = m_slots[Slot::TeacherPano].destination;
+    connect(m_detection, &QThread::finished, this, [this, found, size, pano] {
+        m_detection->wait(); // it has finished: returns at once
+        delete m_detection;
+        m_detection = nullptr;
+        // A pano let go (the window's closing lets every camera go) keeps its scene as it is.
+        if (!teacher_pano_connected() || m_slots[Slot::TeacherPano].destination != pano) {
+            qDebug() << "QImage2cvMat: the teacher pano was let go during the detection, nothing placed";
+            return;
+        }
+        place_detections(*found, size);
+    });
+    m_detection->start();
+}
+
+bool RegionEditor::detecting() const { return m_detection != nullptr; }
+
+void RegionEditor::place_detections(const std::vector<DetRes> &detRes, QSize image)
+{
+    using namespace detected_regions;
     qDebug().noquote() << QStringLiteral("MainWindow::detRes.size：") << int(detRes.size());
 
     QRectF lastBoard, lastScreen;
     for (const DetRes &d : detRes) {
         qDebug() << "MainWindow::detRes[ii].boxes.width:" << d.boxes.width
                  << ",detRes[ii].boxes.height:" << d.boxes.height;
-        const Box box = to_frame({d.boxes.x, d.boxes.y, d.boxes.width, d.boxes.height}, image.width(), image.height());
+        const Box box = to_frame({d.boxes.x, d.boxes.y, d.boxes.width, d.boxes.height}, image.width(),
+                                 image.height());
         if (!big_enough(box))
             continue;
         const QRectF rect = to_scene(box);

@@ -8,6 +8,9 @@
 #include <QList>
 #include <QObject>
 #include <QRectF>
+#include <QSize>
+
+#include <vector>
 
 class CameraPorts;
 class CameraSlots;
@@ -21,6 +24,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QThread;
+struct DetRes;
 struct PanoStatus;
 struct RectFManage;
 class YOLO;
@@ -88,6 +93,7 @@ public:
     // crop state that hiding the regions forgets.
     RegionEditor(const Widgets &widgets, CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
                  PanoStatus &status, Host &host, QWidget *window);
+    ~RegionEditor() override;
 
     // The scene the installer draws on, set on the form's region view.
     CustomGraphicsScene *scene() const { return region_scene; }
@@ -174,6 +180,8 @@ public:
     // slot hands to QImage2cvMat; the blackboards and screens found become regions on the scene.
     void on_teacher_ai_detection_pushButton_clicked();
     void QImage2cvMat(QImage image);
+    // A detection runs beside the window: pictures and presses meanwhile are ignored.
+    bool detecting() const;
 
 private:
     void shield_box_clicked(int index, bool checked);
@@ -181,6 +189,8 @@ private:
     bool find_region_rect(const QString &name, const char *found);
     // One detected blackboard or screen as region `index` of its kind, when it is within bounds.
     void place_detected(Pen pen, int index, const QRectF &rect);
+    // The detection's finds in a picture of the size, placed on the scene.
+    void place_detections(const std::vector<DetRes> &detRes, QSize image);
     bool teacher_pano_connected() const;
     QCheckBox *shield_box(int index) const;
     QCheckBox *board_box(int index) const;
@@ -209,6 +219,10 @@ private:
     bool teacher_show_shield_region[teacher_region_keys::kShieldCount] = {false, false, false, false};
     bool teacher_show_board_region[teacher_region_keys::kBoardCount] = {false, false, false};
     bool teacher_region_redraw_pending = false;
+    // The tracking cancel waits out its pause.
+    bool m_cancel_pending = false;
+    // The running detection, if any.
+    QThread *m_detection = nullptr;
     bool teacher_track_region_mode = false;
     bool teacher_shield_region_mode = false;
     bool teacher_board_region_mode = false;

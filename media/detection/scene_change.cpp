@@ -71,13 +71,13 @@ int scene_change::detect(cv::Mat &standard_img, cv::Mat &move_img, int threshold
         }
     }
     if (count < kMinTracked) {
-        qWarning("need to change scene: %d\n", count);
+        qWarning("need to change scene: %d", count);
         return -1;
     }
     const float average_x = float(sum_x) / count;
     const float average_y = float(sum_y) / count;
     if (debug) {
-        qDebug("average_move_x = %0.2f, average_move_y = %0.2f\n", average_x, average_y);
+        qDebug("average_move_x = %0.2f, average_move_y = %0.2f", average_x, average_y);
         cv::imwrite("./0standardImg.jpg", standard_img);
         cv::imwrite("./0moveImg.jpg", move_img);
     }

@@ -53,9 +53,22 @@ void YOLO::load_model(const std::string &path)
         net = cv::dnn::readNetFromONNX(path);
     } catch (const cv::Exception &e) {
         net = cv::dnn::Net();
-        qWarning().noquote() << "YOLO:: model not loaded:" << QString::fromStdString(path)
-                             << QString::fromStdString(e.what()).trimmed();
+        load_error = QString::fromStdString(e.what()).trimmed();
+        qWarning().noquote() << "YOLO:: model not loaded:" << QString::fromStdString(path) << load_error;
     }
+    if (net.empty() && load_error.isEmpty())
+        load_error = QStringLiteral("the file holds no network");
+}
+
+QString YOLO::load_state() const
+{
+    const QString model = QString::fromStdString(model_path);
+    if (!has_model())
+        return QStringLiteral("YOLO: model %1 not loaded: %2").arg(model, load_error);
+    return QStringLiteral("YOLO: model %1 loaded, %2 class names from %3")
+        .arg(model)
+        .arg(class_names.size())
+        .arg(QString::fromStdString(class_file));
 }
 
 QString YOLO::no_model_message() const

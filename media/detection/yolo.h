@@ -57,6 +57,8 @@ public:
     bool has_model() const { return !net.empty(); }
     // For the installer: where the model is expected. In the context "MainWindow".
     QString no_model_message() const;
+    // For the log: whether the model was loaded, how many class names were read, or why not.
+    QString load_state() const;
 
     // Detections of an 8-bit 3-channel BGR picture, highest confidence first, each drawn into it.
     std::vector<DetRes> detect(cv::Mat &frame);
@@ -96,6 +98,7 @@ private:
     bool fail(RegistrationFailure reason);
 
     std::string model_path;
+    QString load_error;
     RegistrationFailure last_failure = RegistrationFailure::None;
 };
 

@@ -189,7 +189,7 @@ private slots:
         rig.ui->teacher_ai_detection_pushButton->click();
         const QImage image = classroom(picture, QImage::Format(format), regions);
         rig.previews.teacher_pano_SetImage(image);
-        QCOMPARE(scene_regions(rig.editor.scene()), regions);
+        QTRY_COMPARE(scene_regions(rig.editor.scene()), regions);
         QTEST(rig.checkedBoxes(), "checked");
         QVERIFY(rig.ui->teacher_track_region_radioButton->isChecked());
         const QString shots = qEnvironmentVariable("CORVANE_SHOT_DIR");
@@ -204,6 +204,17 @@ private slots:
         rig.editor.clear_region_scene();
         rig.previews.teacher_pano_SetImage(image);
         QCOMPARE(rig.detections, 1);
+        QCOMPARE(scene_regions(rig.editor.scene()), QString());
+    }
+    // The pano let go while the detector works: its scene stays as it was.
+    void panoLetGoDuringDetection()
+    {
+        Rig rig(true, {cell(1, 2, 8, 12, 3, {-5, 3})});
+        rig.ui->teacher_ai_detection_pushButton->click();
+        rig.previews.teacher_pano_SetImage(classroom(QSize(480, 270), QImage::Format_RGB888, "Board 100 11 261 155"));
+        QVERIFY(rig.editor.detecting());
+        rig.cameras[camera_slot::Slot::TeacherPano].udp_flag = false;
+        QTRY_VERIFY(!rig.editor.detecting());
         QCOMPARE(scene_regions(rig.editor.scene()), QString());
     }
 };

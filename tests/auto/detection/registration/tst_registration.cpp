@@ -139,6 +139,7 @@ void TstRegistration::scene_change()
     QCOMPARE(yolo.detectSceneChange(standard, moved, 2, true), result);
     QVERIFY(capture.contains(result >= 0 ? "average_move_x = " : "need to change scene: ")
             || capture.contains("unusable pictures"));
+    QVERIFY(!capture.lines().join('|').contains('\n')); // no blank lines in the log
     QCOMPARE(QFile::exists("0standardImg.jpg"), result >= 0);
 }
 

@@ -99,6 +99,11 @@ void TstYolo::detect()
     YOLO yolo;
     QCOMPARE(yolo.has_model(), channels > 0);
     QCOMPARE(capture.count("Net use default") + capture.count("model loaded."), channels > 0 ? 2 : 1);
+    const QString state = yolo.load_state();
+    const QString loaded = QString("YOLO: model ./Zerorod.onnx loaded, %1 class names from coco.names").arg(names);
+    QVERIFY2(channels > 0 ? state == loaded
+                          : state.startsWith("YOLO: model ./Zerorod.onnx not loaded: ") && !state.endsWith(": "),
+             qPrintable(state));
     if (!yolo.has_model())
         QCOMPARE(yolo.no_model_message(), QString("No detection model was found at %1. Copy the model there and restart "
                                                   "the program to use the AI detection.")

@@ -435,6 +435,13 @@ private slots:
             l.link.close_slot_link(Slot::StudentPano);
             l.cams.clear_destination(Slot::StudentPano);
             datagrams.writeDatagram("student_parameter\nstudent_tracking_status=stop", QHostAddress::LocalHost, 7791);
+            // A marker from a connected camera after the late answer: once it is in, so is the answer.
+            QUdpSocket marker;
+            QVERIFY(marker.bind(QHostAddress(QStringLiteral("127.0.0.29"))));
+            l.link.sendMsg_Net(l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.29"), false), 6791,
+                               QStringLiteral("get"), false);
+            marker.writeDatagram("teacher_parameter\nteacher_tracking_status=stop", QHostAddress::LocalHost, 7791);
+            ++taken;
         }
         QTRY_COMPARE_WITH_TIMEOUT(got, taken, kReplyMs);
         QTest::qWait(100);

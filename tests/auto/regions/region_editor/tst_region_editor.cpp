@@ -314,6 +314,10 @@ private slots:
         QTest::newRow("clear snapshot") << clear << "J57" << "" << QStringList{kCancel.arg("snapshot")};
         QTest::newRow("cancel tracking") << cancel << "J57" << "" << QStringList{kCancel.arg("tracking")};
         QTest::newRow("cancel tracking, unconnected") << cancel << "J57" << "unconnected" << QStringList{};
+        // The window runs during the pause: a second press is ignored, a pano let go gets nothing.
+        QTest::newRow("cancel tracking, pressed twice")
+            << cancel << "J57" << "twice" << QStringList{kCancel.arg("tracking")};
+        QTest::newRow("cancel tracking, let go meanwhile") << cancel << "J57" << "let go" << QStringList{};
     }
     void wire()
     {
@@ -331,10 +335,21 @@ private slots:
         ui->teacher_show_Calibration_checkBox->setChecked(true);
         ui->teacher_zoomin_Button->setEnabled(false);
         const bool show = control.size() < 4;
+        int turns = 0;
+        QTimer turn;
+        QObject::connect(&turn, &QTimer::timeout, [&] {
+            if (turns++ == 0 && state == QLatin1String("twice"))
+                e->click(control);
+            else if (turns == 1 && state == QLatin1String("let go"))
+                e->cameras[Slot::TeacherPano].udp_flag = false;
+        });
+        turn.start(0);
         if (show)
             e->show(control == QLatin1String("on"));
         else
             e->click(control);
+        turn.stop();
+        QVERIFY(!control.startsWith(QLatin1String("del")) || !connected || turns > 0);
         QCOMPARE(simwire::receivedUpToMarkers(camera), texts);
 
         const bool done = show && connected, on = control == QLatin1String("on");

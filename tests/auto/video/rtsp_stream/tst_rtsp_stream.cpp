@@ -59,7 +59,7 @@ private slots:
     {
         QTest::addColumn<int>("afterDecoderStopMs");
         QTest::addColumn<int>("afterThreadStopMs");
-        QTest::addColumn<bool>("threadStoppedFirst"); // twice, before the helper stops both
+        QTest::addColumn<bool>("threadStoppedFirst"); // twice, before the stop function stops both
         QTest::newRow("no waits") << 0 << 0 << false;
         QTest::newRow("teacher close-up waits") << 500 << 100 << false;
         QTest::newRow("thread stopped first") << 0 << 0 << true;
