@@ -945,10 +945,9 @@ void RegionEditor::QImage2cvMat(QImage image)
     qDebug() << "QImage2cvMat format:" << image.format() << "//image.height():" << image.height()
              << "//image.width():" << image.width();
 
-    // The detector reads three bytes a pixel: the decoders deliver RGB888, anything else is
-    // converted rather than refused.
-    QImage picture = image.format() == QImage::Format_RGB888 ? image : image.convertToFormat(QImage::Format_RGB888);
-    cv::Mat frame = PicturePreviews::qimage_to_mat(picture);
+    // The detector reads three bytes a pixel: a picture of another format is converted rather
+    // than refused.
+    cv::Mat frame = PicturePreviews::qimage_to_mat(image);
     const std::vector<DetRes> detRes = m_host.detector().detect(frame);
     qDebug().noquote() << QStringLiteral("MainWindow::detRes.size：") << int(detRes.size());
 
