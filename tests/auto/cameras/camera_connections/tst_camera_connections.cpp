@@ -717,7 +717,7 @@ private slots:
     }
 
     // An 11-byte reply is the pan/tilt position (left and down negative) of the close-up camera
-    // that sent it, whatever its model, and goes to that side only; a pano's goes nowhere.
+    // that sent it, and goes to that side only; a pano's and a J22's (its digital zoom) go nowhere.
     void panTilt_data()
     {
         QTest::addColumn<Slot>("from");
@@ -726,6 +726,7 @@ private slots:
         QTest::newRow("student R6") << Slot::StudentFeature << QByteArray("5206") << QStringList{"position 1: 144 -72"};
         QTest::newRow("teacher J57") << Slot::TeacherFeature << QByteArray("4a57") << QStringList{"position 0: 144 -72"};
         QTest::newRow("student pano") << Slot::StudentPano << QByteArray("4a57") << QStringList{};
+        QTest::newRow("teacher J22: digital zoom") << Slot::TeacherFeature << QByteArray("4a22") << QStringList{};
     }
 
     void panTilt()
