@@ -193,6 +193,7 @@ private:
     void teacher_show_region_clicked(bool checked) override;
     void clear_region_scene() override;
     void set_teacher_region_widgets(bool enable) override;
+    void calibration_cross_off(camera_slot::Side side) override;
     // ViscaReplies::Host
     void camera_layout_chosen(int layout) override;
     void teacher_preset_list_changed(const QString &text) override;

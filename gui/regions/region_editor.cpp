@@ -860,7 +860,7 @@ void RegionEditor::on_teacher_show_region_checkBox_clicked(bool checked)
             }
             if (ui.teacher_show_Calibration_checkBox->isChecked() && featureModel == QLatin1String("M5")) {
                 ui.teacher_show_Calibration_checkBox->setChecked(false);
-                emit ui.teacher_show_Calibration_checkBox->clicked(false); // the cross goes off first
+                m_host.calibration_cross_off(camera_slot::Side::Teacher); // the cross goes off first
             }
             send_teacher_pano_visca(teacher_region_keys::region_display_visca(false));
             wait_ms(kRegionDisplaySwitchMs);
