@@ -16,7 +16,6 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QPushButton>
-#include <QThread>
 #include <QTimer>
 
 
@@ -31,7 +30,6 @@ constexpr int kCaptureMs = 2000;       // for a picture of each camera
 constexpr int kAimSettleMs = 3000;     // for the camera to reach the new position
 constexpr int kTeacherRetryPauseMs = 300;
 constexpr int kStudentRetryPauseMs = 500;
-constexpr int kRegistrationPollMs = 20;
 
 QString now()
 {
@@ -234,7 +232,7 @@ std::optional<AutoCalibration::Registration> AutoCalibration::register_pictures(
     // The two SIFT passes take a good part of a second on full-size pictures: they run beside
     // the window, which goes on handling the cameras and the installer meanwhile.
     auto result = std::make_shared<Registration>();
-    QThread *worker = QThread::create([result, pano, feature] {
+    run_beside_gui([result, pano, feature] {
         cv::Mat overall = PicturePreviews::qimage_to_mat(pano);
         cv::Mat closeup = PicturePreviews::qimage_to_mat(feature);
         // Its own object: the registration writes its results into it.
@@ -252,13 +250,7 @@ std::optional<AutoCalibration::Registration> AutoCalibration::register_pictures(
             qDebug() << "YOLO::yolo_model.image_registration failure" << int(registration.registration_failure());
         qDebug() << "YOLO::yolo_model.image_registration b = " << (result->ok ? "true" : "false");
     });
-    worker->start();
-    // Waited for whatever happens meanwhile, so no thread outlives the run; then the run only
-    // goes on when nothing ended it.
-    while (!worker->isFinished())
-        wait_ms(kRegistrationPollMs);
-    worker->wait();
-    delete worker;
+    // The run only goes on when nothing ended it meanwhile.
     if (!still_running(side, generation))
         return std::nullopt;
     return *result;

@@ -11,10 +11,8 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QPushButton>
-#include <QThread>
 
 #include <opencv2/imgcodecs.hpp>
 
@@ -48,7 +46,7 @@ SceneCheck check_scene(const cv::Mat &moved)
 {
     const std::string path = QFile::encodeName(QDir::current().filePath(standard_image::fileName())).toStdString();
     auto check = std::make_shared<SceneCheck>();
-    QThread *worker = QThread::create([check, moved, path] {
+    run_beside_gui([check, moved, path] {
         cv::Mat standard;
         try {
             standard = cv::imread(path, cv::IMREAD_COLOR);
@@ -60,12 +58,6 @@ SceneCheck check_scene(const cv::Mat &moved)
         cv::Mat picture = moved;
         check->result = scene_change::detect(standard, picture, kMoveThreshold, true);
     });
-    QEventLoop loop;
-    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-    worker->start();
-    loop.exec();
-    worker->wait(); // when the application quits meanwhile, the loop ends before the check
-    delete worker;
     return *check;
 }
 } // namespace
