@@ -103,6 +103,7 @@ public:
     StudentCalibrateArea &calibrate_area() { return *student_calibrate_area; }
     CameraConnections &connections() { return *camera_connections; }
     AutoCalibration &auto_calibration() { return *auto_calibration_feature; }
+    ReversalCompensation &compensation() { return *reversal_compensation; }
     // The region scene the wizard edits as well.
     CustomGraphicsScene *region_scene() const { return region_editor->scene(); }
 

@@ -93,6 +93,7 @@ void ReversalCompensation::run(Axis axis)
         return;
     }
     m_running = true;
+    m_stopped = false;
     measure(axis);
     m_running = false;
 }
@@ -109,8 +110,17 @@ bool ReversalCompensation::pause(int ms)
     return still_connected();
 }
 
+void ReversalCompensation::stop()
+{
+    if (m_running)
+        qDebug() << "MainWindow:: reversal compensation stopped: the window closes";
+    m_stopped = true;
+}
+
 bool ReversalCompensation::still_connected()
 {
+    if (m_stopped)
+        return false;
     if (m_slots[Slot::TeacherFeature].udp_flag)
         return true;
     qWarning() << "MainWindow:: reversal compensation stopped: the close-up camera was disconnected";
@@ -120,6 +130,8 @@ bool ReversalCompensation::still_connected()
 
 void ReversalCompensation::give_up(const QString &why, const QString &message)
 {
+    if (m_stopped)
+        return;
     qWarning().noquote() << "MainWindow:: reversal compensation failed:" << why << "- no compensation written";
     send(calibration_commands::measuring_mode(false));
     msgbox::warning(m_window, tr("Warning"), message);
