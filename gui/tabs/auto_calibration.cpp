@@ -265,8 +265,10 @@ bool AutoCalibration::wait_in_run(Side side, int generation, int ms)
 bool AutoCalibration::still_running(Side side, int generation)
 {
     Run &r = run(side);
-    if (r.generation != generation || !r.running)
+    if (r.generation != generation || !r.running) {
+        qDebug() << "AutoCalibration: the run was ended meanwhile and goes no further";
         return false;
+    }
     const bool student = side == Side::Student;
     if (m_slots[student ? Slot::StudentFeature : Slot::TeacherFeature].udp_flag
         && m_slots[student ? Slot::StudentPano : Slot::TeacherPano].udp_flag)
