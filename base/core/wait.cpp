@@ -5,7 +5,10 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
+
+#include <memory>
 
 namespace {
 constexpr int kMaxRoundMs = 100; // events are handled in rounds of at most 100 ms
@@ -31,4 +34,19 @@ void wait_ms(int ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         remaining = total - clock.elapsed();
     }
+}
+
+void run_beside_gui(std::function<void()> work)
+{
+    const std::unique_ptr<QThread> worker(QThread::create(std::move(work)));
+    QTimer wake;
+    wake.setSingleShot(true);
+    // The worker's end posts an event to this thread, which wakes the dispatcher at once.
+    QObject::connect(worker.get(), &QThread::finished, &wake, [] {});
+    worker->start();
+    while (!worker->isFinished()) {
+        wake.start(kMaxRoundMs);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    worker->wait(); // returns at once: only the thread's last instructions are left
 }

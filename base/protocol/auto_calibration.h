@@ -16,9 +16,6 @@ constexpr int kSecondRetryTilt = -288;
 // "81 09 06 12 FF": the close-up camera answers with its pan/tilt position.
 QString pan_tilt_inquiry();
 
-// "command=" word that makes a pano camera store the calibration.
-constexpr char kSetCalibrate[] = "setcalibrate";
-
 // Horizontal field of view in degrees of a close-up camera of the model (as it reported it;
 // compared whole and case-sensitive): 72.5 for an unknown or empty model.
 float camera_view_angle(bool student, const QString &model);

@@ -589,7 +589,7 @@ void CameraConnections::disconnect_camera_slot(Slot slot)
         m_host.close_enlarged_dialog(Side::Student);
         if (ui.student_show_Calibration_checkBox->isChecked()) {
             ui.student_show_Calibration_checkBox->setChecked(false);
-            emit ui.student_show_Calibration_checkBox->clicked(false); // the tab forgets the cross
+            m_host.calibration_cross_off(Side::Student); // the tab forgets the cross
         }
         ui.student_show_region_checkBox->setChecked(false);
         ui.student_pano_region_widget->removeEventFilter(m_window);

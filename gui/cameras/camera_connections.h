@@ -164,6 +164,8 @@ public:
         virtual void teacher_show_region_clicked(bool checked) = 0;
         virtual void clear_region_scene() = 0;
         virtual void set_teacher_region_widgets(bool enable) = 0;
+        // The side's calibration cross goes off on its pano camera, as an untick of its box does.
+        virtual void calibration_cross_off(camera_slot::Side side) = 0;
     };
 
     // The status: a pano's connect awaits its status answer and quiets its first crop answer;

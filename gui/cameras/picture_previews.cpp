@@ -54,23 +54,15 @@ cv::Mat PicturePreviews::qimage_to_mat_view(const QImage &image)
                    size_t(image.bytesPerLine()));
 }
 
-cv::Mat PicturePreviews::qimage_to_mat(QImage &image)
+cv::Mat PicturePreviews::qimage_to_mat(const QImage &image)
 {
-    switch (image.format()) {
-    case QImage::Format_Indexed8:
-        return cv::Mat(image.height(), image.width(), CV_8UC1, image.bits(), size_t(image.bytesPerLine()));
-    case QImage::Format_RGB32:
-    case QImage::Format_ARGB32:
-    case QImage::Format_ARGB32_Premultiplied:
-        return cv::Mat(image.height(), image.width(), CV_8UC4, image.bits(), size_t(image.bytesPerLine()));
-    case QImage::Format_RGB888: {
-        cv::Mat mat(image.height(), image.width(), CV_8UC3, image.bits(), size_t(image.bytesPerLine()));
-        cv::cvtColor(mat, mat, cv::COLOR_BGR2RGB);
-        return mat;
-    }
-    default:
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    const cv::Mat view = qimage_to_mat_view(rgb);
+    if (view.empty())
         return cv::Mat();
-    }
+    cv::Mat bgr;
+    cv::cvtColor(view, bgr, cv::COLOR_RGB2BGR);
+    return bgr;
 }
 
 bool *PicturePreviews::capture_flag(Capture capture)

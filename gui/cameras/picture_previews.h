@@ -71,10 +71,9 @@ public:
     // the picture must outlive it. Empty for a picture of fewer than three bytes per pixel,
     // whose lines the matrix would read past.
     static cv::Mat qimage_to_mat_view(const QImage &image);
-    // A matrix over the picture's own pixels, no copy: Indexed8 as its colour indexes, the 32-bit
-    // formats as BGRA, RGB888 as BGR after red and blue are exchanged in the picture (which
-    // detaches first, so other holders of those pixels keep their colours); empty for the rest.
-    static cv::Mat qimage_to_mat(QImage &image);
+    // An 8-bit BGR matrix with its own pixels, from a picture of any format (converted to RGB888
+    // first); empty for a null picture. The picture itself is left as it is.
+    static cv::Mat qimage_to_mat(const QImage &image);
 
     // The side's camera let go: its enlarged dialog closes and takes no more pictures.
     void close_enlarged_dialog(camera_slot::Side side);

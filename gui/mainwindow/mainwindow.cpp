@@ -406,6 +406,7 @@ void MainWindow::release_sockets_and_timers()
     // hold by reference: they are deleted with them when the window is destroyed right after.
     features->link().stop_keepalive_timers();
     features->auto_calibration().stop();
+    features->compensation().stop();
 }
 
 QString MainWindow::getStartState()

@@ -236,10 +236,12 @@ void TabLayout::widgetChanged(int layout)
     ui.teacher_target_list_action_delay_widget->setEnabled(!two);
     if (two) {
         // Unticked as by a click, so the calibration cross goes off on the camera too.
-        for (QCheckBox *box : {ui.teacher_show_Calibration_checkBox, ui.student_show_Calibration_checkBox}) {
+        for (camera_slot::Side side : {camera_slot::Side::Teacher, camera_slot::Side::Student}) {
+            QCheckBox *box = side == camera_slot::Side::Teacher ? ui.teacher_show_Calibration_checkBox
+                                                                : ui.student_show_Calibration_checkBox;
             if (box->isChecked()) {
                 box->setChecked(false);
-                emit box->clicked(false);
+                m_host.calibration_cross_off(side);
             }
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "protocol/camera_slot.h"
 #include "tabs/form_widgets.h"
 
 #include <QCoreApplication>
@@ -281,6 +282,8 @@ public:
         // The customer model of a side, as the settings file gave it: it has no board cameras.
         virtual bool teacher_customer_model() const = 0;
         virtual bool student_customer_model() const = 0;
+        // The side's calibration cross goes off on its pano camera, as an untick of its box does.
+        virtual void calibration_cross_off(camera_slot::Side side) = 0;
     };
 
     // The tab count with and without the Board tab.

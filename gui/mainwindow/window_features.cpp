@@ -327,6 +327,12 @@ void WindowFeatures::clear_region_scene() { region_editor->clear_region_scene();
 
 void WindowFeatures::set_teacher_region_widgets(bool enable) { region_editor->set_teacher_region_widgets(enable); }
 
+void WindowFeatures::calibration_cross_off(camera_slot::Side side)
+{
+    if (manual_calibration) // a layout chosen while the window is built has no cross to take off
+        manual_calibration->calibration_cross_off(side);
+}
+
 void WindowFeatures::camera_layout_chosen(int layout) { tab_layout->on_choose_camera_comboBox_currentIndexChanged(layout); }
 
 void WindowFeatures::teacher_preset_list_changed(const QString &text)

@@ -103,6 +103,7 @@ public:
     StudentCalibrateArea &calibrate_area() { return *student_calibrate_area; }
     CameraConnections &connections() { return *camera_connections; }
     AutoCalibration &auto_calibration() { return *auto_calibration_feature; }
+    ReversalCompensation &compensation() { return *reversal_compensation; }
     // The region scene the wizard edits as well.
     CustomGraphicsScene *region_scene() const { return region_editor->scene(); }
 
@@ -193,6 +194,7 @@ private:
     void teacher_show_region_clicked(bool checked) override;
     void clear_region_scene() override;
     void set_teacher_region_widgets(bool enable) override;
+    void calibration_cross_off(camera_slot::Side side) override;
     // ViscaReplies::Host
     void camera_layout_chosen(int layout) override;
     void teacher_preset_list_changed(const QString &text) override;

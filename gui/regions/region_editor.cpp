@@ -870,7 +870,7 @@ void RegionEditor::on_teacher_show_region_checkBox_clicked(bool checked)
             }
             if (ui.teacher_show_Calibration_checkBox->isChecked() && featureModel == QLatin1String("M5")) {
                 ui.teacher_show_Calibration_checkBox->setChecked(false);
-                emit ui.teacher_show_Calibration_checkBox->clicked(false); // the cross goes off first
+                m_host.calibration_cross_off(camera_slot::Side::Teacher); // the cross goes off first
             }
             send_teacher_pano_visca(teacher_region_keys::region_display_visca(false));
             wait_ms(kRegionDisplaySwitchMs);
@@ -968,17 +968,15 @@ void RegionEditor::QImage2cvMat(QImage image)
     qDebug() << "QImage2cvMat format:" << image.format() << "//image.height():" << image.height()
              << "//image.width():" << image.width();
 
-    // The detector reads three bytes a pixel: the decoders deliver RGB888, anything else is
-    // converted rather than refused.
-    const QImage picture =
-        image.format() == QImage::Format_RGB888 ? image : image.convertToFormat(QImage::Format_RGB888);
+    // The detector reads three bytes a pixel: a picture of another format is converted rather
+    // than refused (by the conversion, which also gives the worker pixels of its own).
+    const QImage picture = image;
     // A model's forward pass takes a good part of a second: it runs beside the window, which places
     // the regions when it ends.
     auto found = std::make_shared<std::vector<DetRes>>();
     YOLO &detector = m_host.detector();
     m_detection = QThread::create([picture, found, &detector] {
-        QImage own = picture; // the conversion works in place on its own copy
-        cv::Mat frame = PicturePreviews::qimage_to_mat(own);
+        cv::Mat frame = PicturePreviews::qimage_to_mat(picture);
         try {
             *found = detector.detect(frame);
         } catch (const cv::Exception &e) {

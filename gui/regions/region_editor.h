@@ -1,6 +1,7 @@
 #pragma once
 
 #include "protocol/teacher_region_keys.h"
+#include "protocol/camera_slot.h"
 #include "tabs/form_widgets.h"
 
 #include <QCoreApplication>
@@ -85,6 +86,8 @@ public:
         virtual bool teacher_pano_streaming() const = 0;
         // The blackboard and screen detector.
         virtual YOLO &detector() = 0;
+        // The side's calibration cross goes off on its pano camera, as an untick of its box does.
+        virtual void calibration_cross_off(camera_slot::Side side) = 0;
     };
     // The pen of each region kind, as the region items take it.
     enum Pen { TrackingPen = 0, BoardPen = 1, ShieldPen = 2, SnapshotPen = 3 };

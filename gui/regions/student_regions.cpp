@@ -697,11 +697,11 @@ void StudentRegions::on_student_show_region_checkBox_clicked(bool checked)
                 ui.student_zoomin_Button->setEnabled(true);
                 ui.student_zoomout_Button->setEnabled(true);
             }
-            // Its clicked signal too, so that the calibration cross's own handler takes it off
-            // (a disabled box would ignore a click()).
+            // The calibration cross's own handler takes it off too (a disabled box would
+            // ignore a click()).
             if (ui.student_show_Calibration_checkBox->isChecked()) {
                 ui.student_show_Calibration_checkBox->setChecked(false);
-                emit ui.student_show_Calibration_checkBox->clicked(false);
+                m_host.calibration_cross_off(camera_slot::Side::Student);
             }
             send_student_pano(teacher_region_keys::region_display_visca(false), true);
         }

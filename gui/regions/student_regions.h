@@ -3,6 +3,7 @@
 #include "model/preview_areas.h"
 #include "model/student_region_points.h"
 #include "protocol/student_region_coord.h"
+#include "protocol/camera_slot.h"
 #include "tabs/form_widgets.h"
 
 #include <QCoreApplication>
@@ -89,6 +90,8 @@ public:
         virtual ~Host() = default;
         // The student camera speaks the older region format: four designated points, not six.
         virtual bool student_old_point_format() const = 0;
+        // The side's calibration cross goes off on its pano camera, as an untick of its box does.
+        virtual void calibration_cross_off(camera_slot::Side side) = 0;
     };
 
     // filter is the object installed as the region widgets' event filter (the window), which

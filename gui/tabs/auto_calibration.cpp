@@ -1,11 +1,13 @@
 #include "tabs/auto_calibration.h"
 
+#include "cameras/picture_previews.h"
 #include "core/time_scale.h"
 #include "core/wait.h"
 #include "detection/yolo.h"
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
 #include "net/control_link.h"
+#include "protocol/calibration_commands.h"
 #include "protocol/ptz_commands.h"
 #include "protocol/tracking_command.h"
 #include "protocol/visca_text.h"
@@ -14,10 +16,8 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QPushButton>
-#include <QThread>
 #include <QTimer>
 
-#include <opencv2/imgproc.hpp>
 
 using camera_slot::Side;
 using camera_slot::Slot;
@@ -30,20 +30,6 @@ constexpr int kCaptureMs = 2000;       // for a picture of each camera
 constexpr int kAimSettleMs = 3000;     // for the camera to reach the new position
 constexpr int kTeacherRetryPauseMs = 300;
 constexpr int kStudentRetryPauseMs = 500;
-constexpr int kRegistrationPollMs = 20;
-
-// An 8-bit BGR matrix with its own pixels, as the registration takes it.
-cv::Mat bgr_copy(const QImage &image)
-{
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    if (rgb.isNull())
-        return cv::Mat();
-    const cv::Mat view(rgb.height(), rgb.width(), CV_8UC3, const_cast<uchar *>(rgb.constBits()),
-                       size_t(rgb.bytesPerLine()));
-    cv::Mat bgr;
-    cv::cvtColor(view, bgr, cv::COLOR_RGB2BGR);
-    return bgr;
-}
 
 QString now()
 {
@@ -230,7 +216,7 @@ void AutoCalibration::finish(Side side)
     m_link.sendMsg_Net(m_slots[pano_slot].destination, m_ports.udp_port(side),
                        tracking_command::command_text(student ? QStringLiteral("student_parameter")
                                                               : QStringLiteral("teacher_parameter"),
-                                                      QLatin1String(ac::kSetCalibrate)),
+                                                      QLatin1String(calibration_commands::kSetCalibrate)),
                        false);
     if (student)
         qDebug() << " student saved successfully!";
@@ -246,9 +232,9 @@ std::optional<AutoCalibration::Registration> AutoCalibration::register_pictures(
     // The two SIFT passes take a good part of a second on full-size pictures: they run beside
     // the window, which goes on handling the cameras and the installer meanwhile.
     auto result = std::make_shared<Registration>();
-    QThread *worker = QThread::create([result, pano, feature] {
-        cv::Mat overall = bgr_copy(pano);
-        cv::Mat closeup = bgr_copy(feature);
+    run_beside_gui([result, pano, feature] {
+        cv::Mat overall = PicturePreviews::qimage_to_mat(pano);
+        cv::Mat closeup = PicturePreviews::qimage_to_mat(feature);
         // Its own object: the registration writes its results into it.
         YOLO registration{YOLO::RegistrationOnly{}};
         std::vector<float> out;
@@ -264,13 +250,7 @@ std::optional<AutoCalibration::Registration> AutoCalibration::register_pictures(
             qDebug() << "YOLO::yolo_model.image_registration failure" << int(registration.registration_failure());
         qDebug() << "YOLO::yolo_model.image_registration b = " << (result->ok ? "true" : "false");
     });
-    worker->start();
-    // Waited for whatever happens meanwhile, so no thread outlives the run; then the run only
-    // goes on when nothing ended it.
-    while (!worker->isFinished())
-        wait_ms(kRegistrationPollMs);
-    worker->wait();
-    delete worker;
+    // The run only goes on when nothing ended it meanwhile.
     if (!still_running(side, generation))
         return std::nullopt;
     return *result;
@@ -285,8 +265,10 @@ bool AutoCalibration::wait_in_run(Side side, int generation, int ms)
 bool AutoCalibration::still_running(Side side, int generation)
 {
     Run &r = run(side);
-    if (r.generation != generation || !r.running)
+    if (r.generation != generation || !r.running) {
+        qDebug() << "AutoCalibration: the run was ended meanwhile and goes no further";
         return false;
+    }
     const bool student = side == Side::Student;
     if (m_slots[student ? Slot::StudentFeature : Slot::TeacherFeature].udp_flag
         && m_slots[student ? Slot::StudentPano : Slot::TeacherPano].udp_flag)

@@ -72,6 +72,8 @@ public:
     void on_student_showCalibration_Reset_Button_clicked();
     void on_teacher_show_Calibration_checkBox_clicked(bool checked);
     void on_student_show_Calibration_checkBox_clicked(bool checked);
+    // The side's box was unticked by the window, not the installer: the cross goes off as well.
+    void calibration_cross_off(camera_slot::Side side) { show_cross(side, false); }
 
 private:
     struct SideWidgets {

@@ -11,10 +11,8 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QPushButton>
-#include <QThread>
 
 #include <opencv2/imgcodecs.hpp>
 
@@ -48,7 +46,7 @@ SceneCheck check_scene(const cv::Mat &moved)
 {
     const std::string path = QFile::encodeName(QDir::current().filePath(standard_image::fileName())).toStdString();
     auto check = std::make_shared<SceneCheck>();
-    QThread *worker = QThread::create([check, moved, path] {
+    run_beside_gui([check, moved, path] {
         cv::Mat standard;
         try {
             standard = cv::imread(path, cv::IMREAD_COLOR);
@@ -60,12 +58,6 @@ SceneCheck check_scene(const cv::Mat &moved)
         cv::Mat picture = moved;
         check->result = scene_change::detect(standard, picture, kMoveThreshold, true);
     });
-    QEventLoop loop;
-    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-    worker->start();
-    loop.exec();
-    worker->wait(); // when the application quits meanwhile, the loop ends before the check
-    delete worker;
     return *check;
 }
 } // namespace
@@ -101,6 +93,7 @@ void ReversalCompensation::run(Axis axis)
         return;
     }
     m_running = true;
+    m_stopped = false;
     measure(axis);
     m_running = false;
 }
@@ -117,8 +110,17 @@ bool ReversalCompensation::pause(int ms)
     return still_connected();
 }
 
+void ReversalCompensation::stop()
+{
+    if (m_running)
+        qDebug() << "MainWindow:: reversal compensation stopped: the window closes";
+    m_stopped = true;
+}
+
 bool ReversalCompensation::still_connected()
 {
+    if (m_stopped)
+        return false;
     if (m_slots[Slot::TeacherFeature].udp_flag)
         return true;
     qWarning() << "MainWindow:: reversal compensation stopped: the close-up camera was disconnected";
@@ -128,6 +130,8 @@ bool ReversalCompensation::still_connected()
 
 void ReversalCompensation::give_up(const QString &why, const QString &message)
 {
+    if (m_stopped)
+        return;
     qWarning().noquote() << "MainWindow:: reversal compensation failed:" << why << "- no compensation written";
     send(calibration_commands::measuring_mode(false));
     msgbox::warning(m_window, tr("Warning"), message);

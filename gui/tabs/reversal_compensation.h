@@ -51,6 +51,8 @@ public:
     void on_teacher_tilt_compensation_pushButton_clicked();
     void on_teacher_pan_compensation_pushButton_clicked();
     bool running() const { return m_running; }
+    // The window closes: a run under way sends nothing more and shows no box.
+    void stop();
 
 private:
     void run(calibration_commands::Axis axis);
@@ -58,7 +60,8 @@ private:
     void send(const QString &text);
     // Waits with events handled; false when the close-up camera was let go meanwhile.
     bool pause(int ms);
-    // False, with a log line and the warning, when the close-up camera was let go.
+    // False, with a log line and the warning, when the close-up camera was let go; false
+    // without either once the run was stopped.
     bool still_connected();
     // The measuring mode is left and the installer told; nothing is written.
     void give_up(const QString &why, const QString &message);
@@ -70,4 +73,5 @@ private:
     Host &m_host;
     QWidget *m_window;
     bool m_running = false;
+    bool m_stopped = false;
 };

@@ -126,6 +126,7 @@ struct CameraObjects : FormRig, CameraConnections::Host, ViscaReplies::Host {
     void teacher_show_region_clicked(bool) override { }
     void clear_region_scene() override { }
     void set_teacher_region_widgets(bool) override { }
+    void calibration_cross_off(Side side) override { calls << QStringLiteral("cross off %1").arg(int(side)); }
     void camera_layout_chosen(int layout) override { layoutChosen = layout; }
     void teacher_preset_list_changed(const QString &) override { calls << QStringLiteral("teacher presets"); }
     void student_preset_list_changed(const QString &) override { calls << QStringLiteral("student presets"); }
@@ -278,6 +279,8 @@ private slots:
         QTest::newRow("teacher pano") << Slot::TeacherPano << "127.0.0.3" << "rtsp://127.0.0.3:554/2" << false;
         QTest::newRow("student feature, its stream dies")
             << Slot::StudentFeature << "127.0.0.4" << "rtsp://127.0.0.4:554/1" << true;
+        QTest::newRow("student pano, its cross taken off")
+            << Slot::StudentPano << "127.0.0.5" << "rtsp://127.0.0.5:554/2" << false;
         QTest::newRow("board pano") << Slot::BoardPano << "127.0.0.7" << "rtsp://127.0.0.7:554/1" << false;
     }
     void connectAndDisconnect()
@@ -308,12 +311,14 @@ private slots:
         // The decoding thread has ended once the disconnect returns to the event loop.
         QPointer<RtspThread> thread = f.conn.decoding_thread(slot);
         const RtspServerProcess::Options options = server.options();
+        f.ui->student_show_Calibration_checkBox->setChecked(true);
         if (streamDies)
             server.kill();
         else
             f.button(slot)->click();
         QTRY_VERIFY_WITH_TIMEOUT(!r.udp_flag, kWaitMs);
         f.verifyLetGo(slot);
+        QCOMPARE(f.calls.filter("cross off"), slot == Slot::StudentPano ? QStringList{"cross off 1"} : QStringList());
         QTRY_VERIFY(thread.isNull());
         QVERIFY(r.device_model.isEmpty());
         QVERIFY(f.ui->language_select_comboBox->isEnabled());
@@ -717,7 +722,7 @@ private slots:
     }
 
     // An 11-byte reply is the pan/tilt position (left and down negative) of the close-up camera
-    // that sent it, whatever its model, and goes to that side only; a pano's goes nowhere.
+    // that sent it, and goes to that side only; a pano's and a J22's (its digital zoom) go nowhere.
     void panTilt_data()
     {
         QTest::addColumn<Slot>("from");
@@ -726,6 +731,7 @@ private slots:
         QTest::newRow("student R6") << Slot::StudentFeature << QByteArray("5206") << QStringList{"position 1: 144 -72"};
         QTest::newRow("teacher J57") << Slot::TeacherFeature << QByteArray("4a57") << QStringList{"position 0: 144 -72"};
         QTest::newRow("student pano") << Slot::StudentPano << QByteArray("4a57") << QStringList{};
+        QTest::newRow("teacher J22: digital zoom") << Slot::TeacherFeature << QByteArray("4a22") << QStringList{};
     }
 
     void panTilt()

@@ -51,6 +51,7 @@ struct Rig : FormRig, RegionEditor::Host, PicturePreviews::Host {
     bool teacher_picture_conversion_armed() const override { return previews.detector_picture_requested(); }
     bool teacher_pano_streaming() const override { return streaming; }
     YOLO &detector() override { return *yolo; }
+    void calibration_cross_off(camera_slot::Side) override {}
     void send_stream(PicturePreviews::Stream, QImage &) override {}
     void hand_picture_to_detector(const QImage &image) override { ++detections, editor.QImage2cvMat(image); }
     QWidget *enlarged_dialog(camera_slot::Side) override { return &dialog; }

@@ -24,6 +24,8 @@ struct Window : TabLayout::Host {
     void release_board_cameras() override { ++releases; }
     bool teacher_customer_model() const override { return customer[0]; }
     bool student_customer_model() const override { return customer[1]; }
+    int crossesOff = 0;
+    void calibration_cross_off(camera_slot::Side) override { ++crossesOff; }
 };
 
 struct Layout {
@@ -140,6 +142,7 @@ private slots:
                  enabled);
         QCOMPARE(l.ui->teacher_show_Calibration_checkBox->isChecked(), layout != 0);
         QCOMPARE(l.ui->student_show_Calibration_checkBox->isChecked(), layout != 0);
+        QCOMPARE(l.host.crossesOff, layout == 0 ? 2 : 0);
         if (layout > 3 || layout < 0)
             QCOMPARE(l.ui->tabWidget->count(), tabs);
     }

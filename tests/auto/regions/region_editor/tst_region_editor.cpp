@@ -39,6 +39,7 @@ struct Host : RegionEditor::Host {
     bool teacher_picture_conversion_armed() const override { return false; }
     bool teacher_pano_streaming() const override { return false; }
     YOLO &detector() override { return yolo_model; }
+    void calibration_cross_off(camera_slot::Side side) override { calls << QStringLiteral("cross off %1").arg(int(side)); }
 };
 
 struct Editor : FormRig {
@@ -353,7 +354,9 @@ private slots:
         QCOMPARE(simwire::receivedUpToMarkers(camera), texts);
 
         const bool done = show && connected, on = control == QLatin1String("on");
-        QCOMPARE(e->host.calls, done && !on ? QStringList{"disarm picture"} : QStringList());
+        QCOMPARE(e->host.calls, done && !on                 ? QStringList{"disarm picture"}
+                                : done && model == "M5" ? QStringList{"cross off 0"}
+                                                        : QStringList());
         // Hiding forgets the crop state.
         QCOMPARE(e->status.teacher_crop_start_status, !(done && !on));
         QCOMPARE(e->regions(), done && on ? QStringLiteral("TrackingRegion 15 60 450 120") : QString());

@@ -36,6 +36,8 @@ struct Forwarder : QObject {
 struct Rig : FormRig, StudentRegions::Host {
     bool old_format = false;
     bool student_old_point_format() const override { return old_format; }
+    int crossesOff = 0;
+    void calibration_cross_off(camera_slot::Side) override { ++crossesOff; }
     StudentRegionPoints points;
     BoardPreviewAreas board;
     Forwarder forwarder;
@@ -283,7 +285,6 @@ private slots:
         QCheckBox *cross = r->ui->student_show_Calibration_checkBox;
         cross->setEnabled(false);
         cross->setChecked(true);
-        QSignalSpy crossOff(cross, &QCheckBox::clicked);
         r->points.student_shield_drawn[2] = true;
         r->click(r->ui->student_show_region_checkBox, checked);
         // Hiding the regions hides the shields; the drawn one stays for the Apply.
@@ -292,7 +293,7 @@ private slots:
         // An M19 or M5 shows its regions without the calibration cross, whose handler hears of it.
         const bool dropsCross = connected && checked && model != QLatin1String("J57");
         QCOMPARE(cross->isChecked(), !dropsCross);
-        QCOMPARE(crossOff.size(), dropsCross ? 1 : 0);
+        QCOMPARE(r->crossesOff, dropsCross ? 1 : 0);
         QCOMPARE(r->status.student_crop_start_status, !connected || checked);
         if (connected)
             QCOMPARE(r->ui->student_track_region_radioButton->isEnabled(), checked);

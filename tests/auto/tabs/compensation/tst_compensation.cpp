@@ -32,7 +32,14 @@ struct Host : PicturePreviews::Host, ManualCalibration::Host, ReversalCompensati
     QWidget *enlarged_dialog(Side) override { return &dialog; }
     bool preview_connected() const override { return false; }
     int saved_ptz_speed(Side) const override { return 7; }
-    void arm_capture(Capture c) override { previews->arm(c); }
+    // Each capture is fed a picture as soon as it is armed, however long the machine takes.
+    std::function<void()> feed;
+    void arm_capture(Capture c) override
+    {
+        previews->arm(c);
+        if (feed)
+            QTimer::singleShot(0, previews, feed);
+    }
     bool capture_armed(Capture c) const override { return previews->armed(c); }
     bool standard_picture_saved() const override { return previews->standard_image_saved(); }
     cv::Mat moved_picture() const override { return previews->moved_image(); }
@@ -77,7 +84,7 @@ class tst_Compensation : public QObject
 private slots:
     void initTestCase()
     {
-        timescale::setFactor(0.01);
+        timescale::setFactor(0.05);
         feature = std::make_unique<SimCamera>(QStringLiteral("127.0.0.2"));
         pano = std::make_unique<SimCamera>(QStringLiteral("127.0.0.3"));
         studentPano = std::make_unique<SimCamera>(QStringLiteral("127.0.0.5"));
@@ -168,12 +175,12 @@ private slots:
         QCOMPARE(!widget("_pano_calibration_label")->isHidden(), cross->isChecked());
     }
 
-    // A whole compensation run, fed with pictures every few milliseconds through the close-up's
-    // picture slot; what the close-up camera received, the box and the log.
+    // A whole compensation run, fed with a picture through the close-up's picture slot whenever
+    // a capture is armed; what the close-up camera received, the box and the log.
     void compensation_data()
     {
         QTest::addColumn<QString>("axis");     // tilt, pan
-        QTest::addColumn<QString>("pictures"); // moving, gone, flat, none, null, stop-after-standard, remove-standard, stale
+        QTest::addColumn<QString>("pictures"); // moving, gone, close, flat, none, null, stop-after-standard, remove-standard, stale
         QTest::addColumn<int>("moveAt");       // the step after which the picture moved (0 never)
         QTest::addColumn<bool>("secondPress"); // the other button pressed during the run
         QTest::addColumn<int>("steps");        // step commands sent (-1: nothing at all)
@@ -193,6 +200,7 @@ private slots:
         QTest::newRow("second press refused") << "tilt" << "moving" << 2 << true << 2 << "02" << "";
         QTest::newRow("camera gone at step 2") << "tilt" << "gone" << 0 << false << 2 << "" << kConnect;
         QTest::newRow("no camera") << "tilt" << "none" << 0 << false << -1 << "" << kConnect;
+        QTest::newRow("window closed at step 2: nothing more") << "pan" << "close" << 0 << false << 2 << "" << "";
     }
     void compensation()
     {
@@ -215,7 +223,7 @@ private slots:
                 received << (tilt ? "81 03 06 05 03 01 01 FF FF" : "81 03 06 05 02 01 01 FF FF");
             if (!count.isEmpty())
                 received << QString::fromLatin1(tilt ? "81 03 06 06 00 FF 02 %1 FF" : "81 03 06 06 01 %1 00 FF FF").arg(count);
-            if (box != kConnect) // a camera gone is sent nothing more
+            if (box != kConnect && pictures != QLatin1String("close")) // nothing more after either
                 received << "81 03 06 07 01 FF";
         }
         Rig rig;
@@ -239,12 +247,13 @@ private slots:
                 return;
             if (++stepsSeen == 2 && pictures == QLatin1String("gone"))
                 rig.cameras[Slot::TeacherFeature].udp_flag = false;
+            if (stepsSeen == 2 && pictures == QLatin1String("close"))
+                rig.compensation.stop();
             if (stepsSeen == 1 && secondPress)
                 QTimer::singleShot(0, other, [other] { other->click(); });
         });
-        QTimer feed;
         bool standardSeen = false;
-        connect(&feed, &QTimer::timeout, &rig.previews, [&] {
+        rig.host.feed = [&] {
             if (pictures == QLatin1String("none"))
                 return;
             if (rig.previews.standard_image_saved())
@@ -258,11 +267,9 @@ private slots:
             else
                 rig.previews.teacher_feature_SetImage(
                     picture(moveAt > 0 && stepsSeen >= moveAt, pictures == QLatin1String("flat")));
-        });
-        feed.start(3);
+        };
         LogCapture log;
         start->click();
-        feed.stop();
         QVERIFY(!rig.compensation.running());
         QCOMPARE(simwire::receivedUpToMarkers(*feature), received);
         QCOMPARE(rig.boxes.texts().size(), box.isEmpty() ? 0 : 1);
