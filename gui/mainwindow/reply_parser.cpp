@@ -17,7 +17,6 @@
 using camera_slot::Side;
 using camera_slot::Slot;
 namespace {
-constexpr int kLogBytesLimit = 512; // a flood of bytes must not flood the log as well
 
 Slot pano_slot(Side side)
 {
@@ -54,7 +53,7 @@ void ReplyParser::resolver_param(const QByteArray &reply)
 {
     using parameter_reply::Kind;
     using Request = request_poller::Kind;
-    qDebug().noquote().nospace() << "MainWindow::resolver_param[" << log_bytes(reply, kLogBytesLimit) << "]";
+    qDebug().noquote().nospace() << "MainWindow::resolver_param[" << log_bytes(reply, kLogDumpLimit) << "]";
     const QString text = parameter_block::reply_text(reply);
 
     parameter_reply::Flags flags;

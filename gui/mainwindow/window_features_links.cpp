@@ -21,7 +21,6 @@ using camera_slot::Slot;
 
 namespace {
 constexpr int kManualDirectSettleMs = 1000;
-constexpr int kLogBytesLimit = 512; // a flood of bytes must not flood the log as well
 
 // The director code fields of the console's pictures, in the order a reply is compared with them.
 struct ConsoleCode
@@ -93,7 +92,7 @@ void WindowFeatures::route_text_reply(const QByteArray &reply, bool datagram)
 {
     dispatch_reply(reply);
     if (datagram)
-        qDebug().noquote().nospace() << "byteArray[" << log_bytes(reply, kLogBytesLimit) << "]"
+        qDebug().noquote().nospace() << "byteArray[" << log_bytes(reply, kLogDumpLimit) << "]"
                                      << "isVisible[" << m_shell.window_visible() << "]";
 }
 
@@ -172,7 +171,7 @@ void WindowFeatures::dispatch_reply(const QByteArray &reply)
     if (!m_shell.window_visible()) {
         // The wizard reads the replies while it runs; until it does, they are dropped here.
         qWarning().noquote().nospace() << "MainWindow::dispatch_reply the wizard does not read replies yet, reply not handled["
-                             << log_bytes(reply, kLogBytesLimit) << "]";
+                             << log_bytes(reply, kLogDumpLimit) << "]";
         return;
     }
     reply_parser->resolver_param(reply);
