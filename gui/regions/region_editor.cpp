@@ -942,9 +942,11 @@ void RegionEditor::on_teacher_ai_detection_pushButton_clicked()
              << ",teacher_pano_rtsp_flag=" << (streaming ? "true" : "false")
              << ",teacher_show_region_checkBox=" << (shown ? "true" : "false");
     if (!armed && streaming && shown && !m_detection) {
-        if (!m_host.detector().has_model()) {
-            // Without a model nothing can be found: the installer is told, and the regions stay.
-            msgbox::warning(m_window, tr("Warning"), m_host.detector().no_model_message());
+        const QString unusable = m_host.detector().unusable_message();
+        if (!unusable.isEmpty()) {
+            // Without a model or class list nothing can be found: the installer is told, and the
+            // regions stay.
+            msgbox::warning(m_window, tr("Warning"), unusable);
         } else {
             clear_region_scene();
             m_host.arm_teacher_picture_conversion();

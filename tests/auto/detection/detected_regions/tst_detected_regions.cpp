@@ -147,7 +147,7 @@ private slots:
         QVERIFY(!rig.ui->teacher_ai_detection_pushButton->isChecked());
         QCOMPARE(rig.previews.detector_picture_requested(), armed);
         QCOMPARE(scene_regions(rig.editor.scene()).isEmpty(), armed && !armedBefore);
-        QCOMPARE(rig.boxes.texts(), model ? QStringList() : QStringList{rig.yolo->no_model_message()});
+        QCOMPARE(rig.boxes.texts(), model ? QStringList() : QStringList{rig.yolo->unusable_message()});
         QCOMPARE(rig.boxes.shown.value(0).title, model ? QString() : QString("Warning"));
     }
 
