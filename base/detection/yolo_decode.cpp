@@ -6,6 +6,18 @@ namespace yolo_decode {
 
 namespace {
 constexpr int kBoxChannels = 5; // x, y, width, height, objectness before the class scores
+
+QString grid_text(int rows, int columns) { return QStringLiteral("%1x%2").arg(rows).arg(columns); }
+
+QString output_text(const OutputShape &output)
+{
+    QStringList dims;
+    for (int d : output.dims)
+        dims << QString::number(d);
+    return QStringLiteral("\"%1\" of shape %2")
+        .arg(output.name, dims.isEmpty() ? QStringLiteral("()") : dims.join(QLatin1Char('x')));
+}
+
 } // namespace
 
 int grid_width(const Layout &layout, int level)
@@ -18,26 +30,57 @@ int grid_height(const Layout &layout, int level)
     return static_cast<int>(layout.input_height / layout.strides[level]);
 }
 
-std::size_t expected_size(const Layout &layout, int level, int class_count)
+OutputMatch match_outputs(const Layout &layout, const std::vector<OutputShape> &outputs, int class_count)
 {
-    return std::size_t(kAnchorsPerLevel) * std::size_t(class_count + kBoxChannels)
-           * std::size_t(grid_width(layout, level)) * std::size_t(grid_height(layout, level));
-}
-
-QString check_outputs(const Layout &layout, const std::vector<std::size_t> &sizes, int class_count)
-{
-    QStringList expected;
+    OutputMatch match;
+    QStringList grids;
     for (int level = 0; level < kLevels; ++level)
-        expected << QString::number(expected_size(layout, level, class_count));
-    QStringList found;
-    for (std::size_t size : sizes)
-        found << QString::number(size);
-    if (found == expected)
-        return {};
-    return QStringLiteral("outputs of %1 floats, expected %2 for %3 classes")
-        .arg(found.isEmpty() ? QStringLiteral("none") : found.join(QLatin1Char(',')),
-             expected.join(QLatin1Char(',')))
-        .arg(class_count);
+        grids << grid_text(grid_height(layout, level), grid_width(layout, level));
+    QStringList problems;
+    if (outputs.size() != std::size_t(kLevels)) {
+        QStringList listed;
+        for (const OutputShape &output : outputs)
+            listed << output_text(output);
+        match.error = QStringLiteral("%1 outputs (%2), expected one for each grid %3")
+                          .arg(outputs.size())
+                          .arg(listed.isEmpty() ? QStringLiteral("none") : listed.join(QStringLiteral(", ")),
+                               grids.join(QStringLiteral(", ")));
+        return match;
+    }
+    const long long per_cell = static_cast<long long>(kAnchorsPerLevel) * (class_count + kBoxChannels);
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const std::vector<int> &dims = outputs[i].dims;
+        const int n = int(dims.size());
+        int level = -1;
+        for (int l = 0; n >= 2 && l < kLevels; ++l)
+            if (dims[n - 2] == grid_height(layout, l) && dims[n - 1] == grid_width(layout, l))
+                level = l;
+        if (level < 0) {
+            problems << QStringLiteral("output %1 has none of the grids %2")
+                            .arg(output_text(outputs[i]), grids.join(QStringLiteral(", ")));
+            continue;
+        }
+        if (match.output[level] >= 0) {
+            problems << QStringLiteral("outputs %1 and %2 both have the grid %3")
+                            .arg(output_text(outputs[match.output[level]]), output_text(outputs[i]),
+                                 grids[level]);
+            continue;
+        }
+        match.output[level] = int(i);
+        long long values = 1;
+        for (int d = 0; d < n - 2; ++d)
+            values *= dims[d];
+        if (values != per_cell)
+            problems << QStringLiteral("output %1 holds %2 values a cell, expected %3: %4 anchors x (%5 classes + %6)")
+                            .arg(output_text(outputs[i]))
+                            .arg(values)
+                            .arg(per_cell)
+                            .arg(kAnchorsPerLevel)
+                            .arg(class_count)
+                            .arg(kBoxChannels);
+    }
+    match.error = problems.join(QStringLiteral("; "));
+    return match;
 }
 
 void sigmoid(float *data, int length)
@@ -79,6 +122,9 @@ void decode_level(const Layout &layout, int level, float *output, int class_coun
                 const float cy = (2 * v(1) - 0.5f + i) * stride;
                 const float w = static_cast<float>(std::pow(2.0 * v(2), 2.0)) * aw;
                 const float h = static_cast<float>(std::pow(2.0 * v(3), 2.0)) * ah;
+                // A NaN squashes to NaN, and a NaN box would become a box at INT_MIN.
+                if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(w) || !std::isfinite(h))
+                    continue;
                 Candidate c;
                 c.class_id = class_id;
                 c.confidence = score;

@@ -34,18 +34,31 @@ struct Candidate {
 
 int grid_width(const Layout &layout, int level);
 int grid_height(const Layout &layout, int level);
-// How many floats output `level` must hold: 3 anchors x (classes + 5) channels x grid area.
-std::size_t expected_size(const Layout &layout, int level, int class_count);
 
-// Empty when the outputs fit the layout and the class count; otherwise a log text naming the
-// sizes found and expected. Decoding outputs that do not fit would read past their end.
-QString check_outputs(const Layout &layout, const std::vector<std::size_t> &sizes, int class_count);
+// One output of the network as it lists them: its name and its dimensions.
+struct OutputShape {
+    QString name;
+    std::vector<int> dims;
+};
+
+// Which output holds each level. A network lists its outputs in an order of its own (OpenCV
+// sorts them by name), so each is known by its grid, its last two dimensions.
+struct OutputMatch {
+    int output[kLevels] = {-1, -1, -1}; // index in the network's list, per level
+    QString error;                      // for the log: which outputs do not fit, and why
+    bool fits() const { return error.isEmpty(); }
+};
+
+// The outputs fit when each level's grid is held by exactly one of them, with 3 anchors x
+// (classes + 5) values a cell in front of the grid. Decoding outputs that do not fit would
+// read past their end.
+OutputMatch match_outputs(const Layout &layout, const std::vector<OutputShape> &outputs, int class_count);
 
 // Replaces each of the first length values x by 1 / (1 + e^-x).
 void sigmoid(float *data, int length);
 
-// Squashes output `level` in place and appends the cells above both gates. The output must
-// have been accepted by check_outputs.
+// Squashes output `level` in place and appends the cells above both gates; a cell whose box is
+// not a finite number is dropped. The output must be the one match_outputs found for the level.
 void decode_level(const Layout &layout, int level, float *output, int class_count, float ratio_w,
                   float ratio_h, std::vector<Candidate> &candidates);
 

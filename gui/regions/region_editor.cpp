@@ -28,6 +28,7 @@
 #include <QThread>
 
 #include <memory>
+#include <optional>
 
 using camera_slot::Side;
 using camera_slot::Slot;
@@ -942,11 +943,14 @@ void RegionEditor::on_teacher_ai_detection_pushButton_clicked()
              << ",teacher_pano_rtsp_flag=" << (streaming ? "true" : "false")
              << ",teacher_show_region_checkBox=" << (shown ? "true" : "false");
     if (!armed && streaming && shown && !m_detection) {
-        if (!m_host.detector().has_model()) {
-            // Without a model nothing can be found: the installer is told, and the regions stay.
-            msgbox::warning(m_window, tr("Warning"), m_host.detector().no_model_message());
+        const QString unusable = m_host.detector().unusable_message();
+        if (!unusable.isEmpty()) {
+            // Without a model or class list nothing can be found: the installer is told, and the
+            // regions stay.
+            msgbox::warning(m_window, tr("Warning"), unusable);
         } else {
-            clear_region_scene();
+            // The scene is emptied once the detection has found what to put there: a detection
+            // that fails leaves the installer's regions.
             m_host.arm_teacher_picture_conversion();
             qDebug() << "init ai detec";
         }
@@ -973,19 +977,22 @@ void RegionEditor::QImage2cvMat(QImage image)
     const QImage picture = image;
     // A model's forward pass takes a good part of a second: it runs beside the window, which places
     // the regions when it ends.
-    auto found = std::make_shared<std::vector<DetRes>>();
+    // Empty when the detection failed.
+    auto found = std::make_shared<std::optional<std::vector<DetRes>>>();
     YOLO &detector = m_host.detector();
     m_detection = QThread::create([picture, found, &detector] {
         cv::Mat frame = PicturePreviews::qimage_to_mat(picture);
         try {
-            *found = detector.detect(frame);
+            std::vector<DetRes> detections = detector.detect(frame);
+            if (detector.detect_failure() == DetectFailure::None)
+                *found = std::move(detections);
         } catch (const cv::Exception &e) {
             qWarning() << "RegionEditor: the detection failed:" << e.what();
         }
     });
     const QSize size = image.size();
     const QHostAddress *pano = m_slots[Slot::TeacherPano].destination;
-    connect(m_detection, &QThread::finished, this, [this, found, size, pano] {
+    connect(m_detection, &QThread::finished, this, [this, found, size, pano, &detector] {
         m_detection->wait(); // it has finished: returns at once
         delete m_detection;
         m_detection = nullptr;
@@ -994,7 +1001,16 @@ void RegionEditor::QImage2cvMat(QImage image)
             qDebug() << "QImage2cvMat: the teacher pano was let go during the detection, nothing placed";
             return;
         }
-        place_detections(*found, size);
+        if (!*found) {
+            // Nothing was looked for: no default tracking region replaces the installer's regions.
+            qWarning() << "QImage2cvMat: the detection failed, the regions stay";
+            const QString why = detector.detect_failure_message();
+            if (!why.isEmpty())
+                msgbox::warning(m_window, tr("Warning"), why);
+            return;
+        }
+        clear_region_scene();
+        place_detections(**found, size);
     });
     m_detection->start();
 }

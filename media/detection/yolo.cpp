@@ -5,15 +5,25 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <opencv2/imgproc.hpp>
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <sstream>
 
 namespace {
 constexpr const char kDefaultModel[] = "./Zerorod.onnx";
+// A class list names a few classes (80 names take well under 1 KiB); a larger file is not one,
+// and it is read before main(), where a huge one would cost memory and time before any window.
+constexpr qint64 kMaxClassListBytes = 64 * 1024;
+
+QString native_path(const std::string &path)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(QDir::current().absoluteFilePath(QString::fromStdString(path))));
+}
 } // namespace
 
 YOLO::YOLO()
@@ -38,9 +48,32 @@ YOLO::YOLO(const YoloConfig &config)
 
 void YOLO::read_class_names()
 {
-    std::ifstream names(class_file);
+    const QString path = QString::fromStdString(class_file);
+    const QFileInfo info(path);
+    if (!info.exists())
+        return; // no class list: nothing is detected, as with an empty one
+    // Only a plain file: opening a pipe would wait for a writer before main().
+    if (!info.isFile())
+        class_error = QStringLiteral("it is not a file");
+    else if (info.size() > kMaxClassListBytes)
+        class_error = QStringLiteral("it holds %1 bytes, more than the %2 of a class list")
+                          .arg(info.size())
+                          .arg(kMaxClassListBytes);
+    QFile file(path);
+    QByteArray text;
+    if (class_error.isEmpty() && file.open(QIODevice::ReadOnly)) {
+        // The size can change between the look and the read: the read itself is bounded too.
+        text = file.read(kMaxClassListBytes + 1);
+        if (text.size() > kMaxClassListBytes)
+            class_error = QStringLiteral("it holds more than the %1 bytes of a class list").arg(kMaxClassListBytes);
+    }
+    if (!class_error.isEmpty()) {
+        qWarning().noquote() << "YOLO:: class list not read:" << path << class_error;
+        return;
+    }
+    std::istringstream lines(text.toStdString());
     std::string line;
-    while (std::getline(names, line))
+    while (std::getline(lines, line))
         class_names.push_back(line);
 }
 
@@ -49,35 +82,88 @@ void YOLO::load_model(const std::string &path)
     model_path = path;
     // Built before main(): a missing or broken model must not end the process, so the log,
     // the lock and the windows still come up without the detector.
-    try {
-        net = cv::dnn::readNetFromONNX(path);
-    } catch (const cv::Exception &e) {
-        net = cv::dnn::Net();
-        load_error = QString::fromStdString(e.what()).trimmed();
-        qWarning().noquote() << "YOLO:: model not loaded:" << QString::fromStdString(path) << load_error;
+    const QFileInfo info(QString::fromStdString(path));
+    if (!info.exists()) {
+        model_missing = true;
+        load_error = QStringLiteral("the file does not exist");
+    } else if (!info.isFile()) {
+        load_error = QStringLiteral("it is not a file"); // a pipe would wait for a writer before main()
+    } else if (info.size() == 0) {
+        load_error = QStringLiteral("the file is empty");
+    } else {
+        try {
+            net = cv::dnn::readNetFromONNX(path);
+        } catch (const cv::Exception &e) {
+            net = cv::dnn::Net();
+            load_error = QString::fromStdString(e.err).trimmed();
+        }
+        if (net.empty() && load_error.isEmpty())
+            load_error = QStringLiteral("the file holds no network");
     }
-    if (net.empty() && load_error.isEmpty())
-        load_error = QStringLiteral("the file holds no network");
+    if (!load_error.isEmpty())
+        qWarning().noquote() << "YOLO:: model not loaded:" << QString::fromStdString(path) << load_error;
 }
 
 QString YOLO::load_state() const
 {
     const QString model = QString::fromStdString(model_path);
+    const QString list = QString::fromStdString(class_file);
+    const QString classes = class_error.isEmpty()
+                                ? QStringLiteral("%1 class names from %2").arg(class_names.size()).arg(list)
+                                : QStringLiteral("class list %1 not read: %2").arg(list, class_error);
     if (!has_model())
-        return QStringLiteral("YOLO: model %1 not loaded: %2").arg(model, load_error);
-    return QStringLiteral("YOLO: model %1 loaded, %2 class names from %3")
-        .arg(model)
-        .arg(class_names.size())
-        .arg(QString::fromStdString(class_file));
+        return QStringLiteral("YOLO: model %1 not loaded: %2; %3").arg(model, load_error, classes);
+    return QStringLiteral("YOLO: model %1 loaded, %2").arg(model, classes);
 }
 
-QString YOLO::no_model_message() const
+QString YOLO::unusable_message() const
 {
-    const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(QString::fromStdString(model_path)));
-    return QCoreApplication::translate("MainWindow",
-                                       "No detection model was found at %1. Copy the model there "
-                                       "and restart the program to use the AI detection.")
-        .arg(QDir::toNativeSeparators(path));
+    const QString model = native_path(model_path);
+    if (model_missing)
+        return QCoreApplication::translate("MainWindow",
+                                           "No detection model was found at %1. Copy the model there "
+                                           "and restart the program to use the AI detection.")
+            .arg(model);
+    if (!has_model())
+        return QCoreApplication::translate("MainWindow",
+                                           "The detection model %1 could not be loaded: %2. Replace it "
+                                           "and restart the program to use the AI detection.")
+            .arg(model, load_error);
+    if (!class_error.isEmpty())
+        return QCoreApplication::translate("MainWindow",
+                                           "The class list %1 could not be read: %2. Replace it "
+                                           "and restart the program to use the AI detection.")
+            .arg(native_path(class_file), class_error);
+    return {};
+}
+
+QString YOLO::detect_failure_message() const
+{
+    switch (last_detect_failure) {
+    case DetectFailure::NoModel:
+        return unusable_message();
+    case DetectFailure::Forward:
+        return QCoreApplication::translate("MainWindow",
+                                           "The detection model %1 could not be run: %2. The regions "
+                                           "were left as they were.")
+            .arg(native_path(model_path), detect_error);
+    case DetectFailure::Mismatch:
+        return QCoreApplication::translate("MainWindow",
+                                           "The detection model %1 does not fit the class list %2: %3. "
+                                           "The regions were left as they were.")
+            .arg(native_path(model_path), native_path(class_file), detect_error);
+    case DetectFailure::None:
+    case DetectFailure::UnusablePicture:
+        break;
+    }
+    return {};
+}
+
+std::vector<DetRes> YOLO::detect_failed(DetectFailure reason, const QString &detail)
+{
+    last_detect_failure = reason;
+    detect_error = detail;
+    return {};
 }
 
 void YOLO::sigmoid(cv::Mat *out, int length)
@@ -87,25 +173,28 @@ void YOLO::sigmoid(cv::Mat *out, int length)
 
 std::vector<DetRes> YOLO::detect(cv::Mat &frame)
 {
-    std::vector<DetRes> result;
+    last_detect_failure = DetectFailure::None;
+    detect_error.clear();
     if (!has_model()) {
         qWarning().noquote() << "YOLO::detect no model:" << QString::fromStdString(model_path);
-        return result;
+        return detect_failed(DetectFailure::NoModel, load_error);
     }
     if (frame.empty() || frame.type() != CV_8UC3) {
         qWarning() << "YOLO::detect unusable picture: empty or not 8-bit 3-channel, type"
                    << frame.type() << "size" << frame.cols << "x" << frame.rows;
-        return result;
+        return detect_failed(DetectFailure::UnusablePicture, QString());
     }
     std::vector<cv::Mat> outs;
+    std::vector<cv::String> names;
     try {
         const cv::Mat blob = cv::dnn::blobFromImage(frame, 1 / 255.0, cv::Size(input_width, input_height),
                                                     cv::Scalar(0, 0, 0), true, false, CV_32F);
         net.setInput(blob, "", 1.0, cv::Scalar());
-        net.forward(outs, net.getUnconnectedOutLayersNames());
+        names = net.getUnconnectedOutLayersNames();
+        net.forward(outs, names);
     } catch (const cv::Exception &e) {
         qWarning().noquote() << "YOLO::detect forward failed:" << QString::fromStdString(e.what()).trimmed();
-        return result;
+        return detect_failed(DetectFailure::Forward, QString::fromStdString(e.err).trimmed());
     }
 
     yolo_decode::Layout layout;
@@ -117,28 +206,32 @@ std::vector<DetRes> YOLO::detect(cv::Mat &frame)
     layout.obj_threshold = obj_threshold;
     const int class_count = static_cast<int>(class_names.size());
 
-    // A class list that does not match the model would make the decoding read past the outputs.
-    std::vector<std::size_t> sizes;
+    // Each level is found by its grid: the network lists its outputs in an order of its own.
+    std::vector<yolo_decode::OutputShape> shapes;
     bool all_float = true;
-    for (const cv::Mat &out : outs) {
-        sizes.push_back(out.total() * out.channels());
-        all_float = all_float && out.depth() == CV_32F && out.isContinuous();
+    for (std::size_t i = 0; i < outs.size(); ++i) {
+        const cv::Mat &out = outs[i];
+        shapes.push_back({i < names.size() ? QString::fromStdString(names[i]) : QString::number(i),
+                          std::vector<int>(out.size.p, out.size.p + out.dims)});
+        all_float = all_float && out.depth() == CV_32F && out.channels() == 1 && out.isContinuous();
     }
-    QString mismatch = yolo_decode::check_outputs(layout, sizes, class_count);
-    if (mismatch.isEmpty() && !all_float)
+    const yolo_decode::OutputMatch match = yolo_decode::match_outputs(layout, shapes, class_count);
+    QString mismatch = match.error;
+    if (match.fits() && !all_float)
         mismatch = QStringLiteral("outputs that are not continuous 32-bit floats");
     if (!mismatch.isEmpty()) {
         qWarning().noquote() << "YOLO::detect model does not fit the class list:" << mismatch
                              << "in" << QString::fromStdString(class_file);
-        return result;
+        return detect_failed(DetectFailure::Mismatch, mismatch);
     }
 
+    std::vector<DetRes> result;
     const float ratio_h = float(frame.rows) / input_height;
     const float ratio_w = float(frame.cols) / input_width;
     std::vector<yolo_decode::Candidate> candidates;
     for (int level = 0; level < yolo_decode::kLevels; ++level)
-        yolo_decode::decode_level(layout, level, outs[level].ptr<float>(), class_count, ratio_w, ratio_h,
-                                  candidates);
+        yolo_decode::decode_level(layout, level, outs[match.output[level]].ptr<float>(), class_count, ratio_w,
+                                  ratio_h, candidates);
 
     std::vector<cv::Rect> boxes;
     std::vector<float> confidences;

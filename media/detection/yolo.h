@@ -41,6 +41,15 @@ enum class RegistrationFailure {
     OpenCvError,
 };
 
+// Why the last detect returned nothing it could stand by.
+enum class DetectFailure {
+    None,
+    NoModel,
+    UnusablePicture, // empty, or not 8-bit with 3 channels
+    Forward,         // the network could not run on the picture
+    Mismatch,        // the network's outputs do not fit the class list
+};
+
 // The blackboard and screen detector, with the image registration and the scene-change check
 // that the calibration uses. One object, yolo_model, built before main(): a missing model or
 // class list must not stop the program, so both are checked when used.
@@ -55,13 +64,18 @@ public:
     explicit YOLO(RegistrationOnly) {}
 
     bool has_model() const { return !net.empty(); }
-    // For the installer: where the model is expected. In the context "MainWindow".
-    QString no_model_message() const;
+    // For the installer, empty when the detector can be used: what stops it (the model missing
+    // or not loaded, the class list refused) and where. In the context "MainWindow".
+    QString unusable_message() const;
     // For the log: whether the model was loaded, how many class names were read, or why not.
     QString load_state() const;
 
     // Detections of an 8-bit 3-channel BGR picture, highest confidence first, each drawn into it.
     std::vector<DetRes> detect(cv::Mat &frame);
+    DetectFailure detect_failure() const { return last_detect_failure; }
+    // For the installer, after a detect that failed: why nothing was found. In the context
+    // "MainWindow"; empty for a failure the installer cannot mend.
+    QString detect_failure_message() const;
     void drawPred(int classId, float conf, int left, int top, int right, int bottom, cv::Mat &frame);
     void sigmoid(cv::Mat *out, int length);
 
@@ -96,9 +110,14 @@ private:
     void read_class_names();
     void load_model(const std::string &path);
     bool fail(RegistrationFailure reason);
+    std::vector<DetRes> detect_failed(DetectFailure reason, const QString &detail);
 
     std::string model_path;
+    bool model_missing = false;
     QString load_error;
+    QString class_error; // why the class list was refused; empty when read (or not there)
+    DetectFailure last_detect_failure = DetectFailure::None;
+    QString detect_error;
     RegistrationFailure last_failure = RegistrationFailure::None;
 };
 

@@ -1980,5 +1980,21 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>Automatic calibration failed</source>
         <translation>فشلت المعايرة التلقائية</translation>
     </message>
+    <message>
+        <source>The detection model %1 could not be loaded: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>تعذّر تحميل نموذج الكشف %1: %2. استبدل النموذج وأعد تشغيل البرنامج لاستخدام الكشف بالذكاء الاصطناعي.</translation>
+    </message>
+    <message>
+        <source>The class list %1 could not be read: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>تعذّرت قراءة قائمة الفئات %1: %2. استبدل القائمة وأعد تشغيل البرنامج لاستخدام الكشف بالذكاء الاصطناعي.</translation>
+    </message>
+    <message>
+        <source>The detection model %1 could not be run: %2. The regions were left as they were.</source>
+        <translation>تعذّر تشغيل نموذج الكشف %1: %2. بقيت المناطق كما كانت.</translation>
+    </message>
+    <message>
+        <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
+        <translation>نموذج الكشف %1 لا يتوافق مع قائمة الفئات %2: %3. بقيت المناطق كما كانت.</translation>
+    </message>
 </context>
 </TS>

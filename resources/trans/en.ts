@@ -1983,5 +1983,21 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>Automatic calibration failed</source>
         <translation>Automatic calibration failed</translation>
     </message>
+    <message>
+        <source>The detection model %1 could not be loaded: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>The detection model %1 could not be loaded: %2. Replace it and restart the program to use the AI detection.</translation>
+    </message>
+    <message>
+        <source>The class list %1 could not be read: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>The class list %1 could not be read: %2. Replace it and restart the program to use the AI detection.</translation>
+    </message>
+    <message>
+        <source>The detection model %1 could not be run: %2. The regions were left as they were.</source>
+        <translation>The detection model %1 could not be run: %2. The regions were left as they were.</translation>
+    </message>
+    <message>
+        <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
+        <translation>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</translation>
+    </message>
 </context>
 </TS>

@@ -1986,5 +1986,21 @@ Se conserva tal cual, la herramienta se inicia con la configuración predetermin
         <source>Automatic calibration failed</source>
         <translation>Error en la calibración automática</translation>
     </message>
+    <message>
+        <source>The detection model %1 could not be loaded: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>No se pudo cargar el modelo de detección %1: %2. Sustitúyalo y reinicie el programa para usar la detección por IA.</translation>
+    </message>
+    <message>
+        <source>The class list %1 could not be read: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>No se pudo leer la lista de clases %1: %2. Sustitúyala y reinicie el programa para usar la detección por IA.</translation>
+    </message>
+    <message>
+        <source>The detection model %1 could not be run: %2. The regions were left as they were.</source>
+        <translation>No se pudo ejecutar el modelo de detección %1: %2. Las regiones se dejaron como estaban.</translation>
+    </message>
+    <message>
+        <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
+        <translation>El modelo de detección %1 no corresponde a la lista de clases %2: %3. Las regiones se dejaron como estaban.</translation>
+    </message>
 </context>
 </TS>

@@ -1985,5 +1985,21 @@ File dibiarkan apa adanya, alat dimulai dengan pengaturan bawaan, dan pengaturan
         <source>Automatic calibration failed</source>
         <translation>Kalibrasi otomatis gagal</translation>
     </message>
+    <message>
+        <source>The detection model %1 could not be loaded: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>Model deteksi %1 tidak dapat dimuat: %2. Ganti model itu dan mulai ulang program untuk memakai deteksi AI.</translation>
+    </message>
+    <message>
+        <source>The class list %1 could not be read: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>Daftar kelas %1 tidak dapat dibaca: %2. Ganti daftar itu dan mulai ulang program untuk memakai deteksi AI.</translation>
+    </message>
+    <message>
+        <source>The detection model %1 could not be run: %2. The regions were left as they were.</source>
+        <translation>Model deteksi %1 tidak dapat dijalankan: %2. Area dibiarkan seperti semula.</translation>
+    </message>
+    <message>
+        <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
+        <translation>Model deteksi %1 tidak cocok dengan daftar kelas %2: %3. Area dibiarkan seperti semula.</translation>
+    </message>
 </context>
 </TS>

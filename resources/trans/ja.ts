@@ -1978,5 +1978,21 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>Automatic calibration failed</source>
         <translation>自動校正に失敗しました</translation>
     </message>
+    <message>
+        <source>The detection model %1 could not be loaded: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>検出モデル %1 を読み込めませんでした: %2。AI 検出を使うには、モデルを置き換えてプログラムを再起動してください。</translation>
+    </message>
+    <message>
+        <source>The class list %1 could not be read: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>クラスリスト %1 を読み込めませんでした: %2。AI 検出を使うには、リストを置き換えてプログラムを再起動してください。</translation>
+    </message>
+    <message>
+        <source>The detection model %1 could not be run: %2. The regions were left as they were.</source>
+        <translation>検出モデル %1 を実行できませんでした: %2。領域はそのままです。</translation>
+    </message>
+    <message>
+        <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
+        <translation>検出モデル %1 はクラスリスト %2 に合いません: %3。領域はそのままです。</translation>
+    </message>
 </context>
 </TS>

@@ -1978,5 +1978,21 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>Automatic calibration failed</source>
         <translation>자동 보정 실패</translation>
     </message>
+    <message>
+        <source>The detection model %1 could not be loaded: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>감지 모델 %1을(를) 불러올 수 없습니다: %2. AI 감지를 사용하려면 모델을 교체하고 프로그램을 다시 시작하십시오.</translation>
+    </message>
+    <message>
+        <source>The class list %1 could not be read: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>클래스 목록 %1을(를) 읽을 수 없습니다: %2. AI 감지를 사용하려면 목록을 교체하고 프로그램을 다시 시작하십시오.</translation>
+    </message>
+    <message>
+        <source>The detection model %1 could not be run: %2. The regions were left as they were.</source>
+        <translation>감지 모델 %1을(를) 실행할 수 없습니다: %2. 영역은 그대로 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
+        <translation>감지 모델 %1이(가) 클래스 목록 %2과(와) 맞지 않습니다: %3. 영역은 그대로 유지됩니다.</translation>
+    </message>
 </context>
 </TS>

@@ -1979,5 +1979,21 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>Automatic calibration failed</source>
         <translation>การปรับเทียบอัตโนมัติล้มเหลว</translation>
     </message>
+    <message>
+        <source>The detection model %1 could not be loaded: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>ไม่สามารถโหลดโมเดลการตรวจจับ %1: %2 แทนที่โมเดลแล้วเริ่มโปรแกรมใหม่เพื่อใช้การตรวจจับด้วย AI</translation>
+    </message>
+    <message>
+        <source>The class list %1 could not be read: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>ไม่สามารถอ่านรายการคลาส %1: %2 แทนที่รายการแล้วเริ่มโปรแกรมใหม่เพื่อใช้การตรวจจับด้วย AI</translation>
+    </message>
+    <message>
+        <source>The detection model %1 could not be run: %2. The regions were left as they were.</source>
+        <translation>ไม่สามารถเรียกใช้โมเดลการตรวจจับ %1: %2 พื้นที่ยังคงเหมือนเดิม</translation>
+    </message>
+    <message>
+        <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
+        <translation>โมเดลการตรวจจับ %1 ไม่ตรงกับรายการคลาส %2: %3 พื้นที่ยังคงเหมือนเดิม</translation>
+    </message>
 </context>
 </TS>

@@ -1977,5 +1977,21 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>Automatic calibration failed</source>
         <translation>自动校准失败</translation>
     </message>
+    <message>
+        <source>The detection model %1 could not be loaded: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>无法加载检测模型 %1：%2。请替换该模型并重新启动程序以使用 AI 检测。</translation>
+    </message>
+    <message>
+        <source>The class list %1 could not be read: %2. Replace it and restart the program to use the AI detection.</source>
+        <translation>无法读取类别列表 %1：%2。请替换该列表并重新启动程序以使用 AI 检测。</translation>
+    </message>
+    <message>
+        <source>The detection model %1 could not be run: %2. The regions were left as they were.</source>
+        <translation>无法运行检测模型 %1：%2。区域保持不变。</translation>
+    </message>
+    <message>
+        <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
+        <translation>检测模型 %1 与类别列表 %2 不匹配：%3。区域保持不变。</translation>
+    </message>
 </context>
 </TS>

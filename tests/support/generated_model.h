@@ -21,12 +21,16 @@ inline QString cell(int level, int anchor, int row, int col, double obj, QVector
         .arg(level).arg(anchor).arg(row).arg(col).arg(logits.join(','));
 }
 
-inline bool make(int classes, int outputs, const QStringList &cells, int channels = 3)
+// names: the outputs' names by level, comma-separated (make_model.py's default when empty).
+inline bool make(int classes, int outputs, const QStringList &cells, int channels = 3, const QString &names = {})
 {
     const QString script = qEnvironmentVariable("CORVANE_SOURCE_DIR") + "/tests/auto/detection/yolo/make_model.py";
     QProcess python;
-    python.start("/usr/bin/python3", {script, "Zerorod.onnx", QString::number(classes), QString::number(outputs),
-                                      "[" + cells.join(',') + "]", QString::number(channels)});
+    QStringList arguments{script, "Zerorod.onnx", QString::number(classes), QString::number(outputs),
+                          "[" + cells.join(',') + "]", QString::number(channels)};
+    if (!names.isEmpty())
+        arguments << names;
+    python.start("/usr/bin/python3", arguments);
     return python.waitForFinished(60000) && python.exitCode() == 0;
 }
 

@@ -29,12 +29,13 @@ struct Rig : FormRig, RegionEditor::Host, PicturePreviews::Host {
                              &formHost.window};
     const QList<QCheckBox *> regionBoxes =
         formHost.window.findChildren<QCheckBox *>(QRegularExpression("teacher_(shield|board)_[a-z]+_checkBox"));
-    Rig(bool model, const QStringList &cells)
+    // A model of `classes` classes taking pictures of `channels` channels.
+    Rig(bool model, const QStringList &cells, int classes = 2, int channels = 3)
     {
         QFile::remove("Zerorod.onnx");
         QFile names("coco.names"); // class 0 a screen, class 1 a blackboard
         if (!names.open(QIODevice::WriteOnly) || names.write("screen\nblackboard\n") < 0
-            || (names.close(), model && !generated_model::make(2, 3, cells)))
+            || (names.close(), model && !generated_model::make(classes, 3, cells, channels)))
             qFatal("no model written");
         yolo.reset(new YOLO);
         cameras[camera_slot::Slot::TeacherPano].udp_flag = true;
@@ -115,7 +116,8 @@ private slots:
     }
 
     // The button arms the detection only while the pano's picture runs and the regions are shown,
-    // and never without a model: it says so instead. Arming empties the scene.
+    // and never without a model: it says so instead. The regions stay until the detection's
+    // replace them.
     void button_data()
     {
         QTest::addColumn<bool>("model");
@@ -141,13 +143,14 @@ private slots:
         rig.ui->teacher_show_region_checkBox->setChecked(shown);
         if (armedBefore)
             rig.previews.request_detector_picture();
+        rig.editor.update_board_left_region_item(false);
         rig.editor.setBoardRegionRect("BoardRegionLeft", 10, 10, 100, 50);
         rig.ui->teacher_ai_detection_pushButton->setCheckable(true);
         rig.ui->teacher_ai_detection_pushButton->click();
         QVERIFY(!rig.ui->teacher_ai_detection_pushButton->isChecked());
         QCOMPARE(rig.previews.detector_picture_requested(), armed);
-        QCOMPARE(scene_regions(rig.editor.scene()).isEmpty(), armed && !armedBefore);
-        QCOMPARE(rig.boxes.texts(), model ? QStringList() : QStringList{rig.yolo->no_model_message()});
+        QCOMPARE(scene_regions(rig.editor.scene()), QString("BoardRegionLeft 10 10 100 50"));
+        QCOMPARE(rig.boxes.texts(), model ? QStringList() : QStringList{rig.yolo->unusable_message()});
         QCOMPARE(rig.boxes.shown.value(0).title, model ? QString() : QString("Warning"));
     }
 
@@ -206,6 +209,30 @@ private slots:
         rig.previews.teacher_pano_SetImage(image);
         QCOMPARE(rig.detections, 1);
         QCOMPARE(scene_regions(rig.editor.scene()), QString());
+    }
+    // A detection that fails says why and leaves the installer's regions as they were.
+    void failedDetection_data()
+    {
+        QTest::addColumn<int>("classes");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("the model does not fit the class list") << 3 << 3 << "does not fit the class list";
+        QTest::newRow("the model cannot run") << 2 << 4 << "could not be run";
+    }
+    void failedDetection()
+    {
+        QFETCH(int, classes);
+        QFETCH(int, channels);
+        Rig rig(true, {cell(1, 2, 8, 12, 3, {-5, 3})}, classes, channels);
+        rig.editor.update_board_left_region_item(false);
+        rig.editor.setBoardRegionRect("BoardRegionLeft", 10, 10, 100, 50);
+        rig.ui->teacher_ai_detection_pushButton->click();
+        rig.previews.teacher_pano_SetImage(classroom(QSize(480, 270), QImage::Format_RGB888, "Board 100 11 261 155"));
+        QTRY_VERIFY(!rig.editor.detecting());
+        QCOMPARE(scene_regions(rig.editor.scene()), QString("BoardRegionLeft 10 10 100 50"));
+        QCOMPARE(rig.boxes.texts().size(), 1);
+        QFETCH(QString, told);
+        QVERIFY2(rig.boxes.texts()[0].contains(told), qPrintable(rig.boxes.texts()[0]));
     }
     // The pano let go while the detector works: its scene stays as it was.
     void panoLetGoDuringDetection()

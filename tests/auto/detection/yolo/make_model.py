@@ -7,9 +7,11 @@ of logits: every value is -10 except the cells given in the JSON argument, so th
 not depend on the picture.
 
   make_model.py OUT.onnx CLASSES OUTPUTS '[{"level":0,"anchor":0,"row":10,"col":20,
-                                            "logits":{"4":2.0,"5":3.0}}, ...]' [CHANNELS]
+                                            "logits":{"4":2.0,"5":3.0}}, ...]' [CHANNELS [NAMES]]
 
 CHANNELS (default 3) is the input's channel count; another count makes the forward pass fail.
+NAMES (default out0,out1,out2) names the outputs of the levels, comma-separated. A logit may be
+NaN.
 """
 import json
 import sys
@@ -25,6 +27,7 @@ STRIDES = (8, 16, 32)
 def main():
     out, classes, outputs, cells = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), json.loads(sys.argv[4])
     channels = int(sys.argv[5]) if len(sys.argv) > 5 else 3
+    names = sys.argv[6].split(",") if len(sys.argv) > 6 else [f"out{k}" for k in range(len(STRIDES))]
     nout = classes + 5
     consts = [np.full((1, 3 * nout, SIZE // s, SIZE // s), -10.0, np.float32) for s in STRIDES]
     for cell in cells:
@@ -37,8 +40,8 @@ def main():
         inits.append(numpy_helper.from_array(np.zeros((3 * nout, channels, 1, 1), np.float32), f"w{k}"))
         nodes.append(helper.make_node("Conv", [f"pool{k}", f"w{k}"], [f"zero{k}"], kernel_shape=[1, 1]))
         inits.append(numpy_helper.from_array(consts[k], f"logits{k}"))
-        nodes.append(helper.make_node("Add", [f"zero{k}", f"logits{k}"], [f"out{k}"]))
-        outs.append(helper.make_tensor_value_info(f"out{k}", TensorProto.FLOAT, list(consts[k].shape)))
+        nodes.append(helper.make_node("Add", [f"zero{k}", f"logits{k}"], [names[k]]))
+        outs.append(helper.make_tensor_value_info(names[k], TensorProto.FLOAT, list(consts[k].shape)))
     graph = helper.make_graph(nodes, "detector", [helper.make_tensor_value_info(
         "images", TensorProto.FLOAT, [1, channels, SIZE, SIZE])], outs, inits)
     model = helper.make_model(graph, opset_imports=[helper.make_opsetid("", 11)])

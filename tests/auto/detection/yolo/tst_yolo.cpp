@@ -8,7 +8,13 @@
 #include <QFile>
 #include <QtTest>
 
+#include <atomic>
 #include <cmath>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(cv::Mat)
 
@@ -17,12 +23,30 @@ using generated_model::cell;
 
 float squash(double logit) { return float(1.0 / (1.0 + std::exp(-logit))); }
 
+QString nan_x(QString cell) { return cell.replace("\"0\":0", "\"0\":NaN"); }
+
 void write_names(int count)
 {
     QFile names("coco.names");
     QVERIFY(names.open(QIODevice::WriteOnly | QIODevice::Truncate));
     for (int i = 0; i < count; ++i)
         names.write(QByteArray("class") + QByteArray::number(i) + '\n');
+}
+
+// found against "class:x,y,w,h:logit" in confidence order, each drawn into the frame.
+void compare_found(const std::vector<DetRes> &found, const QStringList &expected, const cv::Mat &frame)
+{
+    QCOMPARE(int(found.size()), expected.size());
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        const QStringList want = expected[int(i)].split(':');
+        const cv::Rect &box = found[i].boxes;
+        QCOMPARE(found[i].classIds, want[0].toInt());
+        QCOMPARE(QString("%1,%2,%3,%4").arg(box.x).arg(box.y).arg(box.width).arg(box.height), want[1]);
+        QVERIFY(std::fabs(found[i].confidences - squash(want[2].toDouble())) < 1e-5f);
+        // Drawn into the picture: the red left (or right) edge.
+        const int y = std::max(box.y, 0) + 30;
+        QCOMPARE(frame.at<cv::Vec3b>(y, box.x >= 0 ? box.x : box.x + box.width), cv::Vec3b(0, 0, 255));
+    }
 }
 
 } // namespace
@@ -33,6 +57,10 @@ class TstYolo : public QObject
 private slots:
     void detect_data();
     void detect();
+    void outputOrder_data();
+    void outputOrder();
+    void told_data();
+    void told();
 };
 
 void TstYolo::detect_data()
@@ -63,12 +91,19 @@ void TstYolo::detect_data()
         << QStringList{cell(0, 0, 10, 20, 3, {-5, 2}), cell(0, 0, 10, 21, 3, {-5, 3})}
         << QStringList{"1:292,50,104,68:3"} << "indices.size(): 1";
     QTest::newRow("more names than classes") << 3 << 2 << 3 << 3 << frame << one << none
-        << "outputs of 56784,14196,3549 floats, expected 64896,16224,4056 for 3 classes in coco.names";
+        << "output \"out0\" of shape 1x21x52x52 holds 21 values a cell, expected 24: 3 anchors x (3 classes + 5); "
+           "output \"out1\" of shape 1x21x26x26 holds 21";
     QTest::newRow("fewer names than classes") << 1 << 2 << 3 << 3 << frame << one << none
-        << "expected 48672,12168,3042 for 1 classes";
+        << "output \"out2\" of shape 1x21x13x13 holds 21 values a cell, expected 18: 3 anchors x (1 classes + 5) in "
+           "coco.names";
     QTest::newRow("two outputs") << 2 << 2 << 2 << 3 << frame << none << none
-        << "outputs of 56784,14196 floats, expected 56784,14196,3549";
-    QTest::newRow("no class list") << 0 << 2 << 3 << 3 << frame << one << none << "for 0 classes";
+        << "2 outputs (\"out0\" of shape 1x21x52x52, \"out1\" of shape 1x21x26x26), expected one for each grid "
+           "52x52, 26x26, 13x13";
+    QTest::newRow("no class list") << 0 << 2 << 3 << 3 << frame << one << none << "(0 classes + 5)";
+    // A NaN squashes to NaN: its box would sit at INT_MIN.
+    QTest::newRow("a NaN offset is dropped") << 2 << 2 << 3 << 3 << frame
+        << QStringList{nan_x(cell(0, 0, 10, 20, 3, {-5, 3})), cell(1, 2, 5, 7, 2, {2, -5})}
+        << QStringList{"0:15,-30,450,237:2"} << "indices.size(): 1";
     QTest::newRow("no model") << 2 << 2 << 3 << 0 << frame << none << none << "YOLO::detect no model: ./Zerorod.onnx";
     QTest::newRow("broken model") << 2 << 2 << 3 << -1 << frame << none << none << "YOLO::detect no model";
     QTest::newRow("forward fails") << 2 << 2 << 3 << 4 << frame << one << none << "YOLO::detect forward failed";
@@ -104,24 +139,116 @@ void TstYolo::detect()
     QVERIFY2(channels > 0 ? state == loaded
                           : state.startsWith("YOLO: model ./Zerorod.onnx not loaded: ") && !state.endsWith(": "),
              qPrintable(state));
-    if (!yolo.has_model())
-        QCOMPARE(yolo.no_model_message(), QString("No detection model was found at %1. Copy the model there and restart "
-                                                  "the program to use the AI detection.")
-                                              .arg(QDir::toNativeSeparators(QDir::current().absoluteFilePath("Zerorod.onnx"))));
     frame = frame.clone(); // the rows share the picture's pixels
     const std::vector<DetRes> found = yolo.detect(frame);
     QVERIFY2(capture.contains(log), qPrintable(capture.lines().join('\n')));
-    QCOMPARE(int(found.size()), expected.size());
-    for (std::size_t i = 0; i < found.size(); ++i) {
-        const QStringList want = expected[int(i)].split(':');
-        const cv::Rect &box = found[i].boxes;
-        QCOMPARE(found[i].classIds, want[0].toInt());
-        QCOMPARE(QString("%1,%2,%3,%4").arg(box.x).arg(box.y).arg(box.width).arg(box.height), want[1]);
-        QVERIFY(std::fabs(found[i].confidences - squash(want[2].toDouble())) < 1e-5f);
-        // Drawn into the picture: the red left (or right) edge.
-        const int y = std::max(box.y, 0) + 30;
-        QCOMPARE(frame.at<cv::Vec3b>(y, box.x >= 0 ? box.x : box.x + box.width), cv::Vec3b(0, 0, 255));
+    compare_found(found, expected, frame);
+}
+
+void TstYolo::outputOrder_data()
+{
+    QTest::addColumn<QString>("outputNames"); // by level: stride 8, 16, 32
+    QTest::newRow("stride 32 listed first") << "grid52,grid26,grid13";
+    QTest::newRow("stride 16 listed first") << "p8,p16,p32";
+}
+
+void TstYolo::outputOrder()
+{
+    QFETCH(QString, outputNames);
+    write_names(2);
+    QVERIFY(generated_model::make(
+        2, 3, {cell(0, 0, 10, 20, 2, {-5, 3}), cell(1, 2, 5, 7, 2, {2, -5}), cell(2, 1, 12, 12, 2, {1, -5})}, 3,
+        outputNames));
+    YOLO yolo;
+    cv::Mat frame(416, 832, CV_8UC3, cv::Scalar(40, 40, 40));
+    compare_found(yolo.detect(frame), {"1:276,50,104,68:3", "0:15,-30,450,237:2", "0:235,262,1130,275:1"}, frame);
+}
+
+// What the installer is told, at the press (the start-up's problems) or after the detection.
+void TstYolo::told_data()
+{
+    QTest::addColumn<QString>("model");     // the classes of a generated model, or what lies there instead
+    QTest::addColumn<QByteArray>("names");  // coco.names; "|" a pipe
+    QTest::addColumn<QString>("state");     // in the log's line
+    QTest::addColumn<QString>("told");      // the start of the text; %1 the model, %2 the class list
+    const QByteArray two = "screen\nboard\n";
+    const QString notLoaded = "The detection model %1 could not be loaded: ";
+    QTest::newRow("no model file") << "none" << two << "not loaded: the file does not exist"
+                                   << "No detection model was found at %1. Copy the model there and restart";
+    QTest::newRow("garbage") << "garbage" << two << "not loaded: Failed to parse ONNX model"
+                             << notLoaded + "Failed to parse ONNX model: ./Zerorod.onnx. Replace it and restart";
+    QTest::newRow("truncated") << "truncated" << two << "not loaded: Failed" << notLoaded + "Failed to parse";
+    QTest::newRow("empty file") << "empty" << two << "the file is empty" << notLoaded + "the file is empty.";
+    QTest::newRow("a folder") << "folder" << two << "it is not a file" << notLoaded + "it is not a file.";
+    QTest::newRow("class list of 64 KiB") << "2" << two + QByteArray(65536 - two.size() - 1, 'x') + '\n'
+                                          << "loaded, 3 class names" << "The detection model %1 does not fit";
+    QTest::newRow("class list a byte longer") << "2" << two + QByteArray(65536 - two.size(), 'x') + '\n'
+        << "class list coco.names not read: it holds 65537 bytes"
+        << "The class list %2 could not be read: it holds 65537 bytes, more than the 65536 of a class list.";
+    QTest::newRow("class list a pipe") << "2" << QByteArray("|") << "class list coco.names not read: it is not a file"
+                                       << "The class list %2 could not be read: it is not a file.";
+    QTest::newRow("names do not fit") << "3" << two << "loaded, 2 class names"
+        << "The detection model %1 does not fit the class list %2: output \"out0\" of shape 1x24x52x52 holds 24 "
+           "values a cell, expected 21: 3 anchors x (2 classes + 5); output \"out1\"";
+    QTest::newRow("the network cannot run") << "4 channels" << two << "loaded, 2 class names"
+                                            << "The detection model %1 could not be run: ";
+    QTest::newRow("all fit: nothing") << "2" << two << "loaded, 2 class names" << "";
+}
+
+void TstYolo::told()
+{
+    QFETCH(QString, model);
+    QFETCH(QByteArray, names);
+    QFETCH(QString, told);
+    QDir().rmdir("Zerorod.onnx");
+    QFile::remove("Zerorod.onnx");
+    QFile::remove("coco.names");
+    const int classes = model.section(' ', 0, 0).toInt();
+    if (classes > 0 || model == "truncated")
+        QVERIFY(generated_model::make(qMax(classes, 2), 3, {}, model.endsWith("channels") ? 4 : 3));
+    QFile file("Zerorod.onnx");
+    if (model == "truncated")
+        QVERIFY(file.resize(file.size() / 2));
+    if (model == "garbage" || model == "empty")
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(model == "empty" ? "" : "not a model") >= 0);
+    file.close();
+    if (model == "folder")
+        QVERIFY(QDir().mkdir("Zerorod.onnx"));
+    // A pipe's reader waits in its open for a writer: one comes while the detector is being built.
+    std::atomic<bool> built{false}, written{false};
+    std::thread writer;
+    if (names == "|") {
+        QCOMPARE(mkfifo("coco.names", 0600), 0);
+        writer = std::thread([&] {
+            for (int i = 0; i < 200 && !built; ++i, QThread::msleep(10)) {
+                const int fd = ::open("coco.names", O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    written = ::write(fd, "x\n", 2) == 2;
+                    ::close(fd);
+                    return;
+                }
+            }
+        });
+    } else {
+        QFile list("coco.names");
+        QVERIFY(list.open(QIODevice::WriteOnly) && list.write(names) == names.size());
     }
+    YOLO yolo;
+    built = true;
+    if (writer.joinable())
+        writer.join();
+    QVERIFY(!written);
+    QFETCH(QString, state);
+    QVERIFY2(yolo.load_state().contains(state), qPrintable(yolo.load_state()));
+    QString said = yolo.unusable_message();
+    if (said.isEmpty()) {
+        cv::Mat frame(270, 480, CV_8UC3, cv::Scalar(9, 9, 9));
+        yolo.detect(frame);
+        said = yolo.detect_failure_message();
+    }
+    const auto path = [](const char *name) { return QDir::toNativeSeparators(QDir::current().absoluteFilePath(name)); };
+    told.replace("%1", path("Zerorod.onnx")).replace("%2", path("coco.names"));
+    QVERIFY2(told.isEmpty() ? said.isEmpty() : said.startsWith(told), qPrintable(said));
 }
 
 QTEST_GUILESS_MAIN(TstYolo)
