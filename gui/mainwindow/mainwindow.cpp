@@ -382,6 +382,11 @@ bool MainWindow::save_and_disconnect_all()
     // The disconnects clear the director tab's camera address fields: the file is written first.
     if (!save_config() && !leave_with_unsaved_settings())
         return false;
+    // A calibration under way ends on every road while its cameras are still connected: the
+    // compensation takes the close-up camera out of its measuring mode, and no run warns of the
+    // disconnects below.
+    features->auto_calibration().stop();
+    features->compensation().stop();
     // No decoding thread may outlive the window: the director road lets its cameras go as well.
     features->connections().disconnect_all();
     return true;
@@ -401,12 +406,11 @@ bool MainWindow::leave_with_unsaved_settings()
 
 void MainWindow::release_sockets_and_timers()
 {
-    // The control links close and no keep-alive or calibration step fires any more. The sockets,
-    // timers and the lectern HTTP client belong to the feature objects, which other features
-    // hold by reference: they are deleted with them when the window is destroyed right after.
+    // The control links close and no keep-alive fires any more (the calibrations were stopped
+    // before the cameras let go). The sockets, timers and the lectern HTTP client belong to the
+    // feature objects, which other features hold by reference: they are deleted with them when
+    // the window is destroyed right after.
     features->link().stop_keepalive_timers();
-    features->auto_calibration().stop();
-    features->compensation().stop();
 }
 
 QString MainWindow::getStartState()

@@ -1973,10 +1973,6 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>تعذر على تعويض الانعكاس معرفة ما إذا كانت الصورة قد تحركت: صورة كاميرا اللقطة القريبة قليلة التفاصيل. لم يُكتب شيء إلى الكاميرا.</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>موضع كاميرا اللقطة القريبة غير معروف: توقفت المعايرة التلقائية.</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>فشلت المعايرة التلقائية</translation>
     </message>

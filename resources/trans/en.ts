@@ -1976,10 +1976,6 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>The reversal compensation could not tell whether the picture moved: the close-up camera&apos;s picture shows too few details. Nothing was written to the camera.</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>The close-up camera&apos;s position is not known: automatic calibration stopped.</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>Automatic calibration failed</translation>
     </message>

@@ -1979,10 +1979,6 @@ Se conserva tal cual, la herramienta se inicia con la configuración predetermin
         <translation>La compensación de inversión no pudo saber si la imagen se movió: la imagen de la cámara de primer plano tiene muy pocos detalles. No se escribió nada en la cámara.</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>Se desconoce la posición de la cámara de primer plano: la calibración automática se detuvo.</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>Error en la calibración automática</translation>
     </message>

@@ -1978,10 +1978,6 @@ File dibiarkan apa adanya, alat dimulai dengan pengaturan bawaan, dan pengaturan
         <translation>Kompensasi pembalikan tidak dapat menentukan apakah gambar bergerak: gambar kamera close-up terlalu sedikit detailnya. Tidak ada yang ditulis ke kamera.</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>Posisi kamera close-up tidak diketahui: kalibrasi otomatis dihentikan.</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>Kalibrasi otomatis gagal</translation>
     </message>

@@ -1971,10 +1971,6 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>換向補正では画像が動いたか判断できませんでした：クローズアップカメラの画像の細部が少なすぎます。カメラには何も書き込んでいません。</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>クローズアップカメラの位置が不明です：自動校正を中止しました。</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>自動校正に失敗しました</translation>
     </message>

@@ -1971,10 +1971,6 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>반전 보정에서 화면이 움직였는지 판단할 수 없습니다: 클로즈업 카메라 화면의 디테일이 너무 적습니다. 카메라에는 아무것도 쓰지 않았습니다.</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>클로즈업 카메라의 위치를 알 수 없습니다: 자동 보정을 중지했습니다.</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>자동 보정 실패</translation>
     </message>

@@ -1972,10 +1972,6 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>การชดเชยการกลับทิศบอกไม่ได้ว่าภาพเคลื่อนหรือไม่: ภาพจากกล้องระยะใกล้มีรายละเอียดน้อยเกินไป ไม่ได้เขียนสิ่งใดลงกล้อง</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>ไม่ทราบตำแหน่งของกล้องระยะใกล้: หยุดการปรับเทียบอัตโนมัติแล้ว</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>การปรับเทียบอัตโนมัติล้มเหลว</translation>
     </message>

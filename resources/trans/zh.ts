@@ -1970,10 +1970,6 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>换向补偿无法判断画面是否移动：特写摄像机画面的细节太少。未向摄像机写入任何内容。</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>特写摄像机的位置未知：自动校准已停止。</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>自动校准失败</translation>
     </message>

@@ -721,15 +721,18 @@ private slots:
                  asksAgain ? QByteArray("81 09 04 47 FF") : QByteArray());
     }
 
-    // An 11-byte reply is the pan/tilt position (left and down negative) of the close-up camera
-    // that sent it, and goes to that side only; a pano's and a J22's (its digital zoom) go nowhere.
+    // An 11-byte reply is the pan/tilt position (left and down negative) of the R6 close-up
+    // camera that sent it, and goes to that side only; another model's (a J22's digital zoom, or
+    // whatever else it means) and a pano's go nowhere.
     void panTilt_data()
     {
         QTest::addColumn<Slot>("from");
         QTest::addColumn<QByteArray>("model");
         QTest::addColumn<QStringList>("calls");
         QTest::newRow("student R6") << Slot::StudentFeature << QByteArray("5206") << QStringList{"position 1: 144 -72"};
-        QTest::newRow("teacher J57") << Slot::TeacherFeature << QByteArray("4a57") << QStringList{"position 0: 144 -72"};
+        QTest::newRow("teacher R6") << Slot::TeacherFeature << QByteArray("5206") << QStringList{"position 0: 144 -72"};
+        QTest::newRow("teacher J57: no position") << Slot::TeacherFeature << QByteArray("4a57") << QStringList{};
+        QTest::newRow("student J4: no position") << Slot::StudentFeature << QByteArray("4a04") << QStringList{};
         QTest::newRow("student pano") << Slot::StudentPano << QByteArray("4a57") << QStringList{};
         QTest::newRow("teacher J22: digital zoom") << Slot::TeacherFeature << QByteArray("4a22") << QStringList{};
     }

@@ -153,6 +153,38 @@ private slots:
         }
     }
 
+    // A reversal compensation under way when the window closes or hands over to the wizard ends
+    // there: the close-up camera leaves its measuring mode before it lets go, and no box tells
+    // of the disconnect.
+    void compensationStopped_data()
+    {
+        QTest::addColumn<bool>("wizardTab");
+        QTest::newRow("close button, OK") << false;
+        QTest::newRow("Wizard Config, OK") << true;
+    }
+    void compensationStopped()
+    {
+        QFETCH(bool, wizardTab);
+        RecordingPresenter boxes;
+        WindowHolder w;
+        open(w);
+        boxes.clear();
+        boxes.answerNext(QMessageBox::Ok);
+        camera.clearRecords();
+        // In the run's first wait, right after it put the camera into its measuring mode.
+        QTimer::singleShot(0, w.window.get(), [&w, wizardTab] {
+            wizardTab ? w.widget<QTabWidget>("tabWidget")->setCurrentIndex(5) : void(w->close());
+        });
+        w.widget<QPushButton>("teacher_tilt_compensation_pushButton")->click();
+        QCOMPARE(boxes.texts(), QStringList{wizardTab ? kWizard : kExit});
+        verifyConnected(w, false);
+        QByteArrayList modes;
+        for (const SimMessage &m : camera.received())
+            if (m.isVisca() && m.payload.startsWith(QByteArray::fromHex("81030607")))
+                modes << m.payload.toHex(' ').toUpper();
+        QCOMPARE(modes, (QByteArrayList{"81 03 06 07 02 FF", "81 03 06 07 01 FF"}));
+    }
+
     // A close that comes while the cameras let go (their waits handle events) is refused, and
     // the Wizard Config request that brought it does not steer the next close.
     void closeDuringClosing()
