@@ -24,7 +24,6 @@
 #include <QHostAddress>
 #include <QLineEdit>
 #include <QNetworkProxy>
-#include <QSettings>
 #include <QTcpSocket>
 #include <QTranslator>
 #include <QUdpSocket>
@@ -411,8 +410,7 @@ void MainWindow::release_sockets_and_timers()
 
 QString MainWindow::getStartState()
 {
-    QSettings settings(settings_file_path(), QSettings::IniFormat);
-    QString state = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
+    QString state = features->settings().stored_value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
     qDebug() << "MainWindow:: enter getStartState = " << state;
     if (state.isEmpty())
         state = QStringLiteral("0");
@@ -427,13 +425,13 @@ void MainWindow::initGuideConfig()
     connect(guide_config, &GuideConfig::setupCompleted, this, &MainWindow::updateGuideConfig);
     connect(guide_config, &GuideConfig::transferData, this, &MainWindow::updateGuideData);
 
-    QSettings settings(settings_file_path(), QSettings::IniFormat);
-    guide_state = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
+    const SettingsFile &settings = features->settings();
+    guide_state = settings.stored_value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
     if (guide_state.isEmpty()) {
         guide_state = QStringLiteral("0");
         qDebug() << 79 << " Obtain configuration exception!";
     }
-    int layout = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera")).toInt();
+    int layout = settings.stored_value(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera")).toInt();
     if (layout < 0 || layout > 3) {
         layout = 0;
         qDebug() << 84 << " Obtain configuration exception!";

@@ -1980,5 +1980,15 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>Automatic calibration failed</source>
         <translation>فشلت المعايرة التلقائية</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>ملف الإعدادات %1 مقطوع: تنقصه مفاتيح يكتبها كل حفظ (%2 في المجموع: %3). نُقل إلى %4، وتبدأ الأداة بالإعدادات الافتراضية.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>ملف الإعدادات %1 مقطوع: تنقصه مفاتيح يكتبها كل حفظ (%2 في المجموع: %3). لا يمكن نقله جانبًا: %4.
+يُحتفظ به كما هو، وتبدأ الأداة بالإعدادات الافتراضية، ولا يمكن حفظ الإعدادات حتى يُحذف.</translation>
+    </message>
 </context>
 </TS>

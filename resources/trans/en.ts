@@ -1983,5 +1983,15 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>Automatic calibration failed</source>
         <translation>Automatic calibration failed</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</translation>
+    </message>
 </context>
 </TS>

@@ -1986,5 +1986,15 @@ Se conserva tal cual, la herramienta se inicia con la configuración predetermin
         <source>Automatic calibration failed</source>
         <translation>Error en la calibración automática</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>El archivo de configuración %1 está cortado: faltan claves que escribe cada guardado (%2 en total: %3). Se movió a %4 y la herramienta se inicia con la configuración predeterminada.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>El archivo de configuración %1 está cortado: faltan claves que escribe cada guardado (%2 en total: %3). No se puede apartar: %4.
+Se conserva tal como está, la herramienta se inicia con la configuración predeterminada y no se puede guardar la configuración hasta que se elimine.</translation>
+    </message>
 </context>
 </TS>

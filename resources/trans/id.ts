@@ -1985,5 +1985,15 @@ File dibiarkan apa adanya, alat dimulai dengan pengaturan bawaan, dan pengaturan
         <source>Automatic calibration failed</source>
         <translation>Kalibrasi otomatis gagal</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>File pengaturan %1 terpotong: kunci yang ditulis setiap kali menyimpan tidak ada (%2 seluruhnya: %3). File dipindahkan ke %4, dan alat dimulai dengan pengaturan bawaan.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>File pengaturan %1 terpotong: kunci yang ditulis setiap kali menyimpan tidak ada (%2 seluruhnya: %3). File tidak dapat dipindahkan: %4.
+File disimpan apa adanya, alat dimulai dengan pengaturan bawaan, dan pengaturan tidak dapat disimpan sampai file itu dihapus.</translation>
+    </message>
 </context>
 </TS>

@@ -1978,5 +1978,15 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>Automatic calibration failed</source>
         <translation>自動校正に失敗しました</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>設定ファイル %1 は途中で切れています：保存のたびに書き込まれるキーが欠けています（全 %2 個：%3）。ファイルは %4 に移動し、既定の設定で起動します。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>設定ファイル %1 は途中で切れています：保存のたびに書き込まれるキーが欠けています（全 %2 個：%3）。移動できません：%4。
+ファイルはそのまま残し、既定の設定で起動します。このファイルを削除するまで設定は保存できません。</translation>
+    </message>
 </context>
 </TS>

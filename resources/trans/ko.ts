@@ -1978,5 +1978,15 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>Automatic calibration failed</source>
         <translation>자동 보정 실패</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>설정 파일 %1이(가) 잘려 있습니다: 저장할 때마다 기록되는 키가 없습니다(모두 %2개: %3). 파일을 %4(으)로 옮겼으며, 도구는 기본 설정으로 시작합니다.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>설정 파일 %1이(가) 잘려 있습니다: 저장할 때마다 기록되는 키가 없습니다(모두 %2개: %3). 다른 곳으로 옮길 수 없습니다: %4.
+파일은 그대로 보관하고 도구는 기본 설정으로 시작하며, 이 파일을 삭제할 때까지 설정을 저장할 수 없습니다.</translation>
+    </message>
 </context>
 </TS>

@@ -1979,5 +1979,15 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>Automatic calibration failed</source>
         <translation>การปรับเทียบอัตโนมัติล้มเหลว</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>ไฟล์การตั้งค่า %1 ถูกตัดขาด: ไม่มีคีย์ที่เขียนทุกครั้งที่บันทึก (ทั้งหมด %2 คีย์: %3) ไฟล์ถูกย้ายไปที่ %4 และเครื่องมือจะเริ่มด้วยการตั้งค่าเริ่มต้น</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>ไฟล์การตั้งค่า %1 ถูกตัดขาด: ไม่มีคีย์ที่เขียนทุกครั้งที่บันทึก (ทั้งหมด %2 คีย์: %3) ย้ายไฟล์ออกไปไม่ได้: %4
+ไฟล์จะถูกเก็บไว้ตามเดิม เครื่องมือเริ่มด้วยการตั้งค่าเริ่มต้น และบันทึกการตั้งค่าไม่ได้จนกว่าจะลบไฟล์นี้</translation>
+    </message>
 </context>
 </TS>

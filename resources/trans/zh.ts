@@ -1977,5 +1977,15 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>Automatic calibration failed</source>
         <translation>自动校准失败</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>设置文件 %1 已被截断：缺少每次保存都会写入的键（共 %2 个：%3）。该文件已移至 %4，本工具将以默认设置启动。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>设置文件 %1 已被截断：缺少每次保存都会写入的键（共 %2 个：%3）。无法将其移到一旁：%4。
+文件按原样保留，本工具以默认设置启动，在删除该文件之前无法保存设置。</translation>
+    </message>
 </context>
 </TS>
