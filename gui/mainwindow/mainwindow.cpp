@@ -388,9 +388,17 @@ bool MainWindow::save_and_disconnect_all()
 
 bool MainWindow::leave_with_unsaved_settings()
 {
-    const QString text = tr("The settings could not be written to %1. The previous file is kept, without the "
-                            "changes made since.\nLeave anyway (OK) or stay with the cameras connected (Cancel)?")
-                             .arg(QDir::toNativeSeparators(settings_file_path()));
+    // A file set aside at start that could not be moved is never written over: no write was tried.
+    const QString path = QDir::toNativeSeparators(settings_file_path());
+    const QString text =
+        features->settings().keeps_unreadable_file()
+            ? tr("The settings were not written: %1 could not be read at start, or was cut short, and could not be "
+                 "moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save "
+                 "the settings.\nLeave anyway (OK) or stay with the cameras connected (Cancel)?")
+                  .arg(path)
+            : tr("The settings could not be written to %1. The previous file is kept, without the changes made "
+                 "since.\nLeave anyway (OK) or stay with the cameras connected (Cancel)?")
+                  .arg(path);
     const bool leave = msgbox::warning(this, tr("Warning"), text, QMessageBox::Ok | QMessageBox::Cancel,
                                        QMessageBox::Cancel)
                        == QMessageBox::Ok;

@@ -1990,5 +1990,11 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>ملف الإعدادات %1 مقطوع: تنقصه مفاتيح يكتبها كل حفظ (%2 في المجموع: %3). لا يمكن نقله جانبًا: %4.
 يُحتفظ به كما هو، وتبدأ الأداة بالإعدادات الافتراضية، ولا يمكن حفظ الإعدادات حتى يُحذف.</translation>
     </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>لم تُكتب الإعدادات: تعذرت قراءة %1 عند البدء أو كان مقطوعًا، وتعذر نقله جانبًا؛ لذا يُحتفظ به كما وُجد حتى لا يضيع شيء مما فيه. انقله أو احذفه لحفظ الإعدادات.
+هل تريد الخروج على أي حال (موافق) أم البقاء مع إبقاء الكاميرات متصلة (إلغاء)؟</translation>
+    </message>
 </context>
 </TS>

@@ -1993,5 +1993,11 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
 It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</translation>
     </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</translation>
+    </message>
 </context>
 </TS>

@@ -1996,5 +1996,11 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>El archivo de configuración %1 está cortado: faltan claves que escribe cada guardado (%2 en total: %3). No se puede apartar: %4.
 Se conserva tal como está, la herramienta se inicia con la configuración predeterminada y no se puede guardar la configuración hasta que se elimine.</translation>
     </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>La configuración no se escribió: %1 no se pudo leer al inicio, o estaba cortado, y no se pudo apartar; se conserva tal como se encontró, para que no se pierda nada de su contenido. Muévalo o elimínelo para guardar la configuración.
+¿Salir de todos modos (Aceptar) o quedarse con las cámaras conectadas (Cancelar)?</translation>
+    </message>
 </context>
 </TS>

@@ -1995,5 +1995,11 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>File pengaturan %1 terpotong: kunci yang ditulis setiap kali menyimpan tidak ada (%2 seluruhnya: %3). File tidak dapat dipindahkan: %4.
 File disimpan apa adanya, alat dimulai dengan pengaturan bawaan, dan pengaturan tidak dapat disimpan sampai file itu dihapus.</translation>
     </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>Pengaturan tidak ditulis: %1 tidak dapat dibaca saat mulai, atau terpotong, dan tidak dapat dipindahkan; file itu disimpan apa adanya agar isinya tidak hilang. Pindahkan atau hapus file itu untuk menyimpan pengaturan.
+Tetap keluar (OK) atau tetap di sini dengan kamera terhubung (Batal)?</translation>
+    </message>
 </context>
 </TS>

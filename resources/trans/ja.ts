@@ -1988,5 +1988,11 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>設定ファイル %1 は途中で切れています：保存のたびに書き込まれるキーが欠けています（全 %2 個：%3）。移動できません：%4。
 ファイルはそのまま残し、既定の設定で起動します。このファイルを削除するまで設定は保存できません。</translation>
     </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>設定は書き込まれていません：%1 は起動時に読み込めなかったか途中で切れており、移動もできませんでした。内容が失われないよう、見つかったときのまま残しています。設定を保存するには、このファイルを移動または削除してください。
+それでも終了しますか（OK）、それともカメラを接続したまま留まりますか（キャンセル）？</translation>
+    </message>
 </context>
 </TS>

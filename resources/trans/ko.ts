@@ -1988,5 +1988,11 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>설정 파일 %1이(가) 잘려 있습니다: 저장할 때마다 기록되는 키가 없습니다(모두 %2개: %3). 다른 곳으로 옮길 수 없습니다: %4.
 파일은 그대로 보관하고 도구는 기본 설정으로 시작하며, 이 파일을 삭제할 때까지 설정을 저장할 수 없습니다.</translation>
     </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>설정이 기록되지 않았습니다: %1은(는) 시작할 때 읽을 수 없었거나 잘려 있었고, 다른 곳으로 옮길 수도 없었습니다. 내용이 사라지지 않도록 발견된 그대로 보관합니다. 설정을 저장하려면 이 파일을 옮기거나 삭제하십시오.
+그래도 종료하시겠습니까(확인), 아니면 카메라를 연결한 채로 머무르시겠습니까(취소)?</translation>
+    </message>
 </context>
 </TS>

@@ -1989,5 +1989,11 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>ไฟล์การตั้งค่า %1 ถูกตัดขาด: ไม่มีคีย์ที่เขียนทุกครั้งที่บันทึก (ทั้งหมด %2 คีย์: %3) ย้ายไฟล์ออกไปไม่ได้: %4
 ไฟล์จะถูกเก็บไว้ตามเดิม เครื่องมือเริ่มด้วยการตั้งค่าเริ่มต้น และบันทึกการตั้งค่าไม่ได้จนกว่าจะลบไฟล์นี้</translation>
     </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>ไม่ได้เขียนการตั้งค่า: %1 อ่านไม่ได้ตอนเริ่มทำงานหรือถูกตัดขาด และย้ายออกไปไม่ได้ จึงเก็บไว้ตามที่พบเพื่อไม่ให้ข้อมูลในไฟล์สูญหาย โปรดย้ายหรือลบไฟล์นี้เพื่อบันทึกการตั้งค่า
+จะออกเลย (ตกลง) หรือจะอยู่ต่อโดยยังเชื่อมต่อกล้องไว้ (ยกเลิก)?</translation>
+    </message>
 </context>
 </TS>

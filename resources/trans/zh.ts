@@ -1987,5 +1987,11 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>设置文件 %1 已被截断：缺少每次保存都会写入的键（共 %2 个：%3）。无法将其移到一旁：%4。
 文件按原样保留，本工具以默认设置启动，在删除该文件之前无法保存设置。</translation>
     </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>设置未写入：%1 在启动时无法读取或已被截断，且无法移到一旁；它按原样保留，以免其中内容丢失。请移走或删除它以便保存设置。
+仍然退出（确定）还是保持摄像机连接并留下（取消）？</translation>
+    </message>
 </context>
 </TS>
