@@ -1996,5 +1996,17 @@ Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
         <translation>لم تُكتب الإعدادات: تعذرت قراءة %1 عند البدء أو كان مقطوعًا، وتعذر نقله جانبًا؛ لذا يُحتفظ به كما وُجد حتى لا يضيع شيء مما فيه. انقله أو احذفه لحفظ الإعدادات.
 هل تريد الخروج على أي حال (موافق) أم البقاء مع إبقاء الكاميرات متصلة (إلغاء)؟</translation>
     </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>المجلد المؤقت %1 غير موجود، لذا لا يمكن إنشاء ملف القفل الذي يمنع تشغيل نسخة ثانية من الأداة.
+أنشئ المجلد، أو اضبط المجلد المؤقت على مجلد موجود.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>لا يمكن إنشاء ملف القفل %1: يحمل هذا الاسم مجلدٌ أو شيء آخر ليس ملفًا.
+احذفه أو أعد تسميته.</translation>
+    </message>
 </context>
 </TS>

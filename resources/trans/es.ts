@@ -2002,5 +2002,17 @@ Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
         <translation>La configuración no se escribió: %1 no se pudo leer al inicio, o estaba cortado, y no se pudo apartar; se conserva tal como se encontró, para que no se pierda nada de su contenido. Muévalo o elimínelo para guardar la configuración.
 ¿Salir de todos modos (Aceptar) o quedarse con las cámaras conectadas (Cancelar)?</translation>
     </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>La carpeta temporal %1 no existe, por lo que no se puede crear el archivo de bloqueo que impide que se inicie una segunda copia de la herramienta.
+Cree la carpeta o configure como carpeta temporal una que exista.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>No se puede crear el archivo de bloqueo %1: una carpeta u otra cosa que no es un archivo tiene ese nombre.
+Elimínela o cámbiele el nombre.</translation>
+    </message>
 </context>
 </TS>

@@ -2001,5 +2001,17 @@ Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
         <translation>Pengaturan tidak ditulis: %1 tidak dapat dibaca saat mulai, atau terpotong, dan tidak dapat dipindahkan; file itu disimpan apa adanya agar isinya tidak hilang. Pindahkan atau hapus file itu untuk menyimpan pengaturan.
 Tetap keluar (OK) atau tetap di sini dengan kamera terhubung (Batal)?</translation>
     </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>Folder sementara %1 tidak ada, sehingga file kunci yang mencegah salinan kedua alat ini berjalan tidak dapat dibuat.
+Buat folder tersebut, atau atur folder sementara ke folder yang ada.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>File kunci %1 tidak dapat dibuat: sebuah folder atau sesuatu yang bukan file memakai nama itu.
+Hapus atau ganti namanya.</translation>
+    </message>
 </context>
 </TS>

@@ -1994,5 +1994,17 @@ Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
         <translation>設定は書き込まれていません：%1 は起動時に読み込めなかったか途中で切れており、移動もできませんでした。内容が失われないよう、見つかったときのまま残しています。設定を保存するには、このファイルを移動または削除してください。
 それでも終了しますか（OK）、それともカメラを接続したまま留まりますか（キャンセル）？</translation>
     </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>一時フォルダー %1 が存在しないため、このツールの2つ目のコピーの起動を防ぐロックファイルを作成できません。
+フォルダーを作成するか、一時フォルダーを存在するフォルダーに設定してください。</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>ロックファイル %1 を作成できません：同じ名前のフォルダーまたはファイル以外のものがあります。
+削除するか名前を変更してください。</translation>
+    </message>
 </context>
 </TS>

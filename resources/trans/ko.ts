@@ -1994,5 +1994,17 @@ Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
         <translation>설정이 기록되지 않았습니다: %1은(는) 시작할 때 읽을 수 없었거나 잘려 있었고, 다른 곳으로 옮길 수도 없었습니다. 내용이 사라지지 않도록 발견된 그대로 보관합니다. 설정을 저장하려면 이 파일을 옮기거나 삭제하십시오.
 그래도 종료하시겠습니까(확인), 아니면 카메라를 연결한 채로 머무르시겠습니까(취소)?</translation>
     </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>임시 폴더 %1이(가) 없어서 이 도구의 두 번째 사본이 시작되지 않도록 막는 잠금 파일을 만들 수 없습니다.
+폴더를 만들거나 임시 폴더를 존재하는 폴더로 설정하십시오.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>잠금 파일 %1을(를) 만들 수 없습니다: 같은 이름의 폴더 또는 파일이 아닌 다른 항목이 있습니다.
+삭제하거나 이름을 바꾸십시오.</translation>
+    </message>
 </context>
 </TS>

@@ -1995,5 +1995,17 @@ Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
         <translation>ไม่ได้เขียนการตั้งค่า: %1 อ่านไม่ได้ตอนเริ่มทำงานหรือถูกตัดขาด และย้ายออกไปไม่ได้ จึงเก็บไว้ตามที่พบเพื่อไม่ให้ข้อมูลในไฟล์สูญหาย โปรดย้ายหรือลบไฟล์นี้เพื่อบันทึกการตั้งค่า
 จะออกเลย (ตกลง) หรือจะอยู่ต่อโดยยังเชื่อมต่อกล้องไว้ (ยกเลิก)?</translation>
     </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>ไม่มีโฟลเดอร์ชั่วคราว %1 จึงสร้างไฟล์ล็อกที่ป้องกันไม่ให้สำเนาที่สองของเครื่องมือนี้เริ่มทำงานไม่ได้
+โปรดสร้างโฟลเดอร์นั้น หรือตั้งโฟลเดอร์ชั่วคราวเป็นโฟลเดอร์ที่มีอยู่</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>สร้างไฟล์ล็อก %1 ไม่ได้: มีโฟลเดอร์หรือสิ่งอื่นที่ไม่ใช่ไฟล์ใช้ชื่อนั้นอยู่
+โปรดลบหรือเปลี่ยนชื่อ</translation>
+    </message>
 </context>
 </TS>

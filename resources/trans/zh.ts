@@ -1993,5 +1993,17 @@ Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
         <translation>设置未写入：%1 在启动时无法读取或已被截断，且无法移到一旁；它按原样保留，以免其中内容丢失。请移走或删除它以便保存设置。
 仍然退出（确定）还是保持摄像机连接并留下（取消）？</translation>
     </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>临时文件夹 %1 不存在，因此无法创建防止本工具第二个副本启动的锁文件。
+请创建该文件夹，或将临时文件夹设为一个存在的文件夹。</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>无法创建锁文件 %1：已有一个同名的文件夹或其他非文件的对象。
+请删除或重命名它。</translation>
+    </message>
 </context>
 </TS>
