@@ -24,7 +24,6 @@
 #include <QHostAddress>
 #include <QLineEdit>
 #include <QNetworkProxy>
-#include <QSettings>
 #include <QTcpSocket>
 #include <QTranslator>
 #include <QUdpSocket>
@@ -394,9 +393,17 @@ bool MainWindow::save_and_disconnect_all()
 
 bool MainWindow::leave_with_unsaved_settings()
 {
-    const QString text = tr("The settings could not be written to %1. The previous file is kept, without the "
-                            "changes made since.\nLeave anyway (OK) or stay with the cameras connected (Cancel)?")
-                             .arg(QDir::toNativeSeparators(settings_file_path()));
+    // A file set aside at start that could not be moved is never written over: no write was tried.
+    const QString path = QDir::toNativeSeparators(settings_file_path());
+    const QString text =
+        features->settings().keeps_unreadable_file()
+            ? tr("The settings were not written: %1 could not be read at start, or was cut short, and could not be "
+                 "moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save "
+                 "the settings.\nLeave anyway (OK) or stay with the cameras connected (Cancel)?")
+                  .arg(path)
+            : tr("The settings could not be written to %1. The previous file is kept, without the changes made "
+                 "since.\nLeave anyway (OK) or stay with the cameras connected (Cancel)?")
+                  .arg(path);
     const bool leave = msgbox::warning(this, tr("Warning"), text, QMessageBox::Ok | QMessageBox::Cancel,
                                        QMessageBox::Cancel)
                        == QMessageBox::Ok;
@@ -415,8 +422,7 @@ void MainWindow::release_sockets_and_timers()
 
 QString MainWindow::getStartState()
 {
-    QSettings settings(settings_file_path(), QSettings::IniFormat);
-    QString state = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
+    QString state = features->settings().stored_value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
     qDebug() << "MainWindow:: enter getStartState = " << state;
     if (state.isEmpty())
         state = QStringLiteral("0");
@@ -431,13 +437,13 @@ void MainWindow::initGuideConfig()
     connect(guide_config, &GuideConfig::setupCompleted, this, &MainWindow::updateGuideConfig);
     connect(guide_config, &GuideConfig::transferData, this, &MainWindow::updateGuideData);
 
-    QSettings settings(settings_file_path(), QSettings::IniFormat);
-    guide_state = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
+    const SettingsFile &settings = features->settings();
+    guide_state = settings.stored_value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
     if (guide_state.isEmpty()) {
         guide_state = QStringLiteral("0");
         qDebug() << 79 << " Obtain configuration exception!";
     }
-    int layout = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera")).toInt();
+    int layout = settings.stored_value(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera")).toInt();
     if (layout < 0 || layout > 3) {
         layout = 0;
         qDebug() << 84 << " Obtain configuration exception!";

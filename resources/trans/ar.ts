@@ -1992,5 +1992,33 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>نموذج الكشف %1 لا يتوافق مع قائمة الفئات %2: %3. بقيت المناطق كما كانت.</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>ملف الإعدادات %1 مقطوع: تنقصه مفاتيح يكتبها كل حفظ (%2 في المجموع: %3). نُقل إلى %4، وتبدأ الأداة بالإعدادات الافتراضية.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>ملف الإعدادات %1 مقطوع: تنقصه مفاتيح يكتبها كل حفظ (%2 في المجموع: %3). لا يمكن نقله جانبًا: %4.
+يُحتفظ به كما هو، وتبدأ الأداة بالإعدادات الافتراضية، ولا يمكن حفظ الإعدادات حتى يُحذف.</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>لم تُكتب الإعدادات: تعذرت قراءة %1 عند البدء أو كان مقطوعًا، وتعذر نقله جانبًا؛ لذا يُحتفظ به كما وُجد حتى لا يضيع شيء مما فيه. انقله أو احذفه لحفظ الإعدادات.
+هل تريد الخروج على أي حال (موافق) أم البقاء مع إبقاء الكاميرات متصلة (إلغاء)؟</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>المجلد المؤقت %1 غير موجود، لذا لا يمكن إنشاء ملف القفل الذي يمنع تشغيل نسخة ثانية من الأداة.
+أنشئ المجلد، أو اضبط المجلد المؤقت على مجلد موجود.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>لا يمكن إنشاء ملف القفل %1: يحمل هذا الاسم مجلدٌ أو شيء آخر ليس ملفًا.
+احذفه أو أعد تسميته.</translation>
+    </message>
 </context>
 </TS>

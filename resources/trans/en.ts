@@ -1995,5 +1995,33 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</translation>
+    </message>
 </context>
 </TS>

@@ -1998,5 +1998,33 @@ Se conserva tal cual, la herramienta se inicia con la configuración predetermin
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>El modelo de detección %1 no corresponde a la lista de clases %2: %3. Las regiones se dejaron como estaban.</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>El archivo de configuración %1 está cortado: faltan claves que escribe cada guardado (%2 en total: %3). Se movió a %4 y la herramienta se inicia con la configuración predeterminada.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>El archivo de configuración %1 está cortado: faltan claves que escribe cada guardado (%2 en total: %3). No se puede apartar: %4.
+Se conserva tal como está, la herramienta se inicia con la configuración predeterminada y no se puede guardar la configuración hasta que se elimine.</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>La configuración no se escribió: %1 no se pudo leer al inicio, o estaba cortado, y no se pudo apartar; se conserva tal como se encontró, para que no se pierda nada de su contenido. Muévalo o elimínelo para guardar la configuración.
+¿Salir de todos modos (Aceptar) o quedarse con las cámaras conectadas (Cancelar)?</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>La carpeta temporal %1 no existe, por lo que no se puede crear el archivo de bloqueo que impide que se inicie una segunda copia de la herramienta.
+Cree la carpeta o configure como carpeta temporal una que exista.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>No se puede crear el archivo de bloqueo %1: una carpeta u otra cosa que no es un archivo tiene ese nombre.
+Elimínela o cámbiele el nombre.</translation>
+    </message>
 </context>
 </TS>

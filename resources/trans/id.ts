@@ -1997,5 +1997,33 @@ File dibiarkan apa adanya, alat dimulai dengan pengaturan bawaan, dan pengaturan
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>Model deteksi %1 tidak cocok dengan daftar kelas %2: %3. Area dibiarkan seperti semula.</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>File pengaturan %1 terpotong: kunci yang ditulis setiap kali menyimpan tidak ada (%2 seluruhnya: %3). File dipindahkan ke %4, dan alat dimulai dengan pengaturan bawaan.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>File pengaturan %1 terpotong: kunci yang ditulis setiap kali menyimpan tidak ada (%2 seluruhnya: %3). File tidak dapat dipindahkan: %4.
+File disimpan apa adanya, alat dimulai dengan pengaturan bawaan, dan pengaturan tidak dapat disimpan sampai file itu dihapus.</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>Pengaturan tidak ditulis: %1 tidak dapat dibaca saat mulai, atau terpotong, dan tidak dapat dipindahkan; file itu disimpan apa adanya agar isinya tidak hilang. Pindahkan atau hapus file itu untuk menyimpan pengaturan.
+Tetap keluar (OK) atau tetap di sini dengan kamera terhubung (Batal)?</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>Folder sementara %1 tidak ada, sehingga file kunci yang mencegah salinan kedua alat ini berjalan tidak dapat dibuat.
+Buat folder tersebut, atau atur folder sementara ke folder yang ada.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>File kunci %1 tidak dapat dibuat: sebuah folder atau sesuatu yang bukan file memakai nama itu.
+Hapus atau ganti namanya.</translation>
+    </message>
 </context>
 </TS>

@@ -1990,5 +1990,33 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>検出モデル %1 はクラスリスト %2 に合いません: %3。領域はそのままです。</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>設定ファイル %1 は途中で切れています：保存のたびに書き込まれるキーが欠けています（全 %2 個：%3）。ファイルは %4 に移動し、既定の設定で起動します。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>設定ファイル %1 は途中で切れています：保存のたびに書き込まれるキーが欠けています（全 %2 個：%3）。移動できません：%4。
+ファイルはそのまま残し、既定の設定で起動します。このファイルを削除するまで設定は保存できません。</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>設定は書き込まれていません：%1 は起動時に読み込めなかったか途中で切れており、移動もできませんでした。内容が失われないよう、見つかったときのまま残しています。設定を保存するには、このファイルを移動または削除してください。
+それでも終了しますか（OK）、それともカメラを接続したまま留まりますか（キャンセル）？</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>一時フォルダー %1 が存在しないため、このツールの2つ目のコピーの起動を防ぐロックファイルを作成できません。
+フォルダーを作成するか、一時フォルダーを存在するフォルダーに設定してください。</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>ロックファイル %1 を作成できません：同じ名前のフォルダーまたはファイル以外のものがあります。
+削除するか名前を変更してください。</translation>
+    </message>
 </context>
 </TS>

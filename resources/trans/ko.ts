@@ -1990,5 +1990,33 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>감지 모델 %1이(가) 클래스 목록 %2과(와) 맞지 않습니다: %3. 영역은 그대로 유지됩니다.</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>설정 파일 %1이(가) 잘려 있습니다: 저장할 때마다 기록되는 키가 없습니다(모두 %2개: %3). 파일을 %4(으)로 옮겼으며, 도구는 기본 설정으로 시작합니다.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>설정 파일 %1이(가) 잘려 있습니다: 저장할 때마다 기록되는 키가 없습니다(모두 %2개: %3). 다른 곳으로 옮길 수 없습니다: %4.
+파일은 그대로 보관하고 도구는 기본 설정으로 시작하며, 이 파일을 삭제할 때까지 설정을 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>설정이 기록되지 않았습니다: %1은(는) 시작할 때 읽을 수 없었거나 잘려 있었고, 다른 곳으로 옮길 수도 없었습니다. 내용이 사라지지 않도록 발견된 그대로 보관합니다. 설정을 저장하려면 이 파일을 옮기거나 삭제하십시오.
+그래도 종료하시겠습니까(확인), 아니면 카메라를 연결한 채로 머무르시겠습니까(취소)?</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>임시 폴더 %1이(가) 없어서 이 도구의 두 번째 사본이 시작되지 않도록 막는 잠금 파일을 만들 수 없습니다.
+폴더를 만들거나 임시 폴더를 존재하는 폴더로 설정하십시오.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>잠금 파일 %1을(를) 만들 수 없습니다: 같은 이름의 폴더 또는 파일이 아닌 다른 항목이 있습니다.
+삭제하거나 이름을 바꾸십시오.</translation>
+    </message>
 </context>
 </TS>

@@ -1991,5 +1991,33 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>โมเดลการตรวจจับ %1 ไม่ตรงกับรายการคลาส %2: %3 พื้นที่ยังคงเหมือนเดิม</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>ไฟล์การตั้งค่า %1 ถูกตัดขาด: ไม่มีคีย์ที่เขียนทุกครั้งที่บันทึก (ทั้งหมด %2 คีย์: %3) ไฟล์ถูกย้ายไปที่ %4 และเครื่องมือจะเริ่มด้วยการตั้งค่าเริ่มต้น</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>ไฟล์การตั้งค่า %1 ถูกตัดขาด: ไม่มีคีย์ที่เขียนทุกครั้งที่บันทึก (ทั้งหมด %2 คีย์: %3) ย้ายไฟล์ออกไปไม่ได้: %4
+ไฟล์จะถูกเก็บไว้ตามเดิม เครื่องมือเริ่มด้วยการตั้งค่าเริ่มต้น และบันทึกการตั้งค่าไม่ได้จนกว่าจะลบไฟล์นี้</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>ไม่ได้เขียนการตั้งค่า: %1 อ่านไม่ได้ตอนเริ่มทำงานหรือถูกตัดขาด และย้ายออกไปไม่ได้ จึงเก็บไว้ตามที่พบเพื่อไม่ให้ข้อมูลในไฟล์สูญหาย โปรดย้ายหรือลบไฟล์นี้เพื่อบันทึกการตั้งค่า
+จะออกเลย (ตกลง) หรือจะอยู่ต่อโดยยังเชื่อมต่อกล้องไว้ (ยกเลิก)?</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>ไม่มีโฟลเดอร์ชั่วคราว %1 จึงสร้างไฟล์ล็อกที่ป้องกันไม่ให้สำเนาที่สองของเครื่องมือนี้เริ่มทำงานไม่ได้
+โปรดสร้างโฟลเดอร์นั้น หรือตั้งโฟลเดอร์ชั่วคราวเป็นโฟลเดอร์ที่มีอยู่</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>สร้างไฟล์ล็อก %1 ไม่ได้: มีโฟลเดอร์หรือสิ่งอื่นที่ไม่ใช่ไฟล์ใช้ชื่อนั้นอยู่
+โปรดลบหรือเปลี่ยนชื่อ</translation>
+    </message>
 </context>
 </TS>

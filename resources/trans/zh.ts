@@ -1989,5 +1989,33 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>检测模型 %1 与类别列表 %2 不匹配：%3。区域保持不变。</translation>
     </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>设置文件 %1 已被截断：缺少每次保存都会写入的键（共 %2 个：%3）。该文件已移至 %4，本工具将以默认设置启动。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>设置文件 %1 已被截断：缺少每次保存都会写入的键（共 %2 个：%3）。无法将其移到一旁：%4。
+文件按原样保留，本工具以默认设置启动，在删除该文件之前无法保存设置。</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>设置未写入：%1 在启动时无法读取或已被截断，且无法移到一旁；它按原样保留，以免其中内容丢失。请移走或删除它以便保存设置。
+仍然退出（确定）还是保持摄像机连接并留下（取消）？</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>临时文件夹 %1 不存在，因此无法创建防止本工具第二个副本启动的锁文件。
+请创建该文件夹，或将临时文件夹设为一个存在的文件夹。</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>无法创建锁文件 %1：已有一个同名的文件夹或其他非文件的对象。
+请删除或重命名它。</translation>
+    </message>
 </context>
 </TS>
