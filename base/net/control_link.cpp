@@ -500,12 +500,12 @@ void ControlLink::readResponseData()
     // wait lets this slot run again for the next one.
     while (udpServer->hasPendingDatagrams()) {
         const QNetworkDatagram datagram = udpServer->receiveDatagram();
-        if (answer_expected_from(datagram.senderAddress()))
+        if (answer_expected_from(datagram.senderAddress(), "MainWindow::readUdpData"))
             emit textReply(datagram.data(), true);
     }
 }
 
-bool ControlLink::answer_expected_from(const QHostAddress &sender)
+bool ControlLink::answer_expected_from(const QHostAddress &sender, const char *reader)
 {
     const QHostAddress address = plain_address(sender);
     if (m_sent_to.contains(address))
@@ -514,11 +514,11 @@ bool ControlLink::answer_expected_from(const QHostAddress &sender)
         return false;
     if (m_foreign_senders_logged.size() < kForeignSendersLogged) {
         m_foreign_senders_logged.insert(address);
-        qWarning().noquote().nospace() << "MainWindow::readUdpData answer from [" << address.toString()
+        qWarning().noquote().nospace() << reader << " answer from [" << address.toString()
                                        << "] ignored: no command was sent there (further ones from it are not logged)";
     } else {
         m_foreign_senders_log_full = true;
-        qWarning().noquote().nospace() << "MainWindow::readUdpData answers from more than " << kForeignSendersLogged
+        qWarning().noquote().nospace() << reader << " answers from more than " << kForeignSendersLogged
                                        << " unknown senders: further ones are ignored and not logged";
     }
     return false;
@@ -578,8 +578,10 @@ void ControlLink::read_link(int side)
 void ControlLink::readSocUdpData()
 {
     while (udpClient->hasPendingDatagrams()) {
-        // The sender tells which camera answered.
+        // The sender tells which camera answered; a host no command went to answers nothing.
         const QNetworkDatagram datagram = udpClient->receiveDatagram();
+        if (!answer_expected_from(datagram.senderAddress(), "MainWindow::readSocUdpData"))
+            continue;
         ViscaReplyOrigin origin;
         origin.sender = datagram.senderAddress();
         origin.sender_port = quint16(datagram.senderPort());

@@ -105,7 +105,9 @@ signals:
 
 private:
     void readResponseData();
-    bool answer_expected_from(const QHostAddress &sender);
+    // Whether a datagram from sender is an answer (a command went there); reader names the
+    // socket in the log line of a sender that is not.
+    bool answer_expected_from(const QHostAddress &sender, const char *reader);
     void readSocUdpData();
     void teacher_tcp_ready_read();
     void student_tcp_ready_read();
@@ -139,9 +141,9 @@ private:
     };
     LinkRead teacher_link_read;
     LinkRead student_link_read;
-    // The reply socket takes answers only from addresses commands were sent to, until their
-    // camera is released; any other host
-    // could otherwise disconnect a camera or write values into a tab with one datagram.
+    // The reply socket and the VISCA socket take answers only from addresses commands were sent
+    // to, until their camera is released; any other host could otherwise disconnect a camera or
+    // write values into a tab (a zoom field) with one datagram.
     QSet<QHostAddress> m_sent_to;
     QSet<QHostAddress> m_foreign_senders_logged;
     bool m_foreign_senders_log_full = false;

@@ -448,38 +448,56 @@ private slots:
         QCOMPARE(got, taken);
     }
 
-    // The reply socket takes answers only from hosts commands went to; any other sender is
-    // ignored and logged once, and only so many of them.
+    // The reply socket and the VISCA socket take answers only from hosts commands went to; any
+    // other sender is ignored and logged once, and only so many of them. A stranger's zoom
+    // answer must not set a camera's zoom field.
     void replySocketSenders_data()
     {
+        QTest::addColumn<bool>("visca");
         QTest::addColumn<int>("foreign");
         QTest::addColumn<int>("logLines");
-        QTest::newRow("one foreign host") << 1 << 1;
-        QTest::newRow("more foreign hosts than are logged") << 70 << 65;
+        QTest::newRow("one foreign host") << false << 1 << 1;
+        QTest::newRow("more foreign hosts than are logged") << false << 70 << 65;
+        QTest::newRow("VISCA, one foreign host") << true << 1 << 1;
+        QTest::newRow("VISCA, more foreign hosts than are logged") << true << 70 << 65;
     }
     void replySocketSenders()
     {
+        QFETCH(bool, visca);
         QFETCH(int, foreign);
         SimCamera camera(QStringLiteral("127.0.0.26"));
         QVERIFY(camera.start());
         Link l;
         QHostAddress *destination = l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.26"), false);
         l.link.closeUdpServer();
+        // The VISCA socket is bound by its first datagram (to a port nobody serves).
+        l.link.sendMsg_Net(destination, 9, QStringLiteral("81 09 04 47 FF"), true);
+        const quint16 port = visca ? l.link.command_socket()->localPort() : 7791;
+        QVERIFY(port != 0);
         QSignalSpy texts(&l.link, &ControlLink::textReply);
+        QSignalSpy viscas(&l.link, &ControlLink::viscaReply);
+        QSignalSpy &answers = visca ? viscas : texts;
         LogCapture log;
         for (int i = 1; i <= foreign; ++i) {
             QUdpSocket host;
             QVERIFY(host.bind(QHostAddress(QStringLiteral("127.0.1.%1").arg(i))));
             for (int n = 0; n < 2; ++n)
-                host.writeDatagram("teacher_parameter\nteacher_tracking_status=start", QHostAddress::LocalHost, 7791);
+                host.writeDatagram(visca ? hexBytes("905004000000FF")
+                                         : QByteArray("teacher_parameter\nteacher_tracking_status=start"),
+                                   QHostAddress::LocalHost, port);
         }
         // The camera's answer comes after the foreign datagrams, on the same socket.
-        l.link.sendMsg_Net(destination, 6791, QStringLiteral("teacher_parameter\nget_tracking_status"), false);
-        QTRY_COMPARE_WITH_TIMEOUT(texts.size(), 1, kReplyMs);
+        if (visca)
+            l.link.sendMsg_Net(destination, 1259, QStringLiteral("81 09 04 38 FF"), true);
+        else
+            l.link.sendMsg_Net(destination, 6791, QStringLiteral("teacher_parameter\nget_tracking_status"), false);
+        QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1, kReplyMs);
         QTest::qWait(20);
-        QCOMPARE(texts.size(), 1);
-        QCOMPARE(texts.first().at(0).toByteArray(), QByteArray("teacher_parameter\nteacher_tracking_status=stop"));
-        QTEST(log.count(QStringLiteral("MainWindow::readUdpData answer")), "logLines");
+        QCOMPARE(answers.size(), 1);
+        QCOMPARE(answers.first().at(0).toByteArray(),
+                 visca ? hexBytes("905002FF") : QByteArray("teacher_parameter\nteacher_tracking_status=stop"));
+        QTEST(log.count(visca ? QStringLiteral("MainWindow::readSocUdpData answer") : QStringLiteral("MainWindow::readUdpData answer")),
+              "logLines");
         QCOMPARE(log.count(QStringLiteral("[127.0.1.1]")), 1);
     }
 
