@@ -23,8 +23,9 @@ constexpr int kProbeConnectMs = 500; // a camera's TCP port answers at once when
 constexpr int kLinkConnectMs = 1500;
 constexpr int kKeepAliveMs = 900000; // cameras drop a control link idle for longer
 constexpr int kConnectPollMs = 10;   // the window keeps painting between two looks at the socket
-// A link's read yields to the event loop after this many frames or this long, whichever comes
-// first, and goes on in the next turn: a flood of small frames must not hold the window.
+// A link's read yields to the event loop after this many frames (handed on or skipped) or this
+// long, whichever comes first, and goes on in the next turn: a flood of small frames must not
+// hold the window.
 constexpr int kFramesPerReadTurn = 64; // a few milliseconds of the window's handling of replies
 constexpr int kReadTurnMs = 10;        // a slow handler's frames yield sooner
 // Bytes taken off a link at a time: thousands of small frames, a whole parameter block.
@@ -540,6 +541,9 @@ void ControlLink::student_tcp_ready_read()
 
 // Hands on the link's frames in stream order until its socket is empty, a share at a time: after
 // kFramesPerReadTurn frames or kReadTurnMs the rest waits for the next turn of the event loop.
+// Frames the reader skips (another port, a damaged header) count as frames: a flood of them
+// would otherwise run through a whole socket read, thousands of frames, before the budget is
+// looked at.
 void ControlLink::read_link(int side)
 {
     QTcpSocket *socket = side_socket(side);
@@ -563,9 +567,11 @@ void ControlLink::read_link(int side)
             read.resume->start();
             break;
         }
-        if (reader.take_frame(&frame)) {
+        const UotReader::Step step = reader.next(&frame);
+        if (step != UotReader::Step::NeedMore) {
             ++frames;
-            hand_on(frame, side);
+            if (step == UotReader::Step::Frame)
+                hand_on(frame, side);
             continue;
         }
         if (socket->bytesAvailable() <= 0)

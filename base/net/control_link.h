@@ -93,6 +93,7 @@ public:
     QUdpSocket *command_socket() const { return udpClient; }
     bool link_failed(int side) const { return side == 1 ? teacher_tcp_link_failed : student_tcp_link_failed; }
     int buffered(int side) const { return (side == 1 ? teacher_link_reader : student_link_reader).buffered(); }
+    qint64 skipped(int side) const { return (side == 1 ? teacher_link_reader : student_link_reader).skipped(); }
     // Both links closed and nothing of an earlier failure remembered.
     void reset_links();
 

@@ -83,63 +83,83 @@ void UotReader::resynchronise(const char *reason, quint32 port, quint32 length)
 bool UotReader::take_frame(Frame *frame)
 {
     for (;;) {
-        const int available = buffered();
-        if (available == 0) {
-            compact();
+        switch (next(frame)) {
+        case Step::Frame:
+            return true;
+        case Step::Skipped:
+            continue;
+        case Step::NeedMore:
             return false;
         }
-        if (available < kHeaderSize) {
-            qCDebug(lcProtocol) << "the byte length is less than 8";
-            compact();
-            return false;
-        }
-        const char *header = m_buffer.constData() + m_pos;
-        const bool marker_ok = std::memcmp(header, kMarker, 4) == 0;
-        const quint32 port = qFromLittleEndian<quint32>(header + 4);
-        const quint32 length = qFromLittleEndian<quint32>(header + 8);
-        qCDebug(lcProtocol).noquote().nospace() << "get_Data->header:" << magic_text(header) << ", port:" << port
-                                      << ",length:" << length << ",total_length:" << available;
-
-        if (!marker_ok) {
-            resynchronise("bad frame marker", port, length);
-            continue;
-        }
-        if (length > kMaxPayloadSize) {
-            resynchronise("frame length beyond the bound", port, length);
-            continue;
-        }
-        // length is at most kMaxPayloadSize here, so this cannot overflow.
-        const int frame_size = kHeaderSize + static_cast<int>(length);
-        if (port == kViscaPort) {
-            qCDebug(lcProtocol).nospace() << " Visca Port:" << port << ",get_Data->length:" << length
-                                          << ",tmp_buffer:"
-                                          << log_bytes(header, available, kBufferLogLimit);
-        }
-        if (available < frame_size) {
-            qCDebug(lcProtocol) << "the byteArray length is not equal to receivedata";
-            compact();
-            return false;
-        }
-        if (port != kTextPort && port != kViscaPort) {
-            qCWarning(lcProtocol).noquote().nospace() << "UOT reader [" << m_link << "]: frame for unknown port "
-                                            << port << " skipped (" << length << " bytes)";
-            m_pos += frame_size;
-            continue;
-        }
-
-        frame->port = port;
-        frame->payload = QByteArray(header + kHeaderSize, static_cast<int>(length));
-        m_pos += frame_size;
-        qCDebug(lcProtocol).nospace()
-            << (port == kTextPort ? "[TRACK] Resolver NewVersion {" : "[VISCA] Resolver NewVersion {")
-            << log_bytes(frame->payload.constData(), frame->payload.size(), kPayloadLogLimit) << "}";
-        qCDebug(lcProtocol).nospace()
-            << "the total length is [" << buffered() << "], splitArray"
-            << log_bytes(m_buffer.constData() + m_pos, buffered(), kBufferLogLimit);
-        if (buffered() == 0)
-            compact();
-        return true;
     }
+}
+
+UotReader::Step UotReader::next(Frame *frame)
+{
+    const Step step = read_step(frame);
+    if (step == Step::Skipped)
+        ++m_skipped;
+    return step;
+}
+
+UotReader::Step UotReader::read_step(Frame *frame)
+{
+    const int available = buffered();
+    if (available == 0) {
+        compact();
+        return Step::NeedMore;
+    }
+    if (available < kHeaderSize) {
+        qCDebug(lcProtocol) << "the byte length is less than 8";
+        compact();
+        return Step::NeedMore;
+    }
+    const char *header = m_buffer.constData() + m_pos;
+    const bool marker_ok = std::memcmp(header, kMarker, 4) == 0;
+    const quint32 port = qFromLittleEndian<quint32>(header + 4);
+    const quint32 length = qFromLittleEndian<quint32>(header + 8);
+    qCDebug(lcProtocol).noquote().nospace() << "get_Data->header:" << magic_text(header) << ", port:" << port
+                                  << ",length:" << length << ",total_length:" << available;
+
+    if (!marker_ok) {
+        resynchronise("bad frame marker", port, length);
+        return Step::Skipped;
+    }
+    if (length > kMaxPayloadSize) {
+        resynchronise("frame length beyond the bound", port, length);
+        return Step::Skipped;
+    }
+    // length is at most kMaxPayloadSize here, so this cannot overflow.
+    const int frame_size = kHeaderSize + static_cast<int>(length);
+    if (port == kViscaPort) {
+        qCDebug(lcProtocol).nospace() << " Visca Port:" << port << ",get_Data->length:" << length
+                                      << ",tmp_buffer:"
+                                      << log_bytes(header, available, kBufferLogLimit);
+    }
+    if (available < frame_size) {
+        qCDebug(lcProtocol) << "the byteArray length is not equal to receivedata";
+        compact();
+        return Step::NeedMore;
+    }
+    if (port != kTextPort && port != kViscaPort) {
+        qCWarning(lcProtocol).noquote().nospace() << "UOT reader [" << m_link << "]: frame for unknown port "
+                                        << port << " skipped (" << length << " bytes)";
+        m_pos += frame_size;
+        return Step::Skipped;
+    }
+
+    frame->port = port;
+    frame->payload = QByteArray(header + kHeaderSize, static_cast<int>(length));
+    m_pos += frame_size;
+    qCDebug(lcProtocol).nospace()
+        << (port == kTextPort ? "[TRACK] Resolver NewVersion {" : "[VISCA] Resolver NewVersion {")
+        << log_bytes(frame->payload.constData(), frame->payload.size(), kPayloadLogLimit) << "}";
+    qCDebug(lcProtocol).nospace()
+        << "the total length is [" << buffered() << "], splitArray"
+        << log_bytes(m_buffer.constData() + m_pos, buffered(), kBufferLogLimit);
+    if (buffered() == 0)
+        compact();
+    return Step::Frame;
 }
 
 int UotReader::feed(const QByteArray &bytes, const std::function<void(const Frame &)> &handle)

@@ -45,8 +45,18 @@ public:
     // Adds the bytes of one read.
     void append(const QByteArray &bytes);
 
-    // Takes the next whole frame off the buffer into *frame; false when no whole frame is
-    // buffered (the bytes of an unfinished frame wait for later reads).
+    // What one step of reading took off the buffer.
+    enum class Step {
+        Frame,    // a whole frame, handed out
+        Skipped,  // a frame for another port, or a damaged stretch up to the next marker, dropped
+        NeedMore, // no whole frame is buffered (the bytes of an unfinished frame wait for later reads)
+    };
+    // Takes one frame or one skipped stretch off the buffer. A reader that must yield after so
+    // many steps counts both kinds: a stream of frames it skips costs as much as one it hands out.
+    Step next(Frame *frame);
+
+    // Takes the next whole frame off the buffer into *frame, skipping what next() skips; false
+    // when no whole frame is buffered.
     bool take_frame(Frame *frame);
 
     // append, then hands every whole frame to handle in stream order; returns how many.
@@ -55,6 +65,8 @@ public:
 
     // Bytes buffered and not yet taken as frames.
     int buffered() const { return m_buffer.size() - m_pos; }
+    // Frames for other ports and damaged stretches skipped since the reader was made.
+    qint64 skipped() const { return m_skipped; }
 
     // Forgets every buffered byte (the link was closed or re-opened).
     void clear();
@@ -62,10 +74,12 @@ public:
     const QString &link_name() const { return m_link; }
 
 private:
+    Step read_step(Frame *frame);
     void compact();
     void resynchronise(const char *reason, quint32 port, quint32 length);
 
     QString m_link;
     QByteArray m_buffer;
     int m_pos = 0; // start of the unread bytes in m_buffer
+    qint64 m_skipped = 0;
 };

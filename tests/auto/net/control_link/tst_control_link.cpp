@@ -397,6 +397,50 @@ private slots:
             QVERIFY2(dump.size() < 2 * kLogDumpLimit || dump.endsWith(QLatin1String(" bytes)]")), qPrintable(dump.right(60)));
     }
 
+    // A flood of frames the reader skips (a port that carries no reply, a length beyond the
+    // bound) yields like a flood of replies: no turn of the event loop skips more than a share.
+    void skippedFloodYields_data()
+    {
+        QTest::addColumn<QByteArray>("unit");
+        QTest::newRow("empty frames for port 6792") << simuot::header(6792, 0);
+        QTest::newRow("headers of length 0x7FFFFFFF") << simuot::header(simuot::kTextPort, 0x7FFFFFFF);
+    }
+    void skippedFloodYields()
+    {
+        QFETCH(QByteArray, unit);
+        constexpr int kUnits = 200000;     // 2.4 MB
+        constexpr int kFramesPerTurn = 64; // the link's share of one turn of the event loop
+        SimCamera camera(QStringLiteral("127.0.0.30"));
+        QVERIFY(camera.start());
+        Link l;
+        l.attach(Slot::TeacherPano, camera.address(), true);
+        QSignalSpy texts(&l.link, &ControlLink::textReply);
+        qint64 lastSkipped = 0, mostInATurn = 0, longestGap = 0;
+        QElapsedTimer clock;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] {
+            mostInATurn = qMax(mostInATurn, l.link.skipped(1) - lastSkipped);
+            lastSkipped = l.link.skipped(1);
+            longestGap = qMax(longestGap, clock.restart());
+        });
+        auto log = std::make_unique<LogCapture>(); // the warnings, kept off the test's output
+        const QByteArray after = "teacher_parameter\nafter the flood";
+        QCOMPARE(camera.pushToLinks(unit.repeated(kUnits) + simuot::frame(simuot::kTextPort, after)), 1);
+        clock.start();
+        ticker.start(0);
+        QTRY_COMPARE_WITH_TIMEOUT(texts.size(), 1, 10 * kReplyMs);
+        ticker.stop();
+        QCOMPARE(texts.first().at(0).toByteArray(), after);
+        QCOMPARE(l.link.skipped(1), qint64(kUnits));
+        QCOMPARE(l.link.buffered(1), 0);
+        log.reset();
+        qInfo("at most %lld skipped in one turn of the event loop, turns at most %lld ms apart", mostInATurn,
+              longestGap);
+        // A turn runs the link's read at most twice: when its socket signals, and when its next
+        // share is due.
+        QVERIFY2(mostInATurn <= 2 * kFramesPerTurn, qPrintable(QString::number(mostInATurn)));
+    }
+
     // A released camera: none of its frames still waiting in a read is handed on (released by a
     // handler), and its late text answers are ignored unless another slot uses its address.
     void releasedCamera_data()

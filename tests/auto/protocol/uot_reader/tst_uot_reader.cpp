@@ -122,6 +122,8 @@ private slots:
         }
         QTEST(got, "expected");
         QTEST(reader.buffered(), "leftOver");
+        // Each warning tells of one skipped frame or stretch, which a link's read budget counts.
+        QCOMPARE(reader.skipped(), qint64(warnings.size()));
     }
 
     // Two reads cut at every possible place, and one byte per read: the same frames each time.
