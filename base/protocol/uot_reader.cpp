@@ -9,8 +9,8 @@
 namespace {
 const char kMarker[4] = {'U', 'O', 'T', '\0'};
 
-// Log lines show received bytes, but a damaged stream must not flood the log.
-constexpr int kPayloadLogLimit = 16 * 1024;
+// The bytes still buffered behind a header or a frame, shown for context: shorter than the
+// reply dumps (kLogDumpLimit), as they repeat what the next lines show.
 constexpr int kBufferLogLimit = 256;
 
 // The magic as the header names it: its bytes before the first zero byte.
@@ -153,7 +153,7 @@ UotReader::Step UotReader::read_step(Frame *frame)
     m_pos += frame_size;
     qCDebug(lcProtocol).nospace()
         << (port == kTextPort ? "[TRACK] Resolver NewVersion {" : "[VISCA] Resolver NewVersion {")
-        << log_bytes(frame->payload.constData(), frame->payload.size(), kPayloadLogLimit) << "}";
+        << log_bytes(frame->payload.constData(), frame->payload.size(), kLogDumpLimit) << "}";
     qCDebug(lcProtocol).nospace()
         << "the total length is [" << buffered() << "], splitArray"
         << log_bytes(m_buffer.constData() + m_pos, buffered(), kBufferLogLimit);

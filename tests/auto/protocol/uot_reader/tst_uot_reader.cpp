@@ -2,6 +2,8 @@
 // come whole whatever the cut of the reads; a foreign port is skipped by its length; any other
 // bad header resynchronises on the next marker or empties the buffer, with a warning; a length
 // beyond 1 MiB is never waited for.
+#include "log_capture.h"
+#include "protocol/protocol_log.h"
 #include "protocol/uot_reader.h"
 
 #include <QLoggingCategory>
@@ -167,6 +169,27 @@ private slots:
         }
         reader.feed(text("student_parameter\nstop"), keep);
         QCOMPARE(got, QByteArrayList{"6791:student_parameter\nstop"});
+    }
+
+    // A long payload shows its first bytes only, as every dump of the program does.
+    void payloadDumpCapped_data()
+    {
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("VISCA") << 1259 << "[VISCA] Resolver NewVersion {";
+        QTest::newRow("text") << 6791 << "[TRACK] Resolver NewVersion {";
+    }
+    void payloadDumpCapped()
+    {
+        QFETCH(int, port);
+        QFETCH(QString, line);
+        QLoggingCategory::setFilterRules(QString());
+        LogCapture capture;
+        UotReader reader;
+        reader.feed(frame(quint32(port), QByteArray(20000, 'x')), [](const UotReader::Frame &) {});
+        QLoggingCategory::setFilterRules(QStringLiteral("corvane.protocol.debug=false"));
+        QCOMPARE(capture.lines().filter(line),
+                 QStringList{line + '"' + QString(kLogDumpLimit, 'x') + "...(20000 bytes)\"}"});
     }
 
     // While a frame is being handled the consumer processes events, and more bytes of the same
