@@ -78,7 +78,9 @@ quint32 adler32Run(quint8 byte, qint64 count)
     const quint64 n = quint64(count);
     const quint64 a = (1 + n % kMod * byte) % kMod;
     // b = sum over i of (1 + i * byte), i = 1..n
-    const quint64 triangle = (n % 2 == 0 ? (n / 2) % kMod * ((n + 1) % kMod) : n % kMod * (((n + 1) / 2) % kMod)) % kMod;
+    // n (n + 1) / 2, halving the even factor before reducing
+    const quint64 triangle =
+        (n % 2 == 0 ? (n / 2) % kMod * ((n + 1) % kMod) : n % kMod * (((n + 1) / 2) % kMod)) % kMod;
     const quint64 b = (n % kMod + triangle * byte) % kMod;
     return quint32((b << 16) | a);
 }

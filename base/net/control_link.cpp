@@ -1,5 +1,6 @@
 #include "net/control_link.h"
 
+#include "core/log_fold.h"
 #include "core/time_scale.h"
 #include "core/wait.h"
 #include "model/camera_slots.h"
@@ -33,6 +34,10 @@ constexpr qint64 kReadChunkBytes = 64 * 1024;
 // Hosts that send to the reply socket unasked are logged once each, up to this many: a scan
 // or a flood from many addresses must grow neither the memory nor the log.
 constexpr int kForeignSendersLogged = 64;
+// Replies left out of the log (a run of identical ones) are told of this long after the first
+// of them at the latest: a flood shows in the log once a second while it lasts, and its end
+// within a second even when nothing else comes.
+constexpr int kFoldNoteMs = 1000;
 
 // The address as IPv4 when it is one (also when written IPv4-mapped), for comparing senders.
 QHostAddress plain_address(const QHostAddress &address)
@@ -113,6 +118,14 @@ ControlLink::ControlLink(CameraSlots *camera_slots, const Options &options, QObj
     }
     connect(teacher_link_read.resume, &QTimer::timeout, this, [this] { read_link(1); });
     connect(student_link_read.resume, &QTimer::timeout, this, [this] { read_link(2); });
+    m_fold_note = new QTimer(this);
+    m_fold_note->setSingleShot(true);
+    connect(m_fold_note, &QTimer::timeout, this, [this] {
+        teacher_link_reader.note_left_out();
+        student_link_reader.note_left_out();
+        m_text_datagram_fold.note();
+        m_visca_datagram_fold.note();
+    });
 
     // The socket is the context: the hooks go with the socket.
     connect(teacher_tcp_socket, &QTcpSocket::readyRead, teacher_tcp_socket, [this] { teacher_tcp_ready_read(); });
@@ -501,9 +514,19 @@ void ControlLink::readResponseData()
     // wait lets this slot run again for the next one.
     while (udpServer->hasPendingDatagrams()) {
         const QNetworkDatagram datagram = udpServer->receiveDatagram();
-        if (answer_expected_from(datagram.senderAddress(), "MainWindow::readUdpData"))
-            emit textReply(datagram.data(), true);
+        if (!answer_expected_from(datagram.senderAddress(), "MainWindow::readUdpData"))
+            continue;
+        const log_fold::Quiet quiet(
+            m_text_datagram_fold.leave_out(datagram.data(), plain_address(datagram.senderAddress()).toString()));
+        emit textReply(datagram.data(), true);
     }
+    note_left_out_later(m_text_datagram_fold.pending() > 0);
+}
+
+void ControlLink::note_left_out_later(bool pending)
+{
+    if (pending && !m_fold_note->isActive())
+        m_fold_note->start(timescale::scaled(kFoldNoteMs));
 }
 
 bool ControlLink::answer_expected_from(const QHostAddress &sender, const char *reader)
@@ -570,8 +593,10 @@ void ControlLink::read_link(int side)
         const UotReader::Step step = reader.next(&frame);
         if (step != UotReader::Step::NeedMore) {
             ++frames;
-            if (step == UotReader::Step::Frame)
+            if (step == UotReader::Step::Frame) {
+                const log_fold::Quiet quiet(frame.left_out);
                 hand_on(frame, side);
+            }
             continue;
         }
         if (socket->bytesAvailable() <= 0)
@@ -579,6 +604,7 @@ void ControlLink::read_link(int side)
         parseReadData(reader, socket->read(kReadChunkBytes));
     }
     read.active = false;
+    note_left_out_later(reader.left_out_pending());
 }
 
 void ControlLink::readSocUdpData()
@@ -591,8 +617,11 @@ void ControlLink::readSocUdpData()
         ViscaReplyOrigin origin;
         origin.sender = datagram.senderAddress();
         origin.sender_port = quint16(datagram.senderPort());
+        const log_fold::Quiet quiet(
+            m_visca_datagram_fold.leave_out(datagram.data(), plain_address(origin.sender).toString()));
         emit viscaReply(datagram.data(), origin);
     }
+    note_left_out_later(m_visca_datagram_fold.pending() > 0);
 }
 
 void ControlLink::parseReadData(UotReader &reader, const QByteArray &bytes)

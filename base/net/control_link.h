@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/log_fold.h"
 #include "protocol/camera_slot.h"
 #include "protocol/control_frame.h"
 #include "protocol/link_choice.h"
@@ -115,6 +116,8 @@ private:
     void read_link(int side);
     void parseReadData(UotReader &reader, const QByteArray &bytes);
     void hand_on(const UotReader::Frame &frame, int side);
+    // Arms the note of the replies left out of the log, when there are any.
+    void note_left_out_later(bool pending);
     void mark_tcp_link_failed(int side, const char *reason, int detail);
     bool send_over_tcp(int side, int port, const QByteArray &payload);
     void send_over_udp(QHostAddress *destination, int port, const QByteArray &payload, bool expects_text_answer);
@@ -142,6 +145,10 @@ private:
     };
     LinkRead teacher_link_read;
     LinkRead student_link_read;
+    // Runs of identical datagrams from one sender; the links' runs are their readers'.
+    log_fold::Run m_text_datagram_fold{QStringLiteral("MainWindow::readUdpData")};
+    log_fold::Run m_visca_datagram_fold{QStringLiteral("MainWindow::readSocUdpData")};
+    QTimer *m_fold_note = nullptr; // writes the runs' notes kFoldNoteMs after a reply left out
     // The reply socket and the VISCA socket take answers only from addresses commands were sent
     // to, until their camera is released; any other host could otherwise disconnect a camera or
     // write values into a tab (a zoom field) with one datagram.

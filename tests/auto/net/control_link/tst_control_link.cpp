@@ -2,6 +2,7 @@
 // the link its rules choose, a link that fails, the keep-alives, the side's link changing hands
 // between the two cameras of a side, and the replies with where they came from. The cameras are
 // simulated on loopback in the test's own network namespace.
+#include "core/log_fold.h"
 #include "core/time_scale.h"
 #include "log_capture.h"
 #include "model/camera_slots.h"
@@ -441,6 +442,44 @@ private slots:
         QVERIFY2(mostInATurn <= 2 * kFramesPerTurn, qPrintable(QString::number(mostInATurn)));
     }
 
+    // A camera that repeats one datagram: every one is handed on, the first few with what
+    // handling them logs, and a line says how many more were left out of the log.
+    void identicalDatagramsFold_data()
+    {
+        QTest::addColumn<bool>("visca");
+        QTest::newRow("VISCA answers") << true;
+        QTest::newRow("text answers") << false;
+    }
+    void identicalDatagramsFold()
+    {
+        QFETCH(bool, visca);
+        constexpr int kRepeats = 20;
+        SimCamera camera(QStringLiteral("127.0.0.31"));
+        QVERIFY(camera.start());
+        Link l;
+        QHostAddress *destination = l.attach(Slot::TeacherPano, camera.address(), false);
+        l.link.sendMsg_Net(destination, 9, QStringLiteral("81 09 04 47 FF"), true); // binds the VISCA socket
+        l.link.closeUdpServer();
+        int handled = 0;
+        const auto handle = [&] { qDebug() << "handled" << ++handled; };
+        connect(&l.link, &ControlLink::viscaReply, handle);
+        connect(&l.link, &ControlLink::textReply, handle);
+        LogCapture log;
+        const quint16 port = visca ? l.link.command_socket()->localPort() : 7791;
+        for (int i = 0; i < kRepeats; ++i)
+            QVERIFY(camera.pushDatagram(visca, visca ? hexBytes("905004000000FF") : QByteArray("teacher_parameter"),
+                                        QHostAddress::LocalHost, port));
+        QTRY_COMPARE_WITH_TIMEOUT(handled, kRepeats, kReplyMs);
+        const QString source = visca ? QStringLiteral("MainWindow::readSocUdpData [127.0.0.31]: ")
+                                     : QStringLiteral("MainWindow::readUdpData [127.0.0.31]: ");
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(source), kReplyMs);
+        QCOMPARE(log.count(QStringLiteral("handled")), log_fold::kRepeatsLogged);
+        qint64 leftOut = 0;
+        for (const QString &line : log.lines().filter(source))
+            leftOut += line.mid(source.size()).section(QLatin1Char(' '), 0, 0).toLongLong();
+        QCOMPARE(leftOut, qint64(kRepeats - log_fold::kRepeatsLogged));
+    }
+
     // A released camera: none of its frames still waiting in a read is handed on (released by a
     // handler), and its late text answers are ignored unless another slot uses its address.
     void releasedCamera_data()
@@ -540,8 +579,8 @@ private slots:
         QCOMPARE(answers.size(), 1);
         QCOMPARE(answers.first().at(0).toByteArray(),
                  visca ? hexBytes("905002FF") : QByteArray("teacher_parameter\nteacher_tracking_status=stop"));
-        QTEST(log.count(visca ? QStringLiteral("MainWindow::readSocUdpData answer") : QStringLiteral("MainWindow::readUdpData answer")),
-              "logLines");
+        const QString reader = visca ? QStringLiteral("MainWindow::readSocUdpData") : QStringLiteral("MainWindow::readUdpData");
+        QTEST(log.count(reader + QStringLiteral(" answer")), "logLines");
         QCOMPARE(log.count(QStringLiteral("[127.0.1.1]")), 1);
     }
 
