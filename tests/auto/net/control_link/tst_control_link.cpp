@@ -3,6 +3,7 @@
 // between the two cameras of a side, and the replies with where they came from. The cameras are
 // simulated on loopback in the test's own network namespace.
 #include "core/log_fold.h"
+#include "core/log_handler.h"
 #include "core/time_scale.h"
 #include "log_capture.h"
 #include "model/camera_slots.h"
@@ -14,6 +15,7 @@
 #include <QLoggingCategory>
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -424,7 +426,11 @@ private slots:
             lastSkipped = l.link.skipped(1);
             longestGap = qMax(longestGap, clock.restart());
         });
-        auto log = std::make_unique<LogCapture>(); // the warnings, kept off the test's output
+        // The program's own log, with every line it writes.
+        QFile::remove(QStringLiteral("Corvane.log"));
+        const QtMessageHandler testLog = qInstallMessageHandler(nullptr);
+        installLogHandler(QStringLiteral("Corvane.log"));
+        QLoggingCategory::setFilterRules(QString());
         const QByteArray after = "teacher_parameter\nafter the flood";
         QCOMPARE(camera.pushToLinks(unit.repeated(kUnits) + simuot::frame(simuot::kTextPort, after)), 1);
         clock.start();
@@ -434,9 +440,11 @@ private slots:
         QCOMPARE(texts.first().at(0).toByteArray(), after);
         QCOMPARE(l.link.skipped(1), qint64(kUnits));
         QCOMPARE(l.link.buffered(1), 0);
-        log.reset();
-        qInfo("at most %lld skipped in one turn of the event loop, turns at most %lld ms apart", mostInATurn,
-              longestGap);
+        uninstallLogHandler();
+        qInstallMessageHandler(testLog);
+        QLoggingCategory::setFilterRules(QStringLiteral("corvane.protocol.debug=false"));
+        qInfo("at most %lld skipped in one turn of the event loop, turns at most %lld ms apart, log %lld bytes",
+              mostInATurn, longestGap, QFileInfo(QStringLiteral("Corvane.log")).size());
         // A turn runs the link's read at most twice: when its socket signals, and when its next
         // share is due.
         QVERIFY2(mostInATurn <= 2 * kFramesPerTurn, qPrintable(QString::number(mostInATurn)));
