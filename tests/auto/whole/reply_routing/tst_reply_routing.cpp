@@ -7,6 +7,7 @@
 #include "core/log_fold.h"
 #include "core/log_handler.h"
 #include "core/time_scale.h"
+#include "event_turns.h"
 #include "form_host.h"
 #include "log_capture.h"
 #include "mainwindow/window_features.h"
@@ -531,26 +532,21 @@ private slots:
         QFile::remove(QStringLiteral("Corvane.log"));
         const QtMessageHandler testLog = qInstallMessageHandler(nullptr);
         installLogHandler(QStringLiteral("Corvane.log")); // the program's own, every line it writes
-        qint64 longestGap = 0;
-        QElapsedTimer clock;
-        QTimer ticker;
-        connect(&ticker, &QTimer::timeout, [&] { longestGap = qMax(longestGap, clock.restart()); });
-        clock.start();
-        ticker.start(5);
+        EventTurns turns;
         // A J57 shows its zoom: 16384 is 12.0x, the last answer's 13034 is 5.2x.
         c.pushFrameToLinks(1259, QByteArray::fromHex("9050000000004A57FF"));
         const QByteArray zoom = QByteArray::fromHex("905004000000FF");
         c.pushToLinks(uot(1259, zoom).repeated(kFrames) + uot(1259, QByteArray::fromHex("905003020E0AFF")));
         QTRY_COMPARE_WITH_TIMEOUT(ui->teacher_zoom_lineEdit->text(), QStringLiteral("5.2x"), 20 * kReplyMs);
         QTRY_COMPARE_WITH_TIMEOUT(f->link().buffered(1), 0, kReplyMs);
-        ticker.stop();
+        turns.stop();
         uninstallLogHandler();
         qInstallMessageHandler(testLog);
 
         QFile file(QStringLiteral("Corvane.log"));
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        qInfo("%d log lines, %lld bytes; events at most %lld ms apart", int(lines.size()), file.size(), longestGap);
+        qInfo("%d log lines, %lld bytes; events at most %lld ms apart", int(lines.size()), file.size(), turns.longestGap);
         // The first answers are logged whole, each with what handling it writes.
         const QStringList frames =
             lines.filter(QStringLiteral("[VISCA] Resolver NewVersion {\"\\x90P\\x04\\x00\\x00\\x00\\xFF\"}"));
