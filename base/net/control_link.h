@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/log_fold.h"
 #include "protocol/camera_slot.h"
 #include "protocol/control_frame.h"
 #include "protocol/link_choice.h"
@@ -93,6 +94,7 @@ public:
     QUdpSocket *command_socket() const { return udpClient; }
     bool link_failed(int side) const { return side == 1 ? teacher_tcp_link_failed : student_tcp_link_failed; }
     int buffered(int side) const { return (side == 1 ? teacher_link_reader : student_link_reader).buffered(); }
+    qint64 skipped(int side) const { return (side == 1 ? teacher_link_reader : student_link_reader).skipped(); }
     // Both links closed and nothing of an earlier failure remembered.
     void reset_links();
 
@@ -105,13 +107,17 @@ signals:
 
 private:
     void readResponseData();
-    bool answer_expected_from(const QHostAddress &sender);
+    // Whether a datagram from sender is an answer (a command went there); reader names the
+    // socket in the log line of a sender that is not.
+    bool answer_expected_from(const QHostAddress &sender, const char *reader);
     void readSocUdpData();
     void teacher_tcp_ready_read();
     void student_tcp_ready_read();
     void read_link(int side);
     void parseReadData(UotReader &reader, const QByteArray &bytes);
     void hand_on(const UotReader::Frame &frame, int side);
+    // Arms the note of the replies left out of the log, when there are any.
+    void note_left_out_later(bool pending);
     void mark_tcp_link_failed(int side, const char *reason, int detail);
     bool send_over_tcp(int side, int port, const QByteArray &payload);
     void send_over_udp(QHostAddress *destination, int port, const QByteArray &payload, bool expects_text_answer);
@@ -139,9 +145,13 @@ private:
     };
     LinkRead teacher_link_read;
     LinkRead student_link_read;
-    // The reply socket takes answers only from addresses commands were sent to, until their
-    // camera is released; any other host
-    // could otherwise disconnect a camera or write values into a tab with one datagram.
+    // Runs of identical datagrams from one sender; the links' runs are their readers'.
+    log_fold::Run m_text_datagram_fold{QStringLiteral("MainWindow::readUdpData")};
+    log_fold::Run m_visca_datagram_fold{QStringLiteral("MainWindow::readSocUdpData")};
+    QTimer *m_fold_note = nullptr; // writes the runs' notes kFoldNoteMs after a reply left out
+    // The reply socket and the VISCA socket take answers only from addresses commands were sent
+    // to, until their camera is released; any other host could otherwise disconnect a camera or
+    // write values into a tab (a zoom field) with one datagram.
     QSet<QHostAddress> m_sent_to;
     QSet<QHostAddress> m_foreign_senders_logged;
     bool m_foreign_senders_log_full = false;

@@ -4,7 +4,10 @@
 // tab; and cameras that misbehave while the events go on. The features run on the real form
 // without the window; cameras are simulated on loopback.
 #include "camera_slot_setup.h"
+#include "core/log_fold.h"
+#include "core/log_handler.h"
 #include "core/time_scale.h"
+#include "event_turns.h"
 #include "form_host.h"
 #include "log_capture.h"
 #include "mainwindow/window_features.h"
@@ -515,6 +518,52 @@ private slots:
         QCOMPARE(consoleMessages().count(expected), 1);
         QVERIFY2(qMax(longestGap, clock.elapsed()) < kMaxGapMs, qPrintable(QString::number(longestGap)));
         QCOMPARE(f->link().buffered(1), 0);
+    }
+
+    // A camera that floods its link with one zoom answer (3.8 MB): the program's log keeps the
+    // first answers whole, leaves out what the rest would write and says in lines how many; every
+    // answer is still handled, and the window's events go on meanwhile.
+    void floodedLogFolds()
+    {
+        constexpr int kFrames = 200000;
+        SimCamera &c = camera(10);
+        QVERIFY(camslot::attach(cams(), Slot::TeacherFeature, c.address(), true));
+        ui->tabWidget->setCurrentWidget(ui->tab_teacher);
+        QFile::remove(QStringLiteral("Corvane.log"));
+        const QtMessageHandler testLog = qInstallMessageHandler(nullptr);
+        installLogHandler(QStringLiteral("Corvane.log")); // the program's own, every line it writes
+        EventTurns turns;
+        // A J57 shows its zoom: 16384 is 12.0x, the last answer's 13034 is 5.2x.
+        c.pushFrameToLinks(1259, QByteArray::fromHex("9050000000004A57FF"));
+        const QByteArray zoom = QByteArray::fromHex("905004000000FF");
+        c.pushToLinks(uot(1259, zoom).repeated(kFrames) + uot(1259, QByteArray::fromHex("905003020E0AFF")));
+        QTRY_COMPARE_WITH_TIMEOUT(ui->teacher_zoom_lineEdit->text(), QStringLiteral("5.2x"), 20 * kReplyMs);
+        QTRY_COMPARE_WITH_TIMEOUT(f->link().buffered(1), 0, kReplyMs);
+        turns.stop();
+        uninstallLogHandler();
+        qInstallMessageHandler(testLog);
+
+        QFile file(QStringLiteral("Corvane.log"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        qInfo("%d log lines, %lld bytes; events at most %lld ms apart", int(lines.size()), file.size(), turns.longestGap);
+        // The first answers are logged whole, each with what handling it writes.
+        const QStringList frames =
+            lines.filter(QStringLiteral("[VISCA] Resolver NewVersion {\"\\x90P\\x04\\x00\\x00\\x00\\xFF\"}"));
+        QCOMPARE(frames.size(), log_fold::kRepeatsLogged);
+        QCOMPARE(lines.filter(QStringLiteral("visca length: 7 ,byteArray.toHex= \"905004000000ff\"")).size(),
+                 log_fold::kRepeatsLogged);
+        // The rest are told of in lines that add up to them.
+        qint64 leftOut = 0;
+        const QRegularExpression note(QStringLiteral("UOT reader \\[teacher\\]: (\\d+) more replies identical to the "
+                                                     "last one logged were left out of the log$"));
+        for (const QString &line : lines) {
+            const QRegularExpressionMatch m = note.match(line);
+            if (m.hasMatch())
+                leftOut += m.captured(1).toLongLong();
+        }
+        QCOMPARE(leftOut, qint64(kFrames - log_fold::kRepeatsLogged));
+        QVERIFY2(lines.size() < 2000, qPrintable(QString::number(lines.size())));
     }
 
     // A flood of bytes does not flood the log: the route's lines keep the first 512 bytes.
