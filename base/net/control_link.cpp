@@ -313,7 +313,10 @@ bool ControlLink::probe_tcp_connect(const QString &ip, int port)
 
 void ControlLink::abort_link(QTcpSocket *link)
 {
-    // An aborted socket is unconnected at once: nothing to wait for.
+    // What was written last (a camera taken out of a mode as it is let go) goes out first: an
+    // abort throws away what the socket still buffers. flush() writes without waiting. An
+    // aborted socket is unconnected at once: nothing to wait for.
+    link->flush();
     link->abort();
     link->disconnectFromHost();
     // The frames of the released camera still waiting are not handed on while the link serves

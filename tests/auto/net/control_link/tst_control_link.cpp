@@ -144,6 +144,22 @@ private slots:
         QVERIFY2(camera.received.isEmpty(), camera.received.toHex(' ').constData());
     }
 
+    // The last command a camera gets before its link is let go (a calibration taking the camera
+    // out of its measuring mode as the window closes) still reaches it.
+    void lastCommandBeforeRelease()
+    {
+        RawCamera camera;
+        QVERIFY(camera.listen(QStringLiteral("127.0.0.10")));
+        Link l;
+        QHostAddress *destination = l.attach(Slot::TeacherFeature, QStringLiteral("127.0.0.10"), true);
+        QVERIFY(l.cams[Slot::TeacherFeature].tcp_flag);
+        l.chosen = link_choice::Link::TeacherTcp;
+        l.link.sendMsg_Net(destination, 1259, QStringLiteral("81 03 06 07 01 FF"), true);
+        l.link.close_slot_link(Slot::TeacherFeature);
+        const QByteArray wire = hexBytes("EB040000060000008103060701FF");
+        QCOMPARE(camera.take(wire.size()).toHex(' '), wire.toHex(' '));
+    }
+
     void udpDatagrams_data()
     {
         QTest::addColumn<QString>("text");
