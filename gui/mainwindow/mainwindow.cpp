@@ -4,6 +4,7 @@
 #include "dialogs/calibrate_area_expand.h"
 #include "core/log_handler.h"
 #include "support/resources.h"
+#include "support/wrapped_tab_labels.h"
 #include "core/wait.h"
 #include "guide/guideconfig.h"
 #include "dialogs/image_expand.h"
@@ -152,6 +153,8 @@ void MainWindow::slot_init_main_window()
     for (int column = 0; column < int(std::size(kSearchColumnWidths)); ++column)
         ui->searchTreeWidget->setColumnWidth(column, kSearchColumnWidths[column]);
     ui->searchTreeWidget->setSortingEnabled(true);
+    // The settings columns are too narrow for some tabs' labels on one line: they break onto more.
+    wrapped_tabs::install(ui->tabWidget->findChildren<QTabWidget *>(), this);
 
     // The work type entry follows the stored work type (TYPE1 unless the settings say TYPE2).
     ui->worktype_comboBox->setCurrentIndex(features->settings().upgrade().work_type == 2 ? 1 : 0);
