@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QGraphicsItem>
+#include <QHeaderView>
 #include <QTreeWidgetItem>
 #include <QHostAddress>
 #include <QLineEdit>
@@ -30,6 +31,7 @@
 #include <QTranslator>
 #include <QUdpSocket>
 
+#include <algorithm>
 #include <iterator>
 
 MainWindow *gMainWindow = nullptr;
@@ -61,6 +63,13 @@ MainWindow::~MainWindow()
     delete ui;
     delete discovery_group_address;
     delete translator;
+}
+
+void MainWindow::fit_device_list_columns()
+{
+    QHeaderView *header = ui->searchTreeWidget->header();
+    for (int column = 0; column < header->count(); ++column)
+        header->resizeSection(column, std::max(header->sectionSize(column), header->sectionSizeHint(column)));
 }
 
 void MainWindow::slot_init_main_window()
@@ -153,6 +162,7 @@ void MainWindow::slot_init_main_window()
     for (int column = 0; column < int(std::size(kSearchColumnWidths)); ++column)
         ui->searchTreeWidget->setColumnWidth(column, kSearchColumnWidths[column]);
     ui->searchTreeWidget->setSortingEnabled(true);
+    fit_device_list_columns();
     // The settings columns are too narrow for some tabs' labels on one line: they break onto more.
     wrapped_tabs::install(ui->tabWidget->findChildren<QTabWidget *>(), this);
 
