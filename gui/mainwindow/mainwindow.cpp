@@ -4,6 +4,7 @@
 #include "dialogs/calibrate_area_expand.h"
 #include "core/log_handler.h"
 #include "support/resources.h"
+#include "support/wrapped_tab_labels.h"
 #include "core/wait.h"
 #include "guide/guideconfig.h"
 #include "dialogs/image_expand.h"
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QGraphicsItem>
+#include <QHeaderView>
 #include <QTreeWidgetItem>
 #include <QHostAddress>
 #include <QLineEdit>
@@ -28,6 +30,7 @@
 #include <QTranslator>
 #include <QUdpSocket>
 
+#include <algorithm>
 #include <iterator>
 
 MainWindow *gMainWindow = nullptr;
@@ -59,6 +62,13 @@ MainWindow::~MainWindow()
     delete ui;
     delete discovery_group_address;
     delete translator;
+}
+
+void MainWindow::fit_device_list_columns()
+{
+    QHeaderView *header = ui->searchTreeWidget->header();
+    for (int column = 0; column < header->count(); ++column)
+        header->resizeSection(column, std::max(header->sectionSize(column), header->sectionSizeHint(column)));
 }
 
 void MainWindow::slot_init_main_window()
@@ -151,6 +161,9 @@ void MainWindow::slot_init_main_window()
     for (int column = 0; column < int(std::size(kSearchColumnWidths)); ++column)
         ui->searchTreeWidget->setColumnWidth(column, kSearchColumnWidths[column]);
     ui->searchTreeWidget->setSortingEnabled(true);
+    fit_device_list_columns();
+    // The settings columns are too narrow for some tabs' labels on one line: they break onto more.
+    wrapped_tabs::install(ui->tabWidget->findChildren<QTabWidget *>(), this);
 
     // The work type entry follows the stored work type (TYPE1 unless the settings say TYPE2).
     ui->worktype_comboBox->setCurrentIndex(features->settings().upgrade().work_type == 2 ? 1 : 0);

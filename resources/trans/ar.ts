@@ -211,11 +211,9 @@ n
 d
 &gt;</source>
         <translation>&gt;
+ف
 ت
-و
-س
-ي
-ع
+ح
 &gt;</translation>
     </message>
     <message>

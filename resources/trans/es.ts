@@ -222,7 +222,7 @@ r
     </message>
     <message>
         <source>Region Settings</source>
-        <translation>Ajustes de zonas</translation>
+        <translation>Zonas</translation>
     </message>
     <message>
         <source>Show</source>
@@ -570,7 +570,7 @@ desmarque su casilla y vuelva a dibujarla o ajústela;</translation>
     </message>
     <message>
         <source>Tracking_mode</source>
-        <translation>Modo de seguimiento</translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Three Presets Mode</source>

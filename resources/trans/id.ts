@@ -222,7 +222,7 @@ s
     </message>
     <message>
         <source>Region Settings</source>
-        <translation>Pengaturan Area</translation>
+        <translation>Area</translation>
     </message>
     <message>
         <source>Show</source>

@@ -418,7 +418,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Timeout: </source>
-        <translation>타임아웃:</translation>
+        <translation>타임아웃: </translation>
     </message>
     <message>
         <source>Multi Objective Action</source>

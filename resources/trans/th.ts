@@ -395,7 +395,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Target Lost Action</source>
-        <translation>เมื่อเป้าหมายหาย</translation>
+        <translation>เป้าหมายหาย</translation>
     </message>
     <message>
         <source>None action</source>
@@ -887,7 +887,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Feature To Pano Delay</source>
-        <translation>หน่วงก่อนกลับพาโนรามา</translation>
+        <translation>หน่วงกลับพาโนรามา</translation>
     </message>
     <message>
         <source>PanoDelay</source>
