@@ -222,12 +222,14 @@ private slots:
         p->setSavePath(root);
         Watch watch(p.get());
         play(p.get());
+        const QString first = QFileInfo(p->getFileName()).fileName(); // named when play() cut it
         QTRY_COMPARE_WITH_TIMEOUT(watch.finished.count(), 1, kEndTimeoutMs);
         const QString day = QDir(root).filePath(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
         const QRegularExpression named(QStringLiteral("^Ch1_\\d{4}-\\d\\d-\\d\\d-\\d\\d-\\d\\d-\\d\\d\\.\\w+$"));
         QStringList segments;
         QTRY_VERIFY_WITH_TIMEOUT((segments = QDir(day).entryList(QDir::Files, QDir::Name)).filter(named).size() >= 3, 5000);
         QVERIFY2(segments.filter(QStringLiteral("vlc-record")).isEmpty(), qPrintable(segments.join(' ')));
+        QVERIFY2(segments.filter(named).first().startsWith(first + QLatin1Char('.')), qPrintable(segments.join(' ')));
         // The last one may be cut short by the end of the stream.
         for (const QString &segment : segments.filter(named).mid(0, 2))
             QVERIFY2(media_clips::videoSeconds(QDir(day).filePath(segment)) > 0.5, qPrintable(segment));
