@@ -221,10 +221,15 @@ private slots:
         p->setSaveInterval(10);
         p->setSavePath(root);
         Watch watch(p.get());
+        QElapsedTimer clock;
+        clock.start();
         play(p.get());
         const QString first = QFileInfo(p->getFileName()).fileName(); // named when play() cut it
-        QTRY_COMPARE_WITH_TIMEOUT(watch.finished.count(), 1, kEndTimeoutMs);
         const QString day = QDir(root).filePath(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+        // The first segment is written before the first cut, 1500 ms after the start.
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(day).entryList({QStringLiteral("vlc-record*")}, QDir::Files).isEmpty(), 3000);
+        QVERIFY2(clock.elapsed() < 1400, qPrintable(QString::number(clock.elapsed())));
+        QTRY_COMPARE_WITH_TIMEOUT(watch.finished.count(), 1, kEndTimeoutMs);
         const QRegularExpression named(QStringLiteral("^Ch1_\\d{4}-\\d\\d-\\d\\d-\\d\\d-\\d\\d-\\d\\d\\.\\w+$"));
         QStringList segments;
         QTRY_VERIFY_WITH_TIMEOUT((segments = QDir(day).entryList(QDir::Files, QDir::Name)).filter(named).size() >= 3, 5000);
