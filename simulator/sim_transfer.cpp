@@ -259,7 +259,8 @@ QVector<QByteArray> SimTransferService::archivePackets(const QByteArray &name, c
     if (m_fault == SimTransferFault::StopMidTransfer)
         data.resize(data.size() / 2);
     packets += data;
-    if (role && m_fault != SimTransferFault::StopMidTransfer)
+    // The bad length's camera counts on the tool finishing by the announced size: no step 3.
+    if (role && m_fault != SimTransferFault::StopMidTransfer && m_fault != SimTransferFault::DataLengthOverBlock)
         packets.append(simtransfer::packet('B', 0, 3));
     return packets;
 }

@@ -21,7 +21,7 @@ enum class SimTransferFault {
     StopMidTransfer,        // an archive it sends stops after half its data packets; a file it takes is cut after half its bytes
     WrongMd5,               // announces a wrong MD5 with an archive; finds every file it takes damaged
     OversizedLength,        // announces an archive of 0x7FFFFFFF bytes, then sends the real one
-    DataLengthOverBlock,    // the first data packet claims 4096 bytes while it carries its 2048
+    DataLengthOverBlock,    // the first data packet claims 4096 bytes while it carries its 2048; no step 3 after an export's data
     PacketsTogether,        // every packet of an answer in one write
 };
 
