@@ -305,13 +305,14 @@ private slots:
 
     void backup_after_an_upgrade()
     {
+        // Both sessions live side by side, as in the window.
+        ArchiveSession archives;
+        Seen seen(archives);
         write_file(QStringLiteral("cam_SOC_v3.pkg"), bytes_of(3000, 3));
         FirmwareSession firmware;
         Seen upgraded(firmware);
         firmware.upgrade(kCamera, {}, QDir::current().filePath(QStringLiteral("cam_SOC_v3.pkg")), QStringLiteral("SOC"));
         QTRY_COMPARE_WITH_TIMEOUT(upgraded.finished, QVector<bool>{true}, kWaitMs);
-        ArchiveSession archives;
-        Seen seen(archives);
         sim->setFault(SimTransferFault::WrongMd5);
         QVERIFY(run(seen, [&] { archives.backup(kCamera, {}, QDir::current().filePath(QStringLiteral("b.tar.gz")), 1); }));
         QCOMPARE(seen.backup_status.last(), QStringLiteral("backup failed"));
