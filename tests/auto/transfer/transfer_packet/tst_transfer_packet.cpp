@@ -291,7 +291,7 @@ private slots:
         QTest::newRow("family row, prefixes differ") << 1 << "ZR40_K38.T20_v1.img" << QByteArray("SOC: v3\nMODEL: K27.T\nUPGRADE") << true;
         QTest::newRow("another family") << 1 << "ZR40_K38.S20_v1.img" << QByteArray("SOC: v3\nMODEL: K27.T\nUPGRADE") << false;
         QTest::newRow("same prefix") << 1 << "ZR40_K99.T_v1.img" << QByteArray("SOC: v3\nMODEL: K99.X\nUPGRADE") << true;
-        QTest::newRow("no reply: nothing to compare") << 1 << "ZR40.img" << QByteArray() << false;
+        QTest::newRow("empty prefix, no model") << 1 << "ZR40_.img" << QByteArray("SOC: v3") << false;
         QTest::newRow("type 2: after the third V") << 2 << "aVbVcV3.img" << QByteArray("SOC: v3") << true;
         QTest::newRow("type 2: another major") << 2 << "aVbVcV4.img" << QByteArray("SOC: v3") << false;
         QTest::newRow("type 2: two V only") << 2 << "aVbV3.img" << QByteArray("SOC: v3") << false;
