@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "dialogs/calibrate_area_expand.h"
+#include "discovery/device_discovery.h"
 #include "core/log_handler.h"
 #include "support/resources.h"
 #include "core/wait.h"
@@ -21,13 +22,11 @@
 #include <QEvent>
 #include <QGraphicsItem>
 #include <QTreeWidgetItem>
-#include <QHostAddress>
 #include <QLineEdit>
 #include <QNetworkProxy>
 #include <QSettings>
 #include <QTcpSocket>
 #include <QTranslator>
-#include <QUdpSocket>
 
 #include <iterator>
 
@@ -45,9 +44,6 @@ MainWindow::MainWindow(QWidget *parent)
     gMainWindow = this;
     slot_init_main_window();
     initGuideConfig();
-
-    search_socket = new QUdpSocket(this);
-    connect(search_socket, &QUdpSocket::readyRead, this, &MainWindow::receive);
 }
 
 MainWindow::~MainWindow()
@@ -58,7 +54,6 @@ MainWindow::~MainWindow()
     features.reset();
     delete guide_config;
     delete ui;
-    delete discovery_group_address;
     delete translator;
 }
 
@@ -163,11 +158,7 @@ void MainWindow::slot_init_main_window()
     // upgrade_mode starts as "Simple"; a stored "Full" read above stays, so that the type list
     // and the next save agree with it.
 
-    discovery_group_address = new QHostAddress(QStringLiteral("239.255.255.251"));
-    discovery_card_index = -1;
-    discovery_socket = new QUdpSocket(this);
-    unicast_socket = new QUdpSocket(this);
-    connect(unicast_socket, &QUdpSocket::readyRead, this, &MainWindow::receive_unicast);
+    device_discovery = new DeviceDiscovery(this);
 
     features->menu_key_controls().retranslate();
 
@@ -499,8 +490,5 @@ void MainWindow::send_guide_data()
     guide_config->receiverData(QVariant::fromValue(guide_data));
 }
 
-// ---- the discovery receivers the window wires: the search list's clicks and the datagrams of
-// the search and unicast sockets are taken and dropped ----
+// ---- the device list's clicks, which the window wires, are taken and dropped ----
 void MainWindow::onTreeWidgetClicked(QTreeWidgetItem *, int) {}
-void MainWindow::receive() {}
-void MainWindow::receive_unicast() {}
