@@ -183,14 +183,8 @@ void ArchiveSession::receive_step(const Packet &packet)
 {
     const bool role = cur_backup_mode != Role::None;
     if (!cmd_recv_prepared) {
-        if (role) {
-            if (QFileInfo::exists(m_file_path)) {
-                qDebug() << "file exists start backup file";
-                QFile::copy(m_file_path, saved_copy_name(m_file_path));
-            } else {
-                qDebug() << "file not exists";
-            }
-        }
+        if (role)
+            save_copy(m_file_path);
         cmd_recv_prepared = true;
     }
     switch (packet.step) {

@@ -405,14 +405,8 @@ void FirmwareSession::end(bool ok, bool refill_types)
 
 void FirmwareSession::archive_receive(const Packet &packet)
 {
-    const QString archive = QDir::current().filePath(QString::fromLatin1(kFullArchiveName));
     if (!recv_prepared) {
-        if (QFileInfo::exists(archive)) {
-            qDebug() << "file exists start backup file";
-            QFile::copy(archive, saved_copy_name(archive));
-        } else {
-            qDebug() << "file not exists";
-        }
+        save_copy(QDir::current().filePath(QString::fromLatin1(kFullArchiveName)));
         recv_prepared = true;
     }
     switch (packet.step) {

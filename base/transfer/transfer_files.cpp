@@ -25,6 +25,16 @@ QString role_archive_name(Role role, bool zr72_student)
 
 QString saved_copy_name(const QString &path) { return path + QStringLiteral("_bak"); }
 
+void save_copy(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        qDebug() << "file not exists";
+        return;
+    }
+    qDebug() << "file exists start backup file";
+    QFile::copy(path, saved_copy_name(path));
+}
+
 QByteArray file_md5(const QString &path)
 {
     QFile file(path);

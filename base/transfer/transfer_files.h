@@ -26,6 +26,8 @@ enum class Role { None = 0, Teacher = 1, Student = 2, Board = 3 };
 QString role_archive_name(Role role, bool zr72_student);
 // The copy an archive is saved as before a new one is received: its name and "_bak".
 QString saved_copy_name(const QString &path);
+// Saves an existing archive as its copy before a receive (an older copy is kept as it is).
+void save_copy(const QString &path);
 
 // The MD5 digest of the whole file as 32 lower-case hexadecimal characters; empty when the file
 // cannot be read (logged).
