@@ -105,7 +105,7 @@ void FirmwareSession::query(const QString &address, const PortMapping &mapping)
 void FirmwareSession::upgrade(const QString &address, const PortMapping &mapping, const QString &file_path,
                               const QString &type_text)
 {
-    if (running()) {
+    if (running() || upgrade_timer.isActive()) {
         qDebug() << "FirmwareSession::upgrade: a transfer runs";
         return;
     }
@@ -318,7 +318,8 @@ void FirmwareSession::upgrade_step(int step)
         emit controls_enabled(true);
         emit progress(kRestartingPercent, kPercent);
         emit log_text(QString());
-        m_phase = Phase::Restarting;
+        // The socket's work is done; the upgrade ends when the camera has had time to restart.
+        m_phase = Phase::Idle;
         upgrade_timer.start(timescale::scaled(upgradeModel == 4 ? kUpgradeDoneMtdMs : kUpgradeDoneMs));
         break;
     case 8:
@@ -366,10 +367,7 @@ void FirmwareSession::upgrade_success()
     emit notice(information(text::kUpgradeSuccess));
     emit progress(0, kPercent);
     emit status_text(shown(text::kDisconnect));
-    if (m_phase == Phase::Restarting) {
-        m_phase = Phase::Idle;
-        emit finished(true);
-    }
+    emit finished(true);
 }
 
 void FirmwareSession::on_lost(const QString &reason)
@@ -394,9 +392,8 @@ void FirmwareSession::end(bool ok, bool refill_types)
     emit query_enabled(true);
     if (refill_types)
         emit type_list_changed(type_list());
-    const bool was_running = running() && m_phase != Phase::Restarting;
-    if (m_phase != Phase::Restarting)
-        m_phase = Phase::Idle;
+    const bool was_running = running();
+    m_phase = Phase::Idle;
     if (was_running)
         emit finished(ok);
 }

@@ -54,7 +54,8 @@ public:
     // The Upgrade button: the file chosen (upgrade_file_path) and the type list's current text.
     void upgrade(const QString &address, const transfer::PortMapping &mapping, const QString &file_path,
                  const QString &type_text);
-    // A query or upgrade runs (from the button to its end).
+    // A query or upgrade uses the socket (from the button to the camera's last step; an upgrade's
+    // completion time after it takes no socket, and a query may run meanwhile).
     bool running() const { return m_phase != Phase::Idle; }
 
 signals:
@@ -70,11 +71,12 @@ signals:
     void type_list_changed(const upgrade::TypeList &list);
     void file_name_refused();                     // upgrade_filename_lineEdit is cleared
     void notice(const transfer::Notice &notice);
-    // A query or upgrade ended (an upgrade once its completion time has passed).
+    // A query or upgrade ended (an upgrade that reached the camera's last step once its
+    // completion time has passed). Checks that refuse to start one show a notice only.
     void finished(bool ok);
 
 private:
-    enum class Phase { Idle, Querying, Delay, Connecting, AwaitVersion, Hashing, Upgrading, Restarting };
+    enum class Phase { Idle, Querying, Delay, Connecting, AwaitVersion, Hashing, Upgrading };
 
     bool connect_transfer_server();
     void on_connected();
