@@ -31,6 +31,8 @@ int local_index(const DeviceDiscovery &discovery)
 }
 } // namespace
 
+Q_DECLARE_METATYPE(SimReplyRoute)
+
 class tst_DeviceDiscovery : public QObject
 {
     Q_OBJECT
@@ -167,8 +169,6 @@ private slots:
         QVERIFY(log.contains(QStringLiteral("local addresses are listed")));
     }
 };
-
-Q_DECLARE_METATYPE(SimReplyRoute)
 
 QTEST_GUILESS_MAIN(tst_DeviceDiscovery)
 #include "tst_device_discovery.moc"

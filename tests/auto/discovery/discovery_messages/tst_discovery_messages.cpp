@@ -33,6 +33,7 @@ netconfig::NetworkConfig form(int dhcp, const QString &ip, const QString &mask, 
 } // namespace
 
 Q_DECLARE_METATYPE(netconfig::Check)
+Q_DECLARE_METATYPE(netconfig::NetworkConfig)
 
 class tst_DiscoveryMessages : public QObject
 {
@@ -182,8 +183,6 @@ private slots:
         QCOMPARE(netconfig::check(config), netconfig::Check::Incomplete);
     }
 };
-
-Q_DECLARE_METATYPE(netconfig::NetworkConfig)
 
 QTEST_GUILESS_MAIN(tst_DiscoveryMessages)
 #include "tst_discovery_messages.moc"
