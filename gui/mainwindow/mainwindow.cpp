@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "dialogs/calibrate_area_expand.h"
+#include "discovery/device_discovery.h"
 #include "core/log_handler.h"
 #include "support/resources.h"
 #include "support/wrapped_tab_labels.h"
@@ -23,12 +24,10 @@
 #include <QGraphicsItem>
 #include <QHeaderView>
 #include <QTreeWidgetItem>
-#include <QHostAddress>
 #include <QLineEdit>
 #include <QNetworkProxy>
 #include <QTcpSocket>
 #include <QTranslator>
-#include <QUdpSocket>
 
 #include <algorithm>
 #include <iterator>
@@ -47,9 +46,6 @@ MainWindow::MainWindow(QWidget *parent)
     gMainWindow = this;
     slot_init_main_window();
     initGuideConfig();
-
-    search_socket = new QUdpSocket(this);
-    connect(search_socket, &QUdpSocket::readyRead, this, &MainWindow::receive);
 }
 
 MainWindow::~MainWindow()
@@ -60,7 +56,6 @@ MainWindow::~MainWindow()
     features.reset();
     delete guide_config;
     delete ui;
-    delete discovery_group_address;
     delete translator;
 }
 
@@ -175,11 +170,7 @@ void MainWindow::slot_init_main_window()
     // upgrade_mode starts as "Simple"; a stored "Full" read above stays, so that the type list
     // and the next save agree with it.
 
-    discovery_group_address = new QHostAddress(QStringLiteral("239.255.255.251"));
-    discovery_card_index = -1;
-    discovery_socket = new QUdpSocket(this);
-    unicast_socket = new QUdpSocket(this);
-    connect(unicast_socket, &QUdpSocket::readyRead, this, &MainWindow::receive_unicast);
+    device_discovery = new DeviceDiscovery(this);
 
     features->menu_key_controls().retranslate();
 
@@ -522,8 +513,5 @@ void MainWindow::send_guide_data()
     guide_config->receiverData(QVariant::fromValue(guide_data));
 }
 
-// ---- the discovery receivers the window wires: the search list's clicks and the datagrams of
-// the search and unicast sockets are taken and dropped ----
+// ---- the device list's clicks, which the window wires, are taken and dropped ----
 void MainWindow::onTreeWidgetClicked(QTreeWidgetItem *, int) {}
-void MainWindow::receive() {}
-void MainWindow::receive_unicast() {}

@@ -18,11 +18,10 @@ class CustomGraphicsScene;
 class GuideConfig;
 class Image_Expand;
 class QCloseEvent;
-class QHostAddress;
+class DeviceDiscovery;
 class QTimer;
 class QTranslator;
 class QTreeWidgetItem;
-class QUdpSocket;
 
 // The main window: the shell around the form. It builds the form and the feature objects (through
 // WindowFeatures, which owns them), and keeps what is truly window-wide: the start state and the
@@ -120,10 +119,8 @@ private:
     void console_reply(const QString &message) override;
     bool console_listens() const override;
 
-    // Receivers of the discovery that the window wires already.
+    // The device list's click, which the window wires already.
     void onTreeWidgetClicked(QTreeWidgetItem *item, int column);
-    void receive();
-    void receive_unicast();
 
     Ui::MainWindow *ui = nullptr;
     std::unique_ptr<WindowFeatures> features;
@@ -137,13 +134,8 @@ private:
     QString language;
     QTranslator *translator = nullptr;
     bool close_by_director = false;
-
-
-    QUdpSocket *discovery_socket = nullptr;
-    QUdpSocket *unicast_socket = nullptr;
-    QUdpSocket *search_socket = nullptr;
-    QHostAddress *discovery_group_address = nullptr;
-    int discovery_card_index = -1;
+    // The device search: its sockets, group address and bound interface.
+    DeviceDiscovery *device_discovery = nullptr;
 };
 
 // Set once, by the constructor, to the one main window.

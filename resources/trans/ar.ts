@@ -2018,5 +2018,133 @@ Remove or rename it.</source>
         <translation>لا يمكن إنشاء ملف القفل %1: يحمل هذا الاسم مجلدٌ أو شيء آخر ليس ملفًا.
 احذفه أو أعد تسميته.</translation>
     </message>
+    <message>
+        <source>Day</source>
+        <translation>يوم</translation>
+    </message>
+    <message>
+        <source>The network information is incomplete</source>
+        <translation>معلومات الشبكة غير مكتملة</translation>
+    </message>
+    <message>
+        <source>Please select backup file</source>
+        <translation>يرجى اختيار ملف النسخ الاحتياطي</translation>
+    </message>
+    <message>
+        <source>Not exist backup files</source>
+        <translation>ملف النسخ الاحتياطي غير موجود</translation>
+    </message>
+    <message>
+        <source>File type does not match</source>
+        <translation>نوع الملف غير مطابق</translation>
+    </message>
+    <message>
+        <source>connecting...</source>
+        <translation>جارٍ الاتصال...</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>متصل</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>انتهت المهلة</translation>
+    </message>
+    <message>
+        <source>waiting upgrade start</source>
+        <translation>في انتظار بدء الترقية</translation>
+    </message>
+    <message>
+        <source>transmitting...</source>
+        <translation>جارٍ الإرسال...</translation>
+    </message>
+    <message>
+        <source>board is not enough disk space</source>
+        <translation>مساحة القرص في الجهاز غير كافية</translation>
+    </message>
+    <message>
+        <source>receive file finish</source>
+        <translation>اكتمل استلام الملف</translation>
+    </message>
+    <message>
+        <source>file verify succeed upgradeing...</source>
+        <translation>نجح التحقق من الملف، جارٍ الترقية...</translation>
+    </message>
+    <message>
+        <source>file verify fail reboot...</source>
+        <translation>فشل التحقق من الملف، جارٍ إعادة التشغيل...</translation>
+    </message>
+    <message>
+        <source>upgrade fail reboot...</source>
+        <translation>فشلت الترقية، جارٍ إعادة التشغيل...</translation>
+    </message>
+    <message>
+        <source>arm upgrade file not found reboot...</source>
+        <translation>لم يُعثر على ملف ترقية ARM، جارٍ إعادة التشغيل...</translation>
+    </message>
+    <message>
+        <source>start backup</source>
+        <translation>بدء النسخ الاحتياطي</translation>
+    </message>
+    <message>
+        <source>start receive</source>
+        <translation>بدء الاستلام</translation>
+    </message>
+    <message>
+        <source>Backup Success</source>
+        <translation>نجح النسخ الاحتياطي</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>فشل النسخ الاحتياطي</translation>
+    </message>
+    <message>
+        <source>restoring...</source>
+        <translation>جارٍ الاستعادة...</translation>
+    </message>
+    <message>
+        <source>Restore failed reboot...</source>
+        <translation>فشلت الاستعادة، جارٍ إعادة التشغيل...</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>نجحت الاستعادة</translation>
+    </message>
+    <message>
+        <source>Upgrade Success</source>
+        <translation>نجحت الترقية</translation>
+    </message>
+    <message>
+        <source>Select Upgrade pack</source>
+        <translation>اختر حزمة الترقية</translation>
+    </message>
+    <message>
+        <source>Select Upgrade type</source>
+        <translation>اختر نوع الترقية</translation>
+    </message>
+    <message>
+        <source>Upgrade file type does not match</source>
+        <translation>نوع ملف الترقية غير مطابق</translation>
+    </message>
+    <message>
+        <source>Open file failed</source>
+        <translation>فشل فتح الملف</translation>
+    </message>
+    <message>
+        <source>Export success</source>
+        <translation>نجح التصدير</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>فشل التصدير</translation>
+    </message>
+    <message>
+        <source>Import success</source>
+        <translation>نجح الاستيراد</translation>
+    </message>
+    <message>
+        <source>Import failure</source>
+        <translation>فشل الاستيراد</translation>
+    </message>
 </context>
 </TS>

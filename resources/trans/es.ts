@@ -2026,5 +2026,133 @@ Remove or rename it.</source>
         <translation>No se puede crear el archivo de bloqueo %1: una carpeta u otra cosa que no es un archivo tiene ese nombre.
 Elimínela o cámbiele el nombre.</translation>
     </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>The network information is incomplete</source>
+        <translation>La información de red está incompleta</translation>
+    </message>
+    <message>
+        <source>Please select backup file</source>
+        <translation>Seleccione el archivo de copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Not exist backup files</source>
+        <translation>No existe el archivo de copia de seguridad</translation>
+    </message>
+    <message>
+        <source>File type does not match</source>
+        <translation>El tipo de archivo no coincide</translation>
+    </message>
+    <message>
+        <source>connecting...</source>
+        <translation>conectando...</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>conectado</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>tiempo agotado</translation>
+    </message>
+    <message>
+        <source>waiting upgrade start</source>
+        <translation>esperando el inicio de la actualización</translation>
+    </message>
+    <message>
+        <source>transmitting...</source>
+        <translation>transmitiendo...</translation>
+    </message>
+    <message>
+        <source>board is not enough disk space</source>
+        <translation>espacio en disco insuficiente en el equipo</translation>
+    </message>
+    <message>
+        <source>receive file finish</source>
+        <translation>recepción del archivo terminada</translation>
+    </message>
+    <message>
+        <source>file verify succeed upgradeing...</source>
+        <translation>archivo verificado, actualizando...</translation>
+    </message>
+    <message>
+        <source>file verify fail reboot...</source>
+        <translation>fallo al verificar el archivo, reiniciando...</translation>
+    </message>
+    <message>
+        <source>upgrade fail reboot...</source>
+        <translation>fallo de actualización, reiniciando...</translation>
+    </message>
+    <message>
+        <source>arm upgrade file not found reboot...</source>
+        <translation>no se encontró el archivo de actualización ARM, reiniciando...</translation>
+    </message>
+    <message>
+        <source>start backup</source>
+        <translation>iniciando copia de seguridad</translation>
+    </message>
+    <message>
+        <source>start receive</source>
+        <translation>iniciando recepción</translation>
+    </message>
+    <message>
+        <source>Backup Success</source>
+        <translation>Copia de seguridad correcta</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>copia de seguridad fallida</translation>
+    </message>
+    <message>
+        <source>restoring...</source>
+        <translation>restaurando...</translation>
+    </message>
+    <message>
+        <source>Restore failed reboot...</source>
+        <translation>Restauración fallida, reiniciando...</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>Restauración correcta</translation>
+    </message>
+    <message>
+        <source>Upgrade Success</source>
+        <translation>Actualización correcta</translation>
+    </message>
+    <message>
+        <source>Select Upgrade pack</source>
+        <translation>Seleccione el paquete de actualización</translation>
+    </message>
+    <message>
+        <source>Select Upgrade type</source>
+        <translation>Seleccione el tipo de actualización</translation>
+    </message>
+    <message>
+        <source>Upgrade file type does not match</source>
+        <translation>El tipo de archivo de actualización no coincide</translation>
+    </message>
+    <message>
+        <source>Open file failed</source>
+        <translation>No se pudo abrir el archivo</translation>
+    </message>
+    <message>
+        <source>Export success</source>
+        <translation>Exportación correcta</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>Error de exportación</translation>
+    </message>
+    <message>
+        <source>Import success</source>
+        <translation>Importación correcta</translation>
+    </message>
+    <message>
+        <source>Import failure</source>
+        <translation>Error de importación</translation>
+    </message>
 </context>
 </TS>

@@ -2025,5 +2025,133 @@ Remove or rename it.</source>
         <translation>File kunci %1 tidak dapat dibuat: sebuah folder atau sesuatu yang bukan file memakai nama itu.
 Hapus atau ganti namanya.</translation>
     </message>
+    <message>
+        <source>Day</source>
+        <translation>Hari</translation>
+    </message>
+    <message>
+        <source>The network information is incomplete</source>
+        <translation>Informasi jaringan tidak lengkap</translation>
+    </message>
+    <message>
+        <source>Please select backup file</source>
+        <translation>Silakan pilih file cadangan</translation>
+    </message>
+    <message>
+        <source>Not exist backup files</source>
+        <translation>File cadangan tidak ada</translation>
+    </message>
+    <message>
+        <source>File type does not match</source>
+        <translation>Jenis file tidak cocok</translation>
+    </message>
+    <message>
+        <source>connecting...</source>
+        <translation>menghubungkan...</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>terhubung</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>waktu habis</translation>
+    </message>
+    <message>
+        <source>waiting upgrade start</source>
+        <translation>menunggu peningkatan dimulai</translation>
+    </message>
+    <message>
+        <source>transmitting...</source>
+        <translation>mengirim...</translation>
+    </message>
+    <message>
+        <source>board is not enough disk space</source>
+        <translation>ruang disk perangkat tidak cukup</translation>
+    </message>
+    <message>
+        <source>receive file finish</source>
+        <translation>penerimaan file selesai</translation>
+    </message>
+    <message>
+        <source>file verify succeed upgradeing...</source>
+        <translation>verifikasi file berhasil, sedang meningkatkan...</translation>
+    </message>
+    <message>
+        <source>file verify fail reboot...</source>
+        <translation>verifikasi file gagal, memulai ulang...</translation>
+    </message>
+    <message>
+        <source>upgrade fail reboot...</source>
+        <translation>peningkatan gagal, memulai ulang...</translation>
+    </message>
+    <message>
+        <source>arm upgrade file not found reboot...</source>
+        <translation>file peningkatan ARM tidak ditemukan, memulai ulang...</translation>
+    </message>
+    <message>
+        <source>start backup</source>
+        <translation>mulai pencadangan</translation>
+    </message>
+    <message>
+        <source>start receive</source>
+        <translation>mulai menerima</translation>
+    </message>
+    <message>
+        <source>Backup Success</source>
+        <translation>Pencadangan berhasil</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>pencadangan gagal</translation>
+    </message>
+    <message>
+        <source>restoring...</source>
+        <translation>memulihkan...</translation>
+    </message>
+    <message>
+        <source>Restore failed reboot...</source>
+        <translation>Pemulihan gagal, memulai ulang...</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>Pemulihan berhasil</translation>
+    </message>
+    <message>
+        <source>Upgrade Success</source>
+        <translation>Peningkatan berhasil</translation>
+    </message>
+    <message>
+        <source>Select Upgrade pack</source>
+        <translation>Pilih paket peningkatan</translation>
+    </message>
+    <message>
+        <source>Select Upgrade type</source>
+        <translation>Pilih jenis peningkatan</translation>
+    </message>
+    <message>
+        <source>Upgrade file type does not match</source>
+        <translation>Jenis file peningkatan tidak cocok</translation>
+    </message>
+    <message>
+        <source>Open file failed</source>
+        <translation>Gagal membuka file</translation>
+    </message>
+    <message>
+        <source>Export success</source>
+        <translation>Ekspor berhasil</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>Ekspor gagal</translation>
+    </message>
+    <message>
+        <source>Import success</source>
+        <translation>Impor berhasil</translation>
+    </message>
+    <message>
+        <source>Import failure</source>
+        <translation>Impor gagal</translation>
+    </message>
 </context>
 </TS>

@@ -2018,5 +2018,133 @@ Remove or rename it.</source>
         <translation>ロックファイル %1 を作成できません：同じ名前のフォルダーまたはファイル以外のものがあります。
 削除するか名前を変更してください。</translation>
     </message>
+    <message>
+        <source>Day</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>The network information is incomplete</source>
+        <translation>ネットワーク情報が不完全です</translation>
+    </message>
+    <message>
+        <source>Please select backup file</source>
+        <translation>バックアップファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Not exist backup files</source>
+        <translation>バックアップファイルが存在しません</translation>
+    </message>
+    <message>
+        <source>File type does not match</source>
+        <translation>ファイルの種類が一致しません</translation>
+    </message>
+    <message>
+        <source>connecting...</source>
+        <translation>接続中...</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>接続済み</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>タイムアウト</translation>
+    </message>
+    <message>
+        <source>waiting upgrade start</source>
+        <translation>アップグレード開始待ち</translation>
+    </message>
+    <message>
+        <source>transmitting...</source>
+        <translation>送信中...</translation>
+    </message>
+    <message>
+        <source>board is not enough disk space</source>
+        <translation>本体のディスク容量が不足しています</translation>
+    </message>
+    <message>
+        <source>receive file finish</source>
+        <translation>ファイル受信完了</translation>
+    </message>
+    <message>
+        <source>file verify succeed upgradeing...</source>
+        <translation>ファイル検証成功、アップグレード中...</translation>
+    </message>
+    <message>
+        <source>file verify fail reboot...</source>
+        <translation>ファイル検証失敗、再起動中...</translation>
+    </message>
+    <message>
+        <source>upgrade fail reboot...</source>
+        <translation>アップグレード失敗、再起動中...</translation>
+    </message>
+    <message>
+        <source>arm upgrade file not found reboot...</source>
+        <translation>ARMアップグレードファイルが見つかりません、再起動中...</translation>
+    </message>
+    <message>
+        <source>start backup</source>
+        <translation>バックアップ開始</translation>
+    </message>
+    <message>
+        <source>start receive</source>
+        <translation>受信開始</translation>
+    </message>
+    <message>
+        <source>Backup Success</source>
+        <translation>バックアップ成功</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>バックアップ失敗</translation>
+    </message>
+    <message>
+        <source>restoring...</source>
+        <translation>復元中...</translation>
+    </message>
+    <message>
+        <source>Restore failed reboot...</source>
+        <translation>復元失敗、再起動中...</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>復元成功</translation>
+    </message>
+    <message>
+        <source>Upgrade Success</source>
+        <translation>アップグレード成功</translation>
+    </message>
+    <message>
+        <source>Select Upgrade pack</source>
+        <translation>アップグレードパッケージを選択してください</translation>
+    </message>
+    <message>
+        <source>Select Upgrade type</source>
+        <translation>アップグレードの種類を選択してください</translation>
+    </message>
+    <message>
+        <source>Upgrade file type does not match</source>
+        <translation>アップグレードファイルの種類が一致しません</translation>
+    </message>
+    <message>
+        <source>Open file failed</source>
+        <translation>ファイルを開けませんでした</translation>
+    </message>
+    <message>
+        <source>Export success</source>
+        <translation>エクスポート成功</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>エクスポート失敗</translation>
+    </message>
+    <message>
+        <source>Import success</source>
+        <translation>インポート成功</translation>
+    </message>
+    <message>
+        <source>Import failure</source>
+        <translation>インポート失敗</translation>
+    </message>
 </context>
 </TS>

@@ -2018,5 +2018,133 @@ Remove or rename it.</source>
         <translation>잠금 파일 %1을(를) 만들 수 없습니다: 같은 이름의 폴더 또는 파일이 아닌 다른 항목이 있습니다.
 삭제하거나 이름을 바꾸십시오.</translation>
     </message>
+    <message>
+        <source>Day</source>
+        <translation>일</translation>
+    </message>
+    <message>
+        <source>The network information is incomplete</source>
+        <translation>네트워크 정보가 완전하지 않습니다</translation>
+    </message>
+    <message>
+        <source>Please select backup file</source>
+        <translation>백업 파일을 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Not exist backup files</source>
+        <translation>백업 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>File type does not match</source>
+        <translation>파일 형식이 일치하지 않습니다</translation>
+    </message>
+    <message>
+        <source>connecting...</source>
+        <translation>연결 중...</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>연결됨</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>시간 초과</translation>
+    </message>
+    <message>
+        <source>waiting upgrade start</source>
+        <translation>업그레이드 시작 대기 중</translation>
+    </message>
+    <message>
+        <source>transmitting...</source>
+        <translation>전송 중...</translation>
+    </message>
+    <message>
+        <source>board is not enough disk space</source>
+        <translation>장치의 디스크 공간이 부족합니다</translation>
+    </message>
+    <message>
+        <source>receive file finish</source>
+        <translation>파일 수신 완료</translation>
+    </message>
+    <message>
+        <source>file verify succeed upgradeing...</source>
+        <translation>파일 검증 성공, 업그레이드 중...</translation>
+    </message>
+    <message>
+        <source>file verify fail reboot...</source>
+        <translation>파일 검증 실패, 재부팅 중...</translation>
+    </message>
+    <message>
+        <source>upgrade fail reboot...</source>
+        <translation>업그레이드 실패, 재부팅 중...</translation>
+    </message>
+    <message>
+        <source>arm upgrade file not found reboot...</source>
+        <translation>ARM 업그레이드 파일을 찾을 수 없음, 재부팅 중...</translation>
+    </message>
+    <message>
+        <source>start backup</source>
+        <translation>백업 시작</translation>
+    </message>
+    <message>
+        <source>start receive</source>
+        <translation>수신 시작</translation>
+    </message>
+    <message>
+        <source>Backup Success</source>
+        <translation>백업 성공</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>백업 실패</translation>
+    </message>
+    <message>
+        <source>restoring...</source>
+        <translation>복원 중...</translation>
+    </message>
+    <message>
+        <source>Restore failed reboot...</source>
+        <translation>복원 실패, 재부팅 중...</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>복원 성공</translation>
+    </message>
+    <message>
+        <source>Upgrade Success</source>
+        <translation>업그레이드 성공</translation>
+    </message>
+    <message>
+        <source>Select Upgrade pack</source>
+        <translation>업그레이드 패키지를 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Select Upgrade type</source>
+        <translation>업그레이드 유형을 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Upgrade file type does not match</source>
+        <translation>업그레이드 파일 형식이 일치하지 않습니다</translation>
+    </message>
+    <message>
+        <source>Open file failed</source>
+        <translation>파일을 열지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Export success</source>
+        <translation>내보내기 성공</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>내보내기 실패</translation>
+    </message>
+    <message>
+        <source>Import success</source>
+        <translation>가져오기 성공</translation>
+    </message>
+    <message>
+        <source>Import failure</source>
+        <translation>가져오기 실패</translation>
+    </message>
 </context>
 </TS>

@@ -2019,5 +2019,133 @@ Remove or rename it.</source>
         <translation>สร้างไฟล์ล็อก %1 ไม่ได้: มีโฟลเดอร์หรือสิ่งอื่นที่ไม่ใช่ไฟล์ใช้ชื่อนั้นอยู่
 โปรดลบหรือเปลี่ยนชื่อ</translation>
     </message>
+    <message>
+        <source>Day</source>
+        <translation>วัน</translation>
+    </message>
+    <message>
+        <source>The network information is incomplete</source>
+        <translation>ข้อมูลเครือข่ายไม่ครบถ้วน</translation>
+    </message>
+    <message>
+        <source>Please select backup file</source>
+        <translation>โปรดเลือกไฟล์สำรองข้อมูล</translation>
+    </message>
+    <message>
+        <source>Not exist backup files</source>
+        <translation>ไม่มีไฟล์สำรองข้อมูล</translation>
+    </message>
+    <message>
+        <source>File type does not match</source>
+        <translation>ประเภทไฟล์ไม่ตรงกัน</translation>
+    </message>
+    <message>
+        <source>connecting...</source>
+        <translation>กำลังเชื่อมต่อ...</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>เชื่อมต่อแล้ว</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>หมดเวลา</translation>
+    </message>
+    <message>
+        <source>waiting upgrade start</source>
+        <translation>กำลังรอเริ่มการอัปเกรด</translation>
+    </message>
+    <message>
+        <source>transmitting...</source>
+        <translation>กำลังส่ง...</translation>
+    </message>
+    <message>
+        <source>board is not enough disk space</source>
+        <translation>พื้นที่ดิสก์ของอุปกรณ์ไม่เพียงพอ</translation>
+    </message>
+    <message>
+        <source>receive file finish</source>
+        <translation>รับไฟล์เสร็จสิ้น</translation>
+    </message>
+    <message>
+        <source>file verify succeed upgradeing...</source>
+        <translation>ตรวจสอบไฟล์สำเร็จ กำลังอัปเกรด...</translation>
+    </message>
+    <message>
+        <source>file verify fail reboot...</source>
+        <translation>ตรวจสอบไฟล์ล้มเหลว กำลังรีบูต...</translation>
+    </message>
+    <message>
+        <source>upgrade fail reboot...</source>
+        <translation>อัปเกรดล้มเหลว กำลังรีบูต...</translation>
+    </message>
+    <message>
+        <source>arm upgrade file not found reboot...</source>
+        <translation>ไม่พบไฟล์อัปเกรด ARM กำลังรีบูต...</translation>
+    </message>
+    <message>
+        <source>start backup</source>
+        <translation>เริ่มสำรองข้อมูล</translation>
+    </message>
+    <message>
+        <source>start receive</source>
+        <translation>เริ่มรับข้อมูล</translation>
+    </message>
+    <message>
+        <source>Backup Success</source>
+        <translation>สำรองข้อมูลสำเร็จ</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>สำรองข้อมูลล้มเหลว</translation>
+    </message>
+    <message>
+        <source>restoring...</source>
+        <translation>กำลังกู้คืน...</translation>
+    </message>
+    <message>
+        <source>Restore failed reboot...</source>
+        <translation>กู้คืนล้มเหลว กำลังรีบูต...</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>กู้คืนสำเร็จ</translation>
+    </message>
+    <message>
+        <source>Upgrade Success</source>
+        <translation>อัปเกรดสำเร็จ</translation>
+    </message>
+    <message>
+        <source>Select Upgrade pack</source>
+        <translation>โปรดเลือกแพ็กเกจอัปเกรด</translation>
+    </message>
+    <message>
+        <source>Select Upgrade type</source>
+        <translation>โปรดเลือกประเภทการอัปเกรด</translation>
+    </message>
+    <message>
+        <source>Upgrade file type does not match</source>
+        <translation>ประเภทไฟล์อัปเกรดไม่ตรงกัน</translation>
+    </message>
+    <message>
+        <source>Open file failed</source>
+        <translation>เปิดไฟล์ไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>Export success</source>
+        <translation>ส่งออกสำเร็จ</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>ส่งออกล้มเหลว</translation>
+    </message>
+    <message>
+        <source>Import success</source>
+        <translation>นำเข้าสำเร็จ</translation>
+    </message>
+    <message>
+        <source>Import failure</source>
+        <translation>นำเข้าล้มเหลว</translation>
+    </message>
 </context>
 </TS>

@@ -2017,5 +2017,133 @@ Remove or rename it.</source>
         <translation>无法创建锁文件 %1：已有一个同名的文件夹或其他非文件的对象。
 请删除或重命名它。</translation>
     </message>
+    <message>
+        <source>Day</source>
+        <translation>天</translation>
+    </message>
+    <message>
+        <source>The network information is incomplete</source>
+        <translation>网络信息不完整</translation>
+    </message>
+    <message>
+        <source>Please select backup file</source>
+        <translation>请选择备份文件</translation>
+    </message>
+    <message>
+        <source>Not exist backup files</source>
+        <translation>备份文件不存在</translation>
+    </message>
+    <message>
+        <source>File type does not match</source>
+        <translation>文件类型不匹配</translation>
+    </message>
+    <message>
+        <source>connecting...</source>
+        <translation>正在连接...</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>超时</translation>
+    </message>
+    <message>
+        <source>waiting upgrade start</source>
+        <translation>等待升级开始</translation>
+    </message>
+    <message>
+        <source>transmitting...</source>
+        <translation>正在传输...</translation>
+    </message>
+    <message>
+        <source>board is not enough disk space</source>
+        <translation>设备磁盘空间不足</translation>
+    </message>
+    <message>
+        <source>receive file finish</source>
+        <translation>文件接收完成</translation>
+    </message>
+    <message>
+        <source>file verify succeed upgradeing...</source>
+        <translation>文件校验成功，正在升级...</translation>
+    </message>
+    <message>
+        <source>file verify fail reboot...</source>
+        <translation>文件校验失败，正在重启...</translation>
+    </message>
+    <message>
+        <source>upgrade fail reboot...</source>
+        <translation>升级失败，正在重启...</translation>
+    </message>
+    <message>
+        <source>arm upgrade file not found reboot...</source>
+        <translation>未找到ARM升级文件，正在重启...</translation>
+    </message>
+    <message>
+        <source>start backup</source>
+        <translation>开始备份</translation>
+    </message>
+    <message>
+        <source>start receive</source>
+        <translation>开始接收</translation>
+    </message>
+    <message>
+        <source>Backup Success</source>
+        <translation>备份成功</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>备份失败</translation>
+    </message>
+    <message>
+        <source>restoring...</source>
+        <translation>正在恢复...</translation>
+    </message>
+    <message>
+        <source>Restore failed reboot...</source>
+        <translation>恢复失败，正在重启...</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>恢复成功</translation>
+    </message>
+    <message>
+        <source>Upgrade Success</source>
+        <translation>升级成功</translation>
+    </message>
+    <message>
+        <source>Select Upgrade pack</source>
+        <translation>请选择升级包</translation>
+    </message>
+    <message>
+        <source>Select Upgrade type</source>
+        <translation>请选择升级类型</translation>
+    </message>
+    <message>
+        <source>Upgrade file type does not match</source>
+        <translation>升级文件类型不匹配</translation>
+    </message>
+    <message>
+        <source>Open file failed</source>
+        <translation>打开文件失败</translation>
+    </message>
+    <message>
+        <source>Export success</source>
+        <translation>导出成功</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>导出失败</translation>
+    </message>
+    <message>
+        <source>Import success</source>
+        <translation>导入成功</translation>
+    </message>
+    <message>
+        <source>Import failure</source>
+        <translation>导入失败</translation>
+    </message>
 </context>
 </TS>
