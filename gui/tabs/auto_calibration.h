@@ -2,7 +2,7 @@
 
 #include "protocol/auto_calibration.h"
 #include "protocol/camera_slot.h"
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QImage>

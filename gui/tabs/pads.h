@@ -3,7 +3,7 @@
 #include "protocol/camera_slot.h"
 #include "protocol/preset_commands.h"
 #include "protocol/ptz_commands.h"
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QObject>
