@@ -14,7 +14,7 @@
 #include "regions/customgraphicsview.h"
 #include "seams/message_box.h"
 #include "settings/input_rules.h"
-#include "tabs/apply_mark.h"
+#include "support/apply_mark.h"
 #include "video/qffmpeg.h"
 #include "video/rtsp_stream.h"
 #include "video/rtspthread.h"

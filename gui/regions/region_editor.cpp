@@ -15,7 +15,7 @@
 #include "regions/customgraphicsscene.h"
 #include "regions/customgraphicsview.h"
 #include "seams/message_box.h"
-#include "tabs/apply_mark.h"
+#include "support/apply_mark.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -11,7 +11,7 @@
 #include "protocol/tracking_modes.h"
 #include "seams/message_box.h"
 #include "settings/config_values.h"
-#include "tabs/apply_mark.h"
+#include "support/apply_mark.h"
 #include "tabs/lectern_mode.h"
 #include "tabs/radio_choice.h"
 
