@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/log_fold.h"
-#include "protocol/camera_slot.h"
+#include "model/camera_slot.h"
 #include "protocol/control_frame.h"
 #include "protocol/link_choice.h"
 #include "protocol/uot_reader.h"

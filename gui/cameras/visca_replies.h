@@ -1,7 +1,7 @@
 #pragma once
 
+#include "model/camera_slot.h"
 #include "net/control_link.h"
-#include "protocol/camera_slot.h"
 #include "support/form_widgets.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "model/camera_slot.h"
 #include "protocol/teacher_region_keys.h"
-#include "protocol/camera_slot.h"
 #include "support/form_widgets.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol/camera_slot.h"
+#include "model/camera_slot.h"
 #include "protocol/preset_commands.h"
 #include "protocol/ptz_commands.h"
 #include "support/form_widgets.h"
