@@ -229,7 +229,8 @@ private slots:
 
     // setup: "<slot>:n" a slot connected to 127.0.0.n (the teacher feature with its link, the
     // teacher pano with its link unless "repoint" has it connect the link afterwards), "apply" a
-    // teacher Apply waits, "tab2" the Board tab is shown.
+    // teacher Apply waits, "tab2" the Board tab is shown, "edited" the target's address field
+    // is typed over while its camera stays connected.
     void linkRule_data()
     {
         QTest::addColumn<QString>("setup");
@@ -241,6 +242,7 @@ private slots:
         QTest::newRow("the pano takes the link from another camera") << "tf:18 tp:19 repoint" << "tf" << "udp";
         QTest::newRow("the pano's commands take the link") << "tf:18 tp:19 repoint" << "tp" << "tcp";
         QTest::newRow("one camera serves both: the feature keeps the link") << "tf:18 tp:18 repoint" << "tf" << "tcp";
+        QTest::newRow("a connected camera's field typed over: UDP") << "tf:16 edited" << "tf" << "udp";
     }
     void linkRule()
     {
@@ -264,6 +266,9 @@ private slots:
         if (setup.contains(QLatin1String("apply")))
             f->requests().arm(request_poller::Kind::TeacherApply);
         ui->tabWidget->setCurrentIndex(setup.contains(QLatin1String("tab2")) ? 2 : 0);
+        if (setup.contains(QLatin1String("edited")))
+            host->window.findChild<QLineEdit *>(camera_slot::name(camera_slot::Slot(kSlotNames.indexOf(target))) + "_IP_Edit")
+                ->setText(QStringLiteral("127.0.0.99"));
         SimCamera &c = camera(address[target]);
         const int from = c.receivedCount();
         f->link().sendMsg_Net(camslot::destination(cams(), Slot(kSlotNames.indexOf(target))), 1259, kHome, true);
