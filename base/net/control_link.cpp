@@ -291,8 +291,7 @@ bool ControlLink::send_over_tcp(int side, int port, const QByteArray &payload)
         return false;
     }
 
-    const control_frame::MappedPorts mapped = m_rules.mapped_ports ? m_rules.mapped_ports() : control_frame::MappedPorts();
-    const quint32 headerPort = control_frame::header_port(port, mapped);
+    const quint32 headerPort = control_frame::header_port(port, m_mapped_ports);
     const QByteArray frame = control_frame::build(headerPort, payload);
 
     const qint64 written = socket->write(frame);

@@ -43,8 +43,6 @@ class ControlLink : public QObject
 
 public:
     struct Rules {
-        // The recorder's mapped ports, which the frame header translates back.
-        std::function<control_frame::MappedPorts()> mapped_ports;
         // The text port of a side, where keep-alives go.
         std::function<int(camera_slot::Side)> text_port;
     };
@@ -70,6 +68,8 @@ public:
     // address, over the side's link when it opened one (tcp_up).
     void set_manual_direct_camera(bool teacher, const QString &ip, bool tcp_up);
     const link_choice::ManualDirect &manual_direct() const { return m_manual_direct; }
+    // The recorder's mapped ports as typed, which the frame header translates back.
+    void set_mapped_ports(const control_frame::MappedPorts &mapped) { m_mapped_ports = mapped; }
 
     // Every command to a camera goes through here: a parameter block (hex false) or a VISCA
     // command text (hex true) to the control address of one camera.
@@ -145,6 +145,7 @@ private:
     bool m_board_tab_current = false;
     // manual_direct_run, manual_direct_teacher_ip, manual_direct_student_ip and their TCP flags.
     link_choice::ManualDirect m_manual_direct;
+    control_frame::MappedPorts m_mapped_ports;
     QUdpSocket *udpClient = nullptr;
     QUdpSocket *udpServer = nullptr;
     quint16 udp_server_port = 7791;

@@ -39,7 +39,7 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
                                                    window, camera_ports, static_cast<SettingsFile::Host &>(*this));
     wire_control_link();
     options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
-                                               static_cast<OptionsTab::Host &>(*this), window);
+                                               *control_link, static_cast<OptionsTab::Host &>(*this), window);
     tab_layout = std::make_unique<TabLayout>(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, ui), camera_slots,
                                              *control_link, static_cast<TabLayout::Host &>(*this));
     pads = std::make_unique<Pads>(CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, ui), camera_slots, camera_ports,

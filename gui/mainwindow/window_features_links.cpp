@@ -33,15 +33,14 @@ const ConsoleCode kConsoleCodes[] = {
 } // namespace
 
 // ---------------------------------------------------------------------------
-// The window's control link: its rules and its replies. The features that own what the link
-// chooses from tell it as it changes: the camera connections the address fields, the tab layout
-// the main tabs.
+// The window's control link: its rules and its replies. The features that own what a send reads
+// tell the link as it changes: the camera connections the address fields, the tab layout the main
+// tabs, the Options tab the mapped ports.
 
 void WindowFeatures::wire_control_link()
 {
     control_link = std::make_unique<ControlLink>(&camera_slots);
     ControlLink::Rules rules;
-    rules.mapped_ports = [this] { return options_tab->mapped_ports(); };
     rules.text_port = [this](Side side) { return camera_ports.udp_port(side); };
     control_link->set_rules(rules);
     QObject::connect(control_link.get(), &ControlLink::textReply, control_link.get(),

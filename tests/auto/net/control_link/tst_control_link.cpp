@@ -65,11 +65,9 @@ struct RawCamera {
 struct Link {
     CameraSlots cams;
     ControlLink link{&cams};
-    control_frame::MappedPorts mapped;
     Link()
     {
         ControlLink::Rules rules;
-        rules.mapped_ports = [this] { return mapped; };
         rules.text_port = [](Side side) { return side == Side::Student ? 27791 : 6791; };
         link.set_rules(rules);
     }
@@ -129,7 +127,7 @@ private slots:
         Link l;
         QHostAddress *destination = l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.10"), true);
         QVERIFY(l.cams[Slot::TeacherPano].tcp_flag);
-        l.mapped = {mapped, 21259, 22259, 26791, 27791};
+        l.link.set_mapped_ports({mapped, 21259, 22259, 26791, 27791});
 
         l.link.sendMsg_Net(destination, port, text, hex);
         QCOMPARE(camera.take(wire.size()).toHex(' '), wire.toHex(' '));
