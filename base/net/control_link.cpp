@@ -180,13 +180,6 @@ QTcpSocket *ControlLink::side_socket(int side) const
     return side == 1 ? teacher_tcp_socket : student_tcp_socket;
 }
 
-void ControlLink::reset_links()
-{
-    teacher_tcp_socket->abort();
-    student_tcp_socket->abort();
-    teacher_tcp_link_failed = student_tcp_link_failed = false;
-}
-
 void ControlLink::mark_tcp_link_failed(int side, const char *reason, int detail)
 {
     QTcpSocket *socket = side_socket(side);

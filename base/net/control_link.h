@@ -105,8 +105,6 @@ public:
     bool link_failed(int side) const { return side == 1 ? teacher_tcp_link_failed : student_tcp_link_failed; }
     int buffered(int side) const { return (side == 1 ? teacher_link_reader : student_link_reader).buffered(); }
     qint64 skipped(int side) const { return (side == 1 ? teacher_link_reader : student_link_reader).skipped(); }
-    // Both links closed and nothing of an earlier failure remembered.
-    void reset_links();
 
 signals:
     // A text answer; datagram: it came on the reply socket (else in a frame of a TCP link).

@@ -19,7 +19,6 @@ class GuideConfig;
 class Image_Expand;
 class QCloseEvent;
 class QHostAddress;
-class QTimer;
 class QTranslator;
 class QTreeWidgetItem;
 class QUdpSocket;
@@ -84,7 +83,6 @@ protected:
 
 private:
     void slot_init_main_window();
-    void hide_unoffered_controls();
 
     // The three roads of closeEvent; each returns whether the window closes.
     bool enter_wizard();
