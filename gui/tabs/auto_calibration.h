@@ -15,7 +15,6 @@ class CameraPorts;
 class CameraSlots;
 class ControlLink;
 class QPushButton;
-class QTimer;
 
 #define AUTO_CALIBRATION_WIDGETS(X) \
     X(QPushButton, student_auto_calibration_pushButton) \
