@@ -160,16 +160,24 @@ ControlLink::~ControlLink() = default;
 
 void ControlLink::set_rules(const Rules &rules) { m_rules = rules; }
 
+void ControlLink::set_slot_field_address(Slot slot, const QString &address) { m_field_addresses[int(slot)] = address; }
+
+void ControlLink::set_main_tabs(int count, bool board_tab_current)
+{
+    m_main_tab_count = count;
+    m_board_tab_current = board_tab_current;
+}
+
+void ControlLink::set_manual_direct_camera(bool teacher, const QString &ip, bool tcp_up)
+{
+    m_manual_direct.run = true;
+    (teacher ? m_manual_direct.teacher_ip : m_manual_direct.student_ip) = ip;
+    (teacher ? m_manual_direct.teacher_tcp : m_manual_direct.student_tcp) = tcp_up;
+}
+
 QTcpSocket *ControlLink::side_socket(int side) const
 {
     return side == 1 ? teacher_tcp_socket : student_tcp_socket;
-}
-
-void ControlLink::reset_links()
-{
-    teacher_tcp_socket->abort();
-    student_tcp_socket->abort();
-    teacher_tcp_link_failed = student_tcp_link_failed = false;
 }
 
 void ControlLink::mark_tcp_link_failed(int side, const char *reason, int detail)
@@ -178,7 +186,7 @@ void ControlLink::mark_tcp_link_failed(int side, const char *reason, int detail)
     bool &failed = side == 1 ? teacher_tcp_link_failed : student_tcp_link_failed;
     // Only a link that carries commands can fail; a refused connect of a link not in use is
     // the connect's own business.
-    bool inUse = m_rules.console_uses_link && m_rules.console_uses_link(side);
+    bool inUse = side == 1 ? m_manual_direct.teacher_tcp : m_manual_direct.student_tcp;
     if (m_slots) {
         const Slot feature = side == 1 ? Slot::TeacherFeature : Slot::StudentFeature;
         const Slot pano = side == 1 ? Slot::TeacherPano : Slot::StudentPano;
@@ -222,14 +230,43 @@ void ControlLink::sendMsg_Net(QHostAddress *destination, int port, const QString
         return;
     }
     m_sent_to.insert(plain_address(*destination));
-    const link_choice::Choice choice =
-        m_rules.choose ? m_rules.choose(destination->toString(), destination) : link_choice::Choice();
+    const link_choice::Choice choice = choose_link(destination->toString(), destination);
     if (choice.link != link_choice::Link::Udp) {
         const int side = choice.link == link_choice::Link::TeacherTcp ? 1 : 2;
         if (send_over_tcp(side, port, payload))
             return;
     }
     send_over_udp(destination, port, payload, !hex && !payload.isEmpty());
+}
+
+link_choice::Choice ControlLink::choose_link(const QString &address, const QHostAddress *destination) const
+{
+    qDebug().noquote().nospace() << "MainWindow::manual_direct_run:[" << m_manual_direct.run << "],IP:[" << address
+                                 << "],manual_direct_teacher_ip:[" << m_manual_direct.teacher_ip << "]";
+    if (m_manual_direct.run)
+        return link_choice::choose_manual_direct(address, m_manual_direct);
+    link_choice::Slots cameras;
+    if (m_slots) {
+        auto camera = [&](Slot slot) {
+            const CameraSlotRecord &record = (*m_slots)[slot];
+            return link_choice::Slot{m_field_addresses[int(slot)], record.udp_flag,
+                                     record.destination != nullptr && record.destination == destination,
+                                     record.tcp_flag};
+        };
+        cameras.teacher_feature = camera(Slot::TeacherFeature);
+        cameras.teacher_pano = camera(Slot::TeacherPano);
+        cameras.student_feature = camera(Slot::StudentFeature);
+        cameras.student_pano = camera(Slot::StudentPano);
+        // The board cameras have no TCP link.
+        cameras.board_feature = camera(Slot::BoardFeature);
+        cameras.board_feature.tcp = false;
+        cameras.board_pano = camera(Slot::BoardPano);
+        cameras.board_pano.tcp = false;
+    }
+    // The log line keeps the words the window's log has always had here.
+    qDebug() << "ui->tabWidget->count():" << m_main_tab_count;
+    cameras.board_tab_current = m_board_tab_current;
+    return link_choice::choose(address, cameras);
 }
 
 void ControlLink::send_parameter_request(QHostAddress *destination, int port, const QStringList &lines)
@@ -247,8 +284,7 @@ bool ControlLink::send_over_tcp(int side, int port, const QByteArray &payload)
         return false;
     }
 
-    const control_frame::MappedPorts mapped = m_rules.mapped_ports ? m_rules.mapped_ports() : control_frame::MappedPorts();
-    const quint32 headerPort = control_frame::header_port(port, mapped);
+    const quint32 headerPort = control_frame::header_port(port, m_mapped_ports);
     const QByteArray frame = control_frame::build(headerPort, payload);
 
     const qint64 written = socket->write(frame);

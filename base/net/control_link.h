@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/log_fold.h"
-#include "protocol/camera_slot.h"
+#include "model/camera_slot.h"
 #include "protocol/control_frame.h"
 #include "protocol/link_choice.h"
 #include "protocol/uot_reader.h"
@@ -30,25 +30,21 @@ Q_DECLARE_METATYPE(ViscaReplyOrigin)
 // The control links to the cameras: one UDP socket that sends every datagram and reads the VISCA
 // answers, the reply socket for text answers to datagrams, and one TCP link per side (teacher 1,
 // student 2) with its frame reader and the keep-alives of the slots it serves. It sends commands
-// by the link its owner's rules choose and hands every reply on, with where it came from.
+// by the link it chooses (link_choice) and hands every reply on, with where it came from.
 //
-// The main window owns one with its camera slots attached; an owner without camera slots (the
-// wizard) gives its own destination rule, and may leave the reply socket unbound and take text
-// replies only.
+// The choice is made from what the link holds: its camera slots' records and what the owner's
+// features tell it as it changes (the slots' address fields, the main tabs, the manual director
+// console's cameras); a send reads no widget. The main window owns one with its camera slots
+// attached; another owner (the wizard) tells it its own slots' addresses, and may leave the
+// reply socket unbound and take text replies only.
 class ControlLink : public QObject
 {
     Q_OBJECT
 
 public:
     struct Rules {
-        // The link of a command to this address (the destination's text) and destination object.
-        std::function<link_choice::Choice(const QString &address, const QHostAddress *destination)> choose;
-        // The recorder's mapped ports, which the frame header translates back.
-        std::function<control_frame::MappedPorts()> mapped_ports;
         // The text port of a side, where keep-alives go.
         std::function<int(camera_slot::Side)> text_port;
-        // Whether the side's link carries commands besides the camera slots' own (the console's).
-        std::function<bool(int side)> console_uses_link;
     };
     struct Options {
         bool bind_reply_socket = true;  // text answers to datagrams come back to port 7791
@@ -60,6 +56,20 @@ public:
     ~ControlLink() override;
 
     void set_rules(const Rules &rules);
+
+    // What the link of a command is chosen from, told as it changes. A slot matches a command by
+    // the address its address field holds (up to the first "/"), also when the field was typed
+    // over while the camera stays connected.
+    void set_slot_field_address(camera_slot::Slot slot, const QString &address);
+    // The main tabs: how many there are (the send path logs it) and whether the Board tab is
+    // the current one, on which the board cameras are driven by UDP.
+    void set_main_tabs(int count, bool board_tab_current);
+    // The manual director console runs from its first camera on and drives its two cameras by
+    // address, over the side's link when it opened one (tcp_up).
+    void set_manual_direct_camera(bool teacher, const QString &ip, bool tcp_up);
+    const link_choice::ManualDirect &manual_direct() const { return m_manual_direct; }
+    // The recorder's mapped ports as typed, which the frame header translates back.
+    void set_mapped_ports(const control_frame::MappedPorts &mapped) { m_mapped_ports = mapped; }
 
     // Every command to a camera goes through here: a parameter block (hex false) or a VISCA
     // command text (hex true) to the control address of one camera.
@@ -95,8 +105,6 @@ public:
     bool link_failed(int side) const { return side == 1 ? teacher_tcp_link_failed : student_tcp_link_failed; }
     int buffered(int side) const { return (side == 1 ? teacher_link_reader : student_link_reader).buffered(); }
     qint64 skipped(int side) const { return (side == 1 ? teacher_link_reader : student_link_reader).skipped(); }
-    // Both links closed and nothing of an earlier failure remembered.
-    void reset_links();
 
 signals:
     // A text answer; datagram: it came on the reply socket (else in a frame of a TCP link).
@@ -110,6 +118,7 @@ private:
     // Whether a datagram from sender is an answer (a command went there); reader names the
     // socket in the log line of a sender that is not.
     bool answer_expected_from(const QHostAddress &sender, const char *reader);
+    link_choice::Choice choose_link(const QString &address, const QHostAddress *destination) const;
     void readSocUdpData();
     void teacher_tcp_ready_read();
     void student_tcp_ready_read();
@@ -128,6 +137,13 @@ private:
     CameraSlots *m_slots;
     Options m_options;
     Rules m_rules;
+    // The inputs of the link choice, as last told.
+    QString m_field_addresses[camera_slot::kSlotCount];
+    int m_main_tab_count = 0;
+    bool m_board_tab_current = false;
+    // manual_direct_run, manual_direct_teacher_ip, manual_direct_student_ip and their TCP flags.
+    link_choice::ManualDirect m_manual_direct;
+    control_frame::MappedPorts m_mapped_ports;
     QUdpSocket *udpClient = nullptr;
     QUdpSocket *udpServer = nullptr;
     quint16 udp_server_port = 7791;

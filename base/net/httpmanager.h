@@ -7,7 +7,6 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
-class QNetworkRequest;
 
 // HTTP client of the lectern mode: GET, form POST and JSON POST to a camera's HTTP parameter
 // interface. Every answer comes back as one signal, with no link to the request that caused

@@ -19,7 +19,7 @@ class GuideConfig;
 class Image_Expand;
 class QCloseEvent;
 class DeviceDiscovery;
-class QTimer;
+class QHostAddress;
 class QTranslator;
 class QTreeWidgetItem;
 
@@ -83,7 +83,6 @@ protected:
 
 private:
     void slot_init_main_window();
-    void hide_unoffered_controls();
 
     // The three roads of closeEvent; each returns whether the window closes.
     bool enter_wizard();

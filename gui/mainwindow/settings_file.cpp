@@ -1,6 +1,7 @@
 #include "mainwindow/settings_file.h"
 
 #include "model/camera_ports.h"
+#include "protocol/reply_values.h"
 #include "seams/message_box.h"
 #include "settings/config_tables.h"
 #include "settings/config_values.h"
@@ -211,7 +212,7 @@ void SettingsFile::load_port_group(QSettings &settings)
         if (members.text)
             ports.*members.text = decision.member_text;
         if (members.number)
-            ports.*members.number = config::number_of(decision.member_text);
+            ports.*members.number = reply_values::number(decision.member_text);
         if (auto *field = control<QLineEdit>(m_root, row.field))
             field->setText(decision.field_text);
     }
@@ -279,7 +280,7 @@ void SettingsFile::apply_key_row(const config::KeyRow &row, const QString &text,
         // The label first: when the slider then moves, its own handler rewrites the label.
         if (auto *label = control<QLabel>(m_root, row.control))
             label->setText(text);
-        int position = config::number_of(text);
+        int position = reply_values::number(text);
         if (row.kind == Kind::Distance)
             position = config::distance_position(text);
         else if (row.kind == Kind::Size)
@@ -290,13 +291,13 @@ void SettingsFile::apply_key_row(const config::KeyRow &row, const QString &text,
     }
     case Kind::Value:
         if (auto *slider = qobject_cast<QAbstractSlider *>(control<QWidget>(m_root, row.control)))
-            slider->setValue(config::number_of(text));
+            slider->setValue(reply_values::number(text));
         else if (auto *spin = qobject_cast<QSpinBox *>(control<QWidget>(m_root, row.control)))
-            spin->setValue(config::number_of(text));
+            spin->setValue(reply_values::number(text));
         break;
     case Kind::Index:
         if (auto *combo = control<QComboBox>(m_root, row.control))
-            combo->setCurrentIndex(config::number_of(text));
+            combo->setCurrentIndex(reply_values::number(text));
         break;
     case Kind::Flag:
         if (auto *box = control<QCheckBox>(m_root, row.control))
@@ -328,9 +329,9 @@ void SettingsFile::apply_key_row(const config::KeyRow &row, const QString &text,
     case Kind::Point: {
         QPoint &p = m_host.stored_student_point(row.point);
         if (row.x_axis)
-            p.setX(config::number_of(text));
+            p.setX(reply_values::number(text));
         else
-            p.setY(config::number_of(text));
+            p.setY(reply_values::number(text));
         break;
     }
     case Kind::Constant:

@@ -9,7 +9,7 @@
 #include "protocol/parameter_block.h"
 #include "protocol/teacher_region_keys.h"
 #include "protocol/tracking_command.h"
-#include "tabs/apply_mark.h"
+#include "support/apply_mark.h"
 
 #include <QCheckBox>
 #include <QComboBox>

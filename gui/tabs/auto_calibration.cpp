@@ -1,8 +1,8 @@
 #include "tabs/auto_calibration.h"
 
-#include "cameras/picture_previews.h"
 #include "core/time_scale.h"
 #include "core/wait.h"
+#include "detection/picture_conversion.h"
 #include "detection/yolo.h"
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
@@ -226,8 +226,8 @@ std::optional<AutoCalibration::Registration> AutoCalibration::register_pictures(
     // the window, which goes on handling the cameras and the installer meanwhile.
     auto result = std::make_shared<Registration>();
     run_beside_gui([result, pano, feature] {
-        cv::Mat overall = PicturePreviews::qimage_to_mat(pano);
-        cv::Mat closeup = PicturePreviews::qimage_to_mat(feature);
+        cv::Mat overall = qimage_to_mat(pano);
+        cv::Mat closeup = qimage_to_mat(feature);
         // Its own object: the registration writes its results into it.
         YOLO registration{YOLO::RegistrationOnly{}};
         std::vector<float> out;

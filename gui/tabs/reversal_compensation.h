@@ -2,7 +2,7 @@
 
 #include "cameras/picture_previews.h"
 #include "protocol/calibration_commands.h"
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QObject>

@@ -66,17 +66,8 @@ struct CameraObjects : FormRig, CameraConnections::Host, ViscaReplies::Host {
 
     CameraObjects()
     {
-        // A slot's own commands take the side's link while the link goes to its camera.
-        ControlLink::Rules rules;
-        rules.choose = [this](const QString &, const QHostAddress *destination) {
-            link_choice::Choice choice;
-            for (Slot s : {Slot::TeacherFeature, Slot::TeacherPano, Slot::StudentFeature, Slot::StudentPano})
-                if (cameras[s].destination == destination && cameras[s].udp_flag && cameras[s].tcp_flag)
-                    choice.link =
-                        s < Slot::StudentFeature ? link_choice::Link::TeacherTcp : link_choice::Link::StudentTcp;
-            return choice;
-        };
-        link.set_rules(rules);
+        // A slot's own commands take the side's link while the link goes to its camera: the
+        // connections tell the link the address fields.
         QObject::connect(&link, &ControlLink::textReply, &context, [this](const QByteArray &reply) {
             for (Slot pano : {Slot::TeacherPano, Slot::StudentPano}) {
                 if (reply.contains(pano == Slot::TeacherPano ? "teacher_tracking_status" : "student_tracking_status")) {

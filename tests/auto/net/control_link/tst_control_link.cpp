@@ -65,25 +65,19 @@ struct RawCamera {
 struct Link {
     CameraSlots cams;
     ControlLink link{&cams};
-    link_choice::Link chosen = link_choice::Link::Udp;
-    control_frame::MappedPorts mapped;
     Link()
     {
         ControlLink::Rules rules;
-        rules.choose = [this](const QString &, const QHostAddress *) {
-            link_choice::Choice c;
-            c.link = chosen;
-            return c;
-        };
-        rules.mapped_ports = [this] { return mapped; };
         rules.text_port = [](Side side) { return side == Side::Student ? 27791 : 6791; };
         link.set_rules(rules);
     }
-    // The slot connected to the address, with the side's link opened to it when tcp.
+    // The slot connected to the address (its address field shows it), with the side's link
+    // opened to it when tcp.
     QHostAddress *attach(Slot slot, const QString &address, bool tcp)
     {
         CameraSlotRecord &r = cams[slot];
         r.udp_flag = true;
+        link.set_slot_field_address(slot, address);
         QHostAddress *destination = cams.set_destination(slot, address);
         if (tcp)
             link.open_side_tcp_link(slot, address, 6793);
@@ -133,8 +127,7 @@ private slots:
         Link l;
         QHostAddress *destination = l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.10"), true);
         QVERIFY(l.cams[Slot::TeacherPano].tcp_flag);
-        l.chosen = link_choice::Link::TeacherTcp;
-        l.mapped = {mapped, 21259, 22259, 26791, 27791};
+        l.link.set_mapped_ports({mapped, 21259, 22259, 26791, 27791});
 
         l.link.sendMsg_Net(destination, port, text, hex);
         QCOMPARE(camera.take(wire.size()).toHex(' '), wire.toHex(' '));
@@ -153,7 +146,6 @@ private slots:
         Link l;
         QHostAddress *destination = l.attach(Slot::TeacherFeature, QStringLiteral("127.0.0.10"), true);
         QVERIFY(l.cams[Slot::TeacherFeature].tcp_flag);
-        l.chosen = link_choice::Link::TeacherTcp;
         l.link.sendMsg_Net(destination, 1259, QStringLiteral("81 03 06 07 01 FF"), true);
         l.link.close_slot_link(Slot::TeacherFeature);
         const QByteArray wire = hexBytes("EB040000060000008103060701FF");
@@ -204,7 +196,6 @@ private slots:
         QVERIFY(camera.start());
         Link l;
         QHostAddress *destination = l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.14"), true);
-        l.chosen = link_choice::Link::TeacherTcp;
         if (cameraGone) {
             camera.stop();
             QVERIFY(camera.start());
@@ -245,8 +236,6 @@ private slots:
         QVERIFY(camera.listen(QStringLiteral("127.0.0.15")));
         Link l;
         l.attach(Slot(slot), QStringLiteral("127.0.0.15"), true);
-        l.chosen = camera_slot::side(Slot(slot)) == Side::Teacher ? link_choice::Link::TeacherTcp
-                                                                  : link_choice::Link::StudentTcp;
         QTimer *timer = l.cams[Slot(slot)].keepalive_timer;
         QVERIFY(timer->isActive());
         timer->start(5);

@@ -14,6 +14,7 @@
 #include "recording_presenter.h"
 #include "sim_camera.h"
 #include "sim_wire.h"
+#include "test_env.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -229,7 +230,8 @@ private slots:
 
     // setup: "<slot>:n" a slot connected to 127.0.0.n (the teacher feature with its link, the
     // teacher pano with its link unless "repoint" has it connect the link afterwards), "apply" a
-    // teacher Apply waits, "tab2" the Board tab is shown.
+    // teacher Apply waits, "tab2" the Board tab is shown, "edited" the target's address field
+    // is typed over while its camera stays connected.
     void linkRule_data()
     {
         QTest::addColumn<QString>("setup");
@@ -241,6 +243,7 @@ private slots:
         QTest::newRow("the pano takes the link from another camera") << "tf:18 tp:19 repoint" << "tf" << "udp";
         QTest::newRow("the pano's commands take the link") << "tf:18 tp:19 repoint" << "tp" << "tcp";
         QTest::newRow("one camera serves both: the feature keeps the link") << "tf:18 tp:18 repoint" << "tf" << "tcp";
+        QTest::newRow("a connected camera's field typed over: UDP") << "tf:16 edited" << "tf" << "udp";
     }
     void linkRule()
     {
@@ -264,10 +267,45 @@ private slots:
         if (setup.contains(QLatin1String("apply")))
             f->requests().arm(request_poller::Kind::TeacherApply);
         ui->tabWidget->setCurrentIndex(setup.contains(QLatin1String("tab2")) ? 2 : 0);
+        if (setup.contains(QLatin1String("edited")))
+            host->window.findChild<QLineEdit *>(camera_slot::name(camera_slot::Slot(kSlotNames.indexOf(target))) + "_IP_Edit")
+                ->setText(QStringLiteral("127.0.0.99"));
         SimCamera &c = camera(address[target]);
         const int from = c.receivedCount();
         f->link().sendMsg_Net(camslot::destination(cams(), Slot(kSlotNames.indexOf(target))), 1259, kHome, true);
         QTEST(nextTransport(c, from), "transport");
+    }
+
+    // Under the recorder's port mapping a command to a mapped port goes over the link with the
+    // camera's own port in its frame header, by the port fields as the settings file left them
+    // or as typed since.
+    void mappedPortInFrameHeader_data()
+    {
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<QString>("typed"); // into the teacher VISCA port field after the load
+        QTest::addColumn<int>("port");
+        QTest::addColumn<int>("header");
+        const QString mapped = "[PORT_CONF]\nRecorder_Port_Map_Enabled=true\nT_Visca_Port=21259\nT_TCP_Port=6793\n";
+        QTest::newRow("mapping loaded") << mapped << QString() << 21259 << 1259;
+        QTest::newRow("mapped port typed, not applied") << mapped << "23259" << 23259 << 1259;
+        QTest::newRow("no mapping") << "[PORT_CONF]\nT_Visca_Port=21259\n" << QString() << 21259 << 21259;
+    }
+    void mappedPortInFrameHeader()
+    {
+        QFETCH(QString, ini);
+        QFETCH(QString, typed);
+        QFETCH(int, port);
+        testenv::writeConfigIniRaw(ini.toUtf8());
+        f->settings().load_config();
+        testenv::removeConfigIni();
+        if (!typed.isEmpty())
+            ui->visca_port_Edit->setText(typed);
+        SimCamera &c = camera(31);
+        QVERIFY(camslot::attach(cams(), Slot::TeacherFeature, c.address(), true));
+        f->link().sendMsg_Net(camslot::destination(cams(), Slot::TeacherFeature), port, kHome, true);
+        const auto m = c.waitForMessage([](const SimMessage &m) { return m.event == SimEvent::Data; }, kReplyMs);
+        QVERIFY(m && m->transport == SimTransport::Tcp);
+        QTEST(int(m->framePort), "header");
     }
 
     // A destination of no slot (a caller's own address object, even a copy of the address of a
