@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QVector>
+
+#include <functional>
+
+class QWidget;
+
+// What a form shows wrongly as drawn, by widget (and combo item): a widget cut by an ancestor or
+// by the window's edge, one that lies under a sibling or over the title of its group, a text wider
+// (or taller) than the part of its widget that shows, a tab label or a header text that does not
+// show whole, a switch whose text shows neither in it nor in a label beside it.
+namespace layout_faults {
+
+// An overlap a form draws on purpose, by the lower widget and the one above it ("" for any).
+struct Overlap {
+    const char *lower;
+    const char *upper;
+    const char *reason;
+};
+
+struct Rules {
+    QVector<Overlap> drawnOverlaps;
+    // The window is narrow: what lies wholly outside it is not shown, and what `foldedAway`
+    // names may be cut by the fold.
+    bool folded = false;
+    std::function<bool(const QWidget *)> foldedAway;
+};
+
+QMap<QString, QString> find(QWidget *root, const Rules &rules = {});
+
+} // namespace layout_faults
