@@ -36,8 +36,10 @@ bool drawnOverlap(const Rules &rules, const QString &lower, const QString &upper
 
 // The widgets the form places: named ones, not the inner parts of spin boxes, combo boxes and
 // tab bars (which scroll rather than cut).
-bool placedByForm(const QWidget *w)
+bool placedByForm(const QWidget *w, const Rules &rules)
 {
+    if (rules.ownParts && rules.ownParts(w))
+        return false;
     if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
         return false;
     for (const QWidget *p = w->parentWidget(); p; p = p->parentWidget()) {
@@ -283,7 +285,7 @@ QMap<QString, QString> find(QWidget *root, const Rules &rules)
             headerFaults(header, &faults);
             continue;
         }
-        if (!placedByForm(w))
+        if (!placedByForm(w, rules))
             continue;
         if (shown != w->rect() && !paintsNothing(w) // a bare container's children answer for it
             && !(folded && rules.foldedAway && rules.foldedAway(w)))
@@ -298,7 +300,7 @@ QMap<QString, QString> find(QWidget *root, const Rules &rules)
             const QRect frame = groupFrame(g);
             const QRect inside = frame.adjusted(1, 1, -1, -1); // a separator may join the frame line
             for (QWidget *child : g->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-                if (!child->isVisibleTo(window) || !placedByForm(child))
+                if (!child->isVisibleTo(window) || !placedByForm(child, rules))
                     continue;
                 const QRect painted = paintedArea(child);
                 if (painted.intersects(title.adjusted(-1, -1, 1, 1))) // touching ink reads as one
@@ -312,7 +314,7 @@ QMap<QString, QString> find(QWidget *root, const Rules &rules)
             const QObjectList siblings = parent->children();
             for (int i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
                 auto *above = qobject_cast<QWidget *>(siblings.at(i));
-                if (!above || !above->isVisibleTo(window) || !placedByForm(above) || drawnOverlap(rules, w->objectName(), above->objectName()))
+                if (!above || !above->isVisibleTo(window) || !placedByForm(above, rules) || drawnOverlap(rules, w->objectName(), above->objectName()))
                     continue;
                 const int gap = inksText(w) || inksText(above) ? 1 : 0;
                 if (paintedArea(above).intersects(paintedArea(w).adjusted(-gap, -gap, gap, gap)))

@@ -27,6 +27,8 @@ struct Rules {
     // names may be cut by the fold.
     bool folded = false;
     std::function<bool(const QWidget *)> foldedAway;
+    // The parts a custom widget builds inside itself, which its own tests answer for.
+    std::function<bool(const QWidget *)> ownParts;
 };
 
 QMap<QString, QString> find(QWidget *root, const Rules &rules = {});
