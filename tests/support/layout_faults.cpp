@@ -5,6 +5,7 @@
 #include "support/wrapped_tab_labels.h"
 
 #include <QAbstractSpinBox>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -401,6 +402,14 @@ QMap<QString, QString> find(QWidget *root, const Rules &rules)
         }
     }
     return faults;
+}
+
+const char *const kLanguages[8][2] = {{"Chinese", "zh"}, {"English", "en"},  {"Japanese", "ja"}, {"Korean", "ko"},
+                                      {"Indonesian", "id"}, {"Thai", "th"}, {"Arabic", "ar"},    {"Spanish", "es"}};
+
+void useDesktopFont()
+{
+    QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
 }
 
 } // namespace layout_faults

@@ -33,4 +33,12 @@ struct Rules {
 
 QMap<QString, QString> find(QWidget *root, const Rules &rules = {});
 
+// The eight interface languages in the order of the language switch: name and catalogue code.
+extern const char *const kLanguages[8][2];
+
+// The desktop's font, as an X11 session without a theme (and Windows) starts the program with,
+// where the offscreen platform would start it 12 pt. The forms' pixel geometry also expects
+// 96 dpi: a test sets QT_FONT_DPI to 96 before its application starts.
+void useDesktopFont();
+
 } // namespace layout_faults

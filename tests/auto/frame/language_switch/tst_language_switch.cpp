@@ -31,13 +31,11 @@
 
 namespace {
 
+using layout_faults::kLanguages;
+
 // The form's pixel geometry expects 96 dpi, as under Xvfb "-dpi 96"; the offscreen platform
 // would lay fonts out at 100. Set before the application reads it.
 const bool kFontDpi = qputenv("QT_FONT_DPI", "96");
-
-// The entries of the language combo box in their order, and their catalogues.
-const char *const kLanguages[][2] = {{"Chinese", "zh"}, {"English", "en"},  {"Japanese", "ja"}, {"Korean", "ko"},
-                                     {"Indonesian", "id"}, {"Thai", "th"}, {"Arabic", "ar"},    {"Spanish", "es"}};
 
 const QRegularExpression kHan(QStringLiteral("[\\x{4E00}-\\x{9FFF}]"));
 
@@ -138,7 +136,11 @@ bool foldedAway(const QWidget *w)
 // What a page of the window shows wrongly; `folded`: the window is narrow.
 QMap<QString, QString> layoutFaults(QWidget *root, bool folded = false)
 {
-    return layout_faults::find(root, {kDrawnOverlaps, folded, foldedAway});
+    layout_faults::Rules rules;
+    rules.drawnOverlaps = kDrawnOverlaps;
+    rules.folded = folded;
+    rules.foldedAway = foldedAway;
+    return layout_faults::find(root, rules);
 }
 
 
@@ -254,9 +256,7 @@ private slots:
     void initTestCase()
     {
         corvane_init_resources();
-        // The desktop's font, as an X11 session without a theme (and Windows) starts the program
-        // with, where the offscreen platform would start it 12 pt.
-        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+        layout_faults::useDesktopFont();
     }
 
     void cleanup()

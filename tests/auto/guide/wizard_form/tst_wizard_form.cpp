@@ -23,12 +23,11 @@
 
 namespace {
 
+using layout_faults::kLanguages;
+
 // The form's pixel geometry expects 96 dpi, as under Xvfb "-dpi 96"; the offscreen platform
 // would lay fonts out at 100. Set before the application reads it.
 const bool kFontDpi = qputenv("QT_FONT_DPI", "96");
-
-const char *const kLanguages[][2] = {{"Chinese", "zh"}, {"English", "en"},  {"Japanese", "ja"}, {"Korean", "ko"},
-                                     {"Indonesian", "id"}, {"Thai", "th"}, {"Arabic", "ar"},    {"Spanish", "es"}};
 
 template <class T = QWidget>
 T *child(const QWidget &wizard, const char *name)
@@ -135,9 +134,7 @@ private slots:
     void initTestCase()
     {
         corvane_init_resources();
-        // The desktop's font, as an X11 session without a theme (and Windows) starts the program
-        // with, where the offscreen platform would start it 12 pt.
-        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+        layout_faults::useDesktopFont();
     }
 
     void cleanup()
