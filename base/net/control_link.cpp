@@ -175,6 +175,37 @@ void ControlLink::set_manual_direct_camera(bool teacher, const QString &ip, bool
     (teacher ? m_manual_direct.teacher_tcp : m_manual_direct.student_tcp) = tcp_up;
 }
 
+void ControlLink::set_manual_direct_running(bool run)
+{
+    if (run) {
+        m_manual_direct.run = true;
+        return;
+    }
+    release_manual_direct_camera(true);
+    release_manual_direct_camera(false);
+    m_manual_direct = link_choice::ManualDirect();
+}
+
+bool ControlLink::open_manual_direct_link(bool teacher, const QString &ip, int port)
+{
+    QTcpSocket *link = teacher ? teacher_tcp_socket : student_tcp_socket;
+    link->abort();
+    link->connectToHost(ip, quint16(port), QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+    if (wait_until_connected(link, kLinkConnectMs))
+        return true;
+    abort_link(link);
+    return false;
+}
+
+void ControlLink::release_manual_direct_camera(bool teacher)
+{
+    bool &tcp = teacher ? m_manual_direct.teacher_tcp : m_manual_direct.student_tcp;
+    if (tcp)
+        abort_link(teacher ? teacher_tcp_socket : student_tcp_socket);
+    tcp = false;
+    (teacher ? m_manual_direct.teacher_ip : m_manual_direct.student_ip).clear();
+}
+
 QTcpSocket *ControlLink::side_socket(int side) const
 {
     return side == 1 ? teacher_tcp_socket : student_tcp_socket;
