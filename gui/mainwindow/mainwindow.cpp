@@ -17,7 +17,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
-#include <QMetaMethod>
 #include <QDebug>
 #include <QDir>
 #include <QEvent>
@@ -237,6 +236,8 @@ void MainWindow::slot_init_main_window()
     ui->groupBox_36->setEnabled(false);
     ui->tab_22->setEnabled(false);
 
+    wire_dialog_launchers();
+
     // The empty logo strip lies over the bottom edge of the Teacher tab's Stop Track button:
     // clicks there go to the button.
     ui->oem_logo_label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -319,7 +320,7 @@ void MainWindow::student_points_read_back() { emit autocalibrate_update_success(
 
 void MainWindow::console_reply(const QString &message) { emit send(message); }
 
-bool MainWindow::console_listens() const { return isSignalConnected(QMetaMethod::fromSignal(&MainWindow::send)); }
+bool MainWindow::console_listens() const { return dialog_launchers && dialog_launchers->console_listens(); }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/dialog_launchers.h"
 #include "mainwindow/window_features.h"
 #include "model/guide_data_update_manage.h"
 
@@ -28,7 +29,7 @@ class QTreeWidgetItem;
 // wizard hand-over, the language switch, the dialogs that take the live pictures, and the
 // window's own events. The wizard, the manual director console and the calibration dialog reach
 // the window through the narrow methods below.
-class MainWindow : public QMainWindow, private WindowFeatures::Shell
+class MainWindow : public QMainWindow, private WindowFeatures::Shell, private DialogLaunchers::Host
 {
     Q_OBJECT
 
@@ -55,8 +56,8 @@ public:
     // The manual director console drives the two sides' cameras by address while it runs, and
     // puts its addresses into the sides' fields.
     void set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up);
-    void set_teacher_ip_edits(const QString &text);
-    void set_student_ip_edits(const QString &text);
+    void set_teacher_ip_edits(const QString &text) override;
+    void set_student_ip_edits(const QString &text) override;
 
 signals:
     void student_send_stream_to_feature(QImage &image);
@@ -118,6 +119,30 @@ private:
     void console_reply(const QString &message) override;
     bool console_listens() const override;
 
+    // What the dialogs' openers and the console need of the window (DialogLaunchers::Host,
+    // mainwindow_dialogs.cpp).
+    void wire_dialog_launchers();
+    ControlLink &control_link() override;
+    const CameraPorts &camera_ports() const override;
+    QString interface_language() const override;
+    int teacher_pan_speed() const override;
+    int teacher_tilt_speed() const override;
+    QWidget *main_window() override;
+    const CameraSlots &camera_slots() const override;
+    QString camera_field(camera_slot::Slot slot) const override;
+    bool teacher_menu_navigation() const override;
+    int menu_object(camera_slot::Side side) const override;
+    void camera_menu_opened(camera_slot::Side side) override;
+    void camera_menu_closed(camera_slot::Side side) override;
+    void camera_menu_key(int key) override;
+    void feed_camera_menu(OSDMenu *dialog) override;
+    QStringList install_position() const override;
+    void set_camera_install_pos(const QString &height, const QString &length, const QString &objectHeight) override;
+    bool chinese_interface() const override;
+    void close_enlarged_dialogs() override;
+    void release_cameras_for_console() override;
+    void close_for_director() override;
+
     // The device list's click, which the window wires already.
     void onTreeWidgetClicked(QTreeWidgetItem *item, int column);
 
@@ -133,6 +158,7 @@ private:
     QString language;
     QTranslator *translator = nullptr;
     bool close_by_director = false;
+    DialogLaunchers *dialog_launchers = nullptr;
     // The device search: its sockets, group address and bound interface.
     DeviceDiscovery *device_discovery = nullptr;
 };

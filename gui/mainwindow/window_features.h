@@ -102,6 +102,7 @@ public:
     StudentRegions &student_regions() { return *preview_regions; }
     StudentCalibrateArea &calibrate_area() { return *student_calibrate_area; }
     CameraConnections &connections() { return *camera_connections; }
+    PicturePreviews &previews() { return *picture_previews; }
     AutoCalibration &auto_calibration() { return *auto_calibration_feature; }
     ReversalCompensation &compensation() { return *reversal_compensation; }
     // The region scene the wizard edits as well.

@@ -125,6 +125,14 @@ StudentTab::StudentTab(const Widgets &widgets, const CameraSlots &cameras, const
 
 void StudentTab::mark_changed() { mark_apply(ui.student_apply_Button); }
 
+void StudentTab::set_camera_install_pos(const QString &height, const QString &length, const QString &objectHeight)
+{
+    ui.student_camera_height_lineEdit->setText(height);
+    ui.student_camera_length_lineEdit->setText(length);
+    ui.student_object_height_lineEdit->setText(objectHeight);
+    mark_changed();
+}
+
 // ---------------------------------------------------------------------------
 // Apply
 

@@ -127,6 +127,9 @@ public:
     void parse_student_region_coord();
     void apply_student_region_keys(const StudentReplyKeys &carried);
     void set_student_calibration_widgets_visible(bool visible);
+    // The installation position dialog's measures: the camera height, the distance and the
+    // object height, to be applied.
+    void set_camera_install_pos(const QString &height, const QString &length, const QString &objectHeight);
     void student_track_check(bool enable);
     void set_student_obtain_apply_enabled(bool enable);
     void set_student_config_combo(int index);
