@@ -1,7 +1,10 @@
 // The installation position dialog: what its fields take as they are typed, the texts it
 // starts with, the picture of the language, and the measures its Apply hands on.
 #include "dialogs/camera_install_pos.h"
+#include "support/resources.h"
 #include "ui_camera_install_pos.h"
+
+#include <QTranslator>
 
 #include <QtTest>
 
@@ -63,6 +66,27 @@ private slots:
         QCOMPARE(applied.at(0), (QList<QVariant>{"3.1", "7", "0.5"}));
         QCOMPARE(applied.at(1), (QList<QVariant>{"2.2", "6.0", "0.0"}));
         QVERIFY(dialog.isVisible());
+    }
+
+    // With CORVANE_SHOT_DIR set: the dialog in English and, with the Chinese catalogue, in Chinese.
+    void screenshot()
+    {
+        const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("CORVANE_SHOT_DIR not set");
+        corvane_init_resources();
+        for (const bool chinese : {false, true}) {
+            QTranslator catalogue;
+            if (chinese) {
+                QVERIFY(catalogue.load(QStringLiteral(":/trans/zh.qm")));
+                QCoreApplication::installTranslator(&catalogue);
+            }
+            camera_install_pos dialog(nullptr, QStringLiteral("2.2"), QStringLiteral("6.0"), QStringLiteral("0.0"), chinese);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QVERIFY(dialog.grab().save(dir + (chinese ? QStringLiteral("/camera-install-pos-zh.png")
+                                                      : QStringLiteral("/camera-install-pos-en.png"))));
+        }
     }
 };
 

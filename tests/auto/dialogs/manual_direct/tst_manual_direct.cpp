@@ -132,6 +132,8 @@ private slots:
             options.address = server == &teacherPictures ? kTeacher : kStudent;
             options.port = 554;
             options.size = QSize(320, 180);
+            if (server == &studentPictures)
+                options.pattern = QStringLiteral("pinwheel"); // tells the student's pictures apart
             QVERIFY2(server->start(options), qPrintable(server->errorString()));
         }
         reachability::setCheck([this](const QString &host) { return !unreachable.count(host); });
@@ -416,6 +418,26 @@ private slots:
         QTRY_COMPARE(viscaSince(camera, from), visca);
         QCOMPARE(boxes.texts(), qobject_cast<QLabel *>(widget) ? QStringList{"Switched to manual director state"}
                                                                : QStringList());
+    }
+
+    // With CORVANE_SHOT_DIR set: the console with both sides connected, its five pictures
+    // playing and the teacher's pano picture chosen by hand.
+    void screenshot()
+    {
+        const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("CORVANE_SHOT_DIR not set");
+        if (!pressConsole) {
+            pressConsole = std::make_unique<Console>();
+            pressConsole->connectSide(true);
+            pressConsole->connectSide(false);
+        }
+        Ui::manual_direct *ui = pressConsole->ui;
+        for (const QLabel *label : {ui->teacher_labVideo_feature, ui->teacher_labVideo_pano, ui->student_labVideo_feature,
+                                    ui->student_labVideo_pano, ui->cur_labVideoStream})
+            QTRY_VERIFY_WITH_TIMEOUT(hasPicture(label), kWaitMs);
+        QTest::qWait(500); // a few pictures more, past the first key frame
+        QVERIFY(pressConsole->dialog->grab().save(dir + QStringLiteral("/manual-director.png")));
     }
 };
 

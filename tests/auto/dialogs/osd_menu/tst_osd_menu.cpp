@@ -147,6 +147,21 @@ private slots:
         QCOMPARE(rtsp_stream::pendingCount(), 0);
         QCOMPARE(closed.count(), closedSignals);
     }
+
+    // With CORVANE_SHOT_DIR set: the dialog playing its own picture, the keys over it.
+    void screenshot()
+    {
+        const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("CORVANE_SHOT_DIR not set");
+        OSDMenu dialog;
+        dialog.show();
+        dialog.open_rtsp_link(QStringLiteral("127.0.0.1"), QStringLiteral("8554"));
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.form()->osd_labVideo->pixmap(Qt::ReturnByValue).isNull(), kWaitMs);
+        QTest::qWait(500);
+        QVERIFY(dialog.grab().save(dir + QStringLiteral("/osd-menu.png")));
+        dialog.close();
+    }
 };
 
 QTEST_MAIN(tst_OsdMenu)
