@@ -14,6 +14,7 @@
 #include "recording_presenter.h"
 #include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
+#include "sim_wire.h"
 #include "ui_manual_direct.h"
 #include "ui_osdmenu.h"
 #include "video/qffmpeg.h"
@@ -34,14 +35,9 @@ const QString kFeature = QStringLiteral("127.0.0.2");
 const QString kPano = QStringLiteral("127.0.0.3");
 const QString kIni = QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=3\n");
 
-QStringList viscaSince(const SimCamera &camera, int from)
+QStringList viscaFrom(const SimCamera &camera, int from)
 {
-    QStringList commands;
-    const QVector<SimMessage> received = camera.received();
-    for (int i = from; i < received.size(); ++i)
-        if (received[i].direction == SimDirection::Received && received[i].isVisca())
-            commands << QString::fromLatin1(received[i].payload.toHex(' ').toUpper());
-    return commands;
+    return simwire::receivedSince(camera, from, simwire::Kind::Visca);
 }
 
 template <class Dialog>
@@ -129,10 +125,10 @@ private slots:
             QTest::mouseRelease(dialog->form()->osd_up_Button, Qt::LeftButton, {}, QPoint(5, 5));
             dialog->form()->osd_ok_Button->click();
         });
-        QTRY_COMPARE(viscaSince(feature, featureFrom),
+        QTRY_COMPARE(viscaFrom(feature, featureFrom),
                      (QStringList{"81 01 06 01 10 10 03 01 FF", "81 01 06 01 03 03 03 03 FF", "81 01 06 06 05 FF",
                                   "81 01 06 06 06 FF"}));
-        QCOMPARE(viscaSince(pano, panoFrom), QStringList());
+        QCOMPARE(viscaFrom(pano, panoFrom), QStringList());
         QVERIFY(w.widget<QRadioButton>("teacher_navigate_ptz_mode_radioButton")->isChecked());
         QCOMPARE(topLevel<OSDMenu>(), nullptr);
     }
@@ -157,7 +153,7 @@ private slots:
             },
             [](OSDMenu *dialog) { return dialog->rtsp_running(); });
         QCOMPARE(rtsp_stream::pendingCount(), 0);
-        QTRY_COMPARE(viscaSince(pano, panoFrom), (QStringList{"81 01 06 06 10 FF", "81 01 06 06 06 FF"}));
+        QTRY_COMPARE(viscaFrom(pano, panoFrom), (QStringList{"81 01 06 06 10 FF", "81 01 06 06 06 FF"}));
     }
 
     // The dialog's Default and Apply fill the Student tab's three measures and mark its Apply.

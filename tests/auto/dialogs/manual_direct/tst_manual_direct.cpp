@@ -16,6 +16,7 @@
 #include "rtsp/rtsp_server_process.h"
 #include "settings/settings_path.h"
 #include "sim_camera.h"
+#include "sim_wire.h"
 #include "ui_manual_direct.h"
 #include "video/qffmpeg.h"
 #include "video/rtsp_stream.h"
@@ -31,6 +32,15 @@ constexpr int kWaitMs = 15000; // a picture's first frame or a thread's end on a
 const QString kTeacher = QStringLiteral("127.0.0.2");
 const QString kStudent = QStringLiteral("127.0.0.3");
 const QString kNotConnected = QStringLiteral("Please connect the camera");
+
+QStringList textsFrom(const SimCamera &camera, int from)
+{
+    return simwire::receivedSince(camera, from, simwire::Kind::Text);
+}
+QStringList viscaFrom(const SimCamera &camera, int from)
+{
+    return simwire::receivedSince(camera, from, simwire::Kind::Visca);
+}
 
 // The window's share: its link, ports and pad speeds, and what the console hands back.
 struct Host : manual_direct::Host {
@@ -76,26 +86,6 @@ struct Console {
     }
     void connectSide(bool teacher) { (teacher ? ui->teacher_rtsp_pushButton : ui->rtsp_connect_Button)->click(); }
 };
-
-QStringList textsSince(const SimCamera &camera, int from)
-{
-    QStringList texts;
-    const QVector<SimMessage> received = camera.received();
-    for (int i = from; i < received.size(); ++i)
-        if (received[i].direction == SimDirection::Received && received[i].isText())
-            texts << received[i].text();
-    return texts;
-}
-
-QStringList viscaSince(const SimCamera &camera, int from)
-{
-    QStringList commands;
-    const QVector<SimMessage> received = camera.received();
-    for (int i = from; i < received.size(); ++i)
-        if (received[i].direction == SimDirection::Received && received[i].isVisca())
-            commands << QString::fromLatin1(received[i].payload.toHex(' ').toUpper());
-    return commands;
-}
 
 QString command(const char *section, const char *verb)
 {
@@ -203,12 +193,12 @@ private slots:
         QStringList expected{"teacher_parameter\nget_tracking_status", obtain,
                              "teacher_parameter\nset_tracking_config_file\ntracking_mode=2\n",
                              command("teacher_parameter", "directoropen"), automatic, automatic};
-        QTRY_COMPARE(textsSince(teacher, teacherFrom).size(), expected.size());
-        QStringList sent = textsSince(teacher, teacherFrom);
+        QTRY_COMPARE(textsFrom(teacher, teacherFrom).size(), expected.size());
+        QStringList sent = textsFrom(teacher, teacherFrom);
         expected.sort();
         sent.sort();
         QCOMPARE(sent, expected);
-        QCOMPARE(textsSince(student, studentFrom), QStringList{"student_parameter\nget_tracking_status"});
+        QCOMPARE(textsFrom(student, studentFrom), QStringList{"student_parameter\nget_tracking_status"});
 
         boxes.clear();
         if (way == QLatin1String("config"))
@@ -224,7 +214,7 @@ private slots:
         QTRY_COMPARE(teacher.tcpLinkCount(), 0);
         QTRY_COMPARE(student.tcpLinkCount(), 0);
         const QString close = command("teacher_parameter", "directorclose");
-        QTRY_COMPARE(textsSince(teacher, teacherFrom).count(close), 2);
+        QTRY_COMPARE(textsFrom(teacher, teacherFrom).count(close), 2);
         QCOMPARE(c.host.teacherFields, kTeacher);
         QCOMPARE(c.host.studentFields, kStudent);
         QSettings ini(manual_director_file_path(), QSettings::IniFormat);
@@ -269,12 +259,12 @@ private slots:
         c.dialog->getMsg(answer);
         QCOMPARE(c.ui->common_teacher_checkBox->isChecked(), tracking);
         QCOMPARE(c.ui->teacher_callleftBoard_Button->isEnabled(), !tracking);
-        QTRY_COMPARE(textsSince(teacher, from), sent);
+        QTRY_COMPARE(textsFrom(teacher, from), sent);
         QCOMPARE(boxes.texts(), boxTexts);
         QCOMPARE(c.ui->tracking_mode_widget->isVisibleTo(c.dialog.get()), modeRow);
         // The switch moved for the answer; the installer's next press of it is his own.
         c.ui->common_teacher_checkBox->click();
-        QTRY_COMPARE(textsSince(teacher, from).mid(sent.size()),
+        QTRY_COMPARE(textsFrom(teacher, from).mid(sent.size()),
                      QStringList{command("teacher_parameter", tracking ? "stop" : "start")});
     }
 
@@ -298,8 +288,8 @@ private slots:
             c.ui->common_teacher_checkBox->click();
         QVERIFY(!c.ui->common_teacher_checkBox->isChecked());
         QTest::qWait(200);
-        QCOMPARE(textsSince(teacher, from), QStringList());
-        QCOMPARE(viscaSince(teacher, from), QStringList());
+        QCOMPARE(textsFrom(teacher, from), QStringList());
+        QCOMPARE(viscaFrom(teacher, from), QStringList());
         QCOMPARE(boxes.texts(), (QStringList{kNotConnected, kNotConnected, "Switched to manual director state",
                                              kNotConnected, kNotConnected, kNotConnected}));
         c.ui->toolButton->click();
@@ -414,8 +404,8 @@ private slots:
             QTest::mouseClick(widget, Qt::LeftButton);
         else
             QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
-        QTRY_COMPARE(textsSince(camera, from), texts);
-        QTRY_COMPARE(viscaSince(camera, from), visca);
+        QTRY_COMPARE(textsFrom(camera, from), texts);
+        QTRY_COMPARE(viscaFrom(camera, from), visca);
         QCOMPARE(boxes.texts(), qobject_cast<QLabel *>(widget) ? QStringList{"Switched to manual director state"}
                                                                : QStringList());
     }
