@@ -2,6 +2,7 @@
 
 #include "model/camera_slot.h"
 #include "protocol/parameter_block.h"
+#include "protocol/parameter_reply.h"
 
 namespace director_console {
 
@@ -9,7 +10,6 @@ namespace {
 constexpr char kPictureKey[] = "manual_direct_flag";
 constexpr char kTrackingModeKey[] = "tracking_mode";
 constexpr char kPanoVersionKey[] = "pano_version";
-constexpr char kTeacherTrackingStatus[] = "teacher_tracking_status";
 constexpr int kModeCount = 4;
 constexpr int kVersionHead = 5; // the version's family is told by its first five characters
 
@@ -63,8 +63,9 @@ QString student_verb() { return QStringLiteral("callpano"); }
 
 std::optional<TeacherConfiguration> teacher_configuration(const QString &text)
 {
+    // A teacher answer that is no tracking status.
     if (!text.contains(QLatin1String(parameter_block::kTeacherSection))
-        || text.contains(QLatin1String(kTeacherTrackingStatus)))
+        || parameter_reply::console_status_part(text, parameter_reply::Side::Teacher))
         return std::nullopt;
     TeacherConfiguration configuration;
     const QString mode = parameter_block::one_char_value(text, QLatin1String(kTrackingModeKey));

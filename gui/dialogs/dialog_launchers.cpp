@@ -47,24 +47,22 @@ DialogLaunchers::DialogLaunchers(const Widgets &widgets, Host &host, QObject *pa
 
 void DialogLaunchers::on_teacher_show_osd_menu_pushButton_clicked()
 {
-    if (!m_host.teacher_menu_navigation())
-        return;
-    const int object = m_host.menu_object(Side::Teacher);
-    const CameraSlots &cameras = m_host.camera_slots();
-    if (object == 0 && cameras[Slot::TeacherFeature].udp_flag)
-        open_camera_menu(Side::Teacher, false);
-    else if (object == 1 && cameras[Slot::TeacherPano].udp_flag)
-        open_camera_menu(Side::Teacher, true);
+    if (m_host.teacher_menu_navigation())
+        open_side_menu(Side::Teacher);
 }
 
-void DialogLaunchers::on_student_show_osd_menu_pushButton_clicked()
+void DialogLaunchers::on_student_show_osd_menu_pushButton_clicked() { open_side_menu(Side::Student); }
+
+// The tab's menu object, when its camera is connected.
+void DialogLaunchers::open_side_menu(Side side)
 {
-    const int object = m_host.menu_object(Side::Student);
+    const bool teacher = side == Side::Teacher;
+    const int object = m_host.menu_object(side);
     const CameraSlots &cameras = m_host.camera_slots();
-    if (object == 0 && cameras[Slot::StudentFeature].udp_flag)
-        open_camera_menu(Side::Student, false);
-    else if (object == 1 && cameras[Slot::StudentPano].udp_flag)
-        open_camera_menu(Side::Student, true);
+    if (object == 0 && cameras[teacher ? Slot::TeacherFeature : Slot::StudentFeature].udp_flag)
+        open_camera_menu(side, false);
+    else if (object == 1 && cameras[teacher ? Slot::TeacherPano : Slot::StudentPano].udp_flag)
+        open_camera_menu(side, true);
 }
 
 void DialogLaunchers::on_board_show_osd_menu_pushButton_clicked()

@@ -80,6 +80,7 @@ public:
     bool console_listens() const { return !m_console.isNull(); }
 
 private:
+    void open_side_menu(camera_slot::Side side);
     void open_camera_menu(camera_slot::Side side, bool pano);
 
     const Widgets ui;
