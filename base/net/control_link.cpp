@@ -203,7 +203,11 @@ void ControlLink::release_manual_direct_camera(bool teacher)
     if (tcp)
         abort_link(teacher ? teacher_tcp_socket : student_tcp_socket);
     tcp = false;
-    (teacher ? m_manual_direct.teacher_ip : m_manual_direct.student_ip).clear();
+    QString &ip = teacher ? m_manual_direct.teacher_ip : m_manual_direct.student_ip;
+    // Its late answers are no longer taken, as for a camera slot let go.
+    if (!ip.isEmpty())
+        forget_answers_from(QHostAddress(ip), -1);
+    ip.clear();
 }
 
 QTcpSocket *ControlLink::side_socket(int side) const
@@ -518,13 +522,16 @@ void ControlLink::close_slot_link(Slot slot)
 // its address.
 void ControlLink::forget_answers_of(Slot slot)
 {
-    const QHostAddress *released = (*m_slots)[slot].destination;
-    if (!released)
-        return;
-    const QHostAddress address = plain_address(*released);
-    for (int i = 0; i < camera_slot::kSlotCount; ++i) {
+    if (const QHostAddress *released = (*m_slots)[slot].destination)
+        forget_answers_from(*released, int(slot));
+}
+
+void ControlLink::forget_answers_from(const QHostAddress &released, int except_slot)
+{
+    const QHostAddress address = plain_address(released);
+    for (int i = 0; m_slots && i < camera_slot::kSlotCount; ++i) {
         const QHostAddress *other = (*m_slots)[Slot(i)].destination;
-        if (Slot(i) != slot && other && plain_address(*other) == address)
+        if (i != except_slot && other && plain_address(*other) == address)
             return;
     }
     m_sent_to.remove(address);

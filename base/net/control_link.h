@@ -141,6 +141,8 @@ private:
     void keep_link_alive(camera_slot::Slot slot, const char *log_text);
     void abort_link(QTcpSocket *link);
     void forget_answers_of(camera_slot::Slot slot);
+    // Unless a camera slot other than except_slot (-1: none) still has the address.
+    void forget_answers_from(const QHostAddress &address, int except_slot);
 
     CameraSlots *m_slots;
     Options m_options;
