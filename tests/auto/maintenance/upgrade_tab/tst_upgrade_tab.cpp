@@ -142,10 +142,12 @@ private slots:
         const struct {
             QString address;
             SimReplyRoute route;
-            const char *id;
+            const char *id, *model, *mac;
             bool dhcp;
-        } cameras[] = {{kUnicastCamera, SimReplyRoute::Unicast, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb3", true},
-                       {kMulticastCamera, SimReplyRoute::Multicast, "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa2", false}};
+        } cameras[] = {{kUnicastCamera, SimReplyRoute::Unicast, "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb3", "K38.S20",
+                        "D4:E0:8E:01:02:04", true},
+                       {kMulticastCamera, SimReplyRoute::Multicast, "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa2", "K38.T20",
+                        "D4:E0:8E:01:02:03", false}};
         for (const auto &c : cameras) {
             bool started = false;
             peer->run([&] {
@@ -154,6 +156,8 @@ private slots:
                 me.ip = c.address;
                 me.deviceId = QLatin1String(c.id);
                 me.dhcp = c.dhcp;
+                me.model = QLatin1String(c.model);
+                me.mac = QLatin1String(c.mac);
                 camera->setIdentity(me);
                 started = camera->start();
                 searchCameras << camera;
@@ -204,14 +208,16 @@ private slots:
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("mac");
         QTest::addColumn<QString>("dhcp");
-        QTest::newRow("answer to the group") << kMulticastCamera << "1" << "false";
-        QTest::newRow("answer straight back") << kUnicastCamera << "2" << "true";
+        QTest::newRow("answer to the group") << kMulticastCamera << "1" << "D4:E0:8E:01:02:03" << "false";
+        QTest::newRow("answer straight back") << kUnicastCamera << "2" << "D4:E0:8E:01:02:04" << "true";
     }
     void search_fills_the_list()
     {
         QFETCH(QString, address);
         QFETCH(QString, number);
+        QFETCH(QString, mac);
         QFETCH(QString, dhcp);
         QVERIFY(search(&host->window));
         QCOMPARE(ui->label_62->text(), QStringLiteral("Devices: 2"));
@@ -220,7 +226,7 @@ private slots:
         QCOMPARE(item->text(0), number);
         QCOMPARE(ui->searchTreeWidget->indexOfTopLevelItem(const_cast<QTreeWidgetItem *>(item)), number.toInt() - 1);
         QCOMPARE(item->text(4), QStringLiteral("01:02:05"));
-        QCOMPARE(item->text(7), QStringLiteral("D4:E0:8E:01:02:03"));
+        QCOMPARE(item->text(7), mac);
         QCOMPARE(item->text(8).right(1), address.right(1));
         QCOMPARE(item->text(10), dhcp);
         QVERIFY(boxes.shown.isEmpty());
@@ -286,7 +292,7 @@ private slots:
         if (gesture == QLatin1String("Config")) {
             QCOMPARE(ui->netmask_lineEdit->text(), QStringLiteral("255.255.255.0"));
             QCOMPARE(ui->fdns_lineEdit->text(), QStringLiteral("10.250.0.253"));
-            QCOMPARE(ui->mac6_lineEdit->text(), QStringLiteral("03"));
+            QCOMPARE(ui->mac6_lineEdit->text(), QStringLiteral("04"));
         }
     }
 
