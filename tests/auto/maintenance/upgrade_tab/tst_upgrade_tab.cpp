@@ -476,6 +476,19 @@ private slots:
         QCOMPARE(ui->textEdit->textCursor().position(), 0);
     }
 
+    // The work type chooses the packets' layout, resets the page and goes into the settings.
+    void work_type_choice()
+    {
+        ui->label_83->setText(QStringLiteral("Backup Success"));
+        emit ui->worktype_comboBox->activated(1);
+        QCOMPARE(f->settings().upgrade().work_type, 2);
+        QVERIFY(!f->settings().upgrade().upgrade_model_type);
+        QCOMPARE(ui->label_83->text(), QStringLiteral("disconnect"));
+        sim->setLayout(simtransfer::Layout::Short);
+        ui->query_Button->click();
+        QTRY_VERIFY_WITH_TIMEOUT(ui->textEdit->toPlainText().startsWith(QLatin1String("VERSION INFO")), kWaitMs);
+    }
+
     void dropped_file()
     {
         QMimeData data;
@@ -617,6 +630,35 @@ private slots:
         QCOMPARE(boxes.shown.first().title, QStringLiteral("Warning"));
         QTest::qWait(50);
         QCOMPARE(sim->connectionCount(), 0);
+    }
+
+    // The form's re-texting of a language switch puts its own texts back; the pages show again
+    // what they showed.
+    void language_switch_keeps_the_pages()
+    {
+        QVERIFY(search(&host->window));
+        ui->query_Button->click();
+        QTRY_VERIFY_WITH_TIMEOUT(ui->textEdit->toPlainText().startsWith(QLatin1String("VERSION INFO")), kWaitMs);
+        QVERIFY(upgradePageReady());
+        sim->setFault(SimTransferFault::Refuse);
+        ui->query_Button->click();
+        QTRY_COMPARE_WITH_TIMEOUT(ui->label_66->text(), QStringLiteral("timed out"), kWaitMs);
+        ui->backup_ip_lineEdit->setText(kTransferCamera);
+        desktop->files << QDir::current().filePath(QStringLiteral("b.tar.gz"));
+        ui->backup_pushButton->click();
+        QTRY_COMPARE_WITH_TIMEOUT(ui->label_83->text(), QStringLiteral("timed out"), kWaitMs);
+        ui->recorder_show_param_pushButton->click();
+        const QStringList before{ui->label_62->text(), ui->label_66->text(), ui->label_83->text(),
+                                 ui->backup_file_path_label->text(), ui->textEdit->toPlainText()};
+
+        ui->retranslateUi(&host->window);
+        f->retranslate_code_texts();
+        QCOMPARE((QStringList{ui->label_62->text(), ui->label_66->text(), ui->label_83->text(),
+                              ui->backup_file_path_label->text(), ui->textEdit->toPlainText()}),
+                 before);
+        // The recorder parameters fold, as the button reads "Show More" again.
+        QVERIFY(ui->port_set_groupBox->isHidden());
+        QCOMPARE(ui->recorder_show_param_pushButton->text(), QStringLiteral("Show More"));
     }
 
     // ---- the real window, as the installer sees it ----
