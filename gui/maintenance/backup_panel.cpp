@@ -43,24 +43,30 @@ void BackupPanel::retranslate()
         ui.backup_file_path_label->setText(backup_file_path);
 }
 
+QString BackupPanel::choose_archive(desktop::FileRequest::Kind kind)
+{
+    // Both dialogs start at the archive name the camera gives a full backup.
+    const QString start = QStringLiteral("data.tar.gz");
+    const QString path = kind == desktop::FileRequest::Save
+                             ? desktop::save_file_name(m_window, tr("save backup file"), start, kBackupFilter)
+                             : desktop::open_file_name(m_window, tr("select backup file"), start, kBackupFilter);
+    if (!path.isEmpty()) {
+        backup_file_path = path;
+        ui.backup_file_path_label->setText(path);
+    }
+    return path;
+}
+
 void BackupPanel::on_backup_pushButton_clicked()
 {
-    const QString path = desktop::save_file_name(m_window, tr("save backup file"),
-                                                 QStringLiteral("data.tar.gz"), kBackupFilter);
-    if (path.isEmpty())
-        return;
-    backup_file_path = path;
-    ui.backup_file_path_label->setText(path);
-    m_session.backup(ui.backup_ip_lineEdit->text(), m_ports.transfer_mapping(), path, m_settings.work_type);
+    const QString path = choose_archive(desktop::FileRequest::Save);
+    if (!path.isEmpty())
+        m_session.backup(ui.backup_ip_lineEdit->text(), m_ports.transfer_mapping(), path, m_settings.work_type);
 }
 
 void BackupPanel::on_restore_pushButton_clicked()
 {
-    const QString path = desktop::open_file_name(m_window, tr("select backup file"),
-                                                 QStringLiteral("data.tar.gz"), kBackupFilter);
-    if (path.isEmpty())
-        return;
-    backup_file_path = path;
-    ui.backup_file_path_label->setText(path);
-    m_session.restore(ui.backup_ip_lineEdit->text(), m_ports.transfer_mapping(), path, m_settings.work_type);
+    const QString path = choose_archive(desktop::FileRequest::Open);
+    if (!path.isEmpty())
+        m_session.restore(ui.backup_ip_lineEdit->text(), m_ports.transfer_mapping(), path, m_settings.work_type);
 }

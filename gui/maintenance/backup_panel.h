@@ -1,5 +1,6 @@
 #pragma once
 
+#include "seams/desktop_services.h"
 #include "settings/upgrade_types.h"
 #include "support/form_widgets.h"
 
@@ -49,6 +50,9 @@ public:
     void on_restore_pushButton_clicked();
 
 private:
+    // The archive chosen in the save or open dialog, shown as the page's file; empty when none.
+    QString choose_archive(desktop::FileRequest::Kind kind);
+
     const Widgets ui;
     ArchiveSession &m_session;
     const upgrade::Settings &m_settings;

@@ -6,6 +6,7 @@
 // page ready for the next transfer. The last case takes the screenshots on the real window.
 #include "camera_slot_setup.h"
 #include "core/time_scale.h"
+#include "features_shell.h"
 #include "form_host.h"
 #include "mainwindow/window_features.h"
 #include "netns_peer.h"
@@ -42,46 +43,6 @@ const QString kUnicastCamera = QStringLiteral("10.250.0.3");
 const QString kIni = QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=3\n"
                                     "[UPGRADE]\nmode=Simple\nverify=true\nmodel_type=true\ntype=AUTO\nipaddr=127.0.0.2\n");
 
-QByteArray bytes_of(int size, int seed)
-{
-    QByteArray b;
-    for (int i = 0; i < size; ++i)
-        b.append(char((i * seed + i / 7) & 0xff));
-    return b;
-}
-
-QByteArray read_file(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
-}
-
-void write_file(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-// The window's share, as far as these pages need it.
-struct Shell : WindowFeatures::Shell {
-    QWidget *window = nullptr;
-    QWidget dialog;
-    void set_window_size(int width, int height) override { window->setFixedSize(width, height); }
-    int window_width() const override { return window->width(); }
-    bool window_visible() const override { return true; }
-    void close_for_wizard() override { }
-    void take_system_language(int) override { }
-    void create_translator(int) override { }
-    void send_stream(PicturePreviews::Stream, QImage &) override { }
-    QWidget *enlarged_dialog(camera_slot::Side) override { return &dialog; }
-    void autocalibrate_failed() override { }
-    void student_points_read_back() override { }
-    void console_reply(const QString &) override { }
-    bool console_listens() const override { return false; }
-};
-
 // Choosing the local address the cameras' namespace is reached from, and searching.
 bool search(QWidget *window)
 {
@@ -106,7 +67,7 @@ class tst_UpgradeTab : public QObject
     RecordingPresenter boxes;
     std::unique_ptr<RecordingDesktop> desktop;
     std::unique_ptr<FormHost> host;
-    Shell shell;
+    FeaturesShell shell;
     std::unique_ptr<WindowFeatures> f;
     Ui::MainWindow *ui = nullptr;
 
@@ -436,9 +397,9 @@ private slots:
         QFETCH(bool, typed);
         QFETCH(QString, box);
         QFETCH(QString, status);
-        const QByteArray firmware = bytes_of(30000, 3);
-        write_file(QStringLiteral("cam_SOC_v3.pkg"), firmware);
-        write_file(QStringLiteral("other_SOC_v1.pkg"), bytes_of(100, 5));
+        const QByteArray firmware = testenv::patternBytes(30000, 3);
+        QVERIFY(testenv::writeFile(QStringLiteral("cam_SOC_v3.pkg"), firmware));
+        QVERIFY(testenv::writeFile(QStringLiteral("other_SOC_v1.pkg"), testenv::patternBytes(100, 5)));
         desktop->files << QDir::current().filePath(typed ? QStringLiteral("other_SOC_v1.pkg") : QStringLiteral("cam_SOC_v3.pkg"));
         ui->open_Button->click();
         QCOMPARE(desktop->requests.last().caption, QStringLiteral("select upgrade pack"));
@@ -546,7 +507,7 @@ private slots:
         QFETCH(SimTransferFault, fault);
         QFETCH(QString, status);
         QFETCH(QString, box);
-        const QByteArray good = bytes_of(5000, 7), next = bytes_of(2048 * 2 + 10, 9);
+        const QByteArray good = testenv::patternBytes(5000, 7), next = testenv::patternBytes(2048 * 2 + 10, 9);
         const QString chosen = QDir::current().filePath(operation == QLatin1String("import")
                                                             ? QStringLiteral("saved/board_conf.tar.gz")
                                                             : QStringLiteral("classroom.tar.gz"));
@@ -562,7 +523,7 @@ private slots:
         sim->setRoleArchive("teacher_conf.tar.gz", good);
         const bool sends = operation == QLatin1String("restore") || operation == QLatin1String("import");
         if (sends) {
-            write_file(chosen, good);
+            QVERIFY(testenv::writeFile(chosen, good));
             desktop->files << chosen;
             (operation == QLatin1String("import") ? ui->board_open_file_pushButton : ui->restore_pushButton)->click();
             if (operation == QLatin1String("import"))
@@ -572,7 +533,7 @@ private slots:
         } else {
             desktop->files << chosen;
             button->click();
-            QTRY_VERIFY_WITH_TIMEOUT(read_file(kept) == good && boxes.shown.size() == 1, kWaitMs);
+            QTRY_VERIFY_WITH_TIMEOUT(testenv::readFile(kept) == good && boxes.shown.size() == 1, kWaitMs);
         }
         boxes.clear();
         sim->clearRecords();
@@ -589,7 +550,7 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(ui->label_83->text(), status, kWaitMs);
         QTest::qWait(50); // nothing more comes of it
         QCOMPARE(boxes.texts(), box.isEmpty() ? QStringList() : QStringList{box});
-        QCOMPARE(read_file(kept), ok && !sends ? next : good);
+        QCOMPARE(testenv::readFile(kept), ok && !sends ? next : good);
         if (ok && sends) {
             QCOMPARE(sim->records().last().file, good);
             QCOMPARE(sim->records().last().text, QByteArray(operation == QLatin1String("import") ? "board_conf.tar.gz" : "data.tar.gz"));
@@ -601,7 +562,7 @@ private slots:
         button->click();
         QTRY_VERIFY_WITH_TIMEOUT(!boxes.shown.isEmpty(), kWaitMs);
         QCOMPARE(boxes.shown.first().title, QStringLiteral("Information"));
-        QCOMPARE(read_file(kept), sends ? good : next);
+        QCOMPARE(testenv::readFile(kept), sends ? good : next);
     }
 
     // The checks before an archive travels: nothing is sent.
@@ -620,8 +581,8 @@ private slots:
         QFETCH(bool, connected);
         QFETCH(QString, path);
         QFETCH(QString, box);
-        write_file(QStringLiteral("board_conf.tar.gz"), "b");
-        write_file(QStringLiteral("teacher_conf.tar.gz"), "t");
+        QVERIFY(testenv::writeFile(QStringLiteral("board_conf.tar.gz"), "b"));
+        QVERIFY(testenv::writeFile(QStringLiteral("teacher_conf.tar.gz"), "t"));
         if (connected)
             QVERIFY(camslot::attach(cams(), Slot::BoardPano, kTransferCamera));
         ui->board_filepath_lineEdit->setText(path);
@@ -676,7 +637,7 @@ private slots:
             QVERIFY(w->grab().save(shots + QStringLiteral("/upgrade-search-list.png")));
 
         // An upgrade that the camera has taken in whole and is checking.
-        write_file(QStringLiteral("ZR40_SOC_v3.1.1.pkg"), bytes_of(200000, 3));
+        QVERIFY(testenv::writeFile(QStringLiteral("ZR40_SOC_v3.1.1.pkg"), testenv::patternBytes(200000, 3)));
         desktop->files << QDir::current().filePath(QStringLiteral("ZR40_SOC_v3.1.1.pkg"));
         w.widget<QTabWidget>("upgrade_tabWidget")->setCurrentIndex(1);
         w.widget<QPushButton>("open_Button")->click();
