@@ -59,6 +59,7 @@ FirmwareUpgradePanel::FirmwareUpgradePanel(const Widgets &widgets, upgrade::Sett
     connect(&m_session, &FirmwareSession::query_enabled, ui.query_Button, &QPushButton::setEnabled);
     connect(&m_session, &FirmwareSession::type_list_changed, this, &FirmwareUpgradePanel::show_type_list);
     connect(&m_session, &FirmwareSession::file_name_refused, ui.upgrade_filename_lineEdit, &QLineEdit::clear);
+    connect(&m_session, &FirmwareSession::upload_finished, ui.textEdit, [this] { ui.textEdit->setFocus(); });
     connect(&m_session, &FirmwareSession::notice, this,
             [this](const transfer::Notice &notice) { show_transfer_notice(m_window, notice); });
 

@@ -159,8 +159,14 @@ private slots:
         sim->setFault(fault);
         FirmwareSession session;
         Seen seen(session);
+        QSignalSpy uploaded(&session, &FirmwareSession::upload_finished);
         session.upgrade(kCamera, {}, QDir::current().filePath(file), type);
         QTRY_COMPARE_WITH_TIMEOUT(seen.finished.size(), 1, kWaitMs);
+        // The file went out whole once, and only when the camera asked for it.
+        if (ok || fault == SimTransferFault::WrongMd5)
+            QCOMPARE(uploaded.count(), 1);
+        else if (fault != SimTransferFault::StopMidTransfer)
+            QCOMPARE(uploaded.count(), 0);
         QCOMPARE(seen.finished.first(), ok);
         QCOMPARE(seen.status.isEmpty() ? QString() : seen.status.last(), status);
         QCOMPARE(seen.notices.join(QLatin1Char('|')), box);
