@@ -4,6 +4,7 @@
 #include <QLibrary>
 #include <QMutex>
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -18,6 +19,7 @@ namespace {
 
 QMutex namesMutex;
 QStringList chosenNames;
+std::atomic<const FfmpegLibrary *> loadedFunctions{nullptr};
 
 struct Loaded {
     FfmpegLibrary functions;
@@ -89,10 +91,18 @@ void useNames(const QStringList &names)
 
 const FfmpegLibrary *load(QString *error)
 {
-    static const Loaded loaded = loadOnce();
+    static const Loaded once = loadOnce();
     if (error)
-        *error = loaded.error;
-    return loaded.ok ? &loaded.functions : nullptr;
+        *error = once.error;
+    if (!once.ok)
+        return nullptr;
+    loadedFunctions.store(&once.functions);
+    return &once.functions;
+}
+
+const FfmpegLibrary *loaded()
+{
+    return loadedFunctions.load();
 }
 
 } // namespace ffmpeg_library

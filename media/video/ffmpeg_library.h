@@ -14,8 +14,8 @@ extern "C" {
 }
 
 // The FFmpeg functions the decoder calls. The program does not link FFmpeg, whose libraries
-// bring a hundred more with them: they are loaded when the first decoder is made, that is, at
-// the first connect, not at start.
+// bring a hundred more with them: the first decoder's open loads them, on the open's thread, at
+// the first connect rather than at start.
 #define CORVANE_FFMPEG_FUNCTIONS(X) \
     X(av_buffer_ref) \
     X(av_buffer_unref) \
@@ -77,6 +77,10 @@ QStringList defaultNames();
 // calls give the first call's result. Null when a library cannot be loaded or lacks a function,
 // with the reason in error; the first failure is also logged.
 const FfmpegLibrary *load(QString *error = nullptr);
+
+// The functions once a load has succeeded, without loading anything: null before the first
+// load has ended, and after one that failed.
+const FfmpegLibrary *loaded();
 
 // Library names (file names or paths) that the first load uses instead of defaultNames(); for a
 // test of what a missing FFmpeg does. No effect once load has run.

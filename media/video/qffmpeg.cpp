@@ -33,10 +33,11 @@ constexpr int kDestructorPolls = 50;  // the destructor waits about 500 ms more
 QDebug log() { return qDebug().noquote(); }
 QDebug warn() { return qWarning().noquote(); }
 
-// FFmpeg is loaded with the first decoder (ffmpeg_library). Its functions are called only where
-// it was found loaded: by a decoder whose constructor found it, or after ffmpegLoaded().
-bool ffmpegLoaded() { return ffmpeg_library::load() != nullptr; }
-const FfmpegLibrary &ff() { return *ffmpeg_library::load(); }
+// FFmpeg is loaded by the first decoder's open, off the GUI thread (ffmpeg_library). Its
+// functions are called only where it is loaded: by a decoder that has made its FFmpeg objects
+// (prepare), or after a look at ffmpegLoaded().
+bool ffmpegLoaded() { return ffmpeg_library::loaded() != nullptr; }
+const FfmpegLibrary &ff() { return *ffmpeg_library::loaded(); }
 
 QString errorText(int code)
 {
@@ -139,11 +140,14 @@ QFFmpeg::QFFmpeg(QObject *parent)
         ++instanceCount;
         log() << "QFFmpeg instance created, total count:" << instanceCount;
     }
-    QString why;
-    if (!ffmpeg_library::load(&why)) {
-        warn() << "QFFmpeg::FFmpeg is not loaded, no stream can be opened:" << why;
-        return;
-    }
+    // The first decoder's open loads FFmpeg and makes these objects then, on its own thread.
+    if (ffmpegLoaded())
+        prepare();
+}
+
+void QFFmpeg::prepare()
+{
+    prepared = true;
     ff().av_log_set_level(AV_LOG_DEBUG);
     ff().av_log_set_callback(&QFFmpeg::ff_log_callback);
     ff().avformat_network_init();
@@ -318,10 +322,13 @@ bool QFFmpeg::Init()
 {
     if (initialized.load())
         return true;
-    QString why;
-    if (!ffmpeg_library::load(&why)) {
-        warn() << "QFFmpeg::Init failed: FFmpeg is not loaded:" << why;
-        return false;
+    if (!prepared) {
+        QString why;
+        if (!ffmpeg_library::load(&why)) {
+            warn() << "QFFmpeg::Init failed: FFmpeg is not loaded:" << why;
+            return false;
+        }
+        prepare();
     }
     if (!pAVFormatContext || !pAVFrame || !pAVFrameRGB) {
         warn() << "QFFmpeg::Init failed: no format context or frames to open the stream with";
@@ -526,7 +533,7 @@ bool QFFmpeg::setUpHardware()
 
 bool QFFmpeg::isHwTypeSupported(AVHWDeviceType type)
 {
-    if (!ffmpegLoaded())
+    if (!ffmpeg_library::load())
         return false;
     AVBufferRef *probe = nullptr;
     const int result = ff().av_hwdevice_ctx_create(&probe, type, nullptr, nullptr, 0);
@@ -846,10 +853,13 @@ void QFFmpeg::Stop(StopWaits waits)
 
 AVFrame *QFFmpeg::acquireFrame()
 {
-    QMutexLocker locker(&framePoolMutex);
-    if (!framePool.isEmpty())
-        return framePool.takeFirst();
-    return ffmpegLoaded() ? ff().av_frame_alloc() : nullptr;
+    {
+        QMutexLocker locker(&framePoolMutex);
+        if (!framePool.isEmpty())
+            return framePool.takeFirst();
+    }
+    const FfmpegLibrary *library = ffmpeg_library::load();
+    return library ? library->av_frame_alloc() : nullptr;
 }
 
 void QFFmpeg::releaseFrame(AVFrame *frame)
