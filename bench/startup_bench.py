@@ -70,10 +70,16 @@ def rss_mib(pid):
 class XServer:
     """Xvfb on a free display, as the tool's screenshots run it."""
 
+    FIRST_DISPLAY = 200  # above those that xvfb-run -a and a desktop take
+
     def __init__(self):
+        number = self.FIRST_DISPLAY
+        while os.path.exists(f"/tmp/.X{number}-lock"):
+            number += 1
         r, w = os.pipe()
         self.proc = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(w), "-screen", "0", "1280x800x24", "-dpi", "96", "-nolisten", "tcp"],
+            ["Xvfb", f":{number}", "-displayfd", str(w), "-screen", "0", "1280x800x24", "-dpi", "96",
+             "-nolisten", "tcp"],
             pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(w)
         ready, _, _ = select.select([r], [], [], 20)
@@ -91,7 +97,7 @@ class XServer:
 
 def start_once(exe, env, root, probe, idle_ms, model_dir=""):
     """One start: (seconds to the application object, seconds to the first expose, libraries,
-    RSS in MiB), or None when no window was shown."""
+    RSS in MiB), or the reason why no window was shown."""
     work = tempfile.mkdtemp(dir=root)
     for name in ("Zerorod.onnx", "coco.names") if model_dir else ():
         os.symlink(os.path.join(model_dir, name), os.path.join(work, name))
@@ -99,8 +105,9 @@ def start_once(exe, env, root, probe, idle_ms, model_dir=""):
     r, w = os.pipe()
     run_env = dict(env, TMPDIR=tmp, LD_PRELOAD=probe, STARTUP_PROBE_FD=str(w))
     run_env["STARTUP_PROBE_T0"] = str(time.monotonic_ns())
+    errors = open(os.path.join(work, "stderr.txt"), "w+")
     proc = subprocess.Popen([exe], cwd=work, env=run_env, pass_fds=(w,),
-                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=errors)
     os.close(w)
     marks = {}
     text = b""
@@ -113,11 +120,12 @@ def start_once(exe, env, root, probe, idle_ms, model_dir=""):
         if not chunk:
             break
         text += chunk
-        for line in text.decode().splitlines():
+        lines = text.decode().split("\n")[:-1]  # a line counts once it is whole
+        for line in lines:
             name, _, ns = line.partition(" ")
             if ns.isdigit():
                 marks[name] = int(ns) / 1e9
-    result = None
+    result = "no first expose within %d s" % FIRST_EXPOSE_TIMEOUT_S
     if "exposed" in marks:
         time.sleep(idle_ms / 1000.0)
         if proc.poll() is None:
@@ -125,7 +133,11 @@ def start_once(exe, env, root, probe, idle_ms, model_dir=""):
                       rss_mib(proc.pid))
     os.close(r)
     proc.send_signal(signal.SIGKILL)
-    proc.wait()
+    code = proc.wait()
+    if isinstance(result, str):
+        errors.seek(0)
+        result += f" (exit status {code}): " + errors.read()[-2000:]
+    errors.close()
     shutil.rmtree(work, ignore_errors=True)
     shutil.rmtree(tmp, ignore_errors=True)
     return result
@@ -188,8 +200,8 @@ def main():
                 for name, exe in programs:
                     result = start_once(exe, env, root, probe, args.idle_ms,
                                         model_dir if name != "hello world" else "")
-                    if result is None:
-                        sys.exit(f"startup_bench: {name} showed no window on {platform}")
+                    if isinstance(result, str):
+                        sys.exit(f"startup_bench: {name} showed no window on {platform}: {result}")
                     figures[name].append(result)
                     libraries[name] = result[2]
             if server:
