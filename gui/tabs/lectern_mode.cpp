@@ -80,7 +80,7 @@ QUrl LecternMode::getUrl(const QString &action)
 void LecternMode::post_lectern_setting(const char *key, const QString &value)
 {
     http().sendPostRequest(getUrl(QString::fromLatin1(lectern_request::kPostFullTrack)),
-                                  lectern_request::form_pair(QString::fromLatin1(key), value));
+                           lectern_request::form_pair(QString::fromLatin1(key), value));
 }
 
 bool LecternMode::post_tracking_server()
@@ -119,7 +119,7 @@ void LecternMode::on_lectern_mode_radioButton_clicked(bool checked)
         return;
     http().sendGetRequest(getUrl(QString::fromLatin1(lectern_request::kGetFullTrack)));
     http().sendJsonPostRequest(getUrl(QString::fromLatin1(lectern_request::kGetPath)),
-                                      lectern_request::track_conf_request());
+                               lectern_request::track_conf_request());
 }
 
 void LecternMode::on_auto_zoom_enable_checkBox_clicked(bool checked)
