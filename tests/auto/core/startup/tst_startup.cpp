@@ -92,8 +92,11 @@ private slots:
         bool lockHeld = false;
         bool sawMain = false;
         bool sawWizard = false;
+        // A row whose entry refuses to start runs no event loop: its look must go with the row
+        // rather than fire in a later one's loop, over this row's variables.
+        QObject rowContext;
         if (!otherInstance) {
-            QTimer::singleShot(0, qApp, [&] {
+            QTimer::singleShot(0, &rowContext, [&] {
                 lockHeld = QFile::exists(lockPath());
                 for (QWidget *w : QApplication::topLevelWidgets()) {
                     sawMain = sawMain || (qobject_cast<MainWindow *>(w) && w->isVisible());
@@ -167,7 +170,8 @@ private slots:
         QFETCH(bool, loaded);
         testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\n"));
         QString mapped;
-        QTimer::singleShot(0, qApp, [&] {
+        QObject rowContext;
+        QTimer::singleShot(0, &rowContext, [&] {
             mapped = mappedFiles();
             qApp->quit();
         });
