@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QLockFile>
 #include <QStyleFactory>
@@ -72,24 +73,59 @@ bool held_by_running_copy(const QLockFile &lock)
     return true;
 }
 
-void report_lock_failure(const QLockFile &lock, const QString &lockPath)
+// The temporary folder as the system names it: a folder that does not exist has no path in
+// Qt's eyes, and the lock would land in the working folder, where copies started from other
+// folders never see it.
+QString named_temp_folder()
 {
-    msgbox::Request request;
-    request.icon = QMessageBox::Warning;
-    if (lock.error() == QLockFile::LockFailedError && held_by_running_copy(lock)) {
-        request.text = QStringLiteral(
-            "The application is already running.\nAllowed to run only one instance of the application.");
-    } else {
-        // A read-only or full temporary folder (or a lock left there that cannot be removed):
-        // no other copy runs, and the installer must be told what to mend.
-        const QString why = lock_failure_reason(lockPath);
-        qDebug() << "The lock file" << lockPath << "cannot be created:" << why;
-        request.text = QCoreApplication::translate("MainWindow",
-                                                   "The lock file %1 cannot be created: %2.\nThe temporary folder "
-                                                   "must exist, be writable and have free space.")
-                           .arg(QDir::toNativeSeparators(lockPath), why);
+#ifdef Q_OS_UNIX
+    const QString named = qEnvironmentVariable("TMPDIR");
+    return named.isEmpty() ? QStringLiteral("/tmp") : named;
+#else
+    return QDir::tempPath();
+#endif
+}
+
+// What keeps the lock from being taken in the temporary folder before it is tried, or nothing:
+// the folder is missing, or something that is no file has the lock's name (a folder would read
+// as a lock held by a running copy; a FIFO would keep the lock's own read waiting for ever).
+QString lock_obstacle(const QString &lockPath)
+{
+    const QString temp = QDir::tempPath();
+    if (temp.isEmpty() || !QFileInfo(temp).isDir()) {
+        const QString folder = temp.isEmpty() ? named_temp_folder() : temp;
+        qDebug() << "The temporary folder" << folder << "does not exist: no lock file can be created";
+        return QCoreApplication::translate("MainWindow",
+                                           "The temporary folder %1 does not exist, so the lock file that keeps a "
+                                           "second copy of the tool from starting cannot be created.\nCreate the "
+                                           "folder, or set the temporary folder to one that exists.")
+            .arg(QDir::toNativeSeparators(folder));
     }
-    msgbox::show(request);
+    const QFileInfo lock(lockPath);
+    if (lock.exists() && !lock.isFile()) {
+        qDebug() << "The lock file" << lockPath << "cannot be created: something that is no file has its name";
+        return QCoreApplication::translate("MainWindow",
+                                           "The lock file %1 cannot be created: a folder or something else that is "
+                                           "not a file has that name.\nRemove or rename it.")
+            .arg(QDir::toNativeSeparators(lockPath));
+    }
+    return QString();
+}
+
+// Why the lock was not taken.
+QString lock_failure_text(const QLockFile &lock, const QString &lockPath)
+{
+    if (lock.error() == QLockFile::LockFailedError && held_by_running_copy(lock))
+        return QStringLiteral(
+            "The application is already running.\nAllowed to run only one instance of the application.");
+    // A read-only or full temporary folder (or a lock left there that cannot be removed):
+    // no other copy runs, and the installer must be told what to mend.
+    const QString why = lock_failure_reason(lockPath);
+    qDebug() << "The lock file" << lockPath << "cannot be created:" << why;
+    return QCoreApplication::translate("MainWindow",
+                                       "The lock file %1 cannot be created: %2.\nThe temporary folder "
+                                       "must exist, be writable and have free space.")
+        .arg(QDir::toNativeSeparators(lockPath), why);
 }
 
 } // namespace
@@ -134,7 +170,8 @@ int run_application(QApplication &app)
     {
         QLockFile lock(lockPath);
         qDebug() << "bool isLock=" << lock.isLocked();
-        if (lock.tryLock(kLockWaitMs)) {
+        QString refusal = lock_obstacle(lockPath);
+        if (refusal.isEmpty() && lock.tryLock(kLockWaitMs)) {
             auto *window = new MainWindow;
             const QString startState = window->getStartState();
             qDebug() << "MainWindow::startState:" << startState;
@@ -143,7 +180,12 @@ int run_application(QApplication &app)
             exitCode = app.exec();
             delete window;
         } else {
-            report_lock_failure(lock, lockPath);
+            if (refusal.isEmpty())
+                refusal = lock_failure_text(lock, lockPath);
+            msgbox::Request request;
+            request.icon = QMessageBox::Warning;
+            request.text = refusal;
+            msgbox::show(request);
             exitCode = 1;
         }
     }

@@ -1,6 +1,7 @@
 #include "fuzz/lectern_reply_entry.h"
 
 #include "protocol/lectern_reply.h"
+#include "protocol/reply_values.h"
 
 #include <QByteArray>
 #include <QRegularExpression>
@@ -43,7 +44,7 @@ QString check_pairs(const QString &text)
         const int start = lectern_reply::start_position_index(p.value);
         if (start != 0 && start != 1)
             return QStringLiteral("start position %1").arg(start);
-        lectern_reply::number(p.value);
+        reply_values::number(p.value);
         lectern_reply::target_of(p.key);
     }
     return QString();

@@ -6,6 +6,9 @@ consumer feeds the next read while it handles a frame), then the byte stream of 
 parameter_block inputs: the bytes of a camera answer.
 lectern_reply inputs: the body of an HTTP answer of a lectern-mode camera.
 visca_reply inputs: the bytes of one VISCA reply.
+discovery_reply inputs: the bytes of one datagram on the search port.
+transfer_packet inputs: byte 0 bounds the read sizes ((n % 64 + 1) * 37), byte 1 seeds them (odd: the
+2124-byte layout), then the byte stream of one transfer link.
 teacher_section, student_section, board_section, director_section and region_readback inputs:
 the bytes of a camera answer; their lines and bytes also give the values of a block to build.
 """
@@ -244,6 +247,71 @@ REGION = {
 }
 
 
+CLIENT = b"00112233445566778899aabbccddeeff"
+DEVICE = b"0123456789abcdef0123456789abcdef"
+
+
+def camera_answer(eol=b"\r\n", uptime=b"3725"):
+    lines = [b"REPLY OK SEARCH", b"VERSION:V3.1.0", b"DEVICE_MODEL:K38.T20", b"Client ID:" + CLIENT,
+             b"Device ID:" + DEVICE, b"Uptime=" + uptime, b"DHCP=1", b"IP=10.250.0.2", b"MASK=255.255.255.0",
+             b"GATEWAY=10.250.0.254", b"MAC=D4:E0:8E:01:02:03", b"FDNS=8.8.8.8"]
+    return eol.join(lines)
+
+
+DISCOVERY = {
+    "whole_answer": camera_answer(),
+    "lines_ended_by_lf": camera_answer(b"\n"),
+    "keys_missing": camera_answer().replace(b"IP=10.250.0.2\r\n", b"").replace(b"VERSION:V3.1.0\r\n", b""),
+    "value_too_long": camera_answer().replace(b"V3.1.0", b"v" * 300),
+    "zero_byte_inside": camera_answer().replace(b"\r\nFDNS", b"\0\r\nFDNS"),
+    "uptime_at_the_int_edge": camera_answer(uptime=b"2147483647"),
+    "uptime_negative": camera_answer(uptime=b"-86401"),
+    "keys_in_another_order": b"REPLY OK \r\nMAC=x\r\nIP=1\r\nDEVICE_MODEL:m\r\nVERSION:v\r\nGATEWAY=g\r\nMASK=m",
+    "prefix_alone": b"REPLY OK ",
+    "confirmation": b"SUCCEED *\r\nClient ID:" + CLIENT + b"\r\nDevice ID:" + DEVICE,
+    "refusal": b"FAILED * \r\nClient ID:" + CLIENT,
+    "search_of_another_tool": b"SEARCH * UPGRADE\r\nClient ID:" + CLIENT,
+    "garbage": bytes(range(256)),
+}
+
+
+def transfer_packet(letter, length, step, text=b"", block=b"", short=False, parameter=0):
+    text_size = 60 if short else 256
+    text = text[:text_size - 1].ljust(text_size, b"\0")
+    return (letter + b"\0\0\0" + struct.pack("<iii", length, step, parameter) + text
+            + block[:2048].ljust(2048, b"\0"))
+
+
+ARCHIVE = bytes((i * 7) & 0xff for i in range(5000))
+LISTING = b"mtd0: 00040000 00010000 \"boot\"\nmtd1: 00300000 00010000 \"kernel\"\n"
+
+
+def archive_stream(name=b"teacher_conf.tar.gz", lengths=None):
+    packets = transfer_packet(b"B", len(ARCHIVE), 1, name, b"0f" * 16)
+    at = 0
+    for n in lengths or [2048, 2048, 904]:
+        packets += transfer_packet(b"B", n, 2, b"", ARCHIVE[at:at + 2048])
+        at += 2048
+    return packets + transfer_packet(b"B", 0, 3)
+
+
+TRANSFER = {
+    "version_reply": bytes([63, 0]) + transfer_packet(b"Q", 0, 10, b"SOC: v3.1\nMODEL: K38.T20\nUPGRADE: x", LISTING),
+    "version_reply_short": bytes([63, 1]) + transfer_packet(b"Q", 0, 9, b"SOC: v3\nMODEL: K27.T", LISTING, True),
+    "version_reply_short_text": bytes([5, 2]) + transfer_packet(b"Q", 0, 10, b"SOC", b""),
+    "many_partitions": bytes([63, 0]) + transfer_packet(b"Q", 0, 10, b"SOC: v3", b"mtd0: 1 2 \"p\"\n" * 40),
+    "archive_in_small_reads": bytes([0, 4]) + archive_stream(),
+    "archive_bad_lengths": bytes([20, 6]) + archive_stream(lengths=[4096, -1, 2147483647]),
+    "name_outside_the_folder": bytes([63, 0]) + archive_stream(b"../../etc/escape.tar.gz"),
+    "text_without_zero": bytes([30, 8]) + transfer_packet(b"B", 10, 1, b"n" * 400, b"m" * 2048)[:16] + b"n" * 256
+                         + b"m" * 2048,
+    "upgrade_steps": bytes([11, 10]) + b"".join(transfer_packet(b"U", 0, s) for s in (0, 3, 5, 9)),
+    "upgrade_steps_short": bytes([11, 11]) + b"".join(transfer_packet(b"U", 0, s, short=True) for s in (0, 3, 5, 7)),
+    "truncated_tail": bytes([63, 0]) + transfer_packet(b"R", 0, 3) + transfer_packet(b"R", 0, 6)[:999],
+    "error_report": bytes([2, 12]) + transfer_packet(b"E", 0, 0, b"arm"),
+}
+
+
 def write(target, seeds):
     folder = os.path.join(HERE, "corpus", target)
     os.makedirs(folder, exist_ok=True)
@@ -262,3 +330,5 @@ if __name__ == "__main__":
     write("board_section", BOARD)
     write("director_section", DIRECTOR)
     write("region_readback", REGION)
+    write("discovery_reply", DISCOVERY)
+    write("transfer_packet", TRANSFER)

@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=${*:-"uot_reader parameter_block lectern_reply visca_reply teacher_section student_section board_section
-director_section region_readback"}
+director_section region_readback discovery_reply transfer_packet"}
 parallel=${FUZZ_PARALLEL:-3}
 dir=build-fuzz
 

@@ -6,7 +6,8 @@ PACKAGES="
 build-essential cmake ninja-build pkg-config
 qtbase5-dev qttools5-dev qttools5-dev-tools
 libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
-libvlc-dev
+libvlc-dev libvlccore-dev vlc-plugin-base vlc-plugin-video-output
+libgl1-mesa-dri
 libopencv-core-dev libopencv-imgproc-dev libopencv-imgcodecs-dev libopencv-dnn-dev
 libopencv-features2d-dev libopencv-calib3d-dev libopencv-video-dev
 fonts-noto-cjk fonts-thai-tlwg fonts-noto-core

@@ -2,8 +2,10 @@
 #include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
 #include "sim_closeup.h"
+#include "sim_discovery.h"
 #include "sim_http.h"
 #include "sim_fault.h"
+#include "sim_transfer.h"
 #include "sim_visca.h"
 
 #include <QCommandLineParser>
@@ -85,8 +87,15 @@ int main(int argc, char *argv[])
     const QCommandLineOption panoFov(QStringLiteral("pano-fov"),
                                      QStringLiteral("horizontal field of view of the --rtsp-picture, degrees (90)"),
                                      QStringLiteral("degrees"), QStringLiteral("90"));
+    const QCommandLineOption transfer(QStringLiteral("transfer"),
+                                      QStringLiteral("also serve the file transfers: ports 5555 and 10791 of the address"));
+    const QCommandLineOption discovery(QStringLiteral("discovery"),
+                                       QStringLiteral("also answer device searches on the interface holding this test "
+                                                      "address (10.250.x.y in a namespace of its own); \":unicast\" "
+                                                      "answers straight back instead of to the group"),
+                                       QStringLiteral("address[:unicast]"));
     parser.addOptions({textPort, viscaPort, tcpPort, replyPort, rtspPort, rtspSize, rtspPicture, closeup, closeupFov, panoFov,
-                       httpPort, httpLogin});
+                       httpPort, httpLogin, transfer, discovery});
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
@@ -160,6 +169,28 @@ int main(int argc, char *argv[])
 
     RtspServerProcess pictures;
     SimCloseupPictures closeupPictures(&camera);
+    std::unique_ptr<SimTransferService> transfers;
+    if (parser.isSet(transfer)) {
+        transfers = std::make_unique<SimTransferService>(camera.address());
+        if (!transfers->start()) {
+            err() << "corvane-sim: " << transfers->lastError() << Qt::endl;
+            return 1;
+        }
+        out() << "file transfers: TCP 5555 and 10791" << Qt::endl;
+    }
+    std::unique_ptr<SimDiscoveryService> search;
+    if (parser.isSet(discovery)) {
+        const QStringList parts = parser.value(discovery).split(QLatin1Char(':'));
+        search = std::make_unique<SimDiscoveryService>(parts.first(), parts.value(1) == QLatin1String("unicast")
+                                                                          ? SimReplyRoute::Unicast
+                                                                          : SimReplyRoute::Multicast);
+        if (!search->start()) {
+            err() << "corvane-sim: " << search->lastError() << Qt::endl;
+            return 1;
+        }
+        out() << "device search: answers on " << parts.first() << " UDP 8005" << Qt::endl;
+    }
+
     if (parser.isSet(closeup) && !parser.isSet(rtspPicture)) {
         err() << "corvane-sim: --closeup needs --rtsp-picture" << Qt::endl;
         return 2;

@@ -94,6 +94,17 @@ void SimCloseupPictures::stop()
     pictures.stop();
 }
 
+bool SimCloseupPictures::setCloseupFov(double degrees)
+{
+    SimCloseupOptics next = optics;
+    next.closeupFovDeg = degrees;
+    if (!next.isValid())
+        return false;
+    optics = next;
+    follow();
+    return true;
+}
+
 void SimCloseupPictures::follow()
 {
     if (!camera || !pictures.isRunning())

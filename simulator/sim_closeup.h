@@ -55,6 +55,9 @@ public:
     // errorString() when the optics or the picture are unusable or the server does not start.
     bool start(RtspServerProcess::Options options, const SimCloseupOptics &optics);
     void stop();
+    // A close-up of another model: its field of view at the widest zoom, in degrees. The part
+    // served follows at once. False, changing nothing, before start() or outside 0 to 180.
+    bool setCloseupFov(double degrees);
 
     RtspServerProcess &server() { return pictures; }
     QString errorString() const { return error; }

@@ -1,5 +1,6 @@
 #include "sim_http.h"
 
+#include "sim_deflate.h"
 #include "sim_message.h"
 
 #include <QDeadlineTimer>
@@ -389,12 +390,14 @@ SimHttpService::Answer SimHttpService::storeJson(const SimHttpRequest &request)
     return {200, "text/plain", "OK"};
 }
 
-QByteArray SimHttpService::headerBlock(const Answer &answer, bool withLength)
+QByteArray SimHttpService::headerBlock(const Answer &answer, bool withLength, const QByteArray &encoding)
 {
     QByteArray bytes = "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + reason(answer.status) + "\r\n";
     if (answer.status == 401)
         bytes += "WWW-Authenticate: Basic realm=\"camera\"\r\n";
     bytes += "Content-Type: " + answer.contentType + "\r\n";
+    if (!encoding.isEmpty())
+        bytes += "Content-Encoding: " + encoding + "\r\n";
     if (withLength)
         bytes += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
     bytes += "Connection: close\r\n\r\n";
@@ -429,6 +432,17 @@ void SimHttpService::respondWithFault(QTcpSocket *socket, SimHttpRequest &reques
             }
         });
         tick->start(m_trickleIntervalMs);
+        return;
+    }
+    if (m_fault == SimHttpFault::Gzipped || m_fault == SimHttpFault::Deflated) {
+        const bool gzip = m_fault == SimHttpFault::Gzipped;
+        Answer packed = answer;
+        packed.body = gzip ? simdeflate::gzipRun('x', m_oversizeBytes) : simdeflate::zlibRun('x', m_oversizeBytes);
+        request.status = packed.status;
+        request.answer = packed.body.left(200);
+        socket->write(headerBlock(packed, true, gzip ? "gzip" : "deflate") + packed.body);
+        socket->disconnectFromHost();
+        record(request);
         return;
     }
     // A body of the given size, the lines of the real answer over and over.

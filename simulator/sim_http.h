@@ -41,6 +41,9 @@ enum class SimHttpFault {
     Trickled,             // sends its header, then the body one byte at a time (setTrickleIntervalMs)
     Oversized,            // a 200 answer of oversizeBytes() bytes, announced by Content-Length
     OversizedUnannounced, // the same without Content-Length: the end of the connection ends it
+    Gzipped,              // a 200 answer that inflates to oversizeBytes() bytes, sent as "Content-Encoding:
+                          // gzip" whatever the request accepts (a few hundred KiB per 64 MiB)
+    Deflated,             // the same as "Content-Encoding: deflate" (a zlib stream)
 };
 
 // The HTTP parameter interface of a lectern-mode camera: a small HTTP/1.1 server on one
@@ -95,7 +98,7 @@ public:
     SimHttpFault fault() const { return m_fault; }
     // The pause between two bytes of a trickled answer (5 s unless set).
     void setTrickleIntervalMs(int ms) { m_trickleIntervalMs = ms; }
-    // The body size of an oversized answer (1 MiB unless set).
+    // The body size of an oversized answer, or the inflated size of a compressed one (1 MiB unless set).
     void setOversizeBytes(int bytes) { m_oversizeBytes = bytes; }
     int oversizeBytes() const { return m_oversizeBytes; }
 
@@ -134,9 +137,9 @@ private:
     Answer storeForm(const SimHttpRequest &request);
     Answer storeJson(const SimHttpRequest &request);
     void respond(QTcpSocket *socket, SimHttpRequest &request, const Answer &answer);
-    // The answer as the fault sends it: a trickle over time, or an oversized body.
+    // The answer as the fault sends it: a trickle over time, or an oversized or compressed body.
     void respondWithFault(QTcpSocket *socket, SimHttpRequest &request, const Answer &answer);
-    static QByteArray headerBlock(const Answer &answer, bool withLength);
+    static QByteArray headerBlock(const Answer &answer, bool withLength, const QByteArray &encoding = QByteArray());
     void record(SimHttpRequest &request);
 
     QString m_address;

@@ -59,11 +59,22 @@ const int kRoles[] = {0, 1, 2, 4, 5}; // student feature, board, teacher feature
 struct KnownModel {
     const char *code;
     int initialZoom;
+    bool answersPosition; // has the pan/tilt position inquiry
 };
 
 const KnownModel kModels[] = {
-    {"R6", 0}, {"M5", 0}, {"M19", 0}, {"J57", kJ57LowestZoom}, {"J22", 0},
+    {"R6", 0, true}, {"M5", 0, true}, {"M19", 0, true}, {"J57", kJ57LowestZoom, true}, {"J22", 0, true},
+    {"J4", 0, false},
 };
+
+bool answersPosition(const QString &code)
+{
+    for (const KnownModel &model : kModels) {
+        if (code == QLatin1String(model.code))
+            return model.answersPosition;
+    }
+    return true;
+}
 
 bool isAddress(quint8 byte)
 {
@@ -126,6 +137,8 @@ QVector<QByteArray> run(Op op, SimCameraState &state, const QByteArray &payload)
     case Op::FocusInquiry:
         return {simvisca::focusReply(ptz.focusManual)};
     case Op::PanTiltInquiry:
+        if (!answersPosition(state.model))
+            return refused();
         return {simvisca::panTiltReply(ptz.pan, ptz.tilt)};
     case Op::DigitalZoomInquiry:
         return {simvisca::digitalZoomReply(ptz.zoom, ptz.digitalZoom)};

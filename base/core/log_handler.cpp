@@ -1,5 +1,7 @@
 #include "core/log_handler.h"
 
+#include "core/log_fold.h"
+
 #include <QDateTime>
 #include <QDebug>
 #include <QFile>
@@ -76,6 +78,8 @@ QString formatLogLine(const QDateTime &when, const QMessageLogContext &context, 
 
 void logMessageHandler(QtMsgType, const QMessageLogContext &context, const QString &msg)
 {
+    if (log_fold::quiet())
+        return;
     // Formatted before the lock, so entries may land slightly out of time-stamp order.
     const QString text = formatLogLine(QDateTime::currentDateTime(), context, msg);
     QMutexLocker locker(&gLogMutex);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol/camera_slot.h"
+#include "model/camera_slot.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol/camera_slot.h"
+#include "model/camera_slot.h"
 
 // What the pano cameras' status answers and connects leave behind, per side. The reply parser
 // writes it; the connections arm and forget it; the status time-outs, the region editor, the

@@ -1,5 +1,6 @@
 #include "net/control_link.h"
 
+#include "core/log_fold.h"
 #include "core/time_scale.h"
 #include "core/wait.h"
 #include "model/camera_slots.h"
@@ -23,8 +24,9 @@ constexpr int kProbeConnectMs = 500; // a camera's TCP port answers at once when
 constexpr int kLinkConnectMs = 1500;
 constexpr int kKeepAliveMs = 900000; // cameras drop a control link idle for longer
 constexpr int kConnectPollMs = 10;   // the window keeps painting between two looks at the socket
-// A link's read yields to the event loop after this many frames or this long, whichever comes
-// first, and goes on in the next turn: a flood of small frames must not hold the window.
+// A link's read yields to the event loop after this many frames (handed on or skipped) or this
+// long, whichever comes first, and goes on in the next turn: a flood of small frames must not
+// hold the window.
 constexpr int kFramesPerReadTurn = 64; // a few milliseconds of the window's handling of replies
 constexpr int kReadTurnMs = 10;        // a slow handler's frames yield sooner
 // Bytes taken off a link at a time: thousands of small frames, a whole parameter block.
@@ -32,6 +34,10 @@ constexpr qint64 kReadChunkBytes = 64 * 1024;
 // Hosts that send to the reply socket unasked are logged once each, up to this many: a scan
 // or a flood from many addresses must grow neither the memory nor the log.
 constexpr int kForeignSendersLogged = 64;
+// Replies left out of the log (a run of identical ones) are told of this long after the first
+// of them at the latest: a flood shows in the log once a second while it lasts, and its end
+// within a second even when nothing else comes.
+constexpr int kFoldNoteMs = 1000;
 
 // The address as IPv4 when it is one (also when written IPv4-mapped), for comparing senders.
 QHostAddress plain_address(const QHostAddress &address)
@@ -112,6 +118,14 @@ ControlLink::ControlLink(CameraSlots *camera_slots, const Options &options, QObj
     }
     connect(teacher_link_read.resume, &QTimer::timeout, this, [this] { read_link(1); });
     connect(student_link_read.resume, &QTimer::timeout, this, [this] { read_link(2); });
+    m_fold_note = new QTimer(this);
+    m_fold_note->setSingleShot(true);
+    connect(m_fold_note, &QTimer::timeout, this, [this] {
+        teacher_link_reader.note_left_out();
+        student_link_reader.note_left_out();
+        m_text_datagram_fold.note();
+        m_visca_datagram_fold.note();
+    });
 
     // The socket is the context: the hooks go with the socket.
     connect(teacher_tcp_socket, &QTcpSocket::readyRead, teacher_tcp_socket, [this] { teacher_tcp_ready_read(); });
@@ -146,16 +160,24 @@ ControlLink::~ControlLink() = default;
 
 void ControlLink::set_rules(const Rules &rules) { m_rules = rules; }
 
+void ControlLink::set_slot_field_address(Slot slot, const QString &address) { m_field_addresses[int(slot)] = address; }
+
+void ControlLink::set_main_tabs(int count, bool board_tab_current)
+{
+    m_main_tab_count = count;
+    m_board_tab_current = board_tab_current;
+}
+
+void ControlLink::set_manual_direct_camera(bool teacher, const QString &ip, bool tcp_up)
+{
+    m_manual_direct.run = true;
+    (teacher ? m_manual_direct.teacher_ip : m_manual_direct.student_ip) = ip;
+    (teacher ? m_manual_direct.teacher_tcp : m_manual_direct.student_tcp) = tcp_up;
+}
+
 QTcpSocket *ControlLink::side_socket(int side) const
 {
     return side == 1 ? teacher_tcp_socket : student_tcp_socket;
-}
-
-void ControlLink::reset_links()
-{
-    teacher_tcp_socket->abort();
-    student_tcp_socket->abort();
-    teacher_tcp_link_failed = student_tcp_link_failed = false;
 }
 
 void ControlLink::mark_tcp_link_failed(int side, const char *reason, int detail)
@@ -164,7 +186,7 @@ void ControlLink::mark_tcp_link_failed(int side, const char *reason, int detail)
     bool &failed = side == 1 ? teacher_tcp_link_failed : student_tcp_link_failed;
     // Only a link that carries commands can fail; a refused connect of a link not in use is
     // the connect's own business.
-    bool inUse = m_rules.console_uses_link && m_rules.console_uses_link(side);
+    bool inUse = side == 1 ? m_manual_direct.teacher_tcp : m_manual_direct.student_tcp;
     if (m_slots) {
         const Slot feature = side == 1 ? Slot::TeacherFeature : Slot::StudentFeature;
         const Slot pano = side == 1 ? Slot::TeacherPano : Slot::StudentPano;
@@ -208,14 +230,43 @@ void ControlLink::sendMsg_Net(QHostAddress *destination, int port, const QString
         return;
     }
     m_sent_to.insert(plain_address(*destination));
-    const link_choice::Choice choice =
-        m_rules.choose ? m_rules.choose(destination->toString(), destination) : link_choice::Choice();
+    const link_choice::Choice choice = choose_link(destination->toString(), destination);
     if (choice.link != link_choice::Link::Udp) {
         const int side = choice.link == link_choice::Link::TeacherTcp ? 1 : 2;
         if (send_over_tcp(side, port, payload))
             return;
     }
     send_over_udp(destination, port, payload, !hex && !payload.isEmpty());
+}
+
+link_choice::Choice ControlLink::choose_link(const QString &address, const QHostAddress *destination) const
+{
+    qDebug().noquote().nospace() << "MainWindow::manual_direct_run:[" << m_manual_direct.run << "],IP:[" << address
+                                 << "],manual_direct_teacher_ip:[" << m_manual_direct.teacher_ip << "]";
+    if (m_manual_direct.run)
+        return link_choice::choose_manual_direct(address, m_manual_direct);
+    link_choice::Slots cameras;
+    if (m_slots) {
+        auto camera = [&](Slot slot) {
+            const CameraSlotRecord &record = (*m_slots)[slot];
+            return link_choice::Slot{m_field_addresses[int(slot)], record.udp_flag,
+                                     record.destination != nullptr && record.destination == destination,
+                                     record.tcp_flag};
+        };
+        cameras.teacher_feature = camera(Slot::TeacherFeature);
+        cameras.teacher_pano = camera(Slot::TeacherPano);
+        cameras.student_feature = camera(Slot::StudentFeature);
+        cameras.student_pano = camera(Slot::StudentPano);
+        // The board cameras have no TCP link.
+        cameras.board_feature = camera(Slot::BoardFeature);
+        cameras.board_feature.tcp = false;
+        cameras.board_pano = camera(Slot::BoardPano);
+        cameras.board_pano.tcp = false;
+    }
+    // The log line keeps the words the window's log has always had here.
+    qDebug() << "ui->tabWidget->count():" << m_main_tab_count;
+    cameras.board_tab_current = m_board_tab_current;
+    return link_choice::choose(address, cameras);
 }
 
 void ControlLink::send_parameter_request(QHostAddress *destination, int port, const QStringList &lines)
@@ -233,8 +284,7 @@ bool ControlLink::send_over_tcp(int side, int port, const QByteArray &payload)
         return false;
     }
 
-    const control_frame::MappedPorts mapped = m_rules.mapped_ports ? m_rules.mapped_ports() : control_frame::MappedPorts();
-    const quint32 headerPort = control_frame::header_port(port, mapped);
+    const quint32 headerPort = control_frame::header_port(port, m_mapped_ports);
     const QByteArray frame = control_frame::build(headerPort, payload);
 
     const qint64 written = socket->write(frame);
@@ -299,7 +349,10 @@ bool ControlLink::probe_tcp_connect(const QString &ip, int port)
 
 void ControlLink::abort_link(QTcpSocket *link)
 {
-    // An aborted socket is unconnected at once: nothing to wait for.
+    // What was written last (a camera taken out of a mode as it is let go) goes out first: an
+    // abort throws away what the socket still buffers. flush() writes without waiting. An
+    // aborted socket is unconnected at once: nothing to wait for.
+    link->flush();
     link->abort();
     link->disconnectFromHost();
     // The frames of the released camera still waiting are not handed on while the link serves
@@ -500,12 +553,22 @@ void ControlLink::readResponseData()
     // wait lets this slot run again for the next one.
     while (udpServer->hasPendingDatagrams()) {
         const QNetworkDatagram datagram = udpServer->receiveDatagram();
-        if (answer_expected_from(datagram.senderAddress()))
-            emit textReply(datagram.data(), true);
+        if (!answer_expected_from(datagram.senderAddress(), "MainWindow::readUdpData"))
+            continue;
+        const log_fold::Quiet quiet(
+            m_text_datagram_fold.leave_out(datagram.data(), plain_address(datagram.senderAddress()).toString()));
+        emit textReply(datagram.data(), true);
     }
+    note_left_out_later(m_text_datagram_fold.pending() > 0);
 }
 
-bool ControlLink::answer_expected_from(const QHostAddress &sender)
+void ControlLink::note_left_out_later(bool pending)
+{
+    if (pending && !m_fold_note->isActive())
+        m_fold_note->start(timescale::scaled(kFoldNoteMs));
+}
+
+bool ControlLink::answer_expected_from(const QHostAddress &sender, const char *reader)
 {
     const QHostAddress address = plain_address(sender);
     if (m_sent_to.contains(address))
@@ -514,11 +577,11 @@ bool ControlLink::answer_expected_from(const QHostAddress &sender)
         return false;
     if (m_foreign_senders_logged.size() < kForeignSendersLogged) {
         m_foreign_senders_logged.insert(address);
-        qWarning().noquote().nospace() << "MainWindow::readUdpData answer from [" << address.toString()
+        qWarning().noquote().nospace() << reader << " answer from [" << address.toString()
                                        << "] ignored: no command was sent there (further ones from it are not logged)";
     } else {
         m_foreign_senders_log_full = true;
-        qWarning().noquote().nospace() << "MainWindow::readUdpData answers from more than " << kForeignSendersLogged
+        qWarning().noquote().nospace() << reader << " answers from more than " << kForeignSendersLogged
                                        << " unknown senders: further ones are ignored and not logged";
     }
     return false;
@@ -540,6 +603,9 @@ void ControlLink::student_tcp_ready_read()
 
 // Hands on the link's frames in stream order until its socket is empty, a share at a time: after
 // kFramesPerReadTurn frames or kReadTurnMs the rest waits for the next turn of the event loop.
+// Frames the reader skips (another port, a damaged header) count as frames: a flood of them
+// would otherwise run through a whole socket read, thousands of frames, before the budget is
+// looked at.
 void ControlLink::read_link(int side)
 {
     QTcpSocket *socket = side_socket(side);
@@ -563,9 +629,13 @@ void ControlLink::read_link(int side)
             read.resume->start();
             break;
         }
-        if (reader.take_frame(&frame)) {
+        const UotReader::Step step = reader.next(&frame);
+        if (step != UotReader::Step::NeedMore) {
             ++frames;
-            hand_on(frame, side);
+            if (step == UotReader::Step::Frame) {
+                const log_fold::Quiet quiet(frame.left_out);
+                hand_on(frame, side);
+            }
             continue;
         }
         if (socket->bytesAvailable() <= 0)
@@ -573,18 +643,24 @@ void ControlLink::read_link(int side)
         parseReadData(reader, socket->read(kReadChunkBytes));
     }
     read.active = false;
+    note_left_out_later(reader.left_out_pending());
 }
 
 void ControlLink::readSocUdpData()
 {
     while (udpClient->hasPendingDatagrams()) {
-        // The sender tells which camera answered.
+        // The sender tells which camera answered; a host no command went to answers nothing.
         const QNetworkDatagram datagram = udpClient->receiveDatagram();
+        if (!answer_expected_from(datagram.senderAddress(), "MainWindow::readSocUdpData"))
+            continue;
         ViscaReplyOrigin origin;
         origin.sender = datagram.senderAddress();
         origin.sender_port = quint16(datagram.senderPort());
+        const log_fold::Quiet quiet(
+            m_visca_datagram_fold.leave_out(datagram.data(), plain_address(origin.sender).toString()));
         emit viscaReply(datagram.data(), origin);
     }
+    note_left_out_later(m_visca_datagram_fold.pending() > 0);
 }
 
 void ControlLink::parseReadData(UotReader &reader, const QByteArray &bytes)

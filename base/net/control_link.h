@@ -1,6 +1,7 @@
 #pragma once
 
-#include "protocol/camera_slot.h"
+#include "core/log_fold.h"
+#include "model/camera_slot.h"
 #include "protocol/control_frame.h"
 #include "protocol/link_choice.h"
 #include "protocol/uot_reader.h"
@@ -29,25 +30,21 @@ Q_DECLARE_METATYPE(ViscaReplyOrigin)
 // The control links to the cameras: one UDP socket that sends every datagram and reads the VISCA
 // answers, the reply socket for text answers to datagrams, and one TCP link per side (teacher 1,
 // student 2) with its frame reader and the keep-alives of the slots it serves. It sends commands
-// by the link its owner's rules choose and hands every reply on, with where it came from.
+// by the link it chooses (link_choice) and hands every reply on, with where it came from.
 //
-// The main window owns one with its camera slots attached; an owner without camera slots (the
-// wizard) gives its own destination rule, and may leave the reply socket unbound and take text
-// replies only.
+// The choice is made from what the link holds: its camera slots' records and what the owner's
+// features tell it as it changes (the slots' address fields, the main tabs, the manual director
+// console's cameras); a send reads no widget. The main window owns one with its camera slots
+// attached; another owner (the wizard) tells it its own slots' addresses, and may leave the
+// reply socket unbound and take text replies only.
 class ControlLink : public QObject
 {
     Q_OBJECT
 
 public:
     struct Rules {
-        // The link of a command to this address (the destination's text) and destination object.
-        std::function<link_choice::Choice(const QString &address, const QHostAddress *destination)> choose;
-        // The recorder's mapped ports, which the frame header translates back.
-        std::function<control_frame::MappedPorts()> mapped_ports;
         // The text port of a side, where keep-alives go.
         std::function<int(camera_slot::Side)> text_port;
-        // Whether the side's link carries commands besides the camera slots' own (the console's).
-        std::function<bool(int side)> console_uses_link;
     };
     struct Options {
         bool bind_reply_socket = true;  // text answers to datagrams come back to port 7791
@@ -59,6 +56,20 @@ public:
     ~ControlLink() override;
 
     void set_rules(const Rules &rules);
+
+    // What the link of a command is chosen from, told as it changes. A slot matches a command by
+    // the address its address field holds (up to the first "/"), also when the field was typed
+    // over while the camera stays connected.
+    void set_slot_field_address(camera_slot::Slot slot, const QString &address);
+    // The main tabs: how many there are (the send path logs it) and whether the Board tab is
+    // the current one, on which the board cameras are driven by UDP.
+    void set_main_tabs(int count, bool board_tab_current);
+    // The manual director console runs from its first camera on and drives its two cameras by
+    // address, over the side's link when it opened one (tcp_up).
+    void set_manual_direct_camera(bool teacher, const QString &ip, bool tcp_up);
+    const link_choice::ManualDirect &manual_direct() const { return m_manual_direct; }
+    // The recorder's mapped ports as typed, which the frame header translates back.
+    void set_mapped_ports(const control_frame::MappedPorts &mapped) { m_mapped_ports = mapped; }
 
     // Every command to a camera goes through here: a parameter block (hex false) or a VISCA
     // command text (hex true) to the control address of one camera.
@@ -93,8 +104,7 @@ public:
     QUdpSocket *command_socket() const { return udpClient; }
     bool link_failed(int side) const { return side == 1 ? teacher_tcp_link_failed : student_tcp_link_failed; }
     int buffered(int side) const { return (side == 1 ? teacher_link_reader : student_link_reader).buffered(); }
-    // Both links closed and nothing of an earlier failure remembered.
-    void reset_links();
+    qint64 skipped(int side) const { return (side == 1 ? teacher_link_reader : student_link_reader).skipped(); }
 
 signals:
     // A text answer; datagram: it came on the reply socket (else in a frame of a TCP link).
@@ -105,13 +115,18 @@ signals:
 
 private:
     void readResponseData();
-    bool answer_expected_from(const QHostAddress &sender);
+    // Whether a datagram from sender is an answer (a command went there); reader names the
+    // socket in the log line of a sender that is not.
+    bool answer_expected_from(const QHostAddress &sender, const char *reader);
+    link_choice::Choice choose_link(const QString &address, const QHostAddress *destination) const;
     void readSocUdpData();
     void teacher_tcp_ready_read();
     void student_tcp_ready_read();
     void read_link(int side);
     void parseReadData(UotReader &reader, const QByteArray &bytes);
     void hand_on(const UotReader::Frame &frame, int side);
+    // Arms the note of the replies left out of the log, when there are any.
+    void note_left_out_later(bool pending);
     void mark_tcp_link_failed(int side, const char *reason, int detail);
     bool send_over_tcp(int side, int port, const QByteArray &payload);
     void send_over_udp(QHostAddress *destination, int port, const QByteArray &payload, bool expects_text_answer);
@@ -122,6 +137,13 @@ private:
     CameraSlots *m_slots;
     Options m_options;
     Rules m_rules;
+    // The inputs of the link choice, as last told.
+    QString m_field_addresses[camera_slot::kSlotCount];
+    int m_main_tab_count = 0;
+    bool m_board_tab_current = false;
+    // manual_direct_run, manual_direct_teacher_ip, manual_direct_student_ip and their TCP flags.
+    link_choice::ManualDirect m_manual_direct;
+    control_frame::MappedPorts m_mapped_ports;
     QUdpSocket *udpClient = nullptr;
     QUdpSocket *udpServer = nullptr;
     quint16 udp_server_port = 7791;
@@ -139,9 +161,13 @@ private:
     };
     LinkRead teacher_link_read;
     LinkRead student_link_read;
-    // The reply socket takes answers only from addresses commands were sent to, until their
-    // camera is released; any other host
-    // could otherwise disconnect a camera or write values into a tab with one datagram.
+    // Runs of identical datagrams from one sender; the links' runs are their readers'.
+    log_fold::Run m_text_datagram_fold{QStringLiteral("MainWindow::readUdpData")};
+    log_fold::Run m_visca_datagram_fold{QStringLiteral("MainWindow::readSocUdpData")};
+    QTimer *m_fold_note = nullptr; // writes the runs' notes kFoldNoteMs after a reply left out
+    // The reply socket and the VISCA socket take answers only from addresses commands were sent
+    // to, until their camera is released; any other host could otherwise disconnect a camera or
+    // write values into a tab (a zoom field) with one datagram.
     QSet<QHostAddress> m_sent_to;
     QSet<QHostAddress> m_foreign_senders_logged;
     bool m_foreign_senders_log_full = false;

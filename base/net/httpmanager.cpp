@@ -25,6 +25,16 @@ const char *const kEndedBecause = "corvane_ended_because";
 
 QString too_large() { return QStringLiteral("answer larger than %1 bytes").arg(kMaxAnswerBytes); }
 
+// A request that asks for the answer as it is. Left to itself Qt asks for gzip and deflate and
+// inflates in its network thread, out of sight of the size limit: a few hundred KiB on the wire
+// would take hundreds of MiB before the first byte could be counted.
+QNetworkRequest plain_request(const QUrl &url)
+{
+    QNetworkRequest request(url);
+    request.setRawHeader("Accept-Encoding", "identity");
+    return request;
+}
+
 // The reply's error text with every spelling of its URL replaced by the URL without password:
 // Qt names the URL in some error texts.
 QString error_text(const QNetworkReply *reply)
@@ -62,6 +72,10 @@ void HttpManager::bound(QNetworkReply *reply)
     // Beyond the limit nothing more is buffered: the read stops there, and the check below ends it.
     reply->setReadBufferSize(kMaxAnswerBytes + 1);
     connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, end] {
+        // Sent compressed although not asked to: the bytes could not be read as an answer.
+        const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed();
+        if (!encoding.isEmpty() && encoding.compare("identity", Qt::CaseInsensitive) != 0)
+            end(QStringLiteral("answer in an encoding not asked for: %1").arg(QString::fromLatin1(encoding.left(64))));
         if (reply->header(QNetworkRequest::ContentLengthHeader).toLongLong() > kMaxAnswerBytes)
             end(too_large());
     });
@@ -80,12 +94,12 @@ void HttpManager::bound(QNetworkReply *reply)
 void HttpManager::sendGetRequest(const QUrl &url)
 {
     qDebug() << "Sending GET request to:" << lectern_request::loggable(url);
-    bound(manager->get(QNetworkRequest(url)));
+    bound(manager->get(plain_request(url)));
 }
 
 void HttpManager::sendPostRequest(const QUrl &url, const QString &data)
 {
-    QNetworkRequest request(url);
+    QNetworkRequest request = plain_request(url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
     qDebug() << "Sending POST request to:" << lectern_request::loggable(url) << "with data:" << data;
     bound(manager->post(request, data.toUtf8()));
@@ -93,7 +107,7 @@ void HttpManager::sendPostRequest(const QUrl &url, const QString &data)
 
 void HttpManager::sendJsonPostRequest(const QUrl &url, const QJsonObject &json)
 {
-    QNetworkRequest request(url);
+    QNetworkRequest request = plain_request(url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
     qDebug() << "Sending JSON POST request to:" << lectern_request::loggable(url) << "with data:" << json;
     bound(manager->post(request, lectern_request::json_body(json)));

@@ -7,7 +7,6 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
-class QNetworkRequest;
 
 // HTTP client of the lectern mode: GET, form POST and JSON POST to a camera's HTTP parameter
 // interface. Every answer comes back as one signal, with no link to the request that caused
@@ -15,7 +14,8 @@ class QNetworkRequest;
 // network or HTTP failure (a refused login among them) as requestError. The login travels in
 // the URL's user and password; no log line and no error text carries the password. A request
 // that has no whole answer within 10 s, or whose answer grows beyond 64 KiB, ends as
-// requestError.
+// requestError. Answers are asked for uncompressed; one compressed all the same ends as
+// requestError too.
 class HttpManager : public QObject
 {
     Q_OBJECT

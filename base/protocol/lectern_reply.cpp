@@ -106,13 +106,6 @@ int body_mode_choice(const QString &value)
 
 bool switch_on(const QString &value) { return value != QLatin1String("0"); }
 
-int number(const QString &value)
-{
-    bool ok = false;
-    const int n = value.trimmed().toInt(&ok);
-    return ok ? n : 0;
-}
-
 std::optional<DirectorServer> director_server(const QJsonObject &answer)
 {
     const QJsonObject data = answer.value(QStringLiteral("data")).toObject();

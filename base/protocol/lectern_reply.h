@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/reply_values.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
@@ -55,9 +57,6 @@ int body_mode_choice(const QString &value);
 // A switch value: on unless it is exactly "0".
 bool switch_on(const QString &value);
 
-// An integer value; 0 when it is no number.
-int number(const QString &value);
-
 // The director server the camera notifies, from a JSON answer's "data" object: string members
 // (numbers are read as their text).
 struct DirectorServer {
@@ -68,7 +67,7 @@ struct DirectorServer {
     // The server is on unless enable is exactly "0".
     bool on() const { return enable != QLatin1String("0"); }
     // times as an integer, 0 when it is no number.
-    int timesNumber() const { return number(times); }
+    int timesNumber() const { return reply_values::number(times); }
 };
 // nullopt when the answer has no "data" object or an empty one.
 std::optional<DirectorServer> director_server(const QJsonObject &answer);

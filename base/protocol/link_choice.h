@@ -3,8 +3,8 @@
 #include <QString>
 
 // Which control link a command to a camera takes: the TCP link of the teacher side, the TCP
-// link of the student side, or a UDP datagram to the destination's own address. Pure: the main
-// window passes what it knows of its camera slots and does the sending.
+// link of the student side, or a UDP datagram to the destination's own address. Pure: the control
+// link passes what it holds of its camera slots and does the sending.
 namespace link_choice {
 
 enum class Link { Udp, TeacherTcp, StudentTcp };

@@ -30,7 +30,6 @@ constexpr char kSetTrackingConfigFile[] = "set_tracking_config_file";
 constexpr char kSetTrackingConfigCommand[] = "set_tracking_config_command";
 constexpr char kGetDirectorConfigFile[] = "get_director_config_file";
 constexpr char kSetDirectorConfigFile[] = "set_director_config_file";
-constexpr char kSetDirectorConfigCommand[] = "set_director_config_command";
 constexpr char kGetTrackingStatus[] = "get_tracking_status";
 constexpr char kCommandKey[] = "command";
 

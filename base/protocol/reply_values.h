@@ -8,7 +8,9 @@
 // setters are the callers'; these only convert the text after "key=".
 namespace reply_values {
 
-// A decimal integer, surrounding blanks ignored; 0 when the text is no number.
+// A decimal integer, surrounding blanks ignored; 0 when the text is empty or no number ("5.0",
+// "12x", beyond an int). The one such rule: the lectern answers and the settings file's stored
+// values read their numbers with it too.
 int number(const QString &text);
 
 // Pan and tilt offset sliders (0 to 80) from a received offset: 40 for 0, otherwise the offset

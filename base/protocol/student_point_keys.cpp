@@ -1,6 +1,7 @@
 #include "protocol/student_point_keys.h"
 
 #include "model/region_geometry.h"
+#include "protocol/reply_values.h"
 #include "protocol/teacher_region_keys.h"
 
 #include <QDebug>
@@ -14,8 +15,6 @@ constexpr int kMaxX = 639;
 constexpr int kMaxY = 359;
 
 Item item(const char *key, int value) { return {QLatin1String(key), QString::number(value)}; }
-
-int number(const QString &text) { return text.trimmed().toInt(); }
 
 void log_point(const char *label, const QPoint &p)
 {
@@ -46,7 +45,7 @@ bool store_int(const QString &reply, const char *key, int &field)
     const QString v = parameter_block::value(reply, QLatin1String(key));
     if (v.isNull())
         return false;
-    field = number(v);
+    field = reply_values::number(v);
     return true;
 }
 

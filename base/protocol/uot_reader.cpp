@@ -9,8 +9,8 @@
 namespace {
 const char kMarker[4] = {'U', 'O', 'T', '\0'};
 
-// Log lines show received bytes, but a damaged stream must not flood the log.
-constexpr int kPayloadLogLimit = 16 * 1024;
+// The bytes still buffered behind a header or a frame, shown for context: shorter than the
+// reply dumps (kLogDumpLimit), as they repeat what the next lines show.
 constexpr int kBufferLogLimit = 256;
 
 // The magic as the header names it: its bytes before the first zero byte.
@@ -23,6 +23,7 @@ QString magic_text(const char *header)
 
 UotReader::UotReader(const QString &link_name)
     : m_link(link_name)
+    , m_fold(QStringLiteral("UOT reader [%1]").arg(link_name))
 {
 }
 
@@ -39,6 +40,7 @@ void UotReader::clear()
 {
     m_buffer.clear();
     m_pos = 0;
+    m_fold.end();
 }
 
 void UotReader::compact()
@@ -52,94 +54,132 @@ void UotReader::compact()
     m_pos = 0;
 }
 
-void UotReader::resynchronise(const char *reason, quint32 port, quint32 length)
+int UotReader::damaged_stretch(int *keep) const
 {
-    const int from = m_pos + 1;
-    const int next = m_buffer.indexOf(QByteArray::fromRawData(kMarker, 4), from);
-    if (next >= 0) {
-        qCWarning(lcProtocol).noquote().nospace()
-            << "UOT reader [" << m_link << "]: " << reason << " (port " << port << ", length "
-            << length << "), skipped " << (next - m_pos) << " bytes to the next frame marker";
-        m_pos = next;
-        return;
-    }
-    // No whole marker follows; keep a trailing start of one, whose rest may come with the
-    // next read.
-    int keep = 0;
+    const int next = m_buffer.indexOf(QByteArray::fromRawData(kMarker, 4), m_pos + 1);
+    *keep = 0;
+    if (next >= 0)
+        return next - m_pos;
+    // No whole marker follows; keep a trailing start of one, whose rest may come with the next
+    // read.
     for (int k = 3; k > 0; --k) {
-        if (m_buffer.size() - from >= k
+        if (m_buffer.size() - (m_pos + 1) >= k
             && std::memcmp(m_buffer.constData() + m_buffer.size() - k, kMarker, static_cast<size_t>(k)) == 0) {
-            keep = k;
+            *keep = k;
             break;
         }
     }
-    qCWarning(lcProtocol).noquote().nospace()
-        << "UOT reader [" << m_link << "]: " << reason << " (port " << port << ", length " << length
-        << "), no frame marker follows, dropped " << (buffered() - keep) << " bytes";
-    m_pos = m_buffer.size() - keep;
+    return buffered() - *keep;
+}
+
+void UotReader::resynchronise(const char *reason, quint32 port, quint32 length, int stretch, int keep, bool log)
+{
+    if (m_pos + stretch + keep < m_buffer.size()) { // a marker follows
+        if (log)
+            qCWarning(lcProtocol).noquote().nospace()
+                << "UOT reader [" << m_link << "]: " << reason << " (port " << port << ", length " << length
+                << "), skipped " << stretch << " bytes to the next frame marker";
+        m_pos += stretch;
+        return;
+    }
+    if (log)
+        qCWarning(lcProtocol).noquote().nospace()
+            << "UOT reader [" << m_link << "]: " << reason << " (port " << port << ", length " << length
+            << "), no frame marker follows, dropped " << stretch << " bytes";
+    m_pos += stretch;
     compact();
 }
 
 bool UotReader::take_frame(Frame *frame)
 {
     for (;;) {
-        const int available = buffered();
-        if (available == 0) {
-            compact();
+        switch (next(frame)) {
+        case Step::Frame:
+            return true;
+        case Step::Skipped:
+            continue;
+        case Step::NeedMore:
             return false;
         }
-        if (available < kHeaderSize) {
-            qCDebug(lcProtocol) << "the byte length is less than 8";
-            compact();
-            return false;
-        }
-        const char *header = m_buffer.constData() + m_pos;
-        const bool marker_ok = std::memcmp(header, kMarker, 4) == 0;
-        const quint32 port = qFromLittleEndian<quint32>(header + 4);
-        const quint32 length = qFromLittleEndian<quint32>(header + 8);
+    }
+}
+
+UotReader::Step UotReader::next(Frame *frame)
+{
+    const Step step = read_step(frame);
+    if (step == Step::Skipped)
+        ++m_skipped;
+    return step;
+}
+
+UotReader::Step UotReader::read_step(Frame *frame)
+{
+    const int available = buffered();
+    if (available == 0) {
+        compact();
+        return Step::NeedMore;
+    }
+    if (available < kHeaderSize) {
+        qCDebug(lcProtocol) << "the byte length is less than 8";
+        compact();
+        return Step::NeedMore;
+    }
+    const char *header = m_buffer.constData() + m_pos;
+    const bool marker_ok = std::memcmp(header, kMarker, 4) == 0;
+    const quint32 port = qFromLittleEndian<quint32>(header + 4);
+    const quint32 length = qFromLittleEndian<quint32>(header + 8);
+    const bool damaged = !marker_ok || length > kMaxPayloadSize;
+    // length is at most kMaxPayloadSize when not damaged, so this cannot overflow.
+    const int frame_size = damaged ? 0 : kHeaderSize + static_cast<int>(length);
+    const auto log_header = [&] {
         qCDebug(lcProtocol).noquote().nospace() << "get_Data->header:" << magic_text(header) << ", port:" << port
-                                      << ",length:" << length << ",total_length:" << available;
-
-        if (!marker_ok) {
-            resynchronise("bad frame marker", port, length);
-            continue;
-        }
-        if (length > kMaxPayloadSize) {
-            resynchronise("frame length beyond the bound", port, length);
-            continue;
-        }
-        // length is at most kMaxPayloadSize here, so this cannot overflow.
-        const int frame_size = kHeaderSize + static_cast<int>(length);
-        if (port == kViscaPort) {
+                                                << ",length:" << length << ",total_length:" << available;
+        if (!damaged && port == kViscaPort) {
             qCDebug(lcProtocol).nospace() << " Visca Port:" << port << ",get_Data->length:" << length
-                                          << ",tmp_buffer:"
-                                          << log_bytes(header, available, kBufferLogLimit);
+                                          << ",tmp_buffer:" << log_bytes(header, available, kBufferLogLimit);
         }
-        if (available < frame_size) {
-            qCDebug(lcProtocol) << "the byteArray length is not equal to receivedata";
-            compact();
-            return false;
-        }
-        if (port != kTextPort && port != kViscaPort) {
-            qCWarning(lcProtocol).noquote().nospace() << "UOT reader [" << m_link << "]: frame for unknown port "
-                                            << port << " skipped (" << length << " bytes)";
-            m_pos += frame_size;
-            continue;
-        }
+    };
+    if (!damaged && available < frame_size) {
+        log_header();
+        qCDebug(lcProtocol) << "the byteArray length is not equal to receivedata";
+        compact();
+        return Step::NeedMore;
+    }
 
-        frame->port = port;
-        frame->payload = QByteArray(header + kHeaderSize, static_cast<int>(length));
+    // A whole frame, or a damaged stretch up to the next marker: known whole before anything of
+    // it is logged, so that a run of identical ones can be left out of the log.
+    int keep = 0;
+    const int unit_size = damaged ? damaged_stretch(&keep) : frame_size;
+    const bool left_out = m_fold.leave_out(header, unit_size);
+    if (!left_out)
+        log_header();
+    if (damaged) {
+        resynchronise(marker_ok ? "frame length beyond the bound" : "bad frame marker", port, length, unit_size, keep,
+                      !left_out);
+        return Step::Skipped;
+    }
+    if (port != kTextPort && port != kViscaPort) {
+        if (!left_out)
+            qCWarning(lcProtocol).noquote().nospace() << "UOT reader [" << m_link << "]: frame for unknown port "
+                                                      << port << " skipped (" << length << " bytes)";
         m_pos += frame_size;
+        return Step::Skipped;
+    }
+
+    frame->port = port;
+    frame->payload = QByteArray(header + kHeaderSize, static_cast<int>(length));
+    frame->left_out = left_out;
+    m_pos += frame_size;
+    if (!left_out) {
         qCDebug(lcProtocol).nospace()
             << (port == kTextPort ? "[TRACK] Resolver NewVersion {" : "[VISCA] Resolver NewVersion {")
-            << log_bytes(frame->payload.constData(), frame->payload.size(), kPayloadLogLimit) << "}";
-        qCDebug(lcProtocol).nospace()
-            << "the total length is [" << buffered() << "], splitArray"
-            << log_bytes(m_buffer.constData() + m_pos, buffered(), kBufferLogLimit);
-        if (buffered() == 0)
-            compact();
-        return true;
+            << log_bytes(frame->payload.constData(), frame->payload.size(), kLogDumpLimit) << "}";
+        qCDebug(lcProtocol).nospace() << "the total length is [" << buffered() << "], splitArray"
+                                      << log_bytes(m_buffer.constData() + m_pos, buffered(), kBufferLogLimit);
     }
+    if (buffered() == 0)
+        compact();
+    return Step::Frame;
 }
 
 int UotReader::feed(const QByteArray &bytes, const std::function<void(const Frame &)> &handle)

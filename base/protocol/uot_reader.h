@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/log_fold.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -23,6 +25,9 @@
 // bytes that will not come); a well-formed header for another port is skipped by its length,
 // keeping the frames after it; any other bad header is dropped up to the next "UOT\0" marker
 // (or the whole buffer, except a trailing start of a marker). Each case logs a warning.
+//
+// A run of identical frames (or identical damaged stretches) logs its first
+// log_fold::kRepeatsLogged in full; the rest are counted, and one line says how many.
 class UotReader
 {
 public:
@@ -37,6 +42,9 @@ public:
     {
         quint32 port = 0; // kTextPort or kViscaPort
         QByteArray payload;
+        // The frame repeats the ones before it beyond what is logged: its handling is left out of
+        // the log as well (log_fold::Quiet).
+        bool left_out = false;
     };
 
     // The name ("teacher", "student") only labels the warnings.
@@ -45,8 +53,18 @@ public:
     // Adds the bytes of one read.
     void append(const QByteArray &bytes);
 
-    // Takes the next whole frame off the buffer into *frame; false when no whole frame is
-    // buffered (the bytes of an unfinished frame wait for later reads).
+    // What one step of reading took off the buffer.
+    enum class Step {
+        Frame,    // a whole frame, handed out
+        Skipped,  // a frame for another port, or a damaged stretch up to the next marker, dropped
+        NeedMore, // no whole frame is buffered (the bytes of an unfinished frame wait for later reads)
+    };
+    // Takes one frame or one skipped stretch off the buffer. A reader that must yield after so
+    // many steps counts both kinds: a stream of frames it skips costs as much as one it hands out.
+    Step next(Frame *frame);
+
+    // Takes the next whole frame off the buffer into *frame, skipping what next() skips; false
+    // when no whole frame is buffered.
     bool take_frame(Frame *frame);
 
     // append, then hands every whole frame to handle in stream order; returns how many.
@@ -55,17 +73,29 @@ public:
 
     // Bytes buffered and not yet taken as frames.
     int buffered() const { return m_buffer.size() - m_pos; }
+    // Frames for other ports and damaged stretches skipped since the reader was made.
+    qint64 skipped() const { return m_skipped; }
 
-    // Forgets every buffered byte (the link was closed or re-opened).
+    // Forgets every buffered byte (the link was closed or re-opened), and ends the run of
+    // identical frames, writing its note.
     void clear();
+    // Writes how many frames were left out of the log since the last such note, if any.
+    void note_left_out() { m_fold.note(); }
+    bool left_out_pending() const { return m_fold.pending() > 0; }
 
     const QString &link_name() const { return m_link; }
 
 private:
+    Step read_step(Frame *frame);
     void compact();
-    void resynchronise(const char *reason, quint32 port, quint32 length);
+    // The bytes from the current position to the next marker (or to the end of the buffer but a
+    // trailing start of a marker, whose size goes to *keep).
+    int damaged_stretch(int *keep) const;
+    void resynchronise(const char *reason, quint32 port, quint32 length, int stretch, int keep, bool log);
 
     QString m_link;
     QByteArray m_buffer;
     int m_pos = 0; // start of the unread bytes in m_buffer
+    qint64 m_skipped = 0;
+    log_fold::Run m_fold;
 };

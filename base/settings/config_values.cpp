@@ -1,5 +1,7 @@
 #include "settings/config_values.h"
 
+#include "protocol/reply_values.h"
+
 #include <QStringList>
 
 #include <cmath>
@@ -13,20 +15,13 @@ QString text_of(const QVariant &value)
     return value.toString();
 }
 
-int number_of(const QString &text)
-{
-    bool ok = false;
-    const int n = text.toInt(&ok, 10);
-    return ok ? n : 0;
-}
-
-bool flag_set(const QString &text) { return number_of(text) != 0; }
+bool flag_set(const QString &text) { return reply_values::number(text) != 0; }
 
 bool flag_set_if_one(const QString &text) { return text == QLatin1String("1"); }
 
 std::optional<bool> flag_one_or_zero(const QString &text)
 {
-    switch (number_of(text)) {
+    switch (reply_values::number(text)) {
     case 1:
         return true;
     case 0:

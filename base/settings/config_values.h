@@ -13,10 +13,6 @@ namespace config {
 // a list; it is put together again rather than read as empty.
 QString text_of(const QVariant &value);
 
-// A stored number: the decimal integer of the text, 0 when the text is empty or no number
-// ("5.0", "abc").
-int number_of(const QString &text);
-
 // Flags. A plain flag is set by any number but 0; Board_Detect_Enable only by the text "1";
 // Board_enable is set by 1, cleared by 0 (and by an absent key) and left alone otherwise.
 bool flag_set(const QString &text);

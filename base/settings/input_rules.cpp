@@ -36,6 +36,20 @@ bool is_valid_ipv4(const QString &text)
     return true;
 }
 
+bool is_valid_netmask(const QString &text)
+{
+    static const QRegularExpression mask(QStringLiteral(
+        "^((254|252|248|240|224|192|128|0)\\.0\\.0\\.0|255\\.(254|252|248|240|224|192|128|0)\\.0\\.0|"
+        "255\\.255\\.(254|252|248|240|224|192|128|0)\\.0|255\\.255\\.255\\.(254|252|248|240|224|192|128|0))$"));
+    return mask.match(text).hasMatch();
+}
+
+bool is_valid_mac(const QString &text)
+{
+    static const QRegularExpression mac(QStringLiteral("^%1(:%1){5}$").arg(mac_byte_pattern()));
+    return mac.match(text).hasMatch();
+}
+
 QString port_number_pattern()
 {
     return QStringLiteral("(0|[1-9][0-9]{0,3}|[1-5][0-9]{4}|6[0-4][0-9]{3}|65[0-4][0-9]{2}|655[0-2][0-9]|6553[0-5])");

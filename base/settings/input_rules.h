@@ -11,6 +11,13 @@ namespace input {
 // An empty text is no address. Writes why a text fails to the log.
 bool is_valid_ipv4(const QString &text);
 
+// A contiguous network mask from 0.0.0.0 to 255.255.255.254, the whole text (255.255.255.255
+// is no mask of a camera's network).
+bool is_valid_netmask(const QString &text);
+
+// A MAC address: six pairs of hexadecimal digits joined by ":", the whole text.
+bool is_valid_mac(const QString &text);
+
 // A decimal port number 0 to 65535 without leading zeros.
 QString port_number_pattern();
 

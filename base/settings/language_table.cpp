@@ -31,15 +31,6 @@ std::optional<QString> name_for_index(int index)
     return QString::fromLatin1(kRows[index].name);
 }
 
-std::optional<int> index_for_name(const QString &name)
-{
-    for (int i = 0; i < kCount; ++i) {
-        if (name == QLatin1String(kRows[i].name))
-            return i;
-    }
-    return std::nullopt;
-}
-
 QString catalogue_for_index(int index)
 {
     if (index < 0 || index >= kCount)

@@ -16,8 +16,6 @@ constexpr int kEnglishIndex = 1;
 int index_for_locale(QLocale::Language language);
 // The name of an entry ("Chinese" ... "Spanish"), or nothing outside 0 to 7.
 std::optional<QString> name_for_index(int index);
-// The entry of a name, or nothing for a name not in the table.
-std::optional<int> index_for_name(const QString &name);
 // The catalogue resource of an entry; English outside 0 to 7.
 QString catalogue_for_index(int index);
 

@@ -48,6 +48,13 @@ std::optional<TypeChoice> type_choice(const QString &mode, const QString &type)
     return std::nullopt;
 }
 
+const std::vector<const char *> &save_order()
+{
+    static const std::vector<const char *> order = {"mode", "verify", "auto_backup", "model_type",
+                                                     "type", "ipaddr", "path"};
+    return order;
+}
+
 int work_type_for(bool model_type) { return model_type ? 1 : 2; }
 
 } // namespace upgrade

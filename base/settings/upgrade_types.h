@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 // The upgrade types the Upgrade tab offers, by upgrade mode ("Simple" or "Full"), and the
 // stored type's entry and code. Codes: 1 SOC, 2 ARM, 3 SOC&ARM, 4 MTD, 5 AUTO.
@@ -20,6 +21,9 @@ struct TypeChoice {
 // The entry and code a stored type selects in a mode. Comparisons are exact: an unknown type
 // selects "SOC" in "Full" and "AUTO" in "Simple"; any other mode selects nothing.
 std::optional<TypeChoice> type_choice(const QString &mode, const QString &type);
+
+// Keys of UPGRADE in the order the writer writes them.
+const std::vector<const char *> &save_order();
 
 // Transfer work type for the stored model_type flag: 1 (entry 0, "TYPE1") or 2 (entry 1).
 int work_type_for(bool model_type);

@@ -14,7 +14,7 @@
 #include "regions/customgraphicsview.h"
 #include "seams/message_box.h"
 #include "settings/input_rules.h"
-#include "tabs/apply_mark.h"
+#include "support/apply_mark.h"
 #include "video/qffmpeg.h"
 #include "video/rtsp_stream.h"
 #include "video/rtspthread.h"
@@ -79,6 +79,11 @@ CameraConnections::CameraConnections(const Widgets &widgets, CameraSlots &camera
         entry.edit = parts[int(slot)].edit;
         entry.button = parts[int(slot)].button;
         entry.label = parts[int(slot)].label;
+        // A command matches its slot by the address the field shows at the time it is sent.
+        m_link.set_slot_field_address(slot, camera_address::address_part(entry.edit->text()));
+        connect(entry.edit, &QLineEdit::textChanged, this, [this, slot](const QString &text) {
+            m_link.set_slot_field_address(slot, camera_address::address_part(text));
+        });
     }
 
     m_stop_connect_timer = new QTimer(this);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "protocol/camera_slot.h"
-#include "tabs/form_widgets.h"
+#include "model/camera_slot.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QObject>

@@ -1,6 +1,7 @@
 #include "cameras/picture_previews.h"
 
 #include "core/wait.h"
+#include "detection/picture_conversion.h"
 #include "model/camera_slots.h"
 #include "seams/message_box.h"
 #include "video/standard_image.h"
@@ -14,7 +15,6 @@
 #include <QToolButton>
 
 #include <opencv2/core.hpp>
-#include <opencv2/imgproc.hpp>
 
 #include <utility>
 
@@ -44,25 +44,6 @@ PicturePreviews::PicturePreviews(const Widgets &widgets, const CameraSlots &came
             &PicturePreviews::on_teacher_feature_image_max_toolButton_clicked);
     connect(ui.student_feature_image_max_toolButton, &QToolButton::clicked, this,
             &PicturePreviews::on_student_feature_image_max_toolButton_clicked);
-}
-
-cv::Mat PicturePreviews::qimage_to_mat_view(const QImage &image)
-{
-    if (image.isNull() || image.depth() < 24)
-        return cv::Mat();
-    return cv::Mat(image.height(), image.width(), CV_8UC3, const_cast<uchar *>(image.constBits()),
-                   size_t(image.bytesPerLine()));
-}
-
-cv::Mat PicturePreviews::qimage_to_mat(const QImage &image)
-{
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    const cv::Mat view = qimage_to_mat_view(rgb);
-    if (view.empty())
-        return cv::Mat();
-    cv::Mat bgr;
-    cv::cvtColor(view, bgr, cv::COLOR_RGB2BGR);
-    return bgr;
 }
 
 bool *PicturePreviews::capture_flag(Capture capture)

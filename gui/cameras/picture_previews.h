@@ -1,7 +1,7 @@
 #pragma once
 
-#include "protocol/camera_slot.h"
-#include "tabs/form_widgets.h"
+#include "model/camera_slot.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -66,14 +66,6 @@ public:
     };
 
     PicturePreviews(const Widgets &widgets, const CameraSlots &camera_slots, Host &host, QWidget *window);
-
-    // An 8-bit three-channel matrix over the picture's own pixels, no copy and no conversion:
-    // the picture must outlive it. Empty for a picture of fewer than three bytes per pixel,
-    // whose lines the matrix would read past.
-    static cv::Mat qimage_to_mat_view(const QImage &image);
-    // An 8-bit BGR matrix with its own pixels, from a picture of any format (converted to RGB888
-    // first); empty for a null picture. The picture itself is left as it is.
-    static cv::Mat qimage_to_mat(const QImage &image);
 
     // The side's camera let go: its enlarged dialog closes and takes no more pictures.
     void close_enlarged_dialog(camera_slot::Side side);

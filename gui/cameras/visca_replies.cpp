@@ -186,14 +186,15 @@ void ViscaReplies::resolver_zoom_value(const QByteArray &reply, const ViscaReply
         qDebug() << "resolver_zoom_value:tempDataInt=" << second;
         int digital = second;
         // A pan/tilt position: left of and below the centre come as 16-bit two's complement, as
-        // the absolute-position commands write them. It belongs to the close-up camera that sent
-        // it: a side never builds on the other side's camera. A J22 answers its digital zoom
-        // in the same shape, which is no position.
+        // the absolute-position commands write them. Only an R6 close-up camera answers its
+        // position in this shape; other models' 11-byte replies (a J22's digital zoom) are no
+        // position. It belongs to the camera that sent it: a side never builds on the other
+        // side's camera.
         const int pan = qint16(quint16(first));
         const int tilt = qint16(quint16(second));
         qDebug() << "PT_PAN_VALUE = " << pan << ",PT_TILT_VALUE =" << tilt;
         for (Slot slot : visca_reply_slots(origin)) {
-            if ((slot == Slot::TeacherFeature || slot == Slot::StudentFeature) && m_slots[slot].device_model != kJ22)
+            if ((slot == Slot::TeacherFeature || slot == Slot::StudentFeature) && m_slots[slot].device_model == kR6)
                 m_host.pan_tilt_reported(camera_slot::side(slot), pan, tilt);
         }
         if (teacherModel == kR6 || studentModel == kR6)

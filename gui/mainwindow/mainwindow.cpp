@@ -2,8 +2,10 @@
 #include "ui_mainwindow.h"
 
 #include "dialogs/calibrate_area_expand.h"
+#include "discovery/device_discovery.h"
 #include "core/log_handler.h"
 #include "support/resources.h"
+#include "support/wrapped_tab_labels.h"
 #include "core/wait.h"
 #include "guide/guideconfig.h"
 #include "dialogs/image_expand.h"
@@ -20,15 +22,14 @@
 #include <QDir>
 #include <QEvent>
 #include <QGraphicsItem>
+#include <QHeaderView>
 #include <QTreeWidgetItem>
-#include <QHostAddress>
 #include <QLineEdit>
 #include <QNetworkProxy>
-#include <QSettings>
 #include <QTcpSocket>
 #include <QTranslator>
-#include <QUdpSocket>
 
+#include <algorithm>
 #include <iterator>
 
 MainWindow *gMainWindow = nullptr;
@@ -45,9 +46,6 @@ MainWindow::MainWindow(QWidget *parent)
     gMainWindow = this;
     slot_init_main_window();
     initGuideConfig();
-
-    search_socket = new QUdpSocket(this);
-    connect(search_socket, &QUdpSocket::readyRead, this, &MainWindow::receive);
 }
 
 MainWindow::~MainWindow()
@@ -58,8 +56,14 @@ MainWindow::~MainWindow()
     features.reset();
     delete guide_config;
     delete ui;
-    delete discovery_group_address;
     delete translator;
+}
+
+void MainWindow::fit_device_list_columns()
+{
+    QHeaderView *header = ui->searchTreeWidget->header();
+    for (int column = 0; column < header->count(); ++column)
+        header->resizeSection(column, std::max(header->sectionSize(column), header->sectionSizeHint(column)));
 }
 
 void MainWindow::slot_init_main_window()
@@ -152,6 +156,9 @@ void MainWindow::slot_init_main_window()
     for (int column = 0; column < int(std::size(kSearchColumnWidths)); ++column)
         ui->searchTreeWidget->setColumnWidth(column, kSearchColumnWidths[column]);
     ui->searchTreeWidget->setSortingEnabled(true);
+    fit_device_list_columns();
+    // The settings columns are too narrow for some tabs' labels on one line: they break onto more.
+    wrapped_tabs::install(ui->tabWidget->findChildren<QTabWidget *>(), this);
 
     // The work type entry follows the stored work type (TYPE1 unless the settings say TYPE2).
     ui->worktype_comboBox->setCurrentIndex(features->settings().upgrade().work_type == 2 ? 1 : 0);
@@ -163,11 +170,7 @@ void MainWindow::slot_init_main_window()
     // upgrade_mode starts as "Simple"; a stored "Full" read above stays, so that the type list
     // and the next save agree with it.
 
-    discovery_group_address = new QHostAddress(QStringLiteral("239.255.255.251"));
-    discovery_card_index = -1;
-    discovery_socket = new QUdpSocket(this);
-    unicast_socket = new QUdpSocket(this);
-    connect(unicast_socket, &QUdpSocket::readyRead, this, &MainWindow::receive_unicast);
+    device_discovery = new DeviceDiscovery(this);
 
     features->menu_key_controls().retranslate();
 
@@ -382,6 +385,11 @@ bool MainWindow::save_and_disconnect_all()
     // The disconnects clear the director tab's camera address fields: the file is written first.
     if (!save_config() && !leave_with_unsaved_settings())
         return false;
+    // A calibration under way ends on every road while its cameras are still connected: the
+    // compensation takes the close-up camera out of its measuring mode, and no run warns of the
+    // disconnects below.
+    features->auto_calibration().stop();
+    features->compensation().stop();
     // No decoding thread may outlive the window: the director road lets its cameras go as well.
     features->connections().disconnect_all();
     return true;
@@ -389,9 +397,17 @@ bool MainWindow::save_and_disconnect_all()
 
 bool MainWindow::leave_with_unsaved_settings()
 {
-    const QString text = tr("The settings could not be written to %1. The previous file is kept, without the "
-                            "changes made since.\nLeave anyway (OK) or stay with the cameras connected (Cancel)?")
-                             .arg(QDir::toNativeSeparators(settings_file_path()));
+    // A file set aside at start that could not be moved is never written over: no write was tried.
+    const QString path = QDir::toNativeSeparators(settings_file_path());
+    const QString text =
+        features->settings().keeps_unreadable_file()
+            ? tr("The settings were not written: %1 could not be read at start, or was cut short, and could not be "
+                 "moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save "
+                 "the settings.\nLeave anyway (OK) or stay with the cameras connected (Cancel)?")
+                  .arg(path)
+            : tr("The settings could not be written to %1. The previous file is kept, without the changes made "
+                 "since.\nLeave anyway (OK) or stay with the cameras connected (Cancel)?")
+                  .arg(path);
     const bool leave = msgbox::warning(this, tr("Warning"), text, QMessageBox::Ok | QMessageBox::Cancel,
                                        QMessageBox::Cancel)
                        == QMessageBox::Ok;
@@ -401,18 +417,16 @@ bool MainWindow::leave_with_unsaved_settings()
 
 void MainWindow::release_sockets_and_timers()
 {
-    // The control links close and no keep-alive or calibration step fires any more. The sockets,
-    // timers and the lectern HTTP client belong to the feature objects, which other features
-    // hold by reference: they are deleted with them when the window is destroyed right after.
+    // The control links close and no keep-alive fires any more (the calibrations were stopped
+    // before the cameras let go). The sockets, timers and the lectern HTTP client belong to the
+    // feature objects, which other features hold by reference: they are deleted with them when
+    // the window is destroyed right after.
     features->link().stop_keepalive_timers();
-    features->auto_calibration().stop();
-    features->compensation().stop();
 }
 
 QString MainWindow::getStartState()
 {
-    QSettings settings(settings_file_path(), QSettings::IniFormat);
-    QString state = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
+    QString state = features->settings().stored_value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
     qDebug() << "MainWindow:: enter getStartState = " << state;
     if (state.isEmpty())
         state = QStringLiteral("0");
@@ -427,13 +441,13 @@ void MainWindow::initGuideConfig()
     connect(guide_config, &GuideConfig::setupCompleted, this, &MainWindow::updateGuideConfig);
     connect(guide_config, &GuideConfig::transferData, this, &MainWindow::updateGuideData);
 
-    QSettings settings(settings_file_path(), QSettings::IniFormat);
-    guide_state = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
+    const SettingsFile &settings = features->settings();
+    guide_state = settings.stored_value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
     if (guide_state.isEmpty()) {
         guide_state = QStringLiteral("0");
         qDebug() << 79 << " Obtain configuration exception!";
     }
-    int layout = settings.value(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera")).toInt();
+    int layout = settings.stored_value(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera")).toInt();
     if (layout < 0 || layout > 3) {
         layout = 0;
         qDebug() << 84 << " Obtain configuration exception!";
@@ -499,8 +513,5 @@ void MainWindow::send_guide_data()
     guide_config->receiverData(QVariant::fromValue(guide_data));
 }
 
-// ---- the discovery receivers the window wires: the search list's clicks and the datagrams of
-// the search and unicast sockets are taken and dropped ----
+// ---- the device list's clicks, which the window wires, are taken and dropped ----
 void MainWindow::onTreeWidgetClicked(QTreeWidgetItem *, int) {}
-void MainWindow::receive() {}
-void MainWindow::receive_unicast() {}

@@ -18,11 +18,10 @@ class CustomGraphicsScene;
 class GuideConfig;
 class Image_Expand;
 class QCloseEvent;
+class DeviceDiscovery;
 class QHostAddress;
-class QTimer;
 class QTranslator;
 class QTreeWidgetItem;
-class QUdpSocket;
 
 // The main window: the shell around the form. It builds the form and the feature objects (through
 // WindowFeatures, which owns them), and keeps what is truly window-wide: the start state and the
@@ -84,7 +83,6 @@ protected:
 
 private:
     void slot_init_main_window();
-    void hide_unoffered_controls();
 
     // The three roads of closeEvent; each returns whether the window closes.
     bool enter_wizard();
@@ -103,6 +101,8 @@ private:
     void retranslate_code_texts();
     // The interface font (family "微软雅黑", 11 pt for Thai, 10 pt otherwise) on every widget.
     void apply_interface_font();
+    // Widens a device list column that is narrower than its header text (and sort arrow) needs.
+    void fit_device_list_columns();
 
     // What the features need of the window (WindowFeatures::Shell).
     void set_window_size(int width, int height) override;
@@ -118,10 +118,8 @@ private:
     void console_reply(const QString &message) override;
     bool console_listens() const override;
 
-    // Receivers of the discovery that the window wires already.
+    // The device list's click, which the window wires already.
     void onTreeWidgetClicked(QTreeWidgetItem *item, int column);
-    void receive();
-    void receive_unicast();
 
     Ui::MainWindow *ui = nullptr;
     std::unique_ptr<WindowFeatures> features;
@@ -135,13 +133,8 @@ private:
     QString language;
     QTranslator *translator = nullptr;
     bool close_by_director = false;
-
-
-    QUdpSocket *discovery_socket = nullptr;
-    QUdpSocket *unicast_socket = nullptr;
-    QUdpSocket *search_socket = nullptr;
-    QHostAddress *discovery_group_address = nullptr;
-    int discovery_card_index = -1;
+    // The device search: its sockets, group address and bound interface.
+    DeviceDiscovery *device_discovery = nullptr;
 };
 
 // Set once, by the constructor, to the one main window.

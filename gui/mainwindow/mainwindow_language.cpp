@@ -54,6 +54,7 @@ void MainWindow::on_language_select_comboBox_activated(int index)
     ui->widget_password->hide();
 
     apply_interface_font();
+    fit_device_list_columns();
     set_all_defaults();
 }
 

@@ -1,6 +1,7 @@
 #include "mainwindow/settings_file.h"
 
 #include "model/camera_ports.h"
+#include "protocol/reply_values.h"
 #include "seams/message_box.h"
 #include "settings/config_tables.h"
 #include "settings/config_values.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -30,6 +32,8 @@ namespace {
 
 // The upgrade target address a fresh installation starts with.
 const char *const kDefaultUpgradeAddress = "192.168.1.188";
+// A cut may take a hundred keys: the box and the log name the first ones and the count.
+constexpr int kNamedKeys = 8;
 
 // Where each port key leaves what the loader makes of it.
 struct PortMembers {
@@ -107,8 +111,9 @@ void SettingsFile::load_groups()
         load_first_run_defaults(languageIndex);
         return;
     }
-    if (unreadable_config::is_unreadable(path)) {
-        set_aside_unreadable(path);
+    const unreadable_config::Verdict verdict = unreadable_config::examine(path);
+    if (verdict.set_aside()) {
+        set_aside_unreadable(path, verdict.cut_off);
         load_first_run_defaults(languageIndex);
         return;
     }
@@ -149,27 +154,42 @@ void SettingsFile::load_first_run_defaults(int languageIndex)
     m_upgrade.upgradeModel = choice->code;
 }
 
-void SettingsFile::set_aside_unreadable(const QString &path)
+void SettingsFile::set_aside_unreadable(const QString &path, const QStringList &cut_off)
 {
     const QDateTime now = QDateTime::currentDateTime();
     QString aside;
     QString why;
     QString text;
+    const bool cut = !cut_off.isEmpty();
+    QString keys = cut_off.mid(0, kNamedKeys).join(QStringLiteral(", "));
+    if (cut_off.size() > kNamedKeys)
+        keys += QStringLiteral(", ...");
+    const QString logged =
+        cut ? QStringLiteral("config.ini: %1 is cut short, %2 keys that every save writes are missing (%3)")
+                  .arg(path, QString::number(cut_off.size()), keys)
+            : QStringLiteral("config.ini: %1 cannot be read").arg(path);
     if (unreadable_config::set_aside(path, now, &aside, &why)) {
-        qDebug().noquote() << QStringLiteral("config.ini: %1 cannot be read, it was moved to %2; the defaults are used")
-                                  .arg(path, aside);
-        text = tr("The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default "
-                  "settings.")
-                   .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(aside));
+        qDebug().noquote() << QStringLiteral("%1, it was moved to %2; the defaults are used").arg(logged, aside);
+        text = cut ? tr("The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). "
+                        "It was moved to %4, and the tool starts from the default settings.")
+                         .arg(QDir::toNativeSeparators(path), QString::number(cut_off.size()), keys,
+                              QDir::toNativeSeparators(aside))
+                   : tr("The settings file %1 cannot be read. It was moved to %2, and the tool starts from the default "
+                        "settings.")
+                         .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(aside));
     } else {
         // Kept whole for the installer to look at: no save may replace it.
         m_keeps_unreadable_file = true;
-        qDebug().noquote() << QStringLiteral("config.ini: %1 cannot be read and cannot be moved to %2 (%3); it is kept, "
-                                             "the defaults are used and no save replaces it")
-                                  .arg(path, aside, why);
-        text = tr("The settings file %1 cannot be read, and it cannot be moved aside: %2.\nIt is kept as it is, the "
-                  "tool starts from the default settings, and settings cannot be saved until it is removed.")
-                   .arg(QDir::toNativeSeparators(path), why);
+        qDebug().noquote() << QStringLiteral("%1, and it cannot be moved to %2 (%3); it is kept, the defaults are used "
+                                             "and no save replaces it")
+                                  .arg(logged, aside, why);
+        text = cut ? tr("The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). "
+                        "It cannot be moved aside: %4.\nIt is kept as it is, the tool starts from the default "
+                        "settings, and settings cannot be saved until it is removed.")
+                         .arg(QDir::toNativeSeparators(path), QString::number(cut_off.size()), keys, why)
+                   : tr("The settings file %1 cannot be read, and it cannot be moved aside: %2.\nIt is kept as it is, "
+                        "the tool starts from the default settings, and settings cannot be saved until it is removed.")
+                         .arg(QDir::toNativeSeparators(path), why);
     }
     msgbox::warning(m_root, tr("Warning"), text);
 }
@@ -192,7 +212,7 @@ void SettingsFile::load_port_group(QSettings &settings)
         if (members.text)
             ports.*members.text = decision.member_text;
         if (members.number)
-            ports.*members.number = config::number_of(decision.member_text);
+            ports.*members.number = reply_values::number(decision.member_text);
         if (auto *field = control<QLineEdit>(m_root, row.field))
             field->setText(decision.field_text);
     }
@@ -260,7 +280,7 @@ void SettingsFile::apply_key_row(const config::KeyRow &row, const QString &text,
         // The label first: when the slider then moves, its own handler rewrites the label.
         if (auto *label = control<QLabel>(m_root, row.control))
             label->setText(text);
-        int position = config::number_of(text);
+        int position = reply_values::number(text);
         if (row.kind == Kind::Distance)
             position = config::distance_position(text);
         else if (row.kind == Kind::Size)
@@ -271,13 +291,13 @@ void SettingsFile::apply_key_row(const config::KeyRow &row, const QString &text,
     }
     case Kind::Value:
         if (auto *slider = qobject_cast<QAbstractSlider *>(control<QWidget>(m_root, row.control)))
-            slider->setValue(config::number_of(text));
+            slider->setValue(reply_values::number(text));
         else if (auto *spin = qobject_cast<QSpinBox *>(control<QWidget>(m_root, row.control)))
-            spin->setValue(config::number_of(text));
+            spin->setValue(reply_values::number(text));
         break;
     case Kind::Index:
         if (auto *combo = control<QComboBox>(m_root, row.control))
-            combo->setCurrentIndex(config::number_of(text));
+            combo->setCurrentIndex(reply_values::number(text));
         break;
     case Kind::Flag:
         if (auto *box = control<QCheckBox>(m_root, row.control))
@@ -309,9 +329,9 @@ void SettingsFile::apply_key_row(const config::KeyRow &row, const QString &text,
     case Kind::Point: {
         QPoint &p = m_host.stored_student_point(row.point);
         if (row.x_axis)
-            p.setX(config::number_of(text));
+            p.setX(reply_values::number(text));
         else
-            p.setY(config::number_of(text));
+            p.setY(reply_values::number(text));
         break;
     }
     case Kind::Constant:
@@ -336,9 +356,22 @@ void SettingsFile::after_director_key_loaded(const config::KeyRow &row, const QS
     }
 }
 
+bool SettingsFile::keeps_unreadable_file() const
+{
+    // Once the installer has removed it, the next save writes a new file.
+    return m_keeps_unreadable_file && QFileInfo::exists(settings_file_path());
+}
+
+QVariant SettingsFile::stored_value(const QString &key) const
+{
+    if (keeps_unreadable_file())
+        return QVariant();
+    return QSettings(settings_file_path(), QSettings::IniFormat).value(key);
+}
+
 bool SettingsFile::save_config()
 {
-    if (m_keeps_unreadable_file && QFileInfo::exists(settings_file_path())) {
+    if (keeps_unreadable_file()) {
         qDebug() << "MainWindow::save_config failed, the unreadable config.ini is kept:" << settings_file_path();
         return false;
     }
@@ -368,13 +401,17 @@ bool SettingsFile::save_config()
         settings.endGroup();
 
         settings.beginGroup(QStringLiteral("UPGRADE"));
-        settings.setValue(QStringLiteral("mode"), m_upgrade.upgrade_mode);
-        settings.setValue(QStringLiteral("verify"), m_upgrade.upgrade_verify);
-        settings.setValue(QStringLiteral("auto_backup"), m_upgrade.upgrade_auto_backup);
-        settings.setValue(QStringLiteral("model_type"), m_upgrade.upgrade_model_type);
-        settings.setValue(QStringLiteral("type"), ui.upgrade_type_comboBox->currentText());
-        settings.setValue(QStringLiteral("ipaddr"), ui.upgrade_ip_lineEdit->text());
-        settings.setValue(QStringLiteral("path"), ui.upgrade_filename_lineEdit->text());
+        const QMap<QString, QVariant> upgradeValues = {
+            {QStringLiteral("mode"), m_upgrade.upgrade_mode},
+            {QStringLiteral("verify"), m_upgrade.upgrade_verify},
+            {QStringLiteral("auto_backup"), m_upgrade.upgrade_auto_backup},
+            {QStringLiteral("model_type"), m_upgrade.upgrade_model_type},
+            {QStringLiteral("type"), ui.upgrade_type_comboBox->currentText()},
+            {QStringLiteral("ipaddr"), ui.upgrade_ip_lineEdit->text()},
+            {QStringLiteral("path"), ui.upgrade_filename_lineEdit->text()},
+        };
+        for (const char *key : upgrade::save_order())
+            settings.setValue(QString::fromLatin1(key), upgradeValues.value(QString::fromLatin1(key)));
         settings.endGroup();
 
         save_group(settings, config::teacher_group(), CustomerModel::Teacher);

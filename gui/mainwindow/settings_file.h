@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -35,9 +35,10 @@ struct KeyRow;
 
 // The settings file "config.ini": load_config puts its seven groups into the window's controls
 // (found by the key tables' object names under the form's root) and the features' settings once,
-// at set-up; save_config writes them all anew. A file that cannot be read is moved aside (or,
-// when it cannot be moved, kept and never saved over) and the defaults are used. While it
-// loads, loading_config tells the features' change slots that no installer changed anything.
+// at set-up; save_config writes them all anew. A file that cannot be read or is cut short is
+// moved aside (or, when it cannot be moved, kept and never saved over) and the defaults are
+// used. While it loads, loading_config tells the features' change slots that no installer
+// changed anything.
 class SettingsFile
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
@@ -71,6 +72,12 @@ public:
     void load_config();
     // Rewrites the whole file; false (and the previous file kept) when it could not be written.
     bool save_config();
+    // An unreadable or cut-short file could not be moved aside at start and is still in place:
+    // no save replaces it.
+    bool keeps_unreadable_file() const;
+    // A stored value ("GROUP/key") for the readers of the start state; none while such a kept
+    // file is in place, which may be a FIFO that no read comes back from.
+    QVariant stored_value(const QString &key) const;
     // Set while the file is loaded; features read it through a const reference.
     bool &loading_config() { return m_loading_config; }
 
@@ -91,9 +98,9 @@ private:
     void load_groups();
     // What a fresh installation starts with: every tab's defaults and the upgrade group's.
     void load_first_run_defaults(int languageIndex);
-    // Moves a file that cannot be read out of the way, or keeps it whole when it cannot be moved;
-    // says which in a box and a log line.
-    void set_aside_unreadable(const QString &path);
+    // Moves a file that cannot be read or is cut short (cut_off: the keys it lacks) out of the
+    // way, or keeps it whole when it cannot be moved; says which in a box and a log line.
+    void set_aside_unreadable(const QString &path, const QStringList &cut_off);
     void load_port_group(QSettings &settings);
     void load_upgrade_group(QSettings &settings);
     void load_group(QSettings &settings, const config::GroupTable &group, CustomerModel customer);
@@ -107,6 +114,6 @@ private:
     CameraPorts &m_ports;
     Host &m_host;
     bool m_loading_config = false;
-    bool m_keeps_unreadable_file = false; // an unreadable config.ini could not be moved aside
+    bool m_keeps_unreadable_file = false; // an unreadable or cut-short config.ini could not be moved aside
     Upgrade m_upgrade;
 };

@@ -2,6 +2,7 @@
 
 #include "core/wait.h"
 #include "model/camera_slots.h"
+#include "net/control_link.h"
 #include "regions/customgraphicsview.h"
 
 #include <QCheckBox>
@@ -33,11 +34,13 @@ void set_enabled(std::initializer_list<QWidget *> widgets, bool enable)
 
 } // namespace
 
-TabLayout::TabLayout(const Widgets &widgets, const CameraSlots &camera_slots, Host &host)
+TabLayout::TabLayout(const Widgets &widgets, const CameraSlots &camera_slots, ControlLink &link, Host &host)
     : ui(widgets)
     , m_slots(camera_slots)
+    , m_link(link)
     , m_host(host)
 {
+    tell_link_main_tabs();
     connect(ui.choose_camera_comboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &TabLayout::on_choose_camera_comboBox_currentIndexChanged);
     connect(ui.tabWidget, &QTabWidget::currentChanged, this, &TabLayout::on_tabWidget_currentChanged);
@@ -253,6 +256,14 @@ void TabLayout::widgetChanged(int layout)
     } else if (count == seven_tab && ui.tabWidget->indexOf(ui.tab_board) < 0) {
         ui.tabWidget->insertTab(2, ui.tab_board, tr("Board"));
     }
+    // An inserted tab moves the current index without a signal.
+    tell_link_main_tabs();
+}
+
+void TabLayout::tell_link_main_tabs()
+{
+    const int count = ui.tabWidget->count();
+    m_link.set_main_tabs(count, count == eight_tab && ui.tabWidget->currentIndex() == 2);
 }
 
 void TabLayout::set_board_view_status(bool two_boards)
@@ -298,6 +309,8 @@ void TabLayout::on_choose_camera_comboBox_currentIndexChanged(int index)
 
 void TabLayout::on_tabWidget_currentChanged(int index)
 {
+    // First: what this tab change leads to may already send.
+    tell_link_main_tabs();
     const int count = ui.tabWidget->count();
     qDebug() << " MainWindow::tabWidget index =" << index << ",count=" << count;
     const bool wizardTab = (count == seven_tab && index == 4) || (count == eight_tab && index == 5);

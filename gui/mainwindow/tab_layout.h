@@ -1,7 +1,7 @@
 #pragma once
 
-#include "protocol/camera_slot.h"
-#include "tabs/form_widgets.h"
+#include "model/camera_slot.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -9,6 +9,7 @@
 #include <utility>
 
 class CameraSlots;
+class ControlLink;
 class CustomGraphicsView;
 class QCheckBox;
 class QComboBox;
@@ -290,7 +291,7 @@ public:
     static constexpr int eight_tab = 8;
     static constexpr int seven_tab = 7;
 
-    TabLayout(const Widgets &widgets, const CameraSlots &camera_slots, Host &host);
+    TabLayout(const Widgets &widgets, const CameraSlots &camera_slots, ControlLink &link, Host &host);
 
     // The layout chosen: 0 to 3 for two, four, five and six cameras.
     int camera_layout() const { return config_number_camera; }
@@ -323,8 +324,12 @@ public:
     void on_upgrade_show_param_pushButton_clicked();
 
 private:
+    // The link drives the board cameras by UDP while the Board tab is the current one.
+    void tell_link_main_tabs();
+
     const Widgets ui;
     const CameraSlots &m_slots;
+    ControlLink &m_link;
     Host &m_host;
     int config_number_camera = 0;
     bool wizard_entry_requested = false;

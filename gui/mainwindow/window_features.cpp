@@ -37,11 +37,11 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     parameter_requests = std::make_unique<ParameterRequests>(static_cast<ParameterRequests::Host &>(*this), window);
     settings_file = std::make_unique<SettingsFile>(CORVANE_FORM_WIDGETS(SettingsFile, SETTINGS_FILE_WIDGETS, ui),
                                                    window, camera_ports, static_cast<SettingsFile::Host &>(*this));
-    options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
-                                               static_cast<OptionsTab::Host &>(*this), window);
-    tab_layout = std::make_unique<TabLayout>(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, ui), camera_slots,
-                                             static_cast<TabLayout::Host &>(*this));
     wire_control_link();
+    options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
+                                               *control_link, static_cast<OptionsTab::Host &>(*this), window);
+    tab_layout = std::make_unique<TabLayout>(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, ui), camera_slots,
+                                             *control_link, static_cast<TabLayout::Host &>(*this));
     pads = std::make_unique<Pads>(CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, ui), camera_slots, camera_ports,
                                   *control_link, pano_status, static_cast<Pads::Host &>(*this), window);
     menu_keys = std::make_unique<CameraMenuKeys>(CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, ui),

@@ -113,7 +113,7 @@ public:
     void stop_all_tracking();
     // The enlarged-picture dialogs close and take no more pictures.
     void close_enlarged_dialogs();
-    bool manual_direct_running() const { return manual_direct_run; }
+    bool manual_direct_running() const { return control_link->manual_direct().run; }
     // The texts the features set over the form's, which its re-texting put back.
     void retranslate_code_texts();
 
@@ -135,7 +135,6 @@ public:
 private:
     // The window's sends and replies (window_features_links.cpp).
     void wire_control_link();
-    link_choice::Choice choose_link(const QString &address, const QHostAddress *destination);
     void route_text_reply(const QByteArray &reply, bool datagram);
 
     // OptionsTab::Host
@@ -262,13 +261,8 @@ private:
     CameraSlots camera_slots;
     CameraPorts camera_ports;
     PanoStatus pano_status;
+    // Also holds the manual director console's own two cameras, while it runs.
     std::unique_ptr<ControlLink> control_link;
-    // The manual director console's own two cameras, while it runs.
-    bool manual_direct_run = false;
-    bool manual_direct_teacher_tcp_flag = false;
-    bool manual_direct_student_tcp_flag = false;
-    QString manual_direct_teacher_ip;
-    QString manual_direct_student_ip;
 
     std::unique_ptr<SettingsFile> settings_file;
     std::unique_ptr<OptionsTab> options_tab;

@@ -1,8 +1,8 @@
 #include "regions/region_editor.h"
 
-#include "cameras/picture_previews.h"
 #include "core/wait.h"
 #include "detection/detected_regions.h"
+#include "detection/picture_conversion.h"
 #include "detection/yolo.h"
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
@@ -15,7 +15,7 @@
 #include "regions/customgraphicsscene.h"
 #include "regions/customgraphicsview.h"
 #include "seams/message_box.h"
-#include "tabs/apply_mark.h"
+#include "support/apply_mark.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -981,7 +981,7 @@ void RegionEditor::QImage2cvMat(QImage image)
     auto found = std::make_shared<std::optional<std::vector<DetRes>>>();
     YOLO &detector = m_host.detector();
     m_detection = QThread::create([picture, found, &detector] {
-        cv::Mat frame = PicturePreviews::qimage_to_mat(picture);
+        cv::Mat frame = qimage_to_mat(picture);
         try {
             std::vector<DetRes> detections = detector.detect(frame);
             if (detector.detect_failure() == DetectFailure::None)

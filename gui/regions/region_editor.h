@@ -1,8 +1,8 @@
 #pragma once
 
+#include "model/camera_slot.h"
 #include "protocol/teacher_region_keys.h"
-#include "protocol/camera_slot.h"
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QImage>

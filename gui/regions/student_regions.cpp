@@ -9,7 +9,7 @@
 #include "protocol/parameter_block.h"
 #include "protocol/teacher_region_keys.h"
 #include "protocol/tracking_command.h"
-#include "tabs/apply_mark.h"
+#include "support/apply_mark.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -504,22 +504,25 @@ void StudentRegions::paint_board_pano_regions()
     QPainter painter(ui.board_pano_region_widget);
     const QPen dashedRed = region_pen(Qt::red, 2, Qt::DashLine);
     const QBrush hatchedRed(Qt::red, Qt::FDiagPattern);
-    // The tracking rectangle shows only once it is known (drawn or read back).
-    if (m_board.board_track_visible && m_board.board_track_flag) {
-        const QPoint s = m_board.board_track_start - kPanoOrigin;
-        const QPoint e = m_board.board_track_end - kPanoOrigin;
+    if (m_board.board_track_visible) {
+        // Everything outside the tracking area is hatched, as four strips. Before an area is
+        // drawn or read back there is none: the strips hatch the whole preview.
+        const bool known = m_board.board_track_flag;
+        const QPoint s = known ? m_board.board_track_start - kPanoOrigin : QPoint();
+        const QPoint e = known ? m_board.board_track_end - kPanoOrigin : QPoint();
         int x1 = s.x(), y1 = s.y(), x2 = e.x(), y2 = e.y();
         region_geometry::normalize_rect(x1, y1, x2, y2);
         painter.setPen(dashedRed);
         painter.setBrush(hatchedRed);
-        // Everything outside the tracking area is hatched, as four strips.
         painter.drawRect(QRect(QPoint(0, 0), QPoint(479, y1 - 1)));
         painter.drawRect(QRect(QPoint(0, y2), QPoint(479, 339)));
         painter.drawRect(QRect(QPoint(0, 0), QPoint(x1 - 1, 339)));
         painter.drawRect(QRect(QPoint(x2, 0), QPoint(479, 339)));
-        painter.setPen(region_pen(Qt::green, 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRect(s, e - QPoint(1, 1)));
+        if (known) {
+            painter.setPen(region_pen(Qt::green, 2));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRect(s, e - QPoint(1, 1)));
+        }
     }
     painter.setPen(dashedRed);
     painter.setBrush(hatchedRed);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "model/camera_slot.h"
 #include "model/preview_areas.h"
 #include "model/student_region_points.h"
 #include "protocol/student_region_coord.h"
-#include "protocol/camera_slot.h"
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QObject>

@@ -1,8 +1,8 @@
 #include "tabs/auto_calibration.h"
 
-#include "cameras/picture_previews.h"
 #include "core/time_scale.h"
 #include "core/wait.h"
+#include "detection/picture_conversion.h"
 #include "detection/yolo.h"
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
@@ -48,9 +48,11 @@ struct AutoCalibration::Run {
     bool retry = false;
     int step = 0;
     bool last_try = false;
-    // Where the close-up camera stands, as far as this run knows: the start position it sent,
-    // replaced by the camera's own answer to this run's inquiry.
-    std::optional<ac::Position> position;
+    // Where the close-up camera stands: the start position this attempt sent it to, replaced by
+    // the camera's own answer to the attempt's inquiry when it comes in time. A camera that does
+    // not answer (no R6) or answers late stands where it was sent; the last position reported
+    // before would be another attempt's, or none.
+    ac::Position position;
     QTimer *timer = nullptr;
 };
 
@@ -113,7 +115,6 @@ void AutoCalibration::begin_attempt(Side side)
     Run &r = run(side);
     const int generation = r.generation;
     const bool student = side == Side::Student;
-    r.position.reset();
     int tilt = 0;
     if (!r.retry) {
         r.step = 0;
@@ -130,9 +131,8 @@ void AutoCalibration::begin_attempt(Side side)
         r.last_try = true;
         tilt = ac::kSecondRetryTilt;
     }
+    r.position = ac::Position{0, tilt};
     send_visca(side, visca_text::visca_absolute_position(0, tilt));
-    if (m_slots[student ? Slot::StudentFeature : Slot::TeacherFeature].destination)
-        r.position = ac::Position{0, tilt};
     if (!wait_in_run(side, generation, r.retry ? (student ? kStudentRetryPauseMs : kTeacherRetryPauseMs) : kHomeSettleMs))
         return;
     r.waiting_position = true;
@@ -180,14 +180,7 @@ void AutoCalibration::finish(Side side)
         end_run(side);
         return;
     }
-    if (!r.position) {
-        qWarning() << "AutoCalibration: the close-up camera's position is not known";
-        end_run(side);
-        msgbox::warning(m_window, tr("Warning"),
-                        tr("The close-up camera's position is not known: automatic calibration stopped."));
-        return;
-    }
-    const ac::Position from = *r.position;
+    const ac::Position from = r.position;
 
     const std::optional<Registration> result = register_pictures(side, generation, pano, feature);
     if (!result)
@@ -233,8 +226,8 @@ std::optional<AutoCalibration::Registration> AutoCalibration::register_pictures(
     // the window, which goes on handling the cameras and the installer meanwhile.
     auto result = std::make_shared<Registration>();
     run_beside_gui([result, pano, feature] {
-        cv::Mat overall = PicturePreviews::qimage_to_mat(pano);
-        cv::Mat closeup = PicturePreviews::qimage_to_mat(feature);
+        cv::Mat overall = qimage_to_mat(pano);
+        cv::Mat closeup = qimage_to_mat(feature);
         // Its own object: the registration writes its results into it.
         YOLO registration{YOLO::RegistrationOnly{}};
         std::vector<float> out;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "model/camera_slot.h"
 #include "protocol/auto_calibration.h"
-#include "protocol/camera_slot.h"
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -15,7 +15,6 @@ class CameraPorts;
 class CameraSlots;
 class ControlLink;
 class QPushButton;
-class QTimer;
 
 #define AUTO_CALIBRATION_WIDGETS(X) \
     X(QPushButton, student_auto_calibration_pushButton) \

@@ -5,7 +5,7 @@
 #include "net/control_link.h"
 #include "protocol/parameter_reply.h"
 #include "seams/message_box.h"
-#include "tabs/apply_mark.h"
+#include "support/apply_mark.h"
 
 #include <QCheckBox>
 #include <QDebug>

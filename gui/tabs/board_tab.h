@@ -3,7 +3,7 @@
 #include "model/preview_areas.h"
 #include "protocol/board_parameters.h"
 #include "protocol/request_poller.h"
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QObject>

@@ -7,8 +7,8 @@
 #include "protocol/parameter_block.h"
 #include "seams/message_box.h"
 #include "settings/input_rules.h"
-#include "tabs/apply_mark.h"
-#include "tabs/radio_choice.h"
+#include "support/apply_mark.h"
+#include "support/radio_choice.h"
 
 #include <QCheckBox>
 #include <QDebug>

@@ -2,7 +2,7 @@
 
 #include "protocol/director_parameters.h"
 #include "protocol/request_poller.h"
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QObject>

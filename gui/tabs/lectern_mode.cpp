@@ -4,6 +4,7 @@
 #include "protocol/camera_address.h"
 #include "protocol/lectern_reply.h"
 #include "protocol/lectern_request.h"
+#include "protocol/reply_values.h"
 #include "seams/message_box.h"
 
 #include <QCheckBox>
@@ -270,7 +271,7 @@ void LecternMode::parse_lectern_reply(const QString &text)
         qDebug().noquote() << pair.key + QLatin1Char(':') + pair.value;
         switch (target) {
         case Target::RetentionTime:
-            ui.target_retention_time_label_spinBox->setValue(lectern_reply::number(pair.value));
+            ui.target_retention_time_label_spinBox->setValue(reply_values::number(pair.value));
             break;
         case Target::StartPosition:
             ui.tracking_start_postion_comboBox->setCurrentIndex(lectern_reply::start_position_index(pair.value));
@@ -282,7 +283,7 @@ void LecternMode::parse_lectern_reply(const QString &text)
             break;
         }
         case Target::BodyThresh:
-            ui.body_thresh_time_spinBox->setValue(lectern_reply::number(pair.value));
+            ui.body_thresh_time_spinBox->setValue(reply_values::number(pair.value));
             break;
         case Target::AutoZoom:
             ui.auto_zoom_enable_checkBox->setChecked(lectern_reply::switch_on(pair.value));

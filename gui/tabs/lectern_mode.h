@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QJsonObject>

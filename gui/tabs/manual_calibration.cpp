@@ -9,7 +9,7 @@
 #include "protocol/parameter_block.h"
 #include "protocol/tracking_command.h"
 #include "seams/message_box.h"
-#include "tabs/apply_mark.h"
+#include "support/apply_mark.h"
 
 #include <QCheckBox>
 #include <QDebug>

@@ -3,6 +3,7 @@
 #include "core/port_forward_script.h"
 #include "core/wait.h"
 #include "model/camera_ports.h"
+#include "net/control_link.h"
 #include "seams/message_box.h"
 #include "settings/camera_ini.h"
 #include "settings/input_rules.h"
@@ -56,9 +57,10 @@ QString about_qt_text()
 }
 } // namespace
 
-OptionsTab::OptionsTab(const Widgets &widgets, CameraPorts &ports, Host &host, QWidget *window)
+OptionsTab::OptionsTab(const Widgets &widgets, CameraPorts &ports, ControlLink &link, Host &host, QWidget *window)
     : ui(widgets)
     , m_ports(ports)
+    , m_link(link)
     , m_host(host)
     , m_window(window)
 {
@@ -73,6 +75,12 @@ OptionsTab::OptionsTab(const Widgets &widgets, CameraPorts &ports, Host &host, Q
                              ui.recorder_host_ip_Edit, ui.recorder_teacher_ip_Edit, ui.recorder_student_ip_Edit})
         connect(field, &QLineEdit::textChanged, this, &OptionsTab::mark_port_settings_changed);
     connect(ui.port_map_checkBox, &QCheckBox::stateChanged, this, &OptionsTab::mark_port_settings_changed);
+    // The mapping in use changes with the Apply, or as the settings file loads, which sets the
+    // switch right after it.
+    for (QLineEdit *field : {ui.visca_port_Edit, ui.student_visca_port_Edit, ui.udp_port_Edit, ui.student_udp_port_Edit})
+        connect(field, &QLineEdit::textChanged, this, &OptionsTab::tell_link_mapped_ports);
+    connect(ui.port_map_checkBox, &QCheckBox::stateChanged, this, &OptionsTab::tell_link_mapped_ports);
+    tell_link_mapped_ports();
     connect(ui.apply_port_Button, &QPushButton::clicked, this, &OptionsTab::on_apply_port_Button_clicked);
 }
 
@@ -202,6 +210,8 @@ control_frame::MappedPorts OptionsTab::mapped_ports() const
     return mapped;
 }
 
+void OptionsTab::tell_link_mapped_ports() { m_link.set_mapped_ports(mapped_ports()); }
+
 void OptionsTab::mark_port_settings_changed()
 {
     ui.apply_port_Button->setText(tr("Apply(*)"));
@@ -284,6 +294,7 @@ void OptionsTab::on_apply_port_Button_clicked()
 
     CameraPorts::Values &v = m_ports.edit();
     v.recorder_port_map_enabled = fields.mapping;
+    tell_link_mapped_ports();
     m_host.disconnect_for_port_change();
     v.mcast_port = get_upgrade_port().toInt();
 

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "protocol/control_frame.h"
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QObject>
 
 class CameraPorts;
+class ControlLink;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -69,14 +70,12 @@ public:
         virtual void disconnect_for_port_change() = 0;
     };
 
-    OptionsTab(const Widgets &widgets, CameraPorts &ports, Host &host, QWidget *window);
+    OptionsTab(const Widgets &widgets, CameraPorts &ports, ControlLink &link, Host &host, QWidget *window);
 
     void install_input_validators();
     // The Recorder Map Config tab's texts as the Apply checks and uses them.
     portforward::Fields port_forward_fields() const;
     bool port_settings_changed() const { return m_port_settings_changed; }
-    // The recorder's mapped ports as typed, which a frame header translates back.
-    control_frame::MappedPorts mapped_ports() const;
     // The code-set texts the form's re-texting put back.
     void retranslate();
 
@@ -99,6 +98,10 @@ public:
 
 private:
     void mark_port_settings_changed();
+    // The recorder's mapped ports as typed, which a frame header on the link translates back;
+    // the link is told whenever a field or the mapping switch changes.
+    control_frame::MappedPorts mapped_ports() const;
+    void tell_link_mapped_ports();
     // Writes "camera.ini"; false when it failed (reported to the installer).
     bool write_camera_ini(const portforward::Fields &fields);
     // Starts the forwarding script once "camera.ini" has settled; false when it did not start
@@ -107,6 +110,7 @@ private:
 
     const Widgets ui;
     CameraPorts &m_ports;
+    ControlLink &m_link;
     Host &m_host;
     QWidget *m_window;
     bool m_port_settings_changed = false;

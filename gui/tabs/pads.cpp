@@ -6,7 +6,7 @@
 #include "model/pano_status.h"
 #include "net/control_link.h"
 #include "seams/message_box.h"
-#include "tabs/apply_mark.h"
+#include "support/apply_mark.h"
 
 #include <QComboBox>
 #include <QDebug>

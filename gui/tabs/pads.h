@@ -1,9 +1,9 @@
 #pragma once
 
-#include "protocol/camera_slot.h"
+#include "model/camera_slot.h"
 #include "protocol/preset_commands.h"
 #include "protocol/ptz_commands.h"
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QObject>

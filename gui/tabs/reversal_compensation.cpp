@@ -98,6 +98,12 @@ void ReversalCompensation::send(const QString &text)
     m_link.sendMsg_Net(feature.destination, m_ports.visca_port(Side::Teacher), text, true);
 }
 
+void ReversalCompensation::set_measuring_mode(bool on)
+{
+    send(calibration_commands::measuring_mode(on));
+    m_measuring = on;
+}
+
 bool ReversalCompensation::pause(int ms)
 {
     wait_ms(ms);
@@ -106,8 +112,12 @@ bool ReversalCompensation::pause(int ms)
 
 void ReversalCompensation::stop()
 {
-    if (m_running)
+    if (m_running && !m_stopped) {
         qDebug() << "MainWindow:: reversal compensation stopped: the window closes";
+        // The camera would stay in its measuring mode: this is the last word it gets from the run.
+        if (m_measuring && m_slots[Slot::TeacherFeature].udp_flag)
+            set_measuring_mode(false);
+    }
     m_stopped = true;
 }
 
@@ -127,7 +137,7 @@ void ReversalCompensation::give_up(const QString &why, const QString &message)
     if (m_stopped)
         return;
     qWarning().noquote() << "MainWindow:: reversal compensation failed:" << why << "- no compensation written";
-    send(calibration_commands::measuring_mode(false));
+    set_measuring_mode(false);
     msgbox::warning(m_window, tr("Warning"), message);
 }
 
@@ -135,7 +145,7 @@ void ReversalCompensation::measure(Axis axis)
 {
     namespace cc = calibration_commands;
     const bool tilt = axis == Axis::Tilt;
-    send(cc::measuring_mode(true));
+    set_measuring_mode(true);
     if (!pause(kModeMs))
         return;
     qDebug() << (tilt ? "MainWindow:: enter on_teacher_tilt_compensation_pushButton_clicked"
@@ -205,5 +215,5 @@ void ReversalCompensation::measure(Axis axis)
     send(command);
     if (!pause(kResultMs))
         return;
-    send(cc::measuring_mode(false));
+    set_measuring_mode(false);
 }

@@ -2,7 +2,7 @@
 
 #include "cameras/picture_previews.h"
 #include "protocol/calibration_commands.h"
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -51,13 +51,16 @@ public:
     void on_teacher_tilt_compensation_pushButton_clicked();
     void on_teacher_pan_compensation_pushButton_clicked();
     bool running() const { return m_running; }
-    // The window closes: a run under way sends nothing more and shows no box.
+    // The window closes or hands over to the wizard, its cameras still connected: a run under
+    // way takes the close-up camera out of its measuring mode at once, then sends nothing more
+    // and shows no box.
     void stop();
 
 private:
     void run(calibration_commands::Axis axis);
     void measure(calibration_commands::Axis axis);
     void send(const QString &text);
+    void set_measuring_mode(bool on);
     // Waits with events handled; false when the close-up camera was let go meanwhile.
     bool pause(int ms);
     // False, with a log line and the warning, when the close-up camera was let go; false
@@ -74,4 +77,6 @@ private:
     QWidget *m_window;
     bool m_running = false;
     bool m_stopped = false;
+    // The close-up camera was put into its measuring mode and not yet taken out of it.
+    bool m_measuring = false;
 };

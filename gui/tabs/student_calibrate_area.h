@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dialogs/calibrate_area_expand.h"
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QObject>

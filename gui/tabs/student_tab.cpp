@@ -13,7 +13,7 @@
 #include "protocol/tracking_modes.h"
 #include "seams/message_box.h"
 #include "settings/config_values.h"
-#include "tabs/apply_mark.h"
+#include "support/apply_mark.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #include "model/student_region_points.h"
 #include "protocol/request_poller.h"
 #include "protocol/student_region_coord.h"
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 #include "tabs/tracking_side.h"
 
 #include <QCoreApplication>

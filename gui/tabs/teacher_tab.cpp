@@ -11,9 +11,9 @@
 #include "protocol/tracking_modes.h"
 #include "seams/message_box.h"
 #include "settings/config_values.h"
-#include "tabs/apply_mark.h"
+#include "support/apply_mark.h"
+#include "support/radio_choice.h"
 #include "tabs/lectern_mode.h"
-#include "tabs/radio_choice.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 #include "model/region_geometry.h"
 #include "protocol/request_poller.h"
 #include "protocol/teacher_region_keys.h"
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 #include "tabs/tracking_side.h"
 
 #include <QCoreApplication>

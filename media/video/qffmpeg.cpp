@@ -30,6 +30,8 @@ constexpr int kStopPollMs = 10;
 constexpr int kStopPolls = 20;        // Stop waits about 200 ms for Play to leave
 constexpr int kDestructorPolls = 50;  // the destructor waits about 500 ms more
 
+thread_local bool tAlertBoxesShown = true;
+
 QDebug log() { return qDebug().noquote(); }
 QDebug warn() { return qWarning().noquote(); }
 
@@ -491,6 +493,18 @@ void QFFmpeg::cancelOpen()
     log() << "QFFmpeg::Open cancelled, interrupting it";
 }
 
+void QFFmpeg::interrupt()
+{
+    std::int8_t mayPlay = 1;
+    playState.compare_exchange_strong(mayPlay, 0);
+    interruptRecord.stopTriggered = true;
+    if (openActive.load())
+        openWasCancelled = true;
+    log() << "QFFmpeg::Interrupted by its owner";
+}
+
+void QFFmpeg::setAlertBoxesOnThisThread(bool shown) { tAlertBoxesShown = shown; }
+
 bool QFFmpeg::setUpHardware()
 {
     const QString name = gDecoderType;
@@ -637,6 +651,8 @@ void QFFmpeg::ff_log_callback(void *, int level, const char *fmt, va_list vl)
     if (!rtspLogAlertFor(QString::fromUtf8(buffer), &alert))
         return;
     warn() << alert.logLine;
+    if (!tAlertBoxesShown)
+        return;
 
     QCoreApplication *app = QCoreApplication::instance();
     if (!app)

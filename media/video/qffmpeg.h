@@ -56,6 +56,14 @@ public:
     // that is let go meanwhile); once the open has ended it does nothing.
     void cancelOpen();
     bool openCancelled() const { return openWasCancelled.load(); }
+    // Makes a blocking open or read give up at FFmpeg's next look, from any thread and without
+    // waiting: an Init still opening fails, and Play leaves without reporting a failure. For an
+    // owner whose own thread runs Init and Play (a preview player).
+    void interrupt();
+    // Whether FFmpeg's alerts (authentication, client and server errors) raised on the calling
+    // thread show their warning box; they are logged either way. On by default; a thread whose
+    // owner reports a failed open itself turns it off, so the installer sees one box.
+    static void setAlertBoxesOnThisThread(bool shown);
     void Play();
     // Stop's short waits handle the GUI thread's events when it runs there (HandleEvents); a
     // destructor blocks instead, so that no event reaches an owner that is half destroyed.

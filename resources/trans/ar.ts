@@ -211,11 +211,9 @@ n
 d
 &gt;</source>
         <translation>&gt;
+ف
 ت
-و
-س
-ي
-ع
+ح
 &gt;</translation>
     </message>
     <message>
@@ -1973,10 +1971,6 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>تعذر على تعويض الانعكاس معرفة ما إذا كانت الصورة قد تحركت: صورة كاميرا اللقطة القريبة قليلة التفاصيل. لم يُكتب شيء إلى الكاميرا.</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>موضع كاميرا اللقطة القريبة غير معروف: توقفت المعايرة التلقائية.</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>فشلت المعايرة التلقائية</translation>
     </message>
@@ -1995,6 +1989,162 @@ It is kept as it is, the tool starts from the default settings, and settings can
     <message>
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>نموذج الكشف %1 لا يتوافق مع قائمة الفئات %2: %3. بقيت المناطق كما كانت.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>ملف الإعدادات %1 مقطوع: تنقصه مفاتيح يكتبها كل حفظ (%2 في المجموع: %3). نُقل إلى %4، وتبدأ الأداة بالإعدادات الافتراضية.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>ملف الإعدادات %1 مقطوع: تنقصه مفاتيح يكتبها كل حفظ (%2 في المجموع: %3). لا يمكن نقله جانبًا: %4.
+يُحتفظ به كما هو، وتبدأ الأداة بالإعدادات الافتراضية، ولا يمكن حفظ الإعدادات حتى يُحذف.</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>لم تُكتب الإعدادات: تعذرت قراءة %1 عند البدء أو كان مقطوعًا، وتعذر نقله جانبًا؛ لذا يُحتفظ به كما وُجد حتى لا يضيع شيء مما فيه. انقله أو احذفه لحفظ الإعدادات.
+هل تريد الخروج على أي حال (موافق) أم البقاء مع إبقاء الكاميرات متصلة (إلغاء)؟</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>المجلد المؤقت %1 غير موجود، لذا لا يمكن إنشاء ملف القفل الذي يمنع تشغيل نسخة ثانية من الأداة.
+أنشئ المجلد، أو اضبط المجلد المؤقت على مجلد موجود.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>لا يمكن إنشاء ملف القفل %1: يحمل هذا الاسم مجلدٌ أو شيء آخر ليس ملفًا.
+احذفه أو أعد تسميته.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>يوم</translation>
+    </message>
+    <message>
+        <source>The network information is incomplete</source>
+        <translation>معلومات الشبكة غير مكتملة</translation>
+    </message>
+    <message>
+        <source>Please select backup file</source>
+        <translation>يرجى اختيار ملف النسخ الاحتياطي</translation>
+    </message>
+    <message>
+        <source>Not exist backup files</source>
+        <translation>ملف النسخ الاحتياطي غير موجود</translation>
+    </message>
+    <message>
+        <source>File type does not match</source>
+        <translation>نوع الملف غير مطابق</translation>
+    </message>
+    <message>
+        <source>connecting...</source>
+        <translation>جارٍ الاتصال...</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>متصل</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>انتهت المهلة</translation>
+    </message>
+    <message>
+        <source>waiting upgrade start</source>
+        <translation>في انتظار بدء الترقية</translation>
+    </message>
+    <message>
+        <source>transmitting...</source>
+        <translation>جارٍ الإرسال...</translation>
+    </message>
+    <message>
+        <source>board is not enough disk space</source>
+        <translation>مساحة القرص في الجهاز غير كافية</translation>
+    </message>
+    <message>
+        <source>receive file finish</source>
+        <translation>اكتمل استلام الملف</translation>
+    </message>
+    <message>
+        <source>file verify succeed upgradeing...</source>
+        <translation>نجح التحقق من الملف، جارٍ الترقية...</translation>
+    </message>
+    <message>
+        <source>file verify fail reboot...</source>
+        <translation>فشل التحقق من الملف، جارٍ إعادة التشغيل...</translation>
+    </message>
+    <message>
+        <source>upgrade fail reboot...</source>
+        <translation>فشلت الترقية، جارٍ إعادة التشغيل...</translation>
+    </message>
+    <message>
+        <source>arm upgrade file not found reboot...</source>
+        <translation>لم يُعثر على ملف ترقية ARM، جارٍ إعادة التشغيل...</translation>
+    </message>
+    <message>
+        <source>start backup</source>
+        <translation>بدء النسخ الاحتياطي</translation>
+    </message>
+    <message>
+        <source>start receive</source>
+        <translation>بدء الاستلام</translation>
+    </message>
+    <message>
+        <source>Backup Success</source>
+        <translation>نجح النسخ الاحتياطي</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>فشل النسخ الاحتياطي</translation>
+    </message>
+    <message>
+        <source>restoring...</source>
+        <translation>جارٍ الاستعادة...</translation>
+    </message>
+    <message>
+        <source>Restore failed reboot...</source>
+        <translation>فشلت الاستعادة، جارٍ إعادة التشغيل...</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>نجحت الاستعادة</translation>
+    </message>
+    <message>
+        <source>Upgrade Success</source>
+        <translation>نجحت الترقية</translation>
+    </message>
+    <message>
+        <source>Select Upgrade pack</source>
+        <translation>اختر حزمة الترقية</translation>
+    </message>
+    <message>
+        <source>Select Upgrade type</source>
+        <translation>اختر نوع الترقية</translation>
+    </message>
+    <message>
+        <source>Upgrade file type does not match</source>
+        <translation>نوع ملف الترقية غير مطابق</translation>
+    </message>
+    <message>
+        <source>Open file failed</source>
+        <translation>فشل فتح الملف</translation>
+    </message>
+    <message>
+        <source>Export success</source>
+        <translation>نجح التصدير</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>فشل التصدير</translation>
+    </message>
+    <message>
+        <source>Import success</source>
+        <translation>نجح الاستيراد</translation>
+    </message>
+    <message>
+        <source>Import failure</source>
+        <translation>فشل الاستيراد</translation>
     </message>
 </context>
 </TS>

@@ -1976,10 +1976,6 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>The reversal compensation could not tell whether the picture moved: the close-up camera&apos;s picture shows too few details. Nothing was written to the camera.</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>The close-up camera&apos;s position is not known: automatic calibration stopped.</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>Automatic calibration failed</translation>
     </message>
@@ -1998,6 +1994,162 @@ It is kept as it is, the tool starts from the default settings, and settings can
     <message>
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>The network information is incomplete</source>
+        <translation>The network information is incomplete</translation>
+    </message>
+    <message>
+        <source>Please select backup file</source>
+        <translation>Please select backup file</translation>
+    </message>
+    <message>
+        <source>Not exist backup files</source>
+        <translation>Not exist backup files</translation>
+    </message>
+    <message>
+        <source>File type does not match</source>
+        <translation>File type does not match</translation>
+    </message>
+    <message>
+        <source>connecting...</source>
+        <translation>connecting...</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>connected</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>timed out</translation>
+    </message>
+    <message>
+        <source>waiting upgrade start</source>
+        <translation>waiting upgrade start</translation>
+    </message>
+    <message>
+        <source>transmitting...</source>
+        <translation>transmitting...</translation>
+    </message>
+    <message>
+        <source>board is not enough disk space</source>
+        <translation>board is not enough disk space</translation>
+    </message>
+    <message>
+        <source>receive file finish</source>
+        <translation>receive file finish</translation>
+    </message>
+    <message>
+        <source>file verify succeed upgradeing...</source>
+        <translation>file verify succeed upgradeing...</translation>
+    </message>
+    <message>
+        <source>file verify fail reboot...</source>
+        <translation>file verify fail reboot...</translation>
+    </message>
+    <message>
+        <source>upgrade fail reboot...</source>
+        <translation>upgrade fail reboot...</translation>
+    </message>
+    <message>
+        <source>arm upgrade file not found reboot...</source>
+        <translation>arm upgrade file not found reboot...</translation>
+    </message>
+    <message>
+        <source>start backup</source>
+        <translation>start backup</translation>
+    </message>
+    <message>
+        <source>start receive</source>
+        <translation>start receive</translation>
+    </message>
+    <message>
+        <source>Backup Success</source>
+        <translation>Backup Success</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>backup failed</translation>
+    </message>
+    <message>
+        <source>restoring...</source>
+        <translation>restoring...</translation>
+    </message>
+    <message>
+        <source>Restore failed reboot...</source>
+        <translation>Restore failed reboot...</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>Restore Success</translation>
+    </message>
+    <message>
+        <source>Upgrade Success</source>
+        <translation>Upgrade Success</translation>
+    </message>
+    <message>
+        <source>Select Upgrade pack</source>
+        <translation>Select Upgrade pack</translation>
+    </message>
+    <message>
+        <source>Select Upgrade type</source>
+        <translation>Select Upgrade type</translation>
+    </message>
+    <message>
+        <source>Upgrade file type does not match</source>
+        <translation>Upgrade file type does not match</translation>
+    </message>
+    <message>
+        <source>Open file failed</source>
+        <translation>Open file failed</translation>
+    </message>
+    <message>
+        <source>Export success</source>
+        <translation>Export success</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>Export failure</translation>
+    </message>
+    <message>
+        <source>Import success</source>
+        <translation>Import success</translation>
+    </message>
+    <message>
+        <source>Import failure</source>
+        <translation>Import failure</translation>
     </message>
 </context>
 </TS>

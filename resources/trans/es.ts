@@ -222,7 +222,7 @@ r
     </message>
     <message>
         <source>Region Settings</source>
-        <translation>Ajustes de zonas</translation>
+        <translation>Zonas</translation>
     </message>
     <message>
         <source>Show</source>
@@ -570,7 +570,7 @@ desmarque su casilla y vuelva a dibujarla o ajústela;</translation>
     </message>
     <message>
         <source>Tracking_mode</source>
-        <translation>Modo de seguimiento</translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Three Presets Mode</source>
@@ -1979,10 +1979,6 @@ Se conserva tal cual, la herramienta se inicia con la configuración predetermin
         <translation>La compensación de inversión no pudo saber si la imagen se movió: la imagen de la cámara de primer plano tiene muy pocos detalles. No se escribió nada en la cámara.</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>Se desconoce la posición de la cámara de primer plano: la calibración automática se detuvo.</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>Error en la calibración automática</translation>
     </message>
@@ -2001,6 +1997,162 @@ Se conserva tal cual, la herramienta se inicia con la configuración predetermin
     <message>
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>El modelo de detección %1 no corresponde a la lista de clases %2: %3. Las regiones se dejaron como estaban.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>El archivo de configuración %1 está cortado: faltan claves que escribe cada guardado (%2 en total: %3). Se movió a %4 y la herramienta se inicia con la configuración predeterminada.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>El archivo de configuración %1 está cortado: faltan claves que escribe cada guardado (%2 en total: %3). No se puede apartar: %4.
+Se conserva tal como está, la herramienta se inicia con la configuración predeterminada y no se puede guardar la configuración hasta que se elimine.</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>La configuración no se escribió: %1 no se pudo leer al inicio, o estaba cortado, y no se pudo apartar; se conserva tal como se encontró, para que no se pierda nada de su contenido. Muévalo o elimínelo para guardar la configuración.
+¿Salir de todos modos (Aceptar) o quedarse con las cámaras conectadas (Cancelar)?</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>La carpeta temporal %1 no existe, por lo que no se puede crear el archivo de bloqueo que impide que se inicie una segunda copia de la herramienta.
+Cree la carpeta o configure como carpeta temporal una que exista.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>No se puede crear el archivo de bloqueo %1: una carpeta u otra cosa que no es un archivo tiene ese nombre.
+Elimínela o cámbiele el nombre.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>The network information is incomplete</source>
+        <translation>La información de red está incompleta</translation>
+    </message>
+    <message>
+        <source>Please select backup file</source>
+        <translation>Seleccione el archivo de copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Not exist backup files</source>
+        <translation>No existe el archivo de copia de seguridad</translation>
+    </message>
+    <message>
+        <source>File type does not match</source>
+        <translation>El tipo de archivo no coincide</translation>
+    </message>
+    <message>
+        <source>connecting...</source>
+        <translation>conectando...</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>conectado</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>tiempo agotado</translation>
+    </message>
+    <message>
+        <source>waiting upgrade start</source>
+        <translation>esperando el inicio de la actualización</translation>
+    </message>
+    <message>
+        <source>transmitting...</source>
+        <translation>transmitiendo...</translation>
+    </message>
+    <message>
+        <source>board is not enough disk space</source>
+        <translation>espacio en disco insuficiente en el equipo</translation>
+    </message>
+    <message>
+        <source>receive file finish</source>
+        <translation>recepción del archivo terminada</translation>
+    </message>
+    <message>
+        <source>file verify succeed upgradeing...</source>
+        <translation>archivo verificado, actualizando...</translation>
+    </message>
+    <message>
+        <source>file verify fail reboot...</source>
+        <translation>fallo al verificar el archivo, reiniciando...</translation>
+    </message>
+    <message>
+        <source>upgrade fail reboot...</source>
+        <translation>fallo de actualización, reiniciando...</translation>
+    </message>
+    <message>
+        <source>arm upgrade file not found reboot...</source>
+        <translation>no se encontró el archivo de actualización ARM, reiniciando...</translation>
+    </message>
+    <message>
+        <source>start backup</source>
+        <translation>iniciando copia de seguridad</translation>
+    </message>
+    <message>
+        <source>start receive</source>
+        <translation>iniciando recepción</translation>
+    </message>
+    <message>
+        <source>Backup Success</source>
+        <translation>Copia de seguridad correcta</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>copia de seguridad fallida</translation>
+    </message>
+    <message>
+        <source>restoring...</source>
+        <translation>restaurando...</translation>
+    </message>
+    <message>
+        <source>Restore failed reboot...</source>
+        <translation>Restauración fallida, reiniciando...</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>Restauración correcta</translation>
+    </message>
+    <message>
+        <source>Upgrade Success</source>
+        <translation>Actualización correcta</translation>
+    </message>
+    <message>
+        <source>Select Upgrade pack</source>
+        <translation>Seleccione el paquete de actualización</translation>
+    </message>
+    <message>
+        <source>Select Upgrade type</source>
+        <translation>Seleccione el tipo de actualización</translation>
+    </message>
+    <message>
+        <source>Upgrade file type does not match</source>
+        <translation>El tipo de archivo de actualización no coincide</translation>
+    </message>
+    <message>
+        <source>Open file failed</source>
+        <translation>No se pudo abrir el archivo</translation>
+    </message>
+    <message>
+        <source>Export success</source>
+        <translation>Exportación correcta</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>Error de exportación</translation>
+    </message>
+    <message>
+        <source>Import success</source>
+        <translation>Importación correcta</translation>
+    </message>
+    <message>
+        <source>Import failure</source>
+        <translation>Error de importación</translation>
     </message>
 </context>
 </TS>

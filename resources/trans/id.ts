@@ -222,7 +222,7 @@ s
     </message>
     <message>
         <source>Region Settings</source>
-        <translation>Pengaturan Area</translation>
+        <translation>Area</translation>
     </message>
     <message>
         <source>Show</source>
@@ -1978,10 +1978,6 @@ File dibiarkan apa adanya, alat dimulai dengan pengaturan bawaan, dan pengaturan
         <translation>Kompensasi pembalikan tidak dapat menentukan apakah gambar bergerak: gambar kamera close-up terlalu sedikit detailnya. Tidak ada yang ditulis ke kamera.</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>Posisi kamera close-up tidak diketahui: kalibrasi otomatis dihentikan.</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>Kalibrasi otomatis gagal</translation>
     </message>
@@ -2000,6 +1996,162 @@ File dibiarkan apa adanya, alat dimulai dengan pengaturan bawaan, dan pengaturan
     <message>
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>Model deteksi %1 tidak cocok dengan daftar kelas %2: %3. Area dibiarkan seperti semula.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>File pengaturan %1 terpotong: kunci yang ditulis setiap kali menyimpan tidak ada (%2 seluruhnya: %3). File dipindahkan ke %4, dan alat dimulai dengan pengaturan bawaan.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>File pengaturan %1 terpotong: kunci yang ditulis setiap kali menyimpan tidak ada (%2 seluruhnya: %3). File tidak dapat dipindahkan: %4.
+File disimpan apa adanya, alat dimulai dengan pengaturan bawaan, dan pengaturan tidak dapat disimpan sampai file itu dihapus.</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>Pengaturan tidak ditulis: %1 tidak dapat dibaca saat mulai, atau terpotong, dan tidak dapat dipindahkan; file itu disimpan apa adanya agar isinya tidak hilang. Pindahkan atau hapus file itu untuk menyimpan pengaturan.
+Tetap keluar (OK) atau tetap di sini dengan kamera terhubung (Batal)?</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>Folder sementara %1 tidak ada, sehingga file kunci yang mencegah salinan kedua alat ini berjalan tidak dapat dibuat.
+Buat folder tersebut, atau atur folder sementara ke folder yang ada.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>File kunci %1 tidak dapat dibuat: sebuah folder atau sesuatu yang bukan file memakai nama itu.
+Hapus atau ganti namanya.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Hari</translation>
+    </message>
+    <message>
+        <source>The network information is incomplete</source>
+        <translation>Informasi jaringan tidak lengkap</translation>
+    </message>
+    <message>
+        <source>Please select backup file</source>
+        <translation>Silakan pilih file cadangan</translation>
+    </message>
+    <message>
+        <source>Not exist backup files</source>
+        <translation>File cadangan tidak ada</translation>
+    </message>
+    <message>
+        <source>File type does not match</source>
+        <translation>Jenis file tidak cocok</translation>
+    </message>
+    <message>
+        <source>connecting...</source>
+        <translation>menghubungkan...</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>terhubung</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>waktu habis</translation>
+    </message>
+    <message>
+        <source>waiting upgrade start</source>
+        <translation>menunggu peningkatan dimulai</translation>
+    </message>
+    <message>
+        <source>transmitting...</source>
+        <translation>mengirim...</translation>
+    </message>
+    <message>
+        <source>board is not enough disk space</source>
+        <translation>ruang disk perangkat tidak cukup</translation>
+    </message>
+    <message>
+        <source>receive file finish</source>
+        <translation>penerimaan file selesai</translation>
+    </message>
+    <message>
+        <source>file verify succeed upgradeing...</source>
+        <translation>verifikasi file berhasil, sedang meningkatkan...</translation>
+    </message>
+    <message>
+        <source>file verify fail reboot...</source>
+        <translation>verifikasi file gagal, memulai ulang...</translation>
+    </message>
+    <message>
+        <source>upgrade fail reboot...</source>
+        <translation>peningkatan gagal, memulai ulang...</translation>
+    </message>
+    <message>
+        <source>arm upgrade file not found reboot...</source>
+        <translation>file peningkatan ARM tidak ditemukan, memulai ulang...</translation>
+    </message>
+    <message>
+        <source>start backup</source>
+        <translation>mulai pencadangan</translation>
+    </message>
+    <message>
+        <source>start receive</source>
+        <translation>mulai menerima</translation>
+    </message>
+    <message>
+        <source>Backup Success</source>
+        <translation>Pencadangan berhasil</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>pencadangan gagal</translation>
+    </message>
+    <message>
+        <source>restoring...</source>
+        <translation>memulihkan...</translation>
+    </message>
+    <message>
+        <source>Restore failed reboot...</source>
+        <translation>Pemulihan gagal, memulai ulang...</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>Pemulihan berhasil</translation>
+    </message>
+    <message>
+        <source>Upgrade Success</source>
+        <translation>Peningkatan berhasil</translation>
+    </message>
+    <message>
+        <source>Select Upgrade pack</source>
+        <translation>Pilih paket peningkatan</translation>
+    </message>
+    <message>
+        <source>Select Upgrade type</source>
+        <translation>Pilih jenis peningkatan</translation>
+    </message>
+    <message>
+        <source>Upgrade file type does not match</source>
+        <translation>Jenis file peningkatan tidak cocok</translation>
+    </message>
+    <message>
+        <source>Open file failed</source>
+        <translation>Gagal membuka file</translation>
+    </message>
+    <message>
+        <source>Export success</source>
+        <translation>Ekspor berhasil</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>Ekspor gagal</translation>
+    </message>
+    <message>
+        <source>Import success</source>
+        <translation>Impor berhasil</translation>
+    </message>
+    <message>
+        <source>Import failure</source>
+        <translation>Impor gagal</translation>
     </message>
 </context>
 </TS>

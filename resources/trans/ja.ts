@@ -1971,10 +1971,6 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>換向補正では画像が動いたか判断できませんでした：クローズアップカメラの画像の細部が少なすぎます。カメラには何も書き込んでいません。</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>クローズアップカメラの位置が不明です：自動校正を中止しました。</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>自動校正に失敗しました</translation>
     </message>
@@ -1993,6 +1989,162 @@ It is kept as it is, the tool starts from the default settings, and settings can
     <message>
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>検出モデル %1 はクラスリスト %2 に合いません: %3。領域はそのままです。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>設定ファイル %1 は途中で切れています：保存のたびに書き込まれるキーが欠けています（全 %2 個：%3）。ファイルは %4 に移動し、既定の設定で起動します。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>設定ファイル %1 は途中で切れています：保存のたびに書き込まれるキーが欠けています（全 %2 個：%3）。移動できません：%4。
+ファイルはそのまま残し、既定の設定で起動します。このファイルを削除するまで設定は保存できません。</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>設定は書き込まれていません：%1 は起動時に読み込めなかったか途中で切れており、移動もできませんでした。内容が失われないよう、見つかったときのまま残しています。設定を保存するには、このファイルを移動または削除してください。
+それでも終了しますか（OK）、それともカメラを接続したまま留まりますか（キャンセル）？</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>一時フォルダー %1 が存在しないため、このツールの2つ目のコピーの起動を防ぐロックファイルを作成できません。
+フォルダーを作成するか、一時フォルダーを存在するフォルダーに設定してください。</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>ロックファイル %1 を作成できません：同じ名前のフォルダーまたはファイル以外のものがあります。
+削除するか名前を変更してください。</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>The network information is incomplete</source>
+        <translation>ネットワーク情報が不完全です</translation>
+    </message>
+    <message>
+        <source>Please select backup file</source>
+        <translation>バックアップファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>Not exist backup files</source>
+        <translation>バックアップファイルが存在しません</translation>
+    </message>
+    <message>
+        <source>File type does not match</source>
+        <translation>ファイルの種類が一致しません</translation>
+    </message>
+    <message>
+        <source>connecting...</source>
+        <translation>接続中...</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>接続済み</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>タイムアウト</translation>
+    </message>
+    <message>
+        <source>waiting upgrade start</source>
+        <translation>アップグレード開始待ち</translation>
+    </message>
+    <message>
+        <source>transmitting...</source>
+        <translation>送信中...</translation>
+    </message>
+    <message>
+        <source>board is not enough disk space</source>
+        <translation>本体のディスク容量が不足しています</translation>
+    </message>
+    <message>
+        <source>receive file finish</source>
+        <translation>ファイル受信完了</translation>
+    </message>
+    <message>
+        <source>file verify succeed upgradeing...</source>
+        <translation>ファイル検証成功、アップグレード中...</translation>
+    </message>
+    <message>
+        <source>file verify fail reboot...</source>
+        <translation>ファイル検証失敗、再起動中...</translation>
+    </message>
+    <message>
+        <source>upgrade fail reboot...</source>
+        <translation>アップグレード失敗、再起動中...</translation>
+    </message>
+    <message>
+        <source>arm upgrade file not found reboot...</source>
+        <translation>ARMアップグレードファイルが見つかりません、再起動中...</translation>
+    </message>
+    <message>
+        <source>start backup</source>
+        <translation>バックアップ開始</translation>
+    </message>
+    <message>
+        <source>start receive</source>
+        <translation>受信開始</translation>
+    </message>
+    <message>
+        <source>Backup Success</source>
+        <translation>バックアップ成功</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>バックアップ失敗</translation>
+    </message>
+    <message>
+        <source>restoring...</source>
+        <translation>復元中...</translation>
+    </message>
+    <message>
+        <source>Restore failed reboot...</source>
+        <translation>復元失敗、再起動中...</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>復元成功</translation>
+    </message>
+    <message>
+        <source>Upgrade Success</source>
+        <translation>アップグレード成功</translation>
+    </message>
+    <message>
+        <source>Select Upgrade pack</source>
+        <translation>アップグレードパッケージを選択してください</translation>
+    </message>
+    <message>
+        <source>Select Upgrade type</source>
+        <translation>アップグレードの種類を選択してください</translation>
+    </message>
+    <message>
+        <source>Upgrade file type does not match</source>
+        <translation>アップグレードファイルの種類が一致しません</translation>
+    </message>
+    <message>
+        <source>Open file failed</source>
+        <translation>ファイルを開けませんでした</translation>
+    </message>
+    <message>
+        <source>Export success</source>
+        <translation>エクスポート成功</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>エクスポート失敗</translation>
+    </message>
+    <message>
+        <source>Import success</source>
+        <translation>インポート成功</translation>
+    </message>
+    <message>
+        <source>Import failure</source>
+        <translation>インポート失敗</translation>
     </message>
 </context>
 </TS>

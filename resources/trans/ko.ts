@@ -418,7 +418,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Timeout: </source>
-        <translation>타임아웃:</translation>
+        <translation>타임아웃: </translation>
     </message>
     <message>
         <source>Multi Objective Action</source>
@@ -1971,10 +1971,6 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>반전 보정에서 화면이 움직였는지 판단할 수 없습니다: 클로즈업 카메라 화면의 디테일이 너무 적습니다. 카메라에는 아무것도 쓰지 않았습니다.</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>클로즈업 카메라의 위치를 알 수 없습니다: 자동 보정을 중지했습니다.</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>자동 보정 실패</translation>
     </message>
@@ -1993,6 +1989,162 @@ It is kept as it is, the tool starts from the default settings, and settings can
     <message>
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>감지 모델 %1이(가) 클래스 목록 %2과(와) 맞지 않습니다: %3. 영역은 그대로 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>설정 파일 %1이(가) 잘려 있습니다: 저장할 때마다 기록되는 키가 없습니다(모두 %2개: %3). 파일을 %4(으)로 옮겼으며, 도구는 기본 설정으로 시작합니다.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>설정 파일 %1이(가) 잘려 있습니다: 저장할 때마다 기록되는 키가 없습니다(모두 %2개: %3). 다른 곳으로 옮길 수 없습니다: %4.
+파일은 그대로 보관하고 도구는 기본 설정으로 시작하며, 이 파일을 삭제할 때까지 설정을 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>설정이 기록되지 않았습니다: %1은(는) 시작할 때 읽을 수 없었거나 잘려 있었고, 다른 곳으로 옮길 수도 없었습니다. 내용이 사라지지 않도록 발견된 그대로 보관합니다. 설정을 저장하려면 이 파일을 옮기거나 삭제하십시오.
+그래도 종료하시겠습니까(확인), 아니면 카메라를 연결한 채로 머무르시겠습니까(취소)?</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>임시 폴더 %1이(가) 없어서 이 도구의 두 번째 사본이 시작되지 않도록 막는 잠금 파일을 만들 수 없습니다.
+폴더를 만들거나 임시 폴더를 존재하는 폴더로 설정하십시오.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>잠금 파일 %1을(를) 만들 수 없습니다: 같은 이름의 폴더 또는 파일이 아닌 다른 항목이 있습니다.
+삭제하거나 이름을 바꾸십시오.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>일</translation>
+    </message>
+    <message>
+        <source>The network information is incomplete</source>
+        <translation>네트워크 정보가 완전하지 않습니다</translation>
+    </message>
+    <message>
+        <source>Please select backup file</source>
+        <translation>백업 파일을 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Not exist backup files</source>
+        <translation>백업 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>File type does not match</source>
+        <translation>파일 형식이 일치하지 않습니다</translation>
+    </message>
+    <message>
+        <source>connecting...</source>
+        <translation>연결 중...</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>연결됨</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>시간 초과</translation>
+    </message>
+    <message>
+        <source>waiting upgrade start</source>
+        <translation>업그레이드 시작 대기 중</translation>
+    </message>
+    <message>
+        <source>transmitting...</source>
+        <translation>전송 중...</translation>
+    </message>
+    <message>
+        <source>board is not enough disk space</source>
+        <translation>장치의 디스크 공간이 부족합니다</translation>
+    </message>
+    <message>
+        <source>receive file finish</source>
+        <translation>파일 수신 완료</translation>
+    </message>
+    <message>
+        <source>file verify succeed upgradeing...</source>
+        <translation>파일 검증 성공, 업그레이드 중...</translation>
+    </message>
+    <message>
+        <source>file verify fail reboot...</source>
+        <translation>파일 검증 실패, 재부팅 중...</translation>
+    </message>
+    <message>
+        <source>upgrade fail reboot...</source>
+        <translation>업그레이드 실패, 재부팅 중...</translation>
+    </message>
+    <message>
+        <source>arm upgrade file not found reboot...</source>
+        <translation>ARM 업그레이드 파일을 찾을 수 없음, 재부팅 중...</translation>
+    </message>
+    <message>
+        <source>start backup</source>
+        <translation>백업 시작</translation>
+    </message>
+    <message>
+        <source>start receive</source>
+        <translation>수신 시작</translation>
+    </message>
+    <message>
+        <source>Backup Success</source>
+        <translation>백업 성공</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>백업 실패</translation>
+    </message>
+    <message>
+        <source>restoring...</source>
+        <translation>복원 중...</translation>
+    </message>
+    <message>
+        <source>Restore failed reboot...</source>
+        <translation>복원 실패, 재부팅 중...</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>복원 성공</translation>
+    </message>
+    <message>
+        <source>Upgrade Success</source>
+        <translation>업그레이드 성공</translation>
+    </message>
+    <message>
+        <source>Select Upgrade pack</source>
+        <translation>업그레이드 패키지를 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Select Upgrade type</source>
+        <translation>업그레이드 유형을 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Upgrade file type does not match</source>
+        <translation>업그레이드 파일 형식이 일치하지 않습니다</translation>
+    </message>
+    <message>
+        <source>Open file failed</source>
+        <translation>파일을 열지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Export success</source>
+        <translation>내보내기 성공</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>내보내기 실패</translation>
+    </message>
+    <message>
+        <source>Import success</source>
+        <translation>가져오기 성공</translation>
+    </message>
+    <message>
+        <source>Import failure</source>
+        <translation>가져오기 실패</translation>
     </message>
 </context>
 </TS>

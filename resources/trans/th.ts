@@ -395,7 +395,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Target Lost Action</source>
-        <translation>เมื่อเป้าหมายหาย</translation>
+        <translation>เป้าหมายหาย</translation>
     </message>
     <message>
         <source>None action</source>
@@ -887,7 +887,7 @@ cancel the check and then redraw or modify the adjustment;</source>
     </message>
     <message>
         <source>Feature To Pano Delay</source>
-        <translation>หน่วงก่อนกลับพาโนรามา</translation>
+        <translation>หน่วงกลับพาโนรามา</translation>
     </message>
     <message>
         <source>PanoDelay</source>
@@ -1972,10 +1972,6 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>การชดเชยการกลับทิศบอกไม่ได้ว่าภาพเคลื่อนหรือไม่: ภาพจากกล้องระยะใกล้มีรายละเอียดน้อยเกินไป ไม่ได้เขียนสิ่งใดลงกล้อง</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>ไม่ทราบตำแหน่งของกล้องระยะใกล้: หยุดการปรับเทียบอัตโนมัติแล้ว</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>การปรับเทียบอัตโนมัติล้มเหลว</translation>
     </message>
@@ -1994,6 +1990,162 @@ It is kept as it is, the tool starts from the default settings, and settings can
     <message>
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>โมเดลการตรวจจับ %1 ไม่ตรงกับรายการคลาส %2: %3 พื้นที่ยังคงเหมือนเดิม</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>ไฟล์การตั้งค่า %1 ถูกตัดขาด: ไม่มีคีย์ที่เขียนทุกครั้งที่บันทึก (ทั้งหมด %2 คีย์: %3) ไฟล์ถูกย้ายไปที่ %4 และเครื่องมือจะเริ่มด้วยการตั้งค่าเริ่มต้น</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>ไฟล์การตั้งค่า %1 ถูกตัดขาด: ไม่มีคีย์ที่เขียนทุกครั้งที่บันทึก (ทั้งหมด %2 คีย์: %3) ย้ายไฟล์ออกไปไม่ได้: %4
+ไฟล์จะถูกเก็บไว้ตามเดิม เครื่องมือเริ่มด้วยการตั้งค่าเริ่มต้น และบันทึกการตั้งค่าไม่ได้จนกว่าจะลบไฟล์นี้</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>ไม่ได้เขียนการตั้งค่า: %1 อ่านไม่ได้ตอนเริ่มทำงานหรือถูกตัดขาด และย้ายออกไปไม่ได้ จึงเก็บไว้ตามที่พบเพื่อไม่ให้ข้อมูลในไฟล์สูญหาย โปรดย้ายหรือลบไฟล์นี้เพื่อบันทึกการตั้งค่า
+จะออกเลย (ตกลง) หรือจะอยู่ต่อโดยยังเชื่อมต่อกล้องไว้ (ยกเลิก)?</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>ไม่มีโฟลเดอร์ชั่วคราว %1 จึงสร้างไฟล์ล็อกที่ป้องกันไม่ให้สำเนาที่สองของเครื่องมือนี้เริ่มทำงานไม่ได้
+โปรดสร้างโฟลเดอร์นั้น หรือตั้งโฟลเดอร์ชั่วคราวเป็นโฟลเดอร์ที่มีอยู่</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>สร้างไฟล์ล็อก %1 ไม่ได้: มีโฟลเดอร์หรือสิ่งอื่นที่ไม่ใช่ไฟล์ใช้ชื่อนั้นอยู่
+โปรดลบหรือเปลี่ยนชื่อ</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>วัน</translation>
+    </message>
+    <message>
+        <source>The network information is incomplete</source>
+        <translation>ข้อมูลเครือข่ายไม่ครบถ้วน</translation>
+    </message>
+    <message>
+        <source>Please select backup file</source>
+        <translation>โปรดเลือกไฟล์สำรองข้อมูล</translation>
+    </message>
+    <message>
+        <source>Not exist backup files</source>
+        <translation>ไม่มีไฟล์สำรองข้อมูล</translation>
+    </message>
+    <message>
+        <source>File type does not match</source>
+        <translation>ประเภทไฟล์ไม่ตรงกัน</translation>
+    </message>
+    <message>
+        <source>connecting...</source>
+        <translation>กำลังเชื่อมต่อ...</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>เชื่อมต่อแล้ว</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>หมดเวลา</translation>
+    </message>
+    <message>
+        <source>waiting upgrade start</source>
+        <translation>กำลังรอเริ่มการอัปเกรด</translation>
+    </message>
+    <message>
+        <source>transmitting...</source>
+        <translation>กำลังส่ง...</translation>
+    </message>
+    <message>
+        <source>board is not enough disk space</source>
+        <translation>พื้นที่ดิสก์ของอุปกรณ์ไม่เพียงพอ</translation>
+    </message>
+    <message>
+        <source>receive file finish</source>
+        <translation>รับไฟล์เสร็จสิ้น</translation>
+    </message>
+    <message>
+        <source>file verify succeed upgradeing...</source>
+        <translation>ตรวจสอบไฟล์สำเร็จ กำลังอัปเกรด...</translation>
+    </message>
+    <message>
+        <source>file verify fail reboot...</source>
+        <translation>ตรวจสอบไฟล์ล้มเหลว กำลังรีบูต...</translation>
+    </message>
+    <message>
+        <source>upgrade fail reboot...</source>
+        <translation>อัปเกรดล้มเหลว กำลังรีบูต...</translation>
+    </message>
+    <message>
+        <source>arm upgrade file not found reboot...</source>
+        <translation>ไม่พบไฟล์อัปเกรด ARM กำลังรีบูต...</translation>
+    </message>
+    <message>
+        <source>start backup</source>
+        <translation>เริ่มสำรองข้อมูล</translation>
+    </message>
+    <message>
+        <source>start receive</source>
+        <translation>เริ่มรับข้อมูล</translation>
+    </message>
+    <message>
+        <source>Backup Success</source>
+        <translation>สำรองข้อมูลสำเร็จ</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>สำรองข้อมูลล้มเหลว</translation>
+    </message>
+    <message>
+        <source>restoring...</source>
+        <translation>กำลังกู้คืน...</translation>
+    </message>
+    <message>
+        <source>Restore failed reboot...</source>
+        <translation>กู้คืนล้มเหลว กำลังรีบูต...</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>กู้คืนสำเร็จ</translation>
+    </message>
+    <message>
+        <source>Upgrade Success</source>
+        <translation>อัปเกรดสำเร็จ</translation>
+    </message>
+    <message>
+        <source>Select Upgrade pack</source>
+        <translation>โปรดเลือกแพ็กเกจอัปเกรด</translation>
+    </message>
+    <message>
+        <source>Select Upgrade type</source>
+        <translation>โปรดเลือกประเภทการอัปเกรด</translation>
+    </message>
+    <message>
+        <source>Upgrade file type does not match</source>
+        <translation>ประเภทไฟล์อัปเกรดไม่ตรงกัน</translation>
+    </message>
+    <message>
+        <source>Open file failed</source>
+        <translation>เปิดไฟล์ไม่สำเร็จ</translation>
+    </message>
+    <message>
+        <source>Export success</source>
+        <translation>ส่งออกสำเร็จ</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>ส่งออกล้มเหลว</translation>
+    </message>
+    <message>
+        <source>Import success</source>
+        <translation>นำเข้าสำเร็จ</translation>
+    </message>
+    <message>
+        <source>Import failure</source>
+        <translation>นำเข้าล้มเหลว</translation>
     </message>
 </context>
 </TS>

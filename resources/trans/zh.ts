@@ -1970,10 +1970,6 @@ It is kept as it is, the tool starts from the default settings, and settings can
         <translation>换向补偿无法判断画面是否移动：特写摄像机画面的细节太少。未向摄像机写入任何内容。</translation>
     </message>
     <message>
-        <source>The close-up camera&apos;s position is not known: automatic calibration stopped.</source>
-        <translation>特写摄像机的位置未知：自动校准已停止。</translation>
-    </message>
-    <message>
         <source>Automatic calibration failed</source>
         <translation>自动校准失败</translation>
     </message>
@@ -1992,6 +1988,162 @@ It is kept as it is, the tool starts from the default settings, and settings can
     <message>
         <source>The detection model %1 does not fit the class list %2: %3. The regions were left as they were.</source>
         <translation>检测模型 %1 与类别列表 %2 不匹配：%3。区域保持不变。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It was moved to %4, and the tool starts from the default settings.</source>
+        <translation>设置文件 %1 已被截断：缺少每次保存都会写入的键（共 %2 个：%3）。该文件已移至 %4，本工具将以默认设置启动。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is cut short: keys that every save writes are missing (%2 in all: %3). It cannot be moved aside: %4.
+It is kept as it is, the tool starts from the default settings, and settings cannot be saved until it is removed.</source>
+        <translation>设置文件 %1 已被截断：缺少每次保存都会写入的键（共 %2 个：%3）。无法将其移到一旁：%4。
+文件按原样保留，本工具以默认设置启动，在删除该文件之前无法保存设置。</translation>
+    </message>
+    <message>
+        <source>The settings were not written: %1 could not be read at start, or was cut short, and could not be moved aside; it is kept as it was found, so that nothing in it is lost. Move or remove it to save the settings.
+Leave anyway (OK) or stay with the cameras connected (Cancel)?</source>
+        <translation>设置未写入：%1 在启动时无法读取或已被截断，且无法移到一旁；它按原样保留，以免其中内容丢失。请移走或删除它以便保存设置。
+仍然退出（确定）还是保持摄像机连接并留下（取消）？</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist, so the lock file that keeps a second copy of the tool from starting cannot be created.
+Create the folder, or set the temporary folder to one that exists.</source>
+        <translation>临时文件夹 %1 不存在，因此无法创建防止本工具第二个副本启动的锁文件。
+请创建该文件夹，或将临时文件夹设为一个存在的文件夹。</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be created: a folder or something else that is not a file has that name.
+Remove or rename it.</source>
+        <translation>无法创建锁文件 %1：已有一个同名的文件夹或其他非文件的对象。
+请删除或重命名它。</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>天</translation>
+    </message>
+    <message>
+        <source>The network information is incomplete</source>
+        <translation>网络信息不完整</translation>
+    </message>
+    <message>
+        <source>Please select backup file</source>
+        <translation>请选择备份文件</translation>
+    </message>
+    <message>
+        <source>Not exist backup files</source>
+        <translation>备份文件不存在</translation>
+    </message>
+    <message>
+        <source>File type does not match</source>
+        <translation>文件类型不匹配</translation>
+    </message>
+    <message>
+        <source>connecting...</source>
+        <translation>正在连接...</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>超时</translation>
+    </message>
+    <message>
+        <source>waiting upgrade start</source>
+        <translation>等待升级开始</translation>
+    </message>
+    <message>
+        <source>transmitting...</source>
+        <translation>正在传输...</translation>
+    </message>
+    <message>
+        <source>board is not enough disk space</source>
+        <translation>设备磁盘空间不足</translation>
+    </message>
+    <message>
+        <source>receive file finish</source>
+        <translation>文件接收完成</translation>
+    </message>
+    <message>
+        <source>file verify succeed upgradeing...</source>
+        <translation>文件校验成功，正在升级...</translation>
+    </message>
+    <message>
+        <source>file verify fail reboot...</source>
+        <translation>文件校验失败，正在重启...</translation>
+    </message>
+    <message>
+        <source>upgrade fail reboot...</source>
+        <translation>升级失败，正在重启...</translation>
+    </message>
+    <message>
+        <source>arm upgrade file not found reboot...</source>
+        <translation>未找到ARM升级文件，正在重启...</translation>
+    </message>
+    <message>
+        <source>start backup</source>
+        <translation>开始备份</translation>
+    </message>
+    <message>
+        <source>start receive</source>
+        <translation>开始接收</translation>
+    </message>
+    <message>
+        <source>Backup Success</source>
+        <translation>备份成功</translation>
+    </message>
+    <message>
+        <source>backup failed</source>
+        <translation>备份失败</translation>
+    </message>
+    <message>
+        <source>restoring...</source>
+        <translation>正在恢复...</translation>
+    </message>
+    <message>
+        <source>Restore failed reboot...</source>
+        <translation>恢复失败，正在重启...</translation>
+    </message>
+    <message>
+        <source>Restore Success</source>
+        <translation>恢复成功</translation>
+    </message>
+    <message>
+        <source>Upgrade Success</source>
+        <translation>升级成功</translation>
+    </message>
+    <message>
+        <source>Select Upgrade pack</source>
+        <translation>请选择升级包</translation>
+    </message>
+    <message>
+        <source>Select Upgrade type</source>
+        <translation>请选择升级类型</translation>
+    </message>
+    <message>
+        <source>Upgrade file type does not match</source>
+        <translation>升级文件类型不匹配</translation>
+    </message>
+    <message>
+        <source>Open file failed</source>
+        <translation>打开文件失败</translation>
+    </message>
+    <message>
+        <source>Export success</source>
+        <translation>导出成功</translation>
+    </message>
+    <message>
+        <source>Export failure</source>
+        <translation>导出失败</translation>
+    </message>
+    <message>
+        <source>Import success</source>
+        <translation>导入成功</translation>
+    </message>
+    <message>
+        <source>Import failure</source>
+        <translation>导入失败</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include <chrono>
+#include <fcntl.h>
+
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
@@ -107,6 +110,41 @@ void TinyFolder::fillUp()
     const QByteArray block(1024, 'x');
     for (int i = 0; i < 4096 && filler.write(block) == block.size() && filler.flush(); ++i) {
     }
+}
+
+FifoInPlace::FifoInPlace(const QString &path)
+    : m_path(path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    if (mkfifo(native.constData(), 0600) != 0) {
+        m_why = lastError("mkfifo");
+        return;
+    }
+    m_ok = true;
+    m_watcher = std::thread([this, native] {
+        while (!m_stop) {
+            // Opening the writing end without waiting succeeds only while a reader has it open.
+            const int fd = open(native.constData(), O_WRONLY | O_NONBLOCK);
+            struct stat st;
+            if (fd >= 0) {
+                if (fstat(fd, &st) == 0 && S_ISFIFO(st.st_mode))
+                    ++m_reads;
+                close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+}
+
+FifoInPlace::~FifoInPlace()
+{
+    m_stop = true;
+    if (m_watcher.joinable())
+        m_watcher.join();
+    struct stat st;
+    const QByteArray native = QFile::encodeName(m_path);
+    if (m_ok && lstat(native.constData(), &st) == 0 && S_ISFIFO(st.st_mode))
+        unlink(native.constData());
 }
 
 #ifndef __NR_chmod

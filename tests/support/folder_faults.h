@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <atomic>
+#include <thread>
+
 // Folders in which writing fails, so that a test can watch a save go wrong. Both undo
 // themselves when the object goes. Root gets them from mounts in a mount namespace of the test
 // process's own (they never reach the machine's mounts); another user gets ReadOnlyFolder from
@@ -45,6 +48,32 @@ private:
     QString m_path;
     bool m_ok = false;
     QString m_why;
+};
+
+// A FIFO made in place of a file. Whoever opens it to read waits for a writer, which never
+// comes: a watcher thread opens it for writing whenever a reader waits and closes it at once,
+// so the read comes back empty within a few milliseconds rather than never, and counts how
+// often that happened. The FIFO is removed when the object goes, unless it was moved.
+class FifoInPlace
+{
+public:
+    explicit FifoInPlace(const QString &path);
+    ~FifoInPlace();
+    FifoInPlace(const FifoInPlace &) = delete;
+    FifoInPlace &operator=(const FifoInPlace &) = delete;
+
+    bool ok() const { return m_ok; }
+    QString why() const { return m_why; }
+    // How often a reader opened it.
+    int reads() const { return m_reads; }
+
+private:
+    QString m_path;
+    bool m_ok = false;
+    QString m_why;
+    std::atomic<bool> m_stop{false};
+    std::atomic<int> m_reads{0};
+    std::thread m_watcher;
 };
 
 // From now on this process cannot change a file's permissions, as on a file system that keeps

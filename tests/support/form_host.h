@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tabs/form_widgets.h"
+#include "support/form_widgets.h"
 #include "ui_mainwindow.h"
 
 #include <QMainWindow>

@@ -1,5 +1,7 @@
 #include "log_capture.h"
 
+#include "core/log_fold.h"
+
 #include <QtGlobal>
 
 namespace {
@@ -9,6 +11,9 @@ QtMessageHandler gPrevious = nullptr;
 
 void capture(QtMsgType, const QMessageLogContext &, const QString &message)
 {
+    // What the log file leaves out is not captured either.
+    if (log_fold::quiet())
+        return;
     QMutexLocker locker(&gCaptureMutex);
     gCaptured.append(message);
 }

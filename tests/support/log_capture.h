@@ -4,7 +4,8 @@
 #include <QStringList>
 
 // Records every log message of the process (any thread) while it exists, so that a test can
-// check which log lines the code wrote. One at a time.
+// check which log lines the code wrote; like the log file, it leaves out what log_fold::Quiet
+// leaves out. One at a time.
 class LogCapture
 {
 public:

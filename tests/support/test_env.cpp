@@ -41,6 +41,12 @@ void writeConfigIniRaw(const QByteArray &bytes)
 
 void removeConfigIni()
 {
+    // Something that is no file (a FIFO, a folder) goes first: the settings class would wait on it.
+    const QFileInfo info(settings_file_path());
+    if (info.isDir())
+        QDir(info.filePath()).removeRecursively();
+    else if (info.exists() && !info.isFile())
+        QFile::remove(info.filePath());
     QSettings settings(settings_file_path(), QSettings::IniFormat);
     settings.clear();
     settings.sync();

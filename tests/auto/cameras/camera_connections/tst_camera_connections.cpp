@@ -66,17 +66,8 @@ struct CameraObjects : FormRig, CameraConnections::Host, ViscaReplies::Host {
 
     CameraObjects()
     {
-        // A slot's own commands take the side's link while the link goes to its camera.
-        ControlLink::Rules rules;
-        rules.choose = [this](const QString &, const QHostAddress *destination) {
-            link_choice::Choice choice;
-            for (Slot s : {Slot::TeacherFeature, Slot::TeacherPano, Slot::StudentFeature, Slot::StudentPano})
-                if (cameras[s].destination == destination && cameras[s].udp_flag && cameras[s].tcp_flag)
-                    choice.link =
-                        s < Slot::StudentFeature ? link_choice::Link::TeacherTcp : link_choice::Link::StudentTcp;
-            return choice;
-        };
-        link.set_rules(rules);
+        // A slot's own commands take the side's link while the link goes to its camera: the
+        // connections tell the link the address fields.
         QObject::connect(&link, &ControlLink::textReply, &context, [this](const QByteArray &reply) {
             for (Slot pano : {Slot::TeacherPano, Slot::StudentPano}) {
                 if (reply.contains(pano == Slot::TeacherPano ? "teacher_tracking_status" : "student_tracking_status")) {
@@ -721,15 +712,18 @@ private slots:
                  asksAgain ? QByteArray("81 09 04 47 FF") : QByteArray());
     }
 
-    // An 11-byte reply is the pan/tilt position (left and down negative) of the close-up camera
-    // that sent it, and goes to that side only; a pano's and a J22's (its digital zoom) go nowhere.
+    // An 11-byte reply is the pan/tilt position (left and down negative) of the R6 close-up
+    // camera that sent it, and goes to that side only; another model's (a J22's digital zoom, or
+    // whatever else it means) and a pano's go nowhere.
     void panTilt_data()
     {
         QTest::addColumn<Slot>("from");
         QTest::addColumn<QByteArray>("model");
         QTest::addColumn<QStringList>("calls");
         QTest::newRow("student R6") << Slot::StudentFeature << QByteArray("5206") << QStringList{"position 1: 144 -72"};
-        QTest::newRow("teacher J57") << Slot::TeacherFeature << QByteArray("4a57") << QStringList{"position 0: 144 -72"};
+        QTest::newRow("teacher R6") << Slot::TeacherFeature << QByteArray("5206") << QStringList{"position 0: 144 -72"};
+        QTest::newRow("teacher J57: no position") << Slot::TeacherFeature << QByteArray("4a57") << QStringList{};
+        QTest::newRow("student J4: no position") << Slot::StudentFeature << QByteArray("4a04") << QStringList{};
         QTest::newRow("student pano") << Slot::StudentPano << QByteArray("4a57") << QStringList{};
         QTest::newRow("teacher J22: digital zoom") << Slot::TeacherFeature << QByteArray("4a22") << QStringList{};
     }

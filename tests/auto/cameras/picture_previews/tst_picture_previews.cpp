@@ -4,6 +4,7 @@
 // rows of tst_qffmpeg; the window hands them to these slots in the behaviour recorder.
 #include "cameras/picture_previews.h"
 #include "core/time_scale.h"
+#include "detection/picture_conversion.h"
 #include "form_host.h"
 #include "log_capture.h"
 #include "model/camera_slots.h"
@@ -293,8 +294,8 @@ private slots:
             f.feed(TeacherPano, picture(2));
         QCOMPARE(f.detectorPictures, 1);
         QCOMPARE(logs.count(QStringLiteral("MainWindow::teacher_pano_SetImage init opencv data conversion!")), 1);
-        QVERIFY(PicturePreviews::qimage_to_mat_view(QImage(8, 8, QImage::Format_Grayscale8)).empty());
-        QVERIFY(PicturePreviews::qimage_to_mat_view(QImage()).empty());
+        QVERIFY(qimage_to_mat_view(QImage(8, 8, QImage::Format_Grayscale8)).empty());
+        QVERIFY(qimage_to_mat_view(QImage()).empty());
     }
 
     // The standard picture is written after its wait, over any earlier file, as the picture's own
@@ -325,7 +326,7 @@ private slots:
             return;
         }
         const cv::Mat back = cv::imread(standard_image::fileName().toStdString(), cv::IMREAD_COLOR);
-        QCOMPARE(cv::norm(back, PicturePreviews::qimage_to_mat_view(image), cv::NORM_INF), 0.0);
+        QCOMPARE(cv::norm(back, qimage_to_mat_view(image), cv::NORM_INF), 0.0);
     }
     // The compensation compares the moved picture with the standard picture read back from its
     // file: the two must hold the same bytes in the same channel order. The file holds what

@@ -1,5 +1,6 @@
 // The seams under the window: the log file, the reachability check and the wait that keeps
 // the event loop running. This program may wait real seconds: it measures the length of a wait.
+#include "core/log_fold.h"
 #include "core/log_handler.h"
 #include "core/reachability.h"
 #include "core/time_scale.h"
@@ -103,6 +104,33 @@ private slots:
         for (const QString &text : texts)
             QVERIFY2(body.match(text).hasMatch(), qPrintable(text.left(80)));
         QCOMPARE(QSet<QString>(texts.begin(), texts.end()).size(), 400);
+    }
+
+    // The lines of a reply left out of the log are left out, but not those of anything that
+    // runs while its handling waits, nor those of other threads; after a wait the handling's own
+    // lines come back.
+    void quietLeavesOutOnlyTheHandling()
+    {
+        installLogHandler(kLog);
+        qDebug() << "before";
+        {
+            const log_fold::Quiet quiet;
+            qDebug() << "left out";
+            std::unique_ptr<QThread> other(QThread::create([] { qDebug() << "another thread"; }));
+            other->start();
+            QVERIFY(other->wait(30000));
+            {
+                const log_fold::Quiet nested(false);
+                qDebug() << "left out too";
+            }
+            QTimer::singleShot(0, [] { qDebug() << "a timer meanwhile"; });
+            wait_ms(10);
+            qDebug() << "after the wait";
+        }
+        qDebug() << "after";
+        uninstallLogHandler();
+        QCOMPARE(entryTexts(),
+                 (QStringList{"before", "another thread", "a timer meanwhile", "after the wait", "after"}));
     }
 
     // The log is begun afresh with the size check's line once it has grown beyond the limit

@@ -148,6 +148,61 @@ private slots:
         }
     }
 
+    // No lock can be taken in the temporary folder: said plainly, no window, exit code 1, and no
+    // lock in the working folder. A folder or a FIFO with the lock's name is no copy that runs.
+    void lockRefused_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("text"); // %1: the temporary folder
+        QTest::newRow("folder named Corvane.lock")
+            << "folder" << "The lock file %1/Corvane.lock cannot be created: a folder or something else that is not a "
+                           "file has that name.\nRemove or rename it.";
+        QTest::newRow("FIFO named Corvane.lock")
+            << "fifo" << "The lock file %1/Corvane.lock cannot be created: a folder or something else that is not a "
+                         "file has that name.\nRemove or rename it.";
+        QTest::newRow("missing temporary folder")
+            << "missing" << "The temporary folder %1 does not exist, so the lock file that keeps a second copy of the "
+                            "tool from starting cannot be created.\nCreate the folder, or set the temporary folder to "
+                            "one that exists.";
+    }
+
+    void lockRefused()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, text);
+        QFile::remove(QStringLiteral("Corvane.log"));
+        testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\n"));
+        const QByteArray tmp = qgetenv("TMPDIR");
+        const QString temp = QDir::temp().absoluteFilePath(QStringLiteral("refused"));
+        QDir(temp).removeRecursively();
+        std::optional<FifoInPlace> pipe;
+        if (fault == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(temp + QStringLiteral("/Corvane.lock")));
+        else if (fault == QLatin1String("fifo"))
+            QVERIFY(QDir().mkpath(temp) && pipe.emplace(temp + QStringLiteral("/Corvane.lock")).ok());
+        qputenv("TMPDIR", QFile::encodeName(temp));
+        RecordingPresenter boxes;
+        QTimer guard; // ends a start that went on to the window
+        connect(&guard, &QTimer::timeout, qApp, &QCoreApplication::quit);
+        guard.start(0);
+        const int exitCode = run_application(*qApp);
+        qputenv("TMPDIR", tmp);
+        QCOMPARE(exitCode, 1);
+        QCOMPARE(boxes.texts(), QStringList{text.arg(temp)});
+        QCOMPARE(boxes.shown.first().icon, QMessageBox::Warning);
+        QVERIFY(!QFile::exists(QStringLiteral("Corvane.lock")));
+        QCOMPARE(pipe ? pipe->reads() : 0, 0);
+        const QString log = readLog();
+        QVERIFY(!log.contains(QStringLiteral("program entry!!!")));
+        QVERIFY(log.contains(fault == QLatin1String("missing") ? "does not exist" : "something that is no file"));
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<GuideConfig *>(w))
+                delete w;
+        }
+        pipe.reset();
+        QDir(temp).removeRecursively();
+    }
+
     // Libraries that only a later action needs are not loaded by the time the window shows: FFmpeg
     // (the first connect's open loads it), OpenCV's image file module (GDAL, GDCM ...; picture
     // files go through Qt) and the network bearer plugins with D-Bus (the lectern page's first

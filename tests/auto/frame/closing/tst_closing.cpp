@@ -33,6 +33,10 @@ const QString kWizard = QStringLiteral("Enter the wizard configuration,other ope
 const QString kUnsaved = QStringLiteral("The settings could not be written to %1. The previous file is kept, without "
                                         "the changes made since.\nLeave anyway (OK) or stay with the cameras "
                                         "connected (Cancel)?");
+const QString kKept = QStringLiteral("The settings were not written: %1 could not be read at start, or was cut short, "
+                                     "and could not be moved aside; it is kept as it was found, so that nothing in it "
+                                     "is lost. Move or remove it to save the settings.\nLeave anyway (OK) or stay with "
+                                     "the cameras connected (Cancel)?");
 
 QByteArray fileBytes()
 {
@@ -151,6 +155,81 @@ private slots:
         } else {
             QCOMPARE(fileBytes(), before);
         }
+    }
+
+    // A reversal compensation under way when the window closes or hands over to the wizard ends
+    // there: the close-up camera leaves its measuring mode before it lets go, and no box tells
+    // of the disconnect.
+    void compensationStopped_data()
+    {
+        QTest::addColumn<bool>("wizardTab");
+        QTest::newRow("close button, OK") << false;
+        QTest::newRow("Wizard Config, OK") << true;
+    }
+    void compensationStopped()
+    {
+        QFETCH(bool, wizardTab);
+        RecordingPresenter boxes;
+        WindowHolder w;
+        open(w);
+        boxes.clear();
+        boxes.answerNext(QMessageBox::Ok);
+        camera.clearRecords();
+        // In the run's first wait, right after it put the camera into its measuring mode.
+        QTimer::singleShot(0, w.window.get(), [&w, wizardTab] {
+            wizardTab ? w.widget<QTabWidget>("tabWidget")->setCurrentIndex(5) : void(w->close());
+        });
+        w.widget<QPushButton>("teacher_tilt_compensation_pushButton")->click();
+        QCOMPARE(boxes.texts(), QStringList{wizardTab ? kWizard : kExit});
+        verifyConnected(w, false);
+        QByteArrayList modes;
+        for (const SimMessage &m : camera.received())
+            if (m.isVisca() && m.payload.startsWith(QByteArray::fromHex("81030607")))
+                modes << m.payload.toHex(' ').toUpper();
+        QCOMPARE(modes, (QByteArrayList{"81 03 06 07 02 FF", "81 03 06 07 01 FF"}));
+    }
+
+    // A file that could not be read at start and could not be moved aside is kept and never
+    // written over: the close says so rather than that a write failed, and asks the same
+    // question. A FIFO kept in place is never read again (no read of one comes back).
+    void keptUnreadableFile_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::addColumn<int>("answer"); // to the question after the exit's
+        QTest::newRow("unreadable file kept, stay") << false << int(QMessageBox::Cancel);
+        QTest::newRow("unreadable file kept, leave anyway") << false << int(QMessageBox::Ok);
+        QTest::newRow("FIFO kept, stay") << true << int(QMessageBox::Cancel);
+    }
+    void keptUnreadableFile()
+    {
+        QFETCH(bool, fifo);
+        QFETCH(int, answer);
+        testenv::removeConfigIni();
+        const QString path = settings_file_path();
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        std::optional<FifoInPlace> pipe;
+        if (fifo)
+            QVERIFY(pipe.emplace(path).ok());
+        else
+            testenv::writeConfigIniRaw("[OTHER]\nT_UDP_Port=30003\n");
+        const QByteArray before = fifo ? QByteArray() : fileBytes();
+        ReadOnlyFolder readOnly(QFileInfo(path).absolutePath());
+        if (!readOnly.ok())
+            QSKIP(qPrintable(readOnly.why()));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("cannot be moved")));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("save_config failed")));
+        RecordingPresenter boxes;
+        WindowHolder w;
+        w.open();
+        w->show();
+        boxes.answerNext(QMessageBox::Ok); // the exit question
+        boxes.answerNext(QMessageBox::StandardButton(answer));
+        w->close();
+        QCOMPARE(boxes.texts().mid(1), (QStringList{kExit, kKept.arg(QDir::toNativeSeparators(path))}));
+        QCOMPARE(w->isVisible(), answer != QMessageBox::Ok);
+        QCOMPARE(pipe ? pipe->reads() : 0, 0);
+        if (!fifo)
+            QCOMPARE(fileBytes(), before);
     }
 
     // A close that comes while the cameras let go (their waits handle events) is refused, and

@@ -4,6 +4,7 @@
 #include "app_entry.h"
 #include "core/installed_catalogue.h"
 #include "support/resources.h"
+#include "support/wrapped_tab_labels.h"
 #include "window_holder.h"
 #include "recording_presenter.h"
 #include "test_env.h"
@@ -16,6 +17,8 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
+#include <QStackedWidget>
+#include <QHeaderView>
 #include <QPainter>
 #include <QDir>
 #include <QAbstractSpinBox>
@@ -23,6 +26,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalBlocker>
@@ -35,6 +39,10 @@
 #include <iterator>
 
 namespace {
+
+// The form's pixel geometry expects 96 dpi, as under Xvfb "-dpi 96"; the offscreen platform
+// would lay fonts out at 100. Set before the application reads it.
+const bool kFontDpi = qputenv("QT_FONT_DPI", "96");
 
 // The entries of the language combo box in their order, and their catalogues.
 const char *const kLanguages[][2] = {{"Chinese", "zh"}, {"English", "en"},  {"Japanese", "ja"}, {"Korean", "ko"},
@@ -200,14 +208,17 @@ QRect drawnInk(const QFont &font, const QString &text)
     return ink;
 }
 
-// The ink of one line of text laid out in `box` with `alignment`.
-QRect textInk(const QFont &font, const QRect &box, int alignment, const QString &text)
+// The ink of one line of text laid out in `box` with `alignment`; a label aligns right-to-left
+// text from the right (`direction`). Across, the line's advance (the room its layout takes),
+// or with `glyphs` the pixels its glyphs ink (for what touches a neighbour).
+QRect textInk(const QFont &font, const QRect &box, int alignment, const QString &text,
+              Qt::LayoutDirection direction = Qt::LeftToRight, bool glyphs = false)
 {
     const QFontMetrics fm(font);
-    const QRect line = QStyle::alignedRect(Qt::LeftToRight, Qt::Alignment(alignment),
+    const QRect line = QStyle::alignedRect(direction, Qt::Alignment(alignment),
                                            QSize(fm.horizontalAdvance(text), fm.height()), box);
-    const QRect ink = drawnInk(font, text);
-    return QRect(line.left(), line.top() + fm.ascent() + ink.top(), line.width(), ink.height());
+    const QRect ink = drawnInk(font, text).translated(line.left(), line.top() + fm.ascent());
+    return glyphs ? ink : QRect(line.left(), ink.top(), line.width(), ink.height());
 }
 
 bool isLine(const QWidget *w)
@@ -223,6 +234,19 @@ bool paintsNothing(const QWidget *w)
 }
 
 QRect groupTitle(const QGroupBox *g);
+QRect groupFrame(const QGroupBox *g);
+
+Qt::LayoutDirection textDirection(const QLabel *l)
+{
+    return l->text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+}
+
+// Widgets that paint text without a frame of their own: their ink touching a neighbour's
+// reads as one.
+bool inksText(const QWidget *w)
+{
+    return qobject_cast<const QLabel *>(w) || qobject_cast<const QRadioButton *>(w) || qobject_cast<const QCheckBox *>(w);
+}
 
 // What a widget paints, in its parent's coordinates: a text label its text's ink, a radio or
 // check box its indicator and text, a separator its line, a bare container what its children
@@ -233,7 +257,7 @@ QRect paintedArea(const QWidget *w)
     if (auto *l = qobject_cast<const QLabel *>(w)) {
         if (l->pixmap(Qt::ReturnByValue).isNull() && !l->text().isEmpty() && !Qt::mightBeRichText(l->text())
             && !l->text().contains(QLatin1Char('\n')))
-            return textInk(l->font(), l->contentsRect(), l->alignment(), l->text()).translated(g.topLeft()) & g;
+            return textInk(l->font(), l->contentsRect(), l->alignment(), l->text(), textDirection(l), true).translated(g.topLeft()) & g;
     } else if (qobject_cast<const QRadioButton *>(w) || qobject_cast<const QCheckBox *>(w)) {
         const bool radio = qobject_cast<const QRadioButton *>(w);
         QStyleOptionButton option;
@@ -244,16 +268,16 @@ QRect paintedArea(const QWidget *w)
         const QRect contents = style->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, w);
         QRect painted = indicator;
         if (!option.text.isEmpty())
-            painted |= textInk(w->font(), contents, Qt::AlignLeft | Qt::AlignVCenter, option.text);
+            painted |= textInk(w->font(), contents, Qt::AlignLeft | Qt::AlignVCenter, option.text, Qt::LeftToRight, true);
         return painted.translated(g.topLeft()) & g;
     } else if (isLine(w)) {
         if (static_cast<const QFrame *>(w)->frameShape() == QFrame::HLine)
             return QRect(g.left(), g.top() + g.height() / 2, g.width(), 1);
         return QRect(g.left() + g.width() / 2, g.top(), 1, g.height());
     } else if (auto *group = qobject_cast<const QGroupBox *>(w)) {
-        // The frame line runs through the middle of the title; above it only the title inks.
+        // The frame line where the style draws it; above it only the title inks.
         const QRect label = groupTitle(group);
-        QRect painted = group->rect().adjusted(0, label.center().y(), 0, 0);
+        QRect painted = groupFrame(group);
         if (!group->title().isEmpty())
             painted |= textInk(group->font(), label, Qt::AlignCenter, group->title());
         return painted.translated(g.topLeft()) & g;
@@ -269,7 +293,7 @@ QRect paintedArea(const QWidget *w)
 }
 
 
-QRect groupTitle(const QGroupBox *g)
+QRect groupPart(const QGroupBox *g, QStyle::SubControl part)
 {
     QStyleOptionGroupBox option;
     option.initFrom(g);
@@ -279,24 +303,97 @@ QRect groupTitle(const QGroupBox *g)
     option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
     if (g->isCheckable())
         option.subControls |= QStyle::SC_GroupBoxCheckBox;
-    return g->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, g);
+    return g->style()->subControlRect(QStyle::CC_GroupBox, &option, part, g);
+}
+
+QRect groupTitle(const QGroupBox *g) { return groupPart(g, QStyle::SC_GroupBoxLabel); }
+// The frame line, where the group's style sheet draws it.
+QRect groupFrame(const QGroupBox *g) { return groupPart(g, QStyle::SC_GroupBoxFrame); }
+
+// The folded window shows the top tab widget and its pages only up to its edge: what lies
+// beyond is the folded parameter panel.
+bool foldedAway(const QWidget *w)
+{
+    const QWidget *parent = w->parentWidget();
+    return w->objectName() == QLatin1String("tabWidget")
+           || (parent && parent->parentWidget() && parent->parentWidget()->objectName() == QLatin1String("tabWidget"));
+}
+
+// Tab labels must all show whole: a bar that scrolls or elides hides some of them.
+void tabBarFaults(QTabBar *bar, const QRect &shown, QMap<QString, QString> *faults)
+{
+    const QString where = bar->parentWidget()->objectName() + QStringLiteral(" tabs");
+    if (bar->sizeHint().width() > bar->width())
+        faults->insert(where, QStringLiteral("need %1 px, have %2").arg(bar->sizeHint().width()).arg(bar->width()));
+    const QFontMetrics fm(bar->font());
+    for (int i = 0; i < bar->count(); ++i) {
+        const QRect tab = bar->tabRect(i);
+        // The label's lines as drawn, stacked in the middle of the tab.
+        const QStringList lines = wrapped_tabs::lines(bar, i);
+        const int height = fm.height() + (lines.size() - 1) * fm.lineSpacing();
+        QRect ink;
+        for (int l = 0; l < lines.size(); ++l) {
+            const QRect line(tab.left(), tab.center().y() - height / 2 + l * fm.lineSpacing(), tab.width(), fm.height());
+            ink |= textInk(bar->font(), line, Qt::AlignCenter, lines.at(l));
+        }
+        if (!shown.contains(tab))
+            faults->insert(where + QStringLiteral("#%1").arg(i), bar->tabText(i) + QStringLiteral(" (cut)"));
+        else if (ink.top() < tab.top() || ink.bottom() > tab.bottom() || ink.left() < tab.left() || ink.right() > tab.right())
+            faults->insert(where + QStringLiteral("#%1").arg(i), lines.join(QLatin1Char('|')) + QStringLiteral(" (ink %1..%2, %3..%4 outside %5..%6, %7..%8)")
+                                                               .arg(ink.left()).arg(ink.right()).arg(ink.top()).arg(ink.bottom())
+                                                               .arg(tab.left()).arg(tab.right()).arg(tab.top()).arg(tab.bottom()));
+    }
+}
+
+// Each header section holds its text with the room the sort arrow takes, as Qt sizes a section
+// to its contents.
+void headerFaults(QHeaderView *header, QMap<QString, QString> *faults)
+{
+    const QString where = header->parentWidget()->objectName() + QStringLiteral(" header#");
+    for (int i = 0; i < header->count(); ++i) {
+        const QString text = header->model()->headerData(i, header->orientation()).toString();
+        if (header->isSectionHidden(i) || text.isEmpty())
+            continue;
+        const QRect section(header->sectionViewportPosition(i), 0, header->sectionSize(i), header->height());
+        const QRect ink = textInk(header->font(), section, Qt::AlignCenter, text);
+        if (header->sectionSize(i) < header->sectionSizeHint(i))
+            faults->insert(where + QString::number(i), text + QStringLiteral(" (%1 < %2)").arg(header->sectionSize(i)).arg(header->sectionSizeHint(i)));
+        else if (ink.top() < 0 || ink.bottom() >= header->height())
+            faults->insert(where + QString::number(i), text + QStringLiteral(" (ink rows %1..%2 outside 0..%3)")
+                                                          .arg(ink.top()).arg(ink.bottom()).arg(header->height() - 1));
+    }
 }
 
 // What a page shows wrongly, by widget (and combo item): a widget cut by an ancestor or by the
-// window's edge, one that lies under a sibling or over the title of its group, and a text wider
-// (or taller) than the part of its widget that shows.
-QMap<QString, QString> layoutFaults(QWidget *root)
+// window's edge, one that lies under a sibling or over the title of its group, a text wider (or
+// taller) than the part of its widget that shows, a tab label or a header text that does not
+// show whole. `folded`: the window is narrow, and what lies wholly in the folded panel is not
+// shown.
+QMap<QString, QString> layoutFaults(QWidget *root, bool folded = false)
 {
     QMap<QString, QString> faults;
     QWidget *window = root->window();
     QList<QWidget *> widgets{root};
     widgets << root->findChildren<QWidget *>();
     for (QWidget *w : qAsConst(widgets)) {
-        if (!w->isVisibleTo(window) || !placedByForm(w))
+        if (!w->isVisibleTo(window))
             continue;
         QString cutBy;
         const QRect shown = visibleArea(w, &cutBy);
-        if (shown != w->rect() && !paintsNothing(w)) // a bare container's children answer for it
+        if (folded && shown.isEmpty())
+            continue;
+        if (auto *bar = qobject_cast<QTabBar *>(w)) {
+            tabBarFaults(bar, shown, &faults);
+            continue;
+        }
+        if (auto *header = qobject_cast<QHeaderView *>(w)) {
+            headerFaults(header, &faults);
+            continue;
+        }
+        if (!placedByForm(w))
+            continue;
+        if (shown != w->rect() && !paintsNothing(w) // a bare container's children answer for it
+            && !(folded && foldedAway(w)))
             faults.insert(w->objectName(), QStringLiteral("cut by %1: %2x%3 of %4x%5 show")
                                                .arg(cutBy).arg(shown.width()).arg(shown.height())
                                                .arg(w->width()).arg(w->height()));
@@ -305,7 +402,7 @@ QMap<QString, QString> layoutFaults(QWidget *root)
             const QRect label = groupTitle(g);
             const QRect title = g->title().isEmpty() ? QRect()
                                 : textInk(g->font(), label, Qt::AlignCenter, g->title());
-            const QRect frame = g->rect().adjusted(0, label.center().y(), 0, 0);
+            const QRect frame = groupFrame(g);
             const QRect inside = frame.adjusted(1, 1, -1, -1); // a separator may join the frame line
             for (QWidget *child : g->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
                 if (!child->isVisibleTo(window) || !placedByForm(child))
@@ -322,16 +419,20 @@ QMap<QString, QString> layoutFaults(QWidget *root)
             const QObjectList siblings = parent->children();
             for (int i = siblings.indexOf(w) + 1; i < siblings.size(); ++i) {
                 auto *above = qobject_cast<QWidget *>(siblings.at(i));
-                if (above && above->isVisibleTo(window) && placedByForm(above)
-                    && paintedArea(above).intersects(paintedArea(w)) && !drawnOverlap(w->objectName(), above->objectName()))
-                    faults.insert(w->objectName() + QStringLiteral(" under ") + above->objectName(), QStringLiteral("overlap"));
+                if (!above || !above->isVisibleTo(window) || !placedByForm(above) || drawnOverlap(w->objectName(), above->objectName()))
+                    continue;
+                const int gap = inksText(w) || inksText(above) ? 1 : 0;
+                if (paintedArea(above).intersects(paintedArea(w).adjusted(-gap, -gap, gap, gap)))
+                    faults.insert(w->objectName() + QStringLiteral(" under ") + above->objectName(),
+                                  QLatin1String(paintedArea(above).intersects(paintedArea(w)) ? "overlap" : "touch"));
             }
         }
 
         const QFontMetrics fm(w->font());
         QStyle *style = w->style();
         // A text laid out in `box` by `alignment` must ink only the part of the box that shows.
-        auto check = [&](const QString &text, const QRect &box, int alignment = Qt::AlignCenter, int item = -1) {
+        auto check = [&](const QString &text, const QRect &box, int alignment = Qt::AlignCenter, int item = -1,
+                         Qt::LayoutDirection direction = Qt::LeftToRight) {
             const QRect room = box & shown;
             const QString where = item < 0 ? w->objectName() : w->objectName() + QStringLiteral("#%1").arg(item);
             const QStringList lines = text.split(QLatin1Char('\n'));
@@ -341,7 +442,7 @@ QMap<QString, QString> layoutFaults(QWidget *root)
             if (widest > room.width()) {
                 faults.insert(where, text + QStringLiteral(" (%1 > %2)").arg(widest).arg(room.width()));
             } else if (lines.size() == 1) {
-                const QRect ink = textInk(w->font(), box, alignment, text);
+                const QRect ink = textInk(w->font(), box, alignment, text, direction);
                 if (!room.contains(ink))
                     faults.insert(where, text + QStringLiteral(" (ink rows %1..%2 outside %3..%4)")
                                                     .arg(ink.top()).arg(ink.bottom()).arg(room.top()).arg(room.bottom()));
@@ -356,9 +457,9 @@ QMap<QString, QString> layoutFaults(QWidget *root)
         if (auto *l = qobject_cast<QLabel *>(w)) {
             if (l->text().isEmpty() || Qt::mightBeRichText(l->text())) {
             } else if (!l->wordWrap()) {
-                check(l->text(), l->contentsRect(), l->alignment());
-            } else if (l->heightForWidth(l->contentsRect().width()) < 2 * fm.lineSpacing()) {
-                check(l->text(), l->contentsRect(), l->alignment()); // one line: as an unwrapped label
+                check(l->text(), l->contentsRect(), l->alignment(), -1, textDirection(l));
+            } else if (l->heightForWidth(l->contentsRect().width()) <= l->heightForWidth(QWIDGETSIZE_MAX)) {
+                check(l->text(), l->contentsRect(), l->alignment(), -1, textDirection(l)); // one line: as an unwrapped label
             } else if (l->heightForWidth(l->contentsRect().width()) > (l->contentsRect() & shown).height()) {
                 faults.insert(w->objectName(), l->text() + QStringLiteral(" (wrapped height %1 > %2)")
                                                    .arg(l->heightForWidth(l->contentsRect().width()))
@@ -373,9 +474,13 @@ QMap<QString, QString> layoutFaults(QWidget *root)
             if (!b->text().isEmpty())
                 check(b->text(), b->rect().adjusted(indicator, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter);
         } else if (auto *b = qobject_cast<QAbstractButton *>(w)) {
-            constexpr int kFrame = 1; // the button's frame line; the text may reach up to it
+            constexpr int kFrame = 1; // the button's frame line; the text may reach down to it
+            // Across, text that runs into the frame reads as cut; a lone glyph (the fold strips'
+            // letters, the About mark) may fill a button made as narrow as it.
+            const bool glyphs = !b->text().contains(QRegularExpression(QStringLiteral("[^\n]{2}")));
+            const int air = glyphs ? 0 : 2;
             if (!b->text().isEmpty())
-                check(b->text(), b->rect().adjusted(kFrame, kFrame, -kFrame, -kFrame));
+                check(b->text(), b->rect().adjusted(kFrame + air, kFrame, -kFrame - air, -kFrame));
         } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
             if (!g->title().isEmpty())
                 check(g->title(), groupTitle(g));
@@ -413,55 +518,107 @@ class tst_LanguageSwitch : public QObject
             QTest::newRow(kLanguages[i][0]) << i << QString::fromLatin1(kLanguages[i][1]);
     }
 
-    // What the Teacher and Director pages show wrongly in one language, the window unfolded,
-    // keyed by page and widget.
-    QMap<QString, QString> pageFaults(int index, const QString &code)
+    // What one page of the top tab widget shows wrongly in one language, keyed by the window's
+    // state and the widget: as a fresh start on a system in that language shows it (the form's
+    // own fonts) and after the language switch (the interface font); folded and unfolded (where
+    // the page is shown so), with its panel (Show More) closed and open, and with every page of
+    // its inner tab widgets and stacks.
+    QMap<QString, QString> pageFaults(int index, const QString &code, const QString &pageName)
     {
-        LanguageWindow w;
-        w.choose(index);
-        w.widget<QPushButton>("teacher_show_param_pushButton")->click(); // unfolded: the whole tab shows
-        if (w->width() != 1164)
-            return {{QStringLiteral("window"), QStringLiteral("not unfolded")}};
+        QLocale::setDefault(QLocale(code));
+        QObject owner;
+        install_system_catalogue(&owner);
+        LanguageWindow w(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=3\n"));
         w->show();
         if (!QTest::qWaitForWindowExposed(w.window.get()))
             return {{QStringLiteral("window"), QStringLiteral("not shown")}};
-        const QString shots = qEnvironmentVariable("CORVANE_SHOT_DIR");
-        auto *tabs = w.widget<QTabWidget>("tabWidget");
         QMap<QString, QString> faults;
-        for (QWidget *page : {w.widget("tab_teacher"), w.widget("tab_host")}) {
-            tabs->setCurrentWidget(page);
-            QTest::qWait(50);
-
-            const QString prefix = page->objectName() + QStringLiteral(": ");
-            // The window's own children (outside the tab widget) and the page shown.
-            const QMap<QString, QString> found = layoutFaults(w->centralWidget());
-            for (auto it = found.cbegin(); it != found.cend(); ++it)
-                faults.insert(prefix + it.key(), it.value());
-            // As connected cameras show them: the connect buttons offer the disconnect.
-            const QString disconnect = QCoreApplication::translate("MainWindow", "Disconnect");
-            const QList<QPushButton *> connectButtons = page->findChildren<QPushButton *>(
-                QRegularExpression(QStringLiteral("_connect_Button$")));
-            for (QPushButton *b : connectButtons)
-                b->setText(disconnect);
-            const QMap<QString, QString> connected = layoutFaults(page);
-            for (QPushButton *b : connectButtons) {
-                if (connected.contains(b->objectName()))
-                    faults.insert(prefix + b->objectName() + QStringLiteral(" connected"), connected.value(b->objectName()));
-                b->setText(QCoreApplication::translate("MainWindow", "Connect"));
-            }
-            if (!shots.isEmpty()) {
-                QDir().mkpath(shots);
-                QTest::qWait(200); // let the window system paint the page
-                const QString file = QDir(shots).filePath(QStringLiteral("%1_%2.png").arg(page->objectName(), code));
-                if (!w->grab().save(file))
-                    faults.insert(QStringLiteral("shot"), file);
-            }
-        }
+        pageStateFaults(w, code + QStringLiteral("-start"), pageName, QStringLiteral("start, "), &faults);
+        w.choose(index);
+        pageStateFaults(w, code, pageName, QString(), &faults);
         return faults;
     }
 
+    void pageStateFaults(LanguageWindow &w, const QString &shotName, const QString &pageName, const QString &when,
+                         QMap<QString, QString> *faults)
+    {
+        const QString shots = qEnvironmentVariable("CORVANE_SHOT_DIR");
+        auto *tabs = w.widget<QTabWidget>("tabWidget");
+        QWidget *page = w.widget(qPrintable(pageName));
+        // The recorder parameters that "Show More" unfolds.
+        QList<QWidget *> panel;
+        for (const char *name : {"port_set_groupBox", "widget_username", "widget_password"}) {
+            if (QWidget *part = page->findChild<QWidget *>(QLatin1String(name)))
+                panel << part;
+        }
+        // Inner tab widgets and stacked widgets (not a tab widget's own stack): pass n shows their
+        // page n, or their last.
+        QList<QWidget *> stacks;
+        int passes = 1;
+        for (QWidget *s : page->findChildren<QWidget *>()) {
+            if (qobject_cast<QTabWidget *>(s) || (qobject_cast<QStackedWidget *>(s) && !s->objectName().startsWith(QLatin1String("qt_")))) {
+                stacks << s;
+                passes = std::max(passes, s->property("count").toInt());
+            }
+        }
+        for (const bool wide : {false, true}) {
+            // The fold is the Teacher tab's; the page keeps or narrows the width it finds.
+            tabs->setCurrentWidget(w.widget("tab_teacher"));
+            if ((w->width() == 1164) != wide)
+                w.widget<QPushButton>("teacher_show_param_pushButton")->click();
+            tabs->setCurrentWidget(page);
+            if ((w->width() == 1164) != wide)
+                continue;
+            for (const bool open : {false, true}) {
+                if (open && panel.isEmpty())
+                    break;
+                for (QWidget *part : qAsConst(panel))
+                    part->setVisible(open);
+                for (int pass = 0; pass < passes; ++pass) {
+                    for (QWidget *s : qAsConst(stacks))
+                        s->setProperty("currentIndex", std::min(pass, s->property("count").toInt() - 1));
+                    // The layouts of pages shown for the first time settle on posted events.
+                    QCoreApplication::sendPostedEvents();
+                    QCoreApplication::processEvents();
+                    const QString prefix = when + QLatin1String(wide ? "unfolded" : "folded") + QLatin1String(open ? ", open: " : ": ");
+                    // The window's own children (outside the tab widget) and the page shown.
+                    const QMap<QString, QString> found = layoutFaults(w->centralWidget(), !wide);
+                    for (auto it = found.cbegin(); it != found.cend(); ++it)
+                        faults->insert(prefix + it.key(), it.value());
+                    // As connected cameras show them: the connect buttons offer the disconnect.
+                    const QString disconnect = QCoreApplication::translate("MainWindow", "Disconnect");
+                    for (QPushButton *b : page->findChildren<QPushButton *>(QRegularExpression(QStringLiteral("_connect_Button$")))) {
+                        if (!b->isVisibleTo(w.window.get()))
+                            continue;
+                        b->setText(disconnect);
+                        const QMap<QString, QString> connected = layoutFaults(b, !wide);
+                        if (connected.contains(b->objectName()))
+                            faults->insert(prefix + b->objectName() + QStringLiteral(" connected"), connected.value(b->objectName()));
+                        b->setText(QCoreApplication::translate("MainWindow", "Connect"));
+                    }
+                    if (!shots.isEmpty()) {
+                        QDir().mkpath(shots);
+                        QTest::qWait(200); // let the window system paint the page
+                        const QString file = QDir(shots).filePath(QStringLiteral("%1-%2%3-%4-%5.png")
+                                                                      .arg(pageName, QLatin1String(wide ? "unfolded" : "folded"),
+                                                                           QLatin1String(open ? "-open" : ""))
+                                                                      .arg(pass).arg(shotName));
+                        if (!w->grab().save(file))
+                            faults->insert(QStringLiteral("shot"), file);
+                    }
+                }
+            }
+        }
+    }
+
 private slots:
-    void initTestCase() { corvane_init_resources(); }
+    void initTestCase()
+    {
+        corvane_init_resources();
+        // The desktop's font, as an X11 session without a theme (and Windows) starts the program
+        // with, where the offscreen platform would start it 12 pt.
+        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+    }
 
     void cleanup()
     {
@@ -603,17 +760,31 @@ private slots:
                  QCoreApplication::translate("MainWindow", "Apply"));
     }
 
-    // Both pages in every language, unfolded: nothing is cut, covered or over a group's title,
-    // and every text fits the part of its widget that shows. With CORVANE_SHOT_DIR set (a run
-    // under Xvfb) the pages are saved there.
-    void pagesFitTheirTexts_data() { languages(); }
+    // Every page of the top tab widget in every language (but the Wizard Config page, which
+    // hands over to the wizard): nothing is cut, covered or over a group's title, every text fits
+    // the part of its widget that shows, and every tab label and header text shows whole. With
+    // CORVANE_SHOT_DIR set (a run under Xvfb) each state of each page is saved there.
+    void pagesFitTheirTexts_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("page");
+        const char *const pages[] = {"tab_teacher", "tab_student", "tab_board", "tab_host", "tab_6", "tab_16", "tab_15"};
+        for (int i = 0; i < int(std::size(kLanguages)); ++i) {
+            for (const char *page : pages)
+                QTest::addRow("%s %s", kLanguages[i][0], page) << i << QString::fromLatin1(kLanguages[i][1]) << QString::fromLatin1(page);
+        }
+    }
     void pagesFitTheirTexts()
     {
         QFETCH(int, index);
         QFETCH(QString, code);
-        const QMap<QString, QString> faults = pageFaults(index, code);
+        QFETCH(QString, page);
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false")); // the window's chatter
+        const QMap<QString, QString> faults = pageFaults(index, code, page);
+        QLoggingCategory::setFilterRules(QString());
         for (auto it = faults.cbegin(); it != faults.cend(); ++it)
-            qInfo().noquote() << "FAULT" << code << it.key() + QStringLiteral(": ") + it.value();
+            qInfo().noquote() << "FAULT" << code << page << it.key() + QStringLiteral(": ") + it.value();
         QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults, listed above").arg(faults.size())));
     }
 };

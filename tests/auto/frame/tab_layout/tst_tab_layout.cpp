@@ -5,6 +5,7 @@
 #include "form_host.h"
 #include "mainwindow/tab_layout.h"
 #include "model/camera_slots.h"
+#include "net/control_link.h"
 
 #include <QTimer>
 #include <QtTest>
@@ -31,10 +32,11 @@ struct Window : TabLayout::Host {
 struct Layout {
     FormHost shell;
     CameraSlots cameras;
+    ControlLink link{&cameras};
     Window host;
     TabLayout tabs;
     Ui::MainWindow *ui = shell.ui;
-    Layout() : tabs(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, shell.ui), cameras, host) {}
+    Layout() : tabs(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, shell.ui), cameras, link, host) {}
     // Through the combo box, as the installer chooses, even when the layout is the current one.
     void choose(int layout)
     {

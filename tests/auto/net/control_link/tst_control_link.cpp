@@ -2,6 +2,8 @@
 // the link its rules choose, a link that fails, the keep-alives, the side's link changing hands
 // between the two cameras of a side, and the replies with where they came from. The cameras are
 // simulated on loopback in the test's own network namespace.
+#include "core/log_fold.h"
+#include "core/log_handler.h"
 #include "core/time_scale.h"
 #include "log_capture.h"
 #include "model/camera_slots.h"
@@ -13,6 +15,7 @@
 #include <QLoggingCategory>
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -62,25 +65,19 @@ struct RawCamera {
 struct Link {
     CameraSlots cams;
     ControlLink link{&cams};
-    link_choice::Link chosen = link_choice::Link::Udp;
-    control_frame::MappedPorts mapped;
     Link()
     {
         ControlLink::Rules rules;
-        rules.choose = [this](const QString &, const QHostAddress *) {
-            link_choice::Choice c;
-            c.link = chosen;
-            return c;
-        };
-        rules.mapped_ports = [this] { return mapped; };
         rules.text_port = [](Side side) { return side == Side::Student ? 27791 : 6791; };
         link.set_rules(rules);
     }
-    // The slot connected to the address, with the side's link opened to it when tcp.
+    // The slot connected to the address (its address field shows it), with the side's link
+    // opened to it when tcp.
     QHostAddress *attach(Slot slot, const QString &address, bool tcp)
     {
         CameraSlotRecord &r = cams[slot];
         r.udp_flag = true;
+        link.set_slot_field_address(slot, address);
         QHostAddress *destination = cams.set_destination(slot, address);
         if (tcp)
             link.open_side_tcp_link(slot, address, 6793);
@@ -130,8 +127,7 @@ private slots:
         Link l;
         QHostAddress *destination = l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.10"), true);
         QVERIFY(l.cams[Slot::TeacherPano].tcp_flag);
-        l.chosen = link_choice::Link::TeacherTcp;
-        l.mapped = {mapped, 21259, 22259, 26791, 27791};
+        l.link.set_mapped_ports({mapped, 21259, 22259, 26791, 27791});
 
         l.link.sendMsg_Net(destination, port, text, hex);
         QCOMPARE(camera.take(wire.size()).toHex(' '), wire.toHex(' '));
@@ -139,6 +135,21 @@ private slots:
         QCOMPARE(l.link.current_state(), 1);
         QTest::qWait(20);
         QVERIFY2(camera.received.isEmpty(), camera.received.toHex(' ').constData());
+    }
+
+    // The last command a camera gets before its link is let go (a calibration taking the camera
+    // out of its measuring mode as the window closes) still reaches it.
+    void lastCommandBeforeRelease()
+    {
+        RawCamera camera;
+        QVERIFY(camera.listen(QStringLiteral("127.0.0.10")));
+        Link l;
+        QHostAddress *destination = l.attach(Slot::TeacherFeature, QStringLiteral("127.0.0.10"), true);
+        QVERIFY(l.cams[Slot::TeacherFeature].tcp_flag);
+        l.link.sendMsg_Net(destination, 1259, QStringLiteral("81 03 06 07 01 FF"), true);
+        l.link.close_slot_link(Slot::TeacherFeature);
+        const QByteArray wire = hexBytes("EB040000060000008103060701FF");
+        QCOMPARE(camera.take(wire.size()).toHex(' '), wire.toHex(' '));
     }
 
     void udpDatagrams_data()
@@ -185,7 +196,6 @@ private slots:
         QVERIFY(camera.start());
         Link l;
         QHostAddress *destination = l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.14"), true);
-        l.chosen = link_choice::Link::TeacherTcp;
         if (cameraGone) {
             camera.stop();
             QVERIFY(camera.start());
@@ -226,8 +236,6 @@ private slots:
         QVERIFY(camera.listen(QStringLiteral("127.0.0.15")));
         Link l;
         l.attach(Slot(slot), QStringLiteral("127.0.0.15"), true);
-        l.chosen = camera_slot::side(Slot(slot)) == Side::Teacher ? link_choice::Link::TeacherTcp
-                                                                  : link_choice::Link::StudentTcp;
         QTimer *timer = l.cams[Slot(slot)].keepalive_timer;
         QVERIFY(timer->isActive());
         timer->start(5);
@@ -397,6 +405,94 @@ private slots:
             QVERIFY2(dump.size() < 2 * kLogDumpLimit || dump.endsWith(QLatin1String(" bytes)]")), qPrintable(dump.right(60)));
     }
 
+    // A flood of frames the reader skips (a port that carries no reply, a length beyond the
+    // bound) yields like a flood of replies: no turn of the event loop skips more than a share.
+    void skippedFloodYields_data()
+    {
+        QTest::addColumn<QByteArray>("unit");
+        QTest::newRow("empty frames for port 6792") << simuot::header(6792, 0);
+        QTest::newRow("headers of length 0x7FFFFFFF") << simuot::header(simuot::kTextPort, 0x7FFFFFFF);
+    }
+    void skippedFloodYields()
+    {
+        QFETCH(QByteArray, unit);
+        constexpr int kUnits = 200000;     // 2.4 MB
+        constexpr int kFramesPerTurn = 64; // the link's share of one turn of the event loop
+        SimCamera camera(QStringLiteral("127.0.0.30"));
+        QVERIFY(camera.start());
+        Link l;
+        l.attach(Slot::TeacherPano, camera.address(), true);
+        QSignalSpy texts(&l.link, &ControlLink::textReply);
+        qint64 lastSkipped = 0, mostInATurn = 0, longestGap = 0;
+        QElapsedTimer clock;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] {
+            mostInATurn = qMax(mostInATurn, l.link.skipped(1) - lastSkipped);
+            lastSkipped = l.link.skipped(1);
+            longestGap = qMax(longestGap, clock.restart());
+        });
+        // The program's own log, with every line it writes.
+        QFile::remove(QStringLiteral("Corvane.log"));
+        const QtMessageHandler testLog = qInstallMessageHandler(nullptr);
+        installLogHandler(QStringLiteral("Corvane.log"));
+        QLoggingCategory::setFilterRules(QString());
+        const QByteArray after = "teacher_parameter\nafter the flood";
+        QCOMPARE(camera.pushToLinks(unit.repeated(kUnits) + simuot::frame(simuot::kTextPort, after)), 1);
+        clock.start();
+        ticker.start(0);
+        QTRY_COMPARE_WITH_TIMEOUT(texts.size(), 1, 10 * kReplyMs);
+        ticker.stop();
+        QCOMPARE(texts.first().at(0).toByteArray(), after);
+        QCOMPARE(l.link.skipped(1), qint64(kUnits));
+        QCOMPARE(l.link.buffered(1), 0);
+        uninstallLogHandler();
+        qInstallMessageHandler(testLog);
+        QLoggingCategory::setFilterRules(QStringLiteral("corvane.protocol.debug=false"));
+        qInfo("at most %lld skipped in one turn of the event loop, turns at most %lld ms apart, log %lld bytes",
+              mostInATurn, longestGap, QFileInfo(QStringLiteral("Corvane.log")).size());
+        // A turn runs the link's read at most twice: when its socket signals, and when its next
+        // share is due.
+        QVERIFY2(mostInATurn <= 2 * kFramesPerTurn, qPrintable(QString::number(mostInATurn)));
+    }
+
+    // A camera that repeats one datagram: every one is handed on, the first few with what
+    // handling them logs, and a line says how many more were left out of the log.
+    void identicalDatagramsFold_data()
+    {
+        QTest::addColumn<bool>("visca");
+        QTest::newRow("VISCA answers") << true;
+        QTest::newRow("text answers") << false;
+    }
+    void identicalDatagramsFold()
+    {
+        QFETCH(bool, visca);
+        constexpr int kRepeats = 20;
+        SimCamera camera(QStringLiteral("127.0.0.31"));
+        QVERIFY(camera.start());
+        Link l;
+        QHostAddress *destination = l.attach(Slot::TeacherPano, camera.address(), false);
+        l.link.sendMsg_Net(destination, 9, QStringLiteral("81 09 04 47 FF"), true); // binds the VISCA socket
+        l.link.closeUdpServer();
+        int handled = 0;
+        const auto handle = [&] { qDebug() << "handled" << ++handled; };
+        connect(&l.link, &ControlLink::viscaReply, handle);
+        connect(&l.link, &ControlLink::textReply, handle);
+        LogCapture log;
+        const quint16 port = visca ? l.link.command_socket()->localPort() : 7791;
+        for (int i = 0; i < kRepeats; ++i)
+            QVERIFY(camera.pushDatagram(visca, visca ? hexBytes("905004000000FF") : QByteArray("teacher_parameter"),
+                                        QHostAddress::LocalHost, port));
+        QTRY_COMPARE_WITH_TIMEOUT(handled, kRepeats, kReplyMs);
+        const QString source = visca ? QStringLiteral("MainWindow::readSocUdpData [127.0.0.31]: ")
+                                     : QStringLiteral("MainWindow::readUdpData [127.0.0.31]: ");
+        QTRY_VERIFY_WITH_TIMEOUT(log.contains(source), kReplyMs);
+        QCOMPARE(log.count(QStringLiteral("handled")), log_fold::kRepeatsLogged);
+        qint64 leftOut = 0;
+        for (const QString &line : log.lines().filter(source))
+            leftOut += line.mid(source.size()).section(QLatin1Char(' '), 0, 0).toLongLong();
+        QCOMPARE(leftOut, qint64(kRepeats - log_fold::kRepeatsLogged));
+    }
+
     // A released camera: none of its frames still waiting in a read is handed on (released by a
     // handler), and its late text answers are ignored unless another slot uses its address.
     void releasedCamera_data()
@@ -448,38 +544,56 @@ private slots:
         QCOMPARE(got, taken);
     }
 
-    // The reply socket takes answers only from hosts commands went to; any other sender is
-    // ignored and logged once, and only so many of them.
+    // The reply socket and the VISCA socket take answers only from hosts commands went to; any
+    // other sender is ignored and logged once, and only so many of them. A stranger's zoom
+    // answer must not set a camera's zoom field.
     void replySocketSenders_data()
     {
+        QTest::addColumn<bool>("visca");
         QTest::addColumn<int>("foreign");
         QTest::addColumn<int>("logLines");
-        QTest::newRow("one foreign host") << 1 << 1;
-        QTest::newRow("more foreign hosts than are logged") << 70 << 65;
+        QTest::newRow("one foreign host") << false << 1 << 1;
+        QTest::newRow("more foreign hosts than are logged") << false << 70 << 65;
+        QTest::newRow("VISCA, one foreign host") << true << 1 << 1;
+        QTest::newRow("VISCA, more foreign hosts than are logged") << true << 70 << 65;
     }
     void replySocketSenders()
     {
+        QFETCH(bool, visca);
         QFETCH(int, foreign);
         SimCamera camera(QStringLiteral("127.0.0.26"));
         QVERIFY(camera.start());
         Link l;
         QHostAddress *destination = l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.26"), false);
         l.link.closeUdpServer();
+        // The VISCA socket is bound by its first datagram (to a port nobody serves).
+        l.link.sendMsg_Net(destination, 9, QStringLiteral("81 09 04 47 FF"), true);
+        const quint16 port = visca ? l.link.command_socket()->localPort() : 7791;
+        QVERIFY(port != 0);
         QSignalSpy texts(&l.link, &ControlLink::textReply);
+        QSignalSpy viscas(&l.link, &ControlLink::viscaReply);
+        QSignalSpy &answers = visca ? viscas : texts;
         LogCapture log;
         for (int i = 1; i <= foreign; ++i) {
             QUdpSocket host;
             QVERIFY(host.bind(QHostAddress(QStringLiteral("127.0.1.%1").arg(i))));
             for (int n = 0; n < 2; ++n)
-                host.writeDatagram("teacher_parameter\nteacher_tracking_status=start", QHostAddress::LocalHost, 7791);
+                host.writeDatagram(visca ? hexBytes("905004000000FF")
+                                         : QByteArray("teacher_parameter\nteacher_tracking_status=start"),
+                                   QHostAddress::LocalHost, port);
         }
         // The camera's answer comes after the foreign datagrams, on the same socket.
-        l.link.sendMsg_Net(destination, 6791, QStringLiteral("teacher_parameter\nget_tracking_status"), false);
-        QTRY_COMPARE_WITH_TIMEOUT(texts.size(), 1, kReplyMs);
+        if (visca)
+            l.link.sendMsg_Net(destination, 1259, QStringLiteral("81 09 04 38 FF"), true);
+        else
+            l.link.sendMsg_Net(destination, 6791, QStringLiteral("teacher_parameter\nget_tracking_status"), false);
+        QTRY_COMPARE_WITH_TIMEOUT(answers.size(), 1, kReplyMs);
         QTest::qWait(20);
-        QCOMPARE(texts.size(), 1);
-        QCOMPARE(texts.first().at(0).toByteArray(), QByteArray("teacher_parameter\nteacher_tracking_status=stop"));
-        QTEST(log.count(QStringLiteral("MainWindow::readUdpData answer")), "logLines");
+        QCOMPARE(answers.size(), 1);
+        QCOMPARE(answers.first().at(0).toByteArray(),
+                 visca ? hexBytes("905002FF") : QByteArray("teacher_parameter\nteacher_tracking_status=stop"));
+        const QString reader = visca ? QStringLiteral("MainWindow::readSocUdpData") : QStringLiteral("MainWindow::readUdpData");
+        QTEST(log.count(reader + QStringLiteral(" answer")), "logLines");
         QCOMPARE(log.count(QStringLiteral("[127.0.1.1]")), 1);
     }
 

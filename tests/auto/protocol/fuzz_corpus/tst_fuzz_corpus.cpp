@@ -1,11 +1,13 @@
 // Replays the committed fuzz corpus through the fuzz targets' own checks.
 #include "fuzz/board_section_entry.h"
 #include "fuzz/director_section_entry.h"
+#include "fuzz/discovery_reply_entry.h"
 #include "fuzz/lectern_reply_entry.h"
 #include "fuzz/parameter_block_entry.h"
 #include "fuzz/region_readback_entry.h"
 #include "fuzz/student_section_entry.h"
 #include "fuzz/teacher_section_entry.h"
+#include "fuzz/transfer_packet_entry.h"
 #include "fuzz/uot_reader_entry.h"
 #include "fuzz/visca_reply_entry.h"
 
@@ -32,6 +34,8 @@ const struct {
     {"board_section", check_board_section_input},
     {"director_section", check_director_section_input},
     {"region_readback", check_region_readback_input},
+    {"discovery_reply", check_discovery_reply_input},
+    {"transfer_packet", check_transfer_packet_input},
 };
 } // namespace
 

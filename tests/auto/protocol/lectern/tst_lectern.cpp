@@ -2,6 +2,7 @@
 // byte, and the answers read back (JSON or key=value text).
 #include "protocol/lectern_reply.h"
 #include "protocol/lectern_request.h"
+#include "protocol/reply_values.h"
 
 #include <QJsonDocument>
 #include <QtTest>
@@ -161,9 +162,9 @@ private slots:
         QCOMPARE(body_mode_choice(QStringLiteral("3")), -1);
         QCOMPARE(body_mode_choice(QStringLiteral("04")), -1);
         QVERIFY(!switch_on(QStringLiteral("0")) && switch_on(QStringLiteral("2")) && switch_on(QString()));
-        QCOMPARE(number(QStringLiteral(" 12 ")), 12);
-        QCOMPARE(number(QStringLiteral("12abc")), 0);
-        QCOMPARE(number(QStringLiteral("99999999999")), 0);
+        QCOMPARE(reply_values::number(QStringLiteral(" 12 ")), 12);
+        QCOMPARE(reply_values::number(QStringLiteral("12abc")), 0);
+        QCOMPARE(reply_values::number(QStringLiteral("99999999999")), 0);
     }
 
     // JSON numbers are read as their text; any enable value but "0" counts as on.

@@ -1,7 +1,7 @@
 // How a command reaches a camera: the link it takes, the control frame before its payload on a
 // TCP link, the port that frame names, and the address texts the slots are read from.
+#include "model/camera_slot.h"
 #include "protocol/camera_address.h"
-#include "protocol/camera_slot.h"
 #include "protocol/control_frame.h"
 #include "protocol/link_choice.h"
 

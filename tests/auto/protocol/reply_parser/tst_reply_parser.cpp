@@ -74,7 +74,6 @@ struct Parser {
     Parser()
     {
         ports.edit().student_udp_port = 6792;
-        link.set_rules({[](const QString &, const QHostAddress *) { return link_choice::Choice(); }, {}, {}, {}});
         for (Slot pano : {Slot::TeacherPano, Slot::StudentPano, Slot::BoardPano}) {
             cameras[pano].udp_flag = true;
             cameras.set_destination(pano, QStringLiteral("127.0.0.%1").arg(int(camera_slot::side(pano)) + 2));

@@ -2,6 +2,9 @@
 // come whole whatever the cut of the reads; a foreign port is skipped by its length; any other
 // bad header resynchronises on the next marker or empties the buffer, with a warning; a length
 // beyond 1 MiB is never waited for.
+#include "core/log_fold.h"
+#include "log_capture.h"
+#include "protocol/protocol_log.h"
 #include "protocol/uot_reader.h"
 
 #include <QLoggingCategory>
@@ -122,6 +125,8 @@ private slots:
         }
         QTEST(got, "expected");
         QTEST(reader.buffered(), "leftOver");
+        // Each warning tells of one skipped frame or stretch, which a link's read budget counts.
+        QCOMPARE(reader.skipped(), qint64(warnings.size()));
     }
 
     // Two reads cut at every possible place, and one byte per read: the same frames each time.
@@ -158,13 +163,79 @@ private slots:
                                                "\\(port 6791, length 4294967295\\)")));
         reader.feed(header("UOT", 6791, 0xFFFFFFFFu) + garbage, keep);
         QCOMPARE(reader.buffered(), 0);
+        // The same garbage read after read is one run: its first stretches are logged.
         for (int i = 0; i < 16; ++i) {
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("dropped 524288 bytes$")));
+            if (i < log_fold::kRepeatsLogged)
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("dropped 524288 bytes$")));
             reader.feed(garbage, keep);
             QCOMPARE(reader.buffered(), 0);
         }
+        QTest::ignoreMessage(QtInfoMsg, "UOT reader [student]: 11 more replies identical to the last one logged were "
+                                        "left out of the log");
         reader.feed(text("student_parameter\nstop"), keep);
         QCOMPARE(got, QByteArrayList{"6791:student_parameter\nstop"});
+    }
+
+    // A long payload shows its first bytes only, as every dump of the program does.
+    void payloadDumpCapped_data()
+    {
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("VISCA") << 1259 << "[VISCA] Resolver NewVersion {";
+        QTest::newRow("text") << 6791 << "[TRACK] Resolver NewVersion {";
+    }
+    void payloadDumpCapped()
+    {
+        QFETCH(int, port);
+        QFETCH(QString, line);
+        QLoggingCategory::setFilterRules(QString());
+        LogCapture capture;
+        UotReader reader;
+        reader.feed(frame(quint32(port), QByteArray(20000, 'x')), [](const UotReader::Frame &) {});
+        QLoggingCategory::setFilterRules(QStringLiteral("corvane.protocol.debug=false"));
+        QCOMPARE(capture.lines().filter(line),
+                 QStringList{line + '"' + QString(kLogDumpLimit, 'x') + "...(20000 bytes)\"}"});
+    }
+
+    // A run of identical frames logs its first few in full and marks the rest left out; the
+    // frame that ends the run comes after one line that says how many were left out.
+    void identicalFramesFold_data()
+    {
+        QTest::addColumn<QByteArray>("unit");
+        QTest::addColumn<int>("frames"); // frames in the unit: 1, or 0 for one skipped
+        QTest::addColumn<QString>("line"); // logged once per unit while it is logged
+        QTest::newRow("VISCA zoom answer") << visca("\x90\x50\x04\x00\x00\x00\xff") << 1
+                                           << "[VISCA] Resolver NewVersion {";
+        QTest::newRow("frame for an unknown port") << frame(6792, "") << 0 << "frame for unknown port 6792";
+        QTest::newRow("absurd length") << header("UOT", 6791, 0x7FFFFFFFu) << 0 << "frame length beyond the bound";
+    }
+    void identicalFramesFold()
+    {
+        QFETCH(QByteArray, unit);
+        QFETCH(int, frames);
+        QFETCH(QString, line);
+        constexpr int kRun = 20;
+        QLoggingCategory::setFilterRules(QString());
+        LogCapture capture;
+        UotReader reader(QStringLiteral("teacher"));
+        QVector<bool> leftOut;
+        reader.feed(unit.repeated(kRun) + text("different"), [&](const UotReader::Frame &f) { leftOut << f.left_out; });
+        QLoggingCategory::setFilterRules(QStringLiteral("corvane.protocol.debug=false"));
+        const QStringList log = capture.lines();
+
+        QVector<bool> expected(kRun * frames, true);
+        for (int i = 0; i < qMin(kRun * frames, log_fold::kRepeatsLogged); ++i)
+            expected[i] = false;
+        expected << false;
+        QCOMPARE(leftOut, expected);
+        QCOMPARE(log.filter(line).size(), log_fold::kRepeatsLogged);
+        const QString note = QStringLiteral("UOT reader [teacher]: %1 more replies identical to the last one logged "
+                                            "were left out of the log").arg(kRun - log_fold::kRepeatsLogged);
+        QCOMPARE(log.filter(QStringLiteral("left out of the log")), QStringList{note});
+        // The note comes before the lines of the frame that ends the run.
+        QVERIFY(log.indexOf(note) >= 0);
+        const QRegularExpression ender(QStringLiteral(".*Resolver NewVersion \\{\"different\"\\}"));
+        QVERIFY(log.indexOf(note) < log.indexOf(ender));
     }
 
     // While a frame is being handled the consumer processes events, and more bytes of the same

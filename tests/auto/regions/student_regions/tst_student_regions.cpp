@@ -350,6 +350,43 @@ private slots:
         QCOMPARE(ui->board_apply_Button->text(), marked ? QStringLiteral("Apply(*)") : QStringLiteral("Apply"));
     }
 
+    // The board tracking area shown: everything outside it hatched red, the whole preview while
+    // no area was drawn or read back; nothing with the regions hidden.
+    void boardHatching_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("area");        // (100, 40) to (380, 220) on the preview
+        QTest::addColumn<QString>("hatched"); // red in the middle of the preview, in its corner
+        QTest::newRow("no area yet: all hatched") << true << false << "11";
+        QTest::newRow("an area: hatched around it") << true << true << "01";
+        QTest::newRow("regions hidden") << false << true << "00";
+    }
+    void boardHatching()
+    {
+        QFETCH(bool, shown);
+        QFETCH(bool, area);
+        Ui::MainWindow *ui = r->ui;
+        ui->tabWidget->setCurrentIndex(2);
+        ui->board_track_region_radioButton->setChecked(true);
+        if (area) {
+            r->board.board_track_start = QPoint(120, 380);
+            r->board.board_track_end = QPoint(400, 560);
+            r->board.board_track_flag = true;
+        }
+        r->click(ui->board_show_region_checkBox, true);
+        if (!shown)
+            r->click(ui->board_show_region_checkBox, false);
+        const QImage painted = ui->board_pano_region_widget->grab().toImage();
+        auto red = [&painted](const QRect &box) {
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    if (painted.pixel(x, y) == qRgb(255, 0, 0))
+                        return '1';
+            return '0';
+        };
+        QTEST(QString{red(QRect(230, 120, 20, 20))} + red(QRect(10, 10, 20, 20)), "hatched");
+    }
+
     // The overlays are painted when something they show changed, and not otherwise.
     void paintedOnlyOnChange_data()
     {

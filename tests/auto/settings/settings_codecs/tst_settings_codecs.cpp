@@ -1,5 +1,6 @@
 // What the settings file's texts mean when read back (numbers, flags, slider labels), the rules
 // of typed addresses, ports and codes, and the recorder port mapping's checks and decisions.
+#include "protocol/reply_values.h"
 #include "settings/config_values.h"
 #include "settings/input_rules.h"
 #include "settings/port_forward.h"
@@ -45,7 +46,7 @@ private slots:
     void storedValues()
     {
         QFETCH(QString, text);
-        QTEST(config::number_of(text), "number");
+        QTEST(reply_values::number(text), "number");
         QTEST(config::flag_set(text), "anyNumber");
         QTEST(config::flag_set_if_one(text), "onlyOne");
         QTEST(config::flag_one_or_zero(text), "oneOrZero");

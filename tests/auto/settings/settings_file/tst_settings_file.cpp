@@ -16,9 +16,21 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <functional>
 #include <optional>
 
 namespace {
+using Change = std::function<QByteArray(const QByteArray &)>;
+
+QByteArray cutAt(const QByteArray &bytes, int at) { return bytes.left(at); }
+
+// The offset after the n-th line end from an offset on.
+int afterLines(const QByteArray &bytes, int from, int n)
+{
+    for (int i = 0; i < n; ++i)
+        from = bytes.indexOf('\n', from) + 1;
+    return from;
+}
 
 QByteArray bytesOf(const QString &path)
 {
@@ -68,7 +80,48 @@ struct Rig {
     }
 };
 
+// A whole file as the tool saves it from the bare form.
+QByteArray savedFile()
+{
+    testenv::removeConfigIni();
+    Rig rig;
+    rig.file.load_config();
+    return rig.file.save_config() ? bytesOf(settings_file_path()) : QByteArray();
+}
+
+// The keys of the saved file whose lines the first bytes do not hold whole, in the file's order;
+// the language key, which a save leaves out for an unknown language, is not counted.
+QStringList keysNotWhole(const QByteArray &saved, int bytes)
+{
+    QStringList keys;
+    QString group;
+    int start = 0;
+    for (const QByteArray &line : saved.split('\n')) {
+        const int end = start + line.size() + 1;
+        if (line.startsWith('['))
+            group = QString::fromLatin1(line.mid(1, line.size() - 2));
+        else if (line.contains('=') && end > bytes && group != QLatin1String("LANGUAGE_CONF"))
+            keys << group + QLatin1Char('/') + QString::fromLatin1(line.left(line.indexOf('=')));
+        start = end;
+    }
+    return keys;
+}
+
+void removeAsides()
+{
+    const QDir folder = QFileInfo(settings_file_path()).dir();
+    for (const QString &name : folder.entryList({QStringLiteral("config.ini.unreadable-*")}, QDir::AllEntries | QDir::System)) {
+        QFileInfo entry(folder.filePath(name));
+        if (entry.isDir())
+            QDir(entry.filePath()).removeRecursively();
+        else
+            QFile::remove(entry.filePath());
+    }
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Change)
 
 class tst_SettingsFile : public QObject
 {
@@ -78,9 +131,7 @@ private slots:
     void init()
     {
         testenv::removeConfigIni();
-        const QDir folder = QFileInfo(settings_file_path()).dir();
-        for (const QString &name : folder.entryList({QStringLiteral("config.ini.unreadable-*")}, QDir::Files))
-            QFile::remove(folder.filePath(name));
+        removeAsides();
     }
 
     void reading_data()
@@ -215,6 +266,145 @@ private slots:
                                                    .arg(path, aside));
             QVERIFY(rig.file.save_config());
         }
+    }
+
+    // A file cut off at some byte is set aside as an unreadable one is, and the box and the log
+    // name the keys it lost. Files that merely lack keys load as before: the wizard's, an
+    // earlier version's, a short one written by hand, one whose last line has no line end.
+    void cutShort_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<int>("cutAt"); // the saved file's bytes the changed one keeps; 0: not cut
+        QTest::addColumn<bool>("movable");
+        const QByteArray saved = savedFile();
+        QVERIFY(saved.size() > 3000);
+        const int thirdLineEnd = afterLines(saved, saved.indexOf("[DIRECTOR_CONF]"), 3);
+        const int lastLine = saved.lastIndexOf('\n', saved.size() - 2) + 1;
+        auto cut = [](int at) { return Change([at](const QByteArray &b) { return cutAt(b, at); }); };
+        QTest::newRow("cut at 2,000 bytes") << cut(2000) << 2000 << true;
+        QTest::newRow("cut within a line of the first group") << cut(40) << 40 << true;
+        QTest::newRow("cut at a line end after the first group") << cut(thirdLineEnd) << thirdLineEnd << true;
+        QTest::newRow("last line missing") << cut(lastLine) << lastLine << true;
+        QTest::newRow("cut short, cannot be moved") << cut(2000) << 2000 << false;
+        QTest::newRow("whole file") << Change([](const QByteArray &b) { return b; }) << 0 << true;
+        QTest::newRow("no line end after the last line") << Change([](const QByteArray &b) { return b.chopped(1); }) << 0 << true;
+        QTest::newRow("earlier version without a key") << Change([](const QByteArray &b) {
+            QByteArray changed = b;
+            const int at = changed.indexOf("\nPano_Switch=") + 1;
+            return changed.remove(at, changed.indexOf('\n', at) + 1 - at);
+        }) << 0 << true;
+        QTest::newRow("first group only, lines ended") << cut(afterLines(saved, 0, 3)) << 0 << true;
+        QTest::newRow("one key of the first group by hand")
+            << Change([](const QByteArray &) { return QByteArray("[BOARD_CONF]\nBoard_enable=2\n"); }) << 0 << true;
+        QTest::newRow("the wizard's keys") << Change([](const QByteArray &) {
+            return QByteArray("[BOARD_CONF]\nFace_Detect=0\nFeature_IP=10.0.0.6\nPano_IP=10.0.0.7\n"
+                              "[STUDENT_CONF]\nContinue_Time=30\nFeature_IP=10.0.0.4\nPano_IP=10.0.0.5\n"
+                              "[TEACHER_CONF]\nFeature_IP=10.0.0.2\nPano_IP=10.0.0.3\nTracking_Guide_State=1\n"
+                              "Tracking_Mode=2\nTracking_Number_Camera=3\n");
+        }) << 0 << true;
+    }
+
+    void cutShort()
+    {
+        QFETCH(Change, change);
+        QFETCH(int, cutAt);
+        QFETCH(bool, movable);
+        const QByteArray saved = savedFile();
+        const QByteArray bytes = change(saved);
+        testenv::writeConfigIniRaw(bytes);
+        const QString path = settings_file_path();
+        std::optional<ReadOnlyFolder> readOnly;
+        if (!movable && !readOnly.emplace(QFileInfo(path).absolutePath()).ok())
+            QSKIP(qPrintable(readOnly->why()));
+        const QStringList lost = cutAt ? keysNotWhole(saved, cutAt) : QStringList();
+        const QString named = QStringLiteral("(%1 in all: %2").arg(lost.size()).arg(lost.value(0));
+        if (cutAt)
+            QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("is cut short, %1 keys that every save writes "
+                                                                               "are missing \\(%2[,)]")
+                                                                    .arg(lost.size())
+                                                                    .arg(lost.value(0))));
+        RecordingPresenter boxes;
+        Rig rig;
+        rig.file.load_config();
+        QCOMPARE(rig.recorder.defaults_runs, cutAt ? 1 : 0);
+        QCOMPARE(boxes.shown.size(), cutAt ? 1 : 0);
+        if (!cutAt)
+            return;
+        QVERIFY2(boxes.shown.first().text.contains(QStringLiteral("is cut short")) && boxes.shown.first().text.contains(named),
+                 qPrintable(boxes.shown.first().text));
+        const QStringList asides = QFileInfo(path).dir().entryList({QStringLiteral("config.ini.unreadable-*")});
+        QCOMPARE(asides.size(), int(movable));
+        QCOMPARE(bytesOf(movable ? QFileInfo(path).dir().filePath(asides.value(0)) : path), bytes);
+        if (!movable) {
+            QVERIFY(boxes.shown.first().text.contains(QStringLiteral("cannot be moved aside")));
+            QVERIFY(rig.file.keeps_unreadable_file());
+            QVERIFY(!rig.file.stored_value(QStringLiteral("BOARD_CONF/Feature_IP")).isValid());
+            QTest::ignoreMessage(QtDebugMsg, QRegularExpression("save_config failed"));
+            QVERIFY(!rig.file.save_config());
+            QCOMPARE(bytesOf(path), bytes);
+        }
+    }
+
+    // Every cut after the first group is told, up to the last line's value, with the keys on
+    // the lines it did not leave whole: the writer's order is the one the check expects.
+    void everyCut()
+    {
+        const QByteArray saved = savedFile();
+        const int from = saved.indexOf("\n\n") + 1;
+        const int to = saved.lastIndexOf('=');
+        for (int at = from; at <= to; ++at) {
+            testenv::writeConfigIniRaw(saved.left(at));
+            QCOMPARE(unreadable_config::examine(settings_file_path()).cut_off, keysNotWhole(saved, at));
+        }
+    }
+
+    // What is no regular file (a FIFO would keep the open waiting for a writer) is unreadable:
+    // moved aside, or kept and never read again when it cannot be moved.
+    void notAFile_data()
+    {
+        QTest::addColumn<bool>("fifo");
+        QTest::addColumn<bool>("movable");
+        QTest::newRow("FIFO") << true << true;
+        QTest::newRow("FIFO that cannot be moved") << true << false;
+        QTest::newRow("folder") << false << true;
+    }
+
+    void notAFile()
+    {
+        QFETCH(bool, fifo);
+        QFETCH(bool, movable);
+        const QString path = settings_file_path();
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        std::optional<FifoInPlace> pipe;
+        if (fifo)
+            QVERIFY2(pipe.emplace(path).ok(), qPrintable(pipe->why()));
+        else
+            QVERIFY(QDir().mkpath(path + QStringLiteral("/inside")));
+        std::optional<ReadOnlyFolder> readOnly;
+        if (!movable && !readOnly.emplace(QFileInfo(path).absolutePath()).ok())
+            QSKIP(qPrintable(readOnly->why()));
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(movable ? "cannot be read, it was moved to" : "cannot be moved"));
+        RecordingPresenter boxes;
+        Rig rig;
+        rig.file.load_config();
+        QCOMPARE(rig.recorder.defaults_runs, 1);
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(QFileInfo(path).exists(), !movable);
+        QCOMPARE(QFileInfo(path).dir().entryList({QStringLiteral("config.ini.unreadable-*")}, QDir::AllEntries | QDir::System).size(),
+                 int(movable));
+        if (!movable) {
+            // The system's reason, not the file class's words about a file it will not copy.
+            QVERIFY2(QRegularExpression("cannot be moved aside: (Read-only file system|Permission denied)\\.")
+                         .match(boxes.shown.first().text)
+                         .hasMatch(),
+                     qPrintable(boxes.shown.first().text));
+            QVERIFY(!rig.file.stored_value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).isValid());
+            QTest::ignoreMessage(QtDebugMsg, QRegularExpression("save_config failed"));
+            QVERIFY(!rig.file.save_config());
+        }
+        QCOMPARE(pipe ? pipe->reads() : 0, 0);
+        readOnly.reset();
+        removeAsides();
     }
 
     // No file: the window's defaults run once, the upgrade group starts as a fresh installation.

@@ -178,6 +178,7 @@ private slots:
         QTest::newRow("pan 144 and tilt -72 as signed 16-bit fields")
             << "R6" << QByteArrayList{"81 01 06 02 16 12 00 00 09 00 0F 0F 0B 08 FF", "81 09 06 12 FF"}
             << done + hex("90 50 00 00 09 00 0F 0F 0B 08 FF");
+        QTest::newRow("a J4 has no position inquiry") << "J4" << QByteArrayList{"81 09 06 12 FF"} << hex("90 60 02 FF");
         QTest::newRow("the crop picture's own focus mode")
             << "M19" << QByteArrayList{"8A 01 04 38 03 FF", "8A 09 04 38 FF", "81 09 04 38 FF"}
             << done + hex("90 50 03 FF 90 50 02 FF");

@@ -157,6 +157,18 @@ private slots:
         // A part ten picture pixels away must not pass as well.
         QVERIFY(meanDifference(probe.lastPicture, scaled(part.translated(part.x() > 20 ? -10 : 10, 0))) > kMatchGrey);
     }
+
+    // A close-up of another model, 2·atan(2/3) wide, sees 2·480·2/3 = 640 by 360 picture pixels
+    // from home; a field of view no camera has changes nothing.
+    void anotherModel()
+    {
+        QCOMPARE(ask("81 01 06 04 FF", 2).toHex(' '), QByteArray("90 41 ff 90 51 ff"));
+        QVERIFY(closeup.setCloseupFov(2.0 * qRadiansToDegrees(std::atan(2.0 / 3.0))));
+        QCOMPARE(closeup.crop(), QRect(160, 90, 640, 360));
+        QVERIFY(!closeup.setCloseupFov(180.0));
+        QCOMPARE(closeup.crop(), QRect(160, 90, 640, 360));
+        QVERIFY(closeup.setCloseupFov(kCloseupFov));
+    }
 };
 
 QTEST_MAIN(tst_SimCloseup)

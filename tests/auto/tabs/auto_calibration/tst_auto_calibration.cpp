@@ -34,14 +34,17 @@ const QString kBlankPano = QStringLiteral("127.0.0.4"); // a uniform picture: no
 const QString kIni = QStringLiteral("[TEACHER_CONF]\nTracking_Number_Camera=3\n");
 const QSize kStream(960, 540);
 constexpr double kCloseupFov = 44.0; // an R6 on the student side
+constexpr double kJ4Fov = 60.7;
 // One pixel of the 240-wide working picture is 8 of the 1920-wide one, about 0.2 degrees or 3
 // position units here; the decoder's scaling and the coding add a few more.
 constexpr int kTolerance = 12;
 constexpr int kRunMs = 30000; // bounds a run of three attempts on a busy machine
 // The close-up camera answers its position this late (real time), so the pictures the run asks
-// for afterwards show the start position even when the stream lags on a loaded machine; an
-// answer later than the run's step timer changes nothing, as the run knows where it sent it.
+// for afterwards show the start position even when the stream lags on a loaded machine.
 constexpr int kAnswerDelayMs = 1500;
+// Later than the run's 5 s step timer (2 s at the test's time scale): the answer comes while the
+// run compares its pictures.
+constexpr int kLateAnswerMs = 3500;
 const QByteArray kPosition = "81 01 06 02";
 const QByteArray kInquiry = "81 09 06 12 FF";
 const QByteArray kHome = "81 01 06 04 FF";
@@ -78,13 +81,15 @@ class tst_AutoCalibration : public QObject
     {
         return !w.widget<QLabel>(label)->pixmap(Qt::ReturnByValue).isNull();
     }
-    // The student pano slot connected to address, the close-up camera connected, both showing
-    // pictures.
+    // The student pano slot connected to address, the close-up camera connected as the model it
+    // is, both showing pictures.
     void connectStudent(const QString &panoAddress)
     {
         if (connected("student_pano_connect_Button")
             && w.widget<QLineEdit>("student_pano_IP_Edit")->text() != panoAddress)
             click("student_pano_connect_Button");
+        LogCapture log;
+        const bool newFeature = !connected("student_feature_connect_Button");
         for (auto [edit, button, address] :
              {std::tuple{"student_feature_IP_Edit", "student_feature_connect_Button", kFeature},
               std::tuple{"student_pano_IP_Edit", "student_pano_connect_Button", panoAddress}}) {
@@ -98,9 +103,14 @@ class tst_AutoCalibration : public QObject
         w.widget<QLabel>("student_labVideo_pano")->clear();
         QTRY_VERIFY_WITH_TIMEOUT(showsPicture("student_labVideo_feature") && showsPicture("student_labVideo_pano"),
                                  kRunMs);
-        QTRY_VERIFY_WITH_TIMEOUT(!w.widget<QPushButton>("student_auto_calibration_pushButton")->isHidden(),
-                                 kRunMs);
-        // Offered with the calibration cross, which is not what this test is about.
+        if (newFeature)
+            QTRY_VERIFY_WITH_TIMEOUT(
+                log.contains(QStringLiteral("current connect device model : \"%1\"").arg(feature.model())), kRunMs);
+        if (feature.model() == QLatin1String("R6"))
+            QTRY_VERIFY_WITH_TIMEOUT(!w.widget<QPushButton>("student_auto_calibration_pushButton")->isHidden(),
+                                     kRunMs);
+        // Offered with the calibration cross, which is not what this test is about; the run
+        // itself serves any close-up model.
         w.widget<QPushButton>("student_auto_calibration_pushButton")->setEnabled(true);
     }
     // The VISCA commands the close-up camera took, as upper-case hex.
@@ -160,12 +170,16 @@ private slots:
 
     // A run from the start position sends the close-up camera to the panorama centre, then tells
     // the pano to store it; a second press meanwhile starts nothing. The field of view is the
-    // side's own whatever tab is shown. A failed registration is tried from the two retry
-    // positions, then the installer is warned; a pano picture that stands still gives no fresh
-    // picture. The close-up camera let go, or the window closed, while the run waits for its
-    // pictures: nothing more is sent (the window stays closed, so that row comes last).
+    // side's own whatever tab is shown. A close-up camera that does not answer its position (a
+    // J4), or answers after the step timer, stands where the run sent it. A failed registration
+    // is tried from the two retry positions, then the installer is warned; a pano picture that
+    // stands still gives no fresh picture. The close-up camera let go, or the window closed,
+    // while the run waits for its pictures: nothing more is sent (the window stays closed, so
+    // that row comes last).
     void run_data()
     {
+        QTest::addColumn<QString>("model");    // of the close-up camera
+        QTest::addColumn<int>("answerMs");     // its answers' delay
         QTest::addColumn<QString>("panoAddress");
         QTest::addColumn<int>("tab");
         QTest::addColumn<bool>("panoStill");
@@ -174,9 +188,11 @@ private slots:
         QTest::addColumn<bool>("stored");
         QTest::addColumn<QStringList>("boxes");
         const QList<int> first{-115};
+        QString model = QStringLiteral("R6");
+        int answerMs = kAnswerDelayMs;
         auto row = [&](const char *name, const QString &pano, int tab, bool still, Ending ending, const QList<int> &tilts,
                        bool stored, const QStringList &boxes) {
-            QTest::newRow(name) << pano << tab << still << int(ending) << tilts << stored << boxes;
+            QTest::newRow(name) << model << answerMs << pano << tab << still << int(ending) << tilts << stored << boxes;
         };
         row("student tab", kPano, 1, false, Finishes, first, true, {});
         row("teacher tab shown", kPano, 0, false, Finishes, first, true, {});
@@ -184,12 +200,20 @@ private slots:
         row("uniform pano picture", kBlankPano, 1, false, Finishes, {-115, -187, -288}, false,
             {"Automatic calibration failed"});
         row("a new press starts over", kPano, 1, false, Finishes, first, true, {});
+        answerMs = kLateAnswerMs;
+        row("R6 answering after the step timer", kPano, 1, false, Finishes, first, true, {});
+        model = QStringLiteral("J4");
+        answerMs = kAnswerDelayMs;
+        row("J4: no position answer", kPano, 1, false, Finishes, first, true, {});
+        model = QStringLiteral("R6");
         row("close-up camera disconnected", kPano, 1, false, Disconnected, first, false, {});
         row("window closed", kPano, 1, false, Closed, first, false, {"Do you really want to exit?"});
     }
 
     void run()
     {
+        QFETCH(QString, model);
+        QFETCH(int, answerMs);
         QFETCH(QString, panoAddress);
         QFETCH(int, tab);
         QFETCH(bool, panoStill);
@@ -197,6 +221,12 @@ private slots:
         QFETCH(QList<int>, tilts);
         QFETCH(bool, stored);
         QFETCH(QStringList, boxes);
+        if (feature.model() != model) {
+            if (connected("student_feature_connect_Button"))
+                click("student_feature_connect_Button");
+            QVERIFY(feature.setModel(model));
+            QVERIFY(closeup.setCloseupFov(model == QLatin1String("J4") ? kJ4Fov : kCloseupFov));
+        }
         connectStudent(panoAddress);
         if (QTest::currentTestFailed())
             return;
@@ -205,7 +235,7 @@ private slots:
         feature.setPanTilt(300, 200); // somewhere else, so the home command has to be sent
         feature.clearRecords();
         store.clearRecords();
-        feature.setFault(SimFault::Slow, kAnswerDelayMs);
+        feature.setFault(SimFault::Slow, answerMs);
         this->boxes.clear();
         this->boxes.answerNext(QMessageBox::Ok);
         if (panoStill)
@@ -253,6 +283,8 @@ private slots:
         QCOMPARE(this->boxes.texts(), boxes);
         QCOMPARE(aims.size(), int(stored));
         QCOMPARE(ending == Finishes || !log.contains("YOLO:: leave"), true);
+        // The late answer came while the run compared its pictures, and was not taken.
+        QCOMPARE(log.contains(QStringLiteral("waiting false")), answerMs == kLateAnswerMs);
         if (stored) {
             const int pan = nibbles(aims[0], 6), tilt = nibbles(aims[0], 10);
             std::printf("sent pan %d tilt %d\n", pan, tilt); // the log capture holds qInfo back

@@ -6,6 +6,8 @@
 #include "folder_faults.h"
 #include "form_host.h"
 #include "model/camera_ports.h"
+#include "model/camera_slots.h"
+#include "net/control_link.h"
 #include "recording_presenter.h"
 #include "tabs/options_tab.h"
 #include "video/decoder_choice.h"
@@ -37,11 +39,13 @@ struct Connections : OptionsTab::Host {
 struct Tab {
     FormHost host;
     CameraPorts ports;
+    CameraSlots cameras;
+    ControlLink link{&cameras};
     Connections connections;
     OptionsTab tab;
     Ui::MainWindow *ui = host.ui;
     Tab()
-        : tab(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, host.ui), ports, connections, &host.window)
+        : tab(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, host.ui), ports, link, connections, &host.window)
     {
         connections.ports = &ports;
         tab.install_input_validators();

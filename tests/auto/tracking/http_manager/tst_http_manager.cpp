@@ -1,7 +1,7 @@
 // HttpManager against the simulator's HTTP parameter interface: what goes on the wire for a GET,
 // a form POST and a JSON POST, which signal each answer comes back as, refused logins, missing
-// cameras, silent, trickling and oversized ones, and that no log line or error text carries the
-// password.
+// cameras, silent, trickling, oversized and compressing ones, and that no log line or error text
+// carries the password.
 #include "core/time_scale.h"
 #include "log_capture.h"
 #include "net/httpmanager.h"
@@ -11,9 +11,35 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <malloc.h>
+
 Q_DECLARE_METATYPE(SimHttpFault)
 
 namespace {
+// A line of /proc/self/status in KiB ("VmRSS", "VmHWM"); -1 when it cannot be read.
+qint64 memoryKiB(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(QByteArray(field) + ':'))
+            return line.mid(int(qstrlen(field)) + 1).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
+}
+// Starts the process's peak memory afresh at what it holds now, which it returns. Memory freed
+// by earlier rows goes back to the system first, so that it cannot hide a new peak.
+qint64 resetPeakMemoryKiB()
+{
+    ::malloc_trim(0);
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1)
+        return -1;
+    clear.close();
+    return memoryKiB("VmRSS");
+}
+
 constexpr int kAnswerMs = 5000; // loopback answers come within milliseconds; this only bounds a failure
 const QString kAddress = QStringLiteral("127.0.0.2");
 
@@ -89,6 +115,8 @@ private slots:
         QCOMPARE(last.target, "/cgi-bin/param.cgi?" + action.toLatin1());
         QVERIFY(last.authorized);
         QCOMPARE(last.header("Host"), QByteArray("127.0.0.2"));
+        // A compressed answer would be inflated before its size could be checked.
+        QCOMPARE(last.header("Accept-Encoding"), QByteArray("identity"));
         QTEST(last.header("Content-Type"), "type");
         QCOMPARE(last.body, body);
         if (kind == QLatin1String("get"))
@@ -142,6 +170,40 @@ private slots:
         QCOMPARE(spies.error.count(), 1);
         QCOMPARE(spies.error.first().first().toString(), error);
         QVERIFY(clock.elapsed() >= (error.startsWith(QLatin1String("no")) ? 150 : 0));
+    }
+
+    // A camera that compresses its answer although none was asked for: the answer ends as an
+    // error, and the reply never holds the inflated bytes (64 MiB from about 400 KiB on the wire).
+    void compressedAnswer_data()
+    {
+        QTest::addColumn<SimHttpFault>("fault");
+        QTest::addColumn<QString>("encoding");
+        QTest::newRow("gzip") << SimHttpFault::Gzipped << "gzip";
+        QTest::newRow("deflate") << SimHttpFault::Deflated << "deflate";
+    }
+    void compressedAnswer()
+    {
+        QFETCH(SimHttpFault, fault);
+        QFETCH(QString, encoding);
+        constexpr int kInflated = 64 << 20;
+        // Sockets, buffers and the answer's bytes on the wire; far below what inflating would take.
+        constexpr qint64 kPeakGrowthKiB = 8 * 1024;
+        SimHttpService camera(kAddress);
+        QVERIFY(camera.start());
+        camera.setFault(fault);
+        camera.setOversizeBytes(kInflated);
+        HttpManager http;
+        Spies spies(http);
+        const qint64 before = resetPeakMemoryKiB();
+        QVERIFY(before > 0);
+        http.sendGetRequest(lectern_request::camera_url(kAddress, {}, {}, QStringLiteral("getfulltrack")));
+        QTRY_COMPARE_WITH_TIMEOUT(spies.total(), 1, 2 * kAnswerMs);
+        const qint64 growth = memoryKiB("VmHWM") - before;
+        qInfo("peak memory growth %lld KiB for an answer that inflates to %d MiB", growth, kInflated >> 20);
+        QCOMPARE(spies.error.count(), 1);
+        QCOMPARE(spies.error.first().first().toString(),
+                 QStringLiteral("answer in an encoding not asked for: %1").arg(encoding));
+        QVERIFY2(growth < kPeakGrowthKiB, qPrintable(QString::number(growth)));
     }
 
     // The password reaches the camera as it is and never shows in a log line or an error text.

@@ -4,13 +4,17 @@
 // tab; and cameras that misbehave while the events go on. The features run on the real form
 // without the window; cameras are simulated on loopback.
 #include "camera_slot_setup.h"
+#include "core/log_fold.h"
+#include "core/log_handler.h"
 #include "core/time_scale.h"
+#include "event_turns.h"
 #include "form_host.h"
 #include "log_capture.h"
 #include "mainwindow/window_features.h"
 #include "recording_presenter.h"
 #include "sim_camera.h"
 #include "sim_wire.h"
+#include "test_env.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -226,7 +230,8 @@ private slots:
 
     // setup: "<slot>:n" a slot connected to 127.0.0.n (the teacher feature with its link, the
     // teacher pano with its link unless "repoint" has it connect the link afterwards), "apply" a
-    // teacher Apply waits, "tab2" the Board tab is shown.
+    // teacher Apply waits, "tab2" the Board tab is shown, "edited" the target's address field
+    // is typed over while its camera stays connected.
     void linkRule_data()
     {
         QTest::addColumn<QString>("setup");
@@ -238,6 +243,7 @@ private slots:
         QTest::newRow("the pano takes the link from another camera") << "tf:18 tp:19 repoint" << "tf" << "udp";
         QTest::newRow("the pano's commands take the link") << "tf:18 tp:19 repoint" << "tp" << "tcp";
         QTest::newRow("one camera serves both: the feature keeps the link") << "tf:18 tp:18 repoint" << "tf" << "tcp";
+        QTest::newRow("a connected camera's field typed over: UDP") << "tf:16 edited" << "tf" << "udp";
     }
     void linkRule()
     {
@@ -261,10 +267,45 @@ private slots:
         if (setup.contains(QLatin1String("apply")))
             f->requests().arm(request_poller::Kind::TeacherApply);
         ui->tabWidget->setCurrentIndex(setup.contains(QLatin1String("tab2")) ? 2 : 0);
+        if (setup.contains(QLatin1String("edited")))
+            host->window.findChild<QLineEdit *>(camera_slot::name(camera_slot::Slot(kSlotNames.indexOf(target))) + "_IP_Edit")
+                ->setText(QStringLiteral("127.0.0.99"));
         SimCamera &c = camera(address[target]);
         const int from = c.receivedCount();
         f->link().sendMsg_Net(camslot::destination(cams(), Slot(kSlotNames.indexOf(target))), 1259, kHome, true);
         QTEST(nextTransport(c, from), "transport");
+    }
+
+    // Under the recorder's port mapping a command to a mapped port goes over the link with the
+    // camera's own port in its frame header, by the port fields as the settings file left them
+    // or as typed since.
+    void mappedPortInFrameHeader_data()
+    {
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<QString>("typed"); // into the teacher VISCA port field after the load
+        QTest::addColumn<int>("port");
+        QTest::addColumn<int>("header");
+        const QString mapped = "[PORT_CONF]\nRecorder_Port_Map_Enabled=true\nT_Visca_Port=21259\nT_TCP_Port=6793\n";
+        QTest::newRow("mapping loaded") << mapped << QString() << 21259 << 1259;
+        QTest::newRow("mapped port typed, not applied") << mapped << "23259" << 23259 << 1259;
+        QTest::newRow("no mapping") << "[PORT_CONF]\nT_Visca_Port=21259\n" << QString() << 21259 << 21259;
+    }
+    void mappedPortInFrameHeader()
+    {
+        QFETCH(QString, ini);
+        QFETCH(QString, typed);
+        QFETCH(int, port);
+        testenv::writeConfigIniRaw(ini.toUtf8());
+        f->settings().load_config();
+        testenv::removeConfigIni();
+        if (!typed.isEmpty())
+            ui->visca_port_Edit->setText(typed);
+        SimCamera &c = camera(31);
+        QVERIFY(camslot::attach(cams(), Slot::TeacherFeature, c.address(), true));
+        f->link().sendMsg_Net(camslot::destination(cams(), Slot::TeacherFeature), port, kHome, true);
+        const auto m = c.waitForMessage([](const SimMessage &m) { return m.event == SimEvent::Data; }, kReplyMs);
+        QVERIFY(m && m->transport == SimTransport::Tcp);
+        QTEST(int(m->framePort), "header");
     }
 
     // A destination of no slot (a caller's own address object, even a copy of the address of a
@@ -515,6 +556,52 @@ private slots:
         QCOMPARE(consoleMessages().count(expected), 1);
         QVERIFY2(qMax(longestGap, clock.elapsed()) < kMaxGapMs, qPrintable(QString::number(longestGap)));
         QCOMPARE(f->link().buffered(1), 0);
+    }
+
+    // A camera that floods its link with one zoom answer (3.8 MB): the program's log keeps the
+    // first answers whole, leaves out what the rest would write and says in lines how many; every
+    // answer is still handled, and the window's events go on meanwhile.
+    void floodedLogFolds()
+    {
+        constexpr int kFrames = 200000;
+        SimCamera &c = camera(10);
+        QVERIFY(camslot::attach(cams(), Slot::TeacherFeature, c.address(), true));
+        ui->tabWidget->setCurrentWidget(ui->tab_teacher);
+        QFile::remove(QStringLiteral("Corvane.log"));
+        const QtMessageHandler testLog = qInstallMessageHandler(nullptr);
+        installLogHandler(QStringLiteral("Corvane.log")); // the program's own, every line it writes
+        EventTurns turns;
+        // A J57 shows its zoom: 16384 is 12.0x, the last answer's 13034 is 5.2x.
+        c.pushFrameToLinks(1259, QByteArray::fromHex("9050000000004A57FF"));
+        const QByteArray zoom = QByteArray::fromHex("905004000000FF");
+        c.pushToLinks(uot(1259, zoom).repeated(kFrames) + uot(1259, QByteArray::fromHex("905003020E0AFF")));
+        QTRY_COMPARE_WITH_TIMEOUT(ui->teacher_zoom_lineEdit->text(), QStringLiteral("5.2x"), 20 * kReplyMs);
+        QTRY_COMPARE_WITH_TIMEOUT(f->link().buffered(1), 0, kReplyMs);
+        turns.stop();
+        uninstallLogHandler();
+        qInstallMessageHandler(testLog);
+
+        QFile file(QStringLiteral("Corvane.log"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        qInfo("%d log lines, %lld bytes; events at most %lld ms apart", int(lines.size()), file.size(), turns.longestGap);
+        // The first answers are logged whole, each with what handling it writes.
+        const QStringList frames =
+            lines.filter(QStringLiteral("[VISCA] Resolver NewVersion {\"\\x90P\\x04\\x00\\x00\\x00\\xFF\"}"));
+        QCOMPARE(frames.size(), log_fold::kRepeatsLogged);
+        QCOMPARE(lines.filter(QStringLiteral("visca length: 7 ,byteArray.toHex= \"905004000000ff\"")).size(),
+                 log_fold::kRepeatsLogged);
+        // The rest are told of in lines that add up to them.
+        qint64 leftOut = 0;
+        const QRegularExpression note(QStringLiteral("UOT reader \\[teacher\\]: (\\d+) more replies identical to the "
+                                                     "last one logged were left out of the log$"));
+        for (const QString &line : lines) {
+            const QRegularExpressionMatch m = note.match(line);
+            if (m.hasMatch())
+                leftOut += m.captured(1).toLongLong();
+        }
+        QCOMPARE(leftOut, qint64(kFrames - log_fold::kRepeatsLogged));
+        QVERIFY2(lines.size() < 2000, qPrintable(QString::number(lines.size())));
     }
 
     // A flood of bytes does not flood the log: the route's lines keep the first 512 bytes.

@@ -1,4 +1,4 @@
-#include "protocol/camera_slot.h"
+#include "model/camera_slot.h"
 
 #include <QStringList>
 

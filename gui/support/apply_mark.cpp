@@ -1,4 +1,4 @@
-#include "tabs/apply_mark.h"
+#include "support/apply_mark.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

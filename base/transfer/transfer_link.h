@@ -1,0 +1,78 @@
+#pragma once
+
+#include "transfer/packet_reader.h"
+#include "transfer/transfer_files.h"
+
+#include <QFile>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class QTcpSocket;
+
+// One TCP client link of the file-transfer protocol: a connect that never blocks (connected()
+// or connect_failed() within the time-out), every whole packet that has arrived handed on in
+// order, and a file streamed in chunks as the socket takes them.
+class TransferLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The camera answers a connect within a few hundred milliseconds on its own network.
+    static constexpr int kConnectTimeoutMs = 1500;
+    // Chunk of a streamed file, and how much may wait in the socket before the next chunk.
+    static constexpr int kStreamChunkBytes = 4096;
+    static constexpr qint64 kMaxQueuedBytes = 256 * 1024;
+    // One socket read: a whole burst of packets is taken in reads of this size.
+    static constexpr qint64 kReadBytes = 64 * 1024;
+
+    explicit TransferLink(const QString &name, QObject *parent = nullptr);
+    ~TransferLink() override;
+
+    void set_read_layout(transfer::Layout layout) { m_reader.set_layout(layout); }
+    transfer::Layout read_layout() const { return m_reader.layout(); }
+
+    // Drops any connection and connects.
+    void connect_to(const transfer::Endpoint &endpoint);
+    bool is_open() const { return m_state == State::Open; }
+    bool is_idle() const { return m_state == State::Idle; }
+    bool send(const QByteArray &bytes);
+    // Ends the connection without a signal.
+    void close();
+
+    // Streams `size` bytes of the file (the size the camera was told) behind what was sent;
+    // chunk_sent() per chunk, stream_finished() at the end (false when a read gave nothing
+    // before the end). False when the file does not open ("open file error!").
+    bool stream_file(const QString &path, qint64 size);
+    bool streaming() const { return m_file.isOpen(); }
+
+signals:
+    void connected();
+    void connect_failed(const QString &reason);
+    void packet(const transfer::Packet &packet);
+    // The camera closed the connection or it failed while open.
+    void lost(const QString &reason);
+    void chunk_sent(qint64 bytes);
+    void stream_finished(bool ok);
+
+private:
+    enum class State { Idle, Connecting, Open };
+
+    void on_connected();
+    void on_error();
+    void on_timeout();
+    void read_packets();
+    void pump();
+    void end_stream();
+
+    QString m_name;
+    QTcpSocket *m_socket = nullptr;
+    QTimer m_connect_timer;
+    PacketReader m_reader;
+    State m_state = State::Idle;
+    quint64 m_generation = 0; // grows at every connect and close; a handler that ended the link stops the reading
+    QFile m_file;
+    qint64 m_stream_size = 0;
+    qint64 m_stream_sent = 0;
+    bool m_pumping = false;
+};

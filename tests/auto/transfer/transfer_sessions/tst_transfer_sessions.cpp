@@ -1,0 +1,446 @@
+// The transfer sessions against the simulated camera over loopback TCP (ports 5555 and 10791 in
+// the test's own namespace): version query, upgrade, backup, restore, export and import byte for
+// byte, and every fault of the camera ending in a failure the window can show, the previous good
+// file intact and the session ready for the next transfer.
+#include "core/time_scale.h"
+#include "transfer/archive_session.h"
+#include "transfer/firmware_session.h"
+#include "transfer/packet_reader.h"
+
+#include "sim_transfer.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QtTest>
+
+using namespace transfer;
+
+namespace {
+constexpr int kWaitMs = 10000;
+const QString kCamera = QStringLiteral("127.0.0.2");
+
+QByteArray bytes_of(int size, int seed)
+{
+    QByteArray b;
+    for (int i = 0; i < size; ++i)
+        b.append(char((i * seed + i / 7) & 0xff));
+    return b;
+}
+
+QByteArray md5(const QByteArray &b) { return QCryptographicHash::hash(b, QCryptographicHash::Md5).toHex(); }
+
+QByteArray read_file(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+}
+
+void write_file(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+// What a session reported, in order.
+struct Seen {
+    QStringList backup_status; // label_83
+    QStringList connection;    // label_66
+    QStringList status;        // label_67
+    QStringList notices;
+    QVector<bool> finished;
+    QStringList painting;
+    QVector<bool> controls;
+    QString log;
+
+    explicit Seen(ArchiveSession &s)
+    {
+        QObject::connect(&s, &ArchiveSession::backup_status_text, [this](const QString &t) { backup_status << t; });
+        QObject::connect(&s, &ArchiveSession::notice, [this](const Notice &n) { notices << n.text; });
+        QObject::connect(&s, &ArchiveSession::finished, [this](ArchiveSession::Operation, bool ok) { finished << ok; });
+        QObject::connect(&s, &ArchiveSession::region_painting_paused, [this](Role r) { painting << QStringLiteral("off%1").arg(int(r)); });
+        QObject::connect(&s, &ArchiveSession::region_painting_resumed, [this](Role r) { painting << QStringLiteral("on%1").arg(int(r)); });
+    }
+    explicit Seen(FirmwareSession &s)
+    {
+        QObject::connect(&s, &FirmwareSession::backup_status_text, [this](const QString &t) { backup_status << t; });
+        QObject::connect(&s, &FirmwareSession::connection_text, [this](const QString &t) { connection << t; });
+        QObject::connect(&s, &FirmwareSession::status_text, [this](const QString &t) { status << t; });
+        QObject::connect(&s, &FirmwareSession::notice, [this](const Notice &n) { notices << n.text; });
+        QObject::connect(&s, &FirmwareSession::finished, [this](bool ok) { finished << ok; });
+        QObject::connect(&s, &FirmwareSession::controls_enabled, [this](bool on) { controls << on; });
+        QObject::connect(&s, &FirmwareSession::log_text, [this](const QString &t) { log = t; });
+    }
+};
+} // namespace
+
+Q_DECLARE_METATYPE(SimTransferFault)
+
+class tst_TransferSessions : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<SimTransferService> sim;
+
+    // Runs one archive transfer to its end; false when it never ended.
+    template <typename Start>
+    bool run(Seen &seen, Start start)
+    {
+        const int before = seen.finished.size();
+        start();
+        (void)QTest::qWaitFor([&] { return seen.finished.size() > before; }, kWaitMs);
+        return seen.finished.size() == before + 1;
+    }
+
+private slots:
+    void initTestCase() { timescale::setFactor(0.01); }
+
+    void init()
+    {
+        for (const QString &name : QDir::current().entryList(QDir::Files | QDir::Hidden))
+            QFile::remove(name);
+        sim = std::make_unique<SimTransferService>(kCamera);
+        QVERIFY2(sim->start(), qPrintable(sim->lastError()));
+    }
+
+    void cleanup() { sim.reset(); }
+
+    void query_data()
+    {
+        QTest::addColumn<int>("work_type");
+        QTest::newRow("work type 1") << 1;
+        QTest::newRow("work type 2") << 2;
+    }
+
+    void query()
+    {
+        QFETCH(int, work_type);
+        sim->setLayout(work_type == 2 ? simtransfer::Layout::Short : simtransfer::Layout::Long);
+        FirmwareSession session;
+        session.set_work_type(work_type);
+        session.set_upgrade_mode(QStringLiteral("Full"));
+        Seen seen(session);
+        QSignalSpy types(&session, &FirmwareSession::type_list_changed);
+        session.query(kCamera, {});
+        QTRY_COMPARE_WITH_TIMEOUT(seen.finished, QVector<bool>{true}, kWaitMs);
+        QVERIFY(seen.log.startsWith(QStringLiteral("VERSION INFO\nSOC: v3.1.0\n")));
+        QVERIFY(seen.log.endsWith(QStringLiteral("mtd2: 00c00000 00010000 \"rootfs\"\n")));
+        QCOMPARE(types.last().first().value<upgrade::TypeList>().items.mid(4),
+                 (QStringList{"mtd0:\"boot\"", "mtd1:\"kernel\"", "mtd2:\"rootfs\""}));
+        QCOMPARE(sim->records().size(), 1);
+        QCOMPARE(sim->records().first().step, 10);
+        QCOMPARE(seen.connection.last(), QStringLiteral("disconnect"));
+    }
+
+    void upgrade_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<SimTransferFault>("fault");
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<int>("reply_delay");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("box");
+        const QByteArray dflt;
+        const auto none = SimTransferFault::None;
+        QTest::newRow("SOC, byte for byte") << "SOC" << "cam_SOC_v3.pkg" << none << dflt << 0 << true << "disconnect"
+                                            << "Upgrade Success";
+        QTest::newRow("MTD checked against the model") << "MTD" << "ZR40_K38.T20_v1.img" << none << dflt << 0 << true
+                                                       << "disconnect" << "Upgrade Success";
+        QTest::newRow("MTD, the version reply comes late") << "MTD" << "ZR40_K38.T20_v1.img" << none << dflt << 400 << true
+                                                           << "disconnect" << "Upgrade Success";
+        QTest::newRow("MTD for another model") << "MTD" << "ZR40_K38.T20_v1.img" << none
+                                               << QByteArray("SOC: v3\nMODEL: K27.S\nUPGRADE") << 0 << false << "disconnect"
+                                               << "Upgrade file type does not match";
+        QTest::newRow("connection refused") << "SOC" << "cam_SOC_v3.pkg" << SimTransferFault::Refuse << dflt << 0 << false
+                                            << "" << "";
+        QTest::newRow("camera stops mid-file") << "SOC" << "cam_SOC_v3.pkg" << SimTransferFault::StopMidTransfer << dflt << 0
+                                               << false << "disconnect" << "";
+        QTest::newRow("camera finds the file damaged") << "SOC" << "cam_SOC_v3.pkg" << SimTransferFault::WrongMd5 << dflt << 0
+                                                       << false << "file verify fail reboot..." << "";
+    }
+
+    void upgrade()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, file);
+        QFETCH(SimTransferFault, fault);
+        QFETCH(QByteArray, version);
+        QFETCH(int, reply_delay);
+        QFETCH(bool, ok);
+        QFETCH(QString, status);
+        QFETCH(QString, box);
+        const QByteArray firmware = bytes_of(50000, 3);
+        write_file(file, firmware);
+        if (!version.isEmpty())
+            sim->setVersion(version, "mtd0: 1 2 \"boot\"\n");
+        sim->setReplyDelayMs(reply_delay);
+        sim->setFault(fault);
+        FirmwareSession session;
+        Seen seen(session);
+        session.upgrade(kCamera, {}, QDir::current().filePath(file), type);
+        QTRY_COMPARE_WITH_TIMEOUT(seen.finished.size(), 1, kWaitMs);
+        QCOMPARE(seen.finished.first(), ok);
+        QCOMPARE(seen.status.isEmpty() ? QString() : seen.status.last(), status);
+        QCOMPARE(seen.notices.join(QLatin1Char('|')), box);
+        QCOMPARE(seen.controls.last(), true);
+        QVERIFY(!session.running());
+        const auto upgrades = [&] {
+            QVector<SimTransferRecord> u;
+            for (const auto &r : sim->records())
+                if (r.letter == 'U')
+                    u << r;
+            return u;
+        }();
+        if (ok) {
+            QCOMPARE(upgrades.size(), 1);
+            QCOMPARE(upgrades.first().text, file.toLatin1());
+            QCOMPARE(upgrades.first().md5, md5(firmware));
+            QCOMPARE(upgrades.first().file, firmware);
+            QCOMPARE(upgrades.first().parameter, type == QLatin1String("MTD") ? 4 : 1);
+        } else if (fault == SimTransferFault::None || fault == SimTransferFault::Refuse) {
+            QVERIFY(upgrades.isEmpty());
+        }
+        // Ready for the next transfer.
+        sim->setFault(SimTransferFault::None);
+        session.query(kCamera, {});
+        QTRY_COMPARE_WITH_TIMEOUT(seen.finished.size(), 2, kWaitMs);
+        QCOMPARE(seen.finished.last(), true);
+    }
+
+    void upgrade_file_shrinks()
+    {
+        const QByteArray firmware = bytes_of(50000, 5);
+        write_file(QStringLiteral("cam_SOC_v3.pkg"), firmware);
+        sim->setScript('U', {}); // the camera asks for the file only when the test says so
+        FirmwareSession session;
+        Seen seen(session);
+        session.upgrade(kCamera, {}, QDir::current().filePath(QStringLiteral("cam_SOC_v3.pkg")), QStringLiteral("SOC"));
+        QTRY_VERIFY_WITH_TIMEOUT(!sim->records().isEmpty() && sim->records().last().letter == 'U', kWaitMs);
+        write_file(QStringLiteral("cam_SOC_v3.pkg"), firmware.left(10000));
+        sim->pushToLinks(simtransfer::packet('U', 0, 0));
+        QTRY_COMPARE_WITH_TIMEOUT(seen.finished, QVector<bool>{false}, kWaitMs);
+        QCOMPARE(seen.controls.last(), true);
+    }
+
+    void archive_on_the_upgrade_socket_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("kept_as");
+        QTest::newRow("a name outside the working folder") << QByteArray("../escape.tar.gz") << "escape.tar.gz";
+        QTest::newRow("a name that is no file") << QByteArray("..") << "";
+    }
+
+    void archive_on_the_upgrade_socket()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, kept_as);
+        const QByteArray archive = bytes_of(3000, 11);
+        sim->setScript('Q', {simtransfer::packet('B', archive.size(), 1, name, md5(archive)),
+                             simtransfer::packet('B', 2048, 2, {}, archive.left(2048)),
+                             simtransfer::packet('B', archive.size() - 2048, 2, {}, archive.mid(2048))});
+        const QStringList parent_before = QDir(QStringLiteral("..")).entryList(QDir::Files);
+        FirmwareSession session;
+        Seen seen(session);
+        session.query(kCamera, {});
+        QTRY_COMPARE_WITH_TIMEOUT(seen.finished.size(), 1, kWaitMs);
+        QCOMPARE(QDir(QStringLiteral("..")).entryList(QDir::Files), parent_before);
+        if (kept_as.isEmpty()) {
+            QCOMPARE(seen.backup_status.last(), QStringLiteral("backup failed"));
+        } else {
+            QCOMPARE(read_file(kept_as), archive);
+            QCOMPARE(seen.notices, QStringList{QStringLiteral("Backup Success")});
+        }
+    }
+
+    void backup_data()
+    {
+        QTest::addColumn<SimTransferFault>("fault");
+        QTest::addColumn<int>("work_type");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("byte for byte") << SimTransferFault::None << 1 << true << "Backup Success";
+        QTest::newRow("work type 2") << SimTransferFault::None << 2 << true << "Backup Success";
+        QTest::newRow("packets together") << SimTransferFault::PacketsTogether << 1 << true << "Backup Success";
+        QTest::newRow("connection refused") << SimTransferFault::Refuse << 1 << false << "timed out";
+        QTest::newRow("closes before the first packet") << SimTransferFault::CloseBeforeFirstPacket << 1 << false << "backup failed";
+        QTest::newRow("stops mid-transfer") << SimTransferFault::StopMidTransfer << 1 << false << "backup failed";
+        QTest::newRow("wrong MD5") << SimTransferFault::WrongMd5 << 1 << false << "backup failed";
+        QTest::newRow("oversized length") << SimTransferFault::OversizedLength << 1 << false << "backup failed";
+        QTest::newRow("data length over the block") << SimTransferFault::DataLengthOverBlock << 1 << false << "backup failed";
+    }
+
+    void backup()
+    {
+        QFETCH(SimTransferFault, fault);
+        QFETCH(int, work_type);
+        QFETCH(bool, ok);
+        QFETCH(QString, status);
+        const QString target = QDir::current().filePath(QStringLiteral("classroom.tar.gz"));
+        const QByteArray first = bytes_of(5000, 7);
+        const QByteArray second = bytes_of(6100, 9);
+        ArchiveSession session;
+        Seen seen(session);
+        // The previous good backup, whose MD5 the camera announced last.
+        sim->setFullArchive(first);
+        QVERIFY(run(seen, [&] { session.backup(kCamera, {}, target, 1); }));
+        QCOMPARE(read_file(target), first);
+
+        sim->setFullArchive(second);
+        sim->setFault(fault);
+        sim->setLayout(work_type == 2 ? simtransfer::Layout::Short : simtransfer::Layout::Long);
+        QVERIFY(run(seen, [&] { session.backup(kCamera, {}, target, work_type); }));
+        QCOMPARE(seen.finished.last(), ok);
+        QCOMPARE(seen.backup_status.last(), status);
+        QCOMPARE(read_file(target), ok ? second : first);
+        QCOMPARE(seen.notices.count(QStringLiteral("Backup Success")), ok ? 2 : 1);
+
+        sim->setFault(SimTransferFault::None);
+        QVERIFY(run(seen, [&] { session.backup(kCamera, {}, target, work_type); }));
+        QCOMPARE(read_file(target), second);
+        QCOMPARE(QDir::current().entryList(QDir::Files), QStringList{QStringLiteral("classroom.tar.gz")});
+    }
+
+    void backup_after_an_upgrade()
+    {
+        // Both sessions live side by side, as in the window.
+        ArchiveSession archives;
+        Seen seen(archives);
+        write_file(QStringLiteral("cam_SOC_v3.pkg"), bytes_of(3000, 3));
+        FirmwareSession firmware;
+        Seen upgraded(firmware);
+        firmware.upgrade(kCamera, {}, QDir::current().filePath(QStringLiteral("cam_SOC_v3.pkg")), QStringLiteral("SOC"));
+        QTRY_COMPARE_WITH_TIMEOUT(upgraded.finished, QVector<bool>{true}, kWaitMs);
+        sim->setFault(SimTransferFault::WrongMd5);
+        QVERIFY(run(seen, [&] { archives.backup(kCamera, {}, QDir::current().filePath(QStringLiteral("b.tar.gz")), 1); }));
+        QCOMPARE(seen.backup_status.last(), QStringLiteral("backup failed"));
+    }
+
+    void restore_data()
+    {
+        QTest::addColumn<SimTransferFault>("fault");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("byte for byte") << SimTransferFault::None << true << "Restore Success";
+        QTest::newRow("connection refused") << SimTransferFault::Refuse << false << "timed out";
+        QTest::newRow("closes before the first packet") << SimTransferFault::CloseBeforeFirstPacket << false << "disconnect";
+        QTest::newRow("cut off mid-file") << SimTransferFault::StopMidTransfer << false << "disconnect";
+        QTest::newRow("camera finds it damaged") << SimTransferFault::WrongMd5 << false << "Restore failed reboot...";
+    }
+
+    void restore()
+    {
+        QFETCH(SimTransferFault, fault);
+        QFETCH(bool, ok);
+        QFETCH(QString, status);
+        const QByteArray archive = bytes_of(9000, 13);
+        write_file(QStringLiteral("chosen/data.tar.gz"), archive);
+        sim->setFault(fault);
+        ArchiveSession session;
+        Seen seen(session);
+        QVERIFY(run(seen, [&] { session.restore(kCamera, {}, QDir::current().filePath(QStringLiteral("chosen/data.tar.gz")), 1); }));
+        QCOMPARE(seen.finished.last(), ok);
+        QCOMPARE(seen.backup_status.last(), status);
+        QCOMPARE(seen.notices, ok ? QStringList{QStringLiteral("Restore Success")} : QStringList());
+        if (ok) {
+            const SimTransferRecord r = sim->records().last();
+            QCOMPARE(r.text, QByteArray("data.tar.gz"));
+            QCOMPARE(r.md5, md5(archive));
+            QCOMPARE(r.file, archive);
+        }
+        sim->setFault(SimTransferFault::None);
+        QVERIFY(run(seen, [&] { session.restore(kCamera, {}, QDir::current().filePath(QStringLiteral("chosen/data.tar.gz")), 1); }));
+        QCOMPARE(seen.finished.last(), true);
+    }
+
+    void export_role_data()
+    {
+        QTest::addColumn<SimTransferFault>("fault");
+        QTest::addColumn<bool>("previous"); // a good archive from an export before
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("byte for byte") << SimTransferFault::None << true << true << "Export success";
+        QTest::newRow("packets together") << SimTransferFault::PacketsTogether << true << true << "Export success";
+        QTest::newRow("connection refused") << SimTransferFault::Refuse << true << false << "Connection timeout";
+        QTest::newRow("cut off") << SimTransferFault::StopMidTransfer << true << false << "Export failure";
+        QTest::newRow("closes before the first packet") << SimTransferFault::CloseBeforeFirstPacket << true << false << "Export failure";
+        QTest::newRow("wrong MD5") << SimTransferFault::WrongMd5 << true << false << "Export failure";
+        QTest::newRow("wrong MD5, first export") << SimTransferFault::WrongMd5 << false << false << "Export failure";
+        QTest::newRow("data length over the block") << SimTransferFault::DataLengthOverBlock << true << false << "Export failure";
+        QTest::newRow("oversized length") << SimTransferFault::OversizedLength << true << false << "Export failure";
+    }
+
+    void export_role()
+    {
+        QFETCH(SimTransferFault, fault);
+        QFETCH(bool, previous);
+        QFETCH(bool, ok);
+        QFETCH(QString, box);
+        const QByteArray first = bytes_of(4500, 17);
+        const QByteArray second = bytes_of(2048 * 2 + 10, 19);
+        ArchiveSession session;
+        Seen seen(session);
+        if (previous) {
+            sim->setRoleArchive("teacher_conf.tar.gz", first);
+            QVERIFY(run(seen, [&] { session.export_role(Role::Teacher, kCamera + QStringLiteral("/x"), false); }));
+            QCOMPARE(read_file(QStringLiteral("teacher_conf.tar.gz")), first);
+            seen.notices.clear();
+            seen.painting.clear();
+        }
+        sim->setRoleArchive("teacher_conf.tar.gz", second);
+        sim->setFault(fault);
+        QVERIFY(run(seen, [&] { session.export_role(Role::Teacher, kCamera, false); }));
+        QCOMPARE(seen.finished.last(), ok);
+        QCOMPARE(seen.notices, QStringList{box});
+        QCOMPARE(seen.painting, fault == SimTransferFault::Refuse ? QStringList() : (QStringList{"off1", "on1"}));
+        QCOMPARE(read_file(QStringLiteral("teacher_conf.tar.gz")), ok ? second : previous ? first : QByteArray("(none)"));
+
+        sim->setFault(SimTransferFault::None);
+        QVERIFY(run(seen, [&] { session.export_role(Role::Teacher, kCamera, false); }));
+        QCOMPARE(read_file(QStringLiteral("teacher_conf.tar.gz")), second);
+    }
+
+    void import_role_data()
+    {
+        QTest::addColumn<SimTransferFault>("fault");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("byte for byte") << SimTransferFault::None << true << "Import success";
+        QTest::newRow("connection refused") << SimTransferFault::Refuse << false << "Connection timeout";
+        QTest::newRow("cut off") << SimTransferFault::StopMidTransfer << false << "Import failure";
+        QTest::newRow("closes before the first packet") << SimTransferFault::CloseBeforeFirstPacket << false << "Import failure";
+        QTest::newRow("camera finds it damaged") << SimTransferFault::WrongMd5 << false << "Import failure";
+    }
+
+    void import_role()
+    {
+        QFETCH(SimTransferFault, fault);
+        QFETCH(bool, ok);
+        QFETCH(QString, box);
+        const QByteArray archive = bytes_of(7000, 23);
+        const QString path = QDir::current().filePath(QStringLiteral("saved/board_conf.tar.gz"));
+        write_file(path, archive);
+        sim->setFault(fault);
+        ArchiveSession session;
+        Seen seen(session);
+        QVERIFY(run(seen, [&] { session.import_role(Role::Board, kCamera, path, false); }));
+        QCOMPARE(seen.finished.last(), ok);
+        QCOMPARE(seen.notices, QStringList{box});
+        QCOMPARE(seen.painting, fault == SimTransferFault::Refuse ? QStringList() : (QStringList{"off3", "on3"}));
+        if (ok) {
+            const SimTransferRecord r = sim->records().last();
+            QCOMPARE(r.port, quint16(10791));
+            QCOMPARE(r.text, QByteArray("board_conf.tar.gz"));
+            QCOMPARE(r.file, archive);
+        }
+        sim->setFault(SimTransferFault::None);
+        QVERIFY(run(seen, [&] { session.import_role(Role::Board, kCamera, path, false); }));
+        QCOMPARE(seen.finished.last(), true);
+        QCOMPARE(read_file(path), archive);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_TransferSessions)
+#include "tst_transfer_sessions.moc"
