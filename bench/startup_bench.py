@@ -16,11 +16,12 @@ with a fresh working and temporary folder for each start, and without a detectio
 
   /usr/bin/python3 bench/startup_bench.py [--build build-bench] [--runs 30] [--idle-ms 1000]
                                           [--platforms offscreen,xvfb] [--model-dir DIR]
-                                          [--libraries] [--before EXE]
+                                          [--libraries] [--before EXE] [--other NAME=EXE ...]
 
 --libraries lists the libraries of one start of each program that the hello world does not map.
 --before adds a copy of an earlier build of the tool, started in the same turns, so that the
-figures before and after a change are taken under the same load.
+figures before and after a change are taken under the same load; --other adds any build more
+under a name of its own.
 """
 
 import argparse
@@ -78,8 +79,10 @@ class XServer:
             number += 1
         r, w = os.pipe()
         self.proc = subprocess.Popen(
+            # -noreset: the server would reset whenever a start ends, its last client, and refuse
+            # the next start's connection meanwhile.
             ["Xvfb", f":{number}", "-displayfd", str(w), "-screen", "0", "1280x800x24", "-dpi", "96",
-             "-nolisten", "tcp"],
+             "-nolisten", "tcp", "-noreset"],
             pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(w)
         ready, _, _ = select.select([r], [], [], 20)
@@ -153,6 +156,7 @@ def main():
     parser.add_argument("--model-dir", default="")
     parser.add_argument("--libraries", action="store_true")
     parser.add_argument("--before", default="")
+    parser.add_argument("--other", action="append", default=[])
     args = parser.parse_args()
 
     build = os.path.abspath(args.build)
@@ -160,6 +164,9 @@ def main():
                 ("Corvane", os.path.join(build, "app", "Corvane"))]
     if args.before:
         programs.append(("Corvane before", os.path.abspath(args.before)))
+    for other in args.other:
+        name, _, exe = other.partition("=")
+        programs.append((name, os.path.abspath(exe)))
     probe = os.path.join(build, "bench", "libstartup_probe.so")
     for path in [p for _, p in programs] + [probe]:
         if not os.path.exists(path):
