@@ -207,6 +207,13 @@ def main():
                 for name, exe in programs:
                     result = start_once(exe, env, root, probe, args.idle_ms,
                                         model_dir if name != "hello world" else "")
+                    if isinstance(result, str) and server and server.proc.poll() is not None:
+                        # Ended from outside (another job on the machine): a new one, the start again.
+                        print(f"Xvfb ended (exit status {server.proc.returncode}); started anew")
+                        server = XServer()
+                        env["DISPLAY"] = server.display
+                        result = start_once(exe, env, root, probe, args.idle_ms,
+                                            model_dir if name != "hello world" else "")
                     if isinstance(result, str):
                         sys.exit(f"startup_bench: {name} showed no window on {platform}: {result}")
                     figures[name].append(result)
