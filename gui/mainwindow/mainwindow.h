@@ -19,10 +19,8 @@ class CustomGraphicsScene;
 class GuideConfig;
 class Image_Expand;
 class QCloseEvent;
-class DeviceDiscovery;
 class QHostAddress;
 class QTranslator;
-class QTreeWidgetItem;
 
 // The main window: the shell around the form. It builds the form and the feature objects (through
 // WindowFeatures, which owns them), and keeps what is truly window-wide: the start state and the
@@ -143,9 +141,6 @@ private:
     void release_cameras_for_console() override;
     void close_for_director() override;
 
-    // The device list's click, which the window wires already.
-    void onTreeWidgetClicked(QTreeWidgetItem *item, int column);
-
     Ui::MainWindow *ui = nullptr;
     std::unique_ptr<WindowFeatures> features;
 
@@ -159,8 +154,6 @@ private:
     QTranslator *translator = nullptr;
     bool close_by_director = false;
     DialogLaunchers *dialog_launchers = nullptr;
-    // The device search: its sockets, group address and bound interface.
-    DeviceDiscovery *device_discovery = nullptr;
 };
 
 // Set once, by the constructor, to the one main window.

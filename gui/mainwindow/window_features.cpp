@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "detection/yolo.h"
+#include "maintenance/transfer_notice.h"
 #include "protocol/board_parameters.h"
 #include "protocol/teacher_parameters.h"
 #include "video/qffmpeg.h"
@@ -93,6 +94,40 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     auto_calibration_feature = std::make_unique<AutoCalibration>(
         CORVANE_FORM_WIDGETS(AutoCalibration, AUTO_CALIBRATION_WIDGETS, ui), camera_slots, camera_ports,
         *control_link, static_cast<AutoCalibration::Host &>(*this), window);
+
+    archive_session = std::make_unique<ArchiveSession>();
+    QObject::connect(archive_session.get(), &ArchiveSession::notice, window,
+                     [window](const transfer::Notice &notice) { show_transfer_notice(window, notice); });
+    QObject::connect(archive_session.get(), &ArchiveSession::region_painting_paused, preview_regions.get(),
+                     &StudentRegions::pause_painting);
+    QObject::connect(archive_session.get(), &ArchiveSession::region_painting_resumed, preview_regions.get(),
+                     &StudentRegions::resume_painting);
+    device_search = std::make_unique<DeviceSearch>(CORVANE_FORM_WIDGETS(DeviceSearch, DEVICE_SEARCH_WIDGETS, ui),
+                                                   camera_ports, window);
+    network_config = std::make_unique<NetworkConfigPanel>(
+        CORVANE_FORM_WIDGETS(NetworkConfigPanel, NETWORK_CONFIG_PANEL_WIDGETS, ui), *device_search, window);
+    recorder_map = std::make_unique<RecorderMapPage>(CORVANE_FORM_WIDGETS(RecorderMapPage, RECORDER_MAP_PAGE_WIDGETS, ui),
+                                                     [this] { options_tab->write_default_ports(); });
+    firmware_upgrade = std::make_unique<FirmwareUpgradePanel>(
+        CORVANE_FORM_WIDGETS(FirmwareUpgradePanel, FIRMWARE_UPGRADE_PANEL_WIDGETS, ui), settings_file->upgrade(),
+        *options_tab, window);
+    backup_panel = std::make_unique<BackupPanel>(CORVANE_FORM_WIDGETS(BackupPanel, BACKUP_PANEL_WIDGETS, ui),
+                                                 *archive_session, settings_file->upgrade(), *options_tab, window);
+    parameter_archive = std::make_unique<ParameterArchive>(
+        CORVANE_FORM_WIDGETS(ParameterArchive, PARAMETER_ARCHIVE_WIDGETS, ui), *archive_session, *camera_connections,
+        window);
+    QObject::connect(device_search.get(), &DeviceSearch::upgrade_chosen, firmware_upgrade.get(),
+                     &FirmwareUpgradePanel::set_address);
+    QObject::connect(device_search.get(), &DeviceSearch::backup_chosen, backup_panel.get(), &BackupPanel::set_address);
+    QObject::connect(device_search.get(), &DeviceSearch::preview_chosen, camera_connections.get(),
+                     &CameraConnections::show_preview_address);
+    QObject::connect(device_search.get(), &DeviceSearch::config_chosen, network_config.get(), &NetworkConfigPanel::fill);
+    QObject::connect(device_search.get(), &DeviceSearch::network_config_confirmed, network_config.get(),
+                     &NetworkConfigPanel::clear_form);
+    QObject::connect(firmware_upgrade.get(), &FirmwareUpgradePanel::backup_status_text, backup_panel.get(),
+                     &BackupPanel::show_backup_status);
+    QObject::connect(firmware_upgrade.get(), &FirmwareUpgradePanel::backup_file_text, backup_panel.get(),
+                     &BackupPanel::show_backup_file);
 }
 
 WindowFeatures::~WindowFeatures() = default;
@@ -157,6 +192,10 @@ void WindowFeatures::retranslate_code_texts()
     options_tab->retranslate();
     menu_keys->retranslate();
     camera_connections->retranslate();
+    device_search->retranslate();
+    recorder_map->retranslate();
+    firmware_upgrade->retranslate();
+    backup_panel->retranslate();
     if (tab_layout->camera_layout() == 3) {
         ui->board_feature_ip_label->setText(tr("Board 1"));
         ui->board_enable_checkBox->setText(tr("Enable 1"));

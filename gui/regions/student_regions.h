@@ -5,6 +5,7 @@
 #include "model/student_region_points.h"
 #include "protocol/student_region_coord.h"
 #include "support/form_widgets.h"
+#include "transfer/transfer_files.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -109,6 +110,10 @@ public:
     // A reply's region keys were read: every element counts as drawn, and the shields the reply
     // switched follow their boxes while the regions are shown.
     void student_regions_read(const StudentRegionChecks &checks);
+    // A role's parameter archive travels: its region widgets take no painting or mouse handling
+    // until it has arrived or failed, and then take them as they did before.
+    void pause_painting(transfer::Role role);
+    void resume_painting(transfer::Role role);
 
     void on_student_show_region_checkBox_clicked(bool checked);
     void on_student_track_region_radioButton_clicked(bool checked);
@@ -125,6 +130,8 @@ public:
     void on_board_shield_checkBox_clicked(int shield, bool checked);
 
 private:
+    bool painting_paused(const QWidget *widget) const;
+
     // A group of points moved by dragging: the corners, the designated points, the calibration
     // points of either picture. The calibration points' drag positions and flags are the point
     // model's, shared with the calibration dialog; the model keeps the positions in picture points.
@@ -223,4 +230,6 @@ private:
     int board_shield_index = -1;
     bool board_track_pressed = false;
     bool board_shield_pressed = false;
+    bool student_painting_paused = false;
+    bool board_painting_paused = false;
 };

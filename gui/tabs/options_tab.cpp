@@ -111,10 +111,6 @@ void OptionsTab::install_input_validators()
     const QRegularExpression port(input::port_number_pattern());
     ui.txtPort->setValidator(new QRegularExpressionValidator(port, m_window));
     ui.director_server_Port_Edit->setValidator(new QRegularExpressionValidator(port, m_window));
-    const QRegularExpression macByte(input::mac_byte_pattern());
-    for (QLineEdit *edit : {ui.mac1_lineEdit, ui.mac2_lineEdit, ui.mac3_lineEdit, ui.mac4_lineEdit, ui.mac5_lineEdit,
-                            ui.mac6_lineEdit})
-        edit->setValidator(new QRegularExpressionValidator(macByte, m_window));
 }
 
 void OptionsTab::retranslate()
@@ -244,6 +240,38 @@ portforward::Fields OptionsTab::port_forward_fields() const
     f.search_port =
         ui.upgrade_port_Edit->text().isEmpty() ? m_ports.values().Mcast_Port : ui.upgrade_port_Edit->text();
     return f;
+}
+
+transfer::PortMapping OptionsTab::transfer_mapping() const
+{
+    transfer::PortMapping m;
+    m.enabled = m_ports.port_map_enabled();
+    m.teacher_ip = ui.recorder_teacher_ip_Edit->text();
+    m.student_ip = ui.recorder_student_ip_Edit->text();
+    m.host_ip = ui.recorder_host_ip_Edit->text();
+    m.teacher_backup_port = ui.backup_port_Edit->text().toInt();
+    m.student_backup_port = ui.student_backup_port_Edit->text().toInt();
+    return m;
+}
+
+void OptionsTab::write_default_ports()
+{
+    QLineEdit *const fields[] = {ui.rtsp_port_Edit,           ui.visca_port_Edit,         ui.udp_port_Edit,
+                                 ui.tcp_port_Edit,            ui.backup_port_Edit,        ui.student_rtsp_port_Edit,
+                                 ui.student_visca_port_Edit,  ui.student_udp_port_Edit,   ui.student_tcp_port_Edit,
+                                 ui.student_backup_port_Edit, ui.upgrade_port_Edit,       ui.recorder_username_Edit,
+                                 ui.recorder_password_Edit,   ui.recorder_host_ip_Edit,   ui.recorder_teacher_ip_Edit,
+                                 ui.recorder_student_ip_Edit};
+    const auto write = [&](const char *name, const char *text) {
+        for (QLineEdit *field : fields) {
+            if (field->objectName() == QLatin1String(name))
+                field->setText(QString::fromLatin1(text));
+        }
+    };
+    for (const ports::PortRow &row : ports::port_rows())
+        write(row.field, row.mapped_default);
+    for (const ports::RecorderRow &row : ports::recorder_rows())
+        write(row.field, row.default_text);
 }
 
 void OptionsTab::on_apply_port_Button_clicked()

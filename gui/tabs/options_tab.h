@@ -1,5 +1,6 @@
 #pragma once
 
+#include "maintenance/transfer_ports.h"
 #include "protocol/control_frame.h"
 #include "support/form_widgets.h"
 
@@ -22,12 +23,6 @@ struct Fields;
     X(QPushButton, copyright_description_btn) \
     X(QComboBox, decoder_select_comboBox) \
     X(QLineEdit, director_server_Port_Edit) \
-    X(QLineEdit, mac1_lineEdit) \
-    X(QLineEdit, mac2_lineEdit) \
-    X(QLineEdit, mac3_lineEdit) \
-    X(QLineEdit, mac4_lineEdit) \
-    X(QLineEdit, mac5_lineEdit) \
-    X(QLineEdit, mac6_lineEdit) \
     X(QCheckBox, port_map_checkBox) \
     X(QLineEdit, recorder_host_ip_Edit) \
     X(QLineEdit, recorder_password_Edit) \
@@ -53,7 +48,7 @@ struct Fields;
 // The Options tab's decoder choice and About button, the input validators, and the Recorder Map
 // Config tab: its port and recorder fields, their change marks and the Apply that takes the
 // ports into use and hands the mapping to the recording host.
-class OptionsTab : public QObject
+class OptionsTab : public QObject, public TransferPorts
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -75,6 +70,11 @@ public:
     void install_input_validators();
     // The Recorder Map Config tab's texts as the Apply checks and uses them.
     portforward::Fields port_forward_fields() const;
+    // The mapping in use with the recorder's addresses and backup ports as the fields hold them.
+    transfer::PortMapping transfer_mapping() const override;
+    // The Default button: the mapped ports, the search port and the recorder's defaults; each
+    // field it changes marks the Apply.
+    void write_default_ports();
     bool port_settings_changed() const { return m_port_settings_changed; }
     // The code-set texts the form's re-texting put back.
     void retranslate();

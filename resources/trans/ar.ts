@@ -3028,6 +3028,50 @@ Remove or rename it.</source>
         <translation>فشل الاستيراد</translation>
     </message>
     <message>
+        <source>save backup file</source>
+        <translation>حفظ ملف النسخ الاحتياطي</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>اختيار ملف النسخ الاحتياطي</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>الأجهزة: </translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>فشلت تهيئة البث المتعدد</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>فشل الانضمام إلى مجموعة البث المتعدد</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>يرجى اختيار الجهاز المراد تكوينه</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>تم الضبط بنجاح</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>هل تريد حقًا إعادة التشغيل؟</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>إعادة التشغيل</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>اختيار حزمة الترقية</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>إخفاء المزيد</translation>
+    </message>
+    <message>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>الدخول إلى الإخراج اليدوي، ستتوقف العمليات الأخرى!</translation>
     </message>

@@ -3032,6 +3032,50 @@ Remove or rename it.</translation>
         <translation>Import failure</translation>
     </message>
     <message>
+        <source>save backup file</source>
+        <translation>save backup file</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>select backup file</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>Devices: </translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>Initializes the multicast failure</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>Join the multicast group fail</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>Please select the need to configure the equipment</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>Set Success</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>Do you really want reboot?</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>Reboot</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>select upgrade pack</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>Hide More</translation>
+    </message>
+    <message>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>Enter the manual director,other operations will be interrupted!</translation>
     </message>

@@ -3036,6 +3036,50 @@ Elimínela o cámbiele el nombre.</translation>
         <translation>Error de importación</translation>
     </message>
     <message>
+        <source>save backup file</source>
+        <translation>Guardar archivo de respaldo</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>Seleccionar archivo de respaldo</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>Dispositivos: </translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>Error al iniciar la multidifusión</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>Error al unirse al grupo de multidifusión</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>Seleccione el equipo que desea configurar</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>Configuración aplicada</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>¿Seguro que desea reiniciar?</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>Seleccionar paquete de actualización</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>Mostrar menos</translation>
+    </message>
+    <message>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>Se entrará en la realización manual; ¡las demás operaciones se interrumpirán!</translation>
     </message>

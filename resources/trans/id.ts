@@ -3035,6 +3035,50 @@ Hapus atau ganti namanya.</translation>
         <translation>Impor gagal</translation>
     </message>
     <message>
+        <source>save backup file</source>
+        <translation>Simpan berkas cadangan</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>Pilih berkas cadangan</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>Perangkat: </translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>Gagal menyiapkan multicast</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>Gagal bergabung ke grup multicast</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>Pilih perangkat yang akan dikonfigurasi</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>Pengaturan berhasil</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>Yakin ingin memulai ulang?</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>Mulai ulang</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>Pilih paket pembaruan</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>Sembunyikan lainnya</translation>
+    </message>
+    <message>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>Masuk ke sutradara manual, operasi lain akan dihentikan!</translation>
     </message>

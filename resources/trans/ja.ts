@@ -3028,6 +3028,50 @@ Remove or rename it.</source>
         <translation>インポート失敗</translation>
     </message>
     <message>
+        <source>save backup file</source>
+        <translation>バックアップファイルを保存</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>バックアップファイルを選択</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>デバイス：</translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>マルチキャストの初期化に失敗しました</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>マルチキャストグループへの参加に失敗しました</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>設定する機器を選択してください</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>設定しました</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>本当に再起動しますか？</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>再起動</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>アップグレードパッケージを選択</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>詳細を隠す</translation>
+    </message>
+    <message>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>手動スイッチングに入ります。他の操作は中断されます！</translation>
     </message>

@@ -3028,6 +3028,50 @@ Remove or rename it.</source>
         <translation>가져오기 실패</translation>
     </message>
     <message>
+        <source>save backup file</source>
+        <translation>백업 파일 저장</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>백업 파일 선택</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>장치: </translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>멀티캐스트 초기화에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>멀티캐스트 그룹 가입에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>설정할 장치를 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>설정 성공</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>정말 재부팅하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>재부팅</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>업그레이드 패키지 선택</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>간단히 보기</translation>
+    </message>
+    <message>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>수동 연출로 들어갑니다. 다른 작업은 중단됩니다!</translation>
     </message>

@@ -3029,6 +3029,50 @@ Remove or rename it.</source>
         <translation>นำเข้าล้มเหลว</translation>
     </message>
     <message>
+        <source>save backup file</source>
+        <translation>บันทึกไฟล์สำรอง</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>เลือกไฟล์สำรอง</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>อุปกรณ์: </translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>การเริ่มต้นมัลติคาสต์ล้มเหลว</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>การเข้าร่วมกลุ่มมัลติคาสต์ล้มเหลว</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>โปรดเลือกอุปกรณ์ที่ต้องการกำหนดค่า</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>ตั้งค่าสำเร็จ</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>ต้องการรีบูตจริงหรือไม่?</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>รีบูต</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>เลือกแพ็กเกจอัปเกรด</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>ซ่อนเพิ่มเติม</translation>
+    </message>
+    <message>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>เข้าสู่การกำกับภาพเอง การทำงานอื่นจะถูกหยุด!</translation>
     </message>

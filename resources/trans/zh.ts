@@ -3027,6 +3027,50 @@ Remove or rename it.</source>
         <translation>导入失败</translation>
     </message>
     <message>
+        <source>save backup file</source>
+        <translation>保存备份文件</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>选择备份文件</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>设备：</translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>初始化组播失败</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>加入组播组失败</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>请选择需要配置的设备</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>设置成功</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>确定要重启吗？</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>重启</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>选择升级包</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>收起更多</translation>
+    </message>
+    <message>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>进入手动导播，其他操作将被中断！</translation>
     </message>

@@ -8,6 +8,7 @@
 #include "core/log_handler.h"
 #include "core/time_scale.h"
 #include "event_turns.h"
+#include "features_shell.h"
 #include "form_host.h"
 #include "log_capture.h"
 #include "mainwindow/window_features.h"
@@ -55,25 +56,6 @@ QString nextTransport(const SimCamera &camera, int from = 0)
     return !m ? "none" : m->transport == SimTransport::Tcp ? "tcp" : "udp";
 }
 
-// The window's share: visible or hidden, and the console's messages.
-struct Shell : WindowFeatures::Shell {
-    QWidget *window = nullptr;
-    QWidget dialog;
-    bool visible = true;
-    QStringList console;
-    void set_window_size(int width, int height) override { window->setFixedSize(width, height); }
-    int window_width() const override { return window->width(); }
-    bool window_visible() const override { return visible; }
-    void close_for_wizard() override { }
-    void take_system_language(int) override { }
-    void create_translator(int) override { }
-    void send_stream(PicturePreviews::Stream, QImage &) override { }
-    QWidget *enlarged_dialog(camera_slot::Side) override { return &dialog; }
-    void autocalibrate_failed() override { }
-    void student_points_read_back() override { }
-    void console_reply(const QString &message) override { console << message; }
-    bool console_listens() const override { return true; }
-};
 } // namespace
 
 class tst_ReplyRouting : public QObject
@@ -82,7 +64,7 @@ class tst_ReplyRouting : public QObject
 
     RecordingPresenter boxes;
     std::unique_ptr<FormHost> host;
-    Shell shell;
+    FeaturesShell shell;
     std::unique_ptr<WindowFeatures> f;
     Ui::MainWindow *ui = nullptr;
     std::map<int, std::unique_ptr<SimCamera>> cameras;
