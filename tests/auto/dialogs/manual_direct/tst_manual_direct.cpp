@@ -8,6 +8,7 @@
 #include "core/reachability.h"
 #include "core/time_scale.h"
 #include "dialogs/manual_direct.h"
+#include "event_turns.h"
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
 #include "net/control_link.h"
@@ -170,8 +171,10 @@ private slots:
         QFETCH(QString, status);
         const int teacherFrom = teacher.receivedCount(), studentFrom = student.receivedCount();
         Console c;
+        EventTurns turns; // the window keeps turning while the sides connect
         c.connectSide(true);
         c.connectSide(false);
+        QVERIFY2(turns.longestGap < 500, qPrintable(QString::number(turns.longestGap)));
         QCOMPARE(c.ui->rtsp_connect_Button->text(), QStringLiteral("Disconnect"));
         QVERIFY(!c.ui->student_IP_Edit->isEnabled());
         QStringList urls;
