@@ -5,6 +5,7 @@
 #include "seams/message_box.h"
 #include "settings/config_tables.h"
 #include "settings/config_values.h"
+#include "model/slider_text.h"
 #include "settings/language_table.h"
 #include "settings/port_settings.h"
 #include "settings/settings_path.h"
@@ -282,9 +283,9 @@ void SettingsFile::apply_key_row(const config::KeyRow &row, const QString &text,
             label->setText(text);
         int position = reply_values::number(text);
         if (row.kind == Kind::Distance)
-            position = config::distance_position(text);
+            position = slider_text::distance_position(text);
         else if (row.kind == Kind::Size)
-            position = config::size_position(text);
+            position = slider_text::size_position(text);
         if (auto *slider = control<QAbstractSlider>(m_root, row.slider))
             slider->setValue(position);
         break;

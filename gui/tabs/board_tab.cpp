@@ -70,14 +70,13 @@ bool BoardTab::board_pano_connected() const { return m_slots[Slot::BoardPano].ud
 
 void BoardTab::on_board_apply_Button_clicked()
 {
-    board_parameters::RelaySettings settings;
-    settings.feature_ip_text = ui.board_feature_IP_Edit->text();
-    settings.feature1_ip_text = ui.board_pano_IP_Edit->text();
+    BoardSection settings;
     settings.feature_enable = ui.board_enable_checkBox->isChecked();
     settings.feature1_enable = ui.board_enable_checkBox_2->isChecked();
-    settings.lost_to_pano_delay = QString::number(ui.board_lost_pano_delay_label->value());
+    settings.lost_to_pano_delay = ui.board_lost_pano_delay_label->value();
     qDebug() << "udp_board_feature_flag=" << (m_slots[Slot::BoardFeature].udp_flag ? "true" : "false");
-    const QString text = board_parameters::apply_block(settings);
+    const QString text =
+        board_parameters::apply_block(settings, ui.board_feature_IP_Edit->text(), ui.board_pano_IP_Edit->text());
     qDebug().noquote() << "Send_buff:" << text;
 
     if (!m_slots[Slot::TeacherPano].udp_flag) {

@@ -41,7 +41,7 @@ struct CodeWidgets
     QLineEdit *code;
 };
 
-// The code fields by the block's groups, in the order of DirectorSettings' arrays.
+// The code fields by the block's groups, in the order of DirectorSection's arrays.
 struct Groups
 {
     CodeWidgets teacher[5];
@@ -91,7 +91,7 @@ QVector<CodeWidgets> codes_of(const Groups &g)
 }
 
 template <size_t N>
-void read_codes(const CodeWidgets (&widgets)[N], director_parameters::CodeSwitch (&codes)[N])
+void read_codes(const CodeWidgets (&widgets)[N], std::array<CodeSwitch, N> &codes)
 {
     for (size_t i = 0; i < N; ++i)
         codes[i] = {widgets[i].box->isChecked(), widgets[i].code->text()};
@@ -105,7 +105,7 @@ void set_boxes(const CodeWidgets (&widgets)[N], const QString &flags)
 }
 
 template <size_t N>
-void set_codes(const CodeWidgets (&widgets)[N], const director_parameters::CodeSwitch (&codes)[N])
+void set_codes(const CodeWidgets (&widgets)[N], const std::array<CodeSwitch, N> &codes)
 {
     for (size_t i = 0; i < N; ++i) {
         widgets[i].box->setChecked(codes[i].on);
@@ -193,9 +193,9 @@ void DirectorTab::mark_changed_unless_loading()
 // ---------------------------------------------------------------------------
 // Apply, Obtain and the cameras' answers
 
-director_parameters::DirectorSettings DirectorTab::director_settings() const
+DirectorSection DirectorTab::director_settings() const
 {
-    director_parameters::DirectorSettings s;
+    DirectorSection s;
     s.teacher_pano_ip = ui.director_teacher_IP_Edit->text();
     s.student_pano_ip = ui.director_student_IP_Edit->text();
     s.blackboard_camera_ip = ui.director_board_IP_Edit->text();
@@ -218,14 +218,15 @@ director_parameters::DirectorSettings DirectorTab::director_settings() const
                                kNoneChecked);
     const Groups g = groups_of(ui);
     read_codes(g.teacher, s.teacher);
-    s.keep_interval = QString::number(ui.director_keep_interval_label->value());
-    s.moving_interval = QString::number(ui.director_moving_interval_label->value());
-    s.multi_interval = QString::number(ui.director_multi_interval_label->value());
+    s.keep_interval = ui.director_keep_interval_label->value();
+    s.moving_interval = ui.director_moving_interval_label->value();
+    s.multi_interval = ui.director_multi_interval_label->value();
     read_codes(g.student, s.student);
     read_codes(g.board, s.board);
     read_codes(g.interior, s.interior);
     read_codes(g.blackboard, s.blackboard);
-    s.min_switch_time = ui.director_interior_min_switch_time_label->text();
+    s.min_switch_time = {ui.director_interior_min_switch_time_label->text(),
+                         ui.director_interior_min_switch_time_Slider->value()};
     return s;
 }
 
@@ -380,7 +381,7 @@ void DirectorTab::on_director_default_Button_clicked() { set_director_defaults()
 
 void DirectorTab::set_director_defaults()
 {
-    const director_parameters::DirectorSettings d = director_parameters::default_settings();
+    const DirectorSection d = director_parameters::default_settings();
     ui.director_server_IP_Edit->setText(d.broadcast_ip);
     ui.director_server_Port_Edit->setText(d.broadcast_port);
     ui.director_protocol_udp_radioButton->setChecked(true);
@@ -396,11 +397,11 @@ void DirectorTab::set_director_defaults()
     set_codes(g.board, d.board);
     set_codes(g.interior, d.interior);
     set_codes(g.blackboard, d.blackboard);
-    ui.director_keep_interval_label->setValue(director_parameters::number_value(d.keep_interval));
-    ui.director_moving_interval_label->setValue(director_parameters::number_value(d.moving_interval));
-    ui.director_multi_interval_label->setValue(director_parameters::number_value(d.multi_interval));
-    ui.director_interior_min_switch_time_label->setText(d.min_switch_time);
-    ui.director_interior_min_switch_time_Slider->setValue(director_parameters::number_value(d.min_switch_time));
+    ui.director_keep_interval_label->setValue(d.keep_interval);
+    ui.director_moving_interval_label->setValue(d.moving_interval);
+    ui.director_multi_interval_label->setValue(d.multi_interval);
+    ui.director_interior_min_switch_time_label->setText(d.min_switch_time.text);
+    ui.director_interior_min_switch_time_Slider->setValue(d.min_switch_time.position);
     mark_apply(ui.director_apply_Button);
 }
 

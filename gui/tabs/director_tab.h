@@ -115,7 +115,7 @@ public:
                 Host &host, const bool &loading_config, QWidget *window);
 
     // The tab's values as the director block sends them.
-    director_parameters::DirectorSettings director_settings() const;
+    DirectorSection director_settings() const;
     // A director answer of a pano camera into the tab, by the groups its routing lines name.
     void read_director_section(const QString &text);
     void set_director_defaults();

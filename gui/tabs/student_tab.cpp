@@ -12,7 +12,7 @@
 #include "protocol/tracking_command.h"
 #include "protocol/tracking_modes.h"
 #include "seams/message_box.h"
-#include "settings/config_values.h"
+#include "model/slider_text.h"
 #include "support/apply_mark.h"
 
 #include <QCheckBox>
@@ -130,36 +130,37 @@ void StudentTab::mark_changed() { mark_apply(ui.student_apply_Button); }
 
 QString StudentTab::student_apply_text()
 {
-    sp::ApplyValues v;
-    v.feature_camera_ip = m_ports.port_map_enabled()
+    StudentSection v;
+    sp::ApplyTarget target;
+    target.feature_camera_ip = m_ports.port_map_enabled()
         ? ui.recorder_student_ip_Edit->text()
         : camera_address::address_part(ui.student_feature_IP_Edit->text());
-    v.pano_sensitivity = ui.student_sensitivity_label->text();
-    v.pano_object_size = ui.student_objectsize_label->text();
+    v.pano_sensitivity.text = ui.student_sensitivity_label->text();
+    v.pano_object_size.text = ui.student_objectsize_label->text();
     v.pano_height = ui.student_camera_height_lineEdit->text();
-    v.pano_pan_offset = ui.student_panOffset_label->text();
-    v.pano_tilt_offset = ui.student_tiltOffset_label->text();
-    v.none_action = ui.student_none_action_radioButton->isChecked();
-    v.eptz = ui.student_eptz_radioButton->isChecked();
-    v.time_delay = ui.student_target_lost_timeout_label->text();
-    v.return_pano = ui.student_return_pano_action_radioButton->isChecked();
+    v.pano_pan_offset.text = ui.student_panOffset_label->text();
+    v.pano_tilt_offset.text = ui.student_tiltOffset_label->text();
+    v.losing_object_strategy = ui.student_none_action_radioButton->isChecked() ? 0 : 1;
+    v.eptz_mode = ui.student_eptz_radioButton->isChecked() ? 1 : 0;
+    v.time_delay.text = ui.student_target_lost_timeout_label->text();
+    v.multi_object_strategy = ui.student_return_pano_action_radioButton->isChecked() ? 1 : 0;
     v.ptzspeed_level = ui.student_ptzspeed_level->text();
     student_ptzspeed_saved_level = reply_values::number(v.ptzspeed_level);
-    v.pano_pan_speed = student_pano_pan_speed;
+    v.pan_speed = student_pano_pan_speed;
     v.response_time = student_response_time;
-    v.feature_continue_max_time = QString::number(ui.student_feature_continue_time_label->value());
-    v.time_to_pano_delay = QString::number(ui.director_time_pano_delay_label->value());
+    v.feature_continue_max_time = ui.student_feature_continue_time_label->value();
+    v.time_to_pano_delay = ui.director_time_pano_delay_label->value();
     v.auto_tracking = ui.student_starting_up_checkBox->isChecked();
     v.face_detect = ui.student_face_detect_checkBox->isChecked();
     v.pano_switch = ui.student_pano_switch_checkBox->isChecked();
-    v.shield_checked = {ui.student_shield_one_checkBox->isChecked(), ui.student_shield_two_checkBox->isChecked(),
+    v.shield_enabled = {ui.student_shield_one_checkBox->isChecked(), ui.student_shield_two_checkBox->isChecked(),
                         ui.student_shield_three_checkBox->isChecked(), ui.student_shield_four_checkBox->isChecked()};
     v.people_number = ui.people_number_lineEdit->text();
-    v.designated_checked = ui.student_designated_region_checkBox->isChecked();
-    v.forward_checked = ui.student_track_region_checkBox->isChecked();
-    v.calibration_shown = m_host.calibration_widgets_shown();
-    v.old_format = student_use_old_version_flag;
-    const QString text = sp::apply_block(v, student_points);
+    v.designated_enabled = ui.student_designated_region_checkBox->isChecked();
+    v.forward_enabled = ui.student_track_region_checkBox->isChecked();
+    target.calibration_shown = m_host.calibration_widgets_shown();
+    v.old_point_format = student_use_old_version_flag;
+    const QString text = sp::apply_block(v, target, student_points);
     qDebug().noquote() << text;
     return text;
 }
@@ -261,7 +262,7 @@ void StudentTab::read_student_section(const QString &t)
                              number(r.pano_sensitivity));
     if (!r.pano_object_size.isNull())
         set_label_and_slider(ui.student_objectsize_label, ui.student_objectsize_Slider, r.pano_object_size,
-                             config::size_position(r.pano_object_size));
+                             slider_text::size_position(r.pano_object_size));
     if (!r.pano_height.isNull())
         ui.student_camera_height_lineEdit->setText(r.pano_height);
     if (!r.pano_length.isNull())
@@ -527,29 +528,29 @@ void StudentTab::on_student_sensitivity_Slider_valueChanged(int value)
 }
 void StudentTab::on_student_objectsize_Slider_sliderMoved(int value)
 {
-    ui.student_objectsize_label->setText(config::size_text(value));
+    ui.student_objectsize_label->setText(slider_text::size_text(value));
 }
 void StudentTab::on_student_objectsize_Slider_valueChanged(int value)
 {
-    ui.student_objectsize_label->setText(config::size_text(value));
+    ui.student_objectsize_label->setText(slider_text::size_text(value));
     mark_apply_unless_loading(m_loading_config, ui.student_apply_Button);
 }
 void StudentTab::on_student_panOffset_Slider_sliderMoved(int value)
 {
-    ui.student_panOffset_label->setText(config::offset_text(value));
+    ui.student_panOffset_label->setText(slider_text::offset_text(value));
 }
 void StudentTab::on_student_panOffset_Slider_valueChanged(int value)
 {
-    ui.student_panOffset_label->setText(config::offset_text(value));
+    ui.student_panOffset_label->setText(slider_text::offset_text(value));
     mark_apply_unless_loading(m_loading_config, ui.student_apply_Button);
 }
 void StudentTab::on_student_tiltOffset_Slider_sliderMoved(int value)
 {
-    ui.student_tiltOffset_label->setText(config::offset_text(value));
+    ui.student_tiltOffset_label->setText(slider_text::offset_text(value));
 }
 void StudentTab::on_student_tiltOffset_Slider_valueChanged(int value)
 {
-    ui.student_tiltOffset_label->setText(config::offset_text(value));
+    ui.student_tiltOffset_label->setText(slider_text::offset_text(value));
     mark_apply_unless_loading(m_loading_config, ui.student_apply_Button);
 }
 void StudentTab::on_student_target_lost_timeout_Slider_sliderMoved(int value)

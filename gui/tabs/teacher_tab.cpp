@@ -10,7 +10,7 @@
 #include "protocol/tracking_command.h"
 #include "protocol/tracking_modes.h"
 #include "seams/message_box.h"
-#include "settings/config_values.h"
+#include "model/slider_text.h"
 #include "support/apply_mark.h"
 #include "support/radio_choice.h"
 #include "tabs/lectern_mode.h"
@@ -194,35 +194,35 @@ void TeacherTab::on_teacher_sensitivity_Slider_valueChanged(int value)
 }
 void TeacherTab::on_teacher_fea_distance_Slider_sliderMoved(int value)
 {
-    ui.teacher_fea_distance_label->setText(config::distance_text(value));
+    ui.teacher_fea_distance_label->setText(slider_text::distance_text(value));
 }
 void TeacherTab::on_teacher_fea_distance_Slider_valueChanged(int value)
 {
-    slider_value_changed(ui.teacher_fea_distance_label, config::distance_text(value));
+    slider_value_changed(ui.teacher_fea_distance_label, slider_text::distance_text(value));
 }
 void TeacherTab::on_teacher_distance_Slider_sliderMoved(int value)
 {
-    ui.teacher_distance_label->setText(config::distance_text(value));
+    ui.teacher_distance_label->setText(slider_text::distance_text(value));
 }
 void TeacherTab::on_teacher_distance_Slider_valueChanged(int value)
 {
-    slider_value_changed(ui.teacher_distance_label, config::distance_text(value));
+    slider_value_changed(ui.teacher_distance_label, slider_text::distance_text(value));
 }
 void TeacherTab::on_teacher_panOffset_Slider_sliderMoved(int value)
 {
-    ui.teacher_panOffset_label->setText(config::offset_text(value));
+    ui.teacher_panOffset_label->setText(slider_text::offset_text(value));
 }
 void TeacherTab::on_teacher_panOffset_Slider_valueChanged(int value)
 {
-    slider_value_changed(ui.teacher_panOffset_label, config::offset_text(value));
+    slider_value_changed(ui.teacher_panOffset_label, slider_text::offset_text(value));
 }
 void TeacherTab::on_teacher_tiltOffset_Slider_sliderMoved(int value)
 {
-    ui.teacher_tiltOffset_label->setText(config::offset_text(value));
+    ui.teacher_tiltOffset_label->setText(slider_text::offset_text(value));
 }
 void TeacherTab::on_teacher_tiltOffset_Slider_valueChanged(int value)
 {
-    slider_value_changed(ui.teacher_tiltOffset_label, config::offset_text(value));
+    slider_value_changed(ui.teacher_tiltOffset_label, slider_text::offset_text(value));
 }
 void TeacherTab::on_teacher_board_detect_Slider_sliderMoved(int value)
 {
@@ -273,15 +273,16 @@ QString TeacherTab::teacher_apply_text()
     if (ui.teacher_fea_distance_label->text().isEmpty())
         ui.teacher_fea_distance_label->setText(ui.teacher_distance_label->text());
 
-    tp::ApplyValues v;
-    v.feature_camera_ip = m_ports.port_map_enabled()
+    TeacherSection v;
+    tp::ApplyTarget target;
+    target.feature_camera_ip = m_ports.port_map_enabled()
         ? ui.recorder_teacher_ip_Edit->text()
         : camera_address::address_part(ui.teacher_feature_IP_Edit->text());
-    v.pano_sensitivity = ui.teacher_sensitivity_label->text();
-    v.feature_distance = ui.teacher_fea_distance_label->text();
-    v.pano_distance = ui.teacher_distance_label->text();
-    v.pano_pan_offset = ui.teacher_panOffset_label->text();
-    v.pano_tilt_offset = ui.teacher_tiltOffset_label->text();
+    v.pano_sensitivity.text = ui.teacher_sensitivity_label->text();
+    v.feature_distance.text = ui.teacher_fea_distance_label->text();
+    v.pano_distance.text = ui.teacher_distance_label->text();
+    v.pano_pan_offset.text = ui.teacher_panOffset_label->text();
+    v.pano_tilt_offset.text = ui.teacher_tiltOffset_label->text();
     v.losing_object_strategy = checked_index({ui.teacher_none_action_radioButton, ui.teacher_pano_action_radioButton,
                                               ui.teacher_platform_action_radioButton,
                                               ui.teacher_student_pano_action_radioButton});
@@ -290,32 +291,32 @@ QString TeacherTab::teacher_apply_text()
     v.tracking_mode =
         checked_index({ui.other_mode_radioButton, ui.follow_mode_radioButton, ui.binocular_mode_radioButton,
                        ui.mixed_mode_radioButton, ui.board_pano_mode_radioButton, ui.lectern_mode_radioButton});
-    v.time_to_pano_delay = QString::number(ui.teacher_target_lost_delay_label->value());
-    v.time_lost_delay = QString::number(ui.teacher_hold_time_label->value());
+    v.time_to_pano_delay = ui.teacher_target_lost_delay_label->value();
+    v.time_lost_delay = ui.teacher_hold_time_label->value();
     v.ptzspeed_level = ui.teacher_ptzspeed_level->text();
     teacher_ptzspeed_value = reply_values::number(v.ptzspeed_level);
     v.board_detect_enable = ui.teacher_board_enable_checkBox->isChecked();
     v.board_face_enable = ui.teacher_board_face_enable_checkBox->isChecked();
     v.board_hand_enable = ui.teacher_board_hand_enable_checkBox->isChecked();
-    v.board_detect_time = ui.teacher_board_detect_label->text();
-    v.board_continue_time = ui.teacher_board_hold_label->text();
-    v.board_lose_time = ui.teacher_board_lose_label->text();
-    v.board_face_interval_time = ui.teacher_board_space_label->text();
+    v.board_detect_time.text = ui.teacher_board_detect_label->text();
+    v.board_continue_time.text = ui.teacher_board_hold_label->text();
+    v.board_lose_time.text = ui.teacher_board_lose_label->text();
+    v.board_face_interval_time.text = ui.teacher_board_space_label->text();
     v.auto_tracking = ui.teacher_starting_up_checkBox->isChecked();
-    v.feature_persontrack = ui.teacher_feature_persontrack_comboBox->currentIndex() == 1;
+    v.feature_persontrack = ui.teacher_feature_persontrack_comboBox->currentIndex();
     v.manual_focus = ui.teacher_manual_focus_checkBox->isChecked();
     v.auto_tilt = ui.teacher_vertical_movement_checkBox->isChecked();
     v.feature_realtime_track = ui.teacher_feature_tracking_checkBox->isChecked();
     const bool m19 = lectern_model();
-    if (m19)
-        v.boardsnap_entry = ui.teacher_board_effect_list->currentIndex();
+    target.boardsnap = m19;
+    v.boardsnap_entry = ui.teacher_board_effect_list->currentIndex();
 
     // A lectern-mode M19 that has not reported a snapshot region gets its feature area there.
     std::optional<region_geometry::RegionRect> snapshot_fallback;
     if (m19 && ui.lectern_mode_radioButton->isChecked())
         snapshot_fallback = tp::lectern_area(m_host.teacher_feature_rect());
 
-    const QString text = tp::apply_block(v, m_host.apply_regions(), snapshot_fallback);
+    const QString text = tp::apply_block(v, target, m_host.apply_regions(), snapshot_fallback);
     qDebug().noquote() << text;
     return text;
 }
@@ -385,10 +386,10 @@ void TeacherTab::read_teacher_section(const QString &t)
                              number(r.pano_sensitivity));
     if (!r.feature_distance.isNull())
         set_label_and_slider(ui.teacher_fea_distance_label, ui.teacher_fea_distance_Slider, r.feature_distance,
-                             config::distance_position(r.feature_distance));
+                             slider_text::distance_position(r.feature_distance));
     if (!r.pano_distance.isNull())
         set_label_and_slider(ui.teacher_distance_label, ui.teacher_distance_Slider, r.pano_distance,
-                             config::distance_position(r.pano_distance));
+                             slider_text::distance_position(r.pano_distance));
     // A camera that reports one distance fills both.
     if (ui.teacher_fea_distance_label->text().isEmpty())
         ui.teacher_fea_distance_label->setText(ui.teacher_distance_label->text());
@@ -621,9 +622,9 @@ void TeacherTab::on_teacher_default_Button_clicked()
     ui.teacher_sensitivity_label->setText(QStringLiteral("2"));
     ui.teacher_sensitivity_Slider->setValue(2);
     ui.teacher_fea_distance_label->setText(QStringLiteral("7.5"));
-    ui.teacher_fea_distance_Slider->setValue(config::distance_position(QStringLiteral("7.5")));
+    ui.teacher_fea_distance_Slider->setValue(slider_text::distance_position(QStringLiteral("7.5")));
     ui.teacher_distance_label->setText(QStringLiteral("7.5"));
-    ui.teacher_distance_Slider->setValue(config::distance_position(QStringLiteral("7.5")));
+    ui.teacher_distance_Slider->setValue(slider_text::distance_position(QStringLiteral("7.5")));
     ui.teacher_ptzspeed_level->setText(QStringLiteral("10"));
     ui.teacher_panOffset_label->setText(QStringLiteral("0"));
     ui.teacher_panOffset_Slider->setValue(40);

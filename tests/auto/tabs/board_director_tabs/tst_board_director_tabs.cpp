@@ -161,8 +161,8 @@ struct Rig : FormRig, BoardTab::Host, DirectorTab::Host {
             shields += QString::number(widget<QCheckBox>(QStringLiteral("board_shield_%1_checkBox").arg(n[i]))
                                            ->isChecked());
         }
-        const director_parameters::DirectorSettings d = director.director_settings(),
-                                                    fresh = director_parameters::default_settings();
+        const DirectorSection d = director.director_settings(),
+                              fresh = director_parameters::default_settings();
         auto group = [&](auto codes, auto defaults, int n) {
             for (int i = 0; i < n; ++i)
                 dboxes += QString::number(codes[i].on), read += QString::number(codes[i].code != defaults[i].code);
