@@ -143,3 +143,10 @@ struct DirectorSection {
     std::array<CodeSwitch, 2> blackboard;
     SliderText min_switch_time;
 };
+
+// What the settings file keeps of the window beside the sections: the Options tab's decoder
+// list entry and the camera layout (0 to 3 for two, four, five and six cameras).
+struct WindowChoices {
+    int decoder_index = 0;
+    int camera_layout = 0;
+};

@@ -80,8 +80,10 @@ CameraConnections::CameraConnections(const Widgets &widgets, CameraSlots &camera
         entry.button = parts[int(slot)].button;
         entry.label = parts[int(slot)].label;
         // A command matches its slot by the address the field shows at the time it is sent.
+        m_slots[slot].field_text = entry.edit->text();
         m_link.set_slot_field_address(slot, camera_address::address_part(entry.edit->text()));
         connect(entry.edit, &QLineEdit::textChanged, this, [this, slot](const QString &text) {
+            m_slots[slot].field_text = text;
             m_link.set_slot_field_address(slot, camera_address::address_part(text));
         });
     }
@@ -114,6 +116,14 @@ CameraConnections::CameraConnections(const Widgets &widgets, CameraSlots &camera
 }
 
 CameraConnections::~CameraConnections() { delete rtsp_preview_destination; }
+
+void CameraConnections::show_stored_addresses(Side side)
+{
+    for (Slot slot : kAllSlots) {
+        if (camera_slot::side(slot) == side)
+            slot_entries[int(slot)].edit->setText(m_slots[slot].field_text);
+    }
+}
 
 // ---------------------------------------------------------------------------
 // Slot tables

@@ -174,6 +174,9 @@ public:
                       PanoStatus &status, Host &host, QWidget *window);
     ~CameraConnections() override;
 
+    // The settings file read the side's address fields (the records' field texts): the fields
+    // show them.
+    void show_stored_addresses(camera_slot::Side side);
     // Whether the camera answers; the window keeps painting while it is asked.
     bool ping_host(const QString &ip);
     // The connect toggle of a slot: connects it when disconnected, disconnects it when connected.

@@ -4,6 +4,7 @@
 #include "model/camera_slots.h"
 #include "net/control_link.h"
 #include "regions/customgraphicsview.h"
+#include "support/value_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,12 +35,14 @@ void set_enabled(std::initializer_list<QWidget *> widgets, bool enable)
 
 } // namespace
 
-TabLayout::TabLayout(const Widgets &widgets, const CameraSlots &camera_slots, ControlLink &link, Host &host)
+TabLayout::TabLayout(const Widgets &widgets, const CameraSlots &camera_slots, WindowChoices &choices,
+                     ControlLink &link, Host &host)
     : ui(widgets)
     , m_slots(camera_slots)
     , m_link(link)
     , m_host(host)
 {
+    value_widgets::keep_index(this, ui.choose_camera_comboBox, choices.camera_layout);
     tell_link_main_tabs();
     connect(ui.choose_camera_comboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &TabLayout::on_choose_camera_comboBox_currentIndexChanged);

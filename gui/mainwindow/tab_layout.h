@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/camera_slot.h"
+#include "model/section_values.h"
 #include "support/form_widgets.h"
 
 #include <QCoreApplication>
@@ -291,7 +292,9 @@ public:
     static constexpr int eight_tab = 8;
     static constexpr int seven_tab = 7;
 
-    TabLayout(const Widgets &widgets, const CameraSlots &camera_slots, ControlLink &link, Host &host);
+    // choices: the layout list's entry, as the settings file stores it.
+    TabLayout(const Widgets &widgets, const CameraSlots &camera_slots, WindowChoices &choices, ControlLink &link,
+              Host &host);
 
     // The layout chosen: 0 to 3 for two, four, five and six cameras.
     int camera_layout() const { return config_number_camera; }

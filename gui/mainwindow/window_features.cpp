@@ -35,13 +35,17 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     // Each feature wires its widgets as it is made, right after the form is set up and before any
     // set-up step or the settings file changes a widget.
     parameter_requests = std::make_unique<ParameterRequests>(static_cast<ParameterRequests::Host &>(*this), window);
-    settings_file = std::make_unique<SettingsFile>(CORVANE_FORM_WIDGETS(SettingsFile, SETTINGS_FILE_WIDGETS, ui),
-                                                   window, camera_ports, static_cast<SettingsFile::Host &>(*this));
+    settings_file = std::make_unique<SettingsFile>(
+        CORVANE_FORM_WIDGETS(SettingsFile, SETTINGS_FILE_WIDGETS, ui), window, camera_ports,
+        SettingsFile::Values{teacher_values, student_values, board_values, director_values, camera_slots,
+                             student_points, port_fields, window_choices},
+        static_cast<SettingsFile::Host &>(*this));
     wire_control_link();
     options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
-                                               *control_link, static_cast<OptionsTab::Host &>(*this), window);
+                                               port_fields, window_choices, *control_link,
+                                               static_cast<OptionsTab::Host &>(*this), window);
     tab_layout = std::make_unique<TabLayout>(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, ui), camera_slots,
-                                             *control_link, static_cast<TabLayout::Host &>(*this));
+                                             window_choices, *control_link, static_cast<TabLayout::Host &>(*this));
     pads = std::make_unique<Pads>(CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, ui), camera_slots, camera_ports,
                                   *control_link, pano_status, static_cast<Pads::Host &>(*this), window);
     menu_keys = std::make_unique<CameraMenuKeys>(CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, ui),
@@ -60,26 +64,29 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
         CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), camera_slots,
         static_cast<PicturePreviews::Host &>(*this), window);
     lectern_mode = std::make_unique<LecternMode>(CORVANE_FORM_WIDGETS(LecternMode, LECTERN_MODE_WIDGETS, ui), window);
-    teacher_tab = std::make_unique<TeacherTab>(CORVANE_FORM_WIDGETS(TeacherTab, TEACHER_TAB_WIDGETS, ui), camera_slots,
+    teacher_tab = std::make_unique<TeacherTab>(CORVANE_FORM_WIDGETS(TeacherTab, TEACHER_TAB_WIDGETS, ui), teacher_values,
+                                               camera_slots,
                                                camera_ports, *control_link, *lectern_mode,
                                                pano_status.teacher_cur_track_status, settings_file->loading_config(),
                                                static_cast<TeacherTab::Host &>(*this), window);
-    student_tab = std::make_unique<StudentTab>(CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, ui), camera_slots,
+    student_tab = std::make_unique<StudentTab>(CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, ui), student_values,
+                                               student_points, camera_slots,
                                                camera_ports, *control_link, pano_status.student_cur_track_status,
                                                settings_file->loading_config(),
                                                static_cast<StudentTab::Host &>(*this), window);
     student_calibrate_area = std::make_unique<StudentCalibrateArea>(
         CORVANE_FORM_WIDGETS(StudentCalibrateArea, STUDENT_CALIBRATE_AREA_WIDGETS, ui), camera_slots,
         static_cast<StudentCalibrateArea::Host &>(*this), window);
-    board_tab = std::make_unique<BoardTab>(CORVANE_FORM_WIDGETS(BoardTab, BOARD_TAB_WIDGETS, ui), camera_slots,
+    board_tab = std::make_unique<BoardTab>(CORVANE_FORM_WIDGETS(BoardTab, BOARD_TAB_WIDGETS, ui), board_values,
+                                           camera_slots,
                                            camera_ports, *control_link, static_cast<BoardTab::Host &>(*this),
                                            settings_file->loading_config(), window);
     preview_regions = std::make_unique<StudentRegions>(
         CORVANE_FORM_WIDGETS(StudentRegions, STUDENT_REGIONS_WIDGETS, ui), camera_slots, camera_ports, *control_link,
-        pano_status, student_tab->points(), board_tab->preview_areas(), static_cast<StudentRegions::Host &>(*this),
+        pano_status, student_points, board_tab->preview_areas(), static_cast<StudentRegions::Host &>(*this),
         window, window);
     director_tab = std::make_unique<DirectorTab>(CORVANE_FORM_WIDGETS(DirectorTab, DIRECTOR_TAB_WIDGETS, ui),
-                                                 camera_slots, camera_ports, *control_link,
+                                                 director_values, camera_slots, camera_ports, *control_link,
                                                  static_cast<DirectorTab::Host &>(*this),
                                                  settings_file->loading_config(), window);
     manual_calibration = std::make_unique<ManualCalibration>(
@@ -93,6 +100,26 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     auto_calibration_feature = std::make_unique<AutoCalibration>(
         CORVANE_FORM_WIDGETS(AutoCalibration, AUTO_CALIBRATION_WIDGETS, ui), camera_slots, camera_ports,
         *control_link, static_cast<AutoCalibration::Host &>(*this), window);
+
+    // The settings file's groups as it reads them, shown by their owners in the order of the rows.
+    SettingsFile *file = settings_file.get();
+    QObject::connect(file, &SettingsFile::port_group_loaded, options_tab.get(), &OptionsTab::show_stored_ports);
+    QObject::connect(file, &SettingsFile::teacher_group_loaded, camera_connections.get(),
+                     [this] { camera_connections->show_stored_addresses(Side::Teacher); });
+    QObject::connect(file, &SettingsFile::teacher_group_loaded, teacher_tab.get(), &TeacherTab::show_stored);
+    QObject::connect(file, &SettingsFile::teacher_group_loaded, student_tab.get(), &StudentTab::show_stored_preset);
+    QObject::connect(file, &SettingsFile::teacher_group_loaded, options_tab.get(), &OptionsTab::show_stored_decoder);
+    QObject::connect(file, &SettingsFile::student_group_loaded, camera_connections.get(),
+                     [this] { camera_connections->show_stored_addresses(Side::Student); });
+    QObject::connect(file, &SettingsFile::student_group_loaded, student_tab.get(), &StudentTab::show_stored);
+    QObject::connect(file, &SettingsFile::board_group_loaded, camera_connections.get(),
+                     [this] { camera_connections->show_stored_addresses(Side::Board); });
+    QObject::connect(file, &SettingsFile::board_group_loaded, board_tab.get(), &BoardTab::show_stored);
+    QObject::connect(file, &SettingsFile::director_group_loaded, director_tab.get(), &DirectorTab::show_stored);
+    QObject::connect(file, &SettingsFile::defaults_taken, teacher_tab.get(), &TeacherTab::show_applied);
+    QObject::connect(file, &SettingsFile::defaults_taken, student_tab.get(), &StudentTab::show_applied);
+    QObject::connect(file, &SettingsFile::defaults_taken, board_tab.get(), &BoardTab::show_applied);
+    QObject::connect(file, &SettingsFile::defaults_taken, director_tab.get(), &DirectorTab::show_applied);
 }
 
 WindowFeatures::~WindowFeatures() = default;
@@ -176,27 +203,7 @@ void WindowFeatures::create_translator(int index) { m_shell.create_translator(in
 
 bool WindowFeatures::customer_model(bool teacher) const
 {
-    return teacher ? teacher_tab->customer_model_flag() : student_tab->customer_model_flag();
-}
-
-void WindowFeatures::set_customer_model(bool teacher, bool flag)
-{
-    if (teacher)
-        teacher_tab->set_customer_model_flag(flag);
-    else
-        student_tab->set_customer_model_flag(flag);
-}
-
-QPoint &WindowFeatures::stored_student_point(int index) { return student_tab->points().stored_point(index); }
-
-void WindowFeatures::set_director_command_validator(int command_type)
-{
-    director_tab->set_director_command_validator(command_type);
-}
-
-void WindowFeatures::set_director_widgets(int strategy, bool enable)
-{
-    director_tab->set_director_widgets(strategy, enable);
+    return teacher ? teacher_values.customer_model : student_values.customer_model;
 }
 
 void WindowFeatures::set_window_size(int width, int height) { m_shell.set_window_size(width, height); }
@@ -461,7 +468,7 @@ void WindowFeatures::read_board_section(const QString &text) { board_tab->read_b
 
 void WindowFeatures::read_director_section(const QString &text) { director_tab->read_director_section(text); }
 
-StudentRegionPoints &WindowFeatures::student_calibrate_points() { return student_tab->points(); }
+StudentRegionPoints &WindowFeatures::student_calibrate_points() { return student_points; }
 void WindowFeatures::begin_auto_calibrate() { student_tab->begin_auto_calibrate(); }
 void WindowFeatures::end_auto_calibrate() { student_tab->end_auto_calibrate(); }
 void WindowFeatures::set_student_image_expand_open(bool open) { picture_previews->set_student_image_expand_open(open); }

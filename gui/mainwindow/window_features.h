@@ -142,11 +142,8 @@ private:
     // SettingsFile::Host
     void take_system_language(int index) override;
     void create_translator(int index) override;
+    // DirectorTab::Host
     bool customer_model(bool teacher) const override;
-    void set_customer_model(bool teacher, bool flag) override;
-    QPoint &stored_student_point(int index) override;
-    void set_director_command_validator(int command_type) override;
-    void set_director_widgets(int strategy, bool enable) override;
     // TabLayout::Host
     void set_window_size(int width, int height) override;
     int window_width() const override;
@@ -261,6 +258,14 @@ private:
     CameraSlots camera_slots;
     CameraPorts camera_ports;
     PanoStatus pano_status;
+    // The values config.ini keeps, which the features show and edit.
+    TeacherSection teacher_values;
+    StudentSection student_values;
+    BoardSection board_values;
+    DirectorSection director_values;
+    StudentRegionPoints student_points;
+    portforward::Fields port_fields;
+    WindowChoices window_choices;
     // Also holds the manual director console's own two cameras, while it runs.
     std::unique_ptr<ControlLink> control_link;
 

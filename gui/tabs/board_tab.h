@@ -47,7 +47,8 @@ struct StatusPart;
     X(QSlider, board_target_lost_timeout_Slider) \
     X(QLabel, board_target_lost_timeout_label) \
     X(QLabel, board_version_feature_info_label) \
-    X(QLabel, board_version_pano_info_label)
+    X(QLabel, board_version_pano_info_label) \
+    X(QLineEdit, board_filepath_lineEdit)
 
 // The Board tab's parameters. Which blackboard cameras take part, their addresses and the delay
 // back to the panorama live in the teacher pano camera (Apply and Obtain go there); the board
@@ -81,13 +82,18 @@ public:
         bool shield_visible[board_parameters::kShieldCount] = {};
     };
 
-    BoardTab(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-             Host &host, const bool &loading_config, QWidget *window);
+    // values: the board section the tab shows and edits.
+    BoardTab(const Widgets &widgets, BoardSection &values, const CameraSlots &cameras, const CameraPorts &ports,
+             ControlLink &link, Host &host, const bool &loading_config, QWidget *window);
 
     // The board pano camera's tracking block into the tab and the preview's areas.
     // The board settings a teacher pano relays: the enable boxes and the lost-to-pano delay.
     void show_relayed_keys(const board_parameters::RelayReading &reading);
     void read_board_section(const QString &text);
+    // The settings file read the board group into the section: the tab shows it.
+    void show_stored();
+    // The tab's values count as applied (a fresh installation's defaults).
+    void show_applied();
     // The board pano camera's areas as window points of the board preview.
     void restore_board_region();
     // Records the status of a board status answer; true when it differs from the last one
@@ -119,8 +125,11 @@ public:
 
 private:
     bool board_pano_connected() const;
+    // The section follows its widgets.
+    void keep_values();
 
     const Widgets ui;
+    BoardSection &m_values;
     const CameraSlots &m_slots;
     const CameraPorts &m_ports;
     ControlLink &m_link;

@@ -111,13 +111,19 @@ public:
         virtual bool customer_model(bool teacher) const = 0;
     };
 
-    DirectorTab(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-                Host &host, const bool &loading_config, QWidget *window);
+    // values: the director section the tab shows and edits.
+    DirectorTab(const Widgets &widgets, DirectorSection &values, const CameraSlots &cameras, const CameraPorts &ports,
+                ControlLink &link, Host &host, const bool &loading_config, QWidget *window);
 
     // The tab's values as the director block sends them.
     DirectorSection director_settings() const;
     // A director answer of a pano camera into the tab, by the groups its routing lines name.
     void read_director_section(const QString &text);
+    // The settings file read the director group into the section: the tab shows it. A command
+    // type or strategy the file named sets the code fields' validator or the strategy's controls.
+    void show_stored(bool command_type_named, bool strategy_named);
+    // The tab's values count as applied (a fresh installation's defaults).
+    void show_applied();
     void set_director_defaults();
     // Strategy 0 external, 1 interior: enable true switches that strategy's controls on and
     // the other's off, false the other way round; any other strategy changes nothing.
@@ -140,12 +146,15 @@ public:
     void on_director_obtain_Button_clicked();
 
 private:
-    void apply_director_value(director_parameters::Field field, const QString &value);
+    void show_director_value(director_parameters::Field field);
+    // The section follows its widgets.
+    void keep_values();
     // "Apply(*)": a click on a choice or a box, and a typed change outside the settings load.
     void mark_changed();
     void mark_changed_unless_loading();
 
     const Widgets ui;
+    DirectorSection &m_values;
     const CameraSlots &m_slots;
     const CameraPorts &m_ports;
     ControlLink &m_link;

@@ -9,6 +9,7 @@
 #include "settings/input_rules.h"
 #include "settings/port_forward.h"
 #include "settings/port_settings.h"
+#include "support/value_widgets.h"
 #include "video/decoder_choice.h"
 
 #include <QCheckBox>
@@ -57,13 +58,20 @@ QString about_qt_text()
 }
 } // namespace
 
-OptionsTab::OptionsTab(const Widgets &widgets, CameraPorts &ports, ControlLink &link, Host &host, QWidget *window)
+OptionsTab::OptionsTab(const Widgets &widgets, CameraPorts &ports, portforward::Fields &port_fields,
+                       WindowChoices &choices, ControlLink &link, Host &host, QWidget *window)
     : ui(widgets)
     , m_ports(ports)
+    , m_fields(port_fields)
+    , m_choices(choices)
     , m_link(link)
     , m_host(host)
     , m_window(window)
 {
+    value_widgets::keep_index(this, ui.decoder_select_comboBox, m_choices.decoder_index);
+    value_widgets::keep_checked(this, ui.port_map_checkBox, m_fields.mapping);
+    for (const PortField &field : port_field_edits())
+        value_widgets::keep_text(this, field.edit, m_fields.*field.member);
     connect(ui.decoder_select_comboBox, &QComboBox::currentTextChanged, this,
             &OptionsTab::on_decoder_select_comboBox_currentTextChanged);
     connect(ui.copyright_description_btn, &QPushButton::clicked, this, &OptionsTab::on_copyright_description_btn_clicked);
@@ -221,28 +229,46 @@ void OptionsTab::mark_port_settings_changed()
 // ---------------------------------------------------------------------------
 // Recorder port forwarding
 
+std::vector<OptionsTab::PortField> OptionsTab::port_field_edits() const
+{
+    using F = portforward::Fields;
+    return {
+        {&F::teacher_rtsp, ui.rtsp_port_Edit},           {&F::teacher_visca, ui.visca_port_Edit},
+        {&F::teacher_udp, ui.udp_port_Edit},             {&F::teacher_tcp, ui.tcp_port_Edit},
+        {&F::teacher_backup, ui.backup_port_Edit},       {&F::student_rtsp, ui.student_rtsp_port_Edit},
+        {&F::student_visca, ui.student_visca_port_Edit}, {&F::student_udp, ui.student_udp_port_Edit},
+        {&F::student_tcp, ui.student_tcp_port_Edit},     {&F::student_backup, ui.student_backup_port_Edit},
+        {&F::search_port, ui.upgrade_port_Edit},         {&F::username, ui.recorder_username_Edit},
+        {&F::password, ui.recorder_password_Edit},       {&F::host_ip, ui.recorder_host_ip_Edit},
+        {&F::teacher_ip, ui.recorder_teacher_ip_Edit},   {&F::student_ip, ui.recorder_student_ip_Edit},
+    };
+}
+
+void OptionsTab::show_stored_ports()
+{
+    ui.port_map_checkBox->setChecked(m_fields.mapping);
+    // In the settings file's order: the ports, then the recording host's login and addresses.
+    const std::vector<PortField> fields = port_field_edits();
+    const auto show = [&fields](QString portforward::Fields::*member, portforward::Fields &values) {
+        for (const PortField &field : fields) {
+            if (field.member == member)
+                value_widgets::show_text(field.edit, values.*member);
+        }
+    };
+    for (const ports::PortRow &row : ports::port_rows())
+        show(row.field, m_fields);
+    for (const ports::RecorderRow &row : ports::recorder_rows())
+        show(row.field, m_fields);
+}
+
+void OptionsTab::show_stored_decoder() { value_widgets::show_index(ui.decoder_select_comboBox, m_choices.decoder_index); }
+
 portforward::Fields OptionsTab::port_forward_fields() const
 {
-    portforward::Fields f;
-    f.mapping = ui.port_map_checkBox->isChecked();
-    f.username = ui.recorder_username_Edit->text();
-    f.password = ui.recorder_password_Edit->text();
-    f.host_ip = ui.recorder_host_ip_Edit->text();
-    f.teacher_ip = ui.recorder_teacher_ip_Edit->text();
-    f.student_ip = ui.recorder_student_ip_Edit->text();
-    f.teacher_rtsp = ui.rtsp_port_Edit->text();
-    f.teacher_visca = ui.visca_port_Edit->text();
-    f.teacher_udp = ui.udp_port_Edit->text();
-    f.teacher_tcp = ui.tcp_port_Edit->text();
-    f.teacher_backup = ui.backup_port_Edit->text();
-    f.student_rtsp = ui.student_rtsp_port_Edit->text();
-    f.student_visca = ui.student_visca_port_Edit->text();
-    f.student_udp = ui.student_udp_port_Edit->text();
-    f.student_tcp = ui.student_tcp_port_Edit->text();
-    f.student_backup = ui.student_backup_port_Edit->text();
+    portforward::Fields f = m_fields;
     // As the search port getter takes it, without storing anything yet.
-    f.search_port =
-        ui.upgrade_port_Edit->text().isEmpty() ? m_ports.values().Mcast_Port : ui.upgrade_port_Edit->text();
+    if (f.search_port.isEmpty())
+        f.search_port = m_ports.values().Mcast_Port;
     return f;
 }
 

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "protocol/control_frame.h"
+#include "model/section_values.h"
+#include "settings/port_forward.h"
 #include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QObject>
+
+#include <vector>
 
 class CameraPorts;
 class ControlLink;
@@ -12,9 +16,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-namespace portforward {
-struct Fields;
-}
+
 
 #define OPTIONS_TAB_WIDGETS(X) \
     X(QPushButton, apply_port_Button) \
@@ -70,7 +72,12 @@ public:
         virtual void disconnect_for_port_change() = 0;
     };
 
-    OptionsTab(const Widgets &widgets, CameraPorts &ports, ControlLink &link, Host &host, QWidget *window);
+    // port_fields: the Recorder Map Config tab's fields as typed; choices: the decoder entry.
+    OptionsTab(const Widgets &widgets, CameraPorts &ports, portforward::Fields &port_fields, WindowChoices &choices,
+               ControlLink &link, Host &host, QWidget *window);
+    // The settings file read the port group or the teacher group (the decoder): the tab shows it.
+    void show_stored_ports();
+    void show_stored_decoder();
 
     void install_input_validators();
     // The Recorder Map Config tab's texts as the Apply checks and uses them.
@@ -108,8 +115,17 @@ private:
     // (reported to the installer).
     bool start_forwarding_script();
 
+    // The port fields with their members, in the settings file's order.
+    struct PortField {
+        QString portforward::Fields::*member;
+        QLineEdit *edit;
+    };
+    std::vector<PortField> port_field_edits() const;
+
     const Widgets ui;
     CameraPorts &m_ports;
+    portforward::Fields &m_fields;
+    WindowChoices &m_choices;
     ControlLink &m_link;
     Host &m_host;
     QWidget *m_window;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/section_values.h"
 #include "model/student_region_points.h"
 #include "protocol/request_poller.h"
 #include "protocol/student_region_coord.h"
@@ -75,7 +76,8 @@ class QToolButton;
     X(QLabel, student_tiltOffset_label) \
     X(QCheckBox, student_track_region_checkBox) \
     X(QLabel, student_version_feature_info_label) \
-    X(QLabel, student_version_pano_info_label)
+    X(QLabel, student_version_pano_info_label) \
+    X(QLineEdit, student_filepath_lineEdit)
 
 // The Student tab: Apply and Obtain of the student parameter block, the calibration height, the
 // student key table of a reply with its points, the "Apply(*)" marks and slider labels of its
@@ -112,14 +114,23 @@ public:
         virtual void student_regions_read(const StudentRegionChecks &checks) = 0;
     };
 
-    // cur_track_status is shared with the status replies; loading_config is the settings load's.
-    StudentTab(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-               int &cur_track_status, const bool &loading_config, Host &host, QWidget *window);
+    // values: the student section the tab shows and edits; points: the student area, designated,
+    // shield and calibration points; cur_track_status is shared with the status replies;
+    // loading_config is the settings load's.
+    StudentTab(const Widgets &widgets, StudentSection &values, StudentRegionPoints &points, const CameraSlots &cameras,
+               const CameraPorts &ports, ControlLink &link, int &cur_track_status, const bool &loading_config,
+               Host &host, QWidget *window);
 
     // The Obtain; a silent one (after an auto-calibration pass) ends without a success box.
     void student_obtain(bool silent);
     QString student_apply_text();
     void read_student_section(const QString &text);
+    // The settings file read a group into the section: the tab shows what it holds of it (the
+    // teacher group keeps the student preset).
+    void show_stored_preset();
+    void show_stored();
+    // The tab's values count as applied (a fresh installation's defaults).
+    void show_applied();
     // A failed pass goes to the calibration dialog; a passed one reads the points back.
     void resolve_student_autocalibrate_status(const QString &value);
     // Every student point key of the reply stored, back into the panel; the variant converts only
@@ -137,14 +148,14 @@ public:
     // dialog; without the pano camera the installer is warned.
     void begin_auto_calibrate();
     void end_auto_calibrate();
-    bool customer_model_flag() const { return student_customer_model_flag; }
+    bool customer_model_flag() const { return m_values.customer_model; }
     // The PTZ speed level last applied or obtained (the calibration cross goes back to it).
     int ptzspeed_saved() const { return student_ptzspeed_saved_level; }
-    void set_customer_model_flag(bool flag) { student_customer_model_flag = flag; }
+    void set_customer_model_flag(bool flag) { m_values.customer_model = flag; }
     // The student area, designated, shield and calibration points of the panel.
-    StudentRegionPoints &points() { return student_points; }
+    StudentRegionPoints &points() { return m_points; }
     // The camera speaks the older region format (four designated points).
-    bool old_point_format() const { return student_use_old_version_flag; }
+    bool old_point_format() const { return m_values.old_point_format; }
 
     void on_student_apply_Button_clicked();
     void on_student_obtain_Button_clicked();
@@ -193,8 +204,14 @@ private:
     bool pano_ready_or_warn();
     void send_block(const QString &text);
     void mark_changed();
+    // The section follows its widgets.
+    void keep_values();
+    void slider_moved(SliderText &value, QLabel *label, const QString &text);
+    void slider_value_changed(SliderText &value, QLabel *label, int position, const QString &text);
 
     const Widgets ui;
+    StudentSection &m_values;
+    StudentRegionPoints &m_points;
     const CameraSlots &m_slots;
     const CameraPorts &m_ports;
     ControlLink &m_link;
@@ -202,12 +219,7 @@ private:
     Host &m_host;
     QWidget *m_window;
     TrackingSide m_side;
-    StudentRegionPoints student_points;
     // The enable strings and shield values of the last student reply.
     StudentRegionCoord student_region_coord;
-    bool student_use_old_version_flag = true;
-    QString student_pano_pan_speed; // as the camera last reported it ("pan_speed")
-    QString student_response_time;
     int student_ptzspeed_saved_level = 10;
-    bool student_customer_model_flag = false;
 };

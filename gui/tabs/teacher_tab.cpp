@@ -13,6 +13,7 @@
 #include "model/slider_text.h"
 #include "support/apply_mark.h"
 #include "support/radio_choice.h"
+#include "support/value_widgets.h"
 #include "tabs/lectern_mode.h"
 
 #include <QCheckBox>
@@ -31,23 +32,19 @@
 using camera_slot::Side;
 using camera_slot::Slot;
 namespace tp = teacher_parameters;
+using namespace value_widgets;
 
 namespace {
 constexpr int kObtainReplyWaitMs = 500; // the block's answer usually comes within this wait
 constexpr int kFocusReplyWaitMs = 800;  // and the focus-mode answer within this one
 constexpr int kLecternPostWaitMs = 500; // the server settings reach the camera before the area
-
-void set_label_and_slider(QLabel *label, QSlider *slider, const QString &text, int position)
-{
-    label->setText(text);
-    slider->setValue(position);
-}
 } // namespace
 
-TeacherTab::TeacherTab(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
-                       ControlLink &link, LecternMode &lectern, int &cur_track_status, const bool &loading_config,
-                       Host &host, QWidget *window)
+TeacherTab::TeacherTab(const Widgets &widgets, TeacherSection &values, const CameraSlots &cameras,
+                       const CameraPorts &ports, ControlLink &link, LecternMode &lectern, int &cur_track_status,
+                       const bool &loading_config, Host &host, QWidget *window)
     : ui(widgets)
+    , m_values(values)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
@@ -60,6 +57,7 @@ TeacherTab::TeacherTab(const Widgets &widgets, const CameraSlots &cameras, const
               ui.teacher_show_region_checkBox},
              cameras, ports, link, cur_track_status, *this, window)
 {
+    keep_values();
     using T = TeacherTab;
     connect(ui.teacher_apply_Button, &QPushButton::clicked, this, &T::on_teacher_apply_Button_clicked);
     connect(ui.teacher_obtain_Button, &QPushButton::clicked, this, &T::on_teacher_obtain_Button_clicked);
@@ -151,7 +149,57 @@ TeacherTab::TeacherTab(const Widgets &widgets, const CameraSlots &cameras, const
             &T::on_teacher_target_lost_delay_label_valueChanged);
 }
 
+void TeacherTab::keep_values()
+{
+    const struct {
+        SliderText &value;
+        QLabel *label;
+        QSlider *slider;
+    } sliders[] = {
+        {m_values.pano_sensitivity, ui.teacher_sensitivity_label, ui.teacher_sensitivity_Slider},
+        {m_values.feature_distance, ui.teacher_fea_distance_label, ui.teacher_fea_distance_Slider},
+        {m_values.pano_distance, ui.teacher_distance_label, ui.teacher_distance_Slider},
+        {m_values.pano_pan_offset, ui.teacher_panOffset_label, ui.teacher_panOffset_Slider},
+        {m_values.pano_tilt_offset, ui.teacher_tiltOffset_label, ui.teacher_tiltOffset_Slider},
+        {m_values.board_detect_time, ui.teacher_board_detect_label, ui.teacher_board_detect_Slider},
+        {m_values.board_continue_time, ui.teacher_board_hold_label, ui.teacher_board_hold_Slider},
+        {m_values.board_lose_time, ui.teacher_board_lose_label, ui.teacher_board_lose_Slider},
+        {m_values.board_face_interval_time, ui.teacher_board_space_label, ui.teacher_board_space_Slider},
+    };
+    // The form's labels and sliders as they start; their slots keep them from here on.
+    for (const auto &row : sliders)
+        row.value = {row.label->text(), row.slider->value()};
+    keep_checked_index(this,
+                       {ui.teacher_none_action_radioButton, ui.teacher_pano_action_radioButton,
+                        ui.teacher_platform_action_radioButton, ui.teacher_student_pano_action_radioButton},
+                       m_values.losing_object_strategy);
+    keep_checked_index(this, {ui.teacher_feature_location_radioButton, ui.teacher_return_pano_action_radioButton},
+                       m_values.multi_object_strategy);
+    keep_checked_index(this,
+                       {ui.other_mode_radioButton, ui.follow_mode_radioButton, ui.binocular_mode_radioButton,
+                        ui.mixed_mode_radioButton, ui.board_pano_mode_radioButton, ui.lectern_mode_radioButton},
+                       m_values.tracking_mode);
+    keep_value(this, ui.teacher_target_lost_delay_label, m_values.time_to_pano_delay);
+    keep_value(this, ui.teacher_hold_time_label, m_values.time_lost_delay);
+    keep_text(this, ui.teacher_ptzspeed_level, m_values.ptzspeed_level);
+    keep_checked(this, ui.teacher_board_enable_checkBox, m_values.board_detect_enable);
+    keep_checked(this, ui.teacher_board_face_enable_checkBox, m_values.board_face_enable);
+    keep_checked(this, ui.teacher_board_hand_enable_checkBox, m_values.board_hand_enable);
+    keep_checked(this, ui.teacher_starting_up_checkBox, m_values.auto_tracking);
+    keep_index(this, ui.teacher_feature_persontrack_comboBox, m_values.feature_persontrack);
+    keep_checked(this, ui.teacher_manual_focus_checkBox, m_values.manual_focus);
+    keep_checked(this, ui.teacher_vertical_movement_checkBox, m_values.auto_tilt);
+    keep_index(this, ui.teacher_board_effect_list, m_values.boardsnap_entry);
+    keep_checked(this, ui.teacher_feature_tracking_checkBox, m_values.feature_realtime_track);
+    keep_index(this, ui.teacher_preset_list, m_values.preset_index);
+    keep_text(this, ui.teacher_filepath_lineEdit, m_values.param_save_path);
+    m_values.feature_version = ui.teacher_version_feature_info_label->text();
+    m_values.pano_version = ui.teacher_version_pano_info_label->text();
+}
+
 void TeacherTab::mark_changed() { mark_apply(ui.teacher_apply_Button); }
+
+void TeacherTab::show_applied() { ui.teacher_apply_Button->setText(tr("Apply")); }
 
 // ---- marks: any change on the tab says it has not been applied yet ----
 
@@ -178,83 +226,97 @@ void TeacherTab::on_teacher_board_lose_Slider_sliderPressed() { mark_changed(); 
 void TeacherTab::on_teacher_board_space_Slider_sliderPressed() { mark_changed(); }
 
 // The slider labels in each slider's own format; the settings load leaves their marks off.
-void TeacherTab::slider_value_changed(QLabel *label, const QString &text)
+void TeacherTab::slider_moved(SliderText &value, QLabel *label, const QString &text)
 {
-    label->setText(text);
+    value.text = text;
+    label->setText(value.text);
+}
+
+void TeacherTab::slider_value_changed(SliderText &value, QLabel *label, int position, const QString &text)
+{
+    value = {text, position};
+    label->setText(value.text);
     mark_apply_unless_loading(m_loading_config, ui.teacher_apply_Button);
 }
 
 void TeacherTab::on_teacher_sensitivity_Slider_sliderMoved(int value)
 {
-    ui.teacher_sensitivity_label->setText(QString::number(value));
+    slider_moved(m_values.pano_sensitivity, ui.teacher_sensitivity_label, slider_text::number_text(value));
 }
 void TeacherTab::on_teacher_sensitivity_Slider_valueChanged(int value)
 {
-    slider_value_changed(ui.teacher_sensitivity_label, QString::number(value));
+    slider_value_changed(m_values.pano_sensitivity, ui.teacher_sensitivity_label, value,
+                         slider_text::number_text(value));
 }
 void TeacherTab::on_teacher_fea_distance_Slider_sliderMoved(int value)
 {
-    ui.teacher_fea_distance_label->setText(slider_text::distance_text(value));
+    slider_moved(m_values.feature_distance, ui.teacher_fea_distance_label, slider_text::distance_text(value));
 }
 void TeacherTab::on_teacher_fea_distance_Slider_valueChanged(int value)
 {
-    slider_value_changed(ui.teacher_fea_distance_label, slider_text::distance_text(value));
+    slider_value_changed(m_values.feature_distance, ui.teacher_fea_distance_label, value,
+                         slider_text::distance_text(value));
 }
 void TeacherTab::on_teacher_distance_Slider_sliderMoved(int value)
 {
-    ui.teacher_distance_label->setText(slider_text::distance_text(value));
+    slider_moved(m_values.pano_distance, ui.teacher_distance_label, slider_text::distance_text(value));
 }
 void TeacherTab::on_teacher_distance_Slider_valueChanged(int value)
 {
-    slider_value_changed(ui.teacher_distance_label, slider_text::distance_text(value));
+    slider_value_changed(m_values.pano_distance, ui.teacher_distance_label, value, slider_text::distance_text(value));
 }
 void TeacherTab::on_teacher_panOffset_Slider_sliderMoved(int value)
 {
-    ui.teacher_panOffset_label->setText(slider_text::offset_text(value));
+    slider_moved(m_values.pano_pan_offset, ui.teacher_panOffset_label, slider_text::offset_text(value));
 }
 void TeacherTab::on_teacher_panOffset_Slider_valueChanged(int value)
 {
-    slider_value_changed(ui.teacher_panOffset_label, slider_text::offset_text(value));
+    slider_value_changed(m_values.pano_pan_offset, ui.teacher_panOffset_label, value, slider_text::offset_text(value));
 }
 void TeacherTab::on_teacher_tiltOffset_Slider_sliderMoved(int value)
 {
-    ui.teacher_tiltOffset_label->setText(slider_text::offset_text(value));
+    slider_moved(m_values.pano_tilt_offset, ui.teacher_tiltOffset_label, slider_text::offset_text(value));
 }
 void TeacherTab::on_teacher_tiltOffset_Slider_valueChanged(int value)
 {
-    slider_value_changed(ui.teacher_tiltOffset_label, slider_text::offset_text(value));
+    slider_value_changed(m_values.pano_tilt_offset, ui.teacher_tiltOffset_label, value,
+                         slider_text::offset_text(value));
 }
 void TeacherTab::on_teacher_board_detect_Slider_sliderMoved(int value)
 {
-    ui.teacher_board_detect_label->setText(QString::number(value));
+    slider_moved(m_values.board_detect_time, ui.teacher_board_detect_label, slider_text::number_text(value));
 }
 void TeacherTab::on_teacher_board_detect_Slider_valueChanged(int value)
 {
-    slider_value_changed(ui.teacher_board_detect_label, QString::number(value));
+    slider_value_changed(m_values.board_detect_time, ui.teacher_board_detect_label, value,
+                         slider_text::number_text(value));
 }
 void TeacherTab::on_teacher_board_hold_Slider_sliderMoved(int value)
 {
-    ui.teacher_board_hold_label->setText(QString::number(value));
+    slider_moved(m_values.board_continue_time, ui.teacher_board_hold_label, slider_text::number_text(value));
 }
 void TeacherTab::on_teacher_board_hold_Slider_valueChanged(int value)
 {
-    slider_value_changed(ui.teacher_board_hold_label, QString::number(value));
+    slider_value_changed(m_values.board_continue_time, ui.teacher_board_hold_label, value,
+                         slider_text::number_text(value));
 }
 void TeacherTab::on_teacher_board_lose_Slider_sliderMoved(int value)
 {
-    ui.teacher_board_lose_label->setText(QString::number(value));
+    slider_moved(m_values.board_lose_time, ui.teacher_board_lose_label, slider_text::number_text(value));
 }
 void TeacherTab::on_teacher_board_lose_Slider_valueChanged(int value)
 {
-    slider_value_changed(ui.teacher_board_lose_label, QString::number(value));
+    slider_value_changed(m_values.board_lose_time, ui.teacher_board_lose_label, value,
+                         slider_text::number_text(value));
 }
 void TeacherTab::on_teacher_board_space_Slider_sliderMoved(int value)
 {
-    ui.teacher_board_space_label->setText(QString::number(value));
+    slider_moved(m_values.board_face_interval_time, ui.teacher_board_space_label, slider_text::number_text(value));
 }
 void TeacherTab::on_teacher_board_space_Slider_valueChanged(int value)
 {
-    slider_value_changed(ui.teacher_board_space_label, QString::number(value));
+    slider_value_changed(m_values.board_face_interval_time, ui.teacher_board_space_label, value,
+                         slider_text::number_text(value));
 }
 
 // The two delay spin boxes mark the tab whenever their value changes, during the load too.
@@ -270,53 +332,25 @@ QString TeacherTab::teacher_apply_text()
 {
     // A camera that reported one distance only leaves the close-up label empty; it goes with
     // the panorama distance rather than as an empty value.
-    if (ui.teacher_fea_distance_label->text().isEmpty())
-        ui.teacher_fea_distance_label->setText(ui.teacher_distance_label->text());
+    if (m_values.feature_distance.text.isEmpty()) {
+        m_values.feature_distance.text = m_values.pano_distance.text;
+        ui.teacher_fea_distance_label->setText(m_values.feature_distance.text);
+    }
 
-    TeacherSection v;
     tp::ApplyTarget target;
     target.feature_camera_ip = m_ports.port_map_enabled()
         ? ui.recorder_teacher_ip_Edit->text()
         : camera_address::address_part(ui.teacher_feature_IP_Edit->text());
-    v.pano_sensitivity.text = ui.teacher_sensitivity_label->text();
-    v.feature_distance.text = ui.teacher_fea_distance_label->text();
-    v.pano_distance.text = ui.teacher_distance_label->text();
-    v.pano_pan_offset.text = ui.teacher_panOffset_label->text();
-    v.pano_tilt_offset.text = ui.teacher_tiltOffset_label->text();
-    v.losing_object_strategy = checked_index({ui.teacher_none_action_radioButton, ui.teacher_pano_action_radioButton,
-                                              ui.teacher_platform_action_radioButton,
-                                              ui.teacher_student_pano_action_radioButton});
-    v.multi_object_strategy =
-        checked_index({ui.teacher_feature_location_radioButton, ui.teacher_return_pano_action_radioButton});
-    v.tracking_mode =
-        checked_index({ui.other_mode_radioButton, ui.follow_mode_radioButton, ui.binocular_mode_radioButton,
-                       ui.mixed_mode_radioButton, ui.board_pano_mode_radioButton, ui.lectern_mode_radioButton});
-    v.time_to_pano_delay = ui.teacher_target_lost_delay_label->value();
-    v.time_lost_delay = ui.teacher_hold_time_label->value();
-    v.ptzspeed_level = ui.teacher_ptzspeed_level->text();
-    teacher_ptzspeed_value = reply_values::number(v.ptzspeed_level);
-    v.board_detect_enable = ui.teacher_board_enable_checkBox->isChecked();
-    v.board_face_enable = ui.teacher_board_face_enable_checkBox->isChecked();
-    v.board_hand_enable = ui.teacher_board_hand_enable_checkBox->isChecked();
-    v.board_detect_time.text = ui.teacher_board_detect_label->text();
-    v.board_continue_time.text = ui.teacher_board_hold_label->text();
-    v.board_lose_time.text = ui.teacher_board_lose_label->text();
-    v.board_face_interval_time.text = ui.teacher_board_space_label->text();
-    v.auto_tracking = ui.teacher_starting_up_checkBox->isChecked();
-    v.feature_persontrack = ui.teacher_feature_persontrack_comboBox->currentIndex();
-    v.manual_focus = ui.teacher_manual_focus_checkBox->isChecked();
-    v.auto_tilt = ui.teacher_vertical_movement_checkBox->isChecked();
-    v.feature_realtime_track = ui.teacher_feature_tracking_checkBox->isChecked();
+    teacher_ptzspeed_value = reply_values::number(m_values.ptzspeed_level);
     const bool m19 = lectern_model();
     target.boardsnap = m19;
-    v.boardsnap_entry = ui.teacher_board_effect_list->currentIndex();
 
     // A lectern-mode M19 that has not reported a snapshot region gets its feature area there.
     std::optional<region_geometry::RegionRect> snapshot_fallback;
     if (m19 && ui.lectern_mode_radioButton->isChecked())
         snapshot_fallback = tp::lectern_area(m_host.teacher_feature_rect());
 
-    const QString text = tp::apply_block(v, target, m_host.apply_regions(), snapshot_fallback);
+    const QString text = tp::apply_block(m_values, target, m_host.apply_regions(), snapshot_fallback);
     qDebug().noquote() << text;
     return text;
 }
@@ -380,104 +414,102 @@ void TeacherTab::read_teacher_section(const QString &t)
 {
     using reply_values::number;
     const tp::Reply r = tp::read_reply(t);
+    // While the calibration view is on, the field holds the calibration's own speed.
+    const bool calibrating = ui.teacher_show_Calibration_checkBox->isChecked();
+    tp::fill(m_values, r, calibrating);
 
     if (!r.pano_sensitivity.isNull())
-        set_label_and_slider(ui.teacher_sensitivity_label, ui.teacher_sensitivity_Slider, r.pano_sensitivity,
-                             number(r.pano_sensitivity));
+        show_slider(m_values.pano_sensitivity, ui.teacher_sensitivity_label, ui.teacher_sensitivity_Slider);
     if (!r.feature_distance.isNull())
-        set_label_and_slider(ui.teacher_fea_distance_label, ui.teacher_fea_distance_Slider, r.feature_distance,
-                             slider_text::distance_position(r.feature_distance));
+        show_slider(m_values.feature_distance, ui.teacher_fea_distance_label, ui.teacher_fea_distance_Slider);
     if (!r.pano_distance.isNull())
-        set_label_and_slider(ui.teacher_distance_label, ui.teacher_distance_Slider, r.pano_distance,
-                             slider_text::distance_position(r.pano_distance));
+        show_slider(m_values.pano_distance, ui.teacher_distance_label, ui.teacher_distance_Slider);
     // A camera that reports one distance fills both.
-    if (ui.teacher_fea_distance_label->text().isEmpty())
-        ui.teacher_fea_distance_label->setText(ui.teacher_distance_label->text());
+    if (m_values.feature_distance.text.isEmpty()) {
+        m_values.feature_distance.text = m_values.pano_distance.text;
+        ui.teacher_fea_distance_label->setText(m_values.feature_distance.text);
+    }
     if (!r.pano_pan_offset.isNull())
-        set_label_and_slider(ui.teacher_panOffset_label, ui.teacher_panOffset_Slider, r.pano_pan_offset,
-                             reply_values::offset_position(r.pano_pan_offset));
+        show_slider(m_values.pano_pan_offset, ui.teacher_panOffset_label, ui.teacher_panOffset_Slider);
     if (!r.pano_tilt_offset.isNull())
-        set_label_and_slider(ui.teacher_tiltOffset_label, ui.teacher_tiltOffset_Slider, r.pano_tilt_offset,
-                             reply_values::offset_position(r.pano_tilt_offset));
+        show_slider(m_values.pano_tilt_offset, ui.teacher_tiltOffset_label, ui.teacher_tiltOffset_Slider);
 
-    if (const auto i = tp::losing_strategy_index(r.losing_object_strategy)) {
-        QRadioButton *const buttons[] = {ui.teacher_none_action_radioButton, ui.teacher_pano_action_radioButton,
-                                         ui.teacher_platform_action_radioButton,
-                                         ui.teacher_student_pano_action_radioButton};
-        buttons[*i]->setChecked(true);
-    }
-    if (const auto i = tp::multi_strategy_index(r.multi_object_strategy)) {
-        QRadioButton *const buttons[] = {ui.teacher_feature_location_radioButton,
-                                         ui.teacher_return_pano_action_radioButton};
-        buttons[*i]->setChecked(true);
-    }
-    if (const auto i = tp::tracking_mode_index(r.tracking_mode)) {
-        QRadioButton *const buttons[] = {ui.other_mode_radioButton,      ui.follow_mode_radioButton,
-                                         ui.binocular_mode_radioButton,  ui.mixed_mode_radioButton,
-                                         ui.board_pano_mode_radioButton, ui.lectern_mode_radioButton};
+    if (tp::losing_strategy_index(r.losing_object_strategy))
+        show_checked_index({ui.teacher_none_action_radioButton, ui.teacher_pano_action_radioButton,
+                            ui.teacher_platform_action_radioButton, ui.teacher_student_pano_action_radioButton},
+                           m_values.losing_object_strategy);
+    if (tp::multi_strategy_index(r.multi_object_strategy))
+        show_checked_index({ui.teacher_feature_location_radioButton, ui.teacher_return_pano_action_radioButton},
+                           m_values.multi_object_strategy);
+    if (tp::tracking_mode_index(r.tracking_mode)) {
+        const int mode = m_values.tracking_mode;
+        show_checked_index({ui.other_mode_radioButton, ui.follow_mode_radioButton, ui.binocular_mode_radioButton,
+                            ui.mixed_mode_radioButton, ui.board_pano_mode_radioButton, ui.lectern_mode_radioButton},
+                           mode);
         // Binocular and mixed share the follow mode's handler.
         void (TeacherTab::*const handlers[])(bool) = {
             &TeacherTab::on_other_mode_radioButton_clicked,      &TeacherTab::on_follow_mode_radioButton_clicked,
             &TeacherTab::on_follow_mode_radioButton_clicked,     &TeacherTab::on_follow_mode_radioButton_clicked,
             &TeacherTab::on_board_pano_mode_radioButton_clicked, &TeacherTab::show_lectern_mode};
-        buttons[*i]->setChecked(true);
-        (this->*handlers[*i])(true);
+        (this->*handlers[mode])(true);
     }
     if (!r.time_to_pano_delay.isNull())
-        ui.teacher_target_lost_delay_label->setValue(number(r.time_to_pano_delay));
+        show_value(ui.teacher_target_lost_delay_label, m_values.time_to_pano_delay);
     if (!r.time_lost_delay.isNull())
-        ui.teacher_hold_time_label->setValue(number(r.time_lost_delay));
+        show_value(ui.teacher_hold_time_label, m_values.time_lost_delay);
 
     const struct {
         const QString &value;
+        SliderText &member;
         QLabel *label;
         QSlider *slider;
     } boardTimes[] = {
-        {r.board_detect_time, ui.teacher_board_detect_label, ui.teacher_board_detect_Slider},
-        {r.board_continue_time, ui.teacher_board_hold_label, ui.teacher_board_hold_Slider},
-        {r.board_lose_time, ui.teacher_board_lose_label, ui.teacher_board_lose_Slider},
-        {r.board_face_interval_time, ui.teacher_board_space_label, ui.teacher_board_space_Slider},
+        {r.board_detect_time, m_values.board_detect_time, ui.teacher_board_detect_label, ui.teacher_board_detect_Slider},
+        {r.board_continue_time, m_values.board_continue_time, ui.teacher_board_hold_label, ui.teacher_board_hold_Slider},
+        {r.board_lose_time, m_values.board_lose_time, ui.teacher_board_lose_label, ui.teacher_board_lose_Slider},
+        {r.board_face_interval_time, m_values.board_face_interval_time, ui.teacher_board_space_label,
+         ui.teacher_board_space_Slider},
     };
     for (const auto &row : boardTimes) {
         if (!row.value.isNull())
-            set_label_and_slider(row.label, row.slider, row.value, number(row.value));
+            show_slider(row.member, row.label, row.slider);
     }
     const struct {
         const QString &value;
+        const bool &member;
         QCheckBox *box;
     } boardEnables[] = {
-        {r.board_detect_enable, ui.teacher_board_enable_checkBox},
-        {r.board_face_enable, ui.teacher_board_face_enable_checkBox},
-        {r.board_hand_enable, ui.teacher_board_hand_enable_checkBox},
+        {r.board_detect_enable, m_values.board_detect_enable, ui.teacher_board_enable_checkBox},
+        {r.board_face_enable, m_values.board_face_enable, ui.teacher_board_face_enable_checkBox},
+        {r.board_hand_enable, m_values.board_hand_enable, ui.teacher_board_hand_enable_checkBox},
     };
     for (const auto &row : boardEnables) {
         if (!row.value.isNull())
-            row.box->setChecked(reply_values::one_checks(row.value));
+            row.box->setChecked(row.member);
     }
     if (!r.config_switch.isNull()) {
         const QSignalBlocker quiet(ui.teacher_config_comboBox);
         ui.teacher_config_comboBox->setCurrentIndex(tp::config_switch_index(r.config_switch));
     }
     if (!r.feature_persontrack_mode.isNull())
-        ui.teacher_feature_persontrack_comboBox->setCurrentIndex(tp::persontrack_index(r.feature_persontrack_mode));
-    if (const auto on = reply_values::zero_one(r.auto_tracking))
-        ui.teacher_starting_up_checkBox->setChecked(*on);
+        show_index(ui.teacher_feature_persontrack_comboBox, m_values.feature_persontrack);
+    if (reply_values::zero_one(r.auto_tracking))
+        ui.teacher_starting_up_checkBox->setChecked(m_values.auto_tracking);
     if (!r.manual_focus.isNull()) {
-        if (const auto on = reply_values::zero_one(r.manual_focus))
-            ui.teacher_manual_focus_checkBox->setChecked(*on);
+        if (reply_values::zero_one(r.manual_focus))
+            ui.teacher_manual_focus_checkBox->setChecked(m_values.manual_focus);
         // The two-camera layout has no separate close-up camera to focus by hand.
         ui.teacher_manual_focus_checkBox->setEnabled(m_host.camera_layout() != 0);
     }
-    if (const auto on = reply_values::zero_one(r.auto_tilt))
-        ui.teacher_vertical_movement_checkBox->setChecked(*on);
-    if (const auto entry = tp::boardsnap_entry(r.boardsnap_mode))
-        ui.teacher_board_effect_list->setCurrentIndex(*entry);
-    if (const auto on = reply_values::zero_one(r.feature_realtime_track))
-        ui.teacher_feature_tracking_checkBox->setChecked(*on);
+    if (reply_values::zero_one(r.auto_tilt))
+        ui.teacher_vertical_movement_checkBox->setChecked(m_values.auto_tilt);
+    if (tp::boardsnap_entry(r.boardsnap_mode))
+        show_index(ui.teacher_board_effect_list, m_values.boardsnap_entry);
+    if (reply_values::zero_one(r.feature_realtime_track))
+        ui.teacher_feature_tracking_checkBox->setChecked(m_values.feature_realtime_track);
     if (!r.ptzspeed_level.isNull()) {
-        // While the calibration view is on, the field holds the calibration's own speed.
-        if (!ui.teacher_show_Calibration_checkBox->isChecked())
-            ui.teacher_ptzspeed_level->setText(r.ptzspeed_level);
+        if (!calibrating)
+            show_text(ui.teacher_ptzspeed_level, m_values.ptzspeed_level);
         teacher_ptzspeed_value = number(r.ptzspeed_level);
     }
 
@@ -495,17 +527,48 @@ void TeacherTab::read_teacher_section(const QString &t)
         m_host.read_teacher_regions(t);
 
     if (!r.feature_version.isNull())
-        ui.teacher_version_feature_info_label->setText(r.feature_version);
+        ui.teacher_version_feature_info_label->setText(m_values.feature_version);
     if (!r.pano_version.isNull()) {
-        ui.teacher_version_pano_info_label->setText(r.pano_version);
+        ui.teacher_version_pano_info_label->setText(m_values.pano_version);
         teacher_track_check(true);
         m_host.set_tabs_enabled(true);
     }
     // The director follow-up of a status answer's obtain comes after the section (resolver_param).
-    if (!r.device_model.isNull()) {
+    // A reply that names the model has cleared the customer model (fill).
+    if (!r.device_model.isNull())
         qDebug() << "teacher device_model:" << r.device_model;
-        teacher_customer_model_flag = false;
-    }
+}
+
+void TeacherTab::show_stored()
+{
+    // In the order of the settings file's rows.
+    show_slider(m_values.pano_sensitivity, ui.teacher_sensitivity_label, ui.teacher_sensitivity_Slider);
+    show_index(ui.teacher_preset_list, m_values.preset_index);
+    show_slider(m_values.feature_distance, ui.teacher_fea_distance_label, ui.teacher_fea_distance_Slider);
+    show_slider(m_values.pano_distance, ui.teacher_distance_label, ui.teacher_distance_Slider);
+    show_slider(m_values.pano_pan_offset, ui.teacher_panOffset_label, ui.teacher_panOffset_Slider);
+    show_slider(m_values.pano_tilt_offset, ui.teacher_tiltOffset_label, ui.teacher_tiltOffset_Slider);
+    show_checked_index({ui.teacher_none_action_radioButton, ui.teacher_pano_action_radioButton,
+                        ui.teacher_platform_action_radioButton, ui.teacher_student_pano_action_radioButton},
+                       m_values.losing_object_strategy);
+    ui.teacher_board_enable_checkBox->setChecked(m_values.board_detect_enable);
+    show_slider(m_values.board_detect_time, ui.teacher_board_detect_label, ui.teacher_board_detect_Slider);
+    show_slider(m_values.board_continue_time, ui.teacher_board_hold_label, ui.teacher_board_hold_Slider);
+    show_slider(m_values.board_lose_time, ui.teacher_board_lose_label, ui.teacher_board_lose_Slider);
+    show_slider(m_values.board_face_interval_time, ui.teacher_board_space_label, ui.teacher_board_space_Slider);
+    show_checked_index({ui.teacher_feature_location_radioButton, ui.teacher_return_pano_action_radioButton},
+                       m_values.multi_object_strategy);
+    // Checked without its handler: the mode's page and presets follow at set-up.
+    show_checked_index({ui.other_mode_radioButton, ui.follow_mode_radioButton, ui.binocular_mode_radioButton,
+                        ui.mixed_mode_radioButton, ui.board_pano_mode_radioButton, ui.lectern_mode_radioButton},
+                       m_values.tracking_mode);
+    show_value(ui.teacher_target_lost_delay_label, m_values.time_to_pano_delay);
+    show_value(ui.teacher_hold_time_label, m_values.time_lost_delay);
+    ui.teacher_starting_up_checkBox->setChecked(m_values.auto_tracking);
+    ui.teacher_manual_focus_checkBox->setChecked(m_values.manual_focus);
+    ui.teacher_vertical_movement_checkBox->setChecked(m_values.auto_tilt);
+    ui.teacher_feature_tracking_checkBox->setChecked(m_values.feature_realtime_track);
+    show_text(ui.teacher_filepath_lineEdit, m_values.param_save_path);
 }
 
 void TeacherTab::show_lectern_mode(bool checked) { m_lectern.on_lectern_mode_radioButton_clicked(checked); }
@@ -619,17 +682,21 @@ void TeacherTab::set_teacher_config_combo(int index) { m_side.set_config_combo(i
 
 void TeacherTab::on_teacher_default_Button_clicked()
 {
-    ui.teacher_sensitivity_label->setText(QStringLiteral("2"));
-    ui.teacher_sensitivity_Slider->setValue(2);
-    ui.teacher_fea_distance_label->setText(QStringLiteral("7.5"));
-    ui.teacher_fea_distance_Slider->setValue(slider_text::distance_position(QStringLiteral("7.5")));
-    ui.teacher_distance_label->setText(QStringLiteral("7.5"));
-    ui.teacher_distance_Slider->setValue(slider_text::distance_position(QStringLiteral("7.5")));
-    ui.teacher_ptzspeed_level->setText(QStringLiteral("10"));
-    ui.teacher_panOffset_label->setText(QStringLiteral("0"));
-    ui.teacher_panOffset_Slider->setValue(40);
-    ui.teacher_tiltOffset_label->setText(QStringLiteral("0"));
-    ui.teacher_tiltOffset_Slider->setValue(40);
+    const auto take = [](SliderText &value, const char *text, int position) {
+        value = {QString::fromLatin1(text), position};
+    };
+    take(m_values.pano_sensitivity, "2", 2);
+    show_slider(m_values.pano_sensitivity, ui.teacher_sensitivity_label, ui.teacher_sensitivity_Slider);
+    take(m_values.feature_distance, "7.5", slider_text::distance_position(QStringLiteral("7.5")));
+    show_slider(m_values.feature_distance, ui.teacher_fea_distance_label, ui.teacher_fea_distance_Slider);
+    take(m_values.pano_distance, "7.5", slider_text::distance_position(QStringLiteral("7.5")));
+    show_slider(m_values.pano_distance, ui.teacher_distance_label, ui.teacher_distance_Slider);
+    m_values.ptzspeed_level = QStringLiteral("10");
+    show_text(ui.teacher_ptzspeed_level, m_values.ptzspeed_level);
+    take(m_values.pano_pan_offset, "0", 40);
+    show_slider(m_values.pano_pan_offset, ui.teacher_panOffset_label, ui.teacher_panOffset_Slider);
+    take(m_values.pano_tilt_offset, "0", 40);
+    show_slider(m_values.pano_tilt_offset, ui.teacher_tiltOffset_label, ui.teacher_tiltOffset_Slider);
     ui.teacher_none_action_radioButton->setChecked(false);
     ui.teacher_pano_action_radioButton->setChecked(true);
     ui.teacher_platform_action_radioButton->setChecked(false);
@@ -657,14 +724,14 @@ void TeacherTab::on_teacher_default_Button_clicked()
     ui.teacher_board_enable_checkBox->setChecked(false);
     ui.teacher_board_face_enable_checkBox->setChecked(false);
     ui.teacher_board_hand_enable_checkBox->setChecked(false);
-    ui.teacher_board_detect_label->setText(QStringLiteral("3"));
-    ui.teacher_board_detect_Slider->setValue(3);
-    ui.teacher_board_hold_label->setText(QStringLiteral("5"));
-    ui.teacher_board_hold_Slider->setValue(5);
-    ui.teacher_board_lose_label->setText(QStringLiteral("3"));
-    ui.teacher_board_lose_Slider->setValue(3);
-    ui.teacher_board_space_label->setText(QStringLiteral("5"));
-    ui.teacher_board_space_Slider->setValue(5);
+    take(m_values.board_detect_time, "3", 3);
+    show_slider(m_values.board_detect_time, ui.teacher_board_detect_label, ui.teacher_board_detect_Slider);
+    take(m_values.board_continue_time, "5", 5);
+    show_slider(m_values.board_continue_time, ui.teacher_board_hold_label, ui.teacher_board_hold_Slider);
+    take(m_values.board_lose_time, "3", 3);
+    show_slider(m_values.board_lose_time, ui.teacher_board_lose_label, ui.teacher_board_lose_Slider);
+    take(m_values.board_face_interval_time, "5", 5);
+    show_slider(m_values.board_face_interval_time, ui.teacher_board_space_label, ui.teacher_board_space_Slider);
     ui.teacher_starting_up_checkBox->setChecked(true);
     ui.teacher_manual_focus_checkBox->setChecked(true);
     ui.teacher_vertical_movement_checkBox->setChecked(false);

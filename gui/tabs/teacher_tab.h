@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/region_geometry.h"
+#include "model/section_values.h"
 #include "protocol/request_poller.h"
 #include "protocol/teacher_region_keys.h"
 #include "support/form_widgets.h"
@@ -86,7 +87,8 @@ class QStackedWidget;
     X(QLabel, teacher_tiltOffset_label) \
     X(QLabel, teacher_version_feature_info_label) \
     X(QLabel, teacher_version_pano_info_label) \
-    X(QCheckBox, teacher_vertical_movement_checkBox)
+    X(QCheckBox, teacher_vertical_movement_checkBox) \
+    X(QLineEdit, teacher_filepath_lineEdit)
 
 // The Teacher tab: Apply and Obtain of the teacher parameter block, the teacher key table of a
 // reply, the "Apply(*)" marks and slider labels of its controls, Default, the tracking start and
@@ -124,15 +126,21 @@ public:
         virtual void set_teacher_pad_redirection(bool to_pano, bool crop) = 0;
     };
 
-    // cur_track_status is shared with the status replies; loading_config is the settings load's.
-    TeacherTab(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-               LecternMode &lectern, int &cur_track_status, const bool &loading_config, Host &host, QWidget *window);
+    // values: the teacher section the tab shows and edits; cur_track_status is shared with the
+    // status replies; loading_config is the settings load's.
+    TeacherTab(const Widgets &widgets, TeacherSection &values, const CameraSlots &cameras, const CameraPorts &ports,
+               ControlLink &link, LecternMode &lectern, int &cur_track_status, const bool &loading_config, Host &host,
+               QWidget *window);
 
     // The Obtain; a silent one (the re-obtain after an apply) ends without a success box.
     void teacher_obtain(bool silent);
     // The Apply block as the tab now stands, the scene's regions as last collected.
     QString teacher_apply_text();
     void read_teacher_section(const QString &text);
+    // The settings file read the teacher group into the section: the tab shows it.
+    void show_stored();
+    // The tab's values count as applied (a fresh installation's defaults).
+    void show_applied();
     void teacher_track_check(bool enable);
     void set_teacher_obtain_apply_enabled(bool enable);
     void set_teacher_config_combo(int index);
@@ -140,10 +148,10 @@ public:
     // An M19 camera's lectern director settings follow its tracking.
     void set_lectern_director_enabled(bool enable);
     void stop_tracking();
-    bool customer_model_flag() const { return teacher_customer_model_flag; }
+    bool customer_model_flag() const { return m_values.customer_model; }
     // The PTZ speed level last applied or obtained (the calibration cross goes back to it).
     int ptzspeed_saved() const { return teacher_ptzspeed_value; }
-    void set_customer_model_flag(bool flag) { teacher_customer_model_flag = flag; }
+    void set_customer_model_flag(bool flag) { m_values.customer_model = flag; }
 
     void on_teacher_apply_Button_clicked();
     void on_teacher_obtain_Button_clicked();
@@ -212,9 +220,13 @@ private:
     void post_lectern_effect_area();
     bool lectern_model() const;
     void mark_changed();
-    void slider_value_changed(QLabel *label, const QString &text);
+    // The section follows its widgets.
+    void keep_values();
+    void slider_moved(SliderText &value, QLabel *label, const QString &text);
+    void slider_value_changed(SliderText &value, QLabel *label, int position, const QString &text);
 
     const Widgets ui;
+    TeacherSection &m_values;
     const CameraSlots &m_slots;
     const CameraPorts &m_ports;
     ControlLink &m_link;
@@ -224,5 +236,4 @@ private:
     QWidget *m_window;
     TrackingSide m_side;
     int teacher_ptzspeed_value = 10;
-    bool teacher_customer_model_flag = false;
 };

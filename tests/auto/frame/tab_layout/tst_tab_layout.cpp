@@ -33,10 +33,11 @@ struct Layout {
     FormHost shell;
     CameraSlots cameras;
     ControlLink link{&cameras};
+    WindowChoices choices;
     Window host;
     TabLayout tabs;
     Ui::MainWindow *ui = shell.ui;
-    Layout() : tabs(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, shell.ui), cameras, link, host) {}
+    Layout() : tabs(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, shell.ui), cameras, choices, link, host) {}
     // Through the combo box, as the installer chooses, even when the layout is the current one.
     void choose(int layout)
     {

@@ -183,6 +183,44 @@ private slots:
         QVERIFY(!is_lectern_model(QStringLiteral("m19")) && !is_lectern_model(QStringLiteral("M190")));
     }
 
+    // A reply into the section: each key by its rule, a key the reply lacks or a value its key
+    // does not know leaving the member, the calibration view keeping the level.
+    void fillSection_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<bool>("calibrating");
+        QTest::addColumn<QString>("section"); // offset, mode, delay, level, customer, person track
+        const QString head = QStringLiteral("teacher_parameter\nget_tracking_config_file\n");
+        QTest::newRow("nothing") << head << false << "0@40 2 30 10 1 1";
+        QTest::newRow("offset as received") << head + "pano_pan_offset=37" << false << "37@47 2 30 10 1 1";
+        QTest::newRow("mode 9 unknown, 4 taken") << head + "tracking_mode=9" << false << "0@40 2 30 10 1 1";
+        QTest::newRow("board pano mode") << head + "tracking_mode=4" << false << "0@40 4 30 10 1 1";
+        QTest::newRow("delay not a number") << head + "time_to_pano_delay=5.0" << false << "0@40 2 0 10 1 1";
+        QTest::newRow("level") << head + "ptzspeed_level=3" << false << "0@40 2 30 3 1 1";
+        QTest::newRow("level while calibrating") << head + "ptzspeed_level=3" << true << "0@40 2 30 10 1 1";
+        QTest::newRow("model named") << head + "device_model=J57" << false << "0@40 2 30 10 0 1";
+        QTest::newRow("person track closed") << head + "feature_persontrack_mode=0" << false << "0@40 2 30 10 1 0";
+    }
+
+    void fillSection()
+    {
+        QFETCH(QString, reply);
+        QFETCH(bool, calibrating);
+        TeacherSection s = freshValues();
+        s.customer_model = true;
+        s.feature_persontrack = 1;
+        fill(s, read_reply(reply), calibrating);
+        QTEST(QStringLiteral("%1@%2 %3 %4 %5 %6 %7")
+                  .arg(s.pano_pan_offset.text)
+                  .arg(s.pano_pan_offset.position)
+                  .arg(s.tracking_mode)
+                  .arg(s.time_to_pano_delay)
+                  .arg(s.ptzspeed_level)
+                  .arg(int(s.customer_model))
+                  .arg(s.feature_persontrack),
+              "section");
+    }
+
     // Only a reply carrying a region key reads regions: a confirmation must not put old regions
     // and enable strings back over the installer's edits.
     void carriesRegionKeys_data()

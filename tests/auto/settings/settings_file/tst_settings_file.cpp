@@ -6,6 +6,7 @@
 #include "form_host.h"
 #include "mainwindow/settings_file.h"
 #include "model/camera_ports.h"
+#include "model/camera_slots.h"
 #include "recording_presenter.h"
 #include "settings/settings_path.h"
 #include "settings/unreadable_config.h"
@@ -39,24 +40,35 @@ QByteArray bytesOf(const QString &path)
 }
 
 struct Recorder : SettingsFile::Host {
-    bool customer[2] = {false, false};
-    QPoint points[10];
     int defaults_runs = 0;
     void take_system_language(int) override {}
     void create_translator(int) override {}
-    bool customer_model(bool teacher) const override { return customer[teacher ? 0 : 1]; }
-    void set_customer_model(bool teacher, bool flag) override { customer[teacher ? 0 : 1] = flag; }
-    QPoint &stored_student_point(int index) override { return points[index]; }
-    void set_director_command_validator(int) override {}
-    void set_director_widgets(int, bool) override {}
     void set_all_defaults() override { ++defaults_runs; }
+};
+
+// The values a load fills, as the features hold them.
+struct Values {
+    TeacherSection teacher;
+    StudentSection student;
+    BoardSection board;
+    DirectorSection director;
+    CameraSlots cameras;
+    StudentRegionPoints points;
+    portforward::Fields port_fields;
+    WindowChoices choices;
 };
 
 struct Rig {
     FormHost host;
     CameraPorts ports;
+    Values values;
     Recorder recorder;
-    SettingsFile file{CORVANE_FORM_WIDGETS(SettingsFile, SETTINGS_FILE_WIDGETS, host.ui), &host.window, ports, recorder};
+    SettingsFile file{CORVANE_FORM_WIDGETS(SettingsFile, SETTINGS_FILE_WIDGETS, host.ui),
+                      &host.window,
+                      ports,
+                      {values.teacher, values.student, values.board, values.director, values.cameras, values.points,
+                       values.port_fields, values.choices},
+                      recorder};
 
     // What the load left outside the form's controls, by name.
     QString value(const QString &name)
@@ -68,10 +80,10 @@ struct Rig {
             {"student_rtsp_port", v.student_rtsp_port},
             {"T_Backup_Port", v.T_Backup_Port},
             {"recorder_password", v.recorder_password},
-            {"teacher customer", QString::number(recorder.customer[0])},
-            {"student customer", QString::number(recorder.customer[1])},
-            {"point 0", QStringLiteral("%1,%2").arg(recorder.points[0].x()).arg(recorder.points[0].y())},
-            {"point 9", QStringLiteral("%1,%2").arg(recorder.points[9].x()).arg(recorder.points[9].y())},
+            {"teacher customer", QString::number(values.teacher.customer_model)},
+            {"student customer", QString::number(values.student.customer_model)},
+            {"point 0", QStringLiteral("%1,%2").arg(values.points.stored_point(0).x()).arg(values.points.stored_point(0).y())},
+            {"point 9", QStringLiteral("%1,%2").arg(values.points.stored_point(9).x()).arg(values.points.stored_point(9).y())},
             {"upgradeModel", QString::number(u.upgradeModel)},
             {"upgrade_mode", u.upgrade_mode},
             {"work_type", QString::number(u.work_type)},
@@ -174,7 +186,7 @@ private slots:
             QTest::ignoreMessage(QtDebugMsg, qPrintable(log));
         testenv::writeConfigIniRaw(ini.toUtf8());
         Rig rig;
-        rig.recorder.points[9] = QPoint(77, 77); // a load sets every point, stored or not
+        rig.values.points.stored_point(9) = QPoint(77, 77); // a load sets every point, stored or not
         rig.file.load_config();
         QCOMPARE(rig.value(name), expected);
         QCOMPARE(rig.recorder.defaults_runs, 0);
@@ -282,7 +294,8 @@ private slots:
         const int lastLine = saved.lastIndexOf('\n', saved.size() - 2) + 1;
         auto cut = [](int at) { return Change([at](const QByteArray &b) { return cutAt(b, at); }); };
         QTest::newRow("cut at 2,000 bytes") << cut(2000) << 2000 << true;
-        QTest::newRow("cut within a line of the first group") << cut(40) << 40 << true;
+        const int withinLine = afterLines(saved, 0, 2) + 4; // in the second key of the first group
+        QTest::newRow("cut within a line of the first group") << cut(withinLine) << withinLine << true;
         QTest::newRow("cut at a line end after the first group") << cut(thirdLineEnd) << thirdLineEnd << true;
         QTest::newRow("last line missing") << cut(lastLine) << lastLine << true;
         QTest::newRow("cut short, cannot be moved") << cut(2000) << 2000 << false;

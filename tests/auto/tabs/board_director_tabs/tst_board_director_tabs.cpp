@@ -59,10 +59,10 @@ struct Rig : FormRig, BoardTab::Host, DirectorTab::Host {
     QWidget *window = &formHost.window;
     bool loading = false, six = false, customer = false;
     QStringList armed;
-    BoardTab board{CORVANE_FORM_WIDGETS(BoardTab, BOARD_TAB_WIDGETS, formHost.ui), cameras, ports, link, *this,
-                   loading, window};
-    DirectorTab director{CORVANE_FORM_WIDGETS(DirectorTab, DIRECTOR_TAB_WIDGETS, formHost.ui), cameras, ports, link,
-                         *this, loading, window};
+    BoardTab board{CORVANE_FORM_WIDGETS(BoardTab, BOARD_TAB_WIDGETS, formHost.ui), board_values, cameras, ports, link,
+                   *this, loading, window};
+    DirectorTab director{CORVANE_FORM_WIDGETS(DirectorTab, DIRECTOR_TAB_WIDGETS, formHost.ui), director_values, cameras,
+                         ports, link, *this, loading, window};
     void arm_request(request_poller::Kind kind, bool silent) override
     {
         armed << QStringList{"teacher obtain", "teacher apply", "student obtain", "student apply"}.at(int(kind))

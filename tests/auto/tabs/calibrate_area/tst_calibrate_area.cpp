@@ -42,7 +42,8 @@ struct Rig : FormRig {
     int status = 2;
     bool loading = false;
     StudentTab student{CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, formHost.ui),
-                       cameras, ports, link, status, loading, host, &formHost.window};
+                       student_values, student_points, cameras, ports, link, status, loading, host,
+                       &formHost.window};
     StudentCalibrateArea area{CORVANE_FORM_WIDGETS(StudentCalibrateArea, STUDENT_CALIBRATE_AREA_WIDGETS, formHost.ui),
                               cameras, host, &formHost.window};
     Calibrate_Area_Expand dialog{area.dialog_host(), &formHost.window};

@@ -41,11 +41,14 @@ struct Tab {
     CameraPorts ports;
     CameraSlots cameras;
     ControlLink link{&cameras};
+    portforward::Fields fields;
+    WindowChoices choices;
     Connections connections;
     OptionsTab tab;
     Ui::MainWindow *ui = host.ui;
     Tab()
-        : tab(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, host.ui), ports, link, connections, &host.window)
+        : tab(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, host.ui), ports, fields, choices, link, connections,
+              &host.window)
     {
         connections.ports = &ports;
         tab.install_input_validators();

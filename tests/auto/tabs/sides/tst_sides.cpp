@@ -75,9 +75,10 @@ struct Rig : FormRig {
     bool loading = false;
     LecternMode lectern{CORVANE_FORM_WIDGETS(LecternMode, LECTERN_MODE_WIDGETS, formHost.ui), &formHost.window};
     TeacherTab teacher{CORVANE_FORM_WIDGETS(TeacherTab, TEACHER_TAB_WIDGETS, formHost.ui),
-                       cameras, ports, link, lectern, teacherStatus, loading, host, &formHost.window};
+                       teacher_values, cameras, ports, link, lectern, teacherStatus, loading, host, &formHost.window};
     StudentTab student{CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, formHost.ui),
-                       cameras, ports, link, studentStatus, loading, host, &formHost.window};
+                       student_values, student_points, cameras, ports, link, studentStatus, loading, host,
+                       &formHost.window};
     Rig()
     {
         for (Slot pano : {Slot::TeacherPano, Slot::StudentPano}) {
@@ -375,11 +376,12 @@ private slots:
     void emptyFeatureDistanceIsFilledFirst()
     {
         Rig rig;
-        rig.ui->teacher_distance_label->setText(QStringLiteral("9.0"));
-        rig.ui->teacher_fea_distance_label->clear();
+        rig.teacher_values.pano_distance.text = QStringLiteral("9.0");
+        rig.teacher_values.feature_distance.text.clear();
         rig.ui->teacher_feature_IP_Edit->setText(QStringLiteral("10.1.2.3/front"));
         QVERIFY(rig.teacher.teacher_apply_text().contains("\nfeature_camera_ip=10.1.2.3\npano_sensitivity="));
         QVERIFY(rig.teacher.teacher_apply_text().contains("\nfeature_distance=9.0\npano_distance=9.0\n"));
+        QCOMPARE(rig.ui->teacher_fea_distance_label->text(), QStringLiteral("9.0"));
         rig.ports.edit().recorder_port_map_enabled = true;
         rig.ui->recorder_student_ip_Edit->setText(QStringLiteral("172.16.0.9"));
         QVERIFY(rig.student.student_apply_text().contains("\nfeature_camera_ip=172.16.0.9\n"));
