@@ -117,6 +117,20 @@ CameraConnections::CameraConnections(const Widgets &widgets, CameraSlots &camera
 
 CameraConnections::~CameraConnections() { delete rtsp_preview_destination; }
 
+void CameraConnections::enable_group_controls(int camera, bool enable)
+{
+    for (Slot slot : kAllSlots) {
+        if (int(camera_slot::side(slot)) == camera)
+            slot_entries[int(slot)].edit->setEnabled(enable);
+    }
+}
+
+void CameraConnections::disable_board_controls()
+{
+    ui.board_feature_connect_Button->setEnabled(false);
+    ui.board_pano_connect_Button->setEnabled(false);
+}
+
 void CameraConnections::show_stored_addresses(Side side)
 {
     for (Slot slot : kAllSlots) {

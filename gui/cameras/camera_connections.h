@@ -177,6 +177,10 @@ public:
     // The settings file read the side's address fields (the records' field texts): the fields
     // show them.
     void show_stored_addresses(camera_slot::Side side);
+    // The address fields of a camera group (0 teacher, 1 student, 2 board) usable or not; the
+    // customer model has no board cameras.
+    void enable_group_controls(int camera, bool enable);
+    void disable_board_controls();
     // Whether the camera answers; the window keeps painting while it is asked.
     bool ping_host(const QString &ip);
     // The connect toggle of a slot: connects it when disconnected, disconnects it when connected.

@@ -44,8 +44,8 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
                                                port_fields, window_choices, *control_link,
                                                static_cast<OptionsTab::Host &>(*this), window);
-    tab_layout = std::make_unique<TabLayout>(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, ui), camera_slots,
-                                             window_choices, *control_link, static_cast<TabLayout::Host &>(*this));
+    tab_layout = std::make_unique<TabLayout>(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, ui), teacher_values,
+                                             student_values, window_choices, *control_link, window);
     pads = std::make_unique<Pads>(CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, ui), camera_slots, camera_ports,
                                   *control_link, pano_status, static_cast<Pads::Host &>(*this), window);
     menu_keys = std::make_unique<CameraMenuKeys>(CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, ui),
@@ -120,6 +120,48 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     QObject::connect(file, &SettingsFile::defaults_taken, student_tab.get(), &StudentTab::show_applied);
     QObject::connect(file, &SettingsFile::defaults_taken, board_tab.get(), &BoardTab::show_applied);
     QObject::connect(file, &SettingsFile::defaults_taken, director_tab.get(), &DirectorTab::show_applied);
+
+    // The controls the tab layout decides about, each switched by its owner.
+    TabLayout *layout = tab_layout.get();
+    QObject::connect(layout, &TabLayout::widget_status_changed, region_editor.get(),
+                     &RegionEditor::enable_group_controls);
+    QObject::connect(layout, &TabLayout::widget_status_changed, camera_connections.get(),
+                     &CameraConnections::enable_group_controls);
+    QObject::connect(layout, &TabLayout::widget_status_changed, pads.get(), &Pads::enable_group_controls);
+    QObject::connect(layout, &TabLayout::widget_status_changed, teacher_tab.get(), &TeacherTab::enable_group_controls);
+    QObject::connect(layout, &TabLayout::widget_status_changed, student_tab.get(), &StudentTab::enable_group_controls);
+    QObject::connect(layout, &TabLayout::widget_status_changed, board_tab.get(), &BoardTab::enable_group_controls);
+    QObject::connect(layout, &TabLayout::widget_status_changed, manual_calibration.get(),
+                     &ManualCalibration::enable_group_controls);
+    QObject::connect(layout, &TabLayout::widget_status_changed, auto_calibration_feature.get(),
+                     &AutoCalibration::enable_group_controls);
+    QObject::connect(layout, &TabLayout::widget_status_changed, menu_keys.get(), &CameraMenuKeys::enable_group_controls);
+    QObject::connect(layout, &TabLayout::board_widgets_disabled, camera_connections.get(),
+                     &CameraConnections::disable_board_controls);
+    QObject::connect(layout, &TabLayout::board_widgets_disabled, preview_regions.get(),
+                     &StudentRegions::disable_board_controls);
+    QObject::connect(layout, &TabLayout::board_widgets_disabled, pads.get(), &Pads::disable_board_controls);
+    QObject::connect(layout, &TabLayout::board_widgets_disabled, board_tab.get(), &BoardTab::disable_board_controls);
+    QObject::connect(layout, &TabLayout::board_widgets_disabled, director_tab.get(), &DirectorTab::disable_board_controls);
+    QObject::connect(layout, &TabLayout::board_widgets_disabled, region_editor.get(),
+                     &RegionEditor::disable_board_controls);
+    QObject::connect(layout, &TabLayout::board_widgets_disabled, manual_calibration.get(),
+                     &ManualCalibration::disable_board_controls);
+    QObject::connect(layout, &TabLayout::board_widgets_disabled, auto_calibration_feature.get(),
+                     &AutoCalibration::disable_board_controls);
+    QObject::connect(layout, &TabLayout::layout_widgets_changed, teacher_tab.get(), &TeacherTab::follow_layout);
+    QObject::connect(layout, &TabLayout::layout_widgets_changed, student_tab.get(), &StudentTab::follow_layout);
+    QObject::connect(layout, &TabLayout::layout_widgets_changed, manual_calibration.get(),
+                     &ManualCalibration::follow_layout);
+    QObject::connect(layout, &TabLayout::board_view_changed, pads.get(), &Pads::show_board_view);
+    QObject::connect(layout, &TabLayout::board_view_changed, board_tab.get(), &BoardTab::show_board_view);
+    QObject::connect(layout, &TabLayout::board_view_changed, director_tab.get(), &DirectorTab::show_board_view);
+    QObject::connect(layout, &TabLayout::unused_controls_shown, region_editor.get(), &RegionEditor::show_unused_controls);
+    QObject::connect(layout, &TabLayout::unused_controls_shown, pads.get(), &Pads::show_unused_controls);
+    QObject::connect(layout, &TabLayout::unused_controls_shown, teacher_tab.get(), &TeacherTab::show_unused_controls);
+    QObject::connect(layout, &TabLayout::board_cameras_released, camera_connections.get(),
+                     &CameraConnections::disconnect_board_cameras);
+    QObject::connect(layout, &TabLayout::wizard_requested, layout, [this] { m_shell.close_for_wizard(); });
 }
 
 WindowFeatures::~WindowFeatures() = default;
@@ -184,10 +226,7 @@ void WindowFeatures::retranslate_code_texts()
     options_tab->retranslate();
     menu_keys->retranslate();
     camera_connections->retranslate();
-    if (tab_layout->camera_layout() == 3) {
-        ui->board_feature_ip_label->setText(tr("Board 1"));
-        ui->board_enable_checkBox->setText(tr("Enable 1"));
-    }
+    board_tab->retranslate(tab_layout->camera_layout());
     if (QFileInfo::exists(QStringLiteral("data.tar.gz")))
         ui->label_81->setText(tr("exist"));
 }
@@ -206,17 +245,7 @@ bool WindowFeatures::customer_model(bool teacher) const
     return teacher ? teacher_values.customer_model : student_values.customer_model;
 }
 
-void WindowFeatures::set_window_size(int width, int height) { m_shell.set_window_size(width, height); }
-
-int WindowFeatures::window_width() const { return m_shell.window_width(); }
-
-void WindowFeatures::close_for_wizard() { m_shell.close_for_wizard(); }
-
-void WindowFeatures::release_board_cameras() { camera_connections->disconnect_board_cameras(); }
-
-bool WindowFeatures::teacher_customer_model() const { return teacher_tab->customer_model_flag(); }
-
-bool WindowFeatures::student_customer_model() const { return student_tab->customer_model_flag(); }
+bool WindowFeatures::teacher_customer_model() const { return teacher_values.customer_model; }
 
 // ---------------------------------------------------------------------------
 // The request poller, the pads and the camera menu keys
@@ -238,6 +267,12 @@ Pads::FeatureZoom WindowFeatures::feature_zoom(Side side) const
 void WindowFeatures::forget_zoom_optical_max(Side side) { visca_replies->forget_optical_end(side); }
 
 void WindowFeatures::set_board_widgets_enabled(bool enable) { tab_layout->set_widget_status(2, enable); }
+
+bool WindowFeatures::calibration_shown(Side side) const
+{
+    // A status before the calibration exists (the window is still built) finds no view shown.
+    return manual_calibration && manual_calibration->calibration_shown(side);
+}
 
 bool WindowFeatures::preview_connected() const { return camera_connections->preview_connected(); }
 
@@ -334,11 +369,7 @@ void WindowFeatures::clear_region_scene() { region_editor->clear_region_scene();
 
 void WindowFeatures::set_teacher_region_widgets(bool enable) { region_editor->set_teacher_region_widgets(enable); }
 
-void WindowFeatures::calibration_cross_off(camera_slot::Side side)
-{
-    if (manual_calibration) // a layout chosen while the window is built has no cross to take off
-        manual_calibration->calibration_cross_off(side);
-}
+void WindowFeatures::calibration_cross_off(camera_slot::Side side) { manual_calibration->calibration_cross_off(side); }
 
 void WindowFeatures::camera_layout_chosen(int layout) { tab_layout->on_choose_camera_comboBox_currentIndexChanged(layout); }
 

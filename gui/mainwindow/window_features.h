@@ -40,7 +40,6 @@ class MainWindow;
 // destroys them (and the decoding threads of the connections) before the form's widgets.
 class WindowFeatures : private OptionsTab::Host,
                        private SettingsFile::Host,
-                       private TabLayout::Host,
                        private ParameterRequests::Host,
                        private Pads::Host,
                        private CameraMenuKeys::Host,
@@ -120,6 +119,8 @@ public:
     // The models the features share: the window's closing and the tests of the whole reach the
     // cameras through them.
     CameraSlots &slot_records() { return camera_slots; }
+    TeacherSection &teacher_section() { return teacher_values; }
+    StudentSection &student_section() { return student_values; }
     CameraPorts &ports() { return camera_ports; }
     PanoStatus &pano() { return pano_status; }
     ControlLink &link() { return *control_link; }
@@ -144,13 +145,7 @@ private:
     void create_translator(int index) override;
     // DirectorTab::Host
     bool customer_model(bool teacher) const override;
-    // TabLayout::Host
-    void set_window_size(int width, int height) override;
-    int window_width() const override;
-    void close_for_wizard() override;
-    void release_board_cameras() override;
     bool teacher_customer_model() const override;
-    bool student_customer_model() const override;
     // ParameterRequests::Host
     QString teacher_feature_model() const override;
     bool lectern_mode_chosen() const override;
@@ -160,6 +155,7 @@ private:
     Pads::FeatureZoom feature_zoom(camera_slot::Side side) const override;
     void forget_zoom_optical_max(camera_slot::Side side) override;
     void set_board_widgets_enabled(bool enable) override;
+    bool calibration_shown(camera_slot::Side side) const override;
     // CameraMenuKeys::Host
     bool preview_connected() const override;
     QHostAddress *preview_destination() const override;

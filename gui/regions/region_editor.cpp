@@ -591,6 +591,29 @@ bool RegionEditor::region_in_bounds(int x, int y, int w, int h)
     return region_geometry::region_in_bounds(x, y, w, h);
 }
 
+void RegionEditor::enable_group_controls(int camera, bool enable)
+{
+    if (camera == 0)
+        ui.graphicsView->setEnabled(enable);
+}
+
+void RegionEditor::disable_board_controls()
+{
+    if (!m_host.teacher_customer_model())
+        return;
+    for (QWidget *w : std::initializer_list<QWidget *>{ui.teacher_board_region_radioButton, ui.teacher_board_one_checkBox,
+                                                       ui.teacher_board_two_checkBox, ui.teacher_board_three_checkBox})
+        w->setEnabled(false);
+}
+
+void RegionEditor::show_unused_controls(bool shown)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{ui.teacher_snapshot_region_radioButton,
+                                                       ui.teacher_ai_detection_pushButton,
+                                                       ui.clear_snapshot_region_pushButton, ui.del_track_region_pushButton})
+        w->setVisible(shown);
+}
+
 void RegionEditor::set_teacher_region_widgets(bool enable)
 {
     for (QWidget *widget : std::initializer_list<QWidget *>{

@@ -161,6 +161,11 @@ public:
     bool near_track_edge(int value);
     bool region_in_bounds(int x, int y, int w, int h);
     void set_teacher_region_widgets(bool enable);
+    // The region view usable or not (camera group 0); the customer model has no blackboards.
+    void enable_group_controls(int camera, bool enable);
+    void disable_board_controls();
+    // The snapshot, detection and clearing controls that the set-up offers.
+    void show_unused_controls(bool shown);
     // A text block (teacher text port) or a VISCA text (teacher VISCA port) to the teacher pano.
     void send_teacher_pano_text(const QString &text);
     void send_teacher_pano_visca(const QString &hexText);

@@ -657,6 +657,8 @@ void StudentRegions::points_follow_box(Group g, bool checked, bool done_too)
         s.fill(s.done, checked);
 }
 
+void StudentRegions::disable_board_controls() { ui.board_show_region_checkBox->setEnabled(false); }
+
 void StudentRegions::on_student_show_region_checkBox_clicked(bool checked)
 {
     // A click while the camera switches its region display for the last one would interleave its

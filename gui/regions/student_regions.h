@@ -110,6 +110,9 @@ public:
     // switched follow their boxes while the regions are shown.
     void student_regions_read(const StudentRegionChecks &checks);
 
+    // The customer model has no board cameras to draw on.
+    void disable_board_controls();
+
     void on_student_show_region_checkBox_clicked(bool checked);
     void on_student_track_region_radioButton_clicked(bool checked);
     void on_student_shield_region_radioButton_clicked(bool checked);

@@ -282,6 +282,25 @@ void AutoCalibration::end_run(Side side)
     r.last_try = false;
 }
 
+void AutoCalibration::enable_group_controls(int camera, bool enable)
+{
+    if (camera == 0) {
+        ui.teacher_auto_calibration_pushButton->setEnabled(enable && m_host.calibration_shown(Side::Teacher));
+    } else if (camera == 1) {
+        ui.student_auto_calibration_pushButton->setEnabled(enable && m_host.calibration_shown(Side::Student));
+        if (m_host.customer_model(false))
+            ui.student_auto_calibration_pushButton->setEnabled(false);
+    }
+}
+
+void AutoCalibration::disable_board_controls()
+{
+    if (m_host.customer_model(true))
+        ui.teacher_auto_calibration_pushButton->setEnabled(false);
+    if (m_host.customer_model(false))
+        ui.student_auto_calibration_pushButton->setEnabled(false);
+}
+
 void AutoCalibration::stop()
 {
     end_run(Side::Teacher);

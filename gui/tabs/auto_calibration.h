@@ -43,6 +43,9 @@ public:
         virtual void request_calibration_picture(camera_slot::Side side, bool pano) = 0;
         // The picture kept since the request, null while none came.
         virtual QImage calibration_picture(camera_slot::Side side, bool pano) const = 0;
+        // The side's calibration view is shown; the side's camera is a customer model.
+        virtual bool calibration_shown(camera_slot::Side side) const = 0;
+        virtual bool customer_model(bool teacher) const = 0;
     };
 
     AutoCalibration(const Widgets &widgets, const CameraSlots &camera_slots, const CameraPorts &ports,
@@ -55,6 +58,10 @@ public:
     void pan_tilt_reported(camera_slot::Side side, int pan, int tilt);
     // The window closes: no run goes on and nothing more is sent.
     void stop();
+    // A side's button (0 teacher, 1 student) follows its calibration view while the group is
+    // usable; a customer model has none.
+    void enable_group_controls(int camera, bool enable);
+    void disable_board_controls();
 
 private:
     struct Run;

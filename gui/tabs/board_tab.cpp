@@ -9,6 +9,7 @@
 #include "support/value_widgets.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QDebug>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,8 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+
+#include <initializer_list>
 
 using camera_slot::Side;
 using camera_slot::Slot;
@@ -87,6 +90,45 @@ void BoardTab::keep_values()
 }
 
 void BoardTab::show_applied() { ui.board_apply_Button->setText(tr("Apply")); }
+
+void BoardTab::enable_group_controls(int camera, bool enable)
+{
+    if (camera != 2)
+        return;
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui.board_sensitivity_Slider, ui.board_sensitivity_label, ui.board_target_lost_timeout_Slider,
+             ui.board_target_lost_timeout_label, ui.board_enable_checkBox, ui.board_enable_checkBox_2,
+             ui.board_multi_object_pano_one_radioButton, ui.board_lose_object_pano_one_radioButton,
+             ui.board_multi_object_pano_two_radioButton, ui.board_lose_object_pano_two_radioButton,
+             ui.board_param_export_pushButton, ui.board_param_import_pushButton, ui.board_filepath_lineEdit,
+             ui.board_open_file_pushButton, ui.board_obtain_Button, ui.board_apply_Button, ui.board_default_Button})
+        w->setEnabled(enable);
+}
+
+void BoardTab::disable_board_controls()
+{
+    for (QWidget *w : {ui.groupBox_23, ui.groupBox_24, ui.groupBox_25, ui.groupBox_26})
+        w->setEnabled(false);
+}
+
+void BoardTab::show_board_view(bool two_boards)
+{
+    ui.board_feature_ip_label->setText(two_boards ? tr("Board 1") : tr("Board IP"));
+    ui.board_enable_checkBox->setText(two_boards ? tr("Enable 1") : tr("Enable"));
+    ui.board_2_connect_widget->setVisible(two_boards);
+    ui.board_2_ptz_widget->setVisible(two_boards);
+    ui.board_2_preset_widget->setVisible(two_boards);
+    ui.board_enable_checkBox_2->setVisible(two_boards);
+    ui.board_enable_checkBox_2->setChecked(two_boards);
+}
+
+void BoardTab::retranslate(int camera_layout)
+{
+    if (camera_layout == 3) {
+        ui.board_feature_ip_label->setText(tr("Board 1"));
+        ui.board_enable_checkBox->setText(tr("Enable 1"));
+    }
+}
 
 // ---------------------------------------------------------------------------
 // Apply and Obtain, through the teacher pano camera

@@ -13,6 +13,7 @@ class CameraPorts;
 class CameraSlots;
 class ControlLink;
 class QCheckBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -48,7 +49,18 @@ struct StatusPart;
     X(QLabel, board_target_lost_timeout_label) \
     X(QLabel, board_version_feature_info_label) \
     X(QLabel, board_version_pano_info_label) \
-    X(QLineEdit, board_filepath_lineEdit)
+    X(QLineEdit, board_filepath_lineEdit) \
+    X(QPushButton, board_param_export_pushButton) \
+    X(QPushButton, board_param_import_pushButton) \
+    X(QPushButton, board_open_file_pushButton) \
+    X(QLabel, board_feature_ip_label) \
+    X(QWidget, board_2_connect_widget) \
+    X(QWidget, board_2_preset_widget) \
+    X(QWidget, board_2_ptz_widget) \
+    X(QGroupBox, groupBox_23) \
+    X(QGroupBox, groupBox_24) \
+    X(QGroupBox, groupBox_25) \
+    X(QGroupBox, groupBox_26)
 
 // The Board tab's parameters. Which blackboard cameras take part, their addresses and the delay
 // back to the panorama live in the teacher pano camera (Apply and Obtain go there); the board
@@ -94,6 +106,13 @@ public:
     void show_stored();
     // The tab's values count as applied (a fresh installation's defaults).
     void show_applied();
+    // The tab's controls usable or not (camera group 2); the customer model has none.
+    void enable_group_controls(int camera, bool enable);
+    void disable_board_controls();
+    // One board camera or two: the second camera's rows, and the first one named Board 1.
+    void show_board_view(bool two_boards);
+    // The texts the view sets over the form's, which the form's re-texting put back.
+    void retranslate(int camera_layout);
     // The board pano camera's areas as window points of the board preview.
     void restore_board_region();
     // Records the status of a board status answer; true when it differs from the last one

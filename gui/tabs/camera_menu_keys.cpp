@@ -115,6 +115,20 @@ void CameraMenuKeys::set_board_osd_menu_show_flag()
     m_host.camera_menu_closed(Side::Board);
 }
 
+void CameraMenuKeys::enable_group_controls(int camera, bool enable)
+{
+    QList<QWidget *> controls;
+    if (camera == 0)
+        controls = {ui.teacher_navigate_ptz_mode_radioButton, ui.teacher_navigate_osd_mode_radioButton,
+                    ui.teacher_switch_menu_object_comboBox, ui.teacher_show_osd_menu_pushButton};
+    else if (camera == 1)
+        controls = {ui.student_switch_menu_object_comboBox, ui.student_show_osd_menu_pushButton};
+    else if (camera == 2)
+        controls = {ui.board_show_osd_menu_pushButton};
+    for (QWidget *w : controls)
+        w->setEnabled(enable);
+}
+
 void CameraMenuKeys::retranslate()
 {
     on_upgrade_preview_comboBox_activated(ui.upgrade_preview_comboBox->currentIndex());

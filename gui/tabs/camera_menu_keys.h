@@ -31,6 +31,10 @@ class QTabWidget;
     X(QWidget, tab_student)                                                                                            \
     X(QWidget, tab_teacher)                                                                                            \
     X(QRadioButton, teacher_navigate_ptz_mode_radioButton)                                                             \
+    X(QRadioButton, teacher_navigate_osd_mode_radioButton)                                                             \
+    X(QPushButton, teacher_show_osd_menu_pushButton)                                                                   \
+    X(QPushButton, student_show_osd_menu_pushButton)                                                                   \
+    X(QPushButton, board_show_osd_menu_pushButton)                                                                     \
     X(QComboBox, teacher_switch_menu_object_comboBox)                                                                  \
     X(QComboBox, upgrade_preview_comboBox)                                                                             \
     X(QTabWidget, upgrade_tabWidget)
@@ -74,6 +78,8 @@ public:
     void set_board_osd_menu_show_flag();
     // The Preview keys' names for the mode chosen, over the form's texts.
     void retranslate();
+    // The camera menu controls of a camera group (0 teacher, 1 student, 2 board) usable or not.
+    void enable_group_controls(int camera, bool enable);
 
     void on_upgrade_preview_comboBox_activated(int index);
     void on_osd_menu_Button_pressed();

@@ -455,6 +455,30 @@ void DirectorTab::set_director_widgets(int strategy, bool enable)
     }
 }
 
+void DirectorTab::disable_board_controls()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{ui.director_strategy_external_radioButton,
+                                                       ui.director_interior_board_blackboard_checkBox,
+                                                       ui.director_interior_board_blackboard_lineEdit})
+        w->setEnabled(false);
+}
+
+void DirectorTab::show_board_view(bool two_boards)
+{
+    // The interior director sends one blackboard code for one board camera, and a code per
+    // board for two.
+    ui.director_interior_board_blackboard_checkBox->setVisible(!two_boards);
+    ui.director_interior_board_blackboard_lineEdit->setVisible(!two_boards);
+    ui.director_interior_board_blackboard_checkBox->setChecked(!two_boards);
+    for (QWidget *w : std::initializer_list<QWidget *>{ui.director_interior_board_blackboard_checkBox_2,
+                                                       ui.director_interior_board_blackboard_lineEdit_2,
+                                                       ui.director_interior_board_blackboard_checkBox_3,
+                                                       ui.director_interior_board_blackboard_lineEdit_3})
+        w->setVisible(two_boards);
+    ui.director_interior_board_blackboard_checkBox_2->setChecked(two_boards);
+    ui.director_interior_board_blackboard_checkBox_3->setChecked(two_boards);
+}
+
 void DirectorTab::set_director_command_validator(int command_type)
 {
     const QRegularExpression pattern(input::director_code_pattern(command_type));

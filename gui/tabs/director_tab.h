@@ -128,6 +128,10 @@ public:
     // Strategy 0 external, 1 interior: enable true switches that strategy's controls on and
     // the other's off, false the other way round; any other strategy changes nothing.
     void set_director_widgets(int strategy, bool enable);
+    // The customer model has no board cameras: the external strategy and the blackboard view go.
+    void disable_board_controls();
+    // One board camera or two: one blackboard code, or one per board camera.
+    void show_board_view(bool two_boards);
     // Command type 1 hex codes, 2 any text: each code field's validator.
     void set_director_command_validator(int command_type);
 

@@ -70,6 +70,52 @@ ManualCalibration::SideWidgets ManualCalibration::side_widgets(Side side) const
             ui.student_show_region_checkBox};
 }
 
+bool ManualCalibration::calibration_shown(Side side) const { return side_widgets(side).box->isChecked(); }
+
+void ManualCalibration::hide_calibration(Side side)
+{
+    QCheckBox *box = side_widgets(side).box;
+    if (!box->isChecked())
+        return;
+    box->setChecked(false);
+    calibration_cross_off(side);
+}
+
+void ManualCalibration::enable_group_controls(int camera, bool enable)
+{
+    if (camera != 0 && camera != 1)
+        return;
+    const Side side = camera == 0 ? Side::Teacher : Side::Student;
+    const SideWidgets w = side_widgets(side);
+    for (QPushButton *b : {w.buttons[0], w.buttons[1]})
+        b->setEnabled(enable && w.box->isChecked());
+    if (m_host.customer_model(side == Side::Teacher)) {
+        w.box->setEnabled(false);
+        w.buttons[0]->setEnabled(false);
+        w.buttons[1]->setEnabled(false);
+    }
+}
+
+void ManualCalibration::disable_board_controls()
+{
+    for (Side side : {Side::Teacher, Side::Student}) {
+        if (!m_host.customer_model(side == Side::Teacher))
+            continue;
+        const SideWidgets w = side_widgets(side);
+        w.buttons[0]->setEnabled(false);
+        w.buttons[1]->setEnabled(false);
+    }
+}
+
+void ManualCalibration::follow_layout(int layout)
+{
+    // Unticked as by a click, so the calibration cross goes off on the camera too.
+    if (layout == 0) {
+        for (Side side : {Side::Teacher, Side::Student})
+            hide_calibration(side);
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Calibration and Reset
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/camera_slot.h"
+#include "support/calibration_view.h"
 #include "support/form_widgets.h"
 
 #include <QCoreApplication>
@@ -47,7 +48,7 @@ class QPushButton;
 //
 // Whoever unticks a cross box from code (the two-camera layout, the region display of an M5,
 // the student pano's disconnect) emits the box's clicked(false), so the cross goes off here.
-class ManualCalibration : public QObject
+class ManualCalibration : public QObject, public CalibrationView
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -61,6 +62,8 @@ public:
         virtual ~Host() = default;
         // The PTZ speed level last applied or obtained on the side's tab.
         virtual int saved_ptz_speed(camera_slot::Side side) const = 0;
+        // The side's camera is a customer model: it has no calibration.
+        virtual bool customer_model(bool teacher) const = 0;
     };
 
     ManualCalibration(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
@@ -74,6 +77,16 @@ public:
     void on_student_show_Calibration_checkBox_clicked(bool checked);
     // The side's box was unticked by the window, not the installer: the cross goes off as well.
     void calibration_cross_off(camera_slot::Side side) { show_cross(side, false); }
+    // CalibrationView
+    bool calibration_shown(camera_slot::Side side) const override;
+    void hide_calibration(camera_slot::Side side) override;
+
+    // The calibration controls of a camera group (0 teacher, 1 student) usable or not; they
+    // follow the view, and a customer model has none.
+    void enable_group_controls(int camera, bool enable);
+    void disable_board_controls();
+    // The two-camera layout has no separate pano camera to calibrate against: the views go off.
+    void follow_layout(int layout);
 
 private:
     struct SideWidgets {

@@ -5,6 +5,7 @@
 #include "model/camera_slots.h"
 #include "model/pano_status.h"
 #include "net/control_link.h"
+#include "protocol/calibration_commands.h"
 #include "seams/message_box.h"
 #include "support/apply_mark.h"
 
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+
+#include <initializer_list>
 
 using camera_slot::Side;
 using camera_slot::Slot;
@@ -151,6 +154,69 @@ Pads::Pads(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts
     connect(ui.board_startTrack_Button, &QPushButton::clicked, this, &Pads::on_board_startTrack_Button_clicked);
     connect(ui.board_stopTrack_Button, &QPushButton::clicked, this, &Pads::on_board_stopTrack_Button_clicked);
     connect(ui.director_test_button, &QPushButton::clicked, this, &Pads::on_director_test_button_clicked);
+}
+
+void Pads::enable_group_controls(int camera, bool enable)
+{
+    const auto set = [enable](std::initializer_list<QWidget *> widgets) {
+        for (QWidget *w : widgets)
+            w->setEnabled(enable);
+    };
+    switch (camera) {
+    case 0: {
+        set({ui.teacher_ptz_up_Button, ui.teacher_ptz_down_Button, ui.teacher_ptz_left_Button,
+             ui.teacher_ptz_right_Button, ui.teacher_ptz_leftup_Button, ui.teacher_ptz_leftdown_Button,
+             ui.teacher_ptz_rightup_Button, ui.teacher_ptz_rightdown_Button, ui.teacher_ptz_reset_Button});
+        // A pano camera that draws its calibration cross cannot zoom while it shows.
+        const bool zoomLocked = calibration_commands::draws_cross(Side::Teacher, m_slots[Slot::TeacherPano].device_model)
+                                && m_host.calibration_shown(Side::Teacher);
+        for (QWidget *w : {ui.teacher_zoomin_Button, ui.teacher_zoomout_Button})
+            w->setEnabled(enable && !zoomLocked);
+        set({ui.teacher_setPano_Button, ui.teacher_callPano_Button, ui.teacher_delBoardPano_Button,
+             ui.teacher_delPlatform_Button});
+        break;
+    }
+    case 1: {
+        set({ui.student_ptz_up_Button, ui.student_ptz_down_Button, ui.student_ptz_left_Button,
+             ui.student_ptz_right_Button, ui.student_ptz_leftup_Button, ui.student_ptz_leftdown_Button,
+             ui.student_ptz_rightup_Button, ui.student_ptz_rightdown_Button, ui.student_ptz_reset_Button});
+        const bool zoomLocked = calibration_commands::draws_cross(Side::Student, m_slots[Slot::StudentPano].device_model)
+                                && m_host.calibration_shown(Side::Student);
+        for (QWidget *w : {ui.student_zoomin_Button, ui.student_zoomout_Button})
+            w->setEnabled(enable && !zoomLocked);
+        set({ui.student_setPano_one_Button, ui.student_callPano_one_Button});
+        break;
+    }
+    case 2:
+        set({ui.board_ptz_up_Button, ui.board_ptz_down_Button, ui.board_ptz_left_Button, ui.board_ptz_right_Button,
+             ui.board_ptz_leftup_Button, ui.board_ptz_leftdown_Button, ui.board_ptz_rightup_Button,
+             ui.board_ptz_rightdown_Button, ui.board_ptz_reset_Button, ui.board_zoomin_Button, ui.board_zoomout_Button,
+             ui.board_setBoard_one_Button, ui.board_callBoard_one_Button, ui.board_ptz_leftup_Button_2,
+             ui.board_ptz_up_Button_2, ui.board_ptz_rightup_Button_2, ui.board_ptz_left_Button_2,
+             ui.board_ptz_reset_Button_2, ui.board_ptz_right_Button_2, ui.board_ptz_leftdown_Button_2,
+             ui.board_ptz_down_Button_2, ui.board_ptz_rightdown_Button_2, ui.board_zoomin_Button_2,
+             ui.board_zoomout_Button_2, ui.board_setBoard_two_Button_2, ui.board_callBoard_two_Button_2,
+             ui.board_setBoardPano_Button_2, ui.board_callBoardPano_Button_2, ui.board_setBoard_two_Button,
+             ui.board_callBoard_two_Button, ui.board_setBoardPano_Button, ui.board_callBoardPano_Button,
+             ui.board_startTrack_Button});
+        break;
+    default:
+        break;
+    }
+}
+
+void Pads::disable_board_controls() { ui.board_stopTrack_Button->setEnabled(false); }
+
+void Pads::show_board_view(bool two_boards)
+{
+    ui.board_setBoard_two_Button->setVisible(!two_boards);
+    ui.board_callBoard_two_Button->setVisible(!two_boards);
+}
+
+void Pads::show_unused_controls(bool shown)
+{
+    ui.teacher_delBoardPano_Button->setVisible(shown);
+    ui.teacher_delPlatform_Button->setVisible(shown);
 }
 
 void Pads::install_speed_validators()

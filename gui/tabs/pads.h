@@ -129,6 +129,8 @@ public:
         virtual void forget_zoom_optical_max(camera_slot::Side side) = 0;
         // The Board tab's controls stay off while the blackboard camera tracks.
         virtual void set_board_widgets_enabled(bool enable) = 0;
+        // The side's calibration view is shown: a pano camera that draws its cross cannot zoom.
+        virtual bool calibration_shown(camera_slot::Side side) const = 0;
     };
 
     // The board tracking buttons set the status the board status answers compare with.
@@ -147,6 +149,15 @@ public:
     void forget_redirection(camera_slot::Side side);
     // The teacher level's speeds, which the board pads and the Preview page's arrows drive with.
     Speeds teacher_speeds() const { return {teacher_pan_speed, teacher_tilt_speed}; }
+
+    // The pads and presets of a camera group (0 teacher, 1 student, 2 board) usable or not.
+    void enable_group_controls(int camera, bool enable);
+    // The customer model has no board cameras.
+    void disable_board_controls();
+    // One board camera or two: the first camera's second preset pair is its own only with one.
+    void show_board_view(bool two_boards);
+    // The preset deleting keys that the set-up offers.
+    void show_unused_controls(bool shown);
 
     void on_teacher_ptzspeed_level_textChanged(const QString &text);
     void on_student_ptzspeed_level_textChanged(const QString &text);

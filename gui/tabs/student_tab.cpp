@@ -26,6 +26,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QToolButton>
 
 #include <initializer_list>
@@ -168,6 +169,38 @@ void StudentTab::keep_values()
 void StudentTab::mark_changed() { mark_apply(ui.student_apply_Button); }
 
 void StudentTab::show_applied() { ui.student_apply_Button->setText(tr("Apply")); }
+
+void StudentTab::enable_group_controls(int camera, bool enable)
+{
+    if (camera != 1)
+        return;
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui.student_sensitivity_Slider, ui.student_sensitivity_label, ui.student_objectsize_Slider,
+             ui.student_objectsize_label, ui.student_panOffset_Slider, ui.student_panOffset_label,
+             ui.student_tiltOffset_Slider, ui.student_tiltOffset_label, ui.student_feature_continue_time_label,
+             ui.label_104, ui.student_ptzspeed_level, ui.student_camera_height_lineEdit, ui.student_eptz_radioButton,
+             ui.student_cutout_radioButton, ui.student_none_action_radioButton, ui.student_pano_one_action_radioButton,
+             ui.student_target_lost_timeout_Slider, ui.student_target_lost_timeout_label,
+             ui.student_small_pano_radioButton, ui.student_return_pano_action_radioButton,
+             ui.student_ptz_pano_detect_checkBox, ui.student_starting_up_checkBox, ui.student_face_detect_checkBox,
+             ui.student_pano_switch_checkBox, ui.student_param_export_pushButton, ui.student_param_import_pushButton,
+             ui.student_filepath_lineEdit, ui.student_open_file_pushButton, ui.student_obtain_Button,
+             ui.student_apply_Button, ui.student_default_Button, ui.student_startTrack_Button})
+        w->setEnabled(enable);
+}
+
+void StudentTab::follow_layout(int layout)
+{
+    // The calibration page only makes sense on an R6 close-up camera then.
+    const bool two = layout == 0;
+    for (QWidget *w : std::initializer_list<QWidget *>{ui.label_12, ui.label_43, ui.student_panOffset_Slider,
+                                                       ui.student_panOffset_label, ui.label_33, ui.label_13,
+                                                       ui.label_32, ui.student_tiltOffset_Slider,
+                                                       ui.student_tiltOffset_label, ui.label_34})
+        w->setEnabled(!two);
+    const CameraSlotRecord &feature = m_slots[Slot::StudentFeature];
+    ui.tabWidget_2->setEnabled(!two || (feature.device_model == QLatin1String("R6") && feature.udp_flag));
+}
 
 // ---------------------------------------------------------------------------
 // Apply

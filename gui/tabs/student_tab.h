@@ -22,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class QSpinBox;
+class QTabWidget;
 class QToolButton;
 
 #define STUDENT_TAB_WIDGETS(X) \
@@ -77,7 +78,18 @@ class QToolButton;
     X(QCheckBox, student_track_region_checkBox) \
     X(QLabel, student_version_feature_info_label) \
     X(QLabel, student_version_pano_info_label) \
-    X(QLineEdit, student_filepath_lineEdit)
+    X(QLineEdit, student_filepath_lineEdit) \
+    X(QPushButton, student_param_export_pushButton) \
+    X(QPushButton, student_param_import_pushButton) \
+    X(QPushButton, student_open_file_pushButton) \
+    X(QLabel, label_104) \
+    X(QLabel, label_12) \
+    X(QLabel, label_13) \
+    X(QLabel, label_32) \
+    X(QLabel, label_33) \
+    X(QLabel, label_34) \
+    X(QLabel, label_43) \
+    X(QTabWidget, tabWidget_2)
 
 // The Student tab: Apply and Obtain of the student parameter block, the calibration height, the
 // student key table of a reply with its points, the "Apply(*)" marks and slider labels of its
@@ -131,6 +143,10 @@ public:
     void show_stored();
     // The tab's values count as applied (a fresh installation's defaults).
     void show_applied();
+    // The tab's controls usable or not (camera group 1).
+    void enable_group_controls(int camera, bool enable);
+    // The two-camera layout has one camera per side: the offsets have nothing to act on.
+    void follow_layout(int layout);
     // A failed pass goes to the calibration dialog; a passed one reads the points back.
     void resolve_student_autocalibrate_status(const QString &value);
     // Every student point key of the reply stored, back into the panel; the variant converts only

@@ -28,6 +28,9 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTabWidget>
+
+#include <initializer_list>
 
 using camera_slot::Side;
 using camera_slot::Slot;
@@ -200,6 +203,54 @@ void TeacherTab::keep_values()
 void TeacherTab::mark_changed() { mark_apply(ui.teacher_apply_Button); }
 
 void TeacherTab::show_applied() { ui.teacher_apply_Button->setText(tr("Apply")); }
+
+void TeacherTab::enable_group_controls(int camera, bool enable)
+{
+    if (camera != 0)
+        return;
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui.teacher_sensitivity_Slider, ui.teacher_sensitivity_label, ui.teacher_fea_distance_Slider,
+             ui.teacher_fea_distance_label, ui.teacher_distance_Slider, ui.teacher_distance_label,
+             ui.teacher_panOffset_Slider, ui.teacher_panOffset_label, ui.teacher_tiltOffset_Slider,
+             ui.teacher_tiltOffset_label, ui.teacher_feature_persontrack_comboBox, ui.teacher_none_action_radioButton,
+             ui.teacher_pano_action_radioButton, ui.teacher_platform_action_radioButton,
+             ui.teacher_student_pano_action_radioButton, ui.teacher_target_lost_delay_label,
+             ui.teacher_hold_time_label, ui.label_99, ui.label_56, ui.label_93, ui.teacher_ptzspeed_level,
+             ui.teacher_board_enable_checkBox, ui.teacher_board_face_enable_checkBox,
+             ui.teacher_board_hand_enable_checkBox, ui.teacher_board_detect_Slider, ui.teacher_board_detect_label,
+             ui.teacher_board_hold_Slider, ui.teacher_board_hold_label, ui.teacher_board_lose_Slider,
+             ui.teacher_board_lose_label})
+        w->setEnabled(enable);
+    ui.teacher_board_space_Slider->setEnabled(false);
+    ui.teacher_board_space_label->setEnabled(false);
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui.teacher_starting_up_checkBox, ui.teacher_manual_focus_checkBox, ui.teacher_vertical_movement_checkBox,
+             ui.teacher_feature_tracking_checkBox, ui.teacher_param_export_pushButton,
+             ui.teacher_param_import_pushButton, ui.teacher_filepath_lineEdit, ui.teacher_open_file_pushButton,
+             ui.teacher_obtain_Button, ui.teacher_apply_Button, ui.teacher_default_Button,
+             ui.teacher_startTrack_Button, ui.teacher_feature_location_radioButton,
+             ui.teacher_return_pano_action_radioButton, ui.binocular_mode_radioButton, ui.follow_mode_radioButton,
+             ui.mixed_mode_radioButton, ui.board_pano_mode_radioButton, ui.other_mode_radioButton,
+             ui.lectern_mode_radioButton, ui.teacher_board_effect_list})
+        w->setEnabled(enable);
+}
+
+void TeacherTab::follow_layout(int layout)
+{
+    // The calibration pages only make sense on an R6 close-up camera then.
+    const bool two = layout == 0;
+    const CameraSlotRecord &feature = m_slots[Slot::TeacherFeature];
+    ui.teacher_basic_settings_widget->setEnabled(!two);
+    ui.tabWidget_3->setEnabled(!two || (feature.device_model == QLatin1String("R6") && feature.udp_flag));
+    ui.teacher_manual_focus_checkBox->setEnabled(!two);
+    ui.teacher_target_list_action_delay_widget->setEnabled(!two);
+}
+
+void TeacherTab::show_unused_controls(bool shown)
+{
+    ui.teacher_feature_tracking_checkBox->setVisible(shown);
+    ui.board_pano_mode_radioButton->setVisible(shown);
+}
 
 // ---- marks: any change on the tab says it has not been applied yet ----
 

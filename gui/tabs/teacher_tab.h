@@ -25,6 +25,7 @@ class QRadioButton;
 class QSlider;
 class QSpinBox;
 class QStackedWidget;
+class QTabWidget;
 
 #define TEACHER_TAB_WIDGETS(X) \
     X(QRadioButton, binocular_mode_radioButton) \
@@ -88,7 +89,16 @@ class QStackedWidget;
     X(QLabel, teacher_version_feature_info_label) \
     X(QLabel, teacher_version_pano_info_label) \
     X(QCheckBox, teacher_vertical_movement_checkBox) \
-    X(QLineEdit, teacher_filepath_lineEdit)
+    X(QLineEdit, teacher_filepath_lineEdit) \
+    X(QPushButton, teacher_param_export_pushButton) \
+    X(QPushButton, teacher_param_import_pushButton) \
+    X(QPushButton, teacher_open_file_pushButton) \
+    X(QLabel, label_56) \
+    X(QLabel, label_93) \
+    X(QLabel, label_99) \
+    X(QWidget, teacher_basic_settings_widget) \
+    X(QWidget, teacher_target_list_action_delay_widget) \
+    X(QTabWidget, tabWidget_3)
 
 // The Teacher tab: Apply and Obtain of the teacher parameter block, the teacher key table of a
 // reply, the "Apply(*)" marks and slider labels of its controls, Default, the tracking start and
@@ -141,6 +151,12 @@ public:
     void show_stored();
     // The tab's values count as applied (a fresh installation's defaults).
     void show_applied();
+    // The tab's controls usable or not (camera group 0); the board space slider never is.
+    void enable_group_controls(int camera, bool enable);
+    // The two-camera layout has one camera per side: the second camera's controls go off.
+    void follow_layout(int layout);
+    // The feature tracking and board pano controls that the set-up offers.
+    void show_unused_controls(bool shown);
     void teacher_track_check(bool enable);
     void set_teacher_obtain_apply_enabled(bool enable);
     void set_teacher_config_combo(int index);

@@ -32,6 +32,7 @@ struct Host : PicturePreviews::Host, ManualCalibration::Host, ReversalCompensati
     QWidget *enlarged_dialog(Side) override { return &dialog; }
     bool preview_connected() const override { return false; }
     int saved_ptz_speed(Side) const override { return 7; }
+    bool customer_model(bool) const override { return false; }
     // Each capture is fed a picture as soon as it is armed, however long the machine takes.
     std::function<void()> feed;
     void arm_capture(Capture c) override

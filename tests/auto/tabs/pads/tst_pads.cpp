@@ -40,6 +40,7 @@ struct Host : Pads::Host, CameraMenuKeys::Host {
     Pads::FeatureZoom feature_zoom(Side side) const override { return zoom[side == Side::Student]; }
     void forget_zoom_optical_max(Side side) override { zoom[side == Side::Student].optical_max = false; }
     void set_board_widgets_enabled(bool enable) override { boardEnabled = enable; }
+    bool calibration_shown(camera_slot::Side) const override { return false; }
     bool preview_connected() const override { return preview; }
     QHostAddress *preview_destination() const override { return preview; }
     void camera_menu_closed(Side side) override
