@@ -145,8 +145,9 @@ struct DirectorSection {
 };
 
 // What the settings file keeps of the window beside the sections: the Options tab's decoder
-// list entry and the camera layout (0 to 3 for two, four, five and six cameras).
+// and language list entries and the camera layout (0 to 3 for two, four, five and six cameras).
 struct WindowChoices {
     int decoder_index = 0;
+    int language_index = 0;
     int camera_layout = 0;
 };

@@ -4,6 +4,7 @@
 #include "detection/picture_conversion.h"
 #include "model/camera_slots.h"
 #include "seams/message_box.h"
+#include "video/qffmpeg.h"
 #include "video/standard_image.h"
 
 #include <QComboBox>
@@ -108,6 +109,48 @@ void PicturePreviews::close_enlarged_dialog(Side side)
     QWidget *dialog = m_host.enlarged_dialog(side);
     if (dialog->isVisible())
         dialog->close();
+}
+
+void PicturePreviews::take_decoder(Slot slot, QFFmpeg *decoder)
+{
+    using ImageSlot = void (PicturePreviews::*)(QImage);
+    static const ImageSlot kImageSlots[] = {
+        &PicturePreviews::teacher_feature_SetImage, &PicturePreviews::teacher_pano_SetImage,
+        &PicturePreviews::student_feature_SetImage, &PicturePreviews::student_pano_SetImage,
+        &PicturePreviews::board_feature_SetImage,   &PicturePreviews::board_pano_SetImage};
+    connect(decoder, &QFFmpeg::GetImage, this, kImageSlots[int(slot)]);
+}
+
+void PicturePreviews::take_preview_decoder(QFFmpeg *decoder)
+{
+    connect(decoder, &QFFmpeg::GetImage, this, &PicturePreviews::rtsp_SetImage);
+}
+
+void PicturePreviews::clear_picture(Slot slot)
+{
+    QLabel *const labels[] = {ui.teacher_labVideo_feature, ui.teacher_labVideo_pano, ui.student_labVideo_feature,
+                              ui.student_labVideo_pano,    ui.board_labVideo_feature, ui.board_labVideo_pano};
+    labels[int(slot)]->clear();
+}
+
+void PicturePreviews::preview_started() { ui.labVideo->resize(ui.widget_preview->size()); }
+
+void PicturePreviews::preview_stopped() { ui.labVideo->clear(); }
+
+void PicturePreviews::feature_camera_released(Side side)
+{
+    close_enlarged_dialog(side);
+    if (side == Side::Teacher)
+        ui.teacher_feature_image_max_toolButton->hide();
+    else if (side == Side::Student)
+        ui.student_feature_image_max_toolButton->hide();
+}
+
+void PicturePreviews::pano_camera_released(Side side)
+{
+    if (side == Side::Teacher)
+        forget_detector_picture();
+    close_enlarged_dialog(side);
 }
 
 void PicturePreviews::menu_dialog_opened(Side side)

@@ -11,6 +11,7 @@
 
 class CameraSlots;
 class QComboBox;
+class QFFmpeg;
 class QLabel;
 class QRadioButton;
 class QToolButton;
@@ -27,7 +28,8 @@ class QToolButton;
     X(QLabel, teacher_labVideo_pano) \
     X(QToolButton, teacher_feature_image_max_toolButton) \
     X(QRadioButton, teacher_navigate_osd_mode_radioButton) \
-    X(QComboBox, teacher_switch_menu_object_comboBox)
+    X(QComboBox, teacher_switch_menu_object_comboBox) \
+    X(QWidget, widget_preview)
 
 // The main window's live pictures: the seven picture slots, fed by the decoders of the camera
 // connections, which show each picture in its preview label and hand it on to the enlarged
@@ -69,6 +71,18 @@ public:
 
     // The side's camera let go: its enlarged dialog closes and takes no more pictures.
     void close_enlarged_dialog(camera_slot::Side side);
+    // A decoder's pictures go to the slot's picture slot, or the free preview's.
+    void take_decoder(camera_slot::Slot slot, QFFmpeg *decoder);
+    void take_preview_decoder(QFFmpeg *decoder);
+    // A slot let go: its label shows no picture.
+    void clear_picture(camera_slot::Slot slot);
+    // The free preview runs in the whole page, or let go.
+    void preview_started();
+    void preview_stopped();
+    // The side's feature camera let go: its enlarged dialog closes and its button goes.
+    void feature_camera_released(camera_slot::Side side);
+    // The side's pano camera let go: the detector's picture is no longer wanted.
+    void pano_camera_released(camera_slot::Side side);
     // The calibration dialog takes the student pictures while it is open.
     void set_student_image_expand_open(bool open) { student_image_expand_open = open; }
     void arm(Capture capture);

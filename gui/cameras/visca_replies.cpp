@@ -355,6 +355,15 @@ void ViscaReplies::store_model_reply(const QByteArray &reply, const ViscaReplyOr
     qDebug() << "current connect device model :" << code;
 }
 
+void ViscaReplies::feature_camera_released(Side side)
+{
+    forget_feature_model(side);
+    if (side == Side::Teacher)
+        ui.teacher_zoom_lineEdit->hide();
+    else if (side == Side::Student)
+        ui.student_zoom_lineEdit->hide();
+}
+
 void ViscaReplies::slot_response_timeout_tip() { response_timeout(true); }
 void ViscaReplies::slot_student_response_timeout_tip() { response_timeout(false); }
 

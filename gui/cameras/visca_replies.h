@@ -85,6 +85,8 @@ public:
     QList<camera_slot::Slot> visca_reply_slots(const ViscaReplyOrigin &origin) const;
     // The side's feature camera let go: none of its model's controls stay offered.
     void forget_feature_model(camera_slot::Side side);
+    // The same, and its zoom display goes.
+    void feature_camera_released(camera_slot::Side side);
 
     // What the model replies made of a side's feature camera, which its zoom refresh follows.
     struct FeatureModel {

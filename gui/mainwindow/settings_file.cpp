@@ -299,7 +299,7 @@ bool SettingsFile::save_config()
     m_keeps_unreadable_file = false;
     return rewrite_settings_file(settings_file_path(), [this](QSettings &settings) {
         settings.beginGroup(QStringLiteral("LANGUAGE_CONF"));
-        if (const auto name = language::name_for_index(ui.language_select_comboBox->currentIndex()))
+        if (const auto name = language::name_for_index(m_values.choices.language_index))
             settings.setValue(QStringLiteral("language"), *name);
         settings.endGroup();
 

@@ -20,7 +20,6 @@ class QWidget;
 
 #define SETTINGS_FILE_WIDGETS(X) \
     X(QLabel, label_81) \
-    X(QComboBox, language_select_comboBox) \
     X(QLineEdit, upgrade_filename_lineEdit) \
     X(QLineEdit, upgrade_ip_lineEdit) \
     X(QComboBox, upgrade_type_comboBox) \

@@ -3,6 +3,7 @@
 
 #include "detection/yolo.h"
 #include "protocol/board_parameters.h"
+#include "protocol/ptz_commands.h"
 #include "protocol/teacher_parameters.h"
 #include "video/qffmpeg.h"
 
@@ -56,7 +57,7 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
                                                    static_cast<RegionEditor::Host &>(*this), window);
     camera_connections = std::make_unique<CameraConnections>(
         CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, ui), camera_slots, camera_ports,
-        *control_link, pano_status, static_cast<CameraConnections::Host &>(*this), window);
+        port_fields, *control_link, pano_status, window);
     visca_replies = std::make_unique<ViscaReplies>(CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, ui),
                                                    camera_slots, camera_ports, *control_link, pano_status,
                                                    static_cast<ViscaReplies::Host &>(*this), window);
@@ -162,6 +163,58 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     QObject::connect(layout, &TabLayout::board_cameras_released, camera_connections.get(),
                      &CameraConnections::disconnect_board_cameras);
     QObject::connect(layout, &TabLayout::wizard_requested, layout, [this] { m_shell.close_for_wizard(); });
+
+    // What a connect and a disconnect tell the features, in the order of the sequence's steps.
+    CameraConnections *cc = camera_connections.get();
+    QObject::connect(cc, &CameraConnections::tabs_enabled_wanted, layout, &TabLayout::update_tab_enabled);
+    QObject::connect(cc, &CameraConnections::widget_status_wanted, layout, &TabLayout::set_widget_status);
+    QObject::connect(cc, &CameraConnections::track_check_wanted, teacher_tab.get(), &TeacherTab::side_track_check);
+    QObject::connect(cc, &CameraConnections::track_check_wanted, student_tab.get(), &StudentTab::side_track_check);
+    QObject::connect(cc, &CameraConnections::board_camera_toggled, board_tab.get(), &BoardTab::mark_changed);
+    QObject::connect(cc, &CameraConnections::decoder_created, picture_previews.get(), &PicturePreviews::take_decoder);
+    QObject::connect(cc, &CameraConnections::preview_decoder_created, picture_previews.get(),
+                     &PicturePreviews::take_preview_decoder);
+    QObject::connect(cc, &CameraConnections::preview_started, picture_previews.get(), &PicturePreviews::preview_started);
+    QObject::connect(cc, &CameraConnections::preview_stopped, picture_previews.get(), &PicturePreviews::preview_stopped);
+    QObject::connect(cc, &CameraConnections::camera_connecting, preview_regions.get(), &StudentRegions::camera_connecting);
+    QObject::connect(cc, &CameraConnections::cameras_connected_changed, options_tab.get(),
+                     &OptionsTab::cameras_connected_changed);
+    QObject::connect(cc, &CameraConnections::pano_address_known, director_tab.get(), &DirectorTab::pano_address_known);
+    QObject::connect(cc, &CameraConnections::picture_cleared, picture_previews.get(), &PicturePreviews::clear_picture);
+    QObject::connect(cc, &CameraConnections::feature_camera_released, pads.get(), &Pads::forget_redirection);
+    QObject::connect(cc, &CameraConnections::feature_camera_released, visca_replies.get(),
+                     &ViscaReplies::feature_camera_released);
+    QObject::connect(cc, &CameraConnections::feature_camera_released, picture_previews.get(),
+                     &PicturePreviews::feature_camera_released);
+    QObject::connect(cc, &CameraConnections::feature_camera_released, teacher_tab.get(),
+                     &TeacherTab::feature_camera_released);
+    QObject::connect(cc, &CameraConnections::feature_camera_released, student_tab.get(),
+                     &StudentTab::feature_camera_released);
+    QObject::connect(cc, &CameraConnections::feature_camera_released, auto_calibration_feature.get(),
+                     &AutoCalibration::feature_camera_released);
+    QObject::connect(cc, &CameraConnections::pano_camera_released, teacher_tab.get(), &TeacherTab::pano_camera_released);
+    QObject::connect(cc, &CameraConnections::pano_camera_released, student_tab.get(), &StudentTab::pano_camera_released);
+    QObject::connect(cc, &CameraConnections::pano_camera_released, parameter_requests.get(),
+                     &ParameterRequests::pano_camera_released);
+    QObject::connect(cc, &CameraConnections::pano_camera_released, picture_previews.get(),
+                     &PicturePreviews::pano_camera_released);
+    QObject::connect(cc, &CameraConnections::pano_camera_released, region_editor.get(),
+                     &RegionEditor::pano_camera_released);
+    QObject::connect(cc, &CameraConnections::pano_camera_released, director_tab.get(), &DirectorTab::pano_camera_released);
+    QObject::connect(cc, &CameraConnections::pano_views_closed, region_editor.get(), &RegionEditor::pano_views_closed);
+    QObject::connect(cc, &CameraConnections::pano_views_closed, manual_calibration.get(),
+                     &ManualCalibration::pano_views_closed);
+    QObject::connect(cc, &CameraConnections::pano_views_closed, preview_regions.get(), &StudentRegions::pano_views_closed);
+    QObject::connect(cc, &CameraConnections::pano_destination_cleared, region_editor.get(),
+                     &RegionEditor::pano_destination_cleared);
+    QObject::connect(cc, &CameraConnections::teacher_cameras_gone, teacher_tab.get(), &TeacherTab::teacher_cameras_gone);
+    QObject::connect(cc, &CameraConnections::board_pano_released, director_tab.get(), &DirectorTab::board_pano_released);
+    QObject::connect(cc, &CameraConnections::board_pano_released, preview_regions.get(),
+                     &StudentRegions::board_pano_released);
+    QObject::connect(cc, &CameraConnections::board_tracking_forgotten, board_tab.get(),
+                     &BoardTab::forget_board_tracking_status);
+    QObject::connect(cc, &CameraConnections::student_calibration_widgets_wanted, student_tab.get(),
+                     &StudentTab::set_student_calibration_widgets_visible);
 }
 
 WindowFeatures::~WindowFeatures() = default;
@@ -312,62 +365,10 @@ void WindowFeatures::set_student_calibration_widgets_visible(bool visible)
     student_tab->set_student_calibration_widgets_visible(visible);
 }
 
-void WindowFeatures::forget_board_tracking_status() { board_tab->forget_board_tracking_status(); }
-
 QString WindowFeatures::ptzspeed(const QString &command_template, int hindex, int vindex)
 {
-    return pads->ptzspeed(command_template, hindex, vindex);
+    return ptz_commands::ptzspeed(command_template, hindex, vindex);
 }
-
-void WindowFeatures::show_pictures(Slot slot, QFFmpeg *decoder)
-{
-    using ImageSlot = void (PicturePreviews::*)(QImage);
-    static const ImageSlot kImageSlots[] = {
-        &PicturePreviews::teacher_feature_SetImage, &PicturePreviews::teacher_pano_SetImage,
-        &PicturePreviews::student_feature_SetImage, &PicturePreviews::student_pano_SetImage,
-        &PicturePreviews::board_feature_SetImage,   &PicturePreviews::board_pano_SetImage};
-    QObject::connect(decoder, &QFFmpeg::GetImage, picture_previews.get(), kImageSlots[int(slot)]);
-}
-
-void WindowFeatures::show_preview_pictures(QFFmpeg *decoder)
-{
-    QObject::connect(decoder, &QFFmpeg::GetImage, picture_previews.get(), &PicturePreviews::rtsp_SetImage);
-}
-
-void WindowFeatures::pano_connect_begins(Side side)
-{
-    if (side == Side::Teacher)
-        pano_status.teacher_pano_offline = false;
-}
-
-void WindowFeatures::feature_camera_released(Side side)
-{
-    pads->forget_redirection(side);
-    visca_replies->forget_feature_model(side);
-}
-
-void WindowFeatures::pano_camera_released(Side side)
-{
-    if (side != Side::Teacher)
-        return;
-    // A teacher obtain still waiting ends without an outcome; nothing of it (an answer seen, its
-    // count, its quietness) reaches the next one.
-    parameter_requests->cancel(request_poller::Kind::TeacherObtain);
-    pano_status.teacher_pano_offline = true;
-    picture_previews->forget_detector_picture();
-    region_editor->set_redraw_pending(false);
-}
-
-void WindowFeatures::close_enlarged_dialog(Side side) { picture_previews->close_enlarged_dialog(side); }
-
-void WindowFeatures::teacher_show_region_clicked(bool checked)
-{
-    region_editor->on_teacher_show_region_checkBox_clicked(checked);
-}
-
-void WindowFeatures::clear_region_scene() { region_editor->clear_region_scene(); }
-
-void WindowFeatures::set_teacher_region_widgets(bool enable) { region_editor->set_teacher_region_widgets(enable); }
 
 void WindowFeatures::calibration_cross_off(camera_slot::Side side) { manual_calibration->calibration_cross_off(side); }
 
@@ -522,15 +523,7 @@ bool WindowFeatures::board_tracking_status_changed(const parameter_reply::Status
 
 void WindowFeatures::stop_board_tracking() { pads->on_board_stopTrack_Button_clicked(); }
 
-void WindowFeatures::toggle_pano_connect(Side side)
-{
-    if (side == Side::Teacher)
-        camera_connections->on_teacher_pano_connect_Button_clicked();
-    else if (side == Side::Student)
-        camera_connections->on_student_pano_connect_Button_clicked();
-    else
-        camera_connections->on_board_pano_connect_Button_clicked();
-}
+void WindowFeatures::toggle_pano_connect(Side side) { camera_connections->toggle_pano(side); }
 
 void WindowFeatures::flash_status_label(bool teacher, const QString &text) { tab_layout->flash_status_label(teacher, text); }
 

@@ -44,7 +44,6 @@ class WindowFeatures : private OptionsTab::Host,
                        private Pads::Host,
                        private CameraMenuKeys::Host,
                        private RegionEditor::Host,
-                       private CameraConnections::Host,
                        private ViscaReplies::Host,
                        private PicturePreviews::Host,
                        private TeacherTab::Host,
@@ -169,23 +168,13 @@ private:
     bool teacher_picture_conversion_armed() const override;
     bool teacher_pano_streaming() const override;
     YOLO &detector() override;
-    // CameraConnections::Host (and, by the same names, ViscaReplies::Host and ReplyParser::Host)
+    // ViscaReplies::Host (and, by the same names, ReplyParser::Host)
     void update_tab_enabled(bool enable) override;
     void set_widget_status(int camera, bool enable) override;
     void teacher_track_check(bool enable) override;
     void student_track_check(bool enable) override;
     void set_student_calibration_widgets_visible(bool visible) override;
-    void forget_board_tracking_status() override;
     QString ptzspeed(const QString &command_template, int hindex, int vindex) override;
-    void show_pictures(camera_slot::Slot slot, QFFmpeg *decoder) override;
-    void show_preview_pictures(QFFmpeg *decoder) override;
-    void pano_connect_begins(camera_slot::Side side) override;
-    void feature_camera_released(camera_slot::Side side) override;
-    void pano_camera_released(camera_slot::Side side) override;
-    void close_enlarged_dialog(camera_slot::Side side) override;
-    void teacher_show_region_clicked(bool checked) override;
-    void clear_region_scene() override;
-    void set_teacher_region_widgets(bool enable) override;
     void calibration_cross_off(camera_slot::Side side) override;
     // ViscaReplies::Host
     void camera_layout_chosen(int layout) override;

@@ -606,6 +606,35 @@ void RegionEditor::disable_board_controls()
         w->setEnabled(false);
 }
 
+void RegionEditor::pano_camera_released(camera_slot::Side side)
+{
+    if (side == camera_slot::Side::Teacher)
+        set_redraw_pending(false);
+}
+
+void RegionEditor::pano_views_closed(camera_slot::Side side)
+{
+    if (side != camera_slot::Side::Teacher)
+        return;
+    ui.teacher_show_region_checkBox->setChecked(false);
+    on_teacher_show_region_checkBox_clicked(false);
+    ui.graphicsView->removeEventFilter(m_window);
+    ui.graphicsView->viewport()->removeEventFilter(m_window);
+    for (QWidget *box : std::initializer_list<QWidget *>{
+             ui.teacher_shield_one_checkBox, ui.teacher_shield_two_checkBox, ui.teacher_shield_three_checkBox,
+             ui.teacher_shield_four_checkBox, ui.teacher_board_one_checkBox, ui.teacher_board_two_checkBox,
+             ui.teacher_board_three_checkBox})
+        box->setEnabled(false);
+}
+
+void RegionEditor::pano_destination_cleared(camera_slot::Side side)
+{
+    if (side != camera_slot::Side::Teacher)
+        return;
+    clear_region_scene();
+    set_teacher_region_widgets(false);
+}
+
 void RegionEditor::show_unused_controls(bool shown)
 {
     for (QWidget *w : std::initializer_list<QWidget *>{ui.teacher_snapshot_region_radioButton,

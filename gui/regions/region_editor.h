@@ -166,6 +166,12 @@ public:
     void disable_board_controls();
     // The snapshot, detection and clearing controls that the set-up offers.
     void show_unused_controls(bool shown);
+    // The teacher pano camera let go: no redraw waits; its regions hide, the view no longer
+    // takes the mouse and the region boxes go off; once its destination is cleared the scene
+    // empties.
+    void pano_camera_released(camera_slot::Side side);
+    void pano_views_closed(camera_slot::Side side);
+    void pano_destination_cleared(camera_slot::Side side);
     // A text block (teacher text port) or a VISCA text (teacher VISCA port) to the teacher pano.
     void send_teacher_pano_text(const QString &text);
     void send_teacher_pano_visca(const QString &hexText);

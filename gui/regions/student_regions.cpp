@@ -659,6 +659,36 @@ void StudentRegions::points_follow_box(Group g, bool checked, bool done_too)
 
 void StudentRegions::disable_board_controls() { ui.board_show_region_checkBox->setEnabled(false); }
 
+void StudentRegions::camera_connecting(camera_slot::Slot slot)
+{
+    if (slot == camera_slot::Slot::StudentFeature)
+        ui.student_feature_region_widget->installEventFilter(m_filter);
+    else if (slot == camera_slot::Slot::StudentPano)
+        ui.student_pano_region_widget->installEventFilter(m_filter);
+}
+
+void StudentRegions::pano_views_closed(camera_slot::Side side)
+{
+    if (side != camera_slot::Side::Student)
+        return;
+    ui.student_show_region_checkBox->setChecked(false);
+    ui.student_pano_region_widget->removeEventFilter(m_filter);
+    ui.student_feature_region_widget->removeEventFilter(m_filter);
+    for (QWidget *box : std::initializer_list<QWidget *>{ui.student_shield_one_checkBox, ui.student_shield_two_checkBox,
+                                                       ui.student_shield_three_checkBox, ui.student_shield_four_checkBox})
+        box->setEnabled(false);
+}
+
+void StudentRegions::board_pano_released()
+{
+    ui.board_show_region_checkBox->setChecked(false);
+    for (QWidget *box : std::initializer_list<QWidget *>{
+             ui.board_shield_one_checkBox, ui.board_shield_two_checkBox, ui.board_shield_three_checkBox,
+             ui.board_shield_four_checkBox, ui.board_shield_five_checkBox, ui.board_shield_six_checkBox,
+             ui.board_shield_seven_checkBox, ui.board_shield_eight_checkBox})
+        box->setEnabled(false);
+}
+
 void StudentRegions::on_student_show_region_checkBox_clicked(bool checked)
 {
     // A click while the camera switches its region display for the last one would interleave its

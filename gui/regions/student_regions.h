@@ -112,6 +112,11 @@ public:
 
     // The customer model has no board cameras to draw on.
     void disable_board_controls();
+    // A student camera's picture runs: its region widget takes the mouse. The student pano camera
+    // let go: its regions hide and no widget takes the mouse; likewise the board pano camera.
+    void camera_connecting(camera_slot::Slot slot);
+    void pano_views_closed(camera_slot::Side side);
+    void board_pano_released();
 
     void on_student_show_region_checkBox_clicked(bool checked);
     void on_student_track_region_radioButton_clicked(bool checked);

@@ -293,6 +293,14 @@ void AutoCalibration::enable_group_controls(int camera, bool enable)
     }
 }
 
+void AutoCalibration::feature_camera_released(Side side)
+{
+    if (side == Side::Teacher)
+        ui.teacher_auto_calibration_pushButton->hide();
+    else if (side == Side::Student)
+        ui.student_auto_calibration_pushButton->hide();
+}
+
 void AutoCalibration::disable_board_controls()
 {
     if (m_host.customer_model(true))

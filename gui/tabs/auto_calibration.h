@@ -62,6 +62,8 @@ public:
     // usable; a customer model has none.
     void enable_group_controls(int camera, bool enable);
     void disable_board_controls();
+    // The side's feature camera let go: its button goes until a model offers it again.
+    void feature_camera_released(camera_slot::Side side);
 
 private:
     struct Run;

@@ -91,6 +91,8 @@ void BoardTab::keep_values()
 
 void BoardTab::show_applied() { ui.board_apply_Button->setText(tr("Apply")); }
 
+void BoardTab::mark_changed() { mark_apply(ui.board_apply_Button); }
+
 void BoardTab::enable_group_controls(int camera, bool enable)
 {
     if (camera != 2)

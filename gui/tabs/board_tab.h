@@ -106,6 +106,8 @@ public:
     void show_stored();
     // The tab's values count as applied (a fresh installation's defaults).
     void show_applied();
+    // "Apply(*)": the tab has changes not yet sent (the board feature camera's toggle says so too).
+    void mark_changed();
     // The tab's controls usable or not (camera group 2); the customer model has none.
     void enable_group_controls(int camera, bool enable);
     void disable_board_controls();

@@ -455,6 +455,21 @@ void DirectorTab::set_director_widgets(int strategy, bool enable)
     }
 }
 
+void DirectorTab::pano_address_known(Side side, const QString &address)
+{
+    (side == Side::Teacher ? ui.director_teacher_IP_Edit : ui.director_student_IP_Edit)->setText(address);
+}
+
+void DirectorTab::pano_camera_released(Side side)
+{
+    if (side == Side::Teacher)
+        ui.director_teacher_IP_Edit->clear();
+    else if (side == Side::Student)
+        ui.director_student_IP_Edit->clear();
+}
+
+void DirectorTab::board_pano_released() { ui.director_board_IP_Edit->clear(); }
+
 void DirectorTab::disable_board_controls()
 {
     for (QWidget *w : std::initializer_list<QWidget *>{ui.director_strategy_external_radioButton,

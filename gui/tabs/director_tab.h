@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/camera_slot.h"
 #include "protocol/director_parameters.h"
 #include "protocol/request_poller.h"
 #include "support/form_widgets.h"
@@ -132,6 +133,10 @@ public:
     void disable_board_controls();
     // One board camera or two: one blackboard code, or one per board camera.
     void show_board_view(bool two_boards);
+    // A pano camera's address as the recording host is to reach it; gone with its camera.
+    void pano_address_known(camera_slot::Side side, const QString &address);
+    void pano_camera_released(camera_slot::Side side);
+    void board_pano_released();
     // Command type 1 hex codes, 2 any text: each code field's validator.
     void set_director_command_validator(int command_type);
 

@@ -107,6 +107,12 @@ void ManualCalibration::disable_board_controls()
     }
 }
 
+void ManualCalibration::pano_views_closed(Side side)
+{
+    if (side == Side::Student)
+        hide_calibration(side);
+}
+
 void ManualCalibration::follow_layout(int layout)
 {
     // Unticked as by a click, so the calibration cross goes off on the camera too.

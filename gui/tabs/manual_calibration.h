@@ -87,6 +87,8 @@ public:
     void disable_board_controls();
     // The two-camera layout has no separate pano camera to calibrate against: the views go off.
     void follow_layout(int layout);
+    // The student pano camera let go: its view goes off (the tab forgets the cross).
+    void pano_views_closed(camera_slot::Side side);
 
 private:
     struct SideWidgets {

@@ -69,6 +69,7 @@ OptionsTab::OptionsTab(const Widgets &widgets, CameraPorts &ports, portforward::
     , m_window(window)
 {
     value_widgets::keep_index(this, ui.decoder_select_comboBox, m_choices.decoder_index);
+    value_widgets::keep_index(this, ui.language_select_comboBox, m_choices.language_index);
     value_widgets::keep_checked(this, ui.port_map_checkBox, m_fields.mapping);
     for (const PortField &field : port_field_edits())
         value_widgets::keep_text(this, field.edit, m_fields.*field.member);
@@ -260,6 +261,8 @@ void OptionsTab::show_stored_ports()
     for (const ports::RecorderRow &row : ports::recorder_rows())
         show(row.field, m_fields);
 }
+
+void OptionsTab::cameras_connected_changed(bool any) { ui.language_select_comboBox->setEnabled(!any); }
 
 void OptionsTab::show_stored_decoder() { value_widgets::show_index(ui.decoder_select_comboBox, m_choices.decoder_index); }
 

@@ -30,6 +30,7 @@ class QPushButton;
     X(QLineEdit, mac4_lineEdit) \
     X(QLineEdit, mac5_lineEdit) \
     X(QLineEdit, mac6_lineEdit) \
+    X(QComboBox, language_select_comboBox) \
     X(QCheckBox, port_map_checkBox) \
     X(QLineEdit, recorder_host_ip_Edit) \
     X(QLineEdit, recorder_password_Edit) \
@@ -78,6 +79,8 @@ public:
     // The settings file read the port group or the teacher group (the decoder): the tab shows it.
     void show_stored_ports();
     void show_stored_decoder();
+    // The language is chosen only while no camera is connected.
+    void cameras_connected_changed(bool any);
 
     void install_input_validators();
     // The Recorder Map Config tab's texts as the Apply checks and uses them.

@@ -231,8 +231,7 @@ void Pads::install_speed_validators()
 
 QString Pads::ptzspeed(const QString &command_template, int hindex, int vindex)
 {
-    qDebug() << "MainWindow::ptzspeed level hindex=" << hindex << ",vindex = " << vindex;
-    return ptz_commands::fill_speed(command_template, hindex, vindex);
+    return ptz_commands::ptzspeed(command_template, hindex, vindex);
 }
 
 void Pads::on_teacher_ptzspeed_level_textChanged(const QString &text)

@@ -30,6 +30,12 @@ void ParameterRequests::arm(Kind kind, bool silent) { requests.arm(kind, silent)
 
 void ParameterRequests::cancel(Kind kind) { requests.cancel(kind); }
 
+void ParameterRequests::pano_camera_released(camera_slot::Side side)
+{
+    if (side == camera_slot::Side::Teacher)
+        cancel(request_poller::Kind::TeacherObtain);
+}
+
 void ParameterRequests::clear() { requests.clear(); }
 
 bool ParameterRequests::pending(Kind kind) const { return requests[kind].wait; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/camera_slot.h"
 #include "protocol/request_poller.h"
 
 #include <QCoreApplication>
@@ -39,6 +40,9 @@ public:
     void arm(request_poller::Kind kind, bool silent = false);
     // The request ends without an outcome (its camera went away).
     void cancel(request_poller::Kind kind);
+    // A teacher obtain still waiting ends without an outcome; nothing of it (an answer seen, its
+    // count, its quietness) reaches the next one.
+    void pano_camera_released(camera_slot::Side side);
     // Every request back to idle.
     void clear();
     bool pending(request_poller::Kind kind) const;

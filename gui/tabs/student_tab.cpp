@@ -189,6 +189,28 @@ void StudentTab::enable_group_controls(int camera, bool enable)
         w->setEnabled(enable);
 }
 
+void StudentTab::feature_camera_released(Side side)
+{
+    if (side == Side::Student)
+        ui.tabWidget_2->setTabEnabled(1, false);
+}
+
+void StudentTab::pano_camera_released(Side side)
+{
+    if (side != Side::Student)
+        return;
+    m_values.feature_version.clear();
+    m_values.pano_version.clear();
+    ui.student_version_feature_info_label->clear();
+    ui.student_version_pano_info_label->clear();
+}
+
+void StudentTab::side_track_check(Side side, bool enable)
+{
+    if (side == Side::Student)
+        student_track_check(enable);
+}
+
 void StudentTab::follow_layout(int layout)
 {
     // The calibration page only makes sense on an R6 close-up camera then.

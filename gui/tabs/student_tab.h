@@ -147,6 +147,12 @@ public:
     void enable_group_controls(int camera, bool enable);
     // The two-camera layout has one camera per side: the offsets have nothing to act on.
     void follow_layout(int layout);
+    // What the side's cameras letting go takes from the tab: the feature camera's calibration
+    // page, the pano camera's versions.
+    void feature_camera_released(camera_slot::Side side);
+    void pano_camera_released(camera_slot::Side side);
+    // Obtain and Apply wait for the side's pano reply (the student side's only).
+    void side_track_check(camera_slot::Side side, bool enable);
     // A failed pass goes to the calibration dialog; a passed one reads the points back.
     void resolve_student_autocalibrate_status(const QString &value);
     // Every student point key of the reply stored, back into the panel; the variant converts only

@@ -246,6 +246,39 @@ void TeacherTab::follow_layout(int layout)
     ui.teacher_target_list_action_delay_widget->setEnabled(!two);
 }
 
+void TeacherTab::feature_camera_released(Side side)
+{
+    if (side != Side::Teacher)
+        return;
+    for (QWidget *w : std::initializer_list<QWidget *>{ui.label_persontrack, ui.teacher_feature_persontrack_comboBox,
+                                                       ui.teacher_board_hand_enable_checkBox})
+        w->hide();
+    ui.tabWidget_3->setTabEnabled(1, false);
+}
+
+void TeacherTab::pano_camera_released(Side side)
+{
+    if (side != Side::Teacher)
+        return;
+    m_values.feature_version.clear();
+    m_values.pano_version.clear();
+    ui.teacher_version_feature_info_label->clear();
+    ui.teacher_version_pano_info_label->clear();
+}
+
+void TeacherTab::teacher_cameras_gone()
+{
+    ui.lectern_mode_radioButton->hide();
+    ui.teacher_board_effect_list->hide();
+    ui.mode_stackedWidget->setCurrentIndex(0);
+}
+
+void TeacherTab::side_track_check(Side side, bool enable)
+{
+    if (side == Side::Teacher)
+        teacher_track_check(enable);
+}
+
 void TeacherTab::show_unused_controls(bool shown)
 {
     ui.teacher_feature_tracking_checkBox->setVisible(shown);

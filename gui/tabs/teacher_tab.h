@@ -98,7 +98,8 @@ class QTabWidget;
     X(QLabel, label_99) \
     X(QWidget, teacher_basic_settings_widget) \
     X(QWidget, teacher_target_list_action_delay_widget) \
-    X(QTabWidget, tabWidget_3)
+    X(QTabWidget, tabWidget_3) \
+    X(QLabel, label_persontrack)
 
 // The Teacher tab: Apply and Obtain of the teacher parameter block, the teacher key table of a
 // reply, the "Apply(*)" marks and slider labels of its controls, Default, the tracking start and
@@ -157,6 +158,13 @@ public:
     void follow_layout(int layout);
     // The feature tracking and board pano controls that the set-up offers.
     void show_unused_controls(bool shown);
+    // What the side's cameras letting go takes from the tab: the feature camera's model
+    // controls, the pano camera's versions; with both cameras gone, the lectern mode.
+    void feature_camera_released(camera_slot::Side side);
+    void pano_camera_released(camera_slot::Side side);
+    void teacher_cameras_gone();
+    // Obtain and Apply wait for the side's pano reply (the teacher side's only).
+    void side_track_check(camera_slot::Side side, bool enable);
     void teacher_track_check(bool enable);
     void set_teacher_obtain_apply_enabled(bool enable);
     void set_teacher_config_combo(int index);

@@ -17,6 +17,7 @@
 #include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
 #include "sim_camera_host.h"
+#include "support/apply_mark.h"
 #include "video/qffmpeg.h"
 #include "video/rtsp_stream.h"
 #include "video/rtspthread.h"
@@ -40,7 +41,7 @@ namespace {
 // camera slots, ports and control link. The window's share is played by this host: it records
 // what the objects ask of it and counts each slot's pictures; as the reply parser does, a pano's
 // status answer ends its status wait.
-struct CameraObjects : FormRig, CameraConnections::Host, ViscaReplies::Host {
+struct CameraObjects : FormRig, ViscaReplies::Host {
     using Side = camera_slot::Side;
     using Slot = camera_slot::Slot;
 
@@ -49,12 +50,13 @@ struct CameraObjects : FormRig, CameraConnections::Host, ViscaReplies::Host {
     int pictures[camera_slot::kSlotCount + 1] = {}; // the six slots, then the free preview
     bool tabsEnabled = true;
     int layoutChosen = -1;
+    portforward::Fields portFields;
     CameraConnections conn{CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, formHost.ui),
                            cameras,
                            ports,
+                           portFields,
                            link,
                            status,
-                           *this,
                            &formHost.window};
     ViscaReplies replies{CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, formHost.ui),
                          cameras,
@@ -66,6 +68,36 @@ struct CameraObjects : FormRig, CameraConnections::Host, ViscaReplies::Host {
 
     CameraObjects()
     {
+        // What the connections tell the features, recorded; the language list, the board Apply's
+        // mark and the student calibration view as their owners keep them.
+        using C = CameraConnections;
+        QObject::connect(&conn, &C::tabs_enabled_wanted, &context, [this](bool enable) { tabsEnabled = enable; });
+        QObject::connect(&conn, &C::widget_status_wanted, &context, [this](int camera, bool enable) {
+            calls << QStringLiteral("status %1 %2").arg(camera).arg(enable);
+        });
+        QObject::connect(&conn, &C::track_check_wanted, &context, [this](Side side, bool enable) {
+            calls << QStringLiteral("%1 check %2").arg(side == Side::Teacher ? "teacher" : "student").arg(enable);
+        });
+        QObject::connect(&conn, &C::student_calibration_widgets_wanted, &context,
+                         [this](bool v) { calls << QStringLiteral("calibration %1").arg(v); });
+        QObject::connect(&conn, &C::board_tracking_forgotten, &context,
+                         [this] { calls << QStringLiteral("forget board status"); });
+        QObject::connect(&conn, &C::decoder_created, &context, [this](Slot slot, QFFmpeg *decoder) {
+            QObject::connect(decoder, &QFFmpeg::GetImage, &context, [this, slot] { ++pictures[int(slot)]; });
+        });
+        QObject::connect(&conn, &C::preview_decoder_created, &context, [this](QFFmpeg *decoder) {
+            QObject::connect(decoder, &QFFmpeg::GetImage, &context, [this] { ++pictures[camera_slot::kSlotCount]; });
+        });
+        QObject::connect(&conn, &C::feature_camera_released, &replies, &ViscaReplies::feature_camera_released);
+        QObject::connect(&conn, &C::pano_camera_released, &context,
+                         [this](Side side) { calls << QStringLiteral("pano %1 released").arg(int(side)); });
+        QObject::connect(&conn, &C::pano_views_closed, &context, [this](Side side) {
+            if (side == Side::Student && ui->student_show_Calibration_checkBox->isChecked())
+                calls << QStringLiteral("cross off %1").arg(int(side));
+        });
+        QObject::connect(&conn, &C::cameras_connected_changed, &context,
+                         [this](bool any) { ui->language_select_comboBox->setEnabled(!any); });
+        QObject::connect(&conn, &C::board_camera_toggled, &context, [this] { mark_apply(ui->board_apply_Button); });
         // A slot's own commands take the side's link while the link goes to its camera: the
         // connections tell the link the address fields.
         QObject::connect(&link, &ControlLink::textReply, &context, [this](const QByteArray &reply) {
@@ -93,31 +125,9 @@ struct CameraObjects : FormRig, CameraConnections::Host, ViscaReplies::Host {
     }
 
     void update_tab_enabled(bool enable) override { tabsEnabled = enable; }
-    void set_widget_status(int camera, bool enable) override
-    {
-        calls << QStringLiteral("status %1 %2").arg(camera).arg(enable);
-    }
     void teacher_track_check(bool enable) override { calls << QStringLiteral("teacher check %1").arg(enable); }
     void student_track_check(bool enable) override { calls << QStringLiteral("student check %1").arg(enable); }
     void set_student_calibration_widgets_visible(bool v) override { calls << QStringLiteral("calibration %1").arg(v); }
-    void forget_board_tracking_status() override { calls << QStringLiteral("forget board status"); }
-    QString ptzspeed(const QString &text, int h, int v) override { return ptz_commands::fill_speed(text, h, v); }
-    void show_pictures(Slot slot, QFFmpeg *decoder) override
-    {
-        QObject::connect(decoder, &QFFmpeg::GetImage, &context, [this, slot] { ++pictures[int(slot)]; });
-    }
-    void show_preview_pictures(QFFmpeg *decoder) override
-    {
-        QObject::connect(decoder, &QFFmpeg::GetImage, &context, [this] { ++pictures[camera_slot::kSlotCount]; });
-    }
-    void pano_connect_begins(Side side) override { calls << QStringLiteral("pano %1 connects").arg(int(side)); }
-    void feature_camera_released(Side side) override { replies.forget_feature_model(side); }
-    void pano_camera_released(Side side) override { calls << QStringLiteral("pano %1 released").arg(int(side)); }
-    void close_enlarged_dialog(Side) override { }
-    void teacher_show_region_clicked(bool) override { }
-    void clear_region_scene() override { }
-    void set_teacher_region_widgets(bool) override { }
-    void calibration_cross_off(Side side) override { calls << QStringLiteral("cross off %1").arg(int(side)); }
     void camera_layout_chosen(int layout) override { layoutChosen = layout; }
     void teacher_preset_list_changed(const QString &) override { calls << QStringLiteral("teacher presets"); }
     void student_preset_list_changed(const QString &) override { calls << QStringLiteral("student presets"); }
