@@ -137,6 +137,14 @@ void PicturePreviews::preview_started() { ui.labVideo->resize(ui.widget_preview-
 
 void PicturePreviews::preview_stopped() { ui.labVideo->clear(); }
 
+void PicturePreviews::feature_model_known(camera_slot::Side side, const QString &model)
+{
+    if (model == QLatin1String("R6"))
+        (side == camera_slot::Side::Teacher ? ui.teacher_feature_image_max_toolButton
+                                            : ui.student_feature_image_max_toolButton)
+            ->show();
+}
+
 void PicturePreviews::feature_camera_released(Side side)
 {
     close_enlarged_dialog(side);

@@ -81,6 +81,8 @@ public:
     void preview_stopped();
     // The side's feature camera let go: its enlarged dialog closes and its button goes.
     void feature_camera_released(camera_slot::Side side);
+    // An R6 close-up camera offers the side's button.
+    void feature_model_known(camera_slot::Side side, const QString &model);
     // The side's pano camera let go: the detector's picture is no longer wanted.
     void pano_camera_released(camera_slot::Side side);
     // The calibration dialog takes the student pictures while it is open.

@@ -455,8 +455,7 @@ void MainWindow::initGuideConfig()
     features->layout().set_camera_layout(layout);
     // Selecting an entry that differs from the current one has run the layout choice already;
     // it runs once more in every case.
-    ui->choose_camera_comboBox->setCurrentIndex(layout);
-    features->layout().on_choose_camera_comboBox_currentIndexChanged(layout);
+    features->layout().choose_layout(layout);
     qDebug() << "MainWindow::initGuideConfig-> guide_state:" << guide_state << ",config_number_camera:" << layout;
 
     // A state that nothing writes (neither "0" nor "1") would leave no window at all: such a

@@ -109,6 +109,30 @@ void TabLayout::set_board_view_status(bool two_boards)
         emit board_cameras_released();
 }
 
+void TabLayout::choose_layout(int layout)
+{
+    ui.choose_camera_comboBox->setCurrentIndex(layout);
+    on_choose_camera_comboBox_currentIndexChanged(layout);
+}
+
+OpenPage::Page TabLayout::open_page() const
+{
+    // The pages are found by their objects: the Board tab sits at index 2 in both layouts that
+    // have it, and the later tabs' indexes depend on it.
+    const QWidget *page = ui.tabWidget->currentWidget();
+    if (page == ui.tab_teacher)
+        return Page::Teacher;
+    if (page == ui.tab_student)
+        return Page::Student;
+    if (page == ui.tab_board)
+        return Page::Board;
+    if (page == ui.tab_6)
+        return Page::Upgrade;
+    return Page::Other;
+}
+
+int TabLayout::open_index() const { return ui.tabWidget->currentIndex(); }
+
 void TabLayout::on_choose_camera_comboBox_currentIndexChanged(int index)
 {
     qDebug() << "on_choose_camera_comboBox_currentIndexChanged:" << index;

@@ -3,6 +3,7 @@
 #include "model/camera_slot.h"
 #include "model/section_values.h"
 #include "support/form_widgets.h"
+#include "support/open_page.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -23,8 +24,11 @@ class QWidget;
     X(QPushButton, student_show_param_pushButton) \
     X(QLabel, student_tip_label) \
     X(QTabWidget, tabWidget) \
+    X(QWidget, tab_6) \
     X(QWidget, tab_board) \
     X(QWidget, tab_driector_settings) \
+    X(QWidget, tab_student) \
+    X(QWidget, tab_teacher) \
     X(QPushButton, teacher_show_param_pushButton) \
     X(QLabel, teacher_tip_label) \
     X(QPushButton, upgrade_show_param_pushButton)
@@ -56,8 +60,8 @@ signals:
 // Which tabs exist and which controls can be used: the camera layout, the cameras' connection
 // state and the customer model decide it; the features that own the controls switch them
 // (TabLayoutSignals). Also the tab bar's own behaviour, the window width per tab and the fold
-// and expand strips of the parameter panels.
-class TabLayout : public TabLayoutSignals
+// and expand strips of the parameter panels, and which tab shows (OpenPage).
+class TabLayout : public TabLayoutSignals, public OpenPage
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -94,6 +98,13 @@ public:
     void toggle_param_panel();
     // Shows a notice on a side's status strip for a second.
     void flash_status_label(bool teacher, const QString &text);
+
+    // The layout list takes the entry, and the layout choice runs for it even when the entry
+    // stays the same.
+    void choose_layout(int layout);
+    // OpenPage
+    Page open_page() const override;
+    int open_index() const override;
 
     void on_choose_camera_comboBox_currentIndexChanged(int index);
     void on_tabWidget_currentChanged(int index);

@@ -50,7 +50,7 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     pads = std::make_unique<Pads>(CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, ui), camera_slots, camera_ports,
                                   *control_link, pano_status, static_cast<Pads::Host &>(*this), window);
     menu_keys = std::make_unique<CameraMenuKeys>(CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, ui),
-                                                 camera_slots, camera_ports, *control_link,
+                                                 camera_slots, camera_ports, *control_link, *tab_layout,
                                                  static_cast<CameraMenuKeys::Host &>(*this));
     region_editor = std::make_unique<RegionEditor>(CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, ui),
                                                    camera_slots, camera_ports, *control_link, pano_status,
@@ -60,7 +60,7 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
         port_fields, *control_link, pano_status, window);
     visca_replies = std::make_unique<ViscaReplies>(CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, ui),
                                                    camera_slots, camera_ports, *control_link, pano_status,
-                                                   static_cast<ViscaReplies::Host &>(*this), window);
+                                                   window_choices, *tab_layout, window);
     picture_previews = std::make_unique<PicturePreviews>(
         CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), camera_slots,
         static_cast<PicturePreviews::Host &>(*this), window);
@@ -84,8 +84,8 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
                                            settings_file->loading_config(), window);
     preview_regions = std::make_unique<StudentRegions>(
         CORVANE_FORM_WIDGETS(StudentRegions, STUDENT_REGIONS_WIDGETS, ui), camera_slots, camera_ports, *control_link,
-        pano_status, student_points, board_tab->preview_areas(), static_cast<StudentRegions::Host &>(*this),
-        window, window);
+        pano_status, student_points, board_tab->preview_areas(), *tab_layout,
+        static_cast<StudentRegions::Host &>(*this), window, window);
     director_tab = std::make_unique<DirectorTab>(CORVANE_FORM_WIDGETS(DirectorTab, DIRECTOR_TAB_WIDGETS, ui),
                                                  director_values, camera_slots, camera_ports, *control_link,
                                                  static_cast<DirectorTab::Host &>(*this),
@@ -215,6 +215,29 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
                      &BoardTab::forget_board_tracking_status);
     QObject::connect(cc, &CameraConnections::student_calibration_widgets_wanted, student_tab.get(),
                      &StudentTab::set_student_calibration_widgets_visible);
+
+    // What the VISCA replies tell.
+    ViscaReplies *vr = visca_replies.get();
+    QObject::connect(vr, &ViscaReplies::focus_mode_reported, teacher_tab.get(), &TeacherTab::focus_mode_reported);
+    QObject::connect(vr, &ViscaReplies::focus_mode_reported, student_tab.get(), &StudentTab::focus_mode_reported);
+    QObject::connect(vr, &ViscaReplies::student_calibration_offered, student_tab.get(),
+                     &StudentTab::calibration_offered);
+    QObject::connect(vr, &ViscaReplies::feature_model_known, teacher_tab.get(), &TeacherTab::feature_model_known);
+    QObject::connect(vr, &ViscaReplies::feature_model_known, student_tab.get(), &StudentTab::feature_model_known);
+    QObject::connect(vr, &ViscaReplies::feature_model_known, auto_calibration_feature.get(),
+                     &AutoCalibration::feature_model_known);
+    QObject::connect(vr, &ViscaReplies::feature_model_known, picture_previews.get(),
+                     &PicturePreviews::feature_model_known);
+    QObject::connect(vr, &ViscaReplies::layout_suggested, layout, &TabLayout::choose_layout);
+    QObject::connect(vr, &ViscaReplies::preset_target_known, teacher_tab.get(), &TeacherTab::preset_target_known);
+    QObject::connect(vr, &ViscaReplies::preset_target_known, student_tab.get(), &StudentTab::preset_target_known);
+    QObject::connect(vr, &ViscaReplies::pan_tilt_reported, auto_calibration_feature.get(),
+                     &AutoCalibration::pan_tilt_reported);
+    QObject::connect(vr, &ViscaReplies::track_check_wanted, teacher_tab.get(), &TeacherTab::side_track_check);
+    QObject::connect(vr, &ViscaReplies::track_check_wanted, student_tab.get(), &StudentTab::side_track_check);
+    QObject::connect(vr, &ViscaReplies::tabs_enabled_wanted, layout, &TabLayout::update_tab_enabled);
+    QObject::connect(pads.get(), &Pads::zoom_homed, vr, &ViscaReplies::zoom_homed);
+    QObject::connect(pads.get(), &Pads::zoom_stopped, vr, &ViscaReplies::zoom_stopped);
 }
 
 WindowFeatures::~WindowFeatures() = default;
@@ -311,14 +334,6 @@ void WindowFeatures::teacher_obtain_quietly() { teacher_tab->teacher_obtain(true
 
 void WindowFeatures::student_points_read_back() { m_shell.student_points_read_back(); }
 
-Pads::FeatureZoom WindowFeatures::feature_zoom(Side side) const
-{
-    const ViscaReplies::FeatureModel model = visca_replies->feature_model(side);
-    return {model.r6 || model.j57, model.j22, model.optical_max};
-}
-
-void WindowFeatures::forget_zoom_optical_max(Side side) { visca_replies->forget_optical_end(side); }
-
 void WindowFeatures::set_board_widgets_enabled(bool enable) { tab_layout->set_widget_status(2, enable); }
 
 bool WindowFeatures::calibration_shown(Side side) const
@@ -352,18 +367,7 @@ bool WindowFeatures::teacher_pano_streaming() const { return camera_connections-
 
 YOLO &WindowFeatures::detector() { return yolo_model; }
 
-void WindowFeatures::update_tab_enabled(bool enable) { tab_layout->update_tab_enabled(enable); }
-
 void WindowFeatures::set_widget_status(int camera, bool enable) { tab_layout->set_widget_status(camera, enable); }
-
-void WindowFeatures::teacher_track_check(bool enable) { teacher_tab->teacher_track_check(enable); }
-
-void WindowFeatures::student_track_check(bool enable) { student_tab->student_track_check(enable); }
-
-void WindowFeatures::set_student_calibration_widgets_visible(bool visible)
-{
-    student_tab->set_student_calibration_widgets_visible(visible);
-}
 
 QString WindowFeatures::ptzspeed(const QString &command_template, int hindex, int vindex)
 {
@@ -371,23 +375,6 @@ QString WindowFeatures::ptzspeed(const QString &command_template, int hindex, in
 }
 
 void WindowFeatures::calibration_cross_off(camera_slot::Side side) { manual_calibration->calibration_cross_off(side); }
-
-void WindowFeatures::camera_layout_chosen(int layout) { tab_layout->on_choose_camera_comboBox_currentIndexChanged(layout); }
-
-void WindowFeatures::teacher_preset_list_changed(const QString &text)
-{
-    teacher_tab->on_teacher_preset_list_currentIndexChanged(text);
-}
-
-void WindowFeatures::student_preset_list_changed(const QString &text)
-{
-    student_tab->on_student_preset_list_currentIndexChanged(text);
-}
-
-void WindowFeatures::pan_tilt_reported(Side side, int pan, int tilt)
-{
-    auto_calibration_feature->pan_tilt_reported(side, pan, tilt);
-}
 
 namespace {
 PicturePreviews::Capture calibration_capture(Side side, bool pano)
@@ -473,8 +460,6 @@ void WindowFeatures::set_teacher_pad_redirection(bool to_pano, bool crop) { pads
 void WindowFeatures::disable_board_for_customer_model() { tab_layout->disable_board_widgets(); }
 
 void WindowFeatures::autocalibrate_failed() { m_shell.autocalibrate_failed(); }
-
-bool WindowFeatures::calibration_widgets_shown() const { return visca_replies->student_calibration_widgets_shown_now(); }
 
 void WindowFeatures::set_student_pad_crop(bool crop) { pads->set_student_crop(crop); }
 

@@ -44,7 +44,6 @@ class WindowFeatures : private OptionsTab::Host,
                        private Pads::Host,
                        private CameraMenuKeys::Host,
                        private RegionEditor::Host,
-                       private ViscaReplies::Host,
                        private PicturePreviews::Host,
                        private TeacherTab::Host,
                        private StudentTab::Host,
@@ -151,8 +150,6 @@ private:
     void teacher_obtain_quietly() override;
     void student_points_read_back() override;
     // Pads::Host
-    Pads::FeatureZoom feature_zoom(camera_slot::Side side) const override;
-    void forget_zoom_optical_max(camera_slot::Side side) override;
     void set_board_widgets_enabled(bool enable) override;
     bool calibration_shown(camera_slot::Side side) const override;
     // CameraMenuKeys::Host
@@ -168,19 +165,10 @@ private:
     bool teacher_picture_conversion_armed() const override;
     bool teacher_pano_streaming() const override;
     YOLO &detector() override;
-    // ViscaReplies::Host (and, by the same names, ReplyParser::Host)
-    void update_tab_enabled(bool enable) override;
+    // ReplyParser::Host, ReversalCompensation::Host, RegionEditor::Host and StudentRegions::Host
     void set_widget_status(int camera, bool enable) override;
-    void teacher_track_check(bool enable) override;
-    void student_track_check(bool enable) override;
-    void set_student_calibration_widgets_visible(bool visible) override;
     QString ptzspeed(const QString &command_template, int hindex, int vindex) override;
     void calibration_cross_off(camera_slot::Side side) override;
-    // ViscaReplies::Host
-    void camera_layout_chosen(int layout) override;
-    void teacher_preset_list_changed(const QString &text) override;
-    void student_preset_list_changed(const QString &text) override;
-    void pan_tilt_reported(camera_slot::Side side, int pan, int tilt) override;
 
     // AutoCalibration::Host
     void request_calibration_picture(camera_slot::Side side, bool pano) override;
@@ -203,7 +191,6 @@ private:
     void set_teacher_pad_redirection(bool to_pano, bool crop) override;
     void disable_board_for_customer_model() override;
     void autocalibrate_failed() override;
-    bool calibration_widgets_shown() const override;
     void set_student_pad_crop(bool crop) override;
     void student_regions_read(const StudentRegionChecks &checks) override;
     // StudentRegions::Host

@@ -21,7 +21,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QToolButton>
 
 using camera_slot::Side;
@@ -50,7 +49,8 @@ QPen region_pen(const QColor &colour, int width, Qt::PenStyle style = Qt::SolidL
 
 StudentRegions::StudentRegions(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
                                ControlLink &link, PanoStatus &status, StudentRegionPoints &points,
-                               BoardPreviewAreas &board, Host &host, QObject *filter, QWidget *window)
+                               BoardPreviewAreas &board, const OpenPage &page, Host &host, QObject *filter,
+                               QWidget *window)
     : ui(widgets)
     , m_slots(cameras)
     , m_ports(ports)
@@ -58,6 +58,7 @@ StudentRegions::StudentRegions(const Widgets &widgets, const CameraSlots &camera
     , m_status(status)
     , m_points(points)
     , m_board(board)
+    , m_page(page)
     , m_host(host)
     , m_filter(filter)
     , m_window(window)
@@ -110,7 +111,7 @@ void StudentRegions::filter_event(QObject *watched, QEvent *event)
         return;
     switch (event->type()) {
     case QEvent::Paint: {
-        const int tab = ui.tabWidget->currentIndex();
+        const int tab = m_page.open_index();
         const bool shown = ui.student_show_region_checkBox->isChecked();
         if (tab == kStudentTab && widget == ui.student_pano_region_widget && shown)
             paint_student_zone_overlay();
@@ -187,14 +188,14 @@ int StudentRegions::group_count(Group g) const
 
 bool StudentRegions::student_mode_allowed(int kind, bool radio, bool feature) const
 {
-    return ui.tabWidget->currentIndex() == kStudentTab && radio && m_slots[Slot::StudentPano].udp_flag
+    return m_page.open_index() == kStudentTab && radio && m_slots[Slot::StudentPano].udp_flag
            && student_region_kind == kind && m_status.student_cur_track_status == kStopped
            && (!feature || m_slots[Slot::StudentFeature].udp_flag);
 }
 
 bool StudentRegions::board_mode_allowed(int kind, bool radio) const
 {
-    return ui.tabWidget->currentIndex() == kBoardTab && radio && m_slots[Slot::BoardPano].udp_flag
+    return m_page.open_index() == kBoardTab && radio && m_slots[Slot::BoardPano].udp_flag
            && board_region_kind == kind && m_status.board_cur_track_status == kStopped;
 }
 

@@ -5,6 +5,7 @@
 #include "model/student_region_points.h"
 #include "protocol/student_region_coord.h"
 #include "support/form_widgets.h"
+#include "support/open_page.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -25,7 +26,6 @@ class QMouseEvent;
 class QPainter;
 class QPushButton;
 class QRadioButton;
-class QTabWidget;
 class QToolButton;
 
 #define STUDENT_REGIONS_WIDGETS(X) \
@@ -66,8 +66,7 @@ class QToolButton;
     X(QCheckBox, student_track_region_checkBox) \
     X(QRadioButton, student_track_region_radioButton) \
     X(QPushButton, student_zoomin_Button) \
-    X(QPushButton, student_zoomout_Button) \
-    X(QTabWidget, tabWidget)
+    X(QPushButton, student_zoomout_Button)
 
 // The regions drawn with the mouse straight on the student and board preview pictures: the
 // student area's four corners, the four edge-anchored shields, the designated points and the
@@ -96,9 +95,10 @@ public:
 
     // filter is the object installed as the region widgets' event filter (the window), which
     // passes their events on to filter_event.
+    // page: the overlays and the mouse act on the tab that shows.
     StudentRegions(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-                   PanoStatus &status, StudentRegionPoints &points, BoardPreviewAreas &board, Host &host,
-                   QObject *filter, QWidget *window);
+                   PanoStatus &status, StudentRegionPoints &points, BoardPreviewAreas &board, const OpenPage &page,
+                   Host &host, QObject *filter, QWidget *window);
 
     // A paint or mouse event of a region widget; other events and widgets are left alone. The
     // widget handles the event as usual afterwards.
@@ -194,6 +194,7 @@ private:
     PanoStatus &m_status;
     StudentRegionPoints &m_points;
     BoardPreviewAreas &m_board;
+    const OpenPage &m_page;
     Host &m_host;
     QObject *m_filter;
     QWidget *m_window;

@@ -301,6 +301,12 @@ void AutoCalibration::feature_camera_released(Side side)
         ui.student_auto_calibration_pushButton->hide();
 }
 
+void AutoCalibration::feature_model_known(Side side, const QString &model)
+{
+    if (model == QLatin1String("R6"))
+        (side == Side::Teacher ? ui.teacher_auto_calibration_pushButton : ui.student_auto_calibration_pushButton)->show();
+}
+
 void AutoCalibration::disable_board_controls()
 {
     if (m_host.customer_model(true))

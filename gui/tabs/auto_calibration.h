@@ -64,6 +64,8 @@ public:
     void disable_board_controls();
     // The side's feature camera let go: its button goes until a model offers it again.
     void feature_camera_released(camera_slot::Side side);
+    // An R6 close-up camera offers the side's button.
+    void feature_model_known(camera_slot::Side side, const QString &model);
 
 private:
     struct Run;

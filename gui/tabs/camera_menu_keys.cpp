@@ -16,11 +16,12 @@ using camera_slot::Slot;
 using osd_keys::PreviewButton;
 
 CameraMenuKeys::CameraMenuKeys(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
-                               ControlLink &link, Host &host)
+                               ControlLink &link, const OpenPage &page, Host &host)
     : ui(widgets)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
+    , m_page(page)
     , m_host(host)
 {
     connect(ui.upgrade_preview_comboBox, qOverload<int>(&QComboBox::activated), this,
@@ -49,17 +50,15 @@ void CameraMenuKeys::send(QHostAddress *destination, int port, const QString &co
 void CameraMenuKeys::dispose_osd_command(int key)
 {
     const QString command = osd_keys::command_for_key(key);
-    // The pages are found by their objects: the Board tab sits at index 2 in both layouts that
-    // have it, and the Upgrade tab's index depends on the Board tab.
-    QWidget *page = ui.tabWidget->currentWidget();
+    const OpenPage::Page page = m_page.open_page();
     osd_keys::Route route;
-    if (page == ui.tab_teacher)
+    if (page == OpenPage::Page::Teacher)
         route.page = osd_keys::Page::Teacher;
-    else if (page == ui.tab_student)
+    else if (page == OpenPage::Page::Student)
         route.page = osd_keys::Page::Student;
-    else if (page == ui.tab_board)
+    else if (page == OpenPage::Page::Board)
         route.page = osd_keys::Page::Board;
-    else if (page == ui.tab_6 && ui.upgrade_tabWidget->currentWidget() == ui.tab_11)
+    else if (page == OpenPage::Page::Upgrade && ui.upgrade_tabWidget->currentWidget() == ui.tab_11)
         route.page = osd_keys::Page::UpgradePreview;
     route.teacher_menu_object = ui.teacher_switch_menu_object_comboBox->currentIndex();
     route.student_menu_object = ui.student_switch_menu_object_comboBox->currentIndex();

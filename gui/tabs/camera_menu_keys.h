@@ -2,6 +2,7 @@
 
 #include "model/camera_slot.h"
 #include "support/form_widgets.h"
+#include "support/open_page.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -24,12 +25,7 @@ class QTabWidget;
     X(QPushButton, osd_right_Button)                                                                                   \
     X(QPushButton, osd_up_Button)                                                                                      \
     X(QComboBox, student_switch_menu_object_comboBox)                                                                  \
-    X(QTabWidget, tabWidget)                                                                                           \
     X(QWidget, tab_11)                                                                                                 \
-    X(QWidget, tab_6)                                                                                                  \
-    X(QWidget, tab_board)                                                                                              \
-    X(QWidget, tab_student)                                                                                            \
-    X(QWidget, tab_teacher)                                                                                            \
     X(QRadioButton, teacher_navigate_ptz_mode_radioButton)                                                             \
     X(QRadioButton, teacher_navigate_osd_mode_radioButton)                                                             \
     X(QPushButton, teacher_show_osd_menu_pushButton)                                                                   \
@@ -66,8 +62,9 @@ public:
         virtual int preview_tilt_speed() const = 0;
     };
 
+    // page: the tab that shows chooses the camera.
     CameraMenuKeys(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-                   Host &host);
+                   const OpenPage &page, Host &host);
 
     // A key code of osd_keys::Key to the camera the showing page chooses; nothing when that
     // camera is not connected.
@@ -105,6 +102,7 @@ private:
     const CameraSlots &m_slots;
     const CameraPorts &m_ports;
     ControlLink &m_link;
+    const OpenPage &m_page;
     Host &m_host;
     // The Preview page's MENU key was pressed in menu mode; the other menu keys wait for it.
     bool rtsp_preview_osd_menu_open = false;

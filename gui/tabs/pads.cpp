@@ -355,25 +355,7 @@ void Pads::pad_zoom_release(Pad pad, bool in)
         return;
     }
     m_link.sendMsg_Net(target.destination, target.port, ptz_commands::zoom_stop(target.crop), true);
-
-    // The zoom field is refreshed from the side's feature camera, whatever the stop's camera was.
-    const bool teacher = pad == Pad::Teacher;
-    const FeatureZoom zoom = m_host.feature_zoom(teacher ? Side::Teacher : Side::Student);
-    if (!zoom.r6_or_j57 && zoom.j22) {
-        if (teacher && in)
-            qDebug() << "equals_Model:" << zoom.optical_max;
-        if (!teacher && !in)
-            qDebug() << "on_student_zoomin_Button_pressed:";
-    }
-    const QString refresh = ptz_commands::zoom_refresh(zoom.r6_or_j57, zoom.j22, zoom.optical_max);
-    if (!refresh.isEmpty())
-        m_link.sendMsg_Net(m_slots[teacher ? Slot::TeacherFeature : Slot::StudentFeature].destination,
-                           m_ports.visca_port(teacher ? Side::Teacher : Side::Student), refresh, true);
-    if (teacher && !in && !zoom.r6_or_j57 && zoom.j22)
-        qDebug() << "teacher_zoom_optical_max_value_flag:" << (zoom.optical_max ? "true" : "false");
-    if (!teacher && !in && !zoom.r6_or_j57)
-        qDebug() << "on_student_zoomout_Button_released:student_model_flag: " << (zoom.j22 ? "true" : "false")
-                 << "/student_zoom_optical_max_value_flag: " << (zoom.optical_max ? "true" : "false");
+    emit zoom_stopped(pad == Pad::Teacher ? Side::Teacher : Side::Student, in);
 }
 
 void Pads::pad_home(Pad pad)
@@ -387,8 +369,7 @@ void Pads::pad_home(Pad pad)
     }
     const bool teacher = pad == Pad::Teacher;
     m_link.sendMsg_Net(target.destination, target.port, ptz_commands::home(target.crop), true);
-    m_host.forget_zoom_optical_max(teacher ? Side::Teacher : Side::Student);
-    (teacher ? ui.teacher_zoom_lineEdit : ui.student_zoom_lineEdit)->setText(QStringLiteral("1.0x"));
+    emit zoom_homed(teacher ? Side::Teacher : Side::Student);
     wait_ms(kHomeSettleMs);
     // Read after the wait: a camera disconnected meanwhile has no destination, and nothing goes.
     m_link.sendMsg_Net(m_slots[teacher ? Slot::TeacherFeature : Slot::StudentFeature].destination,

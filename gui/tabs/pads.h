@@ -71,7 +71,6 @@ class QRadioButton;
     X(QPushButton, student_ptz_up_Button)                                                                              \
     X(QLineEdit, student_ptzspeed_level)                                                                               \
     X(QPushButton, student_setPano_one_Button)                                                                         \
-    X(QLineEdit, student_zoom_lineEdit)                                                                                \
     X(QPushButton, student_zoomin_Button)                                                                              \
     X(QPushButton, student_zoomout_Button)                                                                             \
     X(QPushButton, teacher_apply_Button)                                                                               \
@@ -90,29 +89,33 @@ class QRadioButton;
     X(QPushButton, teacher_ptz_up_Button)                                                                              \
     X(QLineEdit, teacher_ptzspeed_level)                                                                               \
     X(QPushButton, teacher_setPano_Button)                                                                             \
-    X(QLineEdit, teacher_zoom_lineEdit)                                                                                \
     X(QPushButton, teacher_zoomin_Button)                                                                              \
     X(QPushButton, teacher_zoomout_Button)
+
+// What the pads tell the features around them.
+class PadsSignals : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // Home took the side's camera (Teacher or Student) to its wide end.
+    void zoom_homed(camera_slot::Side side);
+    // A zoom key of the side's pad was let go, after the stop went out.
+    void zoom_stopped(camera_slot::Side side, bool in);
+};
 
 // The pan/tilt/zoom pads of the Teacher, Student and Board tabs (two on the Board tab): a
 // direction or zoom button drives the camera while held, its release stops it; Home turns the
 // camera to its home position. With them the PTZ speed levels, the preset Set and Call buttons
 // of the three tabs, the dropping of a stored board pano or platform position, the blackboard
 // tracking start and stop, and the director test. One command per press, release or click.
-class Pads : public QObject
+class Pads : public PadsSignals
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
 public:
     struct Widgets {
         PADS_WIDGETS(CORVANE_WIDGET_MEMBER)
-    };
-    // What the VISCA replies told of a side's feature camera: its model, and whether its zoom
-    // stands at the optical end (a J22).
-    struct FeatureZoom {
-        bool r6_or_j57 = false;
-        bool j22 = false;
-        bool optical_max = false;
     };
     struct Speeds {
         int pan = 10;
@@ -123,10 +126,6 @@ public:
     {
     public:
         virtual ~Host() = default;
-        // side: Teacher or Student.
-        virtual FeatureZoom feature_zoom(camera_slot::Side side) const = 0;
-        // Home takes the side's zoom back to its wide end.
-        virtual void forget_zoom_optical_max(camera_slot::Side side) = 0;
         // The Board tab's controls stay off while the blackboard camera tracks.
         virtual void set_board_widgets_enabled(bool enable) = 0;
         // The side's calibration view is shown: a pano camera that draws its cross cannot zoom.

@@ -195,6 +195,34 @@ void StudentTab::feature_camera_released(Side side)
         ui.tabWidget_2->setTabEnabled(1, false);
 }
 
+void StudentTab::feature_model_known(Side side, const QString &model)
+{
+    if (side != Side::Student)
+        return;
+    if (model == QLatin1String("J57"))
+        ui.tabWidget_2->setTabEnabled(1, true);
+    else if (model == QLatin1String("R6"))
+        ui.tabWidget_2->setEnabled(true);
+}
+
+void StudentTab::focus_mode_reported(Side side, bool manual)
+{
+    if (side == Side::Student)
+        (manual ? ui.student_pano_manual_mode_Button : ui.student_pano_auto_mode_Button)->setChecked(true);
+}
+
+void StudentTab::preset_target_known()
+{
+    if (m_slots[Slot::StudentFeature].udp_flag)
+        on_student_preset_list_currentIndexChanged(ui.student_preset_list->currentText());
+}
+
+void StudentTab::calibration_offered(bool offered)
+{
+    calibration_offered_now = offered;
+    set_student_calibration_widgets_visible(offered);
+}
+
 void StudentTab::pano_camera_released(Side side)
 {
     if (side != Side::Student)
@@ -234,7 +262,7 @@ QString StudentTab::student_apply_text()
         ? ui.recorder_student_ip_Edit->text()
         : camera_address::address_part(ui.student_feature_IP_Edit->text());
     student_ptzspeed_saved_level = reply_values::number(m_values.ptzspeed_level);
-    target.calibration_shown = m_host.calibration_widgets_shown();
+    target.calibration_shown = calibration_offered_now;
     const QString text = sp::apply_block(m_values, target, m_points);
     qDebug().noquote() << text;
     return text;

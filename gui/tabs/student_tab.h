@@ -118,8 +118,6 @@ public:
         virtual void disable_board_for_customer_model() = 0;
         // The calibration dialog hears of a failed auto-calibration pass.
         virtual void autocalibrate_failed() = 0;
-        // Both student cameras are J57: the Apply carries the calibration group.
-        virtual bool calibration_widgets_shown() const = 0;
         // The preset list points the student pad at the pano's crop picture.
         virtual void set_student_pad_crop(bool crop) = 0;
         // A reply's region keys were read into the points and boxes: the preview shows them.
@@ -150,6 +148,15 @@ public:
     // What the side's cameras letting go takes from the tab: the feature camera's calibration
     // page, the pano camera's versions.
     void feature_camera_released(camera_slot::Side side);
+    // The close-up camera named its model: the controls that model has show.
+    void feature_model_known(camera_slot::Side side, const QString &model);
+    // The pano camera on the tab told its focus mode.
+    void focus_mode_reported(camera_slot::Side side, bool manual);
+    // The preset list's PTZ target follows the model now known.
+    void preset_target_known();
+    // A pair of J57 student cameras: the position calibration is offered, and the Apply carries
+    // its group.
+    void calibration_offered(bool offered);
     void pano_camera_released(camera_slot::Side side);
     // Obtain and Apply wait for the side's pano reply (the student side's only).
     void side_track_check(camera_slot::Side side, bool enable);
@@ -244,4 +251,5 @@ private:
     // The enable strings and shield values of the last student reply.
     StudentRegionCoord student_region_coord;
     int student_ptzspeed_saved_level = 10;
+    bool calibration_offered_now = false;
 };

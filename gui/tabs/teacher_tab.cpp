@@ -256,6 +256,36 @@ void TeacherTab::feature_camera_released(Side side)
     ui.tabWidget_3->setTabEnabled(1, false);
 }
 
+void TeacherTab::feature_model_known(Side side, const QString &model)
+{
+    if (side != Side::Teacher)
+        return;
+    if (model == QLatin1String("J57")) {
+        ui.tabWidget_3->setTabEnabled(1, true);
+        ui.label_persontrack->show();
+        ui.teacher_feature_persontrack_comboBox->show();
+    } else if (model == QLatin1String("R6")) {
+        ui.tabWidget_3->setEnabled(true);
+    } else if (model == QLatin1String("M19")) {
+        ui.lectern_mode_radioButton->show();
+        ui.tabWidget_3->setTabEnabled(1, true);
+    } else if (model == QLatin1String("M5")) {
+        ui.teacher_board_hand_enable_checkBox->show();
+    }
+}
+
+void TeacherTab::focus_mode_reported(Side side, bool manual)
+{
+    if (side == Side::Teacher)
+        (manual ? ui.teacher_pano_manual_mode_Button : ui.teacher_pano_auto_mode_Button)->setChecked(true);
+}
+
+void TeacherTab::preset_target_known()
+{
+    if (m_slots[Slot::TeacherFeature].udp_flag)
+        on_teacher_preset_list_currentIndexChanged(ui.teacher_preset_list->currentText());
+}
+
 void TeacherTab::pano_camera_released(Side side)
 {
     if (side != Side::Teacher)

@@ -161,6 +161,12 @@ public:
     // What the side's cameras letting go takes from the tab: the feature camera's model
     // controls, the pano camera's versions; with both cameras gone, the lectern mode.
     void feature_camera_released(camera_slot::Side side);
+    // The close-up camera named its model: the controls that model has show.
+    void feature_model_known(camera_slot::Side side, const QString &model);
+    // The pano camera on the tab told its focus mode.
+    void focus_mode_reported(camera_slot::Side side, bool manual);
+    // The preset list's PTZ target follows the model now known.
+    void preset_target_known();
     void pano_camera_released(camera_slot::Side side);
     void teacher_cameras_gone();
     // Obtain and Apply wait for the side's pano reply (the teacher side's only).

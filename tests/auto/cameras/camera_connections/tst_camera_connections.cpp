@@ -12,6 +12,7 @@
 #include "event_turns.h"
 #include "form_rig.h"
 #include "log_capture.h"
+#include "mainwindow/tab_layout.h"
 #include "protocol/protocol_log.h"
 #include "protocol/ptz_commands.h"
 #include "rtsp/rtsp_server_process.h"
@@ -38,15 +39,16 @@ Q_DECLARE_METATYPE(camera_slot::Slot)
 
 namespace {
 // The camera connections and the VISCA replies on the real form without the window, with real
-// camera slots, ports and control link. The window's share is played by this host: it records
-// what the objects ask of it and counts each slot's pictures; as the reply parser does, a pano's
-// status answer ends its status wait.
-struct CameraObjects : FormRig, ViscaReplies::Host {
+// camera slots, ports and control link, and the tab layout the replies ask for the page. The
+// window's share is played by this rig: it records what the objects tell and counts each slot's
+// pictures; as the reply parser does, a pano's status answer ends its status wait.
+struct CameraObjects : FormRig {
     using Side = camera_slot::Side;
     using Slot = camera_slot::Slot;
 
     QObject context;
     QStringList calls;
+    QStringList modelsKnown; // "<side> <model>" as the replies told them
     int pictures[camera_slot::kSlotCount + 1] = {}; // the six slots, then the free preview
     bool tabsEnabled = true;
     int layoutChosen = -1;
@@ -58,12 +60,20 @@ struct CameraObjects : FormRig, ViscaReplies::Host {
                            link,
                            status,
                            &formHost.window};
+    WindowChoices choices;
+    TabLayout layout{CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, formHost.ui),
+                     teacher_values,
+                     student_values,
+                     choices,
+                     link,
+                     &formHost.window};
     ViscaReplies replies{CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, formHost.ui),
                          cameras,
                          ports,
                          link,
                          status,
-                         *this,
+                         choices,
+                         layout,
                          &formHost.window};
 
     CameraObjects()
@@ -89,6 +99,38 @@ struct CameraObjects : FormRig, ViscaReplies::Host {
             QObject::connect(decoder, &QFFmpeg::GetImage, &context, [this] { ++pictures[camera_slot::kSlotCount]; });
         });
         QObject::connect(&conn, &C::feature_camera_released, &replies, &ViscaReplies::feature_camera_released);
+        // What the replies tell: recorded, the layout chosen by the tab layout, the focus mode
+        // checked on the tab's buttons as the tabs do.
+        using V = ViscaReplies;
+        QObject::connect(&replies, &V::student_calibration_offered, &context,
+                         [this](bool v) { calls << QStringLiteral("calibration %1").arg(v); });
+        QObject::connect(&replies, &V::feature_model_known, &context, [this](Side side, const QString &model) {
+            modelsKnown << QStringLiteral("%1 %2").arg(int(side)).arg(model);
+        });
+        QObject::connect(&replies, &V::layout_suggested, &context, [this](int chosen) {
+            layoutChosen = chosen;
+            layout.choose_layout(chosen);
+        });
+        QObject::connect(&replies, &V::preset_target_known, &context, [this] {
+            if (cameras[Slot::TeacherFeature].udp_flag)
+                calls << QStringLiteral("teacher presets");
+            if (cameras[Slot::StudentFeature].udp_flag)
+                calls << QStringLiteral("student presets");
+        });
+        QObject::connect(&replies, &V::pan_tilt_reported, &context, [this](Side side, int pan, int tilt) {
+            calls << QStringLiteral("position %1: %2 %3").arg(int(side)).arg(pan).arg(tilt);
+        });
+        QObject::connect(&replies, &V::track_check_wanted, &context, [this](Side side, bool enable) {
+            calls << QStringLiteral("%1 check %2").arg(side == Side::Teacher ? "teacher" : "student").arg(enable);
+        });
+        QObject::connect(&replies, &V::tabs_enabled_wanted, &context, [this](bool enable) { tabsEnabled = enable; });
+        QObject::connect(&replies, &V::focus_mode_reported, &context, [this](Side side, bool manual) {
+            const bool teacher = side == Side::Teacher;
+            QAbstractButton *const buttons[2][2] = {
+                {ui->student_pano_auto_mode_Button, ui->student_pano_manual_mode_Button},
+                {ui->teacher_pano_auto_mode_Button, ui->teacher_pano_manual_mode_Button}};
+            buttons[teacher][manual]->setChecked(true);
+        });
         QObject::connect(&conn, &C::pano_camera_released, &context,
                          [this](Side side) { calls << QStringLiteral("pano %1 released").arg(int(side)); });
         QObject::connect(&conn, &C::pano_views_closed, &context, [this](Side side) {
@@ -109,7 +151,7 @@ struct CameraObjects : FormRig, ViscaReplies::Host {
             }
         });
     }
-    ~CameraObjects() override
+    ~CameraObjects()
     {
         for (int s = 0; s < camera_slot::kSlotCount; ++s)
             if (cameras[Slot(s)].udp_flag)
@@ -122,18 +164,6 @@ struct CameraObjects : FormRig, ViscaReplies::Host {
     {
         cameras[slot].udp_flag = true;
         cameras.set_destination(slot, QStringLiteral("127.0.0.%1").arg(int(slot) + 2));
-    }
-
-    void update_tab_enabled(bool enable) override { tabsEnabled = enable; }
-    void teacher_track_check(bool enable) override { calls << QStringLiteral("teacher check %1").arg(enable); }
-    void student_track_check(bool enable) override { calls << QStringLiteral("student check %1").arg(enable); }
-    void set_student_calibration_widgets_visible(bool v) override { calls << QStringLiteral("calibration %1").arg(v); }
-    void camera_layout_chosen(int layout) override { layoutChosen = layout; }
-    void teacher_preset_list_changed(const QString &) override { calls << QStringLiteral("teacher presets"); }
-    void student_preset_list_changed(const QString &) override { calls << QStringLiteral("student presets"); }
-    void pan_tilt_reported(Side side, int pan, int tilt) override
-    {
-        calls << QStringLiteral("position %1: %2 %3").arg(int(side)).arg(pan).arg(tilt);
     }
 };
 
@@ -198,8 +228,7 @@ struct ReplyFixture : CameraObjects {
     {
         ui->choose_camera_comboBox->setCurrentIndex(layout);
         // Hidden until a model offers them, as the window's set-up leaves them.
-        for (QWidget *w : std::initializer_list<QWidget *>{ui->teacher_zoom_lineEdit, ui->student_zoom_lineEdit,
-                                                           ui->lectern_mode_radioButton, ui->label_persontrack})
+        for (QWidget *w : std::initializer_list<QWidget *>{ui->teacher_zoom_lineEdit, ui->student_zoom_lineEdit})
             w->hide();
     }
     QStringList models() const
@@ -620,7 +649,7 @@ private slots:
         }
         f.replies.check_role_reply(modelReply("4d19"), o);
         QCOMPARE(f.models(), models);
-        QCOMPARE(!f.ui->lectern_mode_radioButton->isHidden(), lectern);
+        QCOMPARE(f.modelsKnown.contains(QStringLiteral("0 M19")), lectern);
     }
 
     void modelSwitches_data()

@@ -33,6 +33,14 @@ struct Forwarder : QObject {
     }
 };
 
+// The tab that shows, by its index on the form's tab bar, as the tab layout tells it.
+struct FormIndex : OpenPage {
+    const QTabWidget *tabs;
+    explicit FormIndex(const QTabWidget *t) : tabs(t) {}
+    Page open_page() const override { return Page::Other; }
+    int open_index() const override { return tabs->currentIndex(); }
+};
+
 struct Rig : FormRig, StudentRegions::Host {
     bool old_format = false;
     bool student_old_point_format() const override { return old_format; }
@@ -41,8 +49,9 @@ struct Rig : FormRig, StudentRegions::Host {
     StudentRegionPoints points;
     BoardPreviewAreas board;
     Forwarder forwarder;
+    FormIndex page{ui->tabWidget};
     StudentRegions regions{CORVANE_FORM_WIDGETS(StudentRegions, STUDENT_REGIONS_WIDGETS, formHost.ui),
-                           cameras, ports, link, status, points, board, *this, &forwarder, &formHost.window};
+                           cameras, ports, link, status, points, board, page, *this, &forwarder, &formHost.window};
     Rig()
     {
         forwarder.regions = &regions;

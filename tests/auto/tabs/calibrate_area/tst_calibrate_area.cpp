@@ -27,7 +27,6 @@ struct Host : StudentTab::Host, StudentCalibrateArea::Host {
     bool teacher_customer_model() const override { return false; }
     void disable_board_for_customer_model() override {}
     void autocalibrate_failed() override {}
-    bool calibration_widgets_shown() const override { return false; }
     void set_student_pad_crop(bool) override {}
     StudentRegionPoints &student_calibrate_points() override { return tab->points(); }
     void begin_auto_calibrate() override { tab->begin_auto_calibrate(); }

@@ -1,9 +1,12 @@
 // The pads, presets and camera menu keys without the window, against simulated cameras: every
 // pad, zoom, Home, preset, tracking and menu key button sends its exact bytes to the right
 // camera and port for each camera model and flag combination; a button whose camera is not
-// connected warns and sends nothing.
+// connected warns and sends nothing. The zoom field and its refresh after a zoom key are the
+// VISCA replies', which learn the models from the cameras' model replies.
+#include "cameras/visca_replies.h"
 #include "core/time_scale.h"
 #include "form_rig.h"
+#include "mainwindow/tab_layout.h"
 #include "sim_camera.h"
 #include "sim_camera_host.h"
 #include "sim_wire.h"
@@ -32,13 +35,10 @@ const QString kStop = QStringLiteral("81 01 06 01 03 03 03 03 FF");
 QString at(int camera, const QString &text) { return QStringLiteral("%1 %2").arg(camera).arg(text); }
 
 struct Host : Pads::Host, CameraMenuKeys::Host {
-    Pads::FeatureZoom zoom[2]; // teacher, student
     bool boardEnabled = true;
     QHostAddress *preview = nullptr;
     QStringList menusClosed;
     Pads *pads = nullptr;
-    Pads::FeatureZoom feature_zoom(Side side) const override { return zoom[side == Side::Student]; }
-    void forget_zoom_optical_max(Side side) override { zoom[side == Side::Student].optical_max = false; }
     void set_board_widgets_enabled(bool enable) override { boardEnabled = enable; }
     bool calibration_shown(camera_slot::Side) const override { return false; }
     bool preview_connected() const override { return preview; }
@@ -55,13 +55,23 @@ struct Rig : FormRig {
     QHostAddress previewAddress{addressOf(kPreview)};
     bool toPano = false, teacherCrop = false; // the teacher preset list's redirection
     Host host;
+    WindowChoices choices;
+    TabLayout layout{CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, formHost.ui), teacher_values, student_values,
+                     choices, link, &formHost.window};
     Pads pads{CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, formHost.ui), cameras, ports, link, status, host,
               &formHost.window};
     CameraMenuKeys keys{CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, formHost.ui), cameras, ports,
-                        link, host};
+                        link, layout, host};
+    ViscaReplies replies{CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, formHost.ui), cameras, ports, link,
+                         status, choices, layout, &formHost.window};
     Rig()
     {
         host.pads = &pads;
+        QObject::connect(&pads, &Pads::zoom_homed, &replies, &ViscaReplies::zoom_homed);
+        QObject::connect(&pads, &Pads::zoom_stopped, &replies, &ViscaReplies::zoom_stopped);
+        // The simulated cameras' own answers are left unread: each row tells the replies the
+        // models it sets.
+        QObject::disconnect(&link, &ControlLink::viscaReply, &replies, nullptr);
         // The teacher list as the follow and three-presets modes fill it: six entries.
         while (ui->teacher_preset_list->count() < 6)
             ui->teacher_preset_list->addItem(QStringLiteral("Num 60 : Pano Crop"));
@@ -76,6 +86,8 @@ struct Rig : FormRig {
     void setUp(const QString &setup)
     {
         QStringList attached{"0", "1", "2", "3", "4", "5", "6"};
+        QString models[2];         // teacher, student close-up camera
+        bool opticalEnd[2] = {};   // a J22 that stands at its optical end
         for (const QString &word : setup.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             const QString key = word.section(QLatin1Char('='), 0, 0), value = word.section(QLatin1Char('='), 1);
             const bool s = key.endsWith(QLatin1String(".s"));
@@ -83,10 +95,9 @@ struct Rig : FormRig {
                 attached = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
             } else if (key.startsWith(QLatin1String("model"))) {
                 cameras[s ? Slot::StudentFeature : Slot::TeacherFeature].device_model = value;
-                host.zoom[s].r6_or_j57 = value == QLatin1String("R6") || value == QLatin1String("J57");
-                host.zoom[s].j22 = value == QLatin1String("J22");
+                models[s] = value;
             } else if (key.startsWith(QLatin1String("max"))) {
-                host.zoom[s].optical_max = true;
+                opticalEnd[s] = true;
             } else if (key == QLatin1String("to_pano")) {
                 toPano = true;
                 pads.set_teacher_redirection(toPano, teacherCrop);
@@ -127,6 +138,22 @@ struct Rig : FormRig {
                 cameras[Slot(c.toInt())].udp_flag = cameras[Slot(c.toInt())].connected = true;
             }
         }
+        // The connected close-up cameras tell their models (and a J22 its zoom) to the replies.
+        for (int s = 0; s < 2; ++s) {
+            const Slot feature = s ? Slot::StudentFeature : Slot::TeacherFeature;
+            if (models[s].isEmpty() || !cameras[feature].udp_flag)
+                continue;
+            const ViscaReplyOrigin origin{QHostAddress(addressOf(int(feature))), 1259, 0};
+            replies.check_role_reply(QByteArray::fromHex("905000000000") + modelCode(models[s]) + '\xff', origin);
+            if (opticalEnd[s]) // the zoom position 0x4000: the optical end
+                replies.check_role_reply(QByteArray::fromHex("905004000000ff"), origin);
+        }
+    }
+    // The two bytes a model reply carries for the model's name.
+    static QByteArray modelCode(const QString &model)
+    {
+        const QByteArray name = model.toLatin1();
+        return QByteArray(1, name.at(0)) + QByteArray(1, char(name.mid(1).toInt(nullptr, 16)));
     }
     // "<button> pressed|released|clicked", "key <code>", or "closed <side>" (its menu dialog).
     void step(const QString &step)
@@ -415,7 +442,10 @@ private slots:
             const int feature = student ? 2 : 0;
             QString duringWait;
             QTimer::singleShot(0, [&] {
-                duringWait = zoom->text() + (rig.host.zoom[student].optical_max ? " at the optical end" : "");
+                duringWait = zoom->text()
+                             + (rig.replies.feature_model(student ? Side::Student : Side::Teacher).optical_max
+                                    ? " at the optical end"
+                                    : "");
                 if (leaves)
                     rig.cameras.clear_destination(Slot(feature));
             });

@@ -63,7 +63,6 @@ struct Host : TeacherTab::Host, StudentTab::Host {
     bool teacher_customer_model() const override { return false; }
     void disable_board_for_customer_model() override { calls << "no board"; }
     void autocalibrate_failed() override { calls << "calibration failed"; }
-    bool calibration_widgets_shown() const override { return false; }
     void set_student_pad_crop(bool crop) override { calls << QStringLiteral("student pad %1").arg(crop); }
     void student_regions_read(const StudentRegionChecks &) override {}
 };
@@ -535,6 +534,69 @@ private slots:
                 QCOMPARE(rig.ui->teacher_show_region_checkBox->isEnabled(), enable);
                 QCOMPARE(rig.ui->student_show_region_checkBox->isEnabled(), enable);
             }
+        }
+    }
+
+    // A close-up camera's model shows the controls that model has, on its own side's tab only;
+    // a pano's focus reply checks the tab's focus button.
+    void modelControls_data()
+    {
+        QTest::addColumn<QString>("side");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("teacher J57") << "t" << "J57" << "persontrack calibration page";
+        QTest::newRow("teacher R6") << "t" << "R6" << "teacher pages";
+        QTest::newRow("teacher M19") << "t" << "M19" << "lectern calibration page";
+        QTest::newRow("teacher M5") << "t" << "M5" << "hand";
+        QTest::newRow("teacher J22") << "t" << "J22" << "";
+        QTest::newRow("student J57") << "s" << "J57" << "student calibration page";
+        QTest::newRow("student R6") << "s" << "R6" << "student pages";
+        QTest::newRow("student M19") << "s" << "M19" << "";
+    }
+    void modelControls()
+    {
+        QFETCH(QString, side);
+        QFETCH(QString, model);
+        QFETCH(QString, shown);
+        Rig rig;
+        Ui::MainWindow *ui = rig.ui;
+        for (QWidget *w : std::initializer_list<QWidget *>{ui->label_persontrack,
+                                                           ui->teacher_feature_persontrack_comboBox,
+                                                           ui->lectern_mode_radioButton,
+                                                           ui->teacher_board_hand_enable_checkBox})
+            w->hide();
+        for (QTabWidget *pages : {ui->tabWidget_3, ui->tabWidget_2}) {
+            pages->setEnabled(false);
+            pages->setTabEnabled(1, false);
+        }
+        const bool teacher = side == QLatin1String("t");
+        const camera_slot::Side s = teacher ? camera_slot::Side::Teacher : camera_slot::Side::Student;
+        rig.teacher.feature_model_known(s, model);
+        rig.student.feature_model_known(s, model);
+        QStringList on;
+        if (!ui->label_persontrack->isHidden() && !ui->teacher_feature_persontrack_comboBox->isHidden())
+            on << "persontrack";
+        if (!ui->lectern_mode_radioButton->isHidden())
+            on << "lectern";
+        if (!ui->teacher_board_hand_enable_checkBox->isHidden())
+            on << "hand";
+        if (ui->tabWidget_3->isTabEnabled(1))
+            on << "calibration page";
+        if (ui->tabWidget_3->isEnabled())
+            on << "teacher pages";
+        if (ui->tabWidget_2->isTabEnabled(1))
+            on << "student calibration page";
+        if (ui->tabWidget_2->isEnabled())
+            on << "student pages";
+        QCOMPARE(on.join(QLatin1Char(' ')), shown);
+
+        for (bool manual : {true, false}) {
+            rig.teacher.focus_mode_reported(s, manual);
+            rig.student.focus_mode_reported(s, manual);
+            QCOMPARE((manual ? ui->teacher_pano_manual_mode_Button : ui->teacher_pano_auto_mode_Button)->isChecked(),
+                     teacher);
+            QCOMPARE((manual ? ui->student_pano_manual_mode_Button : ui->student_pano_auto_mode_Button)->isChecked(),
+                     !teacher);
         }
     }
 
