@@ -18,6 +18,8 @@ QString ptzspeed(const QString &command_template, int hindex, int vindex);
 
 // The PTZ speed level typed in a level field: its decimal number, 10 when it is not a number or 0.
 int speed_level(const QString &text);
+// What a level field takes while typing: "10", one digit, or nothing.
+constexpr char kSpeedLevelPattern[] = "10|([0-9]{0,1})";
 
 QString direction_template(Direction direction, bool crop);
 QString drive(Direction direction, bool crop, int pan_speed, int tilt_speed);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cameras/free_preview.h"
 #include "model/camera_slot.h"
 #include "settings/port_forward.h"
 #include "support/form_widgets.h"
@@ -107,7 +108,7 @@ signals:
 // - A second close during the closing's waits: the window refuses it while it closes.
 // - Program exit while an open runs: the close cancels the open; the connect returns, lets go,
 //   and only then the event loop ends and the window is destroyed.
-class CameraConnections : public CameraConnectionsSignals
+class CameraConnections : public CameraConnectionsSignals, public FreePreview
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -153,8 +154,8 @@ public:
     RtspThread *decoding_thread(camera_slot::Slot slot) const { return slot_entries[int(slot)].rtsp_thread; }
     QFFmpeg *preview_decoder() const { return rtsp_preview_ffmpeg; }
     // The free preview, which the Preview page's keys drive.
-    bool preview_connected() const { return rtsp_preview_connected; }
-    QHostAddress *preview_destination() const { return rtsp_preview_destination; }
+    bool preview_connected() const override { return rtsp_preview_connected; }
+    QHostAddress *preview_destination() const override { return rtsp_preview_destination; }
     // The teacher pano's picture opened and its decoding thread runs.
     bool teacher_pano_streaming() const { return teacher_pano_rtsp_flag; }
 

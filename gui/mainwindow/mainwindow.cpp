@@ -124,8 +124,6 @@ void MainWindow::slot_init_main_window()
     connect(this, &MainWindow::student_send_stream_to_pano, calibrate_area_expand, &Calibrate_Area_Expand::display_pano_image);
     connect(this, &MainWindow::close_mainwindow, this, &QWidget::close);
 
-    features->pad_controls().install_speed_validators();
-
     // Setting a control from the file runs its change slots; those of the parameter and
     // director tabs leave their Apply buttons unmarked meanwhile.
     features->settings().load_config();

@@ -47,17 +47,21 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
                                                static_cast<OptionsTab::Host &>(*this), window);
     tab_layout = std::make_unique<TabLayout>(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, ui), teacher_values,
                                              student_values, window_choices, *control_link, window);
-    pads = std::make_unique<Pads>(CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, ui), camera_slots, camera_ports,
-                                  *control_link, pano_status, static_cast<Pads::Host &>(*this), window);
-    menu_keys = std::make_unique<CameraMenuKeys>(CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, ui),
-                                                 camera_slots, camera_ports, *control_link, *tab_layout,
-                                                 static_cast<CameraMenuKeys::Host &>(*this));
-    region_editor = std::make_unique<RegionEditor>(CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, ui),
-                                                   camera_slots, camera_ports, *control_link, pano_status,
-                                                   static_cast<RegionEditor::Host &>(*this), window);
     camera_connections = std::make_unique<CameraConnections>(
         CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, ui), camera_slots, camera_ports,
         port_fields, *control_link, pano_status, window);
+    manual_calibration = std::make_unique<ManualCalibration>(
+        CORVANE_FORM_WIDGETS(ManualCalibration, MANUAL_CALIBRATION_WIDGETS, ui), camera_slots, camera_ports,
+        *control_link, pano_status, static_cast<ManualCalibration::Host &>(*this), window);
+    pads = std::make_unique<Pads>(CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, ui), camera_slots, camera_ports,
+                                  *control_link, pano_status, teacher_values, student_values, *manual_calibration,
+                                  window);
+    menu_keys = std::make_unique<CameraMenuKeys>(CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, ui),
+                                                 camera_slots, camera_ports, *control_link, *tab_layout,
+                                                 *camera_connections, teacher_values);
+    region_editor = std::make_unique<RegionEditor>(CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, ui),
+                                                   camera_slots, camera_ports, *control_link, pano_status,
+                                                   static_cast<RegionEditor::Host &>(*this), window);
     visca_replies = std::make_unique<ViscaReplies>(CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, ui),
                                                    camera_slots, camera_ports, *control_link, pano_status,
                                                    window_choices, *tab_layout, window);
@@ -90,9 +94,6 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
                                                  director_values, camera_slots, camera_ports, *control_link,
                                                  static_cast<DirectorTab::Host &>(*this),
                                                  settings_file->loading_config(), window);
-    manual_calibration = std::make_unique<ManualCalibration>(
-        CORVANE_FORM_WIDGETS(ManualCalibration, MANUAL_CALIBRATION_WIDGETS, ui), camera_slots, camera_ports,
-        *control_link, pano_status, static_cast<ManualCalibration::Host &>(*this), window);
     reversal_compensation = std::make_unique<ReversalCompensation>(
         CORVANE_FORM_WIDGETS(ReversalCompensation, REVERSAL_COMPENSATION_WIDGETS, ui), camera_slots, camera_ports,
         *control_link, static_cast<ReversalCompensation::Host &>(*this), window);
@@ -238,6 +239,14 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     QObject::connect(vr, &ViscaReplies::tabs_enabled_wanted, layout, &TabLayout::update_tab_enabled);
     QObject::connect(pads.get(), &Pads::zoom_homed, vr, &ViscaReplies::zoom_homed);
     QObject::connect(pads.get(), &Pads::zoom_stopped, vr, &ViscaReplies::zoom_stopped);
+
+    // What the pads and the camera menu keys tell.
+    QObject::connect(pads.get(), &Pads::apply_mark_wanted, teacher_tab.get(), &TeacherTab::mark_side_changed);
+    QObject::connect(pads.get(), &Pads::apply_mark_wanted, student_tab.get(), &StudentTab::mark_side_changed);
+    QObject::connect(pads.get(), &Pads::apply_mark_wanted, board_tab.get(), &BoardTab::mark_side_changed);
+    QObject::connect(pads.get(), &Pads::widget_status_wanted, layout, &TabLayout::set_widget_status);
+    QObject::connect(menu_keys.get(), &CameraMenuKeys::camera_menu_closed, picture_previews.get(),
+                     &PicturePreviews::menu_dialog_closed);
 }
 
 WindowFeatures::~WindowFeatures() = default;
@@ -334,23 +343,7 @@ void WindowFeatures::teacher_obtain_quietly() { teacher_tab->teacher_obtain(true
 
 void WindowFeatures::student_points_read_back() { m_shell.student_points_read_back(); }
 
-void WindowFeatures::set_board_widgets_enabled(bool enable) { tab_layout->set_widget_status(2, enable); }
-
-bool WindowFeatures::calibration_shown(Side side) const
-{
-    // A status before the calibration exists (the window is still built) finds no view shown.
-    return manual_calibration && manual_calibration->calibration_shown(side);
-}
-
 bool WindowFeatures::preview_connected() const { return camera_connections->preview_connected(); }
-
-QHostAddress *WindowFeatures::preview_destination() const { return camera_connections->preview_destination(); }
-
-void WindowFeatures::camera_menu_closed(Side side) { picture_previews->menu_dialog_closed(side); }
-
-int WindowFeatures::preview_pan_speed() const { return pads->teacher_speeds().pan; }
-
-int WindowFeatures::preview_tilt_speed() const { return pads->teacher_speeds().tilt; }
 
 // ---------------------------------------------------------------------------
 // The region editor, the camera connections, the VISCA replies and the pictures
@@ -395,6 +388,8 @@ QImage WindowFeatures::calibration_picture(Side side, bool pano) const
 {
     return picture_previews->captured(calibration_capture(side, pano));
 }
+
+bool WindowFeatures::calibration_shown(Side side) const { return manual_calibration->calibration_shown(side); }
 
 void WindowFeatures::send_stream(PicturePreviews::Stream stream, QImage &image) { m_shell.send_stream(stream, image); }
 

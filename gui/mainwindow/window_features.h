@@ -41,8 +41,6 @@ class MainWindow;
 class WindowFeatures : private OptionsTab::Host,
                        private SettingsFile::Host,
                        private ParameterRequests::Host,
-                       private Pads::Host,
-                       private CameraMenuKeys::Host,
                        private RegionEditor::Host,
                        private PicturePreviews::Host,
                        private TeacherTab::Host,
@@ -149,15 +147,6 @@ private:
     bool lectern_mode_chosen() const override;
     void teacher_obtain_quietly() override;
     void student_points_read_back() override;
-    // Pads::Host
-    void set_board_widgets_enabled(bool enable) override;
-    bool calibration_shown(camera_slot::Side side) const override;
-    // CameraMenuKeys::Host
-    bool preview_connected() const override;
-    QHostAddress *preview_destination() const override;
-    void camera_menu_closed(camera_slot::Side side) override;
-    int preview_pan_speed() const override;
-    int preview_tilt_speed() const override;
     // RegionEditor::Host
     bool teacher_pano_marked_offline() const override;
     void disarm_teacher_picture_conversion() override;
@@ -173,10 +162,12 @@ private:
     // AutoCalibration::Host
     void request_calibration_picture(camera_slot::Side side, bool pano) override;
     QImage calibration_picture(camera_slot::Side side, bool pano) const override;
+    bool calibration_shown(camera_slot::Side side) const override;
     // PicturePreviews::Host
     void send_stream(PicturePreviews::Stream stream, QImage &image) override;
     void hand_picture_to_detector(const QImage &image) override;
     QWidget *enlarged_dialog(camera_slot::Side side) override;
+    bool preview_connected() const override;
     // TeacherTab::Host, StudentTab::Host, BoardTab::Host, DirectorTab::Host
     void set_tab_widgets_enabled(int tab, bool enable) override;
     void set_tabs_enabled(bool enable) override;

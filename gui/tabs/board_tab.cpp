@@ -93,6 +93,12 @@ void BoardTab::show_applied() { ui.board_apply_Button->setText(tr("Apply")); }
 
 void BoardTab::mark_changed() { mark_apply(ui.board_apply_Button); }
 
+void BoardTab::mark_side_changed(camera_slot::Side side)
+{
+    if (side == camera_slot::Side::Board)
+        mark_changed();
+}
+
 void BoardTab::enable_group_controls(int camera, bool enable)
 {
     if (camera != 2)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/camera_slot.h"
 #include "model/preview_areas.h"
 #include "protocol/board_parameters.h"
 #include "protocol/request_poller.h"
@@ -108,6 +109,9 @@ public:
     void show_applied();
     // "Apply(*)": the tab has changes not yet sent (the board feature camera's toggle says so too).
     void mark_changed();
+    // A board preset stored on the teacher pano or a board region drawn: the Board side's marks
+    // the Apply.
+    void mark_side_changed(camera_slot::Side side);
     // The tab's controls usable or not (camera group 2); the customer model has none.
     void enable_group_controls(int camera, bool enable);
     void disable_board_controls();

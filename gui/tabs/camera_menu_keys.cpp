@@ -4,6 +4,7 @@
 #include "model/camera_slots.h"
 #include "net/control_link.h"
 #include "protocol/osd_keys.h"
+#include "protocol/ptz_commands.h"
 
 #include <QComboBox>
 #include <QDebug>
@@ -16,13 +17,15 @@ using camera_slot::Slot;
 using osd_keys::PreviewButton;
 
 CameraMenuKeys::CameraMenuKeys(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
-                               ControlLink &link, const OpenPage &page, Host &host)
+                               ControlLink &link, const OpenPage &page, const FreePreview &preview,
+                               const TeacherSection &teacher)
     : ui(widgets)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
     , m_page(page)
-    , m_host(host)
+    , m_preview(preview)
+    , m_teacher(teacher)
 {
     connect(ui.upgrade_preview_comboBox, qOverload<int>(&QComboBox::activated), this,
             &CameraMenuKeys::on_upgrade_preview_comboBox_activated);
@@ -67,7 +70,7 @@ void CameraMenuKeys::dispose_osd_command(int key)
     route.student_feature = m_slots[Slot::StudentFeature].udp_flag;
     route.student_pano = m_slots[Slot::StudentPano].udp_flag;
     route.board_feature = m_slots[Slot::BoardFeature].udp_flag;
-    route.preview = m_host.preview_connected();
+    route.preview = m_preview.preview_connected();
 
     const int teacherPort = m_ports.visca_port(Side::Teacher);
     const int studentPort = m_ports.visca_port(Side::Student);
@@ -90,7 +93,7 @@ void CameraMenuKeys::dispose_osd_command(int key)
         send(m_slots[Slot::BoardFeature].destination, teacherPort, command);
         return;
     case osd_keys::Target::Preview:
-        send(m_host.preview_destination(), teacherPort, command);
+        send(m_preview.preview_destination(), teacherPort, command);
         return;
     }
 }
@@ -98,20 +101,20 @@ void CameraMenuKeys::dispose_osd_command(int key)
 void CameraMenuKeys::set_teacher_osd_menu_show_flag()
 {
     dispose_osd_command(osd_keys::MenuClosed);
-    m_host.camera_menu_closed(Side::Teacher);
+    emit camera_menu_closed(Side::Teacher);
     ui.teacher_navigate_ptz_mode_radioButton->setChecked(true);
 }
 
 void CameraMenuKeys::set_student_osd_menu_show_flag()
 {
     dispose_osd_command(osd_keys::MenuClosed);
-    m_host.camera_menu_closed(Side::Student);
+    emit camera_menu_closed(Side::Student);
 }
 
 void CameraMenuKeys::set_board_osd_menu_show_flag()
 {
     dispose_osd_command(osd_keys::MenuClosed);
-    m_host.camera_menu_closed(Side::Board);
+    emit camera_menu_closed(Side::Board);
 }
 
 void CameraMenuKeys::enable_group_controls(int camera, bool enable)
@@ -160,13 +163,12 @@ void CameraMenuKeys::preview_button(int buttonIndex, bool pressed)
         }
         return;
     }
-    if (!m_host.preview_connected())
+    if (!m_preview.preview_connected())
         return;
-    const QString command = pressed
-        ? osd_keys::ptz_pressed(button, m_host.preview_pan_speed(), m_host.preview_tilt_speed())
-        : osd_keys::ptz_released(button);
+    const int speed = ptz_commands::speed_level(m_teacher.ptzspeed_level);
+    const QString command = pressed ? osd_keys::ptz_pressed(button, speed, speed) : osd_keys::ptz_released(button);
     if (!command.isEmpty())
-        send(m_host.preview_destination(), m_ports.visca_port(Side::Teacher), command);
+        send(m_preview.preview_destination(), m_ports.visca_port(Side::Teacher), command);
 }
 
 void CameraMenuKeys::on_osd_menu_Button_pressed() { preview_button(int(PreviewButton::Menu), true); }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "cameras/free_preview.h"
 #include "model/camera_slot.h"
+#include "model/section_values.h"
 #include "support/form_widgets.h"
 #include "support/open_page.h"
 
@@ -35,10 +37,22 @@ class QTabWidget;
     X(QComboBox, upgrade_preview_comboBox)                                                                             \
     X(QTabWidget, upgrade_tabWidget)
 
+// What the menu keys tell.
+class CameraMenuKeysSignals : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // The camera menu dialog of the side (teacher, student or board) closed: its pictures go back
+    // to the previews.
+    void camera_menu_closed(camera_slot::Side side);
+};
+
 // The camera's on-screen menu keys: those of the camera menu dialog, sent to the camera chosen
 // on the tab that is showing, and the seven buttons of the Upgrade tab's Preview page, which
-// are menu keys in menu mode and a small pan/tilt/zoom pad in PTZ mode.
-class CameraMenuKeys : public QObject
+// are menu keys in menu mode and a small pan/tilt/zoom pad in PTZ mode (at the teacher level's
+// speed).
+class CameraMenuKeys : public CameraMenuKeysSignals
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -46,25 +60,10 @@ public:
     struct Widgets {
         CAMERA_MENU_KEYS_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    // What the keys need of the pictures and the pads.
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        // The free preview of the Preview page: whether it runs, and its control address.
-        virtual bool preview_connected() const = 0;
-        virtual QHostAddress *preview_destination() const = 0;
-        // The camera menu dialog of the side (teacher, student or board) closed: its pictures go
-        // back to the previews.
-        virtual void camera_menu_closed(camera_slot::Side side) = 0;
-        // The teacher level's speeds, which the Preview page's arrows drive with.
-        virtual int preview_pan_speed() const = 0;
-        virtual int preview_tilt_speed() const = 0;
-    };
-
-    // page: the tab that shows chooses the camera.
+    // page: the tab that shows chooses the camera; preview: the Preview page's camera; teacher:
+    // the level the Preview page's arrows drive with.
     CameraMenuKeys(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-                   const OpenPage &page, Host &host);
+                   const OpenPage &page, const FreePreview &preview, const TeacherSection &teacher);
 
     // A key code of osd_keys::Key to the camera the showing page chooses; nothing when that
     // camera is not connected.
@@ -103,7 +102,8 @@ private:
     const CameraPorts &m_ports;
     ControlLink &m_link;
     const OpenPage &m_page;
-    Host &m_host;
+    const FreePreview &m_preview;
+    const TeacherSection &m_teacher;
     // The Preview page's MENU key was pressed in menu mode; the other menu keys wait for it.
     bool rtsp_preview_osd_menu_open = false;
 };

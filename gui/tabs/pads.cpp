@@ -7,14 +7,9 @@
 #include "net/control_link.h"
 #include "protocol/calibration_commands.h"
 #include "seams/message_box.h"
-#include "support/apply_mark.h"
 
-#include <QComboBox>
 #include <QDebug>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpressionValidator>
 
 #include <initializer_list>
 
@@ -25,21 +20,24 @@ using ptz_commands::Direction;
 
 namespace {
 constexpr int kHomeSettleMs = 9000; // the camera reaches home before its zoom is asked
-const char kSpeedLevelPattern[] = "10|([0-9]{0,1})";
+// The teacher tracking modes whose preset lists differ (the section's radio index).
+constexpr int kOtherMode = 0;
+constexpr int kBoardPanoMode = 4;
 } // namespace
 
 Pads::Pads(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-           PanoStatus &status, Host &host, QWidget *window)
+           PanoStatus &status, const TeacherSection &teacher, const StudentSection &student,
+           const CalibrationView &calibration, QWidget *window)
     : ui(widgets)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
     , m_status(status)
-    , m_host(host)
+    , m_teacher(teacher)
+    , m_student(student)
+    , m_calibration(calibration)
     , m_window(window)
 {
-    connect(ui.teacher_ptzspeed_level, &QLineEdit::textChanged, this, &Pads::on_teacher_ptzspeed_level_textChanged);
-    connect(ui.student_ptzspeed_level, &QLineEdit::textChanged, this, &Pads::on_student_ptzspeed_level_textChanged);
     connect(ui.teacher_ptz_up_Button, &QPushButton::pressed, this, &Pads::on_teacher_ptz_up_Button_pressed);
     connect(ui.teacher_ptz_up_Button, &QPushButton::released, this, &Pads::on_teacher_ptz_up_Button_released);
     connect(ui.teacher_ptz_down_Button, &QPushButton::pressed, this, &Pads::on_teacher_ptz_down_Button_pressed);
@@ -169,7 +167,7 @@ void Pads::enable_group_controls(int camera, bool enable)
              ui.teacher_ptz_rightup_Button, ui.teacher_ptz_rightdown_Button, ui.teacher_ptz_reset_Button});
         // A pano camera that draws its calibration cross cannot zoom while it shows.
         const bool zoomLocked = calibration_commands::draws_cross(Side::Teacher, m_slots[Slot::TeacherPano].device_model)
-                                && m_host.calibration_shown(Side::Teacher);
+                                && m_calibration.calibration_shown(Side::Teacher);
         for (QWidget *w : {ui.teacher_zoomin_Button, ui.teacher_zoomout_Button})
             w->setEnabled(enable && !zoomLocked);
         set({ui.teacher_setPano_Button, ui.teacher_callPano_Button, ui.teacher_delBoardPano_Button,
@@ -181,7 +179,7 @@ void Pads::enable_group_controls(int camera, bool enable)
              ui.student_ptz_right_Button, ui.student_ptz_leftup_Button, ui.student_ptz_leftdown_Button,
              ui.student_ptz_rightup_Button, ui.student_ptz_rightdown_Button, ui.student_ptz_reset_Button});
         const bool zoomLocked = calibration_commands::draws_cross(Side::Student, m_slots[Slot::StudentPano].device_model)
-                                && m_host.calibration_shown(Side::Student);
+                                && m_calibration.calibration_shown(Side::Student);
         for (QWidget *w : {ui.student_zoomin_Button, ui.student_zoomout_Button})
             w->setEnabled(enable && !zoomLocked);
         set({ui.student_setPano_one_Button, ui.student_callPano_one_Button});
@@ -219,33 +217,12 @@ void Pads::show_unused_controls(bool shown)
     ui.teacher_delPlatform_Button->setVisible(shown);
 }
 
-void Pads::install_speed_validators()
+void Pads::set_zoom_enabled(Side side, bool enable)
 {
-    const QRegularExpression level(QString::fromLatin1(kSpeedLevelPattern));
-    ui.teacher_ptzspeed_level->setValidator(new QRegularExpressionValidator(level, m_window));
-    ui.student_ptzspeed_level->setValidator(new QRegularExpressionValidator(level, ui.student_ptzspeed_level));
-}
-
-// ---------------------------------------------------------------------------
-// Speeds
-
-QString Pads::ptzspeed(const QString &command_template, int hindex, int vindex)
-{
-    return ptz_commands::ptzspeed(command_template, hindex, vindex);
-}
-
-void Pads::on_teacher_ptzspeed_level_textChanged(const QString &text)
-{
-    const int level = ptz_commands::speed_level(text);
-    teacher_pan_speed = teacher_tilt_speed = level;
-    qDebug() << "MainWindow::teacher ptzspeed level = " << level;
-}
-
-void Pads::on_student_ptzspeed_level_textChanged(const QString &text)
-{
-    const int level = ptz_commands::speed_level(text);
-    student_pan_speed = student_tilt_speed = level;
-    qDebug() << "MainWindow::student ptzspeed level = " << level;
+    const bool teacher = side == Side::Teacher;
+    for (QPushButton *b : {teacher ? ui.teacher_zoomin_Button : ui.student_zoomin_Button,
+                           teacher ? ui.teacher_zoomout_Button : ui.student_zoomout_Button})
+        b->setEnabled(enable);
 }
 
 // ---------------------------------------------------------------------------
@@ -274,26 +251,26 @@ void Pads::forget_redirection(Side side)
 Pads::PadTarget Pads::pad_target(Pad pad) const
 {
     PadTarget target;
+    // Pan and tilt take the level's speed alike; the board pads take the teacher level.
+    const int teacherSpeed = ptz_commands::speed_level(m_teacher.ptzspeed_level);
     switch (pad) {
     case Pad::Teacher: {
         const ptz_commands::PadRoute route = ptz_commands::teacher_pad_route(teacher_ptz_to_pano, teacher_ptz_pano_prefix);
         target.connected = m_slots[Slot::TeacherFeature].udp_flag;
         target.destination = m_slots[route.to_pano ? Slot::TeacherPano : Slot::TeacherFeature].destination;
         target.port = m_ports.visca_port(Side::Teacher);
-        target.pan_speed = teacher_pan_speed;
-        target.tilt_speed = teacher_tilt_speed;
+        target.pan_speed = target.tilt_speed = teacherSpeed;
         target.crop = route.crop;
         break;
     }
     case Pad::Student: {
         const ptz_commands::PadRoute route = ptz_commands::student_pad_route(m_slots[Slot::StudentFeature].device_model,
-                                                                             ui.student_preset_list->currentIndex(),
+                                                                             m_student.preset_index,
                                                                              student_ptz_pano_prefix);
         target.connected = m_slots[Slot::StudentFeature].udp_flag;
         target.destination = m_slots[route.to_pano ? Slot::StudentPano : Slot::StudentFeature].destination;
         target.port = m_ports.visca_port(Side::Student);
-        target.pan_speed = student_pan_speed;
-        target.tilt_speed = student_tilt_speed;
+        target.pan_speed = target.tilt_speed = ptz_commands::speed_level(m_student.ptzspeed_level);
         target.crop = route.crop;
         break;
     }
@@ -303,8 +280,7 @@ Pads::PadTarget Pads::pad_target(Pad pad) const
         target.connected = m_slots[slot].udp_flag;
         target.destination = m_slots[slot].destination;
         target.port = m_ports.visca_port(Side::Teacher);
-        target.pan_speed = teacher_pan_speed;
-        target.tilt_speed = teacher_tilt_speed;
+        target.pan_speed = target.tilt_speed = teacherSpeed;
         break;
     }
     }
@@ -325,7 +301,9 @@ void Pads::pad_press(Pad pad, Direction direction)
         return;
     m_link.sendMsg_Net(
         target.destination, target.port,
-        ptzspeed(ptz_commands::direction_template(direction, target.crop), target.pan_speed, target.tilt_speed), true);
+        ptz_commands::ptzspeed(ptz_commands::direction_template(direction, target.crop), target.pan_speed,
+                               target.tilt_speed),
+        true);
 }
 
 void Pads::pad_release(Pad pad)
@@ -481,12 +459,12 @@ void Pads::teacher_preset(bool set)
 {
     if (!camera_connected(Slot::TeacherPano, tr("Please connect the camera")))
         return;
-    const preset_commands::TeacherListMode mode = ui.board_pano_mode_radioButton->isChecked()
+    const preset_commands::TeacherListMode mode = m_teacher.tracking_mode == kBoardPanoMode
         ? preset_commands::TeacherListMode::BoardPano
-        : ui.other_mode_radioButton->isChecked() ? preset_commands::TeacherListMode::Other
-                                                 : preset_commands::TeacherListMode::Follow;
+        : m_teacher.tracking_mode == kOtherMode ? preset_commands::TeacherListMode::Other
+                                                : preset_commands::TeacherListMode::Follow;
     const preset_commands::TeacherPosition position
-        = preset_commands::teacher_position(ui.teacher_preset_list->currentIndex(), mode);
+        = preset_commands::teacher_position(m_teacher.preset_index, mode);
     const int udpPort = m_ports.udp_port(Side::Teacher);
     bool mark = true;
     switch (position.kind) {
@@ -508,14 +486,14 @@ void Pads::teacher_preset(bool set)
     }
     }
     if (mark)
-        mark_apply(ui.teacher_apply_Button);
+        emit apply_mark_wanted(Side::Teacher);
 }
 
 void Pads::student_preset(bool set)
 {
     if (!camera_connected(Slot::StudentPano, tr("Please connect the camera")))
         return;
-    const int index = ui.student_preset_list->currentIndex();
+    const int index = m_student.preset_index;
     const int udpPort = m_ports.udp_port(Side::Student);
     if (index == 0) {
         send(Slot::StudentPano, udpPort, preset_commands::student_pano_command(set), false);
@@ -530,7 +508,7 @@ void Pads::student_preset(bool set)
         return;
     }
     if (set)
-        mark_apply(ui.student_apply_Button);
+        emit apply_mark_wanted(Side::Student);
 }
 
 void Pads::board_preset(BoardPosition position, bool set)
@@ -540,7 +518,7 @@ void Pads::board_preset(BoardPosition position, bool set)
     send(Slot::TeacherPano, m_ports.udp_port(Side::Teacher), preset_commands::board_position_command(position, set),
          false);
     if (set)
-        mark_apply(ui.board_apply_Button);
+        emit apply_mark_wanted(Side::Board);
 }
 
 void Pads::board_tracking(bool start)
@@ -548,7 +526,7 @@ void Pads::board_tracking(bool start)
     if (!camera_connected(Slot::BoardPano, tr("Please connect the camera")))
         return;
     send(Slot::BoardPano, m_ports.udp_port(Side::Teacher), preset_commands::board_tracking(start), false);
-    m_host.set_board_widgets_enabled(!start);
+    emit widget_status_wanted(2, !start);
     m_status.board_cur_track_status = start ? 1 : 2;
 }
 

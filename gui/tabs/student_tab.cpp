@@ -5,6 +5,7 @@
 #include "model/camera_slots.h"
 #include "net/control_link.h"
 #include "protocol/camera_address.h"
+#include "protocol/ptz_commands.h"
 #include "protocol/parameter_block.h"
 #include "protocol/reply_values.h"
 #include "protocol/student_parameters.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
@@ -147,6 +149,12 @@ void StudentTab::keep_values()
     keep_checked_index(this, {ui.student_cutout_radioButton, ui.student_eptz_radioButton}, m_values.eptz_mode);
     keep_checked_index(this, {ui.student_small_pano_radioButton, ui.student_return_pano_action_radioButton},
                        m_values.multi_object_strategy);
+    // The pad drives at the level's speed; the field takes "10", one digit, or nothing while typing.
+    connect(ui.student_ptzspeed_level, &QLineEdit::textChanged, this, [](const QString &text) {
+        qDebug() << "MainWindow::student ptzspeed level = " << ptz_commands::speed_level(text);
+    });
+    ui.student_ptzspeed_level->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QString::fromLatin1(ptz_commands::kSpeedLevelPattern)), ui.student_ptzspeed_level));
     keep_text(this, ui.student_ptzspeed_level, m_values.ptzspeed_level);
     keep_value(this, ui.student_feature_continue_time_label, m_values.feature_continue_max_time);
     keep_value(this, ui.director_time_pano_delay_label, m_values.time_to_pano_delay);
@@ -167,6 +175,12 @@ void StudentTab::keep_values()
 }
 
 void StudentTab::mark_changed() { mark_apply(ui.student_apply_Button); }
+
+void StudentTab::mark_side_changed(Side side)
+{
+    if (side == Side::Student)
+        mark_changed();
+}
 
 void StudentTab::show_applied() { ui.student_apply_Button->setText(tr("Apply")); }
 

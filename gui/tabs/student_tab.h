@@ -154,6 +154,9 @@ public:
     void focus_mode_reported(camera_slot::Side side, bool manual);
     // The preset list's PTZ target follows the model now known.
     void preset_target_known();
+    // Something stored on the side's camera beside the tab's controls (a preset, a calibration, a
+    // region) is not applied as the tab stands: the student side's marks the Apply.
+    void mark_side_changed(camera_slot::Side side);
     // A pair of J57 student cameras: the position calibration is offered, and the Apply carries
     // its group.
     void calibration_offered(bool offered);

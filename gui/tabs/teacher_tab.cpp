@@ -5,6 +5,7 @@
 #include "model/camera_slots.h"
 #include "net/control_link.h"
 #include "protocol/camera_address.h"
+#include "protocol/ptz_commands.h"
 #include "protocol/reply_values.h"
 #include "protocol/teacher_parameters.h"
 #include "protocol/tracking_command.h"
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
@@ -184,6 +186,13 @@ void TeacherTab::keep_values()
                        m_values.tracking_mode);
     keep_value(this, ui.teacher_target_lost_delay_label, m_values.time_to_pano_delay);
     keep_value(this, ui.teacher_hold_time_label, m_values.time_lost_delay);
+    // The pads drive at the level's speed; the field takes "10", one digit, or nothing while typing.
+    connect(ui.teacher_ptzspeed_level, &QLineEdit::textChanged, this, [](const QString &text) {
+        qDebug() << "MainWindow::teacher ptzspeed level = " << ptz_commands::speed_level(text);
+    });
+    ui.teacher_ptzspeed_level->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QString::fromLatin1(ptz_commands::kSpeedLevelPattern)),
+                                        m_window));
     keep_text(this, ui.teacher_ptzspeed_level, m_values.ptzspeed_level);
     keep_checked(this, ui.teacher_board_enable_checkBox, m_values.board_detect_enable);
     keep_checked(this, ui.teacher_board_face_enable_checkBox, m_values.board_face_enable);
@@ -201,6 +210,12 @@ void TeacherTab::keep_values()
 }
 
 void TeacherTab::mark_changed() { mark_apply(ui.teacher_apply_Button); }
+
+void TeacherTab::mark_side_changed(Side side)
+{
+    if (side == Side::Teacher)
+        mark_changed();
+}
 
 void TeacherTab::show_applied() { ui.teacher_apply_Button->setText(tr("Apply")); }
 

@@ -167,6 +167,9 @@ public:
     void focus_mode_reported(camera_slot::Side side, bool manual);
     // The preset list's PTZ target follows the model now known.
     void preset_target_known();
+    // Something stored on the side's camera beside the tab's controls (a preset, a calibration, a
+    // region) is not applied as the tab stands: the teacher side's marks the Apply.
+    void mark_side_changed(camera_slot::Side side);
     void pano_camera_released(camera_slot::Side side);
     void teacher_cameras_gone();
     // Obtain and Apply wait for the side's pano reply (the teacher side's only).

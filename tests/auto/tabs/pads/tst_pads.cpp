@@ -34,22 +34,20 @@ const QString kStop = QStringLiteral("81 01 06 01 03 03 03 03 FF");
 // as its text port took it.
 QString at(int camera, const QString &text) { return QStringLiteral("%1 %2").arg(camera).arg(text); }
 
-struct Host : Pads::Host, CameraMenuKeys::Host {
-    bool boardEnabled = true;
+// The free preview and the calibration views, as the connections and the manual calibration keep
+// them.
+struct Host : FreePreview, CalibrationView {
     QHostAddress *preview = nullptr;
-    QStringList menusClosed;
-    Pads *pads = nullptr;
-    void set_board_widgets_enabled(bool enable) override { boardEnabled = enable; }
-    bool calibration_shown(camera_slot::Side) const override { return false; }
     bool preview_connected() const override { return preview; }
     QHostAddress *preview_destination() const override { return preview; }
-    void camera_menu_closed(Side side) override
-    {
-        menusClosed << (side == Side::Teacher ? "teacher" : side == Side::Student ? "student" : "board");
-    }
-    int preview_pan_speed() const override { return pads->teacher_speeds().pan; }
-    int preview_tilt_speed() const override { return pads->teacher_speeds().tilt; }
+    bool calibration_shown(camera_slot::Side) const override { return false; }
+    void hide_calibration(camera_slot::Side) override {}
 };
+
+const char *sideName(Side side)
+{
+    return side == Side::Teacher ? "teacher" : side == Side::Student ? "student" : "board";
+}
 
 struct Rig : FormRig {
     QHostAddress previewAddress{addressOf(kPreview)};
@@ -58,25 +56,47 @@ struct Rig : FormRig {
     WindowChoices choices;
     TabLayout layout{CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, formHost.ui), teacher_values, student_values,
                      choices, link, &formHost.window};
-    Pads pads{CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, formHost.ui), cameras, ports, link, status, host,
+    Pads pads{CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, formHost.ui),
+              cameras,
+              ports,
+              link,
+              status,
+              teacher_values,
+              student_values,
+              host,
               &formHost.window};
-    CameraMenuKeys keys{CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, formHost.ui), cameras, ports,
-                        link, layout, host};
+    CameraMenuKeys keys{CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, formHost.ui),
+                        cameras,
+                        ports,
+                        link,
+                        layout,
+                        host,
+                        teacher_values};
+    // What the pads and keys told: the tabs whose Apply they marked, the Board tab's controls,
+    // the menu dialogs closed.
+    QStringList marked;
+    bool boardEnabled = true;
+    QStringList menusClosed;
     ViscaReplies replies{CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, formHost.ui), cameras, ports, link,
                          status, choices, layout, &formHost.window};
     Rig()
     {
-        host.pads = &pads;
+        QObject::connect(&pads, &Pads::apply_mark_wanted, [this](Side side) {
+            const QString name = QLatin1String(sideName(side)) + QLatin1String("_apply_Button");
+            if (!marked.contains(name))
+                marked << name;
+        });
+        QObject::connect(&pads, &Pads::widget_status_wanted, [this](int camera, bool enable) {
+            if (camera == 2)
+                boardEnabled = enable;
+        });
+        QObject::connect(&keys, &CameraMenuKeys::camera_menu_closed,
+                         [this](Side side) { menusClosed << QLatin1String(sideName(side)); });
         QObject::connect(&pads, &Pads::zoom_homed, &replies, &ViscaReplies::zoom_homed);
         QObject::connect(&pads, &Pads::zoom_stopped, &replies, &ViscaReplies::zoom_stopped);
         // The simulated cameras' own answers are left unread: each row tells the replies the
         // models it sets.
         QObject::disconnect(&link, &ControlLink::viscaReply, &replies, nullptr);
-        // The teacher list as the follow and three-presets modes fill it: six entries.
-        while (ui->teacher_preset_list->count() < 6)
-            ui->teacher_preset_list->addItem(QStringLiteral("Num 60 : Pano Crop"));
-        for (QPushButton *b : {ui->teacher_apply_Button, ui->student_apply_Button, ui->board_apply_Button})
-            b->setText(QStringLiteral("Apply"));
         ui->osd_back_Button->setText(QString());
         ui->osd_menu_Button->setText(QString());
         ui->teacher_navigate_osd_mode_radioButton->setChecked(true);
@@ -109,11 +129,12 @@ struct Rig : FormRig {
                     pads.set_teacher_redirection(toPano, teacherCrop);
                 }
             } else if (key.startsWith(QLatin1String("preset"))) {
-                (s ? ui->student_preset_list : ui->teacher_preset_list)->setCurrentIndex(value.toInt());
+                (s ? student_values.preset_index : teacher_values.preset_index) = value.toInt();
             } else if (key.startsWith(QLatin1String("level"))) {
-                (s ? ui->student_ptzspeed_level : ui->teacher_ptzspeed_level)->setText(value);
-            } else if (key == QLatin1String("mode")) {
-                formHost.window.findChild<QRadioButton *>(value + "_mode_radioButton")->setChecked(true);
+                (s ? student_values.ptzspeed_level : teacher_values.ptzspeed_level) = value;
+            } else if (key == QLatin1String("mode")) { // the tracking mode's radio index
+                const QStringList modes{"other", "follow", "binocular", "mixed", "board_pano"};
+                teacher_values.tracking_mode = modes.indexOf(value);
             } else if (key == QLatin1String("noboard")) { // as the layouts of one and two cameras show the tabs
                 ui->tabWidget->removeTab(ui->tabWidget->indexOf(ui->tab_board));
             } else if (key == QLatin1String("page")) {
@@ -181,12 +202,12 @@ struct Rig : FormRig {
     QStringList state() const
     {
         QStringList s;
-        for (QPushButton *b : {ui->teacher_apply_Button, ui->student_apply_Button, ui->board_apply_Button})
-            if (b->text() == QLatin1String("Apply(*)"))
-                s << b->objectName();
-        if (status.board_cur_track_status != 2 || !host.boardEnabled)
-            s << QStringLiteral("board %1 %2").arg(status.board_cur_track_status).arg(host.boardEnabled ? "on" : "off");
-        for (const QString &side : host.menusClosed)
+        for (const char *name : {"teacher_apply_Button", "student_apply_Button", "board_apply_Button"})
+            if (marked.contains(QLatin1String(name)))
+                s << QLatin1String(name);
+        if (status.board_cur_track_status != 2 || !boardEnabled)
+            s << QStringLiteral("board %1 %2").arg(status.board_cur_track_status).arg(boardEnabled ? "on" : "off");
+        for (const QString &side : menusClosed)
             s << "closed " + side;
         if (ui->teacher_navigate_ptz_mode_radioButton->isChecked())
             s << QStringLiteral("ptz navigation");
