@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cameras/picture_captures.h"
 #include "model/camera_slot.h"
 #include "support/form_widgets.h"
 
@@ -34,7 +35,7 @@ class QToolButton;
 // The main window's live pictures: the seven picture slots, fed by the decoders of the camera
 // connections, which show each picture in its preview label and hand it on to the enlarged
 // dialogs, the camera menu dialog and the one-shot captures; and the two image-max buttons.
-class PicturePreviews : public QObject
+class PicturePreviews : public QObject, public PictureCaptures
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -44,15 +45,6 @@ public:
     };
     // The dialogs' picture streams, in the order the window's signals carry them.
     enum class Stream { TeacherFeature, TeacherPano, StudentFeature, StudentPano, MenuFeature, MenuPano };
-    // The one-shot captures: each keeps the next picture of its camera.
-    enum class Capture {
-        TeacherFeatureCalibration,
-        TeacherPanoCalibration,
-        StudentFeatureCalibration,
-        StudentPanoCalibration,
-        Standard,
-        Moved
-    };
     // Where the pictures go beyond the labels.
     class Host
     {
@@ -87,13 +79,12 @@ public:
     void pano_camera_released(camera_slot::Side side);
     // The calibration dialog takes the student pictures while it is open.
     void set_student_image_expand_open(bool open) { student_image_expand_open = open; }
-    void arm(Capture capture);
-    bool armed(Capture capture) const;
-    QImage captured(Capture capture) const;
-    // Over the moved picture's own pixels.
-    const cv::Mat &moved_image() const { return teacher_moved_image; }
-    // The last standard capture reached its file.
-    bool standard_image_saved() const { return teacher_standard_image_saved; }
+    // PictureCaptures
+    void arm(Capture capture) override;
+    bool armed(Capture capture) const override;
+    QImage captured(Capture capture) const override;
+    const cv::Mat &moved_image() const override { return teacher_moved_image; }
+    bool standard_image_saved() const override { return teacher_standard_image_saved; }
     // A camera menu dialog of the side opened or closed: while one is open the preview labels
     // stand still and only its camera's picture goes on, to the dialog.
     void menu_dialog_opened(camera_slot::Side side);

@@ -52,7 +52,7 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
         port_fields, *control_link, pano_status, window);
     manual_calibration = std::make_unique<ManualCalibration>(
         CORVANE_FORM_WIDGETS(ManualCalibration, MANUAL_CALIBRATION_WIDGETS, ui), camera_slots, camera_ports,
-        *control_link, pano_status, static_cast<ManualCalibration::Host &>(*this), window);
+        *control_link, pano_status, teacher_values, student_values, window);
     pads = std::make_unique<Pads>(CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, ui), camera_slots, camera_ports,
                                   *control_link, pano_status, teacher_values, student_values, *manual_calibration,
                                   window);
@@ -96,12 +96,12 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
                                                  settings_file->loading_config(), window);
     reversal_compensation = std::make_unique<ReversalCompensation>(
         CORVANE_FORM_WIDGETS(ReversalCompensation, REVERSAL_COMPENSATION_WIDGETS, ui), camera_slots, camera_ports,
-        *control_link, static_cast<ReversalCompensation::Host &>(*this), window);
+        *control_link, *picture_previews, window);
     reply_parser = std::make_unique<ReplyParser>(camera_slots, camera_ports, *control_link, pano_status,
                                                  static_cast<ReplyParser::Host &>(*this), window);
     auto_calibration_feature = std::make_unique<AutoCalibration>(
         CORVANE_FORM_WIDGETS(AutoCalibration, AUTO_CALIBRATION_WIDGETS, ui), camera_slots, camera_ports,
-        *control_link, static_cast<AutoCalibration::Host &>(*this), window);
+        *control_link, *picture_previews, *manual_calibration, teacher_values, student_values, window);
 
     // The settings file's groups as it reads them, shown by their owners in the order of the rows.
     SettingsFile *file = settings_file.get();
@@ -247,6 +247,20 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     QObject::connect(pads.get(), &Pads::widget_status_wanted, layout, &TabLayout::set_widget_status);
     QObject::connect(menu_keys.get(), &CameraMenuKeys::camera_menu_closed, picture_previews.get(),
                      &PicturePreviews::menu_dialog_closed);
+
+    // What the calibration cross changes around it.
+    ManualCalibration *mc = manual_calibration.get();
+    QObject::connect(mc, &ManualCalibration::apply_mark_wanted, teacher_tab.get(), &TeacherTab::mark_side_changed);
+    QObject::connect(mc, &ManualCalibration::apply_mark_wanted, student_tab.get(), &StudentTab::mark_side_changed);
+    QObject::connect(mc, &ManualCalibration::auto_calibration_enabled_wanted, auto_calibration_feature.get(),
+                     &AutoCalibration::enable_button);
+    QObject::connect(mc, &ManualCalibration::pad_slowed, teacher_tab.get(), &TeacherTab::pad_slowed);
+    QObject::connect(mc, &ManualCalibration::pad_slowed, student_tab.get(), &StudentTab::pad_slowed);
+    QObject::connect(mc, &ManualCalibration::zoom_enabled_wanted, pads.get(), &Pads::set_zoom_enabled);
+    QObject::connect(mc, &ManualCalibration::region_display_off_wanted, region_editor.get(),
+                     &RegionEditor::region_display_off);
+    QObject::connect(mc, &ManualCalibration::region_display_off_wanted, preview_regions.get(),
+                     &StudentRegions::region_display_off);
 }
 
 WindowFeatures::~WindowFeatures() = default;
@@ -362,34 +376,7 @@ YOLO &WindowFeatures::detector() { return yolo_model; }
 
 void WindowFeatures::set_widget_status(int camera, bool enable) { tab_layout->set_widget_status(camera, enable); }
 
-QString WindowFeatures::ptzspeed(const QString &command_template, int hindex, int vindex)
-{
-    return ptz_commands::ptzspeed(command_template, hindex, vindex);
-}
-
 void WindowFeatures::calibration_cross_off(camera_slot::Side side) { manual_calibration->calibration_cross_off(side); }
-
-namespace {
-PicturePreviews::Capture calibration_capture(Side side, bool pano)
-{
-    using C = PicturePreviews::Capture;
-    if (side == Side::Student)
-        return pano ? C::StudentPanoCalibration : C::StudentFeatureCalibration;
-    return pano ? C::TeacherPanoCalibration : C::TeacherFeatureCalibration;
-}
-} // namespace
-
-void WindowFeatures::request_calibration_picture(Side side, bool pano)
-{
-    picture_previews->arm(calibration_capture(side, pano));
-}
-
-QImage WindowFeatures::calibration_picture(Side side, bool pano) const
-{
-    return picture_previews->captured(calibration_capture(side, pano));
-}
-
-bool WindowFeatures::calibration_shown(Side side) const { return manual_calibration->calibration_shown(side); }
 
 void WindowFeatures::send_stream(PicturePreviews::Stream stream, QImage &image) { m_shell.send_stream(stream, image); }
 
@@ -399,19 +386,6 @@ QWidget *WindowFeatures::enlarged_dialog(Side side) { return m_shell.enlarged_di
 
 // ---------------------------------------------------------------------------
 // Manual calibration and the reversal compensation
-
-int WindowFeatures::saved_ptz_speed(Side side) const
-{
-    return side == Side::Teacher ? teacher_tab->ptzspeed_saved() : student_tab->ptzspeed_saved();
-}
-
-void WindowFeatures::arm_capture(PicturePreviews::Capture capture) { picture_previews->arm(capture); }
-
-bool WindowFeatures::capture_armed(PicturePreviews::Capture capture) const { return picture_previews->armed(capture); }
-
-bool WindowFeatures::standard_picture_saved() const { return picture_previews->standard_image_saved(); }
-
-cv::Mat WindowFeatures::moved_picture() const { return picture_previews->moved_image(); }
 
 // ---------------------------------------------------------------------------
 // The parameter tabs

@@ -49,10 +49,7 @@ class WindowFeatures : private OptionsTab::Host,
                        private BoardTab::Host,
                        private DirectorTab::Host,
                        private StudentRegions::Host,
-                       private ManualCalibration::Host,
-                       private ReversalCompensation::Host,
-                       private ReplyParser::Host,
-                       private AutoCalibration::Host
+                       private ReplyParser::Host
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -154,15 +151,10 @@ private:
     bool teacher_picture_conversion_armed() const override;
     bool teacher_pano_streaming() const override;
     YOLO &detector() override;
-    // ReplyParser::Host, ReversalCompensation::Host, RegionEditor::Host and StudentRegions::Host
+    // ReplyParser::Host, RegionEditor::Host and StudentRegions::Host
     void set_widget_status(int camera, bool enable) override;
-    QString ptzspeed(const QString &command_template, int hindex, int vindex) override;
     void calibration_cross_off(camera_slot::Side side) override;
 
-    // AutoCalibration::Host
-    void request_calibration_picture(camera_slot::Side side, bool pano) override;
-    QImage calibration_picture(camera_slot::Side side, bool pano) const override;
-    bool calibration_shown(camera_slot::Side side) const override;
     // PicturePreviews::Host
     void send_stream(PicturePreviews::Stream stream, QImage &image) override;
     void hand_picture_to_detector(const QImage &image) override;
@@ -192,13 +184,6 @@ private:
     void end_auto_calibrate() override;
     void set_student_image_expand_open(bool open) override;
     void repaint_student_regions() override;
-    // ManualCalibration::Host
-    int saved_ptz_speed(camera_slot::Side side) const override;
-    // ReversalCompensation::Host (ptzspeed above)
-    void arm_capture(PicturePreviews::Capture capture) override;
-    bool capture_armed(PicturePreviews::Capture capture) const override;
-    bool standard_picture_saved() const override;
-    cv::Mat moved_picture() const override;
     // ReplyParser::Host
     bool request_pending(request_poller::Kind kind) const override;
     bool answer_request(request_poller::Kind kind) override;

@@ -612,6 +612,12 @@ void RegionEditor::pano_camera_released(camera_slot::Side side)
         set_redraw_pending(false);
 }
 
+void RegionEditor::region_display_off(camera_slot::Side side)
+{
+    if (side == camera_slot::Side::Teacher && ui.teacher_show_region_checkBox->isChecked())
+        ui.teacher_show_region_checkBox->setChecked(false);
+}
+
 void RegionEditor::pano_views_closed(camera_slot::Side side)
 {
     if (side != camera_slot::Side::Teacher)

@@ -171,6 +171,8 @@ public:
     // empties.
     void pano_camera_released(camera_slot::Side side);
     void pano_views_closed(camera_slot::Side side);
+    // The teacher calibration cross shows: the region display box goes off (without its click).
+    void region_display_off(camera_slot::Side side);
     void pano_destination_cleared(camera_slot::Side side);
     // A text block (teacher text port) or a VISCA text (teacher VISCA port) to the teacher pano.
     void send_teacher_pano_text(const QString &text);

@@ -668,6 +668,12 @@ void StudentRegions::camera_connecting(camera_slot::Slot slot)
         ui.student_pano_region_widget->installEventFilter(m_filter);
 }
 
+void StudentRegions::region_display_off(camera_slot::Side side)
+{
+    if (side == camera_slot::Side::Student && ui.student_show_region_checkBox->isChecked())
+        ui.student_show_region_checkBox->setChecked(false);
+}
+
 void StudentRegions::pano_views_closed(camera_slot::Side side)
 {
     if (side != camera_slot::Side::Student)

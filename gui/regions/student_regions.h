@@ -116,6 +116,8 @@ public:
     // let go: its regions hide and no widget takes the mouse; likewise the board pano camera.
     void camera_connecting(camera_slot::Slot slot);
     void pano_views_closed(camera_slot::Side side);
+    // The student calibration cross shows: the region display box goes off (without its click).
+    void region_display_off(camera_slot::Side side);
     void board_pano_released();
 
     void on_student_show_region_checkBox_clicked(bool checked);

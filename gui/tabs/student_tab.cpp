@@ -176,6 +176,12 @@ void StudentTab::keep_values()
 
 void StudentTab::mark_changed() { mark_apply(ui.student_apply_Button); }
 
+void StudentTab::pad_slowed(Side side, bool slow)
+{
+    if (side == Side::Student)
+        ui.student_ptzspeed_level->setText(QString::number(slow ? 1 : student_ptzspeed_saved_level));
+}
+
 void StudentTab::mark_side_changed(Side side)
 {
     if (side == Side::Student)

@@ -157,6 +157,9 @@ public:
     // Something stored on the side's camera beside the tab's controls (a preset, a calibration, a
     // region) is not applied as the tab stands: the student side's marks the Apply.
     void mark_side_changed(camera_slot::Side side);
+    // The calibration cross slows the side's pad to level 1 while it shows; then the level last
+    // applied or obtained comes back.
+    void pad_slowed(camera_slot::Side side, bool slow);
     // A pair of J57 student cameras: the position calibration is offered, and the Apply carries
     // its group.
     void calibration_offered(bool offered);

@@ -211,6 +211,12 @@ void TeacherTab::keep_values()
 
 void TeacherTab::mark_changed() { mark_apply(ui.teacher_apply_Button); }
 
+void TeacherTab::pad_slowed(Side side, bool slow)
+{
+    if (side == Side::Teacher)
+        ui.teacher_ptzspeed_level->setText(QString::number(slow ? 1 : teacher_ptzspeed_value));
+}
+
 void TeacherTab::mark_side_changed(Side side)
 {
     if (side == Side::Teacher)

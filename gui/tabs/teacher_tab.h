@@ -170,6 +170,9 @@ public:
     // Something stored on the side's camera beside the tab's controls (a preset, a calibration, a
     // region) is not applied as the tab stands: the teacher side's marks the Apply.
     void mark_side_changed(camera_slot::Side side);
+    // The calibration cross slows the side's pad to level 1 while it shows; then the level last
+    // applied or obtained comes back.
+    void pad_slowed(camera_slot::Side side, bool slow);
     void pano_camera_released(camera_slot::Side side);
     void teacher_cameras_gone();
     // Obtain and Apply wait for the side's pano reply (the teacher side's only).

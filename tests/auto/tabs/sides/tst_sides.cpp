@@ -600,6 +600,26 @@ private slots:
         }
     }
 
+    // The calibration cross slows its side's pad to level 1, and its end brings back the level
+    // last applied or obtained; the other side's level stays.
+    void padSlowed()
+    {
+        Rig rig;
+        rig.ui->teacher_ptzspeed_level->setText(QStringLiteral("6"));
+        rig.ui->student_ptzspeed_level->setText(QStringLiteral("4"));
+        rig.teacher.teacher_apply_text(); // the level applied: 6
+        rig.teacher.pad_slowed(camera_slot::Side::Teacher, true);
+        rig.student.pad_slowed(camera_slot::Side::Teacher, true);
+        QCOMPARE(rig.ui->teacher_ptzspeed_level->text(), QStringLiteral("1"));
+        QCOMPARE(rig.teacher_values.ptzspeed_level, QStringLiteral("1"));
+        QCOMPARE(rig.ui->student_ptzspeed_level->text(), QStringLiteral("4"));
+        rig.teacher.pad_slowed(camera_slot::Side::Teacher, false);
+        QCOMPARE(rig.ui->teacher_ptzspeed_level->text(), QStringLiteral("6"));
+        rig.student.pad_slowed(camera_slot::Side::Student, true);
+        rig.student.pad_slowed(camera_slot::Side::Student, false);
+        QCOMPARE(rig.ui->student_ptzspeed_level->text(), QStringLiteral("10"));
+    }
+
     // A failed auto-calibration pass goes to the dialog; a passed one reads the points back
     // quietly.
     void autoCalibration()
