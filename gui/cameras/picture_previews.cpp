@@ -35,9 +35,11 @@ QImage asRgb888(const QImage &image)
 }
 } // namespace
 
-PicturePreviews::PicturePreviews(const Widgets &widgets, const CameraSlots &camera_slots, Host &host, QWidget *window)
+PicturePreviews::PicturePreviews(const Widgets &widgets, const CameraSlots &camera_slots, const FreePreview &preview,
+                                 Host &host, QWidget *window)
     : ui(widgets)
     , m_slots(camera_slots)
+    , m_preview(preview)
     , m_host(host)
     , m_window(window)
 {
@@ -233,7 +235,7 @@ void PicturePreviews::teacher_pano_SetImage(QImage image)
         if (teacher_image_to_cv_mat_flag) {
             // Cleared first: the detection runs once, whatever happens while it runs.
             teacher_image_to_cv_mat_flag = false;
-            m_host.hand_picture_to_detector(image);
+            emit detector_picture_taken(image);
             qDebug() << "MainWindow::teacher_pano_SetImage init opencv data conversion!";
         }
         if (teacher_pano_calibration_capture) {
@@ -311,7 +313,7 @@ void PicturePreviews::board_pano_SetImage(QImage image)
 
 void PicturePreviews::rtsp_SetImage(QImage image)
 {
-    if (m_host.preview_connected() && image.height() >= 1)
+    if (m_preview.preview_connected() && image.height() >= 1)
         ui.labVideo->setPixmap(QPixmap::fromImage(image));
 }
 

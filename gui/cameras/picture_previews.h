@@ -1,6 +1,8 @@
 #pragma once
 
+#include "cameras/free_preview.h"
 #include "cameras/picture_captures.h"
+#include "regions/detector_picture.h"
 #include "model/camera_slot.h"
 #include "support/form_widgets.h"
 
@@ -35,7 +37,17 @@ class QToolButton;
 // The main window's live pictures: the seven picture slots, fed by the decoders of the camera
 // connections, which show each picture in its preview label and hand it on to the enlarged
 // dialogs, the camera menu dialog and the one-shot captures; and the two image-max buttons.
-class PicturePreviews : public QObject, public PictureCaptures
+// What the pictures hand on beyond the labels.
+class PicturePreviewsSignals : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // The teacher pano's picture that the detector asked for.
+    void detector_picture_taken(const QImage &image);
+};
+
+class PicturePreviews : public PicturePreviewsSignals, public PictureCaptures, public DetectorPicture
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -52,14 +64,13 @@ public:
         virtual ~Host() = default;
         // A picture for the enlarged dialog or the camera menu dialog that takes the stream.
         virtual void send_stream(Stream stream, QImage &image) = 0;
-        // The teacher pano's picture that the detector asked for.
-        virtual void hand_picture_to_detector(const QImage &image) = 0;
         // The enlarged dialog of the teacher or student pair.
         virtual QWidget *enlarged_dialog(camera_slot::Side side) = 0;
-        virtual bool preview_connected() const = 0;
     };
 
-    PicturePreviews(const Widgets &widgets, const CameraSlots &camera_slots, Host &host, QWidget *window);
+    // preview: the free preview's pictures show while it runs.
+    PicturePreviews(const Widgets &widgets, const CameraSlots &camera_slots, const FreePreview &preview, Host &host,
+                    QWidget *window);
 
     // The side's camera let go: its enlarged dialog closes and takes no more pictures.
     void close_enlarged_dialog(camera_slot::Side side);
@@ -88,10 +99,10 @@ public:
     // A camera menu dialog of the side opened or closed: while one is open the preview labels
     // stand still and only its camera's picture goes on, to the dialog.
     void menu_dialog_opened(camera_slot::Side side);
-    // The detector's one picture of the teacher pano: asked for, or no longer wanted.
-    void request_detector_picture() { teacher_image_to_cv_mat_flag = true; }
-    bool detector_picture_requested() const { return teacher_image_to_cv_mat_flag; }
-    void forget_detector_picture() { teacher_image_to_cv_mat_flag = false; }
+    // DetectorPicture: the detector's one picture of the teacher pano.
+    void request_detector_picture() override { teacher_image_to_cv_mat_flag = true; }
+    bool detector_picture_requested() const override { return teacher_image_to_cv_mat_flag; }
+    void forget_detector_picture() override { teacher_image_to_cv_mat_flag = false; }
     void menu_dialog_closed(camera_slot::Side side);
 
     // One picture slot per source, fed by its decoder's GetImage (queued).
@@ -111,6 +122,7 @@ private:
 
     const Widgets ui;
     const CameraSlots &m_slots;
+    const FreePreview &m_preview;
     Host &m_host;
     QWidget *m_window;
     // The enlarged dialog of the pair was opened by its button and takes pictures.

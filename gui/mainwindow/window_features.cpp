@@ -59,15 +59,16 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     menu_keys = std::make_unique<CameraMenuKeys>(CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, ui),
                                                  camera_slots, camera_ports, *control_link, *tab_layout,
                                                  *camera_connections, teacher_values);
+    picture_previews = std::make_unique<PicturePreviews>(
+        CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), camera_slots, *camera_connections,
+        static_cast<PicturePreviews::Host &>(*this), window);
     region_editor = std::make_unique<RegionEditor>(CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, ui),
                                                    camera_slots, camera_ports, *control_link, pano_status,
-                                                   static_cast<RegionEditor::Host &>(*this), window);
+                                                   teacher_values, *manual_calibration, *picture_previews, yolo_model,
+                                                   window);
     visca_replies = std::make_unique<ViscaReplies>(CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, ui),
                                                    camera_slots, camera_ports, *control_link, pano_status,
                                                    window_choices, *tab_layout, window);
-    picture_previews = std::make_unique<PicturePreviews>(
-        CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), camera_slots,
-        static_cast<PicturePreviews::Host &>(*this), window);
     lectern_mode = std::make_unique<LecternMode>(CORVANE_FORM_WIDGETS(LecternMode, LECTERN_MODE_WIDGETS, ui), window);
     teacher_tab = std::make_unique<TeacherTab>(CORVANE_FORM_WIDGETS(TeacherTab, TEACHER_TAB_WIDGETS, ui), teacher_values,
                                                camera_slots,
@@ -261,6 +262,15 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
                      &RegionEditor::region_display_off);
     QObject::connect(mc, &ManualCalibration::region_display_off_wanted, preview_regions.get(),
                      &StudentRegions::region_display_off);
+
+    // What the teacher region controls change around them.
+    RegionEditor *re = region_editor.get();
+    QObject::connect(re, &RegionEditor::apply_mark_wanted, teacher_tab.get(), &TeacherTab::mark_side_changed);
+    QObject::connect(re, &RegionEditor::applied_shown_wanted, teacher_tab.get(), &TeacherTab::show_side_applied);
+    QObject::connect(re, &RegionEditor::zoom_enabled_wanted, pads.get(), &Pads::set_zoom_enabled);
+    QObject::connect(re, &RegionEditor::board_effect_enabled_wanted, teacher_tab.get(),
+                     &TeacherTab::enable_board_effect);
+    QObject::connect(picture_previews.get(), &PicturePreviews::detector_picture_taken, re, &RegionEditor::QImage2cvMat);
 }
 
 WindowFeatures::~WindowFeatures() = default;
@@ -357,30 +367,14 @@ void WindowFeatures::teacher_obtain_quietly() { teacher_tab->teacher_obtain(true
 
 void WindowFeatures::student_points_read_back() { m_shell.student_points_read_back(); }
 
-bool WindowFeatures::preview_connected() const { return camera_connections->preview_connected(); }
-
 // ---------------------------------------------------------------------------
 // The region editor, the camera connections, the VISCA replies and the pictures
-
-bool WindowFeatures::teacher_pano_marked_offline() const { return pano_status.teacher_pano_offline; }
-
-void WindowFeatures::disarm_teacher_picture_conversion() { picture_previews->forget_detector_picture(); }
-
-void WindowFeatures::arm_teacher_picture_conversion() { picture_previews->request_detector_picture(); }
-
-bool WindowFeatures::teacher_picture_conversion_armed() const { return picture_previews->detector_picture_requested(); }
-
-bool WindowFeatures::teacher_pano_streaming() const { return camera_connections->teacher_pano_streaming(); }
-
-YOLO &WindowFeatures::detector() { return yolo_model; }
 
 void WindowFeatures::set_widget_status(int camera, bool enable) { tab_layout->set_widget_status(camera, enable); }
 
 void WindowFeatures::calibration_cross_off(camera_slot::Side side) { manual_calibration->calibration_cross_off(side); }
 
 void WindowFeatures::send_stream(PicturePreviews::Stream stream, QImage &image) { m_shell.send_stream(stream, image); }
-
-void WindowFeatures::hand_picture_to_detector(const QImage &image) { region_editor->QImage2cvMat(image); }
 
 QWidget *WindowFeatures::enlarged_dialog(Side side) { return m_shell.enlarged_dialog(side); }
 

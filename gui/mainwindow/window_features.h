@@ -41,7 +41,6 @@ class MainWindow;
 class WindowFeatures : private OptionsTab::Host,
                        private SettingsFile::Host,
                        private ParameterRequests::Host,
-                       private RegionEditor::Host,
                        private PicturePreviews::Host,
                        private TeacherTab::Host,
                        private StudentTab::Host,
@@ -144,22 +143,13 @@ private:
     bool lectern_mode_chosen() const override;
     void teacher_obtain_quietly() override;
     void student_points_read_back() override;
-    // RegionEditor::Host
-    bool teacher_pano_marked_offline() const override;
-    void disarm_teacher_picture_conversion() override;
-    void arm_teacher_picture_conversion() override;
-    bool teacher_picture_conversion_armed() const override;
-    bool teacher_pano_streaming() const override;
-    YOLO &detector() override;
-    // ReplyParser::Host, RegionEditor::Host and StudentRegions::Host
+    // ReplyParser::Host and StudentRegions::Host
     void set_widget_status(int camera, bool enable) override;
     void calibration_cross_off(camera_slot::Side side) override;
 
     // PicturePreviews::Host
     void send_stream(PicturePreviews::Stream stream, QImage &image) override;
-    void hand_picture_to_detector(const QImage &image) override;
     QWidget *enlarged_dialog(camera_slot::Side side) override;
-    bool preview_connected() const override;
     // TeacherTab::Host, StudentTab::Host, BoardTab::Host, DirectorTab::Host
     void set_tab_widgets_enabled(int tab, bool enable) override;
     void set_tabs_enabled(bool enable) override;

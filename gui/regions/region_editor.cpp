@@ -15,14 +15,10 @@
 #include "regions/customgraphicsscene.h"
 #include "regions/customgraphicsview.h"
 #include "seams/message_box.h"
-#include "support/apply_mark.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDebug>
 #include <QGraphicsItem>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QThread>
@@ -126,13 +122,17 @@ RegionEditor::~RegionEditor()
 }
 
 RegionEditor::RegionEditor(const Widgets &widgets, CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-                           PanoStatus &status, Host &host, QWidget *window)
+                           PanoStatus &status, const TeacherSection &teacher, CalibrationView &calibration,
+                           DetectorPicture &picture, YOLO &detector, QWidget *window)
     : ui(widgets)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
     , m_status(status)
-    , m_host(host)
+    , m_teacher(teacher)
+    , m_calibration(calibration)
+    , m_picture(picture)
+    , m_detector(detector)
     , m_window(window)
 {
     region_scene = new CustomGraphicsScene(this);
@@ -572,12 +572,6 @@ bool RegionEditor::find_shield_rect(const QString &name) { return find_region_re
 
 bool RegionEditor::find_board_rect(const QString &name) { return find_region_rect(name, "contains board_rect="); }
 
-void RegionEditor::set_ptzspeed_level_enabled(bool enable)
-{
-    ui.teacher_ptzspeed_level->setEnabled(enable);
-    ui.label_93->setEnabled(enable);
-}
-
 bool RegionEditor::near_track_edge(int value)
 {
     // The pointer counts as on an edge within the hover band of the region items.
@@ -599,7 +593,7 @@ void RegionEditor::enable_group_controls(int camera, bool enable)
 
 void RegionEditor::disable_board_controls()
 {
-    if (!m_host.teacher_customer_model())
+    if (!m_teacher.customer_model)
         return;
     for (QWidget *w : std::initializer_list<QWidget *>{ui.teacher_board_region_radioButton, ui.teacher_board_one_checkBox,
                                                        ui.teacher_board_two_checkBox, ui.teacher_board_three_checkBox})
@@ -654,9 +648,9 @@ void RegionEditor::set_teacher_region_widgets(bool enable)
     for (QWidget *widget : std::initializer_list<QWidget *>{
              ui.teacher_track_region_radioButton, ui.teacher_shield_region_radioButton,
              ui.teacher_board_region_radioButton, ui.teacher_snapshot_region_radioButton,
-             ui.teacher_ai_detection_pushButton, ui.del_track_region_pushButton, ui.clear_snapshot_region_pushButton,
-             ui.teacher_board_effect_list})
+             ui.teacher_ai_detection_pushButton, ui.del_track_region_pushButton, ui.clear_snapshot_region_pushButton})
         widget->setEnabled(enable);
+    emit board_effect_enabled_wanted(enable);
     if (!enable) {
         for (int i = 0; i < kShieldCount; ++i)
             shield_box(i)->setEnabled(false);
@@ -764,7 +758,7 @@ void RegionEditor::shield_box_clicked(int index, bool checked)
         region_scene->setTrackingRegionName(QString());
         region_scene->setCurrentAction(CustomGraphicsScene::DefaultType);
     }
-    mark_apply(ui.teacher_apply_Button);
+    emit apply_mark_wanted(Side::Teacher);
 }
 
 void RegionEditor::board_box_clicked(int index, bool checked)
@@ -780,7 +774,7 @@ void RegionEditor::board_box_clicked(int index, bool checked)
         region_scene->hideGraphicsRectItem(kBoardNames[index]);
         region_scene->setCurrentAction(CustomGraphicsScene::DefaultType);
     }
-    mark_apply(ui.teacher_apply_Button);
+    emit apply_mark_wanted(Side::Teacher);
 }
 
 void RegionEditor::on_teacher_shield_one_checkBox_clicked(bool checked) { shield_box_clicked(0, checked); }
@@ -854,7 +848,7 @@ void RegionEditor::on_teacher_snapshot_region_radioButton_clicked(bool checked)
         shield_box(i)->setEnabled(false);
     for (int i = 0; i < kBoardCount; ++i)
         board_box(i)->setEnabled(false);
-    ui.teacher_apply_Button->setText(tr("Apply"));
+    emit applied_shown_wanted(Side::Teacher);
 }
 
 void RegionEditor::on_clear_snapshot_region_pushButton_clicked(bool)
@@ -882,7 +876,8 @@ void RegionEditor::on_teacher_show_region_checkBox_clicked(bool checked)
         ui.graphicsView->setMouseTracking(true);
         // The window filters the view's events, as it always has; the connection drops it again.
         ui.graphicsView->viewport()->installEventFilter(m_window);
-        if (ui.teacher_startTrack_Button->isEnabled())
+        // Open while the Teacher tab's controls are (the view follows the same status).
+        if (ui.graphicsView->isEnabled())
             set_teacher_region_widgets(true);
         teacher_show_track_region = true;
         teacher_show_snapshot_region = true;
@@ -923,14 +918,11 @@ void RegionEditor::on_teacher_show_region_checkBox_clicked(bool checked)
         } else {
             const int trackStatus = m_status.teacher_cur_track_status;
             qDebug() << "teacher_cur_track_status:" << trackStatus;
-            if (trackStatus == 2) {
-                ui.teacher_zoomin_Button->setEnabled(true);
-                ui.teacher_zoomout_Button->setEnabled(true);
-            }
-            if (ui.teacher_show_Calibration_checkBox->isChecked() && featureModel == QLatin1String("M5")) {
-                ui.teacher_show_Calibration_checkBox->setChecked(false);
-                m_host.calibration_cross_off(camera_slot::Side::Teacher); // the cross goes off first
-            }
+            if (trackStatus == 2)
+                emit zoom_enabled_wanted(Side::Teacher, true);
+            // The cross goes off first.
+            if (featureModel == QLatin1String("M5"))
+                m_calibration.hide_calibration(Side::Teacher);
             send_teacher_pano_visca(teacher_region_keys::region_display_visca(false));
             wait_ms(kRegionDisplaySwitchMs);
         }
@@ -949,18 +941,18 @@ void RegionEditor::on_teacher_show_region_checkBox_clicked(bool checked)
             flag = false;
         for (bool &flag : teacher_show_board_region)
             flag = false;
-        m_host.disarm_teacher_picture_conversion();
+        m_picture.forget_detector_picture();
         clear_region_scene();
         send_teacher_pano_visca(teacher_region_keys::region_display_visca(false));
         wait_ms(kRegionDisplaySwitchMs);
     }
 
-    if (m_host.teacher_customer_model()) {
+    if (m_teacher.customer_model) {
         ui.teacher_board_region_radioButton->setEnabled(false);
         for (int i = 0; i < kBoardCount; ++i)
             board_box(i)->setEnabled(false);
     }
-    if (!m_host.teacher_pano_marked_offline())
+    if (!m_status.teacher_pano_offline)
         send_teacher_pano_text(
             tracking_command::crop_status_request(QString::fromLatin1(parameter_block::kTeacherSection)));
 }
@@ -994,14 +986,14 @@ void RegionEditor::on_del_track_region_pushButton_clicked()
 void RegionEditor::on_teacher_ai_detection_pushButton_clicked()
 {
     ui.teacher_ai_detection_pushButton->setChecked(false);
-    const bool armed = m_host.teacher_picture_conversion_armed();
-    const bool streaming = m_host.teacher_pano_streaming();
+    const bool armed = m_picture.detector_picture_requested();
+    const bool streaming = m_slots[Slot::TeacherPano].connected;
     const bool shown = ui.teacher_show_region_checkBox->isChecked();
     qDebug() << "on_teacher_ai_detection_clicked: teacher_image_to_cv_mat_flag = " << (armed ? "true" : "false")
              << ",teacher_pano_rtsp_flag=" << (streaming ? "true" : "false")
              << ",teacher_show_region_checkBox=" << (shown ? "true" : "false");
     if (!armed && streaming && shown && !m_detection) {
-        const QString unusable = m_host.detector().unusable_message();
+        const QString unusable = m_detector.unusable_message();
         if (!unusable.isEmpty()) {
             // Without a model or class list nothing can be found: the installer is told, and the
             // regions stay.
@@ -1009,7 +1001,7 @@ void RegionEditor::on_teacher_ai_detection_pushButton_clicked()
         } else {
             // The scene is emptied once the detection has found what to put there: a detection
             // that fails leaves the installer's regions.
-            m_host.arm_teacher_picture_conversion();
+            m_picture.request_detector_picture();
             qDebug() << "init ai detec";
         }
     }
@@ -1037,7 +1029,7 @@ void RegionEditor::QImage2cvMat(QImage image)
     // the regions when it ends.
     // Empty when the detection failed.
     auto found = std::make_shared<std::optional<std::vector<DetRes>>>();
-    YOLO &detector = m_host.detector();
+    YOLO &detector = m_detector;
     m_detection = QThread::create([picture, found, &detector] {
         cv::Mat frame = qimage_to_mat(picture);
         try {

@@ -217,6 +217,14 @@ void TeacherTab::pad_slowed(Side side, bool slow)
         ui.teacher_ptzspeed_level->setText(QString::number(slow ? 1 : teacher_ptzspeed_value));
 }
 
+void TeacherTab::show_side_applied(Side side)
+{
+    if (side == Side::Teacher)
+        show_applied();
+}
+
+void TeacherTab::enable_board_effect(bool enable) { ui.teacher_board_effect_list->setEnabled(enable); }
+
 void TeacherTab::mark_side_changed(Side side)
 {
     if (side == Side::Teacher)

@@ -170,6 +170,10 @@ public:
     // Something stored on the side's camera beside the tab's controls (a preset, a calibration, a
     // region) is not applied as the tab stands: the teacher side's marks the Apply.
     void mark_side_changed(camera_slot::Side side);
+    // The side's Apply shows the tab applied (the snapshot region chosen).
+    void show_side_applied(camera_slot::Side side);
+    // The snapshot effect list goes with the region controls.
+    void enable_board_effect(bool enable);
     // The calibration cross slows the side's pad to level 1 while it shows; then the level last
     // applied or obtained comes back.
     void pad_slowed(camera_slot::Side side, bool slow);

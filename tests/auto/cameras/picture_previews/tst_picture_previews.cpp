@@ -55,7 +55,7 @@ cv::Mat patterned(int rows, int cols, int type)
 
 std::string localPath(const QString &path) { return QFile::encodeName(path).toStdString(); }
 
-struct Fixture : PicturePreviews::Host {
+struct Fixture : PicturePreviews::Host, FreePreview {
     RecordingPresenter boxes;
     FormHost formHost;
     Ui::MainWindow *ui = formHost.ui;
@@ -66,16 +66,20 @@ struct Fixture : PicturePreviews::Host {
     int detectorPictures = 0;
     bool previewConnected = false;
     PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, formHost.ui), records,
-                             *this, &formHost.window};
+                             *this, *this, &formHost.window};
+    Fixture()
+    {
+        QObject::connect(&previews, &PicturePreviews::detector_picture_taken, [this] { ++detectorPictures; });
+    }
 
     void send_stream(Stream stream, QImage &image) override
     {
         ++streams[int(stream)];
         lastStreamed[int(stream)] = image;
     }
-    void hand_picture_to_detector(const QImage &) override { ++detectorPictures; }
     QWidget *enlarged_dialog(Side side) override { return &dialogs[side == Side::Student]; }
     bool preview_connected() const override { return previewConnected; }
+    QHostAddress *preview_destination() const override { return nullptr; }
 
     QLabel *label(Source source) const
     {

@@ -89,11 +89,11 @@ struct Rig : FormRig, StudentRegions::Host {
 };
 
 // The window's picture slots with no dialog open.
-struct NoDialogs : PicturePreviews::Host {
+struct NoDialogs : PicturePreviews::Host, FreePreview {
     void send_stream(PicturePreviews::Stream, QImage &) override { }
-    void hand_picture_to_detector(const QImage &) override { }
     QWidget *enlarged_dialog(camera_slot::Side) override { return nullptr; }
     bool preview_connected() const override { return false; }
+    QHostAddress *preview_destination() const override { return nullptr; }
 };
 
 QString pointsText(const QPoint *p, int n)
@@ -491,7 +491,7 @@ private slots:
                             decoder, thread);
         NoDialogs noDialogs;
         PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), r->cameras,
-                                 noDialogs, &r->formHost.window};
+                                 noDialogs, noDialogs, &r->formHost.window};
         connect(decoder, &QFFmpeg::GetImage, &previews, &PicturePreviews::student_pano_SetImage, Qt::QueuedConnection);
         int pictures = 0;
         connect(decoder, &QFFmpeg::GetImage, &previews, [&pictures] { ++pictures; }, Qt::QueuedConnection);

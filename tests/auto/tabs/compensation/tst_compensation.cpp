@@ -27,13 +27,13 @@ const QString kNoPicture = QStringLiteral("no usable picture");
 const QString kUndecided = QStringLiteral("could not tell");
 
 // The pictures' host, and the picture slots' captures as the compensation reaches them.
-struct Host : PicturePreviews::Host, PictureCaptures {
+struct Host : PicturePreviews::Host, PictureCaptures, FreePreview {
     PicturePreviews *previews = nullptr;
     QWidget dialog;
     void send_stream(PicturePreviews::Stream, QImage &) override {}
-    void hand_picture_to_detector(const QImage &) override {}
     QWidget *enlarged_dialog(Side) override { return &dialog; }
     bool preview_connected() const override { return false; }
+    QHostAddress *preview_destination() const override { return nullptr; }
     // Each capture is fed a picture as soon as it is armed, however long the machine takes.
     std::function<void()> feed;
     void arm(Capture c) override
@@ -50,7 +50,7 @@ struct Host : PicturePreviews::Host, PictureCaptures {
 
 struct Rig : FormRig {
     Host host;
-    PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), cameras, host,
+    PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), cameras, host, host,
                              &formHost.window};
     ManualCalibration manual{CORVANE_FORM_WIDGETS(ManualCalibration, MANUAL_CALIBRATION_WIDGETS, ui),
                              cameras,

@@ -600,6 +600,33 @@ private slots:
         }
     }
 
+    // What the pads, the calibration and the regions store on a side's camera marks that side's
+    // Apply only; the snapshot region shows the teacher tab applied; the effect list follows the
+    // region controls.
+    void sideMarks()
+    {
+        Rig rig;
+        using camera_slot::Side;
+        for (Side side : {Side::Board, Side::Student}) {
+            rig.teacher.mark_side_changed(side);
+            rig.student.mark_side_changed(side == Side::Student ? Side::Teacher : Side::Board);
+        }
+        QCOMPARE(rig.ui->teacher_apply_Button->text(), QStringLiteral("Apply"));
+        QCOMPARE(rig.ui->student_apply_Button->text(), QStringLiteral("Apply"));
+        rig.teacher.mark_side_changed(Side::Teacher);
+        rig.student.mark_side_changed(Side::Student);
+        QCOMPARE(rig.ui->teacher_apply_Button->text(), QStringLiteral("Apply(*)"));
+        QCOMPARE(rig.ui->student_apply_Button->text(), QStringLiteral("Apply(*)"));
+        rig.teacher.show_side_applied(Side::Student);
+        QCOMPARE(rig.ui->teacher_apply_Button->text(), QStringLiteral("Apply(*)"));
+        rig.teacher.show_side_applied(Side::Teacher);
+        QCOMPARE(rig.ui->teacher_apply_Button->text(), QStringLiteral("Apply"));
+        for (bool enable : {false, true}) {
+            rig.teacher.enable_board_effect(enable);
+            QCOMPARE(rig.ui->teacher_board_effect_list->isEnabled(), enable);
+        }
+    }
+
     // The calibration cross slows its side's pad to level 1, and its end brings back the level
     // last applied or obtained; the other side's level stays.
     void padSlowed()
