@@ -7,6 +7,7 @@
 #include "model/camera_slots.h"
 #include "model/pano_status.h"
 #include "net/control_link.h"
+#include "protocol/board_parameters.h"
 #include "protocol/camera_address.h"
 #include "protocol/parameter_block.h"
 #include "protocol/ptz_commands.h"
@@ -28,6 +29,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
@@ -50,6 +52,11 @@ constexpr int kStopConnectMs = 500; // the console's takeover tries again at thi
 
 const Slot kAllSlots[] = {Slot::TeacherFeature, Slot::TeacherPano,  Slot::StudentFeature,
                           Slot::StudentPano,    Slot::BoardFeature, Slot::BoardPano};
+// The camera addresses of a fresh installation (those the form shows), in slot order.
+const char *const kDefaultAddresses[] = {"192.168.1.100", "192.168.1.101",
+                                         "192.168.1.163", "192.168.1.164",
+                                         board_parameters::kDefaultFeatureAddress,
+                                         board_parameters::kDefaultPanoAddress};
 } // namespace
 
 CameraConnections::CameraConnections(const Widgets &widgets, CameraSlots &camera_slots, CameraPorts &ports,
@@ -112,6 +119,8 @@ CameraConnections::CameraConnections(const Widgets &widgets, CameraSlots &camera
     connect(ui.student_pano_IP_Edit, &QLineEdit::returnPressed, this,
             &CameraConnections::on_student_pano_IP_Edit_returnPressed);
     connect(ui.rtsp_connect_Button, &QPushButton::clicked, this, &CameraConnections::on_rtsp_connect_Button_clicked);
+    ui.txtPort->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(input::port_number_pattern()), m_window));
 }
 
 CameraConnections::~CameraConnections() { delete rtsp_preview_destination; }
@@ -128,6 +137,30 @@ void CameraConnections::disable_board_controls()
 {
     ui.board_feature_connect_Button->setEnabled(false);
     ui.board_pano_connect_Button->setEnabled(false);
+}
+
+void CameraConnections::show_default_addresses(Side side)
+{
+    // A connected camera keeps the address it was reached at: later applies send that field to
+    // the camera as its own address.
+    for (Slot slot : kAllSlots) {
+        if (camera_slot::side(slot) == side && !m_slots[slot].udp_flag)
+            slot_entries[int(slot)].edit->setText(QString::fromLatin1(kDefaultAddresses[int(slot)]));
+    }
+}
+
+void CameraConnections::set_side_addresses(Side side, const QString &text)
+{
+    for (Slot slot : kAllSlots) {
+        if (camera_slot::side(slot) == side)
+            slot_entries[int(slot)].edit->setText(text);
+    }
+}
+
+void CameraConnections::set_mapped_addresses(const QString &host)
+{
+    for (Slot slot : {Slot::StudentFeature, Slot::StudentPano, Slot::TeacherFeature, Slot::TeacherPano})
+        slot_entries[int(slot)].edit->setText(host);
 }
 
 void CameraConnections::show_stored_addresses(Side side)

@@ -126,6 +126,14 @@ public:
     // The settings file read the side's address fields (the records' field texts): the fields
     // show them.
     void show_stored_addresses(camera_slot::Side side);
+    // The side's address fields as a fresh installation has them; a connected camera keeps its
+    // address.
+    void show_default_addresses(camera_slot::Side side);
+    // The side's close-up and pano fields take one address (the manual director console's).
+    void set_side_addresses(camera_slot::Side side, const QString &text);
+    // The teacher and student cameras are reached at the recording host's address, on the
+    // mapped ports.
+    void set_mapped_addresses(const QString &host);
     // The address fields of a camera group (0 teacher, 1 student, 2 board) usable or not; the
     // customer model has no board cameras.
     void enable_group_controls(int camera, bool enable);

@@ -230,7 +230,7 @@ void MainWindow::slot_init_main_window()
     ui->tabWidget_2->removeTab(ui->tabWidget_2->indexOf(ui->tab_19));
     ui->recorder_password_Edit->setEchoMode(QLineEdit::Password);
     // The student position calibration shows only for a pair of J57 student cameras.
-    features->student().set_student_calibration_widgets_visible(false);
+    features->student_regions().show_calibration_controls(false);
     // The lectern mode's director server and the student configuration page stay read-only.
     ui->groupBox_36->setEnabled(false);
     ui->tab_22->setEnabled(false);

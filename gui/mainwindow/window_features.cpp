@@ -17,11 +17,6 @@ using camera_slot::Side;
 using camera_slot::Slot;
 
 namespace {
-// The camera addresses of a fresh installation (those the form shows).
-const char *const kTeacherFeatureAddress = "192.168.1.100";
-const char *const kTeacherPanoAddress = "192.168.1.101";
-const char *const kStudentFeatureAddress = "192.168.1.163";
-const char *const kStudentPanoAddress = "192.168.1.164";
 // The window's widths: as it starts (the parameter panels folded) and with a panel unfolded.
 constexpr int kWideWidth = 1164;
 constexpr int kNarrowWidthMin = 894;
@@ -43,8 +38,7 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
         static_cast<SettingsFile::Host &>(*this));
     wire_control_link();
     options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
-                                               port_fields, window_choices, *control_link,
-                                               static_cast<OptionsTab::Host &>(*this), window);
+                                               port_fields, window_choices, *control_link, window);
     tab_layout = std::make_unique<TabLayout>(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, ui), teacher_values,
                                              student_values, window_choices, *control_link, window);
     camera_connections = std::make_unique<CameraConnections>(
@@ -69,28 +63,24 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     visca_replies = std::make_unique<ViscaReplies>(CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, ui),
                                                    camera_slots, camera_ports, *control_link, pano_status,
                                                    window_choices, *tab_layout, window);
-    lectern_mode = std::make_unique<LecternMode>(CORVANE_FORM_WIDGETS(LecternMode, LECTERN_MODE_WIDGETS, ui), window);
-    teacher_tab = std::make_unique<TeacherTab>(CORVANE_FORM_WIDGETS(TeacherTab, TEACHER_TAB_WIDGETS, ui), teacher_values,
-                                               camera_slots,
-                                               camera_ports, *control_link, *lectern_mode,
-                                               pano_status.teacher_cur_track_status, settings_file->loading_config(),
-                                               static_cast<TeacherTab::Host &>(*this), window);
-    student_tab = std::make_unique<StudentTab>(CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, ui), student_values,
-                                               student_points, camera_slots,
-                                               camera_ports, *control_link, pano_status.student_cur_track_status,
-                                               settings_file->loading_config(),
-                                               static_cast<StudentTab::Host &>(*this), window);
-    student_calibrate_area = std::make_unique<StudentCalibrateArea>(
-        CORVANE_FORM_WIDGETS(StudentCalibrateArea, STUDENT_CALIBRATE_AREA_WIDGETS, ui), camera_slots,
-        static_cast<StudentCalibrateArea::Host &>(*this), window);
+    lectern_mode = std::make_unique<LecternMode>(CORVANE_FORM_WIDGETS(LecternMode, LECTERN_MODE_WIDGETS, ui),
+                                                 camera_slots, window);
+    teacher_tab = std::make_unique<TeacherTab>(
+        CORVANE_FORM_WIDGETS(TeacherTab, TEACHER_TAB_WIDGETS, ui), teacher_values, camera_slots, camera_ports,
+        port_fields, window_choices, *control_link, *lectern_mode, *region_editor, *manual_calibration,
+        pano_status.teacher_cur_track_status, settings_file->loading_config(), window);
+    student_tab = std::make_unique<StudentTab>(
+        CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, ui), student_values, teacher_values, student_points,
+        camera_slots, camera_ports, port_fields, *control_link, *manual_calibration,
+        pano_status.student_cur_track_status, settings_file->loading_config(), window);
+    student_calibrate_area = std::make_unique<StudentCalibrateArea>(camera_slots, student_points, window);
     board_tab = std::make_unique<BoardTab>(CORVANE_FORM_WIDGETS(BoardTab, BOARD_TAB_WIDGETS, ui), board_values,
-                                           camera_slots,
-                                           camera_ports, *control_link, static_cast<BoardTab::Host &>(*this),
-                                           settings_file->loading_config(), window);
+                                           camera_slots, camera_ports, *control_link, settings_file->loading_config(),
+                                           window);
     preview_regions = std::make_unique<StudentRegions>(
         CORVANE_FORM_WIDGETS(StudentRegions, STUDENT_REGIONS_WIDGETS, ui), camera_slots, camera_ports, *control_link,
-        pano_status, student_points, board_tab->preview_areas(), *tab_layout,
-        static_cast<StudentRegions::Host &>(*this), window, window);
+        pano_status, student_values, student_points, board_tab->preview_areas(), *tab_layout, *manual_calibration,
+        window, window);
     director_tab = std::make_unique<DirectorTab>(CORVANE_FORM_WIDGETS(DirectorTab, DIRECTOR_TAB_WIDGETS, ui),
                                                  director_values, camera_slots, camera_ports, *control_link,
                                                  static_cast<DirectorTab::Host &>(*this),
@@ -215,8 +205,8 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
                      &StudentRegions::board_pano_released);
     QObject::connect(cc, &CameraConnections::board_tracking_forgotten, board_tab.get(),
                      &BoardTab::forget_board_tracking_status);
-    QObject::connect(cc, &CameraConnections::student_calibration_widgets_wanted, student_tab.get(),
-                     &StudentTab::set_student_calibration_widgets_visible);
+    QObject::connect(cc, &CameraConnections::student_calibration_widgets_wanted, preview_regions.get(),
+                     &StudentRegions::show_calibration_controls);
 
     // What the VISCA replies tell.
     ViscaReplies *vr = visca_replies.get();
@@ -224,6 +214,8 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     QObject::connect(vr, &ViscaReplies::focus_mode_reported, student_tab.get(), &StudentTab::focus_mode_reported);
     QObject::connect(vr, &ViscaReplies::student_calibration_offered, student_tab.get(),
                      &StudentTab::calibration_offered);
+    QObject::connect(vr, &ViscaReplies::student_calibration_offered, preview_regions.get(),
+                     &StudentRegions::show_calibration_controls);
     QObject::connect(vr, &ViscaReplies::feature_model_known, teacher_tab.get(), &TeacherTab::feature_model_known);
     QObject::connect(vr, &ViscaReplies::feature_model_known, student_tab.get(), &StudentTab::feature_model_known);
     QObject::connect(vr, &ViscaReplies::feature_model_known, auto_calibration_feature.get(),
@@ -271,6 +263,54 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     QObject::connect(re, &RegionEditor::board_effect_enabled_wanted, teacher_tab.get(),
                      &TeacherTab::enable_board_effect);
     QObject::connect(picture_previews.get(), &PicturePreviews::detector_picture_taken, re, &RegionEditor::QImage2cvMat);
+
+    // What the Teacher tab tells.
+    TeacherTab *tt = teacher_tab.get();
+    QObject::connect(tt, &TeacherTab::widget_status_wanted, layout, &TabLayout::set_widget_status);
+    QObject::connect(tt, &TeacherTab::tabs_enabled_wanted, layout, &TabLayout::update_tab_enabled);
+    QObject::connect(tt, &TeacherTab::request_armed, parameter_requests.get(), &ParameterRequests::arm);
+    QObject::connect(tt, &TeacherTab::tracking_switched, re, &RegionEditor::side_tracking_switched);
+    QObject::connect(tt, &TeacherTab::region_display_enabled_wanted, re, &RegionEditor::enable_region_display);
+    QObject::connect(tt, &TeacherTab::pad_redirection_changed, pads.get(), &Pads::set_teacher_redirection);
+
+    // What the Student tab and its regions tell.
+    StudentTab *st = student_tab.get();
+    StudentRegions *sr = preview_regions.get();
+    QObject::connect(st, &StudentTab::widget_status_wanted, layout, &TabLayout::set_widget_status);
+    QObject::connect(st, &StudentTab::tabs_enabled_wanted, layout, &TabLayout::update_tab_enabled);
+    QObject::connect(st, &StudentTab::request_armed, parameter_requests.get(), &ParameterRequests::arm);
+    QObject::connect(st, &StudentTab::region_display_enabled_wanted, sr, &StudentRegions::enable_region_display);
+    QObject::connect(st, &StudentTab::pad_crop_changed, pads.get(), &Pads::set_student_crop);
+    QObject::connect(st, &StudentTab::board_controls_disable_wanted, layout, &TabLayout::disable_board_widgets);
+    QObject::connect(st, &StudentTab::people_number_read, sr, &StudentRegions::people_number_read);
+    QObject::connect(st, &StudentTab::calibration_height_reported, sr, &StudentRegions::show_calibration_height);
+    QObject::connect(st, &StudentTab::regions_read, sr, &StudentRegions::student_regions_read);
+    QObject::connect(st, &StudentTab::autocalibrate_failed, st, [this] { m_shell.autocalibrate_failed(); });
+    QObject::connect(sr, &StudentRegions::apply_mark_wanted, st, &StudentTab::mark_side_changed);
+    QObject::connect(sr, &StudentRegions::apply_mark_wanted, board_tab.get(), &BoardTab::mark_side_changed);
+    QObject::connect(sr, &StudentRegions::zoom_enabled_wanted, pads.get(), &Pads::set_zoom_enabled);
+    QObject::connect(sr, &StudentRegions::calibration_height_chosen, st, &StudentTab::send_calibration_height);
+    StudentCalibrateArea *area = student_calibrate_area.get();
+    QObject::connect(sr, &StudentRegions::calibrate_area_clicked, area,
+                     &StudentCalibrateArea::on_student_calibrate_area_toolButton_clicked);
+    QObject::connect(area, &StudentCalibrateArea::calibrate_button_enabled_wanted, sr,
+                     &StudentRegions::enable_calibrate_button);
+    QObject::connect(area, &StudentCalibrateArea::region_display_checked_wanted, sr,
+                     &StudentRegions::check_region_display);
+    QObject::connect(area, &StudentCalibrateArea::dialog_open_changed, picture_previews.get(),
+                     &PicturePreviews::set_student_image_expand_open);
+    QObject::connect(area, &StudentCalibrateArea::auto_calibrate_wanted, st, &StudentTab::run_auto_calibrate);
+    QObject::connect(area, &StudentCalibrateArea::points_synced, sr, &StudentRegions::repaint_student_regions);
+
+    // What the Board tab and the Options tab tell.
+    BoardTab *bt = board_tab.get();
+    QObject::connect(bt, &BoardTab::request_armed, parameter_requests.get(), &ParameterRequests::arm);
+    QObject::connect(bt, &BoardTab::default_addresses_wanted, cc, &CameraConnections::show_default_addresses);
+    QObject::connect(bt, &BoardTab::shields_read, sr, &StudentRegions::board_shields_read);
+    QObject::connect(options_tab.get(), &OptionsTab::port_change_disconnect_wanted, cc,
+                     &CameraConnections::disconnect_for_port_change);
+    QObject::connect(options_tab.get(), &OptionsTab::camera_addresses_mapped, cc,
+                     &CameraConnections::set_mapped_addresses);
 }
 
 WindowFeatures::~WindowFeatures() = default;
@@ -280,24 +320,8 @@ WindowFeatures::~WindowFeatures() = default;
 
 void WindowFeatures::set_all_defaults()
 {
-    // A connected camera keeps the address it was reached at: later applies send that field
-    // to the camera as its own address.
-    const struct {
-        QLineEdit *field;
-        Slot slot;
-        const char *address;
-    } cameras[] = {
-        {ui->teacher_feature_IP_Edit, Slot::TeacherFeature, kTeacherFeatureAddress},
-        {ui->teacher_pano_IP_Edit, Slot::TeacherPano, kTeacherPanoAddress},
-        {ui->student_feature_IP_Edit, Slot::StudentFeature, kStudentFeatureAddress},
-        {ui->student_pano_IP_Edit, Slot::StudentPano, kStudentPanoAddress},
-        {ui->board_feature_IP_Edit, Slot::BoardFeature, board_parameters::kDefaultFeatureAddress},
-        {ui->board_pano_IP_Edit, Slot::BoardPano, board_parameters::kDefaultPanoAddress},
-    };
-    for (const auto &camera : cameras) {
-        if (!camera_slots[camera.slot].udp_flag)
-            camera.field->setText(QString::fromLatin1(camera.address));
-    }
+    for (Side side : {Side::Teacher, Side::Student, Side::Board})
+        camera_connections->show_default_addresses(side);
     teacher_tab->on_teacher_default_Button_clicked();
     student_tab->on_student_default_Button_clicked();
     board_tab->on_board_default_Button_clicked();
@@ -343,8 +367,6 @@ void WindowFeatures::retranslate_code_texts()
 // ---------------------------------------------------------------------------
 // The settings file, the options and the layout
 
-void WindowFeatures::disconnect_for_port_change() { camera_connections->disconnect_for_port_change(); }
-
 void WindowFeatures::take_system_language(int index) { m_shell.take_system_language(index); }
 
 void WindowFeatures::create_translator(int index) { m_shell.create_translator(index); }
@@ -353,8 +375,6 @@ bool WindowFeatures::customer_model(bool teacher) const
 {
     return teacher ? teacher_values.customer_model : student_values.customer_model;
 }
-
-bool WindowFeatures::teacher_customer_model() const { return teacher_values.customer_model; }
 
 // ---------------------------------------------------------------------------
 // The request poller, the pads and the camera menu keys
@@ -372,8 +392,6 @@ void WindowFeatures::student_points_read_back() { m_shell.student_points_read_ba
 
 void WindowFeatures::set_widget_status(int camera, bool enable) { tab_layout->set_widget_status(camera, enable); }
 
-void WindowFeatures::calibration_cross_off(camera_slot::Side side) { manual_calibration->calibration_cross_off(side); }
-
 void WindowFeatures::send_stream(PicturePreviews::Stream stream, QImage &image) { m_shell.send_stream(stream, image); }
 
 QWidget *WindowFeatures::enlarged_dialog(Side side) { return m_shell.enlarged_dialog(side); }
@@ -384,54 +402,9 @@ QWidget *WindowFeatures::enlarged_dialog(Side side) { return m_shell.enlarged_di
 // ---------------------------------------------------------------------------
 // The parameter tabs
 
-void WindowFeatures::set_tab_widgets_enabled(int tab, bool enable) { tab_layout->set_widget_status(tab, enable); }
-
-void WindowFeatures::set_tabs_enabled(bool enable) { tab_layout->update_tab_enabled(enable); }
-
 int WindowFeatures::camera_layout() const { return tab_layout->camera_layout(); }
 
 void WindowFeatures::arm_request(request_poller::Kind kind, bool silent) { parameter_requests->arm(kind, silent); }
-
-void WindowFeatures::collect_scene_regions() { region_editor->collect_region_rects(); }
-
-teacher_region_keys::ApplyRegions WindowFeatures::apply_regions() const
-{
-    return region_editor->teacher_apply_regions();
-}
-
-region_geometry::RegionRect WindowFeatures::teacher_feature_rect() const
-{
-    return region_editor->region_rects().feature;
-}
-
-void WindowFeatures::redraw_regions_on_next_reply()
-{
-    region_editor->set_redraw_pending(true);
-    region_editor->clear_region_scene();
-}
-
-void WindowFeatures::read_teacher_regions(const QString &reply)
-{
-    teacher_parameters::store_regions(reply, region_editor->region_coord());
-    region_editor->parse_teacher_region_coord();
-}
-
-void WindowFeatures::set_region_widgets_enabled(bool enable) { region_editor->set_teacher_region_widgets(enable); }
-
-void WindowFeatures::set_teacher_pad_redirection(bool to_pano, bool crop) { pads->set_teacher_redirection(to_pano, crop); }
-
-void WindowFeatures::disable_board_for_customer_model() { tab_layout->disable_board_widgets(); }
-
-void WindowFeatures::autocalibrate_failed() { m_shell.autocalibrate_failed(); }
-
-void WindowFeatures::set_student_pad_crop(bool crop) { pads->set_student_crop(crop); }
-
-void WindowFeatures::student_regions_read(const StudentRegionChecks &checks)
-{
-    preview_regions->student_regions_read(checks);
-}
-
-bool WindowFeatures::student_old_point_format() const { return student_tab->old_point_format(); }
 
 // ---------------------------------------------------------------------------
 // The reply parser
@@ -447,12 +420,6 @@ void WindowFeatures::read_student_section(const QString &text) { student_tab->re
 void WindowFeatures::read_board_section(const QString &text) { board_tab->read_board_section(text); }
 
 void WindowFeatures::read_director_section(const QString &text) { director_tab->read_director_section(text); }
-
-StudentRegionPoints &WindowFeatures::student_calibrate_points() { return student_points; }
-void WindowFeatures::begin_auto_calibrate() { student_tab->begin_auto_calibrate(); }
-void WindowFeatures::end_auto_calibrate() { student_tab->end_auto_calibrate(); }
-void WindowFeatures::set_student_image_expand_open(bool open) { picture_previews->set_student_image_expand_open(open); }
-void WindowFeatures::repaint_student_regions() { preview_regions->repaint_student_regions(); }
 
 void WindowFeatures::resolve_student_autocalibrate_status(const QString &value)
 {

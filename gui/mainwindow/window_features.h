@@ -38,16 +38,10 @@ class MainWindow;
 // each feature names what it needs of the others in its Host interface, and this object answers
 // every Host by asking the feature that owns the answer. It owns the features, so the window
 // destroys them (and the decoding threads of the connections) before the form's widgets.
-class WindowFeatures : private OptionsTab::Host,
-                       private SettingsFile::Host,
+class WindowFeatures : private SettingsFile::Host,
                        private ParameterRequests::Host,
                        private PicturePreviews::Host,
-                       private TeacherTab::Host,
-                       private StudentTab::Host,
-                       private StudentCalibrateArea::Host,
-                       private BoardTab::Host,
                        private DirectorTab::Host,
-                       private StudentRegions::Host,
                        private ReplyParser::Host
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
@@ -130,50 +124,25 @@ private:
     void wire_control_link();
     void route_text_reply(const QByteArray &reply, bool datagram);
 
-    // OptionsTab::Host
-    void disconnect_for_port_change() override;
     // SettingsFile::Host
     void take_system_language(int index) override;
     void create_translator(int index) override;
     // DirectorTab::Host
     bool customer_model(bool teacher) const override;
-    bool teacher_customer_model() const override;
     // ParameterRequests::Host
     QString teacher_feature_model() const override;
     bool lectern_mode_chosen() const override;
     void teacher_obtain_quietly() override;
     void student_points_read_back() override;
-    // ReplyParser::Host and StudentRegions::Host
+    // ReplyParser::Host
     void set_widget_status(int camera, bool enable) override;
-    void calibration_cross_off(camera_slot::Side side) override;
 
     // PicturePreviews::Host
     void send_stream(PicturePreviews::Stream stream, QImage &image) override;
     QWidget *enlarged_dialog(camera_slot::Side side) override;
-    // TeacherTab::Host, StudentTab::Host, BoardTab::Host, DirectorTab::Host
-    void set_tab_widgets_enabled(int tab, bool enable) override;
-    void set_tabs_enabled(bool enable) override;
+    // DirectorTab::Host
     int camera_layout() const override;
     void arm_request(request_poller::Kind kind, bool silent) override;
-    void collect_scene_regions() override;
-    teacher_region_keys::ApplyRegions apply_regions() const override;
-    region_geometry::RegionRect teacher_feature_rect() const override;
-    void redraw_regions_on_next_reply() override;
-    void read_teacher_regions(const QString &reply) override;
-    void set_region_widgets_enabled(bool enable) override;
-    void set_teacher_pad_redirection(bool to_pano, bool crop) override;
-    void disable_board_for_customer_model() override;
-    void autocalibrate_failed() override;
-    void set_student_pad_crop(bool crop) override;
-    void student_regions_read(const StudentRegionChecks &checks) override;
-    // StudentRegions::Host
-    bool student_old_point_format() const override;
-    // StudentCalibrateArea::Host
-    StudentRegionPoints &student_calibrate_points() override;
-    void begin_auto_calibrate() override;
-    void end_auto_calibrate() override;
-    void set_student_image_expand_open(bool open) override;
-    void repaint_student_regions() override;
     // ReplyParser::Host
     bool request_pending(request_poller::Kind kind) const override;
     bool answer_request(request_poller::Kind kind) override;

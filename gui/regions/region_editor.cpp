@@ -10,6 +10,7 @@
 #include "model/region_geometry.h"
 #include "net/control_link.h"
 #include "protocol/parameter_block.h"
+#include "protocol/teacher_parameters.h"
 #include "protocol/tracking_command.h"
 #include "regions/customgraphicsrectitem.h"
 #include "regions/customgraphicsscene.h"
@@ -610,6 +611,30 @@ void RegionEditor::region_display_off(camera_slot::Side side)
 {
     if (side == camera_slot::Side::Teacher && ui.teacher_show_region_checkBox->isChecked())
         ui.teacher_show_region_checkBox->setChecked(false);
+}
+
+void RegionEditor::side_tracking_switched(camera_slot::Side side, bool start)
+{
+    if (side == camera_slot::Side::Teacher && ui.teacher_show_region_checkBox->isChecked())
+        set_teacher_region_widgets(!start);
+}
+
+void RegionEditor::enable_region_display(camera_slot::Side side, bool enable)
+{
+    if (side == camera_slot::Side::Teacher)
+        ui.teacher_show_region_checkBox->setEnabled(enable);
+}
+
+void RegionEditor::redraw_on_next_reply()
+{
+    set_redraw_pending(true);
+    clear_region_scene();
+}
+
+void RegionEditor::read_reply_regions(const QString &reply)
+{
+    teacher_parameters::store_regions(reply, teacher_region_coord);
+    parse_teacher_region_coord();
 }
 
 void RegionEditor::pano_views_closed(camera_slot::Side side)

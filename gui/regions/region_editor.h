@@ -4,6 +4,7 @@
 #include "model/section_values.h"
 #include "protocol/teacher_region_keys.h"
 #include "regions/detector_picture.h"
+#include "regions/teacher_regions.h"
 #include "support/calibration_view.h"
 #include "support/form_widgets.h"
 
@@ -68,7 +69,7 @@ signals:
 // The teacher and blackboard regions on the region scene over the teacher panorama preview: the
 // scene itself, the Teacher tab's region controls, a reply's regions put on the scene, the
 // scene's regions collected for an Apply, and the region commands to the teacher pano camera.
-class RegionEditor : public RegionEditorSignals
+class RegionEditor : public RegionEditorSignals, public TeacherRegions
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -163,6 +164,17 @@ public:
     void pano_views_closed(camera_slot::Side side);
     // The teacher calibration cross shows: the region display box goes off (without its click).
     void region_display_off(camera_slot::Side side);
+    // The teacher side's tracking started or stopped: the region controls of a shown display
+    // follow (off while it tracks).
+    void side_tracking_switched(camera_slot::Side side, bool start);
+    // The region display box is usable while the teacher pano answers its status.
+    void enable_region_display(camera_slot::Side side, bool enable);
+    // TeacherRegions
+    void collect_scene_regions() override { collect_region_rects(); }
+    teacher_region_keys::ApplyRegions apply_regions() const override { return teacher_apply_regions(); }
+    region_geometry::RegionRect feature_rect() const override { return teacher_region_rects.feature; }
+    void redraw_on_next_reply() override;
+    void read_reply_regions(const QString &reply) override;
     void pano_destination_cleared(camera_slot::Side side);
     // A text block (teacher text port) or a VISCA text (teacher VISCA port) to the teacher pano.
     void send_teacher_pano_text(const QString &text);

@@ -25,13 +25,12 @@ using camera_slot::Slot;
 using namespace value_widgets;
 
 BoardTab::BoardTab(const Widgets &widgets, BoardSection &values, const CameraSlots &cameras, const CameraPorts &ports,
-                   ControlLink &link, Host &host, const bool &loading_config, QWidget *window)
+                   ControlLink &link, const bool &loading_config, QWidget *window)
     : ui(widgets)
     , m_values(values)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
-    , m_host(host)
     , m_loading_config(loading_config)
     , m_window(window)
 {
@@ -145,14 +144,15 @@ void BoardTab::on_board_apply_Button_clicked()
 {
     qDebug() << "udp_board_feature_flag=" << (m_slots[Slot::BoardFeature].udp_flag ? "true" : "false");
     const QString text =
-        board_parameters::apply_block(m_values, ui.board_feature_IP_Edit->text(), ui.board_pano_IP_Edit->text());
+        board_parameters::apply_block(m_values, m_slots[Slot::BoardFeature].field_text,
+                                      m_slots[Slot::BoardPano].field_text);
     qDebug().noquote() << "Send_buff:" << text;
 
     if (!m_slots[Slot::TeacherPano].udp_flag) {
         msgbox::warning(m_window, tr("Warning"), tr("Please connect the teacher pano camera"));
         return;
     }
-    m_host.arm_request(request_poller::Kind::TeacherApply, false);
+    emit request_armed(request_poller::Kind::TeacherApply, false);
     m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher), text, false);
     ui.board_apply_Button->setText(tr("Apply"));
 }
@@ -164,7 +164,7 @@ void BoardTab::on_board_obtain_Button_clicked()
     const QString text = board_parameters::obtain_block();
     qDebug().noquote() << "BoardObtain:" << text;
     m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher), text, false);
-    m_host.arm_request(request_poller::Kind::TeacherObtain, false);
+    emit request_armed(request_poller::Kind::TeacherObtain, false);
     ui.board_apply_Button->setText(tr("Apply"));
 }
 
@@ -223,30 +223,14 @@ void BoardTab::restore_board_region()
     board_areas.board_track_start = track.top_left;
     board_areas.board_track_end = track.bottom_right;
 
-    QCheckBox *const boxes[kShieldCount] = {ui.board_shield_one_checkBox, ui.board_shield_two_checkBox,
-                                            ui.board_shield_three_checkBox, ui.board_shield_four_checkBox};
-    for (int i = 0; i < kShieldCount; ++i) {
-        switch (shield_switch(board_region_coord.pano_shield_enable, i)) {
-        case ShieldSwitch::On:
-            boxes[i]->setChecked(true);
-            if (ui.board_show_region_checkBox->isChecked())
-                board_areas.board_shield_visible[i] = true;
-            break;
-        case ShieldSwitch::Off:
-            boxes[i]->setChecked(false);
-            board_areas.board_shield_visible[i] = false;
-            break;
-        case ShieldSwitch::Unchanged:
-            break;
-        }
-    }
     for (int i = 0; i < kShieldCount; ++i) {
         board_areas.board_shield_drawn[i] = true;
         const WindowArea shield = window_area(board_region_coord.shields[i]);
         board_areas.board_shield_start[i] = shield.top_left;
         board_areas.board_shield_end[i] = shield.bottom_right;
     }
-    ui.board_pano_region_widget->update();
+    // The boxes and the shields shown follow the reply's switches; the preview is drawn again.
+    emit shields_read(board_region_coord.pano_shield_enable);
 }
 
 BoardTab::Preview BoardTab::preview() const
@@ -287,10 +271,7 @@ void BoardTab::on_board_default_Button_clicked()
     show_slider(m_values.time_delay, ui.board_target_lost_timeout_label, ui.board_target_lost_timeout_Slider);
     ui.board_enable_checkBox->setChecked(true);
     // A connected camera keeps the address it was reached at.
-    if (!m_slots[Slot::BoardFeature].udp_flag)
-        ui.board_feature_IP_Edit->setText(QString::fromLatin1(board_parameters::kDefaultFeatureAddress));
-    if (!board_pano_connected())
-        ui.board_pano_IP_Edit->setText(QString::fromLatin1(board_parameters::kDefaultPanoAddress));
+    emit default_addresses_wanted(Side::Board);
     ui.board_multi_object_pano_one_radioButton->setChecked(true);
     ui.board_multi_object_pano_two_radioButton->setChecked(false);
     ui.board_lose_object_pano_one_radioButton->setChecked(true);

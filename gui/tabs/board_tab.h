@@ -30,22 +30,14 @@ struct StatusPart;
     X(QPushButton, board_default_Button) \
     X(QCheckBox, board_enable_checkBox) \
     X(QCheckBox, board_enable_checkBox_2) \
-    X(QLineEdit, board_feature_IP_Edit) \
     X(QRadioButton, board_lose_object_pano_one_radioButton) \
     X(QRadioButton, board_lose_object_pano_two_radioButton) \
     X(QSpinBox, board_lost_pano_delay_label) \
     X(QRadioButton, board_multi_object_pano_one_radioButton) \
     X(QRadioButton, board_multi_object_pano_two_radioButton) \
     X(QPushButton, board_obtain_Button) \
-    X(QLineEdit, board_pano_IP_Edit) \
-    X(QWidget, board_pano_region_widget) \
     X(QSlider, board_sensitivity_Slider) \
     X(QLabel, board_sensitivity_label) \
-    X(QCheckBox, board_shield_four_checkBox) \
-    X(QCheckBox, board_shield_one_checkBox) \
-    X(QCheckBox, board_shield_three_checkBox) \
-    X(QCheckBox, board_shield_two_checkBox) \
-    X(QCheckBox, board_show_region_checkBox) \
     X(QSlider, board_target_lost_timeout_Slider) \
     X(QLabel, board_target_lost_timeout_label) \
     X(QLabel, board_version_feature_info_label) \
@@ -69,22 +61,29 @@ struct StatusPart;
 // With them the tab's Default, its slider labels and "Apply(*)" marks, and the memory of the
 // board tracking status that keeps a camera answering every command with its status from
 // being stopped for ever.
-class BoardTab : public QObject
+// What the Board tab tells the features around it.
+class BoardTabSignals : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // A request of this kind went out and waits for the camera's echo (board requests are
+    // teacher ones, never silent).
+    void request_armed(request_poller::Kind kind, bool silent);
+    // The board cameras' address fields as a fresh installation has them (a connected camera
+    // keeps its address).
+    void default_addresses_wanted(camera_slot::Side side);
+    // The board pano's reply switched its shields ("1"/"0" per shield).
+    void shields_read(const QString &pano_shield_enable);
+};
+
+class BoardTab : public BoardTabSignals
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
 public:
     struct Widgets {
         BOARD_TAB_WIDGETS(CORVANE_WIDGET_MEMBER)
-    };
-    // What Apply and Obtain need of the request bookkeeping.
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        // A request of this kind went out and waits for the camera's echo (board requests are
-        // teacher ones, never silent).
-        virtual void arm_request(request_poller::Kind kind, bool silent) = 0;
     };
     // The board preview's painting record as restore_board_region left it, window points.
     struct Preview {
@@ -95,9 +94,10 @@ public:
         bool shield_visible[board_parameters::kShieldCount] = {};
     };
 
-    // values: the board section the tab shows and edits.
+    // values: the board section the tab shows and edits; the board cameras' addresses are the
+    // slots' address fields.
     BoardTab(const Widgets &widgets, BoardSection &values, const CameraSlots &cameras, const CameraPorts &ports,
-             ControlLink &link, Host &host, const bool &loading_config, QWidget *window);
+             ControlLink &link, const bool &loading_config, QWidget *window);
 
     // The board pano camera's tracking block into the tab and the preview's areas.
     // The board settings a teacher pano relays: the enable boxes and the lost-to-pano delay.
@@ -158,7 +158,6 @@ private:
     const CameraSlots &m_slots;
     const CameraPorts &m_ports;
     ControlLink &m_link;
-    Host &m_host;
     const bool &m_loading_config;
     QWidget *m_window;
 

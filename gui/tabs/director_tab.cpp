@@ -116,6 +116,8 @@ DirectorTab::DirectorTab(const Widgets &widgets, DirectorSection &values, const 
     , m_window(window)
 {
     keep_values();
+    ui.director_server_Port_Edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(input::port_number_pattern()), m_window));
     connect(ui.director_default_Button, &QPushButton::clicked, this, &DirectorTab::on_director_default_Button_clicked);
     connect(ui.director_interior_min_switch_time_Slider, &QSlider::sliderMoved, this,
             &DirectorTab::on_director_interior_min_switch_time_Slider_sliderMoved);

@@ -28,7 +28,7 @@ class QPushButton;
     X(QPushButton, student_showCalibration_Reset_Button) \
     X(QCheckBox, student_show_Calibration_checkBox) \
     X(QLabel, student_feature_calibration_label) \
-    X(QLabel, student_pano_calibration_label) \
+    X(QLabel, student_pano_calibration_label)
 
 // What the calibration view changes of the controls around it, which their owners switch.
 class ManualCalibrationSignals : public QObject

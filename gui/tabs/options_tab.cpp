@@ -59,13 +59,12 @@ QString about_qt_text()
 } // namespace
 
 OptionsTab::OptionsTab(const Widgets &widgets, CameraPorts &ports, portforward::Fields &port_fields,
-                       WindowChoices &choices, ControlLink &link, Host &host, QWidget *window)
+                       WindowChoices &choices, ControlLink &link, QWidget *window)
     : ui(widgets)
     , m_ports(ports)
     , m_fields(port_fields)
     , m_choices(choices)
     , m_link(link)
-    , m_host(host)
     , m_window(window)
 {
     value_widgets::keep_index(this, ui.decoder_select_comboBox, m_choices.decoder_index);
@@ -117,9 +116,6 @@ void OptionsTab::on_copyright_description_btn_clicked()
 
 void OptionsTab::install_input_validators()
 {
-    const QRegularExpression port(input::port_number_pattern());
-    ui.txtPort->setValidator(new QRegularExpressionValidator(port, m_window));
-    ui.director_server_Port_Edit->setValidator(new QRegularExpressionValidator(port, m_window));
     const QRegularExpression macByte(input::mac_byte_pattern());
     for (QLineEdit *edit : {ui.mac1_lineEdit, ui.mac2_lineEdit, ui.mac3_lineEdit, ui.mac4_lineEdit, ui.mac5_lineEdit,
                             ui.mac6_lineEdit})
@@ -324,7 +320,7 @@ void OptionsTab::on_apply_port_Button_clicked()
     CameraPorts::Values &v = m_ports.edit();
     v.recorder_port_map_enabled = fields.mapping;
     tell_link_mapped_ports();
-    m_host.disconnect_for_port_change();
+    emit port_change_disconnect_wanted();
     v.mcast_port = get_upgrade_port().toInt();
 
     bool handedOver = true;
@@ -342,9 +338,7 @@ void OptionsTab::on_apply_port_Button_clicked()
         v.recorder_username = fields.username;
         v.recorder_password = fields.password;
         // The teacher and student cameras are reached at the host's address on the mapped ports.
-        for (QLineEdit *edit : {ui.student_feature_IP_Edit, ui.student_pano_IP_Edit, ui.teacher_feature_IP_Edit,
-                                ui.teacher_pano_IP_Edit})
-            edit->setText(v.recorder_host_ip);
+        emit camera_addresses_mapped(v.recorder_host_ip);
         v.teacher_visca_port = get_teacher_visca_port().toInt();
         v.teacher_tcp_port = get_teacher_tcp_port().toInt();
         v.teacher_udp_port = get_teacher_udp_port().toInt();

@@ -23,7 +23,6 @@ class QPushButton;
     X(QLineEdit, backup_port_Edit) \
     X(QPushButton, copyright_description_btn) \
     X(QComboBox, decoder_select_comboBox) \
-    X(QLineEdit, director_server_Port_Edit) \
     X(QLineEdit, mac1_lineEdit) \
     X(QLineEdit, mac2_lineEdit) \
     X(QLineEdit, mac3_lineEdit) \
@@ -39,24 +38,31 @@ class QPushButton;
     X(QLineEdit, recorder_username_Edit) \
     X(QLineEdit, rtsp_port_Edit) \
     X(QLineEdit, student_backup_port_Edit) \
-    X(QLineEdit, student_feature_IP_Edit) \
-    X(QLineEdit, student_pano_IP_Edit) \
     X(QLineEdit, student_rtsp_port_Edit) \
     X(QLineEdit, student_tcp_port_Edit) \
     X(QLineEdit, student_udp_port_Edit) \
     X(QLineEdit, student_visca_port_Edit) \
     X(QLineEdit, tcp_port_Edit) \
-    X(QLineEdit, teacher_feature_IP_Edit) \
-    X(QLineEdit, teacher_pano_IP_Edit) \
-    X(QLineEdit, txtPort) \
     X(QLineEdit, udp_port_Edit) \
     X(QLineEdit, upgrade_port_Edit) \
     X(QLineEdit, visca_port_Edit)
 
-// The Options tab's decoder choice and About button, the input validators, and the Recorder Map
-// Config tab: its port and recorder fields, their change marks and the Apply that takes the
-// ports into use and hands the mapping to the recording host.
-class OptionsTab : public QObject
+// What the Recorder Map Config tab's Apply tells the camera connections.
+class OptionsTabSignals : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // Every link was made on the old ports: each camera (and the free preview) lets go.
+    void port_change_disconnect_wanted();
+    // The teacher and student cameras are reached at the recording host's address.
+    void camera_addresses_mapped(const QString &host);
+};
+
+// The Options tab's decoder choice and About button, the MAC address validators, and the
+// Recorder Map Config tab: its port and recorder fields, their change marks and the Apply that
+// takes the ports into use and hands the mapping to the recording host.
+class OptionsTab : public OptionsTabSignals
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -64,18 +70,9 @@ public:
     struct Widgets {
         OPTIONS_TAB_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    // What the Apply needs of the camera connections.
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        // Every link was made on the old ports: each camera (and the free preview) lets go.
-        virtual void disconnect_for_port_change() = 0;
-    };
-
     // port_fields: the Recorder Map Config tab's fields as typed; choices: the decoder entry.
     OptionsTab(const Widgets &widgets, CameraPorts &ports, portforward::Fields &port_fields, WindowChoices &choices,
-               ControlLink &link, Host &host, QWidget *window);
+               ControlLink &link, QWidget *window);
     // The settings file read the port group or the teacher group (the decoder): the tab shows it.
     void show_stored_ports();
     void show_stored_decoder();
@@ -130,7 +127,6 @@ private:
     portforward::Fields &m_fields;
     WindowChoices &m_choices;
     ControlLink &m_link;
-    Host &m_host;
     QWidget *m_window;
     bool m_port_settings_changed = false;
 };

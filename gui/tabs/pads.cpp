@@ -6,6 +6,7 @@
 #include "model/pano_status.h"
 #include "net/control_link.h"
 #include "protocol/calibration_commands.h"
+#include "protocol/tracking_modes.h"
 #include "seams/message_box.h"
 
 #include <QDebug>
@@ -20,9 +21,6 @@ using ptz_commands::Direction;
 
 namespace {
 constexpr int kHomeSettleMs = 9000; // the camera reaches home before its zoom is asked
-// The teacher tracking modes whose preset lists differ (the section's radio index).
-constexpr int kOtherMode = 0;
-constexpr int kBoardPanoMode = 4;
 } // namespace
 
 Pads::Pads(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
@@ -459,9 +457,9 @@ void Pads::teacher_preset(bool set)
 {
     if (!camera_connected(Slot::TeacherPano, tr("Please connect the camera")))
         return;
-    const preset_commands::TeacherListMode mode = m_teacher.tracking_mode == kBoardPanoMode
+    const preset_commands::TeacherListMode mode = m_teacher.tracking_mode == tracking_modes::BoardPano
         ? preset_commands::TeacherListMode::BoardPano
-        : m_teacher.tracking_mode == kOtherMode ? preset_commands::TeacherListMode::Other
+        : m_teacher.tracking_mode == tracking_modes::Other ? preset_commands::TeacherListMode::Other
                                                 : preset_commands::TeacherListMode::Follow;
     const preset_commands::TeacherPosition position
         = preset_commands::teacher_position(m_teacher.preset_index, mode);

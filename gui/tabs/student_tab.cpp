@@ -29,7 +29,6 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QToolButton>
 
 #include <initializer_list>
 
@@ -43,31 +42,28 @@ constexpr int kObtainReplyWaitMs = 500; // the block's answer usually comes with
 constexpr int kFocusReplyWaitMs = 800;  // and the focus-mode answer within this one
 } // namespace
 
-StudentTab::StudentTab(const Widgets &widgets, StudentSection &values, StudentRegionPoints &points,
-                       const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link, int &cur_track_status,
-                       const bool &loading_config, Host &host, QWidget *window)
+StudentTab::StudentTab(const Widgets &widgets, StudentSection &values, const TeacherSection &teacher,
+                       StudentRegionPoints &points, const CameraSlots &cameras, const CameraPorts &ports,
+                       const portforward::Fields &port_fields, ControlLink &link, const CalibrationView &calibration,
+                       int &cur_track_status, const bool &loading_config, QWidget *window)
     : ui(widgets)
     , m_values(values)
+    , m_teacher(teacher)
     , m_points(points)
     , m_slots(cameras)
     , m_ports(ports)
+    , m_port_fields(port_fields)
     , m_link(link)
+    , m_calibration(calibration)
     , m_loading_config(loading_config)
-    , m_host(host)
     , m_window(window)
-    , m_side(Side::Student,
-             {ui.student_config_comboBox, ui.student_obtain_Button, ui.student_apply_Button,
-              ui.student_show_region_checkBox},
-             cameras, ports, link, cur_track_status, *this, window)
+    , m_side(Side::Student, {ui.student_config_comboBox, ui.student_obtain_Button, ui.student_apply_Button}, cameras,
+             ports, link, cur_track_status, *this, window)
 {
     keep_values();
     using S = StudentTab;
     connect(ui.student_apply_Button, &QPushButton::clicked, this, &S::on_student_apply_Button_clicked);
     connect(ui.student_obtain_Button, &QPushButton::clicked, this, &S::on_student_obtain_Button_clicked);
-    connect(ui.student_calibration_comboBox, qOverload<const QString &>(&QComboBox::currentIndexChanged), this,
-            &S::on_student_calibration_comboBox_currentIndexChanged);
-    connect(ui.student_pos_calibration_region_checkBox, &QCheckBox::stateChanged, this,
-            &S::on_student_pos_calibration_region_checkBox_stateChanged);
     connect(ui.student_sensitivity_Slider, &QSlider::sliderPressed, this,
             &S::on_student_sensitivity_Slider_sliderPressed);
     connect(ui.student_objectsize_Slider, &QSlider::sliderPressed, this,
@@ -161,13 +157,6 @@ void StudentTab::keep_values()
     keep_checked(this, ui.student_starting_up_checkBox, m_values.auto_tracking);
     keep_checked(this, ui.student_face_detect_checkBox, m_values.face_detect);
     keep_checked(this, ui.student_pano_switch_checkBox, m_values.pano_switch);
-    QCheckBox *const shields[4] = {ui.student_shield_one_checkBox, ui.student_shield_two_checkBox,
-                                   ui.student_shield_three_checkBox, ui.student_shield_four_checkBox};
-    for (size_t i = 0; i < 4; ++i)
-        keep_checked(this, shields[i], m_values.shield_enabled[i]);
-    keep_text(this, ui.people_number_lineEdit, m_values.people_number);
-    keep_checked(this, ui.student_designated_region_checkBox, m_values.designated_enabled);
-    keep_checked(this, ui.student_track_region_checkBox, m_values.forward_enabled);
     keep_index(this, ui.student_preset_list, m_values.preset_index);
     keep_text(this, ui.student_filepath_lineEdit, m_values.param_save_path);
     m_values.feature_version = ui.student_version_feature_info_label->text();
@@ -237,12 +226,6 @@ void StudentTab::preset_target_known()
         on_student_preset_list_currentIndexChanged(ui.student_preset_list->currentText());
 }
 
-void StudentTab::calibration_offered(bool offered)
-{
-    calibration_offered_now = offered;
-    set_student_calibration_widgets_visible(offered);
-}
-
 void StudentTab::pano_camera_released(Side side)
 {
     if (side != Side::Student)
@@ -279,8 +262,8 @@ QString StudentTab::student_apply_text()
 {
     sp::ApplyTarget target;
     target.feature_camera_ip = m_ports.port_map_enabled()
-        ? ui.recorder_student_ip_Edit->text()
-        : camera_address::address_part(ui.student_feature_IP_Edit->text());
+        ? m_port_fields.student_ip
+        : camera_address::address_part(m_slots[Slot::StudentFeature].field_text);
     student_ptzspeed_saved_level = reply_values::number(m_values.ptzspeed_level);
     target.calibration_shown = calibration_offered_now;
     const QString text = sp::apply_block(m_values, target, m_points);
@@ -307,7 +290,7 @@ void StudentTab::on_student_apply_Button_clicked()
     if (!pano_ready_or_warn())
         return;
     const QString text = student_apply_text();
-    m_host.arm_request(request_poller::Kind::StudentApply, false);
+    emit request_armed(request_poller::Kind::StudentApply, false);
     send_block(text);
     ui.student_apply_Button->setText(tr("Apply"));
 }
@@ -324,7 +307,7 @@ void StudentTab::student_obtain(bool silent)
     const QString text = sp::obtain_block();
     qDebug().noquote() << text;
     send_block(text);
-    m_host.arm_request(request_poller::Kind::StudentObtain, silent);
+    emit request_armed(request_poller::Kind::StudentObtain, silent);
     wait_ms(kObtainReplyWaitMs);
     const CameraSlotRecord &pano = m_slots[Slot::StudentPano];
     const QString inquiry = teacher_parameters::focus_inquiry(pano.device_model);
@@ -333,7 +316,7 @@ void StudentTab::student_obtain(bool silent)
     wait_ms(kFocusReplyWaitMs);
 }
 
-void StudentTab::on_student_calibration_comboBox_currentIndexChanged(const QString &text)
+void StudentTab::send_calibration_height(const QString &text)
 {
     qDebug() << "MainWindow::pano_calibrate_height:" << text;
     if (!pano_ready_or_warn())
@@ -343,24 +326,6 @@ void StudentTab::on_student_calibration_comboBox_currentIndexChanged(const QStri
     send_block(block);
 }
 
-// The calibration points are drawn, put down at their positions, while the box is checked: so the
-// calibration dialog shows what the installer calibrates.
-void StudentTab::on_student_pos_calibration_region_checkBox_stateChanged(int state)
-{
-    ui.student_calibrate_area_toolButton->setEnabled(state != 0);
-    for (auto *flags : {&m_points.pano_calibrate_done, &m_points.feature_calibrate_done,
-                        &m_points.pano_calibrate_visible, &m_points.feature_calibrate_visible})
-        flags->fill(state != 0);
-}
-
-void StudentTab::set_student_calibration_widgets_visible(bool visible)
-{
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui.student_pos_calibration_region_radioButton, ui.student_pos_calibration_region_checkBox,
-             ui.student_calibrate_area_toolButton, ui.student_calibration_comboBox})
-        w->setVisible(visible);
-}
-
 // ---------------------------------------------------------------------------
 // The student key table of a reply
 
@@ -368,7 +333,7 @@ void StudentTab::resolve_student_autocalibrate_status(const QString &value)
 {
     qDebug() << "student_autocalibrate_status:" << value;
     if (sp::autocalibrate_failed(value)) {
-        m_host.autocalibrate_failed();
+        emit autocalibrate_failed();
         return;
     }
     // The pass changed the camera's points: read them back and tell the calibration dialog.
@@ -380,7 +345,7 @@ void StudentTab::read_student_section(const QString &t)
     using reply_values::number;
     const sp::Reply r = sp::read_reply(t);
     // While the calibration view is on, the field holds the calibration's own speed.
-    const bool calibrating = ui.student_show_Calibration_checkBox->isChecked();
+    const bool calibrating = m_calibration.calibration_shown(Side::Student);
     sp::fill(m_values, r, calibrating);
 
     if (!r.pano_sensitivity.isNull())
@@ -433,13 +398,12 @@ void StudentTab::read_student_section(const QString &t)
     }
 
     if (!r.pano_designated_number_of_people.isNull())
-        show_text(ui.people_number_lineEdit, m_values.people_number);
+        emit people_number_read();
     const StudentReplyKeys carried = sp::store_reply_regions(t, m_points, student_region_coord);
     if (!r.pano_calibrate_height.isNull()) {
         qDebug() << "MainWindow::pano_calibrate_height[0]:" << r.pano_calibrate_height;
         // The camera reports what it holds; the choice's own slot would send it straight back.
-        const QSignalBlocker quiet(ui.student_calibration_comboBox);
-        ui.student_calibration_comboBox->setCurrentIndex(sp::calibration_height_index(r.pano_calibrate_height));
+        emit calibration_height_reported(sp::calibration_height_index(r.pano_calibrate_height));
     }
     // The points are converted in place: only those this reply carried (an Apply's confirmation
     // carries none, and must not convert the installer's points a second time).
@@ -450,7 +414,7 @@ void StudentTab::read_student_section(const QString &t)
     if (!r.pano_version.isNull()) {
         ui.student_version_pano_info_label->setText(m_values.pano_version);
         student_track_check(true);
-        m_host.set_tabs_enabled(true);
+        emit tabs_enabled_wanted(true);
     }
 
     // An Apply's confirmation says nothing about the camera's model; without this it would take
@@ -464,8 +428,8 @@ void StudentTab::read_student_section(const QString &t)
     ui.student_eptz_radioButton->setEnabled(step.eptz_buttons_enabled);
     ui.student_cutout_radioButton->setEnabled(step.eptz_buttons_enabled);
     // fill has cleared the customer model unless the model keeps it.
-    if (m_host.teacher_customer_model() || m_values.customer_model)
-        m_host.disable_board_for_customer_model();
+    if (m_teacher.customer_model || m_values.customer_model)
+        emit board_controls_disable_wanted();
     // The director follow-up of a status answer's obtain comes after the section (resolver_param).
 }
 
@@ -492,25 +456,12 @@ void StudentTab::show_stored()
     ui.student_pano_switch_checkBox->setChecked(m_values.pano_switch);
 }
 
-void StudentTab::parse_student_region_coord() { apply_student_region_keys(StudentReplyKeys::all()); }
-
 void StudentTab::apply_student_region_keys(const StudentReplyKeys &carried)
 {
     const StudentRegionChecks checks =
         ::parse_student_region_coord(student_region_coord, m_points, m_values.old_point_format, carried);
     sp::take_region_checks(m_values, checks);
-    const auto apply = [](QCheckBox *box, const std::optional<bool> &on) {
-        if (on)
-            box->setChecked(*on);
-    };
-    apply(ui.student_pos_calibration_region_checkBox, checks.pos_calibration_region);
-    apply(ui.student_designated_region_checkBox, checks.designated_region);
-    apply(ui.student_track_region_checkBox, checks.track_region);
-    QCheckBox *const shields[4] = {ui.student_shield_one_checkBox, ui.student_shield_two_checkBox,
-                                   ui.student_shield_three_checkBox, ui.student_shield_four_checkBox};
-    for (int i = 0; i < 4; ++i)
-        apply(shields[i], checks.shield[size_t(i)]);
-    m_host.student_regions_read(checks);
+    emit regions_read(checks);
 }
 
 // ---------------------------------------------------------------------------
@@ -541,11 +492,13 @@ void StudentTab::student_tracking(bool start)
     if (!start)
         qDebug() << "MainWindow::student stop track:"
                  << tracking_command::command_text(QString::fromLatin1(parameter_block::kStudentSection), word);
-    m_host.set_tab_widgets_enabled(1, !start);
+    emit widget_status_wanted(1, !start);
     m_side.set_cur_track_status(start ? 1 : 2);
 }
 
 void StudentTab::tracking(bool start) { student_tracking(start); }
+
+void StudentTab::enable_region_display(bool enable) { emit region_display_enabled_wanted(Side::Student, enable); }
 
 void StudentTab::stop_tracking()
 {
@@ -613,7 +566,7 @@ void StudentTab::on_student_preset_list_currentIndexChanged(const QString &text)
 {
     const QString &model = m_slots[Slot::StudentFeature].device_model;
     qDebug() << "student currentIndexChanged :" << text << ", device model:" << model;
-    m_host.set_student_pad_crop(text == tr(tracking_modes::kPanoCropEntry) && tracking_modes::crop_by_prefix(model));
+    emit pad_crop_changed(text == tr(tracking_modes::kPanoCropEntry) && tracking_modes::crop_by_prefix(model));
 }
 
 void StudentTab::set_student_obtain_apply_enabled(bool enable) { m_side.set_obtain_apply_enabled(enable); }

@@ -46,21 +46,24 @@ constexpr int kLecternPostWaitMs = 500; // the server settings reach the camera 
 } // namespace
 
 TeacherTab::TeacherTab(const Widgets &widgets, TeacherSection &values, const CameraSlots &cameras,
-                       const CameraPorts &ports, ControlLink &link, LecternMode &lectern, int &cur_track_status,
-                       const bool &loading_config, Host &host, QWidget *window)
+                       const CameraPorts &ports, const portforward::Fields &port_fields, const WindowChoices &choices,
+                       ControlLink &link, LecternMode &lectern, TeacherRegions &regions,
+                       const CalibrationView &calibration, int &cur_track_status, const bool &loading_config,
+                       QWidget *window)
     : ui(widgets)
     , m_values(values)
     , m_slots(cameras)
     , m_ports(ports)
+    , m_port_fields(port_fields)
+    , m_choices(choices)
     , m_link(link)
     , m_lectern(lectern)
+    , m_regions(regions)
+    , m_calibration(calibration)
     , m_loading_config(loading_config)
-    , m_host(host)
     , m_window(window)
-    , m_side(Side::Teacher,
-             {ui.teacher_config_comboBox, ui.teacher_obtain_Button, ui.teacher_apply_Button,
-              ui.teacher_show_region_checkBox},
-             cameras, ports, link, cur_track_status, *this, window)
+    , m_side(Side::Teacher, {ui.teacher_config_comboBox, ui.teacher_obtain_Button, ui.teacher_apply_Button}, cameras,
+             ports, link, cur_track_status, *this, window)
 {
     keep_values();
     using T = TeacherTab;
@@ -121,6 +124,7 @@ TeacherTab::TeacherTab(const Widgets &widgets, TeacherSection &values, const Cam
     connect(ui.binocular_mode_radioButton, &QRadioButton::clicked, this, &T::on_binocular_mode_radioButton_clicked);
     connect(ui.mixed_mode_radioButton, &QRadioButton::clicked, this, &T::on_mixed_mode_radioButton_clicked);
     connect(ui.board_pano_mode_radioButton, &QRadioButton::clicked, this, &T::on_board_pano_mode_radioButton_clicked);
+    connect(ui.lectern_mode_radioButton, &QRadioButton::clicked, this, &T::on_lectern_mode_radioButton_clicked);
     connect(ui.teacher_preset_list, qOverload<const QString &>(&QComboBox::currentIndexChanged), this,
             &T::on_teacher_preset_list_currentIndexChanged);
     connect(ui.teacher_default_Button, &QPushButton::clicked, this, &T::on_teacher_default_Button_clicked);
@@ -482,8 +486,8 @@ QString TeacherTab::teacher_apply_text()
 
     tp::ApplyTarget target;
     target.feature_camera_ip = m_ports.port_map_enabled()
-        ? ui.recorder_teacher_ip_Edit->text()
-        : camera_address::address_part(ui.teacher_feature_IP_Edit->text());
+        ? m_port_fields.teacher_ip
+        : camera_address::address_part(m_slots[Slot::TeacherFeature].field_text);
     teacher_ptzspeed_value = reply_values::number(m_values.ptzspeed_level);
     const bool m19 = lectern_model();
     target.boardsnap = m19;
@@ -491,9 +495,9 @@ QString TeacherTab::teacher_apply_text()
     // A lectern-mode M19 that has not reported a snapshot region gets its feature area there.
     std::optional<region_geometry::RegionRect> snapshot_fallback;
     if (m19 && ui.lectern_mode_radioButton->isChecked())
-        snapshot_fallback = tp::lectern_area(m_host.teacher_feature_rect());
+        snapshot_fallback = tp::lectern_area(m_regions.feature_rect());
 
-    const QString text = tp::apply_block(m_values, target, m_host.apply_regions(), snapshot_fallback);
+    const QString text = tp::apply_block(m_values, target, m_regions.apply_regions(), snapshot_fallback);
     qDebug().noquote() << text;
     return text;
 }
@@ -502,7 +506,7 @@ void TeacherTab::post_lectern_effect_area()
 {
     m_lectern.post_tracking_server();
     wait_ms(kLecternPostWaitMs);
-    const region_geometry::RegionRect area = tp::lectern_area(m_host.teacher_feature_rect());
+    const region_geometry::RegionRect area = tp::lectern_area(m_regions.feature_rect());
     m_lectern.post_effect_area(area.x, area.y, area.w, area.h);
 }
 
@@ -510,7 +514,7 @@ void TeacherTab::on_teacher_apply_Button_clicked()
 {
     if (!m_side.pano_connected_or_warn())
         return;
-    m_host.collect_scene_regions();
+    m_regions.collect_scene_regions();
     if (lectern_model() && ui.lectern_mode_radioButton->isChecked()) {
         post_lectern_effect_area();
         // The camera may have gone while the post waited.
@@ -520,7 +524,7 @@ void TeacherTab::on_teacher_apply_Button_clicked()
         }
     }
     const QString text = teacher_apply_text();
-    m_host.arm_request(request_poller::Kind::TeacherApply, false);
+    emit request_armed(request_poller::Kind::TeacherApply, false);
     m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher), text, false);
     ui.teacher_apply_Button->setText(tr("Apply"));
 }
@@ -540,9 +544,9 @@ void TeacherTab::teacher_obtain(bool silent)
     const QString text = tp::obtain_block();
     qDebug().noquote() << text;
     m_link.sendMsg_Net(pano.destination, m_ports.udp_port(Side::Teacher), text, false);
-    m_host.arm_request(request_poller::Kind::TeacherObtain, silent);
+    emit request_armed(request_poller::Kind::TeacherObtain, silent);
     // The regions of the answer are drawn afresh.
-    m_host.redraw_regions_on_next_reply();
+    m_regions.redraw_on_next_reply();
     wait_ms(kObtainReplyWaitMs);
     const QString inquiry = tp::focus_inquiry(pano.device_model);
     if (!inquiry.isEmpty() && pano.udp_flag && pano.destination)
@@ -558,7 +562,7 @@ void TeacherTab::read_teacher_section(const QString &t)
     using reply_values::number;
     const tp::Reply r = tp::read_reply(t);
     // While the calibration view is on, the field holds the calibration's own speed.
-    const bool calibrating = ui.teacher_show_Calibration_checkBox->isChecked();
+    const bool calibrating = m_calibration.calibration_shown(Side::Teacher);
     tp::fill(m_values, r, calibrating);
 
     if (!r.pano_sensitivity.isNull())
@@ -593,7 +597,7 @@ void TeacherTab::read_teacher_section(const QString &t)
         void (TeacherTab::*const handlers[])(bool) = {
             &TeacherTab::on_other_mode_radioButton_clicked,      &TeacherTab::on_follow_mode_radioButton_clicked,
             &TeacherTab::on_follow_mode_radioButton_clicked,     &TeacherTab::on_follow_mode_radioButton_clicked,
-            &TeacherTab::on_board_pano_mode_radioButton_clicked, &TeacherTab::show_lectern_mode};
+            &TeacherTab::on_board_pano_mode_radioButton_clicked, &TeacherTab::on_lectern_mode_radioButton_clicked};
         (this->*handlers[mode])(true);
     }
     if (!r.time_to_pano_delay.isNull())
@@ -642,7 +646,7 @@ void TeacherTab::read_teacher_section(const QString &t)
         if (reply_values::zero_one(r.manual_focus))
             ui.teacher_manual_focus_checkBox->setChecked(m_values.manual_focus);
         // The two-camera layout has no separate close-up camera to focus by hand.
-        ui.teacher_manual_focus_checkBox->setEnabled(m_host.camera_layout() != 0);
+        ui.teacher_manual_focus_checkBox->setEnabled(m_choices.camera_layout != 0);
     }
     if (reply_values::zero_one(r.auto_tilt))
         ui.teacher_vertical_movement_checkBox->setChecked(m_values.auto_tilt);
@@ -667,14 +671,14 @@ void TeacherTab::read_teacher_section(const QString &t)
     // The regions of an answer that carries them; a reply that only confirms an Apply would
     // otherwise put the previous answer's regions and enable strings over the installer's edits.
     if (tp::carries_region_keys(t))
-        m_host.read_teacher_regions(t);
+        m_regions.read_reply_regions(t);
 
     if (!r.feature_version.isNull())
         ui.teacher_version_feature_info_label->setText(m_values.feature_version);
     if (!r.pano_version.isNull()) {
         ui.teacher_version_pano_info_label->setText(m_values.pano_version);
         teacher_track_check(true);
-        m_host.set_tabs_enabled(true);
+        emit tabs_enabled_wanted(true);
     }
     // The director follow-up of a status answer's obtain comes after the section (resolver_param).
     // A reply that names the model has cleared the customer model (fill).
@@ -714,7 +718,12 @@ void TeacherTab::show_stored()
     show_text(ui.teacher_filepath_lineEdit, m_values.param_save_path);
 }
 
-void TeacherTab::show_lectern_mode(bool checked) { m_lectern.on_lectern_mode_radioButton_clicked(checked); }
+// The lectern page shows, and the camera's lectern settings are read into it.
+void TeacherTab::on_lectern_mode_radioButton_clicked(bool checked)
+{
+    ui.mode_stackedWidget->setCurrentIndex(tracking_modes::settings_page(tracking_modes::Lectern));
+    m_lectern.lectern_chosen(checked);
+}
 
 // The effect list marks whenever its entry changes, during the settings load too.
 void TeacherTab::on_teacher_board_effect_list_currentIndexChanged(int index)
@@ -730,16 +739,17 @@ void TeacherTab::on_teacher_board_effect_list_currentIndexChanged(int index)
 void TeacherTab::teacher_tracking(bool start)
 {
     m_side.send_tracking_command(QString::fromLatin1(start ? tracking_command::kStart : tracking_command::kStop));
-    m_host.set_tab_widgets_enabled(0, !start);
-    m_host.set_tab_widgets_enabled(2, !start);
+    emit widget_status_wanted(0, !start);
+    emit widget_status_wanted(2, !start);
     m_side.set_cur_track_status(start ? 1 : 2);
     if (lectern_model())
         ui.groupBox_36->setEnabled(!start);
-    if (ui.teacher_show_region_checkBox->isChecked())
-        m_host.set_region_widgets_enabled(!start);
+    emit tracking_switched(Side::Teacher, start);
 }
 
 void TeacherTab::tracking(bool start) { teacher_tracking(start); }
+
+void TeacherTab::enable_region_display(bool enable) { emit region_display_enabled_wanted(Side::Teacher, enable); }
 
 void TeacherTab::stop_tracking()
 {
@@ -812,8 +822,8 @@ void TeacherTab::on_teacher_preset_list_currentIndexChanged(const QString &text)
     const QString &model = m_slots[Slot::TeacherFeature].device_model;
     qDebug() << "teacher currentIndexChanged :" << text << ", device model:" << model;
     const bool crop = text == tr(tracking_modes::kPanoCropEntry);
-    m_host.set_teacher_pad_redirection(crop && tracking_modes::crop_on_pano(model),
-                                       crop && tracking_modes::crop_by_prefix(model));
+    emit pad_redirection_changed(crop && tracking_modes::crop_on_pano(model),
+                                 crop && tracking_modes::crop_by_prefix(model));
 }
 
 void TeacherTab::set_teacher_obtain_apply_enabled(bool enable) { m_side.set_obtain_apply_enabled(enable); }
@@ -856,14 +866,7 @@ void TeacherTab::on_teacher_default_Button_clicked()
     // The follow mode's handler fills the preset list of the binocular mode.
     on_follow_mode_radioButton_clicked(true);
     ui.board_pano_mode_radioButton->setChecked(false);
-    {
-        // The lectern page's own slots post each change to the camera over HTTP; a Default
-        // sends nothing.
-        const QSignalBlocker quietHold(ui.lectern_director_hold_time_label);
-        const QSignalBlocker quietRetention(ui.target_retention_time_label_spinBox);
-        ui.lectern_director_hold_time_label->setValue(120);
-        ui.target_retention_time_label_spinBox->setValue(6);
-    }
+    m_lectern.show_defaults();
     ui.teacher_board_enable_checkBox->setChecked(false);
     ui.teacher_board_face_enable_checkBox->setChecked(false);
     ui.teacher_board_hand_enable_checkBox->setChecked(false);

@@ -9,6 +9,7 @@
 #include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
 #include "sim_wire.h"
+#include "support/apply_mark.h"
 #include "video/qffmpeg.h"
 #include "video/rtsp_stream.h"
 
@@ -41,20 +42,44 @@ struct FormIndex : OpenPage {
     int open_index() const override { return tabs->currentIndex(); }
 };
 
-struct Rig : FormRig, StudentRegions::Host {
-    bool old_format = false;
-    bool student_old_point_format() const override { return old_format; }
+// The student calibration view, its box on the form, as the manual calibration keeps it.
+struct Rig : FormRig, CalibrationView {
     int crossesOff = 0;
-    void calibration_cross_off(camera_slot::Side) override { ++crossesOff; }
+    bool calibration_shown(camera_slot::Side) const override
+    {
+        return ui->student_show_Calibration_checkBox->isChecked();
+    }
+    void hide_calibration(camera_slot::Side) override
+    {
+        if (!ui->student_show_Calibration_checkBox->isChecked())
+            return;
+        ui->student_show_Calibration_checkBox->setChecked(false);
+        ++crossesOff;
+    }
     StudentRegionPoints points;
     BoardPreviewAreas board;
     Forwarder forwarder;
     FormIndex page{ui->tabWidget};
     StudentRegions regions{CORVANE_FORM_WIDGETS(StudentRegions, STUDENT_REGIONS_WIDGETS, formHost.ui),
-                           cameras, ports, link, status, points, board, page, *this, &forwarder, &formHost.window};
+                           cameras,
+                           ports,
+                           link,
+                           status,
+                           student_values,
+                           points,
+                           board,
+                           page,
+                           *this,
+                           &forwarder,
+                           &formHost.window};
     Rig()
     {
         forwarder.regions = &regions;
+        student_values.old_point_format = false;
+        // The tabs' Apply marks, as the tabs show them.
+        QObject::connect(&regions, &StudentRegions::apply_mark_wanted, [this](camera_slot::Side side) {
+            mark_apply(side == camera_slot::Side::Board ? ui->board_apply_Button : ui->student_apply_Button);
+        });
         points.set_defaults(false);
         for (Slot slot : {Slot::StudentFeature, Slot::StudentPano, Slot::BoardPano})
             cameras.set_destination(slot, QStringLiteral("127.0.0.5"));

@@ -8,11 +8,13 @@
 #include "core/time_scale.h"
 #include "form_rig.h"
 #include "log_capture.h"
+#include "mainwindow/tab_layout.h"
 #include "protocol/parameter_block.h"
 #include "protocol/tracking_modes.h"
 #include "sim_camera.h"
 #include "sim_http.h"
 #include "sim_wire.h"
+#include "regions/student_regions.h"
 #include "tabs/lectern_mode.h"
 #include "tabs/student_tab.h"
 #include "tabs/teacher_tab.h"
@@ -39,32 +41,23 @@ const QString kCamera = QStringLiteral("127.0.0.2"); // the teacher feature came
 // t: the teacher pano (127.0.0.3), s: the student pano (127.0.0.5).
 QString panoAddress(QChar side) { return side == QLatin1Char('t') ? "127.0.0.3" : "127.0.0.5"; }
 
-struct Host : TeacherTab::Host, StudentTab::Host {
+// The teacher regions and the calibration views as the region editor and the manual calibration
+// keep them (the views are the boxes on the form); what the tabs ask of them is recorded.
+struct Host : TeacherRegions, CalibrationView {
+    Ui::MainWindow *ui = nullptr;
     QStringList calls;
-    void set_tab_widgets_enabled(int tab, bool on) override { calls << QStringLiteral("tab %1 %2").arg(tab).arg(on); }
-    void set_tabs_enabled(bool on) override { calls << QStringLiteral("tabs %1").arg(on); }
-    void arm_request(Kind kind, bool silent) override
-    {
-        const char *names[] = {"teacher obtain", "teacher apply", "student obtain", "student apply"};
-        calls << QStringLiteral("arm %1%2").arg(names[int(kind)], silent ? " silent" : "");
-    }
-    int layout = 1;
-    int camera_layout() const override { return layout; }
     void collect_scene_regions() override { calls << "collect"; }
     teacher_region_keys::ApplyRegions apply_regions() const override { return {}; }
-    region_geometry::RegionRect teacher_feature_rect() const override { return {10, 20, 300, 200}; }
-    void redraw_regions_on_next_reply() override { calls << "redraw"; }
-    void read_teacher_regions(const QString &) override { calls << "regions"; }
-    void set_region_widgets_enabled(bool on) override { calls << QStringLiteral("region widgets %1").arg(on); }
-    void set_teacher_pad_redirection(bool pano, bool crop) override
+    region_geometry::RegionRect feature_rect() const override { return {10, 20, 300, 200}; }
+    void redraw_on_next_reply() override { calls << "redraw"; }
+    void read_reply_regions(const QString &) override { calls << "regions"; }
+    bool calibration_shown(camera_slot::Side side) const override
     {
-        calls << QStringLiteral("teacher pad %1 %2").arg(pano).arg(crop);
+        return (side == camera_slot::Side::Teacher ? ui->teacher_show_Calibration_checkBox
+                                                   : ui->student_show_Calibration_checkBox)
+            ->isChecked();
     }
-    bool teacher_customer_model() const override { return false; }
-    void disable_board_for_customer_model() override { calls << "no board"; }
-    void autocalibrate_failed() override { calls << "calibration failed"; }
-    void set_student_pad_crop(bool crop) override { calls << QStringLiteral("student pad %1").arg(crop); }
-    void student_regions_read(const StudentRegionChecks &) override {}
+    void hide_calibration(camera_slot::Side) override {}
 };
 
 struct Rig : FormRig {
@@ -72,21 +65,98 @@ struct Rig : FormRig {
     int teacherStatus = 2;
     int studentStatus = 2;
     bool loading = false;
-    LecternMode lectern{CORVANE_FORM_WIDGETS(LecternMode, LECTERN_MODE_WIDGETS, formHost.ui), &formHost.window};
+    portforward::Fields portFields;
+    WindowChoices choices;
+    BoardPreviewAreas board;
+    LecternMode lectern{CORVANE_FORM_WIDGETS(LecternMode, LECTERN_MODE_WIDGETS, formHost.ui), cameras,
+                        &formHost.window};
     TeacherTab teacher{CORVANE_FORM_WIDGETS(TeacherTab, TEACHER_TAB_WIDGETS, formHost.ui),
-                       teacher_values, cameras, ports, link, lectern, teacherStatus, loading, host, &formHost.window};
-    StudentTab student{CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, formHost.ui),
-                       student_values, student_points, cameras, ports, link, studentStatus, loading, host,
+                       teacher_values,
+                       cameras,
+                       ports,
+                       portFields,
+                       choices,
+                       link,
+                       lectern,
+                       host,
+                       host,
+                       teacherStatus,
+                       loading,
                        &formHost.window};
+    StudentTab student{CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, formHost.ui),
+                       student_values,
+                       teacher_values,
+                       student_points,
+                       cameras,
+                       ports,
+                       portFields,
+                       link,
+                       host,
+                       studentStatus,
+                       loading,
+                       &formHost.window};
+    // The student tab's region boxes and calibration height list, on the tab that shows.
+    TabLayout layout{CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, formHost.ui), teacher_values, student_values,
+                     choices, link, &formHost.window};
+    StudentRegions regions{CORVANE_FORM_WIDGETS(StudentRegions, STUDENT_REGIONS_WIDGETS, formHost.ui),
+                           cameras,
+                           ports,
+                           link,
+                           status,
+                           student_values,
+                           student_points,
+                           board,
+                           layout,
+                           host,
+                           &formHost.window,
+                           &formHost.window};
     Rig()
     {
+        host.ui = ui;
+        // What the tabs tell, recorded; the region boxes and their display box switched by their
+        // owners.
+        const auto status = [this](int t, bool on) { host.calls << QStringLiteral("tab %1 %2").arg(t).arg(on); };
+        QObject::connect(&teacher, &TeacherTab::widget_status_wanted, status);
+        QObject::connect(&student, &StudentTab::widget_status_wanted, status);
+        const auto tabs = [this](bool on) { host.calls << QStringLiteral("tabs %1").arg(on); };
+        QObject::connect(&teacher, &TeacherTab::tabs_enabled_wanted, tabs);
+        QObject::connect(&student, &StudentTab::tabs_enabled_wanted, tabs);
+        const auto arm = [this](Kind kind, bool silent) {
+            const char *names[] = {"teacher obtain", "teacher apply", "student obtain", "student apply"};
+            host.calls << QStringLiteral("arm %1%2").arg(names[int(kind)], silent ? " silent" : "");
+        };
+        QObject::connect(&teacher, &TeacherTab::request_armed, arm);
+        QObject::connect(&student, &StudentTab::request_armed, arm);
+        QObject::connect(&teacher, &TeacherTab::tracking_switched, [this](camera_slot::Side, bool start) {
+            if (ui->teacher_show_region_checkBox->isChecked())
+                host.calls << QStringLiteral("region widgets %1").arg(!start);
+        });
+        const auto displayBox = [this](camera_slot::Side side, bool enable) {
+            (side == camera_slot::Side::Teacher ? ui->teacher_show_region_checkBox : ui->student_show_region_checkBox)
+                ->setEnabled(enable);
+        };
+        QObject::connect(&teacher, &TeacherTab::region_display_enabled_wanted, displayBox);
+        QObject::connect(&student, &StudentTab::region_display_enabled_wanted, displayBox);
+        QObject::connect(&teacher, &TeacherTab::pad_redirection_changed, [this](bool pano, bool crop) {
+            host.calls << QStringLiteral("teacher pad %1 %2").arg(pano).arg(crop);
+        });
+        QObject::connect(&student, &StudentTab::pad_crop_changed,
+                         [this](bool crop) { host.calls << QStringLiteral("student pad %1").arg(crop); });
+        QObject::connect(&student, &StudentTab::board_controls_disable_wanted, [this] { host.calls << "no board"; });
+        QObject::connect(&student, &StudentTab::autocalibrate_failed, [this] { host.calls << "calibration failed"; });
+        QObject::connect(&student, &StudentTab::regions_read, &regions, &StudentRegions::student_regions_read);
+        QObject::connect(&student, &StudentTab::people_number_read, &regions, &StudentRegions::people_number_read);
+        QObject::connect(&student, &StudentTab::calibration_height_reported, &regions,
+                         &StudentRegions::show_calibration_height);
+        QObject::connect(&regions, &StudentRegions::calibration_height_chosen, &student,
+                         &StudentTab::send_calibration_height);
         for (Slot pano : {Slot::TeacherPano, Slot::StudentPano}) {
             cameras.set_destination(pano, panoAddress(pano == Slot::TeacherPano ? 't' : 's'));
             cameras[pano].udp_flag = cameras[pano].connected = true;
             cameras[pano].device_model = QStringLiteral("J57");
         }
         // The lectern posts of an M19 Apply find the director fields filled, and go to loopback.
-        ui->teacher_feature_IP_Edit->setText(QStringLiteral("127.0.0.2"));
+        cameras[Slot::TeacherFeature].field_text = QStringLiteral("127.0.0.2");
         ui->lectern_director_ip_Edit->setText(QStringLiteral("10.0.0.20"));
         // The points of a fresh installation: a point still at 0 reads as not drawn.
         student.on_student_default_Button_clicked();
@@ -113,7 +183,7 @@ struct Rig : FormRig {
             else if (key == QLatin1String("lectern"))
                 ui->lectern_mode_radioButton->setChecked(true);
             else if (key == QLatin1String("layout"))
-                host.layout = value.toInt();
+                choices.camera_layout = value.toInt();
             else if (key == QLatin1String("calibration"))
                 ui->teacher_show_Calibration_checkBox->setChecked(true);
             else if (key == QLatin1String("gone"))
@@ -377,12 +447,12 @@ private slots:
         Rig rig;
         rig.teacher_values.pano_distance.text = QStringLiteral("9.0");
         rig.teacher_values.feature_distance.text.clear();
-        rig.ui->teacher_feature_IP_Edit->setText(QStringLiteral("10.1.2.3/front"));
+        rig.cameras[Slot::TeacherFeature].field_text = QStringLiteral("10.1.2.3/front");
         QVERIFY(rig.teacher.teacher_apply_text().contains("\nfeature_camera_ip=10.1.2.3\npano_sensitivity="));
         QVERIFY(rig.teacher.teacher_apply_text().contains("\nfeature_distance=9.0\npano_distance=9.0\n"));
         QCOMPARE(rig.ui->teacher_fea_distance_label->text(), QStringLiteral("9.0"));
         rig.ports.edit().recorder_port_map_enabled = true;
-        rig.ui->recorder_student_ip_Edit->setText(QStringLiteral("172.16.0.9"));
+        rig.portFields.student_ip = QStringLiteral("172.16.0.9");
         QVERIFY(rig.student.student_apply_text().contains("\nfeature_camera_ip=172.16.0.9\n"));
     }
 
@@ -470,7 +540,7 @@ private slots:
             QVERIFY(entries(ui->teacher_preset_list, tracking_modes::teacher_preset_entries(m.mode)));
         }
         ui->lectern_mode_radioButton->setChecked(true);
-        rig.lectern.on_lectern_mode_radioButton_clicked(false);
+        rig.teacher.on_lectern_mode_radioButton_clicked(false);
         rig.teacher.on_other_mode_radioButton_clicked(false);
         QCOMPARE(ui->mode_stackedWidget->currentIndex(), 1);
         QVERIFY(entries(ui->teacher_preset_list, tracking_modes::teacher_preset_entries(tracking_modes::Follow)));
@@ -723,7 +793,7 @@ private slots:
         QTest::qWait(kSilenceMs);
         QCOMPARE(camera->requestCount(), from);
         // Unchecked, the radio shows the page and asks nothing.
-        rig.lectern.on_lectern_mode_radioButton_clicked(false);
+        rig.teacher.on_lectern_mode_radioButton_clicked(false);
         QTest::qWait(kSilenceMs);
         QCOMPARE(camera->requestCount(), from);
     }
@@ -810,7 +880,7 @@ private slots:
         rig.lectern.set_web_username(QStringLiteral("installer"));
         rig.lectern.set_web_password(password);
         const bool right = password != QLatin1String("wrong");
-        rig.lectern.on_lectern_mode_radioButton_clicked(true);
+        rig.teacher.on_lectern_mode_radioButton_clicked(true);
         rig.ui->auto_zoom_enable_checkBox->click();
         if (right) {
             QTRY_COMPARE_WITH_TIMEOUT(rig.ui->target_retention_time_label_spinBox->value(), 12, kAnswerMs);
