@@ -52,9 +52,8 @@ constexpr int kOutHeight = 270;
 
 
 // What the frame slots reach beyond the labels: nothing is open, armed or previewed here.
-struct NoDialogs : PicturePreviews::Host, FreePreview {
-    void send_stream(PicturePreviews::Stream, QImage &) override {}
-    QWidget *enlarged_dialog(camera_slot::Side) override { return nullptr; }
+struct NoDialogs : FreePreview, MenuCamera {
+    int menu_camera(camera_slot::Side) const override { return -1; }
     bool preview_connected() const override { return false; }
     QHostAddress *preview_destination() const override { return nullptr; }
 };

@@ -7,12 +7,10 @@
 #include "video/qffmpeg.h"
 #include "video/standard_image.h"
 
-#include <QComboBox>
 #include <QDebug>
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
-#include <QRadioButton>
 #include <QToolButton>
 
 #include <opencv2/core.hpp>
@@ -36,11 +34,11 @@ QImage asRgb888(const QImage &image)
 } // namespace
 
 PicturePreviews::PicturePreviews(const Widgets &widgets, const CameraSlots &camera_slots, const FreePreview &preview,
-                                 Host &host, QWidget *window)
+                                 const MenuCamera &menu, QWidget *window)
     : ui(widgets)
     , m_slots(camera_slots)
     , m_preview(preview)
-    , m_host(host)
+    , m_menu(menu)
     , m_window(window)
 {
     connect(ui.teacher_feature_image_max_toolButton, &QToolButton::clicked, this,
@@ -105,11 +103,17 @@ QImage PicturePreviews::captured(Capture capture) const
     return teacher_moved_frame;
 }
 
+void PicturePreviews::attach_enlarged_dialogs(QWidget *teacher, QWidget *student)
+{
+    enlarged_dialogs[0] = teacher;
+    enlarged_dialogs[1] = student;
+}
+
 void PicturePreviews::close_enlarged_dialog(Side side)
 {
     (side == Side::Teacher ? teacher_image_expand_open : student_image_expand_open) = false;
-    QWidget *dialog = m_host.enlarged_dialog(side);
-    if (dialog->isVisible())
+    QWidget *dialog = enlarged_dialogs[side != Side::Teacher];
+    if (dialog && dialog->isVisible())
         dialog->close();
 }
 
@@ -183,7 +187,7 @@ void PicturePreviews::teacher_feature_SetImage(QImage image)
 {
     if (teacher_image_expand_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::TeacherFeature, copy);
+        emit stream_picture(Stream::TeacherFeature, copy);
     }
     if (!teacher_osd_menu_open && main_preview_active) {
         ui.teacher_labVideo_feature->setPixmap(QPixmap::fromImage(image));
@@ -217,10 +221,9 @@ void PicturePreviews::teacher_feature_SetImage(QImage image)
         }
         return;
     }
-    if (ui.teacher_navigate_osd_mode_radioButton->isChecked()
-        && ui.teacher_switch_menu_object_comboBox->currentIndex() == 0 && teacher_osd_menu_open) {
+    if (m_menu.menu_camera(Side::Teacher) == 0 && teacher_osd_menu_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::MenuFeature, copy);
+        emit stream_picture(Stream::MenuFeature, copy);
     }
 }
 
@@ -228,7 +231,7 @@ void PicturePreviews::teacher_pano_SetImage(QImage image)
 {
     if (teacher_image_expand_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::TeacherPano, copy);
+        emit stream_picture(Stream::TeacherPano, copy);
     }
     if (!teacher_osd_menu_open && main_preview_active) {
         ui.teacher_labVideo_pano->setPixmap(QPixmap::fromImage(image));
@@ -244,10 +247,9 @@ void PicturePreviews::teacher_pano_SetImage(QImage image)
         }
         return;
     }
-    if (ui.teacher_navigate_osd_mode_radioButton->isChecked()
-        && ui.teacher_switch_menu_object_comboBox->currentIndex() == 1 && teacher_osd_menu_open) {
+    if (m_menu.menu_camera(Side::Teacher) == 1 && teacher_osd_menu_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::MenuPano, copy);
+        emit stream_picture(Stream::MenuPano, copy);
     }
 }
 
@@ -255,7 +257,7 @@ void PicturePreviews::student_feature_SetImage(QImage image)
 {
     if (student_image_expand_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::StudentFeature, copy);
+        emit stream_picture(Stream::StudentFeature, copy);
     }
     if (!student_osd_menu_open && main_preview_active) {
         ui.student_labVideo_feature->setPixmap(QPixmap::fromImage(image));
@@ -265,9 +267,9 @@ void PicturePreviews::student_feature_SetImage(QImage image)
         }
         return;
     }
-    if (ui.student_switch_menu_object_comboBox->currentIndex() == 0 && student_osd_menu_open) {
+    if (m_menu.menu_camera(Side::Student) == 0 && student_osd_menu_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::MenuFeature, copy);
+        emit stream_picture(Stream::MenuFeature, copy);
     }
 }
 
@@ -275,7 +277,7 @@ void PicturePreviews::student_pano_SetImage(QImage image)
 {
     if (student_image_expand_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::StudentPano, copy);
+        emit stream_picture(Stream::StudentPano, copy);
     }
     if (!student_osd_menu_open && main_preview_active) {
         ui.student_labVideo_pano->setPixmap(QPixmap::fromImage(image));
@@ -285,9 +287,9 @@ void PicturePreviews::student_pano_SetImage(QImage image)
         }
         return;
     }
-    if (ui.student_switch_menu_object_comboBox->currentIndex() == 1 && student_osd_menu_open) {
+    if (m_menu.menu_camera(Side::Student) == 1 && student_osd_menu_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::MenuPano, copy);
+        emit stream_picture(Stream::MenuPano, copy);
     }
 }
 
@@ -295,7 +297,7 @@ void PicturePreviews::board_feature_SetImage(QImage image)
 {
     if (board_osd_menu_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::MenuFeature, copy);
+        emit stream_picture(Stream::MenuFeature, copy);
     } else if (main_preview_active) {
         ui.board_labVideo_feature->setPixmap(QPixmap::fromImage(image));
     }
@@ -305,7 +307,7 @@ void PicturePreviews::board_pano_SetImage(QImage image)
 {
     if (board_osd_menu_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::MenuPano, copy);
+        emit stream_picture(Stream::MenuPano, copy);
     } else if (main_preview_active) {
         ui.board_labVideo_pano->setPixmap(QPixmap::fromImage(image));
     }
@@ -324,12 +326,12 @@ void PicturePreviews::on_student_feature_image_max_toolButton_clicked() { open_e
 void PicturePreviews::open_enlarged_dialog(Side side)
 {
     const bool teacher = side == Side::Teacher;
-    QWidget *other = m_host.enlarged_dialog(teacher ? Side::Student : Side::Teacher);
+    QWidget *other = enlarged_dialogs[teacher];
     if (other->isVisible()) {
         other->close();
         (teacher ? student_image_expand_open : teacher_image_expand_open) = false;
     }
-    QWidget *dialog = m_host.enlarged_dialog(side);
+    QWidget *dialog = enlarged_dialogs[!teacher];
     if (dialog->isVisible()) {
         qDebug() << (teacher ? "MainWindow:: teacher connected!" : "MainWindow:: student connected!");
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cameras/free_preview.h"
+#include "cameras/menu_camera.h"
 #include "cameras/picture_captures.h"
 #include "regions/detector_picture.h"
 #include "model/camera_slot.h"
@@ -13,10 +14,8 @@
 #include <opencv2/core/mat.hpp>
 
 class CameraSlots;
-class QComboBox;
 class QFFmpeg;
 class QLabel;
-class QRadioButton;
 class QToolButton;
 
 #define PICTURE_PREVIEWS_WIDGETS(X) \
@@ -25,28 +24,31 @@ class QToolButton;
     X(QLabel, labVideo) \
     X(QLabel, student_labVideo_feature) \
     X(QLabel, student_labVideo_pano) \
-    X(QComboBox, student_switch_menu_object_comboBox) \
     X(QToolButton, student_feature_image_max_toolButton) \
     X(QLabel, teacher_labVideo_feature) \
     X(QLabel, teacher_labVideo_pano) \
     X(QToolButton, teacher_feature_image_max_toolButton) \
-    X(QRadioButton, teacher_navigate_osd_mode_radioButton) \
-    X(QComboBox, teacher_switch_menu_object_comboBox) \
     X(QWidget, widget_preview)
 
-// The main window's live pictures: the seven picture slots, fed by the decoders of the camera
-// connections, which show each picture in its preview label and hand it on to the enlarged
-// dialogs, the camera menu dialog and the one-shot captures; and the two image-max buttons.
 // What the pictures hand on beyond the labels.
 class PicturePreviewsSignals : public QObject
 {
     Q_OBJECT
 
+public:
+    // The dialogs' picture streams, in the order the window's signals carry them.
+    enum class Stream { TeacherFeature, TeacherPano, StudentFeature, StudentPano, MenuFeature, MenuPano };
+
 signals:
     // The teacher pano's picture that the detector asked for.
     void detector_picture_taken(const QImage &image);
+    // A picture for the enlarged dialog or the camera menu dialog that takes the stream.
+    void stream_picture(Stream stream, QImage &image);
 };
 
+// The main window's live pictures: the seven picture slots, fed by the decoders of the camera
+// connections, which show each picture in its preview label and hand it on to the enlarged
+// dialogs, the camera menu dialog and the one-shot captures; and the two image-max buttons.
 class PicturePreviews : public PicturePreviewsSignals, public PictureCaptures, public DetectorPicture
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
@@ -55,22 +57,13 @@ public:
     struct Widgets {
         PICTURE_PREVIEWS_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    // The dialogs' picture streams, in the order the window's signals carry them.
-    enum class Stream { TeacherFeature, TeacherPano, StudentFeature, StudentPano, MenuFeature, MenuPano };
-    // Where the pictures go beyond the labels.
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        // A picture for the enlarged dialog or the camera menu dialog that takes the stream.
-        virtual void send_stream(Stream stream, QImage &image) = 0;
-        // The enlarged dialog of the teacher or student pair.
-        virtual QWidget *enlarged_dialog(camera_slot::Side side) = 0;
-    };
 
-    // preview: the free preview's pictures show while it runs.
-    PicturePreviews(const Widgets &widgets, const CameraSlots &camera_slots, const FreePreview &preview, Host &host,
-                    QWidget *window);
+    // preview: the free preview's pictures show while it runs; menu: the camera each side's camera
+    // menu dialog shows.
+    PicturePreviews(const Widgets &widgets, const CameraSlots &camera_slots, const FreePreview &preview,
+                    const MenuCamera &menu, QWidget *window);
+    // The enlarged dialogs of the teacher and student pairs, which the image-max buttons open.
+    void attach_enlarged_dialogs(QWidget *teacher, QWidget *student);
 
     // The side's camera let go: its enlarged dialog closes and takes no more pictures.
     void close_enlarged_dialog(camera_slot::Side side);
@@ -123,7 +116,8 @@ private:
     const Widgets ui;
     const CameraSlots &m_slots;
     const FreePreview &m_preview;
-    Host &m_host;
+    const MenuCamera &m_menu;
+    QWidget *enlarged_dialogs[2] = {nullptr, nullptr}; // teacher, student
     QWidget *m_window;
     // The enlarged dialog of the pair was opened by its button and takes pictures.
     // The detector asked for the teacher pano's next picture.

@@ -85,6 +85,7 @@ void MainWindow::slot_init_main_window()
     teacher_image_expand = new Image_Expand(this);
     student_image_expand = new Image_Expand(this);
     calibrate_area_expand = new Calibrate_Area_Expand(features->calibrate_area().dialog_host(), this);
+    features->previews().attach_enlarged_dialogs(teacher_image_expand, student_image_expand);
 
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     setFixedSize(899, 757);
@@ -304,11 +305,6 @@ void MainWindow::send_stream(PicturePreviews::Stream stream, QImage &image)
         emit send_stream_to_pano(image);
         return;
     }
-}
-
-QWidget *MainWindow::enlarged_dialog(camera_slot::Side side)
-{
-    return side == camera_slot::Side::Teacher ? teacher_image_expand : student_image_expand;
 }
 
 void MainWindow::autocalibrate_failed() { emit autocalibrate_update_fail(); }

@@ -112,7 +112,6 @@ private:
     void take_system_language(int index) override;
     void create_translator(int index) override;
     void send_stream(PicturePreviews::Stream stream, QImage &image) override;
-    QWidget *enlarged_dialog(camera_slot::Side side) override;
     void autocalibrate_failed() override;
     void student_points_read_back() override;
     void console_reply(const QString &message) override;

@@ -55,7 +55,7 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
                                                  *camera_connections, teacher_values);
     picture_previews = std::make_unique<PicturePreviews>(
         CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), camera_slots, *camera_connections,
-        static_cast<PicturePreviews::Host &>(*this), window);
+        *menu_keys, window);
     region_editor = std::make_unique<RegionEditor>(CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, ui),
                                                    camera_slots, camera_ports, *control_link, pano_status,
                                                    teacher_values, *manual_calibration, *picture_previews, yolo_model,
@@ -240,6 +240,8 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     QObject::connect(pads.get(), &Pads::widget_status_wanted, layout, &TabLayout::set_widget_status);
     QObject::connect(menu_keys.get(), &CameraMenuKeys::camera_menu_closed, picture_previews.get(),
                      &PicturePreviews::menu_dialog_closed);
+    QObject::connect(picture_previews.get(), &PicturePreviews::stream_picture, picture_previews.get(),
+                     [this](PicturePreviews::Stream stream, QImage &image) { m_shell.send_stream(stream, image); });
 
     // What the calibration cross changes around it.
     ManualCalibration *mc = manual_calibration.get();
@@ -391,10 +393,6 @@ void WindowFeatures::student_points_read_back() { m_shell.student_points_read_ba
 // The region editor, the camera connections, the VISCA replies and the pictures
 
 void WindowFeatures::set_widget_status(int camera, bool enable) { tab_layout->set_widget_status(camera, enable); }
-
-void WindowFeatures::send_stream(PicturePreviews::Stream stream, QImage &image) { m_shell.send_stream(stream, image); }
-
-QWidget *WindowFeatures::enlarged_dialog(Side side) { return m_shell.enlarged_dialog(side); }
 
 // ---------------------------------------------------------------------------
 // Manual calibration and the reversal compensation

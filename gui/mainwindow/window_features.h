@@ -40,7 +40,6 @@ class MainWindow;
 // destroys them (and the decoding threads of the connections) before the form's widgets.
 class WindowFeatures : private SettingsFile::Host,
                        private ParameterRequests::Host,
-                       private PicturePreviews::Host,
                        private DirectorTab::Host,
                        private ReplyParser::Host
 {
@@ -63,7 +62,6 @@ public:
         virtual void create_translator(int index) = 0;
         // Pictures for the enlarged, calibration and camera menu dialogs.
         virtual void send_stream(PicturePreviews::Stream stream, QImage &image) = 0;
-        virtual QWidget *enlarged_dialog(camera_slot::Side side) = 0;
         // The calibration dialog's news.
         virtual void autocalibrate_failed() = 0;
         virtual void student_points_read_back() = 0;
@@ -87,6 +85,7 @@ public:
     StudentRegions &student_regions() { return *preview_regions; }
     StudentCalibrateArea &calibrate_area() { return *student_calibrate_area; }
     CameraConnections &connections() { return *camera_connections; }
+    PicturePreviews &previews() { return *picture_previews; }
     AutoCalibration &auto_calibration() { return *auto_calibration_feature; }
     ReversalCompensation &compensation() { return *reversal_compensation; }
     // The region scene the wizard edits as well.
@@ -137,9 +136,6 @@ private:
     // ReplyParser::Host
     void set_widget_status(int camera, bool enable) override;
 
-    // PicturePreviews::Host
-    void send_stream(PicturePreviews::Stream stream, QImage &image) override;
-    QWidget *enlarged_dialog(camera_slot::Side side) override;
     // DirectorTab::Host
     int camera_layout() const override;
     void arm_request(request_poller::Kind kind, bool silent) override;

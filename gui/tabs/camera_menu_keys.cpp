@@ -131,6 +131,15 @@ void CameraMenuKeys::enable_group_controls(int camera, bool enable)
         w->setEnabled(enable);
 }
 
+int CameraMenuKeys::menu_camera(Side side) const
+{
+    if (side == Side::Student)
+        return ui.student_switch_menu_object_comboBox->currentIndex();
+    if (side == Side::Teacher && ui.teacher_navigate_osd_mode_radioButton->isChecked())
+        return ui.teacher_switch_menu_object_comboBox->currentIndex();
+    return -1;
+}
+
 void CameraMenuKeys::retranslate()
 {
     on_upgrade_preview_comboBox_activated(ui.upgrade_preview_comboBox->currentIndex());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cameras/free_preview.h"
+#include "cameras/menu_camera.h"
 #include "model/camera_slot.h"
 #include "model/section_values.h"
 #include "support/form_widgets.h"
@@ -52,7 +53,7 @@ signals:
 // on the tab that is showing, and the seven buttons of the Upgrade tab's Preview page, which
 // are menu keys in menu mode and a small pan/tilt/zoom pad in PTZ mode (at the teacher level's
 // speed).
-class CameraMenuKeys : public CameraMenuKeysSignals
+class CameraMenuKeys : public CameraMenuKeysSignals, public MenuCamera
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -76,6 +77,8 @@ public:
     void retranslate();
     // The camera menu controls of a camera group (0 teacher, 1 student, 2 board) usable or not.
     void enable_group_controls(int camera, bool enable);
+    // MenuCamera
+    int menu_camera(camera_slot::Side side) const override;
 
     void on_upgrade_preview_comboBox_activated(int index);
     void on_osd_menu_Button_pressed();

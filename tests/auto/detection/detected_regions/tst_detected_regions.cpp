@@ -18,10 +18,9 @@ using generated_model::cell;
 
 namespace {
 // Both on the form, as the window wires them: the picture slot hands its picture to the editor.
-struct Rig : FormRig, PicturePreviews::Host, FreePreview, CalibrationView {
+struct Rig : FormRig, FreePreview, MenuCamera, CalibrationView {
     std::unique_ptr<YOLO> yolo; // built once the case's model is written
     int detections = 0;
-    QWidget dialog;
     PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), cameras, *this,
                              *this, &formHost.window};
     std::unique_ptr<RegionEditor> editor; // on the case's detector
@@ -51,8 +50,7 @@ struct Rig : FormRig, PicturePreviews::Host, FreePreview, CalibrationView {
         for (QCheckBox *box : regionBoxes)
             box->setChecked(false);
     }
-    void send_stream(PicturePreviews::Stream, QImage &) override {}
-    QWidget *enlarged_dialog(camera_slot::Side) override { return &dialog; }
+    int menu_camera(camera_slot::Side) const override { return -1; }
     bool preview_connected() const override { return false; }
     QHostAddress *preview_destination() const override { return nullptr; }
     bool calibration_shown(camera_slot::Side) const override { return false; }

@@ -18,7 +18,6 @@ namespace {
 // The window's share: a wizard request is counted.
 struct Window : WindowFeatures::Shell {
     QWidget *window = nullptr;
-    QWidget dialog;
     int wizard = 0;
     void set_window_size(int width, int height) override { window->setFixedSize(width, height); }
     int window_width() const override { return window->width(); }
@@ -27,7 +26,6 @@ struct Window : WindowFeatures::Shell {
     void take_system_language(int) override {}
     void create_translator(int) override {}
     void send_stream(PicturePreviews::Stream, QImage &) override {}
-    QWidget *enlarged_dialog(camera_slot::Side) override { return &dialog; }
     void autocalibrate_failed() override {}
     void student_points_read_back() override {}
     void console_reply(const QString &) override {}

@@ -114,9 +114,8 @@ struct Rig : FormRig, CalibrationView {
 };
 
 // The window's picture slots with no dialog open.
-struct NoDialogs : PicturePreviews::Host, FreePreview {
-    void send_stream(PicturePreviews::Stream, QImage &) override { }
-    QWidget *enlarged_dialog(camera_slot::Side) override { return nullptr; }
+struct NoDialogs : FreePreview, MenuCamera {
+    int menu_camera(camera_slot::Side) const override { return -1; }
     bool preview_connected() const override { return false; }
     QHostAddress *preview_destination() const override { return nullptr; }
 };

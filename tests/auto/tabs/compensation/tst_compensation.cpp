@@ -26,12 +26,11 @@ const QString kConnect = QStringLiteral("Please connect the camera");
 const QString kNoPicture = QStringLiteral("no usable picture");
 const QString kUndecided = QStringLiteral("could not tell");
 
-// The pictures' host, and the picture slots' captures as the compensation reaches them.
-struct Host : PicturePreviews::Host, PictureCaptures, FreePreview {
+// No free preview and no camera menu, and the picture slots' captures as the compensation reaches
+// them.
+struct Host : PictureCaptures, FreePreview, MenuCamera {
     PicturePreviews *previews = nullptr;
-    QWidget dialog;
-    void send_stream(PicturePreviews::Stream, QImage &) override {}
-    QWidget *enlarged_dialog(Side) override { return &dialog; }
+    int menu_camera(Side) const override { return -1; }
     bool preview_connected() const override { return false; }
     QHostAddress *preview_destination() const override { return nullptr; }
     // Each capture is fed a picture as soon as it is armed, however long the machine takes.

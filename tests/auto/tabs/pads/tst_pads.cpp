@@ -450,6 +450,24 @@ private slots:
         QCOMPARE(rig.state(), state);
     }
 
+    // The camera each side's camera menu dialog shows, as the menu controls choose it: the teacher
+    // side's only while its pad navigates the menu.
+    void menuCamera()
+    {
+        Rig rig;
+        for (bool osd : {true, false}) {
+            for (int object : {0, 1}) {
+                rig.ui->teacher_navigate_osd_mode_radioButton->setChecked(osd);
+                rig.ui->teacher_navigate_ptz_mode_radioButton->setChecked(!osd);
+                rig.ui->teacher_switch_menu_object_comboBox->setCurrentIndex(object);
+                rig.ui->student_switch_menu_object_comboBox->setCurrentIndex(1 - object);
+                QCOMPARE(rig.keys.menu_camera(Side::Teacher), osd ? object : -1);
+                QCOMPARE(rig.keys.menu_camera(Side::Student), 1 - object);
+                QCOMPARE(rig.keys.menu_camera(Side::Board), -1);
+            }
+        }
+    }
+
     // Home writes "1.0x" and forgets the optical end at once, and reads the feature camera's
     // address after its wait: a camera disconnected meanwhile is not asked for its zoom.
     void homeReadsTheAddressAfterItsWait()

@@ -58,7 +58,6 @@ QString nextTransport(const SimCamera &camera, int from = 0)
 // The window's share: visible or hidden, and the console's messages.
 struct Shell : WindowFeatures::Shell {
     QWidget *window = nullptr;
-    QWidget dialog;
     bool visible = true;
     QStringList console;
     void set_window_size(int width, int height) override { window->setFixedSize(width, height); }
@@ -68,7 +67,6 @@ struct Shell : WindowFeatures::Shell {
     void take_system_language(int) override { }
     void create_translator(int) override { }
     void send_stream(PicturePreviews::Stream, QImage &) override { }
-    QWidget *enlarged_dialog(camera_slot::Side) override { return &dialog; }
     void autocalibrate_failed() override { }
     void student_points_read_back() override { }
     void console_reply(const QString &message) override { console << message; }
