@@ -119,6 +119,9 @@ CameraConnections::CameraConnections(const Widgets &widgets, CameraSlots &camera
     connect(ui.student_pano_IP_Edit, &QLineEdit::returnPressed, this,
             &CameraConnections::on_student_pano_IP_Edit_returnPressed);
     connect(ui.rtsp_connect_Button, &QPushButton::clicked, this, &CameraConnections::on_rtsp_connect_Button_clicked);
+    // A command the link could not put into a frame.
+    connect(&m_link, &ControlLink::commandFormatError, this,
+            [this] { msgbox::information(m_window, tr("information"), tr("Command format error")); });
     ui.txtPort->setValidator(
         new QRegularExpressionValidator(QRegularExpression(input::port_number_pattern()), m_window));
 }

@@ -262,10 +262,6 @@ void MainWindow::set_student_ip_edits(const QString &text) { features->set_stude
 
 // ---- what the features need of the window ----
 
-void MainWindow::set_window_size(int width, int height) { setFixedSize(width, height); }
-
-int MainWindow::window_width() const { return width(); }
-
 bool MainWindow::window_visible() const { return isVisible(); }
 
 void MainWindow::close_for_wizard()

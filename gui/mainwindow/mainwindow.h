@@ -105,8 +105,6 @@ private:
     void fit_device_list_columns();
 
     // What the features need of the window (WindowFeatures::Shell).
-    void set_window_size(int width, int height) override;
-    int window_width() const override;
     bool window_visible() const override;
     void close_for_wizard() override;
     void take_system_language(int index) override;

@@ -70,14 +70,18 @@ QString stored_text(QSettings &settings, const QString &key) { return config::te
 
 } // namespace
 
-SettingsFile::SettingsFile(const Widgets &widgets, QWidget *form_root, CameraPorts &ports, const Values &values,
-                           Host &host)
+SettingsFile::SettingsFile(const Widgets &widgets, QWidget *form_root, CameraPorts &ports, const Values &values)
     : ui(widgets)
     , m_root(form_root)
     , m_ports(ports)
     , m_values(values)
-    , m_host(host)
 {
+}
+
+void SettingsFile::retranslate()
+{
+    if (QFileInfo::exists(QStringLiteral("data.tar.gz")))
+        ui.label_81->setText(tr("exist"));
 }
 
 void SettingsFile::load_config()
@@ -91,7 +95,7 @@ void SettingsFile::load_groups()
 {
     // The language follows the system; the stored one does not decide it.
     const int languageIndex = language::index_for_locale(QLocale().language());
-    m_host.take_system_language(languageIndex);
+    emit system_language_taken(languageIndex);
 
     const QString path = settings_file_path();
     if (!QFileInfo::exists(path)) {
@@ -107,7 +111,7 @@ void SettingsFile::load_groups()
     }
 
     QSettings settings(path, QSettings::IniFormat);
-    m_host.create_translator(languageIndex);
+    emit translator_wanted(languageIndex);
 
     load_port_group(settings);
     const CameraPorts::Values &p = m_ports.values();
@@ -168,8 +172,8 @@ void SettingsFile::distribute(const config::Stored &s)
 
 void SettingsFile::load_first_run_defaults(int languageIndex)
 {
-    m_host.create_translator(languageIndex);
-    m_host.set_all_defaults();
+    emit translator_wanted(languageIndex);
+    emit defaults_wanted();
     emit defaults_taken();
     m_upgrade.upgrade_mode = QStringLiteral("Simple");
     m_upgrade.upgrade_verify = true;

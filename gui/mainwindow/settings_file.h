@@ -44,8 +44,13 @@ signals:
     void board_group_loaded();
     // command_type, strategy: the file named the code fields' command type, the strategy.
     void director_group_loaded(bool command_type, bool strategy);
-    // A fresh installation took every tab's defaults: the Apply buttons read "Apply".
+    // A fresh installation takes every tab's defaults, which then read "Apply".
+    void defaults_wanted();
     void defaults_taken();
+    // The language follows the system: its name first, then its catalogue object and the
+    // language list's entry.
+    void system_language_taken(int index);
+    void translator_wanted(int index);
 };
 
 class SettingsFile : public SettingsFileSignals
@@ -67,20 +72,10 @@ public:
         portforward::Fields &port_fields;
         WindowChoices &choices;
     };
-    // What a load needs of the window.
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        // The language follows the system: its name first, then its catalogue object and the
-        // language list's entry.
-        virtual void take_system_language(int index) = 0;
-        virtual void create_translator(int index) = 0;
-        // A fresh installation starts from every tab's defaults.
-        virtual void set_all_defaults() = 0;
-    };
 
-    SettingsFile(const Widgets &widgets, QWidget *form_root, CameraPorts &ports, const Values &values, Host &host);
+    SettingsFile(const Widgets &widgets, QWidget *form_root, CameraPorts &ports, const Values &values);
+    // The code-set texts the form's re-texting put back.
+    void retranslate();
 
     void load_config();
     // Rewrites the whole file; false (and the previous file kept) when it could not be written.
@@ -123,7 +118,6 @@ private:
     QWidget *m_root;
     CameraPorts &m_ports;
     Values m_values;
-    Host &m_host;
     bool m_loading_config = false;
     bool m_keeps_unreadable_file = false; // an unreadable or cut-short config.ini could not be moved aside
     Upgrade m_upgrade;

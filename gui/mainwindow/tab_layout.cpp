@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int kNarrowWidth = 899;   // the window as it starts, the parameter panels folded
+constexpr int kNarrowWidthMin = 894; // the narrowest width a folded window is taken to have
 constexpr int kWideWidth = 1164;    // a parameter panel unfolded
 constexpr int kWindowHeight = 757;
 constexpr int kNoticeMs = 1000;     // a status notice stays this long
@@ -178,7 +179,7 @@ void TabLayout::toggle_param_panel()
 {
     const int w = m_window->width();
     QString strip;
-    if (w >= 894 && w <= kNarrowWidth) {
+    if (w >= kNarrowWidthMin && w <= kNarrowWidth) {
         m_window->setFixedSize(kWideWidth, kWindowHeight);
         strip = tr("<\nf\no\nl\nd\n<");
     } else if (w == kWideWidth) {
@@ -191,6 +192,21 @@ void TabLayout::toggle_param_panel()
     ui.student_show_param_pushButton->setText(strip);
     ui.board_show_param_pushButton->setText(strip);
     ui.director_show_param_pushButton->setText(strip);
+}
+
+void TabLayout::show_strip_texts()
+{
+    const int w = m_window->width();
+    QString strip;
+    if (w == kWideWidth)
+        strip = tr("<\nf\no\nl\nd\n<");
+    else if (w >= kNarrowWidthMin && w <= kNarrowWidth)
+        strip = tr(">\ne\nx\np\na\nn\nd\n>");
+    else
+        return;
+    for (QPushButton *b : {ui.teacher_show_param_pushButton, ui.student_show_param_pushButton,
+                           ui.board_show_param_pushButton, ui.director_show_param_pushButton})
+        b->setText(strip);
 }
 
 void TabLayout::flash_status_label(bool teacher, const QString &text)

@@ -96,6 +96,9 @@ public:
     void set_board_view_status(bool two_boards);
     void remove_unused_tabs(bool remove);
     void toggle_param_panel();
+    // The strips say what a click on them would do at the window's present width (the defaults
+    // of a fresh installation).
+    void show_strip_texts();
     // Shows a notice on a side's status strip for a second.
     void flash_status_label(bool teacher, const QString &text);
 

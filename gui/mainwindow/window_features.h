@@ -12,6 +12,7 @@
 #include "net/control_link.h"
 #include "regions/region_editor.h"
 #include "regions/student_regions.h"
+#include "tabs/auto_calibration.h"
 #include "tabs/board_tab.h"
 #include "tabs/camera_menu_keys.h"
 #include "tabs/director_tab.h"
@@ -22,7 +23,6 @@
 #include "tabs/parameter_requests.h"
 #include "tabs/reversal_compensation.h"
 #include "tabs/student_calibrate_area.h"
-#include "tabs/auto_calibration.h"
 #include "tabs/student_tab.h"
 #include "tabs/teacher_tab.h"
 
@@ -34,27 +34,22 @@ namespace Ui {
 class MainWindow;
 }
 
-// The main window's feature objects and the models they share, and how they reach one another:
-// each feature names what it needs of the others in its Host interface, and this object answers
-// every Host by asking the feature that owns the answer. It owns the features, so the window
-// destroys them (and the decoding threads of the connections) before the form's widgets.
-class WindowFeatures : private SettingsFile::Host,
-                       private ParameterRequests::Host,
-                       private DirectorTab::Host,
-                       private ReplyParser::Host
+// Builds the main window's feature objects and the models they share: it hands each feature the
+// form's widgets that feature alone owns and, at construction, the shared services it needs (the
+// camera slots and ports, the control link, the section values, the narrow interfaces other
+// features implement), then connects their signals, in the order their news used to reach each
+// other. It implements no feature's interface and forwards nothing. It owns the features, so the
+// window destroys them (and the decoding threads of the connections) before the form's widgets.
+class WindowFeatures
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
 public:
-    // What the features need of the window itself.
-    class Shell
+    // What the features need of the window itself: where a text answer goes instead of the
+    // parser (ReplyRoute), the wizard's takeover, the language, the dialogs' pictures and news.
+    class Shell : public ReplyRoute
     {
     public:
-        virtual ~Shell() = default;
-        virtual void set_window_size(int width, int height) = 0;
-        virtual int window_width() const = 0;
-        // Hidden, the window leaves the camera replies to the wizard.
-        virtual bool window_visible() const = 0;
         // The Wizard Config tab was chosen.
         virtual void close_for_wizard() = 0;
         // The language follows the system at start: its name, then its catalogue object.
@@ -65,29 +60,26 @@ public:
         // The calibration dialog's news.
         virtual void autocalibrate_failed() = 0;
         virtual void student_points_read_back() = 0;
-        // A text answer while the manual director console runs, as the console's message; and
-        // whether a console listens at all.
-        virtual void console_reply(const QString &message) = 0;
-        virtual bool console_listens() const = 0;
     };
 
     WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &shell);
-    ~WindowFeatures() override;
+    ~WindowFeatures();
 
-    // The features the window's set-up, language switch and closing work with.
+    // The features whose set-up steps, dialogs and closing the window runs itself.
     SettingsFile &settings() { return *settings_file; }
     TabLayout &layout() { return *tab_layout; }
     OptionsTab &options() { return *options_tab; }
-    Pads &pad_controls() { return *pads; }
     CameraMenuKeys &menu_key_controls() { return *menu_keys; }
     ParameterRequests &requests() { return *parameter_requests; }
+    TeacherTab &teacher() { return *teacher_tab; }
     StudentTab &student() { return *student_tab; }
     StudentRegions &student_regions() { return *preview_regions; }
     StudentCalibrateArea &calibrate_area() { return *student_calibrate_area; }
-    CameraConnections &connections() { return *camera_connections; }
     PicturePreviews &previews() { return *picture_previews; }
+    CameraConnections &connections() { return *camera_connections; }
     AutoCalibration &auto_calibration() { return *auto_calibration_feature; }
     ReversalCompensation &compensation() { return *reversal_compensation; }
+    ReplyParser &replies() { return *reply_parser; }
     // The region scene the wizard edits as well.
     CustomGraphicsScene *region_scene() const { return region_editor->scene(); }
 
@@ -109,53 +101,24 @@ public:
     CameraPorts &ports() { return camera_ports; }
     PanoStatus &pano() { return pano_status; }
     ControlLink &link() { return *control_link; }
-    // The route of a text answer: the manual director console while it runs, the wizard while the
-    // window is hidden, else the reply parser.
-    void dispatch_reply(const QByteArray &reply);
 
-    // The manual director console drives the two sides' cameras by address while it runs.
+    // The manual director console drives the two sides' cameras by address while it runs, and
+    // puts its addresses into the sides' fields.
     void set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up);
     void set_teacher_ip_edits(const QString &text);
     void set_student_ip_edits(const QString &text);
 
 private:
-    // The window's sends and replies (window_features_links.cpp).
-    void wire_control_link();
-    void route_text_reply(const QByteArray &reply, bool datagram);
+    void create_features(Ui::MainWindow *ui, QWidget *window);
+    // The signals, by the feature they come from.
+    void connect_settings_file();
+    void connect_tab_layout();
+    void connect_camera_connections();
+    void connect_visca_replies();
+    void connect_controls();
+    void connect_tabs();
+    void connect_replies();
 
-    // SettingsFile::Host
-    void take_system_language(int index) override;
-    void create_translator(int index) override;
-    // DirectorTab::Host
-    bool customer_model(bool teacher) const override;
-    // ParameterRequests::Host
-    QString teacher_feature_model() const override;
-    bool lectern_mode_chosen() const override;
-    void teacher_obtain_quietly() override;
-    void student_points_read_back() override;
-    // ReplyParser::Host
-    void set_widget_status(int camera, bool enable) override;
-
-    // DirectorTab::Host
-    int camera_layout() const override;
-    void arm_request(request_poller::Kind kind, bool silent) override;
-    // ReplyParser::Host
-    bool request_pending(request_poller::Kind kind) const override;
-    bool answer_request(request_poller::Kind kind) override;
-    void read_teacher_section(const QString &text) override;
-    void read_student_section(const QString &text) override;
-    void read_board_section(const QString &text) override;
-    void read_director_section(const QString &text) override;
-    void resolve_student_autocalibrate_status(const QString &value) override;
-    void show_board_relayed_keys(const board_parameters::RelayReading &reading) override;
-    bool board_tracking_status_changed(const parameter_reply::StatusPart &part) override;
-    void stop_board_tracking() override;
-    void toggle_pano_connect(camera_slot::Side side) override;
-    void flash_status_label(bool teacher, const QString &text) override;
-    void set_lectern_director_enabled(bool enable) override;
-
-    Ui::MainWindow *ui;
-    QWidget *m_window;
     Shell &m_shell;
 
     CameraSlots camera_slots;
@@ -172,16 +135,17 @@ private:
     // Also holds the manual director console's own two cameras, while it runs.
     std::unique_ptr<ControlLink> control_link;
 
+    std::unique_ptr<ParameterRequests> parameter_requests;
     std::unique_ptr<SettingsFile> settings_file;
     std::unique_ptr<OptionsTab> options_tab;
     std::unique_ptr<TabLayout> tab_layout;
-    std::unique_ptr<ParameterRequests> parameter_requests;
+    std::unique_ptr<CameraConnections> camera_connections;
+    std::unique_ptr<ManualCalibration> manual_calibration;
     std::unique_ptr<Pads> pads;
     std::unique_ptr<CameraMenuKeys> menu_keys;
-    std::unique_ptr<RegionEditor> region_editor;
-    std::unique_ptr<CameraConnections> camera_connections;
-    std::unique_ptr<ViscaReplies> visca_replies;
     std::unique_ptr<PicturePreviews> picture_previews;
+    std::unique_ptr<RegionEditor> region_editor;
+    std::unique_ptr<ViscaReplies> visca_replies;
     std::unique_ptr<LecternMode> lectern_mode;
     std::unique_ptr<TeacherTab> teacher_tab;
     std::unique_ptr<StudentTab> student_tab;
@@ -189,7 +153,6 @@ private:
     std::unique_ptr<BoardTab> board_tab;
     std::unique_ptr<StudentRegions> preview_regions;
     std::unique_ptr<DirectorTab> director_tab;
-    std::unique_ptr<ManualCalibration> manual_calibration;
     std::unique_ptr<ReversalCompensation> reversal_compensation;
     std::unique_ptr<ReplyParser> reply_parser;
     std::unique_ptr<AutoCalibration> auto_calibration_feature;

@@ -5,6 +5,7 @@
 #include "protocol/board_parameters.h"
 #include "protocol/request_poller.h"
 #include "support/form_widgets.h"
+#include "tabs/board_status_memory.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -77,7 +78,7 @@ signals:
     void shields_read(const QString &pano_shield_enable);
 };
 
-class BoardTab : public BoardTabSignals
+class BoardTab : public BoardTabSignals, public BoardStatusMemory
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -123,7 +124,7 @@ public:
     void restore_board_region();
     // Records the status of a board status answer; true when it differs from the last one
     // reported since the board pano camera was connected.
-    bool board_tracking_status_changed(const parameter_reply::StatusPart &part);
+    bool board_tracking_status_changed(const parameter_reply::StatusPart &part) override;
     // A board pano camera (dis)connected: its next status answer counts as a change.
     void forget_board_tracking_status();
     Preview preview() const;

@@ -104,14 +104,17 @@ void set_codes(const CodeWidgets (&widgets)[N], const std::array<CodeSwitch, N> 
 } // namespace
 
 DirectorTab::DirectorTab(const Widgets &widgets, DirectorSection &values, const CameraSlots &cameras,
-                         const CameraPorts &ports, ControlLink &link, Host &host, const bool &loading_config,
+                         const CameraPorts &ports, ControlLink &link, const WindowChoices &choices,
+                         const TeacherSection &teacher, const StudentSection &student, const bool &loading_config,
                          QWidget *window)
     : ui(widgets)
     , m_values(values)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
-    , m_host(host)
+    , m_choices(choices)
+    , m_teacher(teacher)
+    , m_student(student)
     , m_loading_config(loading_config)
     , m_window(window)
 {
@@ -221,10 +224,10 @@ void DirectorTab::show_applied() { ui.director_apply_Button->setText(tr("Apply")
 void DirectorTab::on_director_apply_Button_clicked()
 {
     const QString block =
-        director_parameters::set_block(director_settings(), m_host.camera_layout() == kSixCameraLayout);
+        director_parameters::set_block(director_settings(), m_choices.camera_layout == kSixCameraLayout);
 
     if (m_slots[Slot::TeacherPano].udp_flag) {
-        m_host.arm_request(request_poller::Kind::TeacherApply, false);
+        emit request_armed(request_poller::Kind::TeacherApply, false);
         m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher),
                            director_parameters::routed(QLatin1String(parameter_block::kTeacherSection), block), false);
         ui.director_apply_Button->setText(tr("Apply"));
@@ -235,7 +238,7 @@ void DirectorTab::on_director_apply_Button_clicked()
     wait_ms(kStudentApplyDelayMs);
 
     if (m_slots[Slot::StudentPano].udp_flag) {
-        m_host.arm_request(request_poller::Kind::StudentApply, false);
+        emit request_armed(request_poller::Kind::StudentApply, false);
         m_link.sendMsg_Net(m_slots[Slot::StudentPano].destination, m_ports.udp_port(Side::Student),
                            director_parameters::routed(QLatin1String(parameter_block::kStudentSection), block), false);
         ui.director_apply_Button->setText(tr("Apply"));
@@ -250,7 +253,7 @@ void DirectorTab::on_director_obtain_Button_clicked()
         const QString text = director_parameters::obtain_block(QLatin1String(parameter_block::kTeacherSection));
         qDebug().noquote() << text;
         m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher), text, false);
-        m_host.arm_request(request_poller::Kind::TeacherObtain, false);
+        emit request_armed(request_poller::Kind::TeacherObtain, false);
     } else {
         msgbox::warning(m_window, tr("Warning"), tr("Please connect the teacher pano camera"));
     }
@@ -259,7 +262,7 @@ void DirectorTab::on_director_obtain_Button_clicked()
         wait_ms(kStudentObtainDelayMs);
         m_link.sendMsg_Net(m_slots[Slot::StudentPano].destination, m_ports.udp_port(Side::Student),
                            director_parameters::obtain_block(QLatin1String(parameter_block::kStudentSection)), false);
-        m_host.arm_request(request_poller::Kind::StudentObtain, false);
+        emit request_armed(request_poller::Kind::StudentObtain, false);
     } else {
         msgbox::warning(m_window, tr("Warning"), tr("Please connect the student pano camera"));
     }
@@ -451,7 +454,7 @@ void DirectorTab::set_director_widgets(int strategy, bool enable)
                                                        ui.label_53, ui.label_52})
         w->setEnabled(!external);
     // The customer model has no single blackboard camera to switch to.
-    if (m_host.customer_model(true) || m_host.customer_model(false)) {
+    if (m_teacher.customer_model || m_student.customer_model) {
         ui.director_interior_board_blackboard_checkBox->setEnabled(false);
         ui.director_interior_board_blackboard_lineEdit->setEnabled(false);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/camera_slot.h"
+#include "model/section_values.h"
 #include "protocol/director_parameters.h"
 #include "protocol/request_poller.h"
 #include "support/form_widgets.h"
@@ -87,10 +88,20 @@ class QSpinBox;
     X(QLabel, label_52) \
     X(QLabel, label_53)
 
+// What the Director tab tells.
+class DirectorTabSignals : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // A request of this kind went out and waits for the camera's echo (never silent here).
+    void request_armed(request_poller::Kind kind, bool silent);
+};
+
 // The Director tab: the director block sent to both pano cameras, its Obtain, the reading of
 // the cameras' director answers, the Default, the strategy's controls, the code fields'
 // validators by command type, and the tab's change marks.
-class DirectorTab : public QObject
+class DirectorTab : public DirectorTabSignals
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -98,23 +109,13 @@ public:
     struct Widgets {
         DIRECTOR_TAB_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    // What the tab needs of the request bookkeeping and the camera layout.
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        // A request of this kind went out and waits for the camera's echo (never silent here).
-        virtual void arm_request(request_poller::Kind kind, bool silent) = 0;
-        // 3: the six-camera layout, in which Board 1 and Board 2 take the single blackboard
-        // view's place.
-        virtual int camera_layout() const = 0;
-        // The teacher or the student side's camera is a customer model.
-        virtual bool customer_model(bool teacher) const = 0;
-    };
 
-    // values: the director section the tab shows and edits.
+    // values: the director section the tab shows and edits; choices: in the six-camera layout
+    // Board 1 and Board 2 take the single blackboard view's place; teacher and student: a
+    // customer model has no single blackboard camera.
     DirectorTab(const Widgets &widgets, DirectorSection &values, const CameraSlots &cameras, const CameraPorts &ports,
-                ControlLink &link, Host &host, const bool &loading_config, QWidget *window);
+                ControlLink &link, const WindowChoices &choices, const TeacherSection &teacher,
+                const StudentSection &student, const bool &loading_config, QWidget *window);
 
     // The tab's values as the director block sends them.
     DirectorSection director_settings() const;
@@ -167,7 +168,9 @@ private:
     const CameraSlots &m_slots;
     const CameraPorts &m_ports;
     ControlLink &m_link;
-    Host &m_host;
+    const WindowChoices &m_choices;
+    const TeacherSection &m_teacher;
+    const StudentSection &m_student;
     const bool &m_loading_config;
     QWidget *m_window;
 };

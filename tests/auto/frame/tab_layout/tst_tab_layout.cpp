@@ -17,10 +17,7 @@ namespace {
 
 // The window's share: a wizard request is counted.
 struct Window : WindowFeatures::Shell {
-    QWidget *window = nullptr;
     int wizard = 0;
-    void set_window_size(int width, int height) override { window->setFixedSize(width, height); }
-    int window_width() const override { return window->width(); }
     bool window_visible() const override { return true; }
     void close_for_wizard() override { ++wizard; }
     void take_system_language(int) override {}
@@ -43,7 +40,6 @@ struct Layout {
     std::unique_ptr<QSignalSpy> releases;
     Layout()
     {
-        host.window = &shell.window;
         shell.window.setFixedSize(899, 757);
         features = std::make_unique<WindowFeatures>(ui, &shell.window, host);
         tabs = &features->layout();

@@ -39,11 +39,9 @@ QByteArray bytesOf(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-struct Recorder : SettingsFile::Host {
+// How often a load asked for a fresh installation's defaults.
+struct Recorder {
     int defaults_runs = 0;
-    void take_system_language(int) override {}
-    void create_translator(int) override {}
-    void set_all_defaults() override { ++defaults_runs; }
 };
 
 // The values a load fills, as the features hold them.
@@ -67,8 +65,11 @@ struct Rig {
                       &host.window,
                       ports,
                       {values.teacher, values.student, values.board, values.director, values.cameras, values.points,
-                       values.port_fields, values.choices},
-                      recorder};
+                       values.port_fields, values.choices}};
+    Rig()
+    {
+        QObject::connect(&file, &SettingsFile::defaults_wanted, [this] { ++recorder.defaults_runs; });
+    }
 
     // What the load left outside the form's controls, by name.
     QString value(const QString &name)

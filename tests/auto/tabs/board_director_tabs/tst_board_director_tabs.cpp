@@ -60,9 +60,9 @@ QString answer(const char *sections)
 
 // The board cameras' address fields and the board preview's region boxes belong to the camera
 // connections and the student regions, which take the Board tab's news as the window wires them.
-struct Rig : FormRig, DirectorTab::Host, CalibrationView {
+struct Rig : FormRig, CalibrationView {
     QWidget *window = &formHost.window;
-    bool loading = false, six = false, customer = false;
+    bool loading = false;
     QStringList armed;
     portforward::Fields portFields;
     WindowChoices choices;
@@ -84,15 +84,21 @@ struct Rig : FormRig, DirectorTab::Host, CalibrationView {
                            *this,
                            window,
                            window};
-    DirectorTab director{CORVANE_FORM_WIDGETS(DirectorTab, DIRECTOR_TAB_WIDGETS, formHost.ui), director_values, cameras,
-                         ports, link, *this, loading, window};
-    void arm_request(request_poller::Kind kind, bool silent) override
+    DirectorTab director{CORVANE_FORM_WIDGETS(DirectorTab, DIRECTOR_TAB_WIDGETS, formHost.ui),
+                         director_values,
+                         cameras,
+                         ports,
+                         link,
+                         choices,
+                         teacher_values,
+                         student_values,
+                         loading,
+                         window};
+    void arm_request(request_poller::Kind kind, bool silent)
     {
         armed << QStringList{"teacher obtain", "teacher apply", "student obtain", "student apply"}.at(int(kind))
                      + (silent ? " (silent)" : "");
     }
-    int camera_layout() const override { return six ? 3 : 2; }
-    bool customer_model(bool teacher) const override { return customer && !teacher; }
     bool calibration_shown(camera_slot::Side) const override { return false; }
     void hide_calibration(camera_slot::Side) override {}
 
@@ -100,9 +106,9 @@ struct Rig : FormRig, DirectorTab::Host, CalibrationView {
     // "loading", "marked" (both Apply buttons read "Apply(*)", else "Apply").
     explicit Rig(const QString &setup)
     {
-        QObject::connect(&board, &BoardTab::request_armed, [this](request_poller::Kind kind, bool silent) {
-            arm_request(kind, silent);
-        });
+        const auto arm = [this](request_poller::Kind kind, bool silent) { arm_request(kind, silent); };
+        QObject::connect(&board, &BoardTab::request_armed, arm);
+        QObject::connect(&director, &DirectorTab::request_armed, arm);
         QObject::connect(&board, &BoardTab::default_addresses_wanted, &connections,
                          &CameraConnections::show_default_addresses);
         QObject::connect(&board, &BoardTab::shields_read, &regions, &StudentRegions::board_shields_read);
@@ -110,7 +116,10 @@ struct Rig : FormRig, DirectorTab::Host, CalibrationView {
             cameras.set_destination(Slot(c.toInt()), addressOf(c.toInt()));
             cameras[Slot(c.toInt())].udp_flag = cameras[Slot(c.toInt())].connected = true;
         }
-        six = setup.contains("six"), customer = setup.contains("customer"), loading = setup.contains("loading");
+        // The six-camera layout, a student customer model.
+        choices.camera_layout = setup.contains("six") ? 3 : 2;
+        student_values.customer_model = setup.contains("customer");
+        loading = setup.contains("loading");
         for (QPushButton *b : {ui->board_apply_Button, ui->director_apply_Button})
             b->setText(setup.contains("marked") ? "Apply(*)" : "Apply");
     }

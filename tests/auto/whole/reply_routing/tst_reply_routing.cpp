@@ -57,11 +57,8 @@ QString nextTransport(const SimCamera &camera, int from = 0)
 
 // The window's share: visible or hidden, and the console's messages.
 struct Shell : WindowFeatures::Shell {
-    QWidget *window = nullptr;
     bool visible = true;
     QStringList console;
-    void set_window_size(int width, int height) override { window->setFixedSize(width, height); }
-    int window_width() const override { return window->width(); }
     bool window_visible() const override { return visible; }
     void close_for_wizard() override { }
     void take_system_language(int) override { }
@@ -119,7 +116,6 @@ private slots:
     {
         host = std::make_unique<FormHost>();
         ui = host->ui;
-        shell.window = &host->window;
         shell.visible = true;
         shell.console.clear();
         f = std::make_unique<WindowFeatures>(ui, &host->window, shell);
@@ -215,7 +211,7 @@ private slots:
             fields[i]->setText(codes[i]);
         f->pano().teacher_cur_track_status = f->pano().student_cur_track_status = 2;
         consoleRuns();
-        f->dispatch_reply(reply);
+        f->replies().dispatch_reply(reply);
         for (QLineEdit *field : fields)
             field->clear();
         QCOMPARE(shell.console.size(), 1);
