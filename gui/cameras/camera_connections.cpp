@@ -124,6 +124,9 @@ CameraConnections::CameraConnections(const Widgets &widgets, CameraSlots &camera
             [this] { msgbox::information(m_window, tr("information"), tr("Command format error")); });
     ui.txtPort->setValidator(
         new QRegularExpressionValidator(QRegularExpression(input::port_number_pattern()), m_window));
+    // The installer starts by connecting the teacher close-up camera.
+    ui.teacher_feature_connect_Button->setFocus();
+    ui.teacher_feature_connect_Button->setDefault(true);
 }
 
 CameraConnections::~CameraConnections() { delete rtsp_preview_destination; }
@@ -164,6 +167,13 @@ void CameraConnections::set_mapped_addresses(const QString &host)
 {
     for (Slot slot : {Slot::StudentFeature, Slot::StudentPano, Slot::TeacherFeature, Slot::TeacherPano})
         slot_entries[int(slot)].edit->setText(host);
+}
+
+void CameraConnections::show_addresses(const std::array<QString, camera_slot::kSlotCount> &fields)
+{
+    for (Slot slot : {Slot::TeacherFeature, Slot::StudentFeature, Slot::TeacherPano, Slot::StudentPano,
+                      Slot::BoardFeature, Slot::BoardPano})
+        slot_entries[int(slot)].edit->setText(fields[size_t(slot)]);
 }
 
 void CameraConnections::show_stored_addresses(Side side)

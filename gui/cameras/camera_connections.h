@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QObject>
 
+#include <array>
+
 class CameraPorts;
 class CameraSlots;
 class ControlLink;
@@ -134,6 +136,8 @@ public:
     // The teacher and student cameras are reached at the recording host's address, on the
     // mapped ports.
     void set_mapped_addresses(const QString &host);
+    // The address fields as the wizard left them, in slot order.
+    void show_addresses(const std::array<QString, camera_slot::kSlotCount> &fields);
     // The address fields of a camera group (0 teacher, 1 student, 2 board) usable or not; the
     // customer model has no board cameras.
     void enable_group_controls(int camera, bool enable);

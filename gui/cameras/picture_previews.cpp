@@ -45,6 +45,9 @@ PicturePreviews::PicturePreviews(const Widgets &widgets, const CameraSlots &came
             &PicturePreviews::on_teacher_feature_image_max_toolButton_clicked);
     connect(ui.student_feature_image_max_toolButton, &QToolButton::clicked, this,
             &PicturePreviews::on_student_feature_image_max_toolButton_clicked);
+    // The image-max buttons show once an R6 close-up camera offers them.
+    ui.teacher_feature_image_max_toolButton->hide();
+    ui.student_feature_image_max_toolButton->hide();
 }
 
 bool *PicturePreviews::capture_flag(Capture capture)

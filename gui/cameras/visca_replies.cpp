@@ -45,6 +45,9 @@ ViscaReplies::ViscaReplies(const Widgets &widgets, CameraSlots &camera_slots, co
             &ViscaReplies::slot_response_timeout_tip);
     connect(m_slots[Slot::StudentPano].response_timer, &QTimer::timeout, this,
             &ViscaReplies::slot_student_response_timeout_tip);
+    // The zoom fields show once a model reply offers them.
+    ui.teacher_zoom_lineEdit->hide();
+    ui.student_zoom_lineEdit->hide();
 }
 
 float ViscaReplies::find_matching_multiple(float position)

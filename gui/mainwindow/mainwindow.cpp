@@ -40,8 +40,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     features = std::make_unique<WindowFeatures>(ui, this, static_cast<WindowFeatures::Shell &>(*this));
-    connect(ui->language_select_comboBox, qOverload<int>(&QComboBox::activated), this,
-            &MainWindow::on_language_select_comboBox_activated);
+    connect(&features->options(), &OptionsTab::language_chosen, this, &MainWindow::on_language_select_comboBox_activated);
     qDebug() << 806 << " MainWindow:: program entry!!!";
     gMainWindow = this;
     slot_init_main_window();
@@ -70,16 +69,6 @@ void MainWindow::slot_init_main_window()
 {
     qDebug() << "MainWindow::slot_init_main_window()";
 
-    // Teacher tab: controls that stay out of view.
-    ui->teacher_board_hand_enable_checkBox->hide();
-    ui->teacher_tip_label->hide();
-    ui->label_persontrack->hide();
-    ui->teacher_feature_persontrack_comboBox->hide();
-    ui->teacher_zoom_lineEdit->hide();
-    // Student tab: the cropping notice and the zoom field show only when a reply asks for them.
-    ui->student_tip_label->hide();
-    ui->student_zoom_lineEdit->hide();
-
     setWindowTitle(tr("Corvane V3.0.1"));
 
     teacher_image_expand = new Image_Expand(this);
@@ -89,7 +78,6 @@ void MainWindow::slot_init_main_window()
 
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     setFixedSize(899, 757);
-    ui->tabWidget->setCurrentIndex(0);
 
     // The Upgrade tab opens on its Search page.
     ui->upgrade_tabWidget->setCurrentIndex(0);
@@ -98,20 +86,7 @@ void MainWindow::slot_init_main_window()
     ui->groupBox_4->hide();
     ui->groupBox_8->hide();
     ui->groupBox_34->hide();
-    ui->student_feature_image_max_toolButton->hide();
-    ui->student_auto_calibration_pushButton->hide();
     ui->groupBox_32->hide();
-    // Director and Upgrade tabs: neither is offered to the installer; the transfer work type
-    // comes from the settings file, and the board camera address is not typed by hand.
-    ui->worktype_comboBox->hide();
-    ui->director_board_IP_Edit->hide();
-
-    // Teacher tab: more controls that stay out of view, and the reversal compensation page.
-    ui->teacher_board_effect_list->hide();
-    ui->lectern_mode_radioButton->hide();
-    ui->teacher_feature_image_max_toolButton->hide();
-    ui->teacher_auto_calibration_pushButton->hide();
-    ui->tabWidget_3->removeTab(ui->tabWidget_3->indexOf(ui->tab_5));
 
     // Device tree.
     connect(ui->searchTreeWidget, &QTreeWidget::itemClicked, this, &MainWindow::onTreeWidgetClicked);
@@ -129,23 +104,7 @@ void MainWindow::slot_init_main_window()
     // director tabs leave their Apply buttons unmarked meanwhile.
     features->settings().load_config();
 
-    // The installer starts by connecting the teacher close-up camera.
-    ui->teacher_feature_connect_Button->setFocus();
-    ui->teacher_feature_connect_Button->setDefault(true);
-
     qDebug() << 477 << " MainWindow::" << QDateTime::currentDateTime().toString(QStringLiteral("yyyy MM dd hh mm ss zzz"));
-
-
-    // The calibration markers stay hidden until a calibration shows them.
-    ui->teacher_feature_calibration_label->hide();
-    ui->teacher_pano_calibration_label->hide();
-    // Student calibration markers and corner numbers show only while calibrating or drawing.
-    ui->student_feature_calibration_label->hide();
-    ui->student_pano_calibration_label->hide();
-    ui->student_region_one_hint_label->hide();
-    ui->student_region_two_hint_label->hide();
-    ui->student_region_three_hint_label->hide();
-    ui->student_region_four_hint_label->hide();
 
     features->options().install_input_validators();
 
@@ -159,12 +118,9 @@ void MainWindow::slot_init_main_window()
     // The settings columns are too narrow for some tabs' labels on one line: they break onto more.
     wrapped_tabs::install(ui->tabWidget->findChildren<QTabWidget *>(), this);
 
-    // The work type entry follows the stored work type (TYPE1 unless the settings say TYPE2).
-    ui->worktype_comboBox->setCurrentIndex(features->settings().upgrade().work_type == 2 ? 1 : 0);
-    // An upgrade file dropped on the log or the file field goes to the window's own drop
+    // An upgrade file dropped on the log (or the file field) goes to the window's own drop
     // handler, which checks it, instead of being pasted as text.
     ui->textEdit->setAcceptDrops(false);
-    ui->upgrade_filename_lineEdit->setAcceptDrops(false);
     setAcceptDrops(true);
     // upgrade_mode starts as "Simple"; a stored "Full" read above stays, so that the type list
     // and the next save agree with it.
@@ -190,30 +146,19 @@ void MainWindow::slot_init_main_window()
     ui->student_shield_six_checkBox->hide();
     ui->student_shield_seven_checkBox->hide();
     ui->student_shield_eight_checkBox->hide();
-    // Board lose and space times, the PTZ speed tip and the installation-position row stay hidden.
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->label_54, ui->label_190, ui->teacher_board_lose_Slider, ui->teacher_board_lose_label,
-             ui->label_189, ui->label_191, ui->teacher_board_space_Slider, ui->teacher_board_space_label,
-             ui->label_192, ui->student_camera_install_pos_pushButton, ui->label_45, ui->label_55,
-             ui->student_camera_length_lineEdit, ui->student_object_height_lineEdit})
+    // The captions of the board lose and space times, the PTZ speed tip and the
+    // installation-position row stay hidden (their fields are the tabs').
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->label_54, ui->label_190, ui->label_189, ui->label_191,
+                                                       ui->label_192, ui->student_camera_install_pos_pushButton,
+                                                       ui->label_45, ui->label_55})
         w->hide();
 
-    // The three-presets mode has its own preset list (centre board and board pano, no platform).
-    if (ui->other_mode_radioButton->isChecked()) {
-        ui->teacher_preset_list->clear();
-        ui->teacher_preset_list->addItem(tr("Num 0 : Pano"));
-        ui->teacher_preset_list->addItem(tr("Num 1 : Left Board"));
-        ui->teacher_preset_list->addItem(tr("Num 2 : Center Board"));
-        ui->teacher_preset_list->addItem(tr("Num 3 : Right Board"));
-        ui->teacher_preset_list->addItem(tr("Num 11 : Board Pano"));
-        ui->teacher_preset_list->addItem(tr("Num 60 : Pano Crop"));
-    }
+    // The preset lists the settings file chose the stored entries in.
+    features->teacher().fill_mode_preset_list();
     features->student().fill_pano_preset_list();
 
-    // Board tab: regions, basic settings, manual tracking and versions are never offered.
+    // Board tab: regions, basic settings and versions are never offered.
     ui->groupBox_29->hide();
-    ui->board_startTrack_Button->hide();
-    ui->board_stopTrack_Button->hide();
     ui->groupBox_30->hide();
     ui->groupBox_33->hide();
     // Recorder Map Config opens folded: only the switch, the recorder address and the buttons.
@@ -223,17 +168,7 @@ void MainWindow::slot_init_main_window()
 
     features->layout().remove_unused_tabs(false);
 
-    // The panorama cameras focus by themselves: no focus-mode pages; of tabWidget_3 only the
-    // lens calibration page stays.
-    ui->student_pano_auto_mode_Button->setChecked(true);
-    ui->teacher_pano_auto_mode_Button->setChecked(true);
-    ui->tabWidget_3->removeTab(ui->tabWidget_3->indexOf(ui->tab_18));
-    ui->tabWidget_2->removeTab(ui->tabWidget_2->indexOf(ui->tab_19));
-    ui->recorder_password_Edit->setEchoMode(QLineEdit::Password);
-    // The student position calibration shows only for a pair of J57 student cameras.
-    features->student_regions().show_calibration_controls(false);
-    // The lectern mode's director server and the student configuration page stay read-only.
-    ui->groupBox_36->setEnabled(false);
+    // The student configuration page stays read-only.
     ui->tab_22->setEnabled(false);
 
     // The empty logo strip lies over the bottom edge of the Teacher tab's Stop Track button:
@@ -256,9 +191,15 @@ void MainWindow::set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_
     features->set_manual_direct_ip(teacher, ip, tcp_up);
 }
 
-void MainWindow::set_teacher_ip_edits(const QString &text) { features->set_teacher_ip_edits(text); }
+void MainWindow::set_teacher_ip_edits(const QString &text)
+{
+    features->connections().set_side_addresses(camera_slot::Side::Teacher, text);
+}
 
-void MainWindow::set_student_ip_edits(const QString &text) { features->set_student_ip_edits(text); }
+void MainWindow::set_student_ip_edits(const QString &text)
+{
+    features->connections().set_side_addresses(camera_slot::Side::Student, text);
+}
 
 // ---- what the features need of the window ----
 
@@ -276,7 +217,7 @@ void MainWindow::take_system_language(int index) { language = *language::name_fo
 void MainWindow::create_translator(int index)
 {
     translator = new QTranslator;
-    ui->language_select_comboBox->setCurrentIndex(index);
+    features->options().show_language(index);
 }
 
 void MainWindow::send_stream(PicturePreviews::Stream stream, QImage &image)
@@ -338,13 +279,13 @@ bool MainWindow::enter_wizard()
                             tr("Enter the wizard configuration,other operations will be interrupted!"),
                             QMessageBox::Ok | QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel)
-        ui->tabWidget->setCurrentIndex(0);
+        features->layout().show_first_tab();
     if (answer != QMessageBox::Ok)
         return false;
     features->close_enlarged_dialogs();
     features->stop_all_tracking();
     if (!save_and_disconnect_all()) {
-        ui->tabWidget->setCurrentIndex(0);
+        features->layout().show_first_tab();
         return false;
     }
     guide_config->show();
@@ -453,35 +394,23 @@ void MainWindow::initGuideConfig()
     if (guide_state != QLatin1String("1")) {
         guide_config->show();
     } else {
-        const bool withBoard = layout >= 2;
-        if (!withBoard && ui->tabWidget->count() == TabLayout::eight_tab)
-            ui->tabWidget->removeTab(2);
-        else if (withBoard && ui->tabWidget->count() == TabLayout::seven_tab)
-            ui->tabWidget->insertTab(2, ui->tab_board, tr("Board"));
+        features->layout().show_board_tab(layout >= 2);
     }
 }
 
 void MainWindow::updateGuideData(QVariant data)
 {
-    ui->tabWidget->setCurrentIndex(0);
+    features->layout().show_first_tab();
     Guide_Data_Update_Manage record;
     if (data.canConvert<Guide_Data_Update_Manage>())
         record = data.value<Guide_Data_Update_Manage>();
     features->layout().set_camera_layout(record.camera_number);
-    ui->teacher_feature_IP_Edit->setText(record.teacher_feature_ip);
-    ui->student_feature_IP_Edit->setText(record.student_feature_ip);
     // With two cameras one camera per side serves as close-up and panorama camera.
-    if (record.camera_number == 0) {
-        ui->teacher_pano_IP_Edit->setText(record.teacher_feature_ip);
-        ui->student_pano_IP_Edit->setText(record.student_feature_ip);
-    } else {
-        ui->teacher_pano_IP_Edit->setText(record.teacher_pano_ip);
-        ui->student_pano_IP_Edit->setText(record.student_pano_ip);
-    }
-    ui->board_feature_IP_Edit->setText(record.board_feature_ip);
-    ui->board_pano_IP_Edit->setText(record.board_pano_ip);
-    ui->choose_camera_comboBox->setCurrentIndex(features->layout().camera_layout());
-    features->layout().widgetChanged(features->layout().camera_layout());
+    const bool two = record.camera_number == 0;
+    features->connections().show_addresses({record.teacher_feature_ip, two ? record.teacher_feature_ip : record.teacher_pano_ip,
+                                            record.student_feature_ip, two ? record.student_feature_ip : record.student_pano_ip,
+                                            record.board_feature_ip, record.board_pano_ip});
+    features->layout().show_layout(features->layout().camera_layout());
 }
 
 void MainWindow::updateGuideConfig()
@@ -491,13 +420,15 @@ void MainWindow::updateGuideConfig()
 
 void MainWindow::send_guide_data()
 {
-    guide_data.teacher_feature_ip = ui->teacher_feature_IP_Edit->text();
-    guide_data.teacher_pano_ip = ui->teacher_pano_IP_Edit->text();
-    guide_data.student_feature_ip = ui->student_feature_IP_Edit->text();
-    guide_data.student_pano_ip = ui->student_pano_IP_Edit->text();
-    guide_data.board_feature_ip = ui->board_feature_IP_Edit->text();
-    guide_data.board_pano_ip = ui->board_pano_IP_Edit->text();
-    guide_data.camera_number = ui->choose_camera_comboBox->currentIndex();
+    using camera_slot::Slot;
+    const CameraSlots &cameras = features->slot_records();
+    guide_data.teacher_feature_ip = cameras[Slot::TeacherFeature].field_text;
+    guide_data.teacher_pano_ip = cameras[Slot::TeacherPano].field_text;
+    guide_data.student_feature_ip = cameras[Slot::StudentFeature].field_text;
+    guide_data.student_pano_ip = cameras[Slot::StudentPano].field_text;
+    guide_data.board_feature_ip = cameras[Slot::BoardFeature].field_text;
+    guide_data.board_pano_ip = cameras[Slot::BoardPano].field_text;
+    guide_data.camera_number = features->choices().camera_layout;
     guide_data.current_language = language;
     guide_config->receiverData(QVariant::fromValue(guide_data));
 }

@@ -47,7 +47,7 @@ void MainWindow::on_language_select_comboBox_activated(int index)
     retranslate_keeping_line_edits();
     retranslate_code_texts();
 
-    ui->language_select_comboBox->setCurrentIndex(row);
+    features->options().show_language(row);
     // The recorder parameters fold again, matching the "Show More" the button reads now.
     ui->port_set_groupBox->hide();
     ui->widget_username->hide();

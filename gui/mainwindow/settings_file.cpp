@@ -76,6 +76,10 @@ SettingsFile::SettingsFile(const Widgets &widgets, QWidget *form_root, CameraPor
     , m_ports(ports)
     , m_values(values)
 {
+    // The transfer work type comes from the settings file; an upgrade file dropped on the file
+    // field goes to the window's own drop handler, which checks it, instead of being pasted.
+    ui.worktype_comboBox->hide();
+    ui.upgrade_filename_lineEdit->setAcceptDrops(false);
 }
 
 void SettingsFile::retranslate()
@@ -89,6 +93,8 @@ void SettingsFile::load_config()
     m_loading_config = true;
     load_groups();
     m_loading_config = false;
+    // The work type entry follows the stored work type (TYPE1 unless the settings say TYPE2).
+    ui.worktype_comboBox->setCurrentIndex(m_upgrade.work_type == 2 ? 1 : 0);
 }
 
 void SettingsFile::load_groups()

@@ -43,6 +43,10 @@ TabLayout::TabLayout(const Widgets &widgets, const TeacherSection &teacher, cons
             &TabLayout::on_director_show_param_pushButton_clicked);
     connect(ui.upgrade_show_param_pushButton, &QPushButton::clicked, this,
             &TabLayout::on_upgrade_show_param_pushButton_clicked);
+    // The status strips show only while a notice shows; the window starts on the Teacher tab.
+    ui.teacher_tip_label->hide();
+    ui.student_tip_label->hide();
+    ui.tabWidget->setCurrentIndex(0);
 }
 
 void TabLayout::set_widget_status(int camera, bool enable)
@@ -114,6 +118,22 @@ void TabLayout::choose_layout(int layout)
 {
     ui.choose_camera_comboBox->setCurrentIndex(layout);
     on_choose_camera_comboBox_currentIndexChanged(layout);
+}
+
+void TabLayout::show_first_tab() { ui.tabWidget->setCurrentIndex(0); }
+
+void TabLayout::show_board_tab(bool with_board)
+{
+    if (!with_board && ui.tabWidget->count() == eight_tab)
+        ui.tabWidget->removeTab(2);
+    else if (with_board && ui.tabWidget->count() == seven_tab)
+        ui.tabWidget->insertTab(2, ui.tab_board, tr("Board"));
+}
+
+void TabLayout::show_layout(int layout)
+{
+    ui.choose_camera_comboBox->setCurrentIndex(layout);
+    widgetChanged(layout);
 }
 
 OpenPage::Page TabLayout::open_page() const

@@ -105,6 +105,11 @@ public:
     // The layout list takes the entry, and the layout choice runs for it even when the entry
     // stays the same.
     void choose_layout(int layout);
+    // The Teacher tab shows (the window goes back to it); the Board tab is there or not, as the
+    // wizard's camera layout has it; the layout list shows the layout and its controls follow.
+    void show_first_tab();
+    void show_board_tab(bool with_board);
+    void show_layout(int layout);
     // OpenPage
     Page open_page() const override;
     int open_index() const override;

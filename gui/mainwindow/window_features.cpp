@@ -402,13 +402,3 @@ void WindowFeatures::set_manual_direct_ip(bool teacher, const QString &ip, bool 
     control_link->set_manual_direct_camera(teacher, ip, tcp_up);
     wait_ms(kManualDirectSettleMs);
 }
-
-void WindowFeatures::set_teacher_ip_edits(const QString &text)
-{
-    camera_connections->set_side_addresses(Side::Teacher, text);
-}
-
-void WindowFeatures::set_student_ip_edits(const QString &text)
-{
-    camera_connections->set_side_addresses(Side::Student, text);
-}

@@ -97,16 +97,14 @@ public:
     // cameras through them.
     CameraSlots &slot_records() { return camera_slots; }
     TeacherSection &teacher_section() { return teacher_values; }
+    const WindowChoices &choices() const { return window_choices; }
     StudentSection &student_section() { return student_values; }
     CameraPorts &ports() { return camera_ports; }
     PanoStatus &pano() { return pano_status; }
     ControlLink &link() { return *control_link; }
 
-    // The manual director console drives the two sides' cameras by address while it runs, and
-    // puts its addresses into the sides' fields.
+    // The manual director console drives the two sides' cameras by address while it runs.
     void set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up);
-    void set_teacher_ip_edits(const QString &text);
-    void set_student_ip_edits(const QString &text);
 
 private:
     void create_features(Ui::MainWindow *ui, QWidget *window);

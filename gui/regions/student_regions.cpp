@@ -111,6 +111,12 @@ StudentRegions::StudentRegions(const Widgets &widgets, const CameraSlots &camera
     for (int i = 0; i < 8; ++i)
         connect(board_shield_box(i), &QCheckBox::clicked, this,
                 [this, i](bool checked) { on_board_shield_checkBox_clicked(i, checked); });
+    // The corner numbers show only while the regions are drawn; the position calibration only for a
+    // pair of J57 student cameras.
+    for (QLabel *hint : {ui.student_region_one_hint_label, ui.student_region_two_hint_label,
+                         ui.student_region_three_hint_label, ui.student_region_four_hint_label})
+        hint->hide();
+    show_calibration_controls(false);
 }
 
 // ---------------------------------------------------------------------------

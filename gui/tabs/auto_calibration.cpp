@@ -88,6 +88,9 @@ AutoCalibration::AutoCalibration(const Widgets &widgets, const CameraSlots &came
             &AutoCalibration::on_teacher_auto_calibration_pushButton_clicked);
     connect(ui.student_auto_calibration_pushButton, &QPushButton::clicked, this,
             &AutoCalibration::on_student_auto_calibration_pushButton_clicked);
+    // The buttons show once an R6 close-up camera offers them.
+    ui.teacher_auto_calibration_pushButton->hide();
+    ui.student_auto_calibration_pushButton->hide();
 }
 
 AutoCalibration::~AutoCalibration() = default;

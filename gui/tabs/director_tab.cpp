@@ -162,6 +162,8 @@ DirectorTab::DirectorTab(const Widgets &widgets, DirectorSection &values, const 
         connect(button, &QRadioButton::clicked, this, &DirectorTab::mark_changed);
     for (const CodeWidgets &c : codes.mid(0, codes.size() - 2))
         connect(c.box, &QCheckBox::clicked, this, &DirectorTab::mark_changed);
+    // The board camera's address is not typed by hand.
+    ui.director_board_IP_Edit->hide();
 }
 
 void DirectorTab::mark_changed() { mark_apply(ui.director_apply_Button); }

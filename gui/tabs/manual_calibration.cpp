@@ -49,6 +49,11 @@ ManualCalibration::ManualCalibration(const Widgets &widgets, const CameraSlots &
             &ManualCalibration::on_teacher_show_Calibration_checkBox_clicked);
     connect(ui.student_show_Calibration_checkBox, &QCheckBox::clicked, this,
             &ManualCalibration::on_student_show_Calibration_checkBox_clicked);
+    // The calibration markers show only while a calibration view shows them.
+    for (Side side : {Side::Teacher, Side::Student}) {
+        for (QLabel *label : side_widgets(side).labels)
+            label->hide();
+    }
 }
 
 ManualCalibration::SideWidgets ManualCalibration::side_widgets(Side side) const

@@ -69,6 +69,8 @@ OptionsTab::OptionsTab(const Widgets &widgets, CameraPorts &ports, portforward::
 {
     value_widgets::keep_index(this, ui.decoder_select_comboBox, m_choices.decoder_index);
     value_widgets::keep_index(this, ui.language_select_comboBox, m_choices.language_index);
+    connect(ui.language_select_comboBox, qOverload<int>(&QComboBox::activated), this, &OptionsTab::language_chosen);
+    ui.recorder_password_Edit->setEchoMode(QLineEdit::Password);
     value_widgets::keep_checked(this, ui.port_map_checkBox, m_fields.mapping);
     for (const PortField &field : port_field_edits())
         value_widgets::keep_text(this, field.edit, m_fields.*field.member);
@@ -259,6 +261,8 @@ void OptionsTab::show_stored_ports()
 }
 
 void OptionsTab::cameras_connected_changed(bool any) { ui.language_select_comboBox->setEnabled(!any); }
+
+void OptionsTab::show_language(int index) { ui.language_select_comboBox->setCurrentIndex(index); }
 
 void OptionsTab::show_stored_decoder() { value_widgets::show_index(ui.decoder_select_comboBox, m_choices.decoder_index); }
 

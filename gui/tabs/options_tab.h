@@ -57,6 +57,8 @@ signals:
     void port_change_disconnect_wanted();
     // The teacher and student cameras are reached at the recording host's address.
     void camera_addresses_mapped(const QString &host);
+    // The installer chose a language from the list.
+    void language_chosen(int index);
 };
 
 // The Options tab's decoder choice and About button, the MAC address validators, and the
@@ -78,6 +80,8 @@ public:
     void show_stored_decoder();
     // The language is chosen only while no camera is connected.
     void cameras_connected_changed(bool any);
+    // The language list shows the language in use.
+    void show_language(int index);
 
     void install_input_validators();
     // The Recorder Map Config tab's texts as the Apply checks and uses them.

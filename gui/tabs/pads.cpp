@@ -150,6 +150,9 @@ Pads::Pads(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts
     connect(ui.board_startTrack_Button, &QPushButton::clicked, this, &Pads::on_board_startTrack_Button_clicked);
     connect(ui.board_stopTrack_Button, &QPushButton::clicked, this, &Pads::on_board_stopTrack_Button_clicked);
     connect(ui.director_test_button, &QPushButton::clicked, this, &Pads::on_director_test_button_clicked);
+    // The blackboard tracking is not started or stopped by hand.
+    ui.board_startTrack_Button->hide();
+    ui.board_stopTrack_Button->hide();
 }
 
 void Pads::enable_group_controls(int camera, bool enable)

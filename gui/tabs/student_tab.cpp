@@ -119,6 +119,13 @@ StudentTab::StudentTab(const Widgets &widgets, StudentSection &values, const Tea
             &S::on_student_feature_continue_time_label_valueChanged);
     connect(ui.student_camera_height_lineEdit, &QLineEdit::textChanged, this,
             &S::on_student_camera_height_lineEdit_textChanged);
+
+    // The installation-position fields and the focus-mode page are not offered (the panorama
+    // cameras focus by themselves).
+    ui.student_camera_length_lineEdit->hide();
+    ui.student_object_height_lineEdit->hide();
+    ui.tabWidget_2->removeTab(ui.tabWidget_2->indexOf(ui.tab_19));
+    ui.student_pano_auto_mode_Button->setChecked(true);
 }
 
 void StudentTab::keep_values()

@@ -76,7 +76,8 @@ class QTabWidget;
     X(QLabel, label_33) \
     X(QLabel, label_34) \
     X(QLabel, label_43) \
-    X(QTabWidget, tabWidget_2)
+    X(QTabWidget, tabWidget_2) \
+    X(QWidget, tab_19)
 
 // What the Student tab tells the features around it.
 class StudentTabSignals : public QObject

@@ -156,6 +156,19 @@ TeacherTab::TeacherTab(const Widgets &widgets, TeacherSection &values, const Cam
             &T::on_teacher_hold_time_label_valueChanged);
     connect(ui.teacher_target_lost_delay_label, qOverload<int>(&QSpinBox::valueChanged), this,
             &T::on_teacher_target_lost_delay_label_valueChanged);
+
+    // Out of view until a model offers them, or never offered; of the calibration pages the
+    // reversal compensation's and the focus mode's are not offered (the panorama cameras focus by
+    // themselves). The lectern mode's director server stays read-only.
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui.teacher_board_hand_enable_checkBox, ui.label_persontrack, ui.teacher_feature_persontrack_comboBox,
+             ui.teacher_board_effect_list, ui.lectern_mode_radioButton, ui.teacher_board_lose_Slider,
+             ui.teacher_board_lose_label, ui.teacher_board_space_Slider, ui.teacher_board_space_label})
+        w->hide();
+    ui.tabWidget_3->removeTab(ui.tabWidget_3->indexOf(ui.tab_5));
+    ui.tabWidget_3->removeTab(ui.tabWidget_3->indexOf(ui.tab_18));
+    ui.teacher_pano_auto_mode_Button->setChecked(true);
+    ui.groupBox_36->setEnabled(false);
 }
 
 void TeacherTab::keep_values()
@@ -792,6 +805,15 @@ void TeacherTab::show_teacher_mode(int mode)
         return;
     ui.teacher_preset_list->clear();
     for (const char *entry : entries)
+        ui.teacher_preset_list->addItem(tr(entry));
+}
+
+void TeacherTab::fill_mode_preset_list()
+{
+    if (!ui.other_mode_radioButton->isChecked())
+        return;
+    ui.teacher_preset_list->clear();
+    for (const char *entry : tracking_modes::teacher_preset_entries(tracking_modes::Other))
         ui.teacher_preset_list->addItem(tr(entry));
 }
 

@@ -95,7 +95,9 @@ class QTabWidget;
     X(QWidget, teacher_basic_settings_widget) \
     X(QWidget, teacher_target_list_action_delay_widget) \
     X(QTabWidget, tabWidget_3) \
-    X(QLabel, label_persontrack)
+    X(QLabel, label_persontrack) \
+    X(QWidget, tab_5) \
+    X(QWidget, tab_18)
 
 // What the Teacher tab tells the features around it.
 class TeacherTabSignals : public QObject
@@ -181,6 +183,9 @@ public:
     void teacher_track_check(bool enable);
     void set_teacher_obtain_apply_enabled(bool enable);
     void set_teacher_config_combo(int index);
+    // The three-presets mode has its own preset list (centre board and board pano, no platform):
+    // the list the settings file chose the stored mode's entry in.
+    void fill_mode_preset_list();
     // Stops the camera's tracking when it tracks and its pano camera is still connected.
     // An M19 camera's lectern director settings follow its tracking.
     void set_lectern_director_enabled(bool enable);

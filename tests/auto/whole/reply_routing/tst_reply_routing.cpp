@@ -340,8 +340,8 @@ private slots:
         QCOMPARE(nextTransport(teacher) + nextTransport(student), "tcpudp");
         QTRY_COMPARE_WITH_TIMEOUT(shell.console.size(), 2, kReplyMs);
 
-        f->set_teacher_ip_edits(QStringLiteral("10.1.1.1"));
-        f->set_student_ip_edits(QStringLiteral("10.1.1.2"));
+        f->connections().set_side_addresses(camera_slot::Side::Teacher, QStringLiteral("10.1.1.1"));
+        f->connections().set_side_addresses(camera_slot::Side::Student, QStringLiteral("10.1.1.2"));
         QCOMPARE(QStringList({ui->teacher_feature_IP_Edit->text(), ui->teacher_pano_IP_Edit->text(),
                               ui->student_feature_IP_Edit->text(), ui->student_pano_IP_Edit->text()}),
                  QStringList({"10.1.1.1", "10.1.1.1", "10.1.1.2", "10.1.1.2"}));
