@@ -796,6 +796,36 @@ private slots:
         QTest::newRow("syntax error") << 0 << QByteArray::fromHex("906002ff") << "";
         QTest::newRow("64 KiB datagram, its log line capped") << 0 << QByteArray(65507, '\x90') << "";
     }
+    // The address fields as others put them: a fresh installation's defaults leave a connected
+    // camera's address; the console puts one address into a side's two fields; the recorder
+    // mapping puts its host into the teacher and student fields; the wizard's six come in slot
+    // order. Each field tells its slot record.
+    void addresses()
+    {
+        Fixture f;
+        const auto fields = [&f] {
+            QStringList texts;
+            for (Slot slot : kAll) // a record that differs from its field shows as "field/record"
+                texts << f.edit(slot)->text()
+                             + (f.cameras[slot].field_text == f.edit(slot)->text() ? QString()
+                                                                                  : "/" + f.cameras[slot].field_text);
+            return texts.join(QLatin1Char(' '));
+        };
+        for (Slot slot : kAll)
+            f.edit(slot)->setText(QStringLiteral("x"));
+        f.cameras[Slot::TeacherPano].udp_flag = f.cameras[Slot::BoardFeature].udp_flag = true;
+        for (Side side : {Side::Teacher, Side::Student, Side::Board})
+            f.conn.show_default_addresses(side);
+        f.cameras[Slot::TeacherPano].udp_flag = f.cameras[Slot::BoardFeature].udp_flag = false;
+        QCOMPARE(fields(), QStringLiteral("192.168.1.100 x 192.168.1.163 192.168.1.164 x 192.168.1.166"));
+        f.conn.set_side_addresses(Side::Student, QStringLiteral("10.0.0.5"));
+        QCOMPARE(fields(), QStringLiteral("192.168.1.100 x 10.0.0.5 10.0.0.5 x 192.168.1.166"));
+        f.conn.set_mapped_addresses(QStringLiteral("10.9.9.9"));
+        QCOMPARE(fields(), QStringLiteral("10.9.9.9 10.9.9.9 10.9.9.9 10.9.9.9 x 192.168.1.166"));
+        f.conn.show_addresses({"1.1.1.1", "1.1.1.2", "1.1.1.3", "1.1.1.4", "1.1.1.5", "1.1.1.6"});
+        QCOMPARE(fields(), QStringLiteral("1.1.1.1 1.1.1.2 1.1.1.3 1.1.1.4 1.1.1.5 1.1.1.6"));
+    }
+
     void focusAndOthers()
     {
         QFETCH(int, tab);

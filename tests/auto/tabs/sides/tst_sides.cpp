@@ -545,6 +545,17 @@ private slots:
         QCOMPARE(ui->mode_stackedWidget->currentIndex(), 1);
         QVERIFY(entries(ui->teacher_preset_list, tracking_modes::teacher_preset_entries(tracking_modes::Follow)));
 
+        // The set-up's refill: the three-presets mode's own list, any other mode's list as it is.
+        ui->teacher_preset_list->clear();
+        ui->other_mode_radioButton->setChecked(true);
+        rig.teacher.fill_mode_preset_list();
+        QVERIFY(entries(ui->teacher_preset_list, tracking_modes::teacher_preset_entries(tracking_modes::Other)));
+        ui->teacher_preset_list->clear();
+        ui->follow_mode_radioButton->setChecked(true);
+        rig.teacher.fill_mode_preset_list();
+        QCOMPARE(ui->teacher_preset_list->count(), 0);
+        rig.teacher.on_follow_mode_radioButton_clicked(true);
+
         rig.student.fill_pano_preset_list();
         ui->student_preset_list->setCurrentIndex(1);
         rig.student.fill_pano_preset_list();
