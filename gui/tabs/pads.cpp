@@ -166,11 +166,7 @@ void Pads::enable_group_controls(int camera, bool enable)
         set({ui.teacher_ptz_up_Button, ui.teacher_ptz_down_Button, ui.teacher_ptz_left_Button,
              ui.teacher_ptz_right_Button, ui.teacher_ptz_leftup_Button, ui.teacher_ptz_leftdown_Button,
              ui.teacher_ptz_rightup_Button, ui.teacher_ptz_rightdown_Button, ui.teacher_ptz_reset_Button});
-        // A pano camera that draws its calibration cross cannot zoom while it shows.
-        const bool zoomLocked = calibration_commands::draws_cross(Side::Teacher, m_slots[Slot::TeacherPano].device_model)
-                                && m_calibration.calibration_shown(Side::Teacher);
-        for (QWidget *w : {ui.teacher_zoomin_Button, ui.teacher_zoomout_Button})
-            w->setEnabled(enable && !zoomLocked);
+        set_zoom_enabled(Side::Teacher, enable && !zoom_locked(Side::Teacher));
         set({ui.teacher_setPano_Button, ui.teacher_callPano_Button, ui.teacher_delBoardPano_Button,
              ui.teacher_delPlatform_Button});
         break;
@@ -179,10 +175,7 @@ void Pads::enable_group_controls(int camera, bool enable)
         set({ui.student_ptz_up_Button, ui.student_ptz_down_Button, ui.student_ptz_left_Button,
              ui.student_ptz_right_Button, ui.student_ptz_leftup_Button, ui.student_ptz_leftdown_Button,
              ui.student_ptz_rightup_Button, ui.student_ptz_rightdown_Button, ui.student_ptz_reset_Button});
-        const bool zoomLocked = calibration_commands::draws_cross(Side::Student, m_slots[Slot::StudentPano].device_model)
-                                && m_calibration.calibration_shown(Side::Student);
-        for (QWidget *w : {ui.student_zoomin_Button, ui.student_zoomout_Button})
-            w->setEnabled(enable && !zoomLocked);
+        set_zoom_enabled(Side::Student, enable && !zoom_locked(Side::Student));
         set({ui.student_setPano_one_Button, ui.student_callPano_one_Button});
         break;
     }
@@ -202,6 +195,13 @@ void Pads::enable_group_controls(int camera, bool enable)
     default:
         break;
     }
+}
+
+// A pano camera that draws its calibration cross cannot zoom while it shows.
+bool Pads::zoom_locked(Side side) const
+{
+    const Slot pano = side == Side::Teacher ? Slot::TeacherPano : Slot::StudentPano;
+    return calibration_commands::draws_cross(side, m_slots[pano].device_model) && m_calibration.calibration_shown(side);
 }
 
 void Pads::disable_board_controls() { ui.board_stopTrack_Button->setEnabled(false); }

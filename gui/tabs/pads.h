@@ -253,6 +253,7 @@ private:
         bool crop = false;
     };
     PadTarget pad_target(Pad pad) const;
+    bool zoom_locked(camera_slot::Side side) const;
     // False (and the installer warned) when the pad's camera is not connected.
     bool pad_connected(const PadTarget &target);
     void pad_press(Pad pad, ptz_commands::Direction direction);

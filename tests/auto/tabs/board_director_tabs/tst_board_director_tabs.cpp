@@ -5,8 +5,7 @@
 #include "cameras/camera_connections.h"
 #include "core/time_scale.h"
 #include "form_rig.h"
-#include "mainwindow/tab_layout.h"
-#include "regions/student_regions.h"
+#include "region_views.h"
 #include "protocol/parameter_block.h"
 #include "protocol/parameter_reply.h"
 #include "protocol/preset_commands.h"
@@ -68,22 +67,10 @@ struct Rig : FormRig, CalibrationView {
     WindowChoices choices;
     CameraConnections connections{CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, formHost.ui),
                                   cameras, ports, portFields, link, status, window};
-    TabLayout layout{CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, formHost.ui), teacher_values, student_values,
-                     choices, link, window};
     BoardTab board{CORVANE_FORM_WIDGETS(BoardTab, BOARD_TAB_WIDGETS, formHost.ui), board_values, cameras, ports, link,
                    loading, window};
-    StudentRegions regions{CORVANE_FORM_WIDGETS(StudentRegions, STUDENT_REGIONS_WIDGETS, formHost.ui),
-                           cameras,
-                           ports,
-                           link,
-                           status,
-                           student_values,
-                           student_points,
-                           board.preview_areas(),
-                           layout,
-                           *this,
-                           window,
-                           window};
+    RegionViews views{*this, choices, board.preview_areas(), *this};
+    StudentRegions &regions = views.regions;
     DirectorTab director{CORVANE_FORM_WIDGETS(DirectorTab, DIRECTOR_TAB_WIDGETS, formHost.ui),
                          director_values,
                          cameras,

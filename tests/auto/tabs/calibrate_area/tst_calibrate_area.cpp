@@ -3,8 +3,7 @@
 // test, opening and closing by the button with either camera gone, and what the camera receives
 // for Start and Stop, and that the points are painted only when they change.
 #include "form_rig.h"
-#include "mainwindow/tab_layout.h"
-#include "regions/student_regions.h"
+#include "region_views.h"
 #include "sim_camera.h"
 #include "sim_wire.h"
 #include "tabs/student_calibrate_area.h"
@@ -48,20 +47,8 @@ struct Rig : FormRig {
                        trackStatus,
                        loading,
                        &formHost.window};
-    TabLayout layout{CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, formHost.ui), teacher_values, student_values,
-                     choices, link, &formHost.window};
-    StudentRegions regions{CORVANE_FORM_WIDGETS(StudentRegions, STUDENT_REGIONS_WIDGETS, formHost.ui),
-                           cameras,
-                           ports,
-                           link,
-                           status,
-                           student_values,
-                           student_points,
-                           board,
-                           layout,
-                           noCross,
-                           &formHost.window,
-                           &formHost.window};
+    RegionViews views{*this, choices, board, noCross};
+    StudentRegions &regions = views.regions;
     StudentCalibrateArea area{cameras, student_points, &formHost.window};
     Calibrate_Area_Expand dialog{area.dialog_host(), &formHost.window};
     Rig()

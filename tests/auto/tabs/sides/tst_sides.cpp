@@ -8,13 +8,12 @@
 #include "core/time_scale.h"
 #include "form_rig.h"
 #include "log_capture.h"
-#include "mainwindow/tab_layout.h"
 #include "protocol/parameter_block.h"
 #include "protocol/tracking_modes.h"
 #include "sim_camera.h"
 #include "sim_http.h"
 #include "sim_wire.h"
-#include "regions/student_regions.h"
+#include "region_views.h"
 #include "tabs/lectern_mode.h"
 #include "tabs/student_tab.h"
 #include "tabs/teacher_tab.h"
@@ -95,21 +94,9 @@ struct Rig : FormRig {
                        studentStatus,
                        loading,
                        &formHost.window};
-    // The student tab's region boxes and calibration height list, on the tab that shows.
-    TabLayout layout{CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, formHost.ui), teacher_values, student_values,
-                     choices, link, &formHost.window};
-    StudentRegions regions{CORVANE_FORM_WIDGETS(StudentRegions, STUDENT_REGIONS_WIDGETS, formHost.ui),
-                           cameras,
-                           ports,
-                           link,
-                           status,
-                           student_values,
-                           student_points,
-                           board,
-                           layout,
-                           host,
-                           &formHost.window,
-                           &formHost.window};
+    // The student tab's region boxes and calibration height list.
+    RegionViews views{*this, choices, board, host};
+    StudentRegions &regions = views.regions;
     Rig()
     {
         host.ui = ui;
