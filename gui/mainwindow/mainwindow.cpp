@@ -316,13 +316,9 @@ bool MainWindow::save_and_disconnect_all()
     // The disconnects clear the director tab's camera address fields: the file is written first.
     if (!save_config() && !leave_with_unsaved_settings())
         return false;
-    // A calibration under way ends on every road while its cameras are still connected: the
-    // compensation takes the close-up camera out of its measuring mode, and no run warns of the
-    // disconnects below.
-    features->auto_calibration().stop();
-    features->compensation().stop();
-    // No decoding thread may outlive the window: the director road lets its cameras go as well.
-    features->connections().disconnect_all();
+    // A calibration under way ends on every road while its cameras are still connected, then no
+    // decoding thread may outlive the window: the director road lets its cameras go as well.
+    features->release_cameras();
     return true;
 }
 

@@ -388,6 +388,13 @@ void WindowFeatures::close_enlarged_dialogs()
     student_calibrate_area->close_dialog();
 }
 
+void WindowFeatures::release_cameras()
+{
+    auto_calibration_feature->stop();
+    reversal_compensation->stop();
+    camera_connections->disconnect_all();
+}
+
 void WindowFeatures::retranslate_code_texts()
 {
     options_tab->retranslate();

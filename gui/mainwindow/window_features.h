@@ -77,8 +77,6 @@ public:
     StudentCalibrateArea &calibrate_area() { return *student_calibrate_area; }
     PicturePreviews &previews() { return *picture_previews; }
     CameraConnections &connections() { return *camera_connections; }
-    AutoCalibration &auto_calibration() { return *auto_calibration_feature; }
-    ReversalCompensation &compensation() { return *reversal_compensation; }
     ReplyParser &replies() { return *reply_parser; }
     // The region scene the wizard edits as well.
     CustomGraphicsScene *region_scene() const { return region_editor->scene(); }
@@ -89,6 +87,10 @@ public:
     void stop_all_tracking();
     // The enlarged-picture dialogs close and take no more pictures.
     void close_enlarged_dialogs();
+    // The window closes: a calibration under way ends while its cameras are still connected (the
+    // compensation takes the close-up camera out of its measuring mode, and no run warns of the
+    // disconnects), then every camera slot and the free preview let go.
+    void release_cameras();
     bool manual_direct_running() const { return control_link->manual_direct().run; }
     // The texts the features set over the form's, which its re-texting put back.
     void retranslate_code_texts();
