@@ -406,8 +406,9 @@ private slots:
         QVERIFY(a.listen(first) && b.listen(second));
         Wizard w(1);
         w.attach(Slot::TeacherPano, first, true);
-        QVERIFY(a.write(textFrame("teacher_parameter\nfrom the first").left(9)));
-        QTRY_COMPARE_WITH_TIMEOUT(w.link.control().buffered(1), 9, kWaitMs);
+        // A whole header and part of its payload: what follows would complete it.
+        QVERIFY(a.write(textFrame("teacher_parameter\nfrom the first").left(22)));
+        QTRY_COMPARE_WITH_TIMEOUT(w.link.control().buffered(1), 22, kWaitMs);
         if (stopFirst)
             w.link.stopTeacherPanoTcp();
         w.attach(Slot::TeacherFeature, second, true);
@@ -459,27 +460,38 @@ private slots:
     }
 
     // Mended: a frame being handed on could be handled again by a read during the handler's
-    // wait. Each frame comes once and in order, and no read runs inside another.
+    // wait. The link's read yields after a share of frames and goes on from a timer; a handler
+    // there that waits lets the link signal again. Each frame comes once and in order, and no
+    // read runs inside another.
     void handlerWaitsWhileFramesArrive()
     {
+        constexpr int kFrames = 100; // more than one share of a read
+        constexpr int kWaitsAt = 70; // in a share that the timer resumed
         const QString address = nextAddress();
         RawCamera camera;
         QVERIFY(camera.listen(address));
         Wizard w(2);
         w.attach(Slot::TeacherPano, address, true);
+        QList<QByteArray> expected;
+        QByteArray burst;
+        for (int i = 1; i <= kFrames + 2; ++i) {
+            expected << QByteArray::number(i);
+            if (i <= kFrames)
+                burst += textFrame(QByteArray::number(i));
+        }
         int depth = 0, deepest = 0;
         connect(&w.link, &WizardLink::textReply, [&](const QByteArray &reply) {
             deepest = qMax(deepest, ++depth);
-            if (reply == "1") {
-                camera.write(textFrame("2") + textFrame("3"));
+            if (reply == QByteArray::number(kWaitsAt)) {
+                camera.write(textFrame(QByteArray::number(kFrames + 1)) + textFrame(QByteArray::number(kFrames + 2)));
                 wait_ms(200);
             }
             --depth;
         });
-        QVERIFY(camera.write(textFrame("1")));
-        QTRY_COMPARE_WITH_TIMEOUT(w.replies.size(), 3, kWaitMs);
+        QVERIFY(camera.write(burst));
+        QTRY_COMPARE_WITH_TIMEOUT(w.replies.size(), expected.size(), kWaitMs);
         QTest::qWait(20);
-        QCOMPARE(w.replies, (QList<QByteArray>{"1", "2", "3"}));
+        QCOMPARE(w.replies, expected);
         QCOMPARE(deepest, 1);
     }
 
