@@ -54,6 +54,18 @@ def arrow_up_down(x, y, w=32, h=32):
     near = (y < head + 1 and dx <= y + 1.5) or (y > h - 2 - head and dx <= (h - 1 - y) + 1.5) or (dx <= 2.5 and head - 2 <= y <= h - head + 1)
     return (255, 255, 255, 255) if near else (0, 0, 0, 0)
 
+def camera(x, y, w=38, h=28):
+    # A camera seen from the side: a body with a lens ring in front and a small viewfinder on top.
+    body = 4 <= x <= 27 and 8 <= y <= 23
+    top = 8 <= x <= 15 and 4 <= y <= 7
+    lens = 28 <= x <= 35 and 11 <= y <= 20 and (x - 28) <= (y - 6) and (x - 28) <= (25 - y)
+    glass = (x - 15.5) ** 2 + (y - 15.5) ** 2 <= 16
+    if glass:
+        return (120, 180, 230, 255)
+    if body or top or lens:
+        return (60, 60, 60, 255)
+    return (0, 0, 0, 0)
+
 out = os.path.join(os.path.dirname(__file__), '..', 'resources', 'images')
 os.makedirs(out, exist_ok=True)
 for name, on in (('turn_on.png', True), ('turn_off.png', False)):
@@ -64,3 +76,4 @@ png(os.path.join(out, 'image_max.png'), 32, 32, enlarge)
 png(os.path.join(out, '1.png'), 96, 54, grid((60, 120, 200, 255)))
 png(os.path.join(out, '3.png'), 96, 54, grid((200, 120, 60, 255)))
 png(os.path.join(out, 'arrow-up-down.png'), 32, 32, arrow_up_down)
+png(os.path.join(out, 'default_camera.png'), 38, 28, camera)

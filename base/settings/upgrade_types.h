@@ -10,6 +10,18 @@
 // stored type's entry and code. Codes: 1 SOC, 2 ARM, 3 SOC&ARM, 4 MTD, 5 AUTO.
 namespace upgrade {
 
+// The group UPGRADE of the settings file: loaded at start, written at every save; the Upgrade and
+// Backup pages read it, and the work type choice changes it.
+struct Settings {
+    QString upgrade_mode = QStringLiteral("Simple"); // "Simple" or "Full": the type list
+    bool upgrade_verify = false;                     // the model check of MTD upgrades
+    bool upgrade_auto_backup = false;
+    bool upgrade_model_type = true; // work type 1 ("TYPE1") when set, else 2
+    QString upgrade_file_path;
+    int upgradeModel = 5; // 1 SOC, 2 ARM, 3 SOC&ARM, 4 MTD, 5 AUTO
+    int work_type = 1;
+};
+
 // The items of the upgrade type list for a mode; no items for any other text.
 QStringList type_items(const QString &mode);
 

@@ -351,8 +351,11 @@ void FirmwareSession::on_chunk_sent(qint64)
 void FirmwareSession::on_stream_finished(bool ok)
 {
     send_progress = 0;
-    if (ok)
+    if (ok) {
+        if (m_streaming_upgrade)
+            emit upload_finished();
         return;
+    }
     if (m_streaming_upgrade) {
         end(false, false);
     } else {

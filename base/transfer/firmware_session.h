@@ -70,6 +70,8 @@ signals:
     void query_enabled(bool enabled);             // query_Button
     void type_list_changed(const upgrade::TypeList &list);
     void file_name_refused();                     // upgrade_filename_lineEdit is cleared
+    // The whole firmware file went out; the camera checks it next (textEdit takes the keyboard).
+    void upload_finished();
     void notice(const transfer::Notice &notice);
     // A query or upgrade ended (an upgrade that reached the camera's last step once its
     // completion time has passed). Checks that refuse to start one show a notice only.

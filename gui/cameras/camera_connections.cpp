@@ -736,3 +736,33 @@ void CameraConnections::on_rtsp_connect_Button_clicked()
     emit preview_started();
     rtsp_preview_busy = false;
 }
+
+// ---------------------------------------------------------------------------
+// What other pages read or hand over
+
+void CameraConnections::show_preview_address(const QString &address)
+{
+    ui.txtUrl->setText(address);
+    ui.txtPort->setText(m_ports.values().teacher_rtsp_port);
+}
+
+namespace {
+Slot pano_slot(transfer::Role role)
+{
+    switch (role) {
+    case transfer::Role::Student: return Slot::StudentPano;
+    case transfer::Role::Board: return Slot::BoardPano;
+    default: return Slot::TeacherPano;
+    }
+}
+} // namespace
+
+bool CameraConnections::pano_connected(transfer::Role role) const
+{
+    return role != transfer::Role::None && m_slots[pano_slot(role)].udp_flag;
+}
+
+QString CameraConnections::pano_address_field(transfer::Role role) const
+{
+    return slot_entries[int(pano_slot(role))].edit->text();
+}

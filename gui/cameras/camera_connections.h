@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cameras/free_preview.h"
+#include "maintenance/parameter_archive.h"
 #include "model/camera_slot.h"
 #include "settings/port_forward.h"
 #include "support/form_widgets.h"
@@ -110,7 +111,7 @@ signals:
 // - A second close during the closing's waits: the window refuses it while it closes.
 // - Program exit while an open runs: the close cancels the open; the connect returns, lets go,
 //   and only then the event loop ends and the window is destroyed.
-class CameraConnections : public CameraConnectionsSignals, public FreePreview
+class CameraConnections : public CameraConnectionsSignals, public FreePreview, public ParameterArchive::Cameras
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -170,6 +171,11 @@ public:
     QHostAddress *preview_destination() const override { return rtsp_preview_destination; }
     // The teacher pano's picture opened and its decoding thread runs.
     bool teacher_pano_streaming() const { return teacher_pano_rtsp_flag; }
+    // The device list hands a camera to the Preview page: its address, on the teacher RTSP port.
+    void show_preview_address(const QString &address);
+    // ParameterArchive::Cameras: a role's panorama camera and its address field.
+    bool pano_connected(transfer::Role role) const override;
+    QString pano_address_field(transfer::Role role) const override;
 
     void on_teacher_feature_connect_Button_clicked();
     void on_teacher_pano_connect_Button_clicked();

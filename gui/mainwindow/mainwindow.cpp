@@ -2,7 +2,6 @@
 #include "ui_mainwindow.h"
 
 #include "dialogs/calibrate_area_expand.h"
-#include "discovery/device_discovery.h"
 #include "core/log_handler.h"
 #include "support/resources.h"
 #include "support/wrapped_tab_labels.h"
@@ -23,14 +22,12 @@
 #include <QEvent>
 #include <QGraphicsItem>
 #include <QHeaderView>
-#include <QTreeWidgetItem>
 #include <QLineEdit>
 #include <QNetworkProxy>
 #include <QTcpSocket>
 #include <QTranslator>
 
 #include <algorithm>
-#include <iterator>
 
 MainWindow *gMainWindow = nullptr;
 
@@ -88,8 +85,6 @@ void MainWindow::slot_init_main_window()
     ui->groupBox_34->hide();
     ui->groupBox_32->hide();
 
-    // Device tree.
-    connect(ui->searchTreeWidget, &QTreeWidget::itemClicked, this, &MainWindow::onTreeWidgetClicked);
     // Pictures for the enlarged and calibration dialogs: the student pictures reach the
     // enlarged dialog first, then the calibration dialog.
     connect(this, &MainWindow::student_send_stream_to_feature, student_image_expand, &Image_Expand::display_image);
@@ -106,26 +101,13 @@ void MainWindow::slot_init_main_window()
 
     qDebug() << 477 << " MainWindow::" << QDateTime::currentDateTime().toString(QStringLiteral("yyyy MM dd hh mm ss zzz"));
 
-    features->options().install_input_validators();
-
-    // Device list columns: No, IP Address, NetMask, GateWay, Uptime, Version, Device Model,
-    // MAC Address, Device ID, First DNS, DHCP.
-    static const int kSearchColumnWidths[] = {50, 118, 118, 118, 118, 65, 65, 150, 238, 118, 65};
-    for (int column = 0; column < int(std::size(kSearchColumnWidths)); ++column)
-        ui->searchTreeWidget->setColumnWidth(column, kSearchColumnWidths[column]);
-    ui->searchTreeWidget->setSortingEnabled(true);
+    // The device list's columns as the search page set them, widened to their headers.
     fit_device_list_columns();
     // The settings columns are too narrow for some tabs' labels on one line: they break onto more.
     wrapped_tabs::install(ui->tabWidget->findChildren<QTabWidget *>(), this);
 
-    // An upgrade file dropped on the log (or the file field) goes to the window's own drop
-    // handler, which checks it, instead of being pasted as text.
-    ui->textEdit->setAcceptDrops(false);
-    setAcceptDrops(true);
     // upgrade_mode starts as "Simple"; a stored "Full" read above stays, so that the type list
     // and the next save agree with it.
-
-    device_discovery = new DeviceDiscovery(this);
 
     features->menu_key_controls().retranslate();
 
@@ -161,10 +143,6 @@ void MainWindow::slot_init_main_window()
     ui->groupBox_29->hide();
     ui->groupBox_30->hide();
     ui->groupBox_33->hide();
-    // Recorder Map Config opens folded: only the switch, the recorder address and the buttons.
-    ui->port_set_groupBox->hide();
-    ui->widget_username->hide();
-    ui->widget_password->hide();
 
     features->layout().remove_unused_tabs(false);
 
@@ -428,6 +406,3 @@ void MainWindow::send_guide_data()
     guide_data.current_language = language;
     guide_config->receiverData(QVariant::fromValue(guide_data));
 }
-
-// ---- the device list's clicks, which the window wires, are taken and dropped ----
-void MainWindow::onTreeWidgetClicked(QTreeWidgetItem *, int) {}

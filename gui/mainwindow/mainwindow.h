@@ -18,10 +18,8 @@ class CustomGraphicsScene;
 class GuideConfig;
 class Image_Expand;
 class QCloseEvent;
-class DeviceDiscovery;
 class QHostAddress;
 class QTranslator;
-class QTreeWidgetItem;
 
 // The main window: the shell around the form. It builds the form and the feature objects (through
 // WindowFeatures, which owns them), and keeps what is truly window-wide: the start state and the
@@ -115,9 +113,6 @@ private:
     void console_reply(const QString &message) override;
     bool console_listens() const override;
 
-    // The device list's click, which the window wires already.
-    void onTreeWidgetClicked(QTreeWidgetItem *item, int column);
-
     Ui::MainWindow *ui = nullptr;
     std::unique_ptr<WindowFeatures> features;
 
@@ -130,8 +125,6 @@ private:
     QString language;
     QTranslator *translator = nullptr;
     bool close_by_director = false;
-    // The device search: its sockets, group address and bound interface.
-    DeviceDiscovery *device_discovery = nullptr;
 };
 
 // Set once, by the constructor, to the one main window.

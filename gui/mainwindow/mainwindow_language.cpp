@@ -48,10 +48,6 @@ void MainWindow::on_language_select_comboBox_activated(int index)
     retranslate_code_texts();
 
     features->options().show_language(row);
-    // The recorder parameters fold again, matching the "Show More" the button reads now.
-    ui->port_set_groupBox->hide();
-    ui->widget_username->hide();
-    ui->widget_password->hide();
 
     apply_interface_font();
     fit_device_list_columns();

@@ -3,6 +3,7 @@
 #include "model/section_values.h"
 #include "settings/config_tables.h"
 #include "settings/port_forward.h"
+#include "settings/upgrade_types.h"
 #include "support/form_widgets.h"
 
 #include <QCoreApplication>
@@ -90,15 +91,7 @@ public:
     bool &loading_config() { return m_loading_config; }
 
     // The group UPGRADE, held here for the Upgrade tab.
-    struct Upgrade {
-        QString upgrade_mode = QStringLiteral("Simple");
-        bool upgrade_verify = false;
-        bool upgrade_auto_backup = false;
-        bool upgrade_model_type = true;
-        QString upgrade_file_path;
-        int upgradeModel = 5; // 1 SOC, 2 ARM, 3 SOC&ARM, 4 MTD, 5 AUTO
-        int work_type = 1;
-    };
+    using Upgrade = upgrade::Settings;
     Upgrade &upgrade() { return m_upgrade; }
 
 private:

@@ -3,6 +3,7 @@
 
 #include "core/wait.h"
 #include "detection/yolo.h"
+#include "maintenance/transfer_notice.h"
 #include "video/qffmpeg.h"
 
 using camera_slot::Side;
@@ -22,6 +23,7 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     connect_controls();
     connect_tabs();
     connect_replies();
+    connect_maintenance(window);
 }
 
 WindowFeatures::~WindowFeatures() = default;
@@ -97,6 +99,22 @@ void WindowFeatures::create_features(Ui::MainWindow *ui, QWidget *window)
     auto_calibration_feature = std::make_unique<AutoCalibration>(
         CORVANE_FORM_WIDGETS(AutoCalibration, AUTO_CALIBRATION_WIDGETS, ui), camera_slots, camera_ports,
         *control_link, *picture_previews, *manual_calibration, teacher_values, student_values, window);
+
+    archive_session = std::make_unique<ArchiveSession>();
+    device_search = std::make_unique<DeviceSearch>(CORVANE_FORM_WIDGETS(DeviceSearch, DEVICE_SEARCH_WIDGETS, ui),
+                                                   camera_ports, window);
+    network_config = std::make_unique<NetworkConfigPanel>(
+        CORVANE_FORM_WIDGETS(NetworkConfigPanel, NETWORK_CONFIG_PANEL_WIDGETS, ui), *device_search, window);
+    recorder_map = std::make_unique<RecorderMapPage>(CORVANE_FORM_WIDGETS(RecorderMapPage, RECORDER_MAP_PAGE_WIDGETS, ui),
+                                                     [this] { options_tab->write_default_ports(); });
+    firmware_upgrade = std::make_unique<FirmwareUpgradePanel>(
+        CORVANE_FORM_WIDGETS(FirmwareUpgradePanel, FIRMWARE_UPGRADE_PANEL_WIDGETS, ui), settings_file->upgrade(),
+        *options_tab, window);
+    backup_panel = std::make_unique<BackupPanel>(CORVANE_FORM_WIDGETS(BackupPanel, BACKUP_PANEL_WIDGETS, ui),
+                                                 *archive_session, settings_file->upgrade(), *options_tab, window);
+    parameter_archive = std::make_unique<ParameterArchive>(
+        CORVANE_FORM_WIDGETS(ParameterArchive, PARAMETER_ARCHIVE_WIDGETS, ui), *archive_session, *camera_connections,
+        window);
 }
 
 // The settings file's groups as it reads them, shown by their owners in the order of the rows;
@@ -361,6 +379,29 @@ void WindowFeatures::connect_replies()
                      &TeacherTab::set_lectern_director_enabled);
 }
 
+// The Upgrade tab's pages, the Recorder Map Config tab's buttons and the role tabs' archives.
+void WindowFeatures::connect_maintenance(QWidget *window)
+{
+    ArchiveSession *session = archive_session.get();
+    QObject::connect(session, &ArchiveSession::notice, window,
+                     [window](const transfer::Notice &notice) { show_transfer_notice(window, notice); });
+    QObject::connect(session, &ArchiveSession::region_painting_paused, preview_regions.get(),
+                     &StudentRegions::pause_painting);
+    QObject::connect(session, &ArchiveSession::region_painting_resumed, preview_regions.get(),
+                     &StudentRegions::resume_painting);
+    using D = DeviceSearch;
+    DeviceSearch *search = device_search.get();
+    QObject::connect(search, &D::upgrade_chosen, firmware_upgrade.get(), &FirmwareUpgradePanel::set_address);
+    QObject::connect(search, &D::backup_chosen, backup_panel.get(), &BackupPanel::set_address);
+    QObject::connect(search, &D::preview_chosen, camera_connections.get(), &CameraConnections::show_preview_address);
+    QObject::connect(search, &D::config_chosen, network_config.get(), &NetworkConfigPanel::fill);
+    QObject::connect(search, &D::network_config_confirmed, network_config.get(), &NetworkConfigPanel::clear_form);
+    QObject::connect(firmware_upgrade.get(), &FirmwareUpgradePanel::backup_status_text, backup_panel.get(),
+                     &BackupPanel::show_backup_status);
+    QObject::connect(firmware_upgrade.get(), &FirmwareUpgradePanel::backup_file_text, backup_panel.get(),
+                     &BackupPanel::show_backup_file);
+}
+
 // ---------------------------------------------------------------------------
 // What the window asks of several features at once
 
@@ -400,6 +441,10 @@ void WindowFeatures::retranslate_code_texts()
     options_tab->retranslate();
     menu_keys->retranslate();
     camera_connections->retranslate();
+    device_search->retranslate();
+    recorder_map->retranslate();
+    firmware_upgrade->retranslate();
+    backup_panel->retranslate();
     board_tab->retranslate(tab_layout->camera_layout());
     settings_file->retranslate();
 }

@@ -6,6 +6,12 @@
 #include "mainwindow/reply_parser.h"
 #include "mainwindow/settings_file.h"
 #include "mainwindow/tab_layout.h"
+#include "maintenance/backup_panel.h"
+#include "maintenance/device_search.h"
+#include "maintenance/firmware_upgrade_panel.h"
+#include "maintenance/network_config_panel.h"
+#include "maintenance/parameter_archive.h"
+#include "maintenance/recorder_map_page.h"
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
 #include "model/pano_status.h"
@@ -25,6 +31,7 @@
 #include "tabs/student_calibrate_area.h"
 #include "tabs/student_tab.h"
 #include "tabs/teacher_tab.h"
+#include "transfer/archive_session.h"
 
 #include <QCoreApplication>
 
@@ -118,6 +125,7 @@ private:
     void connect_controls();
     void connect_tabs();
     void connect_replies();
+    void connect_maintenance(QWidget *window);
 
     Shell &m_shell;
 
@@ -156,4 +164,13 @@ private:
     std::unique_ptr<ReversalCompensation> reversal_compensation;
     std::unique_ptr<ReplyParser> reply_parser;
     std::unique_ptr<AutoCalibration> auto_calibration_feature;
+    // The Upgrade tab's pages, the Recorder Map Config tab's buttons and the role tabs' archives;
+    // the command socket's transfers serve the Backup page and the role tabs.
+    std::unique_ptr<ArchiveSession> archive_session;
+    std::unique_ptr<DeviceSearch> device_search;
+    std::unique_ptr<NetworkConfigPanel> network_config;
+    std::unique_ptr<RecorderMapPage> recorder_map;
+    std::unique_ptr<FirmwareUpgradePanel> firmware_upgrade;
+    std::unique_ptr<BackupPanel> backup_panel;
+    std::unique_ptr<ParameterArchive> parameter_archive;
 };

@@ -127,7 +127,8 @@ void StudentRegions::filter_event(QObject *watched, QEvent *event)
     QWidget *const widget = qobject_cast<QWidget *>(watched);
     if (!widget
         || (widget != ui.student_pano_region_widget && widget != ui.student_feature_region_widget
-            && widget != ui.board_pano_region_widget))
+            && widget != ui.board_pano_region_widget)
+        || painting_paused(widget))
         return;
     switch (event->type()) {
     case QEvent::Paint: {
@@ -149,6 +150,31 @@ void StudentRegions::filter_event(QObject *watched, QEvent *event)
         break;
     default:
         break;
+    }
+}
+
+bool StudentRegions::painting_paused(const QWidget *widget) const
+{
+    return widget == ui.board_pano_region_widget ? board_painting_paused : student_painting_paused;
+}
+
+void StudentRegions::pause_painting(transfer::Role role)
+{
+    // The teacher's regions are items of the region scene, which the window does not paint.
+    if (role == transfer::Role::Student)
+        student_painting_paused = true;
+    else if (role == transfer::Role::Board)
+        board_painting_paused = true;
+}
+
+void StudentRegions::resume_painting(transfer::Role role)
+{
+    if (role == transfer::Role::Student) {
+        student_painting_paused = false;
+        repaint_student_regions();
+    } else if (role == transfer::Role::Board) {
+        board_painting_paused = false;
+        ui.board_pano_region_widget->update();
     }
 }
 

@@ -8,6 +8,7 @@
 #include "support/calibration_view.h"
 #include "support/form_widgets.h"
 #include "support/open_page.h"
+#include "transfer/transfer_files.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -140,6 +141,10 @@ public:
     // The student calibration cross shows: the region display box goes off (without its click).
     void region_display_off(camera_slot::Side side);
     void board_pano_released();
+    // A role's parameter archive travels: its region widgets take no painting or mouse handling
+    // until it has arrived or failed, and then take them as they did before.
+    void pause_painting(transfer::Role role);
+    void resume_painting(transfer::Role role);
 
     void on_student_show_region_checkBox_clicked(bool checked);
     void on_student_track_region_radioButton_clicked(bool checked);
@@ -157,6 +162,8 @@ public:
     void on_board_shield_checkBox_clicked(int shield, bool checked);
 
 private:
+    bool painting_paused(const QWidget *widget) const;
+
     // A group of points moved by dragging: the corners, the designated points, the calibration
     // points of either picture. The calibration points' drag positions and flags are the point
     // model's, shared with the calibration dialog; the model keeps the positions in picture points.
@@ -257,4 +264,6 @@ private:
     int board_shield_index = -1;
     bool board_track_pressed = false;
     bool board_shield_pressed = false;
+    bool student_painting_paused = false;
+    bool board_painting_paused = false;
 };

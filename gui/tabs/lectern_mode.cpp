@@ -30,12 +30,7 @@ LecternMode::LecternMode(const Widgets &widgets, const CameraSlots &cameras, QWi
     : ui(widgets)
     , m_slots(cameras)
     , m_window(window)
-    , http_manager(std::make_unique<HttpManager>())
 {
-    connect(http_manager.get(), &HttpManager::requestStringFinished, this, &LecternMode::onRequestStringFinished);
-    connect(http_manager.get(), &HttpManager::requestJsonFinished, this, &LecternMode::onRequestJsonFinished);
-    connect(http_manager.get(), &HttpManager::requestError, this, &LecternMode::onRequestError);
-
     connect(ui.auto_zoom_enable_checkBox, &QCheckBox::clicked, this,
             &LecternMode::on_auto_zoom_enable_checkBox_clicked);
     connect(ui.auto_tilt_enable_checkBox, &QCheckBox::clicked, this,
@@ -62,6 +57,17 @@ LecternMode::LecternMode(const Widgets &widgets, const CameraSlots &cameras, QWi
 
 LecternMode::~LecternMode() = default;
 
+HttpManager &LecternMode::http()
+{
+    if (!http_manager) {
+        http_manager = std::make_unique<HttpManager>();
+        connect(http_manager.get(), &HttpManager::requestStringFinished, this, &LecternMode::onRequestStringFinished);
+        connect(http_manager.get(), &HttpManager::requestJsonFinished, this, &LecternMode::onRequestJsonFinished);
+        connect(http_manager.get(), &HttpManager::requestError, this, &LecternMode::onRequestError);
+    }
+    return *http_manager;
+}
+
 QUrl LecternMode::getUrl(const QString &action)
 {
     const QString &addressField = m_slots[camera_slot::Slot::TeacherFeature].field_text;
@@ -74,8 +80,8 @@ QUrl LecternMode::getUrl(const QString &action)
 
 void LecternMode::post_lectern_setting(const char *key, const QString &value)
 {
-    http_manager->sendPostRequest(getUrl(QString::fromLatin1(lectern_request::kPostFullTrack)),
-                                  lectern_request::form_pair(QString::fromLatin1(key), value));
+    http().sendPostRequest(getUrl(QString::fromLatin1(lectern_request::kPostFullTrack)),
+                           lectern_request::form_pair(QString::fromLatin1(key), value));
 }
 
 bool LecternMode::post_tracking_server()
@@ -93,7 +99,7 @@ bool LecternMode::post_tracking_server()
         return false;
     }
     const QString body = lectern_request::server_body(enable, address, port, times);
-    http_manager->sendPostRequest(getUrl(QString::fromLatin1(lectern_request::kPostFullTrack2)), body);
+    http().sendPostRequest(getUrl(QString::fromLatin1(lectern_request::kPostFullTrack2)), body);
     qDebug() << "postData:" << body;
     return true;
 }
@@ -101,7 +107,7 @@ bool LecternMode::post_tracking_server()
 void LecternMode::post_effect_area(int leftUpX, int leftUpY, int rightDownX, int rightDownY)
 {
     const QJsonObject area = lectern_request::effect_area(leftUpX, leftUpY, rightDownX, rightDownY);
-    http_manager->sendJsonPostRequest(getUrl(QString::fromLatin1(lectern_request::kEffectArea)), area);
+    http().sendJsonPostRequest(getUrl(QString::fromLatin1(lectern_request::kEffectArea)), area);
     qDebug() << "postData tracking area:" << area;
 }
 
@@ -120,9 +126,9 @@ void LecternMode::lectern_chosen(bool checked)
 {
     if (!checked)
         return;
-    http_manager->sendGetRequest(getUrl(QString::fromLatin1(lectern_request::kGetFullTrack)));
-    http_manager->sendJsonPostRequest(getUrl(QString::fromLatin1(lectern_request::kGetPath)),
-                                      lectern_request::track_conf_request());
+    http().sendGetRequest(getUrl(QString::fromLatin1(lectern_request::kGetFullTrack)));
+    http().sendJsonPostRequest(getUrl(QString::fromLatin1(lectern_request::kGetPath)),
+                               lectern_request::track_conf_request());
 }
 
 void LecternMode::on_auto_zoom_enable_checkBox_clicked(bool checked)

@@ -86,6 +86,11 @@ private:
     // One setting as a form body to "postfulltrack".
     void post_lectern_setting(const char *key, const QString &value);
 
+    // The HTTP client, made at the first request: Qt's network access manager loads the
+    // network bearer plugins, and D-Bus with them, when it is built, which only this page's
+    // requests need.
+    HttpManager &http();
+
     const Widgets ui;
     const CameraSlots &m_slots;
     QWidget *m_window;

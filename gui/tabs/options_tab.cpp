@@ -116,14 +116,6 @@ void OptionsTab::on_copyright_description_btn_clicked()
     msgbox::show(about);
 }
 
-void OptionsTab::install_input_validators()
-{
-    const QRegularExpression macByte(input::mac_byte_pattern());
-    for (QLineEdit *edit : {ui.mac1_lineEdit, ui.mac2_lineEdit, ui.mac3_lineEdit, ui.mac4_lineEdit, ui.mac5_lineEdit,
-                            ui.mac6_lineEdit})
-        edit->setValidator(new QRegularExpressionValidator(macByte, m_window));
-}
-
 void OptionsTab::retranslate()
 {
     if (m_port_settings_changed)
@@ -273,6 +265,34 @@ portforward::Fields OptionsTab::port_forward_fields() const
     if (f.search_port.isEmpty())
         f.search_port = m_ports.values().Mcast_Port;
     return f;
+}
+
+transfer::PortMapping OptionsTab::transfer_mapping() const
+{
+    transfer::PortMapping m;
+    m.enabled = m_ports.port_map_enabled();
+    m.teacher_ip = ui.recorder_teacher_ip_Edit->text();
+    m.student_ip = ui.recorder_student_ip_Edit->text();
+    m.host_ip = ui.recorder_host_ip_Edit->text();
+    m.teacher_backup_port = ui.backup_port_Edit->text().toInt();
+    m.student_backup_port = ui.student_backup_port_Edit->text().toInt();
+    return m;
+}
+
+void OptionsTab::write_default_ports()
+{
+    // As typed: each field it changes marks the Apply.
+    const std::vector<PortField> fields = port_field_edits();
+    const auto write = [&fields](QString portforward::Fields::*member, const char *text) {
+        for (const PortField &field : fields) {
+            if (field.member == member)
+                field.edit->setText(QString::fromLatin1(text));
+        }
+    };
+    for (const ports::PortRow &row : ports::port_rows())
+        write(row.field, row.mapped_default);
+    for (const ports::RecorderRow &row : ports::recorder_rows())
+        write(row.field, row.default_text);
 }
 
 void OptionsTab::on_apply_port_Button_clicked()

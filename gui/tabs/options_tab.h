@@ -1,7 +1,8 @@
 #pragma once
 
-#include "protocol/control_frame.h"
+#include "maintenance/transfer_ports.h"
 #include "model/section_values.h"
+#include "protocol/control_frame.h"
 #include "settings/port_forward.h"
 #include "support/form_widgets.h"
 
@@ -17,18 +18,11 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-
 #define OPTIONS_TAB_WIDGETS(X) \
     X(QPushButton, apply_port_Button) \
     X(QLineEdit, backup_port_Edit) \
     X(QPushButton, copyright_description_btn) \
     X(QComboBox, decoder_select_comboBox) \
-    X(QLineEdit, mac1_lineEdit) \
-    X(QLineEdit, mac2_lineEdit) \
-    X(QLineEdit, mac3_lineEdit) \
-    X(QLineEdit, mac4_lineEdit) \
-    X(QLineEdit, mac5_lineEdit) \
-    X(QLineEdit, mac6_lineEdit) \
     X(QComboBox, language_select_comboBox) \
     X(QCheckBox, port_map_checkBox) \
     X(QLineEdit, recorder_host_ip_Edit) \
@@ -61,10 +55,10 @@ signals:
     void language_chosen(int index);
 };
 
-// The Options tab's decoder choice and About button, the MAC address validators, and the
-// Recorder Map Config tab: its port and recorder fields, their change marks and the Apply that
-// takes the ports into use and hands the mapping to the recording host.
-class OptionsTab : public OptionsTabSignals
+// The Options tab's decoder choice, language list and About button, and the Recorder Map Config
+// tab: its port and recorder fields, their change marks and the Apply that takes the ports into
+// use and hands the mapping to the recording host.
+class OptionsTab : public OptionsTabSignals, public TransferPorts
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -83,9 +77,13 @@ public:
     // The language list shows the language in use.
     void show_language(int index);
 
-    void install_input_validators();
     // The Recorder Map Config tab's texts as the Apply checks and uses them.
     portforward::Fields port_forward_fields() const;
+    // The mapping in use with the recorder's addresses and backup ports as the fields hold them.
+    transfer::PortMapping transfer_mapping() const override;
+    // The Default button: the mapped ports, the search port and the recorder's defaults; each
+    // field it changes marks the Apply.
+    void write_default_ports();
     bool port_settings_changed() const { return m_port_settings_changed; }
     // The code-set texts the form's re-texting put back.
     void retranslate();

@@ -14,8 +14,6 @@
 #include <QFile>
 #include <QPushButton>
 
-#include <opencv2/imgcodecs.hpp>
-
 #include <memory>
 
 using calibration_commands::Axis;
@@ -44,14 +42,10 @@ struct SceneCheck {
 // while the window goes on handling its events.
 SceneCheck check_scene(const cv::Mat &moved)
 {
-    const std::string path = QFile::encodeName(QDir::current().filePath(standard_image::fileName())).toStdString();
+    const QString path = QDir::current().filePath(standard_image::fileName());
     auto check = std::make_shared<SceneCheck>();
     run_beside_gui([check, moved, path] {
-        cv::Mat standard;
-        try {
-            standard = cv::imread(path, cv::IMREAD_COLOR);
-        } catch (const cv::Exception &) {
-        }
+        cv::Mat standard = standard_image::read(path);
         if (standard.empty())
             return;
         check->standard_read = true;

@@ -2,10 +2,10 @@
 // picture tracked into the moved picture by pyramidal Lucas-Kanade optical flow.
 #include "detection/scene_change.h"
 #include "detection/yolo.h"
+#include "video/picture_file.h"
 
 #include <QDebug>
 
-#include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
 #include <opencv2/video/tracking.hpp>
 
@@ -14,6 +14,7 @@
 namespace {
 constexpr int kMaxCorners = 50;
 constexpr int kMinTracked = 6; // fewer cannot tell a move from noise
+constexpr int kDebugJpegQuality = 95; // OpenCV's own default, as these pictures were always written
 } // namespace
 
 int YOLO::detectSceneChange(cv::Mat &standard_img, cv::Mat &move_img, int threshold, bool debug)
@@ -78,8 +79,8 @@ int scene_change::detect(cv::Mat &standard_img, cv::Mat &move_img, int threshold
     const float average_y = float(sum_y) / count;
     if (debug) {
         qDebug("average_move_x = %0.2f, average_move_y = %0.2f", average_x, average_y);
-        cv::imwrite("./0standardImg.jpg", standard_img);
-        cv::imwrite("./0moveImg.jpg", move_img);
+        picture_file::write(standard_img, QStringLiteral("./0standardImg.jpg"), "JPG", kDebugJpegQuality);
+        picture_file::write(move_img, QStringLiteral("./0moveImg.jpg"), "JPG", kDebugJpegQuality);
     }
     if (average_x > float(threshold) || average_y > float(threshold))
         return 1;

@@ -4,6 +4,7 @@
 #include "core/time_scale.h"
 #include "core/wait.h"
 #include "video/decoder_choice.h"
+#include "video/ffmpeg_library.h"
 #include "video/read_error_text.h"
 #include "video/rtsp_log_alert.h"
 
@@ -14,12 +15,6 @@
 
 #include <cstdio>
 #include <ctime>
-
-extern "C" {
-#include <libavutil/error.h>
-#include <libavutil/imgutils.h>
-#include <libavutil/pixdesc.h>
-}
 
 int QFFmpeg::instanceCount = 0;
 QMutex QFFmpeg::instanceMutex;
@@ -40,22 +35,28 @@ thread_local bool tAlertBoxesShown = true;
 QDebug log() { return qDebug().noquote(); }
 QDebug warn() { return qWarning().noquote(); }
 
+// FFmpeg is loaded by the first decoder's open, off the GUI thread (ffmpeg_library). Its
+// functions are called only where it is loaded: by a decoder that has made its FFmpeg objects
+// (prepare), or after a look at ffmpegLoaded().
+bool ffmpegLoaded() { return ffmpeg_library::loaded() != nullptr; }
+const FfmpegLibrary &ff() { return *ffmpeg_library::loaded(); }
+
 QString errorText(int code)
 {
     char buffer[64] = {0};
-    av_strerror(code, buffer, sizeof buffer);
+    ff().av_strerror(code, buffer, sizeof buffer);
     return QString::fromLocal8Bit(buffer);
 }
 
 QString pixelFormatName(int format)
 {
-    const char *name = av_get_pix_fmt_name(static_cast<AVPixelFormat>(format));
+    const char *name = ff().av_get_pix_fmt_name(static_cast<AVPixelFormat>(format));
     return name ? QString::fromLatin1(name) : QStringLiteral("none");
 }
 
 QString deviceTypeName(AVHWDeviceType type)
 {
-    const char *name = av_hwdevice_get_type_name(type);
+    const char *name = ff().av_hwdevice_get_type_name(type);
     return name ? QString::fromLatin1(name) : QStringLiteral("none");
 }
 
@@ -141,12 +142,20 @@ QFFmpeg::QFFmpeg(QObject *parent)
         ++instanceCount;
         log() << "QFFmpeg instance created, total count:" << instanceCount;
     }
-    av_log_set_level(AV_LOG_DEBUG);
-    av_log_set_callback(&QFFmpeg::ff_log_callback);
-    avformat_network_init();
-    pAVFormatContext = avformat_alloc_context();
-    pAVFrame = av_frame_alloc();
-    pAVFrameRGB = av_frame_alloc();
+    // The first decoder's open loads FFmpeg and makes these objects then, on its own thread.
+    if (ffmpegLoaded())
+        prepare();
+}
+
+void QFFmpeg::prepare()
+{
+    prepared = true;
+    ff().av_log_set_level(AV_LOG_DEBUG);
+    ff().av_log_set_callback(&QFFmpeg::ff_log_callback);
+    ff().avformat_network_init();
+    pAVFormatContext = ff().avformat_alloc_context();
+    pAVFrame = ff().av_frame_alloc();
+    pAVFrameRGB = ff().av_frame_alloc();
 }
 
 QFFmpeg::~QFFmpeg()
@@ -177,11 +186,12 @@ QFFmpeg::~QFFmpeg()
     if (pAVFormatContext)
         pAVFormatContext->interrupt_callback = AVIOInterruptCB{nullptr, nullptr};
     if (pHwSwsContext) {
-        sws_freeContext(pHwSwsContext);
+        ff().sws_freeContext(pHwSwsContext);
         pHwSwsContext = nullptr;
         hwScaling = false;
     }
-    av_freep(&outBuffer);
+    if (outBuffer)
+        ff().av_freep(&outBuffer);
     outBufferSize = 0;
     log() << "leave 11";
 
@@ -200,7 +210,7 @@ QFFmpeg::~QFFmpeg()
             log() << "Cleaning up frame pool";
             QMutexLocker poolLocker(&framePoolMutex);
             for (AVFrame *frame : qAsConst(framePool))
-                av_frame_free(&frame);
+                ff().av_frame_free(&frame);
             framePool.clear();
         }
     }
@@ -209,9 +219,9 @@ QFFmpeg::~QFFmpeg()
     try {
         if (pAVCodecContext) {
             // Only an opened decoder has anything to flush.
-            if (avcodec_is_open(pAVCodecContext))
-                avcodec_flush_buffers(pAVCodecContext);
-            avcodec_free_context(&pAVCodecContext);
+            if (ff().avcodec_is_open(pAVCodecContext))
+                ff().avcodec_flush_buffers(pAVCodecContext);
+            ff().avcodec_free_context(&pAVCodecContext);
             log() << "QFFmpeg::Successfully freed codec context";
         }
     } catch (...) {
@@ -219,7 +229,8 @@ QFFmpeg::~QFFmpeg()
     }
     log() << "leave 3";
 
-    av_buffer_unref(&hwDeviceCtx);
+    if (hwDeviceCtx)
+        ff().av_buffer_unref(&hwDeviceCtx);
     log() << "leave 4";
 
     try {
@@ -233,11 +244,13 @@ QFFmpeg::~QFFmpeg()
     log() << "leave 5";
 
     if (pSwsContext) {
-        sws_freeContext(pSwsContext);
+        ff().sws_freeContext(pSwsContext);
         pSwsContext = nullptr;
     }
-    av_frame_free(&pAVFrameRGB);
-    av_packet_unref(&avPacket);
+    if (ffmpegLoaded()) {
+        ff().av_frame_free(&pAVFrameRGB);
+        ff().av_packet_unref(&avPacket);
+    }
     initialized = false;
     playState = 0;
     log() << "leave 6";
@@ -273,23 +286,23 @@ void QFFmpeg::closeStream()
         return;
     pAVFormatContext->interrupt_callback = AVIOInterruptCB{nullptr, nullptr};
     if (formatOpened)
-        avformat_close_input(&pAVFormatContext);
+        ff().avformat_close_input(&pAVFormatContext);
     else
-        avformat_free_context(pAVFormatContext);
+        ff().avformat_free_context(pAVFormatContext);
     pAVFormatContext = nullptr;
     formatOpened = false;
 }
 
 void QFFmpeg::freeConversion()
 {
-    av_freep(&outBuffer);
+    ff().av_freep(&outBuffer);
     outBufferSize = 0;
     if (pSwsContext) {
-        sws_freeContext(pSwsContext);
+        ff().sws_freeContext(pSwsContext);
         pSwsContext = nullptr;
     }
     if (pHwSwsContext) {
-        sws_freeContext(pHwSwsContext);
+        ff().sws_freeContext(pHwSwsContext);
         pHwSwsContext = nullptr;
     }
     hwScaling = false;
@@ -302,8 +315,8 @@ void QFFmpeg::abandonInit()
     freeConversion();
     releaseFrame(pHwFrame);
     pHwFrame = nullptr;
-    av_buffer_unref(&hwDeviceCtx);
-    avcodec_free_context(&pAVCodecContext);
+    ff().av_buffer_unref(&hwDeviceCtx);
+    ff().avcodec_free_context(&pAVCodecContext);
     closeStream();
 }
 
@@ -311,6 +324,14 @@ bool QFFmpeg::Init()
 {
     if (initialized.load())
         return true;
+    if (!prepared) {
+        QString why;
+        if (!ffmpeg_library::load(&why)) {
+            warn() << "QFFmpeg::Init failed: FFmpeg is not loaded:" << why;
+            return false;
+        }
+        prepare();
+    }
     if (!pAVFormatContext || !pAVFrame || !pAVFrameRGB) {
         warn() << "QFFmpeg::Init failed: no format context or frames to open the stream with";
         return false;
@@ -322,10 +343,10 @@ bool QFFmpeg::Init()
 
     // At most 1 s of the stream is analysed before the first picture (microseconds).
     AVDictionary *options = nullptr;
-    av_dict_set(&options, "rtsp_transport", "tcp", 0);
+    ff().av_dict_set(&options, "rtsp_transport", "tcp", 0);
     // No socket time-out: a 50 ms one would end any stream that pauses; the 5 s watchdog judges.
-    av_dict_set(&options, "probesize", "32768", 0);
-    av_dict_set(&options, "analyzeduration", "1000000", 0);
+    ff().av_dict_set(&options, "probesize", "32768", 0);
+    ff().av_dict_set(&options, "analyzeduration", "1000000", 0);
 
     pAVFormatContext->interrupt_callback.callback = &QFFmpeg::interruptCallback;
     pAVFormatContext->interrupt_callback.opaque = &interruptRecord;
@@ -333,21 +354,21 @@ bool QFFmpeg::Init()
     log() << " QFFmpeg:: enter avformat_open_input,url [" + url + "]";
 
     const QByteArray address = url.toUtf8();
-    int result = avformat_open_input(&pAVFormatContext, address.constData(), nullptr, &options);
+    int result = ff().avformat_open_input(&pAVFormatContext, address.constData(), nullptr, &options);
     log() << " QFFmpeg:: leave avformat_open_input";
     if (result != 0) {
         warn() << "QFFmpeg::Init failed:avformat_open_input failed" << result << errorText(result);
-        av_dict_free(&options);
+        ff().av_dict_free(&options);
         // FFmpeg frees a context it could not open; one still held is freed here.
         abandonInit();
         return false;
     }
     formatOpened = true;
     interruptRecord.lastReadTime = nowSeconds();
-    av_dict_free(&options);
+    ff().av_dict_free(&options);
     log() << "result: " << result;
 
-    result = avformat_find_stream_info(pAVFormatContext, nullptr);
+    result = ff().avformat_find_stream_info(pAVFormatContext, nullptr);
     if (result < 0) {
         warn() << "QFFmpeg::Init failed:avformat_find_stream_info failed";
         abandonInit();
@@ -368,13 +389,13 @@ bool QFFmpeg::Init()
         return false;
     }
 
-    pAVCodecContext = avcodec_alloc_context3(nullptr);
+    pAVCodecContext = ff().avcodec_alloc_context3(nullptr);
     if (!pAVCodecContext) {
         warn() << "QFFmpeg::Failed to allocate codec context";
         abandonInit();
         return false;
     }
-    if (avcodec_parameters_to_context(pAVCodecContext, pAVFormatContext->streams[videoStreamIndex]->codecpar) < 0) {
+    if (ff().avcodec_parameters_to_context(pAVCodecContext, pAVFormatContext->streams[videoStreamIndex]->codecpar) < 0) {
         warn() << "QFFmpeg::Failed to copy codec parameters to codec context";
         abandonInit();
         return false;
@@ -388,10 +409,10 @@ bool QFFmpeg::Init()
         videoHeight = kAssumedHeight;
     }
 
-    outBufferSize = av_image_get_buffer_size(AV_PIX_FMT_RGB24, imageWidth, imageHeight, 1);
-    outBuffer = outBufferSize > 0 ? static_cast<uint8_t *>(av_malloc(size_t(outBufferSize))) : nullptr;
+    outBufferSize = ff().av_image_get_buffer_size(AV_PIX_FMT_RGB24, imageWidth, imageHeight, 1);
+    outBuffer = outBufferSize > 0 ? static_cast<uint8_t *>(ff().av_malloc(size_t(outBufferSize))) : nullptr;
     if (!outBuffer
-        || av_image_fill_arrays(pAVFrameRGB->data, pAVFrameRGB->linesize, outBuffer, AV_PIX_FMT_RGB24,
+        || ff().av_image_fill_arrays(pAVFrameRGB->data, pAVFrameRGB->linesize, outBuffer, AV_PIX_FMT_RGB24,
                                 imageWidth, imageHeight, 1) < 0) {
         warn() << "QFFmpeg::Init failed: no picture buffer of" << imageWidth << "x" << imageHeight;
         abandonInit();
@@ -399,7 +420,7 @@ bool QFFmpeg::Init()
     }
     log() << "QFFmpeg::Init: videoWidth:" << videoWidth << ",videoHeight:" << videoHeight;
 
-    pAVCodec = avcodec_find_decoder(pAVCodecContext->codec_id);
+    pAVCodec = ff().avcodec_find_decoder(pAVCodecContext->codec_id);
     if (!pAVCodec) {
         warn() << "QFFmpeg::Failed to find decoder";
         abandonInit();
@@ -414,11 +435,11 @@ bool QFFmpeg::Init()
     swsSourceFormat = hwAccel ? AV_PIX_FMT_NV12 : AV_PIX_FMT_YUV420P;
     swsSourceWidth = videoWidth;
     swsSourceHeight = videoHeight;
-    pSwsContext = sws_getContext(videoWidth, videoHeight, swsSourceFormat, imageWidth, imageHeight,
+    pSwsContext = ff().sws_getContext(videoWidth, videoHeight, swsSourceFormat, imageWidth, imageHeight,
                                  AV_PIX_FMT_RGB24, SWS_BILINEAR, nullptr, nullptr, nullptr);
 
     if (hwAccel && hwDeviceType == AV_HWDEVICE_TYPE_CUDA) {
-        pHwSwsContext = sws_getContext(videoWidth, videoHeight, AV_PIX_FMT_NV12, imageWidth, imageHeight,
+        pHwSwsContext = ff().sws_getContext(videoWidth, videoHeight, AV_PIX_FMT_NV12, imageWidth, imageHeight,
                                        AV_PIX_FMT_RGB24, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr);
         if (pHwSwsContext) {
             hwScaling = true;
@@ -426,14 +447,14 @@ bool QFFmpeg::Init()
         }
     }
 
-    av_frame_free(&pAVFrame);
+    ff().av_frame_free(&pAVFrame);
     pAVFrame = acquireFrame();
     if (hwAccel) {
-        av_frame_free(&pHwFrame);
+        ff().av_frame_free(&pHwFrame);
         pHwFrame = acquireFrame();
     }
 
-    if (!pAVFrame || (hwAccel && !pHwFrame) || avcodec_open2(pAVCodecContext, pAVCodec, nullptr) < 0) {
+    if (!pAVFrame || (hwAccel && !pHwFrame) || ff().avcodec_open2(pAVCodecContext, pAVCodec, nullptr) < 0) {
         warn() << "QFFmpeg::Init failed:avcodec_open2 failed";
         abandonInit();
         return false;
@@ -507,17 +528,17 @@ bool QFFmpeg::setUpHardware()
         hwAccel = false;
         return false;
     }
-    pAVCodecContext->hw_device_ctx = av_buffer_ref(hwDeviceCtx);
+    pAVCodecContext->hw_device_ctx = ff().av_buffer_ref(hwDeviceCtx);
     pAVCodecContext->get_format = &QFFmpeg::getHwFormat;
     pAVCodecContext->opaque = this;
-    pHwFrame = av_frame_alloc();
+    pHwFrame = ff().av_frame_alloc();
     if (!pAVCodecContext->hw_device_ctx || !pHwFrame) {
         warn() << "QFFmpeg::Failed to allocate hardware frame";
         // Software decoding must not be handed hardware surfaces it cannot read.
-        av_buffer_unref(&pAVCodecContext->hw_device_ctx);
-        pAVCodecContext->get_format = avcodec_default_get_format;
-        av_buffer_unref(&hwDeviceCtx);
-        av_frame_free(&pHwFrame);
+        ff().av_buffer_unref(&pAVCodecContext->hw_device_ctx);
+        pAVCodecContext->get_format = ff().avcodec_default_get_format;
+        ff().av_buffer_unref(&hwDeviceCtx);
+        ff().av_frame_free(&pHwFrame);
         hwAccel = false;
         return false;
     }
@@ -526,11 +547,13 @@ bool QFFmpeg::setUpHardware()
 
 bool QFFmpeg::isHwTypeSupported(AVHWDeviceType type)
 {
+    if (!ffmpeg_library::load())
+        return false;
     AVBufferRef *probe = nullptr;
-    const int result = av_hwdevice_ctx_create(&probe, type, nullptr, nullptr, 0);
+    const int result = ff().av_hwdevice_ctx_create(&probe, type, nullptr, nullptr, 0);
     if (result >= 0) {
         log() << "QFFmpeg::Hardware acceleration type supported:" << deviceTypeName(type);
-        av_buffer_unref(&probe);
+        ff().av_buffer_unref(&probe);
         return true;
     }
     warn() << "QFFmpeg::Hardware acceleration type not supported:" << deviceTypeName(type) << " Error:" << result
@@ -546,13 +569,13 @@ bool QFFmpeg::createHwDeviceContext()
 
     auto tryType = [this](AVHWDeviceType type) {
         for (int i = 0;; ++i) {
-            const AVCodecHWConfig *config = avcodec_get_hw_config(pAVCodec, i);
+            const AVCodecHWConfig *config = ff().avcodec_get_hw_config(pAVCodec, i);
             if (!config)
                 return false;
             if (!(config->methods & AV_CODEC_HW_CONFIG_METHOD_HW_DEVICE_CTX) || config->device_type != type)
                 continue;
             hwPixelFormat = config->pix_fmt;
-            const int result = av_hwdevice_ctx_create(&hwDeviceCtx, type, nullptr, nullptr, 0);
+            const int result = ff().av_hwdevice_ctx_create(&hwDeviceCtx, type, nullptr, nullptr, 0);
             if (result >= 0) {
                 hwDeviceType = type;
                 log() << "QFFmpeg::Successfully created hardware device context:" << deviceTypeName(type);
@@ -653,7 +676,7 @@ void QFFmpeg::Play()
     bool previousGavePicture = false;
 
     while (initialized.load() && playState.load() != 0) {
-        int result = av_read_frame(pAVFormatContext, &avPacket);
+        int result = ff().av_read_frame(pAVFormatContext, &avPacket);
         if (result < 0) {
             if (playState.load() == 0)
                 break;
@@ -665,32 +688,32 @@ void QFFmpeg::Play()
         }
         interruptRecord.lastReadTime = nowSeconds();
         if (playState.load() == 0) {
-            av_packet_unref(&avPacket);
+            ff().av_packet_unref(&avPacket);
             break;
         }
         if (avPacket.stream_index != videoStreamIndex) {
-            av_packet_unref(&avPacket);
+            ff().av_packet_unref(&avPacket);
             continue;
         }
 
-        result = avcodec_send_packet(pAVCodecContext, &avPacket);
+        result = ff().avcodec_send_packet(pAVCodecContext, &avPacket);
         if (result < 0) {
             warn() << "QFFmpeg::Error sending packet for decoding";
             emit FrameFailed();
             if (!previousGavePicture) {
-                av_packet_unref(&avPacket);
+                ff().av_packet_unref(&avPacket);
                 continue;
             }
             // The previous picture is still in pAVFrame and goes out once more.
         } else if (!receivePicture()) {
             previousGavePicture = false;
-            av_packet_unref(&avPacket);
+            ff().av_packet_unref(&avPacket);
             continue;
         }
 
         if (playState.load() == 0) {
             log() << "QFFmpeg::Stop flag detected during frame processing";
-            av_packet_unref(&avPacket);
+            ff().av_packet_unref(&avPacket);
             break;
         }
 
@@ -700,27 +723,28 @@ void QFFmpeg::Play()
         if (pAVFrame->width != videoWidth || pAVFrame->height != videoHeight) {
             emit FrameFailed();
             warn() << "QFFmpeg:: videoHeight:" << videoHeight << ",videoWidth:" << videoWidth;
-            av_packet_unref(&avPacket);
+            ff().av_packet_unref(&avPacket);
             break;
         }
         if (allFrames.load() || (avPacket.flags & AV_PKT_FLAG_KEY))
             get_av_frame();
 
         previousGavePicture = true;
-        av_packet_unref(&avPacket);
+        ff().av_packet_unref(&avPacket);
     }
 
     log() << "QFFmpeg::Play loop exited, performing cleanup";
-    if (pAVCodecContext && avcodec_is_open(pAVCodecContext)) {
-        avcodec_send_packet(pAVCodecContext, nullptr);
-        AVFrame *drain = av_frame_alloc();
+    if (pAVCodecContext && ff().avcodec_is_open(pAVCodecContext)) {
+        ff().avcodec_send_packet(pAVCodecContext, nullptr);
+        AVFrame *drain = ff().av_frame_alloc();
         if (drain) {
-            while (avcodec_receive_frame(pAVCodecContext, drain) == 0)
-                av_frame_unref(drain);
-            av_frame_free(&drain);
+            while (ff().avcodec_receive_frame(pAVCodecContext, drain) == 0)
+                ff().av_frame_unref(drain);
+            ff().av_frame_free(&drain);
         }
     }
-    av_packet_unref(&avPacket);
+    if (ffmpegLoaded())
+        ff().av_packet_unref(&avPacket);
     log() << "QFFmpeg::Play method cleanup completed";
     playState = -1;
     playActive = false;
@@ -729,13 +753,13 @@ void QFFmpeg::Play()
 bool QFFmpeg::receivePicture()
 {
     if (hwAccel && pHwFrame) {
-        if (avcodec_receive_frame(pAVCodecContext, pHwFrame) != 0) {
+        if (ff().avcodec_receive_frame(pAVCodecContext, pHwFrame) != 0) {
             log() << "QFFmpeg::Error during hardware decoding";
             return false;
         }
-        av_frame_unref(pAVFrame);
+        ff().av_frame_unref(pAVFrame);
         if (pHwFrame->format == hwPixelFormat) {
-            if (av_hwframe_transfer_data(pAVFrame, pHwFrame, 0) < 0) {
+            if (ff().av_hwframe_transfer_data(pAVFrame, pHwFrame, 0) < 0) {
                 warn() << "QFFmpeg::Error transferring data from hardware frame";
                 return false;
             }
@@ -745,15 +769,15 @@ bool QFFmpeg::receivePicture()
             pAVFrame->format = pHwFrame->format;
             pAVFrame->width = pHwFrame->width;
             pAVFrame->height = pHwFrame->height;
-            if (av_frame_get_buffer(pAVFrame, 0) < 0 || av_frame_copy(pAVFrame, pHwFrame) < 0) {
+            if (ff().av_frame_get_buffer(pAVFrame, 0) < 0 || ff().av_frame_copy(pAVFrame, pHwFrame) < 0) {
                 warn() << "QFFmpeg::Error copying decoded frame";
-                av_frame_unref(pAVFrame);
+                ff().av_frame_unref(pAVFrame);
                 return false;
             }
         }
         return true;
     }
-    if (avcodec_receive_frame(pAVCodecContext, pAVFrame) != 0) {
+    if (ff().avcodec_receive_frame(pAVCodecContext, pAVFrame) != 0) {
         log() << "QFFmpeg::Error during decoding";
         return false;
     }
@@ -768,7 +792,7 @@ SwsContext *QFFmpeg::scalerFor(const AVFrame *frame)
         return pHwSwsContext;
     if (format == swsSourceFormat && frame->width == swsSourceWidth && frame->height == swsSourceHeight)
         return pSwsContext;
-    SwsContext *scaler = sws_getContext(frame->width, frame->height, format, imageWidth, imageHeight,
+    SwsContext *scaler = ff().sws_getContext(frame->width, frame->height, format, imageWidth, imageHeight,
                                         AV_PIX_FMT_RGB24, SWS_BILINEAR, nullptr, nullptr, nullptr);
     if (!scaler) {
         warn() << "QFFmpeg::No scaler for pixel format" << pixelFormatName(format) << frame->width << "x"
@@ -777,7 +801,7 @@ SwsContext *QFFmpeg::scalerFor(const AVFrame *frame)
     }
     log() << "QFFmpeg::Scaler made for pixel format" << pixelFormatName(format) << frame->width << "x"
           << frame->height;
-    sws_freeContext(pSwsContext);
+    ff().sws_freeContext(pSwsContext);
     pSwsContext = scaler;
     swsSourceFormat = format;
     swsSourceWidth = frame->width;
@@ -793,7 +817,7 @@ void QFFmpeg::get_av_frame()
         return;
     }
     SwsContext *scaler = scalerFor(pAVFrame);
-    const int rows = scaler ? sws_scale(scaler, pAVFrame->data, pAVFrame->linesize, 0, pAVFrame->height,
+    const int rows = scaler ? ff().sws_scale(scaler, pAVFrame->data, pAVFrame->linesize, 0, pAVFrame->height,
                                         pAVFrameRGB->data, pAVFrameRGB->linesize)
                             : 0;
     if (rows < 1) {
@@ -845,10 +869,13 @@ void QFFmpeg::Stop(StopWaits waits)
 
 AVFrame *QFFmpeg::acquireFrame()
 {
-    QMutexLocker locker(&framePoolMutex);
-    if (!framePool.isEmpty())
-        return framePool.takeFirst();
-    return av_frame_alloc();
+    {
+        QMutexLocker locker(&framePoolMutex);
+        if (!framePool.isEmpty())
+            return framePool.takeFirst();
+    }
+    const FfmpegLibrary *library = ffmpeg_library::load();
+    return library ? library->av_frame_alloc() : nullptr;
 }
 
 void QFFmpeg::releaseFrame(AVFrame *frame)
@@ -857,10 +884,10 @@ void QFFmpeg::releaseFrame(AVFrame *frame)
         return;
     QMutexLocker locker(&framePoolMutex);
     if (framePool.size() >= kFramePoolLimit) {
-        av_frame_free(&frame);
+        ff().av_frame_free(&frame);
         return;
     }
-    av_frame_unref(frame);
+    ff().av_frame_unref(frame);
     framePool.append(frame);
 }
 
@@ -878,8 +905,10 @@ int QFFmpeg::instances()
 
 void QFFmpeg::networkDeinit()
 {
+    if (!ffmpegLoaded())
+        return;
     try {
-        avformat_network_deinit();
+        ff().avformat_network_deinit();
         log() << "QFFmpeg::Network deinitialized successfully";
     } catch (...) {
         warn() << "QFFmpeg::Exception during network deinit";

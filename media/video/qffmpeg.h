@@ -109,6 +109,9 @@ private:
     static int interruptCallback(void *opaque);
     static void ff_log_callback(void *avcl, int level, const char *fmt, va_list vl);
 
+    // Sets FFmpeg's log level and callback up and makes this decoder's format context and
+    // frames; FFmpeg must be loaded.
+    void prepare();
     bool setUpHardware();
     bool receivePicture();
     SwsContext *scalerFor(const AVFrame *frame);
@@ -118,6 +121,7 @@ private:
     void abandonInit();
     void waitForPlayToLeave();
 
+    bool prepared = false; // prepare has run
     QFFmpegInterruptRecord interruptRecord; // holds lastReadTime and Stop's trigger
     QMutex mutex;                           // one conversion or the teardown at a time
     AVFrame *pAVFrameRGB = nullptr;

@@ -19,4 +19,8 @@ QString fileName();
 // encoder does not write the file.
 bool write(const cv::Mat &picture, const QString &path, QString *error = nullptr);
 
+// The picture in path as write gave it, three-channel (a grey picture's channels alike); empty
+// when there is none to read.
+cv::Mat read(const QString &path);
+
 } // namespace standard_image

@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_SA" sourcelanguage="en_US">
 <context>
+    <name>ArrowKeyViews</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>الأصل</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>تكبير</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+</context>
+<context>
+    <name>ButtomView</name>
+    <message>
+        <source>Form</source>
+        <translation>نموذج</translation>
+    </message>
+    <message>
+        <source>退出配置</source>
+        <translation>الخروج من الإعداد</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>التالي</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>إنهاء المعالج</translation>
+    </message>
+</context>
+<context>
     <name>Calibrate_Area_Expand</name>
     <message>
         <source>Dialog</source>
@@ -50,6 +128,809 @@
     <message>
         <source>Auto-Calibration Successful.</source>
         <translation>نجحت المعايرة التلقائية.</translation>
+    </message>
+</context>
+<context>
+    <name>GuideConfig</name>
+    <message>
+        <source>Wizard Config</source>
+        <translation>معالج الإعداد</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Camera Settings</source>
+        <translation>إعدادات الكاميرات</translation>
+    </message>
+    <message>
+        <source>Two Cameras Tips</source>
+        <translation>كاميرتان: تدعمان كاميرا المعلم وكاميرا الطلاب، وتشملان لقطة المعلم القريبة وبانوراما المعلم ولقطة الطلاب القريبة وبانوراما الطلاب.</translation>
+    </message>
+    <message>
+        <source>Camera Selection</source>
+        <translation>اختيار الكاميرات</translation>
+    </message>
+    <message>
+        <source>2 Cameras</source>
+        <translation>كاميرتان</translation>
+    </message>
+    <message>
+        <source>4 Cameras</source>
+        <translation>4 كاميرات</translation>
+    </message>
+    <message>
+        <source>5 Cameras</source>
+        <translation>5 كاميرات</translation>
+    </message>
+    <message>
+        <source>6 Cameras</source>
+        <translation>6 كاميرات</translation>
+    </message>
+    <message>
+        <source>Welcome to the configuration tool Wizard</source>
+        <translation>مرحبًا بك في معالج أداة الإعداد</translation>
+    </message>
+    <message>
+        <source>Four Cameras Tips</source>
+        <translation>4 كاميرات: على أساس الكاميرتين، تبقى كاميرا بانوراما المعلم وكاميرا بانوراما الطلاب، وتُستخدم كاميرتا PTZ كاميرا لقطة قريبة للمعلم وأخرى للطلاب.</translation>
+    </message>
+    <message>
+        <source>Five Cameras Tips</source>
+        <translation>5 كاميرات: على أساس 4 كاميرات تُضاف كاميرا للسبورة.</translation>
+    </message>
+    <message>
+        <source>Teacher Feature IP</source>
+        <translation>IP لقطة المعلم القريبة</translation>
+    </message>
+    <message>
+        <source>192.168.1.100</source>
+        <translation>192.168.1.100</translation>
+    </message>
+    <message>
+        <source>Teacher Pano IP</source>
+        <translation>IP بانوراما المعلم</translation>
+    </message>
+    <message>
+        <source>192.168.1.101</source>
+        <translation>192.168.1.101</translation>
+    </message>
+    <message>
+        <source>Student Feature IP</source>
+        <translation>IP لقطة الطلاب القريبة</translation>
+    </message>
+    <message>
+        <source>192.168.1.163</source>
+        <translation>192.168.1.163</translation>
+    </message>
+    <message>
+        <source>Student Pano IP</source>
+        <translation>IP بانوراما الطلاب</translation>
+    </message>
+    <message>
+        <source>192.168.1.164</source>
+        <translation>192.168.1.164</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>IP السبورة 1</translation>
+    </message>
+    <message>
+        <source>192.168.1.165</source>
+        <translation>192.168.1.165</translation>
+    </message>
+    <message>
+        <source>Board 2</source>
+        <translation>IP السبورة 2</translation>
+    </message>
+    <message>
+        <source>192.168.1.166</source>
+        <translation>192.168.1.166</translation>
+    </message>
+    <message>
+        <source>Six Cameras Tips</source>
+        <translation>6 كاميرات: على أساس 5 كاميرات تُضاف كاميرا أخرى للسبورة.</translation>
+    </message>
+    <message>
+        <source>Calibration Pano</source>
+        <translation>معايرة البانوراما</translation>
+    </message>
+    <message>
+        <source>Show calibration cross</source>
+        <translation>إظهار صليب المعايرة</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>إعادة ضبط</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>معايرة</translation>
+    </message>
+    <message>
+        <source>Feature IP</source>
+        <translation>IP المقرّبة</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>اتصال</translation>
+    </message>
+    <message>
+        <source>Pano IP</source>
+        <translation>IP البانوراما</translation>
+    </message>
+    <message>
+        <source>Track Mode</source>
+        <translation>وضع التتبع</translation>
+    </message>
+    <message>
+        <source>TrackModeNote</source>
+        <translation>ملاحظة: عندما لا تكون الكاميرا متصلة كما يجب يكون الوضع المعروض هو الافتراضي، وبعد نجاح الاتصال يُستخدم الوضع المضبوط في الكاميرا.</translation>
+    </message>
+    <message>
+        <source>三预置位模式: 教师进入板书区域全程给教师特写,左/中/右板书三个预置位对应的就是三个教师特写位.</source>
+        <translation>وضع المواضع الثلاثة: عند دخول المعلم منطقة السبورة تُعرض لقطة قريبة له طوال الوقت، والمواضع الثلاثة للسبورة يسارًا ووسطًا ويمينًا هي مواضع اللقطة القريبة الثلاثة.</translation>
+    </message>
+    <message>
+        <source>跟随模式: 无论教师移动还是静止,全程给教师特写.</source>
+        <translation>وضع المتابعة: سواء تحرك المعلم أو بقي ثابتًا تُعرض لقطة قريبة له طوال الوقت.</translation>
+    </message>
+    <message>
+        <source>双镜模式: 教师静止或在特写画面内移动时保持教师特写，教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>وضع الكاميرتين: يبقى المعلم في لقطة قريبة ما دام ثابتًا أو يتحرك داخلها، وعند خروجه منها أو بلوغه حافتها يُبدَّل إلى بانوراما المعلم.</translation>
+    </message>
+    <message>
+        <source>混合模式: 教师静止或在特写画面内移动时保持教师特写，教师在特写画面内小幅移动时,会把教师在特写画面内缓慢居中，能看到云台动作,教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>الوضع المختلط: يبقى المعلم في لقطة قريبة ما دام ثابتًا أو يتحرك داخلها، وعند تحركه قليلًا يُوسَّط ببطء وتظهر حركة الرأس، وعند خروجه منها أو بلوغه حافتها يُبدَّل إلى بانوراما المعلم.</translation>
+    </message>
+    <message>
+        <source>黑板全景模式: 除学生起立导播学生特写外，其他情况全部显示黑板全景画面.</source>
+        <translation>وضع بانوراما السبورة: تُعرض بانوراما السبورة في كل الحالات إلا عند وقوف طالب وعرض لقطته القريبة.</translation>
+    </message>
+    <message>
+        <source>Three Presets Mode</source>
+        <translation>وضع المواضع الثلاثة</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>وضع المتابعة</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>وضع الكاميرتين</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>الوضع المختلط</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>وضع بانوراما السبورة</translation>
+    </message>
+    <message>
+        <source>Region Settings</source>
+        <translation>إعدادات المناطق</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>إظهار</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>وسط</translation>
+    </message>
+    <message>
+        <source>Call Camera</source>
+        <translation>استدعاء الكاميرا</translation>
+    </message>
+    <message>
+        <source>Auto DET Track</source>
+        <translation>كشف منطقة التتبع تلقائيًا</translation>
+    </message>
+    <message>
+        <source>AI Detection</source>
+        <translation>كشف AI</translation>
+    </message>
+    <message>
+        <source>ClearSnapshot</source>
+        <translation>مسح اللقطة</translation>
+    </message>
+    <message>
+        <source>
+1: Select the tracking area, the mouse stays in the tracking area, 
+and the size of the tracking area can be adjusted after getting the focus. 
+This item is mandatory, and it can only be modified and adjusted without deleting;</source>
+        <translation>
+1: حدد منطقة التتبع، وضع مؤشر الفأرة داخلها، 
+ويمكن تعديل حجمها بعد أن تصبح محددة. 
+هذا العنصر إلزامي، ويمكن تعديله وضبطه فقط دون حذفه؛</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>التتبع</translation>
+    </message>
+    <message>
+        <source>
+1: Select the snapshot area, if it is not drawn, draw the area that needs to be a snapshot in the image, 
+if you need to adjust again after drawing, you can drag or select the anchor point to fine-tune;
+2: To remove the snapshot area, click the [Clear Snapshot Area] button on the right and apply</source>
+        <translation>
+1: حدد منطقة اللقطة، وإذا لم تكن مرسومة فارسم في الصورة المنطقة المطلوب التقاطها، 
+وإذا احتجت إلى ضبطها بعد الرسم فاسحبها أو حدد نقطة الارتكاز لضبطها بدقة؛
+2: لإزالة منطقة اللقطة، انقر الزر [مسح اللقطة] على اليمين ثم طبّق</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>اللقطة</translation>
+    </message>
+    <message>
+        <source>
+1:Select the blackboard area, if the left, middle, and right have been drawn, the focus will stay on the left blackboard by default, 
+and the middle and right blackboard cannot be focused and modified. If you need to modify one of the left, 
+middle, and right items, cancel the check and then redraw or modify and adjust;</source>
+        <translation>
+1: حدد منطقة السبورة، وإذا كانت اليسرى والوسطى واليمنى مرسومة فسيبقى التحديد افتراضيًا على السبورة اليسرى، 
+ولا يمكن تحديد السبورتين الوسطى واليمنى أو تعديلهما. إذا احتجت إلى تعديل إحدى السبورات اليسرى 
+أو الوسطى أو اليمنى، فألغِ تحديدها ثم أعد رسمها أو عدّلها واضبطها؛</translation>
+    </message>
+    <message>
+        <source>Board  </source>
+        <translation>السبورة  </translation>
+    </message>
+    <message>
+        <source>
+1:Select the shielded area, if the shielded area 1234 has been drawn, 
+the focus will stay in the shielded area 1 by default, if you need to modify one of 1234, 
+cancel the check and then redraw or modify the adjustment;</source>
+        <translation>
+1: حدد منطقة الحجب، وإذا كانت مناطق الحجب 1234 مرسومة 
+فسيبقى التحديد افتراضيًا على منطقة الحجب 1، وإذا احتجت إلى تعديل إحدى المناطق 1234 
+فألغِ تحديدها ثم أعد رسمها أو عدّل ضبطها؛</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>حجب</translation>
+    </message>
+    <message>
+        <source>Set Preset</source>
+        <translation>حفظ الموضع</translation>
+    </message>
+    <message>
+        <source>Set Feature Presets</source>
+        <translation>حفظ مواضع اللقطة القريبة</translation>
+    </message>
+    <message>
+        <source>Num 0 : Pano</source>
+        <translation>0: البانوراما</translation>
+    </message>
+    <message>
+        <source>Num 1 : Paltform</source>
+        <translation>1: المنصة</translation>
+    </message>
+    <message>
+        <source>Num 2 : Left Board</source>
+        <translation>2: سبورة يسرى</translation>
+    </message>
+    <message>
+        <source>Num 3 : Right Board</source>
+        <translation>3: سبورة يمنى</translation>
+    </message>
+    <message>
+        <source>Num 11 : Board Pano</source>
+        <translation>11: السبورة كاملة</translation>
+    </message>
+    <message>
+        <source>Num 60 : Pano Crop</source>
+        <translation>60: قص البانوراما</translation>
+    </message>
+    <message>
+        <source>Set Board Presets</source>
+        <translation>حفظ مواضع السبورة</translation>
+    </message>
+    <message>
+        <source>Num 1 : Left Board</source>
+        <translation>1: سبورة يسرى</translation>
+    </message>
+    <message>
+        <source>Num 2 : Right Board</source>
+        <translation>رقم 2 : السبورة اليمنى</translation>
+    </message>
+    <message>
+        <source>Num 2 : Center Board</source>
+        <translation>2: سبورة وسطى</translation>
+    </message>
+    <message>
+        <source>设置板书端预置位仅在五机位选中切换才会生效,切换按钮如下蓝字控件标明;</source>
+        <translation>لا تسري مواضع السبورة إلا عند اختيارها في تركيب الكاميرات الخمس، وزر الاختيار هو العنصر المكتوب بالأزرق أدناه.</translation>
+    </message>
+    <message>
+        <source>Auto Board Pano</source>
+        <translation>بانوراما سبورة آلية</translation>
+    </message>
+    <message>
+        <source>Auto Platform</source>
+        <translation>المنصة آليًا</translation>
+    </message>
+    <message>
+        <source>Advanced Options</source>
+        <translation>خيارات متقدمة</translation>
+    </message>
+    <message>
+        <source>Target Lost Action</source>
+        <translation>عند فقدان الهدف</translation>
+    </message>
+    <message>
+        <source>None action</source>
+        <translation>لا إجراء</translation>
+    </message>
+    <message>
+        <source>Pano(Preset 0)</source>
+        <translation>البانوراما (موضع 0)</translation>
+    </message>
+    <message>
+        <source>Platform(Preset 1)</source>
+        <translation>المنصة (موضع 1)</translation>
+    </message>
+    <message>
+        <source>Student pano</source>
+        <translation>بانوراما الطلاب</translation>
+    </message>
+    <message>
+        <source>教师下讲台,特写画面根据选项切换</source>
+        <translation>عندما ينزل المعلم عن المنصة تتبدل اللقطة القريبة حسب الخيار.</translation>
+    </message>
+    <message>
+        <source>Board Hold Time</source>
+        <translation>مدة بقاء السبورة (ث)</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>保持时间为给板书特写后的特写保持时间</source>
+        <translation>مدة البقاء هي مدة الإبقاء على اللقطة القريبة بعد تصوير السبورة عن قرب.</translation>
+    </message>
+    <message>
+        <source>特写流回全景位延时</source>
+        <translation>تأخير عودة اللقطة إلى البانوراما</translation>
+    </message>
+    <message>
+        <source>多机位或双目云台机特写流回全景位延时时间,仅四/五机位生效</source>
+        <translation>مدة التأخير قبل عودة اللقطة القريبة إلى موضع البانوراما في تركيب الكاميرات المتعددة أو كاميرا PTZ الثنائية، ولا تسري إلا مع أربع/خمس كاميرات.</translation>
+    </message>
+    <message>
+        <source>Board Detect Time</source>
+        <translation>مدة كشف السبورة (ث)</translation>
+    </message>
+    <message>
+        <source>检测时间为发现目标后给板书特写的延时</source>
+        <translation>مدة الكشف هي التأخير قبل تصوير السبورة عن قرب بعد رصد الهدف.</translation>
+    </message>
+    <message>
+        <source>Multi Objective Action</source>
+        <translation>أهداف متعددة</translation>
+    </message>
+    <message>
+        <source>track current object</source>
+        <translation>تتبع الهدف الحالي</translation>
+    </message>
+    <message>
+        <source>Return pano</source>
+        <translation>العودة إلى البانوراما</translation>
+    </message>
+    <message>
+        <source>讲台上有多个目标时,特写画面根据选项切换</source>
+        <translation>عند وجود عدة أهداف على المنصة تتبدل اللقطة القريبة حسب الخيار.</translation>
+    </message>
+    <message>
+        <source>Board Function</source>
+        <translation>وظيفة السبورة</translation>
+    </message>
+    <message>
+        <source>开启板书功能后,配置的板书检测框和对应的板书位方能生效</source>
+        <translation>بعد تفعيل وظيفة السبورة تسري مناطق كشف السبورة المضبوطة ومواضعها المقابلة.</translation>
+    </message>
+    <message>
+        <source>Height Adaptation</source>
+        <translation>التكيف مع الارتفاع</translation>
+    </message>
+    <message>
+        <source>身高自适应会根据目标高度自动调节特写框的高度</source>
+        <translation>تكييف الطول يضبط ارتفاع إطار اللقطة القريبة تلقائيًا حسب طول الهدف.</translation>
+    </message>
+    <message>
+        <source>Start track</source>
+        <translation>التتبع عند التشغيل</translation>
+    </message>
+    <message>
+        <source>摄像机开机即开启跟踪</source>
+        <translation>يبدأ التتبع عند تشغيل الكاميرا.</translation>
+    </message>
+    <message>
+        <source>PTZ Speed Level</source>
+        <translation>مستوى سرعة PTZ</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>云台速度等级,仅三预置位模式生效</source>
+        <translation>مستوى سرعة PTZ، ولا يسري إلا في وضع الإعدادات الثلاثة.</translation>
+    </message>
+    <message>
+        <source>Disable AF when tracking</source>
+        <translation>تعطيل AF أثناء التتبع</translation>
+    </message>
+    <message>
+        <source>跟踪时不对焦,仅四/五机位生效</source>
+        <translation>لا ضبط للتركيز أثناء التتبع، ولا يسري إلا مع أربع/خمس كاميرات.</translation>
+    </message>
+    <message>
+        <source>Track Test</source>
+        <translation>اختبار التتبع</translation>
+    </message>
+    <message>
+        <source>Call Feature Presets</source>
+        <translation>استدعاء مواضع اللقطة القريبة</translation>
+    </message>
+    <message>
+        <source>Call Board Presets</source>
+        <translation>استدعاء مواضع السبورة</translation>
+    </message>
+    <message>
+        <source>Hide/Show Draw Area</source>
+        <translation>إظهار/إخفاء المناطق المرسومة</translation>
+    </message>
+    <message>
+        <source>Stop/Open Tracking</source>
+        <translation>إيقاف/تشغيل التتبع</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been suspended</source>
+        <translation>تم إيقاف قص البانوراما مؤقتًا</translation>
+    </message>
+    <message>
+        <source>Stu Area</source>
+        <translation>منطقة الطلاب</translation>
+    </message>
+    <message>
+        <source>学生端区域设置使用说明
+
+ 1.显示: 勾选显示已配置的学生区域和屏蔽区域,相反为关闭;
+
+ 2.学生区域: 显示四个绿色块包含学生起立区域;
+
+ 3.屏蔽区域: 支持设置四个屏蔽区域,如屏蔽区域1,用鼠标点屏蔽区域1的左边界,按逆时针方向拖拉鼠标到临边或隔边界;</source>
+        <translation>طريقة ضبط مناطق الطلاب
+
+ 1. إظهار: حدد الخانة لإظهار منطقة الطلاب ومناطق الحجب المضبوطة، وأزل التحديد لإخفائها.
+
+ 2. منطقة الطلاب: تعرض أربع علامات خضراء تحيط بمنطقة وقوف الطلاب.
+
+ 3. مناطق الحجب: يمكن ضبط أربع مناطق؛ فمثلًا للمنطقة 1 انقر حدها الأيسر ثم اسحب عكس اتجاه عقارب الساعة إلى الحافة المجاورة أو المقابلة.</translation>
+    </message>
+    <message>
+        <source>Lost Action Time</source>
+        <translation>مهلة إجراء الفقدان (ث)</translation>
+    </message>
+    <message>
+        <source>表示目标丢失后，经过超时时间后执行【目标丢失动作】</source>
+        <translation>بعد فقدان الهدف ومرور هذه المهلة يُنفَّذ [إجراء فقدان الهدف].</translation>
+    </message>
+    <message>
+        <source>Pano 0(Preset 0)</source>
+        <translation>البانوراما 0 (موضع 0)</translation>
+    </message>
+    <message>
+        <source>设置丢失目标后【特写机】的动作</source>
+        <translation>يضبط ما تفعله [كاميرا اللقطة القريبة] بعد فقدان الهدف.</translation>
+    </message>
+    <message>
+        <source>Pano switch</source>
+        <translation>التبديل إلى البانوراما</translation>
+    </message>
+    <message>
+        <source>表示录播画面将先切换学生全景再切换学生特写,关闭后将直接切学生特写</source>
+        <translation>تتحول صورة التسجيل أولًا إلى بانوراما الطلاب ثم إلى لقطتهم القريبة، وعند الإيقاف تتحول مباشرة إلى اللقطة القريبة.</translation>
+    </message>
+    <message>
+        <source>Feature Continue Time</source>
+        <translation>مدة اللقطة القريبة</translation>
+    </message>
+    <message>
+        <source>设置学生特写起立最大的保持时间</source>
+        <translation>يضبط أطول مدة للقطة القريبة للطالب الواقف.</translation>
+    </message>
+    <message>
+        <source>Small pano</source>
+        <translation>بانوراما صغيرة</translation>
+    </message>
+    <message>
+        <source>Return pano 0</source>
+        <translation>العودة إلى البانوراما 0</translation>
+    </message>
+    <message>
+        <source>设置多个学生目标起立后的跟踪动作</source>
+        <translation>يضبط إجراء التتبع عند وقوف عدة طلاب.</translation>
+    </message>
+    <message>
+        <source>Face detect</source>
+        <translation>كشف الوجه</translation>
+    </message>
+    <message>
+        <source>表示摄像机将通过人脸检测来判定跟踪目标是否需要给特写画面</source>
+        <translation>تستخدم الكاميرا كشف الوجه لتقرر هل يحتاج الهدف المتتبَّع إلى لقطة قريبة.</translation>
+    </message>
+    <message>
+        <source>Call Presets</source>
+        <translation>استدعاء المواضع</translation>
+    </message>
+    <message>
+        <source>Director Strategy</source>
+        <translation>استراتيجية الإخراج</translation>
+    </message>
+    <message>
+        <source>外部导播：摄像机（板书机、学生机、教师机）发送跟踪状态码到导播主机，导播主机分析跟踪状态来做出导播视频输出的切换动作。
+例：教师静止ff 01 00 00 00 12，仅说明当前有教师在跟踪区域静止，导播主机切换教师跟踪动作时，仍需要考虑板书机和学生机的跟踪状态。
+
+内部导播：摄像机（教师机）发送跟踪切换码到导播主机，导播主机收到切换码后即可执行导播视频输出的切换动作。
+例：学生特写ff 33 33，导播视频输出直接切换学生特写。</source>
+        <translation>الإخراج الخارجي: ترسل الكاميرات (كاميرا السبورة وكاميرا الطلاب وكاميرا المعلم) رموز حالة التتبع إلى جهاز الإخراج، الذي يحلل حالة التتبع ليبدّل مخرج الفيديو.
+مثال: المعلم ثابت ff 01 00 00 00 12 يعني فقط أن معلمًا يقف ثابتًا في منطقة التتبع؛ وعند التبديل وفق تتبع المعلم يجب أن يراعي جهاز الإخراج حالة تتبع كاميرا السبورة وكاميرا الطلاب أيضًا.
+
+الإخراج الداخلي: ترسل الكاميرا (كاميرا المعلم) رموز تبديل التتبع إلى جهاز الإخراج، الذي يبدّل مخرج الفيديو فور استلام رمز التبديل.
+مثال: مقرّبة الطلاب ff 33 33 تبدّل مخرج الفيديو مباشرة إلى اللقطة القريبة للطلاب.</translation>
+    </message>
+    <message>
+        <source>External Director</source>
+        <translation>إخراج خارجي</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>المعلم</translation>
+    </message>
+    <message>
+        <source>On the platform</source>
+        <translation>على المنصة</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 11</source>
+        <translation>FF 01 00 00 00 11</translation>
+    </message>
+    <message>
+        <source>Teacher still</source>
+        <translation>المعلم ثابت</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 12</source>
+        <translation>FF 01 00 00 00 12</translation>
+    </message>
+    <message>
+        <source>Teacher moving</source>
+        <translation>المعلم يتحرك</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 13</source>
+        <translation>FF 01 00 00 00 13</translation>
+    </message>
+    <message>
+        <source>Under the platform</source>
+        <translation>خارج المنصة</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 14</source>
+        <translation>FF 01 00 00 00 14</translation>
+    </message>
+    <message>
+        <source>Multi objective</source>
+        <translation>أهداف متعددة</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 15</source>
+        <translation>FF 01 00 00 00 15</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>الطلاب</translation>
+    </message>
+    <message>
+        <source>Student stood up</source>
+        <translation>طالب وقف</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 21</source>
+        <translation>FF 02 00 00 00 21</translation>
+    </message>
+    <message>
+        <source>Feature in place</source>
+        <translation>المقرّبة في موضعها</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 22</source>
+        <translation>FF 02 00 00 00 22</translation>
+    </message>
+    <message>
+        <source>Student sat down</source>
+        <translation>طالب جلس</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 23</source>
+        <translation>FF 02 00 00 00 23</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 24</source>
+        <translation>FF 02 00 00 00 24</translation>
+    </message>
+    <message>
+        <source> Blackboard</source>
+        <translation> السبورة</translation>
+    </message>
+    <message>
+        <source>Have action</source>
+        <translation>يوجد نشاط</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 31</source>
+        <translation>FF 03 00 00 00 31</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 32</source>
+        <translation>FF 03 00 00 00 32</translation>
+    </message>
+    <message>
+        <source>Interior Director</source>
+        <translation>إخراج داخلي</translation>
+    </message>
+    <message>
+        <source>Director Code(Only Teacher Camera)</source>
+        <translation>رموز الإخراج (كاميرا المعلم فقط)</translation>
+    </message>
+    <message>
+        <source>Teacher pano</source>
+        <translation>بانوراما المعلم</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 02 ff</source>
+        <translation>80 01 0e 26 5b 01 02 ff</translation>
+    </message>
+    <message>
+        <source>Teacher feature</source>
+        <translation>مقرّبة المعلم</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 01 ff</source>
+        <translation>80 01 0e 26 5b 01 01 ff</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 02 ff</source>
+        <translation>80 01 0e 26 5b 02 02 ff</translation>
+    </message>
+    <message>
+        <source>Student feature</source>
+        <translation>مقرّبة الطلاب</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 01 ff</source>
+        <translation>80 01 0e 26 5b 02 01 ff</translation>
+    </message>
+    <message>
+        <source>Blackboard</source>
+        <translation>السبورة</translation>
+    </message>
+    <message>
+        <source>Board1</source>
+        <translation>السبورة 1</translation>
+    </message>
+    <message>
+        <source>Board2</source>
+        <translation>السبورة 2</translation>
+    </message>
+    <message>
+        <source>Director Server Address</source>
+        <translation>عنوان خادم الإخراج</translation>
+    </message>
+    <message>
+        <source>127.0.0.1</source>
+        <translation>127.0.0.1</translation>
+    </message>
+    <message>
+        <source>Director Server Port</source>
+        <translation>منفذ خادم الإخراج</translation>
+    </message>
+    <message>
+        <source>9999</source>
+        <translation>9999</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>البروتوكول</translation>
+    </message>
+    <message>
+        <source>UDP</source>
+        <translation>UDP</translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation>TCP</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>تسلسلي</translation>
+    </message>
+    <message>
+        <source>Command Type</source>
+        <translation>نوع الأمر</translation>
+    </message>
+    <message>
+        <source>HEX</source>
+        <translation>HEX</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>Director Code Send Mode</source>
+        <translation>وضع إرسال رموز الإخراج</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>مرة واحدة</translation>
+    </message>
+    <message>
+        <source>Triple</source>
+        <translation>ثلاث مرات</translation>
+    </message>
+    <message>
+        <source>Continuously</source>
+        <translation>باستمرار</translation>
+    </message>
+    <message>
+        <source>Switch Auto</source>
+        <translation>التبديل إلى تلقائي</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 01</source>
+        <translation>FF 00 00 00 00 01</translation>
+    </message>
+    <message>
+        <source>Switch Manual</source>
+        <translation>التبديل إلى يدوي</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 02</source>
+        <translation>FF 00 00 00 00 02</translation>
+    </message>
+    <message>
+        <source>Exit wizard</source>
+        <translation>الخروج من المعالج</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>إنهاء المعالج</translation>
     </message>
 </context>
 <context>
@@ -2145,6 +3026,50 @@ Remove or rename it.</source>
     <message>
         <source>Import failure</source>
         <translation>فشل الاستيراد</translation>
+    </message>
+    <message>
+        <source>save backup file</source>
+        <translation>حفظ ملف النسخ الاحتياطي</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>اختيار ملف النسخ الاحتياطي</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>الأجهزة: </translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>فشلت تهيئة البث المتعدد</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>فشل الانضمام إلى مجموعة البث المتعدد</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>يرجى اختيار الجهاز المراد تكوينه</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>تم الضبط بنجاح</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>هل تريد حقًا إعادة التشغيل؟</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>إعادة التشغيل</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>اختيار حزمة الترقية</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>إخفاء المزيد</translation>
     </message>
 </context>
 </TS>

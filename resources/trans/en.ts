@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name>ArrowKeyViews</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+</context>
+<context>
+    <name>ButtomView</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>退出配置</source>
+        <translation>Exit config</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>Guide Finish</translation>
+    </message>
+</context>
+<context>
     <name>Calibrate_Area_Expand</name>
     <message>
         <source>Dialog</source>
@@ -50,6 +128,808 @@
     <message>
         <source>Auto-Calibration Successful.</source>
         <translation>Auto-Calibration Successful.</translation>
+    </message>
+</context>
+<context>
+    <name>GuideConfig</name>
+    <message>
+        <source>Wizard Config</source>
+        <translation>Config Wizard</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Camera Settings</source>
+        <translation>Camera Configs</translation>
+    </message>
+    <message>
+        <source>Two Cameras Tips</source>
+        <translation>2 Cameras: Supporting teacher machine and student machine,including teacher feature,teacher pano,student feature,student pano.</translation>
+    </message>
+    <message>
+        <source>Camera Selection</source>
+        <translation>Camera Selection</translation>
+    </message>
+    <message>
+        <source>2 Cameras</source>
+        <translation>2 Cameras</translation>
+    </message>
+    <message>
+        <source>4 Cameras</source>
+        <translation>4 Cameras</translation>
+    </message>
+    <message>
+        <source>5 Cameras</source>
+        <translation>5 Cameras</translation>
+    </message>
+    <message>
+        <source>6 Cameras</source>
+        <translation>6 Cameras</translation>
+    </message>
+    <message>
+        <source>Welcome to the configuration tool Wizard</source>
+        <translation>Welcome to the configuration tool Wizard</translation>
+    </message>
+    <message>
+        <source>Four Cameras Tips</source>
+        <translation>4 Cameras: On the basis of the two cameras, the teacher panoramic camera and the student panoramic camera are reserved, and two PTZ cameras are used as the teacher feature camera and the student feature camera respectively.</translation>
+    </message>
+    <message>
+        <source>Five Cameras Tips</source>
+        <translation>5 Cameras:On the basis of the four-camera, a board machine is added.</translation>
+    </message>
+    <message>
+        <source>Teacher Feature IP</source>
+        <translation>Teacher Feature IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.100</source>
+        <translation>192.168.1.100</translation>
+    </message>
+    <message>
+        <source>Teacher Pano IP</source>
+        <translation>Teacher Pano IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.101</source>
+        <translation>192.168.1.101</translation>
+    </message>
+    <message>
+        <source>Student Feature IP</source>
+        <translation>Student Feature IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.163</source>
+        <translation>192.168.1.163</translation>
+    </message>
+    <message>
+        <source>Student Pano IP</source>
+        <translation>Student Pano IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.164</source>
+        <translation>192.168.1.164</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>Blackboard 1 IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.165</source>
+        <translation>192.168.1.165</translation>
+    </message>
+    <message>
+        <source>Board 2</source>
+        <translation>Board 2 IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.166</source>
+        <translation>192.168.1.166</translation>
+    </message>
+    <message>
+        <source>Six Cameras Tips</source>
+        <translation>6 Cameras:On the basis of the six-camera, a board machine is added.</translation>
+    </message>
+    <message>
+        <source>Calibration Pano</source>
+        <translation>Calibration Pano</translation>
+    </message>
+    <message>
+        <source>Show calibration cross</source>
+        <translation>Calibration switch</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Feature IP</source>
+        <translation>Feature IP</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Pano IP</source>
+        <translation>Pano IP</translation>
+    </message>
+    <message>
+        <source>Track Mode</source>
+        <translation>Track Modes</translation>
+    </message>
+    <message>
+        <source>TrackModeNote</source>
+        <translation>Note: when the camera is not connected normally, the mode obtained is the default.After the camera is connected successfully, the configured mode of the camera will be used</translation>
+    </message>
+    <message>
+        <source>三预置位模式: 教师进入板书区域全程给教师特写,左/中/右板书三个预置位对应的就是三个教师特写位.</source>
+        <translation>Three Presets Mode:The teacher enters the blackboard area and gives the teacher a close-up. The three preset positions of the left/middle/right blackboard writing correspond to the three close-up positions of the teacher.</translation>
+    </message>
+    <message>
+        <source>跟随模式: 无论教师移动还是静止,全程给教师特写.</source>
+        <translation>Follow Mode: Whether the teacher is moving or still, the teacher is close-up throughout the process.</translation>
+    </message>
+    <message>
+        <source>双镜模式: 教师静止或在特写画面内移动时保持教师特写，教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>Binocular Mode: When the teacher is still or moving in the close-up picture, the teacher keeps the close-up, and when the teacher moves out of the close-up picture or moves to the edge of the close-up picture, it switches to the teacher panorama.</translation>
+    </message>
+    <message>
+        <source>混合模式: 教师静止或在特写画面内移动时保持教师特写，教师在特写画面内小幅移动时,会把教师在特写画面内缓慢居中，能看到云台动作,教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>Mixed Mode: When the teacher is still or moves in the close-up picture, keep the teacher close-up. When the teacher moves slightly in the close-up picture, the teacher will slowly center the teacher in the close-up picture, and the movement of the pan/tilt can be seen. When the teacher moves out of the close-up picture or moves to the edge of the close-up picture Switch to Teacher Panorama.</translation>
+    </message>
+    <message>
+        <source>黑板全景模式: 除学生起立导播学生特写外，其他情况全部显示黑板全景画面.</source>
+        <translation>Board Pano Mode: The blackboard panorama is displayed in all cases except for the students close-up pictures when they stand up.</translation>
+    </message>
+    <message>
+        <source>Three Presets Mode</source>
+        <translation>Three Presets Mode</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>Follow Mode</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>Binocular Mode</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>Mixed Mode</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>Board Pano Mode</translation>
+    </message>
+    <message>
+        <source>Region Settings</source>
+        <translation>Region Settings</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Mid</translation>
+    </message>
+    <message>
+        <source>Call Camera</source>
+        <translation>Call Camera</translation>
+    </message>
+    <message>
+        <source>Auto DET Track</source>
+        <translation>Auto DET Track</translation>
+    </message>
+    <message>
+        <source>AI Detection</source>
+        <translation>AI Detection</translation>
+    </message>
+    <message>
+        <source>ClearSnapshot</source>
+        <translation>ClearSnapshot</translation>
+    </message>
+    <message>
+        <source>
+1: Select the tracking area, the mouse stays in the tracking area, 
+and the size of the tracking area can be adjusted after getting the focus. 
+This item is mandatory, and it can only be modified and adjusted without deleting;</source>
+        <translation>
+1: Select the tracking area, the mouse stays in the tracking area, 
+and the size of the tracking area can be adjusted after getting the focus. 
+This item is mandatory, and it can only be modified and adjusted without deleting;</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Track</translation>
+    </message>
+    <message>
+        <source>
+1: Select the snapshot area, if it is not drawn, draw the area that needs to be a snapshot in the image, 
+if you need to adjust again after drawing, you can drag or select the anchor point to fine-tune;
+2: To remove the snapshot area, click the [Clear Snapshot Area] button on the right and apply</source>
+        <translation>
+1: Select the snapshot area, if it is not drawn, draw the area that needs to be a snapshot in the image, 
+if you need to adjust again after drawing, you can drag or select the anchor point to fine-tune;
+2: To remove the snapshot area, click the [Clear Snapshot Area] button on the right and apply</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Snapshot</translation>
+    </message>
+    <message>
+        <source>
+1:Select the blackboard area, if the left, middle, and right have been drawn, the focus will stay on the left blackboard by default, 
+and the middle and right blackboard cannot be focused and modified. If you need to modify one of the left, 
+middle, and right items, cancel the check and then redraw or modify and adjust;</source>
+        <translation>
+1:Select the blackboard area, if the left, middle, and right have been drawn, the focus will stay on the left blackboard by default, 
+and the middle and right blackboard cannot be focused and modified. If you need to modify one of the left, 
+middle, and right items, cancel the check and then redraw or modify and adjust;</translation>
+    </message>
+    <message>
+        <source>Board  </source>
+        <translation>Board  </translation>
+    </message>
+    <message>
+        <source>
+1:Select the shielded area, if the shielded area 1234 has been drawn, 
+the focus will stay in the shielded area 1 by default, if you need to modify one of 1234, 
+cancel the check and then redraw or modify the adjustment;</source>
+        <translation>
+1:Select the shielded area, if the shielded area 1234 has been drawn, 
+the focus will stay in the shielded area 1 by default, if you need to modify one of 1234, 
+cancel the check and then redraw or modify the adjustment;</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Shield</translation>
+    </message>
+    <message>
+        <source>Set Preset</source>
+        <translation>Preset Settings</translation>
+    </message>
+    <message>
+        <source>Set Feature Presets</source>
+        <translation>Set Feature Presets</translation>
+    </message>
+    <message>
+        <source>Num 0 : Pano</source>
+        <translation>Num 0 : Pano</translation>
+    </message>
+    <message>
+        <source>Num 1 : Paltform</source>
+        <translation>Num 1 : Paltform</translation>
+    </message>
+    <message>
+        <source>Num 2 : Left Board</source>
+        <translation>Num 2 : Left Board</translation>
+    </message>
+    <message>
+        <source>Num 3 : Right Board</source>
+        <translation>Num 3 : Right Board</translation>
+    </message>
+    <message>
+        <source>Num 11 : Board Pano</source>
+        <translation>Num 11 : Board Pano</translation>
+    </message>
+    <message>
+        <source>Num 60 : Pano Crop</source>
+        <translation>Num 60 : Pano Crop</translation>
+    </message>
+    <message>
+        <source>Set Board Presets</source>
+        <translation>Set Board Presets</translation>
+    </message>
+    <message>
+        <source>Num 1 : Left Board</source>
+        <translation>Num 1 : Left Board</translation>
+    </message>
+    <message>
+        <source>Num 2 : Right Board</source>
+        <translation>Num 2 : Right Board</translation>
+    </message>
+    <message>
+        <source>Num 2 : Center Board</source>
+        <translation>Num 2 : Center Board</translation>
+    </message>
+    <message>
+        <source>设置板书端预置位仅在五机位选中切换才会生效,切换按钮如下蓝字控件标明;</source>
+        <translation>The board preset settings are only valid in the five/six cameras, and the control buttons are as follows.</translation>
+    </message>
+    <message>
+        <source>Auto Board Pano</source>
+        <translation>Auto Board Pano</translation>
+    </message>
+    <message>
+        <source>Auto Platform</source>
+        <translation>Auto Platform</translation>
+    </message>
+    <message>
+        <source>Advanced Options</source>
+        <translation>Advanced Options</translation>
+    </message>
+    <message>
+        <source>Target Lost Action</source>
+        <translation>Target Lost Action</translation>
+    </message>
+    <message>
+        <source>None action</source>
+        <translation>None action</translation>
+    </message>
+    <message>
+        <source>Pano(Preset 0)</source>
+        <translation>Pano(Preset 0)</translation>
+    </message>
+    <message>
+        <source>Platform(Preset 1)</source>
+        <translation>Platform(Preset 1)</translation>
+    </message>
+    <message>
+        <source>Student pano</source>
+        <translation>Student pano</translation>
+    </message>
+    <message>
+        <source>教师下讲台,特写画面根据选项切换</source>
+        <translation>The teacher gets off the podium, and the close-up picture switches according to the options.</translation>
+    </message>
+    <message>
+        <source>Board Hold Time</source>
+        <translation>Board Hold Time(S)</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>保持时间为给板书特写后的特写保持时间</source>
+        <translation>The hold time is the hold time after close-up of blackboard writing.</translation>
+    </message>
+    <message>
+        <source>特写流回全景位延时</source>
+        <translation>Feature Back Pano Delay</translation>
+    </message>
+    <message>
+        <source>多机位或双目云台机特写流回全景位延时时间,仅四/五机位生效</source>
+        <translation>Multi-camera or binocular machine feature flow back to pano position delay time, only four/five/six cameras positions are valid.</translation>
+    </message>
+    <message>
+        <source>Board Detect Time</source>
+        <translation>Board Detect Time(S)</translation>
+    </message>
+    <message>
+        <source>检测时间为发现目标后给板书特写的延时</source>
+        <translation>The detection time is the delay given to the blackboard close-up after the target is found.</translation>
+    </message>
+    <message>
+        <source>Multi Objective Action</source>
+        <translation>Multi Objective Action</translation>
+    </message>
+    <message>
+        <source>track current object</source>
+        <translation>track current object</translation>
+    </message>
+    <message>
+        <source>Return pano</source>
+        <translation>Return pano</translation>
+    </message>
+    <message>
+        <source>讲台上有多个目标时,特写画面根据选项切换</source>
+        <translation>When there are multiple targets on the podium, the close-up picture switches according to the options.</translation>
+    </message>
+    <message>
+        <source>Board Function</source>
+        <translation>Board Function</translation>
+    </message>
+    <message>
+        <source>开启板书功能后,配置的板书检测框和对应的板书位方能生效</source>
+        <translation>After the blackboard function is enabled, the configured blackboard detection box and the corresponding blackboard position can take effect.</translation>
+    </message>
+    <message>
+        <source>Height Adaptation</source>
+        <translation>Height Adaptation</translation>
+    </message>
+    <message>
+        <source>身高自适应会根据目标高度自动调节特写框的高度</source>
+        <translation>Height adaption will automatically adjust the height of the close-up box according to the target height.</translation>
+    </message>
+    <message>
+        <source>Start track</source>
+        <translation>Start track</translation>
+    </message>
+    <message>
+        <source>摄像机开机即开启跟踪</source>
+        <translation>Start tracking when the camera is turned on.</translation>
+    </message>
+    <message>
+        <source>PTZ Speed Level</source>
+        <translation>PTZ Speed Level</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>云台速度等级,仅三预置位模式生效</source>
+        <translation>PTZ Speed Level.</translation>
+    </message>
+    <message>
+        <source>Disable AF when tracking</source>
+        <translation>Disable AF when tracking</translation>
+    </message>
+    <message>
+        <source>跟踪时不对焦,仅四/五机位生效</source>
+        <translation>Disable AF when tracking,only four/five/six cameras postions are valid.</translation>
+    </message>
+    <message>
+        <source>Track Test</source>
+        <translation>Track Tests</translation>
+    </message>
+    <message>
+        <source>Call Feature Presets</source>
+        <translation>Call Feature Presets</translation>
+    </message>
+    <message>
+        <source>Call Board Presets</source>
+        <translation>Call Board Presets</translation>
+    </message>
+    <message>
+        <source>Hide/Show Draw Area</source>
+        <translation>Hide/Show Draw Area</translation>
+    </message>
+    <message>
+        <source>Stop/Open Tracking</source>
+        <translation>Stop/Open Tracking</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been suspended</source>
+        <translation>Panorama cropping has been suspended</translation>
+    </message>
+    <message>
+        <source>Stu Area</source>
+        <translation>Stu Area</translation>
+    </message>
+    <message>
+        <source>学生端区域设置使用说明
+
+ 1.显示: 勾选显示已配置的学生区域和屏蔽区域,相反为关闭;
+
+ 2.学生区域: 显示四个绿色块包含学生起立区域;
+
+ 3.屏蔽区域: 支持设置四个屏蔽区域,如屏蔽区域1,用鼠标点屏蔽区域1的左边界,按逆时针方向拖拉鼠标到临边或隔边界;</source>
+        <translation>Function usage instructions
+
+Show: Check show configured student region,shield region,otherwise,it is closed.
+
+Student Region: Display four green blocks containing the student standing region.
+
+Shield Region: Support the setting of four shielding regions. For example, when setting 1 shielding region, click the left border of shielding region 1 with the mouse, and drag the mouse counterclockwise to the edge or boundary</translation>
+    </message>
+    <message>
+        <source>Lost Action Time</source>
+        <translation>Lost Action Time(S)</translation>
+    </message>
+    <message>
+        <source>表示目标丢失后，经过超时时间后执行【目标丢失动作】</source>
+        <translation>Indicates that after the target is lost, execute [Target Lost Action] after the timeout period.</translation>
+    </message>
+    <message>
+        <source>Pano 0(Preset 0)</source>
+        <translation>Pano 0(Preset 0)</translation>
+    </message>
+    <message>
+        <source>设置丢失目标后【特写机】的动作</source>
+        <translation>Action of [close-up machine]after setting the lost target</translation>
+    </message>
+    <message>
+        <source>Pano switch</source>
+        <translation>Pano switch</translation>
+    </message>
+    <message>
+        <source>表示录播画面将先切换学生全景再切换学生特写,关闭后将直接切学生特写</source>
+        <translation>The recording screen will switch the student panorama first and then the student close-up. After closing, the student close-up will be switched directly.</translation>
+    </message>
+    <message>
+        <source>Feature Continue Time</source>
+        <translation>Feature Continue Time(S)</translation>
+    </message>
+    <message>
+        <source>设置学生特写起立最大的保持时间</source>
+        <translation>Set the maximum holding time for students to stand up in close-up.</translation>
+    </message>
+    <message>
+        <source>Small pano</source>
+        <translation>Small pano</translation>
+    </message>
+    <message>
+        <source>Return pano 0</source>
+        <translation>Return pano 0</translation>
+    </message>
+    <message>
+        <source>设置多个学生目标起立后的跟踪动作</source>
+        <translation>Set tracking actions after multiple student targets stand up.</translation>
+    </message>
+    <message>
+        <source>Face detect</source>
+        <translation>Face detect</translation>
+    </message>
+    <message>
+        <source>表示摄像机将通过人脸检测来判定跟踪目标是否需要给特写画面</source>
+        <translation>It means that the camera will determine whether the tracking target needs to give close-up pictures through face detection.</translation>
+    </message>
+    <message>
+        <source>Call Presets</source>
+        <translation>Call Presets</translation>
+    </message>
+    <message>
+        <source>Director Strategy</source>
+        <translation>Director Settings</translation>
+    </message>
+    <message>
+        <source>外部导播：摄像机（板书机、学生机、教师机）发送跟踪状态码到导播主机，导播主机分析跟踪状态来做出导播视频输出的切换动作。
+例：教师静止ff 01 00 00 00 12，仅说明当前有教师在跟踪区域静止，导播主机切换教师跟踪动作时，仍需要考虑板书机和学生机的跟踪状态。
+
+内部导播：摄像机（教师机）发送跟踪切换码到导播主机，导播主机收到切换码后即可执行导播视频输出的切换动作。
+例：学生特写ff 33 33，导播视频输出直接切换学生特写。</source>
+        <translation>External director: The camera (board machine, student machine, teacher machine) send tracking status code to the director host, that analysis of tracking status to guide the video output to make the switch action.
+Example: Teacher Still FF 01 00 00 00 12, it only shows that teacher is still on the rostrum。when the dirctor host switchs teachers to track the action, it still needs to consider the tracking state of the board machine and the student machine.
+Internal director: The camera (only teacher machine) sends tracking switching code to the director host,the priority is to send the switch code to the director host in the order of board machine &gt; student machine &gt; teacher machine,that can switch to video output action after received a switching code.
+Example: Student Feature FF 55 55, the dirctor host can directly switch student-feature to the video output.</translation>
+    </message>
+    <message>
+        <source>External Director</source>
+        <translation>External Director</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Teacher</translation>
+    </message>
+    <message>
+        <source>On the platform</source>
+        <translation>On the platform</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 11</source>
+        <translation>FF 01 00 00 00 11</translation>
+    </message>
+    <message>
+        <source>Teacher still</source>
+        <translation>Teacher still</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 12</source>
+        <translation>FF 01 00 00 00 12</translation>
+    </message>
+    <message>
+        <source>Teacher moving</source>
+        <translation>Teacher moving</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 13</source>
+        <translation>FF 01 00 00 00 13</translation>
+    </message>
+    <message>
+        <source>Under the platform</source>
+        <translation>Under the platform</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 14</source>
+        <translation>FF 01 00 00 00 14</translation>
+    </message>
+    <message>
+        <source>Multi objective</source>
+        <translation>Multi objective</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 15</source>
+        <translation>FF 01 00 00 00 15</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Student stood up</source>
+        <translation>Student stood up</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 21</source>
+        <translation>FF 02 00 00 00 21</translation>
+    </message>
+    <message>
+        <source>Feature in place</source>
+        <translation>Feature in place</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 22</source>
+        <translation>FF 02 00 00 00 22</translation>
+    </message>
+    <message>
+        <source>Student sat down</source>
+        <translation>Student sat down</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 23</source>
+        <translation>FF 02 00 00 00 23</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 24</source>
+        <translation>FF 02 00 00 00 24</translation>
+    </message>
+    <message>
+        <source> Blackboard</source>
+        <translation>Blackboard</translation>
+    </message>
+    <message>
+        <source>Have action</source>
+        <translation>Have action</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 31</source>
+        <translation>FF 03 00 00 00 31</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 32</source>
+        <translation>FF 03 00 00 00 32</translation>
+    </message>
+    <message>
+        <source>Interior Director</source>
+        <translation>Interior Director</translation>
+    </message>
+    <message>
+        <source>Director Code(Only Teacher Camera)</source>
+        <translation>Director Code(Only Teacher Camera)</translation>
+    </message>
+    <message>
+        <source>Teacher pano</source>
+        <translation>Teacher pano</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 02 ff</source>
+        <translation>80 01 0e 26 5b 01 02 ff</translation>
+    </message>
+    <message>
+        <source>Teacher feature</source>
+        <translation>Teacher feature</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 01 ff</source>
+        <translation>80 01 0e 26 5b 01 01 ff</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 02 ff</source>
+        <translation>80 01 0e 26 5b 02 02 ff</translation>
+    </message>
+    <message>
+        <source>Student feature</source>
+        <translation>Student feature</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 01 ff</source>
+        <translation>80 01 0e 26 5b 02 01 ff</translation>
+    </message>
+    <message>
+        <source>Blackboard</source>
+        <translation>Blackboard</translation>
+    </message>
+    <message>
+        <source>Board1</source>
+        <translation>Blackboard 1</translation>
+    </message>
+    <message>
+        <source>Board2</source>
+        <translation>Blackboard 2</translation>
+    </message>
+    <message>
+        <source>Director Server Address</source>
+        <translation>Director Server Address</translation>
+    </message>
+    <message>
+        <source>127.0.0.1</source>
+        <translation>127.0.0.1</translation>
+    </message>
+    <message>
+        <source>Director Server Port</source>
+        <translation>Director Server Port</translation>
+    </message>
+    <message>
+        <source>9999</source>
+        <translation>9999</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protocol</translation>
+    </message>
+    <message>
+        <source>UDP</source>
+        <translation>UDP</translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation>TCP</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Command Type</source>
+        <translation>Command Type</translation>
+    </message>
+    <message>
+        <source>HEX</source>
+        <translation>HEX</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>Director Code Send Mode</source>
+        <translation>Director Code Send Mode</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>Triple</source>
+        <translation>Triple</translation>
+    </message>
+    <message>
+        <source>Continuously</source>
+        <translation>Continuously</translation>
+    </message>
+    <message>
+        <source>Switch Auto</source>
+        <translation>Switch Auto</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 01</source>
+        <translation>FF 00 00 00 00 01</translation>
+    </message>
+    <message>
+        <source>Switch Manual</source>
+        <translation>Switch Manual</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 02</source>
+        <translation>FF 00 00 00 00 02</translation>
+    </message>
+    <message>
+        <source>Exit wizard</source>
+        <translation>← Exit wizard</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>Guide Finish</translation>
     </message>
 </context>
 <context>
@@ -2150,6 +3030,50 @@ Remove or rename it.</translation>
     <message>
         <source>Import failure</source>
         <translation>Import failure</translation>
+    </message>
+    <message>
+        <source>save backup file</source>
+        <translation>save backup file</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>select backup file</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>Devices: </translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>Initializes the multicast failure</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>Join the multicast group fail</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>Please select the need to configure the equipment</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>Set Success</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>Do you really want reboot?</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>Reboot</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>select upgrade pack</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>Hide More</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en_US">
 <context>
+    <name>ArrowKeyViews</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+</context>
+<context>
+    <name>ButtomView</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>退出配置</source>
+        <translation>Salir de la configuración</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>Finalizar asistente</translation>
+    </message>
+</context>
+<context>
     <name>Calibrate_Area_Expand</name>
     <message>
         <source>Dialog</source>
@@ -50,6 +128,809 @@
     <message>
         <source>Auto-Calibration Successful.</source>
         <translation>Calibración automática correcta.</translation>
+    </message>
+</context>
+<context>
+    <name>GuideConfig</name>
+    <message>
+        <source>Wizard Config</source>
+        <translation>Asistente</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Camera Settings</source>
+        <translation>Ajustes de cámaras</translation>
+    </message>
+    <message>
+        <source>Two Cameras Tips</source>
+        <translation>2 cámaras: admite la cámara del profesor y la de los alumnos, con primer plano y panorámica del profesor y primer plano y panorámica de los alumnos.</translation>
+    </message>
+    <message>
+        <source>Camera Selection</source>
+        <translation>Selección de cámaras</translation>
+    </message>
+    <message>
+        <source>2 Cameras</source>
+        <translation>2 cámaras</translation>
+    </message>
+    <message>
+        <source>4 Cameras</source>
+        <translation>4 cámaras</translation>
+    </message>
+    <message>
+        <source>5 Cameras</source>
+        <translation>5 cámaras</translation>
+    </message>
+    <message>
+        <source>6 Cameras</source>
+        <translation>6 cámaras</translation>
+    </message>
+    <message>
+        <source>Welcome to the configuration tool Wizard</source>
+        <translation>Bienvenido al asistente de la herramienta de configuración</translation>
+    </message>
+    <message>
+        <source>Four Cameras Tips</source>
+        <translation>4 cámaras: sobre la base de 2 cámaras se mantienen las panorámicas del profesor y de los alumnos, y dos cámaras PTZ hacen de primer plano del profesor y de los alumnos.</translation>
+    </message>
+    <message>
+        <source>Five Cameras Tips</source>
+        <translation>5 cámaras: sobre la base de 4 cámaras se añade una cámara de pizarra.</translation>
+    </message>
+    <message>
+        <source>Teacher Feature IP</source>
+        <translation>IP primer plano profesor</translation>
+    </message>
+    <message>
+        <source>192.168.1.100</source>
+        <translation>192.168.1.100</translation>
+    </message>
+    <message>
+        <source>Teacher Pano IP</source>
+        <translation>IP panorámica profesor</translation>
+    </message>
+    <message>
+        <source>192.168.1.101</source>
+        <translation>192.168.1.101</translation>
+    </message>
+    <message>
+        <source>Student Feature IP</source>
+        <translation>IP primer plano alumnos</translation>
+    </message>
+    <message>
+        <source>192.168.1.163</source>
+        <translation>192.168.1.163</translation>
+    </message>
+    <message>
+        <source>Student Pano IP</source>
+        <translation>IP panorámica alumnos</translation>
+    </message>
+    <message>
+        <source>192.168.1.164</source>
+        <translation>192.168.1.164</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>IP pizarra 1</translation>
+    </message>
+    <message>
+        <source>192.168.1.165</source>
+        <translation>192.168.1.165</translation>
+    </message>
+    <message>
+        <source>Board 2</source>
+        <translation>IP pizarra 2</translation>
+    </message>
+    <message>
+        <source>192.168.1.166</source>
+        <translation>192.168.1.166</translation>
+    </message>
+    <message>
+        <source>Six Cameras Tips</source>
+        <translation>6 cámaras: sobre la base de 5 cámaras se añade otra cámara de pizarra.</translation>
+    </message>
+    <message>
+        <source>Calibration Pano</source>
+        <translation>Calibración panorámica</translation>
+    </message>
+    <message>
+        <source>Show calibration cross</source>
+        <translation>Mostrar cruz de calibración</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Calibrar</translation>
+    </message>
+    <message>
+        <source>Feature IP</source>
+        <translation>IP primer pl.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Pano IP</source>
+        <translation>IP panorámica</translation>
+    </message>
+    <message>
+        <source>Track Mode</source>
+        <translation>Modo de seguimiento</translation>
+    </message>
+    <message>
+        <source>TrackModeNote</source>
+        <translation>Nota: mientras la cámara no esté bien conectada, el modo mostrado es el predeterminado; una vez conectada, se usa el modo configurado en la cámara.</translation>
+    </message>
+    <message>
+        <source>三预置位模式: 教师进入板书区域全程给教师特写,左/中/右板书三个预置位对应的就是三个教师特写位.</source>
+        <translation>Modo tres presets: cuando el profesor entra en la zona de la pizarra se le muestra en primer plano; los presets de pizarra izquierda/centro/derecha son las tres posiciones de primer plano.</translation>
+    </message>
+    <message>
+        <source>跟随模式: 无论教师移动还是静止,全程给教师特写.</source>
+        <translation>Modo seguir: tanto si el profesor se mueve como si está quieto, se le muestra siempre en primer plano.</translation>
+    </message>
+    <message>
+        <source>双镜模式: 教师静止或在特写画面内移动时保持教师特写，教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>Modo binocular: mientras el profesor está quieto o se mueve dentro del primer plano se mantiene; al salir o llegar al borde se cambia a la panorámica del profesor.</translation>
+    </message>
+    <message>
+        <source>混合模式: 教师静止或在特写画面内移动时保持教师特写，教师在特写画面内小幅移动时,会把教师在特写画面内缓慢居中，能看到云台动作,教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>Modo mixto: mientras el profesor está quieto o se mueve dentro del primer plano se mantiene; si se mueve un poco, se le centra despacio y se ve el movimiento PTZ; al salir o llegar al borde se cambia a la panorámica del profesor.</translation>
+    </message>
+    <message>
+        <source>黑板全景模式: 除学生起立导播学生特写外，其他情况全部显示黑板全景画面.</source>
+        <translation>Modo panorámica pizarra: se muestra la panorámica de la pizarra en todos los casos salvo cuando un alumno se levanta y se muestra su primer plano.</translation>
+    </message>
+    <message>
+        <source>Three Presets Mode</source>
+        <translation>Modo tres presets</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>Modo seguir</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>Modo binocular</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>Modo mixto</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>Modo panorámica pizarra</translation>
+    </message>
+    <message>
+        <source>Region Settings</source>
+        <translation>Zonas</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izqda.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Dcha.</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Call Camera</source>
+        <translation>Llamar cámara</translation>
+    </message>
+    <message>
+        <source>Auto DET Track</source>
+        <translation>Detectar zona de seguim.</translation>
+    </message>
+    <message>
+        <source>AI Detection</source>
+        <translation>Detección IA</translation>
+    </message>
+    <message>
+        <source>ClearSnapshot</source>
+        <translation>Borrar instantánea</translation>
+    </message>
+    <message>
+        <source>
+1: Select the tracking area, the mouse stays in the tracking area, 
+and the size of the tracking area can be adjusted after getting the focus. 
+This item is mandatory, and it can only be modified and adjusted without deleting;</source>
+        <translation>
+1: Seleccione el área de seguimiento; con el ratón sobre ella y una vez enfocada, 
+puede ajustar su tamaño. 
+Esta área es obligatoria: solo se puede modificar y ajustar, no eliminar;</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Seguim.</translation>
+    </message>
+    <message>
+        <source>
+1: Select the snapshot area, if it is not drawn, draw the area that needs to be a snapshot in the image, 
+if you need to adjust again after drawing, you can drag or select the anchor point to fine-tune;
+2: To remove the snapshot area, click the [Clear Snapshot Area] button on the right and apply</source>
+        <translation>
+1: Seleccione el área de instantánea; si no está dibujada, dibuje en la imagen el área que se capturará; 
+si necesita ajustarla después, puede arrastrarla o seleccionar un punto de anclaje para afinarla;
+2: Para eliminar el área de instantánea, pulse el botón [Borrar instantánea] de la derecha y aplique</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Instantánea</translation>
+    </message>
+    <message>
+        <source>
+1:Select the blackboard area, if the left, middle, and right have been drawn, the focus will stay on the left blackboard by default, 
+and the middle and right blackboard cannot be focused and modified. If you need to modify one of the left, 
+middle, and right items, cancel the check and then redraw or modify and adjust;</source>
+        <translation>
+1: Seleccione el área de pizarra; si ya están dibujadas la izquierda, la central y la derecha, el foco queda por defecto en la pizarra izquierda, 
+y la central y la derecha no se pueden enfocar ni modificar. Para modificar una de ellas (izquierda, 
+central o derecha), desmarque su casilla y vuelva a dibujarla o ajústela;</translation>
+    </message>
+    <message>
+        <source>Board  </source>
+        <translation>Pizarra  </translation>
+    </message>
+    <message>
+        <source>
+1:Select the shielded area, if the shielded area 1234 has been drawn, 
+the focus will stay in the shielded area 1 by default, if you need to modify one of 1234, 
+cancel the check and then redraw or modify the adjustment;</source>
+        <translation>
+1: Seleccione el área de exclusión; si ya están dibujadas las áreas 1234, 
+el foco queda por defecto en el área 1; para modificar una de las 1234, 
+desmarque su casilla y vuelva a dibujarla o ajústela;</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Set Preset</source>
+        <translation>Fijar preset</translation>
+    </message>
+    <message>
+        <source>Set Feature Presets</source>
+        <translation>Fijar presets de primer plano</translation>
+    </message>
+    <message>
+        <source>Num 0 : Pano</source>
+        <translation>0: Panorámica</translation>
+    </message>
+    <message>
+        <source>Num 1 : Paltform</source>
+        <translation>1: Tarima</translation>
+    </message>
+    <message>
+        <source>Num 2 : Left Board</source>
+        <translation>2: Pizarra izq.</translation>
+    </message>
+    <message>
+        <source>Num 3 : Right Board</source>
+        <translation>3: Pizarra der.</translation>
+    </message>
+    <message>
+        <source>Num 11 : Board Pano</source>
+        <translation>11: Pan. pizarra</translation>
+    </message>
+    <message>
+        <source>Num 60 : Pano Crop</source>
+        <translation>60: Recorte pan.</translation>
+    </message>
+    <message>
+        <source>Set Board Presets</source>
+        <translation>Fijar presets de pizarra</translation>
+    </message>
+    <message>
+        <source>Num 1 : Left Board</source>
+        <translation>1: Pizarra izq.</translation>
+    </message>
+    <message>
+        <source>Num 2 : Right Board</source>
+        <translation>N.º 2 : Pizarra derecha</translation>
+    </message>
+    <message>
+        <source>Num 2 : Center Board</source>
+        <translation>2: Pizarra centro</translation>
+    </message>
+    <message>
+        <source>设置板书端预置位仅在五机位选中切换才会生效,切换按钮如下蓝字控件标明;</source>
+        <translation>Los presets de pizarra solo valen en la configuración de cinco cámaras al elegirla; el selector es el control en azul de abajo.</translation>
+    </message>
+    <message>
+        <source>Auto Board Pano</source>
+        <translation>Pan. pizarra aut.</translation>
+    </message>
+    <message>
+        <source>Auto Platform</source>
+        <translation>Tarima auto</translation>
+    </message>
+    <message>
+        <source>Advanced Options</source>
+        <translation>Opciones avanzadas</translation>
+    </message>
+    <message>
+        <source>Target Lost Action</source>
+        <translation>Objetivo perdido</translation>
+    </message>
+    <message>
+        <source>None action</source>
+        <translation>Sin acción</translation>
+    </message>
+    <message>
+        <source>Pano(Preset 0)</source>
+        <translation>Panorámica (preset 0)</translation>
+    </message>
+    <message>
+        <source>Platform(Preset 1)</source>
+        <translation>Tarima (preset 1)</translation>
+    </message>
+    <message>
+        <source>Student pano</source>
+        <translation>Panorámica alumnos</translation>
+    </message>
+    <message>
+        <source>教师下讲台,特写画面根据选项切换</source>
+        <translation>Cuando el profesor baja de la tarima, el primer plano cambia según la opción.</translation>
+    </message>
+    <message>
+        <source>Board Hold Time</source>
+        <translation>Tiempo en pizarra (s)</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>保持时间为给板书特写后的特写保持时间</source>
+        <translation>Es el tiempo que se mantiene el primer plano después de mostrar la pizarra.</translation>
+    </message>
+    <message>
+        <source>特写流回全景位延时</source>
+        <translation>Retardo de vuelta a panorámica</translation>
+    </message>
+    <message>
+        <source>多机位或双目云台机特写流回全景位延时时间,仅四/五机位生效</source>
+        <translation>Retardo hasta que el primer plano vuelve a la panorámica con varias cámaras o PTZ binocular; solo con cuatro o cinco cámaras.</translation>
+    </message>
+    <message>
+        <source>Board Detect Time</source>
+        <translation>Tiempo de detección (s)</translation>
+    </message>
+    <message>
+        <source>检测时间为发现目标后给板书特写的延时</source>
+        <translation>Es el retardo antes de mostrar la pizarra en primer plano tras detectar el objetivo.</translation>
+    </message>
+    <message>
+        <source>Multi Objective Action</source>
+        <translation>Varios objetivos</translation>
+    </message>
+    <message>
+        <source>track current object</source>
+        <translation>Seguir objetivo actual</translation>
+    </message>
+    <message>
+        <source>Return pano</source>
+        <translation>Volver a panorámica</translation>
+    </message>
+    <message>
+        <source>讲台上有多个目标时,特写画面根据选项切换</source>
+        <translation>Con varios objetivos en la tarima, el primer plano cambia según la opción.</translation>
+    </message>
+    <message>
+        <source>Board Function</source>
+        <translation>Función pizarra</translation>
+    </message>
+    <message>
+        <source>开启板书功能后,配置的板书检测框和对应的板书位方能生效</source>
+        <translation>Con la función de pizarra activada se aplican las zonas de detección y las posiciones de pizarra configuradas.</translation>
+    </message>
+    <message>
+        <source>Height Adaptation</source>
+        <translation>Adaptación de altura</translation>
+    </message>
+    <message>
+        <source>身高自适应会根据目标高度自动调节特写框的高度</source>
+        <translation>Ajusta automáticamente la altura del encuadre según la estatura del objetivo.</translation>
+    </message>
+    <message>
+        <source>Start track</source>
+        <translation>Seguir al arrancar</translation>
+    </message>
+    <message>
+        <source>摄像机开机即开启跟踪</source>
+        <translation>El seguimiento empieza al encender la cámara.</translation>
+    </message>
+    <message>
+        <source>PTZ Speed Level</source>
+        <translation>Nivel velocidad</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>云台速度等级,仅三预置位模式生效</source>
+        <translation>Nivel de velocidad PTZ; solo en el modo de tres presets.</translation>
+    </message>
+    <message>
+        <source>Disable AF when tracking</source>
+        <translation>Desactivar AF al seguir</translation>
+    </message>
+    <message>
+        <source>跟踪时不对焦,仅四/五机位生效</source>
+        <translation>Sin enfoque durante el seguimiento; solo con cuatro o cinco cámaras.</translation>
+    </message>
+    <message>
+        <source>Track Test</source>
+        <translation>Prueba de seguimiento</translation>
+    </message>
+    <message>
+        <source>Call Feature Presets</source>
+        <translation>Llamar presets de primer plano</translation>
+    </message>
+    <message>
+        <source>Call Board Presets</source>
+        <translation>Llamar presets de pizarra</translation>
+    </message>
+    <message>
+        <source>Hide/Show Draw Area</source>
+        <translation>Mostrar/ocultar zonas</translation>
+    </message>
+    <message>
+        <source>Stop/Open Tracking</source>
+        <translation>Detener/iniciar seguimiento</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been suspended</source>
+        <translation>El recorte de la panorámica está en pausa</translation>
+    </message>
+    <message>
+        <source>Stu Area</source>
+        <translation>Área alumnos</translation>
+    </message>
+    <message>
+        <source>学生端区域设置使用说明
+
+ 1.显示: 勾选显示已配置的学生区域和屏蔽区域,相反为关闭;
+
+ 2.学生区域: 显示四个绿色块包含学生起立区域;
+
+ 3.屏蔽区域: 支持设置四个屏蔽区域,如屏蔽区域1,用鼠标点屏蔽区域1的左边界,按逆时针方向拖拉鼠标到临边或隔边界;</source>
+        <translation>Instrucciones de las zonas de alumnos
+
+ 1. Mostrar: marque para ver la zona de alumnos y las zonas ocultas configuradas; desmarque para cerrarlas.
+
+ 2. Zona de alumnos: muestra cuatro marcas verdes que rodean la zona donde se levantan los alumnos.
+
+ 3. Zonas ocultas: admite cuatro. Por ejemplo, para la zona 1 haga clic en su borde izquierdo y arrastre en sentido antihorario hasta el borde vecino u opuesto.</translation>
+    </message>
+    <message>
+        <source>Lost Action Time</source>
+        <translation>Tiempo de pérdida (s)</translation>
+    </message>
+    <message>
+        <source>表示目标丢失后，经过超时时间后执行【目标丢失动作】</source>
+        <translation>Tras perder el objetivo y pasar este tiempo, se ejecuta [Acción al perder el objetivo].</translation>
+    </message>
+    <message>
+        <source>Pano 0(Preset 0)</source>
+        <translation>Panorámica 0 (preset 0)</translation>
+    </message>
+    <message>
+        <source>设置丢失目标后【特写机】的动作</source>
+        <translation>Define la acción de la [cámara de primer plano] tras perder el objetivo.</translation>
+    </message>
+    <message>
+        <source>Pano switch</source>
+        <translation>Cambio a panorámica</translation>
+    </message>
+    <message>
+        <source>表示录播画面将先切换学生全景再切换学生特写,关闭后将直接切学生特写</source>
+        <translation>La grabación pasa primero a la panorámica de alumnos y luego a su primer plano; desactivado, pasa directamente al primer plano.</translation>
+    </message>
+    <message>
+        <source>Feature Continue Time</source>
+        <translation>Duración primer plano</translation>
+    </message>
+    <message>
+        <source>设置学生特写起立最大的保持时间</source>
+        <translation>Define el tiempo máximo de primer plano de un alumno de pie.</translation>
+    </message>
+    <message>
+        <source>Small pano</source>
+        <translation>Panorámica pequeña</translation>
+    </message>
+    <message>
+        <source>Return pano 0</source>
+        <translation>Volver a panorámica 0</translation>
+    </message>
+    <message>
+        <source>设置多个学生目标起立后的跟踪动作</source>
+        <translation>Define la acción de seguimiento cuando se levantan varios alumnos.</translation>
+    </message>
+    <message>
+        <source>Face detect</source>
+        <translation>Detección de caras</translation>
+    </message>
+    <message>
+        <source>表示摄像机将通过人脸检测来判定跟踪目标是否需要给特写画面</source>
+        <translation>La cámara usa la detección de caras para decidir si el objetivo requiere primer plano.</translation>
+    </message>
+    <message>
+        <source>Call Presets</source>
+        <translation>Llamar presets</translation>
+    </message>
+    <message>
+        <source>Director Strategy</source>
+        <translation>Estrategia de realización</translation>
+    </message>
+    <message>
+        <source>外部导播：摄像机（板书机、学生机、教师机）发送跟踪状态码到导播主机，导播主机分析跟踪状态来做出导播视频输出的切换动作。
+例：教师静止ff 01 00 00 00 12，仅说明当前有教师在跟踪区域静止，导播主机切换教师跟踪动作时，仍需要考虑板书机和学生机的跟踪状态。
+
+内部导播：摄像机（教师机）发送跟踪切换码到导播主机，导播主机收到切换码后即可执行导播视频输出的切换动作。
+例：学生特写ff 33 33，导播视频输出直接切换学生特写。</source>
+        <translation>Realización externa: las cámaras (de pizarra, de alumnos y de profesor) envían códigos de estado de seguimiento al equipo de realización, que analiza ese estado para conmutar la salida de vídeo.
+Ejemplo: Profesor quieto, ff 01 00 00 00 12, solo indica que hay un profesor quieto en el área de seguimiento; al conmutar según el seguimiento del profesor, el equipo de realización debe tener en cuenta también el seguimiento de las cámaras de pizarra y de alumnos.
+
+Realización interna: la cámara (del profesor) envía códigos de conmutación al equipo de realización, que conmuta la salida de vídeo en cuanto recibe un código.
+Ejemplo: Primer plano alumnos, ff 33 33, conmuta la salida de vídeo directamente al primer plano de alumnos.</translation>
+    </message>
+    <message>
+        <source>External Director</source>
+        <translation>Realización externa</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Profesor</translation>
+    </message>
+    <message>
+        <source>On the platform</source>
+        <translation>En la tarima</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 11</source>
+        <translation>FF 01 00 00 00 11</translation>
+    </message>
+    <message>
+        <source>Teacher still</source>
+        <translation>Profesor quieto</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 12</source>
+        <translation>FF 01 00 00 00 12</translation>
+    </message>
+    <message>
+        <source>Teacher moving</source>
+        <translation>Profesor en movimiento</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 13</source>
+        <translation>FF 01 00 00 00 13</translation>
+    </message>
+    <message>
+        <source>Under the platform</source>
+        <translation>Fuera de la tarima</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 14</source>
+        <translation>FF 01 00 00 00 14</translation>
+    </message>
+    <message>
+        <source>Multi objective</source>
+        <translation>Varios objetivos</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 15</source>
+        <translation>FF 01 00 00 00 15</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Student stood up</source>
+        <translation>Alumno se levanta</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 21</source>
+        <translation>FF 02 00 00 00 21</translation>
+    </message>
+    <message>
+        <source>Feature in place</source>
+        <translation>Primer plano listo</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 22</source>
+        <translation>FF 02 00 00 00 22</translation>
+    </message>
+    <message>
+        <source>Student sat down</source>
+        <translation>Alumno se sienta</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 23</source>
+        <translation>FF 02 00 00 00 23</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 24</source>
+        <translation>FF 02 00 00 00 24</translation>
+    </message>
+    <message>
+        <source> Blackboard</source>
+        <translation> Pizarra</translation>
+    </message>
+    <message>
+        <source>Have action</source>
+        <translation>Con actividad</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 31</source>
+        <translation>FF 03 00 00 00 31</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 32</source>
+        <translation>FF 03 00 00 00 32</translation>
+    </message>
+    <message>
+        <source>Interior Director</source>
+        <translation>Realización interna</translation>
+    </message>
+    <message>
+        <source>Director Code(Only Teacher Camera)</source>
+        <translation>Códigos de realización (solo cámara del profesor)</translation>
+    </message>
+    <message>
+        <source>Teacher pano</source>
+        <translation>Panorámica profesor</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 02 ff</source>
+        <translation>80 01 0e 26 5b 01 02 ff</translation>
+    </message>
+    <message>
+        <source>Teacher feature</source>
+        <translation>Primer plano profesor</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 01 ff</source>
+        <translation>80 01 0e 26 5b 01 01 ff</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 02 ff</source>
+        <translation>80 01 0e 26 5b 02 02 ff</translation>
+    </message>
+    <message>
+        <source>Student feature</source>
+        <translation>Primer plano alumnos</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 01 ff</source>
+        <translation>80 01 0e 26 5b 02 01 ff</translation>
+    </message>
+    <message>
+        <source>Blackboard</source>
+        <translation>Pizarra</translation>
+    </message>
+    <message>
+        <source>Board1</source>
+        <translation>Pizarra 1</translation>
+    </message>
+    <message>
+        <source>Board2</source>
+        <translation>Pizarra 2</translation>
+    </message>
+    <message>
+        <source>Director Server Address</source>
+        <translation>Dirección del servidor</translation>
+    </message>
+    <message>
+        <source>127.0.0.1</source>
+        <translation>127.0.0.1</translation>
+    </message>
+    <message>
+        <source>Director Server Port</source>
+        <translation>Puerto del servidor</translation>
+    </message>
+    <message>
+        <source>9999</source>
+        <translation>9999</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protocolo</translation>
+    </message>
+    <message>
+        <source>UDP</source>
+        <translation>UDP</translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation>TCP</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>Command Type</source>
+        <translation>Tipo de comando</translation>
+    </message>
+    <message>
+        <source>HEX</source>
+        <translation>HEX</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>Director Code Send Mode</source>
+        <translation>Envío de códigos de realización</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Una vez</translation>
+    </message>
+    <message>
+        <source>Triple</source>
+        <translation>Tres veces</translation>
+    </message>
+    <message>
+        <source>Continuously</source>
+        <translation>Continuo</translation>
+    </message>
+    <message>
+        <source>Switch Auto</source>
+        <translation>Paso a automático</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 01</source>
+        <translation>FF 00 00 00 00 01</translation>
+    </message>
+    <message>
+        <source>Switch Manual</source>
+        <translation>Paso a manual</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 02</source>
+        <translation>FF 00 00 00 00 02</translation>
+    </message>
+    <message>
+        <source>Exit wizard</source>
+        <translation>Salir del asistente</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>Finalizar asistente</translation>
     </message>
 </context>
 <context>
@@ -2153,6 +3034,50 @@ Elimínela o cámbiele el nombre.</translation>
     <message>
         <source>Import failure</source>
         <translation>Error de importación</translation>
+    </message>
+    <message>
+        <source>save backup file</source>
+        <translation>Guardar archivo de respaldo</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>Seleccionar archivo de respaldo</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>Dispositivos: </translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>Error al iniciar la multidifusión</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>Error al unirse al grupo de multidifusión</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>Seleccione el equipo que desea configurar</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>Configuración aplicada</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>¿Seguro que desea reiniciar?</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>Seleccionar paquete de actualización</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>Mostrar menos</translation>
     </message>
 </context>
 </TS>

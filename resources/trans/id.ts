@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id_ID" sourcelanguage="en_US">
 <context>
+    <name>ArrowKeyViews</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulir</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Awal</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Perbesar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Perkecil</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+</context>
+<context>
+    <name>ButtomView</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulir</translation>
+    </message>
+    <message>
+        <source>退出配置</source>
+        <translation>Keluar konfigurasi</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Kembali</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Terapkan</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Berikutnya</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>Selesaikan Wizard</translation>
+    </message>
+</context>
+<context>
     <name>Calibrate_Area_Expand</name>
     <message>
         <source>Dialog</source>
@@ -50,6 +128,809 @@
     <message>
         <source>Auto-Calibration Successful.</source>
         <translation>Kalibrasi otomatis berhasil.</translation>
+    </message>
+</context>
+<context>
+    <name>GuideConfig</name>
+    <message>
+        <source>Wizard Config</source>
+        <translation>Panduan Pengaturan</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Camera Settings</source>
+        <translation>Pengaturan Kamera</translation>
+    </message>
+    <message>
+        <source>Two Cameras Tips</source>
+        <translation>2 Kamera: Mendukung kamera guru dan kamera siswa, termasuk close-up guru, panorama guru, close-up siswa, panorama siswa.</translation>
+    </message>
+    <message>
+        <source>Camera Selection</source>
+        <translation>Pilihan kamera</translation>
+    </message>
+    <message>
+        <source>2 Cameras</source>
+        <translation>2 Kamera</translation>
+    </message>
+    <message>
+        <source>4 Cameras</source>
+        <translation>4 Kamera</translation>
+    </message>
+    <message>
+        <source>5 Cameras</source>
+        <translation>5 Kamera</translation>
+    </message>
+    <message>
+        <source>6 Cameras</source>
+        <translation>6 Kamera</translation>
+    </message>
+    <message>
+        <source>Welcome to the configuration tool Wizard</source>
+        <translation>Selamat datang di wizard alat konfigurasi</translation>
+    </message>
+    <message>
+        <source>Four Cameras Tips</source>
+        <translation>4 Kamera: Berdasarkan susunan 2 kamera, kamera panorama guru dan siswa tetap dipakai, dan dua kamera PTZ masing-masing menjadi kamera close-up guru dan kamera close-up siswa.</translation>
+    </message>
+    <message>
+        <source>Five Cameras Tips</source>
+        <translation>5 Kamera: Berdasarkan susunan 4 kamera, ditambah satu kamera papan tulis.</translation>
+    </message>
+    <message>
+        <source>Teacher Feature IP</source>
+        <translation>IP Close-up Guru</translation>
+    </message>
+    <message>
+        <source>192.168.1.100</source>
+        <translation>192.168.1.100</translation>
+    </message>
+    <message>
+        <source>Teacher Pano IP</source>
+        <translation>IP Panorama Guru</translation>
+    </message>
+    <message>
+        <source>192.168.1.101</source>
+        <translation>192.168.1.101</translation>
+    </message>
+    <message>
+        <source>Student Feature IP</source>
+        <translation>IP Close-up Siswa</translation>
+    </message>
+    <message>
+        <source>192.168.1.163</source>
+        <translation>192.168.1.163</translation>
+    </message>
+    <message>
+        <source>Student Pano IP</source>
+        <translation>IP Panorama Siswa</translation>
+    </message>
+    <message>
+        <source>192.168.1.164</source>
+        <translation>192.168.1.164</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>IP Papan 1</translation>
+    </message>
+    <message>
+        <source>192.168.1.165</source>
+        <translation>192.168.1.165</translation>
+    </message>
+    <message>
+        <source>Board 2</source>
+        <translation>IP Papan 2</translation>
+    </message>
+    <message>
+        <source>192.168.1.166</source>
+        <translation>192.168.1.166</translation>
+    </message>
+    <message>
+        <source>Six Cameras Tips</source>
+        <translation>6 Kamera: Berdasarkan susunan 5 kamera, ditambah satu kamera papan tulis lagi.</translation>
+    </message>
+    <message>
+        <source>Calibration Pano</source>
+        <translation>Kalibrasi Panorama</translation>
+    </message>
+    <message>
+        <source>Show calibration cross</source>
+        <translation>Tampilkan silang kalibrasi</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Atur ulang</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>Kalibrasi</translation>
+    </message>
+    <message>
+        <source>Feature IP</source>
+        <translation>IP Close-up</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Hubungkan</translation>
+    </message>
+    <message>
+        <source>Pano IP</source>
+        <translation>IP Panorama</translation>
+    </message>
+    <message>
+        <source>Track Mode</source>
+        <translation>Mode Pelacakan</translation>
+    </message>
+    <message>
+        <source>TrackModeNote</source>
+        <translation>Catatan: bila kamera belum terhubung dengan benar, mode yang didapat adalah mode bawaan. Setelah kamera terhubung, mode yang dikonfigurasi di kamera yang dipakai.</translation>
+    </message>
+    <message>
+        <source>三预置位模式: 教师进入板书区域全程给教师特写,左/中/右板书三个预置位对应的就是三个教师特写位.</source>
+        <translation>Mode tiga preset: saat guru memasuki area papan tulis, guru terus di-close-up. Tiga preset papan kiri/tengah/kanan adalah tiga posisi close-up guru.</translation>
+    </message>
+    <message>
+        <source>跟随模式: 无论教师移动还是静止,全程给教师特写.</source>
+        <translation>Mode ikuti: baik guru bergerak maupun diam, guru terus di-close-up.</translation>
+    </message>
+    <message>
+        <source>双镜模式: 教师静止或在特写画面内移动时保持教师特写，教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>Mode binokular: saat guru diam atau bergerak di dalam gambar close-up, close-up dipertahankan; saat keluar atau ke tepi gambar, beralih ke panorama guru.</translation>
+    </message>
+    <message>
+        <source>混合模式: 教师静止或在特写画面内移动时保持教师特写，教师在特写画面内小幅移动时,会把教师在特写画面内缓慢居中，能看到云台动作,教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>Mode campuran: saat guru diam atau bergerak di dalam gambar close-up, close-up dipertahankan. Saat bergerak sedikit, guru perlahan dipusatkan dan gerakan PTZ terlihat. Saat keluar atau ke tepi gambar, beralih ke panorama guru.</translation>
+    </message>
+    <message>
+        <source>黑板全景模式: 除学生起立导播学生特写外，其他情况全部显示黑板全景画面.</source>
+        <translation>Mode panorama papan: panorama papan tulis ditampilkan dalam semua keadaan kecuali saat siswa berdiri dan di-close-up.</translation>
+    </message>
+    <message>
+        <source>Three Presets Mode</source>
+        <translation>Mode tiga preset</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>Mode ikuti</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>Mode binokular</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>Mode campuran</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>Mode panorama papan</translation>
+    </message>
+    <message>
+        <source>Region Settings</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Lihat</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Kiri</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Kanan</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Tengah</translation>
+    </message>
+    <message>
+        <source>Call Camera</source>
+        <translation>Panggil Kamera</translation>
+    </message>
+    <message>
+        <source>Auto DET Track</source>
+        <translation>Deteksi Otomatis Area Lacak</translation>
+    </message>
+    <message>
+        <source>AI Detection</source>
+        <translation>Deteksi AI</translation>
+    </message>
+    <message>
+        <source>ClearSnapshot</source>
+        <translation>Hapus Cuplikan</translation>
+    </message>
+    <message>
+        <source>
+1: Select the tracking area, the mouse stays in the tracking area, 
+and the size of the tracking area can be adjusted after getting the focus. 
+This item is mandatory, and it can only be modified and adjusted without deleting;</source>
+        <translation>
+1: Pilih area pelacakan; arahkan mouse ke area tersebut, 
+setelah area terfokus ukurannya dapat diubah. 
+Area ini wajib ada: hanya dapat diubah dan disesuaikan, tidak dapat dihapus;</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Lacak</translation>
+    </message>
+    <message>
+        <source>
+1: Select the snapshot area, if it is not drawn, draw the area that needs to be a snapshot in the image, 
+if you need to adjust again after drawing, you can drag or select the anchor point to fine-tune;
+2: To remove the snapshot area, click the [Clear Snapshot Area] button on the right and apply</source>
+        <translation>
+1: Pilih area cuplikan; jika belum digambar, gambar area yang akan dijadikan cuplikan pada gambar, 
+jika perlu disesuaikan lagi setelah digambar, seret atau pilih titik jangkar untuk menyempurnakannya;
+2: Untuk menghapus area cuplikan, klik tombol [Hapus Cuplikan] di sebelah kanan lalu terapkan</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Cuplikan</translation>
+    </message>
+    <message>
+        <source>
+1:Select the blackboard area, if the left, middle, and right have been drawn, the focus will stay on the left blackboard by default, 
+and the middle and right blackboard cannot be focused and modified. If you need to modify one of the left, 
+middle, and right items, cancel the check and then redraw or modify and adjust;</source>
+        <translation>
+1: Pilih area papan tulis; jika kiri, tengah, dan kanan sudah digambar, fokus secara bawaan ada di papan kiri, 
+dan papan tengah serta kanan tidak dapat difokuskan dan diubah. Jika perlu mengubah salah satu dari kiri, 
+tengah, atau kanan, hapus centangnya lalu gambar ulang atau ubah dan sesuaikan;</translation>
+    </message>
+    <message>
+        <source>Board  </source>
+        <translation>Papan  </translation>
+    </message>
+    <message>
+        <source>
+1:Select the shielded area, if the shielded area 1234 has been drawn, 
+the focus will stay in the shielded area 1 by default, if you need to modify one of 1234, 
+cancel the check and then redraw or modify the adjustment;</source>
+        <translation>
+1: Pilih area blokir; jika area blokir 1234 sudah digambar, 
+fokus secara bawaan ada di area 1; jika perlu mengubah salah satu dari 1234, 
+hapus centangnya lalu gambar ulang atau ubah penyesuaiannya;</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>Blokir</translation>
+    </message>
+    <message>
+        <source>Set Preset</source>
+        <translation>Atur Preset</translation>
+    </message>
+    <message>
+        <source>Set Feature Presets</source>
+        <translation>Atur Preset Close-up</translation>
+    </message>
+    <message>
+        <source>Num 0 : Pano</source>
+        <translation>0: Panorama</translation>
+    </message>
+    <message>
+        <source>Num 1 : Paltform</source>
+        <translation>1: Podium</translation>
+    </message>
+    <message>
+        <source>Num 2 : Left Board</source>
+        <translation>2: Papan Kiri</translation>
+    </message>
+    <message>
+        <source>Num 3 : Right Board</source>
+        <translation>3: Papan Kanan</translation>
+    </message>
+    <message>
+        <source>Num 11 : Board Pano</source>
+        <translation>11: Pano Papan</translation>
+    </message>
+    <message>
+        <source>Num 60 : Pano Crop</source>
+        <translation>60: Potong Pano</translation>
+    </message>
+    <message>
+        <source>Set Board Presets</source>
+        <translation>Atur Preset Papan</translation>
+    </message>
+    <message>
+        <source>Num 1 : Left Board</source>
+        <translation>1: Papan Kiri</translation>
+    </message>
+    <message>
+        <source>Num 2 : Right Board</source>
+        <translation>No 2 : Papan Kanan</translation>
+    </message>
+    <message>
+        <source>Num 2 : Center Board</source>
+        <translation>2: Papan Tengah</translation>
+    </message>
+    <message>
+        <source>设置板书端预置位仅在五机位选中切换才会生效,切换按钮如下蓝字控件标明;</source>
+        <translation>Preset papan hanya berlaku pada susunan lima kamera setelah dipilih; tombol pemilihnya ditandai teks biru di bawah.</translation>
+    </message>
+    <message>
+        <source>Auto Board Pano</source>
+        <translation>Auto Pan. Papan</translation>
+    </message>
+    <message>
+        <source>Auto Platform</source>
+        <translation>Auto Podium</translation>
+    </message>
+    <message>
+        <source>Advanced Options</source>
+        <translation>Opsi Lanjutan</translation>
+    </message>
+    <message>
+        <source>Target Lost Action</source>
+        <translation>Saat Target Hilang</translation>
+    </message>
+    <message>
+        <source>None action</source>
+        <translation>Tanpa tindakan</translation>
+    </message>
+    <message>
+        <source>Pano(Preset 0)</source>
+        <translation>Panorama (Preset 0)</translation>
+    </message>
+    <message>
+        <source>Platform(Preset 1)</source>
+        <translation>Podium (Preset 1)</translation>
+    </message>
+    <message>
+        <source>Student pano</source>
+        <translation>Panorama siswa</translation>
+    </message>
+    <message>
+        <source>教师下讲台,特写画面根据选项切换</source>
+        <translation>Saat guru turun dari podium, gambar close-up beralih sesuai pilihan.</translation>
+    </message>
+    <message>
+        <source>Board Hold Time</source>
+        <translation>Waktu Tahan Papan (dtk)</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>保持时间为给板书特写后的特写保持时间</source>
+        <translation>Waktu tahan adalah lama close-up dipertahankan setelah close-up papan tulis.</translation>
+    </message>
+    <message>
+        <source>特写流回全景位延时</source>
+        <translation>Tunda Close-up ke Panorama</translation>
+    </message>
+    <message>
+        <source>多机位或双目云台机特写流回全景位延时时间,仅四/五机位生效</source>
+        <translation>Tunda kembalinya close-up ke posisi panorama pada multi-kamera atau PTZ binokular; hanya berlaku pada susunan empat/lima kamera.</translation>
+    </message>
+    <message>
+        <source>Board Detect Time</source>
+        <translation>Waktu Deteksi Papan (dtk)</translation>
+    </message>
+    <message>
+        <source>检测时间为发现目标后给板书特写的延时</source>
+        <translation>Waktu deteksi adalah tunda sebelum close-up papan tulis setelah target ditemukan.</translation>
+    </message>
+    <message>
+        <source>Multi Objective Action</source>
+        <translation>Banyak Target</translation>
+    </message>
+    <message>
+        <source>track current object</source>
+        <translation>lacak target saat ini</translation>
+    </message>
+    <message>
+        <source>Return pano</source>
+        <translation>Kembali ke panorama</translation>
+    </message>
+    <message>
+        <source>讲台上有多个目标时,特写画面根据选项切换</source>
+        <translation>Saat ada beberapa target di podium, gambar close-up beralih sesuai pilihan.</translation>
+    </message>
+    <message>
+        <source>Board Function</source>
+        <translation>Fungsi Papan</translation>
+    </message>
+    <message>
+        <source>开启板书功能后,配置的板书检测框和对应的板书位方能生效</source>
+        <translation>Setelah fungsi papan diaktifkan, kotak deteksi papan dan posisi papan yang dikonfigurasi baru berlaku.</translation>
+    </message>
+    <message>
+        <source>Height Adaptation</source>
+        <translation>Adaptasi tinggi</translation>
+    </message>
+    <message>
+        <source>身高自适应会根据目标高度自动调节特写框的高度</source>
+        <translation>Adaptasi tinggi menyesuaikan tinggi kotak close-up secara otomatis menurut tinggi target.</translation>
+    </message>
+    <message>
+        <source>Start track</source>
+        <translation>Lacak saat menyala</translation>
+    </message>
+    <message>
+        <source>摄像机开机即开启跟踪</source>
+        <translation>Pelacakan dimulai saat kamera dinyalakan.</translation>
+    </message>
+    <message>
+        <source>PTZ Speed Level</source>
+        <translation>Level kecepatan</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>云台速度等级,仅三预置位模式生效</source>
+        <translation>Tingkat kecepatan PTZ, hanya berlaku pada mode tiga preset.</translation>
+    </message>
+    <message>
+        <source>Disable AF when tracking</source>
+        <translation>Nonaktifkan AF saat melacak</translation>
+    </message>
+    <message>
+        <source>跟踪时不对焦,仅四/五机位生效</source>
+        <translation>Tidak fokus saat melacak; hanya berlaku pada susunan empat/lima kamera.</translation>
+    </message>
+    <message>
+        <source>Track Test</source>
+        <translation>Uji Pelacakan</translation>
+    </message>
+    <message>
+        <source>Call Feature Presets</source>
+        <translation>Panggil Preset Close-up</translation>
+    </message>
+    <message>
+        <source>Call Board Presets</source>
+        <translation>Panggil Preset Papan</translation>
+    </message>
+    <message>
+        <source>Hide/Show Draw Area</source>
+        <translation>Tampilkan/Sembunyikan Area</translation>
+    </message>
+    <message>
+        <source>Stop/Open Tracking</source>
+        <translation>Hentikan/Mulai Pelacakan</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been suspended</source>
+        <translation>Pemotongan panorama dijeda</translation>
+    </message>
+    <message>
+        <source>Stu Area</source>
+        <translation>Area siswa</translation>
+    </message>
+    <message>
+        <source>学生端区域设置使用说明
+
+ 1.显示: 勾选显示已配置的学生区域和屏蔽区域,相反为关闭;
+
+ 2.学生区域: 显示四个绿色块包含学生起立区域;
+
+ 3.屏蔽区域: 支持设置四个屏蔽区域,如屏蔽区域1,用鼠标点屏蔽区域1的左边界,按逆时针方向拖拉鼠标到临边或隔边界;</source>
+        <translation>Petunjuk pengaturan area siswa
+
+ 1. Tampilkan: centang untuk menampilkan area siswa dan area sembunyi yang dikonfigurasi; hapus centang untuk menutup.
+
+ 2. Area siswa: menampilkan empat blok hijau yang melingkupi area siswa berdiri.
+
+ 3. Area sembunyi: dapat diatur hingga empat. Misalnya area 1: klik batas kirinya, lalu seret berlawanan arah jarum jam ke tepi sebelah atau seberang.</translation>
+    </message>
+    <message>
+        <source>Lost Action Time</source>
+        <translation>Waktu Aksi Hilang (dtk)</translation>
+    </message>
+    <message>
+        <source>表示目标丢失后，经过超时时间后执行【目标丢失动作】</source>
+        <translation>Setelah target hilang dan waktu ini lewat, [Aksi Target Hilang] dijalankan.</translation>
+    </message>
+    <message>
+        <source>Pano 0(Preset 0)</source>
+        <translation>Panorama 0 (Preset 0)</translation>
+    </message>
+    <message>
+        <source>设置丢失目标后【特写机】的动作</source>
+        <translation>Mengatur aksi [kamera close-up] setelah target hilang.</translation>
+    </message>
+    <message>
+        <source>Pano switch</source>
+        <translation>Ganti ke panorama</translation>
+    </message>
+    <message>
+        <source>表示录播画面将先切换学生全景再切换学生特写,关闭后将直接切学生特写</source>
+        <translation>Gambar rekaman beralih ke panorama siswa lalu ke close-up siswa; bila dimatikan, langsung ke close-up siswa.</translation>
+    </message>
+    <message>
+        <source>Feature Continue Time</source>
+        <translation>Durasi Close-up</translation>
+    </message>
+    <message>
+        <source>设置学生特写起立最大的保持时间</source>
+        <translation>Mengatur waktu maksimum close-up siswa yang berdiri.</translation>
+    </message>
+    <message>
+        <source>Small pano</source>
+        <translation>Panorama kecil</translation>
+    </message>
+    <message>
+        <source>Return pano 0</source>
+        <translation>Kembali ke panorama 0</translation>
+    </message>
+    <message>
+        <source>设置多个学生目标起立后的跟踪动作</source>
+        <translation>Mengatur aksi pelacakan saat beberapa siswa berdiri.</translation>
+    </message>
+    <message>
+        <source>Face detect</source>
+        <translation>Deteksi wajah</translation>
+    </message>
+    <message>
+        <source>表示摄像机将通过人脸检测来判定跟踪目标是否需要给特写画面</source>
+        <translation>Kamera memakai deteksi wajah untuk menentukan apakah target perlu di-close-up.</translation>
+    </message>
+    <message>
+        <source>Call Presets</source>
+        <translation>Panggil Preset</translation>
+    </message>
+    <message>
+        <source>Director Strategy</source>
+        <translation>Strategi Sutradara</translation>
+    </message>
+    <message>
+        <source>外部导播：摄像机（板书机、学生机、教师机）发送跟踪状态码到导播主机，导播主机分析跟踪状态来做出导播视频输出的切换动作。
+例：教师静止ff 01 00 00 00 12，仅说明当前有教师在跟踪区域静止，导播主机切换教师跟踪动作时，仍需要考虑板书机和学生机的跟踪状态。
+
+内部导播：摄像机（教师机）发送跟踪切换码到导播主机，导播主机收到切换码后即可执行导播视频输出的切换动作。
+例：学生特写ff 33 33，导播视频输出直接切换学生特写。</source>
+        <translation>Sutradara Eksternal: kamera (kamera papan tulis, siswa, dan guru) mengirim kode status pelacakan ke host sutradara, yang menganalisis status pelacakan untuk mengganti keluaran video.
+Contoh: Guru diam, ff 01 00 00 00 12, hanya berarti ada guru yang diam di area pelacakan; saat host sutradara beralih untuk pelacakan guru, status pelacakan kamera papan tulis dan siswa tetap harus diperhitungkan.
+
+Sutradara Internal: kamera (kamera guru) mengirim kode peralihan pelacakan ke host sutradara, yang langsung mengganti keluaran video begitu menerima kode peralihan.
+Contoh: Close-up siswa, ff 33 33, langsung mengalihkan keluaran video ke close-up siswa.</translation>
+    </message>
+    <message>
+        <source>External Director</source>
+        <translation>Sutradara Eksternal</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Guru</translation>
+    </message>
+    <message>
+        <source>On the platform</source>
+        <translation>Di podium</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 11</source>
+        <translation>FF 01 00 00 00 11</translation>
+    </message>
+    <message>
+        <source>Teacher still</source>
+        <translation>Guru diam</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 12</source>
+        <translation>FF 01 00 00 00 12</translation>
+    </message>
+    <message>
+        <source>Teacher moving</source>
+        <translation>Guru bergerak</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 13</source>
+        <translation>FF 01 00 00 00 13</translation>
+    </message>
+    <message>
+        <source>Under the platform</source>
+        <translation>Turun dari podium</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 14</source>
+        <translation>FF 01 00 00 00 14</translation>
+    </message>
+    <message>
+        <source>Multi objective</source>
+        <translation>Banyak target</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 15</source>
+        <translation>FF 01 00 00 00 15</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Siswa</translation>
+    </message>
+    <message>
+        <source>Student stood up</source>
+        <translation>Siswa berdiri</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 21</source>
+        <translation>FF 02 00 00 00 21</translation>
+    </message>
+    <message>
+        <source>Feature in place</source>
+        <translation>Close-up siap</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 22</source>
+        <translation>FF 02 00 00 00 22</translation>
+    </message>
+    <message>
+        <source>Student sat down</source>
+        <translation>Siswa duduk</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 23</source>
+        <translation>FF 02 00 00 00 23</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 24</source>
+        <translation>FF 02 00 00 00 24</translation>
+    </message>
+    <message>
+        <source> Blackboard</source>
+        <translation> Papan Tulis</translation>
+    </message>
+    <message>
+        <source>Have action</source>
+        <translation>Ada aktivitas</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 31</source>
+        <translation>FF 03 00 00 00 31</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 32</source>
+        <translation>FF 03 00 00 00 32</translation>
+    </message>
+    <message>
+        <source>Interior Director</source>
+        <translation>Sutradara Internal</translation>
+    </message>
+    <message>
+        <source>Director Code(Only Teacher Camera)</source>
+        <translation>Kode Sutradara (Hanya Kamera Guru)</translation>
+    </message>
+    <message>
+        <source>Teacher pano</source>
+        <translation>Panorama guru</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 02 ff</source>
+        <translation>80 01 0e 26 5b 01 02 ff</translation>
+    </message>
+    <message>
+        <source>Teacher feature</source>
+        <translation>Close-up guru</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 01 ff</source>
+        <translation>80 01 0e 26 5b 01 01 ff</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 02 ff</source>
+        <translation>80 01 0e 26 5b 02 02 ff</translation>
+    </message>
+    <message>
+        <source>Student feature</source>
+        <translation>Close-up siswa</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 01 ff</source>
+        <translation>80 01 0e 26 5b 02 01 ff</translation>
+    </message>
+    <message>
+        <source>Blackboard</source>
+        <translation>Papan tulis</translation>
+    </message>
+    <message>
+        <source>Board1</source>
+        <translation>Papan 1</translation>
+    </message>
+    <message>
+        <source>Board2</source>
+        <translation>Papan 2</translation>
+    </message>
+    <message>
+        <source>Director Server Address</source>
+        <translation>Alamat Server Direktur</translation>
+    </message>
+    <message>
+        <source>127.0.0.1</source>
+        <translation>127.0.0.1</translation>
+    </message>
+    <message>
+        <source>Director Server Port</source>
+        <translation>Port Server Direktur</translation>
+    </message>
+    <message>
+        <source>9999</source>
+        <translation>9999</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokol</translation>
+    </message>
+    <message>
+        <source>UDP</source>
+        <translation>UDP</translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation>TCP</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>Serial</translation>
+    </message>
+    <message>
+        <source>Command Type</source>
+        <translation>Jenis Perintah</translation>
+    </message>
+    <message>
+        <source>HEX</source>
+        <translation>HEX</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>Director Code Send Mode</source>
+        <translation>Mode Kirim Kode Sutradara</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Sekali</translation>
+    </message>
+    <message>
+        <source>Triple</source>
+        <translation>Tiga kali</translation>
+    </message>
+    <message>
+        <source>Continuously</source>
+        <translation>Terus-menerus</translation>
+    </message>
+    <message>
+        <source>Switch Auto</source>
+        <translation>Ganti ke otomatis</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 01</source>
+        <translation>FF 00 00 00 00 01</translation>
+    </message>
+    <message>
+        <source>Switch Manual</source>
+        <translation>Ganti ke manual</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 02</source>
+        <translation>FF 00 00 00 00 02</translation>
+    </message>
+    <message>
+        <source>Exit wizard</source>
+        <translation>Keluar wizard</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>Selesaikan Wizard</translation>
     </message>
 </context>
 <context>
@@ -2152,6 +3033,50 @@ Hapus atau ganti namanya.</translation>
     <message>
         <source>Import failure</source>
         <translation>Impor gagal</translation>
+    </message>
+    <message>
+        <source>save backup file</source>
+        <translation>Simpan berkas cadangan</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>Pilih berkas cadangan</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>Perangkat: </translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>Gagal menyiapkan multicast</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>Gagal bergabung ke grup multicast</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>Pilih perangkat yang akan dikonfigurasi</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>Pengaturan berhasil</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>Yakin ingin memulai ulang?</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>Mulai ulang</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>Pilih paket pembaruan</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>Sembunyikan lainnya</translation>
     </message>
 </context>
 </TS>

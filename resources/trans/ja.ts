@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en_US">
 <context>
+    <name>ArrowKeyViews</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+</context>
+<context>
+    <name>ButtomView</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>退出配置</source>
+        <translation>設定を終了</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>ウィザード完了</translation>
+    </message>
+</context>
+<context>
     <name>Calibrate_Area_Expand</name>
     <message>
         <source>Dialog</source>
@@ -50,6 +128,809 @@
     <message>
         <source>Auto-Calibration Successful.</source>
         <translation>自動校正に成功しました。</translation>
+    </message>
+</context>
+<context>
+    <name>GuideConfig</name>
+    <message>
+        <source>Wizard Config</source>
+        <translation>ウィザード設定</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Camera Settings</source>
+        <translation>カメラ設定</translation>
+    </message>
+    <message>
+        <source>Two Cameras Tips</source>
+        <translation>2台構成: 教師機と生徒機に対応し、教師アップ、教師パノラマ、生徒アップ、生徒パノラマを含みます。</translation>
+    </message>
+    <message>
+        <source>Camera Selection</source>
+        <translation>カメラ台数</translation>
+    </message>
+    <message>
+        <source>2 Cameras</source>
+        <translation>2台</translation>
+    </message>
+    <message>
+        <source>4 Cameras</source>
+        <translation>4台</translation>
+    </message>
+    <message>
+        <source>5 Cameras</source>
+        <translation>5台</translation>
+    </message>
+    <message>
+        <source>6 Cameras</source>
+        <translation>6台</translation>
+    </message>
+    <message>
+        <source>Welcome to the configuration tool Wizard</source>
+        <translation>設定ツールのウィザードへようこそ</translation>
+    </message>
+    <message>
+        <source>Four Cameras Tips</source>
+        <translation>4台構成: 2台構成を基に教師パノラマカメラと生徒パノラマカメラを残し、2台のPTZカメラをそれぞれ教師アップカメラと生徒アップカメラとして使います。</translation>
+    </message>
+    <message>
+        <source>Five Cameras Tips</source>
+        <translation>5台構成: 4台構成に板書カメラを1台追加します。</translation>
+    </message>
+    <message>
+        <source>Teacher Feature IP</source>
+        <translation>教師アップIP</translation>
+    </message>
+    <message>
+        <source>192.168.1.100</source>
+        <translation>192.168.1.100</translation>
+    </message>
+    <message>
+        <source>Teacher Pano IP</source>
+        <translation>教師パノラマIP</translation>
+    </message>
+    <message>
+        <source>192.168.1.101</source>
+        <translation>192.168.1.101</translation>
+    </message>
+    <message>
+        <source>Student Feature IP</source>
+        <translation>生徒アップIP</translation>
+    </message>
+    <message>
+        <source>192.168.1.163</source>
+        <translation>192.168.1.163</translation>
+    </message>
+    <message>
+        <source>Student Pano IP</source>
+        <translation>生徒パノラマIP</translation>
+    </message>
+    <message>
+        <source>192.168.1.164</source>
+        <translation>192.168.1.164</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>板書1 IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.165</source>
+        <translation>192.168.1.165</translation>
+    </message>
+    <message>
+        <source>Board 2</source>
+        <translation>板書2 IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.166</source>
+        <translation>192.168.1.166</translation>
+    </message>
+    <message>
+        <source>Six Cameras Tips</source>
+        <translation>6台構成: 5台構成に板書カメラをもう1台追加します。</translation>
+    </message>
+    <message>
+        <source>Calibration Pano</source>
+        <translation>パノラマ校正</translation>
+    </message>
+    <message>
+        <source>Show calibration cross</source>
+        <translation>校正用の十字を表示</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>リセット</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>校正</translation>
+    </message>
+    <message>
+        <source>Feature IP</source>
+        <translation>追尾カメラIP</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>Pano IP</source>
+        <translation>パノラマIP</translation>
+    </message>
+    <message>
+        <source>Track Mode</source>
+        <translation>追尾モード</translation>
+    </message>
+    <message>
+        <source>TrackModeNote</source>
+        <translation>注意: カメラが正常に接続されていないときは既定のモードになります。接続に成功すると、カメラに設定されたモードが使われます。</translation>
+    </message>
+    <message>
+        <source>三预置位模式: 教师进入板书区域全程给教师特写,左/中/右板书三个预置位对应的就是三个教师特写位.</source>
+        <translation>3プリセットモード: 教師が板書エリアに入ると常に教師をアップで映します。左/中/右の板書の3つのプリセットが3つの教師アップ位置に対応します。</translation>
+    </message>
+    <message>
+        <source>跟随模式: 无论教师移动还是静止,全程给教师特写.</source>
+        <translation>フォローモード: 教師が動いていても止まっていても、常に教師をアップで映します。</translation>
+    </message>
+    <message>
+        <source>双镜模式: 教师静止或在特写画面内移动时保持教师特写，教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>2眼モード: 教師が静止しているかアップ画面内で動いている間はアップを保ち、アップ画面の外や端に出ると教師パノラマに切り替えます。</translation>
+    </message>
+    <message>
+        <source>混合模式: 教师静止或在特写画面内移动时保持教师特写，教师在特写画面内小幅移动时,会把教师在特写画面内缓慢居中，能看到云台动作,教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>ミックスモード: 教師が静止しているかアップ画面内で動いている間はアップを保ちます。画面内で少し動くと教師をゆっくり中央に寄せ、雲台の動きが見えます。アップ画面の外や端に出ると教師パノラマに切り替えます。</translation>
+    </message>
+    <message>
+        <source>黑板全景模式: 除学生起立导播学生特写外，其他情况全部显示黑板全景画面.</source>
+        <translation>板書パノラマモード: 生徒が起立して生徒アップを映すとき以外は、常に黒板のパノラマを表示します。</translation>
+    </message>
+    <message>
+        <source>Three Presets Mode</source>
+        <translation>3プリセットモード</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>フォローモード</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>2眼モード</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>ミックスモード</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>板書パノラマモード</translation>
+    </message>
+    <message>
+        <source>Region Settings</source>
+        <translation>エリア設定</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>Call Camera</source>
+        <translation>カメラ呼出し</translation>
+    </message>
+    <message>
+        <source>Auto DET Track</source>
+        <translation>自動検出追尾</translation>
+    </message>
+    <message>
+        <source>AI Detection</source>
+        <translation>AI検出</translation>
+    </message>
+    <message>
+        <source>ClearSnapshot</source>
+        <translation>スナップ消去</translation>
+    </message>
+    <message>
+        <source>
+1: Select the tracking area, the mouse stays in the tracking area, 
+and the size of the tracking area can be adjusted after getting the focus. 
+This item is mandatory, and it can only be modified and adjusted without deleting;</source>
+        <translation>
+1：追尾エリアを選択します。マウスを追尾エリア内に置き、
+フォーカスを得るとエリアの大きさを調整できます。
+この項目は必須で、修正・調整のみ可能で削除はできません。</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>追尾</translation>
+    </message>
+    <message>
+        <source>
+1: Select the snapshot area, if it is not drawn, draw the area that needs to be a snapshot in the image, 
+if you need to adjust again after drawing, you can drag or select the anchor point to fine-tune;
+2: To remove the snapshot area, click the [Clear Snapshot Area] button on the right and apply</source>
+        <translation>
+1：スナップエリアを選択します。未描画の場合は、画像内にスナップするエリアを描画してください。
+描画後に再調整する場合は、ドラッグするかアンカーポイントを選択して微調整できます。
+2：スナップエリアを削除するには、右側の［スナップ消去］ボタンをクリックして適用します</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>スナップ</translation>
+    </message>
+    <message>
+        <source>
+1:Select the blackboard area, if the left, middle, and right have been drawn, the focus will stay on the left blackboard by default, 
+and the middle and right blackboard cannot be focused and modified. If you need to modify one of the left, 
+middle, and right items, cancel the check and then redraw or modify and adjust;</source>
+        <translation>
+1：黒板エリアを選択します。左・中央・右をすべて描画済みの場合、フォーカスは既定で左の黒板に置かれ、
+中央と右の黒板はフォーカスできず修正できません。左・
+中央・右のいずれかを修正する場合は、チェックを外してから再描画するか修正・調整してください。</translation>
+    </message>
+    <message>
+        <source>Board  </source>
+        <translation>黒板</translation>
+    </message>
+    <message>
+        <source>
+1:Select the shielded area, if the shielded area 1234 has been drawn, 
+the focus will stay in the shielded area 1 by default, if you need to modify one of 1234, 
+cancel the check and then redraw or modify the adjustment;</source>
+        <translation>
+1：マスクエリアを選択します。マスクエリア1～4をすべて描画済みの場合、
+フォーカスは既定でマスクエリア1に置かれます。1～4のいずれかを修正する場合は、
+チェックを外してから再描画するか修正・調整してください。</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>マスク</translation>
+    </message>
+    <message>
+        <source>Set Preset</source>
+        <translation>プリセット登録</translation>
+    </message>
+    <message>
+        <source>Set Feature Presets</source>
+        <translation>アッププリセット登録</translation>
+    </message>
+    <message>
+        <source>Num 0 : Pano</source>
+        <translation>0番：パノラマ</translation>
+    </message>
+    <message>
+        <source>Num 1 : Paltform</source>
+        <translation>1番：教壇</translation>
+    </message>
+    <message>
+        <source>Num 2 : Left Board</source>
+        <translation>2番：左黒板</translation>
+    </message>
+    <message>
+        <source>Num 3 : Right Board</source>
+        <translation>3番：右黒板</translation>
+    </message>
+    <message>
+        <source>Num 11 : Board Pano</source>
+        <translation>11番：板書パノラマ</translation>
+    </message>
+    <message>
+        <source>Num 60 : Pano Crop</source>
+        <translation>60番：全景切出し</translation>
+    </message>
+    <message>
+        <source>Set Board Presets</source>
+        <translation>板書プリセット登録</translation>
+    </message>
+    <message>
+        <source>Num 1 : Left Board</source>
+        <translation>1番：左黒板</translation>
+    </message>
+    <message>
+        <source>Num 2 : Right Board</source>
+        <translation>2番 : 右板書</translation>
+    </message>
+    <message>
+        <source>Num 2 : Center Board</source>
+        <translation>2番：中央黒板</translation>
+    </message>
+    <message>
+        <source>设置板书端预置位仅在五机位选中切换才会生效,切换按钮如下蓝字控件标明;</source>
+        <translation>板書側のプリセット登録は5台構成で切り替えたときだけ有効です。切替ボタンは下の青字の項目です。</translation>
+    </message>
+    <message>
+        <source>Auto Board Pano</source>
+        <translation>自動板書全景</translation>
+    </message>
+    <message>
+        <source>Auto Platform</source>
+        <translation>教壇自動</translation>
+    </message>
+    <message>
+        <source>Advanced Options</source>
+        <translation>詳細オプション</translation>
+    </message>
+    <message>
+        <source>Target Lost Action</source>
+        <translation>見失い時</translation>
+    </message>
+    <message>
+        <source>None action</source>
+        <translation>動作なし</translation>
+    </message>
+    <message>
+        <source>Pano(Preset 0)</source>
+        <translation>パノラマ（プリセット0）</translation>
+    </message>
+    <message>
+        <source>Platform(Preset 1)</source>
+        <translation>教壇（プリセット1）</translation>
+    </message>
+    <message>
+        <source>Student pano</source>
+        <translation>生徒パノラマ</translation>
+    </message>
+    <message>
+        <source>教师下讲台,特写画面根据选项切换</source>
+        <translation>教師が教壇を降りると、アップ画面は選択に従って切り替わります。</translation>
+    </message>
+    <message>
+        <source>Board Hold Time</source>
+        <translation>板書保持時間(秒)</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>保持时间为给板书特写后的特写保持时间</source>
+        <translation>保持時間は板書をアップにした後、アップを保つ時間です。</translation>
+    </message>
+    <message>
+        <source>特写流回全景位延时</source>
+        <translation>アップからパノラマ戻り遅延</translation>
+    </message>
+    <message>
+        <source>多机位或双目云台机特写流回全景位延时时间,仅四/五机位生效</source>
+        <translation>複数台構成または2眼PTZカメラで、アップからパノラマ位置へ戻るまでの遅延時間。4/5台構成のみ有効です。</translation>
+    </message>
+    <message>
+        <source>Board Detect Time</source>
+        <translation>板書検出時間(秒)</translation>
+    </message>
+    <message>
+        <source>检测时间为发现目标后给板书特写的延时</source>
+        <translation>検出時間は目標を見つけてから板書をアップにするまでの遅延です。</translation>
+    </message>
+    <message>
+        <source>Multi Objective Action</source>
+        <translation>複数検出時</translation>
+    </message>
+    <message>
+        <source>track current object</source>
+        <translation>現在のターゲットを追尾</translation>
+    </message>
+    <message>
+        <source>Return pano</source>
+        <translation>パノラマに戻る</translation>
+    </message>
+    <message>
+        <source>讲台上有多个目标时,特写画面根据选项切换</source>
+        <translation>教壇に複数の目標がいるとき、アップ画面は選択に従って切り替わります。</translation>
+    </message>
+    <message>
+        <source>Board Function</source>
+        <translation>板書機能</translation>
+    </message>
+    <message>
+        <source>开启板书功能后,配置的板书检测框和对应的板书位方能生效</source>
+        <translation>板書機能をオンにすると、設定した板書検出枠と対応する板書位置が有効になります。</translation>
+    </message>
+    <message>
+        <source>Height Adaptation</source>
+        <translation>高さ自動調整</translation>
+    </message>
+    <message>
+        <source>身高自适应会根据目标高度自动调节特写框的高度</source>
+        <translation>身長自動調整は目標の高さに合わせてアップ枠の高さを自動で調整します。</translation>
+    </message>
+    <message>
+        <source>Start track</source>
+        <translation>起動時に追尾</translation>
+    </message>
+    <message>
+        <source>摄像机开机即开启跟踪</source>
+        <translation>カメラの起動と同時に追尾を始めます。</translation>
+    </message>
+    <message>
+        <source>PTZ Speed Level</source>
+        <translation>PTZ速度レベル</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>云台速度等级,仅三预置位模式生效</source>
+        <translation>雲台の速度レベル。3プリセットモードのみ有効です。</translation>
+    </message>
+    <message>
+        <source>Disable AF when tracking</source>
+        <translation>追尾中はAFを無効化</translation>
+    </message>
+    <message>
+        <source>跟踪时不对焦,仅四/五机位生效</source>
+        <translation>追尾中はフォーカスを合わせません。4/5台構成のみ有効です。</translation>
+    </message>
+    <message>
+        <source>Track Test</source>
+        <translation>追尾テスト</translation>
+    </message>
+    <message>
+        <source>Call Feature Presets</source>
+        <translation>アッププリセット呼出し</translation>
+    </message>
+    <message>
+        <source>Call Board Presets</source>
+        <translation>板書プリセット呼出し</translation>
+    </message>
+    <message>
+        <source>Hide/Show Draw Area</source>
+        <translation>描画エリアの表示/非表示</translation>
+    </message>
+    <message>
+        <source>Stop/Open Tracking</source>
+        <translation>追尾の停止/開始</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been suspended</source>
+        <translation>パノラマの切り出しを一時停止しています</translation>
+    </message>
+    <message>
+        <source>Stu Area</source>
+        <translation>生徒エリア</translation>
+    </message>
+    <message>
+        <source>学生端区域设置使用说明
+
+ 1.显示: 勾选显示已配置的学生区域和屏蔽区域,相反为关闭;
+
+ 2.学生区域: 显示四个绿色块包含学生起立区域;
+
+ 3.屏蔽区域: 支持设置四个屏蔽区域,如屏蔽区域1,用鼠标点屏蔽区域1的左边界,按逆时针方向拖拉鼠标到临边或隔边界;</source>
+        <translation>生徒側エリア設定の使い方
+
+ 1.表示: チェックすると設定済みの生徒エリアとマスクエリアを表示し、外すと閉じます。
+
+ 2.生徒エリア: 生徒の起立エリアを囲む4つの緑の印を表示します。
+
+ 3.マスクエリア: 4つまで設定できます。例えばマスクエリア1は、マスクエリア1の左端をクリックし、反時計回りに隣の辺または向かいの辺までドラッグします。</translation>
+    </message>
+    <message>
+        <source>Lost Action Time</source>
+        <translation>見失い動作時間(秒)</translation>
+    </message>
+    <message>
+        <source>表示目标丢失后，经过超时时间后执行【目标丢失动作】</source>
+        <translation>目標を見失ってからこの時間が過ぎると【見失い時の動作】を実行します。</translation>
+    </message>
+    <message>
+        <source>Pano 0(Preset 0)</source>
+        <translation>パノラマ0（プリセット0）</translation>
+    </message>
+    <message>
+        <source>设置丢失目标后【特写机】的动作</source>
+        <translation>目標を見失った後の【アップカメラ】の動作を設定します。</translation>
+    </message>
+    <message>
+        <source>Pano switch</source>
+        <translation>パノラマ切替</translation>
+    </message>
+    <message>
+        <source>表示录播画面将先切换学生全景再切换学生特写,关闭后将直接切学生特写</source>
+        <translation>録画画面はまず生徒パノラマ、次に生徒アップへ切り替わります。オフにすると直接生徒アップに切り替わります。</translation>
+    </message>
+    <message>
+        <source>Feature Continue Time</source>
+        <translation>アップ継続時間</translation>
+    </message>
+    <message>
+        <source>设置学生特写起立最大的保持时间</source>
+        <translation>起立した生徒をアップで映す最長時間を設定します。</translation>
+    </message>
+    <message>
+        <source>Small pano</source>
+        <translation>小パノラマ</translation>
+    </message>
+    <message>
+        <source>Return pano 0</source>
+        <translation>パノラマ0に戻る</translation>
+    </message>
+    <message>
+        <source>设置多个学生目标起立后的跟踪动作</source>
+        <translation>複数の生徒が起立したときの追尾動作を設定します。</translation>
+    </message>
+    <message>
+        <source>Face detect</source>
+        <translation>顔検出</translation>
+    </message>
+    <message>
+        <source>表示摄像机将通过人脸检测来判定跟踪目标是否需要给特写画面</source>
+        <translation>カメラが顔検出で、追尾目標をアップにするかどうかを判断します。</translation>
+    </message>
+    <message>
+        <source>Call Presets</source>
+        <translation>プリセット呼出し</translation>
+    </message>
+    <message>
+        <source>Director Strategy</source>
+        <translation>スイッチング方式</translation>
+    </message>
+    <message>
+        <source>外部导播：摄像机（板书机、学生机、教师机）发送跟踪状态码到导播主机，导播主机分析跟踪状态来做出导播视频输出的切换动作。
+例：教师静止ff 01 00 00 00 12，仅说明当前有教师在跟踪区域静止，导播主机切换教师跟踪动作时，仍需要考虑板书机和学生机的跟踪状态。
+
+内部导播：摄像机（教师机）发送跟踪切换码到导播主机，导播主机收到切换码后即可执行导播视频输出的切换动作。
+例：学生特写ff 33 33，导播视频输出直接切换学生特写。</source>
+        <translation>外部スイッチング：カメラ（板書カメラ、生徒カメラ、教師カメラ）が追尾状態コードをスイッチャーに送信し、スイッチャーが追尾状態を分析して映像出力を切り替えます。
+例：教師静止 ff 01 00 00 00 12 は、教師が追尾エリア内で静止していることを示すだけです。スイッチャーが教師の映像に切り替える際は、板書カメラと生徒カメラの追尾状態も考慮する必要があります。
+
+内部スイッチング：カメラ（教師カメラ）が切替コードをスイッチャーに送信し、スイッチャーは切替コードを受信するとすぐに映像出力を切り替えます。
+例：生徒アップ ff 33 33 を受信すると、スイッチャーの映像出力は直ちに生徒アップに切り替わります。</translation>
+    </message>
+    <message>
+        <source>External Director</source>
+        <translation>外部スイッチング</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>教師</translation>
+    </message>
+    <message>
+        <source>On the platform</source>
+        <translation>登壇</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 11</source>
+        <translation>FF 01 00 00 00 11</translation>
+    </message>
+    <message>
+        <source>Teacher still</source>
+        <translation>教師静止</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 12</source>
+        <translation>FF 01 00 00 00 12</translation>
+    </message>
+    <message>
+        <source>Teacher moving</source>
+        <translation>教師移動</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 13</source>
+        <translation>FF 01 00 00 00 13</translation>
+    </message>
+    <message>
+        <source>Under the platform</source>
+        <translation>降壇</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 14</source>
+        <translation>FF 01 00 00 00 14</translation>
+    </message>
+    <message>
+        <source>Multi objective</source>
+        <translation>複数ターゲット</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 15</source>
+        <translation>FF 01 00 00 00 15</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>生徒</translation>
+    </message>
+    <message>
+        <source>Student stood up</source>
+        <translation>生徒起立</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 21</source>
+        <translation>FF 02 00 00 00 21</translation>
+    </message>
+    <message>
+        <source>Feature in place</source>
+        <translation>アップ完了</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 22</source>
+        <translation>FF 02 00 00 00 22</translation>
+    </message>
+    <message>
+        <source>Student sat down</source>
+        <translation>生徒着席</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 23</source>
+        <translation>FF 02 00 00 00 23</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 24</source>
+        <translation>FF 02 00 00 00 24</translation>
+    </message>
+    <message>
+        <source> Blackboard</source>
+        <translation> 板書</translation>
+    </message>
+    <message>
+        <source>Have action</source>
+        <translation>動作あり</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 31</source>
+        <translation>FF 03 00 00 00 31</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 32</source>
+        <translation>FF 03 00 00 00 32</translation>
+    </message>
+    <message>
+        <source>Interior Director</source>
+        <translation>内部スイッチング</translation>
+    </message>
+    <message>
+        <source>Director Code(Only Teacher Camera)</source>
+        <translation>スイッチングコード（教師カメラのみ）</translation>
+    </message>
+    <message>
+        <source>Teacher pano</source>
+        <translation>教師パノラマ</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 02 ff</source>
+        <translation>80 01 0e 26 5b 01 02 ff</translation>
+    </message>
+    <message>
+        <source>Teacher feature</source>
+        <translation>教師アップ</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 01 ff</source>
+        <translation>80 01 0e 26 5b 01 01 ff</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 02 ff</source>
+        <translation>80 01 0e 26 5b 02 02 ff</translation>
+    </message>
+    <message>
+        <source>Student feature</source>
+        <translation>生徒アップ</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 01 ff</source>
+        <translation>80 01 0e 26 5b 02 01 ff</translation>
+    </message>
+    <message>
+        <source>Blackboard</source>
+        <translation>板書</translation>
+    </message>
+    <message>
+        <source>Board1</source>
+        <translation>板書1</translation>
+    </message>
+    <message>
+        <source>Board2</source>
+        <translation>板書2</translation>
+    </message>
+    <message>
+        <source>Director Server Address</source>
+        <translation>切替サーバーのアドレス</translation>
+    </message>
+    <message>
+        <source>127.0.0.1</source>
+        <translation>127.0.0.1</translation>
+    </message>
+    <message>
+        <source>Director Server Port</source>
+        <translation>切替サーバーのポート</translation>
+    </message>
+    <message>
+        <source>9999</source>
+        <translation>9999</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>プロトコル</translation>
+    </message>
+    <message>
+        <source>UDP</source>
+        <translation>UDP</translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation>TCP</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>ｼﾘｱﾙ</translation>
+    </message>
+    <message>
+        <source>Command Type</source>
+        <translation>コマンド形式</translation>
+    </message>
+    <message>
+        <source>HEX</source>
+        <translation>HEX</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>Director Code Send Mode</source>
+        <translation>スイッチングコード送信方式</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>1回</translation>
+    </message>
+    <message>
+        <source>Triple</source>
+        <translation>3回</translation>
+    </message>
+    <message>
+        <source>Continuously</source>
+        <translation>連続</translation>
+    </message>
+    <message>
+        <source>Switch Auto</source>
+        <translation>自動に切替</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 01</source>
+        <translation>FF 00 00 00 00 01</translation>
+    </message>
+    <message>
+        <source>Switch Manual</source>
+        <translation>手動に切替</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 02</source>
+        <translation>FF 00 00 00 00 02</translation>
+    </message>
+    <message>
+        <source>Exit wizard</source>
+        <translation>ウィザードを終了</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>ウィザード完了</translation>
     </message>
 </context>
 <context>
@@ -2145,6 +3026,50 @@ Remove or rename it.</source>
     <message>
         <source>Import failure</source>
         <translation>インポート失敗</translation>
+    </message>
+    <message>
+        <source>save backup file</source>
+        <translation>バックアップファイルを保存</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>バックアップファイルを選択</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>デバイス：</translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>マルチキャストの初期化に失敗しました</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>マルチキャストグループへの参加に失敗しました</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>設定する機器を選択してください</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>設定しました</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>本当に再起動しますか？</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>再起動</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>アップグレードパッケージを選択</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>詳細を隠す</translation>
     </message>
 </context>
 </TS>

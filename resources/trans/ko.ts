@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR" sourcelanguage="en_US">
 <context>
+    <name>ArrowKeyViews</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>홈</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>줌 인</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>줌 아웃</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+</context>
+<context>
+    <name>ButtomView</name>
+    <message>
+        <source>Form</source>
+        <translation>폼</translation>
+    </message>
+    <message>
+        <source>退出配置</source>
+        <translation>설정 종료</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>이전</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>다음</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>마법사 완료</translation>
+    </message>
+</context>
+<context>
     <name>Calibrate_Area_Expand</name>
     <message>
         <source>Dialog</source>
@@ -50,6 +128,809 @@
     <message>
         <source>Auto-Calibration Successful.</source>
         <translation>자동 보정에 성공했습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>GuideConfig</name>
+    <message>
+        <source>Wizard Config</source>
+        <translation>마법사 설정</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Camera Settings</source>
+        <translation>카메라 설정</translation>
+    </message>
+    <message>
+        <source>Two Cameras Tips</source>
+        <translation>2대 구성: 교사용과 학생용 카메라를 지원하며 교사 클로즈업, 교사 파노라마, 학생 클로즈업, 학생 파노라마를 포함합니다.</translation>
+    </message>
+    <message>
+        <source>Camera Selection</source>
+        <translation>카메라 대수</translation>
+    </message>
+    <message>
+        <source>2 Cameras</source>
+        <translation>2대</translation>
+    </message>
+    <message>
+        <source>4 Cameras</source>
+        <translation>4대</translation>
+    </message>
+    <message>
+        <source>5 Cameras</source>
+        <translation>5대</translation>
+    </message>
+    <message>
+        <source>6 Cameras</source>
+        <translation>6대</translation>
+    </message>
+    <message>
+        <source>Welcome to the configuration tool Wizard</source>
+        <translation>설정 도구 마법사에 오신 것을 환영합니다</translation>
+    </message>
+    <message>
+        <source>Four Cameras Tips</source>
+        <translation>4대 구성: 2대 구성을 바탕으로 교사 파노라마 카메라와 학생 파노라마 카메라를 유지하고, PTZ 카메라 2대를 각각 교사 클로즈업 카메라와 학생 클로즈업 카메라로 사용합니다.</translation>
+    </message>
+    <message>
+        <source>Five Cameras Tips</source>
+        <translation>5대 구성: 4대 구성에 판서 카메라 1대를 추가합니다.</translation>
+    </message>
+    <message>
+        <source>Teacher Feature IP</source>
+        <translation>교사 클로즈업 IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.100</source>
+        <translation>192.168.1.100</translation>
+    </message>
+    <message>
+        <source>Teacher Pano IP</source>
+        <translation>교사 파노라마 IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.101</source>
+        <translation>192.168.1.101</translation>
+    </message>
+    <message>
+        <source>Student Feature IP</source>
+        <translation>학생 클로즈업 IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.163</source>
+        <translation>192.168.1.163</translation>
+    </message>
+    <message>
+        <source>Student Pano IP</source>
+        <translation>학생 파노라마 IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.164</source>
+        <translation>192.168.1.164</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>판서 1 IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.165</source>
+        <translation>192.168.1.165</translation>
+    </message>
+    <message>
+        <source>Board 2</source>
+        <translation>판서 2 IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.166</source>
+        <translation>192.168.1.166</translation>
+    </message>
+    <message>
+        <source>Six Cameras Tips</source>
+        <translation>6대 구성: 5대 구성에 판서 카메라 1대를 더 추가합니다.</translation>
+    </message>
+    <message>
+        <source>Calibration Pano</source>
+        <translation>파노라마 보정</translation>
+    </message>
+    <message>
+        <source>Show calibration cross</source>
+        <translation>보정 십자선 표시</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>초기화</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>보정</translation>
+    </message>
+    <message>
+        <source>Feature IP</source>
+        <translation>클로즈업 IP</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>연결</translation>
+    </message>
+    <message>
+        <source>Pano IP</source>
+        <translation>파노라마 IP</translation>
+    </message>
+    <message>
+        <source>Track Mode</source>
+        <translation>추적 모드</translation>
+    </message>
+    <message>
+        <source>TrackModeNote</source>
+        <translation>참고: 카메라가 정상적으로 연결되지 않으면 기본 모드가 표시됩니다. 연결에 성공하면 카메라에 설정된 모드가 사용됩니다.</translation>
+    </message>
+    <message>
+        <source>三预置位模式: 教师进入板书区域全程给教师特写,左/中/右板书三个预置位对应的就是三个教师特写位.</source>
+        <translation>3 프리셋 모드: 교사가 판서 영역에 들어가면 계속 교사를 클로즈업합니다. 왼쪽/가운데/오른쪽 판서의 세 프리셋이 세 교사 클로즈업 위치에 해당합니다.</translation>
+    </message>
+    <message>
+        <source>跟随模式: 无论教师移动还是静止,全程给教师特写.</source>
+        <translation>팔로우 모드: 교사가 움직이든 멈춰 있든 계속 교사를 클로즈업합니다.</translation>
+    </message>
+    <message>
+        <source>双镜模式: 教师静止或在特写画面内移动时保持教师特写，教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>듀얼 카메라 모드: 교사가 멈춰 있거나 클로즈업 화면 안에서 움직이면 클로즈업을 유지하고, 화면 밖이나 가장자리로 나가면 교사 파노라마로 전환합니다.</translation>
+    </message>
+    <message>
+        <source>混合模式: 教师静止或在特写画面内移动时保持教师特写，教师在特写画面内小幅移动时,会把教师在特写画面内缓慢居中，能看到云台动作,教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>혼합 모드: 교사가 멈춰 있거나 클로즈업 화면 안에서 움직이면 클로즈업을 유지합니다. 화면 안에서 조금 움직이면 교사를 천천히 가운데로 맞추며 PTZ 움직임이 보입니다. 화면 밖이나 가장자리로 나가면 교사 파노라마로 전환합니다.</translation>
+    </message>
+    <message>
+        <source>黑板全景模式: 除学生起立导播学生特写外，其他情况全部显示黑板全景画面.</source>
+        <translation>판서 파노라마 모드: 학생이 일어서서 학생 클로즈업을 보낼 때 외에는 항상 칠판 파노라마를 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Three Presets Mode</source>
+        <translation>3 프리셋 모드</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>팔로우 모드</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>듀얼 카메라 모드</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>혼합 모드</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>판서 파노라마 모드</translation>
+    </message>
+    <message>
+        <source>Region Settings</source>
+        <translation>영역 설정</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>표시</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>왼쪽</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>오른쪽</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>가운데</translation>
+    </message>
+    <message>
+        <source>Call Camera</source>
+        <translation>카메라 호출</translation>
+    </message>
+    <message>
+        <source>Auto DET Track</source>
+        <translation>자동 감지 추적</translation>
+    </message>
+    <message>
+        <source>AI Detection</source>
+        <translation>AI 감지</translation>
+    </message>
+    <message>
+        <source>ClearSnapshot</source>
+        <translation>스냅샷 삭제</translation>
+    </message>
+    <message>
+        <source>
+1: Select the tracking area, the mouse stays in the tracking area, 
+and the size of the tracking area can be adjusted after getting the focus. 
+This item is mandatory, and it can only be modified and adjusted without deleting;</source>
+        <translation>
+1: 추적 영역을 선택합니다. 마우스를 추적 영역 안에 두고
+포커스를 얻으면 추적 영역의 크기를 조정할 수 있습니다.
+필수 항목이며 수정과 조정만 가능하고 삭제할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>추적</translation>
+    </message>
+    <message>
+        <source>
+1: Select the snapshot area, if it is not drawn, draw the area that needs to be a snapshot in the image, 
+if you need to adjust again after drawing, you can drag or select the anchor point to fine-tune;
+2: To remove the snapshot area, click the [Clear Snapshot Area] button on the right and apply</source>
+        <translation>
+1: 스냅샷 영역을 선택합니다. 그려져 있지 않으면 영상에서 스냅샷할 영역을 그리십시오.
+그린 후 다시 조정하려면 드래그하거나 앵커 포인트를 선택해 미세 조정할 수 있습니다.
+2: 스냅샷 영역을 지우려면 오른쪽의 [스냅샷 삭제] 버튼을 클릭한 후 적용하십시오</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>스냅샷</translation>
+    </message>
+    <message>
+        <source>
+1:Select the blackboard area, if the left, middle, and right have been drawn, the focus will stay on the left blackboard by default, 
+and the middle and right blackboard cannot be focused and modified. If you need to modify one of the left, 
+middle, and right items, cancel the check and then redraw or modify and adjust;</source>
+        <translation>
+1: 칠판 영역을 선택합니다. 왼쪽, 가운데, 오른쪽이 모두 그려져 있으면 포커스는 기본적으로 왼쪽 칠판에 있으며,
+가운데와 오른쪽 칠판은 포커스를 얻어 수정할 수 없습니다. 왼쪽,
+가운데, 오른쪽 중 하나를 수정하려면 체크를 해제한 후 다시 그리거나 수정·조정하십시오.</translation>
+    </message>
+    <message>
+        <source>Board  </source>
+        <translation>칠판</translation>
+    </message>
+    <message>
+        <source>
+1:Select the shielded area, if the shielded area 1234 has been drawn, 
+the focus will stay in the shielded area 1 by default, if you need to modify one of 1234, 
+cancel the check and then redraw or modify the adjustment;</source>
+        <translation>
+1: 마스크 영역을 선택합니다. 마스크 영역 1~4가 모두 그려져 있으면
+포커스는 기본적으로 마스크 영역 1에 있습니다. 1~4 중 하나를 수정하려면
+체크를 해제한 후 다시 그리거나 수정·조정하십시오.</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>마스크</translation>
+    </message>
+    <message>
+        <source>Set Preset</source>
+        <translation>프리셋 저장</translation>
+    </message>
+    <message>
+        <source>Set Feature Presets</source>
+        <translation>클로즈업 프리셋 저장</translation>
+    </message>
+    <message>
+        <source>Num 0 : Pano</source>
+        <translation>0번: 파노라마</translation>
+    </message>
+    <message>
+        <source>Num 1 : Paltform</source>
+        <translation>1번: 교단</translation>
+    </message>
+    <message>
+        <source>Num 2 : Left Board</source>
+        <translation>2번: 왼쪽 칠판</translation>
+    </message>
+    <message>
+        <source>Num 3 : Right Board</source>
+        <translation>3번: 오른쪽 칠판</translation>
+    </message>
+    <message>
+        <source>Num 11 : Board Pano</source>
+        <translation>11번: 판서 파노라마</translation>
+    </message>
+    <message>
+        <source>Num 60 : Pano Crop</source>
+        <translation>60번: 파노라마 크롭</translation>
+    </message>
+    <message>
+        <source>Set Board Presets</source>
+        <translation>판서 프리셋 저장</translation>
+    </message>
+    <message>
+        <source>Num 1 : Left Board</source>
+        <translation>1번: 왼쪽 칠판</translation>
+    </message>
+    <message>
+        <source>Num 2 : Right Board</source>
+        <translation>2번 : 오른쪽 판서</translation>
+    </message>
+    <message>
+        <source>Num 2 : Center Board</source>
+        <translation>2번: 가운데 칠판</translation>
+    </message>
+    <message>
+        <source>设置板书端预置位仅在五机位选中切换才会生效,切换按钮如下蓝字控件标明;</source>
+        <translation>판서 쪽 프리셋 저장은 5대 구성에서 전환했을 때만 적용됩니다. 전환 버튼은 아래 파란 글자 항목입니다.</translation>
+    </message>
+    <message>
+        <source>Auto Board Pano</source>
+        <translation>판서 파노라마 자동</translation>
+    </message>
+    <message>
+        <source>Auto Platform</source>
+        <translation>교단 자동</translation>
+    </message>
+    <message>
+        <source>Advanced Options</source>
+        <translation>고급 옵션</translation>
+    </message>
+    <message>
+        <source>Target Lost Action</source>
+        <translation>대상 손실 시</translation>
+    </message>
+    <message>
+        <source>None action</source>
+        <translation>동작 없음</translation>
+    </message>
+    <message>
+        <source>Pano(Preset 0)</source>
+        <translation>파노라마(프리셋 0)</translation>
+    </message>
+    <message>
+        <source>Platform(Preset 1)</source>
+        <translation>교단(프리셋 1)</translation>
+    </message>
+    <message>
+        <source>Student pano</source>
+        <translation>학생 파노라마</translation>
+    </message>
+    <message>
+        <source>教师下讲台,特写画面根据选项切换</source>
+        <translation>교사가 교단을 내려오면 클로즈업 화면이 선택에 따라 전환됩니다.</translation>
+    </message>
+    <message>
+        <source>Board Hold Time</source>
+        <translation>판서 유지 시간(초)</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>保持时间为给板书特写后的特写保持时间</source>
+        <translation>유지 시간은 판서를 클로즈업한 뒤 클로즈업을 유지하는 시간입니다.</translation>
+    </message>
+    <message>
+        <source>特写流回全景位延时</source>
+        <translation>클로즈업→파노라마 복귀 지연</translation>
+    </message>
+    <message>
+        <source>多机位或双目云台机特写流回全景位延时时间,仅四/五机位生效</source>
+        <translation>다중 카메라 또는 듀얼 렌즈 PTZ에서 클로즈업이 파노라마 위치로 돌아가기까지의 지연 시간. 4/5대 구성에서만 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>Board Detect Time</source>
+        <translation>판서 감지 시간(초)</translation>
+    </message>
+    <message>
+        <source>检测时间为发现目标后给板书特写的延时</source>
+        <translation>감지 시간은 대상을 찾은 뒤 판서를 클로즈업하기까지의 지연입니다.</translation>
+    </message>
+    <message>
+        <source>Multi Objective Action</source>
+        <translation>다중 대상 시</translation>
+    </message>
+    <message>
+        <source>track current object</source>
+        <translation>현재 대상 추적</translation>
+    </message>
+    <message>
+        <source>Return pano</source>
+        <translation>파노라마로 복귀</translation>
+    </message>
+    <message>
+        <source>讲台上有多个目标时,特写画面根据选项切换</source>
+        <translation>교단에 대상이 여럿 있으면 클로즈업 화면이 선택에 따라 전환됩니다.</translation>
+    </message>
+    <message>
+        <source>Board Function</source>
+        <translation>판서 기능</translation>
+    </message>
+    <message>
+        <source>开启板书功能后,配置的板书检测框和对应的板书位方能生效</source>
+        <translation>판서 기능을 켜야 설정한 판서 감지 영역과 해당 판서 위치가 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>Height Adaptation</source>
+        <translation>높이 자동 조정</translation>
+    </message>
+    <message>
+        <source>身高自适应会根据目标高度自动调节特写框的高度</source>
+        <translation>키 자동 맞춤은 대상의 키에 따라 클로즈업 프레임 높이를 자동으로 조정합니다.</translation>
+    </message>
+    <message>
+        <source>Start track</source>
+        <translation>시작 시 추적</translation>
+    </message>
+    <message>
+        <source>摄像机开机即开启跟踪</source>
+        <translation>카메라가 켜지면 바로 추적을 시작합니다.</translation>
+    </message>
+    <message>
+        <source>PTZ Speed Level</source>
+        <translation>PTZ 속도 레벨</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>云台速度等级,仅三预置位模式生效</source>
+        <translation>PTZ 속도 단계. 3프리셋 모드에서만 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>Disable AF when tracking</source>
+        <translation>추적 중 AF 끄기</translation>
+    </message>
+    <message>
+        <source>跟踪时不对焦,仅四/五机位生效</source>
+        <translation>추적 중에는 초점을 맞추지 않습니다. 4/5대 구성에서만 적용됩니다.</translation>
+    </message>
+    <message>
+        <source>Track Test</source>
+        <translation>추적 테스트</translation>
+    </message>
+    <message>
+        <source>Call Feature Presets</source>
+        <translation>클로즈업 프리셋 호출</translation>
+    </message>
+    <message>
+        <source>Call Board Presets</source>
+        <translation>판서 프리셋 호출</translation>
+    </message>
+    <message>
+        <source>Hide/Show Draw Area</source>
+        <translation>그린 영역 표시/숨기기</translation>
+    </message>
+    <message>
+        <source>Stop/Open Tracking</source>
+        <translation>추적 중지/시작</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been suspended</source>
+        <translation>파노라마 크롭이 일시 중지되었습니다</translation>
+    </message>
+    <message>
+        <source>Stu Area</source>
+        <translation>학생 영역</translation>
+    </message>
+    <message>
+        <source>学生端区域设置使用说明
+
+ 1.显示: 勾选显示已配置的学生区域和屏蔽区域,相反为关闭;
+
+ 2.学生区域: 显示四个绿色块包含学生起立区域;
+
+ 3.屏蔽区域: 支持设置四个屏蔽区域,如屏蔽区域1,用鼠标点屏蔽区域1的左边界,按逆时针方向拖拉鼠标到临边或隔边界;</source>
+        <translation>학생 영역 설정 사용법
+
+ 1.표시: 체크하면 설정된 학생 영역과 가림 영역을 표시하고, 해제하면 닫습니다.
+
+ 2.학생 영역: 학생 기립 영역을 둘러싼 초록색 표시 4개를 보여 줍니다.
+
+ 3.가림 영역: 네 개까지 설정할 수 있습니다. 예를 들어 가림 영역 1은 그 왼쪽 경계를 클릭한 뒤 시계 반대 방향으로 옆 경계나 맞은편 경계까지 끕니다.</translation>
+    </message>
+    <message>
+        <source>Lost Action Time</source>
+        <translation>손실 동작 시간(초)</translation>
+    </message>
+    <message>
+        <source>表示目标丢失后，经过超时时间后执行【目标丢失动作】</source>
+        <translation>대상을 잃은 뒤 이 시간이 지나면 [대상 손실 동작]을 실행합니다.</translation>
+    </message>
+    <message>
+        <source>Pano 0(Preset 0)</source>
+        <translation>파노라마 0(프리셋 0)</translation>
+    </message>
+    <message>
+        <source>设置丢失目标后【特写机】的动作</source>
+        <translation>대상을 잃은 뒤 [클로즈업 카메라]의 동작을 설정합니다.</translation>
+    </message>
+    <message>
+        <source>Pano switch</source>
+        <translation>파노라마 전환</translation>
+    </message>
+    <message>
+        <source>表示录播画面将先切换学生全景再切换学生特写,关闭后将直接切学生特写</source>
+        <translation>녹화 화면이 먼저 학생 파노라마로, 그다음 학생 클로즈업으로 전환됩니다. 끄면 바로 학생 클로즈업으로 전환됩니다.</translation>
+    </message>
+    <message>
+        <source>Feature Continue Time</source>
+        <translation>클로즈업 지속 시간</translation>
+    </message>
+    <message>
+        <source>设置学生特写起立最大的保持时间</source>
+        <translation>일어선 학생을 클로즈업으로 유지하는 최대 시간을 설정합니다.</translation>
+    </message>
+    <message>
+        <source>Small pano</source>
+        <translation>소형 파노라마</translation>
+    </message>
+    <message>
+        <source>Return pano 0</source>
+        <translation>파노라마 0으로 복귀</translation>
+    </message>
+    <message>
+        <source>设置多个学生目标起立后的跟踪动作</source>
+        <translation>여러 학생이 일어섰을 때의 추적 동작을 설정합니다.</translation>
+    </message>
+    <message>
+        <source>Face detect</source>
+        <translation>얼굴 감지</translation>
+    </message>
+    <message>
+        <source>表示摄像机将通过人脸检测来判定跟踪目标是否需要给特写画面</source>
+        <translation>카메라가 얼굴 감지로 추적 대상을 클로즈업할지 판단합니다.</translation>
+    </message>
+    <message>
+        <source>Call Presets</source>
+        <translation>프리셋 호출</translation>
+    </message>
+    <message>
+        <source>Director Strategy</source>
+        <translation>연출 방식</translation>
+    </message>
+    <message>
+        <source>外部导播：摄像机（板书机、学生机、教师机）发送跟踪状态码到导播主机，导播主机分析跟踪状态来做出导播视频输出的切换动作。
+例：教师静止ff 01 00 00 00 12，仅说明当前有教师在跟踪区域静止，导播主机切换教师跟踪动作时，仍需要考虑板书机和学生机的跟踪状态。
+
+内部导播：摄像机（教师机）发送跟踪切换码到导播主机，导播主机收到切换码后即可执行导播视频输出的切换动作。
+例：学生特写ff 33 33，导播视频输出直接切换学生特写。</source>
+        <translation>외부 연출: 카메라(판서 카메라, 학생 카메라, 교사 카메라)가 추적 상태 코드를 연출 호스트로 보내면, 연출 호스트가 추적 상태를 분석하여 영상 출력을 전환합니다.
+예: 교사 정지 ff 01 00 00 00 12는 교사가 추적 영역에서 정지해 있다는 것만 알려 줍니다. 연출 호스트가 교사 화면으로 전환할 때는 판서 카메라와 학생 카메라의 추적 상태도 고려해야 합니다.
+
+내부 연출: 카메라(교사 카메라)가 전환 코드를 연출 호스트로 보내면, 연출 호스트는 전환 코드를 받는 즉시 영상 출력을 전환합니다.
+예: 학생 클로즈업 ff 33 33을 받으면 연출 영상 출력이 바로 학생 클로즈업으로 전환됩니다.</translation>
+    </message>
+    <message>
+        <source>External Director</source>
+        <translation>외부 연출</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>교사</translation>
+    </message>
+    <message>
+        <source>On the platform</source>
+        <translation>교단 진입</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 11</source>
+        <translation>FF 01 00 00 00 11</translation>
+    </message>
+    <message>
+        <source>Teacher still</source>
+        <translation>교사 정지</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 12</source>
+        <translation>FF 01 00 00 00 12</translation>
+    </message>
+    <message>
+        <source>Teacher moving</source>
+        <translation>교사 이동</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 13</source>
+        <translation>FF 01 00 00 00 13</translation>
+    </message>
+    <message>
+        <source>Under the platform</source>
+        <translation>교단 이탈</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 14</source>
+        <translation>FF 01 00 00 00 14</translation>
+    </message>
+    <message>
+        <source>Multi objective</source>
+        <translation>다중 대상</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 15</source>
+        <translation>FF 01 00 00 00 15</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>학생</translation>
+    </message>
+    <message>
+        <source>Student stood up</source>
+        <translation>학생 기립</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 21</source>
+        <translation>FF 02 00 00 00 21</translation>
+    </message>
+    <message>
+        <source>Feature in place</source>
+        <translation>클로즈업 완료</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 22</source>
+        <translation>FF 02 00 00 00 22</translation>
+    </message>
+    <message>
+        <source>Student sat down</source>
+        <translation>학생 착석</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 23</source>
+        <translation>FF 02 00 00 00 23</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 24</source>
+        <translation>FF 02 00 00 00 24</translation>
+    </message>
+    <message>
+        <source> Blackboard</source>
+        <translation> 판서</translation>
+    </message>
+    <message>
+        <source>Have action</source>
+        <translation>동작 있음</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 31</source>
+        <translation>FF 03 00 00 00 31</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 32</source>
+        <translation>FF 03 00 00 00 32</translation>
+    </message>
+    <message>
+        <source>Interior Director</source>
+        <translation>내부 연출</translation>
+    </message>
+    <message>
+        <source>Director Code(Only Teacher Camera)</source>
+        <translation>연출 코드(교사 카메라 전용)</translation>
+    </message>
+    <message>
+        <source>Teacher pano</source>
+        <translation>교사 파노라마</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 02 ff</source>
+        <translation>80 01 0e 26 5b 01 02 ff</translation>
+    </message>
+    <message>
+        <source>Teacher feature</source>
+        <translation>교사 클로즈업</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 01 ff</source>
+        <translation>80 01 0e 26 5b 01 01 ff</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 02 ff</source>
+        <translation>80 01 0e 26 5b 02 02 ff</translation>
+    </message>
+    <message>
+        <source>Student feature</source>
+        <translation>학생 클로즈업</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 01 ff</source>
+        <translation>80 01 0e 26 5b 02 01 ff</translation>
+    </message>
+    <message>
+        <source>Blackboard</source>
+        <translation>판서</translation>
+    </message>
+    <message>
+        <source>Board1</source>
+        <translation>판서 1</translation>
+    </message>
+    <message>
+        <source>Board2</source>
+        <translation>판서 2</translation>
+    </message>
+    <message>
+        <source>Director Server Address</source>
+        <translation>디렉터 서버 주소</translation>
+    </message>
+    <message>
+        <source>127.0.0.1</source>
+        <translation>127.0.0.1</translation>
+    </message>
+    <message>
+        <source>Director Server Port</source>
+        <translation>디렉터 서버 포트</translation>
+    </message>
+    <message>
+        <source>9999</source>
+        <translation>9999</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>프로토콜</translation>
+    </message>
+    <message>
+        <source>UDP</source>
+        <translation>UDP</translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation>TCP</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>시리얼</translation>
+    </message>
+    <message>
+        <source>Command Type</source>
+        <translation>명령 형식</translation>
+    </message>
+    <message>
+        <source>HEX</source>
+        <translation>HEX</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>Director Code Send Mode</source>
+        <translation>연출 코드 전송 방식</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>1회</translation>
+    </message>
+    <message>
+        <source>Triple</source>
+        <translation>3회</translation>
+    </message>
+    <message>
+        <source>Continuously</source>
+        <translation>연속</translation>
+    </message>
+    <message>
+        <source>Switch Auto</source>
+        <translation>자동으로 전환</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 01</source>
+        <translation>FF 00 00 00 00 01</translation>
+    </message>
+    <message>
+        <source>Switch Manual</source>
+        <translation>수동으로 전환</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 02</source>
+        <translation>FF 00 00 00 00 02</translation>
+    </message>
+    <message>
+        <source>Exit wizard</source>
+        <translation>마법사 종료</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>마법사 완료</translation>
     </message>
 </context>
 <context>
@@ -2145,6 +3026,50 @@ Remove or rename it.</source>
     <message>
         <source>Import failure</source>
         <translation>가져오기 실패</translation>
+    </message>
+    <message>
+        <source>save backup file</source>
+        <translation>백업 파일 저장</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>백업 파일 선택</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>장치: </translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>멀티캐스트 초기화에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>멀티캐스트 그룹 가입에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>설정할 장치를 선택하십시오</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>설정 성공</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>정말 재부팅하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>재부팅</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>업그레이드 패키지 선택</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>간단히 보기</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="th_TH" sourcelanguage="en_US">
 <context>
+    <name>ArrowKeyViews</name>
+    <message>
+        <source>Form</source>
+        <translation>ฟอร์ม</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>จุดเริ่ม</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>ซูมเข้า</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>ซูมออก</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+</context>
+<context>
+    <name>ButtomView</name>
+    <message>
+        <source>Form</source>
+        <translation>ฟอร์ม</translation>
+    </message>
+    <message>
+        <source>退出配置</source>
+        <translation>ออกจากการตั้งค่า</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>ย้อนกลับ</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>นำไปใช้</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>ถัดไป</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>เสร็จสิ้นตัวช่วย</translation>
+    </message>
+</context>
+<context>
     <name>Calibrate_Area_Expand</name>
     <message>
         <source>Dialog</source>
@@ -50,6 +128,809 @@
     <message>
         <source>Auto-Calibration Successful.</source>
         <translation>การปรับเทียบอัตโนมัติสำเร็จ</translation>
+    </message>
+</context>
+<context>
+    <name>GuideConfig</name>
+    <message>
+        <source>Wizard Config</source>
+        <translation>ตัวช่วยตั้งค่า</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Camera Settings</source>
+        <translation>ตั้งค่ากล้อง</translation>
+    </message>
+    <message>
+        <source>Two Cameras Tips</source>
+        <translation>2 กล้อง: รองรับกล้องครูและกล้องนักเรียน ประกอบด้วยโคลสอัพครู พาโนรามาครู โคลสอัพนักเรียน และพาโนรามานักเรียน</translation>
+    </message>
+    <message>
+        <source>Camera Selection</source>
+        <translation>เลือกจำนวนกล้อง</translation>
+    </message>
+    <message>
+        <source>2 Cameras</source>
+        <translation>2 กล้อง</translation>
+    </message>
+    <message>
+        <source>4 Cameras</source>
+        <translation>4 กล้อง</translation>
+    </message>
+    <message>
+        <source>5 Cameras</source>
+        <translation>5 กล้อง</translation>
+    </message>
+    <message>
+        <source>6 Cameras</source>
+        <translation>6 กล้อง</translation>
+    </message>
+    <message>
+        <source>Welcome to the configuration tool Wizard</source>
+        <translation>ยินดีต้อนรับสู่ตัวช่วยของเครื่องมือตั้งค่า</translation>
+    </message>
+    <message>
+        <source>Four Cameras Tips</source>
+        <translation>4 กล้อง: ต่อยอดจาก 2 กล้อง โดยคงกล้องพาโนรามาครูและกล้องพาโนรามานักเรียนไว้ และใช้กล้อง PTZ สองตัวเป็นกล้องโคลสอัพครูและกล้องโคลสอัพนักเรียน</translation>
+    </message>
+    <message>
+        <source>Five Cameras Tips</source>
+        <translation>5 กล้อง: ต่อยอดจาก 4 กล้อง โดยเพิ่มกล้องกระดานหนึ่งตัว</translation>
+    </message>
+    <message>
+        <source>Teacher Feature IP</source>
+        <translation>IP โคลสอัพครู</translation>
+    </message>
+    <message>
+        <source>192.168.1.100</source>
+        <translation>192.168.1.100</translation>
+    </message>
+    <message>
+        <source>Teacher Pano IP</source>
+        <translation>IP พาโนรามาครู</translation>
+    </message>
+    <message>
+        <source>192.168.1.101</source>
+        <translation>192.168.1.101</translation>
+    </message>
+    <message>
+        <source>Student Feature IP</source>
+        <translation>IP โคลสอัพนักเรียน</translation>
+    </message>
+    <message>
+        <source>192.168.1.163</source>
+        <translation>192.168.1.163</translation>
+    </message>
+    <message>
+        <source>Student Pano IP</source>
+        <translation>IP พาโนรามานักเรียน</translation>
+    </message>
+    <message>
+        <source>192.168.1.164</source>
+        <translation>192.168.1.164</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>IP กระดาน 1</translation>
+    </message>
+    <message>
+        <source>192.168.1.165</source>
+        <translation>192.168.1.165</translation>
+    </message>
+    <message>
+        <source>Board 2</source>
+        <translation>IP กระดาน 2</translation>
+    </message>
+    <message>
+        <source>192.168.1.166</source>
+        <translation>192.168.1.166</translation>
+    </message>
+    <message>
+        <source>Six Cameras Tips</source>
+        <translation>6 กล้อง: ต่อยอดจาก 5 กล้อง โดยเพิ่มกล้องกระดานอีกหนึ่งตัว</translation>
+    </message>
+    <message>
+        <source>Calibration Pano</source>
+        <translation>ปรับเทียบพาโนรามา</translation>
+    </message>
+    <message>
+        <source>Show calibration cross</source>
+        <translation>แสดงกากบาทปรับเทียบ</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>รีเซ็ต</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>ปรับเทียบ</translation>
+    </message>
+    <message>
+        <source>Feature IP</source>
+        <translation>IP โคลสอัพ</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>เชื่อมต่อ</translation>
+    </message>
+    <message>
+        <source>Pano IP</source>
+        <translation>IP พาโนรามา</translation>
+    </message>
+    <message>
+        <source>Track Mode</source>
+        <translation>โหมดติดตาม</translation>
+    </message>
+    <message>
+        <source>TrackModeNote</source>
+        <translation>หมายเหตุ: เมื่อกล้องยังเชื่อมต่อไม่สำเร็จ โหมดที่ได้คือค่าเริ่มต้น เมื่อเชื่อมต่อกล้องสำเร็จแล้ว จะใช้โหมดที่ตั้งไว้ในกล้อง</translation>
+    </message>
+    <message>
+        <source>三预置位模式: 教师进入板书区域全程给教师特写,左/中/右板书三个预置位对应的就是三个教师特写位.</source>
+        <translation>โหมดสามพรีเซ็ต: เมื่อครูเข้าพื้นที่กระดาน จะโคลสอัพครูตลอด พรีเซ็ตกระดานซ้าย/กลาง/ขวาทั้งสามคือตำแหน่งโคลสอัพครูสามตำแหน่ง</translation>
+    </message>
+    <message>
+        <source>跟随模式: 无论教师移动还是静止,全程给教师特写.</source>
+        <translation>โหมดติดตามตัว: ไม่ว่าครูจะเคลื่อนที่หรืออยู่นิ่ง จะโคลสอัพครูตลอด</translation>
+    </message>
+    <message>
+        <source>双镜模式: 教师静止或在特写画面内移动时保持教师特写，教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>โหมดสองกล้อง: เมื่อครูอยู่นิ่งหรือเคลื่อนที่ในภาพโคลสอัพ จะคงโคลสอัพไว้ เมื่อครูออกนอกภาพหรือไปที่ขอบภาพ จะสลับเป็นพาโนรามาครู</translation>
+    </message>
+    <message>
+        <source>混合模式: 教师静止或在特写画面内移动时保持教师特写，教师在特写画面内小幅移动时,会把教师在特写画面内缓慢居中，能看到云台动作,教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>โหมดผสม: เมื่อครูอยู่นิ่งหรือเคลื่อนที่ในภาพโคลสอัพ จะคงโคลสอัพไว้ เมื่อครูขยับเล็กน้อย จะค่อย ๆ จัดครูให้อยู่กลางภาพและเห็นการหมุนของแท่น เมื่อครูออกนอกภาพหรือไปที่ขอบภาพ จะสลับเป็นพาโนรามาครู</translation>
+    </message>
+    <message>
+        <source>黑板全景模式: 除学生起立导播学生特写外，其他情况全部显示黑板全景画面.</source>
+        <translation>โหมดพาโนรามากระดาน: แสดงภาพพาโนรามากระดานในทุกกรณี ยกเว้นเมื่อนักเรียนยืนขึ้นและแสดงโคลสอัพนักเรียน</translation>
+    </message>
+    <message>
+        <source>Three Presets Mode</source>
+        <translation>โหมดสามพรีเซ็ต</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>โหมดติดตามตัว</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>โหมดสองกล้อง</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>โหมดผสม</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>โหมดพาโนรามากระดาน</translation>
+    </message>
+    <message>
+        <source>Region Settings</source>
+        <translation>ตั้งค่าพื้นที่</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>แสดง</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>ซ้าย</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>ขวา</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>กลาง</translation>
+    </message>
+    <message>
+        <source>Call Camera</source>
+        <translation>เรียกกล้อง</translation>
+    </message>
+    <message>
+        <source>Auto DET Track</source>
+        <translation>หาพื้นที่ติดตามอัตโนมัติ</translation>
+    </message>
+    <message>
+        <source>AI Detection</source>
+        <translation>ตรวจจับ AI</translation>
+    </message>
+    <message>
+        <source>ClearSnapshot</source>
+        <translation>ล้างสแนปช็อต</translation>
+    </message>
+    <message>
+        <source>
+1: Select the tracking area, the mouse stays in the tracking area, 
+and the size of the tracking area can be adjusted after getting the focus. 
+This item is mandatory, and it can only be modified and adjusted without deleting;</source>
+        <translation>
+1: เลือกพื้นที่ติดตาม วางเมาส์ไว้ในพื้นที่ติดตาม 
+เมื่อพื้นที่ได้รับโฟกัสแล้วจะปรับขนาดได้ 
+พื้นที่นี้จำเป็นต้องมี แก้ไขและปรับได้เท่านั้น ลบไม่ได้</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>ติดตาม</translation>
+    </message>
+    <message>
+        <source>
+1: Select the snapshot area, if it is not drawn, draw the area that needs to be a snapshot in the image, 
+if you need to adjust again after drawing, you can drag or select the anchor point to fine-tune;
+2: To remove the snapshot area, click the [Clear Snapshot Area] button on the right and apply</source>
+        <translation>
+1: เลือกพื้นที่สแนปช็อต หากยังไม่ได้วาด ให้วาดพื้นที่ที่ต้องการสแนปช็อตบนภาพ 
+หากต้องการปรับอีกหลังจากวาดแล้ว ลากหรือเลือกจุดยึดเพื่อปรับละเอียดได้
+2: หากต้องการลบพื้นที่สแนปช็อต ให้คลิกปุ่ม [ล้างสแนปช็อต] ทางขวาแล้วกดนำไปใช้</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>สแนปช็อต</translation>
+    </message>
+    <message>
+        <source>
+1:Select the blackboard area, if the left, middle, and right have been drawn, the focus will stay on the left blackboard by default, 
+and the middle and right blackboard cannot be focused and modified. If you need to modify one of the left, 
+middle, and right items, cancel the check and then redraw or modify and adjust;</source>
+        <translation>
+1: เลือกพื้นที่กระดาน หากวาดซ้าย กลาง และขวาไว้แล้ว โฟกัสจะอยู่ที่กระดานซ้ายโดยค่าเริ่มต้น 
+และกระดานกลางกับขวาจะรับโฟกัสและแก้ไขไม่ได้ หากต้องการแก้ไขกระดานซ้าย 
+กลาง หรือขวา ให้ยกเลิกเครื่องหมายถูกแล้ววาดใหม่ หรือแก้ไขและปรับ</translation>
+    </message>
+    <message>
+        <source>Board  </source>
+        <translation>กระดาน</translation>
+    </message>
+    <message>
+        <source>
+1:Select the shielded area, if the shielded area 1234 has been drawn, 
+the focus will stay in the shielded area 1 by default, if you need to modify one of 1234, 
+cancel the check and then redraw or modify the adjustment;</source>
+        <translation>
+1: เลือกพื้นที่บัง หากวาดพื้นที่บัง 1234 ไว้แล้ว 
+โฟกัสจะอยู่ที่พื้นที่บัง 1 โดยค่าเริ่มต้น หากต้องการแก้ไขพื้นที่ใดใน 1234 
+ให้ยกเลิกเครื่องหมายถูกแล้ววาดใหม่หรือแก้ไขการปรับ</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>บัง</translation>
+    </message>
+    <message>
+        <source>Set Preset</source>
+        <translation>บันทึกพรีเซ็ต</translation>
+    </message>
+    <message>
+        <source>Set Feature Presets</source>
+        <translation>บันทึกพรีเซ็ตโคลสอัพ</translation>
+    </message>
+    <message>
+        <source>Num 0 : Pano</source>
+        <translation>0: พาโนรามา</translation>
+    </message>
+    <message>
+        <source>Num 1 : Paltform</source>
+        <translation>1: โพเดียม</translation>
+    </message>
+    <message>
+        <source>Num 2 : Left Board</source>
+        <translation>2: กระดานซ้าย</translation>
+    </message>
+    <message>
+        <source>Num 3 : Right Board</source>
+        <translation>3: กระดานขวา</translation>
+    </message>
+    <message>
+        <source>Num 11 : Board Pano</source>
+        <translation>11: ภาพกระดาน</translation>
+    </message>
+    <message>
+        <source>Num 60 : Pano Crop</source>
+        <translation>60: ครอปพาโน</translation>
+    </message>
+    <message>
+        <source>Set Board Presets</source>
+        <translation>บันทึกพรีเซ็ตกระดาน</translation>
+    </message>
+    <message>
+        <source>Num 1 : Left Board</source>
+        <translation>1: กระดานซ้าย</translation>
+    </message>
+    <message>
+        <source>Num 2 : Right Board</source>
+        <translation>หมายเลข 2 : กระดานขวา</translation>
+    </message>
+    <message>
+        <source>Num 2 : Center Board</source>
+        <translation>2: กระดานกลาง</translation>
+    </message>
+    <message>
+        <source>设置板书端预置位仅在五机位选中切换才会生效,切换按钮如下蓝字控件标明;</source>
+        <translation>การตั้งพรีเซ็ตฝั่งกระดานมีผลเฉพาะเมื่อเลือกสลับในแบบห้ากล้อง ปุ่มสลับคือรายการตัวอักษรสีน้ำเงินด้านล่าง</translation>
+    </message>
+    <message>
+        <source>Auto Board Pano</source>
+        <translation>กระดานออโต้</translation>
+    </message>
+    <message>
+        <source>Auto Platform</source>
+        <translation>โพเดียมออโต้</translation>
+    </message>
+    <message>
+        <source>Advanced Options</source>
+        <translation>ตัวเลือกขั้นสูง</translation>
+    </message>
+    <message>
+        <source>Target Lost Action</source>
+        <translation>เป้าหมายหาย</translation>
+    </message>
+    <message>
+        <source>None action</source>
+        <translation>ไม่ทำอะไร</translation>
+    </message>
+    <message>
+        <source>Pano(Preset 0)</source>
+        <translation>พาโนรามา (พรีเซ็ต 0)</translation>
+    </message>
+    <message>
+        <source>Platform(Preset 1)</source>
+        <translation>โพเดียม (พรีเซ็ต 1)</translation>
+    </message>
+    <message>
+        <source>Student pano</source>
+        <translation>พาโนรามานักเรียน</translation>
+    </message>
+    <message>
+        <source>教师下讲台,特写画面根据选项切换</source>
+        <translation>เมื่อครูลงจากแท่น ภาพโคลสอัพจะสลับตามตัวเลือก</translation>
+    </message>
+    <message>
+        <source>Board Hold Time</source>
+        <translation>เวลาคงกระดาน (วิ)</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>保持时间为给板书特写后的特写保持时间</source>
+        <translation>เวลาคงคือระยะเวลาที่คงภาพโคลสอัพไว้หลังโคลสอัพกระดาน</translation>
+    </message>
+    <message>
+        <source>特写流回全景位延时</source>
+        <translation>หน่วงกลับพาโนรามา</translation>
+    </message>
+    <message>
+        <source>多机位或双目云台机特写流回全景位延时时间,仅四/五机位生效</source>
+        <translation>เวลาหน่วงก่อนโคลสอัพกลับตำแหน่งพาโนรามา (หลายกล้องหรือ PTZ สองเลนส์) มีผลเฉพาะแบบสี่/ห้ากล้อง</translation>
+    </message>
+    <message>
+        <source>Board Detect Time</source>
+        <translation>เวลาตรวจกระดาน (วิ)</translation>
+    </message>
+    <message>
+        <source>检测时间为发现目标后给板书特写的延时</source>
+        <translation>เวลาตรวจคือเวลาหน่วงก่อนโคลสอัพกระดานหลังพบเป้าหมาย</translation>
+    </message>
+    <message>
+        <source>Multi Objective Action</source>
+        <translation>หลายเป้าหมาย</translation>
+    </message>
+    <message>
+        <source>track current object</source>
+        <translation>ติดตามเป้าหมายปัจจุบัน</translation>
+    </message>
+    <message>
+        <source>Return pano</source>
+        <translation>กลับไปพาโนรามา</translation>
+    </message>
+    <message>
+        <source>讲台上有多个目标时,特写画面根据选项切换</source>
+        <translation>เมื่อมีหลายเป้าหมายบนแท่น ภาพโคลสอัพจะสลับตามตัวเลือก</translation>
+    </message>
+    <message>
+        <source>Board Function</source>
+        <translation>ฟังก์ชันกระดาน</translation>
+    </message>
+    <message>
+        <source>开启板书功能后,配置的板书检测框和对应的板书位方能生效</source>
+        <translation>เมื่อเปิดฟังก์ชันกระดาน กรอบตรวจกระดานและตำแหน่งกระดานที่ตั้งไว้จึงจะมีผล</translation>
+    </message>
+    <message>
+        <source>Height Adaptation</source>
+        <translation>ปรับตามความสูง</translation>
+    </message>
+    <message>
+        <source>身高自适应会根据目标高度自动调节特写框的高度</source>
+        <translation>ปรับตามความสูงจะปรับความสูงกรอบโคลสอัพตามความสูงของเป้าหมายโดยอัตโนมัติ</translation>
+    </message>
+    <message>
+        <source>Start track</source>
+        <translation>ติดตามเมื่อเปิดเครื่อง</translation>
+    </message>
+    <message>
+        <source>摄像机开机即开启跟踪</source>
+        <translation>เริ่มติดตามทันทีเมื่อเปิดกล้อง</translation>
+    </message>
+    <message>
+        <source>PTZ Speed Level</source>
+        <translation>ระดับความเร็ว</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>云台速度等级,仅三预置位模式生效</source>
+        <translation>ระดับความเร็วแท่นหมุน มีผลเฉพาะโหมดสามพรีเซ็ต</translation>
+    </message>
+    <message>
+        <source>Disable AF when tracking</source>
+        <translation>ปิด AF ขณะติดตาม</translation>
+    </message>
+    <message>
+        <source>跟踪时不对焦,仅四/五机位生效</source>
+        <translation>ไม่ปรับโฟกัสระหว่างติดตาม มีผลเฉพาะแบบสี่/ห้ากล้อง</translation>
+    </message>
+    <message>
+        <source>Track Test</source>
+        <translation>ทดสอบการติดตาม</translation>
+    </message>
+    <message>
+        <source>Call Feature Presets</source>
+        <translation>เรียกพรีเซ็ตโคลสอัพ</translation>
+    </message>
+    <message>
+        <source>Call Board Presets</source>
+        <translation>เรียกพรีเซ็ตกระดาน</translation>
+    </message>
+    <message>
+        <source>Hide/Show Draw Area</source>
+        <translation>แสดง/ซ่อนพื้นที่ที่วาด</translation>
+    </message>
+    <message>
+        <source>Stop/Open Tracking</source>
+        <translation>หยุด/เริ่มการติดตาม</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been suspended</source>
+        <translation>หยุดการครอปพาโนรามาชั่วคราวแล้ว</translation>
+    </message>
+    <message>
+        <source>Stu Area</source>
+        <translation>พื้นที่นักเรียน</translation>
+    </message>
+    <message>
+        <source>学生端区域设置使用说明
+
+ 1.显示: 勾选显示已配置的学生区域和屏蔽区域,相反为关闭;
+
+ 2.学生区域: 显示四个绿色块包含学生起立区域;
+
+ 3.屏蔽区域: 支持设置四个屏蔽区域,如屏蔽区域1,用鼠标点屏蔽区域1的左边界,按逆时针方向拖拉鼠标到临边或隔边界;</source>
+        <translation>วิธีใช้การตั้งค่าพื้นที่นักเรียน
+
+ 1.แสดง: ติ๊กเพื่อแสดงพื้นที่นักเรียนและพื้นที่บังที่ตั้งไว้ เอาติ๊กออกเพื่อปิด
+
+ 2.พื้นที่นักเรียน: แสดงจุดสีเขียวสี่จุดที่ล้อมพื้นที่ที่นักเรียนยืนขึ้น
+
+ 3.พื้นที่บัง: ตั้งได้สี่พื้นที่ เช่น พื้นที่บัง 1 ให้คลิกที่ขอบซ้ายของพื้นที่ 1 แล้วลากทวนเข็มนาฬิกาไปยังขอบข้างเคียงหรือขอบตรงข้าม</translation>
+    </message>
+    <message>
+        <source>Lost Action Time</source>
+        <translation>เวลาก่อนทำงานเมื่อหาย (วิ)</translation>
+    </message>
+    <message>
+        <source>表示目标丢失后，经过超时时间后执行【目标丢失动作】</source>
+        <translation>หลังเป้าหมายหายและครบเวลานี้ จะทำ [การทำงานเมื่อเป้าหมายหาย]</translation>
+    </message>
+    <message>
+        <source>Pano 0(Preset 0)</source>
+        <translation>พาโนรามา 0 (พรีเซ็ต 0)</translation>
+    </message>
+    <message>
+        <source>设置丢失目标后【特写机】的动作</source>
+        <translation>ตั้งการทำงานของ [กล้องโคลสอัพ] หลังเป้าหมายหาย</translation>
+    </message>
+    <message>
+        <source>Pano switch</source>
+        <translation>สลับพาโนรามา</translation>
+    </message>
+    <message>
+        <source>表示录播画面将先切换学生全景再切换学生特写,关闭后将直接切学生特写</source>
+        <translation>ภาพบันทึกจะสลับเป็นพาโนรามานักเรียนก่อนแล้วจึงโคลสอัพนักเรียน ถ้าปิดจะสลับเป็นโคลสอัพนักเรียนทันที</translation>
+    </message>
+    <message>
+        <source>Feature Continue Time</source>
+        <translation>เวลาคงโคลสอัพ</translation>
+    </message>
+    <message>
+        <source>设置学生特写起立最大的保持时间</source>
+        <translation>ตั้งเวลาสูงสุดที่คงโคลสอัพนักเรียนที่ยืนขึ้น</translation>
+    </message>
+    <message>
+        <source>Small pano</source>
+        <translation>พาโนรามาเล็ก</translation>
+    </message>
+    <message>
+        <source>Return pano 0</source>
+        <translation>กลับไปพาโนรามา 0</translation>
+    </message>
+    <message>
+        <source>设置多个学生目标起立后的跟踪动作</source>
+        <translation>ตั้งการติดตามเมื่อนักเรียนหลายคนยืนขึ้น</translation>
+    </message>
+    <message>
+        <source>Face detect</source>
+        <translation>ตรวจจับใบหน้า</translation>
+    </message>
+    <message>
+        <source>表示摄像机将通过人脸检测来判定跟踪目标是否需要给特写画面</source>
+        <translation>กล้องใช้การตรวจจับใบหน้าเพื่อตัดสินว่าควรโคลสอัพเป้าหมายหรือไม่</translation>
+    </message>
+    <message>
+        <source>Call Presets</source>
+        <translation>เรียกพรีเซ็ต</translation>
+    </message>
+    <message>
+        <source>Director Strategy</source>
+        <translation>กลยุทธ์กำกับภาพ</translation>
+    </message>
+    <message>
+        <source>外部导播：摄像机（板书机、学生机、教师机）发送跟踪状态码到导播主机，导播主机分析跟踪状态来做出导播视频输出的切换动作。
+例：教师静止ff 01 00 00 00 12，仅说明当前有教师在跟踪区域静止，导播主机切换教师跟踪动作时，仍需要考虑板书机和学生机的跟踪状态。
+
+内部导播：摄像机（教师机）发送跟踪切换码到导播主机，导播主机收到切换码后即可执行导播视频输出的切换动作。
+例：学生特写ff 33 33，导播视频输出直接切换学生特写。</source>
+        <translation>กำกับภาพภายนอก: กล้อง (กล้องกระดาน กล้องนักเรียน กล้องครู) ส่งรหัสสถานะการติดตามไปยังเครื่องกำกับภาพ ซึ่งวิเคราะห์สถานะการติดตามเพื่อสลับสัญญาณภาพที่ส่งออก
+ตัวอย่าง: ครูอยู่นิ่ง ff 01 00 00 00 12 บอกเพียงว่ามีครูยืนนิ่งอยู่ในพื้นที่ติดตาม เมื่อเครื่องกำกับภาพสลับตามการติดตามครู ยังต้องพิจารณาสถานะการติดตามของกล้องกระดานและกล้องนักเรียนด้วย
+
+กำกับภาพภายใน: กล้อง (กล้องครู) ส่งรหัสสลับภาพไปยังเครื่องกำกับภาพ ซึ่งสลับสัญญาณภาพที่ส่งออกทันทีเมื่อได้รับรหัสสลับ
+ตัวอย่าง: โคลสอัพนักเรียน ff 33 33 สลับสัญญาณภาพที่ส่งออกไปที่โคลสอัพนักเรียนโดยตรง</translation>
+    </message>
+    <message>
+        <source>External Director</source>
+        <translation>กำกับภาพภายนอก</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>ครู</translation>
+    </message>
+    <message>
+        <source>On the platform</source>
+        <translation>อยู่บนโพเดียม</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 11</source>
+        <translation>FF 01 00 00 00 11</translation>
+    </message>
+    <message>
+        <source>Teacher still</source>
+        <translation>ครูอยู่นิ่ง</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 12</source>
+        <translation>FF 01 00 00 00 12</translation>
+    </message>
+    <message>
+        <source>Teacher moving</source>
+        <translation>ครูเคลื่อนที่</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 13</source>
+        <translation>FF 01 00 00 00 13</translation>
+    </message>
+    <message>
+        <source>Under the platform</source>
+        <translation>ลงจากโพเดียม</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 14</source>
+        <translation>FF 01 00 00 00 14</translation>
+    </message>
+    <message>
+        <source>Multi objective</source>
+        <translation>หลายเป้าหมาย</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 15</source>
+        <translation>FF 01 00 00 00 15</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>นักเรียน</translation>
+    </message>
+    <message>
+        <source>Student stood up</source>
+        <translation>นักเรียนยืนขึ้น</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 21</source>
+        <translation>FF 02 00 00 00 21</translation>
+    </message>
+    <message>
+        <source>Feature in place</source>
+        <translation>โคลสอัพเข้าที่</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 22</source>
+        <translation>FF 02 00 00 00 22</translation>
+    </message>
+    <message>
+        <source>Student sat down</source>
+        <translation>นักเรียนนั่งลง</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 23</source>
+        <translation>FF 02 00 00 00 23</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 24</source>
+        <translation>FF 02 00 00 00 24</translation>
+    </message>
+    <message>
+        <source> Blackboard</source>
+        <translation> กระดาน</translation>
+    </message>
+    <message>
+        <source>Have action</source>
+        <translation>มีการใช้งาน</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 31</source>
+        <translation>FF 03 00 00 00 31</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 32</source>
+        <translation>FF 03 00 00 00 32</translation>
+    </message>
+    <message>
+        <source>Interior Director</source>
+        <translation>กำกับภาพภายใน</translation>
+    </message>
+    <message>
+        <source>Director Code(Only Teacher Camera)</source>
+        <translation>รหัสกำกับภาพ (เฉพาะกล้องครู)</translation>
+    </message>
+    <message>
+        <source>Teacher pano</source>
+        <translation>พาโนรามาครู</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 02 ff</source>
+        <translation>80 01 0e 26 5b 01 02 ff</translation>
+    </message>
+    <message>
+        <source>Teacher feature</source>
+        <translation>โคลสอัพครู</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 01 ff</source>
+        <translation>80 01 0e 26 5b 01 01 ff</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 02 ff</source>
+        <translation>80 01 0e 26 5b 02 02 ff</translation>
+    </message>
+    <message>
+        <source>Student feature</source>
+        <translation>โคลสอัพนักเรียน</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 01 ff</source>
+        <translation>80 01 0e 26 5b 02 01 ff</translation>
+    </message>
+    <message>
+        <source>Blackboard</source>
+        <translation>กระดาน</translation>
+    </message>
+    <message>
+        <source>Board1</source>
+        <translation>กระดาน 1</translation>
+    </message>
+    <message>
+        <source>Board2</source>
+        <translation>กระดาน 2</translation>
+    </message>
+    <message>
+        <source>Director Server Address</source>
+        <translation>ที่อยู่เซิร์ฟเวอร์ผู้กำกับ</translation>
+    </message>
+    <message>
+        <source>127.0.0.1</source>
+        <translation>127.0.0.1</translation>
+    </message>
+    <message>
+        <source>Director Server Port</source>
+        <translation>พอร์ตเซิร์ฟเวอร์ผู้กำกับ</translation>
+    </message>
+    <message>
+        <source>9999</source>
+        <translation>9999</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>โปรโตคอล</translation>
+    </message>
+    <message>
+        <source>UDP</source>
+        <translation>UDP</translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation>TCP</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>ซีเรียล</translation>
+    </message>
+    <message>
+        <source>Command Type</source>
+        <translation>ชนิดคำสั่ง</translation>
+    </message>
+    <message>
+        <source>HEX</source>
+        <translation>HEX</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>Director Code Send Mode</source>
+        <translation>โหมดส่งรหัสกำกับภาพ</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>ครั้งเดียว</translation>
+    </message>
+    <message>
+        <source>Triple</source>
+        <translation>สามครั้ง</translation>
+    </message>
+    <message>
+        <source>Continuously</source>
+        <translation>ต่อเนื่อง</translation>
+    </message>
+    <message>
+        <source>Switch Auto</source>
+        <translation>สลับเป็นอัตโนมัติ</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 01</source>
+        <translation>FF 00 00 00 00 01</translation>
+    </message>
+    <message>
+        <source>Switch Manual</source>
+        <translation>สลับเป็นแมนนวล</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 02</source>
+        <translation>FF 00 00 00 00 02</translation>
+    </message>
+    <message>
+        <source>Exit wizard</source>
+        <translation>ออกจากตัวช่วย</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>เสร็จสิ้นตัวช่วย</translation>
     </message>
 </context>
 <context>
@@ -2146,6 +3027,50 @@ Remove or rename it.</source>
     <message>
         <source>Import failure</source>
         <translation>นำเข้าล้มเหลว</translation>
+    </message>
+    <message>
+        <source>save backup file</source>
+        <translation>บันทึกไฟล์สำรอง</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>เลือกไฟล์สำรอง</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>อุปกรณ์: </translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>การเริ่มต้นมัลติคาสต์ล้มเหลว</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>การเข้าร่วมกลุ่มมัลติคาสต์ล้มเหลว</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>โปรดเลือกอุปกรณ์ที่ต้องการกำหนดค่า</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>ตั้งค่าสำเร็จ</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>ต้องการรีบูตจริงหรือไม่?</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>รีบูต</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>เลือกแพ็กเกจอัปเกรด</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>ซ่อนเพิ่มเติม</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en_US">
 <context>
+    <name>ArrowKeyViews</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>归位</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+</context>
+<context>
+    <name>ButtomView</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>退出配置</source>
+        <translation>退出配置</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>完成向导</translation>
+    </message>
+</context>
+<context>
     <name>Calibrate_Area_Expand</name>
     <message>
         <source>Dialog</source>
@@ -50,6 +128,809 @@
     <message>
         <source>Auto-Calibration Successful.</source>
         <translation>自动校准成功。</translation>
+    </message>
+</context>
+<context>
+    <name>GuideConfig</name>
+    <message>
+        <source>Wizard Config</source>
+        <translation>向导配置</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>Camera Settings</source>
+        <translation>摄像机设置</translation>
+    </message>
+    <message>
+        <source>Two Cameras Tips</source>
+        <translation>2机位: 支持教师机和学生机,包括教师特写、教师全景、学生特写、学生全景。</translation>
+    </message>
+    <message>
+        <source>Camera Selection</source>
+        <translation>摄像机数量</translation>
+    </message>
+    <message>
+        <source>2 Cameras</source>
+        <translation>2机位</translation>
+    </message>
+    <message>
+        <source>4 Cameras</source>
+        <translation>4机位</translation>
+    </message>
+    <message>
+        <source>5 Cameras</source>
+        <translation>5机位</translation>
+    </message>
+    <message>
+        <source>6 Cameras</source>
+        <translation>6机位</translation>
+    </message>
+    <message>
+        <source>Welcome to the configuration tool Wizard</source>
+        <translation>欢迎使用配置工具向导</translation>
+    </message>
+    <message>
+        <source>Four Cameras Tips</source>
+        <translation>4机位: 在2机位的基础上保留教师全景摄像机和学生全景摄像机,另用两台云台摄像机分别作为教师特写摄像机和学生特写摄像机。</translation>
+    </message>
+    <message>
+        <source>Five Cameras Tips</source>
+        <translation>5机位: 在4机位的基础上增加一台板书机。</translation>
+    </message>
+    <message>
+        <source>Teacher Feature IP</source>
+        <translation>教师特写IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.100</source>
+        <translation>192.168.1.100</translation>
+    </message>
+    <message>
+        <source>Teacher Pano IP</source>
+        <translation>教师全景IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.101</source>
+        <translation>192.168.1.101</translation>
+    </message>
+    <message>
+        <source>Student Feature IP</source>
+        <translation>学生特写IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.163</source>
+        <translation>192.168.1.163</translation>
+    </message>
+    <message>
+        <source>Student Pano IP</source>
+        <translation>学生全景IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.164</source>
+        <translation>192.168.1.164</translation>
+    </message>
+    <message>
+        <source>Board 1</source>
+        <translation>板书1 IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.165</source>
+        <translation>192.168.1.165</translation>
+    </message>
+    <message>
+        <source>Board 2</source>
+        <translation>板书2 IP</translation>
+    </message>
+    <message>
+        <source>192.168.1.166</source>
+        <translation>192.168.1.166</translation>
+    </message>
+    <message>
+        <source>Six Cameras Tips</source>
+        <translation>6机位: 在5机位的基础上再增加一台板书机。</translation>
+    </message>
+    <message>
+        <source>Calibration Pano</source>
+        <translation>全景校准</translation>
+    </message>
+    <message>
+        <source>Show calibration cross</source>
+        <translation>显示校准十字</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Calibration</source>
+        <translation>校准</translation>
+    </message>
+    <message>
+        <source>Feature IP</source>
+        <translation>特写IP</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Pano IP</source>
+        <translation>全景IP</translation>
+    </message>
+    <message>
+        <source>Track Mode</source>
+        <translation>跟踪模式</translation>
+    </message>
+    <message>
+        <source>TrackModeNote</source>
+        <translation>注意: 摄像机未正常连接时,获取到的模式为默认模式;摄像机连接成功后,将使用摄像机已配置的模式。</translation>
+    </message>
+    <message>
+        <source>三预置位模式: 教师进入板书区域全程给教师特写,左/中/右板书三个预置位对应的就是三个教师特写位.</source>
+        <translation>三预置位模式: 教师进入板书区域全程给教师特写,左/中/右板书三个预置位对应的就是三个教师特写位.</translation>
+    </message>
+    <message>
+        <source>跟随模式: 无论教师移动还是静止,全程给教师特写.</source>
+        <translation>跟随模式: 无论教师移动还是静止,全程给教师特写.</translation>
+    </message>
+    <message>
+        <source>双镜模式: 教师静止或在特写画面内移动时保持教师特写，教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>双镜模式: 教师静止或在特写画面内移动时保持教师特写，教师移出特写画面或移到特写画面边缘时切换为教师全景.</translation>
+    </message>
+    <message>
+        <source>混合模式: 教师静止或在特写画面内移动时保持教师特写，教师在特写画面内小幅移动时,会把教师在特写画面内缓慢居中，能看到云台动作,教师移出特写画面或移到特写画面边缘时切换为教师全景.</source>
+        <translation>混合模式: 教师静止或在特写画面内移动时保持教师特写，教师在特写画面内小幅移动时,会把教师在特写画面内缓慢居中，能看到云台动作,教师移出特写画面或移到特写画面边缘时切换为教师全景.</translation>
+    </message>
+    <message>
+        <source>黑板全景模式: 除学生起立导播学生特写外，其他情况全部显示黑板全景画面.</source>
+        <translation>黑板全景模式: 除学生起立导播学生特写外，其他情况全部显示黑板全景画面.</translation>
+    </message>
+    <message>
+        <source>Three Presets Mode</source>
+        <translation>三预置位模式</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>跟随模式</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>双目模式</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>混合模式</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>板书全景模式</translation>
+    </message>
+    <message>
+        <source>Region Settings</source>
+        <translation>区域设置</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>Call Camera</source>
+        <translation>调用摄像机</translation>
+    </message>
+    <message>
+        <source>Auto DET Track</source>
+        <translation>自动检测跟踪</translation>
+    </message>
+    <message>
+        <source>AI Detection</source>
+        <translation>AI检测</translation>
+    </message>
+    <message>
+        <source>ClearSnapshot</source>
+        <translation>清除抓拍</translation>
+    </message>
+    <message>
+        <source>
+1: Select the tracking area, the mouse stays in the tracking area, 
+and the size of the tracking area can be adjusted after getting the focus. 
+This item is mandatory, and it can only be modified and adjusted without deleting;</source>
+        <translation>
+1：选择跟踪区域，鼠标停留在跟踪区域内，
+获得焦点后可调整跟踪区域的大小。
+此项为必选项，只能修改和调整，不能删除；</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>跟踪</translation>
+    </message>
+    <message>
+        <source>
+1: Select the snapshot area, if it is not drawn, draw the area that needs to be a snapshot in the image, 
+if you need to adjust again after drawing, you can drag or select the anchor point to fine-tune;
+2: To remove the snapshot area, click the [Clear Snapshot Area] button on the right and apply</source>
+        <translation>
+1：选择抓拍区域，若未绘制，请在画面中绘制需要抓拍的区域，
+绘制后如需再次调整，可拖动或选中锚点进行微调；
+2：删除抓拍区域：点击右侧的[清除抓拍]按钮并应用</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>抓拍</translation>
+    </message>
+    <message>
+        <source>
+1:Select the blackboard area, if the left, middle, and right have been drawn, the focus will stay on the left blackboard by default, 
+and the middle and right blackboard cannot be focused and modified. If you need to modify one of the left, 
+middle, and right items, cancel the check and then redraw or modify and adjust;</source>
+        <translation>
+1：选择黑板区域，若左、中、右均已绘制，焦点默认停留在左侧黑板，
+中间和右侧黑板无法获得焦点进行修改。如需修改左、
+中、右中的某一项，请取消勾选后重新绘制或修改调整；</translation>
+    </message>
+    <message>
+        <source>Board  </source>
+        <translation>板书</translation>
+    </message>
+    <message>
+        <source>
+1:Select the shielded area, if the shielded area 1234 has been drawn, 
+the focus will stay in the shielded area 1 by default, if you need to modify one of 1234, 
+cancel the check and then redraw or modify the adjustment;</source>
+        <translation>
+1：选择屏蔽区域，若屏蔽区域1234均已绘制，
+焦点默认停留在屏蔽区域1，如需修改1234中的某一项，
+请取消勾选后重新绘制或修改调整；</translation>
+    </message>
+    <message>
+        <source>Shield</source>
+        <translation>屏蔽</translation>
+    </message>
+    <message>
+        <source>Set Preset</source>
+        <translation>设置预置位</translation>
+    </message>
+    <message>
+        <source>Set Feature Presets</source>
+        <translation>设置特写预置位</translation>
+    </message>
+    <message>
+        <source>Num 0 : Pano</source>
+        <translation>0号：全景</translation>
+    </message>
+    <message>
+        <source>Num 1 : Paltform</source>
+        <translation>1号：讲台</translation>
+    </message>
+    <message>
+        <source>Num 2 : Left Board</source>
+        <translation>2号：左板书</translation>
+    </message>
+    <message>
+        <source>Num 3 : Right Board</source>
+        <translation>3号：右板书</translation>
+    </message>
+    <message>
+        <source>Num 11 : Board Pano</source>
+        <translation>11号：板书全景</translation>
+    </message>
+    <message>
+        <source>Num 60 : Pano Crop</source>
+        <translation>60号：全景裁剪</translation>
+    </message>
+    <message>
+        <source>Set Board Presets</source>
+        <translation>设置板书预置位</translation>
+    </message>
+    <message>
+        <source>Num 1 : Left Board</source>
+        <translation>1号：左板书</translation>
+    </message>
+    <message>
+        <source>Num 2 : Right Board</source>
+        <translation>2号 : 右板书</translation>
+    </message>
+    <message>
+        <source>Num 2 : Center Board</source>
+        <translation>2号：中板书</translation>
+    </message>
+    <message>
+        <source>设置板书端预置位仅在五机位选中切换才会生效,切换按钮如下蓝字控件标明;</source>
+        <translation>设置板书端预置位仅在五机位选中切换才会生效,切换按钮如下蓝字控件标明;</translation>
+    </message>
+    <message>
+        <source>Auto Board Pano</source>
+        <translation>自动板书全景</translation>
+    </message>
+    <message>
+        <source>Auto Platform</source>
+        <translation>自动讲台</translation>
+    </message>
+    <message>
+        <source>Advanced Options</source>
+        <translation>高级选项</translation>
+    </message>
+    <message>
+        <source>Target Lost Action</source>
+        <translation>目标丢失</translation>
+    </message>
+    <message>
+        <source>None action</source>
+        <translation>无动作</translation>
+    </message>
+    <message>
+        <source>Pano(Preset 0)</source>
+        <translation>全景（预置位0）</translation>
+    </message>
+    <message>
+        <source>Platform(Preset 1)</source>
+        <translation>讲台（预置位1）</translation>
+    </message>
+    <message>
+        <source>Student pano</source>
+        <translation>学生全景</translation>
+    </message>
+    <message>
+        <source>教师下讲台,特写画面根据选项切换</source>
+        <translation>教师下讲台,特写画面根据选项切换</translation>
+    </message>
+    <message>
+        <source>Board Hold Time</source>
+        <translation>板书保持时间(秒)</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>保持时间为给板书特写后的特写保持时间</source>
+        <translation>保持时间为给板书特写后的特写保持时间</translation>
+    </message>
+    <message>
+        <source>特写流回全景位延时</source>
+        <translation>特写流回全景位延时</translation>
+    </message>
+    <message>
+        <source>多机位或双目云台机特写流回全景位延时时间,仅四/五机位生效</source>
+        <translation>多机位或双目云台机特写流回全景位延时时间,仅四/五机位生效</translation>
+    </message>
+    <message>
+        <source>Board Detect Time</source>
+        <translation>板书检测时间(秒)</translation>
+    </message>
+    <message>
+        <source>检测时间为发现目标后给板书特写的延时</source>
+        <translation>检测时间为发现目标后给板书特写的延时</translation>
+    </message>
+    <message>
+        <source>Multi Objective Action</source>
+        <translation>多目标</translation>
+    </message>
+    <message>
+        <source>track current object</source>
+        <translation>跟踪当前目标</translation>
+    </message>
+    <message>
+        <source>Return pano</source>
+        <translation>返回全景</translation>
+    </message>
+    <message>
+        <source>讲台上有多个目标时,特写画面根据选项切换</source>
+        <translation>讲台上有多个目标时,特写画面根据选项切换</translation>
+    </message>
+    <message>
+        <source>Board Function</source>
+        <translation>板书功能</translation>
+    </message>
+    <message>
+        <source>开启板书功能后,配置的板书检测框和对应的板书位方能生效</source>
+        <translation>开启板书功能后,配置的板书检测框和对应的板书位方能生效</translation>
+    </message>
+    <message>
+        <source>Height Adaptation</source>
+        <translation>高度自适应</translation>
+    </message>
+    <message>
+        <source>身高自适应会根据目标高度自动调节特写框的高度</source>
+        <translation>身高自适应会根据目标高度自动调节特写框的高度</translation>
+    </message>
+    <message>
+        <source>Start track</source>
+        <translation>开机跟踪</translation>
+    </message>
+    <message>
+        <source>摄像机开机即开启跟踪</source>
+        <translation>摄像机开机即开启跟踪</translation>
+    </message>
+    <message>
+        <source>PTZ Speed Level</source>
+        <translation>云台速度等级</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>云台速度等级,仅三预置位模式生效</source>
+        <translation>云台速度等级,仅三预置位模式生效</translation>
+    </message>
+    <message>
+        <source>Disable AF when tracking</source>
+        <translation>跟踪时关闭自动对焦</translation>
+    </message>
+    <message>
+        <source>跟踪时不对焦,仅四/五机位生效</source>
+        <translation>跟踪时不对焦,仅四/五机位生效</translation>
+    </message>
+    <message>
+        <source>Track Test</source>
+        <translation>跟踪测试</translation>
+    </message>
+    <message>
+        <source>Call Feature Presets</source>
+        <translation>调用特写预置位</translation>
+    </message>
+    <message>
+        <source>Call Board Presets</source>
+        <translation>调用板书预置位</translation>
+    </message>
+    <message>
+        <source>Hide/Show Draw Area</source>
+        <translation>隐藏/显示绘制区域</translation>
+    </message>
+    <message>
+        <source>Stop/Open Tracking</source>
+        <translation>停止/开启跟踪</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been suspended</source>
+        <translation>全景裁剪已暂停</translation>
+    </message>
+    <message>
+        <source>Stu Area</source>
+        <translation>学生区域</translation>
+    </message>
+    <message>
+        <source>学生端区域设置使用说明
+
+ 1.显示: 勾选显示已配置的学生区域和屏蔽区域,相反为关闭;
+
+ 2.学生区域: 显示四个绿色块包含学生起立区域;
+
+ 3.屏蔽区域: 支持设置四个屏蔽区域,如屏蔽区域1,用鼠标点屏蔽区域1的左边界,按逆时针方向拖拉鼠标到临边或隔边界;</source>
+        <translation>学生端区域设置使用说明
+
+ 1.显示: 勾选显示已配置的学生区域和屏蔽区域,相反为关闭;
+
+ 2.学生区域: 显示四个绿色块包含学生起立区域;
+
+ 3.屏蔽区域: 支持设置四个屏蔽区域,如屏蔽区域1,用鼠标点屏蔽区域1的左边界,按逆时针方向拖拉鼠标到临边或隔边界;</translation>
+    </message>
+    <message>
+        <source>Lost Action Time</source>
+        <translation>丢失动作时间(秒)</translation>
+    </message>
+    <message>
+        <source>表示目标丢失后，经过超时时间后执行【目标丢失动作】</source>
+        <translation>表示目标丢失后，经过超时时间后执行【目标丢失动作】</translation>
+    </message>
+    <message>
+        <source>Pano 0(Preset 0)</source>
+        <translation>全景0（预置位0）</translation>
+    </message>
+    <message>
+        <source>设置丢失目标后【特写机】的动作</source>
+        <translation>设置丢失目标后【特写机】的动作</translation>
+    </message>
+    <message>
+        <source>Pano switch</source>
+        <translation>全景切换</translation>
+    </message>
+    <message>
+        <source>表示录播画面将先切换学生全景再切换学生特写,关闭后将直接切学生特写</source>
+        <translation>表示录播画面将先切换学生全景再切换学生特写,关闭后将直接切学生特写</translation>
+    </message>
+    <message>
+        <source>Feature Continue Time</source>
+        <translation>特写持续时间</translation>
+    </message>
+    <message>
+        <source>设置学生特写起立最大的保持时间</source>
+        <translation>设置学生特写起立最大的保持时间</translation>
+    </message>
+    <message>
+        <source>Small pano</source>
+        <translation>小全景</translation>
+    </message>
+    <message>
+        <source>Return pano 0</source>
+        <translation>返回全景0</translation>
+    </message>
+    <message>
+        <source>设置多个学生目标起立后的跟踪动作</source>
+        <translation>设置多个学生目标起立后的跟踪动作</translation>
+    </message>
+    <message>
+        <source>Face detect</source>
+        <translation>人脸检测</translation>
+    </message>
+    <message>
+        <source>表示摄像机将通过人脸检测来判定跟踪目标是否需要给特写画面</source>
+        <translation>表示摄像机将通过人脸检测来判定跟踪目标是否需要给特写画面</translation>
+    </message>
+    <message>
+        <source>Call Presets</source>
+        <translation>调用预置位</translation>
+    </message>
+    <message>
+        <source>Director Strategy</source>
+        <translation>导播策略</translation>
+    </message>
+    <message>
+        <source>外部导播：摄像机（板书机、学生机、教师机）发送跟踪状态码到导播主机，导播主机分析跟踪状态来做出导播视频输出的切换动作。
+例：教师静止ff 01 00 00 00 12，仅说明当前有教师在跟踪区域静止，导播主机切换教师跟踪动作时，仍需要考虑板书机和学生机的跟踪状态。
+
+内部导播：摄像机（教师机）发送跟踪切换码到导播主机，导播主机收到切换码后即可执行导播视频输出的切换动作。
+例：学生特写ff 33 33，导播视频输出直接切换学生特写。</source>
+        <translation>外部导播：摄像机（板书机、学生机、教师机）发送跟踪状态码到导播主机，导播主机分析跟踪状态来做出导播视频输出的切换动作。
+例：教师静止ff 01 00 00 00 12，仅说明当前有教师在跟踪区域静止，导播主机切换教师跟踪动作时，仍需要考虑板书机和学生机的跟踪状态。
+
+内部导播：摄像机（教师机）发送跟踪切换码到导播主机，导播主机收到切换码后即可执行导播视频输出的切换动作。
+例：学生特写ff 33 33，导播视频输出直接切换学生特写。</translation>
+    </message>
+    <message>
+        <source>External Director</source>
+        <translation>外部导播</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>教师</translation>
+    </message>
+    <message>
+        <source>On the platform</source>
+        <translation>教师上台</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 11</source>
+        <translation>FF 01 00 00 00 11</translation>
+    </message>
+    <message>
+        <source>Teacher still</source>
+        <translation>教师静止</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 12</source>
+        <translation>FF 01 00 00 00 12</translation>
+    </message>
+    <message>
+        <source>Teacher moving</source>
+        <translation>教师走动</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 13</source>
+        <translation>FF 01 00 00 00 13</translation>
+    </message>
+    <message>
+        <source>Under the platform</source>
+        <translation>教师下台</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 14</source>
+        <translation>FF 01 00 00 00 14</translation>
+    </message>
+    <message>
+        <source>Multi objective</source>
+        <translation>多目标</translation>
+    </message>
+    <message>
+        <source>FF 01 00 00 00 15</source>
+        <translation>FF 01 00 00 00 15</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>学生</translation>
+    </message>
+    <message>
+        <source>Student stood up</source>
+        <translation>学生起立</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 21</source>
+        <translation>FF 02 00 00 00 21</translation>
+    </message>
+    <message>
+        <source>Feature in place</source>
+        <translation>特写到位</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 22</source>
+        <translation>FF 02 00 00 00 22</translation>
+    </message>
+    <message>
+        <source>Student sat down</source>
+        <translation>学生坐下</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 23</source>
+        <translation>FF 02 00 00 00 23</translation>
+    </message>
+    <message>
+        <source>FF 02 00 00 00 24</source>
+        <translation>FF 02 00 00 00 24</translation>
+    </message>
+    <message>
+        <source> Blackboard</source>
+        <translation> 板书</translation>
+    </message>
+    <message>
+        <source>Have action</source>
+        <translation>有动作</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 31</source>
+        <translation>FF 03 00 00 00 31</translation>
+    </message>
+    <message>
+        <source>FF 03 00 00 00 32</source>
+        <translation>FF 03 00 00 00 32</translation>
+    </message>
+    <message>
+        <source>Interior Director</source>
+        <translation>内部导播</translation>
+    </message>
+    <message>
+        <source>Director Code(Only Teacher Camera)</source>
+        <translation>导播码（仅教师摄像机）</translation>
+    </message>
+    <message>
+        <source>Teacher pano</source>
+        <translation>教师全景</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 02 ff</source>
+        <translation>80 01 0e 26 5b 01 02 ff</translation>
+    </message>
+    <message>
+        <source>Teacher feature</source>
+        <translation>教师特写</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 01 01 ff</source>
+        <translation>80 01 0e 26 5b 01 01 ff</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 02 ff</source>
+        <translation>80 01 0e 26 5b 02 02 ff</translation>
+    </message>
+    <message>
+        <source>Student feature</source>
+        <translation>学生特写</translation>
+    </message>
+    <message>
+        <source>80 01 0e 26 5b 02 01 ff</source>
+        <translation>80 01 0e 26 5b 02 01 ff</translation>
+    </message>
+    <message>
+        <source>Blackboard</source>
+        <translation>板书</translation>
+    </message>
+    <message>
+        <source>Board1</source>
+        <translation>板书1</translation>
+    </message>
+    <message>
+        <source>Board2</source>
+        <translation>板书2</translation>
+    </message>
+    <message>
+        <source>Director Server Address</source>
+        <translation>导播服务器地址</translation>
+    </message>
+    <message>
+        <source>127.0.0.1</source>
+        <translation>127.0.0.1</translation>
+    </message>
+    <message>
+        <source>Director Server Port</source>
+        <translation>导播服务器端口</translation>
+    </message>
+    <message>
+        <source>9999</source>
+        <translation>9999</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>协议</translation>
+    </message>
+    <message>
+        <source>UDP</source>
+        <translation>UDP</translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation>TCP</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>Command Type</source>
+        <translation>命令类型</translation>
+    </message>
+    <message>
+        <source>HEX</source>
+        <translation>HEX</translation>
+    </message>
+    <message>
+        <source>ASCII</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>Director Code Send Mode</source>
+        <translation>导播码发送方式</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>单次</translation>
+    </message>
+    <message>
+        <source>Triple</source>
+        <translation>三次</translation>
+    </message>
+    <message>
+        <source>Continuously</source>
+        <translation>连续</translation>
+    </message>
+    <message>
+        <source>Switch Auto</source>
+        <translation>切换到自动</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 01</source>
+        <translation>FF 00 00 00 00 01</translation>
+    </message>
+    <message>
+        <source>Switch Manual</source>
+        <translation>切换到手动</translation>
+    </message>
+    <message>
+        <source>FF 00 00 00 00 02</source>
+        <translation>FF 00 00 00 00 02</translation>
+    </message>
+    <message>
+        <source>Exit wizard</source>
+        <translation>退出向导</translation>
+    </message>
+    <message>
+        <source>Guide Finish</source>
+        <translation>完成向导</translation>
     </message>
 </context>
 <context>
@@ -2144,6 +3025,50 @@ Remove or rename it.</source>
     <message>
         <source>Import failure</source>
         <translation>导入失败</translation>
+    </message>
+    <message>
+        <source>save backup file</source>
+        <translation>保存备份文件</translation>
+    </message>
+    <message>
+        <source>select backup file</source>
+        <translation>选择备份文件</translation>
+    </message>
+    <message>
+        <source>Devices: </source>
+        <translation>设备：</translation>
+    </message>
+    <message>
+        <source>Initializes the multicast failure</source>
+        <translation>初始化组播失败</translation>
+    </message>
+    <message>
+        <source>Join the multicast group fail</source>
+        <translation>加入组播组失败</translation>
+    </message>
+    <message>
+        <source>Please select the need to configure the equipment</source>
+        <translation>请选择需要配置的设备</translation>
+    </message>
+    <message>
+        <source>Set Success</source>
+        <translation>设置成功</translation>
+    </message>
+    <message>
+        <source>Do you really want reboot?</source>
+        <translation>确定要重启吗？</translation>
+    </message>
+    <message>
+        <source>Reboot</source>
+        <translation>重启</translation>
+    </message>
+    <message>
+        <source>select upgrade pack</source>
+        <translation>选择升级包</translation>
+    </message>
+    <message>
+        <source>Hide More</source>
+        <translation>收起更多</translation>
     </message>
 </context>
 </TS>

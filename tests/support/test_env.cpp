@@ -55,4 +55,25 @@ void removeConfigIni()
 
 QString sourceDir() { return QString::fromLocal8Bit(qgetenv("CORVANE_SOURCE_DIR")); }
 
+QByteArray patternBytes(int size, int seed)
+{
+    QByteArray b;
+    for (int i = 0; i < size; ++i)
+        b.append(char((i * seed + i / 7) & 0xff));
+    return b;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
 } // namespace testenv

@@ -15,4 +15,10 @@ void writeConfigIniRaw(const QByteArray &bytes);
 void removeConfigIni();
 // The source tree, for test data and scripts.
 QString sourceDir();
+// size bytes of a pattern that seed varies, so that a swapped or shifted byte shows.
+QByteArray patternBytes(int size, int seed);
+// A file's bytes, or "(none)" when it cannot be read.
+QByteArray readFile(const QString &path);
+// Writes the bytes (the folders made first); false when it could not.
+bool writeFile(const QString &path, const QByteArray &bytes);
 } // namespace testenv

@@ -334,6 +334,73 @@ private slots:
         const cv::Mat back = cv::imread(standard_image::fileName().toStdString(), cv::IMREAD_COLOR);
         QCOMPARE(cv::norm(back, qimage_to_mat_view(image), cv::NORM_INF), 0.0);
     }
+    // The compensation compares the moved picture with the standard picture read back from its
+    // file: the two must hold the same bytes in the same channel order. The file holds what
+    // OpenCV's own codec wrote and reads back: the frame's red, green, blue bytes taken as blue,
+    // green, red, so that a viewer shows red and blue swapped, as the file always was.
+    void standardPictureColours_data()
+    {
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("red") << QColor(255, 0, 0);
+        QTest::newRow("green") << QColor(0, 255, 0);
+        QTest::newRow("blue") << QColor(0, 0, 255);
+        QTest::newRow("mixed") << QColor(200, 100, 30);
+    }
+    void standardPictureColours()
+    {
+        QFETCH(QColor, colour);
+        Fixture f;
+        QImage image(kLabelSize, QImage::Format_RGB888);
+        image.fill(colour);
+        image.setPixelColor(3, 2, Qt::white); // a flipped or shifted read shows
+        for (Capture c : {Capture::Standard, Capture::Moved}) {
+            f.previews.arm(c);
+            f.feed(TeacherFeature, image);
+        }
+        QVERIFY(f.previews.standard_image_saved());
+        const QString file = QDir::current().filePath(standard_image::fileName());
+        const cv::Mat moved = f.previews.moved_image();
+        const cv::Mat standard = standard_image::read(file);
+        QVERIFY(standard.type() == CV_8UC3 && standard.size == moved.size);
+        QCOMPARE(cv::norm(standard, moved, cv::NORM_INF), 0.0);
+        QCOMPARE(cv::norm(cv::imread(localPath(file), cv::IMREAD_COLOR), moved, cv::NORM_INF), 0.0);
+        const QImage shown(file);
+        QCOMPARE(shown.pixelColor(0, 0), QColor(colour.blue(), colour.green(), colour.red()));
+        QCOMPARE(shown.pixelColor(3, 2), QColor(Qt::white));
+    }
+
+    // What OpenCV's codec wrote, the reader reads as OpenCV reads it: three channels in the
+    // same order, grey and alpha pictures included; a file that holds no picture reads as none.
+    void standardImageRead_data()
+    {
+        QTest::addColumn<int>("type"); // -1: a file that is no picture, -2: no file
+        QTest::newRow("colour") << int(CV_8UC3);
+        QTest::newRow("grey") << int(CV_8UC1);
+        QTest::newRow("with alpha") << int(CV_8UC4);
+        QTest::newRow("not a picture") << -1;
+        QTest::newRow("no file") << -2;
+    }
+    void standardImageRead()
+    {
+        QFETCH(int, type);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(standard_image::fileName());
+        if (type >= 0) {
+            QVERIFY(cv::imwrite(localPath(path), patterned(27, 48, type)));
+        } else if (type == -1) {
+            QFile garbage(path);
+            QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("\x89PNG not really") > 0);
+        }
+        const cv::Mat read = standard_image::read(path);
+        const cv::Mat expected = cv::imread(localPath(path), cv::IMREAD_COLOR);
+        QCOMPARE(read.empty(), type < 0);
+        QCOMPARE(expected.empty(), type < 0);
+        if (type >= 0) {
+            QVERIFY(read.type() == CV_8UC3 && read.size == expected.size);
+            QCOMPARE(cv::norm(read, expected, cv::NORM_INF), 0.0);
+        }
+    }
+
     // The writer alone: whatever was there before is gone, the picture written whole or no file.
     void standardImageWrite_data()
     {

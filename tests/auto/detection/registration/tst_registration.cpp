@@ -19,6 +19,7 @@ private slots:
     void registration();
     void scene_change_data();
     void scene_change();
+    void debug_pictures_colours();
 };
 
 void TstRegistration::registration_data()
@@ -141,6 +142,32 @@ void TstRegistration::scene_change()
             || capture.contains("unusable pictures"));
     QVERIFY(!capture.lines().join('|').contains('\n')); // no blank lines in the log
     QCOMPARE(QFile::exists("0standardImg.jpg"), result >= 0);
+}
+
+// The check's debug pictures are written as OpenCV's codec writes them: the matrix's third
+// channel is the file's red.
+void TstRegistration::debug_pictures_colours()
+{
+    cv::Mat standard = view(480, 270, 0, 0, 1);
+    cv::Mat red(standard.size(), CV_8UC1, cv::Scalar(255));
+    cv::mixChannels(red, standard, {0, 2});
+    cv::Mat moved = standard.clone();
+    QCOMPARE(YOLO().detectSceneChange(standard, moved, 2, true), 0);
+    for (const char *name : {"0standardImg.jpg", "0moveImg.jpg"}) {
+        const QImage file(QString::fromLatin1(name));
+        QCOMPARE(file.size(), QSize(480, 270));
+        double redSum = 0;
+        double blueSum = 0;
+        for (int y = 0; y < file.height(); ++y) {
+            for (int x = 0; x < file.width(); ++x) {
+                redSum += qRed(file.pixel(x, y));
+                blueSum += qBlue(file.pixel(x, y));
+            }
+        }
+        const double pixels = double(file.width()) * file.height();
+        QVERIFY2(redSum / pixels > 240 && blueSum / pixels < 200,
+                 qPrintable(QString("%1: red %2, blue %3").arg(name).arg(redSum / pixels).arg(blueSum / pixels)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TstRegistration)

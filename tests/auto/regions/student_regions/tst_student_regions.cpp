@@ -384,20 +384,32 @@ private slots:
     }
 
     // The board tracking area shown: everything outside it hatched red, the whole preview while
-    // no area was drawn or read back; nothing with the regions hidden.
+    // no area was drawn or read back; nothing with the regions hidden, nor while the board's
+    // parameter archive travels.
     void boardHatching_data()
     {
         QTest::addColumn<bool>("shown");
         QTest::addColumn<bool>("area");        // (100, 40) to (380, 220) on the preview
+        QTest::addColumn<QString>("archive");  // "", "travels" or "arrived"
         QTest::addColumn<QString>("hatched"); // red in the middle of the preview, in its corner
-        QTest::newRow("no area yet: all hatched") << true << false << "11";
-        QTest::newRow("an area: hatched around it") << true << true << "01";
-        QTest::newRow("regions hidden") << false << true << "00";
+        QTest::newRow("no area yet: all hatched") << true << false << "" << "11";
+        QTest::newRow("an area: hatched around it") << true << true << "" << "01";
+        QTest::newRow("regions hidden") << false << true << "" << "00";
+        QTest::newRow("the board's archive travels") << true << false << "travels" << "00";
+        QTest::newRow("the board's archive arrived") << true << false << "arrived" << "11";
+        QTest::newRow("the student's archive travels") << true << false << "student" << "11";
     }
     void boardHatching()
     {
         QFETCH(bool, shown);
         QFETCH(bool, area);
+        QFETCH(QString, archive);
+        if (archive == QLatin1String("student"))
+            r->regions.pause_painting(transfer::Role::Student);
+        else if (!archive.isEmpty())
+            r->regions.pause_painting(transfer::Role::Board);
+        if (archive == QLatin1String("arrived"))
+            r->regions.resume_painting(transfer::Role::Board);
         Ui::MainWindow *ui = r->ui;
         ui->tabWidget->setCurrentIndex(2);
         ui->board_track_region_radioButton->setChecked(true);

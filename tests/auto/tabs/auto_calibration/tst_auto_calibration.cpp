@@ -12,6 +12,7 @@
 #include "sim_camera.h"
 #include "sim_closeup.h"
 #include "textured_scene.h"
+#include "video/picture_file.h"
 #include "window_holder.h"
 
 #include <QApplication>
@@ -23,7 +24,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <opencv2/imgcodecs.hpp>
 
 #include <cstdio>
 
@@ -136,7 +136,7 @@ private slots:
     {
         QVERIFY(folder.isValid());
         const QString file = folder.filePath(QStringLiteral("pano.png"));
-        QVERIFY(cv::imwrite(file.toStdString(), textured_scene::view(1920, 1080, 0, 0, 1.0)));
+        QVERIFY(picture_file::write(textured_scene::view(1920, 1080, 0, 0, 1.0), file, "PNG"));
         for (SimCamera *c : {&feature, &pano, &blankPano})
             QVERIFY2(c->start(), qPrintable(c->lastError()));
         RtspServerProcess::Options options;

@@ -5,6 +5,7 @@
 // which the preset slots find by their translated text, stay apart.
 #include "app_entry.h"
 #include "dialogs/image_expand.h"
+#include "guide/guideconfig.h"
 #include "protocol/tracking_modes.h"
 #include "support/resources.h"
 #include "test_env.h"
@@ -39,7 +40,8 @@ public:
     QString translate(const char *context, const char *source, const char *, int) const override
     {
         const QString name = QString::fromUtf8(context);
-        if (name == QLatin1String("MainWindow") || name == QLatin1String("Image_Expand"))
+        if (name == QLatin1String("MainWindow") || name == QLatin1String("Image_Expand") || name == QLatin1String("GuideConfig")
+            || name == QLatin1String("ButtomView") || name == QLatin1String("ArrowKeyViews"))
             asked.insert({name, QString::fromUtf8(source)});
         return QString();
     }
@@ -48,11 +50,11 @@ public:
 
 bool isValueText(const QString &text)
 {
-    // Numbers, ports, addresses, zoom factors, calibration heights, director codes, MAC bytes,
-    // decoder types, the recorder login defaults, the language names already in their own
-    // language, and the markup of the empty upgrade log.
+    // Numbers, ports, addresses, zoom factors, calibration heights, director codes (the wizard's
+    // interior ones in lower case), MAC bytes, decoder types, the recorder login defaults, the
+    // language names already in their own language, and the markup of the empty upgrade log.
     static const QRegularExpression value(
-        QStringLiteral("^([0-9]+(\\.[0-9]+)*(x|cm)?|FF( [0-9A-F]{2})+|[0-9A-F]{2}|NONE|AUTO|QSV|DXVA2|D3D11VA|"
+        QStringLiteral("^([0-9]+(\\.[0-9]+)*(x|cm)?|FF( [0-9A-F]{2})+|80( [0-9a-f]{2})+|[0-9A-F]{2}|NONE|AUTO|QSV|DXVA2|D3D11VA|"
                        "username|wobentri|中文|English|<!DOCTYPE HTML.*)$"),
         QRegularExpression::DotMatchesEverythingOption);
     return value.match(text).hasMatch();
@@ -129,6 +131,7 @@ private slots:
             Ui::MainWindow form;
             form.setupUi(&window);
             Image_Expand dialog;
+            GuideConfig wizard; // with its bars and pads
         }
         QCoreApplication::removeTranslator(&recorder);
         formTexts = recorder.asked;

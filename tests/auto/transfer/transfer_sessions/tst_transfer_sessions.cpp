@@ -8,6 +8,7 @@
 #include "transfer/packet_reader.h"
 
 #include "sim_transfer.h"
+#include "test_env.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -19,29 +20,7 @@ namespace {
 constexpr int kWaitMs = 10000;
 const QString kCamera = QStringLiteral("127.0.0.2");
 
-QByteArray bytes_of(int size, int seed)
-{
-    QByteArray b;
-    for (int i = 0; i < size; ++i)
-        b.append(char((i * seed + i / 7) & 0xff));
-    return b;
-}
-
 QByteArray md5(const QByteArray &b) { return QCryptographicHash::hash(b, QCryptographicHash::Md5).toHex(); }
-
-QByteArray read_file(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
-}
-
-void write_file(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 // What a session reported, in order.
 struct Seen {
@@ -172,16 +151,22 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(QString, status);
         QFETCH(QString, box);
-        const QByteArray firmware = bytes_of(50000, 3);
-        write_file(file, firmware);
+        const QByteArray firmware = testenv::patternBytes(50000, 3);
+        QVERIFY(testenv::writeFile(file, firmware));
         if (!version.isEmpty())
             sim->setVersion(version, "mtd0: 1 2 \"boot\"\n");
         sim->setReplyDelayMs(reply_delay);
         sim->setFault(fault);
         FirmwareSession session;
         Seen seen(session);
+        QSignalSpy uploaded(&session, &FirmwareSession::upload_finished);
         session.upgrade(kCamera, {}, QDir::current().filePath(file), type);
         QTRY_COMPARE_WITH_TIMEOUT(seen.finished.size(), 1, kWaitMs);
+        // The file went out whole once, and only when the camera asked for it.
+        if (ok || fault == SimTransferFault::WrongMd5)
+            QCOMPARE(uploaded.count(), 1);
+        else if (fault != SimTransferFault::StopMidTransfer)
+            QCOMPARE(uploaded.count(), 0);
         QCOMPARE(seen.finished.first(), ok);
         QCOMPARE(seen.status.isEmpty() ? QString() : seen.status.last(), status);
         QCOMPARE(seen.notices.join(QLatin1Char('|')), box);
@@ -212,14 +197,14 @@ private slots:
 
     void upgrade_file_shrinks()
     {
-        const QByteArray firmware = bytes_of(50000, 5);
-        write_file(QStringLiteral("cam_SOC_v3.pkg"), firmware);
+        const QByteArray firmware = testenv::patternBytes(50000, 5);
+        QVERIFY(testenv::writeFile(QStringLiteral("cam_SOC_v3.pkg"), firmware));
         sim->setScript('U', {}); // the camera asks for the file only when the test says so
         FirmwareSession session;
         Seen seen(session);
         session.upgrade(kCamera, {}, QDir::current().filePath(QStringLiteral("cam_SOC_v3.pkg")), QStringLiteral("SOC"));
         QTRY_VERIFY_WITH_TIMEOUT(!sim->records().isEmpty() && sim->records().last().letter == 'U', kWaitMs);
-        write_file(QStringLiteral("cam_SOC_v3.pkg"), firmware.left(10000));
+        QVERIFY(testenv::writeFile(QStringLiteral("cam_SOC_v3.pkg"), firmware.left(10000)));
         sim->pushToLinks(simtransfer::packet('U', 0, 0));
         QTRY_COMPARE_WITH_TIMEOUT(seen.finished, QVector<bool>{false}, kWaitMs);
         QCOMPARE(seen.controls.last(), true);
@@ -237,7 +222,7 @@ private slots:
     {
         QFETCH(QByteArray, name);
         QFETCH(QString, kept_as);
-        const QByteArray archive = bytes_of(3000, 11);
+        const QByteArray archive = testenv::patternBytes(3000, 11);
         sim->setScript('Q', {simtransfer::packet('B', archive.size(), 1, name, md5(archive)),
                              simtransfer::packet('B', 2048, 2, {}, archive.left(2048)),
                              simtransfer::packet('B', archive.size() - 2048, 2, {}, archive.mid(2048))});
@@ -250,7 +235,7 @@ private slots:
         if (kept_as.isEmpty()) {
             QCOMPARE(seen.backup_status.last(), QStringLiteral("backup failed"));
         } else {
-            QCOMPARE(read_file(kept_as), archive);
+            QCOMPARE(testenv::readFile(kept_as), archive);
             QCOMPARE(seen.notices, QStringList{QStringLiteral("Backup Success")});
         }
     }
@@ -279,14 +264,14 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(QString, status);
         const QString target = QDir::current().filePath(QStringLiteral("classroom.tar.gz"));
-        const QByteArray first = bytes_of(5000, 7);
-        const QByteArray second = bytes_of(6100, 9);
+        const QByteArray first = testenv::patternBytes(5000, 7);
+        const QByteArray second = testenv::patternBytes(6100, 9);
         ArchiveSession session;
         Seen seen(session);
         // The previous good backup, whose MD5 the camera announced last.
         sim->setFullArchive(first);
         QVERIFY(run(seen, [&] { session.backup(kCamera, {}, target, 1); }));
-        QCOMPARE(read_file(target), first);
+        QCOMPARE(testenv::readFile(target), first);
 
         sim->setFullArchive(second);
         sim->setFault(fault);
@@ -294,12 +279,12 @@ private slots:
         QVERIFY(run(seen, [&] { session.backup(kCamera, {}, target, work_type); }));
         QCOMPARE(seen.finished.last(), ok);
         QCOMPARE(seen.backup_status.last(), status);
-        QCOMPARE(read_file(target), ok ? second : first);
+        QCOMPARE(testenv::readFile(target), ok ? second : first);
         QCOMPARE(seen.notices.count(QStringLiteral("Backup Success")), ok ? 2 : 1);
 
         sim->setFault(SimTransferFault::None);
         QVERIFY(run(seen, [&] { session.backup(kCamera, {}, target, work_type); }));
-        QCOMPARE(read_file(target), second);
+        QCOMPARE(testenv::readFile(target), second);
         QCOMPARE(QDir::current().entryList(QDir::Files), QStringList{QStringLiteral("classroom.tar.gz")});
     }
 
@@ -308,7 +293,7 @@ private slots:
         // Both sessions live side by side, as in the window.
         ArchiveSession archives;
         Seen seen(archives);
-        write_file(QStringLiteral("cam_SOC_v3.pkg"), bytes_of(3000, 3));
+        QVERIFY(testenv::writeFile(QStringLiteral("cam_SOC_v3.pkg"), testenv::patternBytes(3000, 3)));
         FirmwareSession firmware;
         Seen upgraded(firmware);
         firmware.upgrade(kCamera, {}, QDir::current().filePath(QStringLiteral("cam_SOC_v3.pkg")), QStringLiteral("SOC"));
@@ -335,8 +320,8 @@ private slots:
         QFETCH(SimTransferFault, fault);
         QFETCH(bool, ok);
         QFETCH(QString, status);
-        const QByteArray archive = bytes_of(9000, 13);
-        write_file(QStringLiteral("chosen/data.tar.gz"), archive);
+        const QByteArray archive = testenv::patternBytes(9000, 13);
+        QVERIFY(testenv::writeFile(QStringLiteral("chosen/data.tar.gz"), archive));
         sim->setFault(fault);
         ArchiveSession session;
         Seen seen(session);
@@ -378,14 +363,14 @@ private slots:
         QFETCH(bool, previous);
         QFETCH(bool, ok);
         QFETCH(QString, box);
-        const QByteArray first = bytes_of(4500, 17);
-        const QByteArray second = bytes_of(2048 * 2 + 10, 19);
+        const QByteArray first = testenv::patternBytes(4500, 17);
+        const QByteArray second = testenv::patternBytes(2048 * 2 + 10, 19);
         ArchiveSession session;
         Seen seen(session);
         if (previous) {
             sim->setRoleArchive("teacher_conf.tar.gz", first);
             QVERIFY(run(seen, [&] { session.export_role(Role::Teacher, kCamera + QStringLiteral("/x"), false); }));
-            QCOMPARE(read_file(QStringLiteral("teacher_conf.tar.gz")), first);
+            QCOMPARE(testenv::readFile(QStringLiteral("teacher_conf.tar.gz")), first);
             seen.notices.clear();
             seen.painting.clear();
         }
@@ -395,11 +380,11 @@ private slots:
         QCOMPARE(seen.finished.last(), ok);
         QCOMPARE(seen.notices, QStringList{box});
         QCOMPARE(seen.painting, fault == SimTransferFault::Refuse ? QStringList() : (QStringList{"off1", "on1"}));
-        QCOMPARE(read_file(QStringLiteral("teacher_conf.tar.gz")), ok ? second : previous ? first : QByteArray("(none)"));
+        QCOMPARE(testenv::readFile(QStringLiteral("teacher_conf.tar.gz")), ok ? second : previous ? first : QByteArray("(none)"));
 
         sim->setFault(SimTransferFault::None);
         QVERIFY(run(seen, [&] { session.export_role(Role::Teacher, kCamera, false); }));
-        QCOMPARE(read_file(QStringLiteral("teacher_conf.tar.gz")), second);
+        QCOMPARE(testenv::readFile(QStringLiteral("teacher_conf.tar.gz")), second);
     }
 
     void import_role_data()
@@ -419,9 +404,9 @@ private slots:
         QFETCH(SimTransferFault, fault);
         QFETCH(bool, ok);
         QFETCH(QString, box);
-        const QByteArray archive = bytes_of(7000, 23);
+        const QByteArray archive = testenv::patternBytes(7000, 23);
         const QString path = QDir::current().filePath(QStringLiteral("saved/board_conf.tar.gz"));
-        write_file(path, archive);
+        QVERIFY(testenv::writeFile(path, archive));
         sim->setFault(fault);
         ArchiveSession session;
         Seen seen(session);
@@ -438,7 +423,7 @@ private slots:
         sim->setFault(SimTransferFault::None);
         QVERIFY(run(seen, [&] { session.import_role(Role::Board, kCamera, path, false); }));
         QCOMPARE(seen.finished.last(), true);
-        QCOMPARE(read_file(path), archive);
+        QCOMPARE(testenv::readFile(path), archive);
     }
 };
 

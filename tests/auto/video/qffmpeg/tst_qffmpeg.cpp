@@ -7,6 +7,7 @@
 #include "rtsp/rtsp_server_process.h"
 #include "smpte_bars.h"
 #include "video/decoder_choice.h"
+#include "video/ffmpeg_library.h"
 #include "video/qffmpeg.h"
 #include "video/rtspthread.h"
 
@@ -43,6 +44,9 @@ class tst_QFFmpeg : public QObject
 private slots:
     void initTestCase()
     {
+        // As after the program's first open: every decoder below finds FFmpeg loaded when it is
+        // made (the first open's own load is a row of tst_ffmpeg_library).
+        QVERIFY(ffmpeg_library::load());
         const struct {
             RtspServerProcess *process;
             QSize size;

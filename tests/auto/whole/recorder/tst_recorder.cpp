@@ -96,13 +96,15 @@ QString visible(const QString &text)
     return out;
 }
 
-// What differs between runs of one behaviour: the time of day, addresses in memory, and what
-// else the TCP reader's buffer held (the bytes that came with the frame in the same read).
+// What differs between runs of one behaviour: the time of day, addresses in memory, what else
+// the TCP reader's buffer held (the bytes that came with the frame in the same read), and the
+// libVLC version the wizard's previews found.
 QString normalised(QString line)
 {
     using RE = QRegularExpression;
     static const std::pair<RE, const char *> kRules[] = {
         {RE(QStringLiteral("\\b\\d{4}( \\d\\d){5} \\d{3}\\b")), "<clock>"},
+        {RE(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d \\d{3} init vlc lib ok .*$")), "<clock> init vlc lib ok <version>"},
         {RE(QStringLiteral("0x[0-9a-fA-F]{4,}")), "<pointer>"},
         {RE(QStringLiteral("total_length:\\d+$")), "total_length:<buffered>"},
         {RE(QStringLiteral(",tmp_buffer:.*$"), RE::DotMatchesEverythingOption), ",tmp_buffer:<buffer>"},

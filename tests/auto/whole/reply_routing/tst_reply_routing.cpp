@@ -8,6 +8,7 @@
 #include "core/log_handler.h"
 #include "core/time_scale.h"
 #include "event_turns.h"
+#include "features_shell.h"
 #include "form_host.h"
 #include "log_capture.h"
 #include "mainwindow/window_features.h"
@@ -55,20 +56,6 @@ QString nextTransport(const SimCamera &camera, int from = 0)
     return !m ? "none" : m->transport == SimTransport::Tcp ? "tcp" : "udp";
 }
 
-// The window's share: visible or hidden, and the console's messages.
-struct Shell : WindowFeatures::Shell {
-    bool visible = true;
-    QStringList console;
-    bool window_visible() const override { return visible; }
-    void close_for_wizard() override { }
-    void take_system_language(int) override { }
-    void create_translator(int) override { }
-    void send_stream(PicturePreviews::Stream, QImage &) override { }
-    void autocalibrate_failed() override { }
-    void student_points_read_back() override { }
-    void console_reply(const QString &message) override { console << message; }
-    bool console_listens() const override { return true; }
-};
 } // namespace
 
 class tst_ReplyRouting : public QObject
@@ -77,7 +64,7 @@ class tst_ReplyRouting : public QObject
 
     RecordingPresenter boxes;
     std::unique_ptr<FormHost> host;
-    Shell shell;
+    FeaturesShell shell;
     std::unique_ptr<WindowFeatures> f;
     Ui::MainWindow *ui = nullptr;
     std::map<int, std::unique_ptr<SimCamera>> cameras;

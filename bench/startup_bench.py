@@ -1,0 +1,252 @@
+#!/usr/bin/python3
+"""Start-up of the tool beside a Qt hello world built the same way (bench/hello_window.cpp).
+
+For each platform (offscreen, and a real X server: Xvfb -dpi 96), the two programs are started
+in turns, --runs times each, and for each start it measures
+  - the time from the start of the process to the end of the first expose of its window (the
+    window painted and on the screen), and to the building of the application object (what the
+    loader, the static objects and main() took until then); the probe bench/startup_probe.cpp,
+    preloaded into both, reports these times;
+  - the libraries mapped into the process once the window is shown (distinct shared-object files
+    in /proc/PID/maps, the probe left out);
+  - the resident memory (VmRSS) after --idle-ms of idling with the window shown.
+The tool runs in a throw-away home whose settings show the main window at once (wizard done),
+with a fresh working and temporary folder for each start, and without a detection model unless
+--model-dir gives the folder of one (Zerorod.onnx and coco.names).
+
+  /usr/bin/python3 bench/startup_bench.py [--build build-bench] [--runs 30] [--idle-ms 1000]
+                                          [--platforms offscreen,xvfb] [--model-dir DIR]
+                                          [--libraries] [--before EXE] [--other NAME=EXE ...]
+
+--libraries lists the libraries of one start of each program that the hello world does not map.
+--before adds a copy of an earlier build of the tool, started in the same turns, so that the
+figures before and after a change are taken under the same load; --other adds any build more
+under a name of its own.
+"""
+
+import argparse
+import os
+import re
+import select
+import shutil
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+FIRST_EXPOSE_TIMEOUT_S = 60  # a start that shows nothing by then has failed
+
+
+def quantiles(values):
+    """Median, lower and upper quartile, minimum and maximum."""
+    v = sorted(values)
+    if len(v) < 2:
+        return v[0], v[0], v[0], v[0], v[0]
+    q = statistics.quantiles(v, n=4)
+    return statistics.median(v), q[0], q[2], v[0], v[-1]
+
+
+def mapped_libraries(pid, leave_out):
+    libs = set()
+    with open(f"/proc/{pid}/maps") as maps:
+        for line in maps:
+            parts = line.split(None, 5)
+            if len(parts) == 6:
+                path = parts[5].strip()
+                if re.search(r"\.so(\.|$)", os.path.basename(path)) and path != leave_out:
+                    libs.add(path)
+    return libs
+
+
+def rss_mib(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1]) / 1024.0
+    return 0.0
+
+
+class XServer:
+    """Xvfb on a free display, as the tool's screenshots run it."""
+
+    FIRST_DISPLAY = 200  # above those that xvfb-run -a and a desktop take
+
+    def __init__(self):
+        number = self.FIRST_DISPLAY
+        while os.path.exists(f"/tmp/.X{number}-lock"):
+            number += 1
+        r, w = os.pipe()
+        self.proc = subprocess.Popen(
+            # -noreset: the server would reset whenever a start ends, its last client, and refuse
+            # the next start's connection meanwhile.
+            ["Xvfb", f":{number}", "-displayfd", str(w), "-screen", "0", "1280x800x24", "-dpi", "96",
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(w)
+        ready, _, _ = select.select([r], [], [], 20)
+        number = os.read(r, 64).decode().strip() if ready else ""
+        os.close(r)
+        if not number:
+            self.stop()
+            sys.exit("startup_bench: Xvfb did not start")
+        self.display = ":" + number
+
+    def stop(self):
+        self.proc.terminate()
+        self.proc.wait()
+
+
+def start_once(exe, env, root, probe, idle_ms, model_dir=""):
+    """One start: (seconds to the application object, seconds to the first expose, libraries,
+    RSS in MiB), or the reason why no window was shown."""
+    work = tempfile.mkdtemp(dir=root)
+    for name in ("Zerorod.onnx", "coco.names") if model_dir else ():
+        os.symlink(os.path.join(model_dir, name), os.path.join(work, name))
+    tmp = tempfile.mkdtemp(dir=root)
+    r, w = os.pipe()
+    run_env = dict(env, TMPDIR=tmp, LD_PRELOAD=probe, STARTUP_PROBE_FD=str(w))
+    run_env["STARTUP_PROBE_T0"] = str(time.monotonic_ns())
+    errors = open(os.path.join(work, "stderr.txt"), "w+")
+    proc = subprocess.Popen([exe], cwd=work, env=run_env, pass_fds=(w,),
+                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=errors)
+    os.close(w)
+    marks = {}
+    text = b""
+    deadline = time.monotonic() + FIRST_EXPOSE_TIMEOUT_S
+    while "exposed" not in marks and time.monotonic() < deadline:
+        ready, _, _ = select.select([r], [], [], max(0.0, deadline - time.monotonic()))
+        if not ready:
+            break
+        chunk = os.read(r, 256)
+        if not chunk:
+            break
+        text += chunk
+        lines = text.decode().split("\n")[:-1]  # a line counts once it is whole
+        for line in lines:
+            name, _, ns = line.partition(" ")
+            if ns.isdigit():
+                marks[name] = int(ns) / 1e9
+    result = "no first expose within %d s" % FIRST_EXPOSE_TIMEOUT_S
+    if "exposed" in marks:
+        time.sleep(idle_ms / 1000.0)
+        if proc.poll() is None:
+            result = (marks.get("app", 0.0), marks["exposed"], mapped_libraries(proc.pid, probe),
+                      rss_mib(proc.pid))
+    os.close(r)
+    proc.send_signal(signal.SIGKILL)
+    code = proc.wait()
+    if isinstance(result, str):
+        errors.seek(0)
+        result += f" (exit status {code}): " + errors.read()[-2000:]
+    errors.close()
+    shutil.rmtree(work, ignore_errors=True)
+    shutil.rmtree(tmp, ignore_errors=True)
+    return result
+
+
+def main():
+    top = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--build", default=os.path.join(top, "build-bench"))
+    parser.add_argument("--runs", type=int, default=30)
+    parser.add_argument("--idle-ms", type=int, default=1000)
+    parser.add_argument("--platforms", default="offscreen,xvfb")
+    parser.add_argument("--model-dir", default="")
+    parser.add_argument("--libraries", action="store_true")
+    parser.add_argument("--before", default="")
+    parser.add_argument("--other", action="append", default=[])
+    args = parser.parse_args()
+
+    build = os.path.abspath(args.build)
+    programs = [("hello world", os.path.join(build, "bench", "hello_window")),
+                ("Corvane", os.path.join(build, "app", "Corvane"))]
+    if args.before:
+        programs.append(("Corvane before", os.path.abspath(args.before)))
+    for other in args.other:
+        name, _, exe = other.partition("=")
+        programs.append((name, os.path.abspath(exe)))
+    probe = os.path.join(build, "bench", "libstartup_probe.so")
+    for path in [p for _, p in programs] + [probe]:
+        if not os.path.exists(path):
+            sys.exit(f"startup_bench: {path} is missing; build the targets Corvane hello_window startup_probe")
+
+    root = tempfile.mkdtemp(prefix="startup_bench.")
+    home = os.path.join(root, "home")
+    os.makedirs(os.path.join(home, ".local", "share", "Corvane"))
+    with open(os.path.join(home, ".local", "share", "Corvane", "config.ini"), "w") as ini:
+        ini.write("[TEACHER_CONF]\nTracking_Guide_State=1\n")
+    base_env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "LD_", "XDG_"))}
+    base_env.update(HOME=home, XDG_DATA_HOME=os.path.join(home, ".local", "share"),
+                    XDG_CONFIG_HOME=os.path.join(home, ".config"), XDG_CACHE_HOME=os.path.join(home, ".cache"),
+                    XDG_RUNTIME_DIR=root, LANG="C.UTF-8")
+    base_env.pop("DISPLAY", None)
+    model_dir = os.path.abspath(args.model_dir) if args.model_dir else ""
+
+    print(f"runs {args.runs} per program and platform; idle {args.idle_ms} ms before memory and libraries; "
+          f"load average {os.getloadavg()[0]:.1f} at the start")
+    try:
+        for platform in args.platforms.split(","):
+            env = dict(base_env)
+            server = None
+            if platform == "offscreen":
+                env["QT_QPA_PLATFORM"] = "offscreen"
+            elif platform == "xvfb":
+                server = XServer()
+                env["QT_QPA_PLATFORM"] = "xcb"
+                env["DISPLAY"] = server.display
+            else:
+                sys.exit(f"startup_bench: unknown platform {platform}")
+            figures = {name: [] for name, _ in programs}
+            libraries = {}
+            # One start of each to fill the system's file caches; not counted.
+            for name, exe in programs:
+                start_once(exe, env, root, probe, 0)
+            for _ in range(args.runs):
+                for name, exe in programs:
+                    result = start_once(exe, env, root, probe, args.idle_ms,
+                                        model_dir if name != "hello world" else "")
+                    if isinstance(result, str) and server and server.proc.poll() is not None:
+                        # Ended from outside (another job on the machine): a new one, the start again.
+                        print(f"Xvfb ended (exit status {server.proc.returncode}); started anew")
+                        server = XServer()
+                        env["DISPLAY"] = server.display
+                        result = start_once(exe, env, root, probe, args.idle_ms,
+                                            model_dir if name != "hello world" else "")
+                    if isinstance(result, str):
+                        sys.exit(f"startup_bench: {name} showed no window on {platform}: {result}")
+                    figures[name].append(result)
+                    libraries[name] = result[2]
+            if server:
+                server.stop()
+            print(f"\n{platform} (load average {os.getloadavg()[0]:.1f} at the end)")
+            print("| program | to the shown window s: median [quartiles] (min-max) | to the application's start routines s "
+                  "(median) | libraries | idle RSS MiB (median) |")
+            print("|---|---|---|---|---|")
+            medians = {}
+            for name, _ in programs:
+                shown = [f[1] for f in figures[name]]
+                app = [f[0] for f in figures[name]]
+                libs = [len(f[2]) for f in figures[name]]
+                rss = [f[3] for f in figures[name]]
+                m, q1, q3, lo, hi = quantiles(shown)
+                medians[name] = (m, statistics.median(rss), statistics.median(libs))
+                print(f"| {name} | {m:.3f} [{q1:.3f}-{q3:.3f}] ({lo:.3f}-{hi:.3f}) | {statistics.median(app):.3f} "
+                      f"| {min(libs)}-{max(libs)} | {statistics.median(rss):.1f} |")
+            h = medians["hello world"]
+            for name, _ in programs[1:]:
+                c = medians[name]
+                print(f"{name} / hello world: start-up {c[0] / h[0]:.2f}, memory {c[1] / h[1]:.2f}, "
+                      f"libraries {c[2] / h[2]:.2f}")
+            for name, _ in programs[1:] if args.libraries else ():
+                only = sorted(libraries[name] - libraries["hello world"])
+                print(f"libraries of {name} that the hello world does not map ({len(only)}):")
+                for path in only:
+                    print("  " + path)
+    finally:
+        shutil.rmtree(root, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
