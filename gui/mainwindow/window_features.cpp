@@ -114,6 +114,8 @@ void WindowFeatures::create_features(Ui::MainWindow *ui, QWidget *window)
                                                  *archive_session, settings_file->upgrade(), *options_tab, window);
     parameter_archive = std::make_unique<ParameterArchive>(
         CORVANE_FORM_WIDGETS(ParameterArchive, PARAMETER_ARCHIVE_WIDGETS, ui), *archive_session, *camera_connections,
+        ParameterArchive::SavePaths{teacher_values.param_save_path, student_values.param_save_path,
+                                    board_values.param_save_path},
         window);
 }
 
@@ -127,6 +129,8 @@ void WindowFeatures::connect_settings_file()
     QObject::connect(file, &F::port_group_loaded, options_tab.get(), &OptionsTab::show_stored_ports);
     QObject::connect(file, &F::teacher_group_loaded, cc, [cc] { cc->show_stored_addresses(Side::Teacher); });
     QObject::connect(file, &F::teacher_group_loaded, teacher_tab.get(), &TeacherTab::show_stored);
+    QObject::connect(file, &F::teacher_group_loaded, parameter_archive.get(),
+                     &ParameterArchive::show_stored_teacher_path);
     QObject::connect(file, &F::teacher_group_loaded, student_tab.get(), &StudentTab::show_stored_preset);
     QObject::connect(file, &F::teacher_group_loaded, options_tab.get(), &OptionsTab::show_stored_decoder);
     QObject::connect(file, &F::student_group_loaded, cc, [cc] { cc->show_stored_addresses(Side::Student); });
@@ -156,6 +160,8 @@ void WindowFeatures::connect_tab_layout()
     QObject::connect(layout, &L::widget_status_changed, teacher_tab.get(), &TeacherTab::enable_group_controls);
     QObject::connect(layout, &L::widget_status_changed, student_tab.get(), &StudentTab::enable_group_controls);
     QObject::connect(layout, &L::widget_status_changed, board_tab.get(), &BoardTab::enable_group_controls);
+    QObject::connect(layout, &L::widget_status_changed, parameter_archive.get(),
+                     &ParameterArchive::enable_group_controls);
     QObject::connect(layout, &L::widget_status_changed, manual_calibration.get(),
                      &ManualCalibration::enable_group_controls);
     QObject::connect(layout, &L::widget_status_changed, auto_calibration_feature.get(),

@@ -83,7 +83,6 @@ void BoardTab::keep_values()
                        m_values.multi_object_strategy);
     keep_checked_index(this, {ui.board_lose_object_pano_one_radioButton, ui.board_lose_object_pano_two_radioButton},
                        m_values.losing_object_strategy);
-    keep_text(this, ui.board_filepath_lineEdit, m_values.param_save_path);
     m_values.feature_version = ui.board_version_feature_info_label->text();
     m_values.pano_version = ui.board_version_pano_info_label->text();
 }
@@ -107,8 +106,7 @@ void BoardTab::enable_group_controls(int camera, bool enable)
              ui.board_target_lost_timeout_label, ui.board_enable_checkBox, ui.board_enable_checkBox_2,
              ui.board_multi_object_pano_one_radioButton, ui.board_lose_object_pano_one_radioButton,
              ui.board_multi_object_pano_two_radioButton, ui.board_lose_object_pano_two_radioButton,
-             ui.board_param_export_pushButton, ui.board_param_import_pushButton, ui.board_filepath_lineEdit,
-             ui.board_open_file_pushButton, ui.board_obtain_Button, ui.board_apply_Button, ui.board_default_Button})
+             ui.board_obtain_Button, ui.board_apply_Button, ui.board_default_Button})
         w->setEnabled(enable);
 }
 

@@ -43,10 +43,6 @@ struct StatusPart;
     X(QLabel, board_target_lost_timeout_label) \
     X(QLabel, board_version_feature_info_label) \
     X(QLabel, board_version_pano_info_label) \
-    X(QLineEdit, board_filepath_lineEdit) \
-    X(QPushButton, board_param_export_pushButton) \
-    X(QPushButton, board_param_import_pushButton) \
-    X(QPushButton, board_open_file_pushButton) \
     X(QLabel, board_feature_ip_label) \
     X(QWidget, board_2_connect_widget) \
     X(QWidget, board_2_preset_widget) \

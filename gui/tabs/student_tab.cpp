@@ -165,7 +165,6 @@ void StudentTab::keep_values()
     keep_checked(this, ui.student_face_detect_checkBox, m_values.face_detect);
     keep_checked(this, ui.student_pano_switch_checkBox, m_values.pano_switch);
     keep_index(this, ui.student_preset_list, m_values.preset_index);
-    keep_text(this, ui.student_filepath_lineEdit, m_values.param_save_path);
     m_values.feature_version = ui.student_version_feature_info_label->text();
     m_values.pano_version = ui.student_version_pano_info_label->text();
 }
@@ -199,9 +198,8 @@ void StudentTab::enable_group_controls(int camera, bool enable)
              ui.student_target_lost_timeout_Slider, ui.student_target_lost_timeout_label,
              ui.student_small_pano_radioButton, ui.student_return_pano_action_radioButton,
              ui.student_ptz_pano_detect_checkBox, ui.student_starting_up_checkBox, ui.student_face_detect_checkBox,
-             ui.student_pano_switch_checkBox, ui.student_param_export_pushButton, ui.student_param_import_pushButton,
-             ui.student_filepath_lineEdit, ui.student_open_file_pushButton, ui.student_obtain_Button,
-             ui.student_apply_Button, ui.student_default_Button, ui.student_startTrack_Button})
+             ui.student_pano_switch_checkBox, ui.student_obtain_Button, ui.student_apply_Button,
+             ui.student_default_Button, ui.student_startTrack_Button})
         w->setEnabled(enable);
 }
 

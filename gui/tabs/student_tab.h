@@ -65,10 +65,6 @@ class QTabWidget;
     X(QLabel, student_tiltOffset_label) \
     X(QLabel, student_version_feature_info_label) \
     X(QLabel, student_version_pano_info_label) \
-    X(QLineEdit, student_filepath_lineEdit) \
-    X(QPushButton, student_param_export_pushButton) \
-    X(QPushButton, student_param_import_pushButton) \
-    X(QPushButton, student_open_file_pushButton) \
     X(QLabel, label_104) \
     X(QLabel, label_12) \
     X(QLabel, label_13) \

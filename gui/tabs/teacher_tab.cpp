@@ -221,7 +221,6 @@ void TeacherTab::keep_values()
     keep_index(this, ui.teacher_board_effect_list, m_values.boardsnap_entry);
     keep_checked(this, ui.teacher_feature_tracking_checkBox, m_values.feature_realtime_track);
     keep_index(this, ui.teacher_preset_list, m_values.preset_index);
-    keep_text(this, ui.teacher_filepath_lineEdit, m_values.param_save_path);
     m_values.feature_version = ui.teacher_version_feature_info_label->text();
     m_values.pano_version = ui.teacher_version_pano_info_label->text();
 }
@@ -271,10 +270,8 @@ void TeacherTab::enable_group_controls(int camera, bool enable)
     ui.teacher_board_space_label->setEnabled(false);
     for (QWidget *w : std::initializer_list<QWidget *>{
              ui.teacher_starting_up_checkBox, ui.teacher_manual_focus_checkBox, ui.teacher_vertical_movement_checkBox,
-             ui.teacher_feature_tracking_checkBox, ui.teacher_param_export_pushButton,
-             ui.teacher_param_import_pushButton, ui.teacher_filepath_lineEdit, ui.teacher_open_file_pushButton,
-             ui.teacher_obtain_Button, ui.teacher_apply_Button, ui.teacher_default_Button,
-             ui.teacher_startTrack_Button, ui.teacher_feature_location_radioButton,
+             ui.teacher_feature_tracking_checkBox, ui.teacher_obtain_Button, ui.teacher_apply_Button,
+             ui.teacher_default_Button, ui.teacher_startTrack_Button, ui.teacher_feature_location_radioButton,
              ui.teacher_return_pano_action_radioButton, ui.binocular_mode_radioButton, ui.follow_mode_radioButton,
              ui.mixed_mode_radioButton, ui.board_pano_mode_radioButton, ui.other_mode_radioButton,
              ui.lectern_mode_radioButton, ui.teacher_board_effect_list})
@@ -728,7 +725,6 @@ void TeacherTab::show_stored()
     ui.teacher_manual_focus_checkBox->setChecked(m_values.manual_focus);
     ui.teacher_vertical_movement_checkBox->setChecked(m_values.auto_tilt);
     ui.teacher_feature_tracking_checkBox->setChecked(m_values.feature_realtime_track);
-    show_text(ui.teacher_filepath_lineEdit, m_values.param_save_path);
 }
 
 // The lectern page shows, and the camera's lectern settings are read into it.

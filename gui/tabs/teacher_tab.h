@@ -85,10 +85,6 @@ class QTabWidget;
     X(QLabel, teacher_version_feature_info_label) \
     X(QLabel, teacher_version_pano_info_label) \
     X(QCheckBox, teacher_vertical_movement_checkBox) \
-    X(QLineEdit, teacher_filepath_lineEdit) \
-    X(QPushButton, teacher_param_export_pushButton) \
-    X(QPushButton, teacher_param_import_pushButton) \
-    X(QPushButton, teacher_open_file_pushButton) \
     X(QLabel, label_56) \
     X(QLabel, label_93) \
     X(QLabel, label_99) \
