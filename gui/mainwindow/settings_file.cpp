@@ -13,13 +13,10 @@
 #include "settings/unreadable_config.h"
 #include "settings/upgrade_types.h"
 
-#include <QComboBox>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QLabel>
 #include <QLocale>
 #include <QMap>
 #include <QSettings>
@@ -70,22 +67,11 @@ QString stored_text(QSettings &settings, const QString &key) { return config::te
 
 } // namespace
 
-SettingsFile::SettingsFile(const Widgets &widgets, QWidget *form_root, CameraPorts &ports, const Values &values)
-    : ui(widgets)
-    , m_root(form_root)
+SettingsFile::SettingsFile(QWidget *form_root, CameraPorts &ports, const Values &values)
+    : m_root(form_root)
     , m_ports(ports)
     , m_values(values)
 {
-    // The transfer work type comes from the settings file; an upgrade file dropped on the file
-    // field goes to the window's own drop handler, which checks it, instead of being pasted.
-    ui.worktype_comboBox->hide();
-    ui.upgrade_filename_lineEdit->setAcceptDrops(false);
-}
-
-void SettingsFile::retranslate()
-{
-    if (QFileInfo::exists(QStringLiteral("data.tar.gz")))
-        ui.label_81->setText(tr("exist"));
 }
 
 void SettingsFile::load_config()
@@ -93,8 +79,6 @@ void SettingsFile::load_config()
     m_loading_config = true;
     load_groups();
     m_loading_config = false;
-    // The work type entry follows the stored work type (TYPE1 unless the settings say TYPE2).
-    ui.worktype_comboBox->setCurrentIndex(m_upgrade.work_type == 2 ? 1 : 0);
 }
 
 void SettingsFile::load_groups()
@@ -124,10 +108,7 @@ void SettingsFile::load_groups()
     qDebug() << "rtsp_port:" << p.T_RTSP_Port << ",visca_port:" << p.T_Visca_Port << ",udp_port:" << p.T_UDP_Port
              << ",tcp_port:" << p.T_TCP_Port << ",backup_port:" << p.T_Backup_Port << ",upgrade_port:" << p.Mcast_Port;
     load_upgrade_group(settings);
-
-    // A configuration backup left in the working directory by an earlier run.
-    if (QFileInfo::exists(QStringLiteral("data.tar.gz")))
-        ui.label_81->setText(tr("exist"));
+    emit upgrade_group_loaded(true);
 
     // Each group's owners show it before the next group is read, as the groups come in the file.
     for (const config::GroupTable *group : config::tab_groups()) {
@@ -183,11 +164,20 @@ void SettingsFile::load_first_run_defaults(int languageIndex)
     emit defaults_taken();
     m_upgrade.upgrade_mode = QStringLiteral("Simple");
     m_upgrade.upgrade_verify = true;
-    ui.upgrade_type_comboBox->addItems(upgrade::type_items(m_upgrade.upgrade_mode));
-    ui.upgrade_ip_lineEdit->setText(QString::fromLatin1(kDefaultUpgradeAddress));
-    const auto choice = upgrade::type_choice(m_upgrade.upgrade_mode, QStringLiteral("AUTO"));
-    ui.upgrade_type_comboBox->setCurrentIndex(choice->index);
-    m_upgrade.upgradeModel = choice->code;
+    m_upgrade.ip_address = QString::fromLatin1(kDefaultUpgradeAddress);
+    take_upgrade_type(QStringLiteral("AUTO"));
+    emit upgrade_group_loaded(false);
+}
+
+void SettingsFile::take_upgrade_type(const QString &type)
+{
+    // The entry the type list shows for the stored type; a mode without a list shows none.
+    if (const auto choice = upgrade::type_choice(m_upgrade.upgrade_mode, type)) {
+        m_upgrade.type_text = upgrade::type_items(m_upgrade.upgrade_mode).value(choice->index);
+        m_upgrade.upgradeModel = choice->code;
+    } else {
+        m_upgrade.type_text.clear();
+    }
 }
 
 void SettingsFile::set_aside_unreadable(const QString &path, const QStringList &cut_off)
@@ -272,19 +262,11 @@ void SettingsFile::load_upgrade_group(QSettings &settings)
     m_upgrade.upgrade_model_type = settings.value(QStringLiteral("UPGRADE/model_type")).toBool();
 
     m_upgrade.upgrade_mode = stored_text(settings, QStringLiteral("UPGRADE/mode"));
-    ui.upgrade_type_comboBox->addItems(upgrade::type_items(m_upgrade.upgrade_mode));
-    ui.upgrade_ip_lineEdit->setText(stored_text(settings, QStringLiteral("UPGRADE/ipaddr")));
+    m_upgrade.ip_address = stored_text(settings, QStringLiteral("UPGRADE/ipaddr"));
     m_upgrade.upgrade_file_path = stored_text(settings, QStringLiteral("UPGRADE/path"));
-    ui.upgrade_filename_lineEdit->setText(m_upgrade.upgrade_file_path);
-
-    const QString type = stored_text(settings, QStringLiteral("UPGRADE/type"));
-    if (const auto choice = upgrade::type_choice(m_upgrade.upgrade_mode, type)) {
-        ui.upgrade_type_comboBox->setCurrentIndex(choice->index);
-        m_upgrade.upgradeModel = choice->code;
-    }
-
+    m_upgrade.file_field = m_upgrade.upgrade_file_path;
+    take_upgrade_type(stored_text(settings, QStringLiteral("UPGRADE/type")));
     m_upgrade.work_type = upgrade::work_type_for(m_upgrade.upgrade_model_type);
-    ui.worktype_comboBox->setCurrentIndex(m_upgrade.work_type - 1);
 }
 
 bool SettingsFile::keeps_unreadable_file() const
@@ -337,9 +319,9 @@ bool SettingsFile::save_config()
             {QStringLiteral("verify"), m_upgrade.upgrade_verify},
             {QStringLiteral("auto_backup"), m_upgrade.upgrade_auto_backup},
             {QStringLiteral("model_type"), m_upgrade.upgrade_model_type},
-            {QStringLiteral("type"), ui.upgrade_type_comboBox->currentText()},
-            {QStringLiteral("ipaddr"), ui.upgrade_ip_lineEdit->text()},
-            {QStringLiteral("path"), ui.upgrade_filename_lineEdit->text()},
+            {QStringLiteral("type"), m_upgrade.type_text},
+            {QStringLiteral("ipaddr"), m_upgrade.ip_address},
+            {QStringLiteral("path"), m_upgrade.file_field},
         };
         for (const char *key : upgrade::save_order())
             settings.setValue(QString::fromLatin1(key), upgradeValues.value(QString::fromLatin1(key)));

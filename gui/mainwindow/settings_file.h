@@ -4,7 +4,6 @@
 #include "settings/config_tables.h"
 #include "settings/port_forward.h"
 #include "settings/upgrade_types.h"
-#include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -13,18 +12,8 @@
 
 class CameraPorts;
 class CameraSlots;
-class QComboBox;
-class QLabel;
-class QLineEdit;
 class QSettings;
 class QWidget;
-
-#define SETTINGS_FILE_WIDGETS(X) \
-    X(QLabel, label_81) \
-    X(QLineEdit, upgrade_filename_lineEdit) \
-    X(QLineEdit, upgrade_ip_lineEdit) \
-    X(QComboBox, upgrade_type_comboBox) \
-    X(QComboBox, worktype_comboBox)
 
 // The settings file "config.ini": load_config reads its seven groups into the values the
 // features hold (the four sections, the camera address fields, the student points, the port
@@ -43,6 +32,9 @@ signals:
     void teacher_group_loaded();
     void student_group_loaded();
     void board_group_loaded();
+    // The group UPGRADE was read, or a fresh installation's taken (from_file false): the Upgrade
+    // tab's pages show it.
+    void upgrade_group_loaded(bool from_file);
     // command_type, strategy: the file named the code fields' command type, the strategy.
     void director_group_loaded(bool command_type, bool strategy);
     // A fresh installation takes every tab's defaults, which then read "Apply".
@@ -59,9 +51,6 @@ class SettingsFile : public SettingsFileSignals
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
 public:
-    struct Widgets {
-        SETTINGS_FILE_WIDGETS(CORVANE_WIDGET_MEMBER)
-    };
     // The values config.ini keeps, held by the features that show them.
     struct Values {
         TeacherSection &teacher;
@@ -74,9 +63,7 @@ public:
         WindowChoices &choices;
     };
 
-    SettingsFile(const Widgets &widgets, QWidget *form_root, CameraPorts &ports, const Values &values);
-    // The code-set texts the form's re-texting put back.
-    void retranslate();
+    SettingsFile(QWidget *form_root, CameraPorts &ports, const Values &values);
 
     void load_config();
     // Rewrites the whole file; false (and the previous file kept) when it could not be written.
@@ -103,11 +90,12 @@ private:
     void set_aside_unreadable(const QString &path, const QStringList &cut_off);
     void load_port_group(QSettings &settings);
     void load_upgrade_group(QSettings &settings);
+    // The type list's entry and code for a stored type in the mode read.
+    void take_upgrade_type(const QString &type);
     // The stored values as the features hold them, and back into the features.
     config::Stored gather() const;
     void distribute(const config::Stored &stored);
 
-    const Widgets ui;
     QWidget *m_root;
     CameraPorts &m_ports;
     Values m_values;

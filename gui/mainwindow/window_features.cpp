@@ -40,7 +40,7 @@ void WindowFeatures::create_features(Ui::MainWindow *ui, QWidget *window)
 
     parameter_requests = std::make_unique<ParameterRequests>(camera_slots, teacher_values, window);
     settings_file = std::make_unique<SettingsFile>(
-        CORVANE_FORM_WIDGETS(SettingsFile, SETTINGS_FILE_WIDGETS, ui), window, camera_ports,
+        window, camera_ports,
         SettingsFile::Values{teacher_values, student_values, board_values, director_values, camera_slots,
                              student_points, port_fields, window_choices});
     options_tab = std::make_unique<OptionsTab>(CORVANE_FORM_WIDGETS(OptionsTab, OPTIONS_TAB_WIDGETS, ui), camera_ports,
@@ -138,6 +138,9 @@ void WindowFeatures::connect_settings_file()
     QObject::connect(file, &F::board_group_loaded, cc, [cc] { cc->show_stored_addresses(Side::Board); });
     QObject::connect(file, &F::board_group_loaded, board_tab.get(), &BoardTab::show_stored);
     QObject::connect(file, &F::director_group_loaded, director_tab.get(), &DirectorTab::show_stored);
+    QObject::connect(file, &F::upgrade_group_loaded, firmware_upgrade.get(),
+                     &FirmwareUpgradePanel::show_stored_settings);
+    QObject::connect(file, &F::upgrade_group_loaded, backup_panel.get(), &BackupPanel::show_kept_backup);
     QObject::connect(file, &F::defaults_wanted, file, [this] { set_all_defaults(); });
     QObject::connect(file, &F::defaults_taken, teacher_tab.get(), &TeacherTab::show_applied);
     QObject::connect(file, &F::defaults_taken, student_tab.get(), &StudentTab::show_applied);
@@ -452,7 +455,6 @@ void WindowFeatures::retranslate_code_texts()
     firmware_upgrade->retranslate();
     backup_panel->retranslate();
     board_tab->retranslate(tab_layout->camera_layout());
-    settings_file->retranslate();
 }
 
 void WindowFeatures::set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up)

@@ -61,8 +61,7 @@ struct Rig {
     CameraPorts ports;
     Values values;
     Recorder recorder;
-    SettingsFile file{CORVANE_FORM_WIDGETS(SettingsFile, SETTINGS_FILE_WIDGETS, host.ui),
-                      &host.window,
+    SettingsFile file{&host.window,
                       ports,
                       {values.teacher, values.student, values.board, values.director, values.cameras, values.points,
                        values.port_fields, values.choices}};
@@ -88,6 +87,9 @@ struct Rig {
             {"upgradeModel", QString::number(u.upgradeModel)},
             {"upgrade_mode", u.upgrade_mode},
             {"work_type", QString::number(u.work_type)},
+            {"upgrade type", u.type_text},
+            {"upgrade address", u.ip_address},
+            {"upgrade file", u.file_field},
         };
         return all.value(name, QStringLiteral("<none>"));
     }
@@ -175,6 +177,13 @@ private slots:
         row("upgrade Full kept", "[UPGRADE]\nmode=Full\ntype=MTD\n", "upgrade_mode", "Full");
         row("model type true: work type 1", "[UPGRADE]\nmodel_type=true\n", "work_type", "1");
         row("empty file: work type 2", "", "work_type", "2");
+        // The page's fields as the type list, the address and the file field show them.
+        row("type as the list shows it", "[UPGRADE]\nmode=Full\ntype=SOC&ARM\n", "upgrade type", "SOC&ARM");
+        row("unknown type: the list's default", "[UPGRADE]\nmode=Simple\ntype=XYZ\n", "upgrade type", "AUTO");
+        row("Full has no AUTO", "[UPGRADE]\nmode=Full\ntype=AUTO\n", "upgrade type", "SOC");
+        row("no mode, no list, no type", "[UPGRADE]\ntype=MTD\n", "upgrade type", "");
+        row("address as stored", "[UPGRADE]\nipaddr=10.20.6.61\n", "upgrade address", "10.20.6.61");
+        row("file as stored", "[UPGRADE]\npath=D:/firmware/R6 v2.pkg\n", "upgrade file", "D:/firmware/R6 v2.pkg");
     }
 
     void reading()
@@ -431,6 +440,8 @@ private slots:
         QCOMPARE(rig.file.upgrade().upgrade_mode, QStringLiteral("Simple"));
         QVERIFY(rig.file.upgrade().upgrade_verify);
         QCOMPARE(rig.file.upgrade().upgradeModel, 5);
+        QCOMPARE(rig.value("upgrade type"), QStringLiteral("AUTO"));
+        QCOMPARE(rig.value("upgrade address"), QStringLiteral("192.168.1.188"));
         QCOMPARE(rig.value("teacher_udp_port"), QStringLiteral("6791"));
     }
 };
