@@ -21,13 +21,11 @@
 #include <QDir>
 #include <QEvent>
 #include <QGraphicsItem>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QNetworkProxy>
 #include <QTcpSocket>
 #include <QTranslator>
 
-#include <algorithm>
 
 MainWindow *gMainWindow = nullptr;
 
@@ -55,13 +53,6 @@ MainWindow::~MainWindow()
     delete translator;
 }
 
-void MainWindow::fit_device_list_columns()
-{
-    QHeaderView *header = ui->searchTreeWidget->header();
-    for (int column = 0; column < header->count(); ++column)
-        header->resizeSection(column, std::max(header->sectionSize(column), header->sectionSizeHint(column)));
-}
-
 void MainWindow::slot_init_main_window()
 {
     qDebug() << "MainWindow::slot_init_main_window()";
@@ -75,9 +66,6 @@ void MainWindow::slot_init_main_window()
 
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     setFixedSize(899, 757);
-
-    // The Upgrade tab opens on its Search page.
-    ui->upgrade_tabWidget->setCurrentIndex(0);
 
     // Student and Board tabs: controls the form keeps for their slots but the window never offers.
     ui->groupBox_4->hide();
@@ -102,12 +90,9 @@ void MainWindow::slot_init_main_window()
     qDebug() << 477 << " MainWindow::" << QDateTime::currentDateTime().toString(QStringLiteral("yyyy MM dd hh mm ss zzz"));
 
     // The device list's columns as the search page set them, widened to their headers.
-    fit_device_list_columns();
+    features->search().fit_columns();
     // The settings columns are too narrow for some tabs' labels on one line: they break onto more.
     wrapped_tabs::install(ui->tabWidget->findChildren<QTabWidget *>(), this);
-
-    // upgrade_mode starts as "Simple"; a stored "Full" read above stays, so that the type list
-    // and the next save agree with it.
 
     features->menu_key_controls().retranslate();
 

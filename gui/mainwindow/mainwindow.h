@@ -99,8 +99,6 @@ private:
     void retranslate_code_texts();
     // The interface font (family "微软雅黑", 11 pt for Thai, 10 pt otherwise) on every widget.
     void apply_interface_font();
-    // Widens a device list column that is narrower than its header text (and sort arrow) needs.
-    void fit_device_list_columns();
 
     // What the features need of the window (WindowFeatures::Shell).
     bool window_visible() const override;

@@ -50,7 +50,7 @@ void MainWindow::on_language_select_comboBox_activated(int index)
     features->options().show_language(row);
 
     apply_interface_font();
-    fit_device_list_columns();
+    features->search().fit_columns();
     set_all_defaults();
 }
 

@@ -47,6 +47,8 @@ void WindowFeatures::create_features(Ui::MainWindow *ui, QWidget *window)
                                                port_fields, window_choices, *control_link, window);
     tab_layout = std::make_unique<TabLayout>(CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, ui), teacher_values,
                                              student_values, window_choices, *control_link, window);
+    device_search = std::make_unique<DeviceSearch>(CORVANE_FORM_WIDGETS(DeviceSearch, DEVICE_SEARCH_WIDGETS, ui),
+                                                   camera_ports, window);
     camera_connections = std::make_unique<CameraConnections>(
         CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, ui), camera_slots, camera_ports,
         port_fields, *control_link, pano_status, window);
@@ -58,7 +60,7 @@ void WindowFeatures::create_features(Ui::MainWindow *ui, QWidget *window)
                                   window);
     menu_keys = std::make_unique<CameraMenuKeys>(CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, ui),
                                                  camera_slots, camera_ports, *control_link, *tab_layout,
-                                                 *camera_connections, teacher_values);
+                                                 *device_search, *camera_connections, teacher_values);
     picture_previews = std::make_unique<PicturePreviews>(
         CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), camera_slots, *camera_connections,
         *menu_keys, window);
@@ -101,12 +103,10 @@ void WindowFeatures::create_features(Ui::MainWindow *ui, QWidget *window)
         *control_link, *picture_previews, *manual_calibration, teacher_values, student_values, window);
 
     archive_session = std::make_unique<ArchiveSession>();
-    device_search = std::make_unique<DeviceSearch>(CORVANE_FORM_WIDGETS(DeviceSearch, DEVICE_SEARCH_WIDGETS, ui),
-                                                   camera_ports, window);
     network_config = std::make_unique<NetworkConfigPanel>(
         CORVANE_FORM_WIDGETS(NetworkConfigPanel, NETWORK_CONFIG_PANEL_WIDGETS, ui), *device_search, window);
-    recorder_map = std::make_unique<RecorderMapPage>(CORVANE_FORM_WIDGETS(RecorderMapPage, RECORDER_MAP_PAGE_WIDGETS, ui),
-                                                     [this] { options_tab->write_default_ports(); });
+    recorder_map =
+        std::make_unique<RecorderMapPage>(CORVANE_FORM_WIDGETS(RecorderMapPage, RECORDER_MAP_PAGE_WIDGETS, ui));
     firmware_upgrade = std::make_unique<FirmwareUpgradePanel>(
         CORVANE_FORM_WIDGETS(FirmwareUpgradePanel, FIRMWARE_UPGRADE_PANEL_WIDGETS, ui), settings_file->upgrade(),
         *options_tab, window);
@@ -405,6 +405,8 @@ void WindowFeatures::connect_maintenance(QWidget *window)
     QObject::connect(search, &D::preview_chosen, camera_connections.get(), &CameraConnections::show_preview_address);
     QObject::connect(search, &D::config_chosen, network_config.get(), &NetworkConfigPanel::fill);
     QObject::connect(search, &D::network_config_confirmed, network_config.get(), &NetworkConfigPanel::clear_form);
+    QObject::connect(recorder_map.get(), &RecorderMapPage::default_ports_wanted, options_tab.get(),
+                     &OptionsTab::write_default_ports);
     QObject::connect(firmware_upgrade.get(), &FirmwareUpgradePanel::backup_status_text, backup_panel.get(),
                      &BackupPanel::show_backup_status);
     QObject::connect(firmware_upgrade.get(), &FirmwareUpgradePanel::backup_file_text, backup_panel.get(),

@@ -84,6 +84,7 @@ public:
     StudentCalibrateArea &calibrate_area() { return *student_calibrate_area; }
     PicturePreviews &previews() { return *picture_previews; }
     CameraConnections &connections() { return *camera_connections; }
+    DeviceSearch &search() { return *device_search; }
     ReplyParser &replies() { return *reply_parser; }
     // The region scene the wizard edits as well.
     CustomGraphicsScene *region_scene() const { return region_editor->scene(); }

@@ -17,13 +17,14 @@ using camera_slot::Slot;
 using osd_keys::PreviewButton;
 
 CameraMenuKeys::CameraMenuKeys(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
-                               ControlLink &link, const OpenPage &page, const FreePreview &preview,
-                               const TeacherSection &teacher)
+                               ControlLink &link, const OpenPage &page, const UpgradePages &upgrade_pages,
+                               const FreePreview &preview, const TeacherSection &teacher)
     : ui(widgets)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
     , m_page(page)
+    , m_upgrade_pages(upgrade_pages)
     , m_preview(preview)
     , m_teacher(teacher)
 {
@@ -61,7 +62,7 @@ void CameraMenuKeys::dispose_osd_command(int key)
         route.page = osd_keys::Page::Student;
     else if (page == OpenPage::Page::Board)
         route.page = osd_keys::Page::Board;
-    else if (page == OpenPage::Page::Upgrade && ui.upgrade_tabWidget->currentWidget() == ui.tab_11)
+    else if (page == OpenPage::Page::Upgrade && m_upgrade_pages.preview_page_open())
         route.page = osd_keys::Page::UpgradePreview;
     route.teacher_menu_object = ui.teacher_switch_menu_object_comboBox->currentIndex();
     route.student_menu_object = ui.student_switch_menu_object_comboBox->currentIndex();

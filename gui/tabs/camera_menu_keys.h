@@ -2,6 +2,7 @@
 
 #include "cameras/free_preview.h"
 #include "cameras/menu_camera.h"
+#include "maintenance/upgrade_pages.h"
 #include "model/camera_slot.h"
 #include "model/section_values.h"
 #include "support/form_widgets.h"
@@ -17,7 +18,6 @@ class QComboBox;
 class QHostAddress;
 class QPushButton;
 class QRadioButton;
-class QTabWidget;
 
 #define CAMERA_MENU_KEYS_WIDGETS(X)                                                                                    \
     X(QPushButton, osd_back_Button)                                                                                    \
@@ -28,15 +28,13 @@ class QTabWidget;
     X(QPushButton, osd_right_Button)                                                                                   \
     X(QPushButton, osd_up_Button)                                                                                      \
     X(QComboBox, student_switch_menu_object_comboBox)                                                                  \
-    X(QWidget, tab_11)                                                                                                 \
     X(QRadioButton, teacher_navigate_ptz_mode_radioButton)                                                             \
     X(QRadioButton, teacher_navigate_osd_mode_radioButton)                                                             \
     X(QPushButton, teacher_show_osd_menu_pushButton)                                                                   \
     X(QPushButton, student_show_osd_menu_pushButton)                                                                   \
     X(QPushButton, board_show_osd_menu_pushButton)                                                                     \
     X(QComboBox, teacher_switch_menu_object_comboBox)                                                                  \
-    X(QComboBox, upgrade_preview_comboBox)                                                                             \
-    X(QTabWidget, upgrade_tabWidget)
+    X(QComboBox, upgrade_preview_comboBox)
 
 // What the menu keys tell.
 class CameraMenuKeysSignals : public QObject
@@ -61,10 +59,11 @@ public:
     struct Widgets {
         CAMERA_MENU_KEYS_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    // page: the tab that shows chooses the camera; preview: the Preview page's camera; teacher:
-    // the level the Preview page's arrows drive with.
+    // page, upgrade_pages: the tab (and the Upgrade tab's page) that shows chooses the camera;
+    // preview: the Preview page's camera; teacher: the level the Preview page's arrows drive with.
     CameraMenuKeys(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-                   const OpenPage &page, const FreePreview &preview, const TeacherSection &teacher);
+                   const OpenPage &page, const UpgradePages &upgrade_pages, const FreePreview &preview,
+                   const TeacherSection &teacher);
 
     // A key code of osd_keys::Key to the camera the showing page chooses; nothing when that
     // camera is not connected.
@@ -105,6 +104,7 @@ private:
     const CameraPorts &m_ports;
     ControlLink &m_link;
     const OpenPage &m_page;
+    const UpgradePages &m_upgrade_pages;
     const FreePreview &m_preview;
     const TeacherSection &m_teacher;
     // The Preview page's MENU key was pressed in menu mode; the other menu keys wait for it.

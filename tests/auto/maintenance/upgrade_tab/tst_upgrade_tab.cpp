@@ -593,6 +593,18 @@ private slots:
         QCOMPARE(sim->connectionCount(), 0);
     }
 
+    // The tab opens on its Search page; the camera menu keys drive the Preview page's camera only
+    // while that page shows.
+    void pages()
+    {
+        QCOMPARE(ui->upgrade_tabWidget->currentIndex(), 0);
+        QVERIFY(!f->search().preview_page_open());
+        ui->upgrade_tabWidget->setCurrentWidget(ui->tab_11);
+        QVERIFY(f->search().preview_page_open());
+        ui->upgrade_tabWidget->setCurrentWidget(ui->tab_8);
+        QVERIFY(!f->search().preview_page_open());
+    }
+
     // A camera group's controls go on and off with its camera; only that role's archive
     // controls follow, and a typed path is the section's.
     void archive_controls_data()

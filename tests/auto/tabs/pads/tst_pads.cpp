@@ -34,10 +34,12 @@ const QString kStop = QStringLiteral("81 01 06 01 03 03 03 03 FF");
 // as its text port took it.
 QString at(int camera, const QString &text) { return QStringLiteral("%1 %2").arg(camera).arg(text); }
 
-// The free preview and the calibration views, as the connections and the manual calibration keep
-// them.
-struct Host : FreePreview, CalibrationView {
+// The free preview, the calibration views and the Upgrade tab's page, as the connections, the
+// manual calibration and the device search keep them.
+struct Host : FreePreview, CalibrationView, UpgradePages {
     QHostAddress *preview = nullptr;
+    bool previewPage = false; // the Upgrade tab shows its Preview page
+    bool preview_page_open() const override { return previewPage; }
     bool preview_connected() const override { return preview; }
     QHostAddress *preview_destination() const override { return preview; }
     bool calibration_shown(camera_slot::Side) const override { return false; }
@@ -70,6 +72,7 @@ struct Rig : FormRig {
                         ports,
                         link,
                         layout,
+                        host,
                         host,
                         teacher_values};
     // What the pads and keys told: the tabs whose Apply they marked, the Board tab's controls,
@@ -142,7 +145,7 @@ struct Rig : FormRig {
                 QWidget *tab = upgrade ? ui->tab_6 : formHost.window.findChild<QWidget *>("tab_" + value);
                 ui->tabWidget->setCurrentWidget(tab);
                 QCOMPARE(ui->tabWidget->currentWidget(), tab);
-                ui->upgrade_tabWidget->setCurrentWidget(value == QLatin1String("preview") ? ui->tab_11 : ui->tab_8);
+                host.previewPage = value == QLatin1String("preview");
             } else if (key == QLatin1String("menu")) {
                 ui->teacher_switch_menu_object_comboBox->setCurrentIndex(value.toInt());
                 ui->student_switch_menu_object_comboBox->setCurrentIndex(value.toInt());
