@@ -135,8 +135,8 @@ private slots:
 
     void init()
     {
-        for (const QString &name : QDir::current().entryList(QDir::Files))
-            QFile::remove(name);
+        QString why;
+        QVERIFY2(testenv::clearWorkingFolder(&why), qPrintable(why));
         sim = std::make_unique<SimTransferService>(kTransferCamera);
         QVERIFY2(sim->start(), qPrintable(sim->lastError()));
         desktop = std::make_unique<RecordingDesktop>();
