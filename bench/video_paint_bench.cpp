@@ -51,12 +51,11 @@ constexpr int kOutHeight = 270;
 
 
 
-// What the frame slots reach beyond the labels: nothing is open or armed here.
-struct NoDialogs : PicturePreviews::Host {
-    void send_stream(PicturePreviews::Stream, QImage &) override {}
-    void hand_picture_to_detector(const QImage &) override {}
-    QWidget *enlarged_dialog(camera_slot::Side) override { return nullptr; }
+// What the frame slots reach beyond the labels: nothing is open, armed or previewed here.
+struct NoDialogs : FreePreview, MenuCamera {
+    int menu_camera(camera_slot::Side) const override { return -1; }
     bool preview_connected() const override { return false; }
+    QHostAddress *preview_destination() const override { return nullptr; }
 };
 
 struct Figures {
@@ -78,7 +77,7 @@ Figures run(const QStringList &urls, int seconds, bool shown)
     ui.setupUi(&window);
     CameraSlots records;
     NoDialogs host;
-    PicturePreviews previews(CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, &ui), records, host,
+    PicturePreviews previews(CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, &ui), records, host, host,
                              &window);
     if (shown)
         window.show();

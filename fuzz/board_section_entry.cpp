@@ -60,17 +60,22 @@ QString check_area(const QString &text, const std::array<const char *, 4> &keys,
 QString check_round_trip(const QString &text, fuzz_text::Numbers &numbers)
 {
     const QStringList p = fuzz_text::pieces(text, 3);
-    bp::RelaySettings s;
-    s.feature_ip_text = p[0];
-    s.feature1_ip_text = p[1];
-    s.lost_to_pano_delay = p[2];
+    BoardSection s;
+    s.lost_to_pano_delay = int(numbers.next32());
     const quint32 bits = numbers.next32();
     s.feature_enable = bits & 1;
     s.feature1_enable = bits & 2;
-    const bp::RelayReading r = bp::read_relay_answer(bp::apply_block(s));
-    const int delay = bp::number_value(fuzz_text::without_breaks(s.lost_to_pano_delay));
-    if (r.feature_enable != s.feature_enable || r.feature1_enable != s.feature1_enable || r.lost_to_pano_delay != delay)
+    const bp::RelayReading r = bp::read_relay_answer(bp::apply_block(s, p[0], p[1]));
+    if (r.feature_enable != s.feature_enable || r.feature1_enable != s.feature1_enable
+        || r.lost_to_pano_delay != s.lost_to_pano_delay)
         return QStringLiteral("the board Apply does not read back");
+    // The section survives its block.
+    BoardSection back;
+    back.feature_enable = !s.feature_enable;
+    bp::fill(back, r);
+    if (back.feature_enable != s.feature_enable || back.feature1_enable != s.feature1_enable
+        || back.lost_to_pano_delay != s.lost_to_pano_delay)
+        return QStringLiteral("the board section does not survive its block");
     return QString();
 }
 

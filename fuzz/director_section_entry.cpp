@@ -61,25 +61,26 @@ QString check_items(const QString &text, const QVector<dp::ReadItem> &items)
 QString check_round_trip(const QString &text, fuzz_text::Numbers &numbers)
 {
     const QStringList p = fuzz_text::pieces(text, 28);
-    dp::DirectorSettings s;
+    DirectorSection s;
     int at = 0;
     for (QString *v : {&s.teacher_pano_ip, &s.student_pano_ip, &s.blackboard_camera_ip, &s.pano_port, &s.uart_baud,
-                       &s.broadcast_ip, &s.broadcast_port, &s.switch_auto, &s.switch_manual, &s.keep_interval,
-                       &s.moving_interval, &s.multi_interval, &s.min_switch_time})
+                       &s.broadcast_ip, &s.broadcast_port, &s.switch_auto, &s.switch_manual, &s.min_switch_time.text})
         *v = p[at++];
+    for (int *v : {&s.keep_interval, &s.moving_interval, &s.multi_interval})
+        *v = int(numbers.next32());
     const quint32 bits = numbers.next32();
     int bit = 0;
-    for (auto *group : {&s.teacher[0], &s.student[0], &s.board[0], &s.interior[0], &s.blackboard[0]}) {
-        const int count = group == &s.teacher[0] ? 5 : group == &s.student[0] ? 4 : group == &s.interior[0] ? 5 : 2;
+    for (CodeSwitch *group : {s.teacher.data(), s.student.data(), s.board.data(), s.interior.data(), s.blackboard.data()}) {
+        const int count = group == s.teacher.data() ? 5 : group == s.student.data() ? 4 : group == s.interior.data() ? 5 : 2;
         for (int i = 0; i < count; ++i) {
             group[i].on = bits & (1u << (bit++ % 32));
             group[i].code = p[at++ % p.size()];
         }
     }
-    s.communicate_mode = numbers.below(3);
-    s.command_mode = numbers.below(2);
-    s.command_times = numbers.below(3);
-    s.strategy = numbers.below(2);
+    s.communicate_mode = numbers.below(4) - 1;
+    s.command_mode = numbers.below(3) - 1;
+    s.command_times = numbers.below(4) - 1;
+    s.strategy = numbers.below(3) - 1;
     const bool six = numbers.next32() & 1;
 
     const QString answer = dp::routed(QLatin1String(parameter_block::kTeacherSection), dp::set_block(s, six))
@@ -99,6 +100,16 @@ QString check_round_trip(const QString &text, fuzz_text::Numbers &numbers)
         if (!seen[n])
             return QStringLiteral("%1 sent but not read back").arg(QLatin1String(dp::row(Field(n)).key));
     }
+    // What the answer gives back into a section is what was sent (a choice with no button
+    // checked went as its first one).
+    DirectorSection back;
+    for (const dp::ReadItem &item : items)
+        dp::take(back, item);
+    if (back.keep_interval != s.keep_interval || back.multi_interval != s.multi_interval
+        || back.communicate_mode != qMax(0, s.communicate_mode) || back.strategy != qMax(0, s.strategy)
+        || back.teacher[2] != CodeSwitch{s.teacher[2].on, fuzz_text::without_breaks(s.teacher[2].code)}
+        || back.student[0].on != s.student[0].on)
+        return QStringLiteral("the director section does not survive its block");
     return QString();
 }
 

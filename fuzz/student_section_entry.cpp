@@ -4,7 +4,7 @@
 #include "protocol/reply_values.h"
 #include "protocol/student_parameters.h"
 #include "protocol/student_point_keys.h"
-#include "settings/config_values.h"
+#include "model/slider_text.h"
 
 namespace sp = student_parameters;
 
@@ -47,8 +47,8 @@ QString check_rules(const sp::Reply &r)
     const int height = sp::calibration_height_index(r.pano_calibrate_height);
     if (height != 0 && height != 1)
         return QStringLiteral("calibration height index %1").arg(height);
-    const int size = config::size_position(r.pano_object_size);
-    if (size >= 1 && size <= 16 && config::size_position(config::size_text(size)) != size)
+    const int size = slider_text::size_position(r.pano_object_size);
+    if (size >= 1 && size <= 16 && slider_text::size_position(slider_text::size_text(size)) != size)
         return QStringLiteral("object size position %1 does not survive its text").arg(size);
     for (const QString *v : {&r.pano_pan_offset, &r.pano_tilt_offset})
         reply_values::offset_position(*v);
@@ -80,54 +80,64 @@ QString check_round_trip(const QString &text, const StudentRegionPoints &tab, bo
                          fuzz_text::Numbers &numbers)
 {
     const QStringList p = fuzz_text::pieces(text, 12);
-    sp::ApplyValues v;
-    v.feature_camera_ip = p[0];
-    v.pano_sensitivity = p[1];
-    v.pano_object_size = p[2];
+    StudentSection v;
+    sp::ApplyTarget target;
+    target.feature_camera_ip = p[0];
+    v.pano_sensitivity.text = p[1];
+    v.pano_object_size.text = p[2];
     v.pano_height = p[3];
-    v.time_delay = p[4];
+    v.time_delay.text = p[4];
     v.ptzspeed_level = p[5];
-    v.feature_continue_max_time = p[6];
+    v.feature_continue_max_time = int(numbers.next32());
     v.people_number = p[7];
     const quint32 bits = numbers.next32();
-    v.none_action = bits & 1;
-    v.eptz = bits & 2;
-    v.return_pano = bits & 4;
-    v.designated_checked = bits & 8;
-    v.forward_checked = bits & 16;
-    v.calibration_shown = bits & 32;
+    v.losing_object_strategy = (bits & 1) ? 0 : 1;
+    v.eptz_mode = (bits & 2) ? 1 : 0;
+    v.multi_object_strategy = (bits & 4) ? 1 : 0;
+    v.designated_enabled = bits & 8;
+    v.forward_enabled = bits & 16;
+    target.calibration_shown = bits & 32;
     for (int i = 0; i < 4; ++i)
-        v.shield_checked[size_t(i)] = bits & (64u << i);
-    v.old_format = old_format;
+        v.shield_enabled[size_t(i)] = bits & (64u << i);
+    v.old_point_format = old_format;
 
-    const QString block = sp::apply_block(v, tab);
+    const QString block = sp::apply_block(v, target, tab);
     const sp::Reply r = sp::read_reply(block);
     const auto clean = fuzz_text::without_breaks;
     const QString failure = fuzz_text::check_sent_read({
-        {"pano_sensitivity", clean(v.pano_sensitivity).left(1), r.pano_sensitivity},
-        {"pano_object_size", clean(v.pano_object_size), r.pano_object_size},
+        {"pano_sensitivity", clean(v.pano_sensitivity.text).left(1), r.pano_sensitivity},
+        {"pano_object_size", clean(v.pano_object_size.text), r.pano_object_size},
         {"pano_height", clean(v.pano_height), r.pano_height},
-        {"time_delay", clean(v.time_delay), r.time_delay},
+        {"time_delay", clean(v.time_delay.text), r.time_delay},
         {"ptzspeed_level", clean(v.ptzspeed_level), r.ptzspeed_level},
-        {"feature_continue_max_time", clean(v.feature_continue_max_time), r.feature_continue_max_time},
+        {"feature_continue_max_time", QString::number(v.feature_continue_max_time), r.feature_continue_max_time},
         {"pano_designated_number_of_people", clean(v.people_number), r.pano_designated_number_of_people},
-        {"losing_object_strategy", v.none_action ? QStringLiteral("0") : QStringLiteral("1"), r.losing_object_strategy},
-        {"eptz_mode", v.eptz ? QStringLiteral("1") : QStringLiteral("0"), r.eptz_mode},
-        {"multi_object_strategy", v.return_pano ? QStringLiteral("2") : QStringLiteral("1"), r.multi_object_strategy},
+        {"losing_object_strategy", v.losing_object_strategy == 0 ? QStringLiteral("0") : QStringLiteral("1"),
+         r.losing_object_strategy},
+        {"eptz_mode", v.eptz_mode == 1 ? QStringLiteral("1") : QStringLiteral("0"), r.eptz_mode},
+        {"multi_object_strategy", v.multi_object_strategy == 1 ? QStringLiteral("2") : QStringLiteral("1"),
+         r.multi_object_strategy},
     });
     if (!failure.isEmpty())
         return failure;
+    // The section's choices and numbers survive their block.
+    StudentSection section;
+    sp::fill(section, r, false);
+    if (section.losing_object_strategy != v.losing_object_strategy || section.eptz_mode != v.eptz_mode
+        || section.multi_object_strategy != v.multi_object_strategy
+        || section.feature_continue_max_time != v.feature_continue_max_time)
+        return QStringLiteral("the section does not survive its block");
 
     StudentRegionPoints back = tab;
     StudentRegionCoord coord;
     const StudentReplyKeys carried = sp::store_reply_regions(block, back, coord);
     const StudentRegionChecks checks = parse_student_region_coord(coord, back, old_format, carried);
-    if (checks.old_format != old_format || checks.designated_region != v.designated_checked
-        || checks.track_region != v.forward_checked
-        || checks.pos_calibration_region != (v.calibration_shown ? std::optional<bool>(true) : std::nullopt))
+    if (checks.old_format != old_format || checks.designated_region != v.designated_enabled
+        || checks.track_region != v.forward_enabled
+        || checks.pos_calibration_region != (target.calibration_shown ? std::optional<bool>(true) : std::nullopt))
         return QStringLiteral("the enable strings of an Apply read back otherwise");
     for (int i = 0; i < 4; ++i) {
-        if (checks.shield[size_t(i)] != v.shield_checked[size_t(i)])
+        if (checks.shield[size_t(i)] != v.shield_enabled[size_t(i)])
             return QStringLiteral("shield %1's box reads back otherwise").arg(i + 1);
         if (tab.student_shield_drawn[size_t(i)] && !back.student_shield_drawn[size_t(i)])
             return QStringLiteral("drawn shield %1 reads back as not drawn").arg(i + 1);
@@ -148,7 +158,7 @@ QString check_round_trip(const QString &text, const StudentRegionPoints &tab, bo
             return QStringLiteral("designated point %1: %2,%3 came back as %4,%5")
                 .arg(i + 1).arg(sent.x()).arg(sent.y()).arg(read.x()).arg(read.y());
     }
-    if (v.calibration_shown) {
+    if (target.calibration_shown) {
         for (int i = 0; i < 4; ++i) {
             const QPoint sent = tab.pano_calibrate_points[size_t(i)];
             const QPoint read = back.pano_calibrate_points[size_t(i)];

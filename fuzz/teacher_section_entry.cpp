@@ -3,7 +3,7 @@
 #include "fuzz/fuzz_text.h"
 #include "protocol/reply_values.h"
 #include "protocol/teacher_parameters.h"
-#include "settings/config_values.h"
+#include "model/slider_text.h"
 
 namespace tp = teacher_parameters;
 
@@ -64,9 +64,9 @@ QString check_numbers(const tp::Reply &r)
             return QStringLiteral("offset \"%1\" gives position %2").arg(*v).arg(position);
     }
     for (const QString *v : {&r.feature_distance, &r.pano_distance}) {
-        const int position = config::distance_position(*v);
+        const int position = slider_text::distance_position(*v);
         // The distance texts the sliders show come back to their own positions.
-        if (position >= 1 && position <= 171 && config::distance_position(config::distance_text(position)) != position)
+        if (position >= 1 && position <= 171 && slider_text::distance_position(slider_text::distance_text(position)) != position)
             return QStringLiteral("distance position %1 does not survive its text").arg(position);
     }
     for (const QString *v : {&r.pano_sensitivity, &r.time_to_pano_delay, &r.time_lost_delay, &r.board_detect_time,
@@ -89,20 +89,21 @@ QString check_numbers(const tp::Reply &r)
 QString check_round_trip(const QString &text, fuzz_text::Numbers &numbers)
 {
     const QStringList p = fuzz_text::pieces(text, 16);
-    tp::ApplyValues v;
-    v.feature_camera_ip = p[0];
-    v.pano_sensitivity = p[1];
-    v.feature_distance = p[2];
-    v.pano_distance = p[3];
-    v.pano_pan_offset = p[4];
-    v.pano_tilt_offset = p[5];
-    v.time_to_pano_delay = p[6];
-    v.time_lost_delay = p[7];
+    TeacherSection v;
+    tp::ApplyTarget target;
+    target.feature_camera_ip = p[0];
+    v.pano_sensitivity.text = p[1];
+    v.feature_distance.text = p[2];
+    v.pano_distance.text = p[3];
+    v.pano_pan_offset.text = p[4];
+    v.pano_tilt_offset.text = p[5];
+    v.time_to_pano_delay = int(numbers.next32());
+    v.time_lost_delay = int(numbers.next32());
     v.ptzspeed_level = p[8];
-    v.board_detect_time = p[9];
-    v.board_continue_time = p[10];
-    v.board_lose_time = p[11];
-    v.board_face_interval_time = p[12];
+    v.board_detect_time.text = p[9];
+    v.board_continue_time.text = p[10];
+    v.board_lose_time.text = p[11];
+    v.board_face_interval_time.text = p[12];
     v.losing_object_strategy = numbers.below(6) - 1;
     v.multi_object_strategy = numbers.below(4) - 1;
     v.tracking_mode = numbers.below(8) - 1;
@@ -111,45 +112,57 @@ QString check_round_trip(const QString &text, fuzz_text::Numbers &numbers)
     v.board_face_enable = bits & 2;
     v.board_hand_enable = bits & 4;
     v.auto_tracking = bits & 8;
-    v.feature_persontrack = bits & 16;
+    v.feature_persontrack = (bits & 16) ? 1 : 0;
     v.manual_focus = bits & 32;
     v.auto_tilt = bits & 64;
     v.feature_realtime_track = bits & 128;
-    if (bits & 256)
-        v.boardsnap_entry = numbers.below(6) - 1;
+    target.boardsnap = bits & 256;
+    v.boardsnap_entry = numbers.below(6) - 1;
 
-    const QString block = tp::apply_block(v, teacher_region_keys::ApplyRegions());
+    const QString block = tp::apply_block(v, target, teacher_region_keys::ApplyRegions());
     const tp::Reply r = tp::read_reply(block);
     const auto clean = fuzz_text::without_breaks;
     const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
     const QString failure = fuzz_text::check_sent_read({
-        {"pano_sensitivity", clean(v.pano_sensitivity).left(1), r.pano_sensitivity},
-        {"feature_distance", clean(v.feature_distance), r.feature_distance},
-        {"pano_distance", clean(v.pano_distance), r.pano_distance},
-        {"pano_pan_offset", clean(v.pano_pan_offset), r.pano_pan_offset},
-        {"pano_tilt_offset", clean(v.pano_tilt_offset), r.pano_tilt_offset},
+        {"pano_sensitivity", clean(v.pano_sensitivity.text).left(1), r.pano_sensitivity},
+        {"feature_distance", clean(v.feature_distance.text), r.feature_distance},
+        {"pano_distance", clean(v.pano_distance.text), r.pano_distance},
+        {"pano_pan_offset", clean(v.pano_pan_offset.text), r.pano_pan_offset},
+        {"pano_tilt_offset", clean(v.pano_tilt_offset.text), r.pano_tilt_offset},
         {"losing_object_strategy", tp::losing_strategy_value(v.losing_object_strategy), r.losing_object_strategy},
         {"multi_object_strategy", tp::multi_strategy_value(v.multi_object_strategy), r.multi_object_strategy},
         {"tracking_mode", tp::tracking_mode_value(v.tracking_mode), r.tracking_mode},
-        {"time_to_pano_delay", clean(v.time_to_pano_delay), r.time_to_pano_delay},
-        {"time_lost_delay", clean(v.time_lost_delay), r.time_lost_delay},
+        {"time_to_pano_delay", QString::number(v.time_to_pano_delay), r.time_to_pano_delay},
+        {"time_lost_delay", QString::number(v.time_lost_delay), r.time_lost_delay},
         {"ptzspeed_level", clean(v.ptzspeed_level), r.ptzspeed_level},
-        {"board_detect_time", clean(v.board_detect_time), r.board_detect_time},
-        {"board_continue_time", clean(v.board_continue_time), r.board_continue_time},
-        {"board_lose_time", clean(v.board_lose_time), r.board_lose_time},
-        {"board_face_interval_time", clean(v.board_face_interval_time), r.board_face_interval_time},
+        {"board_detect_time", clean(v.board_detect_time.text), r.board_detect_time},
+        {"board_continue_time", clean(v.board_continue_time.text), r.board_continue_time},
+        {"board_lose_time", clean(v.board_lose_time.text), r.board_lose_time},
+        {"board_face_interval_time", clean(v.board_face_interval_time.text), r.board_face_interval_time},
         {"board_detect_enable", flag(v.board_detect_enable), r.board_detect_enable},
         {"board_face_enable", flag(v.board_face_enable), r.board_face_enable},
         {"board_hand_enable", flag(v.board_hand_enable), r.board_hand_enable},
         {"auto_tracking", flag(v.auto_tracking), r.auto_tracking},
-        {"feature_persontrack_mode", flag(v.feature_persontrack), r.feature_persontrack_mode},
+        {"feature_persontrack_mode", flag(v.feature_persontrack == 1), r.feature_persontrack_mode},
         {"manual_focus", flag(v.manual_focus), r.manual_focus},
         {"auto_tilt", flag(v.auto_tilt), r.auto_tilt},
         {"feature_realtime_track", flag(v.feature_realtime_track), r.feature_realtime_track},
-        {"boardsnap_mode", v.boardsnap_entry ? tp::boardsnap_value(*v.boardsnap_entry) : QString(), r.boardsnap_mode},
+        {"boardsnap_mode", target.boardsnap ? tp::boardsnap_value(v.boardsnap_entry) : QString(), r.boardsnap_mode},
     });
     if (!failure.isEmpty())
         return failure;
+    // What the reply gives back into a section is what was sent: the section survives its block.
+    TeacherSection back;
+    tp::fill(back, r, false);
+    for (const auto &pair : {std::make_pair(&back.pano_pan_offset, &v.pano_pan_offset),
+                             std::make_pair(&back.feature_distance, &v.feature_distance),
+                             std::make_pair(&back.board_lose_time, &v.board_lose_time)}) {
+        if (pair.first->text != clean(pair.second->text))
+            return QStringLiteral("a slider text \"%1\" came back as \"%2\"").arg(pair.second->text, pair.first->text);
+    }
+    if (back.time_to_pano_delay != v.time_to_pano_delay || back.time_lost_delay != v.time_lost_delay
+        || back.auto_tilt != v.auto_tilt || back.feature_persontrack != v.feature_persontrack)
+        return QStringLiteral("the section does not survive its block");
     if (tp::tracking_mode_index(r.tracking_mode) != (v.tracking_mode >= 0 && v.tracking_mode < 6
                                                           ? std::optional<int>(v.tracking_mode)
                                                           : std::nullopt))

@@ -17,6 +17,8 @@ struct CameraSlotRecord {
     bool connected = false; // its picture runs (cleared once the picture has stopped)
     bool tcp_flag = false;  // the side's TCP link was opened to this camera
     QString device_model;   // of the camera's last model reply
+    // The slot's address field as typed (an address, maybe a "/" and a path behind it).
+    QString field_text;
     // Teacher and student cameras: re-arms the idle TCP link (none for the board cameras).
     QTimer *keepalive_timer = nullptr;
     // Teacher and student pano: waits for the answer to the tracking status request.

@@ -22,6 +22,7 @@ using camera_slot::Slot;
 namespace {
 constexpr int kProbeConnectMs = 500; // a camera's TCP port answers at once when it is up
 constexpr int kLinkConnectMs = 1500;
+constexpr int kWizardLinkConnectMs = 1000; // the wizard gives a camera that took the probe less time
 constexpr int kKeepAliveMs = 900000; // cameras drop a control link idle for longer
 constexpr int kConnectPollMs = 10;   // the window keeps painting between two looks at the socket
 // A link's read yields to the event loop after this many frames (handed on or skipped) or this
@@ -71,6 +72,11 @@ QTcpSocket *make_socket(QObject *parent)
     return socket;
 }
 
+Slot pano_of_side(Slot slot)
+{
+    return camera_slot::side(slot) == Side::Student ? Slot::StudentPano : Slot::TeacherPano;
+}
+
 Slot other_slot_of_side(Slot slot)
 {
     switch (slot) {
@@ -91,6 +97,15 @@ Slot other_slot_of_side(Slot slot)
 }
 } // namespace
 
+ControlLink::Options ControlLink::Options::wizard()
+{
+    Options options;
+    options.owner = Owner::Wizard;
+    options.bind_reply_socket = false;
+    options.text_replies_only = true;
+    return options;
+}
+
 ControlLink::ControlLink(CameraSlots *camera_slots, QObject *parent)
     : ControlLink(camera_slots, Options(), parent)
 {
@@ -100,6 +115,7 @@ ControlLink::ControlLink(CameraSlots *camera_slots, const Options &options, QObj
     : QObject(parent)
     , m_slots(camera_slots)
     , m_options(options)
+    , m_log(options.owner == Owner::Wizard ? QStringLiteral("GuideConfig") : QStringLiteral("MainWindow"))
 {
     udpClient = new QUdpSocket(this);
     udpClient->setProxy(QNetworkProxy::NoProxy);
@@ -145,15 +161,27 @@ ControlLink::ControlLink(CameraSlots *camera_slots, const Options &options, QObj
             [this](QAbstractSocket::SocketError error) { mark_tcp_link_failed(2, "socket error", int(error)); });
 
     if (m_slots) {
-        connect((*m_slots)[Slot::TeacherPano].keepalive_timer, &QTimer::timeout, this,
-                &ControlLink::teacher_pano_tcp_keepalive);
-        connect((*m_slots)[Slot::TeacherFeature].keepalive_timer, &QTimer::timeout, this,
+        // The wizard's side timer runs the pano's keep-alive first, then the feature's.
+        connect(keepalive_timer(Slot::TeacherPano), &QTimer::timeout, this, &ControlLink::teacher_pano_tcp_keepalive);
+        connect(keepalive_timer(Slot::TeacherFeature), &QTimer::timeout, this,
                 &ControlLink::teacher_feature_tcp_keepalive);
-        connect((*m_slots)[Slot::StudentPano].keepalive_timer, &QTimer::timeout, this,
-                &ControlLink::student_tcp_keepalive);
-        connect((*m_slots)[Slot::StudentFeature].keepalive_timer, &QTimer::timeout, this,
+        connect(keepalive_timer(Slot::StudentPano), &QTimer::timeout, this, &ControlLink::student_tcp_keepalive);
+        connect(keepalive_timer(Slot::StudentFeature), &QTimer::timeout, this,
                 &ControlLink::student_feature_tcp_keepalive);
     }
+}
+
+QTimer *ControlLink::keepalive_timer(Slot slot) const
+{
+    return (*m_slots)[wizard() ? pano_of_side(slot) : slot].keepalive_timer;
+}
+
+// A side timer stops only once neither camera of the side holds the link.
+void ControlLink::stop_keepalive(Slot slot)
+{
+    if (wizard() && (*m_slots)[other_slot_of_side(slot)].tcp_flag)
+        return;
+    keepalive_timer(slot)->stop();
 }
 
 ControlLink::~ControlLink() = default;
@@ -229,7 +257,7 @@ void ControlLink::mark_tcp_link_failed(int side, const char *reason, int detail)
     }
     if (!inUse || failed)
         return;
-    qWarning().noquote().nospace() << "MainWindow:: " << (side == 1 ? "teacher" : "student") << " TCP link failed ("
+    qWarning().noquote().nospace() << m_log << ":: " << (side == 1 ? "teacher" : "student") << " TCP link failed ("
                                    << reason << " " << detail << ": " << socket->errorString()
                                    << "), its commands go by UDP until the camera is connected again";
     failed = true;
@@ -240,14 +268,14 @@ void ControlLink::mark_tcp_link_failed(int side, const char *reason, int detail)
 
 void ControlLink::sendMsg_Net(QHostAddress *destination, int port, const QString &text, bool hex)
 {
-    qDebug().noquote().nospace() << "MainWindow::sendMsg_Net[" << text << "],port[" << port << "],flag["
+    qDebug().noquote().nospace() << m_log << "::sendMsg_Net[" << text << "],port[" << port << "],flag["
                                  << (hex ? "true" : "false") << "]";
 
     QByteArray payload;
     if (hex) {
         const visca_text::ParseResult parsed = visca_text::hex_text_to_bytes(text);
         if (!parsed.ok) {
-            qWarning().noquote().nospace() << "MainWindow::sendMsg_Net bad hex token[" << parsed.bad_token << "]";
+            qWarning().noquote().nospace() << m_log << "::sendMsg_Net bad hex token[" << parsed.bad_token << "]";
             emit commandFormatError();
             return;
         }
@@ -257,11 +285,11 @@ void ControlLink::sendMsg_Net(QHostAddress *destination, int port, const QString
     }
 
     if (!destination) {
-        qDebug() << "MainWindow::sendMsg_Net destination is NULL";
+        qDebug().noquote() << m_log + QStringLiteral("::sendMsg_Net destination is NULL");
         return;
     }
     if (!udpClient) {
-        qDebug() << "MainWindow::sendMsg_Net udpClient is NULL";
+        qDebug().noquote() << m_log + QStringLiteral("::sendMsg_Net udpClient is NULL");
         return;
     }
     m_sent_to.insert(plain_address(*destination));
@@ -276,6 +304,23 @@ void ControlLink::sendMsg_Net(QHostAddress *destination, int port, const QString
 
 link_choice::Choice ControlLink::choose_link(const QString &address, const QHostAddress *destination) const
 {
+    if (wizard()) {
+        link_choice::Slots cameras;
+        auto camera = [&](Slot slot) {
+            const CameraSlotRecord &record = (*m_slots)[slot];
+            return link_choice::Slot{m_field_addresses[int(slot)], record.udp_flag, false, record.tcp_flag};
+        };
+        cameras.teacher_feature = camera(Slot::TeacherFeature);
+        cameras.teacher_pano = camera(Slot::TeacherPano);
+        cameras.student_feature = camera(Slot::StudentFeature);
+        cameras.student_pano = camera(Slot::StudentPano);
+        // Board 1 and board 2: only their addresses count.
+        cameras.board_feature.field_address = m_field_addresses[int(Slot::BoardFeature)];
+        cameras.board_pano.field_address = m_field_addresses[int(Slot::BoardPano)];
+        const link_choice::Choice choice = link_choice::choose_wizard(address, cameras, m_wizard_step);
+        log_wizard_choice(choice);
+        return choice;
+    }
     qDebug().noquote().nospace() << "MainWindow::manual_direct_run:[" << m_manual_direct.run << "],IP:[" << address
                                  << "],manual_direct_teacher_ip:[" << m_manual_direct.teacher_ip << "]";
     if (m_manual_direct.run)
@@ -302,6 +347,17 @@ link_choice::Choice ControlLink::choose_link(const QString &address, const QHost
     qDebug() << "ui->tabWidget->count():" << m_main_tab_count;
     cameras.board_tab_current = m_board_tab_current;
     return link_choice::choose(address, cameras);
+}
+
+void ControlLink::log_wizard_choice(const link_choice::Choice &choice) const
+{
+    if (choice.matched == QLatin1String("unmatched")) {
+        qDebug().noquote().nospace() << m_log << "::sendMsg_Net no camera of page " << m_wizard_step.page
+                                     << " has this address: by UDP";
+        return;
+    }
+    qDebug().noquote().nospace() << m_log << "::" << QString(choice.matched).replace(QLatin1Char(' '), QLatin1Char('_'))
+                                 << "_tcp_flag [" << (choice.link != link_choice::Link::Udp ? "true" : "false") << "]";
 }
 
 void ControlLink::send_parameter_request(QHostAddress *destination, int port, const QStringList &lines)
@@ -331,7 +387,7 @@ bool ControlLink::send_over_tcp(int side, int port, const QByteArray &payload)
     }
     m_tcp_socket_flag = true;
     m_current_state = side;
-    qDebug().noquote().nospace() << "MainWindow:: tcp connection succeeded, totalByte["
+    qDebug().noquote().nospace() << m_log << ":: tcp connection succeeded, totalByte["
                                  << log_hex(frame, kLogDumpLimit, ' ') << "],totalByte.size[" << frame.size()
                                  << "],currentState[" << m_current_state << "],Port:" << headerPort;
     return true;
@@ -341,16 +397,20 @@ void ControlLink::send_over_udp(QHostAddress *destination, int port, const QByte
 {
     m_tcp_socket_flag = false;
     m_current_state = 0;
-    // Text answers to a datagram come back to the reply socket; it must be listening.
-    if (expects_text_answer && udpServer && udpServer->state() != QAbstractSocket::BoundState)
-        closeUdpServer();
+    // Text answers to a datagram come back to a reply socket; it must be listening.
+    if (expects_text_answer) {
+        if (udpServer)
+            ensure_reply_socket();
+        else
+            emit datagramAnswersExpected(*destination);
+    }
     const qint64 written = udpClient->writeDatagram(payload, *destination, quint16(port));
     if (written != payload.size()) {
-        qWarning().noquote().nospace() << "MainWindow:: udp send failed[" << udpClient->errorString()
+        qWarning().noquote().nospace() << m_log << ":: udp send failed[" << udpClient->errorString()
                                        << "],destination[" << destination->toString() << "], port[" << port << "]";
         return;
     }
-    qDebug().noquote().nospace() << "MainWindow:: udp connection succeeded, params["
+    qDebug().noquote().nospace() << m_log << ":: udp connection succeeded, params["
                                  << log_bytes(payload, kLogDumpLimit) << "],destination[" << destination->toString()
                                  << "], port[" << port << "]";
 }
@@ -366,6 +426,18 @@ void ControlLink::closeUdpServer()
         qWarning().noquote().nospace() << "MainWindow::closeUdpServer bind to port " << udp_server_port
                                        << " failed: " << udpServer->errorString();
     qDebug() << 244 << " MainWindow::closeUdpServer [leave]";
+}
+
+void ControlLink::ensure_reply_socket()
+{
+    if (udpServer && udpServer->state() != QAbstractSocket::BoundState)
+        closeUdpServer();
+}
+
+void ControlLink::expect_datagram_answers(const QHostAddress &from)
+{
+    m_sent_to.insert(plain_address(from));
+    ensure_reply_socket();
 }
 
 // ---------------------------------------------------------------------------
@@ -444,31 +516,38 @@ void ControlLink::open_side_tcp_link(Slot slot, const QString &address, int port
     CameraSlotRecord &record = (*m_slots)[slot];
 
     if (!probe_tcp_connect(address, port)) {
-        closeUdpServer();
+        if (udpServer)
+            closeUdpServer();
+        else
+            emit datagramAnswersExpected(QHostAddress(address));
         record.tcp_flag = false;
         release_tcp_flags_not_on_link(camera_slot::side(slot), port);
         return;
     }
-    if (slot == Slot::StudentFeature)
+    // The window's log keeps its own lines of these connects.
+    const bool windowLog = !wizard();
+    if (windowLog && slot == Slot::StudentFeature)
         qDebug() << " MainWindow::isEnabledTCP [enter]";
     link->abort();
     link->connectToHost(address, quint16(port), QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
-    if (slot == Slot::StudentFeature)
+    if (windowLog && slot == Slot::StudentFeature)
         qDebug() << " MainWindow::isEnabledTCP [leave]";
-    const bool connected = wait_until_connected(link, kLinkConnectMs);
-    if (slot == Slot::TeacherFeature)
+    const bool connected = wait_until_connected(link, wizard() ? kWizardLinkConnectMs : kLinkConnectMs);
+    if (windowLog && slot == Slot::TeacherFeature)
         qDebug() << (connected ? "Teacher Feature TCP: [connection successful]" : "Teacher Feature TCP: [connection timeout]");
     if (connected) {
         record.tcp_flag = true;
-        record.keepalive_timer->stop();
-        record.keepalive_timer->start();
+        keepalive_timer(slot)->stop();
+        keepalive_timer(slot)->start();
     } else {
         record.tcp_flag = false;
+        // A connect that did not complete leaves the link to nobody (the socket may still be
+        // connecting).
         const bool otherFlag = slot == Slot::TeacherFeature ? (*m_slots)[Slot::TeacherPano].tcp_flag : true;
-        if (otherFlag)
+        if (otherFlag || wizard())
             abort_link(link);
     }
-    if (slot == Slot::TeacherFeature)
+    if (windowLog && slot == Slot::TeacherFeature)
         qDebug() << "teacher_feature_tcp_flag:" << record.tcp_flag;
     // During the connect's wait the other slot of the side may have pointed the link at its own
     // camera: a slot keeps its flag only for a link to its camera.
@@ -500,9 +579,10 @@ void ControlLink::release_tcp_flags_not_on_link(Side side, int port)
                             && link->peerAddress().isEqual(*record.destination, QHostAddress::ConvertV4MappedToIPv4);
         if (onLink)
             continue;
-        qDebug() << "MainWindow::" << entry.name << "cleared: the side's link no longer goes to that camera";
+        qDebug().noquote() << m_log + QStringLiteral("::") << entry.name
+                           << "cleared: the side's link no longer goes to that camera";
         record.tcp_flag = false;
-        record.keepalive_timer->stop();
+        stop_keepalive(entry.slot);
     }
 }
 
@@ -515,7 +595,19 @@ void ControlLink::close_slot_link(Slot slot)
     record.tcp_flag = false;
     if (!(*m_slots)[other_slot_of_side(slot)].tcp_flag)
         abort_link(camera_slot::side(slot) == Side::Teacher ? teacher_tcp_socket : student_tcp_socket);
-    record.keepalive_timer->stop();
+    stop_keepalive(slot);
+}
+
+void ControlLink::close_side_link(Side side)
+{
+    if (side == Side::Board)
+        return;
+    const bool teacher = side == Side::Teacher;
+    for (Slot slot : {teacher ? Slot::TeacherFeature : Slot::StudentFeature, teacher ? Slot::TeacherPano : Slot::StudentPano}) {
+        (*m_slots)[slot].tcp_flag = false;
+        keepalive_timer(slot)->stop();
+    }
+    abort_link(teacher ? teacher_tcp_socket : student_tcp_socket);
 }
 
 // A released camera's late text answers are no longer taken, unless another slot still uses
@@ -539,45 +631,56 @@ void ControlLink::forget_answers_from(const QHostAddress &released, int except_s
 
 void ControlLink::stop_keepalive_timers()
 {
-    for (Slot slot : {Slot::TeacherPano, Slot::TeacherFeature, Slot::StudentPano, Slot::StudentFeature})
-        (*m_slots)[slot].keepalive_timer->stop();
+    for (Slot slot : {Slot::TeacherPano, Slot::TeacherFeature, Slot::StudentPano, Slot::StudentFeature}) {
+        keepalive_timer(slot)->stop();
+        (*m_slots)[slot].tcp_flag = false;
+    }
     teacher_tcp_socket->abort();
     student_tcp_socket->abort();
 }
 
-void ControlLink::keep_link_alive(Slot slot, const char *log_text)
+void ControlLink::keep_link_alive(Slot slot, const char *what)
 {
     CameraSlotRecord &record = (*m_slots)[slot];
-    const bool linkFailed = camera_slot::side(slot) == Side::Teacher ? teacher_tcp_link_failed : student_tcp_link_failed;
+    const Side side = camera_slot::side(slot);
+    const bool linkFailed = side == Side::Teacher ? teacher_tcp_link_failed : student_tcp_link_failed;
     // A failed link is not kept alive: the camera's commands go by UDP until it is connected again.
     if (!record.destination || !record.tcp_flag || linkFailed)
         return;
-    qDebug() << log_text;
-    const int port = m_rules.text_port ? m_rules.text_port(camera_slot::side(slot)) : int(control_frame::kTextPort);
-    sendMsg_Net(record.destination, port, QString(), false);
-    record.keepalive_timer->stop();
-    record.keepalive_timer->setSingleShot(true);
-    record.keepalive_timer->start(timescale::scaled(kKeepAliveMs));
+    qDebug().noquote() << m_log + QStringLiteral("::Keep alive ") + QLatin1String(what) + QStringLiteral(" connection");
+    const int port = m_rules.text_port ? m_rules.text_port(side) : int(control_frame::kTextPort);
+    if (wizard()) {
+        // The wizard's rule goes by the step shown, where a keep-alive may match no camera: it
+        // goes on the link it keeps alive.
+        qDebug().noquote().nospace() << m_log << "::sendMsg_Net[],port[" << port << "],flag[false]";
+        send_over_tcp(side == Side::Teacher ? 1 : 2, port, QByteArray());
+    } else {
+        sendMsg_Net(record.destination, port, QString(), false);
+    }
+    QTimer *timer = keepalive_timer(slot);
+    timer->stop();
+    timer->setSingleShot(true);
+    timer->start(timescale::scaled(kKeepAliveMs));
 }
 
 void ControlLink::teacher_pano_tcp_keepalive()
 {
-    keep_link_alive(Slot::TeacherPano, "MainWindow::Keep alive teacher pano connection");
+    keep_link_alive(Slot::TeacherPano, "teacher pano");
 }
 
 void ControlLink::teacher_feature_tcp_keepalive()
 {
-    keep_link_alive(Slot::TeacherFeature, "MainWindow::Keep alive teacher feature connection");
+    keep_link_alive(Slot::TeacherFeature, "teacher feature");
 }
 
 void ControlLink::student_tcp_keepalive()
 {
-    keep_link_alive(Slot::StudentPano, "MainWindow::Keep alive student pano connection");
+    keep_link_alive(Slot::StudentPano, "student pano");
 }
 
 void ControlLink::student_feature_tcp_keepalive()
 {
-    keep_link_alive(Slot::StudentFeature, "MainWindow::Keep alive student feature connection");
+    keep_link_alive(Slot::StudentFeature, "student feature");
 }
 
 // ---------------------------------------------------------------------------
@@ -689,6 +792,8 @@ void ControlLink::readSocUdpData()
     while (udpClient->hasPendingDatagrams()) {
         // The sender tells which camera answered; a host no command went to answers nothing.
         const QNetworkDatagram datagram = udpClient->receiveDatagram();
+        if (m_options.text_replies_only)
+            continue;
         if (!answer_expected_from(datagram.senderAddress(), "MainWindow::readSocUdpData"))
             continue;
         ViscaReplyOrigin origin;
@@ -716,5 +821,8 @@ void ControlLink::hand_on(const UotReader::Frame &frame, int side)
         ViscaReplyOrigin origin;
         origin.tcp_link = side;
         emit viscaReply(frame.payload, origin);
+    } else {
+        qDebug().noquote().nospace() << m_log << ":: frame for port " << frame.port << " not taken ("
+                                     << frame.payload.size() << " bytes)";
     }
 }

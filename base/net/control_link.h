@@ -34,9 +34,8 @@ Q_DECLARE_METATYPE(ViscaReplyOrigin)
 //
 // The choice is made from what the link holds: its camera slots' records and what the owner's
 // features tell it as it changes (the slots' address fields, the main tabs, the manual director
-// console's cameras); a send reads no widget. The main window owns one with its camera slots
-// attached; another owner (the wizard) tells it its own slots' addresses, and may leave the
-// reply socket unbound and take text replies only.
+// console's cameras, the wizard's step); a send reads no widget. The main window owns one with
+// its camera slots attached; the first-run wizard owns another (WizardLink) with its own slots.
 class ControlLink : public QObject
 {
     Q_OBJECT
@@ -46,9 +45,18 @@ public:
         // The text port of a side, where keep-alives go.
         std::function<int(camera_slot::Side)> text_port;
     };
+    // The main window's link chooses by its slots' destination objects (link_choice::choose).
+    // The wizard's chooses by the step it shows (link_choice::choose_wizard), keeps a side's
+    // link alive with one timer (the pano slot's) on the link itself, gives a camera a shorter
+    // connect and names itself in the log.
+    enum class Owner { Window, Wizard };
     struct Options {
+        Owner owner = Owner::Window;
         bool bind_reply_socket = true;  // text answers to datagrams come back to port 7791
-        bool text_replies_only = false; // VISCA frames on a link are dropped, not handed on
+        bool text_replies_only = false; // VISCA answers (frames of a link, datagrams) are dropped, not handed on
+        // The wizard's: no reply socket (its text answers to datagrams come to the window's),
+        // text replies only.
+        static Options wizard();
     };
 
     explicit ControlLink(CameraSlots *camera_slots, QObject *parent = nullptr);
@@ -78,6 +86,8 @@ public:
     void release_manual_direct_camera(bool teacher);
     // The recorder's mapped ports as typed, which the frame header translates back.
     void set_mapped_ports(const control_frame::MappedPorts &mapped) { m_mapped_ports = mapped; }
+    // The wizard's link: the step shown and the camera layout.
+    void set_wizard_step(const link_choice::WizardStep &step) { m_wizard_step = step; }
 
     // Every command to a camera goes through here: a parameter block (hex false) or a VISCA
     // command text (hex true) to the control address of one camera.
@@ -85,6 +95,11 @@ public:
     void send_parameter_request(QHostAddress *destination, int port, const QStringList &lines);
     // (Re)binds the reply socket to port 7791.
     void closeUdpServer();
+    // Binds the reply socket when it is not bound, keeping what it holds when it is.
+    void ensure_reply_socket();
+    // Another link (the wizard's) sent this host a text command by datagram: its answer comes to
+    // this link's reply socket, which takes it (and is bound now when it is not).
+    void expect_datagram_answers(const QHostAddress &from);
     // Whether the camera's TCP port takes a connection, waiting while events are handled.
     bool probe_tcp_connect(const QString &ip, int port);
 
@@ -96,7 +111,12 @@ public:
     void release_tcp_flags_not_on_link(camera_slot::Side side, int port);
     // The slot lets go of the side's link; the link closes when the other slot does not hold it.
     void close_slot_link(camera_slot::Slot slot);
+    // Both slots of the side let go and the link closes.
+    void close_side_link(camera_slot::Side side);
+    // Every link closes and no keep-alive fires: no slot keeps a TCP flag on a closed link.
     void stop_keepalive_timers();
+    // The timer that keeps the slot's link alive: its own, or for the wizard its side's.
+    QTimer *keepalive_timer(camera_slot::Slot slot) const;
     // Keep-alive of one slot's link (the timers' slots).
     void teacher_pano_tcp_keepalive();
     void teacher_feature_tcp_keepalive();
@@ -120,6 +140,10 @@ signals:
     void viscaReply(const QByteArray &reply, const ViscaReplyOrigin &origin);
     // A VISCA command text had a bad token; nothing was sent.
     void commandFormatError();
+    // A link without a reply socket of its own (the wizard's) sent a text command by datagram,
+    // or found a camera's TCP port closed: the camera's text answers come to the window's reply
+    // socket (expect_datagram_answers).
+    void datagramAnswersExpected(const QHostAddress &from);
 
 private:
     void readResponseData();
@@ -138,7 +162,10 @@ private:
     void mark_tcp_link_failed(int side, const char *reason, int detail);
     bool send_over_tcp(int side, int port, const QByteArray &payload);
     void send_over_udp(QHostAddress *destination, int port, const QByteArray &payload, bool expects_text_answer);
-    void keep_link_alive(camera_slot::Slot slot, const char *log_text);
+    void keep_link_alive(camera_slot::Slot slot, const char *what);
+    void stop_keepalive(camera_slot::Slot slot);
+    void log_wizard_choice(const link_choice::Choice &choice) const;
+    bool wizard() const { return m_options.owner == Owner::Wizard; }
     void abort_link(QTcpSocket *link);
     void forget_answers_of(camera_slot::Slot slot);
     // Unless a camera slot other than except_slot (-1: none) still has the address.
@@ -147,6 +174,8 @@ private:
     CameraSlots *m_slots;
     Options m_options;
     Rules m_rules;
+    QString m_log; // the owner's name, first in the link's log lines: "MainWindow", "GuideConfig"
+    link_choice::WizardStep m_wizard_step;
     // The inputs of the link choice, as last told.
     QString m_field_addresses[camera_slot::kSlotCount];
     int m_main_tab_count = 0;

@@ -57,14 +57,14 @@ int saturated(qint64 v)
 
 } // namespace
 
-QString apply_block(const RelaySettings &settings)
+QString apply_block(const BoardSection &section, const QString &feature_ip_text, const QString &feature1_ip_text)
 {
     const QVector<Item> items = {
-        {QStringLiteral("board_feature_ip"), camera_address::address_part(settings.feature_ip_text)},
-        {QStringLiteral("board_feature1_ip"), camera_address::address_part(settings.feature1_ip_text)},
-        {QStringLiteral("board_feature_enable"), flag(settings.feature_enable)},
-        {QStringLiteral("board_feature1_enable"), flag(settings.feature1_enable)},
-        {QStringLiteral("board_lost_to_pano_delay"), settings.lost_to_pano_delay},
+        {QStringLiteral("board_feature_ip"), camera_address::address_part(feature_ip_text)},
+        {QStringLiteral("board_feature1_ip"), camera_address::address_part(feature1_ip_text)},
+        {QStringLiteral("board_feature_enable"), flag(section.feature_enable)},
+        {QStringLiteral("board_feature1_enable"), flag(section.feature1_enable)},
+        {QStringLiteral("board_lost_to_pano_delay"), QString::number(section.lost_to_pano_delay)},
     };
     // Unlike the other blocks, this one ends with a line feed.
     return build({key(kTeacherSection), key(kBoardSection), key(kSetTrackingConfigFile)}, items)
@@ -99,6 +99,32 @@ RelayReading read_relay_answer(const QString &text)
     if (!delay.isNull())
         r.lost_to_pano_delay = number_value(delay);
     return r;
+}
+
+void fill(BoardSection &section, const RelayReading &reading)
+{
+    if (reading.feature_enable)
+        section.feature_enable = *reading.feature_enable;
+    if (reading.feature1_enable)
+        section.feature1_enable = *reading.feature1_enable;
+    if (reading.lost_to_pano_delay)
+        section.lost_to_pano_delay = *reading.lost_to_pano_delay;
+}
+
+void fill(BoardSection &section, const PanoReading &r)
+{
+    if (!r.sensitivity.isNull())
+        section.pano_sensitivity = {r.sensitivity, number_value(r.sensitivity)};
+    if (!r.time_delay.isNull())
+        section.time_delay = {r.time_delay, number_value(r.time_delay)};
+    if (r.multi_object_strategy)
+        section.multi_object_strategy = *r.multi_object_strategy;
+    if (r.losing_object_strategy)
+        section.losing_object_strategy = *r.losing_object_strategy;
+    if (!r.feature_version.isNull())
+        section.feature_version = r.feature_version;
+    if (!r.pano_version.isNull())
+        section.pano_version = r.pano_version;
 }
 
 PanoReading read_pano_block(const QString &text, BoardRegionCoord *coord)

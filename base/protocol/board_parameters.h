@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/section_values.h"
+
 #include <QPoint>
 #include <QString>
 
@@ -21,20 +23,11 @@ constexpr int kShieldCount = 4;
 constexpr char kDefaultFeatureAddress[] = "192.168.1.165";
 constexpr char kDefaultPanoAddress[] = "192.168.1.166";
 
-// What the board tab sends to the teacher pano camera, as the widgets hold it.
-struct RelaySettings
-{
-    QString feature_ip_text;    // board_feature_IP_Edit: the board feature slot's address
-    QString feature1_ip_text;   // board_pano_IP_Edit: the board pano slot's address
-    bool feature_enable = true;  // board_enable_checkBox
-    bool feature1_enable = false; // board_enable_checkBox_2
-    QString lost_to_pano_delay; // board_lost_pano_delay_label, the spin box's text
-};
-
 // The Apply block: the lines "teacher_parameter", "board_parameter",
 // "set_tracking_config_file" and the five items, each line followed by "\n" (the last too).
-// An address is sent up to its first "/".
-QString apply_block(const RelaySettings &settings);
+// An address (the board feature and board pano slots' address fields as typed) is sent up to its
+// first "/"; the enables and the delay are the section's.
+QString apply_block(const BoardSection &section, const QString &feature_ip_text, const QString &feature1_ip_text);
 
 // "teacher_parameter", "board_parameter", "get_tracking_config_file" (no line feed at the end).
 QString obtain_block();
@@ -51,6 +44,8 @@ struct RelayReading
     std::optional<int> lost_to_pano_delay; // decimal, no number gives 0
 };
 RelayReading read_relay_answer(const QString &text);
+// What it gives, into the section.
+void fill(BoardSection &section, const RelayReading &reading);
 
 // `board_region_coord`: the board pano camera's tracking area and shield areas, in the
 // camera's 640 by 360 picture.
@@ -84,6 +79,9 @@ struct PanoReading
 // Reads the board pano camera's block: the widget values, and the area and shield keys into
 // `coord` (keys the block does not hold leave their fields as they were).
 PanoReading read_pano_block(const QString &text, BoardRegionCoord *coord);
+// The widget values into the section: a slider's value takes the text as received and the
+// position its number gives.
+void fill(BoardSection &section, const PanoReading &reading);
 
 // A number of a block: base 10, text that is no number gives 0.
 int number_value(const QString &value);

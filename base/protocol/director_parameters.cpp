@@ -89,9 +89,10 @@ QString flags(std::initializer_list<bool> on)
     return s;
 }
 
+// A choice with no button checked goes as its first one.
 QString digit(int n)
 {
-    return QString::number(n);
+    return QString::number(qMax(0, n));
 }
 
 template <size_t N>
@@ -118,9 +119,13 @@ const Row &row(Field field)
     return kRows[int(field) - 1];
 }
 
-DirectorSettings default_settings()
+DirectorSection default_settings()
 {
-    DirectorSettings s;
+    DirectorSection s;
+    s.communicate_mode = 0;
+    s.command_mode = 0;
+    s.command_times = 0;
+    s.strategy = 1;
     s.broadcast_ip = QStringLiteral("192.168.1.200");
     s.broadcast_port = QStringLiteral("9999");
     s.switch_auto = QStringLiteral("FF 00 00 00 00 01");
@@ -133,21 +138,21 @@ DirectorSettings default_settings()
     const char *const interior[] = {"FF 22 22", "FF 11 11", "FF 44 44", "FF 33 33", "FF 55 55"};
     // Board 1 and Board 2 share the single blackboard view's code.
     const char *const blackboard[] = {"FF 55 55", "FF 55 55"};
-    auto fill = [](CodeSwitch *codes, const char *const *texts, int count) {
-        for (int i = 0; i < count; ++i)
+    auto fill = [](auto &codes, const char *const *texts) {
+        for (size_t i = 0; i < codes.size(); ++i)
             codes[i] = {true, QString::fromLatin1(texts[i])};
     };
-    fill(s.teacher, teacher, 5);
-    fill(s.student, student, 4);
-    fill(s.board, board, 2);
-    fill(s.interior, interior, 5);
-    fill(s.blackboard, blackboard, 2);
-    s.keep_interval = s.moving_interval = s.multi_interval = QStringLiteral("1");
-    s.min_switch_time = QStringLiteral("3");
+    fill(s.teacher, teacher);
+    fill(s.student, student);
+    fill(s.board, board);
+    fill(s.interior, interior);
+    fill(s.blackboard, blackboard);
+    s.keep_interval = s.moving_interval = s.multi_interval = 1;
+    s.min_switch_time = {QStringLiteral("3"), 3};
     return s;
 }
 
-QString wire_value(const DirectorSettings &s, Field field, bool six)
+QString wire_value(const DirectorSection &s, Field field, bool six)
 {
     switch (field) {
     case Field::TeacherPanoIp: return s.teacher_pano_ip;
@@ -170,9 +175,9 @@ QString wire_value(const DirectorSettings &s, Field field, bool six)
     case Field::TeacherWalkMoving: return s.teacher[2].code;
     case Field::TeacherWalkDownPlatform: return s.teacher[3].code;
     case Field::TeacherHaveObjectMulti: return s.teacher[4].code;
-    case Field::KeepInterval: return s.keep_interval;
-    case Field::MovingInterval: return s.moving_interval;
-    case Field::MultiInterval: return s.multi_interval;
+    case Field::KeepInterval: return QString::number(s.keep_interval);
+    case Field::MovingInterval: return QString::number(s.moving_interval);
+    case Field::MultiInterval: return QString::number(s.multi_interval);
     case Field::StudentEnable: return flags({s.student[0].on, s.student[1].on, s.student[2].on, s.student[3].on});
     case Field::StudentStandUp: return s.student[0].code;
     case Field::StudentKeepStand: return s.student[1].code;
@@ -192,12 +197,12 @@ QString wire_value(const DirectorSettings &s, Field field, bool six)
     case Field::InnerBlackboardFeature: return s.interior[4].code;
     case Field::Blackboard1Feature: return s.blackboard[0].code;
     case Field::Blackboard2Feature: return s.blackboard[1].code;
-    case Field::MinSwitchTime: return s.min_switch_time;
+    case Field::MinSwitchTime: return s.min_switch_time.text;
     }
     return QString();
 }
 
-QString set_block(const DirectorSettings &settings, bool six_camera_layout)
+QString set_block(const DirectorSection &settings, bool six_camera_layout)
 {
     QVector<Item> items;
     items.reserve(kFieldCount);
@@ -232,6 +237,77 @@ QVector<ReadItem> read_answer(const QString &text)
         read_group(text, kBlackboardEvents, &items);
     }
     return items;
+}
+
+namespace {
+// A one-character choice: "0" the first, "1" the second, ... of count; any other character none.
+bool take_choice(int &member, const QString &value, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (value == QString::number(i)) {
+            member = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+template <size_t N>
+void take_flags(std::array<CodeSwitch, N> &codes, const QString &flags)
+{
+    for (size_t i = 0; i < N; ++i)
+        codes[i].on = flag_at(flags, int(i));
+}
+} // namespace
+
+bool take(DirectorSection &s, const ReadItem &item)
+{
+    const QString &v = item.value;
+    switch (item.field) {
+    case Field::TeacherPanoIp:
+    case Field::StudentPanoIp:
+    case Field::BlackboardCameraIp:
+        // Sent, never read back.
+        return false;
+    case Field::PanoPort: s.pano_port = v; return true;
+    case Field::UartBaud: s.uart_baud = v; return true;
+    case Field::CommunicateMode: return take_choice(s.communicate_mode, v, 3);
+    case Field::CommandMode: return take_choice(s.command_mode, v, 2);
+    case Field::BroadcastIp: s.broadcast_ip = v; return true;
+    case Field::BroadcastPort: s.broadcast_port = v; return true;
+    case Field::SwitchAuto: s.switch_auto = v; return true;
+    case Field::SwitchManual: s.switch_manual = v; return true;
+    case Field::CommandTimes: return take_choice(s.command_times, v, 3);
+    case Field::Strategy: return take_choice(s.strategy, v, 2);
+    case Field::TeacherEnable: take_flags(s.teacher, v); return true;
+    case Field::TeacherWalkUpPlatform: s.teacher[0].code = v; return true;
+    case Field::TeacherKeepStand: s.teacher[1].code = v; return true;
+    case Field::TeacherWalkMoving: s.teacher[2].code = v; return true;
+    case Field::TeacherWalkDownPlatform: s.teacher[3].code = v; return true;
+    case Field::TeacherHaveObjectMulti: s.teacher[4].code = v; return true;
+    case Field::KeepInterval: s.keep_interval = number_value(v); return true;
+    case Field::MovingInterval: s.moving_interval = number_value(v); return true;
+    case Field::MultiInterval: s.multi_interval = number_value(v); return true;
+    case Field::StudentEnable: take_flags(s.student, v); return true;
+    case Field::StudentStandUp: s.student[0].code = v; return true;
+    case Field::StudentKeepStand: s.student[1].code = v; return true;
+    case Field::StudentSitDown: s.student[2].code = v; return true;
+    case Field::StudentHaveObjectMulti: s.student[3].code = v; return true;
+    case Field::BlackboardEnable: take_flags(s.board, v); return true;
+    case Field::BlackboardHaveObjectTracked: s.board[0].code = v; return true;
+    case Field::BlackboardNoneObjectTracked: s.board[1].code = v; return true;
+    case Field::InnerEnable: take_flags(s.interior, v); return true;
+    case Field::BlackboardDirectorEnable: take_flags(s.blackboard, v); return true;
+    case Field::InnerTeacherFeature: s.interior[0].code = v; return true;
+    case Field::InnerTeacherPano: s.interior[1].code = v; return true;
+    case Field::InnerStudentFeature: s.interior[2].code = v; return true;
+    case Field::InnerStudentPano: s.interior[3].code = v; return true;
+    case Field::InnerBlackboardFeature: s.interior[4].code = v; return true;
+    case Field::Blackboard1Feature: s.blackboard[0].code = v; return true;
+    case Field::Blackboard2Feature: s.blackboard[1].code = v; return true;
+    case Field::MinSwitchTime: s.min_switch_time = {v, number_value(v)}; return true;
+    }
+    return false;
 }
 
 bool flag_at(const QString &flags, int index)

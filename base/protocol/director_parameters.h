@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/section_values.h"
+
 #include <QString>
 #include <QVector>
 
@@ -75,60 +77,21 @@ struct Row
 const Row (&rows())[kFieldCount];
 const Row &row(Field field);
 
-// One code with its on/off box.
-struct CodeSwitch
-{
-    bool on = true;
-    QString code;
-};
-
-// The director tab's values as the widgets hold them.
-struct DirectorSettings
-{
-    QString teacher_pano_ip;
-    QString student_pano_ip;
-    QString blackboard_camera_ip;
-    QString pano_port;
-    QString uart_baud;
-    int communicate_mode = 0; // 0 UDP, 1 TCP, 2 serial
-    int command_mode = 0;     // 0 hex, 1 ASCII
-    QString broadcast_ip;
-    QString broadcast_port;
-    QString switch_auto;
-    QString switch_manual;
-    int command_times = 0; // 0 single, 1 triple, 2 continuously
-    int strategy = 1;      // 0 external, 1 interior
-    // On the platform, still, moving, under the platform, multi-objective.
-    CodeSwitch teacher[5];
-    QString keep_interval;
-    QString moving_interval;
-    QString multi_interval;
-    // Stood up, close-up in place, sat down, multi-objective.
-    CodeSwitch student[4];
-    // Board in use, no board action.
-    CodeSwitch board[2];
-    // Teacher close-up, teacher panorama, student close-up, student panorama, blackboard.
-    CodeSwitch interior[5];
-    // Board 1 and Board 2 of the six-camera layout.
-    CodeSwitch blackboard[2];
-    QString min_switch_time;
-};
-
 // What the Director tab's Default puts in: the recording host 192.168.1.200 at port 9999, the
 // switch codes, every event's and view's code switched on, intervals of 1 and a minimum switch
 // time of 3, with UDP, hex codes sent once and the interior strategy. The camera addresses, the
 // pano port and the baud rate stay empty: Default leaves those fields as they are.
-DirectorSettings default_settings();
+DirectorSection default_settings();
 
 // The value a field is sent with. In the six-camera layout the two blackboard cameras take the
 // place of the single blackboard view: the fifth character of `inner_director_enable` is then
 // "0", and `blackboard_director_enable` carries the Board 1 and Board 2 boxes ("00" in the
-// other layouts).
-QString wire_value(const DirectorSettings &settings, Field field, bool six_camera_layout);
+// other layouts). A choice with no button checked goes as its first one.
+QString wire_value(const DirectorSection &settings, Field field, bool six_camera_layout);
 
 // "director_parameter", "set_director_config_file" and the forty items, joined by "\n", no
 // line feed at the end. Line breaks in a value are removed (a value cannot start a line).
-QString set_block(const DirectorSettings &settings, bool six_camera_layout);
+QString set_block(const DirectorSection &settings, bool six_camera_layout);
 
 // The block behind a routing line: "teacher_parameter" or "student_parameter", "\n", block.
 QString routed(const QString &routing_line, const QString &block);
@@ -153,6 +116,11 @@ struct ReadItem
 // 5. with "teacher_parameter": rows 31, 33 to 37, 40, 32, 38, 39, then 28 to 30 again.
 // A key the answer does not hold gives no item.
 QVector<ReadItem> read_answer(const QString &text);
+
+// One value read into the section, as the Director tab shows it: a choice only for one of its own
+// characters, a number by number_value, an on/off string box by box; the camera addresses are
+// never read back. False when the value changed nothing it names.
+bool take(DirectorSection &section, const ReadItem &item);
 
 // Character i of an on/off string: true only for "1" (a short string switches the rest off).
 bool flag_at(const QString &flags, int index);

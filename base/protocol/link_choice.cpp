@@ -1,5 +1,8 @@
 #include "protocol/link_choice.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace link_choice {
 
 namespace {
@@ -49,6 +52,33 @@ Choice choose_manual_direct(const QString &address, const ManualDirect &console)
     if (address == console.student_ip)
         return Choice{console.student_tcp ? Link::StudentTcp : Link::Udp, QStringLiteral("manual director student")};
     return Choice{Link::Udp, QStringLiteral("unmatched")};
+}
+
+Choice choose_wizard(const QString &address, const Slots &cameras, const WizardStep &step)
+{
+    const auto on_page = [&](std::initializer_list<int> pages) {
+        return std::find(pages.begin(), pages.end(), step.page) != pages.end();
+    };
+    const bool twoCameras = step.layout == 0;
+    // An empty address names no camera, also when a field is empty.
+    const auto is = [&](const Slot &slot) { return !address.isEmpty() && slot.field_address == address; };
+
+    Choice choice{Link::Udp, QStringLiteral("unmatched")};
+    const Slot &tf = cameras.teacher_feature;
+    const Slot &tp = cameras.teacher_pano;
+    if (tf.connected && ((on_page({1, 4, 6}) && is(tf))
+                         || (on_page({4, 6}) && (is(cameras.board_feature) || is(cameras.board_pano)))))
+        choice = side_link(tf, Link::TeacherTcp, "teacher feature");
+    else if (tp.connected && on_page({1, 2, 3, 4, 6, 12}) && (is(tp) || (twoCameras && is(tf))))
+        choice = side_link(tp, Link::TeacherTcp, "teacher pano");
+
+    const Slot &sf = cameras.student_feature;
+    const Slot &sp = cameras.student_pano;
+    if (sf.connected && is(sf))
+        choice = side_link(sf, Link::StudentTcp, "student feature");
+    else if (sp.connected && (is(sp) || (twoCameras && is(sf))))
+        choice = side_link(sp, Link::StudentTcp, "student pano");
+    return choice;
 }
 
 } // namespace link_choice

@@ -1,5 +1,7 @@
 #include "protocol/ptz_commands.h"
 
+#include <QDebug>
+
 namespace ptz_commands {
 
 namespace {
@@ -30,6 +32,12 @@ const char *directionBytes(Direction direction)
     return "02 02";
 }
 } // namespace
+
+QString ptzspeed(const QString &command_template, int hindex, int vindex)
+{
+    qDebug() << "MainWindow::ptzspeed level hindex=" << hindex << ",vindex = " << vindex;
+    return fill_speed(command_template, hindex, vindex);
+}
 
 QString fill_speed(const QString &command_template, int hindex, int vindex)
 {

@@ -13,9 +13,13 @@ enum class Direction { Up, Down, Left, Right, LeftUp, LeftDown, RightUp, RightDo
 // every "H", "K", "V", "N" of the template is replaced, in that order. The values are 8-bit:
 // only their low eight bits are written.
 QString fill_speed(const QString &command_template, int hindex, int vindex);
+// The same with its log line: the pads' speeds, a J57's role and the compensation's steps.
+QString ptzspeed(const QString &command_template, int hindex, int vindex);
 
 // The PTZ speed level typed in a level field: its decimal number, 10 when it is not a number or 0.
 int speed_level(const QString &text);
+// What a level field takes while typing: "10", one digit, or nothing.
+constexpr char kSpeedLevelPattern[] = "10|([0-9]{0,1})";
 
 QString direction_template(Direction direction, bool crop);
 QString drive(Direction direction, bool crop, int pan_speed, int tilt_speed);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/section_values.h"
 #include "model/student_region_points.h"
 #include "protocol/student_region_coord.h"
 #include "protocol/parameter_block.h"
@@ -16,47 +17,25 @@ namespace student_parameters {
 
 using parameter_block::Item;
 
-// What the student tab holds, already in the texts the block carries.
-struct ApplyValues {
+// Where the block goes and what goes with it: the feature camera's address as the camera is to
+// know it, and whether both student cameras are J57 and show the position-calibration widgets
+// (the calibration points go with the block).
+struct ApplyTarget {
     QString feature_camera_ip;
-    QString pano_sensitivity;
-    QString pano_object_size;
-    QString pano_height;
-    QString pano_pan_offset;
-    QString pano_tilt_offset;
-    bool none_action = false;  // losing the target: stay (else back to the first pano preset)
-    bool eptz = false;         // eptz (else cutout)
-    QString time_delay;
-    bool return_pano = false;  // several targets: back to pano (else the small pano)
-    QString ptzspeed_level;
-    QString pano_pan_speed;    // as the camera last reported it; empty: never reported
-    QString response_time;     // likewise
-    QString feature_continue_max_time;
-    QString time_to_pano_delay;
-    bool auto_tracking = false;
-    bool face_detect = false;
-    bool pano_switch = false;
-    std::array<bool, 4> shield_checked{};
-    QString people_number;
-    bool designated_checked = false;
-    bool forward_checked = false;
-    // Both student cameras are J57 and show the position-calibration widgets: the calibration
-    // points go with the block.
     bool calibration_shown = false;
-    // The camera speaks the old point format: four designated points, five-character enable.
-    bool old_format = true;
 };
 
 // "11110"/"00000" in the old point format, "111111"/"000000" in the new one.
 QString designated_enable(bool checked, bool old_format);
 
-// The item lines: the tab's values, the calibration group (only when shown), the area corners,
-// the designated points and the shields.
-QVector<Item> apply_items(const ApplyValues &values, const StudentRegionPoints &points);
+// The item lines: the section's values, the calibration group (only when shown), the area
+// corners, the designated points and the shields (in the section's point format). A radio pair
+// with no button checked goes as its second choice for the lost target, its first otherwise.
+QVector<Item> apply_items(const StudentSection &section, const ApplyTarget &target, const StudentRegionPoints &points);
 
 // "student_parameter", "set_tracking_config_file" and the item lines, joined by line feeds, with
 // none after the last line.
-QString apply_block(const ApplyValues &values, const StudentRegionPoints &points);
+QString apply_block(const StudentSection &section, const ApplyTarget &target, const StudentRegionPoints &points);
 
 // "student_parameter\nget_tracking_config_file" and "student_parameter\nget_director_config_file".
 QString obtain_block();
@@ -111,6 +90,15 @@ struct Reply {
     bool apply_confirmation = false;
 };
 Reply read_reply(const QString &text);
+
+// The reply's keys into the section (its points and region checks aside), each by its reading
+// rule; a key the reply does not hold, or a choice value its key does not know, leaves its
+// member. keep_ptzspeed_level: the calibration view holds the field, which keeps its text. A
+// reply other than an Apply's confirmation decides the customer model by its device model.
+void fill(StudentSection &section, const Reply &reply, bool keep_ptzspeed_level);
+
+// What a reply's region keys made of the check boxes and the point format, into the section.
+void take_region_checks(StudentSection &section, const StudentRegionChecks &checks);
 
 // Stores every point and shield key the reply carries (student_point_keys::store_reply_points)
 // and its four enable strings into coord; returns which of them it carried.

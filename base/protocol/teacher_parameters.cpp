@@ -2,6 +2,7 @@
 
 #include "protocol/reply_values.h"
 #include "protocol/tracking_command.h"
+#include "model/slider_text.h"
 
 #include <QDebug>
 
@@ -43,41 +44,42 @@ QString boardsnap_value(int entry)
     return entry >= 0 && entry < 4 ? QString::fromLatin1(kSnap[entry]) : QStringLiteral("0");
 }
 
-QVector<Item> apply_items(const ApplyValues &v, const teacher_region_keys::ApplyRegions &regions,
+QVector<Item> apply_items(const TeacherSection &v, const ApplyTarget &target,
+                          const teacher_region_keys::ApplyRegions &regions,
                           const std::optional<RegionRect> &snapshot_fallback)
 {
     QVector<Item> items = {
-        {QStringLiteral("feature_camera_ip"), v.feature_camera_ip},
-        {QStringLiteral("pano_sensitivity"), v.pano_sensitivity},
-        {QStringLiteral("feature_distance"), v.feature_distance},
-        {QStringLiteral("pano_distance"), v.pano_distance},
-        {QStringLiteral("pano_pan_offset"), v.pano_pan_offset},
-        {QStringLiteral("pano_tilt_offset"), v.pano_tilt_offset},
+        {QStringLiteral("feature_camera_ip"), target.feature_camera_ip},
+        {QStringLiteral("pano_sensitivity"), v.pano_sensitivity.text},
+        {QStringLiteral("feature_distance"), v.feature_distance.text},
+        {QStringLiteral("pano_distance"), v.pano_distance.text},
+        {QStringLiteral("pano_pan_offset"), v.pano_pan_offset.text},
+        {QStringLiteral("pano_tilt_offset"), v.pano_tilt_offset.text},
         {QStringLiteral("losing_object_strategy"), losing_strategy_value(v.losing_object_strategy)},
         {QStringLiteral("multi_object_strategy"), multi_strategy_value(v.multi_object_strategy)},
         {QStringLiteral("tracking_mode"), tracking_mode_value(v.tracking_mode)},
-        {QStringLiteral("time_to_pano_delay"), v.time_to_pano_delay},
-        {QStringLiteral("time_lost_delay"), v.time_lost_delay},
+        {QStringLiteral("time_to_pano_delay"), QString::number(v.time_to_pano_delay)},
+        {QStringLiteral("time_lost_delay"), QString::number(v.time_lost_delay)},
         // The camera's own hold before it gives up a target that does not move.
         {QStringLiteral("target_no_action_hold_time"), QStringLiteral("300")},
         {QStringLiteral("ptzspeed_level"), v.ptzspeed_level},
         {QStringLiteral("board_detect_enable"), flag(v.board_detect_enable)},
         {QStringLiteral("board_face_enable"), flag(v.board_face_enable)},
         {QStringLiteral("board_hand_enable"), flag(v.board_hand_enable)},
-        {QStringLiteral("board_detect_time"), v.board_detect_time},
-        {QStringLiteral("board_continue_time"), v.board_continue_time},
-        {QStringLiteral("board_lose_time"), v.board_lose_time},
-        {QStringLiteral("board_face_interval_time"), v.board_face_interval_time},
+        {QStringLiteral("board_detect_time"), v.board_detect_time.text},
+        {QStringLiteral("board_continue_time"), v.board_continue_time.text},
+        {QStringLiteral("board_lose_time"), v.board_lose_time.text},
+        {QStringLiteral("board_face_interval_time"), v.board_face_interval_time.text},
         {QStringLiteral("auto_tracking"), flag(v.auto_tracking)},
-        {QStringLiteral("feature_persontrack_mode"), flag(v.feature_persontrack)},
+        {QStringLiteral("feature_persontrack_mode"), flag(v.feature_persontrack == 1)},
         {QStringLiteral("auto_zoom"), QStringLiteral("1")},
         {QStringLiteral("manual_focus"), flag(v.manual_focus)},
         {QStringLiteral("auto_tilt"), flag(v.auto_tilt)},
         {QStringLiteral("feature_realtime_track"), flag(v.feature_realtime_track)},
         {QStringLiteral("whole_tracking"), QStringLiteral("0")},
     };
-    if (v.boardsnap_entry)
-        items.append({QStringLiteral("boardsnap_mode"), boardsnap_value(*v.boardsnap_entry)});
+    if (target.boardsnap)
+        items.append({QStringLiteral("boardsnap_mode"), boardsnap_value(v.boardsnap_entry)});
 
     qDebug() << "teacher_draw_snapshot_finish:" << regions.snapshot_known;
     QVector<teacher_region_keys::Item> region_items = teacher_region_keys::apply_region_items(regions);
@@ -93,12 +95,12 @@ QVector<Item> apply_items(const ApplyValues &v, const teacher_region_keys::Apply
     return items;
 }
 
-QString apply_block(const ApplyValues &values, const teacher_region_keys::ApplyRegions &regions,
-                    const std::optional<RegionRect> &snapshot_fallback)
+QString apply_block(const TeacherSection &section, const ApplyTarget &target,
+                    const teacher_region_keys::ApplyRegions &regions, const std::optional<RegionRect> &snapshot_fallback)
 {
     return parameter_block::build({QLatin1String(parameter_block::kTeacherSection),
                                    QLatin1String(parameter_block::kSetTrackingConfigFile)},
-                                  apply_items(values, regions, snapshot_fallback))
+                                  apply_items(section, target, regions, snapshot_fallback))
         + QLatin1Char('\n');
 }
 
@@ -214,6 +216,64 @@ Reply read_reply(const QString &t)
     r.pano_version = line("pano_version");
     r.device_model = line("device_model");
     return r;
+}
+
+void fill(TeacherSection &s, const Reply &r, bool keep_ptzspeed_level)
+{
+    using reply_values::number;
+    const auto take_slider = [](SliderText &member, const QString &text, int position) {
+        if (!text.isNull())
+            member = {text, position};
+    };
+    const auto take_number = [](int &member, const QString &text) {
+        if (!text.isNull())
+            member = number(text);
+    };
+    const auto take_index = [](int &member, const std::optional<int> &index) {
+        if (index)
+            member = *index;
+    };
+    const auto take_switch = [](bool &member, const QString &oneChar) {
+        if (const auto on = reply_values::zero_one(oneChar))
+            member = *on;
+    };
+    const auto take_text = [](QString &member, const QString &text) {
+        if (!text.isNull())
+            member = text;
+    };
+    take_slider(s.pano_sensitivity, r.pano_sensitivity, number(r.pano_sensitivity));
+    take_slider(s.feature_distance, r.feature_distance, slider_text::distance_position(r.feature_distance));
+    take_slider(s.pano_distance, r.pano_distance, slider_text::distance_position(r.pano_distance));
+    take_slider(s.pano_pan_offset, r.pano_pan_offset, reply_values::offset_position(r.pano_pan_offset));
+    take_slider(s.pano_tilt_offset, r.pano_tilt_offset, reply_values::offset_position(r.pano_tilt_offset));
+    take_index(s.losing_object_strategy, losing_strategy_index(r.losing_object_strategy));
+    take_index(s.multi_object_strategy, multi_strategy_index(r.multi_object_strategy));
+    take_index(s.tracking_mode, tracking_mode_index(r.tracking_mode));
+    take_number(s.time_to_pano_delay, r.time_to_pano_delay);
+    take_number(s.time_lost_delay, r.time_lost_delay);
+    take_slider(s.board_detect_time, r.board_detect_time, number(r.board_detect_time));
+    take_slider(s.board_continue_time, r.board_continue_time, number(r.board_continue_time));
+    take_slider(s.board_lose_time, r.board_lose_time, number(r.board_lose_time));
+    take_slider(s.board_face_interval_time, r.board_face_interval_time, number(r.board_face_interval_time));
+    for (const auto &row : {std::make_pair(&s.board_detect_enable, &r.board_detect_enable),
+                            std::make_pair(&s.board_face_enable, &r.board_face_enable),
+                            std::make_pair(&s.board_hand_enable, &r.board_hand_enable)}) {
+        if (!row.second->isNull())
+            *row.first = reply_values::one_checks(*row.second);
+    }
+    if (!r.feature_persontrack_mode.isNull())
+        s.feature_persontrack = persontrack_index(r.feature_persontrack_mode);
+    take_switch(s.auto_tracking, r.auto_tracking);
+    take_switch(s.manual_focus, r.manual_focus);
+    take_switch(s.auto_tilt, r.auto_tilt);
+    take_index(s.boardsnap_entry, boardsnap_entry(r.boardsnap_mode));
+    take_switch(s.feature_realtime_track, r.feature_realtime_track);
+    if (!keep_ptzspeed_level)
+        take_text(s.ptzspeed_level, r.ptzspeed_level);
+    take_text(s.feature_version, r.feature_version);
+    take_text(s.pano_version, r.pano_version);
+    if (!r.device_model.isNull())
+        s.customer_model = false;
 }
 
 } // namespace teacher_parameters

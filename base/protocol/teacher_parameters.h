@@ -1,7 +1,8 @@
 #pragma once
 
-#include "protocol/teacher_region_keys.h"
+#include "model/section_values.h"
 #include "protocol/parameter_block.h"
+#include "protocol/teacher_region_keys.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -16,37 +17,6 @@ namespace teacher_parameters {
 using parameter_block::Item;
 using region_geometry::RegionRect;
 
-// What the teacher tab holds, already in the texts the block carries (labels in their own
-// formats, check boxes as flags, radio groups as the index of the checked button or -1).
-struct ApplyValues {
-    QString feature_camera_ip;
-    QString pano_sensitivity;
-    QString feature_distance;
-    QString pano_distance;
-    QString pano_pan_offset;
-    QString pano_tilt_offset;
-    int losing_object_strategy = -1; // none, pano, platform, student pano
-    int multi_object_strategy = -1;  // feature location, return to pano
-    int tracking_mode = -1;          // other, follow, binocular, mixed, board pano, lectern
-    QString time_to_pano_delay;
-    QString time_lost_delay;
-    QString ptzspeed_level;
-    bool board_detect_enable = false;
-    bool board_face_enable = false;
-    bool board_hand_enable = false;
-    QString board_detect_time;
-    QString board_continue_time;
-    QString board_lose_time;
-    QString board_face_interval_time;
-    bool auto_tracking = false;
-    bool feature_persontrack = false; // entry 1 of the person-track list
-    bool manual_focus = false;
-    bool auto_tilt = false;
-    bool feature_realtime_track = false;
-    // The snapshot effect entry (0 to 3), sent only for a feature camera of model M19.
-    std::optional<int> boardsnap_entry;
-};
-
 // Values of the radio groups; an index that names no button (nothing checked) gives "".
 QString losing_strategy_value(int index); // "0", "1", "2", "11"
 QString multi_strategy_value(int index);  // "1", "2"
@@ -54,14 +24,24 @@ QString tracking_mode_value(int index);   // "0" to "5"
 // Snapshot effects: None "0", Float "1", Alpha "2", Nobody "4"; no entry counts as None.
 QString boardsnap_value(int entry);
 
-// The 65 item lines (66 with boardsnap_mode): the tab's values, then the regions. A snapshot
-// region the camera has not reported goes as snapshot_fallback when given, else as zeros.
-QVector<Item> apply_items(const ApplyValues &values, const teacher_region_keys::ApplyRegions &regions,
+// Where the block goes: the feature camera's address as the camera is to know it, and whether
+// the feature camera (model M19) takes the snapshot effect "boardsnap_mode".
+struct ApplyTarget {
+    QString feature_camera_ip;
+    bool boardsnap = false;
+};
+
+// The 65 item lines (66 with boardsnap_mode): the section's values, then the regions. A
+// snapshot region the camera has not reported goes as snapshot_fallback when given, else as
+// zeros. Sliders go as their labels' texts, spin boxes as their numbers, switches as "1"/"0".
+QVector<Item> apply_items(const TeacherSection &section, const ApplyTarget &target,
+                          const teacher_region_keys::ApplyRegions &regions,
                           const std::optional<RegionRect> &snapshot_fallback = std::nullopt);
 
 // "teacher_parameter", "set_tracking_config_file" and the item lines, each line ending with a
 // line feed.
-QString apply_block(const ApplyValues &values, const teacher_region_keys::ApplyRegions &regions,
+QString apply_block(const TeacherSection &section, const ApplyTarget &target,
+                    const teacher_region_keys::ApplyRegions &regions,
                     const std::optional<RegionRect> &snapshot_fallback = std::nullopt);
 
 // The feature camera model that has the lectern mode (its HTTP interface) and the snapshot
@@ -135,5 +115,12 @@ struct Reply {
     QString device_model;
 };
 Reply read_reply(const QString &text);
+
+// The reply's keys into the section, each by its reading rule; a key the reply does not hold, or
+// a choice value its key does not know, leaves its member. A slider's value takes the text as
+// received and the position it gives (the tab's slider then clamps it and, when it moves, writes
+// its own text). keep_ptzspeed_level: the calibration view holds the field, which keeps its
+// text. A reply that names the device model clears the customer model.
+void fill(TeacherSection &section, const Reply &reply, bool keep_ptzspeed_level);
 
 } // namespace teacher_parameters

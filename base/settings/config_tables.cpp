@@ -1,20 +1,44 @@
 #include "settings/config_tables.h"
 
+#include "protocol/reply_values.h"
+#include "settings/config_values.h"
+
+#include <QSettings>
+
 #include <cstring>
+#include <utility>
 
 namespace config {
 namespace {
 
-KeyRow text(const char *key, const char *control) { return {key, Kind::Text, control}; }
-KeyRow value(const char *key, const char *control) { return {key, Kind::Value, control}; }
-KeyRow flag(const char *key, const char *control) { return {key, Kind::Flag, control}; }
-KeyRow label_slider(const char *key, Kind kind, const char *label, const char *slider)
+KeyRow text(const char *key, QString *(*member)(Stored &))
 {
-    return {key, kind, label, slider};
+    KeyRow row{key, Kind::Text};
+    row.text = member;
+    return row;
 }
-KeyRow choice(const char *key, std::vector<ChoiceCode> codes)
+KeyRow slider(const char *key, Kind kind, SliderText *(*member)(Stored &))
+{
+    KeyRow row{key, kind};
+    row.slider = member;
+    return row;
+}
+KeyRow number(const char *key, Kind kind, int *(*member)(Stored &))
+{
+    KeyRow row{key, kind};
+    row.number = member;
+    return row;
+}
+KeyRow flag(const char *key, bool *(*member)(Stored &), Kind kind = Kind::Flag)
+{
+    KeyRow row{key, kind};
+    row.flag = member;
+    return row;
+}
+KeyRow choice(const char *key, int *(*member)(Stored &), std::vector<ChoiceCode> codes)
 {
     KeyRow row{key, Kind::Choice};
+    row.number = member;
     row.choices = std::move(codes);
     return row;
 }
@@ -36,6 +60,9 @@ KeyRow point(const char *key, int index, bool x)
     return row;
 }
 
+// The member accessors of the rows, by path from the stored values.
+#define CORVANE_MEMBER(path) [](Stored &s) { return &s.path; }
+
 // The twenty point keys in the order of reading and writing: the four corners (keys ending in
 // "_SET"), then the six designated points (the sixth spelled "SIX").
 const char *const kPointKeys[20] = {
@@ -51,56 +78,50 @@ const char *const kPointKeys[20] = {
 GroupTable make_teacher()
 {
     GroupTable g{"TEACHER_CONF", {}, {}};
-    KeyRow studentPreset{"Student_Set_Preset", Kind::Index, "student_preset_list"};
     // Written here by the main window; a hand-written file may have it in STUDENT_CONF only.
-    studentPreset.fallback = "STUDENT_CONF/Student_Set_Preset";
+    KeyRow studentPreset = with_fallback(number("Student_Set_Preset", Kind::Index, CORVANE_MEMBER(student.preset_index)),
+                                         "STUDENT_CONF/Student_Set_Preset");
     KeyRow guideState{"Tracking_Guide_State", Kind::Constant};
     guideState.constant = "1";
     guideState.read = false; // the start-up reads it, not the loader
-    KeyRow layout{"Tracking_Number_Camera", Kind::Index, "choose_camera_comboBox"};
-    layout.read = false; // the wizard start-up reads it
+    // The wizard start-up reads it.
+    KeyRow layout = write_only(number("Tracking_Number_Camera", Kind::Index, CORVANE_MEMBER(choices.camera_layout)));
+    KeyRow customer = flag("Customer_Model", CORVANE_MEMBER(teacher.customer_model), Kind::CustomerModel);
     g.rows = {
-        text("Feature_IP", "teacher_feature_IP_Edit"),
-        text("Pano_IP", "teacher_pano_IP_Edit"),
-        label_slider("Sensitivity", Kind::TextThenValue, "teacher_sensitivity_label", "teacher_sensitivity_Slider"),
-        {"Set_Preset", Kind::Index, "teacher_preset_list"},
+        text("Feature_IP", CORVANE_MEMBER(address_fields[int(camera_slot::Slot::TeacherFeature)])),
+        text("Pano_IP", CORVANE_MEMBER(address_fields[int(camera_slot::Slot::TeacherPano)])),
+        slider("Sensitivity", Kind::TextThenValue, CORVANE_MEMBER(teacher.pano_sensitivity)),
+        number("Set_Preset", Kind::Index, CORVANE_MEMBER(teacher.preset_index)),
         studentPreset,
-        label_slider("Feature_Distance", Kind::Distance, "teacher_fea_distance_label", "teacher_fea_distance_Slider"),
-        {"Customer_Model", Kind::CustomerModel},
-        label_slider("Pano_Distance", Kind::Distance, "teacher_distance_label", "teacher_distance_Slider"),
-        text("Pan_Offset", "teacher_panOffset_label"),
-        value("Pan_Offset_Index", "teacher_panOffset_Slider"),
-        text("Tilt_Offset", "teacher_tiltOffset_label"),
-        value("Tilt_Offset_Index", "teacher_tiltOffset_Slider"),
-        choice("Target_Lost_Action", {{"0", "teacher_none_action_radioButton"},
-                                      {"1", "teacher_pano_action_radioButton"},
-                                      {"2", "teacher_platform_action_radioButton"},
-                                      {"11", "teacher_student_pano_action_radioButton"}}),
-        {"Board_Detect_Enable", Kind::FlagIfOne, "teacher_board_enable_checkBox"},
-        text("Board_Detect_Time", "teacher_board_detect_label"),
-        value("Board_Detect_Time_Index", "teacher_board_detect_Slider"),
-        text("Board_Hold_Time", "teacher_board_hold_label"),
-        value("Board_Hold_Time_Index", "teacher_board_hold_Slider"),
-        text("Board_Lose_Time", "teacher_board_lose_label"),
-        value("Board_Lose_Time_Index", "teacher_board_lose_Slider"),
-        text("Board_Space_Time", "teacher_board_space_label"),
-        value("Board_Space_Time_Index", "teacher_board_space_Slider"),
-        choice("Multi_Objective_Action", {{"1", "teacher_feature_location_radioButton"},
-                                          {"2", "teacher_return_pano_action_radioButton"}}),
-        choice("Tracking_Mode", {{"0", "other_mode_radioButton"},
-                                 {"1", "follow_mode_radioButton"},
-                                 {"2", "binocular_mode_radioButton"},
-                                 {"3", "mixed_mode_radioButton"},
-                                 {"4", "board_pano_mode_radioButton"},
-                                 {"5", "lectern_mode_radioButton"}}),
-        {"Decoder_Current_Index", Kind::Index, "decoder_select_comboBox"},
-        value("Target_Lost_Timeout", "teacher_target_lost_delay_label"),
-        value("Hold_Times", "teacher_hold_time_label"),
-        flag("Starting_Up_Track", "teacher_starting_up_checkBox"),
-        flag("Manual_Focus", "teacher_manual_focus_checkBox"),
-        flag("Vertical_Movement", "teacher_vertical_movement_checkBox"),
-        flag("Feature_Real_Time_Track", "teacher_feature_tracking_checkBox"),
-        text("Param_Save_Path", "teacher_filepath_lineEdit"),
+        slider("Feature_Distance", Kind::Distance, CORVANE_MEMBER(teacher.feature_distance)),
+        customer,
+        slider("Pano_Distance", Kind::Distance, CORVANE_MEMBER(teacher.pano_distance)),
+        text("Pan_Offset", CORVANE_MEMBER(teacher.pano_pan_offset.text)),
+        slider("Pan_Offset_Index", Kind::Value, CORVANE_MEMBER(teacher.pano_pan_offset)),
+        text("Tilt_Offset", CORVANE_MEMBER(teacher.pano_tilt_offset.text)),
+        slider("Tilt_Offset_Index", Kind::Value, CORVANE_MEMBER(teacher.pano_tilt_offset)),
+        choice("Target_Lost_Action", CORVANE_MEMBER(teacher.losing_object_strategy),
+               {{"0", 0}, {"1", 1}, {"2", 2}, {"11", 3}}),
+        flag("Board_Detect_Enable", CORVANE_MEMBER(teacher.board_detect_enable), Kind::FlagIfOne),
+        text("Board_Detect_Time", CORVANE_MEMBER(teacher.board_detect_time.text)),
+        slider("Board_Detect_Time_Index", Kind::Value, CORVANE_MEMBER(teacher.board_detect_time)),
+        text("Board_Hold_Time", CORVANE_MEMBER(teacher.board_continue_time.text)),
+        slider("Board_Hold_Time_Index", Kind::Value, CORVANE_MEMBER(teacher.board_continue_time)),
+        text("Board_Lose_Time", CORVANE_MEMBER(teacher.board_lose_time.text)),
+        slider("Board_Lose_Time_Index", Kind::Value, CORVANE_MEMBER(teacher.board_lose_time)),
+        text("Board_Space_Time", CORVANE_MEMBER(teacher.board_face_interval_time.text)),
+        slider("Board_Space_Time_Index", Kind::Value, CORVANE_MEMBER(teacher.board_face_interval_time)),
+        choice("Multi_Objective_Action", CORVANE_MEMBER(teacher.multi_object_strategy), {{"1", 0}, {"2", 1}}),
+        choice("Tracking_Mode", CORVANE_MEMBER(teacher.tracking_mode),
+               {{"0", 0}, {"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}, {"5", 5}}),
+        number("Decoder_Current_Index", Kind::Index, CORVANE_MEMBER(choices.decoder_index)),
+        number("Target_Lost_Timeout", Kind::Number, CORVANE_MEMBER(teacher.time_to_pano_delay)),
+        number("Hold_Times", Kind::Number, CORVANE_MEMBER(teacher.time_lost_delay)),
+        flag("Starting_Up_Track", CORVANE_MEMBER(teacher.auto_tracking)),
+        flag("Manual_Focus", CORVANE_MEMBER(teacher.manual_focus)),
+        flag("Vertical_Movement", CORVANE_MEMBER(teacher.auto_tilt)),
+        flag("Feature_Real_Time_Track", CORVANE_MEMBER(teacher.feature_realtime_track)),
+        text("Param_Save_Path", CORVANE_MEMBER(teacher.param_save_path)),
         guideState,
         layout,
     };
@@ -120,35 +141,32 @@ GroupTable make_student()
 {
     GroupTable g{"STUDENT_CONF", {}, {}};
     g.rows = {
-        text("Feature_IP", "student_feature_IP_Edit"),
-        text("Pano_IP", "student_pano_IP_Edit"),
-        label_slider("Sensitivity", Kind::TextThenValue, "student_sensitivity_label", "student_sensitivity_Slider"),
-        label_slider("Object_Size", Kind::Size, "student_objectsize_label", "student_objectsize_Slider"),
-        {"Customer_Model", Kind::CustomerModel},
-        text("Height", "student_camera_height_lineEdit"),
-        text("Length", "student_camera_length_lineEdit"),
-        text("Object_Height", "student_object_height_lineEdit"),
-        text("Pan_Offset", "student_panOffset_label"),
-        value("Pan_Offset_Index", "student_panOffset_Slider"),
-        text("Tilt_Offset", "student_tiltOffset_label"),
-        value("Tilt_Offset_Index", "student_tiltOffset_Slider"),
-        choice("Target_Lost_Action", {{"0", "student_none_action_radioButton"},
-                                      {"1", "student_pano_one_action_radioButton"}}),
-        text("Target_Lost_Timeout", "student_target_lost_timeout_label"),
-        value("Target_Lost_Timeout_Index", "student_target_lost_timeout_Slider"),
-        choice("Multi_Objective_Action", {{"1", "student_small_pano_radioButton"},
-                                          {"2", "student_return_pano_action_radioButton"}}),
-        value("Continue_Time", "student_feature_continue_time_label"),
-        flag("Starting_Up_Track", "student_starting_up_checkBox"),
-        flag("Face_Detect", "student_face_detect_checkBox"),
-        flag("Pano_Switch", "student_pano_switch_checkBox"),
+        text("Feature_IP", CORVANE_MEMBER(address_fields[int(camera_slot::Slot::StudentFeature)])),
+        text("Pano_IP", CORVANE_MEMBER(address_fields[int(camera_slot::Slot::StudentPano)])),
+        slider("Sensitivity", Kind::TextThenValue, CORVANE_MEMBER(student.pano_sensitivity)),
+        slider("Object_Size", Kind::Size, CORVANE_MEMBER(student.pano_object_size)),
+        flag("Customer_Model", CORVANE_MEMBER(student.customer_model), Kind::CustomerModel),
+        text("Height", CORVANE_MEMBER(student.pano_height)),
+        text("Length", CORVANE_MEMBER(student.pano_length)),
+        text("Object_Height", CORVANE_MEMBER(student.pano_camera_height)),
+        text("Pan_Offset", CORVANE_MEMBER(student.pano_pan_offset.text)),
+        slider("Pan_Offset_Index", Kind::Value, CORVANE_MEMBER(student.pano_pan_offset)),
+        text("Tilt_Offset", CORVANE_MEMBER(student.pano_tilt_offset.text)),
+        slider("Tilt_Offset_Index", Kind::Value, CORVANE_MEMBER(student.pano_tilt_offset)),
+        choice("Target_Lost_Action", CORVANE_MEMBER(student.losing_object_strategy), {{"0", 0}, {"1", 1}}),
+        text("Target_Lost_Timeout", CORVANE_MEMBER(student.time_delay.text)),
+        slider("Target_Lost_Timeout_Index", Kind::Value, CORVANE_MEMBER(student.time_delay)),
+        choice("Multi_Objective_Action", CORVANE_MEMBER(student.multi_object_strategy), {{"1", 0}, {"2", 1}}),
+        number("Continue_Time", Kind::Number, CORVANE_MEMBER(student.feature_continue_max_time)),
+        flag("Starting_Up_Track", CORVANE_MEMBER(student.auto_tracking)),
+        flag("Face_Detect", CORVANE_MEMBER(student.face_detect)),
+        flag("Pano_Switch", CORVANE_MEMBER(student.pano_switch)),
     };
     for (int i = 0; i < 20; ++i)
         g.rows.push_back(point(kPointKeys[i], i / 2, i % 2 == 0));
     // Written for the camera's sake but never read back: the form's choice stands at start.
-    g.rows.push_back(write_only(choice("EPTZ_Model", {{"1", "student_eptz_radioButton"},
-                                                      {"0", "student_cutout_radioButton"}})));
-    g.rows.push_back(write_only(text("Param_Save_Path", "student_filepath_lineEdit")));
+    g.rows.push_back(write_only(choice("EPTZ_Model", CORVANE_MEMBER(student.eptz_mode), {{"1", 1}, {"0", 0}})));
+    g.rows.push_back(write_only(text("Param_Save_Path", CORVANE_MEMBER(student.param_save_path))));
 
     g.save_order = {"Feature_IP", "Pano_IP", "Sensitivity", "Object_Size", "Height", "Length",
                     "Object_Height", "Pan_Offset", "Pan_Offset_Index", "Tilt_Offset", "Tilt_Offset_Index",
@@ -166,20 +184,18 @@ GroupTable make_board()
 {
     GroupTable g{"BOARD_CONF", {}, {}};
     g.rows = {
-        text("Feature_IP", "board_feature_IP_Edit"),
-        text("Pano_IP", "board_pano_IP_Edit"),
-        label_slider("Sensitivity", Kind::TextThenValue, "board_sensitivity_label", "board_sensitivity_Slider"),
-        text("Target_Lost_Timeout", "board_target_lost_timeout_label"),
-        value("Target_Lost_Timeout_Index", "board_target_lost_timeout_Slider"),
-        {"Board_enable", Kind::FlagOneOrZero, "board_enable_checkBox"},
-        choice("Multi_Objective_Action", {{"0", "board_multi_object_pano_one_radioButton"},
-                                          {"1", "board_multi_object_pano_two_radioButton"}}),
+        text("Feature_IP", CORVANE_MEMBER(address_fields[int(camera_slot::Slot::BoardFeature)])),
+        text("Pano_IP", CORVANE_MEMBER(address_fields[int(camera_slot::Slot::BoardPano)])),
+        slider("Sensitivity", Kind::TextThenValue, CORVANE_MEMBER(board.pano_sensitivity)),
+        text("Target_Lost_Timeout", CORVANE_MEMBER(board.time_delay.text)),
+        slider("Target_Lost_Timeout_Index", Kind::Value, CORVANE_MEMBER(board.time_delay)),
+        flag("Board_enable", CORVANE_MEMBER(board.feature_enable), Kind::FlagOneOrZero),
+        choice("Multi_Objective_Action", CORVANE_MEMBER(board.multi_object_strategy), {{"0", 0}, {"1", 1}}),
         // The lost-target choice is written under Target_Lost_Action; files that only have the
         // older Lose_Objective_Action key are still read.
-        with_fallback(choice("Target_Lost_Action", {{"0", "board_lose_object_pano_one_radioButton"},
-                                                    {"1", "board_lose_object_pano_two_radioButton"}}),
+        with_fallback(choice("Target_Lost_Action", CORVANE_MEMBER(board.losing_object_strategy), {{"0", 0}, {"1", 1}}),
                       "BOARD_CONF/Lose_Objective_Action"),
-        write_only(text("Param_Save_Path", "board_filepath_lineEdit")),
+        write_only(text("Param_Save_Path", CORVANE_MEMBER(board.param_save_path))),
     };
     g.save_order = {"Feature_IP", "Pano_IP", "Sensitivity", "Target_Lost_Timeout", "Target_Lost_Timeout_Index",
                     "Board_enable", "Multi_Objective_Action", "Target_Lost_Action", "Param_Save_Path"};
@@ -192,85 +208,96 @@ GroupTable make_board()
 struct DirectorPair {
     const char *enableKey;
     const char *codeKey;
-    const char *box;
-    const char *code;
 };
 
-const DirectorPair kDirectorPairs[18] = {
-    {"External_Teacher_On_Platform_Enable", "External_Teacher_On_Platform_Code",
-     "director_external_teacher_on_the_platform_checkBox", "director_external_teacher_on_the_platform_lineEdit"},
-    {"External_Teacher_Still_Enable", "External_Teacher_Still_Code", "director_external_teacher_still_checkBox",
-     "director_external_teacher_still_lineEdit"},
-    {"External_Teacher_Moving_Enable", "External_Teacher_Moving_Code", "director_external_teacher_moving_checkBox",
-     "director_external_teacher_moving_lineEdit"},
-    {"External_Teacher_Under_Platform_Enable", "External_Teacher_Under_Platform_Code",
-     "director_external_teacher_under_the_platform_checkBox", "director_external_teacher_under_the_platform_lineEdit"},
-    {"External_Teacher_Multi_Object_Enable", "External_Teacher_Multi_Object_Code",
-     "director_external_teacher_multi_objective_checkBox", "director_external_teacher_multi_objective_lineEdit"},
-    {"External_Student_Stood_Up_Enable", "External_Student_Stood_Up_Code",
-     "director_external_student_stood_up_checkBox", "director_external_student_stood_up_lineEdit"},
-    {"External_Student_Feature_Place_Enable", "External_Student_Feature_Place_Code",
-     "director_external_student_feature_in_place_checkBox", "director_external_student_feature_in_place_lineEdit"},
-    {"External_Student_Sat_Down_Enable", "External_Student_Sat_Down_Code",
-     "director_external_student_sat_down_checkBox", "director_external_student_sat_down_lineEdit"},
-    {"External_Student_Multi_Object_Enable", "External_Student_Multi_Object_Code",
-     "director_external_student_multi_objective_checkBox", "director_external_student_multi_objective_lineEdit"},
-    {"External_Board_Have_Action_Enable", "External_Board_Have_Action_Code",
-     "director_external_board_have_action_checkBox", "director_external_board_have_action_lineEdit"},
-    {"External_Board_None_Action_Enable", "External_Board_None_Action_Code",
-     "director_external_board_none_action_checkBox", "director_external_board_none_action_lineEdit"},
-    {"Interior_Teacher_Feature_Enable", "Interior_Teacher_Feature_Code", "director_interior_teacher_feature_checkBox",
-     "director_interior_teacher_feature_lineEdit"},
-    {"Interior_Teacher_Pano_Enable", "Interior_Teacher_Pano_Code", "director_interior_teacher_pano_checkBox",
-     "director_interior_teacher_pano_lineEdit"},
-    {"Interior_Student_Feature_Enable", "Interior_Student_Feature_Code", "director_interior_student_feature_checkBox",
-     "director_interior_student_feature_lineEdit"},
-    {"Interior_Student_Pano_Enable", "Interior_Student_Pano_Code", "director_interior_student_pano_checkBox",
-     "director_interior_student_pano_lineEdit"},
-    {"Interior_Blackboard_Enable", "Interior_Blackboard_Code", "director_interior_board_blackboard_checkBox",
-     "director_interior_board_blackboard_lineEdit"},
-    {"Interior_Blackboard_Enable_1", "Interior_Blackboard_Code_1", "director_interior_board_blackboard_checkBox_2",
-     "director_interior_board_blackboard_lineEdit_2"},
-    {"Interior_Blackboard_Enable_2", "Interior_Blackboard_Code_2", "director_interior_board_blackboard_checkBox_3",
-     "director_interior_board_blackboard_lineEdit_3"},
+constexpr int kDirectorPairCount = 18;
+const DirectorPair kDirectorPairs[kDirectorPairCount] = {
+    {"External_Teacher_On_Platform_Enable", "External_Teacher_On_Platform_Code"},
+    {"External_Teacher_Still_Enable", "External_Teacher_Still_Code"},
+    {"External_Teacher_Moving_Enable", "External_Teacher_Moving_Code"},
+    {"External_Teacher_Under_Platform_Enable", "External_Teacher_Under_Platform_Code"},
+    {"External_Teacher_Multi_Object_Enable", "External_Teacher_Multi_Object_Code"},
+    {"External_Student_Stood_Up_Enable", "External_Student_Stood_Up_Code"},
+    {"External_Student_Feature_Place_Enable", "External_Student_Feature_Place_Code"},
+    {"External_Student_Sat_Down_Enable", "External_Student_Sat_Down_Code"},
+    {"External_Student_Multi_Object_Enable", "External_Student_Multi_Object_Code"},
+    {"External_Board_Have_Action_Enable", "External_Board_Have_Action_Code"},
+    {"External_Board_None_Action_Enable", "External_Board_None_Action_Code"},
+    {"Interior_Teacher_Feature_Enable", "Interior_Teacher_Feature_Code"},
+    {"Interior_Teacher_Pano_Enable", "Interior_Teacher_Pano_Code"},
+    {"Interior_Student_Feature_Enable", "Interior_Student_Feature_Code"},
+    {"Interior_Student_Pano_Enable", "Interior_Student_Pano_Code"},
+    {"Interior_Blackboard_Enable", "Interior_Blackboard_Code"},
+    {"Interior_Blackboard_Enable_1", "Interior_Blackboard_Code_1"},
+    {"Interior_Blackboard_Enable_2", "Interior_Blackboard_Code_2"},
 };
 constexpr int kFirstBlackboardPair = 15;
+
+// Pair i's code switch: the five teacher events, the four student events, the two board events,
+// the five interior views (the blackboard view last), then Board 1 and Board 2.
+CodeSwitch &director_pair(Stored &s, int pair)
+{
+    DirectorSection &d = s.director;
+    if (pair < 5)
+        return d.teacher[size_t(pair)];
+    if ((pair -= 5) < 4)
+        return d.student[size_t(pair)];
+    if ((pair -= 4) < 2)
+        return d.board[size_t(pair)];
+    if ((pair -= 2) < 5)
+        return d.interior[size_t(pair)];
+    return d.blackboard[size_t(pair - 5)];
+}
+
+template <int Pair>
+bool *pair_on(Stored &s)
+{
+    return &director_pair(s, Pair).on;
+}
+
+template <int Pair>
+QString *pair_code(Stored &s)
+{
+    return &director_pair(s, Pair).code;
+}
+
+template <size_t... I>
+std::array<KeyRow, kDirectorPairCount> pair_rows(bool enable, std::index_sequence<I...>)
+{
+    return {(enable ? flag(kDirectorPairs[I].enableKey, &pair_on<int(I)>)
+                    : text(kDirectorPairs[I].codeKey, &pair_code<int(I)>))...};
+}
 
 GroupTable make_director()
 {
     GroupTable g{"DIRECTOR_CONF", {}, {}};
     g.rows = {
         // Kept for the next save only: the loader leaves the form's port and baud rate.
-        write_only(text("Camera_Port", "director_camera_Port_Edit")),
-        write_only(text("Camera_Baudrate", "director_camera_Baudrate_Edit")),
-        choice("Protocol", {{"0", "director_protocol_udp_radioButton"},
-                            {"1", "director_protocol_tcp_radioButton"},
-                            {"2", "director_protocol_serial_radioButton"}}),
-        choice("Command_Type", {{"0", "director_command_type_hex_radioButton"},
-                                {"1", "director_command_type_ascii_radioButton"}}),
-        text("Director_IP", "director_server_IP_Edit"),
-        text("Director_Port", "director_server_Port_Edit"),
-        text("Code_Switch_Auto", "director_switch_auto_lineEdit"),
-        text("Code_Switch_Manual", "director_switch_manual_lineEdit"),
-        choice("Send_Mode", {{"0", "director_code_send_mode_single_radioButton"},
-                             {"1", "director_code_send_mode_triple_radioButton"},
-                             {"2", "director_code_send_mode_continuously_radioButton"}}),
-        choice("Director_Strategy", {{"0", "director_strategy_external_radioButton"},
-                                     {"1", "director_strategy_interior_radioButton"}}),
+        write_only(text("Camera_Port", CORVANE_MEMBER(director.pano_port))),
+        write_only(text("Camera_Baudrate", CORVANE_MEMBER(director.uart_baud))),
+        choice("Protocol", CORVANE_MEMBER(director.communicate_mode), {{"0", 0}, {"1", 1}, {"2", 2}}),
+        choice("Command_Type", CORVANE_MEMBER(director.command_mode), {{"0", 0}, {"1", 1}}),
+        text("Director_IP", CORVANE_MEMBER(director.broadcast_ip)),
+        text("Director_Port", CORVANE_MEMBER(director.broadcast_port)),
+        text("Code_Switch_Auto", CORVANE_MEMBER(director.switch_auto)),
+        text("Code_Switch_Manual", CORVANE_MEMBER(director.switch_manual)),
+        choice("Send_Mode", CORVANE_MEMBER(director.command_times), {{"0", 0}, {"1", 1}, {"2", 2}}),
+        choice("Director_Strategy", CORVANE_MEMBER(director.strategy), {{"0", 0}, {"1", 1}}),
     };
+    const auto seq = std::make_index_sequence<kDirectorPairCount>();
+    const std::array<KeyRow, kDirectorPairCount> enables = pair_rows(true, seq);
+    const std::array<KeyRow, kDirectorPairCount> codes = pair_rows(false, seq);
     for (int i = 0; i < kFirstBlackboardPair; ++i) {
-        g.rows.push_back(flag(kDirectorPairs[i].enableKey, kDirectorPairs[i].box));
-        g.rows.push_back(text(kDirectorPairs[i].codeKey, kDirectorPairs[i].code));
+        g.rows.push_back(enables[size_t(i)]);
+        g.rows.push_back(codes[size_t(i)]);
     }
     // The blackboard rows are read boxes first, then codes.
-    for (int i = kFirstBlackboardPair; i < 18; ++i)
-        g.rows.push_back(flag(kDirectorPairs[i].enableKey, kDirectorPairs[i].box));
-    for (int i = kFirstBlackboardPair; i < 18; ++i)
-        g.rows.push_back(text(kDirectorPairs[i].codeKey, kDirectorPairs[i].code));
+    for (int i = kFirstBlackboardPair; i < kDirectorPairCount; ++i)
+        g.rows.push_back(enables[size_t(i)]);
+    for (int i = kFirstBlackboardPair; i < kDirectorPairCount; ++i)
+        g.rows.push_back(codes[size_t(i)]);
     // Lower-case "time": the key as every stored file has it.
-    g.rows.push_back(label_slider("Interior_Min_Switch_time", Kind::TextThenValue,
-                                  "director_interior_min_switch_time_label",
-                                  "director_interior_min_switch_time_Slider"));
+    g.rows.push_back(slider("Interior_Min_Switch_time", Kind::TextThenValue, CORVANE_MEMBER(director.min_switch_time)));
 
     g.save_order = {"Camera_Port", "Camera_Baudrate", "Protocol", "Command_Type", "Director_IP", "Director_Port",
                     "Code_Switch_Auto", "Code_Switch_Manual", "Send_Mode", "Director_Strategy"};
@@ -281,6 +308,8 @@ GroupTable make_director()
     g.save_order.push_back("Interior_Min_Switch_time");
     return g;
 }
+
+#undef CORVANE_MEMBER
 
 } // namespace
 
@@ -308,6 +337,13 @@ const GroupTable &director_group()
     return table;
 }
 
+const std::vector<const GroupTable *> &tab_groups()
+{
+    static const std::vector<const GroupTable *> groups = {&teacher_group(), &student_group(), &board_group(),
+                                                           &director_group()};
+    return groups;
+}
+
 const KeyRow *find_row(const GroupTable &group, const char *key)
 {
     for (const KeyRow &row : group.rows) {
@@ -315,6 +351,142 @@ const KeyRow *find_row(const GroupTable &group, const char *key)
             return &row;
     }
     return nullptr;
+}
+
+} // namespace config
+
+namespace config {
+
+bool read_key(const KeyRow &row, const QString &text, Stored &stored)
+{
+    switch (row.kind) {
+    case Kind::Text:
+        *row.text(stored) = text;
+        break;
+    case Kind::TextThenValue:
+    case Kind::Distance:
+    case Kind::Size: {
+        // The label first: when the slider then moves, its own text stands instead.
+        int position = reply_values::number(text);
+        if (row.kind == Kind::Distance)
+            position = slider_text::distance_position(text);
+        else if (row.kind == Kind::Size)
+            position = slider_text::size_position(text);
+        *row.slider(stored) = {text, position};
+        break;
+    }
+    case Kind::Value:
+        row.slider(stored)->position = reply_values::number(text);
+        break;
+    case Kind::Number:
+    case Kind::Index:
+        *row.number(stored) = reply_values::number(text);
+        break;
+    case Kind::Flag:
+        *row.flag(stored) = flag_set(text);
+        break;
+    case Kind::FlagIfOne:
+        *row.flag(stored) = flag_set_if_one(text);
+        break;
+    case Kind::FlagOneOrZero:
+        if (const auto checked = flag_one_or_zero(text)) {
+            *row.flag(stored) = *checked;
+            break;
+        }
+        return false;
+    case Kind::Choice:
+        for (const ChoiceCode &choice : row.choices) {
+            if (text == QLatin1String(choice.code)) {
+                *row.number(stored) = choice.value;
+                return true;
+            }
+        }
+        return false;
+    case Kind::CustomerModel:
+        if (const auto flag = customer_model(text)) {
+            *row.flag(stored) = *flag;
+            break;
+        }
+        return false;
+    case Kind::Point: {
+        QPoint &p = stored.student_points[size_t(row.point)];
+        if (row.x_axis)
+            p.setX(reply_values::number(text));
+        else
+            p.setY(reply_values::number(text));
+        break;
+    }
+    case Kind::Constant:
+        return false;
+    }
+    return true;
+}
+
+QVariant written_value(const KeyRow &row, const Stored &values)
+{
+    // The accessors serve both ways; nothing is changed through them here.
+    Stored &stored = const_cast<Stored &>(values);
+    switch (row.kind) {
+    case Kind::Text:
+        return *row.text(stored);
+    case Kind::TextThenValue:
+    case Kind::Distance:
+    case Kind::Size:
+        return row.slider(stored)->text;
+    case Kind::Value:
+        return QString::number(row.slider(stored)->position);
+    case Kind::Number:
+        return QString::number(*row.number(stored));
+    case Kind::Index:
+        return *row.number(stored);
+    case Kind::Flag:
+    case Kind::FlagIfOne:
+    case Kind::FlagOneOrZero:
+        return flag_text(*row.flag(stored));
+    case Kind::Choice:
+        for (const ChoiceCode &choice : row.choices) {
+            if (*row.number(stored) == choice.value)
+                return QString::fromLatin1(choice.code);
+        }
+        // No button checked: an empty value, never another key's code.
+        return QString();
+    case Kind::CustomerModel:
+        return customer_model_text(*row.flag(stored));
+    case Kind::Point: {
+        const QPoint &p = stored.student_points[size_t(row.point)];
+        return row.x_axis ? p.x() : p.y();
+    }
+    case Kind::Constant:
+        return QString::fromLatin1(row.constant);
+    }
+    return QString();
+}
+
+QStringList read_group(QSettings &settings, const GroupTable &group, Stored &stored)
+{
+    QStringList taken;
+    for (const KeyRow &row : group.rows) {
+        if (!row.read)
+            continue;
+        QString key = QString::fromLatin1(group.name) + QLatin1Char('/') + QString::fromLatin1(row.key);
+        if (row.fallback && !settings.contains(key))
+            key = QString::fromLatin1(row.fallback);
+        if (read_key(row, text_of(settings.value(key)), stored))
+            taken << QString::fromLatin1(row.key);
+    }
+    return taken;
+}
+
+void write_group(QSettings &settings, const GroupTable &group, const Stored &stored)
+{
+    settings.beginGroup(QString::fromLatin1(group.name));
+    for (const char *key : group.save_order) {
+        const KeyRow *row = find_row(group, key);
+        if (!row || !row->written)
+            continue;
+        settings.setValue(QString::fromLatin1(key), written_value(*row, stored));
+    }
+    settings.endGroup();
 }
 
 } // namespace config

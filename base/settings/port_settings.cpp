@@ -2,20 +2,22 @@
 
 namespace ports {
 
+using F = portforward::Fields;
+
 const std::vector<PortRow> &port_rows()
 {
     static const std::vector<PortRow> rows = {
-        {"T_RTSP_Port", "rtsp_port_Edit", "20554", "554", Member::Text},
-        {"T_Visca_Port", "visca_port_Edit", "21259", "1259", Member::Int},
-        {"T_UDP_Port", "udp_port_Edit", "26791", "6791", Member::Int},
-        {"T_TCP_Port", "tcp_port_Edit", "26793", "6793", Member::Int},
-        {"T_Backup_Port", "backup_port_Edit", "25555", "5555", Member::None},
-        {"S_RTSP_Port", "student_rtsp_port_Edit", "10554", "554", Member::Text},
-        {"S_Visca_Port", "student_visca_port_Edit", "11259", "1259", Member::Int},
-        {"S_UDP_Port", "student_udp_port_Edit", "16791", "6791", Member::Int},
-        {"S_TCP_Port", "student_tcp_port_Edit", "16793", "6793", Member::Int},
-        {"S_Backup_Port", "student_backup_port_Edit", "15555", "5555", Member::None},
-        {"Mcast_Port", "upgrade_port_Edit", "8005", "8005", Member::None},
+        {"T_RTSP_Port", &F::teacher_rtsp, "20554", "554", Member::Text},
+        {"T_Visca_Port", &F::teacher_visca, "21259", "1259", Member::Int},
+        {"T_UDP_Port", &F::teacher_udp, "26791", "6791", Member::Int},
+        {"T_TCP_Port", &F::teacher_tcp, "26793", "6793", Member::Int},
+        {"T_Backup_Port", &F::teacher_backup, "25555", "5555", Member::None},
+        {"S_RTSP_Port", &F::student_rtsp, "10554", "554", Member::Text},
+        {"S_Visca_Port", &F::student_visca, "11259", "1259", Member::Int},
+        {"S_UDP_Port", &F::student_udp, "16791", "6791", Member::Int},
+        {"S_TCP_Port", &F::student_tcp, "16793", "6793", Member::Int},
+        {"S_Backup_Port", &F::student_backup, "15555", "5555", Member::None},
+        {"Mcast_Port", &F::search_port, "8005", "8005", Member::None},
     };
     return rows;
 }
@@ -25,11 +27,11 @@ const std::vector<RecorderRow> &recorder_rows()
     // The addresses of a typical installation: the recording host and the two camera machines
     // behind it, as the form shows them.
     static const std::vector<RecorderRow> rows = {
-        {"Recorder_Username", "recorder_username_Edit", "username"},
-        {"Recorder_Password", "recorder_password_Edit", "wobentri"},
-        {"Recorder_Host_IP", "recorder_host_ip_Edit", "192.168.1.200"},
-        {"Recorder_Teacher_IP", "recorder_teacher_ip_Edit", "192.168.1.201"},
-        {"Recorder_Student_IP", "recorder_student_ip_Edit", "192.168.1.202"},
+        {"Recorder_Username", &F::username, "username"},
+        {"Recorder_Password", &F::password, "wobentri"},
+        {"Recorder_Host_IP", &F::host_ip, "192.168.1.200"},
+        {"Recorder_Teacher_IP", &F::teacher_ip, "192.168.1.201"},
+        {"Recorder_Student_IP", &F::student_ip, "192.168.1.202"},
     };
     return rows;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/port_forward.h"
+
 #include <QString>
 
 #include <vector>
@@ -17,8 +19,8 @@ enum class Member {
 };
 
 struct PortRow {
-    const char *key;            // PORT_CONF key, also the name of its port_settings member
-    const char *field;          // line edit of the Recorder Map Config tab
+    const char *key;                      // PORT_CONF key, also the name of its port_settings member
+    QString portforward::Fields::*field;  // its field of the Recorder Map Config tab
     const char *mapped_default; // the field's text when nothing is stored, and the mapped port then
     const char *own_port;       // the camera's own port, used without mapping
     Member member;
@@ -29,7 +31,7 @@ const std::vector<PortRow> &port_rows();
 
 struct RecorderRow {
     const char *key;
-    const char *field;
+    QString portforward::Fields::*field;
     const char *default_text;
 };
 

@@ -20,6 +20,11 @@ struct Settings {
     QString upgrade_file_path;
     int upgradeModel = 5; // 1 SOC, 2 ARM, 3 SOC&ARM, 4 MTD, 5 AUTO
     int work_type = 1;
+    // The Upgrade page's fields as the group keeps them ("type", "ipaddr", "path"): the entry of
+    // the type list, the camera's address and the file field's text, a typed one too.
+    QString type_text;
+    QString ip_address;
+    QString file_field;
 };
 
 // The items of the upgrade type list for a mode; no items for any other text.

@@ -7,6 +7,7 @@
 #include "model/camera_slots.h"
 #include "model/pano_status.h"
 #include "net/control_link.h"
+#include "protocol/board_parameters.h"
 #include "protocol/camera_address.h"
 #include "protocol/parameter_block.h"
 #include "protocol/ptz_commands.h"
@@ -28,6 +29,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTimer>
@@ -50,38 +52,44 @@ constexpr int kStopConnectMs = 500; // the console's takeover tries again at thi
 
 const Slot kAllSlots[] = {Slot::TeacherFeature, Slot::TeacherPano,  Slot::StudentFeature,
                           Slot::StudentPano,    Slot::BoardFeature, Slot::BoardPano};
+// The camera addresses of a fresh installation (those the form shows), in slot order.
+const char *const kDefaultAddresses[] = {"192.168.1.100", "192.168.1.101",
+                                         "192.168.1.163", "192.168.1.164",
+                                         board_parameters::kDefaultFeatureAddress,
+                                         board_parameters::kDefaultPanoAddress};
 } // namespace
 
 CameraConnections::CameraConnections(const Widgets &widgets, CameraSlots &camera_slots, CameraPorts &ports,
-                                     ControlLink &link, PanoStatus &status, Host &host, QWidget *window)
+                                     const portforward::Fields &port_fields, ControlLink &link, PanoStatus &status,
+                                     QWidget *window)
     : ui(widgets)
     , m_slots(camera_slots)
     , m_ports(ports)
     , m_link(link)
+    , m_port_fields(port_fields)
     , m_status(status)
-    , m_host(host)
     , m_window(window)
 {
     const struct {
         QLineEdit *edit;
         QPushButton *button;
-        QLabel *label;
     } parts[] = {
-        {ui.teacher_feature_IP_Edit, ui.teacher_feature_connect_Button, ui.teacher_labVideo_feature},
-        {ui.teacher_pano_IP_Edit, ui.teacher_pano_connect_Button, ui.teacher_labVideo_pano},
-        {ui.student_feature_IP_Edit, ui.student_feature_connect_Button, ui.student_labVideo_feature},
-        {ui.student_pano_IP_Edit, ui.student_pano_connect_Button, ui.student_labVideo_pano},
-        {ui.board_feature_IP_Edit, ui.board_feature_connect_Button, ui.board_labVideo_feature},
-        {ui.board_pano_IP_Edit, ui.board_pano_connect_Button, ui.board_labVideo_pano},
+        {ui.teacher_feature_IP_Edit, ui.teacher_feature_connect_Button},
+        {ui.teacher_pano_IP_Edit, ui.teacher_pano_connect_Button},
+        {ui.student_feature_IP_Edit, ui.student_feature_connect_Button},
+        {ui.student_pano_IP_Edit, ui.student_pano_connect_Button},
+        {ui.board_feature_IP_Edit, ui.board_feature_connect_Button},
+        {ui.board_pano_IP_Edit, ui.board_pano_connect_Button},
     };
     for (Slot slot : kAllSlots) {
         SlotEntry &entry = slot_entries[int(slot)];
         entry.edit = parts[int(slot)].edit;
         entry.button = parts[int(slot)].button;
-        entry.label = parts[int(slot)].label;
         // A command matches its slot by the address the field shows at the time it is sent.
+        m_slots[slot].field_text = entry.edit->text();
         m_link.set_slot_field_address(slot, camera_address::address_part(entry.edit->text()));
         connect(entry.edit, &QLineEdit::textChanged, this, [this, slot](const QString &text) {
+            m_slots[slot].field_text = text;
             m_link.set_slot_field_address(slot, camera_address::address_part(text));
         });
     }
@@ -111,9 +119,70 @@ CameraConnections::CameraConnections(const Widgets &widgets, CameraSlots &camera
     connect(ui.student_pano_IP_Edit, &QLineEdit::returnPressed, this,
             &CameraConnections::on_student_pano_IP_Edit_returnPressed);
     connect(ui.rtsp_connect_Button, &QPushButton::clicked, this, &CameraConnections::on_rtsp_connect_Button_clicked);
+    // A command the link could not put into a frame.
+    connect(&m_link, &ControlLink::commandFormatError, this,
+            [this] { msgbox::information(m_window, tr("information"), tr("Command format error")); });
+    ui.txtPort->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(input::port_number_pattern()), m_window));
+    // The installer starts by connecting the teacher close-up camera.
+    ui.teacher_feature_connect_Button->setFocus();
+    ui.teacher_feature_connect_Button->setDefault(true);
 }
 
 CameraConnections::~CameraConnections() { delete rtsp_preview_destination; }
+
+void CameraConnections::enable_group_controls(int camera, bool enable)
+{
+    for (Slot slot : kAllSlots) {
+        if (int(camera_slot::side(slot)) == camera)
+            slot_entries[int(slot)].edit->setEnabled(enable);
+    }
+}
+
+void CameraConnections::disable_board_controls()
+{
+    ui.board_feature_connect_Button->setEnabled(false);
+    ui.board_pano_connect_Button->setEnabled(false);
+}
+
+void CameraConnections::show_default_addresses(Side side)
+{
+    // A connected camera keeps the address it was reached at: later applies send that field to
+    // the camera as its own address.
+    for (Slot slot : kAllSlots) {
+        if (camera_slot::side(slot) == side && !m_slots[slot].udp_flag)
+            slot_entries[int(slot)].edit->setText(QString::fromLatin1(kDefaultAddresses[int(slot)]));
+    }
+}
+
+void CameraConnections::set_side_addresses(Side side, const QString &text)
+{
+    for (Slot slot : kAllSlots) {
+        if (camera_slot::side(slot) == side)
+            slot_entries[int(slot)].edit->setText(text);
+    }
+}
+
+void CameraConnections::set_mapped_addresses(const QString &host)
+{
+    for (Slot slot : {Slot::StudentFeature, Slot::StudentPano, Slot::TeacherFeature, Slot::TeacherPano})
+        slot_entries[int(slot)].edit->setText(host);
+}
+
+void CameraConnections::show_addresses(const std::array<QString, camera_slot::kSlotCount> &fields)
+{
+    for (Slot slot : {Slot::TeacherFeature, Slot::StudentFeature, Slot::TeacherPano, Slot::StudentPano,
+                      Slot::BoardFeature, Slot::BoardPano})
+        slot_entries[int(slot)].edit->setText(fields[size_t(slot)]);
+}
+
+void CameraConnections::show_stored_addresses(Side side)
+{
+    for (Slot slot : kAllSlots) {
+        if (camera_slot::side(slot) == side)
+            slot_entries[int(slot)].edit->setText(m_slots[slot].field_text);
+    }
+}
 
 // ---------------------------------------------------------------------------
 // Slot tables
@@ -153,6 +222,13 @@ void CameraConnections::on_student_pano_connect_Button_clicked() { toggle_camera
 void CameraConnections::on_board_feature_connect_Button_clicked() { toggle_camera_slot(Slot::BoardFeature); }
 void CameraConnections::on_board_pano_connect_Button_clicked() { toggle_camera_slot(Slot::BoardPano); }
 
+void CameraConnections::toggle_pano(Side side)
+{
+    toggle_camera_slot(side == Side::Teacher   ? Slot::TeacherPano
+                       : side == Side::Student ? Slot::StudentPano
+                                               : Slot::BoardPano);
+}
+
 void CameraConnections::toggle_camera_slot(Slot slot)
 {
     CameraSlotRun &run = slot_entries[int(slot)].run;
@@ -173,14 +249,12 @@ void CameraConnections::toggle_camera_slot(Slot slot)
     }
 
     slot_entries[int(slot)].button->setEnabled(false);
-    m_host.update_tab_enabled(false);
+    emit tabs_enabled_wanted(false);
     // Obtain and Apply wait for the pano's parameter reply (or its time-out).
-    if (slot == Slot::TeacherPano)
-        m_host.teacher_track_check(false);
-    else if (slot == Slot::StudentPano)
-        m_host.student_track_check(false);
+    if (slot == Slot::TeacherPano || slot == Slot::StudentPano)
+        emit track_check_wanted(camera_slot::side(slot), false);
     if (slot == Slot::BoardFeature)
-        mark_apply(ui.board_apply_Button);
+        emit board_camera_toggled();
 
     if (m_slots[slot].udp_flag)
         disconnect_camera_slot(slot);
@@ -303,7 +377,7 @@ void CameraConnections::connect_camera_slot(Slot slot)
         run.connecting = false;
         run.disconnect_requested = false;
         entry.button->setEnabled(true);
-        m_host.update_tab_enabled(true);
+        emit tabs_enabled_wanted(true);
     };
 
     if (entry.edit->text().isEmpty()) {
@@ -327,7 +401,7 @@ void CameraConnections::connect_camera_slot(Slot slot)
         run.connecting = false;
         run.disconnect_requested = false;
         entry.button->setEnabled(true);
-        m_host.update_tab_enabled(true);
+        emit tabs_enabled_wanted(true);
         return;
     }
 
@@ -343,7 +417,7 @@ void CameraConnections::connect_camera_slot(Slot slot)
         &CameraConnections::board_feature_frame_failed,   nullptr};
     if (const Handler failed = kFailedSlots[int(slot)])
         connect(entry.ffmpeg, &QFFmpeg::FrameFailed, this, failed);
-    m_host.show_pictures(slot, entry.ffmpeg);
+    emit decoder_created(slot, entry.ffmpeg);
     const bool opened = rtsp_stream::start(entry.ffmpeg, entry.rtsp_thread);
     // Let go during the open: no failure to report, whether the open ended or not.
     if (connect_interrupted(slot))
@@ -360,14 +434,14 @@ void CameraConnections::connect_camera_slot(Slot slot)
         record.udp_flag = true;
         record.connected = true;
         entry.button->setText(tr("Disconnect"));
-        ui.language_select_comboBox->setEnabled(false);
+        emit cameras_connected_changed(true);
     };
 
     switch (slot) {
     case Slot::TeacherFeature:
     case Slot::StudentFeature: {
         if (slot == Slot::StudentFeature)
-            ui.student_feature_region_widget->installEventFilter(m_window);
+            emit camera_connecting(slot);
         m_link.open_side_tcp_link(slot, address, m_ports.tcp_port(side));
         setConnected();
         if (slot == Slot::TeacherFeature)
@@ -380,28 +454,27 @@ void CameraConnections::connect_camera_slot(Slot slot)
             return;
         send_visca(slot, ptz_commands::zoom_position_inquiry());
         entry.button->setEnabled(true);
-        m_host.update_tab_enabled(true);
+        emit tabs_enabled_wanted(true);
         if (slot == Slot::TeacherFeature)
             qDebug() << "MainWindow::teacher_feature_device_model:" << record.device_model;
         else
             qDebug() << "MainWindow::student_feature_device_model" << record.device_model;
         if (record.device_model == QLatin1String("J57"))
-            send_visca(slot, m_host.ptzspeed(ptz_commands::role_template(), 0, camera_slot::role_number(slot)));
+            send_visca(slot, ptz_commands::ptzspeed(ptz_commands::role_template(), 0, camera_slot::role_number(slot)));
         break;
     }
     case Slot::TeacherPano:
     case Slot::StudentPano: {
         m_status.pano_connect_begins(side);
         if (slot == Slot::TeacherPano) {
-            m_host.pano_connect_begins(side);
+            m_status.teacher_pano_offline = false;
             setConnected();
             teacher_pano_rtsp_flag = true;
             teacher_pano_queue_enabled = true;
             m_link.connect_teacher_pano_tcp(address, m_ports.tcp_port(side));
             m_link.release_tcp_flags_not_on_link(Side::Teacher, m_ports.tcp_port(side));
         } else {
-            ui.student_pano_region_widget->installEventFilter(m_window);
-            m_host.pano_connect_begins(side);
+            emit camera_connecting(slot);
             student_pano_offline = false;
             setConnected();
             m_link.open_side_tcp_link(slot, address, m_ports.tcp_port(side));
@@ -419,17 +492,17 @@ void CameraConnections::connect_camera_slot(Slot slot)
             return;
         setConnected();
         entry.button->setEnabled(true);
-        m_host.update_tab_enabled(true);
+        emit tabs_enabled_wanted(true);
         qDebug() << "MainWindow::board_feature_device_model " << record.device_model;
         if (record.device_model == QLatin1String("J57"))
-            send_visca(slot, m_host.ptzspeed(ptz_commands::role_template(), 0, camera_slot::role_number(slot)));
+            send_visca(slot, ptz_commands::ptzspeed(ptz_commands::role_template(), 0, camera_slot::role_number(slot)));
         break;
     case Slot::BoardPano:
         m_link.closeUdpServer();
-        m_host.forget_board_tracking_status();
+        emit board_tracking_forgotten();
         setConnected();
         entry.button->setEnabled(true);
-        m_host.update_tab_enabled(true);
+        emit tabs_enabled_wanted(true);
         break;
     }
 
@@ -462,7 +535,7 @@ void CameraConnections::run_pano_sequence(Slot slot, const QString &fieldText)
     if (connect_interrupted(slot))
         return;
     if (model == QLatin1String("J57")) {
-        const QString role = m_host.ptzspeed(ptz_commands::role_template(), 0, camera_slot::role_number(slot));
+        const QString role = ptz_commands::ptzspeed(ptz_commands::role_template(), 0, camera_slot::role_number(slot));
         send_visca(slot, role);
         qDebug().noquote() << (teacher ? "MainWindow::teacherPano [Enter]  teacher_pano_role_switch_flag:"
                                        : "MainWindow::studentPano [Enter]  student_pano_role_switch_flag:")
@@ -485,11 +558,9 @@ void CameraConnections::run_pano_sequence(Slot slot, const QString &fieldText)
         qDebug().noquote() << QStringLiteral("Student Pano Parameter：") << statusRequest;
     m_link.sendMsg_Net(record.destination, textPort, statusRequest, false);
 
-    QLineEdit *directorField = teacher ? ui.director_teacher_IP_Edit : ui.director_student_IP_Edit;
-    if (m_ports.port_map_enabled())
-        directorField->setText(teacher ? ui.recorder_teacher_ip_Edit->text() : ui.recorder_student_ip_Edit->text());
-    else
-        directorField->setText(camera_slot::parse_address_field(fieldText).address);
+    emit pano_address_known(side, m_ports.port_map_enabled()
+                                      ? (teacher ? m_port_fields.teacher_ip : m_port_fields.student_ip)
+                                      : camera_slot::parse_address_field(fieldText).address);
 
     // The tabs stay locked until the side's parameter reply, or until this timer gives up.
     record.response_timer->start();
@@ -512,15 +583,8 @@ void CameraConnections::disconnect_camera_slot(Slot slot)
     CameraSlotRecord &record = m_slots[slot];
     run.disconnecting = true;
 
-    if (slot == Slot::BoardPano) {
-        ui.director_board_IP_Edit->clear();
-        ui.board_show_region_checkBox->setChecked(false);
-        for (QWidget *box : std::initializer_list<QWidget *>{
-                 ui.board_shield_one_checkBox, ui.board_shield_two_checkBox, ui.board_shield_three_checkBox,
-                 ui.board_shield_four_checkBox, ui.board_shield_five_checkBox, ui.board_shield_six_checkBox,
-                 ui.board_shield_seven_checkBox, ui.board_shield_eight_checkBox})
-            box->setEnabled(false);
-    }
+    if (slot == Slot::BoardPano)
+        emit board_pano_released();
 
     record.udp_flag = false;
     if (entry.ffmpeg || entry.rtsp_thread) {
@@ -534,103 +598,59 @@ void CameraConnections::disconnect_camera_slot(Slot slot)
     if (slot != Slot::BoardPano)
         record.device_model.clear();
     entry.button->setText(tr("Connect"));
-    entry.label->clear();
+    emit picture_cleared(slot);
     if (!any_camera_connected_except(slot))
-        ui.language_select_comboBox->setEnabled(true);
+        emit cameras_connected_changed(false);
 
     m_link.close_slot_link(slot);
 
     switch (slot) {
     case Slot::TeacherFeature:
-        m_host.feature_camera_released(Side::Teacher);
-        teacher_feature_queue_enabled = false;
-        m_host.close_enlarged_dialog(Side::Teacher);
-        for (QWidget *w : std::initializer_list<QWidget *>{
-                 ui.teacher_zoom_lineEdit, ui.label_persontrack, ui.teacher_feature_persontrack_comboBox,
-                 ui.teacher_board_hand_enable_checkBox, ui.teacher_auto_calibration_pushButton,
-                 ui.teacher_feature_image_max_toolButton})
-            w->hide();
-        ui.tabWidget_3->setTabEnabled(1, false);
+    case Slot::StudentFeature:
+        if (slot == Slot::TeacherFeature)
+            teacher_feature_queue_enabled = false;
+        emit feature_camera_released(camera_slot::side(slot));
         break;
     case Slot::TeacherPano:
         record.response_timer->stop();
-        ui.teacher_version_feature_info_label->clear();
-        ui.teacher_version_pano_info_label->clear();
         // A teacher obtain still waiting ends without an outcome; nothing of it (an answer seen,
         // its count, its quietness) reaches the next one.
-        m_host.pano_camera_released(Side::Teacher);
+        m_status.teacher_pano_offline = true;
+        emit pano_camera_released(Side::Teacher);
         m_status.pano_camera_released(Side::Teacher);
-        ui.director_teacher_IP_Edit->clear();
         teacher_pano_rtsp_flag = false;
         teacher_pano_queue_enabled = false;
-        m_host.close_enlarged_dialog(Side::Teacher);
-        ui.teacher_show_region_checkBox->setChecked(false);
-        m_host.teacher_show_region_clicked(false);
-        ui.graphicsView->removeEventFilter(m_window);
-        ui.graphicsView->viewport()->removeEventFilter(m_window);
-        for (QWidget *box : std::initializer_list<QWidget *>{
-                 ui.teacher_shield_one_checkBox, ui.teacher_shield_two_checkBox, ui.teacher_shield_three_checkBox,
-                 ui.teacher_shield_four_checkBox, ui.teacher_board_one_checkBox, ui.teacher_board_two_checkBox,
-                 ui.teacher_board_three_checkBox})
-            box->setEnabled(false);
-        m_host.set_widget_status(0, true);
-        m_host.set_widget_status(2, true);
-        break;
-    case Slot::StudentFeature:
-        m_host.feature_camera_released(Side::Student);
-        m_host.close_enlarged_dialog(Side::Student);
-        for (QWidget *w :
-             std::initializer_list<QWidget *>{ui.student_zoom_lineEdit, ui.student_feature_image_max_toolButton,
-                                              ui.student_auto_calibration_pushButton})
-            w->hide();
-        ui.tabWidget_2->setTabEnabled(1, false);
+        emit pano_views_closed(Side::Teacher);
+        emit widget_status_wanted(0, true);
+        emit widget_status_wanted(2, true);
         break;
     case Slot::StudentPano:
         record.response_timer->stop();
-        ui.student_version_feature_info_label->clear();
-        ui.student_version_pano_info_label->clear();
-        ui.director_student_IP_Edit->clear();
-        m_host.pano_camera_released(Side::Student);
+        emit pano_camera_released(Side::Student);
         m_status.pano_camera_released(Side::Student);
         student_pano_offline = true;
-        m_host.close_enlarged_dialog(Side::Student);
-        if (ui.student_show_Calibration_checkBox->isChecked()) {
-            ui.student_show_Calibration_checkBox->setChecked(false);
-            m_host.calibration_cross_off(Side::Student); // the tab forgets the cross
-        }
-        ui.student_show_region_checkBox->setChecked(false);
-        ui.student_pano_region_widget->removeEventFilter(m_window);
-        ui.student_feature_region_widget->removeEventFilter(m_window);
-        for (QWidget *box :
-             std::initializer_list<QWidget *>{ui.student_shield_one_checkBox, ui.student_shield_two_checkBox,
-                                              ui.student_shield_three_checkBox, ui.student_shield_four_checkBox})
-            box->setEnabled(false);
-        m_host.set_widget_status(1, true);
-        m_host.set_student_calibration_widgets_visible(false);
+        emit pano_views_closed(Side::Student);
+        emit widget_status_wanted(1, true);
+        emit student_calibration_widgets_wanted(false);
         break;
     case Slot::BoardFeature:
         break;
     case Slot::BoardPano:
-        m_host.set_widget_status(2, true);
-        m_host.forget_board_tracking_status();
+        emit widget_status_wanted(2, true);
+        emit board_tracking_forgotten();
         break;
     }
 
     m_slots.clear_destination(slot);
 
-    if (slot == Slot::TeacherPano) {
-        m_host.clear_region_scene();
-        m_host.set_teacher_region_widgets(false);
-    }
+    if (slot == Slot::TeacherPano)
+        emit pano_destination_cleared(Side::Teacher);
     if ((slot == Slot::TeacherFeature && !m_slots[Slot::TeacherPano].udp_flag)
-        || (slot == Slot::TeacherPano && !m_slots[Slot::TeacherFeature].udp_flag)) {
-        ui.lectern_mode_radioButton->hide();
-        ui.teacher_board_effect_list->hide();
-        ui.mode_stackedWidget->setCurrentIndex(0);
-    }
+        || (slot == Slot::TeacherPano && !m_slots[Slot::TeacherFeature].udp_flag))
+        emit teacher_cameras_gone();
 
     entry.button->setEnabled(true);
-    m_host.update_tab_enabled(true);
+    emit tabs_enabled_wanted(true);
     run.disconnecting = false;
 }
 
@@ -660,7 +680,7 @@ void CameraConnections::on_rtsp_connect_Button_clicked()
         delete rtsp_preview_destination;
         rtsp_preview_destination = nullptr;
         rtsp_preview_connected = false;
-        ui.labVideo->clear();
+        emit preview_stopped();
         ui.rtsp_connect_Button->setText(tr("Connect"));
         ui.rtsp_connect_Button->setEnabled(true);
     };
@@ -701,7 +721,7 @@ void CameraConnections::on_rtsp_connect_Button_clicked()
     rtsp_stream::create(this, camera_slot::preview_rtsp_url(address, port), kPreviewWidth, kPreviewHeight,
                         rtsp_preview_ffmpeg, rtsp_preview_rtsp_thread);
     connect(rtsp_preview_ffmpeg, &QFFmpeg::FrameFailed, this, &CameraConnections::rtsp_preview_frame_failed);
-    m_host.show_preview_pictures(rtsp_preview_ffmpeg);
+    emit preview_decoder_created(rtsp_preview_ffmpeg);
     const bool opened = rtsp_stream::start(rtsp_preview_ffmpeg, rtsp_preview_rtsp_thread);
     if (!opened || rtsp_preview_cancelled) {
         if (!rtsp_preview_cancelled)
@@ -715,7 +735,7 @@ void CameraConnections::on_rtsp_connect_Button_clicked()
     rtsp_preview_connected = true;
     ui.rtsp_connect_Button->setText(tr("Disconnect"));
     ui.rtsp_connect_Button->setEnabled(true);
-    ui.labVideo->resize(ui.widget_preview->size());
+    emit preview_started();
     rtsp_preview_busy = false;
 }
 

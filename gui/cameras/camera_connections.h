@@ -1,106 +1,89 @@
 #pragma once
 
+#include "cameras/free_preview.h"
 #include "maintenance/parameter_archive.h"
 #include "model/camera_slot.h"
+#include "settings/port_forward.h"
 #include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QObject>
 
+#include <array>
+
 class CameraPorts;
 class CameraSlots;
 class ControlLink;
-class CustomGraphicsView;
 struct PanoStatus;
-class QCheckBox;
-class QComboBox;
 class QFFmpeg;
 class QHostAddress;
-class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
-class QStackedWidget;
-class QTabWidget;
 class QTimer;
-class QToolButton;
 class RtspThread;
 
 #define CAMERA_CONNECTIONS_WIDGETS(X) \
-    X(QPushButton, board_apply_Button) \
     X(QLineEdit, board_feature_IP_Edit) \
     X(QPushButton, board_feature_connect_Button) \
-    X(QLabel, board_labVideo_feature) \
-    X(QLabel, board_labVideo_pano) \
     X(QLineEdit, board_pano_IP_Edit) \
     X(QPushButton, board_pano_connect_Button) \
-    X(QCheckBox, board_shield_eight_checkBox) \
-    X(QCheckBox, board_shield_five_checkBox) \
-    X(QCheckBox, board_shield_four_checkBox) \
-    X(QCheckBox, board_shield_one_checkBox) \
-    X(QCheckBox, board_shield_seven_checkBox) \
-    X(QCheckBox, board_shield_six_checkBox) \
-    X(QCheckBox, board_shield_three_checkBox) \
-    X(QCheckBox, board_shield_two_checkBox) \
-    X(QCheckBox, board_show_region_checkBox) \
-    X(QLineEdit, director_board_IP_Edit) \
-    X(QLineEdit, director_student_IP_Edit) \
-    X(QLineEdit, director_teacher_IP_Edit) \
-    X(CustomGraphicsView, graphicsView) \
-    X(QLabel, labVideo) \
-    X(QLabel, label_persontrack) \
-    X(QComboBox, language_select_comboBox) \
-    X(QRadioButton, lectern_mode_radioButton) \
-    X(QStackedWidget, mode_stackedWidget) \
-    X(QLineEdit, recorder_student_ip_Edit) \
-    X(QLineEdit, recorder_teacher_ip_Edit) \
     X(QPushButton, rtsp_connect_Button) \
-    X(QPushButton, student_auto_calibration_pushButton) \
     X(QLineEdit, student_feature_IP_Edit) \
     X(QPushButton, student_feature_connect_Button) \
-    X(QToolButton, student_feature_image_max_toolButton) \
-    X(QWidget, student_feature_region_widget) \
-    X(QLabel, student_labVideo_feature) \
-    X(QLabel, student_labVideo_pano) \
     X(QLineEdit, student_pano_IP_Edit) \
     X(QPushButton, student_pano_connect_Button) \
-    X(QWidget, student_pano_region_widget) \
-    X(QCheckBox, student_shield_four_checkBox) \
-    X(QCheckBox, student_shield_one_checkBox) \
-    X(QCheckBox, student_shield_three_checkBox) \
-    X(QCheckBox, student_shield_two_checkBox) \
-    X(QCheckBox, student_show_Calibration_checkBox) \
-    X(QCheckBox, student_show_region_checkBox) \
-    X(QLabel, student_version_feature_info_label) \
-    X(QLabel, student_version_pano_info_label) \
-    X(QLineEdit, student_zoom_lineEdit) \
-    X(QTabWidget, tabWidget_2) \
-    X(QTabWidget, tabWidget_3) \
-    X(QPushButton, teacher_auto_calibration_pushButton) \
-    X(QComboBox, teacher_board_effect_list) \
-    X(QCheckBox, teacher_board_hand_enable_checkBox) \
-    X(QCheckBox, teacher_board_one_checkBox) \
-    X(QCheckBox, teacher_board_three_checkBox) \
-    X(QCheckBox, teacher_board_two_checkBox) \
     X(QLineEdit, teacher_feature_IP_Edit) \
     X(QPushButton, teacher_feature_connect_Button) \
-    X(QToolButton, teacher_feature_image_max_toolButton) \
-    X(QComboBox, teacher_feature_persontrack_comboBox) \
-    X(QLabel, teacher_labVideo_feature) \
-    X(QLabel, teacher_labVideo_pano) \
     X(QLineEdit, teacher_pano_IP_Edit) \
     X(QPushButton, teacher_pano_connect_Button) \
-    X(QCheckBox, teacher_shield_four_checkBox) \
-    X(QCheckBox, teacher_shield_one_checkBox) \
-    X(QCheckBox, teacher_shield_three_checkBox) \
-    X(QCheckBox, teacher_shield_two_checkBox) \
-    X(QCheckBox, teacher_show_region_checkBox) \
-    X(QLabel, teacher_version_feature_info_label) \
-    X(QLabel, teacher_version_pano_info_label) \
-    X(QLineEdit, teacher_zoom_lineEdit) \
     X(QLineEdit, txtPort) \
-    X(QLineEdit, txtUrl) \
-    X(QWidget, widget_preview)
+    X(QLineEdit, txtUrl)
+
+// What a connect and a disconnect tell the features around them, each at the point of the
+// sequence where it happens: the features let go of what they keep of the camera and show the
+// change on their own widgets.
+class CameraConnectionsSignals : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // The other main tabs are locked while a camera connects; a camera group's controls.
+    void tabs_enabled_wanted(bool enable);
+    void widget_status_wanted(int camera, bool enable);
+    // Obtain and Apply of a side wait for its pano's parameter reply (or its time-out).
+    void track_check_wanted(camera_slot::Side side, bool enable);
+    // The board feature camera's toggle marks the Board tab's Apply.
+    void board_camera_toggled();
+    // A decoder was made for a slot, or for the free preview: its pictures go to their slot.
+    void decoder_created(camera_slot::Slot slot, QFFmpeg *decoder);
+    void preview_decoder_created(QFFmpeg *decoder);
+    // The free preview runs, or let go.
+    void preview_started();
+    void preview_stopped();
+    // A connect of the slot got its picture and starts talking to the camera.
+    void camera_connecting(camera_slot::Slot slot);
+    // Some camera is connected, or none is.
+    void cameras_connected_changed(bool any);
+    // The pano camera's address as the recording host is to reach it.
+    void pano_address_known(camera_slot::Side side, const QString &address);
+    // A slot let go: its picture is gone.
+    void picture_cleared(camera_slot::Slot slot);
+    // The side's feature camera let go: what its model offered goes with it.
+    void feature_camera_released(camera_slot::Side side);
+    // The side's pano camera let go: its pending obtain, the pictures asked of it, its versions
+    // and address are forgotten; then its region and calibration views close; then (teacher)
+    // the scene goes, once the destination is cleared.
+    void pano_camera_released(camera_slot::Side side);
+    void pano_views_closed(camera_slot::Side side);
+    void pano_destination_cleared(camera_slot::Side side);
+    // Both teacher cameras are gone.
+    void teacher_cameras_gone();
+    // The board pano camera let go; its tracking status counts anew (connect and release).
+    void board_pano_released();
+    void board_tracking_forgotten();
+    // The student position calibration is offered only for a pair of J57 student cameras.
+    void student_calibration_widgets_wanted(bool visible);
+};
 
 // The six camera slots and the free preview of the Upgrade tab: connect and disconnect, the
 // checks before a connect, the picture with its decoder and decoding thread, the side's TCP
@@ -128,7 +111,7 @@ class RtspThread;
 // - A second close during the closing's waits: the window refuses it while it closes.
 // - Program exit while an open runs: the close cancels the open; the connect returns, lets go,
 //   and only then the event loop ends and the window is destroyed.
-class CameraConnections : public QObject, public ParameterArchive::Cameras
+class CameraConnections : public CameraConnectionsSignals, public FreePreview, public ParameterArchive::Cameras
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -136,45 +119,30 @@ public:
     struct Widgets {
         CAMERA_CONNECTIONS_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    // What a connect and a disconnect change of the other features.
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        // The other main tabs are locked while a camera connects.
-        virtual void update_tab_enabled(bool enable) = 0;
-        virtual void set_widget_status(int camera, bool enable) = 0;
-        // Obtain and Apply of a side wait for its pano's parameter reply (or its time-out).
-        virtual void teacher_track_check(bool enable) = 0;
-        virtual void student_track_check(bool enable) = 0;
-        virtual void set_student_calibration_widgets_visible(bool visible) = 0;
-        virtual void forget_board_tracking_status() = 0;
-        // The role command of a J57, its number filled in as the pads fill their speeds.
-        virtual QString ptzspeed(const QString &command_template, int hindex, int vindex) = 0;
-        // The decoder's pictures go to the picture slot of the camera, or of the free preview.
-        virtual void show_pictures(camera_slot::Slot slot, QFFmpeg *decoder) = 0;
-        virtual void show_preview_pictures(QFFmpeg *decoder) = 0;
-        // A pano connects: the teacher pano is no longer marked offline.
-        virtual void pano_connect_begins(camera_slot::Side side) = 0;
-        // What other features keep of a camera that let go: the pads' redirection and the model
-        // flags of a feature camera; a pending obtain and the detector's and the region redraw's
-        // requests of a pano.
-        virtual void feature_camera_released(camera_slot::Side side) = 0;
-        virtual void pano_camera_released(camera_slot::Side side) = 0;
-        virtual void close_enlarged_dialog(camera_slot::Side side) = 0;
-        virtual void teacher_show_region_clicked(bool checked) = 0;
-        virtual void clear_region_scene() = 0;
-        virtual void set_teacher_region_widgets(bool enable) = 0;
-        // The side's calibration cross goes off on its pano camera, as an untick of its box does.
-        virtual void calibration_cross_off(camera_slot::Side side) = 0;
-    };
-
     // The status: a pano's connect awaits its status answer and quiets its first crop answer;
     // its release forgets both.
-    CameraConnections(const Widgets &widgets, CameraSlots &camera_slots, CameraPorts &ports, ControlLink &link,
-                      PanoStatus &status, Host &host, QWidget *window);
+    // port_fields: the recording host's addresses, which the director fields take under mapping.
+    CameraConnections(const Widgets &widgets, CameraSlots &camera_slots, CameraPorts &ports,
+                      const portforward::Fields &port_fields, ControlLink &link, PanoStatus &status, QWidget *window);
     ~CameraConnections() override;
 
+    // The settings file read the side's address fields (the records' field texts): the fields
+    // show them.
+    void show_stored_addresses(camera_slot::Side side);
+    // The side's address fields as a fresh installation has them; a connected camera keeps its
+    // address.
+    void show_default_addresses(camera_slot::Side side);
+    // The side's close-up and pano fields take one address (the manual director console's).
+    void set_side_addresses(camera_slot::Side side, const QString &text);
+    // The teacher and student cameras are reached at the recording host's address, on the
+    // mapped ports.
+    void set_mapped_addresses(const QString &host);
+    // The address fields as the wizard left them, in slot order.
+    void show_addresses(const std::array<QString, camera_slot::kSlotCount> &fields);
+    // The address fields of a camera group (0 teacher, 1 student, 2 board) usable or not; the
+    // customer model has no board cameras.
+    void enable_group_controls(int camera, bool enable);
+    void disable_board_controls();
     // Whether the camera answers; the window keeps painting while it is asked.
     bool ping_host(const QString &ip);
     // The connect toggle of a slot: connects it when disconnected, disconnects it when connected.
@@ -199,8 +167,8 @@ public:
     RtspThread *decoding_thread(camera_slot::Slot slot) const { return slot_entries[int(slot)].rtsp_thread; }
     QFFmpeg *preview_decoder() const { return rtsp_preview_ffmpeg; }
     // The free preview, which the Preview page's keys drive.
-    bool preview_connected() const { return rtsp_preview_connected; }
-    QHostAddress *preview_destination() const { return rtsp_preview_destination; }
+    bool preview_connected() const override { return rtsp_preview_connected; }
+    QHostAddress *preview_destination() const override { return rtsp_preview_destination; }
     // The teacher pano's picture opened and its decoding thread runs.
     bool teacher_pano_streaming() const { return teacher_pano_rtsp_flag; }
     // The device list hands a camera to the Preview page: its address, on the teacher RTSP port.
@@ -226,6 +194,8 @@ public:
     void board_feature_frame_failed();
     void on_rtsp_connect_Button_clicked();
     void rtsp_preview_frame_failed();
+    // The connect toggle of a side's pano camera (a camera of the wrong type lets go).
+    void toggle_pano(camera_slot::Side side);
 
 private:
     // A connect under way, and what happened to its slot while it waited.
@@ -238,7 +208,6 @@ private:
     struct SlotEntry {
         QLineEdit *edit = nullptr;
         QPushButton *button = nullptr;
-        QLabel *label = nullptr;
         QFFmpeg *ffmpeg = nullptr;
         RtspThread *rtsp_thread = nullptr;
         CameraSlotRun run;
@@ -257,8 +226,8 @@ private:
     CameraSlots &m_slots;
     CameraPorts &m_ports;
     ControlLink &m_link;
+    const portforward::Fields &m_port_fields;
     PanoStatus &m_status;
-    Host &m_host;
     QWidget *m_window;
     SlotEntry slot_entries[camera_slot::kSlotCount];
     QTimer *m_stop_connect_timer = nullptr;

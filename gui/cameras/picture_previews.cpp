@@ -4,14 +4,13 @@
 #include "detection/picture_conversion.h"
 #include "model/camera_slots.h"
 #include "seams/message_box.h"
+#include "video/qffmpeg.h"
 #include "video/standard_image.h"
 
-#include <QComboBox>
 #include <QDebug>
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
-#include <QRadioButton>
 #include <QToolButton>
 
 #include <opencv2/core.hpp>
@@ -34,16 +33,21 @@ QImage asRgb888(const QImage &image)
 }
 } // namespace
 
-PicturePreviews::PicturePreviews(const Widgets &widgets, const CameraSlots &camera_slots, Host &host, QWidget *window)
+PicturePreviews::PicturePreviews(const Widgets &widgets, const CameraSlots &camera_slots, const FreePreview &preview,
+                                 const MenuCamera &menu, QWidget *window)
     : ui(widgets)
     , m_slots(camera_slots)
-    , m_host(host)
+    , m_preview(preview)
+    , m_menu(menu)
     , m_window(window)
 {
     connect(ui.teacher_feature_image_max_toolButton, &QToolButton::clicked, this,
             &PicturePreviews::on_teacher_feature_image_max_toolButton_clicked);
     connect(ui.student_feature_image_max_toolButton, &QToolButton::clicked, this,
             &PicturePreviews::on_student_feature_image_max_toolButton_clicked);
+    // The image-max buttons show once an R6 close-up camera offers them.
+    ui.teacher_feature_image_max_toolButton->hide();
+    ui.student_feature_image_max_toolButton->hide();
 }
 
 bool *PicturePreviews::capture_flag(Capture capture)
@@ -102,12 +106,68 @@ QImage PicturePreviews::captured(Capture capture) const
     return teacher_moved_frame;
 }
 
+void PicturePreviews::attach_enlarged_dialogs(QWidget *teacher, QWidget *student)
+{
+    enlarged_dialogs[0] = teacher;
+    enlarged_dialogs[1] = student;
+}
+
 void PicturePreviews::close_enlarged_dialog(Side side)
 {
     (side == Side::Teacher ? teacher_image_expand_open : student_image_expand_open) = false;
-    QWidget *dialog = m_host.enlarged_dialog(side);
-    if (dialog->isVisible())
+    QWidget *dialog = enlarged_dialogs[side != Side::Teacher];
+    if (dialog && dialog->isVisible())
         dialog->close();
+}
+
+void PicturePreviews::take_decoder(Slot slot, QFFmpeg *decoder)
+{
+    using ImageSlot = void (PicturePreviews::*)(QImage);
+    static const ImageSlot kImageSlots[] = {
+        &PicturePreviews::teacher_feature_SetImage, &PicturePreviews::teacher_pano_SetImage,
+        &PicturePreviews::student_feature_SetImage, &PicturePreviews::student_pano_SetImage,
+        &PicturePreviews::board_feature_SetImage,   &PicturePreviews::board_pano_SetImage};
+    connect(decoder, &QFFmpeg::GetImage, this, kImageSlots[int(slot)]);
+}
+
+void PicturePreviews::take_preview_decoder(QFFmpeg *decoder)
+{
+    connect(decoder, &QFFmpeg::GetImage, this, &PicturePreviews::rtsp_SetImage);
+}
+
+void PicturePreviews::clear_picture(Slot slot)
+{
+    QLabel *const labels[] = {ui.teacher_labVideo_feature, ui.teacher_labVideo_pano, ui.student_labVideo_feature,
+                              ui.student_labVideo_pano,    ui.board_labVideo_feature, ui.board_labVideo_pano};
+    labels[int(slot)]->clear();
+}
+
+void PicturePreviews::preview_started() { ui.labVideo->resize(ui.widget_preview->size()); }
+
+void PicturePreviews::preview_stopped() { ui.labVideo->clear(); }
+
+void PicturePreviews::feature_model_known(camera_slot::Side side, const QString &model)
+{
+    if (model == QLatin1String("R6"))
+        (side == camera_slot::Side::Teacher ? ui.teacher_feature_image_max_toolButton
+                                            : ui.student_feature_image_max_toolButton)
+            ->show();
+}
+
+void PicturePreviews::feature_camera_released(Side side)
+{
+    close_enlarged_dialog(side);
+    if (side == Side::Teacher)
+        ui.teacher_feature_image_max_toolButton->hide();
+    else if (side == Side::Student)
+        ui.student_feature_image_max_toolButton->hide();
+}
+
+void PicturePreviews::pano_camera_released(Side side)
+{
+    if (side == Side::Teacher)
+        forget_detector_picture();
+    close_enlarged_dialog(side);
 }
 
 void PicturePreviews::menu_dialog_opened(Side side)
@@ -130,7 +190,7 @@ void PicturePreviews::teacher_feature_SetImage(QImage image)
 {
     if (teacher_image_expand_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::TeacherFeature, copy);
+        emit stream_picture(Stream::TeacherFeature, copy);
     }
     if (!teacher_osd_menu_open && main_preview_active) {
         ui.teacher_labVideo_feature->setPixmap(QPixmap::fromImage(image));
@@ -164,10 +224,9 @@ void PicturePreviews::teacher_feature_SetImage(QImage image)
         }
         return;
     }
-    if (ui.teacher_navigate_osd_mode_radioButton->isChecked()
-        && ui.teacher_switch_menu_object_comboBox->currentIndex() == 0 && teacher_osd_menu_open) {
+    if (m_menu.menu_camera(Side::Teacher) == 0 && teacher_osd_menu_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::MenuFeature, copy);
+        emit stream_picture(Stream::MenuFeature, copy);
     }
 }
 
@@ -175,14 +234,14 @@ void PicturePreviews::teacher_pano_SetImage(QImage image)
 {
     if (teacher_image_expand_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::TeacherPano, copy);
+        emit stream_picture(Stream::TeacherPano, copy);
     }
     if (!teacher_osd_menu_open && main_preview_active) {
         ui.teacher_labVideo_pano->setPixmap(QPixmap::fromImage(image));
         if (teacher_image_to_cv_mat_flag) {
             // Cleared first: the detection runs once, whatever happens while it runs.
             teacher_image_to_cv_mat_flag = false;
-            m_host.hand_picture_to_detector(image);
+            emit detector_picture_taken(image);
             qDebug() << "MainWindow::teacher_pano_SetImage init opencv data conversion!";
         }
         if (teacher_pano_calibration_capture) {
@@ -191,10 +250,9 @@ void PicturePreviews::teacher_pano_SetImage(QImage image)
         }
         return;
     }
-    if (ui.teacher_navigate_osd_mode_radioButton->isChecked()
-        && ui.teacher_switch_menu_object_comboBox->currentIndex() == 1 && teacher_osd_menu_open) {
+    if (m_menu.menu_camera(Side::Teacher) == 1 && teacher_osd_menu_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::MenuPano, copy);
+        emit stream_picture(Stream::MenuPano, copy);
     }
 }
 
@@ -202,7 +260,7 @@ void PicturePreviews::student_feature_SetImage(QImage image)
 {
     if (student_image_expand_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::StudentFeature, copy);
+        emit stream_picture(Stream::StudentFeature, copy);
     }
     if (!student_osd_menu_open && main_preview_active) {
         ui.student_labVideo_feature->setPixmap(QPixmap::fromImage(image));
@@ -212,9 +270,9 @@ void PicturePreviews::student_feature_SetImage(QImage image)
         }
         return;
     }
-    if (ui.student_switch_menu_object_comboBox->currentIndex() == 0 && student_osd_menu_open) {
+    if (m_menu.menu_camera(Side::Student) == 0 && student_osd_menu_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::MenuFeature, copy);
+        emit stream_picture(Stream::MenuFeature, copy);
     }
 }
 
@@ -222,7 +280,7 @@ void PicturePreviews::student_pano_SetImage(QImage image)
 {
     if (student_image_expand_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::StudentPano, copy);
+        emit stream_picture(Stream::StudentPano, copy);
     }
     if (!student_osd_menu_open && main_preview_active) {
         ui.student_labVideo_pano->setPixmap(QPixmap::fromImage(image));
@@ -232,9 +290,9 @@ void PicturePreviews::student_pano_SetImage(QImage image)
         }
         return;
     }
-    if (ui.student_switch_menu_object_comboBox->currentIndex() == 1 && student_osd_menu_open) {
+    if (m_menu.menu_camera(Side::Student) == 1 && student_osd_menu_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::MenuPano, copy);
+        emit stream_picture(Stream::MenuPano, copy);
     }
 }
 
@@ -242,7 +300,7 @@ void PicturePreviews::board_feature_SetImage(QImage image)
 {
     if (board_osd_menu_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::MenuFeature, copy);
+        emit stream_picture(Stream::MenuFeature, copy);
     } else if (main_preview_active) {
         ui.board_labVideo_feature->setPixmap(QPixmap::fromImage(image));
     }
@@ -252,7 +310,7 @@ void PicturePreviews::board_pano_SetImage(QImage image)
 {
     if (board_osd_menu_open) {
         QImage copy = image;
-        m_host.send_stream(Stream::MenuPano, copy);
+        emit stream_picture(Stream::MenuPano, copy);
     } else if (main_preview_active) {
         ui.board_labVideo_pano->setPixmap(QPixmap::fromImage(image));
     }
@@ -260,7 +318,7 @@ void PicturePreviews::board_pano_SetImage(QImage image)
 
 void PicturePreviews::rtsp_SetImage(QImage image)
 {
-    if (m_host.preview_connected() && image.height() >= 1)
+    if (m_preview.preview_connected() && image.height() >= 1)
         ui.labVideo->setPixmap(QPixmap::fromImage(image));
 }
 
@@ -271,12 +329,12 @@ void PicturePreviews::on_student_feature_image_max_toolButton_clicked() { open_e
 void PicturePreviews::open_enlarged_dialog(Side side)
 {
     const bool teacher = side == Side::Teacher;
-    QWidget *other = m_host.enlarged_dialog(teacher ? Side::Student : Side::Teacher);
+    QWidget *other = enlarged_dialogs[teacher];
     if (other->isVisible()) {
         other->close();
         (teacher ? student_image_expand_open : teacher_image_expand_open) = false;
     }
-    QWidget *dialog = m_host.enlarged_dialog(side);
+    QWidget *dialog = enlarged_dialogs[!teacher];
     if (dialog->isVisible()) {
         qDebug() << (teacher ? "MainWindow:: teacher connected!" : "MainWindow:: student connected!");
         return;

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "cameras/free_preview.h"
+#include "cameras/menu_camera.h"
+#include "cameras/picture_captures.h"
+#include "regions/detector_picture.h"
 #include "model/camera_slot.h"
 #include "support/form_widgets.h"
 
@@ -10,9 +14,8 @@
 #include <opencv2/core/mat.hpp>
 
 class CameraSlots;
-class QComboBox;
+class QFFmpeg;
 class QLabel;
-class QRadioButton;
 class QToolButton;
 
 #define PICTURE_PREVIEWS_WIDGETS(X) \
@@ -21,18 +24,32 @@ class QToolButton;
     X(QLabel, labVideo) \
     X(QLabel, student_labVideo_feature) \
     X(QLabel, student_labVideo_pano) \
-    X(QComboBox, student_switch_menu_object_comboBox) \
     X(QToolButton, student_feature_image_max_toolButton) \
     X(QLabel, teacher_labVideo_feature) \
     X(QLabel, teacher_labVideo_pano) \
     X(QToolButton, teacher_feature_image_max_toolButton) \
-    X(QRadioButton, teacher_navigate_osd_mode_radioButton) \
-    X(QComboBox, teacher_switch_menu_object_comboBox)
+    X(QWidget, widget_preview)
+
+// What the pictures hand on beyond the labels.
+class PicturePreviewsSignals : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The dialogs' picture streams, in the order the window's signals carry them.
+    enum class Stream { TeacherFeature, TeacherPano, StudentFeature, StudentPano, MenuFeature, MenuPano };
+
+signals:
+    // The teacher pano's picture that the detector asked for.
+    void detector_picture_taken(const QImage &image);
+    // A picture for the enlarged dialog or the camera menu dialog that takes the stream.
+    void stream_picture(Stream stream, QImage &image);
+};
 
 // The main window's live pictures: the seven picture slots, fed by the decoders of the camera
 // connections, which show each picture in its preview label and hand it on to the enlarged
 // dialogs, the camera menu dialog and the one-shot captures; and the two image-max buttons.
-class PicturePreviews : public QObject
+class PicturePreviews : public PicturePreviewsSignals, public PictureCaptures, public DetectorPicture
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -40,51 +57,45 @@ public:
     struct Widgets {
         PICTURE_PREVIEWS_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    // The dialogs' picture streams, in the order the window's signals carry them.
-    enum class Stream { TeacherFeature, TeacherPano, StudentFeature, StudentPano, MenuFeature, MenuPano };
-    // The one-shot captures: each keeps the next picture of its camera.
-    enum class Capture {
-        TeacherFeatureCalibration,
-        TeacherPanoCalibration,
-        StudentFeatureCalibration,
-        StudentPanoCalibration,
-        Standard,
-        Moved
-    };
-    // Where the pictures go beyond the labels.
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        // A picture for the enlarged dialog or the camera menu dialog that takes the stream.
-        virtual void send_stream(Stream stream, QImage &image) = 0;
-        // The teacher pano's picture that the detector asked for.
-        virtual void hand_picture_to_detector(const QImage &image) = 0;
-        // The enlarged dialog of the teacher or student pair.
-        virtual QWidget *enlarged_dialog(camera_slot::Side side) = 0;
-        virtual bool preview_connected() const = 0;
-    };
 
-    PicturePreviews(const Widgets &widgets, const CameraSlots &camera_slots, Host &host, QWidget *window);
+    // preview: the free preview's pictures show while it runs; menu: the camera each side's camera
+    // menu dialog shows.
+    PicturePreviews(const Widgets &widgets, const CameraSlots &camera_slots, const FreePreview &preview,
+                    const MenuCamera &menu, QWidget *window);
+    // The enlarged dialogs of the teacher and student pairs, which the image-max buttons open.
+    void attach_enlarged_dialogs(QWidget *teacher, QWidget *student);
 
     // The side's camera let go: its enlarged dialog closes and takes no more pictures.
     void close_enlarged_dialog(camera_slot::Side side);
+    // A decoder's pictures go to the slot's picture slot, or the free preview's.
+    void take_decoder(camera_slot::Slot slot, QFFmpeg *decoder);
+    void take_preview_decoder(QFFmpeg *decoder);
+    // A slot let go: its label shows no picture.
+    void clear_picture(camera_slot::Slot slot);
+    // The free preview runs in the whole page, or let go.
+    void preview_started();
+    void preview_stopped();
+    // The side's feature camera let go: its enlarged dialog closes and its button goes.
+    void feature_camera_released(camera_slot::Side side);
+    // An R6 close-up camera offers the side's button.
+    void feature_model_known(camera_slot::Side side, const QString &model);
+    // The side's pano camera let go: the detector's picture is no longer wanted.
+    void pano_camera_released(camera_slot::Side side);
     // The calibration dialog takes the student pictures while it is open.
     void set_student_image_expand_open(bool open) { student_image_expand_open = open; }
-    void arm(Capture capture);
-    bool armed(Capture capture) const;
-    QImage captured(Capture capture) const;
-    // Over the moved picture's own pixels.
-    const cv::Mat &moved_image() const { return teacher_moved_image; }
-    // The last standard capture reached its file.
-    bool standard_image_saved() const { return teacher_standard_image_saved; }
+    // PictureCaptures
+    void arm(Capture capture) override;
+    bool armed(Capture capture) const override;
+    QImage captured(Capture capture) const override;
+    const cv::Mat &moved_image() const override { return teacher_moved_image; }
+    bool standard_image_saved() const override { return teacher_standard_image_saved; }
     // A camera menu dialog of the side opened or closed: while one is open the preview labels
     // stand still and only its camera's picture goes on, to the dialog.
     void menu_dialog_opened(camera_slot::Side side);
-    // The detector's one picture of the teacher pano: asked for, or no longer wanted.
-    void request_detector_picture() { teacher_image_to_cv_mat_flag = true; }
-    bool detector_picture_requested() const { return teacher_image_to_cv_mat_flag; }
-    void forget_detector_picture() { teacher_image_to_cv_mat_flag = false; }
+    // DetectorPicture: the detector's one picture of the teacher pano.
+    void request_detector_picture() override { teacher_image_to_cv_mat_flag = true; }
+    bool detector_picture_requested() const override { return teacher_image_to_cv_mat_flag; }
+    void forget_detector_picture() override { teacher_image_to_cv_mat_flag = false; }
     void menu_dialog_closed(camera_slot::Side side);
 
     // One picture slot per source, fed by its decoder's GetImage (queued).
@@ -104,7 +115,9 @@ private:
 
     const Widgets ui;
     const CameraSlots &m_slots;
-    Host &m_host;
+    const FreePreview &m_preview;
+    const MenuCamera &m_menu;
+    QWidget *enlarged_dialogs[2] = {nullptr, nullptr}; // teacher, student
     QWidget *m_window;
     // The enlarged dialog of the pair was opened by its button and takes pictures.
     // The detector asked for the teacher pano's next picture.

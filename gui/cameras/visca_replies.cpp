@@ -3,22 +3,16 @@
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
 #include "model/pano_status.h"
+#include "model/section_values.h"
 #include "protocol/protocol_log.h"
 #include "protocol/ptz_commands.h"
 #include "protocol/visca_reply.h"
 #include "protocol/zoom_multiple.h"
 #include "seams/message_box.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDebug>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
 #include <QTimer>
-#include <QToolButton>
 
 #include <cmath>
 
@@ -34,13 +28,15 @@ const QLatin1String kM5("M5");
 } // namespace
 
 ViscaReplies::ViscaReplies(const Widgets &widgets, CameraSlots &camera_slots, const CameraPorts &ports,
-                           ControlLink &link, PanoStatus &status, Host &host, QWidget *window)
+                           ControlLink &link, PanoStatus &status, const WindowChoices &choices,
+                           const OpenPage &page, QWidget *window)
     : ui(widgets)
     , m_slots(camera_slots)
     , m_ports(ports)
     , m_link(link)
     , m_status(status)
-    , m_host(host)
+    , m_choices(choices)
+    , m_page(page)
     , m_window(window)
 {
     connect(&m_link, &ControlLink::viscaReply, this, &ViscaReplies::check_role_reply);
@@ -49,6 +45,9 @@ ViscaReplies::ViscaReplies(const Widgets &widgets, CameraSlots &camera_slots, co
             &ViscaReplies::slot_response_timeout_tip);
     connect(m_slots[Slot::StudentPano].response_timer, &QTimer::timeout, this,
             &ViscaReplies::slot_student_response_timeout_tip);
+    // The zoom fields show once a model reply offers them.
+    ui.teacher_zoom_lineEdit->hide();
+    ui.student_zoom_lineEdit->hide();
 }
 
 float ViscaReplies::find_matching_multiple(float position)
@@ -118,18 +117,13 @@ void ViscaReplies::check_role_reply(const QByteArray &reply, const ViscaReplyOri
 {
     const QString hex = visca_reply::hex_text(reply);
     qDebug() << "visca length:" << reply.size() << ",byteArray.toHex=" << log_hex(reply, kLogDumpLimit);
-    QWidget *page = ui.tabWidget->currentWidget();
-    if (hex == visca_reply::focus_auto_text()) {
-        if (page == ui.tab_teacher)
-            ui.teacher_pano_auto_mode_Button->setChecked(true);
-        else if (page == ui.tab_student)
-            ui.student_pano_auto_mode_Button->setChecked(true);
-    }
-    if (hex == visca_reply::focus_manual_text()) {
-        if (page == ui.tab_teacher)
-            ui.teacher_pano_manual_mode_Button->setChecked(true);
-        else if (page == ui.tab_student)
-            ui.student_pano_manual_mode_Button->setChecked(true);
+    const OpenPage::Page page = m_page.open_page();
+    const bool focusAuto = hex == visca_reply::focus_auto_text();
+    if (focusAuto || hex == visca_reply::focus_manual_text()) {
+        if (page == OpenPage::Page::Teacher)
+            emit focus_mode_reported(Side::Teacher, !focusAuto);
+        else if (page == OpenPage::Page::Student)
+            emit focus_mode_reported(Side::Student, !focusAuto);
     }
     if (visca_reply::carries_values(reply.size()))
         resolver_zoom_value(reply, origin);
@@ -150,13 +144,13 @@ void ViscaReplies::resolver_zoom_value(const QByteArray &reply, const ViscaReply
         qDebug() << "student model=" << studentModel << ",teacher mode=" << teacherModel << ",tempDataInt=" << v;
         const bool j57 = teacherModel == kJ57 || studentModel == kJ57;
         const bool r6 = teacherModel == kR6 || studentModel == kR6;
-        QWidget *page = ui.tabWidget->currentWidget();
+        const OpenPage::Page page = m_page.open_page();
         if (j57 || r6) {
             const double ratio = j57 ? find_matching_multiple(float(v)) : zoom_multiple::r6_ratio(v);
             qDebug() << "local_rate_by_zoom: " << ratio;
-            if ((student_model_r6_flag || student_model_j57_flag) && page == ui.tab_student)
+            if ((student_model_r6_flag || student_model_j57_flag) && page == OpenPage::Page::Student)
                 ui.student_zoom_lineEdit->setText(zoom_multiple::magnification_text(ratio));
-            if ((teacher_model_r6_flag || teacher_model_j57_flag) && page == ui.tab_teacher)
+            if ((teacher_model_r6_flag || teacher_model_j57_flag) && page == OpenPage::Page::Teacher)
                 ui.teacher_zoom_lineEdit->setText(zoom_multiple::magnification_text(ratio));
             return;
         }
@@ -195,7 +189,7 @@ void ViscaReplies::resolver_zoom_value(const QByteArray &reply, const ViscaReply
         qDebug() << "PT_PAN_VALUE = " << pan << ",PT_TILT_VALUE =" << tilt;
         for (Slot slot : visca_reply_slots(origin)) {
             if ((slot == Slot::TeacherFeature || slot == Slot::StudentFeature) && m_slots[slot].device_model == kR6)
-                m_host.pan_tilt_reported(camera_slot::side(slot), pan, tilt);
+                emit pan_tilt_reported(camera_slot::side(slot), pan, tilt);
         }
         if (teacherModel == kR6 || studentModel == kR6)
             digital = first;
@@ -241,7 +235,7 @@ void ViscaReplies::store_model_reply(const QByteArray &reply, const ViscaReplyOr
     qDebug() << "CurModel :" << visca_reply::model_code(reply);
     if (code.isEmpty())
         return;
-    const int tab = ui.tabWidget->currentIndex();
+    const int tab = m_page.open_index();
     qDebug() << "ui->tabWidget->currentIndex() = " << tab;
 
     const bool teacherFeatureConnected = m_slots[Slot::TeacherFeature].udp_flag;
@@ -260,13 +254,13 @@ void ViscaReplies::store_model_reply(const QByteArray &reply, const ViscaReplyOr
         if (!answered.isEmpty())
             qDebug() << "MainWindow:: model reply from" << camera_slot::name(answered.first());
     } else {
-        QWidget *page = ui.tabWidget->currentWidget();
-        if (page == ui.tab_teacher) {
+        const OpenPage::Page page = m_page.open_page();
+        if (page == OpenPage::Page::Teacher) {
             if (teacherFeatureConnected)
                 answered << Slot::TeacherFeature;
             if (m_slots[Slot::TeacherPano].udp_flag)
                 answered << Slot::TeacherPano;
-        } else if (page == ui.tab_student) {
+        } else if (page == OpenPage::Page::Student) {
             if (studentFeatureConnected)
                 answered << Slot::StudentFeature;
             if (m_slots[Slot::StudentPano].udp_flag)
@@ -282,12 +276,11 @@ void ViscaReplies::store_model_reply(const QByteArray &reply, const ViscaReplyOr
 
     if (answered.contains(Slot::StudentFeature) || answered.contains(Slot::StudentPano)) {
         // Both student cameras J57: the student position calibration is offered.
-        student_calibration_widgets_shown =
-            m_slots[Slot::StudentFeature].device_model == kJ57 && m_slots[Slot::StudentPano].device_model == kJ57;
-        m_host.set_student_calibration_widgets_visible(student_calibration_widgets_shown);
+        emit student_calibration_offered(m_slots[Slot::StudentFeature].device_model == kJ57
+                                         && m_slots[Slot::StudentPano].device_model == kJ57);
     }
 
-    int layout = ui.choose_camera_comboBox->currentIndex();
+    int layout = m_choices.camera_layout;
     const int layoutBefore = layout;
     if (code == kJ22) {
         if (teacherFeatureActs) {
@@ -302,14 +295,10 @@ void ViscaReplies::store_model_reply(const QByteArray &reply, const ViscaReplyOr
         if (teacherFeatureActs) {
             ui.teacher_zoom_lineEdit->show();
             teacher_model_j57_flag = true;
-            ui.tabWidget_3->setTabEnabled(1, true);
-            ui.label_persontrack->show();
-            ui.teacher_feature_persontrack_comboBox->show();
         }
         if (studentFeatureActs) {
             ui.student_zoom_lineEdit->show();
             student_model_j57_flag = true;
-            ui.tabWidget_2->setTabEnabled(1, true);
         }
         if (layout == 0 || layout == 1)
             layout = 2;
@@ -317,42 +306,66 @@ void ViscaReplies::store_model_reply(const QByteArray &reply, const ViscaReplyOr
         if (teacherFeatureActs) {
             teacher_model_r6_flag = true;
             ui.teacher_zoom_lineEdit->show();
-            ui.teacher_auto_calibration_pushButton->show();
-            ui.teacher_feature_image_max_toolButton->show();
-            ui.tabWidget_3->setEnabled(true);
         }
         if (studentFeatureActs) {
             student_model_r6_flag = true;
             ui.student_zoom_lineEdit->show();
-            ui.student_auto_calibration_pushButton->show();
-            ui.student_feature_image_max_toolButton->show();
-            ui.tabWidget_2->setEnabled(true);
         }
         if (layout == 0)
             layout = 1;
     } else if (code == kM19) {
-        if (teacherFeatureActs) {
-            ui.lectern_mode_radioButton->show();
-            ui.tabWidget_3->setTabEnabled(1, true);
-        }
         if (layout == 0)
             layout = 1;
-    } else if (code == kM5) {
-        if (teacherFeatureActs)
-            ui.teacher_board_hand_enable_checkBox->show();
     }
-    if (layout != layoutBefore) {
-        ui.choose_camera_comboBox->setCurrentIndex(layout);
-        m_host.camera_layout_chosen(layout);
-    }
+    // The controls of the model show on the tabs.
+    if (teacherFeatureActs)
+        emit feature_model_known(Side::Teacher, code);
+    if (studentFeatureActs)
+        emit feature_model_known(Side::Student, code);
+    if (layout != layoutBefore)
+        emit layout_suggested(layout);
     // The preset lists' PTZ target depends on the model now known.
-    if (code == kM5 || code == kJ57 || code == kR6 || code == kM19) {
-        if (m_slots[Slot::TeacherFeature].udp_flag)
-            m_host.teacher_preset_list_changed(ui.teacher_preset_list->currentText());
-        if (m_slots[Slot::StudentFeature].udp_flag)
-            m_host.student_preset_list_changed(ui.student_preset_list->currentText());
-    }
+    if (code == kM5 || code == kJ57 || code == kR6 || code == kM19)
+        emit preset_target_known();
     qDebug() << "current connect device model :" << code;
+}
+
+void ViscaReplies::feature_camera_released(Side side)
+{
+    forget_feature_model(side);
+    if (side == Side::Teacher)
+        ui.teacher_zoom_lineEdit->hide();
+    else if (side == Side::Student)
+        ui.student_zoom_lineEdit->hide();
+}
+
+void ViscaReplies::zoom_homed(Side side)
+{
+    forget_optical_end(side);
+    (side == Side::Teacher ? ui.teacher_zoom_lineEdit : ui.student_zoom_lineEdit)->setText(QStringLiteral("1.0x"));
+}
+
+// The zoom field is refreshed from the side's close-up camera, whatever camera the stop went to.
+void ViscaReplies::zoom_stopped(Side side, bool in)
+{
+    const bool teacher = side == Side::Teacher;
+    const FeatureModel model = feature_model(side);
+    const bool r6OrJ57 = model.r6 || model.j57;
+    if (!r6OrJ57 && model.j22) {
+        if (teacher && in)
+            qDebug() << "equals_Model:" << model.optical_max;
+        if (!teacher && !in)
+            qDebug() << "on_student_zoomin_Button_pressed:";
+    }
+    const QString refresh = ptz_commands::zoom_refresh(r6OrJ57, model.j22, model.optical_max);
+    if (!refresh.isEmpty())
+        m_link.sendMsg_Net(m_slots[teacher ? Slot::TeacherFeature : Slot::StudentFeature].destination,
+                           m_ports.visca_port(side), refresh, true);
+    if (teacher && !in && !r6OrJ57 && model.j22)
+        qDebug() << "teacher_zoom_optical_max_value_flag:" << (model.optical_max ? "true" : "false");
+    if (!teacher && !in && !r6OrJ57)
+        qDebug() << "on_student_zoomout_Button_released:student_model_flag: " << (model.j22 ? "true" : "false")
+                 << "/student_zoom_optical_max_value_flag: " << (model.optical_max ? "true" : "false");
 }
 
 void ViscaReplies::slot_response_timeout_tip() { response_timeout(true); }
@@ -367,14 +380,14 @@ void ViscaReplies::response_timeout(bool teacher)
     msgbox::warning(m_window, tr("Warning"),
                     j57 ? tr("Failed to get config, please reconnect or click Get button to get config!")
                         : tr("tracking configuration get failed, please try disconnecting and reconnecting"));
-    QWidget *page = ui.tabWidget->currentWidget();
-    if (teacher && page == ui.tab_teacher && m_slots[Slot::TeacherPano].udp_flag) {
+    const OpenPage::Page page = m_page.open_page();
+    if (teacher && page == OpenPage::Page::Teacher && m_slots[Slot::TeacherPano].udp_flag) {
         qDebug() << "get the teacher configuration timeout!";
-        m_host.teacher_track_check(true);
-        m_host.update_tab_enabled(true);
-    } else if (!teacher && page == ui.tab_student && m_slots[Slot::StudentPano].udp_flag) {
+        emit track_check_wanted(Side::Teacher, true);
+        emit tabs_enabled_wanted(true);
+    } else if (!teacher && page == OpenPage::Page::Student && m_slots[Slot::StudentPano].udp_flag) {
         qDebug() << "get the student configuration timeout!";
-        m_host.student_track_check(true);
-        m_host.update_tab_enabled(true);
+        emit track_check_wanted(Side::Student, true);
+        emit tabs_enabled_wanted(true);
     }
 }

@@ -4,12 +4,15 @@
 #include "seams/desktop_services.h"
 #include "transfer/archive_session.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
 const QString kBackupFilter = QStringLiteral("Backup Files(*.tar.gz)");
+// The archive of a full backup, by the name the camera gives it.
+const QString kKeptBackup = QStringLiteral("data.tar.gz");
 } // namespace
 
 BackupPanel::BackupPanel(const Widgets &widgets, ArchiveSession &session, const upgrade::Settings &settings,
@@ -35,18 +38,26 @@ void BackupPanel::show_backup_status(const QString &text)
 
 void BackupPanel::show_backup_file(const QString &text) { ui.label_81->setText(text); }
 
+void BackupPanel::show_kept_backup(bool from_file)
+{
+    if (from_file && QFileInfo::exists(kKeptBackup))
+        ui.label_81->setText(tr("exist"));
+}
+
 void BackupPanel::retranslate()
 {
     if (!m_status_text.isEmpty())
         ui.label_83->setText(m_status_text);
     if (!backup_file_path.isEmpty())
         ui.backup_file_path_label->setText(backup_file_path);
+    if (QFileInfo::exists(kKeptBackup))
+        ui.label_81->setText(tr("exist"));
 }
 
 QString BackupPanel::choose_archive(desktop::FileRequest::Kind kind)
 {
     // Both dialogs start at the archive name the camera gives a full backup.
-    const QString start = QStringLiteral("data.tar.gz");
+    const QString &start = kKeptBackup;
     const QString path = kind == desktop::FileRequest::Save
                              ? desktop::save_file_name(m_window, tr("save backup file"), start, kBackupFilter)
                              : desktop::open_file_name(m_window, tr("select backup file"), start, kBackupFilter);

@@ -43,6 +43,9 @@ public:
     // The state of a backup (label_83) and of the backup file (label_81).
     void show_backup_status(const QString &text);
     void show_backup_file(const QString &text);
+    // The settings file was read (from_file): a configuration backup an earlier run left in the
+    // working folder is noted.
+    void show_kept_backup(bool from_file);
     // The texts set over the form's, which a language switch's re-texting put back.
     void retranslate();
 

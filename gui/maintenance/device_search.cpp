@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDebug>
+#include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 
+#include <algorithm>
 #include <iterator>
 
 using transfer::shown;
@@ -49,6 +51,8 @@ DeviceSearch::DeviceSearch(const Widgets &widgets, const CameraPorts &ports, QWi
     , m_ports(ports)
     , m_window(window)
 {
+    // The Upgrade tab opens on its Search page.
+    ui.upgrade_tabWidget->setCurrentIndex(SearchPage);
     for (int column = 0; column < int(std::size(kColumnWidths)); ++column)
         ui.searchTreeWidget->setColumnWidth(column, kColumnWidths[column]);
     ui.searchTreeWidget->setSortingEnabled(true);
@@ -76,6 +80,15 @@ void DeviceSearch::retranslate()
     show_device_count();
     retranslate_menu();
 }
+
+void DeviceSearch::fit_columns()
+{
+    QHeaderView *header = ui.searchTreeWidget->header();
+    for (int column = 0; column < header->count(); ++column)
+        header->resizeSection(column, std::max(header->sectionSize(column), header->sectionSizeHint(column)));
+}
+
+bool DeviceSearch::preview_page_open() const { return ui.upgrade_tabWidget->currentWidget() == ui.tab_11; }
 
 void DeviceSearch::take_search_port() { device_discovery.set_mcast_port(m_ports.values().mcast_port); }
 

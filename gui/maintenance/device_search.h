@@ -2,6 +2,7 @@
 
 #include "discovery/device_discovery.h"
 #include "maintenance/network_config_panel.h"
+#include "maintenance/upgrade_pages.h"
 #include "support/form_widgets.h"
 
 #include <QObject>
@@ -24,13 +25,14 @@ class QWidget;
     X(QComboBox, local_ip_list_comboBox) \
     X(QPushButton, search_Button) \
     X(QTreeWidget, searchTreeWidget) \
+    X(QWidget, tab_11) \
     X(QTabWidget, upgrade_tabWidget)
 
 // The Upgrade tab's Search page: the device search on the chosen local network, the list of the
 // cameras that answered, and what the installer does with a listed camera: open its web page,
 // copy its address, hand it to the Upgrade, Config, Backup or Preview page, reboot it. It owns the
 // search (DeviceDiscovery) and sends the Config page's settings to the camera of the current row.
-class DeviceSearch : public QObject, public NetworkConfigPanel::Devices
+class DeviceSearch : public QObject, public NetworkConfigPanel::Devices, public UpgradePages
 {
     Q_OBJECT
 
@@ -46,6 +48,12 @@ public:
 
     // The texts set over the form's, which a language switch's re-texting put back.
     void retranslate();
+    // Widens a device list column that is narrower than its header text (and sort arrow) needs,
+    // in the interface font.
+    void fit_columns();
+
+    // UpgradePages
+    bool preview_page_open() const override;
 
     // NetworkConfigPanel::Devices
     std::optional<Dev_info> current_device() const override;

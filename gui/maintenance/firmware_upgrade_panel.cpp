@@ -3,6 +3,7 @@
 #include "maintenance/transfer_notice.h"
 #include "maintenance/transfer_ports.h"
 #include "seams/desktop_services.h"
+#include "support/value_widgets.h"
 #include "transfer/upgrade_rules.h"
 
 #include <QComboBox>
@@ -38,6 +39,13 @@ FirmwareUpgradePanel::FirmwareUpgradePanel(const Widgets &widgets, upgrade::Sett
             &FirmwareUpgradePanel::on_upgrade_type_comboBox_activated);
     connect(ui.worktype_comboBox, qOverload<int>(&QComboBox::activated), this,
             &FirmwareUpgradePanel::on_worktype_comboBox_activated);
+    value_widgets::keep_text(this, ui.upgrade_ip_lineEdit, m_settings.ip_address);
+    value_widgets::keep_text(this, ui.upgrade_filename_lineEdit, m_settings.file_field);
+    m_settings.type_text = ui.upgrade_type_comboBox->currentText();
+    connect(ui.upgrade_type_comboBox, &QComboBox::currentTextChanged, this,
+            [this](const QString &text) { m_settings.type_text = text; });
+    // The transfer work type comes from the settings file.
+    ui.worktype_comboBox->hide();
 
     connect(&m_session, &FirmwareSession::connection_text, this, [this](const QString &text) {
         m_connection_text = text;
@@ -87,6 +95,21 @@ void FirmwareUpgradePanel::take_settings()
 }
 
 void FirmwareUpgradePanel::set_address(const QString &address) { ui.upgrade_ip_lineEdit->setText(address); }
+
+void FirmwareUpgradePanel::show_stored_settings(bool from_file)
+{
+    const QStringList items = upgrade::type_items(m_settings.upgrade_mode);
+    // The session's list is the same; the settings keep the entry the list shows.
+    const QString type = m_settings.type_text;
+    ui.upgrade_type_comboBox->addItems(items);
+    ui.upgrade_ip_lineEdit->setText(m_settings.ip_address);
+    if (from_file)
+        ui.upgrade_filename_lineEdit->setText(m_settings.file_field);
+    if (items.contains(type))
+        ui.upgrade_type_comboBox->setCurrentIndex(items.indexOf(type));
+    m_settings.type_text = ui.upgrade_type_comboBox->currentText();
+    ui.worktype_comboBox->setCurrentIndex(m_settings.work_type == 2 ? 1 : 0);
+}
 
 void FirmwareUpgradePanel::retranslate()
 {

@@ -42,13 +42,17 @@ public:
     };
 
     // settings: the group UPGRADE (the type list's mode, the model check, the work type), which
-    // the work type choice changes.
+    // the work type choice changes; its page fields follow the installer's and the session's
+    // changes.
     FirmwareUpgradePanel(const Widgets &widgets, upgrade::Settings &settings, const TransferPorts &ports,
                          QWidget *window);
     ~FirmwareUpgradePanel() override;
 
     // The device list handed this camera over.
     void set_address(const QString &address);
+    // The settings file read the group UPGRADE (or took a fresh installation's): the page shows
+    // its type list and entry, the camera's address, the file and the work type.
+    void show_stored_settings(bool from_file);
     // The texts set over the form's, which a language switch's re-texting put back.
     void retranslate();
 

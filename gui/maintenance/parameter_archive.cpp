@@ -2,6 +2,7 @@
 
 #include "seams/desktop_services.h"
 #include "seams/message_box.h"
+#include "support/value_widgets.h"
 #include "transfer/archive_session.h"
 
 #include <QLineEdit>
@@ -16,12 +17,16 @@ constexpr bool kZr72Student = false;
 } // namespace
 
 ParameterArchive::ParameterArchive(const Widgets &widgets, ArchiveSession &session, const Cameras &cameras,
-                                   QWidget *window)
+                                   const SavePaths &save_paths, QWidget *window)
     : ui(widgets)
     , m_session(session)
     , m_cameras(cameras)
+    , m_save_paths(save_paths)
     , m_window(window)
 {
+    value_widgets::keep_text(this, ui.teacher_filepath_lineEdit, m_save_paths.teacher);
+    value_widgets::keep_text(this, ui.student_filepath_lineEdit, m_save_paths.student);
+    value_widgets::keep_text(this, ui.board_filepath_lineEdit, m_save_paths.board);
     using P = ParameterArchive;
     connect(ui.teacher_param_export_pushButton, &QPushButton::clicked, this, &P::on_teacher_param_export_pushButton_clicked);
     connect(ui.student_param_export_pushButton, &QPushButton::clicked, this, &P::on_student_param_export_pushButton_clicked);
@@ -32,6 +37,37 @@ ParameterArchive::ParameterArchive(const Widgets &widgets, ArchiveSession &sessi
     connect(ui.teacher_param_import_pushButton, &QPushButton::clicked, this, &P::on_teacher_param_import_pushButton_clicked);
     connect(ui.student_param_import_pushButton, &QPushButton::clicked, this, &P::on_student_param_import_pushButton_clicked);
     connect(ui.board_param_import_pushButton, &QPushButton::clicked, this, &P::on_board_param_import_pushButton_clicked);
+}
+
+void ParameterArchive::show_stored_teacher_path()
+{
+    value_widgets::show_text(ui.teacher_filepath_lineEdit, m_save_paths.teacher);
+}
+
+void ParameterArchive::enable_group_controls(int camera, bool enable)
+{
+    const Role role = camera == 0 ? Role::Teacher : camera == 1 ? Role::Student : camera == 2 ? Role::Board : Role::None;
+    if (role == Role::None)
+        return;
+    for (QWidget *w : controls(role))
+        w->setEnabled(enable);
+}
+
+std::array<QWidget *, 4> ParameterArchive::controls(Role role) const
+{
+    switch (role) {
+    case Role::Teacher:
+        return {ui.teacher_param_export_pushButton, ui.teacher_param_import_pushButton, ui.teacher_filepath_lineEdit,
+                ui.teacher_open_file_pushButton};
+    case Role::Student:
+        return {ui.student_param_export_pushButton, ui.student_param_import_pushButton, ui.student_filepath_lineEdit,
+                ui.student_open_file_pushButton};
+    case Role::Board:
+        return {ui.board_param_export_pushButton, ui.board_param_import_pushButton, ui.board_filepath_lineEdit,
+                ui.board_open_file_pushButton};
+    case Role::None: break;
+    }
+    return {};
 }
 
 QLineEdit *ParameterArchive::path_field(Role role) const

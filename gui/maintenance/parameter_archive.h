@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QObject>
 
+#include <array>
+
 class ArchiveSession;
 class QLineEdit;
 class QPushButton;
@@ -46,7 +48,21 @@ public:
         virtual QString pano_address_field(transfer::Role role) const = 0;
     };
 
-    ParameterArchive(const Widgets &widgets, ArchiveSession &session, const Cameras &cameras, QWidget *window);
+    // Where each role's parameters are exported, as its file field holds it (the settings file
+    // keeps it with the role's section).
+    struct SavePaths {
+        QString &teacher;
+        QString &student;
+        QString &board;
+    };
+
+    ParameterArchive(const Widgets &widgets, ArchiveSession &session, const Cameras &cameras,
+                     const SavePaths &save_paths, QWidget *window);
+
+    // The settings file read the teacher group: the teacher's file field shows its path.
+    void show_stored_teacher_path();
+    // The archive controls of a camera group (0 teacher, 1 student, 2 board) usable or not.
+    void enable_group_controls(int camera, bool enable);
 
     void on_teacher_param_export_pushButton_clicked() { export_role(transfer::Role::Teacher); }
     void on_student_param_export_pushButton_clicked() { export_role(transfer::Role::Student); }
@@ -65,10 +81,13 @@ private:
     // False, with the warning, while the role's panorama camera is not connected.
     bool camera_connected(transfer::Role role) const;
     QLineEdit *path_field(transfer::Role role) const;
+    // The role's Export, Import, file field and Open, in the order they are enabled.
+    std::array<QWidget *, 4> controls(transfer::Role role) const;
 
     const Widgets ui;
     ArchiveSession &m_session;
     const Cameras &m_cameras;
+    SavePaths m_save_paths;
     QWidget *m_window;
     QString import_file_path;
 };

@@ -3,9 +3,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-RecorderMapPage::RecorderMapPage(const Widgets &widgets, std::function<void()> write_defaults)
+RecorderMapPage::RecorderMapPage(const Widgets &widgets)
     : ui(widgets)
-    , m_write_defaults(std::move(write_defaults))
 {
     connect(ui.recorder_show_param_pushButton, &QPushButton::clicked, this,
             &RecorderMapPage::on_recorder_show_param_pushButton_clicked);
@@ -28,4 +27,4 @@ void RecorderMapPage::on_recorder_show_param_pushButton_clicked()
     show_parameters(ui.port_set_groupBox->isHidden());
 }
 
-void RecorderMapPage::on_default_port_Button_clicked() { m_write_defaults(); }
+void RecorderMapPage::on_default_port_Button_clicked() { emit default_ports_wanted(); }

@@ -5,8 +5,6 @@
 #include <QCoreApplication>
 #include <QObject>
 
-#include <functional>
-
 class QGroupBox;
 class QPushButton;
 class QWidget;
@@ -18,10 +16,20 @@ class QWidget;
     X(QWidget, widget_password) \
     X(QWidget, widget_username)
 
+// What the page's Default asks.
+class RecorderMapPageSignals : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // The fields' owner writes their defaults.
+    void default_ports_wanted();
+};
+
 // The Recorder Map Config tab's "Show More", which unfolds the port table and the recorder
 // login, and its "Default", which puts the mapped ports and the recorder's defaults back into
 // the fields (their owner writes them, and marks the Apply as their changes do).
-class RecorderMapPage : public QObject
+class RecorderMapPage : public RecorderMapPageSignals
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -30,8 +38,7 @@ public:
         RECORDER_MAP_PAGE_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
 
-    // write_defaults: the fields' owner writes their defaults.
-    RecorderMapPage(const Widgets &widgets, std::function<void()> write_defaults);
+    explicit RecorderMapPage(const Widgets &widgets);
 
     // Folds the parameters, as the button reads "Show More" after the form's re-texting.
     void fold();
@@ -44,5 +51,4 @@ private:
     void show_parameters(bool shown);
 
     const Widgets ui;
-    std::function<void()> m_write_defaults;
 };

@@ -20,13 +20,11 @@
 #include <QDir>
 #include <QEvent>
 #include <QGraphicsItem>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QNetworkProxy>
 #include <QTcpSocket>
 #include <QTranslator>
 
-#include <algorithm>
 
 MainWindow *gMainWindow = nullptr;
 
@@ -36,8 +34,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     features = std::make_unique<WindowFeatures>(ui, this, static_cast<WindowFeatures::Shell &>(*this));
-    connect(ui->language_select_comboBox, qOverload<int>(&QComboBox::activated), this,
-            &MainWindow::on_language_select_comboBox_activated);
+    connect(&features->options(), &OptionsTab::language_chosen, this, &MainWindow::on_language_select_comboBox_activated);
     qDebug() << 806 << " MainWindow:: program entry!!!";
     gMainWindow = this;
     slot_init_main_window();
@@ -55,58 +52,25 @@ MainWindow::~MainWindow()
     delete translator;
 }
 
-void MainWindow::fit_device_list_columns()
-{
-    QHeaderView *header = ui->searchTreeWidget->header();
-    for (int column = 0; column < header->count(); ++column)
-        header->resizeSection(column, std::max(header->sectionSize(column), header->sectionSizeHint(column)));
-}
-
 void MainWindow::slot_init_main_window()
 {
     qDebug() << "MainWindow::slot_init_main_window()";
-
-    // Teacher tab: controls that stay out of view.
-    ui->teacher_board_hand_enable_checkBox->hide();
-    ui->teacher_tip_label->hide();
-    ui->label_persontrack->hide();
-    ui->teacher_feature_persontrack_comboBox->hide();
-    ui->teacher_zoom_lineEdit->hide();
-    // Student tab: the cropping notice and the zoom field show only when a reply asks for them.
-    ui->student_tip_label->hide();
-    ui->student_zoom_lineEdit->hide();
 
     setWindowTitle(tr("Corvane V3.0.1"));
 
     teacher_image_expand = new Image_Expand(this);
     student_image_expand = new Image_Expand(this);
     calibrate_area_expand = new Calibrate_Area_Expand(features->calibrate_area().dialog_host(), this);
+    features->previews().attach_enlarged_dialogs(teacher_image_expand, student_image_expand);
 
     setWindowFlags(Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     setFixedSize(899, 757);
-    ui->tabWidget->setCurrentIndex(0);
-
-    // The Upgrade tab opens on its Search page.
-    ui->upgrade_tabWidget->setCurrentIndex(0);
 
     // Student and Board tabs: controls the form keeps for their slots but the window never offers.
     ui->groupBox_4->hide();
     ui->groupBox_8->hide();
     ui->groupBox_34->hide();
-    ui->student_feature_image_max_toolButton->hide();
-    ui->student_auto_calibration_pushButton->hide();
     ui->groupBox_32->hide();
-    // Director and Upgrade tabs: neither is offered to the installer; the transfer work type
-    // comes from the settings file, and the board camera address is not typed by hand.
-    ui->worktype_comboBox->hide();
-    ui->director_board_IP_Edit->hide();
-
-    // Teacher tab: more controls that stay out of view, and the reversal compensation page.
-    ui->teacher_board_effect_list->hide();
-    ui->lectern_mode_radioButton->hide();
-    ui->teacher_feature_image_max_toolButton->hide();
-    ui->teacher_auto_calibration_pushButton->hide();
-    ui->tabWidget_3->removeTab(ui->tabWidget_3->indexOf(ui->tab_5));
 
     // Pictures for the enlarged and calibration dialogs: the student pictures reach the
     // enlarged dialog first, then the calibration dialog.
@@ -118,41 +82,16 @@ void MainWindow::slot_init_main_window()
     connect(this, &MainWindow::student_send_stream_to_pano, calibrate_area_expand, &Calibrate_Area_Expand::display_pano_image);
     connect(this, &MainWindow::close_mainwindow, this, &QWidget::close);
 
-    features->pad_controls().install_speed_validators();
-
     // Setting a control from the file runs its change slots; those of the parameter and
     // director tabs leave their Apply buttons unmarked meanwhile.
     features->settings().load_config();
 
-    // The installer starts by connecting the teacher close-up camera.
-    ui->teacher_feature_connect_Button->setFocus();
-    ui->teacher_feature_connect_Button->setDefault(true);
-
     qDebug() << 477 << " MainWindow::" << QDateTime::currentDateTime().toString(QStringLiteral("yyyy MM dd hh mm ss zzz"));
 
-
-    // The calibration markers stay hidden until a calibration shows them.
-    ui->teacher_feature_calibration_label->hide();
-    ui->teacher_pano_calibration_label->hide();
-    // Student calibration markers and corner numbers show only while calibrating or drawing.
-    ui->student_feature_calibration_label->hide();
-    ui->student_pano_calibration_label->hide();
-    ui->student_region_one_hint_label->hide();
-    ui->student_region_two_hint_label->hide();
-    ui->student_region_three_hint_label->hide();
-    ui->student_region_four_hint_label->hide();
-
-    features->options().install_input_validators();
-
     // The device list's columns as the search page set them, widened to their headers.
-    fit_device_list_columns();
+    features->search().fit_columns();
     // The settings columns are too narrow for some tabs' labels on one line: they break onto more.
     wrapped_tabs::install(ui->tabWidget->findChildren<QTabWidget *>(), this);
-
-    // The work type entry follows the stored work type (TYPE1 unless the settings say TYPE2).
-    ui->worktype_comboBox->setCurrentIndex(features->settings().upgrade().work_type == 2 ? 1 : 0);
-    // upgrade_mode starts as "Simple"; a stored "Full" read above stays, so that the type list
-    // and the next save agree with it.
 
     features->menu_key_controls().retranslate();
 
@@ -173,46 +112,25 @@ void MainWindow::slot_init_main_window()
     ui->student_shield_six_checkBox->hide();
     ui->student_shield_seven_checkBox->hide();
     ui->student_shield_eight_checkBox->hide();
-    // Board lose and space times, the PTZ speed tip and the installation-position row stay hidden.
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->label_54, ui->label_190, ui->teacher_board_lose_Slider, ui->teacher_board_lose_label,
-             ui->label_189, ui->label_191, ui->teacher_board_space_Slider, ui->teacher_board_space_label,
-             ui->label_192, ui->student_camera_install_pos_pushButton, ui->label_45, ui->label_55,
-             ui->student_camera_length_lineEdit, ui->student_object_height_lineEdit})
+    // The captions of the board lose and space times, the PTZ speed tip and the
+    // installation-position row stay hidden (their fields are the tabs').
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->label_54, ui->label_190, ui->label_189, ui->label_191,
+                                                       ui->label_192, ui->student_camera_install_pos_pushButton,
+                                                       ui->label_45, ui->label_55})
         w->hide();
 
-    // The three-presets mode has its own preset list (centre board and board pano, no platform).
-    if (ui->other_mode_radioButton->isChecked()) {
-        ui->teacher_preset_list->clear();
-        ui->teacher_preset_list->addItem(tr("Num 0 : Pano"));
-        ui->teacher_preset_list->addItem(tr("Num 1 : Left Board"));
-        ui->teacher_preset_list->addItem(tr("Num 2 : Center Board"));
-        ui->teacher_preset_list->addItem(tr("Num 3 : Right Board"));
-        ui->teacher_preset_list->addItem(tr("Num 11 : Board Pano"));
-        ui->teacher_preset_list->addItem(tr("Num 60 : Pano Crop"));
-    }
+    // The preset lists the settings file chose the stored entries in.
+    features->teacher().fill_mode_preset_list();
     features->student().fill_pano_preset_list();
 
-    // Board tab: regions, basic settings, manual tracking and versions are never offered.
+    // Board tab: regions, basic settings and versions are never offered.
     ui->groupBox_29->hide();
-    ui->board_startTrack_Button->hide();
-    ui->board_stopTrack_Button->hide();
     ui->groupBox_30->hide();
     ui->groupBox_33->hide();
 
     features->layout().remove_unused_tabs(false);
 
-    // The panorama cameras focus by themselves: no focus-mode pages; of tabWidget_3 only the
-    // lens calibration page stays.
-    ui->student_pano_auto_mode_Button->setChecked(true);
-    ui->teacher_pano_auto_mode_Button->setChecked(true);
-    ui->tabWidget_3->removeTab(ui->tabWidget_3->indexOf(ui->tab_18));
-    ui->tabWidget_2->removeTab(ui->tabWidget_2->indexOf(ui->tab_19));
-    ui->recorder_password_Edit->setEchoMode(QLineEdit::Password);
-    // The student position calibration shows only for a pair of J57 student cameras.
-    features->student().set_student_calibration_widgets_visible(false);
-    // The lectern mode's director server and the student configuration page stay read-only.
-    ui->groupBox_36->setEnabled(false);
+    // The student configuration page stays read-only.
     ui->tab_22->setEnabled(false);
 
     wire_dialog_launchers();
@@ -237,15 +155,17 @@ void MainWindow::set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_
     features->set_manual_direct_ip(teacher, ip, tcp_up);
 }
 
-void MainWindow::set_teacher_ip_edits(const QString &text) { features->set_teacher_ip_edits(text); }
+void MainWindow::set_teacher_ip_edits(const QString &text)
+{
+    features->connections().set_side_addresses(camera_slot::Side::Teacher, text);
+}
 
-void MainWindow::set_student_ip_edits(const QString &text) { features->set_student_ip_edits(text); }
+void MainWindow::set_student_ip_edits(const QString &text)
+{
+    features->connections().set_side_addresses(camera_slot::Side::Student, text);
+}
 
 // ---- what the features need of the window ----
-
-void MainWindow::set_window_size(int width, int height) { setFixedSize(width, height); }
-
-int MainWindow::window_width() const { return width(); }
 
 bool MainWindow::window_visible() const { return isVisible(); }
 
@@ -261,7 +181,7 @@ void MainWindow::take_system_language(int index) { language = *language::name_fo
 void MainWindow::create_translator(int index)
 {
     translator = new QTranslator;
-    ui->language_select_comboBox->setCurrentIndex(index);
+    features->options().show_language(index);
 }
 
 void MainWindow::send_stream(PicturePreviews::Stream stream, QImage &image)
@@ -286,11 +206,6 @@ void MainWindow::send_stream(PicturePreviews::Stream stream, QImage &image)
         emit send_stream_to_pano(image);
         return;
     }
-}
-
-QWidget *MainWindow::enlarged_dialog(camera_slot::Side side)
-{
-    return side == camera_slot::Side::Teacher ? teacher_image_expand : student_image_expand;
 }
 
 void MainWindow::autocalibrate_failed() { emit autocalibrate_update_fail(); }
@@ -328,13 +243,13 @@ bool MainWindow::enter_wizard()
                             tr("Enter the wizard configuration,other operations will be interrupted!"),
                             QMessageBox::Ok | QMessageBox::Cancel);
     if (answer == QMessageBox::Cancel)
-        ui->tabWidget->setCurrentIndex(0);
+        features->layout().show_first_tab();
     if (answer != QMessageBox::Ok)
         return false;
     features->close_enlarged_dialogs();
     features->stop_all_tracking();
     if (!save_and_disconnect_all()) {
-        ui->tabWidget->setCurrentIndex(0);
+        features->layout().show_first_tab();
         return false;
     }
     guide_config->show();
@@ -365,13 +280,9 @@ bool MainWindow::save_and_disconnect_all()
     // The disconnects clear the director tab's camera address fields: the file is written first.
     if (!save_config() && !leave_with_unsaved_settings())
         return false;
-    // A calibration under way ends on every road while its cameras are still connected: the
-    // compensation takes the close-up camera out of its measuring mode, and no run warns of the
-    // disconnects below.
-    features->auto_calibration().stop();
-    features->compensation().stop();
-    // No decoding thread may outlive the window: the director road lets its cameras go as well.
-    features->connections().disconnect_all();
+    // A calibration under way ends on every road while its cameras are still connected, then no
+    // decoding thread may outlive the window: the director road lets its cameras go as well.
+    features->release_cameras();
     return true;
 }
 
@@ -435,8 +346,7 @@ void MainWindow::initGuideConfig()
     features->layout().set_camera_layout(layout);
     // Selecting an entry that differs from the current one has run the layout choice already;
     // it runs once more in every case.
-    ui->choose_camera_comboBox->setCurrentIndex(layout);
-    features->layout().on_choose_camera_comboBox_currentIndexChanged(layout);
+    features->layout().choose_layout(layout);
     qDebug() << "MainWindow::initGuideConfig-> guide_state:" << guide_state << ",config_number_camera:" << layout;
 
     // A state that nothing writes (neither "0" nor "1") would leave no window at all: such a
@@ -444,35 +354,23 @@ void MainWindow::initGuideConfig()
     if (guide_state != QLatin1String("1")) {
         guide_config->show();
     } else {
-        const bool withBoard = layout >= 2;
-        if (!withBoard && ui->tabWidget->count() == TabLayout::eight_tab)
-            ui->tabWidget->removeTab(2);
-        else if (withBoard && ui->tabWidget->count() == TabLayout::seven_tab)
-            ui->tabWidget->insertTab(2, ui->tab_board, tr("Board"));
+        features->layout().show_board_tab(layout >= 2);
     }
 }
 
 void MainWindow::updateGuideData(QVariant data)
 {
-    ui->tabWidget->setCurrentIndex(0);
+    features->layout().show_first_tab();
     Guide_Data_Update_Manage record;
     if (data.canConvert<Guide_Data_Update_Manage>())
         record = data.value<Guide_Data_Update_Manage>();
     features->layout().set_camera_layout(record.camera_number);
-    ui->teacher_feature_IP_Edit->setText(record.teacher_feature_ip);
-    ui->student_feature_IP_Edit->setText(record.student_feature_ip);
     // With two cameras one camera per side serves as close-up and panorama camera.
-    if (record.camera_number == 0) {
-        ui->teacher_pano_IP_Edit->setText(record.teacher_feature_ip);
-        ui->student_pano_IP_Edit->setText(record.student_feature_ip);
-    } else {
-        ui->teacher_pano_IP_Edit->setText(record.teacher_pano_ip);
-        ui->student_pano_IP_Edit->setText(record.student_pano_ip);
-    }
-    ui->board_feature_IP_Edit->setText(record.board_feature_ip);
-    ui->board_pano_IP_Edit->setText(record.board_pano_ip);
-    ui->choose_camera_comboBox->setCurrentIndex(features->layout().camera_layout());
-    features->layout().widgetChanged(features->layout().camera_layout());
+    const bool two = record.camera_number == 0;
+    features->connections().show_addresses({record.teacher_feature_ip, two ? record.teacher_feature_ip : record.teacher_pano_ip,
+                                            record.student_feature_ip, two ? record.student_feature_ip : record.student_pano_ip,
+                                            record.board_feature_ip, record.board_pano_ip});
+    features->layout().show_layout(features->layout().camera_layout());
 }
 
 void MainWindow::updateGuideConfig()
@@ -482,13 +380,15 @@ void MainWindow::updateGuideConfig()
 
 void MainWindow::send_guide_data()
 {
-    guide_data.teacher_feature_ip = ui->teacher_feature_IP_Edit->text();
-    guide_data.teacher_pano_ip = ui->teacher_pano_IP_Edit->text();
-    guide_data.student_feature_ip = ui->student_feature_IP_Edit->text();
-    guide_data.student_pano_ip = ui->student_pano_IP_Edit->text();
-    guide_data.board_feature_ip = ui->board_feature_IP_Edit->text();
-    guide_data.board_pano_ip = ui->board_pano_IP_Edit->text();
-    guide_data.camera_number = ui->choose_camera_comboBox->currentIndex();
+    using camera_slot::Slot;
+    const CameraSlots &cameras = features->slot_records();
+    guide_data.teacher_feature_ip = cameras[Slot::TeacherFeature].field_text;
+    guide_data.teacher_pano_ip = cameras[Slot::TeacherPano].field_text;
+    guide_data.student_feature_ip = cameras[Slot::StudentFeature].field_text;
+    guide_data.student_pano_ip = cameras[Slot::StudentPano].field_text;
+    guide_data.board_feature_ip = cameras[Slot::BoardFeature].field_text;
+    guide_data.board_pano_ip = cameras[Slot::BoardPano].field_text;
+    guide_data.camera_number = features->choices().camera_layout;
     guide_data.current_language = language;
     guide_config->receiverData(QVariant::fromValue(guide_data));
 }

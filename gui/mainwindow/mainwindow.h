@@ -100,18 +100,13 @@ private:
     void retranslate_code_texts();
     // The interface font (family "微软雅黑", 11 pt for Thai, 10 pt otherwise) on every widget.
     void apply_interface_font();
-    // Widens a device list column that is narrower than its header text (and sort arrow) needs.
-    void fit_device_list_columns();
 
     // What the features need of the window (WindowFeatures::Shell).
-    void set_window_size(int width, int height) override;
-    int window_width() const override;
     bool window_visible() const override;
     void close_for_wizard() override;
     void take_system_language(int index) override;
     void create_translator(int index) override;
     void send_stream(PicturePreviews::Stream stream, QImage &image) override;
-    QWidget *enlarged_dialog(camera_slot::Side side) override;
     void autocalibrate_failed() override;
     void student_points_read_back() override;
     void console_reply(const QString &message) override;

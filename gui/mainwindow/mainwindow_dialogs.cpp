@@ -4,6 +4,7 @@
 #include "ui_mainwindow.h"
 
 #include "dialogs/osdmenu.h"
+#include "protocol/ptz_commands.h"
 
 #include <QTimer>
 
@@ -23,9 +24,9 @@ const CameraPorts &MainWindow::camera_ports() const { return features->ports(); 
 
 QString MainWindow::interface_language() const { return language; }
 
-int MainWindow::teacher_pan_speed() const { return features->pad_controls().teacher_speeds().pan; }
+int MainWindow::teacher_pan_speed() const { return ptz_commands::speed_level(features->teacher_section().ptzspeed_level); }
 
-int MainWindow::teacher_tilt_speed() const { return features->pad_controls().teacher_speeds().tilt; }
+int MainWindow::teacher_tilt_speed() const { return ptz_commands::speed_level(features->teacher_section().ptzspeed_level); }
 
 QWidget *MainWindow::main_window() { return this; }
 

@@ -44,10 +44,10 @@ void MainWindow::on_language_select_comboBox_activated(int index)
     retranslate_keeping_line_edits();
     retranslate_code_texts();
 
-    ui->language_select_comboBox->setCurrentIndex(row);
+    features->options().show_language(row);
 
     apply_interface_font();
-    fit_device_list_columns();
+    features->search().fit_columns();
     set_all_defaults();
 }
 

@@ -4,7 +4,7 @@
 #include "model/camera_slots.h"
 #include "model/pano_status.h"
 #include "net/control_link.h"
-#include "protocol/board_parameters.h"
+#include "protocol/camera_address.h"
 #include "protocol/parameter_block.h"
 #include "protocol/parameter_reply.h"
 #include "protocol/protocol_log.h"
@@ -37,17 +37,105 @@ Side side_of(parameter_reply::Side side)
            : side == parameter_reply::Side::Student ? Side::Student
                                                     : Side::Teacher;
 }
+
+// The command types of the director section: hex, ASCII.
+constexpr int kHexCommands = 0;
+constexpr int kAsciiCommands = 1;
+
+// The interior director codes of the console's pictures, in the order a reply is compared with
+// them.
+struct ConsoleCode
+{
+    int interior; // the code's index in DirectorSection::interior
+    const char *message;
+};
+const ConsoleCode kConsoleCodes[] = {
+    {0, "teacher feature"},
+    {1, "teacher pano"},
+    {3, "student pano"},
+    {2, "student feature"},
+};
 } // namespace
 
 ReplyParser::ReplyParser(CameraSlots &cameras, const CameraPorts &ports, ControlLink &link, PanoStatus &status,
-                         Host &host, QWidget *window)
+                         const DirectorSection &director, RequestAnswers &requests, BoardStatusMemory &board,
+                         ReplyRoute &route, QWidget *window)
     : m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
     , m_status(status)
-    , m_host(host)
+    , m_director(director)
+    , m_requests(requests)
+    , m_board(board)
+    , m_route(route)
     , m_window(window)
-{ }
+{
+    connect(&m_link, &ControlLink::textReply, this, &ReplyParser::route_text_reply);
+}
+
+void ReplyParser::route_text_reply(const QByteArray &reply, bool datagram)
+{
+    dispatch_reply(reply);
+    if (datagram)
+        qDebug().noquote().nospace() << "byteArray[" << log_bytes(reply, kLogDumpLimit) << "]"
+                                     << "isVisible[" << m_route.window_visible() << "]";
+}
+
+void ReplyParser::dispatch_reply(const QByteArray &reply)
+{
+    if (m_link.manual_direct().run) {
+        console_answer(reply);
+        return;
+    }
+    if (!m_route.window_visible()) {
+        // The wizard reads the replies while it runs; until it does, they are dropped here.
+        qWarning().noquote().nospace()
+            << "MainWindow::dispatch_reply the wizard does not read replies yet, reply not handled["
+            << log_bytes(reply, kLogDumpLimit) << "]";
+        return;
+    }
+    resolver_param(reply);
+}
+
+void ReplyParser::console_answer(const QByteArray &reply)
+{
+    const QString text = parameter_block::reply_text(reply);
+    for (const parameter_reply::Side side : {parameter_reply::Side::Student, parameter_reply::Side::Teacher}) {
+        const std::optional<parameter_reply::StatusPart> part = parameter_reply::console_status_part(text, side);
+        if (!part)
+            continue;
+        const bool student = side == parameter_reply::Side::Student;
+        int &status = m_status.cur_track_status(student ? Side::Student : Side::Teacher);
+        if (part->start)
+            status = 1;
+        if (part->stop)
+            status = 2;
+        qDebug() << (student ? "student resolver tou param student_cur_track_status:"
+                             : "teacher resolver tou param teacher_cur_track_status:")
+                 << status;
+    }
+
+    QString compared = text;
+    if (m_director.command_mode == kHexCommands)
+        compared = QString::fromLatin1(reply.toHex());
+    else if (m_director.command_mode == kAsciiCommands)
+        compared = camera_address::remove_spaces(text);
+    QString message = text;
+    for (const ConsoleCode &code : kConsoleCodes) {
+        const QString field = camera_address::remove_spaces(m_director.interior[size_t(code.interior)].code);
+        // An empty code field names no picture, even for an empty reply.
+        if (!field.isEmpty() && compared.compare(field, Qt::CaseInsensitive) == 0) {
+            message = QString::fromLatin1(code.message);
+            break;
+        }
+    }
+    qDebug().noquote().nospace() << "MainWindow:: str[" << compared << "],data[" << message << "]";
+    if (!m_route.console_listens())
+        qWarning().noquote().nospace() << "MainWindow::dispatch_reply no manual director console listens, reply "
+                                          "not handled["
+                                       << message << "]";
+    m_route.console_reply(message);
+}
 
 void ReplyParser::resolver_param(const QByteArray &reply)
 {
@@ -57,10 +145,10 @@ void ReplyParser::resolver_param(const QByteArray &reply)
     const QString text = parameter_block::reply_text(reply);
 
     parameter_reply::Flags flags;
-    flags.teacher_request_pending = m_host.request_pending(Request::TeacherObtain)
-                                    || m_host.request_pending(Request::TeacherApply);
-    flags.student_request_pending = m_host.request_pending(Request::StudentObtain)
-                                    || m_host.request_pending(Request::StudentApply);
+    flags.teacher_request_pending = m_requests.pending(Request::TeacherObtain)
+                                    || m_requests.pending(Request::TeacherApply);
+    flags.student_request_pending = m_requests.pending(Request::StudentObtain)
+                                    || m_requests.pending(Request::StudentApply);
     flags.teacher_pano_status_pending = m_status.teacher_pano_status_pending;
     flags.student_pano_status_pending = m_status.student_pano_status_pending;
     const parameter_reply::Classification c = parameter_reply::classify(text, flags);
@@ -71,8 +159,8 @@ void ReplyParser::resolver_param(const QByteArray &reply)
         const bool apply = parameter_reply::echo_answers_apply(echo);
         // Only a request that waits is answered: the echo of a request that already failed
         // must not end the next one as a success.
-        m_host.answer_request(teacher ? (apply ? Request::TeacherApply : Request::TeacherObtain)
-                                      : (apply ? Request::StudentApply : Request::StudentObtain));
+        m_requests.answer_request(teacher ? (apply ? Request::TeacherApply : Request::TeacherObtain)
+                                          : (apply ? Request::StudentApply : Request::StudentObtain));
     }
 
     switch (c.kind) {
@@ -86,22 +174,22 @@ void ReplyParser::resolver_param(const QByteArray &reply)
         show_crop_status(c.kind == Kind::TeacherCropStatus, c.crop_start, c.crop_stop);
         return;
     case Kind::TeacherSection:
-        m_host.read_teacher_section(text);
+        emit teacher_section_read(text);
         continue_obtain_chain(Side::Teacher);
         return;
     case Kind::StudentAutocalibrate:
-        m_host.resolve_student_autocalibrate_status(c.autocalibrate_value);
+        emit student_autocalibrate_reported(c.autocalibrate_value);
         return;
     case Kind::StudentSection:
-        m_host.read_student_section(text);
+        emit student_section_read(text);
         continue_obtain_chain(Side::Student);
         return;
     case Kind::BoardSection:
-        m_host.read_board_section(text);
+        emit board_section_read(text);
         continue_obtain_chain(Side::Board);
         return;
     case Kind::DirectorSection:
-        m_host.read_director_section(text);
+        emit director_section_read(text);
         return;
     case Kind::TrackingStatus:
         for (const parameter_reply::StatusPart &part : c.status_parts) {
@@ -129,10 +217,10 @@ void ReplyParser::continue_obtain_chain(Side side)
 void ReplyParser::read_board_relayed_keys(const QString &text)
 {
     qDebug() << "get tracking config success!";
-    m_host.show_board_relayed_keys(board_parameters::read_relay_answer(text));
+    emit board_relayed_keys_read(board_parameters::read_relay_answer(text));
     // The board Obtain is a teacher obtain; an answer nobody waits for (a late one, after its
     // obtain failed) ends nothing.
-    m_host.answer_request(request_poller::Kind::TeacherObtain);
+    m_requests.answer_request(request_poller::Kind::TeacherObtain);
 }
 
 void ReplyParser::show_crop_status(bool teacher, bool start, bool stop)
@@ -145,7 +233,7 @@ void ReplyParser::show_crop_status(bool teacher, bool start, bool stop)
     // A tip only on a change, and none for the first answer after a connect.
     auto tip = [&](const QString &message) {
         if (!quiet)
-            m_host.flash_status_label(teacher, message);
+            emit status_notice_wanted(teacher, message);
         else
             quiet = false;
     };
@@ -175,22 +263,22 @@ bool ReplyParser::apply_tracking_status(const parameter_reply::StatusPart &part)
     if (side == Side::Board) {
         // The stop and the request below go out once per change of the reported status: a
         // camera that answers each of them with its status would otherwise be asked for ever.
-        const bool changed = m_host.board_tracking_status_changed(part);
+        const bool changed = m_board.board_tracking_status_changed(part);
         if (part.start) {
-            m_host.set_widget_status(2, false);
+            emit widget_status_wanted(2, false);
             status = 1;
         }
         if (part.stop) {
-            m_host.set_widget_status(2, true);
+            emit widget_status_wanted(2, true);
             status = 2;
             if (changed)
-                m_host.stop_board_tracking();
+                emit board_tracking_stop_wanted();
         }
         if (part.type_mismatch) {
-            m_host.set_widget_status(2, true);
+            emit widget_status_wanted(2, true);
             status = 2;
             if (m_slots[Slot::BoardPano].udp_flag)
-                m_host.toggle_pano_connect(side);
+                emit pano_release_wanted(side);
             msgbox::warning(m_window, tr("Warning"), tr("Connection types do not match"));
             return false;
         }
@@ -209,22 +297,22 @@ bool ReplyParser::apply_tracking_status(const parameter_reply::StatusPart &part)
     if (teacher)
         qDebug() << "19:20:23" << "---LEAVE---MainWindow::";
     auto set_tabs = [&](bool enabled) {
-        m_host.set_widget_status(tab, enabled);
+        emit widget_status_wanted(tab, enabled);
         if (teacher)
-            m_host.set_widget_status(2, enabled);
+            emit widget_status_wanted(2, enabled);
     };
     const bool lecternModel = teacher && m_slots[Slot::TeacherFeature].device_model == QLatin1String("M19");
     if (part.start) {
         set_tabs(false);
         status = 1;
         if (lecternModel)
-            m_host.set_lectern_director_enabled(false);
+            emit lectern_director_enabled_wanted(false);
     }
     if (part.stop) {
         set_tabs(true);
         status = 2;
         if (lecternModel)
-            m_host.set_lectern_director_enabled(true);
+            emit lectern_director_enabled_wanted(true);
     }
     qDebug() << (teacher ? "teacher resolver param teacher_cur_track_status:"
                          : "student resolver param student_cur_track_status:")
@@ -235,7 +323,7 @@ bool ReplyParser::apply_tracking_status(const parameter_reply::StatusPart &part)
         set_tabs(true);
         status = 2;
         if (m_slots[pano_slot(side)].udp_flag)
-            m_host.toggle_pano_connect(side);
+            emit pano_release_wanted(side);
         msgbox::warning(m_window, tr("Warning"), tr("Connection types do not match"));
         return false;
     }

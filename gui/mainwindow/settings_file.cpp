@@ -1,10 +1,11 @@
 #include "mainwindow/settings_file.h"
 
 #include "model/camera_ports.h"
+#include "model/camera_slots.h"
+#include "settings/config_values.h"
 #include "protocol/reply_values.h"
 #include "seams/message_box.h"
 #include "settings/config_tables.h"
-#include "settings/config_values.h"
 #include "settings/language_table.h"
 #include "settings/port_settings.h"
 #include "settings/settings_path.h"
@@ -12,21 +13,13 @@
 #include "settings/unreadable_config.h"
 #include "settings/upgrade_types.h"
 
-#include <QAbstractSlider>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMap>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSettings>
-#include <QSpinBox>
 
 namespace {
 
@@ -72,23 +65,12 @@ QString full_key(const char *group, const char *key)
 
 QString stored_text(QSettings &settings, const QString &key) { return config::text_of(settings.value(key)); }
 
-// A control of the form by object name; the key tables are checked against the form by a test.
-template <class T>
-T *control(const QObject *root, const char *name)
-{
-    T *found = name ? root->findChild<T *>(QString::fromLatin1(name)) : nullptr;
-    if (!found)
-        qWarning() << "config.ini: no control" << name;
-    return found;
-}
-
 } // namespace
 
-SettingsFile::SettingsFile(const Widgets &widgets, QWidget *form_root, CameraPorts &ports, Host &host)
-    : ui(widgets)
-    , m_root(form_root)
+SettingsFile::SettingsFile(QWidget *form_root, CameraPorts &ports, const Values &values)
+    : m_root(form_root)
     , m_ports(ports)
-    , m_host(host)
+    , m_values(values)
 {
 }
 
@@ -103,7 +85,7 @@ void SettingsFile::load_groups()
 {
     // The language follows the system; the stored one does not decide it.
     const int languageIndex = language::index_for_locale(QLocale().language());
-    m_host.take_system_language(languageIndex);
+    emit system_language_taken(languageIndex);
 
     const QString path = settings_file_path();
     if (!QFileInfo::exists(path)) {
@@ -119,39 +101,83 @@ void SettingsFile::load_groups()
     }
 
     QSettings settings(path, QSettings::IniFormat);
-    m_host.create_translator(languageIndex);
+    emit translator_wanted(languageIndex);
 
     load_port_group(settings);
     const CameraPorts::Values &p = m_ports.values();
     qDebug() << "rtsp_port:" << p.T_RTSP_Port << ",visca_port:" << p.T_Visca_Port << ",udp_port:" << p.T_UDP_Port
              << ",tcp_port:" << p.T_TCP_Port << ",backup_port:" << p.T_Backup_Port << ",upgrade_port:" << p.Mcast_Port;
     load_upgrade_group(settings);
+    emit upgrade_group_loaded(true);
 
-    // A configuration backup left in the working directory by an earlier run.
-    if (QFileInfo::exists(QStringLiteral("data.tar.gz")))
-        ui.label_81->setText(tr("exist"));
+    // Each group's owners show it before the next group is read, as the groups come in the file.
+    for (const config::GroupTable *group : config::tab_groups()) {
+        // As the owners showed the groups before: a list or a spin box may have taken another
+        // value than the file gave.
+        config::Stored stored = gather();
+        const QStringList taken = config::read_group(settings, *group, stored);
+        distribute(stored);
+        if (group == &config::teacher_group())
+            emit teacher_group_loaded();
+        else if (group == &config::student_group())
+            emit student_group_loaded();
+        else if (group == &config::board_group())
+            emit board_group_loaded();
+        else
+            emit director_group_loaded(taken.contains(QLatin1String("Command_Type")),
+                                       taken.contains(QLatin1String("Director_Strategy")));
+    }
+}
 
-    load_group(settings, config::teacher_group(), CustomerModel::Teacher);
-    load_group(settings, config::student_group(), CustomerModel::Student);
-    load_group(settings, config::board_group(), CustomerModel::None);
-    load_group(settings, config::director_group(), CustomerModel::None);
+config::Stored SettingsFile::gather() const
+{
+    config::Stored s;
+    s.teacher = m_values.teacher;
+    s.student = m_values.student;
+    s.board = m_values.board;
+    s.director = m_values.director;
+    for (int i = 0; i < camera_slot::kSlotCount; ++i)
+        s.address_fields[size_t(i)] = m_values.cameras[camera_slot::Slot(i)].field_text;
+    for (int i = 0; i < StudentRegionPoints::kStoredPointCount; ++i)
+        s.student_points[size_t(i)] = m_values.student_points.stored_point(i);
+    s.choices = m_values.choices;
+    return s;
+}
+
+void SettingsFile::distribute(const config::Stored &s)
+{
+    m_values.teacher = s.teacher;
+    m_values.student = s.student;
+    m_values.board = s.board;
+    m_values.director = s.director;
+    for (int i = 0; i < camera_slot::kSlotCount; ++i)
+        m_values.cameras[camera_slot::Slot(i)].field_text = s.address_fields[size_t(i)];
+    for (int i = 0; i < StudentRegionPoints::kStoredPointCount; ++i)
+        m_values.student_points.stored_point(i) = s.student_points[size_t(i)];
+    m_values.choices = s.choices;
 }
 
 void SettingsFile::load_first_run_defaults(int languageIndex)
 {
-    m_host.create_translator(languageIndex);
-    m_host.set_all_defaults();
-    ui.teacher_apply_Button->setText(tr("Apply"));
-    ui.student_apply_Button->setText(tr("Apply"));
-    ui.board_apply_Button->setText(tr("Apply"));
-    ui.director_apply_Button->setText(tr("Apply"));
+    emit translator_wanted(languageIndex);
+    emit defaults_wanted();
+    emit defaults_taken();
     m_upgrade.upgrade_mode = QStringLiteral("Simple");
     m_upgrade.upgrade_verify = true;
-    ui.upgrade_type_comboBox->addItems(upgrade::type_items(m_upgrade.upgrade_mode));
-    ui.upgrade_ip_lineEdit->setText(QString::fromLatin1(kDefaultUpgradeAddress));
-    const auto choice = upgrade::type_choice(m_upgrade.upgrade_mode, QStringLiteral("AUTO"));
-    ui.upgrade_type_comboBox->setCurrentIndex(choice->index);
-    m_upgrade.upgradeModel = choice->code;
+    m_upgrade.ip_address = QString::fromLatin1(kDefaultUpgradeAddress);
+    take_upgrade_type(QStringLiteral("AUTO"));
+    emit upgrade_group_loaded(false);
+}
+
+void SettingsFile::take_upgrade_type(const QString &type)
+{
+    // The entry the type list shows for the stored type; a mode without a list shows none.
+    if (const auto choice = upgrade::type_choice(m_upgrade.upgrade_mode, type)) {
+        m_upgrade.type_text = upgrade::type_items(m_upgrade.upgrade_mode).value(choice->index);
+        m_upgrade.upgradeModel = choice->code;
+    } else {
+        m_upgrade.type_text.clear();
+    }
 }
 
 void SettingsFile::set_aside_unreadable(const QString &path, const QStringList &cut_off)
@@ -198,7 +224,8 @@ void SettingsFile::load_port_group(QSettings &settings)
 {
     bool &recorder_port_map_enabled = m_ports.edit().recorder_port_map_enabled;
     recorder_port_map_enabled = settings.value(QStringLiteral("PORT_CONF/Recorder_Port_Map_Enabled")).toBool();
-    ui.port_map_checkBox->setChecked(recorder_port_map_enabled);
+    portforward::Fields &fields = m_values.port_fields;
+    fields.mapping = recorder_port_map_enabled;
 
     for (const ports::PortRow &row : ports::port_rows()) {
         const QString stored = stored_text(settings, full_key("PORT_CONF", row.key));
@@ -213,8 +240,7 @@ void SettingsFile::load_port_group(QSettings &settings)
             ports.*members.text = decision.member_text;
         if (members.number)
             ports.*members.number = reply_values::number(decision.member_text);
-        if (auto *field = control<QLineEdit>(m_root, row.field))
-            field->setText(decision.field_text);
+        fields.*row.field = decision.field_text;
     }
 
     CameraPorts::Values &v = m_ports.edit();
@@ -224,9 +250,9 @@ void SettingsFile::load_port_group(QSettings &settings)
     for (const ports::RecorderRow &row : ports::recorder_rows()) {
         const QString stored = stored_text(settings, full_key("PORT_CONF", row.key));
         *recorderMembers[i++] = stored;
-        if (auto *field = control<QLineEdit>(m_root, row.field))
-            field->setText(ports::recorder_field_text(row, stored));
+        fields.*row.field = ports::recorder_field_text(row, stored);
     }
+    emit port_group_loaded();
 }
 
 void SettingsFile::load_upgrade_group(QSettings &settings)
@@ -236,124 +262,11 @@ void SettingsFile::load_upgrade_group(QSettings &settings)
     m_upgrade.upgrade_model_type = settings.value(QStringLiteral("UPGRADE/model_type")).toBool();
 
     m_upgrade.upgrade_mode = stored_text(settings, QStringLiteral("UPGRADE/mode"));
-    ui.upgrade_type_comboBox->addItems(upgrade::type_items(m_upgrade.upgrade_mode));
-    ui.upgrade_ip_lineEdit->setText(stored_text(settings, QStringLiteral("UPGRADE/ipaddr")));
+    m_upgrade.ip_address = stored_text(settings, QStringLiteral("UPGRADE/ipaddr"));
     m_upgrade.upgrade_file_path = stored_text(settings, QStringLiteral("UPGRADE/path"));
-    ui.upgrade_filename_lineEdit->setText(m_upgrade.upgrade_file_path);
-
-    const QString type = stored_text(settings, QStringLiteral("UPGRADE/type"));
-    if (const auto choice = upgrade::type_choice(m_upgrade.upgrade_mode, type)) {
-        ui.upgrade_type_comboBox->setCurrentIndex(choice->index);
-        m_upgrade.upgradeModel = choice->code;
-    }
-
+    m_upgrade.file_field = m_upgrade.upgrade_file_path;
+    take_upgrade_type(stored_text(settings, QStringLiteral("UPGRADE/type")));
     m_upgrade.work_type = upgrade::work_type_for(m_upgrade.upgrade_model_type);
-    ui.worktype_comboBox->setCurrentIndex(m_upgrade.work_type - 1);
-}
-
-void SettingsFile::load_group(QSettings &settings, const config::GroupTable &group, CustomerModel customer)
-{
-    for (const config::KeyRow &row : group.rows) {
-        if (!row.read)
-            continue;
-        QString key = full_key(group.name, row.key);
-        if (row.fallback && !settings.contains(key))
-            key = QString::fromLatin1(row.fallback);
-        const QString text = stored_text(settings, key);
-        apply_key_row(row, text, customer);
-        if (&group == &config::director_group())
-            after_director_key_loaded(row, text);
-    }
-}
-
-void SettingsFile::apply_key_row(const config::KeyRow &row, const QString &text, CustomerModel customer)
-{
-    using config::Kind;
-    switch (row.kind) {
-    case Kind::Text:
-        if (QObject *target = control<QObject>(m_root, row.control))
-            target->setProperty("text", text);
-        break;
-    case Kind::TextThenValue:
-    case Kind::Distance:
-    case Kind::Size: {
-        // The label first: when the slider then moves, its own handler rewrites the label.
-        if (auto *label = control<QLabel>(m_root, row.control))
-            label->setText(text);
-        int position = reply_values::number(text);
-        if (row.kind == Kind::Distance)
-            position = config::distance_position(text);
-        else if (row.kind == Kind::Size)
-            position = config::size_position(text);
-        if (auto *slider = control<QAbstractSlider>(m_root, row.slider))
-            slider->setValue(position);
-        break;
-    }
-    case Kind::Value:
-        if (auto *slider = qobject_cast<QAbstractSlider *>(control<QWidget>(m_root, row.control)))
-            slider->setValue(reply_values::number(text));
-        else if (auto *spin = qobject_cast<QSpinBox *>(control<QWidget>(m_root, row.control)))
-            spin->setValue(reply_values::number(text));
-        break;
-    case Kind::Index:
-        if (auto *combo = control<QComboBox>(m_root, row.control))
-            combo->setCurrentIndex(reply_values::number(text));
-        break;
-    case Kind::Flag:
-        if (auto *box = control<QCheckBox>(m_root, row.control))
-            box->setChecked(config::flag_set(text));
-        break;
-    case Kind::FlagIfOne:
-        if (auto *box = control<QCheckBox>(m_root, row.control))
-            box->setChecked(config::flag_set_if_one(text));
-        break;
-    case Kind::FlagOneOrZero:
-        if (const auto checked = config::flag_one_or_zero(text)) {
-            if (auto *box = control<QCheckBox>(m_root, row.control))
-                box->setChecked(*checked);
-        }
-        break;
-    case Kind::Choice:
-        for (const config::ChoiceCode &choice : row.choices) {
-            if (text == QLatin1String(choice.code)) {
-                if (auto *button = control<QRadioButton>(m_root, choice.button))
-                    button->setChecked(true);
-                break;
-            }
-        }
-        break;
-    case Kind::CustomerModel:
-        if (const auto flag = config::customer_model(text); flag && customer != CustomerModel::None)
-            m_host.set_customer_model(customer == CustomerModel::Teacher, *flag);
-        break;
-    case Kind::Point: {
-        QPoint &p = m_host.stored_student_point(row.point);
-        if (row.x_axis)
-            p.setX(reply_values::number(text));
-        else
-            p.setY(reply_values::number(text));
-        break;
-    }
-    case Kind::Constant:
-        break;
-    }
-}
-
-void SettingsFile::after_director_key_loaded(const config::KeyRow &row, const QString &text)
-{
-    // Checking a radio button from here runs none of its clicked slots: the code fields'
-    // validator and the strategy's enabling follow the stored choice here.
-    if (qstrcmp(row.key, "Command_Type") == 0) {
-        if (text == QLatin1String("0"))
-            m_host.set_director_command_validator(1);
-        else if (text == QLatin1String("1"))
-            m_host.set_director_command_validator(2);
-    } else if (qstrcmp(row.key, "Director_Strategy") == 0) {
-        if (text == QLatin1String("0"))
-            m_host.set_director_widgets(0, true);
-        else if (text == QLatin1String("1"))
-            m_host.set_director_widgets(1, true);
-    }
 }
 
 bool SettingsFile::keeps_unreadable_file() const
@@ -378,7 +291,7 @@ bool SettingsFile::save_config()
     m_keeps_unreadable_file = false;
     return rewrite_settings_file(settings_file_path(), [this](QSettings &settings) {
         settings.beginGroup(QStringLiteral("LANGUAGE_CONF"));
-        if (const auto name = language::name_for_index(ui.language_select_comboBox->currentIndex()))
+        if (const auto name = language::name_for_index(m_values.choices.language_index))
             settings.setValue(QStringLiteral("language"), *name);
         settings.endGroup();
 
@@ -390,13 +303,13 @@ bool SettingsFile::save_config()
                 settings.setValue(k, m_ports.port_map_enabled());
                 continue;
             }
-            const char *field = nullptr;
+            QString portforward::Fields::*field = nullptr;
             for (const ports::PortRow &row : ports::port_rows())
                 field = qstrcmp(row.key, key) == 0 ? row.field : field;
             for (const ports::RecorderRow &row : ports::recorder_rows())
                 field = qstrcmp(row.key, key) == 0 ? row.field : field;
-            if (auto *edit = control<QLineEdit>(m_root, field))
-                settings.setValue(k, edit->text());
+            if (field)
+                settings.setValue(k, m_values.port_fields.*field);
         }
         settings.endGroup();
 
@@ -406,78 +319,16 @@ bool SettingsFile::save_config()
             {QStringLiteral("verify"), m_upgrade.upgrade_verify},
             {QStringLiteral("auto_backup"), m_upgrade.upgrade_auto_backup},
             {QStringLiteral("model_type"), m_upgrade.upgrade_model_type},
-            {QStringLiteral("type"), ui.upgrade_type_comboBox->currentText()},
-            {QStringLiteral("ipaddr"), ui.upgrade_ip_lineEdit->text()},
-            {QStringLiteral("path"), ui.upgrade_filename_lineEdit->text()},
+            {QStringLiteral("type"), m_upgrade.type_text},
+            {QStringLiteral("ipaddr"), m_upgrade.ip_address},
+            {QStringLiteral("path"), m_upgrade.file_field},
         };
         for (const char *key : upgrade::save_order())
             settings.setValue(QString::fromLatin1(key), upgradeValues.value(QString::fromLatin1(key)));
         settings.endGroup();
 
-        save_group(settings, config::teacher_group(), CustomerModel::Teacher);
-        save_group(settings, config::student_group(), CustomerModel::Student);
-        save_group(settings, config::board_group(), CustomerModel::None);
-        save_group(settings, config::director_group(), CustomerModel::None);
+        const config::Stored stored = gather();
+        for (const config::GroupTable *group : config::tab_groups())
+            config::write_group(settings, *group, stored);
     });
-}
-
-void SettingsFile::save_group(QSettings &settings, const config::GroupTable &group, CustomerModel customer)
-{
-    settings.beginGroup(QString::fromLatin1(group.name));
-    for (const char *key : group.save_order) {
-        const config::KeyRow *row = config::find_row(group, key);
-        if (!row || !row->written)
-            continue;
-        settings.setValue(QString::fromLatin1(key), key_row_value(*row, customer));
-    }
-    settings.endGroup();
-}
-
-QVariant SettingsFile::key_row_value(const config::KeyRow &row, CustomerModel customer) const
-{
-    using config::Kind;
-    switch (row.kind) {
-    case Kind::Text:
-    case Kind::TextThenValue:
-    case Kind::Distance:
-    case Kind::Size:
-        // A label, line edit or (for the label-and-slider kinds) the label beside the slider.
-        if (QObject *source = control<QObject>(m_root, row.control))
-            return source->property("text").toString();
-        return QString();
-    case Kind::Value:
-        if (auto *slider = qobject_cast<QAbstractSlider *>(control<QWidget>(m_root, row.control)))
-            return QString::number(slider->value());
-        if (auto *spin = qobject_cast<QSpinBox *>(control<QWidget>(m_root, row.control)))
-            return spin->text();
-        return QString();
-    case Kind::Index:
-        if (auto *combo = control<QComboBox>(m_root, row.control))
-            return combo->currentIndex();
-        return 0;
-    case Kind::Flag:
-    case Kind::FlagIfOne:
-    case Kind::FlagOneOrZero:
-        if (auto *box = control<QCheckBox>(m_root, row.control))
-            return config::flag_text(box->isChecked());
-        return QString();
-    case Kind::Choice:
-        for (const config::ChoiceCode &choice : row.choices) {
-            auto *button = control<QRadioButton>(m_root, choice.button);
-            if (button && button->isChecked())
-                return QString::fromLatin1(choice.code);
-        }
-        // No button checked: an empty value, never another key's code.
-        return QString();
-    case Kind::CustomerModel:
-        return config::customer_model_text(customer != CustomerModel::None
-                                           && m_host.customer_model(customer == CustomerModel::Teacher));
-    case Kind::Point: {
-        const QPoint &p = m_host.stored_student_point(row.point);
-        return row.x_axis ? p.x() : p.y();
-    }
-    case Kind::Constant:
-        return QString::fromLatin1(row.constant);
-    }
-    return QString();
 }

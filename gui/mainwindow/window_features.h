@@ -18,6 +18,7 @@
 #include "net/control_link.h"
 #include "regions/region_editor.h"
 #include "regions/student_regions.h"
+#include "tabs/auto_calibration.h"
 #include "tabs/board_tab.h"
 #include "tabs/camera_menu_keys.h"
 #include "tabs/director_tab.h"
@@ -28,7 +29,6 @@
 #include "tabs/parameter_requests.h"
 #include "tabs/reversal_compensation.h"
 #include "tabs/student_calibrate_area.h"
-#include "tabs/auto_calibration.h"
 #include "tabs/student_tab.h"
 #include "tabs/teacher_tab.h"
 #include "transfer/archive_session.h"
@@ -41,43 +41,22 @@ namespace Ui {
 class MainWindow;
 }
 
-// The main window's feature objects and the models they share, and how they reach one another:
-// each feature names what it needs of the others in its Host interface, and this object answers
-// every Host by asking the feature that owns the answer. It owns the features, so the window
-// destroys them (and the decoding threads of the connections) before the form's widgets.
-class WindowFeatures : private OptionsTab::Host,
-                       private SettingsFile::Host,
-                       private TabLayout::Host,
-                       private ParameterRequests::Host,
-                       private Pads::Host,
-                       private CameraMenuKeys::Host,
-                       private RegionEditor::Host,
-                       private CameraConnections::Host,
-                       private ViscaReplies::Host,
-                       private PicturePreviews::Host,
-                       private TeacherTab::Host,
-                       private StudentTab::Host,
-                       private StudentCalibrateArea::Host,
-                       private BoardTab::Host,
-                       private DirectorTab::Host,
-                       private StudentRegions::Host,
-                       private ManualCalibration::Host,
-                       private ReversalCompensation::Host,
-                       private ReplyParser::Host,
-                       private AutoCalibration::Host
+// Builds the main window's feature objects and the models they share: it hands each feature the
+// form's widgets that feature alone owns and, at construction, the shared services it needs (the
+// camera slots and ports, the control link, the section values, the narrow interfaces other
+// features implement), then connects their signals, in the order their news used to reach each
+// other. It implements no feature's interface and forwards nothing. It owns the features, so the
+// window destroys them (and the decoding threads of the connections) before the form's widgets.
+class WindowFeatures
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
 public:
-    // What the features need of the window itself.
-    class Shell
+    // What the features need of the window itself: where a text answer goes instead of the
+    // parser (ReplyRoute), the wizard's takeover, the language, the dialogs' pictures and news.
+    class Shell : public ReplyRoute
     {
     public:
-        virtual ~Shell() = default;
-        virtual void set_window_size(int width, int height) = 0;
-        virtual int window_width() const = 0;
-        // Hidden, the window leaves the camera replies to the wizard.
-        virtual bool window_visible() const = 0;
         // The Wizard Config tab was chosen.
         virtual void close_for_wizard() = 0;
         // The language follows the system at start: its name, then its catalogue object.
@@ -85,33 +64,28 @@ public:
         virtual void create_translator(int index) = 0;
         // Pictures for the enlarged, calibration and camera menu dialogs.
         virtual void send_stream(PicturePreviews::Stream stream, QImage &image) = 0;
-        virtual QWidget *enlarged_dialog(camera_slot::Side side) = 0;
         // The calibration dialog's news.
         virtual void autocalibrate_failed() = 0;
         virtual void student_points_read_back() = 0;
-        // A text answer while the manual director console runs, as the console's message; and
-        // whether a console listens at all.
-        virtual void console_reply(const QString &message) = 0;
-        virtual bool console_listens() const = 0;
     };
 
     WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &shell);
-    ~WindowFeatures() override;
+    ~WindowFeatures();
 
-    // The features the window's set-up, language switch and closing work with.
+    // The features whose set-up steps, dialogs and closing the window runs itself.
     SettingsFile &settings() { return *settings_file; }
     TabLayout &layout() { return *tab_layout; }
     OptionsTab &options() { return *options_tab; }
-    Pads &pad_controls() { return *pads; }
     CameraMenuKeys &menu_key_controls() { return *menu_keys; }
     ParameterRequests &requests() { return *parameter_requests; }
+    TeacherTab &teacher() { return *teacher_tab; }
     StudentTab &student() { return *student_tab; }
     StudentRegions &student_regions() { return *preview_regions; }
     StudentCalibrateArea &calibrate_area() { return *student_calibrate_area; }
-    CameraConnections &connections() { return *camera_connections; }
     PicturePreviews &previews() { return *picture_previews; }
-    AutoCalibration &auto_calibration() { return *auto_calibration_feature; }
-    ReversalCompensation &compensation() { return *reversal_compensation; }
+    CameraConnections &connections() { return *camera_connections; }
+    DeviceSearch &search() { return *device_search; }
+    ReplyParser &replies() { return *reply_parser; }
     // The region scene the wizard edits as well.
     CustomGraphicsScene *region_scene() const { return region_editor->scene(); }
 
@@ -121,6 +95,10 @@ public:
     void stop_all_tracking();
     // The enlarged-picture dialogs close and take no more pictures.
     void close_enlarged_dialogs();
+    // The window closes: a calibration under way ends while its cameras are still connected (the
+    // compensation takes the close-up camera out of its measuring mode, and no run warns of the
+    // disconnects), then every camera slot and the free preview let go.
+    void release_cameras();
     bool manual_direct_running() const { return control_link->manual_direct().run; }
     // The texts the features set over the form's, which its re-texting put back.
     void retranslate_code_texts();
@@ -128,160 +106,55 @@ public:
     // The models the features share: the window's closing and the tests of the whole reach the
     // cameras through them.
     CameraSlots &slot_records() { return camera_slots; }
+    TeacherSection &teacher_section() { return teacher_values; }
+    const WindowChoices &choices() const { return window_choices; }
+    StudentSection &student_section() { return student_values; }
     CameraPorts &ports() { return camera_ports; }
     PanoStatus &pano() { return pano_status; }
     ControlLink &link() { return *control_link; }
-    // The route of a text answer: the manual director console while it runs, the wizard while the
-    // window is hidden, else the reply parser.
-    void dispatch_reply(const QByteArray &reply);
 
     // The manual director console drives the two sides' cameras by address while it runs.
     void set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up);
-    void set_teacher_ip_edits(const QString &text);
-    void set_student_ip_edits(const QString &text);
 
 private:
-    // The window's sends and replies (window_features_links.cpp).
-    void wire_control_link();
-    void route_text_reply(const QByteArray &reply, bool datagram);
+    void create_features(Ui::MainWindow *ui, QWidget *window);
+    // The signals, by the feature they come from.
+    void connect_settings_file();
+    void connect_tab_layout();
+    void connect_camera_connections();
+    void connect_visca_replies();
+    void connect_controls();
+    void connect_tabs();
+    void connect_replies();
+    void connect_maintenance(QWidget *window);
 
-    // OptionsTab::Host
-    void disconnect_for_port_change() override;
-    // SettingsFile::Host
-    void take_system_language(int index) override;
-    void create_translator(int index) override;
-    bool customer_model(bool teacher) const override;
-    void set_customer_model(bool teacher, bool flag) override;
-    QPoint &stored_student_point(int index) override;
-    void set_director_command_validator(int command_type) override;
-    void set_director_widgets(int strategy, bool enable) override;
-    // TabLayout::Host
-    void set_window_size(int width, int height) override;
-    int window_width() const override;
-    void close_for_wizard() override;
-    void release_board_cameras() override;
-    bool teacher_customer_model() const override;
-    bool student_customer_model() const override;
-    // ParameterRequests::Host
-    QString teacher_feature_model() const override;
-    bool lectern_mode_chosen() const override;
-    void teacher_obtain_quietly() override;
-    void student_points_read_back() override;
-    // Pads::Host
-    Pads::FeatureZoom feature_zoom(camera_slot::Side side) const override;
-    void forget_zoom_optical_max(camera_slot::Side side) override;
-    void set_board_widgets_enabled(bool enable) override;
-    // CameraMenuKeys::Host
-    bool preview_connected() const override;
-    QHostAddress *preview_destination() const override;
-    void camera_menu_closed(camera_slot::Side side) override;
-    int preview_pan_speed() const override;
-    int preview_tilt_speed() const override;
-    // RegionEditor::Host
-    bool teacher_pano_marked_offline() const override;
-    void disarm_teacher_picture_conversion() override;
-    void arm_teacher_picture_conversion() override;
-    bool teacher_picture_conversion_armed() const override;
-    bool teacher_pano_streaming() const override;
-    YOLO &detector() override;
-    // CameraConnections::Host (and, by the same names, ViscaReplies::Host and ReplyParser::Host)
-    void update_tab_enabled(bool enable) override;
-    void set_widget_status(int camera, bool enable) override;
-    void teacher_track_check(bool enable) override;
-    void student_track_check(bool enable) override;
-    void set_student_calibration_widgets_visible(bool visible) override;
-    void forget_board_tracking_status() override;
-    QString ptzspeed(const QString &command_template, int hindex, int vindex) override;
-    void show_pictures(camera_slot::Slot slot, QFFmpeg *decoder) override;
-    void show_preview_pictures(QFFmpeg *decoder) override;
-    void pano_connect_begins(camera_slot::Side side) override;
-    void feature_camera_released(camera_slot::Side side) override;
-    void pano_camera_released(camera_slot::Side side) override;
-    void close_enlarged_dialog(camera_slot::Side side) override;
-    void teacher_show_region_clicked(bool checked) override;
-    void clear_region_scene() override;
-    void set_teacher_region_widgets(bool enable) override;
-    void calibration_cross_off(camera_slot::Side side) override;
-    // ViscaReplies::Host
-    void camera_layout_chosen(int layout) override;
-    void teacher_preset_list_changed(const QString &text) override;
-    void student_preset_list_changed(const QString &text) override;
-    void pan_tilt_reported(camera_slot::Side side, int pan, int tilt) override;
-
-    // AutoCalibration::Host
-    void request_calibration_picture(camera_slot::Side side, bool pano) override;
-    QImage calibration_picture(camera_slot::Side side, bool pano) const override;
-    // PicturePreviews::Host
-    void send_stream(PicturePreviews::Stream stream, QImage &image) override;
-    void hand_picture_to_detector(const QImage &image) override;
-    QWidget *enlarged_dialog(camera_slot::Side side) override;
-    // TeacherTab::Host, StudentTab::Host, BoardTab::Host, DirectorTab::Host
-    void set_tab_widgets_enabled(int tab, bool enable) override;
-    void set_tabs_enabled(bool enable) override;
-    int camera_layout() const override;
-    void arm_request(request_poller::Kind kind, bool silent) override;
-    void collect_scene_regions() override;
-    teacher_region_keys::ApplyRegions apply_regions() const override;
-    region_geometry::RegionRect teacher_feature_rect() const override;
-    void redraw_regions_on_next_reply() override;
-    void read_teacher_regions(const QString &reply) override;
-    void set_region_widgets_enabled(bool enable) override;
-    void set_teacher_pad_redirection(bool to_pano, bool crop) override;
-    void disable_board_for_customer_model() override;
-    void autocalibrate_failed() override;
-    bool calibration_widgets_shown() const override;
-    void set_student_pad_crop(bool crop) override;
-    void student_regions_read(const StudentRegionChecks &checks) override;
-    // StudentRegions::Host
-    bool student_old_point_format() const override;
-    // StudentCalibrateArea::Host
-    StudentRegionPoints &student_calibrate_points() override;
-    void begin_auto_calibrate() override;
-    void end_auto_calibrate() override;
-    void set_student_image_expand_open(bool open) override;
-    void repaint_student_regions() override;
-    // ManualCalibration::Host
-    int saved_ptz_speed(camera_slot::Side side) const override;
-    // ReversalCompensation::Host (ptzspeed above)
-    void arm_capture(PicturePreviews::Capture capture) override;
-    bool capture_armed(PicturePreviews::Capture capture) const override;
-    bool standard_picture_saved() const override;
-    cv::Mat moved_picture() const override;
-    // ReplyParser::Host
-    bool request_pending(request_poller::Kind kind) const override;
-    bool answer_request(request_poller::Kind kind) override;
-    void read_teacher_section(const QString &text) override;
-    void read_student_section(const QString &text) override;
-    void read_board_section(const QString &text) override;
-    void read_director_section(const QString &text) override;
-    void resolve_student_autocalibrate_status(const QString &value) override;
-    void show_board_relayed_keys(const board_parameters::RelayReading &reading) override;
-    bool board_tracking_status_changed(const parameter_reply::StatusPart &part) override;
-    void stop_board_tracking() override;
-    void toggle_pano_connect(camera_slot::Side side) override;
-    void flash_status_label(bool teacher, const QString &text) override;
-    void set_lectern_director_enabled(bool enable) override;
-
-    Ui::MainWindow *ui;
-    QWidget *m_window;
     Shell &m_shell;
 
     CameraSlots camera_slots;
     CameraPorts camera_ports;
     PanoStatus pano_status;
+    // The values config.ini keeps, which the features show and edit.
+    TeacherSection teacher_values;
+    StudentSection student_values;
+    BoardSection board_values;
+    DirectorSection director_values;
+    StudentRegionPoints student_points;
+    portforward::Fields port_fields;
+    WindowChoices window_choices;
     // Also holds the manual director console's own two cameras, while it runs.
     std::unique_ptr<ControlLink> control_link;
 
+    std::unique_ptr<ParameterRequests> parameter_requests;
     std::unique_ptr<SettingsFile> settings_file;
     std::unique_ptr<OptionsTab> options_tab;
     std::unique_ptr<TabLayout> tab_layout;
-    std::unique_ptr<ParameterRequests> parameter_requests;
+    std::unique_ptr<CameraConnections> camera_connections;
+    std::unique_ptr<ManualCalibration> manual_calibration;
     std::unique_ptr<Pads> pads;
     std::unique_ptr<CameraMenuKeys> menu_keys;
-    std::unique_ptr<RegionEditor> region_editor;
-    std::unique_ptr<CameraConnections> camera_connections;
-    std::unique_ptr<ViscaReplies> visca_replies;
     std::unique_ptr<PicturePreviews> picture_previews;
+    std::unique_ptr<RegionEditor> region_editor;
+    std::unique_ptr<ViscaReplies> visca_replies;
     std::unique_ptr<LecternMode> lectern_mode;
     std::unique_ptr<TeacherTab> teacher_tab;
     std::unique_ptr<StudentTab> student_tab;
@@ -289,7 +162,6 @@ private:
     std::unique_ptr<BoardTab> board_tab;
     std::unique_ptr<StudentRegions> preview_regions;
     std::unique_ptr<DirectorTab> director_tab;
-    std::unique_ptr<ManualCalibration> manual_calibration;
     std::unique_ptr<ReversalCompensation> reversal_compensation;
     std::unique_ptr<ReplyParser> reply_parser;
     std::unique_ptr<AutoCalibration> auto_calibration_feature;

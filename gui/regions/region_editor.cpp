@@ -10,19 +10,16 @@
 #include "model/region_geometry.h"
 #include "net/control_link.h"
 #include "protocol/parameter_block.h"
+#include "protocol/teacher_parameters.h"
 #include "protocol/tracking_command.h"
 #include "regions/customgraphicsrectitem.h"
 #include "regions/customgraphicsscene.h"
 #include "regions/customgraphicsview.h"
 #include "seams/message_box.h"
-#include "support/apply_mark.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDebug>
 #include <QGraphicsItem>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QThread>
@@ -126,13 +123,17 @@ RegionEditor::~RegionEditor()
 }
 
 RegionEditor::RegionEditor(const Widgets &widgets, CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-                           PanoStatus &status, Host &host, QWidget *window)
+                           PanoStatus &status, const TeacherSection &teacher, CalibrationView &calibration,
+                           DetectorPicture &picture, YOLO &detector, QWidget *window)
     : ui(widgets)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
     , m_status(status)
-    , m_host(host)
+    , m_teacher(teacher)
+    , m_calibration(calibration)
+    , m_picture(picture)
+    , m_detector(detector)
     , m_window(window)
 {
     region_scene = new CustomGraphicsScene(this);
@@ -572,12 +573,6 @@ bool RegionEditor::find_shield_rect(const QString &name) { return find_region_re
 
 bool RegionEditor::find_board_rect(const QString &name) { return find_region_rect(name, "contains board_rect="); }
 
-void RegionEditor::set_ptzspeed_level_enabled(bool enable)
-{
-    ui.teacher_ptzspeed_level->setEnabled(enable);
-    ui.label_93->setEnabled(enable);
-}
-
 bool RegionEditor::near_track_edge(int value)
 {
     // The pointer counts as on an edge within the hover band of the region items.
@@ -591,14 +586,96 @@ bool RegionEditor::region_in_bounds(int x, int y, int w, int h)
     return region_geometry::region_in_bounds(x, y, w, h);
 }
 
+void RegionEditor::enable_group_controls(int camera, bool enable)
+{
+    if (camera == 0)
+        ui.graphicsView->setEnabled(enable);
+}
+
+void RegionEditor::disable_board_controls()
+{
+    if (!m_teacher.customer_model)
+        return;
+    for (QWidget *w : std::initializer_list<QWidget *>{ui.teacher_board_region_radioButton, ui.teacher_board_one_checkBox,
+                                                       ui.teacher_board_two_checkBox, ui.teacher_board_three_checkBox})
+        w->setEnabled(false);
+}
+
+void RegionEditor::pano_camera_released(camera_slot::Side side)
+{
+    if (side == camera_slot::Side::Teacher)
+        set_redraw_pending(false);
+}
+
+void RegionEditor::region_display_off(camera_slot::Side side)
+{
+    if (side == camera_slot::Side::Teacher && ui.teacher_show_region_checkBox->isChecked())
+        ui.teacher_show_region_checkBox->setChecked(false);
+}
+
+void RegionEditor::side_tracking_switched(camera_slot::Side side, bool start)
+{
+    if (side == camera_slot::Side::Teacher && ui.teacher_show_region_checkBox->isChecked())
+        set_teacher_region_widgets(!start);
+}
+
+void RegionEditor::enable_region_display(camera_slot::Side side, bool enable)
+{
+    if (side == camera_slot::Side::Teacher)
+        ui.teacher_show_region_checkBox->setEnabled(enable);
+}
+
+void RegionEditor::redraw_on_next_reply()
+{
+    set_redraw_pending(true);
+    clear_region_scene();
+}
+
+void RegionEditor::read_reply_regions(const QString &reply)
+{
+    teacher_parameters::store_regions(reply, teacher_region_coord);
+    parse_teacher_region_coord();
+}
+
+void RegionEditor::pano_views_closed(camera_slot::Side side)
+{
+    if (side != camera_slot::Side::Teacher)
+        return;
+    ui.teacher_show_region_checkBox->setChecked(false);
+    on_teacher_show_region_checkBox_clicked(false);
+    ui.graphicsView->removeEventFilter(m_window);
+    ui.graphicsView->viewport()->removeEventFilter(m_window);
+    for (QWidget *box : std::initializer_list<QWidget *>{
+             ui.teacher_shield_one_checkBox, ui.teacher_shield_two_checkBox, ui.teacher_shield_three_checkBox,
+             ui.teacher_shield_four_checkBox, ui.teacher_board_one_checkBox, ui.teacher_board_two_checkBox,
+             ui.teacher_board_three_checkBox})
+        box->setEnabled(false);
+}
+
+void RegionEditor::pano_destination_cleared(camera_slot::Side side)
+{
+    if (side != camera_slot::Side::Teacher)
+        return;
+    clear_region_scene();
+    set_teacher_region_widgets(false);
+}
+
+void RegionEditor::show_unused_controls(bool shown)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{ui.teacher_snapshot_region_radioButton,
+                                                       ui.teacher_ai_detection_pushButton,
+                                                       ui.clear_snapshot_region_pushButton, ui.del_track_region_pushButton})
+        w->setVisible(shown);
+}
+
 void RegionEditor::set_teacher_region_widgets(bool enable)
 {
     for (QWidget *widget : std::initializer_list<QWidget *>{
              ui.teacher_track_region_radioButton, ui.teacher_shield_region_radioButton,
              ui.teacher_board_region_radioButton, ui.teacher_snapshot_region_radioButton,
-             ui.teacher_ai_detection_pushButton, ui.del_track_region_pushButton, ui.clear_snapshot_region_pushButton,
-             ui.teacher_board_effect_list})
+             ui.teacher_ai_detection_pushButton, ui.del_track_region_pushButton, ui.clear_snapshot_region_pushButton})
         widget->setEnabled(enable);
+    emit board_effect_enabled_wanted(enable);
     if (!enable) {
         for (int i = 0; i < kShieldCount; ++i)
             shield_box(i)->setEnabled(false);
@@ -706,7 +783,7 @@ void RegionEditor::shield_box_clicked(int index, bool checked)
         region_scene->setTrackingRegionName(QString());
         region_scene->setCurrentAction(CustomGraphicsScene::DefaultType);
     }
-    mark_apply(ui.teacher_apply_Button);
+    emit apply_mark_wanted(Side::Teacher);
 }
 
 void RegionEditor::board_box_clicked(int index, bool checked)
@@ -722,7 +799,7 @@ void RegionEditor::board_box_clicked(int index, bool checked)
         region_scene->hideGraphicsRectItem(kBoardNames[index]);
         region_scene->setCurrentAction(CustomGraphicsScene::DefaultType);
     }
-    mark_apply(ui.teacher_apply_Button);
+    emit apply_mark_wanted(Side::Teacher);
 }
 
 void RegionEditor::on_teacher_shield_one_checkBox_clicked(bool checked) { shield_box_clicked(0, checked); }
@@ -796,7 +873,7 @@ void RegionEditor::on_teacher_snapshot_region_radioButton_clicked(bool checked)
         shield_box(i)->setEnabled(false);
     for (int i = 0; i < kBoardCount; ++i)
         board_box(i)->setEnabled(false);
-    ui.teacher_apply_Button->setText(tr("Apply"));
+    emit applied_shown_wanted(Side::Teacher);
 }
 
 void RegionEditor::on_clear_snapshot_region_pushButton_clicked(bool)
@@ -824,7 +901,8 @@ void RegionEditor::on_teacher_show_region_checkBox_clicked(bool checked)
         ui.graphicsView->setMouseTracking(true);
         // The window filters the view's events, as it always has; the connection drops it again.
         ui.graphicsView->viewport()->installEventFilter(m_window);
-        if (ui.teacher_startTrack_Button->isEnabled())
+        // Open while the Teacher tab's controls are (the view follows the same status).
+        if (ui.graphicsView->isEnabled())
             set_teacher_region_widgets(true);
         teacher_show_track_region = true;
         teacher_show_snapshot_region = true;
@@ -865,14 +943,11 @@ void RegionEditor::on_teacher_show_region_checkBox_clicked(bool checked)
         } else {
             const int trackStatus = m_status.teacher_cur_track_status;
             qDebug() << "teacher_cur_track_status:" << trackStatus;
-            if (trackStatus == 2) {
-                ui.teacher_zoomin_Button->setEnabled(true);
-                ui.teacher_zoomout_Button->setEnabled(true);
-            }
-            if (ui.teacher_show_Calibration_checkBox->isChecked() && featureModel == QLatin1String("M5")) {
-                ui.teacher_show_Calibration_checkBox->setChecked(false);
-                m_host.calibration_cross_off(camera_slot::Side::Teacher); // the cross goes off first
-            }
+            if (trackStatus == 2)
+                emit zoom_enabled_wanted(Side::Teacher, true);
+            // The cross goes off first.
+            if (featureModel == QLatin1String("M5"))
+                m_calibration.hide_calibration(Side::Teacher);
             send_teacher_pano_visca(teacher_region_keys::region_display_visca(false));
             wait_ms(kRegionDisplaySwitchMs);
         }
@@ -891,18 +966,18 @@ void RegionEditor::on_teacher_show_region_checkBox_clicked(bool checked)
             flag = false;
         for (bool &flag : teacher_show_board_region)
             flag = false;
-        m_host.disarm_teacher_picture_conversion();
+        m_picture.forget_detector_picture();
         clear_region_scene();
         send_teacher_pano_visca(teacher_region_keys::region_display_visca(false));
         wait_ms(kRegionDisplaySwitchMs);
     }
 
-    if (m_host.teacher_customer_model()) {
+    if (m_teacher.customer_model) {
         ui.teacher_board_region_radioButton->setEnabled(false);
         for (int i = 0; i < kBoardCount; ++i)
             board_box(i)->setEnabled(false);
     }
-    if (!m_host.teacher_pano_marked_offline())
+    if (!m_status.teacher_pano_offline)
         send_teacher_pano_text(
             tracking_command::crop_status_request(QString::fromLatin1(parameter_block::kTeacherSection)));
 }
@@ -936,14 +1011,14 @@ void RegionEditor::on_del_track_region_pushButton_clicked()
 void RegionEditor::on_teacher_ai_detection_pushButton_clicked()
 {
     ui.teacher_ai_detection_pushButton->setChecked(false);
-    const bool armed = m_host.teacher_picture_conversion_armed();
-    const bool streaming = m_host.teacher_pano_streaming();
+    const bool armed = m_picture.detector_picture_requested();
+    const bool streaming = m_slots[Slot::TeacherPano].connected;
     const bool shown = ui.teacher_show_region_checkBox->isChecked();
     qDebug() << "on_teacher_ai_detection_clicked: teacher_image_to_cv_mat_flag = " << (armed ? "true" : "false")
              << ",teacher_pano_rtsp_flag=" << (streaming ? "true" : "false")
              << ",teacher_show_region_checkBox=" << (shown ? "true" : "false");
     if (!armed && streaming && shown && !m_detection) {
-        const QString unusable = m_host.detector().unusable_message();
+        const QString unusable = m_detector.unusable_message();
         if (!unusable.isEmpty()) {
             // Without a model or class list nothing can be found: the installer is told, and the
             // regions stay.
@@ -951,7 +1026,7 @@ void RegionEditor::on_teacher_ai_detection_pushButton_clicked()
         } else {
             // The scene is emptied once the detection has found what to put there: a detection
             // that fails leaves the installer's regions.
-            m_host.arm_teacher_picture_conversion();
+            m_picture.request_detector_picture();
             qDebug() << "init ai detec";
         }
     }
@@ -979,7 +1054,7 @@ void RegionEditor::QImage2cvMat(QImage image)
     // the regions when it ends.
     // Empty when the detection failed.
     auto found = std::make_shared<std::optional<std::vector<DetRes>>>();
-    YOLO &detector = m_host.detector();
+    YOLO &detector = m_detector;
     m_detection = QThread::create([picture, found, &detector] {
         cv::Mat frame = qimage_to_mat(picture);
         try {

@@ -1,7 +1,11 @@
 #pragma once
 
 #include "model/camera_slot.h"
+#include "model/section_values.h"
 #include "protocol/teacher_region_keys.h"
+#include "regions/detector_picture.h"
+#include "regions/teacher_regions.h"
+#include "support/calibration_view.h"
 #include "support/form_widgets.h"
 
 #include <QCoreApplication>
@@ -19,10 +23,7 @@ class ControlLink;
 class CustomGraphicsScene;
 class CustomGraphicsView;
 class QCheckBox;
-class QComboBox;
 class QGraphicsItem;
-class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QThread;
@@ -35,32 +36,40 @@ class YOLO;
     X(QPushButton, clear_snapshot_region_pushButton) \
     X(QPushButton, del_track_region_pushButton) \
     X(CustomGraphicsView, graphicsView) \
-    X(QLabel, label_93) \
     X(QPushButton, teacher_ai_detection_pushButton) \
-    X(QPushButton, teacher_apply_Button) \
-    X(QComboBox, teacher_board_effect_list) \
     X(QCheckBox, teacher_board_one_checkBox) \
     X(QRadioButton, teacher_board_region_radioButton) \
     X(QCheckBox, teacher_board_three_checkBox) \
     X(QCheckBox, teacher_board_two_checkBox) \
-    X(QLineEdit, teacher_ptzspeed_level) \
     X(QCheckBox, teacher_shield_four_checkBox) \
     X(QCheckBox, teacher_shield_one_checkBox) \
     X(QRadioButton, teacher_shield_region_radioButton) \
     X(QCheckBox, teacher_shield_three_checkBox) \
     X(QCheckBox, teacher_shield_two_checkBox) \
-    X(QCheckBox, teacher_show_Calibration_checkBox) \
     X(QCheckBox, teacher_show_region_checkBox) \
     X(QRadioButton, teacher_snapshot_region_radioButton) \
-    X(QPushButton, teacher_startTrack_Button) \
-    X(QRadioButton, teacher_track_region_radioButton) \
-    X(QPushButton, teacher_zoomin_Button) \
-    X(QPushButton, teacher_zoomout_Button)
+    X(QRadioButton, teacher_track_region_radioButton)
+
+// What the region controls change of the Teacher tab's controls around them.
+class RegionEditorSignals : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // A region box changed what the Apply sends: the Teacher tab's Apply is marked; the snapshot
+    // region chosen shows it applied.
+    void apply_mark_wanted(camera_slot::Side side);
+    void applied_shown_wanted(camera_slot::Side side);
+    // The region display of an M19 or M5 frees the zoom keys while the pano does not track.
+    void zoom_enabled_wanted(camera_slot::Side side, bool enable);
+    // The snapshot effect list goes with the region controls.
+    void board_effect_enabled_wanted(bool enable);
+};
 
 // The teacher and blackboard regions on the region scene over the teacher panorama preview: the
 // scene itself, the Teacher tab's region controls, a reply's regions put on the scene, the
 // scene's regions collected for an Apply, and the region commands to the teacher pano camera.
-class RegionEditor : public QObject
+class RegionEditor : public RegionEditorSignals, public TeacherRegions
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -68,34 +77,17 @@ public:
     struct Widgets {
         REGION_EDITOR_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    // What the region controls read or reset of the features around them.
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        // The teacher pano was disconnected since it last connected: no crop status request.
-        virtual bool teacher_pano_marked_offline() const = 0;
-        // The customer model has no blackboards.
-        virtual bool teacher_customer_model() const = 0;
-        // Hiding the regions forgets the picture armed for detection.
-        virtual void disarm_teacher_picture_conversion() = 0;
-        // The detection's one teacher pano picture: asked for, and whether it is still awaited.
-        virtual void arm_teacher_picture_conversion() = 0;
-        virtual bool teacher_picture_conversion_armed() const = 0;
-        // The teacher pano's picture runs.
-        virtual bool teacher_pano_streaming() const = 0;
-        // The blackboard and screen detector.
-        virtual YOLO &detector() = 0;
-        // The side's calibration cross goes off on its pano camera, as an untick of its box does.
-        virtual void calibration_cross_off(camera_slot::Side side) = 0;
-    };
     // The pen of each region kind, as the region items take it.
     enum Pen { TrackingPen = 0, BoardPen = 1, ShieldPen = 2, SnapshotPen = 3 };
 
-    // The status: the teacher tracking status the reply parser last took (2: stopped) and the
-    // crop state that hiding the regions forgets.
+    // The status: the teacher tracking status the reply parser last took (2: stopped), the crop
+    // state that hiding the regions forgets and whether the teacher pano was let go; teacher: the
+    // customer model has no blackboards; calibration: the cross goes off for an M5's region
+    // display; picture and detector: the detection's teacher pano picture and the blackboard and
+    // screen detector.
     RegionEditor(const Widgets &widgets, CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-                 PanoStatus &status, Host &host, QWidget *window);
+                 PanoStatus &status, const TeacherSection &teacher, CalibrationView &calibration,
+                 DetectorPicture &picture, YOLO &detector, QWidget *window);
     ~RegionEditor() override;
 
     // The scene the installer draws on, set on the form's region view.
@@ -157,10 +149,33 @@ public:
     teacher_region_keys::ApplyRegions teacher_apply_regions() const;
     bool find_shield_rect(const QString &name);
     bool find_board_rect(const QString &name);
-    void set_ptzspeed_level_enabled(bool enable);
     bool near_track_edge(int value);
     bool region_in_bounds(int x, int y, int w, int h);
     void set_teacher_region_widgets(bool enable);
+    // The region view usable or not (camera group 0); the customer model has no blackboards.
+    void enable_group_controls(int camera, bool enable);
+    void disable_board_controls();
+    // The snapshot, detection and clearing controls that the set-up offers.
+    void show_unused_controls(bool shown);
+    // The teacher pano camera let go: no redraw waits; its regions hide, the view no longer
+    // takes the mouse and the region boxes go off; once its destination is cleared the scene
+    // empties.
+    void pano_camera_released(camera_slot::Side side);
+    void pano_views_closed(camera_slot::Side side);
+    // The teacher calibration cross shows: the region display box goes off (without its click).
+    void region_display_off(camera_slot::Side side);
+    // The teacher side's tracking started or stopped: the region controls of a shown display
+    // follow (off while it tracks).
+    void side_tracking_switched(camera_slot::Side side, bool start);
+    // The region display box is usable while the teacher pano answers its status.
+    void enable_region_display(camera_slot::Side side, bool enable);
+    // TeacherRegions
+    void collect_scene_regions() override { collect_region_rects(); }
+    teacher_region_keys::ApplyRegions apply_regions() const override { return teacher_apply_regions(); }
+    region_geometry::RegionRect feature_rect() const override { return teacher_region_rects.feature; }
+    void redraw_on_next_reply() override;
+    void read_reply_regions(const QString &reply) override;
+    void pano_destination_cleared(camera_slot::Side side);
     // A text block (teacher text port) or a VISCA text (teacher VISCA port) to the teacher pano.
     void send_teacher_pano_text(const QString &text);
     void send_teacher_pano_visca(const QString &hexText);
@@ -203,7 +218,10 @@ private:
     const CameraPorts &m_ports;
     ControlLink &m_link;
     PanoStatus &m_status;
-    Host &m_host;
+    const TeacherSection &m_teacher;
+    CalibrationView &m_calibration;
+    DetectorPicture &m_picture;
+    YOLO &m_detector;
     QWidget *m_window;
     CustomGraphicsScene *region_scene = nullptr;
 

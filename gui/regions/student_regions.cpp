@@ -8,8 +8,9 @@
 #include "net/control_link.h"
 #include "protocol/parameter_block.h"
 #include "protocol/teacher_region_keys.h"
+#include "protocol/board_parameters.h"
 #include "protocol/tracking_command.h"
-#include "support/apply_mark.h"
+#include "support/value_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,9 +20,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 using camera_slot::Side;
@@ -49,16 +49,19 @@ QPen region_pen(const QColor &colour, int width, Qt::PenStyle style = Qt::SolidL
 } // namespace
 
 StudentRegions::StudentRegions(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
-                               ControlLink &link, PanoStatus &status, StudentRegionPoints &points,
-                               BoardPreviewAreas &board, Host &host, QObject *filter, QWidget *window)
+                               ControlLink &link, PanoStatus &status, StudentSection &student,
+                               StudentRegionPoints &points, BoardPreviewAreas &board, const OpenPage &page,
+                               CalibrationView &calibration, QObject *filter, QWidget *window)
     : ui(widgets)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
     , m_status(status)
+    , m_student(student)
     , m_points(points)
     , m_board(board)
-    , m_host(host)
+    , m_page(page)
+    , m_calibration(calibration)
     , m_filter(filter)
     , m_window(window)
 {
@@ -70,7 +73,19 @@ StudentRegions::StudentRegions(const Widgets &widgets, const CameraSlots &camera
     groups[FeatureCalibrate] = {m_points.feature_calibrate_pos.data(), m_points.feature_calibrate_done.data(),
                                 m_points.feature_calibrate_visible.data(), kFeatureOrigin};
 
+    // The boxes edit the section's region switches.
+    for (int i = 0; i < preview_areas::kShieldCount; ++i)
+        value_widgets::keep_checked(this, student_shield_box(i), m_student.shield_enabled[size_t(i)]);
+    value_widgets::keep_text(this, ui.people_number_lineEdit, m_student.people_number);
+    value_widgets::keep_checked(this, ui.student_designated_region_checkBox, m_student.designated_enabled);
+    value_widgets::keep_checked(this, ui.student_track_region_checkBox, m_student.forward_enabled);
+
     using S = StudentRegions;
+    connect(ui.student_calibration_comboBox, qOverload<const QString &>(&QComboBox::currentIndexChanged), this,
+            &S::calibration_height_chosen);
+    connect(ui.student_pos_calibration_region_checkBox, &QCheckBox::stateChanged, this,
+            &S::on_student_pos_calibration_region_checkBox_stateChanged);
+    connect(ui.student_calibrate_area_toolButton, &QToolButton::clicked, this, &S::calibrate_area_clicked);
     connect(ui.student_show_region_checkBox, &QCheckBox::clicked, this, &S::on_student_show_region_checkBox_clicked);
     connect(ui.student_track_region_radioButton, &QRadioButton::clicked, this,
             &S::on_student_track_region_radioButton_clicked);
@@ -96,6 +111,12 @@ StudentRegions::StudentRegions(const Widgets &widgets, const CameraSlots &camera
     for (int i = 0; i < 8; ++i)
         connect(board_shield_box(i), &QCheckBox::clicked, this,
                 [this, i](bool checked) { on_board_shield_checkBox_clicked(i, checked); });
+    // The corner numbers show only while the regions are drawn; the position calibration only for a
+    // pair of J57 student cameras.
+    for (QLabel *hint : {ui.student_region_one_hint_label, ui.student_region_two_hint_label,
+                         ui.student_region_three_hint_label, ui.student_region_four_hint_label})
+        hint->hide();
+    show_calibration_controls(false);
 }
 
 // ---------------------------------------------------------------------------
@@ -111,7 +132,7 @@ void StudentRegions::filter_event(QObject *watched, QEvent *event)
         return;
     switch (event->type()) {
     case QEvent::Paint: {
-        const int tab = ui.tabWidget->currentIndex();
+        const int tab = m_page.open_index();
         const bool shown = ui.student_show_region_checkBox->isChecked();
         if (tab == kStudentTab && widget == ui.student_pano_region_widget && shown)
             paint_student_zone_overlay();
@@ -165,6 +186,16 @@ void StudentRegions::repaint_student_regions()
 
 void StudentRegions::student_regions_read(const StudentRegionChecks &checks)
 {
+    const auto apply = [](QCheckBox *box, const std::optional<bool> &on) {
+        if (on)
+            box->setChecked(*on);
+    };
+    apply(ui.student_pos_calibration_region_checkBox, checks.pos_calibration_region);
+    apply(ui.student_designated_region_checkBox, checks.designated_region);
+    apply(ui.student_track_region_checkBox, checks.track_region);
+    for (int i = 0; i < preview_areas::kShieldCount; ++i)
+        apply(student_shield_box(i), checks.shield[size_t(i)]);
+
     const bool shown = ui.student_show_region_checkBox->isChecked();
     for (int i = 0; i < preview_areas::kShieldCount; ++i) {
         // A shield switched on shows only while the regions are shown; one switched off goes.
@@ -207,20 +238,20 @@ int StudentRegions::group_count(Group g) const
     if (g == Corners)
         return 4;
     if (g == Designated)
-        return m_host.student_old_point_format() ? 4 : 6;
+        return m_student.old_point_format ? 4 : 6;
     return 6;
 }
 
 bool StudentRegions::student_mode_allowed(int kind, bool radio, bool feature) const
 {
-    return ui.tabWidget->currentIndex() == kStudentTab && radio && m_slots[Slot::StudentPano].udp_flag
+    return m_page.open_index() == kStudentTab && radio && m_slots[Slot::StudentPano].udp_flag
            && student_region_kind == kind && m_status.student_cur_track_status == kStopped
            && (!feature || m_slots[Slot::StudentFeature].udp_flag);
 }
 
 bool StudentRegions::board_mode_allowed(int kind, bool radio) const
 {
-    return ui.tabWidget->currentIndex() == kBoardTab && radio && m_slots[Slot::BoardPano].udp_flag
+    return m_page.open_index() == kBoardTab && radio && m_slots[Slot::BoardPano].udp_flag
            && board_region_kind == kind && m_status.board_cur_track_status == kStopped;
 }
 
@@ -341,7 +372,7 @@ void StudentRegions::release_point(Group g)
         {"-student_calibrate end x: ", "student_calibrate end y: "}};
     qDebug() << QStringLiteral("mouseReleaseEvent-%1%2").arg(s.dragged).arg(QLatin1String(kReleaseLogs[g][0]))
              << released.x() << kReleaseLogs[g][1] << released.y();
-    mark_apply(ui.student_apply_Button);
+    emit apply_mark_wanted(Side::Student);
 }
 
 void StudentRegions::press_shield(QWidget *widget, const QPoint &p)
@@ -384,7 +415,7 @@ void StudentRegions::release_shield()
                                       polygon)) {
         m_points.student_shield_points[k] = polygon;
         m_points.student_shield_drawn[k] = true;
-        mark_apply(ui.student_apply_Button);
+        emit apply_mark_wanted(Side::Student);
     } else {
         // Released away from the edge bands: the shield is dropped.
         student_shield_start[k] = student_shield_end[k] = QPoint(0, 0);
@@ -437,7 +468,7 @@ void StudentRegions::board_release()
         board_shield_pressed = false;
     else
         return;
-    mark_apply(ui.board_apply_Button);
+    emit apply_mark_wanted(Side::Board);
 }
 
 // ---------------------------------------------------------------------------
@@ -683,6 +714,104 @@ void StudentRegions::points_follow_box(Group g, bool checked, bool done_too)
         s.fill(s.done, checked);
 }
 
+void StudentRegions::disable_board_controls() { ui.board_show_region_checkBox->setEnabled(false); }
+
+void StudentRegions::camera_connecting(camera_slot::Slot slot)
+{
+    if (slot == camera_slot::Slot::StudentFeature)
+        ui.student_feature_region_widget->installEventFilter(m_filter);
+    else if (slot == camera_slot::Slot::StudentPano)
+        ui.student_pano_region_widget->installEventFilter(m_filter);
+}
+
+void StudentRegions::people_number_read()
+{
+    value_widgets::show_text(ui.people_number_lineEdit, m_student.people_number);
+}
+
+void StudentRegions::show_calibration_height(int index)
+{
+    const QSignalBlocker quiet(ui.student_calibration_comboBox);
+    ui.student_calibration_comboBox->setCurrentIndex(index);
+}
+
+void StudentRegions::show_calibration_controls(bool shown)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui.student_pos_calibration_region_radioButton, ui.student_pos_calibration_region_checkBox,
+             ui.student_calibrate_area_toolButton, ui.student_calibration_comboBox})
+        w->setVisible(shown);
+}
+
+// The calibration points are drawn, put down at their positions, while the box is checked: so the
+// calibration dialog shows what the installer calibrates.
+void StudentRegions::on_student_pos_calibration_region_checkBox_stateChanged(int state)
+{
+    ui.student_calibrate_area_toolButton->setEnabled(state != 0);
+    for (auto *flags : {&m_points.pano_calibrate_done, &m_points.feature_calibrate_done,
+                        &m_points.pano_calibrate_visible, &m_points.feature_calibrate_visible})
+        flags->fill(state != 0);
+}
+
+void StudentRegions::board_shields_read(const QString &pano_shield_enable)
+{
+    using board_parameters::ShieldSwitch;
+    for (int i = 0; i < board_parameters::kShieldCount; ++i) {
+        switch (board_parameters::shield_switch(pano_shield_enable, i)) {
+        case ShieldSwitch::On:
+            board_shield_box(i)->setChecked(true);
+            if (ui.board_show_region_checkBox->isChecked())
+                m_board.board_shield_visible[size_t(i)] = true;
+            break;
+        case ShieldSwitch::Off:
+            board_shield_box(i)->setChecked(false);
+            m_board.board_shield_visible[size_t(i)] = false;
+            break;
+        case ShieldSwitch::Unchanged:
+            break;
+        }
+    }
+    ui.board_pano_region_widget->update();
+}
+
+void StudentRegions::enable_region_display(camera_slot::Side side, bool enable)
+{
+    if (side == Side::Student)
+        ui.student_show_region_checkBox->setEnabled(enable);
+}
+
+void StudentRegions::check_region_display(bool checked) { ui.student_show_region_checkBox->setChecked(checked); }
+
+void StudentRegions::enable_calibrate_button(bool enable) { ui.student_calibrate_area_toolButton->setEnabled(enable); }
+
+void StudentRegions::region_display_off(camera_slot::Side side)
+{
+    if (side == camera_slot::Side::Student && ui.student_show_region_checkBox->isChecked())
+        ui.student_show_region_checkBox->setChecked(false);
+}
+
+void StudentRegions::pano_views_closed(camera_slot::Side side)
+{
+    if (side != camera_slot::Side::Student)
+        return;
+    ui.student_show_region_checkBox->setChecked(false);
+    ui.student_pano_region_widget->removeEventFilter(m_filter);
+    ui.student_feature_region_widget->removeEventFilter(m_filter);
+    for (QWidget *box : std::initializer_list<QWidget *>{ui.student_shield_one_checkBox, ui.student_shield_two_checkBox,
+                                                       ui.student_shield_three_checkBox, ui.student_shield_four_checkBox})
+        box->setEnabled(false);
+}
+
+void StudentRegions::board_pano_released()
+{
+    ui.board_show_region_checkBox->setChecked(false);
+    for (QWidget *box : std::initializer_list<QWidget *>{
+             ui.board_shield_one_checkBox, ui.board_shield_two_checkBox, ui.board_shield_three_checkBox,
+             ui.board_shield_four_checkBox, ui.board_shield_five_checkBox, ui.board_shield_six_checkBox,
+             ui.board_shield_seven_checkBox, ui.board_shield_eight_checkBox})
+        box->setEnabled(false);
+}
+
 void StudentRegions::on_student_show_region_checkBox_clicked(bool checked)
 {
     // A click while the camera switches its region display for the last one would interleave its
@@ -692,7 +821,7 @@ void StudentRegions::on_student_show_region_checkBox_clicked(bool checked)
         ui.student_show_region_checkBox->setChecked(!checked);
         return;
     }
-    const bool old = m_host.student_old_point_format();
+    const bool old = m_student.old_point_format;
     qDebug() << "MainWindow::student_show_region_checkBox:" << (checked ? "true" : "false") << ",numPoints:"
              << (old ? 4 : 6);
     if (checked) {
@@ -722,16 +851,11 @@ void StudentRegions::on_student_show_region_checkBox_clicked(bool checked)
             send_student_pano(teacher_region_keys::region_display_visca(true), true);
         } else {
             qDebug() << "student_cur_track_status:" << m_status.student_cur_track_status;
-            if (m_status.student_cur_track_status == kStopped) {
-                ui.student_zoomin_Button->setEnabled(true);
-                ui.student_zoomout_Button->setEnabled(true);
-            }
-            // The calibration cross's own handler takes it off too (a disabled box would
-            // ignore a click()).
-            if (ui.student_show_Calibration_checkBox->isChecked()) {
-                ui.student_show_Calibration_checkBox->setChecked(false);
-                m_host.calibration_cross_off(camera_slot::Side::Student);
-            }
+            if (m_status.student_cur_track_status == kStopped)
+                emit zoom_enabled_wanted(Side::Student, true);
+            // The calibration cross goes off on the camera too (a disabled box would ignore a
+            // click()).
+            m_calibration.hide_calibration(Side::Student);
             send_student_pano(teacher_region_keys::region_display_visca(false), true);
         }
         repaint_student_regions();
@@ -789,7 +913,7 @@ void StudentRegions::on_student_shield_checkBox_clicked(int shield, bool checked
 {
     student_shield_index = checked ? shield : -1;
     student_shield_visible[size_t(shield)] = checked;
-    mark_apply(ui.student_apply_Button);
+    emit apply_mark_wanted(Side::Student);
     ui.student_pano_region_widget->update();
 }
 
@@ -806,14 +930,14 @@ void StudentRegions::on_student_designated_region_radioButton_clicked(bool check
 void StudentRegions::on_student_designated_region_checkBox_clicked(bool checked)
 {
     points_follow_box(Designated, checked, false);
-    mark_apply(ui.student_apply_Button);
+    emit apply_mark_wanted(Side::Student);
     ui.student_pano_region_widget->update();
 }
 
 void StudentRegions::on_student_track_region_checkBox_clicked(bool checked)
 {
     points_follow_box(Corners, checked, true);
-    mark_apply(ui.student_apply_Button);
+    emit apply_mark_wanted(Side::Student);
     ui.student_pano_region_widget->update();
 }
 
@@ -831,7 +955,7 @@ void StudentRegions::on_student_pos_calibration_region_checkBox_clicked(bool che
     qDebug() << "pos_calibration_region_checkBox " << checked;
     points_follow_box(PanoCalibrate, checked, true);
     points_follow_box(FeatureCalibrate, checked, true);
-    mark_apply(ui.student_apply_Button);
+    emit apply_mark_wanted(Side::Student);
     repaint_student_regions();
 }
 
@@ -894,6 +1018,6 @@ void StudentRegions::on_board_shield_checkBox_clicked(int shield, bool checked)
 {
     board_shield_index = checked ? shield : -1;
     m_board.board_shield_visible[size_t(shield)] = checked;
-    mark_apply(ui.board_apply_Button);
+    emit apply_mark_wanted(Side::Board);
     ui.board_pano_region_widget->update();
 }

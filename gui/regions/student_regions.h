@@ -2,9 +2,12 @@
 
 #include "model/camera_slot.h"
 #include "model/preview_areas.h"
+#include "model/section_values.h"
 #include "model/student_region_points.h"
 #include "protocol/student_region_coord.h"
+#include "support/calibration_view.h"
 #include "support/form_widgets.h"
+#include "support/open_page.h"
 #include "transfer/transfer_files.h"
 
 #include <QCoreApplication>
@@ -24,13 +27,10 @@ class QLabel;
 class QLineEdit;
 class QMouseEvent;
 class QPainter;
-class QPushButton;
 class QRadioButton;
-class QTabWidget;
 class QToolButton;
 
 #define STUDENT_REGIONS_WIDGETS(X) \
-    X(QPushButton, board_apply_Button) \
     X(QWidget, board_pano_region_widget) \
     X(QCheckBox, board_shield_eight_checkBox) \
     X(QCheckBox, board_shield_five_checkBox) \
@@ -44,7 +44,6 @@ class QToolButton;
     X(QCheckBox, board_show_region_checkBox) \
     X(QRadioButton, board_track_region_radioButton) \
     X(QLineEdit, people_number_lineEdit) \
-    X(QPushButton, student_apply_Button) \
     X(QToolButton, student_calibrate_area_toolButton) \
     X(QComboBox, student_calibration_comboBox) \
     X(QCheckBox, student_designated_region_checkBox) \
@@ -62,13 +61,25 @@ class QToolButton;
     X(QRadioButton, student_shield_region_radioButton) \
     X(QCheckBox, student_shield_three_checkBox) \
     X(QCheckBox, student_shield_two_checkBox) \
-    X(QCheckBox, student_show_Calibration_checkBox) \
     X(QCheckBox, student_show_region_checkBox) \
     X(QCheckBox, student_track_region_checkBox) \
-    X(QRadioButton, student_track_region_radioButton) \
-    X(QPushButton, student_zoomin_Button) \
-    X(QPushButton, student_zoomout_Button) \
-    X(QTabWidget, tabWidget)
+    X(QRadioButton, student_track_region_radioButton)
+
+// What the region controls tell the tabs around them.
+class StudentRegionsSignals : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // A region box or a point moved changed what the side's Apply (Student or Board) sends.
+    void apply_mark_wanted(camera_slot::Side side);
+    // The region display of an M19 or M5 frees the student zoom keys while the pano does not track.
+    void zoom_enabled_wanted(camera_slot::Side side, bool enable);
+    // The calibration height chosen: the Student tab sends it to the pano camera.
+    void calibration_height_chosen(const QString &text);
+    // The calibration button: the calibration dialog opens.
+    void calibrate_area_clicked();
+};
 
 // The regions drawn with the mouse straight on the student and board preview pictures: the
 // student area's four corners, the four edge-anchored shields, the designated points and the
@@ -76,8 +87,9 @@ class QToolButton;
 // rectangles. It keeps the drawing state and paints the overlays; the points themselves are the
 // student point model and the board preview record, lent by their tabs. The window's event
 // filter hands it the paint and mouse events of the three region widgets (filter_event); it
-// repaints only when something it shows changed.
-class StudentRegions : public QObject
+// repaints only when something it shows changed. Its boxes edit the student section's region
+// switches (the shields, the designated and tracking areas, the people number).
+class StudentRegions : public StudentRegionsSignals
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -85,21 +97,14 @@ public:
     struct Widgets {
         STUDENT_REGIONS_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        // The student camera speaks the older region format: four designated points, not six.
-        virtual bool student_old_point_format() const = 0;
-        // The side's calibration cross goes off on its pano camera, as an untick of its box does.
-        virtual void calibration_cross_off(camera_slot::Side side) = 0;
-    };
 
     // filter is the object installed as the region widgets' event filter (the window), which
-    // passes their events on to filter_event.
+    // passes their events on to filter_event; student: the section whose region switches the
+    // boxes edit (and its point format); page: the overlays and the mouse act on the tab that
+    // shows; calibration: the cross and the region display do not show together.
     StudentRegions(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-                   PanoStatus &status, StudentRegionPoints &points, BoardPreviewAreas &board, Host &host,
-                   QObject *filter, QWidget *window);
+                   PanoStatus &status, StudentSection &student, StudentRegionPoints &points, BoardPreviewAreas &board,
+                   const OpenPage &page, CalibrationView &calibration, QObject *filter, QWidget *window);
 
     // A paint or mouse event of a region widget; other events and widgets are left alone. The
     // widget handles the event as usual afterwards.
@@ -107,9 +112,35 @@ public:
     // The student pictures' overlays are drawn again (after a reply, or the calibration dialog
     // changed the points).
     void repaint_student_regions();
-    // A reply's region keys were read: every element counts as drawn, and the shields the reply
-    // switched follow their boxes while the regions are shown.
+    // A reply's region keys were read: the boxes take the switches the reply carried, every
+    // element counts as drawn, and the shields the reply switched follow their boxes while the
+    // regions are shown.
     void student_regions_read(const StudentRegionChecks &checks);
+    // A reply carried the designated area's people number.
+    void people_number_read();
+    // A reply carried the calibration height (the list's entry); the list's own slot stays quiet.
+    void show_calibration_height(int index);
+    // The position calibration's controls, offered for a pair of J57 student cameras.
+    void show_calibration_controls(bool shown);
+    // The board pano's reply switched its shields ("1"/"0" per shield): the boxes follow, and
+    // the shields show while the board regions are shown.
+    void board_shields_read(const QString &pano_shield_enable);
+    // The region display box of the side usable or not; checked or not without its click (the
+    // calibration dialog takes the student pictures meanwhile).
+    void enable_region_display(camera_slot::Side side, bool enable);
+    void check_region_display(bool checked);
+    // The calibration button usable or not (while the dialog opens).
+    void enable_calibrate_button(bool enable);
+
+    // The customer model has no board cameras to draw on.
+    void disable_board_controls();
+    // A student camera's picture runs: its region widget takes the mouse. The student pano camera
+    // let go: its regions hide and no widget takes the mouse; likewise the board pano camera.
+    void camera_connecting(camera_slot::Slot slot);
+    void pano_views_closed(camera_slot::Side side);
+    // The student calibration cross shows: the region display box goes off (without its click).
+    void region_display_off(camera_slot::Side side);
+    void board_pano_released();
     // A role's parameter archive travels: its region widgets take no painting or mouse handling
     // until it has arrived or failed, and then take them as they did before.
     void pause_painting(transfer::Role role);
@@ -124,6 +155,7 @@ public:
     void on_student_track_region_checkBox_clicked(bool checked);
     void on_student_pos_calibration_region_radioButton_clicked(bool checked);
     void on_student_pos_calibration_region_checkBox_clicked(bool checked);
+    void on_student_pos_calibration_region_checkBox_stateChanged(int state);
     void on_board_show_region_checkBox_clicked(bool checked);
     void on_board_track_region_radioButton_clicked(bool checked);
     void on_board_shield_region_radioButton_clicked(bool checked);
@@ -191,9 +223,11 @@ private:
     const CameraPorts &m_ports;
     ControlLink &m_link;
     PanoStatus &m_status;
+    StudentSection &m_student;
     StudentRegionPoints &m_points;
     BoardPreviewAreas &m_board;
-    Host &m_host;
+    const OpenPage &m_page;
+    CalibrationView &m_calibration;
     QObject *m_filter;
     QWidget *m_window;
 

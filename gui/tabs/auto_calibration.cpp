@@ -63,12 +63,16 @@ struct AutoCalibration::Registration {
 };
 
 AutoCalibration::AutoCalibration(const Widgets &widgets, const CameraSlots &camera_slots, const CameraPorts &ports,
-                                 ControlLink &link, Host &host, QWidget *window)
+                                 ControlLink &link, PictureCaptures &captures, const CalibrationView &calibration,
+                                 const TeacherSection &teacher, const StudentSection &student, QWidget *window)
     : ui(widgets)
     , m_slots(camera_slots)
     , m_ports(ports)
     , m_link(link)
-    , m_host(host)
+    , m_captures(captures)
+    , m_calibration(calibration)
+    , m_teacher(teacher)
+    , m_student(student)
     , m_window(window)
     , teacher_run(std::make_unique<Run>())
     , student_run(std::make_unique<Run>())
@@ -84,6 +88,9 @@ AutoCalibration::AutoCalibration(const Widgets &widgets, const CameraSlots &came
             &AutoCalibration::on_teacher_auto_calibration_pushButton_clicked);
     connect(ui.student_auto_calibration_pushButton, &QPushButton::clicked, this,
             &AutoCalibration::on_student_auto_calibration_pushButton_clicked);
+    // The buttons show once an R6 close-up camera offers them.
+    ui.teacher_auto_calibration_pushButton->hide();
+    ui.student_auto_calibration_pushButton->hide();
 }
 
 AutoCalibration::~AutoCalibration() = default;
@@ -169,12 +176,12 @@ void AutoCalibration::finish(Side side)
         return;
 
     // Pictures of this run only: a picture kept by an earlier run shows where the camera stood then.
-    m_host.request_calibration_picture(side, true);
-    m_host.request_calibration_picture(side, false);
+    m_captures.arm(PictureCaptures::calibration(side, true));
+    m_captures.arm(PictureCaptures::calibration(side, false));
     if (!wait_in_run(side, generation, kCaptureMs))
         return;
-    const QImage pano = m_host.calibration_picture(side, true);
-    const QImage feature = m_host.calibration_picture(side, false);
+    const QImage pano = m_captures.captured(PictureCaptures::calibration(side, true));
+    const QImage feature = m_captures.captured(PictureCaptures::calibration(side, false));
     if (pano.isNull() || feature.isNull()) {
         qDebug() << (student ? "YOLO:: leave" : " YOLO:: leave");
         end_run(side);
@@ -280,6 +287,45 @@ void AutoCalibration::end_run(Side side)
     ++r.generation;
     r.retry = false;
     r.last_try = false;
+}
+
+void AutoCalibration::enable_group_controls(int camera, bool enable)
+{
+    if (camera == 0) {
+        ui.teacher_auto_calibration_pushButton->setEnabled(enable && m_calibration.calibration_shown(Side::Teacher));
+    } else if (camera == 1) {
+        ui.student_auto_calibration_pushButton->setEnabled(enable && m_calibration.calibration_shown(Side::Student));
+        if (m_student.customer_model)
+            ui.student_auto_calibration_pushButton->setEnabled(false);
+    }
+}
+
+void AutoCalibration::feature_camera_released(Side side)
+{
+    if (side == Side::Teacher)
+        ui.teacher_auto_calibration_pushButton->hide();
+    else if (side == Side::Student)
+        ui.student_auto_calibration_pushButton->hide();
+}
+
+void AutoCalibration::feature_model_known(Side side, const QString &model)
+{
+    if (model == QLatin1String("R6"))
+        (side == Side::Teacher ? ui.teacher_auto_calibration_pushButton : ui.student_auto_calibration_pushButton)->show();
+}
+
+void AutoCalibration::enable_button(Side side, bool enable)
+{
+    (side == Side::Teacher ? ui.teacher_auto_calibration_pushButton : ui.student_auto_calibration_pushButton)
+        ->setEnabled(enable);
+}
+
+void AutoCalibration::disable_board_controls()
+{
+    if (m_teacher.customer_model)
+        ui.teacher_auto_calibration_pushButton->setEnabled(false);
+    if (m_student.customer_model)
+        ui.student_auto_calibration_pushButton->setEnabled(false);
 }
 
 void AutoCalibration::stop()

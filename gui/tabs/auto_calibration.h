@@ -1,7 +1,10 @@
 #pragma once
 
+#include "cameras/picture_captures.h"
 #include "model/camera_slot.h"
+#include "model/section_values.h"
 #include "protocol/auto_calibration.h"
+#include "support/calibration_view.h"
 #include "support/form_widgets.h"
 
 #include <QCoreApplication>
@@ -34,19 +37,11 @@ public:
     struct Widgets {
         AUTO_CALIBRATION_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        // The next picture of the side's close-up (pano false) or pano camera is kept; the one
-        // kept before is dropped.
-        virtual void request_calibration_picture(camera_slot::Side side, bool pano) = 0;
-        // The picture kept since the request, null while none came.
-        virtual QImage calibration_picture(camera_slot::Side side, bool pano) const = 0;
-    };
-
+    // captures: the pictures compared; calibration: a button is usable while its side's view
+    // shows; teacher and student: a customer model has no calibration.
     AutoCalibration(const Widgets &widgets, const CameraSlots &camera_slots, const CameraPorts &ports,
-                    ControlLink &link, Host &host, QWidget *window);
+                    ControlLink &link, PictureCaptures &captures, const CalibrationView &calibration,
+                    const TeacherSection &teacher, const StudentSection &student, QWidget *window);
     ~AutoCalibration() override;
 
     void on_teacher_auto_calibration_pushButton_clicked();
@@ -55,6 +50,16 @@ public:
     void pan_tilt_reported(camera_slot::Side side, int pan, int tilt);
     // The window closes: no run goes on and nothing more is sent.
     void stop();
+    // A side's button (0 teacher, 1 student) follows its calibration view while the group is
+    // usable; a customer model has none.
+    void enable_group_controls(int camera, bool enable);
+    void disable_board_controls();
+    // The side's feature camera let go: its button goes until a model offers it again.
+    void feature_camera_released(camera_slot::Side side);
+    // An R6 close-up camera offers the side's button.
+    void feature_model_known(camera_slot::Side side, const QString &model);
+    // The side's calibration view went on or off while the side's pano does not track.
+    void enable_button(camera_slot::Side side, bool enable);
 
 private:
     struct Run;
@@ -79,7 +84,10 @@ private:
     const CameraSlots &m_slots;
     const CameraPorts &m_ports;
     ControlLink &m_link;
-    Host &m_host;
+    PictureCaptures &m_captures;
+    const CalibrationView &m_calibration;
+    const TeacherSection &m_teacher;
+    const StudentSection &m_student;
     QWidget *m_window;
     std::unique_ptr<Run> teacher_run;
     std::unique_ptr<Run> student_run;

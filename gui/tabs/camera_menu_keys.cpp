@@ -4,6 +4,7 @@
 #include "model/camera_slots.h"
 #include "net/control_link.h"
 #include "protocol/osd_keys.h"
+#include "protocol/ptz_commands.h"
 
 #include <QComboBox>
 #include <QDebug>
@@ -16,12 +17,16 @@ using camera_slot::Slot;
 using osd_keys::PreviewButton;
 
 CameraMenuKeys::CameraMenuKeys(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
-                               ControlLink &link, Host &host)
+                               ControlLink &link, const OpenPage &page, const UpgradePages &upgrade_pages,
+                               const FreePreview &preview, const TeacherSection &teacher)
     : ui(widgets)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
-    , m_host(host)
+    , m_page(page)
+    , m_upgrade_pages(upgrade_pages)
+    , m_preview(preview)
+    , m_teacher(teacher)
 {
     connect(ui.upgrade_preview_comboBox, qOverload<int>(&QComboBox::activated), this,
             &CameraMenuKeys::on_upgrade_preview_comboBox_activated);
@@ -49,17 +54,15 @@ void CameraMenuKeys::send(QHostAddress *destination, int port, const QString &co
 void CameraMenuKeys::dispose_osd_command(int key)
 {
     const QString command = osd_keys::command_for_key(key);
-    // The pages are found by their objects: the Board tab sits at index 2 in both layouts that
-    // have it, and the Upgrade tab's index depends on the Board tab.
-    QWidget *page = ui.tabWidget->currentWidget();
+    const OpenPage::Page page = m_page.open_page();
     osd_keys::Route route;
-    if (page == ui.tab_teacher)
+    if (page == OpenPage::Page::Teacher)
         route.page = osd_keys::Page::Teacher;
-    else if (page == ui.tab_student)
+    else if (page == OpenPage::Page::Student)
         route.page = osd_keys::Page::Student;
-    else if (page == ui.tab_board)
+    else if (page == OpenPage::Page::Board)
         route.page = osd_keys::Page::Board;
-    else if (page == ui.tab_6 && ui.upgrade_tabWidget->currentWidget() == ui.tab_11)
+    else if (page == OpenPage::Page::Upgrade && m_upgrade_pages.preview_page_open())
         route.page = osd_keys::Page::UpgradePreview;
     route.teacher_menu_object = ui.teacher_switch_menu_object_comboBox->currentIndex();
     route.student_menu_object = ui.student_switch_menu_object_comboBox->currentIndex();
@@ -68,7 +71,7 @@ void CameraMenuKeys::dispose_osd_command(int key)
     route.student_feature = m_slots[Slot::StudentFeature].udp_flag;
     route.student_pano = m_slots[Slot::StudentPano].udp_flag;
     route.board_feature = m_slots[Slot::BoardFeature].udp_flag;
-    route.preview = m_host.preview_connected();
+    route.preview = m_preview.preview_connected();
 
     const int teacherPort = m_ports.visca_port(Side::Teacher);
     const int studentPort = m_ports.visca_port(Side::Student);
@@ -91,7 +94,7 @@ void CameraMenuKeys::dispose_osd_command(int key)
         send(m_slots[Slot::BoardFeature].destination, teacherPort, command);
         return;
     case osd_keys::Target::Preview:
-        send(m_host.preview_destination(), teacherPort, command);
+        send(m_preview.preview_destination(), teacherPort, command);
         return;
     }
 }
@@ -99,20 +102,43 @@ void CameraMenuKeys::dispose_osd_command(int key)
 void CameraMenuKeys::set_teacher_osd_menu_show_flag()
 {
     dispose_osd_command(osd_keys::MenuClosed);
-    m_host.camera_menu_closed(Side::Teacher);
+    emit camera_menu_closed(Side::Teacher);
     ui.teacher_navigate_ptz_mode_radioButton->setChecked(true);
 }
 
 void CameraMenuKeys::set_student_osd_menu_show_flag()
 {
     dispose_osd_command(osd_keys::MenuClosed);
-    m_host.camera_menu_closed(Side::Student);
+    emit camera_menu_closed(Side::Student);
 }
 
 void CameraMenuKeys::set_board_osd_menu_show_flag()
 {
     dispose_osd_command(osd_keys::MenuClosed);
-    m_host.camera_menu_closed(Side::Board);
+    emit camera_menu_closed(Side::Board);
+}
+
+void CameraMenuKeys::enable_group_controls(int camera, bool enable)
+{
+    QList<QWidget *> controls;
+    if (camera == 0)
+        controls = {ui.teacher_navigate_ptz_mode_radioButton, ui.teacher_navigate_osd_mode_radioButton,
+                    ui.teacher_switch_menu_object_comboBox, ui.teacher_show_osd_menu_pushButton};
+    else if (camera == 1)
+        controls = {ui.student_switch_menu_object_comboBox, ui.student_show_osd_menu_pushButton};
+    else if (camera == 2)
+        controls = {ui.board_show_osd_menu_pushButton};
+    for (QWidget *w : controls)
+        w->setEnabled(enable);
+}
+
+int CameraMenuKeys::menu_camera(Side side) const
+{
+    if (side == Side::Student)
+        return ui.student_switch_menu_object_comboBox->currentIndex();
+    if (side == Side::Teacher && ui.teacher_navigate_osd_mode_radioButton->isChecked())
+        return ui.teacher_switch_menu_object_comboBox->currentIndex();
+    return -1;
 }
 
 void CameraMenuKeys::retranslate()
@@ -147,13 +173,12 @@ void CameraMenuKeys::preview_button(int buttonIndex, bool pressed)
         }
         return;
     }
-    if (!m_host.preview_connected())
+    if (!m_preview.preview_connected())
         return;
-    const QString command = pressed
-        ? osd_keys::ptz_pressed(button, m_host.preview_pan_speed(), m_host.preview_tilt_speed())
-        : osd_keys::ptz_released(button);
+    const int speed = ptz_commands::speed_level(m_teacher.ptzspeed_level);
+    const QString command = pressed ? osd_keys::ptz_pressed(button, speed, speed) : osd_keys::ptz_released(button);
     if (!command.isEmpty())
-        send(m_host.preview_destination(), m_ports.visca_port(Side::Teacher), command);
+        send(m_preview.preview_destination(), m_ports.visca_port(Side::Teacher), command);
 }
 
 void CameraMenuKeys::on_osd_menu_Button_pressed() { preview_button(int(PreviewButton::Menu), true); }

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "cameras/free_preview.h"
+#include "cameras/menu_camera.h"
+#include "maintenance/upgrade_pages.h"
 #include "model/camera_slot.h"
+#include "model/section_values.h"
 #include "support/form_widgets.h"
+#include "support/open_page.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -13,7 +18,6 @@ class QComboBox;
 class QHostAddress;
 class QPushButton;
 class QRadioButton;
-class QTabWidget;
 
 #define CAMERA_MENU_KEYS_WIDGETS(X)                                                                                    \
     X(QPushButton, osd_back_Button)                                                                                    \
@@ -24,21 +28,30 @@ class QTabWidget;
     X(QPushButton, osd_right_Button)                                                                                   \
     X(QPushButton, osd_up_Button)                                                                                      \
     X(QComboBox, student_switch_menu_object_comboBox)                                                                  \
-    X(QTabWidget, tabWidget)                                                                                           \
-    X(QWidget, tab_11)                                                                                                 \
-    X(QWidget, tab_6)                                                                                                  \
-    X(QWidget, tab_board)                                                                                              \
-    X(QWidget, tab_student)                                                                                            \
-    X(QWidget, tab_teacher)                                                                                            \
     X(QRadioButton, teacher_navigate_ptz_mode_radioButton)                                                             \
+    X(QRadioButton, teacher_navigate_osd_mode_radioButton)                                                             \
+    X(QPushButton, teacher_show_osd_menu_pushButton)                                                                   \
+    X(QPushButton, student_show_osd_menu_pushButton)                                                                   \
+    X(QPushButton, board_show_osd_menu_pushButton)                                                                     \
     X(QComboBox, teacher_switch_menu_object_comboBox)                                                                  \
-    X(QComboBox, upgrade_preview_comboBox)                                                                             \
-    X(QTabWidget, upgrade_tabWidget)
+    X(QComboBox, upgrade_preview_comboBox)
+
+// What the menu keys tell.
+class CameraMenuKeysSignals : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // The camera menu dialog of the side (teacher, student or board) closed: its pictures go back
+    // to the previews.
+    void camera_menu_closed(camera_slot::Side side);
+};
 
 // The camera's on-screen menu keys: those of the camera menu dialog, sent to the camera chosen
 // on the tab that is showing, and the seven buttons of the Upgrade tab's Preview page, which
-// are menu keys in menu mode and a small pan/tilt/zoom pad in PTZ mode.
-class CameraMenuKeys : public QObject
+// are menu keys in menu mode and a small pan/tilt/zoom pad in PTZ mode (at the teacher level's
+// speed).
+class CameraMenuKeys : public CameraMenuKeysSignals, public MenuCamera
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -46,24 +59,11 @@ public:
     struct Widgets {
         CAMERA_MENU_KEYS_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    // What the keys need of the pictures and the pads.
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        // The free preview of the Preview page: whether it runs, and its control address.
-        virtual bool preview_connected() const = 0;
-        virtual QHostAddress *preview_destination() const = 0;
-        // The camera menu dialog of the side (teacher, student or board) closed: its pictures go
-        // back to the previews.
-        virtual void camera_menu_closed(camera_slot::Side side) = 0;
-        // The teacher level's speeds, which the Preview page's arrows drive with.
-        virtual int preview_pan_speed() const = 0;
-        virtual int preview_tilt_speed() const = 0;
-    };
-
+    // page, upgrade_pages: the tab (and the Upgrade tab's page) that shows chooses the camera;
+    // preview: the Preview page's camera; teacher: the level the Preview page's arrows drive with.
     CameraMenuKeys(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-                   Host &host);
+                   const OpenPage &page, const UpgradePages &upgrade_pages, const FreePreview &preview,
+                   const TeacherSection &teacher);
 
     // A key code of osd_keys::Key to the camera the showing page chooses; nothing when that
     // camera is not connected.
@@ -74,6 +74,10 @@ public:
     void set_board_osd_menu_show_flag();
     // The Preview keys' names for the mode chosen, over the form's texts.
     void retranslate();
+    // The camera menu controls of a camera group (0 teacher, 1 student, 2 board) usable or not.
+    void enable_group_controls(int camera, bool enable);
+    // MenuCamera
+    int menu_camera(camera_slot::Side side) const override;
 
     void on_upgrade_preview_comboBox_activated(int index);
     void on_osd_menu_Button_pressed();
@@ -99,7 +103,10 @@ private:
     const CameraSlots &m_slots;
     const CameraPorts &m_ports;
     ControlLink &m_link;
-    Host &m_host;
+    const OpenPage &m_page;
+    const UpgradePages &m_upgrade_pages;
+    const FreePreview &m_preview;
+    const TeacherSection &m_teacher;
     // The Preview page's MENU key was pressed in menu mode; the other menu keys wait for it.
     bool rtsp_preview_osd_menu_open = false;
 };

@@ -8,6 +8,7 @@
 #include "seams/message_box.h"
 #include "settings/input_rules.h"
 #include "support/apply_mark.h"
+#include "support/value_widgets.h"
 #include "support/radio_choice.h"
 
 #include <QCheckBox>
@@ -26,6 +27,7 @@
 using camera_slot::Side;
 using camera_slot::Slot;
 using director_parameters::Field;
+using namespace value_widgets;
 
 namespace {
 
@@ -41,7 +43,7 @@ struct CodeWidgets
     QLineEdit *code;
 };
 
-// The code fields by the block's groups, in the order of DirectorSettings' arrays.
+// The code fields by the block's groups, in the order of DirectorSection's arrays.
 struct Groups
 {
     CodeWidgets teacher[5];
@@ -91,21 +93,7 @@ QVector<CodeWidgets> codes_of(const Groups &g)
 }
 
 template <size_t N>
-void read_codes(const CodeWidgets (&widgets)[N], director_parameters::CodeSwitch (&codes)[N])
-{
-    for (size_t i = 0; i < N; ++i)
-        codes[i] = {widgets[i].box->isChecked(), widgets[i].code->text()};
-}
-
-template <size_t N>
-void set_boxes(const CodeWidgets (&widgets)[N], const QString &flags)
-{
-    for (size_t i = 0; i < N; ++i)
-        widgets[i].box->setChecked(director_parameters::flag_at(flags, int(i)));
-}
-
-template <size_t N>
-void set_codes(const CodeWidgets (&widgets)[N], const director_parameters::CodeSwitch (&codes)[N])
+void set_codes(const CodeWidgets (&widgets)[N], const std::array<CodeSwitch, N> &codes)
 {
     for (size_t i = 0; i < N; ++i) {
         widgets[i].box->setChecked(codes[i].on);
@@ -113,33 +101,26 @@ void set_codes(const CodeWidgets (&widgets)[N], const director_parameters::CodeS
     }
 }
 
-// The button of a one-character choice: "0" the first, "1" the second, "2" the third; any other
-// character none.
-QRadioButton *choice(const QString &value, std::initializer_list<QRadioButton *> buttons)
-{
-    int i = 0;
-    for (QRadioButton *b : buttons) {
-        if (value == QString::number(i++))
-            return b;
-    }
-    return nullptr;
-}
-
-// The director block counts a radio group with no button checked as its first choice.
-constexpr int kNoneChecked = 0;
-
 } // namespace
 
-DirectorTab::DirectorTab(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
-                         ControlLink &link, Host &host, const bool &loading_config, QWidget *window)
+DirectorTab::DirectorTab(const Widgets &widgets, DirectorSection &values, const CameraSlots &cameras,
+                         const CameraPorts &ports, ControlLink &link, const WindowChoices &choices,
+                         const TeacherSection &teacher, const StudentSection &student, const bool &loading_config,
+                         QWidget *window)
     : ui(widgets)
+    , m_values(values)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
-    , m_host(host)
+    , m_choices(choices)
+    , m_teacher(teacher)
+    , m_student(student)
     , m_loading_config(loading_config)
     , m_window(window)
 {
+    keep_values();
+    ui.director_server_Port_Edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(input::port_number_pattern()), m_window));
     connect(ui.director_default_Button, &QPushButton::clicked, this, &DirectorTab::on_director_default_Button_clicked);
     connect(ui.director_interior_min_switch_time_Slider, &QSlider::sliderMoved, this,
             &DirectorTab::on_director_interior_min_switch_time_Slider_sliderMoved);
@@ -181,6 +162,8 @@ DirectorTab::DirectorTab(const Widgets &widgets, const CameraSlots &cameras, con
         connect(button, &QRadioButton::clicked, this, &DirectorTab::mark_changed);
     for (const CodeWidgets &c : codes.mid(0, codes.size() - 2))
         connect(c.box, &QCheckBox::clicked, this, &DirectorTab::mark_changed);
+    // The board camera's address is not typed by hand.
+    ui.director_board_IP_Edit->hide();
 }
 
 void DirectorTab::mark_changed() { mark_apply(ui.director_apply_Button); }
@@ -193,49 +176,60 @@ void DirectorTab::mark_changed_unless_loading()
 // ---------------------------------------------------------------------------
 // Apply, Obtain and the cameras' answers
 
-director_parameters::DirectorSettings DirectorTab::director_settings() const
+DirectorSection DirectorTab::director_settings() const { return m_values; }
+
+void DirectorTab::keep_values()
 {
-    director_parameters::DirectorSettings s;
-    s.teacher_pano_ip = ui.director_teacher_IP_Edit->text();
-    s.student_pano_ip = ui.director_student_IP_Edit->text();
-    s.blackboard_camera_ip = ui.director_board_IP_Edit->text();
-    s.pano_port = ui.director_camera_Port_Edit->text();
-    s.uart_baud = ui.director_camera_Baudrate_Edit->text();
-    s.communicate_mode = checked_index({ui.director_protocol_udp_radioButton, ui.director_protocol_tcp_radioButton,
-                                        ui.director_protocol_serial_radioButton},
-                                       kNoneChecked);
-    s.command_mode =
-        checked_index({ui.director_command_type_hex_radioButton, ui.director_command_type_ascii_radioButton}, kNoneChecked);
-    s.broadcast_ip = ui.director_server_IP_Edit->text();
-    s.broadcast_port = ui.director_server_Port_Edit->text();
-    s.switch_auto = ui.director_switch_auto_lineEdit->text();
-    s.switch_manual = ui.director_switch_manual_lineEdit->text();
-    s.command_times = checked_index({ui.director_code_send_mode_single_radioButton,
-                                     ui.director_code_send_mode_triple_radioButton,
-                                     ui.director_code_send_mode_continuously_radioButton},
-                                    kNoneChecked);
-    s.strategy = checked_index({ui.director_strategy_external_radioButton, ui.director_strategy_interior_radioButton},
-                               kNoneChecked);
+    keep_text(this, ui.director_teacher_IP_Edit, m_values.teacher_pano_ip);
+    keep_text(this, ui.director_student_IP_Edit, m_values.student_pano_ip);
+    keep_text(this, ui.director_board_IP_Edit, m_values.blackboard_camera_ip);
+    keep_text(this, ui.director_camera_Port_Edit, m_values.pano_port);
+    keep_text(this, ui.director_camera_Baudrate_Edit, m_values.uart_baud);
+    keep_checked_index(this,
+                       {ui.director_protocol_udp_radioButton, ui.director_protocol_tcp_radioButton,
+                        ui.director_protocol_serial_radioButton},
+                       m_values.communicate_mode);
+    keep_checked_index(this, {ui.director_command_type_hex_radioButton, ui.director_command_type_ascii_radioButton},
+                       m_values.command_mode);
+    keep_text(this, ui.director_server_IP_Edit, m_values.broadcast_ip);
+    keep_text(this, ui.director_server_Port_Edit, m_values.broadcast_port);
+    keep_text(this, ui.director_switch_auto_lineEdit, m_values.switch_auto);
+    keep_text(this, ui.director_switch_manual_lineEdit, m_values.switch_manual);
+    keep_checked_index(this,
+                       {ui.director_code_send_mode_single_radioButton, ui.director_code_send_mode_triple_radioButton,
+                        ui.director_code_send_mode_continuously_radioButton},
+                       m_values.command_times);
+    keep_checked_index(this, {ui.director_strategy_external_radioButton, ui.director_strategy_interior_radioButton},
+                       m_values.strategy);
     const Groups g = groups_of(ui);
-    read_codes(g.teacher, s.teacher);
-    s.keep_interval = QString::number(ui.director_keep_interval_label->value());
-    s.moving_interval = QString::number(ui.director_moving_interval_label->value());
-    s.multi_interval = QString::number(ui.director_multi_interval_label->value());
-    read_codes(g.student, s.student);
-    read_codes(g.board, s.board);
-    read_codes(g.interior, s.interior);
-    read_codes(g.blackboard, s.blackboard);
-    s.min_switch_time = ui.director_interior_min_switch_time_label->text();
-    return s;
+    const auto keep_codes = [this](const CodeWidgets *widgets, CodeSwitch *codes, int count) {
+        for (int i = 0; i < count; ++i) {
+            keep_checked(this, widgets[i].box, codes[i].on);
+            keep_text(this, widgets[i].code, codes[i].code);
+        }
+    };
+    keep_codes(g.teacher, m_values.teacher.data(), 5);
+    keep_codes(g.student, m_values.student.data(), 4);
+    keep_codes(g.board, m_values.board.data(), 2);
+    keep_codes(g.interior, m_values.interior.data(), 5);
+    keep_codes(g.blackboard, m_values.blackboard.data(), 2);
+    keep_value(this, ui.director_keep_interval_label, m_values.keep_interval);
+    keep_value(this, ui.director_moving_interval_label, m_values.moving_interval);
+    keep_value(this, ui.director_multi_interval_label, m_values.multi_interval);
+    // The form's label and slider as they start; the slider's slots keep them from here on.
+    m_values.min_switch_time = {ui.director_interior_min_switch_time_label->text(),
+                                ui.director_interior_min_switch_time_Slider->value()};
 }
+
+void DirectorTab::show_applied() { ui.director_apply_Button->setText(tr("Apply")); }
 
 void DirectorTab::on_director_apply_Button_clicked()
 {
     const QString block =
-        director_parameters::set_block(director_settings(), m_host.camera_layout() == kSixCameraLayout);
+        director_parameters::set_block(director_settings(), m_choices.camera_layout == kSixCameraLayout);
 
     if (m_slots[Slot::TeacherPano].udp_flag) {
-        m_host.arm_request(request_poller::Kind::TeacherApply, false);
+        emit request_armed(request_poller::Kind::TeacherApply, false);
         m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher),
                            director_parameters::routed(QLatin1String(parameter_block::kTeacherSection), block), false);
         ui.director_apply_Button->setText(tr("Apply"));
@@ -246,7 +240,7 @@ void DirectorTab::on_director_apply_Button_clicked()
     wait_ms(kStudentApplyDelayMs);
 
     if (m_slots[Slot::StudentPano].udp_flag) {
-        m_host.arm_request(request_poller::Kind::StudentApply, false);
+        emit request_armed(request_poller::Kind::StudentApply, false);
         m_link.sendMsg_Net(m_slots[Slot::StudentPano].destination, m_ports.udp_port(Side::Student),
                            director_parameters::routed(QLatin1String(parameter_block::kStudentSection), block), false);
         ui.director_apply_Button->setText(tr("Apply"));
@@ -261,7 +255,7 @@ void DirectorTab::on_director_obtain_Button_clicked()
         const QString text = director_parameters::obtain_block(QLatin1String(parameter_block::kTeacherSection));
         qDebug().noquote() << text;
         m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher), text, false);
-        m_host.arm_request(request_poller::Kind::TeacherObtain, false);
+        emit request_armed(request_poller::Kind::TeacherObtain, false);
     } else {
         msgbox::warning(m_window, tr("Warning"), tr("Please connect the teacher pano camera"));
     }
@@ -270,7 +264,7 @@ void DirectorTab::on_director_obtain_Button_clicked()
         wait_ms(kStudentObtainDelayMs);
         m_link.sendMsg_Net(m_slots[Slot::StudentPano].destination, m_ports.udp_port(Side::Student),
                            director_parameters::obtain_block(QLatin1String(parameter_block::kStudentSection)), false);
-        m_host.arm_request(request_poller::Kind::StudentObtain, false);
+        emit request_armed(request_poller::Kind::StudentObtain, false);
     } else {
         msgbox::warning(m_window, tr("Warning"), tr("Please connect the student pano camera"));
     }
@@ -280,97 +274,139 @@ void DirectorTab::read_director_section(const QString &text)
 {
     for (const director_parameters::ReadItem &item : director_parameters::read_answer(text)) {
         qDebug().noquote() << director_parameters::row(item.field).log_label << item.value;
-        apply_director_value(item.field, item.value);
+        if (director_parameters::take(m_values, item))
+            show_director_value(item.field);
     }
 }
 
-void DirectorTab::apply_director_value(Field field, const QString &value)
+void DirectorTab::show_director_value(Field field)
 {
     const Groups g = groups_of(ui);
-    QLineEdit *text_field = nullptr;
+    const auto show_codes = [](const CodeWidgets *widgets, CodeSwitch *codes, int count, bool boxes) {
+        for (int i = 0; i < count; ++i) {
+            if (boxes)
+                widgets[i].box->setChecked(codes[i].on);
+            else
+                show_text(widgets[i].code, codes[i].code);
+        }
+    };
     switch (field) {
     case Field::TeacherPanoIp:
     case Field::StudentPanoIp:
     case Field::BlackboardCameraIp:
         // Sent, never read back.
         return;
-    case Field::PanoPort: text_field = ui.director_camera_Port_Edit; break;
-    case Field::UartBaud: text_field = ui.director_camera_Baudrate_Edit; break;
-    case Field::BroadcastIp: text_field = ui.director_server_IP_Edit; break;
-    case Field::BroadcastPort: text_field = ui.director_server_Port_Edit; break;
-    case Field::SwitchAuto: text_field = ui.director_switch_auto_lineEdit; break;
-    case Field::SwitchManual: text_field = ui.director_switch_manual_lineEdit; break;
-    case Field::TeacherWalkUpPlatform: text_field = g.teacher[0].code; break;
-    case Field::TeacherKeepStand: text_field = g.teacher[1].code; break;
-    case Field::TeacherWalkMoving: text_field = g.teacher[2].code; break;
-    case Field::TeacherWalkDownPlatform: text_field = g.teacher[3].code; break;
-    case Field::TeacherHaveObjectMulti: text_field = g.teacher[4].code; break;
-    case Field::StudentStandUp: text_field = g.student[0].code; break;
-    case Field::StudentKeepStand: text_field = g.student[1].code; break;
-    case Field::StudentSitDown: text_field = g.student[2].code; break;
-    case Field::StudentHaveObjectMulti: text_field = g.student[3].code; break;
-    case Field::BlackboardHaveObjectTracked: text_field = g.board[0].code; break;
-    case Field::BlackboardNoneObjectTracked: text_field = g.board[1].code; break;
-    case Field::InnerTeacherFeature: text_field = g.interior[0].code; break;
-    case Field::InnerTeacherPano: text_field = g.interior[1].code; break;
-    case Field::InnerStudentFeature: text_field = g.interior[2].code; break;
-    case Field::InnerStudentPano: text_field = g.interior[3].code; break;
-    case Field::InnerBlackboardFeature: text_field = g.interior[4].code; break;
-    case Field::Blackboard1Feature: text_field = g.blackboard[0].code; break;
-    case Field::Blackboard2Feature: text_field = g.blackboard[1].code; break;
-
+    case Field::PanoPort: show_text(ui.director_camera_Port_Edit, m_values.pano_port); return;
+    case Field::UartBaud: show_text(ui.director_camera_Baudrate_Edit, m_values.uart_baud); return;
+    case Field::BroadcastIp: show_text(ui.director_server_IP_Edit, m_values.broadcast_ip); return;
+    case Field::BroadcastPort: show_text(ui.director_server_Port_Edit, m_values.broadcast_port); return;
+    case Field::SwitchAuto: show_text(ui.director_switch_auto_lineEdit, m_values.switch_auto); return;
+    case Field::SwitchManual: show_text(ui.director_switch_manual_lineEdit, m_values.switch_manual); return;
+    case Field::TeacherWalkUpPlatform: show_codes(&g.teacher[0], &m_values.teacher[0], 1, false); return;
+    case Field::TeacherKeepStand: show_codes(&g.teacher[1], &m_values.teacher[1], 1, false); return;
+    case Field::TeacherWalkMoving: show_codes(&g.teacher[2], &m_values.teacher[2], 1, false); return;
+    case Field::TeacherWalkDownPlatform: show_codes(&g.teacher[3], &m_values.teacher[3], 1, false); return;
+    case Field::TeacherHaveObjectMulti: show_codes(&g.teacher[4], &m_values.teacher[4], 1, false); return;
+    case Field::StudentStandUp: show_codes(&g.student[0], &m_values.student[0], 1, false); return;
+    case Field::StudentKeepStand: show_codes(&g.student[1], &m_values.student[1], 1, false); return;
+    case Field::StudentSitDown: show_codes(&g.student[2], &m_values.student[2], 1, false); return;
+    case Field::StudentHaveObjectMulti: show_codes(&g.student[3], &m_values.student[3], 1, false); return;
+    case Field::BlackboardHaveObjectTracked: show_codes(&g.board[0], &m_values.board[0], 1, false); return;
+    case Field::BlackboardNoneObjectTracked: show_codes(&g.board[1], &m_values.board[1], 1, false); return;
+    case Field::InnerTeacherFeature: show_codes(&g.interior[0], &m_values.interior[0], 1, false); return;
+    case Field::InnerTeacherPano: show_codes(&g.interior[1], &m_values.interior[1], 1, false); return;
+    case Field::InnerStudentFeature: show_codes(&g.interior[2], &m_values.interior[2], 1, false); return;
+    case Field::InnerStudentPano: show_codes(&g.interior[3], &m_values.interior[3], 1, false); return;
+    case Field::InnerBlackboardFeature: show_codes(&g.interior[4], &m_values.interior[4], 1, false); return;
+    case Field::Blackboard1Feature: show_codes(&g.blackboard[0], &m_values.blackboard[0], 1, false); return;
+    case Field::Blackboard2Feature: show_codes(&g.blackboard[1], &m_values.blackboard[1], 1, false); return;
     case Field::CommunicateMode:
-        if (QRadioButton *b = choice(value, {ui.director_protocol_udp_radioButton, ui.director_protocol_tcp_radioButton,
-                                             ui.director_protocol_serial_radioButton}))
-            b->setChecked(true);
+        show_checked_index({ui.director_protocol_udp_radioButton, ui.director_protocol_tcp_radioButton,
+                            ui.director_protocol_serial_radioButton},
+                           m_values.communicate_mode);
         return;
-    case Field::CommandMode:
-        if (value == QLatin1String("0")) {
-            ui.director_command_type_hex_radioButton->setChecked(true);
-            set_director_command_validator(1);
-        } else if (value == QLatin1String("1")) {
-            ui.director_command_type_ascii_radioButton->setChecked(true);
-            set_director_command_validator(2);
-        }
-        return;
-    case Field::CommandTimes:
-        if (QRadioButton *b = choice(value, {ui.director_code_send_mode_single_radioButton,
-                                             ui.director_code_send_mode_triple_radioButton,
-                                             ui.director_code_send_mode_continuously_radioButton}))
-            b->setChecked(true);
-        return;
-    case Field::Strategy:
-        if (value == QLatin1String("0")) {
-            ui.director_strategy_external_radioButton->setChecked(true);
-            qDebug() << "外部导播";
-            set_director_widgets(0, true);
-        } else if (value == QLatin1String("1")) {
-            ui.director_strategy_interior_radioButton->setChecked(true);
-            qDebug() << "内部导播";
-            set_director_widgets(1, true);
-        }
-        return;
-    case Field::KeepInterval:
-        ui.director_keep_interval_label->setValue(director_parameters::number_value(value));
-        return;
-    case Field::MovingInterval:
-        ui.director_moving_interval_label->setValue(director_parameters::number_value(value));
-        return;
-    case Field::MultiInterval:
-        ui.director_multi_interval_label->setValue(director_parameters::number_value(value));
-        return;
-    case Field::TeacherEnable: set_boxes(g.teacher, value); return;
-    case Field::StudentEnable: set_boxes(g.student, value); return;
-    case Field::BlackboardEnable: set_boxes(g.board, value); return;
-    case Field::InnerEnable: set_boxes(g.interior, value); return;
-    case Field::BlackboardDirectorEnable: set_boxes(g.blackboard, value); return;
-    case Field::MinSwitchTime:
-        ui.director_interior_min_switch_time_label->setText(value);
-        ui.director_interior_min_switch_time_Slider->setValue(director_parameters::number_value(value));
+    case Field::CommandMode: {
+        const int mode = m_values.command_mode;
+        show_checked_index({ui.director_command_type_hex_radioButton, ui.director_command_type_ascii_radioButton},
+                           mode);
+        set_director_command_validator(mode + 1);
         return;
     }
-    if (text_field)
-        text_field->setText(value);
+    case Field::CommandTimes:
+        show_checked_index({ui.director_code_send_mode_single_radioButton,
+                            ui.director_code_send_mode_triple_radioButton,
+                            ui.director_code_send_mode_continuously_radioButton},
+                           m_values.command_times);
+        return;
+    case Field::Strategy: {
+        const int strategy = m_values.strategy;
+        show_checked_index({ui.director_strategy_external_radioButton, ui.director_strategy_interior_radioButton},
+                           strategy);
+        qDebug() << (strategy == 0 ? "外部导播" : "内部导播");
+        set_director_widgets(strategy, true);
+        return;
+    }
+    case Field::KeepInterval: show_value(ui.director_keep_interval_label, m_values.keep_interval); return;
+    case Field::MovingInterval: show_value(ui.director_moving_interval_label, m_values.moving_interval); return;
+    case Field::MultiInterval: show_value(ui.director_multi_interval_label, m_values.multi_interval); return;
+    case Field::TeacherEnable: show_codes(g.teacher, m_values.teacher.data(), 5, true); return;
+    case Field::StudentEnable: show_codes(g.student, m_values.student.data(), 4, true); return;
+    case Field::BlackboardEnable: show_codes(g.board, m_values.board.data(), 2, true); return;
+    case Field::InnerEnable: show_codes(g.interior, m_values.interior.data(), 5, true); return;
+    case Field::BlackboardDirectorEnable: show_codes(g.blackboard, m_values.blackboard.data(), 2, true); return;
+    case Field::MinSwitchTime:
+        show_slider(m_values.min_switch_time, ui.director_interior_min_switch_time_label,
+                    ui.director_interior_min_switch_time_Slider);
+        return;
+    }
+}
+
+void DirectorTab::show_stored(bool command_type_named, bool strategy_named)
+{
+    // In the order of the settings file's rows. Checking a radio button from here runs none of
+    // its clicked slots: the validator and the strategy's enabling follow a named choice here.
+    show_checked_index({ui.director_protocol_udp_radioButton, ui.director_protocol_tcp_radioButton,
+                        ui.director_protocol_serial_radioButton},
+                       m_values.communicate_mode);
+    show_checked_index({ui.director_command_type_hex_radioButton, ui.director_command_type_ascii_radioButton},
+                       m_values.command_mode);
+    if (command_type_named)
+        set_director_command_validator(m_values.command_mode + 1);
+    show_text(ui.director_server_IP_Edit, m_values.broadcast_ip);
+    show_text(ui.director_server_Port_Edit, m_values.broadcast_port);
+    show_text(ui.director_switch_auto_lineEdit, m_values.switch_auto);
+    show_text(ui.director_switch_manual_lineEdit, m_values.switch_manual);
+    show_checked_index({ui.director_code_send_mode_single_radioButton, ui.director_code_send_mode_triple_radioButton,
+                        ui.director_code_send_mode_continuously_radioButton},
+                       m_values.command_times);
+    show_checked_index({ui.director_strategy_external_radioButton, ui.director_strategy_interior_radioButton},
+                       m_values.strategy);
+    if (strategy_named)
+        set_director_widgets(m_values.strategy, true);
+    const QVector<CodeWidgets> codes = codes_of(groups_of(ui));
+    const auto code_switch = [this](int i) -> CodeSwitch & {
+        if (i < 5)
+            return m_values.teacher[size_t(i)];
+        if ((i -= 5) < 4)
+            return m_values.student[size_t(i)];
+        if ((i -= 4) < 2)
+            return m_values.board[size_t(i)];
+        if ((i -= 2) < 5)
+            return m_values.interior[size_t(i)];
+        return m_values.blackboard[size_t(i - 5)];
+    };
+    // The blackboard rows (the last three) come boxes first, then codes.
+    constexpr int kFirstBlackboard = 15;
+    for (int i = 0; i < kFirstBlackboard; ++i) {
+        codes[i].box->setChecked(code_switch(i).on);
+        show_text(codes[i].code, code_switch(i).code);
+    }
+    for (int i = kFirstBlackboard; i < codes.size(); ++i)
+        codes[i].box->setChecked(code_switch(i).on);
+    for (int i = kFirstBlackboard; i < codes.size(); ++i)
+        show_text(codes[i].code, code_switch(i).code);
+    show_slider(m_values.min_switch_time, ui.director_interior_min_switch_time_label,
+                ui.director_interior_min_switch_time_Slider);
 }
 
 // ---------------------------------------------------------------------------
@@ -380,7 +416,7 @@ void DirectorTab::on_director_default_Button_clicked() { set_director_defaults()
 
 void DirectorTab::set_director_defaults()
 {
-    const director_parameters::DirectorSettings d = director_parameters::default_settings();
+    const DirectorSection d = director_parameters::default_settings();
     ui.director_server_IP_Edit->setText(d.broadcast_ip);
     ui.director_server_Port_Edit->setText(d.broadcast_port);
     ui.director_protocol_udp_radioButton->setChecked(true);
@@ -396,11 +432,12 @@ void DirectorTab::set_director_defaults()
     set_codes(g.board, d.board);
     set_codes(g.interior, d.interior);
     set_codes(g.blackboard, d.blackboard);
-    ui.director_keep_interval_label->setValue(director_parameters::number_value(d.keep_interval));
-    ui.director_moving_interval_label->setValue(director_parameters::number_value(d.moving_interval));
-    ui.director_multi_interval_label->setValue(director_parameters::number_value(d.multi_interval));
-    ui.director_interior_min_switch_time_label->setText(d.min_switch_time);
-    ui.director_interior_min_switch_time_Slider->setValue(director_parameters::number_value(d.min_switch_time));
+    ui.director_keep_interval_label->setValue(d.keep_interval);
+    ui.director_moving_interval_label->setValue(d.moving_interval);
+    ui.director_multi_interval_label->setValue(d.multi_interval);
+    m_values.min_switch_time = d.min_switch_time;
+    show_slider(m_values.min_switch_time, ui.director_interior_min_switch_time_label,
+                ui.director_interior_min_switch_time_Slider);
     mark_apply(ui.director_apply_Button);
 }
 
@@ -419,10 +456,49 @@ void DirectorTab::set_director_widgets(int strategy, bool enable)
                                                        ui.label_53, ui.label_52})
         w->setEnabled(!external);
     // The customer model has no single blackboard camera to switch to.
-    if (m_host.customer_model(true) || m_host.customer_model(false)) {
+    if (m_teacher.customer_model || m_student.customer_model) {
         ui.director_interior_board_blackboard_checkBox->setEnabled(false);
         ui.director_interior_board_blackboard_lineEdit->setEnabled(false);
     }
+}
+
+void DirectorTab::pano_address_known(Side side, const QString &address)
+{
+    (side == Side::Teacher ? ui.director_teacher_IP_Edit : ui.director_student_IP_Edit)->setText(address);
+}
+
+void DirectorTab::pano_camera_released(Side side)
+{
+    if (side == Side::Teacher)
+        ui.director_teacher_IP_Edit->clear();
+    else if (side == Side::Student)
+        ui.director_student_IP_Edit->clear();
+}
+
+void DirectorTab::board_pano_released() { ui.director_board_IP_Edit->clear(); }
+
+void DirectorTab::disable_board_controls()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{ui.director_strategy_external_radioButton,
+                                                       ui.director_interior_board_blackboard_checkBox,
+                                                       ui.director_interior_board_blackboard_lineEdit})
+        w->setEnabled(false);
+}
+
+void DirectorTab::show_board_view(bool two_boards)
+{
+    // The interior director sends one blackboard code for one board camera, and a code per
+    // board for two.
+    ui.director_interior_board_blackboard_checkBox->setVisible(!two_boards);
+    ui.director_interior_board_blackboard_lineEdit->setVisible(!two_boards);
+    ui.director_interior_board_blackboard_checkBox->setChecked(!two_boards);
+    for (QWidget *w : std::initializer_list<QWidget *>{ui.director_interior_board_blackboard_checkBox_2,
+                                                       ui.director_interior_board_blackboard_lineEdit_2,
+                                                       ui.director_interior_board_blackboard_checkBox_3,
+                                                       ui.director_interior_board_blackboard_lineEdit_3})
+        w->setVisible(two_boards);
+    ui.director_interior_board_blackboard_checkBox_2->setChecked(two_boards);
+    ui.director_interior_board_blackboard_checkBox_3->setChecked(two_boards);
 }
 
 void DirectorTab::set_director_command_validator(int command_type)
@@ -446,11 +522,13 @@ void DirectorTab::set_director_command_validator(int command_type)
 
 void DirectorTab::on_director_interior_min_switch_time_Slider_sliderMoved(int value)
 {
-    ui.director_interior_min_switch_time_label->setText(QString::number(value));
+    m_values.min_switch_time.text = slider_text::number_text(value);
+    ui.director_interior_min_switch_time_label->setText(m_values.min_switch_time.text);
 }
 
 void DirectorTab::on_director_interior_min_switch_time_Slider_valueChanged(int value)
 {
+    m_values.min_switch_time.position = value;
     on_director_interior_min_switch_time_Slider_sliderMoved(value);
     mark_changed_unless_loading();
 }

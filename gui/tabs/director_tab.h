@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/camera_slot.h"
+#include "model/section_values.h"
 #include "protocol/director_parameters.h"
 #include "protocol/request_poller.h"
 #include "support/form_widgets.h"
@@ -86,10 +88,20 @@ class QSpinBox;
     X(QLabel, label_52) \
     X(QLabel, label_53)
 
+// What the Director tab tells.
+class DirectorTabSignals : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // A request of this kind went out and waits for the camera's echo (never silent here).
+    void request_armed(request_poller::Kind kind, bool silent);
+};
+
 // The Director tab: the director block sent to both pano cameras, its Obtain, the reading of
 // the cameras' director answers, the Default, the strategy's controls, the code fields'
 // validators by command type, and the tab's change marks.
-class DirectorTab : public QObject
+class DirectorTab : public DirectorTabSignals
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -97,31 +109,35 @@ public:
     struct Widgets {
         DIRECTOR_TAB_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    // What the tab needs of the request bookkeeping and the camera layout.
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        // A request of this kind went out and waits for the camera's echo (never silent here).
-        virtual void arm_request(request_poller::Kind kind, bool silent) = 0;
-        // 3: the six-camera layout, in which Board 1 and Board 2 take the single blackboard
-        // view's place.
-        virtual int camera_layout() const = 0;
-        // The teacher or the student side's camera is a customer model.
-        virtual bool customer_model(bool teacher) const = 0;
-    };
 
-    DirectorTab(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-                Host &host, const bool &loading_config, QWidget *window);
+    // values: the director section the tab shows and edits; choices: in the six-camera layout
+    // Board 1 and Board 2 take the single blackboard view's place; teacher and student: a
+    // customer model has no single blackboard camera.
+    DirectorTab(const Widgets &widgets, DirectorSection &values, const CameraSlots &cameras, const CameraPorts &ports,
+                ControlLink &link, const WindowChoices &choices, const TeacherSection &teacher,
+                const StudentSection &student, const bool &loading_config, QWidget *window);
 
     // The tab's values as the director block sends them.
-    director_parameters::DirectorSettings director_settings() const;
+    DirectorSection director_settings() const;
     // A director answer of a pano camera into the tab, by the groups its routing lines name.
     void read_director_section(const QString &text);
+    // The settings file read the director group into the section: the tab shows it. A command
+    // type or strategy the file named sets the code fields' validator or the strategy's controls.
+    void show_stored(bool command_type_named, bool strategy_named);
+    // The tab's values count as applied (a fresh installation's defaults).
+    void show_applied();
     void set_director_defaults();
     // Strategy 0 external, 1 interior: enable true switches that strategy's controls on and
     // the other's off, false the other way round; any other strategy changes nothing.
     void set_director_widgets(int strategy, bool enable);
+    // The customer model has no board cameras: the external strategy and the blackboard view go.
+    void disable_board_controls();
+    // One board camera or two: one blackboard code, or one per board camera.
+    void show_board_view(bool two_boards);
+    // A pano camera's address as the recording host is to reach it; gone with its camera.
+    void pano_address_known(camera_slot::Side side, const QString &address);
+    void pano_camera_released(camera_slot::Side side);
+    void board_pano_released();
     // Command type 1 hex codes, 2 any text: each code field's validator.
     void set_director_command_validator(int command_type);
 
@@ -140,16 +156,21 @@ public:
     void on_director_obtain_Button_clicked();
 
 private:
-    void apply_director_value(director_parameters::Field field, const QString &value);
+    void show_director_value(director_parameters::Field field);
+    // The section follows its widgets.
+    void keep_values();
     // "Apply(*)": a click on a choice or a box, and a typed change outside the settings load.
     void mark_changed();
     void mark_changed_unless_loading();
 
     const Widgets ui;
+    DirectorSection &m_values;
     const CameraSlots &m_slots;
     const CameraPorts &m_ports;
     ControlLink &m_link;
-    Host &m_host;
+    const WindowChoices &m_choices;
+    const TeacherSection &m_teacher;
+    const StudentSection &m_student;
     const bool &m_loading_config;
     QWidget *m_window;
 };

@@ -1,5 +1,6 @@
 #include "tabs/lectern_mode.h"
 
+#include "model/camera_slots.h"
 #include "net/httpmanager.h"
 #include "protocol/camera_address.h"
 #include "protocol/lectern_reply.h"
@@ -14,23 +15,22 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QStackedWidget>
 
 namespace {
 // The custom threshold each fixed person size stands for.
 constexpr int kFullBodyThresh = 80;
 constexpr int kHalfBodyThresh = 141;
 constexpr int kCloseUpThresh = 290;
-// The lectern settings page of the teacher mode stack.
-constexpr int kLecternPage = 1;
+// A fresh installation's director hold and target retention times.
+constexpr int kDefaultHoldTime = 120;
+constexpr int kDefaultRetentionTime = 6;
 } // namespace
 
-LecternMode::LecternMode(const Widgets &widgets, QWidget *window)
+LecternMode::LecternMode(const Widgets &widgets, const CameraSlots &cameras, QWidget *window)
     : ui(widgets)
+    , m_slots(cameras)
     , m_window(window)
 {
-    connect(ui.lectern_mode_radioButton, &QRadioButton::clicked, this,
-            &LecternMode::on_lectern_mode_radioButton_clicked);
     connect(ui.auto_zoom_enable_checkBox, &QCheckBox::clicked, this,
             &LecternMode::on_auto_zoom_enable_checkBox_clicked);
     connect(ui.auto_tilt_enable_checkBox, &QCheckBox::clicked, this,
@@ -70,7 +70,7 @@ HttpManager &LecternMode::http()
 
 QUrl LecternMode::getUrl(const QString &action)
 {
-    const QString addressField = ui.teacher_feature_IP_Edit->text();
+    const QString &addressField = m_slots[camera_slot::Slot::TeacherFeature].field_text;
     const QUrl url = lectern_request::camera_url(addressField, web_username, web_password, action);
     // The password stays out of the log.
     qDebug() << "getUrl()" << lectern_request::loggable(url) << ",userName:" << url.userName()
@@ -113,9 +113,17 @@ void LecternMode::post_effect_area(int leftUpX, int leftUpY, int rightDownX, int
 
 // ---- the lectern page ----
 
-void LecternMode::on_lectern_mode_radioButton_clicked(bool checked)
+void LecternMode::show_defaults()
 {
-    ui.mode_stackedWidget->setCurrentIndex(kLecternPage);
+    // The page's own slots post each change to the camera over HTTP; a Default sends nothing.
+    const QSignalBlocker quietHold(ui.lectern_director_hold_time_label);
+    const QSignalBlocker quietRetention(ui.target_retention_time_label_spinBox);
+    ui.lectern_director_hold_time_label->setValue(kDefaultHoldTime);
+    ui.target_retention_time_label_spinBox->setValue(kDefaultRetentionTime);
+}
+
+void LecternMode::lectern_chosen(bool checked)
+{
     if (!checked)
         return;
     http().sendGetRequest(getUrl(QString::fromLatin1(lectern_request::kGetFullTrack)));

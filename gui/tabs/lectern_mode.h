@@ -10,13 +10,13 @@
 
 #include <memory>
 
+class CameraSlots;
 class HttpManager;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
 class QSpinBox;
-class QStackedWidget;
 
 #define LECTERN_MODE_WIDGETS(X) \
     X(QCheckBox, auto_tilt_enable_checkBox) \
@@ -29,17 +29,15 @@ class QStackedWidget;
     X(QSpinBox, lectern_director_hold_time_label) \
     X(QLineEdit, lectern_director_ip_Edit) \
     X(QLineEdit, lectern_director_port_Edit) \
-    X(QRadioButton, lectern_mode_radioButton) \
-    X(QStackedWidget, mode_stackedWidget) \
     X(QSpinBox, target_retention_time_label_spinBox) \
     X(QRadioButton, teacher_director_off_radioButton) \
     X(QRadioButton, teacher_director_on_radioButton) \
-    X(QLineEdit, teacher_feature_IP_Edit) \
     X(QComboBox, tracking_start_postion_comboBox)
 
 // The lectern page of the Teacher tab, set over the HTTP parameter interface of the teacher
-// feature camera: the lectern radio reads the camera's settings into the page, each control posts
-// its one setting, and the director server and the feature tracking area go with a teacher Apply.
+// feature camera: the lectern mode chosen reads the camera's settings into the page, each control
+// posts its one setting, and the director server and the feature tracking area go with a teacher
+// Apply. The camera is reached at the teacher feature camera's address field.
 // The answers (JSON or key=value text) come back in any order and are written into the page.
 class LecternMode : public QObject
 {
@@ -50,7 +48,7 @@ public:
         LECTERN_MODE_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
 
-    LecternMode(const Widgets &widgets, QWidget *window);
+    LecternMode(const Widgets &widgets, const CameraSlots &cameras, QWidget *window);
     ~LecternMode() override;
 
     QUrl getUrl(const QString &action);
@@ -64,7 +62,11 @@ public:
     void set_web_username(const QString &user) { web_username = user; }
     void set_web_password(const QString &password) { web_password = password; }
 
-    void on_lectern_mode_radioButton_clicked(bool checked);
+    // The Teacher tab's lectern mode was chosen (checked) or clicked again: the camera's settings
+    // are asked for.
+    void lectern_chosen(bool checked);
+    // The page's hold and retention times as a fresh installation has them; nothing is posted.
+    void show_defaults();
     void on_auto_zoom_enable_checkBox_clicked(bool checked);
     void on_auto_tilt_enable_checkBox_clicked(bool checked);
     void on_target_retention_time_label_spinBox_valueChanged(const QString &text);
@@ -90,6 +92,7 @@ private:
     HttpManager &http();
 
     const Widgets ui;
+    const CameraSlots &m_slots;
     QWidget *m_window;
     std::unique_ptr<HttpManager> http_manager;
     QString web_username;

@@ -9,12 +9,10 @@
 #include "protocol/parameter_block.h"
 #include "protocol/tracking_command.h"
 #include "seams/message_box.h"
-#include "support/apply_mark.h"
 
 #include <QCheckBox>
 #include <QDebug>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 using camera_slot::Side;
@@ -28,13 +26,15 @@ int index(Side side) { return side == Side::Teacher ? 0 : 1; }
 } // namespace
 
 ManualCalibration::ManualCalibration(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
-                                     ControlLink &link, const PanoStatus &status, Host &host, QWidget *window)
+                                     ControlLink &link, const PanoStatus &status, const TeacherSection &teacher,
+                                     const StudentSection &student, QWidget *window)
     : ui(widgets)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
     , m_status(status)
-    , m_host(host)
+    , m_teacher(teacher)
+    , m_student(student)
     , m_window(window)
 {
     connect(ui.teacher_showCalibration_Button, &QPushButton::clicked, this,
@@ -49,25 +49,79 @@ ManualCalibration::ManualCalibration(const Widgets &widgets, const CameraSlots &
             &ManualCalibration::on_teacher_show_Calibration_checkBox_clicked);
     connect(ui.student_show_Calibration_checkBox, &QCheckBox::clicked, this,
             &ManualCalibration::on_student_show_Calibration_checkBox_clicked);
+    // The calibration markers show only while a calibration view shows them.
+    for (Side side : {Side::Teacher, Side::Student}) {
+        for (QLabel *label : side_widgets(side).labels)
+            label->hide();
+    }
 }
 
 ManualCalibration::SideWidgets ManualCalibration::side_widgets(Side side) const
 {
     if (side == Side::Teacher)
         return {ui.teacher_show_Calibration_checkBox,
-                {ui.teacher_showCalibration_Button, ui.teacher_showCalibration_Reset_Button,
-                 ui.teacher_auto_calibration_pushButton},
-                {ui.teacher_feature_calibration_label, ui.teacher_pano_calibration_label},
-                ui.teacher_ptzspeed_level,
-                {ui.teacher_zoomin_Button, ui.teacher_zoomout_Button},
-                ui.teacher_show_region_checkBox};
+                {ui.teacher_showCalibration_Button, ui.teacher_showCalibration_Reset_Button},
+                {ui.teacher_feature_calibration_label, ui.teacher_pano_calibration_label}};
     return {ui.student_show_Calibration_checkBox,
-            {ui.student_showCalibration_Button, ui.student_showCalibration_Reset_Button,
-             ui.student_auto_calibration_pushButton},
-            {ui.student_feature_calibration_label, ui.student_pano_calibration_label},
-            ui.student_ptzspeed_level,
-            {ui.student_zoomin_Button, ui.student_zoomout_Button},
-            ui.student_show_region_checkBox};
+            {ui.student_showCalibration_Button, ui.student_showCalibration_Reset_Button},
+            {ui.student_feature_calibration_label, ui.student_pano_calibration_label}};
+}
+
+bool ManualCalibration::customer_model(Side side) const
+{
+    return side == Side::Teacher ? m_teacher.customer_model : m_student.customer_model;
+}
+
+bool ManualCalibration::calibration_shown(Side side) const { return side_widgets(side).box->isChecked(); }
+
+void ManualCalibration::hide_calibration(Side side)
+{
+    QCheckBox *box = side_widgets(side).box;
+    if (!box->isChecked())
+        return;
+    box->setChecked(false);
+    calibration_cross_off(side);
+}
+
+void ManualCalibration::enable_group_controls(int camera, bool enable)
+{
+    if (camera != 0 && camera != 1)
+        return;
+    const Side side = camera == 0 ? Side::Teacher : Side::Student;
+    const SideWidgets w = side_widgets(side);
+    for (QPushButton *b : {w.buttons[0], w.buttons[1]})
+        b->setEnabled(enable && w.box->isChecked());
+    if (customer_model(side)) {
+        w.box->setEnabled(false);
+        w.buttons[0]->setEnabled(false);
+        w.buttons[1]->setEnabled(false);
+    }
+}
+
+void ManualCalibration::disable_board_controls()
+{
+    for (Side side : {Side::Teacher, Side::Student}) {
+        if (!customer_model(side))
+            continue;
+        const SideWidgets w = side_widgets(side);
+        w.buttons[0]->setEnabled(false);
+        w.buttons[1]->setEnabled(false);
+    }
+}
+
+void ManualCalibration::pano_views_closed(Side side)
+{
+    if (side == Side::Student)
+        hide_calibration(side);
+}
+
+void ManualCalibration::follow_layout(int layout)
+{
+    // Unticked as by a click, so the calibration cross goes off on the camera too.
+    if (layout == 0) {
+        for (Side side : {Side::Teacher, Side::Student})
+            hide_calibration(side);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -91,13 +145,13 @@ bool ManualCalibration::send_calibration_word(Side side, const char *word)
 void ManualCalibration::on_teacher_showCalibration_Button_clicked()
 {
     if (send_calibration_word(Side::Teacher, calibration_commands::kSetCalibrate))
-        mark_apply(ui.teacher_apply_Button);
+        emit apply_mark_wanted(Side::Teacher);
 }
 
 void ManualCalibration::on_student_showCalibration_Button_clicked()
 {
     if (send_calibration_word(Side::Student, calibration_commands::kSetCalibrate))
-        mark_apply(ui.student_apply_Button);
+        emit apply_mark_wanted(Side::Student);
 }
 
 void ManualCalibration::on_teacher_showCalibration_Reset_Button_clicked()
@@ -167,21 +221,18 @@ void ManualCalibration::switch_cross(Side side, bool on)
     if (status == 2) {
         for (QPushButton *b : w.buttons)
             b->setEnabled(on);
+        emit auto_calibration_enabled_wanted(side, on);
     }
     for (QLabel *label : w.labels)
         label->setVisible(on);
-    // The pad's speeds follow the level field (its text-changed handler).
-    w.level->setText(QString::number(on ? 1 : m_host.saved_ptz_speed(side)));
+    emit pad_slowed(side, on);
     if (!calibration_commands::draws_cross(side, pano.device_model))
         return;
     if (on) {
-        for (QPushButton *b : w.zoom)
-            b->setEnabled(false);
-        if (w.show_region->isChecked())
-            w.show_region->setChecked(false);
+        emit zoom_enabled_wanted(side, false);
+        emit region_display_off_wanted(side);
     } else if (status == 2) {
-        for (QPushButton *b : w.zoom)
-            b->setEnabled(true);
+        emit zoom_enabled_wanted(side, true);
     }
     if (!pano.udp_flag)
         return;

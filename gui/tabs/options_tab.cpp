@@ -9,6 +9,7 @@
 #include "settings/input_rules.h"
 #include "settings/port_forward.h"
 #include "settings/port_settings.h"
+#include "support/value_widgets.h"
 #include "video/decoder_choice.h"
 
 #include <QCheckBox>
@@ -57,13 +58,22 @@ QString about_qt_text()
 }
 } // namespace
 
-OptionsTab::OptionsTab(const Widgets &widgets, CameraPorts &ports, ControlLink &link, Host &host, QWidget *window)
+OptionsTab::OptionsTab(const Widgets &widgets, CameraPorts &ports, portforward::Fields &port_fields,
+                       WindowChoices &choices, ControlLink &link, QWidget *window)
     : ui(widgets)
     , m_ports(ports)
+    , m_fields(port_fields)
+    , m_choices(choices)
     , m_link(link)
-    , m_host(host)
     , m_window(window)
 {
+    value_widgets::keep_index(this, ui.decoder_select_comboBox, m_choices.decoder_index);
+    value_widgets::keep_index(this, ui.language_select_comboBox, m_choices.language_index);
+    connect(ui.language_select_comboBox, qOverload<int>(&QComboBox::activated), this, &OptionsTab::language_chosen);
+    ui.recorder_password_Edit->setEchoMode(QLineEdit::Password);
+    value_widgets::keep_checked(this, ui.port_map_checkBox, m_fields.mapping);
+    for (const PortField &field : port_field_edits())
+        value_widgets::keep_text(this, field.edit, m_fields.*field.member);
     connect(ui.decoder_select_comboBox, &QComboBox::currentTextChanged, this,
             &OptionsTab::on_decoder_select_comboBox_currentTextChanged);
     connect(ui.copyright_description_btn, &QPushButton::clicked, this, &OptionsTab::on_copyright_description_btn_clicked);
@@ -104,13 +114,6 @@ void OptionsTab::on_copyright_description_btn_clicked()
     about.text = about_qt_text();
     about.buttons = QMessageBox::Ok;
     msgbox::show(about);
-}
-
-void OptionsTab::install_input_validators()
-{
-    const QRegularExpression port(input::port_number_pattern());
-    ui.txtPort->setValidator(new QRegularExpressionValidator(port, m_window));
-    ui.director_server_Port_Edit->setValidator(new QRegularExpressionValidator(port, m_window));
 }
 
 void OptionsTab::retranslate()
@@ -217,28 +220,50 @@ void OptionsTab::mark_port_settings_changed()
 // ---------------------------------------------------------------------------
 // Recorder port forwarding
 
+std::vector<OptionsTab::PortField> OptionsTab::port_field_edits() const
+{
+    using F = portforward::Fields;
+    return {
+        {&F::teacher_rtsp, ui.rtsp_port_Edit},           {&F::teacher_visca, ui.visca_port_Edit},
+        {&F::teacher_udp, ui.udp_port_Edit},             {&F::teacher_tcp, ui.tcp_port_Edit},
+        {&F::teacher_backup, ui.backup_port_Edit},       {&F::student_rtsp, ui.student_rtsp_port_Edit},
+        {&F::student_visca, ui.student_visca_port_Edit}, {&F::student_udp, ui.student_udp_port_Edit},
+        {&F::student_tcp, ui.student_tcp_port_Edit},     {&F::student_backup, ui.student_backup_port_Edit},
+        {&F::search_port, ui.upgrade_port_Edit},         {&F::username, ui.recorder_username_Edit},
+        {&F::password, ui.recorder_password_Edit},       {&F::host_ip, ui.recorder_host_ip_Edit},
+        {&F::teacher_ip, ui.recorder_teacher_ip_Edit},   {&F::student_ip, ui.recorder_student_ip_Edit},
+    };
+}
+
+void OptionsTab::show_stored_ports()
+{
+    ui.port_map_checkBox->setChecked(m_fields.mapping);
+    // In the settings file's order: the ports, then the recording host's login and addresses.
+    const std::vector<PortField> fields = port_field_edits();
+    const auto show = [&fields](QString portforward::Fields::*member, portforward::Fields &values) {
+        for (const PortField &field : fields) {
+            if (field.member == member)
+                value_widgets::show_text(field.edit, values.*member);
+        }
+    };
+    for (const ports::PortRow &row : ports::port_rows())
+        show(row.field, m_fields);
+    for (const ports::RecorderRow &row : ports::recorder_rows())
+        show(row.field, m_fields);
+}
+
+void OptionsTab::cameras_connected_changed(bool any) { ui.language_select_comboBox->setEnabled(!any); }
+
+void OptionsTab::show_language(int index) { ui.language_select_comboBox->setCurrentIndex(index); }
+
+void OptionsTab::show_stored_decoder() { value_widgets::show_index(ui.decoder_select_comboBox, m_choices.decoder_index); }
+
 portforward::Fields OptionsTab::port_forward_fields() const
 {
-    portforward::Fields f;
-    f.mapping = ui.port_map_checkBox->isChecked();
-    f.username = ui.recorder_username_Edit->text();
-    f.password = ui.recorder_password_Edit->text();
-    f.host_ip = ui.recorder_host_ip_Edit->text();
-    f.teacher_ip = ui.recorder_teacher_ip_Edit->text();
-    f.student_ip = ui.recorder_student_ip_Edit->text();
-    f.teacher_rtsp = ui.rtsp_port_Edit->text();
-    f.teacher_visca = ui.visca_port_Edit->text();
-    f.teacher_udp = ui.udp_port_Edit->text();
-    f.teacher_tcp = ui.tcp_port_Edit->text();
-    f.teacher_backup = ui.backup_port_Edit->text();
-    f.student_rtsp = ui.student_rtsp_port_Edit->text();
-    f.student_visca = ui.student_visca_port_Edit->text();
-    f.student_udp = ui.student_udp_port_Edit->text();
-    f.student_tcp = ui.student_tcp_port_Edit->text();
-    f.student_backup = ui.student_backup_port_Edit->text();
+    portforward::Fields f = m_fields;
     // As the search port getter takes it, without storing anything yet.
-    f.search_port =
-        ui.upgrade_port_Edit->text().isEmpty() ? m_ports.values().Mcast_Port : ui.upgrade_port_Edit->text();
+    if (f.search_port.isEmpty())
+        f.search_port = m_ports.values().Mcast_Port;
     return f;
 }
 
@@ -256,16 +281,12 @@ transfer::PortMapping OptionsTab::transfer_mapping() const
 
 void OptionsTab::write_default_ports()
 {
-    QLineEdit *const fields[] = {ui.rtsp_port_Edit,           ui.visca_port_Edit,         ui.udp_port_Edit,
-                                 ui.tcp_port_Edit,            ui.backup_port_Edit,        ui.student_rtsp_port_Edit,
-                                 ui.student_visca_port_Edit,  ui.student_udp_port_Edit,   ui.student_tcp_port_Edit,
-                                 ui.student_backup_port_Edit, ui.upgrade_port_Edit,       ui.recorder_username_Edit,
-                                 ui.recorder_password_Edit,   ui.recorder_host_ip_Edit,   ui.recorder_teacher_ip_Edit,
-                                 ui.recorder_student_ip_Edit};
-    const auto write = [&](const char *name, const char *text) {
-        for (QLineEdit *field : fields) {
-            if (field->objectName() == QLatin1String(name))
-                field->setText(QString::fromLatin1(text));
+    // As typed: each field it changes marks the Apply.
+    const std::vector<PortField> fields = port_field_edits();
+    const auto write = [&fields](QString portforward::Fields::*member, const char *text) {
+        for (const PortField &field : fields) {
+            if (field.member == member)
+                field.edit->setText(QString::fromLatin1(text));
         }
     };
     for (const ports::PortRow &row : ports::port_rows())
@@ -323,7 +344,7 @@ void OptionsTab::on_apply_port_Button_clicked()
     CameraPorts::Values &v = m_ports.edit();
     v.recorder_port_map_enabled = fields.mapping;
     tell_link_mapped_ports();
-    m_host.disconnect_for_port_change();
+    emit port_change_disconnect_wanted();
     v.mcast_port = get_upgrade_port().toInt();
 
     bool handedOver = true;
@@ -341,9 +362,7 @@ void OptionsTab::on_apply_port_Button_clicked()
         v.recorder_username = fields.username;
         v.recorder_password = fields.password;
         // The teacher and student cameras are reached at the host's address on the mapped ports.
-        for (QLineEdit *edit : {ui.student_feature_IP_Edit, ui.student_pano_IP_Edit, ui.teacher_feature_IP_Edit,
-                                ui.teacher_pano_IP_Edit})
-            edit->setText(v.recorder_host_ip);
+        emit camera_addresses_mapped(v.recorder_host_ip);
         v.teacher_visca_port = get_teacher_visca_port().toInt();
         v.teacher_tcp_port = get_teacher_tcp_port().toInt();
         v.teacher_udp_port = get_teacher_udp_port().toInt();

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "maintenance/transfer_ports.h"
+#include "model/section_values.h"
 #include "protocol/control_frame.h"
+#include "settings/port_forward.h"
 #include "support/form_widgets.h"
 
 #include <QCoreApplication>
 #include <QObject>
+
+#include <vector>
 
 class CameraPorts;
 class ControlLink;
@@ -13,16 +17,13 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-namespace portforward {
-struct Fields;
-}
 
 #define OPTIONS_TAB_WIDGETS(X) \
     X(QPushButton, apply_port_Button) \
     X(QLineEdit, backup_port_Edit) \
     X(QPushButton, copyright_description_btn) \
     X(QComboBox, decoder_select_comboBox) \
-    X(QLineEdit, director_server_Port_Edit) \
+    X(QComboBox, language_select_comboBox) \
     X(QCheckBox, port_map_checkBox) \
     X(QLineEdit, recorder_host_ip_Edit) \
     X(QLineEdit, recorder_password_Edit) \
@@ -31,24 +32,33 @@ struct Fields;
     X(QLineEdit, recorder_username_Edit) \
     X(QLineEdit, rtsp_port_Edit) \
     X(QLineEdit, student_backup_port_Edit) \
-    X(QLineEdit, student_feature_IP_Edit) \
-    X(QLineEdit, student_pano_IP_Edit) \
     X(QLineEdit, student_rtsp_port_Edit) \
     X(QLineEdit, student_tcp_port_Edit) \
     X(QLineEdit, student_udp_port_Edit) \
     X(QLineEdit, student_visca_port_Edit) \
     X(QLineEdit, tcp_port_Edit) \
-    X(QLineEdit, teacher_feature_IP_Edit) \
-    X(QLineEdit, teacher_pano_IP_Edit) \
-    X(QLineEdit, txtPort) \
     X(QLineEdit, udp_port_Edit) \
     X(QLineEdit, upgrade_port_Edit) \
     X(QLineEdit, visca_port_Edit)
 
-// The Options tab's decoder choice and About button, the input validators, and the Recorder Map
-// Config tab: its port and recorder fields, their change marks and the Apply that takes the
-// ports into use and hands the mapping to the recording host.
-class OptionsTab : public QObject, public TransferPorts
+// What the Recorder Map Config tab's Apply tells the camera connections.
+class OptionsTabSignals : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // Every link was made on the old ports: each camera (and the free preview) lets go.
+    void port_change_disconnect_wanted();
+    // The teacher and student cameras are reached at the recording host's address.
+    void camera_addresses_mapped(const QString &host);
+    // The installer chose a language from the list.
+    void language_chosen(int index);
+};
+
+// The Options tab's decoder choice, language list and About button, and the Recorder Map Config
+// tab: its port and recorder fields, their change marks and the Apply that takes the ports into
+// use and hands the mapping to the recording host.
+class OptionsTab : public OptionsTabSignals, public TransferPorts
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -56,18 +66,17 @@ public:
     struct Widgets {
         OPTIONS_TAB_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    // What the Apply needs of the camera connections.
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        // Every link was made on the old ports: each camera (and the free preview) lets go.
-        virtual void disconnect_for_port_change() = 0;
-    };
+    // port_fields: the Recorder Map Config tab's fields as typed; choices: the decoder entry.
+    OptionsTab(const Widgets &widgets, CameraPorts &ports, portforward::Fields &port_fields, WindowChoices &choices,
+               ControlLink &link, QWidget *window);
+    // The settings file read the port group or the teacher group (the decoder): the tab shows it.
+    void show_stored_ports();
+    void show_stored_decoder();
+    // The language is chosen only while no camera is connected.
+    void cameras_connected_changed(bool any);
+    // The language list shows the language in use.
+    void show_language(int index);
 
-    OptionsTab(const Widgets &widgets, CameraPorts &ports, ControlLink &link, Host &host, QWidget *window);
-
-    void install_input_validators();
     // The Recorder Map Config tab's texts as the Apply checks and uses them.
     portforward::Fields port_forward_fields() const;
     // The mapping in use with the recorder's addresses and backup ports as the fields hold them.
@@ -108,10 +117,18 @@ private:
     // (reported to the installer).
     bool start_forwarding_script();
 
+    // The port fields with their members, in the settings file's order.
+    struct PortField {
+        QString portforward::Fields::*member;
+        QLineEdit *edit;
+    };
+    std::vector<PortField> port_field_edits() const;
+
     const Widgets ui;
     CameraPorts &m_ports;
+    portforward::Fields &m_fields;
+    WindowChoices &m_choices;
     ControlLink &m_link;
-    Host &m_host;
     QWidget *m_window;
     bool m_port_settings_changed = false;
 };

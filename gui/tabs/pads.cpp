@@ -5,15 +5,14 @@
 #include "model/camera_slots.h"
 #include "model/pano_status.h"
 #include "net/control_link.h"
+#include "protocol/calibration_commands.h"
+#include "protocol/tracking_modes.h"
 #include "seams/message_box.h"
-#include "support/apply_mark.h"
 
-#include <QComboBox>
 #include <QDebug>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpressionValidator>
+
+#include <initializer_list>
 
 using camera_slot::Side;
 using camera_slot::Slot;
@@ -22,21 +21,21 @@ using ptz_commands::Direction;
 
 namespace {
 constexpr int kHomeSettleMs = 9000; // the camera reaches home before its zoom is asked
-const char kSpeedLevelPattern[] = "10|([0-9]{0,1})";
 } // namespace
 
 Pads::Pads(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-           PanoStatus &status, Host &host, QWidget *window)
+           PanoStatus &status, const TeacherSection &teacher, const StudentSection &student,
+           const CalibrationView &calibration, QWidget *window)
     : ui(widgets)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
     , m_status(status)
-    , m_host(host)
+    , m_teacher(teacher)
+    , m_student(student)
+    , m_calibration(calibration)
     , m_window(window)
 {
-    connect(ui.teacher_ptzspeed_level, &QLineEdit::textChanged, this, &Pads::on_teacher_ptzspeed_level_textChanged);
-    connect(ui.student_ptzspeed_level, &QLineEdit::textChanged, this, &Pads::on_student_ptzspeed_level_textChanged);
     connect(ui.teacher_ptz_up_Button, &QPushButton::pressed, this, &Pads::on_teacher_ptz_up_Button_pressed);
     connect(ui.teacher_ptz_up_Button, &QPushButton::released, this, &Pads::on_teacher_ptz_up_Button_released);
     connect(ui.teacher_ptz_down_Button, &QPushButton::pressed, this, &Pads::on_teacher_ptz_down_Button_pressed);
@@ -151,36 +150,80 @@ Pads::Pads(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts
     connect(ui.board_startTrack_Button, &QPushButton::clicked, this, &Pads::on_board_startTrack_Button_clicked);
     connect(ui.board_stopTrack_Button, &QPushButton::clicked, this, &Pads::on_board_stopTrack_Button_clicked);
     connect(ui.director_test_button, &QPushButton::clicked, this, &Pads::on_director_test_button_clicked);
+    // The blackboard tracking is not started or stopped by hand.
+    ui.board_startTrack_Button->hide();
+    ui.board_stopTrack_Button->hide();
 }
 
-void Pads::install_speed_validators()
+void Pads::enable_group_controls(int camera, bool enable)
 {
-    const QRegularExpression level(QString::fromLatin1(kSpeedLevelPattern));
-    ui.teacher_ptzspeed_level->setValidator(new QRegularExpressionValidator(level, m_window));
-    ui.student_ptzspeed_level->setValidator(new QRegularExpressionValidator(level, ui.student_ptzspeed_level));
+    const auto set = [enable](std::initializer_list<QWidget *> widgets) {
+        for (QWidget *w : widgets)
+            w->setEnabled(enable);
+    };
+    switch (camera) {
+    case 0: {
+        set({ui.teacher_ptz_up_Button, ui.teacher_ptz_down_Button, ui.teacher_ptz_left_Button,
+             ui.teacher_ptz_right_Button, ui.teacher_ptz_leftup_Button, ui.teacher_ptz_leftdown_Button,
+             ui.teacher_ptz_rightup_Button, ui.teacher_ptz_rightdown_Button, ui.teacher_ptz_reset_Button});
+        set_zoom_enabled(Side::Teacher, enable && !zoom_locked(Side::Teacher));
+        set({ui.teacher_setPano_Button, ui.teacher_callPano_Button, ui.teacher_delBoardPano_Button,
+             ui.teacher_delPlatform_Button});
+        break;
+    }
+    case 1: {
+        set({ui.student_ptz_up_Button, ui.student_ptz_down_Button, ui.student_ptz_left_Button,
+             ui.student_ptz_right_Button, ui.student_ptz_leftup_Button, ui.student_ptz_leftdown_Button,
+             ui.student_ptz_rightup_Button, ui.student_ptz_rightdown_Button, ui.student_ptz_reset_Button});
+        set_zoom_enabled(Side::Student, enable && !zoom_locked(Side::Student));
+        set({ui.student_setPano_one_Button, ui.student_callPano_one_Button});
+        break;
+    }
+    case 2:
+        set({ui.board_ptz_up_Button, ui.board_ptz_down_Button, ui.board_ptz_left_Button, ui.board_ptz_right_Button,
+             ui.board_ptz_leftup_Button, ui.board_ptz_leftdown_Button, ui.board_ptz_rightup_Button,
+             ui.board_ptz_rightdown_Button, ui.board_ptz_reset_Button, ui.board_zoomin_Button, ui.board_zoomout_Button,
+             ui.board_setBoard_one_Button, ui.board_callBoard_one_Button, ui.board_ptz_leftup_Button_2,
+             ui.board_ptz_up_Button_2, ui.board_ptz_rightup_Button_2, ui.board_ptz_left_Button_2,
+             ui.board_ptz_reset_Button_2, ui.board_ptz_right_Button_2, ui.board_ptz_leftdown_Button_2,
+             ui.board_ptz_down_Button_2, ui.board_ptz_rightdown_Button_2, ui.board_zoomin_Button_2,
+             ui.board_zoomout_Button_2, ui.board_setBoard_two_Button_2, ui.board_callBoard_two_Button_2,
+             ui.board_setBoardPano_Button_2, ui.board_callBoardPano_Button_2, ui.board_setBoard_two_Button,
+             ui.board_callBoard_two_Button, ui.board_setBoardPano_Button, ui.board_callBoardPano_Button,
+             ui.board_startTrack_Button});
+        break;
+    default:
+        break;
+    }
 }
 
-// ---------------------------------------------------------------------------
-// Speeds
-
-QString Pads::ptzspeed(const QString &command_template, int hindex, int vindex)
+// A pano camera that draws its calibration cross cannot zoom while it shows.
+bool Pads::zoom_locked(Side side) const
 {
-    qDebug() << "MainWindow::ptzspeed level hindex=" << hindex << ",vindex = " << vindex;
-    return ptz_commands::fill_speed(command_template, hindex, vindex);
+    const Slot pano = side == Side::Teacher ? Slot::TeacherPano : Slot::StudentPano;
+    return calibration_commands::draws_cross(side, m_slots[pano].device_model) && m_calibration.calibration_shown(side);
 }
 
-void Pads::on_teacher_ptzspeed_level_textChanged(const QString &text)
+void Pads::disable_board_controls() { ui.board_stopTrack_Button->setEnabled(false); }
+
+void Pads::show_board_view(bool two_boards)
 {
-    const int level = ptz_commands::speed_level(text);
-    teacher_pan_speed = teacher_tilt_speed = level;
-    qDebug() << "MainWindow::teacher ptzspeed level = " << level;
+    ui.board_setBoard_two_Button->setVisible(!two_boards);
+    ui.board_callBoard_two_Button->setVisible(!two_boards);
 }
 
-void Pads::on_student_ptzspeed_level_textChanged(const QString &text)
+void Pads::show_unused_controls(bool shown)
 {
-    const int level = ptz_commands::speed_level(text);
-    student_pan_speed = student_tilt_speed = level;
-    qDebug() << "MainWindow::student ptzspeed level = " << level;
+    ui.teacher_delBoardPano_Button->setVisible(shown);
+    ui.teacher_delPlatform_Button->setVisible(shown);
+}
+
+void Pads::set_zoom_enabled(Side side, bool enable)
+{
+    const bool teacher = side == Side::Teacher;
+    for (QPushButton *b : {teacher ? ui.teacher_zoomin_Button : ui.student_zoomin_Button,
+                           teacher ? ui.teacher_zoomout_Button : ui.student_zoomout_Button})
+        b->setEnabled(enable);
 }
 
 // ---------------------------------------------------------------------------
@@ -209,26 +252,26 @@ void Pads::forget_redirection(Side side)
 Pads::PadTarget Pads::pad_target(Pad pad) const
 {
     PadTarget target;
+    // Pan and tilt take the level's speed alike; the board pads take the teacher level.
+    const int teacherSpeed = ptz_commands::speed_level(m_teacher.ptzspeed_level);
     switch (pad) {
     case Pad::Teacher: {
         const ptz_commands::PadRoute route = ptz_commands::teacher_pad_route(teacher_ptz_to_pano, teacher_ptz_pano_prefix);
         target.connected = m_slots[Slot::TeacherFeature].udp_flag;
         target.destination = m_slots[route.to_pano ? Slot::TeacherPano : Slot::TeacherFeature].destination;
         target.port = m_ports.visca_port(Side::Teacher);
-        target.pan_speed = teacher_pan_speed;
-        target.tilt_speed = teacher_tilt_speed;
+        target.pan_speed = target.tilt_speed = teacherSpeed;
         target.crop = route.crop;
         break;
     }
     case Pad::Student: {
         const ptz_commands::PadRoute route = ptz_commands::student_pad_route(m_slots[Slot::StudentFeature].device_model,
-                                                                             ui.student_preset_list->currentIndex(),
+                                                                             m_student.preset_index,
                                                                              student_ptz_pano_prefix);
         target.connected = m_slots[Slot::StudentFeature].udp_flag;
         target.destination = m_slots[route.to_pano ? Slot::StudentPano : Slot::StudentFeature].destination;
         target.port = m_ports.visca_port(Side::Student);
-        target.pan_speed = student_pan_speed;
-        target.tilt_speed = student_tilt_speed;
+        target.pan_speed = target.tilt_speed = ptz_commands::speed_level(m_student.ptzspeed_level);
         target.crop = route.crop;
         break;
     }
@@ -238,8 +281,7 @@ Pads::PadTarget Pads::pad_target(Pad pad) const
         target.connected = m_slots[slot].udp_flag;
         target.destination = m_slots[slot].destination;
         target.port = m_ports.visca_port(Side::Teacher);
-        target.pan_speed = teacher_pan_speed;
-        target.tilt_speed = teacher_tilt_speed;
+        target.pan_speed = target.tilt_speed = teacherSpeed;
         break;
     }
     }
@@ -260,7 +302,9 @@ void Pads::pad_press(Pad pad, Direction direction)
         return;
     m_link.sendMsg_Net(
         target.destination, target.port,
-        ptzspeed(ptz_commands::direction_template(direction, target.crop), target.pan_speed, target.tilt_speed), true);
+        ptz_commands::ptzspeed(ptz_commands::direction_template(direction, target.crop), target.pan_speed,
+                               target.tilt_speed),
+        true);
 }
 
 void Pads::pad_release(Pad pad)
@@ -290,25 +334,7 @@ void Pads::pad_zoom_release(Pad pad, bool in)
         return;
     }
     m_link.sendMsg_Net(target.destination, target.port, ptz_commands::zoom_stop(target.crop), true);
-
-    // The zoom field is refreshed from the side's feature camera, whatever the stop's camera was.
-    const bool teacher = pad == Pad::Teacher;
-    const FeatureZoom zoom = m_host.feature_zoom(teacher ? Side::Teacher : Side::Student);
-    if (!zoom.r6_or_j57 && zoom.j22) {
-        if (teacher && in)
-            qDebug() << "equals_Model:" << zoom.optical_max;
-        if (!teacher && !in)
-            qDebug() << "on_student_zoomin_Button_pressed:";
-    }
-    const QString refresh = ptz_commands::zoom_refresh(zoom.r6_or_j57, zoom.j22, zoom.optical_max);
-    if (!refresh.isEmpty())
-        m_link.sendMsg_Net(m_slots[teacher ? Slot::TeacherFeature : Slot::StudentFeature].destination,
-                           m_ports.visca_port(teacher ? Side::Teacher : Side::Student), refresh, true);
-    if (teacher && !in && !zoom.r6_or_j57 && zoom.j22)
-        qDebug() << "teacher_zoom_optical_max_value_flag:" << (zoom.optical_max ? "true" : "false");
-    if (!teacher && !in && !zoom.r6_or_j57)
-        qDebug() << "on_student_zoomout_Button_released:student_model_flag: " << (zoom.j22 ? "true" : "false")
-                 << "/student_zoom_optical_max_value_flag: " << (zoom.optical_max ? "true" : "false");
+    emit zoom_stopped(pad == Pad::Teacher ? Side::Teacher : Side::Student, in);
 }
 
 void Pads::pad_home(Pad pad)
@@ -322,8 +348,7 @@ void Pads::pad_home(Pad pad)
     }
     const bool teacher = pad == Pad::Teacher;
     m_link.sendMsg_Net(target.destination, target.port, ptz_commands::home(target.crop), true);
-    m_host.forget_zoom_optical_max(teacher ? Side::Teacher : Side::Student);
-    (teacher ? ui.teacher_zoom_lineEdit : ui.student_zoom_lineEdit)->setText(QStringLiteral("1.0x"));
+    emit zoom_homed(teacher ? Side::Teacher : Side::Student);
     wait_ms(kHomeSettleMs);
     // Read after the wait: a camera disconnected meanwhile has no destination, and nothing goes.
     m_link.sendMsg_Net(m_slots[teacher ? Slot::TeacherFeature : Slot::StudentFeature].destination,
@@ -435,12 +460,12 @@ void Pads::teacher_preset(bool set)
 {
     if (!camera_connected(Slot::TeacherPano, tr("Please connect the camera")))
         return;
-    const preset_commands::TeacherListMode mode = ui.board_pano_mode_radioButton->isChecked()
+    const preset_commands::TeacherListMode mode = m_teacher.tracking_mode == tracking_modes::BoardPano
         ? preset_commands::TeacherListMode::BoardPano
-        : ui.other_mode_radioButton->isChecked() ? preset_commands::TeacherListMode::Other
-                                                 : preset_commands::TeacherListMode::Follow;
+        : m_teacher.tracking_mode == tracking_modes::Other ? preset_commands::TeacherListMode::Other
+                                                : preset_commands::TeacherListMode::Follow;
     const preset_commands::TeacherPosition position
-        = preset_commands::teacher_position(ui.teacher_preset_list->currentIndex(), mode);
+        = preset_commands::teacher_position(m_teacher.preset_index, mode);
     const int udpPort = m_ports.udp_port(Side::Teacher);
     bool mark = true;
     switch (position.kind) {
@@ -462,14 +487,14 @@ void Pads::teacher_preset(bool set)
     }
     }
     if (mark)
-        mark_apply(ui.teacher_apply_Button);
+        emit apply_mark_wanted(Side::Teacher);
 }
 
 void Pads::student_preset(bool set)
 {
     if (!camera_connected(Slot::StudentPano, tr("Please connect the camera")))
         return;
-    const int index = ui.student_preset_list->currentIndex();
+    const int index = m_student.preset_index;
     const int udpPort = m_ports.udp_port(Side::Student);
     if (index == 0) {
         send(Slot::StudentPano, udpPort, preset_commands::student_pano_command(set), false);
@@ -484,7 +509,7 @@ void Pads::student_preset(bool set)
         return;
     }
     if (set)
-        mark_apply(ui.student_apply_Button);
+        emit apply_mark_wanted(Side::Student);
 }
 
 void Pads::board_preset(BoardPosition position, bool set)
@@ -494,7 +519,7 @@ void Pads::board_preset(BoardPosition position, bool set)
     send(Slot::TeacherPano, m_ports.udp_port(Side::Teacher), preset_commands::board_position_command(position, set),
          false);
     if (set)
-        mark_apply(ui.board_apply_Button);
+        emit apply_mark_wanted(Side::Board);
 }
 
 void Pads::board_tracking(bool start)
@@ -502,7 +527,7 @@ void Pads::board_tracking(bool start)
     if (!camera_connected(Slot::BoardPano, tr("Please connect the camera")))
         return;
     send(Slot::BoardPano, m_ports.udp_port(Side::Teacher), preset_commands::board_tracking(start), false);
-    m_host.set_board_widgets_enabled(!start);
+    emit widget_status_wanted(2, !start);
     m_status.board_cur_track_status = start ? 1 : 2;
 }
 

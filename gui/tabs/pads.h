@@ -1,8 +1,10 @@
 #pragma once
 
 #include "model/camera_slot.h"
+#include "model/section_values.h"
 #include "protocol/preset_commands.h"
 #include "protocol/ptz_commands.h"
+#include "support/calibration_view.h"
 #include "support/form_widgets.h"
 
 #include <QCoreApplication>
@@ -12,20 +14,15 @@ class CameraPorts;
 class CameraSlots;
 class ControlLink;
 struct PanoStatus;
-class QComboBox;
 class QHostAddress;
-class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 #define PADS_WIDGETS(X)                                                                                                \
-    X(QPushButton, board_apply_Button)                                                                                 \
     X(QPushButton, board_callBoardPano_Button)                                                                         \
     X(QPushButton, board_callBoardPano_Button_2)                                                                       \
     X(QPushButton, board_callBoard_one_Button)                                                                         \
     X(QPushButton, board_callBoard_two_Button)                                                                         \
     X(QPushButton, board_callBoard_two_Button_2)                                                                       \
-    X(QRadioButton, board_pano_mode_radioButton)                                                                       \
     X(QPushButton, board_ptz_down_Button)                                                                              \
     X(QPushButton, board_ptz_down_Button_2)                                                                            \
     X(QPushButton, board_ptz_left_Button)                                                                              \
@@ -56,10 +53,7 @@ class QRadioButton;
     X(QPushButton, board_zoomout_Button)                                                                               \
     X(QPushButton, board_zoomout_Button_2)                                                                             \
     X(QPushButton, director_test_button)                                                                               \
-    X(QRadioButton, other_mode_radioButton)                                                                            \
-    X(QPushButton, student_apply_Button)                                                                               \
     X(QPushButton, student_callPano_one_Button)                                                                        \
-    X(QComboBox, student_preset_list)                                                                                  \
     X(QPushButton, student_ptz_down_Button)                                                                            \
     X(QPushButton, student_ptz_left_Button)                                                                            \
     X(QPushButton, student_ptz_leftdown_Button)                                                                        \
@@ -69,16 +63,12 @@ class QRadioButton;
     X(QPushButton, student_ptz_rightdown_Button)                                                                       \
     X(QPushButton, student_ptz_rightup_Button)                                                                         \
     X(QPushButton, student_ptz_up_Button)                                                                              \
-    X(QLineEdit, student_ptzspeed_level)                                                                               \
     X(QPushButton, student_setPano_one_Button)                                                                         \
-    X(QLineEdit, student_zoom_lineEdit)                                                                                \
     X(QPushButton, student_zoomin_Button)                                                                              \
     X(QPushButton, student_zoomout_Button)                                                                             \
-    X(QPushButton, teacher_apply_Button)                                                                               \
     X(QPushButton, teacher_callPano_Button)                                                                            \
     X(QPushButton, teacher_delBoardPano_Button)                                                                        \
     X(QPushButton, teacher_delPlatform_Button)                                                                         \
-    X(QComboBox, teacher_preset_list)                                                                                  \
     X(QPushButton, teacher_ptz_down_Button)                                                                            \
     X(QPushButton, teacher_ptz_left_Button)                                                                            \
     X(QPushButton, teacher_ptz_leftdown_Button)                                                                        \
@@ -88,18 +78,34 @@ class QRadioButton;
     X(QPushButton, teacher_ptz_rightdown_Button)                                                                       \
     X(QPushButton, teacher_ptz_rightup_Button)                                                                         \
     X(QPushButton, teacher_ptz_up_Button)                                                                              \
-    X(QLineEdit, teacher_ptzspeed_level)                                                                               \
     X(QPushButton, teacher_setPano_Button)                                                                             \
-    X(QLineEdit, teacher_zoom_lineEdit)                                                                                \
     X(QPushButton, teacher_zoomin_Button)                                                                              \
     X(QPushButton, teacher_zoomout_Button)
+
+// What the pads tell the features around them.
+class PadsSignals : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // Home took the side's camera (Teacher or Student) to its wide end.
+    void zoom_homed(camera_slot::Side side);
+    // A zoom key of the side's pad was let go, after the stop went out.
+    void zoom_stopped(camera_slot::Side side, bool in);
+    // A preset stored on (or called from) the side's camera: the side's tab (Teacher, Student or
+    // Board) is not applied as it stands.
+    void apply_mark_wanted(camera_slot::Side side);
+    // The board tracking started or stopped: the Board tab's controls follow (camera group 2).
+    void widget_status_wanted(int camera, bool enable);
+};
 
 // The pan/tilt/zoom pads of the Teacher, Student and Board tabs (two on the Board tab): a
 // direction or zoom button drives the camera while held, its release stops it; Home turns the
 // camera to its home position. With them the PTZ speed levels, the preset Set and Call buttons
 // of the three tabs, the dropping of a stored board pano or platform position, the blackboard
-// tracking start and stop, and the director test. One command per press, release or click.
-class Pads : public QObject
+// tracking start and stop, and the director test. One command per press, release or click. The
+// speed levels and preset entries are the tabs' (read from their sections).
+class Pads : public PadsSignals
 {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
@@ -107,49 +113,31 @@ public:
     struct Widgets {
         PADS_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    // What the VISCA replies told of a side's feature camera: its model, and whether its zoom
-    // stands at the optical end (a J22).
-    struct FeatureZoom {
-        bool r6_or_j57 = false;
-        bool j22 = false;
-        bool optical_max = false;
-    };
-    struct Speeds {
-        int pan = 10;
-        int tilt = 10;
-    };
-    // What the pads and presets need of the features around them.
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        // side: Teacher or Student.
-        virtual FeatureZoom feature_zoom(camera_slot::Side side) const = 0;
-        // Home takes the side's zoom back to its wide end.
-        virtual void forget_zoom_optical_max(camera_slot::Side side) = 0;
-        // The Board tab's controls stay off while the blackboard camera tracks.
-        virtual void set_board_widgets_enabled(bool enable) = 0;
-    };
-
-    // The board tracking buttons set the status the board status answers compare with.
+    // The board tracking buttons set the status the board status answers compare with; teacher
+    // and student: the speed levels, preset entries and tracking mode; calibration: a pano camera
+    // that draws its cross cannot zoom while the side's view shows.
     Pads(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports, ControlLink &link,
-         PanoStatus &status, Host &host, QWidget *window);
-
-    // The level fields take "10", one digit, or nothing while typing.
-    void install_speed_validators();
-    // The command with its speed placeholders filled (the connections' role command uses it too).
-    QString ptzspeed(const QString &command_template, int hindex, int vindex);
+         PanoStatus &status, const TeacherSection &teacher, const StudentSection &student,
+         const CalibrationView &calibration, QWidget *window);
     // Which camera of a side the pads drive and with which address byte, as the preset lists
     // choose it: the teacher pano camera, its crop picture ("8A"), the student pano's crop picture.
     void set_teacher_redirection(bool to_pano, bool crop);
     void set_student_crop(bool crop);
     // The side's feature camera let go: its pad drives the feature camera again.
     void forget_redirection(camera_slot::Side side);
-    // The teacher level's speeds, which the board pads and the Preview page's arrows drive with.
-    Speeds teacher_speeds() const { return {teacher_pan_speed, teacher_tilt_speed}; }
 
-    void on_teacher_ptzspeed_level_textChanged(const QString &text);
-    void on_student_ptzspeed_level_textChanged(const QString &text);
+    // The pads and presets of a camera group (0 teacher, 1 student, 2 board) usable or not.
+    void enable_group_controls(int camera, bool enable);
+    // The customer model has no board cameras.
+    void disable_board_controls();
+    // One board camera or two: the first camera's second preset pair is its own only with one.
+    void show_board_view(bool two_boards);
+    // The preset deleting keys that the set-up offers.
+    void show_unused_controls(bool shown);
+    // The side's zoom keys usable or not, as the calibration cross and the region display leave
+    // them.
+    void set_zoom_enabled(camera_slot::Side side, bool enable);
+
     void on_teacher_ptz_up_Button_pressed();
     void on_teacher_ptz_up_Button_released();
     void on_teacher_ptz_down_Button_pressed();
@@ -265,6 +253,7 @@ private:
         bool crop = false;
     };
     PadTarget pad_target(Pad pad) const;
+    bool zoom_locked(camera_slot::Side side) const;
     // False (and the installer warned) when the pad's camera is not connected.
     bool pad_connected(const PadTarget &target);
     void pad_press(Pad pad, ptz_commands::Direction direction);
@@ -286,14 +275,12 @@ private:
     const CameraPorts &m_ports;
     ControlLink &m_link;
     PanoStatus &m_status;
-    Host &m_host;
+    const TeacherSection &m_teacher;
+    const StudentSection &m_student;
+    const CalibrationView &m_calibration;
     QWidget *m_window;
     // Pad redirection and the crop address byte, set by the preset lists.
     bool teacher_ptz_to_pano = false;
     bool teacher_ptz_pano_prefix = false;
     bool student_ptz_pano_prefix = false;
-    int teacher_pan_speed = 10;
-    int teacher_tilt_speed = 10;
-    int student_pan_speed = 10;
-    int student_tilt_speed = 10;
 };

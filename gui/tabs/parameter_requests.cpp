@@ -1,6 +1,8 @@
 #include "tabs/parameter_requests.h"
 
 #include "core/time_scale.h"
+#include "model/camera_slots.h"
+#include "protocol/tracking_modes.h"
 #include "seams/message_box.h"
 
 #include <QDebug>
@@ -15,8 +17,9 @@ namespace {
 constexpr int kParaResponseMs = 500;
 } // namespace
 
-ParameterRequests::ParameterRequests(Host &host, QWidget *window)
-    : m_host(host)
+ParameterRequests::ParameterRequests(const CameraSlots &cameras, const TeacherSection &teacher, QWidget *window)
+    : m_slots(cameras)
+    , m_teacher(teacher)
     , m_window(window)
     , para_response_timer(new QTimer(this))
 {
@@ -29,6 +32,12 @@ void ParameterRequests::start_polling() { para_response_timer->start(); }
 void ParameterRequests::arm(Kind kind, bool silent) { requests.arm(kind, silent); }
 
 void ParameterRequests::cancel(Kind kind) { requests.cancel(kind); }
+
+void ParameterRequests::pano_camera_released(camera_slot::Side side)
+{
+    if (side == camera_slot::Side::Teacher)
+        cancel(request_poller::Kind::TeacherObtain);
+}
 
 void ParameterRequests::clear() { requests.clear(); }
 
@@ -68,8 +77,9 @@ void ParameterRequests::show_request_outcome(const request_poller::Result &resul
         qDebug() << "teacher apply success!";
         msgbox::information(m_window, tr("Information"), tr("teacher apply success"));
         // A lectern-mode M19 changes its own settings with the apply: read them back, quietly.
-        if (m_host.teacher_feature_model() == QLatin1String("M19") && m_host.lectern_mode_chosen())
-            m_host.teacher_obtain_quietly();
+        if (m_slots[camera_slot::Slot::TeacherFeature].device_model == QLatin1String("M19")
+            && m_teacher.tracking_mode == tracking_modes::Lectern)
+            emit teacher_obtain_wanted(true);
         break;
     case Kind::StudentObtain:
         if (failed) {
@@ -80,7 +90,7 @@ void ParameterRequests::show_request_outcome(const request_poller::Result &resul
         }
         qDebug() << "get  success!";
         if (result.silent)
-            m_host.student_points_read_back();
+            emit student_points_read_back();
         else
             msgbox::information(m_window, tr("Information"), tr("student obtain success"));
         break;

@@ -19,7 +19,7 @@
 using calibration_commands::Axis;
 using camera_slot::Side;
 using camera_slot::Slot;
-using Capture = PicturePreviews::Capture;
+using Capture = PictureCaptures::Capture;
 
 namespace {
 // The camera's moves settle within these waits (milliseconds).
@@ -57,12 +57,13 @@ SceneCheck check_scene(const cv::Mat &moved)
 } // namespace
 
 ReversalCompensation::ReversalCompensation(const Widgets &widgets, const CameraSlots &cameras,
-                                           const CameraPorts &ports, ControlLink &link, Host &host, QWidget *window)
+                                           const CameraPorts &ports, ControlLink &link, PictureCaptures &captures,
+                                           QWidget *window)
     : ui(widgets)
     , m_slots(cameras)
     , m_ports(ports)
     , m_link(link)
-    , m_host(host)
+    , m_captures(captures)
     , m_window(window)
 {
     connect(ui.teacher_tilt_compensation_pushButton, &QPushButton::clicked, this,
@@ -165,10 +166,10 @@ void ReversalCompensation::measure(Axis axis)
            "Nothing was written to the camera.");
     // Only pictures of this run count: a capture still armed after its wait took nothing, and
     // an earlier run's picture must not stand in for it.
-    m_host.arm_capture(Capture::Standard);
+    m_captures.arm(Capture::Standard);
     if (!pause(kCaptureMs))
         return;
-    if (m_host.capture_armed(Capture::Standard) || !m_host.standard_picture_saved()) {
+    if (m_captures.armed(Capture::Standard) || !m_captures.standard_image_saved()) {
         give_up(QStringLiteral("no standard picture"), noPicture);
         return;
     }
@@ -180,11 +181,11 @@ void ReversalCompensation::measure(Axis axis)
         send(cc::step(axis));
         if (!pause(kStepMs))
             return;
-        m_host.arm_capture(Capture::Moved);
+        m_captures.arm(Capture::Moved);
         ++steps;
         if (!pause(kCaptureMs))
             return;
-        const cv::Mat picture = m_host.capture_armed(Capture::Moved) ? cv::Mat() : m_host.moved_picture().clone();
+        const cv::Mat picture = m_captures.armed(Capture::Moved) ? cv::Mat() : m_captures.moved_image().clone();
         if (picture.empty()) {
             give_up(QStringLiteral("no moved picture after step %1").arg(steps), noPicture);
             return;
@@ -210,7 +211,7 @@ void ReversalCompensation::measure(Axis axis)
                    "picture shows too few details. Nothing was written to the camera."));
         return;
     }
-    const QString command = m_host.ptzspeed(cc::result_template(axis), steps, steps);
+    const QString command = ptz_commands::ptzspeed(cc::result_template(axis), steps, steps);
     qDebug().noquote() << " MainWindow:: cmd ==" << command;
     send(command);
     if (!pause(kResultMs))

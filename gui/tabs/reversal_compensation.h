@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cameras/picture_previews.h"
+#include "cameras/picture_captures.h"
 #include "protocol/calibration_commands.h"
 #include "support/form_widgets.h"
 
@@ -30,23 +30,9 @@ public:
     struct Widgets {
         REVERSAL_COMPENSATION_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
-    // The close-up pictures come from the picture slots' one-shot captures.
-    class Host
-    {
-    public:
-        virtual ~Host() = default;
-        virtual void arm_capture(PicturePreviews::Capture capture) = 0;
-        // Armed and not yet taken.
-        virtual bool capture_armed(PicturePreviews::Capture capture) const = 0;
-        // The last standard capture reached its file.
-        virtual bool standard_picture_saved() const = 0;
-        virtual cv::Mat moved_picture() const = 0;
-        // A command template with its speed placeholders filled.
-        virtual QString ptzspeed(const QString &command_template, int hindex, int vindex) = 0;
-    };
-
+    // captures: the close-up pictures come from the picture slots' one-shot captures.
     ReversalCompensation(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
-                         ControlLink &link, Host &host, QWidget *window);
+                         ControlLink &link, PictureCaptures &captures, QWidget *window);
 
     void on_teacher_tilt_compensation_pushButton_clicked();
     void on_teacher_pan_compensation_pushButton_clicked();
@@ -73,7 +59,7 @@ private:
     const CameraSlots &m_slots;
     const CameraPorts &m_ports;
     ControlLink &m_link;
-    Host &m_host;
+    PictureCaptures &m_captures;
     QWidget *m_window;
     bool m_running = false;
     bool m_stopped = false;

@@ -5,6 +5,7 @@
 #include "model/camera_slots.h"
 #include "net/control_link.h"
 #include "protocol/camera_address.h"
+#include "protocol/ptz_commands.h"
 #include "protocol/parameter_block.h"
 #include "protocol/reply_values.h"
 #include "protocol/student_parameters.h"
@@ -12,8 +13,9 @@
 #include "protocol/tracking_command.h"
 #include "protocol/tracking_modes.h"
 #include "seams/message_box.h"
-#include "settings/config_values.h"
+#include "model/slider_text.h"
 #include "support/apply_mark.h"
+#include "support/value_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,50 +24,46 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
-#include <QToolButton>
+#include <QTabWidget>
 
 #include <initializer_list>
 
 using camera_slot::Side;
 using camera_slot::Slot;
 namespace sp = student_parameters;
+using namespace value_widgets;
 
 namespace {
 constexpr int kObtainReplyWaitMs = 500; // the block's answer usually comes within this wait
 constexpr int kFocusReplyWaitMs = 800;  // and the focus-mode answer within this one
-
-void set_label_and_slider(QLabel *label, QSlider *slider, const QString &text, int position)
-{
-    label->setText(text);
-    slider->setValue(position);
-}
 } // namespace
 
-StudentTab::StudentTab(const Widgets &widgets, const CameraSlots &cameras, const CameraPorts &ports,
-                       ControlLink &link, int &cur_track_status, const bool &loading_config, Host &host,
-                       QWidget *window)
+StudentTab::StudentTab(const Widgets &widgets, StudentSection &values, const TeacherSection &teacher,
+                       StudentRegionPoints &points, const CameraSlots &cameras, const CameraPorts &ports,
+                       const portforward::Fields &port_fields, ControlLink &link, const CalibrationView &calibration,
+                       int &cur_track_status, const bool &loading_config, QWidget *window)
     : ui(widgets)
+    , m_values(values)
+    , m_teacher(teacher)
+    , m_points(points)
     , m_slots(cameras)
     , m_ports(ports)
+    , m_port_fields(port_fields)
     , m_link(link)
+    , m_calibration(calibration)
     , m_loading_config(loading_config)
-    , m_host(host)
     , m_window(window)
-    , m_side(Side::Student,
-             {ui.student_config_comboBox, ui.student_obtain_Button, ui.student_apply_Button,
-              ui.student_show_region_checkBox},
-             cameras, ports, link, cur_track_status, *this, window)
+    , m_side(Side::Student, {ui.student_config_comboBox, ui.student_obtain_Button, ui.student_apply_Button}, cameras,
+             ports, link, cur_track_status, *this, window)
 {
+    keep_values();
     using S = StudentTab;
     connect(ui.student_apply_Button, &QPushButton::clicked, this, &S::on_student_apply_Button_clicked);
     connect(ui.student_obtain_Button, &QPushButton::clicked, this, &S::on_student_obtain_Button_clicked);
-    connect(ui.student_calibration_comboBox, qOverload<const QString &>(&QComboBox::currentIndexChanged), this,
-            &S::on_student_calibration_comboBox_currentIndexChanged);
-    connect(ui.student_pos_calibration_region_checkBox, &QCheckBox::stateChanged, this,
-            &S::on_student_pos_calibration_region_checkBox_stateChanged);
     connect(ui.student_sensitivity_Slider, &QSlider::sliderPressed, this,
             &S::on_student_sensitivity_Slider_sliderPressed);
     connect(ui.student_objectsize_Slider, &QSlider::sliderPressed, this,
@@ -121,9 +119,146 @@ StudentTab::StudentTab(const Widgets &widgets, const CameraSlots &cameras, const
             &S::on_student_feature_continue_time_label_valueChanged);
     connect(ui.student_camera_height_lineEdit, &QLineEdit::textChanged, this,
             &S::on_student_camera_height_lineEdit_textChanged);
+
+    // The installation-position fields and the focus-mode page are not offered (the panorama
+    // cameras focus by themselves).
+    ui.student_camera_length_lineEdit->hide();
+    ui.student_object_height_lineEdit->hide();
+    ui.tabWidget_2->removeTab(ui.tabWidget_2->indexOf(ui.tab_19));
+    ui.student_pano_auto_mode_Button->setChecked(true);
+}
+
+void StudentTab::keep_values()
+{
+    const struct {
+        SliderText &value;
+        QLabel *label;
+        QSlider *slider;
+    } sliders[] = {
+        {m_values.pano_sensitivity, ui.student_sensitivity_label, ui.student_sensitivity_Slider},
+        {m_values.pano_object_size, ui.student_objectsize_label, ui.student_objectsize_Slider},
+        {m_values.pano_pan_offset, ui.student_panOffset_label, ui.student_panOffset_Slider},
+        {m_values.pano_tilt_offset, ui.student_tiltOffset_label, ui.student_tiltOffset_Slider},
+        {m_values.time_delay, ui.student_target_lost_timeout_label, ui.student_target_lost_timeout_Slider},
+    };
+    // The form's labels and sliders as they start; their slots keep them from here on.
+    for (const auto &row : sliders)
+        row.value = {row.label->text(), row.slider->value()};
+    keep_text(this, ui.student_camera_height_lineEdit, m_values.pano_height);
+    keep_text(this, ui.student_camera_length_lineEdit, m_values.pano_length);
+    keep_text(this, ui.student_object_height_lineEdit, m_values.pano_camera_height);
+    keep_checked_index(this, {ui.student_none_action_radioButton, ui.student_pano_one_action_radioButton},
+                       m_values.losing_object_strategy);
+    keep_checked_index(this, {ui.student_cutout_radioButton, ui.student_eptz_radioButton}, m_values.eptz_mode);
+    keep_checked_index(this, {ui.student_small_pano_radioButton, ui.student_return_pano_action_radioButton},
+                       m_values.multi_object_strategy);
+    // The pad drives at the level's speed; the field takes "10", one digit, or nothing while typing.
+    connect(ui.student_ptzspeed_level, &QLineEdit::textChanged, this, [](const QString &text) {
+        qDebug() << "MainWindow::student ptzspeed level = " << ptz_commands::speed_level(text);
+    });
+    ui.student_ptzspeed_level->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QString::fromLatin1(ptz_commands::kSpeedLevelPattern)), ui.student_ptzspeed_level));
+    keep_text(this, ui.student_ptzspeed_level, m_values.ptzspeed_level);
+    keep_value(this, ui.student_feature_continue_time_label, m_values.feature_continue_max_time);
+    keep_value(this, ui.director_time_pano_delay_label, m_values.time_to_pano_delay);
+    keep_checked(this, ui.student_starting_up_checkBox, m_values.auto_tracking);
+    keep_checked(this, ui.student_face_detect_checkBox, m_values.face_detect);
+    keep_checked(this, ui.student_pano_switch_checkBox, m_values.pano_switch);
+    keep_index(this, ui.student_preset_list, m_values.preset_index);
+    m_values.feature_version = ui.student_version_feature_info_label->text();
+    m_values.pano_version = ui.student_version_pano_info_label->text();
 }
 
 void StudentTab::mark_changed() { mark_apply(ui.student_apply_Button); }
+
+void StudentTab::pad_slowed(Side side, bool slow)
+{
+    if (side == Side::Student)
+        ui.student_ptzspeed_level->setText(QString::number(slow ? 1 : student_ptzspeed_saved_level));
+}
+
+void StudentTab::mark_side_changed(Side side)
+{
+    if (side == Side::Student)
+        mark_changed();
+}
+
+void StudentTab::show_applied() { ui.student_apply_Button->setText(tr("Apply")); }
+
+void StudentTab::enable_group_controls(int camera, bool enable)
+{
+    if (camera != 1)
+        return;
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui.student_sensitivity_Slider, ui.student_sensitivity_label, ui.student_objectsize_Slider,
+             ui.student_objectsize_label, ui.student_panOffset_Slider, ui.student_panOffset_label,
+             ui.student_tiltOffset_Slider, ui.student_tiltOffset_label, ui.student_feature_continue_time_label,
+             ui.label_104, ui.student_ptzspeed_level, ui.student_camera_height_lineEdit, ui.student_eptz_radioButton,
+             ui.student_cutout_radioButton, ui.student_none_action_radioButton, ui.student_pano_one_action_radioButton,
+             ui.student_target_lost_timeout_Slider, ui.student_target_lost_timeout_label,
+             ui.student_small_pano_radioButton, ui.student_return_pano_action_radioButton,
+             ui.student_ptz_pano_detect_checkBox, ui.student_starting_up_checkBox, ui.student_face_detect_checkBox,
+             ui.student_pano_switch_checkBox, ui.student_obtain_Button, ui.student_apply_Button,
+             ui.student_default_Button, ui.student_startTrack_Button})
+        w->setEnabled(enable);
+}
+
+void StudentTab::feature_camera_released(Side side)
+{
+    if (side == Side::Student)
+        ui.tabWidget_2->setTabEnabled(1, false);
+}
+
+void StudentTab::feature_model_known(Side side, const QString &model)
+{
+    if (side != Side::Student)
+        return;
+    if (model == QLatin1String("J57"))
+        ui.tabWidget_2->setTabEnabled(1, true);
+    else if (model == QLatin1String("R6"))
+        ui.tabWidget_2->setEnabled(true);
+}
+
+void StudentTab::focus_mode_reported(Side side, bool manual)
+{
+    if (side == Side::Student)
+        (manual ? ui.student_pano_manual_mode_Button : ui.student_pano_auto_mode_Button)->setChecked(true);
+}
+
+void StudentTab::preset_target_known()
+{
+    if (m_slots[Slot::StudentFeature].udp_flag)
+        on_student_preset_list_currentIndexChanged(ui.student_preset_list->currentText());
+}
+
+void StudentTab::pano_camera_released(Side side)
+{
+    if (side != Side::Student)
+        return;
+    m_values.feature_version.clear();
+    m_values.pano_version.clear();
+    ui.student_version_feature_info_label->clear();
+    ui.student_version_pano_info_label->clear();
+}
+
+void StudentTab::side_track_check(Side side, bool enable)
+{
+    if (side == Side::Student)
+        student_track_check(enable);
+}
+
+void StudentTab::follow_layout(int layout)
+{
+    // The calibration page only makes sense on an R6 close-up camera then.
+    const bool two = layout == 0;
+    for (QWidget *w : std::initializer_list<QWidget *>{ui.label_12, ui.label_43, ui.student_panOffset_Slider,
+                                                       ui.student_panOffset_label, ui.label_33, ui.label_13,
+                                                       ui.label_32, ui.student_tiltOffset_Slider,
+                                                       ui.student_tiltOffset_label, ui.label_34})
+        w->setEnabled(!two);
+    const CameraSlotRecord &feature = m_slots[Slot::StudentFeature];
+    ui.tabWidget_2->setEnabled(!two || (feature.device_model == QLatin1String("R6") && feature.udp_flag));
+}
 
 void StudentTab::set_camera_install_pos(const QString &height, const QString &length, const QString &objectHeight)
 {
@@ -138,36 +273,13 @@ void StudentTab::set_camera_install_pos(const QString &height, const QString &le
 
 QString StudentTab::student_apply_text()
 {
-    sp::ApplyValues v;
-    v.feature_camera_ip = m_ports.port_map_enabled()
-        ? ui.recorder_student_ip_Edit->text()
-        : camera_address::address_part(ui.student_feature_IP_Edit->text());
-    v.pano_sensitivity = ui.student_sensitivity_label->text();
-    v.pano_object_size = ui.student_objectsize_label->text();
-    v.pano_height = ui.student_camera_height_lineEdit->text();
-    v.pano_pan_offset = ui.student_panOffset_label->text();
-    v.pano_tilt_offset = ui.student_tiltOffset_label->text();
-    v.none_action = ui.student_none_action_radioButton->isChecked();
-    v.eptz = ui.student_eptz_radioButton->isChecked();
-    v.time_delay = ui.student_target_lost_timeout_label->text();
-    v.return_pano = ui.student_return_pano_action_radioButton->isChecked();
-    v.ptzspeed_level = ui.student_ptzspeed_level->text();
-    student_ptzspeed_saved_level = reply_values::number(v.ptzspeed_level);
-    v.pano_pan_speed = student_pano_pan_speed;
-    v.response_time = student_response_time;
-    v.feature_continue_max_time = QString::number(ui.student_feature_continue_time_label->value());
-    v.time_to_pano_delay = QString::number(ui.director_time_pano_delay_label->value());
-    v.auto_tracking = ui.student_starting_up_checkBox->isChecked();
-    v.face_detect = ui.student_face_detect_checkBox->isChecked();
-    v.pano_switch = ui.student_pano_switch_checkBox->isChecked();
-    v.shield_checked = {ui.student_shield_one_checkBox->isChecked(), ui.student_shield_two_checkBox->isChecked(),
-                        ui.student_shield_three_checkBox->isChecked(), ui.student_shield_four_checkBox->isChecked()};
-    v.people_number = ui.people_number_lineEdit->text();
-    v.designated_checked = ui.student_designated_region_checkBox->isChecked();
-    v.forward_checked = ui.student_track_region_checkBox->isChecked();
-    v.calibration_shown = m_host.calibration_widgets_shown();
-    v.old_format = student_use_old_version_flag;
-    const QString text = sp::apply_block(v, student_points);
+    sp::ApplyTarget target;
+    target.feature_camera_ip = m_ports.port_map_enabled()
+        ? m_port_fields.student_ip
+        : camera_address::address_part(m_slots[Slot::StudentFeature].field_text);
+    student_ptzspeed_saved_level = reply_values::number(m_values.ptzspeed_level);
+    target.calibration_shown = calibration_offered_now;
+    const QString text = sp::apply_block(m_values, target, m_points);
     qDebug().noquote() << text;
     return text;
 }
@@ -191,7 +303,7 @@ void StudentTab::on_student_apply_Button_clicked()
     if (!pano_ready_or_warn())
         return;
     const QString text = student_apply_text();
-    m_host.arm_request(request_poller::Kind::StudentApply, false);
+    emit request_armed(request_poller::Kind::StudentApply, false);
     send_block(text);
     ui.student_apply_Button->setText(tr("Apply"));
 }
@@ -208,7 +320,7 @@ void StudentTab::student_obtain(bool silent)
     const QString text = sp::obtain_block();
     qDebug().noquote() << text;
     send_block(text);
-    m_host.arm_request(request_poller::Kind::StudentObtain, silent);
+    emit request_armed(request_poller::Kind::StudentObtain, silent);
     wait_ms(kObtainReplyWaitMs);
     const CameraSlotRecord &pano = m_slots[Slot::StudentPano];
     const QString inquiry = teacher_parameters::focus_inquiry(pano.device_model);
@@ -217,7 +329,7 @@ void StudentTab::student_obtain(bool silent)
     wait_ms(kFocusReplyWaitMs);
 }
 
-void StudentTab::on_student_calibration_comboBox_currentIndexChanged(const QString &text)
+void StudentTab::send_calibration_height(const QString &text)
 {
     qDebug() << "MainWindow::pano_calibrate_height:" << text;
     if (!pano_ready_or_warn())
@@ -227,24 +339,6 @@ void StudentTab::on_student_calibration_comboBox_currentIndexChanged(const QStri
     send_block(block);
 }
 
-// The calibration points are drawn, put down at their positions, while the box is checked: so the
-// calibration dialog shows what the installer calibrates.
-void StudentTab::on_student_pos_calibration_region_checkBox_stateChanged(int state)
-{
-    ui.student_calibrate_area_toolButton->setEnabled(state != 0);
-    for (auto *flags : {&student_points.pano_calibrate_done, &student_points.feature_calibrate_done,
-                        &student_points.pano_calibrate_visible, &student_points.feature_calibrate_visible})
-        flags->fill(state != 0);
-}
-
-void StudentTab::set_student_calibration_widgets_visible(bool visible)
-{
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui.student_pos_calibration_region_radioButton, ui.student_pos_calibration_region_checkBox,
-             ui.student_calibrate_area_toolButton, ui.student_calibration_comboBox})
-        w->setVisible(visible);
-}
-
 // ---------------------------------------------------------------------------
 // The student key table of a reply
 
@@ -252,7 +346,7 @@ void StudentTab::resolve_student_autocalibrate_status(const QString &value)
 {
     qDebug() << "student_autocalibrate_status:" << value;
     if (sp::autocalibrate_failed(value)) {
-        m_host.autocalibrate_failed();
+        emit autocalibrate_failed();
         return;
     }
     // The pass changed the camera's points: read them back and tell the calibration dialog.
@@ -263,85 +357,77 @@ void StudentTab::read_student_section(const QString &t)
 {
     using reply_values::number;
     const sp::Reply r = sp::read_reply(t);
+    // While the calibration view is on, the field holds the calibration's own speed.
+    const bool calibrating = m_calibration.calibration_shown(Side::Student);
+    sp::fill(m_values, r, calibrating);
 
     if (!r.pano_sensitivity.isNull())
-        set_label_and_slider(ui.student_sensitivity_label, ui.student_sensitivity_Slider, r.pano_sensitivity,
-                             number(r.pano_sensitivity));
+        show_slider(m_values.pano_sensitivity, ui.student_sensitivity_label, ui.student_sensitivity_Slider);
     if (!r.pano_object_size.isNull())
-        set_label_and_slider(ui.student_objectsize_label, ui.student_objectsize_Slider, r.pano_object_size,
-                             config::size_position(r.pano_object_size));
+        show_slider(m_values.pano_object_size, ui.student_objectsize_label, ui.student_objectsize_Slider);
     if (!r.pano_height.isNull())
-        ui.student_camera_height_lineEdit->setText(r.pano_height);
+        show_text(ui.student_camera_height_lineEdit, m_values.pano_height);
     if (!r.pano_length.isNull())
-        ui.student_camera_length_lineEdit->setText(r.pano_length);
+        show_text(ui.student_camera_length_lineEdit, m_values.pano_length);
     if (!r.pano_camera_height.isNull())
-        ui.student_object_height_lineEdit->setText(r.pano_camera_height);
+        show_text(ui.student_object_height_lineEdit, m_values.pano_camera_height);
     if (!r.pano_pan_offset.isNull())
-        set_label_and_slider(ui.student_panOffset_label, ui.student_panOffset_Slider, r.pano_pan_offset,
-                             reply_values::offset_position(r.pano_pan_offset));
+        show_slider(m_values.pano_pan_offset, ui.student_panOffset_label, ui.student_panOffset_Slider);
     if (!r.pano_tilt_offset.isNull())
-        set_label_and_slider(ui.student_tiltOffset_label, ui.student_tiltOffset_Slider, r.pano_tilt_offset,
-                             reply_values::offset_position(r.pano_tilt_offset));
-    if (const auto eptz = reply_values::zero_one(r.eptz_mode))
-        (*eptz ? ui.student_eptz_radioButton : ui.student_cutout_radioButton)->setChecked(true);
-    if (const auto pano = reply_values::zero_one(r.losing_object_strategy))
-        (*pano ? ui.student_pano_one_action_radioButton : ui.student_none_action_radioButton)->setChecked(true);
+        show_slider(m_values.pano_tilt_offset, ui.student_tiltOffset_label, ui.student_tiltOffset_Slider);
+    if (reply_values::zero_one(r.eptz_mode))
+        show_checked_index({ui.student_cutout_radioButton, ui.student_eptz_radioButton}, m_values.eptz_mode);
+    if (reply_values::zero_one(r.losing_object_strategy))
+        show_checked_index({ui.student_none_action_radioButton, ui.student_pano_one_action_radioButton},
+                           m_values.losing_object_strategy);
     if (!r.time_delay.isNull())
-        set_label_and_slider(ui.student_target_lost_timeout_label, ui.student_target_lost_timeout_Slider, r.time_delay,
-                             number(r.time_delay));
-    if (r.multi_object_strategy == QLatin1String("1"))
-        ui.student_small_pano_radioButton->setChecked(true);
-    else if (r.multi_object_strategy == QLatin1String("2"))
-        ui.student_return_pano_action_radioButton->setChecked(true);
-    if (!r.pan_speed.isNull()) {
-        student_pano_pan_speed = r.pan_speed;
+        show_slider(m_values.time_delay, ui.student_target_lost_timeout_label, ui.student_target_lost_timeout_Slider);
+    if (r.multi_object_strategy == QLatin1String("1") || r.multi_object_strategy == QLatin1String("2"))
+        show_checked_index({ui.student_small_pano_radioButton, ui.student_return_pano_action_radioButton},
+                           m_values.multi_object_strategy);
+    if (!r.pan_speed.isNull())
         qDebug() << "pan_speed:" << r.pan_speed;
-    }
-    if (!r.response_time.isNull()) {
-        student_response_time = r.response_time;
+    if (!r.response_time.isNull())
         qDebug() << "response_time :" << r.response_time;
-    }
     if (!r.feature_continue_max_time.isNull())
-        ui.student_feature_continue_time_label->setValue(number(r.feature_continue_max_time));
+        show_value(ui.student_feature_continue_time_label, m_values.feature_continue_max_time);
     if (!r.time_to_pano_delay.isNull())
-        ui.director_time_pano_delay_label->setValue(number(r.time_to_pano_delay));
+        show_value(ui.director_time_pano_delay_label, m_values.time_to_pano_delay);
     if (!r.config_switch.isNull()) {
         const QSignalBlocker quiet(ui.student_config_comboBox);
         ui.student_config_comboBox->setCurrentIndex(teacher_parameters::config_switch_index(r.config_switch));
     }
-    if (const auto on = reply_values::zero_one(r.auto_tracking))
-        ui.student_starting_up_checkBox->setChecked(*on);
-    if (const auto on = reply_values::zero_one(r.face_detect))
-        ui.student_face_detect_checkBox->setChecked(*on);
-    if (const auto on = reply_values::zero_one(r.pano_switch))
-        ui.student_pano_switch_checkBox->setChecked(*on);
+    if (reply_values::zero_one(r.auto_tracking))
+        ui.student_starting_up_checkBox->setChecked(m_values.auto_tracking);
+    if (reply_values::zero_one(r.face_detect))
+        ui.student_face_detect_checkBox->setChecked(m_values.face_detect);
+    if (reply_values::zero_one(r.pano_switch))
+        ui.student_pano_switch_checkBox->setChecked(m_values.pano_switch);
     if (!r.ptzspeed_level.isNull()) {
         qDebug() << "ptzspeed_level=" << r.ptzspeed_level;
-        // While the calibration view is on, the field holds the calibration's own speed.
-        if (!ui.student_show_Calibration_checkBox->isChecked())
-            ui.student_ptzspeed_level->setText(r.ptzspeed_level);
+        if (!calibrating)
+            show_text(ui.student_ptzspeed_level, m_values.ptzspeed_level);
         student_ptzspeed_saved_level = number(r.ptzspeed_level);
     }
 
     if (!r.pano_designated_number_of_people.isNull())
-        ui.people_number_lineEdit->setText(r.pano_designated_number_of_people);
-    const StudentReplyKeys carried = sp::store_reply_regions(t, student_points, student_region_coord);
+        emit people_number_read();
+    const StudentReplyKeys carried = sp::store_reply_regions(t, m_points, student_region_coord);
     if (!r.pano_calibrate_height.isNull()) {
         qDebug() << "MainWindow::pano_calibrate_height[0]:" << r.pano_calibrate_height;
         // The camera reports what it holds; the choice's own slot would send it straight back.
-        const QSignalBlocker quiet(ui.student_calibration_comboBox);
-        ui.student_calibration_comboBox->setCurrentIndex(sp::calibration_height_index(r.pano_calibrate_height));
+        emit calibration_height_reported(sp::calibration_height_index(r.pano_calibrate_height));
     }
     // The points are converted in place: only those this reply carried (an Apply's confirmation
     // carries none, and must not convert the installer's points a second time).
     apply_student_region_keys(carried);
 
     if (!r.feature_version.isNull())
-        ui.student_version_feature_info_label->setText(r.feature_version);
+        ui.student_version_feature_info_label->setText(m_values.feature_version);
     if (!r.pano_version.isNull()) {
-        ui.student_version_pano_info_label->setText(r.pano_version);
+        ui.student_version_pano_info_label->setText(m_values.pano_version);
         student_track_check(true);
-        m_host.set_tabs_enabled(true);
+        emit tabs_enabled_wanted(true);
     }
 
     // An Apply's confirmation says nothing about the camera's model; without this it would take
@@ -354,32 +440,41 @@ void StudentTab::read_student_section(const QString &t)
         qDebug() << "student eptz flag is true";
     ui.student_eptz_radioButton->setEnabled(step.eptz_buttons_enabled);
     ui.student_cutout_radioButton->setEnabled(step.eptz_buttons_enabled);
-    if (!step.keep_customer_flag)
-        student_customer_model_flag = false;
-    if (m_host.teacher_customer_model() || student_customer_model_flag)
-        m_host.disable_board_for_customer_model();
+    // fill has cleared the customer model unless the model keeps it.
+    if (m_teacher.customer_model || m_values.customer_model)
+        emit board_controls_disable_wanted();
     // The director follow-up of a status answer's obtain comes after the section (resolver_param).
 }
 
-void StudentTab::parse_student_region_coord() { apply_student_region_keys(StudentReplyKeys::all()); }
+void StudentTab::show_stored_preset() { show_index(ui.student_preset_list, m_values.preset_index); }
+
+void StudentTab::show_stored()
+{
+    // In the order of the settings file's rows; the points need no widget.
+    show_slider(m_values.pano_sensitivity, ui.student_sensitivity_label, ui.student_sensitivity_Slider);
+    show_slider(m_values.pano_object_size, ui.student_objectsize_label, ui.student_objectsize_Slider);
+    show_text(ui.student_camera_height_lineEdit, m_values.pano_height);
+    show_text(ui.student_camera_length_lineEdit, m_values.pano_length);
+    show_text(ui.student_object_height_lineEdit, m_values.pano_camera_height);
+    show_slider(m_values.pano_pan_offset, ui.student_panOffset_label, ui.student_panOffset_Slider);
+    show_slider(m_values.pano_tilt_offset, ui.student_tiltOffset_label, ui.student_tiltOffset_Slider);
+    show_checked_index({ui.student_none_action_radioButton, ui.student_pano_one_action_radioButton},
+                       m_values.losing_object_strategy);
+    show_slider(m_values.time_delay, ui.student_target_lost_timeout_label, ui.student_target_lost_timeout_Slider);
+    show_checked_index({ui.student_small_pano_radioButton, ui.student_return_pano_action_radioButton},
+                       m_values.multi_object_strategy);
+    show_value(ui.student_feature_continue_time_label, m_values.feature_continue_max_time);
+    ui.student_starting_up_checkBox->setChecked(m_values.auto_tracking);
+    ui.student_face_detect_checkBox->setChecked(m_values.face_detect);
+    ui.student_pano_switch_checkBox->setChecked(m_values.pano_switch);
+}
 
 void StudentTab::apply_student_region_keys(const StudentReplyKeys &carried)
 {
     const StudentRegionChecks checks =
-        ::parse_student_region_coord(student_region_coord, student_points, student_use_old_version_flag, carried);
-    student_use_old_version_flag = checks.old_format;
-    const auto apply = [](QCheckBox *box, const std::optional<bool> &on) {
-        if (on)
-            box->setChecked(*on);
-    };
-    apply(ui.student_pos_calibration_region_checkBox, checks.pos_calibration_region);
-    apply(ui.student_designated_region_checkBox, checks.designated_region);
-    apply(ui.student_track_region_checkBox, checks.track_region);
-    QCheckBox *const shields[4] = {ui.student_shield_one_checkBox, ui.student_shield_two_checkBox,
-                                   ui.student_shield_three_checkBox, ui.student_shield_four_checkBox};
-    for (int i = 0; i < 4; ++i)
-        apply(shields[i], checks.shield[size_t(i)]);
-    m_host.student_regions_read(checks);
+        ::parse_student_region_coord(student_region_coord, m_points, m_values.old_point_format, carried);
+    sp::take_region_checks(m_values, checks);
+    emit regions_read(checks);
 }
 
 // ---------------------------------------------------------------------------
@@ -410,11 +505,13 @@ void StudentTab::student_tracking(bool start)
     if (!start)
         qDebug() << "MainWindow::student stop track:"
                  << tracking_command::command_text(QString::fromLatin1(parameter_block::kStudentSection), word);
-    m_host.set_tab_widgets_enabled(1, !start);
+    emit widget_status_wanted(1, !start);
     m_side.set_cur_track_status(start ? 1 : 2);
 }
 
 void StudentTab::tracking(bool start) { student_tracking(start); }
+
+void StudentTab::enable_region_display(bool enable) { emit region_display_enabled_wanted(Side::Student, enable); }
 
 void StudentTab::stop_tracking()
 {
@@ -482,7 +579,7 @@ void StudentTab::on_student_preset_list_currentIndexChanged(const QString &text)
 {
     const QString &model = m_slots[Slot::StudentFeature].device_model;
     qDebug() << "student currentIndexChanged :" << text << ", device model:" << model;
-    m_host.set_student_pad_crop(text == tr(tracking_modes::kPanoCropEntry) && tracking_modes::crop_by_prefix(model));
+    emit pad_crop_changed(text == tr(tracking_modes::kPanoCropEntry) && tracking_modes::crop_by_prefix(model));
 }
 
 void StudentTab::set_student_obtain_apply_enabled(bool enable) { m_side.set_obtain_apply_enabled(enable); }
@@ -494,23 +591,23 @@ void StudentTab::set_student_config_combo(int index) { m_side.set_config_combo(i
 
 void StudentTab::on_student_default_Button_clicked()
 {
-    ui.student_sensitivity_label->setText(QStringLiteral("4"));
-    ui.student_sensitivity_Slider->setValue(4);
-    ui.student_objectsize_label->setText(QStringLiteral("1.0"));
-    ui.student_objectsize_Slider->setValue(6);
-    student_points.set_defaults(student_use_old_version_flag);
+    m_values.pano_sensitivity = {QStringLiteral("4"), 4};
+    show_slider(m_values.pano_sensitivity, ui.student_sensitivity_label, ui.student_sensitivity_Slider);
+    m_values.pano_object_size = {QStringLiteral("1.0"), 6};
+    show_slider(m_values.pano_object_size, ui.student_objectsize_label, ui.student_objectsize_Slider);
+    m_points.set_defaults(m_values.old_point_format);
     ui.student_camera_height_lineEdit->setText(QStringLiteral("2.2"));
     ui.student_camera_length_lineEdit->setText(QStringLiteral("6.0"));
     ui.student_object_height_lineEdit->setText(QStringLiteral("0.0"));
     ui.student_ptzspeed_level->setText(QStringLiteral("10"));
-    ui.student_panOffset_label->setText(QStringLiteral("0"));
-    ui.student_panOffset_Slider->setValue(40);
-    ui.student_tiltOffset_label->setText(QStringLiteral("0"));
-    ui.student_tiltOffset_Slider->setValue(40);
+    m_values.pano_pan_offset = {QStringLiteral("0"), 40};
+    show_slider(m_values.pano_pan_offset, ui.student_panOffset_label, ui.student_panOffset_Slider);
+    m_values.pano_tilt_offset = {QStringLiteral("0"), 40};
+    show_slider(m_values.pano_tilt_offset, ui.student_tiltOffset_label, ui.student_tiltOffset_Slider);
     ui.student_none_action_radioButton->setChecked(false);
     ui.student_pano_one_action_radioButton->setChecked(true);
-    ui.student_target_lost_timeout_label->setText(QStringLiteral("0"));
-    ui.student_target_lost_timeout_Slider->setValue(0);
+    m_values.time_delay = {QStringLiteral("0"), 0};
+    show_slider(m_values.time_delay, ui.student_target_lost_timeout_label, ui.student_target_lost_timeout_Slider);
     ui.student_small_pano_radioButton->setChecked(true);
     ui.student_return_pano_action_radioButton->setChecked(false);
     ui.student_eptz_radioButton->setChecked(false);
@@ -524,50 +621,61 @@ void StudentTab::on_student_default_Button_clicked()
     mark_changed();
 }
 
+void StudentTab::slider_moved(SliderText &value, QLabel *label, const QString &text)
+{
+    value.text = text;
+    label->setText(value.text);
+}
+
+void StudentTab::slider_value_changed(SliderText &value, QLabel *label, int position, const QString &text)
+{
+    value = {text, position};
+    label->setText(value.text);
+    mark_apply_unless_loading(m_loading_config, ui.student_apply_Button);
+}
+
 void StudentTab::on_student_sensitivity_Slider_sliderMoved(int value)
 {
-    ui.student_sensitivity_label->setText(QString::number(value));
+    slider_moved(m_values.pano_sensitivity, ui.student_sensitivity_label, slider_text::number_text(value));
 }
 void StudentTab::on_student_sensitivity_Slider_valueChanged(int value)
 {
-    ui.student_sensitivity_label->setText(QString::number(value));
-    mark_apply_unless_loading(m_loading_config, ui.student_apply_Button);
+    slider_value_changed(m_values.pano_sensitivity, ui.student_sensitivity_label, value,
+                         slider_text::number_text(value));
 }
 void StudentTab::on_student_objectsize_Slider_sliderMoved(int value)
 {
-    ui.student_objectsize_label->setText(config::size_text(value));
+    slider_moved(m_values.pano_object_size, ui.student_objectsize_label, slider_text::size_text(value));
 }
 void StudentTab::on_student_objectsize_Slider_valueChanged(int value)
 {
-    ui.student_objectsize_label->setText(config::size_text(value));
-    mark_apply_unless_loading(m_loading_config, ui.student_apply_Button);
+    slider_value_changed(m_values.pano_object_size, ui.student_objectsize_label, value, slider_text::size_text(value));
 }
 void StudentTab::on_student_panOffset_Slider_sliderMoved(int value)
 {
-    ui.student_panOffset_label->setText(config::offset_text(value));
+    slider_moved(m_values.pano_pan_offset, ui.student_panOffset_label, slider_text::offset_text(value));
 }
 void StudentTab::on_student_panOffset_Slider_valueChanged(int value)
 {
-    ui.student_panOffset_label->setText(config::offset_text(value));
-    mark_apply_unless_loading(m_loading_config, ui.student_apply_Button);
+    slider_value_changed(m_values.pano_pan_offset, ui.student_panOffset_label, value, slider_text::offset_text(value));
 }
 void StudentTab::on_student_tiltOffset_Slider_sliderMoved(int value)
 {
-    ui.student_tiltOffset_label->setText(config::offset_text(value));
+    slider_moved(m_values.pano_tilt_offset, ui.student_tiltOffset_label, slider_text::offset_text(value));
 }
 void StudentTab::on_student_tiltOffset_Slider_valueChanged(int value)
 {
-    ui.student_tiltOffset_label->setText(config::offset_text(value));
-    mark_apply_unless_loading(m_loading_config, ui.student_apply_Button);
+    slider_value_changed(m_values.pano_tilt_offset, ui.student_tiltOffset_label, value,
+                         slider_text::offset_text(value));
 }
 void StudentTab::on_student_target_lost_timeout_Slider_sliderMoved(int value)
 {
-    ui.student_target_lost_timeout_label->setText(QString::number(value));
+    slider_moved(m_values.time_delay, ui.student_target_lost_timeout_label, slider_text::number_text(value));
 }
 void StudentTab::on_student_target_lost_timeout_Slider_valueChanged(int value)
 {
-    ui.student_target_lost_timeout_label->setText(QString::number(value));
-    mark_apply_unless_loading(m_loading_config, ui.student_apply_Button);
+    slider_value_changed(m_values.time_delay, ui.student_target_lost_timeout_label, value,
+                         slider_text::number_text(value));
 }
 
 void StudentTab::on_student_feature_continue_time_label_valueChanged(const QString &)

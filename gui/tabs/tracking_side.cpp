@@ -110,7 +110,7 @@ void TrackingSide::set_obtain_apply_enabled(bool enable)
 
 void TrackingSide::track_check(bool enable)
 {
-    ui.show_region_checkBox->setEnabled(enable);
+    m_host.enable_region_display(enable);
     set_obtain_apply_enabled(enable && m_status != 1);
     qDebug() << (teacher() ? "MainWindow::teacher check:" : "MainWindow::student check :")
              << (enable ? "true" : "false")

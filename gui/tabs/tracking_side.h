@@ -8,7 +8,6 @@
 class CameraPorts;
 class CameraSlots;
 class ControlLink;
-class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QWidget;
@@ -26,7 +25,6 @@ public:
         QComboBox *config_comboBox = nullptr;
         QPushButton *obtain_Button = nullptr;
         QPushButton *apply_Button = nullptr;
-        QCheckBox *show_region_checkBox = nullptr;
     };
     class Host
     {
@@ -34,6 +32,8 @@ public:
         virtual ~Host() = default;
         // The side's own start or stop, with the controls its tracking locks.
         virtual void tracking(bool start) = 0;
+        // The side's region display box usable or not (the region views keep it).
+        virtual void enable_region_display(bool enable) = 0;
     };
 
     // cur_track_status: 1 while the pano tracks, 2 once stopped; the status replies write it too.

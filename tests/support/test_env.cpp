@@ -53,6 +53,24 @@ void removeConfigIni()
     QFile::remove(settings_file_path());
 }
 
+bool clearWorkingFolder(QString *why)
+{
+    // QDir("") is the current folder: an unset root must not count as one.
+    const QString given = QString::fromLocal8Bit(qgetenv("CORVANE_TEST_ROOT"));
+    const QString root = given.isEmpty() ? QString() : QDir(given).canonicalPath();
+    const QString here = QDir::current().canonicalPath();
+    if (root.isEmpty() || !(here + QLatin1Char('/')).startsWith(root + QLatin1Char('/'))) {
+        if (why)
+            *why = QStringLiteral("%1 is not inside the runner's own folder (CORVANE_TEST_ROOT); run the test "
+                                  "through ctest")
+                       .arg(here);
+        return false;
+    }
+    for (const QString &name : QDir::current().entryList(QDir::Files))
+        QFile::remove(name);
+    return true;
+}
+
 QString sourceDir() { return QString::fromLocal8Bit(qgetenv("CORVANE_SOURCE_DIR")); }
 
 QByteArray patternBytes(int size, int seed)

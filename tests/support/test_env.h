@@ -21,4 +21,8 @@ QByteArray patternBytes(int size, int seed);
 QByteArray readFile(const QString &path);
 // Writes the bytes (the folders made first); false when it could not.
 bool writeFile(const QString &path, const QByteArray &bytes);
+// Removes the files of the working folder, but only inside the folder the test runner made for
+// this test (CORVANE_TEST_ROOT): run by hand from a build or source folder it removes nothing and
+// says so in why.
+bool clearWorkingFolder(QString *why);
 } // namespace testenv

@@ -12,11 +12,13 @@
 #include "event_turns.h"
 #include "form_rig.h"
 #include "log_capture.h"
+#include "mainwindow/tab_layout.h"
 #include "protocol/protocol_log.h"
 #include "protocol/ptz_commands.h"
 #include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
 #include "sim_camera_host.h"
+#include "support/apply_mark.h"
 #include "video/qffmpeg.h"
 #include "video/rtsp_stream.h"
 #include "video/rtspthread.h"
@@ -37,35 +39,107 @@ Q_DECLARE_METATYPE(camera_slot::Slot)
 
 namespace {
 // The camera connections and the VISCA replies on the real form without the window, with real
-// camera slots, ports and control link. The window's share is played by this host: it records
-// what the objects ask of it and counts each slot's pictures; as the reply parser does, a pano's
-// status answer ends its status wait.
-struct CameraObjects : FormRig, CameraConnections::Host, ViscaReplies::Host {
+// camera slots, ports and control link, and the tab layout the replies ask for the page. The
+// window's share is played by this rig: it records what the objects tell and counts each slot's
+// pictures; as the reply parser does, a pano's status answer ends its status wait.
+struct CameraObjects : FormRig {
     using Side = camera_slot::Side;
     using Slot = camera_slot::Slot;
 
     QObject context;
     QStringList calls;
+    QStringList modelsKnown; // "<side> <model>" as the replies told them
     int pictures[camera_slot::kSlotCount + 1] = {}; // the six slots, then the free preview
     bool tabsEnabled = true;
     int layoutChosen = -1;
+    portforward::Fields portFields;
     CameraConnections conn{CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, formHost.ui),
                            cameras,
                            ports,
+                           portFields,
                            link,
                            status,
-                           *this,
                            &formHost.window};
+    WindowChoices choices;
+    TabLayout layout{CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, formHost.ui),
+                     teacher_values,
+                     student_values,
+                     choices,
+                     link,
+                     &formHost.window};
     ViscaReplies replies{CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, formHost.ui),
                          cameras,
                          ports,
                          link,
                          status,
-                         *this,
+                         choices,
+                         layout,
                          &formHost.window};
 
     CameraObjects()
     {
+        // What the connections tell the features, recorded; the language list, the board Apply's
+        // mark and the student calibration view as their owners keep them.
+        using C = CameraConnections;
+        QObject::connect(&conn, &C::tabs_enabled_wanted, &context, [this](bool enable) { tabsEnabled = enable; });
+        QObject::connect(&conn, &C::widget_status_wanted, &context, [this](int camera, bool enable) {
+            calls << QStringLiteral("status %1 %2").arg(camera).arg(enable);
+        });
+        QObject::connect(&conn, &C::track_check_wanted, &context, [this](Side side, bool enable) {
+            calls << QStringLiteral("%1 check %2").arg(side == Side::Teacher ? "teacher" : "student").arg(enable);
+        });
+        QObject::connect(&conn, &C::student_calibration_widgets_wanted, &context,
+                         [this](bool v) { calls << QStringLiteral("calibration %1").arg(v); });
+        QObject::connect(&conn, &C::board_tracking_forgotten, &context,
+                         [this] { calls << QStringLiteral("forget board status"); });
+        QObject::connect(&conn, &C::decoder_created, &context, [this](Slot slot, QFFmpeg *decoder) {
+            QObject::connect(decoder, &QFFmpeg::GetImage, &context, [this, slot] { ++pictures[int(slot)]; });
+        });
+        QObject::connect(&conn, &C::preview_decoder_created, &context, [this](QFFmpeg *decoder) {
+            QObject::connect(decoder, &QFFmpeg::GetImage, &context, [this] { ++pictures[camera_slot::kSlotCount]; });
+        });
+        QObject::connect(&conn, &C::feature_camera_released, &replies, &ViscaReplies::feature_camera_released);
+        // What the replies tell: recorded, the layout chosen by the tab layout, the focus mode
+        // checked on the tab's buttons as the tabs do.
+        using V = ViscaReplies;
+        QObject::connect(&replies, &V::student_calibration_offered, &context,
+                         [this](bool v) { calls << QStringLiteral("calibration %1").arg(v); });
+        QObject::connect(&replies, &V::feature_model_known, &context, [this](Side side, const QString &model) {
+            modelsKnown << QStringLiteral("%1 %2").arg(int(side)).arg(model);
+        });
+        QObject::connect(&replies, &V::layout_suggested, &context, [this](int chosen) {
+            layoutChosen = chosen;
+            layout.choose_layout(chosen);
+        });
+        QObject::connect(&replies, &V::preset_target_known, &context, [this] {
+            if (cameras[Slot::TeacherFeature].udp_flag)
+                calls << QStringLiteral("teacher presets");
+            if (cameras[Slot::StudentFeature].udp_flag)
+                calls << QStringLiteral("student presets");
+        });
+        QObject::connect(&replies, &V::pan_tilt_reported, &context, [this](Side side, int pan, int tilt) {
+            calls << QStringLiteral("position %1: %2 %3").arg(int(side)).arg(pan).arg(tilt);
+        });
+        QObject::connect(&replies, &V::track_check_wanted, &context, [this](Side side, bool enable) {
+            calls << QStringLiteral("%1 check %2").arg(side == Side::Teacher ? "teacher" : "student").arg(enable);
+        });
+        QObject::connect(&replies, &V::tabs_enabled_wanted, &context, [this](bool enable) { tabsEnabled = enable; });
+        QObject::connect(&replies, &V::focus_mode_reported, &context, [this](Side side, bool manual) {
+            const bool teacher = side == Side::Teacher;
+            QAbstractButton *const buttons[2][2] = {
+                {ui->student_pano_auto_mode_Button, ui->student_pano_manual_mode_Button},
+                {ui->teacher_pano_auto_mode_Button, ui->teacher_pano_manual_mode_Button}};
+            buttons[teacher][manual]->setChecked(true);
+        });
+        QObject::connect(&conn, &C::pano_camera_released, &context,
+                         [this](Side side) { calls << QStringLiteral("pano %1 released").arg(int(side)); });
+        QObject::connect(&conn, &C::pano_views_closed, &context, [this](Side side) {
+            if (side == Side::Student && ui->student_show_Calibration_checkBox->isChecked())
+                calls << QStringLiteral("cross off %1").arg(int(side));
+        });
+        QObject::connect(&conn, &C::cameras_connected_changed, &context,
+                         [this](bool any) { ui->language_select_comboBox->setEnabled(!any); });
+        QObject::connect(&conn, &C::board_camera_toggled, &context, [this] { mark_apply(ui->board_apply_Button); });
         // A slot's own commands take the side's link while the link goes to its camera: the
         // connections tell the link the address fields.
         QObject::connect(&link, &ControlLink::textReply, &context, [this](const QByteArray &reply) {
@@ -77,7 +151,7 @@ struct CameraObjects : FormRig, CameraConnections::Host, ViscaReplies::Host {
             }
         });
     }
-    ~CameraObjects() override
+    ~CameraObjects()
     {
         for (int s = 0; s < camera_slot::kSlotCount; ++s)
             if (cameras[Slot(s)].udp_flag)
@@ -90,40 +164,6 @@ struct CameraObjects : FormRig, CameraConnections::Host, ViscaReplies::Host {
     {
         cameras[slot].udp_flag = true;
         cameras.set_destination(slot, QStringLiteral("127.0.0.%1").arg(int(slot) + 2));
-    }
-
-    void update_tab_enabled(bool enable) override { tabsEnabled = enable; }
-    void set_widget_status(int camera, bool enable) override
-    {
-        calls << QStringLiteral("status %1 %2").arg(camera).arg(enable);
-    }
-    void teacher_track_check(bool enable) override { calls << QStringLiteral("teacher check %1").arg(enable); }
-    void student_track_check(bool enable) override { calls << QStringLiteral("student check %1").arg(enable); }
-    void set_student_calibration_widgets_visible(bool v) override { calls << QStringLiteral("calibration %1").arg(v); }
-    void forget_board_tracking_status() override { calls << QStringLiteral("forget board status"); }
-    QString ptzspeed(const QString &text, int h, int v) override { return ptz_commands::fill_speed(text, h, v); }
-    void show_pictures(Slot slot, QFFmpeg *decoder) override
-    {
-        QObject::connect(decoder, &QFFmpeg::GetImage, &context, [this, slot] { ++pictures[int(slot)]; });
-    }
-    void show_preview_pictures(QFFmpeg *decoder) override
-    {
-        QObject::connect(decoder, &QFFmpeg::GetImage, &context, [this] { ++pictures[camera_slot::kSlotCount]; });
-    }
-    void pano_connect_begins(Side side) override { calls << QStringLiteral("pano %1 connects").arg(int(side)); }
-    void feature_camera_released(Side side) override { replies.forget_feature_model(side); }
-    void pano_camera_released(Side side) override { calls << QStringLiteral("pano %1 released").arg(int(side)); }
-    void close_enlarged_dialog(Side) override { }
-    void teacher_show_region_clicked(bool) override { }
-    void clear_region_scene() override { }
-    void set_teacher_region_widgets(bool) override { }
-    void calibration_cross_off(Side side) override { calls << QStringLiteral("cross off %1").arg(int(side)); }
-    void camera_layout_chosen(int layout) override { layoutChosen = layout; }
-    void teacher_preset_list_changed(const QString &) override { calls << QStringLiteral("teacher presets"); }
-    void student_preset_list_changed(const QString &) override { calls << QStringLiteral("student presets"); }
-    void pan_tilt_reported(Side side, int pan, int tilt) override
-    {
-        calls << QStringLiteral("position %1: %2 %3").arg(int(side)).arg(pan).arg(tilt);
     }
 };
 
@@ -188,8 +228,7 @@ struct ReplyFixture : CameraObjects {
     {
         ui->choose_camera_comboBox->setCurrentIndex(layout);
         // Hidden until a model offers them, as the window's set-up leaves them.
-        for (QWidget *w : std::initializer_list<QWidget *>{ui->teacher_zoom_lineEdit, ui->student_zoom_lineEdit,
-                                                           ui->lectern_mode_radioButton, ui->label_persontrack})
+        for (QWidget *w : std::initializer_list<QWidget *>{ui->teacher_zoom_lineEdit, ui->student_zoom_lineEdit})
             w->hide();
     }
     QStringList models() const
@@ -613,7 +652,7 @@ private slots:
         }
         f.replies.check_role_reply(modelReply("4d19"), o);
         QCOMPARE(f.models(), models);
-        QCOMPARE(!f.ui->lectern_mode_radioButton->isHidden(), lectern);
+        QCOMPARE(f.modelsKnown.contains(QStringLiteral("0 M19")), lectern);
     }
 
     void modelSwitches_data()
@@ -760,6 +799,36 @@ private slots:
         QTest::newRow("syntax error") << 0 << QByteArray::fromHex("906002ff") << "";
         QTest::newRow("64 KiB datagram, its log line capped") << 0 << QByteArray(65507, '\x90') << "";
     }
+    // The address fields as others put them: a fresh installation's defaults leave a connected
+    // camera's address; the console puts one address into a side's two fields; the recorder
+    // mapping puts its host into the teacher and student fields; the wizard's six come in slot
+    // order. Each field tells its slot record.
+    void addresses()
+    {
+        Fixture f;
+        const auto fields = [&f] {
+            QStringList texts;
+            for (Slot slot : kAll) // a record that differs from its field shows as "field/record"
+                texts << f.edit(slot)->text()
+                             + (f.cameras[slot].field_text == f.edit(slot)->text() ? QString()
+                                                                                  : "/" + f.cameras[slot].field_text);
+            return texts.join(QLatin1Char(' '));
+        };
+        for (Slot slot : kAll)
+            f.edit(slot)->setText(QStringLiteral("x"));
+        f.cameras[Slot::TeacherPano].udp_flag = f.cameras[Slot::BoardFeature].udp_flag = true;
+        for (Side side : {Side::Teacher, Side::Student, Side::Board})
+            f.conn.show_default_addresses(side);
+        f.cameras[Slot::TeacherPano].udp_flag = f.cameras[Slot::BoardFeature].udp_flag = false;
+        QCOMPARE(fields(), QStringLiteral("192.168.1.100 x 192.168.1.163 192.168.1.164 x 192.168.1.166"));
+        f.conn.set_side_addresses(Side::Student, QStringLiteral("10.0.0.5"));
+        QCOMPARE(fields(), QStringLiteral("192.168.1.100 x 10.0.0.5 10.0.0.5 x 192.168.1.166"));
+        f.conn.set_mapped_addresses(QStringLiteral("10.9.9.9"));
+        QCOMPARE(fields(), QStringLiteral("10.9.9.9 10.9.9.9 10.9.9.9 10.9.9.9 x 192.168.1.166"));
+        f.conn.show_addresses({"1.1.1.1", "1.1.1.2", "1.1.1.3", "1.1.1.4", "1.1.1.5", "1.1.1.6"});
+        QCOMPARE(fields(), QStringLiteral("1.1.1.1 1.1.1.2 1.1.1.3 1.1.1.4 1.1.1.5 1.1.1.6"));
+    }
+
     void focusAndOthers()
     {
         QFETCH(int, tab);

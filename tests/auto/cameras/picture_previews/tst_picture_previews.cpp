@@ -55,7 +55,9 @@ cv::Mat patterned(int rows, int cols, int type)
 
 std::string localPath(const QString &path) { return QFile::encodeName(path).toStdString(); }
 
-struct Fixture : PicturePreviews::Host {
+// The free preview and the cameras the menu dialogs show, as the connections and the menu keys
+// keep them; the streams and the detector's pictures are counted.
+struct Fixture : FreePreview, MenuCamera {
     RecordingPresenter boxes;
     FormHost formHost;
     Ui::MainWindow *ui = formHost.ui;
@@ -65,17 +67,22 @@ struct Fixture : PicturePreviews::Host {
     QImage lastStreamed[6];
     int detectorPictures = 0;
     bool previewConnected = false;
+    int menuCameras[2] = {-1, 0}; // teacher, student
     PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, formHost.ui), records,
-                             *this, &formHost.window};
-
-    void send_stream(Stream stream, QImage &image) override
+                             *this, *this, &formHost.window};
+    Fixture()
     {
-        ++streams[int(stream)];
-        lastStreamed[int(stream)] = image;
+        previews.attach_enlarged_dialogs(&dialogs[0], &dialogs[1]);
+        QObject::connect(&previews, &PicturePreviews::detector_picture_taken, [this] { ++detectorPictures; });
+        QObject::connect(&previews, &PicturePreviews::stream_picture, [this](Stream stream, QImage &image) {
+            ++streams[int(stream)];
+            lastStreamed[int(stream)] = image;
+        });
     }
-    void hand_picture_to_detector(const QImage &) override { ++detectorPictures; }
-    QWidget *enlarged_dialog(Side side) override { return &dialogs[side == Side::Student]; }
+
+    int menu_camera(Side side) const override { return menuCameras[side != Side::Teacher]; }
     bool preview_connected() const override { return previewConnected; }
+    QHostAddress *preview_destination() const override { return nullptr; }
 
     QLabel *label(Source source) const
     {
@@ -213,9 +220,8 @@ private slots:
         QFETCH(int, expected);
         QFETCH(bool, enlarged);
         Fixture f;
-        f.ui->teacher_navigate_osd_mode_radioButton->setChecked(menuMode);
-        f.ui->teacher_switch_menu_object_comboBox->setCurrentIndex(menuObject);
-        f.ui->student_switch_menu_object_comboBox->setCurrentIndex(menuObject);
+        f.menuCameras[0] = menuMode ? menuObject : -1;
+        f.menuCameras[1] = menuObject;
         f.previews.menu_dialog_opened(Side(menuGroup));
         if (enlarged) {
             f.records[Slot::TeacherFeature].udp_flag = f.records[Slot::TeacherPano].udp_flag = true;

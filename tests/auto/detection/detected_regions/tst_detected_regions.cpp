@@ -18,15 +18,12 @@ using generated_model::cell;
 
 namespace {
 // Both on the form, as the window wires them: the picture slot hands its picture to the editor.
-struct Rig : FormRig, RegionEditor::Host, PicturePreviews::Host {
+struct Rig : FormRig, FreePreview, MenuCamera, CalibrationView {
     std::unique_ptr<YOLO> yolo; // built once the case's model is written
-    bool streaming = true;
     int detections = 0;
-    QWidget dialog;
-    RegionEditor editor{CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, ui), cameras, ports, link, status,
-                        *this, &formHost.window};
     PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), cameras, *this,
-                             &formHost.window};
+                             *this, &formHost.window};
+    std::unique_ptr<RegionEditor> editor; // on the case's detector
     const QList<QCheckBox *> regionBoxes =
         formHost.window.findChildren<QCheckBox *>(QRegularExpression("teacher_(shield|board)_[a-z]+_checkBox"));
     // A model of `classes` classes taking pictures of `channels` channels.
@@ -38,25 +35,26 @@ struct Rig : FormRig, RegionEditor::Host, PicturePreviews::Host {
             || (names.close(), model && !generated_model::make(classes, 3, cells, channels)))
             qFatal("no model written");
         yolo.reset(new YOLO);
-        cameras[camera_slot::Slot::TeacherPano].udp_flag = true;
+        editor = std::make_unique<RegionEditor>(CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, ui), cameras,
+                                                ports, link, status, teacher_values, *this, previews, *yolo,
+                                                &formHost.window);
+        QObject::connect(&previews, &PicturePreviews::detector_picture_taken, [this](const QImage &image) {
+            ++detections;
+            editor->QImage2cvMat(image);
+        });
+        // The pano's picture runs.
+        cameras[camera_slot::Slot::TeacherPano].udp_flag = cameras[camera_slot::Slot::TeacherPano].connected = true;
         ui->teacher_show_region_checkBox->setChecked(true);
         ui->teacher_ai_detection_pushButton->setEnabled(true);
         ui->tabWidget->setCurrentWidget(ui->tab_teacher);
         for (QCheckBox *box : regionBoxes)
             box->setChecked(false);
     }
-    bool teacher_pano_marked_offline() const override { return false; }
-    bool teacher_customer_model() const override { return false; }
-    void disarm_teacher_picture_conversion() override { previews.forget_detector_picture(); }
-    void arm_teacher_picture_conversion() override { previews.request_detector_picture(); }
-    bool teacher_picture_conversion_armed() const override { return previews.detector_picture_requested(); }
-    bool teacher_pano_streaming() const override { return streaming; }
-    YOLO &detector() override { return *yolo; }
-    void calibration_cross_off(camera_slot::Side) override {}
-    void send_stream(PicturePreviews::Stream, QImage &) override {}
-    void hand_picture_to_detector(const QImage &image) override { ++detections, editor.QImage2cvMat(image); }
-    QWidget *enlarged_dialog(camera_slot::Side) override { return &dialog; }
+    int menu_camera(camera_slot::Side) const override { return -1; }
     bool preview_connected() const override { return false; }
+    QHostAddress *preview_destination() const override { return nullptr; }
+    bool calibration_shown(camera_slot::Side) const override { return false; }
+    void hide_calibration(camera_slot::Side) override {}
     QString checkedBoxes() const
     {
         QStringList names;
@@ -139,17 +137,17 @@ private slots:
         QFETCH(bool, armed);
         Rig rig(model, {});
         QFETCH(bool, streaming);
-        rig.streaming = streaming;
+        rig.cameras[camera_slot::Slot::TeacherPano].connected = streaming;
         rig.ui->teacher_show_region_checkBox->setChecked(shown);
         if (armedBefore)
             rig.previews.request_detector_picture();
-        rig.editor.update_board_left_region_item(false);
-        rig.editor.setBoardRegionRect("BoardRegionLeft", 10, 10, 100, 50);
+        rig.editor->update_board_left_region_item(false);
+        rig.editor->setBoardRegionRect("BoardRegionLeft", 10, 10, 100, 50);
         rig.ui->teacher_ai_detection_pushButton->setCheckable(true);
         rig.ui->teacher_ai_detection_pushButton->click();
         QVERIFY(!rig.ui->teacher_ai_detection_pushButton->isChecked());
         QCOMPARE(rig.previews.detector_picture_requested(), armed);
-        QCOMPARE(scene_regions(rig.editor.scene()), QString("BoardRegionLeft 10 10 100 50"));
+        QCOMPARE(scene_regions(rig.editor->scene()), QString("BoardRegionLeft 10 10 100 50"));
         QCOMPARE(rig.boxes.texts(), model ? QStringList() : QStringList{rig.yolo->unusable_message()});
         QCOMPARE(rig.boxes.shown.value(0).title, model ? QString() : QString("Warning"));
     }
@@ -193,7 +191,7 @@ private slots:
         rig.ui->teacher_ai_detection_pushButton->click();
         const QImage image = classroom(picture, QImage::Format(format), regions);
         rig.previews.teacher_pano_SetImage(image);
-        QTRY_COMPARE(scene_regions(rig.editor.scene()), regions);
+        QTRY_COMPARE(scene_regions(rig.editor->scene()), regions);
         QTEST(rig.checkedBoxes(), "checked");
         QVERIFY(rig.ui->teacher_track_region_radioButton->isChecked());
         const QString shots = qEnvironmentVariable("CORVANE_SHOT_DIR");
@@ -205,10 +203,10 @@ private slots:
             QVERIFY(shot.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
                         .save(shots + "/detected-regions.png"));
         }
-        rig.editor.clear_region_scene();
+        rig.editor->clear_region_scene();
         rig.previews.teacher_pano_SetImage(image);
         QCOMPARE(rig.detections, 1);
-        QCOMPARE(scene_regions(rig.editor.scene()), QString());
+        QCOMPARE(scene_regions(rig.editor->scene()), QString());
     }
     // A detection that fails says why and leaves the installer's regions as they were.
     void failedDetection_data()
@@ -224,12 +222,12 @@ private slots:
         QFETCH(int, classes);
         QFETCH(int, channels);
         Rig rig(true, {cell(1, 2, 8, 12, 3, {-5, 3})}, classes, channels);
-        rig.editor.update_board_left_region_item(false);
-        rig.editor.setBoardRegionRect("BoardRegionLeft", 10, 10, 100, 50);
+        rig.editor->update_board_left_region_item(false);
+        rig.editor->setBoardRegionRect("BoardRegionLeft", 10, 10, 100, 50);
         rig.ui->teacher_ai_detection_pushButton->click();
         rig.previews.teacher_pano_SetImage(classroom(QSize(480, 270), QImage::Format_RGB888, "Board 100 11 261 155"));
-        QTRY_VERIFY(!rig.editor.detecting());
-        QCOMPARE(scene_regions(rig.editor.scene()), QString("BoardRegionLeft 10 10 100 50"));
+        QTRY_VERIFY(!rig.editor->detecting());
+        QCOMPARE(scene_regions(rig.editor->scene()), QString("BoardRegionLeft 10 10 100 50"));
         QCOMPARE(rig.boxes.texts().size(), 1);
         QFETCH(QString, told);
         QVERIFY2(rig.boxes.texts()[0].contains(told), qPrintable(rig.boxes.texts()[0]));
@@ -240,10 +238,10 @@ private slots:
         Rig rig(true, {cell(1, 2, 8, 12, 3, {-5, 3})});
         rig.ui->teacher_ai_detection_pushButton->click();
         rig.previews.teacher_pano_SetImage(classroom(QSize(480, 270), QImage::Format_RGB888, "Board 100 11 261 155"));
-        QVERIFY(rig.editor.detecting());
+        QVERIFY(rig.editor->detecting());
         rig.cameras[camera_slot::Slot::TeacherPano].udp_flag = false;
-        QTRY_VERIFY(!rig.editor.detecting());
-        QCOMPARE(scene_regions(rig.editor.scene()), QString());
+        QTRY_VERIFY(!rig.editor->detecting());
+        QCOMPARE(scene_regions(rig.editor->scene()), QString());
     }
 };
 

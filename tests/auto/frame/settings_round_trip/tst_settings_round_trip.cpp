@@ -431,6 +431,29 @@ private slots:
         QCOMPARE(w.widget<QPushButton>("director_apply_Button")->text(), QStringLiteral("Apply"));
     }
 
+    // A spin box shows its number in the system's digits; the file keeps it in ASCII digits, which
+    // the next start reads back (Arabic-Indic digits would come back as 0).
+    void spinBoxNumbersInArabicDigits()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::SaudiArabia));
+        testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\n"));
+        {
+            OpenedWindow w;
+            w.widget<QSpinBox>("teacher_target_lost_delay_label")->setValue(123);
+            w.widget<QSpinBox>("student_feature_continue_time_label")->setValue(345);
+            QCOMPARE(w.widget<QSpinBox>("teacher_target_lost_delay_label")->text(), QString::fromUtf8("١٢٣"));
+            QVERIFY(w->save_config());
+        }
+        const QMap<QString, QString> file = fileValues();
+        OpenedWindow again;
+        QLocale::setDefault(before);
+        QCOMPARE(file.value("TEACHER_CONF/Target_Lost_Timeout"), QStringLiteral("123"));
+        QCOMPARE(file.value("STUDENT_CONF/Continue_Time"), QStringLiteral("345"));
+        QCOMPARE(again.widget<QSpinBox>("teacher_target_lost_delay_label")->value(), 123);
+        QCOMPARE(again.widget<QSpinBox>("student_feature_continue_time_label")->value(), 345);
+    }
+
     void backupMarker()
     {
         QFile marker(QStringLiteral("data.tar.gz"));

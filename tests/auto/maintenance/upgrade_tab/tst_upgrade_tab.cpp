@@ -135,8 +135,8 @@ private slots:
 
     void init()
     {
-        for (const QString &name : QDir::current().entryList(QDir::Files))
-            QFile::remove(name);
+        QString why;
+        QVERIFY2(testenv::clearWorkingFolder(&why), qPrintable(why));
         sim = std::make_unique<SimTransferService>(kTransferCamera);
         QVERIFY2(sim->start(), qPrintable(sim->lastError()));
         desktop = std::make_unique<RecordingDesktop>();
@@ -591,6 +591,52 @@ private slots:
         QCOMPARE(boxes.shown.first().title, QStringLiteral("Warning"));
         QTest::qWait(50);
         QCOMPARE(sim->connectionCount(), 0);
+    }
+
+    // The tab opens on its Search page; the camera menu keys drive the Preview page's camera only
+    // while that page shows.
+    void pages()
+    {
+        QCOMPARE(ui->upgrade_tabWidget->currentIndex(), 0);
+        QVERIFY(!f->search().preview_page_open());
+        ui->upgrade_tabWidget->setCurrentWidget(ui->tab_11);
+        QVERIFY(f->search().preview_page_open());
+        ui->upgrade_tabWidget->setCurrentWidget(ui->tab_8);
+        QVERIFY(!f->search().preview_page_open());
+    }
+
+    // A camera group's controls go on and off with its camera; only that role's archive
+    // controls follow, and a typed path is the section's.
+    void archive_controls_data()
+    {
+        QTest::addColumn<int>("camera");
+        QTest::newRow("teacher") << 0;
+        QTest::newRow("student") << 1;
+        QTest::newRow("board") << 2;
+    }
+    void archive_controls()
+    {
+        QFETCH(int, camera);
+        const QList<QList<QWidget *>> groups{
+            {ui->teacher_param_export_pushButton, ui->teacher_param_import_pushButton, ui->teacher_filepath_lineEdit,
+             ui->teacher_open_file_pushButton},
+            {ui->student_param_export_pushButton, ui->student_param_import_pushButton, ui->student_filepath_lineEdit,
+             ui->student_open_file_pushButton},
+            {ui->board_param_export_pushButton, ui->board_param_import_pushButton, ui->board_filepath_lineEdit,
+             ui->board_open_file_pushButton}};
+        for (bool enable : {true, false}) {
+            for (int group = 0; group < groups.size(); ++group)
+                for (QWidget *w : groups[group])
+                    w->setEnabled(!enable);
+            emit f->layout().widget_status_changed(camera, enable);
+            for (int group = 0; group < groups.size(); ++group)
+                for (QWidget *w : groups[group])
+                    QCOMPARE(w->isEnabled(), group == camera ? enable : !enable);
+        }
+        ui->teacher_filepath_lineEdit->setText(QStringLiteral("C:/t"));
+        ui->student_filepath_lineEdit->setText(QStringLiteral("C:/s"));
+        QCOMPARE(f->teacher_section().param_save_path, QStringLiteral("C:/t"));
+        QCOMPARE(f->student_section().param_save_path, QStringLiteral("C:/s"));
     }
 
     // The form's re-texting of a language switch puts its own texts back; the pages show again

@@ -8,6 +8,7 @@
 #include "log_capture.h"
 #include "model/camera_slots.h"
 #include "net/control_link.h"
+#include "raw_camera.h"
 #include "protocol/protocol_log.h"
 #include "sim_camera.h"
 #include "sim_uot_frame.h"
@@ -36,31 +37,6 @@ namespace {
 constexpr int kReplyMs = 3000; // loopback answers within milliseconds; this only bounds a failure
 
 QByteArray hexBytes(const char *text) { return QByteArray::fromHex(QByteArray(text)); }
-
-// A camera's TCP port that keeps every byte it receives, exactly as it arrived.
-struct RawCamera {
-    QTcpServer server;
-    QTcpSocket *link = nullptr;
-    QByteArray received;
-    bool listen(const QString &address)
-    {
-        QObject::connect(&server, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket *s = server.nextPendingConnection()) {
-                link = s;
-                QObject::connect(s, &QTcpSocket::readyRead, [this, s] { received += s->readAll(); });
-            }
-        });
-        return server.listen(QHostAddress(address), 6793);
-    }
-    QByteArray take(int n)
-    {
-        if (!QTest::qWaitFor([&] { return received.size() >= n; }, kReplyMs))
-            return QByteArray();
-        const QByteArray bytes = received.left(n);
-        received.remove(0, n);
-        return bytes;
-    }
-};
 
 struct Link {
     CameraSlots cams;

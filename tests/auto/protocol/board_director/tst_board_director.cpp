@@ -12,7 +12,6 @@
 
 using board_parameters::BoardRegionCoord;
 using board_parameters::ShieldSwitch;
-using director_parameters::DirectorSettings;
 using director_parameters::Field;
 
 Q_DECLARE_METATYPE(director_parameters::Field)
@@ -20,9 +19,9 @@ Q_DECLARE_METATYPE(director_parameters::Field)
 namespace {
 // The director tab as Default leaves it, with the addresses, pano port and baud rate of the form:
 // the golden interior block.
-DirectorSettings interiorSettings()
+DirectorSection interiorSettings()
 {
-    DirectorSettings s = director_parameters::default_settings();
+    DirectorSection s = director_parameters::default_settings();
     s.teacher_pano_ip = QStringLiteral("192.168.1.101");
     s.student_pano_ip = QStringLiteral("192.168.1.164");
     s.blackboard_camera_ip = QStringLiteral("192.168.1.166");
@@ -32,9 +31,9 @@ DirectorSettings interiorSettings()
 }
 
 // External strategy over TCP with ASCII codes, some events and views switched off.
-DirectorSettings externalSettings()
+DirectorSection externalSettings()
 {
-    DirectorSettings s = interiorSettings();
+    DirectorSection s = interiorSettings();
     s.communicate_mode = s.command_mode = 1;
     s.command_times = 2;
     s.strategy = 0;
@@ -42,19 +41,19 @@ DirectorSettings externalSettings()
     s.broadcast_port = QStringLiteral("12777");
     s.switch_auto = QStringLiteral("AUTO");
     s.switch_manual = QStringLiteral("MANUAL");
-    for (int i = 0; i < 5; ++i)
+    for (size_t i = 0; i < 5; ++i)
         s.teacher[i] = {i % 2 == 0, QStringLiteral("T%1 go=now").arg(i + 1)};
-    s.keep_interval = QStringLiteral("2");
-    s.moving_interval = QStringLiteral("3");
-    s.multi_interval = QStringLiteral("4");
-    for (int i = 0; i < 4; ++i)
+    s.keep_interval = 2;
+    s.moving_interval = 3;
+    s.multi_interval = 4;
+    for (size_t i = 0; i < 4; ++i)
         s.student[i] = {i == 1 || i == 2, QStringLiteral("S%1").arg(i + 1)};
     s.board[0] = {false, QStringLiteral("B in use")};
     s.board[1] = {true, QStringLiteral("B idle")};
-    for (int i = 0; i < 5; ++i)
+    for (size_t i = 0; i < 5; ++i)
         s.interior[i].on = i != 0 && i != 2;
     s.blackboard[1].on = false;
-    s.min_switch_time = QStringLiteral("7");
+    s.min_switch_time = {QStringLiteral("7"), 7};
     return s;
 }
 
@@ -98,7 +97,9 @@ private slots:
         QFETCH(QString, featureIp);
         QFETCH(QString, feature1Ip);
         QFETCH(bool, enable1);
-        QTEST(board_parameters::apply_block({featureIp, feature1Ip, true, enable1, QStringLiteral("30")}), "expected");
+        BoardSection section;
+        section.feature1_enable = enable1;
+        QTEST(board_parameters::apply_block(section, featureIp, feature1Ip), "expected");
         const QString board = QStringLiteral("board_parameter\n");
         QCOMPARE(board_parameters::obtain_block(), "teacher_parameter\n" + board + "get_tracking_config_file");
         QCOMPARE(board_parameters::tracking_request_block(), board + "get_tracking_config_file");
@@ -236,7 +237,7 @@ private slots:
     // characters removed from values are pinned in tst_parameter_block.
     void directorLineBreakInCode()
     {
-        DirectorSettings s = interiorSettings();
+        DirectorSection s = interiorSettings();
         s.interior[0].code = QStringLiteral("FF 01\nmin_switch_time=0");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("value of \"inner_teacher_feature\"")));
         const QStringList lines = director_parameters::set_block(s, false).split(QLatin1Char('\n'));

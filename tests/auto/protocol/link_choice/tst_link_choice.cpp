@@ -118,6 +118,67 @@ private slots:
         QCOMPARE(choice.matched, matched);
     }
 
+    // The wizard's rule: by the page shown, the layout and the typed addresses (teacher feature
+    // .10, teacher pano .11, student feature .20, student pano .21, board 1 .30, board 2 .31), all
+    // cameras connected with their TCP flags set unless the row changes one.
+    void wizardLinkChoice_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<int>("change"); // index of a changed camera (0 TF, 1 TP, 2 SF, 3 SP); -1 none
+        QTest::addColumn<QString>("how"); // "offline", "udp", or an address its field names instead
+        QTest::addColumn<Link>("link");
+        QTest::addColumn<QString>("matched");
+        QTest::newRow("teacher feature on calibration") << 1 << 1 << "10.0.0.10" << -1 << "" << Link::TeacherTcp << "teacher feature";
+        QTest::newRow("teacher feature on track mode: no rule") << 2 << 1 << "10.0.0.10" << -1 << "" << Link::Udp << "unmatched";
+        QTest::newRow("board 1 on preset takes the feature's link") << 4 << 2 << "10.0.0.30" << -1 << "" << Link::TeacherTcp << "teacher feature";
+        QTest::newRow("board 2 on tracking test") << 6 << 3 << "10.0.0.31" << -1 << "" << Link::TeacherTcp << "teacher feature";
+        QTest::newRow("board 1 on calibration: no rule") << 1 << 2 << "10.0.0.30" << -1 << "" << Link::Udp << "unmatched";
+        QTest::newRow("teacher pano on region") << 3 << 1 << "10.0.0.11" << -1 << "" << Link::TeacherTcp << "teacher pano";
+        QTest::newRow("teacher pano on director") << 12 << 1 << "10.0.0.11" << -1 << "" << Link::TeacherTcp << "teacher pano";
+        QTest::newRow("teacher pano on advanced options: by UDP") << 5 << 1 << "10.0.0.11" << -1 << "" << Link::Udp << "unmatched";
+        QTest::newRow("teacher pano on camera settings: by UDP") << 0 << 1 << "10.0.0.11" << -1 << "" << Link::Udp << "unmatched";
+        QTest::newRow("2 cameras: feature address follows the pano") << 2 << 0 << "10.0.0.10" << -1 << "" << Link::TeacherTcp << "teacher pano";
+        QTest::newRow("2 cameras: pano without TCP flag") << 2 << 0 << "10.0.0.10" << 1 << "udp" << Link::Udp << "teacher pano";
+        QTest::newRow("teacher feature offline, pano rule of 2 cameras") << 1 << 0 << "10.0.0.10" << 0 << "offline" << Link::TeacherTcp << "teacher pano";
+        QTest::newRow("teacher pano offline") << 2 << 1 << "10.0.0.11" << 1 << "offline" << Link::Udp << "unmatched";
+        QTest::newRow("student feature on camera settings") << 0 << 1 << "10.0.0.20" << -1 << "" << Link::StudentTcp << "student feature";
+        QTest::newRow("student pano on a teacher page") << 3 << 1 << "10.0.0.21" << -1 << "" << Link::StudentTcp << "student pano";
+        QTest::newRow("2 cameras: student feature offline, pano takes it") << 9 << 0 << "10.0.0.20" << 2 << "offline" << Link::StudentTcp << "student pano";
+        QTest::newRow("4 cameras: student feature offline") << 9 << 1 << "10.0.0.20" << 2 << "offline" << Link::Udp << "unmatched";
+        QTest::newRow("student pano without TCP flag") << 9 << 1 << "10.0.0.21" << 3 << "udp" << Link::Udp << "student pano";
+        QTest::newRow("student rule overrides teacher") << 2 << 1 << "10.0.0.11" << 3 << "10.0.0.11" << Link::StudentTcp << "student pano";
+        QTest::newRow("empty address, empty field") << 1 << 1 << "" << 0 << "" << Link::Udp << "unmatched";
+    }
+
+    void wizardLinkChoice()
+    {
+        QFETCH(int, page);
+        QFETCH(int, layout);
+        QFETCH(QString, address);
+        QFETCH(int, change);
+        QFETCH(QString, how);
+        link_choice::Slots s;
+        link_choice::Slot *cameras[] = {&s.teacher_feature, &s.teacher_pano, &s.student_feature, &s.student_pano};
+        const char *addresses[] = {"10.0.0.10", "10.0.0.11", "10.0.0.20", "10.0.0.21"};
+        for (int i = 0; i < 4; ++i)
+            *cameras[i] = {QLatin1String(addresses[i]), true, false, true};
+        s.board_feature.field_address = QStringLiteral("10.0.0.30");
+        s.board_pano.field_address = QStringLiteral("10.0.0.31");
+        if (change >= 0) {
+            if (how == QLatin1String("offline"))
+                cameras[change]->connected = false;
+            else if (how == QLatin1String("udp"))
+                cameras[change]->tcp = false;
+            else
+                cameras[change]->field_address = how;
+        }
+        const link_choice::Choice choice = link_choice::choose_wizard(address, s, {page, layout});
+        QTEST(choice.link, "link");
+        QTEST(choice.matched, "matched");
+    }
+
     void addressTexts_data()
     {
         QTest::addColumn<QString>("input");

@@ -29,35 +29,45 @@ Slot panoOf(Side side)
     return side == Side::Board ? Slot::BoardPano : side == Side::Student ? Slot::StudentPano : Slot::TeacherPano;
 }
 
-struct Host : ReplyParser::Host {
+// The requests, the board status memory and the route as the parser reaches them; what it tells
+// is recorded.
+struct Host : RequestAnswers, BoardStatusMemory, ReplyRoute {
     request_poller::Requests requests;
     QStringList calls;
     bool boardChanged = true;
-    bool request_pending(Kind kind) const override { return requests[kind].wait; }
+    bool pending(Kind kind) const override { return requests[kind].wait; }
     bool answer_request(Kind kind) override { return requests.answer(kind); }
-    void read_teacher_section(const QString &) override { calls << "teacher section"; }
-    void read_student_section(const QString &) override { calls << "student section"; }
-    void read_board_section(const QString &) override { calls << "board section"; }
-    void read_director_section(const QString &) override { calls << "director section"; }
-    void resolve_student_autocalibrate_status(const QString &value) override { calls << "autocalibrate " + value; }
-    void show_board_relayed_keys(const board_parameters::RelayReading &r) override
-    {
-        auto v = [](const auto &value) { return value ? QString::number(*value) : QStringLiteral("-"); };
-        calls << QStringLiteral("board keys %1 %2 %3")
-                     .arg(v(r.feature_enable), v(r.feature1_enable), v(r.lost_to_pano_delay));
-    }
     bool board_tracking_status_changed(const parameter_reply::StatusPart &) override { return boardChanged; }
-    void stop_board_tracking() override { calls << "board stop"; }
-    void toggle_pano_connect(Side side) override { calls << QStringLiteral("toggle ") + kSides[int(side)]; }
-    void set_widget_status(int camera, bool enable) override
+    bool window_visible() const override { return true; }
+    bool console_listens() const override { return false; }
+    void console_reply(const QString &) override {}
+    void listen(ReplyParser &parser)
     {
-        calls << QStringLiteral("tab %1 %2").arg(camera).arg(onOff(enable));
+        using P = ReplyParser;
+        const auto record = [this](const char *call) { return [this, call] { calls << QLatin1String(call); }; };
+        QObject::connect(&parser, &P::teacher_section_read, record("teacher section"));
+        QObject::connect(&parser, &P::student_section_read, record("student section"));
+        QObject::connect(&parser, &P::board_section_read, record("board section"));
+        QObject::connect(&parser, &P::director_section_read, record("director section"));
+        QObject::connect(&parser, &P::student_autocalibrate_reported,
+                         [this](const QString &value) { calls << "autocalibrate " + value; });
+        QObject::connect(&parser, &P::board_relayed_keys_read, [this](const board_parameters::RelayReading &r) {
+            auto v = [](const auto &value) { return value ? QString::number(*value) : QStringLiteral("-"); };
+            calls << QStringLiteral("board keys %1 %2 %3")
+                         .arg(v(r.feature_enable), v(r.feature1_enable), v(r.lost_to_pano_delay));
+        });
+        QObject::connect(&parser, &P::board_tracking_stop_wanted, record("board stop"));
+        QObject::connect(&parser, &P::pano_release_wanted,
+                         [this](Side side) { calls << QStringLiteral("toggle ") + kSides[int(side)]; });
+        QObject::connect(&parser, &P::widget_status_wanted, [this](int camera, bool enable) {
+            calls << QStringLiteral("tab %1 %2").arg(camera).arg(onOff(enable));
+        });
+        QObject::connect(&parser, &P::status_notice_wanted, [this](bool teacher, const QString &text) {
+            calls << (teacher ? "tip t " : "tip s ") + text;
+        });
+        QObject::connect(&parser, &P::lectern_director_enabled_wanted,
+                         [this](bool enable) { calls << "lectern " + onOff(enable); });
     }
-    void flash_status_label(bool teacher, const QString &text) override
-    {
-        calls << (teacher ? "tip t " : "tip s ") + text;
-    }
-    void set_lectern_director_enabled(bool enable) override { calls << "lectern " + onOff(enable); }
 };
 
 // The parser with the three panos connected at 127.0.0.2 (teacher), .3 (student) and .4 (board);
@@ -70,9 +80,11 @@ struct Parser {
     ControlLink link{&cameras};
     PanoStatus status;
     Host host;
-    ReplyParser parser{cameras, ports, link, status, host, &window};
+    DirectorSection director;
+    ReplyParser parser{cameras, ports, link, status, director, host, host, host, &window};
     Parser()
     {
+        host.listen(parser);
         ports.edit().student_udp_port = 6792;
         for (Slot pano : {Slot::TeacherPano, Slot::StudentPano, Slot::BoardPano}) {
             cameras[pano].udp_flag = true;

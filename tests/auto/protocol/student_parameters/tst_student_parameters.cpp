@@ -36,24 +36,28 @@ std::array<QPoint, 4> quad(const QVector<int> &v)
     return {QPoint(v[0], v[1]), QPoint(v[2], v[3]), QPoint(v[4], v[5]), QPoint(v[6], v[7])};
 }
 
-ApplyValues freshValues()
+StudentSection freshValues()
 {
-    ApplyValues v;
-    v.feature_camera_ip = QStringLiteral("192.168.1.163");
-    v.pano_sensitivity = QStringLiteral("4");
-    v.pano_object_size = QStringLiteral("1.0");
+    StudentSection v;
+    v.pano_sensitivity = {QStringLiteral("4"), 4};
+    v.pano_object_size = {QStringLiteral("1.0"), 6};
     v.pano_height = QStringLiteral("2.2");
-    v.pano_pan_offset = QStringLiteral("0");
-    v.pano_tilt_offset = QStringLiteral("0");
-    v.time_delay = QStringLiteral("0");
+    v.pano_pan_offset = {QStringLiteral("0"), 40};
+    v.pano_tilt_offset = {QStringLiteral("0"), 40};
+    v.losing_object_strategy = 1;
+    v.eptz_mode = 0;
+    v.time_delay = {QStringLiteral("0"), 0};
+    v.multi_object_strategy = 0;
     v.ptzspeed_level = QStringLiteral("10");
-    v.feature_continue_max_time = QStringLiteral("30");
-    v.time_to_pano_delay = QStringLiteral("2");
+    v.feature_continue_max_time = 30;
+    v.time_to_pano_delay = 2;
     v.auto_tracking = true;
     v.pano_switch = true;
     v.people_number = QStringLiteral("0");
     return v;
 }
+
+const ApplyTarget kTarget{QStringLiteral("192.168.1.163"), false};
 
 } // namespace
 
@@ -68,22 +72,25 @@ private slots:
     {
         StudentRegionPoints p;
         p.set_defaults(true);
-        QCOMPARE(apply_block(freshValues(), p), golden(QStringLiteral("apply_old_format.txt")));
+        QCOMPARE(apply_block(freshValues(), kTarget, p), golden(QStringLiteral("apply_old_format.txt")));
     }
 
     // The new point format with the calibration group (times 8, points 5 and 6 never sent), the
     // tab's choices turned the other way and two drawn shields.
     void applyBlockNewFormatWithCalibration()
     {
-        ApplyValues v = freshValues();
-        v.none_action = v.eptz = v.return_pano = v.face_detect = true;
+        StudentSection v = freshValues();
+        v.losing_object_strategy = 0;
+        v.eptz_mode = v.multi_object_strategy = 1;
+        v.face_detect = true;
         v.auto_tracking = v.pano_switch = false;
-        v.pano_pan_speed = QStringLiteral("35");
+        v.pan_speed = QStringLiteral("35");
         v.response_time = QStringLiteral("1.5");
-        v.shield_checked = {true, false, false, true};
+        v.shield_enabled = {true, false, false, true};
         v.people_number = QStringLiteral("3");
-        v.designated_checked = v.forward_checked = v.calibration_shown = true;
-        v.old_format = false;
+        v.designated_enabled = v.forward_enabled = true;
+        v.old_point_format = false;
+        const ApplyTarget calibration{QStringLiteral("192.168.1.163"), true};
         StudentRegionPoints p;
         p.set_defaults(false);
         p.pano_calibrate_points = {QPoint(10, 20), QPoint(30, 40), QPoint(50, 60),
@@ -93,7 +100,7 @@ private slots:
         p.student_shield_points[0] = {QPoint(0, 60), QPoint(0, 268), QPoint(0, 268), QPoint(280, 267)};
         p.student_shield_points[1] = {QPoint(480, 150), QPoint(480, 0), QPoint(0, 0), QPoint(0, 200)};
         p.student_shield_drawn[0] = p.student_shield_drawn[1] = true;
-        QCOMPARE(apply_block(v, p), golden(QStringLiteral("apply_new_format.txt")));
+        QCOMPARE(apply_block(v, calibration, p), golden(QStringLiteral("apply_new_format.txt")));
     }
 
     // The calibration height as a block of its own; the eptz buttons only for "O" models, the

@@ -2,7 +2,7 @@
 // values, and the reading rules of a teacher reply and its regions.
 #include "protocol/reply_values.h"
 #include "protocol/teacher_parameters.h"
-#include "settings/config_values.h"
+#include "model/slider_text.h"
 #include "test_env.h"
 
 #include <QFile>
@@ -24,24 +24,25 @@ QVector<int> values(const RegionRect &r)
     return {r.x, r.y, r.w, r.h};
 }
 
-ApplyValues freshValues()
+TeacherSection freshValues()
 {
-    ApplyValues v;
-    v.feature_camera_ip = QStringLiteral("192.168.1.100");
-    v.pano_sensitivity = QStringLiteral("2");
-    v.feature_distance = v.pano_distance = QStringLiteral("7.5");
-    v.pano_pan_offset = v.pano_tilt_offset = QStringLiteral("0");
+    TeacherSection v;
+    v.pano_sensitivity = {QStringLiteral("2"), 2};
+    v.feature_distance = v.pano_distance = {QStringLiteral("7.5"), 46};
+    v.pano_pan_offset = v.pano_tilt_offset = {QStringLiteral("0"), 40};
     v.losing_object_strategy = 1;
     v.multi_object_strategy = 0;
     v.tracking_mode = 2;
-    v.time_to_pano_delay = QStringLiteral("30");
-    v.time_lost_delay = QStringLiteral("2");
+    v.time_to_pano_delay = 30;
+    v.time_lost_delay = 2;
     v.ptzspeed_level = QStringLiteral("10");
-    v.board_detect_time = v.board_lose_time = QStringLiteral("3");
-    v.board_continue_time = v.board_face_interval_time = QStringLiteral("5");
+    v.board_detect_time = v.board_lose_time = {QStringLiteral("3"), 3};
+    v.board_continue_time = v.board_face_interval_time = {QStringLiteral("5"), 5};
     v.auto_tracking = v.manual_focus = v.feature_realtime_track = true;
     return v;
 }
+
+const ApplyTarget kTarget{QStringLiteral("192.168.1.100"), false};
 
 } // namespace
 
@@ -58,7 +59,7 @@ private slots:
         g.shield[0] = {10, 10, 50, 50};
         g.board[1] = {20, 20, 60, 60};
         g.snapshot = {30, 30, 40, 40};
-        QCOMPARE(apply_block(freshValues(), g), golden(QStringLiteral("apply_before_reply.txt")));
+        QCOMPARE(apply_block(freshValues(), kTarget, g), golden(QStringLiteral("apply_before_reply.txt")));
     }
 
     // Known regions go converted to camera units; the enable strings follow the boxes; an older
@@ -79,16 +80,17 @@ private slots:
         g.board[1] = {280, 37, 100, 76};
         g.board[2] = {150, 40, 90, 60};
         g.board_checked[0] = g.board_checked[1] = true;
-        QCOMPARE(apply_block(freshValues(), g), golden(QStringLiteral("apply_known_regions.txt")));
+        QCOMPARE(apply_block(freshValues(), kTarget, g), golden(QStringLiteral("apply_known_regions.txt")));
     }
 
     // A feature camera of model M19 gets boardsnap_mode after whole_tracking, and in lectern
     // mode its feature area as the snapshot region while none is known.
     void applyBlockM19()
     {
-        ApplyValues v = freshValues();
+        TeacherSection v = freshValues();
         v.boardsnap_entry = 3;
-        const QString text = apply_block(v, ApplyRegions{}, lectern_area({10, 20, 30, 40}));
+        const ApplyTarget m19{QStringLiteral("192.168.1.100"), true};
+        const QString text = apply_block(v, m19, ApplyRegions{}, lectern_area({10, 20, 30, 40}));
         QCOMPARE(text.count(QLatin1Char('\n')), 2 + 66);
         QVERIFY(text.contains(QLatin1String("whole_tracking=0\nboardsnap_mode=4\nboardsnapshot_pan_scale=40\n"
                                             "boardsnapshot_tilt_scale=80\nboardsnapshot_pan_increment=120\n"
@@ -96,7 +98,7 @@ private slots:
         ApplyRegions g;
         g.snapshot_known = true;
         g.snapshot = {75, 75, 75, 75};
-        QVERIFY(apply_block(v, g, lectern_area({10, 20, 30, 40}))
+        QVERIFY(apply_block(v, m19, g, lectern_area({10, 20, 30, 40}))
                     .contains(QLatin1String("boardsnapshot_pan_scale=100\nboardsnapshot_tilt_scale=100\n")));
         const QJsonObject o = lectern_area_object({75, 60, 300, 150});
         QCOMPARE(o.size(), 4);
@@ -157,8 +159,8 @@ private slots:
         QVERIFY(!reply_values::one_checks(QStringLiteral("2")));
         QCOMPARE(reply_values::number(QStringLiteral("x")), 0);
         // Offsets: 40 for 0, else value / 5 (toward zero) + 40; the label shows the slider's format.
-        QCOMPARE(config::offset_text(reply_values::offset_position(QStringLiteral("37"))), QStringLiteral("+35"));
-        QCOMPARE(config::offset_text(reply_values::offset_position(QStringLiteral("-12"))), QStringLiteral("-10"));
+        QCOMPARE(slider_text::offset_text(reply_values::offset_position(QStringLiteral("37"))), QStringLiteral("+35"));
+        QCOMPARE(slider_text::offset_text(reply_values::offset_position(QStringLiteral("-12"))), QStringLiteral("-10"));
         QCOMPARE(reply_values::offset_position(QStringLiteral(" 15 ")), 43);
         QCOMPARE(reply_values::offset_position(QStringLiteral("abc")), 40);
     }
@@ -179,6 +181,44 @@ private slots:
         QVERIFY(r.pano_version.isNull() && r.manual_focus.isNull() && r.board_detect_time.isNull());
         QVERIFY(is_lectern_model(QStringLiteral("M19")));
         QVERIFY(!is_lectern_model(QStringLiteral("m19")) && !is_lectern_model(QStringLiteral("M190")));
+    }
+
+    // A reply into the section: each key by its rule, a key the reply lacks or a value its key
+    // does not know leaving the member, the calibration view keeping the level.
+    void fillSection_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<bool>("calibrating");
+        QTest::addColumn<QString>("section"); // offset, mode, delay, level, customer, person track
+        const QString head = QStringLiteral("teacher_parameter\nget_tracking_config_file\n");
+        QTest::newRow("nothing") << head << false << "0@40 2 30 10 1 1";
+        QTest::newRow("offset as received") << head + "pano_pan_offset=37" << false << "37@47 2 30 10 1 1";
+        QTest::newRow("mode 9 unknown, 4 taken") << head + "tracking_mode=9" << false << "0@40 2 30 10 1 1";
+        QTest::newRow("board pano mode") << head + "tracking_mode=4" << false << "0@40 4 30 10 1 1";
+        QTest::newRow("delay not a number") << head + "time_to_pano_delay=5.0" << false << "0@40 2 0 10 1 1";
+        QTest::newRow("level") << head + "ptzspeed_level=3" << false << "0@40 2 30 3 1 1";
+        QTest::newRow("level while calibrating") << head + "ptzspeed_level=3" << true << "0@40 2 30 10 1 1";
+        QTest::newRow("model named") << head + "device_model=J57" << false << "0@40 2 30 10 0 1";
+        QTest::newRow("person track closed") << head + "feature_persontrack_mode=0" << false << "0@40 2 30 10 1 0";
+    }
+
+    void fillSection()
+    {
+        QFETCH(QString, reply);
+        QFETCH(bool, calibrating);
+        TeacherSection s = freshValues();
+        s.customer_model = true;
+        s.feature_persontrack = 1;
+        fill(s, read_reply(reply), calibrating);
+        QTEST(QStringLiteral("%1@%2 %3 %4 %5 %6 %7")
+                  .arg(s.pano_pan_offset.text)
+                  .arg(s.pano_pan_offset.position)
+                  .arg(s.tracking_mode)
+                  .arg(s.time_to_pano_delay)
+                  .arg(s.ptzspeed_level)
+                  .arg(int(s.customer_model))
+                  .arg(s.feature_persontrack),
+              "section");
     }
 
     // Only a reply carrying a region key reads regions: a confirmation must not put old regions

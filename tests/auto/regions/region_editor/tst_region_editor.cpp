@@ -10,6 +10,7 @@
 #include "regions/customgraphicsscene.h"
 #include "regions/customgraphicsview.h"
 #include "regions/region_editor.h"
+#include "support/apply_mark.h"
 #include "scene_regions.h"
 #include "sim_camera.h"
 #include "sim_wire.h"
@@ -29,23 +30,36 @@ const QString kShowOff = QStringLiteral("81 01 04 57 01 FF");
 const QString kCropStatus = QStringLiteral("teacher_parameter\ncommand=get_crop_status");
 const QString kCancel = QStringLiteral("teacher_parameter\nset_tracking_config_command\ncommand=cancel%1area");
 
-struct Host : RegionEditor::Host {
-    bool offline = false, customer = false;
+// The calibration view (its box on the form) and the detection's picture, as the manual
+// calibration and the picture previews keep them; what the editor asks of them is recorded.
+struct Host : CalibrationView, DetectorPicture {
+    Ui::MainWindow *ui = nullptr;
     QStringList calls;
-    bool teacher_pano_marked_offline() const override { return offline; }
-    bool teacher_customer_model() const override { return customer; }
-    void disarm_teacher_picture_conversion() override { calls << QStringLiteral("disarm picture"); }
-    void arm_teacher_picture_conversion() override {}
-    bool teacher_picture_conversion_armed() const override { return false; }
-    bool teacher_pano_streaming() const override { return false; }
-    YOLO &detector() override { return yolo_model; }
-    void calibration_cross_off(camera_slot::Side side) override { calls << QStringLiteral("cross off %1").arg(int(side)); }
+    bool calibration_shown(camera_slot::Side) const override { return ui->teacher_show_Calibration_checkBox->isChecked(); }
+    void hide_calibration(camera_slot::Side side) override
+    {
+        if (!ui->teacher_show_Calibration_checkBox->isChecked())
+            return;
+        ui->teacher_show_Calibration_checkBox->setChecked(false);
+        calls << QStringLiteral("cross off %1").arg(int(side));
+    }
+    void request_detector_picture() override {}
+    bool detector_picture_requested() const override { return false; }
+    void forget_detector_picture() override { calls << QStringLiteral("disarm picture"); }
 };
 
 struct Editor : FormRig {
     Host host;
-    RegionEditor editor{CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, formHost.ui), cameras, ports, link,
-                        status, host, &formHost.window};
+    RegionEditor editor{CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, formHost.ui),
+                        cameras,
+                        ports,
+                        link,
+                        status,
+                        teacher_values,
+                        host,
+                        host,
+                        yolo_model,
+                        &formHost.window};
     CustomGraphicsScene *scene = editor.scene();
     QList<QCheckBox *> regionBoxes = {ui->teacher_shield_one_checkBox, ui->teacher_shield_two_checkBox,
                                       ui->teacher_shield_three_checkBox, ui->teacher_shield_four_checkBox,
@@ -53,6 +67,16 @@ struct Editor : FormRig {
                                       ui->teacher_board_three_checkBox};
     Editor()
     {
+        host.ui = ui;
+        // The Apply's mark, as the Teacher tab shows it.
+        QObject::connect(&editor, &RegionEditor::apply_mark_wanted,
+                         [this](camera_slot::Side) { mark_apply(ui->teacher_apply_Button); });
+        QObject::connect(&editor, &RegionEditor::applied_shown_wanted,
+                         [this](camera_slot::Side) { ui->teacher_apply_Button->setText(QStringLiteral("Apply")); });
+        // The zoom keys, as the pads switch them.
+        QObject::connect(&editor, &RegionEditor::zoom_enabled_wanted, [this](camera_slot::Side, bool enable) {
+            ui->teacher_zoomin_Button->setEnabled(enable);
+        });
         cameras.set_destination(Slot::TeacherPano, QStringLiteral("127.0.0.3"));
         cameras[Slot::TeacherPano].udp_flag = true;
         ui->tabWidget->setCurrentWidget(ui->tab_teacher);
@@ -330,8 +354,8 @@ private slots:
         const bool connected = state != QLatin1String("unconnected");
         e->cameras[Slot::TeacherFeature].device_model = model;
         e->cameras[Slot::TeacherPano].udp_flag = connected;
-        e->host.offline = state == QLatin1String("offline");
-        e->host.customer = state == QLatin1String("customer");
+        e->status.teacher_pano_offline = state == QLatin1String("offline");
+        e->teacher_values.customer_model = state == QLatin1String("customer");
         e->status.teacher_crop_start_status = true;
         ui->teacher_show_Calibration_checkBox->setChecked(true);
         ui->teacher_zoomin_Button->setEnabled(false);
@@ -360,12 +384,13 @@ private slots:
         // Hiding forgets the crop state.
         QCOMPARE(e->status.teacher_crop_start_status, !(done && !on));
         QCOMPARE(e->regions(), done && on ? QStringLiteral("TrackingRegion 15 60 450 120") : QString());
-        QCOMPARE(e->bits(true), done && !on ? QStringLiteral("0000000") : e->host.customer ? "1111000" : "1111111");
+        QCOMPARE(e->bits(true), done && !on ? QStringLiteral("0000000") : e->teacher_values.customer_model ? "1111000" : "1111111");
         // An M19 or M5 shown while it does not track offers its zoom; an M5 drops its calibration view.
         QCOMPARE(ui->teacher_zoomin_Button->isEnabled(), done && on && (model == "M19" || model == "M5"));
         QCOMPARE(ui->teacher_show_Calibration_checkBox->isChecked(), !(done && on && model == "M5"));
         // Hiding turns the region controls off; the customer model never offers blackboards.
-        QCOMPARE(ui->teacher_board_region_radioButton->isEnabled(), !(done && (e->host.customer || !on)));
+        QCOMPARE(ui->teacher_board_region_radioButton->isEnabled(),
+                 !(done && (e->teacher_values.customer_model || !on)));
         const bool cancel = control.startsWith(QLatin1String("del"));
         QCOMPARE(e->editor.redraw_pending(), cancel && connected);
         QCOMPARE(e->boxes.texts().join(""), cancel && !connected ? QStringLiteral("Please connect the camera") : "");

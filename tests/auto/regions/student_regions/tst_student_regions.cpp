@@ -9,6 +9,7 @@
 #include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
 #include "sim_wire.h"
+#include "support/apply_mark.h"
 #include "video/qffmpeg.h"
 #include "video/rtsp_stream.h"
 
@@ -33,19 +34,52 @@ struct Forwarder : QObject {
     }
 };
 
-struct Rig : FormRig, StudentRegions::Host {
-    bool old_format = false;
-    bool student_old_point_format() const override { return old_format; }
+// The tab that shows, by its index on the form's tab bar, as the tab layout tells it.
+struct FormIndex : OpenPage {
+    const QTabWidget *tabs;
+    explicit FormIndex(const QTabWidget *t) : tabs(t) {}
+    Page open_page() const override { return Page::Other; }
+    int open_index() const override { return tabs->currentIndex(); }
+};
+
+// The student calibration view, its box on the form, as the manual calibration keeps it.
+struct Rig : FormRig, CalibrationView {
     int crossesOff = 0;
-    void calibration_cross_off(camera_slot::Side) override { ++crossesOff; }
+    bool calibration_shown(camera_slot::Side) const override
+    {
+        return ui->student_show_Calibration_checkBox->isChecked();
+    }
+    void hide_calibration(camera_slot::Side) override
+    {
+        if (!ui->student_show_Calibration_checkBox->isChecked())
+            return;
+        ui->student_show_Calibration_checkBox->setChecked(false);
+        ++crossesOff;
+    }
     StudentRegionPoints points;
     BoardPreviewAreas board;
     Forwarder forwarder;
+    FormIndex page{ui->tabWidget};
     StudentRegions regions{CORVANE_FORM_WIDGETS(StudentRegions, STUDENT_REGIONS_WIDGETS, formHost.ui),
-                           cameras, ports, link, status, points, board, *this, &forwarder, &formHost.window};
+                           cameras,
+                           ports,
+                           link,
+                           status,
+                           student_values,
+                           points,
+                           board,
+                           page,
+                           *this,
+                           &forwarder,
+                           &formHost.window};
     Rig()
     {
         forwarder.regions = &regions;
+        student_values.old_point_format = false;
+        // The tabs' Apply marks, as the tabs show them.
+        QObject::connect(&regions, &StudentRegions::apply_mark_wanted, [this](camera_slot::Side side) {
+            mark_apply(side == camera_slot::Side::Board ? ui->board_apply_Button : ui->student_apply_Button);
+        });
         points.set_defaults(false);
         for (Slot slot : {Slot::StudentFeature, Slot::StudentPano, Slot::BoardPano})
             cameras.set_destination(slot, QStringLiteral("127.0.0.5"));
@@ -80,11 +114,10 @@ struct Rig : FormRig, StudentRegions::Host {
 };
 
 // The window's picture slots with no dialog open.
-struct NoDialogs : PicturePreviews::Host {
-    void send_stream(PicturePreviews::Stream, QImage &) override { }
-    void hand_picture_to_detector(const QImage &) override { }
-    QWidget *enlarged_dialog(camera_slot::Side) override { return nullptr; }
+struct NoDialogs : FreePreview, MenuCamera {
+    int menu_camera(camera_slot::Side) const override { return -1; }
     bool preview_connected() const override { return false; }
+    QHostAddress *preview_destination() const override { return nullptr; }
 };
 
 QString pointsText(const QPoint *p, int n)
@@ -494,7 +527,7 @@ private slots:
                             decoder, thread);
         NoDialogs noDialogs;
         PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), r->cameras,
-                                 noDialogs, &r->formHost.window};
+                                 noDialogs, noDialogs, &r->formHost.window};
         connect(decoder, &QFFmpeg::GetImage, &previews, &PicturePreviews::student_pano_SetImage, Qt::QueuedConnection);
         int pictures = 0;
         connect(decoder, &QFFmpeg::GetImage, &previews, [&pictures] { ++pictures; }, Qt::QueuedConnection);

@@ -1,5 +1,6 @@
 // What the settings file's texts mean when read back (numbers, flags, slider labels), the rules
 // of typed addresses, ports and codes, and the recorder port mapping's checks and decisions.
+#include "model/slider_text.h"
 #include "protocol/reply_values.h"
 #include "settings/config_values.h"
 #include "settings/input_rules.h"
@@ -73,18 +74,18 @@ private slots:
     {
         QFETCH(bool, distance);
         QFETCH(QString, text);
-        QTEST(distance ? config::distance_position(text) : config::size_position(text), "position");
+        QTEST(distance ? slider_text::distance_position(text) : slider_text::size_position(text), "position");
     }
 
     // Every position comes back from its own label, or a slider would move at every start.
     void labelsRoundTrip()
     {
         for (int p = 1; p <= 171; ++p)
-            QCOMPARE(config::distance_position(config::distance_text(p)), p);
+            QCOMPARE(slider_text::distance_position(slider_text::distance_text(p)), p);
         for (int p = 1; p <= 16; ++p)
-            QCOMPARE(config::size_position(config::size_text(p)), p);
-        QCOMPARE(config::distance_text(46), QStringLiteral("7.5"));
-        QCOMPARE(config::size_text(16), QStringLiteral("2.0"));
+            QCOMPARE(slider_text::size_position(slider_text::size_text(p)), p);
+        QCOMPARE(slider_text::distance_text(46), QStringLiteral("7.5"));
+        QCOMPARE(slider_text::size_text(16), QStringLiteral("2.0"));
     }
 
     void storedTexts()

@@ -6,6 +6,7 @@
 #include "form_host.h"
 #include "mainwindow/settings_file.h"
 #include "model/camera_ports.h"
+#include "model/camera_slots.h"
 #include "recording_presenter.h"
 #include "settings/settings_path.h"
 #include "settings/unreadable_config.h"
@@ -38,25 +39,36 @@ QByteArray bytesOf(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-struct Recorder : SettingsFile::Host {
-    bool customer[2] = {false, false};
-    QPoint points[10];
+// How often a load asked for a fresh installation's defaults.
+struct Recorder {
     int defaults_runs = 0;
-    void take_system_language(int) override {}
-    void create_translator(int) override {}
-    bool customer_model(bool teacher) const override { return customer[teacher ? 0 : 1]; }
-    void set_customer_model(bool teacher, bool flag) override { customer[teacher ? 0 : 1] = flag; }
-    QPoint &stored_student_point(int index) override { return points[index]; }
-    void set_director_command_validator(int) override {}
-    void set_director_widgets(int, bool) override {}
-    void set_all_defaults() override { ++defaults_runs; }
+};
+
+// The values a load fills, as the features hold them.
+struct Values {
+    TeacherSection teacher;
+    StudentSection student;
+    BoardSection board;
+    DirectorSection director;
+    CameraSlots cameras;
+    StudentRegionPoints points;
+    portforward::Fields port_fields;
+    WindowChoices choices;
 };
 
 struct Rig {
     FormHost host;
     CameraPorts ports;
+    Values values;
     Recorder recorder;
-    SettingsFile file{CORVANE_FORM_WIDGETS(SettingsFile, SETTINGS_FILE_WIDGETS, host.ui), &host.window, ports, recorder};
+    SettingsFile file{&host.window,
+                      ports,
+                      {values.teacher, values.student, values.board, values.director, values.cameras, values.points,
+                       values.port_fields, values.choices}};
+    Rig()
+    {
+        QObject::connect(&file, &SettingsFile::defaults_wanted, [this] { ++recorder.defaults_runs; });
+    }
 
     // What the load left outside the form's controls, by name.
     QString value(const QString &name)
@@ -68,13 +80,16 @@ struct Rig {
             {"student_rtsp_port", v.student_rtsp_port},
             {"T_Backup_Port", v.T_Backup_Port},
             {"recorder_password", v.recorder_password},
-            {"teacher customer", QString::number(recorder.customer[0])},
-            {"student customer", QString::number(recorder.customer[1])},
-            {"point 0", QStringLiteral("%1,%2").arg(recorder.points[0].x()).arg(recorder.points[0].y())},
-            {"point 9", QStringLiteral("%1,%2").arg(recorder.points[9].x()).arg(recorder.points[9].y())},
+            {"teacher customer", QString::number(values.teacher.customer_model)},
+            {"student customer", QString::number(values.student.customer_model)},
+            {"point 0", QStringLiteral("%1,%2").arg(values.points.stored_point(0).x()).arg(values.points.stored_point(0).y())},
+            {"point 9", QStringLiteral("%1,%2").arg(values.points.stored_point(9).x()).arg(values.points.stored_point(9).y())},
             {"upgradeModel", QString::number(u.upgradeModel)},
             {"upgrade_mode", u.upgrade_mode},
             {"work_type", QString::number(u.work_type)},
+            {"upgrade type", u.type_text},
+            {"upgrade address", u.ip_address},
+            {"upgrade file", u.file_field},
         };
         return all.value(name, QStringLiteral("<none>"));
     }
@@ -162,6 +177,13 @@ private slots:
         row("upgrade Full kept", "[UPGRADE]\nmode=Full\ntype=MTD\n", "upgrade_mode", "Full");
         row("model type true: work type 1", "[UPGRADE]\nmodel_type=true\n", "work_type", "1");
         row("empty file: work type 2", "", "work_type", "2");
+        // The page's fields as the type list, the address and the file field show them.
+        row("type as the list shows it", "[UPGRADE]\nmode=Full\ntype=SOC&ARM\n", "upgrade type", "SOC&ARM");
+        row("unknown type: the list's default", "[UPGRADE]\nmode=Simple\ntype=XYZ\n", "upgrade type", "AUTO");
+        row("Full has no AUTO", "[UPGRADE]\nmode=Full\ntype=AUTO\n", "upgrade type", "SOC");
+        row("no mode, no list, no type", "[UPGRADE]\ntype=MTD\n", "upgrade type", "");
+        row("address as stored", "[UPGRADE]\nipaddr=10.20.6.61\n", "upgrade address", "10.20.6.61");
+        row("file as stored", "[UPGRADE]\npath=D:/firmware/R6 v2.pkg\n", "upgrade file", "D:/firmware/R6 v2.pkg");
     }
 
     void reading()
@@ -174,7 +196,7 @@ private slots:
             QTest::ignoreMessage(QtDebugMsg, qPrintable(log));
         testenv::writeConfigIniRaw(ini.toUtf8());
         Rig rig;
-        rig.recorder.points[9] = QPoint(77, 77); // a load sets every point, stored or not
+        rig.values.points.stored_point(9) = QPoint(77, 77); // a load sets every point, stored or not
         rig.file.load_config();
         QCOMPARE(rig.value(name), expected);
         QCOMPARE(rig.recorder.defaults_runs, 0);
@@ -282,7 +304,8 @@ private slots:
         const int lastLine = saved.lastIndexOf('\n', saved.size() - 2) + 1;
         auto cut = [](int at) { return Change([at](const QByteArray &b) { return cutAt(b, at); }); };
         QTest::newRow("cut at 2,000 bytes") << cut(2000) << 2000 << true;
-        QTest::newRow("cut within a line of the first group") << cut(40) << 40 << true;
+        const int withinLine = afterLines(saved, 0, 2) + 4; // in the second key of the first group
+        QTest::newRow("cut within a line of the first group") << cut(withinLine) << withinLine << true;
         QTest::newRow("cut at a line end after the first group") << cut(thirdLineEnd) << thirdLineEnd << true;
         QTest::newRow("last line missing") << cut(lastLine) << lastLine << true;
         QTest::newRow("cut short, cannot be moved") << cut(2000) << 2000 << false;
@@ -417,6 +440,8 @@ private slots:
         QCOMPARE(rig.file.upgrade().upgrade_mode, QStringLiteral("Simple"));
         QVERIFY(rig.file.upgrade().upgrade_verify);
         QCOMPARE(rig.file.upgrade().upgradeModel, 5);
+        QCOMPARE(rig.value("upgrade type"), QStringLiteral("AUTO"));
+        QCOMPARE(rig.value("upgrade address"), QStringLiteral("192.168.1.188"));
         QCOMPARE(rig.value("teacher_udp_port"), QStringLiteral("6791"));
     }
 };

@@ -2,8 +2,10 @@
 // (slot order): what Apply and Obtain send, to whom, with which boxes and armed requests; the
 // cameras' answers read into the tabs and the board preview's areas; the defaults, the strategy's
 // controls, the code validators, the marks, and the board tracking status memory.
+#include "cameras/camera_connections.h"
 #include "core/time_scale.h"
 #include "form_rig.h"
+#include "region_views.h"
 #include "protocol/parameter_block.h"
 #include "protocol/parameter_reply.h"
 #include "protocol/preset_commands.h"
@@ -55,31 +57,56 @@ QString answer(const char *sections)
                            "min_switch_time=9");
 }
 
-struct Rig : FormRig, BoardTab::Host, DirectorTab::Host {
+// The board cameras' address fields and the board preview's region boxes belong to the camera
+// connections and the student regions, which take the Board tab's news as the window wires them.
+struct Rig : FormRig, CalibrationView {
     QWidget *window = &formHost.window;
-    bool loading = false, six = false, customer = false;
+    bool loading = false;
     QStringList armed;
-    BoardTab board{CORVANE_FORM_WIDGETS(BoardTab, BOARD_TAB_WIDGETS, formHost.ui), cameras, ports, link, *this,
+    portforward::Fields portFields;
+    WindowChoices choices;
+    CameraConnections connections{CORVANE_FORM_WIDGETS(CameraConnections, CAMERA_CONNECTIONS_WIDGETS, formHost.ui),
+                                  cameras, ports, portFields, link, status, window};
+    BoardTab board{CORVANE_FORM_WIDGETS(BoardTab, BOARD_TAB_WIDGETS, formHost.ui), board_values, cameras, ports, link,
                    loading, window};
-    DirectorTab director{CORVANE_FORM_WIDGETS(DirectorTab, DIRECTOR_TAB_WIDGETS, formHost.ui), cameras, ports, link,
-                         *this, loading, window};
-    void arm_request(request_poller::Kind kind, bool silent) override
+    RegionViews views{*this, choices, board.preview_areas(), *this};
+    StudentRegions &regions = views.regions;
+    DirectorTab director{CORVANE_FORM_WIDGETS(DirectorTab, DIRECTOR_TAB_WIDGETS, formHost.ui),
+                         director_values,
+                         cameras,
+                         ports,
+                         link,
+                         choices,
+                         teacher_values,
+                         student_values,
+                         loading,
+                         window};
+    void arm_request(request_poller::Kind kind, bool silent)
     {
         armed << QStringList{"teacher obtain", "teacher apply", "student obtain", "student apply"}.at(int(kind))
                      + (silent ? " (silent)" : "");
     }
-    int camera_layout() const override { return six ? 3 : 2; }
-    bool customer_model(bool teacher) const override { return customer && !teacher; }
+    bool calibration_shown(camera_slot::Side) const override { return false; }
+    void hide_calibration(camera_slot::Side) override {}
 
     // Words: "attach=1,3" (cameras connected as a connect leaves them), "six", "customer",
     // "loading", "marked" (both Apply buttons read "Apply(*)", else "Apply").
     explicit Rig(const QString &setup)
     {
+        const auto arm = [this](request_poller::Kind kind, bool silent) { arm_request(kind, silent); };
+        QObject::connect(&board, &BoardTab::request_armed, arm);
+        QObject::connect(&director, &DirectorTab::request_armed, arm);
+        QObject::connect(&board, &BoardTab::default_addresses_wanted, &connections,
+                         &CameraConnections::show_default_addresses);
+        QObject::connect(&board, &BoardTab::shields_read, &regions, &StudentRegions::board_shields_read);
         for (const QString &c : setup.section("attach=", 1).section(' ', 0, 0).split(',', Qt::SkipEmptyParts)) {
             cameras.set_destination(Slot(c.toInt()), addressOf(c.toInt()));
             cameras[Slot(c.toInt())].udp_flag = cameras[Slot(c.toInt())].connected = true;
         }
-        six = setup.contains("six"), customer = setup.contains("customer"), loading = setup.contains("loading");
+        // The six-camera layout, a student customer model.
+        choices.camera_layout = setup.contains("six") ? 3 : 2;
+        student_values.customer_model = setup.contains("customer");
+        loading = setup.contains("loading");
         for (QPushButton *b : {ui->board_apply_Button, ui->director_apply_Button})
             b->setText(setup.contains("marked") ? "Apply(*)" : "Apply");
     }
@@ -161,8 +188,8 @@ struct Rig : FormRig, BoardTab::Host, DirectorTab::Host {
             shields += QString::number(widget<QCheckBox>(QStringLiteral("board_shield_%1_checkBox").arg(n[i]))
                                            ->isChecked());
         }
-        const director_parameters::DirectorSettings d = director.director_settings(),
-                                                    fresh = director_parameters::default_settings();
+        const DirectorSection d = director.director_settings(),
+                              fresh = director_parameters::default_settings();
         auto group = [&](auto codes, auto defaults, int n) {
             for (int i = 0; i < n; ++i)
                 dboxes += QString::number(codes[i].on), read += QString::number(codes[i].code != defaults[i].code);
@@ -504,6 +531,18 @@ private slots:
         QVERIFY(!watch.seen.isEmpty());
         QCOMPARE(watch.seen.first(), QStringLiteral("Apply"));
         QCOMPARE(apply->text(), QStringLiteral("Apply(*)"));
+    }
+
+    // The director's broadcast port and the Preview page's RTSP port take a port number only.
+    void portFieldsTakePortNumbers()
+    {
+        Rig rig("");
+        for (QLineEdit *edit : {rig.ui->director_server_Port_Edit, rig.ui->txtPort}) {
+            edit->setEnabled(true);
+            edit->clear();
+            QTest::keyClicks(edit, QStringLiteral("0554"));
+            QCOMPARE(edit->text(), QStringLiteral("0"));
+        }
     }
 };
 

@@ -3,6 +3,7 @@
 // test, opening and closing by the button with either camera gone, and what the camera receives
 // for Start and Stop, and that the points are painted only when they change.
 #include "form_rig.h"
+#include "region_views.h"
 #include "sim_camera.h"
 #include "sim_wire.h"
 #include "tabs/student_calibrate_area.h"
@@ -18,37 +19,49 @@ namespace {
 const QString kBlock = QStringLiteral("student_parameter\nset_tracking_config_command\ncommand=");
 const QString kConnect = QStringLiteral("Please connect the camera");
 
-struct Host : StudentTab::Host, StudentCalibrateArea::Host {
-    StudentTab *tab = nullptr;
-    bool expand_open = false;
-    void set_tab_widgets_enabled(int, bool) override {}
-    void set_tabs_enabled(bool) override {}
-    void arm_request(request_poller::Kind, bool) override {}
-    bool teacher_customer_model() const override { return false; }
-    void disable_board_for_customer_model() override {}
-    void autocalibrate_failed() override {}
-    bool calibration_widgets_shown() const override { return false; }
-    void set_student_pad_crop(bool) override {}
-    StudentRegionPoints &student_calibrate_points() override { return tab->points(); }
-    void begin_auto_calibrate() override { tab->begin_auto_calibrate(); }
-    void end_auto_calibrate() override { tab->end_auto_calibrate(); }
-    void set_student_image_expand_open(bool open) override { expand_open = open; }
-    void repaint_student_regions() override {}
-    void student_regions_read(const StudentRegionChecks &) override {}
+// No calibration cross shows.
+struct NoCross : CalibrationView {
+    bool calibration_shown(camera_slot::Side) const override { return false; }
+    void hide_calibration(camera_slot::Side) override {}
 };
 
+// The Student tab, its region controls (the calibration button and the region display box) and
+// the dialog's feature, wired as the window wires them; the pictures' destination is recorded.
 struct Rig : FormRig {
-    Host host;
-    int status = 2;
+    NoCross noCross;
+    int trackStatus = 2;
     bool loading = false;
+    bool expand_open = false;
+    portforward::Fields portFields;
+    WindowChoices choices;
+    BoardPreviewAreas board;
     StudentTab student{CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, formHost.ui),
-                       cameras, ports, link, status, loading, host, &formHost.window};
-    StudentCalibrateArea area{CORVANE_FORM_WIDGETS(StudentCalibrateArea, STUDENT_CALIBRATE_AREA_WIDGETS, formHost.ui),
-                              cameras, host, &formHost.window};
+                       student_values,
+                       teacher_values,
+                       student_points,
+                       cameras,
+                       ports,
+                       portFields,
+                       link,
+                       noCross,
+                       trackStatus,
+                       loading,
+                       &formHost.window};
+    RegionViews views{*this, choices, board, noCross};
+    StudentRegions &regions = views.regions;
+    StudentCalibrateArea area{cameras, student_points, &formHost.window};
     Calibrate_Area_Expand dialog{area.dialog_host(), &formHost.window};
     Rig()
     {
-        host.tab = &student;
+        using A = StudentCalibrateArea;
+        QObject::connect(&regions, &StudentRegions::calibrate_area_clicked, &area,
+                         &A::on_student_calibrate_area_toolButton_clicked);
+        QObject::connect(&area, &A::calibrate_button_enabled_wanted, &regions,
+                         &StudentRegions::enable_calibrate_button);
+        QObject::connect(&area, &A::region_display_checked_wanted, &regions, &StudentRegions::check_region_display);
+        QObject::connect(&area, &A::dialog_open_changed, [this](bool open) { expand_open = open; });
+        QObject::connect(&area, &A::auto_calibrate_wanted, &student, &StudentTab::run_auto_calibrate);
+        QObject::connect(&area, &A::points_synced, &regions, &StudentRegions::repaint_student_regions);
         area.attach_dialog(&dialog);
         for (Slot s : {Slot::StudentFeature, Slot::StudentPano}) {
             cameras.set_destination(s, QStringLiteral("127.0.0.5"));
@@ -282,7 +295,7 @@ private slots:
             got << m;
         QTEST(got, "sent");
         QTEST(rig.boxes.texts(), "boxes");
-        const QString after = QString::number(rig.dialog.isVisible()) + QString::number(rig.host.expand_open)
+        const QString after = QString::number(rig.dialog.isVisible()) + QString::number(rig.expand_open)
                               + QString::number(rig.ui->student_show_region_checkBox->isChecked())
                               + QString::number(rig.button("start_auto_calibrate_Button")->isEnabled())
                               + QString::number(rig.button("end_auto_calibrate_Button")->isEnabled());

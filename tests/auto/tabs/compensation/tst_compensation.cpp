@@ -2,12 +2,14 @@
 // simulated cameras: what the cameras receive for Calibration, Reset and the cross, and whole
 // compensation runs fed with pictures through the real picture slot (moved after a number of
 // steps, flat, missing, unwritable, removed, or left over from an earlier run).
+#include "cameras/picture_previews.h"
 #include "core/time_scale.h"
 #include "form_rig.h"
 #include "log_capture.h"
 #include "protocol/ptz_commands.h"
 #include "sim_camera.h"
 #include "sim_wire.h"
+#include "support/apply_mark.h"
 #include "tabs/manual_calibration.h"
 #include "tabs/reversal_compensation.h"
 #include "textured_scene.h"
@@ -17,46 +19,66 @@
 
 using camera_slot::Side;
 using camera_slot::Slot;
-using Capture = PicturePreviews::Capture;
+using Capture = PictureCaptures::Capture;
 
 namespace {
 const QString kConnect = QStringLiteral("Please connect the camera");
 const QString kNoPicture = QStringLiteral("no usable picture");
 const QString kUndecided = QStringLiteral("could not tell");
 
-struct Host : PicturePreviews::Host, ManualCalibration::Host, ReversalCompensation::Host {
+// No free preview and no camera menu, and the picture slots' captures as the compensation reaches
+// them.
+struct Host : PictureCaptures, FreePreview, MenuCamera {
     PicturePreviews *previews = nullptr;
-    QWidget dialog;
-    void send_stream(PicturePreviews::Stream, QImage &) override {}
-    void hand_picture_to_detector(const QImage &) override {}
-    QWidget *enlarged_dialog(Side) override { return &dialog; }
+    int menu_camera(Side) const override { return -1; }
     bool preview_connected() const override { return false; }
-    int saved_ptz_speed(Side) const override { return 7; }
+    QHostAddress *preview_destination() const override { return nullptr; }
     // Each capture is fed a picture as soon as it is armed, however long the machine takes.
     std::function<void()> feed;
-    void arm_capture(Capture c) override
+    void arm(Capture c) override
     {
         previews->arm(c);
         if (feed)
             QTimer::singleShot(0, previews, feed);
     }
-    bool capture_armed(Capture c) const override { return previews->armed(c); }
-    bool standard_picture_saved() const override { return previews->standard_image_saved(); }
-    cv::Mat moved_picture() const override { return previews->moved_image(); }
-    QString ptzspeed(const QString &t, int h, int v) override { return ptz_commands::fill_speed(t, h, v); }
+    bool armed(Capture c) const override { return previews->armed(c); }
+    QImage captured(Capture c) const override { return previews->captured(c); }
+    bool standard_image_saved() const override { return previews->standard_image_saved(); }
+    const cv::Mat &moved_image() const override { return previews->moved_image(); }
 };
 
 struct Rig : FormRig {
     Host host;
-    PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), cameras, host,
+    PicturePreviews previews{CORVANE_FORM_WIDGETS(PicturePreviews, PICTURE_PREVIEWS_WIDGETS, ui), cameras, host, host,
                              &formHost.window};
-    ManualCalibration manual{CORVANE_FORM_WIDGETS(ManualCalibration, MANUAL_CALIBRATION_WIDGETS, ui), cameras, ports,
-                             link, status, host, &formHost.window};
+    ManualCalibration manual{CORVANE_FORM_WIDGETS(ManualCalibration, MANUAL_CALIBRATION_WIDGETS, ui),
+                             cameras,
+                             ports,
+                             link,
+                             status,
+                             teacher_values,
+                             student_values,
+                             &formHost.window};
     ReversalCompensation compensation{CORVANE_FORM_WIDGETS(ReversalCompensation, REVERSAL_COMPENSATION_WIDGETS, ui),
                                       cameras, ports, link, host, &formHost.window};
     Rig()
     {
         host.previews = &previews;
+        // The side's Apply, level (7 last applied) and zoom keys, switched as their owners do.
+        auto named = [this](Side side, const char *name) {
+            return formHost.window.findChild<QWidget *>(
+                QLatin1String(side == Side::Teacher ? "teacher" : "student") + QLatin1String(name));
+        };
+        QObject::connect(&manual, &ManualCalibration::apply_mark_wanted, [named](Side side) {
+            mark_apply(static_cast<QPushButton *>(named(side, "_apply_Button")));
+        });
+        QObject::connect(&manual, &ManualCalibration::pad_slowed, [named](Side side, bool slow) {
+            static_cast<QLineEdit *>(named(side, "_ptzspeed_level"))->setText(QLatin1String(slow ? "1" : "7"));
+        });
+        QObject::connect(&manual, &ManualCalibration::zoom_enabled_wanted, [named](Side side, bool enable) {
+            named(side, "_zoomin_Button")->setEnabled(enable);
+            named(side, "_zoomout_Button")->setEnabled(enable);
+        });
         const std::pair<Slot, const char *> attached[] = {
             {Slot::TeacherFeature, "127.0.0.2"}, {Slot::TeacherPano, "127.0.0.3"}, {Slot::StudentPano, "127.0.0.5"}};
         for (const auto &a : attached) {

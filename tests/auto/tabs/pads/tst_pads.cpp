@@ -1,9 +1,12 @@
 // The pads, presets and camera menu keys without the window, against simulated cameras: every
 // pad, zoom, Home, preset, tracking and menu key button sends its exact bytes to the right
 // camera and port for each camera model and flag combination; a button whose camera is not
-// connected warns and sends nothing.
+// connected warns and sends nothing. The zoom field and its refresh after a zoom key are the
+// VISCA replies', which learn the models from the cameras' model replies.
+#include "cameras/visca_replies.h"
 #include "core/time_scale.h"
 #include "form_rig.h"
+#include "mainwindow/tab_layout.h"
 #include "sim_camera.h"
 #include "sim_camera_host.h"
 #include "sim_wire.h"
@@ -31,41 +34,72 @@ const QString kStop = QStringLiteral("81 01 06 01 03 03 03 03 FF");
 // as its text port took it.
 QString at(int camera, const QString &text) { return QStringLiteral("%1 %2").arg(camera).arg(text); }
 
-struct Host : Pads::Host, CameraMenuKeys::Host {
-    Pads::FeatureZoom zoom[2]; // teacher, student
-    bool boardEnabled = true;
+// The free preview, the calibration views and the Upgrade tab's page, as the connections, the
+// manual calibration and the device search keep them.
+struct Host : FreePreview, CalibrationView, UpgradePages {
     QHostAddress *preview = nullptr;
-    QStringList menusClosed;
-    Pads *pads = nullptr;
-    Pads::FeatureZoom feature_zoom(Side side) const override { return zoom[side == Side::Student]; }
-    void forget_zoom_optical_max(Side side) override { zoom[side == Side::Student].optical_max = false; }
-    void set_board_widgets_enabled(bool enable) override { boardEnabled = enable; }
+    bool previewPage = false; // the Upgrade tab shows its Preview page
+    bool preview_page_open() const override { return previewPage; }
     bool preview_connected() const override { return preview; }
     QHostAddress *preview_destination() const override { return preview; }
-    void camera_menu_closed(Side side) override
-    {
-        menusClosed << (side == Side::Teacher ? "teacher" : side == Side::Student ? "student" : "board");
-    }
-    int preview_pan_speed() const override { return pads->teacher_speeds().pan; }
-    int preview_tilt_speed() const override { return pads->teacher_speeds().tilt; }
+    bool calibration_shown(camera_slot::Side) const override { return false; }
+    void hide_calibration(camera_slot::Side) override {}
 };
+
+const char *sideName(Side side)
+{
+    return side == Side::Teacher ? "teacher" : side == Side::Student ? "student" : "board";
+}
 
 struct Rig : FormRig {
     QHostAddress previewAddress{addressOf(kPreview)};
     bool toPano = false, teacherCrop = false; // the teacher preset list's redirection
     Host host;
-    Pads pads{CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, formHost.ui), cameras, ports, link, status, host,
+    WindowChoices choices;
+    TabLayout layout{CORVANE_FORM_WIDGETS(TabLayout, TAB_LAYOUT_WIDGETS, formHost.ui), teacher_values, student_values,
+                     choices, link, &formHost.window};
+    Pads pads{CORVANE_FORM_WIDGETS(Pads, PADS_WIDGETS, formHost.ui),
+              cameras,
+              ports,
+              link,
+              status,
+              teacher_values,
+              student_values,
+              host,
               &formHost.window};
-    CameraMenuKeys keys{CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, formHost.ui), cameras, ports,
-                        link, host};
+    CameraMenuKeys keys{CORVANE_FORM_WIDGETS(CameraMenuKeys, CAMERA_MENU_KEYS_WIDGETS, formHost.ui),
+                        cameras,
+                        ports,
+                        link,
+                        layout,
+                        host,
+                        host,
+                        teacher_values};
+    // What the pads and keys told: the tabs whose Apply they marked, the Board tab's controls,
+    // the menu dialogs closed.
+    QStringList marked;
+    bool boardEnabled = true;
+    QStringList menusClosed;
+    ViscaReplies replies{CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, formHost.ui), cameras, ports, link,
+                         status, choices, layout, &formHost.window};
     Rig()
     {
-        host.pads = &pads;
-        // The teacher list as the follow and three-presets modes fill it: six entries.
-        while (ui->teacher_preset_list->count() < 6)
-            ui->teacher_preset_list->addItem(QStringLiteral("Num 60 : Pano Crop"));
-        for (QPushButton *b : {ui->teacher_apply_Button, ui->student_apply_Button, ui->board_apply_Button})
-            b->setText(QStringLiteral("Apply"));
+        QObject::connect(&pads, &Pads::apply_mark_wanted, [this](Side side) {
+            const QString name = QLatin1String(sideName(side)) + QLatin1String("_apply_Button");
+            if (!marked.contains(name))
+                marked << name;
+        });
+        QObject::connect(&pads, &Pads::widget_status_wanted, [this](int camera, bool enable) {
+            if (camera == 2)
+                boardEnabled = enable;
+        });
+        QObject::connect(&keys, &CameraMenuKeys::camera_menu_closed,
+                         [this](Side side) { menusClosed << QLatin1String(sideName(side)); });
+        QObject::connect(&pads, &Pads::zoom_homed, &replies, &ViscaReplies::zoom_homed);
+        QObject::connect(&pads, &Pads::zoom_stopped, &replies, &ViscaReplies::zoom_stopped);
+        // The simulated cameras' own answers are left unread: each row tells the replies the
+        // models it sets.
+        QObject::disconnect(&link, &ControlLink::viscaReply, &replies, nullptr);
         ui->osd_back_Button->setText(QString());
         ui->osd_menu_Button->setText(QString());
         ui->teacher_navigate_osd_mode_radioButton->setChecked(true);
@@ -75,6 +109,8 @@ struct Rig : FormRig {
     void setUp(const QString &setup)
     {
         QStringList attached{"0", "1", "2", "3", "4", "5", "6"};
+        QString models[2];         // teacher, student close-up camera
+        bool opticalEnd[2] = {};   // a J22 that stands at its optical end
         for (const QString &word : setup.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             const QString key = word.section(QLatin1Char('='), 0, 0), value = word.section(QLatin1Char('='), 1);
             const bool s = key.endsWith(QLatin1String(".s"));
@@ -82,10 +118,9 @@ struct Rig : FormRig {
                 attached = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
             } else if (key.startsWith(QLatin1String("model"))) {
                 cameras[s ? Slot::StudentFeature : Slot::TeacherFeature].device_model = value;
-                host.zoom[s].r6_or_j57 = value == QLatin1String("R6") || value == QLatin1String("J57");
-                host.zoom[s].j22 = value == QLatin1String("J22");
+                models[s] = value;
             } else if (key.startsWith(QLatin1String("max"))) {
-                host.zoom[s].optical_max = true;
+                opticalEnd[s] = true;
             } else if (key == QLatin1String("to_pano")) {
                 toPano = true;
                 pads.set_teacher_redirection(toPano, teacherCrop);
@@ -97,11 +132,12 @@ struct Rig : FormRig {
                     pads.set_teacher_redirection(toPano, teacherCrop);
                 }
             } else if (key.startsWith(QLatin1String("preset"))) {
-                (s ? ui->student_preset_list : ui->teacher_preset_list)->setCurrentIndex(value.toInt());
+                (s ? student_values.preset_index : teacher_values.preset_index) = value.toInt();
             } else if (key.startsWith(QLatin1String("level"))) {
-                (s ? ui->student_ptzspeed_level : ui->teacher_ptzspeed_level)->setText(value);
-            } else if (key == QLatin1String("mode")) {
-                formHost.window.findChild<QRadioButton *>(value + "_mode_radioButton")->setChecked(true);
+                (s ? student_values.ptzspeed_level : teacher_values.ptzspeed_level) = value;
+            } else if (key == QLatin1String("mode")) { // the tracking mode's radio index
+                const QStringList modes{"other", "follow", "binocular", "mixed", "board_pano"};
+                teacher_values.tracking_mode = modes.indexOf(value);
             } else if (key == QLatin1String("noboard")) { // as the layouts of one and two cameras show the tabs
                 ui->tabWidget->removeTab(ui->tabWidget->indexOf(ui->tab_board));
             } else if (key == QLatin1String("page")) {
@@ -109,7 +145,7 @@ struct Rig : FormRig {
                 QWidget *tab = upgrade ? ui->tab_6 : formHost.window.findChild<QWidget *>("tab_" + value);
                 ui->tabWidget->setCurrentWidget(tab);
                 QCOMPARE(ui->tabWidget->currentWidget(), tab);
-                ui->upgrade_tabWidget->setCurrentWidget(value == QLatin1String("preview") ? ui->tab_11 : ui->tab_8);
+                host.previewPage = value == QLatin1String("preview");
             } else if (key == QLatin1String("menu")) {
                 ui->teacher_switch_menu_object_comboBox->setCurrentIndex(value.toInt());
                 ui->student_switch_menu_object_comboBox->setCurrentIndex(value.toInt());
@@ -126,6 +162,22 @@ struct Rig : FormRig {
                 cameras[Slot(c.toInt())].udp_flag = cameras[Slot(c.toInt())].connected = true;
             }
         }
+        // The connected close-up cameras tell their models (and a J22 its zoom) to the replies.
+        for (int s = 0; s < 2; ++s) {
+            const Slot feature = s ? Slot::StudentFeature : Slot::TeacherFeature;
+            if (models[s].isEmpty() || !cameras[feature].udp_flag)
+                continue;
+            const ViscaReplyOrigin origin{QHostAddress(addressOf(int(feature))), 1259, 0};
+            replies.check_role_reply(QByteArray::fromHex("905000000000") + modelCode(models[s]) + '\xff', origin);
+            if (opticalEnd[s]) // the zoom position 0x4000: the optical end
+                replies.check_role_reply(QByteArray::fromHex("905004000000ff"), origin);
+        }
+    }
+    // The two bytes a model reply carries for the model's name.
+    static QByteArray modelCode(const QString &model)
+    {
+        const QByteArray name = model.toLatin1();
+        return QByteArray(1, name.at(0)) + QByteArray(1, char(name.mid(1).toInt(nullptr, 16)));
     }
     // "<button> pressed|released|clicked", "key <code>", or "closed <side>" (its menu dialog).
     void step(const QString &step)
@@ -153,12 +205,12 @@ struct Rig : FormRig {
     QStringList state() const
     {
         QStringList s;
-        for (QPushButton *b : {ui->teacher_apply_Button, ui->student_apply_Button, ui->board_apply_Button})
-            if (b->text() == QLatin1String("Apply(*)"))
-                s << b->objectName();
-        if (status.board_cur_track_status != 2 || !host.boardEnabled)
-            s << QStringLiteral("board %1 %2").arg(status.board_cur_track_status).arg(host.boardEnabled ? "on" : "off");
-        for (const QString &side : host.menusClosed)
+        for (const char *name : {"teacher_apply_Button", "student_apply_Button", "board_apply_Button"})
+            if (marked.contains(QLatin1String(name)))
+                s << QLatin1String(name);
+        if (status.board_cur_track_status != 2 || !boardEnabled)
+            s << QStringLiteral("board %1 %2").arg(status.board_cur_track_status).arg(boardEnabled ? "on" : "off");
+        for (const QString &side : menusClosed)
             s << "closed " + side;
         if (ui->teacher_navigate_ptz_mode_radioButton->isChecked())
             s << QStringLiteral("ptz navigation");
@@ -401,6 +453,24 @@ private slots:
         QCOMPARE(rig.state(), state);
     }
 
+    // The camera each side's camera menu dialog shows, as the menu controls choose it: the teacher
+    // side's only while its pad navigates the menu.
+    void menuCamera()
+    {
+        Rig rig;
+        for (bool osd : {true, false}) {
+            for (int object : {0, 1}) {
+                rig.ui->teacher_navigate_osd_mode_radioButton->setChecked(osd);
+                rig.ui->teacher_navigate_ptz_mode_radioButton->setChecked(!osd);
+                rig.ui->teacher_switch_menu_object_comboBox->setCurrentIndex(object);
+                rig.ui->student_switch_menu_object_comboBox->setCurrentIndex(1 - object);
+                QCOMPARE(rig.keys.menu_camera(Side::Teacher), osd ? object : -1);
+                QCOMPARE(rig.keys.menu_camera(Side::Student), 1 - object);
+                QCOMPARE(rig.keys.menu_camera(Side::Board), -1);
+            }
+        }
+    }
+
     // Home writes "1.0x" and forgets the optical end at once, and reads the feature camera's
     // address after its wait: a camera disconnected meanwhile is not asked for its zoom.
     void homeReadsTheAddressAfterItsWait()
@@ -414,7 +484,10 @@ private slots:
             const int feature = student ? 2 : 0;
             QString duringWait;
             QTimer::singleShot(0, [&] {
-                duringWait = zoom->text() + (rig.host.zoom[student].optical_max ? " at the optical end" : "");
+                duringWait = zoom->text()
+                             + (rig.replies.feature_model(student ? Side::Student : Side::Teacher).optical_max
+                                    ? " at the optical end"
+                                    : "");
                 if (leaves)
                     rig.cameras.clear_destination(Slot(feature));
             });

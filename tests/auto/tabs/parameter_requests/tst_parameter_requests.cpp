@@ -4,6 +4,8 @@
 // tst_parameter_block. The poll runs 50 times faster than in the program.
 #include "core/time_scale.h"
 #include "log_capture.h"
+#include "model/camera_slots.h"
+#include "protocol/tracking_modes.h"
 #include "recording_presenter.h"
 #include "tabs/parameter_requests.h"
 
@@ -35,23 +37,30 @@ public:
     QStringList texts;
 };
 
-struct Tab : ParameterRequests::Host {
+// The teacher close-up camera's model and the tracking mode as the requests read them; what they
+// ask for beyond their boxes is counted.
+struct Tab {
     QWidget window;
-    ParameterRequests requests{*this, &window};
-    QString model;
-    bool lectern = false;
+    CameraSlots cameras;
+    TeacherSection teacher;
+    ParameterRequests requests{cameras, teacher, &window};
     int reobtains = 0;
     int readBacks = 0;
-    Tab() { requests.start_polling(); }
-    QString teacher_feature_model() const override { return model; }
-    bool lectern_mode_chosen() const override { return lectern; }
-    // As the Teacher tab's quiet obtain does once its block went out.
-    void teacher_obtain_quietly() override
+    Tab()
     {
-        ++reobtains;
-        requests.arm(Kind::TeacherObtain, true);
+        // As the Teacher tab's quiet obtain does once its block went out.
+        QObject::connect(&requests, &ParameterRequests::teacher_obtain_wanted, [this](bool silent) {
+            ++reobtains;
+            requests.arm(Kind::TeacherObtain, silent);
+        });
+        QObject::connect(&requests, &ParameterRequests::student_points_read_back, [this] { ++readBacks; });
+        requests.start_polling();
     }
-    void student_points_read_back() override { ++readBacks; }
+    void set_model(const QString &model, bool lectern)
+    {
+        cameras[camera_slot::Slot::TeacherFeature].device_model = model;
+        teacher.tracking_mode = lectern ? tracking_modes::Lectern : tracking_modes::Follow;
+    }
 };
 
 } // namespace
@@ -135,8 +144,7 @@ private slots:
         QFETCH(bool, answered);
         RecordingPresenter boxes;
         Tab t;
-        t.model = model;
-        t.lectern = lectern;
+        t.set_model(model, lectern);
         t.requests.arm(Kind::TeacherApply);
         t.requests.answer_request(Kind::TeacherApply);
         QTRY_COMPARE_WITH_TIMEOUT(boxes.texts(), QStringList{QStringLiteral("teacher apply success")}, kBoxWaitMs);

@@ -13,6 +13,7 @@
 #include "sim_camera.h"
 #include "sim_http.h"
 #include "sim_wire.h"
+#include "region_views.h"
 #include "tabs/lectern_mode.h"
 #include "tabs/student_tab.h"
 #include "tabs/teacher_tab.h"
@@ -39,33 +40,23 @@ const QString kCamera = QStringLiteral("127.0.0.2"); // the teacher feature came
 // t: the teacher pano (127.0.0.3), s: the student pano (127.0.0.5).
 QString panoAddress(QChar side) { return side == QLatin1Char('t') ? "127.0.0.3" : "127.0.0.5"; }
 
-struct Host : TeacherTab::Host, StudentTab::Host {
+// The teacher regions and the calibration views as the region editor and the manual calibration
+// keep them (the views are the boxes on the form); what the tabs ask of them is recorded.
+struct Host : TeacherRegions, CalibrationView {
+    Ui::MainWindow *ui = nullptr;
     QStringList calls;
-    void set_tab_widgets_enabled(int tab, bool on) override { calls << QStringLiteral("tab %1 %2").arg(tab).arg(on); }
-    void set_tabs_enabled(bool on) override { calls << QStringLiteral("tabs %1").arg(on); }
-    void arm_request(Kind kind, bool silent) override
-    {
-        const char *names[] = {"teacher obtain", "teacher apply", "student obtain", "student apply"};
-        calls << QStringLiteral("arm %1%2").arg(names[int(kind)], silent ? " silent" : "");
-    }
-    int layout = 1;
-    int camera_layout() const override { return layout; }
     void collect_scene_regions() override { calls << "collect"; }
     teacher_region_keys::ApplyRegions apply_regions() const override { return {}; }
-    region_geometry::RegionRect teacher_feature_rect() const override { return {10, 20, 300, 200}; }
-    void redraw_regions_on_next_reply() override { calls << "redraw"; }
-    void read_teacher_regions(const QString &) override { calls << "regions"; }
-    void set_region_widgets_enabled(bool on) override { calls << QStringLiteral("region widgets %1").arg(on); }
-    void set_teacher_pad_redirection(bool pano, bool crop) override
+    region_geometry::RegionRect feature_rect() const override { return {10, 20, 300, 200}; }
+    void redraw_on_next_reply() override { calls << "redraw"; }
+    void read_reply_regions(const QString &) override { calls << "regions"; }
+    bool calibration_shown(camera_slot::Side side) const override
     {
-        calls << QStringLiteral("teacher pad %1 %2").arg(pano).arg(crop);
+        return (side == camera_slot::Side::Teacher ? ui->teacher_show_Calibration_checkBox
+                                                   : ui->student_show_Calibration_checkBox)
+            ->isChecked();
     }
-    bool teacher_customer_model() const override { return false; }
-    void disable_board_for_customer_model() override { calls << "no board"; }
-    void autocalibrate_failed() override { calls << "calibration failed"; }
-    bool calibration_widgets_shown() const override { return false; }
-    void set_student_pad_crop(bool crop) override { calls << QStringLiteral("student pad %1").arg(crop); }
-    void student_regions_read(const StudentRegionChecks &) override {}
+    void hide_calibration(camera_slot::Side) override {}
 };
 
 struct Rig : FormRig {
@@ -73,20 +64,86 @@ struct Rig : FormRig {
     int teacherStatus = 2;
     int studentStatus = 2;
     bool loading = false;
-    LecternMode lectern{CORVANE_FORM_WIDGETS(LecternMode, LECTERN_MODE_WIDGETS, formHost.ui), &formHost.window};
+    portforward::Fields portFields;
+    WindowChoices choices;
+    BoardPreviewAreas board;
+    LecternMode lectern{CORVANE_FORM_WIDGETS(LecternMode, LECTERN_MODE_WIDGETS, formHost.ui), cameras,
+                        &formHost.window};
     TeacherTab teacher{CORVANE_FORM_WIDGETS(TeacherTab, TEACHER_TAB_WIDGETS, formHost.ui),
-                       cameras, ports, link, lectern, teacherStatus, loading, host, &formHost.window};
+                       teacher_values,
+                       cameras,
+                       ports,
+                       portFields,
+                       choices,
+                       link,
+                       lectern,
+                       host,
+                       host,
+                       teacherStatus,
+                       loading,
+                       &formHost.window};
     StudentTab student{CORVANE_FORM_WIDGETS(StudentTab, STUDENT_TAB_WIDGETS, formHost.ui),
-                       cameras, ports, link, studentStatus, loading, host, &formHost.window};
+                       student_values,
+                       teacher_values,
+                       student_points,
+                       cameras,
+                       ports,
+                       portFields,
+                       link,
+                       host,
+                       studentStatus,
+                       loading,
+                       &formHost.window};
+    // The student tab's region boxes and calibration height list.
+    RegionViews views{*this, choices, board, host};
+    StudentRegions &regions = views.regions;
     Rig()
     {
+        host.ui = ui;
+        // What the tabs tell, recorded; the region boxes and their display box switched by their
+        // owners.
+        const auto status = [this](int t, bool on) { host.calls << QStringLiteral("tab %1 %2").arg(t).arg(on); };
+        QObject::connect(&teacher, &TeacherTab::widget_status_wanted, status);
+        QObject::connect(&student, &StudentTab::widget_status_wanted, status);
+        const auto tabs = [this](bool on) { host.calls << QStringLiteral("tabs %1").arg(on); };
+        QObject::connect(&teacher, &TeacherTab::tabs_enabled_wanted, tabs);
+        QObject::connect(&student, &StudentTab::tabs_enabled_wanted, tabs);
+        const auto arm = [this](Kind kind, bool silent) {
+            const char *names[] = {"teacher obtain", "teacher apply", "student obtain", "student apply"};
+            host.calls << QStringLiteral("arm %1%2").arg(names[int(kind)], silent ? " silent" : "");
+        };
+        QObject::connect(&teacher, &TeacherTab::request_armed, arm);
+        QObject::connect(&student, &StudentTab::request_armed, arm);
+        QObject::connect(&teacher, &TeacherTab::tracking_switched, [this](camera_slot::Side, bool start) {
+            if (ui->teacher_show_region_checkBox->isChecked())
+                host.calls << QStringLiteral("region widgets %1").arg(!start);
+        });
+        const auto displayBox = [this](camera_slot::Side side, bool enable) {
+            (side == camera_slot::Side::Teacher ? ui->teacher_show_region_checkBox : ui->student_show_region_checkBox)
+                ->setEnabled(enable);
+        };
+        QObject::connect(&teacher, &TeacherTab::region_display_enabled_wanted, displayBox);
+        QObject::connect(&student, &StudentTab::region_display_enabled_wanted, displayBox);
+        QObject::connect(&teacher, &TeacherTab::pad_redirection_changed, [this](bool pano, bool crop) {
+            host.calls << QStringLiteral("teacher pad %1 %2").arg(pano).arg(crop);
+        });
+        QObject::connect(&student, &StudentTab::pad_crop_changed,
+                         [this](bool crop) { host.calls << QStringLiteral("student pad %1").arg(crop); });
+        QObject::connect(&student, &StudentTab::board_controls_disable_wanted, [this] { host.calls << "no board"; });
+        QObject::connect(&student, &StudentTab::autocalibrate_failed, [this] { host.calls << "calibration failed"; });
+        QObject::connect(&student, &StudentTab::regions_read, &regions, &StudentRegions::student_regions_read);
+        QObject::connect(&student, &StudentTab::people_number_read, &regions, &StudentRegions::people_number_read);
+        QObject::connect(&student, &StudentTab::calibration_height_reported, &regions,
+                         &StudentRegions::show_calibration_height);
+        QObject::connect(&regions, &StudentRegions::calibration_height_chosen, &student,
+                         &StudentTab::send_calibration_height);
         for (Slot pano : {Slot::TeacherPano, Slot::StudentPano}) {
             cameras.set_destination(pano, panoAddress(pano == Slot::TeacherPano ? 't' : 's'));
             cameras[pano].udp_flag = cameras[pano].connected = true;
             cameras[pano].device_model = QStringLiteral("J57");
         }
         // The lectern posts of an M19 Apply find the director fields filled, and go to loopback.
-        ui->teacher_feature_IP_Edit->setText(QStringLiteral("127.0.0.2"));
+        cameras[Slot::TeacherFeature].field_text = QStringLiteral("127.0.0.2");
         ui->lectern_director_ip_Edit->setText(QStringLiteral("10.0.0.20"));
         // The points of a fresh installation: a point still at 0 reads as not drawn.
         student.on_student_default_Button_clicked();
@@ -113,7 +170,7 @@ struct Rig : FormRig {
             else if (key == QLatin1String("lectern"))
                 ui->lectern_mode_radioButton->setChecked(true);
             else if (key == QLatin1String("layout"))
-                host.layout = value.toInt();
+                choices.camera_layout = value.toInt();
             else if (key == QLatin1String("calibration"))
                 ui->teacher_show_Calibration_checkBox->setChecked(true);
             else if (key == QLatin1String("gone"))
@@ -375,13 +432,14 @@ private slots:
     void emptyFeatureDistanceIsFilledFirst()
     {
         Rig rig;
-        rig.ui->teacher_distance_label->setText(QStringLiteral("9.0"));
-        rig.ui->teacher_fea_distance_label->clear();
-        rig.ui->teacher_feature_IP_Edit->setText(QStringLiteral("10.1.2.3/front"));
+        rig.teacher_values.pano_distance.text = QStringLiteral("9.0");
+        rig.teacher_values.feature_distance.text.clear();
+        rig.cameras[Slot::TeacherFeature].field_text = QStringLiteral("10.1.2.3/front");
         QVERIFY(rig.teacher.teacher_apply_text().contains("\nfeature_camera_ip=10.1.2.3\npano_sensitivity="));
         QVERIFY(rig.teacher.teacher_apply_text().contains("\nfeature_distance=9.0\npano_distance=9.0\n"));
+        QCOMPARE(rig.ui->teacher_fea_distance_label->text(), QStringLiteral("9.0"));
         rig.ports.edit().recorder_port_map_enabled = true;
-        rig.ui->recorder_student_ip_Edit->setText(QStringLiteral("172.16.0.9"));
+        rig.portFields.student_ip = QStringLiteral("172.16.0.9");
         QVERIFY(rig.student.student_apply_text().contains("\nfeature_camera_ip=172.16.0.9\n"));
     }
 
@@ -469,10 +527,21 @@ private slots:
             QVERIFY(entries(ui->teacher_preset_list, tracking_modes::teacher_preset_entries(m.mode)));
         }
         ui->lectern_mode_radioButton->setChecked(true);
-        rig.lectern.on_lectern_mode_radioButton_clicked(false);
+        rig.teacher.on_lectern_mode_radioButton_clicked(false);
         rig.teacher.on_other_mode_radioButton_clicked(false);
         QCOMPARE(ui->mode_stackedWidget->currentIndex(), 1);
         QVERIFY(entries(ui->teacher_preset_list, tracking_modes::teacher_preset_entries(tracking_modes::Follow)));
+
+        // The set-up's refill: the three-presets mode's own list, any other mode's list as it is.
+        ui->teacher_preset_list->clear();
+        ui->other_mode_radioButton->setChecked(true);
+        rig.teacher.fill_mode_preset_list();
+        QVERIFY(entries(ui->teacher_preset_list, tracking_modes::teacher_preset_entries(tracking_modes::Other)));
+        ui->teacher_preset_list->clear();
+        ui->follow_mode_radioButton->setChecked(true);
+        rig.teacher.fill_mode_preset_list();
+        QCOMPARE(ui->teacher_preset_list->count(), 0);
+        rig.teacher.on_follow_mode_radioButton_clicked(true);
 
         rig.student.fill_pano_preset_list();
         ui->student_preset_list->setCurrentIndex(1);
@@ -534,6 +603,126 @@ private slots:
                 QCOMPARE(rig.ui->student_show_region_checkBox->isEnabled(), enable);
             }
         }
+    }
+
+    // A close-up camera's model shows the controls that model has, on its own side's tab only;
+    // a pano's focus reply checks the tab's focus button. Of the teacher's calibration pages only
+    // the first is offered (the tab takes the others away), so its second page's switch finds none.
+    void modelControls_data()
+    {
+        QTest::addColumn<QString>("side");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("teacher J57") << "t" << "J57" << "persontrack";
+        QTest::newRow("teacher R6") << "t" << "R6" << "teacher pages";
+        QTest::newRow("teacher M19") << "t" << "M19" << "lectern";
+        QTest::newRow("teacher M5") << "t" << "M5" << "hand";
+        QTest::newRow("teacher J22") << "t" << "J22" << "";
+        QTest::newRow("student J57") << "s" << "J57" << "student calibration page";
+        QTest::newRow("student R6") << "s" << "R6" << "student pages";
+        QTest::newRow("student M19") << "s" << "M19" << "";
+    }
+    void modelControls()
+    {
+        QFETCH(QString, side);
+        QFETCH(QString, model);
+        QFETCH(QString, shown);
+        Rig rig;
+        Ui::MainWindow *ui = rig.ui;
+        for (QWidget *w : std::initializer_list<QWidget *>{ui->label_persontrack,
+                                                           ui->teacher_feature_persontrack_comboBox,
+                                                           ui->lectern_mode_radioButton,
+                                                           ui->teacher_board_hand_enable_checkBox})
+            w->hide();
+        for (QTabWidget *pages : {ui->tabWidget_3, ui->tabWidget_2}) {
+            pages->setEnabled(false);
+            pages->setTabEnabled(1, false);
+        }
+        const bool teacher = side == QLatin1String("t");
+        const camera_slot::Side s = teacher ? camera_slot::Side::Teacher : camera_slot::Side::Student;
+        rig.teacher.feature_model_known(s, model);
+        rig.student.feature_model_known(s, model);
+        QStringList on;
+        if (!ui->label_persontrack->isHidden() && !ui->teacher_feature_persontrack_comboBox->isHidden())
+            on << "persontrack";
+        if (!ui->lectern_mode_radioButton->isHidden())
+            on << "lectern";
+        if (!ui->teacher_board_hand_enable_checkBox->isHidden())
+            on << "hand";
+        if (ui->tabWidget_3->isTabEnabled(1))
+            on << "calibration page";
+        if (ui->tabWidget_3->isEnabled())
+            on << "teacher pages";
+        if (ui->tabWidget_2->isTabEnabled(1))
+            on << "student calibration page";
+        if (ui->tabWidget_2->isEnabled())
+            on << "student pages";
+        QCOMPARE(on.join(QLatin1Char(' ')), shown);
+
+        const QList<QAbstractButton *> focusButtons{
+            ui->teacher_pano_auto_mode_Button, ui->teacher_pano_manual_mode_Button,
+            ui->student_pano_auto_mode_Button, ui->student_pano_manual_mode_Button};
+        for (QAbstractButton *b : focusButtons) {
+            b->setAutoExclusive(false);
+            b->setChecked(false);
+        }
+        for (bool manual : {true, false}) {
+            for (QAbstractButton *b : focusButtons)
+                b->setChecked(false);
+            rig.teacher.focus_mode_reported(s, manual);
+            rig.student.focus_mode_reported(s, manual);
+            QCOMPARE((manual ? ui->teacher_pano_manual_mode_Button : ui->teacher_pano_auto_mode_Button)->isChecked(),
+                     teacher);
+            QCOMPARE((manual ? ui->student_pano_manual_mode_Button : ui->student_pano_auto_mode_Button)->isChecked(),
+                     !teacher);
+        }
+    }
+
+    // What the pads, the calibration and the regions store on a side's camera marks that side's
+    // Apply only; the snapshot region shows the teacher tab applied; the effect list follows the
+    // region controls.
+    void sideMarks()
+    {
+        Rig rig;
+        using camera_slot::Side;
+        for (Side side : {Side::Board, Side::Student}) {
+            rig.teacher.mark_side_changed(side);
+            rig.student.mark_side_changed(side == Side::Student ? Side::Teacher : Side::Board);
+        }
+        QCOMPARE(rig.ui->teacher_apply_Button->text(), QStringLiteral("Apply"));
+        QCOMPARE(rig.ui->student_apply_Button->text(), QStringLiteral("Apply"));
+        rig.teacher.mark_side_changed(Side::Teacher);
+        rig.student.mark_side_changed(Side::Student);
+        QCOMPARE(rig.ui->teacher_apply_Button->text(), QStringLiteral("Apply(*)"));
+        QCOMPARE(rig.ui->student_apply_Button->text(), QStringLiteral("Apply(*)"));
+        rig.teacher.show_side_applied(Side::Student);
+        QCOMPARE(rig.ui->teacher_apply_Button->text(), QStringLiteral("Apply(*)"));
+        rig.teacher.show_side_applied(Side::Teacher);
+        QCOMPARE(rig.ui->teacher_apply_Button->text(), QStringLiteral("Apply"));
+        for (bool enable : {false, true}) {
+            rig.teacher.enable_board_effect(enable);
+            QCOMPARE(rig.ui->teacher_board_effect_list->isEnabled(), enable);
+        }
+    }
+
+    // The calibration cross slows its side's pad to level 1, and its end brings back the level
+    // last applied or obtained; the other side's level stays.
+    void padSlowed()
+    {
+        Rig rig;
+        rig.ui->teacher_ptzspeed_level->setText(QStringLiteral("6"));
+        rig.ui->student_ptzspeed_level->setText(QStringLiteral("4"));
+        rig.teacher.teacher_apply_text(); // the level applied: 6
+        rig.teacher.pad_slowed(camera_slot::Side::Teacher, true);
+        rig.student.pad_slowed(camera_slot::Side::Teacher, true);
+        QCOMPARE(rig.ui->teacher_ptzspeed_level->text(), QStringLiteral("1"));
+        QCOMPARE(rig.teacher_values.ptzspeed_level, QStringLiteral("1"));
+        QCOMPARE(rig.ui->student_ptzspeed_level->text(), QStringLiteral("4"));
+        rig.teacher.pad_slowed(camera_slot::Side::Teacher, false);
+        QCOMPARE(rig.ui->teacher_ptzspeed_level->text(), QStringLiteral("6"));
+        rig.student.pad_slowed(camera_slot::Side::Student, true);
+        rig.student.pad_slowed(camera_slot::Side::Student, false);
+        QCOMPARE(rig.ui->student_ptzspeed_level->text(), QStringLiteral("10"));
     }
 
     // A failed auto-calibration pass goes to the dialog; a passed one reads the points back
@@ -612,7 +801,7 @@ private slots:
         QTest::qWait(kSilenceMs);
         QCOMPARE(camera->requestCount(), from);
         // Unchecked, the radio shows the page and asks nothing.
-        rig.lectern.on_lectern_mode_radioButton_clicked(false);
+        rig.teacher.on_lectern_mode_radioButton_clicked(false);
         QTest::qWait(kSilenceMs);
         QCOMPARE(camera->requestCount(), from);
     }
@@ -647,6 +836,7 @@ private slots:
     {
         Rig rig;
         Ui::MainWindow *ui = rig.ui;
+        rig.teacher.set_lectern_director_enabled(true); // as an M19's stopped tracking leaves it
         ui->lectern_director_ip_Edit->setText(QStringLiteral(" lectern&tracking.server_enable=0 "));
         ui->lectern_director_port_Edit->setText(QStringLiteral("   "));
         ui->lectern_director_hold_time_label->setValue(77);
@@ -699,7 +889,7 @@ private slots:
         rig.lectern.set_web_username(QStringLiteral("installer"));
         rig.lectern.set_web_password(password);
         const bool right = password != QLatin1String("wrong");
-        rig.lectern.on_lectern_mode_radioButton_clicked(true);
+        rig.teacher.on_lectern_mode_radioButton_clicked(true);
         rig.ui->auto_zoom_enable_checkBox->click();
         if (right) {
             QTRY_COMPARE_WITH_TIMEOUT(rig.ui->target_retention_time_label_spinBox->value(), 12, kAnswerMs);

@@ -103,7 +103,6 @@ private slots:
     {
         host = std::make_unique<FormHost>();
         ui = host->ui;
-        shell.window = &host->window;
         shell.visible = true;
         shell.console.clear();
         f = std::make_unique<WindowFeatures>(ui, &host->window, shell);
@@ -199,7 +198,7 @@ private slots:
             fields[i]->setText(codes[i]);
         f->pano().teacher_cur_track_status = f->pano().student_cur_track_status = 2;
         consoleRuns();
-        f->dispatch_reply(reply);
+        f->replies().dispatch_reply(reply);
         for (QLineEdit *field : fields)
             field->clear();
         QCOMPARE(shell.console.size(), 1);
@@ -336,8 +335,8 @@ private slots:
         QTest::qWait(kSettleMs);
         QCOMPARE(shell.console.size(), 2);
 
-        f->set_teacher_ip_edits(QStringLiteral("10.1.1.1"));
-        f->set_student_ip_edits(QStringLiteral("10.1.1.2"));
+        f->connections().set_side_addresses(camera_slot::Side::Teacher, QStringLiteral("10.1.1.1"));
+        f->connections().set_side_addresses(camera_slot::Side::Student, QStringLiteral("10.1.1.2"));
         QCOMPARE(QStringList({ui->teacher_feature_IP_Edit->text(), ui->teacher_pano_IP_Edit->text(),
                               ui->student_feature_IP_Edit->text(), ui->student_pano_IP_Edit->text()}),
                  QStringList({"10.1.1.1", "10.1.1.1", "10.1.1.2", "10.1.1.2"}));
