@@ -10,6 +10,7 @@
 namespace language {
 
 constexpr int kCount = 8;
+constexpr int kChineseIndex = 0;
 constexpr int kEnglishIndex = 1;
 
 // The entry for a system language; every language not among the eight gives English.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "dialogs/dialog_launchers.h"
 #include "mainwindow/window_features.h"
 #include "model/guide_data_update_manage.h"
 
@@ -25,9 +24,10 @@ class QTranslator;
 // The main window: the shell around the form. It builds the form and the feature objects (through
 // WindowFeatures, which owns them), and keeps what is truly window-wide: the start state and the
 // wizard hand-over, the language switch, the dialogs that take the live pictures, and the
-// window's own events. The wizard, the manual director console and the calibration dialog reach
-// the window through the narrow methods below.
-class MainWindow : public QMainWindow, private WindowFeatures::Shell, private DialogLaunchers::Host
+// window's own events. The wizard and the calibration dialog reach the window through the narrow
+// methods below; the dialogs' openers, and the manual director console through them, through its
+// share of WindowFeatures::Shell (DialogLaunchers::Window).
+class MainWindow : public QMainWindow, private WindowFeatures::Shell
 {
     Q_OBJECT
 
@@ -51,11 +51,6 @@ public:
 
     // The region scene, which the wizard edits as well.
     CustomGraphicsScene *region_scene() const;
-    // The manual director console drives the two sides' cameras by address while it runs, and
-    // puts its addresses into the sides' fields.
-    void set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up);
-    void set_teacher_ip_edits(const QString &text) override;
-    void set_student_ip_edits(const QString &text) override;
 
 signals:
     void student_send_stream_to_feature(QImage &image);
@@ -111,29 +106,9 @@ private:
     void student_points_read_back() override;
     void console_reply(const QString &message) override;
     bool console_listens() const override;
-
-    // What the dialogs' openers and the console need of the window (DialogLaunchers::Host,
-    // mainwindow_dialogs.cpp).
-    void wire_dialog_launchers();
-    ControlLink &control_link() override;
-    const CameraPorts &camera_ports() const override;
     QString interface_language() const override;
-    int teacher_pan_speed() const override;
-    int teacher_tilt_speed() const override;
-    QWidget *main_window() override;
-    const CameraSlots &camera_slots() const override;
-    QString camera_field(camera_slot::Slot slot) const override;
-    bool teacher_menu_navigation() const override;
-    int menu_object(camera_slot::Side side) const override;
-    void camera_menu_opened(camera_slot::Side side) override;
-    void camera_menu_closed(camera_slot::Side side) override;
-    void camera_menu_key(int key) override;
     void feed_camera_menu(OSDMenu *dialog) override;
-    QStringList install_position() const override;
-    void set_camera_install_pos(const QString &height, const QString &length, const QString &objectHeight) override;
-    bool chinese_interface() const override;
-    void close_enlarged_dialogs() override;
-    void release_cameras_for_console() override;
+    void attach_console(manual_direct *console) override;
     void close_for_director() override;
 
     Ui::MainWindow *ui = nullptr;
@@ -148,7 +123,6 @@ private:
     QString language;
     QTranslator *translator = nullptr;
     bool close_by_director = false;
-    DialogLaunchers *dialog_launchers = nullptr;
 };
 
 // Set once, by the constructor, to the one main window.
