@@ -4,17 +4,21 @@
 // says so to the camera; the pano camera's menu plays its own picture until Escape; the
 // installation position reaches the Student tab; the console takes the window's cameras and
 // answers, and however it ends the window comes back and no picture is left running; the
-// console's catalogue goes with it.
+// console's catalogue goes with it. On the bare form: the installation dialog starts with the
+// Student section's measures and hands its Apply on, and the console's status reaches the window.
 #include "core/installed_catalogue.h"
 #include "core/reachability.h"
 #include "core/time_scale.h"
 #include "dialogs/camera_install_pos.h"
+#include "dialogs/dialog_launchers.h"
 #include "dialogs/manual_direct.h"
 #include "dialogs/osdmenu.h"
+#include "form_rig.h"
 #include "recording_presenter.h"
 #include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
 #include "sim_wire.h"
+#include "ui_camera_install_pos.h"
 #include "ui_manual_direct.h"
 #include "ui_osdmenu.h"
 #include "video/qffmpeg.h"
@@ -27,6 +31,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -70,6 +75,25 @@ void whileRunning(QAbstractButton *opener, const std::function<void(Dialog *)> &
     opener->click();
     QVERIFY(!look.isActive());
 }
+
+// The openers on the bare form, with what they ask of the window recorded.
+struct Rig : FormRig, DialogLaunchers::Window {
+    WindowChoices choices;
+    int directorCloses = 0;
+    DialogLaunchers launchers{CORVANE_FORM_WIDGETS(DialogLaunchers, DIALOG_LAUNCHERS_WIDGETS, formHost.ui),
+                              cameras,
+                              ports,
+                              link,
+                              teacher_values,
+                              student_values,
+                              choices,
+                              *this,
+                              &formHost.window};
+    QString interface_language() const override { return QStringLiteral("English"); }
+    void feed_camera_menu(OSDMenu *) override {}
+    void attach_console(manual_direct *) override {}
+    void close_for_director() override { ++directorCloses; }
+};
 } // namespace
 
 class tst_DialogLaunchers : public QObject
@@ -107,6 +131,9 @@ private slots:
         reachability::setCheck([](const QString &) { return true; });
         timescale::setFactor(0.25);
     }
+
+    // A bare-form case's rig records its own boxes and, as it goes, leaves none recording.
+    void init() { msgbox::setPresenter(&boxes); }
 
     // The teacher tab's menu of the feature camera shows the window's pictures of it; a held
     // arrow moves the camera's menu until released, OK selects, and the close of the dialog
@@ -170,6 +197,82 @@ private slots:
         QCOMPARE(w.widget<QLineEdit>("student_camera_length_lineEdit")->text(), QStringLiteral("6.0"));
         QCOMPARE(w.widget<QLineEdit>("student_object_height_lineEdit")->text(), QStringLiteral("0.0"));
         QCOMPARE(w.widget<QPushButton>("student_apply_Button")->text(), QStringLiteral("Apply(*)"));
+    }
+
+    // The dialog starts with the Student section's measures and the picture of the language
+    // entry; a second press while it runs opens nothing; each Apply hands the fields on.
+    void installPositionOnTheForm_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("chinese");
+        QTest::newRow("Chinese") << 0 << true;
+        QTest::newRow("English") << 1 << false;
+        QTest::newRow("Spanish") << 7 << false;
+    }
+    void installPositionOnTheForm()
+    {
+        QFETCH(int, language);
+        QFETCH(bool, chinese);
+        Rig rig;
+        rig.choices.language_index = language;
+        rig.student_values.pano_height = QStringLiteral("3.1");
+        rig.student_values.pano_length = QStringLiteral("7");
+        rig.student_values.pano_camera_height = QStringLiteral("0.5");
+        rig.formHost.window.show();
+        QVERIFY(!rig.ui->student_camera_install_pos_pushButton->isVisible());
+        QSignalSpy chosen(&rig.launchers, &DialogLaunchersSignals::install_position_chosen);
+        QStringList started;
+        bool chineseShown = false;
+        whileRunning<camera_install_pos>(rig.ui->student_camera_install_pos_pushButton, [&](camera_install_pos *dialog) {
+            Ui::camera_install_pos *f = dialog->form();
+            started = QStringList{f->student_camera_height_lineEdit->text(), f->student_camera_length_lineEdit->text(),
+                                  f->student_object_height_lineEdit->text()};
+            chineseShown = f->Chinese_label->isVisible();
+            rig.ui->student_camera_install_pos_pushButton->click();
+            const QWidgetList tops = QApplication::topLevelWidgets();
+            QCOMPARE(std::count_if(tops.begin(), tops.end(),
+                                   [](QWidget *w) { return qobject_cast<camera_install_pos *>(w) != nullptr; }),
+                     1L);
+            f->Apply_pushButton->click();
+            f->student_camera_length_lineEdit->setText(QStringLiteral("8"));
+            f->Apply_pushButton->click();
+        });
+        QCOMPARE(started, (QStringList{"3.1", "7", "0.5"}));
+        QCOMPARE(chineseShown, chinese);
+        QCOMPARE(chosen.count(), 2);
+        QCOMPARE(chosen.at(0), (QList<QVariant>{"3.1", "7", "0.5"}));
+        QCOMPARE(chosen.at(1), (QList<QVariant>{"3.1", "8", "0.5"}));
+    }
+
+    // The console's status: "showNormal" gives the window back and closes it on the director road,
+    // "hideDirect" only gives it back, both ending the console's run on the link; a minimize
+    // follows the console's; anything else changes nothing.
+    void consoleStatusOnTheForm_data()
+    {
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("minimized");
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<int>("directorCloses");
+        QTest::newRow("showNormal") << "showNormal" << true << false << false << 1;
+        QTest::newRow("hideDirect") << "hideDirect" << true << false << false << 0;
+        QTest::newRow("WindowMinimized") << "WindowMinimized" << true << true << true << 0;
+        QTest::newRow("another word") << "showMaximized" << false << false << true << 0;
+    }
+    void consoleStatusOnTheForm()
+    {
+        QFETCH(QString, status);
+        QFETCH(bool, shown);
+        QFETCH(bool, minimized);
+        QFETCH(bool, running);
+        QFETCH(int, directorCloses);
+        Rig rig;
+        rig.link.set_manual_direct_running(true);
+        rig.launchers.receiveData(status);
+        QCOMPARE(rig.formHost.window.isVisible(), shown);
+        QCOMPARE(rig.formHost.window.isMinimized(), minimized);
+        QCOMPARE(rig.link.manual_direct().run, running);
+        QCOMPARE(rig.directorCloses, directorCloses);
     }
 
     // The console hides the window and takes its teacher cameras (let go by the window), plays
