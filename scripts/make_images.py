@@ -66,6 +66,18 @@ def camera(x, y, w=38, h=28):
         return (60, 60, 60, 255)
     return (0, 0, 0, 0)
 
+def gear(x, y, w=32, h=32):
+    # A white cog wheel: a ring with eight teeth around a hole, for a dark button.
+    import math
+    cx, cy = (w - 1) / 2, (h - 1) / 2
+    r = math.hypot(x - cx, y - cy)
+    angle = math.atan2(y - cy, x - cx)
+    tooth = (angle * 8 / (2 * math.pi)) % 1.0 < 0.5
+    outer = 14 if tooth else 11
+    if 5 <= r <= outer:
+        return (255, 255, 255, 255)
+    return (0, 0, 0, 0)
+
 out = os.path.join(os.path.dirname(__file__), '..', 'resources', 'images')
 os.makedirs(out, exist_ok=True)
 for name, on in (('turn_on.png', True), ('turn_off.png', False)):
@@ -77,3 +89,4 @@ png(os.path.join(out, '1.png'), 96, 54, grid((60, 120, 200, 255)))
 png(os.path.join(out, '3.png'), 96, 54, grid((200, 120, 60, 255)))
 png(os.path.join(out, 'arrow-up-down.png'), 32, 32, arrow_up_down)
 png(os.path.join(out, 'default_camera.png'), 38, 28, camera)
+png(os.path.join(out, 'main_settings1.png'), 32, 32, gear)

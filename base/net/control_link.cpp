@@ -203,6 +203,41 @@ void ControlLink::set_manual_direct_camera(bool teacher, const QString &ip, bool
     (teacher ? m_manual_direct.teacher_tcp : m_manual_direct.student_tcp) = tcp_up;
 }
 
+void ControlLink::set_manual_direct_running(bool run)
+{
+    if (run) {
+        m_manual_direct.run = true;
+        return;
+    }
+    release_manual_direct_camera(true);
+    release_manual_direct_camera(false);
+    m_manual_direct = link_choice::ManualDirect();
+}
+
+bool ControlLink::open_manual_direct_link(bool teacher, const QString &ip, int port)
+{
+    QTcpSocket *link = teacher ? teacher_tcp_socket : student_tcp_socket;
+    link->abort();
+    link->connectToHost(ip, quint16(port), QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+    if (wait_until_connected(link, kLinkConnectMs))
+        return true;
+    abort_link(link);
+    return false;
+}
+
+void ControlLink::release_manual_direct_camera(bool teacher)
+{
+    bool &tcp = teacher ? m_manual_direct.teacher_tcp : m_manual_direct.student_tcp;
+    if (tcp)
+        abort_link(teacher ? teacher_tcp_socket : student_tcp_socket);
+    tcp = false;
+    QString &ip = teacher ? m_manual_direct.teacher_ip : m_manual_direct.student_ip;
+    // Its late answers are no longer taken, as for a camera slot let go.
+    if (!ip.isEmpty())
+        forget_answers_from(QHostAddress(ip), -1);
+    ip.clear();
+}
+
 QTcpSocket *ControlLink::side_socket(int side) const
 {
     return side == 1 ? teacher_tcp_socket : student_tcp_socket;
@@ -579,13 +614,16 @@ void ControlLink::close_side_link(Side side)
 // its address.
 void ControlLink::forget_answers_of(Slot slot)
 {
-    const QHostAddress *released = (*m_slots)[slot].destination;
-    if (!released)
-        return;
-    const QHostAddress address = plain_address(*released);
-    for (int i = 0; i < camera_slot::kSlotCount; ++i) {
+    if (const QHostAddress *released = (*m_slots)[slot].destination)
+        forget_answers_from(*released, int(slot));
+}
+
+void ControlLink::forget_answers_from(const QHostAddress &released, int except_slot)
+{
+    const QHostAddress address = plain_address(released);
+    for (int i = 0; m_slots && i < camera_slot::kSlotCount; ++i) {
         const QHostAddress *other = (*m_slots)[Slot(i)].destination;
-        if (Slot(i) != slot && other && plain_address(*other) == address)
+        if (i != except_slot && other && plain_address(*other) == address)
             return;
     }
     m_sent_to.remove(address);

@@ -76,6 +76,14 @@ public:
     // address, over the side's link when it opened one (tcp_up).
     void set_manual_direct_camera(bool teacher, const QString &ip, bool tcp_up);
     const link_choice::ManualDirect &manual_direct() const { return m_manual_direct; }
+    // The console runs (its text answers go to it) from before its first camera on. When it
+    // ends its cameras are forgotten and the side links it held let go.
+    void set_manual_direct_running(bool run);
+    // The side's link to the console's camera, connected with events handled; false when it
+    // did not connect in time (the link is then shut).
+    bool open_manual_direct_link(bool teacher, const QString &ip, int port);
+    // The console let go of a side's camera: what was written goes out, then its link shuts.
+    void release_manual_direct_camera(bool teacher);
     // The recorder's mapped ports as typed, which the frame header translates back.
     void set_mapped_ports(const control_frame::MappedPorts &mapped) { m_mapped_ports = mapped; }
     // The wizard's link: the step shown and the camera layout.
@@ -160,6 +168,8 @@ private:
     bool wizard() const { return m_options.owner == Owner::Wizard; }
     void abort_link(QTcpSocket *link);
     void forget_answers_of(camera_slot::Slot slot);
+    // Unless a camera slot other than except_slot (-1: none) still has the address.
+    void forget_answers_from(const QHostAddress &address, int except_slot);
 
     CameraSlots *m_slots;
     Options m_options;

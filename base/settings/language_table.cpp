@@ -38,4 +38,13 @@ QString catalogue_for_index(int index)
     return QString::fromLatin1(kRows[index].catalogue);
 }
 
+QString catalogue_for_name(const QString &name)
+{
+    for (int i = 0; i < kCount; ++i) {
+        if (name == QLatin1String(kRows[i].name))
+            return catalogue_for_index(i);
+    }
+    return catalogue_for_index(kEnglishIndex);
+}
+
 } // namespace language

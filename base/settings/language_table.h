@@ -10,6 +10,7 @@
 namespace language {
 
 constexpr int kCount = 8;
+constexpr int kChineseIndex = 0;
 constexpr int kEnglishIndex = 1;
 
 // The entry for a system language; every language not among the eight gives English.
@@ -18,5 +19,7 @@ int index_for_locale(QLocale::Language language);
 std::optional<QString> name_for_index(int index);
 // The catalogue resource of an entry; English outside 0 to 7.
 QString catalogue_for_index(int index);
+// The catalogue resource of a language by its name; English for any other name.
+QString catalogue_for_name(const QString &name);
 
 } // namespace language

@@ -298,8 +298,11 @@ void CameraConnections::camera_frame_failed(Slot slot)
 
 void CameraConnections::stop_connect()
 {
+    // One run lets every camera go: the timer is not to fire again during its waits, and a call
+    // that comes meanwhile leaves the run to it.
+    m_stop_connect_timer->stop();
     if (stop_connect_running)
-        return; // the timer fired again during this run's waits
+        return;
     stop_connect_running = true;
     for (Slot slot : {Slot::TeacherFeature, Slot::TeacherPano, Slot::StudentFeature, Slot::StudentPano}) {
         if (m_slots[slot].udp_flag || slot_entries[int(slot)].run.connecting) {
@@ -307,7 +310,6 @@ void CameraConnections::stop_connect()
             wait_ms(kStopConnectGapMs);
         }
     }
-    m_stop_connect_timer->stop();
     stop_connect_running = false;
 }
 

@@ -8,6 +8,8 @@
 #include "core/wait.h"
 #include "guide/guideconfig.h"
 #include "dialogs/image_expand.h"
+#include "dialogs/manual_direct.h"
+#include "dialogs/osdmenu.h"
 #include "settings/input_rules.h"
 #include "settings/language_table.h"
 #include "seams/message_box.h"
@@ -114,10 +116,10 @@ void MainWindow::slot_init_main_window()
     ui->student_shield_seven_checkBox->hide();
     ui->student_shield_eight_checkBox->hide();
     // The captions of the board lose and space times, the PTZ speed tip and the
-    // installation-position row stay hidden (their fields are the tabs').
+    // installation-position row's captions stay hidden (their fields are the tabs', its button
+    // the dialogs' openers').
     for (QWidget *w : std::initializer_list<QWidget *>{ui->label_54, ui->label_190, ui->label_189, ui->label_191,
-                                                       ui->label_192, ui->student_camera_install_pos_pushButton,
-                                                       ui->label_45, ui->label_55})
+                                                       ui->label_192, ui->label_45, ui->label_55})
         w->hide();
 
     // The preset lists the settings file chose the stored entries in.
@@ -148,21 +150,6 @@ void MainWindow::set_all_defaults() { features->set_all_defaults(); }
 void MainWindow::stop_all_tracking() { features->stop_all_tracking(); }
 
 CustomGraphicsScene *MainWindow::region_scene() const { return features->region_scene(); }
-
-void MainWindow::set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up)
-{
-    features->set_manual_direct_ip(teacher, ip, tcp_up);
-}
-
-void MainWindow::set_teacher_ip_edits(const QString &text)
-{
-    features->connections().set_side_addresses(camera_slot::Side::Teacher, text);
-}
-
-void MainWindow::set_student_ip_edits(const QString &text)
-{
-    features->connections().set_side_addresses(camera_slot::Side::Student, text);
-}
 
 // ---- what the features need of the window ----
 
@@ -214,6 +201,21 @@ void MainWindow::student_points_read_back() { emit autocalibrate_update_success(
 void MainWindow::console_reply(const QString &message) { emit send(message); }
 
 bool MainWindow::console_listens() const { return isSignalConnected(QMetaMethod::fromSignal(&MainWindow::send)); }
+
+QString MainWindow::interface_language() const { return language; }
+
+void MainWindow::feed_camera_menu(OSDMenu *dialog)
+{
+    connect(this, &MainWindow::send_stream_to_feature, dialog, &OSDMenu::display_image);
+}
+
+void MainWindow::attach_console(manual_direct *console) { connect(this, &MainWindow::send, console, &manual_direct::getMsg); }
+
+void MainWindow::close_for_director()
+{
+    close_by_director = true;
+    close();
+}
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {

@@ -24,8 +24,9 @@ class QTranslator;
 // The main window: the shell around the form. It builds the form and the feature objects (through
 // WindowFeatures, which owns them), and keeps what is truly window-wide: the start state and the
 // wizard hand-over, the language switch, the dialogs that take the live pictures, and the
-// window's own events. The wizard, the manual director console and the calibration dialog reach
-// the window through the narrow methods below.
+// window's own events. The wizard and the calibration dialog reach the window through the narrow
+// methods below; the dialogs' openers, and the manual director console through them, through its
+// share of WindowFeatures::Shell (DialogLaunchers::Window).
 class MainWindow : public QMainWindow, private WindowFeatures::Shell
 {
     Q_OBJECT
@@ -50,11 +51,6 @@ public:
 
     // The region scene, which the wizard edits as well.
     CustomGraphicsScene *region_scene() const;
-    // The manual director console drives the two sides' cameras by address while it runs, and
-    // puts its addresses into the sides' fields.
-    void set_manual_direct_ip(bool teacher, const QString &ip, bool tcp_up);
-    void set_teacher_ip_edits(const QString &text);
-    void set_student_ip_edits(const QString &text);
 
 signals:
     void student_send_stream_to_feature(QImage &image);
@@ -110,6 +106,10 @@ private:
     void student_points_read_back() override;
     void console_reply(const QString &message) override;
     bool console_listens() const override;
+    QString interface_language() const override;
+    void feed_camera_menu(OSDMenu *dialog) override;
+    void attach_console(manual_direct *console) override;
+    void close_for_director() override;
 
     Ui::MainWindow *ui = nullptr;
     std::unique_ptr<WindowFeatures> features;

@@ -5,6 +5,7 @@
 
 #include "core/installed_catalogue.h"
 #include "settings/language_table.h"
+#include "support/interface_font.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -18,10 +19,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kThaiPointSize = 11; // Thai script needs the larger size to stay legible
-constexpr int kPointSize = 10;
-const char *const kInterfaceFamily = "微软雅黑";
 
 struct KeptText {
     QLineEdit *edit;
@@ -83,15 +80,4 @@ void MainWindow::retranslate_code_texts()
     features->retranslate_code_texts();
 }
 
-void MainWindow::apply_interface_font()
-{
-    QFont interfaceFont = font();
-    interfaceFont.setPointSize(language == QLatin1String("Thai") ? kThaiPointSize : kPointSize);
-    interfaceFont.setFamily(QString::fromUtf8(kInterfaceFamily));
-    // A combo box builds its popup list when its font first changes; the second round reaches
-    // the widgets built during the first.
-    for (int round = 0; round < 2; ++round) {
-        for (QWidget *w : findChildren<QWidget *>())
-            w->setFont(interfaceFont);
-    }
-}
+void MainWindow::apply_interface_font() { ::apply_interface_font(this, language); }

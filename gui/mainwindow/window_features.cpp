@@ -6,6 +6,8 @@
 #include "maintenance/transfer_notice.h"
 #include "video/qffmpeg.h"
 
+#include <QTimer>
+
 using camera_slot::Side;
 
 namespace {
@@ -24,6 +26,7 @@ WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &she
     connect_tabs();
     connect_replies();
     connect_maintenance(window);
+    connect_dialogs();
 }
 
 WindowFeatures::~WindowFeatures() = default;
@@ -117,6 +120,9 @@ void WindowFeatures::create_features(Ui::MainWindow *ui, QWidget *window)
         ParameterArchive::SavePaths{teacher_values.param_save_path, student_values.param_save_path,
                                     board_values.param_save_path},
         window);
+    dialog_launchers = std::make_unique<DialogLaunchers>(
+        CORVANE_FORM_WIDGETS(DialogLaunchers, DIALOG_LAUNCHERS_WIDGETS, ui), camera_slots, camera_ports,
+        *control_link, teacher_values, student_values, window_choices, m_shell, window);
 }
 
 // The settings file's groups as it reads them, shown by their owners in the order of the rows;
@@ -411,6 +417,25 @@ void WindowFeatures::connect_maintenance(QWidget *window)
                      &BackupPanel::show_backup_status);
     QObject::connect(firmware_upgrade.get(), &FirmwareUpgradePanel::backup_file_text, backup_panel.get(),
                      &BackupPanel::show_backup_file);
+}
+
+// The dialogs' openers: the camera menu the menu keys chose, with its keys and its close; the
+// installation measures for the Student tab; the console's takeover of the window's cameras and
+// its addresses for the connections.
+void WindowFeatures::connect_dialogs()
+{
+    using D = DialogLaunchers;
+    DialogLaunchers *dl = dialog_launchers.get();
+    CameraMenuKeys *keys = menu_keys.get();
+    QObject::connect(keys, &CameraMenuKeys::camera_menu_wanted, dl, &D::open_camera_menu);
+    QObject::connect(dl, &D::menu_dialog_opened, picture_previews.get(), &PicturePreviews::menu_dialog_opened);
+    QObject::connect(dl, &D::menu_dialog_closed, keys, &CameraMenuKeys::menu_dialog_closed);
+    QObject::connect(dl, &D::menu_dialog_key, keys, &CameraMenuKeys::dispose_osd_command);
+    QObject::connect(dl, &D::install_position_chosen, student_tab.get(), &StudentTab::set_camera_install_pos);
+    QObject::connect(dl, &D::enlarged_dialogs_close_wanted, dl, [this] { close_enlarged_dialogs(); });
+    QObject::connect(dl, &D::console_cameras_release_wanted, camera_connections->stop_connect_timer(),
+                     qOverload<>(&QTimer::start));
+    QObject::connect(dl, &D::side_addresses_wanted, camera_connections.get(), &CameraConnections::set_side_addresses);
 }
 
 // ---------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "cameras/camera_connections.h"
 #include "cameras/picture_previews.h"
 #include "cameras/visca_replies.h"
+#include "dialogs/dialog_launchers.h"
 #include "mainwindow/reply_parser.h"
 #include "mainwindow/settings_file.h"
 #include "mainwindow/tab_layout.h"
@@ -53,8 +54,9 @@ class WindowFeatures
 
 public:
     // What the features need of the window itself: where a text answer goes instead of the
-    // parser (ReplyRoute), the wizard's takeover, the language, the dialogs' pictures and news.
-    class Shell : public ReplyRoute
+    // parser (ReplyRoute), what the dialogs' openers need of it (DialogLaunchers::Window), the
+    // wizard's takeover, the language, the dialogs' pictures and news.
+    class Shell : public ReplyRoute, public DialogLaunchers::Window
     {
     public:
         // The Wizard Config tab was chosen.
@@ -127,6 +129,7 @@ private:
     void connect_tabs();
     void connect_replies();
     void connect_maintenance(QWidget *window);
+    void connect_dialogs();
 
     Shell &m_shell;
 
@@ -174,4 +177,6 @@ private:
     std::unique_ptr<FirmwareUpgradePanel> firmware_upgrade;
     std::unique_ptr<BackupPanel> backup_panel;
     std::unique_ptr<ParameterArchive> parameter_archive;
+    // The openers of the camera menu, installation position and manual director dialogs.
+    std::unique_ptr<DialogLaunchers> dialog_launchers;
 };

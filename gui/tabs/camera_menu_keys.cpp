@@ -44,6 +44,46 @@ CameraMenuKeys::CameraMenuKeys(const Widgets &widgets, const CameraSlots &camera
     connect(ui.osd_left_Button, &QPushButton::released, this, &CameraMenuKeys::on_osd_left_Button_released);
     connect(ui.osd_right_Button, &QPushButton::pressed, this, &CameraMenuKeys::on_osd_right_Button_pressed);
     connect(ui.osd_right_Button, &QPushButton::released, this, &CameraMenuKeys::on_osd_right_Button_released);
+    connect(ui.teacher_show_osd_menu_pushButton, &QPushButton::clicked, this,
+            &CameraMenuKeys::on_teacher_show_osd_menu_pushButton_clicked);
+    connect(ui.student_show_osd_menu_pushButton, &QPushButton::clicked, this,
+            &CameraMenuKeys::on_student_show_osd_menu_pushButton_clicked);
+    connect(ui.board_show_osd_menu_pushButton, &QPushButton::clicked, this,
+            &CameraMenuKeys::on_board_show_osd_menu_pushButton_clicked);
+}
+
+// ---------------------------------------------------------------------------
+// The camera menu dialog's buttons: the tab's menu object, when its camera is connected.
+
+void CameraMenuKeys::on_teacher_show_osd_menu_pushButton_clicked() { want_side_menu(Side::Teacher); }
+
+void CameraMenuKeys::on_student_show_osd_menu_pushButton_clicked() { want_side_menu(Side::Student); }
+
+void CameraMenuKeys::on_board_show_osd_menu_pushButton_clicked()
+{
+    if (m_slots[Slot::BoardFeature].udp_flag)
+        emit camera_menu_wanted(Side::Board, false);
+}
+
+// The teacher tab offers its menu only while its navigation keys drive the camera's menu.
+void CameraMenuKeys::want_side_menu(Side side)
+{
+    const bool teacher = side == Side::Teacher;
+    const int object = menu_camera(side);
+    if (object == 0 && m_slots[teacher ? Slot::TeacherFeature : Slot::StudentFeature].udp_flag)
+        emit camera_menu_wanted(side, false);
+    else if (object == 1 && m_slots[teacher ? Slot::TeacherPano : Slot::StudentPano].udp_flag)
+        emit camera_menu_wanted(side, true);
+}
+
+void CameraMenuKeys::menu_dialog_closed(Side side)
+{
+    if (side == Side::Teacher)
+        set_teacher_osd_menu_show_flag();
+    else if (side == Side::Student)
+        set_student_osd_menu_show_flag();
+    else
+        set_board_osd_menu_show_flag();
 }
 
 void CameraMenuKeys::send(QHostAddress *destination, int port, const QString &command)

@@ -45,6 +45,9 @@ signals:
     // The camera menu dialog of the side (teacher, student or board) closed: its pictures go back
     // to the previews.
     void camera_menu_closed(camera_slot::Side side);
+    // A tab's camera menu button chose the camera whose menu dialog opens: the side's close-up
+    // camera, or its pano camera (which the dialog plays itself).
+    void camera_menu_wanted(camera_slot::Side side, bool pano);
 };
 
 // The camera's on-screen menu keys: those of the camera menu dialog, sent to the camera chosen
@@ -72,6 +75,8 @@ public:
     void set_teacher_osd_menu_show_flag();
     void set_student_osd_menu_show_flag();
     void set_board_osd_menu_show_flag();
+    // The side's one of the three above.
+    void menu_dialog_closed(camera_slot::Side side);
     // The Preview keys' names for the mode chosen, over the form's texts.
     void retranslate();
     // The camera menu controls of a camera group (0 teacher, 1 student, 2 board) usable or not.
@@ -79,6 +84,9 @@ public:
     // MenuCamera
     int menu_camera(camera_slot::Side side) const override;
 
+    void on_teacher_show_osd_menu_pushButton_clicked();
+    void on_student_show_osd_menu_pushButton_clicked();
+    void on_board_show_osd_menu_pushButton_clicked();
     void on_upgrade_preview_comboBox_activated(int index);
     void on_osd_menu_Button_pressed();
     void on_osd_menu_Button_released();
@@ -96,6 +104,7 @@ public:
     void on_osd_right_Button_released();
 
 private:
+    void want_side_menu(camera_slot::Side side);
     void preview_button(int button, bool pressed);
     void send(QHostAddress *destination, int port, const QString &command);
 

@@ -260,6 +260,14 @@ void StudentTab::follow_layout(int layout)
     ui.tabWidget_2->setEnabled(!two || (feature.device_model == QLatin1String("R6") && feature.udp_flag));
 }
 
+void StudentTab::set_camera_install_pos(const QString &height, const QString &length, const QString &objectHeight)
+{
+    ui.student_camera_height_lineEdit->setText(height);
+    ui.student_camera_length_lineEdit->setText(length);
+    ui.student_object_height_lineEdit->setText(objectHeight);
+    mark_changed();
+}
+
 // ---------------------------------------------------------------------------
 // Apply
 

@@ -165,6 +165,9 @@ public:
     void resolve_student_autocalibrate_status(const QString &value);
     // The student point keys one reply carried, converted in place, into the section.
     void apply_student_region_keys(const StudentReplyKeys &carried);
+    // The installation position dialog's measures: the camera height, the distance and the
+    // object height, to be applied.
+    void set_camera_install_pos(const QString &height, const QString &length, const QString &objectHeight);
     void student_track_check(bool enable);
     void set_student_obtain_apply_enabled(bool enable);
     void set_student_config_combo(int index);

@@ -3071,5 +3071,294 @@ Remove or rename it.</source>
         <source>Hide More</source>
         <translation>إخفاء المزيد</translation>
     </message>
+    <message>
+        <source>Enter the manual director,other operations will be interrupted!</source>
+        <translation>الدخول إلى الإخراج اليدوي، ستتوقف العمليات الأخرى!</translation>
+    </message>
+</context>
+<context>
+    <name>OSDMenu</name>
+    <message>
+        <source>Dialog</source>
+        <translation>مربع حوار</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>أعلى</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>أسفل</translation>
+    </message>
+    <message>
+        <source>MENU</source>
+        <translation>القائمة</translation>
+    </message>
+    <message>
+        <source>Video preview</source>
+        <translation>معاينة الفيديو</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>تحذير</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>انتهت مهلة الاتصال</translation>
+    </message>
+</context>
+<context>
+    <name>camera_install_pos</name>
+    <message>
+        <source>Dialog</source>
+        <translation>مربع حوار</translation>
+    </message>
+    <message>
+        <source>H: </source>
+        <translation>H: </translation>
+    </message>
+    <message>
+        <source>2.2</source>
+        <translation>2.2</translation>
+    </message>
+    <message>
+        <source>d:</source>
+        <translation>d:</translation>
+    </message>
+    <message>
+        <source>6.0</source>
+        <translation>6.0</translation>
+    </message>
+    <message>
+        <source>h:</source>
+        <translation>h:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>افتراضي</translation>
+    </message>
+    <message>
+        <source>Camera install position</source>
+        <translation>موضع تركيب الكاميرا</translation>
+    </message>
+</context>
+<context>
+    <name>manual_direct</name>
+    <message>
+        <source>Manual Director</source>
+        <translation>إخراج يدوي</translation>
+    </message>
+    <message>
+        <source>Director Picture</source>
+        <translation>صورة الإخراج</translation>
+    </message>
+    <message>
+        <source>Auto Direct</source>
+        <translation>إخراج تلقائي</translation>
+    </message>
+    <message>
+        <source>Teacher Feature:</source>
+        <translation>لقطة المعلم القريبة:</translation>
+    </message>
+    <message>
+        <source>Teacher Pano:</source>
+        <translation>بانوراما المعلم:</translation>
+    </message>
+    <message>
+        <source>Student Feature:</source>
+        <translation>لقطة الطلاب القريبة:</translation>
+    </message>
+    <message>
+        <source>Student Pano:</source>
+        <translation>بانوراما الطلاب:</translation>
+    </message>
+    <message>
+        <source>Teacher IP</source>
+        <translation>IP المعلم</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>اتصال</translation>
+    </message>
+    <message>
+        <source>Student IP</source>
+        <translation>IP الطلاب</translation>
+    </message>
+    <message>
+        <source>Low overhead</source>
+        <translation>حمل منخفض</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>سلس</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>المعلم</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>التتبع</translation>
+    </message>
+    <message>
+        <source>Tracking_mode</source>
+        <translation>وضع التتبع</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>وضع المتابعة</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>وضع الكاميرتين</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>الوضع المختلط</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>وضع بانوراما السبورة</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>الأصل</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>تكبير</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>وسط</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>البانوراما</translation>
+    </message>
+    <message>
+        <source>Paltform</source>
+        <translation>المنصة</translation>
+    </message>
+    <message>
+        <source>Board Pano</source>
+        <translation>بانوراما السبورة</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>الطلاب</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>الإعداد</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>تحذير</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>خطأ في إدخال معلومات الشبكة</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>انتهت مهلة الاتصال</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>قطع الاتصال</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>يرجى توصيل الكاميرا</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>Switched to manual director state</source>
+        <translation>تم التبديل إلى الإخراج اليدوي</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>أنواع الاتصال غير متطابقة</translation>
+    </message>
+    <message>
+        <source>Do you want to go into the configuration?</source>
+        <translation>هل تريد الانتقال إلى الإعداد؟</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>هل تريد الخروج حقًا؟</translation>
+    </message>
 </context>
 </TS>

@@ -3075,5 +3075,294 @@ Remove or rename it.</translation>
         <source>Hide More</source>
         <translation>Hide More</translation>
     </message>
+    <message>
+        <source>Enter the manual director,other operations will be interrupted!</source>
+        <translation>Enter the manual director,other operations will be interrupted!</translation>
+    </message>
+</context>
+<context>
+    <name>OSDMenu</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>UP</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>LEFT</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <translation>RIGHT</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>BACK</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>DOWN</translation>
+    </message>
+    <message>
+        <source>MENU</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <source>Video preview</source>
+        <translation>Video preview</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Connection timeout</translation>
+    </message>
+</context>
+<context>
+    <name>camera_install_pos</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>H: </source>
+        <translation>H: </translation>
+    </message>
+    <message>
+        <source>2.2</source>
+        <translation>2.2</translation>
+    </message>
+    <message>
+        <source>d:</source>
+        <translation>d:</translation>
+    </message>
+    <message>
+        <source>6.0</source>
+        <translation>6.0</translation>
+    </message>
+    <message>
+        <source>h:</source>
+        <translation>h:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>Camera install position</source>
+        <translation>Camera install position</translation>
+    </message>
+</context>
+<context>
+    <name>manual_direct</name>
+    <message>
+        <source>Manual Director</source>
+        <translation>Manual Director</translation>
+    </message>
+    <message>
+        <source>Director Picture</source>
+        <translation>Director Picture</translation>
+    </message>
+    <message>
+        <source>Auto Direct</source>
+        <translation>Auto Direct</translation>
+    </message>
+    <message>
+        <source>Teacher Feature:</source>
+        <translation>Teacher Feature:</translation>
+    </message>
+    <message>
+        <source>Teacher Pano:</source>
+        <translation>Teacher Pano:</translation>
+    </message>
+    <message>
+        <source>Student Feature:</source>
+        <translation>Student Feature:</translation>
+    </message>
+    <message>
+        <source>Student Pano:</source>
+        <translation>Student Pano:</translation>
+    </message>
+    <message>
+        <source>Teacher IP</source>
+        <translation>Teacher IP</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Student IP</source>
+        <translation>Student IP</translation>
+    </message>
+    <message>
+        <source>Low overhead</source>
+        <translation>Low overhead</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Smooth</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Teacher</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Track</translation>
+    </message>
+    <message>
+        <source>Tracking_mode</source>
+        <translation>Tracking_mode</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>Follow Mode</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>Binocular Mode</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>Mixed Mode</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>Board Pano Mode</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Mid</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>Pano</translation>
+    </message>
+    <message>
+        <source>Paltform</source>
+        <translation>Paltform</translation>
+    </message>
+    <message>
+        <source>Board Pano</source>
+        <translation>Board Pano</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Config</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>Network information fill in error</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Connection timeout</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>Please connect the camera</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Switched to manual director state</source>
+        <translation>Switched to manual director state</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>Connection types do not match</translation>
+    </message>
+    <message>
+        <source>Do you want to go into the configuration?</source>
+        <translation>Do you want to go into the configuration?</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>Do you really want to exit?</translation>
+    </message>
 </context>
 </TS>

@@ -3079,5 +3079,294 @@ Elimínela o cámbiele el nombre.</translation>
         <source>Hide More</source>
         <translation>Mostrar menos</translation>
     </message>
+    <message>
+        <source>Enter the manual director,other operations will be interrupted!</source>
+        <translation>Se entrará en la realización manual; ¡las demás operaciones se interrumpirán!</translation>
+    </message>
+</context>
+<context>
+    <name>OSDMenu</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>ARRIBA</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>IZQ.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <translation>DCHA.</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>ATRÁS</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>ABAJO</translation>
+    </message>
+    <message>
+        <source>MENU</source>
+        <translation>MENÚ</translation>
+    </message>
+    <message>
+        <source>Video preview</source>
+        <translation>Vista previa de vídeo</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Tiempo de conexión agotado</translation>
+    </message>
+</context>
+<context>
+    <name>camera_install_pos</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>H: </source>
+        <translation>H: </translation>
+    </message>
+    <message>
+        <source>2.2</source>
+        <translation>2.2</translation>
+    </message>
+    <message>
+        <source>d:</source>
+        <translation>d:</translation>
+    </message>
+    <message>
+        <source>6.0</source>
+        <translation>6.0</translation>
+    </message>
+    <message>
+        <source>h:</source>
+        <translation>h:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Por defecto</translation>
+    </message>
+    <message>
+        <source>Camera install position</source>
+        <translation>Posición de instalación de la cámara</translation>
+    </message>
+</context>
+<context>
+    <name>manual_direct</name>
+    <message>
+        <source>Manual Director</source>
+        <translation>Realiz. manual</translation>
+    </message>
+    <message>
+        <source>Director Picture</source>
+        <translation>Imagen de realización</translation>
+    </message>
+    <message>
+        <source>Auto Direct</source>
+        <translation>Realiz. automática</translation>
+    </message>
+    <message>
+        <source>Teacher Feature:</source>
+        <translation>Primer plano profesor:</translation>
+    </message>
+    <message>
+        <source>Teacher Pano:</source>
+        <translation>Panorámica profesor:</translation>
+    </message>
+    <message>
+        <source>Student Feature:</source>
+        <translation>Primer plano alumnos:</translation>
+    </message>
+    <message>
+        <source>Student Pano:</source>
+        <translation>Panorámica alumnos:</translation>
+    </message>
+    <message>
+        <source>Teacher IP</source>
+        <translation>IP profesor</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
+    </message>
+    <message>
+        <source>Student IP</source>
+        <translation>IP alumnos</translation>
+    </message>
+    <message>
+        <source>Low overhead</source>
+        <translation>Baja carga</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Fluido</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Profesor</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Seguim.</translation>
+    </message>
+    <message>
+        <source>Tracking_mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>Modo seguir</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>Modo binocular</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>Modo mixto</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>Modo panorámica pizarra</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izqda.</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Centro</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Dcha.</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>Panorámica</translation>
+    </message>
+    <message>
+        <source>Paltform</source>
+        <translation>Tarima</translation>
+    </message>
+    <message>
+        <source>Board Pano</source>
+        <translation>Panorámica pizarra</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>Error en los datos de red introducidos</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Tiempo de conexión agotado</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>Conecte la cámara</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Switched to manual director state</source>
+        <translation>Cambiado a realización manual</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>Los tipos de conexión no coinciden</translation>
+    </message>
+    <message>
+        <source>Do you want to go into the configuration?</source>
+        <translation>¿Desea pasar a la configuración?</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>¿Seguro que desea salir?</translation>
+    </message>
 </context>
 </TS>

@@ -3078,5 +3078,294 @@ Hapus atau ganti namanya.</translation>
         <source>Hide More</source>
         <translation>Sembunyikan lainnya</translation>
     </message>
+    <message>
+        <source>Enter the manual director,other operations will be interrupted!</source>
+        <translation>Masuk ke sutradara manual, operasi lain akan dihentikan!</translation>
+    </message>
+</context>
+<context>
+    <name>OSDMenu</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>ATAS</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>KIRI</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <translation>KANAN</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>KEMBALI</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>BAWAH</translation>
+    </message>
+    <message>
+        <source>MENU</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <source>Video preview</source>
+        <translation>Pratinjau video</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Peringatan</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Waktu koneksi habis</translation>
+    </message>
+</context>
+<context>
+    <name>camera_install_pos</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>H: </source>
+        <translation>H: </translation>
+    </message>
+    <message>
+        <source>2.2</source>
+        <translation>2.2</translation>
+    </message>
+    <message>
+        <source>d:</source>
+        <translation>d:</translation>
+    </message>
+    <message>
+        <source>6.0</source>
+        <translation>6.0</translation>
+    </message>
+    <message>
+        <source>h:</source>
+        <translation>h:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Terapkan</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>Camera install position</source>
+        <translation>Posisi pemasangan kamera</translation>
+    </message>
+</context>
+<context>
+    <name>manual_direct</name>
+    <message>
+        <source>Manual Director</source>
+        <translation>Sutradara Manual</translation>
+    </message>
+    <message>
+        <source>Director Picture</source>
+        <translation>Gambar Sutradara</translation>
+    </message>
+    <message>
+        <source>Auto Direct</source>
+        <translation>Sutradara Otomatis</translation>
+    </message>
+    <message>
+        <source>Teacher Feature:</source>
+        <translation>Close-up Guru:</translation>
+    </message>
+    <message>
+        <source>Teacher Pano:</source>
+        <translation>Panorama Guru:</translation>
+    </message>
+    <message>
+        <source>Student Feature:</source>
+        <translation>Close-up Siswa:</translation>
+    </message>
+    <message>
+        <source>Student Pano:</source>
+        <translation>Panorama Siswa:</translation>
+    </message>
+    <message>
+        <source>Teacher IP</source>
+        <translation>IP Guru</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Hubungkan</translation>
+    </message>
+    <message>
+        <source>Student IP</source>
+        <translation>IP Siswa</translation>
+    </message>
+    <message>
+        <source>Low overhead</source>
+        <translation>Beban rendah</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>Halus</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Guru</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>Lacak</translation>
+    </message>
+    <message>
+        <source>Tracking_mode</source>
+        <translation>Mode Lacak</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>Mode ikuti</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>Mode binokular</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>Mode campuran</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>Mode panorama papan</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Awal</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Perkecil</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Perbesar</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Kiri</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>Tengah</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Kanan</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>Panorama</translation>
+    </message>
+    <message>
+        <source>Paltform</source>
+        <translation>Podium</translation>
+    </message>
+    <message>
+        <source>Board Pano</source>
+        <translation>Panorama Papan</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>Siswa</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Konfigurasi</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Peringatan</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>Informasi jaringan salah diisi</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Waktu koneksi habis</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Putuskan</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>Silakan hubungkan kamera</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informasi</translation>
+    </message>
+    <message>
+        <source>Switched to manual director state</source>
+        <translation>Beralih ke mode sutradara manual</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>Jenis koneksi tidak cocok</translation>
+    </message>
+    <message>
+        <source>Do you want to go into the configuration?</source>
+        <translation>Masuk ke konfigurasi?</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>Yakin ingin keluar?</translation>
+    </message>
 </context>
 </TS>

@@ -3071,5 +3071,294 @@ Remove or rename it.</source>
         <source>Hide More</source>
         <translation>詳細を隠す</translation>
     </message>
+    <message>
+        <source>Enter the manual director,other operations will be interrupted!</source>
+        <translation>手動スイッチングに入ります。他の操作は中断されます！</translation>
+    </message>
+</context>
+<context>
+    <name>OSDMenu</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>決定</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>MENU</source>
+        <translation>メニュー</translation>
+    </message>
+    <message>
+        <source>Video preview</source>
+        <translation>映像プレビュー</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>接続がタイムアウトしました</translation>
+    </message>
+</context>
+<context>
+    <name>camera_install_pos</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>H: </source>
+        <translation>H: </translation>
+    </message>
+    <message>
+        <source>2.2</source>
+        <translation>2.2</translation>
+    </message>
+    <message>
+        <source>d:</source>
+        <translation>d:</translation>
+    </message>
+    <message>
+        <source>6.0</source>
+        <translation>6.0</translation>
+    </message>
+    <message>
+        <source>h:</source>
+        <translation>h:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>初期値</translation>
+    </message>
+    <message>
+        <source>Camera install position</source>
+        <translation>カメラ設置位置</translation>
+    </message>
+</context>
+<context>
+    <name>manual_direct</name>
+    <message>
+        <source>Manual Director</source>
+        <translation>手動スイッチング</translation>
+    </message>
+    <message>
+        <source>Director Picture</source>
+        <translation>スイッチング映像</translation>
+    </message>
+    <message>
+        <source>Auto Direct</source>
+        <translation>自動スイッチング</translation>
+    </message>
+    <message>
+        <source>Teacher Feature:</source>
+        <translation>教師アップ：</translation>
+    </message>
+    <message>
+        <source>Teacher Pano:</source>
+        <translation>教師パノラマ：</translation>
+    </message>
+    <message>
+        <source>Student Feature:</source>
+        <translation>生徒アップ：</translation>
+    </message>
+    <message>
+        <source>Student Pano:</source>
+        <translation>生徒パノラマ：</translation>
+    </message>
+    <message>
+        <source>Teacher IP</source>
+        <translation>教師IP</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>接続</translation>
+    </message>
+    <message>
+        <source>Student IP</source>
+        <translation>生徒IP</translation>
+    </message>
+    <message>
+        <source>Low overhead</source>
+        <translation>低負荷</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>滑らか</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>教師</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>追尾</translation>
+    </message>
+    <message>
+        <source>Tracking_mode</source>
+        <translation>追尾モード</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>フォローモード</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>2眼モード</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>ミックスモード</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>板書パノラマモード</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>全景</translation>
+    </message>
+    <message>
+        <source>Paltform</source>
+        <translation>教壇</translation>
+    </message>
+    <message>
+        <source>Board Pano</source>
+        <translation>板書パノラマ</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>生徒</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>ネットワーク情報の入力に誤りがあります</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>接続がタイムアウトしました</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>切断</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>カメラを接続してください</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Switched to manual director state</source>
+        <translation>手動スイッチングに切り替えました</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>接続タイプが一致しません</translation>
+    </message>
+    <message>
+        <source>Do you want to go into the configuration?</source>
+        <translation>設定に戻りますか？</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>本当に終了しますか？</translation>
+    </message>
 </context>
 </TS>

@@ -3071,5 +3071,294 @@ Remove or rename it.</source>
         <source>Hide More</source>
         <translation>간단히 보기</translation>
     </message>
+    <message>
+        <source>Enter the manual director,other operations will be interrupted!</source>
+        <translation>수동 연출로 들어갑니다. 다른 작업은 중단됩니다!</translation>
+    </message>
+</context>
+<context>
+    <name>OSDMenu</name>
+    <message>
+        <source>Dialog</source>
+        <translation>대화 상자</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>위</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>왼쪽</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <translation>오른쪽</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>뒤로</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>아래</translation>
+    </message>
+    <message>
+        <source>MENU</source>
+        <translation>메뉴</translation>
+    </message>
+    <message>
+        <source>Video preview</source>
+        <translation>영상 미리보기</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>경고</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>연결 시간 초과</translation>
+    </message>
+</context>
+<context>
+    <name>camera_install_pos</name>
+    <message>
+        <source>Dialog</source>
+        <translation>대화 상자</translation>
+    </message>
+    <message>
+        <source>H: </source>
+        <translation>H: </translation>
+    </message>
+    <message>
+        <source>2.2</source>
+        <translation>2.2</translation>
+    </message>
+    <message>
+        <source>d:</source>
+        <translation>d:</translation>
+    </message>
+    <message>
+        <source>6.0</source>
+        <translation>6.0</translation>
+    </message>
+    <message>
+        <source>h:</source>
+        <translation>h:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>Camera install position</source>
+        <translation>카메라 설치 위치</translation>
+    </message>
+</context>
+<context>
+    <name>manual_direct</name>
+    <message>
+        <source>Manual Director</source>
+        <translation>수동 연출</translation>
+    </message>
+    <message>
+        <source>Director Picture</source>
+        <translation>연출 화면</translation>
+    </message>
+    <message>
+        <source>Auto Direct</source>
+        <translation>자동 연출</translation>
+    </message>
+    <message>
+        <source>Teacher Feature:</source>
+        <translation>교사 클로즈업:</translation>
+    </message>
+    <message>
+        <source>Teacher Pano:</source>
+        <translation>교사 파노라마:</translation>
+    </message>
+    <message>
+        <source>Student Feature:</source>
+        <translation>학생 클로즈업:</translation>
+    </message>
+    <message>
+        <source>Student Pano:</source>
+        <translation>학생 파노라마:</translation>
+    </message>
+    <message>
+        <source>Teacher IP</source>
+        <translation>교사 IP</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>연결</translation>
+    </message>
+    <message>
+        <source>Student IP</source>
+        <translation>학생 IP</translation>
+    </message>
+    <message>
+        <source>Low overhead</source>
+        <translation>저부하</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>부드럽게</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>교사</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>추적</translation>
+    </message>
+    <message>
+        <source>Tracking_mode</source>
+        <translation>추적 모드</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>팔로우 모드</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>듀얼 카메라 모드</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>혼합 모드</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>판서 파노라마 모드</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>홈</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>줌 아웃</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>줌 인</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>왼쪽</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>가운데</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>오른쪽</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>전경</translation>
+    </message>
+    <message>
+        <source>Paltform</source>
+        <translation>교단</translation>
+    </message>
+    <message>
+        <source>Board Pano</source>
+        <translation>판서 파노라마</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>학생</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>경고</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>네트워크 정보 입력 오류</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>연결 시간 초과</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>연결 해제</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>카메라를 연결하십시오</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Switched to manual director state</source>
+        <translation>수동 연출 상태로 전환되었습니다</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>연결 유형이 일치하지 않습니다</translation>
+    </message>
+    <message>
+        <source>Do you want to go into the configuration?</source>
+        <translation>설정으로 이동하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>정말 종료하시겠습니까?</translation>
+    </message>
 </context>
 </TS>

@@ -3072,5 +3072,294 @@ Remove or rename it.</source>
         <source>Hide More</source>
         <translation>ซ่อนเพิ่มเติม</translation>
     </message>
+    <message>
+        <source>Enter the manual director,other operations will be interrupted!</source>
+        <translation>เข้าสู่การกำกับภาพเอง การทำงานอื่นจะถูกหยุด!</translation>
+    </message>
+</context>
+<context>
+    <name>OSDMenu</name>
+    <message>
+        <source>Dialog</source>
+        <translation>กล่องโต้ตอบ</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>ขึ้น</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>ซ้าย</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <translation>ขวา</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>กลับ</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>ลง</translation>
+    </message>
+    <message>
+        <source>MENU</source>
+        <translation>เมนู</translation>
+    </message>
+    <message>
+        <source>Video preview</source>
+        <translation>ดูตัวอย่างวิดีโอ</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>คำเตือน</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>การเชื่อมต่อหมดเวลา</translation>
+    </message>
+</context>
+<context>
+    <name>camera_install_pos</name>
+    <message>
+        <source>Dialog</source>
+        <translation>กล่องโต้ตอบ</translation>
+    </message>
+    <message>
+        <source>H: </source>
+        <translation>H: </translation>
+    </message>
+    <message>
+        <source>2.2</source>
+        <translation>2.2</translation>
+    </message>
+    <message>
+        <source>d:</source>
+        <translation>d:</translation>
+    </message>
+    <message>
+        <source>6.0</source>
+        <translation>6.0</translation>
+    </message>
+    <message>
+        <source>h:</source>
+        <translation>h:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>นำไปใช้</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>ค่าเริ่มต้น</translation>
+    </message>
+    <message>
+        <source>Camera install position</source>
+        <translation>ตำแหน่งติดตั้งกล้อง</translation>
+    </message>
+</context>
+<context>
+    <name>manual_direct</name>
+    <message>
+        <source>Manual Director</source>
+        <translation>กำกับภาพเอง</translation>
+    </message>
+    <message>
+        <source>Director Picture</source>
+        <translation>ภาพกำกับ</translation>
+    </message>
+    <message>
+        <source>Auto Direct</source>
+        <translation>กำกับภาพอัตโนมัติ</translation>
+    </message>
+    <message>
+        <source>Teacher Feature:</source>
+        <translation>โคลสอัพครู:</translation>
+    </message>
+    <message>
+        <source>Teacher Pano:</source>
+        <translation>พาโนรามาครู:</translation>
+    </message>
+    <message>
+        <source>Student Feature:</source>
+        <translation>โคลสอัพนักเรียน:</translation>
+    </message>
+    <message>
+        <source>Student Pano:</source>
+        <translation>พาโนรามานักเรียน:</translation>
+    </message>
+    <message>
+        <source>Teacher IP</source>
+        <translation>IP ครู</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>เชื่อมต่อ</translation>
+    </message>
+    <message>
+        <source>Student IP</source>
+        <translation>IP นักเรียน</translation>
+    </message>
+    <message>
+        <source>Low overhead</source>
+        <translation>ใช้ทรัพยากรน้อย</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>ลื่นไหล</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>ครู</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>ติดตาม</translation>
+    </message>
+    <message>
+        <source>Tracking_mode</source>
+        <translation>โหมดติดตาม</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>โหมดติดตามตัว</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>โหมดสองกล้อง</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>โหมดผสม</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>โหมดพาโนรามากระดาน</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>จุดเริ่ม</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>ซูมออก</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>ซูมเข้า</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>ซ้าย</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>กลาง</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>ขวา</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>พาโนรามา</translation>
+    </message>
+    <message>
+        <source>Paltform</source>
+        <translation>โพเดียม</translation>
+    </message>
+    <message>
+        <source>Board Pano</source>
+        <translation>พาโนรามากระดาน</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>นักเรียน</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>ตั้งค่า</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>คำเตือน</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>กรอกข้อมูลเครือข่ายไม่ถูกต้อง</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>การเชื่อมต่อหมดเวลา</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>เลิกเชื่อมต่อ</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>โปรดเชื่อมต่อกล้อง</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>ข้อมูล</translation>
+    </message>
+    <message>
+        <source>Switched to manual director state</source>
+        <translation>เปลี่ยนเป็นการกำกับภาพเองแล้ว</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>ประเภทการเชื่อมต่อไม่ตรงกัน</translation>
+    </message>
+    <message>
+        <source>Do you want to go into the configuration?</source>
+        <translation>ต้องการเข้าสู่การตั้งค่าหรือไม่?</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>ต้องการออกจากโปรแกรมหรือไม่?</translation>
+    </message>
 </context>
 </TS>

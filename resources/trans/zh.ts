@@ -3070,5 +3070,294 @@ Remove or rename it.</source>
         <source>Hide More</source>
         <translation>收起更多</translation>
     </message>
+    <message>
+        <source>Enter the manual director,other operations will be interrupted!</source>
+        <translation>进入手动导播，其他操作将被中断！</translation>
+    </message>
+</context>
+<context>
+    <name>OSDMenu</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>MENU</source>
+        <translation>菜单</translation>
+    </message>
+    <message>
+        <source>Video preview</source>
+        <translation>视频预览</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>连接超时</translation>
+    </message>
+</context>
+<context>
+    <name>camera_install_pos</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>H: </source>
+        <translation>H: </translation>
+    </message>
+    <message>
+        <source>2.2</source>
+        <translation>2.2</translation>
+    </message>
+    <message>
+        <source>d:</source>
+        <translation>d:</translation>
+    </message>
+    <message>
+        <source>6.0</source>
+        <translation>6.0</translation>
+    </message>
+    <message>
+        <source>h:</source>
+        <translation>h:</translation>
+    </message>
+    <message>
+        <source>0.0</source>
+        <translation>0.0</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Camera install position</source>
+        <translation>摄像机安装位置</translation>
+    </message>
+</context>
+<context>
+    <name>manual_direct</name>
+    <message>
+        <source>Manual Director</source>
+        <translation>手动导播</translation>
+    </message>
+    <message>
+        <source>Director Picture</source>
+        <translation>导播画面</translation>
+    </message>
+    <message>
+        <source>Auto Direct</source>
+        <translation>自动导播</translation>
+    </message>
+    <message>
+        <source>Teacher Feature:</source>
+        <translation>教师特写：</translation>
+    </message>
+    <message>
+        <source>Teacher Pano:</source>
+        <translation>教师全景：</translation>
+    </message>
+    <message>
+        <source>Student Feature:</source>
+        <translation>学生特写：</translation>
+    </message>
+    <message>
+        <source>Student Pano:</source>
+        <translation>学生全景：</translation>
+    </message>
+    <message>
+        <source>Teacher IP</source>
+        <translation>教师IP</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Student IP</source>
+        <translation>学生IP</translation>
+    </message>
+    <message>
+        <source>Low overhead</source>
+        <translation>低开销</translation>
+    </message>
+    <message>
+        <source>Smooth</source>
+        <translation>流畅</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>教师</translation>
+    </message>
+    <message>
+        <source>Track</source>
+        <translation>跟踪</translation>
+    </message>
+    <message>
+        <source>Tracking_mode</source>
+        <translation>跟踪模式</translation>
+    </message>
+    <message>
+        <source>Follow Mode</source>
+        <translation>跟随模式</translation>
+    </message>
+    <message>
+        <source>Binocular Mode</source>
+        <translation>双目模式</translation>
+    </message>
+    <message>
+        <source>Mixed Mode</source>
+        <translation>混合模式</translation>
+    </message>
+    <message>
+        <source>Board Pano Mode</source>
+        <translation>板书全景模式</translation>
+    </message>
+    <message>
+        <source>↖</source>
+        <translation>↖</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>↗</source>
+        <translation>↗</translation>
+    </message>
+    <message>
+        <source>←</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>归位</translation>
+    </message>
+    <message>
+        <source>→</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>↙</source>
+        <translation>↙</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>↘</source>
+        <translation>↘</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Mid</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Pano</source>
+        <translation>全景</translation>
+    </message>
+    <message>
+        <source>Paltform</source>
+        <translation>讲台</translation>
+    </message>
+    <message>
+        <source>Board Pano</source>
+        <translation>板书全景</translation>
+    </message>
+    <message>
+        <source>Student</source>
+        <translation>学生</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Network information fill in error</source>
+        <translation>网络信息填写错误</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>连接超时</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>请连接摄像机</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Switched to manual director state</source>
+        <translation>已切换到手动导播状态</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>连接类型不匹配</translation>
+    </message>
+    <message>
+        <source>Do you want to go into the configuration?</source>
+        <translation>是否进入配置？</translation>
+    </message>
+    <message>
+        <source>Do you really want to exit?</source>
+        <translation>确定要退出吗？</translation>
+    </message>
 </context>
 </TS>

@@ -32,4 +32,20 @@ QStringList receivedUpToMarkers(SimCamera &camera, int timeoutMs)
     return got;
 }
 
+QStringList receivedSince(const SimCamera &camera, int from, Kind kind)
+{
+    QStringList got;
+    const QVector<SimMessage> received = camera.received();
+    for (int i = from; i < received.size(); ++i) {
+        const SimMessage &m = received[i];
+        if (m.direction != SimDirection::Received)
+            continue;
+        if (kind == Kind::Text && m.isText())
+            got << m.text();
+        else if (kind == Kind::Visca && m.isVisca())
+            got << QString::fromLatin1(m.payload.toHex(' ').toUpper());
+    }
+    return got;
+}
+
 } // namespace simwire

@@ -14,4 +14,9 @@ namespace simwire {
 // A VISCA payload comes in upper-case hex ("81 01 06 04 FF"), a text block as it is.
 QStringList receivedUpToMarkers(SimCamera &camera, int timeoutMs = 3000);
 
+// The text blocks, or the VISCA payloads in upper-case hex, the camera received from its record
+// number from on (receivedCount() before the action), in the order they came.
+enum class Kind { Text, Visca };
+QStringList receivedSince(const SimCamera &camera, int from, Kind kind);
+
 } // namespace simwire

@@ -560,7 +560,8 @@ private slots:
     }
 
     // The console's takeover: teacher feature, teacher pano, student feature, student pano,
-    // one after the other; the board stays.
+    // one after the other; the board stays. The timer does not tick again while the cameras
+    // let go (a tick meanwhile would toggle a camera still letting go).
     void stopConnectOrder()
     {
         Fixture f;
@@ -568,10 +569,12 @@ private slots:
              {Slot::TeacherFeature, Slot::TeacherPano, Slot::StudentFeature, Slot::StudentPano, Slot::BoardFeature})
             f.press(slot, addressOf(slot));
         QStringList order;
+        QTimer *timer = f.conn.stop_connect_timer();
         for (Slot slot : {Slot::StudentPano, Slot::TeacherPano, Slot::StudentFeature, Slot::TeacherFeature})
-            connect(f.conn.decoder(slot), &QObject::destroyed, this,
-                    [&order, slot] { order << camera_slot::name(slot); });
-        f.conn.stop_connect_timer()->start();
+            connect(f.conn.decoder(slot), &QObject::destroyed, this, [&order, slot, timer] {
+                order << camera_slot::name(slot) + (timer->isActive() ? QStringLiteral(" (timer ticking)") : QString());
+            });
+        timer->start();
         QTRY_VERIFY_WITH_TIMEOUT(order.size() == 4, kWaitMs);
         QCOMPARE(order, (QStringList{"teacher_feature", "teacher_pano", "student_feature", "student_pano"}));
         QTRY_VERIFY(!f.conn.stop_connect_timer()->isActive());

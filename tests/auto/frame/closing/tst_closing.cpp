@@ -1,9 +1,11 @@
-// Closing the whole window: the exit and Wizard Config questions with their answers, a settings
-// file that cannot be written, a close during the closing, and a new start after an exit. The
-// teacher camera is simulated on 127.0.0.2, with its picture and the free preview's.
+// Closing the whole window: the exit and Wizard Config questions with their answers, the manual
+// director console's exit, a settings file that cannot be written, a close during the closing,
+// and a new start after an exit. The teacher camera is simulated on 127.0.0.2, with its picture
+// and the free preview's.
 #include "app_entry.h"
 #include "core/reachability.h"
 #include "core/time_scale.h"
+#include "dialogs/manual_direct.h"
 #include "folder_faults.h"
 #include "guide/guideconfig.h"
 #include "recording_presenter.h"
@@ -230,6 +232,34 @@ private slots:
         QCOMPARE(pipe ? pipe->reads() : 0, 0);
         if (!fifo)
             QCOMPARE(fileBytes(), before);
+    }
+
+    // The manual director console's exit: the console asks, lets its cameras go and tells the
+    // window, which closes without a question of its own, the settings written and every camera
+    // and picture let go (the console took the window's cameras when it opened).
+    void directorRoad()
+    {
+        RecordingPresenter boxes;
+        WindowHolder w;
+        open(w);
+        boxes.clear();
+        QTimer look;
+        connect(&look, &QTimer::timeout, this, [&look] {
+            auto *console = topLevel<manual_direct>();
+            if (!console || !console->isVisible() || QFFmpeg::instances() > 1)
+                return; // the window's teacher camera is still letting go; the free preview plays on
+            look.stop();
+            console->close();
+        });
+        look.start(10);
+        w.widget<QPushButton>("manual_director_button")->click();
+        QVERIFY(!look.isActive());
+        QCOMPARE(boxes.texts(), (QStringList{"Enter the manual director,other operations will be interrupted!", kExit}));
+        QVERIFY(!w->isVisible());
+        QCOMPARE(topLevel<manual_direct>(), nullptr);
+        verifyConnected(w, false);
+        QSettings saved(settings_file_path(), QSettings::IniFormat);
+        QCOMPARE(saved.value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString(), QStringLiteral("1"));
     }
 
     // A close that comes while the cameras let go (their waits handle events) is refused, and

@@ -27,6 +27,10 @@ struct Window : WindowFeatures::Shell {
     void student_points_read_back() override {}
     void console_reply(const QString &) override {}
     bool console_listens() const override { return false; }
+    QString interface_language() const override { return QStringLiteral("English"); }
+    void feed_camera_menu(OSDMenu *) override {}
+    void attach_console(manual_direct *) override {}
+    void close_for_director() override {}
 };
 
 struct Layout {

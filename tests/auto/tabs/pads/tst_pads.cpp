@@ -1,8 +1,9 @@
 // The pads, presets and camera menu keys without the window, against simulated cameras: every
 // pad, zoom, Home, preset, tracking and menu key button sends its exact bytes to the right
 // camera and port for each camera model and flag combination; a button whose camera is not
-// connected warns and sends nothing. The zoom field and its refresh after a zoom key are the
-// VISCA replies', which learn the models from the cameras' model replies.
+// connected warns and sends nothing; a tab's camera menu button asks for the dialog of its
+// chosen camera while that camera is connected. The zoom field and its refresh after a zoom key
+// are the VISCA replies', which learn the models from the cameras' model replies.
 #include "cameras/visca_replies.h"
 #include "core/time_scale.h"
 #include "form_rig.h"
@@ -469,6 +470,57 @@ private slots:
                 QCOMPARE(rig.keys.menu_camera(Side::Board), -1);
             }
         }
+    }
+
+    // A tab's camera menu button asks for the dialog of the camera its menu controls chose, only
+    // while that camera is connected: the teacher tab's only while its pad navigates the menu.
+    void menuDialogWanted_data()
+    {
+        QTest::addColumn<QString>("setup"); // see Rig::setUp
+        QTest::addColumn<bool>("ptzNavigation");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("wanted"); // "<side> feature|pano", or empty
+        const struct {
+            const char *setup;
+            bool ptz;
+            const char *tab, *wanted;
+        } rows[] = {
+            {"menu=0", false, "teacher", "teacher feature"},
+            {"menu=1", false, "teacher", "teacher pano"},
+            {"menu=0", true, "teacher", ""},
+            {"menu=1", true, "teacher", ""},
+            {"menu=0 attach=1", false, "teacher", ""},
+            {"menu=1 attach=0", false, "teacher", ""},
+            {"menu=0", true, "student", "student feature"},
+            {"menu=1", false, "student", "student pano"},
+            {"menu=0 attach=3", false, "student", ""},
+            {"menu=1 attach=2", false, "student", ""},
+            {"menu=1", true, "board", "board feature"},
+            {"attach=5", false, "board", ""},
+        };
+        for (const auto &r : rows)
+            QTest::addRow("%s %s%s", r.tab, r.setup, r.ptz ? " ptz" : "")
+                << QString::fromLatin1(r.setup) << r.ptz
+                << QStringLiteral("%1_show_osd_menu_pushButton").arg(QLatin1String(r.tab))
+                << QString::fromLatin1(r.wanted);
+    }
+    void menuDialogWanted()
+    {
+        QFETCH(QString, setup);
+        QFETCH(bool, ptzNavigation);
+        QFETCH(QString, button);
+        QFETCH(QString, wanted);
+        Rig rig;
+        rig.setUp(setup);
+        rig.ui->teacher_navigate_ptz_mode_radioButton->setChecked(ptzNavigation);
+        rig.ui->teacher_navigate_osd_mode_radioButton->setChecked(!ptzNavigation);
+        QStringList got;
+        QObject::connect(&rig.keys, &CameraMenuKeys::camera_menu_wanted, [&got](Side side, bool pano) {
+            got << QLatin1String(sideName(side)) + (pano ? " pano" : " feature");
+        });
+        rig.step(button + " clicked");
+        QCOMPARE(got, wanted.isEmpty() ? QStringList() : QStringList{wanted});
+        verifySent({});
     }
 
     // Home writes "1.0x" and forgets the optical end at once, and reads the feature camera's

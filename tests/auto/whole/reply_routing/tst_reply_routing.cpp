@@ -309,8 +309,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("resolver_param[teacher_parameter")), kReplyMs);
     }
 
-    // The console's cameras take the side's link when the console says it is up, else UDP; the
-    // console fills both address fields of a side.
+    // The console's cameras take the side's link when the console says it is up, else UDP, until
+    // the console lets them go; the console fills both address fields of a side.
     void manualDirectLinks()
     {
         SimCamera &teacher = camera(29), &student = camera(30);
@@ -326,6 +326,14 @@ private slots:
         f->link().sendMsg_Net(&s, 6791, QStringLiteral("student_parameter\nget_tracking_status"), false);
         QCOMPARE(nextTransport(teacher) + nextTransport(student), "tcpudp");
         QTRY_COMPARE_WITH_TIMEOUT(shell.console.size(), 2, kReplyMs);
+
+        // A camera the console let go: its link shuts, and its late answers are not taken.
+        f->link().release_manual_direct_camera(true);
+        f->link().release_manual_direct_camera(false);
+        QTRY_COMPARE_WITH_TIMEOUT(teacher.tcpLinkCount(), 0, kReplyMs);
+        QVERIFY(student.pushDatagram(false, "student_parameter\nstudent_tracking_status=start", kTool, 7791));
+        QTest::qWait(kSettleMs);
+        QCOMPARE(shell.console.size(), 2);
 
         f->connections().set_side_addresses(camera_slot::Side::Teacher, QStringLiteral("10.1.1.1"));
         f->connections().set_side_addresses(camera_slot::Side::Student, QStringLiteral("10.1.1.2"));
