@@ -83,10 +83,36 @@ QCheckBox *TeacherRegionStep::board_box(int index) const
     return boxes[index];
 }
 
-void TeacherRegionStep::hide_shown_regions()
+void TeacherRegionStep::regions_shown_changed(bool on)
 {
+    m_flags.track_region_shown = on;
     m_flags.snapshot_region_shown = false;
-    m_flags.track_region_shown = false;
+    set_controls_enabled(on);
+    if (!on) {
+        scene()->setCurrentAction(CustomGraphicsScene::DefaultType);
+        clear_enables();
+        return;
+    }
+    ui.teacher_track_region_radioButton->setChecked(true);
+    for (int i = 0; i < kShieldCount; ++i)
+        m_flags.shield_region_enabled[size_t(i)] = shield_box(i)->isChecked();
+    for (int i = 0; i < kBoardCount; ++i)
+        m_flags.board_region_enabled[size_t(i)] = board_box(i)->isChecked();
+}
+
+void TeacherRegionStep::hide_region_items() { scene()->setAllItemsVisible(false); }
+
+void TeacherRegionStep::set_controls_enabled(bool on)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui.teacher_snapshot_region_radioButton, ui.teacher_track_region_radioButton,
+             ui.teacher_shield_region_radioButton, ui.teacher_board_region_radioButton,
+             ui.clear_snapshot_region_pushButton})
+        w->setEnabled(on);
+    for (int i = 0; i < kShieldCount; ++i)
+        shield_box(i)->setEnabled(on);
+    for (int i = 0; i < kBoardCount; ++i)
+        board_box(i)->setEnabled(on);
 }
 
 void TeacherRegionStep::clear_enables()

@@ -65,8 +65,16 @@ public:
 
     // The get request: the reply to it shows the regions.
     void show_on_next_reply() { m_flags.region_display_pending = true; }
-    // The show-regions box went off: no snapshot or tracking region is displayed.
-    void hide_shown_regions();
+    // The show-regions box (teacher_show_region_checkBox) switched with the teacher pano camera
+    // connected: on, the tracking radio is checked, the tracking region is to be shown (not the
+    // snapshot) and the shields and boards whose boxes are checked are in use; off, nothing is
+    // shown or in use and the scene draws nothing. The box's own work (the camera's region
+    // display, its wait) is the wizard's, which then runs show_teacher_regions or
+    // hide_region_items.
+    void regions_shown_changed(bool on);
+    void hide_region_items();
+    // The step's radios, region boxes and clear-snapshot button (set_teacher_region_enabled).
+    void set_controls_enabled(bool on);
     // reset_track_overlay's share: no shield or board region is in use.
     void clear_enables();
 

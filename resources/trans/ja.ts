@@ -944,6 +944,18 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Please connect the teacher pano camera</source>
         <translation>教師全景カメラを接続してください</translation>
     </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>生徒全景カメラを接続してください</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>パノラマ切り出しを有効にしました</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>接続タイプが一致しません</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

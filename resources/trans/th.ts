@@ -944,6 +944,18 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Please connect the teacher pano camera</source>
         <translation>โปรดเชื่อมต่อกล้องพาโนรามาของครู</translation>
     </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>โปรดเชื่อมต่อกล้องพาโนรามาของนักเรียน</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>เปิดใช้การครอปพาโนรามาแล้ว</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>ประเภทการเชื่อมต่อไม่ตรงกัน</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>
