@@ -6,6 +6,8 @@
 
 #include <QDebug>
 
+#include <vector>
+
 namespace wizard_reply {
 
 namespace {
@@ -248,28 +250,55 @@ StudentKeys read_student_keys(const QString &text)
     return k;
 }
 
-void store_student_regions(const QString &text, std::array<QPoint, 4> &points, StudentRegionCoord &coord)
+bool StudentRegionCoord::carries_shield(int shield) const
 {
-    const auto store = [&text](const char *key, int &field) {
-        const QString v = value(text, QLatin1String(key));
-        if (!v.isNull())
-            field = reply_values::number(v);
-    };
-    for (size_t i = 0; i < points.size(); ++i) {
-        int x = points[i].x();
-        int y = points[i].y();
-        store(student_point_keys::kCornerKeys[i][0], x);
-        store(student_point_keys::kCornerKeys[i][1], y);
-        points[i] = QPoint(x, y);
+    for (int part = 0; part < 4; ++part) {
+        if (!value(shield, part))
+            return false;
     }
-    const QString enable = value(text, QLatin1String(teacher_region_keys::kShieldEnableKey));
-    if (!enable.isNull())
-        coord.pano_shield_enable = enable;
+    return true;
+}
+
+StudentRegionCoord read_student_regions(const QString &text)
+{
+    const auto number = [&text](const char *key) -> std::optional<int> {
+        const QString v = value(text, QLatin1String(key));
+        if (v.isNull())
+            return std::nullopt;
+        return reply_values::number(v);
+    };
+    StudentRegionCoord coord;
+    for (size_t i = 0; i < 4; ++i) {
+        coord.corners[i * 2] = number(student_point_keys::kCornerKeys[i][0]);
+        coord.corners[i * 2 + 1] = number(student_point_keys::kCornerKeys[i][1]);
+    }
+    coord.pano_shield_enable = value(text, QLatin1String(teacher_region_keys::kShieldEnableKey));
     for (int k = 0; k < teacher_region_keys::kShieldCount; ++k) {
         const auto keys = teacher_region_keys::key_list(teacher_region_keys::kShieldKeys[k]);
         for (int part = 0; part < 4; ++part)
-            store(keys[size_t(part)], coord.shield_values[size_t(k * 4 + part)]);
+            coord.shield_values[size_t(k * 4 + part)] = number(keys[size_t(part)]);
     }
+    return coord;
+}
+
+bool carries_teacher_regions(const QString &text)
+{
+    using namespace teacher_region_keys;
+    std::vector<const char *> keys = {kShieldEnableKey, kBoardEnableKey};
+    for (const RegionKeys *group : {&kSnapshotKeys, &kTrackingKeys})
+        for (const char *key : key_list(*group))
+            keys.push_back(key);
+    for (const RegionKeys &group : kShieldKeys)
+        for (const char *key : key_list(group))
+            keys.push_back(key);
+    for (const RegionKeys &group : kBoardKeys)
+        for (const char *key : key_list(group))
+            keys.push_back(key);
+    for (const char *key : keys) {
+        if (parameter_block::has_key(text, QLatin1String(key)))
+            return true;
+    }
+    return false;
 }
 
 QVector<dp::ReadItem> read_director_keys(const QString &text)

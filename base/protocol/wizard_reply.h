@@ -113,19 +113,25 @@ struct StudentKeys {
 };
 StudentKeys read_student_keys(const QString &text);
 
-// `student_region_coord` of the wizard: the shield enable string (null until a reply held it)
-// and the sixteen shield values in camera units, per shield start x, start y, end x, end y.
+// `student_region_coord` of the wizard, as one reply carried it (camera units, decimal
+// integers, 0 for no number; empty or null where the reply did not hold the key): the eight
+// corner coordinates (forward left x and y, forward right, backward right, backward left), the
+// shield enable string and the sixteen shield values, per shield start x, start y, end x, end y.
+// A reply's regions act only on what it carried: the echo of a set holds no key, and reading it
+// as an empty record used to move the corners, redraw the shields from stale values and put the
+// boxes back as the camera had them before the set.
 struct StudentRegionCoord {
+    std::array<std::optional<int>, 8> corners{};
     QString pano_shield_enable;
-    std::array<int, 16> shield_values{};
-    int value(int shield, int part) const { return shield_values[size_t(shield * 4 + part)]; }
+    std::array<std::optional<int>, 16> shield_values{};
+    std::optional<int> value(int shield, int part) const { return shield_values[size_t(shield * 4 + part)]; }
+    // All four of the shield's values.
+    bool carries_shield(int shield) const;
 };
+StudentRegionCoord read_student_regions(const QString &text);
 
-// The corner keys (camera units, into `student_track_points` in the order forward left, forward
-// right, backward right, backward left) and the shield keys of a student reply; a key the reply
-// does not hold leaves its value.
-void store_student_regions(const QString &text, std::array<QPoint, 4> &student_track_points,
-                           StudentRegionCoord &coord);
+// Whether a teacher reply holds any of the region keys or the two enable strings.
+bool carries_teacher_regions(const QString &text);
 
 // The director keys in the wizard's groups and order: the common keys always; the teacher
 // events with "teacher_parameter" and the student events with "student_parameter" in the reply,

@@ -287,13 +287,19 @@ ShieldBoxes parse_student_region_coord(const wizard_reply::StudentRegionCoord &c
     }
     for (int i = 0; i < kCornerCount; ++i) {
         QPoint &p = a.student_track_points[size_t(i)];
-        p = QPoint(or_default(camera_to_scene(p.x()), kDefaultCorners[i].x()),
-                   or_default(camera_to_scene(p.y()), kDefaultCorners[i].y()));
+        if (const std::optional<int> x = coord.corners[size_t(i * 2)])
+            p.setX(or_default(camera_to_scene(*x), kDefaultCorners[i].x()));
+        if (const std::optional<int> y = coord.corners[size_t(i * 2 + 1)])
+            p.setY(or_default(camera_to_scene(*y), kDefaultCorners[i].y()));
     }
-    qDebug() << "GuideConfig::屏蔽区1 start_x:" << coord.value(0, 0) << ",start_y:" << coord.value(0, 1);
-    qDebug() << "GuideConfig::屏蔽区1 delta_x:" << coord.value(0, 2) << ",delta_y:" << coord.value(0, 3);
+    qDebug() << "GuideConfig::屏蔽区1 start_x:" << coord.value(0, 0).value_or(0) << ",start_y:"
+             << coord.value(0, 1).value_or(0);
+    qDebug() << "GuideConfig::屏蔽区1 delta_x:" << coord.value(0, 2).value_or(0) << ",delta_y:"
+             << coord.value(0, 3).value_or(0);
     for (int k = 0; k < kShieldCount; ++k) {
-        reply_polygon(k, coord.value(k, 0), coord.value(k, 1), coord.value(k, 2), coord.value(k, 3),
+        if (!coord.carries_shield(k))
+            continue;
+        reply_polygon(k, *coord.value(k, 0), *coord.value(k, 1), *coord.value(k, 2), *coord.value(k, 3),
                       a.student_shield_polygons[size_t(k)]);
         a.polygon_ready[size_t(k)] = true;
     }

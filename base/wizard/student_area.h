@@ -74,12 +74,12 @@ MouseResult shield_release(StudentArea &area);
 // What a reply's shield enable string does to the shield boxes: a state to set, or none.
 using ShieldBoxes = std::array<std::optional<bool>, kShieldCount>;
 
-// parse_student_region_coord of the wizard: after a student reply stored its corner keys into
-// student_track_points (camera units) and its shield keys into coord. Character k of the enable
-// string checks box k ('1', enabling the shield only while the regions are shown) or unchecks it
-// and disables the shield ('0'); any other character, or none, changes nothing. The corners
-// become label units, a 0 taking its default; each shield's polygon follows its start and end
-// on the picture's edges and is finished.
+// parse_student_region_coord of the wizard, with what one student reply carried (camera units).
+// Character k of the enable string checks box k ('1', enabling the shield only while the
+// regions are shown) or unchecks it and disables the shield ('0'); any other character, or
+// none, changes nothing. Each corner coordinate carried becomes label units, a 0 taking its
+// default; each shield carried whole follows its start and end on the picture's edges and is
+// finished. What the reply did not carry stays as it is.
 ShieldBoxes parse_student_region_coord(const wizard_reply::StudentRegionCoord &coord, bool regions_shown,
                                        StudentArea &area);
 

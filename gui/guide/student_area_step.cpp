@@ -89,7 +89,7 @@ std::array<bool, kShieldCount> StudentAreaStep::shield_boxes() const
 
 void StudentAreaStep::read_reply(const QString &text)
 {
-    wizard_reply::store_student_regions(text, m_area.student_track_points, student_region_coord);
+    student_region_coord = wizard_reply::read_student_regions(text);
 }
 
 void StudentAreaStep::parse_student_region_coord()

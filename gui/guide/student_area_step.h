@@ -72,7 +72,8 @@ public:
     // The shield boxes, shield one first (the block's "pano_shield_enable").
     std::array<bool, student_area::kShieldCount> shield_boxes() const;
 
-    // A student reply's corner and shield keys, then parse_student_region_coord.
+    // A student reply's corner and shield keys (what this reply carried), for
+    // parse_student_region_coord.
     void read_reply(const QString &text);
     void parse_student_region_coord();
     void set_student_region_widgets_enabled(bool on);

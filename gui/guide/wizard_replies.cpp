@@ -88,8 +88,12 @@ void WizardReplies::teacher_block(const QString &text)
     m_pages.teacher.show_reply(keys);
     if (!keys.tracking_mode.isNull())
         m_pages.mode.restore_tracking_mode_radio(keys.tracking_mode);
-    wizard_reply::store_teacher_regions(text, m_pages.teacher_regions.region_coord());
-    m_pages.teacher_regions.teacher_restore_region();
+    // A reply without regions (the echo of a set) leaves them: restored from the record of an
+    // earlier reply they would put the region boxes back as the camera had them before the set.
+    if (wizard_reply::carries_teacher_regions(text)) {
+        wizard_reply::store_teacher_regions(text, m_pages.teacher_regions.region_coord());
+        m_pages.teacher_regions.teacher_restore_region();
+    }
     emit teacher_params_complete();
     if (teacher_director_query_due && m_link.connected(Slot::TeacherPano)) {
         const QString request = teacher_parameters::director_obtain_block();

@@ -195,14 +195,21 @@ private slots:
         QCOMPARE(k.auto_tracking, std::optional<bool>(true));
         QCOMPARE(k.face_detect, std::optional<bool>(false));
         QCOMPARE(k.pano_switch, std::optional<bool>());
-        std::array<QPoint, 4> corners = {QPoint(1, 2), QPoint(3, 4), QPoint(5, 6), QPoint(7, 8)};
-        StudentRegionCoord coord;
-        store_student_regions(working_text("forward_left_x=640\nbackward_left_y=x\npano_shield_enable=10\n"
-                                           "pano_tilt_fourth_shield_increment=359"),
-                              corners, coord);
-        QCOMPARE(corners, (std::array<QPoint, 4>{QPoint(640, 2), QPoint(3, 4), QPoint(5, 6), QPoint(7, 0)}));
+        const StudentRegionCoord coord = read_student_regions(
+            working_text("forward_left_x=640\nbackward_left_y=x\npano_shield_enable=10\n"
+                         "pano_pan_fourth_shield_scale=1\npano_tilt_fourth_shield_scale=2\n"
+                         "pano_pan_fourth_shield_increment=3\npano_tilt_fourth_shield_increment=359"));
+        QCOMPARE(coord.corners[0], std::optional<int>(640));
+        QCOMPARE(coord.corners[7], std::optional<int>(0));
+        QCOMPARE(coord.corners[1], std::optional<int>());
         QCOMPARE(coord.pano_shield_enable, QStringLiteral("10"));
-        QCOMPARE(coord.value(3, 3), 359);
+        QCOMPARE(coord.value(3, 3), std::optional<int>(359));
+        QVERIFY(coord.carries_shield(3) && !coord.carries_shield(0));
+        // The echo of a set carries nothing.
+        const StudentRegionCoord echo = read_student_regions(working_text("student_parameter\nset_student_config_file"));
+        QVERIFY(echo.pano_shield_enable.isNull() && !echo.corners[0] && !echo.carries_shield(1));
+        QVERIFY(!carries_teacher_regions(working_text("teacher_parameter\nset_teacher_config_file\nauto_tracking=1")));
+        QVERIFY(carries_teacher_regions(working_text("teacher_parameter\nteacher_board_enable=")));
     }
 
     // The groups: events only with their enable string, the interior codes only with theirs;

@@ -118,11 +118,19 @@ private slots:
     void reply()
     {
         StudentArea a;
-        a.student_track_points = {QPoint(0, 0), QPoint(1, 0), QPoint(639, 359), QPoint(0, 85)};
-        wizard_reply::StudentRegionCoord coord;
-        coord.pano_shield_enable = QStringLiteral("1101");
-        coord.shield_values = {0, 163, 513, 359,   639, 359, 0, 133,   639, 40, 200, 7,   40, 359, 0, 359};
-        const ShieldBoxes boxes = parse_student_region_coord(coord, false, a);
+        const QString answer = QStringLiteral(
+            "forward_left_x=0\nforward_left_y=0\nforward_right_x=1\nforward_right_y=0\n"
+            "backward_right_x=639\nbackward_right_y=359\nbackward_left_x=0\nbackward_left_y=85\n"
+            "pano_shield_enable=1101\n"
+            "pano_pan_first_shield_scale=0\npano_tilt_first_shield_scale=163\n"
+            "pano_pan_first_shield_increment=513\npano_tilt_first_shield_increment=359\n"
+            "pano_pan_second_shield_scale=639\npano_tilt_second_shield_scale=359\n"
+            "pano_pan_second_shield_increment=0\npano_tilt_second_shield_increment=133\n"
+            "pano_pan_third_shield_scale=639\npano_tilt_third_shield_scale=40\n"
+            "pano_pan_third_shield_increment=200\npano_tilt_third_shield_increment=7\n"
+            "pano_pan_fourth_shield_scale=40\npano_tilt_fourth_shield_scale=359\n"
+            "pano_pan_fourth_shield_increment=0\npano_tilt_fourth_shield_increment=359");
+        const ShieldBoxes boxes = parse_student_region_coord(wizard_reply::read_student_regions(answer), false, a);
         QCOMPARE(a.student_track_points,
                  (std::array<QPoint, 4>{QPoint(100, 200), QPoint(380, 200), QPoint(478, 268), QPoint(170, 63)}));
         QCOMPARE(text(a.student_shield_polygons[0]), QStringLiteral("0,121 0,267 0,267 384,270"));
@@ -135,6 +143,24 @@ private slots:
         QCOMPARE(boxes[0], std::optional<bool>(true));
         QCOMPARE(boxes[2], std::optional<bool>(false));
         QCOMPARE(a.shield_enabled, (std::array<bool, 4>{false, false, false, false}));
+    }
+
+    // The echo of a set holds no key: the area as drawn stays, where reading it as a record
+    // converted the corners again and redrew the shields from nothing.
+    void echoLeavesTheArea()
+    {
+        StudentArea a;
+        a.current_shield = 1;
+        shield_press(a, QPoint(790, 150));
+        shield_move(a, QPoint(500, 80));
+        shield_release(a);
+        const StudentArea drawn = a;
+        const ShieldBoxes boxes = parse_student_region_coord(
+            wizard_reply::read_student_regions(QStringLiteral("student_parameter\nset_student_config_file")), true, a);
+        QCOMPARE(a.student_track_points, drawn.student_track_points);
+        QCOMPARE(a.student_shield_polygons, drawn.student_shield_polygons);
+        QCOMPARE(a.polygon_ready, drawn.polygon_ready);
+        QVERIFY(!boxes[0] && !boxes[1]);
     }
 };
 
