@@ -135,6 +135,18 @@ void TeacherParams::teacher_apply()
     m_link.sendMsg_Net(destination, WizardLink::kTrackingPort, block, false);
 }
 
+void TeacherParams::board_apply()
+{
+    if (!m_link.connected(Slot::TeacherPano)) {
+        msgbox::warning(m_window, tr("Warning"), tr("Please connect the teacher pano camera"));
+        return;
+    }
+    emit teacher_request_sent();
+    // Without a destination the link logs and sends nothing.
+    m_link.sendMsg_Net(m_link.destination(Slot::TeacherPano), WizardLink::kTrackingPort,
+                       wizard_blocks::board_block(m_addresses), false);
+}
+
 void TeacherParams::saveTeacherParams()
 {
     if (m_tracking_test_box.isChecked() || !teacher_params_changed)

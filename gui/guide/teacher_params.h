@@ -73,6 +73,8 @@ public:
     int tilt_speed() const { return m_tilt_speed; }
 
     void teacher_apply();
+    // The board block (the blackboard cameras of the layout) through the teacher pano camera.
+    void board_apply();
     void saveTeacherParams();
     // sign_teacher_params_complete and the page's controls: wait 200 ms, then save.
     void slot_save_teacher_params();

@@ -174,6 +174,28 @@ private slots:
         r.ui.student_show_region_checkBox->setChecked(false);
         QVERIFY(r.ui.student_pano_region_widget->grab().toImage().pixelColor(92, 192) != QColor(Qt::green));
     }
+
+    // The teacher regions over the teacher tracking-test preview, on that step only: the
+    // tracking region in green, an enabled shield dashed in red.
+    void teacherOverlayPainted()
+    {
+        Regions r;
+        auto &coord = r.teacher->region_coord();
+        coord.tracking = {41, 81, 401, 161};
+        coord.shield[0] = {401, 41, 101, 101};
+        coord.pano_shield_enable = QStringLiteral("1");
+        r.teacher->teacher_restore_region();
+        r.ui.teacher_show_tracking_region_checkBox->setEnabled(true);
+        r.ui.teacher_show_tracking_region_checkBox->setChecked(true);
+        r.ui.stackedWidget->setCurrentIndex(StudentAreaStep::kTeacherTrackTestPage);
+        const QImage shot = r.ui.widget_7->grab().toImage();
+        if (!qEnvironmentVariableIsEmpty("CORVANE_SHOT_DIR"))
+            shot.save(qEnvironmentVariable("CORVANE_SHOT_DIR") + QStringLiteral("/wizard-teacher-overlay.png"));
+        QCOMPARE(shot.pixelColor(30, 100), QColor(Qt::green)); // the tracking region's left edge at 30
+        QCOMPARE(shot.pixelColor(300, 30), QColor(Qt::red));   // the shield's top edge at 30
+        r.ui.stackedWidget->setCurrentIndex(0);
+        QVERIFY(r.ui.widget_7->grab().toImage().pixelColor(30, 100) != QColor(Qt::green));
+    }
 };
 
 QTEST_MAIN(tst_WizardRegions)

@@ -7,9 +7,11 @@
 #include "guide/teacher_region_step.h"
 #include "guide/tracking_mode_step.h"
 #include "guide_rig.h"
+#include "support/resources.h"
 
 #include <QNetworkDatagram>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QUdpSocket>
 #include <QtTest>
 
@@ -90,6 +92,8 @@ class tst_WizardTeacherSide : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { corvane_init_resources(); }
+
     void modeClick_data()
     {
         QTest::addColumn<bool>("connected");
@@ -122,6 +126,28 @@ private slots:
         QCOMPARE(clicks.count(), connected ? 1 : 0);
         const QString block = pano.next(connected ? kWaitMs : 50);
         QTEST(block.isNull() ? QStringLiteral("-") : item(block, QStringLiteral("tracking_mode")), "sent");
+    }
+
+    // The buttons' texts are translated; the mode goes by the button in every language.
+    void modeInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"zh", "en", "ja", "ko", "id", "th", "ar", "es"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+
+    void modeInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(QStringLiteral(":/trans/%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&catalogue);
+        PanoPort pano;
+        TeacherSide side(true);
+        side.ui.retranslateUi(&side.window);
+        side.ui.teacher_board_pano_mode_toolButton->click();
+        QCoreApplication::removeTranslator(&catalogue);
+        QCOMPARE(side.mode->current_mode(), QStringLiteral("4"));
     }
 
     // Only "0" to "4" restore; a reply's last line may give a NUL. Nothing is sent.
@@ -185,6 +211,23 @@ private slots:
         QVERIFY(side.scene.region_scene.items().isEmpty() && side.scene.region_scene.graphicsRectList().isEmpty());
         QVERIFY(side.params->params_changed());
         QVERIFY(side.regions->flags().region_display_pending);
+    }
+
+    // The board block goes through the teacher pano camera, which must be connected.
+    void boardBlock()
+    {
+        PanoPort pano;
+        TeacherSide off(false);
+        off.params->board_apply();
+        QCOMPARE(off.boxes.texts(), QStringList{QStringLiteral("Please connect the teacher pano camera")});
+        TeacherSide side(true);
+        side.addresses.board_feature_ip = QStringLiteral("192.168.5.165/a");
+        side.addresses.board_pano_ip = QStringLiteral("192.168.5.166");
+        side.addresses.camera_number = 2;
+        side.params->board_apply();
+        QCOMPARE(pano.next(), QStringLiteral("teacher_parameter\nboard_parameter\nset_tracking_config_file\n"
+                                             "board_feature_ip=192.168.5.165\nboard_feature1_ip=192.168.5.166\n"
+                                             "board_feature1_enable=0\nboard_feature_enable=1\n"));
     }
 
     // The label shows the reply's text as it came, the slider the number (clamped).

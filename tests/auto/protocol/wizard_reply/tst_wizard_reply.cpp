@@ -182,6 +182,17 @@ private slots:
               "read");
     }
 
+    // The regions as received: a tracking y of 0 stays 0 (the main window keeps it as 5).
+    void teacherRegionsAsReceived()
+    {
+        teacher_region_keys::TeacherRegionCoord coord;
+        coord.tracking = {1, 7, 1, 1};
+        store_teacher_regions(working_text("pano_tilt_scale=0\npano_pan_scale=x\nteacher_board_enable=1"), coord);
+        QCOMPARE(coord.tracking, (region_geometry::RegionRect{0, 0, 1, 1}));
+        QCOMPARE(coord.pano_board_enable, QStringLiteral("1"));
+        QVERIFY(coord.pano_shield_enable.isNull());
+    }
+
     void studentKeys()
     {
         const QString text = working_text("student_parameter\nlosing_object_strategy=11\ntime_delay=7\n"
