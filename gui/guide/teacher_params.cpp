@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDebug>
+#include <QHostAddress>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -118,7 +119,7 @@ void TeacherParams::teacher_apply()
     QHostAddress *destination = m_link.destination(Slot::TeacherPano);
     const bool connected = m_link.connected(Slot::TeacherPano);
     qDebug() << "GuideConfig::teacher_apply()  udp_teacher_pano_flag:" << connected << ",teacher_panoDest:"
-             << (destination ? static_cast<const void *>(destination) : nullptr);
+             << (destination ? destination->toString() : QString());
     if (!connected || !destination)
         return;
     const teacher_region_keys::ApplyRegions regions = m_regions.collected_apply_regions();
