@@ -95,6 +95,8 @@ void StudentParams::saveStudentParams()
 
 void StudentParams::slot_save_student_params()
 {
+    if (m_showing_reply)
+        return; // the reply's own save follows once the page shows all of it
     qDebug() << "GuideConfig::slot_save_student_params()";
     wait_ms(kSaveSettleMs);
     saveStudentParams();
@@ -102,6 +104,7 @@ void StudentParams::slot_save_student_params()
 
 void StudentParams::show_reply(const wizard_reply::StudentKeys &k)
 {
+    m_showing_reply = true;
     if (k.losing_object_strategy)
         ui.student_target_lost_action_comboBox->setCurrentIndex(*k.losing_object_strategy);
     if (k.time_delay) {
@@ -122,4 +125,5 @@ void StudentParams::show_reply(const wizard_reply::StudentKeys &k)
         if (on)
             box->setChecked(*on);
     }
+    m_showing_reply = false;
 }

@@ -68,5 +68,8 @@ private:
     const StudentAreaStep &m_area;
     const Guide_Data_Update_Manage &m_addresses;
     const QCheckBox &m_tracking_test_box;
+    // A reply is being put on the page: its lists and boxes change one by one, and a save
+    // among them would send the camera a block of half its own values and half the page's.
+    bool m_showing_reply = false;
     bool student_params_changed = false;
 };

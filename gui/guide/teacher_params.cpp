@@ -160,6 +160,8 @@ void TeacherParams::saveTeacherParams()
 
 void TeacherParams::slot_save_teacher_params()
 {
+    if (m_showing_reply)
+        return; // the reply's own save follows once the page shows all of it
     qDebug() << "GuideConfig::slot_save_teacher_params()";
     wait_ms(kSaveSettleMs);
     saveTeacherParams();
@@ -183,6 +185,7 @@ void TeacherParams::on_teacher_camera_config_pushButton_clicked()
 
 void TeacherParams::show_reply(const wizard_reply::TeacherKeys &k)
 {
+    m_showing_reply = true;
     if (k.losing_object_strategy)
         ui.target_lost_action_comboBox->setCurrentIndex(*k.losing_object_strategy);
     if (k.multi_object_strategy)
@@ -195,4 +198,5 @@ void TeacherParams::show_reply(const wizard_reply::TeacherKeys &k)
     check(ui.teacher_manual_focus_checkBox, k.manual_focus);
     check(ui.teacher_vertical_movement_checkBox, k.auto_tilt);
     show_slider(ui.teacher_ptzspeed_level_Slider, ui.teacher_ptzspeed_level_label, k.ptzspeed_level);
+    m_showing_reply = false;
 }

@@ -92,6 +92,9 @@ private:
     TeacherRegionStep &m_regions;
     const Guide_Data_Update_Manage &m_addresses;
     const QCheckBox &m_tracking_test_box;
+    // A reply is being put on the page: its lists and boxes change one by one, and a save
+    // among them would send the camera a block of half its own values and half the page's.
+    bool m_showing_reply = false;
     QWidget *m_window;
     bool teacher_params_changed = false;
     int m_pan_speed = 10;

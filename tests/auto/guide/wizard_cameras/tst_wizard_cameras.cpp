@@ -174,6 +174,35 @@ private slots:
             QCOMPARE(held(keys[i]), QString::number(expected[i]));
     }
 
+    // The get reply's values reach the page one by one; the save that follows sends the page
+    // once it shows all of them, where a list changed by the reply used to send at once a block
+    // of half the camera's values and half the page's old ones.
+    void replyIsSavedWhole()
+    {
+        SimCamera camera(QStringLiteral("127.0.0.45"));
+        QVERIFY2(camera.start(), qPrintable(camera.lastError()));
+        const QString section = QStringLiteral("teacher_parameter");
+        camera.setValue(section, QStringLiteral("losing_object_strategy"), QStringLiteral("2"));
+        camera.setValue(section, QStringLiteral("multi_object_strategy"), QStringLiteral("2"));
+        camera.setValue(section, QStringLiteral("time_to_pano_delay"), QStringLiteral("9"));
+        Wizard w;
+        w.link.set_page(kTeacherRegionPage);
+        w.connect_camera(Slot::TeacherPano, camera.address());
+        QVERIFY(w.ui.teacher_target_lost_timeout_label->text() != QStringLiteral("9"));
+        w.ui.teacher_camera_config_pushButton->setEnabled(true);
+        w.ui.teacher_camera_config_pushButton->click();
+        QTRY_COMPARE_WITH_TIMEOUT(count(camera, QStringLiteral("set_tracking_config_file")), 1, kWaitMs);
+        QTest::qWait(100);
+        QStringList sent;
+        for (const SimMessage &m : camera.received()) {
+            if (m.isText() && m.text().contains(QStringLiteral("set_tracking_config_file")))
+                sent << m.text();
+        }
+        QCOMPARE(sent.size(), 1);
+        QVERIFY(sent[0].contains(QStringLiteral("\ntime_to_pano_delay=9\n")));
+        QVERIFY(sent[0].contains(QStringLiteral("\nlosing_object_strategy=2\n")));
+    }
+
     // The student area drawn with the mouse and the page's values reach the camera.
     void studentCameraHoldsThePage()
     {
