@@ -932,6 +932,30 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Guide Finish</source>
         <translation>إنهاء المعالج</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>تحذير</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>يرجى توصيل الكاميرا</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>يرجى توصيل كاميرا بانوراما المعلم</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>يرجى توصيل كاميرا بانوراما الطلاب</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>تم تفعيل قص البانوراما</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>أنواع الاتصال غير متطابقة</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

@@ -932,6 +932,30 @@ Ejemplo: Primer plano alumnos, ff 33 33, conmuta la salida de vídeo directament
         <source>Guide Finish</source>
         <translation>Finalizar asistente</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>Conecte la cámara</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>Conecte la cámara panorámica del profesor</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>Conecte la cámara panorámica de los alumnos</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>Se ha activado el recorte de la panorámica</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>Los tipos de conexión no coinciden</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

@@ -932,6 +932,30 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Guide Finish</source>
         <translation>ウィザード完了</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>カメラを接続してください</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>教師全景カメラを接続してください</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>生徒全景カメラを接続してください</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>パノラマ切り出しを有効にしました</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>接続タイプが一致しません</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

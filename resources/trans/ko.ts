@@ -932,6 +932,30 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Guide Finish</source>
         <translation>마법사 완료</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>경고</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>카메라를 연결하십시오</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>교사 전경 카메라를 연결하십시오</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>학생 전경 카메라를 연결하십시오</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>파노라마 크롭이 활성화되었습니다</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>연결 유형이 일치하지 않습니다</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

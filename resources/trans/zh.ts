@@ -932,6 +932,30 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Guide Finish</source>
         <translation>完成向导</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>请连接摄像机</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>请连接教师全景摄像机</translation>
+    </message>
+    <message>
+        <source>Please connect the student pano camera</source>
+        <translation>请连接学生全景摄像机</translation>
+    </message>
+    <message>
+        <source>Panorama cropping has been enabled</source>
+        <translation>全景裁剪已启用</translation>
+    </message>
+    <message>
+        <source>Connection types do not match</source>
+        <translation>连接类型不匹配</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

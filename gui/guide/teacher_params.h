@@ -1,0 +1,102 @@
+#pragma once
+
+#include "model/guide_data_update_manage.h"
+#include "model/section_values.h"
+#include "protocol/wizard_reply.h"
+#include "support/form_widgets.h"
+
+#include <QCoreApplication>
+#include <QObject>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+class TeacherRegionStep;
+class TrackingModeStep;
+class WizardLink;
+
+#define TEACHER_PARAMS_WIDGETS(X) \
+    X(QSlider, teacher_board_detect_Slider) \
+    X(QLabel, teacher_board_detect_label) \
+    X(QCheckBox, teacher_board_enable_checkBox) \
+    X(QSlider, teacher_board_hold_Slider) \
+    X(QLabel, teacher_board_hold_label) \
+    X(QPushButton, teacher_camera_config_pushButton) \
+    X(QCheckBox, teacher_manual_focus_checkBox) \
+    X(QSlider, teacher_ptzspeed_level_Slider) \
+    X(QLabel, teacher_ptzspeed_level_label) \
+    X(QCheckBox, teacher_starting_up_checkBox) \
+    X(QSlider, teacher_target_lost_timeout_Slider) \
+    X(QLabel, teacher_target_lost_timeout_label) \
+    X(QCheckBox, teacher_vertical_movement_checkBox) \
+    X(QComboBox, multi_objective_action_comboBox) \
+    X(QComboBox, target_lost_action_comboBox)
+
+class TeacherParamsSignals : public QObject
+{
+    Q_OBJECT
+
+signals:
+    // A teacher block or the get request went to the teacher pano camera: its echoes are
+    // awaited (teacher_apply_pending, teacher_get_pending).
+    void teacher_request_sent();
+};
+
+// The teacher side's parameters in the wizard: the advanced options page, the teacher block
+// built from it, the mode step and the region step at the moment of sending, the changed flag
+// and the saves that send the block only while the tracking test is not running, the get
+// request, and a teacher reply's keys shown on the page.
+class TeacherParams : public TeacherParamsSignals
+{
+    Q_DECLARE_TR_FUNCTIONS(GuideConfig)
+
+public:
+    struct Widgets {
+        TEACHER_PARAMS_WIDGETS(CORVANE_WIDGET_MEMBER)
+    };
+
+    // addresses: the wizard's copies of its address fields and its layout, kept current by the
+    // wizard; tracking_test_box: teacher_show_tracking_checkBox, read only (checked while the
+    // teacher tracking test runs).
+    TeacherParams(const Widgets &widgets, WizardLink &link, const TrackingModeStep &mode, TeacherRegionStep &regions,
+                  const Guide_Data_Update_Manage &addresses, const QCheckBox &tracking_test_box, QWidget *window);
+
+    // The page's values as the block sends them.
+    TeacherSection section() const;
+    // teacher_params_changed.
+    bool params_changed() const { return teacher_params_changed; }
+    void mark_changed() { teacher_params_changed = true; }
+    // The PTZ pad's speed levels (1 to 10), from the speed slider.
+    int pan_speed() const { return m_pan_speed; }
+    int tilt_speed() const { return m_tilt_speed; }
+
+    void teacher_apply();
+    // The board block (the blackboard cameras of the layout) through the teacher pano camera.
+    void board_apply();
+    void saveTeacherParams();
+    // sign_teacher_params_complete and the page's controls: wait 200 ms, then save.
+    void slot_save_teacher_params();
+    void on_teacher_camera_config_pushButton_clicked();
+    // A teacher reply's keys onto the page (the mode goes to the mode step).
+    void show_reply(const wizard_reply::TeacherKeys &keys);
+
+private:
+    void wire_labels();
+    void wire_saves();
+
+    const Widgets ui;
+    WizardLink &m_link;
+    const TrackingModeStep &m_mode;
+    TeacherRegionStep &m_regions;
+    const Guide_Data_Update_Manage &m_addresses;
+    const QCheckBox &m_tracking_test_box;
+    // A reply is being put on the page: its lists and boxes change one by one, and a save
+    // among them would send the camera a block of half its own values and half the page's.
+    bool m_showing_reply = false;
+    QWidget *m_window;
+    bool teacher_params_changed = false;
+    int m_pan_speed = 10;
+    int m_tilt_speed = 10;
+};
