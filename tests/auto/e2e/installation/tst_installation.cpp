@@ -54,6 +54,7 @@ constexpr int kCameraCount = int(std::size(kCameras));
 constexpr int kTeacherPano = 1;
 constexpr int kStudentPano = 3;
 
+const QByteArray kParameterPages[] = {"tab_teacher", "tab_student", "tab_board", "tab_host"};
 const QString kSearchCameras[] = {QStringLiteral("10.250.0.2"), QStringLiteral("10.250.0.3")};
 const QByteArray kArchive = testenv::patternBytes(3 * 2048 + 100, 25); // a few data packets
 const QString kRecordingHost = QStringLiteral("192.168.10.20");
@@ -173,6 +174,33 @@ class tst_Installation : public QObject
 
     bool waitForBoxes(int count) { return QTest::qWaitFor([&] { return boxes.shown.size() >= count; }, kStepMs); }
 
+    // The camera's Connect with the address the installation gave it, until its picture shows
+    // and a pano camera's blocks are read up to the director block; what failed, or nothing.
+    QString connectCamera(int index)
+    {
+        const Camera &c = kCameras[index];
+        if (!openTab(QByteArray("tab_") + c.side))
+            return QStringLiteral("no tab for %1").arg(QLatin1String(c.address));
+        if (ui<QLineEdit>(c.slot() + "_IP_Edit")->text() != QLatin1String(c.address))
+            return QStringLiteral("%1 holds %2").arg(QLatin1String(c.slot()), ui<QLineEdit>(c.slot() + "_IP_Edit")->text());
+        const int before = camera(index)->receivedCount();
+        if (!use(c.slot() + "_connect_Button"))
+            return QStringLiteral("%1 cannot be pressed").arg(QLatin1String(c.slot()));
+        const bool sidePano = index == kTeacherPano || index == kStudentPano;
+        const auto directorAsked = [&] {
+            return camera(index)->waitForMessage(
+                [](const SimMessage &m) {
+                    return m.isText() && m.text().contains(QLatin1String("get_director_config_file"));
+                },
+                0, before);
+        };
+        if (!QTest::qWaitFor([&] { return hasPicture(c) && tabsFree() && (!sidePano || directorAsked()); }, kStepMs))
+            return QStringLiteral("%1 did not come up").arg(QLatin1String(c.address));
+        if (ui<QAbstractButton>(c.slot() + "_connect_Button")->text() != QLatin1String("Disconnect"))
+            return QStringLiteral("%1 not connected").arg(QLatin1String(c.address));
+        return QString();
+    }
+
     // The installation as the installer has set it up, up to the main window showing: the
     // settings file names the six cameras in the six-camera layout with the wizard done, and the
     // tool starts on it. The transfer work type is the one a first start takes.
@@ -267,25 +295,8 @@ private slots:
     {
         QFETCH(int, index);
         QVERIFY(window);
-        const Camera &c = kCameras[index];
-        QVERIFY(openTab(QByteArray("tab_") + c.side));
-        QCOMPARE(ui<QLineEdit>(c.slot() + "_IP_Edit")->text(), QLatin1String(c.address));
-        const int before = camera(index)->receivedCount();
-        QVERIFY(use(c.slot() + "_connect_Button"));
-        const bool sidePano = index == kTeacherPano || index == kStudentPano;
-        QVERIFY2(QTest::qWaitFor(
-                     [&] {
-                         return hasPicture(c) && tabsFree()
-                                && (!sidePano || camera(index)->waitForMessage(
-                                                     [](const SimMessage &m) {
-                                                         return m.isText()
-                                                                && m.text().contains(QLatin1String("get_director_config_file"));
-                                                     },
-                                                     0, before));
-                     },
-                     kStepMs),
-                 c.address);
-        QCOMPARE(ui<QAbstractButton>(c.slot() + "_connect_Button")->text(), QStringLiteral("Disconnect"));
+        const QString failure = connectCamera(index);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 
     void allPicturesShow()
@@ -490,10 +501,16 @@ private slots:
         QCOMPARE(ui<QLabel>("label_62")->text(), QStringLiteral("Devices: 2"));
     }
 
-    // Closing asks; OK writes the settings whole and lets every camera go.
+    // Closing asks; OK writes the settings whole and lets every camera go. The next start, with
+    // the cameras connected again, shows the tabs as they were left.
     void closingAsksAndSaves()
     {
         QVERIFY(window);
+        QMap<QString, QString> left;
+        for (const QByteArray &page : kParameterPages) {
+            QVERIFY(openTab(page));
+            left.insert(shown(ui(page), {}));
+        }
         QVERIFY(openTab("tab_teacher"));
         const QString sensitivity = ui<QLabel>("teacher_sensitivity_label")->text();
         boxes.clear();
@@ -520,6 +537,31 @@ private slots:
         QCOMPARE(saved.value(QStringLiteral("DIRECTOR_CONF/Director_IP")).toString(), kRecordingHost);
         QCOMPARE(saved.value(QStringLiteral("DIRECTOR_CONF/Director_Port")).toString(), kRecordingPort);
         QCOMPARE(saved.value(QStringLiteral("UPGRADE/model_type")).toString(), QStringLiteral("true"));
+
+        window.reset();
+        window.reset(new MainWindow);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        for (int i = 0; i < kCameraCount; ++i) {
+            const QString failure = connectCamera(i);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        }
+        // What the teacher pano camera keeps of the blackboard cameras comes with the Board
+        // tab's Obtain only.
+        QVERIFY(openTab("tab_board"));
+        boxes.clear();
+        QVERIFY(use("board_obtain_Button"));
+        QVERIFY(waitForBoxes(1));
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("teacher obtain success")});
+        QMap<QString, QString> restarted;
+        for (const QByteArray &page : kParameterPages) {
+            QVERIFY(openTab(page));
+            restarted.insert(shown(ui(page), {}));
+        }
+        const QStringList lost = differing(left, restarted);
+        QVERIFY2(lost.isEmpty(), qPrintable(lost.join(QLatin1String("; "))));
+        boxes.answerNext(QMessageBox::Ok);
+        window->close();
         window.reset();
     }
 };
