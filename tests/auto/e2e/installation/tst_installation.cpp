@@ -21,9 +21,11 @@
 #include "window_holder.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabBar>
@@ -41,6 +43,7 @@ constexpr int kStepMs = 20000; // bounds one step on a loaded machine: a picture
 // A region or point read into the 3/4 scale of the picture on screen and sent back loses up to
 // one scene unit to truncation each way: up to two of the camera's units.
 constexpr int kRegionRoundingUnits = 2;
+constexpr int kBoxClickX = 6; // inside a check box's or radio button's indicator, at its left
 const QRegularExpression kRegionKey(QStringLiteral("_(scale|increment|x|y)$")); // a corner, an edge, a point
 
 struct Camera {
@@ -60,8 +63,15 @@ const QByteArray kArchive = testenv::patternBytes(3 * 2048 + 100, 25); // a few 
 const QString kRecordingHost = QStringLiteral("192.168.10.20");
 const QString kRecordingPort = QStringLiteral("5060");
 
-// What a tab shows: every value an installer can see or change on its page, by object name.
-QMap<QString, QString> shown(const QWidget *page, const QStringList &skipped)
+// The tab widget whose page w is, or nullptr.
+QTabWidget *pageOwner(QWidget *w)
+{
+    QWidget *stack = w->parentWidget();
+    return stack ? qobject_cast<QTabWidget *>(stack->parentWidget()) : nullptr;
+}
+
+// Every value an installer can see or change on a page as it stands, by object name.
+QMap<QString, QString> showing(const QWidget *page, const QStringList &skipped)
 {
     QMap<QString, QString> values;
     for (const QWidget *w : page->findChildren<QWidget *>()) {
@@ -80,6 +90,25 @@ QMap<QString, QString> shown(const QWidget *page, const QStringList &skipped)
             values[name] = button->isChecked() ? QStringLiteral("on") : QStringLiteral("off");
         else if (const auto *label = qobject_cast<const QLabel *>(w); label && name.endsWith(QLatin1String("_label")))
             values[name] = label->text();
+    }
+    return values;
+}
+
+// What a tab shows, the pages of the tab widgets on it one after the other, as they are left.
+QMap<QString, QString> shown(QWidget *page, const QStringList &skipped)
+{
+    QMap<QString, QString> values = showing(page, skipped);
+    for (QTabWidget *tabs : page->findChildren<QTabWidget *>()) {
+        if (!tabs->isVisible())
+            continue;
+        const int current = tabs->currentIndex();
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (!tabs->isTabEnabled(i))
+                continue;
+            tabs->setCurrentIndex(i);
+            values.insert(showing(tabs->widget(i), skipped));
+        }
+        tabs->setCurrentIndex(current);
     }
     return values;
 }
@@ -143,14 +172,24 @@ class tst_Installation : public QObject
     }
 
     // A click or a key on a widget the installer can reach: shown and enabled.
+    // A widget on a page of a tab widget that another page covers is reached through its tab.
     bool use(const QByteArray &name, Qt::Key key = Qt::Key_unknown, const QString &text = QString())
     {
         QWidget *w = ui(name);
+        for (QWidget *a = w; a && a != window.get(); a = a->parentWidget()) {
+            QTabWidget *tabs = pageOwner(a);
+            if (tabs && tabs->currentWidget() != a && tabs->objectName() != QLatin1String("tabWidget")
+                && !openTab(a->objectName().toLatin1(), tabs->objectName().toLatin1()))
+                return false;
+        }
         if (!w || !w->isVisible() || !w->isEnabled())
             return false;
         if (key == Qt::Key_A) {
             QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(w, text);
+        } else if (key == Qt::Key_unknown && (qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w))) {
+            // On its box: a wide box's middle may lie beyond its text, where a click does nothing.
+            QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(kBoxClickX, w->height() / 2));
         } else if (key == Qt::Key_unknown) {
             QTest::mouseClick(w, Qt::LeftButton);
         } else {
@@ -329,13 +368,23 @@ private slots:
                                                 {"teacher_fea_distance_Slider", Qt::Key_Right, {}, kTeacherPano, teacher,
                                                  "feature_distance"},
                                                 {"teacher_hold_time_label", Qt::Key_Down, {}, kTeacherPano, teacher,
-                                                 "time_lost_delay"}}
+                                                 "time_lost_delay"},
+                                                {"teacher_platform_action_radioButton", Qt::Key_unknown, {}, kTeacherPano,
+                                                 teacher, "losing_object_strategy"},
+                                                {"teacher_starting_up_checkBox", Qt::Key_unknown, {}, kTeacherPano, teacher,
+                                                 "auto_tracking"},
+                                                {"teacher_vertical_movement_checkBox", Qt::Key_unknown, {}, kTeacherPano,
+                                                 teacher, "auto_tilt"}}
                                  << QStringList() << QStringList();
         QTest::newRow("student") << QByteArray("student") << QByteArray("tab_student") << 1
                                  << QList<Edit>{{"student_sensitivity_Slider", Qt::Key_Right, {}, kStudentPano, student,
                                                  "pano_sensitivity"},
                                                 {"student_objectsize_Slider", Qt::Key_Right, {}, kStudentPano, student,
-                                                 "pano_object_size"}}
+                                                 "pano_object_size"},
+                                                {"student_face_detect_checkBox", Qt::Key_unknown, {}, kStudentPano, student,
+                                                 "face_detect"},
+                                                {"student_pano_switch_checkBox", Qt::Key_unknown, {}, kStudentPano, student,
+                                                 "pano_switch"}}
                                  << QStringList() << QStringList();
         // The board pano camera's own block is only read at its connect; the Board tab sends and
         // asks the teacher pano camera for what it keeps of the blackboard cameras.
@@ -359,7 +408,11 @@ private slots:
                                                   director, "director_broadcast_port"},
                                                  {"director_switch_auto_lineEdit", Qt::Key_A,
                                                   QStringLiteral("FF 00 00 00 00 07"), kTeacherPano, director,
-                                                  "switch_auto"}}
+                                                  "switch_auto"},
+                                                 {"director_protocol_tcp_radioButton", Qt::Key_unknown, {}, kStudentPano,
+                                                  director, "communicate_mode"},
+                                                 {"director_code_send_mode_triple_radioButton", Qt::Key_unknown, {},
+                                                  kTeacherPano, director, "director_command_times"}}
                                   << QStringList()
                                   // Board 1 and Board 2 take the single blackboard view's place.
                                   << QStringList{QStringLiteral("inner_director_enable=11110")};
@@ -374,7 +427,7 @@ private slots:
         QFETCH(QStringList, set);
         QVERIFY(window);
         QVERIFY(openTab(page));
-        const QWidget *tab = ui(page);
+        QWidget *tab = ui(page);
         const auto request = [&](const QByteArray &button, const char *outcome) {
             boxes.clear();
             if (!use(side + button))
