@@ -12,6 +12,7 @@
 #include "recording_desktop.h"
 #include "recording_presenter.h"
 #include "settings/settings_path.h"
+#include "scene_regions.h"
 #include "sim_camera.h"
 #include "sim_camera_host.h"
 #include "sim_discovery.h"
@@ -23,6 +24,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -43,6 +45,8 @@ constexpr int kStepMs = 20000; // bounds one step on a loaded machine: a picture
 // A region or point read into the 3/4 scale of the picture on screen and sent back loses up to
 // one scene unit to truncation each way: up to two of the camera's units.
 constexpr int kRegionRoundingUnits = 2;
+constexpr int kDragUnits = 30; // a region dragged on the picture: well beyond the rounding
+constexpr int kDragSteps = 6;
 constexpr int kBoxClickX = 6; // inside a check box's or radio button's indicator, at its left
 const QRegularExpression kRegionKey(QStringLiteral("_(scale|increment|x|y)$")); // a corner, an edge, a point
 
@@ -58,6 +62,8 @@ constexpr int kTeacherPano = 1;
 constexpr int kStudentPano = 3;
 
 const QByteArray kParameterPages[] = {"tab_teacher", "tab_student", "tab_board", "tab_host"};
+// What the installer shows or hides of a picture: no setting, it starts off.
+const QStringList kViewSwitches{QStringLiteral("teacher_show_region_checkBox")};
 const QString kSearchCameras[] = {QStringLiteral("10.250.0.2"), QStringLiteral("10.250.0.3")};
 const QByteArray kArchive = testenv::patternBytes(3 * 2048 + 100, 25); // a few data packets
 const QString kRecordingHost = QStringLiteral("192.168.10.20");
@@ -113,12 +119,34 @@ QMap<QString, QString> shown(QWidget *page, const QStringList &skipped)
     return values;
 }
 
+// Two texts of scene_regions that name the same regions within a scene unit of each other:
+// the scene is the camera's region space at 3/4, and each way truncates.
+bool sameRegions(const QString &a, const QString &b)
+{
+    const QStringList ra = a.split(QLatin1String(", ")), rb = b.split(QLatin1String(", "));
+    if (ra.size() != rb.size())
+        return false;
+    for (int i = 0; i < ra.size(); ++i) {
+        const QStringList fa = ra[i].split(QLatin1Char(' ')), fb = rb[i].split(QLatin1Char(' '));
+        if (fa.size() != fb.size() || fa.value(0) != fb.value(0))
+            return false;
+        for (int f = 1; f < fa.size(); ++f)
+            if (qAbs(fa[f].toDouble() - fb[f].toDouble()) > 1.0)
+                return false;
+    }
+    return true;
+}
+
+const QString kRegions = QStringLiteral("regions");
+
 QStringList differing(const QMap<QString, QString> &a, const QMap<QString, QString> &b)
 {
     QStringList names;
-    for (auto it = a.begin(); it != a.end(); ++it)
-        if (b.value(it.key()) != it.value())
-            names << QStringLiteral("%1: %2 / %3").arg(it.key(), it.value(), b.value(it.key()));
+    for (auto it = a.begin(); it != a.end(); ++it) {
+        const QString other = b.value(it.key());
+        if (other != it.value() && !(it.key() == kRegions && sameRegions(it.value(), other)))
+            names << QStringLiteral("%1: %2 / %3").arg(it.key(), it.value(), other);
+    }
     return names;
 }
 
@@ -184,6 +212,8 @@ class tst_Installation : public QObject
         }
         if (!w || !w->isVisible() || !w->isEnabled())
             return false;
+        if (auto *view = qobject_cast<QGraphicsView *>(w))
+            return dragTrackingRegion(view, key == Qt::Key_Down ? QPoint(0, kDragUnits) : QPoint(kDragUnits, 0));
         if (key == Qt::Key_A) {
             QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(w, text);
@@ -195,6 +225,29 @@ class tst_Installation : public QObject
         } else {
             QTest::keyClick(w, key);
         }
+        return true;
+    }
+
+    // The tracking region chosen by its button, then dragged by its middle on the picture.
+    bool dragTrackingRegion(QGraphicsView *view, const QPoint &by)
+    {
+        if (!use("teacher_track_region_radioButton"))
+            return false;
+        QGraphicsItem *item = nullptr;
+        for (RectFManage *record : window->region_scene()->graphicsRectList())
+            if (record->regionName == QLatin1String("TrackingRegion"))
+                item = record->item;
+        if (!item)
+            return false;
+        QWidget *viewport = view->viewport();
+        const QPoint from = view->mapFromScene(item->sceneBoundingRect().center());
+        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+        for (int step = 1; step <= kDragSteps; ++step) {
+            const QPoint at = from + by * step / kDragSteps;
+            QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(viewport, &move);
+        }
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, from + by);
         return true;
     }
 
@@ -370,7 +423,9 @@ private slots:
                                                 {"teacher_starting_up_checkBox", Qt::Key_unknown, {}, kTeacherPano, teacher,
                                                  "auto_tracking"},
                                                 {"teacher_vertical_movement_checkBox", Qt::Key_unknown, {}, kTeacherPano,
-                                                 teacher, "auto_tilt"}}
+                                                 teacher, "auto_tilt"},
+                                                {"graphicsView", Qt::Key_Down, {}, kTeacherPano, teacher,
+                                                 "pano_tilt_scale"}}
                                  << QStringList() << QStringList();
         QTest::newRow("student") << QByteArray("student") << QByteArray("tab_student") << 1
                                  << QList<Edit>{{"student_sensitivity_Slider", Qt::Key_Right, {}, kStudentPano, student,
@@ -437,6 +492,10 @@ private slots:
             return QString();
         };
 
+        // The teacher regions show on the teacher pano picture.
+        auto *showRegions = ui<QAbstractButton>(side + "_show_region_checkBox");
+        if (side == "teacher" && !showRegions->isChecked())
+            QVERIFY(use(side + "_show_region_checkBox"));
         QString failure = request("_obtain_Button", "obtain success");
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QStringList kept;
@@ -446,7 +505,12 @@ private slots:
             held[QString::number(e.camera) + e.section] = camera(e.camera)->section(e.section);
             QVERIFY2(use(e.widget, e.key, e.text), e.widget.constData());
         }
-        const QMap<QString, QString> edited = shown(tab, skipped);
+        const auto withRegions = [&] {
+            QMap<QString, QString> values = shown(tab, skipped);
+            values[kRegions] = scene_regions(window->region_scene());
+            return values;
+        };
+        const QMap<QString, QString> edited = withRegions();
         failure = request("_apply_Button", "apply success");
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         for (int i = 0; i < edits.size(); ++i) {
@@ -478,11 +542,11 @@ private slots:
         }
 
         QVERIFY(use(side + "_default_Button"));
-        const QStringList defaulted = differing(edited, shown(tab, skipped));
+        const QStringList defaulted = differing(edited, withRegions());
         QVERIFY2(!defaulted.isEmpty(), "Default changed nothing: the Obtain would show nothing");
         failure = request("_obtain_Button", "obtain success");
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        const QStringList lost = differing(edited, shown(tab, skipped));
+        const QStringList lost = differing(edited, withRegions());
         QVERIFY2(lost.isEmpty(), qPrintable(lost.join(QLatin1String("; "))));
     }
 
@@ -558,7 +622,7 @@ private slots:
         QMap<QString, QString> left;
         for (const QByteArray &page : kParameterPages) {
             QVERIFY(openTab(page));
-            left.insert(shown(ui(page), {}));
+            left.insert(shown(ui(page), kViewSwitches));
         }
         QVERIFY(openTab("tab_teacher"));
         const QString sensitivity = ui<QLabel>("teacher_sensitivity_label")->text();
@@ -605,7 +669,7 @@ private slots:
         QMap<QString, QString> restarted;
         for (const QByteArray &page : kParameterPages) {
             QVERIFY(openTab(page));
-            restarted.insert(shown(ui(page), {}));
+            restarted.insert(shown(ui(page), kViewSwitches));
         }
         const QStringList lost = differing(left, restarted);
         QVERIFY2(lost.isEmpty(), qPrintable(lost.join(QLatin1String("; "))));
