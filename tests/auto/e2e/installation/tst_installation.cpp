@@ -251,11 +251,12 @@ class tst_Installation : public QObject
         return true;
     }
 
-    bool hasPicture(const Camera &c) const
+    QPixmap picture(const Camera &c) const
     {
         const QLabel *label = ui<QLabel>(QByteArray(c.side) + "_labVideo_" + c.kind);
-        return label && !label->pixmap(Qt::ReturnByValue).isNull();
+        return label ? label->pixmap(Qt::ReturnByValue) : QPixmap();
     }
+    bool hasPicture(const Camera &c) const { return !picture(c).isNull(); }
 
     // A connect or a request keeps the other tabs locked until it is done.
     bool tabsFree() const
@@ -387,11 +388,17 @@ private slots:
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 
+    // Together, live: each picture goes on changing while all six play.
     void allPicturesShow()
     {
         QVERIFY(window);
-        for (const Camera &c : kCameras)
+        QVector<qint64> shownFirst;
+        for (const Camera &c : kCameras) {
             QVERIFY2(hasPicture(c), c.address);
+            shownFirst << picture(c).cacheKey();
+        }
+        for (int i = 0; i < kCameraCount; ++i)
+            QTRY_VERIFY2_WITH_TIMEOUT(picture(kCameras[i]).cacheKey() != shownFirst[i], kCameras[i].address, kStepMs);
         QCOMPARE(QFFmpeg::instances(), kCameraCount);
         const QStringList warnings = boxes.texts();
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1String(" | "))));
