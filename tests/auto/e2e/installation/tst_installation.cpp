@@ -58,6 +58,7 @@ const Camera kCameras[] = {{"teacher", "feature", "127.0.0.2", "J57"}, {"teacher
                            {"student", "feature", "127.0.0.4", "R6"},  {"student", "pano", "127.0.0.5", "J57"},
                            {"board", "feature", "127.0.0.6", "J57"},   {"board", "pano", "127.0.0.7", "J57"}};
 constexpr int kCameraCount = int(std::size(kCameras));
+const char *const kSideGroups[] = {"TEACHER_CONF", "STUDENT_CONF", "BOARD_CONF"}; // of the settings file
 constexpr int kTeacherPano = 1;
 constexpr int kStudentPano = 3;
 
@@ -176,6 +177,28 @@ class tst_Installation : public QObject
     RecordingDesktop desktop;
     std::unique_ptr<MainWindow> window;
 
+    // ---- Setting up: the installation up to its main window ----
+
+    // The installation as the installer has set it up, up to the main window showing: the
+    // settings file names the six cameras in the six-camera layout with the wizard done, and the
+    // tool starts on it. The transfer work type is the one a first start takes.
+    void setUpInstallation()
+    {
+        QString ini = QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=3\n"
+                                     "[UPGRADE]\nmodel_type=true\n");
+        for (int side = 0; side < 3; ++side)
+            ini += QStringLiteral("[%1]\nFeature_IP=%2\nPano_IP=%3\n")
+                       .arg(QLatin1String(kSideGroups[side]), QLatin1String(kCameras[2 * side].address),
+                            QLatin1String(kCameras[2 * side + 1].address));
+        testenv::writeConfigIni(ini);
+        window.reset(new MainWindow);
+        QCOMPARE(window->getStartState(), QStringLiteral("1"));
+        window->show();
+    }
+
+    // ---- What the installer does in the main window ----
+
+
     SimCamera *camera(int i) const { return host.camera(i); }
 
     template <class T = QWidget>
@@ -292,24 +315,6 @@ class tst_Installation : public QObject
         if (ui<QAbstractButton>(c.slot() + "_connect_Button")->text() != QLatin1String("Disconnect"))
             return QStringLiteral("%1 not connected").arg(QLatin1String(c.address));
         return QString();
-    }
-
-    // The installation as the installer has set it up, up to the main window showing: the
-    // settings file names the six cameras in the six-camera layout with the wizard done, and the
-    // tool starts on it. The transfer work type is the one a first start takes.
-    void setUpInstallation()
-    {
-        QString ini = QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=3\n"
-                                     "[UPGRADE]\nmodel_type=true\n");
-        const char *groups[] = {"TEACHER_CONF", "STUDENT_CONF", "BOARD_CONF"};
-        for (int side = 0; side < 3; ++side)
-            ini += QStringLiteral("[%1]\nFeature_IP=%2\nPano_IP=%3\n")
-                       .arg(QLatin1String(groups[side]), QLatin1String(kCameras[2 * side].address),
-                            QLatin1String(kCameras[2 * side + 1].address));
-        testenv::writeConfigIni(ini);
-        window.reset(new MainWindow);
-        QCOMPARE(window->getStartState(), QStringLiteral("1"));
-        window->show();
     }
 
 private slots:
@@ -646,11 +651,10 @@ private slots:
         QSettings saved(settings_file_path(), QSettings::IniFormat);
         QCOMPARE(saved.value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString(), QStringLiteral("1"));
         QCOMPARE(saved.value(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera")).toString(), QStringLiteral("3"));
-        const char *groups[] = {"TEACHER_CONF", "STUDENT_CONF", "BOARD_CONF"};
         for (int side = 0; side < 3; ++side) {
-            QCOMPARE(saved.value(QLatin1String(groups[side]) + QLatin1String("/Feature_IP")).toString(),
+            QCOMPARE(saved.value(QLatin1String(kSideGroups[side]) + QLatin1String("/Feature_IP")).toString(),
                      QLatin1String(kCameras[2 * side].address));
-            QCOMPARE(saved.value(QLatin1String(groups[side]) + QLatin1String("/Pano_IP")).toString(),
+            QCOMPARE(saved.value(QLatin1String(kSideGroups[side]) + QLatin1String("/Pano_IP")).toString(),
                      QLatin1String(kCameras[2 * side + 1].address));
         }
         QCOMPARE(saved.value(QStringLiteral("TEACHER_CONF/Sensitivity")).toString(), sensitivity);
