@@ -4,12 +4,12 @@
 // config.ini after a save. It touches only what survives a restructure of the code (the form's
 // object names, the wire, the log file, the boxes, the settings file), so that a restructure
 // that keeps the behaviour keeps the records. CORVANE_RECORD=1 writes them anew.
+#include "camera_pictures.h"
 #include "core/log_handler.h"
 #include "core/reachability.h"
 #include "core/time_scale.h"
 #include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
-#include "rtsp/rtsp_server_process.h"
 #include "settings/settings_path.h"
 #include "sim_camera.h"
 #include "sim_camera_host.h"
@@ -240,7 +240,7 @@ class tst_Recorder : public QObject
     Q_OBJECT
 
     SimCameraHost host;
-    std::unique_ptr<RtspServerProcess> servers[kCameraCount];
+    CameraPictures pictures;
     std::unique_ptr<NotingPresenter> boxes;
     std::unique_ptr<MainWindow> window;
     QtMessageHandler testHandler = nullptr;
@@ -625,15 +625,11 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // the window takes the system's
-        for (int i = 0; i < kCameraCount; ++i) {
-            QVERIFY(host.addCamera(QLatin1String(kCameras[i].address), QLatin1String(kCameras[i].model)));
-            servers[i].reset(new RtspServerProcess);
-            RtspServerProcess::Options options;
-            options.address = QLatin1String(kCameras[i].address);
-            options.port = 554;
-            options.size = QSize(320, 180);
-            QVERIFY2(servers[i]->start(options), qPrintable(servers[i]->errorString()));
-        }
+        for (const Camera &c : kCameras)
+            QVERIFY(host.addCamera(QLatin1String(c.address), QLatin1String(c.model)));
+        RtspServerProcess::Options options;
+        options.size = QSize(320, 180);
+        QVERIFY2(pictures.start(host, options), qPrintable(pictures.error()));
         QVERIFY(host.startAll());
         reachability::setCheck([](const QString &) { return true; });
         timescale::setFactor(kTimeScale);
