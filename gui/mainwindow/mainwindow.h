@@ -110,6 +110,7 @@ private:
     void student_points_read_back() override;
     void console_reply(const QString &message) override;
     bool console_listens() const override;
+    void wizard_reply(const QByteArray &reply) override;
 
     Ui::MainWindow *ui = nullptr;
     std::unique_ptr<WindowFeatures> features;
