@@ -5,6 +5,7 @@
 #include "core/reachability.h"
 #include "guide/buttomview.h"
 #include "guide/guideconfig.h"
+#include "model/guide_data_update_manage.h"
 #include "recording_presenter.h"
 #include "support/resources.h"
 #include "test_env.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTreeWidget>
+#include <QTranslator>
 #include <QValidator>
 #include <QtTest>
 
@@ -305,7 +307,7 @@ private slots:
     {
         QTest::addColumn<QString>("during");
         QTest::newRow("Next") << "N";
-        QTest::newRow("Back") << "B";
+        QTest::newRow("a click on the teacher test step") << "t6";
         QTest::newRow("a click on the director step") << "t12";
         QTest::newRow("the exit") << "exit";
     }
@@ -316,12 +318,14 @@ private slots:
         Wizard w;
         boxes.answerNext(QMessageBox::Ok);
         int checks = 0;
+        int pageDuring = -1;
         reachability::setCheck([&](const QString &) {
             if (++checks == 1) {
                 if (during == QLatin1String("exit"))
                     child<QPushButton>(w.window, QStringLiteral("exit_pushButton"))->click();
                 else
                     w.act(during);
+                pageDuring = w.steps->currentIndex();
             }
             return true;
         });
@@ -329,9 +333,48 @@ private slots:
         w.act(QStringLiteral("N"));
         // The check of Next, then the track mode step's own.
         QCOMPARE(checks, 2);
+        QCOMPARE(pageDuring, 0);
         QCOMPARE(w.steps->currentIndex(), 2);
         QCOMPARE(finished.count(), 0);
         QVERIFY(!boxes.texts().contains(QStringLiteral("Exiting the wizard configuration,other operations will be interrupted!")));
+    }
+
+    // Entering the wizard again (receiverData) in another language: the codes and the server the
+    // installer typed stay, unchanged for the director block, the record's addresses and layout
+    // are taken, and the last Apply, shown before, still finishes.
+    void reentry()
+    {
+        testenv::writeConfigIni(iniFor(3));
+        Wizard w;
+        w.act(QStringLiteral("t12"));
+        auto *code = child<QLineEdit>(w.window, QStringLiteral("director_external_teacher_on_the_platform_lineEdit"));
+        auto *server = child<QLineEdit>(w.window, QStringLiteral("director_server_IP_Edit"));
+        code->setText(QStringLiteral("AA 01"));
+        server->setText(QStringLiteral("127.0.0.9/abc123"));
+        QSignalSpy edits(code, &QLineEdit::textChanged);
+        QTranslator catalogue;
+        QVERIFY(catalogue.load(QStringLiteral(":/trans/zh.qm")));
+        QCoreApplication::installTranslator(&catalogue);
+        Guide_Data_Update_Manage record;
+        record.teacher_feature_ip = QStringLiteral("127.0.0.51");
+        record.student_feature_ip = QStringLiteral("127.0.0.53");
+        record.camera_number = 0;
+        record.current_language = QStringLiteral("Chinese");
+        w.window.receiverData(QVariant::fromValue(record));
+        QCOMPARE(code->text(), QStringLiteral("AA 01"));
+        QCOMPARE(server->text(), QStringLiteral("127.0.0.9/abc123"));
+        QCOMPARE(edits.count(), 0);
+        QCOMPARE(child<QLineEdit>(w.window, QStringLiteral("teacher_feature_ip_lineEdit"))->text(), record.teacher_feature_ip);
+        QCOMPARE(child<QComboBox>(w.window, QStringLiteral("teacher_choose_camera_comboBox"))->currentIndex(), 0);
+        QCOMPARE(w.steps->currentIndex(), 0);
+        QVERIFY(w.stepItem(1)->isHidden());
+        boxes.answerNext(QMessageBox::Cancel);
+        w.barButton(12, "apply")->click();
+        const QString question =
+            QCoreApplication::translate("GuideConfig", "Config is complete. Do you want to go to the home page now?");
+        QCoreApplication::removeTranslator(&catalogue);
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown.first().text, question);
     }
 };
 
