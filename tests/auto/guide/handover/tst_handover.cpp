@@ -9,11 +9,13 @@
 #include "recording_presenter.h"
 #include "settings/settings_path.h"
 #include "sim_camera.h"
+#include "sim_message.h"
 #include "window_holder.h"
 
 #include <QComboBox>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QHostAddress>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -227,6 +229,50 @@ private slots:
         QCOMPARE(shown, mainShown);
         QCOMPARE(wizardOpen, !mainShown);
         QCOMPARE(stored(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")), QLatin1String(mainShown ? "1" : ""));
+    }
+
+    // The track mode step of two cameras opens the teacher link to the camera the first step
+    // names and asks its status: over the link when its TCP port takes it, else by datagram,
+    // whose answer the main window's reply socket is told to take.
+    void trackModeLink_data()
+    {
+        QTest::addColumn<bool>("tcpOpen");
+        QTest::newRow("over the link") << true;
+        QTest::newRow("TCP port closed: by datagram") << false;
+    }
+    void trackModeLink()
+    {
+        QFETCH(bool, tcpOpen);
+        const QString address = QStringLiteral("127.0.0.95");
+        testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTracking_Number_Camera=0\nFeature_IP=%1/x\n").arg(address));
+        SimCamera camera(address);
+        SimPorts ports;
+        if (!tcpOpen)
+            ports.tcp = 16793;
+        QVERIFY(camera.setPorts(ports));
+        QVERIFY(camera.start());
+        GuideConfig wizard;
+        QSignalSpy replies(&wizard, &GuideConfig::reply_received);
+        QList<QHostAddress> datagrams;
+        connect(&wizard, &GuideConfig::datagramAnswersExpected, this, [&](const QHostAddress &from) { datagrams << from; });
+        QSignalSpy teacherBlock(&wizard, &GuideConfig::sign_teacher_params_complete);
+        child<QPushButton>(child(&wizard, "bottom_step1"), "next_step")->click();
+        QCOMPARE(child<QStackedWidget>(&wizard, "stackedWidget")->currentIndex(), 2);
+        const auto status = [](const SimMessage &m) {
+            return m.event == SimEvent::Data && m.payload.contains("get_tracking_status");
+        };
+        const auto m = camera.waitForMessage(status, kWaitMs);
+        QVERIFY(m);
+        QCOMPARE(m->transport, tcpOpen ? SimTransport::Tcp : SimTransport::Udp);
+        QCOMPARE(teacherBlock.count(), 1);
+        if (tcpOpen) {
+            QTRY_VERIFY_WITH_TIMEOUT(!replies.isEmpty(), kWaitMs);
+            QVERIFY(replies.first().first().toByteArray().contains("teacher_tracking_status"));
+            QVERIFY(datagrams.isEmpty());
+        } else {
+            QVERIFY(!datagrams.isEmpty());
+            QCOMPARE(datagrams.first(), QHostAddress(address));
+        }
     }
 
     // A start state that nothing writes counts as an unfinished wizard.
