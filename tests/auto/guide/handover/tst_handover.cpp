@@ -13,6 +13,7 @@
 #include "window_holder.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QHostAddress>
@@ -36,6 +37,16 @@ template <class T = QWidget>
 T *child(QWidget *root, const char *name)
 {
     return root->findChild<T *>(QLatin1String(name));
+}
+
+// With CORVANE_SHOT_DIR set (a run under Xvfb) the window is saved there as it shows.
+void shot(QWidget *window, const char *name)
+{
+    const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    QCoreApplication::processEvents();
+    window->grab().save(QDir(dir).filePath(QLatin1String(name)));
 }
 
 QString stored(const QString &key)
@@ -97,6 +108,7 @@ private slots:
             auto *main = topLevel<MainWindow>();
             auto *wizard = topLevel<GuideConfig>();
             wizardAlone = wizard->isVisible() && !main->isVisible();
+            shot(wizard, "wizard-first-run-start.png");
             child<QComboBox>(wizard, "teacher_choose_camera_comboBox")->setCurrentIndex(1);
             const char *fields[] = {"teacher_feature_ip_lineEdit", "teacher_pano_ip_lineEdit", "student_feature_ip_lineEdit",
                                     "student_pano_ip_lineEdit"};
@@ -108,9 +120,11 @@ private slots:
             child<QCheckBox>(wizard, "student_face_detect_checkBox")->setChecked(true);
             auto *lost = child<QSlider>(wizard, "teacher_target_lost_timeout_Slider");
             lost->setValue(lost->maximum());
+            shot(wizard, "wizard-first-run-cameras.png");
             boxes.answerNext(QMessageBox::Ok);
             finishByApply(wizard);
             mainShown = main->isVisible();
+            shot(main, "wizard-first-run-main-window.png");
             wizardHidden = !wizard->isVisible();
             for (const char *f : {"teacher_feature_IP_Edit", "teacher_pano_IP_Edit", "student_feature_IP_Edit",
                                   "student_pano_IP_Edit"})
