@@ -22,6 +22,14 @@ namespace {
 constexpr int kWidth = 994;
 constexpr int kHeight = 727;
 constexpr int kLayoutCount = 4; // 2, 4, 5 and 6 cameras
+
+// The six address fields, in the hand-over record's order, into their copies.
+void take_addresses(const QStringList &fields, std::initializer_list<QString *> copies)
+{
+    int i = 0;
+    for (QString *copy : copies)
+        *copy = fields.value(i++);
+}
 } // namespace
 
 GuideConfig::GuideConfig(QWidget *parent)
@@ -103,12 +111,8 @@ void GuideConfig::initGuideConfig()
 {
     const QStringList a = camera_settings->addresses();
     GuideState &s = *m_state;
-    s.t_feature_ip_edit = a.value(0);
-    s.t_pano_ip_edit = a.value(1);
-    s.s_feature_ip_edit = a.value(2);
-    s.s_pano_ip_edit = a.value(3);
-    s.t_board_ip_edit = a.value(4);
-    s.t_board_ip_edit2 = a.value(5);
+    take_addresses(a, {&s.t_feature_ip_edit, &s.t_pano_ip_edit, &s.s_feature_ip_edit, &s.s_pano_ip_edit,
+                       &s.t_board_ip_edit, &s.t_board_ip_edit2});
     qDebug() << "GuideConfig::initGuideConfig:" << a;
 }
 
@@ -146,13 +150,8 @@ void GuideConfig::receiverData(QVariant data)
 void GuideConfig::emit_guide_data()
 {
     Guide_Data_Update_Manage &d = settings_file->guide_data();
-    const QStringList a = camera_settings->addresses();
-    d.teacher_feature_ip = a.value(0);
-    d.teacher_pano_ip = a.value(1);
-    d.student_feature_ip = a.value(2);
-    d.student_pano_ip = a.value(3);
-    d.board_feature_ip = a.value(4);
-    d.board_pano_ip = a.value(5);
+    take_addresses(camera_settings->addresses(), {&d.teacher_feature_ip, &d.teacher_pano_ip, &d.student_feature_ip,
+                                                  &d.student_pano_ip, &d.board_feature_ip, &d.board_pano_ip});
     d.camera_number = ui->teacher_choose_camera_comboBox->currentIndex();
     emit transferData(QVariant::fromValue(d));
 }
