@@ -146,6 +146,11 @@ void CameraSettingsStep::update_teacher_option_boxes()
     w.teacher_lost_action_time_groupBox->setEnabled(enabled);
 }
 
+void CameraSettingsStep::update_teacher_speed_box()
+{
+    w.teacher_ptz_speed_level_groupBox->setEnabled(m_state.teacher_run_state == GuideState::kStopped);
+}
+
 void CameraSettingsStep::address_edited(Slot camera, const QString &text)
 {
     m_link.set_address_field(camera, text);

@@ -45,7 +45,8 @@ struct GuideState;
     X(QComboBox, director_strategy_comboBox) \
     X(QStackedWidget, director_strategy_stackedWidget) \
     X(QGroupBox, teacher_manual_focus_groupBox) \
-    X(QGroupBox, teacher_lost_action_time_groupBox)
+    X(QGroupBox, teacher_lost_action_time_groupBox) \
+    X(QGroupBox, teacher_ptz_speed_level_groupBox)
 
 class CameraSettingsStepSignals : public QObject
 {
@@ -65,8 +66,8 @@ signals:
 // there are; the address fields have their validators and tell the link what they hold; the
 // address check of Next looks at the syntax, then whether the camera answers (the bounded
 // reachability check, the window handling its events meanwhile). It also keeps the director
-// server fields' validators and the director strategy's page, and the two option boxes of the
-// advanced options step that depend on the layout.
+// server fields' validators and the director strategy's page, and the three boxes of the
+// advanced options step that depend on the layout and on whether teacher tracking runs.
 class CameraSettingsStep : public CameraSettingsStepSignals, public AddressCheck
 {
     Q_DECLARE_TR_FUNCTIONS(GuideConfig)
@@ -90,6 +91,8 @@ public:
     // teacher_manual_focus_groupBox and teacher_lost_action_time_groupBox: enabled only while
     // teacher tracking is stopped and the layout has pano cameras.
     void update_teacher_option_boxes();
+    // teacher_ptz_speed_level_groupBox: enabled only while teacher tracking is stopped.
+    void update_teacher_speed_box();
     // The six address fields, in the hand-over record's order (teacher feature, teacher pano,
     // student feature, student pano, board 1, board 2).
     QStringList addresses() const;

@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QLabel>
+#include <QList>
 #include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
@@ -125,6 +126,20 @@ bool GuideSettings::writeFileConfig(const QStringList &addresses)
         return false;
     }
     return true;
+}
+
+void GuideSettings::set_enabled(int type, bool status)
+{
+    QList<QWidget *> controls;
+    if (type == 0)
+        controls = {w.target_lost_action_comboBox,   w.teacher_target_lost_timeout_Slider,
+                    w.multi_objective_action_comboBox, w.teacher_starting_up_checkBox,
+                    w.teacher_vertical_movement_checkBox, w.teacher_board_enable_checkBox,
+                    w.teacher_board_detect_Slider,   w.teacher_board_hold_Slider};
+    else if (type == 1)
+        controls = {w.student_feature_continue_time_label, w.student_face_detect_checkBox};
+    for (QWidget *control : controls)
+        control->setEnabled(status);
 }
 
 Guide_Data_Update_Manage GuideSettings::record_of(const QVariant &data)

@@ -56,6 +56,9 @@ public:
     Guide_Data_Update_Manage &guide_data() { return m_guide_data; }
     static Guide_Data_Update_Manage record_of(const QVariant &data);
 
+    // While a side tracks (type 0 teacher, 1 student) its options here cannot be changed.
+    void set_enabled(int type, bool status);
+
 private:
     // The values as the controls show them, and back.
     void gather(config::Stored &stored) const;

@@ -122,6 +122,19 @@ void GuideConfig::resolver_param(const QByteArray &reply) { emit reply_received(
 
 void GuideConfig::add_finish_work(FinishWork *work) { m_finish_work.push_back(work); }
 
+void GuideConfig::setGuideEnabledStatus(int type, bool status)
+{
+    qDebug() << "GuideConfig::setGuideEnabledStatus type:" << type << ", status:" << status;
+    if (type != 0 && type != 1)
+        return;
+    settings_file->set_enabled(type, status);
+    if (type == 0) {
+        camera_settings->update_teacher_option_boxes();
+        camera_settings->update_teacher_speed_box();
+    }
+    emit guide_enabled_status(type, status);
+}
+
 void GuideConfig::receiverData(QVariant data)
 {
     // The form's re-texting would put the director codes, server address and port typed in the

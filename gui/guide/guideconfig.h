@@ -51,6 +51,10 @@ public:
     // while the window is hidden): reply_received.
     void resolver_param(const QByteArray &reply);
     void add_finish_work(FinishWork *work);
+    // While a side tracks (type 0 teacher, 1 student; status false) the controls that change its
+    // tracking are locked, and unlocked when it stops; the caller sets the side's run state
+    // first. Each step locks its own: guide_enabled_status tells the steps built on this one.
+    void setGuideEnabledStatus(int type, bool status);
 
     // What the last page's Apply button says once the director step is reached: the bar sets it
     // in its own translation context, and the wizard knows the end by this text in its own, so
@@ -67,6 +71,7 @@ signals:
     void step_entered(int page);
     // Entering a student step with a student link: the student block goes out now.
     void student_apply_wanted();
+    void guide_enabled_status(int type, bool status);
     // A camera text reply, for the reply parser.
     void reply_received(const QByteArray &reply);
     // The wizard's link sent a text command by datagram (or found a TCP port closed): the main

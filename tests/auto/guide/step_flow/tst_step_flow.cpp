@@ -339,6 +339,37 @@ private slots:
         QVERIFY(!boxes.texts().contains(QStringLiteral("Exiting the wizard configuration,other operations will be interrupted!")));
     }
 
+    // A side that tracks locks its options; the teacher's focus and lost-action boxes follow the
+    // layout and the run state (stopped here), whatever the lock.
+    void trackingLocks_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("status");
+        QTest::addColumn<QString>("enabled"); // lost action, continue time, speed box, focus box
+        QTest::newRow("teacher tracks, 2 cameras") << 0 << 0 << false << "0110";
+        QTest::newRow("teacher tracks, 4 cameras") << 1 << 0 << false << "0111";
+        QTest::newRow("teacher stops, 2 cameras") << 0 << 0 << true << "1110";
+        QTest::newRow("teacher stops, 4 cameras") << 1 << 0 << true << "1111";
+        QTest::newRow("student tracks") << 1 << 1 << false << "1011";
+        QTest::newRow("another type") << 1 << 2 << false << "1111";
+    }
+    void trackingLocks()
+    {
+        QFETCH(int, layout);
+        QFETCH(int, type);
+        QFETCH(bool, status);
+        QFETCH(QString, enabled);
+        testenv::writeConfigIni(iniFor(layout));
+        Wizard w;
+        w.window.setGuideEnabledStatus(type, status);
+        QString shown;
+        for (const char *name : {"target_lost_action_comboBox", "student_feature_continue_time_label",
+                                 "teacher_ptz_speed_level_groupBox", "teacher_manual_focus_groupBox"})
+            shown += child(w.window, QLatin1String(name))->isEnabledTo(&w.window) ? QLatin1Char('1') : QLatin1Char('0');
+        QCOMPARE(shown, enabled);
+    }
+
     // Entering the wizard again (receiverData) in another language: the codes and the server the
     // installer typed stay, unchanged for the director block, the record's addresses and layout
     // are taken, and the last Apply, shown before, still finishes.
