@@ -2,9 +2,10 @@
 
 #include <QString>
 
-// What the first-run wizard's steps share: the camera layout, the stored wizard state, the
-// tracking mode in effect, the six camera addresses as the steps read them, where the installer
-// is, which side tracks, which step previews were let go and which parameter blocks owe a send.
+// What the first-run wizard's steps share: the camera layout, the stored wizard state, the six
+// camera addresses as the steps read them, where the installer is, which side tracks and which
+// step previews were let go. The tracking mode in effect is the mode step's (currentMode), the
+// blocks' changed flags and the pads' speeds the parameter pages'.
 // The wizard's builder owns it; each step holds it by reference and writes only what its comment
 // names it for. The cameras' connected marks and destinations are the wizard link's.
 struct GuideState {
@@ -15,9 +16,6 @@ struct GuideState {
     int current_number_camera = 0;
     // current_state: TEACHER_CONF/Tracking_Guide_State as read at start ("0" on a first run).
     QString current_state;
-    // currentMode: the tracking mode in effect, "0".."4" (the stored text at start); the tracking
-    // mode step changes it.
-    QString currentMode;
 
     // t_feature_ip_edit ...: the six address fields as initGuideConfig last copied them (an
     // address may carry "/" and more behind it).
@@ -49,14 +47,6 @@ struct GuideState {
     bool student_preset_preview_closed = false;
     bool student_track_test_preview_closed = false;
 
-    // The parameter blocks edited since they were last sent.
-    bool teacher_params_changed = false;
-    bool student_params_changed = false;
-    bool director_params_changed = false;
     // isFirstClick: a board address or the layout changed since the board block was last sent.
     bool isFirstClick = true;
-
-    // The pads' drive speeds, 1 to 10 (the teacher PTZ speed level).
-    int pan_speed = 10;
-    int tilt_speed = 10;
 };

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-#include <QStackedWidget>
 
 using camera_slot::Side;
 using camera_slot::Slot;
@@ -38,8 +37,7 @@ CameraSettingsStep::CameraSettingsStep(const Widgets &widgets, GuideState &state
     }
     connect(w.teacher_choose_camera_comboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &CameraSettingsStep::on_teacher_choose_camera_comboBox_currentIndexChanged);
-    connect(w.director_strategy_comboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &CameraSettingsStep::on_director_strategy_comboBox_currentIndexChanged);
+    w.teacher_director_ip_widget->hide();
 }
 
 QLineEdit *CameraSettingsStep::field(Slot camera) const
@@ -61,6 +59,8 @@ QLineEdit *CameraSettingsStep::field(Slot camera) const
     return w.teacher_board_2_ip_lineEdit;
 }
 
+int CameraSettingsStep::layout() const { return w.teacher_choose_camera_comboBox->currentIndex(); }
+
 QStringList CameraSettingsStep::addresses() const
 {
     QStringList out;
@@ -81,10 +81,6 @@ void CameraSettingsStep::init_input_validators()
     for (QLineEdit *edit : {w.teacher_feature_ip_lineEdit, w.student_feature_ip_lineEdit, w.teacher_pano_ip_lineEdit,
                             w.student_pano_ip_lineEdit, w.teacher_board_ip_lineEdit})
         edit->setValidator(new QRegularExpressionValidator(address, m_window));
-    w.director_server_IP_Edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(input::director_server_pattern()), m_window));
-    w.director_server_Port_Edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(input::nonzero_port_pattern()), m_window));
 }
 
 void CameraSettingsStep::apply_layout(int layout)
@@ -126,17 +122,6 @@ void CameraSettingsStep::update_layout_combos(int index)
         combo->clear();
         combo->addItems(cameras);
     }
-    set_interior_rows(index != 3, index == 3);
-}
-
-void CameraSettingsStep::set_interior_rows(bool first, bool second_and_third)
-{
-    w.director_interior_board_blackboard_widget1->setVisible(first);
-    w.director_interior_board_blackboard_checkBox->setChecked(first);
-    w.director_interior_board_blackboard_widget2->setVisible(second_and_third);
-    w.director_interior_board_blackboard_checkBox_2->setChecked(second_and_third);
-    w.director_interior_board_blackboard_widget3->setVisible(second_and_third);
-    w.director_interior_board_blackboard_checkBox_3->setChecked(second_and_third);
 }
 
 void CameraSettingsStep::update_teacher_option_boxes()
@@ -171,13 +156,6 @@ void CameraSettingsStep::address_edited(Slot camera, const QString &text)
         m_state.isFirstClick = true;
         break;
     }
-}
-
-void CameraSettingsStep::on_director_strategy_comboBox_currentIndexChanged(int index)
-{
-    if (index == 0 || index == 1)
-        w.director_strategy_stackedWidget->setCurrentIndex(index);
-    m_state.director_params_changed = true;
 }
 
 bool CameraSettingsStep::check(const QString &text)

@@ -13,7 +13,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QStackedWidget;
 class QWidget;
 class WizardLink;
 struct GuideState;
@@ -34,16 +33,6 @@ struct GuideState;
     X(QLineEdit, teacher_board_2_ip_lineEdit) \
     X(QComboBox, teacher_preset_comboBox) \
     X(QComboBox, teacher_track_test_comboBox) \
-    X(QWidget, director_interior_board_blackboard_widget1) \
-    X(QWidget, director_interior_board_blackboard_widget2) \
-    X(QWidget, director_interior_board_blackboard_widget3) \
-    X(QCheckBox, director_interior_board_blackboard_checkBox) \
-    X(QCheckBox, director_interior_board_blackboard_checkBox_2) \
-    X(QCheckBox, director_interior_board_blackboard_checkBox_3) \
-    X(QLineEdit, director_server_IP_Edit) \
-    X(QLineEdit, director_server_Port_Edit) \
-    X(QComboBox, director_strategy_comboBox) \
-    X(QStackedWidget, director_strategy_stackedWidget) \
     X(QGroupBox, teacher_manual_focus_groupBox) \
     X(QGroupBox, teacher_lost_action_time_groupBox) \
     X(QGroupBox, teacher_ptz_speed_level_groupBox)
@@ -65,9 +54,8 @@ signals:
 // address rows, camera choices of the preset and tracking test steps and interior director rows
 // there are; the address fields have their validators and tell the link what they hold; the
 // address check of Next looks at the syntax, then whether the camera answers (the bounded
-// reachability check, the window handling its events meanwhile). It also keeps the director
-// server fields' validators and the director strategy's page, and the three boxes of the
-// advanced options step that depend on the layout and on whether teacher tracking runs.
+// reachability check, the window handling its events meanwhile). It also keeps the three boxes
+// of the advanced options step that depend on the layout and on whether teacher tracking runs.
 class CameraSettingsStep : public CameraSettingsStepSignals, public AddressCheck
 {
     Q_DECLARE_TR_FUNCTIONS(GuideConfig)
@@ -77,7 +65,7 @@ public:
         CAMERA_SETTINGS_STEP_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
 
-    // state: current_number_camera, isFirstClick, director_params_changed, teacher_run_state.
+    // state: current_number_camera, isFirstClick, teacher_run_state.
     CameraSettingsStep(const Widgets &widgets, GuideState &state, WizardLink &link, QWidget *window);
 
     void on_teacher_choose_camera_comboBox_currentIndexChanged(int index);
@@ -97,13 +85,13 @@ public:
     // student feature, student pano, board 1, board 2).
     QStringList addresses() const;
     void set_addresses(const QStringList &addresses);
+    // The layout chosen (current_number_camera's entry of the list).
+    int layout() const;
 
 private:
     void init_input_validators();
     void update_layout_combos(int index);
     void address_edited(camera_slot::Slot camera, const QString &text);
-    void on_director_strategy_comboBox_currentIndexChanged(int index);
-    void set_interior_rows(bool first, bool second_and_third);
     QLineEdit *field(camera_slot::Slot camera) const;
 
     Widgets w;

@@ -338,7 +338,7 @@ QString MainWindow::getStartState()
 
 void MainWindow::initGuideConfig()
 {
-    guide_config = new GuideConfig(nullptr);
+    guide_config = new GuideConfig(features->wizard_region_scene(), nullptr);
     connect(guide_config, &GuideConfig::setupCompleted, this, &QWidget::show);
     connect(guide_config, &GuideConfig::setupCompleted, this, &MainWindow::updateGuideConfig);
     connect(guide_config, &GuideConfig::transferData, this, &MainWindow::updateGuideData);

@@ -1,6 +1,7 @@
 // The wizard's share of config.ini: what a stored file puts into the wizard's fields and options,
 // what the finish writes back (every other key of the file kept), and a first run without file.
 #include "guide/guideconfig.h"
+#include "shared_scene.h"
 #include "recording_presenter.h"
 #include "settings/settings_path.h"
 #include "support/resources.h"
@@ -90,7 +91,8 @@ private slots:
         QFETCH(QString, ini);
         QFETCH(QStringList, expected);
         testenv::writeConfigIni(ini);
-        GuideConfig wizard;
+        SharedScene wizardScene;
+        GuideConfig wizard(wizardScene);
         const QStringList all = shown(wizard);
         for (const QString &entry : expected) {
             const QString name = entry.section(QLatin1Char('='), 0, 0) + QLatin1Char('=');
@@ -103,7 +105,8 @@ private slots:
     {
         testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTarget_Lost_Action=11\nSensitivity=7\n"
                                                "[DIRECTOR_CONF]\nServer_Port=5000\n"));
-        GuideConfig wizard;
+        SharedScene wizardScene;
+        GuideConfig wizard(wizardScene);
         child<QLineEdit>(wizard, "teacher_feature_ip_lineEdit")->setText(QStringLiteral("127.0.0.5/cam"));
         child<QCheckBox>(wizard, "student_face_detect_checkBox")->setChecked(true);
         child<QSpinBox>(wizard, "student_feature_continue_time_label")->setValue(40);
@@ -119,7 +122,8 @@ private slots:
         // A stored mode that names no button is written as none.
         QCOMPARE(stored(QStringLiteral("TEACHER_CONF/Tracking_Mode")), QString());
         // What the finish wrote reads back into a new wizard.
-        GuideConfig again;
+        SharedScene againScene;
+        GuideConfig again(againScene);
         QVERIFY(child<QCheckBox>(again, "student_face_detect_checkBox")->isChecked());
         QCOMPARE(child<QSpinBox>(again, "student_feature_continue_time_label")->value(), 40);
     }
@@ -128,7 +132,8 @@ private slots:
     void firstRun()
     {
         testenv::removeConfigIni();
-        GuideConfig wizard;
+        SharedScene wizardScene;
+        GuideConfig wizard(wizardScene);
         const QString formAddress = child<QLineEdit>(wizard, "teacher_feature_ip_lineEdit")->text();
         QVERIFY(!formAddress.isEmpty());
         QCOMPARE(child<QComboBox>(wizard, "teacher_choose_camera_comboBox")->currentIndex(), 0);

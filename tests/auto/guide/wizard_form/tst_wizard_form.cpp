@@ -8,6 +8,7 @@
 #include "core/installed_catalogue.h"
 #include "guide/buttomview.h"
 #include "guide/guideconfig.h"
+#include "shared_scene.h"
 #include "layout_faults.h"
 #include "support/resources.h"
 #include "video/vlcwidget.h"
@@ -83,7 +84,8 @@ class tst_WizardForm : public QObject
         QLocale::setDefault(QLocale(code));
         QObject owner;
         install_system_catalogue(&owner);
-        GuideConfig wizard;
+        SharedScene wizardScene;
+        GuideConfig wizard(wizardScene);
         wizard.show();
         if (!QTest::qWaitForWindowExposed(&wizard))
             return {{QStringLiteral("wizard"), QStringLiteral("not shown")}};
@@ -173,7 +175,8 @@ private slots:
         QFETCH(QString, preview);
         QFETCH(int, page);
         QFETCH(QPoint, origin);
-        GuideConfig wizard;
+        SharedScene wizardScene;
+        GuideConfig wizard(wizardScene);
         wizard.show();
         QVERIFY(QTest::qWaitForWindowExposed(&wizard));
         child<QStackedWidget>(wizard, "stackedWidget")->setCurrentIndex(page);
@@ -212,7 +215,8 @@ private slots:
         QFETCH(QString, stack);
         QFETCH(int, index);
         QFETCH(QString, page);
-        GuideConfig wizard;
+        SharedScene wizardScene;
+        GuideConfig wizard(wizardScene);
         auto *pages = child<QStackedWidget>(wizard, qPrintable(stack));
         QVERIFY(pages);
         QCOMPARE((index < 0 ? pages->currentWidget() : pages->widget(index))->objectName(), page);
