@@ -1,8 +1,8 @@
 // The wizard's pages wired in its frame, against simulated cameras: the installer picks a mode,
 // edits the teacher and student options, goes to the director step and finishes; each pano
 // camera then holds the values the pages show, both received the director block, and
-// config.ini keeps the options the wizard stores. Everything runs in the test's own network
-// namespace.
+// config.ini keeps the options the wizard stores. A change of the borrowed region scene is the
+// wizard's only while it shows. Everything runs in the test's own network namespace.
 #include "core/reachability.h"
 #include "core/time_scale.h"
 #include "guide/guideconfig.h"
@@ -181,6 +181,40 @@ private slots:
         QCOMPARE(child<QComboBox>(again, QStringLiteral("target_lost_action_comboBox"))->currentIndex(), teacherLost);
         QCOMPARE(child<QSpinBox>(again, QStringLiteral("student_feature_continue_time_label"))->value(), continueTime);
         QVERIFY(child<QToolButton>(again, modeButton)->isChecked());
+    }
+
+    // The region scene is the window's too: a region moved there while the wizard is hidden is
+    // none of the wizard's changes, one moved while it shows is (the next save sends the block).
+    void sceneChangesWhileShown_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<int>("blocks");
+        QTest::newRow("wizard shows: its region moved") << true << 1;
+        QTest::newRow("wizard hidden: the window's region moved") << false << 0;
+    }
+    void sceneChangesWhileShown()
+    {
+        QFETCH(bool, shown);
+        QFETCH(int, blocks);
+        testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTracking_Number_Camera=1\nPano_IP=%1\n").arg(kTeacherPano));
+        SimCamera teacher(kTeacherPano);
+        QVERIFY2(teacher.start(), qPrintable(teacher.lastError()));
+        SharedScene scene;
+        GuideConfig wizard(scene);
+        wizard.show();
+        wizard.hide(); // the hand-over, or entered again
+        if (shown)
+            wizard.show();
+        WizardLink &link = wizard.camera_link();
+        link.set_destination(Slot::TeacherPano, kTeacherPano);
+        link.set_connected(Slot::TeacherPano, true);
+        emit scene.region_scene.sign_graphics_rect_changed();
+        emit wizard.sign_teacher_params_complete();
+        // A page edit's save follows as a marker: the camera has had every block before it.
+        auto *lost = child<QComboBox>(wizard, QStringLiteral("target_lost_action_comboBox"));
+        lost->setCurrentIndex(lost->currentIndex() == 0 ? 1 : 0);
+        QTRY_VERIFY_WITH_TIMEOUT(count(teacher, "set_tracking_config_file") > blocks, kWaitMs);
+        QCOMPARE(count(teacher, "set_tracking_config_file"), blocks + 1);
     }
 };
 
