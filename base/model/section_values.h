@@ -25,6 +25,8 @@ struct TeacherSection {
     int multi_object_strategy = -1;  // feature location, return to pano: "1", "2"
     int tracking_mode = -1;          // other, follow, binocular, mixed, board pano, lectern: "0" to "5"
     int time_to_pano_delay = 0;      // seconds before the camera goes back to the panorama
+    // The first-run wizard's slider of that time, kept as the file has it for the wizard's next run.
+    int target_lost_timeout_index = 0;
     int time_lost_delay = 0;         // seconds a lost target is held
     QString ptzspeed_level;          // as typed: "10", one digit, or nothing
     bool board_detect_enable = false;

@@ -116,6 +116,8 @@ GroupTable make_teacher()
                {{"0", 0}, {"1", 1}, {"2", 2}, {"3", 3}, {"4", 4}, {"5", 5}}),
         number("Decoder_Current_Index", Kind::Index, CORVANE_MEMBER(choices.decoder_index)),
         number("Target_Lost_Timeout", Kind::Number, CORVANE_MEMBER(teacher.time_to_pano_delay)),
+        // The wizard's own key: the window shows nothing of it, but its save must not lose it.
+        number("Target_Lost_Timeout_Index", Kind::Number, CORVANE_MEMBER(teacher.target_lost_timeout_index)),
         number("Hold_Times", Kind::Number, CORVANE_MEMBER(teacher.time_lost_delay)),
         flag("Starting_Up_Track", CORVANE_MEMBER(teacher.auto_tracking)),
         flag("Manual_Focus", CORVANE_MEMBER(teacher.manual_focus)),
@@ -129,7 +131,7 @@ GroupTable make_teacher()
                     "Pan_Offset", "Pan_Offset_Index", "Tilt_Offset", "Tilt_Offset_Index", "Set_Preset",
                     "Student_Set_Preset", "Tracking_Guide_State", "Tracking_Number_Camera",
                     "Decoder_Current_Index", "Customer_Model", "Target_Lost_Action", "Multi_Objective_Action",
-                    "Tracking_Mode", "Target_Lost_Timeout", "Hold_Times", "Board_Detect_Enable",
+                    "Tracking_Mode", "Target_Lost_Timeout", "Target_Lost_Timeout_Index", "Hold_Times", "Board_Detect_Enable",
                     "Board_Detect_Time", "Board_Detect_Time_Index", "Board_Hold_Time", "Board_Hold_Time_Index",
                     "Board_Lose_Time", "Board_Lose_Time_Index", "Board_Space_Time", "Board_Space_Time_Index",
                     "Starting_Up_Track", "Manual_Focus", "Vertical_Movement", "Feature_Real_Time_Track",

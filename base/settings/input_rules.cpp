@@ -50,9 +50,36 @@ bool is_valid_mac(const QString &text)
     return mac.match(text).hasMatch();
 }
 
-QString port_number_pattern()
+QString port_number_pattern() { return QStringLiteral("(0|%1)").arg(nonzero_port_pattern()); }
+
+QString nonzero_port_pattern()
 {
-    return QStringLiteral("(0|[1-9][0-9]{0,3}|[1-5][0-9]{4}|6[0-4][0-9]{3}|65[0-4][0-9]{2}|655[0-2][0-9]|6553[0-5])");
+    return QStringLiteral("([1-9][0-9]{0,3}|[1-5][0-9]{4}|6[0-4][0-9]{3}|65[0-4][0-9]{2}|655[0-2][0-9]|6553[0-5])");
+}
+
+namespace {
+const char kDottedPart[] = "(?:25[0-5]|2[0-4][0-9]|[01]?[0-9][0-9]?)";
+}
+
+QString camera_field_pattern()
+{
+    return QStringLiteral("\\b(?:%1\\.){3}%1[\\/:][1-9][0-9]{3}\\b").arg(QLatin1String(kDottedPart));
+}
+
+QString director_server_pattern()
+{
+    return QStringLiteral("((25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9][0-9]|[0-9])[.]){3}"
+                          "(25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9][0-9]|[0-9])/[0-9a-z]{6}");
+}
+
+bool is_dotted_address(const QString &text)
+{
+    static const QRegularExpression dotted(
+        QStringLiteral("\\A(?:(?:%1\\.){3}%1)\\z").arg(QLatin1String(kDottedPart)));
+    const bool valid = dotted.match(text).hasMatch();
+    if (!valid)
+        qDebug() << "GuideConfig::check ip addr error";
+    return valid;
 }
 
 QString mac_byte_pattern() { return QStringLiteral("([0-9a-fA-F]{2})"); }

@@ -20,6 +20,18 @@ bool is_valid_mac(const QString &text);
 
 // A decimal port number 0 to 65535 without leading zeros.
 QString port_number_pattern();
+// A decimal port number 1 to 65535 without leading zeros.
+QString nonzero_port_pattern();
+
+// The first-run wizard's camera address fields: a dotted address (parts may have a leading zero)
+// followed by "/" or ":" and a four-digit number that does not start with 0. A validator lets
+// a bare dotted address through while it can still grow into that.
+QString camera_field_pattern();
+// The wizard's director server field: a dotted address, "/" and six digits or small letters.
+QString director_server_pattern();
+// The wizard's address check: the whole text is a dotted address (parts 0 to 255, a leading zero
+// allowed). Writes a failure to the log.
+bool is_dotted_address(const QString &text);
 
 // One byte of a MAC address: exactly two hexadecimal digits.
 QString mac_byte_pattern();

@@ -1,8 +1,10 @@
 #include "guide/director_page.h"
 
+
 #include "core/wait.h"
 #include "net/wizard_link.h"
 #include "protocol/wizard_blocks.h"
+#include "settings/input_rules.h"
 #include "seams/message_box.h"
 
 #include <QCheckBox>
@@ -90,6 +92,13 @@ DirectorPage::DirectorPage(const Widgets &widgets, WizardLink &link, const Guide
 {
     for (int type = 0; type < 3; ++type)
         m_validators[type] = new QRegularExpressionValidator(QRegularExpression(QLatin1String(kCodePatterns[type])), this);
+    ui.director_server_IP_Edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(input::director_server_pattern()), this));
+    ui.director_server_Port_Edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(input::nonzero_port_pattern()), this));
+    ui.director_strategy_stackedWidget->setCurrentIndex(0);
+    connect(ui.director_strategy_comboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &DirectorPage::on_director_strategy_comboBox_currentIndexChanged);
 
     // The flags first: a control that also saves finds its change marked.
     QVector<QLineEdit *> edits = code_fields();
@@ -121,6 +130,27 @@ DirectorPage::DirectorPage(const Widgets &widgets, WizardLink &link, const Guide
         connect(list, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &DirectorPage::slot_director);
     for (QCheckBox *box : boxes)
         connect(box, &QCheckBox::clicked, this, &DirectorPage::slot_director);
+}
+
+void DirectorPage::on_director_strategy_comboBox_currentIndexChanged(int index)
+{
+    if (index == 0 || index == 1)
+        ui.director_strategy_stackedWidget->setCurrentIndex(index);
+}
+
+void DirectorPage::set_layout(int layout)
+{
+    const bool six = layout == 3;
+    const std::pair<QWidget *, QCheckBox *> rows[] = {
+        {ui.director_interior_board_blackboard_widget1, ui.director_interior_board_blackboard_checkBox},
+        {ui.director_interior_board_blackboard_widget2, ui.director_interior_board_blackboard_checkBox_2},
+        {ui.director_interior_board_blackboard_widget3, ui.director_interior_board_blackboard_checkBox_3},
+    };
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        const bool shown = (i == 0) != six;
+        rows[i].first->setVisible(shown);
+        rows[i].second->setChecked(shown);
+    }
 }
 
 QVector<QLineEdit *> DirectorPage::code_fields() const

@@ -43,6 +43,9 @@ class WizardLink;
     X(QCheckBox, director_interior_board_blackboard_checkBox) \
     X(QCheckBox, director_interior_board_blackboard_checkBox_2) \
     X(QCheckBox, director_interior_board_blackboard_checkBox_3) \
+    X(QWidget, director_interior_board_blackboard_widget1) \
+    X(QWidget, director_interior_board_blackboard_widget2) \
+    X(QWidget, director_interior_board_blackboard_widget3) \
     X(QLineEdit, director_interior_board_blackboard_lineEdit) \
     X(QLineEdit, director_interior_board_blackboard_lineEdit_2) \
     X(QLineEdit, director_interior_board_blackboard_lineEdit_3) \
@@ -58,6 +61,7 @@ class WizardLink;
     X(QLineEdit, director_server_IP_Edit) \
     X(QLineEdit, director_server_Port_Edit) \
     X(QComboBox, director_strategy_comboBox) \
+    X(QStackedWidget, director_strategy_stackedWidget) \
     X(QLineEdit, director_switch_auto_lineEdit) \
     X(QLineEdit, director_switch_manual_lineEdit)
 
@@ -74,7 +78,8 @@ signals:
 
 // The director strategy page of the wizard: the director block built from it and sent to both
 // pano cameras from the director step, its changed flag, a director reply's keys shown on the
-// page, and the validation of the code fields by command type.
+// page, the validation of the code fields by command type and of the server fields, the
+// strategy list's page and the interior blackboard rows of the camera layout.
 class DirectorPage : public DirectorPageSignals
 {
     Q_DECLARE_TR_FUNCTIONS(GuideConfig)
@@ -86,14 +91,14 @@ public:
     // The director strategy step's page of the wizard's stacked widget.
     static constexpr int kDirectorPage = 12;
 
-    // pages: the wizard's stackedWidget, read only (the block goes only from the director step);
-    // the page switch of the strategy list is the wizard's.
+    // pages: the wizard's stackedWidget, read only (the block goes only from the director step).
     DirectorPage(const Widgets &widgets, WizardLink &link, const Guide_Data_Update_Manage &addresses,
                  const QStackedWidget &pages, QWidget *window);
 
     DirectorSection section() const;
     bool params_changed() const { return director_params_changed; }
     void mark_changed() { director_params_changed = true; }
+    void clear_changed() { director_params_changed = false; }
 
     void director_apply();
     void slot_director();
@@ -103,9 +108,13 @@ public:
     // Command type 1 hex digits and blanks, 2 letters, digits and blanks, any other no rule: the
     // twenty code fields' validation.
     void set_director_command_validator(int type);
+    // The interior blackboard rows of the camera layout (0..3): the first one without the six
+    // camera layout, the second and third with it; a row shown is checked.
+    void set_layout(int layout);
 
 private:
     QVector<QLineEdit *> code_fields() const;
+    void on_director_strategy_comboBox_currentIndexChanged(int index);
     void show_field(const DirectorSection &values, director_parameters::Field field);
 
     const Widgets ui;

@@ -2,17 +2,411 @@
 
 #include "ui_guideconfig.h"
 
-GuideConfig::GuideConfig(QWidget *parent)
-    : QWidget(parent), ui(new Ui::GuideConfig)
+#include "guide/camera_settings_step.h"
+#include "guide/director_page.h"
+#include "guide/guide_settings.h"
+#include "guide/step_flow.h"
+#include "guide/student_area_step.h"
+#include "guide/student_params.h"
+#include "guide/teacher_params.h"
+#include "guide/teacher_region_step.h"
+#include "guide/tracking_mode_step.h"
+#include "guide/wizard_replies.h"
+#include "model/guide_state.h"
+#include "net/wizard_link.h"
+#include "protocol/camera_address.h"
+#include "seams/message_box.h"
+#include "support/interface_font.h"
+#include "support/resources.h"
+#include "support/retranslate_keeping.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QDebug>
+#include <QHostAddress>
+
+using camera_slot::Side;
+using camera_slot::Slot;
+
+namespace {
+constexpr int kWidth = 994;
+constexpr int kHeight = 727;
+constexpr int kLayoutCount = 4; // 2, 4, 5 and 6 cameras
+constexpr int kTeacherRegionPage = 3;
+constexpr int kStudentRegionPage = 8;
+
+// The six address fields, in the hand-over record's order, into their copies.
+void take_addresses(const QStringList &fields, std::initializer_list<QString *> copies)
+{
+    int i = 0;
+    for (QString *copy : copies)
+        *copy = fields.value(i++);
+}
+} // namespace
+
+GuideConfig::GuideConfig(BorrowedRegionScene &regions, QWidget *parent)
+    : QWidget(parent)
+    , ui((corvane_init_resources(), new Ui::GuideConfig))
+    , m_state(std::make_unique<GuideState>())
+    , m_link(std::make_unique<WizardLink>())
 {
     ui->setupUi(this);
+    setWindowFlags(Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kWidth, kHeight);
+
+    camera_settings = std::make_unique<CameraSettingsStep>(
+        CORVANE_FORM_WIDGETS(CameraSettingsStep, CAMERA_SETTINGS_STEP_WIDGETS, ui), *m_state, *m_link, this);
+    step_flow = std::make_unique<StepFlow>(CORVANE_FORM_WIDGETS(StepFlow, STEP_FLOW_WIDGETS, ui), *m_state, *m_link,
+                                           *camera_settings, this);
+    build_data_steps(regions);
+    settings_file = std::make_unique<GuideSettings>(*m_state, *teacher_params, *student_params);
+
+    connect(this, &GuideConfig::closeGuideWidget, this, &QWidget::close);
+    connect(step_flow.get(), &StepFlow::addresses_wanted, this, &GuideConfig::initGuideConfig);
+    connect(step_flow.get(), &StepFlow::finish_wanted, this, &GuideConfig::finish_guide);
+    // The data steps' part of an entry (the region fields) before the previews' part.
+    connect(step_flow.get(), &StepFlow::step_entered, this, &GuideConfig::data_step_entered);
+    connect(step_flow.get(), &StepFlow::step_entered, this, &GuideConfig::step_entered);
+    connect(step_flow.get(), &StepFlow::sign_teacher_params_complete, this, &GuideConfig::sign_teacher_params_complete);
+    connect(step_flow.get(), &StepFlow::student_apply_wanted, this, &GuideConfig::student_apply_wanted);
+    connect(camera_settings.get(), &CameraSettingsStep::layout_chosen, step_flow.get(),
+            [this](int layout) { step_flow->set_calibration_steps_hidden(layout == 0); });
+    connect_data_steps();
+    connect(m_link.get(), &WizardLink::textReply, this, &GuideConfig::resolver_param);
+    connect(m_link.get(), &WizardLink::datagramAnswersExpected, this, &GuideConfig::datagramAnswersExpected);
+    connect(m_link.get(), &WizardLink::commandFormatError, this,
+            [this] { msgbox::information(this, tr("information"), tr("Command format error")); });
+
+    const QStringList stored = settings_file->readFileConfig();
+    if (!stored.isEmpty())
+        camera_settings->set_addresses(stored);
+    reset_guide_state();
+    mode_step->restore_tracking_mode_radio(settings_file->stored_mode());
+    qDebug() << "GuideConfig::current_state:" << m_state->current_state;
+    step_flow->setExitVisible(m_state->current_state);
+
+    if (unsigned(m_state->current_number_camera) >= unsigned(kLayoutCount))
+        m_state->current_number_camera = 0;
+    qDebug() << 6181 << " current_number_camera = " << m_state->current_number_camera;
+    camera_settings->apply_layout(m_state->current_number_camera);
 }
 
 GuideConfig::~GuideConfig()
 {
+    // The links close before the steps that drive them go, the steps before their widgets.
+    m_link->stop_keepalive_timers();
+    settings_file.reset();
+    replies.reset();
+    director_page.reset();
+    student_params.reset();
+    student_area.reset();
+    teacher_params.reset();
+    teacher_regions.reset();
+    mode_step.reset();
+    step_flow.reset();
+    camera_settings.reset();
     delete ui;
 }
 
-void GuideConfig::receiverData(QVariant) {}
-void GuideConfig::initGuideConfig() {}
-void GuideConfig::setExitVisible(QString) {}
+void GuideConfig::reset_guide_state()
+{
+    for (Slot camera : {Slot::TeacherFeature, Slot::TeacherPano, Slot::StudentFeature, Slot::StudentPano}) {
+        m_link->delete_destination(camera);
+        m_link->set_connected(camera, false);
+    }
+    GuideState &s = *m_state;
+    s.student_step = false;
+    s.teacher_track_state = s.student_track_state = false;
+    s.teacher_calibration_preview_closed = s.teacher_region_preview_closed = false;
+    s.teacher_preset_preview_closed = s.teacher_track_test_preview_closed = false;
+    s.student_calibration_preview_closed = s.student_region_preview_closed = false;
+    s.student_preset_preview_closed = s.student_track_test_preview_closed = false;
+    s.student_run_state = s.teacher_run_state = GuideState::kStopped;
+}
+
+void GuideConfig::initGuideConfig()
+{
+    const QStringList a = camera_settings->addresses();
+    GuideState &s = *m_state;
+    take_addresses(a, {&s.t_feature_ip_edit, &s.t_pano_ip_edit, &s.s_feature_ip_edit, &s.s_pano_ip_edit,
+                       &s.t_board_ip_edit, &s.t_board_ip_edit2});
+    update_data_addresses();
+    qDebug() << "GuideConfig::initGuideConfig:" << a;
+}
+
+void GuideConfig::setExitVisible(QString state) { step_flow->setExitVisible(state); }
+
+void GuideConfig::resolver_param(const QByteArray &reply) { emit reply_received(reply); }
+
+void GuideConfig::add_finish_work(FinishWork *work) { m_finish_work.push_back(work); }
+
+void GuideConfig::setGuideEnabledStatus(int type, bool status)
+{
+    qDebug() << "GuideConfig::setGuideEnabledStatus type:" << type << ", status:" << status;
+    if (type != 0 && type != 1)
+        return;
+    if (type == 0) {
+        teacher_regions->set_view_enabled(status);
+        mode_step->set_buttons_enabled(status);
+        teacher_params->set_options_enabled(status);
+        camera_settings->update_teacher_option_boxes();
+        camera_settings->update_teacher_speed_box();
+    } else {
+        student_params->set_options_enabled(status);
+    }
+    emit guide_enabled_status(type, status);
+}
+
+void GuideConfig::receiverData(QVariant data)
+{
+    // The form's re-texting would put the director codes, server address and port typed in the
+    // last run back to the form's texts, which the finish then sends to the cameras.
+    retranslate_keeping_line_edits(this, [this] { ui->retranslateUi(this); });
+    step_flow->translate_step_tree();
+    for (ArrowKeyViews *pad : {ui->teacher_ptz_calibration_view, ui->teacher_ptz_config_preset_view,
+                               ui->teacher_ptz_tracking_test_view, ui->student_ptz_calibration_view,
+                               ui->student_ptz_config_preset_view, ui->student_ptz_tracking_test_view}) {
+        pad->setZoomInText();
+        pad->setZoomOutText();
+    }
+    step_flow->show_first_step();
+
+    const Guide_Data_Update_Manage record = GuideSettings::record_of(data);
+    camera_settings->set_addresses({record.teacher_feature_ip, record.teacher_pano_ip, record.student_feature_ip,
+                                    record.student_pano_ip, record.board_feature_ip, record.board_pano_ip});
+    const int layout = unsigned(record.camera_number) < unsigned(kLayoutCount) ? record.camera_number : 0;
+    camera_settings->apply_layout(layout);
+    settings_file->guide_data().current_language = record.current_language;
+    apply_interface_font(this, record.current_language);
+    qDebug().nospace() << "GuideConfig::receiverData->home_data.camera_number:" << record.camera_number
+                       << ",current_language:" << record.current_language;
+}
+
+void GuideConfig::emit_guide_data()
+{
+    Guide_Data_Update_Manage &d = settings_file->guide_data();
+    take_addresses(camera_settings->addresses(), {&d.teacher_feature_ip, &d.teacher_pano_ip, &d.student_feature_ip,
+                                                  &d.student_pano_ip, &d.board_feature_ip, &d.board_pano_ip});
+    d.camera_number = camera_settings->layout();
+    emit transferData(QVariant::fromValue(d));
+}
+
+void GuideConfig::closeGuidePage()
+{
+    emit_guide_data();
+    emit setupCompleted();
+    m_closing_self = true;
+    emit closeGuideWidget();
+    m_closing_self = false;
+    qDebug() << "MainWindow::closeGuidePage:";
+}
+
+void GuideConfig::finish_guide()
+{
+    // The steps' saves wait with events handled: no move, no second finish and no close meanwhile.
+    if (m_finishing)
+        return;
+    m_finishing = true;
+    step_flow->hold(true);
+    settings_file->writeFileConfig(camera_settings->addresses(), mode_step->current_mode());
+    // Each block once more, as the pages show it, unless that side's tracking test runs.
+    teacher_params->mark_changed();
+    teacher_params->saveTeacherParams();
+    student_params->mark_changed();
+    student_params->saveStudentParams();
+    director_page->director_apply();
+    student_area->hide_tracking_overlay(Side::Student);
+    if (ui->student_show_region_checkBox->isChecked())
+        ui->student_show_region_checkBox->setChecked(false);
+    // The steps added later (the previews) let go of their cameras before the scene is cleared.
+    for (FinishWork *work : m_finish_work)
+        work->finish_guide_work();
+    teacher_regions->clear_region_scene();
+    ui->teacher_show_region_checkBox->setChecked(false);
+    set_teacher_region_enabled(false);
+    m_link->set_connected(Slot::TeacherPano, false);
+    m_link->set_connected(Slot::StudentPano, false);
+    m_link->set_connected(Slot::StudentFeature, false);
+    teacher_params->clear_changed();
+    student_params->clear_changed();
+    director_page->clear_changed();
+    GuideState &s = *m_state;
+    s.teacher_track_state = s.student_track_state = false;
+    m_link->stop_keepalive_timers();
+    m_link->delete_teacher_destinations();
+    m_link->delete_student_destinations();
+    closeGuidePage();
+    step_flow->hold(false);
+    m_finishing = false;
+}
+
+void GuideConfig::closeEvent(QCloseEvent *event)
+{
+    if (m_closing_self) {
+        event->accept();
+        return;
+    }
+    // Closed by the window's button: left as by the exit button, or not at all. A close while the
+    // wizard is busy (a finish, a step's wait, the question itself) is refused.
+    if (m_finishing || step_flow->busy() || !step_flow->ask_exit()) {
+        event->ignore();
+        return;
+    }
+    finish_guide();
+    event->accept();
+}
+
+void GuideConfig::showEvent(QShowEvent *event)
+{
+    teacher_regions->listen_to_scene(true);
+    QWidget::showEvent(event);
+}
+
+void GuideConfig::hideEvent(QHideEvent *event)
+{
+    teacher_regions->listen_to_scene(false);
+    QWidget::hideEvent(event);
+}
+
+void GuideConfig::build_data_steps(BorrowedRegionScene &regions)
+{
+    mode_step = std::make_unique<TrackingModeStep>(CORVANE_FORM_WIDGETS(TrackingModeStep, TRACKING_MODE_STEP_WIDGETS, ui),
+                                                   *m_link, this);
+    teacher_regions = std::make_unique<TeacherRegionStep>(
+        CORVANE_FORM_WIDGETS(TeacherRegionStep, TEACHER_REGION_STEP_WIDGETS, ui), regions, *m_link,
+        *ui->teacher_show_region_checkBox);
+    teacher_params = std::make_unique<TeacherParams>(CORVANE_FORM_WIDGETS(TeacherParams, TEACHER_PARAMS_WIDGETS, ui),
+                                                     *m_link, *mode_step, *teacher_regions, m_data_addresses,
+                                                     *ui->teacher_show_tracking_checkBox, this);
+    student_area = std::make_unique<StudentAreaStep>(
+        CORVANE_FORM_WIDGETS(StudentAreaStep, STUDENT_AREA_STEP_WIDGETS, ui), *m_link, *teacher_regions,
+        *ui->student_show_region_checkBox, *ui->student_show_tracking_checkBox, *ui->stackedWidget, this);
+    student_params = std::make_unique<StudentParams>(CORVANE_FORM_WIDGETS(StudentParams, STUDENT_PARAMS_WIDGETS, ui),
+                                                     *m_link, *student_area, m_data_addresses,
+                                                     *ui->student_show_tracking_checkBox);
+    director_page = std::make_unique<DirectorPage>(CORVANE_FORM_WIDGETS(DirectorPage, DIRECTOR_PAGE_WIDGETS, ui), *m_link,
+                                                   m_data_addresses, *ui->stackedWidget, this);
+    replies = std::make_unique<WizardReplies>(
+        CORVANE_FORM_WIDGETS(WizardReplies, WIZARD_REPLIES_WIDGETS, ui), *m_link,
+        WizardReplies::Pages{*mode_step, *teacher_params, *teacher_regions, *student_params, *student_area,
+                             *director_page},
+        this);
+}
+
+void GuideConfig::connect_data_steps()
+{
+    connect(this, &GuideConfig::reply_received, replies.get(), &WizardReplies::resolver_param);
+    // A block read from a reply, a mode clicked, a step entered: the side's save.
+    connect(replies.get(), &WizardRepliesSignals::teacher_params_complete, this,
+            &GuideConfig::sign_teacher_params_complete);
+    connect(replies.get(), &WizardRepliesSignals::student_params_complete, this,
+            &GuideConfig::sign_student_params_complete);
+    connect(this, &GuideConfig::sign_teacher_params_complete, teacher_params.get(),
+            &TeacherParams::slot_save_teacher_params);
+    connect(this, &GuideConfig::sign_student_params_complete, student_params.get(),
+            &StudentParams::slot_save_student_params);
+    connect(mode_step.get(), &TrackingModeStepSignals::mode_clicked, this, [this] {
+        teacher_params->mark_changed();
+        emit sign_teacher_params_complete();
+    });
+    connect(teacher_regions.get(), &TeacherRegionStepSignals::regions_changed, teacher_params.get(),
+            &TeacherParams::mark_changed);
+    connect(student_area.get(), &StudentAreaStepSignals::student_area_changed, student_params.get(),
+            &StudentParams::mark_changed);
+    connect(step_flow.get(), &StepFlow::student_apply_wanted, student_params.get(), &StudentParams::student_apply);
+    connect(replies.get(), &WizardRepliesSignals::tracking_status, this, &GuideConfig::tracking_status);
+    connect(camera_settings.get(), &CameraSettingsStep::pano_address_edited, this, &GuideConfig::pano_address_edited);
+    connect(camera_settings.get(), &CameraSettingsStep::layout_chosen, director_page.get(), &DirectorPage::set_layout);
+    connect(camera_settings.get(), &CameraSettingsStep::layout_chosen, this, &GuideConfig::update_data_addresses);
+}
+
+void GuideConfig::update_data_addresses()
+{
+    const GuideState &s = *m_state;
+    Guide_Data_Update_Manage &d = m_data_addresses;
+    d.teacher_feature_ip = s.t_feature_ip_edit;
+    d.teacher_pano_ip = s.t_pano_ip_edit;
+    d.student_feature_ip = s.s_feature_ip_edit;
+    d.student_pano_ip = s.s_pano_ip_edit;
+    d.board_feature_ip = s.t_board_ip_edit;
+    d.board_pano_ip = s.t_board_ip_edit2;
+    d.camera_number = s.current_number_camera;
+}
+
+void GuideConfig::data_step_entered(int page)
+{
+    // The region steps' camera: in the two-camera layout the side's only camera, by its address.
+    const GuideState &s = *m_state;
+    const bool two = s.current_number_camera == 0;
+    if (page == kTeacherRegionPage) {
+        const QString address = two ? camera_address::address_part(s.t_feature_ip_edit) : s.t_pano_ip_edit;
+        qDebug() << "19:20:23" << "GuideConfig::teacherTrackingRegion->tmp_pano_ip:" << address;
+        teacher_regions->set_pano_address(address);
+    } else if (page == kStudentRegionPage) {
+        student_area->set_pano_address(two ? camera_address::address_part(s.s_feature_ip_edit) : s.s_pano_ip_edit);
+    }
+}
+
+void GuideConfig::pano_address_edited(Side side)
+{
+    if (side == Side::Teacher) {
+        if (ui->teacher_show_region_checkBox->isChecked())
+            ui->teacher_show_region_checkBox->setChecked(false);
+        student_area->hide_tracking_overlay(Side::Teacher);
+    } else if (ui->student_show_region_checkBox->isChecked()) {
+        ui->student_show_region_checkBox->setChecked(false);
+    }
+}
+
+void GuideConfig::set_teacher_region_enabled(bool on)
+{
+    teacher_regions->set_controls_enabled(on);
+    teacher_params->set_get_request_enabled(on);
+    ui->teacher_ai_detection_pushButton->setEnabled(on);
+    ui->teacher_auto_track_region_pushButton->setEnabled(on);
+}
+
+void GuideConfig::regions_shown_switched(Side side, bool on)
+{
+    if (side == Side::Student) {
+        student_area->regions_shown_changed(on);
+        return;
+    }
+    teacher_regions->regions_shown_changed(on);
+    if (on)
+        teacher_regions->show_teacher_regions();
+    else
+        teacher_regions->hide_region_items();
+}
+
+void GuideConfig::tracking_status(Side side, bool start, bool stop, bool error)
+{
+    const bool teacher = side == Side::Teacher;
+    GuideState &s = *m_state;
+    int &run_state = teacher ? s.teacher_run_state : s.student_run_state;
+    QCheckBox *tracking_box = teacher ? ui->teacher_show_tracking_checkBox : ui->student_show_tracking_checkBox;
+    const int type = teacher ? 0 : 1;
+    if (start) {
+        const bool asked = teacher ? s.teacher_track_state : s.student_track_state;
+        if (asked) {
+            run_state = GuideState::kTracking;
+            setGuideEnabledStatus(type, false);
+            tracking_box->setChecked(true);
+        } else {
+            // Tracking the wizard did not start is stopped.
+            tracking_box->setChecked(false);
+            emit tracking_stop_wanted(side);
+        }
+        if (teacher)
+            qDebug() << "GuideConfig::teacher tracking start ->[teacher_track_state] " << asked;
+    }
+    if (stop || error) {
+        run_state = GuideState::kStopped;
+        setGuideEnabledStatus(type, true);
+        if (stop)
+            tracking_box->setChecked(false);
+        if (error)
+            emit previews_close_wanted(side);
+    }
+}

@@ -8,6 +8,7 @@
 #include <QCursor>
 #include <QDebug>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
@@ -44,6 +45,9 @@ StudentAreaStep::StudentAreaStep(const Widgets &widgets, const WizardLink &link,
     // the regions are shown.
     m_window->installEventFilter(this);
     ui.student_pano_region_widget->installEventFilter(this);
+    // The corner hints show only with the area.
+    for (int i = 0; i < kShieldCount; ++i)
+        hint_label(i)->hide();
     connect(ui.student_track_region_radioButton, &QRadioButton::clicked, this,
             &StudentAreaStep::on_student_track_region_radioButton_clicked);
     connect(ui.student_shield_region_radioButton, &QRadioButton::clicked, this,
@@ -317,3 +321,13 @@ void StudentAreaStep::paint_teacher_track_overlay()
             draw(d.board[size_t(i)], region_pen(Qt::blue));
     }
 }
+
+void StudentAreaStep::hide_tracking_overlay(camera_slot::Side side)
+{
+    QCheckBox *box = side == camera_slot::Side::Teacher ? ui.teacher_show_tracking_region_checkBox
+                                                        : ui.student_show_tracking_region_checkBox;
+    if (box->isChecked())
+        box->setChecked(false);
+}
+
+void StudentAreaStep::set_pano_address(const QString &address) { ui.student_region_pano_ip_lineEdit->setText(address); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/camera_slot.h"
 #include "protocol/wizard_blocks.h"
 #include "protocol/wizard_reply.h"
 #include "support/form_widgets.h"
@@ -11,6 +12,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QMouseEvent;
 class QRadioButton;
 class QStackedWidget;
@@ -32,7 +34,8 @@ class WizardLink;
     X(QCheckBox, student_show_tracking_region_checkBox) \
     X(QRadioButton, student_track_region_radioButton) \
     X(QCheckBox, teacher_show_tracking_region_checkBox) \
-    X(QWidget, widget_7)
+    X(QWidget, widget_7) \
+    X(QLineEdit, student_region_pano_ip_lineEdit)
 
 class StudentAreaStepSignals : public QObject
 {
@@ -83,6 +86,11 @@ public:
     // or shown. The camera's region display is the wizard's.
     void regions_shown_changed(bool on);
     void reset_track_overlay();
+    // The side's tracking-region overlay box unchecked (its handler runs): the finish, and an
+    // edit of the address that names the side's panorama picture.
+    void hide_tracking_overlay(camera_slot::Side side);
+    // student_region_pano_ip_lineEdit: the region step's camera, set on entering the step.
+    void set_pano_address(const QString &address);
 
     void on_student_track_region_radioButton_clicked(bool checked);
     void on_student_shield_region_radioButton_clicked(bool checked);

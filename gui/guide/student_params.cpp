@@ -127,3 +127,28 @@ void StudentParams::show_reply(const wizard_reply::StudentKeys &k)
     }
     m_showing_reply = false;
 }
+
+void StudentParams::set_options_enabled(bool on)
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             ui.student_target_lost_action_comboBox, ui.student_target_lost_timeout_Slider,
+             ui.student_multi_objective_action_comboBox, ui.student_feature_continue_time_label,
+             ui.student_starting_up_checkBox, ui.student_pano_switch_checkBox, ui.student_face_detect_checkBox})
+        control->setEnabled(on);
+}
+
+void StudentParams::store_options(StudentSection &s) const
+{
+    s.feature_continue_max_time = ui.student_feature_continue_time_label->value();
+    s.face_detect = ui.student_face_detect_checkBox->isChecked();
+}
+
+void StudentParams::show_options(const StudentSection &s)
+{
+    const bool changed = student_params_changed;
+    m_showing_reply = true;
+    ui.student_feature_continue_time_label->setValue(s.feature_continue_max_time);
+    ui.student_face_detect_checkBox->setChecked(s.face_detect);
+    m_showing_reply = false;
+    student_params_changed = changed;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/guide_data_update_manage.h"
+#include "guide/stored_options.h"
 #include "model/section_values.h"
 #include "protocol/wizard_reply.h"
 #include "support/form_widgets.h"
@@ -39,7 +40,8 @@ signals:
 // built from it and the student area at the moment of sending, the changed flag and the saves
 // that send the block only while the tracking test is not running, and a student reply's keys
 // shown on the page.
-class StudentParams : public StudentParamsSignals
+// It owns the page's controls the settings file keeps as well (StoredOptions).
+class StudentParams : public StudentParamsSignals, public StoredOptions<StudentSection>
 {
     Q_DECLARE_TR_FUNCTIONS(GuideConfig)
 
@@ -55,12 +57,20 @@ public:
     StudentSection section() const;
     bool params_changed() const { return student_params_changed; }
     void mark_changed() { student_params_changed = true; }
+    void clear_changed() { student_params_changed = false; }
 
     void student_apply();
     void saveStudentParams();
     // sign_student_params_complete and the page's controls: wait 200 ms, then save.
     void slot_save_student_params();
     void show_reply(const wizard_reply::StudentKeys &keys);
+    // While student tracking runs the options that change it are locked (setGuideEnabledStatus).
+    void set_options_enabled(bool on);
+
+    // The settings file's keys of the page: the continue time and face detection. Showing them
+    // sends nothing and marks nothing changed.
+    void store_options(StudentSection &section) const override;
+    void show_options(const StudentSection &section) override;
 
 private:
     const Widgets ui;

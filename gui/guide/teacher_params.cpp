@@ -200,3 +200,48 @@ void TeacherParams::show_reply(const wizard_reply::TeacherKeys &k)
     show_slider(ui.teacher_ptzspeed_level_Slider, ui.teacher_ptzspeed_level_label, k.ptzspeed_level);
     m_showing_reply = false;
 }
+
+void TeacherParams::set_options_enabled(bool on)
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             ui.target_lost_action_comboBox, ui.teacher_target_lost_timeout_Slider, ui.multi_objective_action_comboBox,
+             ui.teacher_starting_up_checkBox, ui.teacher_vertical_movement_checkBox, ui.teacher_board_enable_checkBox,
+             ui.teacher_board_detect_Slider, ui.teacher_board_hold_Slider})
+        control->setEnabled(on);
+}
+
+void TeacherParams::store_options(TeacherSection &t) const
+{
+    t.losing_object_strategy = ui.target_lost_action_comboBox->currentIndex();
+    t.target_lost_timeout_index = ui.teacher_target_lost_timeout_Slider->value();
+    t.time_to_pano_delay = ui.teacher_target_lost_timeout_label->text().toInt();
+    t.multi_object_strategy = ui.multi_objective_action_comboBox->currentIndex();
+    t.auto_tracking = ui.teacher_starting_up_checkBox->isChecked();
+    t.manual_focus = ui.teacher_manual_focus_checkBox->isChecked();
+    t.auto_tilt = ui.teacher_vertical_movement_checkBox->isChecked();
+    t.board_detect_enable = ui.teacher_board_enable_checkBox->isChecked();
+    t.board_detect_time = {ui.teacher_board_detect_label->text(), ui.teacher_board_detect_Slider->value()};
+    t.board_continue_time = {ui.teacher_board_hold_label->text(), ui.teacher_board_hold_Slider->value()};
+}
+
+void TeacherParams::show_options(const TeacherSection &t)
+{
+    const bool changed = teacher_params_changed;
+    m_showing_reply = true;
+    ui.target_lost_action_comboBox->setCurrentIndex(t.losing_object_strategy);
+    ui.teacher_target_lost_timeout_Slider->setValue(t.target_lost_timeout_index);
+    ui.teacher_target_lost_timeout_label->setText(QString::number(t.time_to_pano_delay));
+    ui.multi_objective_action_comboBox->setCurrentIndex(t.multi_object_strategy);
+    ui.teacher_starting_up_checkBox->setChecked(t.auto_tracking);
+    ui.teacher_manual_focus_checkBox->setChecked(t.manual_focus);
+    ui.teacher_vertical_movement_checkBox->setChecked(t.auto_tilt);
+    ui.teacher_board_enable_checkBox->setChecked(t.board_detect_enable);
+    ui.teacher_board_detect_Slider->setValue(t.board_detect_time.position);
+    ui.teacher_board_detect_label->setText(t.board_detect_time.text);
+    ui.teacher_board_hold_Slider->setValue(t.board_continue_time.position);
+    ui.teacher_board_hold_label->setText(t.board_continue_time.text);
+    m_showing_reply = false;
+    teacher_params_changed = changed;
+}
+
+void TeacherParams::set_get_request_enabled(bool on) { ui.teacher_camera_config_pushButton->setEnabled(on); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/guide_data_update_manage.h"
+#include "guide/stored_options.h"
 #include "model/section_values.h"
 #include "protocol/wizard_reply.h"
 #include "support/form_widgets.h"
@@ -48,7 +49,10 @@ signals:
 // built from it, the mode step and the region step at the moment of sending, the changed flag
 // and the saves that send the block only while the tracking test is not running, the get
 // request, and a teacher reply's keys shown on the page.
-class TeacherParams : public TeacherParamsSignals
+//
+// It owns the page's controls the settings file keeps as well: the file reads and writes them
+// through StoredOptions, as a TeacherSection.
+class TeacherParams : public TeacherParamsSignals, public StoredOptions<TeacherSection>
 {
     Q_DECLARE_TR_FUNCTIONS(GuideConfig)
 
@@ -68,6 +72,7 @@ public:
     // teacher_params_changed.
     bool params_changed() const { return teacher_params_changed; }
     void mark_changed() { teacher_params_changed = true; }
+    void clear_changed() { teacher_params_changed = false; }
     // The PTZ pad's speed levels (1 to 10), from the speed slider.
     int pan_speed() const { return m_pan_speed; }
     int tilt_speed() const { return m_tilt_speed; }
@@ -81,6 +86,17 @@ public:
     void on_teacher_camera_config_pushButton_clicked();
     // A teacher reply's keys onto the page (the mode goes to the mode step).
     void show_reply(const wizard_reply::TeacherKeys &keys);
+    // The get request's button (teacher_camera_config_pushButton), with the region step's
+    // controls (set_teacher_region_enabled).
+    void set_get_request_enabled(bool on);
+    // While teacher tracking runs the options that change it are locked (setGuideEnabledStatus).
+    void set_options_enabled(bool on);
+
+    // The settings file's keys of the page: the lost and multi-object actions, the lost timeout
+    // (its position and its label's number), start-up tracking, focus, vertical movement and the
+    // board detection and hold times. Showing them sends nothing and marks nothing changed.
+    void store_options(TeacherSection &section) const override;
+    void show_options(const TeacherSection &section) override;
 
 private:
     void wire_labels();
@@ -92,8 +108,9 @@ private:
     TeacherRegionStep &m_regions;
     const Guide_Data_Update_Manage &m_addresses;
     const QCheckBox &m_tracking_test_box;
-    // A reply is being put on the page: its lists and boxes change one by one, and a save
-    // among them would send the camera a block of half its own values and half the page's.
+    // A reply or the stored options are being put on the page: its lists and boxes change one
+    // by one, and a save among them would send the camera a block of half its own values and
+    // half the page's.
     bool m_showing_reply = false;
     QWidget *m_window;
     bool teacher_params_changed = false;

@@ -8,6 +8,7 @@
 #include "regions/rectfmanage.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QDebug>
 #include <QGraphicsItem>
 #include <QPushButton>
@@ -45,9 +46,6 @@ TeacherRegionStep::TeacherRegionStep(const Widgets &widgets, BorrowedRegionScene
     s->setSceneRect(0, 0, region_geometry::kSceneWidth, region_geometry::kSceneHeight);
     ui.graphicsView->resize(region_geometry::kSceneWidth, region_geometry::kSceneHeight);
     ui.graphicsView->setScene(s);
-    connect(s, &CustomGraphicsScene::signalSelectItemStr, this,
-            [](const QString &name) { qDebug() << "GuideConfig::selectItemRectStr：" << name; });
-    connect(s, &CustomGraphicsScene::sign_graphics_rect_changed, this, &TeacherRegionStep::regions_changed);
 
     connect(ui.teacher_track_region_radioButton, &QRadioButton::clicked, this,
             &TeacherRegionStep::on_teacher_track_region_radioButton_clicked);
@@ -101,6 +99,21 @@ void TeacherRegionStep::regions_shown_changed(bool on)
 }
 
 void TeacherRegionStep::hide_region_items() { scene()->setAllItemsVisible(false); }
+
+void TeacherRegionStep::listen_to_scene(bool on)
+{
+    disconnect(m_scene_changed);
+    disconnect(m_scene_selected);
+    if (!on)
+        return;
+    CustomGraphicsScene *s = scene();
+    m_scene_selected = connect(s, &CustomGraphicsScene::signalSelectItemStr, this,
+                               [](const QString &name) { qDebug() << "GuideConfig::selectItemRectStr：" << name; });
+    m_scene_changed = connect(s, &CustomGraphicsScene::sign_graphics_rect_changed, this,
+                              &TeacherRegionStep::regions_changed);
+}
+
+void TeacherRegionStep::set_view_enabled(bool on) { ui.graphicsView->setEnabled(on); }
 
 void TeacherRegionStep::set_controls_enabled(bool on)
 {
@@ -427,3 +440,5 @@ void TeacherRegionStep::board_box_clicked(int index, bool checked)
     scene()->hideGraphicsRectItem(name);
     scene()->setCurrentAction(CustomGraphicsScene::DefaultType);
 }
+
+void TeacherRegionStep::set_pano_address(const QString &address) { ui.teacher_region_pano_ip_lineEdit->setText(address); }

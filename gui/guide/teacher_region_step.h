@@ -11,6 +11,7 @@ class BorrowedRegionScene;
 class CustomGraphicsScene;
 class CustomGraphicsView;
 class QCheckBox;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class WizardLink;
@@ -28,7 +29,8 @@ class WizardLink;
     X(QCheckBox, teacher_shield_three_checkBox) \
     X(QCheckBox, teacher_shield_two_checkBox) \
     X(QRadioButton, teacher_snapshot_region_radioButton) \
-    X(QRadioButton, teacher_track_region_radioButton)
+    X(QRadioButton, teacher_track_region_radioButton) \
+    X(QLineEdit, teacher_region_pano_ip_lineEdit)
 
 class TeacherRegionStepSignals : public QObject
 {
@@ -75,6 +77,13 @@ public:
     void hide_region_items();
     // The step's radios, region boxes and clear-snapshot button (set_teacher_region_enabled).
     void set_controls_enabled(bool on);
+    // The region view, locked while teacher tracking runs (setGuideEnabledStatus).
+    void set_view_enabled(bool on);
+    // The borrowed scene's changes count as the step's (regions_changed) only while the wizard
+    // runs: the main window edits the same scene while the wizard is hidden.
+    void listen_to_scene(bool on);
+    // teacher_region_pano_ip_lineEdit: the region step's camera, set on entering the step.
+    void set_pano_address(const QString &address);
     // reset_track_overlay's share: no shield or board region is in use.
     void clear_enables();
 
@@ -116,4 +125,6 @@ private:
     teacher_region_keys::TeacherRegionCoord teacher_region_coord;
     wizard_regions::TeacherDisplayRegion teacher_display_region;
     wizard_regions::RegionFlags m_flags;
+    QMetaObject::Connection m_scene_changed;
+    QMetaObject::Connection m_scene_selected;
 };

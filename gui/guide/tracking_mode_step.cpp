@@ -89,3 +89,9 @@ void TrackingModeStep::check_current_mode()
         button->setChecked(false);
     m_group->setExclusive(true);
 }
+
+void TrackingModeStep::set_buttons_enabled(bool on)
+{
+    for (const Mode &mode : kModes)
+        (ui.*mode.button)->setEnabled(on);
+}

@@ -52,6 +52,8 @@ public:
     // "0" to "4" checks that mode's button and makes it the mode in effect; anything else
     // (another digit, a NUL of a reply's last line, nothing) changes nothing. Sends nothing.
     void restore_tracking_mode_radio(const QString &mode);
+    // While teacher tracking runs no mode can be chosen (setGuideEnabledStatus).
+    void set_buttons_enabled(bool on);
 
 private:
     // The mode's button checked and no other; none while no mode is in effect.

@@ -32,6 +32,9 @@ constexpr int kStatusShownMs = 1000;
 WizardReplies::WizardReplies(const Widgets &widgets, WizardLink &link, const Pages &pages, QWidget *window)
     : ui(widgets), m_link(link), m_pages(pages), m_window(window)
 {
+    // The status texts show only while flashed.
+    ui.teacher_tip_label->hide();
+    ui.student_tip_label->hide();
     connect(&m_pages.teacher, &TeacherParamsSignals::teacher_request_sent, this, [this] { m_pending.teacher = true; });
     connect(&m_pages.student, &StudentParamsSignals::student_request_sent, this, [this] { m_pending.student = true; });
     connect(&m_pages.director, &DirectorPageSignals::teacher_request_sent, this, [this] { m_pending.teacher = true; });

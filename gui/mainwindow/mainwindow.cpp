@@ -48,9 +48,11 @@ MainWindow::~MainWindow()
 {
     qDebug() << "~MainWindow Destruct!";
     qDebug().nospace() << "~MainWindow direct:[" << features->manual_direct_running() << "]";
-    // The features (with the connections' decoding threads) go before the form's widgets.
-    features.reset();
+    // The wizard (its links and preview threads) goes first: it borrows the region scene. The
+    // features (with the connections' decoding threads) go before the form's widgets.
     delete guide_config;
+    guide_config = nullptr;
+    features.reset();
     delete ui;
     delete translator;
 }
@@ -217,6 +219,12 @@ void MainWindow::close_for_director()
     close();
 }
 
+void MainWindow::wizard_reply(const QByteArray &reply)
+{
+    if (guide_config)
+        guide_config->resolver_param(reply);
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // The student and board region widgets: their overlays and the mouse drawing on them.
@@ -320,7 +328,9 @@ QString MainWindow::getStartState()
 {
     QString state = features->settings().stored_value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
     qDebug() << "MainWindow:: enter getStartState = " << state;
-    if (state.isEmpty())
+    // Nothing writes another state; a start that showed neither window would keep the lock
+    // while nothing could be done.
+    if (state != QLatin1String("1"))
         state = QStringLiteral("0");
     qDebug() << "MainWindow:: leave getStartState = " << state;
     return state;
@@ -328,10 +338,13 @@ QString MainWindow::getStartState()
 
 void MainWindow::initGuideConfig()
 {
-    guide_config = new GuideConfig(nullptr);
+    guide_config = new GuideConfig(features->wizard_region_scene(), nullptr);
     connect(guide_config, &GuideConfig::setupCompleted, this, &QWidget::show);
     connect(guide_config, &GuideConfig::setupCompleted, this, &MainWindow::updateGuideConfig);
     connect(guide_config, &GuideConfig::transferData, this, &MainWindow::updateGuideData);
+    // The wizard's text commands by datagram are answered on this window's reply socket.
+    connect(guide_config, &GuideConfig::datagramAnswersExpected, &features->link(),
+            &ControlLink::expect_datagram_answers);
 
     const SettingsFile &settings = features->settings();
     guide_state = settings.stored_value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
@@ -362,6 +375,9 @@ void MainWindow::initGuideConfig()
 void MainWindow::updateGuideData(QVariant data)
 {
     features->layout().show_first_tab();
+    // The options the wizard stored (tracking mode, lost and multi-object actions, ...): the
+    // window's next save writes the whole file from its own values, which must hold them.
+    features->settings().take_wizard_keys();
     Guide_Data_Update_Manage record;
     if (data.canConvert<Guide_Data_Update_Manage>())
         record = data.value<Guide_Data_Update_Manage>();

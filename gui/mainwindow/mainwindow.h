@@ -110,6 +110,7 @@ private:
     void feed_camera_menu(OSDMenu *dialog) override;
     void attach_console(manual_direct *console) override;
     void close_for_director() override;
+    void wizard_reply(const QByteArray &reply) override;
 
     Ui::MainWindow *ui = nullptr;
     std::unique_ptr<WindowFeatures> features;

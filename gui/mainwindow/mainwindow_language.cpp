@@ -6,26 +6,11 @@
 #include "core/installed_catalogue.h"
 #include "settings/language_table.h"
 #include "support/interface_font.h"
+#include "support/retranslate_keeping.h"
 
-#include <QAbstractSpinBox>
-#include <QComboBox>
 #include <QDebug>
-#include <QFileInfo>
-#include <QLineEdit>
-#include <QSignalBlocker>
 #include <QTranslator>
 
-#include <memory>
-#include <vector>
-
-namespace {
-
-struct KeptText {
-    QLineEdit *edit;
-    QString text;
-};
-
-} // namespace
 
 void MainWindow::on_language_select_comboBox_activated(int index)
 {
@@ -53,24 +38,9 @@ void MainWindow::on_language_select_comboBox_activated(int index)
 
 void MainWindow::retranslate_keeping_line_edits()
 {
-    // The form's re-texting would put every line edit back to its form text (ports, logins,
-    // addresses typed by the installer) and run its change slot. Each edit keeps its text, and
-    // no slot runs, so nothing is marked changed by the switch itself. The line edits inside
-    // spin and combo boxes belong to those boxes and are left to them.
-    std::vector<KeptText> kept;
-    std::vector<std::unique_ptr<QSignalBlocker>> blockers;
-    for (QLineEdit *edit : findChildren<QLineEdit *>()) {
-        QWidget *parent = edit->parentWidget();
-        if (qobject_cast<QAbstractSpinBox *>(parent) || qobject_cast<QComboBox *>(parent))
-            continue;
-        kept.push_back({edit, edit->text()});
-        blockers.push_back(std::make_unique<QSignalBlocker>(edit));
-    }
-    ui->retranslateUi(this);
-    for (const KeptText &k : kept) {
-        if (k.edit->text() != k.text)
-            k.edit->setText(k.text);
-    }
+    // The ports, logins and addresses typed by the installer stay, and nothing is marked changed
+    // by the switch itself.
+    ::retranslate_keeping_line_edits(this, [this] { ui->retranslateUi(this); });
 }
 
 void MainWindow::retranslate_code_texts()

@@ -57,6 +57,12 @@ const ConsoleCode kConsoleCodes[] = {
 };
 } // namespace
 
+void ReplyRoute::wizard_reply(const QByteArray &reply)
+{
+    qWarning().noquote().nospace() << "MainWindow::dispatch_reply no wizard reads replies, reply not handled["
+                                   << log_bytes(reply, kLogDumpLimit) << "]";
+}
+
 ReplyParser::ReplyParser(CameraSlots &cameras, const CameraPorts &ports, ControlLink &link, PanoStatus &status,
                          const DirectorSection &director, RequestAnswers &requests, BoardStatusMemory &board,
                          ReplyRoute &route, QWidget *window)
@@ -88,10 +94,7 @@ void ReplyParser::dispatch_reply(const QByteArray &reply)
         return;
     }
     if (!m_route.window_visible()) {
-        // The wizard reads the replies while it runs; until it does, they are dropped here.
-        qWarning().noquote().nospace()
-            << "MainWindow::dispatch_reply the wizard does not read replies yet, reply not handled["
-            << log_bytes(reply, kLogDumpLimit) << "]";
+        m_route.wizard_reply(reply);
         return;
     }
     resolver_param(reply);

@@ -29,6 +29,8 @@ public:
     // Whether a console listens, and an answer as the console's message.
     virtual bool console_listens() const = 0;
     virtual void console_reply(const QString &message) = 0;
+    // A text answer while the window is hidden: the wizard's. Without a wizard it is dropped.
+    virtual void wizard_reply(const QByteArray &reply);
 };
 
 // What the answers change of the tabs and the camera connections.

@@ -8,6 +8,7 @@
 #include "settings/config_tables.h"
 #include "settings/language_table.h"
 #include "settings/port_settings.h"
+#include "settings/guide_keys.h"
 #include "settings/settings_path.h"
 #include "settings/settings_writer.h"
 #include "settings/unreadable_config.h"
@@ -78,6 +79,20 @@ void SettingsFile::load_config()
 {
     m_loading_config = true;
     load_groups();
+    m_loading_config = false;
+}
+
+void SettingsFile::take_wizard_keys()
+{
+    if (m_keeps_unreadable_file)
+        return;
+    QSettings settings(settings_file_path(), QSettings::IniFormat);
+    m_loading_config = true;
+    config::Stored stored = gather();
+    guide_keys::read_keys_into(settings, guide_keys::option_keys(), stored);
+    distribute(stored);
+    emit teacher_group_loaded();
+    emit student_group_loaded();
     m_loading_config = false;
 }
 

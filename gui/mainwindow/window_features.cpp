@@ -12,6 +12,19 @@ using camera_slot::Side;
 
 namespace {
 constexpr int kManualDirectSettleMs = 1000;
+
+// The region scene as the wizard borrows it: the editor's scene, and the editor's clearing,
+// which destroys every item together with its record.
+class EditorRegionScene final : public BorrowedRegionScene
+{
+public:
+    explicit EditorRegionScene(RegionEditor &editor) : m_editor(editor) {}
+    CustomGraphicsScene *scene() const override { return m_editor.scene(); }
+    void clear_region_scene() override { m_editor.clear_region_scene(); }
+
+private:
+    RegionEditor &m_editor;
+};
 } // namespace
 
 WindowFeatures::WindowFeatures(Ui::MainWindow *form, QWidget *window, Shell &shell)
@@ -71,6 +84,7 @@ void WindowFeatures::create_features(Ui::MainWindow *ui, QWidget *window)
                                                    camera_slots, camera_ports, *control_link, pano_status,
                                                    teacher_values, *manual_calibration, *picture_previews, yolo_model,
                                                    window);
+    region_scene_loan = std::make_unique<EditorRegionScene>(*region_editor);
     visca_replies = std::make_unique<ViscaReplies>(CORVANE_FORM_WIDGETS(ViscaReplies, VISCA_REPLIES_WIDGETS, ui),
                                                    camera_slots, camera_ports, *control_link, pano_status,
                                                    window_choices, *tab_layout, window);

@@ -4,6 +4,7 @@
 #include "cameras/picture_previews.h"
 #include "cameras/visca_replies.h"
 #include "dialogs/dialog_launchers.h"
+#include "guide/borrowed_region_scene.h"
 #include "mainwindow/reply_parser.h"
 #include "mainwindow/settings_file.h"
 #include "mainwindow/tab_layout.h"
@@ -90,6 +91,9 @@ public:
     ReplyParser &replies() { return *reply_parser; }
     // The region scene the wizard edits as well.
     CustomGraphicsScene *region_scene() const { return region_editor->scene(); }
+    // The same scene as the wizard borrows it: shown in its view, cleared by the region editor.
+    // The wizard must go before the features do.
+    BorrowedRegionScene &wizard_region_scene() { return *region_scene_loan; }
 
     // Every tab at once as a fresh installation has it; a connected camera keeps its address.
     void set_all_defaults();
@@ -157,6 +161,7 @@ private:
     std::unique_ptr<CameraMenuKeys> menu_keys;
     std::unique_ptr<PicturePreviews> picture_previews;
     std::unique_ptr<RegionEditor> region_editor;
+    std::unique_ptr<BorrowedRegionScene> region_scene_loan;
     std::unique_ptr<ViscaReplies> visca_replies;
     std::unique_ptr<LecternMode> lectern_mode;
     std::unique_ptr<TeacherTab> teacher_tab;

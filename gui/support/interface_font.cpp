@@ -5,7 +5,7 @@
 #include <QWidget>
 
 namespace {
-constexpr int kThaiPointSize = 11;
+constexpr int kThaiPointSize = 11; // Thai script needs the larger size to stay legible
 constexpr int kPointSize = 10;
 const char *const kInterfaceFamily = "微软雅黑";
 } // namespace

@@ -956,6 +956,62 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Connection types do not match</source>
         <translation>أنواع الاتصال غير متطابقة</translation>
     </message>
+    <message>
+        <source>TeacherIP</source>
+        <translation>IP المعلم</translation>
+    </message>
+    <message>
+        <source>StudentIP</source>
+        <translation>IP الطالب</translation>
+    </message>
+    <message>
+        <source>It is detected that all input boxes are empty!</source>
+        <translation>تم اكتشاف أن جميع حقول الإدخال فارغة!</translation>
+    </message>
+    <message>
+        <source>Network information error detected!</source>
+        <translation>تم اكتشاف خطأ في معلومات الشبكة!</translation>
+    </message>
+    <message>
+        <source>The input IP timeout is detected, and the connection may fail!</source>
+        <translation>انتهت مهلة عنوان IP المُدخل، وقد يفشل الاتصال!</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>خطأ في تنسيق الأمر</translation>
+    </message>
+    <message>
+        <source>Device Manager</source>
+        <translation>إدارة الأجهزة</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>المخرج</translation>
+    </message>
+    <message>
+        <source>Config steps</source>
+        <translation>خطوات الإعداد</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>معلومات</translation>
+    </message>
+    <message>
+        <source>Config is complete. Do you want to go to the home page now?</source>
+        <translation>اكتمل الإعداد. هل تريد الانتقال إلى الصفحة الرئيسية الآن؟</translation>
+    </message>
+    <message>
+        <source>Exiting the wizard configuration,other operations will be interrupted!</source>
+        <translation>الخروج من إعداد المعالج، سيتم إيقاف العمليات الأخرى!</translation>
+    </message>
+    <message>
+        <source>输入为空!</source>
+        <translation>الإدخال فارغ!</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

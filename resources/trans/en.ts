@@ -955,6 +955,62 @@ Example: Student Feature FF 55 55, the dirctor host can directly switch student-
         <source>Connection types do not match</source>
         <translation>Connection types do not match</translation>
     </message>
+    <message>
+        <source>TeacherIP</source>
+        <translation>TeacherIP</translation>
+    </message>
+    <message>
+        <source>StudentIP</source>
+        <translation>StudentIP</translation>
+    </message>
+    <message>
+        <source>It is detected that all input boxes are empty!</source>
+        <translation>It is detected that all input boxes are empty!</translation>
+    </message>
+    <message>
+        <source>Network information error detected!</source>
+        <translation>Network information error detected!</translation>
+    </message>
+    <message>
+        <source>The input IP timeout is detected, and the connection may fail!</source>
+        <translation>The input IP timeout is detected, and the connection may fail!</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>information</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>Command format error</translation>
+    </message>
+    <message>
+        <source>Device Manager</source>
+        <translation>Device Manager</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>Director</translation>
+    </message>
+    <message>
+        <source>Config steps</source>
+        <translation>Config steps</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Config is complete. Do you want to go to the home page now?</source>
+        <translation>Config is complete. Do you want to go to the home page now?</translation>
+    </message>
+    <message>
+        <source>Exiting the wizard configuration,other operations will be interrupted!</source>
+        <translation>Exiting the wizard configuration,other operations will be interrupted!</translation>
+    </message>
+    <message>
+        <source>输入为空!</source>
+        <translation>The input is empty!</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

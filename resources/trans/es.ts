@@ -956,6 +956,62 @@ Ejemplo: Primer plano alumnos, ff 33 33, conmuta la salida de vídeo directament
         <source>Connection types do not match</source>
         <translation>Los tipos de conexión no coinciden</translation>
     </message>
+    <message>
+        <source>TeacherIP</source>
+        <translation>IP del profesor</translation>
+    </message>
+    <message>
+        <source>StudentIP</source>
+        <translation>IP del alumno</translation>
+    </message>
+    <message>
+        <source>It is detected that all input boxes are empty!</source>
+        <translation>¡Se ha detectado que todos los campos están vacíos!</translation>
+    </message>
+    <message>
+        <source>Network information error detected!</source>
+        <translation>¡Se ha detectado un error en los datos de red!</translation>
+    </message>
+    <message>
+        <source>The input IP timeout is detected, and the connection may fail!</source>
+        <translation>¡La IP introducida no responde a tiempo; la conexión puede fallar!</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>información</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>Error de formato del comando</translation>
+    </message>
+    <message>
+        <source>Device Manager</source>
+        <translation>Gestión de dispositivos</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>Realización</translation>
+    </message>
+    <message>
+        <source>Config steps</source>
+        <translation>Pasos de configuración</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Config is complete. Do you want to go to the home page now?</source>
+        <translation>La configuración ha terminado. ¿Ir ahora a la página principal?</translation>
+    </message>
+    <message>
+        <source>Exiting the wizard configuration,other operations will be interrupted!</source>
+        <translation>Al salir del asistente se interrumpirán las demás operaciones.</translation>
+    </message>
+    <message>
+        <source>输入为空!</source>
+        <translation>¡No se ha introducido nada!</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

@@ -956,6 +956,62 @@ Contoh: Close-up siswa, ff 33 33, langsung mengalihkan keluaran video ke close-u
         <source>Connection types do not match</source>
         <translation>Jenis koneksi tidak cocok</translation>
     </message>
+    <message>
+        <source>TeacherIP</source>
+        <translation>IP Guru</translation>
+    </message>
+    <message>
+        <source>StudentIP</source>
+        <translation>IP Siswa</translation>
+    </message>
+    <message>
+        <source>It is detected that all input boxes are empty!</source>
+        <translation>Semua kotak isian terdeteksi kosong!</translation>
+    </message>
+    <message>
+        <source>Network information error detected!</source>
+        <translation>Terdeteksi kesalahan informasi jaringan!</translation>
+    </message>
+    <message>
+        <source>The input IP timeout is detected, and the connection may fail!</source>
+        <translation>IP yang dimasukkan tidak menjawab tepat waktu, koneksi mungkin gagal!</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>informasi</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>Format perintah salah</translation>
+    </message>
+    <message>
+        <source>Device Manager</source>
+        <translation>Manajer Perangkat</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>Direktur</translation>
+    </message>
+    <message>
+        <source>Config steps</source>
+        <translation>Langkah konfigurasi</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informasi</translation>
+    </message>
+    <message>
+        <source>Config is complete. Do you want to go to the home page now?</source>
+        <translation>Konfigurasi selesai. Buka halaman utama sekarang?</translation>
+    </message>
+    <message>
+        <source>Exiting the wizard configuration,other operations will be interrupted!</source>
+        <translation>Keluar dari konfigurasi wizard, operasi lain akan dihentikan!</translation>
+    </message>
+    <message>
+        <source>输入为空!</source>
+        <translation>Isian kosong!</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

@@ -956,6 +956,62 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Connection types do not match</source>
         <translation>接続タイプが一致しません</translation>
     </message>
+    <message>
+        <source>TeacherIP</source>
+        <translation>教師IP</translation>
+    </message>
+    <message>
+        <source>StudentIP</source>
+        <translation>生徒IP</translation>
+    </message>
+    <message>
+        <source>It is detected that all input boxes are empty!</source>
+        <translation>すべての入力欄が空です！</translation>
+    </message>
+    <message>
+        <source>Network information error detected!</source>
+        <translation>ネットワーク情報の誤りが検出されました！</translation>
+    </message>
+    <message>
+        <source>The input IP timeout is detected, and the connection may fail!</source>
+        <translation>入力したIPの応答がタイムアウトしました。接続に失敗する可能性があります！</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>コマンドの形式が正しくありません</translation>
+    </message>
+    <message>
+        <source>Device Manager</source>
+        <translation>デバイス管理</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>スイッチャー</translation>
+    </message>
+    <message>
+        <source>Config steps</source>
+        <translation>設定手順</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Config is complete. Do you want to go to the home page now?</source>
+        <translation>設定が完了しました。ホーム画面に移動しますか？</translation>
+    </message>
+    <message>
+        <source>Exiting the wizard configuration,other operations will be interrupted!</source>
+        <translation>ウィザード設定を終了します。他の操作は中断されます！</translation>
+    </message>
+    <message>
+        <source>输入为空!</source>
+        <translation>入力が空です！</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

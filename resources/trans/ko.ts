@@ -956,6 +956,62 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Connection types do not match</source>
         <translation>연결 유형이 일치하지 않습니다</translation>
     </message>
+    <message>
+        <source>TeacherIP</source>
+        <translation>교사 IP</translation>
+    </message>
+    <message>
+        <source>StudentIP</source>
+        <translation>학생 IP</translation>
+    </message>
+    <message>
+        <source>It is detected that all input boxes are empty!</source>
+        <translation>모든 입력란이 비어 있습니다!</translation>
+    </message>
+    <message>
+        <source>Network information error detected!</source>
+        <translation>네트워크 정보 오류가 감지되었습니다!</translation>
+    </message>
+    <message>
+        <source>The input IP timeout is detected, and the connection may fail!</source>
+        <translation>입력한 IP의 응답 시간이 초과되었습니다. 연결에 실패할 수 있습니다!</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>명령 형식 오류</translation>
+    </message>
+    <message>
+        <source>Device Manager</source>
+        <translation>장치 관리</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>디렉터</translation>
+    </message>
+    <message>
+        <source>Config steps</source>
+        <translation>설정 단계</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>Config is complete. Do you want to go to the home page now?</source>
+        <translation>설정이 완료되었습니다. 지금 홈 화면으로 이동하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Exiting the wizard configuration,other operations will be interrupted!</source>
+        <translation>마법사 설정을 종료합니다. 다른 작업은 중단됩니다!</translation>
+    </message>
+    <message>
+        <source>输入为空!</source>
+        <translation>입력이 비어 있습니다!</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

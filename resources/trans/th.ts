@@ -956,6 +956,62 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Connection types do not match</source>
         <translation>ประเภทการเชื่อมต่อไม่ตรงกัน</translation>
     </message>
+    <message>
+        <source>TeacherIP</source>
+        <translation>IP ครู</translation>
+    </message>
+    <message>
+        <source>StudentIP</source>
+        <translation>IP นักเรียน</translation>
+    </message>
+    <message>
+        <source>It is detected that all input boxes are empty!</source>
+        <translation>ตรวจพบว่าช่องป้อนข้อมูลทั้งหมดว่างเปล่า!</translation>
+    </message>
+    <message>
+        <source>Network information error detected!</source>
+        <translation>ตรวจพบข้อมูลเครือข่ายผิดพลาด!</translation>
+    </message>
+    <message>
+        <source>The input IP timeout is detected, and the connection may fail!</source>
+        <translation>IP ที่ป้อนหมดเวลาตอบสนอง การเชื่อมต่ออาจล้มเหลว!</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>ข้อมูล</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>รูปแบบคำสั่งผิดพลาด</translation>
+    </message>
+    <message>
+        <source>Device Manager</source>
+        <translation>จัดการอุปกรณ์</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>การตัดต่อ</translation>
+    </message>
+    <message>
+        <source>Config steps</source>
+        <translation>ขั้นตอนการตั้งค่า</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>ข้อมูล</translation>
+    </message>
+    <message>
+        <source>Config is complete. Do you want to go to the home page now?</source>
+        <translation>ตั้งค่าเสร็จแล้ว ต้องการไปที่หน้าหลักตอนนี้หรือไม่?</translation>
+    </message>
+    <message>
+        <source>Exiting the wizard configuration,other operations will be interrupted!</source>
+        <translation>ออกจากการตั้งค่าตัวช่วย การทำงานอื่นจะถูกขัดจังหวะ!</translation>
+    </message>
+    <message>
+        <source>输入为空!</source>
+        <translation>ไม่ได้ป้อนข้อมูล!</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

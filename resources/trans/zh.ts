@@ -956,6 +956,62 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Connection types do not match</source>
         <translation>连接类型不匹配</translation>
     </message>
+    <message>
+        <source>TeacherIP</source>
+        <translation>老师IP</translation>
+    </message>
+    <message>
+        <source>StudentIP</source>
+        <translation>学生IP</translation>
+    </message>
+    <message>
+        <source>It is detected that all input boxes are empty!</source>
+        <translation>检测到所有输入框均为空！</translation>
+    </message>
+    <message>
+        <source>Network information error detected!</source>
+        <translation>检测到网络信息错误！</translation>
+    </message>
+    <message>
+        <source>The input IP timeout is detected, and the connection may fail!</source>
+        <translation>检测到输入的IP超时，连接可能失败！</translation>
+    </message>
+    <message>
+        <source>information</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Command format error</source>
+        <translation>命令格式错误</translation>
+    </message>
+    <message>
+        <source>Device Manager</source>
+        <translation>设备管理</translation>
+    </message>
+    <message>
+        <source>Director</source>
+        <translation>导播</translation>
+    </message>
+    <message>
+        <source>Config steps</source>
+        <translation>配置步骤</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Config is complete. Do you want to go to the home page now?</source>
+        <translation>配置完成，是否现在进入主页？</translation>
+    </message>
+    <message>
+        <source>Exiting the wizard configuration,other operations will be interrupted!</source>
+        <translation>退出向导配置，其他操作将被中断！</translation>
+    </message>
+    <message>
+        <source>输入为空!</source>
+        <translation>输入为空!</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

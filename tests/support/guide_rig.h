@@ -1,20 +1,12 @@
 #pragma once
 
-#include "guide/borrowed_region_scene.h"
 #include "model/guide_data_update_manage.h"
 #include "net/wizard_link.h"
 #include "recording_presenter.h"
-#include "regions/customgraphicsscene.h"
+#include "shared_scene.h"
 #include "ui_guideconfig.h"
 
 #include <QWidget>
-
-// The main window's region scene as the wizard borrows it.
-struct SharedScene : BorrowedRegionScene {
-    CustomGraphicsScene region_scene;
-    CustomGraphicsScene *scene() const override { return const_cast<CustomGraphicsScene *>(&region_scene); }
-    void clear_region_scene() override { region_scene.clearAllItems(); }
-};
 
 // The wizard's form on a plain window, without the wizard's frame, with its camera link, the
 // main window's scene and the wizard's address copies; every box is recorded.

@@ -81,6 +81,7 @@ struct Wizard : GuideRig {
         });
         QObject::connect(regions.get(), &TeacherRegionStepSignals::regions_changed, teacher.get(),
                          &TeacherParams::mark_changed);
+        regions->listen_to_scene(true); // the wizard shows
         QObject::connect(area.get(), &StudentAreaStepSignals::student_area_changed, student.get(),
                          &StudentParams::mark_changed);
         // The main window's reply socket hands the wizard every text answer while it is hidden.

@@ -3,9 +3,12 @@
 // start on, the last page's "Guide Finish" that the bar writes and the wizard compares, and every
 // page's fit in the eight languages.
 #include "app_entry.h"
+#include "core/reachability.h"
+#include "recording_presenter.h"
 #include "core/installed_catalogue.h"
 #include "guide/buttomview.h"
 #include "guide/guideconfig.h"
+#include "shared_scene.h"
 #include "layout_faults.h"
 #include "support/resources.h"
 #include "video/vlcwidget.h"
@@ -71,6 +74,8 @@ class tst_WizardForm : public QObject
 {
     Q_OBJECT
 
+    RecordingPresenter boxes;
+
     // What one page shows wrongly in one language: as a first run shows it (the form's own
     // fonts) and with the language's font, with every page of its inner stacks, and with its
     // connect buttons offering the disconnect.
@@ -79,7 +84,8 @@ class tst_WizardForm : public QObject
         QLocale::setDefault(QLocale(code));
         QObject owner;
         install_system_catalogue(&owner);
-        GuideConfig wizard;
+        SharedScene wizardScene;
+        GuideConfig wizard(wizardScene);
         wizard.show();
         if (!QTest::qWaitForWindowExposed(&wizard))
             return {{QStringLiteral("wizard"), QStringLiteral("not shown")}};
@@ -135,6 +141,10 @@ private slots:
     {
         corvane_init_resources();
         layout_faults::useDesktopFont();
+        // A step's entry warns of empty addresses or asks whether a camera answers: answered
+        // here, no box shown and no host pinged.
+        msgbox::setPresenter(&boxes);
+        reachability::setCheck([](const QString &) { return false; });
     }
 
     void cleanup()
@@ -165,7 +175,8 @@ private slots:
         QFETCH(QString, preview);
         QFETCH(int, page);
         QFETCH(QPoint, origin);
-        GuideConfig wizard;
+        SharedScene wizardScene;
+        GuideConfig wizard(wizardScene);
         wizard.show();
         QVERIFY(QTest::qWaitForWindowExposed(&wizard));
         child<QStackedWidget>(wizard, "stackedWidget")->setCurrentIndex(page);
@@ -204,7 +215,8 @@ private slots:
         QFETCH(QString, stack);
         QFETCH(int, index);
         QFETCH(QString, page);
-        GuideConfig wizard;
+        SharedScene wizardScene;
+        GuideConfig wizard(wizardScene);
         auto *pages = child<QStackedWidget>(wizard, qPrintable(stack));
         QVERIFY(pages);
         QCOMPARE((index < 0 ? pages->currentWidget() : pages->widget(index))->objectName(), page);

@@ -6,6 +6,7 @@
 #include "app_entry.h"
 #include "dialogs/image_expand.h"
 #include "guide/guideconfig.h"
+#include "shared_scene.h"
 #include "protocol/tracking_modes.h"
 #include "support/resources.h"
 #include "test_env.h"
@@ -131,7 +132,8 @@ private slots:
             Ui::MainWindow form;
             form.setupUi(&window);
             Image_Expand dialog;
-            GuideConfig wizard; // with its bars and pads
+            SharedScene wizardScene;
+            GuideConfig wizard(wizardScene); // with its bars and pads
         }
         QCoreApplication::removeTranslator(&recorder);
         formTexts = recorder.asked;

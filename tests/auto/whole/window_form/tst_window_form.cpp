@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGraphicsView>
+#include <QPointer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -208,6 +210,25 @@ private slots:
         QVERIFY(qAbs(inWindow(box).left() - inWindow(label).right() - 1) <= 1);
         QVERIFY(box->width() <= 71 && box->height() <= 21);
         QVERIFY(box->parentWidget()->rect().contains(box->geometry()));
+    }
+
+    // The wizard shows the window's region scene in its own view and edits its items: the
+    // window deletes it before its features, which own the scene.
+    void wizardGoesBeforeTheRegionScene()
+    {
+        const QList<GuideConfig *> before = wizards();
+        WindowHolder h(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=0\n"));
+        GuideConfig *wizard = nullptr;
+        for (GuideConfig *guide : wizards())
+            wizard = before.contains(guide) ? wizard : guide;
+        QVERIFY(wizard);
+        QPointer<QGraphicsScene> scene = h.widget<QGraphicsView>("graphicsView")->scene();
+        QVERIFY(scene);
+        QCOMPARE(wizard->findChild<QGraphicsView *>(QStringLiteral("graphicsView"))->scene(), scene.data());
+        bool sceneThere = false;
+        connect(wizard, &QObject::destroyed, this, [&] { sceneThere = !scene.isNull(); });
+        h.window.reset();
+        QVERIFY(sceneThere);
     }
 
     // The stored layout applies at start, while the wizard runs too; one out of range is the
