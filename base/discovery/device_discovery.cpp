@@ -180,7 +180,11 @@ void DeviceDiscovery::read_datagrams(QUdpSocket *socket)
     m_read_scheduled.remove(socket);
     int taken = 0;
     int dropped = 0;
-    while (socket->hasPendingDatagrams() && taken < kMaxDatagramsPerTurn) {
+    // Each turn reads at least once, even when nothing is pending: a socket reported readable
+    // with nothing left to read (the dispatcher can report it so on a busy machine) still
+    // counts as unanswered until a read, and Qt then stops watching the socket at the next
+    // datagram, for good. A read with nothing pending just returns -1.
+    do {
         const qint64 pending = socket->pendingDatagramSize();
         QByteArray datagram(int(qBound<qint64>(0, pending, discovery::kMaxDatagramBytes)), Qt::Uninitialized);
         const qint64 got = socket->readDatagram(datagram.data(), datagram.size());
@@ -196,7 +200,7 @@ void DeviceDiscovery::read_datagrams(QUdpSocket *socket)
             continue;
         }
         start_parse(datagram);
-    }
+    } while (socket->hasPendingDatagrams() && taken < kMaxDatagramsPerTurn);
     if (dropped > 0)
         qDebug() << "DeviceDiscovery: dropped" << dropped << "datagrams while" << kMaxParsesInFlight
                  << "were being parsed";

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QTest>
 
 #include <sched.h>
 #include <sys/syscall.h>
@@ -38,6 +39,19 @@ NetnsPeer::NetnsPeer(const QStringList &extraPeerAddresses)
                    .arg(QLatin1String(kLocalAddress)))
         || !peerShell(peerSetup))
         return;
+    // "ip link set up" returns before the link carries anything: the kernel's link watch turns
+    // each end on later, apart from the command (the later, the busier the machine, above all
+    // while other namespaces come and go), and until then the end drops what is sent on it.
+    // Both ends are on once their operational state reads UP, which the link watch sets as it
+    // turns the end on.
+    const auto up = [](const QString &link) {
+        return QStringLiteral("ip -o link show dev %1 | grep -q \" state UP \"").arg(link);
+    };
+    if (!QTest::qWaitFor([&] { return shell(up(a)) && peerShell(up(b)); }, kCommandMs)) {
+        m_error = QStringLiteral("the veth pair %1/%2 is not up after %3 ms").arg(a, b).arg(kCommandMs);
+        return;
+    }
+    m_error.clear(); // what the polls before the last one failed on
 }
 
 NetnsPeer::~NetnsPeer()

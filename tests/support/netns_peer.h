@@ -12,7 +12,8 @@
 // The peer namespace belongs to a worker thread of this object (a thread may have a network
 // namespace of its own): sockets created by run() live in it. Everything goes with the test
 // process even when it dies: the peer namespace with its thread, the veth pair with the test's
-// own namespace (NETNS tests run in one of their own). Needs root, as NETNS tests do.
+// own namespace (NETNS tests run in one of their own). The constructor returns once both ends of
+// the pair carry packets. Needs root, as NETNS tests do.
 class NetnsPeer
 {
 public:
