@@ -932,6 +932,18 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Guide Finish</source>
         <translation>إنهاء المعالج</translation>
     </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>يرجى توصيل الكاميرا</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>يرجى توصيل كاميرا بانوراما المعلم</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>تحذير</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

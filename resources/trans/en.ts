@@ -931,6 +931,18 @@ Example: Student Feature FF 55 55, the dirctor host can directly switch student-
         <source>Guide Finish</source>
         <translation>Guide Finish</translation>
     </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>Please connect the camera</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>Please connect the teacher pano camera</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

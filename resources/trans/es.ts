@@ -932,6 +932,18 @@ Ejemplo: Primer plano alumnos, ff 33 33, conmuta la salida de vídeo directament
         <source>Guide Finish</source>
         <translation>Finalizar asistente</translation>
     </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>Conecte la cámara</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>Conecte la cámara panorámica del profesor</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

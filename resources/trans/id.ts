@@ -932,6 +932,18 @@ Contoh: Close-up siswa, ff 33 33, langsung mengalihkan keluaran video ke close-u
         <source>Guide Finish</source>
         <translation>Selesaikan Wizard</translation>
     </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>Silakan hubungkan kamera</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>Silakan hubungkan kamera panorama guru</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Peringatan</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

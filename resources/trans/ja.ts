@@ -932,6 +932,18 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Guide Finish</source>
         <translation>ウィザード完了</translation>
     </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>カメラを接続してください</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>教師パノラマカメラを接続してください</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

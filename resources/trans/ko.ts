@@ -932,6 +932,18 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Guide Finish</source>
         <translation>마법사 완료</translation>
     </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>카메라를 연결하십시오</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>교사 파노라마 카메라를 연결하십시오</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>경고</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

@@ -932,6 +932,18 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Guide Finish</source>
         <translation>เสร็จสิ้นตัวช่วย</translation>
     </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>โปรดเชื่อมต่อกล้อง</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>โปรดเชื่อมต่อกล้องพาโนรามาของครู</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>คำเตือน</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

@@ -932,6 +932,18 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Guide Finish</source>
         <translation>完成向导</translation>
     </message>
+    <message>
+        <source>Please connect the camera</source>
+        <translation>请连接摄像机</translation>
+    </message>
+    <message>
+        <source>Please connect the teacher pano camera</source>
+        <translation>请连接教师全景摄像机</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>
