@@ -200,6 +200,17 @@ void WizardCommandKeys::set_presets_enabled(Side side, bool enabled)
         b->setEnabled(enabled);
 }
 
+void WizardCommandKeys::set_tracking_controls_enabled(Side side, bool enabled)
+{
+    (side == Side::Student ? ui.student_show_tracking_checkBox : ui.teacher_show_tracking_checkBox)->setEnabled(enabled);
+}
+
+void WizardCommandKeys::show_board_keys(bool call_keys, bool left, bool right)
+{
+    (call_keys ? ui.get_board_left_preset : ui.board_left_preset)->setVisible(left);
+    (call_keys ? ui.get_board_right_preset : ui.board_right_preset)->setVisible(right);
+}
+
 void WizardCommandKeys::reset()
 {
     m_pan_speed = m_tilt_speed = 10;

@@ -944,6 +944,22 @@ Ejemplo: Primer plano alumnos, ff 33 33, conmuta la salida de vídeo directament
         <source>Warning</source>
         <translation>Advertencia</translation>
     </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Tiempo de conexión agotado</translation>
+    </message>
+    <message>
+        <source>RTSP Connection Error</source>
+        <translation>Error de conexión RTSP</translation>
+    </message>
+    <message>
+        <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
+        <translation>Error de autenticación RTSP. Compruebe si la autenticación está activada en la web o si hay otro problema.</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

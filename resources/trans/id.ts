@@ -944,6 +944,22 @@ Contoh: Close-up siswa, ff 33 33, langsung mengalihkan keluaran video ke close-u
         <source>Warning</source>
         <translation>Peringatan</translation>
     </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Putuskan</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Waktu koneksi habis</translation>
+    </message>
+    <message>
+        <source>RTSP Connection Error</source>
+        <translation>Kesalahan Koneksi RTSP</translation>
+    </message>
+    <message>
+        <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
+        <translation>Autentikasi RTSP gagal. Periksa apakah autentikasi diaktifkan di web atau ada gangguan lain!</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

@@ -944,6 +944,22 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>切断</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>接続タイムアウト</translation>
+    </message>
+    <message>
+        <source>RTSP Connection Error</source>
+        <translation>RTSP接続エラー</translation>
+    </message>
+    <message>
+        <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
+        <translation>RTSP認証に失敗しました。Webで認証が有効になっていないか、その他の異常がないか確認してください。</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

@@ -1,5 +1,6 @@
 // The wizard's direct commands as the cameras read them: the board page's words by the camera
 // chosen, the pads' bytes at the speed levels, and the side's own pano for a tracking start.
+#include "model/wizard_preview_url.h"
 #include "protocol/visca_text.h"
 #include "protocol/wizard_commands.h"
 
@@ -68,6 +69,30 @@ private slots:
         const visca_text::ParseResult release = visca_text::hex_text_to_bytes(pad_release(key));
         QVERIFY(release.ok);
         QTEST(release.bytes, "release");
+    }
+
+    // A preview's picture address from its field: the path form keeps the path and takes no port.
+    void previewUrls_data()
+    {
+        using F = wizard_preview_url::Form;
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("form");
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("close-up") << "10.0.0.2" << int(F::Plain) << 0 << "rtsp://10.0.0.2:554/1";
+        QTest::newRow("close-up with a path") << "10.0.0.2/live/a" << int(F::Plain) << 0 << "rtsp://10.0.0.2/live/a";
+        QTest::newRow("a lone slash is no path") << "10.0.0.2/" << int(F::Plain) << 1 << "rtsp://10.0.0.2/:554/1";
+        QTest::newRow("pano, path, 4 cameras") << "10.0.0.3/x" << int(F::Pano) << 1 << "rtsp://10.0.0.3/x";
+        QTest::newRow("pano, path, 2 cameras") << "10.0.0.3/x" << int(F::Pano) << 0 << "rtsp://10.0.0.3/x:554/2";
+        QTest::newRow("board camera") << "10.0.0.6" << int(F::BoardCamera) << 2 << "rtsp://10.0.0.6";
+    }
+    void previewUrls()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, form);
+        QFETCH(int, layout);
+        const QString path = form == int(wizard_preview_url::Form::Pano) ? "/2" : "/1";
+        QTEST(wizard_preview_url::url(field, "554", path, wizard_preview_url::Form(form), layout), "url");
     }
 
     // A status answer may change the teacher's box while a student step shows: the start or stop
