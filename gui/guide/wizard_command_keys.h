@@ -121,10 +121,10 @@ public:
     int tilt_speed() const { return m_tilt_speed; }
     int run_state(camera_slot::Side side) const;
     bool track_state(camera_slot::Side side) const;
-    bool regions_shown(camera_slot::Side side) const;
 
     // TrackingTest
     bool tracking_shown(camera_slot::Side side) const override;
+    bool regions_shown(camera_slot::Side side) const override;
     void stop_tracking_test(camera_slot::Side side) override;
     void drop_region_showing(camera_slot::Side side) override;
 

@@ -143,6 +143,7 @@ WizardPreviews::~WizardPreviews()
 
 const WizardPreviews::Member &WizardPreviews::member(Preview preview) const { return m_members.at(int(preview)); }
 VlcWidget *WizardPreviews::player(Preview preview) const { return member(preview).player; }
+QImage WizardPreviews::teacher_region_picture() const { return ui.teacher_track_region_vlc_2->getImage(); }
 bool WizardPreviews::is_on(Preview preview) const { return member(preview).button->text() != tr("Connect"); }
 bool WizardPreviews::step_closed(Step step) const { return m_step_closed[int(step)]; }
 

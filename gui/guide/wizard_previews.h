@@ -1,5 +1,6 @@
 #pragma once
 
+#include "guide/region_picture.h"
 #include "guide/wizard_command_keys.h"
 #include "model/camera_slot.h"
 #include "support/form_widgets.h"
@@ -110,7 +111,7 @@ signals:
 // waits (the reachability check, the link's probe and connect), so a click, a step's entry work
 // or a close-all that comes meanwhile is kept back until the connect is over. A tracking test
 // runs only while its pano is there: the test stops before the pano's connected mark goes.
-class WizardPreviews : public WizardPreviewsSignals
+class WizardPreviews : public WizardPreviewsSignals, public RegionPicture
 {
     Q_DECLARE_TR_FUNCTIONS(GuideConfig)
 
@@ -157,6 +158,8 @@ public:
     void show_preset_pages();
 
     VlcWidget *player(Preview preview) const;
+    // RegionPicture
+    QImage teacher_region_picture() const override;
 
 private:
     struct Member;

@@ -959,6 +959,14 @@ Example: Student Feature FF 55 55, the dirctor host can directly switch student-
         <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
         <translation>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</translation>
     </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>No blackboard or screen was found in the picture. The regions stay as they were.</source>
+        <translation>No blackboard or screen was found in the picture. The regions stay as they were.</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

@@ -960,6 +960,14 @@ Ejemplo: Primer plano alumnos, ff 33 33, conmuta la salida de vídeo directament
         <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
         <translation>Error de autenticación RTSP. Compruebe si la autenticación está activada en la web o si hay otro problema.</translation>
     </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>No blackboard or screen was found in the picture. The regions stay as they were.</source>
+        <translation>No se encontró ninguna pizarra ni pantalla en la imagen. Las zonas quedan como estaban.</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

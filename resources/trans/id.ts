@@ -960,6 +960,14 @@ Contoh: Close-up siswa, ff 33 33, langsung mengalihkan keluaran video ke close-u
         <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
         <translation>Autentikasi RTSP gagal. Periksa apakah autentikasi diaktifkan di web atau ada gangguan lain!</translation>
     </message>
+    <message>
+        <source>Information</source>
+        <translation>Informasi</translation>
+    </message>
+    <message>
+        <source>No blackboard or screen was found in the picture. The regions stay as they were.</source>
+        <translation>Tidak ada papan tulis atau layar yang ditemukan pada gambar. Area tetap seperti semula.</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

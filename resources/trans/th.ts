@@ -960,6 +960,14 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
         <translation>การยืนยันตัวตน RTSP ล้มเหลว โปรดตรวจสอบว่าเปิดการยืนยันตัวตนบนเว็บไว้หรือมีความผิดปกติอื่น!</translation>
     </message>
+    <message>
+        <source>Information</source>
+        <translation>ข้อมูล</translation>
+    </message>
+    <message>
+        <source>No blackboard or screen was found in the picture. The regions stay as they were.</source>
+        <translation>ไม่พบกระดานหรือจอในภาพ พื้นที่ยังคงเดิม</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

@@ -960,6 +960,14 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
         <translation>RTSP认证失败，请检查网页端是否开启了认证或存在其他异常！</translation>
     </message>
+    <message>
+        <source>Information</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>No blackboard or screen was found in the picture. The regions stay as they were.</source>
+        <translation>画面中未检测到黑板或屏幕，区域保持不变。</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>
