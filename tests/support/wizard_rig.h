@@ -3,6 +3,7 @@
 #include "guide/wizard_regions.h"
 #include "net/wizard_link.h"
 #include "recording_presenter.h"
+#include "rtsp/rtsp_server_process.h"
 #include "sim_camera.h"
 #include "sim_camera_host.h"
 #include "ui_guideconfig.h"
@@ -57,6 +58,16 @@ struct WizardCameras {
             if (!host.addCamera(address(camera_slot::Slot(s)), QStringLiteral("J57")))
                 return false;
         return host.startAll();
+    }
+    // The cameras' pictures: 1920 by 1080 on port 554 of every address (root only: the test's
+    // own namespace), "/1" and "/2" for the close-up and pano cameras, "/" for a blackboard camera.
+    static bool startPictures(RtspServerProcess &server)
+    {
+        RtspServerProcess::Options options;
+        options.address = QStringLiteral("0.0.0.0");
+        options.port = 554;
+        options.size = QSize(1920, 1080);
+        return server.start(options);
     }
     void clear()
     {

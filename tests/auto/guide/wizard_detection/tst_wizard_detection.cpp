@@ -12,7 +12,6 @@
 #include "guide/wizard_detection.h"
 #include "guide/wizard_previews.h"
 #include "regions/customgraphicsscene.h"
-#include "rtsp/rtsp_server_process.h"
 #include "video/vlcwidget.h"
 #include "wizard_rig.h"
 
@@ -132,11 +131,7 @@ private slots:
         timescale::setFactor(0.02);
         reachability::setCheck([](const QString &) { return true; });
         QVERIFY(cameras.start());
-        RtspServerProcess::Options options;
-        options.address = QStringLiteral("0.0.0.0");
-        options.port = 554;
-        options.size = QSize(1920, 1080);
-        QVERIFY2(server.start(options), qPrintable(server.errorString()));
+        QVERIFY2(WizardCameras::startPictures(server), qPrintable(server.errorString()));
         QVERIFY2(yolo_model.has_model(), qPrintable(yolo_model.load_state()));
     }
 

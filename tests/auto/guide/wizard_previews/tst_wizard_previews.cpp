@@ -7,7 +7,6 @@
 #include "core/time_scale.h"
 #include "guide/wizard_command_keys.h"
 #include "guide/wizard_previews.h"
-#include "rtsp/rtsp_server_process.h"
 #include "video/vlcwidget.h"
 #include "wizard_rig.h"
 
@@ -111,11 +110,7 @@ private slots:
     {
         timescale::setFactor(0.02);
         QVERIFY(cameras.start());
-        RtspServerProcess::Options options;
-        options.address = QStringLiteral("0.0.0.0");
-        options.port = 554;
-        options.size = QSize(1920, 1080);
-        QVERIFY2(server.start(options), qPrintable(server.errorString()));
+        QVERIFY2(WizardCameras::startPictures(server), qPrintable(server.errorString()));
     }
     void init()
     {
