@@ -305,19 +305,44 @@ void WizardCommandKeys::calibration(Side side, bool set)
         emit params_changed(Side::Teacher);
 }
 
+// The crop's wait handles events: a click on the box meanwhile is applied once the wait is over,
+// so the camera ends with the crop the box shows.
 void WizardCommandKeys::show_region_clicked(Side side, bool checked)
+{
+    const int i = index(side);
+    if (m_region_busy[i]) {
+        m_region_again[i] = true;
+        return;
+    }
+    m_region_busy[i] = true;
+    bool applied = checked;
+    apply_region_showing(side, checked);
+    QCheckBox *box = side == Side::Student ? ui.student_show_region_checkBox : ui.teacher_show_region_checkBox;
+    while (m_region_again[i]) {
+        m_region_again[i] = false;
+        if (box->isChecked() != applied)
+            apply_region_showing(side, applied = box->isChecked());
+    }
+    m_region_busy[i] = false;
+}
+
+void WizardCommandKeys::apply_region_showing(Side side, bool checked)
 {
     if (side == Side::Teacher)
         qDebug() << "GuideConfig::checkBox_stateChanged:" << (checked ? "true" : "false");
     if (!m_link.connected(pano(side)))
         return;
-    m_regions_shown[index(side)] = checked;
+    // Shown once drawn: a detection waits until the regions are there.
+    m_regions_shown[index(side)] = false;
     m_regions.set_editing(side, checked);
     send_visca_to_pano(side, crop(checked));
     wait_ms(kCropSettleMs);
+    if (!m_link.connected(pano(side)))
+        return; // the pano went during the wait: its previews left the regions
+    m_regions_shown[index(side)] = checked;
     if (side == Side::Teacher)
         m_regions.set_teacher_regions_visible(checked);
-    if (m_link.connected(pano(side)) && !(side == Side::Teacher && m_teacher_crop_lock))
+    if (!(side == Side::Teacher && m_teacher_crop_lock))
         send_text(side, crop_status_request(side));
 }
 
@@ -350,10 +375,14 @@ void WizardCommandKeys::forget(Forget what)
 void WizardCommandKeys::auto_track_region()
 {
     ui.teacher_auto_track_region_pushButton->setChecked(false);
+    if (m_forgetting)
+        return; // a press during the wait: the area is being forgotten already
     if (!pano_connected(Side::Teacher, kConnectCamera))
         return;
     send_text(Side::Teacher, wizard_commands::forget(Forget::TrackingArea));
+    m_forgetting = true;
     wait_ms(kForgetSettleMs);
+    m_forgetting = false;
     m_regions.clear_region_scene();
     m_regions.show_teacher_regions();
     emit params_changed(Side::Teacher);

@@ -143,6 +143,7 @@ private:
     void board_preset(wizard_commands::BoardButton button, bool set);
     void calibration(camera_slot::Side side, bool set);
     void show_region_clicked(camera_slot::Side side, bool checked);
+    void apply_region_showing(camera_slot::Side side, bool checked);
     void show_tracking_changed(camera_slot::Side side, int state);
     void forget(wizard_commands::Forget what);
     void auto_track_region();
@@ -158,6 +159,9 @@ private:
     int m_preset_camera = 0;
     bool m_teacher_crop_lock = false;
     bool m_regions_shown[2] = {false, false};
+    bool m_region_busy[2] = {false, false};  // the side's crop wait runs
+    bool m_region_again[2] = {false, false}; // the box was clicked during it
+    bool m_forgetting = false;               // the tracking area's forget wait runs
     int m_run_state[2] = {Stopped, Stopped};
     bool m_track_state[2] = {false, false};
 };

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 using camera_slot::Side;
@@ -319,6 +320,22 @@ private slots:
         QCOMPARE(takenBy(pano, int(sent.count('|')) + 1).join('|'), sent);
         QVERIFY(othersQuiet(pano));
         QTEST(rig.regionCalls.join(','), "calls");
+    }
+
+    // A click on the box while the crop waits is applied after the wait: the camera and the
+    // regions end as the box shows.
+    void clickDuringTheCropWait()
+    {
+        Rig rig;
+        rig.attach(Slot::TeacherPano);
+        QCheckBox *show = rig.widget<QCheckBox>("teacher_show_region_checkBox");
+        QTimer::singleShot(0, show, [show] { show->click(); });
+        show->click();
+        QVERIFY(!show->isChecked());
+        QVERIFY(!rig.keys.regions_shown(Side::Teacher));
+        QCOMPARE(rig.regionCalls.join(','), QStringLiteral("editing 0 1,visible 1,editing 0 0,visible 0"));
+        QCOMPARE(takenBy(Slot::TeacherPano, 4).last(), QStringLiteral("text:teacher_parameter\ncommand=get_crop_status"));
+        QCOMPARE(cameras.taken(Slot::TeacherPano).at(2), QStringLiteral("visca:81 01 04 57 01 FF"));
     }
 
     // A box changed by a status answer or a lost preview while the other side's step shows still
