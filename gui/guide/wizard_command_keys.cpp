@@ -179,8 +179,7 @@ void WizardCommandKeys::set_pad_enabled(Pad which, bool enabled) { pad(which)->s
 
 void WizardCommandKeys::set_presets_enabled(Side side, bool enabled)
 {
-    const QList<QPushButton *> student{ui.student_pano_preset, ui.student_pano_crop_preset, ui.get_student_pano_preset,
-                                       ui.get_student_pano_crop_preset};
+    const QList<QPushButton *> student{ui.student_pano_preset, ui.student_pano_crop_preset};
     if (side == Side::Student) {
         for (QPushButton *b : student)
             b->setEnabled(enabled);
@@ -203,6 +202,19 @@ void WizardCommandKeys::set_presets_enabled(Side side, bool enabled)
 void WizardCommandKeys::set_tracking_controls_enabled(Side side, bool enabled)
 {
     (side == Side::Student ? ui.student_show_tracking_checkBox : ui.teacher_show_tracking_checkBox)->setEnabled(enabled);
+    const QList<QPushButton *> student{ui.get_student_pano_preset, ui.get_student_pano_crop_preset};
+    const QList<QPushButton *> teacher{
+        ui.get_teacher_follow_mode_pano_preset,         ui.get_teacher_follow_mode_platform_preset,
+        ui.get_teacher_follow_mode_left_preset,         ui.get_teacher_follow_mode_right_preset,
+        ui.get_teacher_follow_mode_board_pano_preset,   ui.get_teacher_follow_mode_pano_crop_preset,
+        ui.get_board_pano_preset,                       ui.get_board_left_preset,
+        ui.get_board_right_preset,                      ui.get_teacher_board_pano_mode_platform_preset,
+        ui.get_teacher_board_pano_mode_preset,          ui.get_teacher_board_pano_mode_pano_crop_preset,
+        ui.get_teacher_three_mode_pano_preset,          ui.get_teacher_three_mode_left_preset,
+        ui.get_teacher_three_mode_center_preset,        ui.get_teacher_three_mode_right_preset,
+        ui.get_teacher_three_mode_board_pano_preset,    ui.get_teacher_three_mode_pano_crop_preset};
+    for (QPushButton *b : side == Side::Student ? student : teacher)
+        b->setEnabled(enabled);
 }
 
 void WizardCommandKeys::show_board_keys(bool call_keys, bool left, bool right)

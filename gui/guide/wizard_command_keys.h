@@ -110,7 +110,8 @@ public:
     void set_teacher_crop_lock(bool locked);      // the region pano let go: no crop status asked
     void set_pad_enabled(Pad pad, bool enabled);  // a pad works while its step's close-up preview runs
     void set_presets_enabled(camera_slot::Side side, bool enabled);
-    // The side's show-tracking box usable while its tracking-test pano preview runs.
+    // The side's show-tracking box and preset call keys usable while its tracking-test pano
+    // preview runs; the set keys of its preset step while its preset pano preview runs.
     void set_tracking_controls_enabled(camera_slot::Side side, bool enabled);
     // The board page's left and right keys (its call keys on the tracking-test step).
     void show_board_keys(bool call_keys, bool left, bool right);

@@ -134,12 +134,8 @@ WizardPreviews::WizardPreviews(const Widgets &widgets, WizardLink &link, Trackin
             [this](int state) { calibration_cross(Side::Student, state); });
 }
 
-// Each player closes its stream while the form still stands.
-WizardPreviews::~WizardPreviews()
-{
-    for (const Member &m : m_members)
-        m.player->close();
-}
+// The players stop with the form, their owner.
+WizardPreviews::~WizardPreviews() = default;
 
 const WizardPreviews::Member &WizardPreviews::member(Preview preview) const { return m_members.at(int(preview)); }
 VlcWidget *WizardPreviews::player(Preview preview) const { return member(preview).player; }
@@ -215,6 +211,8 @@ void WizardPreviews::connect_preview(const Member &m)
     if (m.id == Preview::TeacherPresetPano || m.id == Preview::StudentPresetPano)
         m.button->setText(tr("Disconnect"));
     if (m.id == Preview::TeacherCalibrationPano) {
+        if (m_tracking.tracking_shown(Side::Teacher))
+            m_tracking.stop_tracking_test(Side::Teacher); // while its pano is still there
         m_link.delete_destination(Slot::TeacherPano);
         m_link.set_connected(Slot::TeacherPano, false);
     }

@@ -39,6 +39,8 @@ struct Rig : WizardRig {
                          [this](Side s, bool locked) { locks << QStringLiteral("%1 %2").arg(int(s)).arg(locked); });
         keys.set_presets_enabled(Side::Teacher, true);
         keys.set_presets_enabled(Side::Student, true);
+        keys.set_tracking_controls_enabled(Side::Teacher, true);
+        keys.set_tracking_controls_enabled(Side::Student, true);
         for (auto pad : {WizardCommandKeys::Pad::TeacherCalibration, WizardCommandKeys::Pad::TeacherPreset,
                          WizardCommandKeys::Pad::TeacherTrackTest, WizardCommandKeys::Pad::StudentCalibration,
                          WizardCommandKeys::Pad::StudentPreset, WizardCommandKeys::Pad::StudentTrackTest})
