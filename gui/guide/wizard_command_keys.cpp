@@ -241,10 +241,15 @@ bool WizardCommandKeys::tracking_shown(Side side) const
     return (side == Side::Student ? ui.student_show_tracking_checkBox : ui.teacher_show_tracking_checkBox)->isChecked();
 }
 
+void WizardCommandKeys::set_tracking_shown(Side side, bool shown)
+{
+    (side == Side::Student ? ui.student_show_tracking_checkBox : ui.teacher_show_tracking_checkBox)->setChecked(shown);
+}
+
 void WizardCommandKeys::stop_tracking_test(Side side)
 {
     // The box's own slot sends the stop and unlocks the pages.
-    (side == Side::Student ? ui.student_show_tracking_checkBox : ui.teacher_show_tracking_checkBox)->setChecked(false);
+    set_tracking_shown(side, false);
 }
 
 void WizardCommandKeys::drop_region_showing(Side side)

@@ -129,6 +129,10 @@ public:
     void stop_tracking_test(camera_slot::Side side) override;
     void drop_region_showing(camera_slot::Side side) override;
 
+    // A tracking status answer ticks or unticks the side's box, as a click would: the start or
+    // stop goes out again (or the warning comes without the pano camera).
+    void set_tracking_shown(camera_slot::Side side, bool shown);
+
     // startTrack: the side's block to the side's own pano camera.
     void startTrack(camera_slot::Side side, bool start);
 

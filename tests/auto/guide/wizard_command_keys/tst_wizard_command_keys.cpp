@@ -362,7 +362,8 @@ private slots:
         rig.keys.set_student_step(studentStep);
         QCheckBox *show = rig.widget<QCheckBox>(side == Side::Teacher ? "teacher_show_tracking_checkBox"
                                                                       : "student_show_tracking_checkBox");
-        show->setChecked(true);
+        rig.keys.set_tracking_shown(side, true); // a status answer ticks it
+        QVERIFY(show->isChecked());
         QCOMPARE(rig.keys.run_state(side), int(WizardCommandKeys::Running));
         QVERIFY(rig.keys.tracking_shown(side));
         rig.keys.stop_tracking_test(side);
