@@ -190,6 +190,53 @@ private slots:
         QVERIFY(rig.boxes.shown.isEmpty());
     }
 
+    // The target combos off their steps: the stacks' pages, the fields, the other combo, the
+    // board keys by layout, and the board block owed sent once.
+    void targetCombos_data()
+    {
+        QTest::addColumn<bool>("presetCombo");
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("keys"); // left and right board keys shown
+        QTest::newRow("board 1, five cameras") << true << 2 << "1" << 1 << 1 << "127.0.0.6" << "11";
+        QTest::newRow("board 1, six cameras") << true << 3 << "1" << 1 << 1 << "127.0.0.6" << "10";
+        QTest::newRow("board 2") << true << 3 << "1" << 2 << 1 << "127.0.0.7" << "01";
+        QTest::newRow("test combo, board 2") << false << 3 << "1" << 2 << 1 << "127.0.0.7" << "01";
+        QTest::newRow("back to the feature, three presets") << true << 2 << "0" << 0 << 2 << "127.0.0.2" << "11";
+        QTest::newRow("back to the feature, board pano") << false << 2 << "4" << 0 << 3 << "127.0.0.2" << "11";
+    }
+    void targetCombos()
+    {
+        QFETCH(bool, presetCombo);
+        QFETCH(int, layout);
+        QFETCH(QString, mode);
+        QFETCH(int, index);
+        Rig rig;
+        rig.previews.set_layout(layout);
+        rig.previews.set_tracking_mode(mode);
+        rig.previews.set_board_apply_owed(true);
+        QComboBox *combo = presetCombo ? rig.ui->teacher_preset_comboBox : rig.ui->teacher_track_test_comboBox;
+        QComboBox *other = presetCombo ? rig.ui->teacher_track_test_comboBox : rig.ui->teacher_preset_comboBox;
+        if (index == 0) // from a board camera back to the feature camera
+            combo->setCurrentIndex(1);
+        rig.news.clear();
+        combo->setCurrentIndex(index);
+        QCOMPARE(other->currentIndex(), index);
+        QTEST(rig.ui->teacher_preset_stackedWidget->currentIndex(), "page");
+        QTEST(rig.ui->teacher_track_test_stackedWidget->currentIndex(), "page");
+        QTEST(rig.ui->teacher_preset_feature_ip_lineEdit->text(), "field");
+        QTEST(rig.ui->teacher_track_test_feature_ip_lineEdit->text(), "field");
+        const bool calls = !presetCombo;
+        QWidget *left = calls ? rig.ui->get_board_left_preset : rig.ui->board_left_preset;
+        QWidget *right = calls ? rig.ui->get_board_right_preset : rig.ui->board_right_preset;
+        QTEST(QString("%1%2").arg(!left->isHidden()).arg(!right->isHidden()), "keys");
+        QCOMPARE(rig.news.count("board block"), index != 0 ? 1 : 0);
+        QVERIFY(!rig.previews.is_on(Preview::TeacherPresetFeature)); // off its step: no reconnect
+    }
+
     // A failed check releases the camera that failed, not the other side's.
     void failedCheck_data()
     {
