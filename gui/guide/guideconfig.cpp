@@ -172,12 +172,7 @@ void GuideConfig::receiverData(QVariant data)
     // last run back to the form's texts, which the finish then sends to the cameras.
     retranslate_keeping_line_edits(this, [this] { ui->retranslateUi(this); });
     step_flow->translate_step_tree();
-    for (ArrowKeyViews *pad : {ui->teacher_ptz_calibration_view, ui->teacher_ptz_config_preset_view,
-                               ui->teacher_ptz_tracking_test_view, ui->student_ptz_calibration_view,
-                               ui->student_ptz_config_preset_view, ui->student_ptz_tracking_test_view}) {
-        pad->setZoomInText();
-        pad->setZoomOutText();
-    }
+    keys->retranslate_pads();
     step_flow->show_first_step();
 
     const Guide_Data_Update_Manage record = GuideSettings::record_of(data);
