@@ -2,6 +2,7 @@
 
 #include "ui_guideconfig.h"
 
+#include "detection/yolo.h"
 #include "guide/camera_settings_step.h"
 #include "guide/director_page.h"
 #include "guide/guide_settings.h"
@@ -15,7 +16,6 @@
 #include "guide/wizard_detection.h"
 #include "guide/wizard_previews.h"
 #include "guide/wizard_replies.h"
-#include "detection/yolo.h"
 #include "model/guide_state.h"
 #include "net/wizard_link.h"
 #include "protocol/camera_address.h"
@@ -24,9 +24,7 @@
 #include "support/resources.h"
 #include "support/retranslate_keeping.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QPushButton>
 #include <QDebug>
 #include <QHostAddress>
 
