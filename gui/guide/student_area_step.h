@@ -11,6 +11,7 @@
 #include <QObject>
 
 class QCheckBox;
+class TrackingTest;
 class QLabel;
 class QLineEdit;
 class QMouseEvent;
@@ -34,8 +35,7 @@ class WizardLink;
     X(QCheckBox, student_show_tracking_region_checkBox) \
     X(QRadioButton, student_track_region_radioButton) \
     X(QCheckBox, teacher_show_tracking_region_checkBox) \
-    X(QWidget, widget_7) \
-    X(QLineEdit, student_region_pano_ip_lineEdit)
+    X(QWidget, widget_7)
 
 class StudentAreaStepSignals : public QObject
 {
@@ -63,10 +63,10 @@ public:
     static constexpr int kTeacherTrackTestPage = 6;
 
     // window: the wizard, whose own mouse positions the area takes (the mouse handlers watch
-    // it); regions_shown_box: student_show_region_checkBox, tracking_test_box:
-    // student_show_tracking_checkBox and pages: the wizard's stackedWidget, read only.
+    // it); regions_shown_box: student_show_region_checkBox and pages: the wizard's
+    // stackedWidget, read only; tracking: whether the student tracking test runs.
     StudentAreaStep(const Widgets &widgets, const WizardLink &link, TeacherRegionStep &teacher_regions,
-                    const QCheckBox &regions_shown_box, const QCheckBox &tracking_test_box,
+                    const QCheckBox &regions_shown_box, const TrackingTest &tracking,
                     const QStackedWidget &pages, QWidget *window);
 
     const student_area::StudentArea &area() const { return m_area; }
@@ -89,8 +89,6 @@ public:
     // The side's tracking-region overlay box unchecked (its handler runs): the finish, and an
     // edit of the address that names the side's panorama picture.
     void hide_tracking_overlay(camera_slot::Side side);
-    // student_region_pano_ip_lineEdit: the region step's camera, set on entering the step.
-    void set_pano_address(const QString &address);
 
     void on_student_track_region_radioButton_clicked(bool checked);
     void on_student_shield_region_radioButton_clicked(bool checked);
@@ -115,7 +113,7 @@ private:
     const WizardLink &m_link;
     TeacherRegionStep &m_teacher_regions;
     const QCheckBox &m_regions_shown_box;
-    const QCheckBox &m_tracking_test_box;
+    const TrackingTest &m_tracking;
     const QStackedWidget &m_pages;
     QWidget *m_window;
     student_area::StudentArea m_area;

@@ -2,10 +2,12 @@
 
 #include "core/wait.h"
 #include "guide/teacher_region_step.h"
+#include "guide/tracking_test.h"
 #include "guide/tracking_mode_step.h"
 #include "net/wizard_link.h"
 #include "protocol/teacher_parameters.h"
 #include "protocol/wizard_blocks.h"
+#include "protocol/wizard_commands.h"
 #include "seams/message_box.h"
 
 #include <QCheckBox>
@@ -24,8 +26,6 @@ using camera_slot::Slot;
 constexpr int kSaveSettleMs = 200;
 // The camera takes a block before the next request.
 constexpr int kAfterSaveMs = 50;
-// A speed level of 0 drives the pad at full speed.
-constexpr int kFullSpeed = 10;
 
 void show_slider(QSlider *slider, QLabel *label, const std::optional<wizard_reply::SliderValue> &v)
 {
@@ -47,9 +47,9 @@ void check(QCheckBox *box, const std::optional<bool> &on)
 
 TeacherParams::TeacherParams(const Widgets &widgets, WizardLink &link, const TrackingModeStep &mode,
                              TeacherRegionStep &regions, const Guide_Data_Update_Manage &addresses,
-                             const QCheckBox &tracking_test_box, QWidget *window)
+                             const TrackingTest &tracking, QWidget *window)
     : ui(widgets), m_link(link), m_mode(mode), m_regions(regions), m_addresses(addresses),
-      m_tracking_test_box(tracking_test_box), m_window(window)
+      m_tracking(tracking), m_window(window)
 {
     connect(ui.teacher_camera_config_pushButton, &QPushButton::clicked, this,
             &TeacherParams::on_teacher_camera_config_pushButton_clicked);
@@ -72,7 +72,8 @@ void TeacherParams::wire_labels()
     label_follows(ui.teacher_board_detect_Slider, ui.teacher_board_detect_label);
     label_follows(ui.teacher_board_hold_Slider, ui.teacher_board_hold_label);
     connect(ui.teacher_ptzspeed_level_Slider, &QSlider::valueChanged, this, [this](int v) {
-        m_pan_speed = m_tilt_speed = v == 0 ? kFullSpeed : v;
+        m_pan_speed = m_tilt_speed = wizard_commands::speed_level(v);
+        emit pad_speeds_changed(m_pan_speed, m_tilt_speed);
     });
     for (QComboBox *list : {ui.target_lost_action_comboBox, ui.multi_objective_action_comboBox})
         connect(list, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &TeacherParams::mark_changed);
@@ -150,7 +151,7 @@ void TeacherParams::board_apply()
 
 void TeacherParams::saveTeacherParams()
 {
-    if (m_tracking_test_box.isChecked() || !teacher_params_changed)
+    if (m_tracking.tracking_shown(camera_slot::Side::Teacher) || !teacher_params_changed)
         return;
     qDebug() << "GuideConfig::saveTeacherParams";
     teacher_params_changed = false;
