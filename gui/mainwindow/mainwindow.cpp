@@ -219,11 +219,7 @@ void MainWindow::close_for_director()
     close();
 }
 
-void MainWindow::wizard_reply(const QByteArray &reply)
-{
-    if (guide_config)
-        guide_config->resolver_param(reply);
-}
+void MainWindow::wizard_reply(const QByteArray &reply) { wizard().resolver_param(reply); }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
@@ -255,6 +251,8 @@ bool MainWindow::enter_wizard()
         features->layout().show_first_tab();
     if (answer != QMessageBox::Ok)
         return false;
+    // Built before the save: it takes its options from the settings file as the start found it.
+    wizard();
     features->close_enlarged_dialogs();
     features->stop_all_tracking();
     if (!save_and_disconnect_all()) {
@@ -336,8 +334,10 @@ QString MainWindow::getStartState()
     return state;
 }
 
-void MainWindow::initGuideConfig()
+GuideConfig &MainWindow::wizard()
 {
+    if (guide_config)
+        return *guide_config;
     guide_config = new GuideConfig(features->wizard_region_scene(), nullptr);
     connect(guide_config, &GuideConfig::setupCompleted, this, &QWidget::show);
     connect(guide_config, &GuideConfig::setupCompleted, this, &MainWindow::updateGuideConfig);
@@ -345,7 +345,11 @@ void MainWindow::initGuideConfig()
     // The wizard's text commands by datagram are answered on this window's reply socket.
     connect(guide_config, &GuideConfig::datagramAnswersExpected, &features->link(),
             &ControlLink::expect_datagram_answers);
+    return *guide_config;
+}
 
+void MainWindow::initGuideConfig()
+{
     const SettingsFile &settings = features->settings();
     guide_state = settings.stored_value(QStringLiteral("TEACHER_CONF/Tracking_Guide_State")).toString();
     if (guide_state.isEmpty()) {
@@ -366,7 +370,7 @@ void MainWindow::initGuideConfig()
     // A state that nothing writes (neither "0" nor "1") would leave no window at all: such a
     // file is treated as an unfinished wizard.
     if (guide_state != QLatin1String("1")) {
-        guide_config->show();
+        wizard().show();
     } else {
         features->layout().show_board_tab(layout >= 2);
     }
@@ -407,5 +411,5 @@ void MainWindow::send_guide_data()
     guide_data.board_pano_ip = cameras[Slot::BoardPano].field_text;
     guide_data.camera_number = features->choices().camera_layout;
     guide_data.current_language = language;
-    guide_config->receiverData(QVariant::fromValue(guide_data));
+    wizard().receiverData(QVariant::fromValue(guide_data));
 }

@@ -77,6 +77,10 @@ protected:
 
 private:
     void slot_init_main_window();
+    // The wizard, built and wired at its first need: shown at start when the stored state says
+    // it is not done, the Wizard Config road, or a text answer for it while the window is hidden.
+    // A start into the main window builds neither its form nor its previews.
+    GuideConfig &wizard();
 
     // The three roads of closeEvent; each returns whether the window closes.
     bool enter_wizard();

@@ -1,6 +1,7 @@
 #include "support/wrapped_tab_labels.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QProxyStyle>
 #include <QStyleOptionTab>
 #include <QTabBar>
@@ -59,49 +60,83 @@ QStringList narrowest(const QFont &font, const QFontMetrics &fm, const QString &
     }
 }
 
+// What a bar's labels follow from.
+struct LabelsKey {
+    QFont font;
+    int dpi = 0;
+    int available = 0; // the tab widget's width
+    int hspace = 0;    // the style's padding of a tab
+    int vspace = 0;
+    QStringList texts;
+    bool operator==(const LabelsKey &o) const
+    {
+        return available == o.available && dpi == o.dpi && hspace == o.hspace && vspace == o.vspace
+               && texts == o.texts && font == o.font;
+    }
+};
+
+// A bar whose tabs fit with one-line labels keeps them. Otherwise its tabs take half the
+// padding, and every label breaks into as few lines as make the tabs fit the tab widget: the bar
+// grows by as little as it can.
+BarLabels workOutLabels(const QFontMetrics &fm, const LabelsKey &key)
+{
+    BarLabels shown;
+    shown.hspace = key.hspace;
+    shown.vspace = key.vspace;
+    int words = 1;
+    int total = 0;
+    for (const QString &text : key.texts) {
+        shown.labels << QStringList(text);
+        words = std::max(words, int(wrap(key.font, text, 1).size()));
+        total += textWidth(fm, text) + shown.hspace;
+    }
+    if (total <= key.available)
+        return shown;
+    shown.hspace /= 2;
+    shown.vspace /= 2;
+    for (int lines = 1; lines <= words; ++lines) {
+        total = 0;
+        for (int i = 0; i < key.texts.size(); ++i) {
+            shown.labels[i] = narrowest(key.font, fm, key.texts.at(i), lines);
+            total += widest(fm, shown.labels.at(i)) + shown.hspace;
+        }
+        if (total <= key.available)
+            break;
+    }
+    return shown;
+}
+
 class WrappingTabStyle : public QProxyStyle
 {
 public:
     // Over the style the rest of the window has (the program sets one), not the desktop's.
     WrappingTabStyle() : QProxyStyle(QApplication::style()->objectName()) {}
 
-    // A bar whose tabs fit with one-line labels keeps them. Otherwise its tabs take half the
-    // padding, and every label breaks into as few lines as make the tabs fit the tab widget:
-    // the bar grows by as little as it can.
+    // The bar asks for its padding and for each tab's size many times in one layout, with
+    // nothing changed between: the labels are worked out again only when what they follow from
+    // (the texts, the font, the room, the padding) changed since the bar's last answer.
     BarLabels barLabels(const QTabBar *bar) const
     {
-        const QFontMetrics fm = bar->fontMetrics();
         QStyleOptionTab option;
         option.initFrom(bar);
         option.shape = bar->shape();
-        const int available = bar->parentWidget() ? bar->parentWidget()->width() : bar->width();
-        BarLabels shown;
-        shown.hspace = QProxyStyle::pixelMetric(PM_TabBarTabHSpace, &option, bar);
-        shown.vspace = QProxyStyle::pixelMetric(PM_TabBarTabVSpace, &option, bar);
-        QStringList texts;
-        int words = 1;
-        int total = 0;
-        for (int i = 0; i < bar->count(); ++i) {
-            texts << bar->tabText(i);
-            shown.labels << QStringList(texts.last());
-            words = std::max(words, int(wrap(bar->font(), texts.last(), 1).size()));
-            total += textWidth(fm, texts.last()) + shown.hspace;
-        }
-        if (total <= available)
-            return shown;
-        shown.hspace /= 2;
-        shown.vspace /= 2;
-        for (int lines = 1; lines <= words; ++lines) {
-            total = 0;
-            for (int i = 0; i < texts.size(); ++i) {
-                shown.labels[i] = narrowest(bar->font(), fm, texts.at(i), lines);
-                total += widest(fm, shown.labels.at(i)) + shown.hspace;
-            }
-            if (total <= available)
-                break;
-        }
+        LabelsKey key;
+        key.font = bar->font();
+        key.dpi = bar->logicalDpiY();
+        key.available = bar->parentWidget() ? bar->parentWidget()->width() : bar->width();
+        key.hspace = QProxyStyle::pixelMetric(PM_TabBarTabHSpace, &option, bar);
+        key.vspace = QProxyStyle::pixelMetric(PM_TabBarTabVSpace, &option, bar);
+        for (int i = 0; i < bar->count(); ++i)
+            key.texts << bar->tabText(i);
+        auto known = m_known.find(bar);
+        if (known != m_known.end() && known->key == key)
+            return known->labels;
+        const BarLabels shown = workOutLabels(bar->fontMetrics(), key);
+        m_known.insert(bar, {key, shown});
         return shown;
     }
+
+    void forget(const QTabBar *bar) { m_known.remove(bar); }
 
     QStringList labelLines(const QTabBar *bar, const QString &text) const
     {
@@ -149,6 +184,13 @@ public:
         wrapped.text = labelLines(bar, tab->text).join(QLatin1Char('\n'));
         QProxyStyle::drawControl(element, &wrapped, painter, widget);
     }
+
+private:
+    struct Known {
+        LabelsKey key;
+        BarLabels labels;
+    };
+    mutable QHash<const QTabBar *, Known> m_known;
 };
 
 } // namespace
@@ -162,8 +204,10 @@ void install(const QList<QTabWidget *> &tabWidgets, QObject *owner)
     for (QTabWidget *tabs : tabWidgets) {
         // An elided label would reach the style already cut.
         tabs->setElideMode(Qt::ElideNone);
-        if (QTabBar *bar = tabs->findChild<QTabBar *>(QString(), Qt::FindDirectChildrenOnly))
+        if (QTabBar *bar = tabs->findChild<QTabBar *>(QString(), Qt::FindDirectChildrenOnly)) {
             bar->setStyle(style);
+            QObject::connect(bar, &QObject::destroyed, style, [style, bar] { style->forget(bar); });
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "test_env.h"
+#include "video/vlcwidget.h"
 
 #include <QApplication>
 #include <QDir>
@@ -237,6 +238,38 @@ private slots:
         }
         QVERIFY(mapped.contains(QStringLiteral("/libQt5Widgets.so")));
         QCOMPARE(mapped.contains(library), loaded);
+    }
+
+    // A start into the main window builds no wizard: its form and its fourteen preview players
+    // are made when the installer first goes to it. A start that shows the wizard builds it.
+    void wizardBuiltWhenFirstNeeded_data()
+    {
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<int>("wizards");
+        QTest::addColumn<int>("players");
+        QTest::newRow("wizard done") << "[TEACHER_CONF]\nTracking_Guide_State=1\n" << 0 << 0;
+        QTest::newRow("wizard not done") << "[TEACHER_CONF]\nTracking_Guide_State=0\n" << 1 << 14;
+    }
+    void wizardBuiltWhenFirstNeeded()
+    {
+        QFETCH(QString, ini);
+        QFETCH(int, wizards);
+        QFETCH(int, players);
+        testenv::writeConfigIni(ini);
+        int wizardsBuilt = -1;
+        int playersBuilt = -1;
+        QObject rowContext;
+        QTimer::singleShot(0, &rowContext, [&] {
+            wizardsBuilt = playersBuilt = 0;
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                wizardsBuilt += qobject_cast<GuideConfig *>(w) ? 1 : 0;
+                playersBuilt += w->findChildren<VlcWidget *>().size();
+            }
+            qApp->quit();
+        });
+        QCOMPARE(run_application(*qApp), 0);
+        QCOMPARE(wizardsBuilt, wizards);
+        QCOMPARE(playersBuilt, players);
     }
 };
 

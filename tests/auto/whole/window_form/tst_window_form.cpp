@@ -263,8 +263,10 @@ private slots:
             wizard = before.contains(guide) ? wizard : guide;
         // The tabs each layout shows are the tab layout's own rows.
         QCOMPARE(h.widget<QComboBox>("choose_camera_comboBox")->currentIndex(), layout);
-        QVERIFY(wizard);
-        QCOMPARE(wizard->isVisible(), !ini.contains(QLatin1String("State=1")));
+        // The wizard is built at start only when it shows.
+        const bool wizardShown = !ini.contains(QLatin1String("State=1"));
+        QCOMPARE(wizard != nullptr, wizardShown);
+        QVERIFY(!wizard || wizard->isVisible());
         QCOMPARE(h.widget("board_feature_connect_Button")->isEnabled(), board);
     }
 };
