@@ -306,7 +306,9 @@ private slots:
 
         // Once only, and the thread waits idle for its owner's stop.
         QTest::qWait(500);
-        QCOMPARE(probe.failureCount, 1);
+        QVERIFY2(probe.failureCount == 1, qPrintable(QStringLiteral("%1 failures\n--- log:\n%2")
+                                                         .arg(probe.failureCount)
+                                                         .arg(logs.lines().join('\n'))));
         QVERIFY(probe.thread->isRunning());
         QVERIFY(logs.contains(QStringLiteral("QFFmpeg::Play method cleanup completed")));
         for (const QString &line : qAsConst(expectedLog)) {
