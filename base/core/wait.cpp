@@ -36,6 +36,22 @@ void wait_ms(int ms)
     }
 }
 
+void wait_ms_until(int ms, int boundMs, const std::function<bool()> &done)
+{
+    QElapsedTimer clock;
+    clock.start();
+    wait_ms(ms);
+    const qint64 total = timescale::scaled(boundMs);
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    // done() is looked at after every batch of events, so the wait ends with the one that did it.
+    while (!done() && clock.elapsed() < total) {
+        wake.start(int(qMin<qint64>(total - clock.elapsed(), kMaxRoundMs)));
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+}
+
 void run_beside_gui(std::function<void()> work)
 {
     const std::unique_ptr<QThread> worker(QThread::create(std::move(work)));

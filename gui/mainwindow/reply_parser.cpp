@@ -162,8 +162,10 @@ void ReplyParser::resolver_param(const QByteArray &reply)
         const bool apply = parameter_reply::echo_answers_apply(echo);
         // Only a request that waits is answered: the echo of a request that already failed
         // must not end the next one as a success.
-        m_requests.answer_request(teacher ? (apply ? Request::TeacherApply : Request::TeacherObtain)
-                                          : (apply ? Request::StudentApply : Request::StudentObtain));
+        const Request kind = teacher ? (apply ? Request::TeacherApply : Request::TeacherObtain)
+                                     : (apply ? Request::StudentApply : Request::StudentObtain);
+        m_requests.answer_request(kind);
+        emit request_echoed(kind);
     }
 
     switch (c.kind) {

@@ -44,6 +44,8 @@ signals:
     void student_section_read(const QString &text);
     void board_section_read(const QString &text);
     void director_section_read(const QString &text);
+    // An answer echoed a request of this kind (whether or not one still waited).
+    void request_echoed(request_poller::Kind kind);
     void student_autocalibrate_reported(const QString &value);
     // The board settings a teacher pano relays, into the Board tab.
     void board_relayed_keys_read(const board_parameters::RelayReading &reading);

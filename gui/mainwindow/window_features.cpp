@@ -397,6 +397,7 @@ void WindowFeatures::connect_replies()
     QObject::connect(rp, &P::student_section_read, student_tab.get(), &StudentTab::read_student_section);
     QObject::connect(rp, &P::board_section_read, board_tab.get(), &BoardTab::read_board_section);
     QObject::connect(rp, &P::director_section_read, director_tab.get(), &DirectorTab::read_director_section);
+    QObject::connect(rp, &P::request_echoed, director_tab.get(), &DirectorTab::request_echoed);
     QObject::connect(rp, &P::student_autocalibrate_reported, student_tab.get(),
                      &StudentTab::resolve_student_autocalibrate_status);
     QObject::connect(rp, &P::board_relayed_keys_read, board_tab.get(), &BoardTab::show_relayed_keys);

@@ -35,6 +35,9 @@ namespace {
 // written at the same moment.
 constexpr int kStudentApplyDelayMs = 300;
 constexpr int kStudentObtainDelayMs = 800;
+// The teacher side's answer, late on a loaded machine, is waited for up to this before the student
+// side's block leaves anyway (the poller fails an unanswered request at 5.5 s).
+constexpr int kTeacherAnswerBoundMs = 2000;
 constexpr int kSixCameraLayout = 3;
 
 struct CodeWidgets
@@ -228,7 +231,9 @@ void DirectorTab::on_director_apply_Button_clicked()
     const QString block =
         director_parameters::set_block(director_settings(), m_choices.camera_layout == kSixCameraLayout);
 
-    if (m_slots[Slot::TeacherPano].udp_flag) {
+    const bool teacherSent = m_slots[Slot::TeacherPano].udp_flag;
+    const int answersBefore = m_echoes[size_t(request_poller::Kind::TeacherApply)];
+    if (teacherSent) {
         emit request_armed(request_poller::Kind::TeacherApply, false);
         m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher),
                            director_parameters::routed(QLatin1String(parameter_block::kTeacherSection), block), false);
@@ -237,7 +242,9 @@ void DirectorTab::on_director_apply_Button_clicked()
         msgbox::warning(m_window, tr("Warning"), tr("Please connect the teacher pano camera"));
     }
 
-    wait_ms(kStudentApplyDelayMs);
+    wait_ms_until(kStudentApplyDelayMs, kTeacherAnswerBoundMs, [&] {
+        return !teacherSent || m_echoes[size_t(request_poller::Kind::TeacherApply)] != answersBefore;
+    });
 
     if (m_slots[Slot::StudentPano].udp_flag) {
         emit request_armed(request_poller::Kind::StudentApply, false);
@@ -251,7 +258,9 @@ void DirectorTab::on_director_apply_Button_clicked()
 
 void DirectorTab::on_director_obtain_Button_clicked()
 {
-    if (m_slots[Slot::TeacherPano].udp_flag) {
+    const bool teacherSent = m_slots[Slot::TeacherPano].udp_flag;
+    const int answersBefore = m_echoes[size_t(request_poller::Kind::TeacherObtain)];
+    if (teacherSent) {
         const QString text = director_parameters::obtain_block(QLatin1String(parameter_block::kTeacherSection));
         qDebug().noquote() << text;
         m_link.sendMsg_Net(m_slots[Slot::TeacherPano].destination, m_ports.udp_port(Side::Teacher), text, false);
@@ -261,7 +270,9 @@ void DirectorTab::on_director_obtain_Button_clicked()
     }
 
     if (m_slots[Slot::StudentPano].udp_flag) {
-        wait_ms(kStudentObtainDelayMs);
+        wait_ms_until(kStudentObtainDelayMs, kTeacherAnswerBoundMs, [&] {
+            return !teacherSent || m_echoes[size_t(request_poller::Kind::TeacherObtain)] != answersBefore;
+        });
         m_link.sendMsg_Net(m_slots[Slot::StudentPano].destination, m_ports.udp_port(Side::Student),
                            director_parameters::obtain_block(QLatin1String(parameter_block::kStudentSection)), false);
         emit request_armed(request_poller::Kind::StudentObtain, false);
@@ -269,6 +280,8 @@ void DirectorTab::on_director_obtain_Button_clicked()
         msgbox::warning(m_window, tr("Warning"), tr("Please connect the student pano camera"));
     }
 }
+
+void DirectorTab::request_echoed(request_poller::Kind kind) { ++m_echoes[size_t(kind)]; }
 
 void DirectorTab::read_director_section(const QString &text)
 {

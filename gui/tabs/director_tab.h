@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QObject>
 
+#include <array>
+
 class CameraPorts;
 class CameraSlots;
 class ControlLink;
@@ -121,6 +123,9 @@ public:
     DirectorSection director_settings() const;
     // A director answer of a pano camera into the tab, by the groups its routing lines name.
     void read_director_section(const QString &text);
+    // A pano camera's answer echoed a request of this kind: the second block of an Apply or
+    // Obtain follows the first one's answer.
+    void request_echoed(request_poller::Kind kind);
     // The settings file read the director group into the section: the tab shows it. A command
     // type or strategy the file named sets the code fields' validator or the strategy's controls.
     void show_stored(bool command_type_named, bool strategy_named);
@@ -156,6 +161,7 @@ public:
     void on_director_obtain_Button_clicked();
 
 private:
+    std::array<int, request_poller::kKindCount> m_echoes{}; // answers seen, by request kind
     void show_director_value(director_parameters::Field field);
     // The section follows its widgets.
     void keep_values();

@@ -39,6 +39,9 @@ using namespace value_widgets;
 
 namespace {
 constexpr int kObtainReplyWaitMs = 500; // the block's answer usually comes within this wait
+// A late answer is waited for up to this, so that the focus inquiry follows it on the wire and in
+// the log; a camera that has not answered by then counts as silent (the poller fails it at 5.5 s).
+constexpr int kObtainReplyBoundMs = 2000;
 constexpr int kFocusReplyWaitMs = 800;  // and the focus-mode answer within this one
 } // namespace
 
@@ -321,7 +324,8 @@ void StudentTab::student_obtain(bool silent)
     qDebug().noquote() << text;
     send_block(text);
     emit request_armed(request_poller::Kind::StudentObtain, silent);
-    wait_ms(kObtainReplyWaitMs);
+    const int sectionsBefore = m_sections_read;
+    wait_ms_until(kObtainReplyWaitMs, kObtainReplyBoundMs, [&] { return m_sections_read != sectionsBefore; });
     const CameraSlotRecord &pano = m_slots[Slot::StudentPano];
     const QString inquiry = teacher_parameters::focus_inquiry(pano.device_model);
     if (!inquiry.isEmpty() && pano.udp_flag && pano.destination)
@@ -355,6 +359,7 @@ void StudentTab::resolve_student_autocalibrate_status(const QString &value)
 
 void StudentTab::read_student_section(const QString &t)
 {
+    ++m_sections_read;
     using reply_values::number;
     const sp::Reply r = sp::read_reply(t);
     // While the calibration view is on, the field holds the calibration's own speed.

@@ -226,6 +226,7 @@ public:
     void on_student_camera_height_lineEdit_textChanged(const QString &text);
 
 private:
+    int m_sections_read = 0; // replies read, for an Obtain that waits for its own
     void tracking(bool start) override;
     void enable_region_display(bool enable) override;
     void student_tracking(bool start);

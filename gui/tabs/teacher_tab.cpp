@@ -41,6 +41,9 @@ using namespace value_widgets;
 
 namespace {
 constexpr int kObtainReplyWaitMs = 500; // the block's answer usually comes within this wait
+// A late answer is waited for up to this, so that the focus inquiry follows it on the wire and in
+// the log; a camera that has not answered by then counts as silent (the poller fails it at 5.5 s).
+constexpr int kObtainReplyBoundMs = 2000;
 constexpr int kFocusReplyWaitMs = 800;  // and the focus-mode answer within this one
 constexpr int kLecternPostWaitMs = 500; // the server settings reach the camera before the area
 } // namespace
@@ -557,7 +560,8 @@ void TeacherTab::teacher_obtain(bool silent)
     emit request_armed(request_poller::Kind::TeacherObtain, silent);
     // The regions of the answer are drawn afresh.
     m_regions.redraw_on_next_reply();
-    wait_ms(kObtainReplyWaitMs);
+    const int sectionsBefore = m_sections_read;
+    wait_ms_until(kObtainReplyWaitMs, kObtainReplyBoundMs, [&] { return m_sections_read != sectionsBefore; });
     const QString inquiry = tp::focus_inquiry(pano.device_model);
     if (!inquiry.isEmpty() && pano.udp_flag && pano.destination)
         m_link.sendMsg_Net(pano.destination, m_ports.visca_port(Side::Teacher), inquiry, true);
@@ -569,6 +573,7 @@ void TeacherTab::teacher_obtain(bool silent)
 
 void TeacherTab::read_teacher_section(const QString &t)
 {
+    ++m_sections_read;
     using reply_values::number;
     const tp::Reply r = tp::read_reply(t);
     // While the calibration view is on, the field holds the calibration's own speed.

@@ -250,6 +250,7 @@ public:
     void on_teacher_target_lost_delay_label_valueChanged(int value);
 
 private:
+    int m_sections_read = 0; // replies read, for an Obtain that waits for its own
     void tracking(bool start) override;
     void enable_region_display(bool enable) override;
     // One side's start or stop: while the teacher camera tracks, the teacher and board tabs are

@@ -434,6 +434,39 @@ private slots:
             QCOMPARE(rig.boxes.texts(), QStringList());
     }
 
+    // A teacher pano that answers later than usual: the student block of a director Apply or
+    // Obtain still follows the teacher's answer, on the wire and in the log.
+    void studentBlockFollowsTeacherAnswer_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("Apply") << "director_apply_Button" << int(request_poller::Kind::TeacherApply);
+        QTest::newRow("Obtain") << "director_obtain_Button" << int(request_poller::Kind::TeacherObtain);
+    }
+    void studentBlockFollowsTeacherAnswer()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, kind);
+        Rig rig("attach=1,3");
+        SimCamera *teacher = sims.camera(1), *student = sims.camera(3);
+        int answers = 0;
+        bool studentFirst = false;
+        QObject::connect(&rig.link, &ControlLink::textReply, [&](const QByteArray &reply) {
+            if (!parameter_block::reply_text(reply).startsWith(QLatin1String("teacher_parameter")))
+                return;
+            ++answers;
+            studentFirst = studentFirst || student->receivedCount() > 0;
+            rig.director.request_echoed(request_poller::Kind(kind));
+        });
+        teacher->setFault(SimFault::Slow, 1400);
+        timescale::setFactor(1.0); // the usual 300 or 800 ms against an answer 1400 ms late
+        rig.formHost.window.findChild<QPushButton *>(button)->click();
+        timescale::setFactor(0.01);
+        teacher->setFault(SimFault::None);
+        QTRY_VERIFY_WITH_TIMEOUT(answers == 1 && student->receivedCount() > 0, kReplyMs);
+        QVERIFY(!studentFirst);
+    }
+
     // A board pano camera that answers every command with its tracking status, behind the reply
     // parser's reaction to a changed status (a stop for "stop", then a request for the block):
     // the reaction goes out once per change, not for ever, and again after a (dis)connect

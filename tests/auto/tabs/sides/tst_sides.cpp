@@ -767,6 +767,32 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(rig.ui->teacher_sensitivity_Slider->value(), 1, kReplyMs);
         QVERIFY(rig.boxes.shown.isEmpty());
     }
+    // A camera that answers the Obtain's block later than usual: the focus inquiry still follows
+    // the answer, on the wire and in the log, as with a quick camera.
+    void obtainInquiryFollowsALateAnswer()
+    {
+        Rig rig;
+        int answers = 0;
+        bool inquiredBeforeAnswer = false;
+        const auto inquired = [this] {
+            const QVector<SimMessage> seen = panos[0]->received();
+            return std::any_of(seen.cbegin(), seen.cend(),
+                               [](const SimMessage &m) { return m.payload.toHex(' ').toUpper() == "81 09 04 38 FF"; });
+        };
+        QObject::connect(&rig.link, &ControlLink::textReply, [&](const QByteArray &reply) {
+            ++answers;
+            inquiredBeforeAnswer = inquiredBeforeAnswer || inquired();
+            rig.teacher.read_teacher_section(parameter_block::reply_text(reply));
+        });
+        panos[0]->setFault(SimFault::Slow, 1000);
+        timescale::setFactor(1.0); // the block's usual 500 ms against an answer 1000 ms late
+        rig.teacher.teacher_obtain(false);
+        timescale::setFactor(0.05);
+        QTRY_VERIFY_WITH_TIMEOUT(inquired(), kReplyMs);
+        QCOMPARE(answers, 1);
+        QVERIFY(!inquiredBeforeAnswer);
+    }
+
     // The lectern radio shows the lectern page and reads the camera's settings into it; reading
     // posts nothing back, not even a value the page cannot hold.
     void radioReadsTheCamera()

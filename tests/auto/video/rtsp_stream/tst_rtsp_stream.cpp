@@ -24,6 +24,7 @@
 namespace {
 constexpr quint16 kPort = 8554;
 constexpr int kPictureTimeoutMs = 10000; // a picture comes within a second; bound for a busy machine
+constexpr int kThreadFirstWaitMs = 3000;  // RtspThread::stop's first wait for its thread
 const QString kNotRunning = QStringLiteral("RtspThread is not running, skip stop operation");
 
 enum StreamEnd { Killed, Silent, SizeChanged };
@@ -305,7 +306,9 @@ private slots:
 
         // Once only, and the thread waits idle for its owner's stop.
         QTest::qWait(500);
-        QCOMPARE(probe.failureCount, 1);
+        QVERIFY2(probe.failureCount == 1, qPrintable(QStringLiteral("%1 failures\n--- log:\n%2")
+                                                         .arg(probe.failureCount)
+                                                         .arg(logs.lines().join('\n'))));
         QVERIFY(probe.thread->isRunning());
         QVERIFY(logs.contains(QStringLiteral("QFFmpeg::Play method cleanup completed")));
         for (const QString &line : qAsConst(expectedLog)) {
@@ -324,9 +327,14 @@ private slots:
         QVERIFY2(looksLikeSmpteBars(probe.lastPicture, &why), qPrintable(why));
         QVERIFY(!logs.contains(QStringLiteral("Scaler made for")));
 
+        // The ended Play loop needs no polls and the idle thread leaves within the first of its
+        // waits. How long that takes beside the owner's 600 ms follows the scheduler: the bound
+        // only says that nothing hangs.
         const qint64 stopMs = probe.stop(500, 100);
-        QVERIFY2(stopMs < 600 + 500, qPrintable(QString::number(stopMs)));
-        QVERIFY(!logs.contains(QStringLiteral("did not finish")));
+        QVERIFY2(stopMs < 600 + kThreadFirstWaitMs, qPrintable(QString::number(stopMs)));
+        QVERIFY2(!logs.contains(QStringLiteral("did not finish")), qPrintable(logs.lines().join('\n')));
+        QVERIFY2(!logs.contains(QStringLiteral("Still waiting for Play loop")), qPrintable(logs.lines().join('\n')));
+        QVERIFY(!logs.contains(QStringLiteral("kept until it finishes")));
     }
 };
 
