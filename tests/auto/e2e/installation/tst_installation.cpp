@@ -226,14 +226,17 @@ class tst_Installation : public QObject
         return true;
     }
 
-    // With CORVANE_SHOT_DIR set (a run under Xvfb) the window as it shows, for the installer's guide.
-    static void shot(QWidget *w, const QString &name)
+    // With CORVANE_SHOT_DIR set (a run under Xvfb) the window as it shows, numbered in the order
+    // of the walk, for the installer's guide (docs/INSTALLATION.md).
+    int shots = 0;
+    void shot(QWidget *w, const char *name)
     {
         const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
         if (dir.isEmpty() || !w)
             return;
         QTest::qWait(300); // a picture or two arrive
-        w->grab().save(QDir(dir).filePath(name + QLatin1String(".png")));
+        const QString file = QStringLiteral("%1-%2.png").arg(++shots, 2, 10, QLatin1Char('0')).arg(QLatin1String(name));
+        QVERIFY(w->grab().save(QDir(dir).filePath(file)));
     }
 
     // What the installer does on each wizard step the build lets them, before Next: the six
@@ -455,7 +458,7 @@ private slots:
             QCOMPARE(page(), i);
             for (const auto &[control, text] : steps[i].work)
                 QVERIFY2(click(control, text), control.constData());
-            shot(wizard(), QStringLiteral("%1-%2").arg(i + 1, 2, 10, QLatin1Char('0')).arg(QLatin1String(steps[i].name)));
+            shot(wizard(), steps[i].name);
             const bool last = i + 1 == steps.size();
             if (last)
                 boxes.answerNext(QMessageBox::Ok); // "Config is complete. ..."
@@ -657,6 +660,7 @@ private slots:
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         const QStringList lost = differing(edited, withRegions());
         QVERIFY2(lost.isEmpty(), qPrintable(lost.join(QLatin1String("; "))));
+        shot(window.get(), side + "-tab");
     }
 
     // Both pano cameras hold the recording host's address and port, and the address each is
@@ -703,6 +707,7 @@ private slots:
         QCOMPARE(restored.letter, 'R');
         QCOMPARE(restored.text, QByteArray("data.tar.gz"));
         QCOMPARE(restored.file, testenv::readFile(file));
+        shot(window.get(), "upgrade-backup");
     }
 
     // The search from the address that reaches the second namespace lists both cameras there.
@@ -721,6 +726,7 @@ private slots:
         for (const QString &address : kSearchCameras)
             QVERIFY2(!list->findItems(address, Qt::MatchExactly, 1).isEmpty(), qPrintable(address));
         QCOMPARE(ui<QLabel>("label_62")->text(), QStringLiteral("Devices: 2"));
+        shot(window.get(), "upgrade-search");
     }
 
     // Closing asks; OK writes the settings whole and lets every camera go. The next start, with
@@ -732,6 +738,10 @@ private slots:
         for (const QByteArray &page : kParameterPages) {
             QVERIFY(openTab(page));
             left.insert(shown(ui(page), kViewSwitches));
+        }
+        for (const char *page : {"tab_16", "tab_15"}) { // Recorder Map Config, Options
+            QVERIFY(openTab(page));
+            shot(window.get(), page == QByteArray("tab_16") ? "recorder-map-tab" : "options-tab");
         }
         QVERIFY(openTab("tab_teacher"));
         const QString sensitivity = ui<QLabel>("teacher_sensitivity_label")->text();
