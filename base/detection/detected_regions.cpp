@@ -16,6 +16,8 @@ constexpr double kWholeWidth = 478;
 constexpr double kWholeHeight = 268;
 constexpr double kCutWidth = 240;
 constexpr double kCutHeight = 135;
+constexpr int kWizardMargin = 8; // the wizard's tracking region takes in the edge of what it surrounds
+constexpr int kEdgeInset = 2;    // a region on the scene's edge keeps its pen inside
 
 int scaled(int value, int frame, int picture)
 {
@@ -83,6 +85,35 @@ std::optional<QRectF> tracking_region(const Edges &seed)
     if (seed.left + width >= kWholeWidth)
         width = kCutWidth;
     return QRectF(seed.left, seed.top, width, height);
+}
+
+std::optional<QRect> wizard_tracking_region(const Edges &seed)
+{
+    const int whole_width = int(kWholeWidth);
+    const int whole_height = int(kWholeHeight);
+    int width = std::min(int(seed.right - seed.left), whole_width);
+    int height = std::min(int(seed.bottom - seed.top), whole_height);
+    int left = int(seed.left);
+    int top = int(seed.top);
+    qDebug() << "MainWindow::TrackRegion-> trackX:" << left << "//trackY:" << top << "//trackWidth:" << width
+             << "//trackHeight:" << height;
+    if (width == whole_width && height == whole_height) {
+        qDebug() << "track region : no processing!";
+        return std::nullopt;
+    }
+    height = top + height < whole_height ? height + kWizardMargin : int(kCutHeight);
+    width = left + width < whole_width ? width + kWizardMargin : int(kCutWidth);
+    if (top == 0)
+        top = kEdgeInset;
+    if (left == 0)
+        left = kEdgeInset;
+    const QRect region(left, top, width, height);
+    if (left < 0 || top < 0 || width <= kEdgeInset || height <= kEdgeInset
+        || left + width > region_geometry::kSceneWidth || top + height > region_geometry::kSceneHeight) {
+        qDebug() << "QImage2cvMat: the tracking region" << region << "leaves the scene: the default is placed";
+        return std::nullopt;
+    }
+    return region;
 }
 
 } // namespace detected_regions

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QRect>
 #include <QRectF>
 
 #include <optional>
@@ -47,5 +48,11 @@ Edges tracking_seed(const QList<QRectF> &boards, const QList<QRectF> &screens);
 // The tracking region of the seed, cut to 240 by 135 where it reaches the right or bottom edge;
 // nothing when the seed covers the whole scene or fails the bounds test (the default follows).
 std::optional<QRectF> tracking_region(const Edges &seed);
+
+// The first-run wizard's tracking region around the seed: 8 units wider and higher, cut to 240 by
+// 135 where it reaches the right or bottom edge, a left or top of 0 moved to 2. Nothing when the
+// seed covers the whole scene, or when the region so made does not lie inside the scene (the
+// default follows): what is tested is the region placed, not a board or screen it came from.
+std::optional<QRect> wizard_tracking_region(const Edges &seed);
 
 } // namespace detected_regions

@@ -1012,6 +1012,26 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>输入为空!</source>
         <translation>الإدخال فارغ!</translation>
     </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>قطع الاتصال</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>انتهت مهلة الاتصال</translation>
+    </message>
+    <message>
+        <source>RTSP Connection Error</source>
+        <translation>خطأ في اتصال RTSP</translation>
+    </message>
+    <message>
+        <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
+        <translation>فشلت مصادقة RTSP. يرجى التحقق مما إذا كانت المصادقة مفعّلة على الويب أو من وجود أعطال أخرى!</translation>
+    </message>
+    <message>
+        <source>No blackboard or screen was found in the picture. The regions stay as they were.</source>
+        <translation>لم يُعثر على سبورة أو شاشة في الصورة. تبقى المناطق كما كانت.</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

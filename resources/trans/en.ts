@@ -1011,6 +1011,26 @@ Example: Student Feature FF 55 55, the dirctor host can directly switch student-
         <source>输入为空!</source>
         <translation>The input is empty!</translation>
     </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Connection timeout</translation>
+    </message>
+    <message>
+        <source>RTSP Connection Error</source>
+        <translation>RTSP Connection Error</translation>
+    </message>
+    <message>
+        <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
+        <translation>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</translation>
+    </message>
+    <message>
+        <source>No blackboard or screen was found in the picture. The regions stay as they were.</source>
+        <translation>No blackboard or screen was found in the picture. The regions stay as they were.</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

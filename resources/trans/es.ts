@@ -1012,6 +1012,26 @@ Ejemplo: Primer plano alumnos, ff 33 33, conmuta la salida de vídeo directament
         <source>输入为空!</source>
         <translation>¡No se ha introducido nada!</translation>
     </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Tiempo de conexión agotado</translation>
+    </message>
+    <message>
+        <source>RTSP Connection Error</source>
+        <translation>Error de conexión RTSP</translation>
+    </message>
+    <message>
+        <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
+        <translation>Error de autenticación RTSP. Compruebe si la autenticación está activada en la web o si hay otro problema.</translation>
+    </message>
+    <message>
+        <source>No blackboard or screen was found in the picture. The regions stay as they were.</source>
+        <translation>No se encontró ninguna pizarra ni pantalla en la imagen. Las zonas quedan como estaban.</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

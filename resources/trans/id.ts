@@ -1012,6 +1012,26 @@ Contoh: Close-up siswa, ff 33 33, langsung mengalihkan keluaran video ke close-u
         <source>输入为空!</source>
         <translation>Isian kosong!</translation>
     </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Putuskan</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>Waktu koneksi habis</translation>
+    </message>
+    <message>
+        <source>RTSP Connection Error</source>
+        <translation>Kesalahan Koneksi RTSP</translation>
+    </message>
+    <message>
+        <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
+        <translation>Autentikasi RTSP gagal. Periksa apakah autentikasi diaktifkan di web atau ada gangguan lain!</translation>
+    </message>
+    <message>
+        <source>No blackboard or screen was found in the picture. The regions stay as they were.</source>
+        <translation>Tidak ada papan tulis atau layar yang ditemukan pada gambar. Area tetap seperti semula.</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

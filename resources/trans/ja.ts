@@ -1012,6 +1012,26 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>输入为空!</source>
         <translation>入力が空です！</translation>
     </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>切断</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>接続タイムアウト</translation>
+    </message>
+    <message>
+        <source>RTSP Connection Error</source>
+        <translation>RTSP接続エラー</translation>
+    </message>
+    <message>
+        <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
+        <translation>RTSP認証に失敗しました。Webで認証が有効になっていないか、その他の異常がないか確認してください。</translation>
+    </message>
+    <message>
+        <source>No blackboard or screen was found in the picture. The regions stay as they were.</source>
+        <translation>画像に黒板やスクリーンは見つかりませんでした。領域はそのままです。</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

@@ -1012,6 +1012,26 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>输入为空!</source>
         <translation>입력이 비어 있습니다!</translation>
     </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>연결 해제</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>연결 시간 초과</translation>
+    </message>
+    <message>
+        <source>RTSP Connection Error</source>
+        <translation>RTSP 연결 오류</translation>
+    </message>
+    <message>
+        <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
+        <translation>RTSP 인증에 실패했습니다. 웹에서 인증이 켜져 있는지 또는 다른 이상이 있는지 확인하십시오!</translation>
+    </message>
+    <message>
+        <source>No blackboard or screen was found in the picture. The regions stay as they were.</source>
+        <translation>화면에서 칠판이나 스크린을 찾지 못했습니다. 영역은 그대로 유지됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

@@ -1012,6 +1012,26 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>输入为空!</source>
         <translation>ไม่ได้ป้อนข้อมูล!</translation>
     </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>ตัดการเชื่อมต่อ</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>การเชื่อมต่อหมดเวลา</translation>
+    </message>
+    <message>
+        <source>RTSP Connection Error</source>
+        <translation>ข้อผิดพลาดการเชื่อมต่อ RTSP</translation>
+    </message>
+    <message>
+        <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
+        <translation>การยืนยันตัวตน RTSP ล้มเหลว โปรดตรวจสอบว่าเปิดการยืนยันตัวตนบนเว็บไว้หรือมีความผิดปกติอื่น!</translation>
+    </message>
+    <message>
+        <source>No blackboard or screen was found in the picture. The regions stay as they were.</source>
+        <translation>ไม่พบกระดานหรือจอในภาพ พื้นที่ยังคงเดิม</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

@@ -1012,6 +1012,26 @@ cancel the check and then redraw or modify the adjustment;</source>
         <source>输入为空!</source>
         <translation>输入为空!</translation>
     </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开</translation>
+    </message>
+    <message>
+        <source>Connection timeout</source>
+        <translation>连接超时</translation>
+    </message>
+    <message>
+        <source>RTSP Connection Error</source>
+        <translation>RTSP连接错误</translation>
+    </message>
+    <message>
+        <source>RTSP authentication failed. Please check if authentication is enabled on the web or other exceptions!</source>
+        <translation>RTSP认证失败，请检查网页端是否开启了认证或存在其他异常！</translation>
+    </message>
+    <message>
+        <source>No blackboard or screen was found in the picture. The regions stay as they were.</source>
+        <translation>画面中未检测到黑板或屏幕，区域保持不变。</translation>
+    </message>
 </context>
 <context>
     <name>Image_Expand</name>

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """RTSP server standing in for the cameras' picture service.
 
-Serves H.264 over RTSP on "/1" to "/5" of the address and port given, from a live test
+Serves H.264 over RTSP on "/" and "/1" to "/5" of the address and port given, from a live test
 pattern encoded with x264 or from a clip (made for instance with the ffmpeg command), so that
 the tool's decoders, its tests and its benchmark have real streams on loopback.
 
@@ -31,7 +31,7 @@ gi.require_version("Gst", "1.0")
 gi.require_version("GstRtspServer", "1.0")
 from gi.repository import GLib, Gst, GstRtspServer  # noqa: E402
 
-MOUNTS = ["/1", "/2", "/3", "/4", "/5"]
+MOUNTS = ["/", "/1", "/2", "/3", "/4", "/5"]  # "/": a blackboard camera opened by its address alone
 RAW_FORMATS = ("I420", "Y42B", "Y444", "NV12")
 
 

@@ -113,6 +113,31 @@ private slots:
         QTEST(big_enough(b) ? QString::asprintf("%g %g %g %g", r.x(), r.y(), r.width(), r.height()) : "", "scene");
     }
 
+    // The wizard's tracking region around what was found: 8 units of margin, cut at the far
+    // edges, moved off a left or top of 0, and the default (nothing) when the region itself would
+    // leave the scene, whatever the boards and screens it surrounds.
+    void wizardTrackingRegion_data()
+    {
+        QTest::addColumn<QRectF>("seed"); // left, top, right, bottom
+        QTest::addColumn<QString>("region");
+        QTest::newRow("one board") << QRectF(QPointF(100, 50), QPointF(162, 85)) << "100 50 70 43";
+        QTest::newRow("the whole scene") << QRectF(QPointF(0, 0), QPointF(478, 268)) << "";
+        QTest::newRow("screens only, 477 by 267") << QRectF(QPointF(1, 1), QPointF(478, 268)) << "1 1 240 135";
+        QTest::newRow("screens only, 477 wide, top 0") << QRectF(QPointF(1, 0), QPointF(478, 268)) << "1 2 240 135";
+        QTest::newRow("a board on the left edge") << QRectF(QPointF(0, 50), QPointF(100, 100)) << "2 50 108 58";
+        QTest::newRow("over the left edge") << QRectF(QPointF(-2, 50), QPointF(200, 152)) << "";
+        QTest::newRow("wider than the scene keeps") << QRectF(QPointF(10, 10), QPointF(475, 110)) << "";
+        QTest::newRow("bottom reached") << QRectF(QPointF(20, 10), QPointF(120, 268)) << "20 10 108 135";
+        QTest::newRow("bottom reached, cut below the scene") << QRectF(QPointF(20, 200), QPointF(120, 268)) << "";
+    }
+    void wizardTrackingRegion()
+    {
+        QFETCH(QRectF, seed);
+        const detected_regions::Edges edges{seed.left(), seed.top(), seed.right(), seed.bottom()};
+        const std::optional<QRect> r = detected_regions::wizard_tracking_region(edges);
+        QTEST(r ? QString::asprintf("%d %d %d %d", r->x(), r->y(), r->width(), r->height()) : QString(), "region");
+    }
+
     // The button arms the detection only while the pano's picture runs and the regions are shown,
     // and never without a model: it says so instead. The regions stay until the detection's
     // replace them.
