@@ -739,10 +739,13 @@ private slots:
             QVERIFY(openTab(page));
             left.insert(shown(ui(page), kViewSwitches));
         }
-        for (const char *page : {"tab_16", "tab_15"}) { // Recorder Map Config, Options
-            QVERIFY(openTab(page));
-            shot(window.get(), page == QByteArray("tab_16") ? "recorder-map-tab" : "options-tab");
-        }
+        // Recorder Map Config with its port table unfolded, and Options.
+        QVERIFY(openTab("tab_16"));
+        QVERIFY(use("recorder_show_param_pushButton"));
+        shot(window.get(), "recorder-map-tab");
+        QVERIFY(use("recorder_show_param_pushButton"));
+        QVERIFY(openTab("tab_15"));
+        shot(window.get(), "options-tab");
         QVERIFY(openTab("tab_teacher"));
         const QString sensitivity = ui<QLabel>("teacher_sensitivity_label")->text();
         boxes.clear();
