@@ -3,9 +3,10 @@
 #include <QString>
 
 // What the first-run wizard's steps share: the camera layout, the stored wizard state, the six
-// camera addresses as the steps read them, where the installer is, which side tracks and which
-// step previews were let go. The tracking mode in effect is the mode step's (currentMode), the
-// blocks' changed flags and the pads' speeds the parameter pages'.
+// camera addresses as the steps read them, where the installer is and
+// which side tracks. The tracking mode in effect is the mode step's (currentMode), the blocks'
+// changed flags and the pads' speeds the parameter pages', whether tracking was started the
+// command keys' and which step previews were let go the previews'.
 // The wizard's builder owns it; each step holds it by reference and writes only what its comment
 // names it for. The cameras' connected marks and destinations are the wizard link's.
 struct GuideState {
@@ -31,22 +32,11 @@ struct GuideState {
     bool tree_item_clicked = false;
     // The step shown is a student step: the pads and commands address the student side.
     bool student_step = false;
-    // Tracking was started on that side during the wizard; and whether it runs now.
-    bool teacher_track_state = false;
-    bool student_track_state = false;
+    // Whether the side's tracking runs now (the command keys start and stop it).
     int teacher_run_state = kStopped;
     int student_run_state = kStopped;
 
-    // A step's previews were let go (or failed): entering the step connects them no more.
-    bool teacher_calibration_preview_closed = false;
-    bool teacher_region_preview_closed = false;
-    bool teacher_preset_preview_closed = false;
-    bool teacher_track_test_preview_closed = false;
-    bool student_calibration_preview_closed = false;
-    bool student_region_preview_closed = false;
-    bool student_preset_preview_closed = false;
-    bool student_track_test_preview_closed = false;
-
-    // isFirstClick: a board address or the layout changed since the board block was last sent.
+    // isFirstClick: a board address or the layout changed since the board block was last sent;
+    // the next step entry hands it to the previews, which send the block with the board's preview.
     bool isFirstClick = true;
 };

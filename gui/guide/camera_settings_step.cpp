@@ -94,7 +94,6 @@ void CameraSettingsStep::on_teacher_choose_camera_comboBox_currentIndexChanged(i
 {
     qDebug() << "Widget:on_choose_camera_currentIndexChanged:" << index;
     m_state.current_number_camera = index;
-    update_layout_combos(index);
     static const char *const kLogs[] = {"2 camera:", "4 camera:", "5 camera:", "6 camera:"};
     const int branch = index == 0 || index == 1 || index == 2 ? index : 3;
     qDebug() << kLogs[branch];
@@ -109,19 +108,6 @@ void CameraSettingsStep::on_teacher_choose_camera_comboBox_currentIndexChanged(i
     emit layout_chosen(index);
     m_state.isFirstClick = true;
     update_teacher_option_boxes();
-}
-
-void CameraSettingsStep::update_layout_combos(int index)
-{
-    QStringList cameras{tr("Feature IP")};
-    if (index == 2 || index == 3)
-        cameras << tr("Board 1");
-    if (index == 3)
-        cameras << tr("Board 2");
-    for (QComboBox *combo : {w.teacher_preset_comboBox, w.teacher_track_test_comboBox}) {
-        combo->clear();
-        combo->addItems(cameras);
-    }
 }
 
 void CameraSettingsStep::update_teacher_option_boxes()

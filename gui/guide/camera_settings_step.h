@@ -31,8 +31,6 @@ struct GuideState;
     X(QLineEdit, student_pano_ip_lineEdit) \
     X(QLineEdit, teacher_board_ip_lineEdit) \
     X(QLineEdit, teacher_board_2_ip_lineEdit) \
-    X(QComboBox, teacher_preset_comboBox) \
-    X(QComboBox, teacher_track_test_comboBox) \
     X(QGroupBox, teacher_manual_focus_groupBox) \
     X(QGroupBox, teacher_lost_action_time_groupBox) \
     X(QGroupBox, teacher_ptz_speed_level_groupBox)
@@ -90,7 +88,6 @@ public:
 
 private:
     void init_input_validators();
-    void update_layout_combos(int index);
     void address_edited(camera_slot::Slot camera, const QString &text);
     QLineEdit *field(camera_slot::Slot camera) const;
 

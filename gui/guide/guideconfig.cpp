@@ -11,7 +11,11 @@
 #include "guide/teacher_params.h"
 #include "guide/teacher_region_step.h"
 #include "guide/tracking_mode_step.h"
+#include "guide/wizard_command_keys.h"
+#include "guide/wizard_detection.h"
+#include "guide/wizard_previews.h"
 #include "guide/wizard_replies.h"
+#include "detection/yolo.h"
 #include "model/guide_state.h"
 #include "net/wizard_link.h"
 #include "protocol/camera_address.h"
@@ -33,8 +37,15 @@ namespace {
 constexpr int kWidth = 994;
 constexpr int kHeight = 727;
 constexpr int kLayoutCount = 4; // 2, 4, 5 and 6 cameras
+// The steps with previews.
+constexpr int kTeacherCalibrationPage = 1;
 constexpr int kTeacherRegionPage = 3;
+constexpr int kTeacherPresetPage = 4;
+constexpr int kTeacherTrackTestPage = 6;
+constexpr int kStudentCalibrationPage = 7;
 constexpr int kStudentRegionPage = 8;
+constexpr int kStudentPresetPage = 9;
+constexpr int kStudentTrackTestPage = 11;
 
 // The six address fields, in the hand-over record's order, into their copies.
 void take_addresses(const QStringList &fields, std::initializer_list<QString *> copies)
@@ -60,6 +71,7 @@ GuideConfig::GuideConfig(BorrowedRegionScene &regions, QWidget *parent)
     step_flow = std::make_unique<StepFlow>(CORVANE_FORM_WIDGETS(StepFlow, STEP_FLOW_WIDGETS, ui), *m_state, *m_link,
                                            *camera_settings, this);
     build_data_steps(regions);
+    build_command_objects();
     settings_file = std::make_unique<GuideSettings>(*m_state, *teacher_params, *student_params);
 
     connect(this, &GuideConfig::closeGuideWidget, this, &QWidget::close);
@@ -73,6 +85,7 @@ GuideConfig::GuideConfig(BorrowedRegionScene &regions, QWidget *parent)
     connect(camera_settings.get(), &CameraSettingsStep::layout_chosen, step_flow.get(),
             [this](int layout) { step_flow->set_calibration_steps_hidden(layout == 0); });
     connect_data_steps();
+    connect_command_objects();
     connect(m_link.get(), &WizardLink::textReply, this, &GuideConfig::resolver_param);
     connect(m_link.get(), &WizardLink::datagramAnswersExpected, this, &GuideConfig::datagramAnswersExpected);
     connect(m_link.get(), &WizardLink::commandFormatError, this,
@@ -94,8 +107,14 @@ GuideConfig::GuideConfig(BorrowedRegionScene &regions, QWidget *parent)
 
 GuideConfig::~GuideConfig()
 {
-    // The links close before the steps that drive them go, the steps before their widgets.
+    // The players and their threads stop before the links close, the links before the steps
+    // that drive them go, the steps before their widgets.
+    previews->close_teacher_previews();
+    previews->close_student_previews();
     m_link->stop_keepalive_timers();
+    detection.reset();
+    previews.reset();
+    keys.reset();
     settings_file.reset();
     replies.reset();
     director_page.reset();
@@ -117,12 +136,10 @@ void GuideConfig::reset_guide_state()
     }
     GuideState &s = *m_state;
     s.student_step = false;
-    s.teacher_track_state = s.student_track_state = false;
-    s.teacher_calibration_preview_closed = s.teacher_region_preview_closed = false;
-    s.teacher_preset_preview_closed = s.teacher_track_test_preview_closed = false;
-    s.student_calibration_preview_closed = s.student_region_preview_closed = false;
-    s.student_preset_preview_closed = s.student_track_test_preview_closed = false;
     s.student_run_state = s.teacher_run_state = GuideState::kStopped;
+    keys->reset();
+    keys->set_pad_speeds(teacher_params->pan_speed(), teacher_params->tilt_speed());
+    previews->reset();
 }
 
 void GuideConfig::initGuideConfig()
@@ -138,8 +155,6 @@ void GuideConfig::initGuideConfig()
 void GuideConfig::setExitVisible(QString state) { step_flow->setExitVisible(state); }
 
 void GuideConfig::resolver_param(const QByteArray &reply) { emit reply_received(reply); }
-
-void GuideConfig::add_finish_work(FinishWork *work) { m_finish_work.push_back(work); }
 
 void GuideConfig::setGuideEnabledStatus(int type, bool status)
 {
@@ -217,13 +232,12 @@ void GuideConfig::finish_guide()
     student_params->saveStudentParams();
     director_page->director_apply();
     student_area->hide_tracking_overlay(Side::Student);
-    if (ui->student_show_region_checkBox->isChecked())
-        ui->student_show_region_checkBox->setChecked(false);
-    // The steps added later (the previews) let go of their cameras before the scene is cleared.
-    for (FinishWork *work : m_finish_work)
-        work->finish_guide_work();
+    keys->drop_region_showing(Side::Student);
+    // The previews let go of their cameras (and their players' threads) before the scene is cleared.
+    previews->close_teacher_previews();
+    previews->close_student_previews();
     teacher_regions->clear_region_scene();
-    ui->teacher_show_region_checkBox->setChecked(false);
+    keys->drop_region_showing(Side::Teacher);
     set_teacher_region_enabled(false);
     m_link->set_connected(Slot::TeacherPano, false);
     m_link->set_connected(Slot::StudentPano, false);
@@ -231,8 +245,8 @@ void GuideConfig::finish_guide()
     teacher_params->clear_changed();
     student_params->clear_changed();
     director_page->clear_changed();
-    GuideState &s = *m_state;
-    s.teacher_track_state = s.student_track_state = false;
+    keys->reset();
+    keys->set_pad_speeds(teacher_params->pan_speed(), teacher_params->tilt_speed());
     m_link->stop_keepalive_timers();
     m_link->delete_teacher_destinations();
     m_link->delete_student_destinations();
@@ -337,47 +351,67 @@ void GuideConfig::update_data_addresses()
 void GuideConfig::data_step_entered(int page)
 {
     // The region steps' camera: in the two-camera layout the side's only camera, by its address.
-    const GuideState &s = *m_state;
+    GuideState &s = *m_state;
     const bool two = s.current_number_camera == 0;
-    if (page == kTeacherRegionPage) {
-        const QString address = two ? camera_address::address_part(s.t_feature_ip_edit) : s.t_pano_ip_edit;
-        qDebug() << "19:20:23" << "GuideConfig::teacherTrackingRegion->tmp_pano_ip:" << address;
-        teacher_regions->set_pano_address(address);
-    } else if (page == kStudentRegionPage) {
-        student_area->set_pano_address(two ? camera_address::address_part(s.s_feature_ip_edit) : s.s_pano_ip_edit);
+    keys->set_student_step(s.student_step);
+    previews->set_page(page);
+    previews->set_tracking_mode(mode_step->current_mode());
+    previews->set_stored_addresses(s.t_feature_ip_edit, s.t_board_ip_edit, s.t_board_ip_edit2);
+    // The board block owed since a board address or the layout changed goes with the board's preview.
+    if (s.isFirstClick) {
+        previews->set_board_apply_owed(true);
+        s.isFirstClick = false;
+    }
+    using Step = WizardPreviews::Step;
+    const bool teacher = page < kStudentCalibrationPage;
+    const QString &feature = teacher ? s.t_feature_ip_edit : s.s_feature_ip_edit;
+    const QString &pano = teacher ? s.t_pano_ip_edit : s.s_pano_ip_edit;
+    // In the two-camera layout the side's one camera is its pano too, by its address.
+    const QString pano_address = two ? camera_address::address_part(feature) : pano;
+    switch (page) {
+    case kTeacherCalibrationPage:
+        previews->enter_step(Step::TeacherCalibration, feature, pano);
+        break;
+    case kTeacherRegionPage:
+        qDebug() << "19:20:23" << "GuideConfig::teacherTrackingRegion->tmp_pano_ip:" << pano_address;
+        previews->enter_step(Step::TeacherRegion, QString(), pano_address);
+        break;
+    case kTeacherPresetPage:
+        previews->enter_step(Step::TeacherPreset, feature, pano_address);
+        break;
+    case kTeacherTrackTestPage:
+        previews->enter_step(Step::TeacherTrackTest, feature, pano_address);
+        break;
+    case kStudentCalibrationPage:
+        previews->enter_step(Step::StudentCalibration, feature, pano);
+        break;
+    case kStudentRegionPage:
+        previews->enter_step(Step::StudentRegion, QString(), pano_address);
+        break;
+    case kStudentPresetPage:
+        previews->enter_step(Step::StudentPreset, feature, pano_address);
+        break;
+    case kStudentTrackTestPage:
+        previews->enter_step(Step::StudentTrackTest, feature, pano_address);
+        break;
+    default:
+        break;
     }
 }
 
 void GuideConfig::pano_address_edited(Side side)
 {
-    if (side == Side::Teacher) {
-        if (ui->teacher_show_region_checkBox->isChecked())
-            ui->teacher_show_region_checkBox->setChecked(false);
+    keys->drop_region_showing(side);
+    if (side == Side::Teacher)
         student_area->hide_tracking_overlay(Side::Teacher);
-    } else if (ui->student_show_region_checkBox->isChecked()) {
-        ui->student_show_region_checkBox->setChecked(false);
-    }
 }
 
 void GuideConfig::set_teacher_region_enabled(bool on)
 {
     teacher_regions->set_controls_enabled(on);
     teacher_params->set_get_request_enabled(on);
-    ui->teacher_ai_detection_pushButton->setEnabled(on);
-    ui->teacher_auto_track_region_pushButton->setEnabled(on);
-}
-
-void GuideConfig::regions_shown_switched(Side side, bool on)
-{
-    if (side == Side::Student) {
-        student_area->regions_shown_changed(on);
-        return;
-    }
-    teacher_regions->regions_shown_changed(on);
-    if (on)
-        teacher_regions->show_teacher_regions();
-    else
-        teacher_regions->hide_region_items();
+    detection->set_enabled(on);
+    keys->set_auto_track_enabled(on);
 }
 
 void GuideConfig::tracking_status(Side side, bool start, bool stop, bool error)
@@ -385,17 +419,16 @@ void GuideConfig::tracking_status(Side side, bool start, bool stop, bool error)
     const bool teacher = side == Side::Teacher;
     GuideState &s = *m_state;
     int &run_state = teacher ? s.teacher_run_state : s.student_run_state;
-    QCheckBox *tracking_box = teacher ? ui->teacher_show_tracking_checkBox : ui->student_show_tracking_checkBox;
     const int type = teacher ? 0 : 1;
     if (start) {
-        const bool asked = teacher ? s.teacher_track_state : s.student_track_state;
+        const bool asked = keys->track_state(side);
         if (asked) {
             run_state = GuideState::kTracking;
             setGuideEnabledStatus(type, false);
-            tracking_box->setChecked(true);
+            keys->set_tracking_shown(side, true);
         } else {
             // Tracking the wizard did not start is stopped.
-            tracking_box->setChecked(false);
+            keys->set_tracking_shown(side, false);
             emit tracking_stop_wanted(side);
         }
         if (teacher)
@@ -405,8 +438,74 @@ void GuideConfig::tracking_status(Side side, bool start, bool stop, bool error)
         run_state = GuideState::kStopped;
         setGuideEnabledStatus(type, true);
         if (stop)
-            tracking_box->setChecked(false);
+            keys->set_tracking_shown(side, false);
         if (error)
             emit previews_close_wanted(side);
     }
+}
+
+void GuideConfig::build_command_objects()
+{
+    keys = std::make_unique<WizardCommandKeys>(CORVANE_FORM_WIDGETS(WizardCommandKeys, WIZARD_COMMAND_KEYS_WIDGETS, ui),
+                                               *m_link, *teacher_regions, this);
+    previews = std::make_unique<WizardPreviews>(CORVANE_FORM_WIDGETS(WizardPreviews, WIZARD_PREVIEWS_WIDGETS, ui), *m_link,
+                                                *keys, *teacher_regions, this);
+    detection = std::make_unique<WizardDetection>(CORVANE_FORM_WIDGETS(WizardDetection, WIZARD_DETECTION_WIDGETS, ui),
+                                                  *m_link, *keys, *previews, *teacher_regions, yolo_model, this);
+}
+
+void GuideConfig::lock_side(Side side, bool locked)
+{
+    (side == Side::Teacher ? m_state->teacher_run_state : m_state->student_run_state) =
+        locked ? GuideState::kTracking : GuideState::kStopped;
+    setGuideEnabledStatus(side == Side::Teacher ? 0 : 1, !locked);
+}
+
+void GuideConfig::connect_command_objects()
+{
+    WizardCommandKeys *k = keys.get();
+    WizardPreviews *p = previews.get();
+    auto mark = [this](Side side) {
+        if (side == Side::Teacher)
+            teacher_params->mark_changed();
+        else
+            student_params->mark_changed();
+    };
+    connect(teacher_params.get(), &TeacherParamsSignals::pad_speeds_changed, k, &WizardCommandKeys::set_pad_speeds);
+    connect(teacher_regions.get(), &TeacherRegionStepSignals::editing_switched, this, [this](Side side, bool on) {
+        if (side == Side::Teacher)
+            set_teacher_region_enabled(on);
+        else
+            student_area->regions_shown_changed(on);
+    });
+    connect(k, &WizardCommandKeysSignals::pages_locked, this, &GuideConfig::lock_side);
+    connect(k, &WizardCommandKeysSignals::params_changed, this, mark);
+    connect(detection.get(), &WizardDetectionSignals::params_changed, this, mark);
+    connect(p, &WizardPreviewsSignals::pad_enabled_wanted, k, &WizardCommandKeys::set_pad_enabled);
+    connect(p, &WizardPreviewsSignals::presets_enabled_wanted, k, &WizardCommandKeys::set_presets_enabled);
+    connect(p, &WizardPreviewsSignals::tracking_controls_enabled_wanted, k,
+            &WizardCommandKeys::set_tracking_controls_enabled);
+    connect(p, &WizardPreviewsSignals::board_keys_shown_wanted, k, &WizardCommandKeys::show_board_keys);
+    connect(p, &WizardPreviewsSignals::preset_camera_chosen, k, &WizardCommandKeys::set_preset_camera);
+    connect(p, &WizardPreviewsSignals::teacher_crop_lock_wanted, k, &WizardCommandKeys::set_teacher_crop_lock);
+    connect(p, &WizardPreviewsSignals::params_changed, this, mark);
+    connect(p, &WizardPreviewsSignals::params_complete, this, [this](Side side) {
+        if (side == Side::Teacher)
+            emit sign_teacher_params_complete();
+        else
+            emit sign_student_params_complete();
+    });
+    connect(p, &WizardPreviewsSignals::board_block_wanted, teacher_params.get(), &TeacherParams::board_apply);
+    connect(p, &WizardPreviewsSignals::crop_status_asked, replies.get(), &WizardReplies::crop_preview_connected);
+    connect(p, &WizardPreviewsSignals::crop_status_forgotten, replies.get(), &WizardReplies::crop_preview_closed);
+    connect(p, &WizardPreviewsSignals::tracking_overlay_reset_wanted, student_area.get(),
+            [this](Side) { student_area->reset_track_overlay(); });
+    connect(camera_settings.get(), &CameraSettingsStep::layout_chosen, p, &WizardPreviews::set_layout);
+    connect(this, &GuideConfig::tracking_stop_wanted, k, [k](Side side) { k->startTrack(side, false); });
+    connect(this, &GuideConfig::previews_close_wanted, p, [p](Side side) {
+        if (side == Side::Teacher)
+            p->close_teacher_previews();
+        else
+            p->close_student_previews();
+    });
 }

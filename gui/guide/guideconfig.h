@@ -9,7 +9,6 @@
 #include <QWidget>
 
 #include <memory>
-#include <vector>
 
 namespace Ui {
 class GuideConfig;
@@ -29,6 +28,9 @@ class TeacherParams;
 class TeacherRegionStep;
 class TrackingModeStep;
 class WizardLink;
+class WizardCommandKeys;
+class WizardDetection;
+class WizardPreviews;
 class WizardReplies;
 struct GuideState;
 
@@ -44,16 +46,6 @@ class GuideConfig : public QWidget
 {
     Q_OBJECT
 public:
-    // Work a step does when the wizard finishes, before the links are torn down (the parameter
-    // saves, the director block, the overlays, the previews, the region scene), in the order
-    // the steps were added.
-    class FinishWork
-    {
-    public:
-        virtual ~FinishWork() = default;
-        virtual void finish_guide_work() = 0;
-    };
-
     explicit GuideConfig(BorrowedRegionScene &regions, QWidget *parent = nullptr);
     ~GuideConfig() override;
 
@@ -65,7 +57,6 @@ public:
     // A text reply of a camera for the wizard (its links' frames, the main window's datagrams
     // while the window is hidden): reply_received.
     void resolver_param(const QByteArray &reply);
-    void add_finish_work(FinishWork *work);
     // The wizard's camera link: a preview's connect sets a camera up through it (destination,
     // connected mark, TCP link), as does a test standing in for one.
     WizardLink &camera_link() { return *m_link; }
@@ -76,9 +67,6 @@ public:
     // The teacher region step's controls with the get request, AI detection and auto-track
     // buttons (a preview connecting, the show-regions box, the finish).
     void set_teacher_region_enabled(bool on);
-    // The region data's part of a show-regions box switched with the side's pano camera
-    // connected, once the camera was told (teacher: the items shown again or hidden).
-    void regions_shown_switched(camera_slot::Side side, bool on);
 
     // What the last page's Apply button says once the director step is reached: the bar sets it
     // in its own translation context, and the wizard knows the end by this text in its own, so
@@ -129,6 +117,10 @@ private:
     void tracking_status(camera_slot::Side side, bool start, bool stop, bool error);
     // The record the data steps read: the address copies and the layout.
     void update_data_addresses();
+    void build_command_objects();
+    void connect_command_objects();
+    // The side's tracking locked (true) or unlocked, with its run state.
+    void lock_side(camera_slot::Side side, bool locked);
 
     Ui::GuideConfig *ui;
     std::unique_ptr<GuideState> m_state;
@@ -143,10 +135,12 @@ private:
     std::unique_ptr<DirectorPage> director_page;
     std::unique_ptr<WizardReplies> replies;
     std::unique_ptr<GuideSettings> settings_file;
+    std::unique_ptr<WizardCommandKeys> keys;
+    std::unique_ptr<WizardPreviews> previews;
+    std::unique_ptr<WizardDetection> detection;
     // What the data steps send with their blocks: the address copies of initGuideConfig and the
     // layout, as the hand-over record holds them.
     Guide_Data_Update_Manage m_data_addresses;
-    std::vector<FinishWork *> m_finish_work;
     bool m_finishing = false;
     bool m_closing_self = false; // closeGuideWidget: the hand-over closes the window
 };

@@ -330,4 +330,3 @@ void StudentAreaStep::hide_tracking_overlay(camera_slot::Side side)
         box->setChecked(false);
 }
 
-void StudentAreaStep::set_pano_address(const QString &address) { ui.student_region_pano_ip_lineEdit->setText(address); }

@@ -34,8 +34,7 @@ class WizardLink;
     X(QCheckBox, student_show_tracking_region_checkBox) \
     X(QRadioButton, student_track_region_radioButton) \
     X(QCheckBox, teacher_show_tracking_region_checkBox) \
-    X(QWidget, widget_7) \
-    X(QLineEdit, student_region_pano_ip_lineEdit)
+    X(QWidget, widget_7)
 
 class StudentAreaStepSignals : public QObject
 {
@@ -89,8 +88,6 @@ public:
     // The side's tracking-region overlay box unchecked (its handler runs): the finish, and an
     // edit of the address that names the side's panorama picture.
     void hide_tracking_overlay(camera_slot::Side side);
-    // student_region_pano_ip_lineEdit: the region step's camera, set on entering the step.
-    void set_pano_address(const QString &address);
 
     void on_student_track_region_radioButton_clicked(bool checked);
     void on_student_shield_region_radioButton_clicked(bool checked);

@@ -6,6 +6,7 @@
 #include "net/wizard_link.h"
 #include "protocol/teacher_parameters.h"
 #include "protocol/wizard_blocks.h"
+#include "protocol/wizard_commands.h"
 #include "seams/message_box.h"
 
 #include <QCheckBox>
@@ -24,8 +25,6 @@ using camera_slot::Slot;
 constexpr int kSaveSettleMs = 200;
 // The camera takes a block before the next request.
 constexpr int kAfterSaveMs = 50;
-// A speed level of 0 drives the pad at full speed.
-constexpr int kFullSpeed = 10;
 
 void show_slider(QSlider *slider, QLabel *label, const std::optional<wizard_reply::SliderValue> &v)
 {
@@ -72,7 +71,8 @@ void TeacherParams::wire_labels()
     label_follows(ui.teacher_board_detect_Slider, ui.teacher_board_detect_label);
     label_follows(ui.teacher_board_hold_Slider, ui.teacher_board_hold_label);
     connect(ui.teacher_ptzspeed_level_Slider, &QSlider::valueChanged, this, [this](int v) {
-        m_pan_speed = m_tilt_speed = v == 0 ? kFullSpeed : v;
+        m_pan_speed = m_tilt_speed = wizard_commands::speed_level(v);
+        emit pad_speeds_changed(m_pan_speed, m_tilt_speed);
     });
     for (QComboBox *list : {ui.target_lost_action_comboBox, ui.multi_objective_action_comboBox})
         connect(list, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &TeacherParams::mark_changed);

@@ -43,6 +43,8 @@ signals:
     // A teacher block or the get request went to the teacher pano camera: its echoes are
     // awaited (teacher_apply_pending, teacher_get_pending).
     void teacher_request_sent();
+    // The speed slider moved: the pads drive at pan_speed() and tilt_speed().
+    void pad_speeds_changed(int pan, int tilt);
 };
 
 // The teacher side's parameters in the wizard: the advanced options page, the teacher block

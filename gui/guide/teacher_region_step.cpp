@@ -441,4 +441,52 @@ void TeacherRegionStep::board_box_clicked(int index, bool checked)
     scene()->setCurrentAction(CustomGraphicsScene::DefaultType);
 }
 
-void TeacherRegionStep::set_pano_address(const QString &address) { ui.teacher_region_pano_ip_lineEdit->setText(address); }
+void TeacherRegionStep::set_editing(camera_slot::Side side, bool on)
+{
+    if (side == camera_slot::Side::Teacher)
+        regions_shown_changed(on);
+    emit editing_switched(side, on);
+}
+
+void TeacherRegionStep::set_teacher_regions_visible(bool visible)
+{
+    if (visible)
+        show_teacher_regions();
+    else
+        hide_region_items();
+}
+
+namespace {
+RegionRect rect_of(const QRect &r) { return RegionRect{r.x(), r.y(), r.width(), r.height()}; }
+} // namespace
+
+void TeacherRegionStep::place_region(Kind kind, int index, const QRect &scene_rect)
+{
+    const bool board = kind == Kind::Board;
+    const QString name = name_of(board ? kBoardNames[index] : kShieldNames[index]);
+    const RegionRect r = rect_of(scene_rect);
+    (board ? teacher_display_region.board[size_t(index)] : teacher_display_region.shield[size_t(index)]) = r;
+    (board ? m_flags.board_region_enabled[size_t(index)] : m_flags.shield_region_enabled[size_t(index)]) = true;
+    prepare(name, true);
+    add_region(board ? BoardPen : ShieldPen, name, r);
+    (board ? board_box(index) : shield_box(index))->setChecked(true);
+}
+
+void TeacherRegionStep::forget_region(Kind kind, int index)
+{
+    const bool board = kind == Kind::Board;
+    const QString name = name_of(board ? kBoardNames[index] : kShieldNames[index]);
+    (board ? teacher_display_region.board[size_t(index)] : teacher_display_region.shield[size_t(index)]) = RegionRect{};
+    (board ? m_flags.board_region_enabled[size_t(index)] : m_flags.shield_region_enabled[size_t(index)]) = false;
+    prepare(name, true);
+    (board ? board_box(index) : shield_box(index))->setChecked(false);
+}
+
+void TeacherRegionStep::place_tracking_region(const QRect &scene_rect)
+{
+    const QString name = name_of(kTrackingName);
+    teacher_display_region.tracking = rect_of(scene_rect);
+    prepare(name, true);
+    add_region(TrackingPen, name, teacher_display_region.tracking);
+    ui.teacher_track_region_radioButton->setChecked(true);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "guide/wizard_regions.h"
+#include "model/camera_slot.h"
 #include "support/form_widgets.h"
 #include "wizard/teacher_display_region.h"
 
@@ -29,8 +31,7 @@ class WizardLink;
     X(QCheckBox, teacher_shield_three_checkBox) \
     X(QCheckBox, teacher_shield_two_checkBox) \
     X(QRadioButton, teacher_snapshot_region_radioButton) \
-    X(QRadioButton, teacher_track_region_radioButton) \
-    X(QLineEdit, teacher_region_pano_ip_lineEdit)
+    X(QRadioButton, teacher_track_region_radioButton)
 
 class TeacherRegionStepSignals : public QObject
 {
@@ -39,13 +40,16 @@ class TeacherRegionStepSignals : public QObject
 signals:
     // A region item was moved, resized or drawn: the teacher parameters changed.
     void regions_changed();
+    // A show-region box switched: the student area's editing follows the student one, the
+    // wizard's region keys (get request, detection, auto-track) the teacher one.
+    void editing_switched(camera_slot::Side side, bool on);
 };
 
 // The teacher tracking-region step of the wizard: its regions as named items of the main
 // window's region scene, shown in the wizard's region view over the teacher panorama preview;
 // the rectangles it keeps per region (`teacher_display_region`, scene units) and their flags;
 // the fill from a teacher reply; the radio buttons, check boxes and the clear-snapshot button.
-class TeacherRegionStep : public TeacherRegionStepSignals
+class TeacherRegionStep : public TeacherRegionStepSignals, public WizardRegions
 {
     Q_DECLARE_TR_FUNCTIONS(GuideConfig)
 
@@ -82,8 +86,6 @@ public:
     // The borrowed scene's changes count as the step's (regions_changed) only while the wizard
     // runs: the main window edits the same scene while the wizard is hidden.
     void listen_to_scene(bool on);
-    // teacher_region_pano_ip_lineEdit: the region step's camera, set on entering the step.
-    void set_pano_address(const QString &address);
     // reset_track_overlay's share: no shield or board region is in use.
     void clear_enables();
 
@@ -93,9 +95,17 @@ public:
     void collect_region_rects();
     void setShieldRegion(const QString &name);
     void setBoardRegion(const QString &name);
-    void show_teacher_regions();
+    void show_teacher_regions() override;
     void teacher_restore_region();
-    void clear_region_scene();
+    void clear_region_scene() override;
+
+    // WizardRegions: the show-region boxes' editing (the student side's is the student area's,
+    // which the wizard passes on) and the detection's results.
+    void set_editing(camera_slot::Side side, bool on) override;
+    void set_teacher_regions_visible(bool visible) override;
+    void place_region(Kind kind, int index, const QRect &scene_rect) override;
+    void forget_region(Kind kind, int index) override;
+    void place_tracking_region(const QRect &scene_rect) override;
 
     void on_teacher_track_region_radioButton_clicked(bool checked);
     void on_teacher_snapshot_region_radioButton_clicked(bool checked);

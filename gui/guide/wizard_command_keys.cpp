@@ -153,9 +153,10 @@ void WizardCommandKeys::wire_pads()
 
 void WizardCommandKeys::set_student_step(bool student_step) { m_student_step = student_step; }
 
-void WizardCommandKeys::set_speed_slider(int value)
+void WizardCommandKeys::set_pad_speeds(int pan, int tilt)
 {
-    m_pan_speed = m_tilt_speed = speed_level(value);
+    m_pan_speed = pan;
+    m_tilt_speed = tilt;
 }
 
 void WizardCommandKeys::set_preset_camera(int index) { m_preset_camera = index; }
@@ -231,6 +232,8 @@ void WizardCommandKeys::reset()
     m_run_state[0] = m_run_state[1] = Stopped;
     m_track_state[0] = m_track_state[1] = false;
 }
+
+void WizardCommandKeys::set_auto_track_enabled(bool on) { ui.teacher_auto_track_region_pushButton->setEnabled(on); }
 
 int WizardCommandKeys::run_state(Side side) const { return m_run_state[index(side)]; }
 bool WizardCommandKeys::track_state(Side side) const { return m_track_state[index(side)]; }

@@ -105,7 +105,7 @@ public:
 
     // What the wizard tells as it changes.
     void set_student_step(bool student_step);     // the step shown is a student one
-    void set_speed_slider(int value);             // teacher_ptzspeed_level_Slider's value
+    void set_pad_speeds(int pan, int tilt);       // the teacher options' speed levels
     void set_preset_camera(int index);            // teacher_preset_comboBox: 0 feature, 1 board 1, 2 board 2
     void set_teacher_crop_lock(bool locked);      // the region pano let go: no crop status asked
     void set_pad_enabled(Pad pad, bool enabled);  // a pad works while its step's close-up preview runs
@@ -117,6 +117,8 @@ public:
     void show_board_keys(bool call_keys, bool left, bool right);
     // The wizard's reset: run states stopped, tracking not started, no crop lock, levels 10.
     void reset();
+    // The teacher region step's auto-track key (set_teacher_region_enabled).
+    void set_auto_track_enabled(bool on);
 
     int pan_speed() const { return m_pan_speed; }
     int tilt_speed() const { return m_tilt_speed; }

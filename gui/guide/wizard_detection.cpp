@@ -139,3 +139,5 @@ void WizardDetection::place()
     const std::optional<QRect> tracking = wizard_tracking_region(seed);
     m_regions.place_tracking_region(tracking ? *tracking : kDefaultTracking);
 }
+
+void WizardDetection::set_enabled(bool on) { ui.teacher_ai_detection_pushButton->setEnabled(on); }

@@ -50,6 +50,8 @@ public:
     const QList<QRectF> &blackboards() const { return blackboardRectList; }
     const QList<QRectF> &screens() const { return screenRectList; }
     bool detecting() const { return m_detecting; }
+    // The detection key (set_teacher_region_enabled).
+    void set_enabled(bool on);
 
 private:
     void on_teacher_ai_detection_pushButton_clicked();

@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 
 using camera_slot::Side;
@@ -36,6 +37,7 @@ constexpr int kStudentTrackTestPage = 11;
 constexpr int kBoardBlockDelayMs = 200;    // the board camera's link settles before its block
 constexpr int kCropThenStatusMs = 50;      // the crop status answer comes before the tracking status
 constexpr int kReconnectPauseMs = 2000;    // the camera lets go of the previous stream first
+constexpr int kBetweenConnectsMs = 300;    // a step's second preview connects once the first has begun
 // The preset and tracking-test stacks' pages.
 constexpr int kFollowPage = 0;
 constexpr int kBoardPage = 1;
@@ -144,7 +146,58 @@ bool WizardPreviews::is_on(Preview preview) const { return member(preview).butto
 bool WizardPreviews::step_closed(Step step) const { return m_step_closed[int(step)]; }
 
 void WizardPreviews::set_page(int page) { m_page = page; }
-void WizardPreviews::set_layout(int layout) { m_layout = layout; }
+void WizardPreviews::set_layout(int layout)
+{
+    m_layout = layout;
+    QStringList cameras{tr("Feature IP")};
+    if (layout == 2 || layout == 3)
+        cameras << tr("Board 1");
+    if (layout == 3)
+        cameras << tr("Board 2");
+    // Refilled quietly: the steps' entries show what the new choice means.
+    for (QComboBox *combo : {ui.teacher_preset_comboBox, ui.teacher_track_test_comboBox}) {
+        const QSignalBlocker quiet(combo);
+        combo->clear();
+        combo->addItems(cameras);
+    }
+}
+
+void WizardPreviews::enter_step(Step step, const QString &feature, const QString &pano)
+{
+    QList<const Member *> previews;
+    for (const Member &m : m_members)
+        if (m.step == step)
+            previews << &m;
+    for (const Member *m : previews)
+        m->field->setText(m->pano() ? pano : feature);
+    const bool preset = step == Step::TeacherPreset;
+    if (preset || step == Step::TeacherTrackTest) {
+        QComboBox *combo = preset ? ui.teacher_preset_comboBox : ui.teacher_track_test_comboBox;
+        QStackedWidget *stack = preset ? ui.teacher_preset_stackedWidget : ui.teacher_track_test_stackedWidget;
+        combo->setEnabled(m_layout == 2 || m_layout == 3);
+        const int index = combo->currentIndex();
+        if (index > 0) {
+            const bool first = m_layout == 2 || index == 1;
+            emit board_keys_shown_wanted(!preset, first, m_layout == 2 || !first);
+            previews.first()->field->setText(first ? m_board1_address : m_board2_address);
+            stack->setCurrentIndex(kBoardPage);
+        } else {
+            show_preset_pages();
+        }
+    }
+    const Side side = previews.first()->side;
+    if (side == Side::Teacher)
+        close_teacher_previews();
+    else
+        close_student_previews();
+    if (step_closed(step))
+        return;
+    for (const Member *m : previews) {
+        if (m != previews.first())
+            wait_ms(kBetweenConnectsMs);
+        toggle(m->id);
+    }
+}
 
 void WizardPreviews::set_rtsp_ports(const QString &teacher, const QString &student)
 {

@@ -137,6 +137,7 @@ public:
 
     // What the wizard tells as it changes.
     void set_page(int page);
+    // The layout: the target combos' cameras (the close-up camera, and the board cameras of layouts 2 and 3).
     void set_layout(int layout);
     void set_rtsp_ports(const QString &teacher, const QString &student);
     // The stored addresses the target combos put in the preset and tracking-test fields.
@@ -152,6 +153,10 @@ public:
     void close_student_previews();
     bool is_on(Preview preview) const;
     bool step_closed(Step step) const;
+    // A step with previews entered: its address fields take the step's cameras (the target
+    // combos' choice on the teacher preset and tracking-test steps), the side's previews close,
+    // and the step's previews connect unless the installer let them go.
+    void enter_step(Step step, const QString &feature, const QString &pano);
     // The wizard's reset: every step mark clear.
     void reset();
     // The preset and tracking-test pages as the camera choice and the tracking mode pick them.

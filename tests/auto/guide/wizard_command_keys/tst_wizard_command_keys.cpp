@@ -240,7 +240,7 @@ private slots:
         for (Slot s : {Slot::TeacherFeature, Slot::StudentFeature})
             rig.attach(s);
         rig.keys.set_student_step(studentStep);
-        rig.keys.set_speed_slider(slider);
+        rig.keys.set_pad_speeds(wizard_commands::speed_level(slider), wizard_commands::speed_level(slider));
         QPushButton *button = rig.widget<ArrowKeyViews>(pad)->findChild<QPushButton *>(key);
         QTest::mousePress(button, Qt::LeftButton);
         QTest::mouseRelease(button, Qt::LeftButton);

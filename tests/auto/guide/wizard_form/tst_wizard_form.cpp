@@ -8,6 +8,18 @@
 #include "core/installed_catalogue.h"
 #include "guide/buttomview.h"
 #include "guide/guideconfig.h"
+#include "guide/camera_settings_step.h"
+#include "guide/director_page.h"
+#include "guide/step_flow.h"
+#include "guide/student_area_step.h"
+#include "guide/student_params.h"
+#include "guide/teacher_params.h"
+#include "guide/teacher_region_step.h"
+#include "guide/tracking_mode_step.h"
+#include "guide/wizard_command_keys.h"
+#include "guide/wizard_detection.h"
+#include "guide/wizard_previews.h"
+#include "guide/wizard_replies.h"
 #include "shared_scene.h"
 #include "layout_faults.h"
 #include "support/resources.h"
@@ -16,6 +28,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLoggingCategory>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -224,6 +237,42 @@ private slots:
 
     // The bar writes "Guide Finish" in its own context and the wizard recognises the end by the
     // text in its context: a catalogue that words them apart would never let Apply finish.
+    // Each control of the form has one owner among the wizard's objects, and the frame has no
+    // slot the form would connect by its name behind the owner's back.
+    void oneOwnerPerControl()
+    {
+        QMap<QString, QStringList> owners;
+#define OWNED_BY(list)                                                                                                 \
+    {                                                                                                                  \
+        const QStringList names{list(NAME_OF)};                                                                        \
+        for (const QString &name : names)                                                                              \
+            owners[name] << QStringLiteral(#list);                                                                     \
+    }
+#define NAME_OF(Type, name) QStringLiteral(#name),
+        OWNED_BY(STEP_FLOW_WIDGETS)
+        OWNED_BY(CAMERA_SETTINGS_STEP_WIDGETS)
+        OWNED_BY(TRACKING_MODE_STEP_WIDGETS)
+        OWNED_BY(TEACHER_REGION_STEP_WIDGETS)
+        OWNED_BY(TEACHER_PARAMS_WIDGETS)
+        OWNED_BY(STUDENT_AREA_STEP_WIDGETS)
+        OWNED_BY(STUDENT_PARAMS_WIDGETS)
+        OWNED_BY(DIRECTOR_PAGE_WIDGETS)
+        OWNED_BY(WIZARD_REPLIES_WIDGETS)
+        OWNED_BY(WIZARD_COMMAND_KEYS_WIDGETS)
+        OWNED_BY(WIZARD_PREVIEWS_WIDGETS)
+        OWNED_BY(WIZARD_DETECTION_WIDGETS)
+#undef NAME_OF
+#undef OWNED_BY
+        QStringList shared;
+        for (auto it = owners.cbegin(); it != owners.cend(); ++it)
+            if (it->size() > 1)
+                shared << it.key() + QLatin1String(": ") + it->join(QLatin1Char(' '));
+        QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QLatin1String("; "))));
+        const QMetaObject &frame = GuideConfig::staticMetaObject;
+        for (int i = frame.methodOffset(); i < frame.methodCount(); ++i)
+            QVERIFY2(!frame.method(i).name().startsWith("on_"), frame.method(i).methodSignature().constData());
+    }
+
     void guideFinishAlike_data()
     {
         QTest::addColumn<QString>("code");

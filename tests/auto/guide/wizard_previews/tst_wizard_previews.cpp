@@ -178,6 +178,8 @@ private slots:
     void boardCameraOnItsRootPath()
     {
         Rig rig;
+        rig.link.set_layout(2); // the layouts with a board camera offer it in the combos
+        rig.previews.set_layout(2);
         rig.previews.set_page(4);
         rig.link.set_page(4);
         rig.ui->stackedWidget->setCurrentIndex(4);
