@@ -37,15 +37,6 @@ namespace {
 constexpr int kWidth = 994;
 constexpr int kHeight = 727;
 constexpr int kLayoutCount = 4; // 2, 4, 5 and 6 cameras
-// The steps with previews.
-constexpr int kTeacherCalibrationPage = 1;
-constexpr int kTeacherRegionPage = 3;
-constexpr int kTeacherPresetPage = 4;
-constexpr int kTeacherTrackTestPage = 6;
-constexpr int kStudentCalibrationPage = 7;
-constexpr int kStudentRegionPage = 8;
-constexpr int kStudentPresetPage = 9;
-constexpr int kStudentTrackTestPage = 11;
 
 // The six address fields, in the hand-over record's order, into their copies.
 void take_addresses(const QStringList &fields, std::initializer_list<QString *> copies)
@@ -107,10 +98,12 @@ GuideConfig::GuideConfig(BorrowedRegionScene &regions, QWidget *parent)
 
 GuideConfig::~GuideConfig()
 {
-    // The players and their threads stop before the links close, the links before the steps
-    // that drive them go, the steps before their widgets.
-    previews->close_teacher_previews();
-    previews->close_student_previews();
+    // The players that still play and their threads stop before the links close, the links
+    // before the steps that drive them go, the steps before their widgets.
+    if (previews->side_on(Side::Teacher))
+        previews->close_teacher_previews();
+    if (previews->side_on(Side::Student))
+        previews->close_student_previews();
     m_link->stop_keepalive_timers();
     detection.reset();
     previews.reset();
@@ -363,40 +356,19 @@ void GuideConfig::data_step_entered(int page)
         s.isFirstClick = false;
     }
     using Step = WizardPreviews::Step;
-    const bool teacher = page < kStudentCalibrationPage;
+    const std::optional<Step> step = previews->step_of_page(page);
+    if (!step)
+        return;
+    const bool teacher = *step < Step::StudentCalibration;
     const QString &feature = teacher ? s.t_feature_ip_edit : s.s_feature_ip_edit;
     const QString &pano = teacher ? s.t_pano_ip_edit : s.s_pano_ip_edit;
-    // In the two-camera layout the side's one camera is its pano too, by its address.
+    // In the two-camera layout the side's one camera is its pano too, by its address; the
+    // calibration steps are not shown in that layout.
     const QString pano_address = two ? camera_address::address_part(feature) : pano;
-    switch (page) {
-    case kTeacherCalibrationPage:
-        previews->enter_step(Step::TeacherCalibration, feature, pano);
-        break;
-    case kTeacherRegionPage:
+    if (*step == Step::TeacherRegion)
         qDebug() << "19:20:23" << "GuideConfig::teacherTrackingRegion->tmp_pano_ip:" << pano_address;
-        previews->enter_step(Step::TeacherRegion, QString(), pano_address);
-        break;
-    case kTeacherPresetPage:
-        previews->enter_step(Step::TeacherPreset, feature, pano_address);
-        break;
-    case kTeacherTrackTestPage:
-        previews->enter_step(Step::TeacherTrackTest, feature, pano_address);
-        break;
-    case kStudentCalibrationPage:
-        previews->enter_step(Step::StudentCalibration, feature, pano);
-        break;
-    case kStudentRegionPage:
-        previews->enter_step(Step::StudentRegion, QString(), pano_address);
-        break;
-    case kStudentPresetPage:
-        previews->enter_step(Step::StudentPreset, feature, pano_address);
-        break;
-    case kStudentTrackTestPage:
-        previews->enter_step(Step::StudentTrackTest, feature, pano_address);
-        break;
-    default:
-        break;
-    }
+    const bool calibration = *step == Step::TeacherCalibration || *step == Step::StudentCalibration;
+    previews->enter_step(*step, feature, calibration ? pano : pano_address);
 }
 
 void GuideConfig::pano_address_edited(Side side)

@@ -145,6 +145,14 @@ QImage WizardPreviews::teacher_region_picture() const { return ui.teacher_track_
 bool WizardPreviews::is_on(Preview preview) const { return member(preview).button->text() != tr("Connect"); }
 bool WizardPreviews::step_closed(Step step) const { return m_step_closed[int(step)]; }
 
+bool WizardPreviews::side_on(Side side) const
+{
+    for (const Member &m : m_members)
+        if (m.side == side && is_on(m.id))
+            return true;
+    return false;
+}
+
 void WizardPreviews::set_page(int page) { m_page = page; }
 void WizardPreviews::set_layout(int layout)
 {
@@ -160,6 +168,14 @@ void WizardPreviews::set_layout(int layout)
         combo->clear();
         combo->addItems(cameras);
     }
+}
+
+std::optional<WizardPreviews::Step> WizardPreviews::step_of_page(int page) const
+{
+    for (const Member &m : m_members)
+        if (m.page == page)
+            return m.step;
+    return std::nullopt;
 }
 
 void WizardPreviews::enter_step(Step step, const QString &feature, const QString &pano)

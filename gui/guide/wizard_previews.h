@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -152,11 +153,14 @@ public:
     void close_teacher_previews();
     void close_student_previews();
     bool is_on(Preview preview) const;
+    bool side_on(camera_slot::Side side) const; // a preview of the side is on
     bool step_closed(Step step) const;
     // A step with previews entered: its address fields take the step's cameras (the target
     // combos' choice on the teacher preset and tracking-test steps), the side's previews close,
     // and the step's previews connect unless the installer let them go.
     void enter_step(Step step, const QString &feature, const QString &pano);
+    // The step with previews on the wizard's page, if any.
+    std::optional<Step> step_of_page(int page) const;
     // The wizard's reset: every step mark clear.
     void reset();
     // The preset and tracking-test pages as the camera choice and the tracking mode pick them.

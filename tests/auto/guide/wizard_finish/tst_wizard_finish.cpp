@@ -12,6 +12,7 @@
 #include "shared_scene.h"
 #include "sim_camera.h"
 #include "test_env.h"
+#include "wizard_steps.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,12 +32,6 @@ constexpr int kWaitMs = 5000; // loopback answers within milliseconds; this only
 const QString kTeacherPano = QStringLiteral("127.0.0.111");
 const QString kStudentPano = QStringLiteral("127.0.0.112");
 
-template <class T = QWidget>
-T *child(QWidget &root, const QString &name)
-{
-    return root.findChild<T *>(name);
-}
-
 QString stored(const char *key)
 {
     return QSettings(settings_file_path(), QSettings::IniFormat).value(QLatin1String(key)).toString();
@@ -48,15 +43,6 @@ int count(const SimCamera &camera, const char *text)
     for (const SimMessage &m : camera.received())
         n += m.isText() && m.text().contains(QLatin1String(text)) ? 1 : 0;
     return n;
-}
-
-// A click on a step of the wizard's list: parent row, then the step's row below it.
-void clickStep(GuideConfig &wizard, int parent, int row)
-{
-    auto *tree = child<QTreeWidget>(wizard, QStringLiteral("treeWidget"));
-    QTreeWidgetItem *item = tree->topLevelItem(parent)->child(row);
-    tree->scrollToItem(item);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
 }
 
 } // namespace

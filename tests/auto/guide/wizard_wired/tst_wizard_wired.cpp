@@ -11,10 +11,10 @@
 #include "video/vlcthread.h"
 #include "video/vlcwidget.h"
 #include "wizard_rig.h"
+#include "wizard_steps.h"
 
 #include <QPushButton>
 #include <QSlider>
-#include <QTreeWidget>
 #include <QtTest>
 
 using camera_slot::Slot;
@@ -22,21 +22,6 @@ Q_DECLARE_METATYPE(camera_slot::Slot)
 
 namespace {
 constexpr int kPictureMs = 20000; // the first picture of a fresh RTSP session, with VLC's start
-
-template <class T = QWidget>
-T *child(QWidget &root, const QString &name)
-{
-    return root.findChild<T *>(name);
-}
-
-// A click on a step of the wizard's list: parent row, then the step's row below it.
-void clickStep(GuideConfig &wizard, int parent, int row)
-{
-    auto *tree = child<QTreeWidget>(wizard, QStringLiteral("treeWidget"));
-    QTreeWidgetItem *item = tree->topLevelItem(parent)->child(row);
-    tree->scrollToItem(item);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
-}
 } // namespace
 
 class tst_WizardWired : public QObject
