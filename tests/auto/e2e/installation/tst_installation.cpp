@@ -3,6 +3,7 @@
 // 127.0.0.2 to 127.0.0.7 in the six-camera layout, a configuration archive served by the teacher pano camera, and two cameras
 // in a second network namespace behind a veth pair for the device search. The cases run in
 // order on one window: the wizard, connect, round trips, director, archive, search, close.
+#include "app_entry.h"
 #include "camera_pictures.h"
 #include "core/reachability.h"
 #include "core/time_scale.h"
@@ -440,6 +441,7 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // the window takes the system's
+        install_system_catalogue(qApp); // as the program's start does: the English texts of its keys
         for (const Camera &c : kCameras)
             QVERIFY(host.addCamera(QLatin1String(c.address), QLatin1String(c.model)));
         RtspServerProcess::Options options; // small and slow: six of them beside the tool
