@@ -518,9 +518,12 @@ private slots:
         QCOMPARE(ui<QComboBox>("choose_camera_comboBox")->currentIndex(), 3);
         QVERIFY(ui("tab_board") && ui<QTabWidget>("tabWidget")->indexOf(ui("tab_board")) >= 0);
         QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Config is complete. Do you want to go to the home page now?")});
-        // The mode, and the director block with the recording host on both pano cameras.
+        // The mode, a student option, and the director block with the recording host on both
+        // pano cameras.
         QCOMPARE(camera(kTeacherPano)->value(QStringLiteral("teacher_parameter"), QStringLiteral("tracking_mode")),
                  QStringLiteral("0"));
+        QCOMPARE(camera(kStudentPano)->value(QStringLiteral("student_parameter"), QStringLiteral("feature_continue_max_time")),
+                 QString::number(step<QSpinBox>("student_feature_continue_time_label")->value()));
         const QString failure = directorOnBothPanos(kRecordingHost, kRecordingPort);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         boxes.clear();
