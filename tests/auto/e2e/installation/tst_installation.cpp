@@ -1,8 +1,9 @@
 // A whole classroom installation, end to end, as an installer goes through it: a first run's
 // wizard, then the main window, against six simulated cameras with live pictures on port 554 of
-// 127.0.0.2 to 127.0.0.7 in the six-camera layout, a configuration archive served by the teacher pano camera, and two cameras
-// in a second network namespace behind a veth pair for the device search. The cases run in
-// order on one window: the wizard, connect, round trips, director, archive, search, close.
+// 127.0.0.2 to 127.0.0.7 in the six-camera layout, a configuration archive served by the teacher
+// pano camera, and two cameras in a second network namespace behind a veth pair for the device
+// search. The cases run in order on one window: the wizard, connect, round trips, director,
+// archive, search, close.
 #include "app_entry.h"
 #include "camera_pictures.h"
 #include "core/reachability.h"
@@ -268,8 +269,9 @@ class tst_Installation : public QObject
         QVERIFY(w->grab().save(QDir(dir).filePath(file)));
     }
 
-    // What the installer does on each wizard step the build lets them, before Next: the six
-    // cameras, the mode, the options of both sides, the recording host and its codes.
+    // What the installer does on each wizard step before Next: the six cameras, the mode, the
+    // regions and the student area shown, the options of both sides, the recording host and a
+    // code.
     struct WizardStep {
         const char *name;
         QList<QPair<QByteArray, QString>> work; // controls clicked (or typed into, with a text)
