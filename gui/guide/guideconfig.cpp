@@ -2,6 +2,7 @@
 
 #include "ui_guideconfig.h"
 
+#include "detection/yolo.h"
 #include "guide/camera_settings_step.h"
 #include "guide/director_page.h"
 #include "guide/guide_settings.h"
@@ -15,7 +16,6 @@
 #include "guide/wizard_detection.h"
 #include "guide/wizard_previews.h"
 #include "guide/wizard_replies.h"
-#include "detection/yolo.h"
 #include "model/guide_state.h"
 #include "net/wizard_link.h"
 #include "protocol/camera_address.h"
@@ -24,9 +24,7 @@
 #include "support/resources.h"
 #include "support/retranslate_keeping.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QPushButton>
 #include <QDebug>
 #include <QHostAddress>
 
@@ -172,12 +170,7 @@ void GuideConfig::receiverData(QVariant data)
     // last run back to the form's texts, which the finish then sends to the cameras.
     retranslate_keeping_line_edits(this, [this] { ui->retranslateUi(this); });
     step_flow->translate_step_tree();
-    for (ArrowKeyViews *pad : {ui->teacher_ptz_calibration_view, ui->teacher_ptz_config_preset_view,
-                               ui->teacher_ptz_tracking_test_view, ui->student_ptz_calibration_view,
-                               ui->student_ptz_config_preset_view, ui->student_ptz_tracking_test_view}) {
-        pad->setZoomInText();
-        pad->setZoomOutText();
-    }
+    keys->retranslate_pads();
     step_flow->show_first_step();
 
     const Guide_Data_Update_Manage record = GuideSettings::record_of(data);
@@ -283,15 +276,17 @@ void GuideConfig::build_data_steps(BorrowedRegionScene &regions)
     teacher_regions = std::make_unique<TeacherRegionStep>(
         CORVANE_FORM_WIDGETS(TeacherRegionStep, TEACHER_REGION_STEP_WIDGETS, ui), regions, *m_link,
         *ui->teacher_show_region_checkBox);
+    // The command keys keep the tracking tests the pages ask about.
+    keys = std::make_unique<WizardCommandKeys>(CORVANE_FORM_WIDGETS(WizardCommandKeys, WIZARD_COMMAND_KEYS_WIDGETS, ui),
+                                               *m_link, *teacher_regions, this);
     teacher_params = std::make_unique<TeacherParams>(CORVANE_FORM_WIDGETS(TeacherParams, TEACHER_PARAMS_WIDGETS, ui),
-                                                     *m_link, *mode_step, *teacher_regions, m_data_addresses,
-                                                     *ui->teacher_show_tracking_checkBox, this);
+                                                     *m_link, *mode_step, *teacher_regions, m_data_addresses, *keys,
+                                                     this);
     student_area = std::make_unique<StudentAreaStep>(
         CORVANE_FORM_WIDGETS(StudentAreaStep, STUDENT_AREA_STEP_WIDGETS, ui), *m_link, *teacher_regions,
-        *ui->student_show_region_checkBox, *ui->student_show_tracking_checkBox, *ui->stackedWidget, this);
+        *ui->student_show_region_checkBox, *keys, *ui->stackedWidget, this);
     student_params = std::make_unique<StudentParams>(CORVANE_FORM_WIDGETS(StudentParams, STUDENT_PARAMS_WIDGETS, ui),
-                                                     *m_link, *student_area, m_data_addresses,
-                                                     *ui->student_show_tracking_checkBox);
+                                                     *m_link, *student_area, m_data_addresses, *keys);
     director_page = std::make_unique<DirectorPage>(CORVANE_FORM_WIDGETS(DirectorPage, DIRECTOR_PAGE_WIDGETS, ui), *m_link,
                                                    m_data_addresses, *ui->stackedWidget, this);
     replies = std::make_unique<WizardReplies>(
@@ -418,8 +413,6 @@ void GuideConfig::tracking_status(Side side, bool start, bool stop, bool error)
 
 void GuideConfig::build_command_objects()
 {
-    keys = std::make_unique<WizardCommandKeys>(CORVANE_FORM_WIDGETS(WizardCommandKeys, WIZARD_COMMAND_KEYS_WIDGETS, ui),
-                                               *m_link, *teacher_regions, this);
     previews = std::make_unique<WizardPreviews>(CORVANE_FORM_WIDGETS(WizardPreviews, WIZARD_PREVIEWS_WIDGETS, ui), *m_link,
                                                 *keys, *teacher_regions, this);
     detection = std::make_unique<WizardDetection>(CORVANE_FORM_WIDGETS(WizardDetection, WIZARD_DETECTION_WIDGETS, ui),

@@ -1,6 +1,7 @@
 #include "guide/student_area_step.h"
 
 #include "guide/teacher_region_step.h"
+#include "guide/tracking_test.h"
 #include "net/wizard_link.h"
 #include "seams/message_box.h"
 
@@ -36,10 +37,10 @@ const QColor kShieldColours[kShieldCount] = {Qt::red, QColor(255, 85, 0), Qt::bl
 } // namespace
 
 StudentAreaStep::StudentAreaStep(const Widgets &widgets, const WizardLink &link, TeacherRegionStep &teacher_regions,
-                                 const QCheckBox &regions_shown_box, const QCheckBox &tracking_test_box,
+                                 const QCheckBox &regions_shown_box, const TrackingTest &tracking,
                                  const QStackedWidget &pages, QWidget *window)
     : ui(widgets), m_link(link), m_teacher_regions(teacher_regions), m_regions_shown_box(regions_shown_box),
-      m_tracking_test_box(tracking_test_box), m_pages(pages), m_window(window)
+      m_tracking(tracking), m_pages(pages), m_window(window)
 {
     // The mouse of the wizard itself, and the region step's overlay, which paints only while
     // the regions are shown.
@@ -213,7 +214,7 @@ void StudentAreaStep::on_teacher_show_tracking_region_checkBox_stateChanged(int 
 
 bool StudentAreaStep::editable() const
 {
-    return m_link.connected(Slot::StudentPano) && !m_tracking_test_box.isChecked();
+    return m_link.connected(Slot::StudentPano) && !m_tracking.tracking_shown(camera_slot::Side::Student);
 }
 
 void StudentAreaStep::mouse(QEvent::Type type, QMouseEvent *event)

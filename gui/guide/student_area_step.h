@@ -11,6 +11,7 @@
 #include <QObject>
 
 class QCheckBox;
+class TrackingTest;
 class QLabel;
 class QLineEdit;
 class QMouseEvent;
@@ -62,10 +63,10 @@ public:
     static constexpr int kTeacherTrackTestPage = 6;
 
     // window: the wizard, whose own mouse positions the area takes (the mouse handlers watch
-    // it); regions_shown_box: student_show_region_checkBox, tracking_test_box:
-    // student_show_tracking_checkBox and pages: the wizard's stackedWidget, read only.
+    // it); regions_shown_box: student_show_region_checkBox and pages: the wizard's
+    // stackedWidget, read only; tracking: whether the student tracking test runs.
     StudentAreaStep(const Widgets &widgets, const WizardLink &link, TeacherRegionStep &teacher_regions,
-                    const QCheckBox &regions_shown_box, const QCheckBox &tracking_test_box,
+                    const QCheckBox &regions_shown_box, const TrackingTest &tracking,
                     const QStackedWidget &pages, QWidget *window);
 
     const student_area::StudentArea &area() const { return m_area; }
@@ -112,7 +113,7 @@ private:
     const WizardLink &m_link;
     TeacherRegionStep &m_teacher_regions;
     const QCheckBox &m_regions_shown_box;
-    const QCheckBox &m_tracking_test_box;
+    const TrackingTest &m_tracking;
     const QStackedWidget &m_pages;
     QWidget *m_window;
     student_area::StudentArea m_area;

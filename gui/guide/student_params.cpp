@@ -2,6 +2,7 @@
 
 #include "core/wait.h"
 #include "guide/student_area_step.h"
+#include "guide/tracking_test.h"
 #include "net/wizard_link.h"
 #include "protocol/wizard_blocks.h"
 
@@ -24,8 +25,8 @@ constexpr int kAfterSaveMs = 50;
 } // namespace
 
 StudentParams::StudentParams(const Widgets &widgets, WizardLink &link, const StudentAreaStep &area,
-                             const Guide_Data_Update_Manage &addresses, const QCheckBox &tracking_test_box)
-    : ui(widgets), m_link(link), m_area(area), m_addresses(addresses), m_tracking_test_box(tracking_test_box)
+                             const Guide_Data_Update_Manage &addresses, const TrackingTest &tracking)
+    : ui(widgets), m_link(link), m_area(area), m_addresses(addresses), m_tracking(tracking)
 {
     QLabel *label = ui.student_target_lost_timeout_label;
     connect(ui.student_target_lost_timeout_Slider, &QSlider::sliderMoved, label,
@@ -85,7 +86,7 @@ void StudentParams::student_apply()
 
 void StudentParams::saveStudentParams()
 {
-    if (m_tracking_test_box.isChecked() || !student_params_changed)
+    if (m_tracking.tracking_shown(camera_slot::Side::Student) || !student_params_changed)
         return;
     qDebug() << "GuideConfig::saveStudentParams";
     student_params_changed = false;

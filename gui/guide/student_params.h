@@ -10,6 +10,7 @@
 #include <QObject>
 
 class QCheckBox;
+class TrackingTest;
 class QComboBox;
 class QLabel;
 class QSlider;
@@ -50,9 +51,9 @@ public:
         STUDENT_PARAMS_WIDGETS(CORVANE_WIDGET_MEMBER)
     };
 
-    // tracking_test_box: student_show_tracking_checkBox, read only.
+    // tracking: whether the student tracking test runs.
     StudentParams(const Widgets &widgets, WizardLink &link, const StudentAreaStep &area,
-                  const Guide_Data_Update_Manage &addresses, const QCheckBox &tracking_test_box);
+                  const Guide_Data_Update_Manage &addresses, const TrackingTest &tracking);
 
     StudentSection section() const;
     bool params_changed() const { return student_params_changed; }
@@ -77,7 +78,7 @@ private:
     WizardLink &m_link;
     const StudentAreaStep &m_area;
     const Guide_Data_Update_Manage &m_addresses;
-    const QCheckBox &m_tracking_test_box;
+    const TrackingTest &m_tracking;
     // A reply is being put on the page: its lists and boxes change one by one, and a save
     // among them would send the camera a block of half its own values and half the page's.
     bool m_showing_reply = false;

@@ -2,6 +2,7 @@
 
 #include "core/wait.h"
 #include "guide/teacher_region_step.h"
+#include "guide/tracking_test.h"
 #include "guide/tracking_mode_step.h"
 #include "net/wizard_link.h"
 #include "protocol/teacher_parameters.h"
@@ -46,9 +47,9 @@ void check(QCheckBox *box, const std::optional<bool> &on)
 
 TeacherParams::TeacherParams(const Widgets &widgets, WizardLink &link, const TrackingModeStep &mode,
                              TeacherRegionStep &regions, const Guide_Data_Update_Manage &addresses,
-                             const QCheckBox &tracking_test_box, QWidget *window)
+                             const TrackingTest &tracking, QWidget *window)
     : ui(widgets), m_link(link), m_mode(mode), m_regions(regions), m_addresses(addresses),
-      m_tracking_test_box(tracking_test_box), m_window(window)
+      m_tracking(tracking), m_window(window)
 {
     connect(ui.teacher_camera_config_pushButton, &QPushButton::clicked, this,
             &TeacherParams::on_teacher_camera_config_pushButton_clicked);
@@ -150,7 +151,7 @@ void TeacherParams::board_apply()
 
 void TeacherParams::saveTeacherParams()
 {
-    if (m_tracking_test_box.isChecked() || !teacher_params_changed)
+    if (m_tracking.tracking_shown(camera_slot::Side::Teacher) || !teacher_params_changed)
         return;
     qDebug() << "GuideConfig::saveTeacherParams";
     teacher_params_changed = false;

@@ -10,6 +10,7 @@
 #include <QObject>
 
 class QCheckBox;
+class TrackingTest;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -64,10 +65,9 @@ public:
     };
 
     // addresses: the wizard's copies of its address fields and its layout, kept current by the
-    // wizard; tracking_test_box: teacher_show_tracking_checkBox, read only (checked while the
-    // teacher tracking test runs).
+    // wizard; tracking: whether the teacher tracking test runs.
     TeacherParams(const Widgets &widgets, WizardLink &link, const TrackingModeStep &mode, TeacherRegionStep &regions,
-                  const Guide_Data_Update_Manage &addresses, const QCheckBox &tracking_test_box, QWidget *window);
+                  const Guide_Data_Update_Manage &addresses, const TrackingTest &tracking, QWidget *window);
 
     // The page's values as the block sends them.
     TeacherSection section() const;
@@ -109,7 +109,7 @@ private:
     const TrackingModeStep &m_mode;
     TeacherRegionStep &m_regions;
     const Guide_Data_Update_Manage &m_addresses;
-    const QCheckBox &m_tracking_test_box;
+    const TrackingTest &m_tracking;
     // A reply or the stored options are being put on the page: its lists and boxes change one
     // by one, and a save among them would send the camera a block of half its own values and
     // half the page's.

@@ -235,6 +235,15 @@ void WizardCommandKeys::reset()
 
 void WizardCommandKeys::set_auto_track_enabled(bool on) { ui.teacher_auto_track_region_pushButton->setEnabled(on); }
 
+void WizardCommandKeys::retranslate_pads()
+{
+    for (Pad which : {Pad::TeacherCalibration, Pad::TeacherPreset, Pad::TeacherTrackTest, Pad::StudentCalibration,
+                      Pad::StudentPreset, Pad::StudentTrackTest}) {
+        pad(which)->setZoomInText();
+        pad(which)->setZoomOutText();
+    }
+}
+
 int WizardCommandKeys::run_state(Side side) const { return m_run_state[index(side)]; }
 bool WizardCommandKeys::track_state(Side side) const { return m_track_state[index(side)]; }
 bool WizardCommandKeys::regions_shown(Side side) const { return m_regions_shown[index(side)]; }

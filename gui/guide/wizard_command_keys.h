@@ -119,6 +119,8 @@ public:
     void reset();
     // The teacher region step's auto-track key (set_teacher_region_enabled).
     void set_auto_track_enabled(bool on);
+    // The pads' zoom keys in the language just chosen.
+    void retranslate_pads();
 
     int pan_speed() const { return m_pan_speed; }
     int tilt_speed() const { return m_tilt_speed; }

@@ -13,6 +13,7 @@
 #include "guide/teacher_region_step.h"
 #include "guide/tracking_mode_step.h"
 #include "guide/wizard_replies.h"
+#include "boxes_tracking.h"
 #include "guide_rig.h"
 #include "regions/rectfmanage.h"
 #include "sim_camera.h"
@@ -38,6 +39,7 @@ constexpr int kStudentRegionPage = 9;
 int turned(double v) { return int(v / 1.5 * 2); }
 
 struct Wizard : GuideRig {
+    BoxesTracking tracking{*ui.teacher_show_tracking_checkBox, *ui.student_show_tracking_checkBox};
     QCheckBox teacherRegionsShown;
     QUdpSocket replySocket;
     std::unique_ptr<TrackingModeStep> mode;
@@ -57,13 +59,13 @@ struct Wizard : GuideRig {
         regions = std::make_unique<TeacherRegionStep>(
             CORVANE_FORM_WIDGETS(TeacherRegionStep, TEACHER_REGION_STEP_WIDGETS, &ui), scene, link, teacherRegionsShown);
         teacher = std::make_unique<TeacherParams>(CORVANE_FORM_WIDGETS(TeacherParams, TEACHER_PARAMS_WIDGETS, &ui),
-                                                  link, *mode, *regions, addresses, *ui.teacher_show_tracking_checkBox,
+                                                  link, *mode, *regions, addresses, tracking,
                                                   &window);
         area = std::make_unique<StudentAreaStep>(CORVANE_FORM_WIDGETS(StudentAreaStep, STUDENT_AREA_STEP_WIDGETS, &ui),
                                                  link, *regions, *ui.student_show_region_checkBox,
-                                                 *ui.student_show_tracking_checkBox, *ui.stackedWidget, &window);
+                                                 tracking, *ui.stackedWidget, &window);
         student = std::make_unique<StudentParams>(CORVANE_FORM_WIDGETS(StudentParams, STUDENT_PARAMS_WIDGETS, &ui),
-                                                  link, *area, addresses, *ui.student_show_tracking_checkBox);
+                                                  link, *area, addresses, tracking);
         director = std::make_unique<DirectorPage>(CORVANE_FORM_WIDGETS(DirectorPage, DIRECTOR_PAGE_WIDGETS, &ui), link,
                                                   addresses, *ui.stackedWidget, &window);
         replies = std::make_unique<WizardReplies>(

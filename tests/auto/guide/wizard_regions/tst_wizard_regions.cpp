@@ -4,6 +4,7 @@
 // into drawing, the mouse at the wizard's own coordinates, and the overlays as painted.
 #include "guide/student_area_step.h"
 #include "guide/teacher_region_step.h"
+#include "boxes_tracking.h"
 #include "guide_rig.h"
 #include "regions/rectfmanage.h"
 
@@ -19,6 +20,7 @@ using region_geometry::RegionRect;
 namespace {
 
 struct Regions : GuideRig {
+    BoxesTracking tracking{*ui.teacher_show_tracking_checkBox, *ui.student_show_tracking_checkBox};
     QCheckBox regionsShown;
     std::unique_ptr<TeacherRegionStep> teacher;
     std::unique_ptr<StudentAreaStep> student;
@@ -32,7 +34,7 @@ struct Regions : GuideRig {
             CORVANE_FORM_WIDGETS(TeacherRegionStep, TEACHER_REGION_STEP_WIDGETS, &ui), scene, link, regionsShown);
         student = std::make_unique<StudentAreaStep>(
             CORVANE_FORM_WIDGETS(StudentAreaStep, STUDENT_AREA_STEP_WIDGETS, &ui), link, *teacher,
-            *ui.student_show_region_checkBox, *ui.student_show_tracking_checkBox, *ui.stackedWidget, &window);
+            *ui.student_show_region_checkBox, tracking, *ui.stackedWidget, &window);
         // Both show-regions boxes checked, as their slots do it.
         teacher->regions_shown_changed(true);
         student->regions_shown_changed(true);

@@ -6,6 +6,7 @@
 #include "guide/teacher_params.h"
 #include "guide/teacher_region_step.h"
 #include "guide/tracking_mode_step.h"
+#include "boxes_tracking.h"
 #include "guide_rig.h"
 #include "support/resources.h"
 
@@ -37,6 +38,7 @@ struct PanoPort {
 };
 
 struct TeacherSide : GuideRig {
+    BoxesTracking tracking{*ui.teacher_show_tracking_checkBox, *ui.student_show_tracking_checkBox};
     QCheckBox regionsShown;
     std::unique_ptr<TrackingModeStep> mode;
     std::unique_ptr<TeacherRegionStep> regions;
@@ -52,7 +54,7 @@ struct TeacherSide : GuideRig {
         regions = std::make_unique<TeacherRegionStep>(
             CORVANE_FORM_WIDGETS(TeacherRegionStep, TEACHER_REGION_STEP_WIDGETS, &ui), scene, link, regionsShown);
         params = std::make_unique<TeacherParams>(CORVANE_FORM_WIDGETS(TeacherParams, TEACHER_PARAMS_WIDGETS, &ui), link,
-                                                 *mode, *regions, addresses, *ui.teacher_show_tracking_checkBox,
+                                                 *mode, *regions, addresses, tracking,
                                                  &window);
         // sign_teacher_params_complete as the frame raises it after a mode click.
         QObject::connect(mode.get(), &TrackingModeStep::mode_clicked, params.get(), [this] {
