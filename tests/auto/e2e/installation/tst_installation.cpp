@@ -1,8 +1,10 @@
-// A whole classroom installation, end to end, as an installer goes through it in the main window:
-// six simulated cameras with live pictures on port 554 of 127.0.0.2 to 127.0.0.7 in the
-// six-camera layout, a configuration archive served by the teacher pano camera, and two cameras
-// in a second network namespace behind a veth pair for the device search. The cases run in
-// order on one window: set up, connect, round trips, director, archive, search, close.
+// A whole classroom installation, end to end, as an installer goes through it: a first run's
+// wizard, then the main window, against six simulated cameras with live pictures on port 554 of
+// 127.0.0.2 to 127.0.0.7 in the six-camera layout, a configuration archive served by the teacher
+// pano camera, and two cameras in a second network namespace behind a veth pair for the device
+// search. The cases run in order on one window: the wizard, connect, round trips, director,
+// archive, search, close.
+#include "app_entry.h"
 #include "camera_pictures.h"
 #include "core/reachability.h"
 #include "core/time_scale.h"
@@ -19,6 +21,7 @@
 #include "sim_transfer.h"
 #include "test_env.h"
 #include "video/qffmpeg.h"
+#include "video/vlcwidget.h"
 #include "window_holder.h"
 
 #include <QAbstractButton>
@@ -30,6 +33,8 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStackedWidget>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -47,6 +52,9 @@ constexpr int kStepMs = 20000; // bounds one step on a loaded machine: a picture
 constexpr int kRegionRoundingUnits = 2;
 constexpr int kDragUnits = 30; // a region dragged on the picture: well beyond the rounding
 constexpr int kDragSteps = 6;
+// The cameras have answered what a step's entry asked once none answers for this long: loopback
+// answers come within milliseconds, one after the other.
+constexpr int kQuietMs = 200;
 constexpr int kBoxClickX = 6; // inside a check box's or radio button's indicator, at its left
 const QRegularExpression kRegionKey(QStringLiteral("_(scale|increment|x|y)$")); // a corner, an edge, a point
 
@@ -67,8 +75,11 @@ const QByteArray kParameterPages[] = {"tab_teacher", "tab_student", "tab_board",
 const QStringList kViewSwitches{QStringLiteral("teacher_show_region_checkBox")};
 const QString kSearchCameras[] = {QStringLiteral("10.250.0.2"), QStringLiteral("10.250.0.3")};
 const QByteArray kArchive = testenv::patternBytes(3 * 2048 + 100, 25); // a few data packets
+// The recording host as the wizard gives it, and where the Director tab moves it later.
 const QString kRecordingHost = QStringLiteral("192.168.10.20");
 const QString kRecordingPort = QStringLiteral("5060");
+const QString kMovedRecordingHost = QStringLiteral("192.168.10.21");
+const QString kMovedRecordingPort = QStringLiteral("5061");
 
 // The tab widget whose page w is, or nullptr.
 QTabWidget *pageOwner(QWidget *w)
@@ -177,23 +188,119 @@ class tst_Installation : public QObject
     RecordingDesktop desktop;
     std::unique_ptr<MainWindow> window;
 
-    // ---- Setting up: the installation up to its main window ----
+    // ---- Setting up: a first run's wizard, up to the main window ----
 
-    // The installation as the installer has set it up, up to the main window showing: the
-    // settings file names the six cameras in the six-camera layout with the wizard done, and the
-    // tool starts on it. The transfer work type is the one a first start takes.
-    void setUpInstallation()
+    GuideConfig *wizard() const { return topLevel<GuideConfig>(); }
+
+    template <class T = QWidget>
+    T *step(const QByteArray &name) const
     {
-        QString ini = QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=3\n"
-                                     "[UPGRADE]\nmodel_type=true\n");
-        for (int side = 0; side < 3; ++side)
-            ini += QStringLiteral("[%1]\nFeature_IP=%2\nPano_IP=%3\n")
-                       .arg(QLatin1String(kSideGroups[side]), QLatin1String(kCameras[2 * side].address),
-                            QLatin1String(kCameras[2 * side + 1].address));
-        testenv::writeConfigIni(ini);
-        window.reset(new MainWindow);
-        QCOMPARE(window->getStartState(), QStringLiteral("1"));
-        window->show();
+        return wizard() ? wizard()->findChild<T *>(QString::fromLatin1(name)) : nullptr;
+    }
+
+    int page() const { return step<QStackedWidget>("stackedWidget")->currentIndex(); }
+
+    // A click or typed text on a wizard control the installer can reach: shown and enabled.
+    bool click(const QByteArray &name, const QString &text = QString())
+    {
+        QWidget *w = step(name);
+        if (!w || !w->isVisible() || !w->isEnabled())
+            return false;
+        if (qobject_cast<QLineEdit *>(w)) {
+            QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(w, text);
+        } else if (auto *list = qobject_cast<QComboBox *>(w)) {
+            // Down to the entry of that text, or one entry down.
+            for (int i = 0; i < list->count() && (i == 0 || list->currentText() != text); ++i)
+                QTest::keyClick(w, Qt::Key_Down);
+            return text.isEmpty() || list->currentText() == text;
+        } else if (qobject_cast<QAbstractSpinBox *>(w)) {
+            QTest::keyClick(w, Qt::Key_Up);
+        } else if (qobject_cast<QCheckBox *>(w)) {
+            QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(kBoxClickX, w->height() / 2));
+        } else {
+            QTest::mouseClick(w, Qt::LeftButton);
+        }
+        return true;
+    }
+
+    // What an installer waits for before acting on a step: the page filled with the answers to
+    // what entering it asked, which would otherwise overwrite what is typed.
+    void settle()
+    {
+        QSignalSpy replies(wizard(), &GuideConfig::reply_received);
+        for (int waited = 0; waited < kStepMs; waited += kQuietMs) {
+            const int before = replies.count();
+            QTest::qWait(kQuietMs);
+            if (replies.count() == before)
+                return;
+        }
+    }
+
+    // The shown step's bar's button: "next_step", or "apply" ("Guide Finish" on the director step).
+    bool pressBar(const char *button)
+    {
+        QWidget *bar = step(QByteArray("bottom_step") + QByteArray::number(page() + 1));
+        auto *b = bar ? bar->findChild<QPushButton *>(QLatin1String(button)) : nullptr;
+        if (!b || !b->isVisible() || !b->isEnabled())
+            return false;
+        QTest::mouseClick(b, Qt::LeftButton);
+        return true;
+    }
+
+    // With CORVANE_SHOT_DIR set (a run under Xvfb) the window as it shows, numbered in the order
+    // of the walk, for the installer's guide (docs/INSTALLATION.md).
+    int shots = 0;
+    void shot(QWidget *w, const char *name)
+    {
+        const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
+        if (dir.isEmpty() || !w)
+            return;
+        // The step's pictures, as the installer waits for them.
+        QTest::qWaitFor(
+            [w] {
+                const QList<VlcWidget *> players = w->findChildren<VlcWidget *>();
+                return std::all_of(players.begin(), players.end(),
+                                   [](const VlcWidget *p) { return !p->isVisible() || !p->getImage().isNull(); });
+            },
+            kStepMs);
+        QTest::qWait(300); // a picture or two more
+        const QString file = QStringLiteral("%1-%2.png").arg(++shots, 2, 10, QLatin1Char('0')).arg(QLatin1String(name));
+        QVERIFY(w->grab().save(QDir(dir).filePath(file)));
+    }
+
+    // What the installer does on each wizard step before Next: the six cameras, the mode, the
+    // regions and the student area shown, the options of both sides, the recording host and a
+    // code.
+    struct WizardStep {
+        const char *name;
+        QList<QPair<QByteArray, QString>> work; // controls clicked (or typed into, with a text)
+        const char *preview = nullptr;          // whose picture shows before the work
+    };
+    QList<WizardStep> wizardSteps() const
+    {
+        QList<QPair<QByteArray, QString>> cameras{{"teacher_choose_camera_comboBox", QStringLiteral("6 Cameras")}};
+        const char *fields[] = {"teacher_feature_ip_lineEdit", "teacher_pano_ip_lineEdit", "student_feature_ip_lineEdit",
+                                "student_pano_ip_lineEdit", "teacher_board_ip_lineEdit", "teacher_board_2_ip_lineEdit"};
+        for (int i = 0; i < kCameraCount; ++i)
+            cameras.append({fields[i], QLatin1String(kCameras[i].address)});
+        return {{"camera-settings", cameras},
+                {"teacher-calibration", {}},
+                {"teacher-track-mode", {{"teacher_three_mode_toolButton", {}}}},
+                {"teacher-regions", {{"teacher_show_region_checkBox", {}}}, "teacher_track_region_vlc_2"},
+                {"teacher-presets", {}},
+                {"teacher-options",
+                 {{"target_lost_action_comboBox", {}}, {"multi_objective_action_comboBox", {}},
+                  {"teacher_starting_up_checkBox", {}}}},
+                {"teacher-track-test", {}},
+                {"student-calibration", {}},
+                {"student-area", {{"student_show_region_checkBox", {}}}, "student_track_region_vlc_9"},
+                {"student-presets", {}},
+                {"student-options", {{"student_feature_continue_time_label", {}}, {"student_face_detect_checkBox", {}}}},
+                {"student-track-test", {}},
+                {"director",
+                 {{"director_server_IP_Edit", kRecordingHost}, {"director_server_Port_Edit", kRecordingPort},
+                  {"director_switch_auto_lineEdit", QStringLiteral("FF 00 00 00 00 05")}}}};
     }
 
     // ---- What the installer does in the main window ----
@@ -317,10 +424,26 @@ class tst_Installation : public QObject
         return QString();
     }
 
+    // What of the director block both pano cameras hold that does not match, or nothing.
+    QString directorOnBothPanos(const QString &host, const QString &port) const
+    {
+        const QString want[][2] = {{QStringLiteral("director_broadcast_ip"), host},
+                                   {QStringLiteral("director_broadcast_port"), port},
+                                   {QStringLiteral("teacher_pano_ip"), QLatin1String(kCameras[kTeacherPano].address)},
+                                   {QStringLiteral("student_pano_ip"), QLatin1String(kCameras[kStudentPano].address)}};
+        QStringList wrong;
+        for (int i : {kTeacherPano, kStudentPano})
+            for (const auto &[key, value] : want)
+                if (const QString held = camera(i)->value(QStringLiteral("director_parameter"), key); held != value)
+                    wrong << QStringLiteral("%1 %2=%3").arg(QLatin1String(kCameras[i].address), key, held);
+        return wrong.join(QLatin1String(", "));
+    }
+
 private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // the window takes the system's
+        install_system_catalogue(qApp); // as the program's start does: the English texts of its keys
         for (const Camera &c : kCameras)
             QVERIFY(host.addCamera(QLatin1String(c.address), QLatin1String(c.model)));
         RtspServerProcess::Options options; // small and slow: six of them beside the tool
@@ -369,12 +492,43 @@ private slots:
         reachability::setCheck({});
     }
 
-    void mainWindowShows()
+    // No settings file: the wizard shows alone. The installer walks every step of the six-camera
+    // layout in order and finishes; the main window comes up with the six cameras.
+    void wizardWalk()
     {
-        setUpInstallation();
+        testenv::removeConfigIni();
+        window.reset(new MainWindow);
+        QVERIFY(wizard() && QTest::qWaitForWindowExposed(wizard()));
+        QVERIFY(!window->isVisible());
+        boxes.clear();
+        const QList<WizardStep> steps = wizardSteps();
+        for (int i = 0; i < steps.size(); ++i) {
+            QCOMPARE(page(), i);
+            if (steps[i].preview)
+                QTRY_VERIFY2_WITH_TIMEOUT(!step<VlcWidget>(steps[i].preview)->getImage().isNull(), steps[i].preview, kStepMs);
+            settle();
+            for (const auto &[control, text] : steps[i].work)
+                QVERIFY2(click(control, text), control.constData());
+            shot(wizard(), steps[i].name);
+            const bool last = i + 1 == steps.size();
+            if (last)
+                boxes.answerNext(QMessageBox::Ok); // "Config is complete. ..."
+            QVERIFY(pressBar(last ? "apply" : "next_step"));
+        }
+        QVERIFY(!wizard()->isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QVERIFY(!topLevel<GuideConfig>() || !topLevel<GuideConfig>()->isVisible());
+        QCOMPARE(ui<QComboBox>("choose_camera_comboBox")->currentIndex(), 3);
         QVERIFY(ui("tab_board") && ui<QTabWidget>("tabWidget")->indexOf(ui("tab_board")) >= 0);
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Config is complete. Do you want to go to the home page now?")});
+        // The mode, a student option, and the director block with the recording host on both
+        // pano cameras.
+        QCOMPARE(camera(kTeacherPano)->value(QStringLiteral("teacher_parameter"), QStringLiteral("tracking_mode")),
+                 QStringLiteral("0"));
+        QCOMPARE(camera(kStudentPano)->value(QStringLiteral("student_parameter"), QStringLiteral("feature_continue_max_time")),
+                 QString::number(step<QSpinBox>("student_feature_continue_time_label")->value()));
+        const QString failure = directorOnBothPanos(kRecordingHost, kRecordingPort);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        boxes.clear();
     }
 
     // Each camera's Connect with the address the installation gave it: its picture shows, and
@@ -465,9 +619,9 @@ private slots:
                                << QStringList{QStringLiteral("board_feature_ip=") + QLatin1String(kCameras[4].address),
                                               QStringLiteral("board_feature1_ip=") + QLatin1String(kCameras[5].address)};
         QTest::newRow("director") << QByteArray("director") << QByteArray("tab_host") << 2
-                                  << QList<Edit>{{"director_server_IP_Edit", Qt::Key_A, kRecordingHost, kStudentPano,
+                                  << QList<Edit>{{"director_server_IP_Edit", Qt::Key_A, kMovedRecordingHost, kStudentPano,
                                                   director, "director_broadcast_ip"},
-                                                 {"director_server_Port_Edit", Qt::Key_A, kRecordingPort, kTeacherPano,
+                                                 {"director_server_Port_Edit", Qt::Key_A, kMovedRecordingPort, kTeacherPano,
                                                   director, "director_broadcast_port"},
                                                  {"director_switch_auto_lineEdit", Qt::Key_A,
                                                   QStringLiteral("FF 00 00 00 00 07"), kTeacherPano, director,
@@ -478,7 +632,10 @@ private slots:
                                                   kTeacherPano, director, "director_command_times"}}
                                   << QStringList()
                                   // Board 1 and Board 2 take the single blackboard view's place.
-                                  << QStringList{QStringLiteral("inner_director_enable=11110")};
+                                  // The tab has no blackboard camera address to send (its field is
+                                  // never filled): the one the wizard's block gave goes.
+                                  << QStringList{QStringLiteral("inner_director_enable=11110"),
+                                                 QStringLiteral("blackboard_camera_ip=")};
     }
     void roundTrip()
     {
@@ -560,23 +717,16 @@ private slots:
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         const QStringList lost = differing(edited, withRegions());
         QVERIFY2(lost.isEmpty(), qPrintable(lost.join(QLatin1String("; "))));
+        shot(window.get(), side + "-tab");
     }
 
     // Both pano cameras hold the recording host's address and port, and the address each is
-    // reached at, from the one director block.
+    // reached at, from the one director block the Director tab sent.
     void directorReachesBothPanos()
     {
         QVERIFY(window);
-        for (int i : {kTeacherPano, kStudentPano}) {
-            QCOMPARE(camera(i)->value(QStringLiteral("director_parameter"), QStringLiteral("director_broadcast_ip")),
-                     kRecordingHost);
-            QCOMPARE(camera(i)->value(QStringLiteral("director_parameter"), QStringLiteral("director_broadcast_port")),
-                     kRecordingPort);
-            QCOMPARE(camera(i)->value(QStringLiteral("director_parameter"), QStringLiteral("teacher_pano_ip")),
-                     QLatin1String(kCameras[kTeacherPano].address));
-            QCOMPARE(camera(i)->value(QStringLiteral("director_parameter"), QStringLiteral("student_pano_ip")),
-                     QLatin1String(kCameras[kStudentPano].address));
-        }
+        const QString failure = directorOnBothPanos(kMovedRecordingHost, kMovedRecordingPort);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
     }
 
     // The teacher pano camera's whole configuration into a file, and that file back.
@@ -606,6 +756,7 @@ private slots:
         QCOMPARE(restored.letter, 'R');
         QCOMPARE(restored.text, QByteArray("data.tar.gz"));
         QCOMPARE(restored.file, testenv::readFile(file));
+        shot(window.get(), "upgrade-backup");
     }
 
     // The search from the address that reaches the second namespace lists both cameras there.
@@ -624,6 +775,7 @@ private slots:
         for (const QString &address : kSearchCameras)
             QVERIFY2(!list->findItems(address, Qt::MatchExactly, 1).isEmpty(), qPrintable(address));
         QCOMPARE(ui<QLabel>("label_62")->text(), QStringLiteral("Devices: 2"));
+        shot(window.get(), "upgrade-search");
     }
 
     // Closing asks; OK writes the settings whole and lets every camera go. The next start, with
@@ -636,6 +788,13 @@ private slots:
             QVERIFY(openTab(page));
             left.insert(shown(ui(page), kViewSwitches));
         }
+        // Recorder Map Config with its port table unfolded, and Options.
+        QVERIFY(openTab("tab_16"));
+        QVERIFY(use("recorder_show_param_pushButton"));
+        shot(window.get(), "recorder-map-tab");
+        QVERIFY(use("recorder_show_param_pushButton"));
+        QVERIFY(openTab("tab_15"));
+        shot(window.get(), "options-tab");
         QVERIFY(openTab("tab_teacher"));
         const QString sensitivity = ui<QLabel>("teacher_sensitivity_label")->text();
         boxes.clear();
@@ -658,8 +817,8 @@ private slots:
                      QLatin1String(kCameras[2 * side + 1].address));
         }
         QCOMPARE(saved.value(QStringLiteral("TEACHER_CONF/Sensitivity")).toString(), sensitivity);
-        QCOMPARE(saved.value(QStringLiteral("DIRECTOR_CONF/Director_IP")).toString(), kRecordingHost);
-        QCOMPARE(saved.value(QStringLiteral("DIRECTOR_CONF/Director_Port")).toString(), kRecordingPort);
+        QCOMPARE(saved.value(QStringLiteral("DIRECTOR_CONF/Director_IP")).toString(), kMovedRecordingHost);
+        QCOMPARE(saved.value(QStringLiteral("DIRECTOR_CONF/Director_Port")).toString(), kMovedRecordingPort);
         QCOMPARE(saved.value(QStringLiteral("UPGRADE/model_type")).toString(), QStringLiteral("true"));
 
         window.reset();
