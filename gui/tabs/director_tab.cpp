@@ -4,6 +4,7 @@
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
 #include "net/control_link.h"
+#include "protocol/camera_address.h"
 #include "protocol/parameter_block.h"
 #include "seams/message_box.h"
 #include "settings/input_rules.h"
@@ -179,7 +180,15 @@ void DirectorTab::mark_changed_unless_loading()
 // ---------------------------------------------------------------------------
 // Apply, Obtain and the cameras' answers
 
-DirectorSection DirectorTab::director_settings() const { return m_values; }
+DirectorSection DirectorTab::director_settings() const
+{
+    DirectorSection sent = m_values;
+    // The tab's own blackboard camera field is never filled, and an empty address would clear
+    // the one the wizard gave both pano cameras: the Board 1 camera's address goes instead.
+    if (sent.blackboard_camera_ip.isEmpty())
+        sent.blackboard_camera_ip = camera_address::address_part(m_slots[Slot::BoardFeature].field_text);
+    return sent;
+}
 
 void DirectorTab::keep_values()
 {

@@ -119,7 +119,8 @@ public:
                 ControlLink &link, const WindowChoices &choices, const TeacherSection &teacher,
                 const StudentSection &student, const bool &loading_config, QWidget *window);
 
-    // The tab's values as the director block sends them.
+    // The tab's values as the director block sends them: without an address of its own for the
+    // blackboard camera, the Board 1 camera's (its field's address part).
     DirectorSection director_settings() const;
     // A director answer of a pano camera into the tab, by the groups its routing lines name.
     void read_director_section(const QString &text);

@@ -69,6 +69,7 @@ constexpr int kCameraCount = int(std::size(kCameras));
 const char *const kSideGroups[] = {"TEACHER_CONF", "STUDENT_CONF", "BOARD_CONF"}; // of the settings file
 constexpr int kTeacherPano = 1;
 constexpr int kStudentPano = 3;
+constexpr int kBoard1 = 4;
 
 const QByteArray kParameterPages[] = {"tab_teacher", "tab_student", "tab_board", "tab_host"};
 // What the installer shows or hides of a picture: no setting, it starts off.
@@ -430,7 +431,8 @@ class tst_Installation : public QObject
         const QString want[][2] = {{QStringLiteral("director_broadcast_ip"), host},
                                    {QStringLiteral("director_broadcast_port"), port},
                                    {QStringLiteral("teacher_pano_ip"), QLatin1String(kCameras[kTeacherPano].address)},
-                                   {QStringLiteral("student_pano_ip"), QLatin1String(kCameras[kStudentPano].address)}};
+                                   {QStringLiteral("student_pano_ip"), QLatin1String(kCameras[kStudentPano].address)},
+                                   {QStringLiteral("blackboard_camera_ip"), QLatin1String(kCameras[kBoard1].address)}};
         QStringList wrong;
         for (int i : {kTeacherPano, kStudentPano})
             for (const auto &[key, value] : want)
@@ -632,10 +634,7 @@ private slots:
                                                   kTeacherPano, director, "director_command_times"}}
                                   << QStringList()
                                   // Board 1 and Board 2 take the single blackboard view's place.
-                                  // The tab has no blackboard camera address to send (its field is
-                                  // never filled): the one the wizard's block gave goes.
-                                  << QStringList{QStringLiteral("inner_director_enable=11110"),
-                                                 QStringLiteral("blackboard_camera_ip=")};
+                                  << QStringList{QStringLiteral("inner_director_enable=11110")};
     }
     void roundTrip()
     {
@@ -720,8 +719,8 @@ private slots:
         shot(window.get(), side + "-tab");
     }
 
-    // Both pano cameras hold the recording host's address and port, and the address each is
-    // reached at, from the one director block the Director tab sent.
+    // Both pano cameras hold the recording host's address and port, the address each is reached
+    // at and the Board 1 camera's, from the one director block the Director tab sent.
     void directorReachesBothPanos()
     {
         QVERIFY(window);

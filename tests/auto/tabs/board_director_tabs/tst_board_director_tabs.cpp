@@ -411,6 +411,12 @@ private slots:
         row("director Apply", "six attach=1,3", fields, "sent=" + t + golden(true) + " + " + s + golden(true));
         row("director Apply", "attach=3", fields, "sent=" + s + golden(false) + ", boxes=" + teacherPano
             + ", armed=student apply, director_apply_Button=Apply");
+        // Without an address of the tab's own the blackboard camera's is Board 1's (the part
+        // before "/"): an empty one would clear what the wizard gave the pano cameras.
+        row("director Apply: Board 1's address", "attach=1,3",
+            QString(fields).replace("type director_board_IP_Edit 192.168.1.166",
+                                    "type board_feature_IP_Edit 192.168.1.166/left board"),
+            "sent=" + t + golden(false) + " + " + s + golden(false));
         row("director Apply", "marked", "click director_apply_Button",
             "sent=, boxes=" + teacherPano + " + " + studentPano + ", armed=, director_apply_Button=Apply(*)");
         row("director Obtain", "attach=1,3", "click director_obtain_Button", "sent=1 teacher_parameter\n"
