@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -51,8 +52,15 @@ DeviceSearch::DeviceSearch(const Widgets &widgets, const CameraPorts &ports, QWi
     , m_ports(ports)
     , m_window(window)
 {
-    // The Upgrade tab opens on its Search page.
+    // The Upgrade tab opens on its Search page. A page that becomes current is laid out at once,
+    // even in a hidden tab, and measuring the page's texts looks through every fallback font for
+    // the full-width colon of "Devices："; the page is laid out when it is first shown instead.
+    QLayout *searchLayout = ui.upgrade_tabWidget->widget(SearchPage)->layout();
+    if (searchLayout)
+        searchLayout->setEnabled(false);
     ui.upgrade_tabWidget->setCurrentIndex(SearchPage);
+    if (searchLayout)
+        searchLayout->setEnabled(true);
     for (int column = 0; column < int(std::size(kColumnWidths)); ++column)
         ui.searchTreeWidget->setColumnWidth(column, kColumnWidths[column]);
     ui.searchTreeWidget->setSortingEnabled(true);

@@ -11,7 +11,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLockFile>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -270,6 +274,57 @@ private slots:
         QCOMPARE(run_application(*qApp), 0);
         QCOMPARE(wizardsBuilt, wizards);
         QCOMPARE(playersBuilt, players);
+    }
+
+    // Work that only an opened page needs waits until the page is first shown: laying out the
+    // Upgrade tab's Search page and the recorder password's dots each look through every
+    // fallback font of the system for a character the form's fonts lack.
+    void hiddenPagesWaitToBeShown_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("unfold");
+        QTest::newRow("Search page laid out") << "tab_6" << "";
+        QTest::newRow("password dots") << "tab_16" << "recorder_show_param_pushButton";
+    }
+    void hiddenPagesWaitToBeShown()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, unfold);
+        testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\n"));
+        bool doneAtStart = true;
+        bool doneOnceShown = false;
+        int searchIndex = -1;
+        QObject rowContext;
+        QTimer::singleShot(0, &rowContext, [&] {
+            MainWindow *window = nullptr;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                window = window ? window : qobject_cast<MainWindow *>(w);
+            auto *tabs = window ? window->findChild<QTabWidget *>(QStringLiteral("tabWidget")) : nullptr;
+            auto *count = window ? window->findChild<QLabel *>(QStringLiteral("label_62")) : nullptr;
+            auto *password = window ? window->findChild<QLineEdit *>(QStringLiteral("recorder_password_Edit")) : nullptr;
+            auto *upgradeTabs = window ? window->findChild<QTabWidget *>(QStringLiteral("upgrade_tabWidget")) : nullptr;
+            if (!tabs || !count || !password || !upgradeTabs) {
+                qApp->quit();
+                return;
+            }
+            const bool isSearchRow = page == QLatin1String("tab_6");
+            // The page's layout gives the device count the width of its text; a password field
+            // shows dots.
+            auto done = [&] { return isSearchRow ? count->width() >= count->sizeHint().width()
+                                                 : password->echoMode() == QLineEdit::Password; };
+            doneAtStart = done();
+            searchIndex = upgradeTabs->currentIndex();
+            tabs->setCurrentWidget(window->findChild<QWidget *>(page));
+            if (!unfold.isEmpty())
+                window->findChild<QPushButton *>(unfold)->click();
+            QCoreApplication::processEvents();
+            doneOnceShown = done();
+            qApp->quit();
+        });
+        QCOMPARE(run_application(*qApp), 0);
+        QCOMPARE(searchIndex, 0);
+        QVERIFY(!doneAtStart);
+        QVERIFY(doneOnceShown);
     }
 };
 

@@ -1,0 +1,42 @@
+#include "support/first_show.h"
+
+#include <QEvent>
+#include <QWidget>
+
+namespace {
+
+class FirstShow : public QObject
+{
+public:
+    FirstShow(QWidget *widget, std::function<void()> work)
+        : QObject(widget)
+        , m_work(std::move(work))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched == parent()) {
+            watched->removeEventFilter(this);
+            const std::function<void()> work = std::move(m_work);
+            deleteLater();
+            work();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_work;
+};
+
+} // namespace
+
+void on_first_show(QWidget *widget, std::function<void()> work)
+{
+    if (widget->isVisible())
+        work();
+    else
+        new FirstShow(widget, std::move(work));
+}
