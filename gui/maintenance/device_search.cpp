@@ -3,6 +3,7 @@
 #include "model/camera_ports.h"
 #include "seams/desktop_services.h"
 #include "seams/message_box.h"
+#include "support/first_show.h"
 #include "transfer/notice.h"
 
 #include <QAction>
@@ -91,6 +92,16 @@ void DeviceSearch::retranslate()
 
 void DeviceSearch::fit_columns()
 {
+    // Measuring the headers loads their font, which nothing else on a page not yet opened needs.
+    if (!ui.searchTreeWidget->isVisible()) {
+        if (!m_fit_waiting)
+            on_first_show(ui.searchTreeWidget, [this] {
+                m_fit_waiting = false;
+                fit_columns();
+            });
+        m_fit_waiting = true;
+        return;
+    }
     QHeaderView *header = ui.searchTreeWidget->header();
     for (int column = 0; column < header->count(); ++column)
         header->resizeSection(column, std::max(header->sectionSize(column), header->sectionSizeHint(column)));

@@ -49,7 +49,7 @@ public:
     // The texts set over the form's, which a language switch's re-texting put back.
     void retranslate();
     // Widens a device list column that is narrower than its header text (and sort arrow) needs,
-    // in the interface font.
+    // in the interface font; a list not shown yet is fitted when it is first shown.
     void fit_columns();
 
     // UpgradePages
@@ -98,4 +98,5 @@ private:
     QAction *preview_action = nullptr;
     QAction *reboot_action = nullptr;
     bool m_searched = false;
+    bool m_fit_waiting = false;
 };

@@ -11,12 +11,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLockFile>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <optional>
@@ -283,13 +285,16 @@ private slots:
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("unfold");
-        QTest::newRow("Search page laid out") << "tab_6" << "";
-        QTest::newRow("password dots") << "tab_16" << "recorder_show_param_pushButton";
+        QTest::addColumn<QString>("work");
+        QTest::newRow("Search page laid out") << "tab_6" << "" << "layout";
+        QTest::newRow("device list headers") << "tab_6" << "" << "headers";
+        QTest::newRow("password dots") << "tab_16" << "recorder_show_param_pushButton" << "dots";
     }
     void hiddenPagesWaitToBeShown()
     {
         QFETCH(QString, page);
         QFETCH(QString, unfold);
+        QFETCH(QString, work);
         testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\n"));
         bool doneAtStart = true;
         bool doneOnceShown = false;
@@ -303,15 +308,25 @@ private slots:
             auto *count = window ? window->findChild<QLabel *>(QStringLiteral("label_62")) : nullptr;
             auto *password = window ? window->findChild<QLineEdit *>(QStringLiteral("recorder_password_Edit")) : nullptr;
             auto *upgradeTabs = window ? window->findChild<QTabWidget *>(QStringLiteral("upgrade_tabWidget")) : nullptr;
-            if (!tabs || !count || !password || !upgradeTabs) {
+            auto *list = window ? window->findChild<QTreeWidget *>(QStringLiteral("searchTreeWidget")) : nullptr;
+            if (!tabs || !count || !password || !upgradeTabs || !list) {
                 qApp->quit();
                 return;
             }
-            const bool isSearchRow = page == QLatin1String("tab_6");
-            // The page's layout gives the device count the width of its text; a password field
-            // shows dots.
-            auto done = [&] { return isSearchRow ? count->width() >= count->sizeHint().width()
-                                                 : password->echoMode() == QLineEdit::Password; };
+            // The page's layout gives the device count the width of its text; the device list's
+            // columns are as wide as their headers; a password field shows dots.
+            auto done = [&] {
+                if (work == QLatin1String("layout"))
+                    return count->width() >= count->sizeHint().width();
+                if (work == QLatin1String("dots"))
+                    return password->echoMode() == QLineEdit::Password;
+                const QHeaderView *header = list->header();
+                for (int column = 0; column < header->count(); ++column) {
+                    if (header->sectionSize(column) < header->sectionSizeHint(column))
+                        return false;
+                }
+                return true;
+            };
             doneAtStart = done();
             searchIndex = upgradeTabs->currentIndex();
             tabs->setCurrentWidget(window->findChild<QWidget *>(page));
