@@ -3,7 +3,7 @@
 #include "model/camera_ports.h"
 #include "seams/desktop_services.h"
 #include "seams/message_box.h"
-#include "support/first_show.h"
+#include "support/next_show.h"
 #include "transfer/notice.h"
 
 #include <QAction>
@@ -95,7 +95,7 @@ void DeviceSearch::fit_columns()
     // Measuring the headers loads their font, which nothing else on a page not yet opened needs.
     if (!ui.searchTreeWidget->isVisible()) {
         if (!m_fit_waiting)
-            on_first_show(ui.searchTreeWidget, [this] {
+            on_next_show(ui.searchTreeWidget, [this] {
                 m_fit_waiting = false;
                 fit_columns();
             });

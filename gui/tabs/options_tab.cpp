@@ -9,7 +9,7 @@
 #include "settings/input_rules.h"
 #include "settings/port_forward.h"
 #include "settings/port_settings.h"
-#include "support/first_show.h"
+#include "support/next_show.h"
 #include "support/value_widgets.h"
 #include "video/decoder_choice.h"
 
@@ -74,7 +74,7 @@ OptionsTab::OptionsTab(const Widgets &widgets, CameraPorts &ports, portforward::
     // The dots of a password are missing from some of the form's fonts: laying them out looks
     // through every fallback font, which waits until the folded recorder fields are first shown.
     QLineEdit *password = ui.recorder_password_Edit;
-    on_first_show(password, [password] { password->setEchoMode(QLineEdit::Password); });
+    on_next_show(password, [password] { password->setEchoMode(QLineEdit::Password); });
     value_widgets::keep_checked(this, ui.port_map_checkBox, m_fields.mapping);
     for (const PortField &field : port_field_edits())
         value_widgets::keep_text(this, field.edit, m_fields.*field.member);

@@ -1,14 +1,14 @@
-#include "support/first_show.h"
+#include "support/next_show.h"
 
 #include <QEvent>
 #include <QWidget>
 
 namespace {
 
-class FirstShow : public QObject
+class NextShow : public QObject
 {
 public:
-    FirstShow(QWidget *widget, std::function<void()> work)
+    NextShow(QWidget *widget, std::function<void()> work)
         : QObject(widget)
         , m_work(std::move(work))
     {
@@ -33,10 +33,10 @@ private:
 
 } // namespace
 
-void on_first_show(QWidget *widget, std::function<void()> work)
+void on_next_show(QWidget *widget, std::function<void()> work)
 {
     if (widget->isVisible())
         work();
     else
-        new FirstShow(widget, std::move(work));
+        new NextShow(widget, std::move(work));
 }
