@@ -18,11 +18,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched == parent()) {
+        if (event->type() == QEvent::Show) {
             watched->removeEventFilter(this);
-            const std::function<void()> work = std::move(m_work);
             deleteLater();
-            work();
+            m_work();
         }
         return false;
     }
