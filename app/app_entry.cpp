@@ -151,6 +151,14 @@ QTranslator *install_system_catalogue(QObject *owner)
     return translator;
 }
 
+void set_application_attributes()
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
+}
+
 int run_application(QApplication &app)
 {
     corvane_init_resources();

@@ -6,9 +6,7 @@
 int main(int argc, char *argv[])
 {
     FontConfigWarmUp fonts;
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    set_application_attributes();
     QApplication app(argc, argv);
     fonts.wait();
     return run_application(app);

@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """Start-up of the tool beside a Qt hello world built the same way (bench/hello_window.cpp, an
-empty main window: the reference of the start-up aim) and beside Qt's tutorial hello world
-(bench/hello_button.cpp, a button that reads "Hello world!", which lays out a text as well).
+empty main window: the reference of the start-up aim), beside the same hello world with the
+tool's windows drawn by the CPU alone (hello_window_raster: the same options as the tool) and
+beside Qt's tutorial hello world (bench/hello_button.cpp, a button that reads "Hello world!",
+which lays out a text as well).
 
 For each platform (offscreen, and a real X server: Xvfb -dpi 96), the programs are started
 in turns, --runs times each, and for each start it measures
@@ -164,7 +166,9 @@ def main():
     build = os.path.abspath(args.build)
     programs = [("hello world", os.path.join(build, "bench", "hello_window")),
                 ("Corvane", os.path.join(build, "app", "Corvane")),
-                ("hello button", os.path.join(build, "bench", "hello_button"))]
+                ("hello button", os.path.join(build, "bench", "hello_button")),
+                ("raster hello world", os.path.join(build, "bench", "hello_window_raster"))]
+    references = ("hello world", "hello button", "raster hello world")
     if args.before:
         programs.append(("Corvane before", os.path.abspath(args.before)))
     for other in args.other:
@@ -173,7 +177,8 @@ def main():
     probe = os.path.join(build, "bench", "libstartup_probe.so")
     for path in [p for _, p in programs] + [probe]:
         if not os.path.exists(path):
-            sys.exit(f"startup_bench: {path} is missing; build the targets Corvane hello_window hello_button startup_probe")
+            sys.exit(f"startup_bench: {path} is missing; build the targets Corvane hello_window hello_button "
+                     "hello_window_raster startup_probe")
 
     root = tempfile.mkdtemp(prefix="startup_bench.")
     home = os.path.join(root, "home")
@@ -209,14 +214,14 @@ def main():
             for _ in range(args.runs):
                 for name, exe in programs:
                     result = start_once(exe, env, root, probe, args.idle_ms,
-                                        model_dir if name != "hello world" else "")
+                                        model_dir if name not in references else "")
                     if isinstance(result, str) and server and server.proc.poll() is not None:
                         # Ended from outside (another job on the machine): a new one, the start again.
                         print(f"Xvfb ended (exit status {server.proc.returncode}); started anew")
                         server = XServer()
                         env["DISPLAY"] = server.display
                         result = start_once(exe, env, root, probe, args.idle_ms,
-                                            model_dir if name != "hello world" else "")
+                                            model_dir if name not in references else "")
                     if isinstance(result, str):
                         sys.exit(f"startup_bench: {name} showed no window on {platform}: {result}")
                     figures[name].append(result)
@@ -238,12 +243,12 @@ def main():
                 print(f"| {name} | {m:.3f} [{q1:.3f}-{q3:.3f}] ({lo:.3f}-{hi:.3f}) | {statistics.median(app):.3f} "
                       f"| {min(libs)}-{max(libs)} | {statistics.median(rss):.1f} |")
             h = medians["hello world"]
-            b = medians["hello button"]
             for name, _ in programs[1:]:
                 c = medians[name]
                 print(f"{name} / hello world: start-up {c[0] / h[0]:.2f}, memory {c[1] / h[1]:.2f}, "
                       f"libraries {c[2] / h[2]:.2f}"
-                      + (f"; / hello button: start-up {c[0] / b[0]:.2f}" if name != "hello button" else ""))
+                      + "".join(f"; / {ref}: start-up {c[0] / medians[ref][0]:.2f}, memory {c[1] / medians[ref][1]:.2f}"
+                                for ref in references[1:] if name not in references))
             for name, _ in programs[1:] if args.libraries else ():
                 only = sorted(libraries[name] - libraries["hello world"])
                 print(f"libraries of {name} that the hello world does not map ({len(only)}):")

@@ -3,6 +3,7 @@
 // with CORVANE_SHOT_DIR set, screenshots of the preview widget playing a file and a simulated
 // camera's RTSP picture.
 #include "media_clips.h"
+#include "own_display.h"
 #include "rtsp/rtsp_server_process.h"
 #include "video/glvideowidget.h"
 #include "video/vlcthread.h"
@@ -199,21 +200,9 @@ private slots:
     }
 };
 
-// An X server of the test's own: a display number nobody holds, Xvfb at 96 dpi.
 int main(int argc, char **argv)
 {
-    int display = 90 + int(QCoreApplication::applicationPid() % 100);
-    while (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(display)))
-        ++display;
-    QProcess xvfb;
-    xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"), QStringLiteral("0"),
-                                        QStringLiteral("1280x800x24"), QStringLiteral("-dpi"), QStringLiteral("96"),
-                                        QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(display);
-    for (int i = 0; i < 100 && !QFile::exists(socket); ++i)
-        QThread::msleep(50);
-    qputenv("DISPLAY", QStringLiteral(":%1").arg(display).toLatin1());
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    OwnDisplay display;
     qputenv("LIBGL_ALWAYS_SOFTWARE", "1");
     int status = 1;
     {
@@ -221,8 +210,6 @@ int main(int argc, char **argv)
         tst_X11Views test;
         status = QTest::qExec(&test, argc, argv);
     }
-    xvfb.terminate();
-    xvfb.waitForFinished(3000);
     return status;
 }
 
