@@ -34,7 +34,8 @@ private slots:
             player->setSavePath(QDir::currentPath());
             QSignalSpy errors(player, &VlcThread::receivePlayError);
             QSignalSpy finished(player, &VlcThread::receivePlayFinsh);
-            QVERIFY(!vlc_library::loaded()); // a player is made without libVLC
+            // Making a player loads nothing; the first start tries, and the second tries no more.
+            QCOMPARE(logs.count(QStringLiteral("VlcThread::libVLC cannot be loaded: ")), byWidget ? 1 : 0);
             if (byWidget) {
                 widget->open();
             } else {
