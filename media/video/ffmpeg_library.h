@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "video/library_loader.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -63,9 +62,7 @@ extern "C" {
 
 // Each function with the type its header declares.
 struct FfmpegLibrary {
-#define CORVANE_FFMPEG_MEMBER(name) decltype(&::name) name = nullptr;
-    CORVANE_FFMPEG_FUNCTIONS(CORVANE_FFMPEG_MEMBER)
-#undef CORVANE_FFMPEG_MEMBER
+    CORVANE_FFMPEG_FUNCTIONS(CORVANE_LIBRARY_MEMBER)
 };
 
 namespace ffmpeg_library {

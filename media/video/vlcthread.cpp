@@ -5,6 +5,7 @@
 #include "core/time_scale.h"
 #include "video/qffmpeg.h"
 #include "video/stream_copy.h"
+#include "video/vlc_library.h"
 #include "video/vlc_record.h"
 
 #include <QCoreApplication>
@@ -15,8 +16,7 @@
 #include <QFileInfo>
 #include <QWidget>
 
-#include <vlc/vlc.h>
-
+#include <mutex>
 #include <vector>
 
 // libVLC's picture buffer of one player in callback mode, handed to its video callbacks.
@@ -64,7 +64,20 @@ QList<media_address::CaptureDevice> captureDevices()
     return devices;
 }
 
-std::atomic<bool> gVersionLogged{false};
+// libVLC's functions, for the calls made with a player, media or instance at hand: they exist
+// only once a load has succeeded.
+const VlcLibrary *vlc() { return vlc_library::loaded(); }
+
+// The first libVLC start loads libVLC, on its player's thread. A failed load is logged once by
+// vlc_library; each start then fails as one whose instance cannot be made.
+bool loadVlc()
+{
+    static std::once_flag versionLogged;
+    if (!vlc_library::load())
+        return false;
+    std::call_once(versionLogged, [] { log() << stamp() << "init vlc lib ok" << vlc()->libvlc_get_version(); });
+    return true;
+}
 } // namespace
 
 VlcThread::VlcThread(QObject *parent)
@@ -94,8 +107,6 @@ VlcThread::VlcThread(QObject *parent)
             recording = vlc_record::setRecording(vlcPlayer, folder, true);
         }
     });
-    if (!gVersionLogged.exchange(true))
-        log() << stamp() << "init vlc lib ok" << libvlc_get_version();
 }
 
 VlcThread::~VlcThread()
@@ -157,6 +168,8 @@ bool VlcThread::initVlc()
 {
     if (!probe())
         return false;
+    if (!loadVlc())
+        return false;
     QElapsedTimer clock;
     clock.start();
 
@@ -167,7 +180,7 @@ bool VlcThread::initVlc()
     std::vector<const char *> argv;
     for (const QByteArray &b : qAsConst(bytes))
         argv.push_back(b.constData());
-    libvlc_instance_t *instance = libvlc_new(int(argv.size()), argv.data());
+    libvlc_instance_t *instance = vlc()->libvlc_new(int(argv.size()), argv.data());
     if (!instance)
         return false;
 
@@ -177,29 +190,29 @@ bool VlcThread::initVlc()
         // A DirectShow device name is looked up among this system's V4L2 capture devices.
         const media_address::CaptureMedia capture = media_address::v4l2ForDshow(url, captureDevices());
         if (capture.found) {
-            media = libvlc_media_new_location(instance, capture.location.toUtf8().constData());
+            media = vlc()->libvlc_media_new_location(instance, capture.location.toUtf8().constData());
             captureOptions = capture.options;
             log() << stamp() << fileFlag << "capture device" << url << "->" << capture.location;
         } else {
             log() << stamp() << fileFlag << "no capture device for" << url;
         }
     } else if (media_address::opensAsLocation(url, isNetStream, isDshow)) {
-        media = libvlc_media_new_location(instance, url.toUtf8().constData());
+        media = vlc()->libvlc_media_new_location(instance, url.toUtf8().constData());
     } else {
-        media = libvlc_media_new_path(instance, QDir::toNativeSeparators(url).toUtf8().constData());
+        media = vlc()->libvlc_media_new_path(instance, QDir::toNativeSeparators(url).toUtf8().constData());
     }
     if (!media) {
-        libvlc_release(instance);
+        vlc()->libvlc_release(instance);
         return false;
     }
-    libvlc_media_player_t *player = libvlc_media_player_new_from_media(media);
+    libvlc_media_player_t *player = vlc()->libvlc_media_player_new_from_media(media);
     if (!player) {
-        libvlc_media_release(media);
-        libvlc_release(instance);
+        vlc()->libvlc_media_release(media);
+        vlc()->libvlc_release(instance);
         return false;
     }
-    libvlc_video_set_key_input(player, 0);
-    libvlc_video_set_mouse_input(player, 0);
+    vlc()->libvlc_video_set_key_input(player, 0);
+    vlc()->libvlc_video_set_mouse_input(player, 0);
 
     if (callback) {
         frameContext = new VlcFrameContext;
@@ -207,17 +220,17 @@ bool VlcThread::initVlc()
         frameContext->width = bufferWidth;
         frameContext->height = bufferHeight;
         frameContext->buffer.assign(size_t(bufferWidth) * size_t(bufferHeight) * 4, 0);
-        libvlc_video_set_callbacks(player, &VlcThread::lockPicture, &VlcThread::unlockPicture,
+        vlc()->libvlc_video_set_callbacks(player, &VlcThread::lockPicture, &VlcThread::unlockPicture,
                                    &VlcThread::displayPicture, frameContext);
-        libvlc_video_set_format(player, "RV32", unsigned(bufferWidth), unsigned(bufferHeight), unsigned(bufferWidth * 4));
+        vlc()->libvlc_video_set_format(player, "RV32", unsigned(bufferWidth), unsigned(bufferHeight), unsigned(bufferWidth * 4));
     } else {
         if (!windowId) {
-            libvlc_media_player_release(player);
-            libvlc_media_release(media);
-            libvlc_release(instance);
+            vlc()->libvlc_media_player_release(player);
+            vlc()->libvlc_media_release(media);
+            vlc()->libvlc_release(instance);
             return false;
         }
-        libvlc_media_player_set_xwindow(player, uint32_t(windowId));
+        vlc()->libvlc_media_player_set_xwindow(player, uint32_t(windowId));
     }
     {
         QMutexLocker locker(&playerMutex);
@@ -233,14 +246,14 @@ bool VlcThread::initVlc()
         for (const QString &option : qAsConst(captureOptions))
             setOption(option);
     if (videoWidth != 16 || videoHeight != 9)
-        libvlc_video_set_aspect_ratio(player, QStringLiteral("%1:%2").arg(videoWidth).arg(videoHeight).toUtf8().constData());
+        vlc()->libvlc_video_set_aspect_ratio(player, QStringLiteral("%1:%2").arg(videoWidth).arg(videoHeight).toUtf8().constData());
     if (saveFile && saveInterval == 0)
         saveOne(fileName);
 
-    vlcEvent = libvlc_media_player_event_manager(player);
+    vlcEvent = vlc()->libvlc_media_player_event_manager(player);
     for (libvlc_event_type_t type : kEvents)
-        libvlc_event_attach(vlcEvent, type, &VlcThread::onVlcEvent, this);
-    libvlc_media_player_play(player);
+        vlc()->libvlc_event_attach(vlcEvent, type, &VlcThread::onVlcEvent, this);
+    vlc()->libvlc_media_player_play(player);
     log() << stamp() << fileFlag
           << QStringLiteral("初始化完 -> 用时: %1 秒  地址: %2").arg(double(clock.elapsed()) / 1000.0, 0, 'f', 3).arg(url);
     return true;
@@ -345,15 +358,15 @@ void VlcThread::free()
     }
     if (vlcEvent) {
         for (libvlc_event_type_t type : kEvents)
-            libvlc_event_detach(vlcEvent, type, &VlcThread::onVlcEvent, this);
+            vlc()->libvlc_event_detach(vlcEvent, type, &VlcThread::onVlcEvent, this);
         vlcEvent = nullptr;
     }
     if (instance)
-        libvlc_release(instance);
+        vlc()->libvlc_release(instance);
     if (media)
-        libvlc_media_release(media);
+        vlc()->libvlc_media_release(media);
     if (player)
-        libvlc_media_player_release(player);
+        vlc()->libvlc_media_player_release(player);
     // Released players call back no more: the buffer can go.
     delete frameContext;
     frameContext = nullptr;
@@ -428,7 +441,7 @@ void VlcThread::pause()
     if (!vlcPlayer)
         return;
     isPolling = false;
-    libvlc_media_player_pause(vlcPlayer);
+    vlc()->libvlc_media_player_pause(vlcPlayer);
 }
 
 void VlcThread::next()
@@ -441,14 +454,14 @@ void VlcThread::next()
     if (!vlcPlayer)
         return;
     isPolling = true;
-    libvlc_media_player_pause(vlcPlayer);
+    vlc()->libvlc_media_player_pause(vlcPlayer);
 }
 
 void VlcThread::setOption(const QString &option)
 {
     QMutexLocker locker(&playerMutex);
     if (vlcMedia)
-        libvlc_media_add_option(vlcMedia, option.toUtf8().constData());
+        vlc()->libvlc_media_add_option(vlcMedia, option.toUtf8().constData());
 }
 
 void VlcThread::snap(const QString &file)
@@ -468,7 +481,7 @@ void VlcThread::snap(const QString &file)
     }
     QMutexLocker locker(&playerMutex);
     if (vlcPlayer)
-        libvlc_video_take_snapshot(vlcPlayer, 0, file.toUtf8().constData(), unsigned(videoWidth.load()),
+        vlc()->libvlc_video_take_snapshot(vlcPlayer, 0, file.toUtf8().constData(), unsigned(videoWidth.load()),
                                    unsigned(videoHeight.load()));
 }
 
@@ -487,7 +500,7 @@ bool VlcThread::getIsPlaying()
     if (rtspPath())
         return rtspState.load() == Playing;
     QMutexLocker locker(&playerMutex);
-    return vlcPlayer && libvlc_media_player_is_playing(vlcPlayer);
+    return vlcPlayer && vlc()->libvlc_media_player_is_playing(vlcPlayer);
 }
 
 int VlcThread::getState()
@@ -495,27 +508,27 @@ int VlcThread::getState()
     if (rtspPath())
         return rtspState.load();
     QMutexLocker locker(&playerMutex);
-    return vlcPlayer ? int(libvlc_media_player_get_state(vlcPlayer)) : 0;
+    return vlcPlayer ? int(vlc()->libvlc_media_player_get_state(vlcPlayer)) : 0;
 }
 
 qint64 VlcThread::getLength()
 {
     QMutexLocker locker(&playerMutex);
-    length = (vlcPlayer && !rtspPath()) ? libvlc_media_player_get_length(vlcPlayer) : 0;
+    length = (vlcPlayer && !rtspPath()) ? vlc()->libvlc_media_player_get_length(vlcPlayer) : 0;
     return length.load();
 }
 
 qint64 VlcThread::getPosition()
 {
     QMutexLocker locker(&playerMutex);
-    return vlcPlayer ? libvlc_media_player_get_time(vlcPlayer) : 0;
+    return vlcPlayer ? vlc()->libvlc_media_player_get_time(vlcPlayer) : 0;
 }
 
 void VlcThread::setPosition(qint64 ms)
 {
     QMutexLocker locker(&playerMutex);
     if (vlcPlayer && !isNetStream && !isDshow)
-        libvlc_media_player_set_time(vlcPlayer, ms);
+        vlc()->libvlc_media_player_set_time(vlcPlayer, ms);
 }
 
 void VlcThread::setPosition() { setPosition(0); }
@@ -523,59 +536,59 @@ void VlcThread::setPosition() { setPosition(0); }
 float VlcThread::getRate()
 {
     QMutexLocker locker(&playerMutex);
-    return (vlcPlayer && !isNetStream && !isDshow) ? libvlc_media_player_get_rate(vlcPlayer) : 1.0f;
+    return (vlcPlayer && !isNetStream && !isDshow) ? vlc()->libvlc_media_player_get_rate(vlcPlayer) : 1.0f;
 }
 
 void VlcThread::setRate(float rate)
 {
     QMutexLocker locker(&playerMutex);
     if (vlcPlayer && !isNetStream && !isDshow)
-        libvlc_media_player_set_rate(vlcPlayer, rate);
+        vlc()->libvlc_media_player_set_rate(vlcPlayer, rate);
 }
 
 bool VlcThread::getMuted()
 {
     QMutexLocker locker(&playerMutex);
-    return vlcPlayer ? libvlc_audio_get_mute(vlcPlayer) == 1 : false;
+    return vlcPlayer ? vlc()->libvlc_audio_get_mute(vlcPlayer) == 1 : false;
 }
 
 int VlcThread::getVolume()
 {
     QMutexLocker locker(&playerMutex);
-    return vlcPlayer ? libvlc_audio_get_volume(vlcPlayer) : 0;
+    return vlcPlayer ? vlc()->libvlc_audio_get_volume(vlcPlayer) : 0;
 }
 
 int VlcThread::getTrack()
 {
     QMutexLocker locker(&playerMutex);
-    return vlcPlayer ? libvlc_audio_get_track(vlcPlayer) : 0;
+    return vlcPlayer ? vlc()->libvlc_audio_get_track(vlcPlayer) : 0;
 }
 
 int VlcThread::getTrackCount()
 {
     QMutexLocker locker(&playerMutex);
-    return vlcPlayer ? libvlc_audio_get_track_count(vlcPlayer) : 0;
+    return vlcPlayer ? vlc()->libvlc_audio_get_track_count(vlcPlayer) : 0;
 }
 
 void VlcThread::setMuted(bool muted)
 {
     QMutexLocker locker(&playerMutex);
     if (vlcPlayer)
-        libvlc_audio_set_mute(vlcPlayer, muted ? 1 : 0);
+        vlc()->libvlc_audio_set_mute(vlcPlayer, muted ? 1 : 0);
 }
 
 void VlcThread::setVolume(int volume)
 {
     QMutexLocker locker(&playerMutex);
     if (vlcPlayer)
-        libvlc_audio_set_volume(vlcPlayer, volume);
+        vlc()->libvlc_audio_set_volume(vlcPlayer, volume);
 }
 
 void VlcThread::setTrack(int track)
 {
     QMutexLocker locker(&playerMutex);
     if (vlcPlayer)
-        libvlc_audio_set_track(vlcPlayer, track);
+        vlc()->libvlc_audio_set_track(vlcPlayer, track);
 }
 
 void VlcThread::readPlayInfo()
@@ -586,9 +599,9 @@ void VlcThread::readPlayInfo()
     {
         QMutexLocker locker(&playerMutex);
         if (vlcPlayer) {
-            len = libvlc_media_player_get_length(vlcPlayer);
-            volume = libvlc_audio_get_volume(vlcPlayer);
-            muted = libvlc_audio_get_mute(vlcPlayer) == 1;
+            len = vlc()->libvlc_media_player_get_length(vlcPlayer);
+            volume = vlc()->libvlc_audio_get_volume(vlcPlayer);
+            muted = vlc()->libvlc_audio_get_mute(vlcPlayer) == 1;
         }
     }
     length = len;
@@ -611,7 +624,7 @@ void VlcThread::readMediaInfo()
         if (!vlcMedia)
             return;
         libvlc_media_track_t **tracks = nullptr;
-        const unsigned count = libvlc_media_tracks_get(vlcMedia, &tracks);
+        const unsigned count = vlc()->libvlc_media_tracks_get(vlcMedia, &tracks);
         bool found = false;
         for (unsigned i = 0; i < count && !found; ++i) {
             if (tracks[i]->i_type != libvlc_track_video || !tracks[i]->video)
@@ -625,7 +638,7 @@ void VlcThread::readMediaInfo()
                 rotate = 90;
         }
         if (tracks)
-            libvlc_media_tracks_release(tracks, count);
+            vlc()->libvlc_media_tracks_release(tracks, count);
         if (!found)
             return;
     }
@@ -641,13 +654,13 @@ void VlcThread::readPosition()
     QMutexLocker locker(&playerMutex);
     if (!vlcPlayer)
         return;
-    const qint64 time = libvlc_media_player_get_time(vlcPlayer);
+    const qint64 time = vlc()->libvlc_media_player_get_time(vlcPlayer);
     if (time > 0 && !isNetStream) {
         emit filePositionReceive(time);
         if (playRepeat && length.load() - time < kRepeatMarginMs)
-            libvlc_media_player_set_time(vlcPlayer, 0);
+            vlc()->libvlc_media_player_set_time(vlcPlayer, 0);
     }
-    if (libvlc_media_player_get_state(vlcPlayer) == libvlc_Ended && !isNetStream && !isDshow)
+    if (vlc()->libvlc_media_player_get_state(vlcPlayer) == libvlc_Ended && !isNetStream && !isDshow)
         isStop = true;
 }
 

@@ -211,7 +211,7 @@ private slots:
     }
 
     // Libraries that only a later action needs are not loaded by the time the window shows: FFmpeg
-    // (the first connect's open loads it), OpenCV's image file module (GDAL, GDCM ...; picture
+    // (the first connect's open loads it), libVLC (the first preview's start), OpenCV's image file module (GDAL, GDCM ...; picture
     // files go through Qt) and the network bearer plugins with D-Bus (the lectern page's first
     // request makes the HTTP client). The detector's modules are, as it is built before main().
     void onlyWhatTheStartNeeds_data()
@@ -220,6 +220,8 @@ private slots:
         QTest::addColumn<bool>("loaded");
         QTest::newRow("FFmpeg's formats") << "/libavformat.so" << false;
         QTest::newRow("FFmpeg's codecs") << "/libavcodec.so" << false;
+        QTest::newRow("libVLC") << "/libvlc.so" << false;
+        QTest::newRow("libVLC's core") << "/libvlccore.so" << false;
         QTest::newRow("OpenCV's image files") << "/libopencv_imgcodecs.so" << false;
         QTest::newRow("GDAL") << "/libgdal.so" << false;
         QTest::newRow("network bearer plugins") << "/bearer/" << false;
