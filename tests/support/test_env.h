@@ -25,4 +25,6 @@ bool writeFile(const QString &path, const QByteArray &bytes);
 // this test (CORVANE_TEST_ROOT): run by hand from a build or source folder it removes nothing and
 // says so in why.
 bool clearWorkingFolder(QString *why);
+// The files mapped into this process (/proc/self/maps), to tell which libraries are loaded.
+QString mappedFiles();
 } // namespace testenv

@@ -31,13 +31,6 @@ QString readLog()
     QFile f(QStringLiteral("Corvane.log"));
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
-
-// The files mapped into this process.
-QString mappedFiles()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) ? QString::fromUtf8(maps.readAll()) : QString();
-}
 } // namespace
 
 class tst_Startup : public QObject
@@ -236,7 +229,7 @@ private slots:
         QString mapped;
         QObject rowContext;
         QTimer::singleShot(0, &rowContext, [&] {
-            mapped = mappedFiles();
+            mapped = testenv::mappedFiles();
             qApp->quit();
         });
         QCOMPARE(run_application(*qApp), 0);

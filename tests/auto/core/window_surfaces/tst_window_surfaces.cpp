@@ -8,18 +8,9 @@
 #include "test_env.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
-
-namespace {
-QString mappedFiles()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) ? QString::fromUtf8(maps.readAll()) : QString();
-}
-} // namespace
 
 class tst_WindowSurfaces : public QObject
 {
@@ -55,7 +46,7 @@ private slots:
         }
         QCOMPARE(surfaces, QList<QSurface::SurfaceType>{QSurface::RasterSurface});
         QVERIFY(painted);
-        const QString mapped = mappedFiles();
+        const QString mapped = testenv::mappedFiles();
         QVERIFY(mapped.contains(QStringLiteral("/libQt5XcbQpa.so")));
         QVERIFY2(!mapped.contains(QStringLiteral("_dri.so")) && !mapped.contains(QStringLiteral("/libGLX_mesa.so")),
                  "Mesa's OpenGL driver was loaded");
