@@ -1,5 +1,7 @@
 #include "video/library_loader.h"
 
+#include <QDebug>
+
 namespace library_loader {
 
 bool Symbols::load(const QStringList &libraryNames, QString *error)
@@ -23,6 +25,11 @@ QFunctionPointer Symbols::find(const char *symbol, QString *error) const
     }
     *error = QStringLiteral("%1 not found in %2").arg(QLatin1String(symbol), names.join(QStringLiteral(", ")));
     return nullptr;
+}
+
+void report_failure(const char *failure, const QString &why)
+{
+    qWarning().noquote() << failure << why;
 }
 
 } // namespace library_loader

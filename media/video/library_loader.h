@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDebug>
 #include <QLibrary>
 #include <QMutex>
 #include <QStringList>
@@ -29,6 +28,9 @@ private:
     QStringList names;
     std::vector<std::unique_ptr<QLibrary>> libraries;
 };
+
+// Logs a failed load: failure, then why.
+void report_failure(const char *failure, const QString &why);
 
 // The process's one load of a set of functions, thread-safe: the first load() resolves them from
 // the default names or those useNames() gave, and logs a failure once with its reason.
@@ -60,7 +62,7 @@ public:
             if (resolve(chosen, &functions, &why))
                 done.store(&functions);
             else
-                qWarning().noquote() << failure << why;
+                report_failure(failure, why);
         });
         if (error)
             *error = why;

@@ -1,8 +1,11 @@
 #include "own_display.h"
 
-#include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSet>
 #include <QThread>
+#include <QWidget>
 
 namespace {
 constexpr int kFirstDisplay = 90;    // above the numbers a desktop or a CI runner's server takes
@@ -31,4 +34,21 @@ OwnDisplay::~OwnDisplay()
 {
     m_server.terminate();
     m_server.waitForFinished(3000);
+}
+
+QImage OwnDisplay::screenOf(QWidget *widget)
+{
+    const QPoint origin = widget->mapToGlobal(QPoint(0, 0));
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(0, origin.x(), origin.y(), widget->width(), widget->height())
+        .toImage();
+}
+
+int OwnDisplay::distinctColours(const QImage &image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 7)
+        for (int x = 0; x < image.width(); x += 7)
+            colours.insert(image.pixel(x, y));
+    return colours.size();
 }

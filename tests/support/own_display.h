@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QImage>
 #include <QProcess>
+
+class QWidget;
 
 // An X server of the test's own for the whole process: a display number nobody holds, Xvfb at
 // 96 dpi, set as the process's display with Qt's X11 platform. Make it before the application
@@ -15,6 +18,13 @@ public:
 
     // The server's socket appeared within the wait.
     bool ready() const { return m_ready; }
+
+    // What the server's screen shows where the widget is: what reached the X server, not what
+    // the widget would paint.
+    static QImage screenOf(QWidget *widget);
+    // The colours of a grid of the picture's pixels, every 7th in each direction: a blank or
+    // unpainted area has one or two.
+    static int distinctColours(const QImage &image);
 
 private:
     QProcess m_server;

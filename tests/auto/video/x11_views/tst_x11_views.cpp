@@ -45,20 +45,6 @@ bool near(QColor a, QColor b)
     return qAbs(a.red() - b.red()) < 8 && qAbs(a.green() - b.green()) < 8 && qAbs(a.blue() - b.blue()) < 8;
 }
 
-QImage screenOf(QWidget *w)
-{
-    const QPoint origin = w->mapToGlobal(QPoint(0, 0));
-    return QGuiApplication::primaryScreen()->grabWindow(0, origin.x(), origin.y(), w->width(), w->height()).toImage();
-}
-
-int distinctColours(const QImage &image)
-{
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 7)
-        for (int x = 0; x < image.width(); x += 7)
-            colours.insert(image.pixel(x, y));
-    return colours.size();
-}
 } // namespace
 
 class tst_X11Views : public QObject
@@ -155,7 +141,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(started.count(), 1, kStartTimeoutMs);
         QVERIFY(w.findChild<QWidget *>(QStringLiteral("renderWidget"))->isVisible());
         QVERIFY(!w.findChild<QWidget *>(QStringLiteral("coverWidget"))->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(distinctColours(screenOf(&w)) > 8, kStartTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(OwnDisplay::distinctColours(OwnDisplay::screenOf(&w)) > 8, kStartTimeoutMs);
         w.player()->readMediaInfo();
         const QString shot = QDir::current().filePath(QStringLiteral("window.png"));
         w.snap(shot);
@@ -194,7 +180,7 @@ private slots:
             w.open();
             QTRY_VERIFY_WITH_TIMEOUT(!w.getImage().isNull(), kStartTimeoutMs);
             QTest::qWait(1500);
-            QVERIFY(screenOf(&w).save(QDir(dir).filePath(shot.second)));
+            QVERIFY(OwnDisplay::screenOf(&w).save(QDir(dir).filePath(shot.second)));
             w.close();
         }
     }
