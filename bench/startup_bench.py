@@ -3,7 +3,7 @@
 empty main window: the reference of the start-up aim), beside the same hello world with the
 tool's windows drawn by the CPU alone (hello_window_raster: the same options as the tool) and
 beside Qt's tutorial hello world (bench/hello_button.cpp, a button that reads "Hello world!",
-which lays out a text as well).
+which lays out a text as well), itself also built with the tool's options (hello_button_raster).
 
 For each platform (offscreen, and a real X server: Xvfb -dpi 96), the programs are started
 in turns, --runs times each, and for each start it measures
@@ -167,8 +167,9 @@ def main():
     programs = [("hello world", os.path.join(build, "bench", "hello_window")),
                 ("Corvane", os.path.join(build, "app", "Corvane")),
                 ("hello button", os.path.join(build, "bench", "hello_button")),
-                ("raster hello world", os.path.join(build, "bench", "hello_window_raster"))]
-    references = ("hello world", "hello button", "raster hello world")
+                ("raster hello world", os.path.join(build, "bench", "hello_window_raster")),
+                ("raster hello button", os.path.join(build, "bench", "hello_button_raster"))]
+    references = ("hello world", "hello button", "raster hello world", "raster hello button")
     if args.before:
         programs.append(("Corvane before", os.path.abspath(args.before)))
     for other in args.other:
@@ -178,7 +179,7 @@ def main():
     for path in [p for _, p in programs] + [probe]:
         if not os.path.exists(path):
             sys.exit(f"startup_bench: {path} is missing; build the targets Corvane hello_window hello_button "
-                     "hello_window_raster startup_probe")
+                     "hello_window_raster hello_button_raster startup_probe")
 
     root = tempfile.mkdtemp(prefix="startup_bench.")
     home = os.path.join(root, "home")
