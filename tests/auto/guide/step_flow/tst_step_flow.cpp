@@ -46,7 +46,8 @@ struct Wizard {
     Wizard()
     {
         window.show();
-        QTest::qWaitForWindowExposed(&window);
+        if (!QTest::qWaitForWindowExposed(&window))
+            qWarning("the wizard window was not exposed; the steps may not be laid out");
     }
     ButtomView *bar(int page) const { return child<ButtomView>(window, QStringLiteral("bottom_step%1").arg(page + 1)); }
     QPushButton *barButton(int page, const char *name) const { return child<QPushButton>(*bar(page), QLatin1String(name)); }
