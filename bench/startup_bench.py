@@ -2,8 +2,9 @@
 """Start-up of the tool beside a Qt hello world built the same way (bench/hello_window.cpp, an
 empty main window: the reference of the start-up aim), beside the same hello world with the
 tool's windows drawn by the CPU alone (hello_window_raster: the same options as the tool) and
-beside Qt's tutorial hello world (bench/hello_button.cpp, a button that reads "Hello world!",
-which lays out a text as well), itself also built with the tool's options (hello_button_raster).
+beside Qt's tutorial hello world (hello_button, bench/hello_window.cpp with HELLO_BUTTON: a
+button that reads "Hello world!", which lays out a text as well), itself also built with the
+tool's options (hello_button_raster).
 
 For each platform (offscreen, and a real X server: Xvfb -dpi 96), the programs are started
 in turns, --runs times each, and for each start it measures
