@@ -14,8 +14,11 @@ constexpr int kSocketWaits = 100;    // of 50 ms: Xvfb comes up in well under a 
 
 OwnDisplay::OwnDisplay()
 {
+    // A socket left by a server that did not end cleanly counts as taken too: the wait below
+    // would find it before the new server listens.
     int display = kFirstDisplay + int(QCoreApplication::applicationPid() % 100);
-    while (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(display)))
+    while (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(display))
+           || QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display)))
         ++display;
     m_server.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(display), QStringLiteral("-screen"),
                                             QStringLiteral("0"), QStringLiteral("1280x800x24"), QStringLiteral("-dpi"),
