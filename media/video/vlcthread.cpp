@@ -221,7 +221,7 @@ bool VlcThread::initVlc()
         frameContext->height = bufferHeight;
         frameContext->buffer.assign(size_t(bufferWidth) * size_t(bufferHeight) * 4, 0);
         vlc()->libvlc_video_set_callbacks(player, &VlcThread::lockPicture, &VlcThread::unlockPicture,
-                                   &VlcThread::displayPicture, frameContext);
+                                          &VlcThread::displayPicture, frameContext);
         vlc()->libvlc_video_set_format(player, "RV32", unsigned(bufferWidth), unsigned(bufferHeight), unsigned(bufferWidth * 4));
     } else {
         if (!windowId) {
@@ -482,7 +482,7 @@ void VlcThread::snap(const QString &file)
     QMutexLocker locker(&playerMutex);
     if (vlcPlayer)
         vlc()->libvlc_video_take_snapshot(vlcPlayer, 0, file.toUtf8().constData(), unsigned(videoWidth.load()),
-                                   unsigned(videoHeight.load()));
+                                          unsigned(videoHeight.load()));
 }
 
 // ---------------------------------------------------------------------------------------------

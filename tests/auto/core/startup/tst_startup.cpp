@@ -204,9 +204,10 @@ private slots:
     }
 
     // Libraries that only a later action needs are not loaded by the time the window shows: FFmpeg
-    // (the first connect's open loads it), libVLC (the first preview's start), OpenCV's image file module (GDAL, GDCM ...; picture
-    // files go through Qt) and the network bearer plugins with D-Bus (the lectern page's first
-    // request makes the HTTP client). The detector's modules are, as it is built before main().
+    // (the first connect's open loads it), libVLC (the first preview's start), OpenCV's image file
+    // module (GDAL, GDCM ...; picture files go through Qt) and the network bearer plugins with
+    // D-Bus (the lectern page's first request makes the HTTP client). The detector's modules are,
+    // as it is built before main().
     void onlyWhatTheStartNeeds_data()
     {
         QTest::addColumn<QString>("library");

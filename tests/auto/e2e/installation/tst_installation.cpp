@@ -257,14 +257,17 @@ class tst_Installation : public QObject
         const QString dir = qEnvironmentVariable("CORVANE_SHOT_DIR");
         if (dir.isEmpty() || !w)
             return;
-        // The step's pictures, as the installer waits for them.
-        QTest::qWaitFor(
+        // The step's pictures, as the installer waits for them; a shot without them still shows
+        // the step, and says so.
+        const bool pictures = QTest::qWaitFor(
             [w] {
                 const QList<VlcWidget *> players = w->findChildren<VlcWidget *>();
                 return std::all_of(players.begin(), players.end(),
                                    [](const VlcWidget *p) { return !p->isVisible() || !p->getImage().isNull(); });
             },
             kStepMs);
+        if (!pictures)
+            qWarning("shot %s: a shown picture did not arrive", name);
         QTest::qWait(300); // a picture or two more
         const QString file = QStringLiteral("%1-%2.png").arg(++shots, 2, 10, QLatin1Char('0')).arg(QLatin1String(name));
         QVERIFY(w->grab().save(QDir(dir).filePath(file)));
