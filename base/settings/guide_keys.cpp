@@ -19,6 +19,17 @@ const config::KeyRow &row_of(const Key &k)
     return *row;
 }
 
+enum class Absent { ReadEmpty, Skipped };
+
+void read_into(QSettings &settings, const std::vector<Key> &keys, config::Stored &stored, Absent absent)
+{
+    for (const Key &k : keys) {
+        const QString key = full_key(k);
+        if (absent == Absent::ReadEmpty || settings.contains(key))
+            config::read_key(row_of(k), config::text_of(settings.value(key)), stored);
+    }
+}
+
 std::vector<Key> teacher(std::initializer_list<const char *> keys)
 {
     std::vector<Key> out;
@@ -84,8 +95,12 @@ const std::vector<Key> &option_keys()
 
 void read_keys_into(QSettings &settings, const std::vector<Key> &keys, config::Stored &stored)
 {
-    for (const Key &k : keys)
-        config::read_key(row_of(k), config::text_of(settings.value(full_key(k))), stored);
+    read_into(settings, keys, stored, Absent::ReadEmpty);
+}
+
+void read_held_keys_into(QSettings &settings, const std::vector<Key> &keys, config::Stored &stored)
+{
+    read_into(settings, keys, stored, Absent::Skipped);
 }
 
 QString read(QSettings &settings, config::Stored &stored)

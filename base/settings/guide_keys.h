@@ -37,6 +37,9 @@ const std::vector<Key> &option_keys();
 QString read(QSettings &settings, config::Stored &stored);
 // Only the given keys, by their rows' rules.
 void read_keys_into(QSettings &settings, const std::vector<Key> &keys, config::Stored &stored);
+// Only the given keys the file holds: a key it does not hold (no file, a write that failed)
+// leaves its value as it was.
+void read_held_keys_into(QSettings &settings, const std::vector<Key> &keys, config::Stored &stored);
 // written_keys from the values; every other key of the file keeps its value.
 void write(QSettings &settings, const config::Stored &stored);
 

@@ -89,7 +89,9 @@ void SettingsFile::take_wizard_keys()
     QSettings settings(settings_file_path(), QSettings::IniFormat);
     m_loading_config = true;
     config::Stored stored = gather();
-    guide_keys::read_keys_into(settings, guide_keys::option_keys(), stored);
+    // A key the wizard could not store (no file, an unwritable folder) is no value of 0: the
+    // window's own stays, and its next Apply sends it.
+    guide_keys::read_held_keys_into(settings, guide_keys::option_keys(), stored);
     distribute(stored);
     emit teacher_group_loaded();
     emit student_group_loaded();

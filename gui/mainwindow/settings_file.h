@@ -66,8 +66,9 @@ public:
     SettingsFile(QWidget *form_root, CameraPorts &ports, const Values &values);
 
     void load_config();
-    // The first-run wizard finished and stored its keys: they are read again into the values
-    // and shown, as a load does (nothing is marked changed).
+    // The first-run wizard finished and stored its keys: those the file holds are read again
+    // into the values and shown, as a load does (nothing is marked changed); a key it does not
+    // hold leaves the value as it was.
     void take_wizard_keys();
     // Rewrites the whole file; false (and the previous file kept) when it could not be written.
     bool save_config();

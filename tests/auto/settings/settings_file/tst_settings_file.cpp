@@ -1,15 +1,20 @@
 // The settings file object on the bare form: what a load leaves in the settings no control holds
-// (the ports in use, the customer models, the student points, the upgrade choices), and that a
-// save writes them back as they were read. How one stored text is read (port decisions, customer
+// (the ports in use, the customer models, the student points, the upgrade choices), that a save
+// writes them back as they were read, and that the wizard's keys a file lacks leave the window's
+// values for its next Apply. How one stored text is read (port decisions, customer
 // model names) is pinned in tst_settings_codecs; the rows here show the load hands it on.
+#include "camera_slot_setup.h"
+#include "features_shell.h"
 #include "folder_faults.h"
 #include "form_host.h"
 #include "mainwindow/settings_file.h"
+#include "mainwindow/window_features.h"
 #include "model/camera_ports.h"
 #include "model/camera_slots.h"
 #include "recording_presenter.h"
 #include "settings/settings_path.h"
 #include "settings/unreadable_config.h"
+#include "sim_camera.h"
 #include "test_env.h"
 
 #include <QDir>
@@ -18,6 +23,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -133,6 +139,44 @@ void removeAsides()
             QFile::remove(entry.filePath());
     }
 }
+
+// The window's features on the form with its two pano cameras simulated: what their next
+// Applies send of the keys the wizard stores.
+struct Window {
+    FormHost host;
+    FeaturesShell shell;
+    std::unique_ptr<WindowFeatures> features = std::make_unique<WindowFeatures>(host.ui, &host.window, shell);
+    SimCamera teacher{QStringLiteral("127.0.0.61")};
+    SimCamera student{QStringLiteral("127.0.0.62")};
+    Window()
+    {
+        if (!teacher.start() || !student.start())
+            qWarning() << "the simulated cameras did not start:" << teacher.lastError() << student.lastError();
+        const camslot::Cameras cameras = camslot::of(*features, &host.window);
+        camslot::attach(cameras, camslot::Slot::TeacherPano, teacher.address());
+        camslot::attach(cameras, camslot::Slot::StudentPano, student.address());
+    }
+    // Both Applies, and the items the wizard's keys give as the cameras took them.
+    QStringList applied()
+    {
+        const auto blocks = [](const SimCamera &camera) {
+            int n = 0;
+            for (const SimMessage &m : camera.received())
+                n += m.isText() && m.text().contains(QLatin1String("set_tracking_config_file")) ? 1 : 0;
+            return n;
+        };
+        const int teacherBlocks = blocks(teacher), studentBlocks = blocks(student);
+        host.ui->teacher_apply_Button->click();
+        host.ui->student_apply_Button->click();
+        if (!QTest::qWaitFor([&] { return blocks(teacher) > teacherBlocks && blocks(student) > studentBlocks; }, 3000))
+            return {QStringLiteral("no block came")};
+        QStringList items;
+        for (const char *key : {"time_to_pano_delay", "board_detect_time", "board_continue_time", "auto_tracking"})
+            items << QStringLiteral("teacher %1=%2").arg(key, teacher.value("teacher_parameter", key));
+        items << "student feature_continue_max_time=" + student.value("student_parameter", "feature_continue_max_time");
+        return items;
+    }
+};
 
 } // namespace
 
@@ -428,6 +472,43 @@ private slots:
         QCOMPARE(pipe ? pipe->reads() : 0, 0);
         readOnly.reset();
         removeAsides();
+    }
+
+    // The wizard finished but the file lacks its keys: its write failed (an unwritable folder
+    // with an earlier file left, or none at all) or the file is gone. A key the file does not
+    // hold leaves the window's value, and the next Apply sends it; a key it holds is taken.
+    void wizardKeysTheFileLacks_data()
+    {
+        QTest::addColumn<QString>("left");      // the file the wizard left; empty: none
+        QTest::addColumn<QStringList>("taken"); // block items the file's keys give
+        QTest::newRow("no file") << QString() << QStringList();
+        QTest::newRow("an earlier file, one of the keys")
+            << QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTarget_Lost_Timeout=9\n")
+            << QStringList{"teacher time_to_pano_delay=9"};
+    }
+    void wizardKeysTheFileLacks()
+    {
+        QFETCH(QString, left);
+        QFETCH(QStringList, taken);
+        testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTarget_Lost_Timeout=7\n"
+                                               "Starting_Up_Track=1\nBoard_Detect_Time=4\nBoard_Detect_Time_Index=3\n"
+                                               "Board_Hold_Time=6\nBoard_Hold_Time_Index=5\n"
+                                               "[STUDENT_CONF]\nContinue_Time=40\n"));
+        RecordingPresenter boxes;
+        Window w;
+        w.features->settings().load_config();
+        const QStringList before = w.applied();
+        QVERIFY(!before.contains(QStringLiteral("teacher time_to_pano_delay=0")));
+        if (left.isEmpty())
+            testenv::removeConfigIni();
+        else
+            testenv::writeConfigIni(left);
+        w.features->settings().take_wizard_keys();
+        QStringList expected = before;
+        for (const QString &item : taken)
+            expected.replaceInStrings(QRegularExpression("^" + item.section('=', 0, 0) + "=.*"), item);
+        QCOMPARE(w.applied(), expected);
+        QVERIFY(boxes.shown.isEmpty());
     }
 
     // No file: the window's defaults run once, the upgrade group starts as a fresh installation.
