@@ -12,6 +12,7 @@
 #include <QDebug>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QScopeGuard>
 #include <QStackedWidget>
 
 namespace {
@@ -197,6 +198,12 @@ void DirectorPage::director_apply()
         return;
     qDebug() << "GuideConfig::saveDirectorParams";
     const QString block = wizard_blocks::director_block(section(), m_addresses);
+    if (m_sends++ == 0)
+        emit sending(true);
+    const auto ended = qScopeGuard([this] {
+        if (--m_sends == 0)
+            emit sending(false);
+    });
     struct SideSend {
         Slot pano;
         const char *routing;

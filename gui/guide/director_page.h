@@ -74,6 +74,9 @@ signals:
     // student_apply_pending).
     void teacher_request_sent();
     void student_request_sent();
+    // A send of the block began (true) or ended (false): its waits handle events, and the
+    // wizard must not finish or move meanwhile, or the send goes on to cameras it let go.
+    void sending(bool under_way);
 };
 
 // The director strategy page of the wizard: the director block built from it and sent to both
@@ -123,6 +126,7 @@ private:
     const QStackedWidget &m_pages;
     QWidget *m_window;
     bool director_params_changed = false;
+    int m_sends = 0; // sends under way: an edit during a send's wait sends the block again inside it
     // One validator per rule, made once: every reply used to make twenty new ones.
     QRegularExpressionValidator *m_validators[3] = {};
 };

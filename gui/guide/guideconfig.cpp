@@ -320,6 +320,7 @@ void GuideConfig::connect_data_steps()
     connect(replies.get(), &WizardRepliesSignals::tracking_status, this, &GuideConfig::tracking_status);
     connect(camera_settings.get(), &CameraSettingsStep::pano_address_edited, this, &GuideConfig::pano_address_edited);
     connect(camera_settings.get(), &CameraSettingsStep::layout_chosen, director_page.get(), &DirectorPage::set_layout);
+    connect(director_page.get(), &DirectorPageSignals::sending, step_flow.get(), &StepFlow::set_page_sending);
     connect(camera_settings.get(), &CameraSettingsStep::layout_chosen, this, &GuideConfig::update_data_addresses);
 }
 

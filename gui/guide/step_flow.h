@@ -62,9 +62,9 @@ signals:
 // and starts the step's entry work, the last step's Apply and the exit button ask whether to
 // finish. Page i of the stack is step i of the list.
 //
-// The address check of Next and the entry work handle events while they wait: Next, Back, a
-// click in the list, Apply and the exit button do nothing meanwhile, and a page shown during an
-// entry has its own entry run right after it.
+// The address check of Next, the entry work and a page's send handle events while they wait:
+// Next, Back, a click in the list, Apply and the exit button do nothing meanwhile, and a page
+// shown during an entry has its own entry run right after it.
 class StepFlow : public StepFlowSignals
 {
     Q_DECLARE_TR_FUNCTIONS(GuideConfig)
@@ -102,8 +102,10 @@ public:
     void show_first_step();
     // While the wizard finishes, no move and no second finish.
     void hold(bool held) { m_held = held; }
-    // A move, an address check or an entry is under way.
-    bool busy() const { return m_checking || m_entering || m_held; }
+    // A page sends and waits (the director block): no move and no finish meanwhile.
+    void set_page_sending(bool sending) { m_page_sending = sending; }
+    // A move, an address check, an entry or a page's send is under way.
+    bool busy() const { return m_checking || m_entering || m_held || m_page_sending; }
 
 private:
     void init_step_tree();
@@ -133,6 +135,7 @@ private:
     bool m_checking = false;
     bool m_entering = false;
     bool m_held = false;
+    bool m_page_sending = false;
     bool m_finish_shown = false; // the last bar's Apply says "Guide Finish"
     int m_pending_entry = -1;
 };

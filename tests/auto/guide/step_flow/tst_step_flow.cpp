@@ -1,12 +1,15 @@
 // The wizard's step flow and camera settings step, driven through the form as an installer does:
 // Next, Back and clicks in the step list in each camera layout (the two-camera layout skips the
 // calibration steps), the address check of the first step, the layout's rows and camera choices,
-// the director port field, and what a wait inside a check or an entry lets through.
+// the director port field, and what a wait inside a check, an entry or the director send lets
+// through.
 #include "core/reachability.h"
+#include "core/time_scale.h"
 #include "guide/buttomview.h"
 #include "guide/guideconfig.h"
 #include "shared_scene.h"
 #include "model/guide_data_update_manage.h"
+#include "net/wizard_link.h"
 #include "recording_presenter.h"
 #include "support/resources.h"
 #include "test_env.h"
@@ -14,11 +17,15 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QTranslator>
 #include <QValidator>
 #include <QtTest>
+
+using camera_slot::Slot;
 
 namespace {
 
@@ -340,6 +347,50 @@ private slots:
         QCOMPARE(w.steps->currentIndex(), 2);
         QCOMPARE(finished.count(), 0);
         QVERIFY(!boxes.texts().contains(QStringLiteral("Exiting the wizard configuration,other operations will be interrupted!")));
+    }
+
+    // The director block goes to one pano, waits with events handled, then goes to the other:
+    // the last Apply, the exit or the close button meanwhile are refused, so the wizard neither
+    // finishes under the send nor leaves boxes of its cameras over the main window; once the
+    // send is over the finish goes through.
+    void directorSendLetsNoFinishIn_data()
+    {
+        QTest::addColumn<QString>("during");
+        QTest::newRow("Guide Finish") << "finish";
+        QTest::newRow("the exit") << "exit";
+        QTest::newRow("the close button") << "close";
+    }
+    void directorSendLetsNoFinishIn()
+    {
+        QFETCH(QString, during);
+        timescale::setFactor(0.01);
+        const auto realTime = qScopeGuard([] { timescale::setFactor(1); });
+        testenv::writeConfigIni(iniFor(1));
+        Wizard w;
+        WizardLink &link = w.window.camera_link();
+        for (const auto &[pano, address] : {std::pair{Slot::TeacherPano, "127.0.0.72"}, {Slot::StudentPano, "127.0.0.74"}}) {
+            link.set_destination(pano, QLatin1String(address));
+            link.set_connected(pano, true);
+        }
+        w.act(QStringLiteral("t12"));
+        QVERIFY(w.barButton(12, "apply")->isVisible());
+        QSignalSpy finished(&w.window, &GuideConfig::setupCompleted);
+        boxes.answerNext(QMessageBox::Ok);
+        QTimer::singleShot(0, &w.window, [&] {
+            if (during == QLatin1String("finish"))
+                w.barButton(12, "apply")->click();
+            else if (during == QLatin1String("exit"))
+                child<QPushButton>(w.window, QStringLiteral("exit_pushButton"))->click();
+            else
+                w.window.close();
+        });
+        child<QLineEdit>(w.window, QStringLiteral("director_server_IP_Edit"))->setText(QStringLiteral("127.0.0.9"));
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(w.window.isVisible());
+        QCOMPARE(boxes.texts(), QStringList());
+        w.barButton(12, "apply")->click();
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Config is complete. Do you want to go to the home page now?")});
     }
 
     // A side that tracks locks its options; the teacher's focus and lost-action boxes follow the
