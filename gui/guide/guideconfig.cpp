@@ -465,7 +465,7 @@ void GuideConfig::connect_command_objects()
     connect(p, &WizardPreviewsSignals::crop_status_asked, replies.get(), &WizardReplies::crop_preview_connected);
     connect(p, &WizardPreviewsSignals::crop_status_forgotten, replies.get(), &WizardReplies::crop_preview_closed);
     connect(p, &WizardPreviewsSignals::tracking_overlay_reset_wanted, student_area.get(),
-            [this](Side) { student_area->reset_track_overlay(); });
+            &StudentAreaStep::tracking_test_pano_gone);
     connect(camera_settings.get(), &CameraSettingsStep::layout_chosen, p, &WizardPreviews::set_layout);
     connect(this, &GuideConfig::tracking_stop_wanted, k, [k](Side side) { k->startTrack(side, false); });
     connect(this, &GuideConfig::previews_close_wanted, p, [p](Side side) {

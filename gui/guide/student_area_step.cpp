@@ -331,3 +331,10 @@ void StudentAreaStep::hide_tracking_overlay(camera_slot::Side side)
         box->setChecked(false);
 }
 
+void StudentAreaStep::tracking_test_pano_gone(camera_slot::Side side)
+{
+    hide_tracking_overlay(side);
+    if (side == camera_slot::Side::Teacher)
+        reset_track_overlay();
+}
+

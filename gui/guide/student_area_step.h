@@ -89,6 +89,10 @@ public:
     // The side's tracking-region overlay box unchecked (its handler runs): the finish, and an
     // edit of the address that names the side's panorama picture.
     void hide_tracking_overlay(camera_slot::Side side);
+    // The side's tracking-test pano preview is about to let its camera go: the side's overlay
+    // box unchecked while the camera is still there (so its handler runs without a warning),
+    // and for the teacher the teacher overlay reset. The other side's overlay stays.
+    void tracking_test_pano_gone(camera_slot::Side side);
 
     void on_student_track_region_radioButton_clicked(bool checked);
     void on_student_shield_region_radioButton_clicked(bool checked);

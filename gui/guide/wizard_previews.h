@@ -101,7 +101,7 @@ signals:
     void crop_status_asked(camera_slot::Side side);
     void crop_status_forgotten(camera_slot::Side side);
     void teacher_crop_lock_wanted(bool locked);
-    // The side's tracking overlay reset as its tracking-test pano went.
+    // The side's tracking-test pano is about to go (still connected): its tracking overlay off.
     void tracking_overlay_reset_wanted(camera_slot::Side side);
 };
 

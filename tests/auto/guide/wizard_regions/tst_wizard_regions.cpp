@@ -1,7 +1,8 @@
 // The wizard's region editing on the main window's scene and its student area over the student
 // preview, on the wizard's form without the frame: a reply's regions displayed (out of bounds:
 // the default), boxes that hide and bring back a region where it was, a shield never drawn put
-// into drawing, the mouse at the wizard's own coordinates, and the overlays as painted.
+// into drawing, the mouse at the wizard's own coordinates, the overlays as painted and put away
+// as a side's tracking-test pano goes.
 #include "guide/student_area_step.h"
 #include "guide/teacher_region_step.h"
 #include "boxes_tracking.h"
@@ -16,6 +17,7 @@
 
 using camera_slot::Slot;
 using region_geometry::RegionRect;
+Q_DECLARE_METATYPE(camera_slot::Side)
 
 namespace {
 
@@ -175,6 +177,37 @@ private slots:
         QCOMPARE(shot.pixelColor(92, 192), QColor(Qt::green));   // corner 0's marker (100, 200)
         r.ui.student_show_region_checkBox->setChecked(false);
         QVERIFY(r.ui.student_pano_region_widget->grab().toImage().pixelColor(92, 192) != QColor(Qt::green));
+    }
+
+    // A side's tracking-test pano goes (still connected as it goes): that side's overlay box is
+    // unchecked without a warning; the teacher overlay forgets its regions only when the teacher
+    // pano goes.
+    void trackingTestPanoGone_data()
+    {
+        QTest::addColumn<camera_slot::Side>("side");
+        QTest::addColumn<bool>("teacherBox");
+        QTest::addColumn<bool>("studentBox");
+        QTest::addColumn<bool>("teacherShield"); // the teacher overlay's shield still in use
+        QTest::newRow("teacher pano") << camera_slot::Side::Teacher << false << true << false;
+        QTest::newRow("student pano") << camera_slot::Side::Student << true << false << true;
+    }
+    void trackingTestPanoGone()
+    {
+        QFETCH(camera_slot::Side, side);
+        QFETCH(bool, teacherBox);
+        QFETCH(bool, studentBox);
+        QFETCH(bool, teacherShield);
+        Regions r;
+        r.ui.teacher_shield_one_checkBox->setChecked(false);
+        r.ui.teacher_shield_one_checkBox->click();
+        QVERIFY(r.teacher->flags().shield_region_enabled[0]);
+        r.ui.teacher_show_tracking_region_checkBox->setChecked(true);
+        r.ui.student_show_tracking_region_checkBox->setChecked(true);
+        r.student->tracking_test_pano_gone(side);
+        QCOMPARE(r.ui.teacher_show_tracking_region_checkBox->isChecked(), teacherBox);
+        QCOMPARE(r.ui.student_show_tracking_region_checkBox->isChecked(), studentBox);
+        QCOMPARE(r.teacher->flags().shield_region_enabled[0], teacherShield);
+        QVERIFY(r.boxes.shown.isEmpty());
     }
 
     // The teacher regions over the teacher tracking-test preview, on that step only: the
