@@ -395,8 +395,7 @@ void GuideConfig::tracking_status(Side side, bool start, bool stop, bool error)
             setGuideEnabledStatus(type, false);
             keys->set_tracking_shown(side, true);
         } else {
-            // Tracking the wizard did not start is stopped.
-            keys->set_tracking_shown(side, false);
+            // Tracking the wizard did not start is stopped as the box's untick stops it.
             emit tracking_stop_wanted(side);
         }
         if (teacher)
@@ -467,7 +466,7 @@ void GuideConfig::connect_command_objects()
     connect(p, &WizardPreviewsSignals::tracking_overlay_reset_wanted, student_area.get(),
             &StudentAreaStep::tracking_test_pano_gone);
     connect(camera_settings.get(), &CameraSettingsStep::layout_chosen, p, &WizardPreviews::set_layout);
-    connect(this, &GuideConfig::tracking_stop_wanted, k, [k](Side side) { k->startTrack(side, false); });
+    connect(this, &GuideConfig::tracking_stop_wanted, k, &WizardCommandKeys::stop_unasked_tracking);
     connect(this, &GuideConfig::previews_close_wanted, p, [p](Side side) {
         if (side == Side::Teacher)
             p->close_teacher_previews();

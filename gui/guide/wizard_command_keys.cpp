@@ -387,6 +387,15 @@ void WizardCommandKeys::show_tracking_changed(Side side, int state)
     emit pages_locked(side, start);
 }
 
+void WizardCommandKeys::stop_unasked_tracking(Side side)
+{
+    QCheckBox *box = side == Side::Student ? ui.student_show_tracking_checkBox : ui.teacher_show_tracking_checkBox;
+    if (box->isChecked())
+        box->setChecked(false);
+    else
+        show_tracking_changed(side, Qt::Unchecked);
+}
+
 void WizardCommandKeys::startTrack(Side side, bool start)
 {
     qDebug() << (side == Side::Student ? "GuideConfig::startTrack-> student_panoDest"

@@ -137,6 +137,12 @@ public:
     // stop goes out again (or the warning comes without the pano camera).
     void set_tracking_shown(camera_slot::Side side, bool shown);
 
+    // A tracking status said start where the wizard started none: the side's box unticked and
+    // its handler run with 0, as an untick by the installer runs it (the stop, the run state
+    // stopped, the pages unlocked; without the pano camera only the warning). Once: unticking a
+    // ticked box runs the handler already.
+    void stop_unasked_tracking(camera_slot::Side side);
+
     // startTrack: the side's block to the side's own pano camera.
     void startTrack(camera_slot::Side side, bool start);
 

@@ -1,8 +1,9 @@
 // The wizard's pages wired in its frame, against simulated cameras: the installer picks a mode,
 // edits the teacher and student options, goes to the director step and finishes; each pano
 // camera then holds the values the pages show, both received the director block, and
-// config.ini keeps the options the wizard stores. A change of the borrowed region scene is the
-// wizard's only while it shows. Everything runs in the test's own network namespace.
+// config.ini keeps the options the wizard stores. A tracking status that says start where the
+// wizard started none stops it as the box's untick does. A change of the borrowed region scene
+// is the wizard's only while it shows. Everything runs in the test's own network namespace.
 #include "core/reachability.h"
 #include "core/time_scale.h"
 #include "guide/guideconfig.h"
@@ -167,6 +168,51 @@ private slots:
         QCOMPARE(child<QComboBox>(again, QStringLiteral("target_lost_action_comboBox"))->currentIndex(), teacherLost);
         QCOMPARE(child<QSpinBox>(again, QStringLiteral("student_feature_continue_time_label"))->value(), continueTime);
         QVERIFY(child<QToolButton>(again, modeButton)->isChecked());
+    }
+
+    // A tracking status says start where the wizard started none: the side's show-tracking
+    // handler runs with 0, as the box's untick runs it: the stop goes to the side's pano and the
+    // side's pages unlock; with the pano gone only the warning comes.
+    void unaskedTrackingStopped_data()
+    {
+        QTest::addColumn<bool>("student");
+        QTest::addColumn<bool>("connected");
+        QTest::addColumn<int>("stops");
+        QTest::addColumn<QStringList>("warnings");
+        const QStringList none;
+        QTest::newRow("teacher") << false << true << 1 << none;
+        QTest::newRow("student") << true << true << 1 << none;
+        QTest::newRow("teacher pano gone") << false << false << 0 << QStringList{"Please connect the camera"};
+    }
+    void unaskedTrackingStopped()
+    {
+        QFETCH(bool, student);
+        QFETCH(bool, connected);
+        QFETCH(int, stops);
+        QFETCH(QStringList, warnings);
+        boxes.clear();
+        testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=0\nTracking_Number_Camera=1\n"));
+        const QString address = student ? kStudentPano : kTeacherPano;
+        SimCamera camera(address);
+        QVERIFY2(camera.start(), qPrintable(camera.lastError()));
+        SharedScene scene;
+        GuideConfig wizard(scene);
+        const Slot pano = student ? Slot::StudentPano : Slot::TeacherPano;
+        if (connected) {
+            wizard.camera_link().set_destination(pano, address);
+            wizard.camera_link().set_connected(pano, true);
+        }
+        // The side's pages locked, as a tracking test leaves them.
+        wizard.setGuideEnabledStatus(student ? 1 : 0, false);
+        QWidget *option = child(wizard, student ? QStringLiteral("student_target_lost_action_comboBox")
+                                                : QStringLiteral("target_lost_action_comboBox"));
+        QVERIFY(!option->isEnabled());
+        const QString section = student ? QStringLiteral("student_parameter") : QStringLiteral("teacher_parameter");
+        wizard.resolver_param((section + "\n" + section.section('_', 0, 0) + "_tracking_status=start").toUtf8());
+        QCOMPARE(boxes.texts(), warnings);
+        QCOMPARE(option->isEnabled(), connected);
+        QTRY_COMPARE_WITH_TIMEOUT(count(camera, "command=stop"), stops, kWaitMs);
+        QCOMPARE(count(camera, "command=start"), 0);
     }
 
     // The region scene is the window's too: a region moved there while the wizard is hidden is
