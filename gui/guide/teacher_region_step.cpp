@@ -159,6 +159,15 @@ void TeacherRegionStep::add_region(Pen pen, const QString &name, const RegionRec
     scene()->addGraphicsRectItem(name, r.x, r.y, r.w, r.h, pen);
 }
 
+void TeacherRegionStep::replace_region(Pen pen, const QString &name, const RegionRect &r)
+{
+    prepare(name, true);
+    // The scene records a new item under its current region's name: without this the item
+    // would be recorded under the last name drawn, and go when that region is drawn anew.
+    prepare(name, false);
+    add_region(pen, name, r);
+}
+
 void TeacherRegionStep::start_drawing(Pen pen)
 {
     scene()->setItemType(pen);
@@ -467,8 +476,7 @@ void TeacherRegionStep::place_region(Kind kind, int index, const QRect &scene_re
     const RegionRect r = rect_of(scene_rect);
     (board ? teacher_display_region.board[size_t(index)] : teacher_display_region.shield[size_t(index)]) = r;
     (board ? m_flags.board_region_enabled[size_t(index)] : m_flags.shield_region_enabled[size_t(index)]) = true;
-    prepare(name, true);
-    add_region(board ? BoardPen : ShieldPen, name, r);
+    replace_region(board ? BoardPen : ShieldPen, name, r);
     (board ? board_box(index) : shield_box(index))->setChecked(true);
 }
 
@@ -486,7 +494,6 @@ void TeacherRegionStep::place_tracking_region(const QRect &scene_rect)
 {
     const QString name = name_of(kTrackingName);
     teacher_display_region.tracking = rect_of(scene_rect);
-    prepare(name, true);
-    add_region(TrackingPen, name, teacher_display_region.tracking);
+    replace_region(TrackingPen, name, teacher_display_region.tracking);
     ui.teacher_track_region_radioButton->setChecked(true);
 }

@@ -121,6 +121,8 @@ private:
     // The name becomes the next drawing's (remove false), or its items go (remove true).
     void prepare(const QString &name, bool remove);
     void add_region(Pen pen, const QString &name, const region_geometry::RegionRect &r);
+    // The items of the name go, and one is drawn anew under the name.
+    void replace_region(Pen pen, const QString &name, const region_geometry::RegionRect &r);
     void start_drawing(Pen pen);
     // The region is redrawn where it was collected, or drawn anew when it never was.
     void put_back(Pen pen, const QString &name, const region_geometry::RegionRect &stored, const char *log_label);

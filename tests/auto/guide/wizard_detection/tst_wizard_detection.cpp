@@ -2,16 +2,20 @@
 // simulated teacher pano's 1920 by 1080 RTSP picture on port 554, the program's one detector with
 // a generated model whose detections are known (written into the working folder before the
 // program starts, as the detector reads it before main), the regions placed on a real region
-// scene in the step's view; without a model, or with nothing found, the installer is told and
-// the regions stay. With CORVANE_SHOT_DIR set it saves the region, preset and student area pages.
+// scene in the step's view, and through the wizard's own region editing on the window's scene;
+// without a model, or with nothing found, the installer is told and the regions stay. With
+// CORVANE_SHOT_DIR set it saves the region, preset and student area pages.
 #include "core/reachability.h"
 #include "core/time_scale.h"
 #include "detection/yolo.h"
 #include "generated_model.h"
+#include "guide/teacher_region_step.h"
 #include "guide/wizard_command_keys.h"
 #include "guide/wizard_detection.h"
 #include "guide/wizard_previews.h"
 #include "regions/customgraphicsscene.h"
+#include "regions/rectfmanage.h"
+#include "shared_scene.h"
 #include "video/vlcwidget.h"
 #include "wizard_rig.h"
 
@@ -19,6 +23,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QGraphicsItem>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -80,15 +85,23 @@ struct SceneRig : WizardRig {
 };
 
 struct Rig : SceneRig {
-    WizardCommandKeys keys{CORVANE_FORM_WIDGETS(WizardCommandKeys, WIZARD_COMMAND_KEYS_WIDGETS, ui), link, *this, &window};
-    WizardPreviews previews{CORVANE_FORM_WIDGETS(WizardPreviews, WIZARD_PREVIEWS_WIDGETS, ui), link, keys, *this, &window};
-    WizardDetection detection;
+    // With own regions the wizard's region editing itself, on the window's scene, in place of
+    // the recorder.
+    SharedScene windowScene;
+    std::unique_ptr<TeacherRegionStep> step;
+    WizardRegions &regions;
+    WizardCommandKeys keys{CORVANE_FORM_WIDGETS(WizardCommandKeys, WIZARD_COMMAND_KEYS_WIDGETS, ui), link, regions, &window};
+    WizardPreviews previews{CORVANE_FORM_WIDGETS(WizardPreviews, WIZARD_PREVIEWS_WIDGETS, ui), link, keys, regions, &window};
+    std::unique_ptr<WizardDetection> detection;
     int owed = 0;
-    explicit Rig(YOLO &detector)
-        : detection(CORVANE_FORM_WIDGETS(WizardDetection, WIZARD_DETECTION_WIDGETS, ui), link, keys, previews, *this,
-                    detector, &window)
+    explicit Rig(YOLO &detector, bool ownRegions = false)
+        : step(ownRegions ? std::make_unique<TeacherRegionStep>(
+                                CORVANE_FORM_WIDGETS(TeacherRegionStep, TEACHER_REGION_STEP_WIDGETS, ui), windowScene,
+                                link, *ui->teacher_show_region_checkBox)
+                          : nullptr)
+        , regions(step ? static_cast<WizardRegions &>(*step) : *this)
     {
-        QObject::connect(&detection, &WizardDetection::params_changed, [this] { ++owed; });
+        use(detector);
         QObject::connect(&previews, &WizardPreviews::pad_enabled_wanted, &keys, &WizardCommandKeys::set_pad_enabled);
         QObject::connect(&previews, &WizardPreviews::presets_enabled_wanted, &keys, &WizardCommandKeys::set_presets_enabled);
         link.set_layout(1);
@@ -108,7 +121,35 @@ struct Rig : SceneRig {
         return QTest::qWaitFor([&] { return !previews.teacher_region_picture().isNull(); }, kPictureMs);
     }
     QStringList placed() const { return regionCalls.filter(QRegularExpression("^(clear|board|shield|forget|tracking)")); }
+    // The next runs with this detector.
+    void use(YOLO &detector)
+    {
+        detection = std::make_unique<WizardDetection>(CORVANE_FORM_WIDGETS(WizardDetection, WIZARD_DETECTION_WIDGETS, ui),
+                                                      link, keys, previews, regions, detector, &window);
+        QObject::connect(detection.get(), &WizardDetection::params_changed, [this] { ++owed; });
+    }
+    // A region item of the window's scene as drawn ("x y w h"), "" when there is none.
+    QString drawn(const QString &name) const
+    {
+        for (const RectFManage *r : windowScene.region_scene.graphicsRectList())
+            if (r->regionName == name)
+                return QString::asprintf("%g %g %g %g", r->item->sceneBoundingRect().x(), r->item->sceneBoundingRect().y(),
+                                         r->item->sceneBoundingRect().width(), r->item->sceneBoundingRect().height());
+        return QString();
+    }
 };
+
+// A detector built in a folder of its own, with the model of these cells (none without).
+std::unique_ptr<YOLO> detectorOf(const QString &folder, const QStringList &cells)
+{
+    const QString home = QDir::currentPath();
+    if (!QDir().mkpath(folder) || !QDir::setCurrent(folder))
+        return nullptr;
+    const bool written = cells.isEmpty() || writeModel(cells);
+    auto detector = std::make_unique<YOLO>();
+    QDir::setCurrent(home);
+    return written ? std::move(detector) : nullptr;
+}
 } // namespace
 
 class tst_WizardDetection : public QObject
@@ -172,6 +213,17 @@ private slots:
         }
     }
 
+    // Through the wizard's own region editing on the window's scene: each region a run places
+    // is drawn under its own name, and stays once the tracking region is drawn last.
+    void aRunDrawsItsRegionsUnderTheirNames()
+    {
+        Rig rig(yolo_model, true);
+        QVERIFY(rig.showRegions());
+        rig.ui->teacher_ai_detection_pushButton->click();
+        for (const char *name : {"BoardRegionLeft", "BoardRegionRight", "ShieldRegionOne", "TrackingRegion"})
+            QVERIFY2(!rig.drawn(QLatin1String(name)).isEmpty(), name);
+    }
+
     // No model, or nothing found: said so, and the installer's regions stay.
     void regionsStay_data()
     {
@@ -183,13 +235,10 @@ private slots:
     void regionsStay()
     {
         QFETCH(bool, model);
-        const QString home = QDir::currentPath();
-        QVERIFY(QDir().mkpath(QTest::currentDataTag()) && QDir::setCurrent(QTest::currentDataTag()));
-        const bool written = !model || writeModel({cell(0, 2, 10, 10, -6, {-5, 4})}); // below every threshold
-        YOLO detector;
-        QDir::setCurrent(home);
-        QVERIFY(written);
-        Rig rig(detector);
+        const QStringList belowEveryThreshold{cell(0, 2, 10, 10, -6, {-5, 4})};
+        const std::unique_ptr<YOLO> detector = detectorOf(QTest::currentDataTag(), model ? belowEveryThreshold : QStringList());
+        QVERIFY(detector);
+        Rig rig(*detector);
         QVERIFY(rig.showRegions());
         rig.place_region(WizardRegions::Kind::Board, 0, QRect(20, 20, 100, 60));
         rig.regionCalls.clear();
