@@ -480,14 +480,16 @@ void TeacherRegionStep::place_region(Kind kind, int index, const QRect &scene_re
     (board ? board_box(index) : shield_box(index))->setChecked(true);
 }
 
-void TeacherRegionStep::forget_region(Kind kind, int index)
+void TeacherRegionStep::keep_region(Kind kind, int index)
 {
     const bool board = kind == Kind::Board;
-    const QString name = name_of(board ? kBoardNames[index] : kShieldNames[index]);
-    (board ? teacher_display_region.board[size_t(index)] : teacher_display_region.shield[size_t(index)]) = RegionRect{};
-    (board ? m_flags.board_region_enabled[size_t(index)] : m_flags.shield_region_enabled[size_t(index)]) = false;
-    prepare(name, true);
-    (board ? board_box(index) : shield_box(index))->setChecked(false);
+    if (!(board ? m_flags.board_region_enabled[size_t(index)] : m_flags.shield_region_enabled[size_t(index)]))
+        return; // its box is unticked: kept out of sight, as the box's untick keeps it
+    // Collected from its item before the scene was cleared: drawn again where the item was.
+    const RegionRect r =
+        redrawn(board ? teacher_display_region.board[size_t(index)] : teacher_display_region.shield[size_t(index)]);
+    if (in_bounds(r))
+        replace_region(board ? BoardPen : ShieldPen, name_of(board ? kBoardNames[index] : kShieldNames[index]), r);
 }
 
 void TeacherRegionStep::place_tracking_region(const QRect &scene_rect)

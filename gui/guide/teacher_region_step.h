@@ -92,7 +92,7 @@ public:
     // What the teacher block sends, with the scene's regions collected first.
     teacher_region_keys::ApplyRegions collected_apply_regions();
 
-    void collect_region_rects();
+    void collect_region_rects() override;
     void setShieldRegion(const QString &name);
     void setBoardRegion(const QString &name);
     void show_teacher_regions() override;
@@ -104,7 +104,7 @@ public:
     void set_editing(camera_slot::Side side, bool on) override;
     void set_teacher_regions_visible(bool visible) override;
     void place_region(Kind kind, int index, const QRect &scene_rect) override;
-    void forget_region(Kind kind, int index) override;
+    void keep_region(Kind kind, int index) override;
     void place_tracking_region(const QRect &scene_rect) override;
 
     void on_teacher_track_region_radioButton_clicked(bool checked);

@@ -113,6 +113,8 @@ void WizardDetection::place()
 {
     using namespace detected_regions;
     const Edges seed = tracking_seed(blackboardRectList, screenRectList);
+    // The regions as the installer left them, for those this run does not place again.
+    m_regions.collect_region_rects();
     m_regions.clear_region_scene();
     const struct {
         Kind kind;
@@ -127,11 +129,11 @@ void WizardDetection::place()
             if (i < list.found.size())
                 qDebug().noquote() << QString::fromLatin1(list.label).arg(i + 1) << "start_x=" << r.x()
                                    << ",start_y=" << r.y() << ",end_x=" << r.width() << ",end_y=" << r.height();
-            // The scene is empty now: a region not placed again must not be sent unseen.
+            // A region not found again, or found out of the scene, stays as it was and is seen.
             if (i < list.found.size() && region_geometry::region_in_bounds(r.x(), r.y(), r.width(), r.height()))
                 m_regions.place_region(list.kind, i, r);
             else
-                m_regions.forget_region(list.kind, i);
+                m_regions.keep_region(list.kind, i);
         }
         if (list.found.size() > list.count)
             qDebug() << "QImage2cvMat: more candidates than regions:" << list.found.size();

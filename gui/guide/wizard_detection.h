@@ -34,7 +34,7 @@ signals:
 // last picture and its blackboards and screens become the board, shield and tracking regions.
 // The installer's regions are replaced only by what a detection found: without a model, after a
 // failed run or with nothing found the installer is told and the regions stay; a board or shield
-// not placed again is forgotten rather than sent unseen.
+// a run does not place again keeps its region and its box, and is drawn again where it was.
 class WizardDetection : public WizardDetectionSignals
 {
     Q_DECLARE_TR_FUNCTIONS(GuideConfig)

@@ -21,13 +21,18 @@ public:
     // clear_region_scene, and show_teacher_regions.
     virtual void clear_region_scene() = 0;
     virtual void show_teacher_regions() = 0;
+    // collect_region_rects: the stored rectangles taken from the items, where the installer left
+    // them.
+    virtual void collect_region_rects() = 0;
 
     // The detection's results, in scene units (480 by 270). A board (0 left, 1 right, 2 center)
     // or shield (0..3) placed: its rectangle stored, enabled, its item drawn anew, its box ticked.
     enum class Kind { Board, Shield };
     virtual void place_region(Kind kind, int index, const QRect &scene_rect) = 0;
-    // A board or shield not placed again: its rectangle and enable cleared, its box unticked.
-    virtual void forget_region(Kind kind, int index) = 0;
+    // A board or shield the detection did not place again: its rectangle, its use and its box
+    // stay; in use, it is drawn again where it was (the scene was cleared for the run), so the
+    // scene shows what the teacher block sends.
+    virtual void keep_region(Kind kind, int index) = 0;
     // The tracking region drawn anew at the rectangle, its radio button checked.
     virtual void place_tracking_region(const QRect &scene_rect) = 0;
 };

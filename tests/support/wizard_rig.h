@@ -30,6 +30,7 @@ struct WizardRig : WizardRegions {
     void set_teacher_regions_visible(bool visible) override { regionCalls << QStringLiteral("visible %1").arg(visible); }
     void clear_region_scene() override { regionCalls << QStringLiteral("clear"); }
     void show_teacher_regions() override { regionCalls << QStringLiteral("show"); }
+    void collect_region_rects() override { regionCalls << QStringLiteral("collect"); }
     void place_region(Kind kind, int index, const QRect &r) override
     {
         regionCalls << QStringLiteral("%1 %2: %3 %4 %5 %6")
@@ -37,9 +38,9 @@ struct WizardRig : WizardRegions {
                            .arg(index)
                            .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
     }
-    void forget_region(Kind kind, int index) override
+    void keep_region(Kind kind, int index) override
     {
-        regionCalls << QStringLiteral("forget %1 %2").arg(kind == Kind::Board ? "board" : "shield").arg(index);
+        regionCalls << QStringLiteral("keep %1 %2").arg(kind == Kind::Board ? "board" : "shield").arg(index);
     }
     void place_tracking_region(const QRect &r) override
     {

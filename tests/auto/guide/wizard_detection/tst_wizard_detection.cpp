@@ -2,9 +2,10 @@
 // simulated teacher pano's 1920 by 1080 RTSP picture on port 554, the program's one detector with
 // a generated model whose detections are known (written into the working folder before the
 // program starts, as the detector reads it before main), the regions placed on a real region
-// scene in the step's view, and through the wizard's own region editing on the window's scene;
-// without a model, or with nothing found, the installer is told and the regions stay. With
-// CORVANE_SHOT_DIR set it saves the region, preset and student area pages.
+// scene in the step's view, and through the wizard's own region editing a second run that keeps
+// what it does not find again; without a model, or with nothing found, the installer is told
+// and the regions stay. With CORVANE_SHOT_DIR set it saves the region, preset and student area
+// pages, and the region step after the second run.
 #include "core/reachability.h"
 #include "core/time_scale.h"
 #include "detection/yolo.h"
@@ -120,7 +121,10 @@ struct Rig : SceneRig {
         ui->teacher_ai_detection_pushButton->setEnabled(true);
         return QTest::qWaitFor([&] { return !previews.teacher_region_picture().isNull(); }, kPictureMs);
     }
-    QStringList placed() const { return regionCalls.filter(QRegularExpression("^(clear|board|shield|forget|tracking)")); }
+    QStringList placed() const
+    {
+        return regionCalls.filter(QRegularExpression("^(collect|clear|board|shield|keep|tracking)"));
+    }
     // The next runs with this detector.
     void use(YOLO &detector)
     {
@@ -188,9 +192,9 @@ private slots:
         rig.regionCalls.clear();
         rig.ui->teacher_ai_detection_pushButton->click();
         QVERIFY(!rig.ui->teacher_ai_detection_pushButton->isChecked());
-        QCOMPARE(rig.placed().join(" | "), QString("clear | board 0: 27 22 141 66 | board 1: 304 22 141 66 | "
-                                                   "forget board 2 | shield 0: 201 108 88 101 | forget shield 1 | "
-                                                   "forget shield 2 | forget shield 3 | tracking: 201 22 252 195"));
+        QCOMPARE(rig.placed().join(" | "), QString("collect | clear | board 0: 27 22 141 66 | board 1: 304 22 141 66 | "
+                                                   "keep board 2 | shield 0: 201 108 88 101 | keep shield 1 | "
+                                                   "keep shield 2 | keep shield 3 | tracking: 201 22 252 195"));
         QCOMPARE(rig.owed, 1);
         QVERIFY(rig.boxes.shown.isEmpty());
         QCOMPARE(rig.scene.graphicsRectList().size(), 4);
@@ -213,15 +217,40 @@ private slots:
         }
     }
 
-    // Through the wizard's own region editing on the window's scene: each region a run places
-    // is drawn under its own name, and stays once the tracking region is drawn last.
-    void aRunDrawsItsRegionsUnderTheirNames()
+    // Through the wizard's own region editing on the window's scene. A second run finds the left
+    // board alone: the right board, moved by the installer since, and the shield keep their
+    // regions and boxes and are drawn where they were, so the scene shows what the teacher block
+    // sends; the left board and the tracking region are placed anew.
+    void aSecondRunKeepsWhatItDoesNotFind()
     {
+        const std::unique_ptr<YOLO> leftBoardOnly = detectorOf("left board only", boardsAndAScreen().mid(0, 1));
+        QVERIFY(leftBoardOnly && leftBoardOnly->has_model());
         Rig rig(yolo_model, true);
         QVERIFY(rig.showRegions());
         rig.ui->teacher_ai_detection_pushButton->click();
+        // Each region the run placed is drawn under its own name, the tracking region last.
         for (const char *name : {"BoardRegionLeft", "BoardRegionRight", "ShieldRegionOne", "TrackingRegion"})
             QVERIFY2(!rig.drawn(QLatin1String(name)).isEmpty(), name);
+        for (RectFManage *r : rig.windowScene.region_scene.graphicsRectList())
+            if (r->regionName == QLatin1String("BoardRegionRight"))
+                r->item->moveBy(0, 40);
+        const QString right = rig.drawn("BoardRegionRight");
+        const QString shield = rig.drawn("ShieldRegionOne");
+
+        rig.use(*leftBoardOnly);
+        rig.ui->teacher_ai_detection_pushButton->click();
+        QCOMPARE(rig.owed, 2);
+        QVERIFY(rig.boxes.shown.isEmpty());
+        QCOMPARE(rig.drawn("BoardRegionRight"), right);
+        QCOMPARE(rig.drawn("ShieldRegionOne"), shield);
+        QVERIFY(!rig.drawn("BoardRegionLeft").isEmpty());
+        QCOMPARE(rig.drawn("BoardRegionCenter"), QString());
+        QVERIFY(rig.ui->teacher_board_two_checkBox->isChecked() && rig.ui->teacher_shield_one_checkBox->isChecked());
+        QCOMPARE(rig.step->display().tracking, (region_geometry::RegionRect{27, 22, 149, 74}));
+        // What the teacher block sends: the kept regions, taken from the scene where it shows them.
+        const teacher_region_keys::ApplyRegions sent = rig.step->collected_apply_regions();
+        QVERIFY(sent.board_checked[1] && sent.shield_checked[0] && !sent.board_checked[2]);
+        shoot(rig.window, "wizard-region-detected-again.png");
     }
 
     // No model, or nothing found: said so, and the installer's regions stay.
