@@ -137,8 +137,8 @@ ControlLink::ControlLink(CameraSlots *camera_slots, const Options &options, QObj
     m_fold_note = new QTimer(this);
     m_fold_note->setSingleShot(true);
     connect(m_fold_note, &QTimer::timeout, this, [this] {
-        teacher_link_reader.note_left_out();
-        student_link_reader.note_left_out();
+        teacher_link_reader.write_notes();
+        student_link_reader.write_notes();
         m_text_datagram_fold.note();
         m_visca_datagram_fold.note();
     });
@@ -784,7 +784,7 @@ void ControlLink::read_link(int side)
         parseReadData(reader, socket->read(kReadChunkBytes));
     }
     read.active = false;
-    note_left_out_later(reader.left_out_pending());
+    note_left_out_later(reader.notes_pending());
 }
 
 void ControlLink::readSocUdpData()
