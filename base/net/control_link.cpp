@@ -40,6 +40,10 @@ constexpr qint64 kReadChunkBytes = 64 * 1024;
 constexpr int kLinkHeldBytes = 4 * 1024 * 1024;
 static_assert(kLinkHeldBytes >= UotReader::kHeaderSize + int(UotReader::kMaxPayloadSize),
               "a link holds a frame of the longest length a camera may send");
+// Bytes written on a link that its camera has not taken, at most, beyond what the system
+// buffers: thousands of commands. A camera that takes nothing while its answers keep coming (a
+// status answer asks for the configuration) would grow the socket's buffer without end.
+constexpr qint64 kLinkUnsentBytes = 1024 * 1024;
 // Hosts that send to the reply socket unasked are logged once each, up to this many: a scan
 // or a flood from many addresses must grow neither the memory nor the log.
 constexpr int kForeignSendersLogged = 64;
@@ -384,6 +388,11 @@ bool ControlLink::send_over_tcp(int side, int port, const QByteArray &payload)
         return false;
     if (socket->state() != QAbstractSocket::ConnectedState) {
         mark_tcp_link_failed(side, "link not connected, state", int(socket->state()));
+        return false;
+    }
+    // Its camera takes nothing: the link fails as a write that fails does.
+    if (socket->bytesToWrite() > kLinkUnsentBytes) {
+        mark_tcp_link_failed(side, "the camera takes nothing, bytes waiting", int(socket->bytesToWrite()));
         return false;
     }
 

@@ -307,6 +307,39 @@ private slots:
             ::close(fd);
     }
 
+    // A camera that takes nothing of its link (its port accepts no connection it queued) while
+    // commands keep going to it: what waits to go out stays bounded, then the link fails as a
+    // failed write does and the commands go by UDP.
+    void unreadLinkFails()
+    {
+        constexpr int kCommands = 10000; // 10 MB: far more than loopback's buffers take
+        const QString address = QStringLiteral("127.0.0.37");
+        FloodingCamera camera; // never asked to flood: it accepts nothing
+        QUdpSocket textPort;
+        QVERIFY(camera.listen(address) && textPort.bind(QHostAddress(address), 6791));
+        Link l;
+        QHostAddress *destination = l.attach(Slot::TeacherPano, address, true);
+        QVERIFY(l.cams[Slot::TeacherPano].tcp_flag);
+        const QString command = QStringLiteral("teacher_parameter\nset_tracking_config_file\n") + QString(1000, 'x');
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false")); // a line per command
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                               "^MainWindow:: teacher TCP link failed \\(the camera takes nothing")));
+        qint64 mostWaiting = 0;
+        int commands = 0;
+        for (; commands < kCommands && !l.link.link_failed(1); ++commands) {
+            l.link.sendMsg_Net(destination, 6791, command, false);
+            mostWaiting = qMax(mostWaiting, l.link.side_socket(1)->bytesToWrite());
+            QCoreApplication::processEvents(); // the socket hands the system what it takes
+        }
+        QLoggingCategory::setFilterRules(QStringLiteral("corvane.protocol.debug=false"));
+        qInfo("%d commands written, at most %lld bytes waiting to go out", commands, mostWaiting);
+        QVERIFY(l.link.link_failed(1));
+        QVERIFY2(mostWaiting < 2 * 1024 * 1024, qPrintable(QString::number(mostWaiting)));
+        // The command that found the link failed, and the next, went by UDP.
+        l.link.sendMsg_Net(destination, 6791, QStringLiteral("teacher_parameter\nget_tracking_status"), false);
+        QTRY_VERIFY_WITH_TIMEOUT(textPort.hasPendingDatagrams(), kReplyMs);
+    }
+
     // Replies with their origin: datagrams on the reply socket and the VISCA socket, and UOT
     // frames of the teacher link, one reader per link.
     void replies()

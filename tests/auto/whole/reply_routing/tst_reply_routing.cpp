@@ -596,8 +596,9 @@ private slots:
     }
 
     // A camera that sends its tracking status as fast as it can, reading nothing: the window's
-    // memory stays bounded (the link drops the oldest answers it cannot hand on, and says so),
-    // its events go on, and the answer after the flood is taken as ever.
+    // memory stays bounded (the link drops the oldest answers it cannot hand on, and says so, and
+    // lets the link fail once the requests the answers ask for pile up), its events go on, and
+    // the answer after the flood is taken as ever.
     void floodedLinkStaysBounded()
     {
         constexpr int kFloodMs = 1000;
@@ -628,6 +629,10 @@ private slots:
         QVERIFY2(peak < watch.limitKiB(), qPrintable(QString::number(peak)));
         QCOMPARE(f->pano().teacher_cur_track_status, 2);
         QVERIFY(dropped > 0);
+        // Each status asked for the configuration; past a bound of what the camera did not take,
+        // the requests went by UDP.
+        QVERIFY(f->link().link_failed(1));
+        QVERIFY(f->link().side_socket(1)->bytesToWrite() < 2 * 1024 * 1024);
     }
 
     // A flood of bytes does not flood the log: the route's lines keep the first 512 bytes.
