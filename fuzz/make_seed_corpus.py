@@ -2,7 +2,8 @@
 """Writes the seed corpus of the fuzz targets into fuzz/corpus/<target>/ (one file per seed).
 
 uot_reader inputs: byte 0 bounds the read sizes (n % 64 + 1), byte 1 seeds them (odd: the
-consumer feeds the next read while it handles a frame), then the byte stream of one link.
+consumer feeds the next read while it handles a frame; a second reader holds 12 + (n >> 1) bytes
+at most), then the byte stream of one link.
 parameter_block inputs: the bytes of a camera answer.
 lectern_reply inputs: the body of an HTTP answer of a lectern-mode camera.
 visca_reply inputs: the bytes of one VISCA reply.
@@ -52,6 +53,13 @@ UOT = {
     "feed_while_handling_with_garbage": bytes([11, 3]) + text(b"first") + b"garbage!" + text(b"second"),
     "empty_frames": bytes([3, 5]) + text(b"") * 20,
     "keep_alive_lookalike": bytes([63, 0]) + bytes.fromhex("871A000000000000") + text(b"x"),
+    "held_few_bytes_frames_cut": bytes([9, 4]) + text(b"first") + visca(b"\x90\x50\x02\xff") + text(b"third")
+    + text(b"") + text(b"0123456789abcdef"),
+    # A frame whose first part a bounded reader holds beyond its bound, with a frame inside its
+    # payload: the part is kept for the rest, never dropped as if it were a unit.
+    "held_few_bytes_frame_in_a_payload": bytes([63, 6]) + text(b"a") + text(b"x" * 40 + text(b"f")),
+    "held_few_bytes_units_dropped": bytes([40, 20]) + frame(7000, b"not for us") + b"garbage!" + text(b"kept")
+    + frame(6791, b"", length=0xFFFFFFFF) + text(b"last"),
 }
 
 PARAM = {

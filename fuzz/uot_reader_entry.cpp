@@ -15,6 +15,21 @@ QByteArrayList frames_of_whole_stream(const QByteArray &stream)
     return frames;
 }
 
+// Whether every frame of part comes in whole, in the same order (a reader that drops some of
+// the frames hands out the others unchanged).
+bool in_order_within(const QByteArrayList &part, const QByteArrayList &whole)
+{
+    int at = 0;
+    for (const QByteArray &f : part) {
+        while (at < whole.size() && whole.at(at) != f)
+            ++at;
+        if (at == whole.size())
+            return false;
+        ++at;
+    }
+    return true;
+}
+
 QString check_frame(const UotReader::Frame &f)
 {
     if (f.port != UotReader::kTextPort && f.port != UotReader::kViscaPort)
@@ -77,6 +92,28 @@ QString check_uot_reader_input(const uint8_t *data, size_t size)
             .arg(max_read)
             .arg(whole.size());
     }
+
+    // The same reads into a reader that holds few bytes: it drops the oldest whole units, never
+    // a part of one, and holds no more than its bound unless what it holds is the start of one
+    // frame.
+    UotReader bounded(QStringLiteral("fuzz, bounded"));
+    const int held = UotReader::kHeaderSize + (data[1] >> 1);
+    bounded.set_max_held(held);
+    QByteArrayList kept;
+    for (const QByteArray &read : reads) {
+        bounded.append(read);
+        const int buffered = bounded.buffered();
+        UotReader::Frame f;
+        if (buffered > held && (bounded.take_frame(&f) || bounded.buffered() != buffered))
+            return QStringLiteral("%1 bytes held beyond the bound of %2, not all of one frame").arg(buffered).arg(held);
+        while (bounded.take_frame(&f))
+            kept.append(QByteArray::number(f.port) + ':' + f.payload);
+    }
+    if (!in_order_within(kept, whole))
+        return QStringLiteral("%1 frames kept of %2 below a bound of %3 bytes, not all of them whole and in order")
+            .arg(kept.size())
+            .arg(whole.size())
+            .arg(held);
     return QString();
 }
 

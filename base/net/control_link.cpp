@@ -30,8 +30,20 @@ constexpr int kConnectPollMs = 10;   // the window keeps painting between two lo
 // hold the window.
 constexpr int kFramesPerReadTurn = 64; // a few milliseconds of the window's handling of replies
 constexpr int kReadTurnMs = 10;        // a slow handler's frames yield sooner
-// Bytes taken off a link at a time: thousands of small frames, a whole parameter block.
+// Bytes taken off a link at a time: thousands of small frames, a whole parameter block. The
+// socket holds no more than this either, so that one turn of the event loop takes in at most
+// this much of a camera that sends as fast as it can; the camera waits for the rest.
 constexpr qint64 kReadChunkBytes = 64 * 1024;
+// Bytes of a link read and not yet handed on, at most: four of the longest frames, or tens of
+// thousands of answers, which the window hands on within about a second. A camera that sends
+// faster than that has its oldest frames dropped, counted in the log.
+constexpr int kLinkHeldBytes = 4 * 1024 * 1024;
+static_assert(kLinkHeldBytes >= UotReader::kHeaderSize + int(UotReader::kMaxPayloadSize),
+              "a link holds a frame of the longest length a camera may send");
+// Bytes written on a link that its camera has not taken, at most, beyond what the system
+// buffers: thousands of commands. A camera that takes nothing while its answers keep coming (a
+// status answer asks for the configuration) would grow the socket's buffer without end.
+constexpr qint64 kLinkUnsentBytes = 1024 * 1024;
 // Hosts that send to the reply socket unasked are logged once each, up to this many: a scan
 // or a flood from many addresses must grow neither the memory nor the log.
 constexpr int kForeignSendersLogged = 64;
@@ -127,6 +139,10 @@ ControlLink::ControlLink(CameraSlots *camera_slots, const Options &options, QObj
     probe_tcp_socket = make_socket(this);
     teacher_tcp_socket = make_socket(this);
     student_tcp_socket = make_socket(this);
+    for (QTcpSocket *link : {teacher_tcp_socket, student_tcp_socket})
+        link->setReadBufferSize(kReadChunkBytes);
+    for (UotReader *reader : {&teacher_link_reader, &student_link_reader})
+        reader->set_max_held(kLinkHeldBytes);
     for (LinkRead *read : {&teacher_link_read, &student_link_read}) {
         read->resume = new QTimer(this);
         read->resume->setSingleShot(true);
@@ -137,8 +153,8 @@ ControlLink::ControlLink(CameraSlots *camera_slots, const Options &options, QObj
     m_fold_note = new QTimer(this);
     m_fold_note->setSingleShot(true);
     connect(m_fold_note, &QTimer::timeout, this, [this] {
-        teacher_link_reader.note_left_out();
-        student_link_reader.note_left_out();
+        teacher_link_reader.write_notes();
+        student_link_reader.write_notes();
         m_text_datagram_fold.note();
         m_visca_datagram_fold.note();
     });
@@ -372,6 +388,11 @@ bool ControlLink::send_over_tcp(int side, int port, const QByteArray &payload)
         return false;
     if (socket->state() != QAbstractSocket::ConnectedState) {
         mark_tcp_link_failed(side, "link not connected, state", int(socket->state()));
+        return false;
+    }
+    // Its camera takes nothing: the link fails as a write that fails does.
+    if (socket->bytesToWrite() > kLinkUnsentBytes) {
+        mark_tcp_link_failed(side, "the camera takes nothing, bytes waiting", int(socket->bytesToWrite()));
         return false;
     }
 
@@ -746,7 +767,8 @@ void ControlLink::student_tcp_ready_read()
 // kFramesPerReadTurn frames or kReadTurnMs the rest waits for the next turn of the event loop.
 // Frames the reader skips (another port, a damaged header) count as frames: a flood of them
 // would otherwise run through a whole socket read, thousands of frames, before the budget is
-// looked at.
+// looked at. Every turn takes in what the socket holds (at most kReadChunkBytes), so that the
+// reader, not the socket, holds what waits, and drops the oldest beyond kLinkHeldBytes.
 void ControlLink::read_link(int side)
 {
     QTcpSocket *socket = side_socket(side);
@@ -759,6 +781,8 @@ void ControlLink::read_link(int side)
     read.active = true;
     QElapsedTimer clock;
     clock.start();
+    if (socket->state() == QAbstractSocket::ConnectedState && socket->bytesAvailable() > 0)
+        parseReadData(reader, socket->read(kReadChunkBytes));
     int frames = 0;
     UotReader::Frame frame;
     for (;;) {
@@ -784,7 +808,7 @@ void ControlLink::read_link(int side)
         parseReadData(reader, socket->read(kReadChunkBytes));
     }
     read.active = false;
-    note_left_out_later(reader.left_out_pending());
+    note_left_out_later(reader.notes_pending());
 }
 
 void ControlLink::readSocUdpData()
@@ -808,8 +832,12 @@ void ControlLink::readSocUdpData()
 
 void ControlLink::parseReadData(UotReader &reader, const QByteArray &bytes)
 {
-    qDebug().noquote().nospace() << "parseReadData:[" << log_hex(bytes, kLogDumpLimit, ' ') << "]";
+    const qint64 dropped = reader.dropped();
     reader.append(bytes);
+    // A read that made the reader drop frames is told of in its note: a flood would otherwise
+    // write a dump at every turn.
+    if (reader.dropped() == dropped)
+        qDebug().noquote().nospace() << "parseReadData:[" << log_hex(bytes, kLogDumpLimit, ' ') << "]";
 }
 
 void ControlLink::hand_on(const UotReader::Frame &frame, int side)

@@ -133,6 +133,8 @@ public:
     bool link_failed(int side) const { return side == 1 ? teacher_tcp_link_failed : student_tcp_link_failed; }
     int buffered(int side) const { return (side == 1 ? teacher_link_reader : student_link_reader).buffered(); }
     qint64 skipped(int side) const { return (side == 1 ? teacher_link_reader : student_link_reader).skipped(); }
+    // Frames of the side's link dropped unread: more bytes waited than the link holds.
+    qint64 dropped(int side) const { return (side == 1 ? teacher_link_reader : student_link_reader).dropped(); }
 
 signals:
     // A text answer; datagram: it came on the reply socket (else in a frame of a TCP link).
@@ -157,7 +159,8 @@ private:
     void read_link(int side);
     void parseReadData(UotReader &reader, const QByteArray &bytes);
     void hand_on(const UotReader::Frame &frame, int side);
-    // Arms the note of the replies left out of the log, when there are any.
+    // Arms the notes of the replies left out of the log and of the frames dropped, when there
+    // are any.
     void note_left_out_later(bool pending);
     void mark_tcp_link_failed(int side, const char *reason, int detail);
     bool send_over_tcp(int side, int port, const QByteArray &payload);
@@ -193,7 +196,8 @@ private:
     UotReader teacher_link_reader{QStringLiteral("teacher")};
     UotReader student_link_reader{QStringLiteral("student")};
     // A read of a link's bytes hands on a bounded share of its frames and goes on in a later
-    // turn of the event loop, so that a flood of answers does not hold the window.
+    // turn of the event loop, so that a flood of answers does not hold the window; what waits
+    // meanwhile is bounded too (the reader drops the oldest frames beyond it).
     struct LinkRead {
         QTimer *resume = nullptr; // zero timer: the next share
         bool active = false;      // a read runs; a reply handler that handles events must not nest another
@@ -203,7 +207,7 @@ private:
     // Runs of identical datagrams from one sender; the links' runs are their readers'.
     log_fold::Run m_text_datagram_fold{QStringLiteral("MainWindow::readUdpData")};
     log_fold::Run m_visca_datagram_fold{QStringLiteral("MainWindow::readSocUdpData")};
-    QTimer *m_fold_note = nullptr; // writes the runs' notes kFoldNoteMs after a reply left out
+    QTimer *m_fold_note = nullptr; // writes the notes kFoldNoteMs after a reply left out or a frame dropped
     // The reply socket and the VISCA socket take answers only from addresses commands were sent
     // to, until their camera is released; any other host could otherwise disconnect a camera or
     // write values into a tab (a zoom field) with one datagram.

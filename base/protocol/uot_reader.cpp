@@ -27,13 +27,52 @@ UotReader::UotReader(const QString &link_name)
 {
 }
 
+UotReader::~UotReader() { note_dropped(); }
+
 void UotReader::append(const QByteArray &bytes)
 {
     if (m_pos == m_buffer.size()) {
         m_buffer.clear();
         m_pos = 0;
+    } else if (m_pos >= buffered()) {
+        // Bytes taken off while more keep coming (a reader that never runs dry): moving the rest
+        // costs no more than taking them did, and the buffer does not grow by what was read.
+        compact();
     }
     m_buffer.append(bytes);
+    if (m_max_held > 0)
+        drop_beyond_bound();
+}
+
+// The oldest units go: the newest frames are the camera's latest word, and the answer to a
+// command sent during a flood is among them.
+void UotReader::drop_beyond_bound()
+{
+    while (buffered() > m_max_held && buffered() >= kHeaderSize) {
+        const Unit unit = front();
+        if (!unit.whole)
+            break;
+        m_pos += unit.size;
+        ++m_dropped;
+        ++m_drop_note.frames;
+        m_drop_note.bytes += unit.size;
+    }
+}
+
+void UotReader::note_dropped()
+{
+    if (m_drop_note.frames == 0)
+        return;
+    qCWarning(lcProtocol).noquote().nospace()
+        << "UOT reader [" << m_link << "]: " << m_drop_note.frames << " frames dropped (" << m_drop_note.bytes
+        << " bytes): more than " << m_max_held << " bytes waited to be handed on";
+    m_drop_note = {};
+}
+
+void UotReader::write_notes()
+{
+    m_fold.note();
+    note_dropped();
 }
 
 void UotReader::clear()
@@ -41,6 +80,7 @@ void UotReader::clear()
     m_buffer.clear();
     m_pos = 0;
     m_fold.end();
+    note_dropped();
 }
 
 void UotReader::compact()
@@ -112,6 +152,25 @@ UotReader::Step UotReader::next(Frame *frame)
     return step;
 }
 
+UotReader::Unit UotReader::front() const
+{
+    Unit unit;
+    const char *header = m_buffer.constData() + m_pos;
+    unit.marker_ok = std::memcmp(header, kMarker, 4) == 0;
+    unit.port = qFromLittleEndian<quint32>(header + 4);
+    unit.length = qFromLittleEndian<quint32>(header + 8);
+    unit.damaged = !unit.marker_ok || unit.length > kMaxPayloadSize;
+    if (unit.damaged) {
+        unit.size = damaged_stretch(&unit.keep);
+        unit.whole = true;
+    } else {
+        // length is at most kMaxPayloadSize when not damaged, so this cannot overflow.
+        unit.size = kHeaderSize + static_cast<int>(unit.length);
+        unit.whole = buffered() >= unit.size;
+    }
+    return unit;
+}
+
 UotReader::Step UotReader::read_step(Frame *frame)
 {
     const int available = buffered();
@@ -125,21 +184,16 @@ UotReader::Step UotReader::read_step(Frame *frame)
         return Step::NeedMore;
     }
     const char *header = m_buffer.constData() + m_pos;
-    const bool marker_ok = std::memcmp(header, kMarker, 4) == 0;
-    const quint32 port = qFromLittleEndian<quint32>(header + 4);
-    const quint32 length = qFromLittleEndian<quint32>(header + 8);
-    const bool damaged = !marker_ok || length > kMaxPayloadSize;
-    // length is at most kMaxPayloadSize when not damaged, so this cannot overflow.
-    const int frame_size = damaged ? 0 : kHeaderSize + static_cast<int>(length);
+    const Unit unit = front();
     const auto log_header = [&] {
-        qCDebug(lcProtocol).noquote().nospace() << "get_Data->header:" << magic_text(header) << ", port:" << port
-                                                << ",length:" << length << ",total_length:" << available;
-        if (!damaged && port == kViscaPort) {
-            qCDebug(lcProtocol).nospace() << " Visca Port:" << port << ",get_Data->length:" << length
+        qCDebug(lcProtocol).noquote().nospace() << "get_Data->header:" << magic_text(header) << ", port:" << unit.port
+                                                << ",length:" << unit.length << ",total_length:" << available;
+        if (!unit.damaged && unit.port == kViscaPort) {
+            qCDebug(lcProtocol).nospace() << " Visca Port:" << unit.port << ",get_Data->length:" << unit.length
                                           << ",tmp_buffer:" << log_bytes(header, available, kBufferLogLimit);
         }
     };
-    if (!damaged && available < frame_size) {
+    if (!unit.whole) {
         log_header();
         qCDebug(lcProtocol) << "the byteArray length is not equal to receivedata";
         compact();
@@ -148,31 +202,29 @@ UotReader::Step UotReader::read_step(Frame *frame)
 
     // A whole frame, or a damaged stretch up to the next marker: known whole before anything of
     // it is logged, so that a run of identical ones can be left out of the log.
-    int keep = 0;
-    const int unit_size = damaged ? damaged_stretch(&keep) : frame_size;
-    const bool left_out = m_fold.leave_out(header, unit_size);
+    const bool left_out = m_fold.leave_out(header, unit.size);
     if (!left_out)
         log_header();
-    if (damaged) {
-        resynchronise(marker_ok ? "frame length beyond the bound" : "bad frame marker", port, length, unit_size, keep,
-                      !left_out);
+    if (unit.damaged) {
+        resynchronise(unit.marker_ok ? "frame length beyond the bound" : "bad frame marker", unit.port, unit.length,
+                      unit.size, unit.keep, !left_out);
         return Step::Skipped;
     }
-    if (port != kTextPort && port != kViscaPort) {
+    if (unit.port != kTextPort && unit.port != kViscaPort) {
         if (!left_out)
             qCWarning(lcProtocol).noquote().nospace() << "UOT reader [" << m_link << "]: frame for unknown port "
-                                                      << port << " skipped (" << length << " bytes)";
-        m_pos += frame_size;
+                                                      << unit.port << " skipped (" << unit.length << " bytes)";
+        m_pos += unit.size;
         return Step::Skipped;
     }
 
-    frame->port = port;
-    frame->payload = QByteArray(header + kHeaderSize, static_cast<int>(length));
+    frame->port = unit.port;
+    frame->payload = QByteArray(header + kHeaderSize, static_cast<int>(unit.length));
     frame->left_out = left_out;
-    m_pos += frame_size;
+    m_pos += unit.size;
     if (!left_out) {
         qCDebug(lcProtocol).nospace()
-            << (port == kTextPort ? "[TRACK] Resolver NewVersion {" : "[VISCA] Resolver NewVersion {")
+            << (unit.port == kTextPort ? "[TRACK] Resolver NewVersion {" : "[VISCA] Resolver NewVersion {")
             << log_bytes(frame->payload.constData(), frame->payload.size(), kLogDumpLimit) << "}";
         qCDebug(lcProtocol).nospace() << "the total length is [" << buffered() << "], splitArray"
                                       << log_bytes(m_buffer.constData() + m_pos, buffered(), kBufferLogLimit);

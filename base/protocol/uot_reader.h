@@ -28,6 +28,10 @@
 //
 // A run of identical frames (or identical damaged stretches) logs its first
 // log_fold::kRepeatsLogged in full; the rest are counted, and one line says how many.
+//
+// A reader may hold a bounded number of bytes (set_max_held): a camera that sends faster than
+// its frames are taken has the oldest whole frames (and damaged stretches) dropped as new bytes
+// come, never a part of one; they are counted, and one line says how many (note_dropped).
 class UotReader
 {
 public:
@@ -49,8 +53,15 @@ public:
 
     // The name ("teacher", "student") only labels the warnings.
     explicit UotReader(const QString &link_name = QString());
+    ~UotReader();
 
-    // Adds the bytes of one read.
+    // At most this many bytes are held once a read is added, the oldest whole frames dropped to
+    // make room (0: no bound). A bound below kHeaderSize + kMaxPayloadSize drops frames that a
+    // camera may rightly send.
+    void set_max_held(int bytes) { m_max_held = bytes; }
+    int max_held() const { return m_max_held; }
+
+    // Adds the bytes of one read, then drops the oldest whole frames beyond the bound.
     void append(const QByteArray &bytes);
 
     // What one step of reading took off the buffer.
@@ -75,18 +86,34 @@ public:
     int buffered() const { return m_buffer.size() - m_pos; }
     // Frames for other ports and damaged stretches skipped since the reader was made.
     qint64 skipped() const { return m_skipped; }
+    // Frames and damaged stretches dropped beyond the bound since the reader was made.
+    qint64 dropped() const { return m_dropped; }
 
     // Forgets every buffered byte (the link was closed or re-opened), and ends the run of
-    // identical frames, writing its note.
+    // identical frames, writing its notes.
     void clear();
-    // Writes how many frames were left out of the log since the last such note, if any.
-    void note_left_out() { m_fold.note(); }
-    bool left_out_pending() const { return m_fold.pending() > 0; }
+    // Writes how many frames were left out of the log, and how many were dropped, since the
+    // last such notes, if any.
+    void write_notes();
+    bool notes_pending() const { return m_fold.pending() > 0 || m_drop_note.frames > 0; }
 
     const QString &link_name() const { return m_link; }
 
 private:
+    // What the front of the buffer holds, from its header (at least kHeaderSize bytes buffered).
+    struct Unit {
+        bool marker_ok = false;
+        bool damaged = false; // a bad marker or a length beyond the bound: a stretch to the next marker
+        quint32 port = 0;
+        quint32 length = 0;
+        int size = 0;       // bytes the unit takes off the buffer
+        bool whole = false; // all of them are buffered
+        int keep = 0;       // damaged, no marker follows: the trailing start of a marker kept
+    };
+    Unit front() const;
     Step read_step(Frame *frame);
+    void drop_beyond_bound();
+    void note_dropped();
     void compact();
     // The bytes from the current position to the next marker (or to the end of the buffer but a
     // trailing start of a marker, whose size goes to *keep).
@@ -97,5 +124,11 @@ private:
     QByteArray m_buffer;
     int m_pos = 0; // start of the unread bytes in m_buffer
     qint64 m_skipped = 0;
+    int m_max_held = 0;
+    qint64 m_dropped = 0;
+    struct {
+        qint64 frames = 0;
+        qint64 bytes = 0;
+    } m_drop_note; // dropped since the last note
     log_fold::Run m_fold;
 };

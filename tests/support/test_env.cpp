@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <malloc.h>
+
 namespace testenv {
 
 void writeConfigIni(const QString &iniText)
@@ -98,6 +100,28 @@ QString mappedFiles()
 {
     QFile maps(QStringLiteral("/proc/self/maps"));
     return maps.open(QIODevice::ReadOnly) ? QString::fromUtf8(maps.readAll()) : QString();
+}
+
+qint64 memoryKiB(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(QByteArray(field) + ':'))
+            return line.mid(int(qstrlen(field)) + 1).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
+}
+
+qint64 resetPeakMemoryKiB()
+{
+    ::malloc_trim(0);
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1)
+        return -1;
+    clear.close();
+    return memoryKiB("VmRSS");
 }
 
 } // namespace testenv

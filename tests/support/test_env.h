@@ -27,4 +27,10 @@ bool writeFile(const QString &path, const QByteArray &bytes);
 bool clearWorkingFolder(QString *why);
 // The files mapped into this process (/proc/self/maps), to tell which libraries are loaded.
 QString mappedFiles();
+// A line of /proc/self/status in KiB ("VmRSS", "VmHWM"); -1 when it cannot be read.
+qint64 memoryKiB(const char *field);
+// Starts the process's peak memory (VmHWM) afresh at what it holds now, which it returns (-1
+// when it cannot). Memory freed by earlier work goes back to the system first, so that it cannot
+// hide a new peak.
+qint64 resetPeakMemoryKiB();
 } // namespace testenv

@@ -5,9 +5,11 @@
 #include "core/log_fold.h"
 #include "core/log_handler.h"
 #include "core/time_scale.h"
+#include "flooding_camera.h"
 #include "log_capture.h"
 #include "model/camera_slots.h"
 #include "net/control_link.h"
+#include "net/wizard_link.h"
 #include "raw_camera.h"
 #include "protocol/protocol_log.h"
 #include "sim_camera.h"
@@ -29,6 +31,8 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <optional>
 
 using camera_slot::Side;
 using camera_slot::Slot;
@@ -60,6 +64,19 @@ struct Link {
         return destination;
     }
 };
+
+// The frames a link's reader dropped, as its notes in the log count them.
+qint64 droppedInLog(const LogCapture &log)
+{
+    static const QRegularExpression note(QStringLiteral("UOT reader \\[teacher\\]: (\\d+) frames dropped"));
+    qint64 dropped = 0;
+    for (const QString &line : log.lines()) {
+        const QRegularExpressionMatch m = note.match(line);
+        if (m.hasMatch())
+            dropped += m.captured(1).toLongLong();
+    }
+    return dropped;
+}
 } // namespace
 
 class tst_ControlLink : public QObject
@@ -290,6 +307,39 @@ private slots:
             ::close(fd);
     }
 
+    // A camera that takes nothing of its link (its port accepts no connection it queued) while
+    // commands keep going to it: what waits to go out stays bounded, then the link fails as a
+    // failed write does and the commands go by UDP.
+    void unreadLinkFails()
+    {
+        constexpr int kCommands = 10000; // 10 MB: far more than loopback's buffers take
+        const QString address = QStringLiteral("127.0.0.37");
+        FloodingCamera camera; // never asked to flood: it accepts nothing
+        QUdpSocket textPort;
+        QVERIFY(camera.listen(address) && textPort.bind(QHostAddress(address), 6791));
+        Link l;
+        QHostAddress *destination = l.attach(Slot::TeacherPano, address, true);
+        QVERIFY(l.cams[Slot::TeacherPano].tcp_flag);
+        const QString command = QStringLiteral("teacher_parameter\nset_tracking_config_file\n") + QString(1000, 'x');
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false")); // a line per command
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(
+                                               "^MainWindow:: teacher TCP link failed \\(the camera takes nothing")));
+        qint64 mostWaiting = 0;
+        int commands = 0;
+        for (; commands < kCommands && !l.link.link_failed(1); ++commands) {
+            l.link.sendMsg_Net(destination, 6791, command, false);
+            mostWaiting = qMax(mostWaiting, l.link.side_socket(1)->bytesToWrite());
+            QCoreApplication::processEvents(); // the socket hands the system what it takes
+        }
+        QLoggingCategory::setFilterRules(QStringLiteral("corvane.protocol.debug=false"));
+        qInfo("%d commands written, at most %lld bytes waiting to go out", commands, mostWaiting);
+        QVERIFY(l.link.link_failed(1));
+        QVERIFY2(mostWaiting < 2 * 1024 * 1024, qPrintable(QString::number(mostWaiting)));
+        // The command that found the link failed, and the next, went by UDP.
+        l.link.sendMsg_Net(destination, 6791, QStringLiteral("teacher_parameter\nget_tracking_status"), false);
+        QTRY_VERIFY_WITH_TIMEOUT(textPort.hasPendingDatagrams(), kReplyMs);
+    }
+
     // Replies with their origin: datagrams on the reply socket and the VISCA socket, and UOT
     // frames of the teacher link, one reader per link.
     void replies()
@@ -429,6 +479,73 @@ private slots:
         // A turn runs the link's read at most twice: when its socket signals, and when its next
         // share is due.
         QVERIFY2(mostInATurn <= 2 * kFramesPerTurn, qPrintable(QString::number(mostInATurn)));
+    }
+
+    // A camera that floods its link with small frames as fast as it can (answers, or frames for
+    // a port that carries none): what the link holds stays bounded, the oldest frames past the
+    // bound are dropped and the log says how many, the event loop keeps turning, and an answer
+    // after the flood is handed on as ever. The window's link, the wizard's and the manual
+    // director console's (the window's, opened by the console) read alike.
+    void floodHeldBounded_data()
+    {
+        QTest::addColumn<QString>("owner");
+        QTest::addColumn<quint32>("port");
+        QTest::addColumn<QString>("address");
+        const quint32 text = simuot::kTextPort;
+        QTest::newRow("window link, answers") << "window" << text << "127.0.0.32";
+        QTest::newRow("window link, frames for an unknown port") << "window" << 6792u << "127.0.0.33";
+        QTest::newRow("wizard link, answers") << "wizard" << text << "127.0.0.34";
+        QTest::newRow("wizard link, frames for an unknown port") << "wizard" << 6792u << "127.0.0.35";
+        QTest::newRow("console's link, answers") << "console" << text << "127.0.0.36";
+    }
+    void floodHeldBounded()
+    {
+        QFETCH(QString, owner);
+        QFETCH(quint32, port);
+        QFETCH(QString, address);
+        constexpr int kFloodMs = 1000; // the bound is reached within tens of milliseconds
+        const QByteArray closing = "teacher_parameter\nteacher_tracking_status=stop";
+        FloodingCamera camera;
+        QVERIFY(camera.listen(address));
+        Link window;
+        WizardLink wizardLink;
+        if (owner == QLatin1String("wizard")) {
+            wizardLink.startTeacherPanoTcp(address);
+        } else if (owner == QLatin1String("console")) {
+            window.link.set_manual_direct_running(true);
+            window.link.set_manual_direct_camera(true, address, window.link.open_manual_direct_link(true, address, 6793));
+        } else {
+            window.attach(Slot::TeacherPano, address, true);
+        }
+        const ControlLink &link = owner == QLatin1String("wizard") ? wizardLink.control() : window.link;
+        QCOMPARE(link.side_socket(1)->state(), QAbstractSocket::ConnectedState);
+        qint64 handedOn = 0;
+        bool closed = false;
+        connect(&link, &ControlLink::textReply, [&](const QByteArray &reply) {
+            ++handedOn;
+            closed = closed || reply == closing;
+        });
+        std::optional<LogCapture> log;
+        log.emplace();
+        FloodWatch watch(camera);
+        QVERIFY(watch.valid());
+        camera.flood(simuot::frame(port, "teacher_parameter\nteacher_tracking_status=start"),
+                     simuot::frame(simuot::kTextPort, closing), kFloodMs);
+        QTRY_VERIFY_WITH_TIMEOUT(closed || watch.exceeded(), kFloodMs + 10 * kReplyMs);
+        watch.stop();
+        const qint64 elapsed = watch.elapsedMs();
+        const qint64 peak = watch.peakGrowthKiB();
+        // The last note comes at the latest a fold's time after the last frame dropped.
+        const bool noted = QTest::qWaitFor([&] { return droppedInLog(*log) == link.dropped(1); }, kReplyMs);
+        const qint64 logged = droppedInLog(*log);
+        log.reset();
+        qInfo("%lld MB sent in %lld ms, %lld frames handed on, %lld dropped; memory growth at most %lld KiB; "
+              "events at most %lld ms apart",
+              camera.sent() >> 20, elapsed, handedOn, link.dropped(1), peak, watch.turns.longestGap);
+        QVERIFY2(peak < watch.limitKiB(), qPrintable(QString::number(peak)));
+        QVERIFY(closed);
+        QVERIFY(link.dropped(1) > 0);
+        QVERIFY2(noted, qPrintable(QStringLiteral("%1 of %2 dropped in the log").arg(logged).arg(link.dropped(1))));
     }
 
     // A camera that repeats one datagram: every one is handed on, the first few with what

@@ -65,6 +65,8 @@ private slots:
         QTest::addColumn<QByteArrayList>("expected");
         QTest::addColumn<int>("leftOver");
         QTest::addColumn<QStringList>("warnings"); // one pattern per expected warning
+        QTest::addColumn<int>("held");             // the bound on the bytes held; 0 none
+        QTest::addColumn<int>("dropped");          // frames and stretches dropped beyond it
 
         const QString skipped = QStringLiteral("UOT reader \\[teacher\\]: frame for unknown port %1 skipped "
                                                "\\(%2 bytes\\)");
@@ -78,34 +80,47 @@ private slots:
                                                           << QVector<int>{}
                                                           << QByteArrayList{QByteArray("1259:\x90\x50\x02\xff"),
                                                                             QByteArray("6791:a\0b", 8)}
-                                                          << 0 << QStringList{};
+                                                          << 0 << QStringList{} << 0 << 0;
         QTest::newRow("foreign port skipped by its length, spread over reads")
             << text("before") + frame(0, "0123456789") + text("after") << QVector<int>{20, 10}
-            << QByteArrayList{"6791:before", "6791:after"} << 0 << QStringList{skipped.arg(0).arg(10)};
+            << QByteArrayList{"6791:before", "6791:after"} << 0 << QStringList{skipped.arg(0).arg(10)} << 0 << 0;
         QTest::newRow("foreign port holding a marker in its payload")
             << frame(80, QByteArray("UOT\0\x87\x1a\0\0\1\0\0\0x", 13)) + visca("v") << QVector<int>{}
-            << QByteArrayList{"1259:v"} << 0 << QStringList{skipped.arg(80).arg(13)};
+            << QByteArrayList{"1259:v"} << 0 << QStringList{skipped.arg(80).arg(13)} << 0 << 0;
         QTest::newRow("bad marker") << header("UOX", 6791, 3) + "abc" + text("good") << QVector<int>{}
-                                    << QByteArrayList{"6791:good"} << 0 << QStringList{resync.arg(badMarker).arg(15)};
+                                    << QByteArrayList{"6791:good"} << 0 << QStringList{resync.arg(badMarker).arg(15)}
+                                    << 0 << 0;
         QTest::newRow("absurd length followed by a frame") << header("UOT", 6791, 0xFFFFFFFFu) + text("good")
                                                            << QVector<int>{} << QByteArrayList{"6791:good"} << 0
-                                                           << QStringList{resync.arg(beyond).arg(12)};
+                                                           << QStringList{resync.arg(beyond).arg(12)} << 0 << 0;
         QTest::newRow("one byte beyond the bound")
             << header("UOT", 1259, UotReader::kMaxPayloadSize + 1) + "xyz" + visca("v") << QVector<int>{}
-            << QByteArrayList{"1259:v"} << 0 << QStringList{resync.arg(beyond).arg(15)};
+            << QByteArrayList{"1259:v"} << 0 << QStringList{resync.arg(beyond).arg(15)} << 0 << 0;
         QTest::newRow("absurd length alone empties the buffer")
             << header("UOT", 6791, 0x80000000u) + "rest of a broken stream" << QVector<int>{} << QByteArrayList{} << 0
-            << QStringList{dropped.arg(beyond).arg(35)};
+            << QStringList{dropped.arg(beyond).arg(35)} << 0 << 0;
         QTest::newRow("marker cut by the read boundary while resynchronising")
             << QByteArray(20, 'g') + text("good") << QVector<int>{22} << QByteArrayList{"6791:good"} << 0
-            << QStringList{dropped.arg(badMarker).arg(20)};
+            << QStringList{dropped.arg(badMarker).arg(20)} << 0 << 0;
         const QByteArray bound(int(UotReader::kMaxPayloadSize), 'p');
         QTest::newRow("a payload of exactly the bound, in 64 KiB reads")
             << text(bound) + visca("v") << QVector<int>(16, 65536) << QByteArrayList{"6791:" + bound, "1259:v"} << 0
-            << QStringList{};
+            << QStringList{} << 0 << 0;
         QTest::newRow("truncated tail waits behind whole frames")
             << text("first") + text("0123456789").left(13) << QVector<int>{} << QByteArrayList{"6791:first"} << 13
-            << QStringList{};
+            << QStringList{} << 0 << 0;
+        // Held beyond a bound: the oldest whole units go as a read comes, none logged one by one.
+        const QByteArray four = text("1") + text("2") + text("3") + text("4"); // 13 bytes each
+        QTest::newRow("bound reached exactly, nothing dropped")
+            << four << QVector<int>{} << QByteArrayList{"6791:1", "6791:2", "6791:3", "6791:4"} << 0 << QStringList{}
+            << 52 << 0;
+        QTest::newRow("past the bound the oldest frames are dropped")
+            << four << QVector<int>{} << QByteArrayList{"6791:3", "6791:4"} << 0 << QStringList{} << 30 << 2;
+        QTest::newRow("a frame cut by the read waits for its rest past the bound")
+            << four << QVector<int>{45} << QByteArrayList{"6791:3", "6791:4"} << 0 << QStringList{} << 30 << 2;
+        QTest::newRow("frames for another port and damaged stretches dropped as units")
+            << frame(6792, "xx") + header("UOX", 6791, 3) + "abc" + text("good") << QVector<int>{}
+            << QByteArrayList{"6791:good"} << 0 << QStringList{} << 20 << 2;
     }
 
     void stream()
@@ -113,20 +128,37 @@ private slots:
         QFETCH(QByteArray, stream);
         QFETCH(QVector<int>, reads);
         QFETCH(QStringList, warnings);
+        QFETCH(int, held);
+        QFETCH(int, dropped);
         for (const QString &w : warnings)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QLatin1Char('^') + w + QLatin1Char('$')));
         UotReader reader(QStringLiteral("teacher"));
+        reader.set_max_held(held);
         QByteArrayList got;
+        int handed = 0; // bytes of the frames handed out
         int at = 0;
         for (int i = 0; i <= reads.size(); ++i) {
             const int size = i < reads.size() ? reads.at(i) : stream.size() - at;
-            reader.feed(stream.mid(at, size), [&](const UotReader::Frame &f) { got.append(shown(f)); });
+            reader.feed(stream.mid(at, size), [&](const UotReader::Frame &f) {
+                got.append(shown(f));
+                handed += UotReader::kHeaderSize + f.payload.size();
+            });
             at += size;
         }
         QTEST(got, "expected");
         QTEST(reader.buffered(), "leftOver");
         // Each warning tells of one skipped frame or stretch, which a link's read budget counts.
         QCOMPARE(reader.skipped(), qint64(warnings.size()));
+        QCOMPARE(reader.dropped(), qint64(dropped));
+        // One line tells of the units dropped since the last, and of their bytes: what was neither
+        // handed out nor is still waiting (no row both skips and drops).
+        const QString note = QStringLiteral("UOT reader [teacher]: %1 frames dropped (%2 bytes): more than %3 bytes "
+                                            "waited to be handed on");
+        if (dropped)
+            QTest::ignoreMessage(QtWarningMsg,
+                                 qPrintable(note.arg(dropped).arg(stream.size() - handed - reader.buffered()).arg(held)));
+        reader.write_notes();
+        QVERIFY(!reader.notes_pending());
     }
 
     // Two reads cut at every possible place, and one byte per read: the same frames each time.

@@ -7,39 +7,14 @@
 #include "net/httpmanager.h"
 #include "protocol/lectern_request.h"
 #include "sim_http.h"
+#include "test_env.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <malloc.h>
-
 Q_DECLARE_METATYPE(SimHttpFault)
 
 namespace {
-// A line of /proc/self/status in KiB ("VmRSS", "VmHWM"); -1 when it cannot be read.
-qint64 memoryKiB(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(QByteArray(field) + ':'))
-            return line.mid(int(qstrlen(field)) + 1).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
-}
-// Starts the process's peak memory afresh at what it holds now, which it returns. Memory freed
-// by earlier rows goes back to the system first, so that it cannot hide a new peak.
-qint64 resetPeakMemoryKiB()
-{
-    ::malloc_trim(0);
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1)
-        return -1;
-    clear.close();
-    return memoryKiB("VmRSS");
-}
-
 constexpr int kAnswerMs = 5000; // loopback answers come within milliseconds; this only bounds a failure
 const QString kAddress = QStringLiteral("127.0.0.2");
 
@@ -194,11 +169,11 @@ private slots:
         camera.setOversizeBytes(kInflated);
         HttpManager http;
         Spies spies(http);
-        const qint64 before = resetPeakMemoryKiB();
+        const qint64 before = testenv::resetPeakMemoryKiB();
         QVERIFY(before > 0);
         http.sendGetRequest(lectern_request::camera_url(kAddress, {}, {}, QStringLiteral("getfulltrack")));
         QTRY_COMPARE_WITH_TIMEOUT(spies.total(), 1, 2 * kAnswerMs);
-        const qint64 growth = memoryKiB("VmHWM") - before;
+        const qint64 growth = testenv::memoryKiB("VmHWM") - before;
         qInfo("peak memory growth %lld KiB for an answer that inflates to %d MiB", growth, kInflated >> 20);
         QCOMPARE(spies.error.count(), 1);
         QCOMPARE(spies.error.first().first().toString(),

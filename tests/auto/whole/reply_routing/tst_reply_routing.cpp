@@ -9,6 +9,7 @@
 #include "core/time_scale.h"
 #include "event_turns.h"
 #include "features_shell.h"
+#include "flooding_camera.h"
 #include "form_host.h"
 #include "log_capture.h"
 #include "mainwindow/window_features.h"
@@ -28,6 +29,7 @@
 #include <QtTest>
 
 #include <map>
+#include <optional>
 
 using camslot::Slot;
 
@@ -591,6 +593,46 @@ private slots:
         }
         QCOMPARE(leftOut, qint64(kFrames - log_fold::kRepeatsLogged));
         QVERIFY2(lines.size() < 2000, qPrintable(QString::number(lines.size())));
+    }
+
+    // A camera that sends its tracking status as fast as it can, reading nothing: the window's
+    // memory stays bounded (the link drops the oldest answers it cannot hand on, and says so, and
+    // lets the link fail once the requests the answers ask for pile up), its events go on, and
+    // the answer after the flood is taken as ever.
+    void floodedLinkStaysBounded()
+    {
+        constexpr int kFloodMs = 1000;
+        const QString address = QStringLiteral("127.0.0.40");
+        FloodingCamera c;
+        QVERIFY(c.listen(address));
+        QVERIFY(camslot::attach(cams(), Slot::TeacherPano, address, true));
+        ui->tabWidget->setCurrentWidget(ui->tab_teacher);
+        f->pano().teacher_cur_track_status = 0;
+        std::optional<LogCapture> log;
+        log.emplace();
+        FloodWatch watch(c);
+        QVERIFY(watch.valid());
+        c.flood(uot(6791, "teacher_parameter\nteacher_tracking_status=start"),
+                uot(6791, "teacher_parameter\nteacher_tracking_status=stop"), kFloodMs);
+        QTRY_VERIFY_WITH_TIMEOUT(watch.exceeded()
+                                     || (watch.elapsedMs() > kFloodMs && f->pano().teacher_cur_track_status == 2),
+                                 kFloodMs + 10 * kReplyMs);
+        watch.stop();
+        const qint64 elapsed = watch.elapsedMs();
+        const qint64 peak = watch.peakGrowthKiB();
+        const qint64 dropped = f->link().dropped(1);
+        QTRY_VERIFY_WITH_TIMEOUT(log->contains(QStringLiteral("frames dropped")) || !dropped, kReplyMs);
+        log.reset();
+        qInfo("%lld MB sent in %lld ms, %lld frames dropped, %lld bytes waiting to go out; memory growth at most "
+              "%lld KiB; events at most %lld ms apart",
+              c.sent() >> 20, elapsed, dropped, f->link().side_socket(1)->bytesToWrite(), peak, watch.turns.longestGap);
+        QVERIFY2(peak < watch.limitKiB(), qPrintable(QString::number(peak)));
+        QCOMPARE(f->pano().teacher_cur_track_status, 2);
+        QVERIFY(dropped > 0);
+        // Each status asked for the configuration; past a bound of what the camera did not take,
+        // the requests went by UDP.
+        QVERIFY(f->link().link_failed(1));
+        QVERIFY(f->link().side_socket(1)->bytesToWrite() < 2 * 1024 * 1024);
     }
 
     // A flood of bytes does not flood the log: the route's lines keep the first 512 bytes.
