@@ -5,6 +5,17 @@
 namespace msgbox {
 namespace {
 
+// The standard buttons the tool's boxes offer, as Qt asks the catalogues for them: through its
+// platform theme, or on GNOME-like desktops through that theme, with mnemonics. Marked here so
+// that the tool's catalogues carry them: Qt ships no catalogue for Thai and Indonesian, and a
+// system may lack Qt's catalogues altogether.
+[[maybe_unused]] const char *const kButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QGnomeTheme", "&OK"),
+    QT_TRANSLATE_NOOP("QGnomeTheme", "&Cancel"),
+};
+
 class ModalPresenter : public Presenter {
 public:
     QMessageBox::StandardButton present(const Request &request) override
