@@ -6,6 +6,7 @@
 #include "core/installed_catalogue.h"
 #include "detection/yolo.h"
 #include "mainwindow/mainwindow.h"
+#include "settings/language_table.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -26,17 +27,6 @@
 
 namespace {
 constexpr int kLockWaitMs = 100; // a second instance gives up almost at once
-
-struct CatalogueEntry {
-    QLocale::Language language;
-    const char *resource;
-};
-const CatalogueEntry kCatalogues[] = {
-    {QLocale::English, ":/trans/en.qm"},    {QLocale::Chinese, ":/trans/zh.qm"},
-    {QLocale::Japanese, ":/trans/ja.qm"},   {QLocale::Korean, ":/trans/ko.qm"},
-    {QLocale::Indonesian, ":/trans/id.qm"}, {QLocale::Thai, ":/trans/th.qm"},
-    {QLocale::Arabic, ":/trans/ar.qm"},     {QLocale::Spanish, ":/trans/es.qm"},
-};
 
 // QLockFile says only that the lock could not be made; the system's reason comes from doing
 // what it does (create the file, write to it) once more.
@@ -132,11 +122,7 @@ QString lock_failure_text(const QLockFile &lock, const QString &lockPath)
 
 QString catalogue_for_language(int language)
 {
-    for (const CatalogueEntry &entry : kCatalogues) {
-        if (entry.language == language)
-            return QString::fromLatin1(entry.resource);
-    }
-    return QStringLiteral(":/trans/en.qm");
+    return language::catalogue_for_index(language::index_for_locale(QLocale::Language(language)));
 }
 
 QTranslator *install_system_catalogue(QObject *owner)
@@ -145,9 +131,11 @@ QTranslator *install_system_catalogue(QObject *owner)
     const QLocale locale;
     auto *translator = new QTranslator(owner);
     qDebug() << "SystemLocal:" << locale.language();
+    // A language not among the eight takes English, the tool's catalogue and Qt's alike.
+    const int entry = language::index_for_locale(locale.language());
     // A catalogue that does not load leaves the source texts in force.
-    translator->load(catalogue_for_language(locale.language()));
-    installed_catalogue::install(translator);
+    translator->load(language::catalogue_for_index(entry));
+    installed_catalogue::install(translator, language::locale_for_index(entry));
     return translator;
 }
 

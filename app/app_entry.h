@@ -20,7 +20,7 @@ int run_application(QApplication &app);
 // The catalogue resource for a locale language (QLocale::Language); English for any other.
 QString catalogue_for_language(int language);
 
-// Loads the catalogue of the system language (the default locale) and installs it as the one
-// interface catalogue (core/installed_catalogue.h), so that a later language switch replaces it. The
-// translator belongs to owner.
+// Loads the catalogue of the system language (the default locale) and installs it, with Qt's
+// catalogue of the same language, as the interface catalogues (core/installed_catalogue.h), so that
+// a later language switch replaces them. The translator belongs to owner.
 QTranslator *install_system_catalogue(QObject *owner);

@@ -4,7 +4,7 @@
 set -eu
 PACKAGES="
 build-essential cmake ninja-build pkg-config
-qtbase5-dev qttools5-dev qttools5-dev-tools libfontconfig-dev
+qtbase5-dev qttools5-dev qttools5-dev-tools libfontconfig-dev qttranslations5-l10n
 libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
 libvlc-dev libvlccore-dev vlc-plugin-base vlc-plugin-video-output
 libgl1-mesa-dri

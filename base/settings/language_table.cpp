@@ -13,6 +13,9 @@ const Row kRows[kCount] = {
     {"Indonesian", QLocale::Indonesian, ":/trans/id.qm"}, {"Thai", QLocale::Thai, ":/trans/th.qm"},
     {"Arabic", QLocale::Arabic, ":/trans/ar.qm"},         {"Spanish", QLocale::Spanish, ":/trans/es.qm"},
 };
+
+// The row of an entry; English's outside 0 to 7.
+const Row &row(int index) { return kRows[index < 0 || index >= kCount ? kEnglishIndex : index]; }
 } // namespace
 
 int index_for_locale(QLocale::Language language)
@@ -31,12 +34,9 @@ std::optional<QString> name_for_index(int index)
     return QString::fromLatin1(kRows[index].name);
 }
 
-QString catalogue_for_index(int index)
-{
-    if (index < 0 || index >= kCount)
-        index = kEnglishIndex;
-    return QString::fromLatin1(kRows[index].catalogue);
-}
+QString catalogue_for_index(int index) { return QString::fromLatin1(row(index).catalogue); }
+
+QLocale::Language locale_for_index(int index) { return row(index).locale; }
 
 QString catalogue_for_name(const QString &name)
 {

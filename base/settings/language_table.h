@@ -19,6 +19,9 @@ int index_for_locale(QLocale::Language language);
 std::optional<QString> name_for_index(int index);
 // The catalogue resource of an entry; English outside 0 to 7.
 QString catalogue_for_index(int index);
+// The system language an entry stands for (the language of Qt's catalogue beside its own);
+// English outside 0 to 7.
+QLocale::Language locale_for_index(int index);
 // The catalogue resource of a language by its name; English for any other name.
 QString catalogue_for_name(const QString &name);
 

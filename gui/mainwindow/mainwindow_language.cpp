@@ -23,8 +23,9 @@ void MainWindow::on_language_select_comboBox_activated(int index)
     QCoreApplication::removeTranslator(translator);
     // A catalogue that does not load leaves the translator empty: the source texts show.
     translator->load(language::catalogue_for_index(row));
-    // Also takes the start-up catalogue out, so that only the chosen language can show.
-    installed_catalogue::install(translator);
+    // Also takes the start-up catalogues out, so that only the chosen language can show; Qt's
+    // catalogue of the language comes with it (the boxes' standard buttons).
+    installed_catalogue::install(translator, language::locale_for_index(row));
 
     retranslate_keeping_line_edits();
     retranslate_code_texts();

@@ -1,18 +1,27 @@
 #include "seams/message_box.h"
 
+#include "core/installed_catalogue.h"
 #include "core/wait.h"
 
 namespace msgbox {
 namespace {
 
+// The standard buttons the tool's boxes offer, as Qt asks the catalogues for them: through its
+// platform theme, or on GNOME-like desktops through that theme, with mnemonics. Marked here so
+// that the tool's catalogues carry them: Qt ships no catalogue for Thai and Indonesian, and a
+// system may lack Qt's catalogues altogether.
+[[maybe_unused]] const char *const kButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QGnomeTheme", "&OK"),
+    QT_TRANSLATE_NOOP("QGnomeTheme", "&Cancel"),
+};
+
 class ModalPresenter : public Presenter {
 public:
     QMessageBox::StandardButton present(const Request &request) override
     {
-        QMessageBox box(request.icon, request.title, request.text, request.buttons, request.parent);
-        if (request.defaultButton != QMessageBox::NoButton)
-            box.setDefaultButton(request.defaultButton);
-        return static_cast<QMessageBox::StandardButton>(box.exec());
+        return static_cast<QMessageBox::StandardButton>(build(request)->exec());
     }
 };
 
@@ -35,10 +44,23 @@ QMessageBox::StandardButton make(QMessageBox::Icon icon, QWidget *parent, const 
 
 } // namespace
 
+std::unique_ptr<QMessageBox> build(const Request &request)
+{
+    auto box = std::make_unique<QMessageBox>(request.icon, request.title, request.text, request.buttons, request.parent);
+    if (request.defaultButton != QMessageBox::NoButton)
+        box->setDefaultButton(request.defaultButton);
+    const Qt::LayoutDirection direction = installed_catalogue::text_direction();
+    if (direction != Qt::LayoutDirectionAuto)
+        box->setLayoutDirection(direction);
+    return box;
+}
+
 void Presenter::presentNotice(const Request &request, int ms)
 {
-    auto *box = new QMessageBox(request.icon, request.title, request.text, QMessageBox::NoButton, request.parent,
-                                Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    Request notice = request;
+    notice.buttons = QMessageBox::NoButton;
+    notice.defaultButton = QMessageBox::NoButton;
+    QMessageBox *box = build(notice).release();
     box->setModal(false);
     box->show();
     wait_ms(ms);

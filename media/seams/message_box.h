@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <memory>
+
 // Every modal box the program shows goes through here, so that tests can record what would
 // have been shown and answer it without blocking.
 namespace msgbox {
@@ -24,6 +26,11 @@ public:
     // real one shows a non-modal box and keeps handling events meanwhile.
     virtual void presentNotice(const Request &request, int ms);
 };
+
+// The box the real presenter runs for a request, not shown yet. Its standard buttons read in the
+// installed catalogues' language (Qt asks them for the texts), and it lays out in that language's
+// direction (right to left in Arabic) whatever its parent's.
+std::unique_ptr<QMessageBox> build(const Request &request);
 
 // nullptr puts back the real presenter, which runs a modal QMessageBox.
 void setPresenter(Presenter *presenter);

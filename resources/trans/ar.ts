@@ -3224,6 +3224,28 @@ Remove or rename it.</source>
     </message>
 </context>
 <context>
+    <name>QGnomeTheme</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;حسنًا</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>أل&amp;غِ</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>حسنًا</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ألغِ</translation>
+    </message>
+</context>
+<context>
     <name>camera_install_pos</name>
     <message>
         <source>Dialog</source>

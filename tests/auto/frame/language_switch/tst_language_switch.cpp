@@ -1,8 +1,11 @@
 // The language switch of the Options tab: each entry installs its catalogue as the one
-// catalogue of the interface (the start-up one included), re-texts the window, sets the
-// interface font and resets the parameter tabs, while the texts the installer typed stay.
+// catalogue of the interface (the start-up one included), with Qt's catalogue of the language
+// beneath it, re-texts the window, sets the interface font and resets the parameter tabs, while
+// the texts the installer typed stay; the message boxes' buttons read in the language.
 #include "app_entry.h"
 #include "core/installed_catalogue.h"
+#include "guide/guideconfig.h"
+#include "seams/message_box.h"
 #include "support/resources.h"
 #include "layout_faults.h"
 #include "window_holder.h"
@@ -16,18 +19,22 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLoggingCategory>
+#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTranslator>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include <iterator>
+#include <memory>
 
 namespace {
 
@@ -116,6 +123,19 @@ public:
         return QStringLiteral("LEAK");
     }
     bool isEmpty() const override { return false; }
+};
+
+// Builds each box the program asks for as the real presenter does, without running it, and
+// answers Cancel. Made after the window it is asked from, so that the box goes first.
+struct BoxBuilder : msgbox::Presenter {
+    BoxBuilder() { msgbox::setPresenter(this); }
+    ~BoxBuilder() override { msgbox::setPresenter(nullptr); }
+    QMessageBox::StandardButton present(const msgbox::Request &request) override
+    {
+        box = msgbox::build(request);
+        return QMessageBox::Cancel;
+    }
+    std::unique_ptr<QMessageBox> box;
 };
 
 // The overlaps the window draws on purpose.
@@ -263,6 +283,7 @@ private slots:
     {
         QLocale::setDefault(QLocale::c());
         installed_catalogue::install(nullptr);
+        installed_catalogue::set_qt_folder(QString());
     }
 
     // Each entry, chosen after another one: its catalogue is the one installed, the form reads in it,
@@ -397,6 +418,117 @@ private slots:
         // Nothing is marked changed by the switch.
         QCOMPARE(switched.widget<QPushButton>("apply_port_Button")->text(),
                  QCoreApplication::translate("MainWindow", "Apply"));
+    }
+
+    // A question box reads in the language on its buttons: the wizard's as a start on a system in
+    // that language shows it, the window's after the switch to it. Qt's catalogue of the language
+    // comes with the tool's where Qt ships one (Qt's own texts, a line edit's menu, read in it
+    // too); where it ships none, or the system lacks Qt's catalogues, a log line says so and the
+    // tool's catalogue carries the buttons. The box lays out in the language's direction; the
+    // windows stay left to right in every language.
+    void boxButtonsReadInTheLanguage_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("atStart");
+        QTest::addColumn<bool>("qtShips");   // Qt's catalogues (Debian's qttranslations5-l10n) have it
+        QTest::addColumn<bool>("systemQt"); // the system has Qt's catalogues
+        for (int i = 0; i < int(std::size(kLanguages)); ++i) {
+            const QString code = QString::fromLatin1(kLanguages[i][1]);
+            if (code == QLatin1String("en"))
+                continue; // its buttons read as they do with no catalogue
+            const bool ships = code != QLatin1String("th") && code != QLatin1String("id");
+            QTest::addRow("%s, wizard at start", kLanguages[i][0]) << i << code << true << ships << true;
+            QTest::addRow("%s, window after switch", kLanguages[i][0]) << i << code << false << ships << true;
+        }
+        QTest::newRow("Chinese, no Qt catalogues on the system") << 0 << QStringLiteral("zh") << false << true << false;
+        QTest::newRow("Arabic, no Qt catalogues on the system") << 6 << QStringLiteral("ar") << true << true << false;
+    }
+    void boxButtonsReadInTheLanguage()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, code);
+        QFETCH(bool, atStart);
+        QFETCH(bool, qtShips);
+        QFETCH(bool, systemQt);
+        const QString qtFolder = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+        QTranslator qt;
+        QCOMPARE(qt.load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"), qtFolder), qtShips);
+        QTemporaryDir noQt;
+        if (!systemQt)
+            installed_catalogue::set_qt_folder(noQt.path());
+        const QString name = QLocale::languageToString(QLocale(code).language());
+        if (qtShips && systemQt)
+            QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^Qt catalogue: .*/qtbase_%1").arg(code)));
+        else
+            QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^No Qt catalogue for %1 in ").arg(name)));
+
+        QObject owner;
+        if (atStart) {
+            QLocale::setDefault(QLocale(code));
+            install_system_catalogue(&owner);
+        }
+        LanguageWindow w(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=%1\n").arg(atStart ? 0 : 1));
+        if (!atStart)
+            w.choose(index);
+        BoxBuilder boxes;
+        GuideConfig *wizard = topLevel<GuideConfig>();
+        QWidget *asking = atStart ? static_cast<QWidget *>(wizard) : w.window.get();
+        QVERIFY(asking && (!atStart || wizard->isVisible()));
+        asking->close(); // the exit question, answered Cancel
+        QVERIFY(boxes.box && asking->isVisible() == atStart);
+
+        // Qt's texts of the language where the system has them, else the tool's.
+        QTranslator tool;
+        QVERIFY(tool.load(QStringLiteral(":/trans/%1.qm").arg(code)));
+        const QTranslator &reference = qtShips && systemQt ? qt : tool;
+        for (const auto &[button, source] : {std::pair{QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "Cancel"}}) {
+            const QString text = boxes.box->button(button)->text();
+            QCOMPARE(text, reference.translate("QPlatformTheme", source));
+            QCOMPARE(text, tool.translate("QPlatformTheme", source));
+        }
+        QVERIFY(boxes.box->button(QMessageBox::Cancel)->text() != QLatin1String("Cancel"));
+        const std::unique_ptr<QMenu> menu(w.widget<QLineEdit>("rtsp_port_Edit")->createStandardContextMenu());
+        QCOMPARE(menu->actions().first()->text().section(QLatin1Char('\t'), 0, 0),
+                 qtShips && systemQt ? qt.translate("QLineEdit", "&Undo") : QStringLiteral("&Undo"));
+        QCOMPARE(installed_catalogue::qt_catalogue() != nullptr, qtShips && systemQt);
+
+        QCOMPARE(boxes.box->layoutDirection(), QLocale(code).textDirection());
+        QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(w->layoutDirection(), Qt::LeftToRight);
+        if (wizard)
+            QCOMPARE(wizard->layoutDirection(), Qt::LeftToRight);
+    }
+
+    // The question box in every language, on a system in that language: its buttons hold their
+    // texts whole. With CORVANE_SHOT_DIR set the box is saved there (box-<language>.png).
+    void boxesFitTheirButtons_data() { languages(); }
+    void boxesFitTheirButtons()
+    {
+        QFETCH(QString, code);
+        QLocale::setDefault(QLocale(code));
+        QObject owner;
+        install_system_catalogue(&owner);
+        LanguageWindow w;
+        BoxBuilder boxes;
+        w->close();
+        QVERIFY(boxes.box);
+        QMessageBox &box = *boxes.box;
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        // The check looks at what a form names.
+        for (QAbstractButton *b : box.buttons())
+            b->setObjectName(QStringLiteral("button ") + b->text());
+        const QMap<QString, QString> faults = layout_faults::find(&box);
+        for (auto it = faults.cbegin(); it != faults.cend(); ++it)
+            qInfo().noquote() << "FAULT" << code << it.key() + QStringLiteral(": ") + it.value();
+        QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults, listed above").arg(faults.size())));
+        const QString shots = qEnvironmentVariable("CORVANE_SHOT_DIR");
+        if (!shots.isEmpty()) {
+            QDir().mkpath(shots);
+            QTest::qWait(200); // let the window system paint the box
+            QVERIFY(box.grab().save(QDir(shots).filePath(QStringLiteral("box-%1.png").arg(code))));
+        }
     }
 
     // Every page of the top tab widget in every language (but the Wizard Config page, which
