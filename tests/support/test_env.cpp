@@ -1,5 +1,6 @@
 #include "test_env.h"
 
+#include "core/time_scale.h"
 #include "settings/settings_path.h"
 
 #include <QDir>
@@ -99,5 +100,13 @@ QString mappedFiles()
     QFile maps(QStringLiteral("/proc/self/maps"));
     return maps.open(QIODevice::ReadOnly) ? QString::fromUtf8(maps.readAll()) : QString();
 }
+
+TimeFactor::TimeFactor(double factor)
+    : m_before(timescale::factor())
+{
+    timescale::setFactor(factor);
+}
+
+TimeFactor::~TimeFactor() { timescale::setFactor(m_before); }
 
 } // namespace testenv

@@ -27,4 +27,17 @@ bool writeFile(const QString &path, const QByteArray &bytes);
 bool clearWorkingFolder(QString *why);
 // The files mapped into this process (/proc/self/maps), to tell which libraries are loaded.
 QString mappedFiles();
+
+// The time scale set to a factor while it lives; the one before is put back after.
+class TimeFactor
+{
+public:
+    explicit TimeFactor(double factor);
+    ~TimeFactor();
+    TimeFactor(const TimeFactor &) = delete;
+    TimeFactor &operator=(const TimeFactor &) = delete;
+
+private:
+    double m_before;
+};
 } // namespace testenv
