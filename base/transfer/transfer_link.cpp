@@ -1,5 +1,6 @@
 #include "transfer/transfer_link.h"
 
+#include "core/time_scale.h"
 
 #include <QDebug>
 #include <QNetworkProxy>
@@ -12,8 +13,13 @@ TransferLink::TransferLink(const QString &name, QObject *parent)
 {
     m_socket->setProxy(QNetworkProxy::NoProxy);
     m_connect_timer.setSingleShot(true);
+    m_silence_timer.setSingleShot(true);
     connect(&m_connect_timer, &QTimer::timeout, this, &TransferLink::on_timeout);
+    connect(&m_silence_timer, &QTimer::timeout, this, &TransferLink::on_silence);
     connect(m_socket, &QTcpSocket::connected, this, &TransferLink::on_connected);
+    // Whatever comes from the camera, or leaves for it, shows it is still there.
+    connect(m_socket, &QTcpSocket::readyRead, this, &TransferLink::heard);
+    connect(m_socket, &QTcpSocket::bytesWritten, this, &TransferLink::heard);
     connect(m_socket, &QTcpSocket::readyRead, this, &TransferLink::read_packets);
     connect(m_socket, &QTcpSocket::errorOccurred, this, &TransferLink::on_error);
     connect(m_socket, &QTcpSocket::bytesWritten, this, &TransferLink::pump);
@@ -37,6 +43,7 @@ void TransferLink::close()
 {
     ++m_generation;
     m_connect_timer.stop();
+    m_silence_timer.stop();
     end_stream();
     m_state = State::Idle;
     m_reader.clear();
@@ -56,6 +63,7 @@ void TransferLink::on_connected()
 {
     m_connect_timer.stop();
     m_state = State::Open;
+    heard();
     emit connected();
 }
 
@@ -65,6 +73,22 @@ void TransferLink::on_timeout()
         return;
     close();
     emit connect_failed(QStringLiteral("no connection within %1 ms").arg(kConnectTimeoutMs));
+}
+
+void TransferLink::heard()
+{
+    if (m_state == State::Open)
+        m_silence_timer.start(timescale::scaled(kSilenceMs));
+}
+
+void TransferLink::on_silence()
+{
+    if (m_state != State::Open)
+        return;
+    const QString reason = QStringLiteral("nothing from the camera for %1 ms").arg(m_silence_timer.interval());
+    qDebug().noquote() << m_name << "lost:" << reason;
+    close();
+    emit lost(reason);
 }
 
 void TransferLink::on_error()

@@ -12,7 +12,8 @@ class QTcpSocket;
 
 // One TCP client link of the file-transfer protocol: a connect that never blocks (connected()
 // or connect_failed() within the time-out), every whole packet that has arrived handed on in
-// order, and a file streamed in chunks as the socket takes them.
+// order, a file streamed in chunks as the socket takes them, and an end to a camera that falls
+// silent.
 class TransferLink : public QObject
 {
     Q_OBJECT
@@ -25,6 +26,10 @@ public:
     static constexpr qint64 kMaxQueuedBytes = 256 * 1024;
     // One socket read: a whole burst of packets is taken in reads of this size.
     static constexpr qint64 kReadBytes = 64 * 1024;
+    // The longest a transfer waits on a camera is the 73 s an MTD upgrade's completion gives it
+    // to write its image and restart; a camera that neither sends nor takes anything on an open
+    // link for well over twice that is gone, and the link ends as lost (scaled by the time seam).
+    static constexpr int kSilenceMs = 180000;
 
     explicit TransferLink(const QString &name, QObject *parent = nullptr);
     ~TransferLink() override;
@@ -50,7 +55,8 @@ signals:
     void connected();
     void connect_failed(const QString &reason);
     void packet(const transfer::Packet &packet);
-    // The camera closed the connection or it failed while open.
+    // The camera closed the connection, it failed while open, or the camera was silent for
+    // kSilenceMs; the packets that came before it have been handed on.
     void lost(const QString &reason);
     void chunk_sent(qint64 bytes);
     void stream_finished(bool ok);
@@ -61,6 +67,9 @@ private:
     void on_connected();
     void on_error();
     void on_timeout();
+    // Bytes came or left: the camera is still there.
+    void heard();
+    void on_silence();
     void read_packets();
     void pump();
     void end_stream();
@@ -68,6 +77,7 @@ private:
     QString m_name;
     QTcpSocket *m_socket = nullptr;
     QTimer m_connect_timer;
+    QTimer m_silence_timer;
     PacketReader m_reader;
     State m_state = State::Idle;
     quint64 m_generation = 0; // grows at every connect and close; a handler that ended the link stops the reading

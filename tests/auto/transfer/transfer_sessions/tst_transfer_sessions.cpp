@@ -1,7 +1,7 @@
 // The transfer sessions against the simulated camera over loopback TCP (ports 5555 and 10791 in
 // the test's own namespace): version query, upgrade, backup, restore, export and import byte for
-// byte, and every fault of the camera ending in a failure the window can show, the previous good
-// file intact and the session ready for the next transfer.
+// byte, and every fault of the camera (a silent one included) ending in a failure the window can
+// show, the previous good file intact and the session ready for the next transfer.
 #include "core/time_scale.h"
 #include "transfer/archive_session.h"
 #include "transfer/firmware_session.h"
@@ -20,7 +20,12 @@ namespace {
 constexpr int kWaitMs = 10000;
 const QString kCamera = QStringLiteral("127.0.0.2");
 
+constexpr double kTimeFactor = 0.01;
 QByteArray md5(const QByteArray &b) { return QCryptographicHash::hash(b, QCryptographicHash::Md5).toHex(); }
+
+// A row whose camera falls silent waits out the transfer links' silence bound at a smaller
+// scale: 180 ms.
+double time_factor(SimTransferFault fault) { return fault == SimTransferFault::SilentMidTransfer ? 0.001 : kTimeFactor; }
 
 // What a session reported, in order.
 struct Seen {
@@ -73,7 +78,7 @@ class tst_TransferSessions : public QObject
     }
 
 private slots:
-    void initTestCase() { timescale::setFactor(0.01); }
+    void initTestCase() { timescale::setFactor(kTimeFactor); }
 
     void init()
     {
@@ -83,23 +88,45 @@ private slots:
         QVERIFY2(sim->start(), qPrintable(sim->lastError()));
     }
 
-    void cleanup() { sim.reset(); }
+    void cleanup()
+    {
+        // However it ended, no transfer leaves its connection open.
+        if (sim)
+            QTRY_COMPARE_WITH_TIMEOUT(sim->openLinks(), 0, kWaitMs);
+        sim.reset();
+    }
 
     void query_data()
     {
         QTest::addColumn<int>("work_type");
-        QTest::newRow("work type 1") << 1;
-        QTest::newRow("work type 2") << 2;
+        QTest::addColumn<bool>("silent"); // a query before to which the camera says nothing
+        QTest::newRow("work type 1") << 1 << false;
+        QTest::newRow("work type 2") << 2 << false;
+        QTest::newRow("after a query the camera left unanswered") << 1 << true;
     }
 
     void query()
     {
         QFETCH(int, work_type);
+        QFETCH(bool, silent);
         sim->setLayout(work_type == 2 ? simtransfer::Layout::Short : simtransfer::Layout::Long);
         FirmwareSession session;
         session.set_work_type(work_type);
         session.set_upgrade_mode(QStringLiteral("Full"));
         Seen seen(session);
+        if (silent) {
+            // It ends as a failing socket ends it, and leaves the way free for the next one.
+            sim->setFault(SimTransferFault::SilentMidTransfer);
+            const testenv::TimeFactor factor(time_factor(SimTransferFault::SilentMidTransfer));
+            session.query(kCamera, {});
+            QTRY_COMPARE_WITH_TIMEOUT(seen.finished, QVector<bool>{false}, kWaitMs);
+            QCOMPARE(seen.connection.last(), QStringLiteral("disconnect"));
+            QCOMPARE(seen.status.last(), QStringLiteral("disconnect"));
+            QCOMPARE(seen.controls.last(), true);
+            sim->setFault(SimTransferFault::None);
+            sim->clearRecords();
+            seen.finished.clear();
+        }
         QSignalSpy types(&session, &FirmwareSession::type_list_changed);
         session.query(kCamera, {});
         QTRY_COMPARE_WITH_TIMEOUT(seen.finished, QVector<bool>{true}, kWaitMs);
@@ -139,6 +166,8 @@ private slots:
                                                << false << "disconnect" << "";
         QTest::newRow("camera finds the file damaged") << "SOC" << "cam_SOC_v3.pkg" << SimTransferFault::WrongMd5 << dflt << 0
                                                        << false << "file verify fail reboot..." << "";
+        QTest::newRow("camera falls silent mid-file") << "SOC" << "cam_SOC_v3.pkg" << SimTransferFault::SilentMidTransfer << dflt
+                                                      << 0 << false << "disconnect" << "";
     }
 
     void upgrade()
@@ -160,10 +189,11 @@ private slots:
         FirmwareSession session;
         Seen seen(session);
         QSignalSpy uploaded(&session, &FirmwareSession::upload_finished);
+        const testenv::TimeFactor factor(time_factor(fault));
         session.upgrade(kCamera, {}, QDir::current().filePath(file), type);
         QTRY_COMPARE_WITH_TIMEOUT(seen.finished.size(), 1, kWaitMs);
         // The file went out whole once, and only when the camera asked for it.
-        if (ok || fault == SimTransferFault::WrongMd5)
+        if (ok || fault == SimTransferFault::WrongMd5 || fault == SimTransferFault::SilentMidTransfer)
             QCOMPARE(uploaded.count(), 1);
         else if (fault != SimTransferFault::StopMidTransfer)
             QCOMPARE(uploaded.count(), 0);
@@ -255,6 +285,7 @@ private slots:
         QTest::newRow("wrong MD5") << SimTransferFault::WrongMd5 << 1 << false << "backup failed";
         QTest::newRow("oversized length") << SimTransferFault::OversizedLength << 1 << false << "backup failed";
         QTest::newRow("data length over the block") << SimTransferFault::DataLengthOverBlock << 1 << false << "backup failed";
+        QTest::newRow("falls silent mid-transfer") << SimTransferFault::SilentMidTransfer << 1 << false << "backup failed";
     }
 
     void backup()
@@ -276,6 +307,7 @@ private slots:
         sim->setFullArchive(second);
         sim->setFault(fault);
         sim->setLayout(work_type == 2 ? simtransfer::Layout::Short : simtransfer::Layout::Long);
+        const testenv::TimeFactor factor(time_factor(fault));
         QVERIFY(run(seen, [&] { session.backup(kCamera, {}, target, work_type); }));
         QCOMPARE(seen.finished.last(), ok);
         QCOMPARE(seen.backup_status.last(), status);
@@ -313,6 +345,7 @@ private slots:
         QTest::newRow("closes before the first packet") << SimTransferFault::CloseBeforeFirstPacket << false << "disconnect";
         QTest::newRow("cut off mid-file") << SimTransferFault::StopMidTransfer << false << "disconnect";
         QTest::newRow("camera finds it damaged") << SimTransferFault::WrongMd5 << false << "Restore failed reboot...";
+        QTest::newRow("falls silent mid-file") << SimTransferFault::SilentMidTransfer << false << "disconnect";
     }
 
     void restore()
@@ -325,6 +358,7 @@ private slots:
         sim->setFault(fault);
         ArchiveSession session;
         Seen seen(session);
+        const testenv::TimeFactor factor(time_factor(fault));
         QVERIFY(run(seen, [&] { session.restore(kCamera, {}, QDir::current().filePath(QStringLiteral("chosen/data.tar.gz")), 1); }));
         QCOMPARE(seen.finished.last(), ok);
         QCOMPARE(seen.backup_status.last(), status);
@@ -355,6 +389,7 @@ private slots:
         QTest::newRow("wrong MD5, first export") << SimTransferFault::WrongMd5 << false << false << "Export failure";
         QTest::newRow("data length over the block") << SimTransferFault::DataLengthOverBlock << true << false << "Export failure";
         QTest::newRow("oversized length") << SimTransferFault::OversizedLength << true << false << "Export failure";
+        QTest::newRow("falls silent mid-transfer") << SimTransferFault::SilentMidTransfer << true << false << "Export failure";
     }
 
     void export_role()
@@ -376,7 +411,10 @@ private slots:
         }
         sim->setRoleArchive("teacher_conf.tar.gz", second);
         sim->setFault(fault);
-        QVERIFY(run(seen, [&] { session.export_role(Role::Teacher, kCamera, false); }));
+        {
+            const testenv::TimeFactor factor(time_factor(fault));
+            QVERIFY(run(seen, [&] { session.export_role(Role::Teacher, kCamera, false); }));
+        }
         QCOMPARE(seen.finished.last(), ok);
         QCOMPARE(seen.notices, QStringList{box});
         QCOMPARE(seen.painting, fault == SimTransferFault::Refuse ? QStringList() : (QStringList{"off1", "on1"}));
@@ -397,6 +435,7 @@ private slots:
         QTest::newRow("cut off") << SimTransferFault::StopMidTransfer << false << "Import failure";
         QTest::newRow("closes before the first packet") << SimTransferFault::CloseBeforeFirstPacket << false << "Import failure";
         QTest::newRow("camera finds it damaged") << SimTransferFault::WrongMd5 << false << "Import failure";
+        QTest::newRow("falls silent mid-file") << SimTransferFault::SilentMidTransfer << false << "Import failure";
     }
 
     void import_role()
@@ -410,7 +449,10 @@ private slots:
         sim->setFault(fault);
         ArchiveSession session;
         Seen seen(session);
-        QVERIFY(run(seen, [&] { session.import_role(Role::Board, kCamera, path, false); }));
+        {
+            const testenv::TimeFactor factor(time_factor(fault));
+            QVERIFY(run(seen, [&] { session.import_role(Role::Board, kCamera, path, false); }));
+        }
         QCOMPARE(seen.finished.last(), ok);
         QCOMPARE(seen.notices, QStringList{box});
         QCOMPARE(seen.painting, fault == SimTransferFault::Refuse ? QStringList() : (QStringList{"off3", "on3"}));
