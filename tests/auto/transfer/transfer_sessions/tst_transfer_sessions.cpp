@@ -1,7 +1,9 @@
 // The transfer sessions against the simulated camera over loopback TCP (ports 5555 and 10791 in
 // the test's own namespace): version query, upgrade, backup, restore, export and import byte for
 // byte, and every fault of the camera (a silent one included) ending in a failure the window can
-// show, the previous good file intact and the session ready for the next transfer.
+// show, the previous good file intact and the session ready for the next transfer; a camera that
+// sends without end.
+#include "core/log_handler.h"
 #include "core/time_scale.h"
 #include "transfer/archive_session.h"
 #include "transfer/firmware_session.h"
@@ -12,6 +14,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QtTest>
 
 using namespace transfer;
@@ -268,6 +271,76 @@ private slots:
             QCOMPARE(testenv::readFile(kept_as), archive);
             QCOMPARE(seen.notices, QStringList{QStringLiteral("Backup Success")});
         }
+    }
+
+    // A camera that answers a query with packets without end, written from a thread of its own
+    // as fast as the link takes them: the link hands on a share of them in each turn of the
+    // event loop, and the work type chosen meanwhile (the installer's next click) runs in the
+    // next turn and ends it.
+    void endless_stream()
+    {
+        constexpr int kPackets = 20000; // 46 MB
+        constexpr int kCancelAt = 4000;
+        constexpr int kPacketsPerTurn = 64; // the link's share of one turn
+        sim.reset();
+        QThread cameraThread;
+        auto *camera = new SimTransferService(QStringLiteral("127.0.0.3"));
+        camera->moveToThread(&cameraThread);
+        connect(&cameraThread, &QThread::finished, camera, &QObject::deleteLater);
+        cameraThread.start();
+        const auto inCamera = [&](const std::function<void()> &work) {
+            QMetaObject::invokeMethod(camera, work, Qt::BlockingQueuedConnection);
+        };
+        bool listening = false;
+        inCamera([&] {
+            listening = camera->start();
+            camera->setFault(SimTransferFault::PacketsTogether);
+            camera->setScript('Q', {simtransfer::packet('U', 0, 3).repeated(kPackets)});
+        });
+        QVERIFY(listening);
+        FirmwareSession session;
+        Seen seen(session);
+        int handled = 0, lastTurn = 0, mostInATurn = 0, asked = -1, cancelledAt = -1;
+        qint64 longestGap = 0, cancelWait = 0;
+        QElapsedTimer clock, sinceAsked;
+        connect(&session, &FirmwareSession::progress, [&] {
+            if (++handled != kCancelAt)
+                return;
+            asked = handled;
+            sinceAsked.start();
+            QTimer::singleShot(0, &session, [&] {
+                cancelWait = sinceAsked.elapsed();
+                cancelledAt = handled;
+                session.set_work_type(1);
+            });
+        });
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] {
+            mostInATurn = qMax(mostInATurn, handled - lastTurn);
+            lastTurn = handled;
+            longestGap = qMax(longestGap, clock.restart());
+        });
+        // The program's own log, with every line it writes.
+        const QtMessageHandler testLog = qInstallMessageHandler(nullptr);
+        installLogHandler(QStringLiteral("Corvane.log"));
+        session.query(QStringLiteral("127.0.0.3"), {});
+        clock.start();
+        ticker.start(0);
+        QTRY_VERIFY_WITH_TIMEOUT(cancelledAt >= 0, kWaitMs);
+        QTest::qWait(50);
+        ticker.stop();
+        uninstallLogHandler();
+        qInstallMessageHandler(testLog);
+        cameraThread.quit();
+        QVERIFY(cameraThread.wait(kWaitMs));
+        qInfo("at most %d packets in one turn of the event loop, turns at most %lld ms apart; the work type ran "
+              "%lld ms and %d packets after its click; log %lld bytes",
+              mostInATurn, longestGap, cancelWait, cancelledAt - asked, QFileInfo(QStringLiteral("Corvane.log")).size());
+        QCOMPARE(handled, cancelledAt);
+        QCOMPARE(seen.finished, QVector<bool>{false});
+        QVERIFY(!session.running());
+        QVERIFY2(mostInATurn <= 2 * kPacketsPerTurn, qPrintable(QString::number(mostInATurn)));
+        QVERIFY2(cancelledAt - asked <= 2 * kPacketsPerTurn, qPrintable(QString::number(cancelledAt - asked)));
     }
 
     void backup_data()
