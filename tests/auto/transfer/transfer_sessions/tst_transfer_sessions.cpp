@@ -1,14 +1,15 @@
 // The transfer sessions against the simulated camera over loopback TCP (ports 5555 and 10791 in
 // the test's own namespace): version query, upgrade, backup, restore, export and import byte for
 // byte, and every fault of the camera (a silent one included) ending in a failure the window can
-// show, the previous good file intact and the session ready for the next transfer; a camera that
-// sends without end.
+// show, the previous good file intact and the session ready for the next transfer; what stands
+// at an archive's name in the working folder; a camera that sends without end.
 #include "core/log_handler.h"
 #include "core/time_scale.h"
 #include "transfer/archive_session.h"
 #include "transfer/firmware_session.h"
 #include "transfer/packet_reader.h"
 
+#include "folder_faults.h"
 #include "sim_transfer.h"
 #include "test_env.h"
 
@@ -60,6 +61,62 @@ struct Seen {
         QObject::connect(&s, &FirmwareSession::log_text, [this](const QString &t) { log = t; });
     }
 };
+
+// Whatever is in the working folder, and what the tests put beside it ("../outside*").
+QStringList entry_paths()
+{
+    const auto filters = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden;
+    QStringList paths = QDir::current().entryList(filters);
+    for (const QString &name : QDir(QStringLiteral("..")).entryList({QStringLiteral("outside*")}, filters))
+        paths << QStringLiteral("../") + name;
+    return paths;
+}
+
+void clear_entries()
+{
+    for (const QString &path : entry_paths()) {
+        const QFileInfo info(path);
+        if (info.isDir() && !info.isSymLink())
+            QDir(path).removeRecursively();
+        else
+            QFile::remove(path);
+    }
+}
+
+// One entry of the working folder as folder_entries writes it.
+bool make_entry(const QString &entry, std::vector<std::unique_ptr<FifoInPlace>> &fifos)
+{
+    if (entry.contains(QLatin1String("->")))
+        return QFile::link(entry.section(QLatin1String("->"), 1), entry.section(QLatin1String("->"), 0, 0));
+    if (entry.endsWith(QLatin1Char('/')))
+        return QDir().mkdir(entry);
+    if (entry.endsWith(QLatin1Char('|'))) {
+        fifos.push_back(std::make_unique<FifoInPlace>(entry.chopped(1)));
+        return fifos.back()->ok();
+    }
+    return testenv::writeFile(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1).toLatin1());
+}
+
+// The entries as make_entry writes them.
+QStringList entries(const QByteArray &archive)
+{
+    QStringList shown;
+    for (const QString &path : entry_paths()) {
+        const QFileInfo info(path);
+        if (info.isSymLink()) {
+            shown << path + QStringLiteral("->") + QDir::current().relativeFilePath(info.symLinkTarget());
+        } else if (info.isDir()) {
+            shown << path + QLatin1Char('/');
+        } else if (!info.isFile()) {
+            shown << path + QLatin1Char('|');
+        } else {
+            const QByteArray content = testenv::readFile(path);
+            shown << path + QLatin1Char('=') + (content == archive ? QStringLiteral("NEW") : QString::fromLatin1(content));
+        }
+    }
+    shown.sort();
+    return shown;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(SimTransferFault)
@@ -243,34 +300,102 @@ private slots:
         QCOMPARE(seen.controls.last(), true);
     }
 
-    void archive_on_the_upgrade_socket_data()
+    // What stands in the working folder where an archive comes in (the camera's name for one it
+    // sends in answer to a query, the role archive for an export) or goes out unasked by the
+    // installer (the full archive a camera asks for): a regular file is replaced and kept as its
+    // saved copy, or sent; a link, a FIFO or a folder is left as it is, nothing is read or written
+    // outside the folder, and the transfer fails as the installer sees it. Entries: "name=text" a
+    // file, "name->target" a link, "name/" a folder, "name|" a FIFO; "NEW" is the archive that came.
+    void folder_entries_data()
     {
+        QTest::addColumn<QString>("via"); // "query", "export", or "asked" (the camera asks for the full archive)
         QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<QString>("kept_as");
-        QTest::newRow("a name outside the working folder") << QByteArray("../escape.tar.gz") << "escape.tar.gz";
-        QTest::newRow("a name that is no file") << QByteArray("..") << "";
+        QTest::addColumn<bool>("good_md5");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<bool>("ok");
+        const auto row = [](const char *tag, const char *via, const QByteArray &name, const QStringList &before,
+                            const QStringList &after, bool ok, bool good_md5 = true) {
+            QTest::newRow(tag) << QString::fromLatin1(via) << name << good_md5 << before << after << ok;
+        };
+        const QString tc = QStringLiteral("teacher_conf.tar.gz"), outside = QStringLiteral("../outside.tar.gz=outside");
+        const QString link = tc + QStringLiteral("->../outside.tar.gz"), fullLink = QStringLiteral("data.tar.gz->../outside.tar.gz");
+        const QByteArray teacher = tc.toLatin1(), full = "data.tar.gz";
+        row("a name outside the folder", "query", "../escape.tar.gz", {}, {"escape.tar.gz=NEW"}, true);
+        row("a name that is no file", "query", "..", {}, {}, false);
+        row("an archive of the name", "query", teacher, {tc + "=old"}, {tc + "=NEW", tc + "_bak=old"}, true);
+        row("an archive of the name and its copy", "query", teacher, {tc + "=old", tc + "_bak=older"},
+            {tc + "=NEW", tc + "_bak=old"}, true);
+        row("the full archive's copy stays", "query", full, {"data.tar.gz=old", "data.tar.gz_bak=older"},
+            {"data.tar.gz=NEW", "data.tar.gz_bak=older"}, true);
+        row("the full archive, the MD5 differs", "query", full, {"data.tar.gz=old"}, {"data.tar.gz=old", "data.tar.gz_bak=old"},
+            false, false);
+        row("a link out of the folder", "query", teacher, {link, outside}, {link, outside}, false);
+        row("a link to nothing", "query", teacher, {link}, {link}, false);
+        row("a FIFO", "query", teacher, {tc + "|"}, {tc + "|"}, false);
+        row("a folder", "query", teacher, {tc + "/"}, {tc + "/"}, false);
+        row("its copy's name a link out of the folder", "query", teacher, {tc + "=old", tc + "_bak->../outside.tar.gz", outside},
+            {tc + "=old", tc + "_bak->../outside.tar.gz", outside}, false);
+        row("the full archive a link out of the folder", "query", "other.tar.gz", {fullLink, outside},
+            {fullLink, "other.tar.gz=NEW", outside}, true);
+        row("export over an archive and its copy", "export", teacher, {tc + "=old", tc + "_bak=older"},
+            {tc + "=NEW", tc + "_bak=old"}, true);
+        row("export into a link out of the folder", "export", teacher, {link, outside}, {link, outside}, false);
+        row("the full archive asked for", "asked", full, {"data.tar.gz=old"}, {"data.tar.gz=old"}, true);
+        row("the full archive asked for, a link out of the folder", "asked", full, {fullLink, outside}, {fullLink, outside}, false);
+        row("the full archive asked for, a FIFO", "asked", full, {"data.tar.gz|"}, {"data.tar.gz|"}, false);
     }
 
-    void archive_on_the_upgrade_socket()
+    void folder_entries()
     {
+        QFETCH(QString, via);
         QFETCH(QByteArray, name);
-        QFETCH(QString, kept_as);
+        QFETCH(bool, good_md5);
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        QFETCH(bool, ok);
         const QByteArray archive = testenv::patternBytes(3000, 11);
-        sim->setScript('Q', {simtransfer::packet('B', archive.size(), 1, name, md5(archive)),
-                             simtransfer::packet('B', 2048, 2, {}, archive.left(2048)),
-                             simtransfer::packet('B', archive.size() - 2048, 2, {}, archive.mid(2048))});
-        const QStringList parent_before = QDir(QStringLiteral("..")).entryList(QDir::Files);
-        FirmwareSession session;
-        Seen seen(session);
-        session.query(kCamera, {});
-        QTRY_COMPARE_WITH_TIMEOUT(seen.finished.size(), 1, kWaitMs);
-        QCOMPARE(QDir(QStringLiteral("..")).entryList(QDir::Files), parent_before);
-        if (kept_as.isEmpty()) {
-            QCOMPARE(seen.backup_status.last(), QStringLiteral("backup failed"));
+        clear_entries();
+        std::vector<std::unique_ptr<FifoInPlace>> fifos;
+        for (const QString &entry : before)
+            QVERIFY2(make_entry(entry, fifos), qPrintable(entry));
+        const auto beside = [] {
+            return QDir(QStringLiteral("..")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden);
+        };
+        const QStringList besideBefore = beside();
+        if (via == QLatin1String("export")) {
+            sim->setRoleArchive(name, archive);
+            ArchiveSession session;
+            Seen seen(session);
+            QVERIFY(run(seen, [&] { session.export_role(Role::Teacher, kCamera, false); }));
+            QCOMPARE(seen.notices, QStringList{ok ? QStringLiteral("Export success") : QStringLiteral("Export failure")});
+        } else if (via == QLatin1String("asked")) {
+            // The camera asks for the file and then says nothing more, until the silence ends it.
+            sim->setScript('Q', {simtransfer::packet('R', 0, 3)});
+            const testenv::TimeFactor factor(time_factor(SimTransferFault::SilentMidTransfer));
+            FirmwareSession session;
+            Seen seen(session);
+            session.query(kCamera, {});
+            QTRY_COMPARE_WITH_TIMEOUT(seen.finished.size(), 1, kWaitMs);
+            QCOMPARE(seen.backup_status.contains(QStringLiteral("Restore failed reboot...")), !ok);
         } else {
-            QCOMPARE(testenv::readFile(kept_as), archive);
-            QCOMPARE(seen.notices, QStringList{QStringLiteral("Backup Success")});
+            sim->setScript('Q', {simtransfer::packet('B', archive.size(), 1, name, good_md5 ? md5(archive) : md5("other")),
+                                 simtransfer::packet('B', 2048, 2, {}, archive.left(2048)),
+                                 simtransfer::packet('B', archive.size() - 2048, 2, {}, archive.mid(2048))});
+            FirmwareSession session;
+            Seen seen(session);
+            session.query(kCamera, {});
+            QTRY_COMPARE_WITH_TIMEOUT(seen.finished.size(), 1, kWaitMs);
+            QCOMPARE(seen.backup_status.last(), ok ? QStringLiteral("Backup Success") : QStringLiteral("backup failed"));
+            QCOMPARE(seen.notices, ok ? QStringList{QStringLiteral("Backup Success")} : QStringList());
         }
+        after.sort();
+        QCOMPARE(entries(archive), after);
+        QCOMPARE(beside(), besideBefore);
+        for (const auto &fifo : fifos)
+            QCOMPARE(fifo->reads(), 0);
+        fifos.clear();
+        clear_entries();
     }
 
     // A camera that answers a query with packets without end, written from a thread of its own
