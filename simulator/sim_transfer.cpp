@@ -11,6 +11,7 @@ using simtransfer::Layout;
 namespace {
 constexpr qint32 kOversizedLength = 0x7FFFFFFF;
 constexpr qint32 kOverBlockLength = 4096;
+constexpr qint32 kQueryStep = 10; // the Query button's; an upgrade's own version check is step 9
 
 QByteArray md5Hex(const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex(); }
 
@@ -135,6 +136,10 @@ void SimTransferService::onReadyRead(QTcpSocket *socket)
     if (it == m_links.end())
         return;
     it->buffer.append(socket->readAll());
+    if (it->silent) {
+        it->buffer.clear();
+        return;
+    }
     while (m_links.contains(socket)) {
         Link &link = m_links[socket];
         if (link.receiving >= 0) {
@@ -168,6 +173,10 @@ void SimTransferService::handleRequest(QTcpSocket *socket, Link &link, const sim
         socket->disconnectFromHost();
         return;
     }
+    if (m_fault == SimTransferFault::SilentMidTransfer && request.letter == 'Q' && request.step == kQueryStep) {
+        link.silent = true;
+        return;
+    }
     const auto script = m_scripts.constFind(request.letter);
     if (script != m_scripts.constEnd()) {
         queue(socket, *script);
@@ -199,7 +208,7 @@ void SimTransferService::handleRequest(QTcpSocket *socket, Link &link, const sim
     case 'B': {
         const bool role = link.port == m_parameterPort;
         queue(socket, archivePackets(role ? m_roleName : QByteArray("data.tar.gz"), role ? m_roleArchive : m_fullArchive, role),
-              !role || m_fault == SimTransferFault::StopMidTransfer);
+              m_fault != SimTransferFault::SilentMidTransfer && (!role || m_fault == SimTransferFault::StopMidTransfer));
         break;
     }
     default:
@@ -219,6 +228,12 @@ void SimTransferService::takeFileBytes(QTcpSocket *socket, Link &link)
         m_links.remove(socket);
         socket->abort();
         socket->deleteLater();
+        return;
+    }
+    if (m_fault == SimTransferFault::SilentMidTransfer && record.file.size() >= record.length / 2) {
+        link.receiving = -1;
+        link.silent = true;
+        link.buffer.clear();
         return;
     }
     if (record.file.size() < record.length)
@@ -256,11 +271,12 @@ QVector<QByteArray> SimTransferService::archivePackets(const QByteArray &name, c
         const qint32 length = m_fault == SimTransferFault::DataLengthOverBlock && at == 0 ? kOverBlockLength : chunk.size();
         data.append(simtransfer::packet('B', length, 2, QByteArray(), chunk));
     }
-    if (m_fault == SimTransferFault::StopMidTransfer)
+    const bool cut = m_fault == SimTransferFault::StopMidTransfer || m_fault == SimTransferFault::SilentMidTransfer;
+    if (cut)
         data.resize(data.size() / 2);
     packets += data;
     // The bad length's camera counts on the tool finishing by the announced size: no step 3.
-    if (role && m_fault != SimTransferFault::StopMidTransfer && m_fault != SimTransferFault::DataLengthOverBlock)
+    if (role && !cut && m_fault != SimTransferFault::DataLengthOverBlock)
         packets.append(simtransfer::packet('B', 0, 3));
     return packets;
 }

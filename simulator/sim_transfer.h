@@ -23,6 +23,8 @@ enum class SimTransferFault {
     OversizedLength,        // announces an archive of 0x7FFFFFFF bytes, then sends the real one
     DataLengthOverBlock,    // the first data packet claims 4096 bytes while it carries its 2048; no step 3 after an export's data
     PacketsTogether,        // every packet of an answer in one write
+    SilentMidTransfer,      // the connection stays open, but an archive it sends stops after half its data packets,
+                            // a file it takes gets no answer after half its bytes, a version query (step 10) none at all
 };
 
 // One request the service took, with the file that followed it.
@@ -87,6 +89,8 @@ public:
     QVector<SimTransferRecord> records() const { return m_records; }
     void clearRecords() { m_records.clear(); }
     int connectionCount() const { return m_connectionCount; }
+    // Connections the tool has not closed yet.
+    int openLinks() const { return m_links.size(); }
 
 private:
     struct Link {
@@ -96,6 +100,7 @@ private:
         QVector<QByteArray> outgoing;
         bool closeAfterSending = false;
         bool sending = false;
+        bool silent = false; // takes what comes and says nothing more
     };
 
     bool listen();

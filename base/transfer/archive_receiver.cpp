@@ -1,5 +1,6 @@
 #include "transfer/archive_receiver.h"
 
+#include "transfer/transfer_files.h"
 #include "transfer/transfer_packet.h"
 
 #include <QDebug>
@@ -8,17 +9,22 @@
 ArchiveReceiver::ArchiveReceiver() = default;
 ArchiveReceiver::~ArchiveReceiver() { cancel(); }
 
-bool ArchiveReceiver::begin(const QString &target, qint64 size, const QByteArray &expected_md5)
+bool ArchiveReceiver::begin(const QString &target, qint64 size, const QByteArray &expected_md5, Place place)
 {
     cancel();
     if (size < 0) {
         qDebug() << "ArchiveReceiver: announced size" << size;
         return false;
     }
+    m_target = target;
+    m_place = place;
+    if (!plain_target())
+        return false;
     m_file = std::make_unique<QSaveFile>(target);
-    if (!m_file->open(QIODevice::WriteOnly)) {
+    // QSaveFile writes through a link it finds at its open: one made since the look above shows now.
+    if (!m_file->open(QIODevice::WriteOnly) || !plain_target()) {
         qDebug() << "open file error!" << target;
-        m_file.reset();
+        cancel();
         return false;
     }
     m_hash.reset();
@@ -56,6 +62,11 @@ bool ArchiveReceiver::finish(QByteArray *md5)
     qDebug() << "src md5: " << m_expected;
     qDebug() << "new md5:  " << computed;
     const bool match = !m_expected.isEmpty() && computed == m_expected;
+    if (match && m_place == Place::WorkingFolder && (!plain_target() || !transfer::keep_saved_copy(m_target))) {
+        qDebug().noquote() << "the archive does not replace" << m_target;
+        cancel();
+        return false;
+    }
     if (match && m_file->commit()) {
         m_file.reset();
         return true;
@@ -63,6 +74,14 @@ bool ArchiveReceiver::finish(QByteArray *md5)
     if (match)
         qDebug() << "ArchiveReceiver: the archive could not replace" << m_file->fileName() << m_file->errorString();
     cancel();
+    return false;
+}
+
+bool ArchiveReceiver::plain_target() const
+{
+    if (m_place == Place::Chosen || transfer::folder_entry(m_target) != transfer::Entry::Other)
+        return true;
+    qDebug().noquote() << m_target << "is a link or no regular file: the archive is not written there";
     return false;
 }
 

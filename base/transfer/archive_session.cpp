@@ -108,7 +108,6 @@ void ArchiveSession::start(Operation operation, Role role, const Endpoint &endpo
     backup_filemd5.clear();
     recv_file_name.clear();
     m_first_packet = false;
-    cmd_recv_prepared = false;
     commandClient.set_read_layout(Layout::Long);
     commandClient.connect_to(endpoint);
 }
@@ -182,11 +181,6 @@ void ArchiveSession::on_packet(const Packet &packet)
 void ArchiveSession::receive_step(const Packet &packet)
 {
     const bool role = cur_backup_mode != Role::None;
-    if (!cmd_recv_prepared) {
-        if (role)
-            save_copy(m_file_path);
-        cmd_recv_prepared = true;
-    }
     switch (packet.step) {
     case 1:
         backup_filemd5 = packet.data.left(kMd5Chars);
@@ -195,7 +189,10 @@ void ArchiveSession::receive_step(const Packet &packet)
         if (role)
             qDebug() << role_log_name(cur_backup_mode);
         m_first_packet = true;
-        if (!m_receiver.begin(m_file_path, packet.length, backup_filemd5))
+        // A role's archive replaces the one before only once it came whole; that one is kept as
+        // its saved copy then.
+        if (!m_receiver.begin(m_file_path, packet.length, backup_filemd5,
+                              role ? ArchiveReceiver::Place::WorkingFolder : ArchiveReceiver::Place::Chosen))
             fail();
         break;
     case 2:
@@ -325,7 +322,6 @@ void ArchiveSession::end(bool ok, const char *restore_failure)
     m_operation = Operation::None;
     commandClient.close();
     m_receiver.cancel();
-    cmd_recv_prepared = false;
     if (!ok) {
         switch (operation) {
         case Operation::Backup:

@@ -79,7 +79,6 @@ private:
     ArchiveReceiver m_receiver;
     QByteArray backup_filemd5;
     QByteArray recv_file_name;
-    bool cmd_recv_prepared = false;
     bool m_first_packet = false; // the camera sent a packet of this transfer
     bool m_painting_paused = false;
 };

@@ -406,7 +406,7 @@ void FirmwareSession::end(bool ok, bool refill_types)
 void FirmwareSession::archive_receive(const Packet &packet)
 {
     if (!recv_prepared) {
-        save_copy(QDir::current().filePath(QString::fromLatin1(kFullArchiveName)));
+        keep_saved_copy(QDir::current().filePath(QString::fromLatin1(kFullArchiveName)));
         recv_prepared = true;
     }
     switch (packet.step) {
@@ -418,7 +418,8 @@ void FirmwareSession::archive_receive(const Packet &packet)
             finish_archive_receive(false);
             break;
         }
-        if (!m_receiver.begin(QDir::current().filePath(name), packet.length, zero_terminated(packet.data))) {
+        if (!m_receiver.begin(QDir::current().filePath(name), packet.length, zero_terminated(packet.data),
+                              ArchiveReceiver::Place::WorkingFolder)) {
             finish_archive_receive(false);
             break;
         }
@@ -478,8 +479,13 @@ void FirmwareSession::archive_send(int step)
     case 3: {
         emit backup_status_text(shown(text::kTransmitting));
         m_streaming_upgrade = false;
+        // The camera asks for this file unasked by the installer: a link would hand it whatever
+        // the link points to, a FIFO would hold the window at the open.
         const QString archive = QDir::current().filePath(QString::fromLatin1(kFullArchiveName));
-        if (!tcpClient.stream_file(archive, QFileInfo(archive).size()))
+        const bool plain = folder_entry(archive) != Entry::Other;
+        if (!plain)
+            qDebug().noquote() << archive << "is a link or no regular file: nothing is sent";
+        if (!plain || !tcpClient.stream_file(archive, QFileInfo(archive).size()))
             emit backup_status_text(shown(text::kRestoreFailed));
         break;
     }

@@ -4,9 +4,14 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QThread>
 
 namespace transfer {
+
+namespace {
+constexpr qint64 kCopyChunkBytes = 64 * 1024;
+} // namespace
 
 QString role_archive_name(Role role, bool zr72_student)
 {
@@ -25,14 +30,59 @@ QString role_archive_name(Role role, bool zr72_student)
 
 QString saved_copy_name(const QString &path) { return path + QStringLiteral("_bak"); }
 
-void save_copy(const QString &path)
+Entry folder_entry(const QString &path)
 {
-    if (!QFileInfo::exists(path)) {
+    const QFileInfo info(path);
+    if (info.isSymLink())
+        return Entry::Other;
+    if (!info.exists())
+        return Entry::Missing;
+    return info.isFile() ? Entry::Regular : Entry::Other;
+}
+
+bool keep_saved_copy(const QString &path)
+{
+    switch (folder_entry(path)) {
+    case Entry::Missing:
         qDebug() << "file not exists";
-        return;
+        return true;
+    case Entry::Other:
+        qDebug().noquote() << path << "is a link or no regular file: no copy is kept of it";
+        return false;
+    case Entry::Regular:
+        break;
     }
     qDebug() << "file exists start backup file";
-    QFile::copy(path, saved_copy_name(path));
+    const QString copy = saved_copy_name(path);
+    const Entry old_copy = folder_entry(copy);
+    if (old_copy != Entry::Missing && QFileInfo(path).fileName() == QLatin1String(kFullArchiveName)) {
+        qDebug().noquote() << copy << "exists: it is kept as it is";
+        return true;
+    }
+    if (old_copy == Entry::Other) {
+        qDebug().noquote() << copy << "is a link or no regular file: nothing is written through it";
+        return false;
+    }
+    // Written beside it and renamed over it: a copy cut short never takes the older one's place.
+    QFile source(path);
+    QSaveFile target(copy);
+    if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly)) {
+        qDebug().noquote() << "open file error!" << path << source.errorString() << target.errorString();
+        return false;
+    }
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(kCopyChunkBytes);
+        if (chunk.isEmpty() || target.write(chunk) != chunk.size()) {
+            qDebug().noquote() << "the copy of" << path << "failed:" << source.errorString() << target.errorString();
+            target.cancelWriting();
+            return false;
+        }
+    }
+    if (!target.commit()) {
+        qDebug().noquote() << "the copy of" << path << "failed:" << target.errorString();
+        return false;
+    }
+    return true;
 }
 
 QByteArray file_md5(const QString &path)

@@ -26,8 +26,22 @@ enum class Role { None = 0, Teacher = 1, Student = 2, Board = 3 };
 QString role_archive_name(Role role, bool zr72_student);
 // The copy an archive is saved as before a new one is received: its name and "_bak".
 QString saved_copy_name(const QString &path);
-// Saves an existing archive as its copy before a receive (an older copy is kept as it is).
-void save_copy(const QString &path);
+
+// What stands at a name in the working folder, seen without following a link. A camera names
+// files there, and the installer may have put anything under such a name: a link would carry a
+// write out of the folder, and a FIFO or a device would hold the window on its open.
+enum class Entry {
+    Missing,
+    Regular, // a regular file, not a link
+    Other,   // a symbolic link (also a dangling one), a folder, a FIFO, a device, a socket
+};
+Entry folder_entry(const QString &path);
+
+// Keeps the archive at path as its saved copy before it is replaced. The full archive's copy,
+// once made, is never replaced, so a full backup's first saved copy stays; any other archive's
+// copy becomes the one it replaces. Nothing is read or written through a link or anything but a
+// regular file. False (logged) when a copy was due and could not be kept.
+bool keep_saved_copy(const QString &path);
 
 // The MD5 digest of the whole file as 32 lower-case hexadecimal characters; empty when the file
 // cannot be read (logged).

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/log_fold.h"
 #include "transfer/packet_reader.h"
 #include "transfer/transfer_files.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QObject>
 #include <QString>
@@ -12,7 +14,8 @@ class QTcpSocket;
 
 // One TCP client link of the file-transfer protocol: a connect that never blocks (connected()
 // or connect_failed() within the time-out), every whole packet that has arrived handed on in
-// order, and a file streamed in chunks as the socket takes them.
+// order, a share of them in each turn of the event loop, a file streamed in chunks as the
+// socket takes them, and an end to a camera that falls silent.
 class TransferLink : public QObject
 {
     Q_OBJECT
@@ -23,8 +26,19 @@ public:
     // Chunk of a streamed file, and how much may wait in the socket before the next chunk.
     static constexpr int kStreamChunkBytes = 4096;
     static constexpr qint64 kMaxQueuedBytes = 256 * 1024;
-    // One socket read: a whole burst of packets is taken in reads of this size.
+    // One socket read: a burst of packets is taken in reads of this size.
     static constexpr qint64 kReadBytes = 64 * 1024;
+    // What the socket takes in ahead of the reading; beyond it the camera waits (TCP's own flow
+    // control), so a camera that sends without end grows no buffer.
+    static constexpr qint64 kReadBufferBytes = 256 * 1024;
+    // The reading yields to the event loop after this many packets or this long, whichever
+    // comes first, and goes on in the next turn: about 150 KB of an archive, a few milliseconds.
+    static constexpr int kPacketsPerTurn = 64;
+    static constexpr int kReadTurnMs = 10;
+    // The longest a transfer waits on a camera is the 73 s an MTD upgrade's completion gives it
+    // to write its image and restart; a camera that neither sends nor takes anything on an open
+    // link for well over twice that is gone, and the link ends as lost (scaled by the time seam).
+    static constexpr int kSilenceMs = 180000;
 
     explicit TransferLink(const QString &name, QObject *parent = nullptr);
     ~TransferLink() override;
@@ -50,7 +64,8 @@ signals:
     void connected();
     void connect_failed(const QString &reason);
     void packet(const transfer::Packet &packet);
-    // The camera closed the connection or it failed while open.
+    // The camera closed the connection, it failed while open, or the camera was silent for
+    // kSilenceMs; the packets that came before it have been handed on.
     void lost(const QString &reason);
     void chunk_sent(qint64 bytes);
     void stream_finished(bool ok);
@@ -61,16 +76,28 @@ private:
     void on_connected();
     void on_error();
     void on_timeout();
+    // Bytes came or left: the camera is still there.
+    void heard();
+    void on_silence();
+    // A share of the packets; once none is left after the camera's end (m_lost_reason), the
+    // link ends as lost.
     void read_packets();
+    void end_lost();
     void pump();
     void end_stream();
 
     QString m_name;
     QTcpSocket *m_socket = nullptr;
     QTimer m_connect_timer;
+    QTimer m_silence_timer;
+    QTimer m_read_resume; // the next share of the reading, in the next turn
     PacketReader m_reader;
+    log_fold::Run m_log_fold;
+    QElapsedTimer m_fold_clock; // since the last note of packets left out of the log
     State m_state = State::Idle;
     quint64 m_generation = 0; // grows at every connect and close; a handler that ended the link stops the reading
+    bool m_reading = false;
+    QString m_lost_reason; // the end the camera made, told once its packets are read
     QFile m_file;
     qint64 m_stream_size = 0;
     qint64 m_stream_sent = 0;

@@ -1,5 +1,6 @@
 #include "test_env.h"
 
+#include "core/time_scale.h"
 #include "settings/settings_path.h"
 
 #include <QDir>
@@ -123,5 +124,13 @@ qint64 resetPeakMemoryKiB()
     clear.close();
     return memoryKiB("VmRSS");
 }
+
+TimeFactor::TimeFactor(double factor)
+    : m_before(timescale::factor())
+{
+    timescale::setFactor(factor);
+}
+
+TimeFactor::~TimeFactor() { timescale::setFactor(m_before); }
 
 } // namespace testenv

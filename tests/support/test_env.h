@@ -33,4 +33,17 @@ qint64 memoryKiB(const char *field);
 // when it cannot). Memory freed by earlier work goes back to the system first, so that it cannot
 // hide a new peak.
 qint64 resetPeakMemoryKiB();
+
+// The time scale set to a factor while it lives; the one before is put back after.
+class TimeFactor
+{
+public:
+    explicit TimeFactor(double factor);
+    ~TimeFactor();
+    TimeFactor(const TimeFactor &) = delete;
+    TimeFactor &operator=(const TimeFactor &) = delete;
+
+private:
+    double m_before;
+};
 } // namespace testenv

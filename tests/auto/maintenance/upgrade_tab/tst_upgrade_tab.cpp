@@ -43,6 +43,12 @@ const QString kUnicastCamera = QStringLiteral("10.250.0.3");
 const QString kIni = QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\nTracking_Number_Camera=3\n"
                                     "[UPGRADE]\nmode=Simple\nverify=true\nmodel_type=true\ntype=AUTO\nipaddr=127.0.0.2\n");
 
+constexpr double kTimeFactor = 0.01;
+
+// A row whose camera falls silent waits out the transfer links' silence bound at a smaller
+// scale: 180 ms.
+double time_factor(SimTransferFault fault) { return fault == SimTransferFault::SilentMidTransfer ? 0.001 : kTimeFactor; }
+
 // Choosing the local address the cameras' namespace is reached from, and searching.
 bool search(QWidget *window)
 {
@@ -98,7 +104,7 @@ class tst_UpgradeTab : public QObject
 private slots:
     void initTestCase()
     {
-        timescale::setFactor(0.01);
+        timescale::setFactor(kTimeFactor);
         peer = std::make_unique<NetnsPeer>(QStringList{kUnicastCamera});
         QVERIFY2(peer->error().isEmpty(), qPrintable(peer->error()));
         const struct {
@@ -392,6 +398,7 @@ private slots:
         QTest::newRow("camera stops mid-file") << SimTransferFault::StopMidTransfer << false << "" << "disconnect";
         QTest::newRow("camera finds the file damaged") << SimTransferFault::WrongMd5 << false << ""
                                                        << "file verify fail reboot...";
+        QTest::newRow("camera falls silent mid-file") << SimTransferFault::SilentMidTransfer << false << "" << "disconnect";
     }
     void upgrade()
     {
@@ -409,6 +416,7 @@ private slots:
         if (typed)
             ui->upgrade_filename_lineEdit->setText(QDir::current().filePath(QStringLiteral("cam_SOC_v3.pkg")));
         sim->setFault(fault);
+        const testenv::TimeFactor factor(time_factor(fault));
         QSignalSpy progress(ui->progressBar, &QProgressBar::valueChanged);
         ui->upgrade_Button->click();
         QVERIFY(!ui->upgrade_Button->isEnabled());
@@ -492,6 +500,7 @@ private slots:
             {SimTransferFault::WrongMd5, "wrong MD5", "backup failed", "Restore failed reboot...", true, true},
             {SimTransferFault::OversizedLength, "oversized length", "backup failed", "", false, false},
             {SimTransferFault::DataLengthOverBlock, "data length over the block", "backup failed", "", false, false},
+            {SimTransferFault::SilentMidTransfer, "falls silent mid-transfer", "backup failed", "disconnect", true, true},
         };
         for (const auto &f : faults) {
             const bool refused = f.fault == SimTransferFault::Refuse;
@@ -543,6 +552,7 @@ private slots:
         sim->setFullArchive(next);
         sim->setRoleArchive("teacher_conf.tar.gz", next);
         sim->setFault(fault);
+        const testenv::TimeFactor factor(time_factor(fault));
         desktop->files << chosen;
         button->click();
         const bool ok = fault == SimTransferFault::None;
