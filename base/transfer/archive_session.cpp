@@ -61,7 +61,7 @@ void ArchiveSession::restore(const QString &address, const PortMapping &mapping,
     transfer_mode = 4;
     if (!input::is_valid_ipv4(address))
         emit notice(warning(text::kAddressError));
-    if (!QFileInfo::exists(file_path)) {
+    if (!chosen_file_readable(file_path)) {
         emit notice(warning(import_check_message(ImportCheck::Missing)));
         return;
     }

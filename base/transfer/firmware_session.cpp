@@ -204,7 +204,7 @@ void FirmwareSession::continue_upgrade()
         return;
     }
     QFile file(upgrade_file_path);
-    m_file_size = file.open(QIODevice::ReadOnly) ? file.size() : -1;
+    m_file_size = chosen_file_readable(upgrade_file_path) && file.open(QIODevice::ReadOnly) ? file.size() : -1;
     if (m_file_size < 0 || m_file_size > std::numeric_limits<qint32>::max()) {
         emit notice(warning(text::kOpenFileFailed));
         emit log_text(QString());

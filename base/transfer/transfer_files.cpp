@@ -110,11 +110,19 @@ QString plain_file_name(const QByteArray &camera_name)
     return name;
 }
 
+bool chosen_file_readable(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        qDebug().noquote() << "the chosen" << path << "is no file: nothing is read from it";
+    return info.isFile();
+}
+
 ImportCheck check_import_file(Role role, const QString &path, bool zr72_student)
 {
     if (path.isEmpty())
         return ImportCheck::NoFile;
-    if (!QFileInfo::exists(path))
+    if (!chosen_file_readable(path))
         return ImportCheck::Missing;
     const QString zr72 = role_archive_name(Role::Student, true);
     if (role == Role::Student && !zr72_student) {

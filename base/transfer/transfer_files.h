@@ -52,13 +52,17 @@ QByteArray file_md5(const QString &path);
 // control character in it).
 QString plain_file_name(const QByteArray &camera_name);
 
+// A file the installer chose to send: a regular file, or a link to one. Anything else (a FIFO,
+// a device, a folder) is no archive, and opening a FIFO would wait for a writer for good.
+bool chosen_file_readable(const QString &path);
+
 enum class ImportCheck {
     Ok,
     NoFile,    // "Please select backup file"
     Missing,   // "Not exist backup files"
     WrongName, // "File type does not match"
 };
-// An archive chosen for a role's import: chosen, there, and named for the role (the path holds
+// An archive chosen for a role's import: chosen, there as a file, and named for the role (the path holds
 // the role archive's name; the zr72 student name only for that model, and only it).
 ImportCheck check_import_file(Role role, const QString &path, bool zr72_student);
 const char *import_check_message(ImportCheck check);

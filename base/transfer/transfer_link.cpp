@@ -191,7 +191,8 @@ bool TransferLink::stream_file(const QString &path, qint64 size)
         return false;
     }
     m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadOnly)) {
+    // Checked again here: the file may have been swapped since it was chosen.
+    if (!transfer::chosen_file_readable(path) || !m_file.open(QIODevice::ReadOnly)) {
         qDebug() << "open file error!" << path;
         return false;
     }

@@ -16,6 +16,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QtTest>
 
 using namespace transfer;
@@ -298,6 +299,59 @@ private slots:
         sim->pushToLinks(simtransfer::packet('U', 0, 0));
         QTRY_COMPARE_WITH_TIMEOUT(seen.finished, QVector<bool>{false}, kWaitMs);
         QCOMPARE(seen.controls.last(), true);
+    }
+
+    // A file the installer chose that is no file: nothing reads it (a FIFO's read would wait for
+    // a writer for good) and nothing of it goes to the camera.
+    void chosen_file_not_a_file_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<bool>("fifo");
+        QTest::addColumn<QString>("box");
+        for (const bool fifo : {true, false}) {
+            const char *kind = fifo ? "FIFO" : "folder";
+            QTest::addRow("upgrade, %s", kind) << "upgrade" << fifo << "Open file failed";
+            QTest::addRow("restore, %s", kind) << "restore" << fifo << "Not exist backup files";
+            QTest::addRow("import, %s", kind) << "import" << fifo << "Not exist backup files";
+        }
+    }
+
+    void chosen_file_not_a_file()
+    {
+        QFETCH(QString, operation);
+        QFETCH(bool, fifo);
+        QFETCH(QString, box);
+        const QString path = QDir::current().filePath(operation == QLatin1String("upgrade") ? QStringLiteral("cam_SOC_v3.pkg")
+                                                                                           : QStringLiteral("board_conf.tar.gz"));
+        std::unique_ptr<FifoInPlace> pipe;
+        if (fifo) {
+            pipe = std::make_unique<FifoInPlace>(path);
+            QVERIFY2(pipe->ok(), qPrintable(pipe->why()));
+        } else {
+            QVERIFY(QDir().mkdir(path));
+        }
+        const auto tidy = qScopeGuard([&] { QDir(path).removeRecursively(); });
+        QStringList notices;
+        if (operation == QLatin1String("upgrade")) {
+            FirmwareSession session;
+            Seen seen(session);
+            session.upgrade(kCamera, {}, path, QStringLiteral("SOC"));
+            QTRY_COMPARE_WITH_TIMEOUT(seen.finished, QVector<bool>{false}, kWaitMs);
+            notices = seen.notices;
+        } else {
+            ArchiveSession session;
+            Seen seen(session);
+            if (operation == QLatin1String("restore"))
+                session.restore(kCamera, {}, path, 1);
+            else
+                session.import_role(Role::Board, kCamera, path, false);
+            notices = seen.notices;
+        }
+        QCOMPARE(notices, QStringList{box});
+        if (pipe)
+            QCOMPARE(pipe->reads(), 0);
+        for (const SimTransferRecord &r : sim->records())
+            QVERIFY2(r.letter != 'U' && r.letter != 'R', "nothing of the chosen file goes out");
     }
 
     // What stands in the working folder where an archive comes in (the camera's name for one it
