@@ -154,6 +154,10 @@ bool DeviceDiscovery::send_discovery_message(MessageKind kind, int interface_ind
     if (kind == Search) {
         qDebug().noquote() << QString::fromLocal8Bit(message);
         m_waiting.clear();
+        if (m_left_out > 0)
+            qDebug() << "DeviceDiscovery: the search before listed" << kMaxListedDevices << "cameras and left out"
+                     << m_left_out << "answers";
+        m_left_out = 0;
         m_device_list.clear();
         emit device_list_changed();
         qDebug() << "(clear display content)清空显示!!!";
@@ -275,6 +279,13 @@ void DeviceDiscovery::insert_device_record(const Dev_info &record)
             qDebug() << "已收录过";
             return;
         }
+    }
+    if (m_device_list.size() >= size_t(kMaxListedDevices)) {
+        if (m_left_out++ == 0)
+            qDebug() << "DeviceDiscovery: the list holds" << kMaxListedDevices
+                     << "cameras; the answers of more are counted, not listed";
+        emit device_list_changed();
+        return;
     }
     const auto at = std::find_if(m_device_list.begin(), m_device_list.end(),
                                  [&](const Dev_info &listed) { return listed.ip > record.ip; });

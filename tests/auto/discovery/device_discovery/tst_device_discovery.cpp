@@ -1,8 +1,8 @@
 // The device search across two network namespaces joined by a veth pair: the search goes out on
 // the group, a simulated camera's answer by multicast and one sent straight back both become
 // records, a network configuration comes back confirmed and changes the next answer, a reboot is
-// sent; a whole site answering at once is listed, and a flood on the search port and a host with
-// many addresses stay bounded.
+// sent; a whole site answering at once is listed, and a flood on the search port, the list and a
+// host with many addresses stay bounded.
 #include "discovery/device_discovery.h"
 #include "discovery/discovery_messages.h"
 
@@ -207,6 +207,43 @@ private slots:
             ids.insert(device.device_id);
         QCOMPARE(ids.size(), cameras);
         QVERIFY(sorted_by_address(discovery));
+    }
+
+    // The list holds the first kMaxListedDevices cameras that answer; the answers of more are
+    // counted, in one log line as the list fills and one with their count at the next search.
+    void list_is_bounded_data()
+    {
+        QTest::addColumn<int>("beyond");
+        QTest::newRow("a full list") << 0;
+        QTest::newRow("50 cameras beyond") << 50;
+    }
+    void list_is_bounded()
+    {
+        QFETCH(int, beyond);
+        const int cameras = DeviceDiscovery::kMaxListedDevices + beyond;
+        bool started = false;
+        m_peer->run([&] {
+            m_camera = new SimDiscoveryService(kCamera2);
+            m_camera->setFleet(cameras);
+            started = m_camera->start();
+        });
+        QVERIFY(started);
+        LogCapture log;
+        DeviceDiscovery discovery;
+        const int index = local_index(discovery);
+        QCOMPARE(discovery.search(index), DeviceDiscovery::SearchOutcome::Sent);
+        hold_until_answered([&] { return m_camera->fleetAnswersSent() == cameras; });
+        QTRY_COMPARE_WITH_TIMEOUT(int(discovery.device_list().size()) + discovery.left_out(), cameras, kWaitMs);
+        QCOMPARE(int(discovery.device_list().size()), DeviceDiscovery::kMaxListedDevices);
+        QCOMPARE(discovery.left_out(), beyond);
+        QCOMPARE(log.count(QStringLiteral("the answers of more are counted")), int(beyond > 0));
+        QVERIFY(sorted_by_address(discovery));
+
+        m_peer->run([&] { m_camera->setFleet(1); });
+        QCOMPARE(discovery.search(index), DeviceDiscovery::SearchOutcome::Sent);
+        QCOMPARE(discovery.left_out(), 0);
+        QCOMPARE(log.count(QStringLiteral("left out %1 answers").arg(beyond)), int(beyond > 0));
+        QTRY_COMPARE_WITH_TIMEOUT(int(discovery.device_list().size()), 1, kWaitMs);
     }
 
     void configure_and_reboot()
