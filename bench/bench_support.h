@@ -1,8 +1,12 @@
 #pragma once
 
-// What the benchmarks share: waiting with the event loop, medians, CPU clocks and pinning.
+// What the benchmarks share: waiting with the event loop, the event loop's gaps, medians, CPU
+// clocks and pinning, the settings that show the main window at start.
+#include "settings/settings_path.h"
+
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QSettings>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -28,6 +32,48 @@ inline void pumpFor(int ms)
     // A coarse timer may end a 10 s window half a second early or late.
     QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// How long the calling thread's event loop stops: the gaps between two turns of a 10 ms timer
+// (a precise one, which never turns early), from its construction or the last restart().
+struct GapMeter {
+    static constexpr int kTickMs = 10;
+    QTimer tick;
+    QElapsedTimer sinceTurn;
+    QVector<qint64> gaps;
+
+    GapMeter()
+    {
+        tick.setTimerType(Qt::PreciseTimer);
+        tick.setInterval(kTickMs);
+        QObject::connect(&tick, &QTimer::timeout, [this] { gaps.append(sinceTurn.restart()); });
+        sinceTurn.start();
+        tick.start();
+    }
+    qint64 longest() const { return gaps.isEmpty() ? 0 : *std::max_element(gaps.cbegin(), gaps.cend()); }
+    qint64 percentile99() const
+    {
+        QVector<qint64> sorted = gaps;
+        std::sort(sorted.begin(), sorted.end());
+        return sorted.isEmpty() ? 0 : sorted[std::min<int>(sorted.size() - 1, sorted.size() * 99 / 100)];
+    }
+    int over(qint64 ms) const
+    {
+        return int(std::count_if(gaps.cbegin(), gaps.cend(), [ms](qint64 gap) { return gap > ms; }));
+    }
+    void restart()
+    {
+        gaps.clear();
+        sinceTurn.restart();
+    }
+};
+
+// The settings of an installation whose wizard is done, so that the main window shows at start.
+inline void showMainWindowAtStart()
+{
+    QSettings settings(settings_file_path(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera"), 3);
+    settings.setValue(QStringLiteral("TEACHER_CONF/Tracking_Guide_State"), QStringLiteral("1"));
 }
 
 inline double median(QVector<double> values)

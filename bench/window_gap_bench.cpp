@@ -18,7 +18,6 @@
 #include "mainwindow/mainwindow.h"
 #include "rtsp/rtsp_server_process.h"
 #include "seams/message_box.h"
-#include "settings/settings_path.h"
 #include "sim_camera_host.h"
 
 #include <QApplication>
@@ -29,7 +28,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -41,7 +39,6 @@
 
 namespace {
 
-constexpr int kTickMs = 10;
 constexpr int kClipSeconds = 90; // longer than every phase together: the clip never ends
 
 QElapsedTimer gTraceClock; // from the first connect
@@ -88,39 +85,14 @@ public:
     int boxes = 0;
 };
 
-// The gaps between the timer's turns, per phase.
-struct GapMeter {
-    QTimer tick;
-    QElapsedTimer sinceTurn;
-    qint64 longest = 0;
-    QVector<qint64> gaps;
-
-    GapMeter()
-    {
-        tick.setTimerType(Qt::PreciseTimer);
-        tick.setInterval(kTickMs);
-        QObject::connect(&tick, &QTimer::timeout, [this] {
-            const qint64 gap = sinceTurn.restart();
-            longest = std::max(longest, gap);
-            gaps.append(gap);
-        });
-        sinceTurn.start();
-        tick.start();
-    }
-    void report(const char *phase, qint64 phaseMs)
-    {
-        QVector<qint64> sorted = gaps;
-        std::sort(sorted.begin(), sorted.end());
-        const qint64 p99 = sorted.isEmpty() ? 0 : sorted[std::min<int>(sorted.size() - 1, sorted.size() * 99 / 100)];
-        const int over50 = int(std::count_if(gaps.cbegin(), gaps.cend(), [](qint64 g) { return g > 50; }));
-        std::printf("| %s | %.1f | %d | %lld | %lld | %d |\n", phase, phaseMs / 1000.0, int(gaps.size()),
-                    static_cast<long long>(longest), static_cast<long long>(p99), over50);
-        std::fflush(stdout);
-        longest = 0;
-        gaps.clear();
-        sinceTurn.restart();
-    }
-};
+// The gaps between the timer's turns in one phase, as a row of the table; the next phase starts.
+void report(bench::GapMeter &meter, const char *phase, qint64 phaseMs)
+{
+    std::printf("| %s | %.1f | %d | %lld | %lld | %d |\n", phase, phaseMs / 1000.0, int(meter.gaps.size()),
+                static_cast<long long>(meter.longest()), static_cast<long long>(meter.percentile99()), meter.over(50));
+    std::fflush(stdout);
+    meter.restart();
+}
 
 using bench::pumpFor;
 
@@ -187,11 +159,7 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    {
-        QSettings settings(settings_file_path(), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("TEACHER_CONF/Tracking_Number_Camera"), 3);
-        settings.setValue(QStringLiteral("TEACHER_CONF/Tracking_Guide_State"), QStringLiteral("1"));
-    }
+    bench::showMainWindowAtStart();
     Answerer answerer;
     msgbox::setPresenter(&answerer);
     reachability::setCheck([](const QString &) { return true; });
@@ -206,7 +174,7 @@ int main(int argc, char **argv)
 
     std::printf("| phase | seconds | turns | longest gap ms | 99th percentile ms | gaps over 50 ms |\n");
     std::printf("|---|---|---|---|---|---|\n");
-    GapMeter meter;
+    bench::GapMeter meter;
     QElapsedTimer phase;
 
     phase.start();
@@ -237,7 +205,7 @@ int main(int argc, char **argv)
             }
         }
         pumpFor(200);
-        meter.report("six connects pressed at once", phase.restart());
+        report(meter, "six connects pressed at once", phase.restart());
         std::printf("(presses lost to the locked tabs, connected afterwards: %d; most opens at once: %d)\n", lost,
                     gMostOpensAtOnce.load());
     } else {
@@ -248,17 +216,17 @@ int main(int argc, char **argv)
             b->click();
         }
         pumpFor(200);
-        meter.report("six connects, one after another", phase.restart());
+        report(meter, "six connects, one after another", phase.restart());
     }
 
     pumpFor(streamSeconds * 1000);
-    meter.report("six pictures streaming", phase.restart());
+    report(meter, "six pictures streaming", phase.restart());
 
     field(QStringLiteral("txtUrl"))->setText(QStringLiteral("127.0.0.8"));
     field(QStringLiteral("txtPort"))->setText(QStringLiteral("8554"));
     button(QStringLiteral("rtsp_connect_Button"))->click();
     pumpFor(200);
-    meter.report("silent RTSP port (preview open until the watchdog)", phase.restart());
+    report(meter, "silent RTSP port (preview open until the watchdog)", phase.restart());
 
     for (int slot = 0; slot < 6; ++slot) {
         QPushButton *b = button(QString::fromLatin1(kSlots[slot]) + QStringLiteral("_connect_Button"));
@@ -266,7 +234,7 @@ int main(int argc, char **argv)
         b->click();
     }
     pumpFor(200);
-    meter.report("six disconnects", phase.restart());
+    report(meter, "six disconnects", phase.restart());
 
     int connected = 0;
     for (const char *slot : kSlots)

@@ -2,10 +2,12 @@
 
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
+#include <QTimer>
 #include <QUdpSocket>
 
 namespace {
 const QHostAddress kGroup(QStringLiteral("239.255.255.251"));
+constexpr int kFleetTickMs = 10; // a paced fleet answers in shares this often
 
 // The value after "key" on its own line ("key" up to the line's end).
 QString lineValue(const QString &text, const QString &key)
@@ -68,8 +70,46 @@ bool SimDiscoveryService::start()
 
 void SimDiscoveryService::stop()
 {
+    delete m_fleetTimer;
+    m_fleetTimer = nullptr;
     delete m_socket;
     m_socket = nullptr;
+}
+
+void SimDiscoveryService::setFleet(int count, int perSecond)
+{
+    m_fleetCount = qMax(1, count);
+    m_fleetPerSecond = qMax(0, perSecond);
+}
+
+SimDeviceIdentity SimDiscoveryService::fleetIdentity(int index) const
+{
+    SimDeviceIdentity me = identity();
+    if (index == 0)
+        return me;
+    const QString hex = QStringLiteral("%1").arg(index, 6, 16, QLatin1Char('0'));
+    me.deviceId = me.deviceId.left(me.deviceId.size() - hex.size()) + hex;
+    me.ip = QStringLiteral("10.250.%1.%2").arg(1 + index / 250).arg(1 + index % 250);
+    me.mac = QStringLiteral("D4:E0:8E:%1:%2:%3").arg(hex.mid(0, 2), hex.mid(2, 2), hex.mid(4, 2)).toUpper();
+    return me;
+}
+
+int SimDiscoveryService::fleetAnswersSent() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_fleetSent;
+}
+
+void SimDiscoveryService::sendFleetShare()
+{
+    const int share = m_fleetPerSecond > 0 ? qMax(1, m_fleetPerSecond * kFleetTickMs / 1000) : m_fleetCount;
+    for (int i = 0; i < share && m_fleetNext < m_fleetCount; ++i, ++m_fleetNext) {
+        send(answer(m_fleetClientId, fleetIdentity(m_fleetNext)), m_fleetTo, m_fleetPort);
+        QMutexLocker lock(&m_mutex);
+        ++m_fleetSent;
+    }
+    if (m_fleetNext >= m_fleetCount && m_fleetTimer)
+        m_fleetTimer->stop();
 }
 
 void SimDiscoveryService::setIdentity(const SimDeviceIdentity &identity)
@@ -124,7 +164,27 @@ void SimDiscoveryService::handle(const SimDiscoveryMessage &message)
     const QString clientId = lineValue(text, QStringLiteral("Client ID:"));
     const SimDeviceIdentity me = identity();
     if (text.startsWith(QLatin1String("SEARCH * "))) {
-        send(answer(clientId), message.from, message.fromPort);
+        if (m_fleetCount == 1) {
+            send(answer(clientId, me), message.from, message.fromPort);
+            return;
+        }
+        m_fleetClientId = clientId;
+        m_fleetTo = message.from;
+        m_fleetPort = message.fromPort;
+        m_fleetNext = 0;
+        {
+            QMutexLocker lock(&m_mutex);
+            m_fleetSent = 0;
+        }
+        if (m_fleetPerSecond > 0 && !m_fleetTimer) {
+            m_fleetTimer = new QTimer(this);
+            m_fleetTimer->setTimerType(Qt::PreciseTimer);
+            m_fleetTimer->setInterval(kFleetTickMs);
+            connect(m_fleetTimer, &QTimer::timeout, this, &SimDiscoveryService::sendFleetShare);
+        }
+        sendFleetShare();
+        if (m_fleetTimer && m_fleetNext < m_fleetCount)
+            m_fleetTimer->start();
         return;
     }
     if (lineValue(text, QStringLiteral("Device ID:")) != me.deviceId)
@@ -151,9 +211,8 @@ void SimDiscoveryService::handle(const SimDiscoveryMessage &message)
     }
 }
 
-QByteArray SimDiscoveryService::answer(const QString &clientId) const
+QByteArray SimDiscoveryService::answer(const QString &clientId, const SimDeviceIdentity &me) const
 {
-    const SimDeviceIdentity me = identity();
     const QString text = QStringLiteral("REPLY OK SEARCH\r\nVERSION:") + me.version + QStringLiteral("\r\nDEVICE_MODEL:")
                          + me.model + QStringLiteral("\r\nClient ID:") + clientId + QStringLiteral("\r\nDevice ID:")
                          + me.deviceId + QStringLiteral("\r\nUptime=") + QString::number(me.uptimeSeconds)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVector>
 
+class QTimer;
 class QUdpSocket;
 
 // How a simulated camera answers a search.
@@ -61,6 +62,13 @@ public:
     void setIdentity(const SimDeviceIdentity &identity);
     SimDeviceIdentity identity() const;
     void setRefuseConfig(bool refuse) { m_refuseConfig = refuse; }
+    // Answers each search as count cameras, as a whole site on one network would: this one
+    // first, then cameras told apart by their Device ID, address and MAC (fleetIdentity), at
+    // most perSecond answers a second (0: all at once). Called in the service's thread.
+    void setFleet(int count, int perSecond = 0);
+    SimDeviceIdentity fleetIdentity(int index) const;
+    // Answers of the fleet sent so far.
+    int fleetAnswersSent() const;
 
     QVector<SimDiscoveryMessage> received() const;
     // The network configurations and reboots meant for this camera, as they came.
@@ -71,7 +79,8 @@ private:
     void onReadyRead();
     void handle(const SimDiscoveryMessage &message);
     void send(const QByteArray &payload, const QHostAddress &to, quint16 port);
-    QByteArray answer(const QString &clientId) const;
+    QByteArray answer(const QString &clientId, const SimDeviceIdentity &me) const;
+    void sendFleetShare();
 
     QString m_address;
     SimReplyRoute m_route;
@@ -84,4 +93,13 @@ private:
     QVector<QByteArray> m_configs;
     int m_reboots = 0;
     QUdpSocket *m_socket = nullptr;
+    // The fleet's answers to the last search: to whom, and the next camera to answer.
+    int m_fleetCount = 1;
+    int m_fleetPerSecond = 0;
+    QTimer *m_fleetTimer = nullptr;
+    QString m_fleetClientId;
+    QHostAddress m_fleetTo;
+    quint16 m_fleetPort = 0;
+    int m_fleetNext = 0;
+    int m_fleetSent = 0;
 };

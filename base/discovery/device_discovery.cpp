@@ -91,6 +91,7 @@ DeviceDiscovery::SearchOutcome DeviceDiscovery::search(int interface_index)
         qDebug() << " enter bind:" << address.toString();
         search_unicast_socket->bind(address, quint16(mcast_port), kShared);
         qDebug() << " leave bind:" << address.toString();
+        widen_receive_buffer(search_unicast_socket);
         // The send socket is bound again for this address as the search goes out.
         bound_interface_index = -1;
     }
@@ -116,7 +117,19 @@ bool DeviceDiscovery::join_search_multicast(int interface_index)
         mcast::close_search_socket(fd);
         return false;
     }
+    widen_receive_buffer(search_socket);
     return true;
+}
+
+void DeviceDiscovery::widen_receive_buffer(QUdpSocket *socket)
+{
+    if (socket->state() != QAbstractSocket::BoundState)
+        return;
+    socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, kReceiveBufferBytes);
+    const int granted = socket->socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toInt();
+    if (granted < kReceiveBufferBytes)
+        qDebug() << "DeviceDiscovery: the system grants a receive buffer of" << granted << "bytes, not"
+                 << kReceiveBufferBytes << "bytes: answers of many cameras at once may be lost";
 }
 
 bool DeviceDiscovery::send_network_config(int interface_index, const netconfig::NetworkConfig &config,
@@ -140,6 +153,11 @@ bool DeviceDiscovery::send_discovery_message(MessageKind kind, int interface_ind
 {
     if (kind == Search) {
         qDebug().noquote() << QString::fromLocal8Bit(message);
+        m_waiting.clear();
+        if (m_left_out > 0)
+            qDebug() << "DeviceDiscovery: the search before listed" << kMaxListedDevices << "cameras and left out"
+                     << m_left_out << "answers";
+        m_left_out = 0;
         m_device_list.clear();
         emit device_list_changed();
         qDebug() << "(clear display content)清空显示!!!";
@@ -155,6 +173,7 @@ bool DeviceDiscovery::send_discovery_message(MessageKind kind, int interface_ind
         search_send_socket->close();
         search_send_socket->setProxy(QNetworkProxy::NoProxy);
         search_send_socket->bind(address, quint16(mcast_port), kShared);
+        widen_receive_buffer(search_send_socket);
         bound_interface_index = interface_index;
     }
     qDebug() << "data:" << message;
@@ -179,7 +198,6 @@ void DeviceDiscovery::read_datagrams(QUdpSocket *socket)
 {
     m_read_scheduled.remove(socket);
     int taken = 0;
-    int dropped = 0;
     // Each turn reads at least once, even when nothing is pending: a socket reported readable
     // with nothing left to read (the dispatcher can report it so on a busy machine) still
     // counts as unanswered until a read, and Qt then stops watching the socket at the next
@@ -195,15 +213,12 @@ void DeviceDiscovery::read_datagrams(QUdpSocket *socket)
         if (pending > discovery::kMaxDatagramBytes)
             qDebug() << "DeviceDiscovery: a datagram of" << pending << "bytes is read as its first"
                      << discovery::kMaxDatagramBytes;
-        if (m_parses.size() >= kMaxParsesInFlight) {
-            ++dropped;
-            continue;
-        }
-        start_parse(datagram);
+        // Those waiting go first: the answers are parsed in the order they came.
+        if (m_parses.size() < kMaxParsesInFlight && m_waiting.isEmpty())
+            start_parse(datagram);
+        else
+            m_waiting.push(datagram);
     } while (socket->hasPendingDatagrams() && taken < kMaxDatagramsPerTurn);
-    if (dropped > 0)
-        qDebug() << "DeviceDiscovery: dropped" << dropped << "datagrams while" << kMaxParsesInFlight
-                 << "were being parsed";
     if (socket->hasPendingDatagrams() && !m_read_scheduled.contains(socket)) {
         m_read_scheduled.insert(socket);
         QTimer::singleShot(0, this, [this, socket] {
@@ -229,6 +244,9 @@ void DeviceDiscovery::parse_finished(MyThread *thread)
         return;
     thread->wait(); // it has emitted finished(); only its last instructions remain
     delete thread;
+    ++m_parsed;
+    if (!m_waiting.isEmpty())
+        start_parse(m_waiting.take());
 }
 
 void DeviceDiscovery::ReceiveThread(const QVariant &record, qint8 kind)
@@ -261,6 +279,13 @@ void DeviceDiscovery::insert_device_record(const Dev_info &record)
             qDebug() << "已收录过";
             return;
         }
+    }
+    if (m_device_list.size() >= size_t(kMaxListedDevices)) {
+        if (m_left_out++ == 0)
+            qDebug() << "DeviceDiscovery: the list holds" << kMaxListedDevices
+                     << "cameras; the answers of more are counted, not listed";
+        emit device_list_changed();
+        return;
     }
     const auto at = std::find_if(m_device_list.begin(), m_device_list.end(),
                                  [&](const Dev_info &listed) { return listed.ip > record.ip; });

@@ -2,6 +2,7 @@
 
 #include "discovery/dev_info.h"
 #include "discovery/network_config.h"
+#include "discovery/waiting_datagrams.h"
 
 #include <QHostAddress>
 #include <QObject>
@@ -43,11 +44,19 @@ public:
     // The local addresses "Host net" offers: a host with more is unusual, and the list stays
     // short enough to choose from.
     static constexpr int kMaxLocalAddresses = 32;
-    // Parse threads at once; datagrams beyond are dropped with a log line (a flood on the search
-    // port must not start a thread per datagram).
+    // Parse threads at once (a flood on the search port must not start a thread per datagram);
+    // the datagrams that come meanwhile wait for one (WaitingDatagrams).
     static constexpr int kMaxParsesInFlight = 64;
+    // Cameras listed at once: a site has a few hundred, and the window rebuilds a tree of 1000
+    // in about 5 ms (of 10,000 in over 100). The answers of more are counted (left_out()).
+    static constexpr int kMaxListedDevices = 1000;
     // Datagrams one turn of the event loop reads; the rest waits for the next turn.
     static constexpr int kMaxDatagramsPerTurn = 256;
+    // Each receiving socket's buffer, asked of the system: a site's cameras answer a search
+    // within milliseconds, and the default (208 KiB) holds only about 165 answers until the
+    // window reads them. Linux grants twice this, room for about 1600 (a system that allows
+    // less says so in the log).
+    static constexpr int kReceiveBufferBytes = 1024 * 1024;
 
     explicit DeviceDiscovery(QObject *parent = nullptr);
     ~DeviceDiscovery() override;
@@ -74,14 +83,21 @@ public:
     bool send_network_config(int interface_index, const netconfig::NetworkConfig &config, const QString &device_id);
     bool send_reboot(int interface_index, const QString &device_id);
 
-    // The cameras that answered the last search, sorted by the text of their address.
+    // The cameras that answered the last search, sorted by the text of their address; at most
+    // kMaxListedDevices, the first that answered.
     const std::vector<Dev_info> &device_list() const { return m_device_list; }
+    // Answers of cameras not listed, as the list was full, since the last search.
+    int left_out() const { return m_left_out; }
 
     int parses_in_flight() const { return m_parses.size(); }
+    int datagrams_waiting() const { return m_waiting.size(); }
+    // Datagrams parsed since construction.
+    qint64 datagrams_parsed() const { return m_parsed; }
     // The most parse threads that were running at once.
     int peak_parses_in_flight() const { return m_peak_parses; }
 
 signals:
+    // The list, or the count of answers left out of it, changed.
     void device_list_changed();
     // The camera configured last confirmed its new network settings ("Set Success"); a new
     // search follows.
@@ -96,6 +112,7 @@ private:
     void receive();
     void receive_unicast(QUdpSocket *socket);
     void read_datagrams(QUdpSocket *socket);
+    static void widen_receive_buffer(QUdpSocket *socket);
     void start_parse(const QByteArray &datagram);
     void parse_finished(MyThread *thread);
     void ReceiveThread(const QVariant &record, qint8 kind);
@@ -115,5 +132,8 @@ private:
     QString m_configured_device_id; // the camera the last network configuration went to
     QSet<MyThread *> m_parses;
     int m_peak_parses = 0;
+    qint64 m_parsed = 0;
+    WaitingDatagrams m_waiting;
+    int m_left_out = 0;
     QSet<QUdpSocket *> m_read_scheduled;
 };

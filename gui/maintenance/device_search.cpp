@@ -36,6 +36,7 @@ const int kColumnWidths[] = {50, 118, 118, 118, 118, 65, 65, 150, 238, 118, 65};
 const char *const kWarning = QT_TRANSLATE_NOOP("MainWindow", "Warning");
 const char *const kInformation = QT_TRANSLATE_NOOP("MainWindow", "Information");
 const char *const kDevices = QT_TRANSLATE_NOOP("MainWindow", "Devices: ");
+const char *const kNotListed = QT_TRANSLATE_NOOP("MainWindow", "(%1 more answered, not listed)");
 const char *const kInitFailed = QT_TRANSLATE_NOOP("MainWindow", "Initializes the multicast failure");
 const char *const kJoinFailed = QT_TRANSLATE_NOOP("MainWindow", "Join the multicast group fail");
 const char *const kSelectDevice = QT_TRANSLATE_NOOP("MainWindow", "Please select the need to configure the equipment");
@@ -78,7 +79,10 @@ DeviceSearch::DeviceSearch(const Widgets &widgets, const CameraPorts &ports, QWi
     auto *copy = new QShortcut(QKeySequence::Copy, m_window);
     connect(copy, &QShortcut::activated, this, &DeviceSearch::copy_device_rows);
 
-    connect(&device_discovery, &DeviceDiscovery::device_list_changed, this, &DeviceSearch::rebuild_device_tree);
+    m_rebuild_timer.setSingleShot(true);
+    m_rebuild_timer.setInterval(kRebuildDelayMs);
+    connect(&m_rebuild_timer, &QTimer::timeout, this, &DeviceSearch::show_device_list);
+    connect(&device_discovery, &DeviceDiscovery::device_list_changed, this, &DeviceSearch::schedule_rebuild);
     connect(&device_discovery, &DeviceDiscovery::set_success, this, &DeviceSearch::set_success);
 }
 
@@ -131,6 +135,27 @@ void DeviceSearch::on_search_Button_clicked()
     }
 }
 
+void DeviceSearch::schedule_rebuild()
+{
+    // A new search empties the tree at once; answers are gathered into one rebuild.
+    if (device_discovery.device_list().empty() && device_discovery.left_out() == 0) {
+        m_rebuild_timer.stop();
+        rebuild_device_tree();
+    } else if (!m_rebuild_timer.isActive()) {
+        m_rebuild_timer.start();
+    }
+}
+
+void DeviceSearch::show_device_list()
+{
+    // Between two searches the list only grows: a tree with as many rows as the list shows it
+    // already, and only the count of the answers left out of a full list changed.
+    if (ui.searchTreeWidget->topLevelItemCount() == int(device_discovery.device_list().size()))
+        show_device_count();
+    else
+        rebuild_device_tree();
+}
+
 void DeviceSearch::rebuild_device_tree()
 {
     QTreeWidget *tree = ui.searchTreeWidget;
@@ -160,7 +185,10 @@ void DeviceSearch::show_device_count()
     if (!m_searched)
         return;
     const size_t count = device_discovery.device_list().size();
-    ui.label_62->setText(shown(kDevices) + (count > 0 ? QString::number(count) : QString()));
+    QString text = shown(kDevices) + (count > 0 ? QString::number(count) : QString());
+    if (device_discovery.left_out() > 0)
+        text += QLatin1Char(' ') + shown(kNotListed).arg(device_discovery.left_out());
+    ui.label_62->setText(text);
 }
 
 QTreeWidgetItem *DeviceSearch::current_row() const { return ui.searchTreeWidget->currentItem(); }

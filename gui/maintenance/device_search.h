@@ -6,6 +6,7 @@
 #include "support/form_widgets.h"
 
 #include <QObject>
+#include <QTimer>
 
 class CameraPorts;
 class QAction;
@@ -42,6 +43,10 @@ public:
     };
     // The pages of upgrade_tabWidget.
     enum Page { SearchPage = 0, UpgradePage = 1, ConfigPage = 2, BackupPage = 3, PreviewPage = 4 };
+    // While answers come, the tree is rebuilt from the list at most this often: the list may
+    // trail them by a fraction of a second, and a flood of answers leaves the window's event
+    // loop free between the rebuilds (a full list's rebuild takes a few milliseconds).
+    static constexpr int kRebuildDelayMs = 200;
 
     DeviceSearch(const Widgets &widgets, const CameraPorts &ports, QWidget *window);
     ~DeviceSearch() override;
@@ -79,6 +84,8 @@ private:
     void createItemMent();
     void retranslate_menu();
     void show_device_menu(const QPoint &position);
+    void schedule_rebuild();
+    void show_device_list();
     void rebuild_device_tree();
     void show_device_count();
     void set_success();
@@ -97,6 +104,7 @@ private:
     QAction *backup_action = nullptr;
     QAction *preview_action = nullptr;
     QAction *reboot_action = nullptr;
+    QTimer m_rebuild_timer;
     bool m_searched = false;
     bool m_fit_waiting = false;
 };

@@ -3175,6 +3175,10 @@ Remove or rename it.</source>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>الدخول إلى الإخراج اليدوي، ستتوقف العمليات الأخرى!</translation>
     </message>
+    <message>
+        <source>(%1 more answered, not listed)</source>
+        <translation>(%1 أجهزة أخرى استجابت ولم تُدرج)</translation>
+    </message>
 </context>
 <context>
     <name>OSDMenu</name>

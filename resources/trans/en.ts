@@ -3179,6 +3179,10 @@ Remove or rename it.</translation>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>Enter the manual director,other operations will be interrupted!</translation>
     </message>
+    <message>
+        <source>(%1 more answered, not listed)</source>
+        <translation>(%1 more answered, not listed)</translation>
+    </message>
 </context>
 <context>
     <name>OSDMenu</name>

@@ -3183,6 +3183,10 @@ Elimínela o cámbiele el nombre.</translation>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>Se entrará en la realización manual; ¡las demás operaciones se interrumpirán!</translation>
     </message>
+    <message>
+        <source>(%1 more answered, not listed)</source>
+        <translation>(%1 más respondieron, no listados)</translation>
+    </message>
 </context>
 <context>
     <name>OSDMenu</name>

@@ -3182,6 +3182,10 @@ Hapus atau ganti namanya.</translation>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>Masuk ke sutradara manual, operasi lain akan dihentikan!</translation>
     </message>
+    <message>
+        <source>(%1 more answered, not listed)</source>
+        <translation>(%1 lagi menjawab, tidak dicantumkan)</translation>
+    </message>
 </context>
 <context>
     <name>OSDMenu</name>

@@ -3175,6 +3175,10 @@ Remove or rename it.</source>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>手動スイッチングに入ります。他の操作は中断されます！</translation>
     </message>
+    <message>
+        <source>(%1 more answered, not listed)</source>
+        <translation>（ほかに %1 台が応答、一覧には未表示）</translation>
+    </message>
 </context>
 <context>
     <name>OSDMenu</name>

@@ -3175,6 +3175,10 @@ Remove or rename it.</source>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>수동 연출로 들어갑니다. 다른 작업은 중단됩니다!</translation>
     </message>
+    <message>
+        <source>(%1 more answered, not listed)</source>
+        <translation>(%1대 더 응답, 목록에 없음)</translation>
+    </message>
 </context>
 <context>
     <name>OSDMenu</name>

@@ -3176,6 +3176,10 @@ Remove or rename it.</source>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>เข้าสู่การกำกับภาพเอง การทำงานอื่นจะถูกหยุด!</translation>
     </message>
+    <message>
+        <source>(%1 more answered, not listed)</source>
+        <translation>(ตอบกลับอีก %1 เครื่อง ไม่ได้แสดงในรายการ)</translation>
+    </message>
 </context>
 <context>
     <name>OSDMenu</name>

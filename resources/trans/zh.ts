@@ -3174,6 +3174,10 @@ Remove or rename it.</source>
         <source>Enter the manual director,other operations will be interrupted!</source>
         <translation>进入手动导播，其他操作将被中断！</translation>
     </message>
+    <message>
+        <source>(%1 more answered, not listed)</source>
+        <translation>（另有 %1 台已应答，未列出）</translation>
+    </message>
 </context>
 <context>
     <name>OSDMenu</name>

@@ -1,7 +1,8 @@
 // The device search across two network namespaces joined by a veth pair: the search goes out on
 // the group, a simulated camera's answer by multicast and one sent straight back both become
 // records, a network configuration comes back confirmed and changes the next answer, a reboot is
-// sent; a flood on the search port and a host with many addresses stay bounded.
+// sent; a whole site answering at once is listed, and a flood on the search port, the list and a
+// host with many addresses stay bounded.
 #include "discovery/device_discovery.h"
 #include "discovery/discovery_messages.h"
 
@@ -14,6 +15,8 @@
 #include <QUdpSocket>
 #include <QtTest>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -30,6 +33,12 @@ int local_index(const DeviceDiscovery &discovery)
     }
     return -1;
 }
+
+bool sorted_by_address(const DeviceDiscovery &discovery)
+{
+    return std::is_sorted(discovery.device_list().begin(), discovery.device_list().end(),
+                          [](const Dev_info &a, const Dev_info &b) { return a.ip < b.ip; });
+}
 } // namespace
 
 Q_DECLARE_METATYPE(SimReplyRoute)
@@ -40,6 +49,7 @@ class tst_DeviceDiscovery : public QObject
 
     std::unique_ptr<NetnsPeer> m_peer;
     SimDiscoveryService *m_camera = nullptr; // lives in the peer's thread
+    QList<SimDiscoveryService *> m_site;     // a site's cameras, in the peer's thread too
 
     // A camera on address in the peer namespace, answering by route.
     bool start_camera(const QString &address, SimReplyRoute route, const SimDeviceIdentity &identity = {})
@@ -57,6 +67,13 @@ class tst_DeviceDiscovery : public QObject
         return started;
     }
 
+    // Holds this thread, as a window busy with something else, until the peer's cameras have
+    // answered: the answers wait unread.
+    void hold_until_answered(const std::function<bool()> &answered)
+    {
+        m_peer->run([&] { QTest::qWaitFor(answered, kWaitMs); });
+    }
+
 private slots:
     void initTestCase()
     {
@@ -66,8 +83,12 @@ private slots:
 
     void cleanup()
     {
-        m_peer->run([this] { delete m_camera; });
+        m_peer->run([this] {
+            delete m_camera;
+            qDeleteAll(m_site);
+        });
         m_camera = nullptr;
+        m_site.clear();
     }
 
     void cleanupTestCase() { m_peer.reset(); }
@@ -140,6 +161,91 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(int(discovery.device_list().size()), 1, kWaitMs);
     }
 
+    // A large site's cameras all answer one search at once, each from a socket of its own, to the
+    // group or straight back: every answer is listed, however many are still being parsed when
+    // it comes or wait unread while the window is busy, and no more parse threads run at once
+    // than the bound.
+    void every_camera_of_a_site_is_listed_data()
+    {
+        QTest::addColumn<int>("cameras");
+        QTest::addColumn<bool>("halfStraightBack");
+        QTest::addColumn<bool>("busy");
+        QTest::newRow("70 cameras") << 70 << true << false;
+        QTest::newRow("300 cameras") << 300 << true << false;
+        QTest::newRow("300 cameras to the group while the window is busy") << 300 << false << true;
+    }
+    void every_camera_of_a_site_is_listed()
+    {
+        QFETCH(int, cameras);
+        QFETCH(bool, halfStraightBack);
+        QFETCH(bool, busy);
+        bool started = true;
+        m_peer->run([&] {
+            for (int i = 0; i < cameras && started; ++i) {
+                const bool straightBack = halfStraightBack && i % 2;
+                auto *camera = new SimDiscoveryService(kCamera2, straightBack ? SimReplyRoute::Unicast : SimReplyRoute::Multicast);
+                SimDeviceIdentity me;
+                me.ip = QStringLiteral("10.250.%1.%2").arg(1 + i / 200).arg(1 + i % 200);
+                me.deviceId = QStringLiteral("%1").arg(i, 32, 16, QLatin1Char('0'));
+                camera->setIdentity(me);
+                started = camera->start();
+                m_site << camera;
+            }
+        });
+        QVERIFY(started);
+        DeviceDiscovery discovery;
+        QCOMPARE(discovery.search(local_index(discovery)), DeviceDiscovery::SearchOutcome::Sent);
+        if (busy)
+            hold_until_answered([this] {
+                return std::all_of(m_site.cbegin(), m_site.cend(), [](auto *c) { return !c->received().isEmpty(); });
+            });
+        QTRY_COMPARE_WITH_TIMEOUT(int(discovery.device_list().size()), cameras, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(discovery.parses_in_flight(), 0, kWaitMs);
+        QVERIFY(discovery.peak_parses_in_flight() <= DeviceDiscovery::kMaxParsesInFlight);
+        QSet<QString> ids;
+        for (const Dev_info &device : discovery.device_list())
+            ids.insert(device.device_id);
+        QCOMPARE(ids.size(), cameras);
+        QVERIFY(sorted_by_address(discovery));
+    }
+
+    // The list holds the first kMaxListedDevices cameras that answer; the answers of more are
+    // counted, in one log line as the list fills and one with their count at the next search.
+    void list_is_bounded_data()
+    {
+        QTest::addColumn<int>("beyond");
+        QTest::newRow("a full list") << 0;
+        QTest::newRow("50 cameras beyond") << 50;
+    }
+    void list_is_bounded()
+    {
+        QFETCH(int, beyond);
+        const int cameras = DeviceDiscovery::kMaxListedDevices + beyond;
+        bool started = false;
+        m_peer->run([&] {
+            m_camera = new SimDiscoveryService(kCamera2);
+            m_camera->setFleet(cameras);
+            started = m_camera->start();
+        });
+        QVERIFY(started);
+        LogCapture log;
+        DeviceDiscovery discovery;
+        const int index = local_index(discovery);
+        QCOMPARE(discovery.search(index), DeviceDiscovery::SearchOutcome::Sent);
+        hold_until_answered([&] { return m_camera->fleetAnswersSent() == cameras; });
+        QTRY_COMPARE_WITH_TIMEOUT(int(discovery.device_list().size()) + discovery.left_out(), cameras, kWaitMs);
+        QCOMPARE(int(discovery.device_list().size()), DeviceDiscovery::kMaxListedDevices);
+        QCOMPARE(discovery.left_out(), beyond);
+        QCOMPARE(log.count(QStringLiteral("the answers of more are counted")), int(beyond > 0));
+        QVERIFY(sorted_by_address(discovery));
+
+        m_peer->run([&] { m_camera->setFleet(1); });
+        QCOMPARE(discovery.search(index), DeviceDiscovery::SearchOutcome::Sent);
+        QCOMPARE(discovery.left_out(), 0);
+        QCOMPARE(log.count(QStringLiteral("left out %1 answers").arg(beyond)), int(beyond > 0));
+        QTRY_COMPARE_WITH_TIMEOUT(int(discovery.device_list().size()), 1, kWaitMs);
+    }
+
     void configure_and_reboot()
     {
         QVERIFY(start_camera(kCamera2, SimReplyRoute::Multicast));
@@ -170,21 +276,61 @@ private slots:
         QCOMPARE(success.count(), 1);
     }
 
+    // A flood on the search port starts no more parse threads at once than the bound; what comes
+    // meanwhile waits and is parsed, none dropped.
     void flood_is_bounded()
     {
         DeviceDiscovery discovery;
         const int index = local_index(discovery);
         QCOMPARE(discovery.search(index), DeviceDiscovery::SearchOutcome::Sent);
+        // The search itself comes back on the group, looped back by the send socket.
+        QTRY_COMPARE_WITH_TIMEOUT(discovery.datagrams_parsed(), qint64(1), kWaitMs);
         LogCapture log;
         QUdpSocket sender;
         constexpr int kDatagrams = 200;
         for (int i = 0; i < kDatagrams; ++i)
             sender.writeDatagram(QByteArray("REPLY OK flood ") + QByteArray::number(i),
                                  QHostAddress(QLatin1String(NetnsPeer::kLocalAddress)), quint16(discovery.port()));
-        QTRY_VERIFY_WITH_TIMEOUT(log.contains(QStringLiteral("DeviceDiscovery: dropped")), kWaitMs);
-        QTRY_COMPARE_WITH_TIMEOUT(discovery.parses_in_flight(), 0, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(discovery.datagrams_parsed(), qint64(1 + kDatagrams), kWaitMs);
+        QCOMPARE(discovery.datagrams_waiting(), 0);
         QVERIFY2(discovery.peak_parses_in_flight() <= DeviceDiscovery::kMaxParsesInFlight,
                  qPrintable(QString::number(discovery.peak_parses_in_flight())));
+        QVERIFY(!log.contains(QStringLiteral("DeviceDiscovery: dropped")));
+    }
+
+    // Beyond its bound the queue drops datagrams and counts them: one line as it fills, one with
+    // the count once it has emptied or a new search cleared it.
+    void waiting_datagrams_are_bounded_data()
+    {
+        QTest::addColumn<int>("beyond");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("full, none beyond") << 0 << false;
+        QTest::newRow("5 beyond, parsed") << 5 << false;
+        QTest::newRow("a flood beyond, a new search") << 3000 << true;
+    }
+    void waiting_datagrams_are_bounded()
+    {
+        QFETCH(int, beyond);
+        QFETCH(bool, cleared);
+        LogCapture log;
+        int taken = 0;
+        {
+            WaitingDatagrams waiting;
+            for (int i = 0; i < WaitingDatagrams::kMaxWaiting + beyond; ++i)
+                QCOMPARE(waiting.push(QByteArray::number(i)), i < WaitingDatagrams::kMaxWaiting);
+            QCOMPARE(log.count(QStringLiteral("datagrams wait to be parsed")), int(beyond > 0));
+            QCOMPARE(waiting.take(), QByteArray("0"));
+            QVERIFY(!log.contains(QStringLiteral("DeviceDiscovery: dropped")));
+            if (cleared) {
+                waiting.clear();
+                QVERIFY(log.contains(QStringLiteral("leaves %1 datagrams").arg(WaitingDatagrams::kMaxWaiting - 1)));
+            }
+            while (!waiting.isEmpty())
+                taken = waiting.take().toInt();
+        }
+        QCOMPARE(taken, cleared ? 0 : WaitingDatagrams::kMaxWaiting - 1);
+        QCOMPARE(log.count(QStringLiteral("dropped %1 datagrams").arg(beyond)), int(beyond > 0));
+        QCOMPARE(log.count(QStringLiteral("DeviceDiscovery: dropped")), int(beyond > 0));
     }
 
     void local_addresses_are_bounded()

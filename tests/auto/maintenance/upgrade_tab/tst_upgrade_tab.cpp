@@ -8,6 +8,7 @@
 #include "core/time_scale.h"
 #include "features_shell.h"
 #include "form_host.h"
+#include "maintenance/device_search.h"
 #include "mainwindow/window_features.h"
 #include "netns_peer.h"
 #include "recording_desktop.h"
@@ -21,6 +22,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +34,8 @@
 #include <QTreeWidget>
 #include <QUdpSocket>
 #include <QtTest>
+
+#include <algorithm>
 
 using camslot::Slot;
 
@@ -50,12 +54,18 @@ constexpr double kTimeFactor = 0.01;
 double time_factor(SimTransferFault fault) { return fault == SimTransferFault::SilentMidTransfer ? 0.001 : kTimeFactor; }
 
 // Choosing the local address the cameras' namespace is reached from, and searching.
-bool search(QWidget *window)
+void click_search(QWidget *window)
 {
     auto *hostNet = window->findChild<QComboBox *>(QStringLiteral("local_ip_list_comboBox"));
     hostNet->setCurrentIndex(hostNet->findText(QLatin1Char(':') + QLatin1String(NetnsPeer::kLocalAddress),
                                                Qt::MatchEndsWith));
     window->findChild<QPushButton *>(QStringLiteral("search_Button"))->click();
+}
+
+// The same, until the two cameras are listed.
+bool search(QWidget *window)
+{
+    click_search(window);
     auto *tree = window->findChild<QTreeWidget *>(QStringLiteral("searchTreeWidget"));
     return QTest::qWaitFor([&] { return tree->topLevelItemCount() == 2; }, kWaitMs);
 }
@@ -70,6 +80,7 @@ class tst_UpgradeTab : public QObject
     std::unique_ptr<NetnsPeer> peer;
     QList<SimDiscoveryService *> searchCameras; // live in the peer's thread
     QList<SimDeviceIdentity> searchIdentities;   // theirs at the start of every case
+    SimDiscoveryService *fleet = nullptr;        // a case's many cameras, in the peer's thread
     std::unique_ptr<SimTransferService> sim;
     RecordingPresenter boxes;
     std::unique_ptr<RecordingDesktop> desktop;
@@ -99,6 +110,21 @@ class tst_UpgradeTab : public QObject
                                             && ui->label_66->text() != QLatin1String("connecting...")
                                             && ui->label_66->text() != QLatin1String("connected"); },
                                kWaitMs);
+    }
+
+    // count more cameras answering each search, 4000 answers a second.
+    bool startFleet(int count)
+    {
+        bool started = false;
+        peer->run([&] {
+            fleet = new SimDiscoveryService(kMulticastCamera);
+            SimDeviceIdentity me;
+            me.ip = QStringLiteral("10.250.0.9");
+            fleet->setIdentity(me);
+            fleet->setFleet(count, 4000);
+            started = fleet->start();
+        });
+        return started;
     }
 
 private slots:
@@ -169,6 +195,8 @@ private slots:
 
     void cleanup()
     {
+        peer->run([this] { delete fleet; });
+        fleet = nullptr;
         f.reset();
         host.reset();
         desktop.reset();
@@ -204,6 +232,53 @@ private slots:
         QCOMPARE(item->text(8).right(1), address.right(1));
         QCOMPARE(item->text(10), dhcp);
         QVERIFY(boxes.shown.isEmpty());
+    }
+
+    // A site's worth of cameras and more answer at once: the tree follows the list in a few
+    // rebuilds, not one per camera, a full list is built once (the answers beyond it change the
+    // count only), and it ends as one rebuild of the list leaves it (a row per listed camera,
+    // numbered by address text, sorted by the number's text), with the count of those beyond.
+    void flood_of_answers()
+    {
+        const int cameras = DeviceDiscovery::kMaxListedDevices + 2000;
+        QVERIFY(startFleet(cameras));
+        QSignalSpy rebuilds(ui->searchTreeWidget->model(), &QAbstractItemModel::modelReset);
+        int fullTreesRebuilt = 0;
+        connect(ui->searchTreeWidget->model(), &QAbstractItemModel::modelAboutToBeReset, this, [&] {
+            fullTreesRebuilt += ui->searchTreeWidget->topLevelItemCount() == DeviceDiscovery::kMaxListedDevices;
+        });
+        QElapsedTimer clock;
+        clock.start();
+        click_search(&host->window);
+        const int listed = DeviceDiscovery::kMaxListedDevices;
+        const QString count = QStringLiteral("Devices: %1 (%2 more answered, not listed)").arg(listed).arg(cameras + 2 - listed);
+        QTRY_COMPARE_WITH_TIMEOUT(ui->label_62->text(), count, kWaitMs);
+        // No two rebuilds come closer than the delay (a timer may fire up to a tick early).
+        QVERIFY2(rebuilds.count() <= clock.elapsed() / (DeviceSearch::kRebuildDelayMs - 10) + 2,
+                 qPrintable(QStringLiteral("%1 rebuilds in %2 ms").arg(rebuilds.count()).arg(clock.elapsed())));
+        QCOMPARE(fullTreesRebuilt, 0);
+
+        QCOMPARE(ui->searchTreeWidget->topLevelItemCount(), listed);
+        QStringList numbers;
+        QMap<int, QTreeWidgetItem *> byNumber;
+        QSet<QString> ids;
+        for (int i = 0; i < listed; ++i) {
+            QTreeWidgetItem *item = ui->searchTreeWidget->topLevelItem(i);
+            numbers << item->text(0);
+            byNumber.insert(item->text(0).toInt(), item);
+            ids.insert(item->text(8));
+        }
+        QStringList sorted = numbers;
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(numbers, sorted);
+        QCOMPARE(byNumber.firstKey(), 1);
+        QCOMPARE(byNumber.lastKey(), listed);
+        QCOMPARE(ids.size(), listed);
+        QString previous;
+        for (QTreeWidgetItem *item : qAsConst(byNumber)) {
+            QVERIFY2(previous <= item->text(1), qPrintable(previous + QLatin1Char(' ') + item->text(1)));
+            previous = item->text(1);
+        }
     }
 
     // A search port another program holds without sharing it: the installer is told.
@@ -693,6 +768,12 @@ private slots:
         const QString shots = qEnvironmentVariable("CORVANE_SHOT_DIR");
         if (!shots.isEmpty())
             QVERIFY(w->grab().save(shots + QStringLiteral("/upgrade-search-list.png")));
+        // More cameras than the list holds.
+        QVERIFY(startFleet(DeviceDiscovery::kMaxListedDevices + 250));
+        w.widget<QPushButton>("search_Button")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w.widget<QLabel>("label_62")->text().endsWith(QLatin1String("not listed)")), kWaitMs);
+        if (!shots.isEmpty())
+            QVERIFY(w->grab().save(shots + QStringLiteral("/upgrade-search-long-list.png")));
 
         // An upgrade that the camera has taken in whole and is checking.
         QVERIFY(testenv::writeFile(QStringLiteral("ZR40_SOC_v3.1.1.pkg"), testenv::patternBytes(200000, 3)));
