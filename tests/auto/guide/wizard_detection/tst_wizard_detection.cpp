@@ -8,6 +8,7 @@
 #include "core/time_scale.h"
 #include "detection/yolo.h"
 #include "generated_model.h"
+#include "held_load.h"
 #include "guide/wizard_command_keys.h"
 #include "guide/wizard_detection.h"
 #include "guide/wizard_previews.h"
@@ -21,6 +22,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTimer>
 #include <QtTest>
 
 #include <unistd.h>
@@ -172,6 +175,31 @@ private slots:
         }
     }
 
+    // Pressed while the model is still being read: the window goes on (a timer's turn comes
+    // during the detection), the detection waits for the read and places what the model read
+    // afterwards finds, as it does with the model read first.
+    void detectsOnceTheModelIsRead()
+    {
+        HeldLoad held;
+        YOLO detector(held.hold()); // this folder's model, as the program's detector reads it
+        auto release = qScopeGuard([&] { held.release(); });
+        Rig rig(detector);
+        QVERIFY(rig.showRegions());
+        rig.regionCalls.clear();
+        bool heldDuringDetection = false;
+        QTimer::singleShot(0, &rig.window, [&] {
+            heldDuringDetection = rig.detection.detecting() && !detector.loaded();
+            held.release();
+        });
+        rig.ui->teacher_ai_detection_pushButton->click();
+        QVERIFY(heldDuringDetection);
+        QCOMPARE(rig.placed().join(" | "), QString("clear | board 0: 27 22 141 66 | board 1: 304 22 141 66 | "
+                                                   "forget board 2 | shield 0: 201 108 88 101 | forget shield 1 | "
+                                                   "forget shield 2 | forget shield 3 | tracking: 201 22 252 195"));
+        QCOMPARE(rig.owed, 1);
+        QVERIFY(rig.boxes.shown.isEmpty());
+    }
+
     // No model, or nothing found: said so, and the installer's regions stay.
     void regionsStay_data()
     {
@@ -187,6 +215,7 @@ private slots:
         QVERIFY(QDir().mkpath(QTest::currentDataTag()) && QDir::setCurrent(QTest::currentDataTag()));
         const bool written = !model || writeModel({cell(0, 2, 10, 10, -6, {-5, 4})}); // below every threshold
         YOLO detector;
+        detector.has_model(); // read in the row's folder before going back
         QDir::setCurrent(home);
         QVERIFY(written);
         Rig rig(detector);
