@@ -73,15 +73,38 @@ def rss_mib(pid):
     return 0.0
 
 
+def display_taken(number):
+    """Whether display :number has a lock file or a socket: a file in /tmp/.X11-unix (live or left
+    by a server that did not end cleanly) or a live socket in the abstract namespace, which a
+    server in another mount namespace or one whose files were cleaned away still holds. Xvfb
+    fails on either."""
+    socket = f"/tmp/.X11-unix/X{number}"
+    if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(socket):
+        return True
+    with open("/proc/net/unix") as unix:
+        return any(line.split()[-1] in (socket, "@" + socket) for line in unix if len(line.split()) >= 8)
+
+
 class XServer:
     """Xvfb on a free display, as the tool's screenshots run it."""
 
     FIRST_DISPLAY = 200  # above those that xvfb-run -a and a desktop take
+    ATTEMPTS = 10  # another server may take the display between the look and the start
 
     def __init__(self):
         number = self.FIRST_DISPLAY
-        while os.path.exists(f"/tmp/.X{number}-lock"):
+        for _ in range(self.ATTEMPTS):
+            while display_taken(number):
+                number += 1
+            shown = self.start(number)
+            if shown:
+                self.display = ":" + shown
+                return
             number += 1
+        sys.exit(f"startup_bench: Xvfb did not start on any of {self.ATTEMPTS} free displays up to :{number - 1}")
+
+    def start(self, number):
+        """Starts Xvfb on :number; the display it reports, or "" when it did not come up."""
         r, w = os.pipe()
         self.proc = subprocess.Popen(
             # -noreset: the server would reset whenever a start ends, its last client, and refuse
@@ -91,12 +114,11 @@ class XServer:
             pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(w)
         ready, _, _ = select.select([r], [], [], 20)
-        number = os.read(r, 64).decode().strip() if ready else ""
+        shown = os.read(r, 64).decode().strip() if ready else ""
         os.close(r)
-        if not number:
+        if not shown:
             self.stop()
-            sys.exit("startup_bench: Xvfb did not start")
-        self.display = ":" + number
+        return shown
 
     def stop(self):
         self.proc.terminate()
