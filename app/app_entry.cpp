@@ -157,8 +157,8 @@ int run_application(QApplication &app)
     installLogHandler(QStringLiteral("Corvane.log"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
     qDebug() << "main start!!!";
-    // The detector was built before the log was set up: its state goes into the log here.
-    qDebug().noquote() << yolo_model.load_state();
+    // The detector reads its model beside the start: its state goes into the log once read.
+    yolo_model.log_load_state();
 
     const QString lockPath = QDir::temp().absoluteFilePath(QStringLiteral("Corvane.lock"));
     qDebug() << "QString path=" << lockPath;
@@ -185,7 +185,9 @@ int run_application(QApplication &app)
             exitCode = 1;
         }
     }
-    // The log path and mutex are static objects: no message may reach them once main returns.
+    // The log path and mutex are static objects: no message may reach them once main returns,
+    // the detector's read (still going on after a quick refusal) included.
+    yolo_model.stop_load_log();
     uninstallLogHandler();
     return exitCode;
 }

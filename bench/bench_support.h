@@ -4,6 +4,7 @@
 // clocks and pinning, the settings that show the main window at start.
 #include "settings/settings_path.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSettings>
@@ -15,6 +16,7 @@
 #include <QVector>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 #include <sched.h>
@@ -100,15 +102,56 @@ inline QSize parseSize(const QString &text)
     return parts.size() == 2 ? QSize(parts[0].toInt(), parts[1].toInt()) : QSize();
 }
 
-// This process and the processes it starts from now on run on CPUs 0 to count - 1.
-inline void pinToCpus(int count)
+// The threads of this process (the ids in /proc/self/task).
+inline QVector<pid_t> processThreads()
+{
+    QVector<pid_t> ids;
+    for (const QString &name : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        ids << pid_t(name.toInt());
+    return ids;
+}
+
+inline cpu_set_t firstCpus(int count)
 {
     cpu_set_t set;
     CPU_ZERO(&set);
     for (int cpu = 0; cpu < count; ++cpu)
         CPU_SET(cpu, &set);
-    if (sched_setaffinity(0, sizeof set, &set) != 0)
-        std::perror("sched_setaffinity");
+    return set;
+}
+
+// Threads of this process that may run on a CPU beyond the first count.
+inline int threadsBeyond(int count)
+{
+    const cpu_set_t wanted = firstCpus(count);
+    int beyond = 0;
+    for (pid_t id : processThreads()) {
+        cpu_set_t has;
+        CPU_ZERO(&has);
+        if (sched_getaffinity(id, sizeof has, &has) != 0)
+            continue; // ended meanwhile
+        cpu_set_t outside;
+        CPU_XOR(&outside, &has, &wanted);
+        CPU_AND(&outside, &outside, &has);
+        beyond += CPU_COUNT(&outside) > 0 ? 1 : 0;
+    }
+    return beyond;
+}
+
+// Every thread of this process, and the threads and processes it starts from now on, run on
+// CPUs 0 to count - 1. Each thread has an affinity of its own: pinning the calling thread alone
+// (sched_setaffinity(0, ...)) would leave the workers already started (OpenCV's, Qt's) on every
+// CPU. A thread started by an unpinned one during a pass is caught by the next.
+inline void pinToCpus(int count)
+{
+    const cpu_set_t set = firstCpus(count);
+    constexpr int kPasses = 5;
+    for (int pass = 0; pass < kPasses && threadsBeyond(count) > 0; ++pass) {
+        for (pid_t id : processThreads()) {
+            if (sched_setaffinity(id, sizeof set, &set) != 0 && errno != ESRCH)
+                std::perror("sched_setaffinity");
+        }
+    }
 }
 
 // The stream open's own log lines (QFFmpeg::Init), by which a benchmark sees opens overlap.

@@ -1,10 +1,10 @@
 #!/usr/bin/python3
-"""Start-up of the tool beside a Qt hello world built the same way (bench/hello_window.cpp, an
-empty main window: the reference of the start-up aim), beside the same hello world with the
-tool's windows drawn by the CPU alone (hello_window_raster: the same options as the tool) and
-beside Qt's tutorial hello world (hello_button, bench/hello_window.cpp with HELLO_BUTTON: a
-button that reads "Hello world!", which lays out a text as well), itself also built with the
-tool's options (hello_button_raster).
+"""Start-up of the tool beside Qt hello worlds built the same way (bench/hello_window.cpp): an
+empty main window with Qt's default window surface, an OpenGL one ("hello world, OpenGL surface":
+the reference of the start-up aim); the same window drawn by the CPU alone, as the tool's windows
+are ("hello world, raster", hello_window_raster: under X11 it skips Mesa's set-up that the OpenGL
+surface costs); and Qt's tutorial hello world, a button that reads "Hello world!" and so lays out
+a text as well, with either surface ("hello button, ...": hello_button, hello_button_raster).
 
 For each platform (offscreen, and a real X server: Xvfb -dpi 96), the programs are started
 in turns, --runs times each, and for each start it measures
@@ -16,17 +16,20 @@ in turns, --runs times each, and for each start it measures
     in /proc/PID/maps, the probe left out);
   - the resident memory (VmRSS) after --idle-ms of idling with the window shown.
 The tool runs in a throw-away home whose settings show the main window at once (wizard done),
-with a fresh working and temporary folder for each start, and without a detection model unless
---model-dir gives the folder of one (Zerorod.onnx and coco.names).
+with a fresh working and temporary folder for each start. Each tool is started twice a turn:
+without a detection model, and with one in its working folder (Zerorod.onnx and coco.names), as
+an installation starts: by default a model of the deployed detector's size that
+bench/make_bench_model.py writes (about 36 MB), or the one in --model-dir; --no-model leaves the
+second start out.
 
   /usr/bin/python3 bench/startup_bench.py [--build build-bench] [--runs 30] [--idle-ms 1000]
-                                          [--platforms offscreen,xvfb] [--model-dir DIR]
+                                          [--platforms offscreen,xvfb] [--model-dir DIR | --no-model]
                                           [--libraries] [--before EXE] [--other NAME=EXE ...]
 
---libraries lists the libraries of one start of each program that the hello world does not map.
---before adds a copy of an earlier build of the tool, started in the same turns, so that the
-figures before and after a change are taken under the same load; --other adds any build more
-under a name of its own.
+--libraries lists the libraries of one start of each program that the hello world with the OpenGL
+surface does not map. --before adds a copy of an earlier build of the tool, started in the same
+turns, so that the figures before and after a change are taken under the same load; --other adds
+any build more under a name of its own.
 """
 
 import argparse
@@ -42,6 +45,10 @@ import tempfile
 import time
 
 FIRST_EXPOSE_TIMEOUT_S = 60  # a start that shows nothing by then has failed
+# The references by their windows' surface: Qt's default asks for an OpenGL one (under X11 Mesa's
+# driver is loaded for it); the tool, and the raster hello worlds, draw with the CPU alone.
+GL_HELLO = "hello world, OpenGL surface"
+RASTER_HELLO = "hello world, raster"
 
 
 def quantiles(values):
@@ -73,15 +80,38 @@ def rss_mib(pid):
     return 0.0
 
 
+def display_taken(number):
+    """Whether display :number has a lock file or a socket: a file in /tmp/.X11-unix (live or left
+    by a server that did not end cleanly) or a live socket in the abstract namespace, which a
+    server in another mount namespace or one whose files were cleaned away still holds. Xvfb
+    fails on either."""
+    socket = f"/tmp/.X11-unix/X{number}"
+    if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(socket):
+        return True
+    with open("/proc/net/unix") as unix:
+        return any(line.split()[-1] in (socket, "@" + socket) for line in unix if len(line.split()) >= 8)
+
+
 class XServer:
     """Xvfb on a free display, as the tool's screenshots run it."""
 
     FIRST_DISPLAY = 200  # above those that xvfb-run -a and a desktop take
+    ATTEMPTS = 10  # another server may take the display between the look and the start
 
     def __init__(self):
         number = self.FIRST_DISPLAY
-        while os.path.exists(f"/tmp/.X{number}-lock"):
+        for _ in range(self.ATTEMPTS):
+            while display_taken(number):
+                number += 1
+            shown = self.start(number)
+            if shown:
+                self.display = ":" + shown
+                return
             number += 1
+        sys.exit(f"startup_bench: Xvfb did not start on any of {self.ATTEMPTS} free displays up to :{number - 1}")
+
+    def start(self, number):
+        """Starts Xvfb on :number; the display it reports, or "" when it did not come up."""
         r, w = os.pipe()
         self.proc = subprocess.Popen(
             # -noreset: the server would reset whenever a start ends, its last client, and refuse
@@ -91,12 +121,11 @@ class XServer:
             pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(w)
         ready, _, _ = select.select([r], [], [], 20)
-        number = os.read(r, 64).decode().strip() if ready else ""
+        shown = os.read(r, 64).decode().strip() if ready else ""
         os.close(r)
-        if not number:
+        if not shown:
             self.stop()
-            sys.exit("startup_bench: Xvfb did not start")
-        self.display = ":" + number
+        return shown
 
     def stop(self):
         self.proc.terminate()
@@ -159,25 +188,25 @@ def main():
     parser.add_argument("--idle-ms", type=int, default=1000)
     parser.add_argument("--platforms", default="offscreen,xvfb")
     parser.add_argument("--model-dir", default="")
+    parser.add_argument("--no-model", action="store_true")
     parser.add_argument("--libraries", action="store_true")
     parser.add_argument("--before", default="")
     parser.add_argument("--other", action="append", default=[])
     args = parser.parse_args()
 
     build = os.path.abspath(args.build)
-    programs = [("hello world", os.path.join(build, "bench", "hello_window")),
-                ("Corvane", os.path.join(build, "app", "Corvane")),
-                ("hello button", os.path.join(build, "bench", "hello_button")),
-                ("raster hello world", os.path.join(build, "bench", "hello_window_raster")),
-                ("raster hello button", os.path.join(build, "bench", "hello_button_raster"))]
-    references = ("hello world", "hello button", "raster hello world", "raster hello button")
+    references = [(GL_HELLO, os.path.join(build, "bench", "hello_window")),
+                  (RASTER_HELLO, os.path.join(build, "bench", "hello_window_raster")),
+                  ("hello button, OpenGL surface", os.path.join(build, "bench", "hello_button")),
+                  ("hello button, raster", os.path.join(build, "bench", "hello_button_raster"))]
+    tools = [("Corvane", os.path.join(build, "app", "Corvane"))]
     if args.before:
-        programs.append(("Corvane before", os.path.abspath(args.before)))
+        tools.append(("Corvane before", os.path.abspath(args.before)))
     for other in args.other:
         name, _, exe = other.partition("=")
-        programs.append((name, os.path.abspath(exe)))
+        tools.append((name, os.path.abspath(exe)))
     probe = os.path.join(build, "bench", "libstartup_probe.so")
-    for path in [p for _, p in programs] + [probe]:
+    for path in [p for _, p in references + tools] + [probe]:
         if not os.path.exists(path):
             sys.exit(f"startup_bench: {path} is missing; build the targets Corvane hello_window hello_button "
                      "hello_window_raster hello_button_raster startup_probe")
@@ -193,6 +222,27 @@ def main():
                     XDG_RUNTIME_DIR=root, LANG="C.UTF-8")
     base_env.pop("DISPLAY", None)
     model_dir = os.path.abspath(args.model_dir) if args.model_dir else ""
+    if not model_dir and not args.no_model:
+        model_dir = os.path.join(root, "model")
+        os.makedirs(model_dir)
+        made = subprocess.run(["/usr/bin/python3", os.path.join(top, "bench", "make_bench_model.py"),
+                               os.path.join(model_dir, "Zerorod.onnx"), "2"], capture_output=True, text=True)
+        if made.returncode != 0:
+            shutil.rmtree(root, ignore_errors=True)
+            sys.exit("startup_bench: make_bench_model.py failed: " + made.stderr)
+        with open(os.path.join(model_dir, "coco.names"), "w") as names:
+            names.write("screen\nboard\n")
+        print(f"model: bench/make_bench_model.py ({made.stdout.strip()}), "
+              f"{os.path.getsize(os.path.join(model_dir, 'Zerorod.onnx')) / 1e6:.1f} MB")
+    # (name, program, folder of its model or ""): each tool without and with the model, in turns with
+    # the hello worlds.
+    programs = [(name, exe, "") for name, exe in references[:2]]
+    for name, exe in tools:
+        programs.append((name + (", no model" if model_dir else ""), exe, ""))
+        if model_dir:
+            programs.append((name + ", model", exe, model_dir))
+    programs += [(name, exe, "") for name, exe in references[2:]]
+    reference_names = [name for name, _ in references]
 
     print(f"runs {args.runs} per program and platform; idle {args.idle_ms} ms before memory and libraries; "
           f"load average {os.getloadavg()[0]:.1f} at the start")
@@ -208,22 +258,20 @@ def main():
                 env["DISPLAY"] = server.display
             else:
                 sys.exit(f"startup_bench: unknown platform {platform}")
-            figures = {name: [] for name, _ in programs}
+            figures = {name: [] for name, _, _ in programs}
             libraries = {}
             # One start of each to fill the system's file caches; not counted.
-            for name, exe in programs:
-                start_once(exe, env, root, probe, 0)
+            for name, exe, model in programs:
+                start_once(exe, env, root, probe, 0, model)
             for _ in range(args.runs):
-                for name, exe in programs:
-                    result = start_once(exe, env, root, probe, args.idle_ms,
-                                        model_dir if name not in references else "")
+                for name, exe, model in programs:
+                    result = start_once(exe, env, root, probe, args.idle_ms, model)
                     if isinstance(result, str) and server and server.proc.poll() is not None:
                         # Ended from outside (another job on the machine): a new one, the start again.
                         print(f"Xvfb ended (exit status {server.proc.returncode}); started anew")
                         server = XServer()
                         env["DISPLAY"] = server.display
-                        result = start_once(exe, env, root, probe, args.idle_ms,
-                                            model_dir if name not in references else "")
+                        result = start_once(exe, env, root, probe, args.idle_ms, model)
                     if isinstance(result, str):
                         sys.exit(f"startup_bench: {name} showed no window on {platform}: {result}")
                     figures[name].append(result)
@@ -235,7 +283,7 @@ def main():
                   "(median) | libraries | idle RSS MiB (median) |")
             print("|---|---|---|---|---|")
             medians = {}
-            for name, _ in programs:
+            for name, _, _ in programs:
                 shown = [f[1] for f in figures[name]]
                 app = [f[0] for f in figures[name]]
                 libs = [len(f[2]) for f in figures[name]]
@@ -244,16 +292,19 @@ def main():
                 medians[name] = (m, statistics.median(rss), statistics.median(libs))
                 print(f"| {name} | {m:.3f} [{q1:.3f}-{q3:.3f}] ({lo:.3f}-{hi:.3f}) | {statistics.median(app):.3f} "
                       f"| {min(libs)}-{max(libs)} | {statistics.median(rss):.1f} |")
-            h = medians["hello world"]
-            for name, _ in programs[1:]:
+            print("\n| program | " + " | ".join(f"/ {ref}" for ref in reference_names)
+                  + f" | memory / {GL_HELLO} | memory / {RASTER_HELLO} | libraries / {GL_HELLO} |")
+            print("|---|" + "---|" * (len(reference_names) + 3))
+            for name, _, _ in programs:
+                if name in reference_names[:2]:
+                    continue
                 c = medians[name]
-                print(f"{name} / hello world: start-up {c[0] / h[0]:.2f}, memory {c[1] / h[1]:.2f}, "
-                      f"libraries {c[2] / h[2]:.2f}"
-                      + "".join(f"; / {ref}: start-up {c[0] / medians[ref][0]:.2f}, memory {c[1] / medians[ref][1]:.2f}"
-                                for ref in references[1:] if name not in references))
-            for name, _ in programs[1:] if args.libraries else ():
-                only = sorted(libraries[name] - libraries["hello world"])
-                print(f"libraries of {name} that the hello world does not map ({len(only)}):")
+                print(f"| {name} | " + " | ".join(f"{c[0] / medians[ref][0]:.2f}" for ref in reference_names)
+                      + f" | {c[1] / medians[GL_HELLO][1]:.2f} | {c[1] / medians[RASTER_HELLO][1]:.2f} "
+                      f"| {c[2] / medians[GL_HELLO][2]:.2f} |")
+            for name, _, _ in programs[1:] if args.libraries else ():
+                only = sorted(libraries[name] - libraries[GL_HELLO])
+                print(f"libraries of {name} that the {GL_HELLO} does not map ({len(only)}):")
                 for path in only:
                     print("  " + path)
     finally:

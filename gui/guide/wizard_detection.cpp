@@ -44,7 +44,9 @@ void WizardDetection::on_teacher_ai_detection_pushButton_clicked()
     const QImage picture = m_picture.teacher_region_picture().convertToFormat(QImage::Format_RGB888);
     if (picture.isNull())
         return;
-    const QString unusable = m_detector.unusable_message();
+    // While the start still reads the model the detection's worker waits for it, and says then
+    // what keeps it from running.
+    const QString unusable = m_detector.loaded() ? m_detector.unusable_message() : QString();
     if (!unusable.isEmpty()) {
         msgbox::warning(m_window, tr("Warning"), unusable);
         return;

@@ -1018,7 +1018,9 @@ void RegionEditor::on_teacher_ai_detection_pushButton_clicked()
              << ",teacher_pano_rtsp_flag=" << (streaming ? "true" : "false")
              << ",teacher_show_region_checkBox=" << (shown ? "true" : "false");
     if (!armed && streaming && shown && !m_detection) {
-        const QString unusable = m_detector.unusable_message();
+        // While the start still reads the model this thread does not wait for it: the detection
+        // does, on its worker, and says then what keeps it from running.
+        const QString unusable = m_detector.loaded() ? m_detector.unusable_message() : QString();
         if (!unusable.isEmpty()) {
             // Without a model or class list nothing can be found: the installer is told, and the
             // regions stay.

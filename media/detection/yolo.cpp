@@ -13,11 +13,12 @@
 #include <cstdio>
 #include <cstring>
 #include <sstream>
+#include <system_error>
 
 namespace {
 constexpr const char kDefaultModel[] = "./Zerorod.onnx";
 // A class list names a few classes (80 names take well under 1 KiB); a larger file is not one,
-// and it is read before main(), where a huge one would cost memory and time before any window.
+// and a huge one would cost memory and time for nothing.
 constexpr qint64 kMaxClassListBytes = 64 * 1024;
 
 QString native_path(const std::string &path)
@@ -27,12 +28,15 @@ QString native_path(const std::string &path)
 } // namespace
 
 YOLO::YOLO()
+    : YOLO(LoadHold())
+{
+}
+
+YOLO::YOLO(LoadHold hold)
 {
     qDebug("Net use default");
-    read_class_names();
-    load_model(kDefaultModel);
-    if (has_model())
-        qDebug("model loaded.");
+    model_path = kDefaultModel;
+    start_load(std::move(hold));
 }
 
 YOLO::YOLO(const YoloConfig &config)
@@ -42,17 +46,99 @@ YOLO::YOLO(const YoloConfig &config)
     nms_threshold = config.nms_threshold;
     obj_threshold = config.obj_threshold;
     std::strncpy(model_name, config.model_name.c_str(), sizeof model_name - 1);
-    read_class_names();
-    load_model(config.model_name + ".onnx");
+    model_path = config.model_name + ".onnx";
+    start_load(LoadHold());
 }
 
-void YOLO::read_class_names()
+YOLO::YOLO(RegistrationOnly)
+    : m_loaded(true)
+{
+}
+
+YOLO::~YOLO()
+{
+    // The read cannot be cut short; the object it fills must outlive it.
+    if (m_loader.joinable())
+        m_loader.join();
+}
+
+void YOLO::start_load(LoadHold hold)
+{
+    try {
+        m_loader = std::thread([this, hold = std::move(hold)] { load(hold); });
+    } catch (const std::system_error &e) {
+        // No thread to be had: read here, as a start without the detector's thread still starts.
+        qWarning() << "YOLO:: no thread to read the model beside the start:" << e.what();
+        load(LoadHold());
+    }
+}
+
+void YOLO::load(const LoadHold &hold)
+{
+    if (hold)
+        hold();
+    QStringList warnings;
+    read_class_names(warnings);
+    load_model(warnings);
+    // The lines go out with the end of the read, under the lock that stop_load_log takes: a log
+    // being taken down meanwhile waits for them, and gets none afterwards.
+    std::lock_guard<std::mutex> lock(m_load_mutex);
+    if (m_load_log) {
+        for (const QString &warning : warnings)
+            qWarning().noquote() << warning;
+        if (model_read)
+            qDebug("model loaded.");
+        if (m_state_wanted)
+            qDebug().noquote() << state_text();
+    }
+    m_state_wanted = false;
+    m_loaded = true;
+    m_load_done.notify_all();
+}
+
+bool YOLO::loaded() const
+{
+    std::lock_guard<std::mutex> lock(m_load_mutex);
+    return m_loaded;
+}
+
+void YOLO::wait_loaded() const
+{
+    std::unique_lock<std::mutex> lock(m_load_mutex);
+    m_load_done.wait(lock, [this] { return m_loaded; });
+}
+
+bool YOLO::has_model() const
+{
+    wait_loaded();
+    return model_read;
+}
+
+void YOLO::log_load_state()
+{
+    std::lock_guard<std::mutex> lock(m_load_mutex);
+    m_load_log = true;
+    m_state_wanted = !m_loaded;
+    if (m_loaded)
+        qDebug().noquote() << state_text();
+    else
+        qDebug().noquote() << "YOLO: model" << QString::fromStdString(model_path) << "being read beside the start";
+}
+
+void YOLO::stop_load_log()
+{
+    std::lock_guard<std::mutex> lock(m_load_mutex);
+    m_load_log = false;
+    m_state_wanted = false;
+}
+
+void YOLO::read_class_names(QStringList &warnings)
 {
     const QString path = QString::fromStdString(class_file);
     const QFileInfo info(path);
     if (!info.exists())
         return; // no class list: nothing is detected, as with an empty one
-    // Only a plain file: opening a pipe would wait for a writer before main().
+    // Only a plain file: opening a pipe would wait for a writer for ever.
     if (!info.isFile())
         class_error = QStringLiteral("it is not a file");
     else if (info.size() > kMaxClassListBytes)
@@ -68,7 +154,7 @@ void YOLO::read_class_names()
             class_error = QStringLiteral("it holds more than the %1 bytes of a class list").arg(kMaxClassListBytes);
     }
     if (!class_error.isEmpty()) {
-        qWarning().noquote() << "YOLO:: class list not read:" << path << class_error;
+        warnings << QStringLiteral("YOLO:: class list not read: %1 %2").arg(path, class_error);
         return;
     }
     std::istringstream lines(text.toStdString());
@@ -77,54 +163,64 @@ void YOLO::read_class_names()
         class_names.push_back(line);
 }
 
-void YOLO::load_model(const std::string &path)
+void YOLO::load_model(QStringList &warnings)
 {
-    model_path = path;
-    // Built before main(): a missing or broken model must not end the process, so the log,
-    // the lock and the windows still come up without the detector.
-    const QFileInfo info(QString::fromStdString(path));
+    // A missing or broken model must not end the process, so the log, the lock and the windows
+    // still come up without the detector.
+    const QFileInfo info(QString::fromStdString(model_path));
     if (!info.exists()) {
         model_missing = true;
         load_error = QStringLiteral("the file does not exist");
     } else if (!info.isFile()) {
-        load_error = QStringLiteral("it is not a file"); // a pipe would wait for a writer before main()
+        load_error = QStringLiteral("it is not a file"); // a pipe would wait for a writer for ever
     } else if (info.size() == 0) {
         load_error = QStringLiteral("the file is empty");
     } else {
         try {
-            net = cv::dnn::readNetFromONNX(path);
+            net = cv::dnn::readNetFromONNX(model_path);
         } catch (const cv::Exception &e) {
             net = cv::dnn::Net();
             load_error = QString::fromStdString(e.err).trimmed();
+        } catch (const std::exception &e) {
+            net = cv::dnn::Net(); // out of memory on a huge file, a parser's own exception
+            load_error = QString::fromLocal8Bit(e.what()).trimmed();
         }
         if (net.empty() && load_error.isEmpty())
             load_error = QStringLiteral("the file holds no network");
     }
+    model_read = !net.empty();
     if (!load_error.isEmpty())
-        qWarning().noquote() << "YOLO:: model not loaded:" << QString::fromStdString(path) << load_error;
+        warnings << QStringLiteral("YOLO:: model not loaded: %1 %2").arg(QString::fromStdString(model_path), load_error);
 }
 
 QString YOLO::load_state() const
+{
+    wait_loaded();
+    return state_text();
+}
+
+QString YOLO::state_text() const
 {
     const QString model = QString::fromStdString(model_path);
     const QString list = QString::fromStdString(class_file);
     const QString classes = class_error.isEmpty()
                                 ? QStringLiteral("%1 class names from %2").arg(class_names.size()).arg(list)
                                 : QStringLiteral("class list %1 not read: %2").arg(list, class_error);
-    if (!has_model())
+    if (!model_read)
         return QStringLiteral("YOLO: model %1 not loaded: %2; %3").arg(model, load_error, classes);
     return QStringLiteral("YOLO: model %1 loaded, %2").arg(model, classes);
 }
 
 QString YOLO::unusable_message() const
 {
+    wait_loaded();
     const QString model = native_path(model_path);
     if (model_missing)
         return QCoreApplication::translate("MainWindow",
                                            "No detection model was found at %1. Copy the model there "
                                            "and restart the program to use the AI detection.")
             .arg(model);
-    if (!has_model())
+    if (!model_read)
         return QCoreApplication::translate("MainWindow",
                                            "The detection model %1 could not be loaded: %2. Replace it "
                                            "and restart the program to use the AI detection.")
@@ -175,6 +271,9 @@ std::vector<DetRes> YOLO::detect(cv::Mat &frame)
 {
     last_detect_failure = DetectFailure::None;
     detect_error.clear();
+    // Asked for before the start's read of the model has ended: this (worker) thread waits for it.
+    if (!loaded())
+        qDebug().noquote() << "YOLO::detect waits for the model to be read:" << QString::fromStdString(model_path);
     if (!has_model()) {
         qWarning().noquote() << "YOLO::detect no model:" << QString::fromStdString(model_path);
         return detect_failed(DetectFailure::NoModel, load_error);
@@ -257,6 +356,7 @@ std::vector<DetRes> YOLO::detect(cv::Mat &frame)
 
 void YOLO::drawPred(int classId, float conf, int left, int top, int right, int bottom, cv::Mat &frame)
 {
+    wait_loaded(); // the class names
     cv::rectangle(frame, cv::Point(left, top), cv::Point(right, bottom), cv::Scalar(0, 0, 255), 3, 8);
     char score[32];
     std::snprintf(score, sizeof score, "%.2f", conf);

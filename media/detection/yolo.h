@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <opencv2/core.hpp>
 #include <opencv2/dnn.hpp>
 
+#include <condition_variable>
+#include <functional>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 struct YoloConfig {
@@ -53,22 +58,45 @@ enum class DetectFailure {
 // The blackboard and screen detector, with the image registration and the scene-change check
 // that the calibration uses. One object, yolo_model, built before main(): a missing model or
 // class list must not stop the program, so both are checked when used.
+//
+// The class list and the model are read on a thread of the detector's own, started by its
+// construction, so that a start goes on to its window meanwhile (a model of the deployed size
+// takes about 50 ms to read, nearly as long as the rest of the start). What needs them waits for
+// the read to end: has_model, unusable_message, load_state, detect and drawPred. Those waits are
+// for worker threads; the GUI thread asks loaded() first. Destroying the detector waits for the
+// read too.
 class YOLO
 {
 public:
     YOLO();
     explicit YOLO(const YoloConfig &config);
+    // As YOLO(), with hold run on the reading thread before anything is read: a test keeps the
+    // model unread with it while it asks for a detection or shows a window.
+    using LoadHold = std::function<void()>;
+    explicit YOLO(LoadHold hold);
     // Without class list and model, for the registration and the scene-change check alone: a
     // worker thread compares pictures on its own object while the window's detector goes on.
     struct RegistrationOnly {};
-    explicit YOLO(RegistrationOnly) {}
+    explicit YOLO(RegistrationOnly);
+    ~YOLO();
+    YOLO(const YOLO &) = delete;
+    YOLO &operator=(const YOLO &) = delete;
 
-    bool has_model() const { return !net.empty(); }
+    // Whether the class list and the model have been read (or found missing or unusable); does
+    // not wait.
+    bool loaded() const;
+    bool has_model() const;
     // For the installer, empty when the detector can be used: what stops it (the model missing
     // or not loaded, the class list refused) and where. In the context "MainWindow".
     QString unusable_message() const;
     // For the log: whether the model was loaded, how many class names were read, or why not.
     QString load_state() const;
+    // Writes load_state() to the log once the read has ended, at once when it has: the entry
+    // sets up the log while the model is read. From stop_load_log() until the next
+    // log_load_state() the read writes nothing, so that none of its lines reaches a log that is
+    // being taken down.
+    void log_load_state();
+    void stop_load_log();
 
     // Detections of an 8-bit 3-channel BGR picture, highest confidence first, each drawn into it.
     std::vector<DetRes> detect(cv::Mat &frame);
@@ -103,22 +131,37 @@ public:
     float nms_threshold = 0.3f;
     float obj_threshold = 0.3f;
     char model_name[20] = {};
+    // Filled by the reading thread: read them after a call that waits for it (has_model ...).
     std::vector<std::string> class_names;
     cv::dnn::Net net;
 
 private:
-    void read_class_names();
-    void load_model(const std::string &path);
+    // Starts the read of class_file and model_path on the reading thread. Both are in the
+    // working folder as it is at the read, which the program never changes.
+    void start_load(LoadHold hold);
+    void load(const LoadHold &hold);
+    void read_class_names(QStringList &warnings);
+    void load_model(QStringList &warnings);
+    void wait_loaded() const;
+    QString state_text() const;
     bool fail(RegistrationFailure reason);
     std::vector<DetRes> detect_failed(DetectFailure reason, const QString &detail);
 
     std::string model_path;
     bool model_missing = false;
+    bool model_read = false; // net holds a network: asked without touching net, which a detection may be running
     QString load_error;
     QString class_error; // why the class list was refused; empty when read (or not there)
     DetectFailure last_detect_failure = DetectFailure::None;
     QString detect_error;
     RegistrationFailure last_failure = RegistrationFailure::None;
+
+    mutable std::mutex m_load_mutex;
+    mutable std::condition_variable m_load_done;
+    bool m_loaded = false;           // under m_load_mutex
+    bool m_load_log = true;          // under m_load_mutex: the read may write its lines
+    bool m_state_wanted = false;     // under m_load_mutex: load_state() is owed to the log
+    std::thread m_loader;
 };
 
 extern YOLO yolo_model;

@@ -1,8 +1,11 @@
 // The entry function: one instance at a time, the window or the wizard by the stored start
 // state, and a log file that no message reaches once the entry has returned.
 #include "app_entry.h"
+#include "detection/yolo.h"
 #include "folder_faults.h"
+#include "generated_model.h"
 #include "guide/guideconfig.h"
+#include "held_load.h"
 #include "mainwindow/mainwindow.h"
 #include "recording_presenter.h"
 #include "test_env.h"
@@ -23,6 +26,12 @@
 
 #include <optional>
 
+// The program's one detector, defined here in place of its own (media/detection/yolo_model.cpp,
+// which the link then leaves out), so that its read can be held: built before main() as there,
+// its model unread until modelReadBesideTheStart lets it go.
+HeldLoad detectorRead;
+YOLO yolo_model(detectorRead.hold());
+
 namespace {
 QString lockPath() { return QDir::temp().absoluteFilePath(QStringLiteral("Corvane.lock")); }
 
@@ -38,6 +47,40 @@ class tst_Startup : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanupTestCase() { detectorRead.release(); }
+
+    // The start shows its window while the detector still reads its model, and the model read
+    // afterwards serves: the log says so once it is read.
+    void modelReadBesideTheStart()
+    {
+        QVERIFY2(!yolo_model.loaded(), "the detector's read was let go before");
+        QFile names(QStringLiteral("coco.names"));
+        QVERIFY(names.open(QIODevice::WriteOnly) && names.write("screen\nboard\n") > 0);
+        names.close();
+        QVERIFY(generated_model::make(2, 3, {}));
+        testenv::writeConfigIni(QStringLiteral("[TEACHER_CONF]\nTracking_Guide_State=1\n"));
+        QFile::remove(QStringLiteral("Corvane.log"));
+        bool shownUnread = false;
+        bool readAfterwards = false;
+        QObject rowContext;
+        QTimer::singleShot(0, &rowContext, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                shownUnread = shownUnread || (qobject_cast<MainWindow *>(w) && w->isVisible());
+            shownUnread = shownUnread && !yolo_model.loaded();
+            detectorRead.release();
+            readAfterwards = QTest::qWaitFor([] { return yolo_model.loaded(); });
+            qApp->quit();
+        });
+        QCOMPARE(run_application(*qApp), 0);
+        QVERIFY(shownUnread);
+        QVERIFY(readAfterwards);
+        QVERIFY(yolo_model.has_model());
+        const QString log = readLog();
+        QVERIFY2(log.contains(QStringLiteral("YOLO: model ./Zerorod.onnx being read beside the start")), qPrintable(log));
+        QVERIFY2(log.contains(QStringLiteral("YOLO: model ./Zerorod.onnx loaded, 2 class names from coco.names")),
+                 qPrintable(log));
+    }
+
     void startStates_data()
     {
         QTest::addColumn<bool>("otherInstance"); // holds the lock

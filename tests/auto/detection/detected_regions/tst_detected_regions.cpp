@@ -5,11 +5,14 @@
 #include "detection/yolo.h"
 #include "form_rig.h"
 #include "generated_model.h"
+#include "held_load.h"
+#include "log_capture.h"
 #include "regions/region_editor.h"
 #include "scene_regions.h"
 
 #include <QFile>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <memory>
@@ -26,15 +29,18 @@ struct Rig : FormRig, FreePreview, MenuCamera, CalibrationView {
     std::unique_ptr<RegionEditor> editor; // on the case's detector
     const QList<QCheckBox *> regionBoxes =
         formHost.window.findChildren<QCheckBox *>(QRegularExpression("teacher_(shield|board)_[a-z]+_checkBox"));
-    // A model of `classes` classes taking pictures of `channels` channels.
-    Rig(bool model, const QStringList &cells, int classes = 2, int channels = 3)
+    // A model of `classes` classes taking pictures of `channels` channels, read once hold ends.
+    Rig(bool model, const QStringList &cells, int classes = 2, int channels = 3, YOLO::LoadHold hold = {})
     {
         QFile::remove("Zerorod.onnx");
         QFile names("coco.names"); // class 0 a screen, class 1 a blackboard
         if (!names.open(QIODevice::WriteOnly) || names.write("screen\nblackboard\n") < 0
             || (names.close(), model && !generated_model::make(classes, 3, cells, channels)))
             qFatal("no model written");
-        yolo.reset(new YOLO);
+        const bool held = bool(hold);
+        yolo.reset(new YOLO(std::move(hold)));
+        if (!held)
+            yolo->has_model(); // read before the press, as the program's is long before
         editor = std::make_unique<RegionEditor>(CORVANE_FORM_WIDGETS(RegionEditor, REGION_EDITOR_WIDGETS, ui), cameras,
                                                 ports, link, status, teacher_values, *this, previews, *yolo,
                                                 &formHost.window);
@@ -232,6 +238,37 @@ private slots:
         rig.previews.teacher_pano_SetImage(image);
         QCOMPARE(rig.detections, 1);
         QCOMPARE(scene_regions(rig.editor->scene()), QString());
+    }
+    // Pressed while the model is still being read: the press arms the detection without waiting,
+    // the detection waits for the read on its worker, then places what the model finds or says
+    // what keeps it from running, as it does with the model read before the press.
+    void modelReadAfterThePress_data()
+    {
+        QTest::addColumn<bool>("model");
+        QTest::addColumn<QString>("regions");
+        QTest::newRow("a board") << true << "BoardRegionLeft 100 11 261 155, TrackingRegion 100 11 261 155";
+        QTest::newRow("no model: told") << false << "BoardRegionLeft 10 10 100 50";
+    }
+    void modelReadAfterThePress()
+    {
+        QFETCH(bool, model);
+        HeldLoad held;
+        Rig rig(model, {cell(1, 2, 8, 12, 3, {-5, 3})}, 2, 3, held.hold());
+        auto release = qScopeGuard([&] { held.release(); });
+        LogCapture capture;
+        rig.editor->update_board_left_region_item(false);
+        rig.editor->setBoardRegionRect("BoardRegionLeft", 10, 10, 100, 50);
+        rig.ui->teacher_ai_detection_pushButton->click();
+        QVERIFY(!rig.yolo->loaded());
+        QVERIFY(rig.previews.detector_picture_requested());
+        rig.previews.teacher_pano_SetImage(classroom(QSize(480, 270), QImage::Format_RGB888, "Board 100 11 261 155"));
+        QTRY_VERIFY(capture.contains("YOLO::detect waits for the model to be read"));
+        QVERIFY(rig.boxes.shown.isEmpty());
+        held.release();
+        QTRY_VERIFY(!rig.editor->detecting());
+        QFETCH(QString, regions);
+        QCOMPARE(scene_regions(rig.editor->scene()), regions);
+        QCOMPARE(rig.boxes.texts(), model ? QStringList() : QStringList{rig.yolo->unusable_message()});
     }
     // A detection that fails says why and leaves the installer's regions as they were.
     void failedDetection_data()

@@ -2,10 +2,12 @@
 // so the boxes the detector must report follow from the decoding alone.
 #include "detection/yolo.h"
 #include "generated_model.h"
+#include "held_load.h"
 #include "log_capture.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <atomic>
@@ -61,6 +63,8 @@ private slots:
     void outputOrder();
     void told_data();
     void told();
+    void readBesideTheCaller_data();
+    void readBesideTheCaller();
 };
 
 void TstYolo::detect_data()
@@ -234,12 +238,13 @@ void TstYolo::told()
         QVERIFY(list.open(QIODevice::WriteOnly) && list.write(names) == names.size());
     }
     YOLO yolo;
+    QFETCH(QString, state);
+    const QString read = yolo.load_state(); // once the read has ended
     built = true;
     if (writer.joinable())
         writer.join();
     QVERIFY(!written);
-    QFETCH(QString, state);
-    QVERIFY2(yolo.load_state().contains(state), qPrintable(yolo.load_state()));
+    QVERIFY2(read.contains(state), qPrintable(read));
     QString said = yolo.unusable_message();
     if (said.isEmpty()) {
         cv::Mat frame(270, 480, CV_8UC3, cv::Scalar(9, 9, 9));
@@ -249,6 +254,67 @@ void TstYolo::told()
     const auto path = [](const char *name) { return QDir::toNativeSeparators(QDir::current().absoluteFilePath(name)); };
     told.replace("%1", path("Zerorod.onnx")).replace("%2", path("coco.names"));
     QVERIFY2(told.isEmpty() ? said.isEmpty() : said.startsWith(told), qPrintable(said));
+}
+
+// The detector reads its model on a thread of its own: a detection asked for meanwhile waits for
+// the read and then gives what it gives once the model is read, boxes or the installer's message.
+void TstYolo::readBesideTheCaller_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("boxes");
+    QTest::addColumn<QString>("told"); // the start of the message
+    QTest::newRow("detections") << "cells" << 3 << "";
+    QTest::newRow("no model file") << "none" << 0 << "No detection model was found at ";
+    QTest::newRow("broken model") << "garbage" << 0 << "The detection model ";
+}
+
+void TstYolo::readBesideTheCaller()
+{
+    QFETCH(QString, model);
+    write_names(2);
+    QFile::remove("Zerorod.onnx");
+    if (model == "cells")
+        QVERIFY(generated_model::make(
+            2, 3, {cell(0, 0, 10, 20, 2, {-5, 3}), cell(1, 2, 5, 7, 2, {2, -5}), cell(2, 1, 12, 12, 2, {1, -5})}));
+    QFile garbage("Zerorod.onnx");
+    if (model == "garbage")
+        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write("not a model") > 0 && garbage.flush());
+    LogCapture capture;
+    HeldLoad held;
+    YOLO yolo(held.hold());
+    QVERIFY(!yolo.loaded());
+    const cv::Mat picture(416, 832, CV_8UC3, cv::Scalar(40, 40, 40));
+    cv::Mat early = picture.clone();
+    std::vector<DetRes> found;
+    std::thread asker([&] { found = yolo.detect(early); });
+    auto end = qScopeGuard([&] {
+        held.release();
+        asker.join();
+    });
+    QTRY_VERIFY(capture.contains("YOLO::detect waits for the model to be read: ./Zerorod.onnx"));
+    QVERIFY(!yolo.loaded());
+    end.dismiss();
+    held.release();
+    asker.join();
+    const DetectFailure failure = yolo.detect_failure();
+    const QString said = yolo.detect_failure_message();
+    cv::Mat late = picture.clone();
+    const std::vector<DetRes> again = yolo.detect(late);
+    const auto text = [](const std::vector<DetRes> &boxes) {
+        QStringList t;
+        for (const DetRes &d : boxes)
+            t << QString("%1:%2,%3,%4,%5:%6").arg(d.classIds).arg(d.boxes.x).arg(d.boxes.y).arg(d.boxes.width)
+                     .arg(d.boxes.height).arg(d.confidences);
+        return t;
+    };
+    QTEST(int(found.size()), "boxes");
+    QCOMPARE(text(found), text(again));
+    QCOMPARE(cv::norm(early, late, cv::NORM_INF), 0.0); // drawn alike
+    QCOMPARE(failure, yolo.detect_failure());
+    QCOMPARE(said, yolo.detect_failure_message());
+    QFETCH(QString, told);
+    QVERIFY2(told.isEmpty() ? said.isEmpty() : said.startsWith(told), qPrintable(said));
+    QCOMPARE(said, yolo.unusable_message());
 }
 
 QTEST_GUILESS_MAIN(TstYolo)

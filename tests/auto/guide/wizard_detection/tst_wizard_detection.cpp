@@ -14,6 +14,7 @@
 #include "guide/wizard_command_keys.h"
 #include "guide/wizard_detection.h"
 #include "guide/wizard_previews.h"
+#include "held_load.h"
 #include "regions/customgraphicsscene.h"
 #include "regions/rectfmanage.h"
 #include "shared_scene.h"
@@ -27,6 +28,8 @@
 #include <QGraphicsItem>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTimer>
 #include <QtTest>
 
 #include <unistd.h>
@@ -151,6 +154,7 @@ std::unique_ptr<YOLO> detectorOf(const QString &folder, const QStringList &cells
         return nullptr;
     const bool written = cells.isEmpty() || writeModel(cells);
     auto detector = std::make_unique<YOLO>();
+    detector->has_model(); // its read, beside this thread, ends in the folder before going back
     QDir::setCurrent(home);
     return written ? std::move(detector) : nullptr;
 }
@@ -251,6 +255,31 @@ private slots:
         const teacher_region_keys::ApplyRegions sent = rig.step->collected_apply_regions();
         QVERIFY(sent.board_checked[1] && sent.shield_checked[0] && !sent.board_checked[2]);
         shoot(rig.window, "wizard-region-detected-again.png");
+    }
+
+    // Pressed while the model is still being read: the window goes on (a timer's turn comes
+    // during the detection), the detection waits for the read and places what the model read
+    // afterwards finds, as it does with the model read first.
+    void detectsOnceTheModelIsRead()
+    {
+        HeldLoad held;
+        YOLO detector(held.hold()); // this folder's model, as the program's detector reads it
+        auto release = qScopeGuard([&] { held.release(); });
+        Rig rig(detector);
+        QVERIFY(rig.showRegions());
+        rig.regionCalls.clear();
+        bool heldDuringDetection = false;
+        QTimer::singleShot(0, &rig.window, [&] {
+            heldDuringDetection = rig.detection->detecting() && !detector.loaded();
+            held.release();
+        });
+        rig.ui->teacher_ai_detection_pushButton->click();
+        QVERIFY(heldDuringDetection);
+        QCOMPARE(rig.placed().join(" | "), QString("collect | clear | board 0: 27 22 141 66 | board 1: 304 22 141 66 | "
+                                                   "keep board 2 | shield 0: 201 108 88 101 | keep shield 1 | "
+                                                   "keep shield 2 | keep shield 3 | tracking: 201 22 252 195"));
+        QCOMPARE(rig.owed, 1);
+        QVERIFY(rig.boxes.shown.isEmpty());
     }
 
     // No model, or nothing found: said so, and the installer's regions stay.
