@@ -711,17 +711,40 @@ void ControlLink::readResponseData()
 {
     qDebug().noquote().nospace() << "MainWindow::readUdpData,tcp_socket_flag[" << m_tcp_socket_flag << "],"
                                  << "],currentState[" << m_current_state << "]";
-    // Each datagram is taken off the socket before it is handed on: a reply handled during a
-    // wait lets this slot run again for the next one.
-    while (udpServer->hasPendingDatagrams()) {
-        const QNetworkDatagram datagram = udpServer->receiveDatagram();
+    read_datagram_share(udpServer, m_reply_read_due, &ControlLink::readResponseData, [this](const QNetworkDatagram &datagram) {
         if (!answer_expected_from(datagram.senderAddress(), "MainWindow::readUdpData"))
-            continue;
+            return;
         const log_fold::Quiet quiet(
             m_text_datagram_fold.leave_out(datagram.data(), plain_address(datagram.senderAddress()).toString()));
         emit textReply(datagram.data(), true);
-    }
+    });
     note_left_out_later(m_text_datagram_fold.pending() > 0);
+}
+
+// Each datagram is taken off the socket before it is handed on: a reply handled during a wait
+// lets the reader run again for the next one. A host that sends as fast as it can would hold the
+// window in one read: after a share (as many datagrams as a link's frames, or as long) the rest
+// wait for the next turn of the event loop. Datagrams ignored count too, as a flood of them costs
+// the same reads.
+bool ControlLink::read_datagram_share(QUdpSocket *socket, bool &again_due, void (ControlLink::*again)(),
+                                      const std::function<void(const QNetworkDatagram &)> &take)
+{
+    QElapsedTimer clock;
+    clock.start();
+    for (int taken = 0; socket->hasPendingDatagrams(); ++taken) {
+        if (taken >= kFramesPerReadTurn || clock.elapsed() >= kReadTurnMs) {
+            if (!again_due) {
+                again_due = true;
+                QTimer::singleShot(0, this, [this, &again_due, again] {
+                    again_due = false;
+                    (this->*again)();
+                });
+            }
+            return true;
+        }
+        take(socket->receiveDatagram());
+    }
+    return false;
 }
 
 void ControlLink::note_left_out_later(bool pending)
@@ -813,20 +836,19 @@ void ControlLink::read_link(int side)
 
 void ControlLink::readSocUdpData()
 {
-    while (udpClient->hasPendingDatagrams()) {
+    read_datagram_share(udpClient, m_visca_read_due, &ControlLink::readSocUdpData, [this](const QNetworkDatagram &datagram) {
         // The sender tells which camera answered; a host no command went to answers nothing.
-        const QNetworkDatagram datagram = udpClient->receiveDatagram();
         if (m_options.text_replies_only)
-            continue;
+            return;
         if (!answer_expected_from(datagram.senderAddress(), "MainWindow::readSocUdpData"))
-            continue;
+            return;
         ViscaReplyOrigin origin;
         origin.sender = datagram.senderAddress();
         origin.sender_port = quint16(datagram.senderPort());
         const log_fold::Quiet quiet(
             m_visca_datagram_fold.leave_out(datagram.data(), plain_address(origin.sender).toString()));
         emit viscaReply(datagram.data(), origin);
-    }
+    });
     note_left_out_later(m_visca_datagram_fold.pending() > 0);
 }
 

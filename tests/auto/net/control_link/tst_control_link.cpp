@@ -586,6 +586,43 @@ private slots:
         QCOMPARE(leftOut, qint64(kRepeats - log_fold::kRepeatsLogged));
     }
 
+    // A camera that sends datagrams as fast as it can: every one is handed on, a share in each
+    // turn of the event loop, so that the window keeps turning.
+    void datagramFloodYields_data()
+    {
+        QTest::addColumn<bool>("visca");
+        QTest::newRow("VISCA answers") << true;
+        QTest::newRow("text answers") << false;
+    }
+    void datagramFloodYields()
+    {
+        QFETCH(bool, visca);
+        constexpr int kDatagrams = 150;    // what the system's default receive buffer holds
+        constexpr int kPerTurn = 64;       // the share of one read
+        SimCamera camera(QStringLiteral("127.0.0.37"));
+        QVERIFY(camera.start());
+        Link l;
+        QHostAddress *destination = l.attach(Slot::TeacherPano, camera.address(), false);
+        l.link.sendMsg_Net(destination, 9, QStringLiteral("81 09 04 47 FF"), true); // binds the VISCA socket
+        l.link.closeUdpServer();
+        int handled = 0, lastHandled = 0, mostInATurn = 0;
+        connect(&l.link, &ControlLink::viscaReply, [&] { handled += visca; });
+        connect(&l.link, &ControlLink::textReply, [&] { handled += !visca; });
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] {
+            mostInATurn = qMax(mostInATurn, handled - lastHandled);
+            lastHandled = handled;
+        });
+        const quint16 port = visca ? l.link.command_socket()->localPort() : 7791;
+        for (int i = 0; i < kDatagrams; ++i)
+            QVERIFY(camera.pushDatagram(visca, visca ? hexBytes("905004000000FF") : QByteArray("teacher_parameter"),
+                                        QHostAddress::LocalHost, port));
+        ticker.start(0);
+        QTRY_COMPARE_WITH_TIMEOUT(handled, kDatagrams, kReplyMs);
+        // A turn runs the read at most twice: when its socket signals, and when its next share is due.
+        QVERIFY2(mostInATurn <= 2 * kPerTurn, qPrintable(QString::number(mostInATurn)));
+    }
+
     // A released camera: none of its frames still waiting in a read is handed on (released by a
     // handler), and its late text answers are ignored unless another slot uses its address.
     void releasedCamera_data()
