@@ -209,13 +209,13 @@ private slots:
             rig.ui->teacher_preset_feature_ip_lineEdit->setText(WizardCameras::address(Slot::TeacherFeature));
             rig.ui->teacher_perset_feature_connect_Button->click();
             rig.ui->teacher_perset_pano_connect_Button->click();
-            QTest::qWaitFor([&] { return !rig.previews.player(Preview::TeacherPresetPano)->getImage().isNull(); }, kPictureMs);
+            QVERIFY(QTest::qWaitFor([&] { return !rig.previews.player(Preview::TeacherPresetPano)->getImage().isNull(); }, kPictureMs));
             QTest::qWait(500);
             shoot(rig.window, "wizard-preset.png");
             rig.ui->stackedWidget->setCurrentIndex(8);
             rig.ui->student_region_pano_ip_lineEdit->setText(WizardCameras::address(Slot::StudentPano));
             rig.ui->student_region_pano_connect_Button->click();
-            QTest::qWaitFor([&] { return !rig.previews.player(Preview::StudentRegionPano)->getImage().isNull(); }, kPictureMs);
+            QVERIFY(QTest::qWaitFor([&] { return !rig.previews.player(Preview::StudentRegionPano)->getImage().isNull(); }, kPictureMs));
             QTest::qWait(500);
             shoot(rig.window, "wizard-student-area.png");
         }
