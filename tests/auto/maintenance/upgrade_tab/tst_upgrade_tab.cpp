@@ -244,7 +244,8 @@ private slots:
         QVERIFY(startFleet(cameras));
         QSignalSpy rebuilds(ui->searchTreeWidget->model(), &QAbstractItemModel::modelReset);
         int fullTreesRebuilt = 0;
-        connect(ui->searchTreeWidget->model(), &QAbstractItemModel::modelAboutToBeReset, this, [&] {
+        QObject counting; // the count goes with this test, before the tree's last reset at cleanup
+        connect(ui->searchTreeWidget->model(), &QAbstractItemModel::modelAboutToBeReset, &counting, [&] {
             fullTreesRebuilt += ui->searchTreeWidget->topLevelItemCount() == DeviceDiscovery::kMaxListedDevices;
         });
         QElapsedTimer clock;
