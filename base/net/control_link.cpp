@@ -2,6 +2,7 @@
 
 #include "core/log_fold.h"
 #include "core/time_scale.h"
+#include "core/turn_share.h"
 #include "core/wait.h"
 #include "model/camera_slots.h"
 #include "protocol/parameter_block.h"
@@ -25,11 +26,6 @@ constexpr int kLinkConnectMs = 1500;
 constexpr int kWizardLinkConnectMs = 1000; // the wizard gives a camera that took the probe less time
 constexpr int kKeepAliveMs = 900000; // cameras drop a control link idle for longer
 constexpr int kConnectPollMs = 10;   // the window keeps painting between two looks at the socket
-// A link's read yields to the event loop after this many frames (handed on or skipped) or this
-// long, whichever comes first, and goes on in the next turn: a flood of small frames must not
-// hold the window.
-constexpr int kFramesPerReadTurn = 64; // a few milliseconds of the window's handling of replies
-constexpr int kReadTurnMs = 10;        // a slow handler's frames yield sooner
 // Bytes taken off a link at a time: thousands of small frames, a whole parameter block. The
 // socket holds no more than this either, so that one turn of the event loop takes in at most
 // this much of a camera that sends as fast as it can; the camera waits for the rest.
@@ -82,6 +78,15 @@ QTcpSocket *make_socket(QObject *parent)
     auto *socket = new QTcpSocket(parent);
     socket->setProxy(QNetworkProxy::NoProxy);
     return socket;
+}
+
+// A reader's next share, run in a later turn of the event loop.
+QTimer *zero_timer(QObject *parent)
+{
+    auto *timer = new QTimer(parent);
+    timer->setSingleShot(true);
+    timer->setInterval(0);
+    return timer;
 }
 
 Slot pano_of_side(Slot slot)
@@ -143,13 +148,14 @@ ControlLink::ControlLink(CameraSlots *camera_slots, const Options &options, QObj
         link->setReadBufferSize(kReadChunkBytes);
     for (UotReader *reader : {&teacher_link_reader, &student_link_reader})
         reader->set_max_held(kLinkHeldBytes);
-    for (LinkRead *read : {&teacher_link_read, &student_link_read}) {
-        read->resume = new QTimer(this);
-        read->resume->setSingleShot(true);
-        read->resume->setInterval(0);
-    }
+    for (LinkRead *read : {&teacher_link_read, &student_link_read})
+        read->resume = zero_timer(this);
     connect(teacher_link_read.resume, &QTimer::timeout, this, [this] { read_link(1); });
     connect(student_link_read.resume, &QTimer::timeout, this, [this] { read_link(2); });
+    m_reply_read_resume = zero_timer(this);
+    m_visca_read_resume = zero_timer(this);
+    connect(m_reply_read_resume, &QTimer::timeout, this, &ControlLink::readResponseData);
+    connect(m_visca_read_resume, &QTimer::timeout, this, &ControlLink::readSocUdpData);
     m_fold_note = new QTimer(this);
     m_fold_note->setSingleShot(true);
     connect(m_fold_note, &QTimer::timeout, this, [this] {
@@ -711,7 +717,7 @@ void ControlLink::readResponseData()
 {
     qDebug().noquote().nospace() << "MainWindow::readUdpData,tcp_socket_flag[" << m_tcp_socket_flag << "],"
                                  << "],currentState[" << m_current_state << "]";
-    read_datagram_share(udpServer, m_reply_read_due, &ControlLink::readResponseData, [this](const QNetworkDatagram &datagram) {
+    read_datagram_share(udpServer, m_reply_read_resume, [this](const QNetworkDatagram &datagram) {
         if (!answer_expected_from(datagram.senderAddress(), "MainWindow::readUdpData"))
             return;
         const log_fold::Quiet quiet(
@@ -723,28 +729,20 @@ void ControlLink::readResponseData()
 
 // Each datagram is taken off the socket before it is handed on: a reply handled during a wait
 // lets the reader run again for the next one. A host that sends as fast as it can would hold the
-// window in one read: after a share (as many datagrams as a link's frames, or as long) the rest
-// wait for the next turn of the event loop. Datagrams ignored count too, as a flood of them costs
-// the same reads.
-bool ControlLink::read_datagram_share(QUdpSocket *socket, bool &again_due, void (ControlLink::*again)(),
+// window in one read: after a share (TurnShare) the rest wait for the next turn of the event loop.
+// Datagrams ignored count too, as a flood of them costs the same reads.
+void ControlLink::read_datagram_share(QUdpSocket *socket, QTimer *resume,
                                       const std::function<void(const QNetworkDatagram &)> &take)
 {
-    QElapsedTimer clock;
-    clock.start();
-    for (int taken = 0; socket->hasPendingDatagrams(); ++taken) {
-        if (taken >= kFramesPerReadTurn || clock.elapsed() >= kReadTurnMs) {
-            if (!again_due) {
-                again_due = true;
-                QTimer::singleShot(0, this, [this, &again_due, again] {
-                    again_due = false;
-                    (this->*again)();
-                });
-            }
-            return true;
+    TurnShare share;
+    while (socket->hasPendingDatagrams()) {
+        if (share.spent()) {
+            resume->start();
+            return;
         }
+        share.took();
         take(socket->receiveDatagram());
     }
-    return false;
 }
 
 void ControlLink::note_left_out_later(bool pending)
@@ -786,9 +784,8 @@ void ControlLink::student_tcp_ready_read()
         read_link(2);
 }
 
-// Hands on the link's frames in stream order until its socket is empty, a share at a time: after
-// kFramesPerReadTurn frames or kReadTurnMs the rest waits for the next turn of the event loop.
-// Frames the reader skips (another port, a damaged header) count as frames: a flood of them
+// Hands on the link's frames in stream order until its socket is empty, a share at a time
+// (TurnShare); the rest waits for the next turn of the event loop. Frames the reader skips (another port, a damaged header) count as frames: a flood of them
 // would otherwise run through a whole socket read, thousands of frames, before the budget is
 // looked at. Every turn takes in what the socket holds (at most kReadChunkBytes), so that the
 // reader, not the socket, holds what waits, and drops the oldest beyond kLinkHeldBytes.
@@ -802,24 +799,22 @@ void ControlLink::read_link(int side)
     if (read.active)
         return;
     read.active = true;
-    QElapsedTimer clock;
-    clock.start();
+    TurnShare share;
     if (socket->state() == QAbstractSocket::ConnectedState && socket->bytesAvailable() > 0)
         parseReadData(reader, socket->read(kReadChunkBytes));
-    int frames = 0;
     UotReader::Frame frame;
     for (;;) {
         // A link released or re-pointed meanwhile (by a handler waiting with events handled)
         // has nothing more of its camera to hand on.
         if (socket->state() != QAbstractSocket::ConnectedState)
             break;
-        if (frames >= kFramesPerReadTurn || clock.elapsed() >= kReadTurnMs) {
+        if (share.spent()) {
             read.resume->start();
             break;
         }
         const UotReader::Step step = reader.next(&frame);
         if (step != UotReader::Step::NeedMore) {
-            ++frames;
+            share.took();
             if (step == UotReader::Step::Frame) {
                 const log_fold::Quiet quiet(frame.left_out);
                 hand_on(frame, side);
@@ -836,7 +831,7 @@ void ControlLink::read_link(int side)
 
 void ControlLink::readSocUdpData()
 {
-    read_datagram_share(udpClient, m_visca_read_due, &ControlLink::readSocUdpData, [this](const QNetworkDatagram &datagram) {
+    read_datagram_share(udpClient, m_visca_read_resume, [this](const QNetworkDatagram &datagram) {
         // The sender tells which camera answered; a host no command went to answers nothing.
         if (m_options.text_replies_only)
             return;

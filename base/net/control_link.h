@@ -155,10 +155,9 @@ private:
     bool answer_expected_from(const QHostAddress &sender, const char *reader);
     link_choice::Choice choose_link(const QString &address, const QHostAddress *destination) const;
     void readSocUdpData();
-    // Takes a share of the socket's datagrams, each to take; true when more are left for a later
-    // turn of the event loop, which again_due arranges once.
-    bool read_datagram_share(QUdpSocket *socket, bool &again_due, void (ControlLink::*again)(),
-                             const std::function<void(const QNetworkDatagram &)> &take);
+    // Takes a share of the socket's datagrams, each to take; what is left waits for resume, a
+    // zero timer that reads again in a later turn of the event loop.
+    void read_datagram_share(QUdpSocket *socket, QTimer *resume, const std::function<void(const QNetworkDatagram &)> &take);
     void teacher_tcp_ready_read();
     void student_tcp_ready_read();
     void read_link(int side);
@@ -212,8 +211,8 @@ private:
     // Runs of identical datagrams from one sender; the links' runs are their readers'.
     log_fold::Run m_text_datagram_fold{QStringLiteral("MainWindow::readUdpData")};
     log_fold::Run m_visca_datagram_fold{QStringLiteral("MainWindow::readSocUdpData")};
-    bool m_reply_read_due = false; // a share of the reply socket's datagrams waits for the next turn
-    bool m_visca_read_due = false; // the same for the VISCA socket
+    QTimer *m_reply_read_resume = nullptr; // zero timer: the next share of the reply socket's datagrams
+    QTimer *m_visca_read_resume = nullptr; // the same for the VISCA socket
     QTimer *m_fold_note = nullptr; // writes the notes kFoldNoteMs after a reply left out or a frame dropped
     // The reply socket and the VISCA socket take answers only from addresses commands were sent
     // to, until their camera is released; any other host could otherwise disconnect a camera or

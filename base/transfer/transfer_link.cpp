@@ -1,9 +1,9 @@
 #include "transfer/transfer_link.h"
 
 #include "core/time_scale.h"
+#include "core/turn_share.h"
 
 #include <QDebug>
-#include <QElapsedTimer>
 #include <QNetworkProxy>
 #include <QTcpSocket>
 
@@ -135,9 +135,8 @@ void TransferLink::end_lost()
     emit lost(reason);
 }
 
-// Hands on the packets in stream order until the socket is empty, a share at a time: after
-// kPacketsPerTurn packets or kReadTurnMs the rest waits for the next turn of the event loop, so
-// a camera that sends without end holds neither the window nor the installer's next click.
+// Hands on the packets in stream order until the socket is empty, a share at a time (TurnShare);
+// the rest waits for the next turn of the event loop.
 void TransferLink::read_packets()
 {
     // A handler that waits with events handled lets the socket signal again: the reading under
@@ -146,12 +145,10 @@ void TransferLink::read_packets()
         return;
     m_reading = true;
     const quint64 generation = m_generation;
-    QElapsedTimer clock;
-    clock.start();
-    int handled = 0;
+    TurnShare share;
     transfer::Packet p;
     for (;;) {
-        if (handled >= kPacketsPerTurn || clock.elapsed() >= kReadTurnMs) {
+        if (share.spent()) {
             m_read_resume.start();
             break;
         }
@@ -161,7 +158,7 @@ void TransferLink::read_packets()
             m_reader.append(m_socket->read(kReadBytes));
             continue;
         }
-        ++handled;
+        share.took();
         const bool left_out = m_log_fold.leave_out(fold_unit(p));
         if (!left_out)
             qDebug().nospace() << " " << m_name << "::receivePack ack =" << p.step << ",cmd =" << p.letter;

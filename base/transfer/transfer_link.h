@@ -31,10 +31,6 @@ public:
     // What the socket takes in ahead of the reading; beyond it the camera waits (TCP's own flow
     // control), so a camera that sends without end grows no buffer.
     static constexpr qint64 kReadBufferBytes = 256 * 1024;
-    // The reading yields to the event loop after this many packets or this long, whichever
-    // comes first, and goes on in the next turn: about 150 KB of an archive, a few milliseconds.
-    static constexpr int kPacketsPerTurn = 64;
-    static constexpr int kReadTurnMs = 10;
     // The longest a transfer waits on a camera is the 73 s an MTD upgrade's completion gives it
     // to write its image and restart; a camera that neither sends nor takes anything on an open
     // link for well over twice that is gone, and the link ends as lost (scaled by the time seam).

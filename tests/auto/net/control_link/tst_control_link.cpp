@@ -5,6 +5,7 @@
 #include "core/log_fold.h"
 #include "core/log_handler.h"
 #include "core/time_scale.h"
+#include "core/turn_share.h"
 #include "flooding_camera.h"
 #include "log_capture.h"
 #include "model/camera_slots.h"
@@ -62,6 +63,14 @@ struct Link {
         if (tcp)
             link.open_side_tcp_link(slot, address, 6793);
         return destination;
+    }
+    // Both datagram sockets bound, as a VISCA command and a connect that falls back to datagrams
+    // bind them: the port a camera's VISCA or text answers go to.
+    quint16 bindReplySockets(QHostAddress *destination, bool visca)
+    {
+        link.sendMsg_Net(destination, 9, QStringLiteral("81 09 04 47 FF"), true); // to a port nobody serves
+        link.closeUdpServer();
+        return visca ? link.command_socket()->localPort() : 7791;
     }
 };
 
@@ -443,7 +452,6 @@ private slots:
     {
         QFETCH(QByteArray, unit);
         constexpr int kUnits = 200000;     // 2.4 MB
-        constexpr int kFramesPerTurn = 64; // the link's share of one turn of the event loop
         SimCamera camera(QStringLiteral("127.0.0.30"));
         QVERIFY(camera.start());
         Link l;
@@ -478,7 +486,7 @@ private slots:
               mostInATurn, longestGap, QFileInfo(QStringLiteral("Corvane.log")).size());
         // A turn runs the link's read at most twice: when its socket signals, and when its next
         // share is due.
-        QVERIFY2(mostInATurn <= 2 * kFramesPerTurn, qPrintable(QString::number(mostInATurn)));
+        QVERIFY2(mostInATurn <= 2 * TurnShare::kItems, qPrintable(QString::number(mostInATurn)));
     }
 
     // A camera that floods its link with small frames as fast as it can (answers, or frames for
@@ -563,15 +571,12 @@ private slots:
         SimCamera camera(QStringLiteral("127.0.0.31"));
         QVERIFY(camera.start());
         Link l;
-        QHostAddress *destination = l.attach(Slot::TeacherPano, camera.address(), false);
-        l.link.sendMsg_Net(destination, 9, QStringLiteral("81 09 04 47 FF"), true); // binds the VISCA socket
-        l.link.closeUdpServer();
+        const quint16 port = l.bindReplySockets(l.attach(Slot::TeacherPano, camera.address(), false), visca);
         int handled = 0;
         const auto handle = [&] { qDebug() << "handled" << ++handled; };
         connect(&l.link, &ControlLink::viscaReply, handle);
         connect(&l.link, &ControlLink::textReply, handle);
         LogCapture log;
-        const quint16 port = visca ? l.link.command_socket()->localPort() : 7791;
         for (int i = 0; i < kRepeats; ++i)
             QVERIFY(camera.pushDatagram(visca, visca ? hexBytes("905004000000FF") : QByteArray("teacher_parameter"),
                                         QHostAddress::LocalHost, port));
@@ -597,14 +602,11 @@ private slots:
     void datagramFloodYields()
     {
         QFETCH(bool, visca);
-        constexpr int kDatagrams = 150;    // what the system's default receive buffer holds
-        constexpr int kPerTurn = 64;       // the share of one read
+        constexpr int kDatagrams = 150; // what the system's default receive buffer holds
         SimCamera camera(QStringLiteral("127.0.0.37"));
         QVERIFY(camera.start());
         Link l;
-        QHostAddress *destination = l.attach(Slot::TeacherPano, camera.address(), false);
-        l.link.sendMsg_Net(destination, 9, QStringLiteral("81 09 04 47 FF"), true); // binds the VISCA socket
-        l.link.closeUdpServer();
+        const quint16 port = l.bindReplySockets(l.attach(Slot::TeacherPano, camera.address(), false), visca);
         int handled = 0, lastHandled = 0, mostInATurn = 0;
         connect(&l.link, &ControlLink::viscaReply, [&] { handled += visca; });
         connect(&l.link, &ControlLink::textReply, [&] { handled += !visca; });
@@ -613,14 +615,13 @@ private slots:
             mostInATurn = qMax(mostInATurn, handled - lastHandled);
             lastHandled = handled;
         });
-        const quint16 port = visca ? l.link.command_socket()->localPort() : 7791;
         for (int i = 0; i < kDatagrams; ++i)
             QVERIFY(camera.pushDatagram(visca, visca ? hexBytes("905004000000FF") : QByteArray("teacher_parameter"),
                                         QHostAddress::LocalHost, port));
         ticker.start(0);
         QTRY_COMPARE_WITH_TIMEOUT(handled, kDatagrams, kReplyMs);
         // A turn runs the read at most twice: when its socket signals, and when its next share is due.
-        QVERIFY2(mostInATurn <= 2 * kPerTurn, qPrintable(QString::number(mostInATurn)));
+        QVERIFY2(mostInATurn <= 2 * TurnShare::kItems, qPrintable(QString::number(mostInATurn)));
     }
 
     // A released camera: none of its frames still waiting in a read is handed on (released by a
@@ -695,10 +696,7 @@ private slots:
         QVERIFY(camera.start());
         Link l;
         QHostAddress *destination = l.attach(Slot::TeacherPano, QStringLiteral("127.0.0.26"), false);
-        l.link.closeUdpServer();
-        // The VISCA socket is bound by its first datagram (to a port nobody serves).
-        l.link.sendMsg_Net(destination, 9, QStringLiteral("81 09 04 47 FF"), true);
-        const quint16 port = visca ? l.link.command_socket()->localPort() : 7791;
+        const quint16 port = l.bindReplySockets(destination, visca);
         QVERIFY(port != 0);
         QSignalSpy texts(&l.link, &ControlLink::textReply);
         QSignalSpy viscas(&l.link, &ControlLink::viscaReply);

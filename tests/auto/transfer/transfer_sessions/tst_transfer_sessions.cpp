@@ -5,6 +5,7 @@
 // at an archive's name in the working folder; a camera that sends without end.
 #include "core/log_handler.h"
 #include "core/time_scale.h"
+#include "core/turn_share.h"
 #include "transfer/archive_session.h"
 #include "transfer/firmware_session.h"
 #include "transfer/packet_reader.h"
@@ -460,7 +461,6 @@ private slots:
     {
         constexpr int kPackets = 20000; // 46 MB
         constexpr int kCancelAt = 4000;
-        constexpr int kPacketsPerTurn = 64; // the link's share of one turn
         sim.reset();
         QThread cameraThread;
         auto *camera = new SimTransferService(QStringLiteral("127.0.0.3"));
@@ -518,8 +518,8 @@ private slots:
         QCOMPARE(handled, cancelledAt);
         QCOMPARE(seen.finished, QVector<bool>{false});
         QVERIFY(!session.running());
-        QVERIFY2(mostInATurn <= 2 * kPacketsPerTurn, qPrintable(QString::number(mostInATurn)));
-        QVERIFY2(cancelledAt - asked <= 2 * kPacketsPerTurn, qPrintable(QString::number(cancelledAt - asked)));
+        QVERIFY2(mostInATurn <= 2 * TurnShare::kItems, qPrintable(QString::number(mostInATurn)));
+        QVERIFY2(cancelledAt - asked <= 2 * TurnShare::kItems, qPrintable(QString::number(cancelledAt - asked)));
     }
 
     void backup_data()
