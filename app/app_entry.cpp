@@ -120,11 +120,6 @@ QString lock_failure_text(const QLockFile &lock, const QString &lockPath)
 
 } // namespace
 
-QString catalogue_for_language(int language)
-{
-    return language::catalogue_for_index(language::index_for_locale(QLocale::Language(language)));
-}
-
 QTranslator *install_system_catalogue(QObject *owner)
 {
     corvane_init_resources();

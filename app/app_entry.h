@@ -17,9 +17,6 @@ void set_application_attributes();
 // another instance holds the lock). Tests call it in-process.
 int run_application(QApplication &app);
 
-// The catalogue resource for a locale language (QLocale::Language); English for any other.
-QString catalogue_for_language(int language);
-
 // Loads the catalogue of the system language (the default locale) and installs it, with Qt's
 // catalogue of the same language, as the interface catalogues (core/installed_catalogue.h), so that
 // a later language switch replaces them. The translator belongs to owner.

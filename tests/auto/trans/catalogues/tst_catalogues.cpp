@@ -3,11 +3,11 @@
 // empty; a translation keeps the placeholders of its source, a text that is a value (the
 // program parses it or a camera receives it) stays as it is, and the entries of a preset list,
 // which the preset slots find by their translated text, stay apart.
-#include "app_entry.h"
 #include "dialogs/image_expand.h"
 #include "guide/guideconfig.h"
 #include "shared_scene.h"
 #include "protocol/tracking_modes.h"
+#include "settings/language_table.h"
 #include "support/resources.h"
 #include "test_env.h"
 #include "ui_mainwindow.h"
@@ -28,6 +28,13 @@
 #include <iterator>
 
 namespace {
+
+// The catalogue resource the start installs for a system language.
+QString catalogue_for_language(QLocale::Language language)
+{
+    return language::catalogue_for_index(language::index_for_locale(language));
+}
+
 const QLocale::Language kLanguages[] = {QLocale::Chinese,    QLocale::English, QLocale::Japanese, QLocale::Korean,
                                         QLocale::Indonesian, QLocale::Thai,    QLocale::Arabic,   QLocale::Spanish};
 
