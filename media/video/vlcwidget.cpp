@@ -20,7 +20,6 @@
 #include <QTreeWidget>
 
 namespace {
-constexpr int kCheckIntervalMs = 10000;
 constexpr int kClearDragMs = 1000;   // a drop counts as in progress this long
 constexpr int kFlowHeight = 20;
 constexpr int kFlowButtonWidth = 20;

@@ -53,6 +53,9 @@ public:
     enum OSDPosition { OSDPosition_Left_Top = 0, OSDPosition_Left_Bottom = 1, OSDPosition_Right_Top = 2, OSDPosition_Right_Bottom = 3 };
     Q_ENUM(OSDPosition)
 
+    // With checkLive, how often the stream is looked at (scaled by the time seam).
+    static constexpr int kCheckIntervalMs = 10000;
+
     explicit VlcWidget(QWidget *parent = nullptr);
     ~VlcWidget() override;
 

@@ -18,7 +18,6 @@
 
 namespace {
 constexpr int kStartTimeoutMs = 15000;
-constexpr int kCheckIntervalMs = 10000; // the preview widget's liveness check
 constexpr quint16 kRtspPort = 8554;
 const QColor kBorder(QStringLiteral("#626161"));
 
@@ -271,8 +270,8 @@ private slots:
     {
         const qint64 startMs = msUntilPlaying(brief);
         QVERIFY(startMs >= 0);
-        timescale::setFactor(qBound(0.02, 4.0 * double(startMs) / kCheckIntervalMs, 1.0));
-        const int checkMs = timescale::scaled(kCheckIntervalMs);
+        timescale::setFactor(qBound(0.02, 4.0 * double(startMs) / VlcWidget::kCheckIntervalMs, 1.0));
+        const int checkMs = timescale::scaled(VlcWidget::kCheckIntervalMs);
         qInfo("a start took %lld ms: a check every %d ms", startMs, checkMs);
         const int waitMs = kStartTimeoutMs + 2 * checkMs;
         auto w = widget(brief);
