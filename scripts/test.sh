@@ -16,8 +16,8 @@ if [ "$sanitize" = 1 ]; then
   # Leaks of Qt's offscreen platform plugin and of system libraries are suppressed, nothing of
   # the program's own (tests/support/lsan.supp). Qt's libraries keep no frame pointers, so the
   # fast unwinder stops at their first frame and a suppression would never see the plugin's
-  # frames: allocations are traced by the slow unwinder, ten frames deep (deeper where a test's
-  # CMakeLists.txt says so).
+  # frames: allocations are traced by the slow unwinder, ten frames deep (deeper, or by the fast
+  # unwinder, where a test's CMakeLists.txt says so).
   ASAN_OPTIONS="detect_leaks=1:fast_unwind_on_malloc=0:malloc_context_size=10${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
   LSAN_OPTIONS="suppressions=$(pwd)/tests/support/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
   UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
